@@ -1,0 +1,111 @@
+#pragma once
+
+#include "displaylist.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+class ArrowMark;
+
+/// The drawing board of a problem form (`Picture1`): a 631-pixel square on
+/// which drawing operations are recorded in world coordinates and kept until
+/// Cls(). The operations and the drawing state follow the picture control
+/// the program's routines were written for.
+class Board : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int Side = 631; ///< logical pixels
+
+    explicit Board(QWidget* parent = nullptr);
+    ~Board() override;
+
+    // --- operations -------------------------------------------------------
+    void Cls();
+    void ScaleModePixels(); ///< ScaleMode = 3
+    int ScaleWidth() const { return Side; }
+    int ScaleHeight() const { return Side; }
+    /// World window: (x1, y1) at the top-left corner, (x2, y2) at the
+    /// bottom-right one. Raises the invalid-argument fault for an empty window.
+    void Scale(double x1, double y1, double x2, double y2);
+    void Line(double x1, double y1, double x2, double y2);
+    void PSet(double x, double y);
+    void Circle(double x, double y, double r);
+    void Circle(double x, double y, double r, const QColor& color);
+    void Print(const QString& text);
+    /// Prints a number as the board prints numbers: a blank before a
+    /// non-negative one, a blank after every one.
+    void PrintNumber(double value, const QString& decimalSeparator);
+
+    // --- drawing state ----------------------------------------------------
+    void setForeColor(const QColor& color) { m_color = color; }
+    void setDrawWidth(int width) { m_width = width; }
+    void setDrawStyle(DashStyle style) { m_style = style; }
+    void setFontName(const QString& family) { m_font.family = family; }
+    void setFontSize(double points) { m_font.pointSize = points; }
+    void setFontBold(bool bold) { m_font.bold = bold; }
+    void setCurrentX(double x) { m_currentX = x; }
+    void setCurrentY(double y) { m_currentY = y; }
+
+    QColor foreColor() const { return m_color; }
+    int drawWidth() const { return m_width; }
+    DashStyle drawStyle() const { return m_style; }
+    const BoardFont& font() const { return m_font; }
+    double currentX() const { return m_currentX; }
+    double currentY() const { return m_currentY; }
+
+    // --- arrowheads at the ends of the axes -------------------------------
+    ArrowMark* setaH() const { return m_setaH; }
+    ArrowMark* setaV() const { return m_setaV; }
+    void showArrows(bool visible);
+    /// Places an arrowhead's top-left corner at a world point.
+    void moveArrow(ArrowMark* arrow, double left, double top);
+
+    // --- reading back -----------------------------------------------------
+    const DisplayList& displayList() const { return m_list; }
+    QRectF window() const { return m_window; }
+    QPointF toPixel(QPointF world) const;
+    /// Renders the current picture, arrowheads included, at any size.
+    void render(QPainter& painter, QSizeF size) const;
+
+    QSize sizeHint() const override { return {Side, Side}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void record(Primitive primitive);
+    double worldPerPixelY() const;
+
+    DisplayList m_list;
+    QRectF m_window{0, 0, Side, Side};
+    QColor m_color = Qt::black;
+    int m_width = 1;
+    DashStyle m_style = DashStyle::Solid;
+    BoardFont m_font;
+    double m_currentX = 0.0;
+    double m_currentY = 0.0;
+    ArrowMark* m_setaH;
+    ArrowMark* m_setaV;
+
+    // What has already been painted onto the cache.
+    QPixmap m_cache;
+    std::size_t m_painted = 0;
+};
+
+/// A small black chevron (">" or "^") laid over the board at an axis end.
+class ArrowMark : public QWidget {
+    Q_OBJECT
+public:
+    enum class Direction { Right, Up };
+    ArrowMark(Direction direction, QWidget* parent);
+    Direction direction() const { return m_direction; }
+    /// The chevron's pixels within the 16-pixel image, tip included.
+    static std::vector<QPoint> pixels(Direction direction);
+    void paintArrow(QPainter& painter, QPointF topLeft) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Direction m_direction;
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QColor>
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+
+#include <vector>
+
+/// Dash style of the board's pen. A dotted style only shows on 1-pixel pens.
+enum class DashStyle { Solid = 0, Dotted = 2 };
+
+/// The colours of the toolkit's 16-entry QBColor palette.
+QColor QBColor(int index);
+
+/// Font of a text primitive: a family name as the program asks for it
+/// ("MS Serif"), its size in points and its weight.
+struct BoardFont {
+    QString family = QStringLiteral("MS Sans Serif");
+    double pointSize = 8.25;
+    bool bold = false;
+
+    friend bool operator==(const BoardFont&, const BoardFont&) = default;
+};
+
+/// One recorded drawing operation, in the world coordinates in force when it
+/// was drawn. A `Window` entry records a change of the world window: every
+/// later entry is mapped through it.
+struct Primitive {
+    enum class Kind { Window, Line, Dot, Circle, Text };
+
+    Kind kind = Kind::Line;
+    QPointF p1; ///< Line: start; Dot, Circle: centre; Text: top-left; Window: top-left corner
+    QPointF p2; ///< Line: end; Window: bottom-right corner
+    double radius = 0.0; ///< Circle, in x units
+    QColor color;
+    int width = 1; ///< pen width in board pixels (a dot's diameter)
+    DashStyle style = DashStyle::Solid;
+    QString text;
+    BoardFont font;
+
+    /// The dash style as it is drawn: wider pens are always solid.
+    DashStyle effectiveStyle() const { return width == 1 ? style : DashStyle::Solid; }
+};
+
+/// Everything drawn on a board since it was last cleared, in order.
+using DisplayList = std::vector<Primitive>;
+
+/// Paints `list` onto `painter`, mapping the world windows it records onto
+/// a drawing area of `size` logical pixels. What lies far outside the area is
+/// clipped away before it reaches the painter, so absurd coordinates cannot
+/// stall or break it.
+void renderDisplayList(class QPainter& painter, const DisplayList& list, QSizeF size,
+                       std::size_t first = 0);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+enum class MessageIcon { None, Information };
+
+/// A modal message of the program: OK button, an icon and a title.
+struct Message {
+    QString text;
+    MessageIcon icon = MessageIcon::Information;
+    QString title = QStringLiteral("Ortoplano");
+
+    friend bool operator==(const Message&, const Message&) = default;
+};
+
+using MessageHandler = std::function<void(QWidget* parent, const Message&)>;
+
+/// Every message box of the program goes through here.
+void showMessage(QWidget* parent, const Message& message);
+
+/// Replaces the routing target (tests install a recorder); returns the old one.
+MessageHandler setMessageHandler(MessageHandler handler);
+
+/// The real target: a modal QMessageBox with an OK button.
+void showModalMessageBox(QWidget* parent, const Message& message);

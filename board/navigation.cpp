@@ -1,0 +1,13 @@
+#include "navigation.h"
+
+namespace {
+Navigation& current()
+{
+    static Navigation nav{
+        [](Topic) {}, [](HelpPage) {}, [](Topic) { return false; }, [] {}};
+    return nav;
+}
+} // namespace
+
+void setNavigation(Navigation navigation) { current() = std::move(navigation); }
+const Navigation& navigation() { return current(); }

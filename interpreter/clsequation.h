@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+/// The interpreter of the arithmetic expressions typed into every field.
+///
+/// Assign the text with setEquation(), give variables values with setVar(),
+/// then Solve() and read Solution(). Faults are raised as NumberedError with
+/// the source "Interpretador" (numbers 1100 to 1104, 5, 6 and 11).
+class clsEquation {
+public:
+    clsEquation();
+    ~clsEquation();
+    clsEquation(const clsEquation&) = delete;
+    clsEquation& operator=(const clsEquation&) = delete;
+
+    /// Stores the text lower-cased; it is parsed by the next Solve().
+    void setEquation(std::string_view text);
+    const std::string& Equation() const;
+
+    /// Evaluates the expression and stores its value.
+    void Solve();
+    /// The value of the last Solve(), solving first when out of date.
+    double Solution();
+
+    /// Sets a variable (names compare without regard to case).
+    void setVar(std::string_view name, double value);
+    /// The value of a variable, or 0 when there is none.
+    double Var(std::string_view name) const;
+    void VarRemove(std::string_view name);
+    void VarClear();
+
+    /// Angle unit of the trigonometric functions: degrees when true.
+    bool Graus() const;
+    void setGraus(bool degrees);
+
+private:
+    struct Impl;
+    Impl* d; // owned
+};
