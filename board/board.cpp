@@ -4,16 +4,14 @@
 #include "textrules.h"
 
 #include <QFontMetricsF>
-#include <QPainter>
 #include <QPaintEvent>
-
+#include <QPainter>
 #include <cmath>
 
 namespace {
 constexpr int ArrowSize = 16;
 
-QFont metricsFont(const BoardFont& f)
-{
+QFont metricsFont(const BoardFont& f) {
     QFont font;
     font.setFamilies({f.family, QStringLiteral("DejaVu Sans")});
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(f.pointSize * 96.0 / 72.0))));
@@ -25,8 +23,7 @@ QFont metricsFont(const BoardFont& f)
 Board::Board(QWidget* parent)
     : QWidget(parent)
     , m_setaH(new ArrowMark(ArrowMark::Direction::Right, this))
-    , m_setaV(new ArrowMark(ArrowMark::Direction::Up, this))
-{
+    , m_setaV(new ArrowMark(ArrowMark::Direction::Up, this)) {
     setObjectName(QStringLiteral("Picture1"));
     setFixedSize(Side, Side);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -39,124 +36,119 @@ Board::Board(QWidget* parent)
 
 Board::~Board() = default;
 
-void Board::record(Primitive primitive)
-{
+void Board::record(Primitive primitive) {
     m_list.push_back(std::move(primitive));
     update();
 }
 
-void Board::Cls()
-{
+void Board::Cls() {
     m_list.clear();
     m_painted = 0;
     m_cache = QPixmap();
     m_currentX = 0.0;
     m_currentY = 0.0;
-    Primitive window{Primitive::Kind::Window};
-    window.p1 = m_window.topLeft();
-    window.p2 = m_window.bottomRight();
-    record(window);
+    recordWindow();
 }
 
-void Board::ScaleModePixels() { Scale(0, 0, Side, Side); }
+void Board::ScaleModePixels() {
+    Scale(0, 0, Side, Side);
+}
 
-void Board::Scale(double x1, double y1, double x2, double y2)
-{
+void Board::Scale(double x1, double y1, double x2, double y2) {
     if (!(std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2)))
         Fault::raise(Fault::Overflow);
-    if (x1 == x2 || y1 == y2)
-        Fault::raise(Fault::InvalidArgument);
+    if (x1 == x2 || y1 == y2) Fault::raise(Fault::InvalidArgument);
     m_window = QRectF(QPointF(x1, y1), QPointF(x2, y2));
-    Primitive window{Primitive::Kind::Window};
-    window.p1 = m_window.topLeft();
+    recordWindow();
+}
+
+void Board::recordWindow() {
+    Primitive window = stamped(Primitive::Kind::Window, m_window.topLeft());
     window.p2 = m_window.bottomRight();
     record(window);
 }
 
-void Board::Line(double x1, double y1, double x2, double y2)
-{
-    Primitive p{Primitive::Kind::Line, {x1, y1}, {x2, y2}};
+Primitive Board::stamped(Primitive::Kind kind, QPointF p1) const {
+    Primitive p;
+    p.kind = kind;
+    p.p1 = p1;
     p.color = m_color;
     p.width = m_width;
     p.style = m_style;
+    p.font = m_font;
+    return p;
+}
+
+void Board::Line(double x1, double y1, double x2, double y2) {
+    Primitive p = stamped(Primitive::Kind::Line, {x1, y1});
+    p.p2 = {x2, y2};
     record(p);
 }
 
-void Board::PSet(double x, double y)
-{
-    Primitive p{Primitive::Kind::Dot, {x, y}};
-    p.color = m_color;
-    p.width = m_width;
-    record(p);
+void Board::PSet(double x, double y) {
+    record(stamped(Primitive::Kind::Dot, {x, y}));
 }
 
-void Board::Circle(double x, double y, double r) { Circle(x, y, r, m_color); }
+void Board::Circle(double x, double y, double r) {
+    Circle(x, y, r, m_color);
+}
 
-void Board::Circle(double x, double y, double r, const QColor& color)
-{
-    Primitive p{Primitive::Kind::Circle, {x, y}};
+void Board::Circle(double x, double y, double r, const QColor& color) {
+    Primitive p = stamped(Primitive::Kind::Circle, {x, y});
     p.radius = r;
     p.color = color;
-    p.width = m_width;
-    p.style = m_style;
     record(p);
 }
 
-double Board::worldPerPixelY() const { return (m_window.bottom() - m_window.top()) / Side; }
+double Board::worldPerPixelY() const {
+    return (m_window.bottom() - m_window.top()) / Side;
+}
 
-void Board::Print(const QString& text)
-{
-    Primitive p{Primitive::Kind::Text, {m_currentX, m_currentY}};
-    p.color = m_color;
+void Board::Print(const QString& text) {
+    Primitive p = stamped(Primitive::Kind::Text, {m_currentX, m_currentY});
     p.text = text;
-    p.font = m_font;
     record(p);
     // The text position moves to the start of the next line.
     m_currentX = m_window.left();
     m_currentY += QFontMetricsF(metricsFont(m_font)).height() * worldPerPixelY();
 }
 
-void Board::PrintNumber(double value, const QString& decimalSeparator)
-{
+void Board::PrintNumber(double value, const QString& decimalSeparator) {
     Print(TextRules::boardNumber(value, decimalSeparator));
 }
 
-void Board::showArrows(bool visible)
-{
+void Board::showArrows(bool visible) {
     m_setaH->setVisible(visible);
     m_setaV->setVisible(visible);
 }
 
-QPointF Board::toPixel(QPointF world) const
-{
+QPointF Board::toPixel(QPointF world) const {
     return {(world.x() - m_window.left()) / (m_window.right() - m_window.left()) * Side,
             (world.y() - m_window.top()) / (m_window.bottom() - m_window.top()) * Side};
 }
 
-void Board::moveArrow(ArrowMark* arrow, double left, double top)
-{
+void Board::moveArrow(ArrowMark* arrow, double left, double top) {
     const QPointF px = toPixel({left, top});
     // An arrowhead far off the board is simply parked out of sight.
-    const auto clampPx = [](double v) { return std::isfinite(v) ? std::clamp(v, -1e5, 1e5) : -1e5; };
+    const auto clampPx = [](double v) {
+        return std::isfinite(v) ? std::clamp(v, -1e5, 1e5) : -1e5;
+    };
     arrow->move(static_cast<int>(std::floor(clampPx(px.x()))),
                 static_cast<int>(std::floor(clampPx(px.y()))));
 }
 
-void Board::render(QPainter& painter, QSizeF size) const
-{
+void Board::render(QPainter& painter, QSizeF size) const {
     painter.save();
     painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
     painter.scale(size.width() / Side, size.height() / Side);
     renderDisplayList(painter, m_list, QSizeF(Side, Side));
     for (const ArrowMark* arrow : {m_setaH, m_setaV}) {
-        if (arrow->isVisibleTo(this))
-            arrow->paintArrow(painter, arrow->pos());
+        if (arrow->isVisibleTo(this)) arrow->paintArrow(painter, arrow->pos());
     }
     painter.restore();
 }
 
-void Board::paintEvent(QPaintEvent*)
-{
+void Board::paintEvent(QPaintEvent*) {
     const qreal dpr = devicePixelRatioF();
     if (m_cache.isNull() || m_cache.devicePixelRatio() != dpr || m_painted > m_list.size()) {
         m_cache = QPixmap(QSize(Side, Side) * dpr);
@@ -179,21 +171,18 @@ void Board::paintEvent(QPaintEvent*)
 
 ArrowMark::ArrowMark(Direction direction, QWidget* parent)
     : QWidget(parent)
-    , m_direction(direction)
-{
+    , m_direction(direction) {
     setFixedSize(ArrowSize, ArrowSize);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-std::vector<QPoint> ArrowMark::pixels(Direction direction)
-{
+std::vector<QPoint> ArrowMark::pixels(Direction direction) {
     if (direction == Direction::Right)
         return {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {3, 5}, {2, 6}, {1, 7}, {0, 8}};
     return {{4, 0}, {3, 1}, {5, 1}, {2, 2}, {6, 2}, {1, 3}, {7, 3}, {0, 4}, {8, 4}};
 }
 
-void ArrowMark::paintArrow(QPainter& painter, QPointF topLeft) const
-{
+void ArrowMark::paintArrow(QPainter& painter, QPointF topLeft) const {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Qt::NoPen);
@@ -203,8 +192,7 @@ void ArrowMark::paintArrow(QPainter& painter, QPointF topLeft) const
     painter.restore();
 }
 
-void ArrowMark::paintEvent(QPaintEvent*)
-{
+void ArrowMark::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     paintArrow(painter, QPointF(0, 0));
 }

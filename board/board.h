@@ -74,6 +74,8 @@ protected:
 
 private:
     void record(Primitive primitive);
+    void recordWindow();
+    Primitive stamped(Primitive::Kind kind, QPointF p1) const;
     double worldPerPixelY() const;
 
     DisplayList m_list;

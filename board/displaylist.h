@@ -4,7 +4,6 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
-
 #include <vector>
 
 /// Dash style of the board's pen. A dotted style only shows on 1-pixel pens.

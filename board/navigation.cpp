@@ -1,13 +1,15 @@
 #include "navigation.h"
 
 namespace {
-Navigation& current()
-{
-    static Navigation nav{
-        [](Topic) {}, [](HelpPage) {}, [](Topic) { return false; }, [] {}};
+Navigation& current() {
+    static Navigation nav{[](Topic) {}, [](HelpPage) {}, [](Topic) { return false; }, [] {}};
     return nav;
 }
 } // namespace
 
-void setNavigation(Navigation navigation) { current() = std::move(navigation); }
-const Navigation& navigation() { return current(); }
+void setNavigation(Navigation navigation) {
+    current() = std::move(navigation);
+}
+const Navigation& navigation() {
+    return current();
+}

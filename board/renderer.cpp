@@ -3,15 +3,13 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
-
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
 #include <optional>
 
-QColor QBColor(int index)
-{
+QColor QBColor(int index) {
     static const std::array<QColor, 16> palette = {
         QColor(0, 0, 0),       QColor(0, 0, 128),   QColor(0, 128, 0),   QColor(0, 128, 128),
         QColor(128, 0, 0),     QColor(128, 0, 128), QColor(128, 128, 0), QColor(192, 192, 192),
@@ -28,8 +26,7 @@ struct Mapping {
     QRectF window{0, 0, 1, 1}; // top-left and bottom-right corners as a (possibly flipped) rect
     QSizeF size{1, 1};
 
-    QPointF map(QPointF w) const
-    {
+    QPointF map(QPointF w) const {
         const double x = (w.x() - window.left()) / (window.right() - window.left()) * size.width();
         const double y = (w.y() - window.top()) / (window.bottom() - window.top()) * size.height();
         return {x + 0.5, y + 0.5};
@@ -40,15 +37,17 @@ struct Mapping {
 // Anything farther than this from the drawing area is not drawn.
 constexpr double Slack = 64.0;
 
-bool finite(QPointF p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
+bool finite(QPointF p) {
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
 
-QRectF visibleArea(QSizeF size) { return QRectF(QPointF(0, 0), size).adjusted(-Slack, -Slack, Slack, Slack); }
+QRectF visibleArea(QSizeF size) {
+    return QRectF(QPointF(0, 0), size).adjusted(-Slack, -Slack, Slack, Slack);
+}
 
 /// Liang-Barsky clipping of the segment a-b to `r`.
-std::optional<std::pair<QPointF, QPointF>> clip(QPointF a, QPointF b, const QRectF& r)
-{
-    if (!finite(a) || !finite(b))
-        return std::nullopt;
+std::optional<std::pair<QPointF, QPointF>> clip(QPointF a, QPointF b, const QRectF& r) {
+    if (!finite(a) || !finite(b)) return std::nullopt;
     double t0 = 0.0, t1 = 1.0;
     const double dx = b.x() - a.x(), dy = b.y() - a.y();
     const std::array<double, 4> p = {-dx, dx, -dy, dy};
@@ -56,8 +55,7 @@ std::optional<std::pair<QPointF, QPointF>> clip(QPointF a, QPointF b, const QRec
                                      r.bottom() - a.y()};
     for (std::size_t i = 0; i < 4; ++i) {
         if (p[i] == 0.0) {
-            if (q[i] < 0.0)
-                return std::nullopt;
+            if (q[i] < 0.0) return std::nullopt;
             continue;
         }
         const double t = q[i] / p[i];
@@ -65,37 +63,30 @@ std::optional<std::pair<QPointF, QPointF>> clip(QPointF a, QPointF b, const QRec
             t0 = std::max(t0, t);
         else
             t1 = std::min(t1, t);
-        if (t0 > t1)
-            return std::nullopt;
+        if (t0 > t1) return std::nullopt;
     }
     return std::pair{QPointF(a.x() + t0 * dx, a.y() + t0 * dy),
                      QPointF(a.x() + t1 * dx, a.y() + t1 * dy)};
 }
 
-QPen penFor(const Primitive& p)
-{
+QPen penFor(const Primitive& p) {
     QPen pen(p.color, p.width);
     pen.setCapStyle(p.width > 1 ? Qt::RoundCap : Qt::FlatCap);
     pen.setJoinStyle(Qt::RoundJoin);
-    if (p.effectiveStyle() == DashStyle::Dotted)
-        pen.setDashPattern({1.0, 2.0});
+    if (p.effectiveStyle() == DashStyle::Dotted) pen.setDashPattern({1.0, 2.0});
     return pen;
 }
 
-void drawLine(QPainter& painter, const Primitive& p, const Mapping& m)
-{
+void drawLine(QPainter& painter, const Primitive& p, const Mapping& m) {
     const auto clipped = clip(m.map(p.p1), m.map(p.p2), visibleArea(m.size));
-    if (!clipped)
-        return;
+    if (!clipped) return;
     painter.setPen(penFor(p));
     painter.drawLine(clipped->first, clipped->second);
 }
 
-void drawDot(QPainter& painter, const Primitive& p, const Mapping& m)
-{
+void drawDot(QPainter& painter, const Primitive& p, const Mapping& m) {
     const QPointF c = m.map(p.p1);
-    if (!finite(c) || !visibleArea(m.size).contains(c))
-        return;
+    if (!finite(c) || !visibleArea(m.size).contains(c)) return;
     painter.setPen(Qt::NoPen);
     painter.setBrush(p.color);
     const double r = p.width / 2.0;
@@ -105,8 +96,7 @@ void drawDot(QPainter& painter, const Primitive& p, const Mapping& m)
 
 /// A circle too large for the painter's own ellipse code is drawn as the
 /// polyline of its visible arc.
-void drawHugeCircle(QPainter& painter, QPointF c, double r, const QRectF& area)
-{
+void drawHugeCircle(QPainter& painter, QPointF c, double r, const QRectF& area) {
     const QPointF mid = area.center();
     const double towards = std::atan2(mid.y() - c.y(), mid.x() - c.x());
     const double diagonal = std::hypot(area.width(), area.height());
@@ -121,13 +111,11 @@ void drawHugeCircle(QPainter& painter, QPointF c, double r, const QRectF& area)
     painter.drawPath(path);
 }
 
-void drawCircle(QPainter& painter, const Primitive& p, const Mapping& m)
-{
+void drawCircle(QPainter& painter, const Primitive& p, const Mapping& m) {
     const QPointF c = m.map(p.p1);
     const double r = std::fabs(p.radius) * m.xScale();
     const QRectF area = visibleArea(m.size);
-    if (!finite(c) || !std::isfinite(r))
-        return;
+    if (!finite(c) || !std::isfinite(r)) return;
     const double nearX = std::clamp(c.x(), area.left(), area.right());
     const double nearY = std::clamp(c.y(), area.top(), area.bottom());
     const double nearest = std::hypot(c.x() - nearX, c.y() - nearY);
@@ -146,12 +134,12 @@ void drawCircle(QPainter& painter, const Primitive& p, const Mapping& m)
     }
 }
 
-QFont fontFor(const BoardFont& f)
-{
+QFont fontFor(const BoardFont& f) {
     QFont font;
-    const bool serif = f.family.contains(QLatin1String("Serif"), Qt::CaseInsensitive)
-                       && !f.family.contains(QLatin1String("Sans"), Qt::CaseInsensitive);
-    font.setFamilies({f.family, serif ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans")});
+    const bool serif = f.family.contains(QLatin1String("Serif"), Qt::CaseInsensitive) &&
+                       !f.family.contains(QLatin1String("Sans"), Qt::CaseInsensitive);
+    font.setFamilies(
+        {f.family, serif ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans")});
     font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
     // Board sizes are points at 96 dots per inch, whatever the screen says.
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(f.pointSize * 96.0 / 72.0))));
@@ -159,19 +147,16 @@ QFont fontFor(const BoardFont& f)
     return font;
 }
 
-void drawText(QPainter& painter, const Primitive& p, const Mapping& m)
-{
+void drawText(QPainter& painter, const Primitive& p, const Mapping& m) {
     const QPointF topLeft = m.map(p.p1) - QPointF(0.5, 0.5);
-    if (!finite(topLeft) || !visibleArea(m.size).contains(topLeft))
-        return;
+    if (!finite(topLeft) || !visibleArea(m.size).contains(topLeft)) return;
     const QFont font = fontFor(p.font);
     painter.setFont(font);
     painter.setPen(p.color);
     painter.drawText(topLeft + QPointF(0, QFontMetricsF(font).ascent()), p.text);
 }
 
-Mapping windowBefore(const DisplayList& list, std::size_t first, QSizeF size)
-{
+Mapping windowBefore(const DisplayList& list, std::size_t first, QSizeF size) {
     Mapping m{QRectF(QPointF(0, 0), size), size};
     for (std::size_t i = std::min(first, list.size()); i-- > 0;) {
         if (list[i].kind == Primitive::Kind::Window) {
@@ -184,8 +169,7 @@ Mapping windowBefore(const DisplayList& list, std::size_t first, QSizeF size)
 
 } // namespace
 
-void renderDisplayList(QPainter& painter, const DisplayList& list, QSizeF size, std::size_t first)
-{
+void renderDisplayList(QPainter& painter, const DisplayList& list, QSizeF size, std::size_t first) {
     Mapping m = windowBefore(list, first, size);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);

@@ -1,7 +1,6 @@
 #include "textrules.h"
 
 #include <QLocale>
-
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -9,25 +8,23 @@
 
 namespace TextRules {
 
-QString localSeparator() { return QLocale().decimalPoint(); }
+QString localSeparator() {
+    return QLocale().decimalPoint();
+}
 
-QString number(double value, const QString& separator)
-{
-    if (value == 0.0)
-        return QStringLiteral("0"); // a negative zero included
+QString number(double value, const QString& separator) {
+    if (value == 0.0) return QStringLiteral("0"); // a negative zero included
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.15G", value);
     return QString::fromLatin1(buffer).replace(QLatin1Char('.'), separator);
 }
 
-QString boardNumber(double value, const QString& separator)
-{
+QString boardNumber(double value, const QString& separator) {
     const QString sign = std::signbit(value) && value != 0.0 ? QString() : QStringLiteral(" ");
     return sign + number(value, separator) + QLatin1Char(' ');
 }
 
-double round(double value, int decimals)
-{
+double round(double value, int decimals) {
     // The C library prints the exact binary value correctly rounded, ties
     // to even: exactly the rounding rule, with no decimal drift.
     std::string buffer(std::size_t(400 + std::max(0, decimals)), '\0');
@@ -36,21 +33,17 @@ double round(double value, int decimals)
     return std::strtod(buffer.c_str(), nullptr);
 }
 
-QString rounded(Real value, const QString& separator)
-{
+QString rounded(Real value, const QString& separator) {
     return number(round(value.value(), 2), separator);
 }
 
-QString point(Real x, Real y, const QString& separator)
-{
-    return QLatin1Char('(') + rounded(x, separator) + QLatin1String(" , ")
-           + rounded(y, separator) + QLatin1Char(')');
+QString point(Real x, Real y, const QString& separator) {
+    return QLatin1Char('(') + rounded(x, separator) + QLatin1String(" , ") + rounded(y, separator) +
+           QLatin1Char(')');
 }
 
-QString expressionLiteral(double value)
-{
-    if (value == 0.0 || !std::isfinite(value))
-        return QStringLiteral("0");
+QString expressionLiteral(double value) {
+    if (value == 0.0 || !std::isfinite(value)) return QStringLiteral("0");
     // 15 significant digits as d.ddddddddddddddE+xx, then written out plainly.
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.14E", std::fabs(value));
@@ -70,8 +63,7 @@ QString expressionLiteral(double value)
     return QString::fromLatin1((value < 0 ? "-" : "") + out);
 }
 
-QString LimparSinais(QString text)
-{
+QString LimparSinais(QString text) {
     text.replace(QLatin1String("+-"), QLatin1String("-"));
     text.replace(QLatin1String("-+"), QLatin1String("-"));
     text.replace(QLatin1String("--"), QLatin1String("+"));
@@ -79,27 +71,22 @@ QString LimparSinais(QString text)
 }
 
 namespace {
-QString coefficient(Real value, const QString& separator)
-{
-    if (value == 1)
-        return {};
-    if (value == -1)
-        return QStringLiteral("-");
+QString coefficient(Real value, const QString& separator) {
+    if (value == 1) return {};
+    if (value == -1) return QStringLiteral("-");
     return number(value, separator);
 }
 } // namespace
 
-QString TextoEquacaoRecta(Line& line, const QString& separator)
-{
+QString TextoEquacaoRecta(Line& line, const QString& separator) {
     line.a = round(line.a, 2);
     line.b = round(line.b, 2);
     line.c = round(line.c, 2);
     const QString a = coefficient(line.a, separator);
     const QString b = coefficient(line.b, separator);
-    const QString text = line.c == 0
-                             ? a + QLatin1String("x+") + b + QLatin1String("y=0")
-                             : a + QLatin1String("x+") + b + QLatin1String("y+")
-                                   + number(line.c, separator) + QLatin1String("=0");
+    const QString text = line.c == 0 ? a + QLatin1String("x+") + b + QLatin1String("y=0")
+                                     : a + QLatin1String("x+") + b + QLatin1String("y+") +
+                                           number(line.c, separator) + QLatin1String("=0");
     return LimparSinais(text);
 }
 

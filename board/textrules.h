@@ -14,7 +14,9 @@ QString localSeparator();
 /// Up to 15 significant digits, no trailing zeros, exponent form from 1E+15
 /// and below 1E-04 ("1E-05", "1,5E+16"); a negative zero is written "0".
 QString number(double value, const QString& separator);
-inline QString number(Real value, const QString& separator) { return number(value.value(), separator); }
+inline QString number(Real value, const QString& separator) {
+    return number(value.value(), separator);
+}
 
 /// A number as the board prints it: a blank before a non-negative number
 /// (the place of its sign) and one after every number.
@@ -23,7 +25,9 @@ QString boardNumber(double value, const QString& separator);
 /// The nearest multiple of 10^-decimals to the exact value of `value`, an
 /// exact half going to the even digit (0.125 -> 0.12; 2.675 -> 2.67).
 double round(double value, int decimals);
-inline Real round(Real value, int decimals) { return Real(round(value.value(), decimals)); }
+inline Real round(Real value, int decimals) {
+    return Real(round(value.value(), decimals));
+}
 
 /// number() of the value rounded to 2 decimals.
 QString rounded(Real value, const QString& separator);

@@ -5,14 +5,11 @@
 NumberedError::NumberedError(int number, std::string source, std::string description)
     : m_number(number)
     , m_source(std::move(source))
-    , m_description(std::move(description))
-{
-}
+    , m_description(std::move(description)) {}
 
 namespace Fault {
 
-std::string standardDescription(int number)
-{
+std::string standardDescription(int number) {
     switch (number) {
     case InvalidArgument:
         return "Argumento ou chamada de procedimento inválidos.";
@@ -27,8 +24,7 @@ std::string standardDescription(int number)
     }
 }
 
-void raise(int number, const std::string& source)
-{
+void raise(int number, const std::string& source) {
     throw NumberedError(number, source, standardDescription(number));
 }
 

@@ -38,7 +38,7 @@ private:
     double m_value = 0.0;
 };
 
-Real sqrt(Real x);  ///< raises fault 5 for a negative argument
+Real sqrt(Real x); ///< raises fault 5 for a negative argument
 Real abs(Real x);
 Real atan(Real x);
 Real tan(Real x);   ///< raises fault 6 if the tangent is not finite

@@ -7,11 +7,12 @@ struct Shell::Private {
 };
 
 Shell::Shell()
-    : d(std::make_unique<Private>())
-{
+    : d(std::make_unique<Private>()) {
     d->window.setWindowTitle(QStringLiteral("ORTOPLANO"));
 }
 
 Shell::~Shell() = default;
 
-void Shell::show() { d->window.show(); }
+void Shell::show() {
+    d->window.show();
+}

@@ -1,6 +1,5 @@
 #include "topics.h"
 
-QWidget* createTopicForm(Topic)
-{
+QWidget* createTopicForm(Topic) {
     return nullptr;
 }
