@@ -1,8 +1,21 @@
 #include "topics.h"
 
-bool isTopicBuilt(Topic topic) { return createTopicForm(topic) != nullptr; }
+namespace {
+using Factory = QWidget* (*)();
 
-QWidget* createTopicForm(Topic)
+Factory factoryFor(Topic topic)
 {
-    return nullptr;
+    switch (topic) {
+    default:
+        return nullptr;
+    }
+}
+} // namespace
+
+bool isTopicBuilt(Topic topic) { return factoryFor(topic) != nullptr; }
+
+QWidget* createTopicForm(Topic topic)
+{
+    const Factory factory = factoryFor(topic);
+    return factory ? factory() : nullptr;
 }
