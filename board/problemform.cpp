@@ -200,13 +200,14 @@ void ProblemForm::buildEixosFrame(QWidget* panel) {
     m_grid->setObjectName(QStringLiteral("DesenharGrelha"));
     m_grid->setToolTip(
         tr("Coloque a marca para que seja desenhada uma grelha na janela de desenho"));
-    grid->addWidget(m_grid, 0, 6, 2, 1);
     auto* note = new QLabel(
         tr("(quando | Xmax-Xmin | > 50, não se graduam os eixos nem existe grelha)"), box);
     note->setObjectName(QStringLiteral("Nota"));
     note->setWordWrap(true);
-    grid->addWidget(note, 2, 0, 1, 7);
-    grid->setColumnStretch(6, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(note, 1);
+    bottom->addWidget(m_grid);
+    grid->addLayout(bottom, 2, 0, 1, 6);
     static_cast<QVBoxLayout*>(panel->layout())->addWidget(box);
 }
 
@@ -581,14 +582,15 @@ QHBoxLayout* FrameBuilder::currentRow() {
     if (!m_row) {
         m_row = new QHBoxLayout;
         m_row->setSpacing(3);
-        m_row->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        m_row->addStretch(); // widgets go before it, so every row starts at the left
         m_rows->addLayout(m_row);
     }
     return m_row;
 }
 
-void FrameBuilder::add(QWidget* widget) {
-    currentRow()->addWidget(widget);
+void FrameBuilder::add(QWidget* widget, int stretch) {
+    QHBoxLayout* row = currentRow();
+    row->insertWidget(row->count() - 1, widget, stretch);
 }
 
 FrameBuilder& FrameBuilder::newRow() {
@@ -641,9 +643,9 @@ FrameBuilder& FrameBuilder::result(const QString& name) {
     label->setAccessibleDescription(QObject::tr("Resultado"));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    label->setMinimumWidth(150);
+    label->setMinimumWidth(90);
     label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    currentRow()->addWidget(label, 1);
+    add(label, 1);
     return *this;
 }
 
@@ -651,8 +653,8 @@ FrameBuilder& FrameBuilder::resultField(const QString& name) {
     auto* field = new QLineEdit(m_box);
     field->setObjectName(name);
     field->setAccessibleDescription(QObject::tr("Resultado"));
-    field->setMinimumWidth(150);
-    currentRow()->addWidget(field, 1);
+    field->setMinimumWidth(90);
+    add(field, 1);
     return *this;
 }
 

@@ -73,7 +73,7 @@ public:
 
 private:
     QHBoxLayout* currentRow();
-    void add(QWidget* widget);
+    void add(QWidget* widget, int stretch = 0);
 
     ProblemForm* m_form;
     QGroupBox* m_box;
