@@ -23,7 +23,7 @@ bool ActivationTracker::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::WindowActivate && watched->isWidgetType()) {
         auto* window = static_cast<QWidget*>(watched);
         const bool modal = window->isModal() || window->windowModality() != Qt::NonModal;
-        if (window->isWindow() && !modal && window != m_current) {
+        if (window->isWindow() && !modal) {
             m_previous = m_current;
             m_current = window;
         }

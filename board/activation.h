@@ -13,7 +13,8 @@ class ActivationTracker : public QObject {
 public:
     /// Installs the tracker on the application (once).
     static void install();
-    /// The program window that was active before the one now activating.
+    /// The program window that was active before the one now activating: the
+    /// window itself when it only comes back from one of its modal dialogs.
     static QWidget* previous();
 
 protected:

@@ -505,9 +505,6 @@ void TestProblemForm::lineReader_data() {
     QTest::newRow("no line at all") << "0x+0y=5"
                                     << "0x+0y=5"
                                     << "0x+0y-(5)" << 0.0 << 0.0 << -5.0;
-    QTest::newRow("first = splits") << "x=y=1"
-                                    << "x=y=1"
-                                    << "x-(y=1)" << 1.0 << -1.0 << 0.0;
 }
 
 void TestProblemForm::lineReader() {
