@@ -1,0 +1,13 @@
+# Shared by the sanitizer and fuzz runs: one clang build with AddressSanitizer,
+# UndefinedBehaviorSanitizer and libFuzzer coverage serves both.
+ROOT="${ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
+
+configure_sanitized() {
+    CC=clang CXX=clang++ cmake -S "$ROOT" -B "$1" -G Ninja -DORTOPLANO_FUZZ=ON \
+        -DORTOPLANO_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+}
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
+export LSAN_OPTIONS="suppressions=$ROOT/fuzz/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
