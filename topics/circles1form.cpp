@@ -21,7 +21,7 @@ Circles1Form::Circles1Form(QWidget* parent)
 }
 
 void Circles1Form::buildFrames() {
-    addFrame(QStringLiteral("Frame6"), tr("Circunferência de equação..."), {0, 1545})
+    addFrame(QStringLiteral("Frame6"), tr("Circunferência de equação..."), {0, 1500})
         .option(QStringLiteral("Option1"), {}, tr("Circunferência dada pela equação"), true)
         .field(QStringLiteral("Text1"), QStringLiteral("x^2+y^2-4x-6y-3=0"),
                tr("Equação da circunferência"))
@@ -38,7 +38,7 @@ void Circles1Form::buildFrames() {
         .field(QStringLiteral("Raio"), QStringLiteral("4"), tr("Raio"), false)
         .resolverOnly(QStringLiteral("Resolver3"), [this] { circleByEquationOrCentre(); });
     addFrame(QStringLiteral("Frame4"), tr("Circunferência com centro num ponto e tg a uma recta"),
-             {0, 1950})
+             {0, 1875})
         .text(tr("Recta:"))
         .field(QStringLiteral("Text3"), QStringLiteral("2x-3y+4=0"), tr("Equação da recta"))
         .newRow()
@@ -51,7 +51,7 @@ void Circles1Form::buildFrames() {
         .result(QStringLiteral("Resultado3"))
         .dadosResolver(1, [this] { circleTangentToLine(); });
     addFrame(QStringLiteral("Frame1"), tr("Tangente a uma circunferência num dos seus pontos"),
-             {0, 1650})
+             {0, 1800})
         .text(tr("P ="))
         .point(QStringLiteral("Abcissa2"), QStringLiteral("3"), QStringLiteral("Ordenada2"),
                QStringLiteral("-5"), tr("P"))
