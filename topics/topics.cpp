@@ -1,5 +1,6 @@
 #include "topics.h"
 
+#include "circles1form.h"
 #include "pointsform.h"
 
 namespace {
@@ -9,6 +10,8 @@ Factory factoryFor(Topic topic) {
     switch (topic) {
     case Topic::Pontos:
         return []() -> QWidget* { return new PointsForm; };
+    case Topic::Circunferencia1:
+        return []() -> QWidget* { return new Circles1Form; };
     default:
         return nullptr;
     }

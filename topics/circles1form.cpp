@@ -1,0 +1,196 @@
+#include "circles1form.h"
+
+#include "circlereader.h"
+#include "textrules.h"
+
+#include <QLineEdit>
+
+namespace {
+FormSpec circles1Spec() {
+    FormSpec spec;
+    spec.topic = Topic::Circunferencia1;
+    spec.objectName = QStringLiteral("Form4");
+    spec.title = QString::fromUtf8("CIRCUNFERÊNCIA - 1");
+    return spec;
+}
+} // namespace
+
+Circles1Form::Circles1Form(QWidget* parent)
+    : ProblemForm(circles1Spec(), parent) {
+    buildFrames();
+}
+
+void Circles1Form::buildFrames() {
+    addFrame(QStringLiteral("Frame6"), tr("Circunferência de equação..."), {0, 1500})
+        .option(QStringLiteral("Option1"), {}, tr("Circunferência dada pela equação"), true)
+        .field(QStringLiteral("Text1"), QStringLiteral("x^2+y^2-4x-6y-3=0"),
+               tr("Equação da circunferência"))
+        .newRow()
+        .option(QStringLiteral("Option2"), {}, tr("Circunferência dada pelo centro e pelo raio"))
+        .text(tr("Centro:"))
+        .text(QStringLiteral("("))
+        .field(QStringLiteral("Abcissa3"), QStringLiteral("2"), tr("Abcissa do centro"), false)
+        .text(QStringLiteral(","))
+        .field(QStringLiteral("Ordenada3"), QStringLiteral("-3"), tr("Ordenada do centro"), false)
+        .text(QStringLiteral(")"))
+        .newRow()
+        .text(tr("Raio:"))
+        .field(QStringLiteral("Raio"), QStringLiteral("4"), tr("Raio"), false)
+        .resolverOnly(QStringLiteral("Resolver3"), [this] { circleByEquationOrCentre(); });
+    addFrame(QStringLiteral("Frame4"), tr("Circunferência com centro num ponto e tg a uma recta"),
+             {0, 1875})
+        .text(tr("Recta:"))
+        .field(QStringLiteral("Text3"), QStringLiteral("2x-3y+4=0"), tr("Equação da recta"))
+        .newRow()
+        .text(tr("P ="))
+        .point(QStringLiteral("Abcissa1"), QStringLiteral("2"), QStringLiteral("Ordenada1"),
+               QStringLiteral("-3"), tr("P"))
+        .newRow()
+        .text(tr("Equação da circunferência:"))
+        .newRow()
+        .result(QStringLiteral("Resultado3"))
+        .dadosResolver(1, [this] { circleTangentToLine(); });
+    addFrame(QStringLiteral("Frame1"), tr("Tangente a uma circunferência num dos seus pontos"),
+             {0, 1800})
+        .text(tr("P ="))
+        .point(QStringLiteral("Abcissa2"), QStringLiteral("3"), QStringLiteral("Ordenada2"),
+               QStringLiteral("-5"), tr("P"))
+        .newRow()
+        .text(tr("Circunferência:"))
+        .newRow()
+        .field(QStringLiteral("Text4"), QStringLiteral("x^2+y^2-2x-2y-38=0"),
+               tr("Equação da circunferência"))
+        .newRow()
+        .text(tr("Equação da tangente:"))
+        .result(QStringLiteral("Resultado4"))
+        .dadosResolver(4, [this] { tangentAtPoint(); });
+    addFrame(QStringLiteral("Frame8"), tr("Intersecção de uma recta com uma circunferência"),
+             {0, 2100})
+        .text(tr("Equação da recta:"))
+        .newRow()
+        .field(QStringLiteral("Text5"), QStringLiteral("3x-2y+1=0"), tr("Equação da recta"))
+        .newRow()
+        .text(tr("Circunferência:"))
+        .newRow()
+        .field(QStringLiteral("Text7"), QStringLiteral("x^2+y^2-4x-6y-3=0"),
+               tr("Equação da circunferência"))
+        .newRow()
+        .text(tr("Intersecção:"))
+        .result(QStringLiteral("Resultado5"))
+        .result(QStringLiteral("Resultado6"))
+        .dadosResolver(5, [this] { lineMeetsCircle(); });
+}
+
+// --- drawing and text shared by the frames ---------------------------------
+
+void Circles1Form::drawSolvedCircle(const Circle& c) {
+    pen(Vermelho, 2);
+    circle(c);
+    dot(c.centre());
+    guides(c.centre());
+}
+
+QString Circles1Form::circleEquationText(Pt centre, Real r) const {
+    QString text = QLatin1String("(x-") + TextRules::number(centre.x, sep()) +
+                   QLatin1String(")^2 + (y-") + TextRules::number(centre.y, sep()) +
+                   QLatin1String(")^2 = ") + TextRules::rounded(square(r), sep());
+    return text.replace(QLatin1String("--"), QLatin1String("+"));
+}
+
+std::pair<Pt, Pt> Circles1Form::crossings(const Line& l, const Circle& c, Real s, Real n) {
+    const Real a = l.a, b = l.b;
+    const Real xPart = (square(b) * c.xc - a * b * c.yc) - a * l.c;
+    const Real yPart = (square(a) * c.yc - a * b * c.xc) - b * l.c;
+    return {{(xPart + b * s) / n, (yPart - a * s) / n}, {(xPart - b * s) / n, (yPart + a * s) / n}};
+}
+
+// --- the frames --------------------------------------------------------------
+
+void Circles1Form::circleByEquationOrCentre() {
+    DesenharEixos();
+    if (isChecked(QStringLiteral("Option1")))
+        drawSolvedCircle(LerEquacaoCircunferencia(*this, fieldNamed(QStringLiteral("Text1"))));
+    if (isChecked(QStringLiteral("Option2"))) {
+        const Pt centre = LerPonto(QStringLiteral("Abcissa3"), QStringLiteral("Ordenada3"));
+        const Real r = LerCampo(QStringLiteral("Raio"));
+        if (r == 0) stop(tr("O raio não pode ser zero."));
+        // A negative radius is drawn as its size: the circle of radius |r|.
+        drawSolvedCircle({centre.x, centre.y, abs(r)});
+    }
+}
+
+void Circles1Form::circleTangentToLine() {
+    setResult(QStringLiteral("Resultado3"), {});
+    const Line line = LerEquacaoRecta(fieldNamed(QStringLiteral("Text3")));
+    const Pt p = LerPonto(QStringLiteral("Abcissa1"), QStringLiteral("Ordenada1"));
+    DesenharEixos();
+    pen(Azul, 2);
+    dot(p);
+    guides(p);
+    board()->setDrawWidth(2); // still dotted, but a 2-pixel line is drawn solid
+    DesenharRecta(line);
+    if (!ModoResolver()) return;
+    const Real r =
+        abs(line.a * p.x + line.b * p.y + line.c) / sqrt(square(line.a) + square(line.b));
+    if (r == 0)
+        inform(tr("A recta contém o centro da circunferência; esta reduz-se a um ponto."), false);
+    board()->setForeColor(Vermelho);
+    circle({p.x, p.y, r});
+    setResult(QStringLiteral("Resultado3"), circleEquationText(p, r));
+}
+
+void Circles1Form::tangentAtPoint() {
+    setResult(QStringLiteral("Resultado4"), {});
+    DesenharEixos();
+    CircleEquationReader reader(*this, fieldNamed(QStringLiteral("Text4")));
+    reader.strip();
+    reader.checkCharacters();
+    reader.sample();
+    const Pt p = LerPonto(QStringLiteral("Abcissa2"), QStringLiteral("Ordenada2"));
+    const Circle c = reader.radiusTest();
+    DesenharEixos();
+    pen(Azul, 2);
+    circle(c);
+    dot(p);
+    dot(c.centre());
+    guides(c.centre());
+    if (c.r != sqrt(square(c.xc - p.x) + square(c.yc - p.y)))
+        stop(tr("O ponto não pertence à circunferência."));
+    if (!ModoResolver()) return;
+    Line tangent{p.x - c.xc, p.y - c.yc, ((c.xc * p.x + c.yc * p.y) - square(p.x)) - square(p.y)};
+    pen(Vermelho, 2, DashStyle::Solid);
+    DesenharRecta(tangent);
+    setResult(QStringLiteral("Resultado4"), TextRules::TextoEquacaoRecta(tangent, sep()));
+}
+
+void Circles1Form::lineMeetsCircle() {
+    setResult(QStringLiteral("Resultado5"), {});
+    setResult(QStringLiteral("Resultado6"), {});
+    CircleEquationReader circleReader(*this, fieldNamed(QStringLiteral("Text7")));
+    const QString lineText = prepareEquation(fieldNamed(QStringLiteral("Text5")));
+    circleReader.strip();
+    checkLineText(lineText);
+    circleReader.checkCharacters();
+    circleReader.sample();
+    const Circle c = circleReader.radiusTest();
+    const Line line = sampleLine(lineText);
+    DesenharEixos();
+    pen(Azul, 2, DashStyle::Solid);
+    circle(c);
+    const Real n = square(line.a) + square(line.b);
+    const Real delta = square(c.r) * n - square(line.a * c.xc + line.b * c.yc + line.c);
+    if (delta < 0) {
+        DesenharRecta(line);
+        stop(tr("A recta não intersecta a circunferência."));
+    }
+    const auto [p1, p2] = crossings(line, c, sqrt(delta), n);
+    DesenharRecta(p1 == p2 ? line : Line{p2.y - p1.y, p1.x - p2.x, p2.x * p1.y - p1.x * p2.y});
+    if (!ModoResolver()) return;
+    board()->setForeColor(Vermelho);
+    dot(p1);
+    dot(p2);
+    guides(p1);
+    guides(p2);
+    setResult(QStringLiteral("Resultado5"), TextRules::point(p1.x, p1.y, sep()));
+    setResult(QStringLiteral("Resultado6"), TextRules::point(p2.x, p2.y, sep()));
+}
