@@ -1,6 +1,7 @@
 #include "topics.h"
 
 #include "lines1form.h"
+#include "lines2form.h"
 #include "pointsform.h"
 
 namespace {
@@ -12,6 +13,8 @@ Factory factoryFor(Topic topic) {
         return []() -> QWidget* { return new PointsForm; };
     case Topic::Recta1:
         return []() -> QWidget* { return new Lines1Form; };
+    case Topic::Recta2:
+        return []() -> QWidget* { return new Lines2Form; };
     default:
         return nullptr;
     }
