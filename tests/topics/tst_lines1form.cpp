@@ -83,6 +83,8 @@ private slots:
     void coordinatesBesideUngraduatedAxes();
     void genericErrorReport_data();
     void genericErrorReport();
+    void unreadableViewport_data();
+    void unreadableViewport();
     void hostileTextsEndCleanly_data();
     void hostileTextsEndCleanly();
 
@@ -453,6 +455,31 @@ void TestLines1Form::genericErrorReport() {
         QVERIFY(bareAxes(*form->board()));
         QVERIFY(label(*form, QStringLiteral("Resultado1")).isEmpty());
     }
+    QVERIFY(!form->ModoResolver());
+}
+
+void TestLines1Form::unreadableViewport_data() {
+    QTest::addColumn<int>("frame");
+    QTest::addColumn<bool>("emptied");
+    // The two-point frame draws the axes before it empties its label; the
+    // other two empty it first.
+    QTest::newRow("two points") << 1 << false;
+    QTest::newRow("parallel") << 2 << true;
+    QTest::newRow("perpendicular") << 3 << true;
+}
+
+void TestLines1Form::unreadableViewport() {
+    QFETCH(int, frame);
+    QFETCH(bool, emptied);
+    const FrameOf& f = Frames[frame];
+    press(*form, QLatin1String(f.resolver));
+    const QString solved = label(*form, QLatin1String(f.result));
+    QVERIFY(!solved.isEmpty());
+    type(*form, {"Xmin", "-10", "Xmax", "-10"});
+    press(*form, QLatin1String(f.resolver));
+    QCOMPARE(messages->texts(), QStringList{QStringLiteral(
+                                    "Erro:\n\nArgumento ou chamada de procedimento inválidos.")});
+    QCOMPARE(label(*form, QLatin1String(f.result)), emptied ? QString() : solved);
     QVERIFY(!form->ModoResolver());
 }
 

@@ -84,6 +84,8 @@ private slots:
     void degenerateLine();
     void angleText_data();
     void angleText();
+    void resultEmptiedWhateverHappens_data();
+    void resultEmptiedWhateverHappens();
     void hostileTextsEndCleanly_data();
     void hostileTextsEndCleanly();
 
@@ -163,11 +165,17 @@ void TestLines2Form::answers_data() {
     QTest::newRow("parallel") << 0 << QStringList{"Text2", "2x+3y-4=0"}
                               << "As rectas são paralelas."
                               << "As rectas são paralelas.";
+    QTest::newRow("parallel vertical lines")
+        << 0 << QStringList{"Text1", "x=1", "Text2", "x=2"} << "As rectas são paralelas."
+        << "As rectas são paralelas.";
     QTest::newRow("parallel horizontal lines")
         << 0 << QStringList{"Text1", "y=1", "Text2", "y=2"} << "As rectas são paralelas."
         << "As rectas são paralelas.";
     QTest::newRow("distance, initial") << 1 << QStringList{} << "2,22"
                                        << "2.22";
+    QTest::newRow("distance, lines written at different scales")
+        << 1 << QStringList{"Text4", "-4x-6y=-8"} << "2,22"
+        << "2.22";
     QTest::newRow("distance of vertical lines")
         << 1 << QStringList{"Text3", "x=1", "Text4", "x=4"} << "3"
         << "3";
@@ -248,6 +256,9 @@ void TestLines2Form::distanceConstruction_data() {
     QTest::addColumn<bool>("dottedSegment");
     QTest::newRow("oblique") << QStringList{}
                              << QList<QPointF>{{0, -4.0 / 3}, {16.0 / 13, 20.0 / 39}} << true;
+    QTest::newRow("oblique, second line at twice the scale")
+        << QStringList{"Text4", "4x+6y-8=0"}
+        << QList<QPointF>{{0, -4.0 / 3}, {16.0 / 13, 20.0 / 39}} << true;
     QTest::newRow("vertical") << QStringList{"Text3", "x=1", "Text4", "x=4"}
                               << QList<QPointF>{{1, 0}, {4, 0}} << false;
     QTest::newRow("horizontal") << QStringList{"Text3", "y=1", "Text4", "y=-2"}
@@ -358,6 +369,9 @@ void TestLines2Form::refusalOrderOfTwoFields_data() {
                                                       << "2 z = 1";
     QTest::newRow("both refused, one message") << 3 << "x^2=1"
                                                << "y^2=1";
+    QTest::newRow("point frame: the equation is refused before the point is read")
+        << 2 << "3x - 4y^2 = 24"
+        << "abc";
 }
 
 void TestLines2Form::refusalOrderOfTwoFields() {
@@ -450,6 +464,26 @@ void TestLines2Form::angleText() {
     QFETCH(QString, point);
     QCOMPARE(::angleText(degrees, QStringLiteral(",")), comma);
     QCOMPARE(::angleText(degrees, QStringLiteral(".")), point);
+}
+
+void TestLines2Form::resultEmptiedWhateverHappens_data() {
+    QTest::addColumn<int>("frame");
+    QTest::newRow("intersection") << 0;
+    QTest::newRow("parallel distance") << 1;
+    QTest::newRow("point distance") << 2;
+    QTest::newRow("angle") << 3;
+}
+
+void TestLines2Form::resultEmptiedWhateverHappens() {
+    QFETCH(int, frame);
+    const FrameOf& f = Frames[frame];
+    press(*form, QLatin1String(f.resolver));
+    QVERIFY(!label(*form, QLatin1String(f.result)).isEmpty());
+    type(*form, {"Ymin", "dez"});
+    press(*form, QLatin1String(f.resolver));
+    QCOMPARE(messages->texts(), QStringList{QStringLiteral("Erro:\n\nTipos incompatíveis.")});
+    QVERIFY(label(*form, QLatin1String(f.result)).isEmpty());
+    QVERIFY(!form->ModoResolver());
 }
 
 void TestLines2Form::hostileTextsEndCleanly_data() {
