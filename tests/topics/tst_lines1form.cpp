@@ -44,6 +44,7 @@ private slots:
     void givenLineThatIsNoLine();
     void coordinatesBesideUngraduatedAxes_data();
     void coordinatesBesideUngraduatedAxes();
+    void axisLabelsUseTheRegionalSeparator();
     void genericErrorReport_data();
     void genericErrorReport();
     void unreadableViewport_data();
@@ -106,6 +107,11 @@ void TestLines1Form::controls() {
     }
     for (const char* result : {"Resultado1", "Resultado2", "Resultado3"})
         QVERIFY(label(*form, QLatin1String(result)).isEmpty());
+    auto* toLines2 = form->findChild<QAbstractButton*>(QStringLiteral("Command6"));
+    QCOMPARE(toLines2->text(), QStringLiteral("Recta 2"));
+    QCOMPARE(toLines2->toolTip(), QStringLiteral("Ir para Recta 2"));
+    press(*form, QStringLiteral("Command6"));
+    QCOMPARE(nav->topics, std::vector<Topic>{Topic::Recta2});
 }
 
 void TestLines1Form::initialDataSolved_data() {
@@ -370,6 +376,17 @@ void TestLines1Form::coordinatesBesideUngraduatedAxes() {
     type(*form, {"Xmin", "-10", "Xmax", "10"});
     press(*form, button);
     QCOMPARE(drawnIn(b, Azul, Primitive::Kind::Text), 0);
+}
+
+void TestLines1Form::axisLabelsUseTheRegionalSeparator() {
+    type(*form, {"Xmin", "-30", "Xmax", "30", "Abcissa3", "5/2", "Ordenada3", "-0.75"});
+    press(*form, QStringLiteral("Dados4"));
+    QVERIFY(printed(*form->board()).contains(QStringLiteral(" 2,5 ")));
+    QVERIFY(printed(*form->board()).contains(QStringLiteral("-0,75 ")));
+    useDecimalComma(false);
+    press(*form, QStringLiteral("Dados4"));
+    QVERIFY(printed(*form->board()).contains(QStringLiteral(" 2.5 ")));
+    QVERIFY(printed(*form->board()).contains(QStringLiteral("-0.75 ")));
 }
 
 void TestLines1Form::genericErrorReport_data() {

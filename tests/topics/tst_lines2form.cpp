@@ -105,6 +105,11 @@ void TestLines2Form::controls() {
                  QStringLiteral("Desenha os dados do problema."));
         QVERIFY(label(*form, QLatin1String(f.result)).isEmpty());
     }
+    auto* toLines1 = form->findChild<QAbstractButton*>(QStringLiteral("Command6"));
+    QCOMPARE(toLines1->text(), QStringLiteral("Recta 1"));
+    QCOMPARE(toLines1->toolTip(), QStringLiteral("Ir para Recta-1"));
+    QCOMPARE(form->findChild<QAbstractButton*>(QStringLiteral("Command9"))->text(),
+             QStringLiteral("Recta 3"));
 }
 
 void TestLines2Form::answers_data() {
