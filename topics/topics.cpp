@@ -1,6 +1,8 @@
 #include "topics.h"
 
 #include "circles1form.h"
+#include "lines1form.h"
+#include "lines2form.h"
 #include "pointsform.h"
 
 namespace {
@@ -12,6 +14,10 @@ Factory factoryFor(Topic topic) {
         return []() -> QWidget* { return new PointsForm; };
     case Topic::Circunferencia1:
         return []() -> QWidget* { return new Circles1Form; };
+    case Topic::Recta1:
+        return []() -> QWidget* { return new Lines1Form; };
+    case Topic::Recta2:
+        return []() -> QWidget* { return new Lines2Form; };
     default:
         return nullptr;
     }

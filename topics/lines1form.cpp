@@ -1,0 +1,145 @@
+#include "lines1form.h"
+
+#include "textrules.h"
+
+namespace {
+FormSpec lines1Spec() {
+    FormSpec spec;
+    spec.topic = Topic::Recta1;
+    spec.objectName = QStringLiteral("Form2");
+    spec.title = QStringLiteral("RECTA - 1");
+    spec.scratchName = QStringLiteral("Text3");
+    spec.eixos = QRect(60, 180, 5445, 1635);
+    return spec;
+}
+
+const QString Executar = QStringLiteral("Executar");
+} // namespace
+
+Lines1Form::Lines1Form(QWidget* parent)
+    : ProblemForm(lines1Spec(), parent) {
+    addFrame(QStringLiteral("Frame6"), tr("Recta de equação..."), {2212, 1125})
+        .text(tr("Recta:"))
+        .field(QStringLiteral("Text1"), QStringLiteral("2x-3y+4=0"), tr("Equação da recta"))
+        .resolverOnly(
+            QStringLiteral("Command3"), [this] { typedLine(); }, Executar);
+    addFrame(QStringLiteral("Frame4"), tr("Recta que passa por dois pontos"), {3734, 1425})
+        .text(tr("A ="))
+        .point(QStringLiteral("Abcissa1"), QStringLiteral("5"), QStringLiteral("Ordenada1"),
+               QStringLiteral("-3"), tr("A"))
+        .text(tr("e"))
+        .newRow()
+        .text(tr("B ="))
+        .point(QStringLiteral("Abcissa2"), QStringLiteral("-2"), QStringLiteral("Ordenada2"),
+               QStringLiteral("3"), tr("B"))
+        .newRow()
+        .text(tr("Equação da recta:"))
+        .result(QStringLiteral("Resultado1"))
+        .dadosResolver(
+            1, [this] { throughTwoPoints(); }, Executar);
+    addFrame(QStringLiteral("Frame1"), tr("Recta que passa por um ponto e é paralela a outra"),
+             {5556, 1725})
+        .text(tr("P ="))
+        .point(QStringLiteral("Abcissa3"), QStringLiteral("2"), QStringLiteral("Ordenada3"),
+               QStringLiteral("3"), tr("P"))
+        .newRow()
+        .text(tr("Recta:"))
+        .field(QStringLiteral("Text5"), QStringLiteral("2x+3y-1=0"), tr("Equação da recta dada"))
+        .newRow()
+        .text(tr("Equação da recta:"))
+        .result(QStringLiteral("Resultado2"))
+        .dadosResolver(
+            4, [this] { parallel(); }, Executar);
+    addFrame(QStringLiteral("Frame8"), tr("Recta que passa por um ponto e é perpendicular a outra"),
+             {7680, 1755})
+        .text(tr("Q ="))
+        .point(QStringLiteral("Abcissa4"), QStringLiteral("2"), QStringLiteral("Ordenada4"),
+               QStringLiteral("3"), tr("Q"))
+        .newRow()
+        .text(tr("Recta:"))
+        .field(QStringLiteral("Text7"), QStringLiteral("2x+3y-1=0"), tr("Equação da recta dada"))
+        .newRow()
+        .text(tr("Equação da recta:"))
+        .result(QStringLiteral("Resultado3"))
+        .dadosResolver(
+            5, [this] { perpendicular(); }, Executar);
+}
+
+// --- shared steps ---------------------------------------------------------
+
+void Lines1Form::labelIfUngraduated(Pt p) {
+    if (!graduated()) axisLabels(p);
+}
+
+std::pair<Line, Pt> Lines1Form::lineAndPoint(const QString& result, const QString& equation,
+                                             const QString& abscissa, const QString& ordinate) {
+    setResult(result, QString());
+    const Line given = LerEquacaoRecta(fieldNamed(equation));
+    const Pt p = LerPonto(abscissa, ordinate);
+    return {given, p};
+}
+
+void Lines1Form::drawPointAndLine(Pt p, const Line& given) {
+    board()->setForeColor(Azul);
+    dot(p);
+    guides(p);
+    pen(Azul, 2, DashStyle::Solid);
+    DesenharRecta(given);
+}
+
+void Lines1Form::answer(Line line, const QString& result) {
+    pen(Vermelho, 2, DashStyle::Solid);
+    DesenharRecta(line);
+    setResult(result, TextRules::TextoEquacaoRecta(line, sep()));
+}
+
+// --- the frames -----------------------------------------------------------
+
+void Lines1Form::typedLine() {
+    const Line line = LerEquacaoRecta(fieldNamed(QStringLiteral("Text1")));
+    DesenharEixos();
+    pen(Vermelho, 2, DashStyle::Solid);
+    DesenharRecta(line);
+}
+
+void Lines1Form::throughTwoPoints() {
+    DesenharEixos();
+    setResult(QStringLiteral("Resultado1"), QString());
+    const Pt a = LerPonto(QStringLiteral("Abcissa1"), QStringLiteral("Ordenada1"));
+    const Pt b = LerPonto(QStringLiteral("Abcissa2"), QStringLiteral("Ordenada2"));
+    const Line line{b.y - a.y, a.x - b.x, b.x * a.y - a.x * b.y};
+    if (line.a == 0 && line.b == 0)
+        stop(tr("Não há recta nessas condições. Altere as coordenadas dos pontos."));
+    board()->setForeColor(Azul);
+    dot(a);
+    dot(b);
+    guides(a);
+    guides(b);
+    labelIfUngraduated(a);
+    labelIfUngraduated(b);
+    if (ModoResolver()) answer(line, QStringLiteral("Resultado1"));
+}
+
+void Lines1Form::parallel() {
+    const auto [given, p] = lineAndPoint(QStringLiteral("Resultado2"), QStringLiteral("Text5"),
+                                         QStringLiteral("Abcissa3"), QStringLiteral("Ordenada3"));
+    DesenharEixos();
+    drawPointAndLine(p, given);
+    labelIfUngraduated(p); // in data mode too
+    if (!ModoResolver()) return;
+    answer({given.a, given.b, -(given.a * p.x + given.b * p.y)}, QStringLiteral("Resultado2"));
+}
+
+void Lines1Form::perpendicular() {
+    const auto [given, q] = lineAndPoint(QStringLiteral("Resultado3"), QStringLiteral("Text7"),
+                                         QStringLiteral("Abcissa4"), QStringLiteral("Ordenada4"));
+    DesenharEixos();
+    drawPointAndLine(q, given);
+    if (!ModoResolver()) return;
+    Line normal{given.b, -given.a, given.a * q.y - given.b * q.x};
+    pen(Vermelho, 2, DashStyle::Solid);
+    DesenharRecta(normal);
+    board()->setForeColor(Azul);
+    labelIfUngraduated(q); // only once the answer is drawn
+    setResult(QStringLiteral("Resultado3"), TextRules::TextoEquacaoRecta(normal, sep()));
+}
