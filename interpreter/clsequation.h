@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,7 @@ public:
 
     /// Stores the text lower-cased; it is parsed by the next Solve().
     void setEquation(std::string_view text);
+    /// The stored, lower-cased expression text.
     const std::string& Equation() const;
 
     /// Evaluates the expression and stores its value.
@@ -28,14 +30,21 @@ public:
     void setVar(std::string_view name, double value);
     /// The value of a variable, or 0 when there is none.
     double Var(std::string_view name) const;
+    /// Removes a variable; a name that is not there is ignored.
     void VarRemove(std::string_view name);
+    /// Removes every variable.
     void VarClear();
 
     /// Angle unit of the trigonometric functions: degrees when true.
     bool Graus() const;
+    /// Sets the angle unit; the value is out of date only when the unit changes.
     void setGraus(bool degrees);
 
 private:
+    friend struct clsEquationInspector;
+
+    void Parse();
+
     struct Impl;
-    Impl* d; // owned
+    std::unique_ptr<Impl> d;
 };

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <compare>
-
 /// A 64-bit real whose arithmetic fails the way the program's arithmetic
 /// must fail: a result too large for a double raises the overflow fault (6),
 /// a division by zero raises fault 11 (0/0 included) and a square root of a
@@ -32,7 +30,11 @@ public:
 
     /// Exact comparisons, with no tolerance.
     friend bool operator==(Real a, Real b) { return a.m_value == b.m_value; }
-    friend std::partial_ordering operator<=>(Real a, Real b) { return a.m_value <=> b.m_value; }
+    friend bool operator!=(Real a, Real b) { return a.m_value != b.m_value; }
+    friend bool operator<(Real a, Real b) { return a.m_value < b.m_value; }
+    friend bool operator<=(Real a, Real b) { return a.m_value <= b.m_value; }
+    friend bool operator>(Real a, Real b) { return a.m_value > b.m_value; }
+    friend bool operator>=(Real a, Real b) { return a.m_value >= b.m_value; }
 
 private:
     double m_value = 0.0;

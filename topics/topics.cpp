@@ -1,21 +1,25 @@
 #include "topics.h"
 
+#include "pointsform.h"
+
 namespace {
 using Factory = QWidget* (*)();
 
-Factory factoryFor(Topic topic)
-{
+Factory factoryFor(Topic topic) {
     switch (topic) {
+    case Topic::Pontos:
+        return []() -> QWidget* { return new PointsForm; };
     default:
         return nullptr;
     }
 }
 } // namespace
 
-bool isTopicBuilt(Topic topic) { return factoryFor(topic) != nullptr; }
+bool isTopicBuilt(Topic topic) {
+    return factoryFor(topic) != nullptr;
+}
 
-QWidget* createTopicForm(Topic topic)
-{
+QWidget* createTopicForm(Topic topic) {
     const Factory factory = factoryFor(topic);
     return factory ? factory() : nullptr;
 }

@@ -1,0 +1,32 @@
+#include "activation.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QWidget>
+
+namespace {
+ActivationTracker* instance = nullptr;
+}
+
+void ActivationTracker::install() {
+    if (instance) return;
+    instance = new ActivationTracker;
+    instance->setParent(qApp);
+    qApp->installEventFilter(instance);
+}
+
+QWidget* ActivationTracker::previous() {
+    return instance ? instance->m_previous.data() : nullptr;
+}
+
+bool ActivationTracker::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && watched->isWidgetType()) {
+        auto* window = static_cast<QWidget*>(watched);
+        const bool modal = window->isModal() || window->windowModality() != Qt::NonModal;
+        if (window->isWindow() && !modal) {
+            m_previous = m_current;
+            m_current = window;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}

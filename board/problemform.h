@@ -1,0 +1,180 @@
+#pragma once
+
+#include "board.h"
+#include "geometry.h"
+#include "navigation.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class clsEquation;
+class QCheckBox;
+class QGroupBox;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QVBoxLayout;
+class SpinArrows;
+
+/// The data colour and the solution colour.
+inline const QColor Azul = QBColor(9);
+inline const QColor Vermelho = QBColor(12);
+
+/// What sets one problem form apart from the others in its common part.
+struct FormSpec {
+    Topic topic = Topic::Pontos;
+    QString objectName;               ///< "Form1"
+    QString title;                    ///< the label above the board, "PONTOS"
+    int boardLeft = 60;               ///< twips
+    bool warnWhenUngraduated = false; ///< message when the axes go ungraduated
+    QString scratchName = QStringLiteral("TextA");
+    QRect eixos{120, 210, 5385, 1695}; ///< the viewport frame, twips in the panel
+    bool spinToolTips = false;
+};
+
+/// Viewport values left by DesenharEixos.
+struct Viewport {
+    float Xmin = -10, Xmax = 10, Ymin = -10, Ymax = 10;
+    float PassoX = 0.4f, PassoY = 0.4f;
+    double PixelX = 0, PixelY = 0;
+};
+
+class ProblemForm;
+
+/// Builds the contents of one problem frame, row by row, from left to right.
+class FrameBuilder {
+public:
+    FrameBuilder(ProblemForm* form, QGroupBox* box, QVBoxLayout* rows, QVBoxLayout* buttons);
+
+    FrameBuilder& text(const QString& text);
+    /// "(" abscissa "," ordinate ")", the fields named for a screen reader
+    /// after the point they hold ("Abcissa de A").
+    FrameBuilder& point(const QString& abscissa, const QString& x, const QString& ordinate,
+                        const QString& y, const QString& pointName);
+    /// A text field; `wide` for equations, narrow for numbers.
+    FrameBuilder& field(const QString& name, const QString& initial, const QString& spoken,
+                        bool wide = true);
+    FrameBuilder& option(const QString& name, const QString& caption, const QString& spoken,
+                         bool checked = false);
+    FrameBuilder& result(const QString& name);
+    /// A result written into an editable text field rather than a label.
+    FrameBuilder& resultField(const QString& name);
+    FrameBuilder& newRow();
+
+    /// "Dados<n>" draws the data; "Resolver<n>" solves with the same routine.
+    FrameBuilder&
+    dadosResolver(int n, std::function<void()> routine,
+                  const QString& resolverTip = QString::fromUtf8("Resolve o propblema."));
+    /// A lone "Resolver" button whose routine runs without solve mode.
+    FrameBuilder& resolverOnly(const QString& name, std::function<void()> routine,
+                               const QString& tip = QString::fromUtf8("Resolve o propblema."));
+
+private:
+    QHBoxLayout* currentRow();
+    void add(QWidget* widget, int stretch = 0);
+
+    ProblemForm* m_form;
+    QGroupBox* m_box;
+    QVBoxLayout* m_rows;
+    QVBoxLayout* m_buttons;
+    QHBoxLayout* m_row = nullptr;
+};
+
+/// The common part of the nine problem forms: title, board, viewport frame,
+/// navigation and exit buttons, and the press pipeline that runs a frame's
+/// routine in data or solve mode. Subclasses add their frames and routines.
+class ProblemForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit ProblemForm(const FormSpec& spec, QWidget* parent = nullptr);
+    ~ProblemForm() override;
+
+    Topic topic() const { return m_spec.topic; }
+    Board* board() const { return m_board; }
+    bool ModoResolver() const { return m_modoResolver; }
+    const Viewport& viewport() const { return m_view; }
+
+    /// Clears the board and draws axes, arrowheads, graduation and grid for
+    /// the viewport typed in the "Eixos" frame.
+    void DesenharEixos();
+
+    /// Runs a frame routine as one press: a fresh interpreter, solve mode for
+    /// the press only, and every fault turned into the generic error report.
+    void press(const std::function<void()>& routine, bool solve);
+
+    // --- services of the press, for the equation readers ------------------
+    /// The interpreter of the current press.
+    clsEquation& interpreter();
+    /// The hidden field that holds the rewritten equation text.
+    QLineEdit* scratch() const { return m_scratch; }
+    /// Deletes every blank of an equation field and writes the text back.
+    QString prepareEquation(QLineEdit* field);
+    /// Shows an information message and ends the press.
+    [[noreturn]] void stop(const QString& text);
+
+protected:
+    /// A problem frame below the previous one (or at `twips`: top, height).
+    FrameBuilder addFrame(const QString& name, const QString& caption, QPoint twips = {});
+
+    template <typename T = QLineEdit>
+    T* control(const QString& name) const {
+        return findChild<T*>(name);
+    }
+    QLineEdit* fieldNamed(const QString& name) const;
+    QLabel* labelNamed(const QString& name) const;
+    bool isChecked(const QString& optionName) const;
+
+    // --- reading the data -------------------------------------------------
+    Real LerCampo(QLineEdit* field);
+    Real LerCampo(const QString& name) { return LerCampo(fieldNamed(name)); }
+    Pt LerPonto(const QString& abscissa, const QString& ordinate);
+    /// Refuses a line text holding ">", "<", "^3" or "^2".
+    void checkLineText(const QString& text);
+    Line sampleLine(const QString& text);
+    Line LerEquacaoRecta(QLineEdit* field);
+    /// Two line fields: both prepared, then both checked, then both sampled.
+    std::array<Line, 2> LerEquacoesRecta(QLineEdit* first, QLineEdit* second);
+
+    // --- drawing ----------------------------------------------------------
+    void pen(const QColor& colour, int width, DashStyle style = DashStyle::Solid);
+    void dot(Pt p);               ///< DrawWidth 7 and PSet
+    void guides(Pt p);            ///< dotted 1-pixel perpendiculars to the axes
+    void axisLabels(Pt p);        ///< the coordinates printed beside the axes
+    void segment(Pt from, Pt to); ///< Line in the current pen
+    void circle(const Circle& c); ///< Circle in the current pen
+    void DesenharRecta(const Line& line);
+    bool graduated() const; ///< |Xmax - Xmin| <= 50
+
+    // --- answers ----------------------------------------------------------
+    QString sep() const;
+    void setResult(const QString& name, const QString& text);
+    void inform(const QString& text, bool withIcon = true);
+    bool event(QEvent* event) override;
+
+private:
+    friend class FrameBuilder;
+    void buildCommonPart();
+    void buildButtonRow();
+    void buildEixosFrame(QWidget* panel);
+    void readViewport();
+    void drawAxes();
+    void drawGraduation();
+    void drawGrid();
+    void stepSpin(int index, int delta);
+
+    FormSpec m_spec;
+    Board* m_board;
+    QWidget* m_panel = nullptr;
+    QLineEdit* m_scratch = nullptr;
+    QCheckBox* m_grid = nullptr;
+    std::array<QLineEdit*, 4> m_bounds{}; ///< Xmin, Xmax, Ymin, Ymax
+    Viewport m_view;
+    bool m_modoResolver = false;
+    clsEquation* m_interpreter = nullptr;
+    int m_nextFrameTop = 0; ///< twips
+};
+
+/// Thrown to end a press quietly after its message has been shown.
+struct PressEnded {};

@@ -1,0 +1,56 @@
+#include "circlereader.h"
+
+#include "equationsampler.h"
+#include "problemform.h"
+
+#include <QLineEdit>
+
+CircleEquationReader::CircleEquationReader(ProblemForm& form, QLineEdit* field,
+                                           CircleRefusals refusals)
+    : m_form(form)
+    , m_field(field)
+    , m_refusals(std::move(refusals)) {}
+
+void CircleEquationReader::strip() {
+    m_text = m_form.prepareEquation(m_field);
+}
+
+void CircleEquationReader::checkCharacters() {
+    if (containsAny(m_text, {">", "<", "^4", "^3"})) m_form.stop(m_refusals.notACircle);
+}
+
+void CircleEquationReader::sample() {
+    const QString rewritten = rewriteAsExpression(m_text);
+    m_form.scratch()->setText(rewritten);
+    EquationSampler sampler(m_form.interpreter(), rewritten);
+    const Real F = sampler.constant();
+    const Real g01 = sampler.at(0, 1);
+    const Real g10 = sampler.at(1, 0);
+    const Real g11 = sampler.at(1, 1);
+    const Real g21 = sampler.at(2, 1);
+    const Real g12 = sampler.at(1, 2);
+    const Real A = ((g01 - 2 * g11) + g21) / 2;
+    const Real B = ((g10 - 2 * g11) + g12) / 2;
+    const Real C = (-g01 - g10) + g11;
+    const Real D = (((-g01 + 2 * g10) + 2 * g11) - g21) / 2;
+    const Real E = (((2 * g01 - g10) + 2 * g11) - g12) / 2;
+    if (C != 0 || A != B || A == 0 || B == 0) m_form.stop(m_refusals.notACircle);
+    m_d = D / A;
+    m_e = E / A;
+    m_f = F / A;
+}
+
+Circle CircleEquationReader::radiusTest() {
+    const Real k = m_d * m_d + m_e * m_e - 4 * m_f;
+    if (k < 0) m_form.stop(m_refusals.notACircle);
+    if (k == 0) m_form.stop(m_refusals.aPoint);
+    return {-m_d / 2, -m_e / 2, sqrt(k) / 2};
+}
+
+Circle LerEquacaoCircunferencia(ProblemForm& form, QLineEdit* field, CircleRefusals refusals) {
+    CircleEquationReader reader(form, field, std::move(refusals));
+    reader.strip();
+    reader.checkCharacters();
+    reader.sample();
+    return reader.radiusTest();
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "problemform.h"
+
+/// "PONTOS": plotting a point, the midpoint of a segment, the distance
+/// between two points and the perpendicular bisector of a segment.
+class PointsForm : public ProblemForm {
+    Q_OBJECT
+public:
+    explicit PointsForm(QWidget* parent = nullptr);
+
+private:
+    void plotPoint();
+    void midpoint();
+    void distance();
+    void bisector();
+
+    /// The dot of a point with its guide lines.
+    void mark(Pt p);
+    /// The coordinates beside the axes, when the axes carry no graduation.
+    void labelIfUngraduated(Pt p);
+};
