@@ -22,7 +22,7 @@ constexpr double Margin = 30.0;
 constexpr double HeaderY = 20.0;
 constexpr double TitleTop = 30.0;
 constexpr double TitleHeight = 30.0;
-constexpr double RuleY = TitleTop + TitleHeight + 3.0;
+constexpr double RuleY = TitleTop + TitleHeight + 6.0;
 constexpr double TextTop = RuleY + 10.0;
 constexpr double FooterHeight = 34.0;
 

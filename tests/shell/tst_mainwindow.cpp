@@ -2,8 +2,10 @@
 
 #include "mainwindow.h"
 #include "shell.h"
+#include "topics.h"
 #include "viewers.h"
 
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -64,6 +66,7 @@ private slots:
     void quitEndsEverything();
     void windowsFitASmallScreen();
     void titleLabels();
+    void problemFormReachesViewersAndEndsTheRun();
     void abandonarLeavesTheEventLoop(); // last: it runs the application's loop
 };
 
@@ -293,6 +296,28 @@ void TestMainWindow::titleLabels() {
         QStringLiteral("Comic Sans MS")));
     for (int i = 1; i <= 4; ++i)
         QVERIFY(shell.mainWindow()->findChild<QWidget*>(QStringLiteral("Image%1").arg(i)));
+}
+
+void TestMainWindow::problemFormReachesViewersAndEndsTheRun() {
+    if (!isTopicBuilt(Topic::Pontos)) QSKIP("the Points form is not built yet");
+    int endRuns = 0;
+    Shell shell(ShellHooks{{}, {}, [&endRuns] { ++endRuns; }}); // the real problem forms
+    shell.show();
+    QAction* pontos = menuAction(shell, "Pontos");
+    QVERIFY(pontos->isEnabled());
+    pontos->trigger();
+    pontos->trigger();
+    QCOMPARE(windowsNamed(QStringLiteral("Form1")), 1);
+    QPointer<QWidget> form = shell.topicForm(Topic::Pontos);
+    QVERIFY(form && form->isVisible());
+    form->findChild<QAbstractButton*>(QStringLiteral("Command13"))->click();
+    QVERIFY(shell.viewer(HelpPage::Instrucoes) && shell.viewer(HelpPage::Instrucoes)->isVisible());
+    QVERIFY(form->isVisible()); // a help page leaves the problem form open
+    form->findChild<QAbstractButton*>(QStringLiteral("Sair"))->click();
+    QCOMPARE(endRuns, 1);
+    QTRY_VERIFY(!form);
+    QVERIFY(!shell.mainWindow()->isVisible());
+    QVERIFY(!shell.viewer(HelpPage::Instrucoes)->isVisible());
 }
 
 void TestMainWindow::abandonarLeavesTheEventLoop() {
