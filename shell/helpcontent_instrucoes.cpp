@@ -83,30 +83,29 @@ Page gridAndFrames() {
     return {"Grelha e referencial monométrico",
             {heading("A grelha"),
              paragraph("A caixa «Desenhar grelha» do quadro Eixos acrescenta uma grelha cinzenta "
-                       "de unidade em unidade, a partir de Xmínimo e de Ymínimo."),
+                       "de unidade em unidade."),
              heading("Porque o referencial deve ser monométrico"),
-             paragraph("A janela de desenho é quadrada. Com a mesma amplitude nos dois eixos, a "
-                       "unidade tem o mesmo comprimento em x e em y: o referencial é monométrico, "
-                       "os ângulos rectos parecem rectos e as circunferências parecem "
-                       "circunferências. Com amplitudes diferentes fica dimétrico e as figuras "
-                       "deformam-se."),
+             paragraph("A janela de desenho é quadrada. Com a mesma amplitude nos dois eixos o "
+                       "referencial é monométrico e as figuras não se deformam; com amplitudes "
+                       "diferentes fica dimétrico e os ângulos rectos deixam de parecer rectos."),
              heading("As setas junto dos limites"),
              paragraph("As pequenas setas mudam os limites aos pares, uma unidade de cada vez: "
                        "as de Xmínimo e Ymínimo deslocam o canto inferior esquerdo da janela, as "
                        "de Xmáximo e Ymáximo o canto superior direito. Um referencial quadrado "
-                       "continua quadrado. Escrever os limites nos campos pode dar um referencial "
+                       "continua quadrado; escrever os limites nos campos pode torná-lo "
                        "dimétrico."),
              heading("Exemplo: página Circunferência 3"),
              paragraph("No problema «Rectas que passam por P e são tg a uma circunferência», "
-                       "com P = (−1 , 0) e a circunferência x^2+y^2−2x−1=0, o programa encontra "
-                       "as tangentes 2x−2y+2 = 0 e −2x−2y−2=0, isto é, y = x+1 e y = −x−1."),
+                       "com P\u00a0=\u00a0(−1\u00a0,\u00a00) e a circunferência x^2+y^2−2x−1=0, o "
+                       "programa dá as tangentes y\u00a0=\u00a0x+1 e y\u00a0=\u00a0−x−1:"),
+             typed("2x-2y+2 = 0      -2x-2y-2=0"),
              bullets({"Com os eixos de −10 a 10, as tangentes são perpendiculares e tocam a "
                       "circunferência.",
                       "Quatro cliques na seta para baixo de Xmínimo levam Xmínimo e Ymínimo a "
                       "−14: a figura fica mais pequena, mas fiel.",
-                      "Escrevendo só Ymínimo = −4, a unidade vertical fica maior do que a "
-                      "horizontal: a circunferência continua redonda no ecrã, mas as tangentes "
-                      "esticam-se e já não parecem tocá-la nem ser perpendiculares."})}};
+                      "Escrevendo só Ymínimo = −4, a unidade vertical cresce: a circunferência "
+                      "continua redonda no ecrã, mas as tangentes esticam-se e já não parecem "
+                      "tocá-la nem ser perpendiculares."})}};
 }
 
 Page copying() {

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTextDocument>
+#include <algorithm>
 
 namespace Help {
 namespace {
@@ -25,6 +26,8 @@ constexpr double TitleHeight = 30.0;
 constexpr double RuleY = TitleTop + TitleHeight + 6.0;
 constexpr double TextTop = RuleY + 10.0;
 constexpr double FooterHeight = 34.0;
+constexpr int MinimumEntryGap = 24;
+constexpr int MaximumEntryGap = 40;
 
 const char* StyleSheet = R"(
 p { margin-top: 0px; margin-bottom: 6px; line-height: 118%; }
@@ -151,6 +154,17 @@ QString signatureHtml(const QStringList& lines) {
     return QStringLiteral("<p>&nbsp;</p>") + html;
 }
 
+/// `gap` is the room above a function entry, its separating rule included.
+QString entryHtml(const Block& block, int gap) {
+    const QString rule =
+        gap > 0 ? QStringLiteral("<hr style=\"margin-top:%1px;\">").arg(gap / 2) : QString();
+    return rule + QStringLiteral("<p style=\"margin-top:%1px; margin-bottom:5px;\">"
+                                 "<span class=\"entry\">%2</span>&nbsp;&nbsp;&nbsp;"
+                                 "<span class=\"what\">%3</span></p>")
+                      .arg(gap > 0 ? gap / 2 : 2)
+                      .arg(block.text.toHtmlEscaped(), block.items.value(0).toHtmlEscaped());
+}
+
 QString blockHtml(const Block& block) {
     switch (block.kind) {
     case BlockKind::Heading:
@@ -161,17 +175,16 @@ QString blockHtml(const Block& block) {
         return displayBox(mathHtml(block.text),
                           QStringLiteral("font-family:'DejaVu Serif'; font-size:13px;"));
     case BlockKind::Typed:
-        return displayBox(block.text.toHtmlEscaped().replace('\n', QStringLiteral("<br>")),
+        return displayBox(block.text.toHtmlEscaped()
+                              .replace(' ', QStringLiteral("&nbsp;"))
+                              .replace('\n', QStringLiteral("<br>")),
                           QStringLiteral("font-family:'DejaVu Sans Mono'; font-size:12px;"));
     case BlockKind::Bullets:
         return bulletsHtml(block.items);
     case BlockKind::Examples:
         return examplesHtml(block.examples);
     case BlockKind::Entry:
-        return QStringLiteral("<p style=\"margin-top:14px; margin-bottom:5px;\">"
-                              "<span class=\"entry\">%1</span>&nbsp;&nbsp;&nbsp;"
-                              "<span class=\"what\">%2</span></p>")
-            .arg(block.text.toHtmlEscaped(), block.items.value(0).toHtmlEscaped());
+        return entryHtml(block, 0);
     case BlockKind::Columns:
         return columnsHtml(block.items);
     case BlockKind::Signature:
@@ -182,10 +195,14 @@ QString blockHtml(const Block& block) {
 
 } // namespace
 
-QString pageHtml(const Page& page) {
+QString pageHtml(const Page& page, int entryGap) {
     QString html;
-    for (const Block& block : page.blocks)
-        html += blockHtml(block);
+    bool first = true;
+    for (const Block& block : page.blocks) {
+        const bool entry = block.kind == BlockKind::Entry;
+        html += entry ? entryHtml(block, first ? 0 : entryGap) : blockHtml(block);
+        first = first && !entry;
+    }
     return html;
 }
 
@@ -196,8 +213,25 @@ PageRenderer::PageRenderer(const Book& book, int index)
     m_text->setDocumentMargin(0);
     m_text->setDefaultFont(font(Serif, 12));
     m_text->setDefaultStyleSheet(QString::fromLatin1(StyleSheet));
-    m_text->setHtml(pageHtml(book.pages.at(std::size_t(index))));
+    layOut(MinimumEntryGap);
+    spreadEntries();
+}
+
+void PageRenderer::layOut(int entryGap) {
+    m_text->setHtml(pageHtml(m_book.pages.at(std::size_t(m_index)), entryGap));
     m_text->setTextWidth(textArea().width());
+}
+
+/// Function entries share the room left on their page, like the sections
+/// of a printed sheet, up to a generous gap.
+void PageRenderer::spreadEntries() {
+    const auto& blocks = m_book.pages.at(std::size_t(m_index)).blocks;
+    const auto entries = std::count_if(blocks.begin(), blocks.end(), [](const Block& block) {
+        return block.kind == BlockKind::Entry;
+    });
+    const double slack = textArea().height() - textHeight();
+    if (entries < 2 || slack <= 0) return;
+    layOut(MinimumEntryGap + int(std::min(slack / double(entries), double(MaximumEntryGap))));
 }
 
 PageRenderer::~PageRenderer() = default;

@@ -34,6 +34,8 @@ public:
     void paintInto(QPainter& painter, const QRectF& target) const;
 
 private:
+    void layOut(int entryGap);
+    void spreadEntries();
     void paintFrame(QPainter& painter) const;
     void paintTitle(QPainter& painter) const;
 
@@ -45,7 +47,8 @@ private:
 /// The page drawn on an image `scale` times its designed size.
 QImage pageImage(const Book& book, int index, double scale);
 
-/// The HTML of a page's running text (everything below its title).
-QString pageHtml(const Page& page);
+/// The HTML of a page's running text (everything below its title), with
+/// `entryGap` units above every function entry but the first.
+QString pageHtml(const Page& page, int entryGap);
 
 } // namespace Help
