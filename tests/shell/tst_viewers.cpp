@@ -59,6 +59,7 @@ private slots:
     void reopenedViewerKeepsItsPage();
     void indexShowsExactlyOneArrow();
     void indexHasTwoPagesAndNoPageLabel();
+    void keysTurnPagesAndClose();
     void arrowsArePicturesWithSpokenNames_data();
     void arrowsArePicturesWithSpokenNames();
 };
@@ -199,6 +200,24 @@ void TestViewers::indexHasTwoPagesAndNoPageLabel() {
     QVERIFY(viewer->findChild<PageView*>("Image2"));
     QCOMPARE(viewer->findChildren<PageView*>().size(), 2);
     QCOMPARE(viewer->findChild<QLabel*>("Label2"), nullptr);
+}
+
+void TestViewers::keysTurnPagesAndClose() {
+    Shell shell(quietHooks());
+    shell.showHelp(HelpPage::Sintaxe);
+    auto* viewer = qobject_cast<PagedViewer*>(shell.viewer(HelpPage::Sintaxe));
+    QApplication::setActiveWindow(viewer);
+    QVERIFY(QTest::qWaitForWindowActive(viewer));
+    QTest::keyClick(viewer, Qt::Key_Left); // nothing before page 1
+    QCOMPARE(viewer->page(), 1);
+    QTest::keyClick(viewer, Qt::Key_Right);
+    QTest::keyClick(viewer, Qt::Key_PageDown);
+    QCOMPARE(viewer->page(), 3);
+    QCOMPARE(label(viewer, "Label2"), QStringLiteral("3"));
+    QTest::keyClick(viewer, Qt::Key_Left);
+    QCOMPARE(viewer->page(), 2);
+    QTest::keyClick(viewer, Qt::Key_Escape);
+    QVERIFY(!viewer->isVisible());
 }
 
 void TestViewers::arrowsArePicturesWithSpokenNames_data() {
