@@ -1,14 +1,46 @@
 #pragma once
 
+#include "navigation.h"
+
+#include <functional>
 #include <memory>
+
+class QMainWindow;
+class QWidget;
+
+/// What the shell needs from outside; the defaults are the program's own.
+struct ShellHooks {
+    std::function<bool(Topic)> isTopicBuilt;        ///< default: isTopicBuilt()
+    std::function<QWidget*(Topic)> createTopicForm; ///< default: createTopicForm()
+    std::function<void()> endRun; ///< default: leave the event loop (QCoreApplication::exit)
+};
 
 /// The application around the problem forms: the main window, the single
 /// instances of the forms and viewers, and the navigation between them.
+/// Forms and viewers are created on first use; problem forms delete
+/// themselves when closed, viewers are only hidden.
 class Shell {
 public:
     Shell();
+    explicit Shell(ShellHooks hooks);
     ~Shell();
+    Shell(const Shell&) = delete;
+    Shell& operator=(const Shell&) = delete;
+
     void show();
+
+    /// Creates the topic's form if needed, then shows, raises and activates it.
+    void showTopic(Topic topic);
+    /// Creates the viewer if needed, then shows, raises and activates it.
+    void showHelp(HelpPage viewer);
+    /// Ends the run at once: every window closes, nothing is asked.
+    void quit();
+
+    QMainWindow* mainWindow() const;
+    /// The open form of a topic, or nullptr.
+    QWidget* topicForm(Topic topic) const;
+    /// The viewer of a help page once it has been created, or nullptr.
+    QWidget* viewer(HelpPage viewer) const;
 
 private:
     struct Private;

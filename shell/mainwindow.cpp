@@ -1,0 +1,155 @@
+#include "mainwindow.h"
+
+#include "figures.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor TitleBlue(0x1b, 0x2f, 0xa8);
+const QColor TitleShadow(0xc3, 0xcb, 0xe8);
+const QColor Text(0x30, 0x38, 0x46);
+
+/// The title face, by name, with a free family standing in where it is missing.
+QFont titleFont(int pixels, bool bold) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+/// Squared paper behind the window's contents.
+class Paper : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(0xf8, 0xf9, 0xfc));
+        painter.setPen(QColor(0xe6, 0xea, 0xf4));
+        for (int x = 12; x < width(); x += 24)
+            painter.drawLine(x, 0, x, height());
+        for (int y = 12; y < height(); y += 24)
+            painter.drawLine(0, y, width(), y);
+    }
+};
+
+} // namespace
+
+const std::vector<MenuEntry>& menuEntries() {
+    static const std::vector<MenuEntry> entries{
+        {"Pontos", "Pontos", Topic::Pontos},
+        {"Reta1", "Reta 1", Topic::Recta1},
+        {"Reta2", "Reta 2", Topic::Recta2},
+        {"Reta3", "Reta 3", Topic::Recta3},
+        {"Reta4", "Reta 4", Topic::Recta4},
+        {"Circunferência1", "Circunferência 1", Topic::Circunferencia1},
+        {"Circunfrência2", "Circunferência 2", Topic::Circunferencia2},
+        {"Circunferência3", "Circunferência 3", Topic::Circunferencia3},
+        {"Triângulo", "Triângulo", Topic::Triangulo},
+        {"Índice", "Índice", HelpPage::Indice},
+        {"Instruções", "Instruções", HelpPage::Instrucoes},
+        {"Sintaxe", "Sintaxe", HelpPage::Sintaxe},
+        {"FunçõesDefinidas", "Funções definidas", HelpPage::Funcoes},
+    };
+    return entries;
+}
+
+MainWindow::MainWindow() {
+    setObjectName(QStringLiteral("Form11"));
+    setWindowTitle(QStringLiteral("ORTOPLANO"));
+    buildMenu();
+    auto* paper = new Paper(this);
+    auto* grid = new QGridLayout(paper);
+    grid->setContentsMargins(36, 28, 36, 28);
+    grid->setHorizontalSpacing(48);
+    grid->setVerticalSpacing(28);
+    const Figure::Kind kinds[] = {Figure::Kind::CircleAndTangent, Figure::Kind::TriangleAndIncircle,
+                                  Figure::Kind::MeetingLines, Figure::Kind::PointsOnAxes};
+    for (int i = 0; i < 4; ++i) {
+        auto* figure = new Figure(kinds[i], paper);
+        figure->setObjectName(QStringLiteral("Image%1").arg(i + 1));
+        grid->addWidget(figure, i / 2, i % 2 == 0 ? 0 : 2);
+    }
+    grid->addWidget(buildTitle(), 0, 1, Qt::AlignCenter);
+    grid->addWidget(buildCredit(), 1, 1, Qt::AlignCenter);
+    grid->setColumnStretch(1, 1);
+    setCentralWidget(paper);
+    resize(std::max(menuBar()->sizeHint().width() + 24, 980), 560);
+}
+
+void MainWindow::buildMenu() {
+    QMenu* ficheiro = menuBar()->addMenu(QStringLiteral("Ficheiro"));
+    ficheiro->setObjectName(QStringLiteral("Ficheiro"));
+    ficheiro->menuAction()->setObjectName(QStringLiteral("Ficheiro"));
+    QAction* abandonar = ficheiro->addAction(QStringLiteral("Abandonar o programa"));
+    abandonar->setObjectName(QStringLiteral("AbandonarPrograma"));
+    connect(abandonar, &QAction::triggered, this, [] { navigation().quit(); });
+    for (const MenuEntry& entry : menuEntries()) {
+        QAction* action = menuBar()->addAction(QString::fromUtf8(entry.caption));
+        action->setObjectName(QString::fromUtf8(entry.name));
+        if (const Topic* topic = std::get_if<Topic>(&entry.target)) {
+            action->setEnabled(navigation().isAvailable(*topic));
+            connect(action, &QAction::triggered, this, [t = *topic] { navigation().showTopic(t); });
+        } else {
+            const HelpPage page = std::get<HelpPage>(entry.target);
+            connect(action, &QAction::triggered, this, [page] { navigation().showHelp(page); });
+        }
+    }
+}
+
+QLabel* MainWindow::label(const QString& name, const QString& text, int pixels, const QColor& color,
+                          bool bold) {
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    label->setFont(titleFont(pixels, bold));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, color);
+    label->setPalette(palette);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+/// "ORTOPLANO" twice, the front label over its shadow, and the version.
+QWidget* MainWindow::buildTitle() {
+    auto* block = new QWidget;
+    auto* title = new QWidget(block);
+    QLabel* shadow =
+        label(QStringLiteral("Label6"), QStringLiteral("ORTOPLANO"), 76, TitleShadow, true);
+    QLabel* front =
+        label(QStringLiteral("Label1"), QStringLiteral("ORTOPLANO"), 76, TitleBlue, true);
+    shadow->setParent(title);
+    front->setParent(title);
+    const QSize size = front->sizeHint();
+    shadow->setGeometry(QRect(QPoint(5, 5), size));
+    front->setGeometry(QRect(QPoint(0, 0), size));
+    title->setFixedSize(size + QSize(5, 5));
+    auto* column = new QVBoxLayout(block);
+    column->addWidget(title, 0, Qt::AlignCenter);
+    column->addWidget(label(QStringLiteral("Label2"), QStringLiteral("Versão 2.2"), 26, Text));
+    return block;
+}
+
+QWidget* MainWindow::buildCredit() {
+    auto* block = new QWidget;
+    auto* column = new QVBoxLayout(block);
+    column->setSpacing(6);
+    column->addWidget(label(QStringLiteral("Label3"), QStringLiteral("Um programa de"), 18, Text));
+    column->addWidget(label(QStringLiteral("Label4"), QStringLiteral("Os autores do Ortoplano"), 24,
+                            TitleBlue, true));
+    column->addWidget(label(QStringLiteral("Label5"),
+                            QStringLiteral("Distribuição livre para fins educativos"), 16, Text));
+    return block;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!m_closing) navigation().quit();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "navigation.h"
+
+#include <QMainWindow>
+#include <variant>
+
+class QLabel;
+
+/// What an entry of the main menu opens.
+using MenuTarget = std::variant<Topic, HelpPage>;
+
+/// One entry of the menu bar: its control name, its caption and its target.
+struct MenuEntry {
+    const char* name;
+    const char* caption;
+    MenuTarget target;
+};
+
+/// The entries that act directly, in the order they follow "Ficheiro".
+const std::vector<MenuEntry>& menuEntries();
+
+/// The main window `Form11`: the title, the version, four decorative figures
+/// and the menu from which every form and viewer is opened. Its handlers go
+/// through navigation(), like those of the problem forms.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow();
+
+    /// Lets the window close without asking the program to end (the program
+    /// is already ending).
+    void allowClose() { m_closing = true; }
+
+protected:
+    /// Closing the main window ends the program, as "Abandonar o programa" does.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenu();
+    QWidget* buildTitle();
+    QWidget* buildCredit();
+    QLabel* label(const QString& name, const QString& text, int pixels, const QColor& color,
+                  bool bold = false);
+
+    bool m_closing = false;
+};

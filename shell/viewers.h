@@ -1,0 +1,123 @@
+#pragma once
+
+#include "helpcontent.h"
+
+#include <QWidget>
+#include <memory>
+
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+namespace Help {
+class PageRenderer;
+}
+
+/// One page picture of a viewer. The page is laid out the first time it is
+/// painted, so a viewer opens at once whatever its number of pages.
+class PageView : public QWidget {
+    Q_OBJECT
+public:
+    PageView(const Help::Book& book, int index, QWidget* parent);
+    ~PageView() override;
+    int index() const { return m_index; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const Help::Book& m_book;
+    int m_index;
+    std::unique_ptr<Help::PageRenderer> m_renderer;
+};
+
+/// What the viewers have in common: the page pictures stacked in one place,
+/// the two arrow buttons, "Fechar", and the keys that press them.
+class Viewer : public QWidget {
+    Q_OBJECT
+public:
+    /// Pixels of window frame and caption the twips sizes include.
+    static constexpr QSize FrameAllowance{8, 30};
+    static constexpr int Twips = 15; ///< twips in one pixel
+
+    HelpPage which() const { return m_which; }
+    int pageCount() const { return int(m_pages.size()); }
+    /// The page picture `i`, from 1.
+    PageView* pageView(int i) const { return m_pages.at(std::size_t(i - 1)); }
+    /// The page whose picture is shown, from 1.
+    int visiblePage() const;
+
+    QToolButton* setaE() const { return m_setaE; }
+    QToolButton* setaD() const { return m_setaD; }
+
+    virtual void SetaE_Click() = 0;
+    virtual void SetaD_Click() = 0;
+    void Command1_Click() { hide(); }
+
+protected:
+    Viewer(HelpPage which, const QString& name, const QString& caption, QSize outerTwips,
+           QPoint pageTwips);
+    /// The page pictures' names, from the index of the page.
+    virtual QString pageName(int i) const = 0;
+    void createPages();
+    /// The row under the pages; paged viewers add their page label to it.
+    QWidget* buttonRow() const { return m_buttonRow; }
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QToolButton* arrowButton(const QString& name, const QString& icon, const QString& label);
+    void addKeys();
+
+    HelpPage m_which;
+    QPoint m_pageOrigin;
+    std::vector<PageView*> m_pages;
+    QWidget* m_buttonRow;
+    QToolButton* m_setaE;
+    QToolButton* m_setaD;
+    QPushButton* m_command1;
+};
+
+/// `Form10` (instructions), `Form13` (syntax) and `Form14` (functions): pages
+/// turned with arrows that are enabled and disabled, and a page label.
+/// Page pictures are named `Image1_1` … `Image1_N`.
+class PagedViewer : public Viewer {
+    Q_OBJECT
+public:
+    explicit PagedViewer(HelpPage which);
+    int page() const { return m_page; }
+    QLabel* label2() const { return m_label2; }
+
+    void SetaE_Click() override;
+    void SetaD_Click() override;
+
+protected:
+    QString pageName(int i) const override;
+
+private:
+    void Form_Load();
+    void addPageLabels();
+    void showPage(int from, int to);
+
+    int m_page = 1;
+    QLabel* m_label2 = nullptr;
+};
+
+/// `Form12`, the index: two pages `Image1` and `Image2`, and arrows that are
+/// shown and hidden instead of enabled and disabled.
+class IndexViewer : public Viewer {
+    Q_OBJECT
+public:
+    IndexViewer();
+
+    void SetaE_Click() override;
+    void SetaD_Click() override;
+
+protected:
+    QString pageName(int i) const override;
+
+private:
+    void Form_Load();
+};
+
+/// Creates the viewer of a help page (hidden; the caller shows it).
+Viewer* createViewer(HelpPage which);
