@@ -1,6 +1,7 @@
 #include "topics.h"
 
 #include "pointsform.h"
+#include "triangleform.h"
 
 namespace {
 using Factory = QWidget* (*)();
@@ -9,6 +10,8 @@ Factory factoryFor(Topic topic) {
     switch (topic) {
     case Topic::Pontos:
         return []() -> QWidget* { return new PointsForm; };
+    case Topic::Triangulo:
+        return []() -> QWidget* { return new TriangleForm; };
     default:
         return nullptr;
     }
