@@ -70,23 +70,18 @@ TriangleForm::TriangleForm(QWidget* parent)
     : ProblemForm(triangleSpec(), parent) {
     FrameBuilder notable =
         addFrame(QStringLiteral("Frame7"), tr("Pontos notáveis de um triângulo"), {2080, 3045});
-    vertexFields(notable, 1, {{{"2", "-2"}, {"-8", "4"}, {"5", "8"}}})
-        .fullWidth()
-        .option(QStringLiteral("Option1"), tr("Circuncentro (ponto de encontro das mediatrizes)"),
-                tr("Circuncentro"), true)
-        .newRow()
-        .option(QStringLiteral("Option2"), tr("Incentro (ponto de encontro das bissectrizes)"),
-                tr("Incentro"))
-        .newRow()
-        .option(QStringLiteral("Option3"), tr("Ortocentro (ponto de encontro das alturas)"),
-                tr("Ortocentro"))
-        .newRow()
-        .option(QStringLiteral("Option4"), tr("Baricentro (ponto de encontro das medianas)"),
-                tr("Baricentro"))
-        .newRow()
-        .text(tr("Coordenadas:"))
-        .result(Resultado1)
-        .dadosResolver(4, [this] { notablePoints(); });
+    vertexFields(notable, 1, {{{"2", "-2"}, {"-8", "4"}, {"5", "8"}}}).fullWidth();
+    const char* const options[] = {"Circuncentro (ponto de encontro das mediatrizes)",
+                                   "Incentro (ponto de encontro das bissectrizes)",
+                                   "Ortocentro (ponto de encontro das alturas)",
+                                   "Baricentro (ponto de encontro das medianas)"};
+    for (int i = 0; i < 4; ++i) {
+        const QString caption = tr(options[i]); // spoken in full, explanation included
+        notable.option(QStringLiteral("Option%1").arg(i + 1), caption, caption, i == 0).newRow();
+    }
+    notable.text(tr("Coordenadas:")).result(Resultado1).dadosResolver(4, [this] {
+        notablePoints();
+    });
 
     FrameBuilder areaFrame =
         addFrame(QStringLiteral("Frame3"), tr("Área de um triângulo"), {5420, 1785});

@@ -96,6 +96,7 @@ private slots:
     void collinearVerticesEndThePress_data();
     void collinearVerticesEndThePress();
 
+    void noCoordinatesBesideUngraduatedAxes();
     void fieldsReadInOrderAfterClearing_data();
     void fieldsReadInOrderAfterClearing();
     void dataAfterAFailedSolve_data();
@@ -159,6 +160,7 @@ void TestTriangleForm::controlsAndTexts() {
     for (const auto& [name, caption] : options) {
         auto* option = form->findChild<QRadioButton*>(QLatin1String(name));
         QCOMPARE(option->text(), QString::fromUtf8(caption));
+        QCOMPARE(option->accessibleName(), option->text());
         QCOMPARE(option->isChecked(), QLatin1String(name) == QLatin1String("Option1"));
     }
     QTest::mouseClick(form->findChild<QRadioButton*>(QStringLiteral("Option3")), Qt::LeftButton);
@@ -541,6 +543,21 @@ void TestTriangleForm::collinearVerticesEndThePress() {
 }
 
 // --- every press ----------------------------------------------------------
+
+void TestTriangleForm::noCoordinatesBesideUngraduatedAxes() {
+    for (const char* bound : {"Xmin", "Ymin"})
+        form->findChild<QLineEdit*>(QLatin1String(bound))->setText(QStringLiteral("-30"));
+    for (const char* bound : {"Xmax", "Ymax"})
+        form->findChild<QLineEdit*>(QLatin1String(bound))->setText(QStringLiteral("30"));
+    typeVertices(*form, 6, {"0", "0", "4", "0", "0", "3"});
+    const std::pair<const char*, const char*> presses[] = {
+        {"Resolver4", "Resultado1"}, {"Resolver5", "Resultado4"}, {"Resolver7", "Resultado5"}};
+    for (const auto& [button, result] : presses) {
+        press(*form, QLatin1String(button));
+        QVERIFY(!label(*form, QLatin1String(result)).isEmpty());
+        QCOMPARE(printed(*form->board()), (QStringList{"x", "y"}));
+    }
+}
 
 void TestTriangleForm::fieldsReadInOrderAfterClearing_data() {
     QTest::addColumn<int>("first");
