@@ -44,8 +44,17 @@ Pt midpoint(Pt p, Pt q) {
     return {(p.x + q.x) / 2, (p.y + q.y) / 2};
 }
 
+Real squaredDistance(Pt p, Pt q) {
+    return square(q.x - p.x) + square(q.y - p.y);
+}
+
 Real distance(Pt p, Pt q) {
-    return sqrt(square(q.x - p.x) + square(q.y - p.y));
+    return sqrt(squaredDistance(p, q));
+}
+
+/// D = x1·(y2 − y3) + x2·(y3 − y1) + x3·(y1 − y2), twice the signed area.
+Real twiceSignedArea(Pt a, Pt b, Pt c) {
+    return a.x * (b.y - c.y) + b.x * (c.y - a.y) + c.x * (a.y - b.y);
 }
 
 /// Where two lines meet, by Cramer's rule.
@@ -153,7 +162,7 @@ Pt TriangleForm::circumcentre(const Vertices& t) {
     const auto [x1, y1] = t.a;
     const auto [x2, y2] = t.b;
     const auto [x3, y3] = t.c;
-    const Real D = x1 * (y2 - y3) + x2 * (y3 - y1) + x3 * (y1 - y2);
+    const Real D = twiceSignedArea(t.a, t.b, t.c);
     const Real s1 = square(x1) + square(y1), s2 = square(x2) + square(y2),
                s3 = square(x3) + square(y3);
     // The circle x² + y² + d·x + e·y + f = 0 through the three vertices.
@@ -179,7 +188,7 @@ Pt TriangleForm::orthocentre(const Vertices& t) {
     const auto [x1, y1] = t.a;
     const auto [x2, y2] = t.b;
     const auto [x3, y3] = t.c;
-    const Real D = x1 * (y2 - y3) + x2 * (y3 - y1) + x3 * (y1 - y2);
+    const Real D = twiceSignedArea(t.a, t.b, t.c);
     const Real px = ((square(y2) + x1 * x3) * (y1 - y3) + (square(y1) + x2 * x3) * (y3 - y2) +
                      (square(y3) + x1 * x2) * (y2 - y1)) /
                     D;
@@ -250,9 +259,9 @@ void TriangleForm::rightTriangle() {
     if (!ModoResolver()) return;
     board()->setForeColor(Vermelho);
     sides(t);
-    const Real dAB = square(t.b.x - t.a.x) + square(t.b.y - t.a.y);
-    const Real dBC = square(t.c.x - t.b.x) + square(t.c.y - t.b.y);
-    const Real dAC = square(t.c.x - t.a.x) + square(t.c.y - t.a.y);
+    const Real dAB = squaredDistance(t.a, t.b);
+    const Real dBC = squaredDistance(t.b, t.c);
+    const Real dAC = squaredDistance(t.a, t.c);
     const bool right = dAC + dBC == dAB || dAC + dAB == dBC || dBC + dAB == dAC;
     setResult(Resultado5,
               right ? tr("O triângulo é rectângulo.") : tr("O triângulo não é rectângulo."));
