@@ -218,8 +218,10 @@ FrameBuilder ProblemForm::addFrame(const QString& name, const QString& caption, 
     if (twips.y() > 0) box->setFixedHeight(px(twips.y()));
     column->addStretch(1);
     column->addWidget(box);
-    auto* outer = new QHBoxLayout(box);
-    outer->setContentsMargins(6, 2, 6, 4);
+    auto* frame = new QVBoxLayout(box); // rows beside the buttons, then any full-width rows
+    frame->setContentsMargins(6, 2, 6, 4);
+    auto* outer = new QHBoxLayout;
+    frame->addLayout(outer);
     auto* rows = new QVBoxLayout;
     rows->setSpacing(3);
     auto* buttons = new QVBoxLayout;
@@ -596,6 +598,13 @@ void FrameBuilder::add(QWidget* widget, int stretch) {
 FrameBuilder& FrameBuilder::newRow() {
     m_row = nullptr;
     return *this;
+}
+
+FrameBuilder& FrameBuilder::fullWidth() {
+    m_rows = new QVBoxLayout;
+    m_rows->setSpacing(3);
+    static_cast<QVBoxLayout*>(m_box->layout())->addLayout(m_rows);
+    return newRow();
 }
 
 FrameBuilder& FrameBuilder::text(const QString& text) {

@@ -62,6 +62,9 @@ public:
     /// A result written into an editable text field rather than a label.
     FrameBuilder& resultField(const QString& name);
     FrameBuilder& newRow();
+    /// The rows from here on run below the buttons, across the whole frame,
+    /// for contents too wide to stand beside them.
+    FrameBuilder& fullWidth();
 
     /// "Dados<n>" draws the data; "Resolver<n>" solves with the same routine.
     FrameBuilder&

@@ -4,6 +4,7 @@
 #include "lines1form.h"
 #include "lines2form.h"
 #include "pointsform.h"
+#include "triangleform.h"
 
 namespace {
 using Factory = QWidget* (*)();
@@ -18,6 +19,8 @@ Factory factoryFor(Topic topic) {
         return []() -> QWidget* { return new Lines1Form; };
     case Topic::Recta2:
         return []() -> QWidget* { return new Lines2Form; };
+    case Topic::Triangulo:
+        return []() -> QWidget* { return new TriangleForm; };
     default:
         return nullptr;
     }

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "problemform.h"
+
+/// "TRIÂNGULO": the notable points of a triangle (circumcentre, incentre,
+/// orthocentre, centroid), the area of a triangle, and whether three points
+/// are the vertices of a right triangle.
+class TriangleForm : public ProblemForm {
+    Q_OBJECT
+public:
+    explicit TriangleForm(QWidget* parent = nullptr);
+
+private:
+    /// The three vertices A, B, C of a frame.
+    struct Vertices {
+        Pt a, b, c;
+    };
+
+    void notablePoints();
+    void area();
+    void rightTriangle();
+
+    /// The start of every routine: the axes, an empty result label, and the
+    /// vertices read from the fields numbered `first`, `first + 1`, `first + 2`.
+    Vertices start(const QString& result, int first);
+    bool collinear(const Vertices& t) const;
+    void dots(const Vertices& t);
+    void sides(const Vertices& t);
+
+    /// Computes the point the marked option asks for and draws its construction.
+    Pt notablePoint(const Vertices& t);
+    Pt circumcentre(const Vertices& t);
+    Pt incentre(const Vertices& t);
+    Pt orthocentre(const Vertices& t);
+    Pt centroid(const Vertices& t);
+
+    /// Dotted 1-pixel segments from p to the midpoints of A-B, A-C and C-B.
+    void toMidpoints(Pt p, const Vertices& t);
+    /// Dotted 1-pixel segments from p to A, B and C.
+    void toVertices(Pt p, const Vertices& t);
+    /// Dotted 1-pixel segments from A, B and C to the feet of their altitudes.
+    void altitudes(const Vertices& t);
+};
