@@ -1,5 +1,6 @@
 #include "topics.h"
 
+#include "lines3form.h"
 #include "pointsform.h"
 
 namespace {
@@ -9,6 +10,8 @@ Factory factoryFor(Topic topic) {
     switch (topic) {
     case Topic::Pontos:
         return []() -> QWidget* { return new PointsForm; };
+    case Topic::Recta3:
+        return []() -> QWidget* { return new Lines3Form; };
     default:
         return nullptr;
     }
