@@ -1,6 +1,7 @@
 #include "topics.h"
 
 #include "lines3form.h"
+#include "lines4form.h"
 #include "pointsform.h"
 
 namespace {
@@ -12,6 +13,8 @@ Factory factoryFor(Topic topic) {
         return []() -> QWidget* { return new PointsForm; };
     case Topic::Recta3:
         return []() -> QWidget* { return new Lines3Form; };
+    case Topic::Recta4:
+        return []() -> QWidget* { return new Lines4Form; };
     default:
         return nullptr;
     }
