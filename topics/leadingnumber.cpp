@@ -2,6 +2,7 @@
 
 #include "numbered_error.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 
@@ -64,17 +65,14 @@ private:
     }
     void advance() { ++m_at; }
 
-    /// "e", an optional sign and at least one digit; otherwise nothing is taken.
+    /// "e", an optional sign and at least one digit; otherwise the number
+    /// ends before the "e" (nothing is read after the number).
     void scanExponent(NumberText& n) {
         if (peek() != QLatin1Char('e') && peek() != QLatin1Char('E')) return;
-        const qsizetype start = m_at;
         advance();
         const bool negative = peek() == QLatin1Char('-');
         if (peek() == QLatin1Char('-') || peek() == QLatin1Char('+')) advance();
-        if (!isDigit(peek())) {
-            m_at = start;
-            return;
-        }
+        if (!isDigit(peek())) return; // the number ends before its "e"
         std::string digits;
         long long exponent = 0;
         for (; isDigit(peek()); advance()) {
