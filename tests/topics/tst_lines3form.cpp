@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QToolButton>
 #include <memory>
 
 namespace {
@@ -68,6 +69,7 @@ private slots:
     void cleanup();
 
     void controlsOfTheForm();
+    void navigationButtons();
 
     void collinearity_data();
     void collinearity();
@@ -167,6 +169,17 @@ void TestLines3Form::controlsOfTheForm() {
              QStringLiteral("Resolve o propblema."));
     QVERIFY(form->findChild<QLineEdit*>(QStringLiteral("TextA"))->isHidden());
     QVERIFY(form->width() <= 1366 && form->height() + 30 <= 768);
+}
+
+void TestLines3Form::navigationButtons() {
+    auto* other = form->findChild<QToolButton*>(QStringLiteral("Command11"));
+    QVERIFY(other && other->isEnabled());
+    QTest::mouseClick(other, Qt::LeftButton);
+    QVERIFY(nav->topics == std::vector<Topic>{Topic::Recta4});
+    form = std::make_unique<Lines3Form>();
+    form->setAttribute(Qt::WA_DeleteOnClose, false);
+    QTest::mouseClick(form->findChild<QToolButton*>(QStringLiteral("Command5")), Qt::LeftButton);
+    QCOMPARE(nav->topics.back(), Topic::Pontos);
 }
 
 // --- three collinear points ---------------------------------------------

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QToolButton>
 #include <memory>
 
 namespace {
@@ -73,6 +74,7 @@ private slots:
     void cleanup();
 
     void controlsOfTheForm();
+    void navigationButtons();
     void leadingNumber_data();
     void leadingNumber();
     void leadingNumberBeyondADouble();
@@ -160,6 +162,17 @@ void TestLines4Form::controlsOfTheForm() {
         QVERIFY2(form->findChild<QPushButton*>(QLatin1String(name)), name);
     QVERIFY(form->findChild<QLineEdit*>(QStringLiteral("TextA"))->isHidden());
     QVERIFY(form->width() <= 1366 && form->height() + 30 <= 768);
+}
+
+void TestLines4Form::navigationButtons() {
+    auto* other = form->findChild<QToolButton*>(QStringLiteral("Command9"));
+    QVERIFY(other && other->isEnabled());
+    QTest::mouseClick(other, Qt::LeftButton);
+    QVERIFY(nav->topics == std::vector<Topic>{Topic::Recta3});
+    form = std::make_unique<Lines4Form>();
+    form->setAttribute(Qt::WA_DeleteOnClose, false);
+    QTest::mouseClick(form->findChild<QToolButton*>(QStringLiteral("Command5")), Qt::LeftButton);
+    QCOMPARE(nav->topics.back(), Topic::Triangulo);
 }
 
 // --- the angle field's plain number -------------------------------------
