@@ -3,6 +3,8 @@
 #include "circles1form.h"
 #include "lines1form.h"
 #include "lines2form.h"
+#include "lines3form.h"
+#include "lines4form.h"
 #include "pointsform.h"
 #include "triangleform.h"
 
@@ -21,6 +23,10 @@ Factory factoryFor(Topic topic) {
         return []() -> QWidget* { return new Lines2Form; };
     case Topic::Triangulo:
         return []() -> QWidget* { return new TriangleForm; };
+    case Topic::Recta3:
+        return []() -> QWidget* { return new Lines3Form; };
+    case Topic::Recta4:
+        return []() -> QWidget* { return new Lines4Form; };
     default:
         return nullptr;
     }

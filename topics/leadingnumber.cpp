@@ -1,0 +1,103 @@
+#include "leadingnumber.h"
+
+#include "numbered_error.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string>
+
+namespace {
+
+bool isBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
+
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+/// The characters of the text that make up its leading number, blanks left
+/// out, in the form std::from_chars reads: no "+" sign.
+struct NumberText {
+    std::string text;
+    bool hasDigits = false;
+    long long exponent = 0; ///< the written exponent, saturated
+    long long order = 0;    ///< where the first significant digit stands
+};
+
+class Scanner {
+public:
+    explicit Scanner(QStringView text)
+        : m_text(text) {}
+
+    NumberText scan() {
+        NumberText n;
+        if (peek() == QLatin1Char('-')) n.text += '-';
+        if (peek() == QLatin1Char('-') || peek() == QLatin1Char('+')) advance();
+        bool significant = false;
+        long long integerDigits = 0, leadingFractionZeros = 0;
+        for (; isDigit(peek()); advance()) {
+            n.text += char(peek().unicode());
+            n.hasDigits = true;
+            significant = significant || peek() != QLatin1Char('0');
+            integerDigits += significant;
+        }
+        if (peek() == QLatin1Char('.')) {
+            n.text += '.';
+            for (advance(); isDigit(peek()); advance()) {
+                n.text += char(peek().unicode());
+                n.hasDigits = true;
+                if (!significant && peek() == QLatin1Char('0')) ++leadingFractionZeros;
+                significant = significant || peek() != QLatin1Char('0');
+            }
+        }
+        if (n.hasDigits) scanExponent(n);
+        n.order = (integerDigits > 0 ? integerDigits : -leadingFractionZeros) + n.exponent;
+        return n;
+    }
+
+private:
+    /// The next character that is not a blank, or a null character at the end.
+    QChar peek() {
+        while (m_at < m_text.size() && isBlank(m_text[m_at]))
+            ++m_at;
+        return m_at < m_text.size() ? m_text[m_at] : QChar();
+    }
+    void advance() { ++m_at; }
+
+    /// "e", an optional sign and at least one digit; otherwise the number
+    /// ends before the "e" (nothing is read after the number).
+    void scanExponent(NumberText& n) {
+        if (peek() != QLatin1Char('e') && peek() != QLatin1Char('E')) return;
+        advance();
+        const bool negative = peek() == QLatin1Char('-');
+        if (peek() == QLatin1Char('-') || peek() == QLatin1Char('+')) advance();
+        if (!isDigit(peek())) return; // the number ends before its "e"
+        std::string digits;
+        long long exponent = 0;
+        for (; isDigit(peek()); advance()) {
+            digits += char(peek().unicode());
+            exponent = std::min(exponent * 10 + (peek().unicode() - '0'), 1'000'000'000LL);
+        }
+        n.text += (negative ? "e-" : "e") + digits;
+        n.exponent = negative ? -exponent : exponent;
+    }
+
+    QStringView m_text;
+    qsizetype m_at = 0;
+};
+
+} // namespace
+
+Real leadingNumber(QStringView text) {
+    const NumberText n = Scanner(text).scan();
+    if (!n.hasDigits) return 0.0;
+    double value = 0.0;
+    const char* first = n.text.data();
+    const auto [end, error] = std::from_chars(first, first + n.text.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        if (n.order > 0) Fault::raise(Fault::Overflow);
+        return 0.0; // below the smallest double
+    }
+    return value == 0.0 ? 0.0 : value; // no negative zero
+}

@@ -1,0 +1,219 @@
+#include "lines3form.h"
+
+#include "textrules.h"
+
+namespace {
+FormSpec lines3Spec() {
+    FormSpec spec;
+    spec.topic = Topic::Recta3;
+    spec.objectName = QStringLiteral("Form5");
+    spec.title = QStringLiteral("RECTA - 3");
+    spec.boardLeft = 120;
+    spec.warnWhenUngraduated = true;
+    return spec;
+}
+
+/// The line a·x + b·y + c = 0 through two points.
+Line throughPoints(Pt p1, Pt p2) {
+    return {p2.y - p1.y, p1.x - p2.x, p2.x * p1.y - p1.x * p2.y};
+}
+
+bool degenerate(const Line& l) {
+    return l.a == 0 && l.b == 0;
+}
+
+/// An angle given in degrees, minutes and seconds.
+struct Dms {
+    Real d, m, s;
+};
+
+/// The inclination, in degrees, of a line of slope m: -90 < g < 90.
+Dms splitDegrees(Real slope) {
+    const Real g = atan(slope) * 45 / atan(Real(1));
+    const Real d = trunc(g);
+    const Real r = (g - d) * 60;
+    const Real m = trunc(r);
+    return {d, m, TextRules::round((r - m) * 60, 2)};
+}
+
+QString dmsText(Real d, Real m, Real s, const QString& sep) {
+    return TextRules::number(d, sep) + QString::fromUtf8("º  ") + TextRules::number(m, sep) +
+           QLatin1String("'  ") + TextRules::number(s, sep) + QLatin1String("''");
+}
+
+/// A rising line's angle as it is; a falling or horizontal one's as
+/// 180 degrees plus its (negative) angle, borrowing one unit at every place.
+QString inclinationText(Real slope, const QString& sep) {
+    const Dms a = splitDegrees(slope);
+    if (a.d == 0 && a.m == 0 && a.s == 0) return QString::fromUtf8("0º");
+    if (slope > 0) return dmsText(a.d, a.m, a.s, sep);
+    return dmsText(179 + a.d, 59 + a.m, 60 + a.s, sep);
+}
+} // namespace
+
+QString Lines3Form::verticalSlopeText() {
+    return QString::fromUtf8("Não existe");
+}
+
+Lines3Form::Lines3Form(QWidget* parent)
+    : ProblemForm(lines3Spec(), parent) {
+    buildCollinearityFrame();
+    buildSlopeFrame();
+    buildPositionFrame();
+}
+
+void Lines3Form::buildCollinearityFrame() {
+    addFrame(QStringLiteral("Frame4"), tr("Ver se três pontos são colineares"), {0, 1800})
+        .point(QStringLiteral("Abcissa1"), QStringLiteral("2"), QStringLiteral("Ordenada1"),
+               QStringLiteral("3"), tr("P1"))
+        .point(QStringLiteral("Abcissa2"), QStringLiteral("4"), QStringLiteral("Ordenada2"),
+               QStringLiteral("6"), tr("P2"))
+        .newRow()
+        .point(QStringLiteral("Abcissa3"), QStringLiteral("-2"), QStringLiteral("Ordenada3"),
+               QStringLiteral("-3"), tr("P3"))
+        .newRow()
+        .text(tr("Conclusão:"))
+        .newRow()
+        .resultField(QStringLiteral("Resultado1"))
+        .dadosResolver(1, [this] { collinearity(); });
+}
+
+void Lines3Form::buildSlopeFrame() {
+    addFrame(QStringLiteral("Frame6"), tr("Coeficiente angular e inclinação de uma recta"),
+             {0, 2400})
+        .option(QStringLiteral("Option1"), QString(), tr("Passa nos pontos"), true)
+        .text(tr("Passa nos pontos:"))
+        .newRow()
+        .point(QStringLiteral("Abcissa4"), QStringLiteral("2"), QStringLiteral("Ordenada4"),
+               QStringLiteral("-2"), tr("A"))
+        .text(tr("e"))
+        .point(QStringLiteral("Abcissa5"), QStringLiteral("-8"), QStringLiteral("Ordenada5"),
+               QStringLiteral("4"), tr("B"))
+        .newRow()
+        .option(QStringLiteral("Option2"), QString(), tr("Tem equação"))
+        .text(tr("Tem equação:"))
+        .field(QStringLiteral("Text9"), QStringLiteral("2x-3y+7=0"), tr("Equação da recta"))
+        .newRow()
+        .text(tr("Declive:"))
+        .result(QStringLiteral("Resultado2"))
+        .newRow()
+        .text(tr("Inclinação:"))
+        .result(QStringLiteral("Resultado3"))
+        .dadosResolver(3, [this] { slopeAndInclination(); });
+}
+
+void Lines3Form::buildPositionFrame() {
+    addFrame(QStringLiteral("Frame1"), tr("Posição relativa de duas rectas"), {0, 1800})
+        .text(tr("Rectas"))
+        .field(QStringLiteral("Text5"), QStringLiteral("x-y+4=0"), tr("Equação da primeira recta"))
+        .newRow()
+        .field(QStringLiteral("Text6"), QStringLiteral("2x-2y-1=0"), tr("Equação da segunda recta"))
+        .newRow()
+        .text(tr("Posição:"))
+        .newRow()
+        .result(QStringLiteral("Resultado4"))
+        .resolverOnly(QStringLiteral("Resolver6"), [this] { relativePosition(); });
+}
+
+// --- three collinear points ---------------------------------------------
+
+void Lines3Form::collinearity() {
+    setResult(QStringLiteral("Resultado1"), QString());
+    const Pt p1 = LerPonto(QStringLiteral("Abcissa1"), QStringLiteral("Ordenada1"));
+    const Pt p2 = LerPonto(QStringLiteral("Abcissa2"), QStringLiteral("Ordenada2"));
+    const Pt p3 = LerPonto(QStringLiteral("Abcissa3"), QStringLiteral("Ordenada3"));
+    DesenharEixos();
+    board()->setForeColor(Azul);
+    dot(p1);
+    dot(p2);
+    dot(p3);
+    if (!ModoResolver()) return;
+    pen(Vermelho, 1, DashStyle::Dotted);
+    DesenharRecta(throughPoints(p1, p2));
+    const Real u = (p3.y - p1.y) * (p2.x - p1.x);
+    const Real v = (p3.x - p1.x) * (p2.y - p1.y);
+    setResult(QStringLiteral("Resultado1"), u == v ? tr("Os pontos estão em linha recta.")
+                                                   : tr("Os pontos não estão em linha recta."));
+}
+
+// --- slope and inclination ----------------------------------------------
+
+void Lines3Form::slopeAndInclination() {
+    DesenharEixos();
+    setResult(QStringLiteral("Resultado2"), QString());
+    setResult(QStringLiteral("Resultado3"), QString());
+    const Line line = isChecked(QStringLiteral("Option1")) ? lineThroughTwoPoints() : typedLine();
+    if (ModoResolver()) writeSlopeAndInclination(line);
+}
+
+Line Lines3Form::lineThroughTwoPoints() {
+    const Pt p1 = LerPonto(QStringLiteral("Abcissa4"), QStringLiteral("Ordenada4"));
+    const Pt p2 = LerPonto(QStringLiteral("Abcissa5"), QStringLiteral("Ordenada5"));
+    const Line line = throughPoints(p1, p2);
+    board()->setForeColor(Azul);
+    dot(p1);
+    dot(p2);
+    if (ModoResolver()) {
+        pen(Vermelho, 2, DashStyle::Solid);
+        DesenharRecta(line);
+    }
+    return line;
+}
+
+Line Lines3Form::typedLine() {
+    const Line line = LerEquacaoRecta(fieldNamed(QStringLiteral("Text9")));
+    pen(Azul, 2, DashStyle::Solid);
+    DesenharRecta(line);
+    return line;
+}
+
+void Lines3Form::writeSlopeAndInclination(const Line& line) {
+    // Two equal points, or an equation such as 0x+0y=1, make no line: the
+    // drawing has already said so, and there is no slope to write.
+    if (degenerate(line)) return;
+    if (line.b == 0) {
+        setResult(QStringLiteral("Resultado2"), verticalSlopeText());
+        setResult(QStringLiteral("Resultado3"), QString::fromUtf8("90º"));
+        return;
+    }
+    const Real m = -line.a / line.b;
+    setResult(QStringLiteral("Resultado2"), TextRules::rounded(m, sep()));
+    setResult(QStringLiteral("Resultado3"), inclinationText(m, sep()));
+}
+
+// --- relative position of two lines -------------------------------------
+
+Line Lines3Form::drawnLine(const QString& field) {
+    const Line line = LerEquacaoRecta(fieldNamed(field));
+    pen(Azul, 2, DashStyle::Solid);
+    DesenharRecta(line);
+    return line;
+}
+
+void Lines3Form::relativePosition() {
+    setResult(QStringLiteral("Resultado4"), QString());
+    DesenharEixos();
+    const Line l1 = drawnLine(QStringLiteral("Text5"));
+    const Line l2 = drawnLine(QStringLiteral("Text6"));
+    // A text that makes no line has been reported while drawing: it has
+    // no position relative to another line.
+    if (degenerate(l1) || degenerate(l2)) return;
+    const Real d = l1.a * l2.b - l2.a * l1.b;
+    const Real dy = l1.a * l2.c - l2.a * l1.c;
+    const Real dx = l1.b * l2.c - l2.b * l1.c;
+    if (d != 0) {
+        const Real denominator = l2.a * l1.b - l1.a * l2.b;
+        const Pt p{(l2.b * l1.c - l1.b * l2.c) / denominator,
+                   (l1.a * l2.c - l2.a * l1.c) / denominator};
+        setResult(QStringLiteral("Resultado4"),
+                  tr("As rectas são concorrentes em ( ") + TextRules::rounded(p.x, sep()) +
+                      QLatin1String(" , ") + TextRules::rounded(p.y, sep()) + QLatin1String(" )"));
+        pen(Vermelho, 7);
+        dot(p);
+        guides(p);
+    } else if (dx == 0 && dy == 0) {
+        setResult(QStringLiteral("Resultado4"), tr("As rectas são coincidentes."));
+    } else {
+        setResult(QStringLiteral("Resultado4"), tr("As rectas são paralelas."));
+    }
+}
