@@ -18,10 +18,6 @@ Line throughPoints(Pt p1, Pt p2) {
     return {p2.y - p1.y, p1.x - p2.x, p2.x * p1.y - p1.x * p2.y};
 }
 
-bool degenerate(const Line& l) {
-    return l.a == 0 && l.b == 0;
-}
-
 /// An angle given in degrees, minutes and seconds.
 struct Dms {
     Real d, m, s;
@@ -168,9 +164,6 @@ Line Lines3Form::typedLine() {
 }
 
 void Lines3Form::writeSlopeAndInclination(const Line& line) {
-    // Two equal points, or an equation such as 0x+0y=1, make no line: the
-    // drawing has already said so, and there is no slope to write.
-    if (degenerate(line)) return;
     if (line.b == 0) {
         setResult(QStringLiteral("Resultado2"), verticalSlopeText());
         setResult(QStringLiteral("Resultado3"), QString::fromUtf8("90º"));
@@ -195,9 +188,6 @@ void Lines3Form::relativePosition() {
     DesenharEixos();
     const Line l1 = drawnLine(QStringLiteral("Text5"));
     const Line l2 = drawnLine(QStringLiteral("Text6"));
-    // A text that makes no line has been reported while drawing: it has
-    // no position relative to another line.
-    if (degenerate(l1) || degenerate(l2)) return;
     const Real d = l1.a * l2.b - l2.a * l1.b;
     const Real dy = l1.a * l2.c - l2.a * l1.c;
     const Real dx = l1.b * l2.c - l2.b * l1.c;

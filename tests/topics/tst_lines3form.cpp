@@ -329,10 +329,11 @@ void TestLines3Form::slopeOfNoLine() {
     else
         type(*form, {"Text9", data[0]});
     press(*form, "Resolver3");
-    // The drawing says there is no line; no slope or inclination is claimed.
+    // The drawing says there is no line, and the routine goes on: b = 0 is
+    // the vertical-line path.
     QCOMPARE(messages->texts(), QStringList{NotALine});
-    QCOMPARE(result(*form, "Resultado2"), QString());
-    QCOMPARE(result(*form, "Resultado3"), QString());
+    QCOMPARE(result(*form, "Resultado2"), QString::fromUtf8("Não existe"));
+    QCOMPARE(result(*form, "Resultado3"), QString::fromUtf8("90º"));
     QVERIFY(!form->ModoResolver());
 }
 
@@ -429,14 +430,13 @@ void TestLines3Form::positionRefusedSecondLine() {
 void TestLines3Form::positionOfNoLine() {
     type(*form, {"Text5", "0x+0y=5"});
     press(*form, "Resolver6");
-    // Reported while drawing; a text that is no line is neither parallel
-    // to another line nor meets it.
+    // Reported while drawing, and the routine goes on: D = 0 with Dy != 0.
     QCOMPARE(messages->texts(), QStringList{NotALine});
-    QCOMPARE(result(*form, "Resultado4"), QString());
+    QCOMPARE(result(*form, "Resultado4"), QString::fromUtf8("As rectas são paralelas."));
     type(*form, {"Text6", "0x+0y=0"});
     press(*form, "Resolver6");
     QCOMPARE(messages->texts(), (QStringList{NotALine, NotALine, NotALine}));
-    QCOMPARE(result(*form, "Resultado4"), QString());
+    QCOMPARE(result(*form, "Resultado4"), QString::fromUtf8("As rectas são coincidentes."));
 }
 
 void TestLines3Form::positionLeavesSolveModeAlone() {
