@@ -1,5 +1,6 @@
 #include "topics.h"
 
+#include "circles2form.h"
 #include "pointsform.h"
 
 namespace {
@@ -9,6 +10,8 @@ Factory factoryFor(Topic topic) {
     switch (topic) {
     case Topic::Pontos:
         return []() -> QWidget* { return new PointsForm; };
+    case Topic::Circunferencia2:
+        return []() -> QWidget* { return new Circles2Form; };
     default:
         return nullptr;
     }
