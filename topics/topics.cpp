@@ -1,6 +1,7 @@
 #include "topics.h"
 
 #include "circles2form.h"
+#include "circles3form.h"
 #include "pointsform.h"
 
 namespace {
@@ -12,6 +13,8 @@ Factory factoryFor(Topic topic) {
         return []() -> QWidget* { return new PointsForm; };
     case Topic::Circunferencia2:
         return []() -> QWidget* { return new Circles2Form; };
+    case Topic::Circunferencia3:
+        return []() -> QWidget* { return new Circles3Form; };
     default:
         return nullptr;
     }
