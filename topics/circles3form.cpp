@@ -54,12 +54,23 @@ Line throughPoint(Pt p, Real a, Real b) {
 
 /// The two tangents from an exterior point P: the lines through P with
 /// slopes (u·v ± r·t) / (u² − r²), written without the division (u, v lead
-/// from P to the centre, t is the length of a tangent).
+/// from P to the centre, t is the length of a tangent). When u² = r² one
+/// tangent is vertical and the slope form of the other vanishes (b = 0 and
+/// a = 0, or all but 0 through rounding); that one, the one with the smaller
+/// |a|, is then written from its normal (r·u ± t·v, r·v ∓ t·u), which never
+/// vanishes.
 std::array<Line, 2> tangentsFrom(Pt p, const Circle& c) {
     const Real u = c.xc - p.x, v = c.yc - p.y;
     const Real t = sqrt(square(p.y - c.yc) + square(p.x - c.xc) - c.r * c.r);
     const Real b = c.r * c.r - u * u;
-    return {throughPoint(p, u * v + c.r * t, b), throughPoint(p, u * v - c.r * t, b)};
+    std::array<Line, 2> lines{throughPoint(p, u * v + c.r * t, b),
+                              throughPoint(p, u * v - c.r * t, b)};
+    if (b == 0) {
+        const bool firstLost = abs(lines[0].a) < abs(lines[1].a);
+        const Real sign = firstLost ? 1 : -1;
+        lines[firstLost ? 0 : 1] = throughPoint(p, c.r * u + sign * t * v, c.r * v - sign * t * u);
+    }
+    return lines;
 }
 
 /// A coefficient as the first tangent's text writes it: 1 and −1 (exactly,

@@ -323,6 +323,15 @@ void TestCircles3Form::tangents_data() {
         << "x^2+y^2=0.5625" << QStringList{"-1.25", "0"}
         << QStringList{"0,75x-y+0,94 = 0", "-0,75x-y-0,94=0"}
         << QStringList{"0.75x-y+0.94 = 0", "-0.75x-y-0.94=0"};
+    QTest::newRow("vertical tangent second")
+        << "x^2+y^2=1" << QStringList{"1", "2"} << QStringList{"4x+0y-4 = 0", "3x-4y+5=0"}
+        << QStringList{"4x+0y-4 = 0", "3x-4y+5=0"};
+    QTest::newRow("vertical tangent first")
+        << "x^2+y^2=1" << QStringList{"-1", "1"} << QStringList{"0x-2y+2 = 0", "-2x+0y-2=0"}
+        << QStringList{"0x-2y+2 = 0", "-2x+0y-2=0"};
+    QTest::newRow("corner of the square round the circle")
+        << "x^2+y^2=1" << QStringList{"1", "1"} << QStringList{"2x+0y-2 = 0", "0x-2y+2=0"}
+        << QStringList{"2x+0y-2 = 0", "0x-2y+2=0"};
 }
 
 void TestCircles3Form::tangents() {
@@ -357,6 +366,8 @@ void TestCircles3Form::tangentsTouchTheCircle_data() {
     QTest::newRow("initial") << "x^2+y^2-2x-1=0" << QStringList{"-1", "0"};
     QTest::newRow("far and askew") << "(x-1)^2+(y+2)^2=9" << QStringList{"7", "5"};
     QTest::newRow("below left") << "x^2+y^2+4x-2y=4" << QStringList{"-6", "-6"};
+    QTest::newRow("vertical tangent") << "x^2+y^2=1" << QStringList{"1", "2"};
+    QTest::newRow("both axis-parallel") << "x^2+y^2=1" << QStringList{"-1", "-1"};
     QTest::newRow("horizontal tangent") << "x^2+y^2=4" << QStringList{"-5", "2"};
 }
 
