@@ -618,10 +618,12 @@ FrameBuilder& FrameBuilder::field(const QString& name, const QString& initial,
     field->setObjectName(name);
     field->setAccessibleName(spoken);
     field->setFixedWidth(wide ? 170 : 44);
-    if (name.startsWith(QLatin1String("Abcissa")))
-        field->setToolTip(QObject::tr("Escreva aqui o valor da abcissa do ponto"));
-    else if (name.startsWith(QLatin1String("Ordenada")))
-        field->setToolTip(QObject::tr("Escreva aqui o valor da ordenada do ponto"));
+    if (m_form->m_spec.pointToolTips) {
+        if (name.startsWith(QLatin1String("Abcissa")))
+            field->setToolTip(QObject::tr("Escreva aqui o valor da abcissa do ponto"));
+        else if (name.startsWith(QLatin1String("Ordenada")))
+            field->setToolTip(QObject::tr("Escreva aqui o valor da ordenada do ponto"));
+    }
     add(field);
     return *this;
 }

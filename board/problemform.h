@@ -32,6 +32,7 @@ struct FormSpec {
     QString scratchName = QStringLiteral("TextA");
     QRect eixos{120, 210, 5385, 1695}; ///< the viewport frame, twips in the panel
     bool spinToolTips = false;
+    bool pointToolTips = true; ///< the Abcissa/Ordenada fields explain themselves
 };
 
 /// Viewport values left by DesenharEixos.

@@ -5,6 +5,8 @@
 #include "lines2form.h"
 #include "lines3form.h"
 #include "lines4form.h"
+#include "circles2form.h"
+#include "circles3form.h"
 #include "pointsform.h"
 #include "triangleform.h"
 
@@ -27,6 +29,10 @@ Factory factoryFor(Topic topic) {
         return []() -> QWidget* { return new Lines3Form; };
     case Topic::Recta4:
         return []() -> QWidget* { return new Lines4Form; };
+    case Topic::Circunferencia2:
+        return []() -> QWidget* { return new Circles2Form; };
+    case Topic::Circunferencia3:
+        return []() -> QWidget* { return new Circles3Form; };
     default:
         return nullptr;
     }

@@ -9,8 +9,8 @@
 /// itself: one frame reads a point, one a line, one two lines.
 class TestForm : public ProblemForm {
 public:
-    explicit TestForm(bool warnWhenUngraduated = false)
-        : ProblemForm(spec(warnWhenUngraduated)) {
+    explicit TestForm(bool warnWhenUngraduated = false, bool pointToolTips = true)
+        : ProblemForm(spec(warnWhenUngraduated, pointToolTips)) {
         addFrame(QStringLiteral("Frame1"), QStringLiteral("Inverso da abcissa"))
             .point(QStringLiteral("Abcissa1"), QStringLiteral("2"), QStringLiteral("Ordenada1"),
                    QStringLiteral("3"), QStringLiteral("P"))
@@ -38,8 +38,9 @@ public:
     Line secondLine;
 
 private:
-    static FormSpec spec(bool warn) {
+    static FormSpec spec(bool warn, bool pointToolTips) {
         FormSpec s;
+        s.pointToolTips = pointToolTips;
         s.objectName = QStringLiteral("FormTeste");
         s.title = QStringLiteral("TESTE");
         s.warnWhenUngraduated = warn;

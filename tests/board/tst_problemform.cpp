@@ -56,6 +56,7 @@ private slots:
     void cleanup();
 
     void controlsAreNamed();
+    void pointFieldToolTips();
     void defaultViewport();
     void arrowheadsAtTheAxisEnds();
     void graduationLimits_data();
@@ -123,6 +124,19 @@ void TestProblemForm::controlsAreNamed() {
              QStringLiteral("Abcissa de P"));
     QCOMPARE(form->board()->size(), QSize(631, 631));
     QVERIFY(form->width() <= 1366 && form->height() <= 740);
+}
+
+void TestProblemForm::pointFieldToolTips() {
+    QCOMPARE(form->field(QStringLiteral("Abcissa1"))->toolTip(),
+             QStringLiteral("Escreva aqui o valor da abcissa do ponto"));
+    QCOMPARE(form->field(QStringLiteral("Ordenada1"))->toolTip(),
+             QStringLiteral("Escreva aqui o valor da ordenada do ponto"));
+    QVERIFY(form->field(QStringLiteral("Text1"))->toolTip().isEmpty());
+
+    const TestForm plain(false, false);
+    for (QLineEdit* field : plain.findChildren<QLineEdit*>())
+        QVERIFY2(field->toolTip().isEmpty(), qPrintable(field->objectName()));
+    QVERIFY(!plain.findChild<QWidget*>(QStringLiteral("Dados1"))->toolTip().isEmpty());
 }
 
 void TestProblemForm::defaultViewport() {

@@ -1,0 +1,296 @@
+#include "circles2form.h"
+
+#include "circlereader.h"
+#include "textrules.h"
+
+namespace {
+FormSpec circles2Spec() {
+    FormSpec spec;
+    spec.topic = Topic::Circunferencia2;
+    spec.objectName = QStringLiteral("Form6");
+    spec.title = QString::fromUtf8("CIRCUNFERÊNCIA - 2");
+    return spec;
+}
+
+/// The line through p and q: (yq − yp)·x + (xp − xq)·y + xq·yp − xp·yq = 0.
+Line through(Pt p, Pt q) {
+    return {q.y - p.y, p.x - q.x, q.x * p.y - p.x * q.y};
+}
+
+/// √(a² + b²): the length of the side a line was drawn through.
+Real norm(const Line& l) {
+    return sqrt(l.a * l.a + l.b * l.b);
+}
+
+/// m·lenN − n·lenM: the bisector of the angle of two sides of a triangle
+/// whose lines run round it in one sense.
+Line bisector(const Line& m, Real lenM, const Line& n, Real lenN) {
+    return {m.a * lenN - n.a * lenM, m.b * lenN - n.b * lenM, m.c * lenN - n.c * lenM};
+}
+
+/// Where two lines meet; parallel lines divide by zero.
+Pt meet(const Line& m, const Line& n) {
+    const Real det = m.a * n.b - n.a * m.b;
+    return {(m.b * n.c - n.b * m.c) / det, (n.a * m.c - m.a * n.c) / det};
+}
+
+Real distance(Pt p, Pt q) {
+    return sqrt(square(q.x - p.x) + square(q.y - p.y));
+}
+
+/// Distance from a point to a line; a line with a = b = 0 divides by zero.
+Real distance(Pt p, const Line& l) {
+    if (l.a == 0) return abs(p.y + l.c / l.b);
+    if (l.b == 0) return abs(p.x + l.c / l.a);
+    return abs(l.a * p.x + l.b * p.y + l.c) / sqrt(l.a * l.a + l.b * l.b);
+}
+
+Pt middle(Pt p, Pt q) {
+    return {(p.x + q.x) / 2, (p.y + q.y) / 2};
+}
+
+/// The determinants of the circle x² + y² + D·x + E·y + F = 0 through three
+/// points, by Cramer's rule: D = −Nx/Δ, E = −Ny/Δ, F = −NF/Δ.
+struct ThreePointCircle {
+    ThreePointCircle(Pt p1, Pt p2, Pt p3)
+        : x1(p1.x)
+        , y1(p1.y)
+        , x2(p2.x)
+        , y2(p2.y)
+        , x3(p3.x)
+        , y3(p3.y)
+        , s1(square(x1) + square(y1))
+        , s2(square(x2) + square(y2))
+        , s3(square(x3) + square(y3)) {}
+
+    Real delta() const { return x1 * y2 + x3 * y1 + x2 * y3 - x3 * y2 - x1 * y3 - x2 * y1; }
+    Real nx() const { return y2 * s1 + y3 * s2 + y1 * s3 - y2 * s3 - y3 * s1 - y1 * s2; }
+    Real ny() const { return x1 * s2 + x2 * s3 + x3 * s1 - x3 * s2 - x2 * s1 - x1 * s3; }
+    Real nf() const {
+        return x1 * y2 * s3 + x3 * y1 * s2 + x2 * y3 * s1 - x3 * y2 * s1 - x1 * y3 * s2 -
+               x2 * y1 * s3;
+    }
+
+    Real x1, y1, x2, y2, x3, y3, s1, s2, s3;
+};
+
+/// "(x- " x ")^2 + (y-" y ")^2 = " r², every "--" made "+". The blank after
+/// "x-" keeps both minus signs of a negative abscissa.
+QString circleEquation(const QString& x, const QString& y, Real r2, const QString& sep) {
+    QString text = QLatin1String("(x- ") + x + QLatin1String(")^2 + (y-") + y +
+                   QLatin1String(")^2 = ") + TextRules::rounded(r2, sep);
+    return text.replace(QLatin1String("--"), QLatin1String("+"));
+}
+} // namespace
+
+Circles2Form::Circles2Form(QWidget* parent)
+    : ProblemForm(circles2Spec(), parent) {
+    addFrame(QStringLiteral("Frame4"), tr("Circunferência e triângulo"), {0, 2280})
+        .option(QStringLiteral("Option1"), tr("Inscrita"), tr("Circunferência inscrita"), true)
+        .option(QStringLiteral("Option2"), tr("Circunscrita"), tr("Circunferência circunscrita"))
+        .newRow()
+        .text(tr("Vértices do triângulo:"))
+        .newRow()
+        .point(QStringLiteral("Abcissa1"), QStringLiteral("-5"), QStringLiteral("Ordenada1"),
+               QStringLiteral("-3"), tr("P1"))
+        .point(QStringLiteral("Abcissa2"), QStringLiteral("4"), QStringLiteral("Ordenada2"),
+               QStringLiteral("6"), tr("P2"))
+        .newRow()
+        .point(QStringLiteral("Abcissa3"), QStringLiteral("8"), QStringLiteral("Ordenada3"),
+               QStringLiteral("-1"), tr("P3"))
+        .newRow()
+        .text(tr("Circunferência:"))
+        .newRow()
+        .result(QStringLiteral("Resultado1"))
+        .dadosResolver(1, [this] { triangleCircle(); });
+    addFrame(QStringLiteral("Frame6"), tr("Distância de um ponto P a uma circunferência"),
+             {0, 1500})
+        .text(tr("Circunferência:"))
+        .field(QStringLiteral("Text9"), QStringLiteral("(x+1)^2+(y-2)^2=25"),
+               tr("Equação da circunferência"))
+        .newRow()
+        .text(tr("P ="))
+        .point(QStringLiteral("Abcissa4"), QStringLiteral("6"), QStringLiteral("Ordenada4"),
+               QStringLiteral("9"), tr("P"))
+        .newRow()
+        .text(tr("Distância:"))
+        .result(QStringLiteral("Resultado2"))
+        .dadosResolver(3, [this] { distanceToCircle(); });
+    addFrame(QStringLiteral("Frame7"), tr("Circunferência de centro C e tangente a uma recta"),
+             {0, 1500})
+        .text(tr("Recta:"))
+        .field(QStringLiteral("Text5"), QStringLiteral("x-y+4=0"), tr("Equação da recta"))
+        .newRow()
+        .text(tr("Centro:"))
+        .point(QStringLiteral("Abcissa6"), QStringLiteral("2"), QStringLiteral("Ordenada6"),
+               QStringLiteral("-2"), tr("C"))
+        .newRow()
+        .text(tr("Circunferência:"))
+        .result(QStringLiteral("Resultado3"))
+        .dadosResolver(6, [this] { tangentToLine(); });
+    addFrame(QStringLiteral("Frame1"), tr("Circunferência definida por três pontos"), {0, 2220})
+        .text(tr("Coordenadas dos pontos:"))
+        .newRow()
+        .point(QStringLiteral("Abcissa9"), QStringLiteral("5"), QStringLiteral("Ordenada9"),
+               QStringLiteral("1"), tr("P1"))
+        .point(QStringLiteral("Abcissa10"), QStringLiteral("4"), QStringLiteral("Ordenada10"),
+               QStringLiteral("6"), tr("P2"))
+        .newRow()
+        .point(QStringLiteral("Abcissa11"), QStringLiteral("2"), QStringLiteral("Ordenada11"),
+               QStringLiteral("-2"), tr("P3"))
+        .newRow()
+        .text(tr("Centro:"))
+        .result(QStringLiteral("Resultado4"))
+        .text(tr("Raio:"))
+        .result(QStringLiteral("Resultado5"))
+        .newRow()
+        .text(tr("Circunferência:"))
+        .newRow()
+        .result(QStringLiteral("Resultado6"))
+        .dadosResolver(7, [this] { throughThreePoints(); });
+}
+
+// --- circle and triangle ---------------------------------------------------
+
+void Circles2Form::triangleCircle() {
+    const Pt p1 = LerPonto(QStringLiteral("Abcissa1"), QStringLiteral("Ordenada1"));
+    const Pt p2 = LerPonto(QStringLiteral("Abcissa2"), QStringLiteral("Ordenada2"));
+    const Pt p3 = LerPonto(QStringLiteral("Abcissa3"), QStringLiteral("Ordenada3"));
+    if ((p3.x - p1.x) * (p2.y - p1.y) == (p3.y - p1.y) * (p2.x - p1.x))
+        stop(tr("Os pontos são colineares, não definem um triângulo."));
+    DesenharEixos();
+    pen(Azul, 2, DashStyle::Solid);
+    segment(p1, p2);
+    segment(p1, p3);
+    segment(p2, p3);
+    if (!ModoResolver()) return;
+    if (isChecked(QStringLiteral("Option1")))
+        inscribed(p1, p2, p3);
+    else if (isChecked(QStringLiteral("Option2")))
+        circumscribed(p1, p2, p3);
+}
+
+void Circles2Form::inscribed(Pt p1, Pt p2, Pt p3) {
+    const Line l1 = through(p1, p2), l2 = through(p3, p1), l3 = through(p2, p3);
+    const Real len1 = norm(l1), len2 = norm(l2), len3 = norm(l3);
+    const Pt centre = meet(bisector(l1, len1, l3, len3), bisector(l1, len1, l2, len2));
+    pen(Vermelho, 7, DashStyle::Solid);
+    dot(centre);
+    pen(Vermelho, 1, DashStyle::Dotted);
+    segment(p1, centre);
+    segment(p2, centre);
+    board()->setDrawWidth(2); // a 2-pixel pen draws the circle solid
+    const Real r = abs(l1.a * centre.x + l1.b * centre.y + l1.c) / len1;
+    circle({centre.x, centre.y, r});
+    setResult(QStringLiteral("Resultado1"),
+              circleEquation(TextRules::rounded(centre.x, sep()),
+                             TextRules::rounded(centre.y, sep()), r * r, sep()));
+}
+
+void Circles2Form::circumscribed(Pt p1, Pt p2, Pt p3) {
+    const ThreePointCircle k(p1, p2, p3);
+    const Real delta = k.delta();
+    const Real D = -k.nx() / delta, E = -k.ny() / delta;
+    const Pt centre{-D / 2, -E / 2};
+    pen(Vermelho, 1, DashStyle::Dotted);
+    segment(centre, middle(p1, p2));
+    segment(centre, middle(p1, p3));
+    dot(centre);
+    guides(centre);
+    pen(Vermelho, 2, DashStyle::Solid);
+    const Real r = distance(p1, centre);
+    circle({centre.x, centre.y, r});
+    setResult(QStringLiteral("Resultado1"),
+              circleEquation(TextRules::rounded(centre.x, sep()),
+                             TextRules::rounded(centre.y, sep()), r * r, sep()));
+}
+
+// --- distance from a point to a circle -------------------------------------
+
+void Circles2Form::distanceToCircle() {
+    setResult(QStringLiteral("Resultado2"), QString());
+    DesenharEixos();
+    CircleEquationReader reader(*this, fieldNamed(QStringLiteral("Text9")));
+    reader.strip();
+    reader.checkCharacters();
+    reader.sample();
+    const Pt p = LerPonto(QStringLiteral("Abcissa4"), QStringLiteral("Ordenada4"));
+    const Circle c = reader.radiusTest();
+    pen(Azul, 2, DashStyle::Solid);
+    circle(c);
+    dot(c.centre());
+    dot(p);
+    guides(c.centre());
+    guides(p);
+    if (!ModoResolver()) return;
+    if (distance(p, c.centre()) < c.r) stop(tr("O ponto é interior à circunferência."));
+    // The line through the centre and P meets the circle at two points.
+    const Line l{p.y - c.yc, c.xc - p.x, p.x * c.yc - c.xc * p.y};
+    const Real n = l.a * l.a + l.b * l.b;
+    const Real s = sqrt(c.r * c.r * n - (l.a * c.xc + l.b * c.yc + l.c));
+    const Real x0 = l.b * l.b * c.xc - l.a * l.b * c.yc - l.a * l.c;
+    const Real y0 = l.a * l.a * c.yc - l.a * l.b * c.xc - l.b * l.c;
+    const Pt q1{(x0 + l.b * s) / n, (y0 - l.a * s) / n};
+    const Pt q2{(x0 - l.b * s) / n, (y0 + l.a * s) / n};
+    board()->setForeColor(Vermelho);
+    const Real d1 = distance(p, q1), d2 = distance(p, q2);
+    const Pt q = d1 < d2 ? q1 : q2;
+    pen(Vermelho, 2, DashStyle::Solid);
+    segment(p, q);
+    pen(Vermelho, 1, DashStyle::Dotted);
+    segment(q, c.centre());
+    dot(q);
+    setResult(QStringLiteral("Resultado2"), TextRules::rounded(d1 < d2 ? d1 : d2, sep()));
+}
+
+// --- circle with a given centre tangent to a line --------------------------
+
+void Circles2Form::tangentToLine() {
+    setResult(QStringLiteral("Resultado3"), QString());
+    const Line l = LerEquacaoRecta(fieldNamed(QStringLiteral("Text5")));
+    const Pt centre = LerPonto(QStringLiteral("Abcissa6"), QStringLiteral("Ordenada6"));
+    DesenharEixos();
+    pen(Azul, 2, DashStyle::Solid);
+    DesenharRecta(l);
+    dot(centre);
+    guides(centre);
+    if (!ModoResolver()) return;
+    const Real r = distance(centre, l);
+    board()->setForeColor(Vermelho);
+    board()->setDrawStyle(DashStyle::Solid); // the pen stays 1 pixel wide
+    circle({centre.x, centre.y, r});
+    setResult(QStringLiteral("Resultado3"),
+              circleEquation(TextRules::number(centre.x, sep()), TextRules::number(centre.y, sep()),
+                             r * r, sep()));
+}
+
+// --- circle through three points -------------------------------------------
+
+void Circles2Form::throughThreePoints() {
+    const Pt p1 = LerPonto(QStringLiteral("Abcissa9"), QStringLiteral("Ordenada9"));
+    const Pt p2 = LerPonto(QStringLiteral("Abcissa10"), QStringLiteral("Ordenada10"));
+    const Pt p3 = LerPonto(QStringLiteral("Abcissa11"), QStringLiteral("Ordenada11"));
+    DesenharEixos();
+    pen(Azul, 7, DashStyle::Solid);
+    for (Pt p : {p1, p2, p3})
+        dot(p);
+    for (Pt p : {p1, p2, p3})
+        guides(p);
+    if (!ModoResolver()) return;
+    const ThreePointCircle k(p1, p2, p3);
+    const Real delta = k.delta(), nx = k.nx(), ny = k.ny(), nf = k.nf();
+    if (delta == 0) stop(tr("Os pontos não definem uma circunferência"));
+    const Real D = -nx / delta, E = -ny / delta, F = -nf / delta;
+    const Circle c{-D / 2, -E / 2, sqrt(D * D + E * E - 4 * F) / 2};
+    pen(Vermelho, 2, DashStyle::Solid);
+    circle(c);
+    guides(c.centre());
+    dot(c.centre());
+    const auto rounded = [this](Real v) { return TextRules::rounded(v, sep()); };
+    setResult(QStringLiteral("Resultado4"), TextRules::point(c.xc, c.yc, sep()));
+    setResult(QStringLiteral("Resultado5"), rounded(c.r));
+    QString equation = QLatin1String("x^2 + y^2 + ") + rounded(D) + QLatin1String("x + ") +
+                       rounded(E) + QLatin1String("y + ") + rounded(F) + QLatin1String(" = 0");
+    setResult(QStringLiteral("Resultado6"),
+              equation.replace(QLatin1String("+ -"), QLatin1String("- ")));
+}

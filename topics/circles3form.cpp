@@ -1,0 +1,252 @@
+#include "circles3form.h"
+
+#include "circlereader.h"
+#include "textrules.h"
+
+#include <array>
+
+namespace {
+FormSpec circles3Spec() {
+    FormSpec spec;
+    spec.topic = Topic::Circunferencia3;
+    spec.objectName = QStringLiteral("Form7");
+    spec.title = QString::fromUtf8("CIRCUNFERÊNCIA - 3");
+    spec.boardLeft = 120;
+    spec.pointToolTips = false;
+    return spec;
+}
+
+CircleRefusals firstCircleRefusals() {
+    return {QString::fromUtf8("A primeira equação não representa uma circunferência."),
+            QString::fromUtf8("A primeira equação representa um ponto.")};
+}
+
+CircleRefusals secondCircleRefusals() {
+    return {QString::fromUtf8("A segunda equação não representa uma circunferência."),
+            QString::fromUtf8("A segunda equação representa um ponto.")};
+}
+
+/// (d² − (r1 + r2)²)·((r1 − r2)² − d²), d the distance between the centres:
+/// negative when the circles have no common point, zero when they touch.
+Real contact(const Circle& c1, const Circle& c2) {
+    const Real d2 = square(c1.xc - c2.xc) + square(c1.yc - c2.yc);
+    return (d2 - square(c1.r + c2.r)) * (square(c1.r - c2.r) - d2);
+}
+
+/// The common points of two circles whose contact value q is not negative.
+/// Two equal centres divide by zero.
+std::array<Pt, 2> commonPoints(const Circle& c1, const Circle& c2, Real q) {
+    const Real a1 = c1.xc, b1 = c1.yc, r1 = c1.r, a2 = c2.xc, b2 = c2.yc, r2 = c2.r;
+    const Real s = sqrt(q);
+    const Real n = 2 * square(a1 - a2) + 2 * square(b1 - b2);
+    const Real xm = square(b1 - b2) * (a1 + a2) +
+                    (square(a2) + square(r1) - square(r2) - square(a1)) * (a2 - a1);
+    const Real ym = square(a1 - a2) * (b1 + b2) +
+                    (square(b2) + square(r1) - square(r2) - square(b1)) * (b2 - b1);
+    return {Pt{(xm + (b1 - b2) * s) / n, (ym - (a1 - a2) * s) / n},
+            Pt{(xm - (b1 - b2) * s) / n, (ym + (a1 - a2) * s) / n}};
+}
+
+/// The line a·x + b·y + c = 0 through p.
+Line throughPoint(Pt p, Real a, Real b) {
+    return {a, b, -a * p.x - b * p.y};
+}
+
+/// The two tangents from an exterior point P: the lines through P with
+/// slopes (u·v ± r·t) / (u² − r²), written without the division (u, v lead
+/// from P to the centre, t is the length of a tangent). When u² = r² one
+/// tangent is vertical and the slope form of the other vanishes (b = 0 and
+/// a = 0, or all but 0 through rounding); that one, the one with the smaller
+/// |a|, is then written from its normal (r·u ± t·v, r·v ∓ t·u), which never
+/// vanishes.
+std::array<Line, 2> tangentsFrom(Pt p, const Circle& c) {
+    const Real u = c.xc - p.x, v = c.yc - p.y;
+    const Real t = sqrt(square(p.y - c.yc) + square(p.x - c.xc) - c.r * c.r);
+    const Real b = c.r * c.r - u * u;
+    std::array<Line, 2> lines{throughPoint(p, u * v + c.r * t, b),
+                              throughPoint(p, u * v - c.r * t, b)};
+    if (b == 0) {
+        const bool firstLost = abs(lines[0].a) < abs(lines[1].a);
+        const Real sign = firstLost ? 1 : -1;
+        lines[firstLost ? 0 : 1] = throughPoint(p, c.r * u + sign * t * v, c.r * v - sign * t * u);
+    }
+    return lines;
+}
+
+/// A coefficient as the first tangent's text writes it: 1 and −1 (exactly,
+/// before rounding) left implicit, any other value rounded to 2 decimals.
+QString coefficient(Real value, const QString& sep) {
+    if (value == 1) return {};
+    if (value == -1) return QStringLiteral("-");
+    return TextRules::rounded(value, sep);
+}
+
+/// The first tangent's own text: blanks around "= 0", only "+-" cleaned.
+QString firstTangentText(const Line& l, const QString& sep) {
+    const QString a = coefficient(l.a, sep), b = coefficient(l.b, sep);
+    const Real c = TextRules::round(l.c, 2);
+    QString text = c != 0 ? a + QLatin1String("x+") + b + QLatin1String("y+") +
+                                TextRules::number(c, sep) + QLatin1String(" = 0")
+                          : a + QLatin1String("x+") + b + QLatin1String("y = 0");
+    return text.replace(QLatin1String("+-"), QLatin1String("-"));
+}
+
+/// The centre of the circle that touches the line at Q and passes through
+/// P: on the normal at Q, as far from P as from Q. P on the line divides by
+/// zero.
+Pt centreTouchingAt(const Line& l, Pt p, Pt q) {
+    if (l.a == 0) return {q.x, (square(q.y) - square(p.y) - square(p.x - q.x)) / (2 * (q.y - p.y))};
+    const Real x = (l.a * (square(q.x) - square(p.x)) + 2 * l.b * q.x * (q.y - p.y) -
+                    l.a * square(q.y - p.y)) /
+                   (2 * l.a * (q.x - p.x) + 2 * l.b * (q.y - p.y));
+    return {x, (l.a * q.y + l.b * x - l.b * q.x) / l.a};
+}
+} // namespace
+
+Circles3Form::Circles3Form(QWidget* parent)
+    : ProblemForm(circles3Spec(), parent) {
+    addFrame(QStringLiteral("Frame4"), tr("Intersecção de duas circunferências"), {0, 2040})
+        .text(tr("Circunferência:"))
+        .field(QStringLiteral("Text6"), QStringLiteral("x^2+y^2-16x-20y+115=0"),
+               tr("Equação da primeira circunferência"))
+        .newRow()
+        .field(QStringLiteral("Text7"), QStringLiteral("x^2+y^2+8x-10y+5=0"),
+               tr("Equação da segunda circunferência"))
+        .newRow()
+        .text(tr("Intersecção:"))
+        .result(QStringLiteral("Resultado1"))
+        .newRow()
+        .result(QStringLiteral("Resultado2"))
+        .dadosResolver(1, [this] { twoCircles(); });
+    addFrame(QStringLiteral("Frame6"), tr("Rectas que passam por P e são tg a uma circunferência"),
+             {0, 2040})
+        .text(tr("P ="))
+        .point(QStringLiteral("Abcissa4"), QStringLiteral("-1"), QStringLiteral("Ordenada4"),
+               QStringLiteral("0"), tr("P"))
+        .newRow()
+        .text(tr("Circunferência:"))
+        .field(QStringLiteral("Text9"), QStringLiteral("x^2+y^2-2x-1=0"),
+               tr("Equação da circunferência"))
+        .newRow()
+        .text(tr("Rectas:"))
+        .result(QStringLiteral("Resultado4"))
+        .newRow()
+        .result(QStringLiteral("Resultado5"))
+        .dadosResolver(3, [this] { tangents(); });
+    addFrame(QStringLiteral("Frame3"),
+             tr("Circunferência que passa em P e é tg à recta no ponto Q"), {0, 2040})
+        .text(tr("P ="))
+        .point(QStringLiteral("Abcissa1"), QStringLiteral("-3"), QStringLiteral("Ordenada1"),
+               QStringLiteral("7"), tr("P"))
+        .newRow()
+        .text(tr("Ponto"))
+        .text(tr("Q ="))
+        .point(QStringLiteral("Abcissa2"), QStringLiteral("2"), QStringLiteral("Ordenada2"),
+               QStringLiteral("6"), tr("Q"))
+        .text(tr("da recta:"))
+        .newRow()
+        .field(QStringLiteral("Text12"), QStringLiteral("3x+2y-18=0"), tr("Equação da recta"))
+        .newRow()
+        .text(tr("Circunferência:"))
+        .result(QStringLiteral("Resultado3"))
+        .dadosResolver(11, [this] { circleTangentAtQ(); });
+}
+
+// --- intersection of two circles -------------------------------------------
+
+void Circles3Form::drawCircles(const Circle& first, const Circle& second) {
+    pen(Azul, 2, DashStyle::Solid);
+    circle(first);
+    circle(second);
+    dot(first.centre());
+    dot(second.centre());
+    guides(first.centre());
+    guides(second.centre());
+}
+
+void Circles3Form::twoCircles() {
+    setResult(QStringLiteral("Resultado1"), QString());
+    setResult(QStringLiteral("Resultado2"), QString());
+    DesenharEixos();
+    const Circle c1 =
+        LerEquacaoCircunferencia(*this, fieldNamed(QStringLiteral("Text6")), firstCircleRefusals());
+    const Circle c2 = LerEquacaoCircunferencia(*this, fieldNamed(QStringLiteral("Text7")),
+                                               secondCircleRefusals());
+    const Real q = contact(c1, c2);
+    if (q < 0) {
+        drawCircles(c1, c2);
+        stop(tr("As circunferências não se intersectam."));
+    }
+    const std::array<Pt, 2> points = commonPoints(c1, c2, q);
+    drawCircles(c1, c2);
+    if (!ModoResolver()) return;
+    board()->setForeColor(Vermelho);
+    dot(points[0]);
+    dot(points[1]);
+    guides(points[0]);
+    guides(points[1]);
+    if (q == 0) inform(tr("As circunferências são tangentes."));
+    setResult(QStringLiteral("Resultado1"), TextRules::point(points[0].x, points[0].y, sep()));
+    setResult(QStringLiteral("Resultado2"), TextRules::point(points[1].x, points[1].y, sep()));
+}
+
+// --- tangents from a point -------------------------------------------------
+
+void Circles3Form::tangents() {
+    setResult(QStringLiteral("Resultado4"), QString());
+    setResult(QStringLiteral("Resultado5"), QString());
+    DesenharEixos();
+    const Circle c = LerEquacaoCircunferencia(*this, fieldNamed(QStringLiteral("Text9")));
+    const Pt p = LerPonto(QStringLiteral("Abcissa4"), QStringLiteral("Ordenada4"));
+    const Real d = sqrt(square(p.x - c.xc) + square(p.y - c.yc));
+    if (d <= c.r) {
+        pen(Azul, 2, DashStyle::Solid);
+        circle(c);
+        dot(c.centre());
+        dot(p);
+        guides(c.centre());
+        guides(p);
+        stop(tr("O ponto não é exterior à circunferência."));
+    }
+    board()->setForeColor(Azul);
+    dot(c.centre());
+    dot(p);
+    guides(c.centre());
+    guides(p);
+    pen(Azul, 2, DashStyle::Solid);
+    circle(c);
+    if (!ModoResolver()) return;
+    std::array<Line, 2> lines = tangentsFrom(p, c);
+    board()->setForeColor(Vermelho);
+    DesenharRecta(lines[0]);
+    setResult(QStringLiteral("Resultado4"), firstTangentText(lines[0], sep()));
+    DesenharRecta(lines[1]);
+    setResult(QStringLiteral("Resultado5"), TextRules::TextoEquacaoRecta(lines[1], sep()));
+}
+
+// --- circle through P touching a line at Q ---------------------------------
+
+void Circles3Form::circleTangentAtQ() {
+    setResult(QStringLiteral("Resultado3"), QString());
+    DesenharEixos();
+    const Line l = LerEquacaoRecta(fieldNamed(QStringLiteral("Text12")));
+    const Pt p = LerPonto(QStringLiteral("Abcissa1"), QStringLiteral("Ordenada1"));
+    const Pt q = LerPonto(QStringLiteral("Abcissa2"), QStringLiteral("Ordenada2"));
+    board()->setForeColor(Azul);
+    guides(p);
+    guides(q);
+    pen(Azul, 2, DashStyle::Solid);
+    DesenharRecta(l);
+    dot(p);
+    dot(q);
+    if (l.a * q.x + l.b * q.y + l.c != 0) stop(tr("O ponto Q não pertence à recta."));
+    if (!ModoResolver()) return;
+    const Pt centre = centreTouchingAt(l, p, q);
+    const Real r = sqrt(square(centre.x - p.x) + square(centre.y - p.y));
+    pen(Vermelho, 2, DashStyle::Solid);
+    circle({centre.x, centre.y, r});
+    QString text = QLatin1String("(x-") + TextRules::rounded(centre.x, sep()) +
+                   QLatin1String(")^2 + (y-") + TextRules::rounded(centre.y, sep()) +
+                   QLatin1String(")^2 = ") + TextRules::rounded(r * r, sep());
+    setResult(QStringLiteral("Resultado3"), text.replace(QLatin1String("--"), QLatin1String("+")));
+}

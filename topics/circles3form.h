@@ -1,0 +1,20 @@
+#pragma once
+
+#include "problemform.h"
+
+/// "CIRCUNFERÊNCIA - 3": the intersection of two circles, the two tangents
+/// from an exterior point to a circle, and the circle through a point P that
+/// touches a line at its point Q.
+class Circles3Form : public ProblemForm {
+    Q_OBJECT
+public:
+    explicit Circles3Form(QWidget* parent = nullptr);
+
+private:
+    void twoCircles();
+    void tangents();
+    void circleTangentAtQ();
+
+    /// Both circles in blue, their centres plotted and projected.
+    void drawCircles(const Circle& first, const Circle& second);
+};
