@@ -3,10 +3,12 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 #include <QToolBar>
 
 namespace ExportDialogs {
@@ -54,9 +56,11 @@ void addScaleChoice(QPrintPreviewDialog& preview, BoardExport::PrintScale& scale
         scale = scaleChoices().at(std::size_t(index)).scale;
         page->updatePreview();
     });
-    bar->addSeparator();
-    bar->addWidget(new QLabel(QObject::tr("Escala:") + QLatin1Char(' '), bar));
-    bar->addWidget(combo);
+    // At the head of the bar, where a narrow window cannot hide it.
+    QAction* first = bar->actions().value(0);
+    bar->insertWidget(first, new QLabel(QObject::tr("Escala:") + QLatin1Char(' '), bar));
+    bar->insertWidget(first, combo);
+    bar->insertSeparator(first);
 }
 
 } // namespace
@@ -138,6 +142,8 @@ bool showPrintPreview(QWidget* parent, QPrinter& printer, BoardExport::PrintScal
     preview.setObjectName(QStringLiteral("Imprimir"));
     preview.setWindowTitle(QObject::tr("Imprimir"));
     addScaleChoice(preview, scale);
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        preview.resize(screen->availableSize() * 0.85);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&](QPrinter* target) { paint(*target, scale); });
     return preview.exec() == QDialog::Accepted;
