@@ -70,6 +70,8 @@ BoardMenu::BoardMenu(Board* board, SheetSource sheet, QWidget* owner)
     m_print = addAction(QStringLiteral("Imprimir"), tr("Imprimir…"), QKeySequence::Print,
                         QStringLiteral("document-print"), &BoardMenu::printBoard);
     connect(board, &Board::menuRequested, m_menu, [this](QPoint at) { m_menu->popup(at); });
+    board->setAccessibleDescription(
+        tr("Shift+F10 abre o menu para copiar, guardar ou imprimir o desenho."));
 }
 
 QAction* BoardMenu::addAction(const QString& name, const QString& text, const QKeySequence& keys,
