@@ -627,8 +627,8 @@ void ProblemForm::DesenharRecta(const Line& l) {
 
 void ProblemForm::keepFirstFocusOffTheBoard() {
     // The board is built first, so it heads the focus chain: Tab reaches it
-    // after the form's last control, and the form still opens with the focus
-    // on the control that follows it, as it did before the board took focus.
+    // after the form's last control, and the form opens with the focus on
+    // the first control after it, the viewport's first field.
     if (focusWidget()) return;
     QWidget* w = m_board->nextInFocusChain();
     while (w != this && !((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(this)))
