@@ -23,7 +23,10 @@ bool ActivationTracker::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::WindowActivate && watched->isWidgetType()) {
         auto* window = static_cast<QWidget*>(watched);
         const bool modal = window->isModal() || window->windowModality() != Qt::NonModal;
-        if (window->isWindow() && !modal) {
+        // A context menu or a tool tip is part of the window it opens from.
+        const bool transient =
+            window->windowType() == Qt::Popup || window->windowType() == Qt::ToolTip;
+        if (window->isWindow() && !modal && !transient) {
             m_previous = m_current;
             m_current = window;
         }

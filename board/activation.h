@@ -6,9 +6,9 @@
 class QWidget;
 
 /// Remembers which window of the program was active before the current one.
-/// Modal windows (message boxes, file and print dialogs) do not count: when
-/// one of them closes, its owner becomes active again without having been
-/// left for another window of the program.
+/// Modal windows (message boxes, file and print dialogs), context menus and
+/// tool tips do not count: when one of them closes, its owner becomes active
+/// again without having been left for another window of the program.
 class ActivationTracker : public QObject {
 public:
     /// Installs the tracker on the application (once).

@@ -3,7 +3,9 @@
 #include "numbered_error.h"
 #include "textrules.h"
 
+#include <QContextMenuEvent>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
@@ -27,6 +29,9 @@ Board::Board(QWidget* parent)
     setObjectName(QStringLiteral("Picture1"));
     setFixedSize(Side, Side);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The board takes the keyboard focus, so its context menu and shortcuts
+    // can be reached without a mouse.
+    setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(tr("Quadro de desenho"));
     m_setaH->setObjectName(QStringLiteral("SetaH"));
     m_setaV->setObjectName(QStringLiteral("SetaV"));
@@ -139,11 +144,22 @@ void Board::moveArrow(ArrowMark* arrow, double left, double top) {
 
 void Board::render(QPainter& painter, QSizeF size) const {
     painter.save();
-    painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
     painter.scale(size.width() / Side, size.height() / Side);
-    renderDisplayList(painter, m_list, QSizeF(Side, Side));
+    renderMapped(painter, QSizeF(Side, Side));
+    painter.restore();
+}
+
+void Board::renderMapped(QPainter& painter, QSizeF area) const {
+    painter.save();
+    painter.fillRect(QRectF(QPointF(0, 0), area), Qt::white);
+    renderDisplayList(painter, m_list, area);
     for (const ArrowMark* arrow : {m_setaH, m_setaV}) {
-        if (arrow->isVisibleTo(this)) arrow->paintArrow(painter, arrow->pos());
+        if (!arrow->isVisibleTo(this)) continue;
+        // The tip stays where the axis it ends lands on the area.
+        const QPointF tip = ArrowMark::tip(arrow->direction());
+        const QPointF onBoard = QPointF(arrow->pos()) + tip;
+        const QPointF onArea(onBoard.x() * area.width() / Side, onBoard.y() * area.height() / Side);
+        arrow->paintArrow(painter, onArea - tip);
     }
     painter.restore();
 }
@@ -165,6 +181,33 @@ void Board::paintEvent(QPaintEvent*) {
     painter.drawPixmap(0, 0, m_cache);
     painter.setPen(QColor(128, 128, 128));
     painter.drawRect(QRectF(0.5, 0.5, Side - 1, Side - 1));
+    if (hasFocus()) paintFocusFrame(painter);
+}
+
+void Board::paintFocusFrame(QPainter& painter) const {
+    // On the screen only: a band along the edge, inside the grey border.
+    QPen pen(palette().color(QPalette::Highlight), 2);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(2, 2, Side - 4, Side - 4));
+}
+
+void Board::contextMenuEvent(QContextMenuEvent* event) {
+    // From the keyboard the menu opens in the middle of the board, wherever
+    // the mouse pointer happens to be.
+    const QPoint at = event->reason() == QContextMenuEvent::Mouse ? event->pos() : rect().center();
+    emit menuRequested(mapToGlobal(at));
+    event->accept();
+}
+
+void Board::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        emit menuRequested(mapToGlobal(rect().center()));
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 // --- ArrowMark ------------------------------------------------------------
@@ -180,6 +223,10 @@ std::vector<QPoint> ArrowMark::pixels(Direction direction) {
     if (direction == Direction::Right)
         return {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {3, 5}, {2, 6}, {1, 7}, {0, 8}};
     return {{4, 0}, {3, 1}, {5, 1}, {2, 2}, {6, 2}, {1, 3}, {7, 3}, {0, 4}, {8, 4}};
+}
+
+QPoint ArrowMark::tip(Direction direction) {
+    return direction == Direction::Right ? QPoint(4, 4) : QPoint(4, 0);
 }
 
 void ArrowMark::paintArrow(QPainter& painter, QPointF topLeft) const {

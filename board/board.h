@@ -64,13 +64,26 @@ public:
     const DisplayList& displayList() const { return m_list; }
     QRectF window() const { return m_window; }
     QPointF toPixel(QPointF world) const;
-    /// Renders the current picture, arrowheads included, at any size.
+    /// Renders the current picture, arrowheads included, at any size: the
+    /// picture as it is on the screen, magnified or reduced as a whole.
     void render(QPainter& painter, QSizeF size) const;
+    /// Renders the current picture onto an area of `area` logical pixels:
+    /// every world window is stretched to fill the area, while pens, dots,
+    /// texts and arrowheads keep their sizes in pixels. A printed sheet uses
+    /// it to give both axes the same scale on a board of any shape.
+    void renderMapped(QPainter& painter, QSizeF area) const;
 
     QSize sizeHint() const override { return {Side, Side}; }
 
+signals:
+    /// The user asks for the board's context menu (right button, the menu
+    /// key or Shift+F10), to be shown at `globalPos`.
+    void menuRequested(QPoint globalPos);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void record(Primitive primitive);
@@ -92,6 +105,8 @@ private:
     // What has already been painted onto the cache.
     QPixmap m_cache;
     std::size_t m_painted = 0;
+
+    void paintFocusFrame(QPainter& painter) const;
 };
 
 /// A small black chevron (">" or "^") laid over the board at an axis end.
@@ -103,6 +118,8 @@ public:
     Direction direction() const { return m_direction; }
     /// The chevron's pixels within the 16-pixel image, tip included.
     static std::vector<QPoint> pixels(Direction direction);
+    /// The pixel of the chevron's tip within the image.
+    static QPoint tip(Direction direction);
     void paintArrow(QPainter& painter, QPointF topLeft) const;
 
 protected:

@@ -22,6 +22,10 @@ struct BoardFont {
     friend bool operator==(const BoardFont&, const BoardFont&) = default;
 };
 
+/// The free family drawn in place of a named one that is not installed:
+/// "DejaVu Serif" for a serif family ("MS Serif"), else "DejaVu Sans".
+QString fallbackFamily(const QString& family);
+
 /// One recorded drawing operation, in the world coordinates in force when it
 /// was drawn. A `Window` entry records a change of the world window: every
 /// later entry is mapped through it.

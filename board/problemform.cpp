@@ -1,6 +1,7 @@
 #include "problemform.h"
 
 #include "activation.h"
+#include "boardmenu.h"
 #include "clsequation.h"
 #include "equationsampler.h"
 #include "messages.h"
@@ -42,6 +43,9 @@ constexpr int FormMargin = 4;
 /// viewport such as 0..1E+9 from stalling the program.
 constexpr int MaxGraduationSteps = 5001;
 
+/// Marks the controls that hold a frame's results rather than its data.
+constexpr char ResultProperty[] = "ortoplanoResult";
+
 QFont namedFont(const QString& family, const QString& fallback, int pixelSize) {
     QFont font;
     font.setFamilies({family, fallback});
@@ -54,6 +58,56 @@ QFont namedFont(const QString& family, const QString& fallback, int pixelSize) {
 float single(float value) {
     if (!std::isfinite(value)) Fault::raise(Fault::Overflow);
     return value;
+}
+
+/// What a frame's fields and options hold as its button is pressed.
+PressRecord recordOf(QGroupBox* frame) {
+    PressRecord record;
+    record.frame = frame;
+    if (!frame) return record;
+    for (const QLineEdit* field : frame->findChildren<QLineEdit*>())
+        if (!field->property(ResultProperty).toBool())
+            record.typed.insert(field->objectName(), field->text());
+    for (const QRadioButton* option : frame->findChildren<QRadioButton*>())
+        if (option->isChecked()) record.checked.insert(option->objectName());
+    return record;
+}
+
+/// One control of a frame as text on a sheet; buttons have none.
+QString controlText(const QWidget* w, const PressRecord& record) {
+    if (auto* label = qobject_cast<const QLabel*>(w)) return label->text();
+    if (auto* field = qobject_cast<const QLineEdit*>(w))
+        return field->property(ResultProperty).toBool()
+                   ? field->text()
+                   : record.typed.value(field->objectName(), field->text());
+    if (auto* option = qobject_cast<const QRadioButton*>(w))
+        return (record.checked.contains(option->objectName()) ? QStringLiteral("\u25CF ")
+                                                              : QStringLiteral("\u25CB ")) +
+               option->text();
+    return {};
+}
+
+/// A row's texts side by side, with the point brackets closed up: "(2 , -2)".
+QString joinRow(const QStringList& words) {
+    QString row = words.join(QLatin1Char(' '));
+    row.replace(QLatin1String("( "), QLatin1String("("));
+    row.replace(QLatin1String(" )"), QLatin1String(")"));
+    return row;
+}
+
+/// The frame's rows in reading order, one line each (the builder lays each
+/// row out as a horizontal box inside nested vertical ones).
+void collectRows(const QLayout* layout, const PressRecord& record, QStringList& lines) {
+    QStringList words;
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (item->layout()) collectRows(item->layout(), record, lines);
+        if (item->widget()) {
+            const QString text = controlText(item->widget(), record);
+            if (!text.isEmpty()) words << text;
+        }
+    }
+    if (!words.isEmpty()) lines << joinRow(words);
 }
 
 } // namespace
@@ -70,6 +124,8 @@ ProblemForm::ProblemForm(const FormSpec& spec, QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(namedFont(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), 11));
     buildCommonPart();
+    m_boardMenu = new BoardMenu(
+        m_board, [this] { return sheet(); }, this);
     m_modoResolver = false;
 }
 
@@ -260,7 +316,8 @@ void ProblemForm::setResult(const QString& name, const QString& text) {
 
 // --- the press ------------------------------------------------------------
 
-void ProblemForm::press(const std::function<void()>& routine, bool solve) {
+void ProblemForm::press(const std::function<void()>& routine, bool solve, QGroupBox* frame) {
+    m_press = recordOf(frame);
     clsEquation pressInterpreter;
     m_interpreter = &pressInterpreter;
     m_modoResolver = solve;
@@ -279,6 +336,15 @@ void ProblemForm::press(const std::function<void()>& routine, bool solve) {
     }
     if (!fault.isNull())
         showMessage(this, {tr("Erro:") + QLatin1String("\n\n") + fault, MessageIcon::None});
+}
+
+BoardSheet ProblemForm::sheet() const {
+    BoardSheet sheet{m_spec.title, {}, {}};
+    if (const QGroupBox* frame = m_boardPress.frame) {
+        sheet.caption = frame->title();
+        collectRows(frame->layout(), m_boardPress, sheet.lines);
+    }
+    return sheet;
 }
 
 clsEquation& ProblemForm::interpreter() {
@@ -364,6 +430,9 @@ void ProblemForm::readViewport() {
 void ProblemForm::DesenharEixos() {
     Board& b = *m_board;
     b.Cls();
+    // From here on the board shows this press's frame, or nothing of any
+    // frame when the axes are redrawn on activation.
+    m_boardPress = m_interpreter ? m_press : PressRecord{};
     b.ScaleModePixels();
     b.setDrawStyle(DashStyle::Solid);
     readViewport();
@@ -558,7 +627,19 @@ void ProblemForm::DesenharRecta(const Line& l) {
 
 // --- activation -----------------------------------------------------------
 
+void ProblemForm::keepFirstFocusOffTheBoard() {
+    // The board is built first, so it heads the focus chain: Tab reaches it
+    // after the form's last control, and the form opens with the focus on
+    // the first control after it, the viewport's first field.
+    if (focusWidget()) return;
+    QWidget* w = m_board->nextInFocusChain();
+    while (w != this && !((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(this)))
+        w = w->nextInFocusChain();
+    if (w != this) w->setFocus();
+}
+
 bool ProblemForm::event(QEvent* e) {
+    if (e->type() == QEvent::Show) keepFirstFocusOffTheBoard();
     if (e->type() == QEvent::WindowActivate && ActivationTracker::previous() != this) {
         // Coming back from another window of the program shows the bare axes.
         // The viewport may not be readable: there is no error report outside
@@ -651,6 +732,7 @@ FrameBuilder& FrameBuilder::option(const QString& name, const QString& caption,
 FrameBuilder& FrameBuilder::result(const QString& name) {
     auto* label = new QLabel(m_box);
     label->setObjectName(name);
+    label->setProperty(ResultProperty, true);
     label->setAccessibleDescription(QObject::tr("Resultado"));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -663,6 +745,7 @@ FrameBuilder& FrameBuilder::result(const QString& name) {
 FrameBuilder& FrameBuilder::resultField(const QString& name) {
     auto* field = new QLineEdit(m_box);
     field->setObjectName(name);
+    field->setProperty(ResultProperty, true);
     field->setAccessibleDescription(QObject::tr("Resultado"));
     field->setMinimumWidth(90);
     add(field, 1);
@@ -675,13 +758,13 @@ FrameBuilder& FrameBuilder::dadosResolver(int n, std::function<void()> routine,
     dados->setObjectName(QStringLiteral("Dados%1").arg(n));
     dados->setToolTip(QObject::tr("Desenha os dados do problema."));
     QObject::connect(dados, &QPushButton::clicked, m_form,
-                     [form = m_form, routine] { form->press(routine, false); });
+                     [form = m_form, routine, box = m_box] { form->press(routine, false, box); });
     m_buttons->addWidget(dados);
     auto* resolver = new QPushButton(QObject::tr("Resolver"), m_box);
     resolver->setObjectName(QStringLiteral("Resolver%1").arg(n));
     resolver->setToolTip(resolverTip);
     QObject::connect(resolver, &QPushButton::clicked, m_form,
-                     [form = m_form, routine] { form->press(routine, true); });
+                     [form = m_form, routine, box = m_box] { form->press(routine, true, box); });
     m_buttons->addWidget(resolver);
     m_buttons->addStretch(1);
     return *this;
@@ -693,7 +776,7 @@ FrameBuilder& FrameBuilder::resolverOnly(const QString& name, std::function<void
     resolver->setObjectName(name);
     resolver->setToolTip(tip);
     QObject::connect(resolver, &QPushButton::clicked, m_form,
-                     [form = m_form, routine] { form->press(routine, false); });
+                     [form = m_form, routine, box = m_box] { form->press(routine, false, box); });
     m_buttons->addWidget(resolver);
     m_buttons->addStretch(1);
     return *this;

@@ -4,10 +4,15 @@
 #include "geometry.h"
 #include "navigation.h"
 
+#include <QGroupBox>
+#include <QHash>
+#include <QPointer>
+#include <QSet>
 #include <QWidget>
 #include <array>
 #include <functional>
 
+class BoardMenu;
 class clsEquation;
 class QCheckBox;
 class QGroupBox;
@@ -40,6 +45,22 @@ struct Viewport {
     float Xmin = -10, Xmax = 10, Ymin = -10, Ymax = 10;
     float PassoX = 0.4f, PassoY = 0.4f;
     double PixelX = 0, PixelY = 0;
+};
+
+/// The problem frame of a press and what its fields held when it was
+/// pressed: the data of the drawing that press leaves on the board.
+struct PressRecord {
+    QPointer<QGroupBox> frame;
+    QHash<QString, QString> typed; ///< input field name -> its text at the press
+    QSet<QString> checked;         ///< the option buttons marked at the press
+};
+
+/// The text of a board's drawing for a printed sheet: the form's title, the
+/// caption of the frame that drew it and that frame's rows as text.
+struct BoardSheet {
+    QString title;
+    QString caption;
+    QStringList lines;
 };
 
 class ProblemForm;
@@ -106,7 +127,16 @@ public:
 
     /// Runs a frame routine as one press: a fresh interpreter, solve mode for
     /// the press only, and every fault turned into the generic error report.
-    void press(const std::function<void()>& routine, bool solve);
+    /// `frame` is the problem frame whose button was pressed.
+    void press(const std::function<void()>& routine, bool solve, QGroupBox* frame = nullptr);
+
+    /// The frame of the press whose drawing the board shows, with its data as
+    /// typed for that press; no frame while the board shows the bare axes.
+    QGroupBox* lastPressedFrame() const { return m_boardPress.frame; }
+    /// The title, the last pressed frame's caption and its rows as text
+    /// (fields as typed for the press, results as they read now).
+    BoardSheet sheet() const;
+    BoardMenu* boardMenu() const { return m_boardMenu; }
 
     // --- services of the press, for the equation readers ------------------
     /// The interpreter of the current press.
@@ -167,6 +197,7 @@ private:
     void drawGraduation();
     void drawGrid();
     void stepSpin(int index, int delta);
+    void keepFirstFocusOffTheBoard();
 
     FormSpec m_spec;
     Board* m_board;
@@ -177,7 +208,10 @@ private:
     Viewport m_view;
     bool m_modoResolver = false;
     clsEquation* m_interpreter = nullptr;
-    int m_nextFrameTop = 0; ///< twips
+    int m_nextFrameTop = 0;   ///< twips
+    PressRecord m_press;      ///< the press running now
+    PressRecord m_boardPress; ///< the press whose drawing the board shows
+    BoardMenu* m_boardMenu = nullptr;
 };
 
 /// Thrown to end a press quietly after its message has been shown.

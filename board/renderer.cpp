@@ -134,12 +134,15 @@ void drawCircle(QPainter& painter, const Primitive& p, const Mapping& m) {
     }
 }
 
+bool isSerif(const QString& family) {
+    return family.contains(QLatin1String("Serif"), Qt::CaseInsensitive) &&
+           !family.contains(QLatin1String("Sans"), Qt::CaseInsensitive);
+}
+
 QFont fontFor(const BoardFont& f) {
     QFont font;
-    const bool serif = f.family.contains(QLatin1String("Serif"), Qt::CaseInsensitive) &&
-                       !f.family.contains(QLatin1String("Sans"), Qt::CaseInsensitive);
-    font.setFamilies(
-        {f.family, serif ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans")});
+    const bool serif = isSerif(f.family);
+    font.setFamilies({f.family, fallbackFamily(f.family)});
     font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
     // Board sizes are points at 96 dots per inch, whatever the screen says.
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(f.pointSize * 96.0 / 72.0))));
@@ -168,6 +171,10 @@ Mapping windowBefore(const DisplayList& list, std::size_t first, QSizeF size) {
 }
 
 } // namespace
+
+QString fallbackFamily(const QString& family) {
+    return isSerif(family) ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans");
+}
 
 void renderDisplayList(QPainter& painter, const DisplayList& list, QSizeF size, std::size_t first) {
     Mapping m = windowBefore(list, first, size);

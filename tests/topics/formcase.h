@@ -1,0 +1,161 @@
+#pragma once
+
+// Worked cases of the problem forms as table rows: what is typed, which
+// options are chosen, which buttons are pressed, and what must show — the
+// result texts, the messages and the drawing — checked through a fresh,
+// real form in both regional settings.
+
+#include "problemform.h"
+#include "testsupport.h"
+#include "topics.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRegularExpression>
+
+#include <memory>
+
+struct FormCase {
+    Topic topic = Topic::Pontos;
+    QStringList typed;    ///< field, text, field, text, ...
+    QStringList pressed;  ///< option buttons to choose, then buttons to click, in order
+    QStringList results;  ///< result, text, ... as written with a decimal comma
+    QStringList messages; ///< every message, in order
+    QStringList drawing;  ///< what the board must (or, with "!", must not) hold; see checkDrawing
+};
+Q_DECLARE_METATYPE(FormCase)
+
+namespace FormCases {
+
+inline const QString NotALine = QStringLiteral("A equação que indicou não é a de uma recta.");
+inline const QString NotALineText = QStringLiteral("A equação não representa uma recta.");
+inline const QString NotACircle = QStringLiteral("A equação não representa uma circunferência.");
+inline const QString APoint = QStringLiteral("A equação representa um ponto.");
+inline QString error(const QString& description) { return QStringLiteral("Erro:\n\n") + description; }
+inline const QString DivisionByZero = error(QStringLiteral("Divisão por zero."));
+
+/// The same text as written with a decimal point: a comma between digits
+/// is a decimal comma; " , " between coordinates stays.
+inline QString withDecimalPoint(QString text) {
+    static const QRegularExpression decimalComma(QStringLiteral("(\\d),(\\d)"));
+    return text.replace(decimalComma, QStringLiteral("\\1.\\2"));
+}
+
+/// A number of a drawing line: a decimal or a fraction such as -123/14.
+inline double numberOf(const QString& word) {
+    const qsizetype slash = word.indexOf(QLatin1Char('/'));
+    if (slash > 0)
+        return word.left(slash).toDouble() / word.mid(slash + 1).toDouble();
+    return word.toDouble();
+}
+
+/// Pen of a drawing line: colour letter (A blue, V red, P black), then the
+/// width, then "." for a dotted 1-pixel pen: "V2", "A1.", "V".
+struct PenSpec {
+    QColor colour;
+    int width = 0; ///< 0: any
+    std::optional<DashStyle> style;
+};
+
+inline PenSpec penOf(const QString& word) {
+    PenSpec pen;
+    const QChar c = word.front();
+    pen.colour = c == QLatin1Char('A') ? Azul : c == QLatin1Char('V') ? Vermelho : QBColor(0);
+    if (word.size() > 1 && word[1].isDigit())
+        pen.width = word[1].digitValue();
+    if (pen.width > 0)
+        pen.style = word.endsWith(QLatin1Char('.')) ? DashStyle::Dotted : DashStyle::Solid;
+    return pen;
+}
+
+/// Whether the board holds one drawing line:
+///   "dot V x y"              a 7-pixel dot
+///   "line V2 x1 y1 x2 y2"    a segment, either direction
+///   "circle V2 x y r"        a circle outline
+///   "text A  2 "             a printed text (everything after the pen)
+inline bool holds(const Board& board, const QString& line) {
+    const QStringList w = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const PenSpec pen = penOf(w.value(1));
+    const auto n = [&](int i) { return numberOf(w.value(i)); };
+    const QString kind = w.value(0);
+    if (kind == QLatin1String("dot"))
+        return hasDot(board, {n(2), n(3)}, pen.colour);
+    if (kind == QLatin1String("line"))
+        return hasSegment(board, {n(2), n(3)}, {n(4), n(5)}, pen.colour,
+                          pen.width ? pen.width : 2, pen.style);
+    if (kind == QLatin1String("circle"))
+        return hasCircle(board, {n(2), n(3)}, n(4), pen.colour);
+    if (kind == QLatin1String("text")) {
+        const QString text = line.section(QLatin1Char(' '), 2);
+        for (const Primitive& p : primitives(board, Primitive::Kind::Text))
+            if (p.text == text && p.color == pen.colour)
+                return true;
+        return false;
+    }
+    qFatal("unknown drawing line: %s", qPrintable(line));
+}
+
+inline void checkDrawing(const Board& board, const QStringList& drawing, bool comma) {
+    for (const QString& line : drawing) {
+        const bool absent = line.startsWith(QLatin1Char('!'));
+        QString wanted = absent ? line.mid(1) : line;
+        if (!comma && wanted.startsWith(QLatin1String("text")))
+            wanted = withDecimalPoint(wanted);
+        QVERIFY2(holds(board, wanted) != absent, qPrintable(line));
+    }
+}
+
+inline QString resultText(const QWidget& form, const QString& name) {
+    if (auto* label = form.findChild<QLabel*>(name))
+        return label->text();
+    auto* field = form.findChild<QLineEdit*>(name);
+    return field ? field->text() : QStringLiteral("<no %1>").arg(name);
+}
+
+/// Runs one case on a fresh form in one regional setting.
+inline void runOnce(const FormCase& c, bool comma) {
+    useDecimalComma(comma);
+    MessageRecorder messages;
+    NavigationRecorder navigation;
+    std::unique_ptr<QWidget> widget(createTopicForm(c.topic));
+    auto* form = qobject_cast<ProblemForm*>(widget.get());
+    QVERIFY(form);
+    form->setAttribute(Qt::WA_DeleteOnClose, false);
+    for (qsizetype i = 0; i + 1 < c.typed.size(); i += 2) {
+        auto* field = form->findChild<QLineEdit*>(c.typed[i]);
+        QVERIFY2(field, qPrintable(c.typed[i]));
+        field->setText(c.typed[i + 1]);
+    }
+    for (const QString& name : c.pressed) {
+        auto* button = form->findChild<QAbstractButton*>(name);
+        QVERIFY2(button, qPrintable(name));
+        if (qobject_cast<QRadioButton*>(button))
+            button->setChecked(true);
+        else
+            QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY2(!form->ModoResolver(), qPrintable(name));
+    }
+    for (qsizetype i = 0; i + 1 < c.results.size(); i += 2) {
+        const QString expected = comma ? c.results[i + 1] : withDecimalPoint(c.results[i + 1]);
+        QCOMPARE(resultText(*form, c.results[i]), expected);
+    }
+    QCOMPARE(messages.texts(), c.messages);
+    for (const Message& m : messages.messages) {
+        QCOMPARE(m.title, QStringLiteral("Ortoplano"));
+        if (m.text.startsWith(QLatin1String("Erro:")))
+            QVERIFY(m.icon == MessageIcon::None);
+    }
+    checkDrawing(*form->board(), c.drawing, comma);
+}
+
+/// Runs one case in the Portuguese setting, then with a decimal point.
+inline void run(const FormCase& c) {
+    runOnce(c, true);
+    if (QTest::currentTestFailed())
+        return;
+    runOnce(c, false);
+}
+
+} // namespace FormCases
