@@ -14,16 +14,15 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
-
 #include <memory>
 
 struct FormCase {
     Topic topic = Topic::Pontos;
-    QStringList typed;    ///< field, text, field, text, ...
-    QStringList pressed;  ///< option buttons to choose, then buttons to click, in order
-    QStringList results;  ///< result, text, ... as written with a decimal comma
-    QStringList messages; ///< every message, in order
-    QStringList drawing;  ///< what the board must (or, with "!", must not) hold; see checkDrawing
+    QStringList typed{};    ///< field, text, field, text, ...
+    QStringList pressed{};  ///< option buttons to choose, then buttons to click, in order
+    QStringList results{};  ///< result, text, ... as written with a decimal comma
+    QStringList messages{}; ///< every message, in order
+    QStringList drawing{};  ///< what the board must (or, with "!", must not) hold; see checkDrawing
 };
 Q_DECLARE_METATYPE(FormCase)
 
@@ -33,8 +32,18 @@ inline const QString NotALine = QStringLiteral("A equação que indicou não é 
 inline const QString NotALineText = QStringLiteral("A equação não representa uma recta.");
 inline const QString NotACircle = QStringLiteral("A equação não representa uma circunferência.");
 inline const QString APoint = QStringLiteral("A equação representa um ponto.");
-inline QString error(const QString& description) { return QStringLiteral("Erro:\n\n") + description; }
+inline QString error(const QString& description) {
+    return QStringLiteral("Erro:\n\n") + description;
+}
 inline const QString DivisionByZero = error(QStringLiteral("Divisão por zero."));
+
+/// A result that reads as a number, a point or a text: never as a failed
+/// computation, never an empty coordinate.
+inline bool wellFormed(const QString& written) {
+    for (const char* bad : {"inf", "nan", "( ,", ", )", "(,", ",)"})
+        if (written.contains(QLatin1String(bad), Qt::CaseInsensitive)) return false;
+    return true;
+}
 
 /// The same text as written with a decimal point: a comma between digits
 /// is a decimal comma; " , " between coordinates stays.
@@ -46,8 +55,7 @@ inline QString withDecimalPoint(QString text) {
 /// A number of a drawing line: a decimal or a fraction such as -123/14.
 inline double numberOf(const QString& word) {
     const qsizetype slash = word.indexOf(QLatin1Char('/'));
-    if (slash > 0)
-        return word.left(slash).toDouble() / word.mid(slash + 1).toDouble();
+    if (slash > 0) return word.left(slash).toDouble() / word.mid(slash + 1).toDouble();
     return word.toDouble();
 }
 
@@ -63,8 +71,7 @@ inline PenSpec penOf(const QString& word) {
     PenSpec pen;
     const QChar c = word.front();
     pen.colour = c == QLatin1Char('A') ? Azul : c == QLatin1Char('V') ? Vermelho : QBColor(0);
-    if (word.size() > 1 && word[1].isDigit())
-        pen.width = word[1].digitValue();
+    if (word.size() > 1 && word[1].isDigit()) pen.width = word[1].digitValue();
     if (pen.width > 0)
         pen.style = word.endsWith(QLatin1Char('.')) ? DashStyle::Dotted : DashStyle::Solid;
     return pen;
@@ -80,18 +87,15 @@ inline bool holds(const Board& board, const QString& line) {
     const PenSpec pen = penOf(w.value(1));
     const auto n = [&](int i) { return numberOf(w.value(i)); };
     const QString kind = w.value(0);
-    if (kind == QLatin1String("dot"))
-        return hasDot(board, {n(2), n(3)}, pen.colour);
+    if (kind == QLatin1String("dot")) return hasDot(board, {n(2), n(3)}, pen.colour);
     if (kind == QLatin1String("line"))
-        return hasSegment(board, {n(2), n(3)}, {n(4), n(5)}, pen.colour,
-                          pen.width ? pen.width : 2, pen.style);
-    if (kind == QLatin1String("circle"))
-        return hasCircle(board, {n(2), n(3)}, n(4), pen.colour);
+        return hasSegment(board, {n(2), n(3)}, {n(4), n(5)}, pen.colour, pen.width ? pen.width : 2,
+                          pen.style);
+    if (kind == QLatin1String("circle")) return hasCircle(board, {n(2), n(3)}, n(4), pen.colour);
     if (kind == QLatin1String("text")) {
         const QString text = line.section(QLatin1Char(' '), 2);
         for (const Primitive& p : primitives(board, Primitive::Kind::Text))
-            if (p.text == text && p.color == pen.colour)
-                return true;
+            if (p.text == text && p.color == pen.colour) return true;
         return false;
     }
     qFatal("unknown drawing line: %s", qPrintable(line));
@@ -101,15 +105,13 @@ inline void checkDrawing(const Board& board, const QStringList& drawing, bool co
     for (const QString& line : drawing) {
         const bool absent = line.startsWith(QLatin1Char('!'));
         QString wanted = absent ? line.mid(1) : line;
-        if (!comma && wanted.startsWith(QLatin1String("text")))
-            wanted = withDecimalPoint(wanted);
+        if (!comma && wanted.startsWith(QLatin1String("text"))) wanted = withDecimalPoint(wanted);
         QVERIFY2(holds(board, wanted) != absent, qPrintable(line));
     }
 }
 
 inline QString resultText(const QWidget& form, const QString& name) {
-    if (auto* label = form.findChild<QLabel*>(name))
-        return label->text();
+    if (auto* label = form.findChild<QLabel*>(name)) return label->text();
     auto* field = form.findChild<QLineEdit*>(name);
     return field ? field->text() : QStringLiteral("<no %1>").arg(name);
 }
@@ -144,8 +146,7 @@ inline void runOnce(const FormCase& c, bool comma) {
     QCOMPARE(messages.texts(), c.messages);
     for (const Message& m : messages.messages) {
         QCOMPARE(m.title, QStringLiteral("Ortoplano"));
-        if (m.text.startsWith(QLatin1String("Erro:")))
-            QVERIFY(m.icon == MessageIcon::None);
+        if (m.text.startsWith(QLatin1String("Erro:"))) QVERIFY(m.icon == MessageIcon::None);
     }
     checkDrawing(*form->board(), c.drawing, comma);
 }
@@ -153,8 +154,7 @@ inline void runOnce(const FormCase& c, bool comma) {
 /// Runs one case in the Portuguese setting, then with a decimal point.
 inline void run(const FormCase& c) {
     runOnce(c, true);
-    if (QTest::currentTestFailed())
-        return;
+    if (QTest::currentTestFailed()) return;
     runOnce(c, false);
 }
 
