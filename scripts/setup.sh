@@ -9,7 +9,7 @@ BUILD_DIR="${ORTOPLANO_BUILD_DIR:-$ROOT/build}"
 # Packages needed to build and run the program (qt6-base-dev brings Qt Print
 # Support with its CUPS plugin; qt6-svg-dev the SVG writer).
 RUN_PACKAGES=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev
-              libgl-dev fonts-dejavu-core)
+              libgl-dev fonts-dejavu-core qt6-translations-l10n)
 
 missing_packages() {
     local pkg
