@@ -38,7 +38,10 @@ const std::string& clsEquation::Equation() const {
 
 void clsEquation::Solve() {
     try {
-        if (!d->parsed) Parse();
+        if (!d->parsed)
+            Parse();
+        else if (!d->program.isCompiledFor(d->graus))
+            d->program.compile(d->tokens, d->graus);
         d->solutionValue = d->program.run(d->vars, d->graus);
         d->dirty = false;
     } catch (const interp::EvalFault& fault) {
@@ -51,7 +54,7 @@ void clsEquation::Solve() {
 void clsEquation::Parse() {
     ++d->parseCount;
     interp::parse(d->equation, d->tokens);
-    d->program.compile(d->tokens);
+    d->program.compile(d->tokens, d->graus);
     d->parsed = true;
 }
 

@@ -59,10 +59,17 @@ enum class Function : std::uint8_t {
     Mant
 };
 
+/// What a function's value depends on besides its arguments.
+enum class Dependence : std::uint8_t {
+    None,      ///< its arguments alone
+    AngleUnit, ///< the trigonometric functions follow Graus
+    RandomDraw ///< rnd(, random( and rand( draw from the generator
+};
+
 struct FunctionInfo {
     Function id;
     bool twoArguments; ///< reads the last value between the parentheses too
-    bool pure;         ///< depends on its arguments alone (no random draw, no angle unit)
+    Dependence dependence;
 };
 
 /// The function a head selects, or nullptr when the head names none.

@@ -83,6 +83,45 @@ bool hasOperands(OpCode code) {
     return code != OpCode::Random && code != OpCode::CheckVariable && code != OpCode::Raise;
 }
 
+/// x - (+0), x·1 and x/1 are x itself, for every x (-0 included).
+bool leavesUnchanged(OpCode code, double b) {
+    return (code == OpCode::Subtract && b == 0 && !std::signbit(b)) ||
+           ((code == OpCode::Multiply || code == OpCode::Divide) && b == 1);
+}
+
+bool writesRegister(OpCode code) {
+    return code != OpCode::CheckVariable && code != OpCode::Raise && code != OpCode::Result;
+}
+
+/// The steps that have forms taking an operand from the previous result.
+bool hasLastForms(OpCode code) {
+    return code == OpCode::Add || code == OpCode::Subtract || code == OpCode::Multiply ||
+           code == OpCode::Divide || code == OpCode::Square;
+}
+
+/// Lets a step read the result of the step just before from that result:
+/// operand a (or else b) selects the LastA (LastB) form, or gets the
+/// kForwarded mark in the steps without such forms.
+void forward(Op& op, std::uint32_t last) {
+    const bool a = op.a == last;
+    const bool b = !a && op.b == last;
+    if (!a && !b) return;
+    if (hasLastForms(op.code))
+        op.code = static_cast<OpCode>(static_cast<int>(op.code) + (a ? 1 : 2));
+    else if (a)
+        op.a |= kForwarded;
+    else
+        op.b |= kForwarded;
+}
+
+void forwardResults(std::vector<Op>& steps) {
+    std::uint32_t last = 0; // slot registers start at 1: 0 is never a result
+    for (Op& op : steps) {
+        if (hasOperands(op.code) && last != 0) forward(op, last);
+        if (writesRegister(op.code)) last = op.dst;
+    }
+}
+
 } // namespace
 
 /// Solve's walk over the working slots, run once per parse. Each slot is
@@ -91,13 +130,15 @@ bool hasOperands(OpCode code) {
 /// NextOperand and PrevOperand take constant time.
 class SlotWalk {
 public:
-    SlotWalk(const TokenList& tokens, Program& program)
+    SlotWalk(const TokenList& tokens, Program& program, bool degrees)
         : m_tokens(tokens)
         , m_program(program)
         , m_end(static_cast<std::uint32_t>(tokens.size()) + 1) {
         m_program.m_checked.clear();
         m_program.m_names.clear();
         m_program.m_faults.clear();
+        m_program.m_degrees = degrees;
+        m_program.m_foldedAngles = false;
         fillSlots();
     }
 
@@ -226,6 +267,7 @@ private:
     std::uint32_t operation(OpCode code, std::uint32_t dst, std::uint32_t a, std::uint32_t b) {
         if (isConstant(a) && isConstant(b))
             return constant(applyOperator(code, constantValue(a), constantValue(b)));
+        if (isConstant(b) && leavesUnchanged(code, constantValue(b))) return a;
         if (code == OpCode::Power && isConstant(b) && constantValue(b) == 2.0)
             return emit(OpCode::Square, dst, a, a);
         return emit(code, dst, a, b);
@@ -234,8 +276,11 @@ private:
     std::uint32_t functionCall(const FunctionInfo& f, std::uint32_t dst, std::uint32_t a,
                                std::uint32_t b) {
         if (!f.twoArguments) b = a;
-        if (f.pure && isConstant(a) && isConstant(b))
-            return constant(evaluate(f.id, constantValue(a), constantValue(b), false));
+        if (f.dependence != Dependence::RandomDraw && isConstant(a) && isConstant(b)) {
+            m_program.m_foldedAngles |= f.dependence == Dependence::AngleUnit;
+            return constant(
+                evaluate(f.id, constantValue(a), constantValue(b), m_program.m_degrees));
+        }
         m_program.m_checked.push_back(Op{OpCode::Call, f.id, dst, a, b});
         return dst;
     }
@@ -318,9 +363,12 @@ private:
                 op.a = registerOf(op.a, constantBase);
                 op.b = registerOf(op.b, constantBase);
             }
+        forwardResults(p.m_checked);
         p.m_unchecked.clear();
         std::copy_if(p.m_checked.begin(), p.m_checked.end(), std::back_inserter(p.m_unchecked),
                      [](const Op& op) { return op.code != OpCode::CheckVariable; });
+        p.m_constant = p.m_checked.size() == 1 && p.m_checked[0].code == OpCode::Result &&
+                       !m_constants.empty() && p.m_checked[0].a == p.m_registers.size() - 1;
         p.m_variableIndex.assign(p.m_names.size(), -1);
         p.m_boundGeneration = 0;
         p.m_allBound = p.m_names.empty();
@@ -345,63 +393,105 @@ private:
 };
 
 Program::Program() {
-    compile(TokenList{});
+    compile(TokenList{}, false);
 }
 
-void Program::compile(const TokenList& tokens) {
-    SlotWalk(tokens, *this).run();
+void Program::compile(const TokenList& tokens, bool degrees) {
+    SlotWalk(tokens, *this, degrees).run();
 }
+
+// The steps run by threaded dispatch: each step ends by jumping straight to
+// the code of the next one. GCC and Clang jump through a table of label
+// addresses; other compilers (and builds that define
+// ORTOPLANO_PORTABLE_DISPATCH) go through a switch that jumps to the same
+// labels.
+#if defined(__GNUC__) && !defined(ORTOPLANO_PORTABLE_DISPATCH)
+#define INTERP_THREADED_DISPATCH 1
+#define INTERP_LABEL_ADDRESS(name) &&name,
+#define INTERP_NEXT() goto* kSteps[static_cast<int>(op->code)]
+#else
+#define INTERP_NEXT() goto dispatch
+#endif
+#define INTERP_CASE(name)                                                                          \
+    case OpCode::name:                                                                             \
+        goto name;
+#define INTERP_STEP(value)                                                                         \
+    last = (value);                                                                                \
+    r[op->dst] = last;                                                                             \
+    ++op;                                                                                          \
+    INTERP_NEXT()
 
 double Program::run(const VariableTable& variables, bool degrees) {
-    const std::vector<Op>& steps = bindVariables(variables) ? m_unchecked : m_checked;
+    if (m_constant) return m_registers.back();
+    const Op* op = (bindVariables(variables) ? m_unchecked : m_checked).data();
     double* r = m_registers.data();
-    for (const Op& op : steps) {
-        switch (op.code) {
-        case OpCode::Negate:
-            r[op.dst] = -r[op.a];
-            break;
-        case OpCode::Add:
-            r[op.dst] = checked::add(r[op.a], r[op.b]);
-            break;
-        case OpCode::Subtract:
-            r[op.dst] = checked::sub(r[op.a], r[op.b]);
-            break;
-        case OpCode::Multiply:
-            r[op.dst] = checked::mul(r[op.a], r[op.b]);
-            break;
-        case OpCode::Divide:
-            r[op.dst] = checked::div(r[op.a], r[op.b]);
-            break;
-        case OpCode::IntQuotient:
-            r[op.dst] = checked::intQuotient(r[op.a], r[op.b]);
-            break;
-        case OpCode::IntRemainder:
-            r[op.dst] = checked::intRemainder(r[op.a], r[op.b]);
-            break;
-        case OpCode::Power:
-            r[op.dst] = checked::power(r[op.a], r[op.b]);
-            break;
-        case OpCode::Square:
-            r[op.dst] = checked::mul(r[op.a], r[op.a]);
-            break;
-        case OpCode::Call:
-            r[op.dst] = evaluate(op.function, r[op.a], r[op.b], degrees);
-            break;
-        case OpCode::Random:
-            r[op.dst] = randomgen::next();
-            break;
-        case OpCode::CheckVariable:
-            if (m_variableIndex[op.a] < 0)
-                raise(Fault::InvalidArgument, m_names[op.a], true); // the table has no such key
-            break;
-        case OpCode::Raise:
-            throw m_faults[op.a];
-        case OpCode::Result:
-            return r[op.a];
-        }
-    }
-    raise(Fault::InvalidExpression); // every program ends in Result or Raise
+    double last = 0; // the result of the previous writing step
+    const auto in = [&](std::uint32_t operand) {
+        return (operand & kForwarded) != 0 ? last : r[operand];
+    };
+#if INTERP_THREADED_DISPATCH
+    static void* const kSteps[] = {INTERP_OPCODES(INTERP_LABEL_ADDRESS)};
+    INTERP_NEXT();
+#else
+dispatch:
+    switch (op->code) { INTERP_OPCODES(INTERP_CASE) }
+#endif
+Negate:
+    INTERP_STEP(-in(op->a));
+Add:
+    INTERP_STEP(checked::add(r[op->a], r[op->b]));
+AddLastA:
+    INTERP_STEP(checked::add(last, r[op->b]));
+AddLastB:
+    INTERP_STEP(checked::add(r[op->a], last));
+Subtract:
+    INTERP_STEP(checked::sub(r[op->a], r[op->b]));
+SubtractLastA:
+    INTERP_STEP(checked::sub(last, r[op->b]));
+SubtractLastB:
+    INTERP_STEP(checked::sub(r[op->a], last));
+Multiply:
+    INTERP_STEP(checked::mul(r[op->a], r[op->b]));
+MultiplyLastA:
+    INTERP_STEP(checked::mul(last, r[op->b]));
+MultiplyLastB:
+    INTERP_STEP(checked::mul(r[op->a], last));
+Divide:
+    INTERP_STEP(checked::div(r[op->a], r[op->b]));
+DivideLastA:
+    INTERP_STEP(checked::div(last, r[op->b]));
+DivideLastB:
+    INTERP_STEP(checked::div(r[op->a], last));
+Square:
+    INTERP_STEP(checked::mul(r[op->a], r[op->a]));
+SquareLast:
+    INTERP_STEP(checked::mul(last, last));
+IntQuotient:
+    INTERP_STEP(checked::intQuotient(in(op->a), in(op->b)));
+IntRemainder:
+    INTERP_STEP(checked::intRemainder(in(op->a), in(op->b)));
+Power:
+    INTERP_STEP(checked::power(in(op->a), in(op->b)));
+Call:
+    INTERP_STEP(evaluate(op->function, in(op->a), in(op->b), degrees));
+Random:
+    INTERP_STEP(randomgen::next());
+CheckVariable:
+    if (m_variableIndex[op->a] < 0)
+        raise(Fault::InvalidArgument, m_names[op->a], true); // the table has no such key
+    ++op;
+    INTERP_NEXT();
+Raise:
+    throw m_faults[op->a];
+Result:
+    return in(op->a);
 }
+
+#undef INTERP_STEP
+#undef INTERP_CASE
+#undef INTERP_NEXT
+#undef INTERP_LABEL_ADDRESS
+#undef INTERP_THREADED_DISPATCH
 
 bool Program::bindVariables(const VariableTable& variables) {
     if (variables.generation() != m_boundGeneration) resolveNames(variables);

@@ -5,6 +5,12 @@
 namespace interp {
 
 void VariableTable::set(std::string_view name, double value) {
+    if (isLowerCase(name)) { // the common case: a new value for a known name
+        if (const int index = indexOf(name); index >= 0) {
+            m_values[static_cast<std::size_t>(index)] = value;
+            return;
+        }
+    }
     std::string key = lowerCase(name);
     if (const auto it = m_index.find(key); it != m_index.end()) {
         m_values[static_cast<std::size_t>(it->second)] = value;

@@ -8,7 +8,9 @@
 #include <QSet>
 #include <QTest>
 #include <cmath>
+#include <cstdio>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -16,13 +18,15 @@ namespace {
 void setVariables(clsEquation& equation, const QString& list) {
     for (const QString& item : list.split(';', Qt::SkipEmptyParts)) {
         const QStringList pair = item.split('=');
-        equation.setVar(pair[0].toStdString(), pair[1].toDouble());
+        equation.setVar(pair[0].toStdString(), std::stod(pair[1].toStdString())); // keeps -0
     }
 }
 
 /// The value as the program writes numbers: 15 significant digits.
 QString shown(double value) {
-    return QString::asprintf("%.15G", value);
+    char text[32];
+    std::snprintf(text, sizeof text, "%.15G", value); // the C library keeps the sign of -0
+    return QString::fromLatin1(text);
 }
 
 std::optional<NumberedError> errorOf(clsEquation& equation) {
@@ -233,6 +237,15 @@ void tst_ClsEquation::values_data() {
     QTest::newRow("variable set in upper case") << "x+1"
                                                 << "X=3"
                                                 << "4";
+    QTest::newRow("minus zero keeps a negative zero") << "x-0"
+                                                      << "x=-0"
+                                                      << "-0";
+    QTest::newRow("minus negative zero adds zero") << "x-(-0)"
+                                                   << "x=-0"
+                                                   << "0";
+    QTest::newRow("times one keeps the sign of zero") << "x*1/1"
+                                                      << "x=-0"
+                                                      << "-0";
     QTest::newRow("circle text") << "x^2+y^2-4x-6y-3-(0)-(-3)"
                                  << "x=2;y=-1"
                                  << "3";
@@ -407,6 +420,8 @@ void tst_ClsEquation::errors_data() {
                                 << "" << 1103 << invalid;
     QTest::newRow("only blanks") << "  "
                                  << "" << 1103 << invalid;
+    QTest::newRow("lookup after the value") << "5,z"
+                                            << "" << 1102 << "Variável não definida: z";
     QTest::newRow("close before open") << ")("
                                        << "" << 1103 << invalid;
     // The walk meets faults in its own order.
@@ -727,13 +742,11 @@ void tst_ClsEquation::agreesWithPlainWalk() {
         int depth = 0; // mostly balanced: a stray ")" now and then, and open groups closed
         for (int p = random.bounded(1, 16); p > 0; --p) {
             const std::string piece = pieces[random.bounded(int(std::size(pieces)))];
-            if (piece == ")" && depth == 0 && random.bounded(10) != 0)
-                continue;
+            if (piece == ")" && depth == 0 && random.bounded(10) != 0) continue;
             depth += piece.back() == '(' ? 1 : (piece == ")" ? -1 : 0);
             text += piece;
         }
-        if (random.bounded(10) != 0)
-            text += std::string(std::max(depth, 0), ')');
+        if (random.bounded(10) != 0) text += std::string(std::max(depth, 0), ')');
         const bool degrees = random.bounded(4) == 0;
         const Outcome expected = referenceSolve(text, variables, degrees);
 
