@@ -278,15 +278,14 @@ private:
         if (!f.twoArguments) b = a;
         if (f.dependence != Dependence::RandomDraw && isConstant(a) && isConstant(b)) {
             m_program.m_foldedAngles |= f.dependence == Dependence::AngleUnit;
-            return constant(
-                evaluate(f.id, constantValue(a), constantValue(b), m_program.m_degrees));
+            return constant(f.formula(constantValue(a), constantValue(b), m_program.m_degrees));
         }
-        m_program.m_checked.push_back(Op{OpCode::Call, f.id, dst, a, b});
+        m_program.m_checked.push_back(Op{OpCode::Call, functionNumber(f), dst, a, b});
         return dst;
     }
 
     std::uint32_t emit(OpCode code, std::uint32_t dst, std::uint32_t a, std::uint32_t b = 0) {
-        m_program.m_checked.push_back(Op{code, Function{}, dst, a, b});
+        m_program.m_checked.push_back(Op{code, 0, dst, a, b});
         return dst;
     }
 

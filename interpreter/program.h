@@ -57,7 +57,7 @@ inline constexpr std::uint32_t kForwarded = 1u << 31;
 
 struct Op {
     OpCode code;
-    Function function; ///< for OpCode::Call
+    std::uint8_t function; ///< for OpCode::Call: the function's number
     std::uint32_t dst;
     std::uint32_t a;
     std::uint32_t b;

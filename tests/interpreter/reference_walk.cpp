@@ -104,7 +104,7 @@ private:
         m_slots[b] = m_slots[a] = m_slots[k] = m_slots[m] = {};
         const interp::FunctionInfo* f = interp::findFunction(head);
         if (f == nullptr) interp::raise(Fault::UndefinedFunction, head + ")");
-        m_slots[k] = interp::evaluate(f->id, va, vb, m_degrees);
+        m_slots[k] = f->formula(va, vb, m_degrees);
     }
 
     double lookUp(const std::string& name) const {

@@ -65,6 +65,8 @@ private slots:
     void values();
     void degrees_data();
     void degrees();
+    void everyFunction_data();
+    void everyFunction();
     void errors_data();
     void errors();
     void handlerMapsNumbers_data();
@@ -372,6 +374,90 @@ void tst_ClsEquation::degrees() {
     clsEquation equation;
     equation.setGraus(true);
     equation.setEquation(expression.toStdString());
+    QCOMPARE(shown(equation.Solution()), expected);
+}
+
+// One row per head of the library, in both angle units for the
+// trigonometric ones; the values were computed apart from this program.
+void tst_ClsEquation::everyFunction_data() {
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<bool>("inDegrees");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("arctg(0.3)") << "arctg(0.3)" << false << "0.291456794477867";
+    QTest::newRow("cos(0.3)") << "cos(0.3)" << false << "0.955336489125606";
+    QTest::newRow("sin(0.3)") << "sin(0.3)" << false << "0.29552020666134";
+    QTest::newRow("sen(0.3)") << "sen(0.3)" << false << "0.29552020666134";
+    QTest::newRow("tg(0.3)") << "tg(0.3)" << false << "0.309336249609623";
+    QTest::newRow("sec(0.3)") << "sec(0.3)" << false << "1.04675160153809";
+    QTest::newRow("cosec(0.3)") << "cosec(0.3)" << false << "3.38386336182412";
+    QTest::newRow("cotan(0.3)") << "cotan(0.3)" << false << "3.23272814376583";
+    QTest::newRow("cotg(0.3)") << "cotg(0.3)" << false << "3.23272814376583";
+    QTest::newRow("arcsin(0.3)") << "arcsin(0.3)" << false << "0.304692654015398";
+    QTest::newRow("arcsen(0.3)") << "arcsen(0.3)" << false << "0.304692654015398";
+    QTest::newRow("arccos(0.3)") << "arccos(0.3)" << false << "1.2661036727795";
+    QTest::newRow("arcsec(-2)") << "arcsec(-2)" << false << "-2.42786827464503";
+    QTest::newRow("arccosec(-2)") << "arccosec(-2)" << false << "-3.99866460143992";
+    QTest::newRow("arccotg(0.3)") << "arccotg(0.3)" << false << "1.86225312127276";
+    QTest::newRow("arctg(0.3) in degrees") << "arctg(0.3)" << true << "16.6992442339988";
+    QTest::newRow("cos(0.3) in degrees") << "cos(0.3)" << true << "0.999986292247427";
+    QTest::newRow("sin(0.3) in degrees") << "sin(0.3)" << true << "0.00523596383142159";
+    QTest::newRow("sen(0.3) in degrees") << "sen(0.3)" << true << "0.00523596383142159";
+    QTest::newRow("tg(0.3) in degrees") << "tg(0.3)" << true << "0.00523603560570214";
+    QTest::newRow("sec(0.3) in degrees") << "sec(0.3)" << true << "1.00001370794048";
+    QTest::newRow("cosec(0.3) in degrees") << "cosec(0.3)" << true << "190.986804377618";
+    QTest::newRow("cotan(0.3) in degrees") << "cotan(0.3)" << true << "190.984186377759";
+    QTest::newRow("cotg(0.3) in degrees") << "cotg(0.3)" << true << "190.984186377759";
+    QTest::newRow("arcsin(0.3) in degrees") << "arcsin(0.3)" << true << "17.4576031237275";
+    QTest::newRow("arcsen(0.3) in degrees") << "arcsen(0.3)" << true << "17.4576031237275";
+    QTest::newRow("arccos(0.3) in degrees") << "arccos(0.3)" << true << "72.5423968763003";
+    QTest::newRow("arcsec(-2) in degrees") << "arcsec(-2)" << true << "-139.106605350912";
+    QTest::newRow("arccosec(-2) in degrees") << "arccosec(-2)" << true << "-229.10660535094";
+    QTest::newRow("arccotg(0.3) in degrees") << "arccotg(0.3)" << true << "106.699244234027";
+    QTest::newRow("abs(-0.3)") << "abs(-0.3)" << false << "0.3";
+    QTest::newRow("exp(0.3)") << "exp(0.3)" << false << "1.349858807576";
+    QTest::newRow("fix(2.7)") << "fix(2.7)" << false << "2";
+    QTest::newRow("int(2.7)") << "int(2.7)" << false << "2";
+    QTest::newRow("log(0.3)") << "log(0.3)" << false << "-1.20397280432594";
+    QTest::newRow("ln(0.3)") << "ln(0.3)" << false << "-1.20397280432594";
+    QTest::newRow("sgn(-5)") << "sgn(-5)" << false << "-1";
+    QTest::newRow("sqr(0.3)") << "sqr(0.3)" << false << "0.547722557505166";
+    QTest::newRow("min(-1,2)") << "min(-1,2)" << false << "-1";
+    QTest::newRow("max(-1,2)") << "max(-1,2)" << false << "2";
+    QTest::newRow("mod(-7.5,2)") << "mod(-7.5,2)" << false << "0";
+    QTest::newRow("mod(17,-5)") << "mod(17,-5)" << false << "2";
+    QTest::newRow("logn(0.3,5)") << "logn(0.3,5)" << false << "-0.748070363587408";
+    QTest::newRow("sinh(0.3)") << "sinh(0.3)" << false << "0.304520293447143";
+    QTest::newRow("senh(0.3)") << "senh(0.3)" << false << "0.304520293447143";
+    QTest::newRow("cosh(0.3)") << "cosh(0.3)" << false << "1.04533851412886";
+    QTest::newRow("tgh(0.3)") << "tgh(0.3)" << false << "0.291312612451591";
+    QTest::newRow("sech(0.3)") << "sech(0.3)" << false << "0.956627911900248";
+    QTest::newRow("cosech(0.3)") << "cosech(0.3)" << false << "3.28385339669842";
+    QTest::newRow("cotgh(0.3)") << "cotgh(0.3)" << false << "3.43273843032174";
+    QTest::newRow("arcsinh(0.3)") << "arcsinh(0.3)" << false << "0.295673047563422";
+    QTest::newRow("arcsenh(0.3)") << "arcsenh(0.3)" << false << "0.295673047563422";
+    QTest::newRow("arccosh(2)") << "arccosh(2)" << false << "1.31695789692482";
+    QTest::newRow("arctgh(0.3)") << "arctgh(0.3)" << false << "0.309519604203112";
+    QTest::newRow("arcsech(0.3)") << "arcsech(0.3)" << false << "1.87382024252741";
+    QTest::newRow("arccosech(-0.3)") << "arccosech(-0.3)" << false << "-1.91889647209853";
+    QTest::newRow("arccotgh(2)") << "arccotgh(2)" << false << "0.549306144334055";
+    QTest::newRow("log10(0.3)") << "log10(0.3)" << false << "-0.522878745280338";
+    QTest::newRow("log2(0.3)") << "log2(0.3)" << false << "-1.73696559416621";
+    QTest::newRow("graus(0.3)") << "graus(0.3)" << false << "17.18873385393";
+    QTest::newRow("rad(0.3)") << "rad(0.3)" << false << "0.005235987755985";
+    QTest::newRow("mant(2.7)") << "mant(2.7)" << false << "0.7";
+}
+
+void tst_ClsEquation::everyFunction() {
+    QFETCH(QString, expression);
+    QFETCH(bool, inDegrees);
+    QFETCH(QString, expected);
+    clsEquation equation;
+    equation.setGraus(inDegrees);
+    equation.setEquation(expression.toStdString());
+    QCOMPARE(shown(equation.Solution()), expected);
+    // The same with an argument known only when solving: "sen(x*0+0.3)".
+    equation.setVar("x", 1);
+    equation.setEquation(QString(expression).replace("(", "(x*0+").toStdString());
     QCOMPARE(shown(equation.Solution()), expected);
 }
 
