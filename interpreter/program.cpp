@@ -368,6 +368,7 @@ private:
                      [](const Op& op) { return op.code != OpCode::CheckVariable; });
         p.m_constant = p.m_checked.size() == 1 && p.m_checked[0].code == OpCode::Result &&
                        !m_constants.empty() && p.m_checked[0].a == p.m_registers.size() - 1;
+        p.m_constantValue = p.m_constant ? p.m_registers.back() : 0.0;
         p.m_variableIndex.assign(p.m_names.size(), -1);
         p.m_boundGeneration = 0;
         p.m_allBound = p.m_names.empty();
@@ -420,10 +421,10 @@ void Program::compile(const TokenList& tokens, bool degrees) {
     ++op;                                                                                          \
     INTERP_NEXT()
 
-double Program::run(const VariableTable& variables, bool degrees) {
-    if (m_constant) return m_registers.back();
+double Program::execute(const VariableTable& variables, bool degrees) {
     const Op* op = (bindVariables(variables) ? m_unchecked : m_checked).data();
     double* r = m_registers.data();
+    const FunctionInfo* library = &functionByNumber(0);
     double last = 0; // the result of the previous writing step
     const auto in = [&](std::uint32_t operand) {
         return (operand & kForwarded) != 0 ? last : r[operand];
@@ -472,7 +473,7 @@ IntRemainder:
 Power:
     INTERP_STEP(checked::power(in(op->a), in(op->b)));
 Call:
-    INTERP_STEP(evaluate(op->function, in(op->a), in(op->b), degrees));
+    INTERP_STEP(library[op->function].formula(in(op->a), in(op->b), degrees));
 Random:
     INTERP_STEP(randomgen::next());
 CheckVariable:

@@ -81,7 +81,9 @@ public:
     /// and must be compiled again.
     bool isCompiledFor(bool degrees) const { return !m_foldedAngles || degrees == m_degrees; }
     /// Runs the steps and returns the value; raises the walk's faults in order.
-    double run(const VariableTable& variables, bool degrees);
+    double run(const VariableTable& variables, bool degrees) {
+        return m_constant ? m_constantValue : execute(variables, degrees);
+    }
 
 private:
     friend class SlotWalk;
@@ -89,6 +91,7 @@ private:
     /// Binds the names to the variable table and loads their values.
     /// Returns true when every name exists.
     bool bindVariables(const VariableTable& variables);
+    double execute(const VariableTable& variables, bool degrees);
     void resolveNames(const VariableTable& variables);
 
     std::vector<Op> m_checked;       ///< every step, with a check at each variable lookup
@@ -100,7 +103,8 @@ private:
     std::vector<int> m_variableIndex;
     std::uint64_t m_boundGeneration = 0;
     bool m_allBound = true;
-    bool m_constant = false;     ///< the value is known: m_registers.back()
+    bool m_constant = false; ///< the value is known: m_constantValue
+    double m_constantValue = 0;
     bool m_degrees = false;      ///< the angle unit of the compilation
     bool m_foldedAngles = false; ///< a trigonometric function of constants was computed
 };

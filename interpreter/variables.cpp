@@ -51,6 +51,11 @@ void VariableTable::clear() {
 }
 
 int VariableTable::indexOf(std::string_view lowerName) const {
+    if (m_names.size() <= kFewNames) { // a short list is searched faster than hashed
+        for (std::size_t i = 0; i < m_names.size(); ++i)
+            if (m_names[i] == lowerName) return static_cast<int>(i);
+        return -1;
+    }
     const auto it = m_index.find(lowerName);
     return it == m_index.end() ? -1 : it->second;
 }

@@ -37,6 +37,8 @@ private:
         }
     };
 
+    static constexpr std::size_t kFewNames = 8;
+
     std::unordered_map<std::string, int, Hash, std::equal_to<>> m_index;
     std::vector<std::string> m_names;
     std::vector<double> m_values;
