@@ -93,11 +93,21 @@ bool writesRegister(OpCode code) {
     return code != OpCode::CheckVariable && code != OpCode::Raise && code != OpCode::Result;
 }
 
-/// The steps that have forms taking an operand from the previous result.
+/// The steps that have forms taking an operand from the previous result;
+/// their LastA and LastB forms follow them in OpCode.
 bool hasLastForms(OpCode code) {
     return code == OpCode::Add || code == OpCode::Subtract || code == OpCode::Multiply ||
            code == OpCode::Divide || code == OpCode::Square;
 }
+
+constexpr int codeNumber(OpCode code) {
+    return static_cast<int>(code);
+}
+static_assert(codeNumber(OpCode::AddLastB) == codeNumber(OpCode::Add) + 2 &&
+              codeNumber(OpCode::SubtractLastB) == codeNumber(OpCode::Subtract) + 2 &&
+              codeNumber(OpCode::MultiplyLastB) == codeNumber(OpCode::Multiply) + 2 &&
+              codeNumber(OpCode::DivideLastB) == codeNumber(OpCode::Divide) + 2 &&
+              codeNumber(OpCode::SquareLast) == codeNumber(OpCode::Square) + 1);
 
 /// Lets a step read the result of the step just before from that result:
 /// operand a (or else b) selects the LastA (LastB) form, or gets the
