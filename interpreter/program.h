@@ -88,9 +88,17 @@ public:
 private:
     friend class SlotWalk;
 
-    /// Binds the names to the variable table and loads their values.
+    /// Loads the values of the variables into their registers, looking the
+    /// names up again only when the table has gained or lost a name.
     /// Returns true when every name exists.
-    bool bindVariables(const VariableTable& variables);
+    bool bindVariables(const VariableTable& variables) {
+        if (variables.generation() != m_boundGeneration) resolveNames(variables);
+        const double* values = variables.values();
+        double* r = m_registers.data();
+        for (const Binding& b : m_bindings)
+            r[b.reg] = values[b.index];
+        return m_allBound;
+    }
     double execute(const VariableTable& variables, bool degrees);
     void resolveNames(const VariableTable& variables);
 
@@ -100,7 +108,12 @@ private:
     std::vector<std::string> m_names;
     std::vector<EvalFault> m_faults;
     std::uint32_t m_variableBase = 0;
-    std::vector<int> m_variableIndex;
+    std::vector<int> m_variableIndex; ///< per name: its index in the table, or -1
+    struct Binding {
+        std::uint32_t reg;   ///< the register of a name
+        std::uint32_t index; ///< its index in the variable table
+    };
+    std::vector<Binding> m_bindings; ///< the names that exist
     std::uint64_t m_boundGeneration = 0;
     bool m_allBound = true;
     bool m_constant = false; ///< the value is known: m_constantValue
