@@ -38,7 +38,13 @@ const std::string& clsEquation::Equation() const {
 
 void clsEquation::Solve() {
     try {
-        if (!d->parsed) Parse();
+        // 1. Parse a new text; a program holding trigonometric values of
+        //    the other angle unit is compiled again from the same tokens.
+        if (!d->parsed)
+            Parse();
+        else if (!d->program.isCompiledFor(d->graus))
+            Compile();
+        // 2 to 4. Run the walk over the slots, compiled by Parse.
         d->solutionValue = d->program.run(d->vars, d->graus);
         d->dirty = false;
     } catch (const interp::EvalFault& fault) {
@@ -50,8 +56,14 @@ void clsEquation::Solve() {
 
 void clsEquation::Parse() {
     ++d->parseCount;
+    d->parsed = false;
     interp::parse(d->equation, d->tokens);
-    d->program.compile(d->tokens);
+    Compile();
+}
+
+void clsEquation::Compile() {
+    d->parsed = false; // until the program is whole
+    d->program.compile(d->tokens, d->graus);
     d->parsed = true;
 }
 

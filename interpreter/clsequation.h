@@ -44,6 +44,7 @@ private:
     friend struct clsEquationInspector;
 
     void Parse();
+    void Compile();
 
     struct Impl;
     std::unique_ptr<Impl> d;

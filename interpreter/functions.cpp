@@ -3,6 +3,7 @@
 #include "checked.h"
 #include "randomgen.h"
 
+#include <iterator>
 #include <unordered_map>
 
 namespace interp {
@@ -10,68 +11,6 @@ namespace interp {
 namespace {
 
 using namespace checked;
-
-struct Entry {
-    std::string_view head;
-    FunctionInfo info;
-};
-
-constexpr bool kOne = false;
-constexpr bool kTwo = true;
-constexpr bool kPure = true;
-constexpr bool kImpure = false; // draws random numbers or follows the angle unit
-
-constexpr Entry kFunctions[] = {
-    {"abs(", {Function::Abs, kOne, kPure}},
-    {"arctg(", {Function::Arctg, kOne, kImpure}},
-    {"cos(", {Function::Cos, kOne, kImpure}},
-    {"exp(", {Function::Exp, kOne, kPure}},
-    {"fix(", {Function::Fix, kOne, kPure}},
-    {"int(", {Function::Int, kOne, kPure}},
-    {"log(", {Function::Log, kOne, kPure}},
-    {"rnd(", {Function::Rnd, kOne, kImpure}},
-    {"sgn(", {Function::Sgn, kOne, kPure}},
-    {"sin(", {Function::Sin, kOne, kImpure}},
-    {"sen(", {Function::Sin, kOne, kImpure}},
-    {"sqr(", {Function::Sqr, kOne, kPure}},
-    {"tg(", {Function::Tg, kOne, kImpure}},
-    {"min(", {Function::Min, kTwo, kPure}},
-    {"max(", {Function::Max, kTwo, kPure}},
-    {"random(", {Function::Random, kTwo, kImpure}},
-    {"mod(", {Function::Mod, kTwo, kPure}},
-    {"logn(", {Function::Logn, kTwo, kPure}},
-    {"rand(", {Function::Rand, kOne, kImpure}},
-    {"sec(", {Function::Sec, kOne, kImpure}},
-    {"cosec(", {Function::Cosec, kOne, kImpure}},
-    {"cotan(", {Function::Cotg, kOne, kImpure}},
-    {"cotg(", {Function::Cotg, kOne, kImpure}},
-    {"arcsin(", {Function::Arcsin, kOne, kImpure}},
-    {"arcsen(", {Function::Arcsin, kOne, kImpure}},
-    {"arccos(", {Function::Arccos, kOne, kImpure}},
-    {"arcsec(", {Function::Arcsec, kOne, kImpure}},
-    {"arccosec(", {Function::Arccosec, kOne, kImpure}},
-    {"arccotg(", {Function::Arccotg, kOne, kImpure}},
-    {"sinh(", {Function::Sinh, kOne, kPure}},
-    {"senh(", {Function::Sinh, kOne, kPure}},
-    {"cosh(", {Function::Cosh, kOne, kPure}},
-    {"tgh(", {Function::Tgh, kOne, kPure}},
-    {"sech(", {Function::Sech, kOne, kPure}},
-    {"cosech(", {Function::Cosech, kOne, kPure}},
-    {"cotgh(", {Function::Cotgh, kOne, kPure}},
-    {"arcsinh(", {Function::Arcsinh, kOne, kPure}},
-    {"arcsenh(", {Function::Arcsinh, kOne, kPure}},
-    {"arccosh(", {Function::Arccosh, kOne, kPure}},
-    {"arctgh(", {Function::Arctgh, kOne, kPure}},
-    {"arcsech(", {Function::Arcsech, kOne, kPure}},
-    {"arccosech(", {Function::Arccosech, kOne, kPure}},
-    {"arccotgh(", {Function::Arccotgh, kOne, kPure}},
-    {"log10(", {Function::Log10, kOne, kPure}},
-    {"log2(", {Function::Log2, kOne, kPure}},
-    {"ln(", {Function::Log, kOne, kPure}},
-    {"graus(", {Function::Graus, kOne, kPure}},
-    {"rad(", {Function::Rad, kOne, kPure}},
-    {"mant(", {Function::Mant, kOne, kPure}},
-};
 
 double sgn(double a) {
     return a > 0 ? 1.0 : (a < 0 ? -1.0 : 0.0);
@@ -90,7 +29,6 @@ double angle(double radians, bool degrees) {
 double quarterTurn() {
     return mul(2, std::atan(1.0));
 }
-
 /// 1 - a·a, computed as (-a)·a + 1.
 double oneMinusSquare(double a) {
     return add(mul(-a, a), 1);
@@ -100,183 +38,140 @@ double atanOverRootOfSquareMinusOne(double a) {
     return std::atan(div(a, root(sub(mul(a, a), 1))));
 }
 
-double draw() {
+double sine(double a, bool degrees) {
+    return std::sin(radians(a, degrees));
+}
+double cosine(double a, bool degrees) {
+    return std::cos(radians(a, degrees));
+}
+double tangent(double a, bool degrees) {
+    return finite(std::tan(radians(a, degrees)));
+}
+double arcsine(double a, bool degrees) {
+    return angle(std::atan(div(a, root(oneMinusSquare(a)))), degrees);
+}
+double sinh(double a) {
+    return div(sub(expo(a), expo(-a)), 2);
+}
+double arcsinh(double a) {
+    return ln(add(root(add(mul(a, a), 1)), a));
+}
+
+/// Re-seeds from the clock and draws r in [0, 1).
+double freshDraw() {
     randomgen::reseedFromClock();
     return randomgen::next();
 }
 
-double trigonometric(Function f, double a, bool degrees) {
-    const double x = radians(a, degrees);
-    switch (f) {
-    case Function::Cos:
-        return std::cos(x);
-    case Function::Sin:
-        return std::sin(x);
-    case Function::Tg:
-        return finite(std::tan(x));
-    case Function::Sec:
-        return div(1, std::cos(x));
-    case Function::Cosec:
-        return div(1, std::sin(x));
-    default:
-        return div(1, finite(std::tan(x))); // Cotg
-    }
-}
+constexpr bool kOne = false;
+constexpr bool kTwo = true;
+constexpr Dependence kPlain = Dependence::None;
+constexpr Dependence kAngle = Dependence::AngleUnit;
+constexpr Dependence kRandom = Dependence::RandomDraw;
 
-double inverseTrigonometric(Function f, double a, bool degrees) {
-    switch (f) {
-    case Function::Arctg:
-        return angle(std::atan(a), degrees);
-    case Function::Arcsin:
-        return angle(std::atan(div(a, root(oneMinusSquare(a)))), degrees);
-    case Function::Arccos:
-        return angle(add(std::atan(div(-a, root(oneMinusSquare(a)))), quarterTurn()), degrees);
-    case Function::Arcsec:
-        return angle(
-            add(atanOverRootOfSquareMinusOne(a), mul(mul(sgn(sub(a, 1)), 2), std::atan(1.0))),
-            degrees);
-    case Function::Arccosec:
-        return angle(
-            add(atanOverRootOfSquareMinusOne(a), mul(mul(sub(sgn(a), 1), 2), std::atan(1.0))),
-            degrees);
-    default:
-        return angle(add(std::atan(a), quarterTurn()), degrees); // Arccotg
-    }
-}
+// The library, in the order in which heads are listed to users. a is the
+// first value, b the last, g the degree mode.
+constexpr FunctionInfo kFunctions[] = {
+    {"abs(", kOne, kPlain, [](double a, double, bool) { return std::fabs(a); }},
+    {"arctg(", kOne, kAngle, [](double a, double, bool g) { return angle(std::atan(a), g); }},
+    {"cos(", kOne, kAngle, [](double a, double, bool g) { return cosine(a, g); }},
+    {"exp(", kOne, kPlain, [](double a, double, bool) { return expo(a); }},
+    {"fix(", kOne, kPlain, [](double a, double, bool) { return std::trunc(a); }},
+    {"int(", kOne, kPlain, [](double a, double, bool) { return std::floor(a); }},
+    {"log(", kOne, kPlain, [](double a, double, bool) { return ln(a); }},
+    {"rnd(", kOne, kRandom,
+     [](double a, double, bool) {
+         randomgen::reseedFromClock();
+         return static_cast<double>(randomgen::draw(a));
+     }},
+    {"sgn(", kOne, kPlain, [](double a, double, bool) { return sgn(a); }},
+    {"sin(", kOne, kAngle, [](double a, double, bool g) { return sine(a, g); }},
+    {"sen(", kOne, kAngle, [](double a, double, bool g) { return sine(a, g); }},
+    {"sqr(", kOne, kPlain, [](double a, double, bool) { return root(a); }},
+    {"tg(", kOne, kAngle, [](double a, double, bool g) { return tangent(a, g); }},
+    {"min(", kTwo, kPlain, [](double a, double b, bool) { return a < b ? a : b; }},
+    {"max(", kTwo, kPlain, [](double a, double b, bool) { return a > b ? a : b; }},
+    {"random(", kTwo, kRandom,
+     [](double a, double b, bool) { return add(mul(freshDraw(), sub(b, a)), a); }},
+    {"mod(", kTwo, kPlain, [](double a, double b, bool) { return intRemainder(a, b); }},
+    {"logn(", kTwo, kPlain, [](double a, double b, bool) { return div(ln(a), ln(b)); }},
+    {"rand(", kOne, kRandom,
+     [](double a, double, bool) { return std::floor(mul(freshDraw(), a)); }},
+    {"sec(", kOne, kAngle, [](double a, double, bool g) { return div(1, cosine(a, g)); }},
+    {"cosec(", kOne, kAngle, [](double a, double, bool g) { return div(1, sine(a, g)); }},
+    {"cotan(", kOne, kAngle, [](double a, double, bool g) { return div(1, tangent(a, g)); }},
+    {"cotg(", kOne, kAngle, [](double a, double, bool g) { return div(1, tangent(a, g)); }},
+    {"arcsin(", kOne, kAngle, [](double a, double, bool g) { return arcsine(a, g); }},
+    {"arcsen(", kOne, kAngle, [](double a, double, bool g) { return arcsine(a, g); }},
+    {"arccos(", kOne, kAngle,
+     [](double a, double, bool g) {
+         return angle(add(std::atan(div(-a, root(oneMinusSquare(a)))), quarterTurn()), g);
+     }},
+    {"arcsec(", kOne, kAngle,
+     [](double a, double, bool g) {
+         const double correction = mul(mul(sgn(sub(a, 1)), 2), std::atan(1.0));
+         return angle(add(atanOverRootOfSquareMinusOne(a), correction), g);
+     }},
+    {"arccosec(", kOne, kAngle,
+     [](double a, double, bool g) {
+         const double correction = mul(mul(sub(sgn(a), 1), 2), std::atan(1.0));
+         return angle(add(atanOverRootOfSquareMinusOne(a), correction), g);
+     }},
+    {"arccotg(", kOne, kAngle,
+     [](double a, double, bool g) { return angle(add(std::atan(a), quarterTurn()), g); }},
+    {"sinh(", kOne, kPlain, [](double a, double, bool) { return sinh(a); }},
+    {"senh(", kOne, kPlain, [](double a, double, bool) { return sinh(a); }},
+    {"cosh(", kOne, kPlain, [](double a, double, bool) { return div(add(expo(a), expo(-a)), 2); }},
+    {"tgh(", kOne, kPlain,
+     [](double a, double, bool) { return div(sub(expo(a), expo(-a)), add(expo(-a), expo(a))); }},
+    {"sech(", kOne, kPlain, [](double a, double, bool) { return div(2, add(expo(a), expo(-a))); }},
+    {"cosech(", kOne, kPlain,
+     [](double a, double, bool) { return div(2, sub(expo(a), expo(-a))); }},
+    {"cotgh(", kOne, kPlain,
+     [](double a, double, bool) { return div(add(expo(a), expo(-a)), sub(expo(a), expo(-a))); }},
+    {"arcsinh(", kOne, kPlain, [](double a, double, bool) { return arcsinh(a); }},
+    {"arcsenh(", kOne, kPlain, [](double a, double, bool) { return arcsinh(a); }},
+    {"arccosh(", kOne, kPlain,
+     [](double a, double, bool) { return ln(add(root(sub(mul(a, a), 1)), a)); }},
+    {"arctgh(", kOne, kPlain,
+     [](double a, double, bool) { return div(ln(div(add(a, 1), sub(1, a))), 2); }},
+    {"arcsech(", kOne, kPlain,
+     [](double a, double, bool) { return ln(div(add(root(oneMinusSquare(a)), 1), a)); }},
+    {"arccosech(", kOne, kPlain,
+     [](double a, double, bool) {
+         return ln(div(add(mul(sgn(a), root(add(mul(a, a), 1))), 1), a));
+     }},
+    {"arccotgh(", kOne, kPlain,
+     [](double a, double, bool) { return div(ln(div(add(a, 1), sub(a, 1))), 2); }},
+    {"log10(", kOne, kPlain, [](double a, double, bool) { return div(ln(a), ln(10)); }},
+    {"log2(", kOne, kPlain, [](double a, double, bool) { return div(ln(a), ln(2)); }},
+    {"ln(", kOne, kPlain, [](double a, double, bool) { return ln(a); }},
+    {"graus(", kOne, kPlain, [](double a, double, bool) { return mul(a, kRadiansToDegrees); }},
+    {"rad(", kOne, kPlain, [](double a, double, bool) { return mul(a, kDegreesToRadians); }},
+    {"mant(", kOne, kPlain, [](double a, double, bool) { return sub(a, std::floor(a)); }},
+};
 
-double hyperbolic(Function f, double a) {
-    switch (f) {
-    case Function::Sinh:
-        return div(sub(expo(a), expo(-a)), 2);
-    case Function::Cosh:
-        return div(add(expo(a), expo(-a)), 2);
-    case Function::Tgh:
-        return div(sub(expo(a), expo(-a)), add(expo(-a), expo(a)));
-    case Function::Sech:
-        return div(2, add(expo(a), expo(-a)));
-    case Function::Cosech:
-        return div(2, sub(expo(a), expo(-a)));
-    default:
-        return div(add(expo(a), expo(-a)), sub(expo(a), expo(-a))); // Cotgh
-    }
-}
-
-double inverseHyperbolic(Function f, double a) {
-    switch (f) {
-    case Function::Arcsinh:
-        return ln(add(root(add(mul(a, a), 1)), a));
-    case Function::Arccosh:
-        return ln(add(root(sub(mul(a, a), 1)), a));
-    case Function::Arctgh:
-        return div(ln(div(add(a, 1), sub(1, a))), 2);
-    case Function::Arcsech:
-        return ln(div(add(root(oneMinusSquare(a)), 1), a));
-    case Function::Arccosech:
-        return ln(div(add(mul(sgn(a), root(add(mul(a, a), 1))), 1), a));
-    default:
-        return div(ln(div(add(a, 1), sub(a, 1))), 2); // Arccotgh
-    }
-}
-
-double randomFunction(Function f, double a, double b) {
-    switch (f) {
-    case Function::Rnd:
-        randomgen::reseedFromClock();
-        return randomgen::draw(a);
-    case Function::Random:
-        return add(mul(draw(), sub(b, a)), a);
-    default:
-        return std::floor(mul(draw(), a)); // Rand
-    }
-}
-
-double elementary(Function f, double a, double b) {
-    switch (f) {
-    case Function::Abs:
-        return std::fabs(a);
-    case Function::Exp:
-        return expo(a);
-    case Function::Fix:
-        return std::trunc(a);
-    case Function::Int:
-        return std::floor(a);
-    case Function::Log:
-        return ln(a);
-    case Function::Sgn:
-        return sgn(a);
-    case Function::Sqr:
-        return root(a);
-    case Function::Min:
-        return a < b ? a : b;
-    case Function::Max:
-        return a > b ? a : b;
-    case Function::Mod:
-        return intRemainder(a, b);
-    case Function::Logn:
-        return div(ln(a), ln(b));
-    case Function::Log10:
-        return div(ln(a), ln(10));
-    case Function::Log2:
-        return div(ln(a), ln(2));
-    case Function::Graus:
-        return mul(a, kRadiansToDegrees);
-    case Function::Rad:
-        return mul(a, kDegreesToRadians);
-    default:
-        return sub(a, std::floor(a)); // Mant
-    }
-}
+static_assert(std::size(kFunctions) < 256, "function numbers are 8-bit");
 
 } // namespace
 
 const FunctionInfo* findFunction(std::string_view head) {
     static const auto table = [] {
-        std::unordered_map<std::string_view, FunctionInfo> map;
-        for (const Entry& e : kFunctions)
-            map.emplace(e.head, e.info);
+        std::unordered_map<std::string_view, const FunctionInfo*> map;
+        for (const FunctionInfo& f : kFunctions)
+            map.emplace(f.head, &f);
         return map;
     }();
     const auto it = table.find(head);
-    return it == table.end() ? nullptr : &it->second;
+    return it == table.end() ? nullptr : it->second;
 }
 
-double evaluate(Function f, double a, double b, bool degrees) {
-    switch (f) {
-    case Function::Cos:
-    case Function::Sin:
-    case Function::Tg:
-    case Function::Sec:
-    case Function::Cosec:
-    case Function::Cotg:
-        return trigonometric(f, a, degrees);
-    case Function::Arctg:
-    case Function::Arcsin:
-    case Function::Arccos:
-    case Function::Arcsec:
-    case Function::Arccosec:
-    case Function::Arccotg:
-        return inverseTrigonometric(f, a, degrees);
-    case Function::Sinh:
-    case Function::Cosh:
-    case Function::Tgh:
-    case Function::Sech:
-    case Function::Cosech:
-    case Function::Cotgh:
-        return hyperbolic(f, a);
-    case Function::Arcsinh:
-    case Function::Arccosh:
-    case Function::Arctgh:
-    case Function::Arcsech:
-    case Function::Arccosech:
-    case Function::Arccotgh:
-        return inverseHyperbolic(f, a);
-    case Function::Rnd:
-    case Function::Random:
-    case Function::Rand:
-        return randomFunction(f, a, b);
-    default:
-        return elementary(f, a, b);
-    }
+std::uint8_t functionNumber(const FunctionInfo& function) {
+    return static_cast<std::uint8_t>(&function - kFunctions);
+}
+
+const FunctionInfo& functionByNumber(std::uint8_t number) {
+    return kFunctions[number];
 }
 
 } // namespace interp

@@ -26,4 +26,10 @@ std::string lowerCase(std::string_view text) {
     return lower;
 }
 
+bool isLowerCase(std::string_view text) {
+    for (const char c : text)
+        if ((c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) == kLatin1Lead) return false;
+    return true;
+}
+
 } // namespace interp

@@ -5,6 +5,12 @@
 namespace interp {
 
 void VariableTable::set(std::string_view name, double value) {
+    if (isLowerCase(name)) { // the common case: a new value for a known name
+        if (const int index = indexOf(name); index >= 0) {
+            m_values[static_cast<std::size_t>(index)] = value;
+            return;
+        }
+    }
     std::string key = lowerCase(name);
     if (const auto it = m_index.find(key); it != m_index.end()) {
         m_values[static_cast<std::size_t>(it->second)] = value;
@@ -45,6 +51,11 @@ void VariableTable::clear() {
 }
 
 int VariableTable::indexOf(std::string_view lowerName) const {
+    if (m_names.size() <= kFewNames) { // a short list is searched faster than hashed
+        for (std::size_t i = 0; i < m_names.size(); ++i)
+            if (m_names[i] == lowerName) return static_cast<int>(i);
+        return -1;
+    }
     const auto it = m_index.find(lowerName);
     return it == m_index.end() ? -1 : it->second;
 }

@@ -26,6 +26,8 @@ public:
     /// The index of an already lower-cased name, or -1 when it is missing.
     int indexOf(std::string_view lowerName) const;
     double valueAt(int index) const { return m_values[static_cast<std::size_t>(index)]; }
+    /// The values, by index.
+    const double* values() const { return m_values.data(); }
     /// Changes whenever a name is added or removed (not when a value changes).
     std::uint64_t generation() const { return m_generation; }
 
@@ -36,6 +38,8 @@ private:
             return std::hash<std::string_view>{}(s);
         }
     };
+
+    static constexpr std::size_t kFewNames = 8;
 
     std::unordered_map<std::string, int, Hash, std::equal_to<>> m_index;
     std::vector<std::string> m_names;
