@@ -47,8 +47,14 @@ double cosine(double a, bool degrees) {
 double tangent(double a, bool degrees) {
     return finite(std::tan(radians(a, degrees)));
 }
+/// atan(a / √(1 − a·a)), the quarter turn itself at a = ±1, where the
+/// quotient grows without bound: arcsen(1) is π/2, arccos(-1) is π.
+double atanOverRootOfOneMinusSquare(double a) {
+    const double root = checked::root(oneMinusSquare(a));
+    return root == 0 ? std::copysign(quarterTurn(), a) : std::atan(div(a, root));
+}
 double arcsine(double a, bool degrees) {
-    return angle(std::atan(div(a, root(oneMinusSquare(a)))), degrees);
+    return angle(atanOverRootOfOneMinusSquare(a), degrees);
 }
 double sinh(double a) {
     return div(sub(expo(a), expo(-a)), 2);
@@ -105,7 +111,7 @@ constexpr FunctionInfo kFunctions[] = {
     {"arcsen(", kOne, kAngle, [](double a, double, bool g) { return arcsine(a, g); }},
     {"arccos(", kOne, kAngle,
      [](double a, double, bool g) {
-         return angle(add(std::atan(div(-a, root(oneMinusSquare(a)))), quarterTurn()), g);
+         return angle(add(atanOverRootOfOneMinusSquare(-a), quarterTurn()), g);
      }},
     {"arcsec(", kOne, kAngle,
      [](double a, double, bool g) {
@@ -118,7 +124,7 @@ constexpr FunctionInfo kFunctions[] = {
          return angle(add(atanOverRootOfSquareMinusOne(a), correction), g);
      }},
     {"arccotg(", kOne, kAngle,
-     [](double a, double, bool g) { return angle(add(std::atan(a), quarterTurn()), g); }},
+     [](double a, double, bool g) { return angle(sub(quarterTurn(), std::atan(a)), g); }},
     {"sinh(", kOne, kPlain, [](double a, double, bool) { return sinh(a); }},
     {"senh(", kOne, kPlain, [](double a, double, bool) { return sinh(a); }},
     {"cosh(", kOne, kPlain, [](double a, double, bool) { return div(add(expo(a), expo(-a)), 2); }},

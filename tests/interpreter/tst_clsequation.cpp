@@ -397,7 +397,13 @@ void tst_ClsEquation::everyFunction_data() {
     QTest::newRow("arccos(0.3)") << "arccos(0.3)" << false << "1.2661036727795";
     QTest::newRow("arcsec(-2)") << "arcsec(-2)" << false << "-2.42786827464503";
     QTest::newRow("arccosec(-2)") << "arccosec(-2)" << false << "-3.99866460143992";
-    QTest::newRow("arccotg(0.3)") << "arccotg(0.3)" << false << "1.86225312127276";
+    QTest::newRow("arccotg(0.3)") << "arccotg(0.3)" << false << "1.27933953231703";
+    QTest::newRow("arccotg(1), the principal value") << "arccotg(1)" << false << "0.785398163397448";
+    QTest::newRow("arccotg(-1)") << "arccotg(-1)" << false << "2.35619449019234";
+    QTest::newRow("arcsen(1), a quarter turn") << "arcsen(1)" << false << "1.5707963267949";
+    QTest::newRow("arcsen(-1)") << "arcsen(-1)" << false << "-1.5707963267949";
+    QTest::newRow("arccos(1)") << "arccos(1)" << false << "0";
+    QTest::newRow("arccos(-1), half a turn") << "arccos(-1)" << false << "3.14159265358979";
     QTest::newRow("arctg(0.3) in degrees") << "arctg(0.3)" << true << "16.6992442339988";
     QTest::newRow("cos(0.3) in degrees") << "cos(0.3)" << true << "0.999986292247427";
     QTest::newRow("sin(0.3) in degrees") << "sin(0.3)" << true << "0.00523596383142159";
@@ -412,7 +418,8 @@ void tst_ClsEquation::everyFunction_data() {
     QTest::newRow("arccos(0.3) in degrees") << "arccos(0.3)" << true << "72.5423968763003";
     QTest::newRow("arcsec(-2) in degrees") << "arcsec(-2)" << true << "-139.106605350912";
     QTest::newRow("arccosec(-2) in degrees") << "arccosec(-2)" << true << "-229.10660535094";
-    QTest::newRow("arccotg(0.3) in degrees") << "arccotg(0.3)" << true << "106.699244234027";
+    QTest::newRow("arccotg(0.3) in degrees") << "arccotg(0.3)" << true << "73.300755766029";
+    QTest::newRow("arcsen(1) in degrees") << "arcsen(1)" << true << "90.0000000000278";
     QTest::newRow("abs(-0.3)") << "abs(-0.3)" << false << "0.3";
     QTest::newRow("exp(0.3)") << "exp(0.3)" << false << "1.349858807576";
     QTest::newRow("fix(2.7)") << "fix(2.7)" << false << "2";
