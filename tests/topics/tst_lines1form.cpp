@@ -67,9 +67,9 @@ void TestLines1Form::cases_data() {
                {"text A  5 ", "text A -3 ", "text A -2 ", "text A  3 ", "count V any 0"});
     QTest::newRow("ungraduated: P beside the axes in data mode, regional separator")
         << row(wide + QStringList{"Abcissa3", "5/2", "Ordenada3", "-0.75"}, {"Dados4"}, {}, {},
-               {"text A  2,5 ", "text A -0,75 "});
-    QTest::newRow("ungraduated: neither Q in data mode nor the typed line")
-        << row(wide, {"Dados5", "Command3"}, {}, {}, {"count A text 0"});
+               {"text A  2,5 ", "text A -0,75 ", "count V any 0"});
+    QTest::newRow("ungraduated: not Q in data mode")
+        << row(wide, {"Dados5"}, {}, {}, {"dot A 2 3", "count A text 0"});
     QTest::newRow("refused equations: message, board and labels left as they were") << row(
         {"Text1", "x^2 + y = 1", "Text7", "y<1=0"},
         {"Resolver4", "Text5=x > y", "Resolver4", "Command3", "Resolver5"},
@@ -114,9 +114,9 @@ void TestLines1Form::coordinatesOfQFollowTheAnswer() {
         return p.kind == Primitive::Kind::Text && p.color == Azul;
     };
     const auto firstLabel = std::find_if(drawn.begin(), drawn.end(), isLabel);
-    const auto answer = std::find_if(drawn.rbegin(), drawn.rend(), isAnswer);
-    QVERIFY(firstLabel != drawn.end() && answer != drawn.rend());
-    QVERIFY(firstLabel > answer.base() - 1);
+    const auto afterAnswer = std::find_if(drawn.rbegin(), drawn.rend(), isAnswer).base();
+    QVERIFY(firstLabel != drawn.end() && afterAnswer != drawn.begin());
+    QVERIFY(firstLabel >= afterAnswer);
 }
 
 QTEST_MAIN(TestLines1Form)

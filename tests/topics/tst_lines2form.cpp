@@ -46,6 +46,8 @@ void TestLines2Form::cases_data() {
         {"dot V 0 -4/3", "dot V 16/13 20/39", "line V1. 0 -4/3 16/13 20/39", "count A2 line 2"});
     QTest::newRow("parallel distance, lines written at different scales") << row(
         {"Text4", "-4x-6y=-8"}, {"Resolver1"}, {"Resultado2", "2,22"}, {}, {"dot V 16/13 20/39"});
+    QTest::newRow("parallel distance, data") << row({}, {"Resolver1", "Dados1"}, {"Resultado2", ""},
+                                                    {}, {"count A2 line 2", "count V any 0"});
     QTest::newRow("parallel distance of x=1 and x=4")
         << row({"Text3", "x=1", "Text4", "x=4"}, {"Resolver1"}, {"Resultado2", "3"}, {},
                {"dot V 1 0", "dot V 4 0", "count V line 0"});
@@ -85,34 +87,21 @@ void TestLines2Form::cases_data() {
     QTest::newRow("after a message, data only draws the data")
         << row({"Text6", "x+y=0", "Text7", "2x+2y=5"}, {"Resolver5", "Dados5"}, {"Resultado4", ""},
                {noVerb}, {"count A2 line 2", "count V any 0"});
-    // Both fields are stripped, then both checked, before either is sampled;
-    // the board keeps the intersection drawn before.
-    QTest::newRow("refused equations: one message, fields stripped, board and labels") << row(
-        {},
-        {"Resolver1",
-         "Resolver4",
-         "Resolver5",
-         "Resolver3",
-         "Text1=x < 1",
-         "Text2=y^2 = 1",
-         "Text3=2x + 3y = 1",
-         "Text4=x > 1",
-         "Text5=3x - 4y^2 = 24",
-         "Abcissa1=abc",
-         "Text6=2 x + 3 y",
-         "Text7=y = x^3",
-         "Dados1",
-         "Resolver1",
-         "Dados4",
-         "Resolver4",
-         "Dados5",
-         "Resolver5",
-         "Dados3",
-         "Resolver3"},
-        {"Resultado1", "",           "Resultado2", "",      "Resultado3", "",      "Resultado4",
-         "",           "Text1",      "x<1",        "Text2", "y^2=1",      "Text3", "2x+3y=1",
-         "Text5",      "3x-4y^2=24", "Text6",      "2x+3y", "Text7",      "y=x^3"},
-        QStringList(8, NotALineText), {"dot V -20/19 -12/19"});
+    // Both fields are stripped, then both checked, before either is sampled:
+    // one message a press, and the board keeps the intersection drawn before.
+    const QStringList solved{"Resolver1", "Resolver4", "Resolver5", "Resolver3"};
+    const QStringList refused{"Text1=x < 1",     "Text2=y^2 = 1",        "Text3=2x + 3y = 1",
+                              "Text4=x > 1",     "Text5=3x - 4y^2 = 24", "Abcissa1=abc",
+                              "Text6=2 x + 3 y", "Text7=y = x^3"};
+    const QStringList pressedAgain{"Dados1", "Resolver1", "Dados4", "Resolver4",
+                                   "Dados5", "Resolver5", "Dados3", "Resolver3"};
+    const QStringList emptied{"Resultado1", "", "Resultado2", "",
+                              "Resultado3", "", "Resultado4", ""};
+    const QStringList stripped{"Text1", "x<1",        "Text2", "y^2=1", "Text3", "2x+3y=1",
+                               "Text5", "3x-4y^2=24", "Text6", "2x+3y", "Text7", "y=x^3"};
+    QTest::newRow("refused equations: one message, fields stripped, board and labels")
+        << row({}, solved + refused + pressedAgain, emptied + stripped,
+               QStringList(8, NotALineText), {"dot V -20/19 -12/19"});
     QTest::newRow("intersection with no line")
         << row({"Text2", "0x+0y=5"}, {"Dados3", "Resolver3", "Text2=0x+0y=0", "Resolver3"},
                {"Resultado1", coincident}, QStringList(3, NotALine));
@@ -133,10 +122,7 @@ void TestLines2Form::cases_data() {
                 error(QStringLiteral("Variável não definida: z"))},
                {"dot V -20/19 -12/19"});
     QTest::newRow("labels emptied whatever happens")
-        << row({},
-               {"Resolver3", "Resolver1", "Resolver4", "Resolver5", "Ymin=dez", "Resolver3",
-                "Resolver1", "Resolver4", "Resolver5"},
-               {"Resultado1", "", "Resultado2", "", "Resultado3", "", "Resultado4", ""},
+        << row({}, solved + QStringList{"Ymin=dez"} + solved, emptied,
                QStringList(4, error(QStringLiteral("Tipos incompatíveis."))));
 }
 
