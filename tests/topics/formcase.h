@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
+#include <algorithm>
 #include <memory>
 
 struct FormCase {
@@ -21,12 +23,22 @@ struct FormCase {
     QStringList typed{};    ///< field, text, field, text, ...
     QStringList pressed{};  ///< option buttons to choose, then buttons to click, in order
     QStringList results{};  ///< result, text, ... as written with a decimal comma
-    QStringList messages{}; ///< every message, in order
+    QStringList messages{}; ///< every message, in order; see described
     QStringList drawing{};  ///< what the board must (or, with "!", must not) hold; see checkDrawing
 };
 Q_DECLARE_METATYPE(FormCase)
 
 namespace FormCases {
+
+/// Writes the rows of one form's table: row(typed, pressed, results, messages, drawing).
+struct CaseOf {
+    Topic topic;
+    FormCase operator()(const QStringList& typed, const QStringList& pressed,
+                        const QStringList& results = {}, const QStringList& messages = {},
+                        const QStringList& drawing = {}) const {
+        return {topic, typed, pressed, results, messages, drawing};
+    }
+};
 
 inline const QString NotALine = QStringLiteral("A equação que indicou não é a de uma recta.");
 inline const QString NotALineText = QStringLiteral("A equação não representa uma recta.");
@@ -36,6 +48,16 @@ inline QString error(const QString& description) {
     return QStringLiteral("Erro:\n\n") + description;
 }
 inline const QString DivisionByZero = error(QStringLiteral("Divisão por zero."));
+
+/// The fields Abcissa<n>, Ordenada<n> from n = first on, typed with the
+/// coordinates x, y of one point after another.
+inline QStringList pointFields(int first, const QStringList& coordinates) {
+    QStringList typed;
+    for (qsizetype i = 0; i + 1 < coordinates.size(); i += 2)
+        typed << QStringLiteral("Abcissa%1").arg(first + i / 2) << coordinates[i]
+              << QStringLiteral("Ordenada%1").arg(first + i / 2) << coordinates[i + 1];
+    return typed;
+}
 
 /// A result that reads as a number, a point or a text: never as a failed
 /// computation, never an empty coordinate.
@@ -77,37 +99,95 @@ inline PenSpec penOf(const QString& word) {
     return pen;
 }
 
-/// Whether the board holds one drawing line:
+/// Whether one primitive is the one a drawing line describes:
 ///   "dot V x y"              a 7-pixel dot
-///   "line V2 x1 y1 x2 y2"    a segment, either direction
-///   "circle V2 x y r"        a circle outline
+///   "line V2 x1 y1 x2 y2"    a segment, either direction (2 pixels when no width is given)
+///   "circle V2 x y r"        a circle outline (any pen when none is given)
 ///   "text A  2 "             a printed text (everything after the pen)
-inline bool holds(const Board& board, const QString& line) {
-    const QStringList w = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+inline bool matches(const Primitive& p, const QStringList& w, const QString& line) {
     const PenSpec pen = penOf(w.value(1));
     const auto n = [&](int i) { return numberOf(w.value(i)); };
+    const auto penIs = [&](int width) {
+        return p.width == width && (!pen.style || p.effectiveStyle() == *pen.style);
+    };
+    if (p.color != pen.colour) return false;
     const QString kind = w.value(0);
-    if (kind == QLatin1String("dot")) return hasDot(board, {n(2), n(3)}, pen.colour);
-    if (kind == QLatin1String("line"))
-        return hasSegment(board, {n(2), n(3)}, {n(4), n(5)}, pen.colour, pen.width ? pen.width : 2,
-                          pen.style);
-    if (kind == QLatin1String("circle")) return hasCircle(board, {n(2), n(3)}, n(4), pen.colour);
-    if (kind == QLatin1String("text")) {
-        const QString text = line.section(QLatin1Char(' '), 2);
-        for (const Primitive& p : primitives(board, Primitive::Kind::Text))
-            if (p.text == text && p.color == pen.colour) return true;
-        return false;
+    if (kind == QLatin1String("dot"))
+        return p.kind == Primitive::Kind::Dot && p.width == 7 && nearPoint(p.p1, {n(2), n(3)});
+    if (kind == QLatin1String("line")) {
+        const QPointF a(n(2), n(3)), b(n(4), n(5));
+        return p.kind == Primitive::Kind::Line && penIs(pen.width ? pen.width : 2) &&
+               ((nearPoint(p.p1, a) && nearPoint(p.p2, b)) ||
+                (nearPoint(p.p1, b) && nearPoint(p.p2, a)));
     }
+    if (kind == QLatin1String("circle"))
+        return p.kind == Primitive::Kind::Circle && (!pen.width || penIs(pen.width)) &&
+               nearPoint(p.p1, {n(2), n(3)}) && near(p.radius, n(4), 1e-6);
+    if (kind == QLatin1String("text"))
+        return p.kind == Primitive::Kind::Text && p.text == line.section(QLatin1Char(' '), 2);
     qFatal("unknown drawing line: %s", qPrintable(line));
 }
 
-inline void checkDrawing(const Board& board, const QStringList& drawing, bool comma) {
-    for (const QString& line : drawing) {
-        const bool absent = line.startsWith(QLatin1Char('!'));
-        QString wanted = absent ? line.mid(1) : line;
-        if (!comma && wanted.startsWith(QLatin1String("text"))) wanted = withDecimalPoint(wanted);
-        QVERIFY2(holds(board, wanted) != absent, qPrintable(line));
+/// Where a drawing line is first drawn at or after `from`; -1 when it is not.
+inline qsizetype find(const DisplayList& list, const QString& line, qsizetype from) {
+    const QStringList w = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (qsizetype i = std::max<qsizetype>(from, 0); i < qsizetype(list.size()); ++i)
+        if (matches(list[std::size_t(i)], w, line)) return i;
+    return -1;
+}
+
+/// "count V 0", "count A dot 3": how many things (of one kind) a colour has.
+inline qsizetype count(const DisplayList& list, const QStringList& w) {
+    static const QStringList kinds{"window", "line", "dot", "circle", "text"};
+    const QColor colour = penOf(w.value(1)).colour;
+    const qsizetype kind = w.size() > 3 ? kinds.indexOf(w[2]) : -1;
+    return std::count_if(list.begin(), list.end(), [&](const Primitive& p) {
+        return p.kind != Primitive::Kind::Window && p.color == colour &&
+               (kind < 0 || qsizetype(p.kind) == kind);
+    });
+}
+
+/// Checks the drawing lines against the board as the presses left it. Marks
+/// in front of a line, in this order: "@" checks the board as it stood when
+/// the first message was shown; ">" wants it drawn after the thing the line
+/// before it matched; "!" wants it not drawn at all.
+inline void checkDrawing(const DisplayList& end, const DisplayList& atMessage,
+                         const QStringList& drawing, bool comma) {
+    qsizetype previous = -1;
+    for (const QString& entry : drawing) {
+        QString line = entry;
+        const auto marked = [&line](char mark) {
+            const bool m = line.startsWith(QLatin1Char(mark));
+            if (m) line.remove(0, 1);
+            return m;
+        };
+        const DisplayList& list = marked('@') ? atMessage : end;
+        const bool after = marked('>');
+        const bool absent = marked('!');
+        if (!comma && line.startsWith(QLatin1String("text"))) line = withDecimalPoint(line);
+        const QStringList w = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (w.value(0) == QLatin1String("count")) {
+            const qsizetype n = count(list, w);
+            QVERIFY2(n == w.last().toInt(), qPrintable(entry + QStringLiteral(": %1").arg(n)));
+            continue;
+        }
+        const qsizetype at = find(list, line, after ? previous + 1 : 0);
+        QVERIFY2((at >= 0) != absent, qPrintable(entry));
+        if (at >= 0) previous = at;
     }
+}
+
+/// A message as the cases write it: marked when its icon is not the usual
+/// one (none for the generic error report, information for the others).
+inline QString described(const Message& m) {
+    const bool report = m.text.startsWith(QLatin1String("Erro:"));
+    if (report == (m.icon == MessageIcon::None)) return m.text;
+    return (m.icon == MessageIcon::None ? QStringLiteral("[no icon] ")
+                                        : QStringLiteral("[icon] ")) +
+           m.text;
+}
+inline QString noIcon(const QString& text) {
+    return QStringLiteral("[no icon] ") + text;
 }
 
 inline QString resultText(const QWidget& form, const QString& name) {
@@ -119,12 +199,18 @@ inline QString resultText(const QWidget& form, const QString& name) {
 /// Runs one case on a fresh form in one regional setting.
 inline void runOnce(const FormCase& c, bool comma) {
     useDecimalComma(comma);
-    MessageRecorder messages;
     NavigationRecorder navigation;
     std::unique_ptr<QWidget> widget(createTopicForm(c.topic));
     auto* form = qobject_cast<ProblemForm*>(widget.get());
     QVERIFY(form);
     form->setAttribute(Qt::WA_DeleteOnClose, false);
+    std::vector<Message> shown;
+    DisplayList atFirstMessage;
+    const MessageHandler previous = setMessageHandler([&](QWidget*, const Message& m) {
+        if (shown.empty()) atFirstMessage = form->board()->displayList();
+        shown.push_back(m);
+    });
+    const auto restore = qScopeGuard([&] { setMessageHandler(previous); });
     for (qsizetype i = 0; i + 1 < c.typed.size(); i += 2) {
         auto* field = form->findChild<QLineEdit*>(c.typed[i]);
         QVERIFY2(field, qPrintable(c.typed[i]));
@@ -143,12 +229,13 @@ inline void runOnce(const FormCase& c, bool comma) {
         const QString expected = comma ? c.results[i + 1] : withDecimalPoint(c.results[i + 1]);
         QCOMPARE(resultText(*form, c.results[i]), expected);
     }
-    QCOMPARE(messages.texts(), c.messages);
-    for (const Message& m : messages.messages) {
+    QStringList said;
+    for (const Message& m : shown) {
         QCOMPARE(m.title, QStringLiteral("Ortoplano"));
-        if (m.text.startsWith(QLatin1String("Erro:"))) QVERIFY(m.icon == MessageIcon::None);
+        said << described(m);
     }
-    checkDrawing(*form->board(), c.drawing, comma);
+    QCOMPARE(said, c.messages);
+    checkDrawing(form->board()->displayList(), atFirstMessage, c.drawing, comma);
 }
 
 /// Runs one case in the Portuguese setting, then with a decimal point.
