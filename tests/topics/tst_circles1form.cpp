@@ -15,7 +15,7 @@ private slots:
         QFETCH(FormCase, c);
         run(c);
     }
-    void zeroAndNegativeRadiiDrawSoundly();
+    void radiiDrawSoundly();
 };
 
 void TestCircles1Form::cases_data() {
@@ -140,27 +140,31 @@ bool redNear(const QImage& image, QPointF at) {
 }
 } // namespace
 
-void TestCircles1Form::zeroAndNegativeRadiiDrawSoundly() {
-    // A negative radius is drawn as its size; a radius of 0 as a point.
+void TestCircles1Form::radiiDrawSoundly() {
+    // A negative radius is drawn as its size, a radius of 0 as a point, and a
+    // radius far beyond the board paints nothing on it.
     MessageRecorder messages;
     Circles1Form form;
     const Board& b = *form.board();
     QImage image(Board::Side, Board::Side, QImage::Format_RGB32);
-    const auto render = [&] {
+    const auto solve = [&](const char* option, const char* field, const char* text,
+                           const char* button) {
+        form.findChild<QRadioButton*>(QLatin1String(option))->setChecked(true);
+        form.findChild<QLineEdit*>(QLatin1String(field))->setText(QString::fromUtf8(text));
+        QTest::mouseClick(form.findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
         image.fill(Qt::white);
         QPainter painter(&image);
         b.render(painter, QSizeF(Board::Side, Board::Side));
     };
-    form.findChild<QRadioButton*>(QStringLiteral("Option2"))->setChecked(true);
-    form.findChild<QLineEdit*>(QStringLiteral("Raio"))->setText(QStringLiteral("-4"));
-    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Resolver3")), Qt::LeftButton);
-    render();
+    solve("Option2", "Raio", "-4", "Resolver3");
     QVERIFY(redNear(image, b.toPixel({6, -3})));
-    form.findChild<QLineEdit*>(QStringLiteral("Text3"))->setText(QStringLiteral("2x-3y-13=0"));
-    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Resolver1")), Qt::LeftButton);
-    render();
+    solve("Option2", "Text3", "2x-3y-13=0", "Resolver1");
     QVERIFY(redNear(image, b.toPixel({2, -3})));
     QVERIFY(!redNear(image, b.toPixel({6, -3})));
+    messages.clear();
+    solve("Option1", "Text1", "x^2+y^2=1E+300", "Resolver3");
+    QVERIFY(messages.messages.empty());
+    QVERIFY(!redNear(image, b.toPixel({5, 5})));
 }
 
 QTEST_MAIN(TestCircles1Form)
