@@ -111,11 +111,12 @@ Page gridAndFrames() {
 Page copying() {
     return {"Cópia e autoria",
             {heading("Distribuição"),
-             paragraph("O Ortoplano é de distribuição livre para fins educativos. Escolas, "
-                       "professores e alunos podem copiá-lo e distribuí-lo, sem alterações, "
-                       "desde que o façam gratuitamente."),
-             paragraph("Não é permitido vender o programa nem incluí-lo num produto comercial "
-                       "sem autorização dos autores."),
+             paragraph("O Ortoplano é software livre, distribuído gratuitamente e sem fins "
+                       "comerciais, para uso no ensino. Escolas, professores e alunos podem "
+                       "copiá-lo, distribuí-lo e modificá-lo nos termos da Licença Pública Geral "
+                       "GNU (GPL), versão 3 ou posterior."),
+             paragraph("Quem o distribuir deve acompanhá-lo do código-fonte e desta mesma "
+                       "licença, para que também quem o recebe o possa copiar livremente."),
              paragraph("O programa é fornecido tal como está, sem qualquer garantia. As "
                        "sugestões e as correcções de professores e alunos são bem-vindas."),
              heading("Autoria"),

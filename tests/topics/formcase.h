@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <algorithm>
 #include <memory>
 
 struct FormCase {
@@ -23,19 +24,19 @@ struct FormCase {
     /// "Field=text" types into a field between two presses.
     QStringList pressed{};
     QStringList results{};  ///< result, text, ... as written with a decimal comma
-    QStringList messages{}; ///< every message, in order; see withoutIcon
+    QStringList messages{}; ///< every message, in order; see described
     QStringList drawing{};  ///< what the board must (or, with "!", must not) hold; see checkDrawing
 };
 Q_DECLARE_METATYPE(FormCase)
 
 namespace FormCases {
 
-/// The rows of one form's table, written as calls: row(typed, pressed,
-/// results, messages, drawing).
-struct Rows {
+/// Writes the rows of one form's table: row(typed, pressed, results, messages, drawing).
+struct CaseOf {
     Topic topic;
-    FormCase operator()(QStringList typed, QStringList pressed, QStringList results = {},
-                        QStringList messages = {}, QStringList drawing = {}) const {
+    FormCase operator()(const QStringList& typed, const QStringList& pressed,
+                        const QStringList& results = {}, const QStringList& messages = {},
+                        const QStringList& drawing = {}) const {
         return {topic, typed, pressed, results, messages, drawing};
     }
 };
@@ -49,11 +50,14 @@ inline QString error(const QString& description) {
 }
 inline const QString DivisionByZero = error(QStringLiteral("Divisão por zero."));
 
-/// A message expected without the information icon that every message but
-/// the generic error report carries.
-inline const QString NoIcon = QStringLiteral("[sem ícone] ");
-inline QString withoutIcon(const QString& text) {
-    return NoIcon + text;
+/// The fields Abcissa<n>, Ordenada<n> from n = first on, typed with the
+/// coordinates x, y of one point after another.
+inline QStringList pointFields(int first, const QStringList& coordinates) {
+    QStringList typed;
+    for (qsizetype i = 0; i + 1 < coordinates.size(); i += 2)
+        typed << QStringLiteral("Abcissa%1").arg(first + i / 2) << coordinates[i]
+              << QStringLiteral("Ordenada%1").arg(first + i / 2) << coordinates[i + 1];
+    return typed;
 }
 
 /// A result that reads as a number, a point or a text: never as a failed
@@ -96,53 +100,100 @@ inline PenSpec penOf(const QString& word) {
     return pen;
 }
 
-/// How many primitives of a kind ("line", "dot", "circle", "text", or
-/// "any" for all of them) the board holds in a pen.
-inline int countOf(const Board& board, const QString& kind, const PenSpec& pen) {
-    static const QStringList kinds{"window", "line", "dot", "circle", "text"}; // Primitive::Kind
-    int n = 0;
-    for (const Primitive& p : board.displayList())
-        n += p.kind != Primitive::Kind::Window &&
-             (kind == QLatin1String("any") || int(p.kind) == kinds.indexOf(kind)) &&
-             p.color == pen.colour && (!pen.width || p.width == pen.width) &&
-             (!pen.style || p.effectiveStyle() == *pen.style);
-    return n;
-}
-
-/// Whether the board holds one drawing line:
+/// Whether one primitive is the one a drawing line describes:
 ///   "dot V x y"              a 7-pixel dot
-///   "line V2 x1 y1 x2 y2"    a segment, either direction
-///   "circle V2 x y r"        a circle outline
+///   "line V2 x1 y1 x2 y2"    a segment, either direction (2 pixels when no width is given)
+///   "circle V2 x y r"        a circle outline (any pen when none is given)
 ///   "text A  2 "             a printed text (everything after the pen)
-///   "count V2 line 1"        exactly so many primitives of a kind in a pen
-inline bool holds(const Board& board, const QString& line) {
-    const QStringList w = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+inline bool matches(const Primitive& p, const QStringList& w, const QString& line) {
     const PenSpec pen = penOf(w.value(1));
     const auto n = [&](int i) { return numberOf(w.value(i)); };
+    const auto penIs = [&](int width) {
+        return p.width == width && (!pen.style || p.effectiveStyle() == *pen.style);
+    };
+    if (p.color != pen.colour) return false;
     const QString kind = w.value(0);
-    if (kind == QLatin1String("count"))
-        return countOf(board, w.value(2), pen) == w.value(3).toInt();
-    if (kind == QLatin1String("dot")) return hasDot(board, {n(2), n(3)}, pen.colour);
-    if (kind == QLatin1String("line"))
-        return hasSegment(board, {n(2), n(3)}, {n(4), n(5)}, pen.colour, pen.width ? pen.width : 2,
-                          pen.style);
-    if (kind == QLatin1String("circle")) return hasCircle(board, {n(2), n(3)}, n(4), pen.colour);
-    if (kind == QLatin1String("text")) {
-        const QString text = line.section(QLatin1Char(' '), 2);
-        for (const Primitive& p : primitives(board, Primitive::Kind::Text))
-            if (p.text == text && p.color == pen.colour) return true;
-        return false;
+    if (kind == QLatin1String("dot"))
+        return p.kind == Primitive::Kind::Dot && p.width == 7 && nearPoint(p.p1, {n(2), n(3)});
+    if (kind == QLatin1String("line")) {
+        const QPointF a(n(2), n(3)), b(n(4), n(5));
+        return p.kind == Primitive::Kind::Line && penIs(pen.width ? pen.width : 2) &&
+               ((nearPoint(p.p1, a) && nearPoint(p.p2, b)) ||
+                (nearPoint(p.p1, b) && nearPoint(p.p2, a)));
     }
+    if (kind == QLatin1String("circle"))
+        return p.kind == Primitive::Kind::Circle && (!pen.width || penIs(pen.width)) &&
+               nearPoint(p.p1, {n(2), n(3)}) && near(p.radius, n(4), 1e-6);
+    if (kind == QLatin1String("text"))
+        return p.kind == Primitive::Kind::Text && p.text == line.section(QLatin1Char(' '), 2);
     qFatal("unknown drawing line: %s", qPrintable(line));
 }
 
-inline void checkDrawing(const Board& board, const QStringList& drawing, bool comma) {
-    for (const QString& line : drawing) {
-        const bool absent = line.startsWith(QLatin1Char('!'));
-        QString wanted = absent ? line.mid(1) : line;
-        if (!comma && wanted.startsWith(QLatin1String("text"))) wanted = withDecimalPoint(wanted);
-        QVERIFY2(holds(board, wanted) != absent, qPrintable(line));
+/// Where a drawing line is first drawn at or after `from`; -1 when it is not.
+inline qsizetype find(const DisplayList& list, const QString& line, qsizetype from) {
+    const QStringList w = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (qsizetype i = std::max<qsizetype>(from, 0); i < qsizetype(list.size()); ++i)
+        if (matches(list[std::size_t(i)], w, line)) return i;
+    return -1;
+}
+
+/// "count V 0", "count A dot 3", "count V2 line 1": how many things (of one
+/// kind, or "any") are drawn in a pen.
+inline qsizetype count(const DisplayList& list, const QStringList& w) {
+    static const QStringList kinds{"window", "line", "dot", "circle", "text"};
+    const PenSpec pen = penOf(w.value(1));
+    const qsizetype kind = w.size() > 3 ? kinds.indexOf(w[2]) : -1;
+    return std::count_if(list.begin(), list.end(), [&](const Primitive& p) {
+        return p.kind != Primitive::Kind::Window && p.color == pen.colour &&
+               (kind < 0 || qsizetype(p.kind) == kind) && (!pen.width || p.width == pen.width) &&
+               (!pen.style || p.effectiveStyle() == *pen.style);
+    });
+}
+
+/// Checks the drawing lines against the board as the presses left it. Marks
+/// in front of a line, in this order: "@" checks the board as it stood when
+/// the first message was shown; ">" wants it drawn after the thing the line
+/// before it matched; "!" wants it not drawn at all.
+inline void checkDrawing(const DisplayList& end, const DisplayList& atMessage,
+                         const QStringList& drawing, bool comma) {
+    qsizetype previous = -1;
+    for (const QString& entry : drawing) {
+        QString line = entry;
+        const auto marked = [&line](char mark) {
+            const bool m = line.startsWith(QLatin1Char(mark));
+            if (m) line.remove(0, 1);
+            return m;
+        };
+        const DisplayList& list = marked('@') ? atMessage : end;
+        const bool after = marked('>');
+        const bool absent = marked('!');
+        if (!comma && line.startsWith(QLatin1String("text"))) line = withDecimalPoint(line);
+        const QStringList w = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (w.value(0) == QLatin1String("count")) {
+            const qsizetype n = count(list, w);
+            QVERIFY2(n == w.last().toInt(), qPrintable(entry + QStringLiteral(": %1").arg(n)));
+            continue;
+        }
+        const qsizetype at = find(list, line, after ? previous + 1 : 0);
+        QVERIFY2((at >= 0) != absent, qPrintable(entry));
+        if (at >= 0) previous = at;
     }
+}
+
+/// A message as the cases write it: marked when its icon is not the usual
+/// one (none for the generic error report, information for the others).
+inline QString described(const Message& m) {
+    const bool report = m.text.startsWith(QLatin1String("Erro:"));
+    if (report == (m.icon == MessageIcon::None)) return m.text;
+    return (m.icon == MessageIcon::None ? QStringLiteral("[no icon] ")
+                                        : QStringLiteral("[icon] ")) +
+           m.text;
+}
+inline QString noIcon(const QString& text) {
+    return QStringLiteral("[no icon] ") + text;
+}
+inline QString withoutIcon(const QString& text) {
+    return noIcon(text);
 }
 
 inline QString resultText(const QWidget& form, const QString& name) {
@@ -151,14 +202,22 @@ inline QString resultText(const QWidget& form, const QString& name) {
     return field ? field->text() : QStringLiteral("<no %1>").arg(name);
 }
 
-/// A fresh, real form whose messages are recorded, for the checks that
-/// are not table rows.
+/// A fresh, real form whose messages are recorded (with the drawing as it
+/// stood at the first of them), for the rows and the checks that are not rows.
 struct OpenForm {
     explicit OpenForm(Topic topic)
         : widget(createTopicForm(topic))
         , form(qobject_cast<ProblemForm*>(widget.get())) {
         if (form) form->setAttribute(Qt::WA_DeleteOnClose, false);
+        previous = setMessageHandler([this](QWidget*, const Message& m) {
+            if (messages.messages.empty()) atFirstMessage = form->board()->displayList();
+            messages.messages.push_back(m);
+        });
     }
+    ~OpenForm() { setMessageHandler(previous); }
+    OpenForm(const OpenForm&) = delete;
+    OpenForm& operator=(const OpenForm&) = delete;
+
     QLineEdit* field(const QString& name) const { return form->findChild<QLineEdit*>(name); }
     /// Types each text into the field named before it.
     void type(const QStringList& namesAndTexts) const {
@@ -183,22 +242,9 @@ struct OpenForm {
     NavigationRecorder navigation;
     std::unique_ptr<QWidget> widget;
     ProblemForm* form;
+    DisplayList atFirstMessage;
+    MessageHandler previous;
 };
-
-inline void checkMessages(const MessageRecorder& recorder, const QStringList& expected) {
-    QStringList texts;
-    for (const QString& m : expected)
-        texts << (m.startsWith(NoIcon) ? m.mid(NoIcon.size()) : m);
-    QCOMPARE(recorder.texts(), texts);
-    for (std::size_t i = 0; i < recorder.messages.size(); ++i) {
-        const Message& m = recorder.messages[i];
-        QCOMPARE(m.title, QStringLiteral("Ortoplano"));
-        const bool iconless =
-            m.text.startsWith(QLatin1String("Erro:")) || expected[qsizetype(i)].startsWith(NoIcon);
-        QVERIFY2(m.icon == (iconless ? MessageIcon::None : MessageIcon::Information),
-                 qPrintable(m.text));
-    }
-}
 
 /// Runs one case on a fresh form in one regional setting.
 inline void runOnce(const FormCase& c, bool comma) {
@@ -218,8 +264,13 @@ inline void runOnce(const FormCase& c, bool comma) {
         const QString expected = comma ? c.results[i + 1] : withDecimalPoint(c.results[i + 1]);
         QCOMPARE(resultText(*open.form, c.results[i]), expected);
     }
-    checkMessages(open.messages, c.messages);
-    checkDrawing(*open.form->board(), c.drawing, comma);
+    QStringList said;
+    for (const Message& m : open.messages.messages) {
+        QCOMPARE(m.title, QStringLiteral("Ortoplano"));
+        said << described(m);
+    }
+    QCOMPARE(said, c.messages);
+    checkDrawing(open.drawn(), open.atFirstMessage, c.drawing, comma);
 }
 
 /// A form fits a 1366 × 768 screen with room for its title bar, and a
@@ -228,8 +279,7 @@ inline void checkLayout(Topic topic) {
     const OpenForm open(topic);
     QVERIFY(open.form->width() <= 1366 && open.form->height() + 30 <= 768);
     for (const QLineEdit* field : open.form->findChildren<QLineEdit*>())
-        QVERIFY2(field->isHidden() || field->objectName().startsWith(QLatin1String("Resultado")) ||
-                     !field->accessibleName().isEmpty(),
+        QVERIFY2(field->isHidden() || !field->accessibleName().isEmpty(),
                  qPrintable(field->objectName()));
 }
 

@@ -1,332 +1,140 @@
-#include "circlereader.h"
-#include "problemform.h"
-#include "testsupport.h"
+// The circle-equation reader, through the frames that use it: the circle by
+// its equation on the first circle page reads every stage at once; the
+// tangent and intersection frames run its stages apart; the two-circle frame
+// of the third page refuses with its own texts.
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <memory>
-#include <optional>
+#include "formcase.h"
 
-namespace {
-
-/// A problem form with one circle field, read in its stages one after the
-/// other; it records how far the reading got and what it gave.
-class ReaderForm : public ProblemForm {
-public:
-    ReaderForm()
-        : ProblemForm(spec()) {
-        addFrame(QStringLiteral("Frame1"), QStringLiteral("Circunferência"))
-            .field(QStringLiteral("Text1"), QStringLiteral("x^2+y^2=4"),
-                   QStringLiteral("Equação da circunferência"))
-            .newRow()
-            .field(QStringLiteral("Depois"), QStringLiteral("0"), QStringLiteral("Depois"), false)
-            .dadosResolver(1, [this] { read(); });
-    }
-
-    /// Types `text` into the circle field and presses "Dados".
-    std::optional<Circle> readText(const QString& text) {
-        fieldNamed(QStringLiteral("Text1"))->setText(text);
-        QTest::mouseClick(findChild<QPushButton*>(QStringLiteral("Dados1")), Qt::LeftButton);
-        return circle;
-    }
-
-    QString fieldText() const { return fieldNamed(QStringLiteral("Text1"))->text(); }
-    QString scratchText() const { return scratch()->text(); }
-
-    CircleRefusals refusals;
-    bool staged = true; ///< the stages one by one, or LerEquacaoCircunferencia
-    QStringList stagesDone;
-    std::optional<Circle> circle;
-    std::optional<Real> readAfter; ///< the field "Depois", read after the circle
-
-private:
-    static FormSpec spec() {
-        FormSpec s;
-        s.objectName = QStringLiteral("FormLeitor");
-        s.title = QStringLiteral("LEITOR");
-        return s;
-    }
-
-    void read() {
-        stagesDone.clear();
-        circle.reset();
-        readAfter.reset();
-        QLineEdit* field = fieldNamed(QStringLiteral("Text1"));
-        if (staged) {
-            CircleEquationReader reader(*this, field, refusals);
-            reader.strip();
-            stagesDone << QStringLiteral("strip");
-            reader.checkCharacters();
-            stagesDone << QStringLiteral("check");
-            reader.sample();
-            stagesDone << QStringLiteral("sample");
-            circle = reader.radiusTest();
-            stagesDone << QStringLiteral("radius");
-        } else {
-            circle = LerEquacaoCircunferencia(*this, field, refusals);
-        }
-        readAfter = LerCampo(QStringLiteral("Depois"));
-    }
-};
-
-const QString NotACircle = QString::fromUtf8("A equação não representa uma circunferência.");
-const QString APoint = QString::fromUtf8("A equação representa um ponto.");
-
-} // namespace
+using namespace FormCases;
 
 class TestCircleReader : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-
-    void accepted_data();
-    void accepted();
-    void refused_data();
-    void refused();
-    void refusedByTheInterpreter_data();
-    void refusedByTheInterpreter();
-    void callerSuppliedRefusals_data();
-    void callerSuppliedRefusals();
-    void wholeReaderMatchesTheStages_data();
-    void wholeReaderMatchesTheStages();
-    void expandedAndCentredFormsAgree();
-    void variablesStaySetForThePress();
-
-private:
-    std::unique_ptr<MessageRecorder> messages;
-    std::unique_ptr<ReaderForm> form;
+    void cases_data();
+    void cases() {
+        QFETCH(FormCase, c);
+        run(c);
+    }
 };
 
-void TestCircleReader::init() {
-    useDecimalComma(true);
-    messages = std::make_unique<MessageRecorder>();
-    form = std::make_unique<ReaderForm>();
+namespace {
+const CaseOf c1{Topic::Circunferencia1};
+const CaseOf c3{Topic::Circunferencia3};
+const QString Undefined = error(QStringLiteral("Variável não definida: abc"));
+const QString Invalid = error(QStringLiteral("Argumento ou chamada de procedimento inválidos."));
+
+/// The equation typed into the circle frame: the field as written back, the
+/// rewritten text in the hidden field, and the circle drawn or the messages.
+FormCase read(const QString& text, const QString& stripped, const QString& rewritten,
+              const QString& circle, const QStringList& messages = {}) {
+    return c1(
+        {"Text1", text}, {"Resolver3"}, {"Text1", stripped, "TextA", rewritten}, messages,
+        {circle.isEmpty() ? QStringLiteral("count V 0") : QLatin1String("circle V2 ") + circle});
 }
 
-void TestCircleReader::cleanup() {
-    form.reset();
-    messages.reset();
-    useDecimalComma(true);
+FormCase refused(const QString& text, const QString& message, const QString& rewritten) {
+    return read(text, QString(text).remove(QLatin1Char(' ')), rewritten, {}, {message});
 }
+} // namespace
 
-void TestCircleReader::accepted_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("stripped");
-    QTest::addColumn<QString>("rewritten");
-    QTest::addColumn<double>("xc");
-    QTest::addColumn<double>("yc");
-    QTest::addColumn<double>("r");
-    QTest::newRow("blanks deleted") << "x^2 + y^2 = 4"
-                                    << "x^2+y^2=4"
-                                    << "x^2+y^2-(4)" << 0.0 << 0.0 << 2.0;
-    QTest::newRow("centre and radius") << "(x+1)^2+(y-2)^2=25"
-                                       << "(x+1)^2+(y-2)^2=25"
-                                       << "(x+1)^2+(y-2)^2-(25)" << -1.0 << 2.0 << 5.0;
-    QTest::newRow("A = B = 2") << "2x^2+2y^2-8=0"
-                               << "2x^2+2y^2-8=0"
-                               << "2x^2+2y^2-8-(0)" << 0.0 << 0.0 << 2.0;
-    QTest::newRow("general form") << "x^2+y^2-4x-6y-3=0"
-                                  << "x^2+y^2-4x-6y-3=0"
-                                  << "x^2+y^2-4x-6y-3-(0)" << 2.0 << 3.0 << 4.0;
-    QTest::newRow("irrational radius") << "x^2+y^2-2x-2y-38=0"
-                                       << "x^2+y^2-2x-2y-38=0"
-                                       << "x^2+y^2-2x-2y-38-(0)" << 1.0 << 1.0 << std::sqrt(40.0);
-    QTest::newRow("negative A") << "-x^2-y^2+9=0"
-                                << "-x^2-y^2+9=0"
-                                << "-x^2-y^2+9-(0)" << 0.0 << 0.0 << 3.0;
-    QTest::newRow("terms on both sides") << " x^2 = 4 - y^2 "
-                                         << "x^2=4-y^2"
-                                         << "x^2-(4-y^2)" << 0.0 << 0.0 << 2.0;
-    QTest::newRow("decimal data") << "(x-0.5)^2+(y+0.25)^2=2.25"
-                                  << "(x-0.5)^2+(y+0.25)^2=2.25"
-                                  << "(x-0.5)^2+(y+0.25)^2-(2.25)" << 0.5 << -0.25 << 1.5;
-    QTest::newRow("products, not powers") << "x*x+y*y=1"
-                                          << "x*x+y*y=1"
-                                          << "x*x+y*y-(1)" << 0.0 << 0.0 << 1.0;
-}
+void TestCircleReader::cases_data() {
+    QTest::addColumn<FormCase>("c");
+    QTest::newRow("blanks deleted") << read("x^2 + y^2 = 4", "x^2+y^2=4", "x^2+y^2-(4)", "0 0 2");
+    QTest::newRow("centre and radius")
+        << read("(x+1)^2+(y-2)^2=25", "(x+1)^2+(y-2)^2=25", "(x+1)^2+(y-2)^2-(25)", "-1 2 5");
+    QTest::newRow("A = B = 2") << read("2x^2+2y^2-8=0", "2x^2+2y^2-8=0", "2x^2+2y^2-8-(0)",
+                                       "0 0 2");
+    QTest::newRow("negative A") << read("-x^2-y^2+9=0", "-x^2-y^2+9=0", "-x^2-y^2+9-(0)", "0 0 3");
+    QTest::newRow("terms on both sides")
+        << read(" x^2 = 4 - y^2 ", "x^2=4-y^2", "x^2-(4-y^2)", "0 0 2");
+    QTest::newRow("decimal data") << read("(x-0.5)^2+(y+0.25)^2=2.25", "(x-0.5)^2+(y+0.25)^2=2.25",
+                                          "(x-0.5)^2+(y+0.25)^2-(2.25)", "0.5 -0.25 1.5");
+    QTest::newRow("products, not powers") << read("x*x+y*y=1", "x*x+y*y=1", "x*x+y*y-(1)", "0 0 1");
 
-void TestCircleReader::accepted() {
-    QFETCH(QString, text);
-    QFETCH(QString, stripped);
-    QFETCH(QString, rewritten);
-    QFETCH(double, xc);
-    QFETCH(double, yc);
-    QFETCH(double, r);
-    for (bool comma : {true, false}) {
-        useDecimalComma(comma);
-        messages->clear();
-        const std::optional<Circle> c = form->readText(text);
-        QVERIFY2(c.has_value(), qPrintable(messages->texts().join(QLatin1Char('|'))));
-        QCOMPARE(form->fieldText(), stripped);
-        QCOMPARE(form->scratchText(), rewritten);
-        QCOMPARE(c->xc.value(), xc);
-        QCOMPARE(c->yc.value(), yc);
-        QCOMPARE(c->r.value(), r);
-        QVERIFY(messages->messages.empty());
-        QVERIFY(!form->ModoResolver());
-    }
-}
+    // Refused by their shape or radius, after the rewriting; refused by their
+    // characters, before it: the hidden field keeps its text.
+    QTest::newRow("A differs from B") << refused("x^2+2y^2=4", NotACircle, "x^2+2y^2-(4)");
+    QTest::newRow("a product xy") << refused("x^2+x*y+y^2=1", NotACircle, "x^2+x*y+y^2-(1)");
+    QTest::newRow("A = 0") << refused("y^2=x", NotACircle, "y^2-(x)");
+    QTest::newRow("B = 0") << refused("x^2=y", NotACircle, "x^2-(y)");
+    QTest::newRow("hyperbola") << refused("x^2-y^2=1", NotACircle, "x^2-y^2-(1)");
+    QTest::newRow("imaginary") << refused("x^2+y^2+4=0", NotACircle, "x^2+y^2+4-(0)");
+    QTest::newRow("a point") << refused("x^2+y^2=0", APoint, "x^2+y^2-(0)");
+    QTest::newRow("a point elsewhere")
+        << refused("(x-1)^2+(y+2)^2=0", APoint, "(x-1)^2+(y+2)^2-(0)");
+    QTest::newRow("fourth power") << refused("x^4+y^2=1", NotACircle, "TextA");
+    QTest::newRow("third power") << refused("x^3 + y^3 = 1", NotACircle, "TextA");
+    QTest::newRow("less than") << refused("x^2+y^2<1", NotACircle, "TextA");
+    QTest::newRow("greater than") << refused("x^2+y^2>1", NotACircle, "TextA");
+    QTest::newRow("10^30 holds ^3") << refused("x^2+y^2=10^30", NotACircle, "TextA");
+    QTest::newRow("refused though it has no =") << refused(">", NotACircle, "TextA");
 
-void TestCircleReader::refused_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QStringList>("stagesDone");
-    const QStringList atCharacters{"strip"};
-    const QStringList atShape{"strip", "check"};
-    const QStringList atRadius{"strip", "check", "sample"};
-    QTest::newRow("A differs from B") << "x^2+2y^2=4" << NotACircle << atShape;
-    QTest::newRow("a product xy, C not 0") << "x^2+x*y+y^2=1" << NotACircle << atShape;
-    QTest::newRow("A = 0") << "y^2=x" << NotACircle << atShape;
-    QTest::newRow("B = 0") << "x^2=y" << NotACircle << atShape;
-    QTest::newRow("a line") << "x+y=1" << NotACircle << atShape;
-    QTest::newRow("no variable") << "0=0" << NotACircle << atShape;
-    QTest::newRow("hyperbola") << "x^2-y^2=1" << NotACircle << atShape;
-    QTest::newRow("imaginary circle") << "x^2+y^2+4=0" << NotACircle << atRadius;
-    QTest::newRow("a point at the origin") << "x^2+y^2=0" << APoint << atRadius;
-    QTest::newRow("a point elsewhere") << "(x-1)^2+(y+2)^2=0" << APoint << atRadius;
-    QTest::newRow("fourth power") << "x^4+y^2=1" << NotACircle << atCharacters;
-    QTest::newRow("third power") << "x^3+y^3=1" << NotACircle << atCharacters;
-    QTest::newRow("less than") << "x^2+y^2<1" << NotACircle << atCharacters;
-    QTest::newRow("greater than") << "x^2+y^2>1" << NotACircle << atCharacters;
-    // The test looks at characters only: 10^30 holds "^3".
-    QTest::newRow("an exponent that starts with 3")
-        << "x^2+y^2=10^30" << NotACircle << atCharacters;
-    QTest::newRow("refused even without =") << ">" << NotACircle << atCharacters;
-}
-
-void TestCircleReader::refused() {
-    QFETCH(QString, text);
-    QFETCH(QString, message);
-    QFETCH(QStringList, stagesDone);
-    for (bool comma : {true, false}) {
-        useDecimalComma(comma);
-        messages->clear();
-        form->scratch()->setText(QStringLiteral("TextA"));
-        QVERIFY(!form->readText(text).has_value());
-        QCOMPARE(form->stagesDone, stagesDone);
-        QCOMPARE(messages->messages.size(), std::size_t(1));
-        QCOMPARE(messages->messages[0], (Message{message, MessageIcon::Information}));
-        QCOMPARE(form->fieldText(), text.remove(QLatin1Char(' ')));
-        // A text refused for its characters is never rewritten or sampled.
-        QCOMPARE(form->scratchText() == QLatin1String("TextA"), stagesDone.size() == 1);
-        QVERIFY(!form->readAfter.has_value());
-        QVERIFY(!form->ModoResolver());
-    }
-}
-
-void TestCircleReader::refusedByTheInterpreter_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("description");
-    // "xy" is one variable name for the interpreter, not a product.
-    QTest::newRow("xy is a name") << "x^2+xy+y^2=1"
-                                  << QString::fromUtf8("Variável não definida: xy");
-    QTest::newRow("other variable") << "x^2+z^2=1" << QString::fromUtf8("Variável não definida: z");
-    QTest::newRow("no =") << "x^2+y^2"
-                          << QString::fromUtf8("Argumento ou chamada de procedimento inválidos.");
-    QTest::newRow("empty") << ""
-                           << QString::fromUtf8("Argumento ou chamada de procedimento inválidos.");
-    QTest::newRow("unbalanced") << "(x^2+y^2=1"
-                                << QString::fromUtf8("Número de parênteses incorrecto.");
+    // Texts the interpreter refuses: the generic error report.
+    const auto fault = [](const QString& text, const char* description) {
+        return c1({"Text1", text}, {"Resolver3"}, {}, {error(description)}, {"count V 0"});
+    };
+    QTest::newRow("xy is one name") << fault("x^2+xy+y^2=1", "Variável não definida: xy");
+    QTest::newRow("another variable") << fault("x^2+z^2=1", "Variável não definida: z");
+    QTest::newRow("no =") << fault("x^2+y^2", "Argumento ou chamada de procedimento inválidos.");
+    QTest::newRow("empty") << fault("", "Argumento ou chamada de procedimento inválidos.");
+    QTest::newRow("unbalanced") << fault("(x^2+y^2=1", "Número de parênteses incorrecto.");
     QTest::newRow("overflowing coefficient")
-        << "10^200*10^108*x^2+y^2=1" << QString::fromUtf8("Capacidade excedida.");
-}
+        << fault("10^200*10^108*x^2+y^2=1", "Capacidade excedida.");
 
-void TestCircleReader::refusedByTheInterpreter() {
-    QFETCH(QString, text);
-    QFETCH(QString, description);
-    QVERIFY(!form->readText(text).has_value());
-    QCOMPARE(messages->messages.size(), std::size_t(1));
-    QCOMPARE(messages->messages[0].text, QStringLiteral("Erro:\n\n") + description);
-    QCOMPARE(messages->messages[0].icon, MessageIcon::None);
-    QVERIFY(!form->ModoResolver());
-}
+    // The tangent frame reads P between the sampling and the radius test;
+    // the reader leaves y set by its last sample, at (1, 2).
+    const auto tangent = [](const QString& circle, const QString& abscissa,
+                            const QStringList& said) {
+        return c1({"Text4", circle, "Abcissa2", abscissa}, {"Resolver4"}, {}, said, {"count A 0"});
+    };
+    QTest::newRow("characters before P") << tangent("x^2+y^2<9", "abc", {NotACircle});
+    QTest::newRow("shape before P") << tangent("x^2+2y^2=1", "abc", {NotACircle});
+    QTest::newRow("P before the radius test") << tangent("x^2+y^2=0", "abc", {Undefined});
+    QTest::newRow("then the radius test") << tangent("x^2+y^2=0", "1", {APoint});
+    QTest::newRow("y stays set for the press")
+        << c1({"Text4", "x^2+y^2=5", "Abcissa2", "x+1", "Ordenada2", "y"}, {"Resolver4"},
+              {"Resultado4", "x+2y-5=0"});
 
-void TestCircleReader::callerSuppliedRefusals_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("message");
-    const QString mine = QString::fromUtf8("A primeira equação não representa uma circunferência.");
-    const QString myPoint = QString::fromUtf8("A primeira equação representa um ponto.");
-    QTest::newRow("characters") << "x^3+y^2=1" << mine;
-    QTest::newRow("shape") << "x^2+2y^2=1" << mine;
-    QTest::newRow("k < 0") << "x^2+y^2=-1" << mine;
-    QTest::newRow("k = 0") << "x^2+y^2=0" << myPoint;
-}
+    // The intersection frame: both fields written back, the line's characters
+    // tested, the circle's, the circle sampled and its radius tested, and the
+    // line sampled last; all before the board is cleared.
+    const auto meeting = [](const QString& line, const QString& circle, const QString& message) {
+        return c1({"Text5", line, "Text7", circle}, {"Resolver3", "Resolver5"},
+                  {"Text5", QString(line).remove(QLatin1Char(' ')), "Text7",
+                   QString(circle).remove(QLatin1Char(' '))},
+                  {message}, {"circle V2 2 3 4"});
+    };
+    QTest::newRow("both written back, the line refused")
+        << meeting(" x ^2 = y ", " x^2 + y^2 = 4 ", NotALineText);
+    QTest::newRow("the line tested before the circle is split")
+        << meeting("x > 1", "x^2 + y^2", NotALineText);
+    QTest::newRow("the line tested before the circle")
+        << meeting("x^2=y", "x^3+y^2=1", NotALineText);
+    QTest::newRow("the circle's characters") << meeting("3x-2y+1=0", "x^2+y^2>1", NotACircle);
+    QTest::newRow("the circle sampled before the line")
+        << meeting("abc = 0", "x^2+2y^2=1", NotACircle);
+    QTest::newRow("its radius tested before the line") << meeting("abc=0", "x^2+y^2=0", APoint);
+    QTest::newRow("the line sampled last") << meeting("abc=0", "x^2+y^2=1", Undefined);
+    QTest::newRow("a circle without =") << meeting("3x-2y+1=0", "x^2+y^2", Invalid);
 
-void TestCircleReader::callerSuppliedRefusals() {
-    QFETCH(QString, text);
-    QFETCH(QString, message);
-    form->refusals = {QString::fromUtf8("A primeira equação não representa uma circunferência."),
-                      QString::fromUtf8("A primeira equação representa um ponto.")};
-    for (bool staged : {true, false}) {
-        form->staged = staged;
-        messages->clear();
-        QVERIFY(!form->readText(text).has_value());
-        QCOMPARE(messages->texts(), QStringList{message});
-        QCOMPARE(messages->messages[0].icon, MessageIcon::Information);
-    }
-}
-
-void TestCircleReader::wholeReaderMatchesTheStages_data() {
-    QTest::addColumn<QString>("text");
-    QTest::newRow("accepted") << "(x - 3)^2 + (y + 4)^2 = 36";
-    QTest::newRow("shape") << "x^2+2y^2=4";
-    QTest::newRow("point") << "x^2+y^2=0";
-    QTest::newRow("characters") << "x^2+y^2<9";
-    QTest::newRow("interpreter") << "x^2+y^2=w";
-}
-
-void TestCircleReader::wholeReaderMatchesTheStages() {
-    QFETCH(QString, text);
-    form->staged = true;
-    const std::optional<Circle> staged = form->readText(text);
-    const QStringList stagedMessages = messages->texts();
-    const QString stagedScratch = form->scratchText();
-    messages->clear();
-    form->scratch()->setText(QStringLiteral("TextA"));
-    form->staged = false;
-    const std::optional<Circle> whole = form->readText(text);
-    QCOMPARE(messages->texts(), stagedMessages);
-    QCOMPARE(form->scratchText(), stagedScratch);
-    QCOMPARE(whole.has_value(), staged.has_value());
-    if (whole) {
-        QCOMPARE(whole->xc.value(), staged->xc.value());
-        QCOMPARE(whole->yc.value(), staged->yc.value());
-        QCOMPARE(whole->r.value(), staged->r.value());
-    }
-}
-
-void TestCircleReader::expandedAndCentredFormsAgree() {
-    // Integer data keep every sample exact, so both arrangements of each
-    // circle must give back its centre and radius exactly.
-    for (int xc = -3; xc <= 3; ++xc) {
-        for (int yc = -3; yc <= 3; ++yc) {
-            for (int r : {1, 2, 7}) {
-                const QString centred =
-                    QStringLiteral("(x-(%1))^2+(y-(%2))^2=%3^2").arg(xc).arg(yc).arg(r);
-                const QString expanded = QStringLiteral("x^2+y^2+(%1)*x+(%2)*y+(%3)=0")
-                                             .arg(-2 * xc)
-                                             .arg(-2 * yc)
-                                             .arg(xc * xc + yc * yc - r * r);
-                for (const QString& text : {centred, expanded}) {
-                    const std::optional<Circle> c = form->readText(text);
-                    QVERIFY2(c.has_value(), qPrintable(text));
-                    QCOMPARE(c->xc.value(), double(xc));
-                    QCOMPARE(c->yc.value(), double(yc));
-                    QCOMPARE(c->r.value(), double(r));
-                }
-            }
-        }
-    }
-    QVERIFY(messages->messages.empty());
-}
-
-void TestCircleReader::variablesStaySetForThePress() {
-    // The last sample is taken at (1, 2): a field read after the circle sees
-    // y = 2, while the input reader sets x to 0 itself.
-    form->findChild<QLineEdit*>(QStringLiteral("Depois"))->setText(QStringLiteral("10*y+x+1"));
-    QVERIFY(form->readText(QStringLiteral("x^2+y^2=1")).has_value());
-    QCOMPARE(form->readAfter->value(), 21.0);
+    // The two-circle frame says which equation it refuses.
+    const auto two = [](const QString& first, const QString& second, const char* message) {
+        return c3({"Text6", first, "Text7", second}, {"Resolver1"}, {"Resultado1", ""},
+                  {QString::fromUtf8(message)}, {"count A 0", "count V 0"});
+    };
+    const char* firstNot = "A primeira equação não representa uma circunferência.";
+    const char* secondNot = "A segunda equação não representa uma circunferência.";
+    QTest::newRow("first, shape") << two("x^2+2y^2=4", "x^2+y^2=4", firstNot);
+    QTest::newRow("first, characters") << two("x^2+y^2<4", "x^2+y^2=4", firstNot);
+    QTest::newRow("first, imaginary") << two("x^2+y^2+4=0", "x^2+y^2=4", firstNot);
+    QTest::newRow("first, a point")
+        << two("x^2+y^2=0", "x^2+y^2=4", "A primeira equação representa um ponto.");
+    QTest::newRow("second, shape") << two("x^2+y^2=4", "x^2+x*y+y^2=1", secondNot);
+    QTest::newRow("second, characters") << two("x^2+y^2=4", "x^4+y^2=1", secondNot);
+    QTest::newRow("second, imaginary") << two("x^2+y^2=4", "(x-1)^2+y^2=-1", secondNot);
+    QTest::newRow("second, a point")
+        << two("x^2+y^2=4", "(x-3)^2+(y+1)^2=0", "A segunda equação representa um ponto.");
+    QTest::newRow("both refused, the first speaks") << two("y^2=x", "x^2+y^2=0", firstNot);
 }
 
 QTEST_MAIN(TestCircleReader)

@@ -16,7 +16,7 @@ private slots:
 
 void TestLines1Form::cases_data() {
     QTest::addColumn<FormCase>("c");
-    const Rows row{Topic::Recta1};
+    const CaseOf row{Topic::Recta1};
     const QStringList wide{"Xmin", "-30", "Xmax", "30", "Ymin", "-30", "Ymax", "30"};
     const QString noLine =
         QStringLiteral("Não há recta nessas condições. Altere as coordenadas dos pontos.");

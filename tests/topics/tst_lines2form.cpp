@@ -15,7 +15,7 @@ private slots:
 
 void TestLines2Form::cases_data() {
     QTest::addColumn<FormCase>("c");
-    const Rows row{Topic::Recta2};
+    const CaseOf row{Topic::Recta2};
     const QString parallel = QStringLiteral("As rectas são paralelas.");
     const QString coincident = QStringLiteral("As rectas são coincidentes.");
     const QString notParallel = QStringLiteral("As rectas não são paralelas.");

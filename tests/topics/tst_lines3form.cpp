@@ -44,7 +44,7 @@ private slots:
 
 void TestLines3Form::cases_data() {
     QTest::addColumn<FormCase>("c");
-    const Rows row{Topic::Recta3};
+    const CaseOf row{Topic::Recta3};
     const QString collinear = QStringLiteral("Os pontos estão em linha recta.");
     const QString notCollinear = QStringLiteral("Os pontos não estão em linha recta.");
     const QString parallel = QStringLiteral("As rectas são paralelas.");

@@ -25,7 +25,7 @@ private slots:
 
 void TestLines4Form::cases_data() {
     QTest::addColumn<FormCase>("c");
-    const Rows row{Topic::Recta4};
+    const CaseOf row{Topic::Recta4};
     const QString badInclination =
         QStringLiteral("A inclinação de uma recta não pode ser negativa nem maior que 180 graus");
     const QString noVerb = QStringLiteral("As rectas paralelas.");
