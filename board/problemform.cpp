@@ -1,5 +1,6 @@
 #include "problemform.h"
 
+#include "accessiblewindow.h"
 #include "activation.h"
 #include "clsequation.h"
 #include "equationsampler.h"
@@ -65,8 +66,11 @@ ProblemForm::ProblemForm(const FormSpec& spec, QWidget* parent)
     , m_spec(spec)
     , m_board(new Board(this)) {
     ActivationTracker::install();
+    announceAsWindow("ProblemForm");
     setObjectName(spec.objectName);
     setWindowTitle(QStringLiteral("ORTOPLANO PLANA"));
+    // Every form has the same caption; a screen reader says which topic it is.
+    setAccessibleName(spec.title + QStringLiteral(" — ORTOPLANO PLANA"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(namedFont(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), 11));
     buildCommonPart();
@@ -185,7 +189,7 @@ void ProblemForm::buildEixosFrame(QWidget* panel) {
         field->setFixedWidth(48);
         field->setAccessibleName(QString::fromUtf8(b.label).chopped(1));
         label->setBuddy(field);
-        auto* spin = new SpinArrows(QString::fromLatin1(b.spin), box);
+        auto* spin = new SpinArrows(QString::fromLatin1(b.spin), field->accessibleName(), box);
         spin->setAccessibleName(QString::fromUtf8(b.spinTip));
         if (m_spec.spinToolTips) spin->setToolTip(QString::fromUtf8(b.spinTip));
         const int index = static_cast<int>(i);
@@ -591,6 +595,13 @@ QHBoxLayout* FrameBuilder::currentRow() {
 void FrameBuilder::add(QWidget* widget, int stretch) {
     QHBoxLayout* row = currentRow();
     row->insertWidget(row->count() - 1, widget, stretch);
+    m_caption = qobject_cast<QLabel*>(widget);
+}
+
+void FrameBuilder::labelResult(QWidget* result) {
+    // An empty result is announced by its caption rather than by the frame's
+    // title, and a filled one as the caption's answer.
+    if (m_caption && !m_caption->buddy()) m_caption->setBuddy(result);
 }
 
 FrameBuilder& FrameBuilder::newRow() {
@@ -624,7 +635,9 @@ FrameBuilder& FrameBuilder::point(const QString& abscissa, const QString& x,
     field(abscissa, x, QObject::tr("Abcissa de %1").arg(pointName), false);
     text(QStringLiteral(","));
     field(ordinate, y, QObject::tr("Ordenada de %1").arg(pointName), false);
-    return text(QStringLiteral(")"));
+    text(QStringLiteral(")"));
+    m_caption = nullptr; // a closing parenthesis names nothing
+    return *this;
 }
 
 FrameBuilder& FrameBuilder::option(const QString& name, const QString& caption,
@@ -645,7 +658,9 @@ FrameBuilder& FrameBuilder::result(const QString& name) {
     label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     label->setMinimumWidth(90);
     label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    labelResult(label);
     add(label, 1);
+    m_caption = nullptr; // one result does not name the next
     return *this;
 }
 
@@ -654,6 +669,7 @@ FrameBuilder& FrameBuilder::resultField(const QString& name) {
     field->setObjectName(name);
     field->setAccessibleDescription(QObject::tr("Resultado"));
     field->setMinimumWidth(90);
+    labelResult(field);
     add(field, 1);
     return *this;
 }

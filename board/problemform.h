@@ -74,12 +74,15 @@ public:
 private:
     QHBoxLayout* currentRow();
     void add(QWidget* widget, int stretch = 0);
+    /// The caption just before a result names it for a screen reader.
+    void labelResult(QWidget* result);
 
     ProblemForm* m_form;
     QGroupBox* m_box;
     QVBoxLayout* m_rows;
     QVBoxLayout* m_buttons;
     QHBoxLayout* m_row = nullptr;
+    QLabel* m_caption = nullptr; ///< the text just added, if the last item was one
 };
 
 /// The common part of the nine problem forms: title, board, viewport frame,

@@ -1,6 +1,7 @@
 #include "testform.h"
 #include "testsupport.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -69,6 +70,8 @@ private slots:
     void absurdViewportsFinish();
     void spinArrows_data();
     void spinArrows();
+    void spinArrowsAreNamedForTheirField();
+    void formIsAnnouncedAsAWindow();
     void lineAcrossTheViewport_data();
     void lineAcrossTheViewport();
     void degenerateLineIsReported();
@@ -366,6 +369,23 @@ void TestProblemForm::spinArrows() {
                           form->field("Ymin")->text(), form->field("Ymax")->text()};
     QCOMPARE(now, after);
     QCOMPARE(form->board()->displayList().size(), std::size_t(2)); // nothing redrawn
+}
+
+void TestProblemForm::spinArrowsAreNamedForTheirField() {
+    const auto spoken = [&](const char* arrow) {
+        return form->findChild<QToolButton*>(QLatin1String(arrow))->accessibleName();
+    };
+    QCOMPARE(spoken("UpDown1_up"), QStringLiteral("Aumentar Xmínimo"));
+    QCOMPARE(spoken("UpDown2_down"), QStringLiteral("Diminuir Ymínimo"));
+    QCOMPARE(spoken("UpDown3_up"), QStringLiteral("Aumentar Xmáximo"));
+    QCOMPARE(spoken("UpDown4_down"), QStringLiteral("Diminuir Ymáximo"));
+}
+
+void TestProblemForm::formIsAnnouncedAsAWindow() {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("TESTE — ORTOPLANO PLANA"));
+    QCOMPARE(form->windowTitle(), QStringLiteral("ORTOPLANO PLANA"));
 }
 
 void TestProblemForm::lineAcrossTheViewport_data() {
