@@ -15,6 +15,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -23,6 +24,7 @@
 #include <QScopeGuard>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <new>
@@ -113,6 +115,7 @@ void ProblemForm::buildCommonPart() {
 
 void ProblemForm::buildButtonRow() {
     auto* row = new QWidget(this);
+    m_buttonRow = row;
     row->setObjectName(QStringLiteral("Botoes"));
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(FormMargin, FormMargin, FormMargin, 0);
@@ -189,6 +192,7 @@ void ProblemForm::buildEixosFrame(QWidget* panel) {
         field->setFixedWidth(48);
         field->setAccessibleName(QString::fromUtf8(b.label).chopped(1));
         label->setBuddy(field);
+        field->installEventFilter(this);
         auto* spin = new SpinArrows(QString::fromLatin1(b.spin), field->accessibleName(), box);
         spin->setAccessibleName(QString::fromUtf8(b.spinTip));
         if (m_spec.spinToolTips) spin->setToolTip(QString::fromUtf8(b.spinTip));
@@ -561,6 +565,7 @@ void ProblemForm::DesenharRecta(const Line& l) {
 // --- activation -----------------------------------------------------------
 
 bool ProblemForm::event(QEvent* e) {
+    if (e->type() == QEvent::Polish) putButtonRowLastInTabOrder();
     if (e->type() == QEvent::WindowActivate && ActivationTracker::previous() != this) {
         // Coming back from another window of the program shows the bare axes.
         // The viewport may not be readable: there is no error report outside
@@ -571,6 +576,32 @@ bool ProblemForm::event(QEvent* e) {
         }
     }
     return QWidget::event(e);
+}
+
+// --- keyboard -------------------------------------------------------------
+
+bool ProblemForm::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, e);
+    const auto* key = static_cast<QKeyEvent*>(e);
+    const int delta = key->key() == Qt::Key_Up ? 1 : key->key() == Qt::Key_Down ? -1 : 0;
+    const auto field = std::find(m_bounds.begin(), m_bounds.end(), watched);
+    if (delta == 0 || key->modifiers() != Qt::NoModifier || field == m_bounds.end())
+        return QWidget::eventFilter(watched, e);
+    stepSpin(int(field - m_bounds.begin()), delta);
+    return true;
+}
+
+/// The button row is built before the subclass adds its frames, so Tab would
+/// reach it first; a keyboard user meets it last, after the frames, as the
+/// window is read.
+void ProblemForm::putButtonRowLastInTabOrder() {
+    QWidget* last = nullptr;
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+        if (m_panel->isAncestorOf(w)) last = w;
+    for (QWidget* button : m_buttonRow->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (last) setTabOrder(last, button);
+        last = button;
+    }
 }
 
 // --- FrameBuilder ---------------------------------------------------------

@@ -155,6 +155,8 @@ protected:
     void setResult(const QString& name, const QString& text);
     void inform(const QString& text, bool withIcon = true);
     bool event(QEvent* event) override;
+    /// Up and Down in a viewport field act as the field's spin arrows.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class FrameBuilder;
@@ -166,10 +168,12 @@ private:
     void drawGraduation();
     void drawGrid();
     void stepSpin(int index, int delta);
+    void putButtonRowLastInTabOrder();
 
     FormSpec m_spec;
     Board* m_board;
     QWidget* m_panel = nullptr;
+    QWidget* m_buttonRow = nullptr;
     QLineEdit* m_scratch = nullptr;
     QCheckBox* m_grid = nullptr;
     std::array<QLineEdit*, 4> m_bounds{}; ///< Xmin, Xmax, Ymin, Ymax

@@ -11,7 +11,7 @@ QToolButton* arrowButton(Qt::ArrowType type, const QString& name, const QString&
     button->setArrowType(type);
     button->setFixedSize(16, 11);
     button->setAutoRepeat(true);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setFocusPolicy(Qt::NoFocus); // the field's own Up and Down keys do the same
     button->setAccessibleName(spoken);
     return button;
 }
