@@ -61,6 +61,18 @@ bool reachEntry(Shell& shell, const QString& caption) {
     return false;
 }
 
+/// Whether a picture holds pixels of the program's pure blue and red.
+bool bluePlusRed(const QImage& image) {
+    bool blue = false, red = false;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            blue = blue || (qBlue(p) > 220 && qRed(p) < 60 && qGreen(p) < 60);
+            red = red || (qRed(p) > 220 && qBlue(p) < 60 && qGreen(p) < 60);
+        }
+    return blue && red;
+}
+
 int windowsNamed(const QString& name) {
     int count = 0;
     for (QWidget* window : QApplication::topLevelWidgets())
@@ -88,6 +100,7 @@ private slots:
     void windowsFitASmallScreen();
     void titleLabels();
     void problemFormReachesViewersAndEndsTheRun();
+    void windowsCarryTheProgramIcon();
     void altAndArrowsMeetEveryEntryThatCanBeChosen();
     void enterOpensTheEntryReached_data();
     void enterOpensTheEntryReached();
@@ -343,6 +356,18 @@ void TestMainWindow::problemFormReachesViewersAndEndsTheRun() {
     QTRY_VERIFY(!form);
     QVERIFY(!shell.mainWindow()->isVisible());
     QVERIFY(!shell.viewer(HelpPage::Instrucoes)->isVisible());
+}
+
+void TestMainWindow::windowsCarryTheProgramIcon() {
+    int endRuns = 0;
+    FakeForms forms;
+    forms.built = {Topic::Pontos};
+    Shell shell(forms.hooks(&endRuns));
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("pt.escola.Ortoplano"));
+    QVERIFY(bluePlusRed(shell.mainWindow()->windowIcon().pixmap(48, 48).toImage()));
+    shell.showHelp(HelpPage::Indice);
+    QCOMPARE(shell.viewer(HelpPage::Indice)->windowIcon().cacheKey(),
+             shell.mainWindow()->windowIcon().cacheKey());
 }
 
 void TestMainWindow::altAndArrowsMeetEveryEntryThatCanBeChosen() {
