@@ -122,9 +122,6 @@ void pointsOnAxes(QPainter& painter) {
     dot(painter, m, Red, 3);
 }
 
-} // namespace
-
-namespace {
 /// What each figure shows, for a screen reader.
 QString spokenName(Figure::Kind kind) {
     switch (kind) {
