@@ -1,5 +1,6 @@
 #include "problemform.h"
 
+#include "accessiblewindow.h"
 #include "activation.h"
 #include "boardmenu.h"
 #include "clsequation.h"
@@ -15,6 +16,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -23,6 +25,7 @@
 #include <QScopeGuard>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <new>
@@ -119,8 +122,11 @@ ProblemForm::ProblemForm(const FormSpec& spec, QWidget* parent)
     , m_spec(spec)
     , m_board(new Board(this)) {
     ActivationTracker::install();
+    announceAsWindow("ProblemForm");
     setObjectName(spec.objectName);
     setWindowTitle(QStringLiteral("ORTOPLANO PLANA"));
+    // Every form has the same caption; a screen reader says which topic it is.
+    setAccessibleName(spec.title + QStringLiteral(" — ORTOPLANO PLANA"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(namedFont(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), 11));
     buildCommonPart();
@@ -165,6 +171,7 @@ void ProblemForm::buildCommonPart() {
 
 void ProblemForm::buildButtonRow() {
     auto* row = new QWidget(this);
+    m_buttonRow = row;
     row->setObjectName(QStringLiteral("Botoes"));
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(FormMargin, FormMargin, FormMargin, 0);
@@ -241,7 +248,8 @@ void ProblemForm::buildEixosFrame(QWidget* panel) {
         field->setFixedWidth(48);
         field->setAccessibleName(QString::fromUtf8(b.label).chopped(1));
         label->setBuddy(field);
-        auto* spin = new SpinArrows(QString::fromLatin1(b.spin), box);
+        field->installEventFilter(this);
+        auto* spin = new SpinArrows(QString::fromLatin1(b.spin), field->accessibleName(), box);
         spin->setAccessibleName(QString::fromUtf8(b.spinTip));
         if (m_spec.spinToolTips) spin->setToolTip(QString::fromUtf8(b.spinTip));
         const int index = static_cast<int>(i);
@@ -627,19 +635,14 @@ void ProblemForm::DesenharRecta(const Line& l) {
 
 // --- activation -----------------------------------------------------------
 
-void ProblemForm::keepFirstFocusOffTheBoard() {
-    // The board is built first, so it heads the focus chain: Tab reaches it
-    // after the form's last control, and the form opens with the focus on
-    // the first control after it, the viewport's first field.
-    if (focusWidget()) return;
-    QWidget* w = m_board->nextInFocusChain();
-    while (w != this && !((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(this)))
-        w = w->nextInFocusChain();
-    if (w != this) w->setFocus();
+void ProblemForm::focusFirstField() {
+    // The form opens with the focus on the viewport's first field.
+    if (!focusWidget()) m_bounds.front()->setFocus();
 }
 
 bool ProblemForm::event(QEvent* e) {
-    if (e->type() == QEvent::Show) keepFirstFocusOffTheBoard();
+    if (e->type() == QEvent::Show) focusFirstField();
+    if (e->type() == QEvent::Polish) arrangeTabOrder();
     if (e->type() == QEvent::WindowActivate && ActivationTracker::previous() != this) {
         // Coming back from another window of the program shows the bare axes.
         // The viewport may not be readable: there is no error report outside
@@ -650,6 +653,36 @@ bool ProblemForm::event(QEvent* e) {
         }
     }
     return QWidget::event(e);
+}
+
+// --- keyboard -------------------------------------------------------------
+
+bool ProblemForm::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, e);
+    const auto* key = static_cast<QKeyEvent*>(e);
+    const int delta = key->key() == Qt::Key_Up ? 1 : key->key() == Qt::Key_Down ? -1 : 0;
+    const auto field = std::find(m_bounds.begin(), m_bounds.end(), watched);
+    if (delta == 0 || key->modifiers() != Qt::NoModifier || field == m_bounds.end())
+        return QWidget::eventFilter(watched, e);
+    stepSpin(int(field - m_bounds.begin()), delta);
+    return true;
+}
+
+/// The button row is built before the subclass adds its frames, so Tab would
+/// reach it first; a keyboard user meets it last, after the frames, as the
+/// window is read.
+void ProblemForm::arrangeTabOrder() {
+    // Reading order: the viewport and the frames, then the board they draw
+    // on, then the row of buttons that lead elsewhere.
+    QWidget* last = nullptr;
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+        if (m_panel->isAncestorOf(w)) last = w;
+    if (last) setTabOrder(last, m_board);
+    last = m_board;
+    for (QWidget* button : m_buttonRow->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (last) setTabOrder(last, button);
+        last = button;
+    }
 }
 
 // --- FrameBuilder ---------------------------------------------------------
@@ -674,10 +707,23 @@ QHBoxLayout* FrameBuilder::currentRow() {
 void FrameBuilder::add(QWidget* widget, int stretch) {
     QHBoxLayout* row = currentRow();
     row->insertWidget(row->count() - 1, widget, stretch);
+    m_caption = qobject_cast<QLabel*>(widget);
+}
+
+void FrameBuilder::labelResult(QWidget* result) {
+    // An empty result is announced by its caption rather than by the frame's
+    // title, and a filled one as the caption's answer.
+    if (m_caption && !m_caption->buddy()) m_caption->setBuddy(result);
 }
 
 FrameBuilder& FrameBuilder::newRow() {
     m_row = nullptr;
+    return *this;
+}
+
+FrameBuilder& FrameBuilder::indent(int pixels) {
+    QHBoxLayout* row = currentRow();
+    row->insertSpacing(row->count() - 1, pixels);
     return *this;
 }
 
@@ -716,7 +762,9 @@ FrameBuilder& FrameBuilder::point(const QString& abscissa, const QString& x,
     field(abscissa, x, QObject::tr("Abcissa de %1").arg(pointName), false);
     text(QStringLiteral(","));
     field(ordinate, y, QObject::tr("Ordenada de %1").arg(pointName), false);
-    return text(QStringLiteral(")"));
+    text(QStringLiteral(")"));
+    m_caption = nullptr; // a closing parenthesis names nothing
+    return *this;
 }
 
 FrameBuilder& FrameBuilder::option(const QString& name, const QString& caption,
@@ -738,7 +786,9 @@ FrameBuilder& FrameBuilder::result(const QString& name) {
     label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     label->setMinimumWidth(90);
     label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    labelResult(label);
     add(label, 1);
+    m_caption = nullptr; // one result does not name the next
     return *this;
 }
 
@@ -748,6 +798,7 @@ FrameBuilder& FrameBuilder::resultField(const QString& name) {
     field->setProperty(ResultProperty, true);
     field->setAccessibleDescription(QObject::tr("Resultado"));
     field->setMinimumWidth(90);
+    labelResult(field);
     add(field, 1);
     return *this;
 }

@@ -84,6 +84,8 @@ public:
     /// A result written into an editable text field rather than a label.
     FrameBuilder& resultField(const QString& name);
     FrameBuilder& newRow();
+    /// Empty room at the start of a row, to set it under the caption above.
+    FrameBuilder& indent(int pixels = 20);
     /// The rows from here on run below the buttons, across the whole frame,
     /// for contents too wide to stand beside them.
     FrameBuilder& fullWidth();
@@ -99,12 +101,15 @@ public:
 private:
     QHBoxLayout* currentRow();
     void add(QWidget* widget, int stretch = 0);
+    /// The caption just before a result names it for a screen reader.
+    void labelResult(QWidget* result);
 
     ProblemForm* m_form;
     QGroupBox* m_box;
     QVBoxLayout* m_rows;
     QVBoxLayout* m_buttons;
     QHBoxLayout* m_row = nullptr;
+    QLabel* m_caption = nullptr; ///< the text just added, if the last item was one
 };
 
 /// The common part of the nine problem forms: title, board, viewport frame,
@@ -186,6 +191,8 @@ protected:
     void setResult(const QString& name, const QString& text);
     void inform(const QString& text, bool withIcon = true);
     bool event(QEvent* event) override;
+    /// Up and Down in a viewport field act as the field's spin arrows.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class FrameBuilder;
@@ -197,11 +204,13 @@ private:
     void drawGraduation();
     void drawGrid();
     void stepSpin(int index, int delta);
-    void keepFirstFocusOffTheBoard();
+    void focusFirstField();
+    void arrangeTabOrder();
 
     FormSpec m_spec;
     Board* m_board;
     QWidget* m_panel = nullptr;
+    QWidget* m_buttonRow = nullptr;
     QLineEdit* m_scratch = nullptr;
     QCheckBox* m_grid = nullptr;
     std::array<QLineEdit*, 4> m_bounds{}; ///< Xmin, Xmax, Ymin, Ymax

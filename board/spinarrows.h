@@ -6,7 +6,9 @@
 class SpinArrows : public QWidget {
     Q_OBJECT
 public:
-    explicit SpinArrows(const QString& name, QWidget* parent = nullptr);
+    /// `bound` is the spoken name of the field the arrows change ("Xmínimo"),
+    /// which names each arrow for a screen reader ("Aumentar Xmínimo").
+    SpinArrows(const QString& name, const QString& bound, QWidget* parent = nullptr);
 
 signals:
     void stepped(int delta); ///< +1 for the up arrow, -1 for the down arrow

@@ -122,12 +122,27 @@ void pointsOnAxes(QPainter& painter) {
     dot(painter, m, Red, 3);
 }
 
+/// What each figure shows, for a screen reader.
+QString spokenName(Figure::Kind kind) {
+    switch (kind) {
+    case Figure::Kind::CircleAndTangent:
+        return QStringLiteral("Figura: uma circunferência, um raio e a tangente no seu extremo");
+    case Figure::Kind::TriangleAndIncircle:
+        return QStringLiteral("Figura: um triângulo e a circunferência nele inscrita");
+    case Figure::Kind::MeetingLines:
+        return QStringLiteral("Figura: duas rectas, o ângulo que formam e o ponto onde se cortam");
+    case Figure::Kind::PointsOnAxes:
+        return QStringLiteral("Figura: um segmento num referencial e o seu ponto médio");
+    }
+    return {};
+}
 } // namespace
 
 Figure::Figure(Kind kind, QWidget* parent)
     : QWidget(parent)
     , m_kind(kind) {
     setMinimumSize(120, 120);
+    setAccessibleName(spokenName(kind));
 }
 
 void Figure::paint(QPainter& painter, Kind kind) {

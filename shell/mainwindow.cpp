@@ -86,6 +86,7 @@ MainWindow::MainWindow() {
 }
 
 void MainWindow::buildMenu() {
+    menuBar()->setAccessibleName(QStringLiteral("Menu principal"));
     QMenu* ficheiro = menuBar()->addMenu(QStringLiteral("Ficheiro"));
     ficheiro->setObjectName(QStringLiteral("Ficheiro"));
     ficheiro->menuAction()->setObjectName(QStringLiteral("Ficheiro"));

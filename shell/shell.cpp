@@ -4,7 +4,8 @@
 #include "topics.h"
 #include "viewers.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QIcon>
 #include <QPointer>
 #include <array>
 
@@ -21,6 +22,12 @@ void bringUp(QWidget* window) {
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+/// The icon of every window, and the launcher the desktop matches them with.
+void presentToTheDesktop() {
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/" ORTOPLANO_APP_ID ".svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORTOPLANO_APP_ID));
 }
 
 ShellHooks withDefaults(ShellHooks hooks) {
@@ -46,6 +53,7 @@ Shell::Shell()
 Shell::Shell(ShellHooks hooks)
     : d(std::make_unique<Private>()) {
     d->hooks = withDefaults(std::move(hooks));
+    presentToTheDesktop();
     setNavigation(
         {[this](Topic topic) { showTopic(topic); }, [this](HelpPage page) { showHelp(page); },
          [this](Topic topic) { return d->hooks.isTopicBuilt(topic); }, [this] { quit(); }});

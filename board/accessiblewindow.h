@@ -1,0 +1,6 @@
+#pragma once
+
+/// Assistive technology meets a top-level window made from a plain QWidget
+/// subclass as a nameless "filler". Windows of the classes registered here
+/// are announced as windows instead, under their accessible name or caption.
+void announceAsWindow(const char* className);

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Runs a command inside a virtual X server of its own (1280×1024, 24 bits)
+# and a D-Bus session of its own, for the tests that need a real display:
+#   scripts/under-x.sh <command> [arguments...]
+# Xvfb picks a free display itself (-displayfd) and reports it once it
+# accepts clients, so runs side by side never race for a display number.
+set -euo pipefail
+dir="$(mktemp -d)"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" 2>"$dir/xvfb.log" &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$dir"' EXIT
+for _ in $(seq 200); do
+    [ -s "$dir/display" ] && break
+    kill -0 "$xvfb" 2>/dev/null || break
+    sleep 0.05
+done
+[ -s "$dir/display" ] || { cat "$dir/xvfb.log" >&2; echo "under-x: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n 1 "$dir/display")"
+status=0
+dbus-run-session -- "$@" || status=$?
+exit "$status"
