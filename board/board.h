@@ -2,7 +2,6 @@
 
 #include "displaylist.h"
 
-#include <QPixmap>
 #include <QWidget>
 
 class ArrowMark;
@@ -88,10 +87,6 @@ private:
     double m_currentY = 0.0;
     ArrowMark* m_setaH;
     ArrowMark* m_setaV;
-
-    // What has already been painted onto the cache.
-    QPixmap m_cache;
-    std::size_t m_painted = 0;
 };
 
 /// A small black chevron (">" or "^") laid over the board at an axis end.
