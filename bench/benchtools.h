@@ -78,7 +78,6 @@ public:
         if (m_widget) m_widget->removeEventFilter(this);
     }
     bool painted() const { return m_painted; }
-    void reset() { m_painted = false; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
