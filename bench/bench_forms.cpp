@@ -363,7 +363,7 @@ const char* verdict(double value, double goal) {
 }
 
 void printStart(const Samples& s) {
-    std::printf("\nStart-up, fresh process per run (offscreen)\n");
+    std::printf("\nStart-up, fresh process per run\n");
     std::printf("  QApplication constructed               %8.2f ms\n", med(s, "qapplication_ms"));
     std::printf("  main window constructed                %8.2f ms\n",
                 med(s, "mainwindow_constructed_ms"));
