@@ -48,8 +48,6 @@ void Board::record(Primitive primitive) {
 
 void Board::Cls() {
     m_list.clear();
-    m_painted = 0;
-    m_cache = QPixmap();
     m_currentX = 0.0;
     m_currentY = 0.0;
     recordWindow();
@@ -164,21 +162,14 @@ void Board::renderMapped(QPainter& painter, QSizeF area) const {
     painter.restore();
 }
 
+/// The recorded picture is painted straight onto the window, whole. No copy
+/// of it is kept beside the window's own pixels: every press begins with
+/// Cls(), so a picture is rendered once per press either way, and the
+/// window system shows the window again without asking for a paint.
 void Board::paintEvent(QPaintEvent*) {
-    const qreal dpr = devicePixelRatioF();
-    if (m_cache.isNull() || m_cache.devicePixelRatio() != dpr || m_painted > m_list.size()) {
-        m_cache = QPixmap(QSize(Side, Side) * dpr);
-        m_cache.setDevicePixelRatio(dpr);
-        m_cache.fill(Qt::white);
-        m_painted = 0;
-    }
-    if (m_painted < m_list.size()) {
-        QPainter cachePainter(&m_cache);
-        renderDisplayList(cachePainter, m_list, QSizeF(Side, Side), m_painted);
-        m_painted = m_list.size();
-    }
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_cache);
+    painter.fillRect(rect(), Qt::white);
+    renderDisplayList(painter, m_list, QSizeF(Side, Side));
     painter.setPen(QColor(128, 128, 128));
     painter.drawRect(QRectF(0.5, 0.5, Side - 1, Side - 1));
     if (hasFocus()) paintFocusFrame(painter);

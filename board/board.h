@@ -2,7 +2,6 @@
 
 #include "displaylist.h"
 
-#include <QPixmap>
 #include <QWidget>
 
 class ArrowMark;
@@ -101,10 +100,6 @@ private:
     double m_currentY = 0.0;
     ArrowMark* m_setaH;
     ArrowMark* m_setaV;
-
-    // What has already been painted onto the cache.
-    QPixmap m_cache;
-    std::size_t m_painted = 0;
 
     void paintFocusFrame(QPainter& painter) const;
 };

@@ -71,10 +71,24 @@ std::optional<std::pair<QPointF, QPointF>> clip(QPointF a, QPointF b, const QRec
 
 QPen penFor(const Primitive& p) {
     QPen pen(p.color, p.width);
-    pen.setCapStyle(p.width > 1 ? Qt::RoundCap : Qt::FlatCap);
+    pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::RoundJoin);
     if (p.effectiveStyle() == DashStyle::Dotted) pen.setDashPattern({1.0, 2.0});
     return pen;
+}
+
+/// A disc of the pen's width on each end of a wide segment: its round ends.
+/// (A round-capped pen gives the same shape, but the painter then outlines
+/// and fills the whole stroke, up to a millisecond for one long oblique
+/// segment; a flat-ended segment and two discs take some microseconds.) A
+/// segment of no length shows nothing, as it did with round caps.
+void drawRoundEnds(QPainter& painter, const Primitive& p, QPointF a, QPointF b) {
+    const double r = p.width / 2.0;
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(p.color);
+    painter.drawEllipse(a, r, r);
+    painter.drawEllipse(b, r, r);
+    painter.setBrush(Qt::NoBrush);
 }
 
 void drawLine(QPainter& painter, const Primitive& p, const Mapping& m) {
@@ -82,6 +96,8 @@ void drawLine(QPainter& painter, const Primitive& p, const Mapping& m) {
     if (!clipped) return;
     painter.setPen(penFor(p));
     painter.drawLine(clipped->first, clipped->second);
+    if (p.width > 1 && clipped->first != clipped->second)
+        drawRoundEnds(painter, p, clipped->first, clipped->second);
 }
 
 void drawDot(QPainter& painter, const Primitive& p, const Mapping& m) {
@@ -150,13 +166,35 @@ QFont fontFor(const BoardFont& f) {
     return font;
 }
 
-void drawText(QPainter& painter, const Primitive& p, const Mapping& m) {
+/// The fonts of one rendering, each made once: looking a font up costs far
+/// more than drawing a short text with it, and a picture prints dozens of
+/// numbers in one or two fonts.
+class Fonts {
+public:
+    struct Entry {
+        BoardFont key;
+        QFont font;
+        double ascent;
+    };
+
+    const Entry& operator[](const BoardFont& f) {
+        for (const Entry& e : m_entries)
+            if (e.key == f) return e;
+        const QFont font = fontFor(f);
+        return m_entries.emplace_back(Entry{f, font, QFontMetricsF(font).ascent()});
+    }
+
+private:
+    std::vector<Entry> m_entries;
+};
+
+void drawText(QPainter& painter, const Primitive& p, const Mapping& m, Fonts& fonts) {
     const QPointF topLeft = m.map(p.p1) - QPointF(0.5, 0.5);
     if (!finite(topLeft) || !visibleArea(m.size).contains(topLeft)) return;
-    const QFont font = fontFor(p.font);
-    painter.setFont(font);
+    const Fonts::Entry& font = fonts[p.font];
+    painter.setFont(font.font);
     painter.setPen(p.color);
-    painter.drawText(topLeft + QPointF(0, QFontMetricsF(font).ascent()), p.text);
+    painter.drawText(topLeft + QPointF(0, font.ascent), p.text);
 }
 
 Mapping windowBefore(const DisplayList& list, std::size_t first, QSizeF size) {
@@ -178,6 +216,7 @@ QString fallbackFamily(const QString& family) {
 
 void renderDisplayList(QPainter& painter, const DisplayList& list, QSizeF size, std::size_t first) {
     Mapping m = windowBefore(list, first, size);
+    Fonts fonts;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -198,7 +237,7 @@ void renderDisplayList(QPainter& painter, const DisplayList& list, QSizeF size, 
             drawCircle(painter, p, m);
             break;
         case Primitive::Kind::Text:
-            drawText(painter, p, m);
+            drawText(painter, p, m, fonts);
             break;
         }
     }

@@ -1,0 +1,558 @@
+// bench_forms: how quickly Ortoplano's windows come up and answer a press,
+// and how much memory they hold.
+//
+//   bench_forms [--runs N] [--presses N] [--quick] [--form NAME]
+//
+// Cold figures (the main window, the first showing of each form, memory)
+// come from fresh child processes of this program, one per run and figure.
+// Press and axes figures are measured in this process on warm forms, the
+// first press of every button reported apart. The figures are medians (the
+// presses show their best, worst and processor time too, to tell a slow
+// press from a busy machine). Nothing here passes or fails on a time: a
+// non-zero exit only means a scenario could not run (a window that never
+// painted, a form without a solve button). --form Form7 measures the
+// presses of that form alone, as a short run to profile.
+
+#include "benchtools.h"
+#include "messages.h"
+#include "problemform.h"
+#include "shell.h"
+#include "topics.h"
+#include "viewers.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QMainWindow>
+#include <QMap>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+
+namespace {
+
+using namespace Bench;
+
+constexpr std::array<Topic, TopicCount> Topics = {
+    Topic::Pontos,          Topic::Recta1,          Topic::Recta2,
+    Topic::Recta3,          Topic::Recta4,          Topic::Circunferencia1,
+    Topic::Circunferencia2, Topic::Circunferencia3, Topic::Triangulo};
+
+constexpr std::array<HelpPage, 4> Viewers = {HelpPage::Indice, HelpPage::Instrucoes,
+                                             HelpPage::Sintaxe, HelpPage::Funcoes};
+
+const char* topicName(Topic topic) {
+    static const char* names[] = {"Pontos",     "Recta 1",    "Recta 2",    "Recta 3",  "Recta 4",
+                                  "Circunf. 1", "Circunf. 2", "Circunf. 3", "Triângulo"};
+    return names[std::size_t(topic)];
+}
+
+// The goals the figures are held to.
+constexpr double GoalPressMs = 2.0;
+constexpr double GoalMainWindowMs = 100.0;
+constexpr double GoalStartMb = 50.0;
+constexpr double GoalPeakMb = 80.0;
+
+struct Options {
+    int runs = 10;    ///< fresh processes per cold figure
+    int presses = 30; ///< timed presses per button, after the first
+    int axes = 200;   ///< timed DesenharEixos calls
+    bool quick = false;
+    QString form; ///< only the presses of this form ("Form7"), for profiling
+};
+
+/// Thrown when a scenario cannot be measured at all.
+struct Broken {
+    QString what;
+};
+
+void require(bool condition, const QString& what) {
+    if (!condition) throw Broken{what};
+}
+
+// --- windows shown and painted -----------------------------------------------
+
+/// Messages are counted, never shown: nothing may wait on a modal box.
+int& messageCount() {
+    static int count = 0;
+    return count;
+}
+
+void recordMessages() {
+    setMessageHandler([](QWidget*, const Message&) { ++messageCount(); });
+}
+
+ProblemForm* formOf(const Shell& shell, Topic topic) {
+    return qobject_cast<ProblemForm*>(shell.topicForm(topic));
+}
+
+/// Shows the main window and waits until it has been painted.
+void showMainWindow(Shell& shell) {
+    PaintWatch watch(shell.mainWindow());
+    shell.show();
+    require(processUntil([&] { return watch.painted(); }), QStringLiteral("main window"));
+}
+
+/// Shows a topic's form (creating it if needed) and waits until its board
+/// has been painted with the axes its activation draws.
+void showForm(Shell& shell, Topic topic) {
+    std::optional<PaintWatch> watch;
+    if (ProblemForm* open = formOf(shell, topic)) watch.emplace(open->board());
+    shell.showTopic(topic);
+    ProblemForm* form = formOf(shell, topic);
+    require(form, QStringLiteral("form %1").arg(topicName(topic)));
+    Board* board = form->board();
+    if (!watch) watch.emplace(board, [board] { return board->displayList().size() > 2; });
+    require(processUntil([&] { return watch->painted(); }),
+            QStringLiteral("board of %1").arg(topicName(topic)));
+}
+
+/// Shows a viewer and waits until its first page has been painted.
+void showViewer(Shell& shell, HelpPage page) {
+    shell.showHelp(page);
+    auto* viewer = static_cast<Viewer*>(shell.viewer(page));
+    PaintWatch watch(viewer->pageView(viewer->visiblePage()));
+    require(processUntil([&] { return watch.painted(); }), viewer->objectName());
+}
+
+void closeForm(Shell& shell, Topic topic) {
+    shell.topicForm(topic)->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    require(!shell.topicForm(topic), QStringLiteral("closing %1").arg(topicName(topic)));
+}
+
+// --- the solve buttons of a form ---------------------------------------------
+
+/// One problem frame: its solve buttons and its option buttons.
+struct Frame {
+    std::vector<QPushButton*> solvers;
+    std::vector<QRadioButton*> options;
+};
+
+/// "Resolver…" buttons, or the frame's only button when none is so named.
+std::vector<QPushButton*> solveButtons(QGroupBox* box) {
+    const auto buttons = box->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
+    std::vector<QPushButton*> solvers;
+    for (QPushButton* b : buttons)
+        if (b->objectName().startsWith(QLatin1String("Resolver"))) solvers.push_back(b);
+    if (solvers.empty() && buttons.size() == 1) solvers.push_back(buttons.front());
+    return solvers;
+}
+
+std::vector<Frame> framesOf(const ProblemForm& form) {
+    std::vector<Frame> frames;
+    for (QGroupBox* box : form.findChildren<QGroupBox*>()) {
+        std::vector<QPushButton*> solvers = solveButtons(box);
+        if (solvers.empty()) continue;
+        const auto options = box->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+        frames.push_back({std::move(solvers), {options.begin(), options.end()}});
+    }
+    return frames;
+}
+
+/// The pre-filled example, then each option that is not the default.
+std::vector<QRadioButton*> variants(const Frame& frame) {
+    std::vector<QRadioButton*> list{nullptr};
+    for (QRadioButton* option : frame.options)
+        if (!option->isChecked()) list.push_back(option);
+    return list;
+}
+
+// --- one press, timed --------------------------------------------------------
+
+/// Milliseconds of processor time this thread has used: unlike the clock on
+/// the wall, it does not count the time other programs held the processor.
+double threadCpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+struct PressTime {
+    double wall = 0, cpu = 0;
+};
+
+/// A real click, then the board repainted: done when the picture is.
+PressTime timedPress(QPushButton* button, Board* board) {
+    const double cpu = threadCpuMs();
+    const Clock::time_point start = Clock::now();
+    QTest::mouseClick(button, Qt::LeftButton);
+    board->repaint();
+    const PressTime time{msSince(start), threadCpuMs() - cpu};
+    QCoreApplication::processEvents(); // what the press left pending, untimed
+    return time;
+}
+
+struct PressFigure {
+    QString form, frame, button, variant;
+    double first = 0, median = 0, best = 0, worst = 0, cpu = 0;
+    int messages = 0;
+};
+
+/// The first press apart, then `presses` more of the same button.
+PressFigure measurePress(ProblemForm& form, QPushButton* button, QRadioButton* option,
+                         int presses) {
+    QRadioButton* preset = nullptr;
+    for (QRadioButton* o : button->parentWidget()->findChildren<QRadioButton*>())
+        if (o->isChecked()) preset = o;
+    if (option) option->setChecked(true);
+    PressFigure figure{form.objectName(), button->parentWidget()->objectName(),
+                       button->objectName(), option ? option->objectName() : QString()};
+    messageCount() = 0;
+    figure.first = timedPress(button, form.board()).wall;
+    figure.messages = messageCount();
+    std::vector<double> wall, cpu;
+    for (int i = 0; i < presses; ++i) {
+        const PressTime t = timedPress(button, form.board());
+        wall.push_back(t.wall);
+        cpu.push_back(t.cpu);
+    }
+    figure.median = median(wall);
+    figure.best = *std::min_element(wall.begin(), wall.end());
+    figure.worst = maximum(wall);
+    figure.cpu = median(cpu);
+    if (preset) preset->setChecked(true);
+    return figure;
+}
+
+/// Every solve button of a topic's form (when its name is `only`, if given).
+std::vector<PressFigure> measurePresses(Shell& shell, Topic topic, int presses,
+                                        const QString& only) {
+    showForm(shell, topic);
+    ProblemForm& form = *formOf(shell, topic);
+    if (!only.isEmpty() && form.objectName() != only) {
+        closeForm(shell, topic);
+        return {};
+    }
+    const std::vector<Frame> frames = framesOf(form);
+    require(!frames.empty(), QStringLiteral("solve buttons of %1").arg(topicName(topic)));
+    std::vector<PressFigure> figures;
+    for (const Frame& frame : frames)
+        for (QPushButton* button : frame.solvers)
+            for (QRadioButton* option : variants(frame))
+                figures.push_back(measurePress(form, button, option, presses));
+    closeForm(shell, topic);
+    return figures;
+}
+
+// --- the child processes: one cold figure set each ---------------------------
+
+void put(const char* key, double value) {
+    std::printf("%s %.4f\n", key, value);
+}
+
+/// Whether a shared library of that name is loaded in this process.
+bool loaded(const char* library) {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
+}
+
+/// What exists once the main window shows: nothing but the main window.
+void countWindows() {
+    int forms = 0, viewers = 0, pages = 0;
+    for (QWidget* w : QApplication::allWidgets()) {
+        forms += qobject_cast<ProblemForm*>(w) != nullptr;
+        viewers += qobject_cast<Viewer*>(w) != nullptr;
+        pages += qobject_cast<PageView*>(w) != nullptr;
+    }
+    put("start_forms", forms);
+    put("start_viewers", viewers);
+    put("start_pages", pages);
+    put("start_svg_engine", loaded("libqsvgicon"));
+}
+
+/// The main window in a fresh process, and the memory held right after.
+void childStart(Shell& shell, Clock::time_point built) {
+    showMainWindow(shell);
+    put("mainwindow_total_ms", msSince(built));
+    const Memory m = memory();
+    put("start_rss_mb", m.rss);
+    put("start_peak_mb", m.peak);
+    countWindows();
+}
+
+/// A form's first construction and showing, the main window already up.
+void childForm(Shell& shell, Topic topic, const double& constructMs) {
+    showMainWindow(shell);
+    const Clock::time_point start = Clock::now();
+    showForm(shell, topic);
+    put("form_shown_ms", msSince(start));
+    put("form_constructed_ms", constructMs);
+}
+
+/// Everything open at once, then one press of every solve button.
+void childMemory(Shell& shell) {
+    showMainWindow(shell);
+    put("main_rss_mb", memory().rss);
+    for (Topic topic : Topics)
+        showForm(shell, topic);
+    put("forms_rss_mb", memory().rss);
+    for (HelpPage page : Viewers)
+        showViewer(shell, page);
+    const Memory open = memory();
+    put("all_open_rss_mb", open.rss);
+    put("all_open_peak_mb", open.peak);
+    for (Topic topic : Topics) {
+        ProblemForm& form = *formOf(shell, topic);
+        for (const Frame& frame : framesOf(form))
+            for (QPushButton* button : frame.solvers)
+                timedPress(button, form.board());
+    }
+    const Memory pressed = memory();
+    put("all_pressed_rss_mb", pressed.rss);
+    put("all_pressed_peak_mb", pressed.peak);
+}
+
+int runChild(int argc, char** argv, const QString& scenario, int topicIndex) {
+    const Clock::time_point start = Clock::now();
+    QApplication app(argc, argv);
+    put("qapplication_ms", msSince(start));
+    recordMessages();
+    double constructMs = 0.0;
+    ShellHooks hooks;
+    hooks.createTopicForm = [&constructMs](Topic topic) {
+        const Clock::time_point begin = Clock::now();
+        QWidget* form = createTopicForm(topic);
+        constructMs = msSince(begin);
+        return form;
+    };
+    const Clock::time_point built = Clock::now();
+    Shell shell(hooks);
+    put("mainwindow_constructed_ms", msSince(built));
+    if (scenario == QLatin1String("start")) childStart(shell, built);
+    if (scenario == QLatin1String("form")) childForm(shell, Topics.at(topicIndex), constructMs);
+    if (scenario == QLatin1String("memory")) childMemory(shell);
+    std::fflush(stdout);
+    return 0;
+}
+
+// --- the parent: runs the children and gathers their figures -----------------
+
+using Samples = QMap<QString, std::vector<double>>;
+
+/// Runs this program as a child `runs` times; the figures of every run.
+Samples runChildren(const QStringList& arguments, int runs) {
+    Samples samples;
+    for (int run = 0; run < runs; ++run) {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QCoreApplication::applicationFilePath(), QStringList{"--child"} + arguments);
+        require(child.waitForFinished(120000) && child.exitCode() == 0,
+                QStringLiteral("child %1").arg(arguments.join(' ')));
+        for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
+            const QList<QByteArray> parts = line.split(' ');
+            if (parts.size() == 2)
+                samples[QString::fromLatin1(parts[0])].push_back(parts[1].toDouble());
+        }
+    }
+    return samples;
+}
+
+double med(const Samples& samples, const char* key) {
+    return median(samples.value(QString::fromLatin1(key)));
+}
+
+const char* verdict(double value, double goal) {
+    return value <= goal ? "met" : "MISSED";
+}
+
+void printStart(const Samples& s) {
+    std::printf("\nStart-up, fresh process per run\n");
+    std::printf("  QApplication constructed               %8.2f ms\n", med(s, "qapplication_ms"));
+    std::printf("  main window constructed                %8.2f ms\n",
+                med(s, "mainwindow_constructed_ms"));
+    const double shown = med(s, "mainwindow_total_ms");
+    std::printf("  main window constructed, shown, painted%8.2f ms   goal <= %.0f ms: %s\n", shown,
+                GoalMainWindowMs, verdict(shown, GoalMainWindowMs));
+    const double rss = med(s, "start_rss_mb");
+    std::printf("  resident memory after start            %8.1f MB   goal <= %.0f MB: %s\n", rss,
+                GoalStartMb, verdict(rss, GoalStartMb));
+    std::printf("  peak memory (VmHWM) after start        %8.1f MB\n", med(s, "start_peak_mb"));
+    std::printf(
+        "  made before the main window showed:    %.0f problem forms, %.0f viewers, %.0f help "
+        "pages; SVG icon engine %s\n",
+        maximum(s.value("start_forms")), maximum(s.value("start_viewers")),
+        maximum(s.value("start_pages")),
+        maximum(s.value("start_svg_engine")) > 0 ? "loaded" : "not loaded");
+}
+
+void printForms(const std::vector<Samples>& cold, const std::vector<double>& warm) {
+    std::printf("\nFirst showing of each form, fresh process per run, main window already shown\n");
+    std::printf("  %-12s %14s %22s %18s\n", "form", "constructed ms", "constructed+shown ms",
+                "again, warm ms");
+    for (std::size_t i = 0; i < Topics.size(); ++i)
+        std::printf("  %-12s %14.2f %22.2f %18.2f\n", topicName(Topics[i]),
+                    med(cold[i], "form_constructed_ms"), med(cold[i], "form_shown_ms"), warm[i]);
+}
+
+void printPresses(const std::vector<PressFigure>& figures, int presses) {
+    std::printf("\nPress \"Resolver\" to repainted board: the first press, then %d more: their "
+                "median, best and worst, and the median processor time of the press\n",
+                presses);
+    std::printf("  %-6s %-7s %-10s %-8s %8s %8s %8s %8s %8s %4s\n", "form", "frame", "button",
+                "option", "first", "median", "best", "worst", "cpu", "msgs");
+    double highest = 0.0;
+    for (const PressFigure& f : figures) {
+        std::printf("  %-6s %-7s %-10s %-8s %8.3f %8.3f %8.3f %8.3f %8.3f %4d\n",
+                    qPrintable(f.form), qPrintable(f.frame), qPrintable(f.button),
+                    qPrintable(f.variant), f.first, f.median, f.best, f.worst, f.cpu, f.messages);
+        highest = std::max(highest, f.median);
+    }
+    std::printf("  (milliseconds; msgs: messages the press showed)\n");
+    std::printf("  highest median of %zu buttons and options: %.3f ms   goal <= %.0f ms: %s\n",
+                figures.size(), highest, GoalPressMs, verdict(highest, GoalPressMs));
+}
+
+void printMemory(const Samples& s) {
+    std::printf("\nMain window, nine forms and four viewers open (fresh process per run)\n");
+    std::printf("  resident memory, main window shown     %8.1f MB\n", med(s, "main_rss_mb"));
+    std::printf("  resident memory, and the nine forms    %8.1f MB\n", med(s, "forms_rss_mb"));
+    std::printf("  resident memory, and the four viewers  %8.1f MB\n", med(s, "all_open_rss_mb"));
+    const double peak = med(s, "all_open_peak_mb");
+    std::printf("  peak memory (VmHWM), all open          %8.1f MB   goal <= %.0f MB: %s\n", peak,
+                GoalPeakMb, verdict(peak, GoalPeakMb));
+    const double pressed = med(s, "all_pressed_peak_mb");
+    std::printf("  peak memory after one press of each    %8.1f MB   goal <= %.0f MB: %s\n",
+                pressed, GoalPeakMb, verdict(pressed, GoalPeakMb));
+}
+
+// --- warm figures, in this process -------------------------------------------
+
+/// Second and later showings of a form in one process: fonts, styles and
+/// pictures are already loaded.
+double warmShowing(Shell& shell, Topic topic, int runs) {
+    showForm(shell, topic); // the first showing in this process is not counted
+    closeForm(shell, topic);
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        const Clock::time_point start = Clock::now();
+        showForm(shell, topic);
+        times.push_back(msSince(start));
+        closeForm(shell, topic);
+    }
+    return median(times);
+}
+
+/// DesenharEixos with the grid on the default viewport, alone and with the
+/// board repainted after it.
+void measureAxes(Shell& shell, int calls) {
+    showForm(shell, Topic::Pontos);
+    ProblemForm& form = *formOf(shell, Topic::Pontos);
+    form.findChild<QCheckBox*>(QStringLiteral("DesenharGrelha"))->setChecked(true);
+    std::vector<double> alone, painted;
+    for (int i = 0; i < calls; ++i) {
+        Clock::time_point start = Clock::now();
+        form.DesenharEixos();
+        alone.push_back(msSince(start));
+        start = Clock::now();
+        form.DesenharEixos();
+        form.board()->repaint();
+        painted.push_back(msSince(start));
+        QCoreApplication::processEvents();
+    }
+    std::printf("\nDesenharEixos, grid on, default viewport (-10..10), median of %d\n", calls);
+    std::printf("  recorded                               %8.3f ms (%zu primitives)\n",
+                median(alone), form.board()->displayList().size());
+    std::printf("  recorded and board repainted           %8.3f ms\n", median(painted));
+    closeForm(shell, Topic::Pontos);
+}
+
+Options parse(const QStringList& args) {
+    Options o;
+    const auto number = [&](const char* flag, int fallback) {
+        const qsizetype at = args.indexOf(QLatin1String(flag));
+        return at >= 0 && at + 1 < args.size() ? args.at(at + 1).toInt() : fallback;
+    };
+    o.quick = args.contains(QLatin1String("--quick"));
+    if (o.quick) {
+        o.runs = 1;
+        o.presses = 2;
+        o.axes = 5;
+    }
+    o.runs = std::max(1, number("--runs", o.runs));
+    o.presses = std::max(1, number("--presses", o.presses));
+    const qsizetype form = args.indexOf(QLatin1String("--form"));
+    if (form >= 0 && form + 1 < args.size()) o.form = args.at(form + 1);
+    return o;
+}
+
+std::vector<PressFigure> measureAllPresses(Shell& shell, const Options& o) {
+    std::vector<PressFigure> figures;
+    for (Topic topic : Topics)
+        for (PressFigure& f : measurePresses(shell, topic, o.presses, o.form))
+            figures.push_back(std::move(f));
+    return figures;
+}
+
+/// The press figures of one form alone, nothing else: a short run to
+/// profile (valgrind --tool=callgrind --toggle-collect='*timedPress*').
+int runOneForm(const Options& o) {
+    recordMessages();
+    Shell shell;
+    showMainWindow(shell);
+    const std::vector<PressFigure> figures = measureAllPresses(shell, o);
+    require(!figures.empty(), QStringLiteral("a form named %1").arg(o.form));
+    printPresses(figures, o.presses);
+    return 0;
+}
+
+int runParent(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const Options o = parse(QCoreApplication::arguments());
+    if (!o.form.isEmpty()) return runOneForm(o);
+    std::printf("Ortoplano benchmark: medians of %d fresh processes per cold figure, platform %s\n",
+                o.runs, qPrintable(QGuiApplication::platformName()));
+    printStart(runChildren({"start"}, o.runs));
+    std::vector<Samples> cold;
+    for (std::size_t i = 0; i < Topics.size(); ++i)
+        cold.push_back(runChildren({"form", QString::number(i)}, o.runs));
+    const Samples all = runChildren({"memory"}, o.runs);
+
+    recordMessages();
+    Shell shell;
+    showMainWindow(shell);
+    std::vector<double> warm;
+    for (Topic topic : Topics)
+        warm.push_back(warmShowing(shell, topic, o.runs));
+    printForms(cold, warm);
+    printPresses(measureAllPresses(shell, o), o.presses);
+    measureAxes(shell, o.axes);
+    printMemory(all);
+    return 0;
+}
+
+/// The offscreen platform's notes on what it cannot do (raise a window,
+/// pass size hints) say nothing about the program.
+void quietPlatformNotes() {
+    static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+            if (text.startsWith(QLatin1String("This plugin does not support")) ||
+                text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+                return;
+            standard(type, context, text);
+        });
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::setvbuf(stdout, nullptr, _IOLBF, 0); // lines stay whole beside Qt's warnings
+    quietPlatformNotes();
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    try {
+        if (argc >= 3 && QByteArray(argv[1]) == "--child")
+            return runChild(argc, argv, QString::fromLatin1(argv[2]),
+                            argc >= 4 ? std::atoi(argv[3]) : 0);
+        return runParent(argc, argv);
+    } catch (const Broken& broken) {
+        std::fprintf(stderr, "bench_forms: could not measure %s\n", qPrintable(broken.what));
+        return 1;
+    }
+}
