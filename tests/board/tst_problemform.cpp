@@ -183,6 +183,12 @@ private slots:
         QTest::newRow("height 500: only x decides") << "-10;10;-250;250" << 20 << 500 << 20 + 500;
         QTest::newRow("mirrored x axis") << "10;-10;-10;10" << 0 << 20 << 20;
         QTest::newRow("first tick in the margin") << "-10,5;10;-10;10" << 21 << 20 << 21 + 20;
+        // Absurd viewports: drawn and painted in bounded time (-1: not counted).
+        const QString tiny = "0,000000000000000000000000000001";
+        QTest::newRow("far from the origin") << "1E+8;100000040;1E+8;100000040" << -1 << -1 << -1;
+        QTest::newRow("very tall") << "-10;10;0;1E+9" << 20 << -1 << -1;
+        QTest::newRow("tiny") << "0;" + tiny + ";0;" + tiny << -1 << -1 << -1;
+        QTest::newRow("huge") << "-1E+37;1E+37;-1E+37;1E+37" << 0 << 0 << 0;
     }
     void graduation() {
         QFETCH(QString, viewport);
@@ -192,9 +198,13 @@ private slots:
         form->setViewport(viewport);
         form->setGrid(true);
         form->DesenharEixos();
-        QCOMPARE(ticks(board(), true), xTicks);
-        QCOMPARE(ticks(board(), false), yTicks);
-        QCOMPARE(gridLines(board()), grid);
+        QImage image(631, 631, QImage::Format_ARGB32);
+        QPainter painter(&image);
+        board().render(painter, QSizeF(631, 631));
+        QVERIFY(board().displayList().size() < 30000);
+        if (xTicks >= 0) QCOMPARE(ticks(board(), true), xTicks);
+        if (yTicks >= 0) QCOMPARE(ticks(board(), false), yTicks);
+        if (grid >= 0) QCOMPARE(gridLines(board()), grid);
         for (const Primitive& p : primitives(board(), Primitive::Kind::Line)) // none on an axis
             QVERIFY(p.color != Grey || ((p.p1.x() || p.p2.x()) && (p.p1.y() || p.p2.y())));
         QVERIFY(messages->messages.empty());
@@ -236,31 +246,12 @@ private slots:
         QCOMPARE(messages->messages, (std::vector<Message>{expected, expected}));
     }
 
-    void absurdViewportsFinish_data() {
-        QTest::addColumn<QString>("viewport");
-        const QString tiny = "0,000000000000000000000000000001";
-        QTest::newRow("far from the origin") << "100000000;100000040;100000000;100000040";
-        QTest::newRow("very tall") << "-10;10;0;1000000000";
-        QTest::newRow("tiny") << "0;" + tiny + ";0;" + tiny;
-        QTest::newRow("huge") << "-1E+37;1E+37;-1E+37;1E+37";
-    }
-    void absurdViewportsFinish() {
-        QFETCH(QString, viewport);
-        form->setViewport(viewport);
-        form->setGrid(true);
-        form->DesenharEixos();
-        QVERIFY(board().displayList().size() < 30000);
-        QImage image(631, 631, QImage::Format_ARGB32);
-        QPainter painter(&image);
-        board().render(painter, QSizeF(631, 631));
-    }
-
     void spinArrows_data() {
         QTest::addColumn<QString>("arrow");
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
         const auto row = [](const char* arrow, const char* before, const char* after) {
-            QTest::newRow(arrow) << arrow << before << after;
+            QTest::addRow("%s from %s", arrow, before) << arrow << before << after;
         };
         row("UpDown1_up", "-10;10;-10;10", "-9;10;-9;10");
         row("UpDown1_down", "-10;10;-10;10", "-11;10;-11;10");
@@ -270,12 +261,8 @@ private slots:
         row("UpDown3_down", "-10;10;-10;7", "-10;9;-10;6");
         row("UpDown4_up", "-10;4;-10;10", "-10;5;-10;11");
         row("UpDown4_down", "-10;10;-10;10", "-10;9;-10;9");
-        QTest::newRow("decimal comma") << "UpDown1_up"
-                                       << "2,5;10;-0,5;10"
-                                       << "3,5;10;0,5;10";
-        QTest::newRow("not a number stays") << "UpDown1_up"
-                                            << "abc;10;-10;10"
-                                            << "abc;10;-9;10";
+        row("UpDown1_up", "2,5;10;-0,5;10", "3,5;10;0,5;10");
+        row("UpDown1_up", "abc;10;-10;10", "abc;10;-9;10"); // not a number: stays
     }
     void spinArrows() {
         QFETCH(QString, arrow);

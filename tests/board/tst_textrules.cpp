@@ -23,137 +23,117 @@ void addRows(Rows rows) {
 class TestTextRules : public QObject {
     Q_OBJECT
 private slots:
-    void numberText_data();
-    void numberText();
-    void rounding_data();
-    void rounding();
-    void literal_data();
-    void literal();
-    void pointText();
-    void signs_data();
-    void signs();
-    void lineEquation_data();
-    void lineEquation();
+    void numberText_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("comma"); // in the Portuguese setting
+        // clang-format off
+        addRows({{3.0, "3"}, {-3.0, "-3"}, {2.5, "2,5"}, {1.50, "1,5"}, {0.0001, "0,0001"},
+                 {1.0 / 3.0, "0,333333333333333"}, {0.00001, "1E-05"}, {-2.5e-7, "-2,5E-07"},
+                 {999999999999999.0, "999999999999999"}, {1e15, "1E+15"}, {1.5e16, "1,5E+16"},
+                 {1e300, "1E+300"}, {-0.0, "0"}, {0.1 + 0.2, "0,3"}});
+        // clang-format on
+    }
+    void numberText() {
+        QFETCH(double, value);
+        QFETCH(QString, comma);
+        QCOMPARE(number(value, ","), comma);
+        QCOMPARE(number(value, "."), withPoint(comma));
+        // On the board: a blank before a non-negative number, one after every number.
+        QCOMPARE(boardNumber(value, ","), (value < 0 ? "" : " ") + comma + ' ');
+    }
+    void rounding_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<double>("expected");
+        // clang-format off
+        const double rows[][3] = {{0.125, 2, 0.12}, {0.375, 2, 0.38}, {2.675, 2, 2.67},
+                                  {2.5, 0, 2}, {3.5, 0, 4}, {-0.125, 2, -0.12},
+                                  {1.0 / 3.0, 2, 0.33}, {0.999, 2, 1}, {-1.004, 2, -1},
+                                  {0.004, 2, 0}, {1e300, 2, 1e300}};
+        // clang-format on
+        for (const auto& r : rows)
+            QTest::addRow("%g to %g", r[0], r[1]) << r[0] << int(r[1]) << r[2];
+    }
+    void rounding() {
+        QFETCH(double, value);
+        QFETCH(int, decimals);
+        QFETCH(double, expected);
+        QCOMPARE(round(value, decimals), expected);
+    }
+    void literal_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("expected");
+        // clang-format off
+        addRows({{4.0, "4"}, {-0.3, "-0.3"}, {0.0, "0"}, {-0.0, "0"}, {1.5e-7, "0.00000015"},
+                 {2.5e17, "250000000000000000"}, {1.0 / 3.0, "0.333333333333333"},
+                 {0.9999999999999999, "1"}, {-123.456, "-123.456"}});
+        // clang-format on
+    }
+    void literal() {
+        QFETCH(double, value);
+        QFETCH(QString, expected);
+        QCOMPARE(expressionLiteral(value), expected);
+    }
+    void pointText() {
+        const std::pair<Pt, const char*> rows[] = {{{-3.0, 1.0}, "(-3 , 1)"},
+                                                   {{-3.0, 1.5}, "(-3 , 1,5)"},
+                                                   {{0.5, 0.125}, "(0,5 , 0,12)"},
+                                                   {{-0.001, 2.0}, "(0 , 2)"}};
+        for (const auto& [p, comma] : rows) {
+            QCOMPARE(point(p.x, p.y, ","), QString::fromUtf8(comma));
+            QCOMPARE(point(p.x, p.y, "."), withPoint(comma));
+        }
+    }
+    void signs_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("+-") << "2x+-3y=0"
+                            << "2x-3y=0";
+        QTest::newRow("-+") << "2x-+3y=0"
+                            << "2x-3y=0";
+        QTest::newRow("--") << "x--1"
+                            << "x+1";
+        QTest::newRow("in order, not repeated") << "+--"
+                                                << "+";
+        QTest::newRow("three minuses") << "---"
+                                       << "+-";
+    }
+    void signs() {
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QCOMPARE(LimparSinais(text), expected);
+    }
+    void lineEquation_data() {
+        QTest::addColumn<Line>("line");
+        QTest::addColumn<QString>("comma");
+        QTest::addColumn<double>("c"); // as the line holds it afterwards
+        const auto row = [](Line line, const char* comma, double c) {
+            QTest::newRow(comma) << line << comma << c;
+        };
+        row({14.0, 16.0, -21.0}, "14x+16y-21=0", -21);
+        row({1.0, -1.0, 0.0}, "x-y=0", 0);
+        row({-1.0, -1.0, 2.0}, "-x-y+2=0", 2);
+        row({1.0, 1.0, 0.0}, "x+y=0", 0);
+        row({0.5, -2.25, 1.0 / 3.0}, "0,5x-2,25y+0,33=0", 0.33);
+        row({0.999, -1.004, 5.0}, "x-y+5=0", 5);
+        row({2.0, 3.0, 0.004}, "2x+3y=0", 0);
+        row({0.0, 2.0, 3.0}, "0x+2y+3=0", 3);
+        row({3.0, 0.0, -6.0}, "3x+0y-6=0", -6);
+        row({-0.0, 0.0, -0.0}, "0x+0y=0", 0);
+        row({2.0, 2.0, 2.0}, "2x+2y+2=0", 2);
+    }
+    void lineEquation() {
+        QFETCH(Line, line);
+        QFETCH(QString, comma);
+        QFETCH(double, c);
+        for (const char* separator : {",", "."}) {
+            Line written = line;
+            QCOMPARE(TextoEquacaoRecta(written, separator),
+                     *separator == ',' ? comma : withPoint(comma));
+            QCOMPARE(written.c.value(), c); // rounded in place
+        }
+    }
 };
-
-void TestTextRules::numberText_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("comma"); // in the Portuguese setting
-    // clang-format off
-    addRows({{3.0, "3"}, {-3.0, "-3"}, {2.5, "2,5"}, {1.50, "1,5"}, {1.0 / 3.0, "0,333333333333333"},
-             {0.0001, "0,0001"}, {0.00001, "1E-05"}, {-2.5e-7, "-2,5E-07"}, {999999999999999.0, "999999999999999"},
-             {1e15, "1E+15"}, {1.5e16, "1,5E+16"}, {1e300, "1E+300"}, {-0.0, "0"}, {0.1 + 0.2, "0,3"}});
-    // clang-format on
-}
-
-void TestTextRules::numberText() {
-    QFETCH(double, value);
-    QFETCH(QString, comma);
-    QCOMPARE(number(value, ","), comma);
-    QCOMPARE(number(value, "."), withPoint(comma));
-    // On the board: a blank before a non-negative number, one after every number.
-    QCOMPARE(boardNumber(value, ","), (value < 0 ? "" : " ") + comma + ' ');
-}
-
-void TestTextRules::rounding_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<int>("decimals");
-    QTest::addColumn<double>("expected");
-    // clang-format off
-    const double rows[][3] = {{0.125, 2, 0.12}, {0.375, 2, 0.38}, {2.675, 2, 2.67}, {2.5, 0, 2}, {3.5, 0, 4},
-                              {-0.125, 2, -0.12}, {1.0 / 3.0, 2, 0.33}, {0.999, 2, 1}, {-1.004, 2, -1},
-                              {0.004, 2, 0}, {1e300, 2, 1e300}};
-    // clang-format on
-    for (const auto& r : rows)
-        QTest::addRow("%g to %g", r[0], r[1]) << r[0] << int(r[1]) << r[2];
-}
-
-void TestTextRules::rounding() {
-    QFETCH(double, value);
-    QFETCH(int, decimals);
-    QFETCH(double, expected);
-    QCOMPARE(round(value, decimals), expected);
-}
-
-void TestTextRules::literal_data() {
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("expected");
-    // clang-format off
-    addRows({{4.0, "4"}, {-0.3, "-0.3"}, {0.0, "0"}, {-0.0, "0"}, {1.5e-7, "0.00000015"},
-             {2.5e17, "250000000000000000"}, {1.0 / 3.0, "0.333333333333333"}, {0.9999999999999999, "1"},
-             {-123.456, "-123.456"}});
-    // clang-format on
-}
-
-void TestTextRules::literal() {
-    QFETCH(double, value);
-    QFETCH(QString, expected);
-    QCOMPARE(expressionLiteral(value), expected);
-}
-
-void TestTextRules::pointText() {
-    const std::pair<Pt, const char*> rows[] = {{{-3.0, 1.0}, "(-3 , 1)"},
-                                               {{-3.0, 1.5}, "(-3 , 1,5)"},
-                                               {{0.5, 0.125}, "(0,5 , 0,12)"},
-                                               {{-0.001, 2.0}, "(0 , 2)"}};
-    for (const auto& [p, comma] : rows) {
-        QCOMPARE(point(p.x, p.y, ","), QString::fromUtf8(comma));
-        QCOMPARE(point(p.x, p.y, "."), withPoint(comma));
-    }
-}
-
-void TestTextRules::signs_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("+-") << "2x+-3y=0"
-                        << "2x-3y=0";
-    QTest::newRow("-+") << "2x-+3y=0"
-                        << "2x-3y=0";
-    QTest::newRow("--") << "x--1"
-                        << "x+1";
-    QTest::newRow("in order, not repeated") << "+--"
-                                            << "+";
-    QTest::newRow("three minuses") << "---"
-                                   << "+-";
-}
-
-void TestTextRules::signs() {
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    QCOMPARE(LimparSinais(text), expected);
-}
-
-void TestTextRules::lineEquation_data() {
-    QTest::addColumn<Line>("line");
-    QTest::addColumn<QString>("comma");
-    QTest::addColumn<double>("c"); // as the line holds it afterwards
-    const auto row = [](Line line, const char* comma, double c) {
-        QTest::newRow(comma) << line << comma << c;
-    };
-    row({14.0, 16.0, -21.0}, "14x+16y-21=0", -21);
-    row({1.0, -1.0, 0.0}, "x-y=0", 0);
-    row({-1.0, -1.0, 2.0}, "-x-y+2=0", 2);
-    row({1.0, 1.0, 0.0}, "x+y=0", 0);
-    row({0.5, -2.25, 1.0 / 3.0}, "0,5x-2,25y+0,33=0", 0.33);
-    row({0.999, -1.004, 5.0}, "x-y+5=0", 5);
-    row({2.0, 3.0, 0.004}, "2x+3y=0", 0);
-    row({0.0, 2.0, 3.0}, "0x+2y+3=0", 3);
-    row({3.0, 0.0, -6.0}, "3x+0y-6=0", -6);
-    row({-0.0, 0.0, -0.0}, "0x+0y=0", 0);
-    row({2.0, 2.0, 2.0}, "2x+2y+2=0", 2);
-}
-
-void TestTextRules::lineEquation() {
-    QFETCH(Line, line);
-    QFETCH(QString, comma);
-    QFETCH(double, c);
-    for (const char* separator : {",", "."}) {
-        Line written = line;
-        QCOMPARE(TextoEquacaoRecta(written, separator),
-                 *separator == ',' ? comma : withPoint(comma));
-        QCOMPARE(written.c.value(), c); // rounded in place
-    }
-}
 
 QTEST_APPLESS_MAIN(TestTextRules)
 #include "tst_textrules.moc"
