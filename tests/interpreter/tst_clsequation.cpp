@@ -55,16 +55,14 @@ void addRows(Cases cases) {
 }
 
 /// A finite value or one of the interpreter's own errors, never a crash or a hang.
-void expectValueOrNumberedError(const std::string& text) {
+bool valueOrNumberedError(const std::string& text) {
     static const QSet<int> known{5, 6, 11, 1100, 1101, 1102, 1103, 1104};
     clsEquation equation;
     equation.setVar("x", 1.5);
     equation.setEquation(text);
     const auto error = errorOf(equation);
-    const QByteArray context = QByteArray::fromStdString(text.substr(0, 60));
-    if (!error) QVERIFY2(std::isfinite(equation.Solution()), context);
-    if (error)
-        QVERIFY2(known.contains(error->number()) && error->source() == "Interpretador", context);
+    if (!error) return std::isfinite(equation.Solution());
+    return known.contains(error->number()) && error->source() == "Interpretador";
 }
 
 } // namespace
@@ -355,7 +353,7 @@ private slots:
     }
     void hostileInputs() {
         QFETCH(QByteArray, text);
-        expectValueOrNumberedError(text.toStdString());
+        QVERIFY(valueOrNumberedError(text.toStdString()));
     }
     void randomBytes() {
         QRandomGenerator random(20240601);
@@ -363,7 +361,7 @@ private slots:
             std::string text(random.bounded(1, 300), '\0');
             for (char& c : text)
                 c = static_cast<char>(random.bounded(256));
-            expectValueOrNumberedError(text);
+            QVERIFY2(valueOrNumberedError(text), QByteArray::fromStdString(text).toHex());
         }
     }
 };
