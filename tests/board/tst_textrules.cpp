@@ -5,6 +5,7 @@
 
 using namespace TextRules;
 Q_DECLARE_METATYPE(Line)
+Q_DECLARE_METATYPE(Pt)
 
 namespace {
 /// The text in the point setting: every decimal comma, not the " , " between coordinates.
@@ -41,6 +42,7 @@ private slots:
         // On the board: a blank before a non-negative number, one after every number.
         QCOMPARE(boardNumber(value, ","), (value < 0 ? "" : " ") + comma + ' ');
     }
+
     void rounding_data() {
         QTest::addColumn<double>("value");
         QTest::addColumn<int>("decimals");
@@ -60,6 +62,7 @@ private slots:
         QFETCH(double, expected);
         QCOMPARE(round(value, decimals), expected);
     }
+
     void literal_data() {
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("expected");
@@ -74,35 +77,39 @@ private slots:
         QFETCH(QString, expected);
         QCOMPARE(expressionLiteral(value), expected);
     }
-    void pointText() {
-        const std::pair<Pt, const char*> rows[] = {{{-3.0, 1.0}, "(-3 , 1)"},
-                                                   {{-3.0, 1.5}, "(-3 , 1,5)"},
-                                                   {{0.5, 0.125}, "(0,5 , 0,12)"},
-                                                   {{-0.001, 2.0}, "(0 , 2)"}};
-        for (const auto& [p, comma] : rows) {
-            QCOMPARE(point(p.x, p.y, ","), QString::fromUtf8(comma));
-            QCOMPARE(point(p.x, p.y, "."), withPoint(comma));
-        }
+
+    void pointText_data() {
+        QTest::addColumn<Pt>("p");
+        QTest::addColumn<QString>("comma");
+        QTest::newRow("midpoint") << Pt{-3.0, 1.0} << "(-3 , 1)";
+        QTest::newRow("comma kept apart") << Pt{-3.0, 1.5} << "(-3 , 1,5)";
+        QTest::newRow("half to even") << Pt{0.5, 0.125} << "(0,5 , 0,12)";
+        QTest::newRow("-0.001 rounds to 0") << Pt{-0.001, 2.0} << "(0 , 2)";
     }
+    void pointText() {
+        QFETCH(Pt, p);
+        QFETCH(QString, comma);
+        QCOMPARE(point(p.x, p.y, ","), comma);
+        QCOMPARE(point(p.x, p.y, "."), withPoint(comma));
+    }
+
     void signs_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("+-") << "2x+-3y=0"
-                            << "2x-3y=0";
-        QTest::newRow("-+") << "2x-+3y=0"
-                            << "2x-3y=0";
-        QTest::newRow("--") << "x--1"
-                            << "x+1";
-        QTest::newRow("in order, not repeated") << "+--"
-                                                << "+";
-        QTest::newRow("three minuses") << "---"
-                                       << "+-";
+        // Each replacement scans the whole text once, in this order.
+        for (const auto& [text, expected] : {std::pair{"2x+-3y=0", "2x-3y=0"},
+                                             {"2x-+3y=0", "2x-3y=0"},
+                                             {"x--1", "x+1"},
+                                             {"+--", "+"},
+                                             {"---", "+-"}})
+            QTest::newRow(text) << text << expected;
     }
     void signs() {
         QFETCH(QString, text);
         QFETCH(QString, expected);
         QCOMPARE(LimparSinais(text), expected);
     }
+
     void lineEquation_data() {
         QTest::addColumn<Line>("line");
         QTest::addColumn<QString>("comma");

@@ -111,6 +111,7 @@ private slots:
         QFETCH(QString, expected);
         QCOMPARE(solved(text), expected);
     }
+
     // One row per head, in both angle units where the unit matters; the values
     // were computed apart from this program.
     void functions_data() {
@@ -174,6 +175,7 @@ private slots:
         // The same with arguments known only when solving: "sen(x*0+0.3)".
         QCOMPARE(solved(QString(text).replace("(", "(x*0+"), QStringLiteral("x=1")), expected);
     }
+
     void errors_data() {
         QTest::addColumn<QString>("text"); // "text|variables"
         QTest::addColumn<int>("number");
@@ -230,6 +232,7 @@ private slots:
             QCOMPARE(error.source(), std::string("Interpretador"));
         }
     }
+
     void handlerMapsNumbers_data() {
         QTest::addColumn<int>("raised");
         QTest::addColumn<bool>("duringLookup");
@@ -250,6 +253,7 @@ private slots:
         QVERIFY(!error.description().empty());
         if (seen == 1102) QCOMPARE(error.description(), std::string("Variável não definida: w"));
     }
+
     void lifecycle() {
         clsEquation equation; // Dirty false: 0 without solving; solving the empty text fails
         QCOMPARE(equation.Solution(), 0.0);
@@ -271,6 +275,7 @@ private slots:
         equation.setVar("y", 2);
         QCOMPARE(equation.Solution(), 2.0);
     }
+
     void variableTable() {
         clsEquation equation;
         QCOMPARE(equation.Var("nunca"), 0.0);
@@ -297,6 +302,7 @@ private slots:
         equation.setEquation("x");
         QCOMPARE(errorOf(equation)->description(), std::string("Variável não definida: x"));
     }
+
     void parseIsReusedAcrossSolves() {
         clsEquation equation;
         equation.setEquation("x^2+y^2-4x-6y-3-(0)-(-3)");
@@ -312,6 +318,7 @@ private slots:
         QVERIFY(errorOf(equation).has_value());
         QCOMPARE(clsEquationInspector::parseCount(equation), 3u); // a failed parse is retried
     }
+
     void randomRules() {
         clsEquation equation;
         const auto value = [&](const char* text) {
@@ -336,6 +343,7 @@ private slots:
         }
         QCOMPARE(faces, (QSet<double>{0, 1, 2, 3, 4, 5}));
     }
+
     void hostileInputs_data() {
         QTest::addColumn<QByteArray>("text");
         QTest::newRow("1 MB of digits") << QByteArray(1 << 20, '7');
@@ -355,6 +363,7 @@ private slots:
         QFETCH(QByteArray, text);
         QVERIFY(valueOrNumberedError(text.toStdString()));
     }
+
     void randomBytes() {
         QRandomGenerator random(20240601);
         for (int i = 0; i < 3000; ++i) {
