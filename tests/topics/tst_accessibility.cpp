@@ -4,11 +4,15 @@
 // says which value it holds, every result is announced as a result.
 
 #include "alltopics.h"
-#include "formdriver.h"
+#include "testsupport.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <memory>
 

@@ -3,10 +3,13 @@
 // Space presses a frame's buttons.
 
 #include "alltopics.h"
-#include "formdriver.h"
+#include "testsupport.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
