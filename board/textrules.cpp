@@ -70,6 +70,25 @@ QString LimparSinais(QString text) {
     return text;
 }
 
+QString circleEquation(const QString& xPrefix, const QString& x, const QString& y, Real rSquared,
+                       const QString& separator) {
+    QString text = xPrefix + x + QLatin1String(")^2 + (y-") + y + QLatin1String(")^2 = ") +
+                   rounded(rSquared, separator);
+    return text.replace(QLatin1String("--"), QLatin1String("+"));
+}
+
+DegreesMinutesSeconds splitDegrees(Real degrees) {
+    const Real d = trunc(degrees);
+    const Real m = (degrees - d) * 60;
+    const Real whole = trunc(m);
+    return {d, whole, round((m - whole) * 60, 2)};
+}
+
+QString angle(Real degrees, Real minutes, Real seconds, const QString& separator) {
+    return number(degrees, separator) + QString::fromUtf8("º  ") + number(minutes, separator) +
+           QLatin1String("'  ") + number(seconds, separator) + QLatin1String("''");
+}
+
 namespace {
 QString coefficient(Real value, const QString& separator) {
     if (value == 1) return {};

@@ -42,6 +42,23 @@ QString expressionLiteral(double value);
 /// "+-" -> "-", then "-+" -> "-", then "--" -> "+", each over the whole text.
 QString LimparSinais(QString text);
 
+/// The equation of a circle from the texts of its centre's coordinates:
+/// `xPrefix` + x + ")^2 + (y-" + y + ")^2 = " + r² rounded to 2 decimals, then
+/// every "--" made "+" (a negative coordinate shows as a plus). The prefix is
+/// "(x-", or "(x- ", whose blank keeps both minus signs of a negative abscissa.
+QString circleEquation(const QString& xPrefix, const QString& x, const QString& y, Real rSquared,
+                       const QString& separator);
+
+/// An angle in degrees split into whole degrees, whole minutes and seconds
+/// (the seconds rounded to 2 decimals after the split; nothing is carried).
+struct DegreesMinutesSeconds {
+    Real degrees, minutes, seconds;
+};
+DegreesMinutesSeconds splitDegrees(Real degrees);
+
+/// D "º  " M "'  " S "''", with the ordinal sign as the degree sign.
+QString angle(Real degrees, Real minutes, Real seconds, const QString& separator);
+
 /// The general equation of a line. Rounds a, b and c to 2 decimals in place
 /// (later uses of the line see the rounded coefficients) and writes them with
 /// 1 and -1 left implicit: a = 14, b = 16, c = -21 gives "14x+16y-21=0".

@@ -91,10 +91,8 @@ void Circles1Form::drawSolvedCircle(const Circle& c) {
 }
 
 QString Circles1Form::circleEquationText(Pt centre, Real r) const {
-    QString text = QLatin1String("(x-") + TextRules::number(centre.x, sep()) +
-                   QLatin1String(")^2 + (y-") + TextRules::number(centre.y, sep()) +
-                   QLatin1String(")^2 = ") + TextRules::rounded(square(r), sep());
-    return text.replace(QLatin1String("--"), QLatin1String("+"));
+    return TextRules::circleEquation(QStringLiteral("(x-"), TextRules::number(centre.x, sep()),
+                                     TextRules::number(centre.y, sep()), square(r), sep());
 }
 
 std::pair<Pt, Pt> Circles1Form::crossings(const Line& l, const Circle& c, Real s, Real n) {

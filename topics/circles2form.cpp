@@ -74,12 +74,10 @@ struct ThreePointCircle {
     Real x1, y1, x2, y2, x3, y3, s1, s2, s3;
 };
 
-/// "(x- " x ")^2 + (y-" y ")^2 = " r², every "--" made "+". The blank after
-/// "x-" keeps both minus signs of a negative abscissa.
+/// "(x- " x ")^2 + (y-" y ")^2 = " r²: the blank after "x-" keeps both minus
+/// signs of a negative abscissa.
 QString circleEquation(const QString& x, const QString& y, Real r2, const QString& sep) {
-    QString text = QLatin1String("(x- ") + x + QLatin1String(")^2 + (y-") + y +
-                   QLatin1String(")^2 = ") + TextRules::rounded(r2, sep);
-    return text.replace(QLatin1String("--"), QLatin1String("+"));
+    return TextRules::circleEquation(QStringLiteral("(x- "), x, y, r2, sep);
 }
 } // namespace
 

@@ -245,8 +245,7 @@ void Circles3Form::circleTangentAtQ() {
     const Real r = sqrt(square(centre.x - p.x) + square(centre.y - p.y));
     pen(Vermelho, 2, DashStyle::Solid);
     circle({centre.x, centre.y, r});
-    QString text = QLatin1String("(x-") + TextRules::rounded(centre.x, sep()) +
-                   QLatin1String(")^2 + (y-") + TextRules::rounded(centre.y, sep()) +
-                   QLatin1String(")^2 = ") + TextRules::rounded(r * r, sep());
-    setResult(QStringLiteral("Resultado3"), text.replace(QLatin1String("--"), QLatin1String("+")));
+    setResult(QStringLiteral("Resultado3"),
+              TextRules::circleEquation(QStringLiteral("(x-"), TextRules::rounded(centre.x, sep()),
+                                        TextRules::rounded(centre.y, sep()), r * r, sep()));
 }

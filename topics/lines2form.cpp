@@ -14,16 +14,6 @@ FormSpec lines2Spec() {
 const QString Degree = QStringLiteral("º");
 } // namespace
 
-QString angleText(Real degrees, const QString& separator) {
-    const Real d = trunc(degrees);
-    const Real m = (degrees - d) * 60;
-    const Real whole = trunc(m);
-    const Real s = TextRules::round((m - whole) * 60, 2);
-    return TextRules::number(d, separator) + Degree + QLatin1String("  ") +
-           TextRules::number(whole, separator) + QLatin1String("'  ") +
-           TextRules::number(s, separator) + QLatin1String("''");
-}
-
 Lines2Form::Lines2Form(QWidget* parent)
     : ProblemForm(lines2Spec(), parent) {
     addFrame(QStringLiteral("Frame6"), tr("Intersecção de duas rectas"))
@@ -180,5 +170,7 @@ void Lines2Form::angle() {
     }
     const Real t = abs((l1.a * l2.b - l2.a * l1.b) / (l1.b * l2.b + l1.a * l2.a));
     const Real degrees = atan(t) * 45 / atan(Real(1));
-    setResult(QStringLiteral("Resultado4"), angleText(degrees, sep()));
+    const TextRules::DegreesMinutesSeconds a = TextRules::splitDegrees(degrees);
+    setResult(QStringLiteral("Resultado4"),
+              TextRules::angle(a.degrees, a.minutes, a.seconds, sep()));
 }

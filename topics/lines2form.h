@@ -24,7 +24,3 @@ private:
     /// A point of the answer as a red dot.
     void redDot(Pt p);
 };
-
-/// An angle in degrees as the program writes it: whole degrees, whole
-/// minutes and seconds rounded to 2 decimals, "40º  14'  10,89''".
-QString angleText(Real degrees, const QString& separator);

@@ -18,32 +18,15 @@ Line throughPoints(Pt p1, Pt p2) {
     return {p2.y - p1.y, p1.x - p2.x, p2.x * p1.y - p1.x * p2.y};
 }
 
-/// An angle given in degrees, minutes and seconds.
-struct Dms {
-    Real d, m, s;
-};
-
-/// The inclination, in degrees, of a line of slope m: -90 < g < 90.
-Dms splitDegrees(Real slope) {
-    const Real g = atan(slope) * 45 / atan(Real(1));
-    const Real d = trunc(g);
-    const Real r = (g - d) * 60;
-    const Real m = trunc(r);
-    return {d, m, TextRules::round((r - m) * 60, 2)};
-}
-
-QString dmsText(Real d, Real m, Real s, const QString& sep) {
-    return TextRules::number(d, sep) + QString::fromUtf8("º  ") + TextRules::number(m, sep) +
-           QLatin1String("'  ") + TextRules::number(s, sep) + QLatin1String("''");
-}
-
 /// A rising line's angle as it is; a falling or horizontal one's as
 /// 180 degrees plus its (negative) angle, borrowing one unit at every place.
+/// The angle of slope m is atan(m) in degrees: -90 < g < 90.
 QString inclinationText(Real slope, const QString& sep) {
-    const Dms a = splitDegrees(slope);
-    if (a.d == 0 && a.m == 0 && a.s == 0) return QString::fromUtf8("0º");
-    if (slope > 0) return dmsText(a.d, a.m, a.s, sep);
-    return dmsText(179 + a.d, 59 + a.m, 60 + a.s, sep);
+    const TextRules::DegreesMinutesSeconds a =
+        TextRules::splitDegrees(atan(slope) * 45 / atan(Real(1)));
+    if (a.degrees == 0 && a.minutes == 0 && a.seconds == 0) return QString::fromUtf8("0º");
+    if (slope > 0) return TextRules::angle(a.degrees, a.minutes, a.seconds, sep);
+    return TextRules::angle(179 + a.degrees, 59 + a.minutes, 60 + a.seconds, sep);
 }
 } // namespace
 

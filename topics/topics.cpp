@@ -1,12 +1,12 @@
 #include "topics.h"
 
 #include "circles1form.h"
+#include "circles2form.h"
+#include "circles3form.h"
 #include "lines1form.h"
 #include "lines2form.h"
 #include "lines3form.h"
 #include "lines4form.h"
-#include "circles2form.h"
-#include "circles3form.h"
 #include "pointsform.h"
 #include "triangleform.h"
 
