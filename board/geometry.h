@@ -24,3 +24,12 @@ struct Circle {
     Real r;
     Pt centre() const { return {xc, yc}; }
 };
+
+/// The line through p and q: (yq − yp)·x + (xp − xq)·y + xq·yp − xp·yq = 0.
+inline Line lineThrough(Pt p, Pt q) {
+    return {q.y - p.y, p.x - q.x, q.x * p.y - p.x * q.y};
+}
+
+inline Pt midpoint(Pt p, Pt q) {
+    return {(p.x + q.x) / 2, (p.y + q.y) / 2};
+}

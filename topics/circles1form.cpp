@@ -182,7 +182,7 @@ void Circles1Form::lineMeetsCircle() {
         stop(tr("A recta não intersecta a circunferência."));
     }
     const auto [p1, p2] = crossings(line, c, sqrt(delta), n);
-    DesenharRecta(p1 == p2 ? line : Line{p2.y - p1.y, p1.x - p2.x, p2.x * p1.y - p1.x * p2.y});
+    DesenharRecta(p1 == p2 ? line : lineThrough(p1, p2));
     if (!ModoResolver()) return;
     board()->setForeColor(Vermelho);
     dot(p1);

@@ -12,11 +12,6 @@ FormSpec circles2Spec() {
     return spec;
 }
 
-/// The line through p and q: (yq − yp)·x + (xp − xq)·y + xq·yp − xp·yq = 0.
-Line through(Pt p, Pt q) {
-    return {q.y - p.y, p.x - q.x, q.x * p.y - p.x * q.y};
-}
-
 /// √(a² + b²): the length of the side a line was drawn through.
 Real norm(const Line& l) {
     return sqrt(l.a * l.a + l.b * l.b);
@@ -169,7 +164,7 @@ void Circles2Form::triangleCircle() {
 }
 
 void Circles2Form::inscribed(Pt p1, Pt p2, Pt p3) {
-    const Line l1 = through(p1, p2), l2 = through(p3, p1), l3 = through(p2, p3);
+    const Line l1 = lineThrough(p1, p2), l2 = lineThrough(p3, p1), l3 = lineThrough(p2, p3);
     const Real len1 = norm(l1), len2 = norm(l2), len3 = norm(l3);
     const Pt centre = meet(bisector(l1, len1, l3, len3), bisector(l1, len1, l2, len2));
     pen(Vermelho, 7, DashStyle::Solid);

@@ -107,7 +107,7 @@ void Lines1Form::throughTwoPoints() {
     setResult(QStringLiteral("Resultado1"), QString());
     const Pt a = LerPonto(QStringLiteral("Abcissa1"), QStringLiteral("Ordenada1"));
     const Pt b = LerPonto(QStringLiteral("Abcissa2"), QStringLiteral("Ordenada2"));
-    const Line line{b.y - a.y, a.x - b.x, b.x * a.y - a.x * b.y};
+    const Line line = lineThrough(a, b);
     if (line.a == 0 && line.b == 0)
         stop(tr("Não há recta nessas condições. Altere as coordenadas dos pontos."));
     board()->setForeColor(Azul);

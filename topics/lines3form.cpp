@@ -13,11 +13,6 @@ FormSpec lines3Spec() {
     return spec;
 }
 
-/// The line a·x + b·y + c = 0 through two points.
-Line throughPoints(Pt p1, Pt p2) {
-    return {p2.y - p1.y, p1.x - p2.x, p2.x * p1.y - p1.x * p2.y};
-}
-
 /// A rising line's angle as it is; a falling or horizontal one's as
 /// 180 degrees plus its (negative) angle, borrowing one unit at every place.
 /// The angle of slope m is atan(m) in degrees: -90 < g < 90.
@@ -108,7 +103,7 @@ void Lines3Form::collinearity() {
     dot(p3);
     if (!ModoResolver()) return;
     pen(Vermelho, 1, DashStyle::Dotted);
-    DesenharRecta(throughPoints(p1, p2));
+    DesenharRecta(lineThrough(p1, p2));
     const Real u = (p3.y - p1.y) * (p2.x - p1.x);
     const Real v = (p3.x - p1.x) * (p2.y - p1.y);
     setResult(QStringLiteral("Resultado1"), u == v ? tr("Os pontos estão em linha recta.")
@@ -128,7 +123,7 @@ void Lines3Form::slopeAndInclination() {
 Line Lines3Form::lineThroughTwoPoints() {
     const Pt p1 = LerPonto(QStringLiteral("Abcissa4"), QStringLiteral("Ordenada4"));
     const Pt p2 = LerPonto(QStringLiteral("Abcissa5"), QStringLiteral("Ordenada5"));
-    const Line line = throughPoints(p1, p2);
+    const Line line = lineThrough(p1, p2);
     board()->setForeColor(Azul);
     dot(p1);
     dot(p2);

@@ -90,13 +90,12 @@ void PointsForm::midpoint() {
     dot(b);
     guides(a);
     guides(b);
-    const auto middle = [&] { return Pt{(a.x + b.x) / 2, (a.y + b.y) / 2}; };
     labelIfUngraduated(a);
     labelIfUngraduated(b);
     board()->setForeColor(Vermelho);
-    if (!graduated()) axisLabels(middle()); // the midpoint is labelled in data mode too
+    if (!graduated()) axisLabels(::midpoint(a, b)); // the midpoint is labelled in data mode too
     if (!ModoResolver()) return;
-    const Pt m = middle();
+    const Pt m = ::midpoint(a, b);
     mark(m);
     setResult(QStringLiteral("Resultado1"), TextRules::point(m.x, m.y, sep()));
 }

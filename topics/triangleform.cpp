@@ -40,10 +40,6 @@ FrameBuilder& vertexFields(FrameBuilder& frame, int first, const std::array<Init
     return frame.newRow();
 }
 
-Pt midpoint(Pt p, Pt q) {
-    return {(p.x + q.x) / 2, (p.y + q.y) / 2};
-}
-
 Real squaredDistance(Pt p, Pt q) {
     return square(q.x - p.x) + square(q.y - p.y);
 }
