@@ -56,19 +56,10 @@ int ink(QRgb pixel) {
     return 255 - std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)});
 }
 
-/// The ink in the square of pixels around a point, `half` on each side.
-int inkAround(const QImage& image, QPointF centre, int half) {
-    int sum = 0;
-    for (int y = int(centre.y()) - half; y <= int(centre.y()) + half; ++y)
-        for (int x = int(centre.x()) - half; x <= int(centre.x()) + half; ++x)
-            sum += ink(image.pixel(x, y));
-    return sum;
-}
-
-int largestDifference(const QImage& a, const QImage& b, QRect area) {
+int largestDifference(const QImage& a, const QImage& b) {
     int largest = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
+    for (int y = 0; y < Side; ++y)
+        for (int x = 0; x < Side; ++x)
             largest = std::max(largest, std::abs(ink(a.pixel(x, y)) - ink(b.pixel(x, y))));
     return largest;
 }
@@ -120,16 +111,8 @@ private slots:
         const QPointF centre(315.3, 301.7), half(200.0 * std::cos(t), 200.0 * std::sin(t));
         const QPointF a = centre - half, b = centre + half;
         const QImage board = rendered({segment(a, b, width)}), expected = stroked(a, b, width);
-        QVERIFY(largestDifference(board, expected, QRect(0, 0, Side, Side)) <= 64);
-        for (QPointF end : {a, b}) {
-            const int drawn = inkAround(board, end + QPointF(0.5, 0.5), 3);
-            const int painted = inkAround(expected, end + QPointF(0.5, 0.5), 3);
-            QVERIFY2(std::abs(drawn - painted) <= painted / 10,
-                     qPrintable(
-                         QStringLiteral("ink at an end: %1, stroked: %2").arg(drawn).arg(painted)));
-        }
-        // A wide segment of no length shows nothing.
-        QCOMPARE(inkAround(rendered({segment(a, a, 2)}), a + QPointF(0.5, 0.5), 4), 0);
+        QVERIFY(largestDifference(board, expected) <= 64);
+        QVERIFY(rendered({segment(a, a, 2)}) == blank()); // a wide segment of no length
     }
 
     /// Texts in different fonts, one after the other, each in its own font.
@@ -177,7 +160,7 @@ private slots:
             board.render(painter, QSizeF(Side, Side));
             painter.end();
             const QRect inside(1, 1, Side - 2, Side - 2); // within the board's grey border
-            QCOMPARE(largestDifference(shown, recorded, inside), 0);
+            QVERIFY(shown.copy(inside) == recorded.copy(inside));
         }
     }
 };
