@@ -75,24 +75,13 @@ private slots:
         for (const QString& size : QStringLiteral(ICON_SIZES).split(','))
             QTest::newRow(qPrintable(size + " px")) << size.toInt();
     }
-    /// A rounded card in the program's pure blue and red.
+    /// Each size rendered from the picture: a rounded card, transparent in
+    /// its corners.
     void iconAtEverySize() {
         QFETCH(int, size);
         const QImage icon(
             QStringLiteral(DESKTOP_BUILD_DIR "/icons/%1x%1/apps/%2.png").arg(size).arg(AppId));
         QCOMPARE(icon.size(), QSize(size, size));
-        const auto holds = [&icon](QRgb colour) {
-            for (int y = 0; y < icon.height(); ++y)
-                for (int x = 0; x < icon.width(); ++x) {
-                    const QRgb c = icon.pixel(x, y);
-                    if (qAlpha(c) == 255 && std::abs(qRed(c) - qRed(colour)) < 40 &&
-                        std::abs(qGreen(c) - qGreen(colour)) < 40 &&
-                        std::abs(qBlue(c) - qBlue(colour)) < 40)
-                        return true;
-                }
-            return false;
-        };
-        QVERIFY(holds(qRgb(0, 0, 255)) && holds(qRgb(255, 0, 0)));
         QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
         QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
     }

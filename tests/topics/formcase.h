@@ -171,10 +171,10 @@ inline QString noIcon(const QString& text) {
     return QStringLiteral("[no icon] ") + text;
 }
 
+/// The text of a result label or field.
 inline QString resultText(const QWidget& form, const QString& name) {
-    if (auto* label = form.findChild<QLabel*>(name)) return label->text();
-    auto* field = form.findChild<QLineEdit*>(name);
-    return field ? field->text() : QStringLiteral("<no %1>").arg(name);
+    const auto* result = form.findChild<QWidget*>(name);
+    return result ? result->property("text").toString() : QStringLiteral("<no %1>").arg(name);
 }
 
 /// A fresh, real form whose messages are recorded (with the drawing as it
@@ -205,10 +205,8 @@ struct OpenForm {
     void press(const QString& name) const {
         auto* button = form->findChild<QAbstractButton*>(name);
         QVERIFY2(button, qPrintable(name));
-        if (qobject_cast<QRadioButton*>(button))
-            button->setChecked(true);
-        else
-            QTest::mouseClick(button, Qt::LeftButton);
+        qobject_cast<QRadioButton*>(button) ? button->setChecked(true)
+                                            : QTest::mouseClick(button, Qt::LeftButton);
     }
     const DisplayList& drawn() const { return form->board()->displayList(); }
 
@@ -227,8 +225,8 @@ inline void runOnce(const FormCase& c, bool comma) {
     QVERIFY(open.form);
     open.type(c.typed);
     for (const QString& step : c.pressed) {
-        if (const qsizetype eq = step.indexOf(QLatin1Char('=')); eq > 0) {
-            open.type({step.left(eq), step.mid(eq + 1)});
+        if (step.contains(QLatin1Char('='))) {
+            open.type({step.section(QLatin1Char('='), 0, 0), step.section(QLatin1Char('='), 1)});
             continue;
         }
         open.press(step);
