@@ -1,4 +1,5 @@
-// Copying, saving and printing the board of the solved midpoint (Points form).
+// Copying, saving and printing the board of the solved midpoint (Points
+// form), and which windows leave its drawing in place.
 
 #include "boardmenu.h"
 #include "exportdialogs.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QPrinter>
@@ -241,9 +243,11 @@ private slots:
             QVERIFY2(text.contains(QString::fromUtf8(line)), line);
     }
 
-    // Neither the menu nor the real save and print dialogs count as another
-    // window: coming back from them keeps the drawing; another window does not.
-    void menuAndDialogsKeepTheDrawing() {
+    // Coming back from another window of the program is an activation of the
+    // form: it redraws the bare axes. Neither the menu nor the real modal
+    // windows (a message box, the save and print dialogs), each closed by a
+    // timer, count as another window: coming back from them keeps the drawing.
+    void onlyAnotherWindowClearsTheBoard() {
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         press("Resolver3"); // after the first activation's bare axes
@@ -251,9 +255,16 @@ private slots:
             form->activateWindow();
             return QTest::qWaitForWindowActive(form.get());
         };
-        const auto closeModalSoon = [] {
-            QTimer::singleShot(100, [] {
-                if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
+        QString box; // caption, text and icon of the message box closed
+        const auto closeModalSoon = [&box] {
+            QTimer::singleShot(100, [&box] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                if (auto* message = qobject_cast<QMessageBox*>(dialog)) {
+                    box = message->windowTitle() + '|' + message->text() + '|' +
+                          QString::number(message->icon());
+                    message->button(QMessageBox::Ok)->click();
+                } else if (dialog)
+                    dialog->close();
             });
         };
         menu().menu()->popup(form->board()->mapToGlobal(QPoint(50, 50)));
@@ -261,6 +272,11 @@ private slots:
         QEvent activate(QEvent::WindowActivate); // as a window system may do
         QApplication::sendEvent(menu().menu(), &activate);
         menu().menu()->close();
+        QVERIFY(comeBack() && midpointShown());
+        closeModalSoon();
+        showModalMessageBox(form.get(), {"O ponto não pertence à circunferência."});
+        QCOMPARE(box, "Ortoplano|O ponto não pertence à circunferência.|" +
+                          QString::number(QMessageBox::Information));
         QVERIFY(comeBack() && midpointShown());
         closeModalSoon();
         QVERIFY(!showImageFileDialog(form.get(), QDir::temp().filePath("x.svg")));
@@ -273,6 +289,7 @@ private slots:
         other.show();
         QVERIFY(QTest::qWaitForWindowActive(&other));
         QVERIFY(comeBack() && !midpointShown());
+        QVERIFY(hasSegment(*form->board(), {-10.4, 0}, {10.4, 0}, QBColor(0), 2));
     }
 };
 

@@ -1,19 +1,15 @@
 // The framework every problem form is built on: the board's axes, the press
 // with its solve mode and error report, the spin arrows, lines drawn across
-// the viewport, the line-equation reader, activation and message boxes.
+// the viewport and the line-equation reader. (Activation: tst_boardexport.)
 
 #include "problemform.h"
 #include "testsupport.h"
 #include "textrules.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPainter>
-#include <QPushButton>
-#include <QTimer>
 #include <memory>
 
 Q_DECLARE_METATYPE(Line)
@@ -355,35 +351,6 @@ private slots:
             QCOMPARE(form->scratch()->text(), rewritten);
             QVERIFY(form->line == line);
         }
-    }
-
-    // The real modal box, closed by a timer: it is not an activation of the
-    // form, while coming back from another window of the program is.
-    void activationRedrawsOnlyFromAnotherWindow() {
-        const auto activate = [](QWidget* window) {
-            window->show();
-            window->activateWindow();
-            return QTest::qWaitForWindowActive(window);
-        };
-        QVERIFY(activate(form));
-        form->click("Resolver1");
-        setMessageHandler(showModalMessageBox);
-        QString seen;
-        QTimer::singleShot(50, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box) return;
-            seen = box->windowTitle() + '|' + box->text() + '|' + QString::number(box->icon());
-            box->button(QMessageBox::Ok)->click();
-        });
-        showMessage(form, {"O ponto não pertence à circunferência."});
-        QCOMPARE(seen, "Ortoplano|O ponto não pertence à circunferência.|" +
-                           QString::number(QMessageBox::Information));
-        QVERIFY(activate(form));
-        QVERIFY(hasDot(board(), {2, 3}, Azul));
-        QWidget other;
-        QVERIFY(activate(&other) && activate(form));
-        QVERIFY(primitives(board(), Primitive::Kind::Dot).empty());
-        QCOMPARE(ticks(board(), true), 20);
     }
 };
 
