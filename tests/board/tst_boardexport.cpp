@@ -119,8 +119,10 @@ private slots:
         offered.clear();
         pdf.clear();
         printDialogs = 0;
-        setImageFileDialog(
-            [this](QWidget*, const QString& path) { return offered = path, saveAs; });
+        setImageFileDialog([this](QWidget*, const QString& path) {
+            offered = path;
+            return saveAs;
+        });
         setPrintDialog([this](QWidget*, QPrinter& printer, BoardExport::PrintScale& scale,
                               const SheetPainter& paint) { return print(printer, scale, paint); });
         messages = std::make_unique<MessageRecorder>();
