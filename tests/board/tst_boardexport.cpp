@@ -1,4 +1,5 @@
-// Copying, saving and printing the board of the solved midpoint (Points form).
+// Copying, saving and printing the board of the solved midpoint (Points
+// form), and which windows leave its drawing in place.
 
 #include "boardmenu.h"
 #include "exportdialogs.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QPrinter>
@@ -27,13 +29,6 @@ using namespace ExportDialogs;
 
 namespace {
 
-/// Where a world point of the default viewport lands on the 631-pixel board:
-/// the window runs from -10.8 to 10.8 on both axes, y upwards.
-QPointF boardPixel(QPointF world) {
-    const double perUnit = 631.0 / 21.6;
-    return {(world.x() + 10.8) * perUnit + 0.5, (10.8 - world.y()) * perUnit + 0.5};
-}
-
 QImage rendered(const QByteArray& svg) {
     QImage picture(631, 631, QImage::Format_RGB32);
     picture.fill(Qt::white);
@@ -46,15 +41,16 @@ QImage rendered(const QByteArray& svg) {
 /// board's size: M must be red over the blue ends and segment, and the
 /// picture white where nothing is drawn.
 QString midpointFault(const QImage& picture, int scale) {
-    const auto at = [&](QPointF world) {
-        return picture.pixel((boardPixel(world) * scale).toPoint());
+    const auto at = [&](double x, double y) { // the world window runs from -10.8 to 10.8
+        const QPointF pixel = QPointF(x + 10.8, 10.8 - y) * (631.0 / 21.6) + QPointF(0.5, 0.5);
+        return picture.pixel((pixel * scale).toPoint());
     };
     const auto red = [](QRgb c) { return qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80; };
     const auto blue = [](QRgb c) { return qBlue(c) > 200 && qRed(c) < 80 && qGreen(c) < 80; };
     if (picture.size() != QSize(631, 631) * scale) return "size";
-    if (!red(at({-3, 1}))) return "M";
-    if (!blue(at({2, -2})) || !blue(at({-8, 4})) || !blue(at({-0.5, -0.5}))) return "AB";
-    return at({5, 5}) == qRgb(255, 255, 255) ? QString() : "ground";
+    if (!red(at(-3, 1))) return "M";
+    if (!blue(at(2, -2)) || !blue(at(-8, 4)) || !blue(at(-0.5, -0.5))) return "AB";
+    return at(5, 5) == qRgb(255, 255, 255) ? QString() : "ground";
 }
 
 /// Centres of the long grey or black lines across (columns) or down (rows) a page image.
@@ -80,45 +76,9 @@ std::vector<double> longLines(const QImage& page, bool vertical, int minimumLeng
     return centres;
 }
 
-/// Routes the print dialog to a PDF file, as if the user printed at once.
-struct PdfPrinting {
-    explicit PdfPrinting(const QString& path) {
-        previous =
-            setPrintDialog([this, path](QWidget*, QPrinter& printer, BoardExport::PrintScale& scale,
-                                        const SheetPainter& paint) {
-                ++shown;
-                if (cancel) return false;
-                printer.setOutputFormat(QPrinter::PdfFormat);
-                printer.setOutputFileName(path);
-                printer.setPageSize(QPageSize(QPageSize::A4));
-                paint(printer, scale);
-                return true;
-            });
-    }
-    ~PdfPrinting() { setPrintDialog(previous); }
-    PrintDialog previous;
-    int shown = 0;
-    bool cancel = false;
-};
-
-/// Routes the save dialog to a scripted answer, remembering what it suggested.
-struct SaveAnswer {
-    explicit SaveAnswer(std::optional<ImageFile> answer) {
-        previous = setImageFileDialog([this, answer](QWidget*, const QString& path) {
-            suggested = path;
-            return answer;
-        });
-    }
-    ~SaveAnswer() { setImageFileDialog(previous); }
-    ImageFileDialog previous;
-    QString suggested;
-};
-
-QString runTool(const QString& tool, const QStringList& arguments) {
-    QProcess process;
-    process.start(tool, arguments);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
+QString readText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 } // namespace
@@ -129,15 +89,42 @@ class TestBoardExport : public QObject {
     std::unique_ptr<MessageRecorder> messages;
     std::unique_ptr<NavigationRecorder> nav;
     std::unique_ptr<PointsForm> form;
+    // The save and print dialogs, routed: the save dialog remembers the name
+    // it was offered and answers `saveAs`; the print dialog prints to `pdf`,
+    // or is cancelled when there is none.
+    std::optional<ImageFile> saveAs;
+    QString offered, pdf;
+    int printDialogs = 0;
+
     BoardMenu& menu() const { return *form->boardMenu(); }
     bool midpointShown() const { return hasDot(*form->board(), {-3, 1}, Vermelho); }
+    std::size_t drawn() const { return form->board()->displayList().size(); }
     void press(const char* button) {
         QTest::mouseClick(form->findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+    bool print(QPrinter& printer, BoardExport::PrintScale& scale, const SheetPainter& paint) {
+        ++printDialogs;
+        if (pdf.isEmpty()) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        paint(printer, scale);
+        return true;
     }
 
 private slots:
     void init() {
         useDecimalComma(true);
+        saveAs.reset();
+        offered.clear();
+        pdf.clear();
+        printDialogs = 0;
+        setImageFileDialog([this](QWidget*, const QString& path) {
+            offered = path;
+            return saveAs;
+        });
+        setPrintDialog([this](QWidget*, QPrinter& printer, BoardExport::PrintScale& scale,
+                              const SheetPainter& paint) { return print(printer, scale, paint); });
         messages = std::make_unique<MessageRecorder>();
         nav = std::make_unique<NavigationRecorder>();
         form = std::make_unique<PointsForm>();
@@ -160,24 +147,18 @@ private slots:
     void saveWritesTheChosenFile() {
         QFETCH(int, format);
         QFETCH(int, scale);
+        const bool svg = format == int(ImageFormat::Svg);
         QTemporaryDir dir;
-        const QString path = dir.filePath(format == int(ImageFormat::Svg) ? "a.svg" : "a.png");
-        SaveAnswer answer(ImageFile{path, ImageFormat(format), scale});
+        const QString path = dir.filePath(svg ? "a.svg" : "a.png");
+        saveAs = ImageFile{path, ImageFormat(format), scale};
         menu().saveAction()->trigger();
         QVERIFY(messages->messages.empty());
-        QCOMPARE(QFileInfo(answer.suggested).completeBaseName(),
-                 "pontos-ponto-medio-de-um-segmento");
+        QCOMPARE(QFileInfo(offered).completeBaseName(), "pontos-ponto-medio-de-um-segmento");
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
-        const bool svg = format == int(ImageFormat::Svg);
-        const QImage picture = svg ? rendered(bytes) : QImage::fromData(bytes, "PNG");
-        QCOMPARE(midpointFault(picture, scale), QString());
-        // The next save is offered in the same folder, in the same format.
-        SaveAnswer again(std::nullopt);
-        menu().saveAction()->trigger();
-        QCOMPARE(QFileInfo(again.suggested).absolutePath(), QFileInfo(path).absolutePath());
-        QCOMPARE(QFileInfo(again.suggested).suffix(), QFileInfo(path).suffix());
+        QCOMPARE(midpointFault(svg ? rendered(bytes) : QImage::fromData(bytes, "PNG"), scale),
+                 QString());
     }
 
     void copyPutsImageAndSvgOnTheClipboard() {
@@ -197,42 +178,35 @@ private slots:
         QTest::newRow("folder is a file") << "ficheiro.txt/desenho.svg";
         QTest::newRow("name of a folder") << "pasta";
     }
+    /// One clear message naming the file; nothing else changes.
     void saveIntoAnUnwritablePlace() {
         QFETCH(QString, relative);
         QTemporaryDir dir;
         QFile plain(dir.filePath("ficheiro.txt"));
         QVERIFY(plain.open(QIODevice::WriteOnly) && plain.write("guardado") == 8);
         plain.close();
-        QVERIFY(QDir(dir.path()).mkdir("pasta"));
+        QVERIFY(QDir(dir.path()).mkpath("pasta"));
         const QString path = dir.filePath(relative);
-        SaveAnswer answer(ImageFile{path, ImageFormat::Svg, 1});
-        const std::size_t drawn = form->board()->displayList().size();
+        saveAs = ImageFile{path, ImageFormat::Svg, 1};
+        const std::size_t before = drawn();
         menu().saveAction()->trigger();
-        // One clear message naming the file; nothing else changes.
         QCOMPARE(messages->messages.size(), std::size_t(1));
         const Message& m = messages->messages.front();
         QVERIFY(m.text.startsWith("Não foi possível guardar a imagem em «") &&
                 m.text.contains(QDir::toNativeSeparators(path)));
         QVERIFY(m.icon == MessageIcon::Information && m.title == "Ortoplano");
-        QCOMPARE(form->board()->displayList().size(), drawn);
-        QVERIFY(QFileInfo(dir.filePath("pasta")).isDir() && plain.open(QIODevice::ReadOnly));
-        QCOMPARE(plain.readAll(), QByteArray("guardado"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 2);
+        QCOMPARE(drawn(), before);
+        QVERIFY(plain.open(QIODevice::ReadOnly) && plain.readAll() == "guardado");
+        QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList({"ficheiro.txt", "pasta"}));
     }
 
     void cancellingDoesNothing() {
-        QTemporaryDir dir;
-        SaveAnswer answer(std::nullopt);
-        PdfPrinting printing(dir.filePath("folha.pdf"));
-        printing.cancel = true;
-        const std::size_t drawn = form->board()->displayList().size();
+        const std::size_t before = drawn();
         menu().saveAction()->trigger();
         menu().printAction()->trigger();
-        QVERIFY(!answer.suggested.isEmpty());
-        QCOMPARE(printing.shown, 1);
-        QVERIFY(messages->messages.empty());
-        QVERIFY(QDir(dir.path()).isEmpty());
-        QCOMPARE(form->board()->displayList().size(), drawn);
+        QVERIFY(!offered.isEmpty() && printDialogs == 1 && messages->messages.empty());
+        QCOMPARE(drawn(), before);
     }
 
     // A viewport of 10 units with its grid, printed on A4 at 1 cm a unit and
@@ -241,21 +215,16 @@ private slots:
         const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
         if (pdftoppm.isEmpty()) QSKIP("pdftoppm (poppler-utils, installed by ./test) is missing");
         QTemporaryDir dir;
-        const QString pdf = dir.filePath("folha.pdf");
-        PdfPrinting printing(pdf);
-        for (const auto& [name, value] : {std::pair{"Xmin", "-5"},
-                                          {"Xmax", "5"},
-                                          {"Ymin", "-5"},
-                                          {"Ymax", "5"},
-                                          {"Abcissa3", "-4"}})
-            form->findChild<QLineEdit*>(name)->setText(value);
+        pdf = dir.filePath("folha.pdf");
+        for (const char* field : {"Xmin=-5", "Xmax=5", "Ymin=-5", "Ymax=5", "Abcissa3=-4"})
+            form->findChild<QLineEdit*>(QString(field).section('=', 0, 0))
+                ->setText(QString(field).section('=', 1));
         form->findChild<QCheckBox*>("DesenharGrelha")->setChecked(true);
         press("Resolver3");
         menu().printAction()->trigger();
-        QCOMPARE(printing.shown, 1);
-        QVERIFY(messages->messages.empty());
+        QVERIFY(printDialogs == 1 && messages->messages.empty());
         constexpr double PxPerMm = 150 / 25.4;
-        runTool(pdftoppm, {"-r", "150", "-png", "-singlefile", pdf, dir.filePath("p")});
+        QProcess::execute(pdftoppm, {"-r", "150", "-png", "-singlefile", pdf, dir.filePath("p")});
         const QImage page(dir.filePath("p.png"));
         QVERIFY(std::abs(page.width() - 210 * PxPerMm) <= 1.5 &&
                 std::abs(page.height() - 297 * PxPerMm) <= 1.5);
@@ -269,15 +238,18 @@ private slots:
                 QVERIFY2(std::abs(lines[i] - lines[6] - at[i] * 10 * PxPerMm) <= PxPerMm,
                          qPrintable(QString("line %1 at %2 px").arg(i).arg(lines[i] - lines[6])));
         }
-        const QString text = runTool("pdftotext", {pdf, "-"});
+        QProcess::execute("pdftotext", {pdf, dir.filePath("p.txt")});
+        const QString text = readText(dir.filePath("p.txt"));
         for (const char* line : {"PONTOS", "Ponto médio de um segmento", "(2 , -2) e (-4 , 4)",
                                  "Ponto médio: (-1 , 1)", "Escala: 1 unidade = 1 cm"})
             QVERIFY2(text.contains(QString::fromUtf8(line)), line);
     }
 
-    // Neither the menu nor the real save and print dialogs count as another
-    // window: coming back from them keeps the drawing; another window does not.
-    void menuAndDialogsKeepTheDrawing() {
+    // Coming back from another window of the program is an activation of the
+    // form: it redraws the bare axes. Neither the menu nor the real modal
+    // windows (a message box, the save and print dialogs), each closed by a
+    // timer, count as another window: coming back from them keeps the drawing.
+    void onlyAnotherWindowClearsTheBoard() {
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         press("Resolver3"); // after the first activation's bare axes
@@ -285,9 +257,16 @@ private slots:
             form->activateWindow();
             return QTest::qWaitForWindowActive(form.get());
         };
-        const auto closeModalSoon = [] {
-            QTimer::singleShot(100, [] {
-                if (QWidget* dialog = QApplication::activeModalWidget()) dialog->close();
+        QString box; // caption, text and icon of the message box closed
+        const auto closeModalSoon = [&box] {
+            QTimer::singleShot(100, [&box] {
+                QWidget* dialog = QApplication::activeModalWidget();
+                if (auto* message = qobject_cast<QMessageBox*>(dialog)) {
+                    box = message->windowTitle() + '|' + message->text() + '|' +
+                          QString::number(message->icon());
+                    message->button(QMessageBox::Ok)->click();
+                } else if (dialog)
+                    dialog->close();
             });
         };
         menu().menu()->popup(form->board()->mapToGlobal(QPoint(50, 50)));
@@ -297,17 +276,22 @@ private slots:
         menu().menu()->close();
         QVERIFY(comeBack() && midpointShown());
         closeModalSoon();
+        showModalMessageBox(form.get(), {"O ponto não pertence à circunferência."});
+        QCOMPARE(box, "Ortoplano|O ponto não pertence à circunferência.|" +
+                          QString::number(QMessageBox::Information));
+        QVERIFY(comeBack() && midpointShown());
+        closeModalSoon();
         QVERIFY(!showImageFileDialog(form.get(), QDir::temp().filePath("x.svg")));
         QVERIFY(comeBack() && midpointShown());
         closeModalSoon();
         setPrintDialog(showPrintPreview);
         menu().printAction()->trigger();
-        QVERIFY(comeBack() && midpointShown());
-        QVERIFY(messages->messages.empty());
+        QVERIFY(comeBack() && midpointShown() && messages->messages.empty());
         QWidget other;
         other.show();
         QVERIFY(QTest::qWaitForWindowActive(&other));
         QVERIFY(comeBack() && !midpointShown());
+        QVERIFY(hasSegment(*form->board(), {-10.4, 0}, {10.4, 0}, QBColor(0), 2));
     }
 };
 

@@ -20,40 +20,34 @@ QImage blank() {
     return image;
 }
 
-/// A picture whose world units are the board's pixels.
-DisplayList inPixels(std::vector<Primitive> primitives) {
-    Primitive window;
-    window.kind = Primitive::Kind::Window;
-    window.p1 = {0, 0};
-    window.p2 = {Side, Side};
-    primitives.insert(primitives.begin(), window);
-    return primitives;
-}
-
-QImage rendered(const DisplayList& list) {
-    QImage image = blank();
-    QPainter painter(&image);
-    renderDisplayList(painter, list, QSizeF(Side, Side));
-    return image;
-}
-
-Primitive segment(QPointF a, QPointF b, int width) {
+Primitive primitive(Primitive::Kind kind, QPointF p1, QPointF p2 = {}) {
     Primitive p;
-    p.kind = Primitive::Kind::Line;
-    p.p1 = a;
-    p.p2 = b;
-    p.width = width;
+    p.kind = kind;
+    p.p1 = p1;
+    p.p2 = p2;
     p.color = QBColor(12);
     return p;
 }
 
-Primitive text(QPointF at, const QString& family, double points) {
-    Primitive p;
-    p.kind = Primitive::Kind::Text;
-    p.p1 = at;
+/// The primitives painted on a blank board whose world units are its pixels.
+QImage rendered(std::vector<Primitive> primitives) {
+    primitives.insert(primitives.begin(), primitive(Primitive::Kind::Window, {0, 0}, {Side, Side}));
+    QImage image = blank();
+    QPainter painter(&image);
+    renderDisplayList(painter, primitives, QSizeF(Side, Side));
+    return image;
+}
+
+Primitive segment(QPointF a, QPointF b, int width) {
+    Primitive p = primitive(Primitive::Kind::Line, a, b);
+    p.width = width;
+    return p;
+}
+
+Primitive text(double x, const QString& family, double points) {
+    Primitive p = primitive(Primitive::Kind::Text, {x, 100});
     p.text = QStringLiteral("88");
     p.font = {family, points, true};
-    p.color = QBColor(0);
     return p;
 }
 
@@ -62,29 +56,19 @@ int ink(QRgb pixel) {
     return 255 - std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)});
 }
 
-/// The ink in a square around a point.
-int inkAround(const QImage& image, QPointF centre, int half) {
-    int sum = 0;
-    const QPoint c(int(std::floor(centre.x())), int(std::floor(centre.y())));
-    for (int y = c.y() - half; y <= c.y() + half; ++y)
-        for (int x = c.x() - half; x <= c.x() + half; ++x)
-            sum += ink(image.pixel(x, y));
-    return sum;
-}
-
-int largestDifference(const QImage& a, const QImage& b, QRect area) {
+int largestDifference(const QImage& a, const QImage& b) {
     int largest = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
+    for (int y = 0; y < Side; ++y)
+        for (int x = 0; x < Side; ++x)
             largest = std::max(largest, std::abs(ink(a.pixel(x, y)) - ink(b.pixel(x, y))));
     return largest;
 }
 
 /// The rows holding ink inside a band of columns.
-int inkHeight(const QImage& image, int left, int right) {
+int inkHeight(const QImage& image, int left) {
     int top = Side, bottom = -1;
     for (int y = 0; y < Side; ++y)
-        for (int x = left; x < right; ++x)
+        for (int x = left; x < left + 120; ++x)
             if (ink(image.pixel(x, y)) > 96) {
                 top = std::min(top, y);
                 bottom = std::max(bottom, y);
@@ -94,13 +78,11 @@ int inkHeight(const QImage& image, int left, int right) {
 
 /// The segment as the painter strokes it with the cap the board's pens
 /// stand for: round for wide pens, flat for 1-pixel ones.
-QImage reference(QPointF a, QPointF b, int width) {
+QImage stroked(QPointF a, QPointF b, int width) {
     QImage image = blank();
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    QPen pen(QBColor(12), width);
-    pen.setCapStyle(width > 1 ? Qt::RoundCap : Qt::FlatCap);
-    painter.setPen(pen);
+    painter.setPen(QPen(QBColor(12), width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::FlatCap));
     const QPointF centre(0.5, 0.5); // the board maps a world point to the pixel's centre
     painter.drawLine(a + centre, b + centre);
     return image;
@@ -111,114 +93,77 @@ QImage reference(QPointF a, QPointF b, int width) {
 class TestRenderer : public QObject {
     Q_OBJECT
 private slots:
-    void segmentEnds_data();
-    void segmentEnds();
-    void wideSegmentOfNoLengthShowsNothing();
-    void textsKeepTheirOwnFonts();
-    void boardShowsItsRecordedPicture_data();
-    void boardShowsItsRecordedPicture();
-};
-
-void TestRenderer::segmentEnds_data() {
-    QTest::addColumn<double>("degrees");
-    QTest::addColumn<int>("width");
-    for (int width : {1, 2})
-        for (double degrees : {0.0, 17.0, 45.0, 90.0, 123.0, 200.0, 311.0})
-            QTest::addRow("width %d, %g degrees", width, degrees) << degrees << width;
-}
-
-/// The ends of a wide segment are round (the picture's segments meet at
-/// the vertices of triangles and polygons without notches), a 1-pixel
-/// segment ends flat; in both the stroke is the painter's own stroke.
-void TestRenderer::segmentEnds() {
-    QFETCH(double, degrees);
-    QFETCH(int, width);
-    const double t = degrees * std::numbers::pi / 180.0;
-    const QPointF centre(315.3, 301.7), half(200.0 * std::cos(t), 200.0 * std::sin(t));
-    const QPointF a = centre - half, b = centre + half;
-    const QImage board = rendered(inPixels({segment(a, b, width)}));
-    const QImage expected = reference(a, b, width);
-    QVERIFY(largestDifference(board, expected, QRect(0, 0, Side, Side)) <= 64);
-    for (QPointF end : {a, b}) {
-        const int drawn = inkAround(board, end + QPointF(0.5, 0.5), 3);
-        const int stroked = inkAround(expected, end + QPointF(0.5, 0.5), 3);
-        QVERIFY2(
-            std::abs(drawn - stroked) <= stroked / 10,
-            qPrintable(QStringLiteral("ink at an end: %1, stroked: %2").arg(drawn).arg(stroked)));
+    void segmentEnds_data() {
+        QTest::addColumn<double>("degrees");
+        QTest::addColumn<int>("width");
+        for (int width : {1, 2})
+            for (double degrees : {0.0, 17.0, 45.0, 90.0, 123.0, 200.0, 311.0})
+                QTest::addRow("width %d, %g degrees", width, degrees) << degrees << width;
     }
-}
 
-void TestRenderer::wideSegmentOfNoLengthShowsNothing() {
-    const QImage board = rendered(inPixels({segment({300, 300}, {300, 300}, 2)}));
-    QCOMPARE(inkAround(board, {300.5, 300.5}, 4), 0);
-}
+    /// The ends of a wide segment are round (the picture's segments meet at
+    /// the vertices of triangles and polygons without notches), a 1-pixel
+    /// segment ends flat; in both the stroke is the painter's own stroke.
+    void segmentEnds() {
+        QFETCH(double, degrees);
+        QFETCH(int, width);
+        const double t = degrees * std::numbers::pi / 180.0;
+        const QPointF centre(315.3, 301.7), half(200.0 * std::cos(t), 200.0 * std::sin(t));
+        const QPointF a = centre - half, b = centre + half;
+        const QImage board = rendered({segment(a, b, width)}), expected = stroked(a, b, width);
+        QVERIFY(largestDifference(board, expected) <= 64);
+        QVERIFY(rendered({segment(a, a, 2)}) == blank()); // a wide segment of no length
+    }
 
-/// Texts in different fonts, one after the other, each in its own font.
-void TestRenderer::textsKeepTheirOwnFonts() {
-    const Primitive small = text({100, 100}, QStringLiteral("MS Serif"), 6);
-    const Primitive large = text({300, 100}, QStringLiteral("MS Sans Serif"), 24);
-    const Primitive smallAgain = text({500, 100}, QStringLiteral("MS Serif"), 6);
-    const QImage together = rendered(inPixels({small, large, smallAgain}));
-    const int smallAlone = inkHeight(rendered(inPixels({small})), 80, 200);
-    const int largeAlone = inkHeight(rendered(inPixels({large})), 280, 400);
-    QVERIFY(largeAlone > 2 * smallAlone);
-    QCOMPARE(inkHeight(together, 80, 200), smallAlone);
-    QCOMPARE(inkHeight(together, 280, 400), largeAlone);
-    QCOMPARE(inkHeight(together, 480, 600), smallAlone);
-}
+    /// Texts in different fonts, one after the other, each in its own font.
+    void textsKeepTheirOwnFonts() {
+        const Primitive small = text(100, QStringLiteral("MS Serif"), 6);
+        const Primitive large = text(300, QStringLiteral("MS Sans Serif"), 24);
+        const QImage together = rendered({small, large, text(500, small.font.family, 6)});
+        const int smallAlone = inkHeight(rendered({small}), 80);
+        const int largeAlone = inkHeight(rendered({large}), 280);
+        QVERIFY(largeAlone > 2 * smallAlone);
+        QCOMPARE(inkHeight(together, 80), smallAlone);
+        QCOMPARE(inkHeight(together, 280), largeAlone);
+        QCOMPARE(inkHeight(together, 480), smallAlone);
+    }
 
-void TestRenderer::boardShowsItsRecordedPicture_data() {
-    QTest::addColumn<int>("picture");
-    QTest::newRow("axes and a blue segment") << 0;
-    QTest::newRow("a red circle and a dotted guide") << 1;
-    QTest::newRow("printed numbers") << 2;
-}
-
-/// What the board paints on the screen is its recorded picture, and only
-/// that: after Cls() and a new drawing nothing of the old one is left.
-void TestRenderer::boardShowsItsRecordedPicture() {
-    QFETCH(int, picture);
-    Board board;
-    board.setFocusPolicy(Qt::NoFocus); // the focus frame is the screen's, not the picture's
-    board.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&board));
-    const auto draw = [&board](int which) {
-        board.Cls();
-        board.Scale(-10.8, 10.8, 10.8, -10.8);
-        board.setDrawWidth(2);
-        board.setForeColor(QBColor(0));
-        board.Line(-10.4, 0, 10.4, 0);
-        board.Line(0, -10.4, 0, 10.4);
-        if (which == 0) {
-            board.setForeColor(QBColor(9));
-            board.Line(2, -2, -8, 4);
-        } else if (which == 1) {
-            board.setForeColor(QBColor(12));
-            board.Circle(1, 2, 5);
-            board.setDrawWidth(1);
-            board.setDrawStyle(DashStyle::Dotted);
-            board.Line(3, 0, 3, 7);
-        } else {
+    /// What the board paints on the screen is its recorded picture, and only
+    /// that: after Cls() and a new drawing nothing of the old one is left.
+    void boardShowsItsRecordedPicture() {
+        Board board;
+        board.setFocusPolicy(Qt::NoFocus); // the focus frame is the screen's, not the picture's
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        for (int picture : {0, 1, 2, 0}) {
+            board.Cls();
+            board.Scale(-10.8, 10.8, 10.8, -10.8);
+            board.setDrawWidth(2);
+            board.setForeColor(QBColor(picture == 0 ? 9 : 12));
+            if (picture == 0) board.Line(2, -2, -8, 4); // a blue segment
+            if (picture == 1) {                         // a red circle and a dotted guide
+                board.Circle(1, 2, 5);
+                board.setDrawWidth(1);
+                board.setDrawStyle(DashStyle::Dotted);
+                board.Line(3, 0, 3, 7);
+            }
             board.setFontName(QStringLiteral("MS Serif"));
             board.setFontSize(6);
-            for (int i = -10; i <= 10; ++i) {
+            for (int i = -10; picture == 2 && i <= 10; ++i) { // printed numbers
                 board.setCurrentX(i);
                 board.setCurrentY(-0.3);
                 board.PrintNumber(i, QStringLiteral(","));
             }
+            const QImage shown = board.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QImage recorded = blank();
+            QPainter painter(&recorded);
+            board.render(painter, QSizeF(Side, Side));
+            painter.end();
+            const QRect inside(1, 1, Side - 2, Side - 2); // within the board's grey border
+            QVERIFY(shown.copy(inside) == recorded.copy(inside));
         }
-    };
-    for (int which : {(picture + 1) % 3, picture}) {
-        draw(which);
-        const QImage shown = board.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QImage recorded = blank();
-        QPainter painter(&recorded);
-        board.render(painter, QSizeF(Side, Side));
-        painter.end();
-        const QRect inside(1, 1, Side - 2, Side - 2); // within the board's grey border
-        QCOMPARE(largestDifference(shown, recorded, inside), 0);
     }
-}
+};
 
 QTEST_MAIN(TestRenderer)
 #include "tst_renderer.moc"

@@ -15,10 +15,6 @@ import gi
 gi.require_version("Atspi", "2.0")
 from gi.repository import Atspi, GLib  # noqa: E402
 
-# Roles whose objects a user meets and must hear named.
-NAMED_ROLES = {"frame", "panel", "push button", "text", "check box", "radio button",
-               "label", "menu item", "menu bar"}
-
 
 def wait_for(condition, what, timeout=15.0):
     """Polls until condition() gives something true, and returns it."""

@@ -77,27 +77,21 @@ inline QString withDecimalPoint(QString text) {
 
 /// A number of a drawing line: a decimal or a fraction such as -123/14.
 inline double numberOf(const QString& word) {
-    const qsizetype slash = word.indexOf(QLatin1Char('/'));
-    if (slash > 0) return word.left(slash).toDouble() / word.mid(slash + 1).toDouble();
-    return word.toDouble();
+    const QString below = word.section(QLatin1Char('/'), 1);
+    return word.section(QLatin1Char('/'), 0, 0).toDouble() /
+           (below.isEmpty() ? 1 : below.toDouble());
 }
 
-/// Pen of a drawing line: colour letter (A blue, V red, P black), then the
-/// width, then "." for a dotted 1-pixel pen: "V2", "A1.", "V".
-struct PenSpec {
-    QColor colour;
-    int width = 0; ///< 0: any
-    std::optional<DashStyle> style;
-};
-
-inline PenSpec penOf(const QString& word) {
-    PenSpec pen;
-    const QChar c = word.front();
-    pen.colour = c == QLatin1Char('A') ? Azul : c == QLatin1Char('V') ? Vermelho : QBColor(0);
-    if (word.size() > 1 && word[1].isDigit()) pen.width = word[1].digitValue();
-    if (pen.width > 0)
-        pen.style = word.endsWith(QLatin1Char('.')) ? DashStyle::Dotted : DashStyle::Solid;
-    return pen;
+/// Whether a primitive is drawn in the pen a drawing line names: the colour
+/// letter (A blue, V red, P black), then the width (else `width`; 0: any),
+/// then "." for a dotted 1-pixel pen: "V2", "A1.", "V".
+inline bool inPen(const Primitive& p, const QString& pen, int width) {
+    const QChar c = pen.front();
+    if (p.color != (c == QLatin1Char('A') ? Azul : c == QLatin1Char('V') ? Vermelho : QBColor(0)))
+        return false;
+    if (pen.size() > 1 && pen[1].isDigit()) width = pen[1].digitValue();
+    const DashStyle style = pen.endsWith(QLatin1Char('.')) ? DashStyle::Dotted : DashStyle::Solid;
+    return !width || (p.width == width && p.effectiveStyle() == style);
 }
 
 /// Whether one primitive is the one a drawing line describes:
@@ -106,47 +100,31 @@ inline PenSpec penOf(const QString& word) {
 ///   "circle V2 x y r"        a circle outline (any pen when none is given)
 ///   "text A  2 "             a printed text (everything after the pen)
 inline bool matches(const Primitive& p, const QStringList& w, const QString& line) {
-    const PenSpec pen = penOf(w.value(1));
-    const auto n = [&](int i) { return numberOf(w.value(i)); };
-    const auto penIs = [&](int width) {
-        return p.width == width && (!pen.style || p.effectiveStyle() == *pen.style);
-    };
-    if (p.color != pen.colour) return false;
+    const auto at = [&](int i) { return QPointF(numberOf(w.value(i)), numberOf(w.value(i + 1))); };
     const QString kind = w.value(0);
     if (kind == QLatin1String("dot"))
-        return p.kind == Primitive::Kind::Dot && p.width == 7 && nearPoint(p.p1, {n(2), n(3)});
-    if (kind == QLatin1String("line")) {
-        const QPointF a(n(2), n(3)), b(n(4), n(5));
-        return p.kind == Primitive::Kind::Line && penIs(pen.width ? pen.width : 2) &&
-               ((nearPoint(p.p1, a) && nearPoint(p.p2, b)) ||
-                (nearPoint(p.p1, b) && nearPoint(p.p2, a)));
-    }
+        return p.kind == Primitive::Kind::Dot && inPen(p, w[1], 7) && nearPoint(p.p1, at(2));
+    if (kind == QLatin1String("line"))
+        return p.kind == Primitive::Kind::Line && inPen(p, w[1], 2) &&
+               ((nearPoint(p.p1, at(2)) && nearPoint(p.p2, at(4))) ||
+                (nearPoint(p.p1, at(4)) && nearPoint(p.p2, at(2))));
     if (kind == QLatin1String("circle"))
-        return p.kind == Primitive::Kind::Circle && (!pen.width || penIs(pen.width)) &&
-               nearPoint(p.p1, {n(2), n(3)}) && near(p.radius, n(4), 1e-6);
+        return p.kind == Primitive::Kind::Circle && inPen(p, w[1], 0) && nearPoint(p.p1, at(2)) &&
+               near(p.radius, numberOf(w.value(4)), 1e-6);
     if (kind == QLatin1String("text"))
-        return p.kind == Primitive::Kind::Text && p.text == line.section(QLatin1Char(' '), 2);
+        return p.kind == Primitive::Kind::Text && inPen(p, w[1], 0) &&
+               p.text == line.section(QLatin1Char(' '), 2);
     qFatal("unknown drawing line: %s", qPrintable(line));
-}
-
-/// Where a drawing line is first drawn at or after `from`; -1 when it is not.
-inline qsizetype find(const DisplayList& list, const QString& line, qsizetype from) {
-    const QStringList w = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (qsizetype i = std::max<qsizetype>(from, 0); i < qsizetype(list.size()); ++i)
-        if (matches(list[std::size_t(i)], w, line)) return i;
-    return -1;
 }
 
 /// "count V 0", "count A dot 3", "count V2 line 1": how many things (of one
 /// kind, or "any") are drawn in a pen.
 inline qsizetype count(const DisplayList& list, const QStringList& w) {
-    static const QStringList kinds{"window", "line", "dot", "circle", "text"};
-    const PenSpec pen = penOf(w.value(1));
-    const qsizetype kind = w.size() > 3 ? kinds.indexOf(w[2]) : -1;
+    const qsizetype kind =
+        w.size() > 3 ? QStringList{"window", "line", "dot", "circle", "text"}.indexOf(w[2]) : -1;
     return std::count_if(list.begin(), list.end(), [&](const Primitive& p) {
-        return p.kind != Primitive::Kind::Window && p.color == pen.colour &&
-               (kind < 0 || qsizetype(p.kind) == kind) && (!pen.width || p.width == pen.width) &&
-               (!pen.style || p.effectiveStyle() == *pen.style);
+        return p.kind != Primitive::Kind::Window && (kind < 0 || qsizetype(p.kind) == kind) &&
+               inPen(p, w[1], 0);
     });
 }
 
@@ -160,13 +138,12 @@ inline void checkDrawing(const DisplayList& end, const DisplayList& atMessage,
     for (const QString& entry : drawing) {
         QString line = entry;
         const auto marked = [&line](char mark) {
-            const bool m = line.startsWith(QLatin1Char(mark));
-            if (m) line.remove(0, 1);
-            return m;
+            if (!line.startsWith(QLatin1Char(mark))) return false;
+            line.remove(0, 1);
+            return true;
         };
         const DisplayList& list = marked('@') ? atMessage : end;
-        const bool after = marked('>');
-        const bool absent = marked('!');
+        const bool after = marked('>'), absent = marked('!');
         if (!comma && line.startsWith(QLatin1String("text"))) line = withDecimalPoint(line);
         const QStringList w = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (w.value(0) == QLatin1String("count")) {
@@ -174,17 +151,18 @@ inline void checkDrawing(const DisplayList& end, const DisplayList& atMessage,
             QVERIFY2(n == w.last().toInt(), qPrintable(entry + QStringLiteral(": %1").arg(n)));
             continue;
         }
-        const qsizetype at = find(list, line, after ? previous + 1 : 0);
-        QVERIFY2((at >= 0) != absent, qPrintable(entry));
-        if (at >= 0) previous = at;
+        const auto from = list.begin() + (after ? previous + 1 : 0);
+        const auto at =
+            std::find_if(from, list.end(), [&](const Primitive& p) { return matches(p, w, line); });
+        QVERIFY2((at != list.end()) != absent, qPrintable(entry));
+        if (at != list.end()) previous = at - list.begin();
     }
 }
 
 /// A message as the cases write it: marked when its icon is not the usual
 /// one (none for the generic error report, information for the others).
 inline QString described(const Message& m) {
-    const bool report = m.text.startsWith(QLatin1String("Erro:"));
-    if (report == (m.icon == MessageIcon::None)) return m.text;
+    if (m.text.startsWith(QLatin1String("Erro:")) == (m.icon == MessageIcon::None)) return m.text;
     return (m.icon == MessageIcon::None ? QStringLiteral("[no icon] ")
                                         : QStringLiteral("[icon] ")) +
            m.text;
@@ -192,58 +170,52 @@ inline QString described(const Message& m) {
 inline QString noIcon(const QString& text) {
     return QStringLiteral("[no icon] ") + text;
 }
-inline QString withoutIcon(const QString& text) {
-    return noIcon(text);
-}
 
+/// The text of a result label or field.
 inline QString resultText(const QWidget& form, const QString& name) {
-    if (auto* label = form.findChild<QLabel*>(name)) return label->text();
-    auto* field = form.findChild<QLineEdit*>(name);
-    return field ? field->text() : QStringLiteral("<no %1>").arg(name);
+    const auto* result = form.findChild<QWidget*>(name);
+    return result ? result->property("text").toString() : QStringLiteral("<no %1>").arg(name);
 }
 
 /// A fresh, real form whose messages are recorded (with the drawing as it
 /// stood at the first of them), for the rows and the checks that are not rows.
 struct OpenForm {
     explicit OpenForm(Topic topic)
-        : widget(createTopicForm(topic))
+        : previous(setMessageHandler([this](QWidget*, const Message& m) {
+            if (messages.empty()) atFirstMessage = drawn();
+            messages.push_back(m);
+        }))
+        , widget(createTopicForm(topic))
         , form(qobject_cast<ProblemForm*>(widget.get())) {
         if (form) form->setAttribute(Qt::WA_DeleteOnClose, false);
-        previous = setMessageHandler([this](QWidget*, const Message& m) {
-            if (messages.messages.empty()) atFirstMessage = form->board()->displayList();
-            messages.messages.push_back(m);
-        });
     }
     ~OpenForm() { setMessageHandler(previous); }
     OpenForm(const OpenForm&) = delete;
     OpenForm& operator=(const OpenForm&) = delete;
 
-    QLineEdit* field(const QString& name) const { return form->findChild<QLineEdit*>(name); }
     /// Types each text into the field named before it.
     void type(const QStringList& namesAndTexts) const {
         for (qsizetype i = 0; i + 1 < namesAndTexts.size(); i += 2) {
-            QLineEdit* f = field(namesAndTexts[i]);
-            QVERIFY2(f, qPrintable(namesAndTexts[i]));
-            f->setText(namesAndTexts[i + 1]);
+            auto* field = form->findChild<QLineEdit*>(namesAndTexts[i]);
+            QVERIFY2(field, qPrintable(namesAndTexts[i]));
+            field->setText(namesAndTexts[i + 1]);
         }
     }
     /// Chooses an option button or clicks a button.
     void press(const QString& name) const {
         auto* button = form->findChild<QAbstractButton*>(name);
         QVERIFY2(button, qPrintable(name));
-        if (qobject_cast<QRadioButton*>(button))
-            button->setChecked(true);
-        else
-            QTest::mouseClick(button, Qt::LeftButton);
+        qobject_cast<QRadioButton*>(button) ? button->setChecked(true)
+                                            : QTest::mouseClick(button, Qt::LeftButton);
     }
     const DisplayList& drawn() const { return form->board()->displayList(); }
 
-    MessageRecorder messages;
     NavigationRecorder navigation;
-    std::unique_ptr<QWidget> widget;
-    ProblemForm* form;
+    std::vector<Message> messages;
     DisplayList atFirstMessage;
     MessageHandler previous;
+    std::unique_ptr<QWidget> widget;
+    ProblemForm* form;
 };
 
 /// Runs one case on a fresh form in one regional setting.
@@ -253,19 +225,18 @@ inline void runOnce(const FormCase& c, bool comma) {
     QVERIFY(open.form);
     open.type(c.typed);
     for (const QString& step : c.pressed) {
-        if (const qsizetype eq = step.indexOf(QLatin1Char('=')); eq > 0) {
-            open.type({step.left(eq), step.mid(eq + 1)});
+        if (step.contains(QLatin1Char('='))) {
+            open.type({step.section(QLatin1Char('='), 0, 0), step.section(QLatin1Char('='), 1)});
             continue;
         }
         open.press(step);
         QVERIFY2(!open.form->ModoResolver(), qPrintable(step));
     }
-    for (qsizetype i = 0; i + 1 < c.results.size(); i += 2) {
-        const QString expected = comma ? c.results[i + 1] : withDecimalPoint(c.results[i + 1]);
-        QCOMPARE(resultText(*open.form, c.results[i]), expected);
-    }
+    for (qsizetype i = 0; i + 1 < c.results.size(); i += 2)
+        QCOMPARE(resultText(*open.form, c.results[i]),
+                 comma ? c.results[i + 1] : withDecimalPoint(c.results[i + 1]));
     QStringList said;
-    for (const Message& m : open.messages.messages) {
+    for (const Message& m : open.messages) {
         QCOMPARE(m.title, QStringLiteral("Ortoplano"));
         said << described(m);
     }
