@@ -16,6 +16,12 @@ for _ in $(seq 200); do
 done
 [ -s "$dir/display" ] || { cat "$dir/xvfb.log" >&2; echo "under-x: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(head -n 1 "$dir/display")"
+# The server reports its display as it starts listening; wait until a client
+# really gets through before handing it over.
+for _ in $(seq 100); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && break
+    sleep 0.05
+done
 status=0
 dbus-run-session -- "$@" || status=$?
 exit "$status"
