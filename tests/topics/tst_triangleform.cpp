@@ -151,8 +151,11 @@ void TestTriangleForm::answerAndBoardClearedBeforeTheFieldsAreRead() {
     // B, C, abscissa before ordinate, once the answer and the board are gone.
     MessageRecorder messages;
     TriangleForm form;
-    for (const auto& [first, frame, result] :
+    for (const auto& row :
          {std::tuple{1, "4", "Resultado1"}, {6, "5", "Resultado4"}, {9, "7", "Resultado5"}}) {
+        const int first = std::get<0>(row);
+        const char* frame = std::get<1>(row);
+        const char* result = std::get<2>(row);
         const auto resolve = [&](const QStringList& coordinates) {
             const QStringList typed = pointFields(first, coordinates);
             for (qsizetype k = 0; k + 1 < typed.size(); k += 2)
