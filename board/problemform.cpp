@@ -169,44 +169,42 @@ void ProblemForm::buildCommonPart() {
                  m_board->geometry().bottom() + 1 + FormMargin);
 }
 
+namespace {
+/// A button of the row that leads to the other topics, the help and out.
+QToolButton* addRowButton(QHBoxLayout* row, const QString& name, const QString& caption,
+                          const QString& tip, const QString& icon) {
+    auto* button = new QToolButton(row->parentWidget());
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setToolTip(tip);
+    button->setIcon(QIcon(icon));
+    button->setIconSize(QSize(24, 24));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setFont(namedFont(QStringLiteral("MS Serif"), QStringLiteral("DejaVu Serif"), 11));
+    button->setFocusPolicy(Qt::StrongFocus);
+    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    row->addWidget(button);
+    return button;
+}
+} // namespace
+
 void ProblemForm::buildButtonRow() {
-    auto* row = new QWidget(this);
-    m_buttonRow = row;
-    row->setObjectName(QStringLiteral("Botoes"));
-    auto* layout = new QHBoxLayout(row);
+    m_buttonRow = new QWidget(this);
+    m_buttonRow->setObjectName(QStringLiteral("Botoes"));
+    auto* layout = new QHBoxLayout(m_buttonRow);
     layout->setContentsMargins(FormMargin, FormMargin, FormMargin, 0);
     layout->setSpacing(2);
-    const QFont captionFont =
-        namedFont(QStringLiteral("MS Serif"), QStringLiteral("DejaVu Serif"), 11);
-    const auto makeButton = [&](const QString& name, const QString& caption, const QString& tip,
-                                const QString& icon) {
-        auto* button = new QToolButton(row);
-        button->setObjectName(name);
-        button->setText(caption);
-        button->setToolTip(tip);
-        button->setIcon(QIcon(icon));
-        button->setIconSize(QSize(24, 24));
-        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-        button->setFont(captionFont);
-        button->setFocusPolicy(Qt::StrongFocus);
-        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-        layout->addWidget(button);
-        return button;
-    };
     for (const TopicButton& b : topicButtons(m_spec.topic)) {
-        QToolButton* button = makeButton(b.name, b.caption, b.toolTip, b.icon);
+        QToolButton* button = addRowButton(layout, b.name, b.caption, b.toolTip, b.icon);
         button->setEnabled(navigation().isAvailable(b.target));
-        const Topic target = b.target;
-        connect(button, &QToolButton::clicked, this, [this, target] {
+        connect(button, &QToolButton::clicked, this, [this, target = b.target] {
             close();
             navigation().showTopic(target);
         });
     }
     for (const CommonButton& b : commonButtons(m_spec.topic)) {
-        QToolButton* button = makeButton(b.name, b.caption, b.toolTip, b.icon);
-        const CommonButton::Action action = b.action;
-        const HelpPage page = b.page;
-        connect(button, &QToolButton::clicked, this, [this, action, page] {
+        QToolButton* button = addRowButton(layout, b.name, b.caption, b.toolTip, b.icon);
+        connect(button, &QToolButton::clicked, this, [this, action = b.action, page = b.page] {
             if (action == CommonButton::Action::Help)
                 navigation().showHelp(page);
             else if (action == CommonButton::Action::Close)
@@ -215,7 +213,45 @@ void ProblemForm::buildButtonRow() {
                 navigation().quit();
         });
     }
-    row->setGeometry(0, 0, m_panel->geometry().right() + 1 + FormMargin, ButtonRowHeight);
+    m_buttonRow->setGeometry(0, 0, m_panel->geometry().right() + 1 + FormMargin, ButtonRowHeight);
+}
+
+namespace {
+/// The four limits of the viewport, each with its label and spin arrows.
+struct Bound {
+    const char* name;
+    const char* label;
+    const char* initial;
+    const char* spin;
+    const char* spinTip;
+    int row, column;
+};
+constexpr Bound Bounds[] = {
+    {"Xmin", "Xmínimo:", "-10", "UpDown1", "Altera o valor de Xmín", 0, 0},
+    {"Xmax", "Xmáximo:", "10", "UpDown3", "Altera o valor de Xmáx", 0, 3},
+    {"Ymin", "Ymínimo:", "-10", "UpDown2", "Altera o valor de Ymín", 1, 0},
+    {"Ymax", "Ymáximo:", "10", "UpDown4", "Altera o valor de Ymáx", 1, 3},
+};
+} // namespace
+
+void ProblemForm::addBoundField(QGridLayout* grid, int index) {
+    const Bound& b = Bounds[index];
+    QWidget* box = grid->parentWidget();
+    auto* label = new QLabel(QString::fromUtf8(b.label), box);
+    auto* field = new QLineEdit(QString::fromLatin1(b.initial), box);
+    field->setObjectName(QString::fromLatin1(b.name));
+    field->setFixedWidth(48);
+    field->setAccessibleName(QString::fromUtf8(b.label).chopped(1));
+    label->setBuddy(field);
+    field->installEventFilter(this); // Up and Down step it as the arrows do
+    auto* spin = new SpinArrows(QString::fromLatin1(b.spin), field->accessibleName(), box);
+    spin->setAccessibleName(QString::fromUtf8(b.spinTip));
+    if (m_spec.spinToolTips) spin->setToolTip(QString::fromUtf8(b.spinTip));
+    connect(spin, &SpinArrows::stepped, this, [this, index](int delta) { stepSpin(index, delta); });
+    grid->addWidget(label, b.row, b.column);
+    grid->addWidget(field, b.row, b.column + 1);
+    grid->addWidget(spin, b.row, b.column + 2);
+    m_bounds.at(std::size_t(index)) = field;
 }
 
 void ProblemForm::buildEixosFrame(QWidget* panel) {
@@ -226,40 +262,8 @@ void ProblemForm::buildEixosFrame(QWidget* panel) {
     grid->setContentsMargins(6, 2, 6, 2);
     grid->setHorizontalSpacing(3);
     grid->setVerticalSpacing(2);
-    struct Bound {
-        const char* name;
-        const char* label;
-        const char* initial;
-        const char* spin;
-        const char* spinTip;
-        int row, column;
-    };
-    static const Bound bounds[] = {
-        {"Xmin", "Xmínimo:", "-10", "UpDown1", "Altera o valor de Xmín", 0, 0},
-        {"Xmax", "Xmáximo:", "10", "UpDown3", "Altera o valor de Xmáx", 0, 3},
-        {"Ymin", "Ymínimo:", "-10", "UpDown2", "Altera o valor de Ymín", 1, 0},
-        {"Ymax", "Ymáximo:", "10", "UpDown4", "Altera o valor de Ymáx", 1, 3},
-    };
-    for (std::size_t i = 0; i < 4; ++i) {
-        const Bound& b = bounds[i];
-        auto* label = new QLabel(QString::fromUtf8(b.label), box);
-        auto* field = new QLineEdit(QString::fromLatin1(b.initial), box);
-        field->setObjectName(QString::fromLatin1(b.name));
-        field->setFixedWidth(48);
-        field->setAccessibleName(QString::fromUtf8(b.label).chopped(1));
-        label->setBuddy(field);
-        field->installEventFilter(this);
-        auto* spin = new SpinArrows(QString::fromLatin1(b.spin), field->accessibleName(), box);
-        spin->setAccessibleName(QString::fromUtf8(b.spinTip));
-        if (m_spec.spinToolTips) spin->setToolTip(QString::fromUtf8(b.spinTip));
-        const int index = static_cast<int>(i);
-        connect(spin, &SpinArrows::stepped, this,
-                [this, index](int delta) { stepSpin(index, delta); });
-        grid->addWidget(label, b.row, b.column);
-        grid->addWidget(field, b.row, b.column + 1);
-        grid->addWidget(spin, b.row, b.column + 2);
-        m_bounds.at(i) = field;
-    }
+    for (int i = 0; i < 4; ++i)
+        addBoundField(grid, i);
     m_grid = new QCheckBox(tr("Desenhar grelha"), box);
     m_grid->setObjectName(QStringLiteral("DesenharGrelha"));
     m_grid->setToolTip(

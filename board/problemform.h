@@ -15,6 +15,7 @@
 class BoardMenu;
 class clsEquation;
 class QCheckBox;
+class QGridLayout;
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
@@ -199,6 +200,7 @@ private:
     void buildCommonPart();
     void buildButtonRow();
     void buildEixosFrame(QWidget* panel);
+    void addBoundField(QGridLayout* grid, int index);
     void readViewport();
     void drawAxes();
     void drawGraduation();
