@@ -4,9 +4,12 @@
 #   scripts/under-x.sh <command> [arguments...]
 # Xvfb picks a free display itself (-displayfd) and reports it once it
 # accepts clients, so runs side by side never race for a display number.
+# -noreset: an X server resets itself whenever its last client leaves, and
+# refuses whoever connects in that instant; the probe below and the
+# accessibility daemons come and go, so the server must stay as it is.
 set -euo pipefail
 dir="$(mktemp -d)"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" 2>"$dir/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$dir/display" 2>"$dir/xvfb.log" &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$dir"' EXIT
 for _ in $(seq 200); do
