@@ -117,16 +117,16 @@ void collectRows(const QLayout* layout, const PressRecord& record, QStringList& 
 
 // --- construction ---------------------------------------------------------
 
-ProblemForm::ProblemForm(const FormSpec& spec, QWidget* parent)
+ProblemForm::ProblemForm(const FormTraits& traits, QWidget* parent)
     : QWidget(parent)
-    , m_spec(spec)
+    , m_traits(traits)
     , m_board(new Board(this)) {
     ActivationTracker::install();
     announceAsWindow("ProblemForm");
-    setObjectName(spec.objectName);
+    setObjectName(traits.objectName);
     setWindowTitle(QStringLiteral("ORTOPLANO PLANA"));
     // Every form has the same caption; a screen reader says which topic it is.
-    setAccessibleName(spec.title + QStringLiteral(" — ORTOPLANO PLANA"));
+    setAccessibleName(traits.title + QStringLiteral(" — ORTOPLANO PLANA"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(namedFont(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), 11));
     buildCommonPart();
@@ -138,30 +138,30 @@ ProblemForm::ProblemForm(const FormSpec& spec, QWidget* parent)
 ProblemForm::~ProblemForm() = default;
 
 void ProblemForm::buildCommonPart() {
-    const int shift = px(m_spec.boardLeft - 60);
-    auto* title = new QLabel(m_spec.title, this);
+    const int shift = px(m_traits.boardLeft - 60);
+    auto* title = new QLabel(m_traits.title, this);
     title->setObjectName(QStringLiteral("Titulo"));
     title->setAlignment(Qt::AlignCenter);
     QFont titleFont = font();
     titleFont.setPixelSize(16);
     titleFont.setBold(true);
     title->setFont(titleFont);
-    title->setGeometry(px(m_spec.boardLeft), px(1020), px(9465), px(345));
+    title->setGeometry(px(m_traits.boardLeft), px(1020), px(9465), px(345));
 
-    m_board->move(px(m_spec.boardLeft), px(1440));
+    m_board->move(px(m_traits.boardLeft), px(1440));
     m_board->ScaleModePixels();
 
     m_panel = new QWidget(this);
     m_panel->setObjectName(QStringLiteral("Painel"));
     m_panel->setGeometry(px(9600) + shift, px(1320), px(5565), px(9600));
     auto* column = new QVBoxLayout(m_panel);
-    column->setContentsMargins(px(m_spec.eixos.left()), px(m_spec.eixos.top()), FormMargin,
+    column->setContentsMargins(px(m_traits.eixos.left()), px(m_traits.eixos.top()), FormMargin,
                                px(9600 - 9465));
     column->setSpacing(0);
     buildEixosFrame(m_panel);
 
-    m_scratch = new QLineEdit(m_spec.scratchName, this);
-    m_scratch->setObjectName(m_spec.scratchName);
+    m_scratch = new QLineEdit(m_traits.scratchName, this);
+    m_scratch->setObjectName(m_traits.scratchName);
     m_scratch->hide();
 
     buildButtonRow();
@@ -194,7 +194,7 @@ void ProblemForm::buildButtonRow() {
     auto* layout = new QHBoxLayout(m_buttonRow);
     layout->setContentsMargins(FormMargin, FormMargin, FormMargin, 0);
     layout->setSpacing(2);
-    for (const TopicButton& b : topicButtons(m_spec.topic)) {
+    for (const TopicButton& b : topicButtons(m_traits.topic)) {
         QToolButton* button = addRowButton(layout, b.name, b.caption, b.toolTip, b.icon);
         button->setEnabled(navigation().isAvailable(b.target));
         connect(button, &QToolButton::clicked, this, [this, target = b.target] {
@@ -202,7 +202,7 @@ void ProblemForm::buildButtonRow() {
             navigation().showTopic(target);
         });
     }
-    for (const CommonButton& b : commonButtons(m_spec.topic)) {
+    for (const CommonButton& b : commonButtons(m_traits.topic)) {
         QToolButton* button = addRowButton(layout, b.name, b.caption, b.toolTip, b.icon);
         connect(button, &QToolButton::clicked, this, [this, action = b.action, page = b.page] {
             if (action == CommonButton::Action::Help)
@@ -246,7 +246,7 @@ void ProblemForm::addBoundField(QGridLayout* grid, int index) {
     field->installEventFilter(this); // Up and Down step it as the arrows do
     auto* spin = new SpinArrows(QString::fromLatin1(b.spin), field->accessibleName(), box);
     spin->setAccessibleName(QString::fromUtf8(b.spinTip));
-    if (m_spec.spinToolTips) spin->setToolTip(QString::fromUtf8(b.spinTip));
+    if (m_traits.spinToolTips) spin->setToolTip(QString::fromUtf8(b.spinTip));
     connect(spin, &SpinArrows::stepped, this, [this, index](int delta) { stepSpin(index, delta); });
     grid->addWidget(label, b.row, b.column);
     grid->addWidget(field, b.row, b.column + 1);
@@ -257,7 +257,7 @@ void ProblemForm::addBoundField(QGridLayout* grid, int index) {
 void ProblemForm::buildEixosFrame(QWidget* panel) {
     auto* box = new QGroupBox(tr("Eixos"), panel);
     box->setObjectName(QStringLiteral("FrameEixos"));
-    box->setFixedHeight(px(m_spec.eixos.height()));
+    box->setFixedHeight(px(m_traits.eixos.height()));
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(6, 2, 6, 2);
     grid->setHorizontalSpacing(3);
@@ -351,7 +351,7 @@ void ProblemForm::press(const std::function<void()>& routine, bool solve, QGroup
 }
 
 BoardSheet ProblemForm::sheet() const {
-    BoardSheet sheet{m_spec.title, {}, {}};
+    BoardSheet sheet{m_traits.title, {}, {}};
     if (const QGroupBox* frame = m_boardPress.frame) {
         sheet.caption = frame->title();
         collectRows(frame->layout(), m_boardPress, sheet.lines);
@@ -463,7 +463,7 @@ void ProblemForm::DesenharEixos() {
     if (graduated()) {
         drawGraduation();
         if (m_grid->isChecked()) drawGrid();
-    } else if (m_spec.warnWhenUngraduated) {
+    } else if (m_traits.warnWhenUngraduated) {
         inform(tr("Não se graduam os eixos nem se desenha a grelha porque os valores e linhas "
                   "ficavam sobrepostos."));
     }
@@ -749,7 +749,7 @@ FrameBuilder& FrameBuilder::field(const QString& name, const QString& initial,
     field->setObjectName(name);
     field->setAccessibleName(spoken);
     field->setFixedWidth(wide ? 170 : 44);
-    if (m_form->m_spec.pointToolTips) {
+    if (m_form->m_traits.pointToolTips) {
         if (name.startsWith(QLatin1String("Abcissa")))
             field->setToolTip(QObject::tr("Escreva aqui o valor da abcissa do ponto"));
         else if (name.startsWith(QLatin1String("Ordenada")))

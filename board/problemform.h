@@ -29,7 +29,7 @@ inline const QColor Azul = QBColor(9);
 inline const QColor Vermelho = QBColor(12);
 
 /// What sets one problem form apart from the others in its common part.
-struct FormSpec {
+struct FormTraits {
     Topic topic = Topic::Pontos;
     QString objectName;               ///< "Form1"
     QString title;                    ///< the label above the board, "PONTOS"
@@ -119,10 +119,10 @@ private:
 class ProblemForm : public QWidget {
     Q_OBJECT
 public:
-    explicit ProblemForm(const FormSpec& spec, QWidget* parent = nullptr);
+    explicit ProblemForm(const FormTraits& traits, QWidget* parent = nullptr);
     ~ProblemForm() override;
 
-    Topic topic() const { return m_spec.topic; }
+    Topic topic() const { return m_traits.topic; }
     Board* board() const { return m_board; }
     bool ModoResolver() const { return m_modoResolver; }
     const Viewport& viewport() const { return m_view; }
@@ -209,7 +209,7 @@ private:
     void focusFirstField();
     void arrangeTabOrder();
 
-    FormSpec m_spec;
+    FormTraits m_traits;
     Board* m_board;
     QWidget* m_panel = nullptr;
     QWidget* m_buttonRow = nullptr;

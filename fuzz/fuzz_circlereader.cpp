@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QLineEdit>
-
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -16,9 +15,7 @@ namespace {
 class ReaderForm : public ProblemForm {
 public:
     ReaderForm()
-        : ProblemForm(FormSpec{})
-    {
-    }
+        : ProblemForm(FormTraits{}) {}
 };
 
 int messages = 0;
@@ -26,8 +23,7 @@ ReaderForm* form = nullptr;
 QLineEdit* field = nullptr;
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "fuzz_circlereader";
@@ -39,8 +35,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     return 0;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     field->setText(QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size)));
     messages = 0;
     bool read = false;
@@ -52,7 +47,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             read = true;
         },
         true);
-    if (read == (messages == 1) || messages > 1 || form->ModoResolver())
-        __builtin_trap();
+    if (read == (messages == 1) || messages > 1 || form->ModoResolver()) __builtin_trap();
     return 0;
 }

@@ -6,17 +6,17 @@
 #include <QLineEdit>
 
 namespace {
-FormSpec circles1Spec() {
-    FormSpec spec;
-    spec.topic = Topic::Circunferencia1;
-    spec.objectName = QStringLiteral("Form4");
-    spec.title = QString::fromUtf8("CIRCUNFERÊNCIA - 1");
-    return spec;
+FormTraits circles1Traits() {
+    FormTraits traits;
+    traits.topic = Topic::Circunferencia1;
+    traits.objectName = QStringLiteral("Form4");
+    traits.title = QString::fromUtf8("CIRCUNFERÊNCIA - 1");
+    return traits;
 }
 } // namespace
 
 Circles1Form::Circles1Form(QWidget* parent)
-    : ProblemForm(circles1Spec(), parent) {
+    : ProblemForm(circles1Traits(), parent) {
     buildFrames();
 }
 

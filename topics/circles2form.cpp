@@ -4,12 +4,12 @@
 #include "textrules.h"
 
 namespace {
-FormSpec circles2Spec() {
-    FormSpec spec;
-    spec.topic = Topic::Circunferencia2;
-    spec.objectName = QStringLiteral("Form6");
-    spec.title = QString::fromUtf8("CIRCUNFERÊNCIA - 2");
-    return spec;
+FormTraits circles2Traits() {
+    FormTraits traits;
+    traits.topic = Topic::Circunferencia2;
+    traits.objectName = QStringLiteral("Form6");
+    traits.title = QString::fromUtf8("CIRCUNFERÊNCIA - 2");
+    return traits;
 }
 
 /// √(a² + b²): the length of the side a line was drawn through.
@@ -77,7 +77,7 @@ QString circleEquation(const QString& x, const QString& y, Real r2, const QStrin
 } // namespace
 
 Circles2Form::Circles2Form(QWidget* parent)
-    : ProblemForm(circles2Spec(), parent) {
+    : ProblemForm(circles2Traits(), parent) {
     addFrame(QStringLiteral("Frame4"), tr("Circunferência e triângulo"), {0, 2280})
         .option(QStringLiteral("Option1"), tr("Inscrita"), tr("Circunferência inscrita"), true)
         .option(QStringLiteral("Option2"), tr("Circunscrita"), tr("Circunferência circunscrita"))

@@ -6,14 +6,14 @@
 #include <array>
 
 namespace {
-FormSpec circles3Spec() {
-    FormSpec spec;
-    spec.topic = Topic::Circunferencia3;
-    spec.objectName = QStringLiteral("Form7");
-    spec.title = QString::fromUtf8("CIRCUNFERÊNCIA - 3");
-    spec.boardLeft = 120;
-    spec.pointToolTips = false;
-    return spec;
+FormTraits circles3Traits() {
+    FormTraits traits;
+    traits.topic = Topic::Circunferencia3;
+    traits.objectName = QStringLiteral("Form7");
+    traits.title = QString::fromUtf8("CIRCUNFERÊNCIA - 3");
+    traits.boardLeft = 120;
+    traits.pointToolTips = false;
+    return traits;
 }
 
 CircleRefusals firstCircleRefusals() {
@@ -104,7 +104,7 @@ Pt centreTouchingAt(const Line& l, Pt p, Pt q) {
 } // namespace
 
 Circles3Form::Circles3Form(QWidget* parent)
-    : ProblemForm(circles3Spec(), parent) {
+    : ProblemForm(circles3Traits(), parent) {
     addFrame(QStringLiteral("Frame4"), tr("Intersecção de duas circunferências"), {0, 2040})
         .text(tr("Circunferência:"))
         .field(QStringLiteral("Text6"), QStringLiteral("x^2+y^2-16x-20y+115=0"),

@@ -3,21 +3,21 @@
 #include "textrules.h"
 
 namespace {
-FormSpec lines1Spec() {
-    FormSpec spec;
-    spec.topic = Topic::Recta1;
-    spec.objectName = QStringLiteral("Form2");
-    spec.title = QStringLiteral("RECTA - 1");
-    spec.scratchName = QStringLiteral("Text3");
-    spec.eixos = QRect(60, 180, 5445, 1635);
-    return spec;
+FormTraits lines1Traits() {
+    FormTraits traits;
+    traits.topic = Topic::Recta1;
+    traits.objectName = QStringLiteral("Form2");
+    traits.title = QStringLiteral("RECTA - 1");
+    traits.scratchName = QStringLiteral("Text3");
+    traits.eixos = QRect(60, 180, 5445, 1635);
+    return traits;
 }
 
 const QString Executar = QStringLiteral("Executar");
 } // namespace
 
 Lines1Form::Lines1Form(QWidget* parent)
-    : ProblemForm(lines1Spec(), parent) {
+    : ProblemForm(lines1Traits(), parent) {
     addFrame(QStringLiteral("Frame6"), tr("Recta de equação..."), {2212, 1125})
         .text(tr("Recta:"))
         .field(QStringLiteral("Text1"), QStringLiteral("2x-3y+4=0"), tr("Equação da recta"))

@@ -3,14 +3,14 @@
 #include "textrules.h"
 
 namespace {
-FormSpec lines3Spec() {
-    FormSpec spec;
-    spec.topic = Topic::Recta3;
-    spec.objectName = QStringLiteral("Form5");
-    spec.title = QStringLiteral("RECTA - 3");
-    spec.boardLeft = 120;
-    spec.warnWhenUngraduated = true;
-    return spec;
+FormTraits lines3Traits() {
+    FormTraits traits;
+    traits.topic = Topic::Recta3;
+    traits.objectName = QStringLiteral("Form5");
+    traits.title = QStringLiteral("RECTA - 3");
+    traits.boardLeft = 120;
+    traits.warnWhenUngraduated = true;
+    return traits;
 }
 
 /// A rising line's angle as it is; a falling or horizontal one's as
@@ -30,7 +30,7 @@ QString Lines3Form::verticalSlopeText() {
 }
 
 Lines3Form::Lines3Form(QWidget* parent)
-    : ProblemForm(lines3Spec(), parent) {
+    : ProblemForm(lines3Traits(), parent) {
     buildCollinearityFrame();
     buildSlopeFrame();
     buildPositionFrame();

@@ -6,13 +6,13 @@
 #include <QLineEdit>
 
 namespace {
-FormSpec lines4Spec() {
-    FormSpec spec;
-    spec.topic = Topic::Recta4;
-    spec.objectName = QStringLiteral("Form8");
-    spec.title = QStringLiteral("RECTA - 4");
-    spec.boardLeft = 120;
-    return spec;
+FormTraits lines4Traits() {
+    FormTraits traits;
+    traits.topic = Topic::Recta4;
+    traits.objectName = QStringLiteral("Form8");
+    traits.title = QStringLiteral("RECTA - 4");
+    traits.boardLeft = 120;
+    return traits;
 }
 
 /// The equation of the line of slope a through a point, y = a·x + c written
@@ -31,7 +31,7 @@ QString inclinationEquation(Real a, Real c, const QString& sep) {
 } // namespace
 
 Lines4Form::Lines4Form(QWidget* parent)
-    : ProblemForm(lines4Spec(), parent) {
+    : ProblemForm(lines4Traits(), parent) {
     buildPointFrame();
     buildBisectorFrame();
 }

@@ -3,20 +3,20 @@
 #include "textrules.h"
 
 namespace {
-FormSpec pointsSpec() {
-    FormSpec spec;
-    spec.topic = Topic::Pontos;
-    spec.objectName = QStringLiteral("Form1");
-    spec.title = QStringLiteral("PONTOS");
-    spec.spinToolTips = true;
-    return spec;
+FormTraits pointsTraits() {
+    FormTraits traits;
+    traits.topic = Topic::Pontos;
+    traits.objectName = QStringLiteral("Form1");
+    traits.title = QStringLiteral("PONTOS");
+    traits.spinToolTips = true;
+    return traits;
 }
 
 const QString Executar = QStringLiteral("Executar");
 } // namespace
 
 PointsForm::PointsForm(QWidget* parent)
-    : ProblemForm(pointsSpec(), parent) {
+    : ProblemForm(pointsTraits(), parent) {
     addFrame(QStringLiteral("Frame4"), tr("Representação de um ponto"), {2257, 1095})
         .text(tr("Coordenadas do ponto:"))
         .newRow()

@@ -5,13 +5,13 @@
 #include <array>
 
 namespace {
-FormSpec triangleSpec() {
-    FormSpec spec;
-    spec.topic = Topic::Triangulo;
-    spec.objectName = QStringLiteral("Form9");
-    spec.title = QStringLiteral("TRIÂNGULO");
-    spec.eixos = QRect(60, 180, 5505, 1605);
-    return spec;
+FormTraits triangleTraits() {
+    FormTraits traits;
+    traits.topic = Topic::Triangulo;
+    traits.objectName = QStringLiteral("Form9");
+    traits.title = QStringLiteral("TRIÂNGULO");
+    traits.eixos = QRect(60, 180, 5505, 1605);
+    return traits;
 }
 
 QString abscissa(int n) {
@@ -72,7 +72,7 @@ const QString Resultado5 = QStringLiteral("Resultado5");
 } // namespace
 
 TriangleForm::TriangleForm(QWidget* parent)
-    : ProblemForm(triangleSpec(), parent) {
+    : ProblemForm(triangleTraits(), parent) {
     FrameBuilder notable =
         addFrame(QStringLiteral("Frame7"), tr("Pontos notáveis de um triângulo"), {2080, 3045});
     vertexFields(notable, 1, {{{"2", "-2"}, {"-8", "4"}, {"5", "8"}}}).fullWidth();

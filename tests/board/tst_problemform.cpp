@@ -21,7 +21,7 @@ const QColor Black = QBColor(0), Grey = QBColor(8);
 class TestForm : public ProblemForm {
 public:
     TestForm()
-        : ProblemForm(FormSpec{.objectName = "FormTeste", .title = "TESTE"}) {
+        : ProblemForm(FormTraits{.objectName = "FormTeste", .title = "TESTE"}) {
         addFrame("Frame1", "Inverso da abcissa")
             .point("Abcissa1", "2", "Ordenada1", "3", "P")
             .result("Resultado1")
