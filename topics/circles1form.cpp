@@ -5,18 +5,11 @@
 
 #include <QLineEdit>
 
-namespace {
-FormTraits circles1Traits() {
-    FormTraits traits;
-    traits.topic = Topic::Circunferencia1;
-    traits.objectName = QStringLiteral("Form4");
-    traits.title = QString::fromUtf8("CIRCUNFERÊNCIA - 1");
-    return traits;
-}
-} // namespace
-
 Circles1Form::Circles1Form(QWidget* parent)
-    : ProblemForm(circles1Traits(), parent) {
+    : ProblemForm({.topic = Topic::Circunferencia1,
+                   .objectName = QStringLiteral("Form4"),
+                   .title = QString::fromUtf8("CIRCUNFERÊNCIA - 1")},
+                  parent) {
     buildFrames();
 }
 

@@ -4,14 +4,6 @@
 #include "textrules.h"
 
 namespace {
-FormTraits circles2Traits() {
-    FormTraits traits;
-    traits.topic = Topic::Circunferencia2;
-    traits.objectName = QStringLiteral("Form6");
-    traits.title = QString::fromUtf8("CIRCUNFERÊNCIA - 2");
-    return traits;
-}
-
 /// √(a² + b²): the length of the side a line was drawn through.
 Real norm(const Line& l) {
     return sqrt(l.a * l.a + l.b * l.b);
@@ -77,7 +69,10 @@ QString circleEquation(const QString& x, const QString& y, Real r2, const QStrin
 } // namespace
 
 Circles2Form::Circles2Form(QWidget* parent)
-    : ProblemForm(circles2Traits(), parent) {
+    : ProblemForm({.topic = Topic::Circunferencia2,
+                   .objectName = QStringLiteral("Form6"),
+                   .title = QString::fromUtf8("CIRCUNFERÊNCIA - 2")},
+                  parent) {
     addFrame(QStringLiteral("Frame4"), tr("Circunferência e triângulo"), {0, 2280})
         .option(QStringLiteral("Option1"), tr("Inscrita"), tr("Circunferência inscrita"), true)
         .option(QStringLiteral("Option2"), tr("Circunscrita"), tr("Circunferência circunscrita"))

@@ -6,16 +6,6 @@
 #include <array>
 
 namespace {
-FormTraits circles3Traits() {
-    FormTraits traits;
-    traits.topic = Topic::Circunferencia3;
-    traits.objectName = QStringLiteral("Form7");
-    traits.title = QString::fromUtf8("CIRCUNFERÊNCIA - 3");
-    traits.boardLeft = 120;
-    traits.pointToolTips = false;
-    return traits;
-}
-
 CircleRefusals firstCircleRefusals() {
     return {QString::fromUtf8("A primeira equação não representa uma circunferência."),
             QString::fromUtf8("A primeira equação representa um ponto.")};
@@ -104,7 +94,12 @@ Pt centreTouchingAt(const Line& l, Pt p, Pt q) {
 } // namespace
 
 Circles3Form::Circles3Form(QWidget* parent)
-    : ProblemForm(circles3Traits(), parent) {
+    : ProblemForm({.topic = Topic::Circunferencia3,
+                   .objectName = QStringLiteral("Form7"),
+                   .title = QString::fromUtf8("CIRCUNFERÊNCIA - 3"),
+                   .boardLeft = 120,
+                   .pointToolTips = false},
+                  parent) {
     addFrame(QStringLiteral("Frame4"), tr("Intersecção de duas circunferências"), {0, 2040})
         .text(tr("Circunferência:"))
         .field(QStringLiteral("Text6"), QStringLiteral("x^2+y^2-16x-20y+115=0"),

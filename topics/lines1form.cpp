@@ -3,21 +3,16 @@
 #include "textrules.h"
 
 namespace {
-FormTraits lines1Traits() {
-    FormTraits traits;
-    traits.topic = Topic::Recta1;
-    traits.objectName = QStringLiteral("Form2");
-    traits.title = QStringLiteral("RECTA - 1");
-    traits.scratchName = QStringLiteral("Text3");
-    traits.eixos = QRect(60, 180, 5445, 1635);
-    return traits;
-}
-
 const QString Executar = QStringLiteral("Executar");
 } // namespace
 
 Lines1Form::Lines1Form(QWidget* parent)
-    : ProblemForm(lines1Traits(), parent) {
+    : ProblemForm({.topic = Topic::Recta1,
+                   .objectName = QStringLiteral("Form2"),
+                   .title = QStringLiteral("RECTA - 1"),
+                   .scratchName = QStringLiteral("Text3"),
+                   .eixos = QRect(60, 180, 5445, 1635)},
+                  parent) {
     addFrame(QStringLiteral("Frame6"), tr("Recta de equação..."), {2212, 1125})
         .text(tr("Recta:"))
         .field(QStringLiteral("Text1"), QStringLiteral("2x-3y+4=0"), tr("Equação da recta"))

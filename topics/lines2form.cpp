@@ -3,19 +3,14 @@
 #include "textrules.h"
 
 namespace {
-FormTraits lines2Traits() {
-    FormTraits traits;
-    traits.topic = Topic::Recta2;
-    traits.objectName = QStringLiteral("Form3");
-    traits.title = QStringLiteral("RECTA - 2");
-    return traits;
-}
-
 const QString Degree = QStringLiteral("º");
 } // namespace
 
 Lines2Form::Lines2Form(QWidget* parent)
-    : ProblemForm(lines2Traits(), parent) {
+    : ProblemForm({.topic = Topic::Recta2,
+                   .objectName = QStringLiteral("Form3"),
+                   .title = QStringLiteral("RECTA - 2")},
+                  parent) {
     addFrame(QStringLiteral("Frame6"), tr("Intersecção de duas rectas"))
         .text(tr("Rectas:"))
         .field(QStringLiteral("Text1"), QStringLiteral("2x+3y+4=0"),

@@ -3,16 +3,6 @@
 #include "textrules.h"
 
 namespace {
-FormTraits lines3Traits() {
-    FormTraits traits;
-    traits.topic = Topic::Recta3;
-    traits.objectName = QStringLiteral("Form5");
-    traits.title = QStringLiteral("RECTA - 3");
-    traits.boardLeft = 120;
-    traits.warnWhenUngraduated = true;
-    return traits;
-}
-
 /// A rising line's angle as it is; a falling or horizontal one's as
 /// 180 degrees plus its (negative) angle, borrowing one unit at every place.
 /// The angle of slope m is atan(m) in degrees: -90 < g < 90.
@@ -30,7 +20,12 @@ QString Lines3Form::verticalSlopeText() {
 }
 
 Lines3Form::Lines3Form(QWidget* parent)
-    : ProblemForm(lines3Traits(), parent) {
+    : ProblemForm({.topic = Topic::Recta3,
+                   .objectName = QStringLiteral("Form5"),
+                   .title = QStringLiteral("RECTA - 3"),
+                   .boardLeft = 120,
+                   .warnWhenUngraduated = true},
+                  parent) {
     buildCollinearityFrame();
     buildSlopeFrame();
     buildPositionFrame();

@@ -6,15 +6,6 @@
 #include <QLineEdit>
 
 namespace {
-FormTraits lines4Traits() {
-    FormTraits traits;
-    traits.topic = Topic::Recta4;
-    traits.objectName = QStringLiteral("Form8");
-    traits.title = QStringLiteral("RECTA - 4");
-    traits.boardLeft = 120;
-    return traits;
-}
-
 /// The equation of the line of slope a through a point, y = a·x + c written
 /// as a·x - y + c = 0: the slope rounded unless it is exactly 1 or -1, and a
 /// blank on each side of "=".
@@ -31,7 +22,11 @@ QString inclinationEquation(Real a, Real c, const QString& sep) {
 } // namespace
 
 Lines4Form::Lines4Form(QWidget* parent)
-    : ProblemForm(lines4Traits(), parent) {
+    : ProblemForm({.topic = Topic::Recta4,
+                   .objectName = QStringLiteral("Form8"),
+                   .title = QStringLiteral("RECTA - 4"),
+                   .boardLeft = 120},
+                  parent) {
     buildPointFrame();
     buildBisectorFrame();
 }

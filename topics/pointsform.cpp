@@ -3,20 +3,15 @@
 #include "textrules.h"
 
 namespace {
-FormTraits pointsTraits() {
-    FormTraits traits;
-    traits.topic = Topic::Pontos;
-    traits.objectName = QStringLiteral("Form1");
-    traits.title = QStringLiteral("PONTOS");
-    traits.spinToolTips = true;
-    return traits;
-}
-
 const QString Executar = QStringLiteral("Executar");
 } // namespace
 
 PointsForm::PointsForm(QWidget* parent)
-    : ProblemForm(pointsTraits(), parent) {
+    : ProblemForm({.topic = Topic::Pontos,
+                   .objectName = QStringLiteral("Form1"),
+                   .title = QStringLiteral("PONTOS"),
+                   .spinToolTips = true},
+                  parent) {
     addFrame(QStringLiteral("Frame4"), tr("Representação de um ponto"), {2257, 1095})
         .text(tr("Coordenadas do ponto:"))
         .newRow()

@@ -5,15 +5,6 @@
 #include <array>
 
 namespace {
-FormTraits triangleTraits() {
-    FormTraits traits;
-    traits.topic = Topic::Triangulo;
-    traits.objectName = QStringLiteral("Form9");
-    traits.title = QStringLiteral("TRIÂNGULO");
-    traits.eixos = QRect(60, 180, 5505, 1605);
-    return traits;
-}
-
 QString abscissa(int n) {
     return QStringLiteral("Abcissa%1").arg(n);
 }
@@ -72,7 +63,11 @@ const QString Resultado5 = QStringLiteral("Resultado5");
 } // namespace
 
 TriangleForm::TriangleForm(QWidget* parent)
-    : ProblemForm(triangleTraits(), parent) {
+    : ProblemForm({.topic = Topic::Triangulo,
+                   .objectName = QStringLiteral("Form9"),
+                   .title = QStringLiteral("TRIÂNGULO"),
+                   .eixos = QRect(60, 180, 5505, 1605)},
+                  parent) {
     FrameBuilder notable =
         addFrame(QStringLiteral("Frame7"), tr("Pontos notáveis de um triângulo"), {2080, 3045});
     vertexFields(notable, 1, {{{"2", "-2"}, {"-8", "4"}, {"5", "8"}}}).fullWidth();
