@@ -809,30 +809,29 @@ FrameBuilder& FrameBuilder::resultField(const QString& name) {
 
 FrameBuilder& FrameBuilder::dadosResolver(int n, std::function<void()> routine,
                                           const QString& resolverTip) {
-    auto* dados = new QPushButton(QObject::tr("Dados"), m_box);
-    dados->setObjectName(QStringLiteral("Dados%1").arg(n));
-    dados->setToolTip(QObject::tr("Desenha os dados do problema."));
-    QObject::connect(dados, &QPushButton::clicked, m_form,
-                     [form = m_form, routine, box = m_box] { form->press(routine, false, box); });
-    m_buttons->addWidget(dados);
-    auto* resolver = new QPushButton(QObject::tr("Resolver"), m_box);
-    resolver->setObjectName(QStringLiteral("Resolver%1").arg(n));
-    resolver->setToolTip(resolverTip);
-    QObject::connect(resolver, &QPushButton::clicked, m_form,
-                     [form = m_form, routine, box = m_box] { form->press(routine, true, box); });
-    m_buttons->addWidget(resolver);
+    pressButton(QObject::tr("Dados"), QStringLiteral("Dados%1").arg(n),
+                QObject::tr("Desenha os dados do problema."), routine, false);
+    pressButton(QObject::tr("Resolver"), QStringLiteral("Resolver%1").arg(n), resolverTip,
+                std::move(routine), true);
     m_buttons->addStretch(1);
     return *this;
 }
 
 FrameBuilder& FrameBuilder::resolverOnly(const QString& name, std::function<void()> routine,
                                          const QString& tip) {
-    auto* resolver = new QPushButton(QObject::tr("Resolver"), m_box);
-    resolver->setObjectName(name);
-    resolver->setToolTip(tip);
-    QObject::connect(resolver, &QPushButton::clicked, m_form,
-                     [form = m_form, routine, box = m_box] { form->press(routine, false, box); });
-    m_buttons->addWidget(resolver);
+    pressButton(QObject::tr("Resolver"), name, tip, std::move(routine), false);
     m_buttons->addStretch(1);
     return *this;
+}
+
+void FrameBuilder::pressButton(const QString& caption, const QString& name, const QString& tip,
+                               std::function<void()> routine, bool solving) {
+    auto* button = new QPushButton(caption, m_box);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    QObject::connect(button, &QPushButton::clicked, m_form,
+                     [form = m_form, routine = std::move(routine), solving, box = m_box] {
+                         form->press(routine, solving, box);
+                     });
+    m_buttons->addWidget(button);
 }

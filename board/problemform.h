@@ -102,6 +102,9 @@ public:
 private:
     QHBoxLayout* currentRow();
     void add(QWidget* widget, int stretch = 0);
+    /// A button of the column at the right that runs the routine as one press.
+    void pressButton(const QString& caption, const QString& name, const QString& tip,
+                     std::function<void()> routine, bool solving);
     /// The caption just before a result names it for a screen reader.
     void labelResult(QWidget* result);
 
