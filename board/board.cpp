@@ -12,14 +12,6 @@
 
 namespace {
 constexpr int ArrowSize = 16;
-
-QFont metricsFont(const BoardFont& f) {
-    QFont font;
-    font.setFamilies({f.family, QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(f.pointSize * 96.0 / 72.0))));
-    font.setBold(f.bold);
-    return font;
-}
 } // namespace
 
 Board::Board(QWidget* parent)
@@ -113,7 +105,7 @@ void Board::Print(const QString& text) {
     record(p);
     // The text position moves to the start of the next line.
     m_currentX = m_window.left();
-    m_currentY += QFontMetricsF(metricsFont(m_font)).height() * worldPerPixelY();
+    m_currentY += QFontMetricsF(qtFont(m_font)).height() * worldPerPixelY();
 }
 
 void Board::PrintNumber(double value, const QString& decimalSeparator) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
@@ -25,6 +26,10 @@ struct BoardFont {
 /// The free family drawn in place of a named one that is not installed:
 /// "DejaVu Serif" for a serif family ("MS Serif"), else "DejaVu Sans".
 QString fallbackFamily(const QString& family);
+
+/// The Qt font a text of this font is drawn and measured with: the named
+/// family, its fallback, and the size in points at 96 dots per inch.
+QFont qtFont(const BoardFont& f);
 
 /// One recorded drawing operation, in the world coordinates in force when it
 /// was drawn. A `Window` entry records a change of the world window: every

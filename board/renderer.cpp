@@ -155,17 +155,6 @@ bool isSerif(const QString& family) {
            !family.contains(QLatin1String("Sans"), Qt::CaseInsensitive);
 }
 
-QFont fontFor(const BoardFont& f) {
-    QFont font;
-    const bool serif = isSerif(f.family);
-    font.setFamilies({f.family, fallbackFamily(f.family)});
-    font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
-    // Board sizes are points at 96 dots per inch, whatever the screen says.
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(f.pointSize * 96.0 / 72.0))));
-    font.setBold(f.bold);
-    return font;
-}
-
 /// The fonts of one rendering, each made once: looking a font up costs far
 /// more than drawing a short text with it, and a picture prints dozens of
 /// numbers in one or two fonts.
@@ -180,7 +169,7 @@ public:
     const Entry& operator[](const BoardFont& f) {
         for (const Entry& e : m_entries)
             if (e.key == f) return e;
-        const QFont font = fontFor(f);
+        const QFont font = qtFont(f);
         return m_entries.emplace_back(Entry{f, font, QFontMetricsF(font).ascent()});
     }
 
@@ -209,6 +198,17 @@ Mapping windowBefore(const DisplayList& list, std::size_t first, QSizeF size) {
 }
 
 } // namespace
+
+QFont qtFont(const BoardFont& f) {
+    QFont font;
+    const bool serif = isSerif(f.family);
+    font.setFamilies({f.family, fallbackFamily(f.family)});
+    font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
+    // Board sizes are points at 96 dots per inch, whatever the screen says.
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(f.pointSize * 96.0 / 72.0))));
+    font.setBold(f.bold);
+    return font;
+}
 
 QString fallbackFamily(const QString& family) {
     return isSerif(family) ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans");
