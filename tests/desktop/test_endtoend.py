@@ -94,7 +94,6 @@ def window(name):
 
 
 def start(executable):
-    """The program, with its accessibility bridge on, once it is on the bus."""
     Atspi.set_timeout(5000, 20000)
     env = {k: v for k, v in os.environ.items() if k not in ("LC_ALL", "LC_NUMERIC")}
     env.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
@@ -131,6 +130,8 @@ class EndToEnd(unittest.TestCase):
     def setUpClass(cls):
         cls.main = window("ORTOPLANO")
         cls.menu = find(cls.main, "menu bar", "Menu principal")
+        press(find(cls.menu, "menu item", "Pontos"))
+        cls.form = window("PONTOS — ORTOPLANO PLANA")
 
     def test_1_main_window_menu(self):
         self.assertEqual(self.main.get_role_name(), "frame")
@@ -143,23 +144,25 @@ class EndToEnd(unittest.TestCase):
                 self.assertEqual(actions(entry), ["Press"], entry.get_name())
         figures = [n for n in descendants(self.main) if n.get_name().startswith("Figura: ")]
         self.assertEqual(len(figures), 4)
+        press(find(self.menu, "menu item", "Sintaxe"))  # a viewer is announced as a window too
+        viewer = window("SINTAXE")
+        self.assertEqual(viewer.get_role_name(), "frame")
+        press(find(viewer, "push button", "Fechar"))
 
     def test_2_points_form_frames_fields_and_buttons(self):
-        press(find(self.menu, "menu item", "Pontos"))
-        form = window("PONTOS — ORTOPLANO PLANA")
         frames = [(p.get_name(), [f.get_name() for f in find_all(p, "text")],
                    [b.get_name() for b in find_all(p, "push button")])
-                  for p in find_all(form, "panel") if has(p, "SHOWING")]
+                  for p in find_all(self.form, "panel") if has(p, "SHOWING")]
         self.assertEqual(frames, POINTS_FORM)
-        find(form, "check box", "Desenhar grelha")
+        find(self.form, "check box", "Desenhar grelha")
         for caption in ("Instruções", "Índice", "Sintaxe", "Funções", "Fechar", "Sair"):
-            find(form, "push button", caption)
+            find(self.form, "push button", caption)
 
     def solve(self, frame, typed=None):
-        panel = find(window("PONTOS — ORTOPLANO PLANA"), "panel", frame)
+        panel = find(self.form, "panel", frame)
         for name, text in (typed or {}).items():
             find(panel, "text", name).set_text_contents(text)
-        result = next(n for n in children(panel) if n.get_description() == "Resultado")
+        [result] = [n for n in children(panel) if n.get_description() == "Resultado"]
         before = fresh_name(result)
         press(find(panel, "push button", "Resolver"))
         alerts = lambda: [w for w in windows() if w.get_role_name() in ("alert", "dialog")]

@@ -25,10 +25,9 @@ QGroupBox* frameOf(QWidget* w) {
     return qobject_cast<QGroupBox*>(w->parentWidget());
 }
 
-/// Where a Tab stop is read: each frame from the top, its fields and options
-/// before its buttons; then the board; then the row of buttons. Within a
-/// part, rows from the top (centres a few pixels apart share one), then from
-/// the left.
+/// Reading order: each frame from the top, its fields and options before its
+/// buttons; then the board; then the row of buttons. Within a part, rows from
+/// the top (centres a few pixels apart share one), each from the left.
 bool readBefore(QWidget* a, QWidget* b, QWidget* form) {
     const auto part = [form](QWidget* w) -> std::pair<int, bool> {
         if (QGroupBox* frame = frameOf(w))
@@ -54,7 +53,6 @@ private slots:
     void init() {
         QFETCH_GLOBAL(int, topic);
         form.reset(createTopicForm(Topic(topic)));
-        form->setAttribute(Qt::WA_DeleteOnClose, false);
         form->show();
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
@@ -102,10 +100,9 @@ private slots:
         }
     }
 
-    /// A result reads its answer (a label's as its name, a field's as its
-    /// value) and is described as a result; the first of each frame is
-    /// labelled by the caption before it ("Ponto médio:"), not only by the
-    /// frame's title.
+    /// A result reads its answer (a label's as its name, a field's as its value)
+    /// and is described as a result; the first of each frame is labelled by the
+    /// caption before it ("Ponto médio:"), not only by the frame's title.
     void resultsAreAnnouncedAsResults() {
         QSet<QWidget*> framesWithResults, captioned;
         for (QWidget* result :
