@@ -1,6 +1,5 @@
 // The launcher, the AppStream description and the icons agree with each other
-// and with what is installed: the program the launcher starts, the icon it
-// names, the launcher the description points to, the pictures it shows.
+// and with what is installed.
 
 #include <QFile>
 #include <QImage>
@@ -16,16 +15,14 @@ QString contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-/// The first capture of `pattern` in `text`, "(missing)" when there is none.
-QString found(const QString& text, const QString& pattern) {
-    const QRegularExpressionMatch match =
-        QRegularExpression(pattern, QRegularExpression::MultilineOption).match(text);
-    return match.hasMatch() ? match.captured(1) : QStringLiteral("(missing)");
-}
-
 const QString Launcher = contents(QStringLiteral(SOURCE_DIR "/desktop/%1.desktop").arg(AppId));
 const QString Metainfo = contents(QStringLiteral(DESKTOP_BUILD_DIR "/%1.metainfo.xml").arg(AppId));
 
+/// The first capture of `pattern` in the file's text, "(missing)" when there is none.
+QString found(const QString& text, const QString& pattern) {
+    const auto match = QRegularExpression(pattern, QRegularExpression::MultilineOption).match(text);
+    return match.hasMatch() ? match.captured(1) : QStringLiteral("(missing)");
+}
 QString key(const QString& name) {
     return found(Launcher, '^' + name + "=(.*)$");
 }
@@ -53,8 +50,6 @@ private slots:
         QTest::newRow("metainfo release")
             << found(Metainfo, "<release version=\"([^\"]*)\"") << QStringLiteral(PROGRAM_VERSION);
         QTest::newRow("metainfo licence") << element("project_license") << "GPL-3.0-or-later";
-        QTest::newRow("the licence's text") << contents(SOURCE_DIR "/COPYING").simplified().left(36)
-                                            << "GNU GENERAL PUBLIC LICENSE Version 3";
     }
     void filesAgree() {
         QFETCH(QString, given);
@@ -62,12 +57,12 @@ private slots:
         QCOMPARE(given, expected);
     }
 
-    void iconAndScreenshotExist() {
-        QVERIFY(QFile::exists(QStringLiteral(SOURCE_DIR "/desktop/%1.svg").arg(AppId)));
+    /// The picture the description shows, at least AppStream's smallest screenshot.
+    void screenshotExists() {
         const QString url = element("image");
         const QImage screenshot(QStringLiteral(SOURCE_DIR) + url.mid(url.lastIndexOf("/docs/")));
-        QVERIFY2(url.contains("/docs/") && !screenshot.isNull(), qPrintable(url));
-        QVERIFY(screenshot.width() >= 620 && screenshot.height() >= 420); // AppStream's smallest
+        QVERIFY2(url.contains("/docs/") && screenshot.width() >= 620 && screenshot.height() >= 420,
+                 qPrintable(url));
     }
 
     void iconAtEverySize_data() {
@@ -75,15 +70,13 @@ private slots:
         for (const QString& size : QStringLiteral(ICON_SIZES).split(','))
             QTest::newRow(qPrintable(size + " px")) << size.toInt();
     }
-    /// Each size rendered from the picture: a rounded card, transparent in
-    /// its corners.
+    /// Each size drawn from the picture: a rounded card, transparent in its corners.
     void iconAtEverySize() {
         QFETCH(int, size);
         const QImage icon(
             QStringLiteral(DESKTOP_BUILD_DIR "/icons/%1x%1/apps/%2.png").arg(size).arg(AppId));
         QCOMPARE(icon.size(), QSize(size, size));
-        QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
-        QCOMPARE(qAlpha(icon.pixel(size / 2, size / 2)), 255);
+        QVERIFY(qAlpha(icon.pixel(0, 0)) == 0 && qAlpha(icon.pixel(size / 2, size / 2)) == 255);
     }
 };
 
