@@ -22,7 +22,6 @@
 #include <memory>
 
 using namespace ExportDialogs;
-Q_DECLARE_METATYPE(ImageFormat)
 
 namespace {
 
@@ -75,11 +74,13 @@ class TestBoardExport : public QObject {
 
     MessageRecorder messages;
     std::unique_ptr<PointsForm> form;
-    // The routed save dialog remembers the name it was offered and answers
-    // `saveAs`; the print dialog prints to `pdf`, or is cancelled when there is none.
-    std::optional<ImageFile> saveAs;
-    QString offered, pdf;
-    int printDialogs = 0;
+    // The routed save dialog answers `saveAs`; the print dialog prints to
+    // `pdf`, or is cancelled when there is none.
+    struct {
+        std::optional<ImageFile> saveAs;
+        QString pdf;
+        int printDialogs = 0;
+    } dialogs;
 
     BoardMenu& menu() const { return *form->boardMenu(); }
     bool midpointShown() const { return hasDot(*form->board(), {-3, 1}, Vermelho); }
@@ -87,67 +88,55 @@ class TestBoardExport : public QObject {
     void press(const char* button) {
         QTest::mouseClick(form->findChild<QPushButton*>(button), Qt::LeftButton);
     }
-    bool print(QPrinter& printer, BoardExport::PrintScale& scale, const SheetPainter& paint) {
-        ++printDialogs;
-        if (pdf.isEmpty()) return false;
-        printer.setOutputFileName(pdf);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        paint(printer, scale);
-        return true;
-    }
 
 private slots:
     void init() {
         useDecimalComma(true);
         messages.clear();
-        saveAs.reset();
-        offered.clear();
-        pdf.clear();
-        printDialogs = 0;
-        setImageFileDialog([this](QWidget*, const QString& path) {
-            offered = path;
-            return saveAs;
-        });
+        dialogs = {};
+        setImageFileDialog([this](QWidget*, const QString&) { return dialogs.saveAs; });
         setPrintDialog([this](QWidget*, QPrinter& printer, BoardExport::PrintScale& scale,
-                              const SheetPainter& paint) { return print(printer, scale, paint); });
+                              const SheetPainter& paint) {
+            ++dialogs.printDialogs;
+            printer.setOutputFileName(dialogs.pdf);
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            if (!dialogs.pdf.isEmpty()) paint(printer, scale);
+            return !dialogs.pdf.isEmpty();
+        });
         form = std::make_unique<PointsForm>();
         press("Resolver3");
         QVERIFY(midpointShown());
     }
 
-    void save_data() {
-        QTest::addColumn<ImageFormat>("format");
+    /// Saved as SVG or as a PNG twice the board's size, or copied as both.
+    void pictures_data() {
+        QTest::addColumn<QString>("how");
         QTest::addColumn<int>("scale");
-        QTest::newRow("svg") << ImageFormat::Svg << 1;
-        QTest::newRow("png 2x") << ImageFormat::Png << 2;
+        for (const auto& [how, scale] :
+             {std::pair{"svg file", 1}, {"png file", 2}, {"copied image", 2}, {"copied svg", 1}})
+            QTest::newRow(how) << QString(how) << scale;
     }
-    void save() {
-        QFETCH(ImageFormat, format);
+    void pictures() {
+        QFETCH(QString, how);
         QFETCH(int, scale);
         QTemporaryDir dir;
-        saveAs = ImageFile{dir.filePath("a"), format, scale};
-        menu().saveAction()->trigger();
-        QVERIFY(messages.messages.empty());
-        QCOMPARE(QFileInfo(offered).completeBaseName(), "pontos-ponto-medio-de-um-segmento");
-        QFile file(saveAs->path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        QCOMPARE(midpointFault(format == ImageFormat::Svg ? rendered(bytes)
-                                                          : QImage::fromData(bytes, "PNG"),
-                               scale),
-                 QString());
-    }
-
-    void copyPutsImageAndSvgOnTheClipboard() {
+        const ImageFormat format = how == "svg file" ? ImageFormat::Svg : ImageFormat::Png;
+        dialogs.saveAs =
+            ImageFile{dir.filePath(format == ImageFormat::Svg ? "a.svg" : "a.png"), format, scale};
         QGuiApplication::clipboard()->clear();
-        menu().copyAction()->trigger();
-        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-        QVERIFY(data && data->hasImage() && data->hasFormat("image/svg+xml"));
-        QCOMPARE(midpointFault(qvariant_cast<QImage>(data->imageData()), 2), QString());
-        QCOMPARE(midpointFault(rendered(data->data("image/svg+xml")), 1), QString());
+        (how.startsWith("copied") ? menu().copyAction() : menu().saveAction())->trigger();
+        QFile file(dialogs.saveAs->path);
+        const QByteArray saved = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+        const QImage picture = how == "svg file"       ? rendered(saved)
+                               : how == "png file"     ? QImage::fromData(saved, "PNG")
+                               : how == "copied image" ? qvariant_cast<QImage>(copied->imageData())
+                                                       : rendered(copied->data("image/svg+xml"));
+        QCOMPARE(midpointFault(picture, scale), QString());
+        QVERIFY(messages.messages.empty());
     }
 
-    /// One clear message naming the file; nothing else changes.
+    /// A clear message naming the file, and nothing else changes.
     void saveIntoAnUnwritablePlace_data() {
         QTest::addColumn<QString>("relative");
         QTest::newRow("missing folder") << "nao-existe/desenho.svg";
@@ -159,14 +148,14 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QFile(dir.filePath("ficheiro.txt")).open(QIODevice::WriteOnly));
         QVERIFY(QDir(dir.path()).mkpath("pasta"));
-        saveAs = ImageFile{dir.filePath(relative), ImageFormat::Svg, 1};
+        dialogs.saveAs = ImageFile{dir.filePath(relative), ImageFormat::Svg, 1};
         const std::size_t before = drawn();
         menu().saveAction()->trigger();
-        QCOMPARE(messages.messages.size(), std::size_t(1));
-        const Message& m = messages.messages.front();
-        QVERIFY(m.text.startsWith("Não foi possível guardar a imagem em «" +
-                                  QDir::toNativeSeparators(saveAs->path) + "»"));
-        QVERIFY(m.icon == MessageIcon::Information && m.title == "Ortoplano");
+        const QString text = "Não foi possível guardar a imagem em «%1».\n\nVerifique se a pasta "
+                             "existe e se tem permissão para escrever nela.";
+        QCOMPARE(
+            messages.messages,
+            std::vector<Message>{{text.arg(QDir::toNativeSeparators(dir.filePath(relative)))}});
         QCOMPARE(drawn(), before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
                  QStringList({"ficheiro.txt", "pasta"}));
@@ -176,7 +165,7 @@ private slots:
         const std::size_t before = drawn();
         menu().saveAction()->trigger();
         menu().printAction()->trigger();
-        QVERIFY(!offered.isEmpty() && printDialogs == 1 && messages.messages.empty());
+        QVERIFY(dialogs.printDialogs == 1 && messages.messages.empty());
         QCOMPARE(drawn(), before);
     }
 
@@ -195,16 +184,15 @@ private slots:
         QFETCH(double, mm);
         QFETCH(QString, scale);
         QTemporaryDir dir;
-        pdf = dir.filePath("folha.pdf");
+        dialogs.pdf = dir.filePath("folha.pdf");
         const QStringList bounds{"Xmin", "Ymin", "Xmax", "Ymax"};
         for (int i = 0; i < 4; ++i)
             form->findChild<QLineEdit*>(bounds[i])->setText(QString::number(i < 2 ? -half : half));
-        form->findChild<QLineEdit*>("Abcissa3")->setText("-4");
         form->findChild<QAbstractButton*>("DesenharGrelha")->setChecked(true);
         press("Resolver3");
         menu().printAction()->trigger();
-        QVERIFY(printDialogs == 1 && messages.messages.empty());
-        const QStringList toPng{"-r", "150", "-png", "-singlefile", pdf, dir.filePath("p")};
+        QVERIFY(dialogs.printDialogs == 1 && messages.messages.empty());
+        const QStringList toPng{"-r", "150", "-png", "-singlefile", dialogs.pdf, dir.filePath("p")};
         if (QProcess::execute("pdftoppm", toPng) < 0) QSKIP("pdftoppm (poppler-utils) is missing");
         const QImage page(dir.filePath("p.png"));
         for (const QImage& turned : {page, page.transformed(QTransform().rotate(90))}) {
@@ -218,65 +206,51 @@ private slots:
             }
         }
         QProcess pdftotext;
-        pdftotext.start("pdftotext", {pdf, "-"});
+        pdftotext.start("pdftotext", {dialogs.pdf, "-"});
         QVERIFY(pdftotext.waitForFinished());
         const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-        QVERIFY(text.contains("Ponto médio: (-1 , 1)") && text.contains(scale));
+        QVERIFY(text.contains("Ponto médio: (-3 , 1)") && text.contains(scale));
     }
 
-    void activation_data() {
-        QTest::addColumn<QString>("away");
-        QTest::addColumn<bool>("cleared");
-        QTest::newRow("board menu") << "menu" << false;
-        QTest::newRow("message box") << "message" << false;
-        QTest::newRow("save dialog") << "save" << false;
-        QTest::newRow("print preview") << "print" << false;
-        QTest::newRow("another window") << "other" << true;
-    }
     /// Coming back from another window of the program is an activation of the
     /// form: it redraws the bare axes. The board's menu and the form's own modal
     /// windows, each closed by a timer, are not: the drawing stays.
-    void activation() {
-        QFETCH(QString, away);
-        QFETCH(bool, cleared);
+    void onlyAnotherWindowClearsTheBoard() {
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         press("Resolver3"); // after the first activation's bare axes
-        QString box;        // caption, text and icon of the message box closed
-        const auto closeModalSoon = [&box] {
-            QTimer::singleShot(100, [&box] {
-                QWidget* dialog = QApplication::activeModalWidget();
-                if (auto* m = qobject_cast<QMessageBox*>(dialog))
-                    box = m->windowTitle() + '|' + m->text() + '|' + QString::number(m->icon());
-                if (dialog) dialog->close();
-            });
+        QString box;        // the caption, text and icon of a message box closed
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&box] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (auto* m = qobject_cast<QMessageBox*>(dialog))
+                box = m->windowTitle() + '|' + m->text() + '|' + QString::number(m->icon());
+            if (dialog) dialog->close();
+        });
+        closer.start(100);
+        const auto comeBack = [this] {
+            form->activateWindow();
+            return QTest::qWaitForWindowActive(form.get());
         };
+        menu().menu()->popup(form->board()->mapToGlobal(QPoint(50, 50)));
+        QTRY_VERIFY(menu().menu()->isVisible());
+        QEvent activate(QEvent::WindowActivate); // as a window system may do
+        QApplication::sendEvent(menu().menu(), &activate);
+        menu().menu()->close();
+        QVERIFY(comeBack() && midpointShown());
+        showModalMessageBox(form.get(), {"O ponto não pertence à circunferência."});
+        QCOMPARE(box, "Ortoplano|O ponto não pertence à circunferência.|" +
+                          QString::number(QMessageBox::Information));
+        QVERIFY(comeBack() && midpointShown());
+        QVERIFY(!showImageFileDialog(form.get(), QDir::temp().filePath("x.svg")));
+        QVERIFY(comeBack() && midpointShown());
+        setPrintDialog(showPrintPreview);
+        menu().printAction()->trigger();
+        QVERIFY(comeBack() && midpointShown() && messages.messages.empty());
         QWidget other;
-        if (away == "menu") {
-            menu().menu()->popup(form->board()->mapToGlobal(QPoint(50, 50)));
-            QTRY_VERIFY(menu().menu()->isVisible());
-            QEvent activate(QEvent::WindowActivate); // as a window system may do
-            QApplication::sendEvent(menu().menu(), &activate);
-            menu().menu()->close();
-        } else if (away == "message") {
-            closeModalSoon();
-            showModalMessageBox(form.get(), {"O ponto não pertence à circunferência."});
-            QCOMPARE(box, "Ortoplano|O ponto não pertence à circunferência.|" +
-                              QString::number(QMessageBox::Information));
-        } else if (away == "save") {
-            closeModalSoon();
-            QVERIFY(!showImageFileDialog(form.get(), QDir::temp().filePath("x.svg")));
-        } else if (away == "print") {
-            closeModalSoon();
-            setPrintDialog(showPrintPreview);
-            menu().printAction()->trigger();
-        } else {
-            other.show();
-            QVERIFY(QTest::qWaitForWindowActive(&other));
-        }
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()) && messages.messages.empty());
-        QCOMPARE(midpointShown(), !cleared);
+        other.show();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QVERIFY(comeBack() && !midpointShown());
         QVERIFY(hasSegment(*form->board(), {-10.4, 0}, {10.4, 0}, QBColor(0), 2));
     }
 };

@@ -53,13 +53,14 @@ private slots:
     void pointText_data() {
         QTest::addColumn<Pt>("p");
         QTest::addColumn<QString>("comma");
-        QTest::newRow("midpoint") << Pt{-3.0, 1.0} << "(-3 , 1)";
-        QTest::newRow("comma kept apart") << Pt{-3.0, 1.5} << "(-3 , 1,5)";
-        QTest::newRow("halves to even") << Pt{0.125, 0.375} << "(0,12 , 0,38)";
-        QTest::newRow("binary 2.675") << Pt{2.675, -0.125} << "(2,67 , -0,12)";
-        QTest::newRow("to whole numbers") << Pt{0.999, -1.004} << "(1 , -1)";
-        QTest::newRow("to zero") << Pt{-0.001, 0.004} << "(0 , 0)";
-        QTest::newRow("third, huge") << Pt{1.0 / 3.0, 1e300} << "(0,33 , 1E+300)";
+        // clang-format off
+        for (const auto& [p, comma] : {
+                 std::pair{Pt{-3.0, 1.0}, "(-3 , 1)"}, {Pt{-3.0, 1.5}, "(-3 , 1,5)"},
+                 {Pt{0.125, 0.375}, "(0,12 , 0,38)"}, {Pt{2.675, -0.125}, "(2,67 , -0,12)"},
+                 {Pt{0.999, -1.004}, "(1 , -1)"}, {Pt{-0.001, 0.004}, "(0 , 0)"},
+                 {Pt{1.0 / 3.0, 1e300}, "(0,33 , 1E+300)"}})
+            // clang-format on
+            QTest::newRow(comma) << p << comma;
     }
     void pointText() {
         QFETCH(Pt, p);
@@ -68,38 +69,21 @@ private slots:
         QCOMPARE(point(p.x, p.y, "."), withPoint(comma));
     }
 
-    void signs_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
-        // Each replacement scans the whole text once, in this order.
-        for (const auto& [text, expected] :
-             {std::pair{"2x+-3y-+4=0", "2x-3y-4=0"}, {"x--1", "x+1"}, {"+--", "+"}, {"---", "+-"}})
-            QTest::newRow(text) << text << expected;
-    }
-    void signs() {
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
-        QCOMPARE(LimparSinais(text), expected);
-    }
-
+    /// Coefficients rounded to 2 decimals in place, 1 and -1 left implicit.
     void lineEquation_data() {
         QTest::addColumn<Line>("line");
         QTest::addColumn<QString>("comma");
         QTest::addColumn<double>("c"); // as the line holds it afterwards
-        const auto row = [](Line line, const char* comma, double c) {
+        // clang-format off
+        for (const auto& [line, comma, c] : std::initializer_list<std::tuple<Line, const char*, double>>{
+                 {{14.0, 16.0, -21.0}, "14x+16y-21=0", -21}, {{1.0, -1.0, 0.0}, "x-y=0", 0},
+                 {{-1.0, -1.0, 2.0}, "-x-y+2=0", 2}, {{1.0, 1.0, 0.0}, "x+y=0", 0},
+                 {{0.5, -2.25, 1.0 / 3.0}, "0,5x-2,25y+0,33=0", 0.33}, {{0.999, -1.004, 5.0}, "x-y+5=0", 5},
+                 {{2.0, 3.0, 0.004}, "2x+3y=0", 0}, {{0.0, 2.0, 3.0}, "0x+2y+3=0", 3},
+                 {{3.0, 0.0, -6.0}, "3x+0y-6=0", -6}, {{-0.0, 0.0, -0.0}, "0x+0y=0", 0},
+                 {{2.0, 2.0, 2.0}, "2x+2y+2=0", 2}})
+            // clang-format on
             QTest::newRow(comma) << line << comma << c;
-        };
-        row({14.0, 16.0, -21.0}, "14x+16y-21=0", -21);
-        row({1.0, -1.0, 0.0}, "x-y=0", 0);
-        row({-1.0, -1.0, 2.0}, "-x-y+2=0", 2);
-        row({1.0, 1.0, 0.0}, "x+y=0", 0);
-        row({0.5, -2.25, 1.0 / 3.0}, "0,5x-2,25y+0,33=0", 0.33);
-        row({0.999, -1.004, 5.0}, "x-y+5=0", 5);
-        row({2.0, 3.0, 0.004}, "2x+3y=0", 0);
-        row({0.0, 2.0, 3.0}, "0x+2y+3=0", 3);
-        row({3.0, 0.0, -6.0}, "3x+0y-6=0", -6);
-        row({-0.0, 0.0, -0.0}, "0x+0y=0", 0);
-        row({2.0, 2.0, 2.0}, "2x+2y+2=0", 2);
     }
     void lineEquation() {
         QFETCH(Line, line);
@@ -109,7 +93,7 @@ private slots:
             Line written = line;
             QCOMPARE(TextoEquacaoRecta(written, separator),
                      *separator == ',' ? comma : withPoint(comma));
-            QCOMPARE(written.c.value(), c); // rounded in place
+            QCOMPARE(written.c.value(), c);
         }
     }
 };
