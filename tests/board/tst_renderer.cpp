@@ -19,19 +19,15 @@ QImage blank() {
     return image;
 }
 
-Primitive shape(Primitive::Kind kind, QPointF p1, QPointF p2 = {}, int width = 1) {
-    Primitive p;
-    p.kind = kind;
-    p.p1 = p1;
-    p.p2 = p2;
-    p.width = width;
-    p.color = Red;
-    return p;
-}
-
-/// The primitives painted on a blank board whose world units are its pixels.
-QImage rendered(DisplayList list) {
-    list.insert(list.begin(), shape(Primitive::Kind::Window, {0, 0}, {Side, Side}));
+/// A segment as the board paints it on a blank board whose world units are its pixels.
+QImage rendered(QPointF a, QPointF b, int width) {
+    DisplayList list(2); // a world window, then the segment
+    list[0].kind = Primitive::Kind::Window;
+    list[0].p2 = QPointF(Side, Side);
+    list[1].p1 = a;
+    list[1].p2 = b;
+    list[1].color = Red;
+    list[1].width = width;
     QImage image = blank();
     QPainter painter(&image);
     renderDisplayList(painter, list, QSizeF(Side, Side));
@@ -75,10 +71,8 @@ private slots:
         painter.setPen(QPen(Red, width, Qt::SolidLine, width > 1 ? Qt::RoundCap : Qt::FlatCap));
         painter.drawLine(a + pixelCentre, b + pixelCentre);
         painter.end();
-        QVERIFY(largestDifference(rendered({shape(Primitive::Kind::Line, a, b, width)}),
-                                  expected) <= 64);
-        QCOMPARE(rendered({shape(Primitive::Kind::Line, a, a, 2)}),
-                 blank()); // a wide segment of no length
+        QVERIFY(largestDifference(rendered(a, b, width), expected) <= 64);
+        QCOMPARE(rendered(a, a, 2), blank()); // a wide segment of no length shows nothing
     }
 };
 
