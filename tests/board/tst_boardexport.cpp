@@ -2,13 +2,10 @@
 // form), and which windows leave its drawing in place.
 
 #include "boardmenu.h"
-#include "exportdialogs.h"
 #include "pointsform.h"
 #include "testsupport.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
@@ -19,7 +16,6 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -53,32 +49,22 @@ QString midpointFault(const QImage& picture, int scale) {
     return at(5, 5) == qRgb(255, 255, 255) ? QString() : "ground";
 }
 
-/// Centres of the long grey or black lines across (columns) or down (rows) a page image.
-std::vector<double> longLines(const QImage& page, bool vertical, int minimumLength) {
-    const int across = vertical ? page.width() : page.height();
-    std::vector<double> centres;
-    double weight = 0, moment = 0;
-    for (int i = 0; i <= across; ++i) {
-        int count = 0;
-        for (int j = 0; i < across && j < (vertical ? page.height() : page.width()); ++j) {
-            const QRgb c = vertical ? page.pixel(i, j) : page.pixel(j, i);
-            const int hi = std::max({qRed(c), qGreen(c), qBlue(c)});
-            count += hi < 225 && hi - std::min({qRed(c), qGreen(c), qBlue(c)}) < 40;
-        }
-        if (count >= minimumLength) {
-            weight += count;
-            moment += double(i) * count;
-        } else if (weight > 0) {
-            centres.push_back(moment / weight);
-            weight = moment = 0;
-        }
-    }
-    return centres;
-}
+constexpr double PxPerMm = 150 / 25.4; // a printed page read back at 150 dots per inch
 
-QString readText(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+/// Where the grey or black lines at least 8 cm long start, across a page.
+std::vector<int> longLines(const QImage& page) {
+    std::vector<int> starts;
+    for (int x = 0, was = 0; x < page.width(); ++x) {
+        int dark = 0;
+        for (int y = 0; y < page.height(); ++y) {
+            const QColor c = page.pixelColor(x, y);
+            dark += c.value() < 225 && c.hsvSaturation() < 40;
+        }
+        const bool line = dark >= 80 * PxPerMm;
+        if (line && !was) starts.push_back(x);
+        was = line;
+    }
+    return starts;
 }
 
 } // namespace
@@ -86,15 +72,15 @@ QString readText(const QString& path) {
 class TestBoardExport : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<MessageRecorder> messages;
-    std::unique_ptr<NavigationRecorder> nav;
+    MessageRecorder messages;
     std::unique_ptr<PointsForm> form;
-    // The save and print dialogs, routed: the save dialog remembers the name
-    // it was offered and answers `saveAs`; the print dialog prints to `pdf`,
-    // or is cancelled when there is none.
-    std::optional<ImageFile> saveAs;
-    QString offered, pdf;
-    int printDialogs = 0;
+    // The routed save dialog answers `saveAs`; the print dialog prints to
+    // `pdf`, or is cancelled when there is none.
+    struct {
+        std::optional<ImageFile> saveAs;
+        QString pdf;
+        int printDialogs = 0;
+    } dialogs;
 
     BoardMenu& menu() const { return *form->boardMenu(); }
     bool midpointShown() const { return hasDot(*form->board(), {-3, 1}, Vermelho); }
@@ -102,101 +88,75 @@ class TestBoardExport : public QObject {
     void press(const char* button) {
         QTest::mouseClick(form->findChild<QPushButton*>(button), Qt::LeftButton);
     }
-    bool print(QPrinter& printer, BoardExport::PrintScale& scale, const SheetPainter& paint) {
-        ++printDialogs;
-        if (pdf.isEmpty()) return false;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        paint(printer, scale);
-        return true;
-    }
 
 private slots:
     void init() {
         useDecimalComma(true);
-        saveAs.reset();
-        offered.clear();
-        pdf.clear();
-        printDialogs = 0;
-        setImageFileDialog([this](QWidget*, const QString& path) {
-            offered = path;
-            return saveAs;
-        });
+        messages.clear();
+        dialogs = {};
+        setImageFileDialog([this](QWidget*, const QString&) { return dialogs.saveAs; });
         setPrintDialog([this](QWidget*, QPrinter& printer, BoardExport::PrintScale& scale,
-                              const SheetPainter& paint) { return print(printer, scale, paint); });
-        messages = std::make_unique<MessageRecorder>();
-        nav = std::make_unique<NavigationRecorder>();
+                              const SheetPainter& paint) {
+            ++dialogs.printDialogs;
+            printer.setOutputFileName(dialogs.pdf);
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            if (!dialogs.pdf.isEmpty()) paint(printer, scale);
+            return !dialogs.pdf.isEmpty();
+        });
         form = std::make_unique<PointsForm>();
-        form->setAttribute(Qt::WA_DeleteOnClose, false);
         press("Resolver3");
         QVERIFY(midpointShown());
     }
-    void cleanup() {
-        form.reset();
-        nav.reset();
-        messages.reset();
-    }
 
-    void saveWritesTheChosenFile_data() {
-        QTest::addColumn<int>("format");
+    /// Saved as SVG or as a PNG twice the board's size, or copied as both.
+    void pictures_data() {
+        QTest::addColumn<QString>("how");
         QTest::addColumn<int>("scale");
-        QTest::newRow("svg") << int(ImageFormat::Svg) << 1;
-        QTest::newRow("png 2x") << int(ImageFormat::Png) << 2;
+        for (const auto& [how, scale] :
+             {std::pair{"svg file", 1}, {"png file", 2}, {"copied image", 2}, {"copied svg", 1}})
+            QTest::newRow(how) << QString(how) << scale;
     }
-    void saveWritesTheChosenFile() {
-        QFETCH(int, format);
+    void pictures() {
+        QFETCH(QString, how);
         QFETCH(int, scale);
-        const bool svg = format == int(ImageFormat::Svg);
         QTemporaryDir dir;
-        const QString path = dir.filePath(svg ? "a.svg" : "a.png");
-        saveAs = ImageFile{path, ImageFormat(format), scale};
-        menu().saveAction()->trigger();
-        QVERIFY(messages->messages.empty());
-        QCOMPARE(QFileInfo(offered).completeBaseName(), "pontos-ponto-medio-de-um-segmento");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        QCOMPARE(midpointFault(svg ? rendered(bytes) : QImage::fromData(bytes, "PNG"), scale),
-                 QString());
-    }
-
-    void copyPutsImageAndSvgOnTheClipboard() {
+        const ImageFormat format = how == "svg file" ? ImageFormat::Svg : ImageFormat::Png;
+        dialogs.saveAs =
+            ImageFile{dir.filePath(format == ImageFormat::Svg ? "a.svg" : "a.png"), format, scale};
         QGuiApplication::clipboard()->clear();
-        menu().copyAction()->trigger();
-        const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-        QVERIFY(data && data->hasImage() && data->hasFormat("image/svg+xml"));
-        QCOMPARE(midpointFault(qvariant_cast<QImage>(data->imageData()), BoardMenu::ClipboardScale),
-                 QString());
-        QCOMPARE(midpointFault(rendered(data->data("image/svg+xml")), 1), QString());
-        QVERIFY(messages->messages.empty());
+        (how.startsWith("copied") ? menu().copyAction() : menu().saveAction())->trigger();
+        QFile file(dialogs.saveAs->path);
+        const QByteArray saved = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+        const QImage picture = how == "svg file"       ? rendered(saved)
+                               : how == "png file"     ? QImage::fromData(saved, "PNG")
+                               : how == "copied image" ? qvariant_cast<QImage>(copied->imageData())
+                                                       : rendered(copied->data("image/svg+xml"));
+        QCOMPARE(midpointFault(picture, scale), QString());
+        QVERIFY(messages.messages.empty());
     }
 
+    /// A clear message naming the file, and nothing else changes.
     void saveIntoAnUnwritablePlace_data() {
         QTest::addColumn<QString>("relative");
         QTest::newRow("missing folder") << "nao-existe/desenho.svg";
         QTest::newRow("folder is a file") << "ficheiro.txt/desenho.svg";
         QTest::newRow("name of a folder") << "pasta";
     }
-    /// One clear message naming the file; nothing else changes.
     void saveIntoAnUnwritablePlace() {
         QFETCH(QString, relative);
         QTemporaryDir dir;
-        QFile plain(dir.filePath("ficheiro.txt"));
-        QVERIFY(plain.open(QIODevice::WriteOnly) && plain.write("guardado") == 8);
-        plain.close();
+        QVERIFY(QFile(dir.filePath("ficheiro.txt")).open(QIODevice::WriteOnly));
         QVERIFY(QDir(dir.path()).mkpath("pasta"));
-        const QString path = dir.filePath(relative);
-        saveAs = ImageFile{path, ImageFormat::Svg, 1};
+        dialogs.saveAs = ImageFile{dir.filePath(relative), ImageFormat::Svg, 1};
         const std::size_t before = drawn();
         menu().saveAction()->trigger();
-        QCOMPARE(messages->messages.size(), std::size_t(1));
-        const Message& m = messages->messages.front();
-        QVERIFY(m.text.startsWith("Não foi possível guardar a imagem em «") &&
-                m.text.contains(QDir::toNativeSeparators(path)));
-        QVERIFY(m.icon == MessageIcon::Information && m.title == "Ortoplano");
+        const QString text = "Não foi possível guardar a imagem em «%1».\n\nVerifique se a pasta "
+                             "existe e se tem permissão para escrever nela.";
+        QCOMPARE(
+            messages.messages,
+            std::vector<Message>{{text.arg(QDir::toNativeSeparators(dir.filePath(relative)))}});
         QCOMPARE(drawn(), before);
-        QVERIFY(plain.open(QIODevice::ReadOnly) && plain.readAll() == "guardado");
         QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
                  QStringList({"ficheiro.txt", "pasta"}));
     }
@@ -205,69 +165,72 @@ private slots:
         const std::size_t before = drawn();
         menu().saveAction()->trigger();
         menu().printAction()->trigger();
-        QVERIFY(!offered.isEmpty() && printDialogs == 1 && messages->messages.empty());
+        QVERIFY(dialogs.printDialogs == 1 && messages.messages.empty());
         QCOMPARE(drawn(), before);
     }
 
-    // A viewport of 10 units with its grid, printed on A4 at 1 cm a unit and
-    // rasterised at 150 dots per inch: every line where the scale puts it.
-    void printsATrueScaleSheet() {
-        const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
-        if (pdftoppm.isEmpty()) QSKIP("pdftoppm (poppler-utils, installed by ./test) is missing");
+    void printsToScale_data() {
+        QTest::addColumn<int>("half");  // the viewport runs from -half to half, with its grid
+        QTest::addColumn<double>("mm"); // for one unit
+        QTest::addColumn<QString>("scale");
+        QTest::newRow("1 cm a unit") << 5 << 10.0 << "Escala: 1 unidade = 1 cm";
+        QTest::newRow("too wide: fits the 18 cm between the margins")
+            << 10 << 180 / 21.6 << "Escala: ajustada à página, 1 unidade = 8,33 mm";
+    }
+    /// On A4, read back at 150 dots per inch: the board's frame, the grid and
+    /// the axes where the scale puts them, within 1 mm; the scale written below.
+    void printsToScale() {
+        QFETCH(int, half);
+        QFETCH(double, mm);
+        QFETCH(QString, scale);
         QTemporaryDir dir;
-        pdf = dir.filePath("folha.pdf");
-        for (const char* field : {"Xmin=-5", "Xmax=5", "Ymin=-5", "Ymax=5", "Abcissa3=-4"})
-            form->findChild<QLineEdit*>(QString(field).section('=', 0, 0))
-                ->setText(QString(field).section('=', 1));
-        form->findChild<QCheckBox*>("DesenharGrelha")->setChecked(true);
+        dialogs.pdf = dir.filePath("folha.pdf");
+        const QStringList bounds{"Xmin", "Ymin", "Xmax", "Ymax"};
+        for (int i = 0; i < 4; ++i)
+            form->findChild<QLineEdit*>(bounds[i])->setText(QString::number(i < 2 ? -half : half));
+        form->findChild<QAbstractButton*>("DesenharGrelha")->setChecked(true);
         press("Resolver3");
         menu().printAction()->trigger();
-        QVERIFY(printDialogs == 1 && messages->messages.empty());
-        constexpr double PxPerMm = 150 / 25.4;
-        QProcess::execute(pdftoppm, {"-r", "150", "-png", "-singlefile", pdf, dir.filePath("p")});
+        QVERIFY(dialogs.printDialogs == 1 && messages.messages.empty());
+        const QStringList toPng{"-r", "150", "-png", "-singlefile", dialogs.pdf, dir.filePath("p")};
+        if (QProcess::execute("pdftoppm", toPng) < 0) QSKIP("pdftoppm (poppler-utils) is missing");
         const QImage page(dir.filePath("p.png"));
-        QVERIFY(std::abs(page.width() - 210 * PxPerMm) <= 1.5 &&
-                std::abs(page.height() - 297 * PxPerMm) <= 1.5);
-        // The board's frame at -5.4 and 5.4, the grid and the axis at -5 ... 5, within 1 mm;
-        // the positions are symmetric, so the page's downward rows read the same.
-        const std::vector<double> at{-5.4, -5, -4, -3, -2, -1, 0, 1, 2, 3, 4, 5, 5.4};
-        for (bool vertical : {true, false}) {
-            const std::vector<double> lines = longLines(page, vertical, int(80 * PxPerMm));
-            QCOMPARE(lines.size(), at.size());
-            for (std::size_t i = 0; i < at.size(); ++i)
-                QVERIFY2(std::abs(lines[i] - lines[6] - at[i] * 10 * PxPerMm) <= PxPerMm,
-                         qPrintable(QString("line %1 at %2 px").arg(i).arg(lines[i] - lines[6])));
+        for (const QImage& turned : {page, page.transformed(QTransform().rotate(90))}) {
+            const std::vector<int> lines = longLines(turned);
+            QCOMPARE(lines.size(), std::size_t(2 * half + 3));
+            for (int i = -half - 1; i <= half + 1; ++i) { // the frame 1.08 half from the axis
+                const double units = std::clamp(double(i), -1.08 * half, 1.08 * half);
+                const int at = lines[std::size_t(i + half + 1)] - lines[std::size_t(half + 1)];
+                QVERIFY2(std::abs(at - units * mm * PxPerMm) <= PxPerMm,
+                         qPrintable(QString("%1 px for %2 units").arg(at).arg(units)));
+            }
         }
-        QProcess::execute("pdftotext", {pdf, dir.filePath("p.txt")});
-        const QString text = readText(dir.filePath("p.txt"));
-        for (const char* line : {"PONTOS", "Ponto médio de um segmento", "(2 , -2) e (-4 , 4)",
-                                 "Ponto médio: (-1 , 1)", "Escala: 1 unidade = 1 cm"})
-            QVERIFY2(text.contains(QString::fromUtf8(line)), line);
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {dialogs.pdf, "-"});
+        QVERIFY(pdftotext.waitForFinished());
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QVERIFY(text.contains("Ponto médio: (-3 , 1)") && text.contains(scale));
     }
 
-    // Coming back from another window of the program is an activation of the
-    // form: it redraws the bare axes. Neither the menu nor the real modal
-    // windows (a message box, the save and print dialogs), each closed by a
-    // timer, count as another window: coming back from them keeps the drawing.
+    /// Coming back from another window of the program is an activation of the
+    /// form: it redraws the bare axes. The board's menu and the form's own modal
+    /// windows, each closed by a timer, are not: the drawing stays.
     void onlyAnotherWindowClearsTheBoard() {
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         press("Resolver3"); // after the first activation's bare axes
+        QString box;        // the caption, text and icon of a message box closed
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&box] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (auto* m = qobject_cast<QMessageBox*>(dialog))
+                box = m->windowTitle() + '|' + m->text() + '|' + QString::number(m->icon());
+            if (dialog) dialog->close();
+        });
+        closer.start(100);
         const auto comeBack = [this] {
             form->activateWindow();
             return QTest::qWaitForWindowActive(form.get());
-        };
-        QString box; // caption, text and icon of the message box closed
-        const auto closeModalSoon = [&box] {
-            QTimer::singleShot(100, [&box] {
-                QWidget* dialog = QApplication::activeModalWidget();
-                if (auto* message = qobject_cast<QMessageBox*>(dialog)) {
-                    box = message->windowTitle() + '|' + message->text() + '|' +
-                          QString::number(message->icon());
-                    message->button(QMessageBox::Ok)->click();
-                } else if (dialog)
-                    dialog->close();
-            });
         };
         menu().menu()->popup(form->board()->mapToGlobal(QPoint(50, 50)));
         QTRY_VERIFY(menu().menu()->isVisible());
@@ -275,18 +238,15 @@ private slots:
         QApplication::sendEvent(menu().menu(), &activate);
         menu().menu()->close();
         QVERIFY(comeBack() && midpointShown());
-        closeModalSoon();
         showModalMessageBox(form.get(), {"O ponto não pertence à circunferência."});
         QCOMPARE(box, "Ortoplano|O ponto não pertence à circunferência.|" +
                           QString::number(QMessageBox::Information));
         QVERIFY(comeBack() && midpointShown());
-        closeModalSoon();
         QVERIFY(!showImageFileDialog(form.get(), QDir::temp().filePath("x.svg")));
         QVERIFY(comeBack() && midpointShown());
-        closeModalSoon();
         setPrintDialog(showPrintPreview);
         menu().printAction()->trigger();
-        QVERIFY(comeBack() && midpointShown() && messages->messages.empty());
+        QVERIFY(comeBack() && midpointShown() && messages.messages.empty());
         QWidget other;
         other.show();
         QVERIFY(QTest::qWaitForWindowActive(&other));
