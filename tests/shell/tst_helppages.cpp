@@ -1,9 +1,12 @@
 #include "clsequation.h"
+#include "functions.h"
 #include "helpcontent.h"
 #include "numbered_error.h"
+#include "pagerenderer.h"
 #include "topics.h"
 
 #include <QGroupBox>
+#include <QSet>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -54,6 +57,25 @@ private slots:
             QVERIFY2(right(equation.Solution()), qPrintable(QString::number(equation.Solution())));
     }
 
+    void everyPageFits() {
+        for (HelpPage which :
+             {HelpPage::Instrucoes, HelpPage::Indice, HelpPage::Sintaxe, HelpPage::Funcoes})
+            for (int i = 0; i < int(Help::book(which).pages.size()); ++i)
+                QVERIFY2(Help::PageRenderer(Help::book(which), i).fits(),
+                         qPrintable(QString("%1 %2").arg(Help::book(which).title).arg(i + 1)));
+    }
+    /// One entry for each of the 49 heads of the interpreter, in alphabetical order.
+    void everyFunctionHasItsEntry() {
+        QStringList names;
+        for (const Help::FunctionEntry& entry : Help::functionEntries()) {
+            names << entry.name;
+            QVERIFY2(interp::findFunction((entry.name + '(').toStdString()),
+                     qPrintable(entry.name));
+        }
+        QVERIFY(std::is_sorted(names.begin(), names.end()));
+        QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 49);
+        QCOMPARE(names.size(), 49);
+    }
     /// The index lists, topic by topic, the frame captions of the live forms.
     void indexMatchesTheForms() {
         int position = 0;

@@ -34,6 +34,23 @@ class TestMainWindow : public QObject {
     Shell shell{ShellHooks{{}, {}, [] {}}};
 
 private slots:
+    /// Alt, then Right through every entry; Return opens one.
+    void keyboardReachesEveryEntry() { // first: before other windows open
+        shell.show();
+        QApplication::setActiveWindow(shell.mainWindow());
+        QVERIFY(QTest::qWaitForWindowActive(shell.mainWindow()));
+        QMenuBar* bar = shell.mainWindow()->menuBar();
+        QTest::keyClick(shell.mainWindow(), Qt::Key_Alt);
+        QStringList met;
+        while (bar->activeAction() && met.size() < 14 && !met.contains("Reta 2")) {
+            met << bar->activeAction()->text();
+            if (met.last() != "Reta 2") QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        }
+        QCOMPARE(met, QStringList({"Ficheiro", "Pontos", "Reta 1", "Reta 2"}));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(shell.topicForm(Topic::Recta2) && shell.topicForm(Topic::Recta2)->isVisible());
+    }
+
     /// The title and the whole menu, in view.
     void menuBarAndTitle() {
         shell.show();

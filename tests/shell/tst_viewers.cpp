@@ -1,6 +1,7 @@
 #include "shell.h"
 #include "viewers.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -68,6 +69,26 @@ private slots:
             QTest::mouseClick(viewer->setaE(), Qt::LeftButton);
             QCOMPARE(state(*viewer), on(page));
         }
+    }
+    /// Space presses the arrow with the focus; a disabled arrow passes the
+    /// focus on; Tab reaches "Fechar".
+    void tabAndSpaceTurnThePages() {
+        shell.showHelp(HelpPage::Instrucoes);
+        auto* viewer = qobject_cast<PagedViewer*>(shell.viewer(HelpPage::Instrucoes));
+        QApplication::setActiveWindow(viewer);
+        QVERIFY(QTest::qWaitForWindowActive(viewer) && viewer->page() == 1);
+        viewer->setaD()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(viewer->page(), 2);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), viewer->setaE()); // enabled by the turn
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(viewer->page(), 1);
+        QCOMPARE(QApplication::focusWidget(), viewer->setaD());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(!viewer->isVisible());
     }
 };
 
