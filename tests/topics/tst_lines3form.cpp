@@ -121,8 +121,8 @@ void TestLines3Form::solveModeDuringAPress() {
     const OpenForm open(Topic::Recta3);
     QList<bool> modes;
     setMessageHandler([&](QWidget*, const Message&) { modes << open.form->ModoResolver(); });
-    open.type({"Text9", "0x+0y=1", "Text5", "0x+0y=5"});
-    for (const char* step : {"Option2", "Resolver3", "Dados3", "Resolver6"})
+    for (const char* step :
+         {"Text9=0x+0y=1", "Text5=0x+0y=5", "Option2", "Resolver3", "Dados3", "Resolver6"})
         open.press(step);
     QCOMPARE(modes, (QList<bool>{true, false, false}));
 }
@@ -141,7 +141,8 @@ void TestLines3Form::ungraduatedMessageOnEveryActivation() {
         if (QWidget* box = QApplication::activeModalWidget()) box->close();
     });
     closer.start(30);
-    open.type({"Xmin", "-30", "Xmax", "30"});
+    open.press("Xmin=-30");
+    open.press("Xmax=30");
     QWidget other;
     for (int activation = 1; activation <= 2; ++activation) {
         other.show();
