@@ -25,24 +25,24 @@ void TestLines3Form::rows() {
     const auto slopeOf = [](const QStringList& four) { return pointFields(4, four); };
     const QStringList everyRedraw{"Dados1", "Resolver1", "Dados3", "Resolver3", "Resolver6"};
 
-    QTest::newRow("Collinear, initial")
+    QTest::newRow("collinear, initial")
         << row({}, {"Resolver1"}, {"Resultado1", Collinear}, {},
                {"dot A 2 3", "dot A 4 6", "dot A -2 -3", "line V1. 6 9 -6 -9", "count V any 1"});
-    QTest::newRow("Collinear, data empties the verdict")
+    QTest::newRow("collinear, data empties the verdict")
         << row({"Resultado1", "antigo"}, {"Dados1"}, {"Resultado1", ""}, {},
                {"count A dot 3", "count V any 0"});
-    QTest::newRow("Collinear, third point moved") << row(
+    QTest::newRow("collinear, third point moved") << row(
         points({"2", "3", "4", "6", "-2", "-2"}), {"Resolver1"}, {"Resultado1", notCollinear});
-    QTest::newRow("Collinear, vertical")
+    QTest::newRow("collinear, vertical")
         << row(points({"1", "0", "1", "5", "1", "-7"}), {"Resolver1"}, {"Resultado1", Collinear});
-    QTest::newRow("Collinear, horizontal but one") << row(
+    QTest::newRow("collinear, horizontal but one") << row(
         points({"0", "2", "3", "2", "-4", "2.5"}), {"Resolver1"}, {"Resultado1", notCollinear});
-    QTest::newRow("Collinear, expressions") << row(points({"1/2", "sqr(4)", "x+1", "3", "0", "1"}),
+    QTest::newRow("collinear, expressions") << row(points({"1/2", "sqr(4)", "x+1", "3", "0", "1"}),
                                                    {"Resolver1"}, {"Resultado1", Collinear});
-    QTest::newRow("Collinear, no tolerance")
+    QTest::newRow("collinear, no tolerance")
         << row(points({"0", "0", "3", "1", "6", "2.0000000001"}), {"Resolver1"},
                {"Resultado1", notCollinear});
-    QTest::newRow("Collinear, P1 = P2: no line, yet in a straight line")
+    QTest::newRow("collinear, P1 = P2: no line, yet in a straight line")
         << row(points({"2", "3", "2", "3", "7", "-1"}), {"Resolver1"}, {"Resultado1", Collinear},
                {NotALine}, {"count V line 0"});
     QTest::newRow("fault, then data draws only the data")
