@@ -1,17 +1,16 @@
 #pragma once
 
-// Worked cases of the problem forms as table rows: what is typed, which
-// options are chosen, which buttons are pressed, and what must show — the
-// result texts, the messages and the drawing — checked through a fresh,
-// real form in both regional settings.
+// Worked cases of the problem forms as table rows: what is typed and pressed,
+// and what must show (results, messages, drawing), on a fresh, real form.
 
 #include "problemform.h"
 #include "testsupport.h"
 #include "topics.h"
 
 #include <QAbstractButton>
-#include <QLabel>
+#include <QImage>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <algorithm>
@@ -20,8 +19,7 @@
 struct FormCase {
     Topic topic = Topic::Pontos;
     QStringList typed{}; ///< field, text, field, text, ...
-    /// Option buttons to choose and buttons to click, in order; a step
-    /// "Field=text" types into a field between two presses.
+    /// Options chosen and buttons clicked, in order; "Field=text" types between two presses.
     QStringList pressed{};
     QStringList results{};  ///< result, text, ... as written with a decimal comma
     QStringList messages{}; ///< every message, in order; see described
@@ -41,14 +39,26 @@ struct CaseOf {
     }
 };
 
+inline QString error(const QString& description) {
+    return QStringLiteral("Erro:\n\n") + description;
+}
+inline QString undefined(const QString& name) {
+    return error(QStringLiteral("Variável não definida: ") + name);
+}
 inline const QString NotALine = QStringLiteral("A equação que indicou não é a de uma recta.");
 inline const QString NotALineText = QStringLiteral("A equação não representa uma recta.");
 inline const QString NotACircle = QStringLiteral("A equação não representa uma circunferência.");
 inline const QString APoint = QStringLiteral("A equação representa um ponto.");
-inline QString error(const QString& description) {
-    return QStringLiteral("Erro:\n\n") + description;
-}
+inline const QString Parallel = QStringLiteral("As rectas são paralelas.");
+inline const QString Coincident = QStringLiteral("As rectas são coincidentes.");
+inline const QString NoVerb = QStringLiteral("As rectas paralelas.");
+inline const QString NoTriangle =
+    QStringLiteral("Os pontos são colineares, não definem um triângulo.");
 inline const QString DivisionByZero = error(QStringLiteral("Divisão por zero."));
+inline const QString Invalid =
+    error(QStringLiteral("Argumento ou chamada de procedimento inválidos."));
+/// A viewport too wide for graduated axes: coordinates are printed beside them.
+inline const QStringList Wide{"Xmin", "-30", "Xmax", "30", "Ymin", "-30", "Ymax", "30"};
 
 /// The fields Abcissa<n>, Ordenada<n> from n = first on, typed with the
 /// coordinates x, y of one point after another.
@@ -60,16 +70,15 @@ inline QStringList pointFields(int first, const QStringList& coordinates) {
     return typed;
 }
 
-/// A result that reads as a number, a point or a text: never as a failed
-/// computation, never an empty coordinate.
+/// A result that never reads as a failed computation or an empty coordinate.
 inline bool wellFormed(const QString& written) {
     for (const char* bad : {"inf", "nan", "( ,", ", )", "(,", ",)"})
         if (written.contains(QLatin1String(bad), Qt::CaseInsensitive)) return false;
     return true;
 }
 
-/// The same text as written with a decimal point: a comma between digits
-/// is a decimal comma; " , " between coordinates stays.
+/// The same text with a decimal point: a comma between digits is a decimal
+/// comma; " , " between coordinates stays.
 inline QString withDecimalPoint(QString text) {
     static const QRegularExpression decimalComma(QStringLiteral("(\\d),(\\d)"));
     return text.replace(decimalComma, QStringLiteral("\\1.\\2"));
@@ -128,11 +137,26 @@ inline qsizetype count(const DisplayList& list, const QStringList& w) {
     });
 }
 
+/// "red x y": the board, painted, shows red within a pixel of (x, y).
+inline bool paintedRed(const Board& board, const QStringList& w) {
+    QImage image(Board::Side, Board::Side, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    board.render(painter, QSizeF(Board::Side, Board::Side));
+    const QPoint at = board.toPixel({numberOf(w.value(1)), numberOf(w.value(2))}).toPoint();
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy) {
+            const QColor c = image.pixelColor(at + QPoint(dx, dy));
+            if (c.red() > 200 && c.green() < 80 && c.blue() < 80) return true;
+        }
+    return false;
+}
+
 /// Checks the drawing lines against the board as the presses left it. Marks
 /// in front of a line, in this order: "@" checks the board as it stood when
 /// the first message was shown; ">" wants it drawn after the thing the line
 /// before it matched; "!" wants it not drawn at all.
-inline void checkDrawing(const DisplayList& end, const DisplayList& atMessage,
+inline void checkDrawing(const Board& board, const DisplayList& atMessage,
                          const QStringList& drawing, bool comma) {
     qsizetype previous = -1;
     for (const QString& entry : drawing) {
@@ -142,13 +166,17 @@ inline void checkDrawing(const DisplayList& end, const DisplayList& atMessage,
             line.remove(0, 1);
             return true;
         };
-        const DisplayList& list = marked('@') ? atMessage : end;
+        const DisplayList& list = marked('@') ? atMessage : board.displayList();
         const bool after = marked('>'), absent = marked('!');
         if (!comma && line.startsWith(QLatin1String("text"))) line = withDecimalPoint(line);
         const QStringList w = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (w.value(0) == QLatin1String("count")) {
             const qsizetype n = count(list, w);
             QVERIFY2(n == w.last().toInt(), qPrintable(entry + QStringLiteral(": %1").arg(n)));
+            continue;
+        }
+        if (w.value(0) == QLatin1String("red")) {
+            QVERIFY2(paintedRed(board, w) != absent, qPrintable(entry));
             continue;
         }
         const auto from = list.begin() + (after ? previous + 1 : 0);
@@ -162,13 +190,10 @@ inline void checkDrawing(const DisplayList& end, const DisplayList& atMessage,
 /// A message as the cases write it: marked when its icon is not the usual
 /// one (none for the generic error report, information for the others).
 inline QString described(const Message& m) {
-    if (m.text.startsWith(QLatin1String("Erro:")) == (m.icon == MessageIcon::None)) return m.text;
-    return (m.icon == MessageIcon::None ? QStringLiteral("[no icon] ")
-                                        : QStringLiteral("[icon] ")) +
-           m.text;
-}
-inline QString noIcon(const QString& text) {
-    return QStringLiteral("[no icon] ") + text;
+    const bool none = m.icon == MessageIcon::None;
+    return m.text.startsWith(QLatin1String("Erro:")) == none
+               ? m.text
+               : (none ? "[no icon] " : "[icon] ") + m.text;
 }
 
 /// The text of a result label or field.
@@ -177,12 +202,12 @@ inline QString resultText(const QWidget& form, const QString& name) {
     return result ? result->property("text").toString() : QStringLiteral("<no %1>").arg(name);
 }
 
-/// A fresh, real form whose messages are recorded (with the drawing as it
-/// stood at the first of them), for the rows and the checks that are not rows.
+/// A fresh, real form whose messages are recorded, with the drawing as it
+/// stood at the first of them.
 struct OpenForm {
     explicit OpenForm(Topic topic)
         : previous(setMessageHandler([this](QWidget*, const Message& m) {
-            if (messages.empty()) atFirstMessage = drawn();
+            if (messages.empty()) atFirstMessage = form->board()->displayList();
             messages.push_back(m);
         }))
         , widget(createTopicForm(topic))
@@ -190,25 +215,20 @@ struct OpenForm {
         if (form) form->setAttribute(Qt::WA_DeleteOnClose, false);
     }
     ~OpenForm() { setMessageHandler(previous); }
-    OpenForm(const OpenForm&) = delete;
-    OpenForm& operator=(const OpenForm&) = delete;
 
-    /// Types each text into the field named before it.
-    void type(const QStringList& namesAndTexts) const {
-        for (qsizetype i = 0; i + 1 < namesAndTexts.size(); i += 2) {
-            auto* field = form->findChild<QLineEdit*>(namesAndTexts[i]);
-            QVERIFY2(field, qPrintable(namesAndTexts[i]));
-            field->setText(namesAndTexts[i + 1]);
+    /// Types "Field=text", chooses an option button or clicks a button.
+    void press(const QString& step) const {
+        if (step.contains(QLatin1Char('='))) {
+            auto* field = form->findChild<QLineEdit*>(step.section(QLatin1Char('='), 0, 0));
+            QVERIFY2(field, qPrintable(step));
+            return field->setText(step.section(QLatin1Char('='), 1));
         }
-    }
-    /// Chooses an option button or clicks a button.
-    void press(const QString& name) const {
-        auto* button = form->findChild<QAbstractButton*>(name);
-        QVERIFY2(button, qPrintable(name));
+        auto* button = form->findChild<QAbstractButton*>(step);
+        QVERIFY2(button, qPrintable(step));
         qobject_cast<QRadioButton*>(button) ? button->setChecked(true)
                                             : QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY2(!form->ModoResolver(), qPrintable(step));
     }
-    const DisplayList& drawn() const { return form->board()->displayList(); }
 
     NavigationRecorder navigation;
     std::vector<Message> messages;
@@ -218,43 +238,45 @@ struct OpenForm {
     ProblemForm* form;
 };
 
-/// Runs one case on a fresh form in one regional setting.
-inline void runOnce(const FormCase& c, bool comma) {
-    useDecimalComma(comma);
-    const OpenForm open(c.topic);
-    QVERIFY(open.form);
-    open.type(c.typed);
-    for (const QString& step : c.pressed) {
-        if (step.contains(QLatin1Char('='))) {
-            open.type({step.section(QLatin1Char('='), 0, 0), step.section(QLatin1Char('='), 1)});
-            continue;
-        }
-        open.press(step);
-        QVERIFY2(!open.form->ModoResolver(), qPrintable(step));
-    }
-    for (qsizetype i = 0; i + 1 < c.results.size(); i += 2)
-        QCOMPARE(resultText(*open.form, c.results[i]),
-                 comma ? c.results[i + 1] : withDecimalPoint(c.results[i + 1]));
-    QStringList said;
-    for (const Message& m : open.messages) {
-        QCOMPARE(m.title, QStringLiteral("Ortoplano"));
-        said << described(m);
-    }
-    QCOMPARE(said, c.messages);
-    checkDrawing(open.drawn(), open.atFirstMessage, c.drawing, comma);
-}
-
-/// A form fits a 1366 × 768 screen with room for its title bar.
-inline void checkLayout(Topic topic) {
-    const OpenForm open(topic);
-    QVERIFY(open.form->width() <= 1366 && open.form->height() + 30 <= 768);
-}
-
-/// Runs one case in the Portuguese setting, then with a decimal point.
+/// Runs one case on a fresh form, which fits a 1366 × 768 screen with room
+/// for its title bar, in the Portuguese setting, then with a decimal point.
 inline void run(const FormCase& c) {
-    runOnce(c, true);
-    if (QTest::currentTestFailed()) return;
-    runOnce(c, false);
+    for (const bool comma : {true, false}) {
+        useDecimalComma(comma);
+        const OpenForm open(c.topic);
+        QVERIFY(open.form && open.form->width() <= 1366 && open.form->height() + 30 <= 768);
+        for (qsizetype i = 0; i + 1 < c.typed.size(); i += 2)
+            open.press(c.typed[i] + QLatin1Char('=') + c.typed[i + 1]);
+        for (const QString& step : c.pressed)
+            open.press(step);
+        for (qsizetype i = 0; i + 1 < c.results.size(); i += 2)
+            QCOMPARE(resultText(*open.form, c.results[i]),
+                     comma ? c.results[i + 1] : withDecimalPoint(c.results[i + 1]));
+        QStringList said;
+        for (const Message& m : open.messages) {
+            QCOMPARE(m.title, QStringLiteral("Ortoplano"));
+            said << described(m);
+        }
+        QCOMPARE(said, c.messages);
+        checkDrawing(*open.form->board(), open.atFirstMessage, c.drawing, comma);
+        if (QTest::currentTestFailed()) return;
+    }
 }
 
 } // namespace FormCases
+
+/// The test of one form: the rows its `rows()` adds, each run by FormCases::run.
+class FormTest : public QObject {
+    Q_OBJECT
+protected:
+    virtual void rows() = 0;
+private slots:
+    void cases_data() {
+        QTest::addColumn<FormCase>("c");
+        rows();
+    }
+    void cases() {
+        QFETCH(FormCase, c);
+        FormCases::run(c);
+    }
+};

@@ -1,24 +1,14 @@
-#include "circles2form.h"
 #include "formcase.h"
-
-#include <QPushButton>
 
 using namespace FormCases;
 
-class TestCircles2Form : public QObject {
+class TestCircles2Form : public FormTest {
     Q_OBJECT
-private slots:
-    void cases_data();
-    void cases() {
-        QFETCH(FormCase, c);
-        run(c);
-    }
-    void failuresKeepTheirFramesLabels();
+    void rows() override;
 };
 
 namespace {
 const CaseOf row{Topic::Circunferencia2};
-const QString Collinear = QStringLiteral("Os pontos são colineares, não definem um triângulo.");
 const QString NoCircle = QStringLiteral("Os pontos não definem uma circunferência");
 
 /// The circle of a triangle: inscribed (Option1) or circumscribed (Option2).
@@ -29,8 +19,7 @@ FormCase triangle(const QStringList& coordinates, const char* option, const char
 }
 } // namespace
 
-void TestCircles2Form::cases_data() {
-    QTest::addColumn<FormCase>("c");
+void TestCircles2Form::rows() {
     const QStringList right{"0", "0", "4", "0", "0", "3"};
     const QStringList left{"0", "0", "-4", "0", "0", "3"};
     const QString in = QStringLiteral("3.3622086743 1.2374518191");
@@ -63,10 +52,16 @@ void TestCircles2Form::cases_data() {
                {"line A2 4 6 8 -1", "count V 0"});
     QTest::newRow("collinear in both modes, the board as it was")
         << row(pointFields(1, {"0", "0", "1", "1", "2", "2"}), {"Resolver7", "Dados1", "Resolver1"},
-               {"Resultado4", "(0,33 , 2,67)"}, {Collinear, Collinear},
+               {"Resultado4", "(0,33 , 2,67)"}, {NoTriangle, NoTriangle},
                {"count V circle 1", "!line A2 0 0 1 1"});
+    QTest::newRow("neither failing frame empties its labels: P1 becomes P2")
+        << row({},
+               {"Resolver1", "Resolver7", "Abcissa1=4", "Ordenada1=6", "Abcissa9=4", "Ordenada9=6",
+                "Resolver1", "Resolver7"},
+               {"Resultado1", "(x- 3,36)^2 + (y-1,24)^2 = 8,51", "Resultado4", "(0,33 , 2,67)"},
+               {NoTriangle, NoCircle});
     QTest::newRow("two equal vertices")
-        << row(pointFields(1, {"3", "1", "3", "1", "-2", "5"}), {"Resolver1"}, {}, {Collinear});
+        << row(pointFields(1, {"3", "1", "3", "1", "-2", "5"}), {"Resolver1"}, {}, {NoTriangle});
 
     // Distance from a point to a circle.
     QTest::newRow("distance, data") << row({}, {"Dados3"}, {"Resultado2", ""}, {},
@@ -151,27 +146,6 @@ void TestCircles2Form::cases_data() {
                {NoCircle}, {"dot A 0 0", "dot A 1 1", "dot A 2 2", "count V 0"});
     QTest::newRow("three points, two equal")
         << row(pointFields(9, {"1", "1", "1", "1", "3", "4"}), {"Resolver7"}, {}, {NoCircle});
-}
-
-void TestCircles2Form::failuresKeepTheirFramesLabels() {
-    // Neither the triangle frame nor the three-point frame empties its labels.
-    useDecimalComma(true);
-    MessageRecorder messages;
-    Circles2Form form;
-    const auto press = [&](const char* button) {
-        QTest::mouseClick(form.findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
-    };
-    press("Resolver1");
-    press("Resolver7");
-    for (const char* name : {"Abcissa1", "Abcissa9"}) // P1 becomes P2 in both frames
-        form.findChild<QLineEdit*>(QLatin1String(name))->setText(QStringLiteral("4"));
-    for (const char* name : {"Ordenada1", "Ordenada9"})
-        form.findChild<QLineEdit*>(QLatin1String(name))->setText(QStringLiteral("6"));
-    press("Resolver1");
-    press("Resolver7");
-    QCOMPARE(messages.texts(), (QStringList{Collinear, NoCircle}));
-    QCOMPARE(resultText(form, "Resultado1"), QStringLiteral("(x- 3,36)^2 + (y-1,24)^2 = 8,51"));
-    QCOMPARE(resultText(form, "Resultado4"), QStringLiteral("(0,33 , 2,67)"));
 }
 
 QTEST_MAIN(TestCircles2Form)

@@ -2,14 +2,9 @@
 
 using namespace FormCases;
 
-class TestCircles3Form : public QObject {
+class TestCircles3Form : public FormTest {
     Q_OBJECT
-private slots:
-    void cases_data();
-    void cases() {
-        QFETCH(FormCase, c);
-        run(c);
-    }
+    void rows() override;
 };
 
 namespace {
@@ -33,8 +28,7 @@ FormCase touching(const QString& line, const QStringList& pq, const char* writte
 }
 } // namespace
 
-void TestCircles3Form::cases_data() {
-    QTest::addColumn<FormCase>("c");
+void TestCircles3Form::rows() {
     const QString Tangent = QStringLiteral("As circunferências são tangentes.");
     const QString Apart = QStringLiteral("As circunferências não se intersectam.");
     const QString NotExterior = QStringLiteral("O ponto não é exterior à circunferência.");

@@ -2,26 +2,15 @@
 
 using namespace FormCases;
 
-class TestLines1Form : public QObject {
+class TestLines1Form : public FormTest {
     Q_OBJECT
-private slots:
-    void cases_data();
-    void cases() {
-        QFETCH(FormCase, c);
-        run(c);
-    }
-    void layout() { checkLayout(Topic::Recta1); }
-    void coordinatesOfQFollowTheAnswer();
+    void rows() override;
 };
 
-void TestLines1Form::cases_data() {
-    QTest::addColumn<FormCase>("c");
+void TestLines1Form::rows() {
     const CaseOf row{Topic::Recta1};
-    const QStringList wide{"Xmin", "-30", "Xmax", "30", "Ymin", "-30", "Ymax", "30"};
     const QString noLine =
         QStringLiteral("Não há recta nessas condições. Altere as coordenadas dos pontos.");
-    const QString invalid =
-        error(QStringLiteral("Argumento ou chamada de procedimento inválidos."));
     const QString given = QStringLiteral("line A2 -9 19/3 9 -17/3"); // 2x+3y-1=0
 
     QTest::newRow("typed line, initial")
@@ -63,13 +52,16 @@ void TestLines1Form::cases_data() {
                {"Resultado1", "", "Resultado2", "", "Resultado3", ""}, {},
                {given, "dot A 2 3", "count V any 0"});
     QTest::newRow("ungraduated: A and B beside the axes in data mode")
-        << row(wide, {"Dados1"}, {}, {},
+        << row(Wide, {"Dados1"}, {}, {},
                {"text A  5 ", "text A -3 ", "text A -2 ", "text A  3 ", "count V any 0"});
     QTest::newRow("ungraduated: P beside the axes in data mode, regional separator")
-        << row(wide + QStringList{"Abcissa3", "5/2", "Ordenada3", "-0.75"}, {"Dados4"}, {}, {},
+        << row(Wide + QStringList{"Abcissa3", "5/2", "Ordenada3", "-0.75"}, {"Dados4"}, {}, {},
                {"text A  2,5 ", "text A -0,75 ", "count V any 0"});
+    QTest::newRow("ungraduated: Q's coordinates once the answer is drawn")
+        << row(Wide, {"Resolver5"}, {"Resultado3", "3x-2y=0"}, {},
+               {"line V2 58/3 29 -58/3 -29", ">text A  2 ", ">text A  3 "});
     QTest::newRow("ungraduated: not Q in data mode")
-        << row(wide, {"Dados5"}, {}, {}, {"dot A 2 3", "count A text 0"});
+        << row(Wide, {"Dados5"}, {}, {}, {"dot A 2 3", "count A text 0"});
     QTest::newRow("refused equations: message, board and labels left as they were") << row(
         {"Text1", "x^2 + y = 1", "Text7", "y<1=0"},
         {"Resolver4", "Text5=x > y", "Resolver4", "Command3", "Resolver5"},
@@ -82,12 +74,11 @@ void TestLines1Form::cases_data() {
                {"count V2 line 0", "count A2 line 0"});
     QTest::newRow("unreadable coordinate: bare axes, drawn before the fields are read")
         << row({"Abcissa2", "abc"}, {"Resolver4", "Resolver1"}, {"Resultado1", ""},
-               {error("Variável não definida: abc")}, {"count A any 0", "count V any 0"});
+               {undefined("abc")}, {"count A any 0", "count V any 0"});
     QTest::newRow("unsplittable or unreadable equations leave the board")
         << row({"Text5", "2x+3y", "Text7", "2x+3z=1", "Text1", "y=k"},
                {"Resolver1", "Resolver4", "Dados5", "Command3"}, {},
-               {invalid, error("Variável não definida: z"), error("Variável não definida: k")},
-               {"line V2 -9 9 9 -45/7"});
+               {Invalid, undefined("z"), undefined("k")}, {"line V2 -9 9 9 -45/7"});
     QTest::newRow("overflow") << row(
         {"Abcissa1", "10^200", "Ordenada1", "10^200", "Abcissa2", "-10^200", "Ordenada2", "10^200",
          "Text5", "10000000000x+y=0", "Abcissa3", "10^300"},
@@ -99,24 +90,7 @@ void TestLines1Form::cases_data() {
                {"Resolver1", "Resolver4", "Resolver5", "Xmax=-10", "Resolver1", "Resolver4",
                 "Resolver5", "Xmax=dez", "Command3"},
                {"Resultado1", "6x+7y-9=0", "Resultado2", "", "Resultado3", ""},
-               {invalid, invalid, invalid, error("Tipos incompatíveis.")});
-}
-
-void TestLines1Form::coordinatesOfQFollowTheAnswer() {
-    // With ungraduated axes Q's coordinates are printed in solve mode only,
-    // once the answer is drawn.
-    const OpenForm open(Topic::Recta1);
-    open.type({"Xmin", "-30", "Xmax", "30", "Ymin", "-30", "Ymax", "30"});
-    open.press(QStringLiteral("Resolver5"));
-    const DisplayList& drawn = open.drawn();
-    const auto isAnswer = [](const Primitive& p) { return p.color == Vermelho; };
-    const auto isLabel = [](const Primitive& p) {
-        return p.kind == Primitive::Kind::Text && p.color == Azul;
-    };
-    const auto firstLabel = std::find_if(drawn.begin(), drawn.end(), isLabel);
-    const auto afterAnswer = std::find_if(drawn.rbegin(), drawn.rend(), isAnswer).base();
-    QVERIFY(firstLabel != drawn.end() && afterAnswer != drawn.begin());
-    QVERIFY(firstLabel >= afterAnswer);
+               {Invalid, Invalid, Invalid, error("Tipos incompatíveis.")});
 }
 
 QTEST_MAIN(TestLines1Form)

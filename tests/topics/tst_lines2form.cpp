@@ -2,24 +2,14 @@
 
 using namespace FormCases;
 
-class TestLines2Form : public QObject {
+class TestLines2Form : public FormTest {
     Q_OBJECT
-private slots:
-    void cases_data();
-    void cases() {
-        QFETCH(FormCase, c);
-        run(c);
-    }
-    void layout() { checkLayout(Topic::Recta2); }
+    void rows() override;
 };
 
-void TestLines2Form::cases_data() {
-    QTest::addColumn<FormCase>("c");
+void TestLines2Form::rows() {
     const CaseOf row{Topic::Recta2};
-    const QString parallel = QStringLiteral("As rectas são paralelas.");
-    const QString coincident = QStringLiteral("As rectas são coincidentes.");
     const QString notParallel = QStringLiteral("As rectas não são paralelas.");
-    const QString noVerb = QStringLiteral("As rectas paralelas.");
     const QStringList bare{"count A any 0", "count V any 0"};
 
     QTest::newRow("intersection, initial") << row(
@@ -32,11 +22,10 @@ void TestLines2Form::cases_data() {
     QTest::newRow("intersection, half to even") << row(
         {"Text1", "x=-2.5", "Text2", "y=1/8"}, {"Resolver3"}, {"Resultado1", "(-2,5 , 0,12)"});
     QTest::newRow("intersection of a line with itself") << row(
-        {"Text2", "2x+3y+4=0"}, {"Resolver3"}, {"Resultado1", coincident}, {}, {"count V any 0"});
-    QTest::newRow("intersection of parallels") << row(
-        {"Text2", "2x+3y-4=0"}, {"Resolver3"}, {"Resultado1", parallel}, {}, {"count V any 0"});
-    QTest::newRow("intersection of y=1 and y=2")
-        << row({"Text1", "y=1", "Text2", "y=2"}, {"Resolver3"}, {"Resultado1", parallel});
+        {"Text2", "2x+3y+4=0"}, {"Resolver3"}, {"Resultado1", Coincident}, {}, {"count V any 0"});
+    QTest::newRow("intersection of parallels")
+        << row({"Text1", "y=1", "Text2", "y=2"}, {"Resolver3"}, {"Resultado1", Parallel}, {},
+               {"count V any 0"});
     QTest::newRow("data: labels emptied, the two lines and nothing else")
         << row({}, {"Resolver3", "Resolver1", "Resolver5", "Dados5", "Dados1", "Dados3"},
                {"Resultado1", "", "Resultado2", "", "Resultado4", ""}, {},
@@ -83,10 +72,10 @@ void TestLines2Form::cases_data() {
     QTest::newRow("angle, seconds not carried") << row(
         {"Text6", "y=0", "Text7", "y=-sqr(3)*x"}, {"Resolver5"}, {"Resultado4", "59º  59'  60''"});
     QTest::newRow("angle of parallels: message without a verb, then the board is cleared")
-        << row({"Text6", "x+y=0", "Text7", "2x+2y=5"}, {"Resolver5"}, {}, {noVerb}, bare);
+        << row({"Text6", "x+y=0", "Text7", "2x+2y=5"}, {"Resolver5"}, {}, {NoVerb}, bare);
     QTest::newRow("after a message, data only draws the data")
         << row({"Text6", "x+y=0", "Text7", "2x+2y=5"}, {"Resolver5", "Dados5"}, {"Resultado4", ""},
-               {noVerb}, {"count A2 line 2", "count V any 0"});
+               {NoVerb}, {"count A2 line 2", "count V any 0"});
     // Both fields are stripped, then both checked, before either is sampled:
     // one message a press, and the board keeps the intersection drawn before.
     const QStringList solved{"Resolver1", "Resolver4", "Resolver5", "Resolver3"};
@@ -104,7 +93,7 @@ void TestLines2Form::cases_data() {
                QStringList(8, NotALineText), {"dot V -20/19 -12/19"});
     QTest::newRow("intersection with no line")
         << row({"Text2", "0x+0y=5"}, {"Dados3", "Resolver3", "Text2=0x+0y=0", "Resolver3"},
-               {"Resultado1", coincident}, QStringList(3, NotALine));
+               {"Resultado1", Coincident}, QStringList(3, NotALine));
     QTest::newRow("parallel distance with no line: reported, then division by zero")
         << row({"Text4", "0x+0y=5"},
                {"Dados1", "Resolver1", "Text3=x=1", "Resolver1", "Text3=y=1", "Resolver1",
@@ -115,12 +104,10 @@ void TestLines2Form::cases_data() {
     QTest::newRow("point to no line, angle with no line")
         << row({"Text5", "0x+0y=5", "Text7", "0x+0y=5"},
                {"Dados4", "Resolver4", "Dados5", "Resolver5"}, {"Resultado3", "", "Resultado4", ""},
-               {NotALine, NotALine, DivisionByZero, NotALine, NotALine, noVerb});
+               {NotALine, NotALine, DivisionByZero, NotALine, NotALine, NoVerb});
     QTest::newRow("unsplittable or unreadable equations: generic report, the drawing stays")
         << row({"Text7", "x+3y", "Text3", "x+z=0"}, {"Resolver3", "Resolver5", "Resolver1"}, {},
-               {error(QStringLiteral("Argumento ou chamada de procedimento inválidos.")),
-                error(QStringLiteral("Variável não definida: z"))},
-               {"dot V -20/19 -12/19"});
+               {Invalid, undefined("z")}, {"dot V -20/19 -12/19"});
     QTest::newRow("labels emptied whatever happens")
         << row({}, solved + QStringList{"Ymin=dez"} + solved, emptied,
                QStringList(4, error(QStringLiteral("Tipos incompatíveis."))));

@@ -1,58 +1,32 @@
 #include "formcase.h"
 
 #include <QApplication>
-#include <QLoggingCategory>
 #include <QTimer>
 
 using namespace FormCases;
 
-namespace {
 const QString Ungraduated = QStringLiteral("Não se graduam os eixos nem se desenha a grelha porque "
                                            "os valores e linhas ficavam sobrepostos.");
 
-/// Each field name followed by its text.
-QStringList typed(const QStringList& names, const QStringList& texts) {
-    QStringList pairs;
-    for (qsizetype i = 0; i < names.size(); ++i)
-        pairs << names[i] << texts.value(i);
-    return pairs;
-}
-QStringList points(const QStringList& six) {
-    return typed({"Abcissa1", "Ordenada1", "Abcissa2", "Ordenada2", "Abcissa3", "Ordenada3"}, six);
-}
-QStringList slopeOf(const QStringList& four) {
-    return typed({"Abcissa4", "Ordenada4", "Abcissa5", "Ordenada5"}, four);
-}
-} // namespace
+const QString Collinear = QStringLiteral("Os pontos estão em linha recta.");
 
-class TestLines3Form : public QObject {
+class TestLines3Form : public FormTest {
     Q_OBJECT
+    void rows() override;
 private slots:
-    void initTestCase() {
-        // The buttons' pictures are not part of this test's build.
-        QLoggingCategory::setFilterRules(QStringLiteral("qt.svg.warning=false"));
-    }
-    void cases_data();
-    void cases() {
-        QFETCH(FormCase, c);
-        run(c);
-    }
-    void layout() { checkLayout(Topic::Recta3); }
     void solveModeDuringAPress();
     void ungraduatedMessageOnEveryActivation();
 };
 
-void TestLines3Form::cases_data() {
-    QTest::addColumn<FormCase>("c");
+void TestLines3Form::rows() {
     const CaseOf row{Topic::Recta3};
-    const QString collinear = QStringLiteral("Os pontos estão em linha recta.");
     const QString notCollinear = QStringLiteral("Os pontos não estão em linha recta.");
-    const QString parallel = QStringLiteral("As rectas são paralelas.");
-    const QString coincident = QStringLiteral("As rectas são coincidentes.");
+    const auto points = [](const QStringList& six) { return pointFields(1, six); };
+    const auto slopeOf = [](const QStringList& four) { return pointFields(4, four); };
     const QStringList everyRedraw{"Dados1", "Resolver1", "Dados3", "Resolver3", "Resolver6"};
 
     QTest::newRow("collinear, initial")
-        << row({}, {"Resolver1"}, {"Resultado1", collinear}, {},
+        << row({}, {"Resolver1"}, {"Resultado1", Collinear}, {},
                {"dot A 2 3", "dot A 4 6", "dot A -2 -3", "line V1. 6 9 -6 -9", "count V any 1"});
     QTest::newRow("collinear, data empties the verdict")
         << row({"Resultado1", "antigo"}, {"Dados1"}, {"Resultado1", ""}, {},
@@ -60,16 +34,16 @@ void TestLines3Form::cases_data() {
     QTest::newRow("collinear, third point moved") << row(
         points({"2", "3", "4", "6", "-2", "-2"}), {"Resolver1"}, {"Resultado1", notCollinear});
     QTest::newRow("collinear, vertical")
-        << row(points({"1", "0", "1", "5", "1", "-7"}), {"Resolver1"}, {"Resultado1", collinear});
+        << row(points({"1", "0", "1", "5", "1", "-7"}), {"Resolver1"}, {"Resultado1", Collinear});
     QTest::newRow("collinear, horizontal but one") << row(
         points({"0", "2", "3", "2", "-4", "2.5"}), {"Resolver1"}, {"Resultado1", notCollinear});
     QTest::newRow("collinear, expressions") << row(points({"1/2", "sqr(4)", "x+1", "3", "0", "1"}),
-                                                   {"Resolver1"}, {"Resultado1", collinear});
+                                                   {"Resolver1"}, {"Resultado1", Collinear});
     QTest::newRow("collinear, no tolerance")
         << row(points({"0", "0", "3", "1", "6", "2.0000000001"}), {"Resolver1"},
                {"Resultado1", notCollinear});
     QTest::newRow("collinear, P1 = P2: no line, yet in a straight line")
-        << row(points({"2", "3", "2", "3", "7", "-1"}), {"Resolver1"}, {"Resultado1", collinear},
+        << row(points({"2", "3", "2", "3", "7", "-1"}), {"Resolver1"}, {"Resultado1", Collinear},
                {NotALine}, {"count V line 0"});
     QTest::newRow("fault, then data draws only the data")
         << row({"Ordenada3", "1/0"}, {"Resolver1", "Ordenada3=-3", "Dados1"}, {"Resultado1", ""},
@@ -111,13 +85,12 @@ void TestLines3Form::cases_data() {
                {"Text9", "x^2+y=0", "Resultado2", "", "Resultado3", ""}, {NotALineText},
                {"count A any 0", "count V any 0"});
     QTest::newRow("slope, unsplittable equation: generic report, the board already cleared")
-        << row({"Text9", "x+y"}, {"Option2", "Resolver3"}, {},
-               {error(QStringLiteral("Argumento ou chamada de procedimento inválidos."))},
+        << row({"Text9", "x+y"}, {"Option2", "Resolver3"}, {}, {Invalid},
                {"count A any 0", "count V any 0"});
-    QTest::newRow("position, initial") << row({}, {"Resolver6"}, {"Resultado4", parallel}, {},
+    QTest::newRow("position, initial") << row({}, {"Resolver6"}, {"Resultado4", Parallel}, {},
                                               {"count A2 line 2", "count V any 0"});
     QTest::newRow("position of y=1 and y=2")
-        << row({"Text5", "y=1", "Text6", "y=2"}, {"Resolver6"}, {"Resultado4", parallel});
+        << row({"Text5", "y=1", "Text6", "y=2"}, {"Resolver6"}, {"Resultado4", Parallel});
     QTest::newRow("position, concurrent: the meeting point")
         << row({"Text5", "x + y - 1 = 0", "Text6", "x-y-1=0"}, {"Resolver6"},
                {"Text5", "x+y-1=0", "Resultado4", "As rectas são concorrentes em ( 1 , 0 )"}, {},
@@ -125,17 +98,17 @@ void TestLines3Form::cases_data() {
     QTest::newRow("position, concurrent, rounded")
         << row({"Text5", "2x+3y+4=0", "Text6", "5x-2y+4=0"}, {"Resolver6"},
                {"Resultado4", "As rectas são concorrentes em ( -1,05 , -0,63 )"});
-    QTest::newRow("position, coincident") << row({"Text5", "y=2x+1", "Text6", "4x-2y+2=0"},
-                                                 {"Resolver6"}, {"Resultado4", coincident});
+    QTest::newRow("position, Coincident") << row({"Text5", "y=2x+1", "Text6", "4x-2y+2=0"},
+                                                 {"Resolver6"}, {"Resultado4", Coincident});
     QTest::newRow("position, refused second line: the first stays drawn")
         << row({}, {"Resolver6", "Text6=x>1=0", "Resolver6"}, {"Resultado4", ""}, {NotALineText},
                {"line A2 -9 -5 5 9", "count A2 line 1"});
     QTest::newRow("position of no line: reported while drawing, then a verdict")
         << row({"Text5", "0x+0y=5"}, {"Resolver6", "Text6=0x+0y=0", "Resolver6"},
-               {"Resultado4", coincident}, QStringList(3, NotALine));
+               {"Resultado4", Coincident}, QStringList(3, NotALine));
     QTest::newRow("viewport 60 wide: the message on every redraw, then the press goes on")
         << row({"Xmin", "-30", "Xmax", "30"}, everyRedraw,
-               {"Resultado1", collinear, "Resultado4", parallel}, QStringList(5, Ungraduated));
+               {"Resultado1", Collinear, "Resultado4", Parallel}, QStringList(5, Ungraduated));
     QTest::newRow("viewport 51 wide: the message")
         << row({"Xmin", "-25", "Xmax", "26"}, everyRedraw, {}, QStringList(5, Ungraduated));
     QTest::newRow("viewport 50 wide: no message")
@@ -148,9 +121,9 @@ void TestLines3Form::solveModeDuringAPress() {
     const OpenForm open(Topic::Recta3);
     QList<bool> modes;
     setMessageHandler([&](QWidget*, const Message&) { modes << open.form->ModoResolver(); });
-    open.type({"Text9", "0x+0y=1", "Text5", "0x+0y=5"});
-    for (const char* step : {"Option2", "Resolver3", "Dados3", "Resolver6"})
-        open.press(QLatin1String(step));
+    for (const char* step :
+         {"Text9=0x+0y=1", "Text5=0x+0y=5", "Option2", "Resolver3", "Dados3", "Resolver6"})
+        open.press(step);
     QCOMPARE(modes, (QList<bool>{true, false, false}));
 }
 
@@ -168,7 +141,8 @@ void TestLines3Form::ungraduatedMessageOnEveryActivation() {
         if (QWidget* box = QApplication::activeModalWidget()) box->close();
     });
     closer.start(30);
-    open.type({"Xmin", "-30", "Xmax", "30"});
+    open.press("Xmin=-30");
+    open.press("Xmax=30");
     QWidget other;
     for (int activation = 1; activation <= 2; ++activation) {
         other.show();
@@ -179,11 +153,10 @@ void TestLines3Form::ungraduatedMessageOnEveryActivation() {
         QTest::qWait(600);
         QCOMPARE(shown, activation);
     }
-    open.press(QStringLiteral("Resolver1"));
+    open.press("Resolver1");
     QTest::qWait(300);
     QCOMPARE(shown, 3);
-    QCOMPARE(resultText(*open.form, QStringLiteral("Resultado1")),
-             QStringLiteral("Os pontos estão em linha recta."));
+    QCOMPARE(resultText(*open.form, "Resultado1"), Collinear);
 }
 
 QTEST_MAIN(TestLines3Form)

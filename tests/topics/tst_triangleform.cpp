@@ -1,25 +1,16 @@
 #include "formcase.h"
-#include "triangleform.h"
 
-#include <QPushButton>
 #include <tuple>
 
 using namespace FormCases;
 
-class TestTriangleForm : public QObject {
+class TestTriangleForm : public FormTest {
     Q_OBJECT
-private slots:
-    void cases_data();
-    void cases() {
-        QFETCH(FormCase, c);
-        run(c);
-    }
-    void answerAndBoardClearedBeforeTheFieldsAreRead();
+    void rows() override;
 };
 
 namespace {
 const CaseOf row{Topic::Triangulo};
-const QString Collinear = QStringLiteral("Os pontos são colineares, não definem um triângulo.");
 const QString Right = QStringLiteral("O triângulo é rectângulo.");
 const QString NotRight = QStringLiteral("O triângulo não é rectângulo.");
 
@@ -47,8 +38,7 @@ QStringList construction(const QString& x, const QString& y, const QStringList& 
 }
 } // namespace
 
-void TestTriangleForm::cases_data() {
-    QTest::addColumn<FormCase>("c");
+void TestTriangleForm::rows() {
     const QStringList initial{"2", "-2", "-8", "4", "5", "8"};
     const QStringList right{"0", "0", "4", "0", "0", "3"};
     const QStringList collinear{"0", "0", "2", "1", "4", "2"};
@@ -135,45 +125,31 @@ void TestTriangleForm::cases_data() {
         << row({}, {"Dados7"}, {"Resultado5", ""}, {}, {"count A dot 3", "count V 0"});
     QTest::newRow("right triangle, collinear in both modes")
         << row(pointFields(9, collinear), {"Dados7", "Resolver7"}, {"Resultado5", ""},
-               {Collinear, Collinear}, {"count A 0", "count V 0"});
+               {NoTriangle, NoTriangle}, {"count A 0", "count V 0"});
     QTest::newRow("right triangle, two vertices alike")
-        << row(pointFields(9, {"1", "1", "5", "2", "1", "1"}), {"Resolver7"}, {}, {Collinear});
+        << row(pointFields(9, {"1", "1", "5", "2", "1", "1"}), {"Resolver7"}, {}, {NoTriangle});
 
     // No coordinates are printed beside ungraduated axes.
-    const QStringList wide{"Xmin", "-30", "Xmax", "30", "Ymin", "-30", "Ymax", "30"};
     for (const char* button : {"Resolver4", "Dados5"})
         QTest::newRow(qPrintable(QStringLiteral("ungraduated, %1").arg(button)))
-            << row(wide, {button}, {}, {}, {"count A text 0", "count V text 0"});
-}
+            << row(Wide, {button}, {}, {}, {"count A text 0", "count V text 0"});
 
-void TestTriangleForm::answerAndBoardClearedBeforeTheFieldsAreRead() {
     // Each unknown name in turn is the one reported: the fields are read A,
     // B, C, abscissa before ordinate, once the answer and the board are gone.
-    MessageRecorder messages;
-    TriangleForm form;
-    for (const auto& row :
-         {std::tuple{1, "4", "Resultado1"}, {6, "5", "Resultado4"}, {9, "7", "Resultado5"}}) {
-        const int first = std::get<0>(row);
-        const char* frame = std::get<1>(row);
-        const char* result = std::get<2>(row);
-        const auto resolve = [&](const QStringList& coordinates) {
-            const QStringList typed = pointFields(first, coordinates);
-            for (qsizetype k = 0; k + 1 < typed.size(); k += 2)
-                form.findChild<QLineEdit*>(typed[k])->setText(typed[k + 1]);
-            QTest::mouseClick(form.findChild<QPushButton*>(QLatin1String("Resolver") + frame),
-                              Qt::LeftButton);
-        };
-        resolve({"0", "0", "4", "0", "0", "3"});
-        QVERIFY(!resultText(form, result).isEmpty());
-        QStringList unknown{"ax", "ay", "bx", "by", "cx", "cy"};
-        for (qsizetype i = 0; i < unknown.size(); ++i) {
-            messages.clear();
-            resolve(unknown);
-            QCOMPARE(messages.texts(), QStringList{error("Variável não definida: " + unknown[i])});
-            QVERIFY(resultText(form, result).isEmpty());
-            checkDrawing(form.board()->displayList(), {}, {"count A 0"}, true);
-            unknown[i] = QStringLiteral("1");
+    for (const auto& [first, button, result] : {std::tuple{1, "Resolver4", "Resultado1"},
+                                                {6, "Resolver5", "Resultado4"},
+                                                {9, "Resolver7", "Resultado5"}}) {
+        const QStringList fields = pointFields(first, {"ax", "ay", "bx", "by", "cx", "cy"});
+        QStringList steps{button}, said;
+        for (qsizetype i = 0; i < fields.size(); i += 2)
+            steps << fields[i] + '=' + fields[i + 1];
+        for (qsizetype i = 0; i < fields.size(); i += 2) {
+            if (i) steps << fields[i - 2] + "=1";
+            steps << button;
+            said << undefined(fields[i + 1]);
         }
+        QTest::newRow(qPrintable(QStringLiteral("unknown names, %1").arg(button))) << row(
+            pointFields(first, right), steps, {result, ""}, said, {"@count A 0", "count A 0"});
     }
 }
 
