@@ -25,9 +25,9 @@ QGroupBox* frameOf(QWidget* w) {
     return qobject_cast<QGroupBox*>(w->parentWidget());
 }
 
-/// Reading order: each frame from the top, its fields and options before its
-/// buttons; then the board; then the row of buttons. Within a part, rows from
-/// the top (centres a few pixels apart share one), each from the left.
+/// Reading order: each frame from the top, its fields and options before its buttons;
+/// then the board; then the row of buttons. Within a part, rows from the top (centres
+/// a few pixels apart share one), each from the left.
 bool readBefore(QWidget* a, QWidget* b, QWidget* form) {
     const auto part = [form](QWidget* w) -> std::pair<int, bool> {
         if (QGroupBox* frame = frameOf(w))
@@ -58,15 +58,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
 
-    /// The window says its topic; every field, button, label and frame says
-    /// something.
-    void everyControlIsNamed() {
+    /// Every control says something; the two coordinates of a point name the same
+    /// point, and no field sounds like another of its frame or like the frame alone.
+    void controlsAreNamed() {
         QCOMPARE(QAccessible::queryAccessibleInterface(form.get())->role(), QAccessible::Window);
         QCOMPARE(spoken(form.get()),
                  form->findChild<QLabel*>("Titulo")->text() + " — ORTOPLANO PLANA");
-        QCOMPARE(spoken(form->findChild<QWidget*>("Picture1")),
-                 QStringLiteral("Quadro de desenho"));
-        QList<QWidget*> controls;
+        QCOMPARE(spoken(form->findChild<QWidget*>("Picture1")), "Quadro de desenho");
+        QWidgetList controls;
         for (QWidget* c : form->findChildren<QWidget*>())
             if (c->isVisibleTo(form.get()) &&
                 (qobject_cast<QLineEdit*>(c) || qobject_cast<QAbstractButton*>(c) ||
@@ -75,40 +74,29 @@ private slots:
         QVERIFY(controls.size() > 40);
         for (QWidget* c : controls)
             QVERIFY2(!spoken(c).trimmed().isEmpty(), qPrintable(c->objectName()));
-    }
-
-    /// The two coordinates of a point name the same point; no two fields of
-    /// a frame sound alike, and none is named after its frame only.
-    void fieldsSayWhatTheyHold() {
-        const QList<QWidget*> abscissas =
-            form->findChildren<QWidget*>(QRegularExpression("^Abcissa\\d+$"));
-        QVERIFY(!abscissas.isEmpty());
-        for (QWidget* abscissa : abscissas) {
-            auto* ordinate = form->findChild<QWidget*>("Ordenada" + abscissa->objectName().mid(7));
-            QVERIFY2(ordinate && frameOf(ordinate) == frameOf(abscissa),
-                     qPrintable(abscissa->objectName()));
-            const QString point = spoken(abscissa).section(' ', 1); // "de A"
-            QCOMPARE(QStringList({spoken(abscissa), spoken(ordinate)}),
+        for (QWidget* x : form->findChildren<QWidget*>(QRegularExpression("^Abcissa\\d+$"))) {
+            auto* y = form->findChild<QWidget*>("Ordenada" + x->objectName().mid(7));
+            QVERIFY2(y && frameOf(y) == frameOf(x), qPrintable(x->objectName()));
+            const QString point = spoken(x).section(' ', 1); // "de A"
+            QCOMPARE(QStringList({spoken(x), spoken(y)}),
                      QStringList({"Abcissa " + point, "Ordenada " + point}));
         }
         for (QGroupBox* frame : form->findChildren<QGroupBox*>()) {
-            QStringList names;
+            QStringList names{frame->title()};
             for (QLineEdit* field : frame->findChildren<QLineEdit*>())
                 if (field->isVisibleTo(form.get())) names << spoken(field);
-            QVERIFY2(!names.contains(frame->title()), qPrintable(frame->title()));
             QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), names.size());
         }
     }
 
-    /// A result reads its answer (a label's as its name, a field's as its value)
-    /// and is described as a result; the first of each frame is labelled by the
-    /// caption before it ("Ponto médio:"), not only by the frame's title.
+    /// A result reads its answer and is described as a result; the first of each frame
+    /// is labelled by the caption before it ("Ponto médio:"), not only by the frame.
     void resultsAreAnnouncedAsResults() {
         QSet<QWidget*> framesWithResults, captioned;
         for (QWidget* result :
              form->findChildren<QWidget*>(QRegularExpression("^Resultado\\d+$"))) {
             QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(result);
-            QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("Resultado"));
+            QCOMPARE(iface->text(QAccessible::Description), "Resultado");
             QVERIFY(result->accessibleName().isEmpty());
             result->setProperty("text", "(1 , 2)");
             const bool label = qobject_cast<QLabel*>(result);
@@ -121,10 +109,10 @@ private slots:
         QCOMPARE(captioned, framesWithResults);
     }
 
-    /// From "Xmin", Tab meets every stop once, each after the one before it
-    /// in reading order, and comes back. A group of options is one stop, at
-    /// its chosen option.
-    void tabFollowsReadingOrder() {
+    /// From "Xmin", Tab meets every stop once, in reading order, and comes back (a group
+    /// of options is one stop, at its chosen option); arrows move between options;
+    /// Space presses every frame button.
+    void keyboardReachesEverything() {
         QSet<QWidget*> stops;
         for (QWidget* w : form->findChildren<QWidget*>()) {
             const auto* option = qobject_cast<QRadioButton*>(w);
@@ -132,7 +120,7 @@ private slots:
                 (!option || option->isChecked()))
                 stops << w;
         }
-        QWidget* first = form->findChild<QWidget*>(QStringLiteral("Xmin"));
+        QWidget* first = form->findChild<QWidget*>("Xmin");
         first->setFocus(Qt::TabFocusReason);
         QSet<QWidget*> met{first};
         for (qsizetype i = 1; i < stops.size(); ++i) {
@@ -146,10 +134,7 @@ private slots:
         QCOMPARE(met, stops);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), first);
-    }
 
-    /// Down a column or across a row, the arrow keys move between options.
-    void arrowsChooseBetweenOptions() {
         for (QGroupBox* frame : form->findChildren<QGroupBox*>()) {
             const QList<QRadioButton*> options = frame->findChildren<QRadioButton*>();
             if (options.size() < 2) continue;
@@ -161,9 +146,7 @@ private slots:
             QTest::keyClick(options[1], row ? Qt::Key_Left : Qt::Key_Up);
             QVERIFY(options[0]->isChecked() && options[0]->hasFocus());
         }
-    }
 
-    void spacePressesEveryFrameButton() {
         auto* board = form->findChild<Board*>();
         for (QPushButton* button : form->findChildren<QPushButton*>()) {
             board->Cls();
