@@ -1,9 +1,5 @@
 """The real program in the Portuguese regional setting, driven over the accessibility bus
-(AT-SPI) as a screen reader would; --screenshot also keeps the picture of the solved form.
-
-    scripts/under-x.sh /usr/bin/python3 tests/desktop/test_endtoend.py --program build/ortoplano \\
-        --grab build/tests/desktop/ortoplano_grab_window --output-dir build/tests/desktop
-"""
+(AT-SPI) as a screen reader would, under scripts/under-x.sh (see tests/desktop/CMakeLists.txt)."""
 
 import argparse
 import os
@@ -28,7 +24,6 @@ POINTS_FORM = [  # each frame: its fields, its buttons
     ("Ponto médio de um segmento", TWO_POINTS, ["Dados", "Resolver"]),
     ("Distância entre dois pontos", TWO_POINTS, ["Dados", "Resolver"]),
     ("Mediatriz de um segmento", TWO_POINTS, ["Dados", "Resolver"])]
-options = app = None
 
 
 def wait_for(condition, what):
@@ -58,16 +53,8 @@ def find(node, role, name):
     return found[0]
 
 
-def has(node, state):
-    return node.get_state_set().contains(getattr(Atspi.StateType, state))
-
-
-def press(node):  # a button's or a menu entry's first action
-    node.do_action(0)
-
-
 def windows():
-    return [w for w in children(app) if has(w, "SHOWING")]
+    return [w for w in children(app) if w.get_state_set().contains(Atspi.StateType.SHOWING)]
 
 
 def window(name):
@@ -90,7 +77,7 @@ class EndToEnd(unittest.TestCase):
     def setUpClass(cls):
         cls.main = window("ORTOPLANO")
         cls.menu = find(cls.main, "menu bar", "Menu principal")
-        press(find(cls.menu, "menu item", "Pontos"))
+        find(cls.menu, "menu item", "Pontos").do_action(0)  # its first action: Press
         cls.form = window("PONTOS — ORTOPLANO PLANA")
 
     def test_1_main_window_menu_and_viewer(self):
@@ -98,17 +85,17 @@ class EndToEnd(unittest.TestCase):
         entries = children(self.menu)
         self.assertEqual([e.get_name() for e in entries], MENU)
         find(entries[0], "menu item", "Abandonar o programa")
-        figures = [n for n in descendants(self.main) if n.get_name().startswith("Figura: ")]
+        figures = [d for d in descendants(self.main) if d.get_name().startswith("Figura: ")]
         self.assertEqual(len(figures), 4)
-        press(find(self.menu, "menu item", "Sintaxe"))
+        find(self.menu, "menu item", "Sintaxe").do_action(0)
         viewer = window("SINTAXE")
         self.assertEqual(viewer.get_role_name(), "frame")
-        press(find(viewer, "push button", "Fechar"))
+        find(viewer, "push button", "Fechar").do_action(0)
 
     def test_2_points_form_frames_fields_and_buttons(self):
         frames = [(p.get_name(), [f.get_name() for f in find_all(p, "text")],
                    [b.get_name() for b in find_all(p, "push button")])
-                  for p in find_all(self.form, "panel") if has(p, "SHOWING")]
+                  for p in find_all(self.form, "panel")]
         self.assertEqual(frames, POINTS_FORM)
         find(self.form, "check box", "Desenhar grelha")
         for caption in ("Instruções", "Índice", "Sintaxe", "Funções", "Fechar", "Sair"):
@@ -120,7 +107,7 @@ class EndToEnd(unittest.TestCase):
             find(panel, "text", name).set_text_contents(text)
         [result] = [n for n in children(panel) if n.get_description() == "Resultado"]
         before = result.get_name()
-        press(find(panel, "push button", "Resolver"))
+        find(panel, "push button", "Resolver").do_action(0)
         alerts = lambda: [w for w in windows() if w.get_role_name() in ("alert", "dialog")]
         wait_for(lambda: result.get_name() != before or alerts(), f"the answer of {frame}")
         self.assertEqual(alerts(), [])
@@ -128,8 +115,8 @@ class EndToEnd(unittest.TestCase):
 
     def test_3_midpoint_is_announced_and_pictured(self):
         self.assertEqual(self.solve("Ponto médio de um segmento"), ("label", "(-3 , 1)"))
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^ORTOPLANO PLANA$"],
-                               capture_output=True, text=True, timeout=10).stdout.split()
+        xdotool = ["xdotool", "search", "--onlyvisible", "--name", "^ORTOPLANO PLANA$"]
+        found = subprocess.run(xdotool, capture_output=True, text=True, timeout=10).stdout.split()
         path = options.screenshot or os.path.join(options.output_dir, "pontos-resolvido.png")
         subprocess.run([options.grab, found[0], path], check=True, timeout=30)
         self.assertGreater(os.path.getsize(path), 10000)

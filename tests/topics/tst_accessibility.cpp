@@ -25,9 +25,8 @@ QGroupBox* frameOf(QWidget* w) {
     return qobject_cast<QGroupBox*>(w->parentWidget());
 }
 
-/// Reading order: each frame from the top, its fields and options before its buttons;
-/// then the board; then the row of buttons. Within a part, rows from the top (centres
-/// a few pixels apart share one), each from the left.
+/// Reading order: frames from the top, each with its buttons last; the board; the button
+/// row. Within a part, rows from the top (centres 8 pixels apart share one), each from the left.
 bool readBefore(QWidget* a, QWidget* b, QWidget* form) {
     const auto part = [form](QWidget* w) -> std::pair<int, bool> {
         if (QGroupBox* frame = frameOf(w))
