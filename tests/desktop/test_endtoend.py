@@ -29,7 +29,8 @@ POINTS_FORM = [  # each frame: its fields, its buttons
 def wait_for(condition, what):
     deadline = time.monotonic() + 15
     while not (value := condition()):
-        assert time.monotonic() < deadline, f"timed out waiting for {what}"
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out waiting for {what}")
         time.sleep(0.05)
     return value
 

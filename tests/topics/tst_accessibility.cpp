@@ -73,7 +73,9 @@ private slots:
         QVERIFY(controls.size() > 40);
         for (QWidget* c : controls)
             QVERIFY2(!spoken(c).trimmed().isEmpty(), qPrintable(c->objectName()));
-        for (QWidget* x : form->findChildren<QWidget*>(QRegularExpression("^Abcissa\\d+$"))) {
+        const QWidgetList xs = form->findChildren<QWidget*>(QRegularExpression("^Abcissa\\d+$"));
+        QVERIFY(!xs.isEmpty());
+        for (QWidget* x : xs) {
             auto* y = form->findChild<QWidget*>("Ordenada" + x->objectName().mid(7));
             QVERIFY2(y && frameOf(y) == frameOf(x), qPrintable(x->objectName()));
             const QString point = spoken(x).section(' ', 1); // "de A"
