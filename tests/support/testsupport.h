@@ -11,14 +11,10 @@
 #include <vector>
 
 /// Records every routed message instead of showing it, for one test's life.
-class MessageRecorder {
-public:
-    MessageRecorder()
-        : m_previous(
-              setMessageHandler([this](QWidget*, const Message& m) { messages.push_back(m); })) {}
-    ~MessageRecorder() { setMessageHandler(m_previous); }
+struct MessageRecorder {
+    MessageRecorder() = default;
     MessageRecorder(const MessageRecorder&) = delete;
-
+    ~MessageRecorder() { setMessageHandler(previous); }
     QStringList texts() const {
         QStringList list;
         for (const Message& m : messages)
@@ -28,9 +24,8 @@ public:
     void clear() { messages.clear(); }
 
     std::vector<Message> messages;
-
-private:
-    MessageHandler m_previous;
+    const MessageHandler previous =
+        setMessageHandler([this](QWidget*, const Message& m) { messages.push_back(m); });
 };
 
 /// Records what problem forms ask of the application around them.
