@@ -25,11 +25,11 @@ QString outcome(clsEquation& equation) {
 /// The outcome of "text|x=3;y=-2;graus": variables, and "graus" for degrees.
 QString solved(const QString& row) {
     clsEquation equation;
-    for (const QString& item : row.section('|', 1).split(';', Qt::SkipEmptyParts))
-        if (item.contains('=')) // std::stod keeps -0
-            equation.setVar(item.section('=', 0, 0).toStdString(),
-                            std::stod(item.section('=', 1).toStdString()));
-    equation.setGraus(row.section('|', 1).split(';').contains("graus"));
+    const QStringList items = row.section('|', 1).split(';');
+    for (const QString& item : items)
+        if (item.contains('='))
+            equation.setVar(item.section('=', 0, 0).toStdString(), item.section('=', 1).toDouble());
+    equation.setGraus(items.contains("graus"));
     equation.setEquation(row.section('|', 0, 0).toStdString());
     return outcome(equation);
 }

@@ -18,9 +18,8 @@
 
 struct FormCase {
     Topic topic = Topic::Pontos;
-    QStringList typed{}; ///< field, text, field, text, ...
-    /// Options chosen and buttons clicked, in order; "Field=text" types between two presses.
-    QStringList pressed{};
+    QStringList typed{};    ///< field, text, field, text, ...
+    QStringList pressed{};  ///< options chosen, buttons clicked; "Field=text" types between them
     QStringList results{};  ///< result, text, ... as written with a decimal comma
     QStringList messages{}; ///< every message, in order; see described
     QStringList drawing{};  ///< what the board must (or, with "!", must not) hold; see checkDrawing
@@ -41,25 +40,23 @@ struct CaseOf {
 
 inline const auto error = [](const QString& description) { return "Erro:\n\n" + description; };
 inline const auto undefined = [](const QString& name) {
-    return error(QStringLiteral("Variável não definida: ") + name);
+    return error("Variável não definida: " + name);
 };
-inline const QString NotALine = QStringLiteral("A equação que indicou não é a de uma recta.");
-inline const QString NotALineText = QStringLiteral("A equação não representa uma recta.");
-inline const QString NotACircle = QStringLiteral("A equação não representa uma circunferência.");
-inline const QString APoint = QStringLiteral("A equação representa um ponto.");
-inline const QString Parallel = QStringLiteral("As rectas são paralelas.");
-inline const QString Coincident = QStringLiteral("As rectas são coincidentes.");
-inline const QString NoVerb = QStringLiteral("As rectas paralelas.");
-inline const QString NoTriangle =
-    QStringLiteral("Os pontos são colineares, não definem um triângulo.");
-inline const QString DivisionByZero = error(QStringLiteral("Divisão por zero."));
-inline const QString Invalid =
-    error(QStringLiteral("Argumento ou chamada de procedimento inválidos."));
+inline const QString NotALine = "A equação que indicou não é a de uma recta.";
+inline const QString NotALineText = "A equação não representa uma recta.";
+inline const QString NotACircle = "A equação não representa uma circunferência.";
+inline const QString APoint = "A equação representa um ponto.";
+inline const QString Parallel = "As rectas são paralelas.";
+inline const QString Coincident = "As rectas são coincidentes.";
+inline const QString NoVerb = "As rectas paralelas.";
+inline const QString NoTriangle = "Os pontos são colineares, não definem um triângulo.";
+inline const QString DivisionByZero = error("Divisão por zero.");
+inline const QString Invalid = error("Argumento ou chamada de procedimento inválidos.");
 /// A viewport too wide for graduated axes: coordinates are printed beside them.
 inline const QStringList Wide{"Xmin", "-30", "Xmax", "30", "Ymin", "-30", "Ymax", "30"};
 
-/// The fields Abcissa<n>, Ordenada<n> from n = first on, typed with the
-/// coordinates x, y of one point after another.
+/// The fields Abcissa<n>, Ordenada<n> from n = first on, typed with x, y of one point after
+/// another.
 inline QStringList pointFields(int first, const QStringList& coordinates) {
     QStringList typed;
     for (qsizetype i = 0; i + 1 < coordinates.size(); i += 2)
@@ -68,11 +65,10 @@ inline QStringList pointFields(int first, const QStringList& coordinates) {
     return typed;
 }
 
-/// The same text with a decimal point: a comma between digits is a decimal
-/// comma; " , " between coordinates stays.
+/// With a decimal point: a comma between digits is a decimal comma; " , " between coordinates
+/// stays.
 inline QString withDecimalPoint(QString text) {
-    return text.replace(QRegularExpression(QStringLiteral("(\\d),(\\d)")),
-                        QStringLiteral("\\1.\\2"));
+    return text.replace(QRegularExpression("(\\d),(\\d)"), "\\1.\\2");
 }
 
 /// A number of a drawing line: a decimal or a fraction such as -123/14.
@@ -126,12 +122,10 @@ inline bool paintedRed(const Board& board, const QStringList& w) {
     return false;
 }
 
-/// Checks the drawing lines against the board as the presses left it. Marks
-/// in front of a line, in this order: "@" checks the board as it stood when
-/// the first message was shown; ">" wants it drawn after the thing the line
-/// before it matched; "!" wants it not drawn at all. "count V 0",
-/// "count A dot 3", "count V2 line 1": how many things (of one kind, or "any")
-/// are drawn in a pen.
+/// Checks the drawing lines against the board as the presses left it. Marks in front of a line,
+/// in this order: "@" checks the board as it stood when the first message was shown; ">" wants it
+/// drawn after the thing the line before it matched; "!" wants it not drawn at all. "count V 0",
+/// "count A dot 3", "count V2 line 1": how many things (of one kind, or "any") are in a pen.
 inline void checkDrawing(const Board& board, const DisplayList& atMessage,
                          const QStringList& drawing, bool comma) {
     static const QRegularExpression marks(QStringLiteral("^(@?)(>?)(!?)(.*)"));

@@ -1,7 +1,6 @@
-// Whatever a student types into any field of any frame, every press ends:
-// solve mode off, one message at most (besides the reports the routines
-// make and go on from), and no result that reads "inf", "nan" or an empty
-// coordinate.
+// Whatever a student types into any field of any frame, every press ends: solve mode off, one
+// message at most (besides the reports the routines make and go on from), and no result that
+// reads "inf", "nan" or an empty coordinate.
 
 #include "alltopics.h"
 #include "formcase.h"
@@ -24,8 +23,7 @@ void TestHostileInput::everyFieldOfEveryFrame() {
             "x",       "y",         "z",      "2^-1",         "==",     "=",
             "x^2+y^2", ">",         "<",      "\t\a\x1b\x7f", ",",      "9999999999999999999999"} +
         QStringList{QString(10000, '('), QString(100000, '7'), QString::fromUtf8("ΔΣπ Ж 中文")};
-    // Reports after which a routine goes on: a line that is no line, drawn;
-    // axes that cannot be graduated.
+    // Reports a routine goes on from: a line that is no line, drawn; axes that cannot be graduated.
     const QRegularExpression goesOn("^(" + FormCases::NotALine + "$|Não se graduam)");
     const QRegularExpression illFormed("inf|nan|\\( ?,|, ?\\)",
                                        QRegularExpression::CaseInsensitiveOption);
