@@ -55,8 +55,7 @@ inline const QString Invalid = error("Argumento ou chamada de procedimento invá
 /// A viewport too wide for graduated axes: coordinates are printed beside them.
 inline const QStringList Wide{"Xmin", "-30", "Xmax", "30", "Ymin", "-30", "Ymax", "30"};
 
-/// The fields Abcissa<n>, Ordenada<n> from n = first on, typed with x, y of one point after
-/// another.
+/// Abcissa<n>, Ordenada<n> from n = first on, typed with x, y of one point after another.
 inline QStringList pointFields(int first, const QStringList& coordinates) {
     QStringList typed;
     for (qsizetype i = 0; i + 1 < coordinates.size(); i += 2)
@@ -65,8 +64,7 @@ inline QStringList pointFields(int first, const QStringList& coordinates) {
     return typed;
 }
 
-/// With a decimal point: a comma between digits is a decimal comma; " , " between coordinates
-/// stays.
+/// With a decimal point: a comma between digits is a decimal comma; " , " stays.
 inline QString withDecimalPoint(QString text) {
     return text.replace(QRegularExpression("(\\d),(\\d)"), "\\1.\\2");
 }
