@@ -1,7 +1,6 @@
-// The circle-equation reader, through the frames that use it: the circle by
-// its equation on the first circle page reads every stage at once; the
-// tangent and intersection frames run its stages apart; the two-circle frame
-// of the third page refuses with its own texts.
+// The circle-equation reader, through the frames that use it: the circle by its equation on the
+// first circle page reads every stage at once; the tangent and intersection frames run its stages
+// apart; the two-circle frame of the third page refuses with its own texts.
 
 #include "formcase.h"
 
@@ -12,26 +11,19 @@ class TestCircleReader : public FormTest {
     void rows() override;
 };
 
-namespace {
-const CaseOf c1{Topic::Circunferencia1};
-const CaseOf c3{Topic::Circunferencia3};
-
-/// The equation typed into the circle frame: the field written back without
-/// blanks, the rewritten text in the hidden field, and the circle drawn or the messages.
-FormCase read(const QString& text, const QString& rewritten, const QString& circle,
-              const QStringList& messages = {}) {
-    return c1(
-        {"Text1", text}, {"Resolver3"},
-        {"Text1", QString(text).remove(QLatin1Char(' ')), "TextA", rewritten}, messages,
-        {circle.isEmpty() ? QStringLiteral("count V 0") : QLatin1String("circle V2 ") + circle});
-}
-
-FormCase refused(const QString& text, const QString& message, const QString& rewritten) {
-    return read(text, rewritten, {}, {message});
-}
-} // namespace
-
 void TestCircleReader::rows() {
+    const CaseOf c1{Topic::Circunferencia1}, c3{Topic::Circunferencia3};
+    // The equation typed into the circle frame: the field written back without blanks,
+    // the rewritten text in the hidden field, and the circle drawn or the messages.
+    const auto read = [&](const QString& text, const QString& rewritten, const QString& circle,
+                          const QStringList& said = {}) {
+        return c1({"Text1", text}, {"Resolver3"},
+                  {"Text1", QString(text).remove(' '), "TextA", rewritten}, said,
+                  {circle.isEmpty() ? "count V 0" : "circle V2 " + circle});
+    };
+    const auto refused = [&](const QString& text, const QString& said, const QString& rewritten) {
+        return read(text, rewritten, {}, {said});
+    };
     QTest::newRow("blanks deleted") << read("x^2 + y^2 = 4", "x^2+y^2-(4)", "0 0 2");
     QTest::newRow("centre and radius")
         << read("(x+1)^2+(y-2)^2=25", "(x+1)^2+(y-2)^2-(25)", "-1 2 5");
@@ -60,7 +52,7 @@ void TestCircleReader::rows() {
     QTest::newRow("refused though it has no =") << refused(">", NotACircle, "TextA");
 
     // Texts the interpreter refuses: the generic error report.
-    const auto fault = [](const QString& text, const QString& message) {
+    const auto fault = [&](const QString& text, const QString& message) {
         return c1({"Text1", text}, {"Resolver3"}, {}, {message}, {"count V 0"});
     };
     QTest::newRow("xy is one name") << fault("x^2+xy+y^2=1", undefined("xy"));
@@ -73,14 +65,14 @@ void TestCircleReader::rows() {
 
     // The tangent frame reads P between the sampling and the radius test;
     // the reader leaves y set by its last sample, at (1, 2).
-    const auto tangent = [](const QString& circle, const QString& abscissa,
-                            const QStringList& said) {
-        return c1({"Text4", circle, "Abcissa2", abscissa}, {"Resolver4"}, {}, said, {"count A 0"});
+    const auto tangent = [&](const QString& circle, const QString& abscissa, const QString& said) {
+        return c1({"Text4", circle, "Abcissa2", abscissa}, {"Resolver4"}, {}, {said},
+                  {"count A 0"});
     };
-    QTest::newRow("characters before P") << tangent("x^2+y^2<9", "abc", {NotACircle});
-    QTest::newRow("shape before P") << tangent("x^2+2y^2=1", "abc", {NotACircle});
-    QTest::newRow("P before the radius test") << tangent("x^2+y^2=0", "abc", {undefined("abc")});
-    QTest::newRow("then the radius test") << tangent("x^2+y^2=0", "1", {APoint});
+    QTest::newRow("characters before P") << tangent("x^2+y^2<9", "abc", NotACircle);
+    QTest::newRow("shape before P") << tangent("x^2+2y^2=1", "abc", NotACircle);
+    QTest::newRow("P before the radius test") << tangent("x^2+y^2=0", "abc", undefined("abc"));
+    QTest::newRow("then the radius test") << tangent("x^2+y^2=0", "1", APoint);
     QTest::newRow("y stays set for the press")
         << c1({"Text4", "x^2+y^2=5", "Abcissa2", "x+1", "Ordenada2", "y"}, {"Resolver4"},
               {"Resultado4", "x+2y-5=0"});
@@ -88,10 +80,9 @@ void TestCircleReader::rows() {
     // The intersection frame: both fields written back, the line's characters
     // tested, the circle's, the circle sampled and its radius tested, and the
     // line sampled last; all before the board is cleared.
-    const auto meeting = [](const QString& line, const QString& circle, const QString& message) {
+    const auto meeting = [&](const QString& line, const QString& circle, const QString& message) {
         return c1({"Text5", line, "Text7", circle}, {"Resolver3", "Resolver5"},
-                  {"Text5", QString(line).remove(QLatin1Char(' ')), "Text7",
-                   QString(circle).remove(QLatin1Char(' '))},
+                  {"Text5", QString(line).remove(' '), "Text7", QString(circle).remove(' ')},
                   {message}, {"circle V2 2 3 4"});
     };
     QTest::newRow("both written back, the line refused")
@@ -108,12 +99,12 @@ void TestCircleReader::rows() {
     QTest::newRow("a circle without =") << meeting("3x-2y+1=0", "x^2+y^2", Invalid);
 
     // The two-circle frame says which equation it refuses.
-    const auto two = [](const QString& first, const QString& second, const char* message) {
-        return c3({"Text6", first, "Text7", second}, {"Resolver1"}, {"Resultado1", ""},
-                  {QString::fromUtf8(message)}, {"count A 0", "count V 0"});
+    const auto two = [&](const QString& first, const QString& second, const QString& message) {
+        return c3({"Text6", first, "Text7", second}, {"Resolver1"}, {"Resultado1", ""}, {message},
+                  {"count A 0", "count V 0"});
     };
-    const char* firstNot = "A primeira equação não representa uma circunferência.";
-    const char* secondNot = "A segunda equação não representa uma circunferência.";
+    const QString firstNot = "A primeira equação não representa uma circunferência.";
+    const QString secondNot = "A segunda equação não representa uma circunferência.";
     QTest::newRow("first, shape") << two("x^2+2y^2=4", "x^2+y^2=4", firstNot);
     QTest::newRow("first, characters") << two("x^2+y^2<4", "x^2+y^2=4", firstNot);
     QTest::newRow("first, imaginary") << two("x^2+y^2+4=0", "x^2+y^2=4", firstNot);
