@@ -38,10 +38,12 @@ bool isNaturalInteger(const Number& n) {
     return n.isInteger() && n.sign() >= 0;
 }
 
-/// A value written as several terms: (1 + √2) as a factor needs parentheses.
+/// A value written as several terms: (1 + √2) as a factor needs parentheses;
+/// (1 + √2)/2 does not, its fraction bar groups it.
 bool isSumShaped(const Math& m) {
     if (m.kind() == Kind::Sum) return m.children().size() > 1;
-    return m.kind() == Kind::Number && !m.isDecimal() && m.number().terms().size() > 1;
+    if (m.kind() != Kind::Number || m.isDecimal() || m.number().terms().size() < 2) return false;
+    return isSumShaped(numberTree(m.number()));
 }
 
 /// Needs no parentheses as the base of a power.

@@ -97,7 +97,8 @@ Math circleEquation(const Circle& c) {
 }
 
 std::string text(const Point& p, std::string_view separator) {
-    return linearText(pointTree(p), separator);
+    const bool approximate = p.x.isApproximate() || p.y.isApproximate();
+    return (approximate ? "\u2248 " : "") + linearText(pointTree(p), separator);
 }
 
 std::string generalEquationText(const Line& l, std::string_view separator) {

@@ -59,7 +59,7 @@ std::optional<Math> reducedEquation(const Line& l);
 /// (x − a)² + (y − b)² = r².
 Math circleEquation(const Circle& c);
 
-/// "(−3 , 1)": the point in normal form.
+/// "(−3 , 1)": the point in normal form ("≈ (3,14 , 0)" when approximate).
 std::string text(const Point& p, std::string_view separator);
 /// "3x − 4y + 5 = 0": the normalised general equation.
 std::string generalEquationText(const Line& l, std::string_view separator);

@@ -257,57 +257,67 @@ private:
 
 using Value = std::optional<NumericValue>;
 
-Value scalar(double v) {
-    if (!std::isfinite(v)) return std::nullopt;
-    return NumericValue{false, v, 0};
+Value scalar(double v, double scale) {
+    if (!std::isfinite(v) || !std::isfinite(scale)) return std::nullopt;
+    return NumericValue{false, v, 0, std::max(scale, std::fabs(v))};
 }
 
-std::optional<double> scalarOf(const Math& m, const Environment& env) {
+Value scalar(double v) {
+    return scalar(v, std::fabs(v));
+}
+
+Value scalarOf(const Math& m, const Environment& env) {
     const Value v = numericValue(m, env);
     if (!v || v->isPoint) return std::nullopt;
-    return v->x;
+    return v;
 }
 
 Value sumValue(const Math& m, const Environment& env) {
     double total = 0;
+    double scale = 0;
     for (std::size_t i = 0; i < m.children().size(); ++i) {
-        const auto v = scalarOf(m.children()[i], env);
+        const Value v = scalarOf(m.children()[i], env);
         if (!v || m.signAt(i) == Sign::PlusMinus) return std::nullopt;
-        total += m.signAt(i) == Sign::Minus ? -*v : *v;
+        total += m.signAt(i) == Sign::Minus ? -v->x : v->x;
+        scale += v->scale;
     }
-    return scalar(total);
+    return scalar(total, scale);
 }
 
 Value productValue(const Math& m, const Environment& env) {
     double total = 1;
+    double scale = 1;
     for (const Math& f : m.children()) {
-        const auto v = scalarOf(f, env);
+        const Value v = scalarOf(f, env);
         if (!v) return std::nullopt;
-        total *= *v;
+        total *= v->x;
+        scale *= v->scale;
     }
-    return scalar(total);
+    return scalar(total, scale);
 }
 
 Value binaryValue(const Math& m, const Environment& env) {
-    const auto a = scalarOf(m.children()[0], env);
-    const auto b = scalarOf(m.children()[1], env);
+    const Value a = scalarOf(m.children()[0], env);
+    const Value b = scalarOf(m.children()[1], env);
     if (!a || !b) return std::nullopt;
-    if (m.kind() == Kind::Fraction) return *b == 0 ? std::nullopt : scalar(*a / *b);
-    return scalar(std::pow(*a, *b));
+    if (m.kind() == Kind::Fraction)
+        return b->x == 0 ? std::nullopt : scalar(a->x / b->x, a->scale / std::fabs(b->x));
+    return scalar(std::pow(a->x, b->x), std::pow(a->scale, b->x));
 }
 
 Value unaryValue(const Math& m, const Environment& env) {
-    const auto a = scalarOf(m.children()[0], env);
+    const Value a = scalarOf(m.children()[0], env);
     if (!a) return std::nullopt;
-    if (m.kind() == Kind::Root) return *a < 0 ? std::nullopt : scalar(std::sqrt(*a));
-    return scalar(m.kind() == Kind::Abs ? std::fabs(*a) : *a);
+    if (m.kind() == Kind::Root)
+        return a->x < 0 ? std::nullopt : scalar(std::sqrt(a->x), std::sqrt(a->scale));
+    return scalar(m.kind() == Kind::Abs ? std::fabs(a->x) : a->x, a->scale);
 }
 
 Value pointValue(const Math& m, const Environment& env) {
-    const auto x = scalarOf(m.children()[0], env);
-    const auto y = scalarOf(m.children()[1], env);
+    const Value x = scalarOf(m.children()[0], env);
+    const Value y = scalarOf(m.children()[1], env);
     if (!x || !y) return std::nullopt;
-    return NumericValue{true, *x, *y};
+    return NumericValue{true, x->x, y->x, std::max(x->scale, y->scale)};
 }
 
 /// A bound name, or the distance d(P, Q) between two points.
@@ -317,18 +327,18 @@ Value functionValue(const Math& m, const Environment& env) {
     const Value p = numericValue(m.children()[0], env);
     const Value q = numericValue(m.children()[1], env);
     if (!p || !q || !p->isPoint || !q->isPoint) return std::nullopt;
-    return scalar(std::hypot(q->x - p->x, q->y - p->y));
+    return scalar(std::hypot(q->x - p->x, q->y - p->y), std::hypot(p->scale, q->scale));
 }
 
-bool close(double a, double b, double absolute) {
-    const double scale = std::max({1.0, std::fabs(a), std::fabs(b)});
-    return std::fabs(a - b) <= absolute + 1e-9 * scale;
+bool close(double a, double b, double absolute, double scale) {
+    return std::fabs(a - b) <= absolute + 1e-9 * std::max(1.0, scale);
 }
 
 bool related(Rel r, const NumericValue& a, const NumericValue& b) {
     const double absolute = r == Rel::Approx ? 0.005 : 0.0;
-    const bool equal = a.isPoint == b.isPoint && close(a.x, b.x, absolute) &&
-                       (!a.isPoint || close(a.y, b.y, absolute));
+    const double scale = std::max(a.scale, b.scale);
+    const bool equal = a.isPoint == b.isPoint && close(a.x, b.x, absolute, scale) &&
+                       (!a.isPoint || close(a.y, b.y, absolute, scale));
     switch (r) {
     case Rel::Equal:
     case Rel::Approx:

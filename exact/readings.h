@@ -20,6 +20,9 @@ struct NumericValue {
     bool isPoint = false;
     double x = 0; ///< the value of a number, or the abscissa of a point
     double y = 0;
+    /// The size of the terms the value was summed from: the rounding errors
+    /// of a value that cancels are relative to it, not to the value.
+    double scale = 0;
 };
 
 /// The values of the names a solution speaks of (x_A, m, d(A, B), M),
@@ -51,7 +54,7 @@ private:
 std::optional<NumericValue> numericValue(const Math& m, const Environment& env);
 
 /// Whether each relation of a chain holds between its members in doubles:
-/// = within 1e-9 relative, ≈ within the rounding to 2 decimals, ≠ < > ≤ ≥ as
+/// = within 1e-9 relative to the members' scale, ≈ within the rounding to 2 decimals, ≠ < > ≤ ≥ as
 /// written, and ⇔ between two equations that hold or fail together.
 bool holds(const Math& chain, const Environment& env);
 

@@ -67,6 +67,13 @@ bool SentenceTable::contains(std::string_view key) const {
     return m_templates.find(key) != m_templates.end();
 }
 
+std::vector<std::string> SentenceTable::keys() const {
+    std::vector<std::string> keys;
+    for (const auto& entry : m_templates)
+        keys.push_back(entry.first);
+    return keys;
+}
+
 std::vector<std::string> SentenceTable::slotsOf(std::string_view key) const {
     std::vector<std::string> slots;
     const auto it = m_templates.find(key);

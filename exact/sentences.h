@@ -22,6 +22,8 @@ public:
     static SentenceTable parse(std::string_view text);
 
     bool contains(std::string_view key) const;
+    /// Every key of the table.
+    std::vector<std::string> keys() const;
     /// The slot names of a template, in order of appearance.
     std::vector<std::string> slotsOf(std::string_view key) const;
     /// The template with its slots filled: words and mathematics in a row.
