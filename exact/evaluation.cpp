@@ -80,11 +80,12 @@ Exact exactOnly(Exact v) {
 /// and constant, as the interpreter runs them over doubles.
 class ExactRun {
 public:
-    ExactRun(const interp::Listing& listing, const Variables& variables)
+    ExactRun(const interp::Listing& listing, const std::vector<Exact>& constants,
+             const Variables& variables)
         : m_listing(listing)
-        , m_registers(listing.constantBase + listing.constantTexts.size()) {
+        , m_registers(listing.constantBase) {
         bindNames(variables);
-        bindConstants();
+        m_registers.insert(m_registers.end(), constants.begin(), constants.end());
     }
 
     Exact run() {
@@ -131,24 +132,20 @@ private:
         }
     }
 
-    void bindConstants() {
-        for (std::size_t i = 0; i < m_listing.constantTexts.size(); ++i) {
-            Number n;
-            const std::string& text = m_listing.constantTexts[i];
-            if (text.empty() || Number::fromDecimal(text, n)) // "" is the 0 of "()"
-                m_registers[m_listing.constantBase + i] = n;
-        }
-    }
-
     const interp::Listing& m_listing;
     std::vector<Exact> m_registers;
 };
 
-interp::VariableTable tableOf(const Variables& variables) {
-    interp::VariableTable table;
-    for (const Variable& v : variables)
-        table.set(v.name, v.value.toDouble());
-    return table;
+/// The exact values of the constants: the literals as typed ("" is the 0
+/// of "()"); pi and e are not exact.
+std::vector<Exact> constantsOf(const interp::Listing& listing) {
+    std::vector<Exact> constants(listing.constantTexts.size());
+    for (std::size_t i = 0; i < constants.size(); ++i) {
+        Number n;
+        const std::string& text = listing.constantTexts[i];
+        if (text.empty() || Number::fromDecimal(text, n)) constants[i] = n;
+    }
+    return constants;
 }
 
 } // namespace
@@ -157,6 +154,8 @@ struct Expression::Impl {
     interp::TokenList tokens;
     interp::Program program;
     std::optional<interp::EvalFault> parseFault;
+    std::vector<Exact> constants;
+    interp::VariableTable table; ///< the doubles of the variables, kept between evaluations
 };
 
 Expression::Expression(std::string_view text)
@@ -164,6 +163,7 @@ Expression::Expression(std::string_view text)
     try {
         interp::parse(interp::lowerCase(text), d->tokens);
         d->program.compile(d->tokens, false, interp::Folding::Keep);
+        d->constants = constantsOf(d->program.listing());
     } catch (const interp::EvalFault& fault) {
         d->parseFault = fault;
     }
@@ -176,7 +176,9 @@ Expression& Expression::operator=(Expression&&) noexcept = default;
 double Expression::approximate(const Variables& variables) {
     try {
         if (d->parseFault) throw *d->parseFault;
-        return d->program.run(tableOf(variables), false);
+        for (const Variable& v : variables)
+            d->table.set(v.name, v.value.toDouble());
+        return d->program.run(d->table, false);
     } catch (const interp::EvalFault& fault) {
         throw interp::translate(fault);
     } catch (const std::bad_alloc&) {
@@ -187,7 +189,7 @@ double Expression::approximate(const Variables& variables) {
 Number Expression::evaluate(const Variables& variables) {
     const double approximateValue = approximate(variables);
     try {
-        const Exact v = ExactRun(d->program.listing(), variables).run();
+        const Exact v = ExactRun(d->program.listing(), d->constants, variables).run();
         return v ? *v : Number::approximate(approximateValue);
     } catch (const NumberedError& fault) {
         throw interp::translate(interp::EvalFault{fault.number(), {}});

@@ -23,9 +23,9 @@ Math::Node node(Kind kind, std::vector<Math> children = {}, std::string text = {
     return n;
 }
 
-Math numberNode(const Number& value, bool decimal) {
+Math numberNode(Number value, bool decimal) {
     Math::Node n = node(Kind::Number);
-    n.number = value;
+    n.number = std::move(value);
     n.decimal = decimal;
     return make(std::move(n));
 }
@@ -43,7 +43,9 @@ bool isNaturalInteger(const Number& n) {
 bool isSumShaped(const Math& m) {
     if (m.kind() == Kind::Sum) return m.children().size() > 1;
     if (m.kind() != Kind::Number || m.isDecimal() || m.number().terms().size() < 2) return false;
-    return isSumShaped(numberTree(m.number()));
+    const auto& terms = m.number().terms(); // over one denominator, unless all are whole
+    return std::all_of(terms.begin(), terms.end(),
+                       [](const Term& t) { return t.coefficient.get_den() == 1; });
 }
 
 /// Needs no parentheses as the base of a power.
@@ -129,8 +131,8 @@ bool Math::timesBefore(std::size_t i) const {
     return m_node->marks.at(i) != 0;
 }
 
-Math value(const Number& n) {
-    return numberNode(n, false);
+Math value(Number n) {
+    return numberNode(std::move(n), false);
 }
 
 Math decimalValue(const Number& n) {
@@ -155,7 +157,7 @@ Math sum(std::vector<SignedTerm> terms) {
     Math::Node n = node(Kind::Sum);
     for (std::size_t i = 0; i < terms.size(); ++i) {
         n.children.push_back(termFor(terms[i], i == 0));
-        n.marks.push_back(static_cast<std::uint8_t>(terms[i].sign));
+        n.marks.push_back(static_cast<char>(terms[i].sign));
     }
     return make(std::move(n));
 }
@@ -287,7 +289,7 @@ Math Chain::math() const {
     Math::Node n = node(Kind::Chain, m_members);
     n.marks.push_back(0);
     for (const Rel r : m_relations)
-        n.marks.push_back(static_cast<std::uint8_t>(r));
+        n.marks.push_back(static_cast<char>(r));
     return make(std::move(n));
 }
 

@@ -79,14 +79,14 @@ struct Math::Node {
     std::string text;
     std::string subscript;
     std::vector<Math> children;
-    std::vector<std::uint8_t> marks; ///< Sign, Rel or the times flag, one per child
+    std::string marks; ///< Sign, Rel or the times flag, one byte per child (short: no allocation)
 };
 
 // --- building trees
 
 /// A value in normal form (2√58, (1 + √2)/2, −3/4; an approximate value as
 /// its decimal rounded to 2 places).
-Math value(const Number& n);
+Math value(Number n);
 /// A value written as a decimal rounded to 2 places ("15,23").
 Math decimalValue(const Number& n);
 /// x_A: a name and an optional subscript.

@@ -41,6 +41,17 @@ public:
         n.m_terms = std::move(t);
         return n;
     }
+    static Number make(Number n) {
+        if (!withinLimits(n.m_terms)) return Number::approximate(terms::toDouble(n.m_terms));
+        return n;
+    }
+    /// Every coefficient times a rational.
+    static Number scaled(Number n, const mpq_class& q) {
+        if (sgn(q) == 0) return {};
+        for (Term& t : n.m_terms)
+            t.coefficient *= q;
+        return n;
+    }
     static Number rationalRoot(const mpq_class& q) {
         mpz_class s;
         std::uint64_t f = 1;
@@ -68,6 +79,10 @@ Number::Number(const mpz_class& value)
 
 Number::Number(const mpq_class& value) {
     if (sgn(value) != 0) m_terms.push_back({value, 1});
+}
+
+Number::Number(mpq_class&& value) {
+    if (sgn(value) != 0) m_terms.push_back({std::move(value), 1});
 }
 
 Number Number::fraction(const mpz_class& numerator, const mpz_class& denominator) {
@@ -135,14 +150,22 @@ Number Number::operator-() const {
 Number operator+(const Number& a, const Number& b) {
     if (a.m_approximate || b.m_approximate)
         return Number::approximate((Real(a.toDouble()) + Real(b.toDouble())).value());
+    if (a.isRational() && b.isRational())
+        return Terms::make(Number(mpq_class(a.rational() + b.rational())));
     return Terms::make(terms::add(a.m_terms, b.m_terms));
 }
 
 Number operator-(const Number& a, const Number& b) {
+    if (a.isRational() && b.isRational())
+        return Terms::make(Number(mpq_class(a.rational() - b.rational())));
     return a + (-b);
 }
 
 Number operator*(const Number& a, const Number& b) {
+    if (!a.m_approximate && !b.m_approximate && (a.isRational() || b.isRational())) {
+        const bool scaleB = a.isRational();
+        return Terms::make(Terms::scaled(scaleB ? b : a, scaleB ? a.rational() : b.rational()));
+    }
     if (!a.m_approximate && !b.m_approximate) {
         if (auto product = terms::multiply(a.m_terms, b.m_terms, limits::kMaxRadicand))
             return Terms::make(std::move(*product));
@@ -152,6 +175,7 @@ Number operator*(const Number& a, const Number& b) {
 
 Number operator/(const Number& a, const Number& b) {
     if (b.isZero()) Fault::raise(Fault::DivisionByZero);
+    if (!a.m_approximate && b.isRational()) return a * Number(mpq_class(1 / b.rational()));
     if (!a.m_approximate && !b.m_approximate) {
         if (auto reciprocal = terms::inverse(b.m_terms, limits::kMaxRadicand))
             return a * Terms::make(std::move(*reciprocal));

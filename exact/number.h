@@ -41,6 +41,7 @@ public:
     Number(long long value);
     Number(const mpz_class& value);
     Number(const mpq_class& value);
+    Number(mpq_class&& value);
     Number(double) = delete; ///< use approximate(): a double is not an exact value
     Number(float) = delete;
 

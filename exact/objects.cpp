@@ -58,14 +58,18 @@ Line perpendicularBisector(const Point& p, const Point& q) {
             square(p.x) + square(p.y) - square(q.x) - square(q.y)};
 }
 
-Line normalised(const Line& l) {
+Number normalisingFactor(const Line& l) {
     if (l.a.isApproximate() || l.b.isApproximate() || l.c.isApproximate() || l.isDegenerate())
-        return l;
+        return 1;
     mpz_class lcm;
     mpz_class gcd;
     contentOf(l, lcm, gcd);
     const Number& first = l.a.isZero() ? l.b : l.a;
-    const Number factor = Number::fraction(first.sign() < 0 ? mpz_class(-lcm) : lcm, gcd);
+    return Number::fraction(first.sign() < 0 ? mpz_class(-lcm) : lcm, gcd);
+}
+
+Line normalised(const Line& l) {
+    const Number factor = normalisingFactor(l);
     return {l.a * factor, l.b * factor, l.c * factor};
 }
 
@@ -88,7 +92,8 @@ Math generalEquation(const Line& l) {
 std::optional<Math> reducedEquation(const Line& l) {
     if (l.isDegenerate()) return std::nullopt;
     if (l.b.isZero()) return equation(x(), value(-l.c / l.a));
-    return equation(y(), linearCombination({{-l.a / l.b, x()}}, -l.c / l.b));
+    const Number r = -1 / l.b;
+    return equation(y(), linearCombination({{l.a * r, x()}}, l.c * r));
 }
 
 Math circleEquation(const Circle& c) {

@@ -93,7 +93,7 @@ Math remainderAbout(const Point& p) {
     return linearCombination({{-2 * p.x, x()}, {-2 * p.y, y()}}, square(p.x) + square(p.y));
 }
 
-void bisectorEquations(Solution& s, const Point& a, const Point& b) {
+void bisectorEquations(Solution& s, const Point& a, const Point& b, const Line& found) {
     s.add(StepKind::BisectorDistances)
         .line(equation(distancesFrom(x("A"), y("A")), distancesFrom(x("B"), y("B"))));
     s.add(StepKind::SubstituteCoordinates, {pointSlot("A", a), pointSlot("B", b)})
@@ -101,7 +101,6 @@ void bisectorEquations(Solution& s, const Point& a, const Point& b) {
             equation(distancesFrom(value(a.x), value(a.y)), distancesFrom(value(b.x), value(b.y))));
     s.add(StepKind::SquareBothSides).line(equation(squaresAbout(a), squaresAbout(b)));
     s.add(StepKind::ExpandSquares).line(equation(developedAbout(a), developedAbout(b)));
-    const Line found = exact::perpendicularBisector(a, b);
     Step& collect = s.add(StepKind::CollectTerms);
     if (!b.x.isZero() || !b.y.isZero()) // otherwise that equation is already the next one
         collect.line(equation(remainderAbout(a), remainderAbout(b)));
@@ -110,7 +109,7 @@ void bisectorEquations(Solution& s, const Point& a, const Point& b) {
 
 } // namespace
 
-Solution plotPoint(const Point& p) {
+Solution solvePoint(const Point& p) {
     Solution s;
     s.titleKind = TitleKind::Point;
     s.titleValues = {pointSlot("P", p)};
@@ -123,7 +122,7 @@ Solution plotPoint(const Point& p) {
     return s;
 }
 
-Solution midpoint(const Point& a, const Point& b) {
+Solution solveMidpoint(const Point& a, const Point& b) {
     Solution s = withTwoPoints(TitleKind::Midpoint, a, b);
     const Point m = exact::midpoint(a, b);
     bindPoint(s.environment, "M", m);
@@ -150,7 +149,7 @@ Solution midpoint(const Point& a, const Point& b) {
     return s;
 }
 
-Solution distance(const Point& a, const Point& b) {
+Solution solveDistance(const Point& a, const Point& b) {
     Solution s = withTwoPoints(TitleKind::Distance, a, b);
     if (stopsOnCoincidentPoints(s, a, b)) {
         s.add(StepKind::DistanceOfCoincident).line(equation(distanceName(), value(0)));
@@ -178,7 +177,7 @@ Solution distance(const Point& a, const Point& b) {
     return s;
 }
 
-Solution perpendicularBisector(const Point& a, const Point& b) {
+Solution solveBisector(const Point& a, const Point& b) {
     Solution s = withTwoPoints(TitleKind::Bisector, a, b);
     s.environment.alias(symbol("P"), x(), y());
     if (stopsOnCoincidentPoints(s, a, b)) {
@@ -189,8 +188,9 @@ Solution perpendicularBisector(const Point& a, const Point& b) {
         .line(equation(function("d", {symbol("P"), symbol("A")}),
                        function("d", {symbol("P"), symbol("B")})))
         .figure(Figure::segment(a, b));
-    bisectorEquations(s, a, b);
-    const Line line = tidyLineEquation(s, exact::perpendicularBisector(a, b));
+    const Line found = exact::perpendicularBisector(a, b);
+    bisectorEquations(s, a, b, found);
+    const Line line = tidyLineEquation(s, found);
     s.add(StepKind::BisectorResult, {slot("equation", generalEquation(line))})
         .figure(Figure::line(line, "mediatriz"))
         .figure(Figure::point(exact::midpoint(a, b), "M"));

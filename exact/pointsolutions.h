@@ -7,12 +7,12 @@
 namespace exact::solutions {
 
 /// "Representação de um ponto".
-Solution plotPoint(const Point& p);
+Solution solvePoint(const Point& p);
 /// "Ponto médio de um segmento".
-Solution midpoint(const Point& a, const Point& b);
+Solution solveMidpoint(const Point& a, const Point& b);
 /// "Distância entre dois pontos".
-Solution distance(const Point& a, const Point& b);
+Solution solveDistance(const Point& a, const Point& b);
 /// "Mediatriz de um segmento".
-Solution perpendicularBisector(const Point& a, const Point& b);
+Solution solveBisector(const Point& a, const Point& b);
 
 } // namespace exact::solutions

@@ -44,9 +44,11 @@ public:
     const Number& constant() const { return m_constant; }
 
     Number at(int x, int y) {
-        const Number v = m_expression.evaluate({{"x", x}, {"y", y}});
+        m_point[0].value = x;
+        m_point[1].value = y;
+        const Number v = m_expression.evaluate(m_point);
         if (v.isExact() && m_constant.isExact()) return v - m_constant;
-        return Number::approximate(withoutConstant().approximate({{"x", x}, {"y", y}}));
+        return Number::approximate(withoutConstant().approximate(m_point));
     }
 
 private:
@@ -61,6 +63,7 @@ private:
     Expression m_expression;
     Number m_constant;
     std::unique_ptr<Expression> m_withoutConstant;
+    Variables m_point{{"x", 0}, {"y", 0}}; ///< the point sampled
 };
 
 /// The coefficients of A x² + B y² + C xy + D x + E y + F = 0 from the samples.

@@ -8,10 +8,6 @@ Math coefficientTimes(const Number& k, const Math& v) {
     return linearCombination({{k, v}}, 0);
 }
 
-bool sameCoefficients(const Line& l, const Line& m) {
-    return l.a == m.a && l.b == m.b && l.c == m.c;
-}
-
 /// √232 = √(2² × 58) = 2√58, from the root's single term s√f.
 void takeOutSquare(Solution& solution, const Number& radicand, const Number& root) {
     const Term& t = root.terms().front();
@@ -49,10 +45,12 @@ Math y(const std::string& point) {
     return symbol("y", point);
 }
 Math x() {
-    return symbol("x");
+    static const Math m = symbol("x");
+    return m;
 }
 Math y() {
-    return symbol("y");
+    static const Math m = symbol("y");
+    return m;
 }
 
 Slot slot(std::string name, Math value) {
@@ -116,13 +114,13 @@ Number simplifyRoot(Solution& solution, const Number& radicand) {
 }
 
 Line tidyLineEquation(Solution& solution, const Line& found) {
-    const Line n = normalised(found);
-    if (!sameCoefficients(n, found)) {
-        const Number k = found.a.isZero() ? n.b / found.b : n.a / found.a;
-        const Number inverse = 1 / k;
-        Step& step = inverse.isInteger()
-                         ? solution.add(StepKind::DivideEquation, {slot("k", value(inverse))})
-                         : solution.add(StepKind::MultiplyEquation, {slot("k", value(k))});
+    const Number k = normalisingFactor(found);
+    const Line n{found.a * k, found.b * k, found.c * k};
+    if (k != 1) {
+        const bool divides =
+            k.isRational() && mpz_class(k.rational().get_num()) == sgn(k.rational());
+        Step& step = divides ? solution.add(StepKind::DivideEquation, {slot("k", value(1 / k))})
+                             : solution.add(StepKind::MultiplyEquation, {slot("k", value(k))});
         step.line(generalEquation(n));
     }
     const Math reduced = *reducedEquation(n);

@@ -56,7 +56,8 @@ struct Estimate {
 Estimate estimate(const TermList& t) {
     Estimate e;
     for (const Term& term : t) {
-        const double v = toDouble(term.coefficient) * std::sqrt(double(term.radicand));
+        // mpq_get_d truncates: within the error bound the callers allow.
+        const double v = mpq_get_d(term.coefficient.get_mpq_t()) * std::sqrt(double(term.radicand));
         e.sum += v;
         e.magnitude += std::fabs(v);
     }
@@ -229,6 +230,9 @@ int sign(const TermList& t) {
 
 double toDouble(const mpq_class& q) {
     if (sgn(q) == 0) return 0.0;
+    // Both within 53 bits: one correctly rounded division of exact doubles.
+    if (mpz_sizeinbase(q.get_num_mpz_t(), 2) <= 53 && mpz_sizeinbase(q.get_den_mpz_t(), 2) <= 53)
+        return q.get_num().get_d() / q.get_den().get_d();
     const mpz_class num = abs(q.get_num());
     const mpz_class& den = q.get_den();
     const long e =

@@ -71,13 +71,13 @@ enum class Frame { Point, Midpoint, Distance, Bisector };
 Solution solve(Frame frame, const Point& a, const Point& b) {
     switch (frame) {
     case Frame::Point:
-        return solutions::plotPoint(a);
+        return solutions::solvePoint(a);
     case Frame::Midpoint:
-        return solutions::midpoint(a, b);
+        return solutions::solveMidpoint(a, b);
     case Frame::Distance:
-        return solutions::distance(a, b);
+        return solutions::solveDistance(a, b);
     default:
-        return solutions::perpendicularBisector(a, b);
+        return solutions::solveBisector(a, b);
     }
 }
 
@@ -182,7 +182,7 @@ private slots:
     void sentenceTables() {
         const SentenceTable english = SentenceTable::parse(
             "# another language\nmidpoint.result = The midpoint of [AB] is {M}.\n");
-        const Solution s = solutions::midpoint({2, -2}, {-8, 4});
+        const Solution s = solutions::solveMidpoint({2, -2}, {-8, 4});
         QCOMPARE(q(stepText(s.steps.back(), ".", english)), "The midpoint of [AB] is M(−3 , 1).");
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, SentenceTable::parse("no sign"));
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, SentenceTable::parse("a = 1\na = 2"));
