@@ -1,6 +1,5 @@
 #include "evaluation.h"
 
-#include "decimal.h"
 #include "faults.h"
 #include "numbered_error.h"
 #include "program.h"

@@ -192,8 +192,7 @@ private:
     void power(const Math& m) {
         write(m.children()[0]);
         const Math& e = m.children()[1];
-        const bool negativeInteger = e.kind() == Kind::Number && e.number().isInteger();
-        if (e.kind() == Kind::Number && !e.isDecimal() && negativeInteger) {
+        if (e.kind() == Kind::Number && !e.isDecimal() && e.number().isInteger()) {
             const mpz_class k = e.number().rational().get_num();
             if (k < 0) m_out += "⁻";
             for (const char digit : mpz_class(abs(k)).get_str())
