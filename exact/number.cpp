@@ -5,6 +5,7 @@
 #include "terms.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <string>
 
@@ -69,9 +70,11 @@ Number::Number(long value) {
     if (value != 0) m_terms.push_back({mpq_class(value), 1});
 }
 
-Number::Number(long long value)
-    : Number(static_cast<long>(value)) {
-    static_assert(sizeof(long) == sizeof(long long));
+Number::Number(long long value) {
+    if (value >= LONG_MIN && value <= LONG_MAX)
+        *this = Number(static_cast<long>(value));
+    else
+        *this = Number(mpz_class(std::to_string(value)));
 }
 
 Number::Number(const mpz_class& value)

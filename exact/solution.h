@@ -109,6 +109,7 @@ struct Solution {
     /// The values of the names the lines use, for their numeric reading.
     Environment environment;
 
+    /// Appends a step; the reference holds until the next step is added.
     Step& add(StepKind kind, std::vector<Slot> values = {});
 };
 
