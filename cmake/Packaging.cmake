@@ -2,7 +2,9 @@
 # Shared-library dependencies come from dpkg-shlibdeps; what it cannot see is
 # listed by hand: the button pictures and the icon are SVG, drawn by the SVG
 # icon-engine and image plugins of libqt6svg6, which the program loads at run
-# time rather than links; the fonts it asks for by name fall back to DejaVu.
+# time rather than links; the fonts it asks for by name fall back to DejaVu;
+# GMP and its C++ classes (libgmp10, libgmpxx4ldbl) hold the exact values of
+# the worked solutions, named here whether or not the linker keeps them.
 # (The xcb platform plugin is part of libqt6gui6 on Debian 12.)
 
 set(CPACK_GENERATOR DEB)
@@ -20,7 +22,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ORTOPLANO_HOMEPAGE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6 (>= 6.4), fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6 (>= 6.4), fonts-dejavu-core, libgmp10, libgmpxx4ldbl")
 # Without it the program still runs on a Wayland desktop, through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

@@ -63,6 +63,27 @@ struct Op {
     std::uint32_t b;
 };
 
+/// How compile() treats the steps whose operands are all constants.
+enum class Folding : std::uint8_t {
+    Fold, ///< computed once, at compile time, in doubles (the interpreter's own use)
+    Keep  ///< kept as steps, each constant's text recorded: for a reader that runs
+          ///< the steps over another number type (the exact values)
+};
+
+/// A program compiled with Folding::Keep, as a reader over another number
+/// type sees it. Registers below variableBase are slots; then one register
+/// per name of `names`; from constantBase, the constants, whose texts are in
+/// `constantTexts`: a numeric literal as typed, "pi" or "e", or "" for the 0
+/// of an empty group. The steps use only the plain opcodes, never the forms
+/// that take an operand from the step before.
+struct Listing {
+    const std::vector<Op>& steps;
+    const std::vector<std::string>& names;
+    std::uint32_t variableBase;
+    std::uint32_t constantBase;
+    const std::vector<std::string>& constantTexts;
+};
+
 /// An expression compiled from its tokens. Solve's walk over the slots
 /// depends only on the tokens, never on the values, so the walk runs once,
 /// when the expression is parsed, and leaves the arithmetic it would do as a
@@ -76,13 +97,18 @@ public:
 
     /// Compiles the walk of Solve over the given tokens; trigonometric
     /// functions of constants are computed now, in the given angle unit.
-    void compile(const TokenList& tokens, bool degrees);
+    void compile(const TokenList& tokens, bool degrees, Folding folding = Folding::Fold);
     /// False when the program holds values computed in the other angle unit
     /// and must be compiled again.
     bool isCompiledFor(bool degrees) const { return !m_foldedAngles || degrees == m_degrees; }
     /// Runs the steps and returns the value; raises the walk's faults in order.
     double run(const VariableTable& variables, bool degrees) {
         return m_constant ? m_constantValue : execute(variables, degrees);
+    }
+
+    /// The steps and registers of a program compiled with Folding::Keep.
+    Listing listing() const {
+        return {m_checked, m_names, m_variableBase, m_constantBase, m_constantTexts};
     }
 
 private:
@@ -108,7 +134,9 @@ private:
     std::vector<std::string> m_names;
     std::vector<EvalFault> m_faults;
     std::uint32_t m_variableBase = 0;
-    std::vector<int> m_variableIndex; ///< per name: its index in the table, or -1
+    std::uint32_t m_constantBase = 0;
+    std::vector<std::string> m_constantTexts; ///< with Folding::Keep only
+    std::vector<int> m_variableIndex;         ///< per name: its index in the table, or -1
     struct Binding {
         std::uint32_t reg;   ///< the register of a name
         std::uint32_t index; ///< its index in the variable table

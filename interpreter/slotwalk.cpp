@@ -138,13 +138,15 @@ void forwardResults(std::vector<Op>& steps) {
 /// NextOperand and PrevOperand take constant time.
 class SlotWalk {
 public:
-    SlotWalk(const TokenList& tokens, Program& program, bool degrees)
+    SlotWalk(const TokenList& tokens, Program& program, bool degrees, Folding folding)
         : m_tokens(tokens)
         , m_program(program)
-        , m_end(static_cast<std::uint32_t>(tokens.size()) + 1) {
+        , m_end(static_cast<std::uint32_t>(tokens.size()) + 1)
+        , m_fold(folding == Folding::Fold) {
         m_program.m_checked.clear();
         m_program.m_names.clear();
         m_program.m_faults.clear();
+        m_program.m_constantTexts.clear();
         m_program.m_degrees = degrees;
         m_program.m_foldedAngles = false;
         fillSlots();
@@ -212,7 +214,8 @@ private:
         const std::uint32_t j = nextOperand(k);
         const std::uint32_t a = valueOf(j);
         vacate(j);
-        store(k, isConstant(a) ? constant(-constantValue(a)) : emit(OpCode::Negate, k, a));
+        store(k,
+              m_fold && isConstant(a) ? constant(-constantValue(a)) : emit(OpCode::Negate, k, a));
     }
 
     void binary(std::uint32_t k, OpCode code) {
@@ -232,16 +235,16 @@ private:
             m_slots[k] = m_slots[j];
             vacate(j);
         } else {
-            store(k, constant(0));
+            store(k, constant(0, ""));
         }
         vacate(m);
     }
 
     void name(std::uint32_t k, std::string_view text) {
         if (text == "pi")
-            store(k, constant(kPi));
+            store(k, constant(kPi, text));
         else if (text == "e")
-            store(k, constant(kE));
+            store(k, constant(kE, text));
         else if (text == "rnd")
             store(k, emit(OpCode::Random, k, 0));
         else
@@ -273,6 +276,7 @@ private:
     // --- the steps that compute, folded when their operands are constants
 
     std::uint32_t operation(OpCode code, std::uint32_t dst, std::uint32_t a, std::uint32_t b) {
+        if (!m_fold) return emit(code, dst, a, b);
         if (isConstant(a) && isConstant(b))
             return constant(applyOperator(code, constantValue(a), constantValue(b)));
         if (isConstant(b) && leavesUnchanged(code, constantValue(b))) return a;
@@ -284,7 +288,7 @@ private:
     std::uint32_t functionCall(const FunctionInfo& f, std::uint32_t dst, std::uint32_t a,
                                std::uint32_t b) {
         if (!f.twoArguments) b = a;
-        if (f.dependence != Dependence::RandomDraw && isConstant(a) && isConstant(b)) {
+        if (m_fold && f.dependence != Dependence::RandomDraw && isConstant(a) && isConstant(b)) {
             m_program.m_foldedAngles |= f.dependence == Dependence::AngleUnit;
             return constant(f.formula(constantValue(a), constantValue(b), m_program.m_degrees));
         }
@@ -299,7 +303,9 @@ private:
 
     // --- operands
 
-    std::uint32_t constant(double value) {
+    /// A constant operand; `text` is what it was typed as (kept with Folding::Keep).
+    std::uint32_t constant(double value, std::string_view text = {}) {
+        if (!m_fold) m_program.m_constantTexts.emplace_back(text);
         m_constants.push_back(value);
         return kConstantRef | static_cast<std::uint32_t>(m_constants.size() - 1);
     }
@@ -323,7 +329,7 @@ private:
         if (m_slots[s].state == State::Value) return m_slots[s].operand;
         const Token& t = m_tokens.at(m_slots[s].operand);
         if (t.kind != TokenKind::Number) raise(Fault::TypeMismatch);
-        return constant(literalValue(m_tokens.text(t)));
+        return constant(literalValue(m_tokens.text(t)), m_tokens.text(t));
     }
 
     // --- slots
@@ -363,6 +369,7 @@ private:
         Program& p = m_program;
         p.m_variableBase = m_end;
         const auto constantBase = static_cast<std::uint32_t>(m_end + p.m_names.size());
+        p.m_constantBase = constantBase;
         p.m_registers.assign(constantBase + m_constants.size(), 0.0);
         std::copy(m_constants.begin(), m_constants.end(), p.m_registers.begin() + constantBase);
         for (Op& op : p.m_checked)
@@ -370,7 +377,7 @@ private:
                 op.a = registerOf(op.a, constantBase);
                 op.b = registerOf(op.b, constantBase);
             }
-        forwardResults(p.m_checked);
+        if (m_fold) forwardResults(p.m_checked);
         p.m_unchecked.clear();
         std::copy_if(p.m_checked.begin(), p.m_checked.end(), std::back_inserter(p.m_unchecked),
                      [](const Op& op) { return op.code != OpCode::CheckVariable; });
@@ -393,6 +400,7 @@ private:
     const TokenList& m_tokens;
     Program& m_program;
     const std::uint32_t m_end; ///< n + 1, the sentinel after the last slot
+    const bool m_fold;         ///< steps on constants are computed now
     std::vector<Slot> m_slots;
     std::vector<std::uint32_t> m_next;
     std::vector<std::uint32_t> m_prev;
@@ -405,8 +413,8 @@ Program::Program() {
     compile(TokenList{}, false);
 }
 
-void Program::compile(const TokenList& tokens, bool degrees) {
-    SlotWalk(tokens, *this, degrees).run();
+void Program::compile(const TokenList& tokens, bool degrees, Folding folding) {
+    SlotWalk(tokens, *this, degrees, folding).run();
 }
 
 } // namespace interp

@@ -22,7 +22,8 @@ check_fields() {
     local depends
     depends=$(dpkg-deb -f "$deb" Depends)
     echo "Depends: $depends"
-    for pkg in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 fonts-dejavu-core; do
+    for pkg in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 fonts-dejavu-core libgmp10 \
+               libgmpxx4ldbl; do
         grep -qE "(^|, )$pkg( |,|$)" <<<"$depends" || fail "Depends lacks $pkg"
     done
     [ "$(dpkg-deb -f "$deb" Section)" = education ] || fail "Section is not education"

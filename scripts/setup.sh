@@ -7,9 +7,10 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD_DIR="${ORTOPLANO_BUILD_DIR:-$ROOT/build}"
 
 # Packages needed to build and run the program (qt6-base-dev brings Qt Print
-# Support with its CUPS plugin; qt6-svg-dev the SVG writer).
+# Support with its CUPS plugin; qt6-svg-dev the SVG writer; libgmp-dev the exact
+# rationals of the worked solutions, with gmpxx).
 RUN_PACKAGES=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev
-              libgl-dev fonts-dejavu-core qt6-translations-l10n)
+              libgl-dev fonts-dejavu-core qt6-translations-l10n libgmp-dev)
 
 missing_packages() {
     local pkg

@@ -1,0 +1,126 @@
+// Costs of the exact values: a field's text evaluated exactly, a typed line
+// or circle read exactly, a worked solution of the Points form built, and its
+// plain text written. Figures are medians over repeated rounds of this
+// thread's CPU time, each round a batch long enough for the clock. The goal
+// is at most 50 µs for each.
+
+#include "evaluation.h"
+#include "pointsolutions.h"
+#include "sentences.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kRounds = 21;
+constexpr double kRoundSeconds = 0.004;
+constexpr double kGoalMicroseconds = 50;
+
+volatile std::size_t g_sink = 0; // keeps results alive
+
+double threadSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+double medianOf(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+/// Microseconds per call of `body`, the median over the rounds.
+double microsecondsPerCall(const std::function<void()>& body) {
+    std::size_t batch = 1;
+    for (;;) {
+        const double start = threadSeconds();
+        for (std::size_t i = 0; i < batch; ++i)
+            body();
+        if (threadSeconds() - start > kRoundSeconds / 4) break;
+        batch *= 2;
+    }
+    std::vector<double> rounds;
+    for (int r = 0; r < kRounds; ++r) {
+        const double start = threadSeconds();
+        for (std::size_t i = 0; i < batch; ++i)
+            body();
+        rounds.push_back((threadSeconds() - start) * 1e6 / static_cast<double>(batch));
+    }
+    return medianOf(rounds);
+}
+
+struct Case {
+    std::string name;
+    std::function<void()> body;
+};
+
+exact::Point point(const char* x, const char* y) {
+    return {exact::readField(x), exact::readField(y)};
+}
+
+std::vector<Case> fieldCases() {
+    std::vector<Case> cases;
+    for (const char* text : {"2", "-8", "2/3", "0.1", "-2^2", "sqr(8)", "sqr(232)", "(1+sqr(2))/2",
+                             "1/(1+sqr(2))", "sqr(3+2sqr(2))", "pi/3"})
+        cases.push_back({std::string("field  ") + text,
+                         [text] { g_sink = g_sink + exact::readField(text).terms().size(); }});
+    for (const char* text : {"y=2x+1", "3x-4y=24", "0.1x+0.2y=0.3"})
+        cases.push_back({std::string("line   ") + text, [text] {
+                             g_sink = g_sink + exact::readLine(text).line.a.terms().size();
+                         }});
+    for (const char* text : {"x^2+y^2-4x-6y-3=0", "(x+1)^2+(y-2)^2=25"})
+        cases.push_back({std::string("circle ") + text, [text] {
+                             g_sink = g_sink + exact::readCircle(text).circle.radius.terms().size();
+                         }});
+    return cases;
+}
+
+std::vector<Case> solutionCases() {
+    const exact::Point a = point("2", "-2"), b = point("-8", "4");
+    const exact::Point c = point("-8", "-2"), d = point("6", "4");
+    const exact::Point e = point("-2", "-4"), f = point("5", "4");
+    const exact::Point g = point("1/2+sqr(3)", "0.25"), h = point("-sqr(2)", "2/3");
+    using namespace exact::solutions;
+    return {
+        {"solution point (2, 3)",
+         [] {
+             g_sink = g_sink + solvePoint({2, 3}).steps.size();
+         }},
+        {"solution midpoint", [=] { g_sink = g_sink + solveMidpoint(a, b).steps.size(); }},
+        {"solution distance", [=] { g_sink = g_sink + solveDistance(c, d).steps.size(); }},
+        {"solution bisector", [=] { g_sink = g_sink + solveBisector(e, f).steps.size(); }},
+        {"solution bisector, radicals",
+         [=] { g_sink = g_sink + solveBisector(g, h).steps.size(); }},
+        {"solution distance + plain text",
+         [=] { g_sink = g_sink + exact::plainText(solveDistance(c, d), ",").size(); }},
+        {"solution bisector + plain text",
+         [=] { g_sink = g_sink + exact::plainText(solveBisector(e, f), ",").size(); }},
+    };
+}
+
+void report(const char* title, const std::vector<Case>& cases) {
+    std::printf("%s\n", title);
+    std::vector<double> medians;
+    for (const Case& c : cases) {
+        medians.push_back(microsecondsPerCall(c.body));
+        std::printf("  %-38s %8.2f µs%s\n", c.name.c_str(), medians.back(),
+                    medians.back() > kGoalMicroseconds ? "  (above the goal)" : "");
+    }
+    const double slowest = *std::max_element(medians.begin(), medians.end());
+    std::printf("  median of the medians %.2f µs, slowest %.2f µs (goal %.0f µs)\n\n",
+                medianOf(medians), slowest, kGoalMicroseconds);
+}
+
+} // namespace
+
+int main() {
+    report("Exact evaluation of typed texts (median per text)", fieldCases());
+    report("Worked solutions of the Points form (median per solution)", solutionCases());
+    return 0;
+}

@@ -1,0 +1,201 @@
+#include "pointsolutions.h"
+
+#include "solutionkit.h"
+
+namespace exact::solutions {
+
+using namespace kit;
+
+namespace {
+
+Solution withTwoPoints(TitleKind title, const Point& a, const Point& b) {
+    Solution s;
+    s.titleKind = title;
+    s.titleValues = {pointSlot("A", a), pointSlot("B", b)};
+    bindPoint(s.environment, "A", a);
+    bindPoint(s.environment, "B", b);
+    return s;
+}
+
+/// Equal points: the solution says so and stops.
+bool stopsOnCoincidentPoints(Solution& s, const Point& a, const Point& b) {
+    if (!(a == b)) return false;
+    s.add(StepKind::CoincidentPoints, {pointSlot("A", a), pointSlot("B", b)})
+        .figure(Figure::point(a, "A"));
+    s.stopped = true;
+    return true;
+}
+
+// --- the point
+
+void plotOnAxes(Solution& s, const Point& p) {
+    if (p.x.isZero() && p.y.isZero()) {
+        s.add(StepKind::PointIsOrigin, {slot("P", symbol("P"))}).figure(Figure::point(p, "P"));
+    } else if (p.y.isZero()) {
+        s.add(StepKind::PointOnXAxis, {slot("P", symbol("P"))}).figure(Figure::point(p, "P"));
+    } else if (p.x.isZero()) {
+        s.add(StepKind::PointOnYAxis, {slot("P", symbol("P"))}).figure(Figure::point(p, "P"));
+    } else {
+        const Point foot{p.x, 0};
+        const Point side{0, p.y};
+        s.add(StepKind::PointProjections,
+              {slot("x", withDecimal(p.x)), slot("y", withDecimal(p.y))})
+            .figure(Figure::point(foot))
+            .figure(Figure::point(side));
+        s.add(StepKind::PointPlotted, {pointSlot("P", p)})
+            .figure(Figure::segment(foot, p))
+            .figure(Figure::segment(side, p))
+            .figure(Figure::point(p, "P"));
+    }
+}
+
+// --- the distance
+
+Math distanceName() {
+    return function("d", {symbol("A"), symbol("B")});
+}
+
+Math differenceSquares(const Math& xb, const Math& xa, const Math& yb, const Math& ya) {
+    return root(plus(squared(minus(xb, xa)), squared(minus(yb, ya))));
+}
+
+void distanceResult(Solution& s, const Number& squaredDistance, const Number& d) {
+    Chain result(distanceName());
+    if (d.isExact())
+        result.endsWith(d);
+    else
+        result.equals(root(value(squaredDistance))).then(Rel::Approx, decimalValue(d));
+    const Math said =
+        d.isExact() ? withDecimal(d)
+                    : Chain(root(value(squaredDistance))).then(Rel::Approx, decimalValue(d)).math();
+    s.add(StepKind::DistanceResult, {slot("d", said)}).line(result);
+}
+
+// --- the perpendicular bisector
+
+Math distancesFrom(const Math& xa, const Math& ya) {
+    return root(plus(squared(minus(x(), xa)), squared(minus(y(), ya))));
+}
+
+Math squaresAbout(const Point& p) {
+    return plus(shiftedSquare(x(), p.x), shiftedSquare(y(), p.y));
+}
+
+Math developedAbout(const Point& p) {
+    std::vector<SignedTerm> terms = developedSquare(x(), p.x);
+    for (const SignedTerm& t : developedSquare(y(), p.y))
+        terms.push_back(t);
+    return sum(std::move(terms));
+}
+
+/// −2x_A·x − 2y_A·y + x_A² + y_A²: one member once x² and y² are gone.
+Math remainderAbout(const Point& p) {
+    return linearCombination({{-2 * p.x, x()}, {-2 * p.y, y()}}, square(p.x) + square(p.y));
+}
+
+void bisectorEquations(Solution& s, const Point& a, const Point& b, const Line& found) {
+    s.add(StepKind::BisectorDistances)
+        .line(equation(distancesFrom(x("A"), y("A")), distancesFrom(x("B"), y("B"))));
+    s.add(StepKind::SubstituteCoordinates, {pointSlot("A", a), pointSlot("B", b)})
+        .line(
+            equation(distancesFrom(value(a.x), value(a.y)), distancesFrom(value(b.x), value(b.y))));
+    s.add(StepKind::SquareBothSides).line(equation(squaresAbout(a), squaresAbout(b)));
+    s.add(StepKind::ExpandSquares).line(equation(developedAbout(a), developedAbout(b)));
+    Step& collect = s.add(StepKind::CollectTerms);
+    if (!b.x.isZero() || !b.y.isZero()) // otherwise that equation is already the next one
+        collect.line(equation(remainderAbout(a), remainderAbout(b)));
+    collect.line(generalEquation(found));
+}
+
+} // namespace
+
+Solution solvePoint(const Point& p) {
+    Solution s;
+    s.titleKind = TitleKind::Point;
+    s.titleValues = {pointSlot("P", p)};
+    bindPoint(s.environment, "P", p);
+    s.add(StepKind::PointCoordinates,
+          {pointSlot("P", p), slot("x", withDecimal(p.x)), slot("y", withDecimal(p.y))})
+        .line(Chain(symbol("P")).equals(point(x("P"), y("P"))).endsWithPoint(p.x, p.y));
+    plotOnAxes(s, p);
+    s.answer = p;
+    return s;
+}
+
+Solution solveMidpoint(const Point& a, const Point& b) {
+    Solution s = withTwoPoints(TitleKind::Midpoint, a, b);
+    const Point m = exact::midpoint(a, b);
+    bindPoint(s.environment, "M", m);
+    s.answer = m;
+    if (stopsOnCoincidentPoints(s, a, b)) {
+        s.add(StepKind::MidpointOfCoincident, {pointSlot("M", m)});
+        return s;
+    }
+    const auto half = [](const Math& sum) { return fraction(sum, value(2)); };
+    s.add(StepKind::MidpointFormula)
+        .line(Chain(symbol("M"))
+                  .equals(point(half(plus(x("A"), x("B"))), half(plus(y("A"), y("B"))))))
+        .figure(Figure::segment(a, b));
+    s.add(StepKind::SubstituteCoordinates, {pointSlot("A", a), pointSlot("B", b)})
+        .line(Chain(symbol("M"))
+                  .equals(point(half(plus(value(a.x), value(b.x))),
+                                half(plus(value(a.y), value(b.y))))));
+    s.add(StepKind::MidpointCompute)
+        .line(Chain(symbol("M"))
+                  .equals(point(half(value(a.x + b.x)), half(value(a.y + b.y))))
+                  .endsWithPoint(m.x, m.y));
+    s.add(StepKind::MidpointResult, {slot("M", pointWithDecimals(m, "M"))})
+        .figure(Figure::point(m, "M"));
+    return s;
+}
+
+Solution solveDistance(const Point& a, const Point& b) {
+    Solution s = withTwoPoints(TitleKind::Distance, a, b);
+    if (stopsOnCoincidentPoints(s, a, b)) {
+        s.add(StepKind::DistanceOfCoincident).line(equation(distanceName(), value(0)));
+        s.answer = Number(0);
+        return s;
+    }
+    const Number dx = b.x - a.x;
+    const Number dy = b.y - a.y;
+    const Number squares = square(dx) + square(dy);
+    s.add(StepKind::DistanceFormula)
+        .line(Chain(distanceName()).equals(differenceSquares(x("B"), x("A"), y("B"), y("A"))))
+        .figure(Figure::segment(a, b));
+    s.add(StepKind::SubstituteCoordinates, {pointSlot("A", a), pointSlot("B", b)})
+        .line(Chain(distanceName())
+                  .equals(differenceSquares(value(b.x), value(a.x), value(b.y), value(a.y))));
+    s.add(StepKind::DistanceCompute)
+        .line(Chain(distanceName())
+                  .equals(root(plus(squared(value(dx)), squared(value(dy)))))
+                  .equals(root(plus(value(square(dx)), value(square(dy)))))
+                  .equals(root(value(squares))));
+    const Number d = simplifyRoot(s, squares);
+    distanceResult(s, squares, d);
+    s.steps.back().figure(Figure::segment(a, b));
+    s.answer = d;
+    return s;
+}
+
+Solution solveBisector(const Point& a, const Point& b) {
+    Solution s = withTwoPoints(TitleKind::Bisector, a, b);
+    s.environment.alias(symbol("P"), x(), y());
+    if (stopsOnCoincidentPoints(s, a, b)) {
+        s.add(StepKind::BisectorOfCoincident);
+        return s;
+    }
+    s.add(StepKind::BisectorDefinition, {slot("P", point(x(), y(), "P"))})
+        .line(equation(function("d", {symbol("P"), symbol("A")}),
+                       function("d", {symbol("P"), symbol("B")})))
+        .figure(Figure::segment(a, b));
+    const Line found = exact::perpendicularBisector(a, b);
+    bisectorEquations(s, a, b, found);
+    const Line line = tidyLineEquation(s, found);
+    s.add(StepKind::BisectorResult, {slot("equation", generalEquation(line))})
+        .figure(Figure::line(line, "mediatriz"))
+        .figure(Figure::point(exact::midpoint(a, b), "M"));
+    s.answer = line;
+    return s;
+}
+
+} // namespace exact::solutions

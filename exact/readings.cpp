@@ -1,0 +1,436 @@
+#include "readings.h"
+
+#include "numbertext.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace exact {
+
+using Kind = Math::Kind;
+
+namespace {
+
+// --- linear text
+
+const char* const kSuperscripts[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+
+const char* relationText(Rel r) {
+    switch (r) {
+    case Rel::Equal:
+        return " = ";
+    case Rel::Approx:
+        return " ≈ ";
+    case Rel::NotEqual:
+        return " ≠ ";
+    case Rel::Less:
+        return " < ";
+    case Rel::Greater:
+        return " > ";
+    case Rel::LessEqual:
+        return " ≤ ";
+    case Rel::GreaterEqual:
+        return " ≥ ";
+    default:
+        return " ⇔ ";
+    }
+}
+
+const char* signText(Sign s, bool first) {
+    switch (s) {
+    case Sign::Plus:
+        return first ? "" : " + ";
+    case Sign::Minus:
+        return first ? "−" : " − ";
+    default:
+        return first ? "±" : " ± ";
+    }
+}
+
+bool isNatural(const Number& n) {
+    return n.isInteger() && n.sign() >= 0;
+}
+
+/// An exact value that is not a natural integer, as the tree of its normal form.
+Math expanded(const Math& m) {
+    if (m.kind() != Kind::Number || m.isDecimal() || m.number().isApproximate() ||
+        isNatural(m.number()))
+        return m;
+    return numberTree(m.number());
+}
+
+/// Reads as one piece in linear text, without parentheses.
+bool isAtom(const Math& m) {
+    switch (m.kind()) {
+    case Kind::Symbol:
+    case Kind::Parens:
+    case Kind::Function:
+    case Kind::Abs:
+    case Kind::Root:
+    case Kind::Point:
+    case Kind::Power:
+        return true;
+    case Kind::Number:
+        return m.number().sign() >= 0;
+    default:
+        return false;
+    }
+}
+
+bool isJuxtaposed(const Math& m) {
+    if (m.kind() != Kind::Product) return false;
+    for (std::size_t i = 0; i < m.children().size(); ++i)
+        if (m.timesBefore(i) || !isAtom(expanded(m.children()[i]))) return false;
+    return true;
+}
+
+/// A numerator that needs no parentheses: an atom, 3√2, or −6.
+bool isPlainNumerator(const Math& m) {
+    if (m.kind() == Kind::Sum && m.children().size() == 1)
+        return isPlainNumerator(expanded(m.children()[0]));
+    return isAtom(m) || isJuxtaposed(m);
+}
+
+bool endsWithRoot(const Math& m) {
+    if (m.kind() == Kind::Root) return true;
+    return m.kind() == Kind::Product && endsWithRoot(expanded(m.children().back()));
+}
+
+class LinearWriter {
+public:
+    explicit LinearWriter(std::string_view separator)
+        : m_separator(separator) {}
+
+    std::string text(const Math& m) {
+        write(m);
+        return std::move(m_out);
+    }
+
+private:
+    void write(const Math& m) {
+        switch (m.kind()) {
+        case Kind::Number:
+            return number(m);
+        case Kind::Symbol:
+            return symbol(m);
+        case Kind::Sum:
+            return sum(m);
+        case Kind::Product:
+            return product(m);
+        case Kind::Fraction:
+            return fraction(m);
+        case Kind::Power:
+            return power(m);
+        case Kind::Root:
+            return root(m);
+        case Kind::Abs:
+            return enclosed("|", m.children()[0], "|");
+        case Kind::Parens:
+            return enclosed("(", m.children()[0], ")");
+        case Kind::Function:
+            return call(m);
+        case Kind::Point:
+            return pointText(m);
+        case Kind::Chain:
+            return chain(m);
+        case Kind::Words:
+            m_out += m.text();
+            return;
+        case Kind::Row:
+            for (const Math& part : m.children())
+                write(part);
+            return;
+        }
+    }
+
+    void number(const Math& m) {
+        const Number& n = m.number();
+        if (m.isDecimal() || n.isApproximate()) {
+            m_out += decimalText(n, m_separator);
+        } else if (isNatural(n)) {
+            m_out += n.isZero() ? std::string("0") : n.rational().get_num().get_str();
+        } else {
+            write(numberTree(n));
+        }
+    }
+
+    void symbol(const Math& m) {
+        m_out += m.text();
+        if (!m.subscript().empty()) m_out += "_" + m.subscript();
+    }
+
+    void sum(const Math& m) {
+        for (std::size_t i = 0; i < m.children().size(); ++i) {
+            m_out += signText(m.signAt(i), i == 0);
+            write(m.children()[i]);
+        }
+    }
+
+    void product(const Math& m) {
+        const auto& factors = m.children();
+        for (std::size_t i = 0; i < factors.size(); ++i) {
+            const Math f = expanded(factors[i]);
+            if (m.timesBefore(i))
+                m_out += " × ";
+            else if (i > 0 && endsWithRoot(expanded(factors[i - 1])))
+                m_out += " ";
+            if (f.kind() == Kind::Fraction && factors.size() > 1)
+                enclosed("(", f, ")");
+            else
+                write(f);
+        }
+    }
+
+    void fraction(const Math& m) {
+        const Math top = expanded(m.children()[0]);
+        const Math bottom = expanded(m.children()[1]);
+        grouped(top, !isPlainNumerator(top));
+        m_out += "/";
+        grouped(bottom, !isAtom(bottom));
+    }
+
+    void power(const Math& m) {
+        write(m.children()[0]);
+        const Math& e = m.children()[1];
+        if (e.kind() == Kind::Number && !e.isDecimal() && e.number().isInteger()) {
+            const mpz_class k = e.number().rational().get_num();
+            if (k < 0) m_out += "⁻";
+            for (const char digit : mpz_class(abs(k)).get_str())
+                m_out += kSuperscripts[digit - '0'];
+            return;
+        }
+        m_out += "^";
+        grouped(expanded(e), !isAtom(expanded(e)) || e.kind() == Kind::Power);
+    }
+
+    void root(const Math& m) {
+        const Math r = expanded(m.children()[0]);
+        const bool plain = r.kind() == Kind::Symbol ||
+                           (r.kind() == Kind::Number && !r.isDecimal() && isNatural(r.number()));
+        m_out += "√";
+        grouped(r, !plain);
+    }
+
+    void call(const Math& m) {
+        m_out += m.text() + "(";
+        for (std::size_t i = 0; i < m.children().size(); ++i) {
+            if (i > 0) m_out += ", ";
+            write(m.children()[i]);
+        }
+        m_out += ")";
+    }
+
+    void pointText(const Math& m) {
+        m_out += m.text() + "(";
+        write(m.children()[0]);
+        m_out += " , ";
+        write(m.children()[1]);
+        m_out += ")";
+    }
+
+    void chain(const Math& m) {
+        for (std::size_t i = 0; i < m.children().size(); ++i) {
+            if (i > 0) m_out += relationText(m.relationAt(i));
+            write(m.children()[i]);
+        }
+    }
+
+    void enclosed(const char* open, const Math& inner, const char* close) {
+        m_out += open;
+        write(inner);
+        m_out += close;
+    }
+
+    void grouped(const Math& m, bool withParens) {
+        if (withParens)
+            enclosed("(", m, ")");
+        else
+            write(m);
+    }
+
+    std::string_view m_separator;
+    std::string m_out;
+};
+
+// --- numeric value
+
+using Value = std::optional<NumericValue>;
+
+Value scalar(double v, double scale) {
+    if (!std::isfinite(v) || !std::isfinite(scale)) return std::nullopt;
+    return NumericValue{false, v, 0, std::max(scale, std::fabs(v))};
+}
+
+Value scalar(double v) {
+    return scalar(v, std::fabs(v));
+}
+
+Value scalarOf(const Math& m, const Environment& env) {
+    const Value v = numericValue(m, env);
+    if (!v || v->isPoint) return std::nullopt;
+    return v;
+}
+
+Value sumValue(const Math& m, const Environment& env) {
+    double total = 0;
+    double scale = 0;
+    for (std::size_t i = 0; i < m.children().size(); ++i) {
+        const Value v = scalarOf(m.children()[i], env);
+        if (!v || m.signAt(i) == Sign::PlusMinus) return std::nullopt;
+        total += m.signAt(i) == Sign::Minus ? -v->x : v->x;
+        scale += v->scale;
+    }
+    return scalar(total, scale);
+}
+
+Value productValue(const Math& m, const Environment& env) {
+    double total = 1;
+    double scale = 1;
+    for (const Math& f : m.children()) {
+        const Value v = scalarOf(f, env);
+        if (!v) return std::nullopt;
+        total *= v->x;
+        scale *= v->scale;
+    }
+    return scalar(total, scale);
+}
+
+Value binaryValue(const Math& m, const Environment& env) {
+    const Value a = scalarOf(m.children()[0], env);
+    const Value b = scalarOf(m.children()[1], env);
+    if (!a || !b) return std::nullopt;
+    if (m.kind() == Kind::Fraction)
+        return b->x == 0 ? std::nullopt : scalar(a->x / b->x, a->scale / std::fabs(b->x));
+    return scalar(std::pow(a->x, b->x), std::pow(a->scale, b->x));
+}
+
+Value unaryValue(const Math& m, const Environment& env) {
+    const Value a = scalarOf(m.children()[0], env);
+    if (!a) return std::nullopt;
+    if (m.kind() == Kind::Root)
+        return a->x < 0 ? std::nullopt : scalar(std::sqrt(a->x), std::sqrt(a->scale));
+    return scalar(m.kind() == Kind::Abs ? std::fabs(a->x) : a->x, a->scale);
+}
+
+Value pointValue(const Math& m, const Environment& env) {
+    const Value x = scalarOf(m.children()[0], env);
+    const Value y = scalarOf(m.children()[1], env);
+    if (!x || !y) return std::nullopt;
+    return NumericValue{true, x->x, y->x, std::max(x->scale, y->scale)};
+}
+
+/// A bound name, or the distance d(P, Q) between two points.
+Value functionValue(const Math& m, const Environment& env) {
+    if (const Value bound = env.find(m)) return bound;
+    if (m.text() != "d" || m.children().size() != 2) return std::nullopt;
+    const Value p = numericValue(m.children()[0], env);
+    const Value q = numericValue(m.children()[1], env);
+    if (!p || !q || !p->isPoint || !q->isPoint) return std::nullopt;
+    return scalar(std::hypot(q->x - p->x, q->y - p->y), std::hypot(p->scale, q->scale));
+}
+
+bool close(double a, double b, double absolute, double scale) {
+    return std::fabs(a - b) <= absolute + 1e-9 * std::max(1.0, scale);
+}
+
+bool related(Rel r, const NumericValue& a, const NumericValue& b) {
+    const double absolute = r == Rel::Approx ? 0.005 : 0.0;
+    const double scale = std::max(a.scale, b.scale);
+    const bool equal = a.isPoint == b.isPoint && close(a.x, b.x, absolute, scale) &&
+                       (!a.isPoint || close(a.y, b.y, absolute, scale));
+    switch (r) {
+    case Rel::Equal:
+    case Rel::Approx:
+        return equal;
+    case Rel::NotEqual:
+        return !equal;
+    case Rel::Less:
+        return !a.isPoint && a.x < b.x && !equal;
+    case Rel::Greater:
+        return !a.isPoint && a.x > b.x && !equal;
+    case Rel::LessEqual:
+        return !a.isPoint && (a.x < b.x || equal);
+    case Rel::GreaterEqual:
+        return !a.isPoint && (a.x > b.x || equal);
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+std::string linearText(const Math& m, std::string_view separator) {
+    return LinearWriter(separator).text(m);
+}
+
+void Environment::bind(const Math& name, double value) {
+    m_entries.push_back({linearText(name, "."), {false, value, 0}, {}, {}});
+}
+
+void Environment::bind(const Math& name, double x, double y) {
+    m_entries.push_back({linearText(name, "."), {true, x, y}, {}, {}});
+}
+
+void Environment::alias(const Math& name, const Math& x, const Math& y) {
+    m_entries.push_back({linearText(name, "."), {}, linearText(x, "."), linearText(y, ".")});
+}
+
+const Environment::Entry* Environment::entry(const std::string& key) const {
+    // The latest binding of a name wins.
+    const auto it = std::find_if(m_entries.rbegin(), m_entries.rend(),
+                                 [&](const Entry& e) { return e.key == key; });
+    return it == m_entries.rend() ? nullptr : &*it;
+}
+
+std::optional<NumericValue> Environment::find(const Math& name) const {
+    const Entry* e = entry(linearText(name, "."));
+    if (e == nullptr) return std::nullopt;
+    if (e->xKey.empty()) return e->value;
+    const Entry* x = entry(e->xKey);
+    const Entry* y = entry(e->yKey);
+    if (x == nullptr || y == nullptr) return std::nullopt;
+    return NumericValue{true, x->value.x, y->value.x};
+}
+
+std::optional<NumericValue> numericValue(const Math& m, const Environment& env) {
+    switch (m.kind()) {
+    case Kind::Number:
+        return scalar(m.number().toDouble());
+    case Kind::Symbol:
+        return env.find(m);
+    case Kind::Sum:
+        return sumValue(m, env);
+    case Kind::Product:
+        return productValue(m, env);
+    case Kind::Fraction:
+    case Kind::Power:
+        return binaryValue(m, env);
+    case Kind::Root:
+    case Kind::Abs:
+    case Kind::Parens:
+        return unaryValue(m, env);
+    case Kind::Function:
+        return functionValue(m, env);
+    case Kind::Point:
+        return pointValue(m, env);
+    default:
+        return std::nullopt;
+    }
+}
+
+bool holds(const Math& chain, const Environment& env) {
+    if (chain.kind() != Kind::Chain) return false;
+    const auto& members = chain.children();
+    for (std::size_t i = 1; i < members.size(); ++i) {
+        if (chain.relationAt(i) == Rel::Equivalent) {
+            if (holds(members[i - 1], env) != holds(members[i], env)) return false;
+            continue;
+        }
+        const Value a = numericValue(members[i - 1], env);
+        const Value b = numericValue(members[i], env);
+        if (!a || !b || !related(chain.relationAt(i), *a, *b)) return false;
+    }
+    return true;
+}
+
+} // namespace exact

@@ -1,0 +1,137 @@
+#include "solution.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace exact {
+
+namespace {
+
+template <typename Kind>
+struct KindInfo {
+    Kind kind;
+    std::string_view key;
+    std::vector<std::string_view> slots;
+};
+
+using S = StepKind;
+
+// clang-format off
+const std::vector<KindInfo<StepKind>> kSteps = {
+    {S::PointCoordinates, "point.coordinates", {"P", "x", "y"}},
+    {S::PointProjections, "point.projections", {"x", "y"}},
+    {S::PointOnXAxis, "point.on-x-axis", {"P"}},
+    {S::PointOnYAxis, "point.on-y-axis", {"P"}},
+    {S::PointIsOrigin, "point.origin", {"P"}},
+    {S::PointPlotted, "point.plotted", {"P"}},
+    {S::SubstituteCoordinates, "substitute.coordinates", {"A", "B"}},
+    {S::CoincidentPoints, "coincident.points", {"A", "B"}},
+    {S::MidpointFormula, "midpoint.formula", {}},
+    {S::MidpointCompute, "midpoint.compute", {}},
+    {S::MidpointResult, "midpoint.result", {"M"}},
+    {S::MidpointOfCoincident, "midpoint.coincident", {"M"}},
+    {S::DistanceFormula, "distance.formula", {}},
+    {S::DistanceCompute, "distance.compute", {}},
+    {S::RadicalExact, "radical.exact", {"n", "k"}},
+    {S::RadicalSimplify, "radical.simplify", {"n"}},
+    {S::RadicalRationalise, "radical.rationalise", {}},
+    {S::RadicalDenest, "radical.denest", {"r"}},
+    {S::RadicalApproximate, "radical.approximate", {}},
+    {S::DistanceResult, "distance.result", {"d"}},
+    {S::DistanceOfCoincident, "distance.coincident", {}},
+    {S::BisectorDefinition, "bisector.definition", {"P"}},
+    {S::BisectorDistances, "bisector.distances", {}},
+    {S::SquareBothSides, "equation.square-both-sides", {}},
+    {S::ExpandSquares, "equation.expand-squares", {}},
+    {S::CollectTerms, "equation.collect-terms", {}},
+    {S::DivideEquation, "equation.divide", {"k"}},
+    {S::MultiplyEquation, "equation.multiply", {"k"}},
+    {S::ReducedEquation, "equation.reduced", {}},
+    {S::VerticalLine, "line.vertical", {"equation"}},
+    {S::BisectorResult, "bisector.result", {"equation"}},
+    {S::BisectorOfCoincident, "bisector.coincident", {}},
+};
+
+const std::vector<KindInfo<TitleKind>> kTitles = {
+    {TitleKind::Point, "title.point", {"P"}},
+    {TitleKind::Midpoint, "title.midpoint", {"A", "B"}},
+    {TitleKind::Distance, "title.distance", {"A", "B"}},
+    {TitleKind::Bisector, "title.bisector", {"A", "B"}},
+};
+// clang-format on
+
+template <typename Kind>
+const KindInfo<Kind>& info(const std::vector<KindInfo<Kind>>& table, Kind kind) {
+    const auto it = std::find_if(table.begin(), table.end(),
+                                 [kind](const KindInfo<Kind>& i) { return i.kind == kind; });
+    if (it == table.end()) throw std::logic_error("a kind without its entry in the kind table");
+    return *it;
+}
+
+template <typename Kind>
+std::vector<Kind> kindsOf(const std::vector<KindInfo<Kind>>& table) {
+    std::vector<Kind> kinds;
+    for (const auto& i : table)
+        kinds.push_back(i.kind);
+    return kinds;
+}
+
+} // namespace
+
+Figure Figure::point(const Point& p, std::string name) {
+    return {Kind::Point, std::move(name), p.x.toDouble(), p.y.toDouble()};
+}
+
+Figure Figure::segment(const Point& p, const Point& q, std::string name) {
+    return {Kind::Segment,  std::move(name), p.x.toDouble(),
+            p.y.toDouble(), q.x.toDouble(),  q.y.toDouble()};
+}
+
+Figure Figure::line(const Line& l, std::string name) {
+    return {Kind::Line, std::move(name), l.a.toDouble(), l.b.toDouble(), l.c.toDouble()};
+}
+
+Figure Figure::circle(const Circle& c, std::string name) {
+    return {Kind::Circle, std::move(name), c.centre.x.toDouble(), c.centre.y.toDouble(),
+            c.radius.toDouble()};
+}
+
+Step& Step::line(Math m) {
+    lines.push_back(std::move(m));
+    return *this;
+}
+
+Step& Step::figure(Figure f) {
+    figures.push_back(std::move(f));
+    return *this;
+}
+
+Step& Solution::add(StepKind kind, std::vector<Slot> values) {
+    steps.push_back(Step{kind, std::move(values), {}, {}});
+    return steps.back();
+}
+
+std::string_view key(StepKind kind) {
+    return info(kSteps, kind).key;
+}
+std::string_view key(TitleKind kind) {
+    return info(kTitles, kind).key;
+}
+const std::vector<std::string_view>& slotNames(StepKind kind) {
+    return info(kSteps, kind).slots;
+}
+const std::vector<std::string_view>& slotNames(TitleKind kind) {
+    return info(kTitles, kind).slots;
+}
+
+const std::vector<StepKind>& allStepKinds() {
+    static const std::vector<StepKind> kinds = kindsOf(kSteps);
+    return kinds;
+}
+
+const std::vector<TitleKind>& allTitleKinds() {
+    static const std::vector<TitleKind> kinds = kindsOf(kTitles);
+    return kinds;
+}
+
+} // namespace exact
