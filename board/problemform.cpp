@@ -344,7 +344,7 @@ void ProblemForm::press(const std::function<void()>& routine, bool solve, QGroup
     } catch (const NumberedError& error) {
         fault = QString::fromStdString(error.description());
     } catch (const std::bad_alloc&) {
-        fault = tr("Memória insuficiente.");
+        fault = QString::fromStdString(Fault::description(Fault::OutOfMemory));
     }
     if (!fault.isNull())
         showMessage(this, {tr("Erro:") + QLatin1String("\n\n") + fault, MessageIcon::None});

@@ -96,7 +96,7 @@ Example error(const QString& expression, int number, const QString& message, con
 }
 
 Example fault(const QString& expression, int number, const QString& note) {
-    return error(expression, number, QString::fromStdString(Fault::standardDescription(number)),
+    return error(expression, number, QString::fromStdString(Fault::description(number)),
                  note);
 }
 
