@@ -20,10 +20,10 @@ public:
     TestForm()
         : ProblemForm(FormTraits{.objectName = "FormTeste", .title = "TESTE"}) {
         addFrame("Frame1", "Inverso da abcissa")
-            .point("Abcissa1", "2", "Ordenada1", "3", "P")
+            .point(1, "2", "3", "P")
             .result("Resultado1")
             .dadosResolver(1, [this] {
-                const Pt p = LerPonto("Abcissa1", "Ordenada1");
+                const Pt p = LerPonto(1);
                 DesenharEixos();
                 pen(Azul, 2);
                 dot(p);
