@@ -69,7 +69,7 @@ ProblemForm::ProblemForm(const FormTraits& traits, QWidget* parent)
 ProblemForm::~ProblemForm() = default;
 
 void ProblemForm::buildCommonPart() {
-    const int shift = px(m_traits.boardLeft - 60);
+    const int shift = px(m_traits.layout.boardLeft - 60);
     auto* title = new QLabel(m_traits.title, this);
     title->setObjectName(QStringLiteral("Titulo"));
     title->setAlignment(Qt::AlignCenter);
@@ -77,22 +77,22 @@ void ProblemForm::buildCommonPart() {
     titleFont.setPixelSize(16);
     titleFont.setBold(true);
     title->setFont(titleFont);
-    title->setGeometry(px(m_traits.boardLeft), px(1020), px(9465), px(345));
+    title->setGeometry(px(m_traits.layout.boardLeft), px(1020), px(9465), px(345));
 
-    m_board->move(px(m_traits.boardLeft), px(1440));
+    m_board->move(px(m_traits.layout.boardLeft), px(1440));
     m_board->ScaleModePixels();
 
     m_panel = new QWidget(this);
     m_panel->setObjectName(QStringLiteral("Painel"));
     m_panel->setGeometry(px(9600) + shift, px(1320), px(5565), px(9600));
     auto* column = new QVBoxLayout(m_panel);
-    column->setContentsMargins(px(m_traits.eixos.left()), px(m_traits.eixos.top()), FormMargin,
-                               px(9600 - 9465));
+    column->setContentsMargins(px(m_traits.layout.eixos.left()), px(m_traits.layout.eixos.top()),
+                               FormMargin, px(9600 - 9465));
     column->setSpacing(0);
     buildEixosFrame(m_panel);
 
-    m_scratch = new QLineEdit(m_traits.scratchName, this);
-    m_scratch->setObjectName(m_traits.scratchName);
+    m_scratch = new QLineEdit(m_traits.layout.scratchName, this);
+    m_scratch->setObjectName(m_traits.layout.scratchName);
     m_scratch->hide();
 
     buildButtonRow();
@@ -125,15 +125,14 @@ void ProblemForm::buildButtonRow() {
     auto* layout = new QHBoxLayout(m_buttonRow);
     layout->setContentsMargins(FormMargin, FormMargin, FormMargin, 0);
     layout->setSpacing(2);
-    for (const TopicButton& b : topicButtons(m_traits.topic)) {
+    for (const TopicButton& b : m_traits.topicButtons) {
         QToolButton* button = addRowButton(layout, b.name, b.caption, b.toolTip, b.icon);
-        button->setEnabled(navigation().isAvailable(b.target));
         connect(button, &QToolButton::clicked, this, [this, target = b.target] {
             close();
             navigation().showTopic(target);
         });
     }
-    for (const CommonButton& b : commonButtons(m_traits.topic)) {
+    for (const CommonButton& b : commonButtons(m_traits.helpTips)) {
         QToolButton* button = addRowButton(layout, b.name, b.caption, b.toolTip, b.icon);
         connect(button, &QToolButton::clicked, this, [this, action = b.action, page = b.page] {
             if (action == CommonButton::Action::Help)
@@ -177,7 +176,7 @@ void ProblemForm::addBoundField(QGridLayout* grid, int index) {
     field->installEventFilter(this); // Up and Down step it as the arrows do
     auto* spin = new SpinArrows(QString::fromLatin1(b.spin), field->accessibleName(), box);
     spin->setAccessibleName(QString::fromUtf8(b.spinTip));
-    if (m_traits.spinToolTips) spin->setToolTip(QString::fromUtf8(b.spinTip));
+    if (m_traits.layout.spinToolTips) spin->setToolTip(QString::fromUtf8(b.spinTip));
     connect(spin, &SpinArrows::stepped, this, [this, index](int delta) { stepSpin(index, delta); });
     grid->addWidget(label, b.row, b.column);
     grid->addWidget(field, b.row, b.column + 1);
@@ -188,7 +187,7 @@ void ProblemForm::addBoundField(QGridLayout* grid, int index) {
 void ProblemForm::buildEixosFrame(QWidget* panel) {
     auto* box = new QGroupBox(tr("Eixos"), panel);
     box->setObjectName(QStringLiteral("FrameEixos"));
-    box->setFixedHeight(px(m_traits.eixos.height()));
+    box->setFixedHeight(px(m_traits.layout.eixos.height()));
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(6, 2, 6, 2);
     grid->setHorizontalSpacing(3);
@@ -222,7 +221,7 @@ FrameBuilder ProblemForm::addFrame(const QString& name, const QString& caption, 
         [this](const std::function<void()>& routine, bool solving, QGroupBox* frame) {
             press(routine, solving, frame);
         },
-        m_traits.pointToolTips);
+        m_traits.layout.pointToolTips);
 }
 
 // --- controls -------------------------------------------------------------
@@ -350,7 +349,7 @@ void ProblemForm::DesenharEixos() {
     for (std::size_t i = 0; i < limits.size(); ++i)
         limits.at(i) = m_bounds.at(i)->text();
     if (!Axes::draw(*m_board, m_view, limits, m_grid->isChecked(), sep()) &&
-        m_traits.warnWhenUngraduated)
+        m_traits.layout.warnWhenUngraduated)
         inform(tr("Não se graduam os eixos nem se desenha a grelha porque os valores e linhas "
                   "ficavam sobrepostos."));
 }

@@ -4,12 +4,13 @@
 #include "board.h"
 #include "framebuilder.h"
 #include "geometry.h"
-#include "navigation.h"
+#include "navigationtable.h"
 #include "pressrecord.h"
 
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <vector>
 
 class BoardMenu;
 class clsEquation;
@@ -22,17 +23,26 @@ class QLineEdit;
 inline const QColor Azul = QBColor(9);
 inline const QColor Vermelho = QBColor(12);
 
-/// What sets one problem form apart from the others in its common part.
-struct FormTraits {
-    Topic topic = Topic::Pontos;
-    QString objectName;               ///< "Form1"
-    QString title;                    ///< the label above the board, "PONTOS"
+/// How one problem form lays out and words its common part, as the form
+/// itself says.
+struct FormLayout {
     int boardLeft = 60;               ///< twips
     bool warnWhenUngraduated = false; ///< message when the axes go ungraduated
     QString scratchName = QStringLiteral("TextA");
     QRect eixos{120, 210, 5385, 1695}; ///< the viewport frame, twips in the panel
     bool spinToolTips = false;
     bool pointToolTips = true; ///< the Abcissa/Ordenada fields explain themselves
+};
+
+/// What sets one problem form apart from the others in its common part: who
+/// it is, as the topic table says, and its layout.
+struct FormTraits {
+    Topic topic{};
+    QString objectName{};                    ///< "Form1"
+    QString title{};                         ///< the label above the board, "PONTOS"
+    std::vector<TopicButton> topicButtons{}; ///< the row's buttons to the other topics
+    HelpTips helpTips = UsualHelpTips;
+    FormLayout layout{};
 };
 
 /// The common part of the nine problem forms: title, board, viewport frame,

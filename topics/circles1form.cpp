@@ -2,14 +2,12 @@
 
 #include "circlereader.h"
 #include "textrules.h"
+#include "topictable.h"
 
 #include <QLineEdit>
 
 Circles1Form::Circles1Form(QWidget* parent)
-    : ProblemForm({.topic = Topic::Circunferencia1,
-                   .objectName = QStringLiteral("Form4"),
-                   .title = QString::fromUtf8("CIRCUNFERÊNCIA - 1")},
-                  parent) {
+    : ProblemForm(formTraits(Topic::Circunferencia1), parent) {
     buildFrames();
 }
 

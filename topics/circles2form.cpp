@@ -2,6 +2,7 @@
 
 #include "circlereader.h"
 #include "textrules.h"
+#include "topictable.h"
 
 namespace {
 /// m·lenN − n·lenM: the bisector of the angle of two sides of a triangle
@@ -43,10 +44,7 @@ QString circleEquation(const QString& x, const QString& y, Real r2, const QStrin
 } // namespace
 
 Circles2Form::Circles2Form(QWidget* parent)
-    : ProblemForm({.topic = Topic::Circunferencia2,
-                   .objectName = QStringLiteral("Form6"),
-                   .title = QString::fromUtf8("CIRCUNFERÊNCIA - 2")},
-                  parent) {
+    : ProblemForm(formTraits(Topic::Circunferencia2), parent) {
     addFrame(QStringLiteral("Frame4"), tr("Circunferência e triângulo"), {0, 2280})
         .option(QStringLiteral("Option1"), tr("Inscrita"), tr("Circunferência inscrita"), true)
         .option(QStringLiteral("Option2"), tr("Circunscrita"), tr("Circunferência circunscrita"))

@@ -2,6 +2,7 @@
 
 #include "circlereader.h"
 #include "textrules.h"
+#include "topictable.h"
 
 #include <array>
 
@@ -89,11 +90,7 @@ Pt centreTouchingAt(const Line& l, Pt p, Pt q) {
 } // namespace
 
 Circles3Form::Circles3Form(QWidget* parent)
-    : ProblemForm({.topic = Topic::Circunferencia3,
-                   .objectName = QStringLiteral("Form7"),
-                   .title = QString::fromUtf8("CIRCUNFERÊNCIA - 3"),
-                   .boardLeft = 120,
-                   .pointToolTips = false},
+    : ProblemForm(formTraits(Topic::Circunferencia3, {.boardLeft = 120, .pointToolTips = false}),
                   parent) {
     addFrame(QStringLiteral("Frame4"), tr("Intersecção de duas circunferências"), {0, 2040})
         .text(tr("Circunferência:"))

@@ -1,13 +1,11 @@
 #include "lines1form.h"
 
 #include "textrules.h"
+#include "topictable.h"
 
 Lines1Form::Lines1Form(QWidget* parent)
-    : ProblemForm({.topic = Topic::Recta1,
-                   .objectName = QStringLiteral("Form2"),
-                   .title = QStringLiteral("RECTA - 1"),
-                   .scratchName = QStringLiteral("Text3"),
-                   .eixos = QRect(60, 180, 5445, 1635)},
+    : ProblemForm(formTraits(Topic::Recta1, {.scratchName = QStringLiteral("Text3"),
+                                             .eixos = QRect(60, 180, 5445, 1635)}),
                   parent) {
     addFrame(QStringLiteral("Frame6"), tr("Recta de equação..."), {2212, 1125})
         .text(tr("Recta:"))

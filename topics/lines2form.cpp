@@ -1,16 +1,14 @@
 #include "lines2form.h"
 
 #include "textrules.h"
+#include "topictable.h"
 
 namespace {
 const QString Degree = QStringLiteral("º");
 } // namespace
 
 Lines2Form::Lines2Form(QWidget* parent)
-    : ProblemForm({.topic = Topic::Recta2,
-                   .objectName = QStringLiteral("Form3"),
-                   .title = QStringLiteral("RECTA - 2")},
-                  parent) {
+    : ProblemForm(formTraits(Topic::Recta2), parent) {
     addFrame(QStringLiteral("Frame6"), tr("Intersecção de duas rectas"))
         .text(tr("Rectas:"))
         .field(QStringLiteral("Text1"), QStringLiteral("2x+3y+4=0"),

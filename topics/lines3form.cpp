@@ -1,6 +1,7 @@
 #include "lines3form.h"
 
 #include "textrules.h"
+#include "topictable.h"
 
 namespace {
 /// A rising line's angle as it is; a falling or horizontal one's as
@@ -20,11 +21,7 @@ QString Lines3Form::verticalSlopeText() {
 }
 
 Lines3Form::Lines3Form(QWidget* parent)
-    : ProblemForm({.topic = Topic::Recta3,
-                   .objectName = QStringLiteral("Form5"),
-                   .title = QStringLiteral("RECTA - 3"),
-                   .boardLeft = 120,
-                   .warnWhenUngraduated = true},
+    : ProblemForm(formTraits(Topic::Recta3, {.boardLeft = 120, .warnWhenUngraduated = true}),
                   parent) {
     buildCollinearityFrame();
     buildSlopeFrame();

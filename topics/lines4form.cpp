@@ -2,6 +2,7 @@
 
 #include "leadingnumber.h"
 #include "textrules.h"
+#include "topictable.h"
 
 #include <QLineEdit>
 
@@ -22,11 +23,7 @@ QString inclinationEquation(Real a, Real c, const QString& sep) {
 } // namespace
 
 Lines4Form::Lines4Form(QWidget* parent)
-    : ProblemForm({.topic = Topic::Recta4,
-                   .objectName = QStringLiteral("Form8"),
-                   .title = QStringLiteral("RECTA - 4"),
-                   .boardLeft = 120},
-                  parent) {
+    : ProblemForm(formTraits(Topic::Recta4, {.boardLeft = 120}), parent) {
     buildPointFrame();
     buildBisectorFrame();
 }

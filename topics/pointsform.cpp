@@ -1,13 +1,10 @@
 #include "pointsform.h"
 
 #include "textrules.h"
+#include "topictable.h"
 
 PointsForm::PointsForm(QWidget* parent)
-    : ProblemForm({.topic = Topic::Pontos,
-                   .objectName = QStringLiteral("Form1"),
-                   .title = QStringLiteral("PONTOS"),
-                   .spinToolTips = true},
-                  parent) {
+    : ProblemForm(formTraits(Topic::Pontos, {.spinToolTips = true}), parent) {
     addFrame(QStringLiteral("Frame4"), tr("Representação de um ponto"), {2257, 1095})
         .text(tr("Coordenadas do ponto:"))
         .newRow()

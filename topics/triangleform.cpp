@@ -1,6 +1,7 @@
 #include "triangleform.h"
 
 #include "textrules.h"
+#include "topictable.h"
 
 #include <array>
 
@@ -45,11 +46,7 @@ const QString Resultado5 = QStringLiteral("Resultado5");
 } // namespace
 
 TriangleForm::TriangleForm(QWidget* parent)
-    : ProblemForm({.topic = Topic::Triangulo,
-                   .objectName = QStringLiteral("Form9"),
-                   .title = QStringLiteral("TRIÂNGULO"),
-                   .eixos = QRect(60, 180, 5505, 1605)},
-                  parent) {
+    : ProblemForm(formTraits(Topic::Triangulo, {.eixos = QRect(60, 180, 5505, 1605)}), parent) {
     FrameBuilder notable =
         addFrame(QStringLiteral("Frame7"), tr("Pontos notáveis de um triângulo"), {2080, 3045});
     vertexFields(notable, 1, {{{"2", "-2"}, {"-8", "4"}, {"5", "8"}}}).fullWidth();

@@ -3,7 +3,7 @@
 #include "helpcontent.h"
 #include "numbered_error.h"
 #include "pagerenderer.h"
-#include "topics.h"
+#include "topictable.h"
 
 #include <QGroupBox>
 #include <QSet>

@@ -1,6 +1,6 @@
 #include "shell.h"
 #include "testsupport.h"
-#include "topics.h"
+#include "topictable.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -41,7 +41,7 @@ private slots:
         QFETCH(int, form);
         MessageRecorder messages;
         int endRuns = 0;
-        Shell shell({isTopicBuilt, createTopicForm, [&endRuns] { ++endRuns; }});
+        Shell shell({createTopicForm, [&endRuns] { ++endRuns; }});
         for (const QString& pair : QString(ButtonsOf[form]).split(' ')) {
             shell.showTopic(Topic(form));
             QPointer<QWidget> from = shell.topicForm(Topic(form));

@@ -32,17 +32,14 @@ struct MessageRecorder {
 struct NavigationRecorder {
     NavigationRecorder() {
         setNavigation({[this](Topic t) { topics.push_back(t); },
-                       [this](HelpPage p) { pages.push_back(p); },
-                       [this](Topic t) { return available.empty() || available.contains(int(t)); },
-                       [this] { ++quits; }});
+                       [this](HelpPage p) { pages.push_back(p); }, [this] { ++quits; }});
     }
     ~NavigationRecorder() {
-        setNavigation({[](Topic) {}, [](HelpPage) {}, [](Topic) { return false; }, [] {}});
+        setNavigation({[](Topic) {}, [](HelpPage) {}, [] {}});
     }
 
     std::vector<Topic> topics;
     std::vector<HelpPage> pages;
-    QList<int> available; ///< empty: every topic is available
     int quits = 0;
 };
 

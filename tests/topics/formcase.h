@@ -5,7 +5,7 @@
 
 #include "problemform.h"
 #include "testsupport.h"
-#include "topics.h"
+#include "topictable.h"
 
 #include <QAbstractButton>
 #include <QImage>
