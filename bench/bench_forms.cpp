@@ -386,8 +386,10 @@ void printForms(const std::vector<Samples>& cold, const std::vector<double>& war
     std::printf("  %-18s %14s %22s %18s\n", "form", "constructed ms", "constructed+shown ms",
                 "again, warm ms");
     for (std::size_t i = 0; i < Topics.size(); ++i)
-        std::printf("  %-18s %14.2f %22.2f %18.2f\n", topicRow(Topics[i]).indexHeading,
-                    med(cold[i], "form_constructed_ms"), med(cold[i], "form_shown_ms"), warm[i]);
+        std::printf(
+            "  %s %14.2f %22.2f %18.2f\n",
+            qPrintable(QString::fromUtf8(topicRow(Topics[i]).indexHeading).leftJustified(18)),
+            med(cold[i], "form_constructed_ms"), med(cold[i], "form_shown_ms"), warm[i]);
 }
 
 void printPresses(const std::vector<PressFigure>& figures, int presses) {

@@ -89,20 +89,6 @@ private slots:
                  QStringList({"-10.5 10.4 -10.5 -10.4", "-9.5 10.4 -9.5 -10.4"}));
         QVERIFY(segments(board, Grey, 1).contains("-10.91 -10 10.41 -10")); // PassoX: 20.5 / 50
     }
-
-    /// The numbers beside the axes for a point, where the graduation puts them.
-    void coordinatesBesideTheAxes() {
-        draw("Xmax=60");
-        Axes::printOnXAxis(board, view, 2.5, ",");
-        Axes::printOnYAxis(board, view, -3, ",");
-        const std::vector<Primitive> texts = primitives(board, Primitive::Kind::Text);
-        QCOMPARE(printed(board).mid(2), QStringList({" 2,5 ", "-3 "}));
-        QCOMPARE(text({texts[2].p1.x(), texts[2].p1.y()}),
-                 text({2.5 - 8 * view.PixelX, -8 * view.PixelY}));
-        QCOMPARE(text({texts[3].p1.x(), texts[3].p1.y()}),
-                 text({-22 * view.PixelX, -3 + 5 * view.PixelY}));
-        QVERIFY(texts[3].font == (BoardFont{"MS Serif", 6, true}));
-    }
 };
 
 QTEST_MAIN(TestAxes)
