@@ -117,9 +117,8 @@ void Circles1Form::circleTangentToLine() {
     board()->setDrawWidth(2); // still dotted, but a 2-pixel line is drawn solid
     DesenharRecta(line);
     if (!ModoResolver()) return;
-    // |a·x + b·y + c| / √(a² + b²) in every case, not the distance() of
-    // "CIRCUNFERÊNCIA - 2" with its own forms for a = 0 and b = 0: the two
-    // radii round apart.
+    // |a·x + b·y + c| / √(a² + b²) for every line, not distance(p, line),
+    // whose own forms for a = 0 and b = 0 round the radius apart.
     const Real r = abs(line.a * p.x + line.b * p.y + line.c) / norm(line);
     if (r == 0)
         inform(tr("A recta contém o centro da circunferência; esta reduz-se a um ponto."), false);

@@ -80,8 +80,9 @@ void Lines2Form::intersection() {
     const auto [l1, l2] =
         twoLines(QStringLiteral("Resultado1"), QStringLiteral("Text1"), QStringLiteral("Text2"));
     if (!ModoResolver()) return;
-    // Cramer's rule with both determinants negated, not intersection(): a
-    // zero coordinate keeps the sign this frame has always written.
+    // Cramer's rule with both determinants negated, not intersection(): the
+    // same point, but a zero coordinate takes the other sign of zero, and the
+    // point is drawn as this frame has always drawn it.
     const Real d = l2.a * l1.b - l1.a * l2.b;
     const Real dy = l1.a * l2.c - l2.a * l1.c;
     const Real dx = l2.b * l1.c - l1.b * l2.c;

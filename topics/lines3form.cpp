@@ -157,7 +157,7 @@ void Lines3Form::relativePosition() {
     const Real dx = l1.b * l2.c - l2.b * l1.c;
     if (d != 0) {
         // The determinants negated, as in the intersection frame of "RECTA - 2",
-        // not intersection(): a zero coordinate keeps its sign.
+        // not intersection(): a zero coordinate keeps this frame's sign of zero.
         const Real denominator = l2.a * l1.b - l1.a * l2.b;
         const Pt p{(l2.b * l1.c - l1.b * l2.c) / denominator,
                    (l1.a * l2.c - l2.a * l1.c) / denominator};
