@@ -10,6 +10,16 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+namespace {
+/// A control named for the program and for a screen reader.
+template <typename Control>
+Control* named(Control* control, const QString& name, const QString& spoken) {
+    control->setObjectName(name);
+    control->setAccessibleName(spoken);
+    return control;
+}
+} // namespace
+
 FrameBuilder::FrameBuilder(QGroupBox* box, PressRunner press, bool pointToolTips)
     : m_box(box)
     , m_press(std::move(press))
@@ -42,10 +52,15 @@ void FrameBuilder::add(QWidget* widget, int stretch) {
     m_caption = qobject_cast<QLabel*>(widget);
 }
 
-void FrameBuilder::labelResult(QWidget* result) {
+void FrameBuilder::addResult(QWidget* result, const QString& name) {
+    result->setObjectName(name);
+    markAsResult(result);
+    result->setAccessibleDescription(QObject::tr("Resultado"));
+    result->setMinimumWidth(90);
     // An empty result is announced by its caption rather than by the frame's
     // title, and a filled one as the caption's answer.
     if (m_caption && !m_caption->buddy()) m_caption->setBuddy(result);
+    add(result, 1);
 }
 
 FrameBuilder& FrameBuilder::newRow() {
@@ -73,9 +88,7 @@ FrameBuilder& FrameBuilder::text(const QString& text) {
 
 FrameBuilder& FrameBuilder::field(const QString& name, const QString& initial,
                                   const QString& spoken, bool wide) {
-    auto* field = new QLineEdit(initial, m_box);
-    field->setObjectName(name);
-    field->setAccessibleName(spoken);
+    auto* field = named(new QLineEdit(initial, m_box), name, spoken);
     field->setFixedWidth(wide ? 170 : 44);
     if (m_pointToolTips) {
         if (name.startsWith(QLatin1String("Abcissa")))
@@ -101,9 +114,7 @@ FrameBuilder& FrameBuilder::point(int n, const char* x, const char* y, const QSt
 
 FrameBuilder& FrameBuilder::option(const QString& name, const QString& caption,
                                    const QString& spoken, bool checked) {
-    auto* option = new QRadioButton(caption, m_box);
-    option->setObjectName(name);
-    option->setAccessibleName(spoken);
+    auto* option = named(new QRadioButton(caption, m_box), name, spoken);
     option->setChecked(checked);
     add(option);
     return *this;
@@ -111,27 +122,16 @@ FrameBuilder& FrameBuilder::option(const QString& name, const QString& caption,
 
 FrameBuilder& FrameBuilder::result(const QString& name) {
     auto* label = new QLabel(m_box);
-    label->setObjectName(name);
-    markAsResult(label);
-    label->setAccessibleDescription(QObject::tr("Resultado"));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    label->setMinimumWidth(90);
     label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    labelResult(label);
-    add(label, 1);
+    addResult(label, name);
     m_caption = nullptr; // one result does not name the next
     return *this;
 }
 
 FrameBuilder& FrameBuilder::resultField(const QString& name) {
-    auto* field = new QLineEdit(m_box);
-    field->setObjectName(name);
-    markAsResult(field);
-    field->setAccessibleDescription(QObject::tr("Resultado"));
-    field->setMinimumWidth(90);
-    labelResult(field);
-    add(field, 1);
+    addResult(new QLineEdit(m_box), name);
     return *this;
 }
 

@@ -57,8 +57,8 @@ private:
     /// A button of the column at the right that runs the routine as one press.
     void pressButton(const QString& caption, const QString& name, const QString& tip,
                      std::function<void()> routine, bool solving);
-    /// The caption just before a result names it for a screen reader.
-    void labelResult(QWidget* result);
+    /// A result, named for a screen reader by the caption just before it.
+    void addResult(QWidget* result, const QString& name);
 
     QGroupBox* m_box;
     PressRunner m_press;
