@@ -73,6 +73,10 @@ inline constexpr HelpTips ShowHelpTips{"Mostrar as Instruções", "Mostrar a Sin
 inline constexpr HelpTips SeeAndShowHelpTips{"Ver as Instruções", "Mostrar a Sintaxe",
                                              "Fechar esta página"};
 
+// Each row: topic, window, title, factory; menu name and caption; index heading and
+// problems; the button to the topic (caption, caption on the Points form, tooltip,
+// tooltip on the Lines 1 form, icon); this form's button names; its help tooltips
+// when they are not the usual ones.
 // clang-format off
 inline constexpr TopicRow TopicTable[] = {
     {Topic::Pontos, "Form1", "PONTOS", createForm<PointsForm>,
