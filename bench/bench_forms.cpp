@@ -17,7 +17,7 @@
 #include "messages.h"
 #include "problemform.h"
 #include "shell.h"
-#include "topics.h"
+#include "topictable.h"
 #include "viewers.h"
 
 #include <QApplication>
@@ -39,19 +39,16 @@ namespace {
 
 using namespace Bench;
 
-constexpr std::array<Topic, TopicCount> Topics = {
-    Topic::Pontos,          Topic::Recta1,          Topic::Recta2,
-    Topic::Recta3,          Topic::Recta4,          Topic::Circunferencia1,
-    Topic::Circunferencia2, Topic::Circunferencia3, Topic::Triangulo};
+/// Every topic of the topic table, in its order.
+constexpr std::array<Topic, TopicCount> Topics = [] {
+    std::array<Topic, TopicCount> topics{};
+    for (std::size_t i = 0; i < topics.size(); ++i)
+        topics[i] = TopicTable[i].topic;
+    return topics;
+}();
 
 constexpr std::array<HelpPage, 4> Viewers = {HelpPage::Indice, HelpPage::Instrucoes,
                                              HelpPage::Sintaxe, HelpPage::Funcoes};
-
-const char* topicName(Topic topic) {
-    static const char* names[] = {"Pontos",     "Recta 1",    "Recta 2",    "Recta 3",  "Recta 4",
-                                  "Circunf. 1", "Circunf. 2", "Circunf. 3", "Triângulo"};
-    return names[std::size_t(topic)];
-}
 
 // The goals the figures are held to.
 constexpr double GoalPressMs = 2.0;
@@ -106,11 +103,11 @@ void showForm(Shell& shell, Topic topic) {
     if (ProblemForm* open = formOf(shell, topic)) watch.emplace(open->board());
     shell.showTopic(topic);
     ProblemForm* form = formOf(shell, topic);
-    require(form, QStringLiteral("form %1").arg(topicName(topic)));
+    require(form, QStringLiteral("form %1").arg(topicRow(topic).indexHeading));
     Board* board = form->board();
     if (!watch) watch.emplace(board, [board] { return board->displayList().size() > 2; });
     require(processUntil([&] { return watch->painted(); }),
-            QStringLiteral("board of %1").arg(topicName(topic)));
+            QStringLiteral("board of %1").arg(topicRow(topic).indexHeading));
 }
 
 /// Shows a viewer and waits until its first page has been painted.
@@ -124,7 +121,8 @@ void showViewer(Shell& shell, HelpPage page) {
 void closeForm(Shell& shell, Topic topic) {
     shell.topicForm(topic)->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    require(!shell.topicForm(topic), QStringLiteral("closing %1").arg(topicName(topic)));
+    require(!shell.topicForm(topic),
+            QStringLiteral("closing %1").arg(topicRow(topic).indexHeading));
 }
 
 // --- the solve buttons of a form ---------------------------------------------
@@ -231,7 +229,8 @@ std::vector<PressFigure> measurePresses(Shell& shell, Topic topic, int presses,
         return {};
     }
     const std::vector<Frame> frames = framesOf(form);
-    require(!frames.empty(), QStringLiteral("solve buttons of %1").arg(topicName(topic)));
+    require(!frames.empty(),
+            QStringLiteral("solve buttons of %1").arg(topicRow(topic).indexHeading));
     std::vector<PressFigure> figures;
     for (const Frame& frame : frames)
         for (QPushButton* button : frame.solvers)
@@ -384,11 +383,13 @@ void printStart(const Samples& s) {
 
 void printForms(const std::vector<Samples>& cold, const std::vector<double>& warm) {
     std::printf("\nFirst showing of each form, fresh process per run, main window already shown\n");
-    std::printf("  %-12s %14s %22s %18s\n", "form", "constructed ms", "constructed+shown ms",
+    std::printf("  %-18s %14s %22s %18s\n", "form", "constructed ms", "constructed+shown ms",
                 "again, warm ms");
     for (std::size_t i = 0; i < Topics.size(); ++i)
-        std::printf("  %-12s %14.2f %22.2f %18.2f\n", topicName(Topics[i]),
-                    med(cold[i], "form_constructed_ms"), med(cold[i], "form_shown_ms"), warm[i]);
+        std::printf(
+            "  %s %14.2f %22.2f %18.2f\n",
+            qPrintable(QString::fromUtf8(topicRow(Topics[i]).indexHeading).leftJustified(18)),
+            med(cold[i], "form_constructed_ms"), med(cold[i], "form_shown_ms"), warm[i]);
 }
 
 void printPresses(const std::vector<PressFigure>& figures, int presses) {

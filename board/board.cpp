@@ -85,13 +85,8 @@ void Board::PSet(double x, double y) {
 }
 
 void Board::Circle(double x, double y, double r) {
-    Circle(x, y, r, m_color);
-}
-
-void Board::Circle(double x, double y, double r, const QColor& color) {
     Primitive p = stamped(Primitive::Kind::Circle, {x, y});
     p.radius = r;
-    p.color = color;
     record(p);
 }
 

@@ -28,8 +28,8 @@ public:
     void Scale(double x1, double y1, double x2, double y2);
     void Line(double x1, double y1, double x2, double y2);
     void PSet(double x, double y);
+    /// An outline of radius r in x units, in the pen in force.
     void Circle(double x, double y, double r);
-    void Circle(double x, double y, double r, const QColor& color);
     void Print(const QString& text);
     /// Prints a number as the board prints numbers: a blank before a
     /// non-negative one, a blank after every one.

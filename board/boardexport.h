@@ -1,6 +1,6 @@
 #pragma once
 
-#include "problemform.h"
+#include "pressrecord.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -2,7 +2,7 @@
 
 namespace {
 Navigation& current() {
-    static Navigation nav{[](Topic) {}, [](HelpPage) {}, [](Topic) { return false; }, [] {}};
+    static Navigation nav{[](Topic) {}, [](HelpPage) {}, [] {}};
     return nav;
 }
 } // namespace

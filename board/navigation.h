@@ -1,23 +1,11 @@
 #pragma once
 
-#include <QString>
 #include <functional>
 
-class QWidget;
-
-/// The nine topics, each with its problem form.
-enum class Topic {
-    Pontos,
-    Recta1,
-    Recta2,
-    Recta3,
-    Recta4,
-    Circunferencia1,
-    Circunferencia2,
-    Circunferencia3,
-    Triangulo,
-};
-inline constexpr int TopicCount = 9;
+/// A topic of the program: one problem form and one entry of the menu. The
+/// topics are listed in the topic table (topics/topictable.h); the framework
+/// only carries them from a button to the application that shows them.
+enum class Topic : int;
 
 /// The four reference viewers.
 enum class HelpPage { Instrucoes, Indice, Sintaxe, Funcoes };
@@ -27,8 +15,7 @@ enum class HelpPage { Instrucoes, Indice, Sintaxe, Funcoes };
 struct Navigation {
     std::function<void(Topic)> showTopic;
     std::function<void(HelpPage)> showHelp;
-    std::function<bool(Topic)> isAvailable; ///< whether the topic's form exists
-    std::function<void()> quit;             ///< end the whole program at once
+    std::function<void()> quit; ///< end the whole program at once
 };
 
 void setNavigation(Navigation navigation);

@@ -14,6 +14,15 @@ struct TopicButton {
     QString icon; ///< resource path of its picture
 };
 
+/// The tooltips of "Instruções", "Sintaxe" and "Fechar", whose wording
+/// varies from form to form.
+struct HelpTips {
+    const char* instructions;
+    const char* syntax;
+    const char* close;
+};
+inline constexpr HelpTips UsualHelpTips{"Ver as instruções", "Ver a Sintaxe", "Fechar esta janela"};
+
 /// One of the buttons that every problem form carries besides the topics.
 struct CommonButton {
     enum class Action { Help, Close, Quit };
@@ -25,8 +34,5 @@ struct CommonButton {
     HelpPage page = HelpPage::Instrucoes; ///< for Action::Help
 };
 
-/// The eight topic buttons of a form, in the order of the topics.
-std::vector<TopicButton> topicButtons(Topic form);
-
 /// "Instruções", "Índice", "Sintaxe", "Funções", "Fechar" and "Sair".
-std::vector<CommonButton> commonButtons(Topic form);
+std::vector<CommonButton> commonButtons(const HelpTips& tips);

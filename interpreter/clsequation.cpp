@@ -1,6 +1,5 @@
 #include "clsequation.h"
 
-#include "clsequation_inspector.h"
 #include "faults.h"
 #include "program.h"
 #include "text.h"
@@ -18,7 +17,6 @@ struct clsEquation::Impl {
     double solutionValue = 0;
     interp::TokenList tokens;
     interp::Program program;
-    unsigned parseCount = 0;
 };
 
 clsEquation::clsEquation()
@@ -38,24 +36,24 @@ const std::string& clsEquation::Equation() const {
 
 void clsEquation::Solve() {
     try {
-        // 1. Parse a new text; a program holding trigonometric values of
-        //    the other angle unit is compiled again from the same tokens.
+        // A new text is parsed; a program holding trigonometric values of
+        // the other angle unit is compiled again from the same tokens.
         if (!d->parsed)
             Parse();
         else if (!d->program.isCompiledFor(d->graus))
             Compile();
-        // 2 to 4. Run the walk over the slots, compiled by Parse.
+        // The walk over the slots was compiled by Parse into a flat program:
+        // running it does only the arithmetic.
         d->solutionValue = d->program.run(d->vars, d->graus);
         d->dirty = false;
     } catch (const interp::EvalFault& fault) {
         throw interp::translate(fault);
     } catch (const std::bad_alloc&) {
-        throw interp::translate(interp::EvalFault{7, {}}); // out of memory
+        throw interp::translate(interp::EvalFault{Fault::OutOfMemory, {}});
     }
 }
 
 void clsEquation::Parse() {
-    ++d->parseCount;
     d->parsed = false;
     interp::parse(d->equation, d->tokens);
     Compile();
@@ -99,8 +97,4 @@ void clsEquation::setGraus(bool degrees) {
     if (d->graus == degrees) return;
     d->graus = degrees;
     d->dirty = true;
-}
-
-unsigned clsEquationInspector::parseCount(const clsEquation& equation) {
-    return equation.d->parseCount;
 }

@@ -8,7 +8,7 @@
 ///
 /// Assign the text with setEquation(), give variables values with setVar(),
 /// then Solve() and read Solution(). Faults are raised as NumberedError with
-/// the source "Interpretador" (numbers 1100 to 1104, 5, 6 and 11).
+/// the source "Interpretador" (numbers 1100 to 1104, 5, 6, 7 and 11).
 class clsEquation {
 public:
     clsEquation();
@@ -41,8 +41,6 @@ public:
     void setGraus(bool degrees);
 
 private:
-    friend struct clsEquationInspector;
-
     void Parse();
     void Compile();
 

@@ -3,7 +3,6 @@
 #include "numbered_error.h"
 
 #include <string>
-#include <string_view>
 
 namespace interp {
 
@@ -21,14 +20,11 @@ struct EvalFault {
 [[noreturn, gnu::cold, gnu::noinline]] void raise(int number, std::string detail,
                                                   bool duringLookup = false);
 
-/// The number a caller sees: 5, 6, 11 and 1100 to 1105 unchanged, 5 raised
+/// The number a caller sees: 5, 6, 7, 11 and 1100 to 1105 unchanged, 5 raised
 /// while a variable is looked up becomes 1102, anything else 1103.
 int mappedNumber(int number, bool duringLookup);
-/// The Portuguese description of a mapped number, quoting `detail` where the
-/// description names a head or a variable.
-std::string describe(int number, std::string_view detail);
 /// The interpreter's one error handler: every fault of Parse and Solve goes
-/// through it on its way out.
+/// through it on its way out, with the source "Interpretador".
 NumberedError translate(const EvalFault& fault);
 
 } // namespace interp

@@ -9,23 +9,42 @@ NumberedError::NumberedError(int number, std::string source, std::string descrip
 
 namespace Fault {
 
-std::string standardDescription(int number) {
-    switch (number) {
-    case InvalidArgument:
-        return "Argumento ou chamada de procedimento inválidos.";
-    case Overflow:
-        return "Capacidade excedida.";
-    case DivisionByZero:
-        return "Divisão por zero.";
-    case TypeMismatch:
-        return "Tipos incompatíveis.";
-    default:
-        return {};
+namespace {
+
+struct Description {
+    int number;
+    std::string_view text;
+    bool quotesDetail; ///< the text ends with ": " and the head or name follows it
+};
+
+constexpr Description Descriptions[] = {
+    {InvalidArgument, "Argumento ou chamada de procedimento inválidos.", false},
+    {Overflow, "Capacidade excedida.", false},
+    {OutOfMemory, "Memória insuficiente.", false},
+    {DivisionByZero, "Divisão por zero.", false},
+    {TypeMismatch, "Tipos incompatíveis.", false},
+    {Parentheses, "Número de parênteses incorrecto.", false},
+    {UndefinedFunction, "Função não definida: ", true},
+    {UndefinedVariable, "Variável não definida: ", true},
+    {InvalidExpression, "Expressão inválida", false},
+    {MissingArgument, "Argumento inválido na expressão: ", true},
+    {Internal, "Erro interno do interpretador.", false},
+};
+
+} // namespace
+
+std::string description(int number, std::string_view detail) {
+    for (const Description& d : Descriptions) {
+        if (d.number != number) continue;
+        std::string text(d.text);
+        if (d.quotesDetail) text += detail;
+        return text;
     }
+    return {};
 }
 
 void raise(int number, const std::string& source) {
-    throw NumberedError(number, source, standardDescription(number));
+    throw NumberedError(number, source, description(number));
 }
 
 } // namespace Fault

@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <string>
+#include <string_view>
 
 /// A fault carrying a number, the part of the program that raised it and a
 /// user-readable description, in the manner of the error object every press
@@ -25,6 +26,7 @@ private:
 namespace Fault {
 inline constexpr int InvalidArgument = 5;
 inline constexpr int Overflow = 6;
+inline constexpr int OutOfMemory = 7;
 inline constexpr int DivisionByZero = 11;
 inline constexpr int TypeMismatch = 13;
 inline constexpr int Parentheses = 1100;
@@ -32,11 +34,13 @@ inline constexpr int UndefinedFunction = 1101;
 inline constexpr int UndefinedVariable = 1102;
 inline constexpr int InvalidExpression = 1103;
 inline constexpr int MissingArgument = 1104;
+inline constexpr int Internal = 1105; ///< reserved for the interpreter; never raised
 
-/// The standard description of an arithmetic or conversion fault
-/// (5, 6, 11, 13); empty for any other number.
-std::string standardDescription(int number);
+/// The description of a fault, from the one table of every number the
+/// program raises; `detail` (a function head or a variable name) follows the
+/// descriptions of 1101, 1102 and 1104. Empty for a number not in the table.
+std::string description(int number, std::string_view detail = {});
 
-/// Throws NumberedError(number, source, standardDescription(number)).
+/// Throws NumberedError(number, source, description(number)).
 [[noreturn]] void raise(int number, const std::string& source = "Ortoplano");
 } // namespace Fault

@@ -135,7 +135,7 @@ void forwardResults(std::vector<Op>& steps) {
 /// Solve's walk over the working slots, run once per parse. Each slot is
 /// empty, holds a token's text, or holds a value (an operand of the
 /// program); the occupied slots form a doubly linked list so that
-/// NextOperand and PrevOperand take constant time.
+/// nextOperand() and prevOperand() take constant time.
 class SlotWalk {
 public:
     SlotWalk(const TokenList& tokens, Program& program, bool degrees, Folding folding)
@@ -152,7 +152,8 @@ public:
         fillSlots();
     }
 
-    /// Steps 2 to 4 of Solve; a fault ends the program with a Raise step.
+    /// Fills the slots, visits the tokens in evaluation order and takes the
+    /// result; a fault ends the program with a Raise step.
     void run() {
         try {
             walk();
@@ -171,7 +172,7 @@ private:
         std::uint32_t operand = 0; ///< the token position of a text, the operand of a value
     };
 
-    // Step 2: one slot per token; an empty entry gives an empty slot.
+    // One slot per token; the empty token of "," gives an empty slot.
     void fillSlots() {
         m_slots.assign(m_end + 1, Slot{});
         m_next.assign(m_end + 1, m_end);
@@ -188,7 +189,9 @@ private:
         m_prev[m_end] = last;
     }
 
-    // Step 3: the visits in EvalOrder.
+    // Each operator, parenthesis, name and head in evaluation order: it
+    // takes its operands from the nearest occupied slots and leaves its value
+    // in one slot, emptying the others.
     void walk() {
         for (m_index = 0; m_index < m_tokens.order.size(); ++m_index)
             visit(m_tokens.order[m_index]);
@@ -266,7 +269,7 @@ private:
         store(k, functionCall(*f, k, a, b));
     }
 
-    // Step 4: the first occupied slot is the result.
+    // The first occupied slot is the result; later ones are left over.
     void result() {
         const std::uint32_t s = nextOperand(0);
         if (s == 0) raise(Fault::InvalidExpression);
@@ -322,7 +325,7 @@ private:
         return kVariableRef | it->second;
     }
 
-    /// value(s): a value as it is, a text read as a decimal literal.
+    /// The operand that slot s holds: a value as it is, a text read as a decimal literal.
     std::uint32_t valueOf(std::uint32_t s) {
         if (s == 0 || m_slots[s].state == State::Empty)
             raise(Fault::TypeMismatch); // an operator without an operand
@@ -340,7 +343,7 @@ private:
         return m_tokens.at(m_slots[k].operand);
     }
 
-    /// The ")" that EvalOrder places right after an opening token.
+    /// The ")" that the evaluation order places right after its opening token.
     std::uint32_t matchingClose() {
         if (++m_index >= m_tokens.order.size()) raise(Fault::InvalidExpression);
         const std::uint32_t m = m_tokens.order[m_index];
@@ -406,7 +409,7 @@ private:
     std::vector<std::uint32_t> m_prev;
     std::vector<double> m_constants;
     std::unordered_map<std::string_view, std::uint32_t> m_nameIds;
-    std::size_t m_index = 0; ///< i, the index into EvalOrder
+    std::size_t m_index = 0; ///< the position in the evaluation order
 };
 
 Program::Program() {

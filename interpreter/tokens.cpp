@@ -8,14 +8,18 @@ namespace interp {
 
 namespace {
 
-/// Offsets of each token kind above the level base B.
+// Priorities. Each level of parentheses has a base: 0 outside every
+// parenthesis, 7 more inside each "(" or function head. A token's priority is
+// the base of its level plus the offset of its kind below, so whatever stands
+// inside a parenthesis outranks everything around it. Numbers and the empty
+// tokens of "," get priority 0 and are never visited.
 constexpr int kAdditive = 1;       // "+", binary "-"
 constexpr int kRemainder = 2;      // "%"
 constexpr int kMultiplicative = 3; // "*", "/", "\" and the inserted "*"
 constexpr int kUnaryMinus = 4;     // "~"
 constexpr int kPower = 5;          // "^"
 constexpr int kName = 6;
-constexpr int kLevel = 7; // "(" and heads; each parenthesis moves B by this much
+constexpr int kLevel = 7; // "(" and heads; each parenthesis moves the base by this much
 
 bool isLetter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
@@ -68,8 +72,8 @@ private:
         }
     }
 
-    // Rule 1: a letter or "_" starts or continues a name; after a number it
-    // ends the number and inserts a "*".
+    // A letter or "_" starts or continues a name; after a number it ends the
+    // number and inserts a "*" ("2x" is 2*x).
     void letter(char c) {
         if (m_pending == Pending::Number) {
             flush();
@@ -79,13 +83,14 @@ private:
         m_afterOperand = true;
     }
 
-    // Rule 2: a digit or point starts a number or continues any pending text.
+    // A digit or point starts a number or continues any pending text ("x2").
     void digit(char c) {
         extendPending(c, m_pending == Pending::None ? Pending::Number : m_pending);
         m_afterOperand = true;
     }
 
-    // Rule 3: "(" makes a pending name a head, multiplies a pending number.
+    // "(" makes a pending name a function head and multiplies a pending
+    // number ("2(3)"); either way it opens the next level.
     void open() {
         if (m_pending == Pending::Name) {
             m_out.texts += '(';
@@ -104,7 +109,8 @@ private:
         m_afterOperand = false;
     }
 
-    // Rule 11: ")" takes the base inside its group, then leaves the level.
+    // ")" takes the base of the level it closes, which ties it with its
+    // opening token, then goes back to the enclosing level.
     void close() {
         flush();
         append(TokenKind::Close, ')', m_base);
@@ -113,14 +119,14 @@ private:
         m_afterOperand = true;
     }
 
-    // Rules 4 to 9.
+    // An operator ends the pending text and takes its kind's offset.
     void operatorToken(char c, int offset) {
         flush();
         append(TokenKind::Operator, c, m_base + offset);
         m_afterOperand = false;
     }
 
-    // Rule 7: binary after an operand, unary "~" otherwise.
+    // "-" is binary after an operand, the unary "~" anywhere else.
     void minus() {
         if (m_afterOperand)
             operatorToken('-', kAdditive);
@@ -128,7 +134,7 @@ private:
             operatorToken('~', kUnaryMinus);
     }
 
-    // Rule 10.
+    // "," ends the pending text and leaves an empty token, never visited.
     void comma() {
         flush();
         append(TokenKind::Empty, ',', 0);
@@ -163,8 +169,9 @@ private:
         m_priorities.push_back(priority);
     }
 
-    // EvalOrder: every position whose priority lies in 1..M, by descending
-    // priority, equal priorities left to right (a stable counting sort).
+    // The evaluation order: every position whose priority lies between 1
+    // and the highest priority reached, by descending priority, equal
+    // priorities left to right (a stable counting sort).
     void buildOrder() {
         std::vector<std::uint32_t> start(static_cast<std::size_t>(m_highest) + 2, 0);
         for (const int p : m_priorities)
@@ -185,8 +192,8 @@ private:
     Pending m_pending = Pending::None;
     std::size_t m_pendingStart = 0;
     bool m_afterOperand = false;
-    int m_base = 0;    // B
-    int m_highest = 7; // M
+    int m_base = 0;    ///< the base of the current level of parentheses
+    int m_highest = 7; ///< the highest priority an opening token has reached
 };
 
 } // namespace

@@ -28,7 +28,7 @@ struct Token {
 struct TokenList {
     std::vector<Token> tokens;        ///< position p (1-based) is tokens[p - 1]
     std::string texts;                ///< the texts of numbers, names and heads, end to end
-    std::vector<std::uint16_t> order; ///< EvalOrder: positions by descending priority
+    std::vector<std::uint16_t> order; ///< the evaluation order: positions by descending priority
 
     std::size_t size() const { return tokens.size(); }
     const Token& at(std::size_t position) const { return tokens[position - 1]; }
@@ -43,7 +43,7 @@ inline constexpr int kMaxPriority = 32767;
 inline constexpr int kMinPriority = -32768;
 
 /// Parse: splits a lower-cased expression into tokens, gives each operator
-/// token its priority and builds EvalOrder. Raises 1100 when the
+/// token its priority and builds the evaluation order. Raises 1100 when the
 /// parentheses do not balance and 6 when a 16-bit limit is passed.
 void parse(std::string_view lowerText, TokenList& out);
 

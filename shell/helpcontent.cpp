@@ -96,8 +96,7 @@ Example error(const QString& expression, int number, const QString& message, con
 }
 
 Example fault(const QString& expression, int number, const QString& note) {
-    return error(expression, number, QString::fromStdString(Fault::standardDescription(number)),
-                 note);
+    return error(expression, number, QString::fromStdString(Fault::description(number)), note);
 }
 
 Example draw(const QString& expression, double low, double high, bool whole, const QString& shown) {

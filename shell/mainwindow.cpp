@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "figures.h"
+#include "topictable.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -44,21 +45,16 @@ protected:
 } // namespace
 
 const std::vector<MenuEntry>& menuEntries() {
-    static const std::vector<MenuEntry> entries{
-        {"Pontos", "Pontos", Topic::Pontos},
-        {"Reta1", "Reta 1", Topic::Recta1},
-        {"Reta2", "Reta 2", Topic::Recta2},
-        {"Reta3", "Reta 3", Topic::Recta3},
-        {"Reta4", "Reta 4", Topic::Recta4},
-        {"Circunferência1", "Circunferência 1", Topic::Circunferencia1},
-        {"Circunfrência2", "Circunferência 2", Topic::Circunferencia2},
-        {"Circunferência3", "Circunferência 3", Topic::Circunferencia3},
-        {"Triângulo", "Triângulo", Topic::Triangulo},
-        {"Índice", "Índice", HelpPage::Indice},
-        {"Instruções", "Instruções", HelpPage::Instrucoes},
-        {"Sintaxe", "Sintaxe", HelpPage::Sintaxe},
-        {"FunçõesDefinidas", "Funções definidas", HelpPage::Funcoes},
-    };
+    static const std::vector<MenuEntry> entries = [] {
+        std::vector<MenuEntry> list;
+        for (const TopicRow& row : TopicTable)
+            list.push_back({row.menuName, row.menuCaption, row.topic});
+        list.insert(list.end(), {{"Índice", "Índice", HelpPage::Indice},
+                                 {"Instruções", "Instruções", HelpPage::Instrucoes},
+                                 {"Sintaxe", "Sintaxe", HelpPage::Sintaxe},
+                                 {"FunçõesDefinidas", "Funções definidas", HelpPage::Funcoes}});
+        return list;
+    }();
     return entries;
 }
 
@@ -97,7 +93,6 @@ void MainWindow::buildMenu() {
         QAction* action = menuBar()->addAction(QString::fromUtf8(entry.caption));
         action->setObjectName(QString::fromUtf8(entry.name));
         if (const Topic* topic = std::get_if<Topic>(&entry.target)) {
-            action->setEnabled(navigation().isAvailable(*topic));
             connect(action, &QAction::triggered, this, [t = *topic] { navigation().showTopic(t); });
         } else {
             const HelpPage page = std::get<HelpPage>(entry.target);

@@ -17,7 +17,8 @@ struct MenuEntry {
     MenuTarget target;
 };
 
-/// The entries that act directly, in the order they follow "Ficheiro".
+/// The entries that act directly, in the order they follow "Ficheiro": the
+/// topics of the topic table, then the four viewers.
 const std::vector<MenuEntry>& menuEntries();
 
 /// The main window `Form11`: the title, the version, four decorative figures

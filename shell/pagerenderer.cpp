@@ -13,7 +13,6 @@ namespace {
 // --- typography ---------------------------------------------------------------
 const QString Serif = QStringLiteral("DejaVu Serif");
 const QString Sans = QStringLiteral("DejaVu Sans");
-const QString Mono = QStringLiteral("DejaVu Sans Mono");
 const QColor Ink{0x22, 0x22, 0x22};
 const QColor Accent{0x1d, 0x3a, 0x9e};
 const QColor Faint{0x80, 0x80, 0x80};

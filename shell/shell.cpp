@@ -1,7 +1,7 @@
 #include "shell.h"
 
 #include "mainwindow.h"
-#include "topics.h"
+#include "topictable.h"
 #include "viewers.h"
 
 #include <QApplication>
@@ -31,7 +31,6 @@ void presentToTheDesktop() {
 }
 
 ShellHooks withDefaults(ShellHooks hooks) {
-    if (!hooks.isTopicBuilt) hooks.isTopicBuilt = isTopicBuilt;
     if (!hooks.createTopicForm) hooks.createTopicForm = createTopicForm;
     if (!hooks.endRun) hooks.endRun = [] { QCoreApplication::exit(0); };
     return hooks;
@@ -54,14 +53,13 @@ Shell::Shell(ShellHooks hooks)
     : d(std::make_unique<Private>()) {
     d->hooks = withDefaults(std::move(hooks));
     presentToTheDesktop();
-    setNavigation(
-        {[this](Topic topic) { showTopic(topic); }, [this](HelpPage page) { showHelp(page); },
-         [this](Topic topic) { return d->hooks.isTopicBuilt(topic); }, [this] { quit(); }});
+    setNavigation({[this](Topic topic) { showTopic(topic); },
+                   [this](HelpPage page) { showHelp(page); }, [this] { quit(); }});
     d->main = std::make_unique<MainWindow>();
 }
 
 Shell::~Shell() {
-    setNavigation({[](Topic) {}, [](HelpPage) {}, [](Topic) { return false; }, [] {}});
+    setNavigation({[](Topic) {}, [](HelpPage) {}, [] {}});
     for (QPointer<QWidget>& form : d->forms)
         delete form.data();
 }

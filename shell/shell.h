@@ -10,7 +10,6 @@ class QWidget;
 
 /// What the shell needs from outside; the defaults are the program's own.
 struct ShellHooks {
-    std::function<bool(Topic)> isTopicBuilt;        ///< default: isTopicBuilt()
     std::function<QWidget*(Topic)> createTopicForm; ///< default: createTopicForm()
     std::function<void()> endRun; ///< default: leave the event loop (QCoreApplication::exit)
 };

@@ -71,9 +71,9 @@ Viewer::Viewer(HelpPage which, const QString& name, const QString& caption, QSiz
     row->addWidget(m_setaD);
     row->addStretch(1);
     row->addWidget(m_command1);
-    connect(m_setaE, &QToolButton::clicked, this, [this] { SetaE_Click(); });
-    connect(m_setaD, &QToolButton::clicked, this, [this] { SetaD_Click(); });
-    connect(m_command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(m_setaE, &QToolButton::clicked, this, [this] { previousPage(); });
+    connect(m_setaD, &QToolButton::clicked, this, [this] { nextPage(); });
+    connect(m_command1, &QPushButton::clicked, this, &QWidget::hide);
     addKeys();
 }
 
@@ -170,7 +170,7 @@ PagedViewer::PagedViewer(HelpPage which)
     setAccessibleName(QString::fromUtf8(pagedLayout(which).spoken));
     createPages();
     addPageLabels();
-    Form_Load();
+    showFirstPage();
 }
 
 QString PagedViewer::pageName(int i) const {
@@ -190,8 +190,7 @@ void PagedViewer::addPageLabels() {
                                   QStringLiteral("de  %1").arg(pageCount()), buttonRow()));
 }
 
-/// Page 1 shown, the others hidden, no way back yet.
-void PagedViewer::Form_Load() {
+void PagedViewer::showFirstPage() {
     for (int i = 2; i <= pageCount(); ++i)
         pageView(i)->hide();
     setaE()->setEnabled(false);
@@ -205,7 +204,7 @@ void PagedViewer::showPage(int from, int to) {
     m_page = to;
 }
 
-void PagedViewer::SetaD_Click() {
+void PagedViewer::nextPage() {
     if (!pageView(m_page)->isHidden() && m_page != pageCount()) {
         showPage(m_page, m_page + 1);
         setaE()->setEnabled(true);
@@ -214,7 +213,7 @@ void PagedViewer::SetaD_Click() {
     m_label2->setText(QString::number(m_page));
 }
 
-void PagedViewer::SetaE_Click() {
+void PagedViewer::previousPage() {
     if (!pageView(m_page)->isHidden() && m_page != 1) {
         showPage(m_page, m_page - 1);
         setaD()->setEnabled(true);
@@ -238,27 +237,27 @@ IndexViewer::IndexViewer()
              QPoint(120, 120)) {
     setAccessibleName(QStringLiteral("Índice — ORTOPLANO"));
     createPages();
-    Form_Load();
+    showFirstPage();
 }
 
 QString IndexViewer::pageName(int i) const {
     return QStringLiteral("Image%1").arg(i);
 }
 
-void IndexViewer::Form_Load() {
+void IndexViewer::showFirstPage() {
     pageView(1)->show();
     pageView(2)->hide();
     setaE()->hide();
 }
 
-void IndexViewer::SetaD_Click() {
+void IndexViewer::nextPage() {
     pageView(1)->hide();
     pageView(2)->show();
     setaE()->show();
     setaD()->hide();
 }
 
-void IndexViewer::SetaE_Click() {
+void IndexViewer::previousPage() {
     pageView(1)->show();
     pageView(2)->hide();
     setaE()->hide();

@@ -50,10 +50,6 @@ public:
     QToolButton* setaE() const { return m_setaE; }
     QToolButton* setaD() const { return m_setaD; }
 
-    virtual void SetaE_Click() = 0;
-    virtual void SetaD_Click() = 0;
-    void Command1_Click() { hide(); }
-
 protected:
     Viewer(HelpPage which, const QString& name, const QString& caption, QSize outerTwips,
            QPoint pageTwips);
@@ -65,6 +61,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    /// What the arrows `SetaE` and `SetaD` do.
+    virtual void previousPage() = 0;
+    virtual void nextPage() = 0;
     QToolButton* arrowButton(const QString& name, const QString& icon, const QString& label);
     void addKeys();
 
@@ -87,14 +86,14 @@ public:
     int page() const { return m_page; }
     QLabel* label2() const { return m_label2; }
 
-    void SetaE_Click() override;
-    void SetaD_Click() override;
-
 protected:
     QString pageName(int i) const override;
 
 private:
-    void Form_Load();
+    void previousPage() override;
+    void nextPage() override;
+    /// Page 1 shown, the others hidden, no way back yet.
+    void showFirstPage();
     void addPageLabels();
     void showPage(int from, int to);
 
@@ -109,14 +108,13 @@ class IndexViewer : public Viewer {
 public:
     IndexViewer();
 
-    void SetaE_Click() override;
-    void SetaD_Click() override;
-
 protected:
     QString pageName(int i) const override;
 
 private:
-    void Form_Load();
+    void previousPage() override;
+    void nextPage() override;
+    void showFirstPage();
 };
 
 /// Creates the viewer of a help page (hidden; the caller shows it).

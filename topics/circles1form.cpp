@@ -2,14 +2,12 @@
 
 #include "circlereader.h"
 #include "textrules.h"
+#include "topictable.h"
 
 #include <QLineEdit>
 
 Circles1Form::Circles1Form(QWidget* parent)
-    : ProblemForm({.topic = Topic::Circunferencia1,
-                   .objectName = QStringLiteral("Form4"),
-                   .title = QString::fromUtf8("CIRCUNFERÊNCIA - 1")},
-                  parent) {
+    : ProblemForm(formTraits(Topic::Circunferencia1), parent) {
     buildFrames();
 }
 
@@ -36,8 +34,7 @@ void Circles1Form::buildFrames() {
         .field(QStringLiteral("Text3"), QStringLiteral("2x-3y+4=0"), tr("Equação da recta"))
         .newRow()
         .text(tr("P ="))
-        .point(QStringLiteral("Abcissa1"), QStringLiteral("2"), QStringLiteral("Ordenada1"),
-               QStringLiteral("-3"), tr("P"))
+        .point(1, "2", "-3", tr("P"))
         .newRow()
         .text(tr("Equação da circunferência:"))
         .newRow()
@@ -46,8 +43,7 @@ void Circles1Form::buildFrames() {
     addFrame(QStringLiteral("Frame1"), tr("Tangente a uma circunferência num dos seus pontos"),
              {0, 1800})
         .text(tr("P ="))
-        .point(QStringLiteral("Abcissa2"), QStringLiteral("3"), QStringLiteral("Ordenada2"),
-               QStringLiteral("-5"), tr("P"))
+        .point(2, "3", "-5", tr("P"))
         .newRow()
         .text(tr("Circunferência:"))
         .newRow()
@@ -102,7 +98,7 @@ void Circles1Form::circleByEquationOrCentre() {
     if (isChecked(QStringLiteral("Option1")))
         drawSolvedCircle(LerEquacaoCircunferencia(*this, fieldNamed(QStringLiteral("Text1"))));
     if (isChecked(QStringLiteral("Option2"))) {
-        const Pt centre = LerPonto(QStringLiteral("Abcissa3"), QStringLiteral("Ordenada3"));
+        const Pt centre = LerPonto(3);
         const Real r = LerCampo(QStringLiteral("Raio"));
         if (r == 0) stop(tr("O raio não pode ser zero."));
         // A negative radius is drawn as its size: the circle of radius |r|.
@@ -113,7 +109,7 @@ void Circles1Form::circleByEquationOrCentre() {
 void Circles1Form::circleTangentToLine() {
     setResult(QStringLiteral("Resultado3"), {});
     const Line line = LerEquacaoRecta(fieldNamed(QStringLiteral("Text3")));
-    const Pt p = LerPonto(QStringLiteral("Abcissa1"), QStringLiteral("Ordenada1"));
+    const Pt p = LerPonto(1);
     DesenharEixos();
     pen(Azul, 2);
     dot(p);
@@ -121,8 +117,9 @@ void Circles1Form::circleTangentToLine() {
     board()->setDrawWidth(2); // still dotted, but a 2-pixel line is drawn solid
     DesenharRecta(line);
     if (!ModoResolver()) return;
-    const Real r =
-        abs(line.a * p.x + line.b * p.y + line.c) / sqrt(square(line.a) + square(line.b));
+    // |a·x + b·y + c| / √(a² + b²) for every line, not distance(p, line),
+    // whose own forms for a = 0 and b = 0 round the radius apart.
+    const Real r = abs(line.a * p.x + line.b * p.y + line.c) / norm(line);
     if (r == 0)
         inform(tr("A recta contém o centro da circunferência; esta reduz-se a um ponto."), false);
     board()->setForeColor(Vermelho);
@@ -137,7 +134,7 @@ void Circles1Form::tangentAtPoint() {
     reader.strip();
     reader.checkCharacters();
     reader.sample();
-    const Pt p = LerPonto(QStringLiteral("Abcissa2"), QStringLiteral("Ordenada2"));
+    const Pt p = LerPonto(2);
     const Circle c = reader.radiusTest();
     DesenharEixos();
     pen(Azul, 2);
@@ -145,8 +142,7 @@ void Circles1Form::tangentAtPoint() {
     dot(p);
     dot(c.centre());
     guides(c.centre());
-    if (c.r != sqrt(square(c.xc - p.x) + square(c.yc - p.y)))
-        stop(tr("O ponto não pertence à circunferência."));
+    if (c.r != distance(p, c.centre())) stop(tr("O ponto não pertence à circunferência."));
     if (!ModoResolver()) return;
     Line tangent{p.x - c.xc, p.y - c.yc, ((c.xc * p.x + c.yc * p.y) - square(p.x)) - square(p.y)};
     pen(Vermelho, 2, DashStyle::Solid);

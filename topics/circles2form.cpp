@@ -2,38 +2,13 @@
 
 #include "circlereader.h"
 #include "textrules.h"
+#include "topictable.h"
 
 namespace {
-/// √(a² + b²): the length of the side a line was drawn through.
-Real norm(const Line& l) {
-    return sqrt(l.a * l.a + l.b * l.b);
-}
-
 /// m·lenN − n·lenM: the bisector of the angle of two sides of a triangle
 /// whose lines run round it in one sense.
 Line bisector(const Line& m, Real lenM, const Line& n, Real lenN) {
     return {m.a * lenN - n.a * lenM, m.b * lenN - n.b * lenM, m.c * lenN - n.c * lenM};
-}
-
-/// Where two lines meet; parallel lines divide by zero.
-Pt meet(const Line& m, const Line& n) {
-    const Real det = m.a * n.b - n.a * m.b;
-    return {(m.b * n.c - n.b * m.c) / det, (n.a * m.c - m.a * n.c) / det};
-}
-
-Real distance(Pt p, Pt q) {
-    return sqrt(square(q.x - p.x) + square(q.y - p.y));
-}
-
-/// Distance from a point to a line; a line with a = b = 0 divides by zero.
-Real distance(Pt p, const Line& l) {
-    if (l.a == 0) return abs(p.y + l.c / l.b);
-    if (l.b == 0) return abs(p.x + l.c / l.a);
-    return abs(l.a * p.x + l.b * p.y + l.c) / sqrt(l.a * l.a + l.b * l.b);
-}
-
-Pt middle(Pt p, Pt q) {
-    return {(p.x + q.x) / 2, (p.y + q.y) / 2};
 }
 
 /// The determinants of the circle x² + y² + D·x + E·y + F = 0 through three
@@ -50,7 +25,7 @@ struct ThreePointCircle {
         , s2(square(x2) + square(y2))
         , s3(square(x3) + square(y3)) {}
 
-    Real delta() const { return x1 * y2 + x3 * y1 + x2 * y3 - x3 * y2 - x1 * y3 - x2 * y1; }
+    Real delta() const { return determinant({x1, y1}, {x2, y2}, {x3, y3}); }
     Real nx() const { return y2 * s1 + y3 * s2 + y1 * s3 - y2 * s3 - y3 * s1 - y1 * s2; }
     Real ny() const { return x1 * s2 + x2 * s3 + x3 * s1 - x3 * s2 - x2 * s1 - x1 * s3; }
     Real nf() const {
@@ -69,23 +44,17 @@ QString circleEquation(const QString& x, const QString& y, Real r2, const QStrin
 } // namespace
 
 Circles2Form::Circles2Form(QWidget* parent)
-    : ProblemForm({.topic = Topic::Circunferencia2,
-                   .objectName = QStringLiteral("Form6"),
-                   .title = QString::fromUtf8("CIRCUNFERÊNCIA - 2")},
-                  parent) {
+    : ProblemForm(formTraits(Topic::Circunferencia2), parent) {
     addFrame(QStringLiteral("Frame4"), tr("Circunferência e triângulo"), {0, 2280})
         .option(QStringLiteral("Option1"), tr("Inscrita"), tr("Circunferência inscrita"), true)
         .option(QStringLiteral("Option2"), tr("Circunscrita"), tr("Circunferência circunscrita"))
         .newRow()
         .text(tr("Vértices do triângulo:"))
         .newRow()
-        .point(QStringLiteral("Abcissa1"), QStringLiteral("-5"), QStringLiteral("Ordenada1"),
-               QStringLiteral("-3"), tr("P1"))
-        .point(QStringLiteral("Abcissa2"), QStringLiteral("4"), QStringLiteral("Ordenada2"),
-               QStringLiteral("6"), tr("P2"))
+        .point(1, "-5", "-3", tr("P1"))
+        .point(2, "4", "6", tr("P2"))
         .newRow()
-        .point(QStringLiteral("Abcissa3"), QStringLiteral("8"), QStringLiteral("Ordenada3"),
-               QStringLiteral("-1"), tr("P3"))
+        .point(3, "8", "-1", tr("P3"))
         .newRow()
         .text(tr("Circunferência:"))
         .newRow()
@@ -98,8 +67,7 @@ Circles2Form::Circles2Form(QWidget* parent)
                tr("Equação da circunferência"))
         .newRow()
         .text(tr("P ="))
-        .point(QStringLiteral("Abcissa4"), QStringLiteral("6"), QStringLiteral("Ordenada4"),
-               QStringLiteral("9"), tr("P"))
+        .point(4, "6", "9", tr("P"))
         .newRow()
         .text(tr("Distância:"))
         .result(QStringLiteral("Resultado2"))
@@ -110,8 +78,7 @@ Circles2Form::Circles2Form(QWidget* parent)
         .field(QStringLiteral("Text5"), QStringLiteral("x-y+4=0"), tr("Equação da recta"))
         .newRow()
         .text(tr("Centro:"))
-        .point(QStringLiteral("Abcissa6"), QStringLiteral("2"), QStringLiteral("Ordenada6"),
-               QStringLiteral("-2"), tr("C"))
+        .point(6, "2", "-2", tr("C"))
         .newRow()
         .text(tr("Circunferência:"))
         .result(QStringLiteral("Resultado3"))
@@ -119,13 +86,10 @@ Circles2Form::Circles2Form(QWidget* parent)
     addFrame(QStringLiteral("Frame1"), tr("Circunferência definida por três pontos"), {0, 2220})
         .text(tr("Coordenadas dos pontos:"))
         .newRow()
-        .point(QStringLiteral("Abcissa9"), QStringLiteral("5"), QStringLiteral("Ordenada9"),
-               QStringLiteral("1"), tr("P1"))
-        .point(QStringLiteral("Abcissa10"), QStringLiteral("4"), QStringLiteral("Ordenada10"),
-               QStringLiteral("6"), tr("P2"))
+        .point(9, "5", "1", tr("P1"))
+        .point(10, "4", "6", tr("P2"))
         .newRow()
-        .point(QStringLiteral("Abcissa11"), QStringLiteral("2"), QStringLiteral("Ordenada11"),
-               QStringLiteral("-2"), tr("P3"))
+        .point(11, "2", "-2", tr("P3"))
         .newRow()
         .text(tr("Centro:"))
         .result(QStringLiteral("Resultado4"))
@@ -141,11 +105,10 @@ Circles2Form::Circles2Form(QWidget* parent)
 // --- circle and triangle ---------------------------------------------------
 
 void Circles2Form::triangleCircle() {
-    const Pt p1 = LerPonto(QStringLiteral("Abcissa1"), QStringLiteral("Ordenada1"));
-    const Pt p2 = LerPonto(QStringLiteral("Abcissa2"), QStringLiteral("Ordenada2"));
-    const Pt p3 = LerPonto(QStringLiteral("Abcissa3"), QStringLiteral("Ordenada3"));
-    if ((p3.x - p1.x) * (p2.y - p1.y) == (p3.y - p1.y) * (p2.x - p1.x))
-        stop(tr("Os pontos são colineares, não definem um triângulo."));
+    const Pt p1 = LerPonto(1);
+    const Pt p2 = LerPonto(2);
+    const Pt p3 = LerPonto(3);
+    if (collinear(p1, p2, p3)) stop(tr("Os pontos são colineares, não definem um triângulo."));
     DesenharEixos();
     pen(Azul, 2, DashStyle::Solid);
     segment(p1, p2);
@@ -161,7 +124,7 @@ void Circles2Form::triangleCircle() {
 void Circles2Form::inscribed(Pt p1, Pt p2, Pt p3) {
     const Line l1 = lineThrough(p1, p2), l2 = lineThrough(p3, p1), l3 = lineThrough(p2, p3);
     const Real len1 = norm(l1), len2 = norm(l2), len3 = norm(l3);
-    const Pt centre = meet(bisector(l1, len1, l3, len3), bisector(l1, len1, l2, len2));
+    const Pt centre = intersection(bisector(l1, len1, l3, len3), bisector(l1, len1, l2, len2));
     pen(Vermelho, 7, DashStyle::Solid);
     dot(centre);
     pen(Vermelho, 1, DashStyle::Dotted);
@@ -181,8 +144,8 @@ void Circles2Form::circumscribed(Pt p1, Pt p2, Pt p3) {
     const Real D = -k.nx() / delta, E = -k.ny() / delta;
     const Pt centre{-D / 2, -E / 2};
     pen(Vermelho, 1, DashStyle::Dotted);
-    segment(centre, middle(p1, p2));
-    segment(centre, middle(p1, p3));
+    segment(centre, midpoint(p1, p2));
+    segment(centre, midpoint(p1, p3));
     dot(centre);
     guides(centre);
     pen(Vermelho, 2, DashStyle::Solid);
@@ -202,7 +165,7 @@ void Circles2Form::distanceToCircle() {
     reader.strip();
     reader.checkCharacters();
     reader.sample();
-    const Pt p = LerPonto(QStringLiteral("Abcissa4"), QStringLiteral("Ordenada4"));
+    const Pt p = LerPonto(4);
     const Circle c = reader.radiusTest();
     pen(Azul, 2, DashStyle::Solid);
     circle(c);
@@ -236,7 +199,7 @@ void Circles2Form::distanceToCircle() {
 void Circles2Form::tangentToLine() {
     setResult(QStringLiteral("Resultado3"), QString());
     const Line l = LerEquacaoRecta(fieldNamed(QStringLiteral("Text5")));
-    const Pt centre = LerPonto(QStringLiteral("Abcissa6"), QStringLiteral("Ordenada6"));
+    const Pt centre = LerPonto(6);
     DesenharEixos();
     pen(Azul, 2, DashStyle::Solid);
     DesenharRecta(l);
@@ -255,9 +218,9 @@ void Circles2Form::tangentToLine() {
 // --- circle through three points -------------------------------------------
 
 void Circles2Form::throughThreePoints() {
-    const Pt p1 = LerPonto(QStringLiteral("Abcissa9"), QStringLiteral("Ordenada9"));
-    const Pt p2 = LerPonto(QStringLiteral("Abcissa10"), QStringLiteral("Ordenada10"));
-    const Pt p3 = LerPonto(QStringLiteral("Abcissa11"), QStringLiteral("Ordenada11"));
+    const Pt p1 = LerPonto(9);
+    const Pt p2 = LerPonto(10);
+    const Pt p3 = LerPonto(11);
     DesenharEixos();
     pen(Azul, 7, DashStyle::Solid);
     for (Pt p : {p1, p2, p3})

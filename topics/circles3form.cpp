@@ -2,6 +2,7 @@
 
 #include "circlereader.h"
 #include "textrules.h"
+#include "topictable.h"
 
 #include <array>
 
@@ -19,7 +20,7 @@ CircleRefusals secondCircleRefusals() {
 /// (d² − (r1 + r2)²)·((r1 − r2)² − d²), d the distance between the centres:
 /// negative when the circles have no common point, zero when they touch.
 Real contact(const Circle& c1, const Circle& c2) {
-    const Real d2 = square(c1.xc - c2.xc) + square(c1.yc - c2.yc);
+    const Real d2 = squaredDistance(c1.centre(), c2.centre());
     return (d2 - square(c1.r + c2.r)) * (square(c1.r - c2.r) - d2);
 }
 
@@ -37,11 +38,6 @@ std::array<Pt, 2> commonPoints(const Circle& c1, const Circle& c2, Real q) {
             Pt{(xm - (b1 - b2) * s) / n, (ym + (a1 - a2) * s) / n}};
 }
 
-/// The line a·x + b·y + c = 0 through p.
-Line throughPoint(Pt p, Real a, Real b) {
-    return {a, b, -a * p.x - b * p.y};
-}
-
 /// The two tangents from an exterior point P: the lines through P with
 /// slopes (u·v ± r·t) / (u² − r²), written without the division (u, v lead
 /// from P to the centre, t is the length of a tangent). When u² = r² one
@@ -51,14 +47,14 @@ Line throughPoint(Pt p, Real a, Real b) {
 /// vanishes.
 std::array<Line, 2> tangentsFrom(Pt p, const Circle& c) {
     const Real u = c.xc - p.x, v = c.yc - p.y;
-    const Real t = sqrt(square(p.y - c.yc) + square(p.x - c.xc) - c.r * c.r);
+    const Real t = sqrt(squaredDistance(p, c.centre()) - c.r * c.r);
     const Real b = c.r * c.r - u * u;
-    std::array<Line, 2> lines{throughPoint(p, u * v + c.r * t, b),
-                              throughPoint(p, u * v - c.r * t, b)};
+    std::array<Line, 2> lines{lineThrough(p, u * v + c.r * t, b),
+                              lineThrough(p, u * v - c.r * t, b)};
     if (b == 0) {
         const bool firstLost = abs(lines[0].a) < abs(lines[1].a);
         const Real sign = firstLost ? 1 : -1;
-        lines[firstLost ? 0 : 1] = throughPoint(p, c.r * u + sign * t * v, c.r * v - sign * t * u);
+        lines[firstLost ? 0 : 1] = lineThrough(p, c.r * u + sign * t * v, c.r * v - sign * t * u);
     }
     return lines;
 }
@@ -94,11 +90,7 @@ Pt centreTouchingAt(const Line& l, Pt p, Pt q) {
 } // namespace
 
 Circles3Form::Circles3Form(QWidget* parent)
-    : ProblemForm({.topic = Topic::Circunferencia3,
-                   .objectName = QStringLiteral("Form7"),
-                   .title = QString::fromUtf8("CIRCUNFERÊNCIA - 3"),
-                   .boardLeft = 120,
-                   .pointToolTips = false},
+    : ProblemForm(formTraits(Topic::Circunferencia3, {.boardLeft = 120, .pointToolTips = false}),
                   parent) {
     addFrame(QStringLiteral("Frame4"), tr("Intersecção de duas circunferências"), {0, 2040})
         .text(tr("Circunferência:"))
@@ -116,8 +108,7 @@ Circles3Form::Circles3Form(QWidget* parent)
     addFrame(QStringLiteral("Frame6"), tr("Rectas que passam por P e são tg a uma circunferência"),
              {0, 2040})
         .text(tr("P ="))
-        .point(QStringLiteral("Abcissa4"), QStringLiteral("-1"), QStringLiteral("Ordenada4"),
-               QStringLiteral("0"), tr("P"))
+        .point(4, "-1", "0", tr("P"))
         .newRow()
         .text(tr("Circunferência:"))
         .field(QStringLiteral("Text9"), QStringLiteral("x^2+y^2-2x-1=0"),
@@ -131,13 +122,11 @@ Circles3Form::Circles3Form(QWidget* parent)
     addFrame(QStringLiteral("Frame3"),
              tr("Circunferência que passa em P e é tg à recta no ponto Q"), {0, 2040})
         .text(tr("P ="))
-        .point(QStringLiteral("Abcissa1"), QStringLiteral("-3"), QStringLiteral("Ordenada1"),
-               QStringLiteral("7"), tr("P"))
+        .point(1, "-3", "7", tr("P"))
         .newRow()
         .text(tr("Ponto"))
         .text(tr("Q ="))
-        .point(QStringLiteral("Abcissa2"), QStringLiteral("2"), QStringLiteral("Ordenada2"),
-               QStringLiteral("6"), tr("Q"))
+        .point(2, "2", "6", tr("Q"))
         .text(tr("da recta:"))
         .newRow()
         .field(QStringLiteral("Text12"), QStringLiteral("3x+2y-18=0"), tr("Equação da recta"))
@@ -192,8 +181,8 @@ void Circles3Form::tangents() {
     setResult(QStringLiteral("Resultado5"), QString());
     DesenharEixos();
     const Circle c = LerEquacaoCircunferencia(*this, fieldNamed(QStringLiteral("Text9")));
-    const Pt p = LerPonto(QStringLiteral("Abcissa4"), QStringLiteral("Ordenada4"));
-    const Real d = sqrt(square(p.x - c.xc) + square(p.y - c.yc));
+    const Pt p = LerPonto(4);
+    const Real d = distance(c.centre(), p);
     if (d <= c.r) {
         pen(Azul, 2, DashStyle::Solid);
         circle(c);
@@ -225,8 +214,8 @@ void Circles3Form::circleTangentAtQ() {
     setResult(QStringLiteral("Resultado3"), QString());
     DesenharEixos();
     const Line l = LerEquacaoRecta(fieldNamed(QStringLiteral("Text12")));
-    const Pt p = LerPonto(QStringLiteral("Abcissa1"), QStringLiteral("Ordenada1"));
-    const Pt q = LerPonto(QStringLiteral("Abcissa2"), QStringLiteral("Ordenada2"));
+    const Pt p = LerPonto(1);
+    const Pt q = LerPonto(2);
     board()->setForeColor(Azul);
     guides(p);
     guides(q);
@@ -237,7 +226,7 @@ void Circles3Form::circleTangentAtQ() {
     if (l.a * q.x + l.b * q.y + l.c != 0) stop(tr("O ponto Q não pertence à recta."));
     if (!ModoResolver()) return;
     const Pt centre = centreTouchingAt(l, p, q);
-    const Real r = sqrt(square(centre.x - p.x) + square(centre.y - p.y));
+    const Real r = distance(p, centre);
     pen(Vermelho, 2, DashStyle::Solid);
     circle({centre.x, centre.y, r});
     setResult(QStringLiteral("Resultado3"),

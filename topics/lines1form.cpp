@@ -1,17 +1,11 @@
 #include "lines1form.h"
 
 #include "textrules.h"
-
-namespace {
-const QString Executar = QStringLiteral("Executar");
-} // namespace
+#include "topictable.h"
 
 Lines1Form::Lines1Form(QWidget* parent)
-    : ProblemForm({.topic = Topic::Recta1,
-                   .objectName = QStringLiteral("Form2"),
-                   .title = QStringLiteral("RECTA - 1"),
-                   .scratchName = QStringLiteral("Text3"),
-                   .eixos = QRect(60, 180, 5445, 1635)},
+    : ProblemForm(formTraits(Topic::Recta1, {.scratchName = QStringLiteral("Text3"),
+                                             .eixos = QRect(60, 180, 5445, 1635)}),
                   parent) {
     addFrame(QStringLiteral("Frame6"), tr("Recta de equação..."), {2212, 1125})
         .text(tr("Recta:"))
@@ -20,13 +14,11 @@ Lines1Form::Lines1Form(QWidget* parent)
             QStringLiteral("Command3"), [this] { typedLine(); }, Executar);
     addFrame(QStringLiteral("Frame4"), tr("Recta que passa por dois pontos"), {3734, 1425})
         .text(tr("A ="))
-        .point(QStringLiteral("Abcissa1"), QStringLiteral("5"), QStringLiteral("Ordenada1"),
-               QStringLiteral("-3"), tr("A"))
+        .point(1, "5", "-3", tr("A"))
         .text(tr("e"))
         .newRow()
         .text(tr("B ="))
-        .point(QStringLiteral("Abcissa2"), QStringLiteral("-2"), QStringLiteral("Ordenada2"),
-               QStringLiteral("3"), tr("B"))
+        .point(2, "-2", "3", tr("B"))
         .newRow()
         .text(tr("Equação da recta:"))
         .result(QStringLiteral("Resultado1"))
@@ -35,8 +27,7 @@ Lines1Form::Lines1Form(QWidget* parent)
     addFrame(QStringLiteral("Frame1"), tr("Recta que passa por um ponto e é paralela a outra"),
              {5556, 1725})
         .text(tr("P ="))
-        .point(QStringLiteral("Abcissa3"), QStringLiteral("2"), QStringLiteral("Ordenada3"),
-               QStringLiteral("3"), tr("P"))
+        .point(3, "2", "3", tr("P"))
         .newRow()
         .text(tr("Recta:"))
         .field(QStringLiteral("Text5"), QStringLiteral("2x+3y-1=0"), tr("Equação da recta dada"))
@@ -48,8 +39,7 @@ Lines1Form::Lines1Form(QWidget* parent)
     addFrame(QStringLiteral("Frame8"), tr("Recta que passa por um ponto e é perpendicular a outra"),
              {7680, 1755})
         .text(tr("Q ="))
-        .point(QStringLiteral("Abcissa4"), QStringLiteral("2"), QStringLiteral("Ordenada4"),
-               QStringLiteral("3"), tr("Q"))
+        .point(4, "2", "3", tr("Q"))
         .newRow()
         .text(tr("Recta:"))
         .field(QStringLiteral("Text7"), QStringLiteral("2x+3y-1=0"), tr("Equação da recta dada"))
@@ -62,15 +52,11 @@ Lines1Form::Lines1Form(QWidget* parent)
 
 // --- shared steps ---------------------------------------------------------
 
-void Lines1Form::labelIfUngraduated(Pt p) {
-    if (!graduated()) axisLabels(p);
-}
-
 std::pair<Line, Pt> Lines1Form::lineAndPoint(const QString& result, const QString& equation,
-                                             const QString& abscissa, const QString& ordinate) {
+                                             int point) {
     setResult(result, QString());
     const Line given = LerEquacaoRecta(fieldNamed(equation));
-    const Pt p = LerPonto(abscissa, ordinate);
+    const Pt p = LerPonto(point);
     return {given, p};
 }
 
@@ -100,8 +86,8 @@ void Lines1Form::typedLine() {
 void Lines1Form::throughTwoPoints() {
     DesenharEixos();
     setResult(QStringLiteral("Resultado1"), QString());
-    const Pt a = LerPonto(QStringLiteral("Abcissa1"), QStringLiteral("Ordenada1"));
-    const Pt b = LerPonto(QStringLiteral("Abcissa2"), QStringLiteral("Ordenada2"));
+    const Pt a = LerPonto(1);
+    const Pt b = LerPonto(2);
     const Line line = lineThrough(a, b);
     if (line.a == 0 && line.b == 0)
         stop(tr("Não há recta nessas condições. Altere as coordenadas dos pontos."));
@@ -116,22 +102,22 @@ void Lines1Form::throughTwoPoints() {
 }
 
 void Lines1Form::parallel() {
-    const auto [given, p] = lineAndPoint(QStringLiteral("Resultado2"), QStringLiteral("Text5"),
-                                         QStringLiteral("Abcissa3"), QStringLiteral("Ordenada3"));
+    const auto [given, p] = lineAndPoint(QStringLiteral("Resultado2"), QStringLiteral("Text5"), 3);
     DesenharEixos();
     drawPointAndLine(p, given);
     labelIfUngraduated(p); // in data mode too
     if (!ModoResolver()) return;
+    // −(a·x + b·y) rather than lineThrough(p, a, b): an exactly zero c keeps
+    // the sign it has always had in this frame's drawing.
     answer({given.a, given.b, -(given.a * p.x + given.b * p.y)}, QStringLiteral("Resultado2"));
 }
 
 void Lines1Form::perpendicular() {
-    const auto [given, q] = lineAndPoint(QStringLiteral("Resultado3"), QStringLiteral("Text7"),
-                                         QStringLiteral("Abcissa4"), QStringLiteral("Ordenada4"));
+    const auto [given, q] = lineAndPoint(QStringLiteral("Resultado3"), QStringLiteral("Text7"), 4);
     DesenharEixos();
     drawPointAndLine(q, given);
     if (!ModoResolver()) return;
-    Line normal{given.b, -given.a, given.a * q.y - given.b * q.x};
+    Line normal = lineThrough(q, given.b, -given.a);
     pen(Vermelho, 2, DashStyle::Solid);
     DesenharRecta(normal);
     board()->setForeColor(Azul);

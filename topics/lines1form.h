@@ -17,11 +17,9 @@ private:
 
     /// Reads a frame's given line and its point: the result label emptied,
     /// the equation, then the point's coordinates.
-    std::pair<Line, Pt> lineAndPoint(const QString& result, const QString& equation,
-                                     const QString& abscissa, const QString& ordinate);
+    std::pair<Line, Pt> lineAndPoint(const QString& result, const QString& equation, int point);
     /// The point in blue with its guide lines, then the given line.
     void drawPointAndLine(Pt p, const Line& given);
     /// The answer in red, written into the frame's result label.
     void answer(Line line, const QString& result);
-    void labelIfUngraduated(Pt p);
 };

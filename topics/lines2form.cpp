@@ -1,16 +1,14 @@
 #include "lines2form.h"
 
 #include "textrules.h"
+#include "topictable.h"
 
 namespace {
 const QString Degree = QStringLiteral("º");
 } // namespace
 
 Lines2Form::Lines2Form(QWidget* parent)
-    : ProblemForm({.topic = Topic::Recta2,
-                   .objectName = QStringLiteral("Form3"),
-                   .title = QStringLiteral("RECTA - 2")},
-                  parent) {
+    : ProblemForm(formTraits(Topic::Recta2), parent) {
     addFrame(QStringLiteral("Frame6"), tr("Intersecção de duas rectas"))
         .text(tr("Rectas:"))
         .field(QStringLiteral("Text1"), QStringLiteral("2x+3y+4=0"),
@@ -36,8 +34,7 @@ Lines2Form::Lines2Form(QWidget* parent)
         .field(QStringLiteral("Text5"), QStringLiteral("3x-4y=24"), tr("Equação da recta"))
         .newRow()
         .text(tr("P ="))
-        .point(QStringLiteral("Abcissa1"), QStringLiteral("-2"), QStringLiteral("Ordenada1"),
-               QStringLiteral("5"), tr("P"))
+        .point(1, "-2", "5", tr("P"))
         .newRow()
         .text(tr("Distância:"))
         .result(QStringLiteral("Resultado3"))
@@ -83,6 +80,9 @@ void Lines2Form::intersection() {
     const auto [l1, l2] =
         twoLines(QStringLiteral("Resultado1"), QStringLiteral("Text1"), QStringLiteral("Text2"));
     if (!ModoResolver()) return;
+    // Cramer's rule with both determinants negated, not intersection(): the
+    // same point, but a zero coordinate takes the other sign of zero, and the
+    // point is drawn as this frame has always drawn it.
     const Real d = l2.a * l1.b - l1.a * l2.b;
     const Real dy = l1.a * l2.c - l2.a * l1.c;
     const Real dx = l2.b * l1.c - l1.b * l2.c;
@@ -104,7 +104,7 @@ void Lines2Form::parallelDistance() {
     const auto [l1, l2] =
         twoLines(QStringLiteral("Resultado2"), QStringLiteral("Text3"), QStringLiteral("Text4"));
     if (!ModoResolver()) return;
-    if (l1.a * l2.b != l2.a * l1.b) refuse(tr("As rectas não são paralelas."));
+    if (!parallel(l1, l2)) refuse(tr("As rectas não são paralelas."));
     Real distance;
     if (l1.b == 0) { // vertical lines: their crossings with the x axis
         const Pt p1{-l1.c / l1.a, 0}, p2{-l2.c / l2.a, 0};
@@ -133,7 +133,7 @@ void Lines2Form::parallelDistance() {
 void Lines2Form::pointDistance() {
     setResult(QStringLiteral("Resultado3"), QString());
     const Line l = LerEquacaoRecta(fieldNamed(QStringLiteral("Text5")));
-    const Pt p = LerPonto(QStringLiteral("Abcissa1"), QStringLiteral("Ordenada1"));
+    const Pt p = LerPonto(1);
     DesenharEixos();
     board()->setForeColor(Azul);
     dot(p);
@@ -146,7 +146,7 @@ void Lines2Form::pointDistance() {
     const Pt foot{(-l.a * l.c - l.b * cp) / n, (l.a * cp - l.b * l.c) / n};
     board()->setForeColor(Vermelho);
     segment(p, foot);
-    const Real s = square(foot.x - p.x) + square(foot.y - p.y);
+    const Real s = squaredDistance(p, foot);
     const Real d = sqrt(s);
     setResult(QStringLiteral("Resultado3"),
               floor(d) == d
@@ -158,7 +158,7 @@ void Lines2Form::angle() {
     const auto [l1, l2] =
         twoLines(QStringLiteral("Resultado4"), QStringLiteral("Text6"), QStringLiteral("Text7"));
     if (!ModoResolver()) return;
-    if (l2.a * l1.b == l1.a * l2.b) refuse(tr("As rectas paralelas."));
+    if (parallel(l1, l2)) refuse(tr("As rectas paralelas."));
     if (l1.a * l2.a + l1.b * l2.b == 0) {
         setResult(QStringLiteral("Resultado4"), TextRules::number(90, sep()) + Degree);
         return;

@@ -1,6 +1,7 @@
 #include "lines3form.h"
 
 #include "textrules.h"
+#include "topictable.h"
 
 namespace {
 /// A rising line's angle as it is; a falling or horizontal one's as
@@ -20,11 +21,7 @@ QString Lines3Form::verticalSlopeText() {
 }
 
 Lines3Form::Lines3Form(QWidget* parent)
-    : ProblemForm({.topic = Topic::Recta3,
-                   .objectName = QStringLiteral("Form5"),
-                   .title = QStringLiteral("RECTA - 3"),
-                   .boardLeft = 120,
-                   .warnWhenUngraduated = true},
+    : ProblemForm(formTraits(Topic::Recta3, {.boardLeft = 120, .warnWhenUngraduated = true}),
                   parent) {
     buildCollinearityFrame();
     buildSlopeFrame();
@@ -33,13 +30,10 @@ Lines3Form::Lines3Form(QWidget* parent)
 
 void Lines3Form::buildCollinearityFrame() {
     addFrame(QStringLiteral("Frame4"), tr("Ver se três pontos são colineares"), {0, 1800})
-        .point(QStringLiteral("Abcissa1"), QStringLiteral("2"), QStringLiteral("Ordenada1"),
-               QStringLiteral("3"), tr("P1"))
-        .point(QStringLiteral("Abcissa2"), QStringLiteral("4"), QStringLiteral("Ordenada2"),
-               QStringLiteral("6"), tr("P2"))
+        .point(1, "2", "3", tr("P1"))
+        .point(2, "4", "6", tr("P2"))
         .newRow()
-        .point(QStringLiteral("Abcissa3"), QStringLiteral("-2"), QStringLiteral("Ordenada3"),
-               QStringLiteral("-3"), tr("P3"))
+        .point(3, "-2", "-3", tr("P3"))
         .newRow()
         .text(tr("Conclusão:"))
         .newRow()
@@ -53,11 +47,9 @@ void Lines3Form::buildSlopeFrame() {
         .option(QStringLiteral("Option1"), QString(), tr("Passa nos pontos"), true)
         .text(tr("Passa nos pontos:"))
         .newRow()
-        .point(QStringLiteral("Abcissa4"), QStringLiteral("2"), QStringLiteral("Ordenada4"),
-               QStringLiteral("-2"), tr("A"))
+        .point(4, "2", "-2", tr("A"))
         .text(tr("e"))
-        .point(QStringLiteral("Abcissa5"), QStringLiteral("-8"), QStringLiteral("Ordenada5"),
-               QStringLiteral("4"), tr("B"))
+        .point(5, "-8", "4", tr("B"))
         .newRow()
         .option(QStringLiteral("Option2"), QString(), tr("Tem equação"))
         .text(tr("Tem equação:"))
@@ -88,9 +80,9 @@ void Lines3Form::buildPositionFrame() {
 
 void Lines3Form::collinearity() {
     setResult(QStringLiteral("Resultado1"), QString());
-    const Pt p1 = LerPonto(QStringLiteral("Abcissa1"), QStringLiteral("Ordenada1"));
-    const Pt p2 = LerPonto(QStringLiteral("Abcissa2"), QStringLiteral("Ordenada2"));
-    const Pt p3 = LerPonto(QStringLiteral("Abcissa3"), QStringLiteral("Ordenada3"));
+    const Pt p1 = LerPonto(1);
+    const Pt p2 = LerPonto(2);
+    const Pt p3 = LerPonto(3);
     DesenharEixos();
     board()->setForeColor(Azul);
     dot(p1);
@@ -99,10 +91,9 @@ void Lines3Form::collinearity() {
     if (!ModoResolver()) return;
     pen(Vermelho, 1, DashStyle::Dotted);
     DesenharRecta(lineThrough(p1, p2));
-    const Real u = (p3.y - p1.y) * (p2.x - p1.x);
-    const Real v = (p3.x - p1.x) * (p2.y - p1.y);
-    setResult(QStringLiteral("Resultado1"), u == v ? tr("Os pontos estão em linha recta.")
-                                                   : tr("Os pontos não estão em linha recta."));
+    setResult(QStringLiteral("Resultado1"), collinear(p1, p2, p3)
+                                                ? tr("Os pontos estão em linha recta.")
+                                                : tr("Os pontos não estão em linha recta."));
 }
 
 // --- slope and inclination ----------------------------------------------
@@ -116,8 +107,8 @@ void Lines3Form::slopeAndInclination() {
 }
 
 Line Lines3Form::lineThroughTwoPoints() {
-    const Pt p1 = LerPonto(QStringLiteral("Abcissa4"), QStringLiteral("Ordenada4"));
-    const Pt p2 = LerPonto(QStringLiteral("Abcissa5"), QStringLiteral("Ordenada5"));
+    const Pt p1 = LerPonto(4);
+    const Pt p2 = LerPonto(5);
     const Line line = lineThrough(p1, p2);
     board()->setForeColor(Azul);
     dot(p1);
@@ -165,6 +156,8 @@ void Lines3Form::relativePosition() {
     const Real dy = l1.a * l2.c - l2.a * l1.c;
     const Real dx = l1.b * l2.c - l2.b * l1.c;
     if (d != 0) {
+        // The determinants negated, as in the intersection frame of "RECTA - 2",
+        // not intersection(): a zero coordinate keeps this frame's sign of zero.
         const Real denominator = l2.a * l1.b - l1.a * l2.b;
         const Pt p{(l2.b * l1.c - l1.b * l2.c) / denominator,
                    (l1.a * l2.c - l2.a * l1.c) / denominator};

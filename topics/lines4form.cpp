@@ -2,6 +2,7 @@
 
 #include "leadingnumber.h"
 #include "textrules.h"
+#include "topictable.h"
 
 #include <QLineEdit>
 
@@ -22,11 +23,7 @@ QString inclinationEquation(Real a, Real c, const QString& sep) {
 } // namespace
 
 Lines4Form::Lines4Form(QWidget* parent)
-    : ProblemForm({.topic = Topic::Recta4,
-                   .objectName = QStringLiteral("Form8"),
-                   .title = QStringLiteral("RECTA - 4"),
-                   .boardLeft = 120},
-                  parent) {
+    : ProblemForm(formTraits(Topic::Recta4, {.boardLeft = 120}), parent) {
     buildPointFrame();
     buildBisectorFrame();
 }
@@ -34,8 +31,7 @@ Lines4Form::Lines4Form(QWidget* parent)
 void Lines4Form::buildPointFrame() {
     addFrame(QStringLiteral("Frame4"), tr("Recta que passa num ponto e ..."), {0, 4200})
         .text(tr("Ponto:"))
-        .point(QStringLiteral("Abcissa1"), QStringLiteral("-1"), QStringLiteral("Ordenada1"),
-               QStringLiteral("3"), tr("P"))
+        .point(1, "-1", "3", tr("P"))
         .newRow()
         .option(QStringLiteral("Option1"), tr("é paralela ao eixo das abcissas"),
                 tr("É paralela ao eixo das abcissas"), true)
@@ -91,7 +87,7 @@ void Lines4Form::lineThroughPoint() {
     DesenharEixos();
     // The interpreter skips blanks, so reading the text trimmed or not
     // gives the same value.
-    const Pt p = LerPonto(QStringLiteral("Abcissa1"), QStringLiteral("Ordenada1"));
+    const Pt p = LerPonto(1);
     pen(Azul, 7, DashStyle::Solid);
     dot(p);
     guides(p);
@@ -155,9 +151,8 @@ void Lines4Form::givenAngleWithLine(Pt p) {
     const Line given = LerEquacaoRecta(fieldNamed(QStringLiteral("Text5")));
     board()->setForeColor(Azul);
     DesenharRecta(given);
-    const auto through = [&](Real a, Real b) { return Line{a, b, -a * p.x - b * p.y}; };
-    const Line first = through(given.a * t + given.b, given.b * t - given.a);
-    const Line second = through(given.a * t - given.b, given.b * t + given.a);
+    const Line first = lineThrough(p, given.a * t + given.b, given.b * t - given.a);
+    const Line second = lineThrough(p, given.a * t - given.b, given.b * t + given.a);
     board()->setForeColor(Vermelho);
     drawAndWrite(first, QStringLiteral("Resultado1"));
     drawAndWrite(second, QStringLiteral("Resultado2"));
@@ -179,11 +174,10 @@ void Lines4Form::bisectors() {
     pen(Azul, 2, DashStyle::Solid);
     DesenharRecta(l1);
     DesenharRecta(l2);
-    if (l2.a * l1.b == l1.a * l2.b) stop(tr("As rectas paralelas."));
+    if (parallel(l1, l2)) stop(tr("As rectas paralelas."));
     pen(Vermelho, 1, DashStyle::Dotted);
     if (!ModoResolver()) return;
-    const Real k1 = sqrt(square(l1.a) + square(l1.b));
-    const Real k2 = sqrt(square(l2.a) + square(l2.b));
+    const Real k1 = norm(l1), k2 = norm(l2);
     drawAndWrite({k2 * l1.a - k1 * l2.a, k2 * l1.b - k1 * l2.b, k2 * l1.c - k1 * l2.c},
                  QStringLiteral("Resultado5"));
     drawAndWrite({k2 * l1.a + k1 * l2.a, k2 * l1.b + k1 * l2.b, k2 * l1.c + k1 * l2.c},

@@ -1,31 +1,21 @@
 #include "pointsform.h"
 
 #include "textrules.h"
-
-namespace {
-const QString Executar = QStringLiteral("Executar");
-} // namespace
+#include "topictable.h"
 
 PointsForm::PointsForm(QWidget* parent)
-    : ProblemForm({.topic = Topic::Pontos,
-                   .objectName = QStringLiteral("Form1"),
-                   .title = QStringLiteral("PONTOS"),
-                   .spinToolTips = true},
-                  parent) {
+    : ProblemForm(formTraits(Topic::Pontos, {.spinToolTips = true}), parent) {
     addFrame(QStringLiteral("Frame4"), tr("Representação de um ponto"), {2257, 1095})
         .text(tr("Coordenadas do ponto:"))
         .newRow()
-        .point(QStringLiteral("Abcissa1"), QStringLiteral("2"), QStringLiteral("Ordenada1"),
-               QStringLiteral("3"), tr("P"))
+        .point(1, "2", "3", tr("P"))
         .resolverOnly(QStringLiteral("Resolver1"), [this] { plotPoint(); });
     addFrame(QStringLiteral("Frame6"), tr("Ponto médio de um segmento"), {3704, 1755})
         .text(tr("Coordenadas dos extremos:"))
         .newRow()
-        .point(QStringLiteral("Abcissa2"), QStringLiteral("2"), QStringLiteral("Ordenada2"),
-               QStringLiteral("-2"), tr("A"))
+        .point(2, "2", "-2", tr("A"))
         .text(tr("e"))
-        .point(QStringLiteral("Abcissa3"), QStringLiteral("-8"), QStringLiteral("Ordenada3"),
-               QStringLiteral("4"), tr("B"))
+        .point(3, "-8", "4", tr("B"))
         .newRow()
         .text(tr("Ponto médio:"))
         .result(QStringLiteral("Resultado1"))
@@ -33,11 +23,9 @@ PointsForm::PointsForm(QWidget* parent)
     addFrame(QStringLiteral("Frame7"), tr("Distância entre dois pontos"), {5811, 1635})
         .text(tr("Coordenadas dos pontos:"))
         .newRow()
-        .point(QStringLiteral("Abcissa4"), QStringLiteral("-8"), QStringLiteral("Ordenada4"),
-               QStringLiteral("-2"), tr("A"))
+        .point(4, "-8", "-2", tr("A"))
         .text(tr("e"))
-        .point(QStringLiteral("Abcissa5"), QStringLiteral("6"), QStringLiteral("Ordenada5"),
-               QStringLiteral("4"), tr("B"))
+        .point(5, "6", "4", tr("B"))
         .newRow()
         .text(tr("Distância entre os pontos:"))
         .result(QStringLiteral("Resultado2"))
@@ -46,11 +34,9 @@ PointsForm::PointsForm(QWidget* parent)
     addFrame(QStringLiteral("Frame1"), tr("Mediatriz de um segmento"), {7800, 1665})
         .text(tr("Coordenadas dos extremos:"))
         .newRow()
-        .point(QStringLiteral("Abcissa6"), QStringLiteral("-2"), QStringLiteral("Ordenada6"),
-               QStringLiteral("-4"), tr("A"))
+        .point(6, "-2", "-4", tr("A"))
         .text(tr("e"))
-        .point(QStringLiteral("Abcissa7"), QStringLiteral("5"), QStringLiteral("Ordenada7"),
-               QStringLiteral("4"), tr("B"))
+        .point(7, "5", "4", tr("B"))
         .newRow()
         .text(tr("Mediatriz:"))
         .result(QStringLiteral("Resultado3"))
@@ -63,12 +49,8 @@ void PointsForm::mark(Pt p) {
     guides(p);
 }
 
-void PointsForm::labelIfUngraduated(Pt p) {
-    if (!graduated()) axisLabels(p);
-}
-
 void PointsForm::plotPoint() {
-    const Pt p = LerPonto(QStringLiteral("Abcissa1"), QStringLiteral("Ordenada1"));
+    const Pt p = LerPonto(1);
     DesenharEixos();
     board()->setForeColor(Vermelho);
     mark(p);
@@ -76,8 +58,8 @@ void PointsForm::plotPoint() {
 }
 
 void PointsForm::midpoint() {
-    const Pt a = LerPonto(QStringLiteral("Abcissa2"), QStringLiteral("Ordenada2"));
-    const Pt b = LerPonto(QStringLiteral("Abcissa3"), QStringLiteral("Ordenada3"));
+    const Pt a = LerPonto(2);
+    const Pt b = LerPonto(3);
     DesenharEixos();
     pen(Azul, 2);
     segment(a, b);
@@ -96,8 +78,8 @@ void PointsForm::midpoint() {
 }
 
 void PointsForm::distance() {
-    const Pt a = LerPonto(QStringLiteral("Abcissa4"), QStringLiteral("Ordenada4"));
-    const Pt b = LerPonto(QStringLiteral("Abcissa5"), QStringLiteral("Ordenada5"));
+    const Pt a = LerPonto(4);
+    const Pt b = LerPonto(5);
     DesenharEixos();
     board()->setForeColor(Azul);
     dot(a);
@@ -110,7 +92,7 @@ void PointsForm::distance() {
     board()->setForeColor(Vermelho);
     board()->setDrawWidth(2);
     segment(a, b);
-    const Real s = square(b.x - a.x) + square(b.y - a.y);
+    const Real s = squaredDistance(a, b);
     const Real d = sqrt(s);
     setResult(QStringLiteral("Resultado2"),
               floor(d) == d
@@ -119,8 +101,8 @@ void PointsForm::distance() {
 }
 
 void PointsForm::bisector() {
-    const Pt a = LerPonto(QStringLiteral("Abcissa6"), QStringLiteral("Ordenada6"));
-    const Pt b = LerPonto(QStringLiteral("Abcissa7"), QStringLiteral("Ordenada7"));
+    const Pt a = LerPonto(6);
+    const Pt b = LerPonto(7);
     DesenharEixos();
     board()->setForeColor(Azul);
     dot(a);

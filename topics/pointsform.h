@@ -17,6 +17,4 @@ private:
 
     /// The dot of a point with its guide lines.
     void mark(Pt p);
-    /// The coordinates beside the axes, when the axes carry no graduation.
-    void labelIfUngraduated(Pt p);
 };

@@ -1,17 +1,11 @@
 #include "triangleform.h"
 
 #include "textrules.h"
+#include "topictable.h"
 
 #include <array>
 
 namespace {
-QString abscissa(int n) {
-    return QStringLiteral("Abcissa%1").arg(n);
-}
-QString ordinate(int n) {
-    return QStringLiteral("Ordenada%1").arg(n);
-}
-
 /// The initial texts of one vertex.
 struct Initial {
     const char* x;
@@ -25,32 +19,21 @@ FrameBuilder& vertexFields(FrameBuilder& frame, int first, const std::array<Init
                                        QStringLiteral("C")};
     for (int i = 0; i < 3; ++i) {
         if (i == 2) frame.newRow();
-        frame.point(abscissa(first + i), QString::fromLatin1(initial[i].x), ordinate(first + i),
-                    QString::fromLatin1(initial[i].y), names[i]);
+        frame.point(first + i, initial[i].x, initial[i].y, names[i]);
     }
     return frame.newRow();
 }
 
-Real squaredDistance(Pt p, Pt q) {
-    return square(q.x - p.x) + square(q.y - p.y);
-}
-
-Real distance(Pt p, Pt q) {
-    return sqrt(squaredDistance(p, q));
-}
-
-/// D = x1·(y2 − y3) + x2·(y3 − y1) + x3·(y1 − y2), twice the signed area.
+/// D = x1·(y2 − y3) + x2·(y3 − y1) + x3·(y1 − y2), twice the signed area
+/// written for the circumcentre and the orthocentre, whose coordinates round
+/// as this form, not determinant(), gives them.
 Real twiceSignedArea(Pt a, Pt b, Pt c) {
     return a.x * (b.y - c.y) + b.x * (c.y - a.y) + c.x * (a.y - b.y);
 }
 
-/// Where two lines meet, by Cramer's rule.
-Pt intersection(const Line& l1, const Line& l2) {
-    const Real det = l1.a * l2.b - l2.a * l1.b;
-    return {(l1.b * l2.c - l2.b * l1.c) / det, (l2.a * l1.c - l1.a * l2.c) / det};
-}
-
-/// The foot of the altitude from v onto the line through p and q.
+/// The foot of the altitude from v onto the line through p and q (the
+/// side's c written as (xq − xp)·yp − (yq − yp)·xp, which rounds apart from
+/// lineThrough()'s).
 Pt footOfAltitude(Pt v, Pt p, Pt q) {
     const Line side{q.y - p.y, p.x - q.x, (q.x - p.x) * p.y - (q.y - p.y) * p.x};
     const Line altitude{q.x - p.x, q.y - p.y, -((q.x - p.x) * v.x + (q.y - p.y) * v.y)};
@@ -63,11 +46,7 @@ const QString Resultado5 = QStringLiteral("Resultado5");
 } // namespace
 
 TriangleForm::TriangleForm(QWidget* parent)
-    : ProblemForm({.topic = Topic::Triangulo,
-                   .objectName = QStringLiteral("Form9"),
-                   .title = QStringLiteral("TRIÂNGULO"),
-                   .eixos = QRect(60, 180, 5505, 1605)},
-                  parent) {
+    : ProblemForm(formTraits(Topic::Triangulo, {.eixos = QRect(60, 180, 5505, 1605)}), parent) {
     FrameBuilder notable =
         addFrame(QStringLiteral("Frame7"), tr("Pontos notáveis de um triângulo"), {2080, 3045});
     vertexFields(notable, 1, {{{"2", "-2"}, {"-8", "4"}, {"5", "8"}}}).fullWidth();
@@ -104,14 +83,10 @@ TriangleForm::TriangleForm(QWidget* parent)
 TriangleForm::Vertices TriangleForm::start(const QString& result, int first) {
     DesenharEixos();
     setResult(result, QString());
-    const Pt a = LerPonto(abscissa(first), ordinate(first));
-    const Pt b = LerPonto(abscissa(first + 1), ordinate(first + 1));
-    const Pt c = LerPonto(abscissa(first + 2), ordinate(first + 2));
+    const Pt a = LerPonto(first);
+    const Pt b = LerPonto(first + 1);
+    const Pt c = LerPonto(first + 2);
     return {a, b, c};
-}
-
-bool TriangleForm::collinear(const Vertices& t) const {
-    return (t.c.y - t.a.y) * (t.b.x - t.a.x) == (t.c.x - t.a.x) * (t.b.y - t.a.y);
 }
 
 void TriangleForm::dots(const Vertices& t) {
@@ -230,13 +205,11 @@ void TriangleForm::area() {
     guides(t.b);
     guides(t.c);
     if (!ModoResolver()) return;
-    if (collinear(t)) stop(tr("Os três pontos são colineares, não definem um triângulo."));
+    if (collinear(t.a, t.b, t.c))
+        stop(tr("Os três pontos são colineares, não definem um triângulo."));
     sides(t);
-    const auto [x1, y1] = t.a;
-    const auto [x2, y2] = t.b;
-    const auto [x3, y3] = t.c;
     // Half the determinant: positive when A, B, C run counter-clockwise.
-    const Real signedArea = (x1 * y2 + x3 * y1 + x2 * y3 - x3 * y2 - x1 * y3 - x2 * y1) * 0.5;
+    const Real signedArea = determinant(t.a, t.b, t.c) * 0.5;
     setResult(Resultado4, TextRules::number(signedArea, sep()));
 }
 
@@ -244,7 +217,7 @@ void TriangleForm::area() {
 
 void TriangleForm::rightTriangle() {
     const Vertices t = start(Resultado5, 9);
-    if (collinear(t)) stop(tr("Os pontos são colineares, não definem um triângulo."));
+    if (collinear(t.a, t.b, t.c)) stop(tr("Os pontos são colineares, não definem um triângulo."));
     board()->setForeColor(Azul);
     dots(t);
     if (!ModoResolver()) return;

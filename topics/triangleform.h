@@ -23,7 +23,6 @@ private:
     /// The start of every routine: the axes, an empty result label, and the
     /// vertices read from the fields numbered `first`, `first + 1`, `first + 2`.
     Vertices start(const QString& result, int first);
-    bool collinear(const Vertices& t) const;
     void dots(const Vertices& t);
     void sides(const Vertices& t);
 

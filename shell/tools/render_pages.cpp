@@ -33,7 +33,7 @@ bool write(const QDir& folder, const Target& target, int index, bool numbered, d
 
 /// Pictures of the main window and of each viewer as it opens.
 bool grabWindows(const QDir& folder) {
-    Shell shell(ShellHooks{{}, {}, [] {}});
+    Shell shell(ShellHooks{{}, [] {}});
     shell.show();
     bool ok =
         shell.mainWindow()->grab().save(folder.filePath(QStringLiteral("janela-principal.png")));

@@ -1,6 +1,7 @@
-// The framework of every problem form: the axes, the press with its solve mode
-// and error report, the spin arrows, and lines read and drawn.
+// The framework of every problem form: the press with its solve mode and
+// error report, the spin arrows, and lines read and drawn.
 
+#include "clsequation.h"
 #include "problemform.h"
 #include "testsupport.h"
 #include "textrules.h"
@@ -12,7 +13,6 @@
 #include <memory>
 
 namespace {
-const QColor Black = QBColor(0), Grey = QBColor(8);
 
 /// One frame reads a point and writes 1/x, one reads a line and draws it in red.
 class TestForm : public ProblemForm {
@@ -20,10 +20,10 @@ public:
     TestForm()
         : ProblemForm(FormTraits{.objectName = "FormTeste", .title = "TESTE"}) {
         addFrame("Frame1", "Inverso da abcissa")
-            .point("Abcissa1", "2", "Ordenada1", "3", "P")
+            .point(1, "2", "3", "P")
             .result("Resultado1")
             .dadosResolver(1, [this] {
-                const Pt p = LerPonto("Abcissa1", "Ordenada1");
+                const Pt p = LerPonto(1);
                 DesenharEixos();
                 pen(Azul, 2);
                 dot(p);
@@ -49,45 +49,15 @@ public:
     Line line;
 };
 
-/// A table of rows of texts, each row named after its first two cells.
-void table(std::initializer_list<QStringList> rows) {
-    QTest::addColumn<QStringList>("row");
-    for (const QStringList& row : rows)
-        QTest::addRow("%s | %s", qPrintable(row[0]), qPrintable(row[1])) << row;
+/// An expression's value at a point.
+double valueAt(const QString& expression, QPointF at) {
+    clsEquation equation;
+    equation.setEquation(expression.toStdString());
+    equation.setVar("x", at.x());
+    equation.setVar("y", at.y());
+    return equation.Solution();
 }
 
-/// Numbers as text to 6 significant digits, a negative zero as "0".
-QString text(std::initializer_list<double> values) {
-    QStringList words;
-    for (double value : values)
-        words << QString::number(value + 0.0);
-    return words.join(' ');
-}
-
-/// The solid segments of that colour and width, each as "x1 y1 x2 y2".
-QStringList segments(const Board& board, const QColor& colour, int width) {
-    QStringList found;
-    for (const Primitive& p : primitives(board, Primitive::Kind::Line))
-        if (p.color == colour && p.width == width && p.effectiveStyle() == DashStyle::Solid)
-            found << text({p.p1.x(), p.p1.y(), p.p2.x(), p.p2.y()});
-    return found;
-}
-
-/// Ticks on the x axis (upright black segments), on the y axis, grid lines.
-QString graduationOf(const Board& board) {
-    int n[3] = {};
-    for (const QString& s : segments(board, Black, 1))
-        ++n[s.section(' ', 0, 0) == s.section(' ', 2, 2) ? 0 : 1];
-    n[2] = int(segments(board, Grey, 1).size());
-    return text({double(n[0]), double(n[1]), double(n[2])});
-}
-
-QStringList printed(const Board& board) {
-    QStringList texts;
-    for (const Primitive& p : primitives(board, Primitive::Kind::Text))
-        texts << p.text;
-    return texts;
-}
 } // namespace
 
 class TestProblemForm : public QObject {
@@ -101,58 +71,6 @@ private slots:
         useDecimalComma(true);
         messages.clear();
         form = std::make_unique<TestForm>();
-    }
-
-    void defaultViewport() {
-        const Board& b = board();
-        QVERIFY(b.setaH()->isHidden() && b.setaV()->isHidden());
-        form->DesenharEixos();
-        QCOMPARE(segments(b, Black, 2), QStringList({"-10.4 0 10.4 0", "0 -10.4 0 10.4"}));
-        QCOMPARE(graduationOf(b), "20 20 0");
-        QStringList names{"x", "y"}, numbers; // no number at 0
-        for (int i = -10; i <= 10; ++i)
-            if (i != 0) numbers << TextRules::boardNumber(i, ",");
-        QCOMPARE(printed(b), names + numbers + numbers);
-        // The tip of ">" one pixel beyond the x axis's right end, of "^" on the y axis's top.
-        QVERIFY(!b.setaH()->isHidden() && !b.setaV()->isHidden());
-        QVERIFY((b.setaH()->pos() + QPointF(3, 4) - b.toPixel({10.4, 0})).manhattanLength() <= 2);
-        QVERIFY((b.setaV()->pos() + QPointF(4, 0) - b.toPixel({0, 10.4})).manhattanLength() <= 2);
-        // The axis names keep the font in force: the board's own at first, later 6 points.
-        QCOMPARE(primitives(b, Primitive::Kind::Text)[0].font.pointSize, 8.25);
-        form->DesenharEixos();
-        QCOMPARE(primitives(b, Primitive::Kind::Text)[0].font.pointSize, 6.0);
-    }
-
-    /// With the grid; "*" counts anything. The last two viewports are absurd:
-    /// drawn and painted in bounded time.
-    void graduation_data() {
-        // clang-format off
-        table({{"Xmin=-25;Xmax=25", "50 20 70"}, {"Xmin=-25;Xmax=25,5", "0 0 0"},
-               {"Ymin=-250;Ymax=250", "20 500 520"}, {"Xmin=10;Xmax=-10", "0 20 20"},
-               {"Xmin=-10,5", "21 20 41"}, {"Ymin=0;Ymax=1E+9", "20 * *"},
-               {"Xmin=-1E+37;Xmax=1E+37;Ymin=-1E+37;Ymax=1E+37", "0 0 0"}});
-        // clang-format on
-    }
-    void graduation() {
-        QFETCH(QStringList, row);
-        const QString &viewport = row[0], &counts = row[1]; // ticks on x, on y, grid lines
-        form->type(viewport);
-        form->findChild<QCheckBox*>("DesenharGrelha")->setChecked(true);
-        form->DesenharEixos();
-        form->board()->grab();
-        QVERIFY(board().displayList().size() < 30000);
-        const QString counted = graduationOf(board());
-        QVERIFY2(QRegularExpression::fromWildcard(counts).match(counted).hasMatch(),
-                 qPrintable(counted));
-        for (const QString& s : segments(board(), Grey, 1)) // none on an axis
-            QVERIFY(!QString(' ' + s + ' ').contains(" 0 "));
-        QVERIFY(messages.messages.empty());
-        if (viewport != "Xmin=-10,5") return;
-        // The first number at Int(-10,5); the grid from the typed minimum, between the ticks.
-        QVERIFY(printed(board()).contains("-11 "));
-        QCOMPARE(segments(board(), Grey, 1).mid(0, 2),
-                 QStringList({"-10.5 10.4 -10.5 -10.4", "-9.5 10.4 -9.5 -10.4"}));
-        QVERIFY(segments(board(), Grey, 1).contains("-10.91 -10 10.41 -10")); // PassoX: 20.5 / 50
     }
 
     void spinArrows_data() { // Xmin;Xmax;Ymin;Ymax after a step up, after one down
@@ -217,6 +135,28 @@ private slots:
             QCOMPARE(messages.texts(),
                      ends.isEmpty() ? QStringList{"A equação que indicou não é a de uma recta."}
                                     : QStringList{});
+        }
+    }
+
+    /// However it is arranged, the rewritten text and the line sampled from it
+    /// give, at any point, what the two sides of the typed equation differ by.
+    void rewrittenEquationReproducesTheTyped_data() {
+        QTest::addColumn<QString>("typed");
+        for (const char* typed : {"y=2x+1", "3x-4y=24", "2(x+y)=x-4", "x/2+y/3=1", "-(x-y)=7",
+                                  "0.5x=y", "4=x+y", "2*y-x*3=x+1", "x=1/3"})
+            QTest::newRow(typed) << QString(typed);
+    }
+    void rewrittenEquationReproducesTheTyped() {
+        QFETCH(QString, typed);
+        form->type("Text1=" + typed);
+        form->click("Dados2");
+        const QString rewritten = form->fieldNamed("TextA")->text();
+        const Line& l = form->line;
+        for (const QPointF at : {QPointF(-3, 2), QPointF(1.5, -4), QPointF(7, 0.25), QPointF()}) {
+            const double difference =
+                valueAt(typed.section('=', 0, 0), at) - valueAt(typed.section('=', 1), at);
+            QVERIFY2(near(valueAt(rewritten, at), difference), qPrintable(rewritten));
+            QVERIFY(near(l.a.value() * at.x() + l.b.value() * at.y() + l.c.value(), difference));
         }
     }
 

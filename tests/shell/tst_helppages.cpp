@@ -3,14 +3,11 @@
 #include "helpcontent.h"
 #include "numbered_error.h"
 #include "pagerenderer.h"
-#include "topics.h"
 
-#include <QGroupBox>
 #include <QSet>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
-#include <memory>
 
 Q_DECLARE_METATYPE(Help::Example)
 
@@ -75,23 +72,6 @@ private slots:
         QVERIFY(std::is_sorted(names.begin(), names.end()));
         QCOMPARE(QSet<QString>(names.begin(), names.end()).size(), 49);
         QCOMPARE(names.size(), 49);
-    }
-    /// The index lists, topic by topic, the frame captions of the live forms.
-    void indexMatchesTheForms() {
-        int position = 0;
-        for (const Help::IndexTopic& topic : Help::indexTopics()) {
-            QCOMPARE(int(topic.topic), position++);
-            std::unique_ptr<QWidget> form(createTopicForm(topic.topic));
-            QList<QGroupBox*> frames = form->findChildren<QGroupBox*>();
-            std::sort(frames.begin(), frames.end(), [&](QGroupBox* a, QGroupBox* b) {
-                return a->mapTo(form.get(), QPoint()).y() < b->mapTo(form.get(), QPoint()).y();
-            });
-            QStringList captions;
-            for (QGroupBox* frame : frames)
-                if (frame->title() != "Eixos") captions << frame->title();
-            QCOMPARE(captions, topic.problems);
-        }
-        QCOMPARE(position, TopicCount);
     }
 };
 

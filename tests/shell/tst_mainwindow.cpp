@@ -1,4 +1,5 @@
 #include "shell.h"
+#include "topictable.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -31,7 +32,7 @@ QList<QWidget*> windowsNamed(const QString& name) {
 class TestMainWindow : public QObject {
     Q_OBJECT
 
-    Shell shell{ShellHooks{{}, {}, [] {}}};
+    Shell shell{ShellHooks{{}, [] {}}};
 
 private slots:
     /// Alt, then Right through every entry; Return opens one.

@@ -1,6 +1,6 @@
 #include "shell.h"
 #include "testsupport.h"
-#include "topics.h"
+#include "topictable.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -8,7 +8,7 @@
 
 namespace {
 /// Each form's topic buttons as "name:target", 0..8 for Pontos … Triângulo.
-const char* const ButtonsOf[TopicCount] = {
+const char* const ButtonsOf[] = {
     "Command2:1 Command8:2 Command5:3 Command11:4 Command4:5 Command9:6 Command10:7 Command12:8",
     "Command2:0 Command6:2 Command8:3 Command11:4 Command7:5 Command9:6 Command10:7 Command12:8",
     "Command2:0 Command6:1 Command9:3 Command7:4 Command8:5 Command10:6 Command11:7 Command12:8",
@@ -31,7 +31,7 @@ class TestNavigation : public QObject {
 private slots:
     void everyButton_data() {
         QTest::addColumn<int>("form");
-        for (int form = 0; form < TopicCount; ++form)
+        for (int form = 0; form < int(std::size(ButtonsOf)); ++form)
             QTest::addRow("%d", form) << form;
     }
     /// A topic button leads to its topic and unloads its form, which comes back
@@ -41,7 +41,7 @@ private slots:
         QFETCH(int, form);
         MessageRecorder messages;
         int endRuns = 0;
-        Shell shell({isTopicBuilt, createTopicForm, [&endRuns] { ++endRuns; }});
+        Shell shell({createTopicForm, [&endRuns] { ++endRuns; }});
         for (const QString& pair : QString(ButtonsOf[form]).split(' ')) {
             shell.showTopic(Topic(form));
             QPointer<QWidget> from = shell.topicForm(Topic(form));

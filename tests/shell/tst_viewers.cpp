@@ -28,7 +28,7 @@ QString state(const Viewer& viewer) {
 class TestViewers : public QObject {
     Q_OBJECT
 
-    Shell shell{ShellHooks{{}, {}, [] {}}};
+    Shell shell{ShellHooks{{}, [] {}}};
 
 private slots:
     void paging_data() {

@@ -32,17 +32,14 @@ struct MessageRecorder {
 struct NavigationRecorder {
     NavigationRecorder() {
         setNavigation({[this](Topic t) { topics.push_back(t); },
-                       [this](HelpPage p) { pages.push_back(p); },
-                       [this](Topic t) { return available.empty() || available.contains(int(t)); },
-                       [this] { ++quits; }});
+                       [this](HelpPage p) { pages.push_back(p); }, [this] { ++quits; }});
     }
     ~NavigationRecorder() {
-        setNavigation({[](Topic) {}, [](HelpPage) {}, [](Topic) { return false; }, [] {}});
+        setNavigation({[](Topic) {}, [](HelpPage) {}, [] {}});
     }
 
     std::vector<Topic> topics;
     std::vector<HelpPage> pages;
-    QList<int> available; ///< empty: every topic is available
     int quits = 0;
 };
 
@@ -73,4 +70,36 @@ inline bool hasDot(const Board& board, QPointF at, const QColor& colour) {
     return std::ranges::any_of(primitives(board, Primitive::Kind::Dot), [&](const Primitive& p) {
         return nearPoint(p.p1, at) && p.color == colour && p.width == 7;
     });
+}
+
+/// A table of rows of texts, each row named after its first two cells.
+inline void table(std::initializer_list<QStringList> rows) {
+    QTest::addColumn<QStringList>("row");
+    for (const QStringList& row : rows)
+        QTest::addRow("%s | %s", qPrintable(row[0]), qPrintable(row[1])) << row;
+}
+
+/// Numbers as text to 6 significant digits, a negative zero as "0".
+inline QString text(std::initializer_list<double> values) {
+    QStringList words;
+    for (double value : values)
+        words << QString::number(value + 0.0);
+    return words.join(QLatin1Char(' '));
+}
+
+/// The solid segments of that colour and width, each as "x1 y1 x2 y2".
+inline QStringList segments(const Board& board, const QColor& colour, int width) {
+    QStringList found;
+    for (const Primitive& p : primitives(board, Primitive::Kind::Line))
+        if (p.color == colour && p.width == width && p.effectiveStyle() == DashStyle::Solid)
+            found << text({p.p1.x(), p.p1.y(), p.p2.x(), p.p2.y()});
+    return found;
+}
+
+/// The texts printed on a board, in drawing order.
+inline QStringList printed(const Board& board) {
+    QStringList texts;
+    for (const Primitive& p : primitives(board, Primitive::Kind::Text))
+        texts << p.text;
+    return texts;
 }

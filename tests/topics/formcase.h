@@ -5,7 +5,7 @@
 
 #include "problemform.h"
 #include "testsupport.h"
-#include "topics.h"
+#include "topictable.h"
 
 #include <QAbstractButton>
 #include <QImage>
@@ -14,7 +14,9 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <algorithm>
+#include <array>
 #include <memory>
+#include <optional>
 
 struct FormCase {
     Topic topic = Topic::Pontos;
@@ -75,13 +77,17 @@ inline double numberOf(const QString& word) {
     return parts[0].toDouble() / parts.value(1, QStringLiteral("1")).toDouble();
 }
 
+/// The colour a pen's first letter names: A blue, V red, P black; none for any other.
+inline std::optional<QColor> colourOf(const QString& pen) {
+    const qsizetype i = pen.isEmpty() ? -1 : QStringLiteral("AVP").indexOf(pen.front());
+    return i < 0 ? std::nullopt : std::optional<QColor>(std::array{Azul, Vermelho, QBColor(0)}[i]);
+}
+
 /// Whether a primitive is drawn in the pen a drawing line names: the colour
-/// letter (A blue, V red, P black), then the width (else `width`; 0: any),
-/// then "." for a dotted 1-pixel pen: "V2", "A1.", "V".
+/// letter, then the width (else `width`; 0: any), then "." for a dotted
+/// 1-pixel pen: "V2", "A1.", "V".
 inline bool inPen(const Primitive& p, const QString& pen, int width) {
-    const QChar c = pen.front();
-    if (p.color != (c == QLatin1Char('A') ? Azul : c == QLatin1Char('V') ? Vermelho : QBColor(0)))
-        return false;
+    if (p.color != colourOf(pen)) return false;
     if (pen.size() > 1 && pen[1].isDigit()) width = pen[1].digitValue();
     const DashStyle style = pen.endsWith(QLatin1Char('.')) ? DashStyle::Dotted : DashStyle::Solid;
     return !width || (p.width == width && p.effectiveStyle() == style);
@@ -134,6 +140,8 @@ inline void checkDrawing(const Board& board, const DisplayList& atMessage,
         const bool after = marked.capturedLength(2), absent = marked.capturedLength(3);
         const QString line = comma ? marked.captured(4) : withDecimalPoint(marked.captured(4));
         const QStringList w = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QVERIFY2(w[0] == QLatin1String("red") || colourOf(w.value(1)),
+                 qPrintable(entry + QStringLiteral(": no such colour")));
         if (w[0] == QLatin1String("count")) {
             const qsizetype kind = w.size() > 3 ? Kinds.indexOf(w[2]) : -1;
             const auto n = std::count_if(list.begin(), list.end(), [&](const Primitive& p) {

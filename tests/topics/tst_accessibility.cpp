@@ -48,7 +48,7 @@ class TestAccessibility : public QObject {
     std::unique_ptr<QWidget> form;
 
 private slots:
-    void initTestCase_data() { addBuiltTopics(); }
+    void initTestCase_data() { addEveryTopic(); }
     void init() {
         QFETCH_GLOBAL(int, topic);
         form.reset(createTopicForm(Topic(topic)));

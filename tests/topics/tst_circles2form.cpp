@@ -1,10 +1,16 @@
 #include "formcase.h"
 
+#include <QRandomGenerator>
+#include <cmath>
+
 using namespace FormCases;
 
 class TestCircles2Form : public FormTest {
     Q_OBJECT
     void rows() override;
+private slots:
+    void throughThreePointsIsEquidistant_data();
+    void throughThreePointsIsEquidistant();
 };
 
 namespace {
@@ -146,6 +152,37 @@ void TestCircles2Form::rows() {
                {NoCircle}, {"dot A 0 0", "dot A 1 1", "dot A 2 2", "count V 0"});
     QTest::newRow("three points, two equal")
         << row(pointFields(9, {"1", "1", "1", "1", "3", "4"}), {"Resolver7"}, {}, {NoCircle});
+}
+
+/// Three points of two decimals each, from a seeded generator.
+void TestCircles2Form::throughThreePointsIsEquidistant_data() {
+    QTest::addColumn<QStringList>("coordinates");
+    QRandomGenerator random(17);
+    for (int i = 0; i < 12; ++i) {
+        QStringList coordinates;
+        for (int k = 0; k < 6; ++k)
+            coordinates << QString::number(random.bounded(-900, 900) / 100.0);
+        QTest::newRow(qPrintable(coordinates.join(' '))) << coordinates;
+    }
+}
+/// The red circle drawn through three points has each of them on it, to rounding.
+void TestCircles2Form::throughThreePointsIsEquidistant() {
+    QFETCH(QStringList, coordinates);
+    useDecimalComma(true);
+    const OpenForm open(Topic::Circunferencia2);
+    const QStringList typed = pointFields(9, coordinates);
+    for (qsizetype i = 0; i + 1 < typed.size(); i += 2)
+        open.press(typed[i] + '=' + typed[i + 1]);
+    open.press("Resolver7");
+    const std::vector<Primitive> circles = primitives(*open.form->board(), Primitive::Kind::Circle);
+    QCOMPARE(circles.size(), std::size_t(1));
+    const Primitive& c = circles.front();
+    QVERIFY(c.color == Vermelho && c.width == 2 && open.messages.empty());
+    for (qsizetype i = 0; i + 1 < coordinates.size(); i += 2) {
+        const double dx = coordinates[i].toDouble() - c.p1.x(),
+                     dy = coordinates[i + 1].toDouble() - c.p1.y();
+        QVERIFY2(near(std::hypot(dx, dy), c.radius), qPrintable(QString::number(i / 2)));
+    }
 }
 
 QTEST_MAIN(TestCircles2Form)

@@ -11,7 +11,7 @@
 class TestHostileInput : public QObject {
     Q_OBJECT
 private slots:
-    void everyFieldOfEveryFrame_data() { addBuiltTopics(); }
+    void everyFieldOfEveryFrame_data() { addEveryTopic(); }
     void everyFieldOfEveryFrame();
 };
 

@@ -1,0 +1,77 @@
+#include "pressrecord.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace {
+
+constexpr char ResultProperty[] = "ortoplanoResult";
+
+/// One control of a frame as text on a sheet; buttons have none.
+QString controlText(const QWidget* w, const PressRecord& record) {
+    if (auto* label = qobject_cast<const QLabel*>(w)) return label->text();
+    if (auto* field = qobject_cast<const QLineEdit*>(w))
+        return isResult(field) ? field->text()
+                               : record.typed.value(field->objectName(), field->text());
+    if (auto* option = qobject_cast<const QRadioButton*>(w))
+        return (record.checked.contains(option->objectName()) ? QStringLiteral("\u25CF ")
+                                                              : QStringLiteral("\u25CB ")) +
+               option->text();
+    return {};
+}
+
+/// A row's texts side by side, with the point brackets closed up: "(2 , -2)".
+QString joinRow(const QStringList& words) {
+    QString row = words.join(QLatin1Char(' '));
+    row.replace(QLatin1String("( "), QLatin1String("("));
+    row.replace(QLatin1String(" )"), QLatin1String(")"));
+    return row;
+}
+
+/// The frame's rows in reading order, one line each (the builder lays each
+/// row out as a horizontal box inside nested vertical ones).
+void collectRows(const QLayout* layout, const PressRecord& record, QStringList& lines) {
+    QStringList words;
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (item->layout()) collectRows(item->layout(), record, lines);
+        if (item->widget()) {
+            const QString text = controlText(item->widget(), record);
+            if (!text.isEmpty()) words << text;
+        }
+    }
+    if (!words.isEmpty()) lines << joinRow(words);
+}
+
+} // namespace
+
+void markAsResult(QWidget* control) {
+    control->setProperty(ResultProperty, true);
+}
+
+bool isResult(const QWidget* control) {
+    return control->property(ResultProperty).toBool();
+}
+
+PressRecord recordOf(QGroupBox* frame) {
+    PressRecord record;
+    record.frame = frame;
+    if (!frame) return record;
+    for (const QLineEdit* field : frame->findChildren<QLineEdit*>())
+        if (!isResult(field)) record.typed.insert(field->objectName(), field->text());
+    for (const QRadioButton* option : frame->findChildren<QRadioButton*>())
+        if (option->isChecked()) record.checked.insert(option->objectName());
+    return record;
+}
+
+BoardSheet sheetOf(const QString& title, const PressRecord& press) {
+    BoardSheet sheet{title, {}, {}};
+    if (const QGroupBox* frame = press.frame) {
+        sheet.caption = frame->title();
+        collectRows(frame->layout(), press, sheet.lines);
+    }
+    return sheet;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QHash>
+#include <QPointer>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+class QGroupBox;
+class QWidget;
+
+/// The problem frame of a press and what its fields held when it was
+/// pressed: the data of the drawing that press leaves on the board.
+struct PressRecord {
+    QPointer<QGroupBox> frame;
+    QHash<QString, QString> typed; ///< input field name -> its text at the press
+    QSet<QString> checked;         ///< the option buttons marked at the press
+};
+
+/// The text of a board's drawing for a printed sheet: the form's title, the
+/// caption of the frame that drew it and that frame's rows as text.
+struct BoardSheet {
+    QString title;
+    QString caption;
+    QStringList lines;
+};
+
+/// Marks a label or field as holding a result rather than data.
+void markAsResult(QWidget* control);
+bool isResult(const QWidget* control);
+
+/// What a frame's input fields and option buttons hold now; an empty record
+/// for no frame.
+PressRecord recordOf(QGroupBox* frame);
+
+/// The sheet of the drawing a press left: the frame's rows in reading order,
+/// its fields as typed for that press and its results as they read now.
+BoardSheet sheetOf(const QString& title, const PressRecord& press);

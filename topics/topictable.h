@@ -1,0 +1,167 @@
+#pragma once
+
+// The topics of the program, and everything the program says about each one
+// outside its own form: the one place that lists them. The menu, the index,
+// the navigation buttons of every form, the shell and the tests all read this
+// table, so a new topic is its form's header and source and one row here
+// (with its enumerator). docs/problem-forms.md walks through it.
+
+#include "circles1form.h"
+#include "circles2form.h"
+#include "circles3form.h"
+#include "lines1form.h"
+#include "lines2form.h"
+#include "lines3form.h"
+#include "lines4form.h"
+#include "navigationtable.h"
+#include "pointsform.h"
+#include "triangleform.h"
+
+#include <array>
+#include <cstddef>
+
+/// The topics, one problem form each, in the order of the table below.
+enum class Topic : int {
+    Pontos,
+    Recta1,
+    Recta2,
+    Recta3,
+    Recta4,
+    Circunferencia1,
+    Circunferencia2,
+    Circunferencia3,
+    Triangulo,
+    Last = Triangulo, ///< the last topic: move it along when adding one
+};
+inline constexpr int TopicCount = int(Topic::Last) + 1;
+
+/// The button that leads to a topic from the other forms.
+struct TopicButtonText {
+    const char* caption;
+    const char* captionOnPontos; ///< on the Points form, where it differs; else nullptr
+    const char* tip;
+    const char* tipOnRecta1; ///< on the Lines 1 form, where it differs; else nullptr
+    const char* icon;        ///< board/icons/<icon>.svg
+};
+
+/// One row of the topic table.
+struct TopicRow {
+    Topic topic;
+    const char* form;  ///< objectName of its window: "Form1"
+    const char* title; ///< the label above its board: "PONTOS"
+    ProblemForm* (*create)();
+    const char* menuName; ///< the menu entry's objectName
+    const char* menuCaption;
+    const char* indexHeading;
+    /// The captions of its problem frames, top to bottom, as the index lists them.
+    std::array<const char*, 6> problems;
+    TopicButtonText button;
+    /// The names of this form's buttons to the topics, in table order, "-"
+    /// for itself. A topic past the end of the list gets "Ir" + its form.
+    const char* buttonNames;
+    HelpTips helpTips = UsualHelpTips;
+};
+
+template <typename Form>
+ProblemForm* createForm() {
+    return new Form;
+}
+
+/// Tooltips of "Instruções", "Sintaxe" and "Fechar" on two of the circle forms.
+inline constexpr HelpTips ShowHelpTips{"Mostrar as Instruções", "Mostrar a Sintaxe",
+                                       "Fechar esta página"};
+inline constexpr HelpTips SeeAndShowHelpTips{"Ver as Instruções", "Mostrar a Sintaxe",
+                                             "Fechar esta página"};
+
+// Each row: topic, window, title, factory; menu name and caption; index heading and
+// problems; the button to the topic (caption, caption on the Points form, tooltip,
+// tooltip on the Lines 1 form, icon); this form's button names; its help tooltips
+// when they are not the usual ones.
+// clang-format off
+inline constexpr TopicRow TopicTable[] = {
+    {Topic::Pontos, "Form1", "PONTOS", createForm<PointsForm>,
+     "Pontos", "Pontos", "Pontos",
+     {"Representação de um ponto", "Ponto médio de um segmento", "Distância entre dois pontos",
+      "Mediatriz de um segmento"},
+     {"Ponto", nullptr, "Ir para Pontos", "Ir para pontos", "ponto"},
+     "- Command2 Command8 Command5 Command11 Command4 Command9 Command10 Command12"},
+    {Topic::Recta1, "Form2", "RECTA - 1", createForm<Lines1Form>,
+     "Reta1", "Reta 1", "Recta 1",
+     {"Recta de equação...", "Recta que passa por dois pontos",
+      "Recta que passa por um ponto e é paralela a outra",
+      "Recta que passa por um ponto e é perpendicular a outra"},
+     {"Recta 1", "Rectas 1", "Ir para Recta-1", nullptr, "recta1"},
+     "Command2 - Command6 Command8 Command11 Command7 Command9 Command10 Command12"},
+    {Topic::Recta2, "Form3", "RECTA - 2", createForm<Lines2Form>,
+     "Reta2", "Reta 2", "Recta 2",
+     {"Intersecção de duas rectas", "Distância entre rectas paralelas",
+      "Distância de um ponto a uma recta", "Ângulo de duas rectas"},
+     {"Recta 2", "Rectas 2", "Ir para Recta-2", "Ir para Recta 2", "recta2"},
+     "Command2 Command6 - Command9 Command7 Command8 Command10 Command11 Command12"},
+    {Topic::Recta3, "Form5", "RECTA - 3", createForm<Lines3Form>,
+     "Reta3", "Reta 3", "Recta 3",
+     {"Ver se três pontos são colineares", "Coeficiente angular e inclinação de uma recta",
+      "Posição relativa de duas rectas"},
+     {"Recta 3", "Rectas 3", "Ir para Recta-3", "Ir para Recta 3", "recta3"},
+     "Command5 Command2 Command8 - Command11 Command4 Command9 Command10 Command12"},
+    {Topic::Recta4, "Form8", "RECTA - 4", createForm<Lines4Form>,
+     "Reta4", "Reta 4", "Recta 4",
+     {"Recta que passa num ponto e ...", "Bissectrizes de duas rectas concorrentes"},
+     {"Recta 4", "Rectas 4", "Ir para Recta-4", "Ir para Recta 4", "recta4"},
+     "Command2 Command6 Command1 Command9 - Command8 Command10 Command11 Command5"},
+    {Topic::Circunferencia1, "Form4", "CIRCUNFERÊNCIA - 1", createForm<Circles1Form>,
+     "Circunferência1", "Circunferência 1", "Circunferência 1",
+     {"Circunferência de equação...", "Circunferência com centro num ponto e tg a uma recta",
+      "Tangente a uma circunferência num dos seus pontos",
+      "Intersecção de uma recta com uma circunferência"},
+     {"Círculo 1", nullptr, "Ir para Circunferência-1", "Ir para Circunferência 1", "circulo1"},
+     "Command2 Command7 Command6 Command9 Command8 - Command10 Command11 Command12"},
+    {Topic::Circunferencia2, "Form6", "CIRCUNFERÊNCIA - 2", createForm<Circles2Form>,
+     "Circunfrência2", "Circunferência 2", "Circunferência 2",
+     {"Circunferência e triângulo", "Distância de um ponto P a uma circunferência",
+      "Circunferência de centro C e tangente a uma recta",
+      "Circunferência definida por três pontos"},
+     {"Círculo 2", nullptr, "Ir para Circunferência-2", "Ir para Circunferência 2", "circulo2"},
+     "Command5 Command2 Command8 Command9 Command11 Command4 - Command10 Command12",
+     ShowHelpTips},
+    {Topic::Circunferencia3, "Form7", "CIRCUNFERÊNCIA - 3", createForm<Circles3Form>,
+     "Circunferência3", "Circunferência 3", "Circunferência 3",
+     {"Intersecção de duas circunferências",
+      "Rectas que passam por P e são tg a uma circunferência",
+      "Circunferência que passa em P e é tg à recta no ponto Q"},
+     {"Círculo 3", nullptr, "Ir para Circunferência-3", "Ir para Circunferência 3", "circulo3"},
+     "Command5 Command2 Command8 Command9 Command6 Command4 Command10 - Command7",
+     SeeAndShowHelpTips},
+    {Topic::Triangulo, "Form9", "TRIÂNGULO", createForm<TriangleForm>,
+     "Triângulo", "Triângulo", "Triângulo",
+     {"Pontos notáveis de um triângulo", "Área de um triângulo",
+      "Ver se são vértices de um triângulo rectângulo"},
+     {"Triângulo", nullptr, "Ir para Triângulo", nullptr, "triangulo"},
+     "Command2 Command6 Command1 Command9 Command3 Command8 Command10 Command11 -"},
+};
+// clang-format on
+
+static_assert(std::size(TopicTable) == std::size_t(TopicCount), "one row for every topic");
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < std::size(TopicTable); ++i)
+            if (TopicTable[i].topic != Topic(i)) return false;
+        return true;
+    }(),
+    "the rows in the order of the topics");
+
+/// The row of a topic.
+constexpr const TopicRow& topicRow(Topic topic) {
+    return TopicTable[std::size_t(topic)];
+}
+
+/// A new problem form of the topic, a top-level window that deletes itself
+/// when it is closed.
+inline ProblemForm* createTopicForm(Topic topic) {
+    return topicRow(topic).create();
+}
+
+/// The common part of a topic's form: who it is as the table gives it (topic,
+/// window name, title, navigation buttons and help tooltips) and the form's
+/// own `layout`.
+FormTraits formTraits(Topic topic, FormLayout layout = {});
