@@ -1,5 +1,7 @@
 #include "pressrecord.h"
 
+#include "solution.h"
+
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -74,4 +76,21 @@ BoardSheet sheetOf(const QString& title, const PressRecord& press) {
         collectRows(frame->layout(), press, sheet.lines);
     }
     return sheet;
+}
+
+WorkedSolution::WorkedSolution(Builder build)
+    : m_build(std::move(build)) {}
+
+WorkedSolution::~WorkedSolution() = default;
+
+const exact::Solution* WorkedSolution::get() const {
+    if (!m_tried) {
+        m_tried = true;
+        try {
+            m_built = std::make_unique<exact::Solution>(m_build());
+        } catch (const std::exception&) {
+            m_built.reset(); // the form's own answer stands; there is no worked solution
+        }
+    }
+    return m_built.get();
 }

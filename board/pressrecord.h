@@ -5,16 +5,45 @@
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace exact {
+struct Solution;
+}
 
 class QGroupBox;
 class QWidget;
+
+/// The worked solution of a "Resolver" press, built the first time it is
+/// asked for: a press with no window showing it costs only the capture of
+/// its exact data.
+class WorkedSolution {
+public:
+    using Builder = std::function<exact::Solution()>;
+    explicit WorkedSolution(Builder build);
+    ~WorkedSolution();
+    WorkedSolution(const WorkedSolution&) = delete;
+    WorkedSolution& operator=(const WorkedSolution&) = delete;
+
+    /// The solution, built now if it was not yet; null when building it
+    /// failed (a fault of the exact arithmetic).
+    const exact::Solution* get() const;
+
+private:
+    Builder m_build;
+    mutable std::unique_ptr<exact::Solution> m_built;
+    mutable bool m_tried = false;
+};
 
 /// The problem frame of a press and what its fields held when it was
 /// pressed: the data of the drawing that press leaves on the board.
 struct PressRecord {
     QPointer<QGroupBox> frame;
-    QHash<QString, QString> typed; ///< input field name -> its text at the press
-    QSet<QString> checked;         ///< the option buttons marked at the press
+    QHash<QString, QString> typed;                  ///< input field name -> its text at the press
+    QSet<QString> checked;                          ///< the option buttons marked at the press
+    std::shared_ptr<const WorkedSolution> solution; ///< of a "Resolver" press that gave one
 };
 
 /// The text of a board's drawing for a printed sheet: the form's title, the

@@ -273,6 +273,16 @@ BoardSheet ProblemForm::sheet() const {
     return sheetOf(m_traits.title, m_boardPress);
 }
 
+const exact::Solution* ProblemForm::solution() const {
+    return m_boardPress.solution ? m_boardPress.solution->get() : nullptr;
+}
+
+void ProblemForm::explain(WorkedSolution::Builder build) {
+    Q_ASSERT_X(m_modoResolver, "ProblemForm::explain", "a worked solution outside solve mode");
+    m_boardPress.solution = std::make_shared<const WorkedSolution>(std::move(build));
+    emit solutionChanged();
+}
+
 clsEquation& ProblemForm::interpreter() {
     Q_ASSERT_X(m_interpreter, "ProblemForm::interpreter", "used outside a press");
     return *m_interpreter;
@@ -344,7 +354,9 @@ std::array<Line, 2> ProblemForm::LerEquacoesRecta(QLineEdit* first, QLineEdit* s
 void ProblemForm::DesenharEixos() {
     // From here on the board shows this press's frame, or nothing of any
     // frame when the axes are redrawn on activation.
+    const bool hadSolution = m_boardPress.solution != nullptr;
     m_boardPress = m_interpreter ? m_press : PressRecord{};
+    if (hadSolution) emit solutionChanged();
     ViewportTexts limits;
     for (std::size_t i = 0; i < limits.size(); ++i)
         limits.at(i) = m_bounds.at(i)->text();

@@ -14,6 +14,9 @@
 
 class BoardMenu;
 class clsEquation;
+namespace exact {
+struct Solution;
+}
 class QCheckBox;
 class QGridLayout;
 class QGroupBox;
@@ -74,6 +77,11 @@ public:
     BoardSheet sheet() const;
     BoardMenu* boardMenu() const { return m_boardMenu; }
 
+    /// The worked solution of the "Resolver" press whose drawing the board
+    /// shows, built now if it was not yet; null when the board shows data,
+    /// bare axes, or a press that gives no worked solution.
+    const exact::Solution* solution() const;
+
     // --- services of the press, for the equation readers ------------------
     /// The interpreter of the current press.
     clsEquation& interpreter();
@@ -84,7 +92,17 @@ public:
     /// Shows an information message and ends the press.
     [[noreturn]] void stop(const QString& text);
 
+signals:
+    /// The board shows another press: solution() may have changed.
+    void solutionChanged();
+
 protected:
+    /// Hands the worked solution of this "Resolver" press to whoever shows
+    /// it. Called by a frame routine in solve mode, after DesenharEixos, with
+    /// a builder that captures the press's exact data: it runs only when the
+    /// solution is asked for.
+    void explain(WorkedSolution::Builder build);
+
     /// The tooltip of the "Resolver" buttons that do not say "Resolve o problema.".
     static inline const QString Executar = QStringLiteral("Executar");
 
