@@ -78,8 +78,31 @@ BoardSheet sheetOf(const QString& title, const PressRecord& press) {
     return sheet;
 }
 
-WorkedSolution::WorkedSolution(Builder build)
-    : m_build(std::move(build)) {}
+std::string TypedData::text(const QString& field) const {
+    Q_ASSERT_X(m_typed.contains(field), "TypedData", "not a field of the pressed frame");
+    return m_typed.value(field).trimmed().toStdString();
+}
+
+exact::Number TypedData::number(const QString& field) const {
+    return exact::readField(text(field));
+}
+
+exact::Point TypedData::point(int n) const {
+    return {number(QStringLiteral("Abcissa%1").arg(n)),
+            number(QStringLiteral("Ordenada%1").arg(n))};
+}
+
+exact::LineReading TypedData::line(const QString& field) const {
+    return exact::readLine(text(field));
+}
+
+exact::CircleReading TypedData::circle(const QString& field) const {
+    return exact::readCircle(text(field));
+}
+
+WorkedSolution::WorkedSolution(Builder build, QHash<QString, QString> typed)
+    : m_build(std::move(build))
+    , m_typed(std::move(typed)) {}
 
 WorkedSolution::~WorkedSolution() = default;
 
@@ -87,7 +110,7 @@ const exact::Solution* WorkedSolution::get() const {
     if (!m_tried) {
         m_tried = true;
         try {
-            m_built = std::make_unique<exact::Solution>(m_build());
+            m_built = std::make_unique<exact::Solution>(m_build(TypedData(m_typed)));
         } catch (const std::exception&) {
             m_built.reset(); // the form's own answer stands; there is no worked solution
         }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "evaluation.h"
+
 #include <QHash>
 #include <QPointer>
 #include <QSet>
@@ -13,6 +15,26 @@ namespace exact {
 struct Solution;
 }
 
+/// The texts a frame's fields held at a press, read exactly: what a worked
+/// solution starts from. A text that leaves the exact set reads as an
+/// approximate value; a fault of the exact reading propagates.
+class TypedData {
+public:
+    explicit TypedData(QHash<QString, QString> typed)
+        : m_typed(std::move(typed)) {}
+
+    /// The field's value as the input reader takes it.
+    exact::Number number(const QString& field) const;
+    /// The point of the fields Abcissa<n> and Ordenada<n>.
+    exact::Point point(int n) const;
+    exact::LineReading line(const QString& field) const;
+    exact::CircleReading circle(const QString& field) const;
+
+private:
+    std::string text(const QString& field) const;
+    QHash<QString, QString> m_typed;
+};
+
 class QGroupBox;
 class QWidget;
 
@@ -21,8 +43,8 @@ class QWidget;
 /// its exact data.
 class WorkedSolution {
 public:
-    using Builder = std::function<exact::Solution()>;
-    explicit WorkedSolution(Builder build);
+    using Builder = std::function<exact::Solution(const TypedData&)>;
+    WorkedSolution(Builder build, QHash<QString, QString> typed);
     ~WorkedSolution();
     WorkedSolution(const WorkedSolution&) = delete;
     WorkedSolution& operator=(const WorkedSolution&) = delete;
@@ -33,6 +55,7 @@ public:
 
 private:
     Builder m_build;
+    QHash<QString, QString> m_typed;
     mutable std::unique_ptr<exact::Solution> m_built;
     mutable bool m_tried = false;
 };

@@ -278,8 +278,7 @@ const exact::Solution* ProblemForm::solution() const {
 }
 
 void ProblemForm::explain(WorkedSolution::Builder build) {
-    Q_ASSERT_X(m_modoResolver, "ProblemForm::explain", "a worked solution outside solve mode");
-    m_boardPress.solution = std::make_shared<const WorkedSolution>(std::move(build));
+    m_boardPress.solution = std::make_shared<const WorkedSolution>(std::move(build), m_press.typed);
     emit solutionChanged();
 }
 

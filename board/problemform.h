@@ -98,9 +98,10 @@ signals:
 
 protected:
     /// Hands the worked solution of this "Resolver" press to whoever shows
-    /// it. Called by a frame routine in solve mode, after DesenharEixos, with
-    /// a builder that captures the press's exact data: it runs only when the
-    /// solution is asked for.
+    /// it. Called by a frame routine after DesenharEixos, once its answer is
+    /// written. The builder reads the frame's fields as typed for the press
+    /// (exactly) and whatever it captures; it runs only when the solution is
+    /// asked for, so a press that nobody explains costs almost nothing.
     void explain(WorkedSolution::Builder build);
 
     /// The tooltip of the "Resolver" buttons that do not say "Resolve o problema.".

@@ -1,5 +1,6 @@
 #include "pointsform.h"
 
+#include "pointsolutions.h"
 #include "textrules.h"
 #include "topictable.h"
 
@@ -55,6 +56,7 @@ void PointsForm::plotPoint() {
     board()->setForeColor(Vermelho);
     mark(p);
     labelIfUngraduated(p);
+    explain([](const TypedData& d) { return exact::solutions::solvePoint(d.point(1)); });
 }
 
 void PointsForm::midpoint() {
@@ -75,6 +77,8 @@ void PointsForm::midpoint() {
     const Pt m = ::midpoint(a, b);
     mark(m);
     setResult(QStringLiteral("Resultado1"), TextRules::point(m.x, m.y, sep()));
+    explain(
+        [](const TypedData& d) { return exact::solutions::solveMidpoint(d.point(2), d.point(3)); });
 }
 
 void PointsForm::distance() {
@@ -98,6 +102,8 @@ void PointsForm::distance() {
               floor(d) == d
                   ? TextRules::number(d, sep())
                   : QLatin1String("Sqr(") + TextRules::number(s, sep()) + QLatin1Char(')'));
+    explain(
+        [](const TypedData& d) { return exact::solutions::solveDistance(d.point(4), d.point(5)); });
 }
 
 void PointsForm::bisector() {
@@ -119,4 +125,6 @@ void PointsForm::bisector() {
     pen(Vermelho, 2, DashStyle::Solid);
     DesenharRecta(equidistant);
     setResult(QStringLiteral("Resultado3"), TextRules::TextoEquacaoRecta(equidistant, sep()));
+    explain(
+        [](const TypedData& d) { return exact::solutions::solveBisector(d.point(6), d.point(7)); });
 }

@@ -2,6 +2,8 @@
 // error report, the spin arrows, and lines read and drawn.
 
 #include "clsequation.h"
+#include "numbered_error.h"
+#include "pointsolutions.h"
 #include "problemform.h"
 #include "testsupport.h"
 #include "textrules.h"
@@ -10,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <memory>
 
 namespace {
@@ -27,7 +30,12 @@ public:
                 DesenharEixos();
                 pen(Azul, 2);
                 dot(p);
-                if (ModoResolver()) setResult("Resultado1", TextRules::number(1 / p.x, sep()));
+                if (!ModoResolver()) return;
+                setResult("Resultado1", TextRules::number(1 / p.x, sep()));
+                explain([](const TypedData& d) {
+                    if (d.number("Abcissa1").isZero()) throw NumberedError(11, "", "");
+                    return exact::solutions::solvePoint(d.point(1));
+                });
             });
         addFrame("Frame2", "Uma recta").field("Text1", "", "Recta").dadosResolver(2, [this] {
             line = LerEquacaoRecta(fieldNamed("Text1"));
@@ -71,6 +79,35 @@ private slots:
         useDecimalComma(true);
         messages.clear();
         form = std::make_unique<TestForm>();
+    }
+
+    /// The worked solution belongs to the drawing on the board: it is that of
+    /// the Resolver press that drew it, read exactly from the texts typed for
+    /// that press, and goes when the board is redrawn.
+    void workedSolutionFollowsTheBoard() {
+        QSignalSpy changed(form.get(), &ProblemForm::solutionChanged);
+        form->type("Abcissa1=0.1;Ordenada1=sqr(8)");
+        form->click("Resolver1");
+        QCOMPARE(changed.count(), 1);
+        form->type("Abcissa1=5");
+        const exact::Solution* solution = form->solution();
+        QVERIFY(solution);
+        QCOMPARE(solution, form->solution()); // built once
+        const auto* p = std::get_if<exact::Point>(&solution->answer);
+        QVERIFY(p);
+        QCOMPARE(exact::text(*p, ","), std::string("(1/10 , 2√2)"));
+        form->click("Dados1");
+        QCOMPARE(changed.count(), 2);
+        QVERIFY(!form->solution());
+        form->click("Dados2");
+        QCOMPARE(changed.count(), 2); // nothing to take away
+        form->type("Abcissa1=0");
+        form->click("Resolver1"); // the form's answer is a fault: no solution either
+        QVERIFY(!form->solution());
+        form->type("Abcissa1=1/(0.1+0.2-0.3)"); // a fault only of the exact reading
+        form->click("Resolver1");
+        QCOMPARE(form->findChild<QLabel*>("Resultado1")->text(), QString("5,55111512312578E-17"));
+        QVERIFY(!form->solution());
     }
 
     void spinArrows_data() { // Xmin;Xmax;Ymin;Ymax after a step up, after one down
