@@ -75,6 +75,11 @@ bool startsWithDigit(const Math& m) {
     }
 }
 
+/// (−2): a number in parentheses, as a later factor: 3 × (−2), not 3(−2).
+bool isParenthesisedNumber(const Math& m) {
+    return m.kind() == Kind::Parens && m.children().front().kind() == Kind::Number;
+}
+
 Math wrapIf(bool needed, const Math& m) {
     return needed ? parens(m) : m;
 }
@@ -178,7 +183,8 @@ Math product(std::vector<Math> factors) {
     Math::Node n = node(Kind::Product);
     for (std::size_t i = 0; i < factors.size(); ++i) {
         const Math f = factorFor(factors[i], i == 0);
-        const bool times = i > 0 && (startsWithDigit(f) || f.kind() == Kind::Fraction);
+        const bool times =
+            i > 0 && (startsWithDigit(f) || f.kind() == Kind::Fraction || isParenthesisedNumber(f));
         n.children.push_back(f);
         n.marks.push_back(times ? 1 : 0);
     }

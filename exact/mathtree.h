@@ -103,7 +103,8 @@ Math plus(const Math& a, const Math& b);
 Math minus(const Math& a, const Math& b);
 Math negative(const Math& a);
 /// Factors side by side; a times sign before a factor that starts with a
-/// digit or is a fraction (2 × 3, but 2√3 and 2x).
+/// digit, is a fraction or a number in parentheses (2 × 3, 3 × (−2), but
+/// 2√3 and 2x).
 Math product(std::vector<Math> factors);
 Math fraction(const Math& numerator, const Math& denominator);
 Math power(const Math& base, const Math& exponent);

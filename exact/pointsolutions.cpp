@@ -118,7 +118,7 @@ Solution solvePoint(const Point& p) {
           {pointSlot("P", p), slot("x", withDecimal(p.x)), slot("y", withDecimal(p.y))})
         .line(Chain(symbol("P")).equals(point(x("P"), y("P"))).endsWithPoint(p.x, p.y));
     plotOnAxes(s, p);
-    s.answer = p;
+    s.answer.add({}, p);
     return s;
 }
 
@@ -126,7 +126,7 @@ Solution solveMidpoint(const Point& a, const Point& b) {
     Solution s = withTwoPoints(TitleKind::Midpoint, a, b);
     const Point m = exact::midpoint(a, b);
     bindPoint(s.environment, "M", m);
-    s.answer = m;
+    s.answer.add("Resultado1", m);
     if (stopsOnCoincidentPoints(s, a, b)) {
         s.add(StepKind::MidpointOfCoincident, {pointSlot("M", m)});
         return s;
@@ -153,7 +153,7 @@ Solution solveDistance(const Point& a, const Point& b) {
     Solution s = withTwoPoints(TitleKind::Distance, a, b);
     if (stopsOnCoincidentPoints(s, a, b)) {
         s.add(StepKind::DistanceOfCoincident).line(equation(distanceName(), value(0)));
-        s.answer = Number(0);
+        s.answer.add("Resultado2", Number(0));
         return s;
     }
     const Number dx = b.x - a.x;
@@ -173,7 +173,7 @@ Solution solveDistance(const Point& a, const Point& b) {
     const Number d = simplifyRoot(s, squares);
     distanceResult(s, squares, d);
     s.steps.back().figure(Figure::segment(a, b));
-    s.answer = d;
+    s.answer.add("Resultado2", d);
     return s;
 }
 
@@ -182,6 +182,7 @@ Solution solveBisector(const Point& a, const Point& b) {
     s.environment.alias(symbol("P"), x(), y());
     if (stopsOnCoincidentPoints(s, a, b)) {
         s.add(StepKind::BisectorOfCoincident);
+        s.answer.add("Resultado3", Verdict::CoincidentPoints);
         return s;
     }
     s.add(StepKind::BisectorDefinition, {slot("P", point(x(), y(), "P"))})
@@ -194,7 +195,7 @@ Solution solveBisector(const Point& a, const Point& b) {
     s.add(StepKind::BisectorResult, {slot("equation", generalEquation(line))})
         .figure(Figure::line(line, "mediatriz"))
         .figure(Figure::point(exact::midpoint(a, b), "M"));
-    s.answer = line;
+    s.answer.add("Resultado3", line);
     return s;
 }
 

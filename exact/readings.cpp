@@ -96,6 +96,12 @@ bool endsWithRoot(const Math& m) {
     return m.kind() == Kind::Product && endsWithRoot(expanded(m.children().back()));
 }
 
+/// x_A: a name whose subscript the next factor must not run into (a_r b_s).
+bool endsWithSubscript(const Math& m) {
+    if (m.kind() == Kind::Symbol) return !m.subscript().empty();
+    return m.kind() == Kind::Product && endsWithSubscript(m.children().back());
+}
+
 class LinearWriter {
 public:
     explicit LinearWriter(std::string_view separator)
@@ -172,7 +178,8 @@ private:
             const Math f = expanded(factors[i]);
             if (m.timesBefore(i))
                 m_out += " × ";
-            else if (i > 0 && endsWithRoot(expanded(factors[i - 1])))
+            else if (i > 0 &&
+                     (endsWithRoot(expanded(factors[i - 1])) || endsWithSubscript(factors[i - 1])))
                 m_out += " ";
             if (f.kind() == Kind::Fraction && factors.size() > 1)
                 enclosed("(", f, ")");
@@ -319,6 +326,25 @@ Value pointValue(const Math& m, const Environment& env) {
     return NumericValue{true, x->x, y->x, std::max(x->scale, y->scale)};
 }
 
+/// A row of quantities side by side, such as 40º 14' 10,89'' (its units
+/// bound as names): their sum. Blank words only space them; a row with
+/// words in it (a sentence) has no value.
+Value rowValue(const Math& m, const Environment& env) {
+    double total = 0;
+    double scale = 0;
+    bool any = false;
+    for (const Math& part : m.children()) {
+        if (part.kind() == Kind::Words && part.text().find_first_not_of(' ') == std::string::npos)
+            continue;
+        const Value v = scalarOf(part, env);
+        if (!v) return std::nullopt;
+        total += v->x;
+        scale += v->scale;
+        any = true;
+    }
+    return any ? scalar(total, scale) : std::nullopt;
+}
+
 /// A bound name, or the distance d(P, Q) between two points.
 Value functionValue(const Math& m, const Environment& env) {
     if (const Value bound = env.find(m)) return bound;
@@ -413,6 +439,8 @@ std::optional<NumericValue> numericValue(const Math& m, const Environment& env) 
         return functionValue(m, env);
     case Kind::Point:
         return pointValue(m, env);
+    case Kind::Row:
+        return rowValue(m, env);
     default:
         return std::nullopt;
     }

@@ -48,9 +48,11 @@ private:
 };
 
 /// The value of a tree in doubles: numbers, bound names, sums, products,
-/// fractions, powers, roots, absolute values, points, and the distance
-/// d(P, Q) between two points. Nothing for words, chains, unbound names, a
-/// zero divisor or the root of a negative number.
+/// fractions, powers, roots, absolute values, points, the distance d(P, Q)
+/// between two points, and a row of quantities side by side as their sum
+/// (40º 14' 10,89'', its units bound as names). Nothing for words,
+/// sentences, chains, unbound names, a zero divisor or the root of a
+/// negative number.
 std::optional<NumericValue> numericValue(const Math& m, const Environment& env);
 
 /// Whether each relation of a chain holds between its members in doubles:

@@ -1,5 +1,9 @@
 #include "solutionkit.h"
 
+#include "decimal.h"
+
+#include <cmath>
+
 namespace exact::kit {
 
 namespace {
@@ -34,6 +38,15 @@ void perfectSquare(Solution& solution, StepKind kind, std::vector<Slot> values,
         .line(Chain(exact::root(value(radicand)))
                   .equals(exact::root(squared(value(root))))
                   .equals(value(root)));
+}
+
+Line scaled(const Line& l, const Number& k) {
+    return {l.a * k, l.b * k, l.c * k};
+}
+
+/// A factor 1/n with n whole (not −1): multiplying by it is dividing by n.
+bool dividesBy(const Number& k) {
+    return k.isRational() && k != -1 && mpz_class(k.rational().get_num()) == sgn(k.rational());
 }
 
 } // namespace
@@ -114,24 +127,140 @@ Number simplifyRoot(Solution& solution, const Number& radicand) {
 }
 
 Line tidyLineEquation(Solution& solution, const Line& found) {
+    const Line n = normaliseLineEquation(solution, found);
+    reducedLineEquation(solution, n);
+    return n;
+}
+
+Line normaliseLineEquation(Solution& solution, const Line& found) {
     const Number k = normalisingFactor(found);
-    const Line n{found.a * k, found.b * k, found.c * k};
+    const Line n = scaled(found, k);
     if (k != 1) {
-        const bool divides =
-            k.isRational() && mpz_class(k.rational().get_num()) == sgn(k.rational());
-        Step& step = divides ? solution.add(StepKind::DivideEquation, {slot("k", value(1 / k))})
-                             : solution.add(StepKind::MultiplyEquation, {slot("k", value(k))});
+        Step& step = dividesBy(k)
+                         ? solution.add(StepKind::DivideEquation, {slot("k", value(1 / k))})
+                         : solution.add(StepKind::MultiplyEquation, {slot("k", value(k))});
         step.line(generalEquation(n));
     }
+    return n;
+}
+
+void reducedLineEquation(Solution& solution, const Line& n) {
     const Math reduced = *reducedEquation(n);
     if (n.b.isZero()) {
         solution.add(StepKind::VerticalLine, {slot("equation", reduced)}).line(reduced);
-        return n;
+        return;
     }
     Step& step = solution.add(StepKind::ReducedEquation);
     if (n.b != 1)
         step.line(equation(coefficientTimes(n.b, y()), linearCombination({{-n.a, x()}}, -n.c)));
     step.line(reduced);
+}
+
+Line generalFromReduced(Solution& solution, const Line& l) {
+    const Number slope = -l.a / l.b;
+    const Number intercept = -l.c / l.b;
+    const Line moved{-slope, 1, -intercept}; // −mx + y − k = 0
+    const Number k = normalisingFactor(moved);
+    const Line n = scaled(moved, k);
+    const Math chain =
+        Equivalences(*reducedEquation(l)).then(generalEquation(moved)).then(generalEquation(n));
+    if (k == 1)
+        solution.add(StepKind::GeneralFromReduced);
+    else
+        solution.add(dividesBy(k) ? StepKind::GeneralFromReducedDivide
+                                  : StepKind::GeneralFromReducedMultiply,
+                     {slot("k", value(dividesBy(k) ? 1 / k : k))});
+    solution.steps.back().line(chain);
+    return n;
+}
+
+Equivalences::Equivalences(Math first)
+    : m_chain(first)
+    , m_last(linearText(first, ".")) {}
+
+Equivalences& Equivalences::then(Math next) {
+    std::string text = linearText(next, ".");
+    if (text != m_last) m_chain.then(Rel::Equivalent, std::move(next));
+    m_last = std::move(text);
+    return *this;
+}
+
+Math coefficient(char which, const std::string& line) {
+    return symbol(std::string(1, which), line);
+}
+
+void bindLine(Environment& env, const std::string& name, const Line& l) {
+    env.bind(coefficient('a', name), l.a.toDouble());
+    env.bind(coefficient('b', name), l.b.toDouble());
+    env.bind(coefficient('c', name), l.c.toDouble());
+}
+
+Math givenEquation(const Line& l) {
+    if (!l.isDegenerate()) return generalEquation(l);
+    return equation(sum({{Sign::Plus, product({value(0), x()})},
+                         {Sign::Plus, product({value(0), y()})},
+                         {l.c.sign() < 0 ? Sign::Minus : Sign::Plus, value(abs(l.c))}}),
+                    value(0));
+}
+
+Slot lineSlot(const std::string& name, const Line& l) {
+    return slot(name, givenEquation(l));
+}
+
+Math valueProduct(const Number& a, const Number& b) {
+    return product({a.sign() < 0 ? parens(value(a)) : value(a), value(b)});
+}
+
+Math times(const Number& k, const Math& m) {
+    if (k == 1) return m;
+    if (k == -1) return negative(m);
+    const Math p = product({value(abs(k)), m});
+    return k.sign() < 0 ? negative(p) : p;
+}
+
+Math degrees(const Math& amount) {
+    return product({amount, symbol("º")});
+}
+
+Math degreesMinutesSeconds(double amplitude) {
+    const double d = std::trunc(amplitude);
+    const double m = (amplitude - d) * 60;
+    const double whole = std::trunc(m);
+    Number seconds;
+    std::string digits = decimal::roundedDigits((m - whole) * 60, 2);
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (negative) digits.erase(0, 1);
+    Number::fromDecimal(digits, seconds);
+    const auto amount = [](double v) { return value(Number(static_cast<long>(v))); };
+    return row({product({amount(d), symbol("º")}), words("  "),
+                product({amount(whole), symbol("'")}), words("  "),
+                product({decimalValue(negative ? -seconds : seconds), symbol("''")})});
+}
+
+void bindAngleUnits(Environment& env) {
+    env.bind(symbol("º"), 1);
+    env.bind(symbol("'"), 1.0 / 60);
+    env.bind(symbol("''"), 1.0 / 3600);
+}
+
+bool stopsOnNoLine(Solution& solution, const std::string& name, const Line& l,
+                   const std::string& label) {
+    if (!l.isDegenerate()) return false;
+    solution.add(StepKind::NotALine,
+                 {slot("name", symbol(name)), slot("equation", givenEquation(l))});
+    solution.answer.add(label, Verdict::NotALine);
+    solution.stopped = true;
+    return true;
+}
+
+Line simplifyGivenLine(Solution& solution, const std::string& name, const Line& l) {
+    const Number k = abs(normalisingFactor(l));
+    if (k == 1) return l;
+    const Line n = scaled(l, k);
+    solution
+        .add(dividesBy(k) ? StepKind::SimplifyLineDivide : StepKind::SimplifyLineMultiply,
+             {slot("name", symbol(name)), slot("k", value(dividesBy(k) ? 1 / k : k))})
+        .line(generalEquation(n));
     return n;
 }
 

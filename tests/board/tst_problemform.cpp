@@ -93,7 +93,7 @@ private slots:
         const exact::Solution* solution = form->solution();
         QVERIFY(solution);
         QCOMPARE(solution, form->solution()); // built once
-        const auto* p = std::get_if<exact::Point>(&solution->answer);
+        const auto* p = solution->answer.get<exact::Point>({});
         QVERIFY(p);
         QCOMPARE(exact::text(*p, ","), std::string("(1/10 , 2√2)"));
         form->click("Dados1");
