@@ -10,13 +10,6 @@ using namespace kit;
 
 namespace {
 
-Solution titled(TitleKind kind, std::vector<Slot> values) {
-    Solution s;
-    s.titleKind = kind;
-    s.titleValues = std::move(values);
-    return s;
-}
-
 /// The answer of a frame that finds a line: its equation written, the line drawn.
 void lineResult(Solution& s, StepKind kind, const Line& line, const std::string& label) {
     s.add(kind, {slot("equation", generalEquation(line))}).figure(Figure::line(line, "recta"));
@@ -82,8 +75,9 @@ Line familyThrough(Solution& s, StepKind family, const Line& shape, const Point&
 }
 
 Solution throughPoint(TitleKind title, StepKind family, StepKind result, const Point& p,
-                      const std::string& pointName, const Line& r, bool perpendicular,
+                      const std::string& pointName, const Line& typed, bool perpendicular,
                       const std::string& label) {
+    const Line r = withoutResidue(typed);
     Solution s = titled(title, {pointSlot(pointName, p), lineSlot("r", r)});
     bindPoint(s.environment, pointName, p);
     if (stopsOnNoLine(s, "r", r, label)) return s;
@@ -99,7 +93,8 @@ Solution throughPoint(TitleKind title, StepKind family, StepKind result, const P
 
 } // namespace
 
-Solution solveTypedLine(const Line& r) {
+Solution solveTypedLine(const Line& typed) {
+    const Line r = withoutResidue(typed);
     Solution s = titled(TitleKind::TypedLine, {lineSlot("r", r)});
     if (stopsOnNoLine(s, "r", r, {})) return s;
     const Line n = tidyLineEquation(s, r);

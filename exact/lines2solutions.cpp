@@ -14,26 +14,24 @@ using namespace kit;
 
 namespace {
 
-Solution twoLines(TitleKind kind, const Line& r, const Line& s) {
-    Solution sol;
-    sol.titleKind = kind;
-    sol.titleValues = {lineSlot("r", r), lineSlot("s", s)};
-    bindLine(sol.environment, "r", r);
-    bindLine(sol.environment, "s", s);
-    return sol;
-}
-
 bool stopsOnNoLines(Solution& sol, const Line& r, const Line& s, const std::string& label) {
     return stopsOnNoLine(sol, "r", r, label) || stopsOnNoLine(sol, "s", s, label);
 }
 
-/// The two lines with whole coprime coefficients, each with its step when it changes.
-std::pair<Line, Line> simplified(Solution& sol, const Line& r, const Line& s) {
-    const Line r1 = simplifyGivenLine(sol, "r", r);
-    const Line s1 = simplifyGivenLine(sol, "s", s);
-    bindLine(sol.environment, "r", r1);
-    bindLine(sol.environment, "s", s1);
-    return {r1, s1};
+/// The beginning of a two-line frame's solution: the title, a stop when
+/// either equation is no line, otherwise both lines with whole coprime
+/// coefficients (each with its step when it changes) in `r` and `s`.
+/// Returns false when the solution stopped.
+bool twoGivenLines(Solution& sol, TitleKind kind, const Line& typed1, const Line& typed2,
+                   const std::string& label, Line& r, Line& s) {
+    const Line given1 = withoutResidue(typed1), given2 = withoutResidue(typed2);
+    sol = titled(kind, {lineSlot("r", given1), lineSlot("s", given2)});
+    if (stopsOnNoLines(sol, given1, given2, label)) return false;
+    r = simplifyGivenLine(sol, "r", given1);
+    s = simplifyGivenLine(sol, "s", given2);
+    bindLine(sol.environment, "r", r);
+    bindLine(sol.environment, "s", s);
+    return true;
 }
 
 /// c·v as a signed term of a sum (nothing for c = 0).
@@ -99,8 +97,10 @@ Isolated isolate(Solution& sol, const Oriented& e) {
 }
 
 /// The other equation with v replaced: the steps, and the value of w, or
-/// nothing when the equation left is impossible or holds for every w.
-std::optional<Number> substitute(Solution& sol, const Oriented& f, const Isolated& i) {
+/// nothing when the lines are parallel (`parallel`, decided as the form
+/// decides it) and the equation left is impossible or holds for every w.
+std::optional<Number> substitute(Solution& sol, const Oriented& f, const Isolated& i,
+                                 bool parallel) {
     const Math w = f.w(), v = f.v();
     const Math replaced = linearCombination({{i.m, w}}, i.k);
     const Number P = f.p(), Q = f.q(), C = f.line.c;
@@ -129,7 +129,7 @@ std::optional<Number> substitute(Solution& sol, const Oriented& f, const Isolate
     else
         sol.add(StepKind::SubstituteUnknown, {slot("v", v), slot("expression", replaced),
                                               slot("line", symbol(f.name)), slot("w", w)});
-    if (wCoefficient.isZero()) {
+    if (parallel) {
         chain.then(equation(product({value(0), w}), value(-constant)));
         sol.steps.back().line(chain);
         return std::nullopt;
@@ -160,9 +160,16 @@ Math distanceName(const std::string& point, const std::string& line) {
 /// |a·x_P + b·y_P + c| / √(a² + b²), in names, in values, then computed and
 /// simplified: the steps, and the distance. The formula's line starts with
 /// every name of the distance (d(r, s) = d(P, s)), the others with the first.
+/// What a distance frame says at its end: its result, or (`zero`) that the
+/// distance is 0, and its label.
+struct DistanceResult {
+    StepKind result, zero;
+    std::string label;
+};
+
 Number distanceToLine(Solution& sol, const std::string& pointName, const Point& p,
                       const std::string& lineName, const std::string& subscript, const Line& l,
-                      const std::vector<Math>& names) {
+                      const std::vector<Math>& names, const DistanceResult& end) {
     const Math& name = names.front();
     const Math a = coefficient('a', subscript), b = coefficient('b', subscript),
                c = coefficient('c', subscript);
@@ -194,6 +201,10 @@ Number distanceToLine(Solution& sol, const std::string& pointName, const Point& 
                   .endsWith(d));
     for (const Math& n : names)
         sol.environment.bind(n, d.toDouble());
+    sol.add(d.isZero() ? end.zero : end.result, {slot("d", withDecimal(d))})
+        .figure(Figure::point(p, pointName))
+        .figure(Figure::line(l, lineName));
+    sol.answer.add(end.label, d);
     return d;
 }
 
@@ -242,10 +253,11 @@ std::optional<long> notableAngle(const Number& cosine) {
 
 } // namespace
 
-Solution solveIntersection(const Line& given1, const Line& given2) {
-    Solution sol = twoLines(TitleKind::Intersection, given1, given2);
-    if (stopsOnNoLines(sol, given1, given2, "Resultado1")) return sol;
-    const auto [r, s] = simplified(sol, given1, given2);
+Solution solveIntersection(const Line& typed1, const Line& typed2) {
+    Solution sol;
+    Line r, s;
+    if (!twoGivenLines(sol, TitleKind::Intersection, typed1, typed2, "Resultado1", r, s))
+        return sol;
     sol.add(StepKind::IntersectionSystem)
         .line(generalEquation(r))
         .line(generalEquation(s))
@@ -253,7 +265,10 @@ Solution solveIntersection(const Line& given1, const Line& given2) {
         .figure(Figure::line(s, "s"));
     const auto [e, f] = isolationOf(r, s);
     const Isolated i = isolate(sol, e);
-    const std::optional<Number> w = substitute(sol, f, i);
+    // a_r·b_s = a_s·b_r, as the form compares them: exactly when the data
+    // are exact, in doubles otherwise.
+    const bool parallel = r.a * s.b == s.a * r.b;
+    const std::optional<Number> w = substitute(sol, f, i, parallel);
     if (!w) {
         const bool same = sameLine(r, s);
         sol.add(same ? StepKind::IntersectionCoincident : StepKind::IntersectionParallel);
@@ -270,11 +285,11 @@ Solution solveIntersection(const Line& given1, const Line& given2) {
     return sol;
 }
 
-Solution solveParallelDistance(const Line& given1, const Line& given2) {
-    Solution sol = twoLines(TitleKind::ParallelDistance, given1, given2);
+Solution solveParallelDistance(const Line& typed1, const Line& typed2) {
     const std::string label = "Resultado2";
-    if (stopsOnNoLines(sol, given1, given2, label)) return sol;
-    const auto [r, s] = simplified(sol, given1, given2);
+    Solution sol;
+    Line r, s;
+    if (!twoGivenLines(sol, TitleKind::ParallelDistance, typed1, typed2, label, r, s)) return sol;
     const Number cross = r.a * s.b - s.a * r.b;
     Chain check(minus(product({coefficient('a', "r"), coefficient('b', "s")}),
                       product({coefficient('a', "s"), coefficient('b', "r")})));
@@ -299,40 +314,29 @@ Solution solveParallelDistance(const Line& given1, const Line& given2) {
                   equation(linearCombination({{vertical ? r.a : r.b, unknown}}, r.c), value(0)))
                   .then(equation(unknown, value(vertical ? p.x : p.y))))
         .figure(Figure::point(p, "P"));
-    const Number d =
-        distanceToLine(sol, "P", p, "s", "s", s, {distanceName("r", "s"), distanceName("P", "s")});
-    sol.add(d.isZero() ? StepKind::ParallelLinesCoincide : StepKind::ParallelDistanceResult,
-            {slot("d", withDecimal(d))})
-        .figure(Figure::point(p, "P"))
-        .figure(Figure::line(s, "s"));
-    sol.answer.add(label, d);
+    distanceToLine(sol, "P", p, "s", "s", s, {distanceName("r", "s"), distanceName("P", "s")},
+                   {StepKind::ParallelDistanceResult, StepKind::ParallelLinesCoincide, label});
     return sol;
 }
 
-Solution solvePointLineDistance(const Point& p, const Line& given) {
-    Solution sol;
-    sol.titleKind = TitleKind::PointLineDistance;
-    sol.titleValues = {pointSlot("P", p), lineSlot("r", given)};
+Solution solvePointLineDistance(const Point& p, const Line& typed) {
+    const Line given = withoutResidue(typed);
+    Solution sol = titled(TitleKind::PointLineDistance, {pointSlot("P", p), lineSlot("r", given)});
     bindPoint(sol.environment, "P", p);
     const std::string label = "Resultado3";
     if (stopsOnNoLine(sol, "r", given, label)) return sol;
     const Line r = simplifyGivenLine(sol, "r", given);
     bindLine(sol.environment, {}, r);
-    const Number d = distanceToLine(sol, "P", p, "r", {}, r, {distanceName("P", "r")});
-    sol.steps.front().figure(Figure::point(p, "P")).figure(Figure::line(r, "r"));
-    sol.add(d.isZero() ? StepKind::PointOnLine : StepKind::PointLineDistanceResult,
-            {slot("d", withDecimal(d))})
-        .figure(Figure::point(p, "P"))
-        .figure(Figure::line(r, "r"));
-    sol.answer.add(label, d);
+    distanceToLine(sol, "P", p, "r", {}, r, {distanceName("P", "r")},
+                   {StepKind::PointLineDistanceResult, StepKind::PointOnLine, label});
     return sol;
 }
 
-Solution solveAngle(const Line& given1, const Line& given2) {
-    Solution sol = twoLines(TitleKind::Angle, given1, given2);
+Solution solveAngle(const Line& typed1, const Line& typed2) {
     const std::string label = "Resultado4";
-    if (stopsOnNoLines(sol, given1, given2, label)) return sol;
-    const auto [r, s] = simplified(sol, given1, given2);
+    Solution sol;
+    Line r, s;
+    if (!twoGivenLines(sol, TitleKind::Angle, typed1, typed2, label, r, s)) return sol;
     const Point u = directionOf(r), v = directionOf(s);
     bindVector(sol.environment, "u", u);
     bindVector(sol.environment, "v", v);

@@ -9,9 +9,7 @@ using namespace kit;
 namespace {
 
 Solution withTwoPoints(TitleKind title, const Point& a, const Point& b) {
-    Solution s;
-    s.titleKind = title;
-    s.titleValues = {pointSlot("A", a), pointSlot("B", b)};
+    Solution s = titled(title, {pointSlot("A", a), pointSlot("B", b)});
     bindPoint(s.environment, "A", a);
     bindPoint(s.environment, "B", b);
     return s;
@@ -110,9 +108,7 @@ void bisectorEquations(Solution& s, const Point& a, const Point& b, const Line& 
 } // namespace
 
 Solution solvePoint(const Point& p) {
-    Solution s;
-    s.titleKind = TitleKind::Point;
-    s.titleValues = {pointSlot("P", p)};
+    Solution s = titled(TitleKind::Point, {pointSlot("P", p)});
     bindPoint(s.environment, "P", p);
     s.add(StepKind::PointCoordinates,
           {pointSlot("P", p), slot("x", withDecimal(p.x)), slot("y", withDecimal(p.y))})

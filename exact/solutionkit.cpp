@@ -2,6 +2,7 @@
 
 #include "decimal.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace exact::kit {
@@ -64,6 +65,13 @@ Math x() {
 Math y() {
     static const Math m = symbol("y");
     return m;
+}
+
+Solution titled(TitleKind kind, std::vector<Slot> values) {
+    Solution s;
+    s.titleKind = kind;
+    s.titleValues = std::move(values);
+    return s;
 }
 
 Slot slot(std::string name, Math value) {
@@ -193,6 +201,19 @@ void bindLine(Environment& env, const std::string& name, const Line& l) {
     env.bind(coefficient('a', name), l.a.toDouble());
     env.bind(coefficient('b', name), l.b.toDouble());
     env.bind(coefficient('c', name), l.c.toDouble());
+}
+
+Line withoutResidue(const Line& l) {
+    if (l.a.isExact() && l.b.isExact() && l.c.isExact()) return l;
+    const double scale =
+        std::max({std::fabs(l.a.toDouble()), std::fabs(l.b.toDouble()), std::fabs(l.c.toDouble())});
+    const auto clean = [scale](const Number& v) {
+        if (v.isExact()) return v;
+        const double d = v.toDouble(), whole = std::nearbyint(d);
+        if (std::fabs(d) <= 1e-12 * scale) return Number(0);
+        return std::fabs(d - whole) <= 1e-12 * scale ? Number::approximate(whole) : v;
+    };
+    return {clean(l.a), clean(l.b), clean(l.c)};
 }
 
 Math givenEquation(const Line& l) {

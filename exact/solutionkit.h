@@ -16,6 +16,9 @@ Math y(const std::string& point);
 Math x();
 Math y();
 
+/// A solution with its title: the frame's kind and its data.
+Solution titled(TitleKind kind, std::vector<Slot> values);
+
 /// A slot of a sentence.
 Slot slot(std::string name, Math value);
 /// A slot holding a named point with its coordinates: A(2 , −2).
@@ -38,6 +41,12 @@ std::vector<SignedTerm> developedSquare(const Math& v, const Number& k);
 Math coefficient(char which, const std::string& line = {});
 /// Binds a line's coefficients (a_r, b_r, c_r) for the numeric reading.
 void bindLine(Environment& env, const std::string& name, const Line& l);
+/// A given line as the pupil typed it when its coefficients are not exact:
+/// a coefficient that is only the rounding residue of the others (at most
+/// 1e-12 of the largest) is 0, and one that close to a whole number is that
+/// number. "x=pi/7" has no y, though its reader's doubles say −1,7E−16·y.
+Line withoutResidue(const Line& l);
+
 /// A given line's general equation as read, its zero coefficients written
 /// when it is no line (0x + 0y − 3 = 0).
 Math givenEquation(const Line& l);

@@ -137,6 +137,7 @@ inline double degreesIn(const QString& text) {
 inline bool sameLineAs(const exact::Line& answer, const QString& text) {
     QString plain = text;
     plain.replace(QLatin1Char(','), QLatin1Char('.'));
+    if (!plain.contains(QLatin1Char('='))) return false;
     const exact::LineReading read = exact::readLine(plain.toStdString());
     const double a = answer.a.toDouble(), b = answer.b.toDouble(), c = answer.c.toDouble();
     const double p = read.line.a.toDouble(), q = read.line.b.toDouble(), r = read.line.c.toDouble();
