@@ -11,8 +11,9 @@ using namespace kit;
 namespace {
 
 /// The answer of a frame that finds a line: its equation written, the line drawn.
-void lineResult(Solution& s, StepKind kind, const Line& line, const std::string& label) {
-    s.add(kind, {slot("equation", generalEquation(line))}).figure(Figure::line(line, "recta"));
+void lineResult(Solution& s, StepKind kind, const Line& line, const Math& equation,
+                const std::string& label) {
+    s.add(kind, {slot("equation", equation)}).figure(Figure::line(line, "recta"));
     s.answer.add(label, line);
 }
 
@@ -81,12 +82,14 @@ Solution throughPoint(TitleKind title, StepKind family, StepKind result, const P
     Solution s = titled(title, {pointSlot(pointName, p), lineSlot("r", r)});
     bindPoint(s.environment, pointName, p);
     if (stopsOnNoLine(s, "r", r, label)) return s;
-    const Line given = simplifyGivenLine(s, "r", r);
+    Math equation = s.titleValues.back().value;
+    const Line given = simplifyGivenLine(s, "r", r, equation);
     const Line shape = perpendicular ? Line{given.b, -given.a, 0} : Line{given.a, given.b, 0};
     const Line found = familyThrough(s, family, shape, p, pointName);
     s.steps.back().figure(Figure::point(p, pointName)).figure(Figure::line(given, "r"));
-    const Line line = tidyLineEquation(s, found);
-    lineResult(s, result, line, label);
+    equation = generalEquation(found);
+    const Line line = tidyLineEquation(s, found, &equation);
+    lineResult(s, result, line, equation, label);
     s.steps.back().figure(Figure::line(given, "r"));
     return s;
 }
@@ -122,10 +125,11 @@ Solution solveLineThroughPoints(const Point& a, const Point& b) {
     }
     if (a.x == b.x) {
         const Line vertical = normalised({1, 0, -a.x});
+        const Math general = generalEquation(vertical);
         s.add(StepKind::SameAbscissa, {slot("k", value(a.x))})
-            .line(Equivalences(*reducedEquation(vertical)).then(generalEquation(vertical)))
+            .line(Equivalences(*reducedEquation(vertical)).then(general))
             .figure(Figure::segment(a, b));
-        lineResult(s, StepKind::LineThroughPointsResult, vertical, label);
+        lineResult(s, StepKind::LineThroughPointsResult, vertical, general, label);
         return s;
     }
     const Number m = (b.y - a.y) / (b.x - a.x);
@@ -138,6 +142,7 @@ Solution solveLineThroughPoints(const Point& a, const Point& b) {
                   .endsWith(m))
         .figure(Figure::segment(a, b));
     const Line found = lineThrough(a, b);
+    const Math reduced = *reducedEquation(found);
     const auto shifted = [](const Math& v, const Number& k) {
         return k.isZero() ? v : minus(v, value(k));
     };
@@ -146,9 +151,10 @@ Solution solveLineThroughPoints(const Point& a, const Point& b) {
         .line(Equivalences(equation(shifted(y(), a.y), times(m, shifted(x(), a.x))))
                   .then(equation(linearCombination({{1, y()}}, -a.y),
                                  linearCombination({{m, x()}}, -m * a.x)))
-                  .then(*reducedEquation(found)));
-    const Line line = generalFromReduced(s, found);
-    lineResult(s, StepKind::LineThroughPointsResult, line, label);
+                  .then(reduced));
+    Math general;
+    const Line line = generalFromReduced(s, found, reduced, general);
+    lineResult(s, StepKind::LineThroughPointsResult, line, general, label);
     s.steps.back().figure(Figure::point(a, "A")).figure(Figure::point(b, "B"));
     return s;
 }

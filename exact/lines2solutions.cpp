@@ -22,15 +22,22 @@ bool stopsOnNoLines(Solution& sol, const Line& r, const Line& s, const std::stri
 /// either equation is no line, otherwise both lines with whole coprime
 /// coefficients (each with its step when it changes) in `r` and `s`.
 /// Returns false when the solution stopped.
+struct GivenLines {
+    Line r, s;
+    Math er, es; ///< their equations, as the solution writes them
+};
+
 bool twoGivenLines(Solution& sol, TitleKind kind, const Line& typed1, const Line& typed2,
-                   const std::string& label, Line& r, Line& s) {
+                   const std::string& label, GivenLines& lines) {
     const Line given1 = withoutResidue(typed1), given2 = withoutResidue(typed2);
     sol = titled(kind, {lineSlot("r", given1), lineSlot("s", given2)});
     if (stopsOnNoLines(sol, given1, given2, label)) return false;
-    r = simplifyGivenLine(sol, "r", given1);
-    s = simplifyGivenLine(sol, "s", given2);
-    bindLine(sol.environment, "r", r);
-    bindLine(sol.environment, "s", s);
+    lines.er = sol.titleValues[0].value;
+    lines.es = sol.titleValues[1].value;
+    lines.r = simplifyGivenLine(sol, "r", given1, lines.er);
+    lines.s = simplifyGivenLine(sol, "s", given2, lines.es);
+    bindLine(sol.environment, "r", lines.r);
+    bindLine(sol.environment, "s", lines.s);
     return true;
 }
 
@@ -54,25 +61,27 @@ Math sumOrZero(std::vector<SignedTerm> terms) {
 /// One equation of the system seen as p·w + q·v + c = 0, v the unknown it
 /// gives (or is substituted), w the other.
 struct Oriented {
-    std::string name; ///< r or s
-    Line line;
+    const char* name; ///< r or s
+    const Line* line;
+    const Math* equation;
     bool vIsY;
-    Number q() const { return vIsY ? line.b : line.a; }
-    Number p() const { return vIsY ? line.a : line.b; }
+    const Number& q() const { return vIsY ? line->b : line->a; }
+    const Number& p() const { return vIsY ? line->a : line->b; }
+    const Number& c() const { return line->c; }
     Math v() const { return vIsY ? y() : x(); }
     Math w() const { return vIsY ? x() : y(); }
 };
 
 /// Which unknown of which equation to isolate: one that an equation gives
 /// at once, then one whose coefficient is 1 or −1, then y of r, x of r…
-std::pair<Oriented, Oriented> isolationOf(const Line& r, const Line& s) {
-    const std::pair<std::string, Line> eqs[] = {{"r", r}, {"s", s}};
+std::pair<Oriented, Oriented> isolationOf(const GivenLines& g) {
+    const Oriented eqs[] = {{"r", &g.r, &g.er, true}, {"s", &g.s, &g.es, true}};
     const auto pick = [&](auto&& good) -> std::optional<std::pair<Oriented, Oriented>> {
         for (int e = 0; e < 2; ++e)
             for (const bool isY : {true, false}) {
-                const Oriented o{eqs[e].first, eqs[e].second, isY};
-                if (!o.q().isZero() && good(o))
-                    return std::pair{o, Oriented{eqs[1 - e].first, eqs[1 - e].second, isY}};
+                Oriented o = eqs[e], other = eqs[1 - e];
+                o.vIsY = other.vIsY = isY;
+                if (!o.q().isZero() && good(o)) return std::pair{o, other};
             }
         return std::nullopt;
     };
@@ -87,11 +96,11 @@ struct Isolated {
 };
 
 Isolated isolate(Solution& sol, const Oriented& e) {
-    const Isolated i{-e.p() / e.q(), -e.line.c / e.q()};
+    const Isolated i{-e.p() / e.q(), -e.c() / e.q()};
     const Math w = e.w(), v = e.v();
     sol.add(StepKind::IsolateUnknown, {slot("line", symbol(e.name)), slot("v", v)})
-        .line(Equivalences(generalEquation(e.line))
-                  .then(equation(times(e.q(), v), linearCombination({{-e.p(), w}}, -e.line.c)))
+        .line(Equivalences(*e.equation)
+                  .then(equation(times(e.q(), v), linearCombination({{-e.p(), w}}, -e.c())))
                   .then(equation(v, linearCombination({{i.m, w}}, i.k))));
     return i;
 }
@@ -103,7 +112,7 @@ std::optional<Number> substitute(Solution& sol, const Oriented& f, const Isolate
                                  bool parallel) {
     const Math w = f.w(), v = f.v();
     const Math replaced = linearCombination({{i.m, w}}, i.k);
-    const Number P = f.p(), Q = f.q(), C = f.line.c;
+    const Number &P = f.p(), &Q = f.q(), &C = f.c();
     const Number wCoefficient = P + Q * i.m, constant = Q * i.k + C;
     // In the order of the equation: the x term, then the y term, then c.
     std::vector<SignedTerm> put, expanded;
@@ -255,15 +264,15 @@ std::optional<long> notableAngle(const Number& cosine) {
 
 Solution solveIntersection(const Line& typed1, const Line& typed2) {
     Solution sol;
-    Line r, s;
-    if (!twoGivenLines(sol, TitleKind::Intersection, typed1, typed2, "Resultado1", r, s))
-        return sol;
+    GivenLines g;
+    if (!twoGivenLines(sol, TitleKind::Intersection, typed1, typed2, "Resultado1", g)) return sol;
+    const Line &r = g.r, &s = g.s;
     sol.add(StepKind::IntersectionSystem)
-        .line(generalEquation(r))
-        .line(generalEquation(s))
+        .line(g.er)
+        .line(g.es)
         .figure(Figure::line(r, "r"))
         .figure(Figure::line(s, "s"));
-    const auto [e, f] = isolationOf(r, s);
+    const auto [e, f] = isolationOf(g);
     const Isolated i = isolate(sol, e);
     // a_r·b_s = a_s·b_r, as the form compares them: exactly when the data
     // are exact, in doubles otherwise.
@@ -288,8 +297,9 @@ Solution solveIntersection(const Line& typed1, const Line& typed2) {
 Solution solveParallelDistance(const Line& typed1, const Line& typed2) {
     const std::string label = "Resultado2";
     Solution sol;
-    Line r, s;
-    if (!twoGivenLines(sol, TitleKind::ParallelDistance, typed1, typed2, label, r, s)) return sol;
+    GivenLines g;
+    if (!twoGivenLines(sol, TitleKind::ParallelDistance, typed1, typed2, label, g)) return sol;
+    const Line &r = g.r, &s = g.s;
     const Number cross = r.a * s.b - s.a * r.b;
     Chain check(minus(product({coefficient('a', "r"), coefficient('b', "s")}),
                       product({coefficient('a', "s"), coefficient('b', "r")})));
@@ -325,7 +335,8 @@ Solution solvePointLineDistance(const Point& p, const Line& typed) {
     bindPoint(sol.environment, "P", p);
     const std::string label = "Resultado3";
     if (stopsOnNoLine(sol, "r", given, label)) return sol;
-    const Line r = simplifyGivenLine(sol, "r", given);
+    Math equation = sol.titleValues.back().value;
+    const Line r = simplifyGivenLine(sol, "r", given, equation);
     bindLine(sol.environment, {}, r);
     distanceToLine(sol, "P", p, "r", {}, r, {distanceName("P", "r")},
                    {StepKind::PointLineDistanceResult, StepKind::PointOnLine, label});
@@ -335,8 +346,9 @@ Solution solvePointLineDistance(const Point& p, const Line& typed) {
 Solution solveAngle(const Line& typed1, const Line& typed2) {
     const std::string label = "Resultado4";
     Solution sol;
-    Line r, s;
-    if (!twoGivenLines(sol, TitleKind::Angle, typed1, typed2, label, r, s)) return sol;
+    GivenLines g;
+    if (!twoGivenLines(sol, TitleKind::Angle, typed1, typed2, label, g)) return sol;
+    const Line &r = g.r, &s = g.s;
     const Point u = directionOf(r), v = directionOf(s);
     bindVector(sol.environment, "u", u);
     bindVector(sol.environment, "v", v);

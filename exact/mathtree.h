@@ -67,6 +67,7 @@ public:
 
     struct Node;
     explicit Math(std::shared_ptr<const Node> node);
+    const Node* node() const { return m_node.get(); }
 
 private:
     std::shared_ptr<const Node> m_node;
@@ -150,6 +151,10 @@ private:
 
 /// lhs = rhs.
 Math equation(Math lhs, Math rhs);
+
+/// Whether two trees are the same mathematics written the same way: the
+/// same kinds, values, names and marks, node by node.
+bool sameTree(const Math& a, const Math& b);
 
 /// Whether a value needs the decimal beside it: not an integer and not a
 /// decimal with at most two places (2√58, 1/3, 1/8); approximate values too.

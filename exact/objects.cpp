@@ -79,6 +79,7 @@ Number normalisingFactor(const Line& l) {
 
 Line normalised(const Line& l) {
     const Number factor = normalisingFactor(l);
+    if (factor == 1) return l;
     return {l.a * factor, l.b * factor, l.c * factor};
 }
 

@@ -390,32 +390,34 @@ std::string linearText(const Math& m, std::string_view separator) {
 }
 
 void Environment::bind(const Math& name, double value) {
-    m_entries.push_back({linearText(name, "."), {false, value, 0}, {}, {}});
+    m_entries.push_back({name, {false, value, 0, 0}, std::nullopt, {}});
 }
 
 void Environment::bind(const Math& name, double x, double y) {
-    m_entries.push_back({linearText(name, "."), {true, x, y}, {}, {}});
+    m_entries.push_back({name, {true, x, y, 0}, std::nullopt, {}});
 }
 
 void Environment::alias(const Math& name, const Math& x, const Math& y) {
-    m_entries.push_back({linearText(name, "."), {}, linearText(x, "."), linearText(y, ".")});
+    m_entries.push_back({name, {}, std::pair{x, y}, {}});
 }
 
 const Environment::Entry* Environment::entry(const std::string& key) const {
     // The latest binding of a name wins.
-    const auto it = std::find_if(m_entries.rbegin(), m_entries.rend(),
-                                 [&](const Entry& e) { return e.key == key; });
-    return it == m_entries.rend() ? nullptr : &*it;
+    for (auto it = m_entries.rbegin(); it != m_entries.rend(); ++it) {
+        if (it->key.empty()) it->key = linearText(it->name, ".");
+        if (it->key == key) return &*it;
+    }
+    return nullptr;
 }
 
 std::optional<NumericValue> Environment::find(const Math& name) const {
     const Entry* e = entry(linearText(name, "."));
     if (e == nullptr) return std::nullopt;
-    if (e->xKey.empty()) return e->value;
-    const Entry* x = entry(e->xKey);
-    const Entry* y = entry(e->yKey);
+    if (!e->alias) return e->value;
+    const Entry* x = entry(linearText(e->alias->first, "."));
+    const Entry* y = entry(linearText(e->alias->second, "."));
     if (x == nullptr || y == nullptr) return std::nullopt;
-    return NumericValue{true, x->value.x, y->value.x};
+    return NumericValue{true, x->value.x, y->value.x, 0};
 }
 
 std::optional<NumericValue> numericValue(const Math& m, const Environment& env) {

@@ -26,7 +26,8 @@ struct NumericValue {
 };
 
 /// The values of the names a solution speaks of (x_A, m, d(A, B), M),
-/// looked up by their linear text.
+/// looked up by their linear text. Binding costs no text: the texts are
+/// written on the first look-up, which only the numeric reading does.
 class Environment {
 public:
     void bind(const Math& name, double value);
@@ -38,10 +39,10 @@ public:
 
 private:
     struct Entry {
-        std::string key;
+        Math name;
         NumericValue value;
-        std::string xKey; ///< for an alias
-        std::string yKey;
+        std::optional<std::pair<Math, Math>> alias; ///< the names of its coordinates
+        mutable std::string key;                    ///< the name's text, once looked up
     };
     const Entry* entry(const std::string& key) const;
     std::vector<Entry> m_entries;

@@ -107,11 +107,17 @@ Math shiftedSquare(const Math& v, const Number& k) {
 }
 
 std::vector<SignedTerm> developedSquare(const Math& v, const Number& k) {
+    return developedSquare(v, k, 2 * k, square(k));
+}
+
+std::vector<SignedTerm> developedSquare(const Math& v, const Number& k, const Number& twice,
+                                        const Number& squareOfK) {
     std::vector<SignedTerm> terms{{Sign::Plus, squared(v)}};
     if (k.isZero()) return terms;
-    const Number twice = 2 * k;
-    terms.push_back({twice.sign() > 0 ? Sign::Minus : Sign::Plus, coefficientTimes(abs(twice), v)});
-    terms.push_back({Sign::Plus, value(square(k))});
+    const bool positive = twice.sign() > 0;
+    terms.push_back(
+        {positive ? Sign::Minus : Sign::Plus, coefficientTimes(positive ? twice : -twice, v)});
+    terms.push_back({Sign::Plus, value(squareOfK)});
     return terms;
 }
 
@@ -134,21 +140,21 @@ Number simplifyRoot(Solution& solution, const Number& radicand) {
     return root;
 }
 
-Line tidyLineEquation(Solution& solution, const Line& found) {
-    const Line n = normaliseLineEquation(solution, found);
+Line tidyLineEquation(Solution& solution, const Line& found, Math* equation) {
+    const Line n = normaliseLineEquation(solution, found, equation);
     reducedLineEquation(solution, n);
     return n;
 }
 
-Line normaliseLineEquation(Solution& solution, const Line& found) {
+Line normaliseLineEquation(Solution& solution, const Line& found, Math* equation) {
     const Number k = normalisingFactor(found);
+    if (k == 1) return found;
     const Line n = scaled(found, k);
-    if (k != 1) {
-        Step& step = dividesBy(k)
-                         ? solution.add(StepKind::DivideEquation, {slot("k", value(1 / k))})
-                         : solution.add(StepKind::MultiplyEquation, {slot("k", value(k))});
-        step.line(generalEquation(n));
-    }
+    const Math written = generalEquation(n);
+    Step& step = dividesBy(k) ? solution.add(StepKind::DivideEquation, {slot("k", value(1 / k))})
+                              : solution.add(StepKind::MultiplyEquation, {slot("k", value(k))});
+    step.line(written);
+    if (equation) *equation = written;
     return n;
 }
 
@@ -164,14 +170,14 @@ void reducedLineEquation(Solution& solution, const Line& n) {
     step.line(reduced);
 }
 
-Line generalFromReduced(Solution& solution, const Line& l) {
+Line generalFromReduced(Solution& solution, const Line& l, const Math& reduced, Math& general) {
     const Number slope = -l.a / l.b;
     const Number intercept = -l.c / l.b;
     const Line moved{-slope, 1, -intercept}; // −mx + y − k = 0
     const Number k = normalisingFactor(moved);
     const Line n = scaled(moved, k);
-    const Math chain =
-        Equivalences(*reducedEquation(l)).then(generalEquation(moved)).then(generalEquation(n));
+    general = generalEquation(n);
+    const Math chain = Equivalences(reduced).then(generalEquation(moved)).then(general);
     if (k == 1)
         solution.add(StepKind::GeneralFromReduced);
     else
@@ -184,12 +190,11 @@ Line generalFromReduced(Solution& solution, const Line& l) {
 
 Equivalences::Equivalences(Math first)
     : m_chain(first)
-    , m_last(linearText(first, ".")) {}
+    , m_last(first) {}
 
 Equivalences& Equivalences::then(Math next) {
-    std::string text = linearText(next, ".");
-    if (text != m_last) m_chain.then(Rel::Equivalent, std::move(next));
-    m_last = std::move(text);
+    if (!sameTree(next, m_last)) m_chain.then(Rel::Equivalent, next);
+    m_last = std::move(next);
     return *this;
 }
 
@@ -274,14 +279,15 @@ bool stopsOnNoLine(Solution& solution, const std::string& name, const Line& l,
     return true;
 }
 
-Line simplifyGivenLine(Solution& solution, const std::string& name, const Line& l) {
+Line simplifyGivenLine(Solution& solution, const std::string& name, const Line& l, Math& equation) {
     const Number k = abs(normalisingFactor(l));
     if (k == 1) return l;
     const Line n = scaled(l, k);
+    equation = generalEquation(n);
     solution
         .add(dividesBy(k) ? StepKind::SimplifyLineDivide : StepKind::SimplifyLineMultiply,
              {slot("name", symbol(name)), slot("k", value(dividesBy(k) ? 1 / k : k))})
-        .line(generalEquation(n));
+        .line(equation);
     return n;
 }
 

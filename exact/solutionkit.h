@@ -36,6 +36,9 @@ void bindPoint(Environment& env, const std::string& name, const Point& p);
 Math shiftedSquare(const Math& v, const Number& k);
 /// The terms of (v − k)² developed: v² − 2k·v + k².
 std::vector<SignedTerm> developedSquare(const Math& v, const Number& k);
+/// The same with 2k and k² already computed.
+std::vector<SignedTerm> developedSquare(const Math& v, const Number& k, const Number& twice,
+                                        const Number& squareOfK);
 
 /// The coefficient a, b or c of a named line: a_r; a alone without a name.
 Math coefficient(char which, const std::string& line = {});
@@ -63,7 +66,7 @@ public:
 
 private:
     Chain m_chain;
-    std::string m_last;
+    Math m_last;
 };
 
 /// a × b as a teacher writes values in a formula: (−1) × (−3), 2 × (−3).
@@ -88,8 +91,9 @@ bool stopsOnNoLine(Solution& solution, const std::string& name, const Line& l,
 
 /// A given line multiplied by the positive number that makes its
 /// coefficients whole and coprime, with the step that says so; the line as
-/// it is when that number is 1.
-Line simplifyGivenLine(Solution& solution, const std::string& name, const Line& l);
+/// it is when that number is 1. `equation`, the line's equation as written
+/// so far, becomes the equation of the line returned.
+Line simplifyGivenLine(Solution& solution, const std::string& name, const Line& l, Math& equation);
 
 /// The steps that take √radicand to its simplest exact form (a perfect
 /// square, a square factor taken out, a denominator rationalised, a sum that
@@ -100,14 +104,16 @@ Number simplifyRoot(Solution& solution, const Number& radicand);
 /// The steps that bring a line from the equation as found to its normalised
 /// general equation (dividing or multiplying both members), then to its
 /// reduced equation (or says that it is vertical). Returns the normalised line.
-Line tidyLineEquation(Solution& solution, const Line& found);
+/// `equation`, when given, holds the equation of the line found as written
+/// so far, and becomes that of the normalised line.
+Line tidyLineEquation(Solution& solution, const Line& found, Math* equation = nullptr);
 /// The first half of tidyLineEquation: the normalised general equation.
-Line normaliseLineEquation(Solution& solution, const Line& found);
+Line normaliseLineEquation(Solution& solution, const Line& found, Math* equation = nullptr);
 /// The second half: the reduced equation of a line, or that it is vertical.
 void reducedLineEquation(Solution& solution, const Line& n);
-/// From the reduced equation y = mx + k of a line to its normalised general
-/// equation: every term to the first member, then the normalising factor.
-/// Returns the normalised line.
-Line generalFromReduced(Solution& solution, const Line& l);
+/// From the reduced equation y = mx + k of a line (`reduced`, as written)
+/// to its normalised general equation (`general`): every term to the first
+/// member, then the normalising factor. Returns the normalised line.
+Line generalFromReduced(Solution& solution, const Line& l, const Math& reduced, Math& general);
 
 } // namespace exact::kit
