@@ -8,6 +8,7 @@
 #include "linesolutions.h"
 #include "pointsolutions.h"
 #include "sentences.h"
+#include "verdicts.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -155,6 +156,33 @@ std::vector<Case> lineSolutionCases() {
     return cases;
 }
 
+/// What a press adds when its verdict is decided on exact values: its
+/// fields read exactly, then the verdict (data with decimals; whole numbers
+/// are decided on the form's doubles, which are then exact, and read nothing).
+std::vector<Case> verdictCases() {
+    return {
+        {"verdict  0.1x+0.2y=0.3 and 0.3x+0.6y=0.9",
+         [] {
+             const exact::Line r = line("0.1x+0.2y=0.3"), s = line("0.3x+0.6y=0.9");
+             g_sink = g_sink + *exact::verdict::parallel(r, s) + *exact::verdict::sameLine(r, s);
+         }},
+        {"verdict  (0.1+0.2 , 1) and (0.3 , 1)",
+         [] {
+             g_sink = g_sink + *exact::verdict::equal(point("0.1+0.2", "1"), point("0.3", "1"));
+         }},
+        {"verdict  whole distance (0 , 0), (18.6 , 24.8)",
+         [] {
+             g_sink = g_sink + *exact::verdict::isWhole(
+                                   exact::distance(point("0", "0"), point("18.6", "24.8")));
+         }},
+        {"verdict  whole distance (0 , 0), 0.3x+0.4y=1.0",
+         [] {
+             g_sink = g_sink + *exact::verdict::isWhole(
+                                   exact::distance(point("0", "0"), line("0.3x+0.4y=1.0")));
+         }},
+    };
+}
+
 void report(const char* title, const std::vector<Case>& cases) {
     std::printf("%s\n", title);
     std::vector<double> medians;
@@ -174,5 +202,6 @@ int main() {
     report("Exact evaluation of typed texts (median per text)", fieldCases());
     report("Worked solutions of the Points form (median per solution)", solutionCases());
     report("Worked solutions of Lines 1 and Lines 2 (median per solution)", lineSolutionCases());
+    report("Verdicts on exact values: what a press with such data adds (median)", verdictCases());
     return 0;
 }

@@ -7,6 +7,8 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -102,6 +104,16 @@ const exact::LineReading& TypedData::line(const QString& field) const {
 
 exact::CircleReading TypedData::circle(const QString& field) const {
     return exact::readCircle(text(field));
+}
+
+bool TypedData::wholeNumbersOnly() const {
+    if (!m_wholeNumbersOnly) {
+        static const QRegularExpression whole(QStringLiteral("^(?:[ xXyY+=-]|\\d{1,4}(?!\\d))*$"));
+        m_wholeNumbersOnly = std::all_of(m_typed.cbegin(), m_typed.cend(), [](const QString& t) {
+            return t.size() <= 40 && whole.match(t).hasMatch();
+        });
+    }
+    return *m_wholeNumbersOnly;
 }
 
 WorkedSolution::WorkedSolution(Builder build, std::shared_ptr<const TypedData> data)

@@ -33,9 +33,17 @@ public:
     const exact::LineReading& line(const QString& field) const;
     exact::CircleReading circle(const QString& field) const;
 
+    /// Whether every text holds only small whole numbers, x, y, "+", "-",
+    /// "=" and blanks (digit runs of at most 4, at most 40 characters):
+    /// then the program's doubles of sums and products of them, its readings
+    /// of the equations included, are the exact values, and a verdict on
+    /// them needs no exact reading.
+    bool wholeNumbersOnly() const;
+
 private:
     std::string text(const QString& field) const;
     QHash<QString, QString> m_typed;
+    mutable std::optional<bool> m_wholeNumbersOnly;
     mutable std::map<QString, exact::Number> m_numbers;
     mutable std::map<QString, exact::LineReading> m_lines;
 };

@@ -289,7 +289,9 @@ const TypedData& ProblemForm::exactData() {
 }
 
 std::optional<bool>
-ProblemForm::exactly(const std::function<std::optional<bool>(const TypedData&)>& verdict) {
+ProblemForm::exactly(const std::function<std::optional<bool>(const TypedData&)>& verdict,
+                     bool wholeDoublesExact) {
+    if (wholeDoublesExact && exactData().wholeNumbersOnly()) return std::nullopt;
     try {
         return verdict(exactData());
     } catch (const NumberedError&) { // a fault of the exact reading only: the doubles decide

@@ -111,9 +111,13 @@ protected:
     /// A verdict decided on the exact data, such as
     /// `exactly([](const TypedData& d) { return exact::verdict::equal(d.point(1), d.point(2)); })`;
     /// nothing when a value it needs is not exact or its exact reading
-    /// faults: the frame then compares its doubles, as it always has.
-    std::optional<bool>
-    exactly(const std::function<std::optional<bool>(const TypedData&)>& verdict);
+    /// faults: the frame then compares its doubles, as it always has. Nothing
+    /// either, without reading, when the frame's doubles are already exact:
+    /// `wholeDoublesExact` says that the frame computes the verdict's values
+    /// with sums and products only, so that small whole numbers typed
+    /// (TypedData::wholeNumbersOnly) give exact doubles.
+    std::optional<bool> exactly(const std::function<std::optional<bool>(const TypedData&)>& verdict,
+                                bool wholeDoublesExact = true);
 
     /// The tooltip of the "Resolver" buttons that do not say "Resolve o problema.".
     static inline const QString Executar = QStringLiteral("Executar");

@@ -192,10 +192,12 @@ void Lines2Form::pointDistance() {
     segment(p, foot);
     const Real s = squaredDistance(p, foot);
     const Real d = sqrt(s);
-    const bool whole =
-        exactly([&](const TypedData& t) {
-            return exact::verdict::isWhole(exact::distance(t.point(1), t.line(text).line));
-        }).value_or(floor(d) == d);
+    const auto exactDistance = [&](const TypedData& t) {
+        return exact::verdict::isWhole(exact::distance(t.point(1), t.line(text).line));
+    };
+    // The foot of the perpendicular is a quotient: whole numbers typed do not
+    // make its doubles exact.
+    const bool whole = exactly(exactDistance, false).value_or(floor(d) == d);
     setResult(QStringLiteral("Resultado3"),
               whole ? TextRules::number(std::nearbyint(d.value()), sep())
                     : QLatin1String("sqr(") + TextRules::number(s, sep()) + QLatin1Char(')'));
