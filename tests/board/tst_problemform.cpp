@@ -131,6 +131,7 @@ private slots:
         form->click("Resolver2");
         QCOMPARE(messages.texts().contains("A equação que indicou não é a de uma recta."),
                  reported);
+        QVERIFY(messages.texts().filter(QRegularExpression("^Erro:")).isEmpty());
     }
 
     /// Texts of small whole numbers give exact doubles: their verdicts read nothing.
