@@ -41,6 +41,18 @@ bool twoGivenLines(Solution& sol, TitleKind kind, const Line& typed1, const Line
     return true;
 }
 
+/// The steps of a two-line frame after its beginning, and its label.
+using TwoLineSteps = void (*)(Solution&, const GivenLines&, const std::string&);
+
+/// A two-line frame's solution: its beginning, then its own steps.
+Solution twoLineFrame(TitleKind kind, const std::string& label, const Line& typed1,
+                      const Line& typed2, TwoLineSteps steps) {
+    Solution sol;
+    GivenLines g;
+    if (twoGivenLines(sol, kind, typed1, typed2, label, g)) steps(sol, g, label);
+    return sol;
+}
+
 /// c·v as a signed term of a sum (nothing for c = 0).
 void addTerm(std::vector<SignedTerm>& terms, const Number& c, const Math& v) {
     if (c.isZero()) return;
@@ -260,12 +272,9 @@ std::optional<long> notableAngle(const Number& cosine) {
     return std::nullopt;
 }
 
-} // namespace
+// --- the frames' own steps
 
-Solution solveIntersection(const Line& typed1, const Line& typed2) {
-    Solution sol;
-    GivenLines g;
-    if (!twoGivenLines(sol, TitleKind::Intersection, typed1, typed2, "Resultado1", g)) return sol;
+void intersectionSteps(Solution& sol, const GivenLines& g, const std::string& label) {
     const Line &r = g.r, &s = g.s;
     sol.add(StepKind::IntersectionSystem)
         .line(g.er)
@@ -281,9 +290,9 @@ Solution solveIntersection(const Line& typed1, const Line& typed2) {
     if (!w) {
         const bool same = sameLine(r, s);
         sol.add(same ? StepKind::IntersectionCoincident : StepKind::IntersectionParallel);
-        sol.answer.add("Resultado1", same ? Verdict::CoincidentLines : Verdict::ParallelLines);
+        sol.answer.add(label, same ? Verdict::CoincidentLines : Verdict::ParallelLines);
         sol.stopped = true;
-        return sol;
+        return;
     }
     const Number v = i.m * *w + i.k;
     if (!i.m.isZero())
@@ -291,14 +300,9 @@ Solution solveIntersection(const Line& typed1, const Line& typed2) {
                 {slot("w", e.w()), slot("value", value(*w)), slot("v", e.v())})
             .line(Chain(e.v()).equals(linearCombination({{i.m, value(*w)}}, i.k)).endsWith(v));
     meetingPoint(sol, e.vIsY ? Point{*w, v} : Point{v, *w});
-    return sol;
 }
 
-Solution solveParallelDistance(const Line& typed1, const Line& typed2) {
-    const std::string label = "Resultado2";
-    Solution sol;
-    GivenLines g;
-    if (!twoGivenLines(sol, TitleKind::ParallelDistance, typed1, typed2, label, g)) return sol;
+void parallelDistanceSteps(Solution& sol, const GivenLines& g, const std::string& label) {
     const Line &r = g.r, &s = g.s;
     const Number cross = r.a * s.b - s.a * r.b;
     Chain check(minus(product({coefficient('a', "r"), coefficient('b', "s")}),
@@ -309,7 +313,7 @@ Solution solveParallelDistance(const Line& typed1, const Line& typed2) {
         sol.add(StepKind::LinesNotParallel).line(check);
         sol.answer.add(label, Verdict::NotParallel);
         sol.stopped = true;
-        return sol;
+        return;
     }
     sol.add(StepKind::LinesParallel).line(check);
     sol.add(StepKind::ParallelDistanceMethod)
@@ -326,28 +330,9 @@ Solution solveParallelDistance(const Line& typed1, const Line& typed2) {
         .figure(Figure::point(p, "P"));
     distanceToLine(sol, "P", p, "s", "s", s, {distanceName("r", "s"), distanceName("P", "s")},
                    {StepKind::ParallelDistanceResult, StepKind::ParallelLinesCoincide, label});
-    return sol;
 }
 
-Solution solvePointLineDistance(const Point& p, const Line& typed) {
-    const Line given = withoutResidue(typed);
-    Solution sol = titled(TitleKind::PointLineDistance, {pointSlot("P", p), lineSlot("r", given)});
-    bindPoint(sol.environment, "P", p);
-    const std::string label = "Resultado3";
-    if (stopsOnNoLine(sol, "r", given, label)) return sol;
-    Math equation = sol.titleValues.back().value;
-    const Line r = simplifyGivenLine(sol, "r", given, equation);
-    bindLine(sol.environment, {}, r);
-    distanceToLine(sol, "P", p, "r", {}, r, {distanceName("P", "r")},
-                   {StepKind::PointLineDistanceResult, StepKind::PointOnLine, label});
-    return sol;
-}
-
-Solution solveAngle(const Line& typed1, const Line& typed2) {
-    const std::string label = "Resultado4";
-    Solution sol;
-    GivenLines g;
-    if (!twoGivenLines(sol, TitleKind::Angle, typed1, typed2, label, g)) return sol;
+void angleSteps(Solution& sol, const GivenLines& g, const std::string& label) {
     const Line &r = g.r, &s = g.s;
     const Point u = directionOf(r), v = directionOf(s);
     bindVector(sol.environment, "u", u);
@@ -371,7 +356,7 @@ Solution solveAngle(const Line& typed1, const Line& typed2) {
                       .equals(value(0)));
         sol.answer.add(label, Verdict::ParallelLines);
         sol.stopped = true;
-        return sol;
+        return;
     }
     const Number dot = u.x * v.x + u.y * v.y;
     const Number nu = square(u.x) + square(u.y), nv = square(v.x) + square(v.y);
@@ -417,7 +402,35 @@ Solution solveAngle(const Line& typed1, const Line& typed2) {
         .figure(Figure::line(s, "s"));
     sol.answer.add(label, Angle{notable ? Number(*notable) : Number::approximate(amplitude),
                                 Angle::Ratio::Cosine, cosine});
+}
+
+} // namespace
+
+Solution solveIntersection(const Line& typed1, const Line& typed2) {
+    return twoLineFrame(TitleKind::Intersection, "Resultado1", typed1, typed2, intersectionSteps);
+}
+
+Solution solveParallelDistance(const Line& typed1, const Line& typed2) {
+    return twoLineFrame(TitleKind::ParallelDistance, "Resultado2", typed1, typed2,
+                        parallelDistanceSteps);
+}
+
+Solution solvePointLineDistance(const Point& p, const Line& typed) {
+    const Line given = withoutResidue(typed);
+    Solution sol = titled(TitleKind::PointLineDistance, {pointSlot("P", p), lineSlot("r", given)});
+    bindPoint(sol.environment, "P", p);
+    const std::string label = "Resultado3";
+    if (stopsOnNoLine(sol, "r", given, label)) return sol;
+    Math equation = sol.titleValues.back().value;
+    const Line r = simplifyGivenLine(sol, "r", given, equation);
+    bindLine(sol.environment, {}, r);
+    distanceToLine(sol, "P", p, "r", {}, r, {distanceName("P", "r")},
+                   {StepKind::PointLineDistanceResult, StepKind::PointOnLine, label});
     return sol;
+}
+
+Solution solveAngle(const Line& typed1, const Line& typed2) {
+    return twoLineFrame(TitleKind::Angle, "Resultado4", typed1, typed2, angleSteps);
 }
 
 } // namespace exact::solutions
