@@ -1,0 +1,517 @@
+#include "mathtypeset.h"
+
+#include "numbertext.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace Typeset {
+
+using exact::Math;
+using exact::Rel;
+using exact::Sign;
+using Kind = Math::Kind;
+
+// --- Box --------------------------------------------------------------------
+
+void Box::place(const Box& other, QPointF at) {
+    for (const Glyphs& g : other.m_glyphs)
+        m_glyphs.push_back({g.at + at, g.text, g.font, g.colour});
+    for (const Rule& r : other.m_rules)
+        m_rules.push_back({r.rect.translated(at), r.colour});
+    for (const Shape& s : other.m_shapes)
+        m_shapes.push_back({s.path.translated(at), s.colour, s.pen});
+    width = std::max(width, at.x() + other.width);
+    ascent = std::max(ascent, other.ascent - at.y());
+    descent = std::max(descent, other.descent + at.y());
+}
+
+void Box::append(const Box& other, double gap) {
+    place(other, {width + gap, 0.0});
+}
+
+void Box::recolour(const QColor& colour) {
+    for (Glyphs& g : m_glyphs)
+        g.colour = colour;
+    for (Rule& r : m_rules)
+        r.colour = colour;
+    for (Shape& s : m_shapes)
+        s.colour = colour;
+}
+
+void Box::paint(QPainter& painter, QPointF origin) const {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    const QFont* font = nullptr;
+    for (const Glyphs& g : m_glyphs) {
+        if (!font || !(*font == g.font)) {
+            painter.setFont(g.font);
+            font = &g.font;
+        }
+        painter.setPen(g.colour);
+        painter.drawText(origin + g.at, g.text);
+    }
+    for (const Rule& r : m_rules)
+        painter.fillRect(r.rect.translated(origin), r.colour);
+    for (const Shape& s : m_shapes) {
+        const QPainterPath path = s.path.translated(origin);
+        if (s.pen > 0.0) {
+            painter.strokePath(path,
+                               QPen(s.colour, s.pen, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        } else {
+            painter.fillPath(path, s.colour);
+        }
+    }
+    painter.restore();
+}
+
+QString Box::text() const {
+    QString all;
+    for (const Glyphs& g : m_glyphs)
+        all += g.text;
+    return all;
+}
+
+// --- the typesetter ----------------------------------------------------------
+
+namespace {
+
+enum class Face { Upright, Italic, Text, TextBold };
+
+// Proportions of the body size.
+constexpr double ScriptScale = 0.7;          ///< exponents and subscripts
+constexpr double NestedFractionScale = 0.82; ///< a fraction inside a fraction
+constexpr double SmallestScale = 0.5;
+constexpr double BinarySpace = 0.22;   ///< around + − × ±
+constexpr double RelationSpace = 0.28; ///< around = ≈ ≠ < > ≤ ≥
+constexpr double WideSpace = 0.9;      ///< around ⇔
+constexpr double ThinSpace = 0.12;
+constexpr double RuleThickness = 0.06;
+
+/// The level of a piece: its size as a multiple of the body size, and how
+/// many fractions hold it.
+struct Level {
+    double scale = 1.0;
+    int fractions = 0;
+};
+
+Level script(Level lv) {
+    return {std::max(SmallestScale, lv.scale * ScriptScale), lv.fractions};
+}
+
+QString fromUtf8(const std::string& s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+QString signGlyph(Sign s) {
+    switch (s) {
+    case Sign::Plus:
+        return QStringLiteral("+");
+    case Sign::Minus:
+        return QStringLiteral("\u2212");
+    default:
+        return QStringLiteral("\u00B1");
+    }
+}
+
+QString relationGlyph(Rel r) {
+    switch (r) {
+    case Rel::Equal:
+        return QStringLiteral("=");
+    case Rel::Approx:
+        return QStringLiteral("\u2248");
+    case Rel::NotEqual:
+        return QStringLiteral("\u2260");
+    case Rel::Less:
+        return QStringLiteral("<");
+    case Rel::Greater:
+        return QStringLiteral(">");
+    case Rel::LessEqual:
+        return QStringLiteral("\u2264");
+    case Rel::GreaterEqual:
+        return QStringLiteral("\u2265");
+    default:
+        return QStringLiteral("\u21D4");
+    }
+}
+
+bool isNatural(const exact::Number& n) {
+    return n.isInteger() && n.sign() >= 0;
+}
+
+/// An exact value that is not a natural integer, as the tree of its normal form.
+Math shown(const Math& m) {
+    if (m.kind() != Kind::Number || m.isDecimal() || m.number().isApproximate() ||
+        isNatural(m.number()))
+        return m;
+    return exact::numberTree(m.number());
+}
+
+bool endsWithRoot(const Math& m) {
+    const Math s = shown(m);
+    if (s.kind() == Kind::Root) return true;
+    return s.kind() == Kind::Product && !s.children().empty() && endsWithRoot(s.children().back());
+}
+
+/// Names of one letter are italic, as mathematics writes them; longer ones upright.
+Face faceOfName(const QString& name) {
+    return name.size() == 1 && name.front().isLetter() ? Face::Italic : Face::Upright;
+}
+
+} // namespace
+
+struct Typesetter::Private {
+    Style style;
+
+    struct FontEntry {
+        Face face;
+        int pixels;
+        QFont font;
+        QFontMetricsF metrics;
+        double axis;    ///< the height of the fraction bar above the baseline
+        double xHeight; ///< the least ascent of a run
+    };
+    mutable std::vector<std::unique_ptr<FontEntry>> fonts;
+
+    double em(Level lv) const { return style.size * lv.scale; }
+
+    const FontEntry& font(Face face, double scale) const {
+        const int pixels = std::max(4, int(std::lround(style.size * scale)));
+        for (const auto& f : fonts)
+            if (f->face == face && f->pixels == pixels) return *f;
+        QFont font;
+        const bool text = face == Face::Text || face == Face::TextBold;
+        font.setFamilies({text ? style.textFamily : style.mathFamily, QStringLiteral("DejaVu Sans"),
+                          QStringLiteral("DejaVu Serif")});
+        font.setPixelSize(pixels);
+        font.setItalic(face == Face::Italic);
+        font.setBold(face == Face::TextBold);
+        font.setHintingPreference(QFont::PreferNoHinting);
+        const QFontMetricsF metrics(font);
+        const double axis = -metrics.tightBoundingRect(QStringLiteral("\u2212")).center().y();
+        fonts.push_back(std::make_unique<FontEntry>(
+            FontEntry{face, pixels, font, metrics, axis, metrics.xHeight()}));
+        return *fonts.back();
+    }
+
+    Box run(const QString& text, Face face, Level lv, const QColor& colour) const {
+        const FontEntry& f = font(face, lv.scale);
+        Box b;
+        b.width = f.metrics.horizontalAdvance(text);
+        const QRectF ink = f.metrics.tightBoundingRect(text);
+        b.ascent = std::max(-ink.top(), f.xHeight);
+        b.descent = std::max(ink.bottom(), 0.0);
+        if (face == Face::Italic) b.width = std::max(b.width, ink.right()); // italic correction
+        b.addGlyphs({{0.0, 0.0}, text, f.font, colour});
+        return b;
+    }
+
+    Box run(const QString& text, Face face, Level lv) const {
+        return run(text, face, lv, style.ink);
+    }
+
+    Box node(const Math& m, Level lv) const {
+        switch (m.kind()) {
+        case Kind::Number:
+            return number(m, lv);
+        case Kind::Symbol:
+            return symbol(fromUtf8(m.text()), fromUtf8(m.subscript()), lv);
+        case Kind::Sum:
+            return sum(m, lv);
+        case Kind::Product:
+            return product(m, lv);
+        case Kind::Fraction:
+            return fraction(m, lv);
+        case Kind::Power:
+            return power(m, lv);
+        case Kind::Root:
+            return root(m, lv);
+        case Kind::Abs:
+            return absolute(node(m.children()[0], lv), lv);
+        case Kind::Parens:
+            return fenced(node(m.children()[0], lv), lv);
+        case Kind::Function:
+            return call(m, lv);
+        case Kind::Point:
+            return point(m, lv);
+        case Kind::Chain:
+            return chain(m, lv);
+        case Kind::Words:
+            return run(fromUtf8(m.text()), Face::Text, lv);
+        case Kind::Row:
+            break;
+        }
+        Box b;
+        for (const Math& part : m.children())
+            b.append(node(part, lv));
+        return b;
+    }
+
+    Box number(const Math& m, Level lv) const {
+        const exact::Number& n = m.number();
+        if (m.isDecimal() || n.isApproximate()) {
+            QString text = fromUtf8(exact::decimalText(n, style.separator.toStdString()));
+            return run(text.replace(QLatin1Char('-'), QChar(0x2212)), Face::Upright, lv);
+        }
+        if (isNatural(n)) return run(fromUtf8(n.rational().get_num().get_str()), Face::Upright, lv);
+        return node(exact::numberTree(n), lv);
+    }
+
+    Box symbol(const QString& name, const QString& subscript, Level lv) const {
+        Box b = run(name, faceOfName(name), lv);
+        if (subscript.isEmpty()) return b;
+        const Box sub = run(subscript, faceOfName(subscript), script(lv));
+        b.place(sub, {b.width + 0.02 * em(lv), 0.22 * em(lv)});
+        return b;
+    }
+
+    Box sum(const Math& m, Level lv) const {
+        const double space = BinarySpace * em(lv);
+        Box b;
+        for (std::size_t i = 0; i < m.children().size(); ++i) {
+            const Sign s = m.signAt(i);
+            const Box term = node(m.children()[i], lv);
+            if (i == 0) {
+                if (s != Sign::Plus) b.append(run(signGlyph(s), Face::Upright, lv));
+                b.append(term, s != Sign::Plus ? 0.03 * em(lv) : 0.0);
+            } else {
+                b.append(run(signGlyph(s), Face::Upright, lv), space);
+                b.append(term, space);
+            }
+        }
+        return b;
+    }
+
+    Box product(const Math& m, Level lv) const {
+        const auto& factors = m.children();
+        Box b;
+        for (std::size_t i = 0; i < factors.size(); ++i) {
+            const Box f = node(factors[i], lv);
+            if (i > 0 && m.timesBefore(i)) {
+                const double space = BinarySpace * em(lv);
+                b.append(run(QStringLiteral("\u00D7"), Face::Upright, lv), space);
+                b.append(f, space);
+                continue;
+            }
+            const bool apart = i > 0 && (endsWithRoot(factors[i - 1]) ||
+                                         shown(factors[i - 1]).kind() == Kind::Fraction);
+            b.append(f, apart ? ThinSpace * em(lv) : 0.0);
+        }
+        return b;
+    }
+
+    double thickness(Level lv) const { return std::max(RuleThickness * em(lv), 1.0); }
+
+    Box fraction(const Math& m, Level lv) const {
+        const Level inner =
+            lv.fractions == 0
+                ? Level{lv.scale, 1}
+                : Level{std::max(SmallestScale, lv.scale * NestedFractionScale), lv.fractions + 1};
+        const Box top = node(m.children()[0], inner);
+        const Box bottom = node(m.children()[1], inner);
+        const double e = em(lv), t = thickness(lv), gap = 0.13 * e, pad = 0.1 * e;
+        const double axis = font(Face::Upright, lv.scale).axis;
+        const double w = std::max(top.width, bottom.width) + 2 * pad;
+        Box b;
+        b.place(top, {(w - top.width) / 2, -(axis + t / 2 + gap + top.descent)});
+        b.place(bottom, {(w - bottom.width) / 2, -axis + t / 2 + gap + bottom.ascent});
+        b.addRule({QRectF(0.4 * pad, -axis - t / 2, w - 0.8 * pad, t), style.ink});
+        b.width = w;
+        return b;
+    }
+
+    Box power(const Math& m, Level lv) const {
+        const Box base = node(m.children()[0], lv);
+        const Box exponent = node(m.children()[1], script(lv));
+        const double e = em(lv);
+        const double raise = std::max(0.42 * e, base.ascent - 0.5 * exponent.ascent);
+        Box b = base;
+        b.place(exponent, {base.width + 0.04 * e, -raise});
+        return b;
+    }
+
+    /// The radical sign grows with its radicand; its bar runs over the whole radicand.
+    Box root(const Math& m, Level lv) const {
+        const Box radicand = node(m.children()[0], lv);
+        const double e = em(lv), t = thickness(lv);
+        const double barY = -(radicand.ascent + 0.14 * e + t / 2); // the bar's centre line
+        const double bottom = std::max(radicand.descent, 0.08 * e) + 0.04 * e;
+        const double height = bottom - barY;
+        const double signWidth = 0.55 * e + 0.08 * std::max(0.0, height - 1.2 * e);
+        const double hookTop = bottom - 0.5 * std::min(height, 1.1 * e);
+        QPainterPath sign;
+        sign.moveTo(0.03 * e, hookTop + 0.1 * e);
+        sign.lineTo(0.17 * e, hookTop);
+        sign.lineTo(0.5 * signWidth + 0.05 * e, bottom);
+        sign.lineTo(signWidth, barY);
+        QPainterPath heavy; // the down stroke is the heavy one, as in a printed radical
+        heavy.moveTo(0.17 * e, hookTop);
+        heavy.lineTo(0.5 * signWidth + 0.05 * e, bottom);
+        const double inside = signWidth + 0.08 * e;
+        Box b;
+        b.addShape({sign, style.ink, t});
+        b.addShape({heavy, style.ink, 1.8 * t});
+        b.place(radicand, {inside, 0.0});
+        const double end = inside + radicand.width + 0.08 * e;
+        b.addRule({QRectF(signWidth - t / 2, barY - t / 2, end - signWidth + t / 2, t), style.ink});
+        b.width = end + 0.04 * e;
+        b.ascent = std::max(b.ascent, -barY + t / 2 + 0.04 * e);
+        b.descent = std::max(b.descent, bottom + t);
+        return b;
+    }
+
+    /// The half height of a delimiter around `content`, centred on the axis.
+    double halfHeight(const Box& content, Level lv) const {
+        const double axis = font(Face::Upright, lv.scale).axis;
+        return std::max(content.ascent - axis, content.descent + axis) + 0.1 * em(lv);
+    }
+
+    Box absolute(const Box& content, Level lv) const {
+        const double e = em(lv), t = thickness(lv), pad = 0.1 * e;
+        const double axis = font(Face::Upright, lv.scale).axis;
+        const double h = std::max(halfHeight(content, lv), 0.5 * e);
+        Box b;
+        b.addRule({QRectF(pad / 2, -axis - h, t, 2 * h), style.ink});
+        b.place(content, {pad / 2 + t + pad, 0.0});
+        b.addRule({QRectF(b.width + pad, -axis - h, t, 2 * h), style.ink});
+        b.width += pad + t + pad / 2;
+        b.ascent = std::max(b.ascent, axis + h);
+        b.descent = std::max(b.descent, h - axis);
+        return b;
+    }
+
+    /// "(" drawn as a crescent `h` above and below the axis, `w` wide.
+    QPainterPath parenthesis(double axis, double h, double w, double e) const {
+        const double top = -axis - h, bottom = -axis + h, span = bottom - top;
+        const double tip = w - 0.04 * e, belly = 0.05 * e, stroke = 0.095 * e, end = 0.04 * e;
+        // A cubic whose two inner control points share an x reaches (2x0 + 6c)/8 there.
+        const double outer = (8 * belly - 2 * tip) / 6;
+        const double inner = (8 * (belly + stroke) - 2 * tip) / 6;
+        QPainterPath path;
+        path.moveTo(tip, top);
+        path.cubicTo(outer, top + 0.22 * span, outer, bottom - 0.22 * span, tip, bottom);
+        path.lineTo(tip, bottom - end);
+        path.cubicTo(inner, bottom - 0.22 * span, inner, top + 0.22 * span, tip, top + end);
+        path.closeSubpath();
+        return path;
+    }
+
+    /// Parentheses around `content`: the font's own while the content is no
+    /// taller than a line, drawn to its height when it is (a fraction inside).
+    Box fenced(const Box& content, Level lv) const {
+        const Box open = run(QStringLiteral("("), Face::Upright, lv);
+        const double e = em(lv);
+        if (content.ascent <= open.ascent + 0.05 * e &&
+            content.descent <= open.descent + 0.05 * e) {
+            Box b = open;
+            b.append(content, 0.02 * e);
+            b.append(run(QStringLiteral(")"), Face::Upright, lv), 0.02 * e);
+            return b;
+        }
+        const double axis = font(Face::Upright, lv.scale).axis;
+        const double h = halfHeight(content, lv);
+        const double w = std::clamp(0.22 * e + 0.08 * h, 0.36 * e, 0.6 * e);
+        const QPainterPath left = parenthesis(axis, h, w, e);
+        Box b;
+        b.addShape({left, style.ink, 0.0});
+        b.place(content, {w + 0.03 * e, 0.0});
+        const double at = b.width + 0.03 * e;
+        b.addShape({QTransform(-1, 0, 0, 1, at + w, 0).map(left), style.ink, 0.0});
+        b.width = at + w;
+        b.ascent = std::max(b.ascent, axis + h);
+        b.descent = std::max(b.descent, h - axis);
+        return b;
+    }
+
+    /// Pieces with a comma between them: "A, B" or "x , y" (`before` the comma).
+    Box list(const std::vector<Box>& items, double before, Level lv) const {
+        Box b;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (i > 0) {
+                b.append(run(QStringLiteral(","), Face::Upright, lv), before);
+                b.skip(0.28 * em(lv));
+            }
+            b.append(items[i]);
+        }
+        return b;
+    }
+
+    Box call(const Math& m, Level lv) const {
+        std::vector<Box> arguments;
+        for (const Math& a : m.children())
+            arguments.push_back(node(a, lv));
+        Box b = run(fromUtf8(m.text()), faceOfName(fromUtf8(m.text())), lv);
+        b.append(fenced(list(arguments, 0.0, lv), lv), 0.02 * em(lv));
+        return b;
+    }
+
+    Box point(const Math& m, Level lv) const {
+        Box b;
+        if (!m.text().empty()) b = symbol(fromUtf8(m.text()), {}, lv);
+        const Box coordinates =
+            list({node(m.children()[0], lv), node(m.children()[1], lv)}, 0.18 * em(lv), lv);
+        b.append(fenced(coordinates, lv), m.text().empty() ? 0.0 : 0.02 * em(lv));
+        return b;
+    }
+
+    Box chain(const Math& m, Level lv) const {
+        Box b = node(m.children()[0], lv);
+        for (std::size_t i = 1; i < m.children().size(); ++i) {
+            b.relations.push_back(b.width);
+            b.append(relation(m.relationAt(i), lv));
+            b.append(node(m.children()[i], lv));
+        }
+        return b;
+    }
+
+    Box relation(Rel r, Level lv) const {
+        const double space = (r == Rel::Equivalent ? WideSpace : RelationSpace) * em(lv);
+        Box b;
+        b.skip(space);
+        b.append(run(relationGlyph(r), Face::Upright, lv));
+        b.skip(space);
+        return b;
+    }
+};
+
+Typesetter::Typesetter(Style style)
+    : d(std::make_unique<Private>()) {
+    d->style = std::move(style);
+}
+
+Typesetter::~Typesetter() = default;
+Typesetter::Typesetter(Typesetter&&) noexcept = default;
+Typesetter& Typesetter::operator=(Typesetter&&) noexcept = default;
+
+const Style& Typesetter::style() const {
+    return d->style;
+}
+
+Box Typesetter::layout(const Math& math) const {
+    return d->node(math, {});
+}
+
+Box Typesetter::relation(Rel relation) const {
+    return d->relation(relation, {});
+}
+
+Box Typesetter::prose(const QString& text, double scale, bool bold) const {
+    return d->run(text, bold ? Face::TextBold : Face::Text, {scale, 0}, d->style.ink);
+}
+
+double Typesetter::proseSpace() const {
+    return d->font(Face::Text, 1.0).metrics.horizontalAdvance(QLatin1Char(' '));
+}
+
+double Typesetter::proseAscent(double scale) const {
+    return d->font(Face::Text, scale).metrics.ascent();
+}
+
+double Typesetter::proseDescent(double scale) const {
+    return d->font(Face::Text, scale).metrics.descent();
+}
+
+} // namespace Typeset
