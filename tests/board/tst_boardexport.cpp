@@ -83,6 +83,8 @@ class TestBoardExport : public QObject {
     std::optional<ImageFile> saveAs;
     QString pdf;
     int printDialogs = 0;
+    bool printWithSolution = false; ///< the print dialog's answer to "Com a resolução"
+    bool solutionOffered = false;   ///< whether the last dialog offered it
 
     BoardMenu& menu() const { return *form->boardMenu(); }
     bool midpointShown() const { return hasDot(*form->board(), {-3, 1}, Vermelho); }
@@ -95,15 +97,22 @@ private slots:
         saveAs.reset();
         pdf.clear();
         printDialogs = 0;
-        setImageFileDialog([this](QWidget*, const QString&) { return saveAs; });
-        setPrintDialog([this](QWidget*, QPrinter& printer, BoardExport::PrintScale& scale,
-                              const SheetPainter& paint) {
-            ++printDialogs;
-            printer.setOutputFileName(pdf);
-            printer.setPageSize(QPageSize(QPageSize::A4));
-            if (!pdf.isEmpty()) paint(printer, scale);
-            return !pdf.isEmpty();
+        printWithSolution = false;
+        solutionOffered = false;
+        setImageFileDialog([this](QWidget*, const QString&, bool offered) {
+            solutionOffered = offered;
+            return saveAs;
         });
+        setPrintDialog(
+            [this](QWidget*, QPrinter& printer, PrintChoice& choice, const SheetPainter& paint) {
+                ++printDialogs;
+                solutionOffered = choice.solutionOffered;
+                choice.withSolution = printWithSolution;
+                printer.setOutputFileName(pdf);
+                printer.setPageSize(QPageSize(QPageSize::A4));
+                if (!pdf.isEmpty()) paint(printer, choice);
+                return !pdf.isEmpty();
+            });
         form = std::make_unique<PointsForm>();
         QTest::mouseClick(form->findChild<QPushButton*>("Resolver3"), Qt::LeftButton);
         QVERIFY(midpointShown());
@@ -230,7 +239,7 @@ private slots:
         QVERIFY(comeBack() && midpointShown());
         showModalMessageBox(form.get(), {"O ponto não pertence à circunferência."});
         QVERIFY(comeBack() && midpointShown());
-        QVERIFY(!showImageFileDialog(form.get(), QDir::temp().filePath("x.svg")));
+        QVERIFY(!showImageFileDialog(form.get(), QDir::temp().filePath("x.svg"), true));
         QVERIFY(comeBack() && midpointShown());
         setPrintDialog(showPrintPreview);
         menu().printAction()->trigger();
