@@ -82,8 +82,8 @@ namespace {
 enum class Face { Upright, Italic, Text, TextBold };
 
 // Proportions of the body size.
-constexpr double ScriptScale = 0.7;          ///< exponents and subscripts
-constexpr double NestedFractionScale = 0.82; ///< a fraction inside a fraction
+constexpr double ScriptScale = 0.7;         ///< exponents and subscripts
+constexpr double NestedFractionScale = 0.8; ///< a fraction inside a fraction
 constexpr double SmallestScale = 0.5;
 constexpr double BinarySpace = 0.22;   ///< around + − × ±
 constexpr double RelationSpace = 0.28; ///< around = ≈ ≠ < > ≤ ≥
@@ -163,6 +163,11 @@ Face faceOfName(const QString& name) {
 
 } // namespace
 
+/// Glyph measures are taken on a large copy of each face and scaled down:
+/// the ink of a glyph comes in whole pixels, so at the size drawn it would
+/// round by a good part of a small glyph.
+constexpr int ReferencePixels = 256;
+
 struct Typesetter::Private {
     Style style;
 
@@ -170,18 +175,16 @@ struct Typesetter::Private {
         Face face;
         int pixels;
         QFont font;
-        QFontMetricsF metrics;
+        double factor;  ///< from the reference size to this one
         double axis;    ///< the height of the fraction bar above the baseline
         double xHeight; ///< the least ascent of a run
     };
     mutable std::vector<std::unique_ptr<FontEntry>> fonts;
+    mutable std::vector<std::pair<Face, QFontMetricsF>> references;
 
     double em(Level lv) const { return style.size * lv.scale; }
 
-    const FontEntry& font(Face face, double scale) const {
-        const int pixels = std::max(4, int(std::lround(style.size * scale)));
-        for (const auto& f : fonts)
-            if (f->face == face && f->pixels == pixels) return *f;
+    QFont makeFont(Face face, int pixels) const {
         QFont font;
         const bool text = face == Face::Text || face == Face::TextBold;
         font.setFamilies({text ? style.textFamily : style.mathFamily, QStringLiteral("DejaVu Sans"),
@@ -190,21 +193,38 @@ struct Typesetter::Private {
         font.setItalic(face == Face::Italic);
         font.setBold(face == Face::TextBold);
         font.setHintingPreference(QFont::PreferNoHinting);
-        const QFontMetricsF metrics(font);
-        const double axis = -metrics.tightBoundingRect(QStringLiteral("\u2212")).center().y();
-        fonts.push_back(std::make_unique<FontEntry>(
-            FontEntry{face, pixels, font, metrics, axis, metrics.xHeight()}));
+        return font;
+    }
+
+    const QFontMetricsF& reference(Face face) const {
+        for (const auto& [f, metrics] : references)
+            if (f == face) return metrics;
+        return references.emplace_back(face, QFontMetricsF(makeFont(face, ReferencePixels))).second;
+    }
+
+    const FontEntry& font(Face face, double scale) const {
+        const int pixels = std::max(4, int(std::lround(style.size * scale)));
+        for (const auto& f : fonts)
+            if (f->face == face && f->pixels == pixels) return *f;
+        const QFontMetricsF& large = reference(face);
+        const double factor = double(pixels) / ReferencePixels;
+        const double axis = -large.tightBoundingRect(QStringLiteral("\u2212")).center().y();
+        fonts.push_back(
+            std::make_unique<FontEntry>(FontEntry{face, pixels, makeFont(face, pixels), factor,
+                                                  axis * factor, large.xHeight() * factor}));
         return *fonts.back();
     }
 
     Box run(const QString& text, Face face, Level lv, const QColor& colour) const {
         const FontEntry& f = font(face, lv.scale);
+        const QFontMetricsF& large = reference(face);
         Box b;
-        b.width = f.metrics.horizontalAdvance(text);
-        const QRectF ink = f.metrics.tightBoundingRect(text);
-        b.ascent = std::max(-ink.top(), f.xHeight);
-        b.descent = std::max(ink.bottom(), 0.0);
-        if (face == Face::Italic) b.width = std::max(b.width, ink.right()); // italic correction
+        b.width = large.horizontalAdvance(text) * f.factor;
+        const QRectF ink = large.tightBoundingRect(text);
+        b.ascent = std::max(-ink.top() * f.factor, f.xHeight);
+        b.descent = std::max(ink.bottom() * f.factor, 0.0);
+        if (face == Face::Italic)
+            b.width = std::max(b.width, ink.right() * f.factor); // italic correction
         b.addGlyphs({{0.0, 0.0}, text, f.font, colour});
         return b;
     }
@@ -503,15 +523,16 @@ Box Typesetter::prose(const QString& text, double scale, bool bold) const {
 }
 
 double Typesetter::proseSpace() const {
-    return d->font(Face::Text, 1.0).metrics.horizontalAdvance(QLatin1Char(' '));
+    return d->reference(Face::Text).horizontalAdvance(QLatin1Char(' ')) *
+           d->font(Face::Text, 1.0).factor;
 }
 
 double Typesetter::proseAscent(double scale) const {
-    return d->font(Face::Text, scale).metrics.ascent();
+    return d->reference(Face::Text).ascent() * d->font(Face::Text, scale).factor;
 }
 
 double Typesetter::proseDescent(double scale) const {
-    return d->font(Face::Text, scale).metrics.descent();
+    return d->reference(Face::Text).descent() * d->font(Face::Text, scale).factor;
 }
 
 } // namespace Typeset
