@@ -420,12 +420,12 @@ struct Typesetter::Private {
     }
 
     /// Parentheses around `content`: the font's own while the content is no
-    /// taller than a line, drawn to its height when it is (a fraction inside).
+    /// taller than a line (a descender or a subscript included), drawn to its
+    /// height when it is (a fraction, an exponent inside).
     Box fenced(const Box& content, Level lv) const {
         const Box open = run(QStringLiteral("("), Face::Upright, lv);
-        const double e = em(lv);
-        if (content.ascent <= open.ascent + 0.05 * e &&
-            content.descent <= open.descent + 0.05 * e) {
+        const double e = em(lv), slack = 0.12 * e;
+        if (content.ascent <= open.ascent + slack && content.descent <= open.descent + slack) {
             Box b = open;
             b.append(content, 0.02 * e);
             b.append(run(QStringLiteral(")"), Face::Upright, lv), 0.02 * e);
