@@ -5,6 +5,7 @@ import argparse
 import os
 import subprocess
 import sys
+import tempfile
 import time
 import unittest
 
@@ -15,7 +16,7 @@ from gi.repository import Atspi, GLib  # noqa: E402
 
 MENU = ["Ficheiro", "Pontos", "Reta 1", "Reta 2", "Reta 3", "Reta 4", "Circunferência 1",
         "Circunferência 2", "Circunferência 3", "Triângulo", "Índice", "Instruções",
-        "Sintaxe", "Funções definidas"]
+        "Sintaxe", "Funções definidas", "Ferramentas"]
 BOUNDS = ["Xmínimo", "Xmáximo", "Ymínimo", "Ymáximo"]
 TWO_POINTS = ["Abcissa de A", "Ordenada de A", "Abcissa de B", "Ordenada de B"]
 POINTS_FORM = [  # each frame: its fields, its buttons
@@ -126,6 +127,28 @@ class EndToEnd(unittest.TestCase):
         typed = dict(zip(TWO_POINTS, ["0", "0", "1/2", "0"]))
         self.assertEqual(self.solve("Distância entre dois pontos", typed), ("label", "Sqr(0,25)"))
 
+    def test_5_worked_solution_read_as_a_list(self):
+        typed = dict(zip(TWO_POINTS, ["-8", "-2", "6", "4"]))
+        self.assertEqual(self.solve("Distância entre dois pontos", typed), ("label", "Sqr(232)"))
+        find(find(self.menu, "menu item", "Ferramentas"), "menu item",
+             "Resolução passo a passo").do_action(0)
+        solution = window("Resolução")
+        [steps_list] = wait_for(lambda: find_all(solution, "list"), "the list of steps")
+        self.assertEqual(steps_list.get_name(), "Distância entre dois pontos, A(−8 , −2), B(6 , 4)")
+        steps = children(steps_list)
+        self.assertEqual({step.get_role_name() for step in steps}, {"list item"})
+        names = [step.get_name() for step in steps]
+        self.assertEqual(len(names), 5)
+        self.assertTrue(names[0].startswith("Aplicamos a fórmula da distância entre dois pontos."))
+        self.assertIn("d(A, B) = √((6 − (−8))² + (4 − (−2))²)", names[1])
+        self.assertTrue(names[-1].endswith("d(A, B) = 2√58 ≈ 15,23"), names[-1])
+        shown = lambda step: step.get_state_set().contains(Atspi.StateType.VISIBLE)
+        self.assertTrue(all(shown(step) for step in steps))
+        find(solution, "push button", "Anterior").do_action(0)
+        wait_for(lambda: not shown(steps[-1]), "the last step hidden")
+        self.assertIn("ainda não mostrado", steps[-1].get_description())
+        self.assertTrue(shown(steps[-2]))
+
 
 if __name__ == "__main__":
     parser = argparse.ArgumentParser()
@@ -134,8 +157,10 @@ if __name__ == "__main__":
     parser.add_argument("--screenshot", help="also save the picture of the solved form here")
     options, rest = parser.parse_known_args()
     Atspi.set_timeout(5000, 20000)
+    # The program's settings go to a scratch folder, never to the user's own.
     os.environ.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                      LC_ALL="pt_PT.UTF-8", LANGUAGE="pt_PT")
+                      LC_ALL="pt_PT.UTF-8", LANGUAGE="pt_PT",
+                      XDG_CONFIG_HOME=tempfile.mkdtemp(prefix="ortoplano-config-"))
     process = subprocess.Popen([options.program])
     app = wait_for(lambda: on_bus(process), "the program on the accessibility bus")
     app.set_cache_mask(Atspi.Cache.NONE)  # answers change as the tests look
