@@ -2,10 +2,17 @@
 
 #include "numbertext.h"
 
-#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QHash>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QRawFont>
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <map>
+#include <tuple>
+#include <unordered_map>
 
 namespace Typeset {
 
@@ -18,7 +25,7 @@ using Kind = Math::Kind;
 
 void Box::place(const Box& other, QPointF at) {
     for (const Glyphs& g : other.m_glyphs)
-        m_glyphs.push_back({g.at + at, g.text, g.font, g.colour});
+        m_glyphs.push_back({g.at + at, g.text, g.font, g.colour, g.run});
     for (const Rule& r : other.m_rules)
         m_rules.push_back({r.rect.translated(at), r.colour});
     for (const Shape& s : other.m_shapes)
@@ -28,8 +35,33 @@ void Box::place(const Box& other, QPointF at) {
     descent = std::max(descent, other.descent + at.y());
 }
 
+void Box::place(Box&& other, QPointF at) {
+    if (m_glyphs.empty() && m_rules.empty() && m_shapes.empty() && at.isNull()) {
+        // The first piece of a box: its pieces become this box's as they are.
+        m_glyphs = std::move(other.m_glyphs);
+        m_rules = std::move(other.m_rules);
+        m_shapes = std::move(other.m_shapes);
+    } else {
+        for (Glyphs& g : other.m_glyphs) {
+            g.at += at;
+            m_glyphs.push_back(std::move(g));
+        }
+        for (Rule& r : other.m_rules)
+            m_rules.push_back({r.rect.translated(at), r.colour});
+        for (Shape& s : other.m_shapes)
+            m_shapes.push_back({s.path.translated(at), s.colour, s.pen});
+    }
+    width = std::max(width, at.x() + other.width);
+    ascent = std::max(ascent, other.ascent - at.y());
+    descent = std::max(descent, other.descent + at.y());
+}
+
 void Box::append(const Box& other, double gap) {
     place(other, {width + gap, 0.0});
+}
+
+void Box::append(Box&& other, double gap) {
+    place(std::move(other), {width + gap, 0.0});
 }
 
 void Box::recolour(const QColor& colour) {
@@ -45,14 +77,18 @@ void Box::paint(QPainter& painter, QPointF origin) const {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
-    const QFont* font = nullptr;
+    // On pixels, the glyph runs measured when laid out; on paper and in SVG
+    // the texts themselves, so that they stay text there.
+    const QPaintEngine* engine = painter.paintEngine();
+    const bool pixels = engine && engine->type() == QPaintEngine::Raster;
     for (const Glyphs& g : m_glyphs) {
-        if (!font || !(*font == g.font)) {
-            painter.setFont(g.font);
-            font = &g.font;
-        }
         painter.setPen(g.colour);
-        painter.drawText(origin + g.at, g.text);
+        if (pixels) {
+            painter.drawGlyphRun(origin + g.at, g.run);
+        } else {
+            painter.setFont(g.font);
+            painter.drawText(origin + g.at, g.text);
+        }
     }
     for (const Rule& r : m_rules)
         painter.fillRect(r.rect.translated(origin), r.colour);
@@ -168,64 +204,190 @@ Face faceOfName(const QString& name) {
 /// round by a good part of a small glyph.
 constexpr int ReferencePixels = 256;
 
+/// One face (family, slant, weight): its glyphs' advances and ink at the
+/// reference size, measured once for the whole run of the program, and the
+/// face at each size it is drawn at.
+class FaceMeasures {
+public:
+    struct Glyph {
+        double advance;
+        QRectF ink;
+    };
+
+    explicit FaceMeasures(const QFont& font)
+        : m_font(font) {
+        QFont large = font;
+        large.setPixelSize(ReferencePixels);
+        m_reference = QRawFont::fromFont(large);
+    }
+
+    /// The glyph of each character of the text; 0 where the face has none.
+    QList<quint32> glyphs(const QString& text) const {
+        return m_reference.isValid() ? m_reference.glyphIndexesForString(text) : QList<quint32>();
+    }
+    const QRawFont& reference() const { return m_reference; }
+
+    const Glyph& glyph(quint32 index) {
+        const auto found = m_glyphs.find(index);
+        if (found != m_glyphs.end()) return found->second;
+        const QList<QPointF> advance = m_reference.advancesForGlyphIndexes({index});
+        return m_glyphs
+            .emplace(index, Glyph{advance.isEmpty() ? 0.0 : advance.front().x(),
+                                  m_reference.boundingRect(index)})
+            .first->second;
+    }
+
+    /// The face at a size in pixels, for drawing.
+    const QRawFont& at(int pixels) {
+        auto found = m_sizes.find(pixels);
+        if (found == m_sizes.end()) {
+            QRawFont raw = m_reference;
+            raw.setPixelSize(pixels);
+            found = m_sizes.emplace(pixels, raw).first;
+        }
+        return found->second;
+    }
+    const QFont& font(int pixels) {
+        auto found = m_fonts.find(pixels);
+        if (found == m_fonts.end()) {
+            QFont f = m_font;
+            f.setPixelSize(pixels);
+            found = m_fonts.emplace(pixels, f).first;
+        }
+        return found->second;
+    }
+
+private:
+    QFont m_font;
+    QRawFont m_reference;
+    std::unordered_map<quint32, Glyph> m_glyphs;
+    std::map<int, QRawFont> m_sizes;
+    std::map<int, QFont> m_fonts;
+};
+
+/// A run of text in a face (by its first family) at a size.
+struct RunKey {
+    const void* face;
+    int pixels;
+    QString text;
+    friend bool operator==(const RunKey&, const RunKey&) = default;
+};
+
+size_t qHash(const RunKey& key, size_t seed = 0) {
+    return qHashMulti(seed, key.face, key.pixels, key.text);
+}
+
+/// The faces of every typesetter, by family, slant and weight.
+FaceMeasures& measures(const QString& family, bool italic, bool bold) {
+    static std::map<std::tuple<QString, bool, bool>, std::unique_ptr<FaceMeasures>> faces;
+    auto& entry = faces[{family, italic, bold}];
+    if (!entry) {
+        QFont font(family);
+        font.setItalic(italic);
+        font.setBold(bold);
+        font.setHintingPreference(QFont::PreferNoHinting);
+        entry = std::make_unique<FaceMeasures>(font);
+    }
+    return *entry;
+}
+
 struct Typesetter::Private {
     Style style;
 
-    struct FontEntry {
-        Face face;
-        int pixels;
-        QFont font;
-        double factor;  ///< from the reference size to this one
+    struct Metrics {
         double axis;    ///< the height of the fraction bar above the baseline
         double xHeight; ///< the least ascent of a run
     };
-    mutable std::vector<std::unique_ptr<FontEntry>> fonts;
-    mutable std::vector<std::pair<Face, QFontMetricsF>> references;
+    mutable std::map<std::pair<Face, int>, Metrics> metrics;
+    mutable std::array<FaceMeasures*, 4> primary{}; ///< the first family of each face
 
     double em(Level lv) const { return style.size * lv.scale; }
+    int pixels(Level lv) const { return std::max(4, int(std::lround(em(lv)))); }
 
-    QFont makeFont(Face face, int pixels) const {
-        QFont font;
+    /// The families a face is looked for in, in order.
+    QStringList families(Face face) const {
         const bool text = face == Face::Text || face == Face::TextBold;
-        font.setFamilies({text ? style.textFamily : style.mathFamily, QStringLiteral("DejaVu Sans"),
-                          QStringLiteral("DejaVu Serif")});
-        font.setPixelSize(pixels);
-        font.setItalic(face == Face::Italic);
-        font.setBold(face == Face::TextBold);
-        font.setHintingPreference(QFont::PreferNoHinting);
-        return font;
+        return {text ? style.textFamily : style.mathFamily, QStringLiteral("DejaVu Sans"),
+                QStringLiteral("DejaVu Serif")};
     }
 
-    const QFontMetricsF& reference(Face face) const {
-        for (const auto& [f, metrics] : references)
-            if (f == face) return metrics;
-        return references.emplace_back(face, QFontMetricsF(makeFont(face, ReferencePixels))).second;
+    /// The first of the face's families that has every glyph of the text,
+    /// with the glyphs of the text in it.
+    std::pair<FaceMeasures*, QList<quint32>> faceFor(Face face, const QString& text) const {
+        const bool italic = face == Face::Italic, bold = face == Face::TextBold;
+        FaceMeasures*& first = primary[std::size_t(face)];
+        if (!first) first = &measures(families(face).front(), italic, bold);
+        if (QList<quint32> glyphs = first->glyphs(text); !glyphs.contains(0u))
+            return {first, std::move(glyphs)};
+        const QStringList names = families(face);
+        for (const QString& family : names) {
+            FaceMeasures& m = measures(family, italic, bold);
+            QList<quint32> glyphs = m.glyphs(text);
+            if (!glyphs.isEmpty() && !glyphs.contains(0u)) return {&m, std::move(glyphs)};
+        }
+        return {first, first->glyphs(text)};
     }
 
-    const FontEntry& font(Face face, double scale) const {
-        const int pixels = std::max(4, int(std::lround(style.size * scale)));
-        for (const auto& f : fonts)
-            if (f->face == face && f->pixels == pixels) return *f;
-        const QFontMetricsF& large = reference(face);
-        const double factor = double(pixels) / ReferencePixels;
-        const double axis = -large.tightBoundingRect(QStringLiteral("\u2212")).center().y();
-        fonts.push_back(
-            std::make_unique<FontEntry>(FontEntry{face, pixels, makeFont(face, pixels), factor,
-                                                  axis * factor, large.xHeight() * factor}));
-        return *fonts.back();
+    const Metrics& metricsOf(Face face, Level lv) const {
+        const int px = pixels(lv);
+        const auto found = metrics.find({face, px});
+        if (found != metrics.end()) return found->second;
+        const auto [faceMeasures, minus] = faceFor(face, QStringLiteral("\u2212"));
+        const QRawFont& large = faceMeasures->reference();
+        const double factor = double(px) / ReferencePixels;
+        const QRectF ink = large.boundingRect(minus.value(0));
+        return metrics
+            .emplace(std::pair{face, px},
+                     Metrics{-ink.center().y() * factor, large.xHeight() * factor})
+            .first->second;
     }
 
+    /// A run of glyphs: its advances and ink from the reference measures,
+    /// scaled to the size drawn, and the glyph run that draws it there. Runs
+    /// are measured once for the whole program: the same words and numbers
+    /// come back in every solution.
     Box run(const QString& text, Face face, Level lv, const QColor& colour) const {
-        const FontEntry& f = font(face, lv.scale);
-        const QFontMetricsF& large = reference(face);
+        const int px = pixels(lv);
+        FaceMeasures*& first = primary[std::size_t(face)];
+        if (!first) faceFor(face, text);
+        const RunKey key{first, px, text};
+        static QHash<RunKey, Box> measured;
+        auto found = measured.constFind(key);
+        if (found == measured.constEnd()) {
+            if (measured.size() > 20000) measured.clear(); // a bound, never reached in use
+            found = measured.insert(key, measure(text, face, lv));
+        }
+        Box b = *found;
+        if (colour != b.glyphs().front().colour) b.recolour(colour);
+        return b;
+    }
+
+    Box measure(const QString& text, Face face, Level lv) const {
+        const int px = pixels(lv);
+        const double factor = double(px) / ReferencePixels;
+        auto [faceMeasures, indexes] = faceFor(face, text);
+        QList<QPointF> positions;
+        positions.reserve(indexes.size());
+        double x = 0.0;
+        QRectF ink;
+        for (quint32 index : indexes) {
+            const FaceMeasures::Glyph& g = faceMeasures->glyph(index);
+            positions.push_back({x * factor, 0.0});
+            ink |= g.ink.translated(x, 0.0);
+            x += g.advance;
+        }
+        QGlyphRun glyphs;
+        glyphs.setRawFont(faceMeasures->at(px));
+        glyphs.setGlyphIndexes(indexes);
+        glyphs.setPositions(positions);
+        const Metrics& m = metricsOf(face, lv);
         Box b;
-        b.width = large.horizontalAdvance(text) * f.factor;
-        const QRectF ink = large.tightBoundingRect(text);
-        b.ascent = std::max(-ink.top() * f.factor, f.xHeight);
-        b.descent = std::max(ink.bottom() * f.factor, 0.0);
+        b.width = x * factor;
+        b.ascent = std::max(-ink.top() * factor, m.xHeight);
+        b.descent = std::max(ink.bottom() * factor, 0.0);
         if (face == Face::Italic)
-            b.width = std::max(b.width, ink.right() * f.factor); // italic correction
-        b.addGlyphs({{0.0, 0.0}, text, f.font, colour});
+            b.width = std::max(b.width, ink.right() * factor); // italic correction
+        b.addGlyphs({{0.0, 0.0}, text, faceMeasures->font(px), style.ink, std::move(glyphs)});
         return b;
     }
 
@@ -283,8 +445,8 @@ struct Typesetter::Private {
     Box symbol(const QString& name, const QString& subscript, Level lv) const {
         Box b = run(name, faceOfName(name), lv);
         if (subscript.isEmpty()) return b;
-        const Box sub = run(subscript, faceOfName(subscript), script(lv));
-        b.place(sub, {b.width + 0.02 * em(lv), 0.22 * em(lv)});
+        const QPointF at(b.width + 0.02 * em(lv), 0.22 * em(lv));
+        b.place(run(subscript, faceOfName(subscript), script(lv)), at);
         return b;
     }
 
@@ -293,13 +455,13 @@ struct Typesetter::Private {
         Box b;
         for (std::size_t i = 0; i < m.children().size(); ++i) {
             const Sign s = m.signAt(i);
-            const Box term = node(m.children()[i], lv);
+            Box term = node(m.children()[i], lv);
             if (i == 0) {
                 if (s != Sign::Plus) b.append(run(signGlyph(s), Face::Upright, lv));
-                b.append(term, s != Sign::Plus ? 0.03 * em(lv) : 0.0);
+                b.append(std::move(term), s != Sign::Plus ? 0.03 * em(lv) : 0.0);
             } else {
                 b.append(run(signGlyph(s), Face::Upright, lv), space);
-                b.append(term, space);
+                b.append(std::move(term), space);
             }
         }
         return b;
@@ -309,16 +471,16 @@ struct Typesetter::Private {
         const auto& factors = m.children();
         Box b;
         for (std::size_t i = 0; i < factors.size(); ++i) {
-            const Box f = node(factors[i], lv);
+            Box f = node(factors[i], lv);
             if (i > 0 && m.timesBefore(i)) {
                 const double space = BinarySpace * em(lv);
                 b.append(run(QStringLiteral("\u00D7"), Face::Upright, lv), space);
-                b.append(f, space);
+                b.append(std::move(f), space);
                 continue;
             }
             const bool apart = i > 0 && (endsWithRoot(factors[i - 1]) ||
                                          shown(factors[i - 1]).kind() == Kind::Fraction);
-            b.append(f, apart ? ThinSpace * em(lv) : 0.0);
+            b.append(std::move(f), apart ? ThinSpace * em(lv) : 0.0);
         }
         return b;
     }
@@ -330,26 +492,27 @@ struct Typesetter::Private {
             lv.fractions == 0
                 ? Level{lv.scale, 1}
                 : Level{std::max(SmallestScale, lv.scale * NestedFractionScale), lv.fractions + 1};
-        const Box top = node(m.children()[0], inner);
-        const Box bottom = node(m.children()[1], inner);
+        Box top = node(m.children()[0], inner);
+        Box bottom = node(m.children()[1], inner);
         const double e = em(lv), t = thickness(lv), gap = 0.13 * e, pad = 0.1 * e;
-        const double axis = font(Face::Upright, lv.scale).axis;
+        const double axis = metricsOf(Face::Upright, lv).axis;
         const double w = std::max(top.width, bottom.width) + 2 * pad;
         Box b;
-        b.place(top, {(w - top.width) / 2, -(axis + t / 2 + gap + top.descent)});
-        b.place(bottom, {(w - bottom.width) / 2, -axis + t / 2 + gap + bottom.ascent});
+        const QPointF topAt((w - top.width) / 2, -(axis + t / 2 + gap + top.descent));
+        const QPointF bottomAt((w - bottom.width) / 2, -axis + t / 2 + gap + bottom.ascent);
+        b.place(std::move(top), topAt);
+        b.place(std::move(bottom), bottomAt);
         b.addRule({QRectF(0.4 * pad, -axis - t / 2, w - 0.8 * pad, t), style.ink});
         b.width = w;
         return b;
     }
 
     Box power(const Math& m, Level lv) const {
-        const Box base = node(m.children()[0], lv);
-        const Box exponent = node(m.children()[1], script(lv));
+        Box b = node(m.children()[0], lv);
+        Box exponent = node(m.children()[1], script(lv));
         const double e = em(lv);
-        const double raise = std::max(0.42 * e, base.ascent - 0.5 * exponent.ascent);
-        Box b = base;
-        b.place(exponent, {base.width + 0.04 * e, -raise});
+        const QPointF at(b.width + 0.04 * e, -std::max(0.42 * e, b.ascent - 0.5 * exponent.ascent));
+        b.place(std::move(exponent), at);
         return b;
     }
 
@@ -385,13 +548,13 @@ struct Typesetter::Private {
 
     /// The half height of a delimiter around `content`, centred on the axis.
     double halfHeight(const Box& content, Level lv) const {
-        const double axis = font(Face::Upright, lv.scale).axis;
+        const double axis = metricsOf(Face::Upright, lv).axis;
         return std::max(content.ascent - axis, content.descent + axis) + 0.1 * em(lv);
     }
 
     Box absolute(const Box& content, Level lv) const {
         const double e = em(lv), t = thickness(lv), pad = 0.1 * e;
-        const double axis = font(Face::Upright, lv.scale).axis;
+        const double axis = metricsOf(Face::Upright, lv).axis;
         const double h = std::max(halfHeight(content, lv), 0.5 * e);
         Box b;
         b.addRule({QRectF(pad / 2, -axis - h, t, 2 * h), style.ink});
@@ -431,7 +594,7 @@ struct Typesetter::Private {
             b.append(run(QStringLiteral(")"), Face::Upright, lv), 0.02 * e);
             return b;
         }
-        const double axis = font(Face::Upright, lv.scale).axis;
+        const double axis = metricsOf(Face::Upright, lv).axis;
         const double h = halfHeight(content, lv);
         const double w = std::clamp(0.22 * e + 0.08 * h, 0.36 * e, 0.6 * e);
         const QPainterPath left = parenthesis(axis, h, w, e);
@@ -523,16 +686,17 @@ Box Typesetter::prose(const QString& text, double scale, bool bold) const {
 }
 
 double Typesetter::proseSpace() const {
-    return d->reference(Face::Text).horizontalAdvance(QLatin1Char(' ')) *
-           d->font(Face::Text, 1.0).factor;
+    return d->run(QStringLiteral(" "), Face::Text, {}, d->style.ink).width;
 }
 
 double Typesetter::proseAscent(double scale) const {
-    return d->reference(Face::Text).ascent() * d->font(Face::Text, scale).factor;
+    const FaceMeasures& face = *d->faceFor(Face::Text, QStringLiteral("x")).first;
+    return face.reference().ascent() * d->pixels({scale, 0}) / ReferencePixels;
 }
 
 double Typesetter::proseDescent(double scale) const {
-    return d->reference(Face::Text).descent() * d->font(Face::Text, scale).factor;
+    const FaceMeasures& face = *d->faceFor(Face::Text, QStringLiteral("x")).first;
+    return face.reference().descent() * d->pixels({scale, 0}) / ReferencePixels;
 }
 
 } // namespace Typeset

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QGlyphRun>
 #include <QPainterPath>
 #include <QRectF>
 #include <QString>
@@ -41,6 +42,7 @@ public:
         QString text;
         QFont font;
         QColor colour;
+        QGlyphRun run; ///< the glyphs as measured, from the run's origin
     };
     /// A filled rectangle: a fraction bar, a radical's bar, an absolute value's bar.
     struct Rule {
@@ -74,8 +76,10 @@ public:
 
     /// Puts `other` with its origin at `at`, growing this box to hold it.
     void place(const Box& other, QPointF at);
+    void place(Box&& other, QPointF at);
     /// Puts `other` after this box's width, `gap` further right, on the baseline.
     void append(const Box& other, double gap = 0.0);
+    void append(Box&& other, double gap = 0.0);
     /// Leaves `gap` empty after the box.
     void skip(double gap) { width += gap; }
     /// The same drawing in another colour.

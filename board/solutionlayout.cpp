@@ -33,11 +33,12 @@ public:
         , m_descent(strutDescent) {}
 
     /// Adds a row with its left end at `x`, `gap` below the previous one.
-    void add(const Box& row, double x, double gap) {
+    void add(Box row, double x, double gap) {
         if (m_rows > 0) m_bottom += gap;
         const double baseline = m_bottom + std::max(row.ascent, m_ascent);
-        m_box.place(row, {x, baseline});
-        m_bottom = baseline + std::max(row.descent, m_descent);
+        const double descent = row.descent;
+        m_box.place(std::move(row), {x, baseline});
+        m_bottom = baseline + std::max(descent, m_descent);
         if (m_rows == 0) m_firstBaseline = baseline;
         ++m_rows;
     }
@@ -61,7 +62,7 @@ std::vector<Box> pieces(const exact::Math& sentence, const Typesetter& ts, doubl
     Box current;
     bool open = false;
     const auto flush = [&] {
-        if (open) out.push_back(current);
+        if (open) out.push_back(std::move(current));
         current = Box();
         open = false;
     };
@@ -86,12 +87,13 @@ std::vector<Box> pieces(const exact::Math& sentence, const Typesetter& ts, doubl
 }
 
 /// Fills rows of at most `width` with the pieces, a blank between two.
-std::vector<Box> wrapped(const std::vector<Box>& words, double width, double blank) {
+std::vector<Box> wrapped(std::vector<Box> words, double width, double blank) {
     std::vector<Box> rows(1);
-    for (const Box& word : words) {
+    for (Box& word : words) {
         Box& row = rows.back();
         if (row.width > 0 && row.width + blank + word.width > width) rows.emplace_back();
-        rows.back().append(word, rows.back().width > 0 ? blank : 0.0);
+        const double gap = rows.back().width > 0 ? blank : 0.0;
+        rows.back().append(std::move(word), gap);
     }
     return rows;
 }
@@ -112,35 +114,37 @@ ChainParts chainParts(const exact::Math& line, const Typesetter& ts) {
 
 /// The lines of mathematics of a step, their first relations at `column`.
 /// Returns where each chain's first relation went.
-std::vector<double> placeLines(Stack& stack, const std::vector<ChainParts>& lines, double indent,
+std::vector<double> placeLines(Stack& stack, std::vector<ChainParts> lines, double indent,
                                double column, double width, double em) {
     std::vector<double> relations;
     for (std::size_t l = 0; l < lines.size(); ++l) {
-        const ChainParts& line = lines[l];
+        ChainParts& line = lines[l];
         const double gap = (l == 0 ? SentenceGap : LineGap) * em;
         if (line.rest.empty()) {
-            stack.add(line.first, indent, gap);
+            stack.add(std::move(line.first), indent, gap);
             continue;
         }
         relations.push_back(column);
         Box row;
-        row.place(line.first, {column - line.first.width, 0.0});
+        const double lhs = line.first.width;
+        row.place(std::move(line.first), {column - lhs, 0.0});
         double x = column;
         bool firstRow = true;
-        for (const auto& [relation, member] : line.rest) {
+        for (auto& [relation, member] : line.rest) {
             if (x + relation.width + member.width > width) { // the row holds something already
-                stack.add(row, 0.0, firstRow ? gap : Leading * em);
+                stack.add(std::move(row), 0.0, firstRow ? gap : Leading * em);
                 firstRow = false;
                 row = Box();
                 // Aligned if it fits there; else as far right as it fits.
                 x = std::max(std::min(column, width - relation.width - member.width),
                              indent + OverflowIndent * em);
             }
-            row.place(relation, {x, 0.0});
-            row.place(member, {x + relation.width, 0.0});
-            x += relation.width + member.width;
+            const double advance = relation.width + member.width;
+            row.place(std::move(relation), {x, 0.0});
+            row.place(std::move(member), {x + advance - member.width, 0.0});
+            x += advance;
         }
-        stack.add(row, 0.0, firstRow ? gap : Leading * em);
+        stack.add(std::move(row), 0.0, firstRow ? gap : Leading * em);
     }
     return relations;
 }
@@ -160,14 +164,14 @@ SolutionLayout::SolutionLayout(const exact::Solution& solution, double width,
     // 1. The title, in the accent colour, over a rule.
     {
         Stack stack(titleSetter.proseAscent(), titleSetter.proseDescent());
-        const auto rows = wrapped(pieces(exact::title(solution, table), titleSetter, 1.0, true),
-                                  width, titleSetter.proseSpace());
-        for (const Box& row : rows)
-            stack.add(row, 0.0, Leading * em);
+        auto rows = wrapped(pieces(exact::title(solution, table), titleSetter, 1.0, true), width,
+                            titleSetter.proseSpace());
+        for (Box& row : rows)
+            stack.add(std::move(row), 0.0, Leading * em);
         stack.box().recolour(style.accent);
         const double rule = stack.bottom() + 0.35 * em;
         stack.box().addRule({QRectF(0.0, rule, width, std::max(1.0, 0.06 * em)), style.accent});
-        m_title.box = stack.box();
+        m_title.box = std::move(stack.box());
         m_title.height = rule + 0.06 * em;
         m_width = std::max(m_width, m_title.box.width);
     }
@@ -179,10 +183,10 @@ SolutionLayout::SolutionLayout(const exact::Solution& solution, double width,
     for (std::size_t i = 0; i < solution.steps.size(); ++i) {
         const exact::Step& step = solution.steps[i];
         Stack stack(ts.proseAscent(), ts.proseDescent());
-        const auto rows = wrapped(pieces(exact::sentence(step, table), ts, 1.0, false),
-                                  std::max(width - column, em), ts.proseSpace());
-        for (const Box& row : rows)
-            stack.add(row, column, Leading * em);
+        auto rows = wrapped(pieces(exact::sentence(step, table), ts, 1.0, false),
+                            std::max(width - column, em), ts.proseSpace());
+        for (Box& row : rows)
+            stack.add(std::move(row), column, Leading * em);
         Box number = ts.prose(QString::number(i + 1) + QLatin1Char('.'), 1.0, true);
         number.recolour(style.accent);
         stack.box().place(number, {column - NumberGap * em - number.width, stack.firstBaseline()});
@@ -195,8 +199,8 @@ SolutionLayout::SolutionLayout(const exact::Solution& solution, double width,
         }
         const double indent = column + MathIndent * em;
         Block block;
-        block.relations = placeLines(stack, lines, indent, indent + lhs, width, em);
-        block.box = stack.box();
+        block.relations = placeLines(stack, std::move(lines), indent, indent + lhs, width, em);
+        block.box = std::move(stack.box());
         block.top = top;
         block.height = stack.bottom();
         m_width = std::max(m_width, block.box.width);
@@ -214,11 +218,11 @@ SolutionLayout SolutionLayout::message(const QString& text, double width,
         std::vector<Box> words;
         for (const QString& word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts))
             words.push_back(ts.prose(word));
-        for (const Box& row : wrapped(words, width, ts.proseSpace()))
-            stack.add(row, 0.0, Leading * style.size);
+        for (Box& row : wrapped(std::move(words), width, ts.proseSpace()))
+            stack.add(std::move(row), 0.0, Leading * style.size);
     }
     stack.box().recolour(style.faint);
-    layout.m_title.box = stack.box();
+    layout.m_title.box = std::move(stack.box());
     layout.m_title.height = stack.bottom();
     layout.m_width = std::max(width, layout.m_title.box.width);
     return layout;
@@ -244,11 +248,16 @@ const std::vector<double>& SolutionLayout::alignedRelations(int step) const {
     return m_steps.at(std::size_t(step)).relations;
 }
 
-void SolutionLayout::paint(QPainter& painter, QPointF origin, int shown) const {
-    paintTitle(painter, origin);
+void SolutionLayout::paint(QPainter& painter, QPointF origin, int shown,
+                           const QRectF& visible) const {
+    const auto seen = [&](const QRectF& r) {
+        return visible.isNull() || visible.intersects(r.translated(origin).adjusted(0, -4, 0, 4));
+    };
+    if (seen(titleRect())) paintTitle(painter, origin);
     const int n = std::clamp(shown, 0, stepCount());
     for (int i = 0; i < n; ++i)
-        paintStep(painter, origin + QPointF(0.0, m_steps[std::size_t(i)].top), i);
+        if (seen(stepRect(i)))
+            paintStep(painter, origin + QPointF(0.0, m_steps[std::size_t(i)].top), i);
 }
 
 void SolutionLayout::paintTitle(QPainter& painter, QPointF at) const {

@@ -39,8 +39,9 @@ public:
     /// The room between two steps.
     double stepGap() const { return m_stepGap; }
 
-    /// Paints the title and the first `shown` steps, the top-left corner at `origin`.
-    void paint(QPainter& painter, QPointF origin, int shown) const;
+    /// Paints the title and the first `shown` steps, the top-left corner at
+    /// `origin`; only what meets `visible` when it is given (painter coordinates).
+    void paint(QPainter& painter, QPointF origin, int shown, const QRectF& visible = {}) const;
     /// Paints the title alone, or one step alone, its top-left corner at `at`
     /// (a page of its own starts with any step).
     void paintTitle(QPainter& painter, QPointF at) const;

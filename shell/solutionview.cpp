@@ -220,7 +220,7 @@ QSize SolutionView::sizeHint() const {
 void SolutionView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::white);
-    m_layout->paint(painter, QPointF(margin(), margin()), m_shown);
+    m_layout->paint(painter, QPointF(margin(), margin()), m_shown, event->rect());
 }
 
 QAccessibleInterface* SolutionView::stepInterface(int step) const {

@@ -57,6 +57,9 @@ SolutionWindow::SolutionWindow(QWidget* parent)
     m_scroll->setWidget(m_view);
     m_scroll->setWidgetResizable(false);
     m_scroll->setFrameShape(QFrame::NoFrame);
+    // A scroll bar that comes and goes would change the width, and lay the
+    // solution out again, at every press.
+    m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_scroll->setBackgroundRole(QPalette::Base);
     QPalette white = m_scroll->palette();
     white.setColor(QPalette::Base, Qt::white);
