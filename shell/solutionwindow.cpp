@@ -271,6 +271,7 @@ void SolutionWindow::setZoom(double zoom) {
     if (z == m_zoom) return;
     m_zoom = z;
     applyStyle();
+    scrollToShownStep(); // the step last shown stays in view at the new size
     saveSettings();
 }
 

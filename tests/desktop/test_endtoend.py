@@ -115,12 +115,16 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(alerts(), [])
         return result.get_role_name(), result.get_name()
 
+    @staticmethod
+    def window_id(title):
+        xdotool = ["xdotool", "search", "--onlyvisible", "--name", title]
+        return subprocess.run(xdotool, capture_output=True, text=True, timeout=10).stdout.split()[0]
+
     def test_3_midpoint_is_announced_and_pictured(self):
         self.assertEqual(self.solve("Ponto médio de um segmento"), ("label", "(-3 , 1)"))
-        xdotool = ["xdotool", "search", "--onlyvisible", "--name", "^ORTOPLANO PLANA$"]
-        found = subprocess.run(xdotool, capture_output=True, text=True, timeout=10).stdout.split()
         path = options.screenshot or os.path.join(options.output_dir, "pontos-resolvido.png")
-        subprocess.run([options.grab, found[0], path], check=True, timeout=30)
+        subprocess.run([options.grab, self.window_id("^ORTOPLANO PLANA$"), path], check=True,
+                       timeout=30)
         self.assertGreater(os.path.getsize(path), 10000)
 
     def test_4_distance_written_with_the_decimal_comma(self):
@@ -144,6 +148,15 @@ class EndToEnd(unittest.TestCase):
         self.assertTrue(names[-1].endswith("d(A, B) = 2√58 ≈ 15,23"), names[-1])
         shown = lambda step: step.get_state_set().contains(Atspi.StateType.VISIBLE)
         self.assertTrue(all(shown(step) for step in steps))
+        if options.solution_screenshot:  # the form and the solution, side by side
+            form, beside = (self.window_id(name) for name in ("^ORTOPLANO PLANA$", "^Resolu.*o$"))
+            width = subprocess.run(["xdotool", "getwindowgeometry", "--shell", form],
+                                   capture_output=True, text=True, timeout=10).stdout
+            x = int(dict(line.split("=") for line in width.split())["WIDTH"]) + 16
+            subprocess.run(["xdotool", "windowmove", "--sync", beside, str(x), "0"], timeout=10)
+            time.sleep(0.5)
+            subprocess.run([options.grab, form, beside, options.solution_screenshot], check=True,
+                           timeout=30)
         find(solution, "push button", "Anterior").do_action(0)
         wait_for(lambda: not shown(steps[-1]), "the last step hidden")
         self.assertIn("ainda não mostrado", steps[-1].get_description())
@@ -155,6 +168,8 @@ if __name__ == "__main__":
     for option in ("--program", "--grab", "--output-dir"):
         parser.add_argument(option, required=True)
     parser.add_argument("--screenshot", help="also save the picture of the solved form here")
+    parser.add_argument("--solution-screenshot",
+                        help="also save the solved form beside its worked solution here")
     options, rest = parser.parse_known_args()
     Atspi.set_timeout(5000, 20000)
     # The program's settings go to a scratch folder, never to the user's own.
