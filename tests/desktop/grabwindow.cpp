@@ -13,7 +13,8 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i + 1 < argc; ++i) {
         bool ok = false;
         const WId window = QString::fromLocal8Bit(argv[i]).toULongLong(&ok, 0);
-        const QPixmap picture = ok ? QGuiApplication::primaryScreen()->grabWindow(window) : QPixmap();
+        const QPixmap picture =
+            ok ? QGuiApplication::primaryScreen()->grabWindow(window) : QPixmap();
         if (picture.isNull()) return 1;
         pictures << picture;
     }
