@@ -16,6 +16,12 @@ public:
     /// The program window that was active before the one now activating: the
     /// window itself when it only comes back from one of its modal dialogs.
     static QWidget* previous();
+    /// The problem form that was active last, while it is open.
+    static QWidget* lastForm();
+    /// A window that works beside the forms (the worked solution): going to
+    /// it and back is not leaving a form for another window, so its own
+    /// activation is not counted.
+    static void markAsCompanion(QWidget* window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -24,4 +30,5 @@ private:
     ActivationTracker() = default;
     QPointer<QWidget> m_previous;
     QPointer<QWidget> m_current;
+    QPointer<QWidget> m_lastForm;
 };

@@ -2,8 +2,8 @@
 
 #include "board.h"
 #include "numbered_error.h"
+#include "textrules.h"
 
-#include <QLocale>
 #include <cfloat>
 #include <cmath>
 
@@ -75,16 +75,17 @@ bool Viewport::graduated() const {
 
 namespace Axes {
 
+float readLimit(const QString& text) {
+    const std::optional<double> value = TextRules::plainNumber(text);
+    if (!value) Fault::raise(Fault::TypeMismatch);
+    if (std::fabs(*value) > FLT_MAX) Fault::raise(Fault::Overflow);
+    return static_cast<float>(*value);
+}
+
 void readLimits(Viewport& view, const ViewportTexts& texts) {
-    const QLocale locale;
     float* values[] = {&view.Xmin, &view.Xmax, &view.Ymin, &view.Ymax};
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        bool ok = false;
-        const double value = locale.toDouble(texts.at(i).trimmed(), &ok);
-        if (!ok) Fault::raise(Fault::TypeMismatch);
-        if (std::fabs(value) > FLT_MAX) Fault::raise(Fault::Overflow);
-        *values[i] = static_cast<float>(value);
-    }
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        *values[i] = readLimit(texts.at(i));
 }
 
 bool draw(Board& b, Viewport& view, const ViewportTexts& texts, bool grid, const QString& sep) {

@@ -23,9 +23,11 @@ using ViewportTexts = std::array<QString, 4>;
 /// Numbers are written with the decimal separator `sep`.
 namespace Axes {
 
-/// Reads the four limits as plain numbers of the regional setting (no
+/// One limit as a plain number (TextRules::plainNumber: "2,5" or "2.5", no
 /// expressions). Raises 13 for a text that is not a number and 6 for one
-/// beyond a 32-bit float; the limits read before the fault are kept.
+/// beyond a 32-bit float.
+float readLimit(const QString& text);
+/// Reads the four limits in order; the limits read before a fault are kept.
 void readLimits(Viewport& view, const ViewportTexts& texts);
 
 /// Clears the board, reads the limits, sets the world window with a margin

@@ -3,8 +3,12 @@
 #include "displaylist.h"
 
 #include <QWidget>
+#include <vector>
 
 class ArrowMark;
+namespace exact {
+struct Figure;
+}
 
 /// The drawing board of a problem form (`Picture1`): a 631-pixel square on
 /// which drawing operations are recorded in world coordinates and kept until
@@ -59,6 +63,20 @@ public:
     /// Places an arrowhead's top-left corner at a world point.
     void moveArrow(ArrowMark* arrow, double left, double top);
 
+    // --- the objects a worked solution's step speaks of ------------------
+    /// Draws these figures (world coordinates of the window in force) as wide
+    /// bands of the highlight colour beneath the picture, until Cls() or the
+    /// next call; the display list stays as it is. An empty list removes them.
+    void setHighlight(const std::vector<exact::Figure>& figures);
+    /// The bands drawn beneath the picture, as primitives of their own.
+    const DisplayList& highlight() const { return m_highlight; }
+    /// A highlighted line, segment or circle is this many pixels wide; a point's
+    /// disc is wider still.
+    static constexpr int HighlightWidth = 9;
+    static constexpr int HighlightDot = 19;
+    /// A light tint of the solution colour.
+    static QColor highlightColour();
+
     // --- reading back -----------------------------------------------------
     const DisplayList& displayList() const { return m_list; }
     QRectF window() const { return m_window; }
@@ -91,6 +109,7 @@ private:
     double worldPerPixelY() const;
 
     DisplayList m_list;
+    DisplayList m_highlight;
     QRectF m_window{0, 0, Side, Side};
     QColor m_color = Qt::black;
     int m_width = 1;

@@ -19,13 +19,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <new>
+#include <optional>
 
 namespace {
 
@@ -63,6 +64,9 @@ ProblemForm::ProblemForm(const FormTraits& traits, QWidget* parent)
     buildCommonPart();
     m_boardMenu = new BoardMenu(
         m_board, [this] { return sheet(); }, this);
+    m_boardMenu->addTool(QStringLiteral("ResolucaoPassoAPasso"), tr("Resolução passo a passo"),
+                         QKeySequence(Qt::CTRL | Qt::Key_R),
+                         [this] { navigation().showSolution(this); });
     m_modoResolver = false;
 }
 
@@ -249,6 +253,7 @@ void ProblemForm::setResult(const QString& name, const QString& text) {
 
 void ProblemForm::press(const std::function<void()>& routine, bool solve, QGroupBox* frame) {
     m_press = recordOf(frame);
+    m_failedField = nullptr;
     clsEquation pressInterpreter;
     m_interpreter = &pressInterpreter;
     m_modoResolver = solve;
@@ -267,6 +272,14 @@ void ProblemForm::press(const std::function<void()>& routine, bool solve, QGroup
     }
     if (!fault.isNull())
         showMessage(this, {tr("Erro:") + QLatin1String("\n\n") + fault, MessageIcon::None});
+    focusFailedField();
+}
+
+void ProblemForm::focusFailedField() {
+    QLineEdit* const field = std::exchange(m_failedField, nullptr);
+    if (!field) return;
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
 }
 
 BoardSheet ProblemForm::sheet() const {
@@ -322,11 +335,13 @@ QString ProblemForm::sep() const {
 // --- reading --------------------------------------------------------------
 
 Real ProblemForm::LerCampo(QLineEdit* field) {
-    clsEquation& eq = interpreter();
-    eq.setEquation(field->text().trimmed().toStdString());
-    eq.setVar("x", 0.0);
-    eq.Solve();
-    return Real(eq.Solution());
+    return readingField(field, [&] {
+        clsEquation& eq = interpreter();
+        eq.setEquation(field->text().trimmed().toStdString());
+        eq.setVar("x", 0.0);
+        eq.Solve();
+        return Real(eq.Solution());
+    });
 }
 
 Pt ProblemForm::LerPonto(int n) {
@@ -341,29 +356,34 @@ QString ProblemForm::prepareEquation(QLineEdit* field) {
     return text;
 }
 
-void ProblemForm::checkLineText(const QString& text) {
-    if (containsAny(text, {">", "<", "^3", "^2"})) stop(tr("A equação não representa uma recta."));
+void ProblemForm::checkLineText(QLineEdit* field) {
+    readingField(field, [&] {
+        if (containsAny(field->text(), {">", "<", "^3", "^2"}))
+            stop(tr("A equação não representa uma recta."));
+    });
 }
 
-Line ProblemForm::sampleLine(const QString& text) {
-    const QString rewritten = rewriteAsExpression(text);
-    m_scratch->setText(rewritten);
-    return sampleLineEquation(interpreter(), rewritten);
+Line ProblemForm::sampleLine(QLineEdit* field) {
+    return readingField(field, [&] {
+        const QString rewritten = rewriteAsExpression(field->text());
+        m_scratch->setText(rewritten);
+        return sampleLineEquation(interpreter(), rewritten);
+    });
 }
 
 Line ProblemForm::LerEquacaoRecta(QLineEdit* field) {
-    const QString text = prepareEquation(field);
-    checkLineText(text);
-    return sampleLine(text);
+    prepareEquation(field);
+    checkLineText(field);
+    return sampleLine(field);
 }
 
 std::array<Line, 2> ProblemForm::LerEquacoesRecta(QLineEdit* first, QLineEdit* second) {
-    const QString one = prepareEquation(first);
-    const QString two = prepareEquation(second);
-    checkLineText(one);
-    checkLineText(two);
-    const Line l1 = sampleLine(one);
-    const Line l2 = sampleLine(two);
+    prepareEquation(first);
+    prepareEquation(second);
+    checkLineText(first);
+    checkLineText(second);
+    const Line l1 = sampleLine(first);
+    const Line l2 = sampleLine(second);
     return {l1, l2};
 }
 
@@ -378,23 +398,38 @@ void ProblemForm::DesenharEixos() {
     ViewportTexts limits;
     for (std::size_t i = 0; i < limits.size(); ++i)
         limits.at(i) = m_bounds.at(i)->text();
-    if (!Axes::draw(*m_board, m_view, limits, m_grid->isChecked(), sep()) &&
-        m_traits.layout.warnWhenUngraduated)
+    bool graduated = true;
+    try {
+        graduated = Axes::draw(*m_board, m_view, limits, m_grid->isChecked(), sep());
+    } catch (const NumberedError&) {
+        m_failedField = unreadableBound(); // none when the limits read but make no window
+        throw;
+    }
+    if (!graduated && m_traits.layout.warnWhenUngraduated)
         inform(tr("Não se graduam os eixos nem se desenha a grelha porque os valores e linhas "
                   "ficavam sobrepostos."));
+}
+
+QLineEdit* ProblemForm::unreadableBound() const {
+    for (QLineEdit* field : m_bounds) {
+        try {
+            Axes::readLimit(field->text());
+        } catch (const NumberedError&) {
+            return field;
+        }
+    }
+    return nullptr;
 }
 
 void ProblemForm::stepSpin(int index, int delta) {
     // Each arrow moves its own bound, then the paired one: Xmin with Ymin,
     // Xmax with Ymax, so a square viewport stays square.
     static constexpr int order[4][2] = {{0, 2}, {1, 3}, {2, 0}, {3, 1}};
-    const QLocale locale;
     for (int which : order[index]) {
         QLineEdit* field = m_bounds.at(std::size_t(which));
-        bool ok = false;
-        const double value = locale.toDouble(field->text().trimmed(), &ok);
-        if (ok) // a field that holds no plain number is left as it is
-            field->setText(TextRules::number(value + delta, sep()));
+        const std::optional<double> value = TextRules::plainNumber(field->text());
+        if (value && std::isfinite(*value)) // a field that holds no plain number is left as it is
+            field->setText(TextRules::number(*value + delta, sep()));
     }
 }
 

@@ -11,6 +11,8 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 class BoardMenu;
@@ -92,6 +94,23 @@ public:
     QString prepareEquation(QLineEdit* field);
     /// Shows an information message and ends the press.
     [[noreturn]] void stop(const QString& text);
+    /// Runs `read`, one reading of `field` (its evaluation, a stage of an
+    /// equation reader) and gives its result. A fault or a refusal that
+    /// escapes it is the field's: once the press's message is closed, the
+    /// focus goes to the field with its text selected, for the pupil to
+    /// type it again.
+    template <typename Read>
+    auto readingField(QLineEdit* field, Read&& read) -> decltype(read()) {
+        QLineEdit* const outer = std::exchange(m_failedField, field);
+        if constexpr (std::is_void_v<decltype(read())>) {
+            read();
+            m_failedField = outer;
+        } else {
+            auto value = read();
+            m_failedField = outer;
+            return value;
+        }
+    }
 
 signals:
     /// The board shows another press: solution() may have changed.
@@ -133,9 +152,10 @@ protected:
     Real LerCampo(const QString& name) { return LerCampo(fieldNamed(name)); }
     /// The point of the fields Abcissa<n> and Ordenada<n>.
     Pt LerPonto(int n);
-    /// Refuses a line text holding ">", "<", "^3" or "^2".
-    void checkLineText(const QString& text);
-    Line sampleLine(const QString& text);
+    /// Refuses a prepared line field holding ">", "<", "^3" or "^2".
+    void checkLineText(QLineEdit* field);
+    /// Rewrites a prepared line field as an expression and samples it.
+    Line sampleLine(QLineEdit* field);
     Line LerEquacaoRecta(QLineEdit* field);
     /// Two line fields: both prepared, then both checked, then both sampled.
     std::array<Line, 2> LerEquacoesRecta(QLineEdit* first, QLineEdit* second);
@@ -167,6 +187,8 @@ private:
     void buildEixosFrame(QWidget* panel);
     void addBoundField(QGridLayout* grid, int index);
     void stepSpin(int index, int delta);
+    QLineEdit* unreadableBound() const;
+    void focusFailedField();
     void focusFirstField();
     void arrangeTabOrder();
 
@@ -183,6 +205,9 @@ private:
     PressRecord m_press;      ///< the press running now
     PressRecord m_boardPress; ///< the press whose drawing the board shows
     BoardMenu* m_boardMenu = nullptr;
+
+    /// The field being read, whose fault a fault raised now is (readingField).
+    QLineEdit* m_failedField = nullptr;
 };
 
 /// Thrown to end a press quietly after its message has been shown.

@@ -3,12 +3,23 @@
 #include "decimal.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <cmath>
 
 namespace TextRules {
 
 QString localSeparator() {
     return QLocale().decimalPoint();
+}
+
+std::optional<double> plainNumber(const QString& text) {
+    static const QRegularExpression shape(
+        QStringLiteral("^[+-]?([0-9]+(,[0-9]+|\\.[0-9]*)?|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+    QString written = text.trimmed();
+    if (!shape.match(written).hasMatch()) return std::nullopt;
+    // The shape is a number's: a conversion that fails overflowed (an
+    // infinity) or underflowed (0).
+    return QLocale::c().toDouble(written.replace(QLatin1Char(','), QLatin1Char('.')));
 }
 
 QString number(double value, const QString& separator) {

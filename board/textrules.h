@@ -3,6 +3,7 @@
 #include "geometry.h"
 
 #include <QString>
+#include <optional>
 
 /// How the program writes numbers, points and line equations. Every rule
 /// takes the decimal separator of the regional setting as a parameter.
@@ -10,6 +11,15 @@ namespace TextRules {
 
 /// The decimal separator of the regional setting in force.
 QString localSeparator();
+
+/// A plain number as the viewport fields and their spin arrows read it, in
+/// every regional setting: blanks around it, an optional sign, digits with at
+/// most one decimal separator, a point or a comma between two digits ("2,5"
+/// and "2.5"), and an optional
+/// exponent as number() writes it ("1,5E+16"); no expression, no thousands
+/// separator. A number beyond the doubles is an infinity, one below them 0;
+/// any other text is no number.
+std::optional<double> plainNumber(const QString& text);
 
 /// Up to 15 significant digits, no trailing zeros, exponent form from 1E+15
 /// and below 1E-04 ("1E-05", "1,5E+16"); a negative zero is written "0".

@@ -27,6 +27,16 @@ bool isLetter(char c) {
 bool isDigit(char c) {
     return (c >= '0' && c <= '9') || c == '.';
 }
+bool isDecimalDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+/// Characters the scanner reads; every other one is skipped as if it were
+/// not there, without ending the pending text: "1 000" is 1000, "2#3" is 23
+/// and "2, 5" is 2.5.
+bool isSignificant(char c) {
+    return isLetter(c) || isDigit(c) ||
+           std::string_view("()*/\\+-^%,").find(c) != std::string_view::npos;
+}
 
 /// The character-by-character scanner of Parse.
 class Scanner {
@@ -36,9 +46,11 @@ public:
 
     void scan(std::string_view text) {
         for (const char c : text)
-            step(c);
+            if (isSignificant(c)) step(c);
+        if (m_commaPending) resolveComma(false);
         flush();
         if (m_base != 0) raise(Fault::Parentheses);
+        if (m_badComma) raise(Fault::InvalidExpression);
         buildOrder();
     }
 
@@ -46,6 +58,7 @@ private:
     enum class Pending { None, Name, Number };
 
     void step(char c) {
+        if (m_commaPending) resolveComma(isDecimalDigit(c));
         if (isLetter(c)) return letter(c);
         if (isDigit(c)) return digit(c);
         switch (c) {
@@ -68,7 +81,7 @@ private:
         case ',':
             return comma();
         default:
-            return; // skipped without ending the pending text
+            return; // never: only significant characters are stepped
         }
     }
 
@@ -84,7 +97,13 @@ private:
     }
 
     // A digit or point starts a number or continues any pending text ("x2").
+    // A point in a number that has a decimal comma is a second separator.
     void digit(char c) {
+        if (m_pending == Pending::None) m_numberPoint = m_numberComma = false;
+        if (c == '.' && m_pending != Pending::Name) {
+            m_badComma = m_badComma || m_numberComma;
+            m_numberPoint = true;
+        }
         extendPending(c, m_pending == Pending::None ? Pending::Number : m_pending);
         m_afterOperand = true;
     }
@@ -92,6 +111,7 @@ private:
     // "(" makes a pending name a function head and multiplies a pending
     // number ("2(3)"); either way it opens the next level.
     void open() {
+        m_calls.push_back(m_pending == Pending::Name);
         if (m_pending == Pending::Name) {
             m_out.texts += '(';
             appendText(TokenKind::Head, m_base + kLevel);
@@ -112,6 +132,7 @@ private:
     // ")" takes the base of the level it closes, which ties it with its
     // opening token, then goes back to the enclosing level.
     void close() {
+        if (!m_calls.empty()) m_calls.pop_back(); // a premature ")" closes nothing
         flush();
         append(TokenKind::Close, ')', m_base);
         if (m_base - kLevel < kMinPriority) raise(Fault::Overflow);
@@ -134,8 +155,41 @@ private:
             operatorToken('~', kUnaryMinus);
     }
 
-    // "," ends the pending text and leaves an empty token, never visited.
+    // The comma. Inside the parentheses of a function call it separates the
+    // arguments: it ends the pending text and leaves an empty token, never
+    // visited ("logn(8,2)", "max(2,5)"). Anywhere else it is the decimal
+    // separator of a number, and nothing else: the number so far must be
+    // digits only and a digit must follow ("2,5", "-0,75", "2,5x"), or the
+    // text is refused ("1,", ",5", "x,2", "2,,5", "1,5,3", "1,5.3").
+    //
+    // The innermost parenthesis decides: plain parentheses inside a call hold
+    // an ordinary expression, so "max((2,5),1)" is 2.5, as a pupil who put
+    // the number between parentheses means, and "sqr((2,25))" is 1.5.
     void comma() {
+        if (!m_calls.empty() && m_calls.back()) return separateArguments();
+        if (m_pending == Pending::Number && !m_numberPoint && !m_numberComma)
+            m_commaPending = true; // decided by the next character read
+        else
+            refuseComma();
+    }
+
+    // A decimal comma is written into the literal as its point, so the
+    // literal reads as any other ("2,5" is the literal "2.5").
+    void resolveComma(bool digitFollows) {
+        m_commaPending = false;
+        if (!digitFollows) return refuseComma();
+        m_out.texts += '.';
+        m_numberComma = true;
+    }
+
+    // A refused comma is read as before, as an empty token, so that the rest
+    // of the text meets the same limits; Parse then raises 1103.
+    void refuseComma() {
+        m_badComma = true;
+        separateArguments();
+    }
+
+    void separateArguments() {
         flush();
         append(TokenKind::Empty, ',', 0);
         m_afterOperand = false;
@@ -192,8 +246,13 @@ private:
     Pending m_pending = Pending::None;
     std::size_t m_pendingStart = 0;
     bool m_afterOperand = false;
-    int m_base = 0;    ///< the base of the current level of parentheses
-    int m_highest = 7; ///< the highest priority an opening token has reached
+    int m_base = 0;              ///< the base of the current level of parentheses
+    int m_highest = 7;           ///< the highest priority an opening token has reached
+    std::vector<bool> m_calls;   ///< per open parenthesis: whether it is a function call's
+    bool m_numberPoint = false;  ///< the pending number has a point
+    bool m_numberComma = false;  ///< the pending number has a decimal comma
+    bool m_commaPending = false; ///< a comma after digits waits for the next character
+    bool m_badComma = false;     ///< a comma that is neither separator nor decimal comma
 };
 
 } // namespace

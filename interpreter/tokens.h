@@ -8,13 +8,13 @@
 namespace interp {
 
 enum class TokenKind : std::uint8_t {
-    Number,   ///< a run of digits and points: "12", "2.5", "1.2.3"
+    Number,   ///< a run of digits and points: "12", "2.5", "1.2.3"; "2,5" typed is "2.5"
     Name,     ///< "x", "pi", "x2"
     Head,     ///< a name with its opening parenthesis: "sen(", "log10("
     Open,     ///< "("
     Close,    ///< ")"
     Operator, ///< "+", "-", "*", "/", "\", "^", "%" or "~" (unary minus)
-    Empty     ///< written for each ","
+    Empty     ///< written for each "," that separates the arguments of a call
 };
 
 struct Token {
@@ -43,8 +43,10 @@ inline constexpr int kMaxPriority = 32767;
 inline constexpr int kMinPriority = -32768;
 
 /// Parse: splits a lower-cased expression into tokens, gives each operator
-/// token its priority and builds the evaluation order. Raises 1100 when the
-/// parentheses do not balance and 6 when a 16-bit limit is passed.
+/// token its priority and builds the evaluation order. Outside the parentheses
+/// of a function call, a comma between two digits is a decimal separator.
+/// Raises 1100 when the parentheses do not balance, then 1103 for any other
+/// comma outside a call, and 6 when a 16-bit limit is passed.
 void parse(std::string_view lowerText, TokenList& out);
 
 } // namespace interp

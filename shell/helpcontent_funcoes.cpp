@@ -344,8 +344,8 @@ Page introduction() {
              heading("Como ler as páginas seguintes"),
              paragraph("Cada função tem o seu nome, a fórmula que a define e exemplos de "
                        "expressões aceites, com os respectivos valores. Nas expressões o "
-                       "separador decimal é o ponto; os valores aparecem com vírgula, como nos "
-                       "resultados do programa."),
+                       "separador decimal é o ponto, que serve também dentro das funções; os "
+                       "valores aparecem com vírgula, como nos resultados do programa."),
              paragraph("Um argumento fora do domínio ou uma divisão por zero não dá valor: o "
                        "programa mostra uma mensagem de erro."),
              examples({fault("sqr(-4)", Fault::InvalidArgument),

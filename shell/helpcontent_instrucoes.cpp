@@ -34,8 +34,8 @@ Page typingData() {
     return {"Como escrever os dados",
             {heading("Valores numéricos"),
              paragraph("Cada campo aceita um número ou uma expressão, como `2/3`, `sqr(2)` ou "
-                       "`2pi/3`. O separador decimal é sempre o ponto: `2.5`. As regras "
-                       "completas estão na página Sintaxe."),
+                       "`2pi/3`. O separador decimal é a vírgula ou o ponto: `2,5` ou "
+                       "`2.5`. As regras completas estão na página Sintaxe."),
              heading("Equações de rectas e de circunferências"),
              paragraph("As equações podem escrever-se em qualquer disposição: com ou sem "
                        "parênteses, com os termos semelhantes reduzidos ou não, com o segundo "

@@ -49,34 +49,39 @@ Page compositionAndConstants() {
              examples({value("2pi", "6,28318530717958"), value("3(1+1)", "6"),
                        misread("sen(1)cos(1)", "0,841470984807897", "só conta sen(1)"),
                        value("sen(1)*cos(1)", "0,454648713412841")}),
-             paragraph("**Numerais decimais.** O separador decimal é o ponto: `2.5`, `.5`."),
-             examples({value("2.5*2", "5"), value(".5", "0,5")}),
+             paragraph("**Numerais decimais.** Pode usar a vírgula ou o ponto como separador "
+                       "decimal: `2,5` ou `2.5`; dentro de uma função a vírgula separa os "
+                       "argumentos: `logn(8,2)`."),
+             examples({value("2,5", "2,5"), value("2.5", "2,5"), value("logn(8,2)", "3")}),
              paragraph("**Constantes.** Há duas constantes com nome:"),
              formula("pi = 3,14159265358979\ne = 2,718281828"),
              examples({value("2e", "5,436563656")})}};
 }
 
 Page fieldValues() {
-    return {"Valores numéricos nos campos",
-            {paragraph("Em cada campo numérico pode escrever-se um número ou qualquer expressão "
-                       "cujo valor seja um número real. O programa calcula-a e usa o valor "
-                       "obtido, sem o arredondar."),
-             paragraph("Nos números decimais usa-se sempre o **ponto**, nunca a vírgula. A "
-                       "vírgula só separa os argumentos de uma função; noutro sítio, o que vem "
-                       "depois dela é posto de parte sem aviso."),
-             heading("Valores válidos"),
-             examples({value("2/3", "0,666666666666667"), value("-2.5", "-2,5"),
-                       value("sqr(2)/2", "0,707106781186548"), value("1/3+1/6", "0,5"),
-                       value("2^(-1)", "0,5"),
-                       value("-2^2", "-4", "a potência calcula-se antes do sinal"),
-                       value("2^3^2", "64", "da esquerda para a direita: (2^3)^2")}),
-             heading("Valores errados"),
-             examples({misread("2,5", "2", "a vírgula corta o número: escreva 2.5"),
-                       error("2^-1", Fault::InvalidExpression, Invalida, "escreva 2^(-1)"),
-                       error("3*", Fault::InvalidExpression, Invalida),
-                       error("y+1", Fault::UndefinedVariable, "Variável não definida: y"),
-                       fault("sqr(-4)", Fault::InvalidArgument),
-                       fault("1/0", Fault::DivisionByZero)})}};
+    return {
+        "Valores numéricos nos campos",
+        {paragraph("Em cada campo numérico pode escrever-se um número ou qualquer expressão "
+                   "cujo valor seja um número real. O programa calcula-a e usa o valor "
+                   "obtido, sem o arredondar."),
+         paragraph("Nos números decimais pode usar-se a **vírgula** ou o **ponto**. Entre os "
+                   "parênteses de uma função a vírgula separa os argumentos: aí escreva o "
+                   "ponto, ou ponha o número entre parênteses. Uma vírgula que não esteja "
+                   "entre dois algarismos nem numa função é um erro."),
+         heading("Valores válidos"),
+         examples({value("2/3", "0,666666666666667"), value("-2,5", "-2,5"),
+                   value("(1,5+2)/2", "1,75"), value("sqr((2,25))", "1,5"),
+                   value("sqr(2)/2", "0,707106781186548"), value("2^(-1)", "0,5"),
+                   value("-2^2", "-4", "a potência calcula-se antes do sinal"),
+                   value("2^3^2", "64", "da esquerda para a direita: (2^3)^2")}),
+         heading("Valores errados"),
+         examples(
+             {misread("sqr(2,25)", "1,4142135623731", "na função a vírgula separa: é a raiz de 2"),
+              error("1,5,3", Fault::InvalidExpression, Invalida, "um número tem um só separador"),
+              error("2^-1", Fault::InvalidExpression, Invalida, "escreva 2^(-1)"),
+              error("3*", Fault::InvalidExpression, Invalida),
+              error("y+1", Fault::UndefinedVariable, "Variável não definida: y"),
+              fault("sqr(-4)", Fault::InvalidArgument), fault("1/0", Fault::DivisionByZero)})}};
 }
 
 Page operations() {

@@ -16,10 +16,16 @@ void CircleEquationReader::strip() {
 }
 
 void CircleEquationReader::checkCharacters() {
-    if (containsAny(m_text, {">", "<", "^4", "^3"})) m_form.stop(m_refusals.notACircle);
+    m_form.readingField(m_field, [this] {
+        if (containsAny(m_text, {">", "<", "^4", "^3"})) m_form.stop(m_refusals.notACircle);
+    });
 }
 
 void CircleEquationReader::sample() {
+    m_form.readingField(m_field, [this] { sampleConic(); });
+}
+
+void CircleEquationReader::sampleConic() {
     const QString rewritten = rewriteAsExpression(m_text);
     m_form.scratch()->setText(rewritten);
     EquationSampler sampler(m_form.interpreter(), rewritten);
@@ -41,6 +47,10 @@ void CircleEquationReader::sample() {
 }
 
 Circle CircleEquationReader::radiusTest() {
+    return m_form.readingField(m_field, [this] { return centreAndRadius(); });
+}
+
+Circle CircleEquationReader::centreAndRadius() {
     const Real k = m_d * m_d + m_e * m_e - 4 * m_f;
     if (k < 0) m_form.stop(m_refusals.notACircle);
     if (k == 0) m_form.stop(m_refusals.aPoint);

@@ -16,7 +16,8 @@ struct CircleRefusals {
 /// Reads a typed circle equation, in any arrangement, into centre and radius.
 /// The text is moved to one side as a line equation is, then sampled at six
 /// points, from which the coefficients of A x² + B y² + C xy + D x + E y + F
-/// follow. The three stages can be run at different moments of a frame.
+/// follow. The three stages can be run at different moments of a frame; a
+/// fault or a refusal of any of them is the field's (ProblemForm::readingField).
 class CircleEquationReader {
 public:
     CircleEquationReader(ProblemForm& form, QLineEdit* field, CircleRefusals refusals = {});
@@ -31,6 +32,9 @@ public:
     Circle radiusTest();
 
 private:
+    void sampleConic();
+    Circle centreAndRadius();
+
     ProblemForm& m_form;
     QLineEdit* m_field;
     CircleRefusals m_refusals;

@@ -154,13 +154,14 @@ void Circles1Form::lineMeetsCircle() {
     setResult(QStringLiteral("Resultado5"), {});
     setResult(QStringLiteral("Resultado6"), {});
     CircleEquationReader circleReader(*this, fieldNamed(QStringLiteral("Text7")));
-    const QString lineText = prepareEquation(fieldNamed(QStringLiteral("Text5")));
+    QLineEdit* const lineField = fieldNamed(QStringLiteral("Text5"));
+    prepareEquation(lineField);
     circleReader.strip();
-    checkLineText(lineText);
+    checkLineText(lineField);
     circleReader.checkCharacters();
     circleReader.sample();
     const Circle c = circleReader.radiusTest();
-    const Line line = sampleLine(lineText);
+    const Line line = sampleLine(lineField);
     DesenharEixos();
     pen(Azul, 2, DashStyle::Solid);
     circle(c);

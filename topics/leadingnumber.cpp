@@ -42,7 +42,7 @@ public:
             significant = significant || peek() != QLatin1Char('0');
             integerDigits += significant;
         }
-        if (peek() == QLatin1Char('.')) {
+        if (peek() == QLatin1Char('.') || atDecimalComma(n.hasDigits)) {
             n.text += '.';
             for (advance(); isDigit(peek()); advance()) {
                 n.text += char(peek().unicode());
@@ -64,6 +64,16 @@ private:
         return m_at < m_text.size() ? m_text[m_at] : QChar();
     }
     void advance() { ++m_at; }
+
+    /// A comma between two digits is a decimal comma: "2,5" is 2.5.
+    bool atDecimalComma(bool afterDigit) {
+        if (!afterDigit || peek() != QLatin1Char(',')) return false;
+        const qsizetype comma = m_at;
+        advance();
+        const bool digitFollows = isDigit(peek());
+        m_at = comma;
+        return digitFollows;
+    }
 
     /// "e", an optional sign and at least one digit; otherwise the number
     /// ends before the "e" (nothing is read after the number).

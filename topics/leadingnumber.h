@@ -6,10 +6,11 @@
 
 /// The number at the start of a text, read as a plain decimal number and not
 /// as an expression: blanks are ignored wherever they stand, then come an
-/// optional sign, digits with "." as the decimal point and an optional
-/// exponent ("e" or "E", an optional sign and digits). Reading stops at the
-/// first character that cannot continue the number, so "30 graus" reads as
-/// 30 and "1,5" as 1; a text that does not start with a number reads as 0.
+/// optional sign, digits with a decimal separator ("." or a comma between
+/// two digits) and an optional exponent ("e" or "E", an optional sign and
+/// digits). Reading stops at the first character that cannot continue the
+/// number, so "30 graus" reads as 30, "1,5" as 1.5 and "1,5,3" as 1.5; a text
+/// that does not start with a number reads as 0.
 /// A number too large for a double raises the overflow fault; one too small
 /// reads as 0.
 Real leadingNumber(QStringView text);

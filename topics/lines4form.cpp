@@ -146,7 +146,8 @@ void Lines4Form::givenSlope(Pt p) {
 }
 
 void Lines4Form::givenAngleWithLine(Pt p) {
-    const Real beta = leadingNumber(fieldNamed(QStringLiteral("Text4"))->text());
+    QLineEdit* const angleField = fieldNamed(QStringLiteral("Text4"));
+    const Real beta = readingField(angleField, [&] { return leadingNumber(angleField->text()); });
     const Real t = tan((90 - beta) * 4 * atan(Real(1)) / 180); // the cotangent of beta
     const Line given = LerEquacaoRecta(fieldNamed(QStringLiteral("Text5")));
     board()->setForeColor(Azul);

@@ -9,11 +9,13 @@
 #include "textrules.h"
 #include "verdicts.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTimer>
 #include <memory>
 
 namespace {
@@ -155,12 +157,45 @@ private slots:
         QCOMPARE(TypedData({{"Abcissa1", "2"}, {"Text1", text}}).wholeNumbersOnly(), whole);
     }
 
+    /// With a real modal report, closed by a timer: once it is closed and the form active
+    /// again (the window system gives it back), the keyboard is in the field that failed,
+    /// its text selected for retyping.
+    void realReportLeavesTheFocusInTheField() {
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        const MessageHandler recorder = setMessageHandler(showModalMessageBox);
+        QString shown;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, [&shown] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                shown = box->property("text").toString();
+                box->close();
+            }
+        });
+        closer.start(50);
+        form->type("Ordenada1=2,5 abc");
+        form->click("Resolver1");
+        setMessageHandler(recorder);
+        QCOMPARE(shown, QString("Erro:\n\nVariável não definida: abc"));
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QCOMPARE(QApplication::focusWidget(), form->fieldNamed("Ordenada1"));
+        QCOMPARE(form->fieldNamed("Ordenada1")->selectedText(), QString("2,5 abc"));
+    }
+
     void spinArrows_data() { // Xmin;Xmax;Ymin;Ymax after a step up, after one down
         table({{"UpDown1", "", "-9;10;-9;10", "-11;10;-11;10"},
                {"UpDown2", "Ymin=-3", "-9;10;-2;10", "-11;10;-4;10"},
                {"UpDown3", "Ymax=7", "-10;11;-10;8", "-10;9;-10;6"},
                {"UpDown4", "Xmax=4", "-10;5;-10;11", "-10;3;-10;9"},
-               {"UpDown1", "Xmin=2,5;Ymin=-0,5", "3,5;10;0,5;10", "1,5;10;-1,5;10"}});
+               {"UpDown1", "Xmin=2,5;Ymin=-0,5", "3,5;10;0,5;10", "1,5;10;-1,5;10"},
+               // Either separator reads in either setting; the sum is written in the setting's.
+               {"UpDown1", "Xmin=2.5;Ymin=-0.5", "3,5;10;0,5;10", "1,5;10;-1,5;10"},
+               {"UpDown1", "Xmin=2,5;Ymin=-0.5", "3.5;10;0.5;10", "1.5;10;-1.5;10", "."},
+               {"UpDown3", "Xmax=1,5E+16", "-10;1,5E+16;-10;11", "-10;1,5E+16;-10;9"},
+               // No plain number: the field is left as it is, the paired one still steps.
+               {"UpDown1", "Xmin=2*3;Ymin=1,5,3", "2*3;10;1,5,3;10", "2*3;10;1,5,3;10"},
+               {"UpDown4", "Ymax=2,;Xmax=1.000,5", "-10;1.000,5;-10;2,", "-10;1.000,5;-10;2,"}});
     }
     /// The arrow, and the Up or Down key in the field beside it, do the same
     /// and redraw nothing.
@@ -171,6 +206,7 @@ private slots:
             QStringList{"Xmin", "Ymin", "Xmax", "Ymax"}[arrow[6].digitValue() - 1];
         for (const auto& [direction, after] : {std::pair{QString("up"), up}, {"down", down}})
             for (bool byKey : {false, true}) {
+                useDecimalComma(row.value(4) != "."); // the setting: a comma unless "."
                 form->type("Xmin=-10;Xmax=10;Ymin=-10;Ymax=10;" + typed);
                 if (byKey)
                     QTest::keyClick(form->fieldNamed(field),
@@ -200,7 +236,11 @@ private slots:
                {"", "3x+6=0", "3 0 6", "-2 -9 -2 9"},
                {"", "x-y+100=0", "1 -1 100", "-9 91 -9 91"}, // missing the viewport
                {"Xmin=-50;Xmax=50", "y=0", "0 1 0", "-49 0 49 0"},
-               {"Xmin=-50;Xmax=50", "0.1x-y=0", "0.1 -1 0", "49 4.9 -49 -4.9"}});
+               {"Xmin=-50;Xmax=50", "0.1x-y=0", "0.1 -1 0", "49 4.9 -49 -4.9"},
+               // The decimal comma, whatever the setting; the literal spliced in has a point.
+               {"", "2,5x-1=0", "2.5 0 -1", "0.4 -9 0.4 9"},
+               {"", "y=0,5x+1,5", "-0.5 1 -1.5", "9 6 -9 -3"},
+               {"", "x+y=0,3", "1 1 -0.3", "-8.7 9 9 -8.7"}});
     }
     void linesReadAndDrawn() {
         QFETCH(QStringList, row);
@@ -246,27 +286,54 @@ private slots:
     /// keeps its text, the board keeps what was drawn before the fault: the
     /// data of the first frame, or nothing when the viewport cannot be read.
     /// Line texts are refused, or rejected by the interpreter, before anything is drawn.
+    /// Once the message is closed, the field whose reading failed has the focus and its
+    /// text selected; a fault of the frame's arithmetic, or limits that read but make no
+    /// window, leave the focus where the click put it.
     void faultsEndThePress_data() {
         const char *notALine = "A equação não representa uma recta.",
                    *badArgument = "Argumento ou chamada de procedimento inválidos.";
         // clang-format off
-        table({{"Abcissa1=abc", "Variável não definida: abc", "kept"},
-               {"Abcissa1=0", "Divisão por zero.", "data"},
-               {"Xmin=2*3", "Tipos incompatíveis.", "cleared"}, {"Xmin=10", badArgument, "cleared"},
-               {"Xmin=-3E+38;Xmax=3E+38", "Capacidade excedida.", "cleared"},
-               {"Text1=x^2+y=0", notALine, "kept"}, {"Text1=x>0", notALine, "kept"},
-               {"Text1=x^3=y", notALine, "kept"}, {"Text1=y = x ^2", notALine, "kept"},
-               {"Text1=2x+3y", badArgument, "kept"}, {"Text1=x+z=1", "Variável não definida: z", "kept"}});
+        table({{"Abcissa1=abc", "Variável não definida: abc", "kept", "Abcissa1"},
+               {"Ordenada1=1,5,3", "Expressão inválida", "kept", "Ordenada1"},
+               {"Abcissa1=0", "Divisão por zero.", "data", ""}, {"Xmin=10", badArgument, "cleared", ""},
+               {"Xmin=2*3", "Tipos incompatíveis.", "cleared", "Xmin"},
+               {"Ymax=abc", "Tipos incompatíveis.", "cleared", "Ymax"},
+               {"Xmax=1E+39", "Capacidade excedida.", "cleared", "Xmax"},
+               {"Xmin=-3E+38;Xmax=3E+38", "Capacidade excedida.", "cleared", ""},
+               {"Text1=x^2+y=0", notALine, "kept", "Text1"}, {"Text1=x>0", notALine, "kept", "Text1"},
+               {"Text1=x^3=y", notALine, "kept", "Text1"}, {"Text1=y = x ^2", notALine, "kept", "Text1"},
+               {"Text1=2x+3y", badArgument, "kept", "Text1"},
+               {"Text1=x+z=1", "Variável não definida: z", "kept", "Text1"},
+               {"Text1=2,,5x=1", "Expressão inválida", "kept", "Text1"},
+               // Moved to one side, a comma beside the "=" stays apart from the digits.
+               {"Text1=x+2,=5", "Expressão inválida", "kept", "Text1"},
+               {"Text1=x=,5", "Expressão inválida", "kept", "Text1"}});
         // clang-format on
     }
     void faultsEndThePress() {
         QFETCH(QStringList, row);
-        const QString &typed = row[0], &fault = row[1], &after = row[2];
+        const QString &typed = row[0], &fault = row[1], &after = row[2], &focused = row[3];
         form->click("Dados1");
         const std::size_t before = board().displayList().size();
         form->type(typed);
         form->findChild<QLabel*>("Resultado1")->setText("antes");
+        QWidget* focusAtMessage = nullptr;
+        const MessageHandler recorder = setMessageHandler([&](QWidget*, const Message& m) {
+            focusAtMessage = form->focusWidget();
+            messages.messages.push_back(m);
+        });
         form->click(typed.startsWith("Text1") ? "Resolver2" : "Resolver1");
+        setMessageHandler(recorder);
+        QLineEdit* const typedField = form->fieldNamed(typed.section('=', 0, 0));
+        QVERIFY(focusAtMessage && focusAtMessage != typedField); // moved only once it is closed
+        if (focused.isEmpty()) {
+            QCOMPARE(form->focusWidget(), focusAtMessage);
+            QVERIFY(!typedField->hasSelectedText());
+        } else {
+            QCOMPARE(form->focusWidget(), form->fieldNamed(focused));
+            QCOMPARE(form->fieldNamed(focused)->selectedText(), form->fieldNamed(focused)->text());
+            QVERIFY(!form->fieldNamed(focused)->text().isEmpty());
+        }
         const Message refused{fault}, report{"Erro:\n\n" + fault, MessageIcon::None};
         QCOMPARE(messages.messages,
                  std::vector<Message>{fault.startsWith("A eq") ? refused : report});

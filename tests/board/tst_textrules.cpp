@@ -1,7 +1,9 @@
 #include "textrules.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
+#include <cmath>
 
 using namespace TextRules;
 Q_DECLARE_METATYPE(Line)
@@ -47,6 +49,37 @@ private slots:
         QCOMPARE(expressionLiteral(value), literal);
         // On the board: a blank before a non-negative number, one after every number.
         QCOMPARE(boardNumber(value, ","), (value < 0 ? "" : " ") + comma + ' ');
+        // A viewport field reads back what the spin arrows write, with either separator.
+        const std::optional<double> read = plainNumber(comma);
+        QVERIFY(read && std::fabs(*read - value) <= 1e-14 * std::fabs(value));
+        QCOMPARE(plainNumber(withPoint(comma)), read);
+    }
+
+    /// A viewport field: a plain number with "," or "." in either regional setting, or none.
+    void plainNumbers_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("read"); // "none": no plain number
+        // clang-format off
+        for (const auto& [typed, read] : std::initializer_list<std::pair<const char*, const char*>>{
+                 {"2,5", "2.5"}, {"2.5", "2.5"}, {" -10,5 ", "-10.5"}, {"+3", "3"}, {"5.", "5"},
+                 {".5", "0.5"}, {"-0,75", "-0.75"}, {"1,5E+16", "1.5e+16"}, {"2.5e-3", "0.0025"},
+                 {"1E+400", "inf"}, {"-1e400", "-inf"}, {"1E-400", "0"}, {"007", "7"},
+                 {"", "none"}, {"abc", "none"}, {"2*3", "none"}, {",5", "none"}, {"2,", "none"},
+                 {"1,5,3", "none"}, {"1,5.3", "none"}, {"1.000,5", "none"}, {"1 000", "none"},
+                 {"2,5x", "none"}, {"1E", "none"}, {"inf", "none"}, {"nan", "none"}, {"--1", "none"},
+                 {"\u0663", "none"}}) // an Arabic-Indic three
+            // clang-format on
+            QTest::newRow(typed) << QString::fromUtf8(typed) << QString(read);
+    }
+    void plainNumbers() {
+        QFETCH(QString, typed);
+        QFETCH(QString, read);
+        for (const auto& setting : {QLocale(QLocale::Portuguese, QLocale::Portugal),
+                                    QLocale(QLocale::English, QLocale::UnitedStates)}) {
+            QLocale::setDefault(setting);
+            const std::optional<double> value = plainNumber(typed);
+            QCOMPARE(value ? QString::number(*value) : QString("none"), read);
+        }
     }
 
     /// Both coordinates rounded to 2 decimals, an exact half to the even digit.

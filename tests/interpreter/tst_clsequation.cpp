@@ -4,7 +4,9 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
+#include <random>
 
 namespace {
 
@@ -54,9 +56,9 @@ private slots:
                  {"2--3", "5"}, {"-(-2)", "2"}, {"2*-3", "-6"}, {"2*-3^2", "-18"}});
         // The walk: neighbours found past emptied slots, left-over values, groups.
         addRows({{"1-2-3*4", "-13"}, {"-(2+3)*2", "-10"}, {"x^y^2|x=2;y=3", "64"},
-                 {"-sqr(4)^2", "-4"}, {"max(1+1,2*3)", "6"}, {"min(2,1+5,0)", "0"}, {"1+(2,3)", "3"},
-                 {"2*(3,4)+1", "6"}, {"3(2)(4)", "6"}, {"2sqr(4)", "4"}, {"max(1,2)(3)", "2"},
-                 {"(())", "0"}, {"2+()", "2"}, {"-(-(-2))", "-2"}});
+                 {"-sqr(4)^2", "-4"}, {"max(1+1,2*3)", "6"}, {"min(2,1+5,0)", "0"},
+                 {"3(2)(4)", "6"}, {"2sqr(4)", "4"}, {"max(1,2)(3)", "2"}, {"(())", "0"},
+                 {"2+()", "2"}, {"-(-(-2))", "-2"}});
         // Implicit multiplication after a numeral only; no exponent notation.
         addRows({{"2x|x=3", "6"}, {"2 x|x=3", "6"}, {"2(3+1)", "8"}, {"2pi", "6.28318530717958"},
                  {"2e", "5.436563656"}, {"xy|xy=7", "7"}, {"1e5|e5=4", "4"}});
@@ -66,7 +68,16 @@ private slots:
         // Empty groups, literals, skipped characters, case; only the first occupied slot counts.
         addRows({{"()", "0"}, {"2*()", "0"}, {"1 000", "1000"}, {"1.5", "1.5"}, {".5", "0.5"},
                  {"5.", "5"}, {"2#3", "23"}, {"s en(0)", "0"}, {"SEN(0)", "0"},
-                 {"sen(0)cos(0)", "0"}, {"(2)(3)", "2"}, {"5,3", "5"}, {"max(1,5,3)", "3"}});
+                 {"sen(0)cos(0)", "0"}, {"(2)(3)", "2"}, {"max(1,5,3)", "3"}});
+        // Outside a call's parentheses a comma between digits is a decimal comma (skipped
+        // characters are not there); inside them it separates arguments. The innermost
+        // parenthesis decides: a plain group inside a call holds a decimal.
+        addRows({{"2,5", "2.5"}, {"5,3", "5.3"}, {"-0,75", "-0.75"}, {"(1,5+2)/2", "1.75"},
+                 {"2,5x|x=2", "5"}, {"1+(2,3)", "3.3"}, {"2*(3,4)+1", "7.8"}, {"2, 5", "2.5"},
+                 {"1 000,5", "1000.5"}, {"0,1+0,2", "0.3"}, {"2,5^2", "6.25"}, {"1,5(2)", "3"},
+                 {"sen(0)+1,5", "1.5"}, {"max(2,5)", "5"}, {"max(1,2,5)", "5"},
+                 {"max((2,5),1)", "2.5"}, {"max(1,(2,5))", "2.5"}, {"sqr((2,25))", "1.5"},
+                 {"sqr(2,25)", "1.4142135623731"}, {"logn((8,0),2)", "3"}});
         // Constants and variables; the sign of zero.
         addRows({{"pi", "3.14159265358979"}, {"e", "2.718281828"}, {"exp(1)", "2.71828182845905"},
                  {"x+1|X=3", "4"}, {"x-0|x=-0", "-0"}, {"x-(-0)|x=-0", "0"}, {"x*1/1|x=-0", "-0"},
@@ -121,19 +132,22 @@ private slots:
                     << text << QString("Interpretador %1: %2").arg(number).arg(description);
             }
         };
-        fault({"(1+2", "1+2)", "sen(1", "x(", QString(4681, ')')}, 1100,
+        fault({"(1+2", "1+2)", "sen(1", "x(", QString(4681, ')'), "(1,"}, 1100,
               "Número de parênteses incorrecto.");
         fault({"tan(1)"}, 1101, "Função não definida: tan()");
         fault({"x(2)|x=1"}, 1101, "Função não definida: x()");
         // The walk meets faults in its own order: the name before 1/0, ".", tan(.
         fault({"y+1", "y+1/0", "y+.", "tan(y)"}, 1102, "Variável não definida: y");
         fault({"1e5"}, 1102, "Variável não definida: e5");
-        fault({"5,z"}, 1102, "Variável não definida: z");
         fault({"sen()", "sen(,)"}, 1104, "Argumento inválido na expressão: sen()");
         fault({"max(,)"}, 1104, "Argumento inválido na expressão: max()");
         fault({"tan()"}, 1104, "Argumento inválido na expressão: tan()");
         fault({"2^-1", "--2", "+2", "2*", "*", "1,2+", "1.2.3", ".", "", "  ", ")(", "x+.|x=1",
                "tan(.)"},
+              1103, "Expressão inválida");
+        // A comma outside a call that is no decimal comma, before any name is looked up.
+        fault({",5", "1,", "2,,5", "1,5,3", "1,5.3", "1.5,3", "5.,3", "1,.5", "x,2|x=1", "y,5",
+               "5,z", "x2,5|x2=1", "(1),5", "2,+5", "2,x|x=1", "(1,)", "max(1,(2,))"},
               1103, "Expressão inválida");
         fault({"1/0", "0/0", "1/x|x=0", "5\\0.4", "5%x|x=0.5", "mod(1,0.4)", "0^(-1)", "cosech(0)",
                "arctgh(1)", "logn(5,1)", "(1/0)+y"},
@@ -155,6 +169,29 @@ private slots:
         if (!text.contains(QRegularExpression("[a-z]\\((?![),])"))) return;
         text.replace("(", "(w*0+");
         QCOMPARE(solved(text + (text.contains('|') ? ";w=1" : "|w=1")), expected);
+    }
+
+    /// Random texts of numbers, commas, points, operators and parentheses (no name, so no
+    /// call): each gives what the same text with its commas made points gives, or is
+    /// refused with 1103.
+    void commaIsADecimalPointOrRefused() {
+        std::mt19937 random(18);
+        const std::string alphabet = "0123456789,,,,.+-*/\\^%() ";
+        int readWithComma = 0;
+        std::uniform_int_distribution<std::size_t> length(1, 12), pick(0, alphabet.size() - 1);
+        for (int i = 0; i < 30000; ++i) {
+            std::string typed(length(random), ' ');
+            for (char& c : typed)
+                c = alphabet[pick(random)];
+            if (typed.find(',') == std::string::npos) continue;
+            std::string pointed = typed;
+            std::replace(pointed.begin(), pointed.end(), ',', '.');
+            const QString withComma = solved(QString::fromStdString(typed));
+            if (withComma == "Interpretador 1103: Expressão inválida") continue;
+            QCOMPARE(withComma, solved(QString::fromStdString(pointed)));
+            ++readWithComma;
+        }
+        QVERIFY(readWithComma > 1000);
     }
 
     void stateBetweenSolves() {

@@ -11,13 +11,16 @@
 #include "topictable.h"
 
 #include <QAbstractButton>
+#include <QGroupBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -275,6 +278,57 @@ inline void run(const FormCase& c) {
         checkDrawing(*open.form->board(), open.atFirstMessage, c.drawing, comma);
         checkWorkedSolution(c.topic, *open.form);
         if (QTest::currentTestFailed()) return;
+    }
+}
+
+/// One press to try: a frame's button and one field it may read (the viewport's or the
+/// frame's own), with the frame's fields and results.
+struct FieldPress {
+    QPushButton* button;
+    QLineEdit* field;
+    QString initial;          ///< the field's text when the form opened
+    QList<QLineEdit*> fields; ///< the viewport's four, then the frame's
+    QList<QWidget*> results;
+    /// The form's initial texts, empty results, a clear board in pixels (no world window
+    /// or pen of an earlier press in its drawing), and the focus on the button.
+    std::function<void()> reset;
+};
+
+/// Every button of every frame of an open form, with every field it may read.
+template <typename Visit>
+void forEveryFieldOfEveryFrame(const OpenForm& open, Visit&& visit) {
+    const auto* eixos = open.form->findChild<QGroupBox*>(QStringLiteral("FrameEixos"));
+    QVERIFY(eixos && eixos->findChildren<QLineEdit*>().size() == 4);
+    const QList<QLineEdit*> everyField = open.form->findChildren<QLineEdit*>();
+    QStringList initial;
+    for (const QLineEdit* e : everyField)
+        initial << e->text();
+    for (const QGroupBox* frame : open.form->findChildren<QGroupBox*>()) {
+        if (frame == eixos) continue;
+        FieldPress press{nullptr, nullptr, {}, eixos->findChildren<QLineEdit*>(), {}, {}};
+        for (QWidget* w : frame->findChildren<QWidget*>()) {
+            if (w->objectName().startsWith(QLatin1String("Resultado")))
+                press.results << w;
+            else if (auto* e = qobject_cast<QLineEdit*>(w))
+                press.fields << e;
+        }
+        press.reset = [&] {
+            for (qsizetype i = 0; i < everyField.size(); ++i)
+                everyField[i]->setText(initial[i]);
+            for (QWidget* r : press.results)
+                r->setProperty("text", QString());
+            open.form->board()->ScaleModePixels();
+            open.form->board()->Cls();
+            press.button->setFocus();
+        };
+        for (QPushButton* button : frame->findChildren<QPushButton*>())
+            for (QLineEdit* field : std::as_const(press.fields)) {
+                press.button = button;
+                press.field = field;
+                press.initial = initial[everyField.indexOf(field)];
+                visit(std::as_const(press));
+                if (QTest::currentTestFailed()) return;
+            }
     }
 }
 

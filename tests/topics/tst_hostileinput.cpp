@@ -5,9 +5,6 @@
 #include "alltopics.h"
 #include "formcase.h"
 
-#include <QGroupBox>
-#include <QPushButton>
-
 class TestHostileInput : public QObject {
     Q_OBJECT
 private slots:
@@ -31,50 +28,30 @@ void TestHostileInput::everyFieldOfEveryFrame() {
     useDecimalComma(true);
     FormCases::OpenForm open{Topic(topic)};
     QVERIFY(open.form);
-    const auto* eixos = open.form->findChild<QGroupBox*>(QStringLiteral("FrameEixos"));
-    QVERIFY(eixos && eixos->findChildren<QLineEdit*>().size() == 4);
-    const QList<QLineEdit*> everyField = open.form->findChildren<QLineEdit*>();
-    QStringList initial;
-    for (QLineEdit* e : everyField)
-        initial << e->text();
     int presses = 0;
-    for (const QGroupBox* frame : open.form->findChildren<QGroupBox*>()) {
-        if (frame == eixos) continue;
-        QList<QLineEdit*> fields = eixos->findChildren<QLineEdit*>(); // every press reads them
-        QList<QWidget*> results;
-        for (QWidget* w : frame->findChildren<QWidget*>()) {
-            if (w->objectName().startsWith(QLatin1String("Resultado")))
-                results << w;
-            else if (auto* e = qobject_cast<QLineEdit*>(w))
-                fields << e;
+    FormCases::forEveryFieldOfEveryFrame(open, [&](const FormCases::FieldPress& p) {
+        for (const QString& text : hostile) {
+            p.reset();
+            p.field->setText(text);
+            open.messages.clear();
+            QTest::mouseClick(p.button, Qt::LeftButton);
+            ++presses;
+            QStringList said, written;
+            for (const Message& m : open.messages)
+                if (!goesOn.match(m.text).hasMatch()) said << m.text;
+            for (QWidget* r : p.results)
+                written << r->property("text").toString();
+            const QString where = p.button->objectName() + ' ' + p.field->objectName() + " <- " +
+                                  text.left(12).toHtmlEscaped() + ": " + said.join(" | ") + " => " +
+                                  written.join(" | ");
+            QVERIFY2(!open.form->ModoResolver() && said.size() <= 1, qPrintable(where));
+            QVERIFY2(!written.join('\n').contains(illFormed), qPrintable(where));
+            const bool data = p.button->objectName().startsWith(QLatin1String("Dados"));
+            QVERIFY2(data || p.results.isEmpty() || !written.join("").isEmpty() ||
+                         !open.messages.empty(),
+                     qPrintable(where));
         }
-        for (QPushButton* button : frame->findChildren<QPushButton*>())
-            for (QLineEdit* field : fields)
-                for (const QString& text : hostile) {
-                    for (qsizetype i = 0; i < everyField.size(); ++i)
-                        everyField[i]->setText(initial[i]);
-                    for (QWidget* r : results)
-                        r->setProperty("text", QString());
-                    field->setText(text);
-                    open.messages.clear();
-                    QTest::mouseClick(button, Qt::LeftButton);
-                    ++presses;
-                    QStringList said, written;
-                    for (const Message& m : open.messages)
-                        if (!goesOn.match(m.text).hasMatch()) said << m.text;
-                    for (QWidget* r : results)
-                        written << r->property("text").toString();
-                    const QString where = button->objectName() + ' ' + field->objectName() +
-                                          " <- " + text.left(12).toHtmlEscaped() + ": " +
-                                          said.join(" | ") + " => " + written.join(" | ");
-                    QVERIFY2(!open.form->ModoResolver() && said.size() <= 1, qPrintable(where));
-                    QVERIFY2(!written.join('\n').contains(illFormed), qPrintable(where));
-                    const bool data = button->objectName().startsWith(QLatin1String("Dados"));
-                    QVERIFY2(data || results.isEmpty() || !written.join("").isEmpty() ||
-                                 !open.messages.empty(),
-                             qPrintable(where));
-                }
-    }
+    });
     QVERIFY(presses > 100);
 }
 

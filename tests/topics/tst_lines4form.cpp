@@ -125,7 +125,12 @@ void TestLines4Form::angleFieldReadsItsLeadingNumber_data() {
     QTest::newRow("exponent without digits") << "3e+" << 3.0;
     QTest::newRow("stops at an operator") << "10^400" << 10.0;
     QTest::newRow("stops at a second point") << "1.5.6" << 1.5;
-    QTest::newRow("a comma ends the number") << "1,5" << 1.0;
+    // A comma between two digits is a decimal comma; one separator at most.
+    // clang-format off
+    for (const auto& [typed, value] : {std::pair{"1,5", 1.5}, {"2 , 5 graus", 2.5}, {"1,5,3", 1.5},
+                                       {"1,5.3", 1.5}, {"1.5,3", 1.5}, {"3,x", 3.0}, {",5", 0.0}})
+        QTest::newRow(typed) << QString(typed) << value;
+    // clang-format on
     QTest::newRow("degree sign") << QString::fromUtf8("45º") << 45.0;
     QTest::newRow("letters") << "abc" << 0.0;
     QTest::newRow("empty") << "" << 0.0;
