@@ -2,6 +2,7 @@
 
 #include "figures.h"
 #include "topictable.h"
+#include "worksheetdialog.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -62,6 +63,7 @@ const std::vector<ToolEntry>& toolEntries() {
     static const std::vector<ToolEntry> entries = {
         {"ResolucaoPassoAPasso", "Resolução passo a passo", QKeySequence(Qt::CTRL | Qt::Key_R),
          [] { navigation().showSolution(nullptr); }},
+        {"FichaDeExercicios", "Ficha de exercícios", {}, [] { WorksheetDialog::showDialog(); }},
     };
     return entries;
 }
