@@ -63,8 +63,16 @@ struct FrameDef {
 /// pages of lines; of the circle pages and the triangle page.
 std::vector<FrameDef> pointAndFirstLineFrames();
 std::vector<FrameDef> lineFrames();
+std::vector<FrameDef> lines4Frames();
 std::vector<FrameDef> circleFrames();
 std::vector<FrameDef> triangleFrames();
+
+/// A triangle inscribed in a circle of lattice centre (its vertices in
+/// ex.data.points); returns the centre.
+exact::Point circumscribedTriangle(Rng& rng, Exercise& ex);
+/// A right triangle with its legs parallel to the axes (its vertices in
+/// ex.data.points); returns its incircle.
+exact::Circle rightTriangleIncircle(Rng& rng, Exercise& ex);
 
 /// The table of every frame, in the order of the topics.
 const std::vector<FrameDef>& frameTable();

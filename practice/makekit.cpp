@@ -43,6 +43,37 @@ Number slope(const Line& l) {
     return -l.a / l.b;
 }
 
+Line perpendicularThrough(const Line& l, const Point& p) {
+    return lineWithNormal(l.b, -l.a, p);
+}
+
+Number tangentOf(int degrees) {
+    switch ((degrees % 180 + 180) % 180) {
+    case 0:
+        return N(0);
+    case 30:
+        return exact::sqrt(N(3)) / 3;
+    case 45:
+        return N(1);
+    case 60:
+        return exact::sqrt(N(3));
+    case 120:
+        return -exact::sqrt(N(3));
+    case 135:
+        return N(-1);
+    case 150:
+        return -exact::sqrt(N(3)) / 3;
+    }
+    return N(0);
+}
+
+Point smallNormal(Rng& rng) {
+    static const std::array<std::array<int, 2>, 10> normals{
+        {{1, 1}, {1, -1}, {2, 1}, {1, 2}, {1, -2}, {2, -1}, {3, 1}, {1, 3}, {3, -2}, {2, 3}}};
+    const auto n = rng.pick(normals);
+    return {N(n[0]), N(n[1])};
+}
+
 Point latticeVector(Rng& rng, int squaredLength) {
     static const std::array<std::array<int, 2>, 3> five{{{3, 4}, {4, 3}, {5, 0}}};
     static const std::array<std::array<int, 2>, 2> small{{{1, 2}, {2, 1}}};

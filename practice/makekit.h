@@ -24,6 +24,22 @@ inline Number R(int k, int n) { ///< k√n
     return Number(k) * exact::sqrt(Number(n));
 }
 
+inline const Point& pt(const Exercise& ex, std::size_t i) {
+    return ex.data.points.at(i);
+}
+inline const Line& ln(const Exercise& ex, std::size_t i) {
+    return ex.data.lines.at(i);
+}
+inline std::vector<Value> one(Value v) {
+    return {std::move(v)};
+}
+/// The line through p with the normal of l rotated a quarter turn (the perpendicular through p).
+Line perpendicularThrough(const Line& l, const Point& p);
+/// tan of a notable amplitude (0, 30, 45, 60, 90 excluded, 120, 135, 150 degrees).
+Number tangentOf(int degrees);
+/// A normal vector from a short list of small ones.
+Point smallNormal(Rng& rng);
+
 /// A coordinate of the data: whole at the basic level, a half or a negative
 /// number in between, whole again at the advanced level (whose roots come
 /// from the answers).

@@ -11,16 +11,6 @@ using exact::StepKind;
 
 namespace {
 
-const Point& pt(const Exercise& ex, std::size_t i) {
-    return ex.data.points.at(i);
-}
-const Line& ln(const Exercise& ex, std::size_t i) {
-    return ex.data.lines.at(i);
-}
-std::vector<Value> one(Value v) {
-    return {std::move(v)};
-}
-
 // --- "Representação de um ponto" -------------------------------------------
 
 void makePoint(Rng& rng, Exercise& ex) {

@@ -2,6 +2,7 @@
 
 #include "decimal.h"
 #include "numbertext.h"
+#include "readings.h"
 
 #include <cmath>
 
@@ -86,8 +87,8 @@ std::string field(const exact::Number& n) {
     return out;
 }
 
-std::string lineField(const exact::Line& l) {
-    const exact::Line n = exact::normalised(l);
+std::string lineField(const exact::Line& l, bool normalise) {
+    const exact::Line n = normalise ? exact::normalised(l) : l;
     std::string out;
     appendTerm(out, n.a, "x", true);
     appendTerm(out, n.b, "y", true);
@@ -107,7 +108,8 @@ std::string point(const std::string& name, const exact::Point& p) {
     return name + exact::text(p, ",");
 }
 
-std::string line(const exact::Line& l) {
+std::string line(const exact::Line& l, bool normalise) {
+    if (!normalise) return exact::linearText(exact::generalEquation(l), ",");
     return exact::generalEquationText(l, ",");
 }
 
