@@ -55,7 +55,8 @@ QString SheetOptions::problem(const QString& value) {
         return QObject::tr("Problema desconhecido: «%1». Os problemas vêm em "
                            "«ortoplano --help».")
             .arg(value);
-    for (const worksheet::FrameCount& f : *frames) m_request.choices.frames.push_back(f);
+    for (const worksheet::FrameCount& f : *frames)
+        m_request.choices.frames.push_back(f);
     return {};
 }
 
@@ -85,8 +86,7 @@ QString SheetOptions::seed(const QString& value) {
 }
 
 QString SheetOptions::output(const QString& value) {
-    if (!m_request.output.isEmpty())
-        return QObject::tr("Indique um só ficheiro de saída.");
+    if (!m_request.output.isEmpty()) return QObject::tr("Indique um só ficheiro de saída.");
     if (!worksheet::formatOf(value))
         return QObject::tr("O ficheiro «%1» deve terminar em .pdf ou .odt.").arg(value);
     m_request.output = value;
@@ -122,7 +122,8 @@ QString SheetOptions::finish() {
     if (m_request.choices.frames.empty())
         return QObject::tr("Indique pelo menos um problema com --problema.");
     int total = 0;
-    for (const worksheet::FrameCount& f : m_request.choices.frames) total += f.count;
+    for (const worksheet::FrameCount& f : m_request.choices.frames)
+        total += f.count;
     if (total > worksheet::MaxExercises)
         return QObject::tr("Uma ficha tem no máximo %1 exercícios por versão.")
             .arg(worksheet::MaxExercises);
@@ -196,8 +197,9 @@ int writeSheet(Request request, int argc, char* argv[]) {
     const worksheet::Sheet sheet = worksheet::compose(request.choices);
     const worksheet::SaveFault fault = worksheet::save(sheet, request.output);
     if (fault != worksheet::SaveFault::None) {
-        print(stderr, QStringLiteral("ortoplano: %1\n")
-                          .arg(worksheet::faultMessage(fault, request.output)));
+        print(
+            stderr,
+            QStringLiteral("ortoplano: %1\n").arg(worksheet::faultMessage(fault, request.output)));
         return 1;
     }
     print(stdout, QObject::tr("Ficha guardada em «%1» (semente %2).\n")
@@ -255,7 +257,8 @@ QString helpText() {
 
 std::optional<int> run(int argc, char* argv[]) {
     QStringList arguments;
-    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
     const auto parsed = parse(arguments);
     if (const QString* error = std::get_if<QString>(&parsed)) {
         print(stderr, QStringLiteral("ortoplano: %1\n%2\n")
@@ -264,9 +267,13 @@ std::optional<int> run(int argc, char* argv[]) {
     }
     const Request& request = std::get<Request>(parsed);
     switch (request.kind) {
-    case Request::Kind::Windows: return std::nullopt;
-    case Request::Kind::Help: print(stdout, helpText()); return 0;
-    case Request::Kind::Sheet: return writeSheet(request, argc, argv);
+    case Request::Kind::Windows:
+        return std::nullopt;
+    case Request::Kind::Help:
+        print(stdout, helpText());
+        return 0;
+    case Request::Kind::Sheet:
+        return writeSheet(request, argc, argv);
     }
     return std::nullopt;
 }

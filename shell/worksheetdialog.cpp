@@ -124,8 +124,8 @@ QWidget* WorksheetDialog::buildOptions() {
     form->addRow(tr("&Versões:"), m_versions);
     m_seed = new QLineEdit(freshSeed());
     m_seed->setObjectName(QStringLiteral("Semente"));
-    m_seed->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[1-9][0-9]{0,17}")), m_seed));
+    m_seed->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[1-9][0-9]{0,17}")), m_seed));
     auto* fresh = new QPushButton(tr("Outra"));
     fresh->setToolTip(tr("Escolhe outra semente: outros dados, a mesma estrutura."));
     connect(fresh, &QPushButton::clicked, this, [this] { m_seed->setText(freshSeed()); });
@@ -140,8 +140,9 @@ QWidget* WorksheetDialog::buildOptions() {
     m_total = new QLabel;
     m_total->setObjectName(QStringLiteral("Total"));
     form->addRow(m_total);
-    auto* note = new QLabel(tr("A mesma escolha com a mesma semente dá a mesma ficha. As soluções e "
-                               "as resoluções vêm depois dos exercícios, em páginas próprias."));
+    auto* note =
+        new QLabel(tr("A mesma escolha com a mesma semente dá a mesma ficha. As soluções e "
+                      "as resoluções vêm depois dos exercícios, em páginas próprias."));
     note->setWordWrap(true);
     form->addRow(note);
     return panel;
@@ -196,14 +197,16 @@ worksheet::Choices WorksheetDialog::choices() const {
     choices.level = practice::Level(m_level->currentData().toInt());
     choices.versions = m_versions->currentIndex() + 1;
     choices.seed = std::max<quint64>(1, m_seed->text().toULongLong());
-    choices.title = m_title->text().trimmed().isEmpty() ? tr("Ficha de exercícios") : m_title->text();
+    choices.title =
+        m_title->text().trimmed().isEmpty() ? tr("Ficha de exercícios") : m_title->text();
     choices.figures = m_figures->isChecked();
     return choices;
 }
 
 void WorksheetDialog::updateTotal() {
     int total = 0;
-    for (const worksheet::FrameCount& f : choices().frames) total += f.count;
+    for (const worksheet::FrameCount& f : choices().frames)
+        total += f.count;
     m_total->setText(total == 1 ? tr("1 exercício por versão")
                                 : tr("%1 exercícios por versão").arg(total));
 }
@@ -235,8 +238,7 @@ bool WorksheetDialog::saveTo(const QString& path) {
 void WorksheetDialog::saveAs(worksheet::FileFormat format) {
     const bool pdf = format == worksheet::FileFormat::Pdf;
     const QString suffix = pdf ? QStringLiteral(".pdf") : QStringLiteral(".odt");
-    const QString filter = pdf ? tr("Documento PDF (*.pdf)")
-                               : tr("Texto OpenDocument (*.odt)");
+    const QString filter = pdf ? tr("Documento PDF (*.pdf)") : tr("Texto OpenDocument (*.odt)");
     const QString name = QStringLiteral("ficha-%1%2").arg(m_seed->text(), suffix);
     QString path = QFileDialog::getSaveFileName(this, tr("Guardar a ficha"),
                                                 QDir(m_folder).filePath(name), filter);

@@ -54,8 +54,8 @@ std::optional<std::vector<FrameCount>> framesNamed(const QString& text, int coun
     std::vector<FrameCount> frames;
     for (const practice::FrameId& frame : practice::allFrames()) {
         const QString name = frameName(frame);
-        const QString withoutOption = topicName(topicOf(frame)) + QLatin1Char('-') +
-                                      QString::number(frame.frame + 1);
+        const QString withoutOption =
+            topicName(topicOf(frame)) + QLatin1Char('-') + QString::number(frame.frame + 1);
         if (name == wanted || withoutOption == wanted || topicName(topicOf(frame)) == wanted)
             frames.push_back({frame, count});
     }

@@ -59,7 +59,8 @@ Sheet compose(const Choices& choices) {
         for (const FrameCount& f : choices.frames) {
             for (int i = 0; i < f.count; ++i, ++place) {
                 QSet<QString> avoid = taken;
-                if (v > 0) avoid.insert(sheet.versions.front().exercises.at(std::size_t(place)).statement);
+                if (v > 0)
+                    avoid.insert(sheet.versions.front().exercises.at(std::size_t(place)).statement);
                 practice::Exercise exercise = freshExercise(f, choices, v, place, avoid);
                 taken.insert(QString::fromStdString(exercise.statement));
                 version.exercises.push_back(

@@ -1,9 +1,8 @@
 #pragma once
 
+#include "displaylist.h"
 #include "exercise.h"
 #include "topictable.h"
-
-#include "displaylist.h"
 
 #include <map>
 #include <memory>

@@ -21,15 +21,15 @@ namespace worksheet {
 namespace {
 
 constexpr double MmPerInch = 25.4;
-constexpr double LogicalDpi = 96.0; ///< the pixels of a board and of typeset mathematics
+constexpr double LogicalDpi = 96.0;  ///< the pixels of a board and of typeset mathematics
 constexpr double VectorDpi = 1200.0; ///< the dots of a painted document's layout
 constexpr double ImageDpi = 300.0;   ///< images in the OpenDocument file
 constexpr double MarginMm = 18.0;
 constexpr double FooterMm = 8.0;
 constexpr double FigureMm = 62.0;
 constexpr double FigureArea = 400.0; ///< board pixels of a figure's side
-constexpr double WorkRoomMm = 48.0; ///< blank room to work under an exercise
-constexpr double MathSize = 14.0;   ///< pixels of the worked solutions' text
+constexpr double WorkRoomMm = 48.0;  ///< blank room to work under an exercise
+constexpr double MathSize = 14.0;    ///< pixels of the worked solutions' text
 constexpr int PieceType = QTextFormat::UserObject + 1;
 constexpr int PieceIndex = QTextFormat::UserProperty + 1;
 
@@ -81,6 +81,15 @@ QTextCharFormat textFormat(double points, bool bold = false, QColor colour = Qt:
     return format;
 }
 
+/// Makes `block` the last of its page: the layout would carry its bottom
+/// margin (the room to work) over to the top of the next page.
+void endPage(const QTextBlock& block) {
+    if (!block.isValid()) return;
+    QTextBlockFormat format;
+    format.setBottomMargin(0);
+    QTextCursor(block).mergeBlockFormat(format);
+}
+
 /// Writes a sheet into a document, one block after another.
 class Builder {
 public:
@@ -129,7 +138,10 @@ void Builder::block(double topMm, double bottomMm, bool newPage, Qt::Alignment a
     format.setTopMargin(topMm * m_dotsPerMm);
     format.setBottomMargin(bottomMm * m_dotsPerMm);
     format.setAlignment(align);
-    if (newPage && !m_empty) format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    if (newPage && !m_empty) {
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        endPage(m_cursor.block());
+    }
     if (m_empty)
         m_cursor.setBlockFormat(format);
     else
@@ -190,12 +202,14 @@ void Builder::solution(const exact::Solution& solution) {
     const double width = pageMm().width() * LogicalDpi / MmPerInch;
     const auto layout = std::make_shared<SolutionLayout>(solution, width, solutionStyle(MathSize));
     block(1, 1);
-    piece({layout->titleRect().size(),
-           [layout](QPainter& painter) { layout->paintTitle(painter, {0, 0}); }});
+    piece({layout->titleRect().size(), [layout](QPainter& painter) {
+               layout->paintTitle(painter, {0, 0});
+           }});
     for (int i = 0; i < layout->stepCount(); ++i) {
         block(0, 0);
-        piece({layout->stepRect(i).size(),
-               [layout, i](QPainter& painter) { layout->paintStep(painter, {0, 0}, i); }});
+        piece({layout->stepRect(i).size(), [layout, i](QPainter& painter) {
+                   layout->paintStep(painter, {0, 0}, i);
+               }});
     }
 }
 
@@ -272,10 +286,11 @@ void keepWhole(QTextDocument& document, const std::vector<Builder::Keep>& keeps)
         const QRectF r = layout->blockBoundingRect(document.findBlockByNumber(keep.piece));
         const double inside = r.top() - std::floor(r.top() / page) * page;
         if (r.height() >= page || inside + r.height() <= page) continue;
-        QTextCursor cursor(document.findBlockByNumber(keep.from));
+        const QTextBlock from = document.findBlockByNumber(keep.from);
         QTextBlockFormat format;
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        cursor.mergeBlockFormat(format);
+        QTextCursor(from).mergeBlockFormat(format);
+        endPage(from.previous());
     }
 }
 
@@ -309,8 +324,10 @@ SheetDocument::SheetDocument(const Sheet& sheet, Pictures pictures)
     d->document.setMetaInformation(QTextDocument::DocumentTitle, sheet.title);
     // The layout takes lengths of formats in pixels of 96 dots an inch.
     Builder builder(d->document, d->handler, pictures, LogicalDpi / MmPerInch);
-    for (const SheetVersion& version : sheet.versions) builder.pupilPages(sheet, version);
-    for (const SheetVersion& version : sheet.versions) builder.keyPages(sheet, version);
+    for (const SheetVersion& version : sheet.versions)
+        builder.pupilPages(sheet, version);
+    for (const SheetVersion& version : sheet.versions)
+        builder.keyPages(sheet, version);
     if (pictures == Pictures::Vector) keepWhole(d->document, builder.keeps());
     d->footer = sheet.title + QStringLiteral(" · ") + QObject::tr("semente %1").arg(sheet.seed);
 }

@@ -42,19 +42,25 @@ bool writeOdt(const Sheet& sheet, QIODevice& device) {
 
 SaveFault faultOf(int error) {
     switch (error) {
-    case 0: return SaveFault::None;
+    case 0:
+        return SaveFault::None;
     case ENOENT:
-    case ENOTDIR: return SaveFault::NoFolder;
+    case ENOTDIR:
+        return SaveFault::NoFolder;
     case EACCES:
     case EPERM:
-    case EROFS: return SaveFault::NoPermission;
+    case EROFS:
+        return SaveFault::NoPermission;
     case ENOSPC:
     case EDQUOT:
-    case EFBIG: return SaveFault::DiskFull;
+    case EFBIG:
+        return SaveFault::DiskFull;
     case EINVAL:
     case ENAMETOOLONG:
-    case EILSEQ: return SaveFault::BadName;
-    default: return SaveFault::Other;
+    case EILSEQ:
+        return SaveFault::BadName;
+    default:
+        return SaveFault::Other;
     }
 }
 
@@ -97,9 +103,11 @@ QString faultMessage(SaveFault fault, const QString& path) {
     const QString shown = QDir::toNativeSeparators(path);
     const QString folder = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
     switch (fault) {
-    case SaveFault::None: return {};
+    case SaveFault::None:
+        return {};
     case SaveFault::NoFolder:
-        return QObject::tr("Não foi possível guardar a ficha: a pasta «%1» não existe.").arg(folder);
+        return QObject::tr("Não foi possível guardar a ficha: a pasta «%1» não existe.")
+            .arg(folder);
     case SaveFault::NoPermission:
         return QObject::tr("Não foi possível guardar a ficha em «%1»: não tem permissão para "
                            "escrever nessa pasta.")
@@ -113,7 +121,8 @@ QString faultMessage(SaveFault fault, const QString& path) {
                            "aceite. Use um nome terminado em .pdf ou .odt, sem caracteres "
                            "especiais.")
             .arg(shown);
-    case SaveFault::Other: break;
+    case SaveFault::Other:
+        break;
     }
     return QObject::tr("Não foi possível guardar a ficha em «%1».").arg(shown);
 }
