@@ -57,6 +57,13 @@ public:
     }
     void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int,
                     const QTextFormat& format) override {
+        // A piece belongs to the page its top is on: the layout also asks the
+        // page above for a piece moved down to the next page.
+        const QRectF page = painter->clipBoundingRect();
+        // (A piece at the top of a page starts where the page above ends: a
+        // dot of the layout decides which one, so that rounding does not.)
+        if (!page.isEmpty() && (rect.top() < page.top() - 1 || rect.top() >= page.bottom() - 1))
+            return;
         const Piece& p = piece(format);
         painter->save();
         painter->translate(rect.topLeft());
@@ -291,6 +298,7 @@ void keepWhole(QTextDocument& document, const std::vector<Builder::Keep>& keeps)
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         QTextCursor(from).mergeBlockFormat(format);
         endPage(from.previous());
+        document.pageCount(); // the pages after it laid out again, before the next look
     }
 }
 
