@@ -92,7 +92,7 @@ std::string formProblem(const std::vector<TypedValue>& typed, AskedForm form) {
         if (std::holds_alternative<exact::Line>(t.value)) {
             if (form == AskedForm::ReducedEquation && t.shape != EquationShape::Reduced)
                 return "pede-se a equação reduzida, y = mx + b.";
-            if (form == AskedForm::GeneralEquation && t.shape != EquationShape::General)
+            if (form == AskedForm::GeneralEquation && t.text.substr(t.text.find('=') + 1) != "0")
                 return "pede-se uma equação geral, ax + by + c = 0.";
         } else if (!t.notSimplified.empty() && form == AskedForm::Simplified) {
             return t.notSimplified + ".";
