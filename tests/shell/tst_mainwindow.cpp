@@ -67,7 +67,8 @@ private slots:
         }
         QCOMPARE(entries, expected << "Ferramentas:Ferramentas"
                                    << "AbandonarPrograma:Abandonar o programa"
-                                   << "ResolucaoPassoAPasso:Resolução passo a passo Ctrl+R");
+                                   << "ResolucaoPassoAPasso:Resolução passo a passo Ctrl+R"
+                                   << "Praticar:Praticar Ctrl+E");
         QCOMPARE(shell.mainWindow()->windowTitle() + ' ' +
                      shell.mainWindow()->findChild<QLabel*>("Label2")->text(),
                  "ORTOPLANO Versão 2.2");
