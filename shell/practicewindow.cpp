@@ -1,5 +1,6 @@
 #include "practicewindow.h"
 
+#include "answer.h"
 #include "checker.h"
 #include "problemform.h"
 #include "topictable.h"
@@ -84,7 +85,7 @@ PracticeWindow::PracticeWindow(Hooks hooks, QWidget* parent)
     m_answer = new QLineEdit(this);
     m_answer->setObjectName(QStringLiteral("Resposta"));
     m_answer->setAccessibleName(tr("Resposta"));
-    m_answer->setMaxLength(int(practice::MaxAnswerLength));
+    m_answer->setMaxLength(int(practice::MaxAnswerLength) + 1); // past it, a message says so
     answerLabel->setBuddy(m_answer);
     m_verify = new QPushButton(tr("Verificar"), this);
     m_verify->setObjectName(QStringLiteral("Verificar"));

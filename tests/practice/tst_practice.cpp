@@ -3,6 +3,7 @@
 #include "checker.h"
 #include "evaluation.h"
 #include "exercise.h"
+#include "frames.h"
 #include "readings.h"
 
 #include <QTest>
@@ -142,6 +143,30 @@ private slots:
                             seen.insert(id);
             QVERIFY2(seen.size() == slipIds(f).size(), caption(f).c_str());
         }
+    }
+
+    /// Where the frame has a worked solution, a slip opens it at a step of its kind.
+    void slipsOpenTheirStep() {
+        int opened = 0;
+        for (const FrameDef& def : frameTable())
+            for (Level l : AllLevels)
+                for (int seed = 1; def.levels[std::size_t(l)] && seed <= 20; ++seed) {
+                    const Exercise ex = generate(def.id, l, std::uint64_t(seed));
+                    const std::optional<exact::Solution> solution = workedSolution(ex);
+                    for (const Slip& slip : def.slips) {
+                        const std::string slipped = slipAnswer(ex, slip.id);
+                        if (!solution || slip.steps.empty() || slipped.empty()) continue;
+                        const Verdict v = check(ex, slipped);
+                        if (v.slip != slip.id) continue; // another slip with the same answer
+                        QVERIFY2(v.step > 0, (caption(def.id) + ": " + slip.id).c_str());
+                        const exact::StepKind kind =
+                            solution->steps.at(std::size_t(v.step - 1)).kind;
+                        QVERIFY(std::find(slip.steps.begin(), slip.steps.end(), kind) !=
+                                slip.steps.end());
+                        ++opened;
+                    }
+                }
+        QVERIFY(opened > 500);
     }
 
     void sameSeedSameExercise() {

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <set>
 
 class TestPracticeWindow : public QObject {
     Q_OBJECT
