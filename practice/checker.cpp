@@ -201,11 +201,15 @@ namespace {
 
 /// Other right ways to write one value.
 std::vector<std::string> rewritten(const Value& v, AskedForm form) {
-    if (const auto* n = std::get_if<Number>(&v))
-        return {texts::field(*n), "(" + texts::field(*n) + ")"};
-    if (const auto* p = std::get_if<exact::Point>(&v))
-        return {"(" + texts::field(p->x) + "," + texts::field(p->y) + ")",
-                "P(" + texts::field(p->x) + " ; " + texts::field(p->y) + ")"};
+    if (const auto* n = std::get_if<Number>(&v)) {
+        const std::string t = texts::field(*n);
+        return {t, std::string("(").append(t).append(")")};
+    }
+    if (const auto* p = std::get_if<exact::Point>(&v)) {
+        const std::string x = texts::field(p->x), y = texts::field(p->y);
+        return {std::string("(").append(x).append(",").append(y).append(")"),
+                std::string("P(").append(x).append(" ; ").append(y).append(")")};
+    }
     if (const auto* l = std::get_if<exact::Line>(&v)) {
         const exact::Line n = exact::normalised(*l);
         const std::string general = texts::lineField(n);

@@ -23,7 +23,7 @@ std::string termField(const exact::Term& t) {
         s = integer(num);
     else
         s = (num == 1 ? std::string() : integer(num)) + "sqr(" + std::to_string(t.radicand) + ")";
-    if (den != 1) s += "/" + integer(den);
+    if (den != 1) s.append("/").append(integer(den));
     return s;
 }
 
