@@ -147,6 +147,8 @@ TypedValue pointValue(std::string text) {
     std::size_t split = std::string::npos;
     if (const std::size_t spaced = inner.find(" , "); spaced != std::string::npos)
         split = spaced + 1;
+    else if (std::count(inner.begin(), inner.end(), ';') == 1)
+        split = inner.find(';');
     else {
         std::vector<std::size_t> commas;
         for (std::size_t i = 0; i < inner.size(); ++i)

@@ -92,7 +92,7 @@ std::string formProblem(const std::vector<TypedValue>& typed, AskedForm form) {
         if (std::holds_alternative<exact::Line>(t.value)) {
             if (form == AskedForm::ReducedEquation && t.shape != EquationShape::Reduced)
                 return "pede-se a equação reduzida, y = mx + b.";
-            if (form == AskedForm::GeneralEquation && t.shape != EquationShape::General)
+            if (form == AskedForm::GeneralEquation && t.text.substr(t.text.find('=') + 1) != "0")
                 return "pede-se uma equação geral, ax + by + c = 0.";
         } else if (!t.notSimplified.empty() && form == AskedForm::Simplified) {
             return t.notSimplified + ".";
@@ -201,11 +201,15 @@ namespace {
 
 /// Other right ways to write one value.
 std::vector<std::string> rewritten(const Value& v, AskedForm form) {
-    if (const auto* n = std::get_if<Number>(&v))
-        return {texts::field(*n), "(" + texts::field(*n) + ")"};
-    if (const auto* p = std::get_if<exact::Point>(&v))
-        return {"(" + texts::field(p->x) + "," + texts::field(p->y) + ")",
-                "P(" + texts::field(p->x) + " ; " + texts::field(p->y) + ")"};
+    if (const auto* n = std::get_if<Number>(&v)) {
+        const std::string t = texts::field(*n);
+        return {t, std::string("(").append(t).append(")")};
+    }
+    if (const auto* p = std::get_if<exact::Point>(&v)) {
+        const std::string x = texts::field(p->x), y = texts::field(p->y);
+        return {std::string("(").append(x).append(",").append(y).append(")"),
+                std::string("P(").append(x).append(" ; ").append(y).append(")")};
+    }
     if (const auto* l = std::get_if<exact::Line>(&v)) {
         const exact::Line n = exact::normalised(*l);
         const std::string general = texts::lineField(n);

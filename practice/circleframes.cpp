@@ -45,23 +45,6 @@ Point plus(const Point& p, const Point& v) {
     return {p.x + v.x, p.y + v.y};
 }
 
-Point centroid(const Exercise& ex) {
-    const Point& a = pt(ex, 0);
-    const Point& b = pt(ex, 1);
-    const Point& c = pt(ex, 2);
-    return {(a.x + b.x + c.x) / 3, (a.y + b.y + c.y) / 3};
-}
-
-void triangleFields(Exercise& ex, int first) {
-    for (int i = 0; i < 3; ++i)
-        pointFields(ex, first + i, ex.data.points[std::size_t(i)]);
-}
-
-std::string triangleNames(const Exercise& ex) {
-    return texts::point("A", pt(ex, 0)) + ", " + texts::point("B", pt(ex, 1)) + " e " +
-           texts::point("C", pt(ex, 2));
-}
-
 /// Vertices on a circle round a lattice centre; returns the centre.
 Point circumscribed(Rng& rng, Exercise& ex) {
     const Point o = somePoint(rng, Level::Basico, 3);

@@ -87,6 +87,10 @@ bool inView(const Exercise& ex) {
 /// gives an answer other than the right one.
 bool acceptable(const FrameDef& def, const Exercise& ex) {
     if (!inView(ex) || ex.expected.values.empty()) return false;
+    const auto& p = ex.data.points;
+    for (std::size_t i = 0; i < p.size(); ++i)
+        for (std::size_t j = i + 1; j < p.size(); ++j)
+            if (p[i] == p[j]) return false; // equal points make no segment, no line, no triangle
     int applicable = 0;
     for (const Slip& slip : def.slips) {
         const std::vector<Value> slipped = slip.apply(ex);

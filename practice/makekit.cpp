@@ -43,6 +43,23 @@ Number slope(const Line& l) {
     return -l.a / l.b;
 }
 
+Point centroid(const Exercise& ex) {
+    const Point& a = pt(ex, 0);
+    const Point& b = pt(ex, 1);
+    const Point& c = pt(ex, 2);
+    return {(a.x + b.x + c.x) / 3, (a.y + b.y + c.y) / 3};
+}
+
+void triangleFields(Exercise& ex, int first) {
+    for (int i = 0; i < 3; ++i)
+        pointFields(ex, first + i, ex.data.points[std::size_t(i)]);
+}
+
+std::string triangleNames(const Exercise& ex) {
+    return texts::point("A", pt(ex, 0)) + ", " + texts::point("B", pt(ex, 1)) + " e " +
+           texts::point("C", pt(ex, 2));
+}
+
 Line perpendicularThrough(const Line& l, const Point& p) {
     return lineWithNormal(l.b, -l.a, p);
 }

@@ -40,6 +40,13 @@ Number tangentOf(int degrees);
 /// A normal vector from a short list of small ones.
 Point smallNormal(Rng& rng);
 
+/// The centroid of the exercise's three first points.
+Point centroid(const Exercise& ex);
+/// The fields of the three vertices, Abcissa<first>… on.
+void triangleFields(Exercise& ex, int first);
+/// "A(…), B(…) e C(…)".
+std::string triangleNames(const Exercise& ex);
+
 /// A coordinate of the data: whole at the basic level, a half or a negative
 /// number in between, whole again at the advanced level (whose roots come
 /// from the answers).

@@ -32,7 +32,7 @@ std::vector<Slip> pointSlips() {
              "Projectou o ponto sobre o outro eixo.",
              "a projecção sobre o eixo das abcissas conserva a abcissa e tem ordenada 0; sobre o "
              "eixo das ordenadas, o contrário.",
-             {StepKind::PointProjections},
+             {StepKind::PointProjections, StepKind::PointOnXAxis, StepKind::PointOnYAxis},
              [](const Exercise& ex) {
                  const Point& a = pt(ex, 0);
                  return one(ex.data.numbers[0] == N(1) ? Point{N(0), a.y} : Point{a.x, N(0)});

@@ -23,7 +23,7 @@ std::string termField(const exact::Term& t) {
         s = integer(num);
     else
         s = (num == 1 ? std::string() : integer(num)) + "sqr(" + std::to_string(t.radicand) + ")";
-    if (den != 1) s += "/" + integer(den);
+    if (den != 1) s.append("/").append(integer(den));
     return s;
 }
 
@@ -37,6 +37,8 @@ void appendTerm(std::string& out, const exact::Number& k, const std::string& unk
         body.clear();
     else if (size.terms().size() > 1)
         body = "(" + body + ")";
+    // The language reads a product after ")" only when it is written: "sqr(2)*x".
+    if (typed && !unknown.empty() && !body.empty() && body.back() == ')') body += "*";
     const char* minus = typed ? "-" : "\u2212";
     if (out.empty())
         out += negative ? minus : "";

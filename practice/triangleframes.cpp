@@ -8,23 +8,8 @@ using namespace kit;
 
 namespace {
 
-void triangleFields(Exercise& ex, int first) {
-    for (int i = 0; i < 3; ++i)
-        pointFields(ex, first + i, ex.data.points[std::size_t(i)]);
-}
-
-std::string vertices(const Exercise& ex) {
-    return texts::point("A", pt(ex, 0)) + ", " + texts::point("B", pt(ex, 1)) + " e " +
-           texts::point("C", pt(ex, 2));
-}
-
 Point sum(const Exercise& ex) {
     return {pt(ex, 0).x + pt(ex, 1).x + pt(ex, 2).x, pt(ex, 0).y + pt(ex, 1).y + pt(ex, 2).y};
-}
-
-Point centroid(const Exercise& ex) {
-    const Point s = sum(ex);
-    return {s.x / 3, s.y / 3};
 }
 
 Number twiceSignedArea(const Exercise& ex) {
@@ -45,7 +30,7 @@ void someTriangle(Rng& rng, Exercise& ex) {
 void ask(Exercise& ex, const char* what, const Point& answer) {
     triangleFields(ex, 1);
     ex.statement = std::string("Determine as coordenadas do ") + what +
-                   " do triângulo de vértices " + vertices(ex) + ".";
+                   " do triângulo de vértices " + triangleNames(ex) + ".";
     expect(ex, AnswerKind::Point, {answer});
 }
 
@@ -104,7 +89,7 @@ std::vector<Slip> centroidSlips() {
 void makeArea(Rng& rng, Exercise& ex) {
     someTriangle(rng, ex);
     triangleFields(ex, 6);
-    ex.statement = "Calcule a área do triângulo de vértices " + vertices(ex) + ".";
+    ex.statement = "Calcule a área do triângulo de vértices " + triangleNames(ex) + ".";
     expect(ex, AnswerKind::Number, {exact::abs(twiceSignedArea(ex)) / 2});
 }
 
@@ -140,7 +125,7 @@ void makeRightTriangle(Rng& rng, Exercise& ex) {
     if (twiceSignedArea(ex).isZero()) ex.data.points[2].y = ex.data.points[2].y + 1;
     triangleFields(ex, 9);
     ex.statement =
-        "O triângulo de vértices " + vertices(ex) + " é rectângulo? Responda sim ou não.";
+        "O triângulo de vértices " + triangleNames(ex) + " é rectângulo? Responda sim ou não.";
     expect(ex, AnswerKind::Words, {yes ? Words::Yes : Words::No});
 }
 

@@ -63,6 +63,10 @@ const std::vector<ToolEntry>& toolEntries() {
     static const std::vector<ToolEntry> entries = {
         {"ResolucaoPassoAPasso", "Resolução passo a passo", QKeySequence(Qt::CTRL | Qt::Key_R),
          [] { navigation().showSolution(nullptr); }},
+        {"Praticar", "Praticar", QKeySequence(Qt::CTRL | Qt::Key_E),
+         [] {
+             if (navigation().showPractice) navigation().showPractice(nullptr);
+         }},
         {"FichaDeExercicios", "Ficha de exercícios", {}, [] { WorksheetDialog::showDialog(); }},
     };
     return entries;

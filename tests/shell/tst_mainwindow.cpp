@@ -68,6 +68,7 @@ private slots:
         QCOMPARE(entries, expected << "Ferramentas:Ferramentas"
                                    << "AbandonarPrograma:Abandonar o programa"
                                    << "ResolucaoPassoAPasso:Resolução passo a passo Ctrl+R"
+                                   << "Praticar:Praticar Ctrl+E"
                                    << "FichaDeExercicios:Ficha de exercícios");
         QCOMPARE(shell.mainWindow()->windowTitle() + ' ' +
                      shell.mainWindow()->findChild<QLabel*>("Label2")->text(),
