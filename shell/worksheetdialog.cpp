@@ -60,7 +60,7 @@ WorksheetDialog::WorksheetDialog(QWidget* parent)
     layout->addWidget(buildButtons());
     m_folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (m_folder.isEmpty() || !QDir(m_folder).exists()) m_folder = QDir::homePath();
-    resize(900, 560);
+    resize(1000, 600);
     updateTotal();
 }
 
@@ -132,7 +132,9 @@ QWidget* WorksheetDialog::buildOptions() {
     auto* seedRow = new QHBoxLayout;
     seedRow->addWidget(m_seed, 1);
     seedRow->addWidget(fresh);
-    form->addRow(tr("&Semente:"), seedRow);
+    auto* seedLabel = new QLabel(tr("&Semente:"));
+    seedLabel->setBuddy(m_seed);
+    form->addRow(seedLabel, seedRow);
     m_figures = new QCheckBox(tr("Incluir as &figuras dos dados"));
     m_figures->setObjectName(QStringLiteral("Figuras"));
     m_figures->setChecked(true);

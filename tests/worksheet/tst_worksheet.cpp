@@ -10,6 +10,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -112,6 +113,22 @@ private slots:
         QVERIFY(!text.contains(QChar::ObjectReplacementCharacter) ||
                 document.document().toHtml().contains("<img"));
         QVERIFY(document.document().toHtml().count("<img") >= 2);
+    }
+
+    /// Printed (here to a printer's PDF at another resolution) the sheet
+    /// has the same pages and text as saved.
+    void printedAsSaved() {
+        const worksheet::Sheet sheet = worksheet::compose(smallSheet(true));
+        const QString saved = dir.filePath("guardada.pdf");
+        QCOMPARE(worksheet::save(sheet, saved), worksheet::SaveFault::None);
+        QPrinter printer(QPrinter::ScreenResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("impressa.pdf"));
+        worksheet::SheetDocument::setUpPage(printer);
+        QVERIFY(printer.resolution() != 1200);
+        const worksheet::SheetDocument document(sheet, worksheet::Pictures::Vector);
+        QVERIFY(document.paint(printer));
+        QCOMPARE(SheetText::pdf(printer.outputFileName()), SheetText::pdf(saved));
     }
 
     void failedSaves_data() {
