@@ -2,6 +2,7 @@
 
 #include "checker.h"
 #include "composer.h"
+#include "frames.h"
 #include "sheettext.h"
 
 #include <QFile>
@@ -68,6 +69,35 @@ practice::Grade grade(const practice::Exercise& exercise, const QString& keyAnsw
     return practice::check(exercise, keyAnswer.toStdString()).grade;
 }
 
+/// The values of a worked solution's answer that an exercise can ask for.
+std::vector<practice::Value> engineValues(const exact::Solution& solution) {
+    std::vector<practice::Value> values;
+    for (const exact::AnswerPart& part : solution.answer.parts())
+        std::visit(
+            [&](const auto& v) {
+                using T = std::decay_t<decltype(v)>;
+                if constexpr (std::is_same_v<T, exact::Number> || std::is_same_v<T, exact::Point> ||
+                              std::is_same_v<T, exact::Line> || std::is_same_v<T, exact::Circle>)
+                    values.emplace_back(v);
+            },
+            part.value);
+    return values;
+}
+
+/// Whether the worked solution that the exact engine writes for the
+/// exercise's data finds the values of the key (lines as the same line);
+/// nothing where the engine writes none, or where the exercise asks for
+/// something its frame does not find (the projection of a point the frame
+/// only plots).
+std::optional<bool> engineFinds(const practice::Exercise& exercise) {
+    if (worksheet::frameName(exercise.frame) == "pontos-1") return std::nullopt;
+    const std::optional<exact::Solution> solution = practice::workedSolution(exercise);
+    if (!solution) return std::nullopt;
+    const std::vector<practice::Value> found = engineValues(*solution);
+    if (found.empty()) return std::nullopt;
+    return practice::sameValues(found, exercise.expected.values);
+}
+
 } // namespace
 
 class WorksheetCommandLine : public QObject {
@@ -100,6 +130,7 @@ private slots:
         const QString text = SheetText::pdf(file);
         const worksheet::Sheet sheet = worksheet::compose(e.choices);
         QCOMPARE(int(sheet.versions.size()), 2);
+        int solved = 0; // answers the engine's worked solutions found too
         for (const worksheet::SheetVersion& version : sheet.versions) {
             const QString heading = worksheet::versionHeading(version);
             const QString pupil = section(text, "Ficha de exercícios " + heading, "Soluções");
@@ -115,8 +146,12 @@ private slots:
                 QCOMPARE(exercise.answer, QString::fromStdString(exercise.source.answerText));
                 QVERIFY2(grade(exercise.source, exercise.answer) == practice::Grade::Certo,
                          qPrintable(exercise.statement + " → " + exercise.answer));
+                const std::optional<bool> finds = engineFinds(exercise.source);
+                QVERIFY2(finds.value_or(true), qPrintable(exercise.statement));
+                solved += finds ? 1 : 0;
             }
         }
+        QVERIFY(solved >= 2 * 10);
         for (std::size_t i = 0; i < sheet.versions[0].exercises.size(); ++i)
             QVERIFY2(sheet.versions[0].exercises[i].statement !=
                          sheet.versions[1].exercises[i].statement,
