@@ -216,6 +216,7 @@ std::variant<Request, QString> parse(const QStringList& arguments) {
     if (first == QLatin1String("-h") || first == QLatin1String("--help") ||
         first == QLatin1String("--ajuda"))
         return Request{Request::Kind::Help};
+    if (first.startsWith(QLatin1Char('-'))) return Request{}; // Qt's own: -style, -platform…
     if (first != QLatin1String("ficha"))
         return QObject::tr("Argumento desconhecido: «%1».").arg(first);
     return SheetOptions(arguments.mid(1)).read();

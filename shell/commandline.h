@@ -21,7 +21,8 @@ struct Request {
 };
 
 /// Reads the arguments that follow the program's name: the request, or
-/// the Portuguese message that says what is wrong with them.
+/// the Portuguese message that says what is wrong with them. Options that
+/// are not ours (Qt's -style, -platform…) go to the windows, as they always did.
 std::variant<Request, QString> parse(const QStringList& arguments);
 
 /// `ortoplano --help`: the commands and every option of `ficha`.
