@@ -90,7 +90,7 @@ std::string faultText(const NumberedError& e) {
     case 6:
         return "há um número demasiado grande.";
     }
-    return "a expressão não se consegue calcular (" + e.description() + ").";
+    return "a expressão tem nomes ou sinais que não se conseguem calcular.";
 }
 
 /// Why a number typed is not in its simplest form, or empty.
