@@ -90,7 +90,7 @@ std::string faultText(const NumberedError& e) {
     case 6:
         return "há um número demasiado grande.";
     }
-    return "a expressão não se consegue calcular (" + e.description() + ").";
+    return "a expressão tem nomes ou sinais que não se conseguem calcular.";
 }
 
 /// Why a number typed is not in its simplest form, or empty.
@@ -294,7 +294,11 @@ TypedValue oneValue(const std::string& typed, AnswerKind kind) {
         v.text = words;
         return v;
     }
-    if (words.find("concorr") != std::string::npos) t = t.substr(std::min(t.find('('), t.size()));
+    if (words.find("concorr") != std::string::npos) {
+        if (t.find('(') == std::string::npos)
+            throw std::invalid_argument("Indique também o ponto: concorrentes em (a , b).");
+        t = t.substr(t.find('('));
+    }
     if (t.find('=') != std::string::npos && t.find('(') != std::string::npos &&
         t.find('=') < t.find('(') && t.find('x') == std::string::npos &&
         t.find('y') == std::string::npos)

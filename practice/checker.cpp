@@ -80,7 +80,8 @@ bool rightKinds(const std::vector<TypedValue>& typed, const Expected& e) {
         for (const Value& v : e.values)
             fits = fits || v.index() == t.value.index();
         if (e.kind == AnswerKind::Words)
-            fits = fits || std::holds_alternative<exact::Point>(t.value);
+            fits = fits || std::holds_alternative<exact::Point>(t.value) ||
+                   std::holds_alternative<Words>(t.value);
         if (!fits) return false;
     }
     return true;

@@ -381,7 +381,7 @@ void makeRelativePosition(Rng& rng, Exercise& ex) {
                    " (paralelas, coincidentes ou concorrentes; se forem concorrentes, o ponto de "
                    "intersecção).";
     if (kind == 0)
-        expect(ex, AnswerKind::Point, {p});
+        expect(ex, AnswerKind::Words, {p}); // words or the point: nothing given away
     else
         expect(ex, AnswerKind::Words, {kind == 1 ? Words::Parallel : Words::Coincident});
 }

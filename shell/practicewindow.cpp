@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QVBoxLayout>
 
 using practice::FrameId;
@@ -178,8 +179,10 @@ void PracticeWindow::newExercise(std::optional<std::uint64_t> seed) {
     m_verify->setEnabled(true);
     m_solution->setEnabled(true);
     if (m_hooks.openForm)
-        if (ProblemForm* form = m_hooks.openForm(Topic(int(m_exercise->frame.topic))))
+        if (ProblemForm* form = m_hooks.openForm(Topic(int(m_exercise->frame.topic)))) {
             typeIntoForm(form);
+            if (m_exercises == 1) placeBeside(form);
+        }
     raise();
     activateWindow();
     m_answer->setFocus();
@@ -201,6 +204,17 @@ void PracticeWindow::typeIntoForm(ProblemForm* form) {
     if (!m_exercise->dadosButton.empty())
         if (auto* dados = form->findChild<QAbstractButton*>(qs(m_exercise->dadosButton)))
             dados->click();
+}
+
+/// To the right of the form, inside the screen.
+void PracticeWindow::placeBeside(const QWidget* form) {
+    const QRect f = form->frameGeometry();
+    QPoint at(f.right() + 8, f.top());
+    if (const QScreen* screen = form->screen()) {
+        const QRect room = screen->availableGeometry();
+        at.setX(std::max(room.left(), std::min(at.x(), room.right() - frameGeometry().width())));
+    }
+    move(at);
 }
 
 void PracticeWindow::verify() {

@@ -48,6 +48,7 @@ private:
     void buildChoosers();
     void fillFrames();
     void typeIntoForm(ProblemForm* form);
+    void placeBeside(const QWidget* form);
     void showVerdict(const QString& text, const QColor& colour);
     void count(bool right);
     void updateTally();

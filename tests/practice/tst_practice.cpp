@@ -169,6 +169,24 @@ private slots:
         QVERIFY(opened > 500);
     }
 
+    /// Words or a point are both answers to where two lines stand: the kind asked tells nothing.
+    void relativePosition() {
+        int concurrent = 0;
+        for (std::uint64_t seed = 1; seed <= 30; ++seed) {
+            const Exercise ex = generate({TopicId::Recta3, 2}, Level::Basico, seed);
+            if (!std::holds_alternative<exact::Point>(ex.expected.values.at(0))) {
+                QCOMPARE(check(ex, "(1 , 2)").grade, Grade::Errado);
+                continue;
+            }
+            ++concurrent;
+            QCOMPARE(check(ex, "paralelas").grade, Grade::Errado);
+            QCOMPARE(check(ex, "As rectas são concorrentes em " + ex.answerText).grade,
+                     Grade::Certo);
+            QCOMPARE(check(ex, "concorrentes").grade, Grade::Unreadable);
+        }
+        QVERIFY(concurrent > 0);
+    }
+
     void sameSeedSameExercise() {
         for (const FrameId& f : allFrames()) {
             const Exercise a = generate(f, Level::Basico, 83121);
