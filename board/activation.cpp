@@ -27,6 +27,9 @@ bool ActivationTracker::eventFilter(QObject* watched, QEvent* event) {
         const bool transient =
             window->windowType() == Qt::Popup || window->windowType() == Qt::ToolTip;
         if (window->isWindow() && !modal && !transient) {
+            // A window a form owns (its full-screen board) is part of it.
+            while (window->parentWidget())
+                window = window->parentWidget()->window();
             m_previous = m_current;
             m_current = window;
         }

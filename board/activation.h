@@ -8,7 +8,8 @@ class QWidget;
 /// Remembers which window of the program was active before the current one.
 /// Modal windows (message boxes, file and print dialogs), context menus and
 /// tool tips do not count: when one of them closes, its owner becomes active
-/// again without having been left for another window of the program.
+/// again without having been left for another window of the program. A
+/// window owned by another (a form's full-screen board) counts as its owner.
 class ActivationTracker : public QObject {
 public:
     /// Installs the tracker on the application (once).

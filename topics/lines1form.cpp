@@ -60,9 +60,9 @@ std::pair<Line, Pt> Lines1Form::lineAndPoint(const QString& result, const QStrin
     return {given, p};
 }
 
-void Lines1Form::drawPointAndLine(Pt p, const Line& given) {
+void Lines1Form::drawPointAndLine(Pt p, const QString& name, const Line& given) {
     board()->setForeColor(Azul);
-    dot(p);
+    dot(p, name);
     guides(p);
     pen(Azul, 2, DashStyle::Solid);
     DesenharRecta(given);
@@ -92,8 +92,8 @@ void Lines1Form::throughTwoPoints() {
     if (line.a == 0 && line.b == 0)
         stop(tr("Não há recta nessas condições. Altere as coordenadas dos pontos."));
     board()->setForeColor(Azul);
-    dot(a);
-    dot(b);
+    dot(a, "A");
+    dot(b, "B");
     guides(a);
     guides(b);
     labelIfUngraduated(a);
@@ -104,7 +104,7 @@ void Lines1Form::throughTwoPoints() {
 void Lines1Form::parallel() {
     const auto [given, p] = lineAndPoint(QStringLiteral("Resultado2"), QStringLiteral("Text5"), 3);
     DesenharEixos();
-    drawPointAndLine(p, given);
+    drawPointAndLine(p, "P", given);
     labelIfUngraduated(p); // in data mode too
     if (!ModoResolver()) return;
     // −(a·x + b·y) rather than lineThrough(p, a, b): an exactly zero c keeps
@@ -115,7 +115,7 @@ void Lines1Form::parallel() {
 void Lines1Form::perpendicular() {
     const auto [given, q] = lineAndPoint(QStringLiteral("Resultado3"), QStringLiteral("Text7"), 4);
     DesenharEixos();
-    drawPointAndLine(q, given);
+    drawPointAndLine(q, "Q", given);
     if (!ModoResolver()) return;
     Line normal = lineThrough(q, given.b, -given.a);
     pen(Vermelho, 2, DashStyle::Solid);

@@ -19,7 +19,7 @@ private:
     /// the equation, then the point's coordinates.
     std::pair<Line, Pt> lineAndPoint(const QString& result, const QString& equation, int point);
     /// The point in blue with its guide lines, then the given line.
-    void drawPointAndLine(Pt p, const Line& given);
+    void drawPointAndLine(Pt p, const QString& name, const Line& given);
     /// The answer in red, written into the frame's result label.
     void answer(Line line, const QString& result);
 };

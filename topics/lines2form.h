@@ -22,5 +22,5 @@ private:
     /// The message, then bare axes: the lines just drawn disappear.
     [[noreturn]] void refuse(const QString& message);
     /// A point of the answer as a red dot.
-    void redDot(Pt p);
+    void redDot(Pt p, const QString& name);
 };
