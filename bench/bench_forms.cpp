@@ -6,17 +6,19 @@
 // Cold figures (the main window, the first showing of each form, memory)
 // come from fresh child processes of this program, one per run and figure.
 // Press and axes figures are measured in this process on warm forms, the
-// first press of every button reported apart. The figures are medians (the
-// presses show their best, worst and processor time too, to tell a slow
-// press from a busy machine). Nothing here passes or fails on a time: a
-// non-zero exit only means a scenario could not run (a window that never
-// painted, a form without a solve button). --form Form7 measures the
+// first press of every button reported apart; then the presses that give a
+// worked solution again, with the window "Resolução" open and repainted. The figures are medians
+// (the presses show their best, worst and processor time too, to tell a slow press from a busy
+// machine). Nothing here passes or fails on a time: a non-zero exit only means a scenario could not
+// run (a window that never painted, a form without a solve button). --form Form7 measures the
 // presses of that form alone, as a short run to profile.
 
 #include "benchtools.h"
 #include "messages.h"
 #include "problemform.h"
 #include "shell.h"
+#include "solutionview.h"
+#include "solutionwindow.h"
 #include "topictable.h"
 #include "viewers.h"
 
@@ -28,6 +30,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTest>
 #include <array>
 #include <cstdio>
@@ -52,6 +55,7 @@ constexpr std::array<HelpPage, 4> Viewers = {HelpPage::Indice, HelpPage::Instruc
 
 // The goals the figures are held to.
 constexpr double GoalPressMs = 2.0;
+constexpr double GoalSolvedPressMs = 3.0; ///< with the window "Resolução" open
 constexpr double GoalMainWindowMs = 100.0;
 constexpr double GoalStartMb = 50.0;
 constexpr double GoalPeakMb = 80.0;
@@ -176,12 +180,14 @@ struct PressTime {
     double wall = 0, cpu = 0;
 };
 
-/// A real click, then the board repainted: done when the picture is.
-PressTime timedPress(QPushButton* button, Board* board) {
+/// A real click, then the board repainted (and the worked solution, when
+/// its window is open): done when the picture is.
+PressTime timedPress(QPushButton* button, Board* board, QWidget* solution = nullptr) {
     const double cpu = threadCpuMs();
     const Clock::time_point start = Clock::now();
     QTest::mouseClick(button, Qt::LeftButton);
     board->repaint();
+    if (solution) solution->repaint();
     const PressTime time{msSince(start), threadCpuMs() - cpu};
     QCoreApplication::processEvents(); // what the press left pending, untimed
     return time;
@@ -193,9 +199,10 @@ struct PressFigure {
     int messages = 0;
 };
 
-/// The first press apart, then `presses` more of the same button.
-PressFigure measurePress(ProblemForm& form, QPushButton* button, QRadioButton* option,
-                         int presses) {
+/// The first press apart, then `presses` more of the same button; with the
+/// worked solution's view repainted too when `solution` is given.
+PressFigure measurePress(ProblemForm& form, QPushButton* button, QRadioButton* option, int presses,
+                         QWidget* solution = nullptr) {
     QRadioButton* preset = nullptr;
     for (QRadioButton* o : button->parentWidget()->findChildren<QRadioButton*>())
         if (o->isChecked()) preset = o;
@@ -203,11 +210,11 @@ PressFigure measurePress(ProblemForm& form, QPushButton* button, QRadioButton* o
     PressFigure figure{form.objectName(), button->parentWidget()->objectName(),
                        button->objectName(), option ? option->objectName() : QString()};
     messageCount() = 0;
-    figure.first = timedPress(button, form.board()).wall;
+    figure.first = timedPress(button, form.board(), solution).wall;
     figure.messages = messageCount();
     std::vector<double> wall, cpu;
     for (int i = 0; i < presses; ++i) {
-        const PressTime t = timedPress(button, form.board());
+        const PressTime t = timedPress(button, form.board(), solution);
         wall.push_back(t.wall);
         cpu.push_back(t.cpu);
     }
@@ -236,6 +243,40 @@ std::vector<PressFigure> measurePresses(Shell& shell, Topic topic, int presses,
         for (QPushButton* button : frame.solvers)
             for (QRadioButton* option : variants(frame))
                 figures.push_back(measurePress(form, button, option, presses));
+    closeForm(shell, topic);
+    return figures;
+}
+
+/// Every solve button of a topic's form that gives a worked solution, with
+/// the window "Resolução" open beside the form.
+std::vector<PressFigure> measureSolvedPresses(Shell& shell, Topic topic, int presses,
+                                              const QString& only) {
+    showForm(shell, topic);
+    ProblemForm& form = *formOf(shell, topic);
+    std::vector<PressFigure> figures;
+    if (only.isEmpty() || form.objectName() == only) {
+        shell.showSolution(&form);
+        SolutionWindow* window = shell.solutionWindow();
+        PaintWatch watch(window->view());
+        require(processUntil([&] { return watch.painted(); }), QStringLiteral("Resolução"));
+        const auto givesSolution = [&form](const Frame& frame, QPushButton* button,
+                                           QRadioButton* option) {
+            QRadioButton* preset = nullptr;
+            for (QRadioButton* o : frame.options)
+                if (o->isChecked()) preset = o;
+            if (option) option->setChecked(true);
+            QTest::mouseClick(button, Qt::LeftButton);
+            if (preset) preset->setChecked(true);
+            return form.solution() != nullptr;
+        };
+        for (const Frame& frame : framesOf(form))
+            for (QPushButton* button : frame.solvers)
+                for (QRadioButton* option : variants(frame))
+                    if (givesSolution(frame, button, option))
+                        figures.push_back(
+                            measurePress(form, button, option, presses, window->view()));
+        window->hide();
+    }
     closeForm(shell, topic);
     return figures;
 }
@@ -410,6 +451,22 @@ void printPresses(const std::vector<PressFigure>& figures, int presses) {
                 figures.size(), highest, GoalPressMs, verdict(highest, GoalPressMs));
 }
 
+void printSolvedPresses(const std::vector<PressFigure>& figures) {
+    std::printf("\nThe same with the window \"Resolução\" open: press to repainted board and "
+                "worked solution, every button that gives one\n");
+    std::printf("  %-6s %-7s %-10s %-8s %8s %8s %8s %8s %8s\n", "form", "frame", "button", "option",
+                "first", "median", "best", "worst", "cpu");
+    double highest = 0.0;
+    for (const PressFigure& f : figures) {
+        std::printf("  %-6s %-7s %-10s %-8s %8.3f %8.3f %8.3f %8.3f %8.3f\n", qPrintable(f.form),
+                    qPrintable(f.frame), qPrintable(f.button), qPrintable(f.variant), f.first,
+                    f.median, f.best, f.worst, f.cpu);
+        highest = std::max(highest, f.median);
+    }
+    std::printf("  highest median of %zu buttons and options: %.3f ms   goal <= %.0f ms: %s\n",
+                figures.size(), highest, GoalSolvedPressMs, verdict(highest, GoalSolvedPressMs));
+}
+
 void printMemory(const Samples& s) {
     std::printf("\nMain window, nine forms and four viewers open (fresh process per run)\n");
     std::printf("  resident memory, main window shown     %8.1f MB\n", med(s, "main_rss_mb"));
@@ -491,6 +548,17 @@ std::vector<PressFigure> measureAllPresses(Shell& shell, const Options& o) {
     return figures;
 }
 
+/// After the presses with the window closed: it is created by the first of these.
+std::vector<PressFigure> measureAllSolvedPresses(Shell& shell, const Options& o) {
+    std::vector<PressFigure> figures;
+    for (Topic topic : Topics)
+        for (PressFigure& f : measureSolvedPresses(shell, topic, o.presses, o.form))
+            figures.push_back(std::move(f));
+    require(!figures.empty() || !o.form.isEmpty(),
+            QStringLiteral("a press that gives a worked solution"));
+    return figures;
+}
+
 /// The press figures of one form alone, nothing else: a short run to
 /// profile (valgrind --tool=callgrind --toggle-collect='*timedPress*').
 int runOneForm(const Options& o) {
@@ -500,6 +568,7 @@ int runOneForm(const Options& o) {
     const std::vector<PressFigure> figures = measureAllPresses(shell, o);
     require(!figures.empty(), QStringLiteral("a form named %1").arg(o.form));
     printPresses(figures, o.presses);
+    printSolvedPresses(measureAllSolvedPresses(shell, o));
     return 0;
 }
 
@@ -523,6 +592,7 @@ int runParent(int argc, char** argv) {
         warm.push_back(warmShowing(shell, topic, o.runs));
     printForms(cold, warm);
     printPresses(measureAllPresses(shell, o), o.presses);
+    printSolvedPresses(measureAllSolvedPresses(shell, o));
     measureAxes(shell, o.axes);
     printMemory(all);
     return 0;
@@ -547,6 +617,8 @@ int main(int argc, char** argv) {
     std::setvbuf(stdout, nullptr, _IOLBF, 0); // lines stay whole beside Qt's warnings
     quietPlatformNotes();
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(
+        true); // the window "Resolução" keeps no settings of the user
     try {
         if (argc >= 3 && QByteArray(argv[1]) == "--child")
             return runChild(argc, argv, QString::fromLatin1(argv[2]),

@@ -6,7 +6,8 @@
 
 namespace {
 ActivationTracker* instance = nullptr;
-}
+constexpr char CompanionProperty[] = "ortoplanoCompanion";
+} // namespace
 
 void ActivationTracker::install() {
     if (instance) return;
@@ -19,6 +20,14 @@ QWidget* ActivationTracker::previous() {
     return instance ? instance->m_previous.data() : nullptr;
 }
 
+QWidget* ActivationTracker::lastForm() {
+    return instance ? instance->m_lastForm.data() : nullptr;
+}
+
+void ActivationTracker::markAsCompanion(QWidget* window) {
+    window->setProperty(CompanionProperty, true);
+}
+
 bool ActivationTracker::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::WindowActivate && watched->isWidgetType()) {
         auto* window = static_cast<QWidget*>(watched);
@@ -26,12 +35,11 @@ bool ActivationTracker::eventFilter(QObject* watched, QEvent* event) {
         // A context menu or a tool tip is part of the window it opens from.
         const bool transient =
             window->windowType() == Qt::Popup || window->windowType() == Qt::ToolTip;
-        if (window->isWindow() && !modal && !transient) {
-            // A window a form owns (its full-screen board) is part of it.
-            while (window->parentWidget())
-                window = window->parentWidget()->window();
+        const bool companion = window->property(CompanionProperty).toBool();
+        if (window->isWindow() && !modal && !transient && !companion) {
             m_previous = m_current;
             m_current = window;
+            if (window->inherits("ProblemForm")) m_lastForm = window;
         }
     }
     return QObject::eventFilter(watched, event);

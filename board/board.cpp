@@ -1,6 +1,7 @@
 #include "board.h"
 
 #include "numbered_error.h"
+#include "solution.h"
 #include "textrules.h"
 
 #include <QContextMenuEvent>
@@ -10,6 +11,7 @@
 #include <QPainter>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace {
 constexpr int ArrowSize = 16;
@@ -64,6 +66,7 @@ Board::PixelPlacement::~PixelPlacement() {
 
 void Board::Cls() {
     m_list.clear();
+    m_highlight.clear();
     m_currentX = 0.0;
     m_currentY = 0.0;
     recordWindow();
@@ -137,6 +140,83 @@ void Board::PrintNumber(double value, const QString& decimalSeparator) {
     Print(TextRules::boardNumber(value, decimalSeparator));
 }
 
+QColor Board::highlightColour() {
+    // Opaque, so that crossing bands do not darken where they overlap; the
+    // picture is drawn over it.
+    return {255, 150, 150};
+}
+
+namespace {
+
+/// The stretch of the line a·x + b·y + c = 0 that the picture draws: the
+/// union of its segments on that line in the last world window, or else the
+/// line far across `window` (the renderer clips it to the board).
+std::optional<std::pair<QPointF, QPointF>> drawnStretch(const DisplayList& list, double a, double b,
+                                                        double c, const QRectF& window) {
+    const double norm = std::hypot(a, b);
+    if (!(norm > 0) || !std::isfinite(norm) || !std::isfinite(c)) return std::nullopt;
+    const QPointF foot(-a * c / (norm * norm), -b * c / (norm * norm));
+    const QPointF along(-b / norm, a / norm);
+    const double tolerance =
+        1e-9 * std::max({1.0, std::fabs(window.width()), std::fabs(window.height())});
+    const auto onLine = [&](QPointF p) {
+        return std::fabs(a * p.x() + b * p.y() + c) / norm <= tolerance;
+    };
+    const auto at = [&](QPointF p) { return QPointF::dotProduct(p - foot, along); };
+    double from = INFINITY, to = -INFINITY;
+    for (auto p = list.rbegin(); p != list.rend() && p->kind != Primitive::Kind::Window; ++p) {
+        if (p->kind != Primitive::Kind::Line || !onLine(p->p1) || !onLine(p->p2)) continue;
+        from = std::min({from, at(p->p1), at(p->p2)});
+        to = std::max({to, at(p->p1), at(p->p2)});
+    }
+    if (from < to) return std::pair{foot + along * from, foot + along * to};
+    const QPointF centre = window.center();
+    const double reach = 4 * std::hypot(window.width(), window.height()) +
+                         std::hypot(foot.x() - centre.x(), foot.y() - centre.y());
+    return std::pair{foot - along * reach, foot + along * reach};
+}
+
+} // namespace
+
+void Board::setHighlight(const std::vector<exact::Figure>& figures) {
+    m_highlight.clear();
+    if (!figures.empty()) {
+        Primitive band = stamped(Primitive::Kind::Window, m_window.topLeft());
+        band.p2 = m_window.bottomRight();
+        m_highlight.push_back(band);
+    }
+    for (const exact::Figure& f : figures) {
+        Primitive band;
+        band.color = highlightColour();
+        band.width = HighlightWidth;
+        band.p1 = {f.x1, f.y1};
+        switch (f.kind) {
+        case exact::Figure::Kind::Point:
+            band.kind = Primitive::Kind::Dot;
+            band.width = HighlightDot;
+            break;
+        case exact::Figure::Kind::Segment:
+            band.kind = Primitive::Kind::Line;
+            band.p2 = {f.x2, f.y2};
+            break;
+        case exact::Figure::Kind::Line: {
+            const auto ends = drawnStretch(m_list, f.x1, f.y1, f.x2, m_window);
+            if (!ends) continue;
+            band.kind = Primitive::Kind::Line;
+            std::tie(band.p1, band.p2) = *ends;
+            break;
+        }
+        case exact::Figure::Kind::Circle:
+            band.kind = Primitive::Kind::Circle;
+            band.radius = f.x2;
+            break;
+        }
+        m_highlight.push_back(band);
+    }
+    update();
+    emit pictureChanged();
+}
+
 void Board::showArrows(bool visible) {
     m_setaH->setVisible(visible);
     m_setaV->setVisible(visible);
@@ -175,6 +255,13 @@ void Board::renderMapped(QPainter& painter, QSizeF area) const {
     painter.restore();
 }
 
+void Board::paintHighlight(QPainter& painter, QSizeF area) const {
+    if (m_highlight.empty()) return;
+    DisplayStyle bands = m_displayStyle;
+    bands.pointNames = false;
+    renderDisplayList(painter, m_highlight, area, bands);
+}
+
 void Board::paintPicture(QPainter& painter, QSizeF area) const {
     renderDisplayList(painter, m_list, area, m_displayStyle);
     for (const ArrowMark* arrow : {m_setaH, m_setaV}) {
@@ -195,6 +282,7 @@ void Board::paintPicture(QPainter& painter, QSizeF area) const {
 void Board::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
+    paintHighlight(painter, QSizeF(Side, Side));
     paintPicture(painter, QSizeF(Side, Side));
     painter.setPen(QColor(128, 128, 128));
     painter.drawRect(QRectF(0.5, 0.5, Side - 1, Side - 1));

@@ -5,8 +5,12 @@
 
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 class ArrowMark;
+namespace exact {
+struct Figure;
+}
 
 /// The drawing board of a problem form (`Picture1`): a 631-pixel square on
 /// which drawing operations are recorded in world coordinates and kept until
@@ -84,6 +88,20 @@ public:
     /// Places an arrowhead's top-left corner at a world point.
     void moveArrow(ArrowMark* arrow, double left, double top);
 
+    // --- the objects a worked solution's step speaks of ------------------
+    /// Draws these figures (world coordinates of the window in force) as wide
+    /// bands of the highlight colour beneath the picture, until Cls() or the
+    /// next call; the display list stays as it is. An empty list removes them.
+    void setHighlight(const std::vector<exact::Figure>& figures);
+    /// The bands drawn beneath the picture, as primitives of their own.
+    const DisplayList& highlight() const { return m_highlight; }
+    /// A highlighted line, segment or circle is this many pixels wide; a point's
+    /// disc is wider still.
+    static constexpr int HighlightWidth = 9;
+    static constexpr int HighlightDot = 19;
+    /// A light tint of the solution colour.
+    static QColor highlightColour();
+
     // --- reading back -----------------------------------------------------
     const DisplayList& displayList() const { return m_list; }
     QRectF window() const { return m_window; }
@@ -94,6 +112,9 @@ public:
     /// The picture alone (no background) on an area of `area` logical pixels
     /// that the board's square is stretched onto, in the board's style.
     void paintPicture(QPainter& painter, QSizeF area) const;
+    /// The bands of the worked solution's step beneath the picture, on the
+    /// screen only.
+    void paintHighlight(QPainter& painter, QSizeF area) const;
     /// Renders the current picture onto an area of `area` logical pixels:
     /// every world window is stretched to fill the area, while pens, dots,
     /// texts and arrowheads keep their sizes in pixels. A printed sheet uses
@@ -122,6 +143,7 @@ private:
     double worldPerPixelY() const;
 
     DisplayList m_list;
+    DisplayList m_highlight;
     DisplayStyle m_displayStyle;
     std::optional<QPointF> m_anchor;
     Primitive::Role m_role = Primitive::Role::Plain;

@@ -1,6 +1,7 @@
 #include "boardexport.h"
 
 #include "board.h"
+#include "solutionlayout.h"
 #include "textrules.h"
 
 #include <QBuffer>
@@ -105,31 +106,93 @@ void paintBoard(QPainter& painter, const Board& board, const QRectF& boardMm, do
     painter.restore();
 }
 
+/// A worked solution below a drawing one board wide: its layout, and how
+/// tall the picture grows.
+struct SolutionBelow {
+    static constexpr double Size = 13.0;   ///< pixels of its text
+    static constexpr double Margin = 18.0; ///< around it
+    std::optional<SolutionLayout> layout;
+
+    explicit SolutionBelow(const exact::Solution* solution) {
+        if (solution) layout.emplace(*solution, Board::Side - 2 * Margin, solutionStyle(Size));
+    }
+    double height() const {
+        return layout ? layout->height(layout->stepCount()) + 2 * Margin : 0.0;
+    }
+    void paint(QPainter& painter) const {
+        if (!layout) return;
+        painter.fillRect(QRectF(0, Board::Side, Board::Side, height()), Qt::white);
+        layout->paint(painter, {Margin, Board::Side + Margin}, layout->stepCount());
+    }
+};
+
+/// The worked solution on pages of its own after the sheet, under a running
+/// header; a step that does not fit what is left of a page starts the next.
+void printSolution(QPainter& painter, QPrinter& printer, const exact::Solution& solution,
+                   const BoardSheet& sheet, double pxPerMm, QSizeF pageMm) {
+    const double unit = pxPerMm * MmPerInch / ScreenDpi; // printer pixels per board pixel
+    const QSizeF page = pageMm * (ScreenDpi / MmPerInch);
+    const SolutionLayout layout(solution, page.width(), solutionStyle(14));
+    const QFont headerFont = sheetFont(8, false);
+    const QString header = QObject::tr("%1 \u2014 Resolução").arg(sheet.title);
+    const double top = QFontMetricsF(headerFont, painter.device()).lineSpacing() / unit + 12;
+    const auto startPage = [&] {
+        printer.newPage();
+        painter.setPen(QColor(0x6b, 0x72, 0x80));
+        drawLine(painter, headerFont, QPointF(0, 0), header);
+    };
+    startPage();
+    painter.save();
+    painter.scale(unit, unit);
+    layout.paintTitle(painter, {0, top});
+    double y = top + layout.titleRect().height() + layout.stepGap();
+    for (int i = 0; i < layout.stepCount(); ++i) {
+        const double h = layout.stepRect(i).height();
+        if (y + h > page.height() && y > top) {
+            painter.restore();
+            startPage();
+            painter.save();
+            painter.scale(unit, unit);
+            y = top;
+        }
+        layout.paintStep(painter, {0, y}, i);
+        y += h + layout.stepGap();
+    }
+    painter.restore();
+}
+
 } // namespace
 
-QImage image(const Board& board, int scale) {
-    QImage picture(QSize(Board::Side, Board::Side) * scale, QImage::Format_RGB32);
+QImage image(const Board& board, int scale, const exact::Solution* solution) {
+    const SolutionBelow below(solution);
+    const QSizeF size(Board::Side, Board::Side + below.height());
+    QImage picture((size * scale).toSize(), QImage::Format_RGB32);
     picture.fill(Qt::white);
     const int dotsPerMetre = qRound(ScreenDpi / (MmPerInch / 1000.0)) * scale;
     picture.setDotsPerMeterX(dotsPerMetre);
     picture.setDotsPerMeterY(dotsPerMetre);
     QPainter painter(&picture);
-    board.render(painter, QSizeF(picture.size()));
+    painter.scale(scale, scale);
+    board.render(painter, QSizeF(Board::Side, Board::Side));
+    below.paint(painter);
     return picture;
 }
 
-QByteArray svg(const Board& board, const QString& title) {
+QByteArray svg(const Board& board, const QString& title, const exact::Solution* solution) {
+    const SolutionBelow below(solution);
+    const QSizeF size(Board::Side, Board::Side + below.height());
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
-    generator.setSize(QSize(Board::Side, Board::Side));
-    generator.setViewBox(QRectF(0, 0, Board::Side, Board::Side));
+    generator.setSize(size.toSize());
+    generator.setViewBox(QRectF(QPointF(0, 0), size));
     generator.setResolution(int(ScreenDpi));
     generator.setTitle(title);
     generator.setDescription(QStringLiteral("Ortoplano"));
     QPainter painter(&generator);
     board.render(painter, QSizeF(Board::Side, Board::Side));
+    below.paint(painter);
     painter.end();
     return withFallbackFonts(buffer.data());
 }
@@ -173,7 +236,8 @@ QString scaleText(double mmPerUnit) {
 }
 
 std::optional<SheetLayout> printSheet(QPrinter& printer, const Board& board,
-                                      const BoardSheet& sheet, const PrintScale& scale) {
+                                      const BoardSheet& sheet, const PrintScale& scale,
+                                      bool withSolution) {
     QPainter painter;
     if (!painter.begin(&printer)) return std::nullopt;
     const double pxPerMm = printer.resolution() / MmPerInch;
@@ -200,6 +264,9 @@ std::optional<SheetLayout> printSheet(QPrinter& printer, const Board& board,
         drawLine(painter, text.bodyFont, at * pxPerMm, line);
         at.ry() += text.lineMm;
     }
+    // 5. The worked solution, on the pages after.
+    if (const exact::Solution* solution = sheet.workedSolution(); withSolution && solution)
+        printSolution(painter, printer, *solution, sheet, pxPerMm, pageMm);
     return layout;
 }
 

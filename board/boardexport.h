@@ -17,12 +17,14 @@ class QPrinter;
 namespace BoardExport {
 
 /// The board as an image `scale` times the screen's size in each direction,
-/// marked with the resolution that prints it at its size on the screen.
-QImage image(const Board& board, int scale);
+/// marked with the resolution that prints it at its size on the screen; with
+/// a worked solution, the solution typeset below the drawing.
+QImage image(const Board& board, int scale, const exact::Solution* solution = nullptr);
 
 /// The board as an SVG drawing in board pixels, each named font followed by
-/// the free family the screen draws in its place.
-QByteArray svg(const Board& board, const QString& title);
+/// the free family the screen draws in its place; with a worked solution,
+/// the solution typeset below the drawing.
+QByteArray svg(const Board& board, const QString& title, const exact::Solution* solution = nullptr);
 
 /// A file name from a form's title and a frame's caption: lower case,
 /// accents removed, words joined by "-" ("pontos-ponto-medio-de-um-segmento.svg").
@@ -58,9 +60,11 @@ SheetLayout layoutSheet(QSizeF pageMm, QSizeF worldUnits, const PrintScale& scal
 QString scaleText(double mmPerUnit);
 
 /// Paints a whole sheet on `printer`'s page: the form's title and the frame's
-/// caption, the board at its scale, the frame's rows and the scale used.
-/// Returns the layout it used, or nothing when the printer cannot start.
+/// caption, the board at its scale, the frame's rows and the scale used;
+/// `withSolution`, the sheet's worked solution on the pages after it.
+/// Returns the layout of the first page, or nothing when the printer cannot start.
 std::optional<SheetLayout> printSheet(QPrinter& printer, const Board& board,
-                                      const BoardSheet& sheet, const PrintScale& scale);
+                                      const BoardSheet& sheet, const PrintScale& scale,
+                                      bool withSolution = false);
 
 } // namespace BoardExport

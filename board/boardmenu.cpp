@@ -86,6 +86,20 @@ QAction* BoardMenu::addAction(const QString& name, const QString& text, const QK
     return action;
 }
 
+QAction* BoardMenu::addTool(const QString& name, const QString& text, const QKeySequence& keys,
+                            const std::function<void()>& open) {
+    if (!m_hasTools) m_menu->addSeparator();
+    m_hasTools = true;
+    auto* action = new QAction(text, m_owner);
+    action->setObjectName(name);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(action, &QAction::triggered, this, open);
+    m_owner->addAction(action);
+    m_menu->addAction(action);
+    return action;
+}
+
 void BoardMenu::copyImage() {
     const BoardSheet sheet = m_sheet();
     auto* data = new QMimeData;
@@ -101,15 +115,17 @@ QString BoardMenu::suggestedPath(const BoardSheet& sheet) const {
 }
 
 QByteArray BoardMenu::encode(const ExportDialogs::ImageFile& file, const BoardSheet& sheet) const {
+    const exact::Solution* solution = file.withSolution ? sheet.workedSolution() : nullptr;
     if (file.format == ExportDialogs::ImageFormat::Svg)
-        return BoardExport::svg(*m_board, drawingTitle(sheet));
-    return png(BoardExport::image(*m_board, file.scale));
+        return BoardExport::svg(*m_board, drawingTitle(sheet), solution);
+    return png(BoardExport::image(*m_board, file.scale, solution));
 }
 
 void BoardMenu::saveImageAs() {
     // 1. What the board shows, and where the user wants it.
     const BoardSheet sheet = m_sheet();
-    const auto file = ExportDialogs::askImageFile(m_owner, suggestedPath(sheet));
+    const auto file = ExportDialogs::askImageFile(m_owner, suggestedPath(sheet),
+                                                  sheet.workedSolution() != nullptr);
     if (!file) return;
     // 2. Written whole, or the user is told and nothing is lost.
     if (!writeFile(file->path, encode(*file, sheet))) {
@@ -131,9 +147,14 @@ void BoardMenu::printBoard() {
         QFileInfo(BoardExport::fileName(sheet.title, sheet.caption, QStringLiteral("pdf")))
             .completeBaseName());
     bool painted = true;
+    ExportDialogs::PrintChoice choice{m_scale, m_withSolution, sheet.workedSolution() != nullptr};
     const bool printed = ExportDialogs::askPrint(
-        m_owner, printer, m_scale, [&](QPrinter& target, const BoardExport::PrintScale& scale) {
-            painted = BoardExport::printSheet(target, *m_board, sheet, scale).has_value();
+        m_owner, printer, choice, [&](QPrinter& target, const ExportDialogs::PrintChoice& chosen) {
+            painted =
+                BoardExport::printSheet(target, *m_board, sheet, chosen.scale, chosen.withSolution)
+                    .has_value();
         });
+    m_scale = choice.scale;
+    m_withSolution = choice.withSolution;
     if (printed && !painted) showMessage(m_owner, {tr("Não foi possível imprimir o desenho.")});
 }

@@ -12,7 +12,8 @@ class QMenu;
 class QWidget;
 
 /// The board's context menu: "Copiar imagem", "Guardar imagem como…" and
-/// "Imprimir…", with Ctrl+C and Ctrl+P while the board has the focus. Every
+/// "Imprimir…", with Ctrl+C and Ctrl+P while the board has the focus, then
+/// the program's tools for the form ("Resolução passo a passo"). Every
 /// picture is drawn from the board's display list, never from the screen.
 class BoardMenu : public QObject {
     Q_OBJECT
@@ -27,6 +28,12 @@ public:
     QAction* copyAction() const { return m_copy; }
     QAction* saveAction() const { return m_save; }
     QAction* printAction() const { return m_print; }
+
+    /// Adds a tool of the program below the picture's entries: an action of
+    /// the whole form (its shortcut works wherever the form's focus is),
+    /// shown in the menu with that shortcut.
+    QAction* addTool(const QString& name, const QString& text, const QKeySequence& keys,
+                     const std::function<void()>& open);
 
     /// The board on the clipboard: an image at twice the screen's size and
     /// the SVG drawing ("image/svg+xml").
@@ -57,4 +64,6 @@ private:
     QAction* m_save = nullptr;
     QAction* m_print = nullptr;
     BoardExport::PrintScale m_scale;
+    bool m_withSolution = false; ///< the last print's choice, for the next one
+    bool m_hasTools = false;
 };

@@ -1,5 +1,6 @@
 #include "fullscreenboard.h"
 
+#include "activation.h"
 #include "framebuilder.h"
 #include "pressrecord.h"
 #include "problemform.h"
@@ -55,6 +56,8 @@ FullScreenBoard::FullScreenBoard(ProblemForm* form)
     setFocusPolicy(Qt::StrongFocus);
     setWindowTitle(tr("Quadro em ecrã inteiro — ORTOPLANO PLANA"));
     setAccessibleName(tr("Quadro em ecrã inteiro"));
+    // Going to it and back is not leaving the form: the form keeps its drawing.
+    ActivationTracker::markAsCompanion(this);
     connect(form->board(), &Board::pictureChanged, this, [this] {
         update();
         describe();
@@ -134,6 +137,7 @@ void FullScreenBoard::paintView(QPainter& painter, QSizeF size) const {
     painter.save();
     painter.translate(area.topLeft());
     painter.scale(area.width() / Board::Side, area.height() / Board::Side);
+    m_form->board()->paintHighlight(painter, QSizeF(Board::Side, Board::Side));
     m_form->board()->paintPicture(painter, QSizeF(Board::Side, Board::Side));
     painter.restore();
     // 2. The result of the frame, large.

@@ -2,7 +2,7 @@
 
 namespace {
 Navigation& current() {
-    static Navigation nav{[](Topic) {}, [](HelpPage) {}, [] {}};
+    static Navigation nav{[](Topic) {}, [](HelpPage) {}, [] {}, [](ProblemForm*) {}};
     return nav;
 }
 } // namespace

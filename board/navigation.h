@@ -2,6 +2,8 @@
 
 #include <functional>
 
+class ProblemForm;
+
 /// A topic of the program: one problem form and one entry of the menu. The
 /// topics are listed in the topic table (topics/topictable.h); the framework
 /// only carries them from a button to the application that shows them.
@@ -16,6 +18,9 @@ struct Navigation {
     std::function<void(Topic)> showTopic;
     std::function<void(HelpPage)> showHelp;
     std::function<void()> quit; ///< end the whole program at once
+    /// Show the worked solution of a form's last "Resolver", step by step
+    /// (nullptr: of the form that was active last).
+    std::function<void(ProblemForm*)> showSolution;
 };
 
 void setNavigation(Navigation navigation);

@@ -70,7 +70,7 @@ PressRecord recordOf(QGroupBox* frame) {
 }
 
 BoardSheet sheetOf(const QString& title, const PressRecord& press) {
-    BoardSheet sheet{title, {}, {}};
+    BoardSheet sheet{title, {}, {}, press.solution};
     if (const QGroupBox* frame = press.frame) {
         sheet.caption = frame->title();
         collectRows(frame->layout(), press, sheet.lines);

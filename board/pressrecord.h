@@ -75,6 +75,11 @@ struct BoardSheet {
     QString title;
     QString caption;
     QStringList lines;
+    /// The worked solution of the press that drew the board, if it gave one.
+    std::shared_ptr<const WorkedSolution> solution{};
+
+    /// That solution, built now if it was not yet; null when there is none.
+    const exact::Solution* workedSolution() const { return solution ? solution->get() : nullptr; }
 };
 
 /// Marks a label or field as holding a result rather than data.

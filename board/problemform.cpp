@@ -68,6 +68,9 @@ ProblemForm::ProblemForm(const FormTraits& traits, QWidget* parent)
     buildCommonPart();
     m_boardMenu = new BoardMenu(
         m_board, [this] { return sheet(); }, this);
+    m_boardMenu->addTool(QStringLiteral("ResolucaoPassoAPasso"), tr("Resolução passo a passo"),
+                         QKeySequence(Qt::CTRL | Qt::Key_R),
+                         [this] { navigation().showSolution(this); });
     m_modoResolver = false;
     addClassroomActions();
 }

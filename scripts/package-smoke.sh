@@ -22,7 +22,7 @@ check_fields() {
     local depends
     depends=$(dpkg-deb -f "$deb" Depends)
     echo "Depends: $depends"
-    for pkg in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 fonts-dejavu-core libgmp10 \
+    for pkg in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 fonts-dejavu-core fonts-dejavu-extra libgmp10 \
                libgmpxx4ldbl; do
         grep -qE "(^|, )$pkg( |,|$)" <<<"$depends" || fail "Depends lacks $pkg"
     done

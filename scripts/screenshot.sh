@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Redraws docs/pontos-resolvido.png, the picture the AppStream description
-# shows: the end-to-end test solves the midpoint frame of the Points form in
-# the real program, under a virtual X server, and keeps the form's picture.
+# shows, and docs/resolucao.png: the end-to-end test solves the midpoint frame
+# of the Points form in the real program, under a virtual X server, and keeps
+# the form's picture; then the distance frame, beside its worked solution.
 #   scripts/screenshot.sh            # after ./test (or ./run) has built build/
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${ORTOPLANO_BUILD_DIR:-$ROOT/build}"
 cmake --build "$BUILD" --target ortoplano ortoplano_grab_window
-"$ROOT/scripts/under-x.sh" /usr/bin/python3 \
+ORTOPLANO_X_SCREEN=1760x1024x24 "$ROOT/scripts/under-x.sh" /usr/bin/python3 \
     "$ROOT/tests/desktop/test_endtoend.py" --program "$BUILD/ortoplano" \
     --grab "$BUILD/tests/desktop/ortoplano_grab_window" --output-dir "$BUILD/tests/desktop" \
-    --screenshot "$ROOT/docs/pontos-resolvido.png"
+    --screenshot "$ROOT/docs/pontos-resolvido.png" \
+    --solution-screenshot "$ROOT/docs/resolucao.png"

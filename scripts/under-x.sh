@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs a command inside a virtual X server of its own (1280×1024, 24 bits)
-# and a D-Bus session of its own, for the tests that need a real display:
+# Runs a command inside a virtual X server of its own (1280×1024, 24 bits, or
+# ORTOPLANO_X_SCREEN such as 1760x1024x24) and a D-Bus session of its own, for
+# the tests that need a real display:
 #   scripts/under-x.sh <command> [arguments...]
 # Xvfb picks a free display itself (-displayfd) and reports it once it
 # accepts clients, so runs side by side never race for a display number.
@@ -9,7 +10,7 @@
 # accessibility daemons come and go, so the server must stay as it is.
 set -euo pipefail
 dir="$(mktemp -d)"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$dir/display" 2>"$dir/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${ORTOPLANO_X_SCREEN:-1280x1024x24}" -nolisten tcp -noreset 3>"$dir/display" 2>"$dir/xvfb.log" &
 xvfb=$!
 trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$dir"' EXIT
 for _ in $(seq 200); do

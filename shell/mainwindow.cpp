@@ -58,6 +58,14 @@ const std::vector<MenuEntry>& menuEntries() {
     return entries;
 }
 
+const std::vector<ToolEntry>& toolEntries() {
+    static const std::vector<ToolEntry> entries = {
+        {"ResolucaoPassoAPasso", "Resolução passo a passo", QKeySequence(Qt::CTRL | Qt::Key_R),
+         [] { navigation().showSolution(nullptr); }},
+    };
+    return entries;
+}
+
 MainWindow::MainWindow() {
     setObjectName(QStringLiteral("Form11"));
     setWindowTitle(QStringLiteral("ORTOPLANO"));
@@ -98,6 +106,20 @@ void MainWindow::buildMenu() {
             const HelpPage page = std::get<HelpPage>(entry.target);
             connect(action, &QAction::triggered, this, [page] { navigation().showHelp(page); });
         }
+    }
+    buildToolsMenu();
+}
+
+/// The last menu, after the fourteen entries: the program's tools.
+void MainWindow::buildToolsMenu() {
+    QMenu* tools = menuBar()->addMenu(QStringLiteral("Ferramentas"));
+    tools->setObjectName(QStringLiteral("Ferramentas"));
+    tools->menuAction()->setObjectName(QStringLiteral("Ferramentas"));
+    for (const ToolEntry& entry : toolEntries()) {
+        QAction* action = tools->addAction(QString::fromUtf8(entry.caption));
+        action->setObjectName(QString::fromUtf8(entry.name));
+        action->setShortcut(entry.keys);
+        connect(action, &QAction::triggered, this, entry.open);
     }
 }
 

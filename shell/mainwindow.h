@@ -2,6 +2,7 @@
 
 #include "navigation.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <variant>
 
@@ -21,6 +22,17 @@ struct MenuEntry {
 /// topics of the topic table, then the four viewers.
 const std::vector<MenuEntry>& menuEntries();
 
+/// One entry of the last menu, "Ferramentas": a tool of the program.
+struct ToolEntry {
+    const char* name;
+    const char* caption;
+    QKeySequence keys;
+    void (*open)();
+};
+
+/// The entries of "Ferramentas", in order.
+const std::vector<ToolEntry>& toolEntries();
+
 /// The main window `Form11`: the title, the version, four decorative figures
 /// and the menu from which every form and viewer is opened. Its handlers go
 /// through navigation(), like those of the problem forms.
@@ -39,6 +51,7 @@ protected:
 
 private:
     void buildMenu();
+    void buildToolsMenu();
     QWidget* buildTitle();
     QWidget* buildCredit();
     QLabel* label(const QString& name, const QString& text, int pixels, const QColor& color,

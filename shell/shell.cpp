@@ -1,6 +1,9 @@
 #include "shell.h"
 
+#include "activation.h"
 #include "mainwindow.h"
+#include "problemform.h"
+#include "solutionwindow.h"
 #include "topictable.h"
 #include "viewers.h"
 
@@ -24,8 +27,12 @@ void bringUp(QWidget* window) {
     window->activateWindow();
 }
 
-/// The icon of every window, and the launcher the desktop matches them with.
+/// The icon of every window, the launcher the desktop matches them with, and
+/// the names the program's settings are kept under.
 void presentToTheDesktop() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Ortoplano"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("escola.pt"));
+    QCoreApplication::setApplicationName(QStringLiteral("Ortoplano"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/" ORTOPLANO_APP_ID ".svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral(ORTOPLANO_APP_ID));
 }
@@ -43,7 +50,16 @@ struct Shell::Private {
     std::unique_ptr<MainWindow> main;
     std::array<QPointer<QWidget>, TopicCount> forms;
     std::array<std::unique_ptr<Viewer>, 4> viewers;
+    std::unique_ptr<SolutionWindow> solution;
     bool quitting = false;
+
+    /// The problem form active last, or else any open one.
+    ProblemForm* lastForm() const {
+        if (auto* form = qobject_cast<ProblemForm*>(ActivationTracker::lastForm())) return form;
+        for (const QPointer<QWidget>& form : forms)
+            if (auto* open = qobject_cast<ProblemForm*>(form.data())) return open;
+        return nullptr;
+    }
 };
 
 Shell::Shell()
@@ -54,12 +70,13 @@ Shell::Shell(ShellHooks hooks)
     d->hooks = withDefaults(std::move(hooks));
     presentToTheDesktop();
     setNavigation({[this](Topic topic) { showTopic(topic); },
-                   [this](HelpPage page) { showHelp(page); }, [this] { quit(); }});
+                   [this](HelpPage page) { showHelp(page); }, [this] { quit(); },
+                   [this](ProblemForm* form) { showSolution(form); }});
     d->main = std::make_unique<MainWindow>();
 }
 
 Shell::~Shell() {
-    setNavigation({[](Topic) {}, [](HelpPage) {}, [] {}});
+    setNavigation({[](Topic) {}, [](HelpPage) {}, [] {}, [](ProblemForm*) {}});
     for (QPointer<QWidget>& form : d->forms)
         delete form.data();
 }
@@ -80,8 +97,15 @@ void Shell::showHelp(HelpPage page) {
     bringUp(viewer.get());
 }
 
-/// Closes the forms (they delete themselves), hides the viewers, closes the
-/// main window and leaves the event loop; a second call does nothing.
+void Shell::showSolution(ProblemForm* form) {
+    if (!d->solution) d->solution = std::make_unique<SolutionWindow>();
+    d->solution->follow(form ? form : d->lastForm());
+    bringUp(d->solution.get());
+}
+
+/// Closes the forms (they delete themselves), hides the viewers and the
+/// window "Resolução", closes the main window and leaves the event loop; a
+/// second call does nothing.
 void Shell::quit() {
     if (d->quitting) return;
     d->quitting = true;
@@ -89,6 +113,7 @@ void Shell::quit() {
         if (form) form->close();
     for (std::unique_ptr<Viewer>& viewer : d->viewers)
         if (viewer) viewer->hide();
+    if (d->solution) d->solution->hide();
     d->main->allowClose();
     d->main->close();
     d->hooks.endRun();
@@ -104,4 +129,8 @@ QWidget* Shell::topicForm(Topic topic) const {
 
 QWidget* Shell::viewer(HelpPage page) const {
     return d->viewers[index(page)].get();
+}
+
+SolutionWindow* Shell::solutionWindow() const {
+    return d->solution.get();
 }

@@ -5,8 +5,10 @@
 #include <functional>
 #include <memory>
 
+class ProblemForm;
 class QMainWindow;
 class QWidget;
+class SolutionWindow;
 
 /// What the shell needs from outside; the defaults are the program's own.
 struct ShellHooks {
@@ -32,6 +34,9 @@ public:
     void showTopic(Topic topic);
     /// Creates the viewer if needed, then shows, raises and activates it.
     void showHelp(HelpPage viewer);
+    /// Creates the window "Resolução" if needed, makes it follow `form` (or
+    /// the problem form active last), then shows, raises and activates it.
+    void showSolution(ProblemForm* form);
     /// Ends the run at once: every window closes, nothing is asked.
     void quit();
 
@@ -40,6 +45,8 @@ public:
     QWidget* topicForm(Topic topic) const;
     /// The viewer of a help page once it has been created, or nullptr.
     QWidget* viewer(HelpPage viewer) const;
+    /// The window "Resolução" once it has been created, or nullptr.
+    SolutionWindow* solutionWindow() const;
 
 private:
     struct Private;

@@ -83,6 +83,8 @@ class TestBoardExport : public QObject {
     std::optional<ImageFile> saveAs;
     QString pdf;
     int printDialogs = 0;
+    bool printWithSolution = false; ///< the print dialog's answer to "Com a resolução"
+    bool solutionOffered = false;   ///< whether the last dialog offered it
 
     BoardMenu& menu() const { return *form->boardMenu(); }
     bool midpointShown() const { return hasDot(*form->board(), {-3, 1}, Vermelho); }
@@ -95,15 +97,22 @@ private slots:
         saveAs.reset();
         pdf.clear();
         printDialogs = 0;
-        setImageFileDialog([this](QWidget*, const QString&) { return saveAs; });
-        setPrintDialog([this](QWidget*, QPrinter& printer, BoardExport::PrintScale& scale,
-                              const SheetPainter& paint) {
-            ++printDialogs;
-            printer.setOutputFileName(pdf);
-            printer.setPageSize(QPageSize(QPageSize::A4));
-            if (!pdf.isEmpty()) paint(printer, scale);
-            return !pdf.isEmpty();
+        printWithSolution = false;
+        solutionOffered = false;
+        setImageFileDialog([this](QWidget*, const QString&, bool offered) {
+            solutionOffered = offered;
+            return saveAs;
         });
+        setPrintDialog(
+            [this](QWidget*, QPrinter& printer, PrintChoice& choice, const SheetPainter& paint) {
+                ++printDialogs;
+                solutionOffered = choice.solutionOffered;
+                choice.withSolution = printWithSolution;
+                printer.setOutputFileName(pdf);
+                printer.setPageSize(QPageSize(QPageSize::A4));
+                if (!pdf.isEmpty()) paint(printer, choice);
+                return !pdf.isEmpty();
+            });
         form = std::make_unique<PointsForm>();
         QTest::mouseClick(form->findChild<QPushButton*>("Resolver3"), Qt::LeftButton);
         QVERIFY(midpointShown());
@@ -200,6 +209,77 @@ private slots:
         QVERIFY(text.contains("Ponto médio: (-3 , 1)") && text.contains(scale));
     }
 
+    void printsWithTheSolution_data() {
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<bool>("chosen"); // "Com a resolução" in the print preview
+        QTest::addColumn<bool>("offered");
+        QTest::addColumn<bool>("added");
+        QTest::newRow("solved, chosen") << "Resolver3" << true << true << true;
+        QTest::newRow("solved, not chosen") << "Resolver3" << false << true << false;
+        QTest::newRow("data only") << "Dados3" << true << false << false;
+    }
+    /// The worked solution goes on the pages after the sheet, when there is
+    /// one and it is chosen; the sheet itself is the same either way.
+    void printsWithTheSolution() {
+        QFETCH(QString, pressed);
+        QFETCH(bool, chosen);
+        QFETCH(bool, offered);
+        QFETCH(bool, added);
+        QTemporaryDir dir;
+        pdf = dir.filePath("folha.pdf");
+        printWithSolution = chosen;
+        QTest::mouseClick(form->findChild<QPushButton*>(pressed), Qt::LeftButton);
+        menu().printAction()->trigger();
+        QCOMPARE(solutionOffered, offered);
+        const QString text = QString::fromUtf8(output("pdftotext", {pdf, "-"}));
+        if (text.isEmpty()) QSKIP("pdftotext (poppler-utils) is missing");
+        const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
+        QVERIFY(pages.front().contains("Ponto médio: (-3 , 1)") &&
+                pages.front().contains("Escala:"));
+        QCOMPARE(pages.size() > 1, added);
+        QCOMPARE(text.contains("Aplicamos a fórmula do ponto médio"), added);
+        if (!added) return;
+        QVERIFY(pages[1].contains("PONTOS — Resolução"));
+        QVERIFY(pages[1].contains("Ponto médio de [AB]"));
+        QVERIFY(pages.back().contains("O ponto médio de [AB] é"));
+    }
+
+    void savesWithTheSolution_data() {
+        QTest::addColumn<bool>("svg");
+        QTest::addColumn<bool>("withSolution");
+        QTest::newRow("svg") << true << false;
+        QTest::newRow("svg with the solution") << true << true;
+        QTest::newRow("png with the solution") << false << true;
+    }
+    /// The solution below the drawing, the drawing as it was above it.
+    void savesWithTheSolution() {
+        QFETCH(bool, svg);
+        QFETCH(bool, withSolution);
+        QTemporaryDir dir;
+        saveAs = ImageFile{dir.filePath(svg ? "a.svg" : "a.png"),
+                           svg ? ImageFormat::Svg : ImageFormat::Png, svg ? 1 : 2, withSolution};
+        menu().saveAction()->trigger();
+        QVERIFY(solutionOffered);
+        QImage picture;
+        if (svg) {
+            QSvgRenderer renderer(saveAs->path);
+            picture = QImage(renderer.viewBox().size(), QImage::Format_RGB32);
+            picture.fill(Qt::white);
+            QPainter painter(&picture);
+            renderer.render(&painter);
+        } else {
+            picture = QImage(saveAs->path, "PNG");
+        }
+        const int scale = svg ? 1 : 2;
+        QCOMPARE(picture.width(), 631 * scale);
+        QCOMPARE(picture.height() > 631 * scale, withSolution);
+        QCOMPARE(midpointFault(picture.copy(0, 0, 631 * scale, 631 * scale), scale), QString());
+        if (!svg) return;
+        QFile file(saveAs->path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()).contains("Aplicamos"), withSolution);
+    }
+
     /// Coming back from another window of the program is an activation of the
     /// form: it redraws the bare axes. The board's menu and the form's own modal
     /// windows, each closed by a timer, are not: the drawing stays.
@@ -230,7 +310,7 @@ private slots:
         QVERIFY(comeBack() && midpointShown());
         showModalMessageBox(form.get(), {"O ponto não pertence à circunferência."});
         QVERIFY(comeBack() && midpointShown());
-        QVERIFY(!showImageFileDialog(form.get(), QDir::temp().filePath("x.svg")));
+        QVERIFY(!showImageFileDialog(form.get(), QDir::temp().filePath("x.svg"), true));
         QVERIFY(comeBack() && midpointShown());
         setPrintDialog(showPrintPreview);
         menu().printAction()->trigger();

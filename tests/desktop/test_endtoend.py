@@ -5,6 +5,7 @@ import argparse
 import os
 import subprocess
 import sys
+import tempfile
 import time
 import unittest
 
@@ -15,7 +16,7 @@ from gi.repository import Atspi, GLib  # noqa: E402
 
 MENU = ["Ficheiro", "Pontos", "Reta 1", "Reta 2", "Reta 3", "Reta 4", "Circunferência 1",
         "Circunferência 2", "Circunferência 3", "Triângulo", "Índice", "Instruções",
-        "Sintaxe", "Funções definidas"]
+        "Sintaxe", "Funções definidas", "Ferramentas"]
 BOUNDS = ["Xmínimo", "Xmáximo", "Ymínimo", "Ymáximo"]
 TWO_POINTS = ["Abcissa de A", "Ordenada de A", "Abcissa de B", "Ordenada de B"]
 POINTS_FORM = [  # each frame: its fields, its buttons
@@ -114,17 +115,52 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(alerts(), [])
         return result.get_role_name(), result.get_name()
 
+    @staticmethod
+    def window_id(title):
+        xdotool = ["xdotool", "search", "--onlyvisible", "--name", title]
+        return subprocess.run(xdotool, capture_output=True, text=True, timeout=10).stdout.split()[0]
+
     def test_3_midpoint_is_announced_and_pictured(self):
         self.assertEqual(self.solve("Ponto médio de um segmento"), ("label", "(-3 , 1)"))
-        xdotool = ["xdotool", "search", "--onlyvisible", "--name", "^ORTOPLANO PLANA$"]
-        found = subprocess.run(xdotool, capture_output=True, text=True, timeout=10).stdout.split()
         path = options.screenshot or os.path.join(options.output_dir, "pontos-resolvido.png")
-        subprocess.run([options.grab, found[0], path], check=True, timeout=30)
+        subprocess.run([options.grab, self.window_id("^ORTOPLANO PLANA$"), path], check=True,
+                       timeout=30)
         self.assertGreater(os.path.getsize(path), 10000)
 
     def test_4_distance_written_with_the_decimal_comma(self):
         typed = dict(zip(TWO_POINTS, ["0", "0", "1/2", "0"]))
         self.assertEqual(self.solve("Distância entre dois pontos", typed), ("label", "Sqr(0,25)"))
+
+    def test_5_worked_solution_read_as_a_list(self):
+        typed = dict(zip(TWO_POINTS, ["-8", "-2", "6", "4"]))
+        self.assertEqual(self.solve("Distância entre dois pontos", typed), ("label", "Sqr(232)"))
+        find(find(self.menu, "menu item", "Ferramentas"), "menu item",
+             "Resolução passo a passo").do_action(0)
+        solution = window("Resolução")
+        [steps_list] = wait_for(lambda: find_all(solution, "list"), "the list of steps")
+        self.assertEqual(steps_list.get_name(), "Distância entre dois pontos, A(−8 , −2), B(6 , 4)")
+        steps = children(steps_list)
+        self.assertEqual({step.get_role_name() for step in steps}, {"list item"})
+        names = [step.get_name() for step in steps]
+        self.assertEqual(len(names), 5)
+        self.assertTrue(names[0].startswith("Aplicamos a fórmula da distância entre dois pontos."))
+        self.assertIn("d(A, B) = √((6 − (−8))² + (4 − (−2))²)", names[1])
+        self.assertTrue(names[-1].endswith("d(A, B) = 2√58 ≈ 15,23"), names[-1])
+        shown = lambda step: step.get_state_set().contains(Atspi.StateType.VISIBLE)
+        self.assertTrue(all(shown(step) for step in steps))
+        if options.solution_screenshot:  # the form and the solution, side by side
+            form, beside = (self.window_id(name) for name in ("^ORTOPLANO PLANA$", "^Resolu.*o$"))
+            width = subprocess.run(["xdotool", "getwindowgeometry", "--shell", form],
+                                   capture_output=True, text=True, timeout=10).stdout
+            x = int(dict(line.split("=") for line in width.split())["WIDTH"]) + 16
+            subprocess.run(["xdotool", "windowmove", "--sync", beside, str(x), "0"], timeout=10)
+            time.sleep(0.5)
+            subprocess.run([options.grab, form, beside, options.solution_screenshot], check=True,
+                           timeout=30)
+        find(solution, "push button", "Anterior").do_action(0)
+        wait_for(lambda: not shown(steps[-1]), "the last step hidden")
+        self.assertIn("ainda não mostrado", steps[-1].get_description())
+        self.assertTrue(shown(steps[-2]))
 
 
 if __name__ == "__main__":
@@ -132,10 +168,14 @@ if __name__ == "__main__":
     for option in ("--program", "--grab", "--output-dir"):
         parser.add_argument(option, required=True)
     parser.add_argument("--screenshot", help="also save the picture of the solved form here")
+    parser.add_argument("--solution-screenshot",
+                        help="also save the solved form beside its worked solution here")
     options, rest = parser.parse_known_args()
     Atspi.set_timeout(5000, 20000)
+    # The program's settings go to a scratch folder, never to the user's own.
     os.environ.update(QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-                      LC_ALL="pt_PT.UTF-8", LANGUAGE="pt_PT")
+                      LC_ALL="pt_PT.UTF-8", LANGUAGE="pt_PT",
+                      XDG_CONFIG_HOME=tempfile.mkdtemp(prefix="ortoplano-config-"))
     process = subprocess.Popen([options.program])
     app = wait_for(lambda: on_bus(process), "the program on the accessibility bus")
     app.set_cache_mask(Atspi.Cache.NONE)  # answers change as the tests look

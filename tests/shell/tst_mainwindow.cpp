@@ -52,18 +52,22 @@ private slots:
         QVERIFY(shell.topicForm(Topic::Recta2) && shell.topicForm(Topic::Recta2)->isVisible());
     }
 
-    /// The title and the whole menu, in view.
+    /// The title and the whole menu, in view: the fourteen entries, then the tools.
     void menuBarAndTitle() {
         shell.show();
         QStringList entries, expected{"Ficheiro:Ficheiro"};
         for (const QString& entry : Entries)
             expected << entry.section(':', 0, 1);
         QMenuBar* bar = shell.mainWindow()->menuBar();
-        for (QAction* entry : bar->actions() + bar->actions().front()->menu()->actions()) {
-            entries << entry->objectName() + ':' + entry->text();
-            QVERIFY(bar->actionGeometry(entry).right() < bar->width());
+        for (QAction* entry : bar->actions() + bar->actions().front()->menu()->actions() +
+                                  bar->actions().back()->menu()->actions()) {
+            entries << entry->objectName() + ':' + entry->text() +
+                           (entry->shortcut().isEmpty() ? "" : " " + entry->shortcut().toString());
+            if (entry->parent() == bar) QVERIFY(bar->actionGeometry(entry).right() < bar->width());
         }
-        QCOMPARE(entries, expected << "AbandonarPrograma:Abandonar o programa");
+        QCOMPARE(entries, expected << "Ferramentas:Ferramentas"
+                                   << "AbandonarPrograma:Abandonar o programa"
+                                   << "ResolucaoPassoAPasso:Resolução passo a passo Ctrl+R");
         QCOMPARE(shell.mainWindow()->windowTitle() + ' ' +
                      shell.mainWindow()->findChild<QLabel*>("Label2")->text(),
                  "ORTOPLANO Versão 2.2");

@@ -32,15 +32,17 @@ struct MessageRecorder {
 struct NavigationRecorder {
     NavigationRecorder() {
         setNavigation({[this](Topic t) { topics.push_back(t); },
-                       [this](HelpPage p) { pages.push_back(p); }, [this] { ++quits; }});
+                       [this](HelpPage p) { pages.push_back(p); }, [this] { ++quits; },
+                       [this](ProblemForm* f) { solutionsAsked.push_back(f); }});
     }
     ~NavigationRecorder() {
-        setNavigation({[](Topic) {}, [](HelpPage) {}, [] {}});
+        setNavigation({[](Topic) {}, [](HelpPage) {}, [] {}, [](ProblemForm*) {}});
     }
 
     std::vector<Topic> topics;
     std::vector<HelpPage> pages;
     int quits = 0;
+    std::vector<ProblemForm*> solutionsAsked; ///< the forms whose worked solution was asked for
 };
 
 /// The regional setting whose decimal separator the rules use: "," or ".".

@@ -1,0 +1,702 @@
+#include "mathtypeset.h"
+
+#include "numbertext.h"
+
+#include <QGlyphRun>
+#include <QHash>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QRawFont>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+#include <tuple>
+#include <unordered_map>
+
+namespace Typeset {
+
+using exact::Math;
+using exact::Rel;
+using exact::Sign;
+using Kind = Math::Kind;
+
+// --- Box --------------------------------------------------------------------
+
+void Box::place(const Box& other, QPointF at) {
+    for (const Glyphs& g : other.m_glyphs)
+        m_glyphs.push_back({g.at + at, g.text, g.font, g.colour, g.run});
+    for (const Rule& r : other.m_rules)
+        m_rules.push_back({r.rect.translated(at), r.colour});
+    for (const Shape& s : other.m_shapes)
+        m_shapes.push_back({s.path.translated(at), s.colour, s.pen});
+    width = std::max(width, at.x() + other.width);
+    ascent = std::max(ascent, other.ascent - at.y());
+    descent = std::max(descent, other.descent + at.y());
+}
+
+void Box::place(Box&& other, QPointF at) {
+    if (m_glyphs.empty() && m_rules.empty() && m_shapes.empty() && at.isNull()) {
+        // The first piece of a box: its pieces become this box's as they are.
+        m_glyphs = std::move(other.m_glyphs);
+        m_rules = std::move(other.m_rules);
+        m_shapes = std::move(other.m_shapes);
+    } else {
+        for (Glyphs& g : other.m_glyphs) {
+            g.at += at;
+            m_glyphs.push_back(std::move(g));
+        }
+        for (Rule& r : other.m_rules)
+            m_rules.push_back({r.rect.translated(at), r.colour});
+        for (Shape& s : other.m_shapes)
+            m_shapes.push_back({s.path.translated(at), s.colour, s.pen});
+    }
+    width = std::max(width, at.x() + other.width);
+    ascent = std::max(ascent, other.ascent - at.y());
+    descent = std::max(descent, other.descent + at.y());
+}
+
+void Box::append(const Box& other, double gap) {
+    place(other, {width + gap, 0.0});
+}
+
+void Box::append(Box&& other, double gap) {
+    place(std::move(other), {width + gap, 0.0});
+}
+
+void Box::recolour(const QColor& colour) {
+    for (Glyphs& g : m_glyphs)
+        g.colour = colour;
+    for (Rule& r : m_rules)
+        r.colour = colour;
+    for (Shape& s : m_shapes)
+        s.colour = colour;
+}
+
+void Box::paint(QPainter& painter, QPointF origin) const {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    // On pixels, the glyph runs measured when laid out; on paper and in SVG
+    // the texts themselves, so that they stay text there.
+    const QPaintEngine* engine = painter.paintEngine();
+    const bool pixels = engine && engine->type() == QPaintEngine::Raster;
+    for (const Glyphs& g : m_glyphs) {
+        painter.setPen(g.colour);
+        if (pixels) {
+            painter.drawGlyphRun(origin + g.at, g.run);
+        } else {
+            painter.setFont(g.font);
+            painter.drawText(origin + g.at, g.text);
+        }
+    }
+    for (const Rule& r : m_rules)
+        painter.fillRect(r.rect.translated(origin), r.colour);
+    for (const Shape& s : m_shapes) {
+        const QPainterPath path = s.path.translated(origin);
+        if (s.pen > 0.0) {
+            painter.strokePath(path,
+                               QPen(s.colour, s.pen, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        } else {
+            painter.fillPath(path, s.colour);
+        }
+    }
+    painter.restore();
+}
+
+QString Box::text() const {
+    QString all;
+    for (const Glyphs& g : m_glyphs)
+        all += g.text;
+    return all;
+}
+
+// --- the typesetter ----------------------------------------------------------
+
+namespace {
+
+enum class Face { Upright, Italic, Text, TextBold };
+
+// Proportions of the body size.
+constexpr double ScriptScale = 0.7;         ///< exponents and subscripts
+constexpr double NestedFractionScale = 0.8; ///< a fraction inside a fraction
+constexpr double SmallestScale = 0.5;
+constexpr double BinarySpace = 0.22;   ///< around + − × ±
+constexpr double RelationSpace = 0.28; ///< around = ≈ ≠ < > ≤ ≥
+constexpr double WideSpace = 0.9;      ///< around ⇔
+constexpr double ThinSpace = 0.12;
+constexpr double RuleThickness = 0.06;
+
+/// The level of a piece: its size as a multiple of the body size, and how
+/// many fractions hold it.
+struct Level {
+    double scale = 1.0;
+    int fractions = 0;
+};
+
+Level script(Level lv) {
+    return {std::max(SmallestScale, lv.scale * ScriptScale), lv.fractions};
+}
+
+QString fromUtf8(const std::string& s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+QString signGlyph(Sign s) {
+    switch (s) {
+    case Sign::Plus:
+        return QStringLiteral("+");
+    case Sign::Minus:
+        return QStringLiteral("\u2212");
+    default:
+        return QStringLiteral("\u00B1");
+    }
+}
+
+QString relationGlyph(Rel r) {
+    switch (r) {
+    case Rel::Equal:
+        return QStringLiteral("=");
+    case Rel::Approx:
+        return QStringLiteral("\u2248");
+    case Rel::NotEqual:
+        return QStringLiteral("\u2260");
+    case Rel::Less:
+        return QStringLiteral("<");
+    case Rel::Greater:
+        return QStringLiteral(">");
+    case Rel::LessEqual:
+        return QStringLiteral("\u2264");
+    case Rel::GreaterEqual:
+        return QStringLiteral("\u2265");
+    default:
+        return QStringLiteral("\u21D4");
+    }
+}
+
+bool isNatural(const exact::Number& n) {
+    return n.isInteger() && n.sign() >= 0;
+}
+
+/// An exact value that is not a natural integer, as the tree of its normal form.
+Math shown(const Math& m) {
+    if (m.kind() != Kind::Number || m.isDecimal() || m.number().isApproximate() ||
+        isNatural(m.number()))
+        return m;
+    return exact::numberTree(m.number());
+}
+
+bool endsWithRoot(const Math& m) {
+    const Math s = shown(m);
+    if (s.kind() == Kind::Root) return true;
+    return s.kind() == Kind::Product && !s.children().empty() && endsWithRoot(s.children().back());
+}
+
+/// Names of one letter are italic, as mathematics writes them; longer ones upright.
+Face faceOfName(const QString& name) {
+    return name.size() == 1 && name.front().isLetter() ? Face::Italic : Face::Upright;
+}
+
+} // namespace
+
+/// Glyph measures are taken on a large copy of each face and scaled down:
+/// the ink of a glyph comes in whole pixels, so at the size drawn it would
+/// round by a good part of a small glyph.
+constexpr int ReferencePixels = 256;
+
+/// One face (family, slant, weight): its glyphs' advances and ink at the
+/// reference size, measured once for the whole run of the program, and the
+/// face at each size it is drawn at.
+class FaceMeasures {
+public:
+    struct Glyph {
+        double advance;
+        QRectF ink;
+    };
+
+    explicit FaceMeasures(const QFont& font)
+        : m_font(font) {
+        QFont large = font;
+        large.setPixelSize(ReferencePixels);
+        m_reference = QRawFont::fromFont(large);
+    }
+
+    /// The glyph of each character of the text; 0 where the face has none.
+    QList<quint32> glyphs(const QString& text) const {
+        return m_reference.isValid() ? m_reference.glyphIndexesForString(text) : QList<quint32>();
+    }
+    const QRawFont& reference() const { return m_reference; }
+
+    const Glyph& glyph(quint32 index) {
+        const auto found = m_glyphs.find(index);
+        if (found != m_glyphs.end()) return found->second;
+        const QList<QPointF> advance = m_reference.advancesForGlyphIndexes({index});
+        return m_glyphs
+            .emplace(index, Glyph{advance.isEmpty() ? 0.0 : advance.front().x(),
+                                  m_reference.boundingRect(index)})
+            .first->second;
+    }
+
+    /// The face at a size in pixels, for drawing.
+    const QRawFont& at(int pixels) {
+        auto found = m_sizes.find(pixels);
+        if (found == m_sizes.end()) {
+            QRawFont raw = m_reference;
+            raw.setPixelSize(pixels);
+            found = m_sizes.emplace(pixels, raw).first;
+        }
+        return found->second;
+    }
+    const QFont& font(int pixels) {
+        auto found = m_fonts.find(pixels);
+        if (found == m_fonts.end()) {
+            QFont f = m_font;
+            f.setPixelSize(pixels);
+            found = m_fonts.emplace(pixels, f).first;
+        }
+        return found->second;
+    }
+
+private:
+    QFont m_font;
+    QRawFont m_reference;
+    std::unordered_map<quint32, Glyph> m_glyphs;
+    std::map<int, QRawFont> m_sizes;
+    std::map<int, QFont> m_fonts;
+};
+
+/// A run of text in a face (by its first family) at a size.
+struct RunKey {
+    const void* face;
+    int pixels;
+    QString text;
+    friend bool operator==(const RunKey&, const RunKey&) = default;
+};
+
+size_t qHash(const RunKey& key, size_t seed = 0) {
+    return qHashMulti(seed, key.face, key.pixels, key.text);
+}
+
+/// The faces of every typesetter, by family, slant and weight.
+FaceMeasures& measures(const QString& family, bool italic, bool bold) {
+    static std::map<std::tuple<QString, bool, bool>, std::unique_ptr<FaceMeasures>> faces;
+    auto& entry = faces[{family, italic, bold}];
+    if (!entry) {
+        QFont font(family);
+        font.setItalic(italic);
+        font.setBold(bold);
+        font.setHintingPreference(QFont::PreferNoHinting);
+        entry = std::make_unique<FaceMeasures>(font);
+    }
+    return *entry;
+}
+
+struct Typesetter::Private {
+    Style style;
+
+    struct Metrics {
+        double axis;    ///< the height of the fraction bar above the baseline
+        double xHeight; ///< the least ascent of a run
+    };
+    mutable std::map<std::pair<Face, int>, Metrics> metrics;
+    mutable std::array<FaceMeasures*, 4> primary{}; ///< the first family of each face
+
+    double em(Level lv) const { return style.size * lv.scale; }
+    int pixels(Level lv) const { return std::max(4, int(std::lround(em(lv)))); }
+
+    /// The families a face is looked for in, in order.
+    QStringList families(Face face) const {
+        const bool text = face == Face::Text || face == Face::TextBold;
+        return {text ? style.textFamily : style.mathFamily, QStringLiteral("DejaVu Sans"),
+                QStringLiteral("DejaVu Serif")};
+    }
+
+    /// The first of the face's families that has every glyph of the text,
+    /// with the glyphs of the text in it.
+    std::pair<FaceMeasures*, QList<quint32>> faceFor(Face face, const QString& text) const {
+        const bool italic = face == Face::Italic, bold = face == Face::TextBold;
+        FaceMeasures*& first = primary[std::size_t(face)];
+        if (!first) first = &measures(families(face).front(), italic, bold);
+        if (QList<quint32> glyphs = first->glyphs(text); !glyphs.contains(0u))
+            return {first, std::move(glyphs)};
+        const QStringList names = families(face);
+        for (const QString& family : names) {
+            FaceMeasures& m = measures(family, italic, bold);
+            QList<quint32> glyphs = m.glyphs(text);
+            if (!glyphs.isEmpty() && !glyphs.contains(0u)) return {&m, std::move(glyphs)};
+        }
+        return {first, first->glyphs(text)};
+    }
+
+    const Metrics& metricsOf(Face face, Level lv) const {
+        const int px = pixels(lv);
+        const auto found = metrics.find({face, px});
+        if (found != metrics.end()) return found->second;
+        const auto [faceMeasures, minus] = faceFor(face, QStringLiteral("\u2212"));
+        const QRawFont& large = faceMeasures->reference();
+        const double factor = double(px) / ReferencePixels;
+        const QRectF ink = large.boundingRect(minus.value(0));
+        return metrics
+            .emplace(std::pair{face, px},
+                     Metrics{-ink.center().y() * factor, large.xHeight() * factor})
+            .first->second;
+    }
+
+    /// A run of glyphs: its advances and ink from the reference measures,
+    /// scaled to the size drawn, and the glyph run that draws it there. Runs
+    /// are measured once for the whole program: the same words and numbers
+    /// come back in every solution.
+    Box run(const QString& text, Face face, Level lv, const QColor& colour) const {
+        const int px = pixels(lv);
+        FaceMeasures*& first = primary[std::size_t(face)];
+        if (!first) faceFor(face, text);
+        const RunKey key{first, px, text};
+        static QHash<RunKey, Box> measured;
+        auto found = measured.constFind(key);
+        if (found == measured.constEnd()) {
+            if (measured.size() > 20000) measured.clear(); // a bound, never reached in use
+            found = measured.insert(key, measure(text, face, lv));
+        }
+        Box b = *found;
+        if (colour != b.glyphs().front().colour) b.recolour(colour);
+        return b;
+    }
+
+    Box measure(const QString& text, Face face, Level lv) const {
+        const int px = pixels(lv);
+        const double factor = double(px) / ReferencePixels;
+        auto [faceMeasures, indexes] = faceFor(face, text);
+        QList<QPointF> positions;
+        positions.reserve(indexes.size());
+        double x = 0.0;
+        QRectF ink;
+        for (quint32 index : indexes) {
+            const FaceMeasures::Glyph& g = faceMeasures->glyph(index);
+            positions.push_back({x * factor, 0.0});
+            ink |= g.ink.translated(x, 0.0);
+            x += g.advance;
+        }
+        QGlyphRun glyphs;
+        glyphs.setRawFont(faceMeasures->at(px));
+        glyphs.setGlyphIndexes(indexes);
+        glyphs.setPositions(positions);
+        const Metrics& m = metricsOf(face, lv);
+        Box b;
+        b.width = x * factor;
+        b.ascent = std::max(-ink.top() * factor, m.xHeight);
+        b.descent = std::max(ink.bottom() * factor, 0.0);
+        if (face == Face::Italic)
+            b.width = std::max(b.width, ink.right() * factor); // italic correction
+        b.addGlyphs({{0.0, 0.0}, text, faceMeasures->font(px), style.ink, std::move(glyphs)});
+        return b;
+    }
+
+    Box run(const QString& text, Face face, Level lv) const {
+        return run(text, face, lv, style.ink);
+    }
+
+    Box node(const Math& m, Level lv) const {
+        switch (m.kind()) {
+        case Kind::Number:
+            return number(m, lv);
+        case Kind::Symbol:
+            return symbol(fromUtf8(m.text()), fromUtf8(m.subscript()), lv);
+        case Kind::Sum:
+            return sum(m, lv);
+        case Kind::Product:
+            return product(m, lv);
+        case Kind::Fraction:
+            return fraction(m, lv);
+        case Kind::Power:
+            return power(m, lv);
+        case Kind::Root:
+            return root(m, lv);
+        case Kind::Abs:
+            return absolute(node(m.children()[0], lv), lv);
+        case Kind::Parens:
+            return fenced(node(m.children()[0], lv), lv);
+        case Kind::Function:
+            return call(m, lv);
+        case Kind::Point:
+            return point(m, lv);
+        case Kind::Chain:
+            return chain(m, lv);
+        case Kind::Words:
+            return run(fromUtf8(m.text()), Face::Text, lv);
+        case Kind::Row:
+            break;
+        }
+        Box b;
+        for (const Math& part : m.children())
+            b.append(node(part, lv));
+        return b;
+    }
+
+    Box number(const Math& m, Level lv) const {
+        const exact::Number& n = m.number();
+        if (m.isDecimal() || n.isApproximate()) {
+            QString text = fromUtf8(exact::decimalText(n, style.separator.toStdString()));
+            return run(text.replace(QLatin1Char('-'), QChar(0x2212)), Face::Upright, lv);
+        }
+        if (isNatural(n)) return run(fromUtf8(n.rational().get_num().get_str()), Face::Upright, lv);
+        return node(exact::numberTree(n), lv);
+    }
+
+    Box symbol(const QString& name, const QString& subscript, Level lv) const {
+        Box b = run(name, faceOfName(name), lv);
+        if (subscript.isEmpty()) return b;
+        const QPointF at(b.width + 0.02 * em(lv), 0.22 * em(lv));
+        b.place(run(subscript, faceOfName(subscript), script(lv)), at);
+        return b;
+    }
+
+    Box sum(const Math& m, Level lv) const {
+        const double space = BinarySpace * em(lv);
+        Box b;
+        for (std::size_t i = 0; i < m.children().size(); ++i) {
+            const Sign s = m.signAt(i);
+            Box term = node(m.children()[i], lv);
+            if (i == 0) {
+                if (s != Sign::Plus) b.append(run(signGlyph(s), Face::Upright, lv));
+                b.append(std::move(term), s != Sign::Plus ? 0.03 * em(lv) : 0.0);
+            } else {
+                b.append(run(signGlyph(s), Face::Upright, lv), space);
+                b.append(std::move(term), space);
+            }
+        }
+        return b;
+    }
+
+    Box product(const Math& m, Level lv) const {
+        const auto& factors = m.children();
+        Box b;
+        for (std::size_t i = 0; i < factors.size(); ++i) {
+            Box f = node(factors[i], lv);
+            if (i > 0 && m.timesBefore(i)) {
+                const double space = BinarySpace * em(lv);
+                b.append(run(QStringLiteral("\u00D7"), Face::Upright, lv), space);
+                b.append(std::move(f), space);
+                continue;
+            }
+            const bool apart = i > 0 && (endsWithRoot(factors[i - 1]) ||
+                                         shown(factors[i - 1]).kind() == Kind::Fraction);
+            b.append(std::move(f), apart ? ThinSpace * em(lv) : 0.0);
+        }
+        return b;
+    }
+
+    double thickness(Level lv) const { return std::max(RuleThickness * em(lv), 1.0); }
+
+    Box fraction(const Math& m, Level lv) const {
+        const Level inner =
+            lv.fractions == 0
+                ? Level{lv.scale, 1}
+                : Level{std::max(SmallestScale, lv.scale * NestedFractionScale), lv.fractions + 1};
+        Box top = node(m.children()[0], inner);
+        Box bottom = node(m.children()[1], inner);
+        const double e = em(lv), t = thickness(lv), gap = 0.13 * e, pad = 0.1 * e;
+        const double axis = metricsOf(Face::Upright, lv).axis;
+        const double w = std::max(top.width, bottom.width) + 2 * pad;
+        Box b;
+        const QPointF topAt((w - top.width) / 2, -(axis + t / 2 + gap + top.descent));
+        const QPointF bottomAt((w - bottom.width) / 2, -axis + t / 2 + gap + bottom.ascent);
+        b.place(std::move(top), topAt);
+        b.place(std::move(bottom), bottomAt);
+        b.addRule({QRectF(0.4 * pad, -axis - t / 2, w - 0.8 * pad, t), style.ink});
+        b.width = w;
+        return b;
+    }
+
+    Box power(const Math& m, Level lv) const {
+        Box b = node(m.children()[0], lv);
+        Box exponent = node(m.children()[1], script(lv));
+        const double e = em(lv);
+        const QPointF at(b.width + 0.04 * e, -std::max(0.42 * e, b.ascent - 0.5 * exponent.ascent));
+        b.place(std::move(exponent), at);
+        return b;
+    }
+
+    /// The radical sign grows with its radicand; its bar runs over the whole radicand.
+    Box root(const Math& m, Level lv) const {
+        const Box radicand = node(m.children()[0], lv);
+        const double e = em(lv), t = thickness(lv);
+        const double barY = -(radicand.ascent + 0.14 * e + t / 2); // the bar's centre line
+        const double bottom = std::max(radicand.descent, 0.08 * e) + 0.04 * e;
+        const double height = bottom - barY;
+        const double signWidth = 0.55 * e + 0.08 * std::max(0.0, height - 1.2 * e);
+        const double hookTop = bottom - 0.5 * std::min(height, 1.1 * e);
+        QPainterPath sign;
+        sign.moveTo(0.03 * e, hookTop + 0.1 * e);
+        sign.lineTo(0.17 * e, hookTop);
+        sign.lineTo(0.5 * signWidth + 0.05 * e, bottom);
+        sign.lineTo(signWidth, barY);
+        QPainterPath heavy; // the down stroke is the heavy one, as in a printed radical
+        heavy.moveTo(0.17 * e, hookTop);
+        heavy.lineTo(0.5 * signWidth + 0.05 * e, bottom);
+        const double inside = signWidth + 0.08 * e;
+        Box b;
+        b.addShape({sign, style.ink, t});
+        b.addShape({heavy, style.ink, 1.8 * t});
+        b.place(radicand, {inside, 0.0});
+        const double end = inside + radicand.width + 0.08 * e;
+        b.addRule({QRectF(signWidth - t / 2, barY - t / 2, end - signWidth + t / 2, t), style.ink});
+        b.width = end + 0.04 * e;
+        b.ascent = std::max(b.ascent, -barY + t / 2 + 0.04 * e);
+        b.descent = std::max(b.descent, bottom + t);
+        return b;
+    }
+
+    /// The half height of a delimiter around `content`, centred on the axis.
+    double halfHeight(const Box& content, Level lv) const {
+        const double axis = metricsOf(Face::Upright, lv).axis;
+        return std::max(content.ascent - axis, content.descent + axis) + 0.1 * em(lv);
+    }
+
+    Box absolute(const Box& content, Level lv) const {
+        const double e = em(lv), t = thickness(lv), pad = 0.1 * e;
+        const double axis = metricsOf(Face::Upright, lv).axis;
+        const double h = std::max(halfHeight(content, lv), 0.5 * e);
+        Box b;
+        b.addRule({QRectF(pad / 2, -axis - h, t, 2 * h), style.ink});
+        b.place(content, {pad / 2 + t + pad, 0.0});
+        b.addRule({QRectF(b.width + pad, -axis - h, t, 2 * h), style.ink});
+        b.width += pad + t + pad / 2;
+        b.ascent = std::max(b.ascent, axis + h);
+        b.descent = std::max(b.descent, h - axis);
+        return b;
+    }
+
+    /// "(" drawn as a crescent `h` above and below the axis, `w` wide.
+    QPainterPath parenthesis(double axis, double h, double w, double e) const {
+        const double top = -axis - h, bottom = -axis + h, span = bottom - top;
+        const double tip = w - 0.04 * e, belly = 0.05 * e, stroke = 0.095 * e, end = 0.04 * e;
+        // A cubic whose two inner control points share an x reaches (2x0 + 6c)/8 there.
+        const double outer = (8 * belly - 2 * tip) / 6;
+        const double inner = (8 * (belly + stroke) - 2 * tip) / 6;
+        QPainterPath path;
+        path.moveTo(tip, top);
+        path.cubicTo(outer, top + 0.22 * span, outer, bottom - 0.22 * span, tip, bottom);
+        path.lineTo(tip, bottom - end);
+        path.cubicTo(inner, bottom - 0.22 * span, inner, top + 0.22 * span, tip, top + end);
+        path.closeSubpath();
+        return path;
+    }
+
+    /// Parentheses around `content`: the font's own while the content is no
+    /// taller than a line (a descender or a subscript included), drawn to its
+    /// height when it is (a fraction, an exponent inside).
+    Box fenced(const Box& content, Level lv) const {
+        const Box open = run(QStringLiteral("("), Face::Upright, lv);
+        const double e = em(lv), slack = 0.12 * e;
+        if (content.ascent <= open.ascent + slack && content.descent <= open.descent + slack) {
+            Box b = open;
+            b.append(content, 0.02 * e);
+            b.append(run(QStringLiteral(")"), Face::Upright, lv), 0.02 * e);
+            return b;
+        }
+        const double axis = metricsOf(Face::Upright, lv).axis;
+        const double h = halfHeight(content, lv);
+        const double w = std::clamp(0.22 * e + 0.08 * h, 0.36 * e, 0.6 * e);
+        const QPainterPath left = parenthesis(axis, h, w, e);
+        Box b;
+        b.addShape({left, style.ink, 0.0});
+        b.place(content, {w + 0.03 * e, 0.0});
+        const double at = b.width + 0.03 * e;
+        b.addShape({QTransform(-1, 0, 0, 1, at + w, 0).map(left), style.ink, 0.0});
+        b.width = at + w;
+        b.ascent = std::max(b.ascent, axis + h);
+        b.descent = std::max(b.descent, h - axis);
+        return b;
+    }
+
+    /// Pieces with a comma between them: "A, B" or "x , y" (`before` the comma).
+    Box list(const std::vector<Box>& items, double before, Level lv) const {
+        Box b;
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (i > 0) {
+                b.append(run(QStringLiteral(","), Face::Upright, lv), before);
+                b.skip(0.28 * em(lv));
+            }
+            b.append(items[i]);
+        }
+        return b;
+    }
+
+    Box call(const Math& m, Level lv) const {
+        std::vector<Box> arguments;
+        for (const Math& a : m.children())
+            arguments.push_back(node(a, lv));
+        Box b = run(fromUtf8(m.text()), faceOfName(fromUtf8(m.text())), lv);
+        b.append(fenced(list(arguments, 0.0, lv), lv), 0.02 * em(lv));
+        return b;
+    }
+
+    Box point(const Math& m, Level lv) const {
+        Box b;
+        if (!m.text().empty()) b = symbol(fromUtf8(m.text()), {}, lv);
+        const Box coordinates =
+            list({node(m.children()[0], lv), node(m.children()[1], lv)}, 0.18 * em(lv), lv);
+        b.append(fenced(coordinates, lv), m.text().empty() ? 0.0 : 0.02 * em(lv));
+        return b;
+    }
+
+    Box chain(const Math& m, Level lv) const {
+        Box b = node(m.children()[0], lv);
+        for (std::size_t i = 1; i < m.children().size(); ++i) {
+            b.relations.push_back(b.width);
+            b.append(relation(m.relationAt(i), lv));
+            b.append(node(m.children()[i], lv));
+        }
+        return b;
+    }
+
+    Box relation(Rel r, Level lv) const {
+        const double space = (r == Rel::Equivalent ? WideSpace : RelationSpace) * em(lv);
+        Box b;
+        b.skip(space);
+        b.append(run(relationGlyph(r), Face::Upright, lv));
+        b.skip(space);
+        return b;
+    }
+};
+
+Typesetter::Typesetter(Style style)
+    : d(std::make_unique<Private>()) {
+    d->style = std::move(style);
+}
+
+Typesetter::~Typesetter() = default;
+Typesetter::Typesetter(Typesetter&&) noexcept = default;
+Typesetter& Typesetter::operator=(Typesetter&&) noexcept = default;
+
+const Style& Typesetter::style() const {
+    return d->style;
+}
+
+Box Typesetter::layout(const Math& math) const {
+    return d->node(math, {});
+}
+
+Box Typesetter::relation(Rel relation) const {
+    return d->relation(relation, {});
+}
+
+Box Typesetter::prose(const QString& text, double scale, bool bold) const {
+    return d->run(text, bold ? Face::TextBold : Face::Text, {scale, 0}, d->style.ink);
+}
+
+double Typesetter::proseSpace() const {
+    return d->run(QStringLiteral(" "), Face::Text, {}, d->style.ink).width;
+}
+
+double Typesetter::proseAscent(double scale) const {
+    const FaceMeasures& face = *d->faceFor(Face::Text, QStringLiteral("x")).first;
+    return face.reference().ascent() * d->pixels({scale, 0}) / ReferencePixels;
+}
+
+double Typesetter::proseDescent(double scale) const {
+    const FaceMeasures& face = *d->faceFor(Face::Text, QStringLiteral("x")).first;
+    return face.reference().descent() * d->pixels({scale, 0}) / ReferencePixels;
+}
+
+} // namespace Typeset

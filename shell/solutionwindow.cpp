@@ -1,0 +1,355 @@
+#include "solutionwindow.h"
+
+#include "accessiblewindow.h"
+#include "activation.h"
+#include "board.h"
+#include "problemform.h"
+#include "solutionview.h"
+#include "textrules.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+const QString SettingsGroup = QStringLiteral("Resolucao");
+
+/// The picture that goes to the clipboard: this wide, at twice the pixels.
+constexpr double PictureWidth = 760.0;
+constexpr double PicturePixelRatio = 2.0;
+
+QPushButton* stepButton(QWidget* parent, const QString& name, const QString& text,
+                        const QString& tip) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    // The keys act on the steps wherever the focus is; Space must not press
+    // whichever button was clicked last.
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+} // namespace
+
+SolutionWindow::SolutionWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_view(new SolutionView)
+    , m_scroll(new QScrollArea(this)) {
+    announceAsWindow("SolutionWindow");
+    ActivationTracker::markAsCompanion(this);
+    setObjectName(QStringLiteral("Resolucao"));
+    setWindowTitle(tr("Resolução"));
+    m_view->setObjectName(QStringLiteral("Passos"));
+    m_view->setMessage(emptyMessage());
+    m_scroll->setObjectName(QStringLiteral("Pagina"));
+    m_scroll->setWidget(m_view);
+    m_scroll->setWidgetResizable(false);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    // A scroll bar that comes and goes would change the width, and lay the
+    // solution out again, at every press.
+    m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_scroll->setBackgroundRole(QPalette::Base);
+    QPalette white = m_scroll->palette();
+    white.setColor(QPalette::Base, Qt::white);
+    m_scroll->setPalette(white);
+    m_scroll->viewport()->installEventFilter(this);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(m_scroll, 1);
+    column->addWidget(buildButtons());
+    addKeys();
+    m_style.separator = TextRules::localSeparator();
+    restoreSettings();
+    applyStyle();
+    setFocusProxy(m_view);
+    qApp->installEventFilter(this); // the activation of another problem form
+    updateControls();
+}
+
+SolutionWindow::~SolutionWindow() {
+    if (m_form) m_form->board()->setHighlight({});
+}
+
+QWidget* SolutionWindow::buildButtons() {
+    auto* bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("Botoes"));
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(8, 6, 8, 8);
+    m_previous = stepButton(bar, QStringLiteral("Anterior"), tr("Anterior"),
+                            tr("Esconde o último passo mostrado (←, Page Up)"));
+    m_next = stepButton(bar, QStringLiteral("Seguinte"), tr("Seguinte"),
+                        tr("Mostra o passo seguinte (Espaço, →, Page Down)"));
+    m_all = stepButton(bar, QStringLiteral("Tudo"), tr("Tudo"),
+                       tr("Mostra todos os passos (End); Home volta ao primeiro"));
+    m_counter = new QLabel(bar);
+    m_counter->setObjectName(QStringLiteral("Contador"));
+    connect(m_previous, &QPushButton::clicked, this, &SolutionWindow::previous);
+    connect(m_next, &QPushButton::clicked, this, &SolutionWindow::next);
+    connect(m_all, &QPushButton::clicked, this, &SolutionWindow::all);
+    row->addWidget(m_previous);
+    row->addWidget(m_next);
+    row->addWidget(m_all);
+    row->addSpacing(12);
+    row->addWidget(m_counter, 1);
+    const auto zoomButton = [&](const QString& name, const QString& text, const QString& tip,
+                                void (SolutionWindow::*slot)()) {
+        auto* button = new QToolButton(bar);
+        button->setObjectName(name);
+        button->setText(text);
+        button->setToolTip(tip);
+        button->setAccessibleName(tip);
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QToolButton::clicked, this, slot);
+        row->addWidget(button);
+    };
+    zoomButton(QStringLiteral("Diminuir"), QStringLiteral("A\u2212"),
+               tr("Letra mais pequena (Ctrl+\u2212)"), &SolutionWindow::zoomOut);
+    zoomButton(QStringLiteral("Aumentar"), QStringLiteral("A+"), tr("Letra maior (Ctrl++)"),
+               &SolutionWindow::zoomIn);
+    return bar;
+}
+
+void SolutionWindow::addKeys() {
+    const auto add = [this](const QString& name, const QList<QKeySequence>& keys,
+                            const std::function<void()>& act) {
+        auto* action = new QAction(this);
+        action->setObjectName(name);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, act);
+        addAction(action);
+    };
+    add(QStringLiteral("PassoSeguinte"), {Qt::Key_Space, Qt::Key_Right, Qt::Key_PageDown},
+        [this] { next(); });
+    add(QStringLiteral("PassoAnterior"), {Qt::Key_Left, Qt::Key_PageUp}, [this] { previous(); });
+    add(QStringLiteral("PrimeiroPasso"), {Qt::Key_Home}, [this] { first(); });
+    add(QStringLiteral("TodosOsPassos"), {Qt::Key_End}, [this] { all(); });
+    add(QStringLiteral("LetraMaior"),
+        {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, [this] { zoomIn(); });
+    add(QStringLiteral("LetraMenor"), {QKeySequence::ZoomOut}, [this] { zoomOut(); });
+    add(QStringLiteral("LetraNormal"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
+        [this] { setZoom(1.0); });
+    add(QStringLiteral("CopiarResolucao"), {QKeySequence::Copy}, [this] { copySolution(); });
+    add(QStringLiteral("Fechar"), {Qt::Key_Escape}, [this] { close(); });
+}
+
+QString SolutionWindow::emptyMessage() {
+    return tr("Ainda não há resolução para mostrar.\nPrima «Resolver» num problema e a "
+              "resolução aparece aqui, passo a passo.");
+}
+
+// --- following a form ---------------------------------------------------------
+
+void SolutionWindow::follow(ProblemForm* form) {
+    if (form == m_form.data()) return;
+    if (m_form) m_form->board()->setHighlight({});
+    disconnect(m_pressConnection);
+    disconnect(m_goneConnection);
+    m_form = form;
+    if (form) {
+        m_pressConnection =
+            connect(form, &ProblemForm::solutionChanged, this, &SolutionWindow::refresh);
+        m_goneConnection = connect(form, &QObject::destroyed, this, [this] {
+            m_form = nullptr;
+            refresh();
+        });
+    }
+    refresh();
+}
+
+ProblemForm* SolutionWindow::followed() const {
+    return m_form;
+}
+
+bool SolutionWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        if (auto* form = qobject_cast<ProblemForm*>(watched)) follow(form);
+    if (watched == m_scroll->viewport() && event->type() == QEvent::Resize)
+        m_view->fitWidth(m_scroll->viewport()->width());
+    return QWidget::eventFilter(watched, event);
+}
+
+/// The solution of the press the followed form's board shows; nothing while
+/// the window is hidden (it catches up when shown).
+void SolutionWindow::refresh() {
+    if (!isVisible()) {
+        m_stale = true;
+        return;
+    }
+    m_stale = false;
+    const exact::Solution* solution = m_form ? m_form->solution() : nullptr;
+    if (solution) {
+        const int steps = int(solution->steps.size());
+        m_view->setSolution(*solution, m_showAll ? steps : std::min(1, steps));
+    } else {
+        m_view->setSolution(std::nullopt, 0);
+    }
+    m_scroll->verticalScrollBar()->setValue(0);
+    updateHighlight();
+    updateControls();
+}
+
+// --- the steps ------------------------------------------------------------
+
+int SolutionWindow::shown() const {
+    return m_view->shown();
+}
+
+void SolutionWindow::reveal(int shown) {
+    const int steps = m_view->stepCount();
+    if (steps == 0) return;
+    m_view->setShown(std::clamp(shown, 1, steps));
+    m_showAll = m_view->shown() == steps;
+    updateHighlight();
+    updateControls();
+    scrollToShownStep();
+}
+
+void SolutionWindow::next() {
+    reveal(shown() + 1);
+}
+
+void SolutionWindow::previous() {
+    reveal(shown() - 1);
+}
+
+void SolutionWindow::first() {
+    reveal(1);
+}
+
+void SolutionWindow::all() {
+    reveal(m_view->stepCount());
+}
+
+void SolutionWindow::scrollToShownStep() {
+    if (shown() == 0) return;
+    const QRect step = m_view->stepRect(shown() - 1);
+    m_scroll->ensureVisible(step.left(), step.bottom(), 0, m_view->margin());
+}
+
+/// The figures of the last step shown, on the followed form's board.
+void SolutionWindow::updateHighlight() {
+    if (!m_form) return;
+    const exact::Solution* solution = m_view->solution();
+    if (isVisible() && solution && shown() > 0)
+        m_form->board()->setHighlight(solution->steps[std::size_t(shown() - 1)].figures);
+    else
+        m_form->board()->setHighlight({});
+}
+
+void SolutionWindow::updateControls() {
+    const int steps = m_view->stepCount();
+    m_previous->setEnabled(shown() > 1);
+    m_next->setEnabled(shown() < steps);
+    m_all->setEnabled(shown() < steps);
+    m_counter->setText(steps == 0 ? QString() : tr("Passo %1 de %2").arg(shown()).arg(steps));
+}
+
+// --- the size and colours of the text ------------------------------------
+
+const std::vector<double>& SolutionWindow::zoomSteps() {
+    static const std::vector<double> steps = {0.6, 0.7,  0.8, 0.9, 1.0, 1.15, 1.3,
+                                              1.5, 1.75, 2.0, 2.5, 3.0, 4.0};
+    return steps;
+}
+
+void SolutionWindow::setZoom(double zoom) {
+    const double z = std::clamp(zoom, zoomSteps().front(), zoomSteps().back());
+    if (z == m_zoom) return;
+    m_zoom = z;
+    applyStyle();
+    scrollToShownStep(); // the step last shown stays in view at the new size
+    saveSettings();
+}
+
+void SolutionWindow::zoomIn() {
+    const auto& steps = zoomSteps();
+    const auto larger = std::upper_bound(steps.begin(), steps.end(), m_zoom + 1e-9);
+    if (larger != steps.end()) setZoom(*larger);
+}
+
+void SolutionWindow::zoomOut() {
+    const auto& steps = zoomSteps();
+    const auto smaller = std::lower_bound(steps.begin(), steps.end(), m_zoom - 1e-9);
+    if (smaller != steps.begin()) setZoom(*std::prev(smaller));
+}
+
+void SolutionWindow::setDisplayScale(double factor) {
+    m_displayScale = std::max(0.25, factor);
+    applyStyle();
+}
+
+void SolutionWindow::setColours(const QColor& ink, const QColor& accent, const QColor& faint) {
+    m_style.ink = ink;
+    m_style.accent = accent;
+    m_style.faint = faint;
+    applyStyle();
+}
+
+void SolutionWindow::applyStyle() {
+    m_style.size = BaseSize * m_zoom * m_displayScale;
+    m_view->setTypesetStyle(m_style);
+}
+
+// --- copy -------------------------------------------------------------------
+
+void SolutionWindow::copySolution() {
+    const exact::Solution* solution = m_view->solution();
+    if (!solution) return;
+    auto* data = new QMimeData;
+    data->setText(
+        QString::fromStdString(exact::plainText(*solution, m_style.separator.toStdString())));
+    Typeset::Style style = m_style;
+    style.size = BaseSize;
+    data->setImageData(solutionImage(*solution, style, PictureWidth, PicturePixelRatio));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+// --- showing, hiding, remembering ---------------------------------------------
+
+void SolutionWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    m_style.separator = TextRules::localSeparator();
+    if (m_stale || m_view->typesetStyle().separator != m_style.separator) {
+        applyStyle();
+        refresh();
+    }
+    updateHighlight();
+}
+
+void SolutionWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (m_form) m_form->board()->setHighlight({});
+    saveSettings();
+}
+
+void SolutionWindow::saveSettings() const {
+    QSettings settings;
+    settings.beginGroup(SettingsGroup);
+    settings.setValue(QStringLiteral("geometria"), saveGeometry());
+    settings.setValue(QStringLiteral("zoom"), m_zoom);
+    settings.setValue(QStringLiteral("tudo"), m_showAll);
+}
+
+void SolutionWindow::restoreSettings() {
+    QSettings settings;
+    settings.beginGroup(SettingsGroup);
+    if (!restoreGeometry(settings.value(QStringLiteral("geometria")).toByteArray()))
+        resize(680, 760);
+    m_zoom = std::clamp(settings.value(QStringLiteral("zoom"), 1.0).toDouble(), zoomSteps().front(),
+                        zoomSteps().back());
+    m_showAll = settings.value(QStringLiteral("tudo"), true).toBool();
+}
