@@ -67,17 +67,15 @@ ClassroomDisplay& ClassroomDisplay::instance() {
     return *display;
 }
 
-ClassroomDisplay::ClassroomDisplay() {
-    reload();
-}
-
-void ClassroomDisplay::reload() {
+void ClassroomDisplay::rememberBetweenRuns() {
+    m_remembered = true;
     const QSettings s = settings();
     apply(s.value(ProjectorKey, false).toBool(), s.value(FactorKey, 2.0).toDouble(),
           s.value(NamesProjectorKey, true).toBool(), s.value(NamesUsualKey, false).toBool());
 }
 
 void ClassroomDisplay::save() const {
+    if (!m_remembered) return;
     QSettings s = settings();
     s.setValue(ProjectorKey, m_projector);
     s.setValue(FactorKey, m_factor);

@@ -32,9 +32,10 @@ QColor grid();     ///< in place of the grid grey
 } // namespace ProjectorPalette
 
 /// The classroom display of the whole program: the projector mode with its
-/// factor, and the names of the points, remembered between runs (QSettings).
-/// The names are on by default in projector mode and off otherwise; each
-/// mode remembers its own choice.
+/// factor, and the names of the points. The names are on by default in
+/// projector mode and off otherwise; each mode keeps its own choice. The
+/// program remembers them between runs (QSettings); until it asks for that,
+/// they start as usual and are kept for the run only.
 class ClassroomDisplay : public QObject {
     Q_OBJECT
 public:
@@ -56,8 +57,8 @@ public:
     void setFactor(double factor);
     /// For the mode in force.
     void setPointNames(bool shown);
-    /// Reads the remembered choices again (after a test changed where they live).
-    void reload();
+    /// Reads the remembered choices and remembers every later change.
+    void rememberBetweenRuns();
 
     /// "Modo de projecção" (F8), a check item that follows the setting.
     QAction* projectorAction(QObject* parent);
@@ -73,7 +74,7 @@ signals:
     void changed();
 
 private:
-    ClassroomDisplay();
+    ClassroomDisplay() = default;
     void save() const;
     /// Takes these values; false when nothing changed.
     bool apply(bool projector, double factor, bool namesProjector, bool namesUsual);
@@ -82,4 +83,5 @@ private:
     double m_factor = 2.0;
     bool m_namesProjector = true;
     bool m_namesUsual = false;
+    bool m_remembered = false;
 };

@@ -69,21 +69,6 @@ void FullScreenBoard::setSolutionSteps(SolutionSteps steps) {
     solutionSteps() = std::move(steps);
 }
 
-bool FullScreenBoard::isSolutionKey(int key) {
-    switch (key) {
-    case Qt::Key_Space:
-    case Qt::Key_Right:
-    case Qt::Key_Left:
-    case Qt::Key_PageDown:
-    case Qt::Key_PageUp:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool FullScreenBoard::solutionOpen() {
     return solutionSteps().open && solutionSteps().open();
 }
@@ -209,8 +194,8 @@ void FullScreenBoard::keyPressEvent(QKeyEvent* event) {
         press(PressKind::Dados);
     } else if (plain && (key == Qt::Key_R || key == Qt::Key_Return || key == Qt::Key_Enter)) {
         press(PressKind::Resolver);
-    } else if (plain && isSolutionKey(key) && solutionOpen()) {
-        solutionSteps().step(key);
+    } else if (plain && solutionOpen() && solutionSteps().step && solutionSteps().step(key)) {
+        // the worked solution's window took it
     } else {
         QWidget::keyPressEvent(event);
         return;

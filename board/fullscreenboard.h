@@ -38,15 +38,15 @@ public:
     QString keysHint() const;
 
     /// Where the keys of the worked solution go (Space, the arrows, Page
-    /// Up and Down, Home, End): the application's window "Resolução", while
-    /// it is open. The application provides it; by default there is none.
+    /// Up and Down, Home, End): the application's window "Resolução".
+    /// `open` says whether it shows now; `step` gives it a key and says
+    /// whether it took it. The application provides them; by default there
+    /// is no such window.
     struct SolutionSteps {
         std::function<bool()> open;
-        std::function<void(int key)> step;
+        std::function<bool(int key)> step;
     };
     static void setSolutionSteps(SolutionSteps steps);
-    /// Whether `key` is one of those keys.
-    static bool isSolutionKey(int key);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

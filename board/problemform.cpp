@@ -494,20 +494,12 @@ void ProblemForm::DesenharRecta(const Line& l) {
 
 void ProblemForm::addClassroomActions() {
     ClassroomDisplay& display = ClassroomDisplay::instance();
-    m_fullScreenAction = new QAction(tr("Quadro em ecrã inteiro"), this);
-    m_fullScreenAction->setObjectName(QStringLiteral("QuadroEcraInteiro"));
-    m_fullScreenAction->setShortcut(QKeySequence(Qt::Key_F11));
-    connect(m_fullScreenAction, &QAction::triggered, this, &ProblemForm::showFullScreenBoard);
-    QMenu* menu = m_boardMenu->menu();
-    menu->addSeparator();
-    // Each works wherever the form's focus is, and shows its key in the menu.
-    for (QAction* action :
-         {m_fullScreenAction, display.projectorAction(this), display.namesAction(this)}) {
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        addAction(action);
-        menu->addAction(action);
-    }
-    menu->addMenu(display.factorMenu(menu));
+    m_fullScreenAction =
+        m_boardMenu->addTool(QStringLiteral("QuadroEcraInteiro"), tr("Quadro em ecrã inteiro"),
+                             QKeySequence(Qt::Key_F11), [this] { showFullScreenBoard(); });
+    m_boardMenu->addTool(display.projectorAction(this));
+    m_boardMenu->addTool(display.factorMenu(m_boardMenu->menu())->menuAction());
+    m_boardMenu->addTool(display.namesAction(this));
     connect(&display, &ClassroomDisplay::changed, this, &ProblemForm::scaleResults);
 }
 
