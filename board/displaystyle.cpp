@@ -22,7 +22,7 @@ QColor data() {
 }
 
 QColor solution() {
-    return {200, 50, 0};
+    return {185, 40, 0};
 }
 
 QColor grid() {
