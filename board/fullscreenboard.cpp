@@ -58,9 +58,10 @@ FullScreenBoard::FullScreenBoard(ProblemForm* form)
     setAccessibleName(tr("Quadro em ecrã inteiro"));
     // Going to it and back is not leaving the form: the form keeps its drawing.
     ActivationTracker::markAsCompanion(this);
-    connect(form->board(), &Board::pictureChanged, this, [this] {
+    connect(form->board(), &Board::pictureChanged, this, qOverload<>(&QWidget::update));
+    connect(form, &ProblemForm::pressEnded, this, [this] {
         update();
-        describe();
+        describe(); // the result it shows is the press's
     });
     describe();
 }

@@ -13,6 +13,7 @@
 #include "textrules.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -286,6 +287,7 @@ void ProblemForm::press(const std::function<void()>& routine, bool solve, QGroup
     if (!fault.isNull())
         showMessage(this, {tr("Erro:") + QLatin1String("\n\n") + fault, MessageIcon::None});
     focusFailedField();
+    emit pressEnded();
 }
 
 void ProblemForm::focusFailedField() {
@@ -511,6 +513,13 @@ QGroupBox* ProblemForm::lastFrame() const {
 }
 
 void ProblemForm::showFullScreenBoard() {
+    // The frame the teacher was typing in is the one its keys then press.
+    for (QWidget* w = QApplication::focusWidget(); w && isAncestorOf(w); w = w->parentWidget())
+        if (auto* frame = qobject_cast<QGroupBox*>(w);
+            frame && frame->parentWidget() == m_panel && frameButton(frame, PressKind::Resolver)) {
+            m_lastFrame = frame;
+            break;
+        }
     if (!m_fullScreen) {
         m_fullScreen = new FullScreenBoard(this);
         // The screen the form is on, whole, even where no window manager

@@ -127,6 +127,8 @@ public:
 signals:
     /// The board shows another press: solution() may have changed.
     void solutionChanged();
+    /// A press has ended: the board and the results show its outcome.
+    void pressEnded();
 
 protected:
     /// Hands the worked solution of this "Resolver" press to whoever shows

@@ -145,7 +145,7 @@ private:
         double scale() const { return std::sqrt(std::fabs(m_transform.determinant())); }
 
         Stroke stroke(Stroke::Kind kind, const QRectF& geometry) const {
-            Stroke s{kind, m_transform.mapRect(geometry), {}, 0, {}, {}, {}, {}};
+            Stroke s{kind, m_transform.mapRect(geometry.normalized()), {}, 0, {}, {}, {}, {}};
             const bool pen = m_pen.style() != Qt::NoPen;
             s.width = pen ? (m_pen.widthF() == 0 ? 1.0 : m_pen.widthF() * scale()) : 0.0;
             s.colour = pen ? m_pen.color() : m_brush.color();
