@@ -1,12 +1,14 @@
 // Costs of the exact values: a field's text evaluated exactly, a typed line
-// or circle read exactly, a worked solution of the Points form built, and its
-// plain text written. Figures are medians over repeated rounds of this
+// or circle read exactly, a worked solution of each frame of Points, Lines 1
+// and Lines 2 built, and its plain text written. Figures are medians over repeated rounds of this
 // thread's CPU time, each round a batch long enough for the clock. The goal
 // is at most 50 µs for each.
 
 #include "evaluation.h"
+#include "linesolutions.h"
 #include "pointsolutions.h"
 #include "sentences.h"
+#include "verdicts.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -104,6 +106,83 @@ std::vector<Case> solutionCases() {
     };
 }
 
+exact::Line line(const char* text) {
+    return exact::readLine(text).line;
+}
+
+/// Each frame of the two first line pages, on its example and on data with
+/// decimals, fractions and roots (read before the clock runs).
+std::vector<Case> lineSolutionCases() {
+    using namespace exact::solutions;
+    const exact::Line typed = line("2x-3y+4=0"), given = line("2x+3y-1=0");
+    const exact::Line r1 = line("2x+3y+4=0"), s1 = line("5x-2y+4=0"), s2 = line("2x+3y-4=0");
+    const exact::Line decimals = line("0.1x+0.2y=0.3"), same = line("0.3x+0.6y=0.9");
+    const exact::Line radicals = line("sqr(2)*x-sqr(3)*y=1/2"),
+                      parallel = line("sqr(2)*x-sqr(3)*y=5");
+    const exact::Line p3 = line("3x-4y=24"), a1 = line("2x-5y=3"), a2 = line("x+3y=0");
+    const exact::Line h = line("y=0"), sixty = line("y=-sqr(3)*x");
+    const exact::Point p = point("2", "3"), q = point("1/2+sqr(3)", "0.25");
+    const exact::Point a = point("5", "-3"), b = point("-2", "3"), c = point("sqr(2)", "1");
+    const exact::Point d = point("0", "sqr(8)"), far = point("-2", "5");
+    const auto add = [](std::vector<Case>& cases, std::string name, auto solve) {
+        cases.push_back({"solution " + name, [solve] { g_sink = g_sink + solve().steps.size(); }});
+    };
+    std::vector<Case> cases;
+    add(cases, "typed line", [=] { return solveTypedLine(typed); });
+    add(cases, "typed line, decimals", [=] { return solveTypedLine(decimals); });
+    add(cases, "typed line, radicals", [=] { return solveTypedLine(radicals); });
+    add(cases, "line through two points", [=] { return solveLineThroughPoints(a, b); });
+    add(cases, "line through two points, radicals", [=] { return solveLineThroughPoints(c, d); });
+    add(cases, "parallel", [=] { return solveParallelThrough(p, given); });
+    add(cases, "parallel, radicals", [=] { return solveParallelThrough(q, radicals); });
+    add(cases, "perpendicular", [=] { return solvePerpendicularThrough(p, given); });
+    add(cases, "perpendicular, radicals", [=] { return solvePerpendicularThrough(q, radicals); });
+    add(cases, "intersection", [=] { return solveIntersection(r1, s1); });
+    add(cases, "intersection, radicals", [=] { return solveIntersection(radicals, decimals); });
+    add(cases, "intersection, coincident", [=] { return solveIntersection(decimals, same); });
+    add(cases, "parallel distance", [=] { return solveParallelDistance(r1, s2); });
+    add(cases, "parallel distance, radicals",
+        [=] { return solveParallelDistance(radicals, parallel); });
+    add(cases, "point to line", [=] { return solvePointLineDistance(far, p3); });
+    add(cases, "point to line, radicals", [=] { return solvePointLineDistance(q, radicals); });
+    add(cases, "angle", [=] { return solveAngle(a1, a2); });
+    add(cases, "angle, radicals", [=] { return solveAngle(radicals, decimals); });
+    add(cases, "angle, notable", [=] { return solveAngle(h, sixty); });
+    add(cases, "intersection + plain text",
+        [=] { return exact::solutions::solveIntersection(r1, s1); });
+    cases.back().body = [=] {
+        g_sink = g_sink + exact::plainText(solveIntersection(r1, s1), ",").size();
+    };
+    return cases;
+}
+
+/// What a press adds when its verdict is decided on exact values: its
+/// fields read exactly, then the verdict (data with decimals; whole numbers
+/// are decided on the form's doubles, which are then exact, and read nothing).
+std::vector<Case> verdictCases() {
+    return {
+        {"verdict  0.1x+0.2y=0.3 and 0.3x+0.6y=0.9",
+         [] {
+             const exact::Line r = line("0.1x+0.2y=0.3"), s = line("0.3x+0.6y=0.9");
+             g_sink = g_sink + *exact::verdict::parallel(r, s) + *exact::verdict::sameLine(r, s);
+         }},
+        {"verdict  (0.1+0.2 , 1) and (0.3 , 1)",
+         [] {
+             g_sink = g_sink + *exact::verdict::equal(point("0.1+0.2", "1"), point("0.3", "1"));
+         }},
+        {"verdict  whole distance (0 , 0), (18.6 , 24.8)",
+         [] {
+             g_sink = g_sink + *exact::verdict::isWhole(
+                                   exact::distance(point("0", "0"), point("18.6", "24.8")));
+         }},
+        {"verdict  whole distance (0 , 0), 0.3x+0.4y=1.0",
+         [] {
+             g_sink = g_sink + *exact::verdict::isWhole(
+                                   exact::distance(point("0", "0"), line("0.3x+0.4y=1.0")));
+         }},
+    };
+}
+
 void report(const char* title, const std::vector<Case>& cases) {
     std::printf("%s\n", title);
     std::vector<double> medians;
@@ -122,5 +201,7 @@ void report(const char* title, const std::vector<Case>& cases) {
 int main() {
     report("Exact evaluation of typed texts (median per text)", fieldCases());
     report("Worked solutions of the Points form (median per solution)", solutionCases());
+    report("Worked solutions of Lines 1 and Lines 2 (median per solution)", lineSolutionCases());
+    report("Verdicts on exact values: what a press with such data adds (median)", verdictCases());
     return 0;
 }

@@ -7,6 +7,8 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
@@ -83,8 +85,10 @@ std::string TypedData::text(const QString& field) const {
     return m_typed.value(field).trimmed().toStdString();
 }
 
-exact::Number TypedData::number(const QString& field) const {
-    return exact::readField(text(field));
+const exact::Number& TypedData::number(const QString& field) const {
+    auto it = m_numbers.find(field);
+    if (it == m_numbers.end()) it = m_numbers.emplace(field, exact::readField(text(field))).first;
+    return it->second;
 }
 
 exact::Point TypedData::point(int n) const {
@@ -92,17 +96,29 @@ exact::Point TypedData::point(int n) const {
             number(QStringLiteral("Ordenada%1").arg(n))};
 }
 
-exact::LineReading TypedData::line(const QString& field) const {
-    return exact::readLine(text(field));
+const exact::LineReading& TypedData::line(const QString& field) const {
+    auto it = m_lines.find(field);
+    if (it == m_lines.end()) it = m_lines.emplace(field, exact::readLine(text(field))).first;
+    return it->second;
 }
 
 exact::CircleReading TypedData::circle(const QString& field) const {
     return exact::readCircle(text(field));
 }
 
-WorkedSolution::WorkedSolution(Builder build, QHash<QString, QString> typed)
+bool TypedData::wholeNumbersOnly() const {
+    if (!m_wholeNumbersOnly) {
+        static const QRegularExpression whole(QStringLiteral("^(?:[ xXyY+=-]|\\d{1,4}(?!\\d))*$"));
+        m_wholeNumbersOnly = std::all_of(m_typed.cbegin(), m_typed.cend(), [](const QString& t) {
+            return t.size() <= 40 && whole.match(t).hasMatch();
+        });
+    }
+    return *m_wholeNumbersOnly;
+}
+
+WorkedSolution::WorkedSolution(Builder build, std::shared_ptr<const TypedData> data)
     : m_build(std::move(build))
-    , m_typed(std::move(typed)) {}
+    , m_data(std::move(data)) {}
 
 WorkedSolution::~WorkedSolution() = default;
 
@@ -110,7 +126,7 @@ const exact::Solution* WorkedSolution::get() const {
     if (!m_tried) {
         m_tried = true;
         try {
-            m_built = std::make_unique<exact::Solution>(m_build(TypedData(m_typed)));
+            m_built = std::make_unique<exact::Solution>(m_build(*m_data));
         } catch (const std::exception&) {
             m_built.reset(); // the form's own answer stands; there is no worked solution
         }

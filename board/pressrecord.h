@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -16,7 +17,9 @@ struct Solution;
 }
 
 /// The texts a frame's fields held at a press, read exactly: what a worked
-/// solution starts from. A text that leaves the exact set reads as an
+/// solution starts from and what the frame's verdicts are decided on. Each
+/// field is read once, on first use, and the press and its worked solution
+/// share the readings. A text that leaves the exact set reads as an
 /// approximate value; a fault of the exact reading propagates.
 class TypedData {
 public:
@@ -24,15 +27,25 @@ public:
         : m_typed(std::move(typed)) {}
 
     /// The field's value as the input reader takes it.
-    exact::Number number(const QString& field) const;
+    const exact::Number& number(const QString& field) const;
     /// The point of the fields Abcissa<n> and Ordenada<n>.
     exact::Point point(int n) const;
-    exact::LineReading line(const QString& field) const;
+    const exact::LineReading& line(const QString& field) const;
     exact::CircleReading circle(const QString& field) const;
+
+    /// Whether every text holds only small whole numbers, x, y, "+", "-",
+    /// "=" and blanks (digit runs of at most 4, at most 40 characters):
+    /// then the program's doubles of sums and products of them, its readings
+    /// of the equations included, are the exact values, and a verdict on
+    /// them needs no exact reading.
+    bool wholeNumbersOnly() const;
 
 private:
     std::string text(const QString& field) const;
     QHash<QString, QString> m_typed;
+    mutable std::optional<bool> m_wholeNumbersOnly;
+    mutable std::map<QString, exact::Number> m_numbers;
+    mutable std::map<QString, exact::LineReading> m_lines;
 };
 
 class QGroupBox;
@@ -44,7 +57,7 @@ class QWidget;
 class WorkedSolution {
 public:
     using Builder = std::function<exact::Solution(const TypedData&)>;
-    WorkedSolution(Builder build, QHash<QString, QString> typed);
+    WorkedSolution(Builder build, std::shared_ptr<const TypedData> data);
     ~WorkedSolution();
     WorkedSolution(const WorkedSolution&) = delete;
     WorkedSolution& operator=(const WorkedSolution&) = delete;
@@ -55,7 +68,7 @@ public:
 
 private:
     Builder m_build;
-    QHash<QString, QString> m_typed;
+    std::shared_ptr<const TypedData> m_data;
     mutable std::unique_ptr<exact::Solution> m_built;
     mutable bool m_tried = false;
 };
@@ -67,6 +80,7 @@ struct PressRecord {
     QHash<QString, QString> typed;                  ///< input field name -> its text at the press
     QSet<QString> checked;                          ///< the option buttons marked at the press
     std::shared_ptr<const WorkedSolution> solution; ///< of a "Resolver" press that gave one
+    std::shared_ptr<const TypedData> data;          ///< the fields read exactly, once asked for
 };
 
 /// The text of a board's drawing for a printed sheet: the form's title, the

@@ -306,8 +306,27 @@ const exact::Solution* ProblemForm::solution() const {
 }
 
 void ProblemForm::explain(WorkedSolution::Builder build) {
-    m_boardPress.solution = std::make_shared<const WorkedSolution>(std::move(build), m_press.typed);
+    exactData(); // the readings of the press's verdicts, shared
+    m_boardPress.solution = std::make_shared<const WorkedSolution>(std::move(build), m_press.data);
     emit solutionChanged();
+}
+
+const TypedData& ProblemForm::exactData() {
+    if (!m_press.data) m_press.data = std::make_shared<const TypedData>(m_press.typed);
+    return *m_press.data;
+}
+
+std::optional<bool>
+ProblemForm::exactly(const std::function<std::optional<bool>(const TypedData&)>& verdict,
+                     bool wholeDoublesExact) {
+    if (wholeDoublesExact && exactData().wholeNumbersOnly()) return std::nullopt;
+    try {
+        return verdict(exactData());
+    } catch (const NumberedError&) { // a fault of the exact reading only: the doubles decide
+        return std::nullopt;
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
 }
 
 clsEquation& ProblemForm::interpreter() {
@@ -466,10 +485,11 @@ void ProblemForm::circle(const Circle& c) {
     m_board->Circle(c.xc.value(), c.yc.value(), c.r.value());
 }
 
-void ProblemForm::DesenharRecta(const Line& l) {
+void ProblemForm::DesenharRecta(const Line& l, std::optional<bool> noLine) {
     const Real x1 = m_view.Xmin + 1.0f, x2 = m_view.Xmax - 1.0f;
     const Real y1 = m_view.Ymin + 1.0f, y2 = m_view.Ymax - 1.0f;
-    if (l.a == 0 && l.b == 0) {
+    // Doubles that are both 0 cannot be drawn, whatever the exact values.
+    if ((l.a == 0 && l.b == 0) || noLine.value_or(false)) {
         inform(tr("A equação que indicou não é a de uma recta."));
         return;
     }

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -138,6 +139,20 @@ protected:
     /// asked for, so a press that nobody explains costs almost nothing.
     void explain(WorkedSolution::Builder build);
 
+    /// The frame's fields as typed for this press, each read exactly on
+    /// first use; the press's worked solution reads the same readings.
+    const TypedData& exactData();
+    /// A verdict decided on the exact data, such as
+    /// `exactly([](const TypedData& d) { return exact::verdict::equal(d.point(1), d.point(2)); })`;
+    /// nothing when a value it needs is not exact or its exact reading
+    /// faults: the frame then compares its doubles, as it always has. Nothing
+    /// either, without reading, when the frame's doubles are already exact:
+    /// `wholeDoublesExact` says that the frame computes the verdict's values
+    /// with sums and products only, so that small whole numbers typed
+    /// (TypedData::wholeNumbersOnly) give exact doubles.
+    std::optional<bool> exactly(const std::function<std::optional<bool>(const TypedData&)>& verdict,
+                                bool wholeDoublesExact = true);
+
     /// The tooltip of the "Resolver" buttons that do not say "Resolve o problema.".
     static inline const QString Executar = QStringLiteral("Executar");
 
@@ -170,7 +185,9 @@ protected:
     void labelIfUngraduated(Pt p); ///< axisLabels when the axes carry no numbers
     void segment(Pt from, Pt to);  ///< Line in the current pen
     void circle(const Circle& c);  ///< Circle in the current pen
-    void DesenharRecta(const Line& line);
+    /// Draws the line across the viewport; reports a = b = 0 instead, or an
+    /// equation that `noLine` (an exact verdict) says is no line.
+    void DesenharRecta(const Line& line, std::optional<bool> noLine = std::nullopt);
     bool graduated() const { return m_view.graduated(); }
 
     // --- answers ----------------------------------------------------------

@@ -1,11 +1,10 @@
 #include "textrules.h"
 
+#include "decimal.h"
+
 #include <QLocale>
 #include <QRegularExpression>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
 
 namespace TextRules {
 
@@ -24,10 +23,7 @@ std::optional<double> plainNumber(const QString& text) {
 }
 
 QString number(double value, const QString& separator) {
-    if (value == 0.0) return QStringLiteral("0"); // a negative zero included
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15G", value);
-    return QString::fromLatin1(buffer).replace(QLatin1Char('.'), separator);
+    return QString::fromStdString(exact::decimal::number(value, separator.toStdString()));
 }
 
 QString boardNumber(double value, const QString& separator) {
@@ -36,16 +32,11 @@ QString boardNumber(double value, const QString& separator) {
 }
 
 double round(double value, int decimals) {
-    // The C library prints the exact binary value correctly rounded, ties
-    // to even: exactly the rounding rule, with no decimal drift.
-    std::string buffer(std::size_t(400 + std::max(0, decimals)), '\0');
-    const int length = std::snprintf(buffer.data(), buffer.size(), "%.*f", decimals, value);
-    buffer.resize(static_cast<std::size_t>(std::max(0, length)));
-    return std::strtod(buffer.c_str(), nullptr);
+    return exact::decimal::round(value, decimals);
 }
 
 QString rounded(Real value, const QString& separator) {
-    return number(round(value.value(), 2), separator);
+    return QString::fromStdString(exact::decimal::rounded(value.value(), separator.toStdString()));
 }
 
 QString point(Real x, Real y, const QString& separator) {
@@ -54,24 +45,7 @@ QString point(Real x, Real y, const QString& separator) {
 }
 
 QString expressionLiteral(double value) {
-    if (value == 0.0 || !std::isfinite(value)) return QStringLiteral("0");
-    // 15 significant digits as d.ddddddddddddddE+xx, then written out plainly.
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14E", std::fabs(value));
-    const std::string text(buffer);
-    const std::size_t e = text.find('E');
-    std::string digits = text.substr(0, 1) + text.substr(2, e - 2);
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
-    const int pointAt = std::atoi(text.c_str() + e + 1) + 1; // digits before the point
-    std::string out;
-    if (pointAt <= 0)
-        out = "0." + std::string(std::size_t(-pointAt), '0') + digits;
-    else if (std::size_t(pointAt) >= digits.size())
-        out = digits + std::string(std::size_t(pointAt) - digits.size(), '0');
-    else
-        out = digits.substr(0, std::size_t(pointAt)) + "." + digits.substr(std::size_t(pointAt));
-    return QString::fromLatin1((value < 0 ? "-" : "") + out);
+    return QString::fromStdString(exact::decimal::expressionLiteral(value));
 }
 
 QString LimparSinais(QString text) {

@@ -82,23 +82,29 @@ public:
     ExactRun(const interp::Listing& listing, const std::vector<Exact>& constants,
              const Variables& variables)
         : m_listing(listing)
-        , m_registers(listing.constantBase) {
+        , m_registers(listing.constantBase)
+        , m_constants(constants) {
         bindNames(variables);
-        m_registers.insert(m_registers.end(), constants.begin(), constants.end());
     }
 
     Exact run() {
         for (const interp::Op& op : m_listing.steps) {
-            if (op.code == OpCode::Result) return m_registers[op.a];
-            if (op.code != OpCode::CheckVariable) m_registers[op.dst] = exactOnly(step(op));
+            if (op.code == OpCode::Result) return reg(op.a);
+            if (op.code != OpCode::CheckVariable) m_registers.at(op.dst) = exactOnly(step(op));
         }
         interp::raise(Fault::InvalidExpression); // every program ends with Result or a fault
     }
 
 private:
+    /// A slot, a variable, or a constant (read where it is kept, not copied).
+    const Exact& reg(std::uint32_t i) const {
+        return i < m_listing.constantBase ? m_registers[i]
+                                          : m_constants[i - m_listing.constantBase];
+    }
+
     Exact step(const interp::Op& op) const {
-        const Exact& a = m_registers[op.a];
-        const Exact& b = m_registers[op.b];
+        const Exact& a = reg(op.a);
+        const Exact& b = reg(op.b);
         switch (op.code) {
         case OpCode::Negate:
             return a ? Exact(-*a) : std::nullopt;
@@ -132,7 +138,8 @@ private:
     }
 
     const interp::Listing& m_listing;
-    std::vector<Exact> m_registers;
+    std::vector<Exact> m_registers; ///< slots and variables
+    const std::vector<Exact>& m_constants;
 };
 
 /// The exact values of the constants: the literals as typed ("" is the 0
@@ -151,7 +158,7 @@ std::vector<Exact> constantsOf(const interp::Listing& listing) {
 
 struct Expression::Impl {
     interp::TokenList tokens;
-    interp::Program program;
+    std::optional<interp::Program> program; ///< none when the text does not parse
     std::optional<interp::EvalFault> parseFault;
     std::vector<Exact> constants;
     interp::VariableTable table; ///< the doubles of the variables, kept between evaluations
@@ -161,8 +168,8 @@ Expression::Expression(std::string_view text)
     : d(std::make_unique<Impl>()) {
     try {
         interp::parse(interp::lowerCase(text), d->tokens);
-        d->program.compile(d->tokens, false, interp::Folding::Keep);
-        d->constants = constantsOf(d->program.listing());
+        d->program.emplace(d->tokens, false, interp::Folding::Keep);
+        d->constants = constantsOf(d->program->listing());
     } catch (const interp::EvalFault& fault) {
         d->parseFault = fault;
     }
@@ -177,7 +184,7 @@ double Expression::approximate(const Variables& variables) {
         if (d->parseFault) throw *d->parseFault;
         for (const Variable& v : variables)
             d->table.set(v.name, v.value.toDouble());
-        return d->program.run(d->table, false);
+        return d->program->run(d->table, false);
     } catch (const interp::EvalFault& fault) {
         throw interp::translate(fault);
     } catch (const std::bad_alloc&) {
@@ -188,7 +195,7 @@ double Expression::approximate(const Variables& variables) {
 Number Expression::evaluate(const Variables& variables) {
     const double approximateValue = approximate(variables);
     try {
-        const Exact v = ExactRun(d->program.listing(), d->constants, variables).run();
+        const Exact v = ExactRun(d->program->listing(), d->constants, variables).run();
         return v ? *v : Number::approximate(approximateValue);
     } catch (const NumberedError& fault) {
         throw interp::translate(interp::EvalFault{fault.number(), {}});

@@ -67,6 +67,7 @@ public:
 
     struct Node;
     explicit Math(std::shared_ptr<const Node> node);
+    const Node* node() const { return m_node.get(); }
 
 private:
     std::shared_ptr<const Node> m_node;
@@ -103,7 +104,8 @@ Math plus(const Math& a, const Math& b);
 Math minus(const Math& a, const Math& b);
 Math negative(const Math& a);
 /// Factors side by side; a times sign before a factor that starts with a
-/// digit or is a fraction (2 × 3, but 2√3 and 2x).
+/// digit, is a fraction or a number in parentheses (2 × 3, 3 × (−2), but
+/// 2√3 and 2x).
 Math product(std::vector<Math> factors);
 Math fraction(const Math& numerator, const Math& denominator);
 Math power(const Math& base, const Math& exponent);
@@ -149,6 +151,10 @@ private:
 
 /// lhs = rhs.
 Math equation(Math lhs, Math rhs);
+
+/// Whether two trees are the same mathematics written the same way: the
+/// same kinds, values, names and marks, node by node.
+bool sameTree(const Math& a, const Math& b);
 
 /// Whether a value needs the decimal beside it: not an integer and not a
 /// decimal with at most two places (2√58, 1/3, 1/8); approximate values too.

@@ -75,9 +75,14 @@ Number roundedDecimal(const Number& n, int decimals) {
         return negative ? -out : out;
     }
     const mpz_class scale = powerOfTen(decimals);
-    const Number t = n * Number(scale);
-    const mpz_class k = t.isRational() ? terms::nearestInteger(t.rational()) : nearest(t);
-    return Number::fraction(k, scale);
+    if (n.isRational()) return Number::fraction(terms::nearestInteger(n.rational() * scale), scale);
+    // An irrational value is never a half: its double decides the rounding
+    // unless it lies too near one for its error bound.
+    const double d = n.toDouble() * scale.get_d();
+    const double below = std::floor(d);
+    if (std::fabs(d) < 1e6 && std::fabs(d - below - 0.5) > 1e-6)
+        return Number::fraction(mpz_class(d - below > 0.5 ? below + 1 : below), scale);
+    return Number::fraction(nearest(n * Number(scale)), scale);
 }
 
 std::string decimalText(const Number& n, std::string_view separator) {

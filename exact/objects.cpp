@@ -53,6 +53,15 @@ Line lineThrough(const Point& p, const Point& q) {
     return {q.y - p.y, p.x - q.x, q.x * p.y - p.x * q.y};
 }
 
+Point intersection(const Line& m, const Line& n) {
+    const Number det = m.a * n.b - n.a * m.b;
+    return {(m.b * n.c - n.b * m.c) / det, (n.a * m.c - m.a * n.c) / det};
+}
+
+Number distance(const Point& p, const Line& l) {
+    return abs(l.a * p.x + l.b * p.y + l.c) / sqrt(square(l.a) + square(l.b));
+}
+
 Line perpendicularBisector(const Point& p, const Point& q) {
     return {2 * (q.x - p.x), 2 * (q.y - p.y),
             square(p.x) + square(p.y) - square(q.x) - square(q.y)};
@@ -70,6 +79,7 @@ Number normalisingFactor(const Line& l) {
 
 Line normalised(const Line& l) {
     const Number factor = normalisingFactor(l);
+    if (factor == 1) return l;
     return {l.a * factor, l.b * factor, l.c * factor};
 }
 

@@ -36,6 +36,11 @@ Number squaredDistance(const Point& p, const Point& q);
 Number distance(const Point& p, const Point& q);
 /// (yq − yp)·x + (xp − xq)·y + xq·yp − xp·yq = 0.
 Line lineThrough(const Point& p, const Point& q);
+/// Where two lines meet, by Cramer's rule; parallel lines raise 11.
+Point intersection(const Line& m, const Line& n);
+/// The distance from a point to a line, |a·x + b·y + c| / √(a² + b²); no
+/// line raises 11.
+Number distance(const Point& p, const Line& l);
 /// The points equidistant from p and q: 2(xq − xp)x + 2(yq − yp)y + xp² + yp² − xq² − yq² = 0.
 Line perpendicularBisector(const Point& p, const Point& q);
 

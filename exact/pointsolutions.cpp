@@ -9,9 +9,7 @@ using namespace kit;
 namespace {
 
 Solution withTwoPoints(TitleKind title, const Point& a, const Point& b) {
-    Solution s;
-    s.titleKind = title;
-    s.titleValues = {pointSlot("A", a), pointSlot("B", b)};
+    Solution s = titled(title, {pointSlot("A", a), pointSlot("B", b)});
     bindPoint(s.environment, "A", a);
     bindPoint(s.environment, "B", b);
     return s;
@@ -77,48 +75,62 @@ Math distancesFrom(const Math& xa, const Math& ya) {
     return root(plus(squared(minus(x(), xa)), squared(minus(y(), ya))));
 }
 
+/// What the bisector's equations need of a point, computed once: the
+/// doubles and the squares of its coordinates.
+struct Around {
+    explicit Around(const Point& q)
+        : p(q)
+        , twice{2 * q.x, 2 * q.y}
+        , squares{square(q.x), square(q.y)} {}
+    Point p, twice, squares;
+};
+
 Math squaresAbout(const Point& p) {
     return plus(shiftedSquare(x(), p.x), shiftedSquare(y(), p.y));
 }
 
-Math developedAbout(const Point& p) {
-    std::vector<SignedTerm> terms = developedSquare(x(), p.x);
-    for (const SignedTerm& t : developedSquare(y(), p.y))
+/// x² − 2x_A·x + x_A² + y² − 2y_A·y + y_A².
+Math developedAbout(const Around& a) {
+    std::vector<SignedTerm> terms = developedSquare(x(), a.p.x, a.twice.x, a.squares.x);
+    for (const SignedTerm& t : developedSquare(y(), a.p.y, a.twice.y, a.squares.y))
         terms.push_back(t);
     return sum(std::move(terms));
 }
 
 /// −2x_A·x − 2y_A·y + x_A² + y_A²: one member once x² and y² are gone.
-Math remainderAbout(const Point& p) {
-    return linearCombination({{-2 * p.x, x()}, {-2 * p.y, y()}}, square(p.x) + square(p.y));
+Math remainderAbout(const Around& a) {
+    return linearCombination({{-a.twice.x, x()}, {-a.twice.y, y()}}, a.squares.x + a.squares.y);
 }
 
-void bisectorEquations(Solution& s, const Point& a, const Point& b, const Line& found) {
+/// The points equidistant from A and B, from what the equations computed.
+Line bisectorOf(const Around& a, const Around& b) {
+    return {b.twice.x - a.twice.x, b.twice.y - a.twice.y,
+            a.squares.x + a.squares.y - b.squares.x - b.squares.y};
+}
+
+void bisectorEquations(Solution& s, const Around& a, const Around& b, const Line& found) {
     s.add(StepKind::BisectorDistances)
         .line(equation(distancesFrom(x("A"), y("A")), distancesFrom(x("B"), y("B"))));
-    s.add(StepKind::SubstituteCoordinates, {pointSlot("A", a), pointSlot("B", b)})
-        .line(
-            equation(distancesFrom(value(a.x), value(a.y)), distancesFrom(value(b.x), value(b.y))));
-    s.add(StepKind::SquareBothSides).line(equation(squaresAbout(a), squaresAbout(b)));
+    s.add(StepKind::SubstituteCoordinates, {pointSlot("A", a.p), pointSlot("B", b.p)})
+        .line(equation(distancesFrom(value(a.p.x), value(a.p.y)),
+                       distancesFrom(value(b.p.x), value(b.p.y))));
+    s.add(StepKind::SquareBothSides).line(equation(squaresAbout(a.p), squaresAbout(b.p)));
     s.add(StepKind::ExpandSquares).line(equation(developedAbout(a), developedAbout(b)));
     Step& collect = s.add(StepKind::CollectTerms);
-    if (!b.x.isZero() || !b.y.isZero()) // otherwise that equation is already the next one
+    if (!b.p.x.isZero() || !b.p.y.isZero()) // otherwise that equation is already the next one
         collect.line(equation(remainderAbout(a), remainderAbout(b)));
-    collect.line(generalEquation(found));
 }
 
 } // namespace
 
 Solution solvePoint(const Point& p) {
-    Solution s;
-    s.titleKind = TitleKind::Point;
-    s.titleValues = {pointSlot("P", p)};
+    Solution s = titled(TitleKind::Point, {pointSlot("P", p)});
     bindPoint(s.environment, "P", p);
     s.add(StepKind::PointCoordinates,
           {pointSlot("P", p), slot("x", withDecimal(p.x)), slot("y", withDecimal(p.y))})
         .line(Chain(symbol("P")).equals(point(x("P"), y("P"))).endsWithPoint(p.x, p.y));
     plotOnAxes(s, p);
-    s.answer = p;
+    s.answer.add({}, p);
     return s;
 }
 
@@ -126,7 +138,7 @@ Solution solveMidpoint(const Point& a, const Point& b) {
     Solution s = withTwoPoints(TitleKind::Midpoint, a, b);
     const Point m = exact::midpoint(a, b);
     bindPoint(s.environment, "M", m);
-    s.answer = m;
+    s.answer.add("Resultado1", m);
     if (stopsOnCoincidentPoints(s, a, b)) {
         s.add(StepKind::MidpointOfCoincident, {pointSlot("M", m)});
         return s;
@@ -153,7 +165,7 @@ Solution solveDistance(const Point& a, const Point& b) {
     Solution s = withTwoPoints(TitleKind::Distance, a, b);
     if (stopsOnCoincidentPoints(s, a, b)) {
         s.add(StepKind::DistanceOfCoincident).line(equation(distanceName(), value(0)));
-        s.answer = Number(0);
+        s.answer.add("Resultado2", Number(0));
         return s;
     }
     const Number dx = b.x - a.x;
@@ -173,7 +185,7 @@ Solution solveDistance(const Point& a, const Point& b) {
     const Number d = simplifyRoot(s, squares);
     distanceResult(s, squares, d);
     s.steps.back().figure(Figure::segment(a, b));
-    s.answer = d;
+    s.answer.add("Resultado2", d);
     return s;
 }
 
@@ -182,19 +194,23 @@ Solution solveBisector(const Point& a, const Point& b) {
     s.environment.alias(symbol("P"), x(), y());
     if (stopsOnCoincidentPoints(s, a, b)) {
         s.add(StepKind::BisectorOfCoincident);
+        s.answer.add("Resultado3", Verdict::CoincidentPoints);
         return s;
     }
     s.add(StepKind::BisectorDefinition, {slot("P", point(x(), y(), "P"))})
         .line(equation(function("d", {symbol("P"), symbol("A")}),
                        function("d", {symbol("P"), symbol("B")})))
         .figure(Figure::segment(a, b));
-    const Line found = exact::perpendicularBisector(a, b);
-    bisectorEquations(s, a, b, found);
-    const Line line = tidyLineEquation(s, found);
-    s.add(StepKind::BisectorResult, {slot("equation", generalEquation(line))})
+    const Around aroundA(a), aroundB(b);
+    const Line found = bisectorOf(aroundA, aroundB);
+    bisectorEquations(s, aroundA, aroundB, found);
+    Math equation = generalEquation(found);
+    s.steps.back().line(equation);
+    const Line line = tidyLineEquation(s, found, &equation);
+    s.add(StepKind::BisectorResult, {slot("equation", equation)})
         .figure(Figure::line(line, "mediatriz"))
         .figure(Figure::point(exact::midpoint(a, b), "M"));
-    s.answer = line;
+    s.answer.add("Resultado3", line);
     return s;
 }
 

@@ -96,6 +96,12 @@ bool endsWithRoot(const Math& m) {
     return m.kind() == Kind::Product && endsWithRoot(expanded(m.children().back()));
 }
 
+/// x_A: a name whose subscript the next factor must not run into (a_r b_s).
+bool endsWithSubscript(const Math& m) {
+    if (m.kind() == Kind::Symbol) return !m.subscript().empty();
+    return m.kind() == Kind::Product && endsWithSubscript(m.children().back());
+}
+
 class LinearWriter {
 public:
     explicit LinearWriter(std::string_view separator)
@@ -172,7 +178,8 @@ private:
             const Math f = expanded(factors[i]);
             if (m.timesBefore(i))
                 m_out += " × ";
-            else if (i > 0 && endsWithRoot(expanded(factors[i - 1])))
+            else if (i > 0 &&
+                     (endsWithRoot(expanded(factors[i - 1])) || endsWithSubscript(factors[i - 1])))
                 m_out += " ";
             if (f.kind() == Kind::Fraction && factors.size() > 1)
                 enclosed("(", f, ")");
@@ -319,6 +326,25 @@ Value pointValue(const Math& m, const Environment& env) {
     return NumericValue{true, x->x, y->x, std::max(x->scale, y->scale)};
 }
 
+/// A row of quantities side by side, such as 40º 14' 10,89'' (its units
+/// bound as names): their sum. Blank words only space them; a row with
+/// words in it (a sentence) has no value.
+Value rowValue(const Math& m, const Environment& env) {
+    double total = 0;
+    double scale = 0;
+    bool any = false;
+    for (const Math& part : m.children()) {
+        if (part.kind() == Kind::Words && part.text().find_first_not_of(' ') == std::string::npos)
+            continue;
+        const Value v = scalarOf(part, env);
+        if (!v) return std::nullopt;
+        total += v->x;
+        scale += v->scale;
+        any = true;
+    }
+    return any ? scalar(total, scale) : std::nullopt;
+}
+
 /// A bound name, or the distance d(P, Q) between two points.
 Value functionValue(const Math& m, const Environment& env) {
     if (const Value bound = env.find(m)) return bound;
@@ -364,32 +390,34 @@ std::string linearText(const Math& m, std::string_view separator) {
 }
 
 void Environment::bind(const Math& name, double value) {
-    m_entries.push_back({linearText(name, "."), {false, value, 0}, {}, {}});
+    m_entries.push_back({name, {false, value, 0, 0}, std::nullopt, {}});
 }
 
 void Environment::bind(const Math& name, double x, double y) {
-    m_entries.push_back({linearText(name, "."), {true, x, y}, {}, {}});
+    m_entries.push_back({name, {true, x, y, 0}, std::nullopt, {}});
 }
 
 void Environment::alias(const Math& name, const Math& x, const Math& y) {
-    m_entries.push_back({linearText(name, "."), {}, linearText(x, "."), linearText(y, ".")});
+    m_entries.push_back({name, {}, std::pair{x, y}, {}});
 }
 
 const Environment::Entry* Environment::entry(const std::string& key) const {
     // The latest binding of a name wins.
-    const auto it = std::find_if(m_entries.rbegin(), m_entries.rend(),
-                                 [&](const Entry& e) { return e.key == key; });
-    return it == m_entries.rend() ? nullptr : &*it;
+    for (auto it = m_entries.rbegin(); it != m_entries.rend(); ++it) {
+        if (it->key.empty()) it->key = linearText(it->name, ".");
+        if (it->key == key) return &*it;
+    }
+    return nullptr;
 }
 
 std::optional<NumericValue> Environment::find(const Math& name) const {
     const Entry* e = entry(linearText(name, "."));
     if (e == nullptr) return std::nullopt;
-    if (e->xKey.empty()) return e->value;
-    const Entry* x = entry(e->xKey);
-    const Entry* y = entry(e->yKey);
+    if (!e->alias) return e->value;
+    const Entry* x = entry(linearText(e->alias->first, "."));
+    const Entry* y = entry(linearText(e->alias->second, "."));
     if (x == nullptr || y == nullptr) return std::nullopt;
-    return NumericValue{true, x->value.x, y->value.x};
+    return NumericValue{true, x->value.x, y->value.x, 0};
 }
 
 std::optional<NumericValue> numericValue(const Math& m, const Environment& env) {
@@ -413,6 +441,8 @@ std::optional<NumericValue> numericValue(const Math& m, const Environment& env) 
         return functionValue(m, env);
     case Kind::Point:
         return pointValue(m, env);
+    case Kind::Row:
+        return rowValue(m, env);
     default:
         return std::nullopt;
     }

@@ -26,7 +26,8 @@ struct NumericValue {
 };
 
 /// The values of the names a solution speaks of (x_A, m, d(A, B), M),
-/// looked up by their linear text.
+/// looked up by their linear text. Binding costs no text: the texts are
+/// written on the first look-up, which only the numeric reading does.
 class Environment {
 public:
     void bind(const Math& name, double value);
@@ -38,19 +39,21 @@ public:
 
 private:
     struct Entry {
-        std::string key;
+        Math name;
         NumericValue value;
-        std::string xKey; ///< for an alias
-        std::string yKey;
+        std::optional<std::pair<Math, Math>> alias; ///< the names of its coordinates
+        mutable std::string key;                    ///< the name's text, once looked up
     };
     const Entry* entry(const std::string& key) const;
     std::vector<Entry> m_entries;
 };
 
 /// The value of a tree in doubles: numbers, bound names, sums, products,
-/// fractions, powers, roots, absolute values, points, and the distance
-/// d(P, Q) between two points. Nothing for words, chains, unbound names, a
-/// zero divisor or the root of a negative number.
+/// fractions, powers, roots, absolute values, points, the distance d(P, Q)
+/// between two points, and a row of quantities side by side as their sum
+/// (40º 14' 10,89'', its units bound as names). Nothing for words,
+/// sentences, chains, unbound names, a zero divisor or the root of a
+/// negative number.
 std::optional<NumericValue> numericValue(const Math& m, const Environment& env);
 
 /// Whether each relation of a chain holds between its members in doubles:

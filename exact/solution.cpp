@@ -50,6 +50,58 @@ const std::vector<KindInfo<StepKind>> kSteps = {
     {S::VerticalLine, "line.vertical", {"equation"}},
     {S::BisectorResult, "bisector.result", {"equation"}},
     {S::BisectorOfCoincident, "bisector.coincident", {}},
+    {S::NotALine, "line.not-a-line", {"name", "equation"}},
+    {S::SimplifyLineDivide, "line.simplify-divide", {"name", "k"}},
+    {S::SimplifyLineMultiply, "line.simplify-multiply", {"name", "k"}},
+    {S::GeneralFromReduced, "equation.general", {}},
+    {S::GeneralFromReducedDivide, "equation.general-divide", {"k"}},
+    {S::GeneralFromReducedMultiply, "equation.general-multiply", {"k"}},
+    {S::SlopeAndIntercept, "typed-line.slope", {"m", "b"}},
+    {S::VerticalLinePoints, "typed-line.vertical-points", {"k", "A", "B"}},
+    {S::HorizontalLinePoints, "typed-line.horizontal-points", {"k", "A", "B"}},
+    {S::YIntercept, "typed-line.y-intercept", {"A"}},
+    {S::XIntercept, "typed-line.x-intercept", {"B"}},
+    {S::LineThroughOrigin, "typed-line.through-origin", {"A", "B"}},
+    {S::TypedLineResult, "typed-line.result", {"A", "B"}},
+    {S::NoLineThroughOnePoint, "line-through.no-line", {}},
+    {S::SameAbscissa, "line-through.same-abscissa", {"k"}},
+    {S::SlopeOfSegment, "line-through.slope", {}},
+    {S::PointSlopeEquation, "line-through.point-slope", {}},
+    {S::LineThroughPointsResult, "line-through.result", {"equation"}},
+    {S::ParallelFamily, "parallel.family", {"equation"}},
+    {S::PerpendicularFamily, "perpendicular.family", {"equation"}},
+    {S::FamilyThroughPoint, "family.through-point", {"P"}},
+    {S::ParallelResult, "parallel.result", {"equation"}},
+    {S::PerpendicularResult, "perpendicular.result", {"equation"}},
+    {S::IntersectionSystem, "intersection.system", {}},
+    {S::IsolateUnknown, "intersection.isolate", {"line", "v"}},
+    {S::SubstituteUnknown, "intersection.substitute", {"v", "expression", "line", "w"}},
+    {S::SolveOtherEquation, "intersection.solve-other", {"line", "v", "w"}},
+    {S::BackSubstitute, "intersection.back-substitute", {"w", "value", "v"}},
+    {S::IntersectionResult, "intersection.result", {"I"}},
+    {S::IntersectionParallel, "intersection.parallel", {}},
+    {S::IntersectionCoincident, "intersection.coincident", {}},
+    {S::LinesParallel, "parallel-distance.parallel", {}},
+    {S::LinesNotParallel, "parallel-distance.not-parallel", {}},
+    {S::ParallelDistanceMethod, "parallel-distance.method", {}},
+    {S::PointOfLine, "parallel-distance.point", {"v", "P"}},
+    {S::ParallelLinesCoincide, "parallel-distance.coincident", {"d"}},
+    {S::ParallelDistanceResult, "parallel-distance.result", {"d"}},
+    {S::DistanceToLineFormula, "distance-line.formula", {}},
+    {S::SubstitutePointAndLine, "distance-line.substitute", {"P", "line"}},
+    {S::DistanceToLineCompute, "distance-line.compute", {}},
+    {S::DistanceToLineRationalise, "distance-line.rationalise", {}},
+    {S::PointOnLine, "point-line-distance.on-line", {"d"}},
+    {S::PointLineDistanceResult, "point-line-distance.result", {"d"}},
+    {S::DirectionVectors, "angle.vectors", {}},
+    {S::AngleOfParallels, "angle.parallel", {}},
+    {S::AngleFormula, "angle.formula", {}},
+    {S::AngleSubstitute, "angle.substitute", {}},
+    {S::AngleCompute, "angle.compute", {}},
+    {S::AnglePerpendicular, "angle.perpendicular", {}},
+    {S::AngleNotable, "angle.notable", {"c"}},
+    {S::AngleInverse, "angle.inverse", {}},
+    {S::AngleResult, "angle.result", {"theta"}},
 };
 
 const std::vector<KindInfo<TitleKind>> kTitles = {
@@ -57,6 +109,14 @@ const std::vector<KindInfo<TitleKind>> kTitles = {
     {TitleKind::Midpoint, "title.midpoint", {"A", "B"}},
     {TitleKind::Distance, "title.distance", {"A", "B"}},
     {TitleKind::Bisector, "title.bisector", {"A", "B"}},
+    {TitleKind::TypedLine, "title.typed-line", {"r"}},
+    {TitleKind::LineThroughPoints, "title.line-through-points", {"A", "B"}},
+    {TitleKind::ParallelThrough, "title.parallel-through", {"P", "r"}},
+    {TitleKind::PerpendicularThrough, "title.perpendicular-through", {"Q", "r"}},
+    {TitleKind::Intersection, "title.intersection", {"r", "s"}},
+    {TitleKind::ParallelDistance, "title.parallel-distance", {"r", "s"}},
+    {TitleKind::PointLineDistance, "title.point-line-distance", {"P", "r"}},
+    {TitleKind::Angle, "title.angle", {"r", "s"}},
 };
 // clang-format on
 
@@ -104,6 +164,17 @@ Step& Step::line(Math m) {
 Step& Step::figure(Figure f) {
     figures.push_back(std::move(f));
     return *this;
+}
+
+void Answer::add(std::string label, AnswerValue value) {
+    if (const Line* l = std::get_if<Line>(&value)) value = normalised(*l);
+    m_parts.push_back({std::move(label), std::move(value)});
+}
+
+const AnswerValue* Answer::find(std::string_view label) const {
+    for (const AnswerPart& p : m_parts)
+        if (p.label == label) return &p.value;
+    return nullptr;
 }
 
 Step& Solution::add(StepKind kind, std::vector<Slot> values) {

@@ -50,10 +50,83 @@ enum class StepKind : std::uint16_t {
     VerticalLine,
     BisectorResult,
     BisectorOfCoincident,
+    // lines: shared by the frames
+    NotALine,
+    SimplifyLineDivide,
+    SimplifyLineMultiply,
+    GeneralFromReduced,
+    GeneralFromReducedDivide,
+    GeneralFromReducedMultiply,
+    // a line given by its equation
+    SlopeAndIntercept,
+    VerticalLinePoints,
+    HorizontalLinePoints,
+    YIntercept,
+    XIntercept,
+    LineThroughOrigin,
+    TypedLineResult,
+    // the line through two points
+    NoLineThroughOnePoint,
+    SameAbscissa,
+    SlopeOfSegment,
+    PointSlopeEquation,
+    LineThroughPointsResult,
+    // the parallel and the perpendicular through a point
+    ParallelFamily,
+    PerpendicularFamily,
+    FamilyThroughPoint,
+    ParallelResult,
+    PerpendicularResult,
+    // the intersection of two lines
+    IntersectionSystem,
+    IsolateUnknown,
+    SubstituteUnknown,
+    SolveOtherEquation,
+    BackSubstitute,
+    IntersectionResult,
+    IntersectionParallel,
+    IntersectionCoincident,
+    // the distance between parallel lines
+    LinesParallel,
+    LinesNotParallel,
+    ParallelDistanceMethod,
+    PointOfLine,
+    ParallelLinesCoincide,
+    ParallelDistanceResult,
+    // the distance from a point to a line
+    DistanceToLineFormula,
+    SubstitutePointAndLine,
+    DistanceToLineCompute,
+    DistanceToLineRationalise,
+    PointOnLine,
+    PointLineDistanceResult,
+    // the angle of two lines
+    DirectionVectors,
+    AngleOfParallels,
+    AngleFormula,
+    AngleSubstitute,
+    AngleCompute,
+    AnglePerpendicular,
+    AngleNotable,
+    AngleInverse,
+    AngleResult,
 };
 
 /// The title of a frame's solution: its caption and its data.
-enum class TitleKind : std::uint16_t { Point, Midpoint, Distance, Bisector };
+enum class TitleKind : std::uint16_t {
+    Point,
+    Midpoint,
+    Distance,
+    Bisector,
+    TypedLine,
+    LineThroughPoints,
+    ParallelThrough,
+    PerpendicularThrough,
+    Intersection,
+    ParallelDistance,
+    PointLineDistance,
+    Angle,
+};
 
 /// A named value that fills a slot of a sentence template.
 struct Slot {
@@ -92,9 +165,61 @@ struct Step {
     Step& figure(Figure f);
 };
 
-/// What a solution finds: nothing (the data were degenerate), a number, a
-/// point, a line or a circle.
-using Answer = std::variant<std::monostate, Number, Point, Line, Circle>;
+/// A verdict that a frame writes, or says in a message, where a value would
+/// stand: what a pupil answers in words ("as rectas são paralelas", "não existe").
+enum class Verdict : std::uint8_t {
+    CoincidentPoints, ///< the two points given are one: no line, no bisector
+    NotALine,         ///< a given equation is 0x + 0y + c = 0
+    ParallelLines,    ///< "As rectas são paralelas.": no common point, no angle
+    CoincidentLines,  ///< "As rectas são coincidentes."
+    NotParallel,      ///< "As rectas não são paralelas.": no distance between them
+};
+
+/// The amplitude of an angle in degrees, exact where it is a notable one
+/// (30º, 45º, 60º, 90º…) and approximate otherwise, with the trigonometric
+/// ratio it was found from, exact when the data are (cos θ = 13√290/290).
+struct Angle {
+    enum class Ratio : std::uint8_t { Cosine, Tangent };
+    Number degrees;
+    Ratio ratio = Ratio::Cosine;
+    Number value;
+};
+
+/// What one result label shows, as a value in its normal form.
+using AnswerValue = std::variant<Number, Point, Line, Circle, Angle, Verdict>;
+
+/// One value of a solution's answer and the result label it belongs to
+/// ("Resultado2"; empty for a frame that writes no result, such as the
+/// drawing of a point).
+struct AnswerPart {
+    std::string label;
+    AnswerValue value;
+};
+
+/// What a solution finds: the values its frame's result labels show, each
+/// tagged with its label, in the order the frame writes them. A label that
+/// shows two values (two points, a centre and a radius) has two parts, in
+/// the order it writes them. Lines are kept normalised (whole coprime
+/// coefficients, the first positive), so that equal answers are equal
+/// values. Empty when the frame finds nothing.
+class Answer {
+public:
+    /// Adds what a label shows.
+    void add(std::string label, AnswerValue value);
+    const std::vector<AnswerPart>& parts() const { return m_parts; }
+    bool empty() const { return m_parts.empty(); }
+    /// The first value of a label; null when the label shows nothing.
+    const AnswerValue* find(std::string_view label) const;
+    /// The first value of a label when it is a T; null otherwise.
+    template <typename T>
+    const T* get(std::string_view label) const {
+        const AnswerValue* v = find(label);
+        return v ? std::get_if<T>(v) : nullptr;
+    }
+
+private:
+    std::vector<AnswerPart> m_parts;
+};
 
 /// A worked solution: data, not text. Its readings are sentence() and the
 /// typesetter's picture, stepText() for the clipboard and screen readers,

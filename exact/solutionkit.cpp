@@ -1,5 +1,10 @@
 #include "solutionkit.h"
 
+#include "decimal.h"
+
+#include <algorithm>
+#include <cmath>
+
 namespace exact::kit {
 
 namespace {
@@ -36,6 +41,15 @@ void perfectSquare(Solution& solution, StepKind kind, std::vector<Slot> values,
                   .equals(value(root)));
 }
 
+Line scaled(const Line& l, const Number& k) {
+    return {l.a * k, l.b * k, l.c * k};
+}
+
+/// A factor 1/n with n whole (not −1): multiplying by it is dividing by n.
+bool dividesBy(const Number& k) {
+    return k.isRational() && k != -1 && mpz_class(k.rational().get_num()) == sgn(k.rational());
+}
+
 } // namespace
 
 Math x(const std::string& point) {
@@ -51,6 +65,13 @@ Math x() {
 Math y() {
     static const Math m = symbol("y");
     return m;
+}
+
+Solution titled(TitleKind kind, std::vector<Slot> values) {
+    Solution s;
+    s.titleKind = kind;
+    s.titleValues = std::move(values);
+    return s;
 }
 
 Slot slot(std::string name, Math value) {
@@ -86,11 +107,17 @@ Math shiftedSquare(const Math& v, const Number& k) {
 }
 
 std::vector<SignedTerm> developedSquare(const Math& v, const Number& k) {
+    return developedSquare(v, k, 2 * k, square(k));
+}
+
+std::vector<SignedTerm> developedSquare(const Math& v, const Number& k, const Number& twice,
+                                        const Number& squareOfK) {
     std::vector<SignedTerm> terms{{Sign::Plus, squared(v)}};
     if (k.isZero()) return terms;
-    const Number twice = 2 * k;
-    terms.push_back({twice.sign() > 0 ? Sign::Minus : Sign::Plus, coefficientTimes(abs(twice), v)});
-    terms.push_back({Sign::Plus, value(square(k))});
+    const bool positive = twice.sign() > 0;
+    terms.push_back(
+        {positive ? Sign::Minus : Sign::Plus, coefficientTimes(positive ? twice : -twice, v)});
+    terms.push_back({Sign::Plus, value(squareOfK)});
     return terms;
 }
 
@@ -113,25 +140,154 @@ Number simplifyRoot(Solution& solution, const Number& radicand) {
     return root;
 }
 
-Line tidyLineEquation(Solution& solution, const Line& found) {
+Line tidyLineEquation(Solution& solution, const Line& found, Math* equation) {
+    const Line n = normaliseLineEquation(solution, found, equation);
+    reducedLineEquation(solution, n);
+    return n;
+}
+
+Line normaliseLineEquation(Solution& solution, const Line& found, Math* equation) {
     const Number k = normalisingFactor(found);
-    const Line n{found.a * k, found.b * k, found.c * k};
-    if (k != 1) {
-        const bool divides =
-            k.isRational() && mpz_class(k.rational().get_num()) == sgn(k.rational());
-        Step& step = divides ? solution.add(StepKind::DivideEquation, {slot("k", value(1 / k))})
-                             : solution.add(StepKind::MultiplyEquation, {slot("k", value(k))});
-        step.line(generalEquation(n));
-    }
+    if (k == 1) return found;
+    const Line n = scaled(found, k);
+    const Math written = generalEquation(n);
+    Step& step = dividesBy(k) ? solution.add(StepKind::DivideEquation, {slot("k", value(1 / k))})
+                              : solution.add(StepKind::MultiplyEquation, {slot("k", value(k))});
+    step.line(written);
+    if (equation) *equation = written;
+    return n;
+}
+
+void reducedLineEquation(Solution& solution, const Line& n) {
     const Math reduced = *reducedEquation(n);
     if (n.b.isZero()) {
         solution.add(StepKind::VerticalLine, {slot("equation", reduced)}).line(reduced);
-        return n;
+        return;
     }
     Step& step = solution.add(StepKind::ReducedEquation);
     if (n.b != 1)
         step.line(equation(coefficientTimes(n.b, y()), linearCombination({{-n.a, x()}}, -n.c)));
     step.line(reduced);
+}
+
+Line generalFromReduced(Solution& solution, const Line& l, const Math& reduced, Math& general) {
+    const Number slope = -l.a / l.b;
+    const Number intercept = -l.c / l.b;
+    const Line moved{-slope, 1, -intercept}; // −mx + y − k = 0
+    const Number k = normalisingFactor(moved);
+    const Line n = scaled(moved, k);
+    general = generalEquation(n);
+    const Math chain = Equivalences(reduced).then(generalEquation(moved)).then(general);
+    if (k == 1)
+        solution.add(StepKind::GeneralFromReduced);
+    else
+        solution.add(dividesBy(k) ? StepKind::GeneralFromReducedDivide
+                                  : StepKind::GeneralFromReducedMultiply,
+                     {slot("k", value(dividesBy(k) ? 1 / k : k))});
+    solution.steps.back().line(chain);
+    return n;
+}
+
+Equivalences::Equivalences(Math first)
+    : m_chain(first)
+    , m_last(first) {}
+
+Equivalences& Equivalences::then(Math next) {
+    if (!sameTree(next, m_last)) m_chain.then(Rel::Equivalent, next);
+    m_last = std::move(next);
+    return *this;
+}
+
+Math coefficient(char which, const std::string& line) {
+    return symbol(std::string(1, which), line);
+}
+
+void bindLine(Environment& env, const std::string& name, const Line& l) {
+    env.bind(coefficient('a', name), l.a.toDouble());
+    env.bind(coefficient('b', name), l.b.toDouble());
+    env.bind(coefficient('c', name), l.c.toDouble());
+}
+
+Line withoutResidue(const Line& l) {
+    if (l.a.isExact() && l.b.isExact() && l.c.isExact()) return l;
+    const double scale =
+        std::max({std::fabs(l.a.toDouble()), std::fabs(l.b.toDouble()), std::fabs(l.c.toDouble())});
+    const auto clean = [scale](const Number& v) {
+        if (v.isExact()) return v;
+        const double d = v.toDouble(), whole = std::nearbyint(d);
+        if (std::fabs(d) <= 1e-12 * scale) return Number(0);
+        return std::fabs(d - whole) <= 1e-12 * scale ? Number::approximate(whole) : v;
+    };
+    return {clean(l.a), clean(l.b), clean(l.c)};
+}
+
+Math givenEquation(const Line& l) {
+    if (!l.isDegenerate()) return generalEquation(l);
+    return equation(sum({{Sign::Plus, product({value(0), x()})},
+                         {Sign::Plus, product({value(0), y()})},
+                         {l.c.sign() < 0 ? Sign::Minus : Sign::Plus, value(abs(l.c))}}),
+                    value(0));
+}
+
+Slot lineSlot(const std::string& name, const Line& l) {
+    return slot(name, givenEquation(l));
+}
+
+Math valueProduct(const Number& a, const Number& b) {
+    return product({a.sign() < 0 ? parens(value(a)) : value(a), value(b)});
+}
+
+Math times(const Number& k, const Math& m) {
+    if (k == 1) return m;
+    if (k == -1) return negative(m);
+    const Math p = product({value(abs(k)), m});
+    return k.sign() < 0 ? negative(p) : p;
+}
+
+Math degrees(const Math& amount) {
+    return product({amount, symbol("º")});
+}
+
+Math degreesMinutesSeconds(double amplitude) {
+    const double d = std::trunc(amplitude);
+    const double m = (amplitude - d) * 60;
+    const double whole = std::trunc(m);
+    Number seconds;
+    std::string digits = decimal::roundedDigits((m - whole) * 60, 2);
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (negative) digits.erase(0, 1);
+    Number::fromDecimal(digits, seconds);
+    const auto amount = [](double v) { return value(Number(static_cast<long>(v))); };
+    return row({product({amount(d), symbol("º")}), words("  "),
+                product({amount(whole), symbol("'")}), words("  "),
+                product({decimalValue(negative ? -seconds : seconds), symbol("''")})});
+}
+
+void bindAngleUnits(Environment& env) {
+    env.bind(symbol("º"), 1);
+    env.bind(symbol("'"), 1.0 / 60);
+    env.bind(symbol("''"), 1.0 / 3600);
+}
+
+bool stopsOnNoLine(Solution& solution, const std::string& name, const Line& l,
+                   const std::string& label) {
+    if (!l.isDegenerate()) return false;
+    solution.add(StepKind::NotALine,
+                 {slot("name", symbol(name)), slot("equation", givenEquation(l))});
+    solution.answer.add(label, Verdict::NotALine);
+    solution.stopped = true;
+    return true;
+}
+
+Line simplifyGivenLine(Solution& solution, const std::string& name, const Line& l, Math& equation) {
+    const Number k = abs(normalisingFactor(l));
+    if (k == 1) return l;
+    const Line n = scaled(l, k);
+    equation = generalEquation(n);
+    solution
+        .add(dividesBy(k) ? StepKind::SimplifyLineDivide : StepKind::SimplifyLineMultiply,
+             {slot("name", symbol(name)), slot("k", value(dividesBy(k) ? 1 / k : k))})
+        .line(equation);
     return n;
 }
 

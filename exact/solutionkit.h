@@ -16,6 +16,9 @@ Math y(const std::string& point);
 Math x();
 Math y();
 
+/// A solution with its title: the frame's kind and its data.
+Solution titled(TitleKind kind, std::vector<Slot> values);
+
 /// A slot of a sentence.
 Slot slot(std::string name, Math value);
 /// A slot holding a named point with its coordinates: A(2 , −2).
@@ -33,6 +36,64 @@ void bindPoint(Environment& env, const std::string& name, const Point& p);
 Math shiftedSquare(const Math& v, const Number& k);
 /// The terms of (v − k)² developed: v² − 2k·v + k².
 std::vector<SignedTerm> developedSquare(const Math& v, const Number& k);
+/// The same with 2k and k² already computed.
+std::vector<SignedTerm> developedSquare(const Math& v, const Number& k, const Number& twice,
+                                        const Number& squareOfK);
+
+/// The coefficient a, b or c of a named line: a_r; a alone without a name.
+Math coefficient(char which, const std::string& line = {});
+/// Binds a line's coefficients (a_r, b_r, c_r) for the numeric reading.
+void bindLine(Environment& env, const std::string& name, const Line& l);
+/// A given line as the pupil typed it when its coefficients are not exact:
+/// a coefficient that is only the rounding residue of the others (at most
+/// 1e-12 of the largest) is 0, and one that close to a whole number is that
+/// number. "x=pi/7" has no y, though its reader's doubles say −1,7E−16·y.
+Line withoutResidue(const Line& l);
+
+/// A given line's general equation as read, its zero coefficients written
+/// when it is no line (0x + 0y − 3 = 0).
+Math givenEquation(const Line& l);
+/// A slot holding a given line's equation, as givenEquation writes it.
+Slot lineSlot(const std::string& name, const Line& l);
+
+/// Equivalent equations, E1 ⇔ E2 ⇔ …, leaving out a member written as the
+/// one before it.
+class Equivalences {
+public:
+    explicit Equivalences(Math first);
+    Equivalences& then(Math next);
+    operator Math() const { return m_chain.math(); } // NOLINT(google-explicit-constructor)
+
+private:
+    Chain m_chain;
+    Math m_last;
+};
+
+/// a × b as a teacher writes values in a formula: (−1) × (−3), 2 × (−3).
+Math valueProduct(const Number& a, const Number& b);
+
+/// k·m with the sign in front: −(6/7)(x − 5); m for 1, −m for −1.
+Math times(const Number& k, const Math& m);
+
+/// An amplitude in degrees: 45º (the units º, ' and '' are names, bound by
+/// bindAngleUnits, so that the numeric reading sees degrees).
+Math degrees(const Math& amount);
+/// D º M ' S '' as the forms write it: the degrees split into whole degrees,
+/// whole minutes and seconds rounded to 2 places (nothing carried).
+Math degreesMinutesSeconds(double degrees);
+void bindAngleUnits(Environment& env);
+
+/// A given equation that is no line (0x + 0y + c = 0): a step that says so,
+/// the verdict as the answer of `label`, and the solution stops. Returns
+/// whether it stopped.
+bool stopsOnNoLine(Solution& solution, const std::string& name, const Line& l,
+                   const std::string& label);
+
+/// A given line multiplied by the positive number that makes its
+/// coefficients whole and coprime, with the step that says so; the line as
+/// it is when that number is 1. `equation`, the line's equation as written
+/// so far, becomes the equation of the line returned.
+Line simplifyGivenLine(Solution& solution, const std::string& name, const Line& l, Math& equation);
 
 /// The steps that take √radicand to its simplest exact form (a perfect
 /// square, a square factor taken out, a denominator rationalised, a sum that
@@ -43,6 +104,16 @@ Number simplifyRoot(Solution& solution, const Number& radicand);
 /// The steps that bring a line from the equation as found to its normalised
 /// general equation (dividing or multiplying both members), then to its
 /// reduced equation (or says that it is vertical). Returns the normalised line.
-Line tidyLineEquation(Solution& solution, const Line& found);
+/// `equation`, when given, holds the equation of the line found as written
+/// so far, and becomes that of the normalised line.
+Line tidyLineEquation(Solution& solution, const Line& found, Math* equation = nullptr);
+/// The first half of tidyLineEquation: the normalised general equation.
+Line normaliseLineEquation(Solution& solution, const Line& found, Math* equation = nullptr);
+/// The second half: the reduced equation of a line, or that it is vertical.
+void reducedLineEquation(Solution& solution, const Line& n);
+/// From the reduced equation y = mx + k of a line (`reduced`, as written)
+/// to its normalised general equation (`general`): every term to the first
+/// member, then the normalising factor. Returns the normalised line.
+Line generalFromReduced(Solution& solution, const Line& l, const Math& reduced, Math& general);
 
 } // namespace exact::kit

@@ -1,13 +1,19 @@
 // Any text evaluated exactly, read as a line and as a circle; split at its
-// line breaks into four coordinates, the Points solutions of those data.
+// line breaks into four coordinates, the Points solutions of those data; and
+// split into two coordinates and two equations, the solutions of every frame
+// of Lines 1 and Lines 2.
 #include "evaluation.h"
+#include "linesolutions.h"
 #include "numbered_error.h"
 #include "numbertext.h"
 #include "pointsolutions.h"
 #include "sentences.h"
 
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,9 +24,16 @@ void mustDescribe(const NumberedError& error) {
     if (error.description().empty()) __builtin_trap(); // every fault must say what went wrong
 }
 
+/// No "inf" or "nan" written as a word ("infinitas" is a word of a sentence).
 void mustBeFinite(const std::string& text) {
-    if (text.find("inf") != std::string::npos || text.find("nan") != std::string::npos)
-        __builtin_trap();
+    const auto isLetter = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; };
+    for (const char* word : {"inf", "nan"})
+        for (std::size_t at = text.find(word); at != std::string::npos;
+             at = text.find(word, at + 1)) {
+            const bool before = at > 0 && isLetter(text[at - 1]);
+            const bool after = at + 3 < text.size() && isLetter(text[at + 3]);
+            if (!before && !after) __builtin_trap();
+        }
 }
 
 void evaluate(std::string_view text) {
@@ -50,13 +63,72 @@ void readEquations(std::string_view text) {
     }
 }
 
-void solvePoints(std::string_view text) {
-    std::vector<exact::Number> data;
-    for (std::size_t start = 0; start <= text.size() && data.size() < 4;) {
+/// The text's lines, at most `count`.
+std::vector<std::string_view> fieldsOf(std::string_view text, std::size_t count) {
+    std::vector<std::string_view> fields;
+    for (std::size_t start = 0; start <= text.size() && fields.size() < count;) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
-        data.push_back(exact::readField(text.substr(start, end - start)));
+        fields.push_back(text.substr(start, end - start));
         start = end + 1;
     }
+    return fields;
+}
+
+/// Every solution must be written in full, with an answer, and never as inf or nan.
+void mustBeWhole(const exact::Solution& s) {
+    if (s.answer.empty()) __builtin_trap();
+    mustBeFinite(exact::plainText(s, ","));
+}
+
+/// A field read exactly, 1 when it faults.
+exact::Number numberOf(std::string_view text) {
+    try {
+        return exact::readField(text);
+    } catch (const NumberedError& error) {
+        mustDescribe(error);
+        return exact::Number(1);
+    }
+}
+
+/// An equation read exactly, y = x when it is refused or faults.
+exact::Line lineOf(std::string_view text) {
+    try {
+        const exact::LineReading l = exact::readLine(text);
+        if (l.refusal == exact::Refusal::None) return l.line;
+    } catch (const NumberedError& error) {
+        mustDescribe(error);
+    }
+    return {exact::Number(-1), exact::Number(1), exact::Number(0)};
+}
+
+void solveLines(std::string_view text) {
+    const std::vector<std::string_view> fields = fieldsOf(text, 4);
+    const exact::Point p{numberOf(fields.size() > 0 ? fields[0] : "1"),
+                         numberOf(fields.size() > 1 ? fields[1] : "2")};
+    const exact::Line r = lineOf(fields.size() > 2 ? fields[2] : "y=2x+1");
+    const exact::Line s = lineOf(fields.size() > 3 ? fields[3] : "x=3");
+    using namespace exact::solutions;
+    for (const auto& solve : std::initializer_list<std::function<exact::Solution()>>{
+             [&] { return solveTypedLine(r); },
+             [&] {
+                 return solveLineThroughPoints(p, {s.a, s.b});
+             },
+             [&] { return solveParallelThrough(p, r); },
+             [&] { return solvePerpendicularThrough(p, r); },
+             [&] { return solveIntersection(r, s); }, [&] { return solveParallelDistance(r, s); },
+             [&] { return solvePointLineDistance(p, r); }, [&] { return solveAngle(r, s); }}) {
+        try {
+            mustBeWhole(solve());
+        } catch (const NumberedError& error) { // a value past a double, as the forms fault
+            mustDescribe(error);
+        }
+    }
+}
+
+void solvePoints(std::string_view text) {
+    std::vector<exact::Number> data;
+    for (const std::string_view field : fieldsOf(text, 4))
+        data.push_back(exact::readField(field));
     while (data.size() < 4)
         data.push_back(exact::Number(1));
     const exact::Point a{data[0], data[1]};
@@ -78,5 +150,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const NumberedError& error) {
         mustDescribe(error);
     }
+    solveLines(text);
     return 0;
 }

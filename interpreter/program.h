@@ -94,6 +94,8 @@ class Program {
 public:
     /// The program of an expression without tokens: it raises 1103.
     Program();
+    /// The program of the given tokens, compiled at once (compile()).
+    Program(const TokenList& tokens, bool degrees, Folding folding = Folding::Fold);
 
     /// Compiles the walk of Solve over the given tokens; trigonometric
     /// functions of constants are computed now, in the given angle unit.

@@ -416,6 +416,10 @@ Program::Program() {
     compile(TokenList{}, false);
 }
 
+Program::Program(const TokenList& tokens, bool degrees, Folding folding) {
+    compile(tokens, degrees, folding);
+}
+
 void Program::compile(const TokenList& tokens, bool degrees, Folding folding) {
     SlotWalk(tokens, *this, degrees, folding).run();
 }

@@ -1,7 +1,9 @@
 #include "lines1form.h"
 
+#include "linesolutions.h"
 #include "textrules.h"
 #include "topictable.h"
+#include "verdicts.h"
 
 Lines1Form::Lines1Form(QWidget* parent)
     : ProblemForm(formTraits(Topic::Recta1, {.scratchName = QStringLiteral("Text3"),
@@ -60,17 +62,23 @@ std::pair<Line, Pt> Lines1Form::lineAndPoint(const QString& result, const QStrin
     return {given, p};
 }
 
-void Lines1Form::drawPointAndLine(Pt p, const QString& name, const Line& given) {
+std::optional<bool> Lines1Form::noLine(const QString& equation) {
+    return exactly(
+        [&](const TypedData& d) { return exact::verdict::noLine(d.line(equation).line); });
+}
+
+void Lines1Form::drawPointAndLine(Pt p, const QString& name, const Line& given,
+                                  std::optional<bool> noLine) {
     board()->setForeColor(Azul);
     dot(p, name);
     guides(p);
     pen(Azul, 2, DashStyle::Solid);
-    DesenharRecta(given);
+    DesenharRecta(given, noLine);
 }
 
-void Lines1Form::answer(Line line, const QString& result) {
+void Lines1Form::answer(Line line, const QString& result, std::optional<bool> noLine) {
     pen(Vermelho, 2, DashStyle::Solid);
-    DesenharRecta(line);
+    DesenharRecta(line, noLine);
     setResult(result, TextRules::TextoEquacaoRecta(line, sep()));
 }
 
@@ -80,7 +88,10 @@ void Lines1Form::typedLine() {
     const Line line = LerEquacaoRecta(fieldNamed(QStringLiteral("Text1")));
     DesenharEixos();
     pen(Vermelho, 2, DashStyle::Solid);
-    DesenharRecta(line);
+    DesenharRecta(line, noLine(QStringLiteral("Text1")));
+    explain([](const TypedData& d) {
+        return exact::solutions::solveTypedLine(d.line(QStringLiteral("Text1")).line);
+    });
 }
 
 void Lines1Form::throughTwoPoints() {
@@ -89,8 +100,13 @@ void Lines1Form::throughTwoPoints() {
     const Pt a = LerPonto(1);
     const Pt b = LerPonto(2);
     const Line line = lineThrough(a, b);
-    if (line.a == 0 && line.b == 0)
+    const bool onePoint = exactly([](const TypedData& d) {
+                              return exact::verdict::equal(d.point(1), d.point(2));
+                          }).value_or(line.a == 0 && line.b == 0);
+    if (onePoint) {
+        if (ModoResolver()) explain(twoPointsSolution);
         stop(tr("Não há recta nessas condições. Altere as coordenadas dos pontos."));
+    }
     board()->setForeColor(Azul);
     dot(a, "A");
     dot(b, "B");
@@ -98,29 +114,46 @@ void Lines1Form::throughTwoPoints() {
     guides(b);
     labelIfUngraduated(a);
     labelIfUngraduated(b);
-    if (ModoResolver()) answer(line, QStringLiteral("Resultado1"));
+    if (!ModoResolver()) return;
+    answer(line, QStringLiteral("Resultado1"), false);
+    explain(twoPointsSolution);
+}
+
+exact::Solution Lines1Form::twoPointsSolution(const TypedData& d) {
+    return exact::solutions::solveLineThroughPoints(d.point(1), d.point(2));
 }
 
 void Lines1Form::parallel() {
-    const auto [given, p] = lineAndPoint(QStringLiteral("Resultado2"), QStringLiteral("Text5"), 3);
+    const QString text = QStringLiteral("Text5");
+    const auto [given, p] = lineAndPoint(QStringLiteral("Resultado2"), text, 3);
     DesenharEixos();
-    drawPointAndLine(p, "P", given);
+    const std::optional<bool> none = noLine(text);
+    drawPointAndLine(p, "P", given, none);
     labelIfUngraduated(p); // in data mode too
     if (!ModoResolver()) return;
     // −(a·x + b·y) rather than lineThrough(p, a, b): an exactly zero c keeps
     // the sign it has always had in this frame's drawing.
-    answer({given.a, given.b, -(given.a * p.x + given.b * p.y)}, QStringLiteral("Resultado2"));
+    answer({given.a, given.b, -(given.a * p.x + given.b * p.y)}, QStringLiteral("Resultado2"),
+           none);
+    explain([text](const TypedData& d) {
+        return exact::solutions::solveParallelThrough(d.point(3), d.line(text).line);
+    });
 }
 
 void Lines1Form::perpendicular() {
-    const auto [given, q] = lineAndPoint(QStringLiteral("Resultado3"), QStringLiteral("Text7"), 4);
+    const QString text = QStringLiteral("Text7");
+    const auto [given, q] = lineAndPoint(QStringLiteral("Resultado3"), text, 4);
     DesenharEixos();
-    drawPointAndLine(q, "Q", given);
+    const std::optional<bool> none = noLine(text);
+    drawPointAndLine(q, "Q", given, none);
     if (!ModoResolver()) return;
     Line normal = lineThrough(q, given.b, -given.a);
     pen(Vermelho, 2, DashStyle::Solid);
-    DesenharRecta(normal);
+    DesenharRecta(normal, none);
     board()->setForeColor(Azul);
     labelIfUngraduated(q); // only once the answer is drawn
     setResult(QStringLiteral("Resultado3"), TextRules::TextoEquacaoRecta(normal, sep()));
+    explain([text](const TypedData& d) {
+        return exact::solutions::solvePerpendicularThrough(d.point(4), d.line(text).line);
+    });
 }

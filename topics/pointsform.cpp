@@ -3,6 +3,9 @@
 #include "pointsolutions.h"
 #include "textrules.h"
 #include "topictable.h"
+#include "verdicts.h"
+
+#include <cmath>
 
 PointsForm::PointsForm(QWidget* parent)
     : ProblemForm(formTraits(Topic::Pontos, {.spinToolTips = true}), parent) {
@@ -98,10 +101,12 @@ void PointsForm::distance() {
     segment(a, b);
     const Real s = squaredDistance(a, b);
     const Real d = sqrt(s);
+    const bool whole = exactly([](const TypedData& t) {
+                           return exact::verdict::isWhole(exact::distance(t.point(4), t.point(5)));
+                       }).value_or(floor(d) == d);
     setResult(QStringLiteral("Resultado2"),
-              floor(d) == d
-                  ? TextRules::number(d, sep())
-                  : QLatin1String("Sqr(") + TextRules::number(s, sep()) + QLatin1Char(')'));
+              whole ? TextRules::number(std::nearbyint(d.value()), sep())
+                    : QLatin1String("Sqr(") + TextRules::number(s, sep()) + QLatin1Char(')'));
     explain(
         [](const TypedData& d) { return exact::solutions::solveDistance(d.point(4), d.point(5)); });
 }
@@ -123,7 +128,9 @@ void PointsForm::bisector() {
     Line equidistant{2 * (b.x - a.x), 2 * (b.y - a.y),
                      square(a.x) + square(a.y) - square(b.x) - square(b.y)};
     pen(Vermelho, 2, DashStyle::Solid);
-    DesenharRecta(equidistant);
+    DesenharRecta(equidistant, exactly([](const TypedData& t) {
+                      return exact::verdict::equal(t.point(6), t.point(7));
+                  }));
     setResult(QStringLiteral("Resultado3"), TextRules::TextoEquacaoRecta(equidistant, sep()));
     explain(
         [](const TypedData& d) { return exact::solutions::solveBisector(d.point(6), d.point(7)); });

@@ -7,6 +7,7 @@
 #include "problemform.h"
 #include "testsupport.h"
 #include "textrules.h"
+#include "verdicts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -43,7 +44,9 @@ public:
             line = LerEquacaoRecta(fieldNamed("Text1"));
             DesenharEixos();
             pen(Vermelho, 2);
-            DesenharRecta(line);
+            DesenharRecta(line, exactly([](const TypedData& d) {
+                              return exact::verdict::noLine(d.line("Text1").line);
+                          }));
         });
     }
     using ProblemForm::fieldNamed;
@@ -95,7 +98,7 @@ private slots:
         const exact::Solution* solution = form->solution();
         QVERIFY(solution);
         QCOMPARE(solution, form->solution()); // built once
-        const auto* p = std::get_if<exact::Point>(&solution->answer);
+        const auto* p = solution->answer.get<exact::Point>({});
         QVERIFY(p);
         QCOMPARE(exact::text(*p, ","), std::string("(1/10 , 2√2)"));
         form->click("Dados1");
@@ -110,6 +113,48 @@ private slots:
         form->click("Resolver1");
         QCOMPARE(form->findChild<QLabel*>("Resultado1")->text(), QString("5,55111512312578E-17"));
         QVERIFY(!form->solution());
+    }
+
+    /// Whether an equation is a line is decided on the numbers typed when
+    /// they are exact, on the program's doubles otherwise.
+    void noLineDecidedOnTheNumbersTyped_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("reported");
+        QTest::newRow("decimals that cancel") << "(1.1+2.2)*x=3.3*x+1" << true;
+        QTest::newRow("decimals that do not") << "(1.1+2.2)*x=3.2*x+1" << false;
+        QTest::newRow("whole numbers that cancel") << "3x-2x-x+0y=5" << true;
+        QTest::newRow("not exact: the doubles decide") << "pi*x-pi*x+y=1" << false;
+        QTest::newRow("a fault of the exact reading only") << "x/(0.1+0.2-0.3)=1" << false;
+    }
+    void noLineDecidedOnTheNumbersTyped() {
+        QFETCH(QString, typed);
+        QFETCH(bool, reported);
+        form->type("Text1=" + typed);
+        form->click("Resolver2");
+        QCOMPARE(messages.texts().contains("A equação que indicou não é a de uma recta."),
+                 reported);
+        QVERIFY(messages.texts().filter(QRegularExpression("^Erro:")).isEmpty());
+    }
+
+    /// Texts of small whole numbers give exact doubles: their verdicts read nothing.
+    void wholeNumbersOnly_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("whole");
+        QTest::newRow("an equation") << "2x + 3y - 4 = 0" << true;
+        QTest::newRow("a coordinate") << "-8" << true;
+        QTest::newRow("four digits") << "9999x=1" << true;
+        QTest::newRow("five digits") << "99999x=1" << false;
+        QTest::newRow("a decimal") << "0.5" << false;
+        QTest::newRow("a fraction") << "1/2" << false;
+        QTest::newRow("a product") << "2*3" << false;
+        QTest::newRow("a root") << "sqr(4)" << false;
+        QTest::newRow("pi") << "pi" << false;
+        QTest::newRow("too long") << QString("1+").repeated(20) + "1" << false;
+    }
+    void wholeNumbersOnly() {
+        QFETCH(QString, text);
+        QFETCH(bool, whole);
+        QCOMPARE(TypedData({{"Abcissa1", "2"}, {"Text1", text}}).wholeNumbersOnly(), whole);
     }
 
     /// With a real modal report, closed by a timer: once it is closed and the form active

@@ -1,8 +1,11 @@
 #include "clsequation.h"
 #include "exactcase.h"
+#include "linesolutions.h"
 #include "pointsolutions.h"
 #include "sentences.h"
+#include "solutioncheck.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <cmath>
 
@@ -66,41 +69,112 @@ private:
     Values m_values;
 };
 
-enum class Frame { Point, Midpoint, Distance, Bisector };
+enum class Frame {
+    Point,
+    Midpoint,
+    Distance,
+    Bisector,
+    TypedLine,
+    ThroughPoints,
+    Parallel,
+    Perpendicular,
+    Intersection,
+    ParallelDistance,
+    PointLineDistance,
+    Angle
+};
 
-Solution solve(Frame frame, const Point& a, const Point& b) {
+/// What a frame reads: its numbers (coordinates), then its lines.
+struct FrameData {
+    std::vector<Number> numbers;
+    std::vector<Line> lines;
+    Point point(std::size_t i) const { return {numbers.at(2 * i), numbers.at(2 * i + 1)}; }
+};
+
+/// The frame's data from its texts: an equation is a line, any other text a number.
+FrameData dataOf(const QStringList& texts) {
+    FrameData d;
+    for (const QString& t : texts)
+        if (t.contains('='))
+            d.lines.push_back(readLine(t.toStdString()).line);
+        else
+            d.numbers.push_back(readField(t.toStdString()));
+    return d;
+}
+
+Solution solve(Frame frame, const FrameData& d) {
+    using namespace solutions;
     switch (frame) {
     case Frame::Point:
-        return solutions::solvePoint(a);
+        return solvePoint(d.point(0));
     case Frame::Midpoint:
-        return solutions::solveMidpoint(a, b);
+        return solveMidpoint(d.point(0), d.point(1));
     case Frame::Distance:
-        return solutions::solveDistance(a, b);
+        return solveDistance(d.point(0), d.point(1));
+    case Frame::Bisector:
+        return solveBisector(d.point(0), d.point(1));
+    case Frame::TypedLine:
+        return solveTypedLine(d.lines.at(0));
+    case Frame::ThroughPoints:
+        return solveLineThroughPoints(d.point(0), d.point(1));
+    case Frame::Parallel:
+        return solveParallelThrough(d.point(0), d.lines.at(0));
+    case Frame::Perpendicular:
+        return solvePerpendicularThrough(d.point(0), d.lines.at(0));
+    case Frame::Intersection:
+        return solveIntersection(d.lines.at(0), d.lines.at(1));
+    case Frame::ParallelDistance:
+        return solveParallelDistance(d.lines.at(0), d.lines.at(1));
+    case Frame::PointLineDistance:
+        return solvePointLineDistance(d.point(0), d.lines.at(0));
     default:
-        return solutions::solveBisector(a, b);
+        return solveAngle(d.lines.at(0), d.lines.at(1));
     }
 }
+
+/// The frames, how many numbers and lines each reads, and the result label
+/// its answer belongs to.
+struct FrameShape {
+    Frame frame;
+    int numbers, lines;
+    const char* label;
+};
+const FrameShape kFrames[] = {
+    {Frame::Point, 2, 0, ""},
+    {Frame::Midpoint, 4, 0, "Resultado1"},
+    {Frame::Distance, 4, 0, "Resultado2"},
+    {Frame::Bisector, 4, 0, "Resultado3"},
+    {Frame::TypedLine, 0, 1, ""},
+    {Frame::ThroughPoints, 4, 0, "Resultado1"},
+    {Frame::Parallel, 2, 1, "Resultado2"},
+    {Frame::Perpendicular, 2, 1, "Resultado3"},
+    {Frame::Intersection, 0, 2, "Resultado1"},
+    {Frame::ParallelDistance, 0, 2, "Resultado2"},
+    {Frame::PointLineDistance, 2, 1, "Resultado3"},
+    {Frame::Angle, 0, 2, "Resultado4"},
+};
 
 bool close(double a, double b) {
     return std::fabs(a - b) <= 1e-9 * (1 + std::fabs(a) + std::fabs(b));
 }
 
-/// The form's own answer, in doubles, agrees with the solution's exact one.
+/// The Points form's answer, in doubles, agrees with the solution's exact one.
 bool agreesWithTheForm(Frame frame, const Solution& s, double x1, double y1, double x2, double y2) {
+    const AnswerPart& part = s.answer.parts().front();
     switch (frame) {
     case Frame::Point: {
-        const auto& p = std::get<Point>(s.answer);
+        const auto& p = std::get<Point>(part.value);
         return close(p.x.toDouble(), x1) && close(p.y.toDouble(), y1);
     }
     case Frame::Midpoint: {
-        const auto& m = std::get<Point>(s.answer);
+        const auto& m = std::get<Point>(part.value);
         return close(m.x.toDouble(), (x1 + x2) / 2) && close(m.y.toDouble(), (y1 + y2) / 2);
     }
     case Frame::Distance:
-        return close(std::get<Number>(s.answer).toDouble(),
+        return close(std::get<Number>(part.value).toDouble(),
                      std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1)));
     default: {
-        const auto& l = std::get<Line>(s.answer);
+        const auto& l = std::get<Line>(part.value);
         const double a = 2 * (x2 - x1), b = 2 * (y2 - y1),
                      c = x1 * x1 + y1 * y1 - x2 * x2 - y2 * y2;
         const double la = l.a.toDouble(), lb = l.b.toDouble(), lc = l.c.toDouble();
@@ -111,44 +185,35 @@ bool agreesWithTheForm(Frame frame, const Solution& s, double x1, double y1, dou
     }
 }
 
-/// Points on the answer's line and beside it, where the solution's
-/// equations must hold and must fail.
-std::pair<std::vector<std::pair<double, double>>, std::vector<std::pair<double, double>>>
-samplesAbout(const Solution& s) {
-    if (!std::holds_alternative<Line>(s.answer)) return {};
-    const auto& l = std::get<Line>(s.answer);
-    const double n = std::hypot(l.a.toDouble(), l.b.toDouble());
-    const double a = l.a.toDouble() / n, b = l.b.toDouble() / n, c = l.c.toDouble() / n;
-    std::vector<std::pair<double, double>> on;
-    for (const double t : {-1.5, 0.0, 2.0}) // the foot of the normal, then along the line
-        on.push_back({-a * c - b * t, -b * c + a * t});
-    std::vector<std::pair<double, double>> off;
-    for (const auto& [x, y] : on)
-        off.push_back({x + a / 2, y + b / 2});
-    return {on, off};
-}
+/// Random lines a·x + b·y + c = 0 of the kinds pupils type, and now and
+/// then one that is no line, or parallel to or the same as another.
+class Lines {
+public:
+    explicit Lines(unsigned seed)
+        : m_values(seed) {}
+    Line next() {
+        const auto pick = [&] { return m_values.integer(0, 3) == 0 ? Number(0) : m_values.next(); };
+        Line l{pick(), pick(), pick()};
+        if (m_values.integer(0, 40) == 0) l.a = l.b = Number(0);
+        return l;
+    }
+    /// Parallel to `l` (or the same line), written at another scale.
+    Line besides(const Line& l) {
+        const Number k = Number::fraction(m_values.integer(1, 9), m_values.integer(1, 5)) *
+                         (m_values.integer(0, 1) ? 1 : -1);
+        return {l.a * k, l.b * k, m_values.integer(0, 2) == 0 ? l.c * k : m_values.next()};
+    }
+    Values& values() { return m_values; }
 
-/// Every line holds numerically: a chain of values member by member, an
-/// equation at points of the answer and not beside it.
-QString failedLine(const Solution& s) {
-    const auto [on, off] = samplesAbout(s);
-    for (const Step& step : s.steps)
-        for (const Math& line : step.lines) {
-            if (holds(line, s.environment)) continue;
-            bool equation = !on.empty();
-            const auto at = [&](double x, double y) {
-                Environment env = s.environment;
-                env.bind(symbol("x"), x);
-                env.bind(symbol("y"), y);
-                return holds(line, env);
-            };
-            for (const auto& [x, y] : on)
-                equation = equation && at(x, y);
-            for (const auto& [x, y] : off)
-                equation = equation && !at(x, y);
-            if (!equation) return q(linearText(line, "."));
-        }
-    return {};
+private:
+    Values m_values;
+};
+
+/// A value written as "inf" or "nan": what a solution must never show.
+bool showsNoNumber(const QString& text) {
+    static const QRegularExpression word(QStringLiteral("\\b(inf|nan)\\b"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    return text.contains(word);
 }
 
 QString solutionText(const Solution& s) {
@@ -198,12 +263,12 @@ private slots:
         const auto row = [](const char* name, Frame f, QStringList data, const char* lines) {
             QTest::newRow(name) << int(f) << data << QString::fromUtf8(lines);
         };
-        row("point", Frame::Point, {"2", "3", "0", "0"},
+        row("point", Frame::Point, {"2", "3"},
             "Representação do ponto P(2 , 3)\n"
             "1. O ponto P(2 , 3) tem abcissa 2 e ordenada 3. P = (x_P , y_P) = (2 , 3)\n"
             "3. As perpendiculares aos eixos tiradas por esses pontos cruzam-se no ponto P(2 , "
             "3).");
-        row("point on an axis", Frame::Point, {"-sqr(2)", "0", "0", "0"},
+        row("point on an axis", Frame::Point, {"-sqr(2)", "0"},
             "1. O ponto P(−√2 , 0) tem abcissa −√2 ≈ −1,41 e ordenada 0. P = (x_P , y_P) = (−√2 , "
             "0) ≈ (−1,41 , 0)\n"
             "2. A ordenada é nula: o ponto P está sobre o eixo das abcissas.");
@@ -242,51 +307,291 @@ private slots:
             "1. Os pontos A(1 , 1) e B(1 , 1) coincidem.\n"
             "2. Sem segmento [AB], todos os pontos do plano estão à mesma distância de A e de B: a "
             "mediatriz não está definida.");
+        row("typed line", Frame::TypedLine, {"2x-3y+4=0"},
+            "Recta de equação 2x − 3y + 4 = 0\n"
+            "1. Resolvemos a equação em ordem a y e obtemos a equação reduzida. −3y = −2x − 4; y = "
+            "(2/3)x + 4/3\n"
+            "2. O declive da recta é 2/3 e a ordenada na origem é 4/3.\n"
+            "4. O ponto B onde a recta corta o eixo das abcissas tem ordenada 0: substituímos y "
+            "por "
+            "0 na equação reduzida e obtemos B(−2 , 0). 0 = (2/3)x_B + 4/3 ⇔ x_B = −2\n"
+            "5. A recta é a que passa pelos pontos A(0 , 4/3) e B(−2 , 0).");
+        row("typed line through the origin, written the other way round", Frame::TypedLine,
+            {"y=2x"},
+            "Recta de equação −2x + y = 0\n"
+            "1. Multiplicamos ambos os membros por −1. 2x − y = 0\n"
+            "4. Para desenhar a recta basta conhecer dois dos seus pontos. A ordenada na origem é "
+            "0, por isso a recta passa na origem, A(0 , 0); para x = 1 obtemos o ponto B(1 , 2). "
+            "y_B = 2 × 1 = 2");
+        row("typed vertical line", Frame::TypedLine, {"x=3"},
+            "2. Para desenhar a recta basta conhecer dois dos seus pontos: todos têm abcissa 3, "
+            "por "
+            "exemplo A(3 , 0) e B(3 , 1).");
+        row("typed horizontal line with a decimal", Frame::TypedLine, {"0.5y=1"},
+            "Recta de equação (1/2)y − 1 = 0\n"
+            "1. Multiplicamos ambos os membros por 2. y − 2 = 0\n"
+            "3. Para desenhar a recta basta conhecer dois dos seus pontos: todos têm ordenada 2, "
+            "por "
+            "exemplo A(0 , 2) e B(1 , 2).");
+        row("typed no line", Frame::TypedLine, {"0x+0y=3"},
+            "Recta de equação 0x + 0y − 3 = 0\n"
+            "1. Na equação de r, 0x + 0y − 3 = 0, os coeficientes de x e de y são ambos nulos: não "
+            "é "
+            "a equação de uma recta.");
+        row("line through two points", Frame::ThroughPoints, {"5", "-3", "-2", "3"},
+            "1. Calculamos o declive da recta AB. m = (y_B − y_A)/(x_B − x_A) = (3 − (−3))/(−2 − "
+            "5) "
+            "= 6/(−7) = −6/7 ≈ −0,86\n"
+            "2. A recta de declive m que passa no ponto A tem equação y − y_A = m(x − x_A); "
+            "substituímos e resolvemos em ordem a y para obter a equação reduzida. y − y_A = m(x − "
+            "x_A); y − (−3) = −(6/7)(x − 5) ⇔ y + 3 = −(6/7)x + 30/7 ⇔ y = −(6/7)x + 9/7\n"
+            "3. Passamos todos os termos para o primeiro membro e multiplicamos ambos os membros "
+            "por 7: obtemos a equação geral. y = −(6/7)x + 9/7 ⇔ (6/7)x + y − 9/7 = 0 ⇔ 6x + 7y − "
+            "9 "
+            "= 0\n"
+            "4. A recta AB tem equação geral 6x + 7y − 9 = 0.");
+        row("line through two points on a vertical", Frame::ThroughPoints, {"1", "2", "1", "5"},
+            "1. Os pontos A e B têm a mesma abcissa, 1: a recta AB é vertical. x = 1 ⇔ x − 1 = 0");
+        row("one point twice", Frame::ThroughPoints, {"0.1+0.2", "1", "0.3", "1"},
+            "1. Os pontos A(3/10 , 1) e B(3/10 , 1) coincidem.\n"
+            "2. Por um ponto passam infinitas rectas: dois pontos coincidentes não definem uma "
+            "recta.");
+        row("parallel", Frame::Parallel, {"2", "3", "2x+3y-1=0"},
+            "Recta que passa por P(2 , 3) e é paralela à recta r: 2x + 3y − 1 = 0\n"
+            "1. As rectas paralelas a r têm os mesmos coeficientes de x e de y que r: as suas "
+            "equações são da forma 2x + 3y + k = 0. 2x + 3y + k = 0\n"
+            "2. O ponto P(2 , 3) pertence à recta procurada: substituímos as suas coordenadas na "
+            "equação e calculamos k. 2 × 2 + 3 × 3 + k = 0 ⇔ 13 + k = 0 ⇔ k = −13\n"
+            "4. A recta paralela a r que passa por P tem equação geral 2x + 3y − 13 = 0.");
+        row("parallel to a line with decimals", Frame::Parallel, {"1", "-1", "0.2x+0.4y=1"},
+            "1. Simplificamos a equação de r, multiplicando ambos os membros por 5 para que os "
+            "coeficientes fiquem inteiros. x + 2y − 5 = 0\n"
+            "3. O ponto P(1 , −1) pertence à recta procurada: substituímos as suas coordenadas na "
+            "equação e calculamos k. 1 + 2 × (−1) + k = 0 ⇔ −1 + k = 0 ⇔ k = 1\n");
+        row("perpendicular", Frame::Perpendicular, {"2", "3", "2x+3y-1=0"},
+            "2. O ponto Q(2 , 3) pertence à recta procurada: substituímos as suas coordenadas na "
+            "equação e calculamos k. 3 × 2 − 2 × 3 + k = 0 ⇔ 0 + k = 0 ⇔ k = 0\n"
+            "3. Resolvemos a equação em ordem a y e obtemos a equação reduzida. −2y = −3x; y = "
+            "(3/2)x\n"
+            "4. A recta perpendicular a r que passa por Q tem equação geral 3x − 2y = 0.");
+        row("perpendicular to no line", Frame::Perpendicular, {"2", "3", "0x+0y=3"},
+            "1. Na equação de r, 0x + 0y − 3 = 0, os coeficientes de x e de y são ambos nulos: não "
+            "é "
+            "a equação de uma recta.");
+        row("intersection", Frame::Intersection, {"2x+3y+4=0", "5x-2y+4=0"},
+            "Intersecção das rectas r: 2x + 3y + 4 = 0 e s: 5x − 2y + 4 = 0\n"
+            "2. Resolvemos a equação de r em ordem a y. 2x + 3y + 4 = 0 ⇔ 3y = −2x − 4 ⇔ y = "
+            "−(2/3)x − 4/3\n"
+            "3. Substituímos y por −(2/3)x − 4/3 na equação de s e resolvemos em ordem a x. 5x − "
+            "2(−(2/3)x − 4/3) + 4 = 0 ⇔ 5x + (4/3)x + 8/3 + 4 = 0 ⇔ (19/3)x + 20/3 = 0 ⇔ (19/3)x = "
+            "−20/3 ⇔ x = −20/19\n"
+            "4. Substituímos x por −20/19 na expressão de y. y = −(2/3) × (−20/19) − 4/3 = −12/19 "
+            "≈ "
+            "−0,63\n"
+            "5. As rectas r e s são concorrentes e intersectam-se no ponto I(−20/19 , −12/19) ≈ "
+            "I(−1,05 , −0,63).");
+        row("intersection of a vertical and a horizontal line", Frame::Intersection,
+            {"x=-2.5", "y=1/8"},
+            "1. Simplificamos a equação de r, multiplicando ambos os membros por 2 para que os "
+            "coeficientes fiquem inteiros. 2x + 5 = 0\n"
+            "4. Resolvemos a equação de r em ordem a x. 2x + 5 = 0 ⇔ 2x = −5 ⇔ x = −5/2\n"
+            "5. A equação de s não tem x: resolvemo-la em ordem a y. 8y − 1 = 0 ⇔ 8y = 1 ⇔ y = "
+            "1/8\n");
+        row("intersection of parallels", Frame::Intersection, {"2x+3y+4=0", "2x+3y-4=0"},
+            "3. Substituímos y por −(2/3)x − 4/3 na equação de s e resolvemos em ordem a x. 2x + "
+            "3(−(2/3)x − 4/3) − 4 = 0 ⇔ 2x − 2x − 4 − 4 = 0 ⇔ 0x = 8\n"
+            "4. A equação é impossível, por isso o sistema não tem solução: as rectas r e s não "
+            "têm "
+            "pontos comuns, são paralelas.");
+        row("intersection of one line written twice with decimals", Frame::Intersection,
+            {"0.1x+0.2y=0.3", "0.3x+0.6y=0.9"},
+            "1. Simplificamos a equação de r, multiplicando ambos os membros por 10 para que os "
+            "coeficientes fiquem inteiros. x + 2y − 3 = 0\n"
+            "2. Simplificamos a equação de s, multiplicando ambos os membros por 10/3 para que os "
+            "coeficientes fiquem inteiros. x + 2y − 3 = 0\n"
+            "4. Resolvemos a equação de r em ordem a x. x + 2y − 3 = 0 ⇔ x = −2y + 3\n"
+            "5. Substituímos x por −2y + 3 na equação de s e resolvemos em ordem a y. (−2y + 3) + "
+            "2y − 3 = 0 ⇔ −2y + 3 + 2y − 3 = 0 ⇔ 0y = 0\n"
+            "6. A equação é possível e indeterminada: todos os pontos de r são pontos de s. As "
+            "rectas r e s são coincidentes.");
+        row("parallel distance", Frame::ParallelDistance, {"2x+3y+4=0", "2x+3y-4=0"},
+            "1. As rectas são paralelas: os coeficientes de x e de y das suas equações são "
+            "proporcionais. a_r b_s − a_s b_r = 2 × 3 − 2 × 3 = 0\n"
+            "3. Escolhemos um ponto P de r, fazendo x = 0: P(0 , −4/3). 3y_P + 4 = 0 ⇔ y_P = −4/3\n"
+            "4. Aplicamos a fórmula da distância de um ponto a uma recta. d(r, s) = d(P, s) = |a_s "
+            "x_P + b_s y_P + c_s|/√(a_s² + b_s²)\n"
+            "6. Calculamos o valor absoluto e a raiz quadrada, e racionalizamos o denominador. "
+            "d(r, "
+            "s) = |−8|/√13 = 8/√13 = 8√13/13 ≈ 2,22\n"
+            "7. A distância entre as rectas r e s é 8√13/13 ≈ 2,22.");
+        row("parallel distance of lines that are not parallel", Frame::ParallelDistance,
+            {"2x+3y+4=0", "-2x+3y+4=0"},
+            "1. Os coeficientes de x e de y das equações não são proporcionais: as rectas r e s "
+            "não "
+            "são paralelas, intersectam-se. a_r b_s − a_s b_r = 2 × 3 − (−2) × 3 = 12 ≠ 0");
+        row("distance from a point to a line", Frame::PointLineDistance, {"-2", "5", "3x-4y=24"},
+            "Distância do ponto P(−2 , 5) à recta r: 3x − 4y − 24 = 0\n"
+            "1. Aplicamos a fórmula da distância de um ponto a uma recta. d(P, r) = |ax_P + by_P + "
+            "c|/√(a² + b²)\n"
+            "2. Substituímos as coordenadas de P(−2 , 5) e os coeficientes da equação de r. d(P, "
+            "r) "
+            "= |3 × (−2) − 4 × 5 − 24|/√(3² + (−4)²)\n"
+            "3. Calculamos o valor absoluto e a raiz quadrada, e simplificamos. d(P, r) = "
+            "|−50|/√25 "
+            "= 50/5 = 10\n"
+            "4. A distância do ponto P à recta r é 10.");
+        row("a point on the line", Frame::PointLineDistance, {"1", "0", "x+y=1"},
+            "4. O ponto P pertence à recta r: a distância é 0.");
+        row("angle", Frame::Angle, {"2x-5y=3", "x+3y=0"},
+            "1. Um vector director da recta de equação ax + by + c = 0 é o vector (−b , a). u⃗ = "
+            "(−b_r "
+            ", a_r) = (5 , 2); v⃗ = (−b_s , a_s) = (−3 , 1)\n"
+            "3. Substituímos as coordenadas dos vectores directores. cos(θ) = |5 × (−3) + 2 × "
+            "1|/(√(5² + 2²) √((−3)² + 1²))\n"
+            "4. Calculamos e simplificamos. cos(θ) = |−13|/(√29 √10) = 13/√290 = 13√290/290 ≈ "
+            "0,76\n"
+            "5. Calculamos a amplitude com a função inversa do co-seno e escrevemo-la em graus, "
+            "minutos e segundos. θ = cos⁻¹(13√290/290) ≈ 40,24º ≈ 40º  14'  10,89''\n"
+            "6. A amplitude do ângulo das rectas r e s é 40º  14'  10,89''.");
+        row("a notable angle", Frame::Angle, {"y=0", "y=-sqr(3)*x"},
+            "4. Calculamos e simplificamos. cos(θ) = |1|/(√1 √4) = 1/2 = 1/2 = 0,5\n"
+            "5. 1/2 é o co-seno de um ângulo notável. θ = 60º");
+        row("perpendicular lines", Frame::Angle, {"y=x", "y=-x"},
+            "4. O produto escalar dos vectores directores é 0: as rectas r e s são "
+            "perpendiculares. "
+            "cos(θ) = |0|/(√2 √2) = 0/2 = 0\n"
+            "6. A amplitude do ângulo das rectas r e s é 90º.");
+        row("angle of parallels", Frame::Angle, {"x+y=0", "2x+2y=5"},
+            "2. Os vectores directores são colineares: as rectas r e s são paralelas e não formam "
+            "um ângulo. u_1 v_2 − u_2 v_1 = (−1) × 2 − 1 × (−2) = 0");
     }
     void workedCases() {
         QFETCH(int, frame);
         QFETCH(QStringList, data);
         QFETCH(QString, lines);
-        const Point a{read(qPrintable(data[0])), read(qPrintable(data[1]))};
-        const Point b{read(qPrintable(data[2])), read(qPrintable(data[3]))};
-        const QString text = solutionText(solve(Frame(frame), a, b));
+        const Solution s = solve(Frame(frame), dataOf(data));
+        const QString text = solutionText(s);
         for (const QString& line : lines.split('\n', Qt::SkipEmptyParts))
             QVERIFY2(text.contains(line + '\n'), qPrintable(text));
+        QVERIFY2(solutioncheck::failedLine(s, dataOf(data).lines).isEmpty(), qPrintable(text));
     }
 
     /// Equal points: the solution says so in words and stops.
     void coincidentPoints() {
         const Point a{read("1/3"), read("sqr(2)")};
-        for (const Frame f : {Frame::Midpoint, Frame::Distance, Frame::Bisector}) {
-            const Solution s = solve(f, a, a);
+        const FrameData twice{{a.x, a.y, a.x, a.y}, {}};
+        for (const Frame f :
+             {Frame::Midpoint, Frame::Distance, Frame::Bisector, Frame::ThroughPoints}) {
+            const Solution s = solve(f, twice);
             QVERIFY(s.stopped);
             QCOMPARE(s.steps.front().kind, StepKind::CoincidentPoints);
-            QVERIFY(!solutionText(s).contains("inf") && !solutionText(s).contains("nan"));
-            QVERIFY(failedLine(s).isEmpty());
+            QVERIFY(!showsNoNumber(solutionText(s)));
+            QVERIFY(solutioncheck::failedLine(s).isEmpty());
         }
-        QVERIFY(std::get<Point>(solve(Frame::Midpoint, a, a).answer) == a);
-        QVERIFY(std::get<Number>(solve(Frame::Distance, a, a).answer).isZero());
-        QVERIFY(std::holds_alternative<std::monostate>(solve(Frame::Bisector, a, a).answer));
+        QVERIFY(*solve(Frame::Midpoint, twice).answer.get<Point>("Resultado1") == a);
+        QVERIFY(solve(Frame::Distance, twice).answer.get<Number>("Resultado2")->isZero());
+        QCOMPARE(*solve(Frame::Bisector, twice).answer.get<Verdict>("Resultado3"),
+                 Verdict::CoincidentPoints);
+        QCOMPARE(*solve(Frame::ThroughPoints, twice).answer.get<Verdict>("Resultado1"),
+                 Verdict::CoincidentPoints);
+    }
+
+    /// Degenerate lines and pairs of lines: the verdict, in words, and a stop.
+    void degenerateLines_data() {
+        QTest::addColumn<int>("frame");
+        QTest::addColumn<QStringList>("data");
+        QTest::addColumn<int>("verdict");
+        const auto row = [](const char* name, Frame f, QStringList data, Verdict v) {
+            QTest::newRow(name) << int(f) << data << int(v);
+        };
+        for (const FrameShape& shape : kFrames) {
+            if (shape.lines == 0) continue;
+            QStringList data;
+            for (int i = 0; i < shape.numbers; ++i)
+                data << "1";
+            data << "0x+0y=3";
+            if (shape.lines == 2) data << "y=x";
+            row(qPrintable(QString("no line, frame %1").arg(int(shape.frame))), shape.frame, data,
+                Verdict::NotALine);
+        }
+        row("second of two is no line", Frame::Angle, {"y=x", "0.1x-0.1x=1"}, Verdict::NotALine);
+        row("parallels asked for their meeting point", Frame::Intersection,
+            {"0.1x+0.2y=0.4", "0.3x+0.6y=0.7"}, Verdict::ParallelLines);
+        row("one line asked for its meeting point with itself", Frame::Intersection,
+            {"y=2x+1", "4x-2y+2=0"}, Verdict::CoincidentLines);
+        row("vertical parallels asked for their meeting point", Frame::Intersection,
+            {"x=1", "2x=3"}, Verdict::ParallelLines);
+        row("distance of lines that meet", Frame::ParallelDistance, {"y=x", "y=2x"},
+            Verdict::NotParallel);
+        row("angle of parallels", Frame::Angle, {"0.1x+0.2y=0.3", "0.3x+0.6y=0.7"},
+            Verdict::ParallelLines);
+    }
+    void degenerateLines() {
+        QFETCH(int, frame);
+        QFETCH(QStringList, data);
+        QFETCH(int, verdict);
+        const Solution s = solve(Frame(frame), dataOf(data));
+        const QString text = solutionText(s);
+        QVERIFY2(s.stopped, qPrintable(text));
+        QCOMPARE(s.answer.parts().size(), std::size_t(1));
+        QCOMPARE(int(std::get<Verdict>(s.answer.parts().front().value)), verdict);
+        QVERIFY2(solutioncheck::failedLine(s, dataOf(data).lines).isEmpty(), qPrintable(text));
+        QVERIFY(!showsNoNumber(text));
+    }
+
+    /// An answer holds what the labels show, each value tagged with its label,
+    /// lines in their normal form.
+    void answersAreTaggedAndNormal() {
+        const Solution parallel = solve(Frame::Parallel, dataOf({"1", "-1", "0.2x+0.4y=1"}));
+        QCOMPARE(parallel.answer.parts().size(), std::size_t(1));
+        QVERIFY(!parallel.answer.get<Line>("Resultado1"));
+        const Line* l = parallel.answer.get<Line>("Resultado2");
+        QVERIFY(l);
+        QCOMPARE(q(generalEquationText(*l, ",")), QString("x + 2y + 1 = 0"));
+        QVERIFY(l->a == 1 && l->b == 2 && l->c == 1);
+        Answer a;
+        a.add("Resultado1", Line{Number(-4), Number(6), Number::fraction(1, 2)});
+        QVERIFY(a.get<Line>("Resultado1")->a == 8 && a.get<Line>("Resultado1")->c == -1);
+        const Solution angle = solve(Frame::Angle, dataOf({"2x-5y=3", "x+3y=0"}));
+        const Angle* theta = angle.answer.get<Angle>("Resultado4");
+        QVERIFY(theta && theta->degrees.isApproximate() && theta->value.isExact());
+        QCOMPARE(exactcase::text(theta->value), QString("13√290/290"));
+        const Solution notable = solve(Frame::Angle, dataOf({"x=0", "y=x"}));
+        const Angle* right = notable.answer.get<Angle>("Resultado4");
+        QVERIFY(right && right->degrees == 45 && right->degrees.isExact());
     }
 
     /// Thousands of random data per frame: every line equals the one before
-    /// it numerically, and the answer is the form's own.
+    /// it numerically, the answer is tagged with the frame's label, and the
+    /// Points answers are the form's own.
     void randomData() {
         Data data(31);
-        for (const Frame frame :
-             {Frame::Point, Frame::Midpoint, Frame::Distance, Frame::Bisector}) {
-            for (int i = 0; i < 1500; ++i) {
-                const Datum x1 = data.next(), y1 = data.next(), x2 = data.next(), y2 = data.next();
-                const Solution s = solve(frame, {x1.exact, y1.exact}, {x2.exact, y2.exact});
-                const QString where = QString::fromStdString(x1.text + ", " + y1.text + ", " +
-                                                             x2.text + ", " + y2.text);
-                const QString failed = failedLine(s);
-                QVERIFY2(failed.isEmpty(), qPrintable(where + ": " + failed));
-                if (!s.stopped)
-                    QVERIFY2(agreesWithTheForm(frame, s, x1.value, y1.value, x2.value, y2.value),
-                             qPrintable(where));
+        Lines lines(47);
+        for (const FrameShape& shape : kFrames) {
+            for (int i = 0; i < 1200; ++i) {
+                std::vector<Datum> typed;
+                FrameData d;
+                for (int k = 0; k < shape.numbers; ++k) {
+                    typed.push_back(data.next());
+                    d.numbers.push_back(typed.back().exact);
+                }
+                for (int k = 0; k < shape.lines; ++k)
+                    d.lines.push_back(k == 1 && lines.values().integer(0, 3) == 0
+                                          ? lines.besides(d.lines.front())
+                                          : lines.next());
+                const Solution s = solve(shape.frame, d);
                 const QString text = solutionText(s);
-                QVERIFY2(!text.contains("inf") && !text.contains("nan"), qPrintable(text));
+                const QString failed = solutioncheck::failedLine(s, d.lines);
+                QVERIFY2(failed.isEmpty(), qPrintable(text + "\n" + failed));
+                QVERIFY2(!showsNoNumber(text), qPrintable(text));
+                QVERIFY2(!s.answer.empty() && s.answer.parts().front().label == shape.label,
+                         qPrintable(text));
+                if (shape.lines == 0 && !s.stopped)
+                    QVERIFY2(agreesWithTheForm(shape.frame, s, typed[0].value, typed[1].value,
+                                               shape.numbers > 2 ? typed[2].value : 0,
+                                               shape.numbers > 2 ? typed[3].value : 0) ||
+                                 shape.frame == Frame::ThroughPoints,
+                             qPrintable(text));
             }
         }
     }

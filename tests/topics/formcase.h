@@ -3,7 +3,10 @@
 // Worked cases of the problem forms as table rows: what is typed and pressed,
 // and what must show (results, messages, drawing), on a fresh, real form.
 
+#include "numbered_error.h"
 #include "problemform.h"
+#include "solution.h"
+#include "solutioncheck.h"
 #include "testsupport.h"
 #include "topictable.h"
 
@@ -215,6 +218,45 @@ struct OpenForm {
     std::unique_ptr<ProblemForm> form;
 };
 
+/// The lines typed in a form's equation fields, read exactly: the loci on
+/// which the equations of a solution about them may hold.
+inline std::vector<exact::Line> typedLines(const ProblemForm& form) {
+    std::vector<exact::Line> lines;
+    for (const QLineEdit* field : form.findChildren<QLineEdit*>())
+        if (field->objectName().startsWith(QLatin1String("Text")) && field->text().contains('='))
+            try {
+                const exact::LineReading l = exact::readLine(field->text().toStdString());
+                if (l.refusal == exact::Refusal::None) lines.push_back(l.line);
+            } catch (const NumberedError&) {
+            }
+    return lines;
+}
+
+/// Whether a label shows its value rounded to 2 decimals: a point, and the
+/// distance between parallel lines.
+inline bool roundsItsLabel(Topic topic, const exact::AnswerPart& part) {
+    return std::holds_alternative<exact::Point>(part.value) ||
+           (topic == Topic::Recta2 && part.label == "Resultado2");
+}
+
+/// The worked solution of the drawing a form shows, if any, holds line by
+/// line, and its answer is what the form's labels show.
+inline void checkWorkedSolution(Topic topic, const ProblemForm& form) {
+    const exact::Solution* s = form.solution();
+    if (!s) return;
+    const QString failed = solutioncheck::failedLine(*s, typedLines(form));
+    QVERIFY2(failed.isEmpty(), qPrintable(failed));
+    if (s->stopped) return; // the frame's verdict: the cases check its message
+    for (const exact::AnswerPart& part : s->answer.parts()) {
+        // A label a later press emptied (a refused equation) no longer shows the answer.
+        const QString label = resultText(form, QString::fromStdString(part.label));
+        if (part.label.empty() || label.isEmpty()) continue;
+        const QString why = solutioncheck::disagreement(part, label, roundsItsLabel(topic, part));
+        QVERIFY2(why.isEmpty(),
+                 qPrintable(why + "\n" + QString::fromStdString(exact::plainText(*s, ","))));
+    }
+}
+
 /// Runs one case on a fresh form, which fits a 1366 × 768 screen with room
 /// for its title bar, in the Portuguese setting, then with a decimal point.
 inline void run(const FormCase& c) {
@@ -234,6 +276,7 @@ inline void run(const FormCase& c) {
             said << described(m);
         QCOMPARE(said, c.messages);
         checkDrawing(*open.form->board(), open.atFirstMessage, c.drawing, comma);
+        checkWorkedSolution(c.topic, *open.form);
         if (QTest::currentTestFailed()) return;
     }
 }

@@ -72,6 +72,13 @@ void TestLines1Form::rows() {
                {"Command3", "Dados4", "Resolver4", "Dados5", "Resolver5"},
                {"Resultado2", "0x+0y=0", "Resultado3", "0x+0y=0"}, QStringList(7, NotALine),
                {"count V2 line 0", "count A2 line 0"});
+    // Verdicts on the numbers typed, not on their binary roundings.
+    QTest::newRow("exact verdict: one point written twice with decimals")
+        << row({"Abcissa1", "0.1+0.2", "Ordenada1", "1", "Abcissa2", "0.3", "Ordenada2", "1"},
+               {"Resolver1"}, {"Resultado1", ""}, {noLine}, {"count A any 0", "count V any 0"});
+    QTest::newRow("exact verdict: an equation written with decimals that is no line") << row(
+        {"Text1", "(1.1+2.2)*x=3.3*x+1", "Text7", "(1.1+2.2)*x=3.3*x+1"}, {"Command3", "Resolver5"},
+        {"Resultado3", "0x+0y=0"}, QStringList(3, NotALine), {"count V any 0", "count A2 line 0"});
     QTest::newRow("unreadable coordinate: bare axes, drawn before the fields are read")
         << row({"Abcissa2", "abc"}, {"Resolver4", "Resolver1"}, {"Resultado1", ""},
                {undefined("abc")}, {"count A any 0", "count V any 0"});

@@ -108,6 +108,28 @@ void TestLines2Form::rows() {
     QTest::newRow("unsplittable or unreadable equations: generic report, the drawing stays")
         << row({"Text7", "x+3y", "Text3", "x+z=0"}, {"Resolver3", "Resolver5", "Resolver1"}, {},
                {Invalid, undefined("z")}, {"dot V -20/19 -12/19"});
+    // Verdicts on the numbers typed, not on their binary roundings: each of
+    // these used to come out otherwise.
+    QTest::newRow("exact verdict: one line written twice with decimals is coincident")
+        << row({"Text1", "0.1x+0.2y=0.3", "Text2", "0.3x+0.6y=0.9"}, {"Resolver3"},
+               {"Resultado1", Coincident}, {}, {"count V any 0"});
+    QTest::newRow("exact verdict: parallels written with decimals have no meeting point")
+        << row({"Text1", "0.1x+0.2y=0.4", "Text2", "0.3x+0.6y=0.7"}, {"Resolver3"},
+               {"Resultado1", Parallel}, {}, {"count V any 0"});
+    QTest::newRow("exact verdict: a line written with decimals that is no line")
+        << row({"Text2", "(1.1+2.2)*x=3.3*x+1"}, {"Resolver3"}, {"Resultado1", Parallel},
+               {NotALine}, {"count A2 line 1", "count V any 0"});
+    QTest::newRow("exact verdict: parallels written with decimals have a distance")
+        << row({"Text3", "0.1x+0.2y=0.4", "Text4", "0.3x+0.6y=0.7"}, {"Resolver1"},
+               {"Resultado2", "0,75"}, {}, {"dot V 0 2"});
+    QTest::newRow("exact verdict: a whole distance to a line written with decimals")
+        << row({"Text5", "0.3x+0.4y=1.0", "Abcissa1", "0", "Ordenada1", "0"}, {"Resolver4"},
+               {"Resultado3", "2"});
+    QTest::newRow("exact verdict: perpendiculars written with decimals make 90 degrees") << row(
+        {"Text6", "0.1x+0.3y=1", "Text7", "0.3x-0.1y=2"}, {"Resolver5"}, {"Resultado4", "90º"});
+    QTest::newRow("exact verdict: parallels written with decimals make no angle")
+        << row({"Text6", "0.1x+0.2y=0.4", "Text7", "0.3x+0.6y=0.7"}, {"Resolver5"},
+               {"Resultado4", ""}, {NoVerb}, bare);
     QTest::newRow("labels emptied whatever happens")
         << row({}, solved + QStringList{"Ymin=dez"} + solved, emptied,
                QStringList(4, error(QStringLiteral("Tipos incompatíveis."))));

@@ -46,6 +46,12 @@ void TestPointsForm::rows() {
                                               {"line V2 -123/14 9 9 -105/16", "line A2 -2 -4 5 4"});
     QTest::newRow("bisector of one point") << row(
         pointFields(6, {"1", "1", "1", "1"}), {"Resolver7"}, {"Resultado3", "0x+0y=0"}, {NotALine});
+    // Verdicts on the numbers typed, not on their binary roundings.
+    QTest::newRow("exact verdict: a whole distance written with decimals")
+        << row(pointFields(4, {"0", "0", "18.6", "24.8"}), {"Resolver6"}, {"Resultado2", "31"});
+    QTest::newRow("exact verdict: the bisector of one point written twice")
+        << row(pointFields(6, {"0.1+0.2", "0", "0.3", "0"}), {"Resolver7"},
+               {"Resultado3", "0x+0y=0"}, {NotALine}, {"count V any 0"});
     QTest::newRow("bisector, ungraduated")
         << row(Wide, {"Dados7"}, {}, {}, {"text A -2 ", "text A  5 ", "!text V -2 "});
 }

@@ -1,0 +1,172 @@
+// The worked solutions of "RECTA - 1": a typed line, the line through two
+// points, and the lines through a point parallel and perpendicular to a line.
+
+#include "linesolutions.h"
+#include "solutionkit.h"
+
+namespace exact::solutions {
+
+using namespace kit;
+
+namespace {
+
+/// The answer of a frame that finds a line: its equation written, the line drawn.
+void lineResult(Solution& s, StepKind kind, const Line& line, const Math& equation,
+                const std::string& label) {
+    s.add(kind, {slot("equation", equation)}).figure(Figure::line(line, "recta"));
+    s.answer.add(label, line);
+}
+
+// --- the typed line
+
+/// Two points of a line to draw it by, with the steps that find them.
+std::pair<Point, Point> twoPointsOf(Solution& s, const Line& n) {
+    if (n.b.isZero()) {
+        const Number k = -n.c / n.a;
+        const Point a{k, 0}, b{k, 1};
+        s.add(StepKind::VerticalLinePoints,
+              {slot("k", value(k)), pointSlot("A", a), pointSlot("B", b)});
+        return {a, b};
+    }
+    const Number m = -n.a / n.b;
+    const Number k = -n.c / n.b;
+    if (m.isZero()) {
+        const Point a{0, k}, b{1, k};
+        s.add(StepKind::HorizontalLinePoints,
+              {slot("k", value(k)), pointSlot("A", a), pointSlot("B", b)});
+        return {a, b};
+    }
+    s.add(StepKind::SlopeAndIntercept, {slot("m", value(m)), slot("b", value(k))});
+    if (k.isZero()) {
+        const Point a{0, 0}, b{1, m};
+        bindPoint(s.environment, "B", b);
+        s.add(StepKind::LineThroughOrigin, {pointSlot("A", a), pointSlot("B", b)})
+            .line(Chain(y("B")).equals(linearCombination({{m, value(1)}}, 0)).endsWith(m));
+        return {a, b};
+    }
+    const Point a{0, k}, b{-k / m, 0};
+    bindPoint(s.environment, "B", b);
+    s.add(StepKind::YIntercept, {pointSlot("A", a)});
+    s.add(StepKind::XIntercept, {pointSlot("B", b)})
+        .line(Chain(equation(value(0), linearCombination({{m, x("B")}}, k)))
+                  .then(Rel::Equivalent, equation(x("B"), value(b.x))));
+    return {a, b};
+}
+
+// --- the lines through a point
+
+/// The lines k·x + l·y + k' = 0 of a family, the one through P found by
+/// substituting its coordinates: the steps, and the line found.
+Line familyThrough(Solution& s, StepKind family, const Line& shape, const Point& p,
+                   const std::string& name) {
+    const Math k = symbol("k");
+    const Number value0 = -(shape.a * p.x + shape.b * p.y);
+    s.environment.bind(k, value0.toDouble());
+    const auto withK = [&](const Math& rest) {
+        return equation(sum({{Sign::Plus, rest}, {Sign::Plus, k}}), value(0));
+    };
+    s.add(family, {slot("equation", withK(linearCombination({{shape.a, x()}, {shape.b, y()}}, 0)))})
+        .line(withK(linearCombination({{shape.a, x()}, {shape.b, y()}}, 0)));
+    const Number known = shape.a * p.x + shape.b * p.y;
+    s.add(StepKind::FamilyThroughPoint, {slot("P", pointTree(p, name))})
+        .line(Chain(withK(linearCombination({{shape.a, value(p.x)}, {shape.b, value(p.y)}}, 0)))
+                  .then(Rel::Equivalent, withK(value(known)))
+                  .then(Rel::Equivalent, equation(k, value(value0))));
+    return {shape.a, shape.b, value0};
+}
+
+Solution throughPoint(TitleKind title, StepKind family, StepKind result, const Point& p,
+                      const std::string& pointName, const Line& typed, bool perpendicular,
+                      const std::string& label) {
+    const Line r = withoutResidue(typed);
+    Solution s = titled(title, {pointSlot(pointName, p), lineSlot("r", r)});
+    bindPoint(s.environment, pointName, p);
+    if (stopsOnNoLine(s, "r", r, label)) return s;
+    Math equation = s.titleValues.back().value;
+    const Line given = simplifyGivenLine(s, "r", r, equation);
+    const Line shape = perpendicular ? Line{given.b, -given.a, 0} : Line{given.a, given.b, 0};
+    const Line found = familyThrough(s, family, shape, p, pointName);
+    s.steps.back().figure(Figure::point(p, pointName)).figure(Figure::line(given, "r"));
+    equation = generalEquation(found);
+    const Line line = tidyLineEquation(s, found, &equation);
+    lineResult(s, result, line, equation, label);
+    s.steps.back().figure(Figure::line(given, "r"));
+    return s;
+}
+
+} // namespace
+
+Solution solveTypedLine(const Line& typed) {
+    const Line r = withoutResidue(typed);
+    Solution s = titled(TitleKind::TypedLine, {lineSlot("r", r)});
+    if (stopsOnNoLine(s, "r", r, {})) return s;
+    const Line n = tidyLineEquation(s, r);
+    const auto [a, b] = twoPointsOf(s, n);
+    s.add(StepKind::TypedLineResult, {pointSlot("A", a), pointSlot("B", b)})
+        .figure(Figure::point(a, "A"))
+        .figure(Figure::point(b, "B"))
+        .figure(Figure::line(n, "r"));
+    s.answer.add({}, n);
+    return s;
+}
+
+Solution solveLineThroughPoints(const Point& a, const Point& b) {
+    Solution s = titled(TitleKind::LineThroughPoints, {pointSlot("A", a), pointSlot("B", b)});
+    bindPoint(s.environment, "A", a);
+    bindPoint(s.environment, "B", b);
+    const std::string label = "Resultado1";
+    if (a == b) {
+        s.add(StepKind::CoincidentPoints, {pointSlot("A", a), pointSlot("B", b)})
+            .figure(Figure::point(a, "A"));
+        s.add(StepKind::NoLineThroughOnePoint);
+        s.answer.add(label, Verdict::CoincidentPoints);
+        s.stopped = true;
+        return s;
+    }
+    if (a.x == b.x) {
+        const Line vertical = normalised({1, 0, -a.x});
+        const Math general = generalEquation(vertical);
+        s.add(StepKind::SameAbscissa, {slot("k", value(a.x))})
+            .line(Equivalences(*reducedEquation(vertical)).then(general))
+            .figure(Figure::segment(a, b));
+        lineResult(s, StepKind::LineThroughPointsResult, vertical, general, label);
+        return s;
+    }
+    const Number m = (b.y - a.y) / (b.x - a.x);
+    s.environment.bind(symbol("m"), m.toDouble());
+    s.add(StepKind::SlopeOfSegment)
+        .line(Chain(symbol("m"))
+                  .equals(fraction(minus(y("B"), y("A")), minus(x("B"), x("A"))))
+                  .equals(fraction(minus(value(b.y), value(a.y)), minus(value(b.x), value(a.x))))
+                  .equals(fraction(value(b.y - a.y), value(b.x - a.x)))
+                  .endsWith(m))
+        .figure(Figure::segment(a, b));
+    const Line found = lineThrough(a, b);
+    const Math reduced = *reducedEquation(found);
+    const auto shifted = [](const Math& v, const Number& k) {
+        return k.isZero() ? v : minus(v, value(k));
+    };
+    s.add(StepKind::PointSlopeEquation)
+        .line(equation(minus(y(), y("A")), product({symbol("m"), minus(x(), x("A"))})))
+        .line(Equivalences(equation(shifted(y(), a.y), times(m, shifted(x(), a.x))))
+                  .then(equation(linearCombination({{1, y()}}, -a.y),
+                                 linearCombination({{m, x()}}, -m * a.x)))
+                  .then(reduced));
+    Math general;
+    const Line line = generalFromReduced(s, found, reduced, general);
+    lineResult(s, StepKind::LineThroughPointsResult, line, general, label);
+    s.steps.back().figure(Figure::point(a, "A")).figure(Figure::point(b, "B"));
+    return s;
+}
+
+Solution solveParallelThrough(const Point& p, const Line& r) {
+    return throughPoint(TitleKind::ParallelThrough, StepKind::ParallelFamily,
+                        StepKind::ParallelResult, p, "P", r, false, "Resultado2");
+}
+
+Solution solvePerpendicularThrough(const Point& q, const Line& r) {
+    return throughPoint(TitleKind::PerpendicularThrough, StepKind::PerpendicularFamily,
+                        StepKind::PerpendicularResult, q, "Q", r, true, "Resultado3");
+}
+
+} // namespace exact::solutions

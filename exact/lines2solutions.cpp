@@ -1,0 +1,436 @@
+// The worked solutions of "RECTA - 2": the intersection of two lines, the
+// distance between parallel lines, the distance from a point to a line and
+// the angle of two lines.
+
+#include "linesolutions.h"
+#include "solutionkit.h"
+
+#include <cmath>
+#include <optional>
+
+namespace exact::solutions {
+
+using namespace kit;
+
+namespace {
+
+bool stopsOnNoLines(Solution& sol, const Line& r, const Line& s, const std::string& label) {
+    return stopsOnNoLine(sol, "r", r, label) || stopsOnNoLine(sol, "s", s, label);
+}
+
+/// The beginning of a two-line frame's solution: the title, a stop when
+/// either equation is no line, otherwise both lines with whole coprime
+/// coefficients (each with its step when it changes) in `r` and `s`.
+/// Returns false when the solution stopped.
+struct GivenLines {
+    Line r, s;
+    Math er, es; ///< their equations, as the solution writes them
+};
+
+bool twoGivenLines(Solution& sol, TitleKind kind, const Line& typed1, const Line& typed2,
+                   const std::string& label, GivenLines& lines) {
+    const Line given1 = withoutResidue(typed1), given2 = withoutResidue(typed2);
+    sol = titled(kind, {lineSlot("r", given1), lineSlot("s", given2)});
+    if (stopsOnNoLines(sol, given1, given2, label)) return false;
+    lines.er = sol.titleValues[0].value;
+    lines.es = sol.titleValues[1].value;
+    lines.r = simplifyGivenLine(sol, "r", given1, lines.er);
+    lines.s = simplifyGivenLine(sol, "s", given2, lines.es);
+    bindLine(sol.environment, "r", lines.r);
+    bindLine(sol.environment, "s", lines.s);
+    return true;
+}
+
+/// The steps of a two-line frame after its beginning, and its label.
+using TwoLineSteps = void (*)(Solution&, const GivenLines&, const std::string&);
+
+/// A two-line frame's solution: its beginning, then its own steps.
+Solution twoLineFrame(TitleKind kind, const std::string& label, const Line& typed1,
+                      const Line& typed2, TwoLineSteps steps) {
+    Solution sol;
+    GivenLines g;
+    if (twoGivenLines(sol, kind, typed1, typed2, label, g)) steps(sol, g, label);
+    return sol;
+}
+
+/// c·v as a signed term of a sum (nothing for c = 0).
+void addTerm(std::vector<SignedTerm>& terms, const Number& c, const Math& v) {
+    if (c.isZero()) return;
+    const Math magnitude = abs(c) == 1 ? v : product({value(abs(c)), v});
+    terms.push_back({c.sign() < 0 ? Sign::Minus : Sign::Plus, magnitude});
+}
+
+void addConstant(std::vector<SignedTerm>& terms, const Number& c) {
+    if (!c.isZero()) terms.push_back({c.sign() < 0 ? Sign::Minus : Sign::Plus, value(abs(c))});
+}
+
+Math sumOrZero(std::vector<SignedTerm> terms) {
+    return terms.empty() ? value(0) : sum(std::move(terms));
+}
+
+// --- the intersection: the system solved by substitution
+
+/// One equation of the system seen as p·w + q·v + c = 0, v the unknown it
+/// gives (or is substituted), w the other.
+struct Oriented {
+    const char* name; ///< r or s
+    const Line* line;
+    const Math* equation;
+    bool vIsY;
+    const Number& q() const { return vIsY ? line->b : line->a; }
+    const Number& p() const { return vIsY ? line->a : line->b; }
+    const Number& c() const { return line->c; }
+    Math v() const { return vIsY ? y() : x(); }
+    Math w() const { return vIsY ? x() : y(); }
+};
+
+/// Which unknown of which equation to isolate: one that an equation gives
+/// at once, then one whose coefficient is 1 or −1, then y of r, x of r…
+std::pair<Oriented, Oriented> isolationOf(const GivenLines& g) {
+    const Oriented eqs[] = {{"r", &g.r, &g.er, true}, {"s", &g.s, &g.es, true}};
+    const auto pick = [&](auto&& good) -> std::optional<std::pair<Oriented, Oriented>> {
+        for (int e = 0; e < 2; ++e)
+            for (const bool isY : {true, false}) {
+                Oriented o = eqs[e], other = eqs[1 - e];
+                o.vIsY = other.vIsY = isY;
+                if (!o.q().isZero() && good(o)) return std::pair{o, other};
+            }
+        return std::nullopt;
+    };
+    if (auto c = pick([](const Oriented& o) { return o.p().isZero(); })) return *c;
+    if (auto c = pick([](const Oriented& o) { return abs(o.q()) == 1; })) return *c;
+    return *pick([](const Oriented&) { return true; });
+}
+
+/// v = m·w + k from p·w + q·v + c = 0.
+struct Isolated {
+    Number m, k;
+};
+
+Isolated isolate(Solution& sol, const Oriented& e) {
+    const Isolated i{-e.p() / e.q(), -e.c() / e.q()};
+    const Math w = e.w(), v = e.v();
+    sol.add(StepKind::IsolateUnknown, {slot("line", symbol(e.name)), slot("v", v)})
+        .line(Equivalences(*e.equation)
+                  .then(equation(times(e.q(), v), linearCombination({{-e.p(), w}}, -e.c())))
+                  .then(equation(v, linearCombination({{i.m, w}}, i.k))));
+    return i;
+}
+
+/// The other equation with v replaced: the steps, and the value of w, or
+/// nothing when the lines are parallel (`parallel`, decided as the form
+/// decides it) and the equation left is impossible or holds for every w.
+std::optional<Number> substitute(Solution& sol, const Oriented& f, const Isolated& i,
+                                 bool parallel) {
+    const Math w = f.w(), v = f.v();
+    const Math replaced = linearCombination({{i.m, w}}, i.k);
+    const Number &P = f.p(), &Q = f.q(), &C = f.c();
+    const Number wCoefficient = P + Q * i.m, constant = Q * i.k + C;
+    // In the order of the equation: the x term, then the y term, then c.
+    std::vector<SignedTerm> put, expanded;
+    const auto putReplaced = [&] {
+        if (!Q.isZero())
+            put.push_back(
+                {Q.sign() < 0 ? Sign::Minus : Sign::Plus,
+                 abs(Q) == 1 ? parens(replaced) : product({value(abs(Q)), parens(replaced)})});
+        addTerm(expanded, Q * i.m, w);
+        addConstant(expanded, Q * i.k);
+    };
+    if (!f.vIsY) putReplaced();
+    addTerm(put, P, w);
+    addTerm(expanded, P, w);
+    if (f.vIsY) putReplaced();
+    addConstant(put, C);
+    addConstant(expanded, C);
+    Equivalences chain(equation(sumOrZero(put), value(0)));
+    chain.then(equation(sumOrZero(expanded), value(0)));
+    if (Q.isZero())
+        sol.add(StepKind::SolveOtherEquation,
+                {slot("line", symbol(f.name)), slot("v", v), slot("w", w)});
+    else
+        sol.add(StepKind::SubstituteUnknown, {slot("v", v), slot("expression", replaced),
+                                              slot("line", symbol(f.name)), slot("w", w)});
+    if (parallel) {
+        chain.then(equation(product({value(0), w}), value(-constant)));
+        sol.steps.back().line(chain);
+        return std::nullopt;
+    }
+    const Number solution = -constant / wCoefficient;
+    chain.then(equation(linearCombination({{wCoefficient, w}}, constant), value(0)))
+        .then(equation(times(wCoefficient, w), value(-constant)))
+        .then(equation(w, value(solution)));
+    sol.steps.back().line(chain);
+    return solution;
+}
+
+void meetingPoint(Solution& sol, const Point& meeting) {
+    bindPoint(sol.environment, "I", meeting);
+    sol.environment.bind(x(), meeting.x.toDouble());
+    sol.environment.bind(y(), meeting.y.toDouble());
+    sol.add(StepKind::IntersectionResult, {slot("I", pointWithDecimals(meeting, "I"))})
+        .figure(Figure::point(meeting, "I"));
+    sol.answer.add("Resultado1", meeting);
+}
+
+// --- distances from a point to a line
+
+Math distanceName(const std::string& point, const std::string& line) {
+    return function("d", {symbol(point), symbol(line)});
+}
+
+/// |a·x_P + b·y_P + c| / √(a² + b²), in names, in values, then computed and
+/// simplified: the steps, and the distance. The formula's line starts with
+/// every name of the distance (d(r, s) = d(P, s)), the others with the first.
+/// What a distance frame says at its end: its result, or (`zero`) that the
+/// distance is 0, and its label.
+struct DistanceResult {
+    StepKind result, zero;
+    std::string label;
+};
+
+Number distanceToLine(Solution& sol, const std::string& pointName, const Point& p,
+                      const std::string& lineName, const std::string& subscript, const Line& l,
+                      const std::vector<Math>& names, const DistanceResult& end) {
+    const Math& name = names.front();
+    const Math a = coefficient('a', subscript), b = coefficient('b', subscript),
+               c = coefficient('c', subscript);
+    Chain formula(name);
+    for (std::size_t i = 1; i < names.size(); ++i)
+        formula.equals(names[i]);
+    sol.add(StepKind::DistanceToLineFormula)
+        .line(formula.equals(fraction(absolute(sum({{Sign::Plus, product({a, x(pointName)})},
+                                                    {Sign::Plus, product({b, y(pointName)})},
+                                                    {Sign::Plus, c}})),
+                                      root(plus(squared(a), squared(b))))));
+    std::vector<SignedTerm> squares;
+    for (const Number* k : {&l.a, &l.b})
+        if (!k->isZero()) squares.push_back({Sign::Plus, squared(value(*k))});
+    sol.add(StepKind::SubstitutePointAndLine,
+            {pointSlot(pointName, p), slot("line", symbol(lineName))})
+        .line(Chain(name).equals(
+            fraction(absolute(linearCombination({{l.a, value(p.x)}, {l.b, value(p.y)}}, l.c)),
+                     root(sum(std::move(squares))))));
+    const Number numerator = l.a * p.x + l.b * p.y + l.c;
+    const Number squaresSum = square(l.a) + square(l.b);
+    const Number norm = sqrt(squaresSum);
+    const Number d = abs(numerator) / norm;
+    const bool rationalises = !numerator.isZero() && norm.isExact() && !norm.isRational();
+    sol.add(rationalises ? StepKind::DistanceToLineRationalise : StepKind::DistanceToLineCompute)
+        .line(Chain(name)
+                  .equals(fraction(absolute(value(numerator)), root(value(squaresSum))))
+                  .equals(fraction(value(abs(numerator)), value(norm)))
+                  .endsWith(d));
+    for (const Math& n : names)
+        sol.environment.bind(n, d.toDouble());
+    sol.add(d.isZero() ? end.zero : end.result, {slot("d", withDecimal(d))})
+        .figure(Figure::point(p, pointName))
+        .figure(Figure::line(l, lineName));
+    sol.answer.add(end.label, d);
+    return d;
+}
+
+// --- the angle
+
+Math vectorName(const char* name) {
+    return symbol(std::string(name) + "\u20D7");
+}
+
+/// (u₁ , u₂): the components of a named vector as names.
+Math component(const char* name, int i) {
+    return symbol(name, std::to_string(i));
+}
+
+Point directionOf(const Line& l) {
+    return {-l.b, l.a};
+}
+
+void bindVector(Environment& env, const char* name, const Point& u) {
+    env.bind(vectorName(name), u.x.toDouble(), u.y.toDouble());
+    env.bind(component(name, 1), u.x.toDouble());
+    env.bind(component(name, 2), u.y.toDouble());
+}
+
+/// |u₁v₁ + u₂v₂| / (√(u₁² + u₂²) √(v₁² + v₂²)).
+Math cosineFormula() {
+    const auto c = [](const char* v, int i) { return component(v, i); };
+    const auto norm = [&](const char* v) { return root(plus(squared(c(v, 1)), squared(c(v, 2)))); };
+    return fraction(
+        absolute(plus(product({c("u", 1), c("v", 1)}), product({c("u", 2), c("v", 2)}))),
+        product({norm("u"), norm("v")}));
+}
+
+/// The notable angle whose cosine is c, in degrees; nothing for another.
+std::optional<long> notableAngle(const Number& cosine) {
+    if (!cosine.isExact()) return std::nullopt;
+    const Number c2 = square(cosine);
+    for (const auto& [squaredCosine, angle] : {std::pair{Number(0), 90L},
+                                               {Number::fraction(1, 4), 60L},
+                                               {Number::fraction(1, 2), 45L},
+                                               {Number::fraction(3, 4), 30L},
+                                               {Number(1), 0L}})
+        if (c2 == squaredCosine) return angle;
+    return std::nullopt;
+}
+
+// --- the frames' own steps
+
+void intersectionSteps(Solution& sol, const GivenLines& g, const std::string& label) {
+    const Line &r = g.r, &s = g.s;
+    sol.add(StepKind::IntersectionSystem)
+        .line(g.er)
+        .line(g.es)
+        .figure(Figure::line(r, "r"))
+        .figure(Figure::line(s, "s"));
+    const auto [e, f] = isolationOf(g);
+    const Isolated i = isolate(sol, e);
+    // a_r·b_s = a_s·b_r, as the form compares them: exactly when the data
+    // are exact, in doubles otherwise.
+    const bool parallel = r.a * s.b == s.a * r.b;
+    const std::optional<Number> w = substitute(sol, f, i, parallel);
+    if (!w) {
+        const bool same = sameLine(r, s);
+        sol.add(same ? StepKind::IntersectionCoincident : StepKind::IntersectionParallel);
+        sol.answer.add(label, same ? Verdict::CoincidentLines : Verdict::ParallelLines);
+        sol.stopped = true;
+        return;
+    }
+    const Number v = i.m * *w + i.k;
+    if (!i.m.isZero())
+        sol.add(StepKind::BackSubstitute,
+                {slot("w", e.w()), slot("value", value(*w)), slot("v", e.v())})
+            .line(Chain(e.v()).equals(linearCombination({{i.m, value(*w)}}, i.k)).endsWith(v));
+    meetingPoint(sol, e.vIsY ? Point{*w, v} : Point{v, *w});
+}
+
+void parallelDistanceSteps(Solution& sol, const GivenLines& g, const std::string& label) {
+    const Line &r = g.r, &s = g.s;
+    const Number cross = r.a * s.b - s.a * r.b;
+    Chain check(minus(product({coefficient('a', "r"), coefficient('b', "s")}),
+                      product({coefficient('a', "s"), coefficient('b', "r")})));
+    check.equals(minus(valueProduct(r.a, s.b), valueProduct(s.a, r.b))).equals(value(cross));
+    if (!cross.isZero()) {
+        check.then(Rel::NotEqual, value(0));
+        sol.add(StepKind::LinesNotParallel).line(check);
+        sol.answer.add(label, Verdict::NotParallel);
+        sol.stopped = true;
+        return;
+    }
+    sol.add(StepKind::LinesParallel).line(check);
+    sol.add(StepKind::ParallelDistanceMethod)
+        .figure(Figure::line(r, "r"))
+        .figure(Figure::line(s, "s"));
+    const bool vertical = r.b.isZero();
+    const Point p = vertical ? Point{-r.c / r.a, 0} : Point{0, -r.c / r.b};
+    bindPoint(sol.environment, "P", p);
+    const Math unknown = vertical ? x("P") : y("P");
+    sol.add(StepKind::PointOfLine, {pointSlot("P", p), slot("v", vertical ? y() : x())})
+        .line(Equivalences(
+                  equation(linearCombination({{vertical ? r.a : r.b, unknown}}, r.c), value(0)))
+                  .then(equation(unknown, value(vertical ? p.x : p.y))))
+        .figure(Figure::point(p, "P"));
+    distanceToLine(sol, "P", p, "s", "s", s, {distanceName("r", "s"), distanceName("P", "s")},
+                   {StepKind::ParallelDistanceResult, StepKind::ParallelLinesCoincide, label});
+}
+
+void angleSteps(Solution& sol, const GivenLines& g, const std::string& label) {
+    const Line &r = g.r, &s = g.s;
+    const Point u = directionOf(r), v = directionOf(s);
+    bindVector(sol.environment, "u", u);
+    bindVector(sol.environment, "v", v);
+    bindAngleUnits(sol.environment);
+    sol.add(StepKind::DirectionVectors)
+        .line(Chain(vectorName("u"))
+                  .equals(point(negative(coefficient('b', "r")), coefficient('a', "r")))
+                  .equals(pointTree(u)))
+        .line(Chain(vectorName("v"))
+                  .equals(point(negative(coefficient('b', "s")), coefficient('a', "s")))
+                  .equals(pointTree(v)))
+        .figure(Figure::line(r, "r"))
+        .figure(Figure::line(s, "s"));
+    const Number cross = u.x * v.y - u.y * v.x;
+    if (cross.isZero()) {
+        sol.add(StepKind::AngleOfParallels)
+            .line(Chain(minus(product({component("u", 1), component("v", 2)}),
+                              product({component("u", 2), component("v", 1)})))
+                      .equals(minus(valueProduct(u.x, v.y), valueProduct(u.y, v.x)))
+                      .equals(value(0)));
+        sol.answer.add(label, Verdict::ParallelLines);
+        sol.stopped = true;
+        return;
+    }
+    const Number dot = u.x * v.x + u.y * v.y;
+    const Number nu = square(u.x) + square(u.y), nv = square(v.x) + square(v.y);
+    const Number productOfNorms = sqrt(nu * nv);
+    const Number cosine = abs(dot) / productOfNorms;
+    const Math cosTheta = function("cos", {symbol("θ")});
+    sol.environment.bind(cosTheta, cosine.toDouble());
+    sol.add(StepKind::AngleFormula).line(Chain(cosTheta).equals(cosineFormula()));
+    sol.add(StepKind::AngleSubstitute)
+        .line(Chain(cosTheta).equals(
+            fraction(absolute(plus(valueProduct(u.x, v.x), valueProduct(u.y, v.y))),
+                     product({root(plus(squared(value(u.x)), squared(value(u.y)))),
+                              root(plus(squared(value(v.x)), squared(value(v.y))))}))));
+    sol.add(dot.isZero() ? StepKind::AnglePerpendicular : StepKind::AngleCompute)
+        .line(
+            Chain(cosTheta)
+                .equals(fraction(absolute(value(dot)), product({root(value(nu)), root(value(nv))})))
+                .equals(fraction(value(abs(dot)), value(productOfNorms)))
+                .endsWith(cosine));
+    const std::optional<long> notable = notableAngle(cosine);
+    const double amplitude =
+        dot.isZero()
+            ? 90.0
+            : std::atan(std::fabs(cross.toDouble() / dot.toDouble())) * 45 / std::atan(1.0);
+    const Math theta = symbol("θ");
+    sol.environment.bind(theta, notable ? double(*notable) : amplitude);
+    Math said;
+    if (notable) {
+        said = degrees(value(Number(*notable)));
+        sol.add(StepKind::AngleNotable, {slot("c", value(cosine))}).line(Chain(theta).equals(said));
+    } else {
+        said = degreesMinutesSeconds(amplitude);
+        const Math inverse = function("cos\u207B\u00B9", {value(cosine)});
+        sol.environment.bind(inverse, amplitude);
+        sol.add(StepKind::AngleInverse)
+            .line(Chain(theta)
+                      .equals(inverse)
+                      .then(Rel::Approx, degrees(decimalValue(Number::approximate(amplitude))))
+                      .then(Rel::Approx, said));
+    }
+    sol.add(StepKind::AngleResult, {slot("theta", said)})
+        .figure(Figure::line(r, "r"))
+        .figure(Figure::line(s, "s"));
+    sol.answer.add(label, Angle{notable ? Number(*notable) : Number::approximate(amplitude),
+                                Angle::Ratio::Cosine, cosine});
+}
+
+} // namespace
+
+Solution solveIntersection(const Line& typed1, const Line& typed2) {
+    return twoLineFrame(TitleKind::Intersection, "Resultado1", typed1, typed2, intersectionSteps);
+}
+
+Solution solveParallelDistance(const Line& typed1, const Line& typed2) {
+    return twoLineFrame(TitleKind::ParallelDistance, "Resultado2", typed1, typed2,
+                        parallelDistanceSteps);
+}
+
+Solution solvePointLineDistance(const Point& p, const Line& typed) {
+    const Line given = withoutResidue(typed);
+    Solution sol = titled(TitleKind::PointLineDistance, {pointSlot("P", p), lineSlot("r", given)});
+    bindPoint(sol.environment, "P", p);
+    const std::string label = "Resultado3";
+    if (stopsOnNoLine(sol, "r", given, label)) return sol;
+    Math equation = sol.titleValues.back().value;
+    const Line r = simplifyGivenLine(sol, "r", given, equation);
+    bindLine(sol.environment, {}, r);
+    distanceToLine(sol, "P", p, "r", {}, r, {distanceName("P", "r")},
+                   {StepKind::PointLineDistanceResult, StepKind::PointOnLine, label});
+    return sol;
+}
+
+Solution solveAngle(const Line& typed1, const Line& typed2) {
+    return twoLineFrame(TitleKind::Angle, "Resultado4", typed1, typed2, angleSteps);
+}
+
+} // namespace exact::solutions

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "solution.h"
+
+/// The worked solutions of the two first pages of straight lines, from the
+/// frames' exact data: a line as its reader reads the typed equation, a
+/// point as its two fields read. Degenerate data (a "line" 0x + 0y + c = 0,
+/// equal points, lines that are not parallel where they must be, parallel
+/// lines asked for their intersection or angle) give a solution that says
+/// so and stops. Each answer is tagged with the result label of the frame.
+namespace exact::solutions {
+
+// --- "RECTA - 1"
+
+/// "Recta de equação...": its general and reduced equations and two points.
+Solution solveTypedLine(const Line& r);
+/// "Recta que passa por dois pontos": the slope, then y − y_A = m(x − x_A).
+Solution solveLineThroughPoints(const Point& a, const Point& b);
+/// "Recta que passa por um ponto e é paralela a outra".
+Solution solveParallelThrough(const Point& p, const Line& r);
+/// "Recta que passa por um ponto e é perpendicular a outra".
+Solution solvePerpendicularThrough(const Point& q, const Line& r);
+
+// --- "RECTA - 2"
+
+/// "Intersecção de duas rectas": the system solved by substitution.
+Solution solveIntersection(const Line& r, const Line& s);
+/// "Distância entre rectas paralelas": a point of r and its distance to s.
+Solution solveParallelDistance(const Line& r, const Line& s);
+/// "Distância de um ponto a uma recta".
+Solution solvePointLineDistance(const Point& p, const Line& r);
+/// "Ângulo de duas rectas": the cosine of the angle of their direction vectors.
+Solution solveAngle(const Line& r, const Line& s);
+
+} // namespace exact::solutions

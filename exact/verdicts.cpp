@@ -1,0 +1,55 @@
+#include "verdicts.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace exact::verdict {
+
+namespace {
+
+bool exact(std::initializer_list<const Number*> values) {
+    return std::all_of(values.begin(), values.end(), [](const Number* n) { return n->isExact(); });
+}
+
+bool exact(const Line& l) {
+    return exact({&l.a, &l.b, &l.c});
+}
+
+} // namespace
+
+std::optional<bool> isZero(const Number& n) {
+    if (!n.isExact()) return std::nullopt;
+    return n.isZero();
+}
+
+std::optional<bool> isWhole(const Number& n) {
+    if (!n.isExact()) return std::nullopt;
+    return n.isInteger();
+}
+
+std::optional<bool> equal(const Point& p, const Point& q) {
+    if (!exact({&p.x, &p.y, &q.x, &q.y})) return std::nullopt;
+    return p == q;
+}
+
+std::optional<bool> noLine(const Line& l) {
+    if (!exact(l)) return std::nullopt;
+    return l.isDegenerate();
+}
+
+std::optional<bool> parallel(const Line& l, const Line& m) {
+    if (!exact(l) || !exact(m)) return std::nullopt;
+    return l.a * m.b == m.a * l.b;
+}
+
+std::optional<bool> sameLine(const Line& l, const Line& m) {
+    if (!exact(l) || !exact(m)) return std::nullopt;
+    return exact::sameLine(l, m);
+}
+
+std::optional<bool> perpendicular(const Line& l, const Line& m) {
+    if (!exact(l) || !exact(m)) return std::nullopt;
+    return (l.a * m.a + l.b * m.b).isZero();
+}
+
+} // namespace exact::verdict

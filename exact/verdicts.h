@@ -1,0 +1,28 @@
+#pragma once
+
+#include "objects.h"
+
+#include <optional>
+
+/// The yes/no decisions of the frames on exact values: the verdict on the
+/// numbers the pupil typed (0.1x + 0.2y = 0.3 and 0.3x + 0.6y = 0.9 are the
+/// same line), or nothing when a value involved is approximate (a text with
+/// π or a sine), where the frame keeps comparing its doubles.
+namespace exact::verdict {
+
+/// Whether a value is zero.
+std::optional<bool> isZero(const Number& n);
+/// Whether a value is a whole number.
+std::optional<bool> isWhole(const Number& n);
+/// Whether two points are one.
+std::optional<bool> equal(const Point& p, const Point& q);
+/// Whether an equation a·x + b·y + c = 0 has a = b = 0: no line.
+std::optional<bool> noLine(const Line& l);
+/// Whether two lines are parallel or the same: a1·b2 = a2·b1.
+std::optional<bool> parallel(const Line& l, const Line& m);
+/// Whether two lines are the same line: every pair of coefficients proportional.
+std::optional<bool> sameLine(const Line& l, const Line& m);
+/// Whether two lines are perpendicular: a1·a2 + b1·b2 = 0.
+std::optional<bool> perpendicular(const Line& l, const Line& m);
+
+} // namespace exact::verdict

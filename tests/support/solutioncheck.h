@@ -1,0 +1,185 @@
+#pragma once
+
+// What a worked solution must satisfy, as numbers: every line of every step
+// holds (a chain of values member by member; an equation in x and y on the
+// answer, or on one of the given lines, and not beside it; an equivalence
+// E1 ⇔ E2 at random points too), and its answer is what the frame's result
+// labels and messages show.
+
+#include "decimal.h"
+#include "evaluation.h"
+#include "sentences.h"
+#include "solution.h"
+
+#include <QRegularExpression>
+#include <QString>
+#include <QStringList>
+#include <cmath>
+#include <random>
+#include <utility>
+#include <vector>
+
+namespace solutioncheck {
+
+using Samples = std::vector<std::pair<double, double>>;
+
+/// Points of the plane on which an equation may hold, and points beside them
+/// where it must then fail.
+struct Locus {
+    Samples on, off;
+};
+
+/// Three points of a line and three beside it.
+inline Locus locusOf(const exact::Line& l) {
+    const double a0 = l.a.toDouble(), b0 = l.b.toDouble(), c0 = l.c.toDouble();
+    const double n = std::hypot(a0, b0);
+    if (n == 0 || !std::isfinite(n)) return {};
+    const double a = a0 / n, b = b0 / n, c = c0 / n;
+    Locus locus;
+    for (const double t : {-1.5, 0.0, 2.0}) { // the foot of the normal, then along the line
+        locus.on.push_back({-a * c - b * t, -b * c + a * t});
+        locus.off.push_back({-a * c - b * t + a / 2, -b * c + a * t + b / 2});
+    }
+    return locus;
+}
+
+/// The answer's loci (its point, its line), then those of the given lines.
+inline std::vector<Locus> lociOf(const exact::Solution& s, const std::vector<exact::Line>& given) {
+    std::vector<Locus> loci;
+    for (const exact::AnswerPart& part : s.answer.parts()) {
+        if (const auto* l = std::get_if<exact::Line>(&part.value)) loci.push_back(locusOf(*l));
+        if (const auto* p = std::get_if<exact::Point>(&part.value))
+            loci.push_back({{{p->x.toDouble(), p->y.toDouble()}}, {}});
+    }
+    for (const exact::Line& l : given)
+        loci.push_back(locusOf(l));
+    return loci;
+}
+
+inline bool isEquivalence(const exact::Math& m) {
+    for (std::size_t i = 1; i < m.children().size(); ++i)
+        if (m.relationAt(i) == exact::Rel::Equivalent) return true;
+    return false;
+}
+
+inline bool holdsAt(const exact::Math& line, const exact::Environment& env, double x, double y) {
+    exact::Environment at = env;
+    at.bind(exact::symbol("x"), x);
+    at.bind(exact::symbol("y"), y);
+    return exact::holds(line, at);
+}
+
+/// Whether an equation holds on a locus: at all its points and, unless it
+/// is an equivalence (which holds wherever its members agree), at none
+/// beside it.
+inline bool holdsOn(const exact::Math& line, const exact::Environment& env, const Locus& locus) {
+    if (locus.on.empty()) return false;
+    for (const auto& [x, y] : locus.on)
+        if (!holdsAt(line, env, x, y)) return false;
+    if (isEquivalence(line)) return true;
+    for (const auto& [x, y] : locus.off)
+        if (holdsAt(line, env, x, y)) return false;
+    return true;
+}
+
+/// The first line of the solution that does not hold, in linear text;
+/// empty when every line holds.
+inline QString failedLine(const exact::Solution& s, const std::vector<exact::Line>& given = {}) {
+    const std::vector<Locus> loci = lociOf(s, given);
+    std::mt19937 random(1);
+    std::uniform_real_distribution<double> anywhere(-7, 7);
+    for (const exact::Step& step : s.steps)
+        for (const exact::Math& line : step.lines) {
+            bool ok = exact::holds(line, s.environment);
+            for (std::size_t i = 0; !ok && i < loci.size(); ++i)
+                ok = holdsOn(line, s.environment, loci[i]);
+            for (int i = 0; ok && isEquivalence(line) && i < 4; ++i) // E1 ⇔ E2 everywhere
+                ok = holdsAt(line, s.environment, anywhere(random), anywhere(random));
+            if (!ok) return QString::fromStdString(exact::linearText(line, "."));
+        }
+    return {};
+}
+
+/// Whether a double agrees with a written value: to 1e-9 relative, or within
+/// the rounding to 2 decimals when the text was rounded.
+inline bool agrees(double value, double written, bool rounded) {
+    const double slack = (rounded ? 0.005 : 0.0) + 1e-9 * std::max(1.0, std::fabs(value));
+    return std::fabs(value - written) <= slack;
+}
+
+/// The numbers of a result text, read with either decimal separator.
+inline std::vector<double> numbersIn(const QString& text) {
+    static const QRegularExpression number(QStringLiteral("-?\\d+(?:[.,]\\d+)?(?:E[-+]\\d+)?"));
+    std::vector<double> values;
+    for (const auto& m : number.globalMatch(text)) {
+        QString n = m.captured();
+        values.push_back(n.replace(QLatin1Char(','), QLatin1Char('.')).toDouble());
+    }
+    return values;
+}
+
+/// "Sqr(232)", "sqr(0,5)" or a number.
+inline double distanceIn(const QString& text) {
+    const std::vector<double> n = numbersIn(text);
+    if (n.size() != 1) return std::nan("");
+    return text.startsWith(QLatin1String("sqr("), Qt::CaseInsensitive) ? std::sqrt(n[0]) : n[0];
+}
+
+/// D º M ' S '' as degrees.
+inline double degreesIn(const QString& text) {
+    const std::vector<double> n = numbersIn(text);
+    if (n.empty() || n.size() > 3) return std::nan("");
+    return n[0] + (n.size() > 1 ? n[1] / 60 : 0) + (n.size() > 2 ? n[2] / 3600 : 0);
+}
+
+/// Whether a line written by the form ("14x+16y-21=0", coefficients rounded
+/// to 2 decimals) is the answer's line, through that rounding.
+inline bool sameLineAs(const exact::Line& answer, const QString& text) {
+    QString plain = text;
+    plain.replace(QLatin1Char(','), QLatin1Char('.'));
+    if (!plain.contains(QLatin1Char('='))) return false;
+    const exact::LineReading read = exact::readLine(plain.toStdString());
+    const double a = answer.a.toDouble(), b = answer.b.toDouble(), c = answer.c.toDouble();
+    const double p = read.line.a.toDouble(), q = read.line.b.toDouble(), r = read.line.c.toDouble();
+    const auto proportional = [](double u, double v, double s, double t) { // u:v as s:t
+        return std::fabs(u * t - v * s) <= 0.006 * (std::fabs(u) + std::fabs(v)) + 1e-9;
+    };
+    return proportional(a, b, p, q) && proportional(a, c, p, r) && proportional(b, c, q, r);
+}
+
+inline QString verdictText(exact::Verdict v) {
+    switch (v) {
+    case exact::Verdict::ParallelLines:
+        return QStringLiteral("As rectas são paralelas.");
+    case exact::Verdict::CoincidentLines:
+        return QStringLiteral("As rectas são coincidentes.");
+    default:
+        return {};
+    }
+}
+
+/// Why a part of the answer disagrees with what its label shows (`rounded`:
+/// the frame rounds that label to 2 decimals); empty when it agrees.
+inline QString disagreement(const exact::AnswerPart& part, const QString& label, bool rounded) {
+    const QString why =
+        QStringLiteral("%1 shows \"%2\"").arg(QString::fromStdString(part.label), label);
+    if (const auto* p = std::get_if<exact::Point>(&part.value)) {
+        const std::vector<double> n = numbersIn(label);
+        return n.size() == 2 && agrees(p->x.toDouble(), n[0], rounded) &&
+                       agrees(p->y.toDouble(), n[1], rounded)
+                   ? QString()
+                   : why;
+    }
+    if (const auto* d = std::get_if<exact::Number>(&part.value))
+        return agrees(d->toDouble(), distanceIn(label), rounded) ? QString() : why;
+    if (const auto* l = std::get_if<exact::Line>(&part.value))
+        return sameLineAs(*l, label) ? QString() : why;
+    if (const auto* a = std::get_if<exact::Angle>(&part.value))
+        return std::fabs(a->degrees.toDouble() - degreesIn(label)) <= 0.006 / 3600 + 1e-9
+                   ? QString()
+                   : why;
+    const auto v = std::get<exact::Verdict>(part.value);
+    return verdictText(v).isEmpty() || verdictText(v) == label ? QString() : why;
+}
+
+} // namespace solutioncheck

@@ -1,0 +1,338 @@
+// The worked solutions of Points, Lines 1 and Lines 2 proved on the real
+// forms: random data of every kind a pupil types are typed into a frame,
+// "Resolver" is pressed, and the solution the form hands on must hold line
+// by line, end on what the frame's result label shows (through the form's
+// rounding), and stop, saying why, exactly where the form gives a verdict
+// in words or a message.
+
+#include "formcase.h"
+#include "solution.h"
+
+#include <QRegularExpression>
+#include <random>
+
+using namespace FormCases;
+
+constexpr int kRounds = 2000; ///< random data per frame
+
+namespace {
+
+/// Texts of the kinds pupils type: whole numbers, fractions, roots, sums,
+/// decimals and, now and then, a value that is not exact.
+class Typing {
+public:
+    explicit Typing(unsigned seed)
+        : m_random(seed) {}
+
+    int integer(int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(m_random);
+    }
+
+    /// `exactOnly`: never a value that is not exact.
+    QString number(bool exactOnly = false) {
+        const int a = integer(-9, 9), b = integer(1, 7), n = integer(2, 7);
+        switch (integer(0, exactOnly ? 10 : 11)) {
+        case 0:
+        case 1:
+        case 2:
+            return QString::number(a);
+        case 3:
+        case 4:
+            return QStringLiteral("%1/%2").arg(a).arg(b);
+        case 5:
+            return QStringLiteral("%1sqr(%2)").arg(a).arg(n);
+        case 6:
+            return QStringLiteral("%1/%2+sqr(%3)").arg(a).arg(b).arg(n);
+        case 7:
+        case 8:
+        case 9:
+            return QStringLiteral("%1.%2").arg(a).arg(integer(1, 99));
+        case 10:
+            return QStringLiteral("0.1+0.%1").arg(integer(1, 8));
+        default:
+            return QStringLiteral("pi/%1").arg(b);
+        }
+    }
+
+    /// A coefficient: a number, sometimes 0.
+    QString coefficient() { return integer(0, 4) == 0 ? QStringLiteral("0") : number(); }
+
+    QString line() {
+        switch (integer(0, 5)) {
+        case 0:
+            return QStringLiteral("y=(%1)*x+(%2)").arg(number(), number());
+        case 1:
+            return QStringLiteral("x=%1").arg(number());
+        case 2:
+            return QStringLiteral("0.%1x+0.%2y=0.%3")
+                .arg(integer(1, 9))
+                .arg(integer(1, 9))
+                .arg(integer(0, 9));
+        case 3:
+            if (integer(0, 6) == 0) return QStringLiteral("0x+0y=%1").arg(number());
+            [[fallthrough]];
+        default:
+            return QStringLiteral("(%1)*x+(%2)*y=(%3)").arg(coefficient(), coefficient(), number());
+        }
+    }
+
+    /// Another line, often parallel to the first or the same line written
+    /// at another scale (with decimals, where doubles go astray).
+    QString secondLine(const QString& first) {
+        // Doubles of values that are not exact cannot tell parallel from
+        // nearly parallel: no such pairs are made.
+        if (first.contains(QLatin1String("pi"))) return line();
+        const QString side = first.section('=', 0, 0), other = first.section('=', 1);
+        const QString k = integer(0, 1) ? QStringLiteral("0.%1").arg(integer(1, 9)) : number(true);
+        switch (integer(0, 5)) {
+        case 0:
+            return QStringLiteral("(%1)*(%2)=(%1)*(%3)").arg(k, side, other);
+        case 1:
+            return QStringLiteral("(%1)*(%2)=(%1)*(%3)+%4").arg(k, side, other, number(true));
+        default:
+            return line();
+        }
+    }
+
+    /// Two points, now and then the same point written in two ways.
+    QStringList twoPoints() {
+        QStringList p{number(), number(), number(), number()};
+        if (integer(0, 9) == 0) {
+            p[2] = QStringLiteral("(%1)*1").arg(p[0]);
+            p[3] = QStringLiteral("(%1)+0").arg(p[1]);
+        }
+        return p;
+    }
+
+private:
+    std::mt19937 m_random;
+};
+
+/// One frame: its form, its fields (point coordinates, then equations), the
+/// button that solves it and the label it writes (empty: none).
+struct FrameUnderTest {
+    const char* name;
+    Topic topic;
+    QStringList fields;
+    const char* button;
+    const char* label;
+    int points; ///< how many points its fields hold
+    int lines;  ///< how many equations
+};
+
+const FrameUnderTest kFrames[] = {
+    {"point", Topic::Pontos, {"Abcissa1", "Ordenada1"}, "Resolver1", "", 1, 0},
+    {"midpoint",
+     Topic::Pontos,
+     {"Abcissa2", "Ordenada2", "Abcissa3", "Ordenada3"},
+     "Resolver3",
+     "Resultado1",
+     2,
+     0},
+    {"distance",
+     Topic::Pontos,
+     {"Abcissa4", "Ordenada4", "Abcissa5", "Ordenada5"},
+     "Resolver6",
+     "Resultado2",
+     2,
+     0},
+    {"bisector",
+     Topic::Pontos,
+     {"Abcissa6", "Ordenada6", "Abcissa7", "Ordenada7"},
+     "Resolver7",
+     "Resultado3",
+     2,
+     0},
+    {"typed line", Topic::Recta1, {"Text1"}, "Command3", "", 0, 1},
+    {"line through two points",
+     Topic::Recta1,
+     {"Abcissa1", "Ordenada1", "Abcissa2", "Ordenada2"},
+     "Resolver1",
+     "Resultado1",
+     2,
+     0},
+    {"parallel",
+     Topic::Recta1,
+     {"Abcissa3", "Ordenada3", "Text5"},
+     "Resolver4",
+     "Resultado2",
+     1,
+     1},
+    {"perpendicular",
+     Topic::Recta1,
+     {"Abcissa4", "Ordenada4", "Text7"},
+     "Resolver5",
+     "Resultado3",
+     1,
+     1},
+    {"intersection", Topic::Recta2, {"Text1", "Text2"}, "Resolver3", "Resultado1", 0, 2},
+    {"parallel distance", Topic::Recta2, {"Text3", "Text4"}, "Resolver1", "Resultado2", 0, 2},
+    {"point to line",
+     Topic::Recta2,
+     {"Abcissa1", "Ordenada1", "Text5"},
+     "Resolver4",
+     "Resultado3",
+     1,
+     1},
+    {"angle", Topic::Recta2, {"Text6", "Text7"}, "Resolver5", "Resultado4", 0, 2},
+};
+
+/// What the form says when the solution stops on a verdict: its message, or
+/// the verdict written in the label.
+QString verdictShown(const FrameUnderTest& f, exact::Verdict v) {
+    using V = exact::Verdict;
+    switch (v) {
+    case V::NotALine:
+        return NotALine;
+    case V::CoincidentPoints:
+        return f.topic == Topic::Pontos ? NotALine
+                                        : QStringLiteral("Não há recta nessas condições. Altere as "
+                                                         "coordenadas dos pontos.");
+    case V::NotParallel:
+        return QStringLiteral("As rectas não são paralelas.");
+    case V::ParallelLines:
+        return f.topic == Topic::Recta2 && QString(f.button) == "Resolver5" ? NoVerb : Parallel;
+    default:
+        return Coincident;
+    }
+}
+
+/// The red primitives of the drawing: the answer as the form drew it.
+std::vector<Primitive> red(const ProblemForm& form) {
+    std::vector<Primitive> found;
+    for (const Primitive& p : form.board()->displayList())
+        if (p.color == Vermelho && p.kind != Primitive::Kind::Window) found.push_back(p);
+    return found;
+}
+
+bool onLine(const exact::Line& l, QPointF p) {
+    const double a = l.a.toDouble(), b = l.b.toDouble(), c = l.c.toDouble();
+    return std::fabs(a * p.x() + b * p.y() + c) <=
+           1e-6 * (std::fabs(a * p.x()) + std::fabs(b * p.y()) + std::fabs(c) + 1);
+}
+
+/// Whether the first two lines are parallel but for the last bits of their
+/// doubles: the meeting point of such lines, not exact, is anywhere.
+bool nearlyParallel(const QStringList& typed) {
+    std::vector<exact::Line> lines;
+    for (const QString& t : typed)
+        if (t.contains('=')) lines.push_back(exact::readLine(t.toStdString()).line);
+    if (lines.size() < 2) return false;
+    const exact::Line &r = lines[0], &s = lines[1];
+    const double p = r.a.toDouble() * s.b.toDouble(), q = s.a.toDouble() * r.b.toDouble();
+    return std::fabs(p - q) <= 1e-9 * (std::fabs(p) + std::fabs(q));
+}
+
+/// Whether a line crosses the default viewport shrunk by one unit, where the
+/// form draws it.
+bool crossesTheView(const exact::Line& l) {
+    const double a = l.a.toDouble(), b = l.b.toDouble(), c = l.c.toDouble();
+    int above = 0;
+    for (const double x : {-9.0, 9.0})
+        for (const double y : {-9.0, 9.0})
+            above += a * x + b * y + c > 0;
+    return above != 0 && above != 4;
+}
+
+/// The frames that write no label show their answer only on the board.
+QString drawingDisagrees(const exact::Solution& s, const ProblemForm& form) {
+    const std::vector<Primitive> drawn = red(form);
+    if (const auto* p = s.answer.get<exact::Point>({})) {
+        const bool dotted = std::any_of(drawn.begin(), drawn.end(), [&](const Primitive& d) {
+            return d.kind == Primitive::Kind::Dot &&
+                   nearPoint(d.p1, {p->x.toDouble(), p->y.toDouble()});
+        });
+        return dotted ? QString() : QStringLiteral("no red dot at the point");
+    }
+    if (const auto* l = s.answer.get<exact::Line>({})) {
+        const bool drawnOn =
+            drawn.size() == 1 && onLine(*l, drawn[0].p1) && onLine(*l, drawn[0].p2);
+        return drawnOn || !crossesTheView(*l) ? QString()
+                                              : QStringLiteral("the red line is not the answer");
+    }
+    return {};
+}
+
+} // namespace
+
+class tst_WorkedSolutions : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { useDecimalComma(true); }
+
+    void randomData_data() {
+        QTest::addColumn<int>("frame");
+        for (std::size_t i = 0; i < std::size(kFrames); ++i)
+            QTest::newRow(kFrames[i].name) << int(i);
+    }
+
+    /// Random data typed into the real form, "Resolver" pressed.
+    void randomData() {
+        QFETCH(int, frame);
+        const FrameUnderTest& f = kFrames[frame];
+        OpenForm open(f.topic);
+        Typing typing(101 + unsigned(frame));
+        int solved = 0, stopped = 0, faults = 0;
+        for (int round = 0; round < kRounds; ++round) {
+            QStringList texts = f.points == 2 ? typing.twoPoints() : QStringList();
+            if (f.points == 1) texts << typing.number() << typing.number();
+            if (f.lines > 0) texts << typing.line();
+            if (f.lines > 1) texts << typing.secondLine(texts.last());
+            for (qsizetype i = 0; i < texts.size(); ++i)
+                open.form->findChild<QLineEdit*>(f.fields[i])->setText(texts[i]);
+            open.messages.clear();
+            open.press(f.button);
+            const QString data = texts.join(QStringLiteral("; "));
+            const exact::Solution* s = open.form->solution();
+            QStringList said;
+            for (const Message& m : open.messages)
+                said << m.text;
+            if (!s) { // an arithmetic fault of the form's: the generic report, and no solution
+                QVERIFY2((!said.isEmpty() && said.last().startsWith("Erro:")) ||
+                             data.contains("pi"),
+                         qPrintable(data));
+                ++faults;
+                continue;
+            }
+            const QString plain = QString::fromStdString(exact::plainText(*s, ","));
+            const QString where = data + "\n" + plain;
+            const QString failed = solutioncheck::failedLine(*s, typedLines(*open.form));
+            QVERIFY2(failed.isEmpty(), qPrintable(where + failed));
+            static const QRegularExpression noNumber("\\b(inf|nan)\\b");
+            QVERIFY2(!plain.contains(noNumber), qPrintable(where));
+            QVERIFY2(!s->answer.empty() && s->answer.parts().front().label == f.label,
+                     qPrintable(where));
+            const exact::AnswerPart& part = s->answer.parts().front();
+            const QString label = resultText(*open.form, f.label);
+            const auto* verdict = std::get_if<exact::Verdict>(&part.value);
+            if (s->stopped) ++stopped;
+            const bool exactData = !data.contains(QLatin1String("pi"));
+            if (verdict && exactData) {
+                QVERIFY2(s->stopped, qPrintable(where));
+                const QString shown = verdictShown(f, *verdict);
+                QVERIFY2(said.contains(shown) || label == shown,
+                         qPrintable(where + said.join('|')));
+            } else if (verdict) { // the form's verdict on doubles: not the pupil's numbers
+                QVERIFY2(s->stopped, qPrintable(where));
+            } else if (*f.label) {
+                // The doubles of a text that is not exact carry residues (x = π/6
+                // read with −1,7E−16·y) on which the form still decides: where it
+                // wrote no value, its verdict is not the one the solution reasons to.
+                if (!exactData && (label.isEmpty() || nearlyParallel(texts))) continue;
+                const QString why =
+                    solutioncheck::disagreement(part, label, roundsItsLabel(f.topic, part));
+                QVERIFY2(why.isEmpty(), qPrintable(where + why));
+            } else if (exactData) {
+                const QString why = drawingDisagrees(*s, *open.form);
+                QVERIFY2(why.isEmpty(), qPrintable(where + why));
+            }
+            ++solved;
+        }
+        qInfo("%s: %d solutions (%d stopped on a verdict), %d arithmetic faults", f.name, solved,
+              stopped, faults);
+        QVERIFY(solved > kRounds * 9 / 10);
+    }
+};
+
+QTEST_MAIN(tst_WorkedSolutions)
+#include "tst_workedsolutions.moc"
