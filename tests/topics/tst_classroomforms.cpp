@@ -308,6 +308,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::ControlModifier);
         QCOMPARE(nav.solutionsAsked, std::vector<ProblemForm*>({form.get()}));
+        QVERIFY(form->solution()); // the midpoint's, worked out step by step
         bool found = false;
         for (const QLabel* l : form->lastFrame()->findChildren<QLabel*>())
             found |= l->text() == shown;
