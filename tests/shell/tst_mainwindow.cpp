@@ -67,7 +67,10 @@ private slots:
         }
         QCOMPARE(entries, expected << "Ferramentas:Ferramentas"
                                    << "AbandonarPrograma:Abandonar o programa"
-                                   << "ResolucaoPassoAPasso:Resolução passo a passo Ctrl+R");
+                                   << "ResolucaoPassoAPasso:Resolução passo a passo Ctrl+R"
+                                   << "ModoProjeccao:Modo de projecção F8"
+                                   << "AmpliacaoProjeccao:Ampliação na projecção"
+                                   << "NomesPontos:Nomes dos pontos Ctrl+Shift+N");
         QCOMPARE(shell.mainWindow()->windowTitle() + ' ' +
                      shell.mainWindow()->findChild<QLabel*>("Label2")->text(),
                  "ORTOPLANO Versão 2.2");
