@@ -72,6 +72,10 @@ ProblemForm::ProblemForm(const FormTraits& traits, QWidget* parent)
     m_boardMenu->addTool(QStringLiteral("ResolucaoPassoAPasso"), tr("Resolução passo a passo"),
                          QKeySequence(Qt::CTRL | Qt::Key_R),
                          [this] { navigation().showSolution(this); });
+    m_boardMenu->addTool(QStringLiteral("Praticar"), tr("Praticar"),
+                         QKeySequence(Qt::CTRL | Qt::Key_E), [this] {
+                             if (navigation().showPractice) navigation().showPractice(this);
+                         });
     m_modoResolver = false;
     addClassroomActions();
 }

@@ -77,6 +77,11 @@ const std::vector<ToolEntry>& toolEntries() {
     static const std::vector<ToolEntry> entries = {
         {"ResolucaoPassoAPasso", "Resolução passo a passo", QKeySequence(Qt::CTRL | Qt::Key_R),
          [] { navigation().showSolution(nullptr); }, nullptr},
+        {"Praticar", "Praticar", QKeySequence(Qt::CTRL | Qt::Key_E),
+         [] {
+             if (navigation().showPractice) navigation().showPractice(nullptr);
+         },
+         nullptr},
         {"ModoProjeccao", "Modo de projecção", QKeySequence(Qt::Key_F8), nullptr, projectorItem},
         {"AmpliacaoProjeccao", "Ampliação na projecção", {}, nullptr, factorItem},
         {"NomesPontos", "Nomes dos pontos", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), nullptr,

@@ -4,6 +4,7 @@
 #include "displaystyle.h"
 #include "fullscreenboard.h"
 #include "mainwindow.h"
+#include "practicewindow.h"
 #include "problemform.h"
 #include "solutionwindow.h"
 #include "topictable.h"
@@ -87,6 +88,7 @@ struct Shell::Private {
     std::array<QPointer<QWidget>, TopicCount> forms;
     std::array<std::unique_ptr<Viewer>, 4> viewers;
     std::unique_ptr<SolutionWindow> solution;
+    std::unique_ptr<PracticeWindow> practice;
     bool quitting = false;
 
     /// The problem form active last, or else any open one.
@@ -107,7 +109,8 @@ Shell::Shell(ShellHooks hooks)
     presentToTheDesktop();
     setNavigation({[this](Topic topic) { showTopic(topic); },
                    [this](HelpPage page) { showHelp(page); }, [this] { quit(); },
-                   [this](ProblemForm* form) { showSolution(form); }});
+                   [this](ProblemForm* form) { showSolution(form); },
+                   [this](ProblemForm* form) { showPractice(form); }});
     ClassroomDisplay::instance().rememberBetweenRuns();
     FullScreenBoard::setSolutionSteps(
         {[this] { return d->solution && d->solution->isVisible(); },
@@ -147,6 +150,30 @@ void Shell::showSolution(ProblemForm* form) {
     bringUp(d->solution.get());
 }
 
+void Shell::showPractice(ProblemForm* form) {
+    if (!d->practice) {
+        PracticeWindow::Hooks hooks;
+        hooks.openForm = [this](Topic topic) {
+            showTopic(topic);
+            return qobject_cast<ProblemForm*>(topicForm(topic));
+        };
+        hooks.explain = [this](ProblemForm* solved, int step) {
+            showSolution(solved);
+            if (step <= 0) return;
+            d->solution->first();
+            for (int i = 1; i < step; ++i)
+                d->solution->next();
+        };
+        d->practice = std::make_unique<PracticeWindow>(std::move(hooks));
+    }
+    if (form) d->practice->chooseTopic(form->topic());
+    bringUp(d->practice.get());
+}
+
+PracticeWindow* Shell::practiceWindow() const {
+    return d->practice.get();
+}
+
 /// Closes the forms (they delete themselves), hides the viewers and the
 /// window "Resolução", closes the main window and leaves the event loop; a
 /// second call does nothing.
@@ -158,6 +185,7 @@ void Shell::quit() {
     for (std::unique_ptr<Viewer>& viewer : d->viewers)
         if (viewer) viewer->hide();
     if (d->solution) d->solution->hide();
+    if (d->practice) d->practice->hide();
     d->main->allowClose();
     d->main->close();
     d->hooks.endRun();

@@ -68,6 +68,7 @@ private slots:
         QCOMPARE(entries, expected << "Ferramentas:Ferramentas"
                                    << "AbandonarPrograma:Abandonar o programa"
                                    << "ResolucaoPassoAPasso:Resolução passo a passo Ctrl+R"
+                                   << "Praticar:Praticar Ctrl+E"
                                    << "ModoProjeccao:Modo de projecção F8"
                                    << "AmpliacaoProjeccao:Ampliação na projecção"
                                    << "NomesPontos:Nomes dos pontos Ctrl+Shift+N");
