@@ -145,7 +145,8 @@ TypedValue pointValue(std::string text) {
     const std::size_t open = text.find('(');
     std::string inner = text.substr(open + 1, text.rfind(')') - open - 1);
     std::size_t split = std::string::npos;
-    if (const std::size_t spaced = inner.find(" , "); spaced != std::string::npos)
+    if (const std::size_t spaced = inner.find(" , ");
+        spaced != std::string::npos && inner.find(" , ", spaced + 1) == std::string::npos)
         split = spaced + 1;
     else if (std::count(inner.begin(), inner.end(), ';') == 1)
         split = inner.find(';');

@@ -1,6 +1,8 @@
 #include "shell.h"
 
 #include "activation.h"
+#include "displaystyle.h"
+#include "fullscreenboard.h"
 #include "mainwindow.h"
 #include "practicewindow.h"
 #include "problemform.h"
@@ -8,6 +10,7 @@
 #include "topictable.h"
 #include "viewers.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QIcon>
 #include <QPointer>
@@ -36,6 +39,39 @@ void presentToTheDesktop() {
     QCoreApplication::setApplicationName(QStringLiteral("Ortoplano"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/" ORTOPLANO_APP_ID ".svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral(ORTOPLANO_APP_ID));
+}
+
+/// The window "Resolução" in the classroom display: its text grown by the
+/// projector factor, in the projector's colours; F8 and Ctrl+Shift+N work
+/// there too.
+void followClassroomDisplay(SolutionWindow& window) {
+    ClassroomDisplay& display = ClassroomDisplay::instance();
+    const auto apply = [&window] {
+        const DisplayStyle style = ClassroomDisplay::instance().style();
+        const Typeset::Style usual;
+        window.setDisplayScale(style.scale);
+        if (style.projector)
+            window.setColours(Qt::black, ProjectorPalette::data(), QColor(60, 60, 60));
+        else
+            window.setColours(usual.ink, usual.accent, usual.faint);
+    };
+    apply();
+    QObject::connect(&display, &ClassroomDisplay::changed, &window, apply);
+    window.addAction(display.projectorAction(&window));
+    window.addAction(display.namesAction(&window));
+}
+
+/// A key given to the window "Resolução" from the full-screen board: the
+/// window's own action for that key, if it has one.
+bool stepSolution(SolutionWindow* window, int key) {
+    if (!window || !window->isVisible()) return false;
+    for (QAction* action : window->actions()) {
+        if (action->shortcuts().contains(QKeySequence(key))) {
+            action->trigger();
+            return true;
+        }
+    }
+    return false;
 }
 
 ShellHooks withDefaults(ShellHooks hooks) {
@@ -75,10 +111,15 @@ Shell::Shell(ShellHooks hooks)
                    [this](HelpPage page) { showHelp(page); }, [this] { quit(); },
                    [this](ProblemForm* form) { showSolution(form); },
                    [this](ProblemForm* form) { showPractice(form); }});
+    ClassroomDisplay::instance().rememberBetweenRuns();
+    FullScreenBoard::setSolutionSteps(
+        {[this] { return d->solution && d->solution->isVisible(); },
+         [this](int key) { return stepSolution(d->solution.get(), key); }});
     d->main = std::make_unique<MainWindow>();
 }
 
 Shell::~Shell() {
+    FullScreenBoard::setSolutionSteps({});
     setNavigation({[](Topic) {}, [](HelpPage) {}, [] {}, [](ProblemForm*) {}});
     for (QPointer<QWidget>& form : d->forms)
         delete form.data();
@@ -101,7 +142,10 @@ void Shell::showHelp(HelpPage page) {
 }
 
 void Shell::showSolution(ProblemForm* form) {
-    if (!d->solution) d->solution = std::make_unique<SolutionWindow>();
+    if (!d->solution) {
+        d->solution = std::make_unique<SolutionWindow>();
+        followClassroomDisplay(*d->solution);
+    }
     d->solution->follow(form ? form : d->lastForm());
     bringUp(d->solution.get());
 }

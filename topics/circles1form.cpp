@@ -75,7 +75,7 @@ void Circles1Form::buildFrames() {
 void Circles1Form::drawSolvedCircle(const Circle& c) {
     pen(Vermelho, 2);
     circle(c);
-    dot(c.centre());
+    dot(c.centre(), "C");
     guides(c.centre());
 }
 
@@ -112,7 +112,7 @@ void Circles1Form::circleTangentToLine() {
     const Pt p = LerPonto(1);
     DesenharEixos();
     pen(Azul, 2);
-    dot(p);
+    dot(p, "P");
     guides(p);
     board()->setDrawWidth(2); // still dotted, but a 2-pixel line is drawn solid
     DesenharRecta(line);
@@ -139,8 +139,8 @@ void Circles1Form::tangentAtPoint() {
     DesenharEixos();
     pen(Azul, 2);
     circle(c);
-    dot(p);
-    dot(c.centre());
+    dot(p, "P");
+    dot(c.centre(), "C");
     guides(c.centre());
     if (c.r != distance(p, c.centre())) stop(tr("O ponto não pertence à circunferência."));
     if (!ModoResolver()) return;
@@ -175,8 +175,8 @@ void Circles1Form::lineMeetsCircle() {
     DesenharRecta(p1 == p2 ? line : lineThrough(p1, p2));
     if (!ModoResolver()) return;
     board()->setForeColor(Vermelho);
-    dot(p1);
-    dot(p2);
+    dot(p1, "A");
+    dot(p2, "B");
     guides(p1);
     guides(p2);
     setResult(QStringLiteral("Resultado5"), TextRules::point(p1.x, p1.y, sep()));

@@ -142,8 +142,8 @@ void Circles3Form::drawCircles(const Circle& first, const Circle& second) {
     pen(Azul, 2, DashStyle::Solid);
     circle(first);
     circle(second);
-    dot(first.centre());
-    dot(second.centre());
+    dot(first.centre(), "C₁");
+    dot(second.centre(), "C₂");
     guides(first.centre());
     guides(second.centre());
 }
@@ -165,8 +165,8 @@ void Circles3Form::twoCircles() {
     drawCircles(c1, c2);
     if (!ModoResolver()) return;
     board()->setForeColor(Vermelho);
-    dot(points[0]);
-    dot(points[1]);
+    dot(points[0], "A");
+    dot(points[1], "B");
     guides(points[0]);
     guides(points[1]);
     if (q == 0) inform(tr("As circunferências são tangentes."));
@@ -186,15 +186,15 @@ void Circles3Form::tangents() {
     if (d <= c.r) {
         pen(Azul, 2, DashStyle::Solid);
         circle(c);
-        dot(c.centre());
-        dot(p);
+        dot(c.centre(), "C");
+        dot(p, "P");
         guides(c.centre());
         guides(p);
         stop(tr("O ponto não é exterior à circunferência."));
     }
     board()->setForeColor(Azul);
-    dot(c.centre());
-    dot(p);
+    dot(c.centre(), "C");
+    dot(p, "P");
     guides(c.centre());
     guides(p);
     pen(Azul, 2, DashStyle::Solid);
@@ -221,8 +221,8 @@ void Circles3Form::circleTangentAtQ() {
     guides(q);
     pen(Azul, 2, DashStyle::Solid);
     DesenharRecta(l);
-    dot(p);
-    dot(q);
+    dot(p, "P");
+    dot(q, "Q");
     if (l.a * q.x + l.b * q.y + l.c != 0) stop(tr("O ponto Q não pertence à recta."));
     if (!ModoResolver()) return;
     const Pt centre = centreTouchingAt(l, p, q);

@@ -85,9 +85,9 @@ void Lines3Form::collinearity() {
     const Pt p3 = LerPonto(3);
     DesenharEixos();
     board()->setForeColor(Azul);
-    dot(p1);
-    dot(p2);
-    dot(p3);
+    dot(p1, "P₁");
+    dot(p2, "P₂");
+    dot(p3, "P₃");
     if (!ModoResolver()) return;
     pen(Vermelho, 1, DashStyle::Dotted);
     DesenharRecta(lineThrough(p1, p2));
@@ -111,8 +111,8 @@ Line Lines3Form::lineThroughTwoPoints() {
     const Pt p2 = LerPonto(5);
     const Line line = lineThrough(p1, p2);
     board()->setForeColor(Azul);
-    dot(p1);
-    dot(p2);
+    dot(p1, "A");
+    dot(p2, "B");
     if (ModoResolver()) {
         pen(Vermelho, 2, DashStyle::Solid);
         DesenharRecta(line);
@@ -165,7 +165,7 @@ void Lines3Form::relativePosition() {
                   tr("As rectas são concorrentes em ( ") + TextRules::rounded(p.x, sep()) +
                       QLatin1String(" , ") + TextRules::rounded(p.y, sep()) + QLatin1String(" )"));
         pen(Vermelho, 7);
-        dot(p);
+        dot(p, "I");
         guides(p);
     } else if (dx == 0 && dy == 0) {
         setResult(QStringLiteral("Resultado4"), tr("As rectas são coincidentes."));

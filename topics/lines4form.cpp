@@ -89,7 +89,7 @@ void Lines4Form::lineThroughPoint() {
     // gives the same value.
     const Pt p = LerPonto(1);
     pen(Azul, 7, DashStyle::Solid);
-    dot(p);
+    dot(p, "P");
     guides(p);
     // The dotted style stays selected; every line below is 2 pixels wide
     // and so comes out solid.

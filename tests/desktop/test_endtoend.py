@@ -162,6 +162,34 @@ class EndToEnd(unittest.TestCase):
         self.assertIn("ainda não mostrado", steps[-1].get_description())
         self.assertTrue(shown(steps[-2]))
 
+    def test_6_classroom_display_from_the_keyboard(self):
+        tools = find(self.menu, "menu item", "Ferramentas")
+        projector = next(n for n in descendants(tools) if n.get_name() == "Modo de projecção")
+        projector.do_action(0)
+        checked = lambda: projector.get_state_set().contains(Atspi.StateType.CHECKED)
+        wait_for(checked, "projector mode on")
+        panel = find(self.form, "panel", "Ponto médio de um segmento")
+        [result] = [n for n in children(panel) if n.get_description() == "Resultado"]
+        form = self.window_id("^ORTOPLANO PLANA$")
+        subprocess.run(["xdotool", "windowfocus", "--sync", form], check=True, timeout=10)
+        field = find(panel, "text", "Abcissa de A")
+        field.set_text_contents("4")  # A(4, −2), B(−8, 4): the midpoint is (−2, 1)
+        field.grab_focus()  # the frame whose buttons the keys then press
+        subprocess.run(["xdotool", "key", "F11"], check=True, timeout=10)
+        board = window("Quadro em ecrã inteiro")
+        subprocess.run(["xdotool", "key", "d", "r"], check=True, timeout=10)
+        wait_for(lambda: result.get_name() == "(-2 , 1)", "the answer after D and R")
+        wait_for(lambda: "(-2 , 1)" in board.get_description(), "the answer on the board")
+        if options.projector_screenshot:
+            time.sleep(0.5)
+            subprocess.run([options.grab, self.window_id("^Quadro em ecr"),
+                            options.projector_screenshot], check=True, timeout=30)
+        subprocess.run(["xdotool", "key", "Escape"], check=True, timeout=10)
+        wait_for(lambda: "Quadro em ecrã inteiro" not in [w.get_name() for w in windows()],
+                 "the form back")
+        projector.do_action(0)
+        wait_for(lambda: not checked(), "projector mode off")
+
 
 if __name__ == "__main__":
     parser = argparse.ArgumentParser()
@@ -170,6 +198,8 @@ if __name__ == "__main__":
     parser.add_argument("--screenshot", help="also save the picture of the solved form here")
     parser.add_argument("--solution-screenshot",
                         help="also save the solved form beside its worked solution here")
+    parser.add_argument("--projector-screenshot",
+                        help="also save the full-screen board in projector mode here")
     options, rest = parser.parse_known_args()
     Atspi.set_timeout(5000, 20000)
     # The program's settings go to a scratch folder, never to the user's own.

@@ -1,5 +1,6 @@
 // The exercises of every frame at every level, and the checker on them.
 
+#include "answer.h"
 #include "checker.h"
 #include "evaluation.h"
 #include "exercise.h"
@@ -291,6 +292,57 @@ private slots:
         QCOMPARE(check(ex, "40º 14'").grade, Grade::Certo);
         QCOMPARE(check(ex, "40º 15'").grade, Grade::Errado);
         QCOMPARE(check(ex, "139º 45' 49,11''").slip, std::string("obtuse"));
+    }
+
+    /// What the reader makes of what a pupil types: each value as the program writes it.
+    void reader_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("read"); // the values, " ; " between them; or the message
+        const int number = int(AnswerKind::Number), line = int(AnswerKind::Line);
+        const int angle = int(AnswerKind::Angle), point = int(AnswerKind::Point);
+        QTest::newRow("root") << "2√58" << number << "2√58";
+        QTest::newRow("root of a product") << "√(4*58)" << number << "2√58";
+        QTest::newRow("sqrt") << "sqrt(8)/2" << number << "√2";
+        QTest::newRow("decimal comma") << "0,25" << number << "1/4";
+        QTest::newRow("true minus") << "−3/4" << number << "−3/4";
+        QTest::newRow("times signs") << "2×3·(1/2)" << number << "3";
+        QTest::newRow("point") << "(1 , −2)" << point << "(1 , −2)";
+        QTest::newRow("named point") << "M(1/2; 3)" << point << "(1/2 , 3)";
+        QTest::newRow("decimal commas in a point") << "(0,5 , 1,5)" << point << "(1/2 , 3/2)";
+        QTest::newRow("point = ") << "M = (2 , 3)" << point << "(2 , 3)";
+        QTest::newRow("two points") << "(1 , 2) ; (3 , 4)" << point << "(1 , 2) ; (3 , 4)";
+        QTest::newRow("two points with e") << "(1 , 2) e (3 , 4)" << point << "(1 , 2) ; (3 , 4)";
+        QTest::newRow("reduced") << "y = (1/2)x − 5/2" << line << "x − 2y − 5 = 0";
+        QTest::newRow("root times x") << "y = √3 x + 1" << line << "√3 x − y + 1 = 0";
+        QTest::newRow("any arrangement") << "3y = 6x - 9" << line << "2x − y − 3 = 0";
+        QTest::newRow("vertical") << "x = −2" << line << "x + 2 = 0";
+        QTest::newRow("circle") << "(x − 1)² + (y + 2)² = 5" << line << "(x − 1)² + (y + 2)² = 5";
+        QTest::newRow("circle expanded") << "x^2+y^2-2x+4y=0" << line << "(x − 1)² + (y + 2)² = 5";
+        QTest::newRow("degrees") << "40º 14' 10,89''" << angle << "40º 14' 10,89''";
+        QTest::newRow("degree sign") << "135°" << angle << "135º";
+        QTest::newRow("words yes") << "Sim." << number << "sim";
+        QTest::newRow("words no") << "não estão" << number << "não";
+        QTest::newRow("does not exist") << "Não existe" << number << "não existe";
+        QTest::newRow("concurrent") << "concorrentes em (1 , 0)" << point << "(1 , 0)";
+        QTest::newRow("not a line") << "x*y = 1" << line << "A equação não representa uma recta.";
+        QTest::newRow("a point for a circle")
+            << "x^2+y^2=0" << line << "A equação representa um ponto.";
+        QTest::newRow("no circle")
+            << "x^2+y^2=-4" << line << "A equação não representa uma circunferência.";
+        QTest::newRow("half a point")
+            << "(1 , 2 , 3 , 4 , 5)" << point << "Escreva o ponto como (a , b).";
+        QTest::newRow("unknown in a number") << "2x" << number << "Falta o sinal = na equação.";
+    }
+    void reader() {
+        QFETCH(QString, typed);
+        QFETCH(int, kind);
+        QFETCH(QString, read);
+        const TypedAnswer answer = readAnswer(typed.toStdString(), AnswerKind(kind));
+        QString got = QString::fromStdString(answer.problem);
+        for (const TypedValue& v : answer.values)
+            got += (got.isEmpty() ? "" : " ; ") + QString::fromStdString(valueText(v.value));
+        QCOMPARE(got, read);
     }
 
     void hostileAnswers_data() {

@@ -69,7 +69,10 @@ private slots:
                                    << "AbandonarPrograma:Abandonar o programa"
                                    << "ResolucaoPassoAPasso:Resolução passo a passo Ctrl+R"
                                    << "Praticar:Praticar Ctrl+E"
-                                   << "FichaDeExercicios:Ficha de exercícios");
+                                   << "FichaDeExercicios:Ficha de exercícios"
+                                   << "ModoProjeccao:Modo de projecção F8"
+                                   << "AmpliacaoProjeccao:Ampliação na projecção"
+                                   << "NomesPontos:Nomes dos pontos Ctrl+Shift+N");
         QCOMPARE(shell.mainWindow()->windowTitle() + ' ' +
                      shell.mainWindow()->findChild<QLabel*>("Label2")->text(),
                  "ORTOPLANO Versão 2.2");
