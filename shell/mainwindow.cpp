@@ -3,6 +3,7 @@
 #include "displaystyle.h"
 #include "figures.h"
 #include "topictable.h"
+#include "worksheetdialog.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -81,6 +82,11 @@ const std::vector<ToolEntry>& toolEntries() {
          [] {
              if (navigation().showPractice) navigation().showPractice(nullptr);
          },
+         nullptr},
+        {"FichaDeExercicios",
+         "Ficha de exercícios",
+         {},
+         [] { WorksheetDialog::showDialog(); },
          nullptr},
         {"ModoProjeccao", "Modo de projecção", QKeySequence(Qt::Key_F8), nullptr, projectorItem},
         {"AmpliacaoProjeccao", "Ampliação na projecção", {}, nullptr, factorItem},

@@ -69,6 +69,7 @@ private slots:
                                    << "AbandonarPrograma:Abandonar o programa"
                                    << "ResolucaoPassoAPasso:Resolução passo a passo Ctrl+R"
                                    << "Praticar:Praticar Ctrl+E"
+                                   << "FichaDeExercicios:Ficha de exercícios"
                                    << "ModoProjeccao:Modo de projecção F8"
                                    << "AmpliacaoProjeccao:Ampliação na projecção"
                                    << "NomesPontos:Nomes dos pontos Ctrl+Shift+N");

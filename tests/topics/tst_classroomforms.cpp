@@ -383,9 +383,10 @@ private slots:
             if (!a->isSeparator())
                 entries << a->text() +
                                (a->shortcut().isEmpty() ? "" : " " + a->shortcut().toString());
-        QVERIFY2(entries.join('|').endsWith("Resolução passo a passo Ctrl+R|"
-                                            "Quadro em ecrã inteiro F11|Modo de projecção F8|"
-                                            "Ampliação na projecção|Nomes dos pontos Ctrl+Shift+N"),
+        QVERIFY2(entries.join('|').endsWith(
+                     "Resolução passo a passo Ctrl+R|"
+                     "Praticar Ctrl+E|Quadro em ecrã inteiro F11|Modo de projecção F8|"
+                     "Ampliação na projecção|Nomes dos pontos Ctrl+Shift+N"),
                  qPrintable(entries.join('|')));
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
