@@ -19,15 +19,11 @@ namespace {
 /// exact; nothing for another angle or for 90º.
 std::optional<Number> notableTangent(const Number& degrees) {
     if (!degrees.isInteger()) return std::nullopt;
-    const Number third = sqrt(Number(3)) / 3;
-    for (const auto& [angle, tangent] : {std::pair{0L, Number(0)},
-                                         {30L, third},
-                                         {45L, Number(1)},
-                                         {60L, sqrt(Number(3))},
-                                         {120L, -sqrt(Number(3))},
-                                         {135L, Number(-1)},
-                                         {150L, -third},
-                                         {180L, Number(0)}})
+    static const Number root3 = sqrt(Number(3)), third = root3 / 3;
+    static const std::pair<long, Number> table[] = {{0, 0},        {30, third},   {45, 1},
+                                                    {60, root3},   {120, -root3}, {135, -1},
+                                                    {150, -third}, {180, 0}};
+    for (const auto& [angle, tangent] : table)
         if (degrees == angle) return tangent;
     return std::nullopt;
 }

@@ -196,7 +196,10 @@ std::vector<Number> solveQuadratic(Solution& s, const std::string& unknown, cons
 
 std::vector<Point> meetLineAndCircle(Solution& s, const Line& l, const Math& lineEquation,
                                      const char* lineName, const GeneralCircle& c) {
-    const Circle circle = circleOf(c);
+    // The figure needs only the circle's doubles: no exact root taken.
+    const Point centre{-c.d / 2, -c.e / 2};
+    const double r2 = (square(centre.x) + square(centre.y) - c.f).toDouble();
+    const Circle circle{centre, Number::approximate(std::sqrt(std::max(r2, 0.0)))};
     s.add(StepKind::CircleLineSystem)
         .line(lineEquation)
         .line(generalCircleEquation(c))

@@ -2,6 +2,7 @@
 
 #include "circlereader.h"
 #include "circlesolutions.h"
+#include "numbered_error.h"
 #include "textrules.h"
 #include "topictable.h"
 #include "verdicts.h"
@@ -93,6 +94,11 @@ std::pair<Pt, Pt> Circles1Form::crossings(const Line& l, const Circle& c, Real s
     return {{(xPart + b * s) / n, (yPart - a * s) / n}, {(xPart - b * s) / n, (yPart + a * s) / n}};
 }
 
+std::optional<bool> Circles1Form::noLineIn(const QString& field) {
+    return exactly(
+        [field](const TypedData& d) { return exact::verdict::noLine(d.line(field).line); });
+}
+
 // --- the frames --------------------------------------------------------------
 
 void Circles1Form::circleByEquationOrCentre() {
@@ -131,8 +137,11 @@ void Circles1Form::circleTangentToLine() {
     dot(p);
     guides(p);
     board()->setDrawWidth(2); // still dotted, but a 2-pixel line is drawn solid
-    DesenharRecta(line);
+    const std::optional<bool> noLine = noLineIn(QStringLiteral("Text3"));
+    DesenharRecta(line, noLine);
     if (!ModoResolver()) return;
+    // a² + b² is exactly zero: the division below is a division by zero.
+    if (noLine.value_or(false)) Fault::raise(Fault::DivisionByZero);
     // |a·x + b·y + c| / √(a² + b²) for every line, not distance(p, line),
     // whose own forms for a = 0 and b = 0 round the radius apart.
     const Real r = abs(line.a * p.x + line.b * p.y + line.c) / norm(line);
@@ -223,14 +232,15 @@ void Circles1Form::lineMeetsCircle() {
                 },
                 false);
         };
+    const std::optional<bool> noLine = noLineIn(QStringLiteral("Text5"));
     if (position(exact::verdict::lineMissesCircle).value_or(delta < 0)) {
-        DesenharRecta(line);
+        DesenharRecta(line, noLine);
         if (ModoResolver()) explain(solution);
         stop(tr("A recta não intersecta a circunferência."));
     }
     const bool touches = position(exact::verdict::lineTouchesCircle).value_or(delta == 0);
     const auto [p1, p2] = crossings(line, c, touches || delta < 0 ? Real(0) : sqrt(delta), n);
-    DesenharRecta(p1 == p2 ? line : lineThrough(p1, p2));
+    DesenharRecta(p1 == p2 ? line : lineThrough(p1, p2), noLine);
     if (!ModoResolver()) return;
     board()->setForeColor(Vermelho);
     dot(p1);

@@ -103,8 +103,8 @@ public:
         case 1:
             return QStringLiteral("x^2+y^2+(%1)*x+(%2)*y=(%3)^2").arg(a, b, r);
         default:
-            return QStringLiteral("%4*x^2+%4*y^2=(%1)*x+(%2)*y+%3")
-                .arg(a, b, number(true), QString::number(integer(1, 3)));
+            return QStringLiteral("%4*x^2+%4*y^2=(%1)*x+(%2)*y+(%3)^2")
+                .arg(a, b, r, QString::number(integer(1, 3)));
         }
     }
 
@@ -445,7 +445,7 @@ private slots:
         const FrameUnderTest& f = kFrames[frame];
         OpenForm open(f.topic);
         Typing typing(101 + unsigned(frame));
-        int solved = 0, stopped = 0, faults = 0;
+        int solved = 0, stopped = 0, faults = 0, refusals = 0;
         for (int round = 0; round < kRounds; ++round) {
             QStringList texts = f.points == 3   ? typing.threePoints()
                                 : f.points == 2 ? typing.twoPoints()
@@ -468,13 +468,16 @@ private slots:
             QStringList said;
             for (const Message& m : open.messages)
                 said << m.text;
-            if (!s) { // an arithmetic fault or a refused equation: no solution
+            // A refused equation ends the press before it draws: the board keeps
+            // the drawing, and the solution, of the press before.
+            const bool refused = said.contains(NotACircle) || said.contains(APoint);
+            if (!s || refused) { // an arithmetic fault or a refused equation: no solution
                 QVERIFY2(
                     (!said.isEmpty() && (said.last().startsWith("Erro:") ||
                                          said.last() == NotACircle || said.last() == APoint)) ||
                         data.contains("pi"),
                     qPrintable(data + said.join('|')));
-                ++faults;
+                ++(refused ? refusals : faults);
                 continue;
             }
             const QString plain = QString::fromStdString(exact::plainText(*s, ","));
@@ -513,9 +516,11 @@ private slots:
             }
             ++solved;
         }
-        qInfo("%s: %d solutions (%d stopped on a verdict), %d arithmetic faults", f.name, solved,
-              stopped, faults);
-        QVERIFY(solved > kRounds * 9 / 10);
+        qInfo("%s: %d solutions (%d stopped on a verdict), %d arithmetic faults, %d circles "
+              "refused",
+              f.name, solved, stopped, faults, refusals);
+        // Random circle equations are now and then no circle (a radius of 0).
+        QVERIFY(solved > kRounds * 9 / 10 - refusals && solved > kRounds / 2);
     }
 };
 
