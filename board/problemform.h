@@ -125,20 +125,6 @@ public:
         }
     }
 
-signals:
-    /// The board shows another press: solution() may have changed.
-    void solutionChanged();
-    /// A press has ended: the board and the results show its outcome.
-    void pressEnded();
-
-protected:
-    /// Hands the worked solution of this "Resolver" press to whoever shows
-    /// it. Called by a frame routine after DesenharEixos, once its answer is
-    /// written. The builder reads the frame's fields as typed for the press
-    /// (exactly) and whatever it captures; it runs only when the solution is
-    /// asked for, so a press that nobody explains costs almost nothing.
-    void explain(WorkedSolution::Builder build);
-
     /// The frame's fields as typed for this press, each read exactly on
     /// first use; the press's worked solution reads the same readings.
     const TypedData& exactData();
@@ -152,6 +138,20 @@ protected:
     /// (TypedData::wholeNumbersOnly) give exact doubles.
     std::optional<bool> exactly(const std::function<std::optional<bool>(const TypedData&)>& verdict,
                                 bool wholeDoublesExact = true);
+
+signals:
+    /// The board shows another press: solution() may have changed.
+    void solutionChanged();
+    /// A press has ended: the board and the results show its outcome.
+    void pressEnded();
+
+protected:
+    /// Hands the worked solution of this "Resolver" press to whoever shows
+    /// it. Called by a frame routine after DesenharEixos, once its answer is
+    /// written. The builder reads the frame's fields as typed for the press
+    /// (exactly) and whatever it captures; it runs only when the solution is
+    /// asked for, so a press that nobody explains costs almost nothing.
+    void explain(WorkedSolution::Builder build);
 
     /// The tooltip of the "Resolver" buttons that do not say "Resolve o problema.".
     static inline const QString Executar = QStringLiteral("Executar");

@@ -32,4 +32,29 @@ Solution solvePointLineDistance(const Point& p, const Line& r);
 /// "Ângulo de duas rectas": the cosine of the angle of their direction vectors.
 Solution solveAngle(const Line& r, const Line& s);
 
+// --- "RECTA - 3"
+
+/// "Ver se três pontos são colineares": the slopes of AB and AC (the vectors
+/// AB⃗ and AC⃗ when one of them is vertical).
+Solution solveCollinearity(const Point& a, const Point& b, const Point& c);
+/// "Coeficiente angular e inclinação de uma recta", by two of its points.
+Solution solveSlopeThroughPoints(const Point& a, const Point& b);
+/// "Coeficiente angular e inclinação de uma recta", by its equation.
+Solution solveSlopeOfLine(const Line& r);
+/// "Posição relativa de duas rectas": the coefficients compared, the meeting point.
+Solution solveRelativePosition(const Line& r, const Line& s);
+
+// --- "RECTA - 4"
+
+/// "Recta que passa num ponto e ...": each option.
+Solution solveParallelToXAxis(const Point& p);
+Solution solveParallelToYAxis(const Point& p);
+/// The inclination α in degrees; tg α exact where α is a notable angle.
+Solution solveLineWithInclination(const Point& p, const Number& alpha);
+Solution solveLineWithSlope(const Point& p, const Number& m);
+/// The two lines through P at β degrees with r.
+Solution solveLinesAtAngle(const Point& p, const Number& beta, const Line& r);
+/// "Bissectrizes de duas rectas concorrentes": d(P, r) = d(P, s).
+Solution solveBisectors(const Line& r, const Line& s);
+
 } // namespace exact::solutions

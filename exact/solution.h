@@ -110,6 +110,76 @@ enum class StepKind : std::uint16_t {
     AngleNotable,
     AngleInverse,
     AngleResult,
+    // --- Lines 3, Lines 4 and Circles 1
+    // an equation of the second degree
+    QuadraticDiscriminant,
+    QuadraticNoRoots,
+    QuadraticDoubleRoot,
+    QuadraticTwoRoots,
+    QuadraticRoots,
+    // a line and a circle
+    CircleLineSystem,
+    SubstituteInCircle,
+    LineMissesCircle,
+    LineTangentToCircle,
+    LineSecantToCircle,
+    // a circle by its equation, or by its centre and radius
+    CompleteSquares,
+    CircleCentreRadius,
+    CircleFormula,
+    CircleSubstitute,
+    CircleResult,
+    ZeroRadius,
+    NegativeRadius,
+    // the circle with a given centre tangent to a line
+    TangentCircleRadius,
+    TangentCircleRadiusResult,
+    CentreOnLine,
+    // the tangent at a point of a circle
+    PointOnCircle,
+    PointNotOnCircle,
+    TangentNormal,
+    TangentEquation,
+    TangentResult,
+    // three collinear points
+    CollinearSlopes,
+    CollinearVectors,
+    CollinearCoincident,
+    PointsCollinear,
+    PointsNotCollinear,
+    // slope and inclination of a line
+    NoSlope,
+    SlopeOfReduced,
+    InclinationTangent,
+    InclinationNotable,
+    InclinationInverse,
+    InclinationObtuse,
+    InclinationResult,
+    // relative position of two lines
+    PositionCompare,
+    PositionConcurrent,
+    PositionParallel,
+    PositionCoincident,
+    // the line through a point that...
+    ParallelToXAxis,
+    ParallelToYAxis,
+    InclinationOutOfRange,
+    InclinationVertical,
+    SlopeFromInclination,
+    SlopeThroughPoint,
+    LineFoundResult,
+    AngleLineTangent,
+    AngleLineNormals,
+    AngleLinePerpendicular,
+    AngleLineFirst,
+    AngleLineSecond,
+    AngleLineResult,
+    // the bisectors of two lines
+    BisectorsOfParallels,
+    BisectorsDefinition,
+    BisectorsTwoEquations,
+    BisectorsFirst,
+    BisectorsSecond,
 };
 
 /// The title of a frame's solution: its caption and its data.
@@ -126,6 +196,22 @@ enum class TitleKind : std::uint16_t {
     ParallelDistance,
     PointLineDistance,
     Angle,
+    // --- Lines 3, Lines 4 and Circles 1
+    CircleByEquation,
+    CircleByCentre,
+    TangentCircle,
+    TangentAtPoint,
+    LineAndCircle,
+    Collinearity,
+    SlopeThroughPoints,
+    SlopeOfLine,
+    RelativePosition,
+    LineParallelToXAxis,
+    LineParallelToYAxis,
+    LineWithInclination,
+    LineWithSlope,
+    LinesAtAngle,
+    Bisectors,
 };
 
 /// A named value that fills a slot of a sentence template.
@@ -173,6 +259,15 @@ enum class Verdict : std::uint8_t {
     ParallelLines,    ///< "As rectas são paralelas.": no common point, no angle
     CoincidentLines,  ///< "As rectas são coincidentes."
     NotParallel,      ///< "As rectas não são paralelas.": no distance between them
+    // --- Lines 3, Lines 4 and Circles 1
+    LineMissesCircle, ///< "A recta não intersecta a circunferência."
+    PointNotOnCircle, ///< "O ponto não pertence à circunferência.": no tangent there
+    ZeroRadius,       ///< "O raio não pode ser zero."
+    CentreOnLine,     ///< the centre on the line: the circle is a point
+    Collinear,        ///< "Os pontos estão em linha recta."
+    NotCollinear,     ///< "Os pontos não estão em linha recta."
+    NoSlope,          ///< a vertical line has no slope
+    BadInclination,   ///< an inclination below 0º or above 180º
 };
 
 /// The amplitude of an angle in degrees, exact where it is a notable one

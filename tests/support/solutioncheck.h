@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <utility>
@@ -43,16 +44,33 @@ inline Locus locusOf(const exact::Line& l) {
     return locus;
 }
 
-/// The answer's loci (its point, its line), then those of the given lines.
-inline std::vector<Locus> lociOf(const exact::Solution& s, const std::vector<exact::Line>& given) {
+/// Three points of a circle and three beside it.
+inline Locus locusOf(const exact::Circle& c) {
+    const double x = c.centre.x.toDouble(), y = c.centre.y.toDouble(), r = c.radius.toDouble();
+    if (!(r > 0) || !std::isfinite(r)) return {};
+    Locus locus;
+    for (const double t : {0.3, 2.0, 4.1}) {
+        locus.on.push_back({x + r * std::cos(t), y + r * std::sin(t)});
+        locus.off.push_back({x + 1.5 * r * std::cos(t), y + 1.5 * r * std::sin(t)});
+    }
+    return locus;
+}
+
+/// The answer's loci (its point, its line, its circle), then those of the
+/// given lines and circles.
+inline std::vector<Locus> lociOf(const exact::Solution& s, const std::vector<exact::Line>& given,
+                                 const std::vector<exact::Circle>& circles = {}) {
     std::vector<Locus> loci;
     for (const exact::AnswerPart& part : s.answer.parts()) {
         if (const auto* l = std::get_if<exact::Line>(&part.value)) loci.push_back(locusOf(*l));
+        if (const auto* c = std::get_if<exact::Circle>(&part.value)) loci.push_back(locusOf(*c));
         if (const auto* p = std::get_if<exact::Point>(&part.value))
             loci.push_back({{{p->x.toDouble(), p->y.toDouble()}}, {}});
     }
     for (const exact::Line& l : given)
         loci.push_back(locusOf(l));
+    for (const exact::Circle& c : circles)
+        loci.push_back(locusOf(c));
     return loci;
 }
 
@@ -84,8 +102,9 @@ inline bool holdsOn(const exact::Math& line, const exact::Environment& env, cons
 
 /// The first line of the solution that does not hold, in linear text;
 /// empty when every line holds.
-inline QString failedLine(const exact::Solution& s, const std::vector<exact::Line>& given = {}) {
-    const std::vector<Locus> loci = lociOf(s, given);
+inline QString failedLine(const exact::Solution& s, const std::vector<exact::Line>& given = {},
+                          const std::vector<exact::Circle>& circles = {}) {
+    const std::vector<Locus> loci = lociOf(s, given, circles);
     std::mt19937 random(1);
     std::uniform_real_distribution<double> anywhere(-7, 7);
     for (const exact::Step& step : s.steps)
@@ -137,14 +156,49 @@ inline double degreesIn(const QString& text) {
 inline bool sameLineAs(const exact::Line& answer, const QString& text) {
     QString plain = text;
     plain.replace(QLatin1Char(','), QLatin1Char('.'));
+    // Numbers in exponent form, which the interpreter does not read: (k*10^n)*x.
+    static const QRegularExpression exponent(QStringLiteral("(\\d+(?:\\.\\d+)?)E\\+(\\d+)"));
+    static const QRegularExpression negativeExponent(QStringLiteral("(\\d+(?:\\.\\d+)?)E-(\\d+)"));
+    static const QRegularExpression timesUnknown(QStringLiteral("\\)([xy])"));
+    plain.replace(exponent, QStringLiteral("(\\1*10^\\2)"));
+    plain.replace(negativeExponent, QStringLiteral("(\\1/10^\\2)"));
+    plain.replace(timesUnknown, QStringLiteral(")*\\1"));
     if (!plain.contains(QLatin1Char('='))) return false;
     const exact::LineReading read = exact::readLine(plain.toStdString());
     const double a = answer.a.toDouble(), b = answer.b.toDouble(), c = answer.c.toDouble();
-    const double p = read.line.a.toDouble(), q = read.line.b.toDouble(), r = read.line.c.toDouble();
+    double p = read.line.a.toDouble(), q = read.line.b.toDouble(), r = read.line.c.toDouble();
+    // A label of huge coefficients (an angle of 0º makes the form's cotangent
+    // 1,6E+16) is compared at the answer's size.
+    const double written = std::max({std::fabs(p), std::fabs(q), std::fabs(r)});
+    const double size = std::max({std::fabs(a), std::fabs(b), std::fabs(c)});
+    if (written > 1e6 && size > 0) {
+        p *= size / written;
+        q *= size / written;
+        r *= size / written;
+    }
     const auto proportional = [](double u, double v, double s, double t) { // u:v as s:t
         return std::fabs(u * t - v * s) <= 0.006 * (std::fabs(u) + std::fabs(v)) + 1e-9;
     };
     return proportional(a, b, p, q) && proportional(a, c, p, r) && proportional(b, c, q, r);
+}
+
+/// Whether a circle written by the form ("(x-2)^2 + (y+3)^2 = 22,23", the
+/// square of the radius rounded to 2 decimals) is the answer's circle.
+inline bool sameCircleAs(const exact::Circle& answer, const QString& text) {
+    static const QString number = QStringLiteral("(-?\\d+(?:[.,]\\d+)?(?:E[-+]\\d+)?)");
+    static const QRegularExpression circle(
+        QStringLiteral("^\\(x([-+])%1\\)\\^2 \\+ \\(y([-+])%1\\)\\^2 = %1$").arg(number));
+    const QRegularExpressionMatch m = circle.match(text);
+    if (!m.hasMatch()) return false;
+    const auto read = [&m](int i) {
+        QString n = m.captured(i);
+        return n.replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+    };
+    const double x = m.captured(1) == QLatin1String("-") ? read(2) : -read(2);
+    const double y = m.captured(3) == QLatin1String("-") ? read(4) : -read(4);
+    return agrees(answer.centre.x.toDouble(), x, false) &&
+           agrees(answer.centre.y.toDouble(), y, false) &&
+           agrees(answer.radiusSquared().toDouble(), read(5), true);
 }
 
 inline QString verdictText(exact::Verdict v) {
@@ -153,6 +207,12 @@ inline QString verdictText(exact::Verdict v) {
         return QStringLiteral("As rectas são paralelas.");
     case exact::Verdict::CoincidentLines:
         return QStringLiteral("As rectas são coincidentes.");
+    case exact::Verdict::Collinear:
+        return QStringLiteral("Os pontos estão em linha recta.");
+    case exact::Verdict::NotCollinear:
+        return QStringLiteral("Os pontos não estão em linha recta.");
+    case exact::Verdict::NoSlope:
+        return QStringLiteral("Não existe");
     default:
         return {};
     }
@@ -174,6 +234,8 @@ inline QString disagreement(const exact::AnswerPart& part, const QString& label,
         return agrees(d->toDouble(), distanceIn(label), rounded) ? QString() : why;
     if (const auto* l = std::get_if<exact::Line>(&part.value))
         return sameLineAs(*l, label) ? QString() : why;
+    if (const auto* c = std::get_if<exact::Circle>(&part.value))
+        return sameCircleAs(*c, label) ? QString() : why;
     if (const auto* a = std::get_if<exact::Angle>(&part.value))
         return std::fabs(a->degrees.toDouble() - degreesIn(label)) <= 0.006 / 3600 + 1e-9
                    ? QString()
