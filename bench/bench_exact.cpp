@@ -5,6 +5,7 @@
 // µs for each.
 
 #include "circlesolutions.h"
+#include "cputime.h"
 #include "evaluation.h"
 #include "linesolutions.h"
 #include "pointsolutions.h"
@@ -26,36 +27,9 @@ constexpr double kGoalMicroseconds = 50;
 
 volatile std::size_t g_sink = 0; // keeps results alive
 
-double threadSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-double medianOf(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 /// Microseconds per call of `body`, the median over the rounds.
 double microsecondsPerCall(const std::function<void()>& body) {
-    std::size_t batch = 1;
-    for (;;) {
-        const double start = threadSeconds();
-        for (std::size_t i = 0; i < batch; ++i)
-            body();
-        if (threadSeconds() - start > kRoundSeconds / 4) break;
-        batch *= 2;
-    }
-    std::vector<double> rounds;
-    for (int r = 0; r < kRounds; ++r) {
-        const double start = threadSeconds();
-        for (std::size_t i = 0; i < batch; ++i)
-            body();
-        rounds.push_back((threadSeconds() - start) * 1e6 / static_cast<double>(batch));
-    }
-    return medianOf(rounds);
+    return Bench::microsecondsPerCall(body, kRounds, kRoundSeconds);
 }
 
 struct Case {
@@ -240,7 +214,7 @@ void report(const char* title, const std::vector<Case>& cases) {
     }
     const double slowest = *std::max_element(medians.begin(), medians.end());
     std::printf("  median of the medians %.2f µs, slowest %.2f µs (goal %.0f µs)\n\n",
-                medianOf(medians), slowest, kGoalMicroseconds);
+                Bench::medianOf(medians), slowest, kGoalMicroseconds);
 }
 
 } // namespace

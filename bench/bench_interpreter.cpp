@@ -7,6 +7,7 @@
 // solve; the cost of the two setVar calls is timed alone and subtracted.
 
 #include "clsequation.h"
+#include "cputime.h"
 #include "numbered_error.h"
 #include "text.h"
 #include "tokens.h"
@@ -56,35 +57,26 @@ const std::vector<Sample> kTypical = {
     {"abs(x-y)/sqr(2)", "abs(x-y)/sqrt(2)"},
 };
 
-/// CPU time of this thread: other processes on the machine do not count.
-double threadSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
 using Body = std::function<void(std::size_t)>;
 
 /// Calls per batch so that one batch of `body` lasts long enough to time.
 std::size_t batchSize(const Body& body) {
     std::size_t batch = 1;
     for (;;) {
-        const double start = threadSeconds();
+        const double start = Bench::threadSeconds();
         for (std::size_t i = 0; i < batch; ++i)
             body(i);
-        if (threadSeconds() - start > kRoundSeconds / 4) return batch;
+        if (Bench::threadSeconds() - start > kRoundSeconds / 4) return batch;
         batch *= 2;
     }
 }
 
 double nanosecondsPerCall(const Body& body, std::size_t batch) {
-    const double start = threadSeconds();
+    const double start = Bench::threadSeconds();
     for (std::size_t i = 0; i < batch; ++i)
         body(i);
-    return (threadSeconds() - start) * 1e9 / static_cast<double>(batch);
+    return (Bench::threadSeconds() - start) * 1e9 / static_cast<double>(batch);
 }
-
-double medianOf(std::vector<double> values);
 
 /// Nanoseconds per call of `body(i)`, the median over the rounds.
 double nanosecondsPerCall(const Body& body) {
@@ -92,7 +84,7 @@ double nanosecondsPerCall(const Body& body) {
     std::vector<double> rounds;
     for (int r = 0; r < kRounds; ++r)
         rounds.push_back(nanosecondsPerCall(body, batch));
-    return medianOf(rounds);
+    return Bench::medianOf(rounds);
 }
 
 /// Nanoseconds that `withWork` takes more than `without` per call: the
@@ -103,13 +95,7 @@ double extraNanoseconds(const Body& withWork, const Body& without) {
     for (int r = 0; r < kRounds; ++r)
         differences.push_back(nanosecondsPerCall(withWork, batch) -
                               nanosecondsPerCall(without, batch));
-    return std::max(medianOf(differences), 0.0);
-}
-
-double medianOf(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    return std::max(Bench::medianOf(differences), 0.0);
 }
 
 struct Points {
@@ -223,14 +209,15 @@ void typicalSet() {
                     speedups.back(), ours.solve, mu->solve, ratios.back(), ours.solveFixed,
                     mu->solveFixed, fixedRatios.back());
     }
-    std::printf("median parse %.0f ns, median solve %.1f ns\n", medianOf(parses), medianOf(solves));
+    std::printf("median parse %.0f ns, median solve %.1f ns\n", Bench::medianOf(parses),
+                Bench::medianOf(solves));
     if (speedups.empty()) {
         std::printf("muparser not available: no comparison\n");
         return;
     }
     std::printf("median parse speed-up over muparser %.1fx; median solve/eval ratio %.2f "
                 "(x, y changing), %.2f (fixed)\n",
-                medianOf(speedups), medianOf(ratios), medianOf(fixedRatios));
+                Bench::medianOf(speedups), Bench::medianOf(ratios), Bench::medianOf(fixedRatios));
 }
 
 /// x+2*y-3+x-2*y+... : every term is one operand, so the text reads the same

@@ -5,6 +5,7 @@
 // is at most 1 ms for each frame.
 
 #include "checker.h"
+#include "cputime.h"
 #include "exercise.h"
 
 #include <algorithm>
@@ -21,18 +22,6 @@ constexpr double kGoalMicroseconds = 1000;
 
 volatile std::size_t g_sink = 0; // keeps results alive
 
-double threadSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-double medianOf(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 /// One exercise generated and checked twice: right, then wrong.
 void generateAndCheck(practice::FrameId frame, practice::Level level, std::uint64_t seed) {
     const practice::Exercise ex = practice::generate(frame, level, seed);
@@ -43,22 +32,8 @@ void generateAndCheck(practice::FrameId frame, practice::Level level, std::uint6
 /// Microseconds per exercise of a frame at a level, the median over the rounds.
 double microsecondsPerExercise(practice::FrameId frame, practice::Level level) {
     std::uint64_t seed = 1;
-    std::size_t batch = 1;
-    for (;;) {
-        const double start = threadSeconds();
-        for (std::size_t i = 0; i < batch; ++i)
-            generateAndCheck(frame, level, seed++);
-        if (threadSeconds() - start > kRoundSeconds / 4) break;
-        batch *= 2;
-    }
-    std::vector<double> rounds;
-    for (int r = 0; r < kRounds; ++r) {
-        const double start = threadSeconds();
-        for (std::size_t i = 0; i < batch; ++i)
-            generateAndCheck(frame, level, seed++);
-        rounds.push_back((threadSeconds() - start) * 1e6 / static_cast<double>(batch));
-    }
-    return medianOf(rounds);
+    return Bench::microsecondsPerCall([&] { generateAndCheck(frame, level, seed++); }, kRounds,
+                                      kRoundSeconds);
 }
 
 } // namespace
@@ -76,7 +51,7 @@ int main() {
                         medians.back() > kGoalMicroseconds ? "  (above the goal)" : "");
         }
     std::printf("  median of the medians %.1f µs, slowest %.1f µs (goal %.0f µs)\n",
-                medianOf(medians), *std::max_element(medians.begin(), medians.end()),
+                Bench::medianOf(medians), *std::max_element(medians.begin(), medians.end()),
                 kGoalMicroseconds);
     return 0;
 }

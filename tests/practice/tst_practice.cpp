@@ -5,6 +5,7 @@
 #include "evaluation.h"
 #include "exercise.h"
 #include "frames.h"
+#include "practicerows.h"
 #include "readings.h"
 
 #include <QTest>
@@ -13,24 +14,10 @@
 
 using namespace practice;
 
-Q_DECLARE_METATYPE(practice::FrameId)
-Q_DECLARE_METATYPE(practice::Level)
-
 namespace {
 
 /// Seeds per frame and level: every one a fresh exercise.
 constexpr int Seeds = 120;
-
-void frameRows() {
-    QTest::addColumn<FrameId>("frame");
-    QTest::addColumn<Level>("level");
-    for (const FrameId& f : allFrames())
-        for (Level l : AllLevels)
-            if (hasLevel(f, l))
-                QTest::newRow(qPrintable(
-                    QString::fromStdString(caption(f) + " · " + std::string(levelName(l)))))
-                    << f << l;
-}
 
 bool within(const exact::Number& n, double limit) {
     return std::abs(n.toDouble()) <= limit;

@@ -3,6 +3,7 @@
 
 #include "answer.h"
 #include "exercise.h"
+#include "practicerows.h"
 #include "problemform.h"
 #include "testsupport.h"
 #include "topictable.h"
@@ -15,9 +16,6 @@
 #include <memory>
 
 using namespace practice;
-
-Q_DECLARE_METATYPE(practice::FrameId)
-Q_DECLARE_METATYPE(practice::Level)
 
 namespace {
 
@@ -86,16 +84,7 @@ class TestPracticeForms : public QObject {
 private slots:
     void initTestCase() { useDecimalComma(true); }
 
-    void onTheForm_data() {
-        QTest::addColumn<FrameId>("frame");
-        QTest::addColumn<Level>("level");
-        for (const FrameId& f : allFrames())
-            for (Level l : AllLevels)
-                if (hasLevel(f, l))
-                    QTest::newRow(qPrintable(
-                        QString::fromStdString(caption(f) + " · " + std::string(levelName(l)))))
-                        << f << l;
-    }
+    void onTheForm_data() { frameRows(); }
     void onTheForm() {
         QFETCH(FrameId, frame);
         QFETCH(Level, level);
