@@ -4,6 +4,8 @@
 
 namespace practice {
 
+using exact::StepKind;
+
 using namespace kit;
 
 namespace {
@@ -73,7 +75,7 @@ Slip radiusForSquare() {
     return {"radius-for-square",
             "Escreveu o raio no segundo membro em vez do seu quadrado.",
             "a equação reduzida é (x − a)² + (y − b)² = r²: o segundo membro é o quadrado do raio.",
-            {},
+            {StepKind::CircleSubstitute},
             [](const Exercise& ex) {
                 const Circle& c = std::get<Circle>(ex.expected.values.at(0));
                 if (!c.radius.isRational()) return std::vector<Value>{}; // r would be a fourth root
@@ -85,7 +87,7 @@ Slip centreSigns() {
     return {"centre-signs",
             "Trocou os sinais das coordenadas do centro.",
             "em (x − a)² + (y − b)² = r² o centro é (a , b): (x + 2)² corresponde a a = −2.",
-            {},
+            {StepKind::CompleteSquares, StepKind::CircleSubstitute},
             [](const Exercise& ex) {
                 const Circle& c = std::get<Circle>(ex.expected.values.at(0));
                 return one(Circle{{-c.centre.x, -c.centre.y}, c.radius});
@@ -118,7 +120,7 @@ std::vector<Slip> centreAndRadiusSlips() {
     return {{"centre-signs",
              "Trocou os sinais das coordenadas do centro.",
              "em (x − a)² + (y − b)² = r² o centro é (a , b): (x + 2)² corresponde a a = −2.",
-             {},
+             {StepKind::CompleteSquares, StepKind::CircleSubstitute},
              [](const Exercise& ex) {
                  const Circle& c = ci(ex, 0);
                  return std::vector<Value>{Point{-c.centre.x, -c.centre.y}, c.radius};
@@ -126,7 +128,7 @@ std::vector<Slip> centreAndRadiusSlips() {
             {"square-for-radius",
              "Deu o quadrado do raio como raio.",
              "o segundo membro da equação reduzida é r²: o raio é a sua raiz quadrada.",
-             {},
+             {StepKind::CircleCentreRadius},
              [](const Exercise& ex) {
                  const Circle& c = ci(ex, 0);
                  return std::vector<Value>{c.centre, c.radiusSquared()};
@@ -134,7 +136,7 @@ std::vector<Slip> centreAndRadiusSlips() {
             {"not-halved",
              "Não dividiu por −2 os coeficientes de x e de y.",
              "de x² + y² + Dx + Ey + F = 0 vem o centro (−D/2 , −E/2).",
-             {},
+             {StepKind::CompleteSquares},
              [](const Exercise& ex) {
                  if (ex.data.numbers.at(0).isZero()) return std::vector<Value>{};
                  const Circle& c = ci(ex, 0);
@@ -181,7 +183,7 @@ std::vector<Slip> tangentCircleSlips() {
             {"no-norm",
              "Tomou |ax₀ + by₀ + c| como raio, sem dividir pela norma.",
              "o raio é a distância do centro à recta: |ax₀ + by₀ + c| / √(a² + b²).",
-             {},
+             {StepKind::TangentCircleRadius},
              [](const Exercise& ex) {
                  const Line& r = ln(ex, 0);
                  const Point& c = pt(ex, 0);
@@ -212,12 +214,12 @@ std::vector<Slip> tangentAtPointSlips() {
         {"radius-line",
          "Escreveu a recta que passa pelo centro e por P.",
          "a tangente em P é perpendicular ao raio [CP].",
-         {},
+         {StepKind::TangentNormal},
          [](const Exercise& ex) { return one(exact::lineThrough(ci(ex, 0).centre, pt(ex, 0))); }},
         {"through-centre",
          "Traçou a perpendicular ao raio pelo centro.",
          "a tangente passa no ponto de tangência P.",
-         {},
+         {StepKind::TangentEquation},
          [](const Exercise& ex) {
              const Point& c = ci(ex, 0).centre;
              const Point& p = pt(ex, 0);
@@ -231,7 +233,7 @@ Slip swappedPoints() {
     return {"swapped",
             "Trocou a abcissa com a ordenada dos pontos.",
             "cada ponto escreve-se (x , y): primeiro a abcissa.",
-            {},
+            {StepKind::QuadraticRoots},
             [](const Exercise& ex) {
                 std::vector<Value> out;
                 for (const Value& v : ex.expected.values) {

@@ -1,5 +1,7 @@
 #include "exercise.h"
 
+#include "circlesolutions.h"
+#include "evaluation.h"
 #include "frames.h"
 #include "linesolutions.h"
 #include "numbertext.h"
@@ -8,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 namespace practice {
 
@@ -171,6 +174,70 @@ std::string caption(FrameId frame) {
     return frameDef(frame).caption;
 }
 
+namespace {
+
+namespace solve = exact::solutions;
+using MaybeSolution = std::optional<exact::Solution>;
+
+/// The general equation of a circle as the exercise typed it in `field`.
+exact::Conic typedConic(const Exercise& ex, const std::string& field) {
+    for (const auto& [name, text] : ex.fields)
+        if (name == field) return exact::readCircle(text).conic;
+    throw std::out_of_range(field);
+}
+
+MaybeSolution linesThree(const Exercise& ex) {
+    const Data& d = ex.data;
+    switch (ex.frame.frame) {
+    case 0:
+        return solve::solveCollinearity(d.points.at(0), d.points.at(1), d.points.at(2));
+    case 1:
+        return ex.frame.option == 0 ? solve::solveSlopeThroughPoints(d.points.at(0), d.points.at(1))
+                                    : solve::solveSlopeOfLine(d.lines.at(0));
+    case 2:
+        return solve::solveRelativePosition(d.lines.at(0), d.lines.at(1));
+    }
+    return std::nullopt;
+}
+
+MaybeSolution linesFour(const Exercise& ex) {
+    const Data& d = ex.data;
+    if (ex.frame.frame == 1) return solve::solveBisectors(d.lines.at(0), d.lines.at(1));
+    const exact::Point& p = d.points.at(0);
+    switch (ex.frame.option) {
+    case 0:
+        return solve::solveParallelToXAxis(p);
+    case 1:
+        return solve::solveParallelToYAxis(p);
+    case 2:
+        return solve::solveLineWithInclination(p, d.numbers.at(0));
+    case 3:
+        return solve::solveLineWithSlope(p, d.numbers.at(0));
+    case 4:
+        return solve::solveLinesAtAngle(p, d.numbers.at(0), d.lines.at(0));
+    }
+    return std::nullopt;
+}
+
+MaybeSolution circlesOne(const Exercise& ex) {
+    const Data& d = ex.data;
+    switch (ex.frame.frame) {
+    case 0:
+        return ex.frame.option == 0
+                   ? solve::solveCircleByEquation(typedConic(ex, "Text1"))
+                   : solve::solveCircleByCentre(d.circles.at(0).centre, d.circles.at(0).radius);
+    case 1:
+        return solve::solveTangentCircle(d.points.at(0), d.lines.at(0));
+    case 2:
+        return solve::solveTangentAtPoint(d.points.at(0), typedConic(ex, "Text4"));
+    case 3:
+        return solve::solveLineAndCircle(d.lines.at(0), typedConic(ex, "Text7"));
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 std::optional<exact::Solution> workedSolution(const Exercise& ex) {
     namespace s = exact::solutions;
     const Data& d = ex.data;
@@ -212,6 +279,12 @@ std::optional<exact::Solution> workedSolution(const Exercise& ex) {
                 return s::solveAngle(d.lines.at(0), d.lines.at(1));
             }
             break;
+        case TopicId::Recta3:
+            return linesThree(ex);
+        case TopicId::Recta4:
+            return linesFour(ex);
+        case TopicId::Circunferencia1:
+            return circlesOne(ex);
         default:
             break;
         }

@@ -228,7 +228,11 @@ std::vector<Slip> angleSlips() {
 // --- "Ver se três pontos são colineares" -----------------------------------
 
 std::vector<Slip> oppositeVerdict(const char* rule) {
-    return {{"opposite", "A conclusão está trocada.", rule, {}, [](const Exercise& ex) {
+    return {{"opposite",
+             "A conclusão está trocada.",
+             rule,
+             {StepKind::CollinearSlopes, StepKind::CollinearVectors},
+             [](const Exercise& ex) {
                  const Words w = std::get<Words>(ex.expected.values.at(0));
                  return one(w == Words::Yes ? Words::No : Words::Yes);
              }}};
@@ -322,12 +326,12 @@ std::vector<Slip> inclinationSlips() {
         {"negative-inclination",
          "Deu um ângulo negativo.",
          "a inclinação está entre 0º e 180º: quando o declive é negativo, soma-se 180º a arctg m.",
-         {},
+         {StepKind::InclinationTangent, StepKind::InclinationObtuse},
          [](const Exercise& ex) { return angleSlip(ex, false); }},
         {"complement",
          "Deu o ângulo com o eixo das ordenadas.",
          "a inclinação é o ângulo com o semieixo positivo das abcissas: tg α = m.",
-         {},
+         {StepKind::InclinationTangent, StepKind::InclinationInverse},
          [](const Exercise& ex) { return angleSlip(ex, true); }}};
 }
 
@@ -337,12 +341,12 @@ std::vector<Slip> slopeFromPointsSlips() {
         {"swapped-differences",
          "Trocou Δx com Δy.",
          "o declive é m = (y_B − y_A)/(x_B − x_A).",
-         {},
+         {StepKind::SlopeOfSegment},
          [](const Exercise& ex) { return slopeOrAngle(ex, N(1) / ex.data.numbers.at(0)); }});
     slips.push_back({"slope-sign",
                      "Trocou o sinal do declive.",
                      "subtraia as coordenadas pela mesma ordem em cima e em baixo.",
-                     {},
+                     {StepKind::SlopeOfSegment, StepKind::SlopeOfReduced},
                      [](const Exercise& ex) { return slopeOrAngle(ex, -ex.data.numbers.at(0)); }});
     return slips;
 }
@@ -352,13 +356,13 @@ std::vector<Slip> slopeFromEquationSlips() {
     slips.push_back({"slope-sign",
                      "Trocou o sinal do declive.",
                      "de ax + by + c = 0 vem y = −(a/b)x − c/b: o declive é −a/b.",
-                     {},
+                     {StepKind::SlopeOfSegment, StepKind::SlopeOfReduced},
                      [](const Exercise& ex) { return slopeOrAngle(ex, -ex.data.numbers.at(0)); }});
     slips.push_back(
         {"b-over-a",
          "Calculou −b/a em vez de −a/b.",
          "o declive é o coeficiente de x depois de isolar y: −a/b.",
-         {},
+         {StepKind::SlopeOfReduced},
          [](const Exercise& ex) { return slopeOrAngle(ex, N(-1) / ex.data.numbers.at(0)); }});
     return slips;
 }
@@ -392,7 +396,7 @@ std::vector<Slip> relativePositionSlips() {
          "Confundiu rectas paralelas com rectas coincidentes.",
          "com os coeficientes de x e de y proporcionais, as rectas são coincidentes se também os "
          "termos independentes o forem, e paralelas se não forem.",
-         {},
+         {StepKind::PositionCompare},
          [](const Exercise& ex) {
              const Words* w = std::get_if<Words>(&ex.expected.values.at(0));
              if (!w) return std::vector<Value>{};
@@ -401,7 +405,7 @@ std::vector<Slip> relativePositionSlips() {
         {"swapped",
          "Trocou a abcissa com a ordenada do ponto de intersecção.",
          "o ponto escreve-se (x , y): primeiro a abcissa.",
-         {},
+         {StepKind::PositionConcurrent},
          [](const Exercise& ex) {
              const Point* p = std::get_if<Point>(&ex.expected.values.at(0));
              if (!p) return std::vector<Value>{};

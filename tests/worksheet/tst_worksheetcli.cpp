@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(practice::Level)
@@ -69,15 +70,21 @@ practice::Grade grade(const practice::Exercise& exercise, const QString& keyAnsw
     return practice::check(exercise, keyAnswer.toStdString()).grade;
 }
 
-/// The values of a worked solution's answer that an exercise can ask for.
+/// The values of a worked solution's answer that an exercise can ask for: a
+/// circle also as its centre and radius, an angle as its degrees.
 std::vector<practice::Value> engineValues(const exact::Solution& solution) {
     std::vector<practice::Value> values;
     for (const exact::AnswerPart& part : solution.answer.parts())
         std::visit(
             [&](const auto& v) {
                 using T = std::decay_t<decltype(v)>;
-                if constexpr (std::is_same_v<T, exact::Number> || std::is_same_v<T, exact::Point> ||
-                              std::is_same_v<T, exact::Line> || std::is_same_v<T, exact::Circle>)
+                if constexpr (std::is_same_v<T, exact::Circle>) {
+                    values.emplace_back(v.centre);
+                    values.emplace_back(v.radius);
+                }
+                if constexpr (std::is_same_v<T, exact::Angle>)
+                    values.emplace_back(practice::Degrees{v.degrees});
+                else if constexpr (!std::is_same_v<T, exact::Verdict>)
                     values.emplace_back(v);
             },
             part.value);
@@ -85,7 +92,7 @@ std::vector<practice::Value> engineValues(const exact::Solution& solution) {
 }
 
 /// Whether the worked solution that the exact engine writes for the
-/// exercise's data finds the values of the key (lines as the same line);
+/// exercise's data finds every value of the key (lines as the same line);
 /// nothing where the engine writes none, or where the exercise asks for
 /// something its frame does not find (the projection of a point the frame
 /// only plots).
@@ -95,7 +102,13 @@ std::optional<bool> engineFinds(const practice::Exercise& exercise) {
     if (!solution) return std::nullopt;
     const std::vector<practice::Value> found = engineValues(*solution);
     if (found.empty()) return std::nullopt;
-    return practice::sameValues(found, exercise.expected.values);
+    return std::all_of(
+        exercise.expected.values.begin(), exercise.expected.values.end(),
+        [&found](const practice::Value& asked) {
+            return std::any_of(found.begin(), found.end(), [&asked](const practice::Value& v) {
+                return v.index() == asked.index() && practice::sameValue(v, asked);
+            });
+        });
 }
 
 } // namespace
