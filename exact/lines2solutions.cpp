@@ -25,6 +25,8 @@ bool stopsOnNoLines(Solution& sol, const Line& r, const Line& s, const std::stri
 struct GivenLines {
     Line r, s;
     Math er, es; ///< their equations, as the solution writes them
+    const char* rName = "r";
+    const char* sName = "s";
 };
 
 bool twoGivenLines(Solution& sol, TitleKind kind, const Line& typed1, const Line& typed2,
@@ -87,7 +89,7 @@ struct Oriented {
 /// Which unknown of which equation to isolate: one that an equation gives
 /// at once, then one whose coefficient is 1 or −1, then y of r, x of r…
 std::pair<Oriented, Oriented> isolationOf(const GivenLines& g) {
-    const Oriented eqs[] = {{"r", &g.r, &g.er, true}, {"s", &g.s, &g.es, true}};
+    const Oriented eqs[] = {{g.rName, &g.r, &g.er, true}, {g.sName, &g.s, &g.es, true}};
     const auto pick = [&](auto&& good) -> std::optional<std::pair<Oriented, Oriented>> {
         for (int e = 0; e < 2; ++e)
             for (const bool isY : {true, false}) {
@@ -178,15 +180,7 @@ Math distanceName(const std::string& point, const std::string& line) {
     return function("d", {symbol(point), symbol(line)});
 }
 
-/// |a·x_P + b·y_P + c| / √(a² + b²), in names, in values, then computed and
-/// simplified: the steps, and the distance. The formula's line starts with
-/// every name of the distance (d(r, s) = d(P, s)), the others with the first.
-/// What a distance frame says at its end: its result, or (`zero`) that the
-/// distance is 0, and its label.
-struct DistanceResult {
-    StepKind result, zero;
-    std::string label;
-};
+} // namespace
 
 Number distanceToLine(Solution& sol, const std::string& pointName, const Point& p,
                       const std::string& lineName, const std::string& subscript, const Line& l,
@@ -206,7 +200,7 @@ Number distanceToLine(Solution& sol, const std::string& pointName, const Point& 
     for (const Number* k : {&l.a, &l.b})
         if (!k->isZero()) squares.push_back({Sign::Plus, squared(value(*k))});
     sol.add(StepKind::SubstitutePointAndLine,
-            {pointSlot(pointName, p), slot("line", symbol(lineName))})
+            {slot("P", pointTree(p, pointName)), slot("line", symbol(lineName))})
         .line(Chain(name).equals(
             fraction(absolute(linearCombination({{l.a, value(p.x)}, {l.b, value(p.y)}}, l.c)),
                      root(sum(std::move(squares))))));
@@ -225,9 +219,11 @@ Number distanceToLine(Solution& sol, const std::string& pointName, const Point& 
     sol.add(d.isZero() ? end.zero : end.result, {slot("d", withDecimal(d))})
         .figure(Figure::point(p, pointName))
         .figure(Figure::line(l, lineName));
-    sol.answer.add(end.label, d);
+    if (!end.label.empty()) sol.answer.add(end.label, d);
     return d;
 }
+
+namespace {
 
 // --- the angle
 
@@ -281,25 +277,15 @@ void intersectionSteps(Solution& sol, const GivenLines& g, const std::string& la
         .line(g.es)
         .figure(Figure::line(r, "r"))
         .figure(Figure::line(s, "s"));
-    const auto [e, f] = isolationOf(g);
-    const Isolated i = isolate(sol, e);
-    // a_r·b_s = a_s·b_r, as the form compares them: exactly when the data
-    // are exact, in doubles otherwise.
-    const bool parallel = r.a * s.b == s.a * r.b;
-    const std::optional<Number> w = substitute(sol, f, i, parallel);
-    if (!w) {
+    const std::optional<Point> meeting = solveSystem(sol, r, g.er, s, g.es);
+    if (!meeting) {
         const bool same = sameLine(r, s);
         sol.add(same ? StepKind::IntersectionCoincident : StepKind::IntersectionParallel);
         sol.answer.add(label, same ? Verdict::CoincidentLines : Verdict::ParallelLines);
         sol.stopped = true;
         return;
     }
-    const Number v = i.m * *w + i.k;
-    if (!i.m.isZero())
-        sol.add(StepKind::BackSubstitute,
-                {slot("w", e.w()), slot("value", value(*w)), slot("v", e.v())})
-            .line(Chain(e.v()).equals(linearCombination({{i.m, value(*w)}}, i.k)).endsWith(v));
-    meetingPoint(sol, e.vIsY ? Point{*w, v} : Point{v, *w});
+    meetingPoint(sol, *meeting);
 }
 
 void parallelDistanceSteps(Solution& sol, const GivenLines& g, const std::string& label) {
@@ -431,6 +417,24 @@ Solution solvePointLineDistance(const Point& p, const Line& typed) {
 
 Solution solveAngle(const Line& typed1, const Line& typed2) {
     return twoLineFrame(TitleKind::Angle, "Resultado4", typed1, typed2, angleSteps);
+}
+
+std::optional<Point> solveSystem(Solution& sol, const Line& r, const Math& er, const Line& s,
+                                 const Math& es, const char* rName, const char* sName) {
+    const GivenLines g{r, s, er, es, rName, sName};
+    const auto [e, f] = isolationOf(g);
+    const Isolated i = isolate(sol, e);
+    // a_r·b_s = a_s·b_r, as the form compares them: exactly when the data
+    // are exact, in doubles otherwise.
+    const bool parallel = r.a * s.b == s.a * r.b;
+    const std::optional<Number> w = substitute(sol, f, i, parallel);
+    if (!w) return std::nullopt;
+    const Number v = i.m * *w + i.k;
+    if (!i.m.isZero())
+        sol.add(StepKind::BackSubstitute,
+                {slot("w", e.w()), slot("value", value(*w)), slot("v", e.v())})
+            .line(Chain(e.v()).equals(linearCombination({{i.m, value(*w)}}, i.k)).endsWith(v));
+    return e.vIsY ? Point{*w, v} : Point{v, *w};
 }
 
 } // namespace exact::solutions

@@ -110,6 +110,74 @@ enum class StepKind : std::uint16_t {
     AngleNotable,
     AngleInverse,
     AngleResult,
+    // the triangle: shared by its frames
+    CollinearVertices,
+    LinesSystem,
+    CentreLinesParallel,
+    TriangleVectors,
+    Determinant,
+    // the circumcentre
+    CircumcentreMethod,
+    SideBisector,
+    CircumcentreResult,
+    // the incentre
+    IncentreMethod,
+    SideLengths,
+    IncentreFormula,
+    IncentreCompute,
+    IncentreResult,
+    IncentreOfOnePoint,
+    // the orthocentre
+    OrthocentreMethod,
+    Altitude,
+    OrthocentreResult,
+    // the centroid
+    CentroidFormula,
+    CentroidCompute,
+    CentroidResult,
+    // the area of a triangle
+    AreaFormula,
+    AreaResult,
+    AreaCounterClockwise,
+    AreaClockwise,
+    // the right triangle
+    SquaredSides,
+    PythagorasHolds,
+    PythagorasFails,
+    // the inscribed and circumscribed circles
+    InradiusFormula,
+    InscribedResult,
+    CircumradiusCompute,
+    CircumscribedResult,
+    // the distance from a point to a circle
+    CircleCentreRadius,
+    PointCircleMethod,
+    PointCentreDistance,
+    PointExterior,
+    PointOnCircle,
+    PointInterior,
+    PointCircleResult,
+    // the circle with a centre tangent to a line
+    TangentCircleRadius,
+    TangentCircleRadiusValue,
+    TangentCentreOnLine,
+    TangentCircleResult,
+    // the circle through three points
+    ThreePointsMethod,
+    ThreePointsCollinear,
+    ThreePointsCentre,
+    ThreePointsRadius,
+    GeneralCircleEquation,
+    ThreePointsResult,
+    // the circle through P touching a line at Q
+    PointQNotOnLine,
+    PointQOnLine,
+    PointPOnTangent,
+    TouchingCircleMethod,
+    NormalAtPoint,
+    TouchingCircleCentre,
+    TouchingCircleRadius,
+    TouchingCircleResult,
 };
 
 /// The title of a frame's solution: its caption and its data.
@@ -126,6 +194,18 @@ enum class TitleKind : std::uint16_t {
     ParallelDistance,
     PointLineDistance,
     Angle,
+    Circumcentre,
+    Incentre,
+    Orthocentre,
+    Centroid,
+    TriangleArea,
+    RightTriangle,
+    Incircle,
+    Circumcircle,
+    PointCircleDistance,
+    TangentCircle,
+    CircleThroughPoints,
+    TouchingCircle,
 };
 
 /// A named value that fills a slot of a sentence template.
@@ -168,11 +248,18 @@ struct Step {
 /// A verdict that a frame writes, or says in a message, where a value would
 /// stand: what a pupil answers in words ("as rectas são paralelas", "não existe").
 enum class Verdict : std::uint8_t {
-    CoincidentPoints, ///< the two points given are one: no line, no bisector
-    NotALine,         ///< a given equation is 0x + 0y + c = 0
-    ParallelLines,    ///< "As rectas são paralelas.": no common point, no angle
-    CoincidentLines,  ///< "As rectas são coincidentes."
-    NotParallel,      ///< "As rectas não são paralelas.": no distance between them
+    CoincidentPoints,      ///< the two points given are one: no line, no bisector
+    NotALine,              ///< a given equation is 0x + 0y + c = 0
+    ParallelLines,         ///< "As rectas são paralelas.": no common point, no angle
+    CoincidentLines,       ///< "As rectas são coincidentes."
+    NotParallel,           ///< "As rectas não são paralelas.": no distance between them
+    NotATriangle,          ///< the vertices are in a straight line: no triangle
+    RightTriangle,         ///< "O triângulo é rectângulo."
+    NotRightTriangle,      ///< "O triângulo não é rectângulo."
+    PointInsideCircle,     ///< "O ponto é interior à circunferência."
+    NoCircleThroughPoints, ///< "Os pontos não definem uma circunferência"
+    PointNotOnLine,        ///< "O ponto Q não pertence à recta."
+    PointOnTangent,        ///< P on the tangent line: no circle (the form divides by zero)
 };
 
 /// The amplitude of an angle in degrees, exact where it is a notable one

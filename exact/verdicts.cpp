@@ -52,4 +52,25 @@ std::optional<bool> perpendicular(const Line& l, const Line& m) {
     return (l.a * m.a + l.b * m.b).isZero();
 }
 
+std::optional<bool> collinear(const Point& p, const Point& q, const Point& r) {
+    if (!exact({&p.x, &p.y, &q.x, &q.y, &r.x, &r.y})) return std::nullopt;
+    return (r.y - p.y) * (q.x - p.x) == (r.x - p.x) * (q.y - p.y);
+}
+
+std::optional<bool> rightTriangle(const Point& p, const Point& q, const Point& r) {
+    if (!exact({&p.x, &p.y, &q.x, &q.y, &r.x, &r.y})) return std::nullopt;
+    const Number pq = squaredDistance(p, q), qr = squaredDistance(q, r), pr = squaredDistance(p, r);
+    return pr + qr == pq || pr + pq == qr || qr + pq == pr;
+}
+
+std::optional<bool> onLine(const Line& l, const Point& p) {
+    if (!exact(l) || !exact({&p.x, &p.y})) return std::nullopt;
+    return contains(l, p);
+}
+
+std::optional<bool> insideCircle(const Point& p, const Circle& c) {
+    if (!exact({&p.x, &p.y, &c.centre.x, &c.centre.y, &c.radius})) return std::nullopt;
+    return squaredDistance(p, c.centre) < c.radiusSquared();
+}
+
 } // namespace exact::verdict

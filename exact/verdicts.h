@@ -25,4 +25,14 @@ std::optional<bool> sameLine(const Line& l, const Line& m);
 /// Whether two lines are perpendicular: a1·a2 + b1·b2 = 0.
 std::optional<bool> perpendicular(const Line& l, const Line& m);
 
+/// Whether three points are in a straight line: (y3 − y1)(x2 − x1) = (x3 − x1)(y2 − y1).
+std::optional<bool> collinear(const Point& p, const Point& q, const Point& r);
+/// Whether the squares of the sides of a triangle satisfy the Pythagorean
+/// relation, for one side or another.
+std::optional<bool> rightTriangle(const Point& p, const Point& q, const Point& r);
+/// Whether a point lies on a line: a·x + b·y + c = 0.
+std::optional<bool> onLine(const Line& l, const Point& p);
+/// Whether a point is strictly inside a circle: d(P, C)² < r².
+std::optional<bool> insideCircle(const Point& p, const Circle& c);
+
 } // namespace exact::verdict

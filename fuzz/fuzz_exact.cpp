@@ -1,13 +1,16 @@
 // Any text evaluated exactly, read as a line and as a circle; split at its
 // line breaks into four coordinates, the Points solutions of those data; and
 // split into two coordinates and two equations, the solutions of every frame
-// of Lines 1 and Lines 2.
+// of Lines 1 and Lines 2; split into six coordinates (and a line and a
+// circle among them), the solutions of Triangle and Circles 2.
+#include "circles2solutions.h"
 #include "evaluation.h"
 #include "linesolutions.h"
 #include "numbered_error.h"
 #include "numbertext.h"
 #include "pointsolutions.h"
 #include "sentences.h"
+#include "trianglesolutions.h"
 
 #include <cctype>
 #include <cstddef>
@@ -139,6 +142,42 @@ void solvePoints(std::string_view text) {
         mustBeFinite(exact::plainText(s, ","));
 }
 
+/// A circle read exactly, x² + y² = 4 when it is refused or faults.
+exact::Circle circleOf(std::string_view text) {
+    try {
+        const exact::CircleReading c = exact::readCircle(text);
+        if (c.refusal == exact::Refusal::None) return c.circle;
+    } catch (const NumberedError& error) {
+        mustDescribe(error);
+    }
+    return {{exact::Number(0), exact::Number(0)}, exact::Number(2)};
+}
+
+void solveTriangles(std::string_view text) {
+    const std::vector<std::string_view> fields = fieldsOf(text, 6);
+    std::vector<exact::Number> n;
+    for (std::size_t i = 0; i < 6; ++i)
+        n.push_back(numberOf(i < fields.size() ? fields[i] : "1"));
+    const exact::solutions::Triangle t{{n[0], n[1]}, {n[2], n[3]}, {n[4], n[5]}};
+    const exact::Line l = lineOf(fields.size() > 4 ? fields[4] : "y=x");
+    const exact::Circle c = circleOf(fields.size() > 5 ? fields[5] : "x^2+y^2=4");
+    using namespace exact::solutions;
+    for (const auto& solve : std::initializer_list<std::function<exact::Solution()>>{
+             [&] { return solveCircumcentre(t); }, [&] { return solveIncentre(t); },
+             [&] { return solveOrthocentre(t); }, [&] { return solveCentroid(t); },
+             [&] { return solveTriangleArea(t); }, [&] { return solveRightTriangle(t); },
+             [&] { return solveIncircle(t); }, [&] { return solveCircumcircle(t); },
+             [&] { return solvePointCircleDistance(t.a, c); },
+             [&] { return solveTangentCircle(t.a, l); },
+             [&] { return solveCircleThroughPoints(t.a, t.b, t.c); }}) {
+        try {
+            mustBeWhole(solve());
+        } catch (const NumberedError& error) {
+            mustDescribe(error);
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -151,5 +190,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         mustDescribe(error);
     }
     solveLines(text);
+    solveTriangles(text);
     return 0;
 }

@@ -1,8 +1,11 @@
 #include "circles3form.h"
 
 #include "circlereader.h"
+#include "circles3solutions.h"
+#include "numbered_error.h"
 #include "textrules.h"
 #include "topictable.h"
+#include "verdicts.h"
 
 #include <array>
 
@@ -78,10 +81,11 @@ QString firstTangentText(const Line& l, const QString& sep) {
 }
 
 /// The centre of the circle that touches the line at Q and passes through
-/// P: on the normal at Q, as far from P as from Q. P on the line divides by
-/// zero.
-Pt centreTouchingAt(const Line& l, Pt p, Pt q) {
-    if (l.a == 0) return {q.x, (square(q.y) - square(p.y) - square(p.x - q.x)) / (2 * (q.y - p.y))};
+/// P: on the normal at Q, as far from P as from Q (`horizontal`: a = 0). P
+/// on the line divides by zero.
+Pt centreTouchingAt(const Line& l, Pt p, Pt q, bool horizontal) {
+    if (horizontal)
+        return {q.x, (square(q.y) - square(p.y) - square(p.x - q.x)) / (2 * (q.y - p.y))};
     const Real x = (l.a * (square(q.x) - square(p.x)) + 2 * l.b * q.x * (q.y - p.y) -
                     l.a * square(q.y - p.y)) /
                    (2 * l.a * (q.x - p.x) + 2 * l.b * (q.y - p.y));
@@ -220,16 +224,41 @@ void Circles3Form::circleTangentAtQ() {
     guides(p);
     guides(q);
     pen(Azul, 2, DashStyle::Solid);
-    DesenharRecta(l);
+    const QString text = QStringLiteral("Text12");
+    const auto lineVerdict = [&](std::optional<bool> (*verdict)(const exact::Number&)) {
+        return exactly([&](const TypedData& d) { return verdict(d.line(text).line.a); });
+    };
+    const std::optional<bool> noLine =
+        exactly([&](const TypedData& d) { return exact::verdict::noLine(d.line(text).line); });
+    DesenharRecta(l, noLine);
     dot(p);
     dot(q);
-    if (l.a * q.x + l.b * q.y + l.c != 0) stop(tr("O ponto Q não pertence à recta."));
+    const auto solution = [](const TypedData& d) {
+        return exact::solutions::solveTouchingCircle(d.point(1), d.point(2),
+                                                     d.line(QStringLiteral("Text12")).line);
+    };
+    const auto onTheLine = [this](int point) {
+        return exactly([point](const TypedData& d) {
+            return exact::verdict::onLine(d.line(QStringLiteral("Text12")).line, d.point(point));
+        });
+    };
+    if (!onTheLine(2).value_or(l.a * q.x + l.b * q.y + l.c == 0)) {
+        if (ModoResolver()) explain(solution);
+        stop(tr("O ponto Q não pertence à recta."));
+    }
     if (!ModoResolver()) return;
-    const Pt centre = centreTouchingAt(l, p, q);
+    if (onTheLine(1).value_or(false) || noLine.value_or(false)) { // no circle: a division by zero
+        explain(solution);
+        Fault::raise(Fault::DivisionByZero);
+    }
+    // a = 0 as typed: the reader's doubles may leave a residue of c's literal.
+    const Pt centre =
+        centreTouchingAt(l, p, q, lineVerdict(exact::verdict::isZero).value_or(l.a == 0));
     const Real r = distance(p, centre);
     pen(Vermelho, 2, DashStyle::Solid);
     circle({centre.x, centre.y, r});
     setResult(QStringLiteral("Resultado3"),
               TextRules::circleEquation(QStringLiteral("(x-"), TextRules::rounded(centre.x, sep()),
                                         TextRules::rounded(centre.y, sep()), r * r, sep()));
+    explain(solution);
 }
