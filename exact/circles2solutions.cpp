@@ -36,23 +36,13 @@ Math generalCircleEquation(const Circle& c) {
 
 } // namespace
 
-Solution solvePointCircleDistance(const Point& p, const Circle& c) {
-    Solution s =
-        titled(TitleKind::PointCircleDistance, {pointSlot("P", p), slot("c", circleEquation(c))});
-    bindPoint(s.environment, "P", p);
-    bindPoint(s.environment, "C", c.centre);
-    const Math r = symbol("r"), dPC = distanceName("P", "C"), d = symbol("d");
-    s.environment.bind(r, c.radius.toDouble());
-    s.add(StepKind::CircleCentreRadius,
-          {pointSlot("C", c.centre), slot("r", withDecimal(c.radius))})
-        .figure(Figure::circle(c))
-        .figure(Figure::point(c.centre, "C"));
-    s.add(StepKind::PointCircleMethod).line(Chain(d).equals(absolute(minus(dPC, r))));
+int pointAndCircle(Solution& s, const Point& p, const Circle& c) {
+    const Math dPC = distanceName("P", "C");
     const Number dx = p.x - c.centre.x, dy = p.y - c.centre.y;
     const Number squares = square(dx) + square(dy);
     const Number centreDistance = sqrt(squares);
     s.environment.bind(dPC, centreDistance.toDouble());
-    s.environment.bind(d, abs(centreDistance - c.radius).toDouble());
+    s.environment.bind(symbol("r"), c.radius.toDouble());
     s.add(StepKind::PointCentreDistance)
         .line(
             Chain(dPC)
@@ -73,20 +63,38 @@ Solution solvePointCircleDistance(const Point& p, const Circle& c) {
                                 : side < 0 ? Rel::Less
                                            : Rel::Equal,
                                 value(r2))
-                          .equals(squared(r)));
+                          .equals(squared(symbol("r"))));
+    return side;
+}
+
+Solution solvePointCircleDistance(const Point& p, const Circle& c) {
+    Solution s =
+        titled(TitleKind::PointCircleDistance, {pointSlot("P", p), slot("c", circleEquation(c))});
+    bindPoint(s.environment, "P", p);
+    bindPoint(s.environment, "C", c.centre);
+    const Math r = symbol("r"), dPC = distanceName("P", "C"), d = symbol("d");
+    s.environment.bind(r, c.radius.toDouble());
+    s.add(StepKind::CircleCentreRadius,
+          {pointSlot("C", c.centre), slot("r", withDecimal(c.radius))})
+        .figure(Figure::circle(c))
+        .figure(Figure::point(c.centre, "C"));
+    s.add(StepKind::PointCircleMethod).line(Chain(d).equals(absolute(minus(dPC, r))));
+    const Number centreDistance = exact::distance(p, c.centre);
+    s.environment.bind(d, abs(centreDistance - c.radius).toDouble());
+    const int side = pointAndCircle(s, p, c);
     const std::string label = "Resultado2";
     if (side < 0) {
         s.answer.add(label, Verdict::PointInsideCircle);
         s.stopped = true;
         return s;
     }
-    const Number distance = centreDistance - c.radius;
-    s.add(StepKind::PointCircleResult, {slot("d", withDecimal(distance))})
+    const Number toCircle = centreDistance - c.radius;
+    s.add(StepKind::PointCircleResult, {slot("d", withDecimal(toCircle))})
         .line(endsAt(Chain(d).equals(minus(dPC, r)), minus(value(centreDistance), value(c.radius)),
-                     distance))
+                     toCircle))
         .figure(Figure::segment(p, c.centre))
         .figure(Figure::point(p, "P"));
-    s.answer.add(label, distance);
+    s.answer.add(label, toCircle);
     return s;
 }
 

@@ -18,4 +18,11 @@ Solution solveTangentCircle(const Point& centre, const Line& t);
 /// equation; points in a straight line stop the solution.
 Solution solveCircleThroughPoints(const Point& a, const Point& b, const Point& c);
 
+// --- steps that other frames' solutions share
+
+/// Where a point P is beside a circle of centre C: d(P, C) computed, and
+/// d(P, C)² against r² (exterior, on the circle, interior), each a step.
+/// Returns the sign of d(P, C)² − r².
+int pointAndCircle(Solution& s, const Point& p, const Circle& c);
+
 } // namespace exact::solutions
