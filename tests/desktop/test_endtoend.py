@@ -103,8 +103,8 @@ class EndToEnd(unittest.TestCase):
         for caption in ("Instruções", "Índice", "Sintaxe", "Funções", "Fechar", "Sair"):
             find(self.form, "push button", caption)
 
-    def solve(self, frame, typed=None):
-        panel = find(self.form, "panel", frame)
+    def solve(self, frame, typed=None, form=None):
+        panel = find(form or self.form, "panel", frame)
         for name, text in (typed or {}).items():
             find(panel, "text", name).set_text_contents(text)
         [result] = [n for n in children(panel) if n.get_description() == "Resultado"]
@@ -162,6 +162,32 @@ class EndToEnd(unittest.TestCase):
         self.assertIn("ainda não mostrado", steps[-1].get_description())
         self.assertTrue(shown(steps[-2]))
 
+    def test_6_circle_solution_follows_another_form(self):
+        find(self.form, "push button", "Fechar").do_action(0)
+        wait_for(lambda: all(w.get_name() != self.form.get_name() for w in windows()),
+                 "the Points form closed")
+        find(self.menu, "menu item", "Circunferência 2").do_action(0)
+        form = window("CIRCUNFERÊNCIA - 2 — ORTOPLANO PLANA")
+        self.assertEqual(self.solve("Circunferência de centro C e tangente a uma recta", form=form),
+                         ("label", "(x- 2)^2 + (y+2)^2 = 32"))
+        solution = window("Resolução")
+        [steps_list] = wait_for(lambda: find_all(solution, "list"), "the list of steps")
+        wait_for(lambda: steps_list.get_name().startswith("Circunferência de centro C(2 , −2)"),
+                 "the solution of the circle")
+        find(solution, "push button", "Tudo").do_action(0)
+        names = [step.get_name() for step in children(steps_list)]
+        self.assertIn("r = |8|/√2 = 8/√2 = 4√2 ≈ 5,66", names[3])
+        self.assertTrue(names[-1].endswith("(x − 2)² + (y + 2)² = 32"), names[-1])
+        if options.circle_screenshot:  # the circle frame and its solution, side by side
+            form_id, beside = (self.window_id(n) for n in ("^ORTOPLANO PLANA$", "^Resolu.*o$"))
+            width = subprocess.run(["xdotool", "getwindowgeometry", "--shell", form_id],
+                                   capture_output=True, text=True, timeout=10).stdout
+            x = int(dict(line.split("=") for line in width.split())["WIDTH"]) + 16
+            subprocess.run(["xdotool", "windowmove", "--sync", beside, str(x), "0"], timeout=10)
+            time.sleep(0.5)
+            subprocess.run([options.grab, form_id, beside, options.circle_screenshot], check=True,
+                           timeout=30)
+
 
 if __name__ == "__main__":
     parser = argparse.ArgumentParser()
@@ -170,6 +196,8 @@ if __name__ == "__main__":
     parser.add_argument("--screenshot", help="also save the picture of the solved form here")
     parser.add_argument("--solution-screenshot",
                         help="also save the solved form beside its worked solution here")
+    parser.add_argument("--circle-screenshot",
+                        help="also save a solved circle frame beside its worked solution here")
     options, rest = parser.parse_known_args()
     Atspi.set_timeout(5000, 20000)
     # The program's settings go to a scratch folder, never to the user's own.
