@@ -73,4 +73,11 @@ std::optional<bool> insideCircle(const Point& p, const Circle& c) {
     return squaredDistance(p, c.centre) < c.radiusSquared();
 }
 
+std::optional<int> circlesContact(const Circle& a, const Circle& b) {
+    if (!exact({&a.centre.x, &a.centre.y, &a.radius, &b.centre.x, &b.centre.y, &b.radius}))
+        return std::nullopt;
+    const Number d2 = squaredDistance(a.centre, b.centre);
+    return ((d2 - square(a.radius + b.radius)) * (square(a.radius - b.radius) - d2)).sign();
+}
+
 } // namespace exact::verdict

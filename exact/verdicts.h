@@ -35,4 +35,9 @@ std::optional<bool> onLine(const Line& l, const Point& p);
 /// Whether a point is strictly inside a circle: d(P, C)² < r².
 std::optional<bool> insideCircle(const Point& p, const Circle& c);
 
+/// How two circles stand: −1 when they have no common point, 0 when they
+/// touch, 1 when they cross (the sign of (d² − (r₁ + r₂)²)·((r₁ − r₂)² − d²),
+/// d the distance between the centres).
+std::optional<int> circlesContact(const Circle& a, const Circle& b);
+
 } // namespace exact::verdict

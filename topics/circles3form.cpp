@@ -160,11 +160,15 @@ void Circles3Form::twoCircles() {
         LerEquacaoCircunferencia(*this, fieldNamed(QStringLiteral("Text6")), firstCircleRefusals());
     const Circle c2 = LerEquacaoCircunferencia(*this, fieldNamed(QStringLiteral("Text7")),
                                                secondCircleRefusals());
-    const Real q = contact(c1, c2);
-    if (q < 0) {
+    const Real doubles = contact(c1, c2);
+    // How they stand as typed; then q as the points' formula needs it (no
+    // root of a rounding below 0 for circles that do meet).
+    const int side = exactContact().value_or(doubles < 0 ? -1 : doubles == 0 ? 0 : 1);
+    if (side < 0) {
         drawCircles(c1, c2);
         stop(tr("As circunferências não se intersectam."));
     }
+    const Real q = side == 0 ? Real(0) : doubles < 0 ? Real(0) : doubles;
     const std::array<Pt, 2> points = commonPoints(c1, c2, q);
     drawCircles(c1, c2);
     if (!ModoResolver()) return;
@@ -173,9 +177,31 @@ void Circles3Form::twoCircles() {
     dot(points[1]);
     guides(points[0]);
     guides(points[1]);
-    if (q == 0) inform(tr("As circunferências são tangentes."));
+    if (side == 0) inform(tr("As circunferências são tangentes."));
     setResult(QStringLiteral("Resultado1"), TextRules::point(points[0].x, points[0].y, sep()));
     setResult(QStringLiteral("Resultado2"), TextRules::point(points[1].x, points[1].y, sep()));
+}
+
+std::optional<int> Circles3Form::exactContact() {
+    const auto contactIs = [this](int wanted) {
+        return exactly(
+            [wanted](const TypedData& d) -> std::optional<bool> {
+                const exact::CircleReading a = d.circle(QStringLiteral("Text6"));
+                const exact::CircleReading b = d.circle(QStringLiteral("Text7"));
+                if (a.refusal != exact::Refusal::None || b.refusal != exact::Refusal::None)
+                    return std::nullopt;
+                const std::optional<int> side = exact::verdict::circlesContact(a.circle, b.circle);
+                if (!side) return std::nullopt;
+                return *side == wanted;
+            },
+            false); // the reader divides and takes roots: its doubles are not exact
+    };
+    const std::optional<bool> apart = contactIs(-1);
+    if (!apart) return std::nullopt;
+    if (*apart) return -1;
+    const std::optional<bool> touching = contactIs(0);
+    if (!touching) return std::nullopt;
+    return *touching ? 0 : 1;
 }
 
 // --- tangents from a point -------------------------------------------------
@@ -187,7 +213,19 @@ void Circles3Form::tangents() {
     const Circle c = LerEquacaoCircunferencia(*this, fieldNamed(QStringLiteral("Text9")));
     const Pt p = LerPonto(4);
     const Real d = distance(c.centre(), p);
-    if (d <= c.r) {
+    const bool exterior = exactly(
+                              [](const TypedData& t) -> std::optional<bool> {
+                                  const exact::CircleReading r = t.circle(QStringLiteral("Text9"));
+                                  if (r.refusal != exact::Refusal::None) return std::nullopt;
+                                  const exact::Number d2 =
+                                      exact::squaredDistance(t.point(4), r.circle.centre);
+                                  if (d2.isApproximate() || r.circle.radius.isApproximate())
+                                      return std::nullopt;
+                                  return d2 > r.circle.radiusSquared();
+                              },
+                              false)
+                              .value_or(d > c.r);
+    if (!exterior) {
         pen(Azul, 2, DashStyle::Solid);
         circle(c);
         dot(c.centre());
