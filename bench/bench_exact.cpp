@@ -1,10 +1,11 @@
 // Costs of the exact values: a field's text evaluated exactly, a typed line
-// or circle read exactly, a worked solution of each frame of Points, Lines 1
-// and Lines 2 built, and its plain text written. Figures are medians over repeated rounds of this
-// thread's CPU time, each round a batch long enough for the clock. The goal
-// is at most 50 µs for each.
+// or circle read exactly, a worked solution of each frame of Points, Lines
+// 1 to 4 and Circles 1 built, and its plain text written. Figures are medians over repeated rounds
+// of this thread's CPU time, each round a batch long enough for the clock. The goal is at most 50
+// µs for each.
 
 #include "circles2solutions.h"
+#include "circlesolutions.h"
 #include "evaluation.h"
 #include "linesolutions.h"
 #include "pointsolutions.h"
@@ -158,6 +159,52 @@ std::vector<Case> lineSolutionCases() {
     return cases;
 }
 
+/// Each frame of Lines 3, Lines 4 and Circles 1, on its example and on data
+/// with decimals, fractions and roots.
+std::vector<Case> lines34Circles1Cases() {
+    using namespace exact::solutions;
+    const auto circle = [](const char* text) { return exact::readCircle(text).conic; };
+    const exact::Conic c1 = circle("x^2+y^2-4x-6y-3=0"), c4 = circle("x^2+y^2-2x-2y-38=0");
+    const exact::Conic third = circle("x^2+y^2=1/3"), roots = circle("2x^2+2y^2-sqr(2)*x+y=3");
+    const exact::Line t = line("2x-3y+4=0"), r = line("3x-2y+1=0"), tangent = line("y=7");
+    const exact::Line radicals = line("sqr(2)*x-sqr(3)*y=1/2");
+    const exact::Point p = point("2", "-3"), q = point("1/2+sqr(3)", "0.25"), on = point("3", "-5");
+    const auto add = [](std::vector<Case>& cases, std::string name, auto solve) {
+        cases.push_back({"solution " + name, [solve] { g_sink = g_sink + solve().steps.size(); }});
+    };
+    const exact::Point a = point("2", "-2"), b = point("-8", "4"), c = point("-2", "-3");
+    const exact::Point d = point("0.1", "0.2"), e = point("0.2", "0.4"), f = point("0.3", "0.6");
+    const exact::Line typed = line("2x-3y+7=0"), l1 = line("x+y-1=0"), l2 = line("x-y-1=0");
+    const exact::Line b1 = line("2x+3y-1=0"), b2 = line("x-2y+4=0"), given = line("2x-y+3=0");
+    std::vector<Case> cases;
+    add(cases, "collinearity", [=] { return solveCollinearity(a, b, c); });
+    add(cases, "collinearity, decimals", [=] { return solveCollinearity(d, e, f); });
+    add(cases, "slope through two points", [=] { return solveSlopeThroughPoints(a, b); });
+    add(cases, "slope of a line", [=] { return solveSlopeOfLine(typed); });
+    add(cases, "slope, radicals", [=] { return solveSlopeOfLine(radicals); });
+    add(cases, "relative position", [=] { return solveRelativePosition(l1, l2); });
+    add(cases, "parallel to the x axis", [=] { return solveParallelToXAxis(p); });
+    add(cases, "inclination 30º", [=] { return solveLineWithInclination(p, 30); });
+    add(cases, "inclination 20º", [=] { return solveLineWithInclination(p, 20); });
+    add(cases, "given slope", [=] { return solveLineWithSlope(q, exact::readField("2/3")); });
+    add(cases, "at 30º with a line", [=] { return solveLinesAtAngle(p, 30, given); });
+    add(cases, "bisectors", [=] { return solveBisectors(b1, b2); });
+    add(cases, "bisectors, radicals", [=] { return solveBisectors(radicals, b2); });
+    add(cases, "circle by its equation", [=] { return solveCircleByEquation(c1); });
+    add(cases, "circle by its equation, 1/3", [=] { return solveCircleByEquation(third); });
+    add(cases, "circle by its centre", [=] { return solveCircleByCentre(p, 4); });
+    add(cases, "circle by its centre, radicals",
+        [=] { return solveCircleByCentre(q, exact::readField("sqr(8)")); });
+    add(cases, "circle tangent to a line", [=] { return solveTangentCircle(p, t); });
+    add(cases, "circle tangent to a line, radicals",
+        [=] { return solveTangentCircle(q, radicals); });
+    add(cases, "tangent at a point", [=] { return solveTangentAtPoint(on, c4); });
+    add(cases, "line and circle", [=] { return solveLineAndCircle(r, c1); });
+    add(cases, "line and circle, tangent", [=] { return solveLineAndCircle(tangent, c1); });
+    add(cases, "line and circle, radicals", [=] { return solveLineAndCircle(radicals, roots); });
+    return cases;
+}
+
 /// What a press adds when its verdict is decided on exact values: its
 /// fields read exactly, then the verdict (data with decimals; whole numbers
 /// are decided on the form's doubles, which are then exact, and read nothing).
@@ -244,6 +291,8 @@ int main() {
     report("Exact evaluation of typed texts (median per text)", fieldCases());
     report("Worked solutions of the Points form (median per solution)", solutionCases());
     report("Worked solutions of Lines 1 and Lines 2 (median per solution)", lineSolutionCases());
+    report("Worked solutions of Lines 3, Lines 4 and Circles 1 (median per solution)",
+           lines34Circles1Cases());
     report("Verdicts on exact values: what a press with such data adds (median)", verdictCases());
     report("Worked solutions of Triangle and Circles 2 (median per solution)",
            triangleSolutionCases());

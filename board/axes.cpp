@@ -67,6 +67,16 @@ void placeOnXAxis(Board& b, const Viewport& v, double x) {
     b.setCurrentY(-8 * v.PixelY);
 }
 
+/// A number beside the y axis at y.
+void printBesideYAxis(Board& b, const Viewport& v, double y, const QString& sep,
+                      Primitive::Role role) {
+    const Board::PixelPlacement at(b, {0, y}, role);
+    numberFont(b);
+    b.setCurrentX(-22 * v.PixelX);
+    b.setCurrentY(y + 5 * v.PixelY);
+    b.PrintNumber(y, sep);
+}
+
 } // namespace
 
 bool Viewport::graduated() const {
@@ -112,28 +122,37 @@ void drawAxes(Board& b, const Viewport& v) {
     b.Line(0, v.Ymin - v.PassoY, 0, v.Ymax + v.PassoY);
     b.setFontName(QStringLiteral("MS Sans Serif"));
     b.setFontBold(true);
-    b.setCurrentX(v.Xmax + v.PassoX + 2 * v.PixelX);
-    b.setCurrentY(-5 * v.PixelY);
-    b.Print(QStringLiteral("x"));
+    // The names hang from the ends of the axes.
+    {
+        const Board::PixelPlacement at(b, {v.Xmax + v.PassoX, 0});
+        b.setCurrentX(v.Xmax + v.PassoX + 2 * v.PixelX);
+        b.setCurrentY(-5 * v.PixelY);
+        b.Print(QStringLiteral("x"));
+    }
+    const Board::PixelPlacement at(b, {0, v.Ymax + v.PassoY});
     b.setCurrentX(-12 * v.PixelX);
     b.setCurrentY(v.Ymax + v.PassoY + 9 * v.PixelY);
     b.Print(QStringLiteral("y"));
 }
 
 void drawGraduation(Board& b, const Viewport& v, const QString& sep) {
+    // Ticks and numbers are placed in pixels around their point of the axis.
     forEachWhole(v.Xmin, v.Xmax, [&](double i) {
+        const Board::PixelPlacement at(b, {i, 0});
         if (i != 0) b.Line(i, 2 * v.PixelY, i, -2 * v.PixelY);
     });
     forEachWhole(v.Ymin, v.Ymax, [&](double j) {
+        const Board::PixelPlacement at(b, {0, j});
         if (j != 0) b.Line(-2 * v.PixelX, j, 2 * v.PixelX, j);
     });
     numberFont(b);
     forEachWhole(v.Xmin, v.Xmax, [&](double i) {
+        const Board::PixelPlacement at(b, {i, 0}, Primitive::Role::XAxisNumber);
         placeOnXAxis(b, v, i); // the text position moves at 0 too, where nothing is printed
         if (i != 0) b.PrintNumber(i, sep);
     });
     forEachWhole(v.Ymin, v.Ymax, [&](double j) {
-        if (j != 0) printOnYAxis(b, v, j, sep);
+        if (j != 0) printBesideYAxis(b, v, j, sep, Primitive::Role::YAxisNumber);
     });
 }
 
@@ -150,16 +169,14 @@ void drawGrid(Board& b, const Viewport& v) {
 }
 
 void printOnXAxis(Board& b, const Viewport& v, double x, const QString& sep) {
+    const Board::PixelPlacement at(b, {x, 0});
     numberFont(b);
     placeOnXAxis(b, v, x);
     b.PrintNumber(x, sep);
 }
 
 void printOnYAxis(Board& b, const Viewport& v, double y, const QString& sep) {
-    numberFont(b);
-    b.setCurrentX(-22 * v.PixelX);
-    b.setCurrentY(y + 5 * v.PixelY);
-    b.PrintNumber(y, sep);
+    printBesideYAxis(b, v, y, sep, Primitive::Role::Plain);
 }
 
 } // namespace Axes

@@ -10,6 +10,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
+#include <numbers>
 #include <optional>
 
 namespace {
@@ -31,6 +32,10 @@ Board::Board(QWidget* parent)
     m_setaV->setObjectName(QStringLiteral("SetaV"));
     showArrows(false);
     Cls();
+    ClassroomDisplay& display = ClassroomDisplay::instance();
+    m_displayStyle = display.style();
+    connect(&display, &ClassroomDisplay::changed, this,
+            [this] { setDisplayStyle(ClassroomDisplay::instance().style()); });
 }
 
 Board::~Board() = default;
@@ -38,6 +43,25 @@ Board::~Board() = default;
 void Board::record(Primitive primitive) {
     m_list.push_back(std::move(primitive));
     update();
+    emit pictureChanged();
+}
+
+void Board::setDisplayStyle(const DisplayStyle& style) {
+    if (style == m_displayStyle) return;
+    m_displayStyle = style;
+    update();
+    emit pictureChanged();
+}
+
+Board::PixelPlacement::PixelPlacement(Board& board, QPointF anchor, Primitive::Role role)
+    : m_board(board) {
+    m_board.m_anchor = anchor;
+    m_board.m_role = role;
+}
+
+Board::PixelPlacement::~PixelPlacement() {
+    m_board.m_anchor.reset();
+    m_board.m_role = Primitive::Role::Plain;
 }
 
 void Board::Cls() {
@@ -74,6 +98,10 @@ Primitive Board::stamped(Primitive::Kind kind, QPointF p1) const {
     p.width = m_width;
     p.style = m_style;
     p.font = m_font;
+    if (kind != Primitive::Kind::Window) {
+        p.anchor = m_anchor;
+        p.role = m_role;
+    }
     return p;
 }
 
@@ -83,8 +111,10 @@ void Board::Line(double x1, double y1, double x2, double y2) {
     record(p);
 }
 
-void Board::PSet(double x, double y) {
-    record(stamped(Primitive::Kind::Dot, {x, y}));
+void Board::PSet(double x, double y, const QString& name) {
+    Primitive p = stamped(Primitive::Kind::Dot, {x, y});
+    p.text = name;
+    record(p);
 }
 
 void Board::Circle(double x, double y, double r) {
@@ -184,11 +214,14 @@ void Board::setHighlight(const std::vector<exact::Figure>& figures) {
         m_highlight.push_back(band);
     }
     update();
+    emit pictureChanged();
 }
 
 void Board::showArrows(bool visible) {
     m_setaH->setVisible(visible);
     m_setaV->setVisible(visible);
+    update();
+    emit pictureChanged();
 }
 
 QPointF Board::toPixel(QPointF world) const {
@@ -204,6 +237,8 @@ void Board::moveArrow(ArrowMark* arrow, double left, double top) {
     };
     arrow->move(static_cast<int>(std::floor(clampPx(px.x()))),
                 static_cast<int>(std::floor(clampPx(px.y()))));
+    update();
+    emit pictureChanged();
 }
 
 void Board::render(QPainter& painter, QSizeF size) const {
@@ -216,27 +251,39 @@ void Board::render(QPainter& painter, QSizeF size) const {
 void Board::renderMapped(QPainter& painter, QSizeF area) const {
     painter.save();
     painter.fillRect(QRectF(QPointF(0, 0), area), Qt::white);
-    renderDisplayList(painter, m_list, area);
+    paintPicture(painter, area);
+    painter.restore();
+}
+
+void Board::paintHighlight(QPainter& painter, QSizeF area) const {
+    if (m_highlight.empty()) return;
+    DisplayStyle bands = m_displayStyle;
+    bands.pointNames = false;
+    renderDisplayList(painter, m_highlight, area, bands);
+}
+
+void Board::paintPicture(QPainter& painter, QSizeF area) const {
+    renderDisplayList(painter, m_list, area, m_displayStyle);
     for (const ArrowMark* arrow : {m_setaH, m_setaV}) {
         if (!arrow->isVisibleTo(this)) continue;
         // The tip stays where the axis it ends lands on the area.
         const QPointF tip = ArrowMark::tip(arrow->direction());
         const QPointF onBoard = QPointF(arrow->pos()) + tip;
         const QPointF onArea(onBoard.x() * area.width() / Side, onBoard.y() * area.height() / Side);
-        arrow->paintArrow(painter, onArea - tip);
+        arrow->paintArrow(painter, onArea - tip, m_displayStyle.scale);
     }
-    painter.restore();
 }
 
-/// The recorded picture is painted straight onto the window, whole. No copy
-/// of it is kept beside the window's own pixels: every press begins with
-/// Cls(), so a picture is rendered once per press either way, and the
-/// window system shows the window again without asking for a paint.
+/// The recorded picture is painted straight onto the window, whole, at the
+/// screen's pixel ratio. No copy of it is kept beside the window's own
+/// pixels: every press begins with Cls(), so a picture is rendered once per
+/// press either way, and the window system shows the window again without
+/// asking for a paint.
 void Board::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    if (!m_highlight.empty()) renderDisplayList(painter, m_highlight, QSizeF(Side, Side));
-    renderDisplayList(painter, m_list, QSizeF(Side, Side));
+    paintHighlight(painter, QSizeF(Side, Side));
+    paintPicture(painter, QSizeF(Side, Side));
     painter.setPen(QColor(128, 128, 128));
     painter.drawRect(QRectF(0.5, 0.5, Side - 1, Side - 1));
     if (hasFocus()) paintFocusFrame(painter);
@@ -287,17 +334,29 @@ QPoint ArrowMark::tip(Direction direction) {
     return direction == Direction::Right ? QPoint(4, 4) : QPoint(4, 0);
 }
 
-void ArrowMark::paintArrow(QPainter& painter, QPointF topLeft) const {
+void ArrowMark::paintArrow(QPainter& painter, QPointF topLeft, double scale) const {
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
-    for (QPoint p : pixels(m_direction))
-        painter.drawRect(QRectF(topLeft + QPointF(p), QSizeF(1, 1)));
+    if (scale == 1.0) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        for (QPoint p : pixels(m_direction))
+            painter.drawRect(QRectF(topLeft + QPointF(p), QSizeF(1, 1)));
+    } else {
+        // The chevron's two arms through the centres of its end pixels,
+        // grown around the tip.
+        const QPointF half(0.5, 0.5);
+        const QPointF tipAt = topLeft + QPointF(tip(m_direction)) + half;
+        const QPointF ends[] = {m_direction == Direction::Right ? QPointF(0, 0) : QPointF(0, 4),
+                                m_direction == Direction::Right ? QPointF(0, 8) : QPointF(8, 4)};
+        const auto grown = [&](QPointF p) { return tipAt + (topLeft + p + half - tipAt) * scale; };
+        QPen pen(Qt::black, scale * std::numbers::sqrt2 * 0.85);
+        pen.setCapStyle(Qt::SquareCap);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        painter.setPen(pen);
+        const QPointF arms[] = {grown(ends[0]), tipAt, grown(ends[1])};
+        painter.drawPolyline(arms, 3);
+    }
     painter.restore();
-}
-
-void ArrowMark::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    paintArrow(painter, QPointF(0, 0));
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "displaylist.h"
+#include "displaystyle.h"
 
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 class ArrowMark;
@@ -31,7 +33,9 @@ public:
     /// bottom-right one. Raises the invalid-argument fault for an empty window.
     void Scale(double x1, double y1, double x2, double y2);
     void Line(double x1, double y1, double x2, double y2);
-    void PSet(double x, double y);
+    /// A dot; `name` is the point's name ("A"), written beside it when the
+    /// names of the points are shown.
+    void PSet(double x, double y, const QString& name = {});
     /// An outline of radius r in x units, in the pen in force.
     void Circle(double x, double y, double r);
     void Print(const QString& text);
@@ -55,6 +59,27 @@ public:
     const BoardFont& font() const { return m_font; }
     double currentX() const { return m_currentX; }
     double currentY() const { return m_currentY; }
+
+    /// While one lives, what the board records is placed in pixels around a
+    /// world point (a label beside an axis, a tick): a larger display scale
+    /// moves it away from that point in proportion, as it grows its pens and
+    /// fonts. The recorded coordinates are the same either way.
+    class PixelPlacement {
+    public:
+        PixelPlacement(Board& board, QPointF anchor, Primitive::Role role = Primitive::Role::Plain);
+        ~PixelPlacement();
+        PixelPlacement(const PixelPlacement&) = delete;
+        PixelPlacement& operator=(const PixelPlacement&) = delete;
+
+    private:
+        Board& m_board;
+    };
+
+    // --- how the picture is painted ---------------------------------------
+    /// The board follows the classroom display of the program; a test or a
+    /// picture may set its own style.
+    void setDisplayStyle(const DisplayStyle& style);
+    const DisplayStyle& displayStyle() const { return m_displayStyle; }
 
     // --- arrowheads at the ends of the axes -------------------------------
     ArrowMark* setaH() const { return m_setaH; }
@@ -84,6 +109,12 @@ public:
     /// Renders the current picture, arrowheads included, at any size: the
     /// picture as it is on the screen, magnified or reduced as a whole.
     void render(QPainter& painter, QSizeF size) const;
+    /// The picture alone (no background) on an area of `area` logical pixels
+    /// that the board's square is stretched onto, in the board's style.
+    void paintPicture(QPainter& painter, QSizeF area) const;
+    /// The bands of the worked solution's step beneath the picture, on the
+    /// screen only.
+    void paintHighlight(QPainter& painter, QSizeF area) const;
     /// Renders the current picture onto an area of `area` logical pixels:
     /// every world window is stretched to fill the area, while pens, dots,
     /// texts and arrowheads keep their sizes in pixels. A printed sheet uses
@@ -93,6 +124,9 @@ public:
     QSize sizeHint() const override { return {Side, Side}; }
 
 signals:
+    /// Something was drawn or cleared, or the style changed: every view of
+    /// the picture repaints.
+    void pictureChanged();
     /// The user asks for the board's context menu (right button, the menu
     /// key or Shift+F10), to be shown at `globalPos`.
     void menuRequested(QPoint globalPos);
@@ -110,6 +144,9 @@ private:
 
     DisplayList m_list;
     DisplayList m_highlight;
+    DisplayStyle m_displayStyle;
+    std::optional<QPointF> m_anchor;
+    Primitive::Role m_role = Primitive::Role::Plain;
     QRectF m_window{0, 0, Side, Side};
     QColor m_color = Qt::black;
     int m_width = 1;
@@ -124,6 +161,8 @@ private:
 };
 
 /// A small black chevron (">" or "^") laid over the board at an axis end.
+/// The board paints it (larger at a larger display scale); the widget only
+/// holds its place and whether it shows.
 class ArrowMark : public QWidget {
     Q_OBJECT
 public:
@@ -134,10 +173,10 @@ public:
     static std::vector<QPoint> pixels(Direction direction);
     /// The pixel of the chevron's tip within the image.
     static QPoint tip(Direction direction);
-    void paintArrow(QPainter& painter, QPointF topLeft) const;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
+    /// Paints the chevron with its image's top-left corner at `topLeft`,
+    /// `scale` times its size around its tip: pixel by pixel at scale 1, as a
+    /// stroke otherwise.
+    void paintArrow(QPainter& painter, QPointF topLeft, double scale = 1.0) const;
 
 private:
     Direction m_direction;

@@ -88,13 +88,17 @@ QAction* BoardMenu::addAction(const QString& name, const QString& text, const QK
 
 QAction* BoardMenu::addTool(const QString& name, const QString& text, const QKeySequence& keys,
                             const std::function<void()>& open) {
-    if (!m_hasTools) m_menu->addSeparator();
-    m_hasTools = true;
     auto* action = new QAction(text, m_owner);
     action->setObjectName(name);
     action->setShortcut(keys);
-    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(action, &QAction::triggered, this, open);
+    return addTool(action);
+}
+
+QAction* BoardMenu::addTool(QAction* action) {
+    if (!m_hasTools) m_menu->addSeparator();
+    m_hasTools = true;
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     m_owner->addAction(action);
     m_menu->addAction(action);
     return action;

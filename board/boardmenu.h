@@ -34,6 +34,9 @@ public:
     /// shown in the menu with that shortcut.
     QAction* addTool(const QString& name, const QString& text, const QKeySequence& keys,
                      const std::function<void()>& open);
+    /// Adds a ready-made tool the same way (a check item of the program's
+    /// settings, a submenu's action).
+    QAction* addTool(QAction* action);
 
     /// The board on the clipboard: an image at twice the screen's size and
     /// the SVG drawing ("image/svg+xml").

@@ -5,7 +5,10 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <optional>
 #include <vector>
+
+struct DisplayStyle;
 
 /// Dash style of the board's pen. A dotted style only shows on 1-pixel pens.
 enum class DashStyle { Solid = 0, Dotted = 2 };
@@ -36,6 +39,8 @@ QFont qtFont(const BoardFont& f);
 /// later entry is mapped through it.
 struct Primitive {
     enum class Kind { Window, Line, Dot, Circle, Text };
+    /// What a text is: a number of the graduation of one axis, or anything else.
+    enum class Role { Plain, XAxisNumber, YAxisNumber };
 
     Kind kind = Kind::Line;
     QPointF p1; ///< Line: start; Dot, Circle: centre; Text: top-left; Window: top-left corner
@@ -44,8 +49,13 @@ struct Primitive {
     QColor color;
     int width = 1; ///< pen width in board pixels (a dot's diameter)
     DashStyle style = DashStyle::Solid;
-    QString text;
+    QString text; ///< Text: the text; Dot: the name of the point ("A"), or empty
     BoardFont font;
+    /// For what is placed in pixels around a world point (a label beside an
+    /// axis, a tick): that point. A larger display scale moves the primitive
+    /// away from it in proportion, as it grows its pens and fonts.
+    std::optional<QPointF> anchor;
+    Role role = Role::Plain;
 
     /// The dash style as it is drawn: wider pens are always solid.
     DashStyle effectiveStyle() const { return width == 1 ? style : DashStyle::Solid; }
@@ -55,8 +65,10 @@ struct Primitive {
 using DisplayList = std::vector<Primitive>;
 
 /// Paints `list` onto `painter`, mapping the world windows it records onto
-/// a drawing area of `size` logical pixels. What lies far outside the area is
-/// clipped away before it reaches the painter, so absurd coordinates cannot
-/// stall or break it.
+/// a drawing area of `size` logical pixels, in `style` (the usual one when
+/// none is given). What lies far outside the area is clipped away before it
+/// reaches the painter, so absurd coordinates cannot stall or break it.
 void renderDisplayList(class QPainter& painter, const DisplayList& list, QSizeF size,
                        std::size_t first = 0);
+void renderDisplayList(class QPainter& painter, const DisplayList& list, QSizeF size,
+                       const DisplayStyle& style, std::size_t first = 0);

@@ -137,9 +137,9 @@ FrameBuilder& FrameBuilder::resultField(const QString& name) {
 
 FrameBuilder& FrameBuilder::dadosResolver(int n, std::function<void()> routine,
                                           const QString& resolverTip) {
-    pressButton(QObject::tr("Dados"), QStringLiteral("Dados%1").arg(n),
+    pressButton(PressKind::Dados, QStringLiteral("Dados%1").arg(n),
                 QObject::tr("Desenha os dados do problema."), routine, false);
-    pressButton(QObject::tr("Resolver"), QStringLiteral("Resolver%1").arg(n), resolverTip,
+    pressButton(PressKind::Resolver, QStringLiteral("Resolver%1").arg(n), resolverTip,
                 std::move(routine), true);
     m_buttons->addStretch(1);
     return *this;
@@ -147,19 +147,34 @@ FrameBuilder& FrameBuilder::dadosResolver(int n, std::function<void()> routine,
 
 FrameBuilder& FrameBuilder::resolverOnly(const QString& name, std::function<void()> routine,
                                          const QString& tip) {
-    pressButton(QObject::tr("Resolver"), name, tip, std::move(routine), false);
+    pressButton(PressKind::Resolver, name, tip, std::move(routine), false);
     m_buttons->addStretch(1);
     return *this;
 }
 
-void FrameBuilder::pressButton(const QString& caption, const QString& name, const QString& tip,
+namespace {
+constexpr char PressProperty[] = "ortoplanoPress";
+}
+
+void FrameBuilder::pressButton(PressKind kind, const QString& name, const QString& tip,
                                std::function<void()> routine, bool solving) {
-    auto* button = new QPushButton(caption, m_box);
+    auto* button = new QPushButton(
+        kind == PressKind::Dados ? QObject::tr("Dados") : QObject::tr("Resolver"), m_box);
     button->setObjectName(name);
     button->setToolTip(tip);
+    button->setProperty(PressProperty, int(kind));
     QObject::connect(button, &QPushButton::clicked, m_box,
                      [press = m_press, routine = std::move(routine), solving, box = m_box] {
                          press(routine, solving, box);
                      });
     m_buttons->addWidget(button);
+}
+
+QPushButton* frameButton(const QGroupBox* frame, PressKind kind) {
+    if (!frame) return nullptr;
+    for (QPushButton* button : frame->findChildren<QPushButton*>()) {
+        const QVariant k = button->property(PressProperty);
+        if (k.isValid() && k.toInt() == int(kind)) return button;
+    }
+    return nullptr;
 }

@@ -6,8 +6,15 @@
 class QGroupBox;
 class QHBoxLayout;
 class QLabel;
+class QPushButton;
 class QVBoxLayout;
 class QWidget;
+
+/// What a button of a frame does: draw the data ("Dados") or solve ("Resolver").
+enum class PressKind { Dados, Resolver };
+
+/// The frame's button of that kind, or null when it has none.
+QPushButton* frameButton(const QGroupBox* frame, PressKind kind);
 
 /// Runs a frame routine as one press of a button of `frame`, in solve mode
 /// when `solving` is set.
@@ -55,7 +62,7 @@ private:
     QHBoxLayout* currentRow();
     void add(QWidget* widget, int stretch = 0);
     /// A button of the column at the right that runs the routine as one press.
-    void pressButton(const QString& caption, const QString& name, const QString& tip,
+    void pressButton(PressKind kind, const QString& name, const QString& tip,
                      std::function<void()> routine, bool solving);
     /// A result, named for a screen reader by the caption just before it.
     void addResult(QWidget* result, const QString& name);

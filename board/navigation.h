@@ -21,6 +21,8 @@ struct Navigation {
     /// Show the worked solution of a form's last "Resolver", step by step
     /// (nullptr: of the form that was active last).
     std::function<void(ProblemForm*)> showSolution;
+    /// Open the window "Praticar" on the topic of a form (nullptr: as it was).
+    std::function<void(ProblemForm*)> showPractice = {};
 };
 
 void setNavigation(Navigation navigation);

@@ -102,8 +102,10 @@ const exact::LineReading& TypedData::line(const QString& field) const {
     return it->second;
 }
 
-exact::CircleReading TypedData::circle(const QString& field) const {
-    return exact::readCircle(text(field));
+const exact::CircleReading& TypedData::circle(const QString& field) const {
+    auto it = m_circles.find(field);
+    if (it == m_circles.end()) it = m_circles.emplace(field, exact::readCircle(text(field))).first;
+    return it->second;
 }
 
 bool TypedData::wholeNumbersOnly() const {

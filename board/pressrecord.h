@@ -31,7 +31,7 @@ public:
     /// The point of the fields Abcissa<n> and Ordenada<n>.
     exact::Point point(int n) const;
     const exact::LineReading& line(const QString& field) const;
-    exact::CircleReading circle(const QString& field) const;
+    const exact::CircleReading& circle(const QString& field) const;
 
     /// Whether every text holds only small whole numbers, x, y, "+", "-",
     /// "=" and blanks (digit runs of at most 4, at most 40 characters):
@@ -46,6 +46,7 @@ private:
     mutable std::optional<bool> m_wholeNumbersOnly;
     mutable std::map<QString, exact::Number> m_numbers;
     mutable std::map<QString, exact::LineReading> m_lines;
+    mutable std::map<QString, exact::CircleReading> m_circles;
 };
 
 class QGroupBox;

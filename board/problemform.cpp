@@ -5,12 +5,15 @@
 #include "boardmenu.h"
 #include "clsequation.h"
 #include "equationsampler.h"
+#include "fullscreenboard.h"
 #include "messages.h"
 #include "navigationtable.h"
 #include "numbered_error.h"
 #include "spinarrows.h"
 #include "textrules.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -19,8 +22,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -67,7 +72,12 @@ ProblemForm::ProblemForm(const FormTraits& traits, QWidget* parent)
     m_boardMenu->addTool(QStringLiteral("ResolucaoPassoAPasso"), tr("Resolução passo a passo"),
                          QKeySequence(Qt::CTRL | Qt::Key_R),
                          [this] { navigation().showSolution(this); });
+    m_boardMenu->addTool(QStringLiteral("Praticar"), tr("Praticar"),
+                         QKeySequence(Qt::CTRL | Qt::Key_E), [this] {
+                             if (navigation().showPractice) navigation().showPractice(this);
+                         });
     m_modoResolver = false;
+    addClassroomActions();
 }
 
 ProblemForm::~ProblemForm() = default;
@@ -243,15 +253,23 @@ bool ProblemForm::isChecked(const QString& optionName) const {
 }
 
 void ProblemForm::setResult(const QString& name, const QString& text) {
-    if (auto* label = findChild<QLabel*>(name))
+    QWidget* result = nullptr;
+    if (auto* label = findChild<QLabel*>(name)) {
         label->setText(text);
-    else
-        fieldNamed(name)->setText(text);
+        result = label;
+    } else {
+        QLineEdit* field = fieldNamed(name);
+        field->setText(text);
+        result = field;
+    }
+    if (ClassroomDisplay::instance().projector())
+        fitResults(static_cast<QGroupBox*>(result->parentWidget()));
 }
 
 // --- the press ------------------------------------------------------------
 
 void ProblemForm::press(const std::function<void()>& routine, bool solve, QGroupBox* frame) {
+    if (frame) m_lastFrame = frame;
     m_press = recordOf(frame);
     m_failedField = nullptr;
     clsEquation pressInterpreter;
@@ -273,6 +291,7 @@ void ProblemForm::press(const std::function<void()>& routine, bool solve, QGroup
     if (!fault.isNull())
         showMessage(this, {tr("Erro:") + QLatin1String("\n\n") + fault, MessageIcon::None});
     focusFailedField();
+    emit pressEnded();
 }
 
 void ProblemForm::focusFailedField() {
@@ -441,9 +460,9 @@ void ProblemForm::pen(const QColor& colour, int width, DashStyle style) {
     m_board->setDrawStyle(style);
 }
 
-void ProblemForm::dot(Pt p) {
+void ProblemForm::dot(Pt p, const QString& name) {
     m_board->setDrawWidth(7);
-    m_board->PSet(p.x.value(), p.y.value());
+    m_board->PSet(p.x.value(), p.y.value(), name);
 }
 
 void ProblemForm::guides(Pt p) {
@@ -497,6 +516,104 @@ void ProblemForm::DesenharRecta(const Line& l, std::optional<bool> noLine) {
     segment(crossing(y2), crossing(y1));
 }
 
+// --- the classroom display --------------------------------------------------
+
+void ProblemForm::addClassroomActions() {
+    ClassroomDisplay& display = ClassroomDisplay::instance();
+    m_fullScreenAction =
+        m_boardMenu->addTool(QStringLiteral("QuadroEcraInteiro"), tr("Quadro em ecrã inteiro"),
+                             QKeySequence(Qt::Key_F11), [this] { showFullScreenBoard(); });
+    m_boardMenu->addTool(display.projectorAction(this));
+    m_boardMenu->addTool(display.factorMenu(m_boardMenu->menu())->menuAction());
+    m_boardMenu->addTool(display.namesAction(this));
+    connect(&display, &ClassroomDisplay::changed, this, &ProblemForm::scaleResults);
+}
+
+QGroupBox* ProblemForm::lastFrame() const {
+    if (m_lastFrame) return m_lastFrame;
+    for (QGroupBox* frame : m_panel->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly))
+        if (frameButton(frame, PressKind::Resolver)) return frame;
+    return nullptr;
+}
+
+void ProblemForm::showFullScreenBoard() {
+    // The frame the teacher was typing in is the one its keys then press.
+    for (QWidget* w = QApplication::focusWidget(); w && isAncestorOf(w); w = w->parentWidget())
+        if (auto* frame = qobject_cast<QGroupBox*>(w);
+            frame && frame->parentWidget() == m_panel && frameButton(frame, PressKind::Resolver)) {
+            m_lastFrame = frame;
+            break;
+        }
+    if (!m_fullScreen) {
+        m_fullScreen = new FullScreenBoard(this);
+        // The screen the form is on, whole, even where no window manager
+        // takes the request for full screen.
+        if (QScreen* here = screen()) {
+            m_fullScreen->setScreen(here);
+            m_fullScreen->setGeometry(here->geometry());
+        }
+        m_fullScreen->showFullScreen();
+    }
+    m_fullScreen->raise();
+    m_fullScreen->activateWindow();
+    m_fullScreen->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+FullScreenBoard* ProblemForm::fullScreenBoard() const {
+    return m_fullScreen;
+}
+
+namespace {
+
+/// Whether a frame shows whole: every control within it at its own
+/// height, and the text of every result within the result.
+bool showsWhole(QWidget* frame, const std::vector<QWidget*>& results) {
+    const QRect room = frame->contentsRect();
+    for (const QWidget* w : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (w->isVisibleTo(frame) &&
+            (!room.contains(w->geometry()) || w->height() < w->minimumSizeHint().height()))
+            return false;
+    return std::all_of(results.begin(), results.end(), [](const QWidget* result) {
+        const auto* label = qobject_cast<const QLabel*>(result);
+        const QString text = label ? label->text() : static_cast<const QLineEdit*>(result)->text();
+        const int margin = label ? 2 * label->frameWidth() + 4 : 12;
+        return QFontMetrics(result->font()).horizontalAdvance(text) + margin <= result->width();
+    });
+}
+
+} // namespace
+
+void ProblemForm::scaleResults() {
+    for (QGroupBox* frame : m_panel->findChildren<QGroupBox*>())
+        fitResults(frame);
+}
+
+void ProblemForm::fitResults(QGroupBox* frame) {
+    const DisplayStyle style = ClassroomDisplay::instance().style();
+    std::vector<QWidget*> results;
+    for (QWidget* w : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (isResult(w)) results.push_back(w);
+    const auto resize = [&](const QFont& f) {
+        for (QWidget* result : results)
+            result->setFont(f);
+        frame->layout()->activate();
+    };
+    if (!style.projector) return resize(QFont()); // the form's own, as usual
+    // The largest size up to the factor at which the frame still shows whole.
+    const int usual = font().pixelSize();
+    int fits = usual, tooLarge = qRound(usual * style.scale) + 1;
+    QFont larger = font();
+    larger.setBold(true);
+    while (tooLarge - fits > 1) {
+        const int size = (fits + tooLarge) / 2;
+        larger.setPixelSize(size);
+        resize(larger);
+        (showsWhole(frame, results) ? fits : tooLarge) = size;
+    }
+    larger.setPixelSize(fits);
+    resize(larger);
+}
+
 // --- activation -----------------------------------------------------------
 
 void ProblemForm::focusFirstField() {
@@ -505,7 +622,10 @@ void ProblemForm::focusFirstField() {
 }
 
 bool ProblemForm::event(QEvent* e) {
-    if (e->type() == QEvent::Show) focusFirstField();
+    if (e->type() == QEvent::Show) {
+        focusFirstField();
+        if (ClassroomDisplay::instance().projector()) scaleResults(); // once laid out
+    }
     if (e->type() == QEvent::Polish) arrangeTabOrder();
     if (e->type() == QEvent::WindowActivate && ActivationTracker::previous() != this) {
         // Coming back from another window of the program shows the bare axes.

@@ -7,6 +7,7 @@
 #include "navigationtable.h"
 #include "pressrecord.h"
 
+#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -16,6 +17,8 @@
 #include <vector>
 
 class BoardMenu;
+class FullScreenBoard;
+class QAction;
 class clsEquation;
 namespace exact {
 struct Solution;
@@ -80,6 +83,16 @@ public:
     BoardSheet sheet() const;
     BoardMenu* boardMenu() const { return m_boardMenu; }
 
+    // --- the classroom display ---------------------------------------------
+    /// The problem frame pressed last, or the first one before any press.
+    QGroupBox* lastFrame() const;
+    /// Shows the board alone on the whole screen (F11), or brings it back up.
+    void showFullScreenBoard();
+    /// The full-screen board while it is open.
+    FullScreenBoard* fullScreenBoard() const;
+    /// "Quadro em ecrã inteiro" (F11).
+    QAction* fullScreenAction() const { return m_fullScreenAction; }
+
     /// The worked solution of the "Resolver" press whose drawing the board
     /// shows, built now if it was not yet; null when the board shows data,
     /// bare axes, or a press that gives no worked solution.
@@ -112,18 +125,6 @@ public:
         }
     }
 
-signals:
-    /// The board shows another press: solution() may have changed.
-    void solutionChanged();
-
-protected:
-    /// Hands the worked solution of this "Resolver" press to whoever shows
-    /// it. Called by a frame routine after DesenharEixos, once its answer is
-    /// written. The builder reads the frame's fields as typed for the press
-    /// (exactly) and whatever it captures; it runs only when the solution is
-    /// asked for, so a press that nobody explains costs almost nothing.
-    void explain(WorkedSolution::Builder build);
-
     /// The frame's fields as typed for this press, each read exactly on
     /// first use; the press's worked solution reads the same readings.
     const TypedData& exactData();
@@ -137,6 +138,20 @@ protected:
     /// (TypedData::wholeNumbersOnly) give exact doubles.
     std::optional<bool> exactly(const std::function<std::optional<bool>(const TypedData&)>& verdict,
                                 bool wholeDoublesExact = true);
+
+signals:
+    /// The board shows another press: solution() may have changed.
+    void solutionChanged();
+    /// A press has ended: the board and the results show its outcome.
+    void pressEnded();
+
+protected:
+    /// Hands the worked solution of this "Resolver" press to whoever shows
+    /// it. Called by a frame routine after DesenharEixos, once its answer is
+    /// written. The builder reads the frame's fields as typed for the press
+    /// (exactly) and whatever it captures; it runs only when the solution is
+    /// asked for, so a press that nobody explains costs almost nothing.
+    void explain(WorkedSolution::Builder build);
 
     /// The tooltip of the "Resolver" buttons that do not say "Resolve o problema.".
     static inline const QString Executar = QStringLiteral("Executar");
@@ -162,7 +177,9 @@ protected:
 
     // --- drawing ----------------------------------------------------------
     void pen(const QColor& colour, int width, DashStyle style = DashStyle::Solid);
-    void dot(Pt p);                ///< DrawWidth 7 and PSet
+    /// DrawWidth 7 and PSet; `name` is the point's name ("A", "M"), written
+    /// beside it when the names of the points are shown.
+    void dot(Pt p, const QString& name = {});
     void guides(Pt p);             ///< dotted 1-pixel perpendiculars to the axes
     void axisLabels(Pt p);         ///< the coordinates printed beside the axes
     void labelIfUngraduated(Pt p); ///< axisLabels when the axes carry no numbers
@@ -191,6 +208,12 @@ private:
     void focusFailedField();
     void focusFirstField();
     void arrangeTabOrder();
+    void addClassroomActions();
+    /// The results of every frame in the size of the classroom display.
+    void scaleResults();
+    /// The results of one frame in projector mode: each as large as the
+    /// factor asks, or as the frame's room allows, its layout unchanged.
+    void fitResults(QGroupBox* frame);
 
     FormTraits m_traits;
     Board* m_board;
@@ -205,6 +228,9 @@ private:
     PressRecord m_press;      ///< the press running now
     PressRecord m_boardPress; ///< the press whose drawing the board shows
     BoardMenu* m_boardMenu = nullptr;
+    QPointer<QGroupBox> m_lastFrame;
+    QPointer<FullScreenBoard> m_fullScreen;
+    QAction* m_fullScreenAction = nullptr;
 
     /// The field being read, whose fault a fault raised now is (readingField).
     QLineEdit* m_failedField = nullptr;

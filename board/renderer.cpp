@@ -1,4 +1,7 @@
 #include "displaylist.h"
+#include "displaystyle.h"
+#include "painting.h"
+#include "pointnames.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -18,24 +21,15 @@ QColor QBColor(int index) {
     return palette.at(static_cast<std::size_t>(std::clamp(index, 0, 15)));
 }
 
-namespace {
+namespace Painting {
 
-/// World-to-pixel mapping of one world window. Pixel centres sit at
-/// half-integers so that 1-pixel lines fall on whole pixels.
-struct Mapping {
-    QRectF window{0, 0, 1, 1}; // top-left and bottom-right corners as a (possibly flipped) rect
-    QSizeF size{1, 1};
+double Mapping::xScale() const {
+    return size.width() / std::fabs(window.right() - window.left());
+}
 
-    QPointF map(QPointF w) const {
-        const double x = (w.x() - window.left()) / (window.right() - window.left()) * size.width();
-        const double y = (w.y() - window.top()) / (window.bottom() - window.top()) * size.height();
-        return {x + 0.5, y + 0.5};
-    }
-    double xScale() const { return size.width() / std::fabs(window.right() - window.left()); }
-};
-
-// Anything farther than this from the drawing area is not drawn.
-constexpr double Slack = 64.0;
+double Mapping::yScale() const {
+    return size.height() / std::fabs(window.bottom() - window.top());
+}
 
 bool finite(QPointF p) {
     return std::isfinite(p.x()) && std::isfinite(p.y());
@@ -45,7 +39,6 @@ QRectF visibleArea(QSizeF size) {
     return QRectF(QPointF(0, 0), size).adjusted(-Slack, -Slack, Slack, Slack);
 }
 
-/// Liang-Barsky clipping of the segment a-b to `r`.
 std::optional<std::pair<QPointF, QPointF>> clip(QPointF a, QPointF b, const QRectF& r) {
     if (!finite(a) || !finite(b)) return std::nullopt;
     double t0 = 0.0, t1 = 1.0;
@@ -69,8 +62,138 @@ std::optional<std::pair<QPointF, QPointF>> clip(QPointF a, QPointF b, const QRec
                      QPointF(a.x() + t1 * dx, a.y() + t1 * dy)};
 }
 
-QPen penFor(const Primitive& p) {
-    QPen pen(p.color, p.width);
+bool outlineMeets(QPointF c, double r, double width, const QRectF& area) {
+    const double nearX = std::clamp(c.x(), area.left(), area.right());
+    const double nearY = std::clamp(c.y(), area.top(), area.bottom());
+    const double nearest = std::hypot(c.x() - nearX, c.y() - nearY);
+    double farthest = 0.0;
+    for (QPointF corner : {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()})
+        farthest = std::max(farthest, std::hypot(c.x() - corner.x(), c.y() - corner.y()));
+    return nearest <= r + width && farthest >= r - width;
+}
+
+QPointF place(const Primitive& p, QPointF world, const Mapping& m, double scale) {
+    const QPointF at = m.map(world);
+    if (!p.anchor || scale == 1.0) return at;
+    const QPointF anchor = m.map(*p.anchor);
+    return anchor + (at - anchor) * scale;
+}
+
+QPointF textTopLeft(const Primitive& p, const Mapping& m, double scale, Fonts& fonts) {
+    const QPointF at = place(p, p.p1, m, scale) - QPointF(0.5, 0.5);
+    if (!p.anchor || scale == 1.0 || !finite(at)) return at;
+    const QRectF ink = fonts.inkBox(p.text, p.font, scale, at);
+    const auto into = [](double low, double high, double limit) {
+        return low < 0 ? -low : high > limit ? std::max(limit - high, -low) : 0.0;
+    };
+    return at + QPointF(into(ink.left(), ink.right(), m.size.width()),
+                        into(ink.top(), ink.bottom(), m.size.height()));
+}
+
+const Fonts::Entry& Fonts::get(const BoardFont& f, double scale) {
+    for (const Entry& e : m_entries)
+        if (e.key == f && e.scale == scale) return e;
+    BoardFont sized = f;
+    sized.pointSize *= scale;
+    const QFont font = qtFont(sized);
+    const QFontMetricsF metrics(font);
+    return m_entries.emplace_back(Entry{f, scale, font, metrics.ascent(), metrics.height()});
+}
+
+QRectF Fonts::inkBox(const QString& text, const BoardFont& f, double scale, QPointF topLeft) {
+    const Entry& e = get(f, scale);
+    const QFontMetricsF metrics(e.font);
+    const QString trimmed = text.trimmed();
+    const qsizetype lead = trimmed.isEmpty() ? 0 : text.indexOf(trimmed.front());
+    const double left = metrics.horizontalAdvance(text.left(lead));
+    return {topLeft + QPointF(left, 0), QSizeF(metrics.horizontalAdvance(trimmed), e.height)};
+}
+
+double roundStep(double need) {
+    if (!(need > 1.0)) return 1.0;
+    if (!std::isfinite(need)) return INFINITY;
+    double decade = std::pow(10.0, std::floor(std::log10(need)));
+    for (;; decade *= 10.0) {
+        for (double m : {1.0, 2.0, 5.0})
+            if (m * decade >= need) return m * decade;
+        if (!std::isfinite(decade)) return INFINITY;
+    }
+}
+
+namespace {
+
+struct Number {
+    std::size_t index;
+    QRectF box;
+    double value;
+};
+
+/// The numbers of one axis kept at their round step, the others marked hidden.
+void thinAxis(const std::vector<Number>& numbers, double pixelsPerUnit, bool across, double gap,
+              std::vector<bool>& hidden, std::vector<QRectF>& kept) {
+    double extent = 0.0;
+    for (const Number& n : numbers)
+        extent = std::max(extent, across ? n.box.width() : n.box.height());
+    const double step = roundStep((extent + gap) / pixelsPerUnit);
+    for (const Number& n : numbers) {
+        const QRectF room = n.box.adjusted(-gap / 2, -gap / 2, gap / 2, gap / 2);
+        const bool onStep = std::isfinite(step) && std::fmod(std::fabs(n.value), step) == 0.0;
+        const bool clear = std::none_of(kept.begin(), kept.end(),
+                                        [&](const QRectF& k) { return k.intersects(room); });
+        if (onStep && clear)
+            kept.push_back(n.box);
+        else
+            hidden[n.index] = true;
+    }
+}
+
+} // namespace
+
+std::vector<bool> hiddenNumbers(const DisplayList& list, QSizeF size, double scale, Fonts& fonts,
+                                std::size_t first) {
+    if (scale == 1.0) return {};
+    std::vector<bool> hidden(list.size(), false);
+    std::vector<Number> xs, ys;
+    std::vector<QRectF> kept;
+    double xUnit = 0.0, yUnit = 0.0;
+    forEachMapped(list, size, first, [&](const Primitive& p, const Mapping& m, std::size_t i) {
+        if (p.kind != Primitive::Kind::Text || !p.anchor) return;
+        const QRectF box = fonts.inkBox(p.text, p.font, scale, textTopLeft(p, m, scale, fonts));
+        if (p.role == Primitive::Role::Plain) {
+            kept.push_back(box); // the names of the axes, the labels of points
+        } else if (p.role == Primitive::Role::XAxisNumber) {
+            xs.push_back({i, box, p.anchor->x()});
+            xUnit = m.xScale();
+        } else {
+            ys.push_back({i, box, p.anchor->y()});
+            yUnit = m.yScale();
+        }
+    });
+    const double gap = 4.0 * scale;
+    thinAxis(xs, xUnit, true, gap, hidden, kept);
+    thinAxis(ys, yUnit, false, gap, hidden, kept);
+    return hidden;
+}
+
+} // namespace Painting
+
+namespace {
+
+using Painting::Mapping;
+
+/// One painting of a list: the painter, the style and the fonts in use.
+struct Canvas {
+    QPainter& painter;
+    const DisplayStyle& style;
+    Painting::Fonts fonts;
+    QRectF area;
+
+    double width(const Primitive& p) const { return p.width * style.scale; }
+    QColor colour(const Primitive& p) const { return style.paint(p.color); }
+};
+
+QPen penFor(const Canvas& c, const Primitive& p) {
+    QPen pen(c.colour(p), c.width(p));
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::RoundJoin);
     if (p.effectiveStyle() == DashStyle::Dotted) pen.setDashPattern({1.0, 2.0});
@@ -82,32 +205,34 @@ QPen penFor(const Primitive& p) {
 /// and fills the whole stroke, up to a millisecond for one long oblique
 /// segment; a flat-ended segment and two discs take some microseconds.) A
 /// segment of no length shows nothing, as it did with round caps.
-void drawRoundEnds(QPainter& painter, const Primitive& p, QPointF a, QPointF b) {
-    const double r = p.width / 2.0;
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(p.color);
-    painter.drawEllipse(a, r, r);
-    painter.drawEllipse(b, r, r);
-    painter.setBrush(Qt::NoBrush);
+void drawRoundEnds(Canvas& c, const Primitive& p, QPointF a, QPointF b) {
+    const double r = c.width(p) / 2.0;
+    c.painter.setPen(Qt::NoPen);
+    c.painter.setBrush(c.colour(p));
+    c.painter.drawEllipse(a, r, r);
+    c.painter.drawEllipse(b, r, r);
+    c.painter.setBrush(Qt::NoBrush);
 }
 
-void drawLine(QPainter& painter, const Primitive& p, const Mapping& m) {
-    const auto clipped = clip(m.map(p.p1), m.map(p.p2), visibleArea(m.size));
+void drawLine(Canvas& c, const Primitive& p, const Mapping& m) {
+    const double s = c.style.scale;
+    const auto clipped =
+        Painting::clip(Painting::place(p, p.p1, m, s), Painting::place(p, p.p2, m, s), c.area);
     if (!clipped) return;
-    painter.setPen(penFor(p));
-    painter.drawLine(clipped->first, clipped->second);
+    c.painter.setPen(penFor(c, p));
+    c.painter.drawLine(clipped->first, clipped->second);
     if (p.width > 1 && clipped->first != clipped->second)
-        drawRoundEnds(painter, p, clipped->first, clipped->second);
+        drawRoundEnds(c, p, clipped->first, clipped->second);
 }
 
-void drawDot(QPainter& painter, const Primitive& p, const Mapping& m) {
-    const QPointF c = m.map(p.p1);
-    if (!finite(c) || !visibleArea(m.size).contains(c)) return;
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(p.color);
-    const double r = p.width / 2.0;
-    painter.drawEllipse(c, r, r);
-    painter.setBrush(Qt::NoBrush);
+void drawDot(Canvas& c, const Primitive& p, const Mapping& m) {
+    const QPointF centre = m.map(p.p1);
+    if (!Painting::finite(centre) || !c.area.contains(centre)) return;
+    c.painter.setPen(Qt::NoPen);
+    c.painter.setBrush(c.colour(p));
+    const double r = c.width(p) / 2.0;
+    c.painter.drawEllipse(centre, r, r);
+    c.painter.setBrush(Qt::NoBrush);
 }
 
 /// A circle too large for the painter's own ellipse code is drawn as the
@@ -127,76 +252,47 @@ void drawHugeCircle(QPainter& painter, QPointF c, double r, const QRectF& area) 
     painter.drawPath(path);
 }
 
-void drawCircle(QPainter& painter, const Primitive& p, const Mapping& m) {
-    const QPointF c = m.map(p.p1);
+void drawCircle(Canvas& c, const Primitive& p, const Mapping& m) {
+    const QPointF centre = m.map(p.p1);
     const double r = std::fabs(p.radius) * m.xScale();
-    const QRectF area = visibleArea(m.size);
-    if (!finite(c) || !std::isfinite(r)) return;
-    const double nearX = std::clamp(c.x(), area.left(), area.right());
-    const double nearY = std::clamp(c.y(), area.top(), area.bottom());
-    const double nearest = std::hypot(c.x() - nearX, c.y() - nearY);
-    double farthest = 0.0;
-    for (QPointF corner : {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()})
-        farthest = std::max(farthest, std::hypot(c.x() - corner.x(), c.y() - corner.y()));
-    if (nearest > r + p.width || farthest < r - p.width)
-        return; // the outline misses the drawing area
-    painter.setPen(penFor(p));
+    if (!Painting::finite(centre) || !std::isfinite(r)) return;
+    if (!Painting::outlineMeets(centre, r, c.width(p), c.area)) return;
+    c.painter.setPen(penFor(c, p));
     if (r < 0.5) {
-        painter.drawPoint(c);
+        c.painter.drawPoint(centre);
     } else if (r <= 8192.0) {
-        painter.drawEllipse(c, r, r);
+        c.painter.drawEllipse(centre, r, r);
     } else {
-        drawHugeCircle(painter, c, r, area);
+        drawHugeCircle(c.painter, centre, r, c.area);
     }
 }
 
+void drawText(Canvas& c, const Primitive& p, const Mapping& m) {
+    const QPointF topLeft = Painting::textTopLeft(p, m, c.style.scale, c.fonts);
+    if (!Painting::finite(topLeft) || !c.area.contains(topLeft)) return;
+    const Painting::Fonts::Entry& font = c.fonts.get(p.font, c.style.scale);
+    c.painter.setFont(font.font);
+    c.painter.setPen(c.colour(p));
+    c.painter.drawText(topLeft + QPointF(0, font.ascent), p.text);
+}
+
+void drawNames(Canvas& c, const DisplayList& list, QSizeF size, const std::vector<bool>& hidden) {
+    const BoardFont nameFont = pointNameFont();
+    const Painting::Fonts::Entry& font = c.fonts.get(nameFont, c.style.scale);
+    c.painter.setFont(font.font);
+    for (const PointName& name : placePointNames(list, size, c.style.scale, hidden, c.fonts)) {
+        c.painter.setPen(c.style.paint(name.colour));
+        c.painter.drawText(name.box.topLeft() + QPointF(0, font.ascent), name.text);
+    }
+}
+
+} // namespace
+
+namespace {
 bool isSerif(const QString& family) {
     return family.contains(QLatin1String("Serif"), Qt::CaseInsensitive) &&
            !family.contains(QLatin1String("Sans"), Qt::CaseInsensitive);
 }
-
-/// The fonts of one rendering, each made once: looking a font up costs far
-/// more than drawing a short text with it, and a picture prints dozens of
-/// numbers in one or two fonts.
-class Fonts {
-public:
-    struct Entry {
-        BoardFont key;
-        QFont font;
-        double ascent;
-    };
-
-    const Entry& operator[](const BoardFont& f) {
-        for (const Entry& e : m_entries)
-            if (e.key == f) return e;
-        const QFont font = qtFont(f);
-        return m_entries.emplace_back(Entry{f, font, QFontMetricsF(font).ascent()});
-    }
-
-private:
-    std::vector<Entry> m_entries;
-};
-
-void drawText(QPainter& painter, const Primitive& p, const Mapping& m, Fonts& fonts) {
-    const QPointF topLeft = m.map(p.p1) - QPointF(0.5, 0.5);
-    if (!finite(topLeft) || !visibleArea(m.size).contains(topLeft)) return;
-    const Fonts::Entry& font = fonts[p.font];
-    painter.setFont(font.font);
-    painter.setPen(p.color);
-    painter.drawText(topLeft + QPointF(0, font.ascent), p.text);
-}
-
-Mapping windowBefore(const DisplayList& list, std::size_t first, QSizeF size) {
-    Mapping m{QRectF(QPointF(0, 0), size), size};
-    for (std::size_t i = std::min(first, list.size()); i-- > 0;) {
-        if (list[i].kind == Primitive::Kind::Window) {
-            m.window = QRectF(list[i].p1, list[i].p2);
-            break;
-        }
-    }
-    return m;
-}
-
 } // namespace
 
 QFont qtFont(const BoardFont& f) {
@@ -215,31 +311,37 @@ QString fallbackFamily(const QString& family) {
 }
 
 void renderDisplayList(QPainter& painter, const DisplayList& list, QSizeF size, std::size_t first) {
-    Mapping m = windowBefore(list, first, size);
-    Fonts fonts;
+    renderDisplayList(painter, list, size, DisplayStyle{}, first);
+}
+
+void renderDisplayList(QPainter& painter, const DisplayList& list, QSizeF size,
+                       const DisplayStyle& style, std::size_t first) {
+    Canvas c{painter, style, {}, Painting::visibleArea(size)};
+    const std::vector<bool> hidden =
+        Painting::hiddenNumbers(list, size, style.scale, c.fonts, first);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setClipRect(QRectF(QPointF(0, 0), size));
-    for (std::size_t i = first; i < list.size(); ++i) {
-        const Primitive& p = list[i];
-        switch (p.kind) {
-        case Primitive::Kind::Window:
-            m.window = QRectF(p.p1, p.p2);
-            break;
-        case Primitive::Kind::Line:
-            drawLine(painter, p, m);
-            break;
-        case Primitive::Kind::Dot:
-            drawDot(painter, p, m);
-            break;
-        case Primitive::Kind::Circle:
-            drawCircle(painter, p, m);
-            break;
-        case Primitive::Kind::Text:
-            drawText(painter, p, m, fonts);
-            break;
-        }
-    }
+    Painting::forEachMapped(list, size, first,
+                            [&](const Primitive& p, const Mapping& m, std::size_t i) {
+                                switch (p.kind) {
+                                case Primitive::Kind::Window:
+                                    break;
+                                case Primitive::Kind::Line:
+                                    drawLine(c, p, m);
+                                    break;
+                                case Primitive::Kind::Dot:
+                                    drawDot(c, p, m);
+                                    break;
+                                case Primitive::Kind::Circle:
+                                    drawCircle(c, p, m);
+                                    break;
+                                case Primitive::Kind::Text:
+                                    if (hidden.empty() || !hidden[i]) drawText(c, p, m);
+                                    break;
+                                }
+                            });
+    if (style.pointNames) drawNames(c, list, size, hidden);
     painter.restore();
 }

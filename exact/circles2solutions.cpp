@@ -8,6 +8,9 @@
 #include "solutionkit.h"
 #include "trianglesolutions.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace exact::solutions {
 
 using namespace kit;
@@ -24,14 +27,6 @@ Math endsAt(Chain chain, const Math& written, const Number& v) {
     chain.equals(written);
     if (linearText(written, ".") == linearText(value(v), ".")) return chain.decimalOf(v);
     return chain.endsWith(v);
-}
-
-/// x² + y² + Dx + Ey + F = 0 for a circle.
-Math generalCircleEquation(const Circle& c) {
-    const Number d = -2 * c.centre.x, e = -2 * c.centre.y;
-    const Number f = square(c.centre.x) + square(c.centre.y) - c.radiusSquared();
-    return equation(
-        linearCombination({{1, squared(x())}, {1, squared(y())}, {d, x()}, {e, y()}}, f), value(0));
 }
 
 } // namespace
@@ -53,10 +48,15 @@ int pointAndCircle(Solution& s, const Point& p, const Circle& c) {
                 .endsWith(centreDistance))
         .figure(Figure::segment(p, c.centre));
     const Number r2 = c.radiusSquared();
-    const int side = compare(squares, r2);
+    // Approximate values as close as their roundings are taken as equal.
+    const bool approximate = squares.isApproximate() || r2.isApproximate();
+    const double a = squares.toDouble(), b = r2.toDouble();
+    const int side = approximate && std::fabs(a - b) <= 1e-9 * std::max(std::fabs(a), std::fabs(b))
+                         ? 0
+                         : compare(squares, r2);
     const StepKind where = side > 0   ? StepKind::PointExterior
                            : side < 0 ? StepKind::PointInterior
-                                      : StepKind::PointOnCircle;
+                                      : StepKind::PointOnTheCircle;
     s.add(where).line(Chain(squared(dPC))
                           .equals(value(squares))
                           .then(side > 0   ? Rel::Greater
@@ -95,26 +95,6 @@ Solution solvePointCircleDistance(const Point& p, const Circle& c) {
         .figure(Figure::segment(p, c.centre))
         .figure(Figure::point(p, "P"));
     s.answer.add(label, toCircle);
-    return s;
-}
-
-Solution solveTangentCircle(const Point& centre, const Line& typed) {
-    const Line given = withoutResidue(typed);
-    Solution s = titled(TitleKind::TangentCircle, {pointSlot("C", centre), lineSlot("t", given)});
-    bindPoint(s.environment, "C", centre);
-    const std::string label = "Resultado3";
-    if (stopsOnNoLine(s, "t", given, label)) return s;
-    Math equation = s.titleValues.back().value;
-    const Line t = simplifyGivenLine(s, "t", given, equation);
-    bindLine(s.environment, {}, t);
-    s.add(StepKind::TangentCircleRadius)
-        .figure(Figure::point(centre, "C"))
-        .figure(Figure::line(t, "t"));
-    const Number r =
-        distanceToLine(s, "C", centre, "t", {}, t, {symbol("r"), distanceName("C", "t")},
-                       {StepKind::TangentCircleRadiusValue, StepKind::TangentCentreOnLine, {}});
-    circleResult(s, StepKind::TangentCircleResult, {centre, r}, label);
-    s.steps.back().figure(Figure::line(t, "t"));
     return s;
 }
 
@@ -159,7 +139,7 @@ Solution solveCircleThroughPoints(const Point& a, const Point& b, const Point& c
                   .endsWith(r))
         .figure(Figure::segment(*o, a));
     const Circle circle{*o, r};
-    const Math general = generalCircleEquation(circle);
+    const Math general = generalCircleEquation(generalForm(circle));
     s.add(StepKind::GeneralCircleEquation).line(Equivalences(circleEquation(circle)).then(general));
     s.add(StepKind::ThreePointsResult, {slot("equation", general)})
         .figure(Figure::circle(circle))

@@ -3,16 +3,15 @@
 #include "solution.h"
 
 /// The worked solutions of "CIRCUNFERÊNCIA - 2" besides the circles of a
-/// triangle (trianglesolutions.h): the distance from a point to a circle,
-/// the circle with a given centre tangent to a line, and the circle through
-/// three points. Each answer is tagged with the frame's result label.
+/// triangle (trianglesolutions.h): the distance from a point to a circle
+/// and the circle through three points (the circle with a given centre
+/// tangent to a line is that of the first circle page, circlesolutions.h). Each answer is tagged
+/// with the frame's result label.
 namespace exact::solutions {
 
 /// "Distância de um ponto P a uma circunferência": |d(P, C) − r|, with the
 /// point's position; a point inside the circle stops the solution.
 Solution solvePointCircleDistance(const Point& p, const Circle& c);
-/// "Circunferência de centro C e tangente a uma recta": r = d(C, t).
-Solution solveTangentCircle(const Point& centre, const Line& t);
 /// "Circunferência definida por três pontos": the centre where the
 /// perpendicular bisectors of [AB] and [AC] meet, the radius, the general
 /// equation; points in a straight line stop the solution.

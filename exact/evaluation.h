@@ -62,10 +62,21 @@ struct LineReading {
     Line line;
 };
 
+/// The second-degree equation A x² + B y² + C xy + D x + E y + F = 0 that a
+/// typed circle equation was sampled as.
+struct Conic {
+    Number A, B, C, D, E, F;
+};
+
 struct CircleReading {
     Refusal refusal = Refusal::None;
     Circle circle;
+    Conic conic; ///< as sampled; zero when the characters were refused
 };
+
+/// The shape test of the circle reader: C = 0, A = B and A ≠ 0, decided
+/// exactly when the coefficients are exact.
+bool hasCircleShape(const Conic& q);
 
 /// A typed line equation read as the line reader reads it: blanks deleted,
 /// ">", "<", "^3" and "^2" refused, the text moved to one side ("lhs-(rhs)")

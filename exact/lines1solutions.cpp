@@ -55,26 +55,6 @@ std::pair<Point, Point> twoPointsOf(Solution& s, const Line& n) {
 
 // --- the lines through a point
 
-/// The lines k·x + l·y + k' = 0 of a family, the one through P found by
-/// substituting its coordinates: the steps, and the line found.
-Line familyThrough(Solution& s, StepKind family, const Line& shape, const Point& p,
-                   const std::string& name) {
-    const Math k = symbol("k");
-    const Number value0 = -(shape.a * p.x + shape.b * p.y);
-    s.environment.bind(k, value0.toDouble());
-    const auto withK = [&](const Math& rest) {
-        return equation(sum({{Sign::Plus, rest}, {Sign::Plus, k}}), value(0));
-    };
-    s.add(family, {slot("equation", withK(linearCombination({{shape.a, x()}, {shape.b, y()}}, 0)))})
-        .line(withK(linearCombination({{shape.a, x()}, {shape.b, y()}}, 0)));
-    const Number known = shape.a * p.x + shape.b * p.y;
-    s.add(StepKind::FamilyThroughPoint, {slot("P", pointTree(p, name))})
-        .line(Chain(withK(linearCombination({{shape.a, value(p.x)}, {shape.b, value(p.y)}}, 0)))
-                  .then(Rel::Equivalent, withK(value(known)))
-                  .then(Rel::Equivalent, equation(k, value(value0))));
-    return {shape.a, shape.b, value0};
-}
-
 Solution throughPoint(TitleKind title, StepKind family, StepKind result, const Point& p,
                       const std::string& pointName, const Line& typed, bool perpendicular,
                       const std::string& label) {
@@ -141,19 +121,8 @@ Solution solveLineThroughPoints(const Point& a, const Point& b) {
                   .equals(fraction(value(b.y - a.y), value(b.x - a.x)))
                   .endsWith(m))
         .figure(Figure::segment(a, b));
-    const Line found = lineThrough(a, b);
-    const Math reduced = *reducedEquation(found);
-    const auto shifted = [](const Math& v, const Number& k) {
-        return k.isZero() ? v : minus(v, value(k));
-    };
-    s.add(StepKind::PointSlopeEquation)
-        .line(equation(minus(y(), y("A")), product({symbol("m"), minus(x(), x("A"))})))
-        .line(Equivalences(equation(shifted(y(), a.y), times(m, shifted(x(), a.x))))
-                  .then(equation(linearCombination({{1, y()}}, -a.y),
-                                 linearCombination({{m, x()}}, -m * a.x)))
-                  .then(reduced));
     Math general;
-    const Line line = generalFromReduced(s, found, reduced, general);
+    const Line line = pointSlopeLine(s, StepKind::PointSlopeEquation, "A", a, m, general);
     lineResult(s, StepKind::LineThroughPointsResult, line, general, label);
     s.steps.back().figure(Figure::point(a, "A")).figure(Figure::point(b, "B"));
     return s;

@@ -4,6 +4,7 @@
 
 #include "linesolutions.h"
 #include "solutionkit.h"
+#include "twolines.h"
 
 #include <cmath>
 #include <optional>
@@ -22,13 +23,6 @@ bool stopsOnNoLines(Solution& sol, const Line& r, const Line& s, const std::stri
 /// either equation is no line, otherwise both lines with whole coprime
 /// coefficients (each with its step when it changes) in `r` and `s`.
 /// Returns false when the solution stopped.
-struct GivenLines {
-    Line r, s;
-    Math er, es; ///< their equations, as the solution writes them
-    const char* rName = "r";
-    const char* sName = "s";
-};
-
 bool twoGivenLines(Solution& sol, TitleKind kind, const Line& typed1, const Line& typed2,
                    const std::string& label, GivenLines& lines) {
     const Line given1 = withoutResidue(typed1), given2 = withoutResidue(typed2);
@@ -43,48 +37,7 @@ bool twoGivenLines(Solution& sol, TitleKind kind, const Line& typed1, const Line
     return true;
 }
 
-/// The steps of a two-line frame after its beginning, and its label.
-using TwoLineSteps = void (*)(Solution&, const GivenLines&, const std::string&);
-
-/// A two-line frame's solution: its beginning, then its own steps.
-Solution twoLineFrame(TitleKind kind, const std::string& label, const Line& typed1,
-                      const Line& typed2, TwoLineSteps steps) {
-    Solution sol;
-    GivenLines g;
-    if (twoGivenLines(sol, kind, typed1, typed2, label, g)) steps(sol, g, label);
-    return sol;
-}
-
-/// c·v as a signed term of a sum (nothing for c = 0).
-void addTerm(std::vector<SignedTerm>& terms, const Number& c, const Math& v) {
-    if (c.isZero()) return;
-    const Math magnitude = abs(c) == 1 ? v : product({value(abs(c)), v});
-    terms.push_back({c.sign() < 0 ? Sign::Minus : Sign::Plus, magnitude});
-}
-
-void addConstant(std::vector<SignedTerm>& terms, const Number& c) {
-    if (!c.isZero()) terms.push_back({c.sign() < 0 ? Sign::Minus : Sign::Plus, value(abs(c))});
-}
-
-Math sumOrZero(std::vector<SignedTerm> terms) {
-    return terms.empty() ? value(0) : sum(std::move(terms));
-}
-
 // --- the intersection: the system solved by substitution
-
-/// One equation of the system seen as p·w + q·v + c = 0, v the unknown it
-/// gives (or is substituted), w the other.
-struct Oriented {
-    const char* name; ///< r or s
-    const Line* line;
-    const Math* equation;
-    bool vIsY;
-    const Number& q() const { return vIsY ? line->b : line->a; }
-    const Number& p() const { return vIsY ? line->a : line->b; }
-    const Number& c() const { return line->c; }
-    Math v() const { return vIsY ? y() : x(); }
-    Math w() const { return vIsY ? x() : y(); }
-};
 
 /// Which unknown of which equation to isolate: one that an equation gives
 /// at once, then one whose coefficient is 1 or −1, then y of r, x of r…
@@ -102,21 +55,6 @@ std::pair<Oriented, Oriented> isolationOf(const GivenLines& g) {
     if (auto c = pick([](const Oriented& o) { return o.p().isZero(); })) return *c;
     if (auto c = pick([](const Oriented& o) { return abs(o.q()) == 1; })) return *c;
     return *pick([](const Oriented&) { return true; });
-}
-
-/// v = m·w + k from p·w + q·v + c = 0.
-struct Isolated {
-    Number m, k;
-};
-
-Isolated isolate(Solution& sol, const Oriented& e) {
-    const Isolated i{-e.p() / e.q(), -e.c() / e.q()};
-    const Math w = e.w(), v = e.v();
-    sol.add(StepKind::IsolateUnknown, {slot("line", symbol(e.name)), slot("v", v)})
-        .line(Equivalences(*e.equation)
-                  .then(equation(times(e.q(), v), linearCombination({{-e.p(), w}}, -e.c())))
-                  .then(equation(v, linearCombination({{i.m, w}}, i.k))));
-    return i;
 }
 
 /// The other equation with v replaced: the steps, and the value of w, or
@@ -165,65 +103,16 @@ std::optional<Number> substitute(Solution& sol, const Oriented& f, const Isolate
     return solution;
 }
 
-void meetingPoint(Solution& sol, const Point& meeting) {
+void meetingPoint(Solution& sol, const Point& meeting, const std::string& label) {
     bindPoint(sol.environment, "I", meeting);
     sol.environment.bind(x(), meeting.x.toDouble());
     sol.environment.bind(y(), meeting.y.toDouble());
     sol.add(StepKind::IntersectionResult, {slot("I", pointWithDecimals(meeting, "I"))})
         .figure(Figure::point(meeting, "I"));
-    sol.answer.add("Resultado1", meeting);
+    sol.answer.add(label, meeting);
 }
 
 // --- distances from a point to a line
-
-Math distanceName(const std::string& point, const std::string& line) {
-    return function("d", {symbol(point), symbol(line)});
-}
-
-} // namespace
-
-Number distanceToLine(Solution& sol, const std::string& pointName, const Point& p,
-                      const std::string& lineName, const std::string& subscript, const Line& l,
-                      const std::vector<Math>& names, const DistanceResult& end) {
-    const Math& name = names.front();
-    const Math a = coefficient('a', subscript), b = coefficient('b', subscript),
-               c = coefficient('c', subscript);
-    Chain formula(name);
-    for (std::size_t i = 1; i < names.size(); ++i)
-        formula.equals(names[i]);
-    sol.add(StepKind::DistanceToLineFormula)
-        .line(formula.equals(fraction(absolute(sum({{Sign::Plus, product({a, x(pointName)})},
-                                                    {Sign::Plus, product({b, y(pointName)})},
-                                                    {Sign::Plus, c}})),
-                                      root(plus(squared(a), squared(b))))));
-    std::vector<SignedTerm> squares;
-    for (const Number* k : {&l.a, &l.b})
-        if (!k->isZero()) squares.push_back({Sign::Plus, squared(value(*k))});
-    sol.add(StepKind::SubstitutePointAndLine,
-            {slot("P", pointTree(p, pointName)), slot("line", symbol(lineName))})
-        .line(Chain(name).equals(
-            fraction(absolute(linearCombination({{l.a, value(p.x)}, {l.b, value(p.y)}}, l.c)),
-                     root(sum(std::move(squares))))));
-    const Number numerator = l.a * p.x + l.b * p.y + l.c;
-    const Number squaresSum = square(l.a) + square(l.b);
-    const Number norm = sqrt(squaresSum);
-    const Number d = abs(numerator) / norm;
-    const bool rationalises = !numerator.isZero() && norm.isExact() && !norm.isRational();
-    sol.add(rationalises ? StepKind::DistanceToLineRationalise : StepKind::DistanceToLineCompute)
-        .line(Chain(name)
-                  .equals(fraction(absolute(value(numerator)), root(value(squaresSum))))
-                  .equals(fraction(value(abs(numerator)), value(norm)))
-                  .endsWith(d));
-    for (const Math& n : names)
-        sol.environment.bind(n, d.toDouble());
-    sol.add(d.isZero() ? end.zero : end.result, {slot("d", withDecimal(d))})
-        .figure(Figure::point(p, pointName))
-        .figure(Figure::line(l, lineName));
-    if (!end.label.empty()) sol.answer.add(end.label, d);
-    return d;
-}
-
-namespace {
 
 // --- the angle
 
@@ -269,24 +158,6 @@ std::optional<long> notableAngle(const Number& cosine) {
 }
 
 // --- the frames' own steps
-
-void intersectionSteps(Solution& sol, const GivenLines& g, const std::string& label) {
-    const Line &r = g.r, &s = g.s;
-    sol.add(StepKind::IntersectionSystem)
-        .line(g.er)
-        .line(g.es)
-        .figure(Figure::line(r, "r"))
-        .figure(Figure::line(s, "s"));
-    const std::optional<Point> meeting = solveSystem(sol, r, g.er, s, g.es);
-    if (!meeting) {
-        const bool same = sameLine(r, s);
-        sol.add(same ? StepKind::IntersectionCoincident : StepKind::IntersectionParallel);
-        sol.answer.add(label, same ? Verdict::CoincidentLines : Verdict::ParallelLines);
-        sol.stopped = true;
-        return;
-    }
-    meetingPoint(sol, *meeting);
-}
 
 void parallelDistanceSteps(Solution& sol, const GivenLines& g, const std::string& label) {
     const Line &r = g.r, &s = g.s;
@@ -392,6 +263,50 @@ void angleSteps(Solution& sol, const GivenLines& g, const std::string& label) {
 
 } // namespace
 
+Solution twoLineFrame(TitleKind kind, const std::string& label, const Line& typed1,
+                      const Line& typed2, TwoLineSteps steps) {
+    Solution sol;
+    GivenLines g;
+    if (twoGivenLines(sol, kind, typed1, typed2, label, g)) steps(sol, g, label);
+    return sol;
+}
+
+void intersectionSteps(Solution& sol, const GivenLines& g, const std::string& label) {
+    const Line &r = g.r, &s = g.s;
+    sol.add(StepKind::IntersectionSystem)
+        .line(g.er)
+        .line(g.es)
+        .figure(Figure::line(r, "r"))
+        .figure(Figure::line(s, "s"));
+    const std::optional<Point> meeting = solveSystem(sol, r, g.er, s, g.es);
+    if (!meeting) {
+        const bool same = sameLine(r, s);
+        sol.add(same ? StepKind::IntersectionCoincident : StepKind::IntersectionParallel);
+        sol.answer.add(label, same ? Verdict::CoincidentLines : Verdict::ParallelLines);
+        sol.stopped = true;
+        return;
+    }
+    meetingPoint(sol, *meeting, label);
+}
+
+std::optional<Point> solveSystem(Solution& sol, const Line& r, const Math& er, const Line& s,
+                                 const Math& es, const char* rName, const char* sName) {
+    const GivenLines g{r, s, er, es, rName, sName};
+    const auto [e, f] = isolationOf(g);
+    const Isolated i = isolate(sol, e);
+    // a_r·b_s = a_s·b_r, as the form compares them: exactly when the data
+    // are exact, in doubles otherwise.
+    const bool parallel = r.a * s.b == s.a * r.b;
+    const std::optional<Number> w = substitute(sol, f, i, parallel);
+    if (!w) return std::nullopt;
+    const Number v = i.m * *w + i.k;
+    if (!i.m.isZero())
+        sol.add(StepKind::BackSubstitute,
+                {slot("w", e.w()), slot("value", value(*w)), slot("v", e.v())})
+            .line(Chain(e.v()).equals(linearCombination({{i.m, value(*w)}}, i.k)).endsWith(v));
+    return e.vIsY ? Point{*w, v} : Point{v, *w};
+}
+
 Solution solveIntersection(const Line& typed1, const Line& typed2) {
     return twoLineFrame(TitleKind::Intersection, "Resultado1", typed1, typed2, intersectionSteps);
 }
@@ -417,24 +332,6 @@ Solution solvePointLineDistance(const Point& p, const Line& typed) {
 
 Solution solveAngle(const Line& typed1, const Line& typed2) {
     return twoLineFrame(TitleKind::Angle, "Resultado4", typed1, typed2, angleSteps);
-}
-
-std::optional<Point> solveSystem(Solution& sol, const Line& r, const Math& er, const Line& s,
-                                 const Math& es, const char* rName, const char* sName) {
-    const GivenLines g{r, s, er, es, rName, sName};
-    const auto [e, f] = isolationOf(g);
-    const Isolated i = isolate(sol, e);
-    // a_r·b_s = a_s·b_r, as the form compares them: exactly when the data
-    // are exact, in doubles otherwise.
-    const bool parallel = r.a * s.b == s.a * r.b;
-    const std::optional<Number> w = substitute(sol, f, i, parallel);
-    if (!w) return std::nullopt;
-    const Number v = i.m * *w + i.k;
-    if (!i.m.isZero())
-        sol.add(StepKind::BackSubstitute,
-                {slot("w", e.w()), slot("value", value(*w)), slot("v", e.v())})
-            .line(Chain(e.v()).equals(linearCombination({{i.m, value(*w)}}, i.k)).endsWith(v));
-    return e.vIsY ? Point{*w, v} : Point{v, *w};
 }
 
 } // namespace exact::solutions

@@ -3,8 +3,6 @@
 #include "solution.h"
 
 #include <optional>
-#include <string>
-#include <vector>
 
 /// The worked solutions of the two first pages of straight lines, from the
 /// frames' exact data: a line as its reader reads the typed equation, a
@@ -36,6 +34,31 @@ Solution solvePointLineDistance(const Point& p, const Line& r);
 /// "Ângulo de duas rectas": the cosine of the angle of their direction vectors.
 Solution solveAngle(const Line& r, const Line& s);
 
+// --- "RECTA - 3"
+
+/// "Ver se três pontos são colineares": the slopes of AB and AC (the vectors
+/// AB⃗ and AC⃗ when one of them is vertical).
+Solution solveCollinearity(const Point& a, const Point& b, const Point& c);
+/// "Coeficiente angular e inclinação de uma recta", by two of its points.
+Solution solveSlopeThroughPoints(const Point& a, const Point& b);
+/// "Coeficiente angular e inclinação de uma recta", by its equation.
+Solution solveSlopeOfLine(const Line& r);
+/// "Posição relativa de duas rectas": the coefficients compared, the meeting point.
+Solution solveRelativePosition(const Line& r, const Line& s);
+
+// --- "RECTA - 4"
+
+/// "Recta que passa num ponto e ...": each option.
+Solution solveParallelToXAxis(const Point& p);
+Solution solveParallelToYAxis(const Point& p);
+/// The inclination α in degrees; tg α exact where α is a notable angle.
+Solution solveLineWithInclination(const Point& p, const Number& alpha);
+Solution solveLineWithSlope(const Point& p, const Number& m);
+/// The two lines through P at β degrees with r.
+Solution solveLinesAtAngle(const Point& p, const Number& beta, const Line& r);
+/// "Bissectrizes de duas rectas concorrentes": d(P, r) = d(P, s).
+Solution solveBisectors(const Line& r, const Line& s);
+
 // --- steps that other frames' solutions share
 
 /// The system of the equations of two lines r and s (`er` and `es`, as the
@@ -45,21 +68,5 @@ Solution solveAngle(const Line& r, const Line& s);
 /// impossible or indeterminate, which the caller names).
 std::optional<Point> solveSystem(Solution& sol, const Line& r, const Math& er, const Line& s,
                                  const Math& es, const char* rName = "r", const char* sName = "s");
-
-/// What a distance's solution says at its end: its result, or (`zero`) that
-/// the distance is 0, each with the slot {d}; and the label the distance is
-/// the answer of (none: the caller's answer is another value).
-struct DistanceResult {
-    StepKind result, zero;
-    std::string label;
-};
-
-/// |a·x_P + b·y_P + c| / √(a² + b²), in names, in values, then computed and
-/// simplified: the steps, and the distance. The formula's line starts with
-/// every name in `names` (d(r, s) = d(P, s)), the others with the first;
-/// `subscript` names the line's coefficients (a_s), or none.
-Number distanceToLine(Solution& sol, const std::string& pointName, const Point& p,
-                      const std::string& lineName, const std::string& subscript, const Line& l,
-                      const std::vector<Math>& names, const DistanceResult& end);
 
 } // namespace exact::solutions

@@ -37,6 +37,16 @@ void contentOf(const Line& l, mpz_class& lcm, mpz_class& gcd) {
 
 } // namespace
 
+GeneralCircle generalForm(const Circle& c) {
+    const Point& o = c.centre;
+    return {-2 * o.x, -2 * o.y, square(o.x) + square(o.y) - c.radiusSquared()};
+}
+
+Circle circleOf(const GeneralCircle& g) {
+    const Point centre{-g.d / 2, -g.e / 2};
+    return {centre, sqrt(square(centre.x) + square(centre.y) - g.f)};
+}
+
 Point midpoint(const Point& p, const Point& q) {
     return {(p.x + q.x) / 2, (p.y + q.y) / 2};
 }
@@ -109,6 +119,12 @@ std::optional<Math> reducedEquation(const Line& l) {
 Math circleEquation(const Circle& c) {
     const Math left = plus(shiftedSquare(x(), c.centre.x), shiftedSquare(y(), c.centre.y));
     return equation(left, value(c.radiusSquared()));
+}
+
+Math generalCircleEquation(const GeneralCircle& g, const Number& k) {
+    return equation(
+        linearCombination({{k, squared(x())}, {k, squared(y())}, {g.d, x()}, {g.e, y()}}, g.f),
+        value(0));
 }
 
 std::string text(const Point& p, std::string_view separator) {

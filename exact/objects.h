@@ -31,6 +31,17 @@ struct Circle {
     Number radiusSquared() const { return square(radius); }
 };
 
+/// A circle's equation in general form: x² + y² + d·x + e·y + f = 0.
+struct GeneralCircle {
+    Number d, e, f;
+};
+
+/// x² + y² − 2a·x − 2b·y + a² + b² − r² = 0 for the circle of centre (a, b) and radius r.
+GeneralCircle generalForm(const Circle& c);
+/// The circle of a general equation: centre (−d/2, −e/2), radius √(d²/4 + e²/4 − f);
+/// raises 5 when d²/4 + e²/4 − f < 0.
+Circle circleOf(const GeneralCircle& g);
+
 Point midpoint(const Point& p, const Point& q);
 Number squaredDistance(const Point& p, const Point& q);
 Number distance(const Point& p, const Point& q);
@@ -65,6 +76,8 @@ Math generalEquation(const Line& l);
 std::optional<Math> reducedEquation(const Line& l);
 /// (x − a)² + (y − b)² = r².
 Math circleEquation(const Circle& c);
+/// k·x² + k·y² + d·x + e·y + f = 0, zero terms left out (k = 1: x² + y² + …).
+Math generalCircleEquation(const GeneralCircle& g, const Number& k = 1);
 
 /// "(−3 , 1)": the point in normal form ("≈ (3,14 , 0)" when approximate).
 std::string text(const Point& p, std::string_view separator);

@@ -108,7 +108,7 @@ Line bisectorOf(const Around& a, const Around& b) {
             a.squares.x + a.squares.y - b.squares.x - b.squares.y};
 }
 
-void bisectorEquations(Solution& s, const Around& a, const Around& b, const Line& found) {
+void bisectorEquations(Solution& s, const Around& a, const Around& b) {
     s.add(StepKind::BisectorDistances)
         .line(equation(distancesFrom(x("A"), y("A")), distancesFrom(x("B"), y("B"))));
     s.add(StepKind::SubstituteCoordinates, {pointSlot("A", a.p), pointSlot("B", b.p)})
@@ -203,7 +203,7 @@ Solution solveBisector(const Point& a, const Point& b) {
         .figure(Figure::segment(a, b));
     const Around aroundA(a), aroundB(b);
     const Line found = bisectorOf(aroundA, aroundB);
-    bisectorEquations(s, aroundA, aroundB, found);
+    bisectorEquations(s, aroundA, aroundB);
     Math equation = generalEquation(found);
     s.steps.back().line(equation);
     const Line line = tidyLineEquation(s, found, &equation);

@@ -67,10 +67,6 @@ private:
 };
 
 /// The coefficients of A x² + B y² + C xy + D x + E y + F = 0 from the samples.
-struct Conic {
-    Number A, B, C, D, E, F;
-};
-
 Conic conicOf(Sampler& s) {
     const Number g01 = s.at(0, 1);
     const Number g10 = s.at(1, 0);
@@ -87,6 +83,10 @@ Conic conicOf(Sampler& s) {
 
 } // namespace
 
+bool hasCircleShape(const Conic& q) {
+    return q.C == 0 && q.A == q.B && q.A != 0;
+}
+
 LineReading readLine(std::string_view equation) {
     const std::string text = withoutBlanks(equation);
     if (containsAny(text, {">", "<", "^3", "^2"})) return {Refusal::NotALine, {}};
@@ -99,17 +99,17 @@ LineReading readLine(std::string_view equation) {
 
 CircleReading readCircle(std::string_view equation) {
     const std::string text = withoutBlanks(equation);
-    if (containsAny(text, {">", "<", "^4", "^3"})) return {Refusal::NotACircle, {}};
+    if (containsAny(text, {">", "<", "^4", "^3"})) return {Refusal::NotACircle, {}, {}};
     Sampler sampler(rewriteAsExpression(text));
     const Conic q = conicOf(sampler);
-    if (q.C != 0 || q.A != q.B || q.A == 0 || q.B == 0) return {Refusal::NotACircle, {}};
+    if (!hasCircleShape(q)) return {Refusal::NotACircle, {}, q};
     const Number d = q.D / q.A;
     const Number e = q.E / q.A;
     const Number f = q.F / q.A;
     const Number k = d * d + e * e - 4 * f;
-    if (k.sign() < 0) return {Refusal::NotACircle, {}};
-    if (k.isZero()) return {Refusal::APoint, {}};
-    return {Refusal::None, {{-d / 2, -e / 2}, sqrt(k) / 2}};
+    if (k.sign() < 0) return {Refusal::NotACircle, {}, q};
+    if (k.isZero()) return {Refusal::APoint, {}, q};
+    return {Refusal::None, {{-d / 2, -e / 2}, sqrt(k) / 2}, q};
 }
 
 } // namespace exact

@@ -110,6 +110,76 @@ enum class StepKind : std::uint16_t {
     AngleNotable,
     AngleInverse,
     AngleResult,
+    // --- Lines 3, Lines 4 and Circles 1
+    // an equation of the second degree
+    QuadraticDiscriminant,
+    QuadraticNoRoots,
+    QuadraticDoubleRoot,
+    QuadraticTwoRoots,
+    QuadraticRoots,
+    // a line and a circle
+    CircleLineSystem,
+    SubstituteInCircle,
+    LineMissesCircle,
+    LineTangentToCircle,
+    LineSecantToCircle,
+    // a circle by its equation, or by its centre and radius
+    CompleteSquares,
+    CircleCentreRadius,
+    CircleFormula,
+    CircleSubstitute,
+    CircleResult,
+    ZeroRadius,
+    NegativeRadius,
+    // the circle with a given centre tangent to a line
+    TangentCircleRadius,
+    TangentCircleRadiusResult,
+    CentreOnLine,
+    // the tangent at a point of a circle
+    PointOnCircle,
+    PointNotOnCircle,
+    TangentNormal,
+    TangentEquation,
+    TangentResult,
+    // three collinear points
+    CollinearSlopes,
+    CollinearVectors,
+    CollinearCoincident,
+    PointsCollinear,
+    PointsNotCollinear,
+    // slope and inclination of a line
+    NoSlope,
+    SlopeOfReduced,
+    InclinationTangent,
+    InclinationNotable,
+    InclinationInverse,
+    InclinationObtuse,
+    InclinationResult,
+    // relative position of two lines
+    PositionCompare,
+    PositionConcurrent,
+    PositionParallel,
+    PositionCoincident,
+    // the line through a point that...
+    ParallelToXAxis,
+    ParallelToYAxis,
+    InclinationOutOfRange,
+    InclinationVertical,
+    SlopeFromInclination,
+    SlopeThroughPoint,
+    LineFoundResult,
+    AngleLineTangent,
+    AngleLineNormals,
+    AngleLinePerpendicular,
+    AngleLineFirst,
+    AngleLineSecond,
+    AngleLineResult,
+    // the bisectors of two lines
+    BisectorsOfParallels,
+    BisectorsDefinition,
+    BisectorsTwoEquations,
+    BisectorsFirst,
+    BisectorsSecond,
     // the triangle: shared by its frames
     CollinearVertices,
     LinesSystem,
@@ -150,18 +220,12 @@ enum class StepKind : std::uint16_t {
     CircumradiusCompute,
     CircumscribedResult,
     // the distance from a point to a circle
-    CircleCentreRadius,
     PointCircleMethod,
     PointCentreDistance,
     PointExterior,
-    PointOnCircle,
+    PointOnTheCircle,
     PointInterior,
     PointCircleResult,
-    // the circle with a centre tangent to a line
-    TangentCircleRadius,
-    TangentCircleRadiusValue,
-    TangentCentreOnLine,
-    TangentCircleResult,
     // the circle through three points
     ThreePointsMethod,
     ThreePointsCollinear,
@@ -194,6 +258,22 @@ enum class TitleKind : std::uint16_t {
     ParallelDistance,
     PointLineDistance,
     Angle,
+    // --- Lines 3, Lines 4 and Circles 1
+    CircleByEquation,
+    CircleByCentre,
+    TangentCircle,
+    TangentAtPoint,
+    LineAndCircle,
+    Collinearity,
+    SlopeThroughPoints,
+    SlopeOfLine,
+    RelativePosition,
+    LineParallelToXAxis,
+    LineParallelToYAxis,
+    LineWithInclination,
+    LineWithSlope,
+    LinesAtAngle,
+    Bisectors,
     Circumcentre,
     Incentre,
     Orthocentre,
@@ -203,7 +283,6 @@ enum class TitleKind : std::uint16_t {
     Incircle,
     Circumcircle,
     PointCircleDistance,
-    TangentCircle,
     CircleThroughPoints,
     TouchingCircle,
 };
@@ -248,11 +327,20 @@ struct Step {
 /// A verdict that a frame writes, or says in a message, where a value would
 /// stand: what a pupil answers in words ("as rectas são paralelas", "não existe").
 enum class Verdict : std::uint8_t {
-    CoincidentPoints,      ///< the two points given are one: no line, no bisector
-    NotALine,              ///< a given equation is 0x + 0y + c = 0
-    ParallelLines,         ///< "As rectas são paralelas.": no common point, no angle
-    CoincidentLines,       ///< "As rectas são coincidentes."
-    NotParallel,           ///< "As rectas não são paralelas.": no distance between them
+    CoincidentPoints, ///< the two points given are one: no line, no bisector
+    NotALine,         ///< a given equation is 0x + 0y + c = 0
+    ParallelLines,    ///< "As rectas são paralelas.": no common point, no angle
+    CoincidentLines,  ///< "As rectas são coincidentes."
+    NotParallel,      ///< "As rectas não são paralelas.": no distance between them
+    // --- Lines 3, Lines 4 and Circles 1
+    LineMissesCircle,      ///< "A recta não intersecta a circunferência."
+    PointNotOnCircle,      ///< "O ponto não pertence à circunferência.": no tangent there
+    ZeroRadius,            ///< "O raio não pode ser zero."
+    CentreOnLine,          ///< the centre on the line: the circle is a point
+    Collinear,             ///< "Os pontos estão em linha recta."
+    NotCollinear,          ///< "Os pontos não estão em linha recta."
+    NoSlope,               ///< a vertical line has no slope
+    BadInclination,        ///< an inclination below 0º or above 180º
     NotATriangle,          ///< the vertices are in a straight line: no triangle
     RightTriangle,         ///< "O triângulo é rectângulo."
     NotRightTriangle,      ///< "O triângulo não é rectângulo."

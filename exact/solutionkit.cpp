@@ -140,6 +140,11 @@ Number simplifyRoot(Solution& solution, const Number& radicand) {
     return root;
 }
 
+Step& scalingStep(Solution& solution, const Number& k) {
+    return dividesBy(k) ? solution.add(StepKind::DivideEquation, {slot("k", value(1 / k))})
+                        : solution.add(StepKind::MultiplyEquation, {slot("k", value(k))});
+}
+
 Line tidyLineEquation(Solution& solution, const Line& found, Math* equation) {
     const Line n = normaliseLineEquation(solution, found, equation);
     reducedLineEquation(solution, n);
@@ -151,9 +156,7 @@ Line normaliseLineEquation(Solution& solution, const Line& found, Math* equation
     if (k == 1) return found;
     const Line n = scaled(found, k);
     const Math written = generalEquation(n);
-    Step& step = dividesBy(k) ? solution.add(StepKind::DivideEquation, {slot("k", value(1 / k))})
-                              : solution.add(StepKind::MultiplyEquation, {slot("k", value(k))});
-    step.line(written);
+    scalingStep(solution, k).line(written);
     if (equation) *equation = written;
     return n;
 }
@@ -289,6 +292,110 @@ Line simplifyGivenLine(Solution& solution, const std::string& name, const Line& 
              {slot("name", symbol(name)), slot("k", value(dividesBy(k) ? 1 / k : k))})
         .line(equation);
     return n;
+}
+
+Line pointSlopeLine(Solution& solution, StepKind kind, const std::string& name, const Point& p,
+                    const Number& m, Math& general) {
+    const Line found{-m, 1, m * p.x - p.y};
+    const Math reduced = *reducedEquation(found);
+    const auto shifted = [](const Math& v, const Number& k) {
+        return k.isZero() ? v : minus(v, value(k));
+    };
+    solution.environment.bind(symbol("m"), m.toDouble());
+    solution.add(kind)
+        .line(equation(minus(y(), y(name)), product({symbol("m"), minus(x(), x(name))})))
+        .line(Equivalences(equation(shifted(y(), p.y), times(m, shifted(x(), p.x))))
+                  .then(equation(linearCombination({{1, y()}}, -p.y),
+                                 linearCombination({{m, x()}}, -m * p.x)))
+                  .then(reduced));
+    return generalFromReduced(solution, found, reduced, general);
+}
+
+Line familyThrough(Solution& s, StepKind family, const Line& shape, const Point& p,
+                   const std::string& name, const std::string& subscript) {
+    const Math k = symbol("k", subscript);
+    const Number value0 = -(shape.a * p.x + shape.b * p.y);
+    s.environment.bind(k, value0.toDouble());
+    const auto withK = [&](const Math& rest) {
+        return equation(sum({{Sign::Plus, rest}, {Sign::Plus, k}}), value(0));
+    };
+    s.add(family, {slot("equation", withK(linearCombination({{shape.a, x()}, {shape.b, y()}}, 0)))})
+        .line(withK(linearCombination({{shape.a, x()}, {shape.b, y()}}, 0)));
+    const Number known = shape.a * p.x + shape.b * p.y;
+    s.add(StepKind::FamilyThroughPoint, {slot("P", pointTree(p, name))})
+        .line(Chain(withK(linearCombination({{shape.a, value(p.x)}, {shape.b, value(p.y)}}, 0)))
+                  .then(Rel::Equivalent, withK(value(known)))
+                  .then(Rel::Equivalent, equation(k, value(value0))));
+    return {shape.a, shape.b, value0};
+}
+
+void addTerm(std::vector<SignedTerm>& terms, const Number& c, const Math& v) {
+    if (c.isZero()) return;
+    const Math magnitude = abs(c) == 1 ? v : product({value(abs(c)), v});
+    terms.push_back({c.sign() < 0 ? Sign::Minus : Sign::Plus, magnitude});
+}
+
+void addConstant(std::vector<SignedTerm>& terms, const Number& c) {
+    if (!c.isZero()) terms.push_back({c.sign() < 0 ? Sign::Minus : Sign::Plus, value(abs(c))});
+}
+
+Math sumOrZero(std::vector<SignedTerm> terms) {
+    return terms.empty() ? value(0) : sum(std::move(terms));
+}
+
+Isolated isolate(Solution& sol, const Oriented& e) {
+    const Isolated i{-e.p() / e.q(), -e.c() / e.q()};
+    const Math w = e.w(), v = e.v();
+    sol.add(StepKind::IsolateUnknown, {slot("line", symbol(e.name)), slot("v", v)})
+        .line(Equivalences(*e.equation)
+                  .then(equation(times(e.q(), v), linearCombination({{-e.p(), w}}, -e.c())))
+                  .then(equation(v, linearCombination({{i.m, w}}, i.k))));
+    return i;
+}
+
+Math distanceName(const std::string& point, const std::string& line) {
+    return function("d", {symbol(point), symbol(line)});
+}
+
+Number distanceToLine(Solution& sol, const std::string& pointName, const Point& p,
+                      const std::string& lineName, const std::string& subscript, const Line& l,
+                      const std::vector<Math>& names, const DistanceResult& end) {
+    const Math& name = names.front();
+    const Math a = coefficient('a', subscript), b = coefficient('b', subscript),
+               c = coefficient('c', subscript);
+    Chain formula(name);
+    for (std::size_t i = 1; i < names.size(); ++i)
+        formula.equals(names[i]);
+    sol.add(StepKind::DistanceToLineFormula)
+        .line(formula.equals(fraction(absolute(sum({{Sign::Plus, product({a, x(pointName)})},
+                                                    {Sign::Plus, product({b, y(pointName)})},
+                                                    {Sign::Plus, c}})),
+                                      root(plus(squared(a), squared(b))))));
+    std::vector<SignedTerm> squares;
+    for (const Number* k : {&l.a, &l.b})
+        if (!k->isZero()) squares.push_back({Sign::Plus, squared(value(*k))});
+    sol.add(StepKind::SubstitutePointAndLine,
+            {pointSlot(pointName, p), slot("line", symbol(lineName))})
+        .line(Chain(name).equals(
+            fraction(absolute(linearCombination({{l.a, value(p.x)}, {l.b, value(p.y)}}, l.c)),
+                     root(sum(std::move(squares))))));
+    const Number numerator = l.a * p.x + l.b * p.y + l.c;
+    const Number squaresSum = square(l.a) + square(l.b);
+    const Number norm = sqrt(squaresSum);
+    const Number d = abs(numerator) / norm;
+    const bool rationalises = !numerator.isZero() && norm.isExact() && !norm.isRational();
+    sol.add(rationalises ? StepKind::DistanceToLineRationalise : StepKind::DistanceToLineCompute)
+        .line(Chain(name)
+                  .equals(fraction(absolute(value(numerator)), root(value(squaresSum))))
+                  .equals(fraction(value(abs(numerator)), value(norm)))
+                  .endsWith(d));
+    for (const Math& n : names)
+        sol.environment.bind(n, d.toDouble());
+    sol.add(d.isZero() ? end.zero : end.result, {slot("d", withDecimal(d))})
+        .figure(Figure::point(p, pointName))
+        .figure(Figure::line(l, lineName));
+    if (!end.label.empty()) sol.answer.add(end.label, d);
+    return d;
 }
 
 } // namespace exact::kit

@@ -101,6 +101,10 @@ Line simplifyGivenLine(Solution& solution, const std::string& name, const Line& 
 /// the root is already simple (√58). Returns the root's value.
 Number simplifyRoot(Solution& solution, const Number& radicand);
 
+/// The step that multiplies both members of an equation by k ≠ 0, said as
+/// a division by n when k is 1/n; its line is the caller's.
+Step& scalingStep(Solution& solution, const Number& k);
+
 /// The steps that bring a line from the equation as found to its normalised
 /// general equation (dividing or multiplying both members), then to its
 /// reduced equation (or says that it is vertical). Returns the normalised line.
@@ -115,5 +119,66 @@ void reducedLineEquation(Solution& solution, const Line& n);
 /// to its normalised general equation (`general`): every term to the first
 /// member, then the normalising factor. Returns the normalised line.
 Line generalFromReduced(Solution& solution, const Line& l, const Math& reduced, Math& general);
+
+/// The line of slope m through the point named `name`: y − y_P = m(x − x_P),
+/// the data put in and the equation solved for y (the step of `kind`), then
+/// its general equation. Returns the normalised line; `general` becomes its
+/// equation.
+Line pointSlopeLine(Solution& solution, StepKind kind, const std::string& name, const Point& p,
+                    const Number& m, Math& general);
+
+/// The lines shape.a·x + shape.b·y + k = 0 of a family (the step of
+/// `family`, its slot "equation"), the one through the point P found by
+/// putting in its coordinates (named `name`): the steps, and the line found.
+/// The unknown term is k, with `subscript` when a solution has several.
+Line familyThrough(Solution& solution, StepKind family, const Line& shape, const Point& p,
+                   const std::string& name, const std::string& subscript = {});
+
+/// c·v as a signed term of a sum (nothing for c = 0).
+void addTerm(std::vector<SignedTerm>& terms, const Number& c, const Math& v);
+/// c as a signed term of a sum (nothing for c = 0).
+void addConstant(std::vector<SignedTerm>& terms, const Number& c);
+/// The sum of the terms, or 0 when there are none.
+Math sumOrZero(std::vector<SignedTerm> terms);
+
+/// One equation of a line seen as p·w + q·v + c = 0, v the unknown it
+/// gives (or is substituted), w the other.
+struct Oriented {
+    const char* name; ///< r, s…
+    const Line* line;
+    const Math* equation;
+    bool vIsY;
+    const Number& q() const { return vIsY ? line->b : line->a; }
+    const Number& p() const { return vIsY ? line->a : line->b; }
+    const Number& c() const { return line->c; }
+    Math v() const { return vIsY ? y() : x(); }
+    Math w() const { return vIsY ? x() : y(); }
+};
+
+/// v = m·w + k from p·w + q·v + c = 0.
+struct Isolated {
+    Number m, k;
+};
+
+/// The step that solves a line's equation for v (q ≠ 0): v = m·w + k.
+Isolated isolate(Solution& solution, const Oriented& e);
+
+/// d(P, r): the distance's name.
+Math distanceName(const std::string& point, const std::string& line);
+
+/// What a distance ends on: its result, or (`zero`) that the distance is 0,
+/// and the label its value is the answer of (none when empty).
+struct DistanceResult {
+    StepKind result, zero;
+    std::string label;
+};
+
+/// |a·x_P + b·y_P + c| / √(a² + b²), in names, in values, then computed and
+/// simplified: the steps, and the distance. The formula's line starts with
+/// every name of the distance (d(r, s) = d(P, s)), the others with the first;
+/// the line's coefficients are a, b, c with `subscript`.
+Number distanceToLine(Solution& solution, const std::string& pointName, const Point& p,
+                      const std::string& lineName, const std::string& subscript, const Line& l,
+                      const std::vector<Math>& names, const DistanceResult& end);
 
 } // namespace exact::kit

@@ -15,6 +15,24 @@ bool exact(const Line& l) {
     return exact({&l.a, &l.b, &l.c});
 }
 
+bool exact(const Conic& q) {
+    return exact({&q.A, &q.B, &q.C, &q.D, &q.E, &q.F});
+}
+
+/// 4A²·r² = D² + E² − 4AF, whose sign is that of r².
+std::optional<int> squaredRadiusSign(const Conic& q) {
+    if (!exact(q) || !hasCircleShape(q)) return std::nullopt;
+    return (square(q.D) + square(q.E) - 4 * q.A * q.F).sign();
+}
+
+/// The sign of r²(a² + b²) − (a·x_C + b·y_C + c)²: where the line is from the circle.
+std::optional<int> lineCircleSign(const Line& l, const Conic& q) {
+    if (!exact(l) || !exact(q) || !hasCircleShape(q)) return std::nullopt;
+    const Point c{-q.D / (2 * q.A), -q.E / (2 * q.A)};
+    const Number r2 = square(c.x) + square(c.y) - q.F / q.A;
+    return (r2 * (square(l.a) + square(l.b)) - square(l.a * c.x + l.b * c.y + l.c)).sign();
+}
+
 } // namespace
 
 std::optional<bool> isZero(const Number& n) {
@@ -52,9 +70,53 @@ std::optional<bool> perpendicular(const Line& l, const Line& m) {
     return (l.a * m.a + l.b * m.b).isZero();
 }
 
-std::optional<bool> collinear(const Point& p, const Point& q, const Point& r) {
-    if (!exact({&p.x, &p.y, &q.x, &q.y, &r.x, &r.y})) return std::nullopt;
-    return (r.y - p.y) * (q.x - p.x) == (r.x - p.x) * (q.y - p.y);
+std::optional<bool> equal(const Number& a, const Number& b) {
+    if (!exact({&a, &b})) return std::nullopt;
+    return a == b;
+}
+
+std::optional<bool> less(const Number& a, const Number& b) {
+    if (!exact({&a, &b})) return std::nullopt;
+    return a < b;
+}
+
+std::optional<bool> collinear(const Point& p1, const Point& p2, const Point& p3) {
+    if (!exact({&p1.x, &p1.y, &p2.x, &p2.y, &p3.x, &p3.y})) return std::nullopt;
+    return (p3.y - p1.y) * (p2.x - p1.x) == (p3.x - p1.x) * (p2.y - p1.y);
+}
+
+std::optional<bool> circleShape(const Conic& q) {
+    if (!exact(q)) return std::nullopt;
+    return hasCircleShape(q);
+}
+
+std::optional<bool> imaginaryCircle(const Conic& q) {
+    const std::optional<int> sign = squaredRadiusSign(q);
+    if (!sign) return std::nullopt;
+    return *sign < 0;
+}
+
+std::optional<bool> pointCircle(const Conic& q) {
+    const std::optional<int> sign = squaredRadiusSign(q);
+    if (!sign) return std::nullopt;
+    return *sign == 0;
+}
+
+std::optional<bool> onCircle(const Point& p, const Conic& q) {
+    if (!exact({&p.x, &p.y}) || !exact(q)) return std::nullopt;
+    return (q.A * (square(p.x) + square(p.y)) + q.D * p.x + q.E * p.y + q.F).isZero();
+}
+
+std::optional<bool> lineMissesCircle(const Line& l, const Conic& q) {
+    const std::optional<int> sign = lineCircleSign(l, q);
+    if (!sign) return std::nullopt;
+    return *sign < 0;
+}
+
+std::optional<bool> lineTouchesCircle(const Line& l, const Conic& q) {
+    const std::optional<int> sign = lineCircleSign(l, q);
+    if (!sign) return std::nullopt;
+    return *sign == 0;
 }
 
 std::optional<bool> rightTriangle(const Point& p, const Point& q, const Point& r) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "objects.h"
+#include "evaluation.h"
 
 #include <optional>
 
@@ -25,8 +25,25 @@ std::optional<bool> sameLine(const Line& l, const Line& m);
 /// Whether two lines are perpendicular: a1·a2 + b1·b2 = 0.
 std::optional<bool> perpendicular(const Line& l, const Line& m);
 
-/// Whether three points are in a straight line: (y3 − y1)(x2 − x1) = (x3 − x1)(y2 − y1).
-std::optional<bool> collinear(const Point& p, const Point& q, const Point& r);
+// --- Lines 3, Lines 4 and Circles 1
+
+/// Whether two values are equal, and whether the first is the smaller.
+std::optional<bool> equal(const Number& a, const Number& b);
+std::optional<bool> less(const Number& a, const Number& b);
+/// Whether three points lie on one line: (y3 − y1)(x2 − x1) = (x3 − x1)(y2 − y1).
+std::optional<bool> collinear(const Point& p1, const Point& p2, const Point& p3);
+
+/// Whether a typed equation has a circle's shape (C = 0, A = B, A ≠ 0).
+std::optional<bool> circleShape(const Conic& q);
+/// Whether a circle-shaped equation has r² < 0 (no point), and r² = 0 (one point).
+std::optional<bool> imaginaryCircle(const Conic& q);
+std::optional<bool> pointCircle(const Conic& q);
+/// Whether a point lies on a circle-shaped equation: A x² + A y² + D x + E y + F = 0.
+std::optional<bool> onCircle(const Point& p, const Conic& q);
+/// Whether a line misses a circle-shaped equation, and whether it touches it:
+/// the sign of r²(a² + b²) − (a·x_C + b·y_C + c)².
+std::optional<bool> lineMissesCircle(const Line& l, const Conic& q);
+std::optional<bool> lineTouchesCircle(const Line& l, const Conic& q);
 /// Whether the squares of the sides of a triangle satisfy the Pythagorean
 /// relation, for one side or another.
 std::optional<bool> rightTriangle(const Point& p, const Point& q, const Point& r);

@@ -1,6 +1,9 @@
 // Any text evaluated exactly, read as a line and as a circle; split at its
 // line breaks into four coordinates, the Points solutions of those data; and
 // split into two coordinates and two equations, the solutions of every frame
+// of Lines 1 and Lines 2; into two coordinates, an equation and a circle,
+// the solutions of Lines 3, Lines 4 and Circles 1.
+#include "circlesolutions.h"
 // of Lines 1 and Lines 2; split into six coordinates (and a line and a
 // circle among them), the solutions of Triangle and Circles 2.
 #include "circles2solutions.h"
@@ -128,6 +131,41 @@ void solveLines(std::string_view text) {
     }
 }
 
+/// A circle read exactly, x² + y² = 4 when it is refused or faults.
+exact::Conic circleOf(std::string_view text) {
+    try {
+        const exact::CircleReading c = exact::readCircle(text);
+        if (c.refusal == exact::Refusal::None) return c.conic;
+    } catch (const NumberedError& error) {
+        mustDescribe(error);
+    }
+    return exact::readCircle("x^2+y^2=4").conic;
+}
+
+/// Solutions that may fault only as the forms do, on a value past a double.
+void mustSolve(std::initializer_list<std::function<exact::Solution()>> solutions) {
+    for (const auto& solve : solutions) {
+        try {
+            mustBeWhole(solve());
+        } catch (const NumberedError& error) {
+            mustDescribe(error);
+        }
+    }
+}
+
+void solveLinesAndCircles(std::string_view text) {
+    const std::vector<std::string_view> fields = fieldsOf(text, 4);
+    const exact::Point p{numberOf(fields.size() > 0 ? fields[0] : "1"),
+                         numberOf(fields.size() > 1 ? fields[1] : "2")};
+    const exact::Line r = lineOf(fields.size() > 2 ? fields[2] : "y=2x+1");
+    const exact::Conic c = circleOf(fields.size() > 3 ? fields[3] : "x^2+y^2=4");
+    using namespace exact::solutions;
+    mustSolve({[&] { return solveCircleByEquation(c); },
+               [&] { return solveCircleByCentre(p, p.x); },
+               [&] { return solveTangentCircle(p, r); }, [&] { return solveTangentAtPoint(p, c); },
+               [&] { return solveLineAndCircle(r, c); }});
+}
+
 void solvePoints(std::string_view text) {
     std::vector<exact::Number> data;
     for (const std::string_view field : fieldsOf(text, 4))
@@ -143,7 +181,7 @@ void solvePoints(std::string_view text) {
 }
 
 /// A circle read exactly, x² + y² = 4 when it is refused or faults.
-exact::Circle circleOf(std::string_view text) {
+exact::Circle centredCircleOf(std::string_view text) {
     try {
         const exact::CircleReading c = exact::readCircle(text);
         if (c.refusal == exact::Refusal::None) return c.circle;
@@ -160,7 +198,7 @@ void solveTriangles(std::string_view text) {
         n.push_back(numberOf(i < fields.size() ? fields[i] : "1"));
     const exact::solutions::Triangle t{{n[0], n[1]}, {n[2], n[3]}, {n[4], n[5]}};
     const exact::Line l = lineOf(fields.size() > 4 ? fields[4] : "y=x");
-    const exact::Circle c = circleOf(fields.size() > 5 ? fields[5] : "x^2+y^2=4");
+    const exact::Circle c = centredCircleOf(fields.size() > 5 ? fields[5] : "x^2+y^2=4");
     using namespace exact::solutions;
     for (const auto& solve : std::initializer_list<std::function<exact::Solution()>>{
              [&] { return solveCircumcentre(t); }, [&] { return solveIncentre(t); },
@@ -190,6 +228,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         mustDescribe(error);
     }
     solveLines(text);
+    solveLinesAndCircles(text);
     solveTriangles(text);
     return 0;
 }

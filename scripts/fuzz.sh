@@ -9,9 +9,9 @@ SECONDS_EACH="${1:-60}"
 BUILD="${ORTOPLANO_SANITIZE_BUILD_DIR:-$ROOT/build-sanitize}"
 source "$ROOT/scripts/sanitizer-env.sh"
 configure_sanitized "$BUILD"
-cmake --build "$BUILD" --parallel "$(nproc)" --target fuzz_interpreter fuzz_linereader fuzz_circlereader fuzz_exact
+cmake --build "$BUILD" --parallel "$(nproc)" --target fuzz_interpreter fuzz_linereader fuzz_circlereader fuzz_exact fuzz_answer
 status=0
-for target in interpreter linereader circlereader exact; do
+for target in interpreter linereader circlereader exact answer; do
     work="$BUILD/fuzz-corpus/$target"
     mkdir -p "$work"
     echo "== fuzz_$target: ${SECONDS_EACH}s"

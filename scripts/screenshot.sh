@@ -2,7 +2,9 @@
 # Redraws docs/pontos-resolvido.png, the picture the AppStream description
 # shows, and docs/resolucao.png: the end-to-end test solves the midpoint frame
 # of the Points form in the real program, under a virtual X server, and keeps
-# the form's picture; then the distance frame, beside its worked solution, and
+# the form's picture; then the distance frame, beside its worked solution;
+# then docs/projeccao.png, the midpoint again on the full-screen board in
+# projector mode, driven from the keyboard; and
 # docs/resolucao-circunferencia.png: the circle with a centre tangent to a line
 # of the second circle page, beside its worked solution.
 #   scripts/screenshot.sh            # after ./test (or ./run) has built build/
@@ -15,4 +17,5 @@ ORTOPLANO_X_SCREEN=1760x1024x24 "$ROOT/scripts/under-x.sh" /usr/bin/python3 \
     --grab "$BUILD/tests/desktop/ortoplano_grab_window" --output-dir "$BUILD/tests/desktop" \
     --screenshot "$ROOT/docs/pontos-resolvido.png" \
     --solution-screenshot "$ROOT/docs/resolucao.png" \
+    --projector-screenshot "$ROOT/docs/projeccao.png" \
     --circle-screenshot "$ROOT/docs/resolucao-circunferencia.png"

@@ -1,11 +1,14 @@
 #include "mainwindow.h"
 
+#include "displaystyle.h"
 #include "figures.h"
 #include "topictable.h"
+#include "worksheetdialog.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QVBoxLayout>
@@ -58,10 +61,37 @@ const std::vector<MenuEntry>& menuEntries() {
     return entries;
 }
 
+namespace {
+// The items of the classroom display, kept in step with its settings.
+QAction* projectorItem(QWidget* menu) {
+    return ClassroomDisplay::instance().projectorAction(menu);
+}
+QAction* factorItem(QWidget* menu) {
+    return ClassroomDisplay::instance().factorMenu(menu)->menuAction();
+}
+QAction* namesItem(QWidget* menu) {
+    return ClassroomDisplay::instance().namesAction(menu);
+}
+} // namespace
+
 const std::vector<ToolEntry>& toolEntries() {
     static const std::vector<ToolEntry> entries = {
         {"ResolucaoPassoAPasso", "Resolução passo a passo", QKeySequence(Qt::CTRL | Qt::Key_R),
-         [] { navigation().showSolution(nullptr); }},
+         [] { navigation().showSolution(nullptr); }, nullptr},
+        {"Praticar", "Praticar", QKeySequence(Qt::CTRL | Qt::Key_E),
+         [] {
+             if (navigation().showPractice) navigation().showPractice(nullptr);
+         },
+         nullptr},
+        {"FichaDeExercicios",
+         "Ficha de exercícios",
+         {},
+         [] { WorksheetDialog::showDialog(); },
+         nullptr},
+        {"ModoProjeccao", "Modo de projecção", QKeySequence(Qt::Key_F8), nullptr, projectorItem},
+        {"AmpliacaoProjeccao", "Ampliação na projecção", {}, nullptr, factorItem},
+        {"NomesPontos", "Nomes dos pontos", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), nullptr,
+         namesItem},
     };
     return entries;
 }
@@ -116,10 +146,12 @@ void MainWindow::buildToolsMenu() {
     tools->setObjectName(QStringLiteral("Ferramentas"));
     tools->menuAction()->setObjectName(QStringLiteral("Ferramentas"));
     for (const ToolEntry& entry : toolEntries()) {
-        QAction* action = tools->addAction(QString::fromUtf8(entry.caption));
+        QAction* action = entry.item ? entry.item(tools) : new QAction(tools);
+        action->setText(QString::fromUtf8(entry.caption));
         action->setObjectName(QString::fromUtf8(entry.name));
         action->setShortcut(entry.keys);
-        connect(action, &QAction::triggered, this, entry.open);
+        if (entry.open) connect(action, &QAction::triggered, this, entry.open);
+        tools->addAction(action);
     }
 }
 

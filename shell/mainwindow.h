@@ -22,12 +22,15 @@ struct MenuEntry {
 /// topics of the topic table, then the four viewers.
 const std::vector<MenuEntry>& menuEntries();
 
-/// One entry of the last menu, "Ferramentas": a tool of the program.
+/// One entry of the last menu, "Ferramentas": a tool of the program, which
+/// opens something, or a ready-made item of the program's settings (a check
+/// item, a submenu) that the entry names, captions and gives its keys.
 struct ToolEntry {
     const char* name;
     const char* caption;
     QKeySequence keys;
     void (*open)();
+    QAction* (*item)(QWidget* menu);
 };
 
 /// The entries of "Ferramentas", in order.

@@ -1,12 +1,16 @@
 #include "shell.h"
 
 #include "activation.h"
+#include "displaystyle.h"
+#include "fullscreenboard.h"
 #include "mainwindow.h"
+#include "practicewindow.h"
 #include "problemform.h"
 #include "solutionwindow.h"
 #include "topictable.h"
 #include "viewers.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QIcon>
 #include <QPointer>
@@ -37,6 +41,39 @@ void presentToTheDesktop() {
     QGuiApplication::setDesktopFileName(QStringLiteral(ORTOPLANO_APP_ID));
 }
 
+/// The window "Resolução" in the classroom display: its text grown by the
+/// projector factor, in the projector's colours; F8 and Ctrl+Shift+N work
+/// there too.
+void followClassroomDisplay(SolutionWindow& window) {
+    ClassroomDisplay& display = ClassroomDisplay::instance();
+    const auto apply = [&window] {
+        const DisplayStyle style = ClassroomDisplay::instance().style();
+        const Typeset::Style usual;
+        window.setDisplayScale(style.scale);
+        if (style.projector)
+            window.setColours(Qt::black, ProjectorPalette::data(), QColor(60, 60, 60));
+        else
+            window.setColours(usual.ink, usual.accent, usual.faint);
+    };
+    apply();
+    QObject::connect(&display, &ClassroomDisplay::changed, &window, apply);
+    window.addAction(display.projectorAction(&window));
+    window.addAction(display.namesAction(&window));
+}
+
+/// A key given to the window "Resolução" from the full-screen board: the
+/// window's own action for that key, if it has one.
+bool stepSolution(SolutionWindow* window, int key) {
+    if (!window || !window->isVisible()) return false;
+    for (QAction* action : window->actions()) {
+        if (action->shortcuts().contains(QKeySequence(key))) {
+            action->trigger();
+            return true;
+        }
+    }
+    return false;
+}
+
 ShellHooks withDefaults(ShellHooks hooks) {
     if (!hooks.createTopicForm) hooks.createTopicForm = createTopicForm;
     if (!hooks.endRun) hooks.endRun = [] { QCoreApplication::exit(0); };
@@ -51,6 +88,7 @@ struct Shell::Private {
     std::array<QPointer<QWidget>, TopicCount> forms;
     std::array<std::unique_ptr<Viewer>, 4> viewers;
     std::unique_ptr<SolutionWindow> solution;
+    std::unique_ptr<PracticeWindow> practice;
     bool quitting = false;
 
     /// The problem form active last, or else any open one.
@@ -71,11 +109,17 @@ Shell::Shell(ShellHooks hooks)
     presentToTheDesktop();
     setNavigation({[this](Topic topic) { showTopic(topic); },
                    [this](HelpPage page) { showHelp(page); }, [this] { quit(); },
-                   [this](ProblemForm* form) { showSolution(form); }});
+                   [this](ProblemForm* form) { showSolution(form); },
+                   [this](ProblemForm* form) { showPractice(form); }});
+    ClassroomDisplay::instance().rememberBetweenRuns();
+    FullScreenBoard::setSolutionSteps(
+        {[this] { return d->solution && d->solution->isVisible(); },
+         [this](int key) { return stepSolution(d->solution.get(), key); }});
     d->main = std::make_unique<MainWindow>();
 }
 
 Shell::~Shell() {
+    FullScreenBoard::setSolutionSteps({});
     setNavigation({[](Topic) {}, [](HelpPage) {}, [] {}, [](ProblemForm*) {}});
     for (QPointer<QWidget>& form : d->forms)
         delete form.data();
@@ -98,9 +142,36 @@ void Shell::showHelp(HelpPage page) {
 }
 
 void Shell::showSolution(ProblemForm* form) {
-    if (!d->solution) d->solution = std::make_unique<SolutionWindow>();
+    if (!d->solution) {
+        d->solution = std::make_unique<SolutionWindow>();
+        followClassroomDisplay(*d->solution);
+    }
     d->solution->follow(form ? form : d->lastForm());
     bringUp(d->solution.get());
+}
+
+void Shell::showPractice(ProblemForm* form) {
+    if (!d->practice) {
+        PracticeWindow::Hooks hooks;
+        hooks.openForm = [this](Topic topic) {
+            showTopic(topic);
+            return qobject_cast<ProblemForm*>(topicForm(topic));
+        };
+        hooks.explain = [this](ProblemForm* solved, int step) {
+            showSolution(solved);
+            if (step <= 0) return;
+            d->solution->first();
+            for (int i = 1; i < step; ++i)
+                d->solution->next();
+        };
+        d->practice = std::make_unique<PracticeWindow>(std::move(hooks));
+    }
+    if (form) d->practice->chooseTopic(form->topic());
+    bringUp(d->practice.get());
+}
+
+PracticeWindow* Shell::practiceWindow() const {
+    return d->practice.get();
 }
 
 /// Closes the forms (they delete themselves), hides the viewers and the
@@ -114,6 +185,7 @@ void Shell::quit() {
     for (std::unique_ptr<Viewer>& viewer : d->viewers)
         if (viewer) viewer->hide();
     if (d->solution) d->solution->hide();
+    if (d->practice) d->practice->hide();
     d->main->allowClose();
     d->main->close();
     d->hooks.endRun();

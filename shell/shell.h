@@ -8,6 +8,7 @@
 class ProblemForm;
 class QMainWindow;
 class QWidget;
+class PracticeWindow;
 class SolutionWindow;
 
 /// What the shell needs from outside; the defaults are the program's own.
@@ -37,6 +38,9 @@ public:
     /// Creates the window "Resolução" if needed, makes it follow `form` (or
     /// the problem form active last), then shows, raises and activates it.
     void showSolution(ProblemForm* form);
+    /// Creates the window "Praticar" if needed, chooses the topic of `form`
+    /// (when given), then shows, raises and activates it.
+    void showPractice(ProblemForm* form);
     /// Ends the run at once: every window closes, nothing is asked.
     void quit();
 
@@ -47,6 +51,8 @@ public:
     QWidget* viewer(HelpPage viewer) const;
     /// The window "Resolução" once it has been created, or nullptr.
     SolutionWindow* solutionWindow() const;
+    /// The window "Praticar" once it has been created, or nullptr.
+    PracticeWindow* practiceWindow() const;
 
 private:
     struct Private;

@@ -2,6 +2,7 @@
 
 #include "equationsampler.h"
 #include "problemform.h"
+#include "verdicts.h"
 
 #include <QLineEdit>
 
@@ -40,10 +41,29 @@ void CircleEquationReader::sampleConic() {
     const Real C = (-g01 - g10) + g11;
     const Real D = (((-g01 + 2 * g10) + 2 * g11) - g21) / 2;
     const Real E = (((2 * g01 - g10) + 2 * g11) - g12) / 2;
-    if (C != 0 || A != B || A == 0 || B == 0) m_form.stop(m_refusals.notACircle);
+    const bool shaped = C == 0 && A == B && A != 0 && B != 0;
+    if (!exactVerdict(exact::verdict::circleShape).value_or(shaped))
+        m_form.stop(m_refusals.notACircle);
+    if (!shaped) { // a circle on exact values, not on the doubles
+        takeExactCoefficients();
+        return;
+    }
     m_d = D / A;
     m_e = E / A;
     m_f = F / A;
+}
+
+std::optional<bool>
+CircleEquationReader::exactVerdict(std::optional<bool> (*verdict)(const exact::Conic&)) {
+    const QString name = m_field->objectName();
+    return m_form.exactly([&](const TypedData& d) { return verdict(d.circle(name).conic); }, false);
+}
+
+void CircleEquationReader::takeExactCoefficients() {
+    const exact::Conic& q = m_form.exactData().circle(m_field->objectName()).conic;
+    m_d = (q.D / q.A).toDouble();
+    m_e = (q.E / q.A).toDouble();
+    m_f = (q.F / q.A).toDouble();
 }
 
 Circle CircleEquationReader::radiusTest() {
@@ -51,9 +71,14 @@ Circle CircleEquationReader::radiusTest() {
 }
 
 Circle CircleEquationReader::centreAndRadius() {
-    const Real k = m_d * m_d + m_e * m_e - 4 * m_f;
-    if (k < 0) m_form.stop(m_refusals.notACircle);
-    if (k == 0) m_form.stop(m_refusals.aPoint);
+    Real k = m_d * m_d + m_e * m_e - 4 * m_f;
+    if (exactVerdict(exact::verdict::imaginaryCircle).value_or(k < 0))
+        m_form.stop(m_refusals.notACircle);
+    if (exactVerdict(exact::verdict::pointCircle).value_or(k == 0)) m_form.stop(m_refusals.aPoint);
+    if (k <= 0) { // a circle on exact values, not on the doubles
+        takeExactCoefficients();
+        k = m_d * m_d + m_e * m_e - 4 * m_f;
+    }
     return {-m_d / 2, -m_e / 2, sqrt(k) / 2};
 }
 

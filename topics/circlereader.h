@@ -3,6 +3,11 @@
 #include "geometry.h"
 
 #include <QString>
+#include <optional>
+
+namespace exact {
+struct Conic;
+}
 
 class ProblemForm;
 class QLineEdit;
@@ -16,8 +21,10 @@ struct CircleRefusals {
 /// Reads a typed circle equation, in any arrangement, into centre and radius.
 /// The text is moved to one side as a line equation is, then sampled at six
 /// points, from which the coefficients of A x² + B y² + C xy + D x + E y + F
-/// follow. The three stages can be run at different moments of a frame; a
-/// fault or a refusal of any of them is the field's (ProblemForm::readingField).
+/// follow. The shape test and the radius test are decided on the text read
+/// exactly when it is exact ("x^2+y^2=1/3" is a circle, though its doubles
+/// give A ≠ B), on the doubles otherwise. The three stages can be run at different moments of a
+/// frame; a fault or a refusal of any of them is the field's (ProblemForm::readingField).
 class CircleEquationReader {
 public:
     CircleEquationReader(ProblemForm& form, QLineEdit* field, CircleRefusals refusals = {});
@@ -34,6 +41,11 @@ public:
 private:
     void sampleConic();
     Circle centreAndRadius();
+    /// A verdict on the field's text read exactly (exact::verdict); nothing
+    /// when the text is not exact.
+    std::optional<bool> exactVerdict(std::optional<bool> (*verdict)(const exact::Conic&));
+    /// d, e and f from the exact reading, where the doubles decided otherwise.
+    void takeExactCoefficients();
 
     ProblemForm& m_form;
     QLineEdit* m_field;

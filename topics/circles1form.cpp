@@ -1,8 +1,11 @@
 #include "circles1form.h"
 
 #include "circlereader.h"
+#include "circlesolutions.h"
+#include "numbered_error.h"
 #include "textrules.h"
 #include "topictable.h"
+#include "verdicts.h"
 
 #include <QLineEdit>
 
@@ -75,7 +78,7 @@ void Circles1Form::buildFrames() {
 void Circles1Form::drawSolvedCircle(const Circle& c) {
     pen(Vermelho, 2);
     circle(c);
-    dot(c.centre());
+    dot(c.centre(), "C");
     guides(c.centre());
 }
 
@@ -91,18 +94,37 @@ std::pair<Pt, Pt> Circles1Form::crossings(const Line& l, const Circle& c, Real s
     return {{(xPart + b * s) / n, (yPart - a * s) / n}, {(xPart - b * s) / n, (yPart + a * s) / n}};
 }
 
+std::optional<bool> Circles1Form::noLineIn(const QString& field) {
+    return exactly(
+        [field](const TypedData& d) { return exact::verdict::noLine(d.line(field).line); });
+}
+
 // --- the frames --------------------------------------------------------------
 
 void Circles1Form::circleByEquationOrCentre() {
     DesenharEixos();
-    if (isChecked(QStringLiteral("Option1")))
+    if (isChecked(QStringLiteral("Option1"))) {
         drawSolvedCircle(LerEquacaoCircunferencia(*this, fieldNamed(QStringLiteral("Text1"))));
+        explain([](const TypedData& d) {
+            return exact::solutions::solveCircleByEquation(d.circle(QStringLiteral("Text1")).conic);
+        });
+    }
     if (isChecked(QStringLiteral("Option2"))) {
         const Pt centre = LerPonto(3);
         const Real r = LerCampo(QStringLiteral("Raio"));
-        if (r == 0) stop(tr("O raio não pode ser zero."));
+        const auto byCentre = [](const TypedData& d) {
+            return exact::solutions::solveCircleByCentre(d.point(3),
+                                                         d.number(QStringLiteral("Raio")));
+        };
+        if (exactly([](const TypedData& d) {
+                return exact::verdict::isZero(d.number(QStringLiteral("Raio")));
+            }).value_or(r == 0)) {
+            explain(byCentre);
+            stop(tr("O raio não pode ser zero."));
+        }
         // A negative radius is drawn as its size: the circle of radius |r|.
         drawSolvedCircle({centre.x, centre.y, abs(r)});
+        explain(byCentre);
     }
 }
 
@@ -112,19 +134,31 @@ void Circles1Form::circleTangentToLine() {
     const Pt p = LerPonto(1);
     DesenharEixos();
     pen(Azul, 2);
-    dot(p);
+    dot(p, "P");
     guides(p);
     board()->setDrawWidth(2); // still dotted, but a 2-pixel line is drawn solid
-    DesenharRecta(line);
+    const std::optional<bool> noLine = noLineIn(QStringLiteral("Text3"));
+    DesenharRecta(line, noLine);
     if (!ModoResolver()) return;
+    // a² + b² is exactly zero: the division below is a division by zero.
+    if (noLine.value_or(false)) Fault::raise(Fault::DivisionByZero);
     // |a·x + b·y + c| / √(a² + b²) for every line, not distance(p, line),
     // whose own forms for a = 0 and b = 0 round the radius apart.
     const Real r = abs(line.a * p.x + line.b * p.y + line.c) / norm(line);
-    if (r == 0)
+    const auto centreOnLine = [](const TypedData& d) {
+        const exact::Line& l = d.line(QStringLiteral("Text3")).line;
+        const exact::Point c = d.point(1);
+        return exact::verdict::isZero(l.a * c.x + l.b * c.y + l.c);
+    };
+    if (exactly(centreOnLine).value_or(r == 0))
         inform(tr("A recta contém o centro da circunferência; esta reduz-se a um ponto."), false);
     board()->setForeColor(Vermelho);
     circle({p.x, p.y, r});
     setResult(QStringLiteral("Resultado3"), circleEquationText(p, r));
+    explain([](const TypedData& d) {
+        return exact::solutions::solveTangentCircle(d.point(1),
+                                                    d.line(QStringLiteral("Text3")).line);
+    });
 }
 
 void Circles1Form::tangentAtPoint() {
@@ -139,15 +173,32 @@ void Circles1Form::tangentAtPoint() {
     DesenharEixos();
     pen(Azul, 2);
     circle(c);
-    dot(p);
-    dot(c.centre());
+    dot(p, "P");
+    dot(c.centre(), "C");
     guides(c.centre());
-    if (c.r != distance(p, c.centre())) stop(tr("O ponto não pertence à circunferência."));
+    const auto solution = [](const TypedData& d) {
+        return exact::solutions::solveTangentAtPoint(d.point(2),
+                                                     d.circle(QStringLiteral("Text4")).conic);
+    };
+    // The radius and the distance are square roots: whole numbers typed do
+    // not make their doubles exact.
+    const bool on = exactly(
+                        [](const TypedData& d) {
+                            return exact::verdict::onCircle(
+                                d.point(2), d.circle(QStringLiteral("Text4")).conic);
+                        },
+                        false)
+                        .value_or(c.r == distance(p, c.centre()));
+    if (!on) {
+        if (ModoResolver()) explain(solution);
+        stop(tr("O ponto não pertence à circunferência."));
+    }
     if (!ModoResolver()) return;
     Line tangent{p.x - c.xc, p.y - c.yc, ((c.xc * p.x + c.yc * p.y) - square(p.x)) - square(p.y)};
     pen(Vermelho, 2, DashStyle::Solid);
     DesenharRecta(tangent);
     setResult(QStringLiteral("Resultado4"), TextRules::TextoEquacaoRecta(tangent, sep()));
+    explain(solution);
 }
 
 void Circles1Form::lineMeetsCircle() {
@@ -167,18 +218,36 @@ void Circles1Form::lineMeetsCircle() {
     circle(c);
     const Real n = square(line.a) + square(line.b);
     const Real delta = square(c.r) * n - square(line.a * c.xc + line.b * c.yc + line.c);
-    if (delta < 0) {
-        DesenharRecta(line);
+    const auto solution = [](const TypedData& d) {
+        return exact::solutions::solveLineAndCircle(d.line(QStringLiteral("Text5")).line,
+                                                    d.circle(QStringLiteral("Text7")).conic);
+    };
+    // r² is the square of a square root: exact only when read exactly.
+    const auto position =
+        [this](std::optional<bool> (*verdict)(const exact::Line&, const exact::Conic&)) {
+            return exactly(
+                [verdict](const TypedData& d) {
+                    return verdict(d.line(QStringLiteral("Text5")).line,
+                                   d.circle(QStringLiteral("Text7")).conic);
+                },
+                false);
+        };
+    const std::optional<bool> noLine = noLineIn(QStringLiteral("Text5"));
+    if (position(exact::verdict::lineMissesCircle).value_or(delta < 0)) {
+        DesenharRecta(line, noLine);
+        if (ModoResolver()) explain(solution);
         stop(tr("A recta não intersecta a circunferência."));
     }
-    const auto [p1, p2] = crossings(line, c, sqrt(delta), n);
-    DesenharRecta(p1 == p2 ? line : lineThrough(p1, p2));
+    const bool touches = position(exact::verdict::lineTouchesCircle).value_or(delta == 0);
+    const auto [p1, p2] = crossings(line, c, touches || delta < 0 ? Real(0) : sqrt(delta), n);
+    DesenharRecta(p1 == p2 ? line : lineThrough(p1, p2), noLine);
     if (!ModoResolver()) return;
     board()->setForeColor(Vermelho);
-    dot(p1);
-    dot(p2);
+    dot(p1, "A");
+    dot(p2, "B");
     guides(p1);
     guides(p2);
     setResult(QStringLiteral("Resultado5"), TextRules::point(p1.x, p1.y, sep()));
     setResult(QStringLiteral("Resultado6"), TextRules::point(p2.x, p2.y, sep()));
+    explain(solution);
 }

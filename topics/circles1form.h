@@ -2,6 +2,7 @@
 
 #include "problemform.h"
 
+#include <optional>
 #include <utility>
 
 /// "CIRCUNFERÊNCIA - 1": a circle by its equation or by centre and radius,
@@ -20,6 +21,9 @@ private:
     void tangentAtPoint();
     void lineMeetsCircle();
 
+    /// Whether a line field is no line on its exact reading; nothing when
+    /// the text is not exact.
+    std::optional<bool> noLineIn(const QString& field);
     /// A circle in red with its centre marked and projected onto the axes.
     void drawSolvedCircle(const Circle& c);
     /// "(x-xc)^2 + (y-yc)^2 = r²", with "--" written as "+".

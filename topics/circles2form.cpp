@@ -2,6 +2,7 @@
 
 #include "circlereader.h"
 #include "circles2solutions.h"
+#include "circlesolutions.h"
 #include "numbered_error.h"
 #include "textrules.h"
 #include "topictable.h"
@@ -154,7 +155,7 @@ void Circles2Form::inscribed(Pt p1, Pt p2, Pt p3) {
     const Real len1 = norm(l1), len2 = norm(l2), len3 = norm(l3);
     const Pt centre = intersection(bisector(l1, len1, l3, len3), bisector(l1, len1, l2, len2));
     pen(Vermelho, 7, DashStyle::Solid);
-    dot(centre);
+    dot(centre, "I");
     pen(Vermelho, 1, DashStyle::Dotted);
     segment(p1, centre);
     segment(p2, centre);
@@ -174,7 +175,7 @@ void Circles2Form::circumscribed(Pt p1, Pt p2, Pt p3) {
     pen(Vermelho, 1, DashStyle::Dotted);
     segment(centre, midpoint(p1, p2));
     segment(centre, midpoint(p1, p3));
-    dot(centre);
+    dot(centre, "O");
     guides(centre);
     pen(Vermelho, 2, DashStyle::Solid);
     const Real r = distance(p1, centre);
@@ -197,8 +198,8 @@ void Circles2Form::distanceToCircle() {
     const Circle c = reader.radiusTest();
     pen(Azul, 2, DashStyle::Solid);
     circle(c);
-    dot(c.centre());
-    dot(p);
+    dot(c.centre(), "C");
+    dot(p, "P");
     guides(c.centre());
     guides(p);
     if (!ModoResolver()) return;
@@ -234,7 +235,7 @@ void Circles2Form::distanceToCircle() {
     segment(p, q);
     pen(Vermelho, 1, DashStyle::Dotted);
     segment(q, c.centre());
-    dot(q);
+    dot(q, "Q");
     setResult(QStringLiteral("Resultado2"), TextRules::rounded(d1 < d2 ? d1 : d2, sep()));
     explain(solution);
 }
@@ -251,7 +252,7 @@ void Circles2Form::tangentToLine() {
         return exact::verdict::noLine(d.line(QStringLiteral("Text5")).line);
     });
     DesenharRecta(l, noLine);
-    dot(centre);
+    dot(centre, "C");
     guides(centre);
     if (!ModoResolver()) return;
     const auto solution = [](const TypedData& d) {
@@ -280,8 +281,9 @@ void Circles2Form::throughThreePoints() {
     const Pt p3 = LerPonto(11);
     DesenharEixos();
     pen(Azul, 7, DashStyle::Solid);
-    for (Pt p : {p1, p2, p3})
-        dot(p);
+    dot(p1, "P₁");
+    dot(p2, "P₂");
+    dot(p3, "P₃");
     for (Pt p : {p1, p2, p3})
         guides(p);
     if (!ModoResolver()) return;
@@ -300,7 +302,7 @@ void Circles2Form::throughThreePoints() {
     pen(Vermelho, 2, DashStyle::Solid);
     circle(c);
     guides(c.centre());
-    dot(c.centre());
+    dot(c.centre(), "C");
     const auto rounded = [this](Real v) { return TextRules::rounded(v, sep()); };
     setResult(QStringLiteral("Resultado4"), TextRules::point(c.xc, c.yc, sep()));
     setResult(QStringLiteral("Resultado5"), rounded(c.r));

@@ -146,8 +146,8 @@ void Circles3Form::drawCircles(const Circle& first, const Circle& second) {
     pen(Azul, 2, DashStyle::Solid);
     circle(first);
     circle(second);
-    dot(first.centre());
-    dot(second.centre());
+    dot(first.centre(), "C₁");
+    dot(second.centre(), "C₂");
     guides(first.centre());
     guides(second.centre());
 }
@@ -173,8 +173,8 @@ void Circles3Form::twoCircles() {
     drawCircles(c1, c2);
     if (!ModoResolver()) return;
     board()->setForeColor(Vermelho);
-    dot(points[0]);
-    dot(points[1]);
+    dot(points[0], "A");
+    dot(points[1], "B");
     guides(points[0]);
     guides(points[1]);
     if (side == 0) inform(tr("As circunferências são tangentes."));
@@ -228,15 +228,15 @@ void Circles3Form::tangents() {
     if (!exterior) {
         pen(Azul, 2, DashStyle::Solid);
         circle(c);
-        dot(c.centre());
-        dot(p);
+        dot(c.centre(), "C");
+        dot(p, "P");
         guides(c.centre());
         guides(p);
         stop(tr("O ponto não é exterior à circunferência."));
     }
     board()->setForeColor(Azul);
-    dot(c.centre());
-    dot(p);
+    dot(c.centre(), "C");
+    dot(p, "P");
     guides(c.centre());
     guides(p);
     pen(Azul, 2, DashStyle::Solid);
@@ -269,8 +269,8 @@ void Circles3Form::circleTangentAtQ() {
     const std::optional<bool> noLine =
         exactly([&](const TypedData& d) { return exact::verdict::noLine(d.line(text).line); });
     DesenharRecta(l, noLine);
-    dot(p);
-    dot(q);
+    dot(p, "P");
+    dot(q, "Q");
     const auto solution = [](const TypedData& d) {
         return exact::solutions::solveTouchingCircle(d.point(1), d.point(2),
                                                      d.line(QStringLiteral("Text12")).line);

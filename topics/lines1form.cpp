@@ -67,9 +67,10 @@ std::optional<bool> Lines1Form::noLine(const QString& equation) {
         [&](const TypedData& d) { return exact::verdict::noLine(d.line(equation).line); });
 }
 
-void Lines1Form::drawPointAndLine(Pt p, const Line& given, std::optional<bool> noLine) {
+void Lines1Form::drawPointAndLine(Pt p, const QString& name, const Line& given,
+                                  std::optional<bool> noLine) {
     board()->setForeColor(Azul);
-    dot(p);
+    dot(p, name);
     guides(p);
     pen(Azul, 2, DashStyle::Solid);
     DesenharRecta(given, noLine);
@@ -107,8 +108,8 @@ void Lines1Form::throughTwoPoints() {
         stop(tr("Não há recta nessas condições. Altere as coordenadas dos pontos."));
     }
     board()->setForeColor(Azul);
-    dot(a);
-    dot(b);
+    dot(a, "A");
+    dot(b, "B");
     guides(a);
     guides(b);
     labelIfUngraduated(a);
@@ -127,7 +128,7 @@ void Lines1Form::parallel() {
     const auto [given, p] = lineAndPoint(QStringLiteral("Resultado2"), text, 3);
     DesenharEixos();
     const std::optional<bool> none = noLine(text);
-    drawPointAndLine(p, given, none);
+    drawPointAndLine(p, "P", given, none);
     labelIfUngraduated(p); // in data mode too
     if (!ModoResolver()) return;
     // −(a·x + b·y) rather than lineThrough(p, a, b): an exactly zero c keeps
@@ -144,7 +145,7 @@ void Lines1Form::perpendicular() {
     const auto [given, q] = lineAndPoint(QStringLiteral("Resultado3"), text, 4);
     DesenharEixos();
     const std::optional<bool> none = noLine(text);
-    drawPointAndLine(q, given, none);
+    drawPointAndLine(q, "Q", given, none);
     if (!ModoResolver()) return;
     Line normal = lineThrough(q, given.b, -given.a);
     pen(Vermelho, 2, DashStyle::Solid);

@@ -22,7 +22,7 @@ private:
     /// coefficients; nothing when they are not exact.
     std::optional<bool> noLine(const QString& equation);
     /// The point in blue with its guide lines, then the given line.
-    void drawPointAndLine(Pt p, const Line& given, std::optional<bool> noLine);
+    void drawPointAndLine(Pt p, const QString& name, const Line& given, std::optional<bool> noLine);
     /// The answer in red, written into the frame's result label.
     void answer(Line line, const QString& result, std::optional<bool> noLine);
     static exact::Solution twoPointsSolution(const TypedData& d);

@@ -94,9 +94,9 @@ void Lines2Form::explainLines(const Explained& solution) {
     });
 }
 
-void Lines2Form::redDot(Pt p) {
+void Lines2Form::redDot(Pt p, const QString& name) {
     board()->setForeColor(Vermelho);
-    dot(p);
+    dot(p, name);
 }
 
 // --- the frames -----------------------------------------------------------
@@ -114,7 +114,7 @@ void Lines2Form::intersection() {
     QString verdict;
     if (!pairVerdict(exact::verdict::parallel).value_or(d == 0)) {
         const Pt meeting = d != 0 ? Pt{dx / d, dy / d} : exactMeeting();
-        redDot(meeting);
+        redDot(meeting, "I");
         guides(meeting);
         verdict = TextRules::point(meeting.x, meeting.y, sep());
     } else if (pairVerdict(exact::verdict::sameLine).value_or(dx == 0 && dy == 0)) {
@@ -147,21 +147,21 @@ void Lines2Form::parallelDistance() {
     Real distance;
     if (zero(l1.b, &exact::Line::b)) { // vertical lines: their crossings with the x axis
         const Pt p1{-l1.c / l1.a, 0}, p2{-l2.c / l2.a, 0};
-        redDot(p1);
-        dot(p2);
+        redDot(p1, "A");
+        dot(p2, "B");
         distance = abs(p2.x - p1.x);
     } else if (zero(l1.a, &exact::Line::a)) { // horizontal lines: their crossings with the y axis
         const Pt p1{0, -l1.c / l1.b}, p2{0, -l2.c / l2.b};
-        redDot(p1);
-        dot(p2);
+        redDot(p1, "A");
+        dot(p2, "B");
         distance = abs(p2.y - p1.y);
     } else { // from line 1's crossing with the y axis to its foot on line 2
         const Pt p1{0, -l1.c / l1.b};
-        redDot(p1);
+        redDot(p1, "A");
         const Real n = square(l2.a) + square(l2.b);
         const Pt foot{(square(l2.b) * p1.x - l2.a * l2.b * p1.y - l2.a * l2.c) / n,
                       (square(l2.a) * p1.y - l2.a * l2.b * p1.x - l2.b * l2.c) / n};
-        dot(foot);
+        dot(foot, "B");
         pen(Vermelho, 1, DashStyle::Dotted);
         segment(p1, foot);
         distance = abs(l2.a * p1.x + l2.b * p1.y + l2.c) / sqrt(n);
@@ -177,7 +177,7 @@ void Lines2Form::pointDistance() {
     const Pt p = LerPonto(1);
     DesenharEixos();
     board()->setForeColor(Azul);
-    dot(p);
+    dot(p, "P");
     guides(p);
     pen(Azul, 2, DashStyle::Solid);
     const std::optional<bool> noLine = lineVerdict(text, exact::verdict::noLine);

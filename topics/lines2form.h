@@ -39,7 +39,7 @@ private:
     [[noreturn]] void refuse(const QString& message, const Explained& solution);
     void explainLines(const Explained& solution);
     /// A point of the answer as a red dot.
-    void redDot(Pt p);
+    void redDot(Pt p, const QString& name);
 
     std::array<QString, 2> m_fields; ///< the equation fields of the press
 };

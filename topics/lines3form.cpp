@@ -1,7 +1,9 @@
 #include "lines3form.h"
 
+#include "linesolutions.h"
 #include "textrules.h"
 #include "topictable.h"
+#include "verdicts.h"
 
 namespace {
 /// A rising line's angle as it is; a falling or horizontal one's as
@@ -85,15 +87,31 @@ void Lines3Form::collinearity() {
     const Pt p3 = LerPonto(3);
     DesenharEixos();
     board()->setForeColor(Azul);
-    dot(p1);
-    dot(p2);
-    dot(p3);
+    dot(p1, "P₁");
+    dot(p2, "P₂");
+    dot(p3, "P₃");
     if (!ModoResolver()) return;
     pen(Vermelho, 1, DashStyle::Dotted);
-    DesenharRecta(lineThrough(p1, p2));
-    setResult(QStringLiteral("Resultado1"), collinear(p1, p2, p3)
-                                                ? tr("Os pontos estão em linha recta.")
-                                                : tr("Os pontos não estão em linha recta."));
+    DesenharRecta(lineThrough(p1, p2), samePoints(1, 2));
+    const bool aligned = exactly([](const TypedData& d) {
+                             return exact::verdict::collinear(d.point(1), d.point(2), d.point(3));
+                         }).value_or(collinear(p1, p2, p3));
+    setResult(QStringLiteral("Resultado1"), aligned ? tr("Os pontos estão em linha recta.")
+                                                    : tr("Os pontos não estão em linha recta."));
+    explain([](const TypedData& d) {
+        return exact::solutions::solveCollinearity(d.point(1), d.point(2), d.point(3));
+    });
+}
+
+std::optional<bool> Lines3Form::samePoints(int first, int second) {
+    return exactly([first, second](const TypedData& d) {
+        return exact::verdict::equal(d.point(first), d.point(second));
+    });
+}
+
+std::optional<bool> Lines3Form::noLine(const QString& field) {
+    return exactly(
+        [field](const TypedData& d) { return exact::verdict::noLine(d.line(field).line); });
 }
 
 // --- slope and inclination ----------------------------------------------
@@ -102,8 +120,19 @@ void Lines3Form::slopeAndInclination() {
     DesenharEixos();
     setResult(QStringLiteral("Resultado2"), QString());
     setResult(QStringLiteral("Resultado3"), QString());
-    const Line line = isChecked(QStringLiteral("Option1")) ? lineThroughTwoPoints() : typedLine();
-    if (ModoResolver()) writeSlopeAndInclination(line);
+    const bool throughPoints = isChecked(QStringLiteral("Option1"));
+    const Line line = throughPoints ? lineThroughTwoPoints() : typedLine();
+    if (!ModoResolver()) return;
+    const auto exactLine = [throughPoints](const TypedData& d) {
+        return throughPoints ? exact::lineThrough(d.point(4), d.point(5))
+                             : d.line(QStringLiteral("Text9")).line;
+    };
+    writeSlopeAndInclination(line, exactLine);
+    explain([throughPoints](const TypedData& d) {
+        return throughPoints
+                   ? exact::solutions::solveSlopeThroughPoints(d.point(4), d.point(5))
+                   : exact::solutions::solveSlopeOfLine(d.line(QStringLiteral("Text9")).line);
+    });
 }
 
 Line Lines3Form::lineThroughTwoPoints() {
@@ -111,11 +140,11 @@ Line Lines3Form::lineThroughTwoPoints() {
     const Pt p2 = LerPonto(5);
     const Line line = lineThrough(p1, p2);
     board()->setForeColor(Azul);
-    dot(p1);
-    dot(p2);
+    dot(p1, "A");
+    dot(p2, "B");
     if (ModoResolver()) {
         pen(Vermelho, 2, DashStyle::Solid);
-        DesenharRecta(line);
+        DesenharRecta(line, samePoints(4, 5));
     }
     return line;
 }
@@ -123,17 +152,23 @@ Line Lines3Form::lineThroughTwoPoints() {
 Line Lines3Form::typedLine() {
     const Line line = LerEquacaoRecta(fieldNamed(QStringLiteral("Text9")));
     pen(Azul, 2, DashStyle::Solid);
-    DesenharRecta(line);
+    DesenharRecta(line, noLine(QStringLiteral("Text9")));
     return line;
 }
 
-void Lines3Form::writeSlopeAndInclination(const Line& line) {
-    if (line.b == 0) {
+void Lines3Form::writeSlopeAndInclination(const Line& line, const ExactLine& exactLine) {
+    const bool vertical = exactly([&](const TypedData& d) {
+                              return exact::verdict::isZero(exactLine(d).b);
+                          }).value_or(line.b == 0);
+    if (vertical) {
         setResult(QStringLiteral("Resultado2"), verticalSlopeText());
         setResult(QStringLiteral("Resultado3"), QString::fromUtf8("90º"));
         return;
     }
-    const Real m = -line.a / line.b;
+    // Not vertical on the numbers typed, though its doubles are: the slope of
+    // the exact line.
+    const exact::Line l = line.b == 0 ? exactLine(exactData()) : exact::Line{};
+    const Real m = line.b != 0 ? -line.a / line.b : Real((-l.a / l.b).toDouble());
     setResult(QStringLiteral("Resultado2"), TextRules::rounded(m, sep()));
     setResult(QStringLiteral("Resultado3"), inclinationText(m, sep()));
 }
@@ -143,7 +178,7 @@ void Lines3Form::writeSlopeAndInclination(const Line& line) {
 Line Lines3Form::drawnLine(const QString& field) {
     const Line line = LerEquacaoRecta(fieldNamed(field));
     pen(Azul, 2, DashStyle::Solid);
-    DesenharRecta(line);
+    DesenharRecta(line, noLine(field));
     return line;
 }
 
@@ -155,21 +190,46 @@ void Lines3Form::relativePosition() {
     const Real d = l1.a * l2.b - l2.a * l1.b;
     const Real dy = l1.a * l2.c - l2.a * l1.c;
     const Real dx = l1.b * l2.c - l2.b * l1.c;
-    if (d != 0) {
+    const auto pair =
+        [this](std::optional<bool> (*verdict)(const exact::Line&, const exact::Line&)) {
+            return exactly([verdict](const TypedData& t) {
+                return verdict(t.line(QStringLiteral("Text5")).line,
+                               t.line(QStringLiteral("Text6")).line);
+            });
+        };
+    writePosition(l1, l2, !pair(exact::verdict::parallel).value_or(d == 0),
+                  pair(exact::verdict::sameLine).value_or(dx == 0 && dy == 0));
+    explain([](const TypedData& t) {
+        return exact::solutions::solveRelativePosition(t.line(QStringLiteral("Text5")).line,
+                                                       t.line(QStringLiteral("Text6")).line);
+    });
+}
+
+void Lines3Form::writePosition(const Line& l1, const Line& l2, bool concurrent, bool same) {
+    const Real d = l1.a * l2.b - l2.a * l1.b;
+    if (concurrent && d == 0) { // concurrent on the numbers typed, parallel in doubles
+        const TypedData& t = exactData();
+        const exact::Point p = exact::intersection(t.line(QStringLiteral("Text5")).line,
+                                                   t.line(QStringLiteral("Text6")).line);
+        writeMeetingPoint({p.x.toDouble(), p.y.toDouble()});
+    } else if (concurrent) {
         // The determinants negated, as in the intersection frame of "RECTA - 2",
         // not intersection(): a zero coordinate keeps this frame's sign of zero.
         const Real denominator = l2.a * l1.b - l1.a * l2.b;
-        const Pt p{(l2.b * l1.c - l1.b * l2.c) / denominator,
-                   (l1.a * l2.c - l2.a * l1.c) / denominator};
-        setResult(QStringLiteral("Resultado4"),
-                  tr("As rectas são concorrentes em ( ") + TextRules::rounded(p.x, sep()) +
-                      QLatin1String(" , ") + TextRules::rounded(p.y, sep()) + QLatin1String(" )"));
-        pen(Vermelho, 7);
-        dot(p);
-        guides(p);
-    } else if (dx == 0 && dy == 0) {
+        writeMeetingPoint(
+            {(l2.b * l1.c - l1.b * l2.c) / denominator, (l1.a * l2.c - l2.a * l1.c) / denominator});
+    } else if (same) {
         setResult(QStringLiteral("Resultado4"), tr("As rectas são coincidentes."));
     } else {
         setResult(QStringLiteral("Resultado4"), tr("As rectas são paralelas."));
     }
+}
+
+void Lines3Form::writeMeetingPoint(Pt p) {
+    setResult(QStringLiteral("Resultado4"),
+              tr("As rectas são concorrentes em ( ") + TextRules::rounded(p.x, sep()) +
+                  QLatin1String(" , ") + TextRules::rounded(p.y, sep()) + QLatin1String(" )"));
+    pen(Vermelho, 7);
+    dot(p, "I");
+    guides(p);
 }

@@ -2,6 +2,9 @@
 
 #include "problemform.h"
 
+#include <functional>
+#include <optional>
+
 /// "RECTA - 3": whether three points are collinear, the slope and the
 /// inclination of a line, and the relative position of two lines.
 class Lines3Form : public ProblemForm {
@@ -25,7 +28,15 @@ private:
     Line lineThroughTwoPoints();
     /// The slope frame's typed line, drawn in blue.
     Line typedLine();
-    void writeSlopeAndInclination(const Line& line);
+    /// The exact twin of the slope frame's line, from the press's data.
+    using ExactLine = std::function<exact::Line(const TypedData&)>;
+    void writeSlopeAndInclination(const Line& line, const ExactLine& exactLine);
+    /// Whether the points n and m are one, and a line field is no line,
+    /// decided on the exact data (nothing when they are not exact).
+    std::optional<bool> samePoints(int first, int second);
+    std::optional<bool> noLine(const QString& field);
+    void writePosition(const Line& l1, const Line& l2, bool concurrent, bool same);
+    void writeMeetingPoint(Pt p);
     /// Reads one equation field of the position frame and draws it in blue.
     Line drawnLine(const QString& field);
 };

@@ -48,8 +48,8 @@ PointsForm::PointsForm(QWidget* parent)
             7, [this] { bisector(); }, Executar);
 }
 
-void PointsForm::mark(Pt p) {
-    dot(p);
+void PointsForm::mark(Pt p, const QString& name) {
+    dot(p, name);
     guides(p);
 }
 
@@ -57,7 +57,7 @@ void PointsForm::plotPoint() {
     const Pt p = LerPonto(1);
     DesenharEixos();
     board()->setForeColor(Vermelho);
-    mark(p);
+    mark(p, "P");
     labelIfUngraduated(p);
     explain([](const TypedData& d) { return exact::solutions::solvePoint(d.point(1)); });
 }
@@ -68,8 +68,8 @@ void PointsForm::midpoint() {
     DesenharEixos();
     pen(Azul, 2);
     segment(a, b);
-    dot(a);
-    dot(b);
+    dot(a, "A");
+    dot(b, "B");
     guides(a);
     guides(b);
     labelIfUngraduated(a);
@@ -78,7 +78,7 @@ void PointsForm::midpoint() {
     if (!graduated()) axisLabels(::midpoint(a, b)); // the midpoint is labelled in data mode too
     if (!ModoResolver()) return;
     const Pt m = ::midpoint(a, b);
-    mark(m);
+    mark(m, "M");
     setResult(QStringLiteral("Resultado1"), TextRules::point(m.x, m.y, sep()));
     explain(
         [](const TypedData& d) { return exact::solutions::solveMidpoint(d.point(2), d.point(3)); });
@@ -89,8 +89,8 @@ void PointsForm::distance() {
     const Pt b = LerPonto(5);
     DesenharEixos();
     board()->setForeColor(Azul);
-    dot(a);
-    dot(b);
+    dot(a, "A");
+    dot(b, "B");
     guides(a);
     guides(b);
     labelIfUngraduated(a);
@@ -116,8 +116,8 @@ void PointsForm::bisector() {
     const Pt b = LerPonto(7);
     DesenharEixos();
     board()->setForeColor(Azul);
-    dot(a);
-    dot(b);
+    dot(a, "A");
+    dot(b, "B");
     board()->setDrawWidth(2);
     segment(a, b);
     guides(a);

@@ -16,5 +16,5 @@ private:
     void bisector();
 
     /// The dot of a point with its guide lines.
-    void mark(Pt p);
+    void mark(Pt p, const QString& name);
 };

@@ -98,9 +98,9 @@ TriangleForm::Vertices TriangleForm::start(const QString& result, int first) {
 }
 
 void TriangleForm::dots(const Vertices& t) {
-    dot(t.a);
-    dot(t.b);
-    dot(t.c);
+    dot(t.a, "A");
+    dot(t.b, "B");
+    dot(t.c, "C");
 }
 
 void TriangleForm::sides(const Vertices& t) {
@@ -178,7 +178,7 @@ Pt TriangleForm::circumcentre(const Vertices& t) {
     const Real e = -(s1 * (x3 - x2) + s2 * (x1 - x3) + s3 * (x2 - x1)) / D;
     const Pt p{-d / 2, -e / 2};
     toMidpoints(p, t); // the perpendicular bisectors as far as the centre
-    dot(p);
+    dot(p, "O");
     return p;
 }
 
@@ -187,7 +187,7 @@ Pt TriangleForm::incentre(const Vertices& t) {
     const Real perimeter = la + lb + lc;
     const Pt p{(la * t.a.x + lb * t.b.x + lc * t.c.x) / perimeter,
                (la * t.a.y + lb * t.b.y + lc * t.c.y) / perimeter};
-    dot(p);
+    dot(p, "I");
     toVertices(p, t); // the angle bisectors
     return p;
 }
@@ -204,14 +204,14 @@ Pt TriangleForm::orthocentre(const Vertices& t) {
                      (square(x2) + y1 * y3) * (x3 - x1)) /
                     D;
     const Pt p{px, py};
-    dot(p);
+    dot(p, "H");
     altitudes(t);
     return p;
 }
 
 Pt TriangleForm::centroid(const Vertices& t) {
     const Pt p{(t.a.x + t.b.x + t.c.x) / 3, (t.a.y + t.b.y + t.c.y) / 3};
-    dot(p);
+    dot(p, "G");
     toMidpoints(p, t); // the medians as far as the centroid
     return p;
 }

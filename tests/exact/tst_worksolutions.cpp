@@ -1,5 +1,6 @@
 #include "circles2solutions.h"
 #include "circles3solutions.h"
+#include "circlesolutions.h"
 #include "clsequation.h"
 #include "exactcase.h"
 #include "linesolutions.h"
@@ -8,6 +9,7 @@
 #include "sentences.h"
 #include "solutioncheck.h"
 #include "trianglesolutions.h"
+#include "verdicts.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -86,6 +88,23 @@ enum class Frame {
     ParallelDistance,
     PointLineDistance,
     Angle,
+    // Lines 3 and Lines 4
+    Collinearity,
+    SlopeThroughPoints,
+    SlopeOfLine,
+    RelativePosition,
+    ParallelToXAxis,
+    ParallelToYAxis,
+    Inclination,
+    Slope,
+    AtAngle,
+    Bisectors,
+    // Circles 1
+    CircleByEquation,
+    CircleByCentre,
+    TangentCircle,
+    TangentAtPoint,
+    LineAndCircle,
     Circumcentre,
     Incentre,
     Orthocentre,
@@ -95,7 +114,6 @@ enum class Frame {
     Incircle,
     Circumcircle,
     PointCircleDistance,
-    TangentCircle,
     CircleThroughPoints,
     TouchingCircle
 };
@@ -104,7 +122,7 @@ enum class Frame {
 struct FrameData {
     std::vector<Number> numbers;
     std::vector<Line> lines;
-    std::vector<Circle> circles{};
+    std::vector<Conic> circles;
     Point point(std::size_t i) const { return {numbers.at(2 * i), numbers.at(2 * i + 1)}; }
     solutions::Triangle triangle() const { return {point(0), point(1), point(2)}; }
 };
@@ -115,12 +133,20 @@ FrameData dataOf(const QStringList& texts) {
     FrameData d;
     for (const QString& t : texts)
         if (t.contains("^2"))
-            d.circles.push_back(readCircle(t.toStdString()).circle);
+            d.circles.push_back(readCircle(t.toStdString()).conic);
         else if (t.contains('='))
             d.lines.push_back(readLine(t.toStdString()).line);
         else
             d.numbers.push_back(readField(t.toStdString()));
     return d;
+}
+
+/// The circles of a frame's data, for the loci of its equations.
+std::vector<Circle> circlesOf(const FrameData& d) {
+    std::vector<Circle> circles;
+    for (const Conic& q : d.circles)
+        if (hasCircleShape(q)) circles.push_back(circleOf({q.D / q.A, q.E / q.A, q.F / q.A}));
+    return circles;
 }
 
 Solution solve(Frame frame, const FrameData& d) {
@@ -150,6 +176,36 @@ Solution solve(Frame frame, const FrameData& d) {
         return solvePointLineDistance(d.point(0), d.lines.at(0));
     case Frame::Angle:
         return solveAngle(d.lines.at(0), d.lines.at(1));
+    case Frame::Collinearity:
+        return solveCollinearity(d.point(0), d.point(1), d.point(2));
+    case Frame::SlopeThroughPoints:
+        return solveSlopeThroughPoints(d.point(0), d.point(1));
+    case Frame::SlopeOfLine:
+        return solveSlopeOfLine(d.lines.at(0));
+    case Frame::RelativePosition:
+        return solveRelativePosition(d.lines.at(0), d.lines.at(1));
+    case Frame::ParallelToXAxis:
+        return solveParallelToXAxis(d.point(0));
+    case Frame::ParallelToYAxis:
+        return solveParallelToYAxis(d.point(0));
+    case Frame::Inclination:
+        return solveLineWithInclination(d.point(0), d.numbers.at(2));
+    case Frame::Slope:
+        return solveLineWithSlope(d.point(0), d.numbers.at(2));
+    case Frame::AtAngle:
+        return solveLinesAtAngle(d.point(0), d.numbers.at(2), d.lines.at(0));
+    case Frame::Bisectors:
+        return solveBisectors(d.lines.at(0), d.lines.at(1));
+    case Frame::CircleByEquation:
+        return solveCircleByEquation(d.circles.at(0));
+    case Frame::CircleByCentre:
+        return solveCircleByCentre(d.point(0), d.numbers.at(2));
+    case Frame::TangentCircle:
+        return solveTangentCircle(d.point(0), d.lines.at(0));
+    case Frame::TangentAtPoint:
+        return solveTangentAtPoint(d.point(0), d.circles.at(0));
+    case Frame::LineAndCircle:
+        return solveLineAndCircle(d.lines.at(0), d.circles.at(0));
     case Frame::Circumcentre:
         return solveCircumcentre(d.triangle());
     case Frame::Incentre:
@@ -167,9 +223,7 @@ Solution solve(Frame frame, const FrameData& d) {
     case Frame::Circumcircle:
         return solveCircumcircle(d.triangle());
     case Frame::PointCircleDistance:
-        return solvePointCircleDistance(d.point(0), d.circles.at(0));
-    case Frame::TangentCircle:
-        return solveTangentCircle(d.point(0), d.lines.at(0));
+        return solvePointCircleDistance(d.point(0), circlesOf(d).at(0));
     case Frame::CircleThroughPoints:
         return solveCircleThroughPoints(d.point(0), d.point(1), d.point(2));
     default:
@@ -198,6 +252,21 @@ const FrameShape kFrames[] = {
     {Frame::ParallelDistance, 0, 2, "Resultado2"},
     {Frame::PointLineDistance, 2, 1, "Resultado3"},
     {Frame::Angle, 0, 2, "Resultado4"},
+    {Frame::Collinearity, 6, 0, "Resultado1"},
+    {Frame::SlopeThroughPoints, 4, 0, "Resultado2"},
+    {Frame::SlopeOfLine, 0, 1, "Resultado2"},
+    {Frame::RelativePosition, 0, 2, "Resultado4"},
+    {Frame::ParallelToXAxis, 2, 0, "Resultado1"},
+    {Frame::ParallelToYAxis, 2, 0, "Resultado1"},
+    {Frame::Inclination, 3, 0, "Resultado1"},
+    {Frame::Slope, 3, 0, "Resultado1"},
+    {Frame::AtAngle, 3, 1, "Resultado1"},
+    {Frame::Bisectors, 0, 2, "Resultado5"},
+    {Frame::CircleByEquation, 0, 0, "", 1},
+    {Frame::CircleByCentre, 3, 0, ""},
+    {Frame::TangentCircle, 2, 1, "Resultado3"},
+    {Frame::TangentAtPoint, 2, 0, "Resultado4", 1},
+    {Frame::LineAndCircle, 0, 1, "Resultado5", 1},
     {Frame::Circumcentre, 6, 0, "Resultado1"},
     {Frame::Incentre, 6, 0, "Resultado1"},
     {Frame::Orthocentre, 6, 0, "Resultado1"},
@@ -207,10 +276,35 @@ const FrameShape kFrames[] = {
     {Frame::Incircle, 6, 0, "Resultado1"},
     {Frame::Circumcircle, 6, 0, "Resultado1"},
     {Frame::PointCircleDistance, 2, 0, "Resultado2", 1},
-    {Frame::TangentCircle, 2, 1, "Resultado3"},
     {Frame::CircleThroughPoints, 6, 0, "Resultado4"},
     {Frame::TouchingCircle, 4, 1, "Resultado3"},
 };
+
+/// A random circle's equation as its reader samples it: the general
+/// equation of a circle times a whole or fractional factor.
+Conic randomCircle(Values& v) {
+    const Circle c{{v.next(), v.next()}, v.positive()};
+    const GeneralCircle g = generalForm(c);
+    const Number k =
+        v.integer(0, 2) ? Number(1) : Number::fraction(v.integer(1, 4), v.integer(1, 3));
+    return {k, k, 0, k * g.d, k * g.e, k * g.f};
+}
+
+/// A point on the circle (x_C + 3r/5 , y_C + 4r/5), now and then; any point otherwise.
+Point pointFor(Values& v, const Conic& q, const Point& any) {
+    if (v.integer(0, 2) == 0) return any;
+    const Circle c = circleOf({q.D / q.A, q.E / q.A, q.F / q.A});
+    return {c.centre.x + c.radius * Number::fraction(3, 5),
+            c.centre.y + c.radius * Number::fraction(4, 5)};
+}
+
+/// A line through a point near the circle's centre, now and then tangent to it.
+Line lineFor(Values& v, const Conic& q, const Line& any) {
+    const Circle c = circleOf({q.D / q.A, q.E / q.A, q.F / q.A});
+    if (v.integer(0, 3) == 0) return {0, 1, -(c.centre.y + c.radius)}; // tangent: y = y_C + r
+    if (v.integer(0, 2) == 0 || any.isDegenerate()) return any;
+    return {any.a, any.b, -(any.a * c.centre.x + any.b * c.centre.y) + v.next()};
+}
 
 bool close(double a, double b) {
     return std::fabs(a - b) <= 1e-9 * (1 + std::fabs(a) + std::fabs(b));
@@ -305,7 +399,7 @@ bool holdsItsDefinition(Frame frame, const FrameData& d, const Solution& s) {
                      (xb - xa) * (yc - ya) - (xc - xa) * (yb - ya));
     }
     case Frame::PointCircleDistance: {
-        const Circle& c = d.circles.front();
+        const Circle c = circlesOf(d).front();
         return close(std::get<Number>(v).toDouble(),
                      dist(P(0), c.centre.x.toDouble(), c.centre.y.toDouble()) -
                          c.radius.toDouble());
@@ -594,6 +688,148 @@ private slots:
         row("angle of parallels", Frame::Angle, {"x+y=0", "2x+2y=5"},
             "2. Os vectores directores são colineares: as rectas r e s são paralelas e não formam "
             "um ângulo. u_1 v_2 − u_2 v_1 = (−1) × 2 − 1 × (−2) = 0");
+        // Lines 3
+        row("collinear", Frame::Collinearity, {"2", "3", "4", "6", "-2", "-3"},
+            "Ver se os pontos A(2 , 3), B(4 , 6) e C(−2 , −3) são colineares\n"
+            "1. Calculamos os declives das rectas AB e AC. m_AB = (y_B − y_A)/(x_B − x_A) = (6 − "
+            "3)/(4 − 2) = 3/2 = 1,5; m_AC = (y_C − y_A)/(x_C − x_A) = (−3 − 3)/(−2 − 2) = 3/2 = "
+            "1,5; "
+            "m_AB = m_AC\n"
+            "2. As rectas AB e AC são paralelas e têm o ponto A em comum, por isso coincidem: os "
+            "pontos A, B e C estão em linha recta.\n");
+        row("not collinear", Frame::Collinearity, {"2", "3", "4", "6", "-2", "-2"},
+            "2. As rectas AB e AC não são paralelas: os pontos A, B e C não estão em linha "
+            "recta.\n");
+        row("collinear on a vertical", Frame::Collinearity, {"1", "0", "1", "5", "1", "-7"},
+            "AB⃗ = (0 , 5); AC⃗ = (0 , −7); 0 × (−7) − 5 × 0 = 0\n");
+        row("one point twice", Frame::Collinearity, {"1", "2", "0.5+0.5", "2", "3", "4"},
+            "1. Os pontos A e B coincidem e por dois pontos passa sempre uma recta: os três pontos "
+            "estão em linha recta.\n");
+        row("slope and inclination", Frame::SlopeThroughPoints, {"2", "-2", "-8", "4"},
+            "1. Calculamos o declive da recta AB. m = (y_B − y_A)/(x_B − x_A) = (4 − (−2))/(−8 − "
+            "2) "
+            "= −3/5 = −0,6\n"
+            "3. O declive é negativo, por isso α é obtuso: α = 180º + tg⁻¹(m), que escrevemos em "
+            "graus, minutos e segundos. α = 180º + tg⁻¹(−3/5) ≈ 149,04º ≈ 149º  2'  10,48''\n");
+        row("inclination of a notable slope", Frame::SlopeOfLine, {"y=-sqr(3)*x"},
+            "4. −√3 é a tangente de um ângulo notável. α = 120º\n");
+        row("slope of a typed line", Frame::SlopeOfLine, {"2x-3y+7=0"},
+            "2. O declive é o coeficiente de x na equação reduzida: m = 2/3.\n"
+            "4. O declive é positivo, por isso α é agudo: calculamos α com a função inversa da "
+            "tangente e escrevemo-lo em graus, minutos e segundos. α = tg⁻¹(2/3) ≈ 33,69º ≈ 33º  "
+            "41'  24,24''\n");
+        row("no slope", Frame::SlopeOfLine, {"x=3"},
+            "2. Uma recta vertical não tem declive; a sua inclinação é 90º.\n");
+        row("parallel lines", Frame::RelativePosition, {"x-y+4=0", "2x-2y-1=0"},
+            "1. Comparamos os coeficientes de x e de y das equações de r e de s. a_r b_s − a_s b_r "
+            "= 1 × (−2) − 2 × (−1) = 0\n"
+            "2. Os coeficientes de x e de y são proporcionais, mas os termos independentes não: as "
+            "rectas são paralelas. a_r c_s − a_s c_r = 1 × (−1) − 2 × 4 = −9; b_r c_s − b_s c_r = "
+            "(−1) × (−1) − (−2) × 4 = 9\n");
+        row("concurrent lines", Frame::RelativePosition, {"x+y-1=0", "x-y-1=0"},
+            "7. As rectas r e s são concorrentes e intersectam-se no ponto I(1 , 0).\n");
+        row("coincident lines", Frame::RelativePosition, {"0.1x+0.2y=0.3", "0.3x+0.6y=0.9"},
+            "Todos os coeficientes das duas equações são proporcionais: as equações são da mesma "
+            "recta, as rectas são coincidentes. a_r c_s − a_s c_r = 1 × (−3) − 1 × (−3) = 0; b_r "
+            "c_s − b_s c_r = 2 × (−3) − 2 × (−3) = 0\n");
+        // Lines 4
+        row("parallel to the x axis", Frame::ParallelToXAxis, {"-1", "3"},
+            "1. As rectas paralelas ao eixo das abcissas são horizontais, de equação y = k; a que "
+            "passa por P(−1 , 3) tem k igual à ordenada de P. y = y_P = 3\n");
+        row("an inclination of 30º", Frame::Inclination, {"-1", "3", "30"},
+            "1. O declive da recta é a tangente da sua inclinação. m = tg(30º) = √3/3 ≈ 0,58\n"
+            "4. A recta procurada tem equação geral √3 x − 3y + 9 + √3 = 0.\n");
+        row("an inclination of 90º", Frame::Inclination, {"-1", "3", "90"}, "x = x_P = −1\n");
+        row("an inclination of 181º", Frame::Inclination, {"-1", "3", "181"},
+            "1. A inclinação de uma recta está entre 0º e 180º: 181º não é a inclinação de uma "
+            "recta.\n");
+        row("a given slope", Frame::Slope, {"-1", "3", "1"},
+            "3. A recta procurada tem equação geral x − y + 4 = 0.\n");
+        row("at 30º with a line", Frame::AtAngle, {"-1", "3", "30", "2x-y+3=0"},
+            "1. Calculamos a tangente do ângulo β. tg(β) = tg(30º) = √3/3 ≈ 0,58\n"
+            "9. As rectas procuradas têm equações gerais (6 − √3)x − (3 + 2√3)y + 15 + 5√3 = 0 e "
+            "(6 + √3)x + (2√3 − 3)y + 15 − 5√3 = 0.\n");
+        row("at 90º with a line", Frame::AtAngle, {"-1", "3", "90", "2x-y+3=0"},
+            "7. As rectas procuradas têm equações gerais x + 2y − 5 = 0 e x + 2y − 5 = 0.\n");
+        row("bisectors", Frame::Bisectors, {"2x+3y-1=0", "x-2y+4=0"},
+            "distância de um ponto a uma recta e desembaraçamos de denominadores. |2x + 3y − "
+            "1|/√13 "
+            "= |x − 2y + 4|/√5 ⇔ √5 |2x + 3y − 1| = √13 |x − 2y + 4|\n");
+        row("bisectors of the axes", Frame::Bisectors, {"x=0", "y=0"},
+            "3. Da primeira equação obtemos uma bissectriz, de equação geral x − y = 0.\n"
+            "4. Da segunda obtemos a outra bissectriz, de equação geral x + y = 0.\n");
+        // Circles 1
+        row("circle by its equation", Frame::CircleByEquation, {"x^2+y^2-4x-6y-3=0"},
+            "Centro e raio da circunferência de equação x² + y² − 4x − 6y − 3 = 0\n"
+            "1. Agrupamos os termos em x e os termos em y e completamos os quadrados, somando a "
+            "ambos os membros o quadrado de metade de cada coeficiente de x e de y. x² + y² − 4x − "
+            "6y − 3 = 0 ⇔ (x² − 4x + 4) + (y² − 6y + 9) = 3 + 4 + 9 ⇔ (x − 2)² + (y − 3)² = 16\n"
+            "3. A circunferência tem centro C(2 , 3) e raio 4. C = (2 , 3); r = 4\n");
+        row("circle of radius √3/3", Frame::CircleByEquation, {"x^2+y^2=1/3"},
+            "2. Simplificamos o radical e racionalizamos o denominador. √(1/3) = √1/√3 = √3/3\n"
+            "3. A circunferência tem centro C(0 , 0) e raio √3/3 ≈ 0,58. C = (0 , 0); r = √3/3 ≈ "
+            "0,58\n");
+        row("circle with A = 2", Frame::CircleByEquation, {"2x^2+2y^2-8=0"},
+            "1. Dividimos ambos os membros por 2. x² + y² − 4 = 0\n"
+            "2. Agrupamos os termos em x e os termos em y e completamos os quadrados, somando a "
+            "ambos os membros o quadrado de metade de cada coeficiente de x e de y. x² + y² − 4 = "
+            "0 "
+            "⇔ x² + y² = 4\n");
+        row("circle by its centre and radius", Frame::CircleByCentre, {"2", "-3", "4"},
+            "2. Substituímos as coordenadas do centro C(2 , −3) e o raio 4. (x − 2)² + (y + 3)² = "
+            "4² ⇔ (x − 2)² + (y + 3)² = 16\n"
+            "3. A circunferência tem equação (x − 2)² + (y + 3)² = 16. (x − 2)² + (y + 3)² = 16 ⇔ "
+            "x² + y² − 4x + 6y − 3 = 0\n");
+        row("a negative radius", Frame::CircleByCentre, {"2", "-3", "-sqr(2)"},
+            "1. O raio é uma distância e não pode ser negativo: tomamos o seu valor absoluto, √2. "
+            "|−√2| = √2\n");
+        row("circle tangent to a line", Frame::TangentCircle, {"2", "-3", "2x-3y+4=0"},
+            "4. Calculamos o valor absoluto e a raiz quadrada, e racionalizamos o denominador. r = "
+            "|17|/√13 = 17/√13 = 17√13/13 ≈ 4,71\n"
+            "8. A circunferência tem equação (x − 2)² + (y + 3)² = 289/13. (x − 2)² + (y + 3)² = "
+            "289/13 ⇔ x² + y² − 4x + 6y − 120/13 = 0\n");
+        row("tangent at a point", Frame::TangentAtPoint, {"3", "-5", "x^2+y^2-2x-2y-38=0"},
+            "4. A distância do ponto P(3 , −5) ao centro é igual ao raio: o ponto pertence à "
+            "circunferência. d(C, P)² = (3 − 1)² + (−5 − 1)² = 40 = r²\n"
+            "5. A recta tangente em P é perpendicular ao raio [CP]: o vector CP⃗ é perpendicular à "
+            "tangente. CP⃗ = (x_P − x_C , y_P − y_C) = (2 , −6)\n"
+            "6. Os pontos (x , y) da tangente são os que fazem o produto escalar de CP⃗ por (x − "
+            "x_P "
+            ", y − y_P) igual a 0; desenvolvemos. 2(x − 3) − 6(y + 5) = 0 ⇔ 2x − 6y − 36 = 0\n"
+            "9. A recta tangente à circunferência no ponto P tem equação geral x − 3y − 18 = 0.\n");
+        row("a line and a circle", Frame::LineAndCircle, {"3x-2y+1=0", "x^2+y^2-4x-6y-3=0"},
+            "3. Substituímos y por (3/2)x + 1/2 na equação da circunferência, desenvolvemos o "
+            "quadrado e reduzimos os termos semelhantes: obtemos uma equação do 2.º grau em x. x² "
+            "+ ((3/2)x + 1/2)² − 4x − 6((3/2)x + 1/2) − 3 = 0 ⇔ x² + (9/4)x² + (3/2)x + 1/4 − 4x − "
+            "9x − 3 − 3 = 0 ⇔ (13/4)x² − (23/2)x − 23/4 = 0\n"
+            "4. Multiplicamos ambos os membros por 4. (13/4)x² − (23/2)x − 23/4 = 0 ⇔ 13x² − 46x − "
+            "23 = 0\n"
+            "5. Calculamos o binómio discriminante da equação do 2.º grau, Δ = b² − 4ac. Δ = "
+            "(−46)² "
+            "− 4 × 13 × (−23) = 3312\n"
+            "7. Simplificamos o radical, escrevendo 3312 como o produto de um quadrado perfeito "
+            "por "
+            "um número sem factores quadrados. √3312 = √(12² × 23) = 12√23\n"
+            "8. Calculamos as duas soluções e simplificamos. x_1 = (46 + √3312)/(2 × 13) = (46 + "
+            "12√23)/26 = (23 + 6√23)/13 ≈ 3,98; x_2 = (46 − √3312)/(2 × 13) = (46 − 12√23)/26 = "
+            "(23 − 6√23)/13 ≈ −0,44\n"
+            "11. O sistema tem duas soluções: a recta é secante à circunferência e intersecta-a "
+            "nos "
+            "pontos A((23 − 6√23)/13 , (41 − 9√23)/13) ≈ A(−0,44 , −0,17) e B((23 + 6√23)/13 , (41 "
+            "+ 9√23)/13) ≈ B(3,98 , 6,47).\n");
+        row("a tangent line", Frame::LineAndCircle, {"y=7", "x^2+y^2-4x-6y-3=0"},
+            "5. O discriminante é nulo: a equação tem uma só solução (raiz dupla), x = −b/(2a). x "
+            "= "
+            "4/(2 × 1) = 2\n"
+            "7. O sistema tem uma só solução: a recta é tangente à circunferência no ponto de "
+            "tangência T(2 , 7).\n");
+        row("a vertical secant", Frame::LineAndCircle, {"x=1", "2x^2+2y^2-8=0"},
+            "8. Calculamos as duas soluções e simplificamos. y_1 = √12/(2 × 1) = 2√3/2 = √3 ≈ "
+            "1,73; "
+            "y_2 = −√12/(2 × 1) = −2√3/2 = −√3 ≈ −1,73\n"
+            "11. O sistema tem duas soluções: a recta é secante à circunferência e intersecta-a "
+            "nos "
+            "pontos A(1 , −√3) ≈ A(1 , −1,73) e B(1 , √3) ≈ B(1 , 1,73).");
         row("circumcentre", Frame::Circumcentre, {"2", "-2", "-8", "4", "5", "8"},
             "2. A mediatriz r de [AB] passa pelo ponto médio M do lado e é perpendicular ao vector "
             "AB⃗. M = ((x_A + x_B)/2 , (y_A + y_B)/2) = ((2 + (−8))/2 , (−2 + 4)/2) = (−3 , 1); AB⃗ "
@@ -671,11 +907,6 @@ private slots:
             "≈ 4,9\n");
         row("point inside a circle", Frame::PointCircleDistance, {"1", "2", "(x+1)^2+(y-2)^2=25"},
             "4. Como d(P, C) < r, o ponto P é interior à circunferência. d(P, C)² = 4 < 25 = r²\n");
-        row("circle tangent to a line", Frame::TangentCircle, {"2", "-2", "x-y+4=0"},
-            "4. Calculamos o valor absoluto e a raiz quadrada, e racionalizamos o denominador. r = "
-            "|8|/√2 = 8/√2 = 4√2 ≈ 5,66\n"
-            "6. A circunferência de centro C tangente à recta t tem equação: (x − 2)² + (y + 2)² = "
-            "32\n");
         row("circle through three points", Frame::CircleThroughPoints,
             {"5", "1", "4", "6", "2", "-2"},
             "9. O raio r é a distância do centro a qualquer dos pontos, por exemplo a A. r = d(O, "
@@ -709,13 +940,15 @@ private slots:
         const QString text = solutionText(s);
         for (const QString& line : lines.split('\n', Qt::SkipEmptyParts))
             QVERIFY2(text.contains(line + '\n'), qPrintable(text));
-        QVERIFY2(solutioncheck::failedLine(s, dataOf(data).lines).isEmpty(), qPrintable(text));
+        QVERIFY2(
+            solutioncheck::failedLine(s, dataOf(data).lines, circlesOf(dataOf(data))).isEmpty(),
+            qPrintable(text));
     }
 
     /// Equal points: the solution says so in words and stops.
     void coincidentPoints() {
         const Point a{read("1/3"), read("sqr(2)")};
-        const FrameData twice{{a.x, a.y, a.x, a.y}, {}};
+        const FrameData twice{{a.x, a.y, a.x, a.y}, {}, {}};
         for (const Frame f :
              {Frame::Midpoint, Frame::Distance, Frame::Bisector, Frame::ThroughPoints}) {
             const Solution s = solve(f, twice);
@@ -747,6 +980,7 @@ private slots:
                 data << "1";
             data << "0x+0y=3";
             if (shape.lines == 2) data << "y=x";
+            if (shape.circles == 1) data << "x^2+y^2=4";
             row(qPrintable(QString("no line, frame %1").arg(int(shape.frame))), shape.frame, data,
                 Verdict::NotALine);
         }
@@ -761,6 +995,19 @@ private slots:
             Verdict::NotParallel);
         row("angle of parallels", Frame::Angle, {"0.1x+0.2y=0.3", "0.3x+0.6y=0.7"},
             Verdict::ParallelLines);
+        row("bisectors of parallels", Frame::Bisectors, {"0.1x+0.2y=0.3", "0.3x+0.6y=0.7"},
+            Verdict::ParallelLines);
+        row("an inclination below 0º", Frame::Inclination, {"1", "1", "-1/10"},
+            Verdict::BadInclination);
+        row("slope of one point twice", Frame::SlopeThroughPoints, {"0.1+0.2", "1", "0.3", "1"},
+            Verdict::CoincidentPoints);
+        row("zero radius", Frame::CircleByCentre, {"1", "1", "0.1+0.2-0.3"}, Verdict::ZeroRadius);
+        row("centre on the line", Frame::TangentCircle, {"0.1", "0.2", "x+y=0.3"},
+            Verdict::CentreOnLine);
+        row("point off the circle", Frame::TangentAtPoint, {"3", "-4", "x^2+y^2-2x-2y-38=0"},
+            Verdict::PointNotOnCircle);
+        row("line missing the circle", Frame::LineAndCircle, {"y=10", "x^2+y^2-4x-6y-3=0"},
+            Verdict::LineMissesCircle);
     }
     void degenerateLines() {
         QFETCH(int, frame);
@@ -771,8 +1018,49 @@ private slots:
         QVERIFY2(s.stopped, qPrintable(text));
         QCOMPARE(s.answer.parts().size(), std::size_t(1));
         QCOMPARE(int(std::get<Verdict>(s.answer.parts().front().value)), verdict);
-        QVERIFY2(solutioncheck::failedLine(s, dataOf(data).lines).isEmpty(), qPrintable(text));
+        QVERIFY2(
+            solutioncheck::failedLine(s, dataOf(data).lines, circlesOf(dataOf(data))).isEmpty(),
+            qPrintable(text));
         QVERIFY(!showsNoNumber(text));
+    }
+
+    /// Verdicts of the circle and line pages on the numbers typed, where
+    /// their doubles decide otherwise.
+    void exactVerdicts_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QStringList>("data");
+        QTest::addColumn<bool>("expected");
+        const auto row = [](const char* name, const char* kind, QStringList data, bool yes) {
+            QTest::newRow(name) << QString(kind) << data << yes;
+        };
+        row("x² + y² = 1/3 has a circle's shape", "shape", {"x^2+y^2=1/3"}, true);
+        row("x² + 2y² = 1 has not", "shape", {"x^2+2y^2=1"}, false);
+        row("a radius whose square is 0", "point", {"x^2+y^2=0.3-0.1-0.2"}, true);
+        row("a radius whose square is negative", "imaginary", {"x^2+y^2=-0.1"}, true);
+        row("(0,5 , √0,75) on the unit circle", "on", {"0.5", "sqr(0.75)", "x^2+y^2=1"}, true);
+        row("(1 , 10⁻⁹) off it", "on", {"1", "1/10^9", "x^2+y^2=1"}, false);
+        row("a tangent with decimals", "touches", {"y=0.3", "x^2+y^2=0.09"}, true);
+        row("a line missing by 10⁻⁹", "misses", {"y=1+1/10^9", "x^2+y^2=1"}, true);
+        row("three points in line with decimals", "collinear",
+            {"0.1", "0.2", "0.2", "0.4", "0.3", "0.6"}, true);
+        row("three points not quite in line", "collinear",
+            {"0.1", "0.2", "0.2", "0.4", "0.3", "0.6000000001"}, false);
+    }
+    void exactVerdicts() {
+        QFETCH(QString, kind);
+        QFETCH(QStringList, data);
+        QFETCH(bool, expected);
+        const FrameData d = dataOf(data);
+        std::optional<bool> found;
+        if (kind == "shape") found = verdict::circleShape(d.circles.at(0));
+        if (kind == "point") found = verdict::pointCircle(d.circles.at(0));
+        if (kind == "imaginary") found = verdict::imaginaryCircle(d.circles.at(0));
+        if (kind == "on") found = verdict::onCircle(d.point(0), d.circles.at(0));
+        if (kind == "touches") found = verdict::lineTouchesCircle(d.lines.at(0), d.circles.at(0));
+        if (kind == "misses") found = verdict::lineMissesCircle(d.lines.at(0), d.circles.at(0));
+        if (kind == "collinear") found = verdict::collinear(d.point(0), d.point(1), d.point(2));
+        QVERIFY(found.has_value());
+        QCOMPARE(*found, expected);
     }
 
     /// An answer holds what the labels show, each value tagged with its label,
@@ -815,9 +1103,14 @@ private slots:
                     d.lines.push_back(k == 1 && lines.values().integer(0, 3) == 0
                                           ? lines.besides(d.lines.front())
                                           : lines.next());
-                for (int k = 0; k < shape.circles; ++k)
-                    d.circles.push_back({{data.next().exact, data.next().exact},
-                                         sqrt(Number(lines.values().integer(1, 40)))});
+                if (shape.circles) {
+                    d.circles.push_back(randomCircle(lines.values()));
+                    if (shape.numbers == 2) {
+                        const Point p = pointFor(lines.values(), d.circles[0], d.point(0));
+                        d.numbers = {p.x, p.y};
+                    }
+                    if (shape.lines) d.lines[0] = lineFor(lines.values(), d.circles[0], d.lines[0]);
+                }
                 const bool exactData = std::all_of(d.numbers.begin(), d.numbers.end(),
                                                    [](const Number& n) { return n.isExact(); });
                 // In a straight line (with values that are not exact, only nearly).
@@ -838,13 +1131,13 @@ private slots:
                     continue;
                 }
                 const QString text = solutionText(s);
-                const QString failed = solutioncheck::failedLine(s, d.lines);
+                const QString failed = solutioncheck::failedLine(s, d.lines, circlesOf(d));
                 QVERIFY2(failed.isEmpty(), qPrintable(failed + "\n" + text));
                 QVERIFY2(!showsNoNumber(text), qPrintable(text));
                 QVERIFY2(!s.answer.empty() && s.answer.parts().front().label == shape.label,
                          qPrintable(text));
                 QVERIFY2(s.stopped || holdsItsDefinition(shape.frame, d, s), qPrintable(text));
-                if (shape.lines == 0 && shape.frame <= Frame::ThroughPoints && !s.stopped)
+                if (shape.frame <= Frame::Bisector && !s.stopped)
                     QVERIFY2(agreesWithTheForm(shape.frame, s, typed[0].value, typed[1].value,
                                                shape.numbers > 2 ? typed[2].value : 0,
                                                shape.numbers > 2 ? typed[3].value : 0) ||

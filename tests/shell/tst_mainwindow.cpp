@@ -67,7 +67,12 @@ private slots:
         }
         QCOMPARE(entries, expected << "Ferramentas:Ferramentas"
                                    << "AbandonarPrograma:Abandonar o programa"
-                                   << "ResolucaoPassoAPasso:Resolução passo a passo Ctrl+R");
+                                   << "ResolucaoPassoAPasso:Resolução passo a passo Ctrl+R"
+                                   << "Praticar:Praticar Ctrl+E"
+                                   << "FichaDeExercicios:Ficha de exercícios"
+                                   << "ModoProjeccao:Modo de projecção F8"
+                                   << "AmpliacaoProjeccao:Ampliação na projecção"
+                                   << "NomesPontos:Nomes dos pontos Ctrl+Shift+N");
         QCOMPARE(shell.mainWindow()->windowTitle() + ' ' +
                      shell.mainWindow()->findChild<QLabel*>("Label2")->text(),
                  "ORTOPLANO Versão 2.2");

@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <utility>
@@ -57,17 +58,21 @@ inline Locus locusOf(const exact::Circle& c) {
     return locus;
 }
 
-/// The answer's loci (its point, its line), then those of the given lines.
-inline std::vector<Locus> lociOf(const exact::Solution& s, const std::vector<exact::Line>& given) {
+/// The answer's loci (its point, its line, its circle), then those of the
+/// given lines and circles.
+inline std::vector<Locus> lociOf(const exact::Solution& s, const std::vector<exact::Line>& given,
+                                 const std::vector<exact::Circle>& circles = {}) {
     std::vector<Locus> loci;
     for (const exact::AnswerPart& part : s.answer.parts()) {
         if (const auto* l = std::get_if<exact::Line>(&part.value)) loci.push_back(locusOf(*l));
+        if (const auto* c = std::get_if<exact::Circle>(&part.value)) loci.push_back(locusOf(*c));
         if (const auto* p = std::get_if<exact::Point>(&part.value))
             loci.push_back({{{p->x.toDouble(), p->y.toDouble()}}, {}});
-        if (const auto* c = std::get_if<exact::Circle>(&part.value)) loci.push_back(locusOf(*c));
     }
     for (const exact::Line& l : given)
         loci.push_back(locusOf(l));
+    for (const exact::Circle& c : circles)
+        loci.push_back(locusOf(c));
     return loci;
 }
 
@@ -99,8 +104,9 @@ inline bool holdsOn(const exact::Math& line, const exact::Environment& env, cons
 
 /// The first line of the solution that does not hold, in linear text;
 /// empty when every line holds.
-inline QString failedLine(const exact::Solution& s, const std::vector<exact::Line>& given = {}) {
-    const std::vector<Locus> loci = lociOf(s, given);
+inline QString failedLine(const exact::Solution& s, const std::vector<exact::Line>& given = {},
+                          const std::vector<exact::Circle>& circles = {}) {
+    const std::vector<Locus> loci = lociOf(s, given, circles);
     std::mt19937 random(1);
     std::uniform_real_distribution<double> anywhere(-7, 7);
     for (const exact::Step& step : s.steps)
@@ -152,10 +158,26 @@ inline double degreesIn(const QString& text) {
 inline bool sameLineAs(const exact::Line& answer, const QString& text) {
     QString plain = text;
     plain.replace(QLatin1Char(','), QLatin1Char('.'));
+    // Numbers in exponent form, which the interpreter does not read: (k*10^n)*x.
+    static const QRegularExpression exponent(QStringLiteral("(\\d+(?:\\.\\d+)?)E\\+(\\d+)"));
+    static const QRegularExpression negativeExponent(QStringLiteral("(\\d+(?:\\.\\d+)?)E-(\\d+)"));
+    static const QRegularExpression timesUnknown(QStringLiteral("\\)([xy])"));
+    plain.replace(exponent, QStringLiteral("(\\1*10^\\2)"));
+    plain.replace(negativeExponent, QStringLiteral("(\\1/10^\\2)"));
+    plain.replace(timesUnknown, QStringLiteral(")*\\1"));
     if (!plain.contains(QLatin1Char('='))) return false;
     const exact::LineReading read = exact::readLine(plain.toStdString());
     const double a = answer.a.toDouble(), b = answer.b.toDouble(), c = answer.c.toDouble();
-    const double p = read.line.a.toDouble(), q = read.line.b.toDouble(), r = read.line.c.toDouble();
+    double p = read.line.a.toDouble(), q = read.line.b.toDouble(), r = read.line.c.toDouble();
+    // A label of huge coefficients (an angle of 0º makes the form's cotangent
+    // 1,6E+16) is compared at the answer's size.
+    const double written = std::max({std::fabs(p), std::fabs(q), std::fabs(r)});
+    const double size = std::max({std::fabs(a), std::fabs(b), std::fabs(c)});
+    if (written > 1e6 && size > 0) {
+        p *= size / written;
+        q *= size / written;
+        r *= size / written;
+    }
     const auto proportional = [](double u, double v, double s, double t) { // u:v as s:t
         return std::fabs(u * t - v * s) <= 0.006 * (std::fabs(u) + std::fabs(v)) + 1e-9;
     };
@@ -199,6 +221,12 @@ inline QString verdictText(exact::Verdict v) {
         return QStringLiteral("As rectas são paralelas.");
     case exact::Verdict::CoincidentLines:
         return QStringLiteral("As rectas são coincidentes.");
+    case exact::Verdict::Collinear:
+        return QStringLiteral("Os pontos estão em linha recta.");
+    case exact::Verdict::NotCollinear:
+        return QStringLiteral("Os pontos não estão em linha recta.");
+    case exact::Verdict::NoSlope:
+        return QStringLiteral("Não existe");
     default:
         return {};
     }

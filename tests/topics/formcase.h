@@ -232,13 +232,27 @@ inline std::vector<exact::Line> typedLines(const ProblemForm& form) {
     return lines;
 }
 
+/// The circles typed in a form's equation fields, read exactly: the loci on
+/// which the equations of a solution about them may hold.
+inline std::vector<exact::Circle> typedCircles(const ProblemForm& form) {
+    std::vector<exact::Circle> circles;
+    for (const QLineEdit* field : form.findChildren<QLineEdit*>())
+        if (field->objectName().startsWith(QLatin1String("Text")) && field->text().contains('='))
+            try {
+                const exact::CircleReading c = exact::readCircle(field->text().toStdString());
+                if (c.refusal == exact::Refusal::None) circles.push_back(c.circle);
+            } catch (const NumberedError&) {
+            }
+    return circles;
+}
+
 /// Whether a label shows its value rounded to 2 decimals: a point, the
 /// distance between parallel lines, the distance from a point to a circle
 /// and the radius of the circle through three points (a circle's label is
 /// read through its rounding as it is written).
 inline bool roundsItsLabel(Topic topic, const exact::AnswerPart& part) {
     return std::holds_alternative<exact::Point>(part.value) ||
-           (topic == Topic::Recta2 && part.label == "Resultado2") ||
+           ((topic == Topic::Recta2 || topic == Topic::Recta3) && part.label == "Resultado2") ||
            (topic == Topic::Circunferencia2 &&
             (part.label == "Resultado2" || part.label == "Resultado5"));
 }
@@ -248,7 +262,7 @@ inline bool roundsItsLabel(Topic topic, const exact::AnswerPart& part) {
 inline void checkWorkedSolution(Topic topic, const ProblemForm& form) {
     const exact::Solution* s = form.solution();
     if (!s) return;
-    const QString failed = solutioncheck::failedLine(*s, typedLines(form));
+    const QString failed = solutioncheck::failedLine(*s, typedLines(form), typedCircles(form));
     QVERIFY2(failed.isEmpty(), qPrintable(failed));
     if (s->stopped) return; // the frame's verdict: the cases check its message
     for (const exact::AnswerPart& part : s->answer.parts()) {

@@ -33,6 +33,13 @@ void TestCircleReader::rows() {
     QTest::newRow("decimal data") << read("(x-0.5)^2+(y+0.25)^2=2.25",
                                           "(x-0.5)^2+(y+0.25)^2-(2.25)", "0.5 -0.25 1.5");
     QTest::newRow("products, not powers") << read("x*x+y*y=1", "x*x+y*y-(1)", "0 0 1");
+    // Shape and radius decided on the numbers typed, not on their doubles.
+    QTest::newRow("a third under the root")
+        << read("x^2+y^2=1/3", "x^2+y^2-(1/3)", "0 0 0.5773502692");
+    QTest::newRow("a sum of decimals that is zero: a point")
+        << refused("x^2+y^2=0.1+0.2-0.3", APoint, "x^2+y^2-(0.1+0.2-0.3)");
+    QTest::newRow("another that is zero: a point, not an imaginary circle")
+        << refused("x^2+y^2=0.3-0.1-0.2", APoint, "x^2+y^2-(0.3-0.1-0.2)");
 
     // Refused by their shape or radius, after the rewriting; refused by their
     // characters, before it: the hidden field keeps its text.

@@ -86,8 +86,12 @@ void TestCircles1Form::rows() {
     QTest::newRow("tangent, point off the circle, in both modes")
         << row({"Abcissa2", "3", "Ordenada2", "-4"}, {"Dados4", "Resolver4"}, {"Resultado4", ""},
                {OffCircle, OffCircle}, {"circle A2 1 1 " + sqrt40, "dot A 3 -4", "count V 0"});
-    QTest::newRow("tangent, on the circle only up to rounding")
+    // The point on the circle or not as the numbers typed say, not their doubles.
+    QTest::newRow("tangent, on the circle, though not in doubles")
         << row({"Text4", "x^2+y^2=1", "Abcissa2", "0.5", "Ordenada2", "sqr(0.75)"}, {"Resolver4"},
+               {"Resultado4", "0,5x+0,87y-1=0"}, {});
+    QTest::newRow("tangent, off the circle, though on it in doubles, only on data")
+        << row({"Text4", "x^2+y^2=1", "Abcissa2", "1", "Ordenada2", "1/10^9"}, {"Dados4"},
                {"Resultado4", ""}, {OffCircle});
 
     // Intersection of a line with a circle.

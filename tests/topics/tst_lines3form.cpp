@@ -33,6 +33,15 @@ void TestLines3Form::rows() {
                {"count A dot 3", "count V any 0"});
     QTest::newRow("collinear, third point moved") << row(
         points({"2", "3", "4", "6", "-2", "-2"}), {"Resolver1"}, {"Resultado1", notCollinear});
+    // Verdicts on the numbers typed, not on their doubles.
+    QTest::newRow("collinear, decimals") << row(points({"0.1", "0.2", "0.2", "0.4", "0.3", "0.6"}),
+                                                {"Resolver1"}, {"Resultado1", Collinear});
+    QTest::newRow("slope, vertical though the doubles differ")
+        << row(slopeOf({"0.1+0.2", "1", "0.3", "5"}), {"Resolver3"},
+               {"Resultado2", "Não existe", "Resultado3", "90º"});
+    QTest::newRow("position, one line written twice with decimals")
+        << row({"Text5", "0.1x+0.2y=0.3", "Text6", "0.3x+0.6y=0.9"}, {"Resolver6"},
+               {"Resultado4", "As rectas são coincidentes."});
     QTest::newRow("collinear, vertical")
         << row(points({"1", "0", "1", "5", "1", "-7"}), {"Resolver1"}, {"Resultado1", Collinear});
     QTest::newRow("collinear, horizontal but one") << row(

@@ -21,6 +21,12 @@ void TestLines4Form::rows() {
     const QStringList angle{"Option6", "Resolver3"};
     const QString first = QStringLiteral("Resultado1"), second = QStringLiteral("Resultado2");
 
+    // Verdicts on the numbers typed, not on their doubles.
+    QTest::newRow("inclination of a sum of decimals that is zero")
+        << row({"Text2", "0.1+0.2-0.3"}, inclination, {first, "y = 3"});
+    QTest::newRow("bisectors of parallels with decimals")
+        << row({"Text9", "0.1x+0.2y=0.3", "Text10", "0.3x+0.6y=0.7"}, {"Resolver7"},
+               {"Resultado5", "", "Resultado6", ""}, {"As rectas paralelas."});
     QTest::newRow("data, whichever the option: only the point")
         << row({},
                {"Option2", "Resolver3", "Option3", "Resolver3", "Option4", "Resolver3", "Option6",

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "evaluation.h"
+#include "solution.h"
+
+/// The worked solutions of the circle pages, from the frames' exact data: a
+/// circle as its reader samples the typed equation (the conic), a line as
+/// its reader reads it, a point as its two fields read. Degenerate data (a
+/// "line" 0x + 0y + c = 0, a point off the circle, a line that misses it, a
+/// zero radius) give a solution that says so and stops. Each answer is
+/// tagged with the result label of the frame.
+namespace exact::solutions {
+
+// --- "CIRCUNFERÊNCIA - 1"
+
+/// "Circunferência de equação...": centre and radius by completing the squares.
+Solution solveCircleByEquation(const Conic& c);
+/// "Circunferência de equação...": the equation from the centre and the radius.
+Solution solveCircleByCentre(const Point& centre, const Number& radius);
+/// "Circunferência com centro num ponto e tg a uma recta": the radius is d(P, t).
+Solution solveTangentCircle(const Point& p, const Line& t);
+/// "Tangente a uma circunferência num dos seus pontos": perpendicular to the radius.
+Solution solveTangentAtPoint(const Point& p, const Conic& c);
+/// "Intersecção de uma recta com uma circunferência": substitution and the quadratic.
+Solution solveLineAndCircle(const Line& r, const Conic& c);
+
+} // namespace exact::solutions

@@ -1,0 +1,237 @@
+// The worked solutions of "RECTA - 4": the line through a point parallel to
+// an axis, with a given inclination or slope, or at a given angle with a
+// line; the bisectors of two lines.
+
+#include "linesolutions.h"
+#include "solutionkit.h"
+#include "twolines.h"
+
+#include <cmath>
+#include <optional>
+
+namespace exact::solutions {
+
+using namespace kit;
+
+namespace {
+
+/// tg of a notable angle (0º, 30º, 45º, 60º, 120º, 135º, 150º, 180º),
+/// exact; nothing for another angle or for 90º.
+std::optional<Number> notableTangent(const Number& degrees) {
+    if (!degrees.isInteger()) return std::nullopt;
+    static const Number root3 = sqrt(Number(3)), third = root3 / 3;
+    static const std::pair<long, Number> table[] = {{0, 0},        {30, third},   {45, 1},
+                                                    {60, root3},   {120, -root3}, {135, -1},
+                                                    {150, -third}, {180, 0}};
+    for (const auto& [angle, tangent] : table)
+        if (degrees == angle) return tangent;
+    return std::nullopt;
+}
+
+/// tg of an angle in degrees: exact where it is notable, approximate otherwise.
+Number tangentOf(const Number& degrees) {
+    if (const std::optional<Number> t = notableTangent(degrees)) return *t;
+    return Number::approximate(std::tan(degrees.toDouble() * std::atan(1.0) / 45));
+}
+
+/// A solution about the point P: its title, with P bound.
+Solution aboutPoint(TitleKind kind, const Point& p, std::vector<Slot> more = {}) {
+    std::vector<Slot> values{pointSlot("P", p)};
+    values.insert(values.end(), more.begin(), more.end());
+    Solution s = titled(kind, std::move(values));
+    bindPoint(s.environment, "P", p);
+    return s;
+}
+
+/// The answer: y = k or x = k.
+Solution axisParallel(const Point& p, bool horizontal) {
+    Solution s =
+        aboutPoint(horizontal ? TitleKind::LineParallelToXAxis : TitleKind::LineParallelToYAxis, p);
+    const Line l = horizontal ? Line{0, 1, -p.y} : Line{1, 0, -p.x};
+    s.add(horizontal ? StepKind::ParallelToXAxis : StepKind::ParallelToYAxis, {pointSlot("P", p)})
+        .line(horizontal ? Chain(y()).equals(y("P")).equals(value(p.y)).math()
+                         : Chain(x()).equals(x("P")).equals(value(p.x)).math())
+        .figure(Figure::line(l, "r"))
+        .figure(Figure::point(p, "P"));
+    s.answer.add("Resultado1", l);
+    return s;
+}
+
+/// The line of slope m through P, its general equation, the answer.
+void throughPointWithSlope(Solution& s, const Point& p, const Number& m) {
+    Math general;
+    const Line l = pointSlopeLine(s, StepKind::SlopeThroughPoint, "P", p, m, general);
+    s.add(StepKind::LineFoundResult, {slot("equation", general)})
+        .figure(Figure::line(l, "r"))
+        .figure(Figure::point(p, "P"));
+    s.answer.add("Resultado1", l);
+}
+
+// --- at an angle with a line
+
+/// The two normal vectors of the lines at β with a line of normal (a , b).
+std::pair<Line, Line> normalsAt(Solution& s, const Line& r, const Number& beta) {
+    if (beta == 90) {
+        s.add(StepKind::AngleLinePerpendicular);
+        return {{r.b, -r.a, 0}, {-r.b, r.a, 0}};
+    }
+    const Number t = tangentOf(beta);
+    const Math tangent = function("tg", {symbol("β")});
+    const Math ofValue = function("tg", {degrees(value(beta))});
+    s.environment.bind(tangent, t.toDouble());
+    s.environment.bind(ofValue, t.toDouble());
+    bindAngleUnits(s.environment);
+    Chain chain(tangent);
+    chain.equals(ofValue);
+    s.add(StepKind::AngleLineTangent).line(chain.endsWith(t));
+    const Line first{r.a + r.b * t, r.b - r.a * t, 0}, second{r.a - r.b * t, r.b + r.a * t, 0};
+    s.add(StepKind::AngleLineNormals)
+        .line(Chain(point(plus(coefficient('a'), product({coefficient('b'), tangent})),
+                          minus(coefficient('b'), product({coefficient('a'), tangent}))))
+                  .equals(pointTree({first.a, first.b})))
+        .line(Chain(point(minus(coefficient('a'), product({coefficient('b'), tangent})),
+                          plus(coefficient('b'), product({coefficient('a'), tangent}))))
+                  .equals(pointTree({second.a, second.b})));
+    return {first, second};
+}
+
+/// One of the lines through P of a normal vector, its equation tidied.
+Line lineOfNormal(Solution& s, StepKind kind, const Line& normal, const Point& p, Math& written) {
+    const Line found =
+        familyThrough(s, kind, normal, p, "P", kind == StepKind::AngleLineFirst ? "1" : "2");
+    written = generalEquation(found);
+    return normaliseLineEquation(s, found, &written);
+}
+
+// --- the bisectors
+
+/// |a x + b y + c| / k for a given line: one side of d(P, r) = d(P, s).
+Math distanceTo(const Line& l, const Number& norm) {
+    const Math numerator = absolute(linearCombination({{l.a, x()}, {l.b, y()}}, l.c));
+    return norm == 1 ? numerator : fraction(numerator, value(norm));
+}
+
+/// |a_r x + b_r y + c_r|/k_r = |a_s x + b_s y + c_s|/k_s ⇔ k_s|…| = k_r|…|
+/// (⇔ (…)² = (…)² when both roots are 1, so that the line is an equivalence,
+/// which holds on both bisectors).
+Math equalDistances(const Line& r, const Number& kr, const Line& s, const Number& ks) {
+    const auto side = [](const Number& k, const Line& l) {
+        return times(k, absolute(linearCombination({{l.a, x()}, {l.b, y()}}, l.c)));
+    };
+    Equivalences chain(equation(distanceTo(r, kr), distanceTo(s, ks)));
+    chain.then(equation(side(ks, r), side(kr, s)));
+    if (kr == 1 && ks == 1)
+        chain.then(equation(squared(linearCombination({{r.a, x()}, {r.b, y()}}, r.c)),
+                            squared(linearCombination({{s.a, x()}, {s.b, y()}}, s.c))));
+    return chain;
+}
+
+/// k_s(a_r x + b_r y + c_r) = ± k_r(a_s x + b_s y + c_s), collected into a line.
+Math bisectorEquation(const Line& r, const Number& kr, const Line& s, const Number& ks,
+                      bool plusSign, const Line& found) {
+    const auto side = [](const Number& k, const Line& l) {
+        const Math m = linearCombination({{l.a, x()}, {l.b, y()}}, l.c);
+        return k == 1 ? m : times(k, parens(m));
+    };
+    const Math left = side(ks, r), right = side(kr, s);
+    return Equivalences(equation(left, plusSign ? right : negative(right)))
+        .then(generalEquation(found));
+}
+
+void bisectorSteps(Solution& sol, const GivenLines& g, const std::string& label) {
+    const Line &r = g.r, &s = g.s;
+    if (r.a * s.b == s.a * r.b) {
+        sol.add(StepKind::BisectorsOfParallels)
+            .line(Chain(minus(valueProduct(r.a, s.b), valueProduct(s.a, r.b))).equals(value(0)));
+        sol.answer.add(label, Verdict::ParallelLines);
+        sol.stopped = true;
+        return;
+    }
+    const Number kr = sqrt(square(r.a) + square(r.b)), ks = sqrt(square(s.a) + square(s.b));
+    sol.add(StepKind::BisectorsDefinition)
+        .line(equalDistances(r, kr, s, ks))
+        .figure(Figure::line(r, "r"))
+        .figure(Figure::line(s, "s"));
+    const Line first{ks * r.a - kr * s.a, ks * r.b - kr * s.b, ks * r.c - kr * s.c};
+    const Line second{ks * r.a + kr * s.a, ks * r.b + kr * s.b, ks * r.c + kr * s.c};
+    sol.add(StepKind::BisectorsTwoEquations)
+        .line(bisectorEquation(r, kr, s, ks, true, first))
+        .line(bisectorEquation(r, kr, s, ks, false, second));
+    for (const bool isFirst : {true, false}) {
+        Math written = generalEquation(isFirst ? first : second);
+        const Line n = normaliseLineEquation(sol, isFirst ? first : second, &written);
+        sol.add(isFirst ? StepKind::BisectorsFirst : StepKind::BisectorsSecond,
+                {slot("equation", written)})
+            .figure(Figure::line(n, "b"));
+        sol.answer.add(isFirst ? label : "Resultado6", n);
+    }
+}
+
+} // namespace
+
+Solution solveParallelToXAxis(const Point& p) {
+    return axisParallel(p, true);
+}
+
+Solution solveParallelToYAxis(const Point& p) {
+    return axisParallel(p, false);
+}
+
+Solution solveLineWithInclination(const Point& p, const Number& alpha) {
+    Solution s =
+        aboutPoint(TitleKind::LineWithInclination, p, {slot("alpha", degrees(value(alpha)))});
+    if (alpha.sign() < 0 || alpha > 180) {
+        s.add(StepKind::InclinationOutOfRange, {slot("alpha", degrees(value(alpha)))});
+        s.answer.add("Resultado1", Verdict::BadInclination);
+        s.stopped = true;
+        return s;
+    }
+    if (alpha == 90) {
+        const Line l{1, 0, -p.x};
+        s.add(StepKind::InclinationVertical)
+            .line(Chain(x()).equals(x("P")).equals(value(p.x)))
+            .figure(Figure::line(l, "r"));
+        s.answer.add("Resultado1", l);
+        return s;
+    }
+    const Number m = tangentOf(alpha);
+    const Math tangent = function("tg", {degrees(value(alpha))});
+    s.environment.bind(symbol("m"), m.toDouble());
+    s.environment.bind(tangent, m.toDouble());
+    s.add(StepKind::SlopeFromInclination).line(Chain(symbol("m")).equals(tangent).endsWith(m));
+    throughPointWithSlope(s, p, m);
+    return s;
+}
+
+Solution solveLineWithSlope(const Point& p, const Number& m) {
+    Solution s = aboutPoint(TitleKind::LineWithSlope, p, {slot("m", value(m))});
+    throughPointWithSlope(s, p, m);
+    return s;
+}
+
+Solution solveLinesAtAngle(const Point& p, const Number& beta, const Line& typed) {
+    const Line given = withoutResidue(typed);
+    Solution s = aboutPoint(TitleKind::LinesAtAngle, p,
+                            {slot("beta", degrees(value(beta))), lineSlot("r", given)});
+    if (stopsOnNoLine(s, "r", given, "Resultado1")) return s;
+    Math equation = s.titleValues.back().value;
+    const Line r = simplifyGivenLine(s, "r", given, equation);
+    bindLine(s.environment, {}, r);
+    const auto [first, second] = normalsAt(s, r, beta);
+    Math e1, e2;
+    const Line l1 = lineOfNormal(s, StepKind::AngleLineFirst, first, p, e1);
+    const Line l2 = lineOfNormal(s, StepKind::AngleLineSecond, second, p, e2);
+    s.add(StepKind::AngleLineResult, {slot("first", e1), slot("second", e2)})
+        .figure(Figure::line(l1, "r1"))
+        .figure(Figure::line(l2, "r2"))
+        .figure(Figure::line(r, "r"));
+    s.answer.add("Resultado1", l1);
+    s.answer.add("Resultado2", l2);
+    return s;
+}
+
+Solution solveBisectors(const Line& typed1, const Line& typed2) {
+    return twoLineFrame(TitleKind::Bisectors, "Resultado5", typed1, typed2, bisectorSteps);
+}
+
+} // namespace exact::solutions

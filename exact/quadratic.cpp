@@ -1,0 +1,224 @@
+#include "quadratic.h"
+
+#include "solutionkit.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace exact {
+
+namespace {
+
+using namespace kit;
+
+const Math& delta() {
+    static const Math m = symbol("Δ");
+    return m;
+}
+
+/// A value as a factor written after others: in parentheses when negative.
+Math factor(const Number& v) {
+    return v.sign() < 0 ? parens(value(v)) : value(v);
+}
+
+/// Δ = b² − 4ac, with the values, computed.
+void discriminantStep(Solution& s, const Quadratic& q, const Number& d) {
+    s.environment.bind(delta(), d.toDouble());
+    s.add(StepKind::QuadraticDiscriminant)
+        .line(Chain(delta())
+                  .equals(minus(squared(value(q.b)), product({value(4), factor(q.a), factor(q.c)})))
+                  .equals(value(d)));
+}
+
+/// −b as the first term of a numerator, or nothing when b = 0.
+std::vector<SignedTerm> minusB(const Quadratic& q) {
+    std::vector<SignedTerm> terms;
+    addConstant(terms, -q.b);
+    return terms;
+}
+
+/// t_i = (−b ± √Δ)/(2a), with the values, then with √Δ computed, then the root.
+Math rootLine(const Math& name, const Quadratic& q, const Number& d, const Number& sqrtD, Sign sign,
+              const Number& t) {
+    std::vector<SignedTerm> given = minusB(q), computed = minusB(q);
+    given.push_back({sign, root(value(d))});
+    computed.push_back({sign, value(sqrtD)});
+    const Math twoA = product({value(2), factor(q.a)});
+    Chain chain(name);
+    chain.equals(fraction(sum(std::move(given)), twoA));
+    // A root left as a decimal goes straight to the root's decimal: an
+    // intermediate with √Δ rounded would round again.
+    if (sqrtD.isExact()) chain.equals(fraction(sum(std::move(computed)), value(2 * q.a)));
+    return chain.endsWith(t);
+}
+
+std::vector<Number> doubleRoot(Solution& s, const std::string& unknown, const Quadratic& q) {
+    const Number t = -q.b / (2 * q.a);
+    const Math name = symbol(unknown);
+    s.environment.bind(name, t.toDouble());
+    s.add(StepKind::QuadraticDoubleRoot, {slot("t", name)})
+        .line(Chain(name)
+                  .equals(fraction(value(-q.b), product({value(2), factor(q.a)})))
+                  .endsWith(t));
+    return {t};
+}
+
+std::vector<Number> twoRoots(Solution& s, const std::string& unknown, const Quadratic& q,
+                             const Number& d) {
+    const Math t = symbol(unknown);
+    const std::vector<SignedTerm> numerator{{Sign::Minus, symbol("b")},
+                                            {Sign::PlusMinus, root(delta())}};
+    s.add(
+         StepKind::QuadraticTwoRoots,
+         {slot("formula", equation(t, fraction(sum(numerator), product({value(2), symbol("a")}))))})
+        .line(Chain(delta()).then(Rel::Greater, value(0)));
+    const Number sqrtD = simplifyRoot(s, d);
+    const std::vector<Number> found{(-q.b + sqrtD) / (2 * q.a), (-q.b - sqrtD) / (2 * q.a)};
+    Step& step = s.add(StepKind::QuadraticRoots);
+    for (std::size_t i = 0; i < 2; ++i) {
+        const Math name = symbol(unknown, std::to_string(i + 1));
+        s.environment.bind(name, found[i].toDouble());
+        step.line(rootLine(name, q, d, sqrtD, i == 0 ? Sign::Plus : Sign::Minus, found[i]));
+    }
+    return found;
+}
+
+// --- a line and a circle
+
+/// The circle's equation with v = m·w + k put in, its squares developed,
+/// and its terms collected: the quadratic in w.
+struct Substitution {
+    Math put, developed;
+    Quadratic quadratic;
+};
+
+Substitution substituted(const Oriented& o, const Isolated& i, const GeneralCircle& c) {
+    const Math w = o.w();
+    const Math replaced = linearCombination({{i.m, w}}, i.k);
+    const Math inner = i.m.isZero() ? factor(i.k) : parens(replaced);
+    const Number &dw = o.vIsY ? c.d : c.e, &dv = o.vIsY ? c.e : c.d;
+    // The x part of each group first, then the y part.
+    std::vector<SignedTerm> put, developed, squareW, squareV, linearW, linearV;
+    squareW.push_back({Sign::Plus, squared(w)});
+    addTerm(squareV, square(i.m), squared(w));
+    addTerm(squareV, 2 * i.m * i.k, w);
+    addConstant(squareV, square(i.k));
+    addTerm(linearW, dw, w);
+    addTerm(linearV, dv * i.m, w);
+    addConstant(linearV, dv * i.k);
+    const auto inOrder = [&o](std::vector<SignedTerm>& to, const std::vector<SignedTerm>& ofW,
+                              const std::vector<SignedTerm>& ofV) {
+        for (const auto* group : o.vIsY ? std::array{&ofW, &ofV} : std::array{&ofV, &ofW})
+            to.insert(to.end(), group->begin(), group->end());
+    };
+    const std::vector<SignedTerm> putSquareV{{Sign::Plus, squared(inner)}};
+    std::vector<SignedTerm> putLinearV;
+    addTerm(putLinearV, dv, inner);
+    inOrder(put, squareW, putSquareV);
+    inOrder(put, linearW, putLinearV);
+    addConstant(put, c.f);
+    inOrder(developed, squareW, squareV);
+    inOrder(developed, linearW, linearV);
+    addConstant(developed, c.f);
+    const Quadratic q{1 + square(i.m), 2 * i.m * i.k + dw + dv * i.m, square(i.k) + dv * i.k + c.f};
+    return {equation(sum(std::move(put)), value(0)),
+            equation(sumOrZero(std::move(developed)), value(0)), q};
+}
+
+/// The quadratic with whole coprime coefficients, the first positive, with
+/// the step that multiplies or divides it; as it is when it has them already
+/// or when its coefficients are not rational.
+Quadratic wholeQuadratic(Solution& s, const Quadratic& q, const Math& t) {
+    const Number k = normalisingFactor(Line{q.a, q.b, q.c});
+    if (k == 1) return q;
+    const Quadratic scaled{q.a * k, q.b * k, q.c * k};
+    scalingStep(s, k).line(
+        Chain(quadraticEquation(q, t)).then(Rel::Equivalent, quadraticEquation(scaled, t)));
+    return scaled;
+}
+
+/// The other coordinate of each root: v = m·w + k.
+std::vector<Point> backSubstituted(Solution& s, const Oriented& o, const Isolated& i,
+                                   const std::vector<Number>& ws) {
+    std::vector<Point> points;
+    const std::string v = o.vIsY ? "y" : "x";
+    for (std::size_t n = 0; n < ws.size(); ++n) {
+        const std::string index = ws.size() > 1 ? std::to_string(n + 1) : std::string();
+        const Math name = symbol(v, index);
+        const Number value0 = i.m * ws[n] + i.k;
+        s.environment.bind(name, value0.toDouble());
+        Chain chain(name);
+        if (!i.m.isZero()) chain.equals(linearCombination({{i.m, value(ws[n])}}, i.k));
+        s.add(StepKind::BackSubstitute, {slot("w", symbol(o.vIsY ? "x" : "y", index)),
+                                         slot("value", value(ws[n])), slot("v", o.v())})
+            .line(chain.endsWith(value0));
+        points.push_back(o.vIsY ? Point{ws[n], value0} : Point{value0, ws[n]});
+    }
+    return points;
+}
+
+} // namespace
+
+Number discriminantOf(const Quadratic& q) {
+    const Number d = q.discriminant();
+    if (d.isExact()) return d;
+    // An approximate Δ that is zero but for the rounding of b² and 4ac is 0:
+    // the coefficients stand for nothing closer.
+    const double size = std::fabs(square(q.b).toDouble()) + std::fabs((4 * q.a * q.c).toDouble());
+    return std::fabs(d.toDouble()) <= 1e-9 * std::max(1.0, size) ? Number(0) : d;
+}
+
+std::vector<Number> roots(const Quadratic& q) {
+    const Number d = discriminantOf(q);
+    if (d.sign() < 0) return {};
+    if (d.isZero()) return {-q.b / (2 * q.a)};
+    const Number s = sqrt(d);
+    return {(-q.b + s) / (2 * q.a), (-q.b - s) / (2 * q.a)};
+}
+
+Math quadraticEquation(const Quadratic& q, const Math& t) {
+    return equation(linearCombination({{q.a, squared(t)}, {q.b, t}}, q.c), value(0));
+}
+
+namespace kit {
+
+std::vector<Number> solveQuadratic(Solution& s, const std::string& unknown, const Quadratic& q) {
+    const Number d = discriminantOf(q);
+    discriminantStep(s, q, d);
+    if (d.sign() < 0) {
+        s.add(StepKind::QuadraticNoRoots).line(Chain(delta()).then(Rel::Less, value(0)));
+        return {};
+    }
+    if (d.isZero()) return doubleRoot(s, unknown, q);
+    return twoRoots(s, unknown, q, d);
+}
+
+std::vector<Point> meetLineAndCircle(Solution& s, const Line& l, const Math& lineEquation,
+                                     const char* lineName, const GeneralCircle& c) {
+    // The figure needs only the circle's doubles: no exact root taken.
+    const Point centre{-c.d / 2, -c.e / 2};
+    const double r2 = (square(centre.x) + square(centre.y) - c.f).toDouble();
+    const Circle circle{centre, Number::approximate(std::sqrt(std::max(r2, 0.0)))};
+    s.add(StepKind::CircleLineSystem)
+        .line(lineEquation)
+        .line(generalCircleEquation(c))
+        .figure(Figure::line(l, lineName))
+        .figure(Figure::circle(circle));
+    const Oriented o{lineName, &l, &lineEquation, !l.b.isZero()};
+    const Isolated i = isolate(s, o);
+    const Substitution sub = substituted(o, i, c);
+    s.add(StepKind::SubstituteInCircle,
+          {slot("v", o.v()), slot("expression", linearCombination({{i.m, o.w()}}, i.k)),
+           slot("w", o.w())})
+        .line(Equivalences(sub.put)
+                  .then(sub.developed)
+                  .then(quadraticEquation(sub.quadratic, o.w())));
+    const Quadratic whole = wholeQuadratic(s, sub.quadratic, o.w());
+    const std::vector<Number> ws = solveQuadratic(s, o.vIsY ? "x" : "y", whole);
+    return backSubstituted(s, o, i, ws);
+}
+
+} // namespace kit
+
+} // namespace exact

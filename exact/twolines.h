@@ -1,0 +1,34 @@
+#pragma once
+
+// What the solutions of the frames about two typed lines share.
+
+#include "solution.h"
+
+#include <string>
+
+namespace exact::solutions {
+
+/// The two given lines with whole coprime coefficients, and their equations
+/// as the solution writes them.
+struct GivenLines {
+    Line r, s;
+    Math er, es;
+    const char* rName = "r"; ///< as the sentences call them
+    const char* sName = "s";
+};
+
+/// The steps of a two-line frame after its beginning, and its label.
+using TwoLineSteps = void (*)(Solution&, const GivenLines&, const std::string&);
+
+/// A two-line frame's solution: the title, a stop when either equation is
+/// no line, otherwise both lines simplified (each with its step when it
+/// changes), then the frame's own steps.
+Solution twoLineFrame(TitleKind kind, const std::string& label, const Line& typed1,
+                      const Line& typed2, TwoLineSteps steps);
+
+/// The meeting point of two lines by substitution, the answer of `label`;
+/// or, when the lines are parallel or the same, the verdict, which stops the
+/// solution.
+void intersectionSteps(Solution& sol, const GivenLines& g, const std::string& label);
+
+} // namespace exact::solutions

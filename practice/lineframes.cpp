@@ -1,0 +1,489 @@
+// The exercises of the second, third and fourth pages of lines.
+
+#include "makekit.h"
+
+#include <cmath>
+
+namespace practice {
+
+using namespace kit;
+using exact::StepKind;
+
+namespace {
+
+/// Two different normals, not parallel.
+std::pair<Point, Point> twoNormals(Rng& rng) {
+    const Point n = smallNormal(rng);
+    Point m = smallNormal(rng);
+    while ((n.x * m.y - n.y * m.x).isZero())
+        m = smallNormal(rng);
+    return {n, m};
+}
+
+// --- "Intersecção de duas rectas" ------------------------------------------
+
+void makeIntersection(Rng& rng, Exercise& ex) {
+    Point i = somePoint(rng, ex.level, 6);
+    if (ex.level == Level::Avancado) i.x = R(rng.nonZero(-3, 3), 2);
+    const auto [n, m] = twoNormals(rng);
+    const Line r = lineWithNormal(n.x, n.y, i);
+    const Line s = lineWithNormal(m.x, m.y, i);
+    ex.data.lines = {r, s};
+    field(ex, "Text1", texts::lineField(r));
+    field(ex, "Text2", texts::lineField(s));
+    ex.statement =
+        "Determine as coordenadas do ponto de intersecção das rectas r: " + texts::line(r) +
+        " e s: " + texts::line(s) + ".";
+    expect(ex, AnswerKind::Point, {i});
+}
+
+std::vector<Slip> intersectionSlips() {
+    return {{"swapped",
+             "Trocou a abcissa com a ordenada do ponto.",
+             "o ponto de intersecção escreve-se (x , y): primeiro a abcissa.",
+             {StepKind::IntersectionResult},
+             [](const Exercise& ex) {
+                 const Point p = exact::intersection(ln(ex, 0), ln(ex, 1));
+                 return one(Point{p.y, p.x});
+             }},
+            {"constant-sign",
+             "Passou o termo independente para o outro membro sem lhe trocar o sinal.",
+             "de ax + by + c = 0 vem ax + by = −c.",
+             {StepKind::IntersectionSystem},
+             [](const Exercise& ex) {
+                 const Point p = exact::intersection(ln(ex, 0), ln(ex, 1));
+                 return one(Point{-p.x, -p.y});
+             }}};
+}
+
+// --- "Distância entre rectas paralelas" ------------------------------------
+
+void makeParallelDistance(Rng& rng, Exercise& ex) {
+    Point n = latticeVector(rng, 25);
+    if (ex.level == Level::Avancado) n = smallNormal(rng);
+    const int k = ex.level == Level::Basico ? 1 : rng.pick(std::array{2, -2, 3});
+    const Number norm = exact::sqrt(n.x * n.x + n.y * n.y);
+    const Number c1 = N(rng.in(-20, 20));
+    const Number c2 =
+        ex.level == Level::Basico ? c1 + norm * rng.nonZero(-3, 3) : c1 + rng.nonZero(-12, 12);
+    const Line r{n.x, n.y, c1};
+    const Line s{n.x * k, n.y * k, c2 * k};
+    ex.data.lines = {r, s};
+    field(ex, "Text3", texts::lineField(r));
+    field(ex, "Text4", texts::lineField(s, false));
+    ex.data.numbers = {N(k)};
+    ex.statement = "Calcule a distância entre as rectas paralelas r: " + texts::line(r) +
+                   " e s: " + texts::line(s, false) + ". Apresente o valor exacto.";
+    expect(ex, AnswerKind::Number, {exact::abs(c1 - c2) / norm});
+}
+
+std::vector<Slip> parallelDistanceSlips() {
+    auto parts = [](const Exercise& ex) {
+        const Line& r = ln(ex, 0);
+        const Number k = ex.data.numbers.at(0);
+        return std::tuple{r.a * r.a + r.b * r.b, r.c, ln(ex, 1).c / k, k};
+    };
+    return {{"no-norm",
+             "Não dividiu pela norma do vector normal.",
+             "d = |c₁ − c₂| / √(a² + b²), com as duas equações escritas com os mesmos a e b.",
+             {StepKind::DistanceToLineFormula},
+             [=](const Exercise& ex) {
+                 const auto [n2, c1, c2, k] = parts(ex);
+                 return one(exact::abs(c1 - c2));
+             }},
+            {"no-root",
+             "Dividiu por a² + b² em vez de √(a² + b²).",
+             "no denominador está a norma do vector normal, √(a² + b²).",
+             {StepKind::DistanceToLineFormula},
+             [=](const Exercise& ex) {
+                 const auto [n2, c1, c2, k] = parts(ex);
+                 return one(exact::abs(c1 - c2) / n2);
+             }},
+            {"not-equalised",
+             "Subtraiu os termos independentes sem igualar primeiro os coeficientes de x e de y.",
+             "escreva as duas equações com os mesmos a e b antes de subtrair c₁ e c₂.",
+             {StepKind::LinesParallel},
+             [=](const Exercise& ex) {
+                 const auto [n2, c1, c2, k] = parts(ex);
+                 if (k == N(1)) return std::vector<Value>{};
+                 return one(exact::abs(c1 - c2 * k) / exact::sqrt(n2));
+             }}};
+}
+
+// --- "Distância de um ponto a uma recta" -----------------------------------
+
+void makePointLineDistance(Rng& rng, Exercise& ex) {
+    Point n = latticeVector(rng, 25);
+    if (ex.level == Level::Avancado) n = smallNormal(rng);
+    const Point p =
+        somePoint(rng, ex.level == Level::Intermedio ? Level::Intermedio : Level::Basico, 6);
+    const Number norm = exact::sqrt(n.x * n.x + n.y * n.y);
+    const Number value =
+        ex.level == Level::Basico ? norm * rng.nonZero(-3, 3) : N(rng.nonZero(-12, 12));
+    const Line r = exact::normalised({n.x, n.y, value - n.x * p.x - n.y * p.y});
+    ex.data.points = {p};
+    ex.data.lines = {r};
+    field(ex, "Text5", texts::lineField(r));
+    pointFields(ex, 1, p);
+    ex.statement = "Calcule a distância do ponto " + texts::point("P", p) +
+                   " à recta r: " + texts::line(r) + ". Apresente o valor exacto, simplificado.";
+    expect(ex, AnswerKind::Number, {exact::distance(p, r)});
+}
+
+std::vector<Slip> pointLineDistanceSlips() {
+    auto value = [](const Exercise& ex, bool withC) {
+        const Line& r = ln(ex, 0);
+        const Point& p = pt(ex, 0);
+        return r.a * p.x + r.b * p.y + (withC ? r.c : N(0));
+    };
+    auto norm2 = [](const Exercise& ex) {
+        return ln(ex, 0).a * ln(ex, 0).a + ln(ex, 0).b * ln(ex, 0).b;
+    };
+    return {{"no-absolute-value",
+             "Esqueceu o valor absoluto.",
+             "uma distância nunca é negativa: d = |ax₀ + by₀ + c| / √(a² + b²).",
+             {StepKind::DistanceToLineFormula},
+             [=](const Exercise& ex) {
+                 const Number v = value(ex, true);
+                 if (v.sign() >= 0) return std::vector<Value>{};
+                 return one(v / exact::sqrt(norm2(ex)));
+             }},
+            {"no-root",
+             "Esqueceu a raiz quadrada no denominador.",
+             "o denominador é √(a² + b²), a norma do vector normal.",
+             {StepKind::DistanceToLineFormula},
+             [=](const Exercise& ex) { return one(exact::abs(value(ex, true)) / norm2(ex)); }},
+            {"no-constant",
+             "Esqueceu o termo independente c.",
+             "substitua x e y pelas coordenadas de P em ax + by + c, sem esquecer c.",
+             {StepKind::SubstitutePointAndLine},
+             [=](const Exercise& ex) {
+                 return one(exact::abs(value(ex, false)) / exact::sqrt(norm2(ex)));
+             }}};
+}
+
+// --- "Ângulo de duas rectas" -----------------------------------------------
+
+/// The normal n turned by a notable angle, times a factor that keeps it simple.
+Point turned(const Point& n, int degrees) {
+    const Number r3 = exact::sqrt(N(3));
+    switch (degrees) {
+    case 45:
+        return {n.x - n.y, n.x + n.y};
+    case 60:
+        return {n.x - r3 * n.y, r3 * n.x + n.y};
+    case 30:
+        return {r3 * n.x - n.y, n.x + r3 * n.y};
+    }
+    return n;
+}
+
+Number acuteAngle(const Line& r, const Line& s) {
+    const double t = ((r.a * s.b - s.a * r.b) / (r.a * s.a + r.b * s.b)).toDouble();
+    return Number::approximate(std::atan(std::abs(t)) * 45 / std::atan(1.0));
+}
+
+void makeAngle(Rng& rng, Exercise& ex) {
+    const Point n = smallNormal(rng);
+    Point m = turned(n, 45);
+    Number amplitude = N(45);
+    if (ex.level == Level::Avancado) {
+        const int a = rng.coin() ? 30 : 60;
+        m = turned(n, a);
+        amplitude = N(a);
+    } else if (ex.level == Level::Intermedio) {
+        m = smallNormal(rng);
+        while ((n.x * m.y - n.y * m.x).isZero() || (n.x * m.x + n.y * m.y).isZero())
+            m = smallNormal(rng);
+    }
+    const Line r = lineWithNormal(n.x, n.y, somePoint(rng, Level::Basico, 3));
+    const Line s = lineWithNormal(m.x, m.y, somePoint(rng, Level::Basico, 3));
+    if (ex.level == Level::Intermedio) amplitude = acuteAngle(r, s);
+    ex.data.lines = {r, s};
+    field(ex, "Text6", texts::lineField(r));
+    field(ex, "Text7", texts::lineField(s));
+    ex.statement = "Determine a amplitude, em graus, do ângulo das rectas r: " + texts::line(r) +
+                   " e s: " + texts::line(s) +
+                   (ex.level == Level::Intermedio ? " (em graus, minutos e segundos)." : ".");
+    expect(ex, AnswerKind::Angle, {Degrees{amplitude}});
+}
+
+std::vector<Slip> angleSlips() {
+    auto from = [](const Exercise& ex) {
+        return std::get<Degrees>(ex.expected.values.at(0)).value;
+    };
+    return {{"obtuse",
+             "Deu o ângulo obtuso.",
+             "o ângulo de duas rectas é agudo ou recto: cos θ = |u · v| / (‖u‖ ‖v‖), com valor "
+             "absoluto.",
+             {StepKind::AngleFormula},
+             [=](const Exercise& ex) { return one(Degrees{N(180) - from(ex)}); }},
+            {"complement",
+             "Deu o complemento do ângulo.",
+             "use os dois vectores directores (ou os dois normais), não um de cada.",
+             {StepKind::DirectionVectors},
+             [=](const Exercise& ex) { return one(Degrees{N(90) - from(ex)}); }}};
+}
+
+// --- "Ver se três pontos são colineares" -----------------------------------
+
+std::vector<Slip> oppositeVerdict(const char* rule) {
+    return {{"opposite", "A conclusão está trocada.", rule, {}, [](const Exercise& ex) {
+                 const Words w = std::get<Words>(ex.expected.values.at(0));
+                 return one(w == Words::Yes ? Words::No : Words::Yes);
+             }}};
+}
+
+void makeCollinear(Rng& rng, Exercise& ex) {
+    const Point a = somePoint(rng, Level::Basico, 4);
+    Point d{N(rng.nonZero(-2, 2)), N(rng.in(-2, 2))};
+    if (ex.level == Level::Intermedio) d.x = d.x / 2;
+    const int s = rng.nonZero(-2, 2);
+    int t = rng.nonZero(-3, 3);
+    while (t == s)
+        t = rng.nonZero(-3, 3);
+    const Point b{a.x + d.x * s, a.y + d.y * s};
+    Point c{a.x + d.x * t, a.y + d.y * t};
+    const bool yes = rng.coin();
+    if (!yes) c.y = c.y + (rng.coin() ? 1 : -1);
+    ex.data.points = {a, b, c};
+    for (int i = 0; i < 3; ++i)
+        pointFields(ex, i + 1, ex.data.points[std::size_t(i)]);
+    ex.statement = "Os pontos " + texts::point("A", a) + ", " + texts::point("B", b) + " e " +
+                   texts::point("C", c) + " estão em linha recta? Responda sim ou não.";
+    expect(ex, AnswerKind::Words, {yes ? Words::Yes : Words::No});
+}
+
+// --- "Coeficiente angular e inclinação de uma recta" -----------------------
+
+/// A slope for the level, and at the advanced level a notable inclination.
+std::pair<Number, int> someSlope(Rng& rng, Level level) {
+    if (level == Level::Avancado) {
+        const int a = rng.pick(std::array{30, 60, 120, 150, 45, 135});
+        return {tangentOf(a), a};
+    }
+    if (level == Level::Intermedio)
+        return {Q(rng.nonZero(-5, 5), rng.pick(std::array{2, 3, 4})), 0};
+    return {N(rng.nonZero(-3, 3)), 0};
+}
+
+void askSlopeOrInclination(Exercise& ex, const Number& m, int inclination,
+                           const std::string& what) {
+    if (inclination) {
+        ex.statement = "Determine a inclinação, em graus, da recta " + what + ".";
+        expect(ex, AnswerKind::Angle, {Degrees{N(inclination)}});
+    } else {
+        ex.statement = "Determine o declive da recta " + what + ".";
+        expect(ex, AnswerKind::Number, {m});
+    }
+}
+
+void makeSlopeFromPoints(Rng& rng, Exercise& ex) {
+    const auto [m, inclination] = someSlope(rng, ex.level);
+    const Point a = somePoint(rng, Level::Basico, 4);
+    Number dx = N(rng.nonZero(-3, 3));
+    if (m.terms().size() == 1 && m.terms()[0].radicand == 3)
+        dx = dx * exact::sqrt(N(3)); // lattice ordinates
+    if (ex.level == Level::Intermedio) dx = dx * m.rational().get_den().get_si();
+    const Point b{a.x + dx, a.y + m * dx};
+    ex.data.points = {a, b};
+    ex.data.numbers = {m};
+    pointFields(ex, 4, a);
+    pointFields(ex, 5, b);
+    askSlopeOrInclination(ex, m, inclination,
+                          "que passa nos pontos " + texts::point("A", a) + " e " +
+                              texts::point("B", b));
+}
+
+void makeSlopeFromEquation(Rng& rng, Exercise& ex) {
+    const auto [m, inclination] = someSlope(rng, ex.level);
+    const Line r = lineWithSlope(m, somePoint(rng, Level::Basico, 4));
+    ex.data.lines = {r};
+    ex.data.numbers = {m};
+    field(ex, "Text9", texts::lineField(r));
+    askSlopeOrInclination(ex, m, inclination, "r: " + texts::line(r));
+}
+
+std::vector<Value> slopeOrAngle(const Exercise& ex, const Number& m) {
+    if (ex.expected.kind != AnswerKind::Number) return {};
+    return one(m);
+}
+
+std::vector<Value> angleSlip(const Exercise& ex, bool complement) {
+    if (ex.expected.kind != AnswerKind::Angle) return {};
+    const Number a = std::get<Degrees>(ex.expected.values.at(0)).value;
+    if (complement) return one(Degrees{N(90) - a});
+    if (a <= N(90)) return {};
+    return one(Degrees{a - N(180)});
+}
+
+std::vector<Slip> inclinationSlips() {
+    return {
+        {"negative-inclination",
+         "Deu um ângulo negativo.",
+         "a inclinação está entre 0º e 180º: quando o declive é negativo, soma-se 180º a arctg m.",
+         {},
+         [](const Exercise& ex) { return angleSlip(ex, false); }},
+        {"complement",
+         "Deu o ângulo com o eixo das ordenadas.",
+         "a inclinação é o ângulo com o semieixo positivo das abcissas: tg α = m.",
+         {},
+         [](const Exercise& ex) { return angleSlip(ex, true); }}};
+}
+
+std::vector<Slip> slopeFromPointsSlips() {
+    std::vector<Slip> slips = inclinationSlips();
+    slips.push_back(
+        {"swapped-differences",
+         "Trocou Δx com Δy.",
+         "o declive é m = (y_B − y_A)/(x_B − x_A).",
+         {},
+         [](const Exercise& ex) { return slopeOrAngle(ex, N(1) / ex.data.numbers.at(0)); }});
+    slips.push_back({"slope-sign",
+                     "Trocou o sinal do declive.",
+                     "subtraia as coordenadas pela mesma ordem em cima e em baixo.",
+                     {},
+                     [](const Exercise& ex) { return slopeOrAngle(ex, -ex.data.numbers.at(0)); }});
+    return slips;
+}
+
+std::vector<Slip> slopeFromEquationSlips() {
+    std::vector<Slip> slips = inclinationSlips();
+    slips.push_back({"slope-sign",
+                     "Trocou o sinal do declive.",
+                     "de ax + by + c = 0 vem y = −(a/b)x − c/b: o declive é −a/b.",
+                     {},
+                     [](const Exercise& ex) { return slopeOrAngle(ex, -ex.data.numbers.at(0)); }});
+    slips.push_back(
+        {"b-over-a",
+         "Calculou −b/a em vez de −a/b.",
+         "o declive é o coeficiente de x depois de isolar y: −a/b.",
+         {},
+         [](const Exercise& ex) { return slopeOrAngle(ex, N(-1) / ex.data.numbers.at(0)); }});
+    return slips;
+}
+
+// --- "Posição relativa de duas rectas" -------------------------------------
+
+void makeRelativePosition(Rng& rng, Exercise& ex) {
+    const auto [n, m] = twoNormals(rng);
+    const Point p = somePoint(rng, Level::Basico, 5);
+    const Line r = lineWithNormal(n.x, n.y, p);
+    const int kind = rng.in(0, 2);
+    const int k = ex.level == Level::Intermedio ? rng.pick(std::array{2, -2, 3, -1}) : 1;
+    Line s = lineWithNormal(m.x, m.y, p);
+    if (kind > 0) s = {r.a * k, r.b * k, (r.c + (kind == 1 ? rng.nonZero(-6, 6) : 0)) * k};
+    ex.data.lines = {r, s};
+    field(ex, "Text5", texts::lineField(r));
+    field(ex, "Text6", texts::lineField(s, false));
+    ex.statement = "Indique a posição relativa das rectas r: " + texts::line(r) +
+                   " e s: " + texts::line(s, false) +
+                   " (paralelas, coincidentes ou concorrentes; se forem concorrentes, o ponto de "
+                   "intersecção).";
+    if (kind == 0)
+        expect(ex, AnswerKind::Words, {p}); // words or the point: nothing given away
+    else
+        expect(ex, AnswerKind::Words, {kind == 1 ? Words::Parallel : Words::Coincident});
+}
+
+std::vector<Slip> relativePositionSlips() {
+    return {
+        {"parallel-or-coincident",
+         "Confundiu rectas paralelas com rectas coincidentes.",
+         "com os coeficientes de x e de y proporcionais, as rectas são coincidentes se também os "
+         "termos independentes o forem, e paralelas se não forem.",
+         {},
+         [](const Exercise& ex) {
+             const Words* w = std::get_if<Words>(&ex.expected.values.at(0));
+             if (!w) return std::vector<Value>{};
+             return one(*w == Words::Parallel ? Words::Coincident : Words::Parallel);
+         }},
+        {"swapped",
+         "Trocou a abcissa com a ordenada do ponto de intersecção.",
+         "o ponto escreve-se (x , y): primeiro a abcissa.",
+         {},
+         [](const Exercise& ex) {
+             const Point* p = std::get_if<Point>(&ex.expected.values.at(0));
+             if (!p) return std::vector<Value>{};
+             return one(Point{p->y, p->x});
+         }}};
+}
+
+} // namespace
+
+std::vector<FrameDef> lineFrames() {
+    using T = TopicId;
+    std::vector<FrameDef> frames = {
+        {{T::Recta2, 0},
+         "Intersecção de duas rectas",
+         "Dados3",
+         "Resolver3",
+         "",
+         {true, true, true},
+         makeIntersection,
+         intersectionSlips()},
+        {{T::Recta2, 1},
+         "Distância entre rectas paralelas",
+         "Dados1",
+         "Resolver1",
+         "",
+         {true, true, true},
+         makeParallelDistance,
+         parallelDistanceSlips()},
+        {{T::Recta2, 2},
+         "Distância de um ponto a uma recta",
+         "Dados4",
+         "Resolver4",
+         "",
+         {true, true, true},
+         makePointLineDistance,
+         pointLineDistanceSlips()},
+        {{T::Recta2, 3},
+         "Ângulo de duas rectas",
+         "Dados5",
+         "Resolver5",
+         "",
+         {true, true, true},
+         makeAngle,
+         angleSlips()},
+        {{T::Recta3, 0},
+         "Ver se três pontos são colineares",
+         "Dados1",
+         "Resolver1",
+         "",
+         {true, true, false},
+         makeCollinear,
+         oppositeVerdict(
+             "os pontos A, B e C estão em linha recta quando os declives de [AB] e [AC] "
+             "são iguais.")},
+        {{T::Recta3, 1, 0},
+         "Coeficiente angular e inclinação de uma recta: dois pontos",
+         "Dados3",
+         "Resolver3",
+         "Option1",
+         {true, true, true},
+         makeSlopeFromPoints,
+         slopeFromPointsSlips()},
+        {{T::Recta3, 1, 1},
+         "Coeficiente angular e inclinação de uma recta: equação",
+         "Dados3",
+         "Resolver3",
+         "Option2",
+         {true, true, true},
+         makeSlopeFromEquation,
+         slopeFromEquationSlips()},
+        {{T::Recta3, 2},
+         "Posição relativa de duas rectas",
+         "",
+         "Resolver6",
+         "",
+         {true, true, false},
+         makeRelativePosition,
+         relativePositionSlips()},
+    };
+    std::vector<FrameDef> fourth = lines4Frames();
+    frames.insert(frames.end(), fourth.begin(), fourth.end());
+    return frames;
+}
+
+} // namespace practice

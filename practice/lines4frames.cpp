@@ -1,0 +1,249 @@
+// The exercises of the fourth page of lines.
+
+#include "makekit.h"
+
+namespace practice {
+
+using namespace kit;
+
+namespace {
+
+Point givenPoint(Rng& rng, Exercise& ex) {
+    const Point p =
+        somePoint(rng, ex.level == Level::Intermedio ? Level::Intermedio : Level::Basico, 6);
+    ex.data.points = {p};
+    pointFields(ex, 1, p);
+    return p;
+}
+
+std::string through(const Point& p) {
+    return "Determine a equação reduzida da recta que passa em " + texts::point("P", p);
+}
+
+// --- parallel to an axis ---------------------------------------------------
+
+void makeParallelToX(Rng& rng, Exercise& ex) {
+    const Point p = givenPoint(rng, ex);
+    ex.statement = through(p) + " e é paralela ao eixo das abcissas.";
+    expect(ex, AnswerKind::Line, {Line{N(0), N(1), -p.y}}, AskedForm::ReducedEquation);
+}
+
+void makeParallelToY(Rng& rng, Exercise& ex) {
+    const Point p = givenPoint(rng, ex);
+    ex.statement = through(p) + " e é paralela ao eixo das ordenadas.";
+    expect(ex, AnswerKind::Line, {Line{N(1), N(0), -p.x}}, AskedForm::ReducedEquation);
+}
+
+std::vector<Slip> axisSlips() {
+    return {{"other-axis",
+             "Escreveu a paralela ao outro eixo.",
+             "a paralela ao eixo das abcissas é horizontal, y = y_P; a paralela ao eixo das "
+             "ordenadas é vertical, x = x_P.",
+             {},
+             [](const Exercise& ex) {
+                 const Line& l = std::get<Line>(ex.expected.values.at(0));
+                 const Point& p = pt(ex, 0);
+                 return one(l.a.isZero() ? Line{N(1), N(0), -p.x} : Line{N(0), N(1), -p.y});
+             }}};
+}
+
+// --- a given inclination, a given slope ------------------------------------
+
+void makeInclination(Rng& rng, Exercise& ex) {
+    const Point p = givenPoint(rng, ex);
+    const int a = ex.level == Level::Avancado ? rng.pick(std::array{30, 60, 120, 150})
+                                              : rng.pick(std::array{45, 135});
+    ex.data.numbers = {N(a)};
+    field(ex, "Text2", std::to_string(a));
+    ex.statement = through(p) + " e tem inclinação " + std::to_string(a) + "º.";
+    expect(ex, AnswerKind::Line, {lineWithSlope(tangentOf(a), p)}, AskedForm::ReducedEquation);
+}
+
+std::vector<Slip> inclinationSlips() {
+    return {{"supplement",
+             "Trocou o sinal do declive.",
+             "o declive é a tangente da inclinação: m = tg α.",
+             {},
+             [](const Exercise& ex) {
+                 const int a = int(ex.data.numbers.at(0).rational().get_num().get_si());
+                 return one(lineWithSlope(tangentOf(180 - a), pt(ex, 0)));
+             }},
+            {"cotangent",
+             "Usou a tangente do complemento da inclinação.",
+             "a inclinação é o ângulo com o eixo das abcissas, e m = tg α.",
+             {},
+             [](const Exercise& ex) {
+                 const int a = int(ex.data.numbers.at(0).rational().get_num().get_si());
+                 return one(lineWithSlope(tangentOf(90 - a), pt(ex, 0)));
+             }}};
+}
+
+void makeSlope(Rng& rng, Exercise& ex) {
+    const Point p = givenPoint(rng, ex);
+    Number m = N(rng.nonZero(-4, 4));
+    if (ex.level == Level::Intermedio) m = Q(rng.nonZero(-5, 5), rng.pick(std::array{2, 3}));
+    if (ex.level == Level::Avancado) m = R(rng.nonZero(-2, 2), rng.pick(std::array{2, 3}));
+    ex.data.numbers = {m};
+    field(ex, "Text6", texts::field(m));
+    ex.statement = through(p) + " e tem declive " + texts::number(m) + ".";
+    expect(ex, AnswerKind::Line, {lineWithSlope(m, p)}, AskedForm::ReducedEquation);
+}
+
+std::vector<Slip> slopeSlips() {
+    return {{"ordinate-as-intercept",
+             "Tomou a ordenada de P como ordenada na origem.",
+             "a recta é y − y_P = m(x − x_P).",
+             {},
+             [](const Exercise& ex) {
+                 return one(Line{ex.data.numbers.at(0), N(-1), pt(ex, 0).y});
+             }},
+            {"abscissa-sign",
+             "Trocou o sinal da abcissa de P.",
+             "a recta é y − y_P = m(x − x_P): subtrai-se a abcissa de P.",
+             {},
+             [](const Exercise& ex) {
+                 const Point& p = pt(ex, 0);
+                 return one(lineWithSlope(ex.data.numbers.at(0), Point{-p.x, p.y}));
+             }}};
+}
+
+// --- a given angle with a given line ----------------------------------------
+
+/// The normal n turned by ±a degrees (45, 30 or 60), scaled to stay simple.
+Point turn(const Point& n, int a, int sign) {
+    const Number r3 = exact::sqrt(N(3));
+    const Number s = N(sign);
+    if (a == 45) return {n.x - s * n.y, s * n.x + n.y};
+    if (a == 60) return {n.x - s * r3 * n.y, s * r3 * n.x + n.y};
+    return {r3 * n.x - s * n.y, s * n.x + r3 * n.y};
+}
+
+void makeAngleWithLine(Rng& rng, Exercise& ex) {
+    const Point p = givenPoint(rng, ex);
+    const int a = ex.level == Level::Avancado ? rng.pick(std::array{30, 60}) : 45;
+    const Point n = smallNormal(rng);
+    Line r = lineWithNormal(n.x, n.y, somePoint(rng, Level::Basico, 3));
+    if (exact::contains(r, p)) r.c = r.c + 1;
+    ex.data.lines = {r};
+    ex.data.numbers = {N(a)};
+    field(ex, "Text4", std::to_string(a));
+    field(ex, "Text5", texts::lineField(r));
+    const Point n1 = turn(n, a, 1);
+    const Point n2 = turn(n, a, -1);
+    ex.statement = "Determine as equações reduzidas das rectas que passam em " +
+                   texts::point("P", p) + " e fazem um ângulo de " + std::to_string(a) +
+                   "º com a recta r: " + texts::line(r) + ".";
+    expect(ex, AnswerKind::Line, {lineWithNormal(n1.x, n1.y, p), lineWithNormal(n2.x, n2.y, p)},
+           AskedForm::ReducedEquation);
+}
+
+std::vector<Slip> angleWithLineSlips() {
+    return {{"angle-with-x-axis",
+             "Mediu o ângulo a partir do eixo das abcissas, não da recta r.",
+             "o ângulo é o das rectas pedidas com r: rode o vector director de r, ou use a "
+             "fórmula do ângulo de duas rectas.",
+             {},
+             [](const Exercise& ex) {
+                 const int a = int(ex.data.numbers.at(0).rational().get_num().get_si());
+                 return std::vector<Value>{lineWithSlope(tangentOf(a), pt(ex, 0)),
+                                           lineWithSlope(tangentOf(180 - a), pt(ex, 0))};
+             }}};
+}
+
+// --- "Bissectrizes de duas rectas concorrentes" -----------------------------
+
+void makeBisectors(Rng& rng, Exercise& ex) {
+    const Point u = latticeVector(rng, 25);
+    Point v = latticeVector(rng, ex.level == Level::Avancado ? 5 : 25);
+    while ((u.x * v.y - u.y * v.x).isZero())
+        v = latticeVector(rng, ex.level == Level::Avancado ? 5 : 25);
+    if (ex.level != Level::Avancado) v = {v.x * 2, v.y * 2}; // norms 5 and 10
+    const Point i = somePoint(rng, Level::Basico, 3);
+    const Line r = lineWithNormal(u.x, u.y, i);
+    const Point j = ex.level == Level::Basico ? i : Point{i.x + 1, i.y};
+    const Line s{v.x, v.y, -(v.x * j.x + v.y * j.y)};
+    ex.data.lines = {r, s};
+    field(ex, "Text9", texts::lineField(r));
+    field(ex, "Text10", texts::lineField(s, false));
+    const Number k1 = exact::sqrt(r.a * r.a + r.b * r.b);
+    const Number k2 = exact::sqrt(s.a * s.a + s.b * s.b);
+    ex.statement =
+        "Determine equações gerais das bissectrizes dos ângulos das rectas r: " + texts::line(r) +
+        " e s: " + texts::line(s, false) + ".";
+    expect(ex, AnswerKind::Line,
+           {Line{k2 * r.a - k1 * s.a, k2 * r.b - k1 * s.b, k2 * r.c - k1 * s.c},
+            Line{k2 * r.a + k1 * s.a, k2 * r.b + k1 * s.b, k2 * r.c + k1 * s.c}},
+           AskedForm::GeneralEquation);
+}
+
+std::vector<Slip> bisectorsSlips() {
+    return {{"not-normalised",
+             "Somou e subtraiu as equações sem as dividir pelas normas.",
+             "os pontos das bissectrizes estão à mesma distância das duas rectas: "
+             "|a₁x + b₁y + c₁|/√(a₁² + b₁²) = |a₂x + b₂y + c₂|/√(a₂² + b₂²).",
+             {},
+             [](const Exercise& ex) {
+                 const Line& r = ln(ex, 0);
+                 const Line& s = ln(ex, 1);
+                 return std::vector<Value>{Line{r.a - s.a, r.b - s.b, r.c - s.c},
+                                           Line{r.a + s.a, r.b + s.b, r.c + s.c}};
+             }}};
+}
+
+} // namespace
+
+std::vector<FrameDef> lines4Frames() {
+    using T = TopicId;
+    return {
+        {{T::Recta4, 0, 0},
+         "Recta que passa num ponto e é paralela ao eixo das abcissas",
+         "Dados3",
+         "Resolver3",
+         "Option1",
+         {true, true, false},
+         makeParallelToX,
+         axisSlips()},
+        {{T::Recta4, 0, 1},
+         "Recta que passa num ponto e é paralela ao eixo das ordenadas",
+         "Dados3",
+         "Resolver3",
+         "Option2",
+         {true, true, false},
+         makeParallelToY,
+         axisSlips()},
+        {{T::Recta4, 0, 2},
+         "Recta que passa num ponto e tem uma inclinação dada",
+         "Dados3",
+         "Resolver3",
+         "Option3",
+         {true, true, true},
+         makeInclination,
+         inclinationSlips()},
+        {{T::Recta4, 0, 3},
+         "Recta que passa num ponto e tem um declive dado",
+         "Dados3",
+         "Resolver3",
+         "Option4",
+         {true, true, true},
+         makeSlope,
+         slopeSlips()},
+        {{T::Recta4, 0, 4},
+         "Recta que passa num ponto e faz um ângulo dado com outra",
+         "Dados3",
+         "Resolver3",
+         "Option6",
+         {true, true, true},
+         makeAngleWithLine,
+         angleWithLineSlips()},
+        {{T::Recta4, 1},
+         "Bissectrizes de duas rectas concorrentes",
+         "Dados7",
+         "Resolver7",
+         "",
+         {true, true, true},
+         makeBisectors,
+         bisectorsSlips()},
+    };
+}
+
+} // namespace practice

@@ -1,0 +1,403 @@
+// The exercises of the points page and of the two first pages of lines.
+
+#include "makekit.h"
+
+#include <cstdlib>
+
+namespace practice {
+
+using namespace kit;
+using exact::StepKind;
+
+namespace {
+
+// --- "Representação de um ponto" -------------------------------------------
+
+void makePoint(Rng& rng, Exercise& ex) {
+    Point a = somePoint(rng, ex.level, 8);
+    if (ex.level == Level::Avancado)
+        a.x = Number(rng.nonZero(-3, 3)) * exact::sqrt(N(rng.pick(std::array{2, 3, 5})));
+    ex.data.points = {a};
+    ex.data.numbers = {N(rng.coin() ? 1 : 0)}; // 1: the axis of abscissas
+    pointFields(ex, 1, a);
+    const bool onX = ex.data.numbers[0] == N(1);
+    ex.statement = "Represente o ponto " + texts::point("A", a) +
+                   " e indique as coordenadas da sua projecção ortogonal sobre o eixo das " +
+                   (onX ? "abcissas." : "ordenadas.");
+    expect(ex, AnswerKind::Point, {onX ? Point{a.x, N(0)} : Point{N(0), a.y}});
+}
+
+std::vector<Slip> pointSlips() {
+    return {{"other-axis",
+             "Projectou o ponto sobre o outro eixo.",
+             "a projecção sobre o eixo das abcissas conserva a abcissa e tem ordenada 0; sobre o "
+             "eixo das ordenadas, o contrário.",
+             {StepKind::PointProjections, StepKind::PointOnXAxis, StepKind::PointOnYAxis},
+             [](const Exercise& ex) {
+                 const Point& a = pt(ex, 0);
+                 return one(ex.data.numbers[0] == N(1) ? Point{N(0), a.y} : Point{a.x, N(0)});
+             }},
+            {"swapped",
+             "Trocou a abcissa com a ordenada.",
+             "a abcissa é a primeira coordenada e a ordenada a segunda.",
+             {StepKind::PointCoordinates},
+             [](const Exercise& ex) {
+                 const Point& a = pt(ex, 0);
+                 return one(ex.data.numbers[0] == N(1) ? Point{N(0), a.x} : Point{a.y, N(0)});
+             }}};
+}
+
+// --- "Ponto médio de um segmento" ------------------------------------------
+
+void makeMidpoint(Rng& rng, Exercise& ex) {
+    Point a = somePoint(rng, ex.level, 7);
+    Point b = somePoint(rng, ex.level, 7);
+    if (ex.level == Level::Basico) {
+        b.x = N(rng.in(-3, 3) * 2) - a.x; // whole midpoint: even sums
+        b.y = N(rng.in(-3, 3) * 2) - a.y;
+    } else if (ex.level == Level::Avancado) {
+        const Number r = exact::sqrt(N(rng.pick(std::array{2, 3})));
+        a.x = a.x * r;
+        b.x = N(rng.in(-4, 4)) * r;
+    }
+    ex.data.points = {a, b};
+    pointFields(ex, 2, a);
+    pointFields(ex, 3, b);
+    ex.statement = "Determine as coordenadas do ponto médio M do segmento [AB], sendo " +
+                   texts::point("A", a) + " e " + texts::point("B", b) + ".";
+    expect(ex, AnswerKind::Point, {exact::midpoint(a, b)});
+}
+
+std::vector<Slip> midpointSlips() {
+    return {
+        {"no-halving",
+         "Somou as coordenadas dos extremos sem dividir por 2.",
+         "cada coordenada do ponto médio é a média das coordenadas dos extremos.",
+         {StepKind::MidpointFormula},
+         [](const Exercise& ex) {
+             return one(Point{pt(ex, 0).x + pt(ex, 1).x, pt(ex, 0).y + pt(ex, 1).y});
+         }},
+        {"half-difference",
+         "Dividiu por 2 a diferença das coordenadas, em vez da soma.",
+         "o ponto médio é ((x_A + x_B)/2 , (y_A + y_B)/2): somam-se as coordenadas.",
+         {StepKind::MidpointFormula},
+         [](const Exercise& ex) {
+             return one(Point{(pt(ex, 1).x - pt(ex, 0).x) / 2, (pt(ex, 1).y - pt(ex, 0).y) / 2});
+         }}};
+}
+
+// --- "Distância entre dois pontos" -----------------------------------------
+
+void makeDistance(Rng& rng, Exercise& ex) {
+    static const std::array<std::array<int, 2>, 4> triples{{{3, 4}, {6, 8}, {5, 12}, {8, 6}}};
+    const Point a = somePoint(rng, Level::Basico, 5);
+    Point d;
+    if (ex.level == Level::Avancado) {
+        do
+            d = {N(rng.nonZero(-7, 7)), N(rng.nonZero(-7, 7))};
+        while (exact::sqrt(exact::square(d.x) + exact::square(d.y)).isRational());
+    } else {
+        const auto t = rng.pick(triples);
+        d = {N(rng.coin() ? t[0] : -t[0]), N(rng.coin() ? t[1] : -t[1])};
+        if (rng.coin()) std::swap(d.x, d.y);
+        if (ex.level == Level::Intermedio) d = {d.x / 2, d.y / 2};
+    }
+    const Point b{a.x + d.x, a.y + d.y};
+    ex.data.points = {a, b};
+    pointFields(ex, 4, a);
+    pointFields(ex, 5, b);
+    ex.statement = "Calcule a distância entre os pontos " + texts::point("A", a) + " e " +
+                   texts::point("B", b) + ". Apresente o valor exacto, simplificado.";
+    expect(ex, AnswerKind::Number, {exact::distance(a, b)});
+}
+
+std::vector<Slip> distanceSlips() {
+    return {{"no-root",
+             "Esqueceu a raiz quadrada.",
+             "a distância é a raiz quadrada da soma dos quadrados das diferenças das coordenadas.",
+             {StepKind::DistanceFormula},
+             [](const Exercise& ex) { return one(exact::squaredDistance(pt(ex, 0), pt(ex, 1))); }},
+            {"sum-for-difference",
+             "Somou as coordenadas em vez de as subtrair.",
+             "em d(A, B) = √((x_B − x_A)² + (y_B − y_A)²) entram as diferenças das coordenadas.",
+             {StepKind::DistanceFormula},
+             [](const Exercise& ex) {
+                 const Point o{N(0), N(0)};
+                 const Point s{pt(ex, 0).x + pt(ex, 1).x, pt(ex, 0).y + pt(ex, 1).y};
+                 return one(exact::distance(o, s));
+             }},
+            {"no-squares",
+             "Somou as diferenças sem as elevar ao quadrado.",
+             "a distância não é |Δx| + |Δy|: é √(Δx² + Δy²).",
+             {StepKind::DistanceFormula},
+             [](const Exercise& ex) {
+                 return one(exact::abs(pt(ex, 1).x - pt(ex, 0).x) +
+                            exact::abs(pt(ex, 1).y - pt(ex, 0).y));
+             }}};
+}
+
+// --- "Mediatriz de um segmento" --------------------------------------------
+
+void makeBisector(Rng& rng, Exercise& ex) {
+    const Point a = somePoint(rng, ex.level, 6);
+    Point b = somePoint(rng, ex.level, 6);
+    if (ex.level == Level::Basico)
+        b = {a.x + N(2 * rng.nonZero(-3, 3)), a.y + N(2 * rng.nonZero(-3, 3))};
+    ex.data.points = {a, b};
+    pointFields(ex, 6, a);
+    pointFields(ex, 7, b);
+    const AskedForm form = ex.level == Level::Avancado || rng.coin() ? AskedForm::GeneralEquation
+                                                                     : AskedForm::ReducedEquation;
+    ex.statement = "Determine " + equationWords(form) + " da mediatriz do segmento [AB], sendo " +
+                   texts::point("A", a) + " e " + texts::point("B", b) + ".";
+    expect(ex, AnswerKind::Line, {exact::perpendicularBisector(a, b)}, form);
+}
+
+std::vector<Slip> bisectorSlips() {
+    return {{"line-ab",
+             "Escreveu a equação da recta AB.",
+             "a mediatriz é perpendicular ao segmento [AB] no seu ponto médio.",
+             {StepKind::BisectorDefinition},
+             [](const Exercise& ex) { return one(exact::lineThrough(pt(ex, 0), pt(ex, 1))); }},
+            {"through-a",
+             "Traçou a perpendicular a [AB] que passa em A.",
+             "a mediatriz passa no ponto médio de [AB], não num dos extremos.",
+             {StepKind::BisectorDefinition},
+             [](const Exercise& ex) {
+                 const Point& a = pt(ex, 0);
+                 const Point& b = pt(ex, 1);
+                 return one(lineWithNormal(b.x - a.x, b.y - a.y, a));
+             }}};
+}
+
+// --- "Recta de equação..." -------------------------------------------------
+
+void makeTypedLine(Rng& rng, Exercise& ex) {
+    Number m = N(rng.nonZero(-4, 4));
+    Number k = N(rng.in(-6, 6));
+    if (ex.level == Level::Intermedio) {
+        m = Q(rng.nonZero(-5, 5), rng.pick(std::array{2, 3, 4}));
+        k = Q(rng.in(-9, 9), rng.pick(std::array{2, 3}));
+    } else if (ex.level == Level::Avancado) {
+        m = R(rng.nonZero(-2, 2), rng.pick(std::array{2, 3}));
+    }
+    const Line r = exact::normalised({m, N(-1), k});
+    ex.data.lines = {r};
+    field(ex, "Text1", texts::lineField(r));
+    ex.statement = "Escreva a equação reduzida da recta r: " + texts::line(r) + ".";
+    expect(ex, AnswerKind::Line, {r}, AskedForm::ReducedEquation);
+}
+
+std::vector<Slip> typedLineSlips() {
+    return {{"slope-sign",
+             "Trocou o sinal do declive.",
+             "de ax + by + c = 0 vem y = −(a/b)x − c/b: o declive é −a/b.",
+             {StepKind::SlopeAndIntercept},
+             [](const Exercise& ex) {
+                 const Line& r = ln(ex, 0);
+                 return one(Line{-r.a, r.b, r.c});
+             }},
+            {"constant-not-divided",
+             "Não dividiu o termo independente por b.",
+             "ao isolar y, divide-se todo o membro por b: a ordenada na origem é −c/b.",
+             {StepKind::SlopeAndIntercept},
+             [](const Exercise& ex) {
+                 const Line& r = ln(ex, 0);
+                 return one(Line{r.a / r.b, N(1), r.c});
+             }}};
+}
+
+// --- "Recta que passa por dois pontos" -------------------------------------
+
+void makeLineThroughPoints(Rng& rng, Exercise& ex) {
+    Point a = somePoint(rng, ex.level, 5);
+    Point b = somePoint(rng, ex.level, 5);
+    if (ex.level == Level::Basico) {
+        const int dx = rng.nonZero(-3, 3);
+        b = {a.x + N(dx), a.y + N(dx * rng.nonZero(-2, 2))};
+    } else if (ex.level == Level::Avancado) {
+        const Number r = exact::sqrt(N(rng.pick(std::array{2, 3})));
+        const int p = rng.in(-2, 2);
+        a.x = N(p) * r; // the roots cancel in the ordinate at the origin
+        b = {N(p + rng.nonZero(-3, 3)) * r, a.y + N(rng.nonZero(-4, 4))};
+    }
+    ex.data.points = {a, b};
+    pointFields(ex, 1, a);
+    pointFields(ex, 2, b);
+    const AskedForm form = ex.level == Level::Intermedio && rng.coin() ? AskedForm::GeneralEquation
+                                                                       : AskedForm::ReducedEquation;
+    ex.statement = "Determine " + equationWords(form) + " da recta que passa nos pontos " +
+                   texts::point("A", a) + " e " + texts::point("B", b) + ".";
+    expect(ex, AnswerKind::Line, {exact::lineThrough(a, b)}, form);
+}
+
+std::vector<Slip> lineThroughPointsSlips() {
+    auto withSlope = [](const Exercise& ex, bool inverse, bool negative) {
+        const Point& a = pt(ex, 0);
+        const Point& b = pt(ex, 1);
+        if ((b.x - a.x).isZero() || (b.y - a.y).isZero()) return std::vector<Value>{};
+        Number m = inverse ? (b.x - a.x) / (b.y - a.y) : (b.y - a.y) / (b.x - a.x);
+        return one(lineWithSlope(negative ? -m : m, a));
+    };
+    return {{"swapped-differences",
+             "Trocou Δx com Δy no declive.",
+             "o declive é m = (y_B − y_A)/(x_B − x_A): a diferença das ordenadas em cima.",
+             {StepKind::SlopeOfSegment},
+             [=](const Exercise& ex) { return withSlope(ex, true, false); }},
+            {"slope-sign",
+             "Trocou o sinal do declive.",
+             "em m = (y_B − y_A)/(x_B − x_A) subtraem-se as coordenadas pela mesma ordem.",
+             {StepKind::SlopeOfSegment},
+             [=](const Exercise& ex) { return withSlope(ex, false, true); }}};
+}
+
+// --- the parallel and the perpendicular through a point ---------------------
+
+/// A given line that is neither vertical nor horizontal, and a point off it.
+void givenLineAndPoint(Rng& rng, Exercise& ex, int n, const char* text) {
+    Number m = N(rng.nonZero(-3, 3));
+    if (ex.level != Level::Basico) m = Q(rng.nonZero(-4, 4), rng.pick(std::array{2, 3}));
+    if (ex.level == Level::Avancado && rng.coin()) m = R(rng.nonZero(-1, 1), 3);
+    const Line r = lineWithSlope(m, somePoint(rng, Level::Basico, 3));
+    Point p = somePoint(rng, ex.level, 6);
+    if (exact::contains(r, p)) p.y = p.y + N(1);
+    ex.data.points = {p};
+    ex.data.lines = {r};
+    pointFields(ex, n, p);
+    field(ex, text, texts::lineField(r));
+}
+
+void makeParallel(Rng& rng, Exercise& ex) {
+    givenLineAndPoint(rng, ex, 3, "Text5");
+    const Point& p = pt(ex, 0);
+    const Line& r = ln(ex, 0);
+    ex.statement = "Determine a equação reduzida da recta que passa em " + texts::point("P", p) +
+                   " e é paralela a r: " + texts::line(r) + ".";
+    expect(ex, AnswerKind::Line, {lineWithNormal(r.a, r.b, p)}, AskedForm::ReducedEquation);
+}
+
+void makePerpendicular(Rng& rng, Exercise& ex) {
+    givenLineAndPoint(rng, ex, 4, "Text7");
+    const Point& p = pt(ex, 0);
+    const Line& r = ln(ex, 0);
+    ex.statement = "Determine a equação reduzida da recta que passa em " + texts::point("Q", p) +
+                   " e é perpendicular a r: " + texts::line(r) + ".";
+    expect(ex, AnswerKind::Line, {lineWithNormal(r.b, -r.a, p)}, AskedForm::ReducedEquation);
+}
+
+std::vector<Value> throughWithSlope(const Exercise& ex, const Number& m) {
+    return one(lineWithSlope(m, pt(ex, 0)));
+}
+
+std::vector<Slip> parallelSlips() {
+    return {{"perpendicular",
+             "Usou o declive da perpendicular.",
+             "rectas paralelas têm o mesmo declive.",
+             {StepKind::ParallelFamily},
+             [](const Exercise& ex) { return throughWithSlope(ex, N(-1) / slope(ln(ex, 0))); }},
+            {"given-line",
+             "Escreveu a própria recta r.",
+             "a paralela tem de passar em P: substitua as coordenadas de P para achar a ordenada "
+             "na origem.",
+             {StepKind::FamilyThroughPoint},
+             [](const Exercise& ex) { return one(ln(ex, 0)); }},
+            {"ordinate-as-intercept",
+             "Tomou a ordenada de P como ordenada na origem.",
+             "a ordenada na origem b obtém-se de y_P = m·x_P + b.",
+             {StepKind::FamilyThroughPoint},
+             [](const Exercise& ex) {
+                 return one(Line{slope(ln(ex, 0)), N(-1), pt(ex, 0).y});
+             }}};
+}
+
+std::vector<Slip> perpendicularSlips() {
+    return {{"minus-m",
+             "Usou −m para o declive da perpendicular.",
+             "o declive da perpendicular é −1/m.",
+             {StepKind::PerpendicularFamily},
+             [](const Exercise& ex) { return throughWithSlope(ex, -slope(ln(ex, 0))); }},
+            {"inverse-m",
+             "Usou 1/m para o declive da perpendicular.",
+             "o declive da perpendicular é −1/m: o inverso, com o sinal trocado.",
+             {StepKind::PerpendicularFamily},
+             [](const Exercise& ex) { return throughWithSlope(ex, N(1) / slope(ln(ex, 0))); }},
+            {"parallel",
+             "Escreveu a paralela em vez da perpendicular.",
+             "o declive da perpendicular é −1/m.",
+             {StepKind::PerpendicularFamily},
+             [](const Exercise& ex) { return throughWithSlope(ex, slope(ln(ex, 0))); }}};
+}
+
+} // namespace
+
+std::vector<FrameDef> pointAndFirstLineFrames() {
+    using T = TopicId;
+    return {
+        {{T::Pontos, 0},
+         "Representação de um ponto",
+         "",
+         "Resolver1",
+         "",
+         {true, true, true},
+         makePoint,
+         pointSlips()},
+        {{T::Pontos, 1},
+         "Ponto médio de um segmento",
+         "Dados3",
+         "Resolver3",
+         "",
+         {true, true, true},
+         makeMidpoint,
+         midpointSlips()},
+        {{T::Pontos, 2},
+         "Distância entre dois pontos",
+         "Dados6",
+         "Resolver6",
+         "",
+         {true, true, true},
+         makeDistance,
+         distanceSlips()},
+        {{T::Pontos, 3},
+         "Mediatriz de um segmento",
+         "Dados7",
+         "Resolver7",
+         "",
+         {true, true, true},
+         makeBisector,
+         bisectorSlips()},
+        {{T::Recta1, 0},
+         "Recta de equação...",
+         "",
+         "Command3",
+         "",
+         {true, true, true},
+         makeTypedLine,
+         typedLineSlips()},
+        {{T::Recta1, 1},
+         "Recta que passa por dois pontos",
+         "Dados1",
+         "Resolver1",
+         "",
+         {true, true, true},
+         makeLineThroughPoints,
+         lineThroughPointsSlips()},
+        {{T::Recta1, 2},
+         "Recta que passa por um ponto e é paralela a outra",
+         "Dados4",
+         "Resolver4",
+         "",
+         {true, true, true},
+         makeParallel,
+         parallelSlips()},
+        {{T::Recta1, 3},
+         "Recta que passa por um ponto e é perpendicular a outra",
+         "Dados5",
+         "Resolver5",
+         "",
+         {true, true, true},
+         makePerpendicular,
+         perpendicularSlips()},
+    };
+}
+
+} // namespace practice

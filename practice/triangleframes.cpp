@@ -1,0 +1,207 @@
+// The exercises of the triangle page.
+
+#include "makekit.h"
+
+namespace practice {
+
+using namespace kit;
+
+namespace {
+
+Point sum(const Exercise& ex) {
+    return {pt(ex, 0).x + pt(ex, 1).x + pt(ex, 2).x, pt(ex, 0).y + pt(ex, 1).y + pt(ex, 2).y};
+}
+
+Number twiceSignedArea(const Exercise& ex) {
+    const Point& a = pt(ex, 0);
+    const Point& b = pt(ex, 1);
+    const Point& c = pt(ex, 2);
+    return (b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y);
+}
+
+/// Three lattice vertices, not collinear.
+void someTriangle(Rng& rng, Exercise& ex) {
+    do {
+        ex.data.points = {somePoint(rng, ex.level, 6), somePoint(rng, ex.level, 6),
+                          somePoint(rng, ex.level, 6)};
+    } while (twiceSignedArea(ex).isZero());
+}
+
+void ask(Exercise& ex, const char* what, const Point& answer) {
+    triangleFields(ex, 1);
+    ex.statement = std::string("Determine as coordenadas do ") + what +
+                   " do triângulo de vértices " + triangleNames(ex) + ".";
+    expect(ex, AnswerKind::Point, {answer});
+}
+
+void makeCircumcentre(Rng& rng, Exercise& ex) {
+    ask(ex, "circuncentro", circumscribedTriangle(rng, ex));
+}
+
+void makeIncentre(Rng& rng, Exercise& ex) {
+    ask(ex, "incentro", rightTriangleIncircle(rng, ex).centre);
+}
+
+void makeOrthocentre(Rng& rng, Exercise& ex) {
+    const Point o = circumscribedTriangle(rng, ex);
+    const Point s = sum(ex);
+    ask(ex, "ortocentro", {s.x - 2 * o.x, s.y - 2 * o.y});
+    ex.data.numbers = {o.x, o.y};
+}
+
+void makeCentroid(Rng& rng, Exercise& ex) {
+    someTriangle(rng, ex);
+    if (ex.level == Level::Basico) { // whole coordinates
+        Point& c = ex.data.points[2];
+        const Point s = sum(ex);
+        c.x = c.x - N(int(mpz_class(s.x.rational().get_num() % 3).get_si()));
+        c.y = c.y - N(int(mpz_class(s.y.rational().get_num() % 3).get_si()));
+        if (twiceSignedArea(ex).isZero()) c.x = c.x + 3;
+    }
+    ask(ex, "baricentro", centroid(ex));
+}
+
+Slip centroidFor(const char* rule) {
+    return {"centroid", "Calculou o baricentro.", rule, {}, [](const Exercise& ex) {
+                return one(centroid(ex));
+            }};
+}
+
+std::vector<Slip> centroidSlips() {
+    return {
+        {"no-division",
+         "Somou as coordenadas dos vértices sem dividir por 3.",
+         "o baricentro é a média dos três vértices: ((x_A + x_B + x_C)/3 , (y_A + y_B + y_C)/3).",
+         {},
+         [](const Exercise& ex) { return one(sum(ex)); }},
+        {"halved",
+         "Dividiu por 2 em vez de 3.",
+         "o baricentro é a média dos três vértices: divide-se por 3.",
+         {},
+         [](const Exercise& ex) {
+             const Point s = sum(ex);
+             return one(Point{s.x / 2, s.y / 2});
+         }}};
+}
+
+// --- "Área de um triângulo" -------------------------------------------------
+
+void makeArea(Rng& rng, Exercise& ex) {
+    someTriangle(rng, ex);
+    triangleFields(ex, 6);
+    ex.statement = "Calcule a área do triângulo de vértices " + triangleNames(ex) + ".";
+    expect(ex, AnswerKind::Number, {exact::abs(twiceSignedArea(ex)) / 2});
+}
+
+std::vector<Slip> areaSlips() {
+    return {{"no-half",
+             "Esqueceu a metade.",
+             "a área é metade do valor absoluto do determinante.",
+             {},
+             [](const Exercise& ex) { return one(exact::abs(twiceSignedArea(ex))); }},
+            {"negative",
+             "Deu uma área negativa.",
+             "o determinante tem sinal (a ordem dos vértices): a área é o seu valor absoluto, a "
+             "dividir por 2.",
+             {},
+             [](const Exercise& ex) {
+                 const Number s = twiceSignedArea(ex) / 2;
+                 return one(s.sign() < 0 ? s : -s);
+             }}};
+}
+
+// --- "Ver se são vértices de um triângulo rectângulo" -----------------------
+
+void makeRightTriangle(Rng& rng, Exercise& ex) {
+    const Point v = somePoint(rng, Level::Basico, 3);
+    const Point u{N(rng.nonZero(-3, 3)), N(rng.in(-3, 3))};
+    const int k = rng.nonZero(-2, 2);
+    Point a = v, b{v.x + u.x, v.y + u.y}, c{v.x - u.y * k, v.y + u.x * k};
+    if (ex.level == Level::Intermedio) b = {v.x + u.x / 2, v.y + u.y / 2};
+    const bool yes = rng.coin();
+    if (!yes) c.x = c.x + (rng.coin() ? 1 : -1);
+    ex.data.points = {b, a, c};
+    if (rng.coin()) std::swap(ex.data.points[0], ex.data.points[2]);
+    if (twiceSignedArea(ex).isZero()) ex.data.points[2].y = ex.data.points[2].y + 1;
+    triangleFields(ex, 9);
+    ex.statement =
+        "O triângulo de vértices " + triangleNames(ex) + " é rectângulo? Responda sim ou não.";
+    expect(ex, AnswerKind::Words, {yes ? Words::Yes : Words::No});
+}
+
+std::vector<Slip> rightTriangleSlips() {
+    return {{"opposite",
+             "A conclusão está trocada.",
+             "o triângulo é rectângulo quando o quadrado de um lado é a soma dos quadrados dos "
+             "outros dois (teorema de Pitágoras).",
+             {},
+             [](const Exercise& ex) {
+                 const Words w = std::get<Words>(ex.expected.values.at(0));
+                 return one(w == Words::Yes ? Words::No : Words::Yes);
+             }}};
+}
+
+} // namespace
+
+std::vector<FrameDef> triangleFrames() {
+    using T = TopicId;
+    return {
+        {{T::Triangulo, 0, 0},
+         "Pontos notáveis de um triângulo: circuncentro",
+         "Dados4",
+         "Resolver4",
+         "Option1",
+         {true, false, true},
+         makeCircumcentre,
+         {centroidFor("o circuncentro é o encontro das mediatrizes dos lados.")}},
+        {{T::Triangulo, 0, 1},
+         "Pontos notáveis de um triângulo: incentro",
+         "Dados4",
+         "Resolver4",
+         "Option2",
+         {true, true, false},
+         makeIncentre,
+         {centroidFor("o incentro é o encontro das bissectrizes dos ângulos.")}},
+        {{T::Triangulo, 0, 2},
+         "Pontos notáveis de um triângulo: ortocentro",
+         "Dados4",
+         "Resolver4",
+         "Option3",
+         {true, false, true},
+         makeOrthocentre,
+         {centroidFor("o ortocentro é o encontro das alturas."),
+          {"circumcentre",
+           "Calculou o circuncentro.",
+           "o ortocentro é o encontro das alturas, não das mediatrizes.",
+           {},
+           [](const Exercise& ex) {
+               return one(Point{ex.data.numbers.at(0), ex.data.numbers.at(1)});
+           }}}},
+        {{T::Triangulo, 0, 3},
+         "Pontos notáveis de um triângulo: baricentro",
+         "Dados4",
+         "Resolver4",
+         "Option4",
+         {true, true, false},
+         makeCentroid,
+         centroidSlips()},
+        {{T::Triangulo, 1},
+         "Área de um triângulo",
+         "Dados5",
+         "Resolver5",
+         "",
+         {true, true, false},
+         makeArea,
+         areaSlips()},
+        {{T::Triangulo, 2},
+         "Ver se são vértices de um triângulo rectângulo",
+         "Dados7",
+         "Resolver7",
+         "",
+         {true, true, false},
+         makeRightTriangle,
+         rightTriangleSlips()},
+    };
+}
+
+} // namespace practice

@@ -1,0 +1,279 @@
+#include "worksheetdialog.h"
+
+#include "composer.h"
+#include "messages.h"
+#include "sheetdocument.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QRegularExpressionValidator>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int FrameRole = Qt::UserRole; ///< the frame's place in practice::allFrames()
+
+QString freshSeed() {
+    return QString::number(QRandomGenerator::global()->bounded(quint64(1), quint64(1000000)));
+}
+
+practice::FrameId frameOf(const QTreeWidgetItem* item) {
+    return practice::allFrames().at(std::size_t(item->data(0, FrameRole).toInt()));
+}
+
+QSpinBox* countOf(const QTreeWidget* tree, QTreeWidgetItem* item) {
+    return qobject_cast<QSpinBox*>(tree->itemWidget(item, 1));
+}
+
+} // namespace
+
+WorksheetDialog::WorksheetDialog(QWidget* parent)
+    : QDialog(parent)
+    , m_tree(new QTreeWidget(this)) {
+    setObjectName(QStringLiteral("FichaDeExercicios"));
+    setWindowTitle(tr("Ficha de exercícios"));
+    buildTree();
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(m_tree, 3);
+    columns->addWidget(buildOptions(), 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns, 1);
+    layout->addWidget(buildButtons());
+    m_folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (m_folder.isEmpty() || !QDir(m_folder).exists()) m_folder = QDir::homePath();
+    resize(1000, 600);
+    updateTotal();
+}
+
+void WorksheetDialog::showDialog() {
+    static QPointer<WorksheetDialog> dialog;
+    if (!dialog) dialog = new WorksheetDialog;
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+void WorksheetDialog::buildTree() {
+    m_tree->setObjectName(QStringLiteral("Problemas"));
+    m_tree->setAccessibleName(tr("Problemas"));
+    m_tree->setHeaderLabels({tr("Problema"), tr("Exercícios")});
+    m_tree->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_tree->header()->setStretchLastSection(false);
+    const std::vector<practice::FrameId>& frames = practice::allFrames();
+    for (const TopicRow& row : TopicTable) {
+        auto* topic = new QTreeWidgetItem(m_tree, {QString::fromUtf8(row.indexHeading)});
+        topic->setFlags(topic->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
+        topic->setCheckState(0, Qt::Unchecked);
+        topic->setHidden(true); // until it has a frame to practise
+        for (std::size_t i = 0; i < frames.size(); ++i)
+            if (worksheet::topicOf(frames[i]) == row.topic) addFrameItem(topic, int(i));
+    }
+    m_tree->expandAll();
+    m_tree->resizeColumnToContents(1);
+    connect(m_tree, &QTreeWidget::itemChanged, this, &WorksheetDialog::updateTotal);
+}
+
+void WorksheetDialog::addFrameItem(QTreeWidgetItem* topic, int index) {
+    const practice::FrameId id = practice::allFrames().at(std::size_t(index));
+    auto* frame = new QTreeWidgetItem(topic, {worksheet::frameCaption(id)});
+    frame->setFlags(frame->flags() | Qt::ItemIsUserCheckable);
+    frame->setCheckState(0, Qt::Unchecked);
+    frame->setData(0, FrameRole, index);
+    frame->setToolTip(0, worksheet::frameName(id));
+    topic->setHidden(false);
+    auto* count = new QSpinBox;
+    count->setRange(1, worksheet::MaxPerFrame);
+    count->setAccessibleName(tr("Exercícios de «%1»").arg(frame->text(0)));
+    m_tree->setItemWidget(frame, 1, count);
+    connect(count, &QSpinBox::valueChanged, this, &WorksheetDialog::updateTotal);
+}
+
+QWidget* WorksheetDialog::buildOptions() {
+    auto* panel = new QWidget;
+    auto* form = new QFormLayout(panel);
+    m_title = new QLineEdit(tr("Ficha de exercícios"));
+    m_title->setObjectName(QStringLiteral("Titulo"));
+    form->addRow(tr("&Título:"), m_title);
+    m_level = new QComboBox;
+    m_level->setObjectName(QStringLiteral("Nivel"));
+    for (practice::Level level : practice::AllLevels)
+        m_level->addItem(worksheet::levelText(level), int(level));
+    form->addRow(tr("&Nível:"), m_level);
+    m_versions = new QComboBox;
+    m_versions->setObjectName(QStringLiteral("Versoes"));
+    m_versions->addItems({tr("Uma versão"), tr("Duas versões (A e B)")});
+    form->addRow(tr("&Versões:"), m_versions);
+    m_seed = new QLineEdit(freshSeed());
+    m_seed->setObjectName(QStringLiteral("Semente"));
+    m_seed->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[1-9][0-9]{0,17}")), m_seed));
+    auto* fresh = new QPushButton(tr("Outra"));
+    fresh->setToolTip(tr("Escolhe outra semente: outros dados, a mesma estrutura."));
+    connect(fresh, &QPushButton::clicked, this, [this] { m_seed->setText(freshSeed()); });
+    auto* seedRow = new QHBoxLayout;
+    seedRow->addWidget(m_seed, 1);
+    seedRow->addWidget(fresh);
+    auto* seedLabel = new QLabel(tr("&Semente:"));
+    seedLabel->setBuddy(m_seed);
+    form->addRow(seedLabel, seedRow);
+    m_figures = new QCheckBox(tr("Incluir as &figuras dos dados"));
+    m_figures->setObjectName(QStringLiteral("Figuras"));
+    m_figures->setChecked(true);
+    form->addRow(m_figures);
+    m_total = new QLabel;
+    m_total->setObjectName(QStringLiteral("Total"));
+    form->addRow(m_total);
+    auto* note =
+        new QLabel(tr("A mesma escolha com a mesma semente dá a mesma ficha. As soluções e "
+                      "as resoluções vêm depois dos exercícios, em páginas próprias."));
+    note->setWordWrap(true);
+    form->addRow(note);
+    return panel;
+}
+
+QWidget* WorksheetDialog::buildButtons() {
+    auto* box = new QDialogButtonBox;
+    const auto add = [&](const QString& name, const QString& text, auto slot) {
+        QPushButton* button = box->addButton(text, QDialogButtonBox::ActionRole);
+        button->setObjectName(name);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, slot);
+    };
+    add(QStringLiteral("PreVisualizar"), tr("Pré-&visualizar…"), [this] { preview(); });
+    add(QStringLiteral("GuardarPdf"), tr("Guardar &PDF…"),
+        [this] { saveAs(worksheet::FileFormat::Pdf); });
+    add(QStringLiteral("GuardarOdt"), tr("Guardar &ODT…"),
+        [this] { saveAs(worksheet::FileFormat::Odt); });
+    add(QStringLiteral("Imprimir"), tr("&Imprimir…"), [this] { print(); });
+    QPushButton* close = box->addButton(QDialogButtonBox::Close);
+    close->setText(tr("Fechar"));
+    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    return box;
+}
+
+QTreeWidgetItem* WorksheetDialog::frameItem(practice::FrameId id) const {
+    for (int t = 0; t < m_tree->topLevelItemCount(); ++t) {
+        QTreeWidgetItem* topic = m_tree->topLevelItem(t);
+        for (int f = 0; f < topic->childCount(); ++f)
+            if (frameOf(topic->child(f)) == id) return topic->child(f);
+    }
+    return nullptr;
+}
+
+void WorksheetDialog::choose(practice::FrameId id, int count) {
+    QTreeWidgetItem* item = frameItem(id);
+    if (!item) return;
+    if (count > 0) countOf(m_tree, item)->setValue(count);
+    item->setCheckState(0, count > 0 ? Qt::Checked : Qt::Unchecked);
+}
+
+worksheet::Choices WorksheetDialog::choices() const {
+    worksheet::Choices choices;
+    for (int t = 0; t < m_tree->topLevelItemCount(); ++t) {
+        QTreeWidgetItem* topic = m_tree->topLevelItem(t);
+        for (int f = 0; f < topic->childCount(); ++f) {
+            QTreeWidgetItem* frame = topic->child(f);
+            if (frame->checkState(0) != Qt::Checked) continue;
+            choices.frames.push_back({frameOf(frame), countOf(m_tree, frame)->value()});
+        }
+    }
+    choices.level = practice::Level(m_level->currentData().toInt());
+    choices.versions = m_versions->currentIndex() + 1;
+    choices.seed = std::max<quint64>(1, m_seed->text().toULongLong());
+    choices.title =
+        m_title->text().trimmed().isEmpty() ? tr("Ficha de exercícios") : m_title->text();
+    choices.figures = m_figures->isChecked();
+    return choices;
+}
+
+void WorksheetDialog::updateTotal() {
+    int total = 0;
+    for (const worksheet::FrameCount& f : choices().frames)
+        total += f.count;
+    m_total->setText(total == 1 ? tr("1 exercício por versão")
+                                : tr("%1 exercícios por versão").arg(total));
+}
+
+std::optional<worksheet::Sheet> WorksheetDialog::sheet() {
+    const worksheet::Choices chosen = choices();
+    if (chosen.frames.empty()) {
+        showMessage(this, {tr("Escolha pelo menos um problema.")});
+        return std::nullopt;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    worksheet::Sheet made = worksheet::compose(chosen);
+    QApplication::restoreOverrideCursor();
+    return made;
+}
+
+bool WorksheetDialog::saveTo(const QString& path) {
+    const std::optional<worksheet::Sheet> made = sheet();
+    if (!made) return false;
+    const worksheet::SaveFault fault = worksheet::save(*made, path);
+    if (fault != worksheet::SaveFault::None) {
+        showMessage(this, {worksheet::faultMessage(fault, path)});
+        return false;
+    }
+    m_folder = QFileInfo(path).absolutePath();
+    return true;
+}
+
+void WorksheetDialog::saveAs(worksheet::FileFormat format) {
+    const bool pdf = format == worksheet::FileFormat::Pdf;
+    const QString suffix = pdf ? QStringLiteral(".pdf") : QStringLiteral(".odt");
+    const QString filter = pdf ? tr("Documento PDF (*.pdf)") : tr("Texto OpenDocument (*.odt)");
+    const QString name = QStringLiteral("ficha-%1%2").arg(m_seed->text(), suffix);
+    QString path = QFileDialog::getSaveFileName(this, tr("Guardar a ficha"),
+                                                QDir(m_folder).filePath(name), filter);
+    if (path.isEmpty()) return;
+    if (!path.endsWith(suffix, Qt::CaseInsensitive)) path += suffix;
+    saveTo(path);
+}
+
+void WorksheetDialog::paint(QPrinter* printer, const worksheet::Sheet& made) {
+    worksheet::SheetDocument::setUpPage(*printer);
+    const worksheet::SheetDocument document(made, worksheet::Pictures::Vector);
+    if (!document.paint(*printer)) showMessage(this, {tr("Não foi possível imprimir a ficha.")});
+}
+
+void WorksheetDialog::preview() {
+    const std::optional<worksheet::Sheet> made = sheet();
+    if (!made) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(made->title);
+    worksheet::SheetDocument::setUpPage(printer);
+    QPrintPreviewDialog dialog(&printer, this);
+    dialog.setWindowTitle(tr("Pré-visualização da ficha"));
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [this, &made](QPrinter* target) { paint(target, *made); });
+    dialog.exec();
+}
+
+void WorksheetDialog::print() {
+    const std::optional<worksheet::Sheet> made = sheet();
+    if (!made) return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(made->title);
+    worksheet::SheetDocument::setUpPage(printer);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted) paint(&printer, *made);
+}

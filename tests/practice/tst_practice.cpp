@@ -1,0 +1,384 @@
+// The exercises of every frame at every level, and the checker on them.
+
+#include "answer.h"
+#include "checker.h"
+#include "evaluation.h"
+#include "exercise.h"
+#include "frames.h"
+#include "readings.h"
+
+#include <QTest>
+#include <cmath>
+#include <set>
+
+using namespace practice;
+
+Q_DECLARE_METATYPE(practice::FrameId)
+Q_DECLARE_METATYPE(practice::Level)
+
+namespace {
+
+/// Seeds per frame and level: every one a fresh exercise.
+constexpr int Seeds = 120;
+
+void frameRows() {
+    QTest::addColumn<FrameId>("frame");
+    QTest::addColumn<Level>("level");
+    for (const FrameId& f : allFrames())
+        for (Level l : AllLevels)
+            if (hasLevel(f, l))
+                QTest::newRow(qPrintable(
+                    QString::fromStdString(caption(f) + " · " + std::string(levelName(l)))))
+                    << f << l;
+}
+
+bool within(const exact::Number& n, double limit) {
+    return std::abs(n.toDouble()) <= limit;
+}
+
+/// The texts typed into the form read back as the data the exercise speaks of.
+void checkFieldsRead(const Exercise& ex) {
+    std::vector<exact::Number> numbers;
+    std::vector<exact::Line> lines;
+    for (const auto& [name, text] : ex.fields) {
+        QVERIFY2(!text.empty(), name.c_str());
+        if (text.find('=') == std::string::npos) {
+            if (name.rfind("Text", 0) != 0) numbers.push_back(exact::readField(text));
+        } // amplitudes and slopes apart
+        else if (text.find("^2") == std::string::npos) {
+            const exact::LineReading r = exact::readLine(text);
+            QVERIFY2(r.refusal == exact::Refusal::None && !r.line.isDegenerate(), text.c_str());
+            lines.push_back(r.line);
+        } else {
+            const exact::CircleReading r = exact::readCircle(text);
+            QVERIFY2(r.refusal == exact::Refusal::None, text.c_str());
+            QVERIFY2(within(r.circle.centre.x, 10) && within(r.circle.centre.y, 10), text.c_str());
+        }
+    }
+    for (const exact::Number& n : numbers)
+        QVERIFY2(within(n, 10), ex.statement.c_str());
+    for (const exact::Point& p : ex.data.points)
+        QVERIFY2(within(p.x, 10) && within(p.y, 10), ex.statement.c_str());
+    for (const exact::Line& l : lines) {
+        const bool known = std::any_of(ex.data.lines.begin(), ex.data.lines.end(),
+                                       [&](const exact::Line& m) { return exact::sameLine(l, m); });
+        QVERIFY2(known, ex.statement.c_str());
+    }
+}
+
+/// Points the exercise gives are distinct, lines are lines, three vertices make a triangle.
+void checkNotDegenerate(const Exercise& ex) {
+    const auto& p = ex.data.points;
+    for (std::size_t i = 0; i < p.size(); ++i)
+        for (std::size_t j = i + 1; j < p.size(); ++j)
+            QVERIFY2(!(p[i] == p[j]), ex.statement.c_str());
+    for (const exact::Line& l : ex.data.lines)
+        QVERIFY(!l.isDegenerate());
+    if (ex.data.lines.size() == 2 && ex.frame.topic != TopicId::Recta3 &&
+        ex.frame.topic != TopicId::Recta2)
+        QVERIFY2(
+            !(ex.data.lines[0].a * ex.data.lines[1].b - ex.data.lines[1].a * ex.data.lines[0].b)
+                 .isZero(),
+            ex.statement.c_str());
+    for (const exact::Circle& c : ex.data.circles)
+        QVERIFY(c.radius.sign() > 0);
+}
+
+} // namespace
+
+class TestPractice : public QObject {
+    Q_OBJECT
+private slots:
+    void everyFrameIsThere() {
+        QCOMPARE(int(allFrames().size()), 41); // 31 frames, the options of five of them apart
+        std::set<std::pair<int, int>> frames;
+        for (const FrameId& f : allFrames())
+            frames.insert({int(f.topic), f.frame});
+        QCOMPARE(int(frames.size()), 31);
+        for (Level l : AllLevels)
+            QVERIFY(framesAt(l).size() >= 25);
+    }
+
+    void generated_data() { frameRows(); }
+    void generated() {
+        QFETCH(FrameId, frame);
+        QFETCH(Level, level);
+        std::set<std::string> statements;
+        std::set<std::string> slipsSeen;
+        for (int seed = 1; seed <= Seeds; ++seed) {
+            const Exercise ex = generate(frame, level, std::uint64_t(seed));
+            QCOMPARE(ex.level, level);
+            QVERIFY(!ex.statement.empty() && !ex.answerText.empty());
+            checkFieldsRead(ex);
+            checkNotDegenerate(ex);
+            statements.insert(ex.statement);
+            const Verdict right = check(ex, ex.answerText);
+            QVERIFY2(right.grade == Grade::Certo, (ex.answerText + " → " + right.text).c_str());
+            for (const std::string& other : rewritings(ex)) {
+                const Verdict v = check(ex, other);
+                QVERIFY2(v.grade == Grade::Certo, (other + " → " + v.text).c_str());
+            }
+            for (const std::string& id : slipIds(frame)) {
+                const std::string slipped = slipAnswer(ex, id);
+                if (slipped.empty()) continue;
+                const Verdict v = check(ex, slipped);
+                QVERIFY2(v.grade == Grade::Errado && v.text.rfind("Errado. ", 0) == 0,
+                         (slipped + " → " + v.text).c_str());
+                // Two slips may give the same answer on some data: the first one is named.
+                QVERIFY2(v.slip == id || slipAnswer(ex, v.slip) == slipped,
+                         (ex.statement + " " + id + ": " + slipped + " → " + v.text).c_str());
+                slipsSeen.insert(id);
+            }
+        }
+        QVERIFY(statements.size() > Seeds / 10); // fresh exercises, not the same few
+        QVERIFY(!slipsSeen.empty());
+    }
+
+    void everySlipIsMet() {
+        for (const FrameId& f : allFrames()) {
+            std::set<std::string> seen;
+            for (Level l : AllLevels)
+                for (int seed = 1; hasLevel(f, l) && seed <= 40; ++seed)
+                    for (const std::string& id : slipIds(f))
+                        if (!slipAnswer(generate(f, l, std::uint64_t(seed)), id).empty())
+                            seen.insert(id);
+            QVERIFY2(seen.size() == slipIds(f).size(), caption(f).c_str());
+        }
+    }
+
+    /// Where the frame has a worked solution, a slip opens it at a step of its kind.
+    void slipsOpenTheirStep() {
+        int opened = 0;
+        for (const FrameDef& def : frameTable())
+            for (Level l : AllLevels)
+                for (int seed = 1; def.levels[std::size_t(l)] && seed <= 20; ++seed) {
+                    const Exercise ex = generate(def.id, l, std::uint64_t(seed));
+                    const std::optional<exact::Solution> solution = workedSolution(ex);
+                    for (const Slip& slip : def.slips) {
+                        const std::string slipped = slipAnswer(ex, slip.id);
+                        if (!solution || slip.steps.empty() || slipped.empty()) continue;
+                        const Verdict v = check(ex, slipped);
+                        if (v.slip != slip.id) continue; // another slip with the same answer
+                        QVERIFY2(v.step > 0, (caption(def.id) + ": " + slip.id).c_str());
+                        const exact::StepKind kind =
+                            solution->steps.at(std::size_t(v.step - 1)).kind;
+                        QVERIFY(std::find(slip.steps.begin(), slip.steps.end(), kind) !=
+                                slip.steps.end());
+                        ++opened;
+                    }
+                }
+        QVERIFY(opened > 500);
+    }
+
+    /// Words or a point are both answers to where two lines stand: the kind asked tells nothing.
+    void relativePosition() {
+        int concurrent = 0;
+        for (std::uint64_t seed = 1; seed <= 30; ++seed) {
+            const Exercise ex = generate({TopicId::Recta3, 2}, Level::Basico, seed);
+            if (!std::holds_alternative<exact::Point>(ex.expected.values.at(0))) {
+                QCOMPARE(check(ex, "(1 , 2)").grade, Grade::Errado);
+                continue;
+            }
+            ++concurrent;
+            QCOMPARE(check(ex, "paralelas").grade, Grade::Errado);
+            QCOMPARE(check(ex, "As rectas são concorrentes em " + ex.answerText).grade,
+                     Grade::Certo);
+            QCOMPARE(check(ex, "concorrentes").grade, Grade::Unreadable);
+        }
+        QVERIFY(concurrent > 0);
+    }
+
+    void sameSeedSameExercise() {
+        for (const FrameId& f : allFrames()) {
+            const Exercise a = generate(f, Level::Basico, 83121);
+            const Exercise b = generate(f, Level::Basico, 83121);
+            QCOMPARE(a.statement, b.statement);
+            QCOMPARE(a.fields, b.fields);
+        }
+    }
+
+    void equalInAnyForm_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("grade");
+        // 2x − 3y + 4 = 0 asked in reduced form: y = (2/3)x + 4/3.
+        QTest::newRow("reduced") << "y = (2/3)x + 4/3" << int(Grade::Certo);
+        QTest::newRow("reduced, fraction over x") << "y=2x/3+4/3" << int(Grade::Certo);
+        QTest::newRow("true minus, comma") << "y = 0,5x·(4/3) + 4/3" << int(Grade::Certo);
+        QTest::newRow("general") << "2x - 3y + 4 = 0" << int(Grade::CertoMasSimplifique);
+        QTest::newRow("times minus two") << "-4x+6y-8=0" << int(Grade::CertoMasSimplifique);
+        QTest::newRow("sign of slope") << "y = -(2/3)x + 4/3" << int(Grade::Errado);
+        QTest::newRow("circle") << "x^2+y^2=4" << int(Grade::Unreadable);
+        QTest::newRow("point") << "(1 , 2)" << int(Grade::Unreadable);
+    }
+    void equalInAnyForm() {
+        QFETCH(QString, answer);
+        QFETCH(int, grade);
+        Exercise ex = generate({TopicId::Recta1, 0}, Level::Intermedio, 1);
+        ex.data.lines = {{2, -3, 4}};
+        ex.expected.values = {exact::Line{2, -3, 4}};
+        const Verdict v = check(ex, answer.toStdString());
+        QVERIFY2(int(v.grade) == grade, v.text.c_str());
+        if (v.grade == Grade::CertoMasSimplifique)
+            QVERIFY(v.text.find("equação reduzida") != std::string::npos);
+    }
+
+    void simplified_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("grade");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("2sqr(58)") << "2sqr(58)" << int(Grade::Certo) << "";
+        QTest::newRow("2√58") << "2√58" << int(Grade::Certo) << "";
+        QTest::newRow("2*sqrt(58)") << "2*sqrt(58)" << int(Grade::Certo) << "";
+        QTest::newRow("sqr(232)") << "sqr(232)" << int(Grade::CertoMasSimplifique) << "radical";
+        QTest::newRow("√232") << "√232" << int(Grade::CertoMasSimplifique) << "radical";
+        QTest::newRow("232^(1/2)") << "sqr(4*58)" << int(Grade::CertoMasSimplifique) << "forma";
+        QTest::newRow("approximate") << "15,23" << int(Grade::Errado) << "aproximado";
+        QTest::newRow("square") << "232" << int(Grade::Errado) << "raiz";
+    }
+    void simplified() {
+        QFETCH(QString, answer);
+        QFETCH(int, grade);
+        QFETCH(QString, words);
+        Exercise ex = generate({TopicId::Pontos, 2}, Level::Avancado, 1);
+        ex.data.points = {{-8, -2}, {6, 4}};
+        ex.expected.values = {exact::distance(ex.data.points[0], ex.data.points[1])};
+        const Verdict v = check(ex, answer.toStdString());
+        QVERIFY2(int(v.grade) == grade, v.text.c_str());
+        QVERIFY2(QString::fromStdString(v.text).contains(words), v.text.c_str());
+    }
+
+    void fractionInLowestTerms() {
+        Exercise ex = generate({TopicId::Pontos, 1}, Level::Intermedio, 1);
+        ex.data.points = {{1, 2}, {2, 5}};
+        ex.expected.values = {
+            exact::Point{exact::Number::fraction(3, 2), exact::Number::fraction(7, 2)}};
+        QCOMPARE(check(ex, "(3/2 , 7/2)").grade, Grade::Certo);
+        QCOMPARE(check(ex, "(1.5 ; 3,5)").grade, Grade::Certo);
+        const Verdict v = check(ex, "(6/4 , 7/2)");
+        QCOMPARE(v.grade, Grade::CertoMasSimplifique);
+        QVERIFY(v.text.find("fracção") != std::string::npos);
+        QCOMPARE(check(ex, "(3 , 7)").slip, std::string("no-halving"));
+    }
+
+    void perpendicularStep() {
+        // The diagnosis opens the worked solution at the step of the slope.
+        Exercise ex = generate({TopicId::Recta1, 3}, Level::Basico, 5);
+        const std::optional<exact::Solution> s = workedSolution(ex);
+        QVERIFY(s);
+        const Verdict v = check(ex, slipAnswer(ex, "minus-m"));
+        QCOMPARE(v.slip, std::string("minus-m"));
+        QVERIFY(v.step > 0 && v.step <= int(s->steps.size()));
+        QCOMPARE(s->steps[std::size_t(v.step - 1)].kind, exact::StepKind::PerpendicularFamily);
+        QVERIFY(v.text.find("Reveja o passo " + std::to_string(v.step) +
+                            ": o declive da perpendicular é −1/m.") != std::string::npos);
+    }
+
+    void circleExpandedOrNot() {
+        Exercise ex = generate({TopicId::Circunferencia1, 0, 1}, Level::Basico, 1);
+        ex.expected.values = {exact::Circle{{1, -2}, exact::sqrt(exact::Number(5))}};
+        for (const char* right : {"(x - 1)^2 + (y + 2)^2 = 5", "(x−1)²+(y+2)²=5", "x^2+y^2-2x+4y=0",
+                                  "2x^2+2y^2-4x+8y=0"})
+            QVERIFY2(check(ex, right).grade == Grade::Certo, right);
+        QCOMPARE(check(ex, "(x + 1)^2 + (y - 2)^2 = 5").slip, std::string("centre-signs"));
+        QCOMPARE(check(ex, "2x + y = 0").grade, Grade::Unreadable);
+    }
+
+    void angleWithinTheRounding() {
+        Exercise ex = generate({TopicId::Recta2, 3}, Level::Intermedio, 1);
+        ex.data.lines = {{2, -5, -3}, {1, 3, 0}};
+        ex.expected.values = {Degrees{exact::Number::approximate(40.236357)}};
+        QCOMPARE(check(ex, "40º 14' 10,89''").grade, Grade::Certo);
+        QCOMPARE(check(ex, "40,24º").grade, Grade::Certo);
+        QCOMPARE(check(ex, "40º 14'").grade, Grade::Certo);
+        QCOMPARE(check(ex, "40º 15'").grade, Grade::Errado);
+        QCOMPARE(check(ex, "139º 45' 49,11''").slip, std::string("obtuse"));
+    }
+
+    /// What the reader makes of what a pupil types: each value as the program writes it.
+    void reader_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("read"); // the values, " ; " between them; or the message
+        const int number = int(AnswerKind::Number), line = int(AnswerKind::Line);
+        const int angle = int(AnswerKind::Angle), point = int(AnswerKind::Point);
+        QTest::newRow("root") << "2√58" << number << "2√58";
+        QTest::newRow("root of a product") << "√(4*58)" << number << "2√58";
+        QTest::newRow("sqrt") << "sqrt(8)/2" << number << "√2";
+        QTest::newRow("decimal comma") << "0,25" << number << "1/4";
+        QTest::newRow("true minus") << "−3/4" << number << "−3/4";
+        QTest::newRow("times signs") << "2×3·(1/2)" << number << "3";
+        QTest::newRow("point") << "(1 , −2)" << point << "(1 , −2)";
+        QTest::newRow("named point") << "M(1/2; 3)" << point << "(1/2 , 3)";
+        QTest::newRow("decimal commas in a point") << "(0,5 , 1,5)" << point << "(1/2 , 3/2)";
+        QTest::newRow("point = ") << "M = (2 , 3)" << point << "(2 , 3)";
+        QTest::newRow("two points") << "(1 , 2) ; (3 , 4)" << point << "(1 , 2) ; (3 , 4)";
+        QTest::newRow("two points with e") << "(1 , 2) e (3 , 4)" << point << "(1 , 2) ; (3 , 4)";
+        QTest::newRow("reduced") << "y = (1/2)x − 5/2" << line << "x − 2y − 5 = 0";
+        QTest::newRow("root times x") << "y = √3 x + 1" << line << "√3 x − y + 1 = 0";
+        QTest::newRow("any arrangement") << "3y = 6x - 9" << line << "2x − y − 3 = 0";
+        QTest::newRow("vertical") << "x = −2" << line << "x + 2 = 0";
+        QTest::newRow("circle") << "(x − 1)² + (y + 2)² = 5" << line << "(x − 1)² + (y + 2)² = 5";
+        QTest::newRow("circle expanded") << "x^2+y^2-2x+4y=0" << line << "(x − 1)² + (y + 2)² = 5";
+        QTest::newRow("degrees") << "40º 14' 10,89''" << angle << "40º 14' 10,89''";
+        QTest::newRow("degree sign") << "135°" << angle << "135º";
+        QTest::newRow("words yes") << "Sim." << number << "sim";
+        QTest::newRow("words no") << "não estão" << number << "não";
+        QTest::newRow("does not exist") << "Não existe" << number << "não existe";
+        QTest::newRow("concurrent") << "concorrentes em (1 , 0)" << point << "(1 , 0)";
+        QTest::newRow("not a line") << "x*y = 1" << line << "A equação não representa uma recta.";
+        QTest::newRow("a point for a circle")
+            << "x^2+y^2=0" << line << "A equação representa um ponto.";
+        QTest::newRow("no circle")
+            << "x^2+y^2=-4" << line << "A equação não representa uma circunferência.";
+        QTest::newRow("half a point")
+            << "(1 , 2 , 3 , 4 , 5)" << point << "Escreva o ponto como (a , b).";
+        QTest::newRow("unknown in a number") << "2x" << number << "Falta o sinal = na equação.";
+    }
+    void reader() {
+        QFETCH(QString, typed);
+        QFETCH(int, kind);
+        QFETCH(QString, read);
+        const TypedAnswer answer = readAnswer(typed.toStdString(), AnswerKind(kind));
+        QString got = QString::fromStdString(answer.problem);
+        for (const TypedValue& v : answer.values)
+            got += (got.isEmpty() ? "" : " ; ") + QString::fromStdString(valueText(v.value));
+        QCOMPARE(got, read);
+    }
+
+    void hostileAnswers_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("empty") << "";
+        QTest::newRow("blanks") << "   ";
+        QTest::newRow("100000 characters") << QString(100000, QLatin1Char('9'));
+        QTest::newRow("1/0") << "1/0";
+        QTest::newRow("no =") << "2x - y + 3";
+        QTest::newRow("two =") << "y = 2x = 3";
+        QTest::newRow("circle for a line") << "x^2 + y^2 = 4";
+        QTest::newRow("not a line") << "x*y = 1";
+        QTest::newRow("not an expression") << "abc";
+        QTest::newRow("parentheses") << "((((";
+        QTest::newRow("root of a negative") << "sqr(-4)";
+        QTest::newRow("half a point") << "(1 , )";
+        QTest::newRow("semicolons") << ";;";
+        QTest::newRow("huge") << "10^400";
+    }
+    void hostileAnswers() {
+        QFETCH(QString, answer);
+        const Exercise ex = generate({TopicId::Recta1, 3}, Level::Basico, 7);
+        const Verdict v = check(ex, answer.toStdString());
+        QVERIFY2(v.grade == Grade::Unreadable || v.grade == Grade::Errado, v.text.c_str());
+        QVERIFY(!v.text.empty() && v.text.size() < 200);
+        QVERIFY(v.text.find("nan") == std::string::npos && v.text.find("inf") == std::string::npos);
+    }
+
+    void readerKeepsWhatWasTyped() {
+        const Exercise ex = generate({TopicId::Recta2, 0}, Level::Basico, 3);
+        QCOMPARE(check(ex, "1/0").text,
+                 std::string("Não consegui ler a resposta: há uma divisão por zero."));
+        QCOMPARE(check(ex, "").text, std::string("Escreva a resposta antes de verificar."));
+        QCOMPARE(check(ex, "x^2+y^2=1").text, std::string("Pede-se um ponto, (a , b)."));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPractice)
+#include "tst_practice.moc"

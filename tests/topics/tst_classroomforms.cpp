@@ -1,0 +1,412 @@
+// Every problem form in the classroom display: named points, the same
+// drawing whatever the display, results as large as their frame allows, and
+// the board alone on the whole screen, driven from the keyboard.
+
+#include "alltopics.h"
+#include "boardmenu.h"
+#include "fullscreenboard.h"
+#include "paintlog.h"
+#include "pointnames.h"
+#include "testsupport.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <memory>
+
+namespace {
+
+const QSet<QString> Letters{"A", "B", "C",  "M",  "P",  "Q",  "I", "O",
+                            "H", "G", "P₁", "P₂", "P₃", "C₁", "C₂"};
+
+std::vector<QPushButton*> buttonsOf(QWidget* form, PressKind kind) {
+    std::vector<QPushButton*> found;
+    for (QGroupBox* frame : form->findChildren<QGroupBox*>())
+        if (QPushButton* b = frameButton(frame, kind)) found.push_back(b);
+    return found;
+}
+
+/// Every press of the form: each frame's buttons, once for each of its options.
+void pressEverything(QWidget* form, const std::function<void(QPushButton*)>& after) {
+    for (QGroupBox* frame : form->findChildren<QGroupBox*>()) {
+        QList<QRadioButton*> options = frame->findChildren<QRadioButton*>();
+        if (options.isEmpty()) options << nullptr;
+        for (QRadioButton* option : options) {
+            if (option) option->setChecked(true);
+            for (PressKind kind : {PressKind::Dados, PressKind::Resolver})
+                if (QPushButton* b = frameButton(frame, kind)) {
+                    b->click();
+                    after(b);
+                }
+        }
+    }
+}
+
+bool same(const Primitive& a, const Primitive& b) {
+    return a.kind == b.kind && a.p1 == b.p1 && a.p2 == b.p2 && a.radius == b.radius &&
+           a.color == b.color && a.width == b.width && a.style == b.style && a.text == b.text &&
+           a.font == b.font && a.anchor == b.anchor && a.role == b.role;
+}
+
+std::unique_ptr<PaintLog> boardPicture(ProblemForm& form) {
+    auto log = std::make_unique<PaintLog>(QSize(Board::Side, Board::Side));
+    QPainter painter(log.get());
+    form.board()->paintPicture(painter, QSizeF(Board::Side, Board::Side));
+    return log;
+}
+
+} // namespace
+
+class TestClassroomForms : public QObject {
+    Q_OBJECT
+
+    NavigationRecorder nav;
+    MessageRecorder messages;
+    std::unique_ptr<ProblemForm> form;
+    ClassroomDisplay& display = ClassroomDisplay::instance();
+
+    void press(const QString& button) {
+        QPushButton* b = form->findChild<QPushButton*>(button);
+        QVERIFY2(b, qPrintable(button));
+        b->click();
+    }
+
+private slots:
+    void init() {
+        form.reset(createTopicForm(Topic::Pontos));
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void cleanup() { // the display as the program starts
+        display.setProjector(true);
+        display.setPointNames(true);
+        display.setFactor(2);
+        display.setProjector(false);
+        display.setPointNames(false);
+        FullScreenBoard::setSolutionSteps({});
+        form.reset();
+    }
+
+    void everyDotIsNamed_data() { addEveryTopic(); }
+    /// Whatever is pressed, every point marked on a board carries the letter
+    /// its frame gives it.
+    void everyDotIsNamed() {
+        QFETCH(int, topic);
+        form.reset(createTopicForm(Topic(topic)));
+        QSet<QString> seen;
+        pressEverything(form.get(), [&](QPushButton* b) {
+            for (const Primitive& dot : primitives(*form->board(), Primitive::Kind::Dot)) {
+                QVERIFY2(Letters.contains(dot.text),
+                         qPrintable(b->objectName() + ": «" + dot.text + "»"));
+                seen << dot.text;
+            }
+        });
+        QVERIFY(!seen.isEmpty());
+    }
+
+    void namesOfEverySolvedFrameStayApart_data() { addEveryTopic(); }
+    /// At every size, the names of a solved frame's points never cover one
+    /// another and stay on the board (in the Triangle's area frame, A and C
+    /// are the same point).
+    void namesOfEverySolvedFrameStayApart() {
+        QFETCH(int, topic);
+        form.reset(createTopicForm(Topic(topic)));
+        for (QPushButton* resolver : buttonsOf(form.get(), PressKind::Resolver)) {
+            resolver->click();
+            for (double scale : {1.0, 2.0, 3.0}) {
+                const auto names = placePointNames(form->board()->displayList(),
+                                                   QSizeF(Board::Side, Board::Side), scale);
+                for (std::size_t i = 0; i < names.size(); ++i) {
+                    QVERIFY(QRectF(0, 0, Board::Side, Board::Side).contains(names[i].box));
+                    for (std::size_t j = i + 1; j < names.size(); ++j)
+                        QVERIFY2(!names[i].box.intersects(names[j].box),
+                                 qPrintable(resolver->objectName() + ' ' + names[i].text + ' ' +
+                                            names[j].text));
+                }
+            }
+        }
+    }
+
+    void theDrawingIsTheSameInEveryDisplay_data() { addEveryTopic(); }
+    /// The display changes how a board is painted, never what it records:
+    /// the world coordinates a test reads are those of the usual display.
+    void theDrawingIsTheSameInEveryDisplay() {
+        QFETCH(int, topic);
+        form.reset(createTopicForm(Topic(topic)));
+        std::vector<DisplayList> usual;
+        pressEverything(form.get(),
+                        [&](QPushButton*) { usual.push_back(form->board()->displayList()); });
+        display.setProjector(true);
+        display.setFactor(3);
+        form.reset(createTopicForm(Topic(topic)));
+        std::size_t press = 0;
+        pressEverything(form.get(), [&](QPushButton* b) {
+            const DisplayList& now = form->board()->displayList();
+            QCOMPARE(now.size(), usual.at(press).size());
+            for (std::size_t i = 0; i < now.size(); ++i)
+                QVERIFY2(same(now[i], usual[press][i]), qPrintable(b->objectName()));
+            ++press;
+        });
+        QCOMPARE(press, usual.size());
+    }
+
+    void fullScreenDrawsWhatTheBoardDraws_data() {
+        QTest::addColumn<int>("topic");
+        QTest::addColumn<bool>("projector");
+        for (const TopicRow& row : TopicTable)
+            for (bool projector : {false, true})
+                QTest::addRow("%s%s", row.indexHeading, projector ? ", projector" : "")
+                    << int(row.topic) << projector;
+    }
+    /// The full-screen board paints the board's own primitives, in order,
+    /// magnified as a whole: same shapes, texts and colours, every size and
+    /// width in proportion.
+    void fullScreenDrawsWhatTheBoardDraws() {
+        QFETCH(int, topic);
+        QFETCH(bool, projector);
+        display.setProjector(projector);
+        form.reset(createTopicForm(Topic(topic)));
+        buttonsOf(form.get(), PressKind::Resolver).back()->click();
+        const auto board = boardPicture(*form);
+        FullScreenBoard view(form.get());
+        const QSizeF screen(1920, 1080);
+        PaintLog full(screen.toSize());
+        {
+            QPainter painter(&full);
+            view.paintView(painter, screen);
+        }
+        const QRectF area = FullScreenBoard::boardArea(screen);
+        const double k = area.width() / Board::Side;
+        QVERIFY(k > 1.6);
+        QVERIFY(full.strokes.size() > board->strokes.size());
+        const auto onScreen = [&](QRectF r) {
+            return QRectF(area.topLeft() + r.topLeft() * k, r.size() * k);
+        };
+        for (std::size_t i = 0; i < board->strokes.size(); ++i) {
+            const auto &a = board->strokes[i], &b = full.strokes[i + 1]; // after the white
+            QCOMPARE(int(b.kind), int(a.kind));
+            QCOMPARE(b.colour, a.colour);
+            QCOMPARE(b.text, a.text);
+            QVERIFY(near(b.width, a.width * k));
+            const QRectF expected = onScreen(a.bounds);
+            QVERIFY2(nearPoint(b.bounds.topLeft(), expected.topLeft(), 1e-6) &&
+                         nearPoint(b.bounds.bottomRight(), expected.bottomRight(), 1e-6),
+                     qPrintable(QString::number(i)));
+            if (a.kind == PaintLog::Stroke::Kind::Text)
+                QVERIFY(std::abs(b.font.pixelSize() - a.font.pixelSize() * k) <= 1);
+        }
+    }
+
+    /// F11 on a form; D, R and Enter press the frame's buttons; Escape goes
+    /// back, and the form keeps its drawing.
+    void fullScreenFromTheKeyboard() {
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        press("Dados3"); // the midpoint frame: the one the keys then act on
+        QLineEdit* field = form->findChild<QLineEdit*>("Abcissa2");
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_F11);
+        FullScreenBoard* view = form->fullScreenBoard();
+        QVERIFY(view && view->isVisible());
+        QCOMPARE(view->geometry(), form->screen()->geometry());
+        QCOMPARE(view->frame()->objectName(), "Frame6");
+        QVERIFY(QTest::qWaitForWindowActive(view));
+        const auto redDots = [&] {
+            int n = 0;
+            for (const Primitive& p : primitives(*form->board(), Primitive::Kind::Dot))
+                n += p.color == QBColor(12);
+            return n;
+        };
+        QCOMPARE(redDots(), 0);
+        QTest::keyClick(view, Qt::Key_R);
+        QVERIFY(hasDot(*form->board(), {-3, 1}, QBColor(12)));
+        QCOMPARE(view->resultLines(),
+                 QStringList({"Ponto médio de um segmento", "Ponto médio:", "(-3 , 1)"}));
+        QVERIFY(QAccessible::queryAccessibleInterface(view)
+                    ->text(QAccessible::Description)
+                    .contains("(-3 , 1)"));
+        QTest::keyClick(view, Qt::Key_D);
+        QCOMPARE(redDots(), 0);
+        QTest::keyClick(view, Qt::Key_Enter);
+        QCOMPARE(redDots(), 1);
+        QVERIFY(view->keysHint().contains("D  Dados") && view->keysHint().contains("Enter"));
+        QVERIFY(!view->keysHint().contains("passo"));
+        QTest::keyClick(view, Qt::Key_Escape);
+        QTRY_VERIFY(!form->fullScreenBoard());
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QCOMPARE(redDots(), 1); // coming back from it is not leaving the form
+        QCOMPARE(form->findChild<QLabel*>("Resultado1")->text(), "(-3 , 1)");
+    }
+
+    /// The answer of the frame is painted beside the board in large bold
+    /// letters, in the solution's colour, whole on the screen.
+    void theResultIsShownLarge() {
+        display.setProjector(true);
+        press("Resolver3");
+        FullScreenBoard view(form.get());
+        const QSizeF screen(1920, 1080);
+        PaintLog full(screen.toSize());
+        {
+            QPainter painter(&full);
+            view.paintView(painter, screen);
+        }
+        const QLabel* result = form->findChild<QLabel*>("Resultado1");
+        const auto answer =
+            std::find_if(full.strokes.begin(), full.strokes.end(),
+                         [&](const PaintLog::Stroke& s) { return s.text == result->text(); });
+        QVERIFY(answer != full.strokes.end());
+        QVERIFY2(answer->font.pixelSize() >= 4 * form->font().pixelSize(),
+                 qPrintable(QString::number(answer->font.pixelSize())));
+        QVERIFY(answer->font.bold());
+        QCOMPARE(answer->colour, form->board()->displayStyle().paint(Vermelho));
+        const QRectF box = PaintLog::inkBox(*answer);
+        QVERIFY(QRectF(QPointF(0, 0), screen).contains(box));
+        QVERIFY(!FullScreenBoard::boardArea(screen).intersects(box));
+    }
+
+    /// The lesson without the mouse: projector mode, the board alone on the
+    /// screen, the data, the solution, back to the form and its worked
+    /// solution, all from the keyboard.
+    void aLessonFromTheKeyboard() {
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QWidget* field = QApplication::focusWidget();
+        QVERIFY(field && form->isAncestorOf(field));
+        while (field->objectName() != "Abcissa2") { // to the midpoint's frame
+            QTest::keyClick(field, Qt::Key_Tab);
+            QVERIFY(QApplication::focusWidget() != field);
+            field = QApplication::focusWidget();
+        }
+        QTest::keyClick(field, Qt::Key_F8);
+        QVERIFY(display.projector() && display.pointNames());
+        QTest::keyClick(field, Qt::Key_F11);
+        FullScreenBoard* view = form->fullScreenBoard();
+        QVERIFY(view && QTest::qWaitForWindowActive(view));
+        QCOMPARE(view->frame()->objectName(), "Frame6"); // where the focus was
+        QTest::keyClick(view, Qt::Key_D);
+        const auto coloured = [&](const QColor& colour) {
+            const DisplayList& list = form->board()->displayList();
+            return std::count_if(list.begin(), list.end(),
+                                 [&](const Primitive& p) { return p.color == colour; });
+        };
+        QVERIFY(coloured(Azul) > 0);
+        QCOMPARE(coloured(Vermelho), 0);
+        QTest::keyClick(view, Qt::Key_Return);
+        QVERIFY(coloured(Vermelho) > 0);
+        QVERIFY(view->resultLines().size() >= 3);
+        const QString shown = view->resultLines().last();
+        QVERIFY(!shown.isEmpty());
+        QTest::keyClick(view, Qt::Key_Escape);
+        QTRY_VERIFY(!form->fullScreenBoard());
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(nav.solutionsAsked, std::vector<ProblemForm*>({form.get()}));
+        QVERIFY(form->solution()); // the midpoint's, worked out step by step
+        bool found = false;
+        for (const QLabel* l : form->lastFrame()->findChildren<QLabel*>())
+            found |= l->text() == shown;
+        QVERIFY(found); // the large result is the frame's own
+    }
+
+    /// With the worked solution's window open, its keys step it from the
+    /// full-screen board, and the hint says so; closed, they do nothing.
+    void solutionKeysFromTheFullScreenBoard() {
+        bool open = true;
+        QList<int> given;
+        FullScreenBoard::setSolutionSteps({[&] { return open; },
+                                           [&](int key) {
+                                               given << key;
+                                               return key != Qt::Key_X;
+                                           }});
+        form->showFullScreenBoard();
+        FullScreenBoard* view = form->fullScreenBoard();
+        QVERIFY(view->keysHint().contains("passo seguinte"));
+        for (int key : {Qt::Key_Space, Qt::Key_Right, Qt::Key_Left, Qt::Key_PageDown,
+                        Qt::Key_PageUp, Qt::Key_Home, Qt::Key_End})
+            QTest::keyClick(view, Qt::Key(key));
+        QTest::keyClick(view, Qt::Key_R); // still the frame's
+        QCOMPARE(given, QList<int>({Qt::Key_Space, Qt::Key_Right, Qt::Key_Left, Qt::Key_PageDown,
+                                    Qt::Key_PageUp, Qt::Key_Home, Qt::Key_End}));
+        open = false;
+        QTest::keyClick(view, Qt::Key_Space);
+        QCOMPARE(given.size(), 7);
+        QVERIFY(!view->keysHint().contains("passo"));
+        view->close();
+    }
+
+    void resultsGrowWithinTheirFrame_data() { addEveryTopic(); }
+    /// In projector mode every result is larger, up to the factor, as far as
+    /// its frame's room allows; nothing of the frame is cut. Off, results are
+    /// as usual.
+    void resultsGrowWithinTheirFrame() {
+        QFETCH(int, topic);
+        display.setProjector(true);
+        form.reset(createTopicForm(Topic(topic)));
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        for (QPushButton* b : buttonsOf(form.get(), PressKind::Resolver))
+            b->click();
+        const int usual = form->font().pixelSize();
+        int larger = 0;
+        for (QWidget* w : form->findChildren<QWidget*>()) {
+            if (!isResult(w)) continue;
+            QVERIFY(w->font().pixelSize() >= usual && w->font().pixelSize() <= 2 * usual);
+            larger += w->font().pixelSize() > usual;
+            QWidget* frame = w->parentWidget();
+            for (QWidget* c : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (c->isVisibleTo(frame))
+                    QVERIFY2(frame->contentsRect().contains(c->geometry()) &&
+                                 c->height() >= c->minimumSizeHint().height(),
+                             qPrintable(w->objectName() + " cuts " + c->objectName()));
+            const QString text = w->property("text").toString();
+            QVERIFY2(QFontMetrics(w->font()).horizontalAdvance(text) < w->width(),
+                     qPrintable(text));
+        }
+        QVERIFY(larger > 0);
+        display.setProjector(false);
+        for (QWidget* w : form->findChildren<QWidget*>())
+            if (isResult(w)) QCOMPARE(w->font(), form->font());
+    }
+
+    /// The board's menu offers the classroom display with its keys, and the
+    /// keys work wherever the form's focus is.
+    void classroomEntriesAndKeys() {
+        QStringList entries;
+        for (QAction* a : form->boardMenu()->menu()->actions())
+            if (!a->isSeparator())
+                entries << a->text() +
+                               (a->shortcut().isEmpty() ? "" : " " + a->shortcut().toString());
+        QVERIFY2(entries.join('|').endsWith(
+                     "Resolução passo a passo Ctrl+R|"
+                     "Praticar Ctrl+E|Quadro em ecrã inteiro F11|Modo de projecção F8|"
+                     "Ampliação na projecção|Nomes dos pontos Ctrl+Shift+N"),
+                 qPrintable(entries.join('|')));
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QLineEdit* field = form->findChild<QLineEdit*>("Xmin");
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_F8);
+        QVERIFY(display.projector() && display.pointNames());
+        QCOMPARE(form->board()->displayStyle(), (DisplayStyle{2, true, true}));
+        QTest::keyClick(field, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(!display.pointNames());
+        QTest::keyClick(field, Qt::Key_F8);
+        QVERIFY(!display.projector());
+        QCOMPARE(form->board()->displayStyle(), DisplayStyle{});
+        form->showFullScreenBoard();
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(form->fullScreenBoard())->text(QAccessible::Name),
+            "Quadro em ecrã inteiro");
+        form->fullScreenBoard()->close();
+    }
+};
+
+QTEST_MAIN(TestClassroomForms)
+#include "tst_classroomforms.moc"

@@ -1,0 +1,279 @@
+// `ortoplano ficha …` run as a teacher runs it, its files read back.
+
+#include "checker.h"
+#include "composer.h"
+#include "frames.h"
+#include "sheettext.h"
+
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <unistd.h>
+
+Q_DECLARE_METATYPE(practice::Level)
+
+namespace {
+
+struct Run {
+    int code = -1;
+    QString out, err;
+};
+
+Run ortoplano(const QStringList& arguments) {
+    static const QTemporaryDir runtime; // where Qt wants its runtime folder
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_RUNTIME_DIR", runtime.path());
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(ORTOPLANO_EXE), arguments);
+    process.waitForFinished(120000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+/// The arguments and the choices of a sheet of every frame once.
+struct EveryFrame {
+    QStringList arguments;
+    worksheet::Choices choices;
+};
+
+EveryFrame everyFrame(practice::Level level, quint64 seed) {
+    EveryFrame e;
+    e.choices.level = level;
+    e.choices.versions = 2;
+    e.choices.seed = seed;
+    e.choices.figures = false; // figures change nothing of the text
+    e.arguments << "ficha"
+                << "-n" << worksheet::levelText(level) << "-v"
+                << "2"
+                << "-s" << QString::number(seed);
+    for (const practice::FrameId& frame : practice::allFrames()) {
+        e.choices.frames.push_back({frame, 1});
+        e.arguments << "-p" << worksheet::frameName(frame);
+    }
+    return e;
+}
+
+/// The text between two headings of a sheet.
+QString section(const QString& text, const QString& from, const QString& to) {
+    const qsizetype start = text.indexOf(from);
+    const qsizetype end = to.isEmpty() ? text.size() : text.indexOf(to, start);
+    return start < 0 || end < 0 ? QString() : text.mid(start, end - start);
+}
+
+/// The checker's verdict on the key's answer: the text read back and
+/// compared, exactly, with the values the engine finds for the exercise's data.
+practice::Grade grade(const practice::Exercise& exercise, const QString& keyAnswer) {
+    return practice::check(exercise, keyAnswer.toStdString()).grade;
+}
+
+/// The values of a worked solution's answer that an exercise can ask for.
+std::vector<practice::Value> engineValues(const exact::Solution& solution) {
+    std::vector<practice::Value> values;
+    for (const exact::AnswerPart& part : solution.answer.parts())
+        std::visit(
+            [&](const auto& v) {
+                using T = std::decay_t<decltype(v)>;
+                if constexpr (std::is_same_v<T, exact::Number> || std::is_same_v<T, exact::Point> ||
+                              std::is_same_v<T, exact::Line> || std::is_same_v<T, exact::Circle>)
+                    values.emplace_back(v);
+            },
+            part.value);
+    return values;
+}
+
+/// Whether the worked solution that the exact engine writes for the
+/// exercise's data finds the values of the key (lines as the same line);
+/// nothing where the engine writes none, or where the exercise asks for
+/// something its frame does not find (the projection of a point the frame
+/// only plots).
+std::optional<bool> engineFinds(const practice::Exercise& exercise) {
+    if (worksheet::frameName(exercise.frame) == "pontos-1") return std::nullopt;
+    const std::optional<exact::Solution> solution = practice::workedSolution(exercise);
+    if (!solution) return std::nullopt;
+    const std::vector<practice::Value> found = engineValues(*solution);
+    if (found.empty()) return std::nullopt;
+    return practice::sameValues(found, exercise.expected.values);
+}
+
+} // namespace
+
+class WorksheetCommandLine : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir.isValid());
+        QVERIFY2(!QStandardPaths::findExecutable("pdftotext").isEmpty(), "poppler-utils");
+        QVERIFY2(!QStandardPaths::findExecutable("unzip").isEmpty(), "unzip");
+    }
+
+    void everyFrameAtEveryLevel_data() {
+        QTest::addColumn<practice::Level>("level");
+        for (practice::Level level : practice::AllLevels)
+            QTest::newRow(qPrintable(worksheet::levelText(level))) << level;
+    }
+    /// Every statement on the pupils' pages, every answer of the key the
+    /// engine's for that exercise, and versions A and B with other data.
+    void everyFrameAtEveryLevel() {
+        QFETCH(practice::Level, level);
+        const EveryFrame e = everyFrame(level, 20261206 + int(level));
+        const QString file = path(QStringLiteral("todos-%1.pdf").arg(int(level)));
+        const Run run = ortoplano(e.arguments + QStringList{file});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.code, 0);
+        const QString text = SheetText::pdf(file);
+        const worksheet::Sheet sheet = worksheet::compose(e.choices);
+        QCOMPARE(int(sheet.versions.size()), 2);
+        int solved = 0; // answers the engine's worked solutions found too
+        for (const worksheet::SheetVersion& version : sheet.versions) {
+            const QString heading = worksheet::versionHeading(version);
+            const QString pupil = section(text, "Ficha de exercícios " + heading, "Soluções");
+            const QString key = section(text, "Soluções — " + heading, "Resoluções — " + heading);
+            QVERIFY2(!key.isEmpty(), qPrintable(heading));
+            int n = 0;
+            for (const worksheet::SheetExercise& exercise : version.exercises) {
+                ++n;
+                QVERIFY2(pupil.contains(SheetText::plain(exercise.statement)),
+                         qPrintable(exercise.statement));
+                const QString answer = QStringLiteral("%1. %2").arg(n).arg(exercise.answer);
+                QVERIFY2(key.contains(SheetText::plain(answer)), qPrintable(answer));
+                QCOMPARE(exercise.answer, QString::fromStdString(exercise.source.answerText));
+                QVERIFY2(grade(exercise.source, exercise.answer) == practice::Grade::Certo,
+                         qPrintable(exercise.statement + " → " + exercise.answer));
+                const std::optional<bool> finds = engineFinds(exercise.source);
+                QVERIFY2(finds.value_or(true), qPrintable(exercise.statement));
+                solved += finds ? 1 : 0;
+            }
+        }
+        QVERIFY(solved >= 2 * 10);
+        for (std::size_t i = 0; i < sheet.versions[0].exercises.size(); ++i)
+            QVERIFY2(sheet.versions[0].exercises[i].statement !=
+                         sheet.versions[1].exercises[i].statement,
+                     qPrintable(sheet.versions[0].exercises[i].statement));
+    }
+
+    /// The same choices and seed give the same text; another seed another.
+    void sameSeedSameSheet() {
+        const QStringList options{"ficha", "-p", "pontos", "-p", "recta1-3:2", "-v", "2"};
+        QByteArray texts[3];
+        const QString seeds[3] = {"83121", "83121", "83122"};
+        for (int i = 0; i < 3; ++i) {
+            const QString file = path(QStringLiteral("semente-%1.pdf").arg(i));
+            QCOMPARE(ortoplano(options + QStringList{"-s", seeds[i], file}).code, 0);
+            texts[i] = SheetText::output("pdftotext", {file, "-"});
+            QVERIFY(texts[i].contains(("semente " + seeds[i]).toUtf8()));
+        }
+        QCOMPARE(texts[1], texts[0]);
+        QVERIFY(texts[2] != texts[0]);
+    }
+
+    /// An OpenDocument package: mimetype first and stored, then content.xml
+    /// with the statements and the answers.
+    void openDocumentPackage() {
+        EveryFrame e = everyFrame(practice::Level::Intermedio, 7);
+        const QString file = path("ficha.odt");
+        QCOMPARE(ortoplano(e.arguments + QStringList{"--titulo", "TPC de Geometria", file}).code,
+                 0);
+        QFile zip(file);
+        QVERIFY(zip.open(QIODevice::ReadOnly));
+        const SheetText::FirstEntry first = SheetText::firstEntry(zip.readAll());
+        QCOMPARE(first.name, QString("mimetype"));
+        QCOMPARE(first.method, 0);
+        QCOMPARE(first.data, QByteArray("application/vnd.oasis.opendocument.text"));
+        const QString content = SheetText::xmlText(SheetText::zipEntry(file, "content.xml"));
+        QVERIFY(content.contains("TPC de Geometria"));
+        const worksheet::Sheet sheet = worksheet::compose(e.choices);
+        for (const worksheet::SheetVersion& version : sheet.versions)
+            for (const worksheet::SheetExercise& exercise : version.exercises) {
+                QVERIFY2(content.contains(SheetText::plain(exercise.statement)),
+                         qPrintable(exercise.statement));
+                QVERIFY2(content.contains(SheetText::plain(exercise.answer)),
+                         qPrintable(exercise.answer));
+            }
+        QVERIFY(SheetText::zipEntry(file, "META-INF/manifest.xml").contains("content.xml"));
+    }
+
+    void badArguments_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        const QString out = path("nada.pdf");
+        QTest::newRow("no problem")
+            << QStringList{"ficha", out} << "Indique pelo menos um problema";
+        QTest::newRow("unknown problem")
+            << QStringList{"ficha", "-p", "pontos-9", out} << "Problema desconhecido: «pontos-9»";
+        QTest::newRow("count 0") << QStringList{"ficha", "-p", "pontos-2:0", out}
+                                 << "deve ser um inteiro de 1 a 20";
+        QTest::newRow("count 21") << QStringList{"ficha", "-p", "pontos-2:21", out}
+                                  << "deve ser um inteiro de 1 a 20";
+        QTest::newRow("level") << QStringList{"ficha", "-p", "pontos-2", "-n", "difícil", out}
+                               << "Nível desconhecido: «difícil»";
+        QTest::newRow("versions") << QStringList{"ficha", "-p", "pontos-2", "--versoes=3", out}
+                                  << "O número de versões deve ser 1 ou 2";
+        QTest::newRow("seed") << QStringList{"ficha", "-p", "pontos-2", "-s", "-4", out}
+                              << "A semente deve ser um número inteiro positivo";
+        QTest::newRow("extension") << QStringList{"ficha", "-p", "pontos-2", path("nada.txt")}
+                                   << "deve terminar em .pdf ou .odt";
+        QTest::newRow("no file") << QStringList{"ficha", "-p", "pontos-2"}
+                                 << "Falta o ficheiro de saída";
+        QTest::newRow("two files") << QStringList{"ficha", "-p", "pontos-2", out, path("b.pdf")}
+                                   << "Indique um só ficheiro de saída";
+        QTest::newRow("option") << QStringList{"ficha", "--cor", "azul", out}
+                                << "Opção desconhecida: «--cor»";
+        QTest::newRow("no value") << QStringList{"ficha", "-p"}
+                                  << "Falta o valor da opção --problema";
+        QTest::newRow("empty title")
+            << QStringList{"ficha", "-p", "pontos-2", "-t", " ", out} << "O título está vazio";
+        QTest::newRow("command") << QStringList{"desenhar"} << "Argumento desconhecido: «desenhar»";
+    }
+    /// A Portuguese message on standard error, a non-zero exit, no file.
+    void badArguments() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const Run run = ortoplano(arguments);
+        QCOMPARE(run.code, 2);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY(run.err.contains("ortoplano --help"));
+        QVERIFY(run.out.isEmpty());
+        QVERIFY(!QFile::exists(path("nada.pdf")));
+    }
+
+    /// --help names every option and every frame that can be chosen.
+    void help() {
+        const Run run = ortoplano({"--help"});
+        QCOMPARE(run.code, 0);
+        QVERIFY(run.err.isEmpty());
+        for (const char* option : {"--problema", "--nivel", "--versoes", "--semente", "--titulo",
+                                   "--sem-figuras", "--saida"})
+            QVERIFY2(run.out.contains(option), option);
+        for (const practice::FrameId& frame : practice::allFrames())
+            QVERIFY2(run.out.contains(QRegularExpression(
+                         "\\n +" + QRegularExpression::escape(worksheet::frameName(frame)) + " +" +
+                         QRegularExpression::escape(worksheet::frameCaption(frame)) + "\\n")),
+                     qPrintable(worksheet::frameName(frame)));
+        QCOMPARE(ortoplano({"ficha", "-h"}).out, run.out);
+    }
+
+    /// A folder the user may not write in: said in Portuguese, exit 1.
+    void unwritableFolder() {
+        QTemporaryDir locked;
+        QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::ExeOwner);
+        // The superuser writes anywhere on a disk: the system's own folder it cannot.
+        const QString folder = geteuid() == 0 ? QStringLiteral("/sys") : locked.path();
+        const QString file = folder + "/ficha.pdf";
+        const Run run = ortoplano({"ficha", "-p", "pontos-2", "-s", "5", file});
+        QFile::setPermissions(locked.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains("não tem permissão para escrever"), qPrintable(run.err));
+        QVERIFY(!QFile::exists(file));
+    }
+};
+
+QTEST_GUILESS_MAIN(WorksheetCommandLine)
+#include "tst_worksheetcli.moc"

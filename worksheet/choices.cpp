@@ -1,0 +1,66 @@
+#include "choices.h"
+
+#include <algorithm>
+
+namespace worksheet {
+
+namespace {
+
+/// Lower-case letters and digits, accents and everything else left out.
+QString plain(const QString& text) {
+    QString out;
+    for (QChar c : text.normalized(QString::NormalizationForm_KD))
+        if (c.unicode() < 128 && c.isLetterOrNumber()) out += c.toLower();
+    return out;
+}
+
+/// How many options of a frame can be practised.
+int optionCount(practice::FrameId frame) {
+    const auto& all = practice::allFrames();
+    return int(std::count_if(all.begin(), all.end(), [&](const practice::FrameId& f) {
+        return f.topic == frame.topic && f.frame == frame.frame;
+    }));
+}
+
+} // namespace
+
+QString levelText(practice::Level level) {
+    const std::string_view name = practice::levelName(level);
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
+
+std::optional<practice::Level> levelNamed(const QString& name) {
+    for (practice::Level level : practice::AllLevels)
+        if (plain(levelText(level)) == plain(name)) return level;
+    return std::nullopt;
+}
+
+QString topicName(Topic topic) {
+    return plain(QString::fromUtf8(topicRow(topic).indexHeading));
+}
+
+QString frameName(practice::FrameId frame) {
+    QString name = topicName(topicOf(frame)) + QLatin1Char('-') + QString::number(frame.frame + 1);
+    if (optionCount(frame) > 1) name += QChar(u'a' + frame.option);
+    return name;
+}
+
+QString frameCaption(practice::FrameId frame) {
+    return QString::fromStdString(practice::caption(frame));
+}
+
+std::optional<std::vector<FrameCount>> framesNamed(const QString& text, int count) {
+    const QString wanted = text.trimmed().toLower();
+    std::vector<FrameCount> frames;
+    for (const practice::FrameId& frame : practice::allFrames()) {
+        const QString name = frameName(frame);
+        const QString withoutOption =
+            topicName(topicOf(frame)) + QLatin1Char('-') + QString::number(frame.frame + 1);
+        if (name == wanted || withoutOption == wanted || topicName(topicOf(frame)) == wanted)
+            frames.push_back({frame, count});
+    }
+    if (frames.empty()) return std::nullopt;
+    return frames;
+}
+
+} // namespace worksheet
