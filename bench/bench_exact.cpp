@@ -4,12 +4,14 @@
 // of this thread's CPU time, each round a batch long enough for the clock. The goal is at most 50
 // µs for each.
 
+#include "circles2solutions.h"
 #include "circlesolutions.h"
 #include "cputime.h"
 #include "evaluation.h"
 #include "linesolutions.h"
 #include "pointsolutions.h"
 #include "sentences.h"
+#include "trianglesolutions.h"
 #include "verdicts.h"
 
 #include <algorithm>
@@ -204,6 +206,46 @@ std::vector<Case> verdictCases() {
     };
 }
 
+/// Each frame of Triangle and Circles 2 on its example, and on data with
+/// fractions and roots.
+std::vector<Case> triangleSolutionCases() {
+    using namespace exact::solutions;
+    const Triangle notable{point("2", "-2"), point("-8", "4"), point("5", "8")};
+    const Triangle radicals{point("sqr(2)", "1/3"), point("-8", "4"), point("5", "sqr(3)")};
+    const Triangle right{point("0", "0"), point("4", "0"), point("0", "3")};
+    const Triangle circles{point("-5", "-3"), point("4", "6"), point("8", "-1")};
+    const Triangle through{point("5", "1"), point("4", "6"), point("2", "-2")};
+    const exact::Circle given = exact::readCircle("(x+1)^2+(y-2)^2=25").circle;
+    const exact::Line tangent = line("x-y+4=0");
+    const auto add = [](std::vector<Case>& cases, std::string name, auto solve) {
+        cases.push_back({"solution " + name, [solve] { g_sink = g_sink + solve().steps.size(); }});
+    };
+    std::vector<Case> cases;
+    add(cases, "circumcentre", [=] { return solveCircumcentre(notable); });
+    add(cases, "circumcentre, radicals", [=] { return solveCircumcentre(radicals); });
+    add(cases, "incentre", [=] { return solveIncentre(notable); });
+    add(cases, "incentre, radicals", [=] { return solveIncentre(radicals); });
+    add(cases, "orthocentre", [=] { return solveOrthocentre(notable); });
+    add(cases, "orthocentre, radicals", [=] { return solveOrthocentre(radicals); });
+    add(cases, "centroid", [=] { return solveCentroid(notable); });
+    add(cases, "area", [=] { return solveTriangleArea(notable); });
+    add(cases, "area, radicals", [=] { return solveTriangleArea(radicals); });
+    add(cases, "right triangle", [=] { return solveRightTriangle(right); });
+    add(cases, "right triangle, radicals", [=] { return solveRightTriangle(radicals); });
+    add(cases, "incircle", [=] { return solveIncircle(circles); });
+    add(cases, "incircle, radicals", [=] { return solveIncircle(radicals); });
+    add(cases, "circumcircle", [=] { return solveCircumcircle(circles); });
+    add(cases, "circumcircle, radicals", [=] { return solveCircumcircle(radicals); });
+    add(cases, "point to circle", [=] { return solvePointCircleDistance(point("6", "9"), given); });
+    add(cases, "circle tangent to a line",
+        [=] { return solveTangentCircle(point("2", "-2"), tangent); });
+    add(cases, "circle through three points",
+        [=] { return solveCircleThroughPoints(through.a, through.b, through.c); });
+    add(cases, "circle through three points, radicals",
+        [=] { return solveCircleThroughPoints(radicals.a, radicals.b, radicals.c); });
+    return cases;
+}
+
 void report(const char* title, const std::vector<Case>& cases) {
     std::printf("%s\n", title);
     std::vector<double> medians;
@@ -226,5 +268,7 @@ int main() {
     report("Worked solutions of Lines 3, Lines 4 and Circles 1 (median per solution)",
            lines34Circles1Cases());
     report("Verdicts on exact values: what a press with such data adds (median)", verdictCases());
+    report("Worked solutions of Triangle and Circles 2 (median per solution)",
+           triangleSolutionCases());
     return 0;
 }

@@ -42,7 +42,7 @@ bool twoGivenLines(Solution& sol, TitleKind kind, const Line& typed1, const Line
 /// Which unknown of which equation to isolate: one that an equation gives
 /// at once, then one whose coefficient is 1 or −1, then y of r, x of r…
 std::pair<Oriented, Oriented> isolationOf(const GivenLines& g) {
-    const Oriented eqs[] = {{"r", &g.r, &g.er, true}, {"s", &g.s, &g.es, true}};
+    const Oriented eqs[] = {{g.rName, &g.r, &g.er, true}, {g.sName, &g.s, &g.es, true}};
     const auto pick = [&](auto&& good) -> std::optional<std::pair<Oriented, Oriented>> {
         for (int e = 0; e < 2; ++e)
             for (const bool isY : {true, false}) {
@@ -278,25 +278,33 @@ void intersectionSteps(Solution& sol, const GivenLines& g, const std::string& la
         .line(g.es)
         .figure(Figure::line(r, "r"))
         .figure(Figure::line(s, "s"));
-    const auto [e, f] = isolationOf(g);
-    const Isolated i = isolate(sol, e);
-    // a_r·b_s = a_s·b_r, as the form compares them: exactly when the data
-    // are exact, in doubles otherwise.
-    const bool parallel = r.a * s.b == s.a * r.b;
-    const std::optional<Number> w = substitute(sol, f, i, parallel);
-    if (!w) {
+    const std::optional<Point> meeting = solveSystem(sol, r, g.er, s, g.es);
+    if (!meeting) {
         const bool same = sameLine(r, s);
         sol.add(same ? StepKind::IntersectionCoincident : StepKind::IntersectionParallel);
         sol.answer.add(label, same ? Verdict::CoincidentLines : Verdict::ParallelLines);
         sol.stopped = true;
         return;
     }
+    meetingPoint(sol, *meeting, label);
+}
+
+std::optional<Point> solveSystem(Solution& sol, const Line& r, const Math& er, const Line& s,
+                                 const Math& es, const char* rName, const char* sName) {
+    const GivenLines g{r, s, er, es, rName, sName};
+    const auto [e, f] = isolationOf(g);
+    const Isolated i = isolate(sol, e);
+    // a_r·b_s = a_s·b_r, as the form compares them: exactly when the data
+    // are exact, in doubles otherwise.
+    const bool parallel = r.a * s.b == s.a * r.b;
+    const std::optional<Number> w = substitute(sol, f, i, parallel);
+    if (!w) return std::nullopt;
     const Number v = i.m * *w + i.k;
     if (!i.m.isZero())
         sol.add(StepKind::BackSubstitute,
                 {slot("w", e.w()), slot("value", value(*w)), slot("v", e.v())})
             .line(Chain(e.v()).equals(linearCombination({{i.m, value(*w)}}, i.k)).endsWith(v));
-    meetingPoint(sol, e.vIsY ? Point{*w, v} : Point{v, *w}, label);
+    return e.vIsY ? Point{*w, v} : Point{v, *w};
 }
 
 Solution solveIntersection(const Line& typed1, const Line& typed2) {

@@ -2,6 +2,8 @@
 
 #include "solution.h"
 
+#include <optional>
+
 /// The worked solutions of the two first pages of straight lines, from the
 /// frames' exact data: a line as its reader reads the typed equation, a
 /// point as its two fields read. Degenerate data (a "line" 0x + 0y + c = 0,
@@ -56,5 +58,15 @@ Solution solveLineWithSlope(const Point& p, const Number& m);
 Solution solveLinesAtAngle(const Point& p, const Number& beta, const Line& r);
 /// "Bissectrizes de duas rectas concorrentes": d(P, r) = d(P, s).
 Solution solveBisectors(const Line& r, const Line& s);
+
+// --- steps that other frames' solutions share
+
+/// The system of the equations of two lines r and s (`er` and `es`, as the
+/// solution writes them; `rName` and `sName` as the sentences call them)
+/// solved by substitution, step by step: where they meet, or nothing when
+/// a_r·b_s = a_s·b_r (the last step then ends on an equation 0x = k,
+/// impossible or indeterminate, which the caller names).
+std::optional<Point> solveSystem(Solution& sol, const Line& r, const Math& er, const Line& s,
+                                 const Math& es, const char* rName = "r", const char* sName = "s");
 
 } // namespace exact::solutions

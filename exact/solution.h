@@ -180,6 +180,68 @@ enum class StepKind : std::uint16_t {
     BisectorsTwoEquations,
     BisectorsFirst,
     BisectorsSecond,
+    // the triangle: shared by its frames
+    CollinearVertices,
+    LinesSystem,
+    CentreLinesParallel,
+    TriangleVectors,
+    Determinant,
+    // the circumcentre
+    CircumcentreMethod,
+    SideBisector,
+    CircumcentreResult,
+    // the incentre
+    IncentreMethod,
+    SideLengths,
+    IncentreFormula,
+    IncentreCompute,
+    IncentreResult,
+    IncentreOfOnePoint,
+    // the orthocentre
+    OrthocentreMethod,
+    Altitude,
+    OrthocentreResult,
+    // the centroid
+    CentroidFormula,
+    CentroidCompute,
+    CentroidResult,
+    // the area of a triangle
+    AreaFormula,
+    AreaResult,
+    AreaCounterClockwise,
+    AreaClockwise,
+    // the right triangle
+    SquaredSides,
+    PythagorasHolds,
+    PythagorasFails,
+    // the inscribed and circumscribed circles
+    InradiusFormula,
+    InscribedResult,
+    CircumradiusCompute,
+    CircumscribedResult,
+    // the distance from a point to a circle
+    PointCircleMethod,
+    PointCentreDistance,
+    PointExterior,
+    PointOnTheCircle,
+    PointInterior,
+    PointCircleResult,
+    // the circle through three points
+    ThreePointsMethod,
+    ThreePointsCollinear,
+    ThreePointsCentre,
+    ThreePointsRadius,
+    GeneralCircleEquation,
+    ThreePointsResult,
+    // the circle through P touching a line at Q
+    PointQNotOnLine,
+    PointQOnLine,
+    PointPOnTangent,
+    TouchingCircleMethod,
+    NormalAtPoint,
+    TouchingCircleCentre,
+    TouchingCircleRadius,
+    TouchingCircleResult,
 };
 
 /// The title of a frame's solution: its caption and its data.
@@ -212,6 +274,17 @@ enum class TitleKind : std::uint16_t {
     LineWithSlope,
     LinesAtAngle,
     Bisectors,
+    Circumcentre,
+    Incentre,
+    Orthocentre,
+    Centroid,
+    TriangleArea,
+    RightTriangle,
+    Incircle,
+    Circumcircle,
+    PointCircleDistance,
+    CircleThroughPoints,
+    TouchingCircle,
 };
 
 /// A named value that fills a slot of a sentence template.
@@ -260,14 +333,21 @@ enum class Verdict : std::uint8_t {
     CoincidentLines,  ///< "As rectas são coincidentes."
     NotParallel,      ///< "As rectas não são paralelas.": no distance between them
     // --- Lines 3, Lines 4 and Circles 1
-    LineMissesCircle, ///< "A recta não intersecta a circunferência."
-    PointNotOnCircle, ///< "O ponto não pertence à circunferência.": no tangent there
-    ZeroRadius,       ///< "O raio não pode ser zero."
-    CentreOnLine,     ///< the centre on the line: the circle is a point
-    Collinear,        ///< "Os pontos estão em linha recta."
-    NotCollinear,     ///< "Os pontos não estão em linha recta."
-    NoSlope,          ///< a vertical line has no slope
-    BadInclination,   ///< an inclination below 0º or above 180º
+    LineMissesCircle,      ///< "A recta não intersecta a circunferência."
+    PointNotOnCircle,      ///< "O ponto não pertence à circunferência.": no tangent there
+    ZeroRadius,            ///< "O raio não pode ser zero."
+    CentreOnLine,          ///< the centre on the line: the circle is a point
+    Collinear,             ///< "Os pontos estão em linha recta."
+    NotCollinear,          ///< "Os pontos não estão em linha recta."
+    NoSlope,               ///< a vertical line has no slope
+    BadInclination,        ///< an inclination below 0º or above 180º
+    NotATriangle,          ///< the vertices are in a straight line: no triangle
+    RightTriangle,         ///< "O triângulo é rectângulo."
+    NotRightTriangle,      ///< "O triângulo não é rectângulo."
+    PointInsideCircle,     ///< "O ponto é interior à circunferência."
+    NoCircleThroughPoints, ///< "Os pontos não definem uma circunferência"
+    PointNotOnLine,        ///< "O ponto Q não pertence à recta."
+    PointOnTangent,        ///< P on the tangent line: no circle (the form divides by zero)
 };
 
 /// The amplitude of an angle in degrees, exact where it is a notable one

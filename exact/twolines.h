@@ -13,6 +13,8 @@ namespace exact::solutions {
 struct GivenLines {
     Line r, s;
     Math er, es;
+    const char* rName = "r"; ///< as the sentences call them
+    const char* sName = "s";
 };
 
 /// The steps of a two-line frame after its beginning, and its label.

@@ -119,4 +119,27 @@ std::optional<bool> lineTouchesCircle(const Line& l, const Conic& q) {
     return *sign == 0;
 }
 
+std::optional<bool> rightTriangle(const Point& p, const Point& q, const Point& r) {
+    if (!exact({&p.x, &p.y, &q.x, &q.y, &r.x, &r.y})) return std::nullopt;
+    const Number pq = squaredDistance(p, q), qr = squaredDistance(q, r), pr = squaredDistance(p, r);
+    return pr + qr == pq || pr + pq == qr || qr + pq == pr;
+}
+
+std::optional<bool> onLine(const Line& l, const Point& p) {
+    if (!exact(l) || !exact({&p.x, &p.y})) return std::nullopt;
+    return contains(l, p);
+}
+
+std::optional<bool> insideCircle(const Point& p, const Circle& c) {
+    if (!exact({&p.x, &p.y, &c.centre.x, &c.centre.y, &c.radius})) return std::nullopt;
+    return squaredDistance(p, c.centre) < c.radiusSquared();
+}
+
+std::optional<int> circlesContact(const Circle& a, const Circle& b) {
+    if (!exact({&a.centre.x, &a.centre.y, &a.radius, &b.centre.x, &b.centre.y, &b.radius}))
+        return std::nullopt;
+    const Number d2 = squaredDistance(a.centre, b.centre);
+    return ((d2 - square(a.radius + b.radius)) * (square(a.radius - b.radius) - d2)).sign();
+}
+
 } // namespace exact::verdict

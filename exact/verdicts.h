@@ -44,5 +44,17 @@ std::optional<bool> onCircle(const Point& p, const Conic& q);
 /// the sign of r²(a² + b²) − (a·x_C + b·y_C + c)².
 std::optional<bool> lineMissesCircle(const Line& l, const Conic& q);
 std::optional<bool> lineTouchesCircle(const Line& l, const Conic& q);
+/// Whether the squares of the sides of a triangle satisfy the Pythagorean
+/// relation, for one side or another.
+std::optional<bool> rightTriangle(const Point& p, const Point& q, const Point& r);
+/// Whether a point lies on a line: a·x + b·y + c = 0.
+std::optional<bool> onLine(const Line& l, const Point& p);
+/// Whether a point is strictly inside a circle: d(P, C)² < r².
+std::optional<bool> insideCircle(const Point& p, const Circle& c);
+
+/// How two circles stand: −1 when they have no common point, 0 when they
+/// touch, 1 when they cross (the sign of (d² − (r₁ + r₂)²)·((r₁ − r₂)² − d²),
+/// d the distance between the centres).
+std::optional<int> circlesContact(const Circle& a, const Circle& b);
 
 } // namespace exact::verdict

@@ -4,12 +4,16 @@
 // of Lines 1 and Lines 2; into two coordinates, an equation and a circle,
 // the solutions of Lines 3, Lines 4 and Circles 1.
 #include "circlesolutions.h"
+// of Lines 1 and Lines 2; split into six coordinates (and a line and a
+// circle among them), the solutions of Triangle and Circles 2.
+#include "circles2solutions.h"
 #include "evaluation.h"
 #include "linesolutions.h"
 #include "numbered_error.h"
 #include "numbertext.h"
 #include "pointsolutions.h"
 #include "sentences.h"
+#include "trianglesolutions.h"
 
 #include <cctype>
 #include <cstddef>
@@ -176,6 +180,42 @@ void solvePoints(std::string_view text) {
         mustBeFinite(exact::plainText(s, ","));
 }
 
+/// A circle read exactly, x² + y² = 4 when it is refused or faults.
+exact::Circle centredCircleOf(std::string_view text) {
+    try {
+        const exact::CircleReading c = exact::readCircle(text);
+        if (c.refusal == exact::Refusal::None) return c.circle;
+    } catch (const NumberedError& error) {
+        mustDescribe(error);
+    }
+    return {{exact::Number(0), exact::Number(0)}, exact::Number(2)};
+}
+
+void solveTriangles(std::string_view text) {
+    const std::vector<std::string_view> fields = fieldsOf(text, 6);
+    std::vector<exact::Number> n;
+    for (std::size_t i = 0; i < 6; ++i)
+        n.push_back(numberOf(i < fields.size() ? fields[i] : "1"));
+    const exact::solutions::Triangle t{{n[0], n[1]}, {n[2], n[3]}, {n[4], n[5]}};
+    const exact::Line l = lineOf(fields.size() > 4 ? fields[4] : "y=x");
+    const exact::Circle c = centredCircleOf(fields.size() > 5 ? fields[5] : "x^2+y^2=4");
+    using namespace exact::solutions;
+    for (const auto& solve : std::initializer_list<std::function<exact::Solution()>>{
+             [&] { return solveCircumcentre(t); }, [&] { return solveIncentre(t); },
+             [&] { return solveOrthocentre(t); }, [&] { return solveCentroid(t); },
+             [&] { return solveTriangleArea(t); }, [&] { return solveRightTriangle(t); },
+             [&] { return solveIncircle(t); }, [&] { return solveCircumcircle(t); },
+             [&] { return solvePointCircleDistance(t.a, c); },
+             [&] { return solveTangentCircle(t.a, l); },
+             [&] { return solveCircleThroughPoints(t.a, t.b, t.c); }}) {
+        try {
+            mustBeWhole(solve());
+        } catch (const NumberedError& error) {
+            mustDescribe(error);
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -189,5 +229,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     solveLines(text);
     solveLinesAndCircles(text);
+    solveTriangles(text);
     return 0;
 }

@@ -4,7 +4,9 @@
 # of the Points form in the real program, under a virtual X server, and keeps
 # the form's picture; then the distance frame, beside its worked solution;
 # then docs/projeccao.png, the midpoint again on the full-screen board in
-# projector mode, driven from the keyboard.
+# projector mode, driven from the keyboard; and
+# docs/resolucao-circunferencia.png: the circle with a centre tangent to a line
+# of the second circle page, beside its worked solution.
 #   scripts/screenshot.sh            # after ./test (or ./run) has built build/
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -15,4 +17,5 @@ ORTOPLANO_X_SCREEN=1760x1024x24 "$ROOT/scripts/under-x.sh" /usr/bin/python3 \
     --grab "$BUILD/tests/desktop/ortoplano_grab_window" --output-dir "$BUILD/tests/desktop" \
     --screenshot "$ROOT/docs/pontos-resolvido.png" \
     --solution-screenshot "$ROOT/docs/resolucao.png" \
-    --projector-screenshot "$ROOT/docs/projeccao.png"
+    --projector-screenshot "$ROOT/docs/projeccao.png" \
+    --circle-screenshot "$ROOT/docs/resolucao-circunferencia.png"

@@ -1,8 +1,15 @@
 #include "circles2form.h"
 
 #include "circlereader.h"
+#include "circles2solutions.h"
+#include "circlesolutions.h"
+#include "numbered_error.h"
 #include "textrules.h"
 #include "topictable.h"
+#include "trianglesolutions.h"
+#include "verdicts.h"
+
+#include <stdexcept>
 
 namespace {
 /// m·lenN − n·lenM: the bisector of the angle of two sides of a triangle
@@ -40,6 +47,17 @@ struct ThreePointCircle {
 /// signs of a negative abscissa.
 QString circleEquation(const QString& x, const QString& y, Real r2, const QString& sep) {
     return TextRules::circleEquation(QStringLiteral("(x- "), x, y, r2, sep);
+}
+
+/// Three points read exactly, from the fields numbered `first` on.
+exact::solutions::Triangle pointsOf(const TypedData& d, int first) {
+    return {d.point(first), d.point(first + 1), d.point(first + 2)};
+}
+
+/// Whether the three points numbered from `first` on are in a straight line.
+std::optional<bool> collinearPoints(const TypedData& d, int first) {
+    const exact::solutions::Triangle t = pointsOf(d, first);
+    return exact::verdict::collinear(t.a, t.b, t.c);
 }
 } // namespace
 
@@ -108,17 +126,28 @@ void Circles2Form::triangleCircle() {
     const Pt p1 = LerPonto(1);
     const Pt p2 = LerPonto(2);
     const Pt p3 = LerPonto(3);
-    if (collinear(p1, p2, p3)) stop(tr("Os pontos são colineares, não definem um triângulo."));
+    if (exactly([](const TypedData& d) {
+            return collinearPoints(d, 1);
+        }).value_or(collinear(p1, p2, p3)))
+        stop(tr("Os pontos são colineares, não definem um triângulo."));
     DesenharEixos();
     pen(Azul, 2, DashStyle::Solid);
     segment(p1, p2);
     segment(p1, p3);
     segment(p2, p3);
     if (!ModoResolver()) return;
-    if (isChecked(QStringLiteral("Option1")))
+    const bool inscribedCircle = isChecked(QStringLiteral("Option1"));
+    if (inscribedCircle)
         inscribed(p1, p2, p3);
     else if (isChecked(QStringLiteral("Option2")))
         circumscribed(p1, p2, p3);
+    else
+        return;
+    explain([inscribedCircle](const TypedData& d) {
+        const exact::solutions::Triangle t = pointsOf(d, 1);
+        return inscribedCircle ? exact::solutions::solveIncircle(t)
+                               : exact::solutions::solveCircumcircle(t);
+    });
 }
 
 void Circles2Form::inscribed(Pt p1, Pt p2, Pt p3) {
@@ -174,7 +203,23 @@ void Circles2Form::distanceToCircle() {
     guides(c.centre());
     guides(p);
     if (!ModoResolver()) return;
-    if (distance(p, c.centre()) < c.r) stop(tr("O ponto é interior à circunferência."));
+    const auto solution = [](const TypedData& d) {
+        const exact::CircleReading c = d.circle(QStringLiteral("Text9"));
+        if (c.refusal != exact::Refusal::None) throw std::domain_error("not a circle exactly");
+        return exact::solutions::solvePointCircleDistance(d.point(4), c.circle);
+    };
+    const bool inside = exactly(
+                            [](const TypedData& d) -> std::optional<bool> {
+                                const exact::CircleReading c = d.circle(QStringLiteral("Text9"));
+                                if (c.refusal != exact::Refusal::None) return std::nullopt;
+                                return exact::verdict::insideCircle(d.point(4), c.circle);
+                            },
+                            false) // the reader divides and takes roots: doubles are not exact
+                            .value_or(distance(p, c.centre()) < c.r);
+    if (inside) {
+        explain(solution);
+        stop(tr("O ponto é interior à circunferência."));
+    }
     // The line through the centre and P meets the circle at two points.
     const Line l{p.y - c.yc, c.xc - p.x, p.x * c.yc - c.xc * p.y};
     const Real n = l.a * l.a + l.b * l.b;
@@ -192,6 +237,7 @@ void Circles2Form::distanceToCircle() {
     segment(q, c.centre());
     dot(q, "Q");
     setResult(QStringLiteral("Resultado2"), TextRules::rounded(d1 < d2 ? d1 : d2, sep()));
+    explain(solution);
 }
 
 // --- circle with a given centre tangent to a line --------------------------
@@ -202,10 +248,21 @@ void Circles2Form::tangentToLine() {
     const Pt centre = LerPonto(6);
     DesenharEixos();
     pen(Azul, 2, DashStyle::Solid);
-    DesenharRecta(l);
+    const std::optional<bool> noLine = exactly([](const TypedData& d) {
+        return exact::verdict::noLine(d.line(QStringLiteral("Text5")).line);
+    });
+    DesenharRecta(l, noLine);
     dot(centre, "C");
     guides(centre);
     if (!ModoResolver()) return;
+    const auto solution = [](const TypedData& d) {
+        return exact::solutions::solveTangentCircle(d.point(6),
+                                                    d.line(QStringLiteral("Text5")).line);
+    };
+    if (noLine.value_or(false)) { // no line: the radius divides by zero
+        explain(solution);
+        Fault::raise(Fault::DivisionByZero);
+    }
     const Real r = distance(centre, l);
     board()->setForeColor(Vermelho);
     board()->setDrawStyle(DashStyle::Solid); // the pen stays 1 pixel wide
@@ -213,6 +270,7 @@ void Circles2Form::tangentToLine() {
     setResult(QStringLiteral("Resultado3"),
               circleEquation(TextRules::number(centre.x, sep()), TextRules::number(centre.y, sep()),
                              r * r, sep()));
+    explain(solution);
 }
 
 // --- circle through three points -------------------------------------------
@@ -231,7 +289,14 @@ void Circles2Form::throughThreePoints() {
     if (!ModoResolver()) return;
     const ThreePointCircle k(p1, p2, p3);
     const Real delta = k.delta(), nx = k.nx(), ny = k.ny(), nf = k.nf();
-    if (delta == 0) stop(tr("Os pontos não definem uma circunferência"));
+    const auto solution = [](const TypedData& d) {
+        const exact::solutions::Triangle t = pointsOf(d, 9);
+        return exact::solutions::solveCircleThroughPoints(t.a, t.b, t.c);
+    };
+    if (exactly([](const TypedData& d) { return collinearPoints(d, 9); }).value_or(delta == 0)) {
+        explain(solution);
+        stop(tr("Os pontos não definem uma circunferência"));
+    }
     const Real D = -nx / delta, E = -ny / delta, F = -nf / delta;
     const Circle c{-D / 2, -E / 2, sqrt(D * D + E * E - 4 * F) / 2};
     pen(Vermelho, 2, DashStyle::Solid);
@@ -245,4 +310,5 @@ void Circles2Form::throughThreePoints() {
                        rounded(E) + QLatin1String("y + ") + rounded(F) + QLatin1String(" = 0");
     setResult(QStringLiteral("Resultado6"),
               equation.replace(QLatin1String("+ -"), QLatin1String("- ")));
+    explain(solution);
 }

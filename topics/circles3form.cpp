@@ -1,8 +1,11 @@
 #include "circles3form.h"
 
 #include "circlereader.h"
+#include "circles3solutions.h"
+#include "numbered_error.h"
 #include "textrules.h"
 #include "topictable.h"
+#include "verdicts.h"
 
 #include <array>
 
@@ -78,10 +81,11 @@ QString firstTangentText(const Line& l, const QString& sep) {
 }
 
 /// The centre of the circle that touches the line at Q and passes through
-/// P: on the normal at Q, as far from P as from Q. P on the line divides by
-/// zero.
-Pt centreTouchingAt(const Line& l, Pt p, Pt q) {
-    if (l.a == 0) return {q.x, (square(q.y) - square(p.y) - square(p.x - q.x)) / (2 * (q.y - p.y))};
+/// P: on the normal at Q, as far from P as from Q (`horizontal`: a = 0). P
+/// on the line divides by zero.
+Pt centreTouchingAt(const Line& l, Pt p, Pt q, bool horizontal) {
+    if (horizontal)
+        return {q.x, (square(q.y) - square(p.y) - square(p.x - q.x)) / (2 * (q.y - p.y))};
     const Real x = (l.a * (square(q.x) - square(p.x)) + 2 * l.b * q.x * (q.y - p.y) -
                     l.a * square(q.y - p.y)) /
                    (2 * l.a * (q.x - p.x) + 2 * l.b * (q.y - p.y));
@@ -156,11 +160,15 @@ void Circles3Form::twoCircles() {
         LerEquacaoCircunferencia(*this, fieldNamed(QStringLiteral("Text6")), firstCircleRefusals());
     const Circle c2 = LerEquacaoCircunferencia(*this, fieldNamed(QStringLiteral("Text7")),
                                                secondCircleRefusals());
-    const Real q = contact(c1, c2);
-    if (q < 0) {
+    const Real doubles = contact(c1, c2);
+    // How they stand as typed; then q as the points' formula needs it (no
+    // root of a rounding below 0 for circles that do meet).
+    const int side = exactContact().value_or(doubles < 0 ? -1 : doubles == 0 ? 0 : 1);
+    if (side < 0) {
         drawCircles(c1, c2);
         stop(tr("As circunferências não se intersectam."));
     }
+    const Real q = side == 0 ? Real(0) : doubles < 0 ? Real(0) : doubles;
     const std::array<Pt, 2> points = commonPoints(c1, c2, q);
     drawCircles(c1, c2);
     if (!ModoResolver()) return;
@@ -169,9 +177,31 @@ void Circles3Form::twoCircles() {
     dot(points[1], "B");
     guides(points[0]);
     guides(points[1]);
-    if (q == 0) inform(tr("As circunferências são tangentes."));
+    if (side == 0) inform(tr("As circunferências são tangentes."));
     setResult(QStringLiteral("Resultado1"), TextRules::point(points[0].x, points[0].y, sep()));
     setResult(QStringLiteral("Resultado2"), TextRules::point(points[1].x, points[1].y, sep()));
+}
+
+std::optional<int> Circles3Form::exactContact() {
+    const auto contactIs = [this](int wanted) {
+        return exactly(
+            [wanted](const TypedData& d) -> std::optional<bool> {
+                const exact::CircleReading a = d.circle(QStringLiteral("Text6"));
+                const exact::CircleReading b = d.circle(QStringLiteral("Text7"));
+                if (a.refusal != exact::Refusal::None || b.refusal != exact::Refusal::None)
+                    return std::nullopt;
+                const std::optional<int> side = exact::verdict::circlesContact(a.circle, b.circle);
+                if (!side) return std::nullopt;
+                return *side == wanted;
+            },
+            false); // the reader divides and takes roots: its doubles are not exact
+    };
+    const std::optional<bool> apart = contactIs(-1);
+    if (!apart) return std::nullopt;
+    if (*apart) return -1;
+    const std::optional<bool> touching = contactIs(0);
+    if (!touching) return std::nullopt;
+    return *touching ? 0 : 1;
 }
 
 // --- tangents from a point -------------------------------------------------
@@ -183,7 +213,19 @@ void Circles3Form::tangents() {
     const Circle c = LerEquacaoCircunferencia(*this, fieldNamed(QStringLiteral("Text9")));
     const Pt p = LerPonto(4);
     const Real d = distance(c.centre(), p);
-    if (d <= c.r) {
+    const bool exterior = exactly(
+                              [](const TypedData& t) -> std::optional<bool> {
+                                  const exact::CircleReading r = t.circle(QStringLiteral("Text9"));
+                                  if (r.refusal != exact::Refusal::None) return std::nullopt;
+                                  const exact::Number d2 =
+                                      exact::squaredDistance(t.point(4), r.circle.centre);
+                                  if (d2.isApproximate() || r.circle.radius.isApproximate())
+                                      return std::nullopt;
+                                  return d2 > r.circle.radiusSquared();
+                              },
+                              false)
+                              .value_or(d > c.r);
+    if (!exterior) {
         pen(Azul, 2, DashStyle::Solid);
         circle(c);
         dot(c.centre(), "C");
@@ -220,16 +262,41 @@ void Circles3Form::circleTangentAtQ() {
     guides(p);
     guides(q);
     pen(Azul, 2, DashStyle::Solid);
-    DesenharRecta(l);
+    const QString text = QStringLiteral("Text12");
+    const auto lineVerdict = [&](std::optional<bool> (*verdict)(const exact::Number&)) {
+        return exactly([&](const TypedData& d) { return verdict(d.line(text).line.a); });
+    };
+    const std::optional<bool> noLine =
+        exactly([&](const TypedData& d) { return exact::verdict::noLine(d.line(text).line); });
+    DesenharRecta(l, noLine);
     dot(p, "P");
     dot(q, "Q");
-    if (l.a * q.x + l.b * q.y + l.c != 0) stop(tr("O ponto Q não pertence à recta."));
+    const auto solution = [](const TypedData& d) {
+        return exact::solutions::solveTouchingCircle(d.point(1), d.point(2),
+                                                     d.line(QStringLiteral("Text12")).line);
+    };
+    const auto onTheLine = [this](int point) {
+        return exactly([point](const TypedData& d) {
+            return exact::verdict::onLine(d.line(QStringLiteral("Text12")).line, d.point(point));
+        });
+    };
+    if (!onTheLine(2).value_or(l.a * q.x + l.b * q.y + l.c == 0)) {
+        if (ModoResolver()) explain(solution);
+        stop(tr("O ponto Q não pertence à recta."));
+    }
     if (!ModoResolver()) return;
-    const Pt centre = centreTouchingAt(l, p, q);
+    if (onTheLine(1).value_or(false) || noLine.value_or(false)) { // no circle: a division by zero
+        explain(solution);
+        Fault::raise(Fault::DivisionByZero);
+    }
+    // a = 0 as typed: the reader's doubles may leave a residue of c's literal.
+    const Pt centre =
+        centreTouchingAt(l, p, q, lineVerdict(exact::verdict::isZero).value_or(l.a == 0));
     const Real r = distance(p, centre);
     pen(Vermelho, 2, DashStyle::Solid);
     circle({centre.x, centre.y, r});
     setResult(QStringLiteral("Resultado3"),
               TextRules::circleEquation(QStringLiteral("(x-"), TextRules::rounded(centre.x, sep()),
                                         TextRules::rounded(centre.y, sep()), r * r, sep()));
+    explain(solution);
 }

@@ -2,6 +2,8 @@
 
 #include "problemform.h"
 
+#include <optional>
+
 /// "CIRCUNFERÊNCIA - 3": the intersection of two circles, the two tangents
 /// from an exterior point to a circle, and the circle through a point P that
 /// touches a line at its point Q.
@@ -17,4 +19,7 @@ private:
 
     /// Both circles in blue, their centres plotted and projected.
     void drawCircles(const Circle& first, const Circle& second);
+    /// How the two circles stand as typed (−1 apart, 0 touching, 1 crossing),
+    /// when their equations are exact.
+    std::optional<int> exactContact();
 };

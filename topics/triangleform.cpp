@@ -1,7 +1,10 @@
 #include "triangleform.h"
 
+#include "numbered_error.h"
 #include "textrules.h"
 #include "topictable.h"
+#include "trianglesolutions.h"
+#include "verdicts.h"
 
 #include <array>
 
@@ -38,6 +41,11 @@ Pt footOfAltitude(Pt v, Pt p, Pt q) {
     const Line side{q.y - p.y, p.x - q.x, (q.x - p.x) * p.y - (q.y - p.y) * p.x};
     const Line altitude{q.x - p.x, q.y - p.y, -((q.x - p.x) * v.x + (q.y - p.y) * v.y)};
     return intersection(side, altitude);
+}
+
+/// The vertices of a frame read exactly, from the fields numbered `first` on.
+exact::solutions::Triangle triangleOf(const TypedData& d, int first) {
+    return {d.point(first), d.point(first + 1), d.point(first + 2)};
 }
 
 const QString Resultado1 = QStringLiteral("Resultado1");
@@ -112,16 +120,50 @@ void TriangleForm::notablePoints() {
     sides(t);
     if (!ModoResolver()) return;
     board()->setForeColor(Vermelho);
-    const Pt p = notablePoint(t);
+    const Notable n = notable();
+    if (noTriangleFor(n, t)) { // D = 0, or no sides: the worked solution says why
+        explainVertices(1, n.solve);
+        Fault::raise(Fault::DivisionByZero);
+    }
+    const Pt p = (this->*n.construct)(t);
     guides(p);
     setResult(Resultado1, TextRules::point(p.x, p.y, sep()));
+    explainVertices(1, n.solve);
 }
 
-Pt TriangleForm::notablePoint(const Vertices& t) {
-    if (isChecked(QStringLiteral("Option1"))) return circumcentre(t);
-    if (isChecked(QStringLiteral("Option2"))) return incentre(t);
-    if (isChecked(QStringLiteral("Option3"))) return orthocentre(t);
-    return centroid(t);
+TriangleForm::Notable TriangleForm::notable() const {
+    using namespace exact::solutions;
+    if (isChecked(QStringLiteral("Option1")))
+        return {&TriangleForm::circumcentre, solveCircumcentre, true};
+    if (isChecked(QStringLiteral("Option2")))
+        return {&TriangleForm::incentre, solveIncentre, false};
+    if (isChecked(QStringLiteral("Option3")))
+        return {&TriangleForm::orthocentre, solveOrthocentre, true};
+    return {&TriangleForm::centroid, solveCentroid, false};
+}
+
+bool TriangleForm::noTriangleFor(const Notable& n, const Vertices& t) {
+    if (n.needsTriangle) return collinearVertices(1, t);
+    if (n.construct != &TriangleForm::incentre) return false;
+    const auto onePoint = [](const TypedData& d) -> std::optional<bool> {
+        const exact::solutions::Triangle e = triangleOf(d, 1);
+        const auto ab = exact::verdict::equal(e.a, e.b), bc = exact::verdict::equal(e.b, e.c);
+        if (!ab || !bc) return std::nullopt;
+        return *ab && *bc;
+    };
+    return exactly(onePoint).value_or(t.a == t.b && t.b == t.c);
+}
+
+bool TriangleForm::collinearVertices(int first, const Vertices& t) {
+    return exactly([first](const TypedData& d) {
+               const exact::solutions::Triangle e = triangleOf(d, first);
+               return exact::verdict::collinear(e.a, e.b, e.c);
+           })
+        .value_or(collinear(t.a, t.b, t.c));
+}
+
+void TriangleForm::explainVertices(int first, Solve solve) {
+    explain([first, solve](const TypedData& d) { return solve(triangleOf(d, first)); });
 }
 
 Pt TriangleForm::circumcentre(const Vertices& t) {
@@ -205,19 +247,25 @@ void TriangleForm::area() {
     guides(t.b);
     guides(t.c);
     if (!ModoResolver()) return;
-    if (collinear(t.a, t.b, t.c))
+    if (collinearVertices(6, t)) {
+        explainVertices(6, exact::solutions::solveTriangleArea);
         stop(tr("Os três pontos são colineares, não definem um triângulo."));
+    }
     sides(t);
     // Half the determinant: positive when A, B, C run counter-clockwise.
     const Real signedArea = determinant(t.a, t.b, t.c) * 0.5;
     setResult(Resultado4, TextRules::number(signedArea, sep()));
+    explainVertices(6, exact::solutions::solveTriangleArea);
 }
 
 // --- right triangle -------------------------------------------------------
 
 void TriangleForm::rightTriangle() {
     const Vertices t = start(Resultado5, 9);
-    if (collinear(t.a, t.b, t.c)) stop(tr("Os pontos são colineares, não definem um triângulo."));
+    if (collinearVertices(9, t)) {
+        if (ModoResolver()) explainVertices(9, exact::solutions::solveRightTriangle);
+        stop(tr("Os pontos são colineares, não definem um triângulo."));
+    }
     board()->setForeColor(Azul);
     dots(t);
     if (!ModoResolver()) return;
@@ -226,7 +274,11 @@ void TriangleForm::rightTriangle() {
     const Real dAB = squaredDistance(t.a, t.b);
     const Real dBC = squaredDistance(t.b, t.c);
     const Real dAC = squaredDistance(t.a, t.c);
-    const bool right = dAC + dBC == dAB || dAC + dAB == dBC || dBC + dAB == dAC;
+    const bool right = exactly([](const TypedData& d) {
+                           const exact::solutions::Triangle e = triangleOf(d, 9);
+                           return exact::verdict::rightTriangle(e.a, e.b, e.c);
+                       }).value_or(dAC + dBC == dAB || dAC + dAB == dBC || dBC + dAB == dAC);
     setResult(Resultado5,
               right ? tr("O triângulo é rectângulo.") : tr("O triângulo não é rectângulo."));
+    explainVertices(9, exact::solutions::solveRightTriangle);
 }

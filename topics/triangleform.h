@@ -2,6 +2,13 @@
 
 #include "problemform.h"
 
+namespace exact {
+struct Solution;
+namespace solutions {
+struct Triangle;
+}
+} // namespace exact
+
 /// "TRIÂNGULO": the notable points of a triangle (circumcentre, incentre,
 /// orthocentre, centroid), the area of a triangle, and whether three points
 /// are the vertices of a right triangle.
@@ -26,8 +33,24 @@ private:
     void dots(const Vertices& t);
     void sides(const Vertices& t);
 
-    /// Computes the point the marked option asks for and draws its construction.
-    Pt notablePoint(const Vertices& t);
+    using Solve = exact::Solution (*)(const exact::solutions::Triangle&);
+    /// What the marked option asks for: the construction that computes and
+    /// draws the point, its worked solution, and whether it needs a triangle
+    /// (D ≠ 0) rather than only some vertex apart.
+    struct Notable {
+        Pt (TriangleForm::*construct)(const Vertices&);
+        Solve solve;
+        bool needsTriangle;
+    };
+    Notable notable() const;
+    /// Whether the point has no triangle to be computed from: collinear
+    /// vertices, or three equal vertices for the incentre.
+    bool noTriangleFor(const Notable& n, const Vertices& t);
+    /// Collinearity of the vertices numbered from `first`, on the exact data
+    /// when they are exact.
+    bool collinearVertices(int first, const Vertices& t);
+    /// Hands the worked solution of the vertices numbered from `first` on.
+    void explainVertices(int first, Solve solve);
     Pt circumcentre(const Vertices& t);
     Pt incentre(const Vertices& t);
     Pt orthocentre(const Vertices& t);

@@ -103,8 +103,8 @@ class EndToEnd(unittest.TestCase):
         for caption in ("Instruções", "Índice", "Sintaxe", "Funções", "Fechar", "Sair"):
             find(self.form, "push button", caption)
 
-    def solve(self, frame, typed=None):
-        panel = find(self.form, "panel", frame)
+    def solve(self, frame, typed=None, form=None):
+        panel = find(form or self.form, "panel", frame)
         for name, text in (typed or {}).items():
             find(panel, "text", name).set_text_contents(text)
         [result] = [n for n in children(panel) if n.get_description() == "Resultado"]
@@ -190,6 +190,32 @@ class EndToEnd(unittest.TestCase):
         projector.do_action(0)
         wait_for(lambda: not checked(), "projector mode off")
 
+    def test_7_circle_solution_follows_another_form(self):
+        find(self.form, "push button", "Fechar").do_action(0)
+        wait_for(lambda: all(w.get_name() != self.form.get_name() for w in windows()),
+                 "the Points form closed")
+        find(self.menu, "menu item", "Circunferência 2").do_action(0)
+        form = window("CIRCUNFERÊNCIA - 2 — ORTOPLANO PLANA")
+        self.assertEqual(self.solve("Circunferência de centro C e tangente a uma recta", form=form),
+                         ("label", "(x- 2)^2 + (y+2)^2 = 32"))
+        solution = window("Resolução")
+        [steps_list] = wait_for(lambda: find_all(solution, "list"), "the list of steps")
+        wait_for(lambda: steps_list.get_name().startswith("Circunferência de centro P(2 , −2)"),
+                 "the solution of the circle")
+        find(solution, "push button", "Tudo").do_action(0)
+        names = [step.get_name() for step in children(steps_list)]
+        self.assertTrue(any("= 4√2" in name for name in names), names)  # the radius, exact
+        self.assertIn("(x − 2)² + (y + 2)² = 32", names[-1])
+        if options.circle_screenshot:  # the circle frame and its solution, side by side
+            form_id, beside = (self.window_id(n) for n in ("^ORTOPLANO PLANA$", "^Resolu.*o$"))
+            width = subprocess.run(["xdotool", "getwindowgeometry", "--shell", form_id],
+                                   capture_output=True, text=True, timeout=10).stdout
+            x = int(dict(line.split("=") for line in width.split())["WIDTH"]) + 16
+            subprocess.run(["xdotool", "windowmove", "--sync", beside, str(x), "0"], timeout=10)
+            time.sleep(0.5)
+            subprocess.run([options.grab, form_id, beside, options.circle_screenshot], check=True,
+                           timeout=30)
+
 
 if __name__ == "__main__":
     parser = argparse.ArgumentParser()
@@ -198,6 +224,8 @@ if __name__ == "__main__":
     parser.add_argument("--screenshot", help="also save the picture of the solved form here")
     parser.add_argument("--solution-screenshot",
                         help="also save the solved form beside its worked solution here")
+    parser.add_argument("--circle-screenshot",
+                        help="also save a solved circle frame beside its worked solution here")
     parser.add_argument("--projector-screenshot",
                         help="also save the full-screen board in projector mode here")
     options, rest = parser.parse_known_args()

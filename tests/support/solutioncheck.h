@@ -44,14 +44,16 @@ inline Locus locusOf(const exact::Line& l) {
     return locus;
 }
 
-/// Three points of a circle and three beside it.
+/// Three points of a circle and three beside it, inside and outside.
 inline Locus locusOf(const exact::Circle& c) {
     const double x = c.centre.x.toDouble(), y = c.centre.y.toDouble(), r = c.radius.toDouble();
+    if (r == 0) return {{{x, y}}, {{x + 1, y}}}; // a circle of radius 0: its centre
     if (!(r > 0) || !std::isfinite(r)) return {};
     Locus locus;
-    for (const double t : {0.3, 2.0, 4.1}) {
+    for (const double t : {0.3, 2.1, 4.4}) {
         locus.on.push_back({x + r * std::cos(t), y + r * std::sin(t)});
-        locus.off.push_back({x + 1.5 * r * std::cos(t), y + 1.5 * r * std::sin(t)});
+        const double k = t < 2 ? 0.5 : 1.5;
+        locus.off.push_back({x + k * r * std::cos(t), y + k * r * std::sin(t)});
     }
     return locus;
 }
@@ -182,27 +184,39 @@ inline bool sameLineAs(const exact::Line& answer, const QString& text) {
     return proportional(a, b, p, q) && proportional(a, c, p, r) && proportional(b, c, q, r);
 }
 
-/// Whether a circle written by the form ("(x-2)^2 + (y+3)^2 = 22,23", the
-/// square of the radius rounded to 2 decimals) is the answer's circle.
+/// A circle written by a form: "(x- 3,36)^2 + (y-1,24)^2 = 8,51" (a
+/// coordinate after "x-", "--" written "+") or "x^2 + y^2 - 0,67x - 5,33y -
+/// 17,33 = 0"; whether it is the answer's circle, through the rounding of its
+/// numbers to 2 decimals.
 inline bool sameCircleAs(const exact::Circle& answer, const QString& text) {
-    static const QString number = QStringLiteral("(-?\\d+(?:[.,]\\d+)?(?:E[-+]\\d+)?)");
-    static const QRegularExpression circle(
-        QStringLiteral("^\\(x([-+])%1\\)\\^2 \\+ \\(y([-+])%1\\)\\^2 = %1$").arg(number));
-    const QRegularExpressionMatch m = circle.match(text);
-    if (!m.hasMatch()) return false;
-    const auto read = [&m](int i) {
-        QString n = m.captured(i);
+    const double x = answer.centre.x.toDouble(), y = answer.centre.y.toDouble();
+    const double r2 = answer.radiusSquared().toDouble();
+    const auto number = [](QString n) {
         return n.replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
     };
-    const double x = m.captured(1) == QLatin1String("-") ? read(2) : -read(2);
-    const double y = m.captured(3) == QLatin1String("-") ? read(4) : -read(4);
-    return agrees(answer.centre.x.toDouble(), x, false) &&
-           agrees(answer.centre.y.toDouble(), y, false) &&
-           agrees(answer.radiusSquared().toDouble(), read(5), true);
+    if (text.startsWith(QLatin1String("x^2 + y^2"))) {
+        QString terms = text.mid(9);
+        terms.replace(QLatin1String("- "), QLatin1String("-"))
+            .replace(QLatin1String("+ "), QString());
+        const std::vector<double> n = numbersIn(terms);
+        return n.size() == 4 && agrees(-2 * x, n[0], true) && agrees(-2 * y, n[1], true) &&
+               agrees(x * x + y * y - r2, n[2], true);
+    }
+    static const QRegularExpression shape(
+        QStringLiteral("^\\(x([-+]) ?(.*)\\)\\^2 \\+ \\(y([-+])(.*)\\)\\^2 = (.*)$"));
+    const QRegularExpressionMatch m = shape.match(text);
+    if (!m.hasMatch()) return false;
+    const double cx = (m.captured(1) == QLatin1String("-") ? 1 : -1) * number(m.captured(2));
+    const double cy = (m.captured(3) == QLatin1String("-") ? 1 : -1) * number(m.captured(4));
+    return agrees(x, cx, true) && agrees(y, cy, true) && agrees(r2, number(m.captured(5)), true);
 }
 
 inline QString verdictText(exact::Verdict v) {
     switch (v) {
+    case exact::Verdict::RightTriangle:
+        return QStringLiteral("O triângulo é rectângulo.");
+    case exact::Verdict::NotRightTriangle:
+        return QStringLiteral("O triângulo não é rectângulo.");
     case exact::Verdict::ParallelLines:
         return QStringLiteral("As rectas são paralelas.");
     case exact::Verdict::CoincidentLines:

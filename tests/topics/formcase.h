@@ -246,11 +246,15 @@ inline std::vector<exact::Circle> typedCircles(const ProblemForm& form) {
     return circles;
 }
 
-/// Whether a label shows its value rounded to 2 decimals: a point, and the
-/// distance between parallel lines.
+/// Whether a label shows its value rounded to 2 decimals: a point, the
+/// distance between parallel lines, the distance from a point to a circle
+/// and the radius of the circle through three points (a circle's label is
+/// read through its rounding as it is written).
 inline bool roundsItsLabel(Topic topic, const exact::AnswerPart& part) {
     return std::holds_alternative<exact::Point>(part.value) ||
-           ((topic == Topic::Recta2 || topic == Topic::Recta3) && part.label == "Resultado2");
+           ((topic == Topic::Recta2 || topic == Topic::Recta3) && part.label == "Resultado2") ||
+           (topic == Topic::Circunferencia2 &&
+            (part.label == "Resultado2" || part.label == "Resultado5"));
 }
 
 /// The worked solution of the drawing a form shows, if any, holds line by

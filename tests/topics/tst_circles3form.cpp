@@ -56,6 +56,13 @@ void TestCircles3Form::rows() {
         << row({"Text6", "x^2+y^2=1", "Text7", "x^2+y^2=4"}, {"Dados1", "Resolver1"},
                {"Resultado1", "", "Resultado2", ""}, {Apart, Apart},
                {"@circle A2 0 0 1", "@circle A2 0 0 2", "@dot A 0 0", "count V 0"});
+    // Touching as typed (r₁ = r₂ = √2, d = 2√2), though the contact value of
+    // their doubles is not 0.
+    QTest::newRow("two circles touching, radii with roots")
+        << twoCircles("x^2+y^2=2", "(x-2)^2+(y-2)^2=2", "(1 , 1)", "(1 , 1)", {Tangent});
+    QTest::newRow("P on a circle of radius √2")
+        << row({"Text9", "x^2+y^2=2", "Abcissa4", "1", "Ordenada4", "1"}, {"Resolver3"},
+               {"Resultado4", "", "Resultado5", ""}, {NotExterior});
     QTest::newRow("far apart") << row({"Text6", "x^2+y^2=1", "Text7", "(x-5)^2+y^2=1"},
                                       {"Resolver1"}, {}, {Apart});
     QTest::newRow("identical circles, in both modes")

@@ -81,6 +81,14 @@ void TestTriangleForm::rows() {
         QTest::newRow(qPrintable(QStringLiteral("collinear vertices, %1").arg(option)))
             << row(pointFields(1, collinear), {option, "Resolver4", "Dados4"}, {"Resultado1", ""},
                    {DivisionByZero}, {"@count A 6", "@count V 0", "count V 0"});
+    const QStringList decimals{"0.1", "0.1", "0.2", "0.2", "0.3", "0.3"}; // collinear as typed
+    QTest::newRow("collinear with decimals, circumcentre") << row(
+        pointFields(1, decimals), {"Option1", "Resolver4"}, {"Resultado1", ""}, {DivisionByZero});
+    QTest::newRow("collinear with decimals, area")
+        << row(pointFields(6, decimals), {"Resolver5"}, {"Resultado4", ""},
+               {"Os três pontos são colineares, não definem um triângulo."});
+    QTest::newRow("collinear with decimals, right triangle")
+        << row(pointFields(9, decimals), {"Resolver7"}, {"Resultado5", ""}, {NoTriangle});
     QTest::newRow("one point, incentre") << row(pointFields(1, {"3", "3", "3", "3", "3", "3"}),
                                                 {"Option2", "Resolver4"}, {}, {DivisionByZero});
 
@@ -119,8 +127,14 @@ void TestTriangleForm::rows() {
     QTest::newRow("right triangle, initial data")
         << row({}, {"Resolver7"}, {"Resultado5", NotRight});
     QTest::newRow("close, but not right") << verdict({"0", "0", "4", "0", "1", "3"}, NotRight);
-    QTest::newRow("right only up to rounding")
-        << verdict({"0", "0", "0.1", "0.2", "-0.2", "0.1"}, NotRight);
+    // Right as typed, though the squares of the sides' doubles do not add up:
+    // the verdict is the typed numbers'.
+    QTest::newRow("right with decimals")
+        << verdict({"0", "0", "0.1", "0.2", "-0.2", "0.1"}, "O triângulo é rectângulo.");
+    QTest::newRow("right with decimals, scaled") // the same triangle ×10
+        << verdict({"0", "0", "1", "2", "-2", "1"}, "O triângulo é rectângulo.");
+    QTest::newRow("not right with decimals")
+        << verdict({"0", "0", "0.1", "0.2", "-0.2", "0.11"}, NotRight);
     QTest::newRow("right triangle, data")
         << row({}, {"Dados7"}, {"Resultado5", ""}, {}, {"count A dot 3", "count V 0"});
     QTest::newRow("right triangle, collinear in both modes")
