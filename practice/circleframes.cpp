@@ -158,14 +158,9 @@ void makeCircleEquation(Rng& rng, Exercise& ex) {
 // --- circle of a given centre tangent to a line ----------------------------
 
 void makeTangentCircle(Rng& rng, Exercise& ex, const char* lineField, int pointField) {
-    Point n = latticeVector(rng, 25);
-    if (ex.level == Level::Avancado) n = smallNormal(rng);
     const Point c =
         somePoint(rng, ex.level == Level::Intermedio ? Level::Intermedio : Level::Basico, 4);
-    const Number norm = exact::sqrt(n.x * n.x + n.y * n.y);
-    const Number value =
-        ex.level == Level::Basico ? norm * rng.nonZero(-3, 3) : N(rng.nonZero(-12, 12));
-    const Line r = exact::normalised({n.x, n.y, value - n.x * c.x - n.y * c.y});
+    const Line r = lineAtNiceDistance(rng, ex.level, c);
     ex.data.points = {c};
     ex.data.lines = {r};
     field(ex, lineField, texts::lineField(r));

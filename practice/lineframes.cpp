@@ -113,14 +113,9 @@ std::vector<Slip> parallelDistanceSlips() {
 // --- "Distância de um ponto a uma recta" -----------------------------------
 
 void makePointLineDistance(Rng& rng, Exercise& ex) {
-    Point n = latticeVector(rng, 25);
-    if (ex.level == Level::Avancado) n = smallNormal(rng);
     const Point p =
         somePoint(rng, ex.level == Level::Intermedio ? Level::Intermedio : Level::Basico, 6);
-    const Number norm = exact::sqrt(n.x * n.x + n.y * n.y);
-    const Number value =
-        ex.level == Level::Basico ? norm * rng.nonZero(-3, 3) : N(rng.nonZero(-12, 12));
-    const Line r = exact::normalised({n.x, n.y, value - n.x * p.x - n.y * p.y});
+    const Line r = lineAtNiceDistance(rng, ex.level, p);
     ex.data.points = {p};
     ex.data.lines = {r};
     field(ex, "Text5", texts::lineField(r));

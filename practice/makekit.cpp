@@ -91,6 +91,15 @@ Point smallNormal(Rng& rng) {
     return {N(n[0]), N(n[1])};
 }
 
+Line lineAtNiceDistance(Rng& rng, Level level, const Point& p) {
+    Point n = latticeVector(rng, 25);
+    if (level == Level::Avancado) n = smallNormal(rng);
+    const Number norm = exact::sqrt(n.x * n.x + n.y * n.y);
+    const Number value =
+        level == Level::Basico ? norm * rng.nonZero(-3, 3) : N(rng.nonZero(-12, 12));
+    return exact::normalised({n.x, n.y, value - n.x * p.x - n.y * p.y});
+}
+
 Point latticeVector(Rng& rng, int squaredLength) {
     static const std::array<std::array<int, 2>, 3> five{{{3, 4}, {4, 3}, {5, 0}}};
     static const std::array<std::array<int, 2>, 2> small{{{1, 2}, {2, 1}}};

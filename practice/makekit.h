@@ -39,6 +39,9 @@ Line perpendicularThrough(const Line& l, const Point& p);
 Number tangentOf(int degrees);
 /// A normal vector from a short list of small ones.
 Point smallNormal(Rng& rng);
+/// A line at a distance from p that the level can write: k·‖n‖ at the basic
+/// level (a whole distance), a whole c otherwise (a distance with a root).
+Line lineAtNiceDistance(Rng& rng, Level level, const Point& p);
 
 /// The centroid of the exercise's three first points.
 Point centroid(const Exercise& ex);
