@@ -47,7 +47,10 @@ inline Locus locusOf(const exact::Line& l) {
 /// Three points of a circle and three beside it, inside and outside.
 inline Locus locusOf(const exact::Circle& c) {
     const double x = c.centre.x.toDouble(), y = c.centre.y.toDouble(), r = c.radius.toDouble();
-    if (r == 0) return {{{x, y}}, {{x + 1, y}}}; // a circle of radius 0: its centre
+    // A circle of radius 0 (or of a radius that is 0 up to the rounding of π
+    // in the data, whose points beside it could not be told apart): its centre.
+    if (std::fabs(r) <= 1e-12 * std::max({1.0, std::fabs(x), std::fabs(y)}))
+        return {{{x, y}}, {{x + 1, y}}};
     if (!(r > 0) || !std::isfinite(r)) return {};
     Locus locus;
     for (const double t : {0.3, 2.1, 4.4}) {

@@ -121,6 +121,9 @@ void TestCircles2Form::rows() {
     QTest::newRow("tangent to a line, negative abscissa")
         << row({"Text5", "3x+4y=0", "Abcissa6", "-1", "Ordenada6", "3"}, {"Resolver6"},
                {"Resultado3", "(x- -1)^2 + (y-3)^2 = 3,24"});
+    QTest::newRow("tangent to a line, through the centre up to the rounding of pi")
+        << row({"Text5", "(pi/4)*x+(0)*y=(pi/5)", "Abcissa6", "4/5", "Ordenada6", "9.77"},
+               {"Resolver6"}, {"Resultado3", "(x- 0,8)^2 + (y-9,77)^2 = 0"});
     QTest::newRow("tangent to a line, no line")
         << row({"Text5", "0x+0y=5"}, {"Dados6", "Resolver6"}, {"Resultado3", ""},
                {NotALine, NotALine, DivisionByZero});
