@@ -75,7 +75,8 @@ Slip radiusForSquare() {
     return {"radius-for-square",
             "Escreveu o raio no segundo membro em vez do seu quadrado.",
             "a equação reduzida é (x − a)² + (y − b)² = r²: o segundo membro é o quadrado do raio.",
-            {StepKind::CircleSubstitute},
+            {StepKind::CircleSubstitute, StepKind::InscribedResult, StepKind::CircumscribedResult,
+             StepKind::ThreePointsResult, StepKind::TouchingCircleResult},
             [](const Exercise& ex) {
                 const Circle& c = std::get<Circle>(ex.expected.values.at(0));
                 if (!c.radius.isRational()) return std::vector<Value>{}; // r would be a fourth root
@@ -94,8 +95,11 @@ Slip centreSigns() {
             }};
 }
 
-Slip centroidCentre(const char* what) {
-    return {"centroid", "Usou o baricentro do triângulo.", what, {}, [](const Exercise& ex) {
+/// The centroid for the centre, found at the step that says what the
+/// centre is.
+Slip centroidCentre(const char* what, std::vector<StepKind> method) {
+    return {"centroid", "Usou o baricentro do triângulo.", what, std::move(method),
+            [](const Exercise& ex) {
                 const Point g = centroid(ex);
                 if (ex.expected.kind == AnswerKind::Point) return one(g);
                 const Circle& c = std::get<Circle>(ex.expected.values.at(0));
@@ -336,12 +340,12 @@ std::vector<Slip> pointCircleSlips() {
     return {{"centre-distance",
              "Calculou a distância de P ao centro.",
              "a distância de P à circunferência é a distância ao centro menos o raio.",
-             {},
+             {StepKind::PointCircleMethod},
              [](const Exercise& ex) { return one(exact::distance(ci(ex, 0).centre, pt(ex, 0))); }},
             {"farthest",
              "Somou o raio em vez de o subtrair.",
              "o ponto da circunferência mais próximo de P está entre P e o centro: d(P, C) − r.",
-             {},
+             {StepKind::PointCircleMethod},
              [](const Exercise& ex) {
                  return one(exact::distance(ci(ex, 0).centre, pt(ex, 0)) + ci(ex, 0).radius);
              }}};
@@ -410,7 +414,7 @@ std::vector<Slip> throughPTangentAtQSlips() {
              "Tomou Q como centro.",
              "Q é o ponto de tangência; o centro está na perpendicular à recta em Q, à mesma "
              "distância de P e de Q.",
-             {},
+             {StepKind::TouchingCircleMethod},
              [](const Exercise& ex) {
                  return one(Circle{pt(ex, 1), exact::distance(pt(ex, 0), pt(ex, 1))});
              }}};
@@ -431,6 +435,8 @@ std::vector<FrameDef> circleFrames() {
     const std::vector<Slip> twoPoints{swappedPoints()};
     const char* rule = "o centro da circunferência circunscrita é o circuncentro, o encontro das "
                        "mediatrizes dos lados.";
+    const std::vector<StepKind> centreMethods{StepKind::CircumcentreMethod,
+                                              StepKind::ThreePointsMethod};
     return {
         {{T::Circunferencia1, 0, 0},
          "Circunferência de equação...: centro e raio",
@@ -480,7 +486,8 @@ std::vector<FrameDef> circleFrames() {
          {true, true, false},
          makeInscribed,
          {radiusForSquare(), centroidCentre("o centro da circunferência inscrita é o incentro, o "
-                                            "encontro das bissectrizes dos ângulos.")}},
+                                            "encontro das bissectrizes dos ângulos.",
+                                            {StepKind::IncentreMethod})}},
         {{T::Circunferencia2, 0, 1},
          "Circunferência e triângulo: circunscrita",
          "Dados1",
@@ -488,7 +495,7 @@ std::vector<FrameDef> circleFrames() {
          "Option2",
          {true, false, true},
          makeCircumscribed,
-         {radiusForSquare(), centroidCentre(rule)}},
+         {radiusForSquare(), centroidCentre(rule, centreMethods)}},
         {{T::Circunferencia2, 1},
          "Distância de um ponto P a uma circunferência",
          "Dados3",
@@ -512,7 +519,7 @@ std::vector<FrameDef> circleFrames() {
          "",
          {true, false, true},
          makeThroughThree,
-         {radiusForSquare(), centroidCentre(rule)}},
+         {radiusForSquare(), centroidCentre(rule, centreMethods)}},
         {{T::Circunferencia3, 0},
          "Intersecção de duas circunferências",
          "Dados1",

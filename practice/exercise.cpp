@@ -1,5 +1,7 @@
 #include "exercise.h"
 
+#include "circles2solutions.h"
+#include "circles3solutions.h"
 #include "circlesolutions.h"
 #include "evaluation.h"
 #include "frames.h"
@@ -7,6 +9,7 @@
 #include "numbertext.h"
 #include "pointsolutions.h"
 #include "texts.h"
+#include "trianglesolutions.h"
 
 #include <algorithm>
 #include <cmath>
@@ -236,6 +239,56 @@ MaybeSolution circlesOne(const Exercise& ex) {
     return std::nullopt;
 }
 
+exact::solutions::Triangle triangleOf(const Data& d) {
+    return {d.points.at(0), d.points.at(1), d.points.at(2)};
+}
+
+MaybeSolution triangle(const Exercise& ex) {
+    const exact::solutions::Triangle t = triangleOf(ex.data);
+    switch (ex.frame.frame) {
+    case 0:
+        switch (ex.frame.option) {
+        case 0:
+            return solve::solveCircumcentre(t);
+        case 1:
+            return solve::solveIncentre(t);
+        case 2:
+            return solve::solveOrthocentre(t);
+        case 3:
+            return solve::solveCentroid(t);
+        }
+        break;
+    case 1:
+        return solve::solveTriangleArea(t);
+    case 2:
+        return solve::solveRightTriangle(t);
+    }
+    return std::nullopt;
+}
+
+MaybeSolution circlesTwo(const Exercise& ex) {
+    const Data& d = ex.data;
+    switch (ex.frame.frame) {
+    case 0:
+        return ex.frame.option == 0 ? solve::solveIncircle(triangleOf(d))
+                                    : solve::solveCircumcircle(triangleOf(d));
+    case 1:
+        return solve::solvePointCircleDistance(d.points.at(0), d.circles.at(0));
+    case 2:
+        return solve::solveTangentCircle(d.points.at(0), d.lines.at(0));
+    case 3:
+        return solve::solveCircleThroughPoints(d.points.at(0), d.points.at(1), d.points.at(2));
+    }
+    return std::nullopt;
+}
+
+MaybeSolution circlesThree(const Exercise& ex) {
+    const Data& d = ex.data;
+    if (ex.frame.frame == 2)
+        return solve::solveTouchingCircle(d.points.at(0), d.points.at(1), d.lines.at(0));
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<exact::Solution> workedSolution(const Exercise& ex) {
@@ -285,8 +338,12 @@ std::optional<exact::Solution> workedSolution(const Exercise& ex) {
             return linesFour(ex);
         case TopicId::Circunferencia1:
             return circlesOne(ex);
-        default:
-            break;
+        case TopicId::Circunferencia2:
+            return circlesTwo(ex);
+        case TopicId::Circunferencia3:
+            return circlesThree(ex);
+        case TopicId::Triangulo:
+            return triangle(ex);
         }
     } catch (...) {
     }

@@ -5,6 +5,7 @@
 namespace practice {
 
 using namespace kit;
+using exact::StepKind;
 
 namespace {
 
@@ -61,8 +62,10 @@ void makeCentroid(Rng& rng, Exercise& ex) {
     ask(ex, "baricentro", centroid(ex));
 }
 
-Slip centroidFor(const char* rule) {
-    return {"centroid", "Calculou o baricentro.", rule, {}, [](const Exercise& ex) {
+/// The centroid given for another notable point, found at the step that
+/// says what that point is.
+Slip centroidFor(const char* rule, StepKind method) {
+    return {"centroid", "Calculou o baricentro.", rule, {method}, [](const Exercise& ex) {
                 return one(centroid(ex));
             }};
 }
@@ -72,12 +75,12 @@ std::vector<Slip> centroidSlips() {
         {"no-division",
          "Somou as coordenadas dos vértices sem dividir por 3.",
          "o baricentro é a média dos três vértices: ((x_A + x_B + x_C)/3 , (y_A + y_B + y_C)/3).",
-         {},
+         {StepKind::CentroidFormula},
          [](const Exercise& ex) { return one(sum(ex)); }},
         {"halved",
          "Dividiu por 2 em vez de 3.",
          "o baricentro é a média dos três vértices: divide-se por 3.",
-         {},
+         {StepKind::CentroidFormula},
          [](const Exercise& ex) {
              const Point s = sum(ex);
              return one(Point{s.x / 2, s.y / 2});
@@ -97,13 +100,13 @@ std::vector<Slip> areaSlips() {
     return {{"no-half",
              "Esqueceu a metade.",
              "a área é metade do valor absoluto do determinante.",
-             {},
+             {StepKind::AreaFormula},
              [](const Exercise& ex) { return one(exact::abs(twiceSignedArea(ex))); }},
             {"negative",
              "Deu uma área negativa.",
              "o determinante tem sinal (a ordem dos vértices): a área é o seu valor absoluto, a "
              "dividir por 2.",
-             {},
+             {StepKind::AreaFormula},
              [](const Exercise& ex) {
                  const Number s = twiceSignedArea(ex) / 2;
                  return one(s.sign() < 0 ? s : -s);
@@ -134,7 +137,7 @@ std::vector<Slip> rightTriangleSlips() {
              "A conclusão está trocada.",
              "o triângulo é rectângulo quando o quadrado de um lado é a soma dos quadrados dos "
              "outros dois (teorema de Pitágoras).",
-             {},
+             {StepKind::PythagorasHolds, StepKind::PythagorasFails},
              [](const Exercise& ex) {
                  const Words w = std::get<Words>(ex.expected.values.at(0));
                  return one(w == Words::Yes ? Words::No : Words::Yes);
@@ -153,7 +156,8 @@ std::vector<FrameDef> triangleFrames() {
          "Option1",
          {true, false, true},
          makeCircumcentre,
-         {centroidFor("o circuncentro é o encontro das mediatrizes dos lados.")}},
+         {centroidFor("o circuncentro é o encontro das mediatrizes dos lados.",
+                      StepKind::CircumcentreMethod)}},
         {{T::Triangulo, 0, 1},
          "Pontos notáveis de um triângulo: incentro",
          "Dados4",
@@ -161,7 +165,8 @@ std::vector<FrameDef> triangleFrames() {
          "Option2",
          {true, true, false},
          makeIncentre,
-         {centroidFor("o incentro é o encontro das bissectrizes dos ângulos.")}},
+         {centroidFor("o incentro é o encontro das bissectrizes dos ângulos.",
+                      StepKind::IncentreMethod)}},
         {{T::Triangulo, 0, 2},
          "Pontos notáveis de um triângulo: ortocentro",
          "Dados4",
@@ -169,11 +174,11 @@ std::vector<FrameDef> triangleFrames() {
          "Option3",
          {true, false, true},
          makeOrthocentre,
-         {centroidFor("o ortocentro é o encontro das alturas."),
+         {centroidFor("o ortocentro é o encontro das alturas.", StepKind::OrthocentreMethod),
           {"circumcentre",
            "Calculou o circuncentro.",
            "o ortocentro é o encontro das alturas, não das mediatrizes.",
-           {},
+           {StepKind::OrthocentreMethod},
            [](const Exercise& ex) {
                return one(Point{ex.data.numbers.at(0), ex.data.numbers.at(1)});
            }}}},
