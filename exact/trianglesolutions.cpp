@@ -166,6 +166,16 @@ void noMeeting(Solution& s, const std::string& label) {
     s.stopped = true;
 }
 
+/// The meeting point of two lines as the answer, or the stop when they do
+/// not meet.
+void pointOrNoMeeting(Solution& s, const std::optional<Point>& p, StepKind kind, const char* name,
+                      const std::string& label) {
+    if (p)
+        pointResult(s, kind, name, *p, label);
+    else
+        noMeeting(s, label);
+}
+
 // --- the incentre
 
 /// a = d(B, C), b = d(A, C), c = d(A, B): the step, and the lengths.
@@ -281,10 +291,7 @@ Solution solveCircumcentre(const Triangle& t) {
     determinantOrStop(s, t, StepKind::CollinearVertices, label);
     if (s.stopped) return s;
     const std::optional<Point> o = circumcentreSteps(s, t, StepKind::CircumcentreMethod);
-    if (!o)
-        noMeeting(s, label);
-    else
-        pointResult(s, StepKind::CircumcentreResult, "O", *o, label);
+    pointOrNoMeeting(s, o, StepKind::CircumcentreResult, "O", label);
     return s;
 }
 
@@ -307,11 +314,7 @@ Solution solveOrthocentre(const Triangle& t) {
     Math er, es;
     const Line r = altitude(s, "r", A, B, C, er);
     const Line l = altitude(s, "s", B, A, C, es);
-    const std::optional<Point> h = meetingOf(s, r, er, l, es);
-    if (!h)
-        noMeeting(s, label);
-    else
-        pointResult(s, StepKind::OrthocentreResult, "H", *h, label);
+    pointOrNoMeeting(s, meetingOf(s, r, er, l, es), StepKind::OrthocentreResult, "H", label);
     return s;
 }
 
