@@ -2,6 +2,7 @@
 
 #include "answer.h"
 #include "checker.h"
+#include "choices.h"
 #include "problemform.h"
 #include "topictable.h"
 
@@ -179,7 +180,7 @@ void PracticeWindow::newExercise(std::optional<std::uint64_t> seed) {
     m_verify->setEnabled(true);
     m_solution->setEnabled(true);
     if (m_hooks.openForm)
-        if (ProblemForm* form = m_hooks.openForm(Topic(int(m_exercise->frame.topic)))) {
+        if (ProblemForm* form = m_hooks.openForm(worksheet::topicOf(m_exercise->frame))) {
             typeIntoForm(form);
             if (m_exercises == 1) placeBeside(form);
         }
@@ -268,7 +269,7 @@ void PracticeWindow::updateTally() {
 void PracticeWindow::showSolution(int step) {
     if (!m_exercise || !m_hooks.openForm) return;
     count(false); // the solution seen before a right answer
-    ProblemForm* form = m_hooks.openForm(Topic(int(m_exercise->frame.topic)));
+    ProblemForm* form = m_hooks.openForm(worksheet::topicOf(m_exercise->frame));
     if (!form) return;
     typeIntoForm(form);
     if (auto* resolver = form->findChild<QAbstractButton*>(qs(m_exercise->resolverButton)))

@@ -30,8 +30,14 @@ struct Choices {
 inline constexpr int MaxPerFrame = 20;
 inline constexpr int MaxExercises = 100;
 
-/// The program's topic of a practice frame.
+/// The program's topic of a practice frame: the practice library lists the
+/// topics in the program's order.
 inline Topic topicOf(practice::FrameId frame) {
+    using P = practice::TopicId;
+    static_assert(practice::TopicIdCount == TopicCount);
+    static_assert(int(P::Recta1) == int(Topic::Recta1) && int(P::Recta4) == int(Topic::Recta4) &&
+                  int(P::Circunferencia1) == int(Topic::Circunferencia1) &&
+                  int(P::Triangulo) == int(Topic::Triangulo));
     return Topic(int(frame.topic));
 }
 

@@ -1,5 +1,6 @@
 #include "datafigures.h"
 
+#include "choices.h"
 #include "messages.h"
 
 #include <QAbstractButton>
@@ -35,7 +36,7 @@ ProblemForm& DataFigures::form(Topic topic) {
 
 DisplayList DataFigures::draw(const practice::Exercise& exercise) {
     if (exercise.dadosButton.empty()) return {};
-    ProblemForm& f = form(Topic(int(exercise.frame.topic)));
+    ProblemForm& f = form(topicOf(exercise.frame));
     auto* dados = f.findChild<QAbstractButton*>(QString::fromStdString(exercise.dadosButton));
     if (!dados) return {};
     fill(f, exercise);
