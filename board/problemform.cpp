@@ -288,6 +288,7 @@ void ProblemForm::press(const std::function<void()>& routine, bool solve, QGroup
     } catch (const std::bad_alloc&) {
         fault = QString::fromStdString(Fault::description(Fault::OutOfMemory));
     }
+    if (std::exchange(m_solutionReplaced, false)) emit solutionChanged();
     if (!fault.isNull())
         showMessage(this, {tr("Erro:") + QLatin1String("\n\n") + fault, MessageIcon::None});
     focusFailedField();
@@ -312,7 +313,14 @@ const exact::Solution* ProblemForm::solution() const {
 void ProblemForm::explain(WorkedSolution::Builder build) {
     exactData(); // the readings of the press's verdicts, shared
     m_boardPress.solution = std::make_shared<const WorkedSolution>(std::move(build), m_press.data);
-    emit solutionChanged();
+    replaceSolution();
+}
+
+void ProblemForm::replaceSolution() {
+    if (m_interpreter) // once, when the press ends, however often the press redraws
+        m_solutionReplaced = true;
+    else
+        emit solutionChanged();
 }
 
 const TypedData& ProblemForm::exactData() {
@@ -413,7 +421,7 @@ void ProblemForm::DesenharEixos() {
     // frame when the axes are redrawn on activation.
     const bool hadSolution = m_boardPress.solution != nullptr;
     m_boardPress = m_interpreter ? m_press : PressRecord{};
-    if (hadSolution) emit solutionChanged();
+    if (hadSolution) replaceSolution();
     ViewportTexts limits;
     for (std::size_t i = 0; i < limits.size(); ++i)
         limits.at(i) = m_bounds.at(i)->text();

@@ -206,6 +206,9 @@ private:
     void stepSpin(int index, int delta);
     QLineEdit* unreadableBound() const;
     void focusFailedField();
+    /// The board's worked solution is another: said at once, or at the end
+    /// of the press running now.
+    void replaceSolution();
     void focusFirstField();
     void arrangeTabOrder();
     void addClassroomActions();
@@ -225,8 +228,9 @@ private:
     Viewport m_view;
     bool m_modoResolver = false;
     clsEquation* m_interpreter = nullptr;
-    PressRecord m_press;      ///< the press running now
-    PressRecord m_boardPress; ///< the press whose drawing the board shows
+    PressRecord m_press;             ///< the press running now
+    PressRecord m_boardPress;        ///< the press whose drawing the board shows
+    bool m_solutionReplaced = false; ///< by the press running now
     BoardMenu* m_boardMenu = nullptr;
     QPointer<QGroupBox> m_lastFrame;
     QPointer<FullScreenBoard> m_fullScreen;
