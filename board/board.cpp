@@ -5,7 +5,6 @@
 #include "textrules.h"
 
 #include <QContextMenuEvent>
-#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -133,7 +132,7 @@ void Board::Print(const QString& text) {
     record(p);
     // The text position moves to the start of the next line.
     m_currentX = m_window.left();
-    m_currentY += QFontMetricsF(qtFont(m_font)).height() * worldPerPixelY();
+    m_currentY += m_fonts.get(m_font, 1.0).height * worldPerPixelY();
 }
 
 void Board::PrintNumber(double value, const QString& decimalSeparator) {

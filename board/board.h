@@ -2,6 +2,7 @@
 
 #include "displaylist.h"
 #include "displaystyle.h"
+#include "painting.h"
 
 #include <QWidget>
 #include <optional>
@@ -152,6 +153,7 @@ private:
     int m_width = 1;
     DashStyle m_style = DashStyle::Solid;
     BoardFont m_font;
+    Painting::Fonts m_fonts; ///< the fonts Print has measured lines of
     double m_currentX = 0.0;
     double m_currentY = 0.0;
     ArrowMark* m_setaH;

@@ -4,8 +4,11 @@
 #include "pointnames.h"
 
 #include <QFontMetricsF>
+#include <QHash>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStaticText>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -267,13 +270,36 @@ void drawCircle(Canvas& c, const Primitive& p, const Mapping& m) {
     }
 }
 
+/// A text from its top-left corner. On pixels its layout is kept from one
+/// painting to the next (a board repainted at each press draws the same
+/// numbers on its axes); on paper and in SVG it stays text.
+void drawTextAt(QPainter& painter, QPointF topLeft, const QString& text,
+                const Painting::Fonts::Entry& font) {
+    const QPaintEngine* engine = painter.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster) {
+        painter.drawText(topLeft + QPointF(0, font.ascent), text);
+        return;
+    }
+    static QHash<QString, QStaticText> laidOut; // painting happens on the GUI thread only
+    if (laidOut.size() > 2000) laidOut.clear();
+    const QString key = font.font.key() + QLatin1Char('\n') + text;
+    auto found = laidOut.find(key);
+    if (found == laidOut.end()) {
+        QStaticText staticText(text);
+        staticText.setTextFormat(Qt::PlainText);
+        staticText.prepare(QTransform(), font.font);
+        found = laidOut.insert(key, staticText);
+    }
+    painter.drawStaticText(topLeft, *found);
+}
+
 void drawText(Canvas& c, const Primitive& p, const Mapping& m) {
     const QPointF topLeft = Painting::textTopLeft(p, m, c.style.scale, c.fonts);
     if (!Painting::finite(topLeft) || !c.area.contains(topLeft)) return;
     const Painting::Fonts::Entry& font = c.fonts.get(p.font, c.style.scale);
     c.painter.setFont(font.font);
     c.painter.setPen(c.colour(p));
-    c.painter.drawText(topLeft + QPointF(0, font.ascent), p.text);
+    drawTextAt(c.painter, topLeft, p.text, font);
 }
 
 void drawNames(Canvas& c, const DisplayList& list, QSizeF size, const std::vector<bool>& hidden) {
@@ -282,7 +308,7 @@ void drawNames(Canvas& c, const DisplayList& list, QSizeF size, const std::vecto
     c.painter.setFont(font.font);
     for (const PointName& name : placePointNames(list, size, c.style.scale, hidden, c.fonts)) {
         c.painter.setPen(c.style.paint(name.colour));
-        c.painter.drawText(name.box.topLeft() + QPointF(0, font.ascent), name.text);
+        drawTextAt(c.painter, name.box.topLeft(), name.text, font);
     }
 }
 
