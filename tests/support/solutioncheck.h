@@ -71,7 +71,7 @@ inline exact::Line radicalLine(const exact::Circle& c, const exact::Circle& d) {
 }
 
 /// The answer's loci (its point, its line, its circle), then those of the
-/// given lines and circles, and the radical line of two given circles.
+/// given lines and circles, and the radical line of any two given circles.
 inline std::vector<Locus> lociOf(const exact::Solution& s, const std::vector<exact::Line>& given,
                                  const std::vector<exact::Circle>& circles = {}) {
     std::vector<Locus> loci;
@@ -85,7 +85,9 @@ inline std::vector<Locus> lociOf(const exact::Solution& s, const std::vector<exa
         loci.push_back(locusOf(l));
     for (const exact::Circle& c : circles)
         loci.push_back(locusOf(c));
-    if (circles.size() == 2) loci.push_back(locusOf(radicalLine(circles[0], circles[1])));
+    for (std::size_t i = 0; i < circles.size(); ++i)
+        for (std::size_t j = i + 1; j < circles.size(); ++j)
+            loci.push_back(locusOf(radicalLine(circles[i], circles[j])));
     return loci;
 }
 
