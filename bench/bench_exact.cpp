@@ -1,10 +1,11 @@
 // Costs of the exact values: a field's text evaluated exactly, a typed line
-// or circle read exactly, a worked solution of each frame of Points, Lines
-// 1 to 4 and Circles 1 built, and its plain text written. Figures are medians over repeated rounds
-// of this thread's CPU time, each round a batch long enough for the clock. The goal is at most 50
-// µs for each.
+// or circle read exactly, a worked solution of each frame (Points, Lines 1
+// to 4, Circles 1 to 3, Triangle) built, and its plain text written. Figures are medians over
+// repeated rounds of this thread's CPU time, each round a batch long enough for the clock. The goal
+// is at most 50 µs for each.
 
 #include "circles2solutions.h"
+#include "circles3solutions.h"
 #include "circlesolutions.h"
 #include "cputime.h"
 #include "evaluation.h"
@@ -246,6 +247,33 @@ std::vector<Case> triangleSolutionCases() {
     return cases;
 }
 
+/// Each frame of Circles 3 on its example, and on data with fractions and roots.
+std::vector<Case> circles3Cases() {
+    using namespace exact::solutions;
+    const auto circle = [](const char* text) { return exact::readCircle(text).conic; };
+    const exact::Conic c1 = circle("x^2+y^2-16x-20y+115=0"), c2 = circle("x^2+y^2+8x-10y+5=0");
+    const exact::Conic five = circle("x^2+y^2=25"), six = circle("x^2+y^2-12x+11=0");
+    const exact::Conic roots = circle("2x^2+2y^2-sqr(2)*x+y=3"), small = circle("x^2+y^2=1/3");
+    const exact::Conic tangentCircle = circle("x^2+y^2-2x-1=0");
+    const exact::Line t = exact::readLine("3x+2y-18=0").line;
+    const auto add = [](std::vector<Case>& cases, std::string name, auto solve) {
+        cases.push_back({"solution " + name, [solve] { g_sink = g_sink + solve().steps.size(); }});
+    };
+    std::vector<Case> cases;
+    add(cases, "two circles, tangent", [=] { return solveTwoCircles(c1, c2); });
+    add(cases, "two circles, crossing", [=] { return solveTwoCircles(five, six); });
+    add(cases, "two circles, radicals", [=] { return solveTwoCircles(roots, small); });
+    add(cases, "tangents from a point",
+        [=] { return solveTangentsFromPoint(point("-1", "0"), tangentCircle); });
+    add(cases, "tangents, one vertical",
+        [=] { return solveTangentsFromPoint(point("5", "10"), five); });
+    add(cases, "tangents, radicals",
+        [=] { return solveTangentsFromPoint(point("sqr(2)", "3/2"), roots); });
+    add(cases, "circle touching a line at Q",
+        [=] { return solveTouchingCircle(point("-3", "7"), point("2", "6"), t); });
+    return cases;
+}
+
 void report(const char* title, const std::vector<Case>& cases) {
     std::printf("%s\n", title);
     std::vector<double> medians;
@@ -270,5 +298,6 @@ int main() {
     report("Verdicts on exact values: what a press with such data adds (median)", verdictCases());
     report("Worked solutions of Triangle and Circles 2 (median per solution)",
            triangleSolutionCases());
+    report("Worked solutions of Circles 3 (median per solution)", circles3Cases());
     return 0;
 }

@@ -13,16 +13,12 @@ namespace exact::solutions {
 
 using namespace kit;
 
-namespace {
+// --- the circle's equation: steps that the other circle pages share
 
-// --- the circle's equation
-
-/// A x² + A y² + D x + E y + F = 0: the typed equation as its reader read it.
 Math typedCircleEquation(const Conic& q) {
     return generalCircleEquation({q.D, q.E, q.F}, q.A);
 }
 
-/// x² + y² + d x + e y + f = 0, with the step that divides by A when A ≠ 1.
 GeneralCircle normalisedCircle(Solution& s, const Conic& q) {
     if (!hasCircleShape(q)) throw std::invalid_argument("not the equation of a circle");
     const GeneralCircle g{q.D / q.A, q.E / q.A, q.F / q.A};
@@ -30,6 +26,8 @@ GeneralCircle normalisedCircle(Solution& s, const Conic& q) {
         s.add(StepKind::DivideEquation, {slot("k", value(q.A))}).line(generalCircleEquation(g));
     return g;
 }
+
+namespace {
 
 /// r² = a² + b² − f, the square of the radius of x² + y² + d x + e y + f = 0.
 Number squaredRadius(const GeneralCircle& g, const Point& centre) {
@@ -47,7 +45,8 @@ Math centredEquation(const Point& c, const Math& k) {
     return equation(plus(shiftedSquare(x(), c.x), shiftedSquare(y(), c.y)), k);
 }
 
-/// The squares completed: the centre and the radius, bound as C and r.
+} // namespace
+
 Circle centreAndRadius(Solution& s, const GeneralCircle& g) {
     const Point c{-g.d / 2, -g.e / 2};
     const Number k = squaredRadius(g, c);
@@ -70,6 +69,8 @@ Circle centreAndRadius(Solution& s, const GeneralCircle& g) {
         .figure(Figure::point(c, "C"));
     return {c, r};
 }
+
+namespace {
 
 /// (x − x_C)² + (y − y_C)² = r², the data put in, the equation and its
 /// general form; C and r are bound.

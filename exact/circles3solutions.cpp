@@ -2,8 +2,14 @@
 
 #include "circles3solutions.h"
 
+#include "circles2solutions.h"
+#include "circlesolutions.h"
+#include "quadratic.h"
 #include "solutionkit.h"
 #include "trianglesolutions.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace exact::solutions {
 
@@ -14,6 +20,174 @@ namespace {
 /// a·x_P + b·y_P + c with the values of a point, and its value.
 Math substituted(const Line& l, const Point& p, const Number& v) {
     return Chain(linearCombination({{l.a, value(p.x)}, {l.b, value(p.y)}}, l.c)).equals(value(v));
+}
+
+// --- two circles
+
+/// A circle for the board to show, from its doubles: no exact root taken.
+Circle figureOf(const GeneralCircle& g) {
+    const Point centre{-g.d / 2, -g.e / 2};
+    const double r2 = (square(centre.x) + square(centre.y) - g.f).toDouble();
+    return {centre, Number::approximate(std::sqrt(std::max(r2, 0.0)))};
+}
+
+/// x² + y² + d x + e y + f: the first member of a circle's general equation.
+Math circleSide(const GeneralCircle& g) {
+    return linearCombination({{1, squared(x())}, {1, squared(y())}, {g.d, x()}, {g.e, y()}}, g.f);
+}
+
+/// The second equation subtracted from the first, with its step: the
+/// radical line (d₁ − d₂)x + (e₁ − e₂)y + f₁ − f₂ = 0, or no line at all.
+Line subtracted(Solution& s, const GeneralCircle& g1, const GeneralCircle& g2) {
+    const Line radical{g1.d - g2.d, g1.e - g2.e, g1.f - g2.f};
+    const bool noLine = radical.a.isZero() && radical.b.isZero();
+    s.add(StepKind::CirclesSubtract)
+        .line(generalCircleEquation(g1))
+        .line(generalCircleEquation(g2))
+        .line(
+            Equivalences(equation(minus(parens(circleSide(g1)), parens(circleSide(g2))), value(0)))
+                .then(noLine ? equation(value(radical.c), value(0)) : generalEquation(radical)))
+        .figure(Figure::circle(figureOf(g1), "c₁"))
+        .figure(Figure::circle(figureOf(g2), "c₂"));
+    return radical;
+}
+
+/// The form's first point: the one further along (e₂ − e₁ , d₁ − d₂), the
+/// direction from its midpoint of the chord.
+bool comesFirst(const GeneralCircle& g1, const GeneralCircle& g2, const Point& p, const Point& q) {
+    return ((g2.e - g1.e) * (p.x - q.x) + (g1.d - g2.d) * (p.y - q.y)).sign() >= 0;
+}
+
+/// What the radical line's meeting with the first circle says of the two.
+void commonPoints(Solution& s, const GeneralCircle& g1, const GeneralCircle& g2,
+                  std::vector<Point> points) {
+    if (points.empty()) {
+        s.add(StepKind::CirclesApart);
+        s.answer.add("Resultado1", Verdict::CirclesApart);
+        s.stopped = true;
+        return;
+    }
+    if (points.size() == 1) {
+        bindPoint(s.environment, "T", points[0]);
+        s.add(StepKind::CirclesTangent, {slot("T", pointWithDecimals(points[0], "T"))})
+            .figure(Figure::point(points[0], "T"));
+        s.answer.add("Resultado1", points[0]);
+        s.answer.add("Resultado2", points[0]);
+        return;
+    }
+    if (!comesFirst(g1, g2, points[0], points[1])) std::swap(points[0], points[1]);
+    bindPoint(s.environment, "A", points[0]);
+    bindPoint(s.environment, "B", points[1]);
+    s.add(StepKind::CirclesSecant, {slot("A", pointWithDecimals(points[0], "A")),
+                                    slot("B", pointWithDecimals(points[1], "B"))})
+        .figure(Figure::point(points[0], "A"))
+        .figure(Figure::point(points[1], "B"));
+    s.answer.add("Resultado1", points[0]);
+    s.answer.add("Resultado2", points[1]);
+}
+
+// --- tangents from a point
+
+const Math& slopeName() {
+    static const Math m = symbol("m");
+    return m;
+}
+
+/// (v − k), or v when k = 0.
+Math shiftedBy(const Math& v, const Number& k) {
+    return k.isZero() ? v : minus(v, value(k));
+}
+
+/// The lines through P of slope m: y − y_P = m(x − x_P) ⇔ mx − y + y_P − m·x_P = 0.
+void slopeFamily(Solution& s, const Point& p) {
+    const Math& m = slopeName();
+    std::vector<SignedTerm> terms{{Sign::Plus, product({m, x()})}, {Sign::Minus, y()}};
+    addConstant(terms, p.y);
+    addTerm(terms, -p.x, m);
+    s.add(StepKind::TangentsMethod)
+        .line(equation(minus(y(), y("P")), product({m, minus(x(), x("P"))})))
+        .line(Equivalences(equation(shiftedBy(y(), p.y), product({m, shiftedBy(x(), p.x)})))
+                  .then(equation(sum(std::move(terms)), value(0))));
+}
+
+/// Whether u² = r²: exactly, or for approximate values within their rounding.
+bool sameSquares(const Number& u, const Number& r) {
+    const Number u2 = square(u), r2 = square(r);
+    if (u2.isExact() && r2.isExact()) return u2 == r2;
+    return std::fabs((u2 - r2).toDouble()) <= 1e-9 * std::max(u2.toDouble(), r2.toDouble());
+}
+
+/// d(C, t) = r for the line of slope m, squared and developed: the equation
+/// (u² − r²)m² − 2uv·m + v² − r² = 0, with u = x_C − x_P, v = y_C − y_P.
+Quadratic slopeEquation(Solution& s, const Circle& c, const Number& u, const Number& v) {
+    const Math& m = slopeName();
+    const Number r2 = c.radiusSquared();
+    const Math side = linearCombination({{u, m}}, -v);
+    const Math squares = plus(squared(m), value(1));
+    // u² − r², 0 when u² = r² up to the rounding of approximate values.
+    const Quadratic q{sameSquares(u, c.radius) ? Number(0) : square(u) - r2, -2 * u * v,
+                      square(v) - r2};
+    s.add(StepKind::TangentsDistance)
+        .line(Equivalences(equation(fraction(absolute(side), root(squares)), value(c.radius)))
+                  .then(equation(squared(parens(side)), times(r2, parens(squares))))
+                  .then(equation(
+                      linearCombination({{square(u), squared(m)}, {-2 * u * v, m}}, square(v)),
+                      linearCombination({{r2, squared(m)}}, r2)))
+                  .then(quadraticEquation(q, m)));
+    return q;
+}
+
+/// The one slope of a first-degree equation in m: the other tangent is vertical.
+Number onlySlope(Solution& s, const Quadratic& q, const Number& u) {
+    const Number slope = -q.c / q.b;
+    s.add(StepKind::TangentsFirstDegree)
+        .line(Chain(squared(minus(x("C"), x("P"))))
+                  .equals(value(square(u)))
+                  .equals(squared(symbol("r"))))
+        .line(Equivalences(quadraticEquation(q, slopeName()))
+                  .then(equation(slopeName(), value(slope))));
+    return slope;
+}
+
+/// The vertical tangent x = x_P, at the distance |x_C − x_P| = r from the centre.
+Line verticalTangent(Solution& s, const Point& p, const Circle& c) {
+    const Line l{1, 0, -p.x};
+    s.add(StepKind::TangentsVertical, {slot("equation", equation(x(), value(p.x)))})
+        .line(Chain(absolute(minus(x("C"), x("P"))))
+                  .equals(absolute(minus(value(c.centre.x), value(p.x))))
+                  .equals(value(abs(c.centre.x - p.x)))
+                  .equals(symbol("r")))
+        .figure(Figure::line(l, "t"))
+        .figure(Figure::point(p, "P"));
+    return l;
+}
+
+/// The tangent of slope m through P, its equation written in a step of `kind`.
+Line tangentOfSlope(Solution& s, StepKind kind, const Point& p, const Number& m) {
+    Math general;
+    const Line l = pointSlopeLine(s, StepKind::SlopeThroughPoint, "P", p, m, general);
+    s.add(kind, {slot("equation", general)})
+        .figure(Figure::line(l, "t"))
+        .figure(Figure::point(p, "P"));
+    return l;
+}
+
+/// A point inside the circle or on it: no two tangents; the solution stops.
+Solution& stopsNotExterior(Solution& s, const Point& p, const Circle& c) {
+    s.add(StepKind::TangentsNotExterior).figure(Figure::point(p, "P")).figure(Figure::circle(c));
+    s.answer.add("Resultado4", Verdict::PointNotExterior);
+    s.stopped = true;
+    return s;
+}
+
+/// The tangents in the order of the form's labels: the line of slope
+/// (uv + r·t)/(u² − r²) first (t the length of a tangent), the larger slope
+/// when u² > r²; of a vertical tangent and another, the vertical one first
+/// when u·v > 0.
+void tangentsAnswer(Solution& s, Line first, Line second, bool swap) {
+    if (swap) std::swap(first, second);
+    s.answer.add("Resultado4", first);
+    s.answer.add("Resultado5", second);
 }
 
 } // namespace
@@ -74,6 +248,49 @@ Solution solveTouchingCircle(const Point& p, const Point& q, const Line& typed) 
                   .endsWith(r2))
         .figure(Figure::segment(*o, q));
     circleResult(s, StepKind::TouchingCircleResult, {*o, sqrt(r2)}, label);
+    return s;
+}
+
+Solution solveTwoCircles(const Conic& first, const Conic& second) {
+    Solution s = titled(TitleKind::TwoCircles, {slot("c1", typedCircleEquation(first)),
+                                                slot("c2", typedCircleEquation(second))});
+    const GeneralCircle g1 = normalisedCircle(s, first), g2 = normalisedCircle(s, second);
+    const Line radical = subtracted(s, g1, g2);
+    if (radical.a.isZero() && radical.b.isZero()) {
+        const bool same = radical.c.isZero();
+        s.add(same ? StepKind::CirclesCoincide : StepKind::CirclesConcentric);
+        s.answer.add("Resultado1", same ? Verdict::CoincidentCircles : Verdict::CirclesApart);
+        s.stopped = true;
+        return s;
+    }
+    Math written = generalEquation(radical);
+    const Line r = normaliseLineEquation(s, radical, &written);
+    s.add(StepKind::CirclesRadicalLine, {slot("equation", written)}).figure(Figure::line(r, "r"));
+    commonPoints(s, g1, g2, meetLineAndCircle(s, r, written, "r", g1));
+    return s;
+}
+
+Solution solveTangentsFromPoint(const Point& p, const Conic& circle) {
+    Solution s = titled(TitleKind::TangentsFromPoint,
+                        {pointSlot("P", p), slot("c", typedCircleEquation(circle))});
+    bindPoint(s.environment, "P", p);
+    const Circle c = centreAndRadius(s, normalisedCircle(s, circle));
+    if (pointAndCircle(s, p, c) <= 0) return stopsNotExterior(s, p, c);
+    const Number u = c.centre.x - p.x, v = c.centre.y - p.y;
+    slopeFamily(s, p);
+    const Quadratic q = slopeEquation(s, c, u, v);
+    if (q.a.isZero()) {
+        const Line sloped = tangentOfSlope(s, StepKind::TangentsFirst, p, onlySlope(s, q, u));
+        tangentsAnswer(s, sloped, verticalTangent(s, p, c), (u * v).sign() > 0);
+        return s;
+    }
+    const std::vector<Number> m = solveQuadratic(s, "m", wholeQuadratic(s, q, slopeName()));
+    // No root, or one: only approximate data so close to the circle that
+    // their roundings cannot tell.
+    if (m.empty()) return stopsNotExterior(s, p, c);
+    const Line t1 = tangentOfSlope(s, StepKind::TangentsFirst, p, m.front());
+    const Line t2 = tangentOfSlope(s, StepKind::TangentsSecond, p, m.back());
+    tangentsAnswer(s, t1, t2, (m.front() > m.back()) != (q.a.sign() > 0));
     return s;
 }
 

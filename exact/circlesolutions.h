@@ -24,4 +24,13 @@ Solution solveTangentAtPoint(const Point& p, const Conic& c);
 /// "Intersecção de uma recta com uma circunferência": substitution and the quadratic.
 Solution solveLineAndCircle(const Line& r, const Conic& c);
 
+// --- steps that the other circle pages share
+
+/// A x² + A y² + D x + E y + F = 0: the typed equation as its reader read it.
+Math typedCircleEquation(const Conic& q);
+/// x² + y² + d x + e y + f = 0, with the step that divides by A when A ≠ 1.
+GeneralCircle normalisedCircle(Solution& s, const Conic& q);
+/// The squares completed: the centre and the radius, bound as C and r.
+Circle centreAndRadius(Solution& s, const GeneralCircle& g);
+
 } // namespace exact::solutions

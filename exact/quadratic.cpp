@@ -126,18 +126,6 @@ Substitution substituted(const Oriented& o, const Isolated& i, const GeneralCirc
             equation(sumOrZero(std::move(developed)), value(0)), q};
 }
 
-/// The quadratic with whole coprime coefficients, the first positive, with
-/// the step that multiplies or divides it; as it is when it has them already
-/// or when its coefficients are not rational.
-Quadratic wholeQuadratic(Solution& s, const Quadratic& q, const Math& t) {
-    const Number k = normalisingFactor(Line{q.a, q.b, q.c});
-    if (k == 1) return q;
-    const Quadratic scaled{q.a * k, q.b * k, q.c * k};
-    scalingStep(s, k).line(
-        Chain(quadraticEquation(q, t)).then(Rel::Equivalent, quadraticEquation(scaled, t)));
-    return scaled;
-}
-
 /// The other coordinate of each root: v = m·w + k.
 std::vector<Point> backSubstituted(Solution& s, const Oriented& o, const Isolated& i,
                                    const std::vector<Number>& ws) {
@@ -182,6 +170,15 @@ Math quadraticEquation(const Quadratic& q, const Math& t) {
 }
 
 namespace kit {
+
+Quadratic wholeQuadratic(Solution& s, const Quadratic& q, const Math& t) {
+    const Number k = normalisingFactor(Line{q.a, q.b, q.c});
+    if (k == 1) return q;
+    const Quadratic scaled{q.a * k, q.b * k, q.c * k};
+    scalingStep(s, k).line(
+        Chain(quadraticEquation(q, t)).then(Rel::Equivalent, quadraticEquation(scaled, t)));
+    return scaled;
+}
 
 std::vector<Number> solveQuadratic(Solution& s, const std::string& unknown, const Quadratic& q) {
     const Number d = discriminantOf(q);

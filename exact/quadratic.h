@@ -31,6 +31,11 @@ Math quadraticEquation(const Quadratic& q, const Math& t);
 
 namespace kit {
 
+/// The quadratic with whole coprime coefficients, the first positive, with
+/// the step that multiplies or divides it; as it is when it has them already
+/// or when its coefficients are not rational.
+Quadratic wholeQuadratic(Solution& solution, const Quadratic& q, const Math& t);
+
 /// The steps that solve a·t² + b·t + c = 0: the discriminant computed, then
 /// that there is no real root, one double root, or two roots by the
 /// resolvent formula, √Δ simplified and each root written exact and

@@ -213,6 +213,20 @@ const std::vector<KindInfo<StepKind>> kSteps = {
     {S::TouchingCircleCentre, "touching.centre", {"O"}},
     {S::TouchingCircleRadius, "touching.radius", {}},
     {S::TouchingCircleResult, "touching.result", {}},
+    {S::CirclesSubtract, "two-circles.subtract", {}},
+    {S::CirclesRadicalLine, "two-circles.radical-line", {"equation"}},
+    {S::CirclesConcentric, "two-circles.concentric", {}},
+    {S::CirclesCoincide, "two-circles.coincident", {}},
+    {S::CirclesApart, "two-circles.apart", {}},
+    {S::CirclesTangent, "two-circles.tangent", {"T"}},
+    {S::CirclesSecant, "two-circles.secant", {"A", "B"}},
+    {S::TangentsNotExterior, "tangents.not-exterior", {}},
+    {S::TangentsMethod, "tangents.method", {}},
+    {S::TangentsDistance, "tangents.distance", {}},
+    {S::TangentsFirstDegree, "tangents.first-degree", {}},
+    {S::TangentsVertical, "tangents.vertical", {"equation"}},
+    {S::TangentsFirst, "tangents.first", {"equation"}},
+    {S::TangentsSecond, "tangents.second", {"equation"}},
 };
 
 const std::vector<KindInfo<TitleKind>> kTitles = {
@@ -255,6 +269,8 @@ const std::vector<KindInfo<TitleKind>> kTitles = {
     {TitleKind::PointCircleDistance, "title.point-circle-distance", {"P", "c"}},
     {TitleKind::CircleThroughPoints, "title.circle-through-points", {"A", "B", "C"}},
     {TitleKind::TouchingCircle, "title.touching-circle", {"P", "Q", "t"}},
+    {TitleKind::TwoCircles, "title.two-circles", {"c1", "c2"}},
+    {TitleKind::TangentsFromPoint, "title.tangents-from-point", {"P", "c"}},
 };
 // clang-format on
 

@@ -242,6 +242,22 @@ enum class StepKind : std::uint16_t {
     TouchingCircleCentre,
     TouchingCircleRadius,
     TouchingCircleResult,
+    // the common points of two circles
+    CirclesSubtract,
+    CirclesRadicalLine,
+    CirclesConcentric,
+    CirclesCoincide,
+    CirclesApart,
+    CirclesTangent,
+    CirclesSecant,
+    // the tangents from a point to a circle
+    TangentsNotExterior,
+    TangentsMethod,
+    TangentsDistance,
+    TangentsFirstDegree,
+    TangentsVertical,
+    TangentsFirst,
+    TangentsSecond,
 };
 
 /// The title of a frame's solution: its caption and its data.
@@ -285,6 +301,8 @@ enum class TitleKind : std::uint16_t {
     PointCircleDistance,
     CircleThroughPoints,
     TouchingCircle,
+    TwoCircles,
+    TangentsFromPoint,
 };
 
 /// A named value that fills a slot of a sentence template.
@@ -348,6 +366,9 @@ enum class Verdict : std::uint8_t {
     NoCircleThroughPoints, ///< "Os pontos não definem uma circunferência"
     PointNotOnLine,        ///< "O ponto Q não pertence à recta."
     PointOnTangent,        ///< P on the tangent line: no circle (the form divides by zero)
+    CirclesApart,          ///< "As circunferências não se intersectam."
+    CoincidentCircles,     ///< one circle typed twice: no points to find (the form divides by zero)
+    PointNotExterior,      ///< "O ponto não é exterior à circunferência."
 };
 
 /// The amplitude of an angle in degrees, exact where it is a notable one

@@ -2,11 +2,12 @@
 // line breaks into four coordinates, the Points solutions of those data; and
 // split into two coordinates and two equations, the solutions of every frame
 // of Lines 1 and Lines 2; into two coordinates, an equation and a circle,
-// the solutions of Lines 3, Lines 4 and Circles 1.
-#include "circlesolutions.h"
-// of Lines 1 and Lines 2; split into six coordinates (and a line and a
-// circle among them), the solutions of Triangle and Circles 2.
+// the solutions of Lines 3, Lines 4 and Circles 1; into six coordinates (and
+// a line and a circle among them), the solutions of Triangle and Circles 2;
+// into two coordinates, two circles and a line, the solutions of Circles 3.
 #include "circles2solutions.h"
+#include "circles3solutions.h"
+#include "circlesolutions.h"
 #include "evaluation.h"
 #include "linesolutions.h"
 #include "numbered_error.h"
@@ -216,6 +217,21 @@ void solveTriangles(std::string_view text) {
     }
 }
 
+void solveCircles3(std::string_view text) {
+    const std::vector<std::string_view> fields = fieldsOf(text, 5);
+    const exact::Point p{numberOf(fields.size() > 0 ? fields[0] : "7"),
+                         numberOf(fields.size() > 1 ? fields[1] : "1")};
+    const exact::Conic first = circleOf(fields.size() > 2 ? fields[2] : "x^2+y^2=4");
+    const exact::Conic second = circleOf(fields.size() > 3 ? fields[3] : "x^2+y^2-4x=0");
+    const exact::Line t = lineOf(fields.size() > 4 ? fields[4] : "y=x");
+    using namespace exact::solutions;
+    mustSolve({[&] { return solveTwoCircles(first, second); },
+               [&] { return solveTangentsFromPoint(p, first); },
+               [&] {
+                   return solveTouchingCircle(p, {p.y, p.x}, t);
+               }});
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -230,5 +246,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     solveLines(text);
     solveLinesAndCircles(text);
     solveTriangles(text);
+    solveCircles3(text);
     return 0;
 }

@@ -164,9 +164,18 @@ void Circles3Form::twoCircles() {
     // How they stand as typed; then q as the points' formula needs it (no
     // root of a rounding below 0 for circles that do meet).
     const int side = exactContact().value_or(doubles < 0 ? -1 : doubles == 0 ? 0 : 1);
+    const auto solution = [](const TypedData& d) {
+        return exact::solutions::solveTwoCircles(d.circle(QStringLiteral("Text6")).conic,
+                                                 d.circle(QStringLiteral("Text7")).conic);
+    };
     if (side < 0) {
         drawCircles(c1, c2);
+        if (ModoResolver()) explain(solution);
         stop(tr("As circunferências não se intersectam."));
+    }
+    if (sameCentre().value_or(c1.xc == c2.xc && c1.yc == c2.yc)) { // one circle: n = 0 below
+        if (ModoResolver()) explain(solution);
+        Fault::raise(Fault::DivisionByZero);
     }
     const Real q = side == 0 ? Real(0) : doubles < 0 ? Real(0) : doubles;
     const std::array<Pt, 2> points = commonPoints(c1, c2, q);
@@ -180,6 +189,19 @@ void Circles3Form::twoCircles() {
     if (side == 0) inform(tr("As circunferências são tangentes."));
     setResult(QStringLiteral("Resultado1"), TextRules::point(points[0].x, points[0].y, sep()));
     setResult(QStringLiteral("Resultado2"), TextRules::point(points[1].x, points[1].y, sep()));
+    explain(solution);
+}
+
+std::optional<bool> Circles3Form::sameCentre() {
+    return exactly(
+        [](const TypedData& d) -> std::optional<bool> {
+            const exact::CircleReading a = d.circle(QStringLiteral("Text6"));
+            const exact::CircleReading b = d.circle(QStringLiteral("Text7"));
+            if (a.refusal != exact::Refusal::None || b.refusal != exact::Refusal::None)
+                return std::nullopt;
+            return exact::verdict::equal(a.circle.centre, b.circle.centre);
+        },
+        false);
 }
 
 std::optional<int> Circles3Form::exactContact() {
@@ -213,6 +235,10 @@ void Circles3Form::tangents() {
     const Circle c = LerEquacaoCircunferencia(*this, fieldNamed(QStringLiteral("Text9")));
     const Pt p = LerPonto(4);
     const Real d = distance(c.centre(), p);
+    const auto tangentsSolution = [](const TypedData& t) {
+        return exact::solutions::solveTangentsFromPoint(t.point(4),
+                                                        t.circle(QStringLiteral("Text9")).conic);
+    };
     const bool exterior = exactly(
                               [](const TypedData& t) -> std::optional<bool> {
                                   const exact::CircleReading r = t.circle(QStringLiteral("Text9"));
@@ -232,6 +258,7 @@ void Circles3Form::tangents() {
         dot(p, "P");
         guides(c.centre());
         guides(p);
+        if (ModoResolver()) explain(tangentsSolution);
         stop(tr("O ponto não é exterior à circunferência."));
     }
     board()->setForeColor(Azul);
@@ -248,6 +275,7 @@ void Circles3Form::tangents() {
     setResult(QStringLiteral("Resultado4"), firstTangentText(lines[0], sep()));
     DesenharRecta(lines[1]);
     setResult(QStringLiteral("Resultado5"), TextRules::TextoEquacaoRecta(lines[1], sep()));
+    explain(tangentsSolution);
 }
 
 // --- circle through P touching a line at Q ---------------------------------

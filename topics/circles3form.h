@@ -22,4 +22,6 @@ private:
     /// How the two circles stand as typed (−1 apart, 0 touching, 1 crossing),
     /// when their equations are exact.
     std::optional<int> exactContact();
+    /// Whether the two circles typed have one centre, when their equations are exact.
+    std::optional<bool> sameCentre();
 };

@@ -115,7 +115,9 @@ enum class Frame {
     Circumcircle,
     PointCircleDistance,
     CircleThroughPoints,
-    TouchingCircle
+    TouchingCircle,
+    TwoCircles,
+    Tangents
 };
 
 /// What a frame reads: its numbers (coordinates), then its lines and circles.
@@ -226,6 +228,10 @@ Solution solve(Frame frame, const FrameData& d) {
         return solvePointCircleDistance(d.point(0), circlesOf(d).at(0));
     case Frame::CircleThroughPoints:
         return solveCircleThroughPoints(d.point(0), d.point(1), d.point(2));
+    case Frame::TwoCircles:
+        return solveTwoCircles(d.circles.at(0), d.circles.at(1));
+    case Frame::Tangents:
+        return solveTangentsFromPoint(d.point(0), d.circles.at(0));
     default:
         return solveTouchingCircle(d.point(0), d.point(1), d.lines.at(0));
     }
@@ -278,6 +284,8 @@ const FrameShape kFrames[] = {
     {Frame::PointCircleDistance, 2, 0, "Resultado2", 1},
     {Frame::CircleThroughPoints, 6, 0, "Resultado4"},
     {Frame::TouchingCircle, 4, 1, "Resultado3"},
+    {Frame::TwoCircles, 0, 0, "Resultado1", 2},
+    {Frame::Tangents, 2, 0, "Resultado4", 1},
 };
 
 /// A random circle's equation as its reader samples it: the general
@@ -290,12 +298,43 @@ Conic randomCircle(Values& v) {
     return {k, k, 0, k * g.d, k * g.e, k * g.f};
 }
 
-/// A point on the circle (x_C + 3r/5 , y_C + 4r/5), now and then; any point otherwise.
-Point pointFor(Values& v, const Conic& q, const Point& any) {
+/// A second circle beside the first: touching it from outside or inside,
+/// concentric, the same circle at another scale, through its centre, or any.
+Conic secondCircle(Values& v, const Conic& first) {
+    const Circle c = circleOf({first.D / first.A, first.E / first.A, first.F / first.A});
+    const Number r = v.positive();
+    const auto at = [&](const Number& distance, const Number& radius) {
+        const GeneralCircle g = generalForm({{c.centre.x + distance * Number::fraction(3, 5),
+                                              c.centre.y + distance * Number::fraction(4, 5)},
+                                             radius});
+        return Conic{1, 1, 0, g.d, g.e, g.f};
+    };
+    switch (v.integer(0, 6)) {
+    case 0:
+        return at(c.radius + r, r);
+    case 1:
+        return at(c.radius, c.radius + r);
+    case 2:
+        return at(0, r);
+    case 3:
+        return {first.A * 2, first.B * 2, 0, first.D * 2, first.E * 2, first.F * 2};
+    case 4:
+        return at(c.radius, r);
+    default:
+        return randomCircle(v);
+    }
+}
+
+/// A point on the circle (x_C + 3r/5 , y_C + 4r/5), now and then; any point
+/// otherwise. `outside`: that point moved k times as far from the centre, or
+/// a point on a vertical tangent (x_C + r , y).
+Point pointFor(Values& v, const Conic& q, const Point& any, bool outside) {
     if (v.integer(0, 2) == 0) return any;
     const Circle c = circleOf({q.D / q.A, q.E / q.A, q.F / q.A});
-    return {c.centre.x + c.radius * Number::fraction(3, 5),
-            c.centre.y + c.radius * Number::fraction(4, 5)};
+    if (outside && v.integer(0, 2) == 0) return {c.centre.x + c.radius, any.y};
+    const Number k = outside ? Number::fraction(v.integer(4, 12), 3) : Number(1);
+    return {c.centre.x + k * c.radius * Number::fraction(3, 5),
+            c.centre.y + k * c.radius * Number::fraction(4, 5)};
 }
 
 /// A line through a point near the circle's centre, now and then tangent to it.
@@ -341,12 +380,36 @@ double dot(double ux, double uy, double vx, double vy) {
     return ux * vx + uy * vy;
 }
 
+/// The common points of two circles lie on both; the tangents from P pass
+/// through P at the distance r from the centre.
+bool touchesItsCircles(const FrameData& d, const Solution& s) {
+    const std::vector<Circle> circles = circlesOf(d);
+    for (const AnswerPart& part : s.answer.parts()) {
+        for (const Circle& c : circles) {
+            const double x = c.centre.x.toDouble(), y = c.centre.y.toDouble();
+            const double r = c.radius.toDouble();
+            if (const auto* p = std::get_if<Point>(&part.value)) {
+                if (!close(std::hypot(p->x.toDouble() - x, p->y.toDouble() - y), r)) return false;
+            } else if (const auto* l = std::get_if<Line>(&part.value)) {
+                const double a = l->a.toDouble(), b = l->b.toDouble(), k = l->c.toDouble();
+                const double px = a * d.point(0).x.toDouble(), py = b * d.point(0).y.toDouble();
+                if (std::fabs(px + py + k) >
+                        1e-9 * (1 + std::fabs(px) + std::fabs(py) + std::fabs(k)) ||
+                    !close(std::fabs(a * x + b * y + k) / std::hypot(a, b), r))
+                    return false;
+            }
+        }
+    }
+    return true;
+}
+
 /// Whether the answer of a triangle's or a circle's frame is what its
 /// definition says, in doubles: the circumcentre as far from each vertex,
 /// the incentre as far from each side, the altitudes through the
 /// orthocentre, the centroid the mean, the area half the determinant, the
 /// circle through the three points, the distances those of the figure.
 bool holdsItsDefinition(Frame frame, const FrameData& d, const Solution& s) {
+    if (frame == Frame::TwoCircles || frame == Frame::Tangents) return touchesItsCircles(d, s);
     if (d.numbers.size() < 2) return true;
     const AnswerValue& v = s.answer.parts().front().value;
     const auto P = [&](std::size_t i) {
@@ -931,6 +994,49 @@ private slots:
             "1. As coordenadas de Q não verificam a equação de t: o ponto Q não pertence à recta, "
             "e "
             "não há circunferência tangente a t nesse ponto. 3 × 2 + 2 × 5 − 18 = −2\n");
+        row("two circles crossing", Frame::TwoCircles, {"x^2+y^2=25", "x^2+y^2-12x+11=0"},
+            "1. Os pontos comuns às duas circunferências são as soluções do sistema formado pelas "
+            "suas equações. Subtraímos membro a membro a segunda equação da primeira: os termos em "
+            "x² e em y² anulam-se. x² + y² − 25 = 0; x² + y² − 12x + 11 = 0; (x² + y² − 25) − (x² "
+            "+ y² − 12x + 11) = 0 ⇔ 12x − 36 = 0\n"
+            "6. Substituímos x por 3 na equação da circunferência, desenvolvemos o quadrado e "
+            "reduzimos os termos semelhantes: obtemos uma equação do 2.º grau em y. 3² + y² − 25 = "
+            "0 ⇔ 9 + y² − 25 = 0 ⇔ y² − 16 = 0\n"
+            "13. A recta r intersecta a primeira circunferência em dois pontos, que também "
+            "pertencem à segunda: as circunferências intersectam-se nos pontos A(3 , 4) e B(3 , "
+            "−4).\n");
+        row("tangent circles", Frame::TwoCircles, {"x^2+y^2-16x-20y+115=0", "x^2+y^2+8x-10y+5=0"},
+            "3. Obtemos a equação do eixo radical r das duas circunferências, 12x + 5y − 55 = 0: "
+            "os pontos comuns às circunferências são os pontos comuns à recta r e à primeira "
+            "circunferência.\n"
+            "11. A recta r é tangente à primeira circunferência num só ponto, que também pertence "
+            "à segunda: as circunferências são tangentes no ponto T(20/13 , 95/13) ≈ T(1,54 , "
+            "7,31).\n");
+        row("concentric circles", Frame::TwoCircles, {"x^2+y^2=1", "x^2+y^2=4"},
+            "2. Os termos em x e em y também se anulam e fica uma igualdade impossível: as "
+            "circunferências têm o mesmo centro e raios diferentes (são concêntricas), por isso "
+            "não se intersectam.\n");
+        row("tangents from a point", Frame::Tangents, {"7", "1", "x^2+y^2=25"},
+            "7. Escrevemos a distância de C à recta com a fórmula da distância de um ponto a uma "
+            "recta e igualamo-la ao raio; como os dois membros são positivos, elevamo-los ao "
+            "quadrado, desenvolvemos e passamos todos os termos para o primeiro membro: obtemos "
+            "uma equação em m. |−7m + 1|/√(m² + 1) = 5 ⇔ (−7m + 1)² = 25(m² + 1) ⇔ 49m² − 14m + 1 "
+            "= 25m² + 25 ⇔ 24m² − 14m − 24 = 0\n"
+            "12. Calculamos as duas soluções e simplificamos. m_1 = (7 + √625)/(2 × 12) = (7 + "
+            "25)/24 = 4/3 ≈ 1,33; m_2 = (7 − √625)/(2 × 12) = (7 − 25)/24 = −3/4 = −0,75\n"
+            "15. Uma das tangentes é a recta de equação geral 4x − 3y − 25 = 0.\n"
+            "18. A outra tangente é a recta de equação geral 3x + 4y − 25 = 0.\n");
+        row("a vertical tangent", Frame::Tangents, {"5", "10", "x^2+y^2=25"},
+            "8. O coeficiente de m² é nulo, porque (x_C − x_P)² = r²: a equação é do 1.º grau e "
+            "dá um só declive. (x_C − x_P)² = 25 = r²; −100m + 75 = 0 ⇔ m = 3/4\n"
+            "12. A outra tangente é a recta vertical x = 5, que passa por P: não tem declive, por "
+            "isso não é dada pela equação em m. A sua distância ao centro é |x_C − x_P| = r. |x_C "
+            "− x_P| = |0 − 5| = 5 = r\n");
+        row("a point inside the circle", Frame::Tangents, {"1", "0", "x^2+y^2-2x-1=0"},
+            "4. Como d(P, C) < r, o ponto P é interior à circunferência. d(P, C)² = 0 < 2 = r²\n"
+            "5. O ponto P não é exterior à circunferência: de um ponto interior não se pode traçar "
+            "nenhuma tangente, e por um ponto da circunferência passa uma só, a tangente nesse "
+            "ponto. Não há duas rectas tangentes à circunferência que passem por P.\n");
     }
     void workedCases() {
         QFETCH(int, frame);
@@ -1008,6 +1114,14 @@ private slots:
             Verdict::PointNotOnCircle);
         row("line missing the circle", Frame::LineAndCircle, {"y=10", "x^2+y^2-4x-6y-3=0"},
             Verdict::LineMissesCircle);
+        row("concentric circles", Frame::TwoCircles, {"x^2+y^2=1", "x^2+y^2=4"},
+            Verdict::CirclesApart);
+        row("one circle typed twice", Frame::TwoCircles, {"x^2+y^2=4", "2x^2+2y^2-8=0"},
+            Verdict::CoincidentCircles);
+        row("circles apart", Frame::TwoCircles, {"x^2+y^2=1", "(x-5)^2+y^2=1"},
+            Verdict::CirclesApart);
+        row("a point on the circle has one tangent", Frame::Tangents, {"1", "0", "x^2+y^2=1"},
+            Verdict::PointNotExterior);
     }
     void degenerateLines() {
         QFETCH(int, frame);
@@ -1085,6 +1199,50 @@ private slots:
         QVERIFY(right && right->degrees == 45 && right->degrees.isExact());
     }
 
+    /// The common points and the tangents in the order of the form's labels:
+    /// the points further along the chord's direction from C₁C₂ rotated, the
+    /// tangent of slope (uv + r·t)/(u² − r²) first, a vertical one first when
+    /// u·v > 0 (u, v from P to the centre).
+    void labelsInTheFormsOrder_data() {
+        QTest::addColumn<int>("frame");
+        QTest::addColumn<QStringList>("data");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        const auto row = [](const char* name, Frame f, QStringList data, const char* first,
+                            const char* second) {
+            QTest::newRow(name) << int(f) << data << QString::fromUtf8(first)
+                                << QString::fromUtf8(second);
+        };
+        row("points", Frame::TwoCircles, {"x^2+y^2=25", "x^2+y^2-12x+11=0"}, "(3 , 4)", "(3 , −4)");
+        row("the circles the other way", Frame::TwoCircles, {"x^2+y^2-12x+11=0", "x^2+y^2=25"},
+            "(3 , −4)", "(3 , 4)");
+        row("the form's example", Frame::Tangents, {"-1", "0", "x^2+y^2-2x-1=0"}, "x − y + 1 = 0",
+            "x + y + 1 = 0");
+        row("u² > r²: the larger slope", Frame::Tangents, {"7", "1", "x^2+y^2=25"},
+            "4x − 3y − 25 = 0", "3x + 4y − 25 = 0");
+        row("u² < r²: the smaller slope", Frame::Tangents, {"1", "7", "x^2+y^2=25"},
+            "4x + 3y − 25 = 0", "3x − 4y + 25 = 0");
+        row("vertical first", Frame::Tangents, {"5", "10", "x^2+y^2=25"}, "x − 5 = 0",
+            "3x − 4y + 25 = 0");
+        row("vertical second", Frame::Tangents, {"5", "-10", "x^2+y^2=25"}, "3x + 4y + 25 = 0",
+            "x − 5 = 0");
+    }
+    void labelsInTheFormsOrder() {
+        QFETCH(int, frame);
+        QFETCH(QStringList, data);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        const Solution s = solve(Frame(frame), dataOf(data));
+        const auto shown = [&s](std::size_t i) {
+            const AnswerValue& v = s.answer.parts().at(i).value;
+            if (const auto* p = std::get_if<Point>(&v)) return q(text(*p, ","));
+            return q(generalEquationText(std::get<Line>(v), ","));
+        };
+        QCOMPARE(s.answer.parts().size(), std::size_t(2));
+        QCOMPARE(shown(0), first);
+        QCOMPARE(shown(1), second);
+    }
+
     /// Thousands of random data per frame: every line equals the one before
     /// it numerically, the answer is tagged with the frame's label, and the
     /// Points answers are the form's own.
@@ -1105,8 +1263,11 @@ private slots:
                                           : lines.next());
                 if (shape.circles) {
                     d.circles.push_back(randomCircle(lines.values()));
+                    if (shape.circles == 2)
+                        d.circles.push_back(secondCircle(lines.values(), d.circles[0]));
                     if (shape.numbers == 2) {
-                        const Point p = pointFor(lines.values(), d.circles[0], d.point(0));
+                        const Point p = pointFor(lines.values(), d.circles[0], d.point(0),
+                                                 shape.frame == Frame::Tangents);
                         d.numbers = {p.x, p.y};
                     }
                     if (shape.lines) d.lines[0] = lineFor(lines.values(), d.circles[0], d.lines[0]);

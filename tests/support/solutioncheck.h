@@ -61,8 +61,17 @@ inline Locus locusOf(const exact::Circle& c) {
     return locus;
 }
 
+/// The radical line of two circles, found from their centres and radii: the
+/// points of equal power, where the difference of their equations vanishes.
+inline exact::Line radicalLine(const exact::Circle& c, const exact::Circle& d) {
+    const exact::Point &p = c.centre, &q = d.centre;
+    return {2 * (q.x - p.x), 2 * (q.y - p.y),
+            (square(p.x) + square(p.y) - c.radiusSquared()) -
+                (square(q.x) + square(q.y) - d.radiusSquared())};
+}
+
 /// The answer's loci (its point, its line, its circle), then those of the
-/// given lines and circles.
+/// given lines and circles, and the radical line of any two given circles.
 inline std::vector<Locus> lociOf(const exact::Solution& s, const std::vector<exact::Line>& given,
                                  const std::vector<exact::Circle>& circles = {}) {
     std::vector<Locus> loci;
@@ -76,6 +85,9 @@ inline std::vector<Locus> lociOf(const exact::Solution& s, const std::vector<exa
         loci.push_back(locusOf(l));
     for (const exact::Circle& c : circles)
         loci.push_back(locusOf(c));
+    for (std::size_t i = 0; i < circles.size(); ++i)
+        for (std::size_t j = i + 1; j < circles.size(); ++j)
+            loci.push_back(locusOf(radicalLine(circles[i], circles[j])));
     return loci;
 }
 

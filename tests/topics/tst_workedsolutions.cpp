@@ -1,5 +1,5 @@
-// The worked solutions of Points, Lines 1 and Lines 2 proved on the real
-// forms: random data of every kind a pupil types are typed into a frame,
+// The worked solutions of every frame proved on the real forms: random
+// data of every kind a pupil types are typed into a frame,
 // "Resolver" is pressed, and the solution the form hands on must hold line
 // by line, end on what the frame's result label shows (through the form's
 // rounding), and stop, saying why, exactly where the form gives a verdict
@@ -108,6 +108,51 @@ public:
         }
     }
 
+    /// Two circles, often touching from outside or inside, concentric, one
+    /// circle typed twice, or the second through the first's centre.
+    QStringList twoCircles() {
+        const QString a = number(true), b = number(true), r = number(true), s = number(true);
+        const QString first = QStringLiteral("(x-(%1))^2+(y-(%2))^2=(%3)^2").arg(a, b, r);
+        const auto at = [&](const QString& distance) {
+            return QStringLiteral("(x-(%1)-(%3)*3/5)^2+(y-(%2)-(%3)*4/5)^2=(%4)^2")
+                .arg(a, b, distance, s);
+        };
+        switch (integer(0, 6)) {
+        case 0:
+            return {first, at(QStringLiteral("abs(%1)+abs(%2)").arg(r, s))};
+        case 1:
+            return {first, at(QStringLiteral("abs(%1)-abs(%2)").arg(r, s))};
+        case 2:
+            return {first, at(QStringLiteral("0"))};
+        case 3:
+            return {first,
+                    QStringLiteral("2*x^2+2*y^2-4*(%1)*x-4*(%2)*y=2*(%3)^2-2*(%1)^2-2*(%2)^2")
+                        .arg(a, b, r)};
+        case 4:
+            return {first, at(r)};
+        default:
+            return {circle(), circle()};
+        }
+    }
+
+    /// A circle and a point outside it (that of pointOnCircle moved k times
+    /// as far from the centre), or on a vertical tangent (x_C + |r| , y).
+    QStringList pointOutsideCircle() {
+        const QString a = number(true), b = number(true), r = number(true);
+        const QString k = QStringLiteral("%1/3").arg(integer(4, 12));
+        const QString c = QStringLiteral("(x-(%1))^2+(y-(%2))^2=(%3)^2").arg(a, b, r);
+        switch (integer(0, 5)) {
+        case 0:
+            return {number(), number(), circle()};
+        case 1:
+        case 2:
+            return {QStringLiteral("(%1)+abs(%2)").arg(a, r), number(), c};
+        default:
+            return {QStringLiteral("(%1)+(%2)*(%3)*3/5").arg(a, r, k),
+                    QStringLiteral("(%1)+(%2)*(%3)*4/5").arg(b, r, k), c};
+        }
+    }
+
     /// A circle and, most of the time, a point on it: its centre moved by
     /// (3r/5 , 4r/5).
     QStringList pointOnCircle() {
@@ -158,6 +203,7 @@ struct FrameUnderTest {
     int circles = 0;                 ///< how many circle equations, after the lines
     const char* option = nullptr;    ///< the option button chosen first
     bool throughSecondPoint = false; ///< the line mostly through the second point
+    bool pointOutside = false;       ///< the point mostly outside the circle
 };
 
 /// The vertices A, B, C of a frame, from Abcissa<first>, Ordenada<first> on.
@@ -357,6 +403,18 @@ const FrameUnderTest kFrames[] = {
      0,
      nullptr,
      true},
+    {"two circles", Topic::Circunferencia3, {"Text6", "Text7"}, "Resolver1", "Resultado1", 0, 0, 2},
+    {"tangents from a point",
+     Topic::Circunferencia3,
+     {"Abcissa4", "Ordenada4", "Text9"},
+     "Resolver3",
+     "Resultado4",
+     1,
+     0,
+     1,
+     nullptr,
+     false,
+     true},
 };
 
 /// What the form says when the solution stops on a verdict: its message, or
@@ -384,7 +442,12 @@ QString verdictShown(const FrameUnderTest& f, exact::Verdict v) {
     case V::PointNotOnLine:
         return QStringLiteral("O ponto Q não pertence à recta.");
     case V::PointOnTangent:
+    case V::CoincidentCircles:
         return DivisionByZero;
+    case V::CirclesApart:
+        return QStringLiteral("As circunferências não se intersectam.");
+    case V::PointNotExterior:
+        return QStringLiteral("O ponto não é exterior à circunferência.");
     case V::ParallelLines:
         return (f.topic == Topic::Recta2 && QString(f.button) == "Resolver5") ||
                        f.topic == Topic::Recta4
@@ -410,7 +473,14 @@ QString verdictShown(const FrameUnderTest& f, exact::Verdict v) {
 
 /// Messages after which a form leaves the board as it was, or shows the
 /// axes only: no worked solution goes with them.
-const QStringList kRefusedBeforeDrawing{NoTriangle, NotACircle, APoint};
+const QStringList kRefusedBeforeDrawing{
+    NoTriangle,
+    NotACircle,
+    APoint,
+    QStringLiteral("A primeira equação não representa uma circunferência."),
+    QStringLiteral("A primeira equação representa um ponto."),
+    QStringLiteral("A segunda equação não representa uma circunferência."),
+    QStringLiteral("A segunda equação representa um ponto.")};
 
 /// The red primitives of the drawing: the answer as the form drew it.
 std::vector<Primitive> red(const ProblemForm& form) {
@@ -514,11 +584,13 @@ private slots:
             QStringList texts = f.points == 3   ? typing.threePoints()
                                 : f.points == 2 ? typing.twoPoints()
                                                 : QStringList();
-            if (f.points == 1 && f.circles == 1) texts << typing.pointOnCircle();
+            if (f.points == 1 && f.circles == 1)
+                texts << (f.pointOutside ? typing.pointOutsideCircle() : typing.pointOnCircle());
             if (f.points == 1 && f.circles == 0) texts << typing.number() << typing.number();
             if (f.lines > 0) texts << typing.line();
             if (f.lines > 1) texts << typing.secondLine(texts.last());
-            if (f.circles > 0 && f.points == 0) texts << typing.circle();
+            if (f.circles == 1 && f.points == 0) texts << typing.circle();
+            if (f.circles == 2) texts << typing.twoCircles();
             if (f.throughSecondPoint && typing.integer(0, 5) != 0)
                 texts.last() =
                     QStringLiteral("(%1)*(x-(%2))+(%3)*(y-(%4))=0")
