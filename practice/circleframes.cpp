@@ -377,7 +377,7 @@ std::vector<Slip> tangentsFromPointSlips() {
     return {{"radii",
              "Escreveu as rectas que passam pelo centro e pelos pontos de tangência.",
              "as tangentes passam em P e são perpendiculares aos raios nos pontos de tangência.",
-             {},
+             {StepKind::TangentsMethod},
              [](const Exercise& ex) {
                  const Point& c = ci(ex, 0).centre;
                  return std::vector<Value>{exact::lineThrough(c, pt(ex, 1)),

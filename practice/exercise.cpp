@@ -284,8 +284,14 @@ MaybeSolution circlesTwo(const Exercise& ex) {
 
 MaybeSolution circlesThree(const Exercise& ex) {
     const Data& d = ex.data;
-    if (ex.frame.frame == 2)
+    switch (ex.frame.frame) {
+    case 0:
+        return solve::solveTwoCircles(typedConic(ex, "Text6"), typedConic(ex, "Text7"));
+    case 1:
+        return solve::solveTangentsFromPoint(d.points.at(0), typedConic(ex, "Text9"));
+    case 2:
         return solve::solveTouchingCircle(d.points.at(0), d.points.at(1), d.lines.at(0));
+    }
     return std::nullopt;
 }
 

@@ -100,8 +100,12 @@ std::optional<bool> engineFinds(const practice::Exercise& exercise) {
     if (worksheet::frameName(exercise.frame) == "pontos-1") return std::nullopt;
     const std::optional<exact::Solution> solution = practice::workedSolution(exercise);
     if (!solution) return std::nullopt;
-    const std::vector<practice::Value> found = engineValues(*solution);
+    std::vector<practice::Value> found = engineValues(*solution);
     if (found.empty()) return std::nullopt;
+    // The triangle's frame writes its area with the sign of the vertices' order.
+    if (exercise.frame.topic == practice::TopicId::Triangulo && exercise.frame.frame == 1)
+        for (practice::Value& v : found)
+            if (auto* n = std::get_if<exact::Number>(&v)) *n = exact::abs(*n);
     return std::all_of(
         exercise.expected.values.begin(), exercise.expected.values.end(),
         [&found](const practice::Value& asked) {
