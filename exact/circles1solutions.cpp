@@ -147,32 +147,6 @@ bool comesFirst(const Line& l, const Point& p, const Point& q) {
     return (l.b * (p.x - q.x) - l.a * (p.y - q.y)).sign() >= 0;
 }
 
-void meetingResult(Solution& s, const Line& l, std::vector<Point> points) {
-    if (points.empty()) {
-        s.add(StepKind::LineMissesCircle);
-        s.answer.add("Resultado5", Verdict::LineMissesCircle);
-        s.stopped = true;
-        return;
-    }
-    if (points.size() == 1) {
-        bindPoint(s.environment, "T", points[0]);
-        s.add(StepKind::LineTangentToCircle, {slot("T", pointWithDecimals(points[0], "T"))})
-            .figure(Figure::point(points[0], "T"));
-        s.answer.add("Resultado5", points[0]);
-        s.answer.add("Resultado6", points[0]);
-        return;
-    }
-    if (!comesFirst(l, points[0], points[1])) std::swap(points[0], points[1]);
-    bindPoint(s.environment, "A", points[0]);
-    bindPoint(s.environment, "B", points[1]);
-    s.add(StepKind::LineSecantToCircle, {slot("A", pointWithDecimals(points[0], "A")),
-                                         slot("B", pointWithDecimals(points[1], "B"))})
-        .figure(Figure::point(points[0], "A"))
-        .figure(Figure::point(points[1], "B"));
-    s.answer.add("Resultado5", points[0]);
-    s.answer.add("Resultado6", points[1]);
-}
-
 } // namespace
 
 Solution solveCircleByEquation(const Conic& q) {
@@ -255,7 +229,11 @@ Solution solveLineAndCircle(const Line& typed, const Conic& q) {
     Math equation = s.titleValues.front().value;
     const Line l = simplifyGivenLine(s, "r", given, equation);
     const GeneralCircle g = normalisedCircle(s, q);
-    meetingResult(s, l, meetLineAndCircle(s, l, equation, "r", g));
+    meetingOutcome(s, meetLineAndCircle(s, l, equation, "r", g),
+                   {StepKind::LineMissesCircle, StepKind::LineTangentToCircle,
+                    StepKind::LineSecantToCircle, Verdict::LineMissesCircle, "Resultado5",
+                    "Resultado6",
+                    [&l](const Point& p, const Point& q) { return comesFirst(l, p, q); }});
     return s;
 }
 

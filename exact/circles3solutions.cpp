@@ -58,34 +58,6 @@ bool comesFirst(const GeneralCircle& g1, const GeneralCircle& g2, const Point& p
     return ((g2.e - g1.e) * (p.x - q.x) + (g1.d - g2.d) * (p.y - q.y)).sign() >= 0;
 }
 
-/// What the radical line's meeting with the first circle says of the two.
-void commonPoints(Solution& s, const GeneralCircle& g1, const GeneralCircle& g2,
-                  std::vector<Point> points) {
-    if (points.empty()) {
-        s.add(StepKind::CirclesApart);
-        s.answer.add("Resultado1", Verdict::CirclesApart);
-        s.stopped = true;
-        return;
-    }
-    if (points.size() == 1) {
-        bindPoint(s.environment, "T", points[0]);
-        s.add(StepKind::CirclesTangent, {slot("T", pointWithDecimals(points[0], "T"))})
-            .figure(Figure::point(points[0], "T"));
-        s.answer.add("Resultado1", points[0]);
-        s.answer.add("Resultado2", points[0]);
-        return;
-    }
-    if (!comesFirst(g1, g2, points[0], points[1])) std::swap(points[0], points[1]);
-    bindPoint(s.environment, "A", points[0]);
-    bindPoint(s.environment, "B", points[1]);
-    s.add(StepKind::CirclesSecant, {slot("A", pointWithDecimals(points[0], "A")),
-                                    slot("B", pointWithDecimals(points[1], "B"))})
-        .figure(Figure::point(points[0], "A"))
-        .figure(Figure::point(points[1], "B"));
-    s.answer.add("Resultado1", points[0]);
-    s.answer.add("Resultado2", points[1]);
-}
-
 // --- tangents from a point
 
 const Math& slopeName() {
@@ -266,7 +238,11 @@ Solution solveTwoCircles(const Conic& first, const Conic& second) {
     Math written = generalEquation(radical);
     const Line r = normaliseLineEquation(s, radical, &written);
     s.add(StepKind::CirclesRadicalLine, {slot("equation", written)}).figure(Figure::line(r, "r"));
-    commonPoints(s, g1, g2, meetLineAndCircle(s, r, written, "r", g1));
+    meetingOutcome(
+        s, meetLineAndCircle(s, r, written, "r", g1),
+        {StepKind::CirclesApart, StepKind::CirclesTangent, StepKind::CirclesSecant,
+         Verdict::CirclesApart, "Resultado1", "Resultado2",
+         [&g1, &g2](const Point& p, const Point& q) { return comesFirst(g1, g2, p, q); }});
     return s;
 }
 

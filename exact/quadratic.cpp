@@ -216,6 +216,32 @@ std::vector<Point> meetLineAndCircle(Solution& s, const Line& l, const Math& lin
     return backSubstituted(s, o, i, ws);
 }
 
+void meetingOutcome(Solution& s, std::vector<Point> points, const MeetingEnd& end) {
+    if (points.empty()) {
+        s.add(end.none);
+        s.answer.add(end.first, end.apart);
+        s.stopped = true;
+        return;
+    }
+    if (points.size() == 1) {
+        bindPoint(s.environment, "T", points[0]);
+        s.add(end.tangent, {slot("T", pointWithDecimals(points[0], "T"))})
+            .figure(Figure::point(points[0], "T"));
+        s.answer.add(end.first, points[0]);
+        s.answer.add(end.second, points[0]);
+        return;
+    }
+    if (!end.comesFirst(points[0], points[1])) std::swap(points[0], points[1]);
+    bindPoint(s.environment, "A", points[0]);
+    bindPoint(s.environment, "B", points[1]);
+    s.add(end.secant, {slot("A", pointWithDecimals(points[0], "A")),
+                       slot("B", pointWithDecimals(points[1], "B"))})
+        .figure(Figure::point(points[0], "A"))
+        .figure(Figure::point(points[1], "B"));
+    s.answer.add(end.first, points[0]);
+    s.answer.add(end.second, points[1]);
+}
+
 } // namespace kit
 
 } // namespace exact

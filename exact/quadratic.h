@@ -6,6 +6,7 @@
 
 #include "solution.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,20 @@ std::vector<Number> solveQuadratic(Solution& solution, const std::string& unknow
 /// solution writes it, `lineName` its name (r).
 std::vector<Point> meetLineAndCircle(Solution& solution, const Line& l, const Math& lineEquation,
                                      const char* lineName, const GeneralCircle& c);
+
+/// The frame's words and labels for the end of a meeting with a circle.
+struct MeetingEnd {
+    StepKind none, tangent, secant;
+    Verdict apart;
+    std::string first, second; ///< the labels of the points
+    /// Whether of two points found the one given first is the first label's.
+    std::function<bool(const Point&, const Point&)> comesFirst;
+};
+
+/// The last step of a meeting with a circle: no point (the verdict, and the
+/// solution stops), the point of tangency T (in both labels), or A and B in
+/// the frame's order.
+void meetingOutcome(Solution& solution, std::vector<Point> points, const MeetingEnd& end);
 
 } // namespace kit
 
