@@ -75,50 +75,8 @@ private:
     Values m_values;
 };
 
-enum class Frame {
-    Point,
-    Midpoint,
-    Distance,
-    Bisector,
-    TypedLine,
-    ThroughPoints,
-    Parallel,
-    Perpendicular,
-    Intersection,
-    ParallelDistance,
-    PointLineDistance,
-    Angle,
-    // Lines 3 and Lines 4
-    Collinearity,
-    SlopeThroughPoints,
-    SlopeOfLine,
-    RelativePosition,
-    ParallelToXAxis,
-    ParallelToYAxis,
-    Inclination,
-    Slope,
-    AtAngle,
-    Bisectors,
-    // Circles 1
-    CircleByEquation,
-    CircleByCentre,
-    TangentCircle,
-    TangentAtPoint,
-    LineAndCircle,
-    Circumcentre,
-    Incentre,
-    Orthocentre,
-    Centroid,
-    TriangleArea,
-    RightTriangle,
-    Incircle,
-    Circumcircle,
-    PointCircleDistance,
-    CircleThroughPoints,
-    TouchingCircle,
-    TwoCircles,
-    Tangents
-};
+/// The frames, as the solutions title them.
+using Frame = exact::TitleKind;
 
 /// What a frame reads: its numbers (coordinates), then its lines and circles.
 struct FrameData {
@@ -164,11 +122,11 @@ Solution solve(Frame frame, const FrameData& d) {
         return solveBisector(d.point(0), d.point(1));
     case Frame::TypedLine:
         return solveTypedLine(d.lines.at(0));
-    case Frame::ThroughPoints:
+    case Frame::LineThroughPoints:
         return solveLineThroughPoints(d.point(0), d.point(1));
-    case Frame::Parallel:
+    case Frame::ParallelThrough:
         return solveParallelThrough(d.point(0), d.lines.at(0));
-    case Frame::Perpendicular:
+    case Frame::PerpendicularThrough:
         return solvePerpendicularThrough(d.point(0), d.lines.at(0));
     case Frame::Intersection:
         return solveIntersection(d.lines.at(0), d.lines.at(1));
@@ -186,15 +144,15 @@ Solution solve(Frame frame, const FrameData& d) {
         return solveSlopeOfLine(d.lines.at(0));
     case Frame::RelativePosition:
         return solveRelativePosition(d.lines.at(0), d.lines.at(1));
-    case Frame::ParallelToXAxis:
+    case Frame::LineParallelToXAxis:
         return solveParallelToXAxis(d.point(0));
-    case Frame::ParallelToYAxis:
+    case Frame::LineParallelToYAxis:
         return solveParallelToYAxis(d.point(0));
-    case Frame::Inclination:
+    case Frame::LineWithInclination:
         return solveLineWithInclination(d.point(0), d.numbers.at(2));
-    case Frame::Slope:
+    case Frame::LineWithSlope:
         return solveLineWithSlope(d.point(0), d.numbers.at(2));
-    case Frame::AtAngle:
+    case Frame::LinesAtAngle:
         return solveLinesAtAngle(d.point(0), d.numbers.at(2), d.lines.at(0));
     case Frame::Bisectors:
         return solveBisectors(d.lines.at(0), d.lines.at(1));
@@ -230,7 +188,7 @@ Solution solve(Frame frame, const FrameData& d) {
         return solveCircleThroughPoints(d.point(0), d.point(1), d.point(2));
     case Frame::TwoCircles:
         return solveTwoCircles(d.circles.at(0), d.circles.at(1));
-    case Frame::Tangents:
+    case Frame::TangentsFromPoint:
         return solveTangentsFromPoint(d.point(0), d.circles.at(0));
     default:
         return solveTouchingCircle(d.point(0), d.point(1), d.lines.at(0));
@@ -251,9 +209,9 @@ const FrameShape kFrames[] = {
     {Frame::Distance, 4, 0, "Resultado2"},
     {Frame::Bisector, 4, 0, "Resultado3"},
     {Frame::TypedLine, 0, 1, ""},
-    {Frame::ThroughPoints, 4, 0, "Resultado1"},
-    {Frame::Parallel, 2, 1, "Resultado2"},
-    {Frame::Perpendicular, 2, 1, "Resultado3"},
+    {Frame::LineThroughPoints, 4, 0, "Resultado1"},
+    {Frame::ParallelThrough, 2, 1, "Resultado2"},
+    {Frame::PerpendicularThrough, 2, 1, "Resultado3"},
     {Frame::Intersection, 0, 2, "Resultado1"},
     {Frame::ParallelDistance, 0, 2, "Resultado2"},
     {Frame::PointLineDistance, 2, 1, "Resultado3"},
@@ -262,11 +220,11 @@ const FrameShape kFrames[] = {
     {Frame::SlopeThroughPoints, 4, 0, "Resultado2"},
     {Frame::SlopeOfLine, 0, 1, "Resultado2"},
     {Frame::RelativePosition, 0, 2, "Resultado4"},
-    {Frame::ParallelToXAxis, 2, 0, "Resultado1"},
-    {Frame::ParallelToYAxis, 2, 0, "Resultado1"},
-    {Frame::Inclination, 3, 0, "Resultado1"},
-    {Frame::Slope, 3, 0, "Resultado1"},
-    {Frame::AtAngle, 3, 1, "Resultado1"},
+    {Frame::LineParallelToXAxis, 2, 0, "Resultado1"},
+    {Frame::LineParallelToYAxis, 2, 0, "Resultado1"},
+    {Frame::LineWithInclination, 3, 0, "Resultado1"},
+    {Frame::LineWithSlope, 3, 0, "Resultado1"},
+    {Frame::LinesAtAngle, 3, 1, "Resultado1"},
     {Frame::Bisectors, 0, 2, "Resultado5"},
     {Frame::CircleByEquation, 0, 0, "", 1},
     {Frame::CircleByCentre, 3, 0, ""},
@@ -285,7 +243,7 @@ const FrameShape kFrames[] = {
     {Frame::CircleThroughPoints, 6, 0, "Resultado4"},
     {Frame::TouchingCircle, 4, 1, "Resultado3"},
     {Frame::TwoCircles, 0, 0, "Resultado1", 2},
-    {Frame::Tangents, 2, 0, "Resultado4", 1},
+    {Frame::TangentsFromPoint, 2, 0, "Resultado4", 1},
 };
 
 /// A random circle's equation as its reader samples it: the general
@@ -409,7 +367,8 @@ bool touchesItsCircles(const FrameData& d, const Solution& s) {
 /// orthocentre, the centroid the mean, the area half the determinant, the
 /// circle through the three points, the distances those of the figure.
 bool holdsItsDefinition(Frame frame, const FrameData& d, const Solution& s) {
-    if (frame == Frame::TwoCircles || frame == Frame::Tangents) return touchesItsCircles(d, s);
+    if (frame == Frame::TwoCircles || frame == Frame::TangentsFromPoint)
+        return touchesItsCircles(d, s);
     if (d.numbers.size() < 2) return true;
     const AnswerValue& v = s.answer.parts().front().value;
     const auto P = [&](std::size_t i) {
@@ -625,7 +584,7 @@ private slots:
             "1. Na equação de r, 0x + 0y − 3 = 0, os coeficientes de x e de y são ambos nulos: não "
             "é "
             "a equação de uma recta.");
-        row("line through two points", Frame::ThroughPoints, {"5", "-3", "-2", "3"},
+        row("line through two points", Frame::LineThroughPoints, {"5", "-3", "-2", "3"},
             "1. Calculamos o declive da recta AB. m = (y_B − y_A)/(x_B − x_A) = (3 − (−3))/(−2 − "
             "5) "
             "= 6/(−7) = −6/7 ≈ −0,86\n"
@@ -637,31 +596,31 @@ private slots:
             "9 "
             "= 0\n"
             "4. A recta AB tem equação geral 6x + 7y − 9 = 0.");
-        row("line through two points on a vertical", Frame::ThroughPoints, {"1", "2", "1", "5"},
+        row("line through two points on a vertical", Frame::LineThroughPoints, {"1", "2", "1", "5"},
             "1. Os pontos A e B têm a mesma abcissa, 1: a recta AB é vertical. x = 1 ⇔ x − 1 = 0");
-        row("one point twice", Frame::ThroughPoints, {"0.1+0.2", "1", "0.3", "1"},
+        row("one point twice", Frame::LineThroughPoints, {"0.1+0.2", "1", "0.3", "1"},
             "1. Os pontos A(3/10 , 1) e B(3/10 , 1) coincidem.\n"
             "2. Por um ponto passam infinitas rectas: dois pontos coincidentes não definem uma "
             "recta.");
-        row("parallel", Frame::Parallel, {"2", "3", "2x+3y-1=0"},
+        row("parallel", Frame::ParallelThrough, {"2", "3", "2x+3y-1=0"},
             "Recta que passa por P(2 , 3) e é paralela à recta r: 2x + 3y − 1 = 0\n"
             "1. As rectas paralelas a r têm os mesmos coeficientes de x e de y que r: as suas "
             "equações são da forma 2x + 3y + k = 0. 2x + 3y + k = 0\n"
             "2. O ponto P(2 , 3) pertence à recta procurada: substituímos as suas coordenadas na "
             "equação e calculamos k. 2 × 2 + 3 × 3 + k = 0 ⇔ 13 + k = 0 ⇔ k = −13\n"
             "4. A recta paralela a r que passa por P tem equação geral 2x + 3y − 13 = 0.");
-        row("parallel to a line with decimals", Frame::Parallel, {"1", "-1", "0.2x+0.4y=1"},
+        row("parallel to a line with decimals", Frame::ParallelThrough, {"1", "-1", "0.2x+0.4y=1"},
             "1. Simplificamos a equação de r, multiplicando ambos os membros por 5 para que os "
             "coeficientes fiquem inteiros. x + 2y − 5 = 0\n"
             "3. O ponto P(1 , −1) pertence à recta procurada: substituímos as suas coordenadas na "
             "equação e calculamos k. 1 + 2 × (−1) + k = 0 ⇔ −1 + k = 0 ⇔ k = 1\n");
-        row("perpendicular", Frame::Perpendicular, {"2", "3", "2x+3y-1=0"},
+        row("perpendicular", Frame::PerpendicularThrough, {"2", "3", "2x+3y-1=0"},
             "2. O ponto Q(2 , 3) pertence à recta procurada: substituímos as suas coordenadas na "
             "equação e calculamos k. 3 × 2 − 2 × 3 + k = 0 ⇔ 0 + k = 0 ⇔ k = 0\n"
             "3. Resolvemos a equação em ordem a y e obtemos a equação reduzida. −2y = −3x; y = "
             "(3/2)x\n"
             "4. A recta perpendicular a r que passa por Q tem equação geral 3x − 2y = 0.");
-        row("perpendicular to no line", Frame::Perpendicular, {"2", "3", "0x+0y=3"},
+        row("perpendicular to no line", Frame::PerpendicularThrough, {"2", "3", "0x+0y=3"},
             "1. Na equação de r, 0x + 0y − 3 = 0, os coeficientes de x e de y são ambos nulos: não "
             "é "
             "a equação de uma recta.");
@@ -796,23 +755,24 @@ private slots:
             "recta, as rectas são coincidentes. a_r c_s − a_s c_r = 1 × (−3) − 1 × (−3) = 0; b_r "
             "c_s − b_s c_r = 2 × (−3) − 2 × (−3) = 0\n");
         // Lines 4
-        row("parallel to the x axis", Frame::ParallelToXAxis, {"-1", "3"},
+        row("parallel to the x axis", Frame::LineParallelToXAxis, {"-1", "3"},
             "1. As rectas paralelas ao eixo das abcissas são horizontais, de equação y = k; a que "
             "passa por P(−1 , 3) tem k igual à ordenada de P. y = y_P = 3\n");
-        row("an inclination of 30º", Frame::Inclination, {"-1", "3", "30"},
+        row("an inclination of 30º", Frame::LineWithInclination, {"-1", "3", "30"},
             "1. O declive da recta é a tangente da sua inclinação. m = tg(30º) = √3/3 ≈ 0,58\n"
             "4. A recta procurada tem equação geral √3 x − 3y + 9 + √3 = 0.\n");
-        row("an inclination of 90º", Frame::Inclination, {"-1", "3", "90"}, "x = x_P = −1\n");
-        row("an inclination of 181º", Frame::Inclination, {"-1", "3", "181"},
+        row("an inclination of 90º", Frame::LineWithInclination, {"-1", "3", "90"},
+            "x = x_P = −1\n");
+        row("an inclination of 181º", Frame::LineWithInclination, {"-1", "3", "181"},
             "1. A inclinação de uma recta está entre 0º e 180º: 181º não é a inclinação de uma "
             "recta.\n");
-        row("a given slope", Frame::Slope, {"-1", "3", "1"},
+        row("a given slope", Frame::LineWithSlope, {"-1", "3", "1"},
             "3. A recta procurada tem equação geral x − y + 4 = 0.\n");
-        row("at 30º with a line", Frame::AtAngle, {"-1", "3", "30", "2x-y+3=0"},
+        row("at 30º with a line", Frame::LinesAtAngle, {"-1", "3", "30", "2x-y+3=0"},
             "1. Calculamos a tangente do ângulo β. tg(β) = tg(30º) = √3/3 ≈ 0,58\n"
             "9. As rectas procuradas têm equações gerais (6 − √3)x − (3 + 2√3)y + 15 + 5√3 = 0 e "
             "(6 + √3)x + (2√3 − 3)y + 15 − 5√3 = 0.\n");
-        row("at 90º with a line", Frame::AtAngle, {"-1", "3", "90", "2x-y+3=0"},
+        row("at 90º with a line", Frame::LinesAtAngle, {"-1", "3", "90", "2x-y+3=0"},
             "7. As rectas procuradas têm equações gerais x + 2y − 5 = 0 e x + 2y − 5 = 0.\n");
         row("bisectors", Frame::Bisectors, {"2x+3y-1=0", "x-2y+4=0"},
             "distância de um ponto a uma recta e desembaraçamos de denominadores. |2x + 3y − "
@@ -1016,7 +976,7 @@ private slots:
             "2. Os termos em x e em y também se anulam e fica uma igualdade impossível: as "
             "circunferências têm o mesmo centro e raios diferentes (são concêntricas), por isso "
             "não se intersectam.\n");
-        row("tangents from a point", Frame::Tangents, {"7", "1", "x^2+y^2=25"},
+        row("tangents from a point", Frame::TangentsFromPoint, {"7", "1", "x^2+y^2=25"},
             "7. Escrevemos a distância de C à recta com a fórmula da distância de um ponto a uma "
             "recta e igualamo-la ao raio; como os dois membros são positivos, elevamo-los ao "
             "quadrado, desenvolvemos e passamos todos os termos para o primeiro membro: obtemos "
@@ -1026,13 +986,13 @@ private slots:
             "25)/24 = 4/3 ≈ 1,33; m_2 = (7 − √625)/(2 × 12) = (7 − 25)/24 = −3/4 = −0,75\n"
             "15. Uma das tangentes é a recta de equação geral 4x − 3y − 25 = 0.\n"
             "18. A outra tangente é a recta de equação geral 3x + 4y − 25 = 0.\n");
-        row("a vertical tangent", Frame::Tangents, {"5", "10", "x^2+y^2=25"},
+        row("a vertical tangent", Frame::TangentsFromPoint, {"5", "10", "x^2+y^2=25"},
             "8. O coeficiente de m² é nulo, porque (x_C − x_P)² = r²: a equação é do 1.º grau e "
             "dá um só declive. (x_C − x_P)² = 25 = r²; −100m + 75 = 0 ⇔ m = 3/4\n"
             "12. A outra tangente é a recta vertical x = 5, que passa por P: não tem declive, por "
             "isso não é dada pela equação em m. A sua distância ao centro é |x_C − x_P| = r. |x_C "
             "− x_P| = |0 − 5| = 5 = r\n");
-        row("a point inside the circle", Frame::Tangents, {"1", "0", "x^2+y^2-2x-1=0"},
+        row("a point inside the circle", Frame::TangentsFromPoint, {"1", "0", "x^2+y^2-2x-1=0"},
             "4. Como d(P, C) < r, o ponto P é interior à circunferência. d(P, C)² = 0 < 2 = r²\n"
             "5. O ponto P não é exterior à circunferência: de um ponto interior não se pode traçar "
             "nenhuma tangente, e por um ponto da circunferência passa uma só, a tangente nesse "
@@ -1056,7 +1016,7 @@ private slots:
         const Point a{read("1/3"), read("sqr(2)")};
         const FrameData twice{{a.x, a.y, a.x, a.y}, {}, {}};
         for (const Frame f :
-             {Frame::Midpoint, Frame::Distance, Frame::Bisector, Frame::ThroughPoints}) {
+             {Frame::Midpoint, Frame::Distance, Frame::Bisector, Frame::LineThroughPoints}) {
             const Solution s = solve(f, twice);
             QVERIFY(s.stopped);
             QCOMPARE(s.steps.front().kind, StepKind::CoincidentPoints);
@@ -1067,7 +1027,7 @@ private slots:
         QVERIFY(solve(Frame::Distance, twice).answer.get<Number>("Resultado2")->isZero());
         QCOMPARE(*solve(Frame::Bisector, twice).answer.get<Verdict>("Resultado3"),
                  Verdict::CoincidentPoints);
-        QCOMPARE(*solve(Frame::ThroughPoints, twice).answer.get<Verdict>("Resultado1"),
+        QCOMPARE(*solve(Frame::LineThroughPoints, twice).answer.get<Verdict>("Resultado1"),
                  Verdict::CoincidentPoints);
     }
 
@@ -1103,7 +1063,7 @@ private slots:
             Verdict::ParallelLines);
         row("bisectors of parallels", Frame::Bisectors, {"0.1x+0.2y=0.3", "0.3x+0.6y=0.7"},
             Verdict::ParallelLines);
-        row("an inclination below 0º", Frame::Inclination, {"1", "1", "-1/10"},
+        row("an inclination below 0º", Frame::LineWithInclination, {"1", "1", "-1/10"},
             Verdict::BadInclination);
         row("slope of one point twice", Frame::SlopeThroughPoints, {"0.1+0.2", "1", "0.3", "1"},
             Verdict::CoincidentPoints);
@@ -1120,8 +1080,8 @@ private slots:
             Verdict::CoincidentCircles);
         row("circles apart", Frame::TwoCircles, {"x^2+y^2=1", "(x-5)^2+y^2=1"},
             Verdict::CirclesApart);
-        row("a point on the circle has one tangent", Frame::Tangents, {"1", "0", "x^2+y^2=1"},
-            Verdict::PointNotExterior);
+        row("a point on the circle has one tangent", Frame::TangentsFromPoint,
+            {"1", "0", "x^2+y^2=1"}, Verdict::PointNotExterior);
     }
     void degenerateLines() {
         QFETCH(int, frame);
@@ -1180,7 +1140,7 @@ private slots:
     /// An answer holds what the labels show, each value tagged with its label,
     /// lines in their normal form.
     void answersAreTaggedAndNormal() {
-        const Solution parallel = solve(Frame::Parallel, dataOf({"1", "-1", "0.2x+0.4y=1"}));
+        const Solution parallel = solve(Frame::ParallelThrough, dataOf({"1", "-1", "0.2x+0.4y=1"}));
         QCOMPARE(parallel.answer.parts().size(), std::size_t(1));
         QVERIFY(!parallel.answer.get<Line>("Resultado1"));
         const Line* l = parallel.answer.get<Line>("Resultado2");
@@ -1216,16 +1176,16 @@ private slots:
         row("points", Frame::TwoCircles, {"x^2+y^2=25", "x^2+y^2-12x+11=0"}, "(3 , 4)", "(3 , −4)");
         row("the circles the other way", Frame::TwoCircles, {"x^2+y^2-12x+11=0", "x^2+y^2=25"},
             "(3 , −4)", "(3 , 4)");
-        row("the form's example", Frame::Tangents, {"-1", "0", "x^2+y^2-2x-1=0"}, "x − y + 1 = 0",
-            "x + y + 1 = 0");
-        row("u² > r²: the larger slope", Frame::Tangents, {"7", "1", "x^2+y^2=25"},
+        row("the form's example", Frame::TangentsFromPoint, {"-1", "0", "x^2+y^2-2x-1=0"},
+            "x − y + 1 = 0", "x + y + 1 = 0");
+        row("u² > r²: the larger slope", Frame::TangentsFromPoint, {"7", "1", "x^2+y^2=25"},
             "4x − 3y − 25 = 0", "3x + 4y − 25 = 0");
-        row("u² < r²: the smaller slope", Frame::Tangents, {"1", "7", "x^2+y^2=25"},
+        row("u² < r²: the smaller slope", Frame::TangentsFromPoint, {"1", "7", "x^2+y^2=25"},
             "4x + 3y − 25 = 0", "3x − 4y + 25 = 0");
-        row("vertical first", Frame::Tangents, {"5", "10", "x^2+y^2=25"}, "x − 5 = 0",
+        row("vertical first", Frame::TangentsFromPoint, {"5", "10", "x^2+y^2=25"}, "x − 5 = 0",
             "3x − 4y + 25 = 0");
-        row("vertical second", Frame::Tangents, {"5", "-10", "x^2+y^2=25"}, "3x + 4y + 25 = 0",
-            "x − 5 = 0");
+        row("vertical second", Frame::TangentsFromPoint, {"5", "-10", "x^2+y^2=25"},
+            "3x + 4y + 25 = 0", "x − 5 = 0");
     }
     void labelsInTheFormsOrder() {
         QFETCH(int, frame);
@@ -1267,7 +1227,7 @@ private slots:
                         d.circles.push_back(secondCircle(lines.values(), d.circles[0]));
                     if (shape.numbers == 2) {
                         const Point p = pointFor(lines.values(), d.circles[0], d.point(0),
-                                                 shape.frame == Frame::Tangents);
+                                                 shape.frame == Frame::TangentsFromPoint);
                         d.numbers = {p.x, p.y};
                     }
                     if (shape.lines) d.lines[0] = lineFor(lines.values(), d.circles[0], d.lines[0]);
@@ -1302,7 +1262,7 @@ private slots:
                     QVERIFY2(agreesWithTheForm(shape.frame, s, typed[0].value, typed[1].value,
                                                shape.numbers > 2 ? typed[2].value : 0,
                                                shape.numbers > 2 ? typed[3].value : 0) ||
-                                 shape.frame == Frame::ThroughPoints,
+                                 shape.frame == Frame::LineThroughPoints,
                              qPrintable(text));
             }
         }
