@@ -288,7 +288,7 @@ void ProblemForm::press(const std::function<void()>& routine, bool solve, QGroup
     } catch (const std::bad_alloc&) {
         fault = QString::fromStdString(Fault::description(Fault::OutOfMemory));
     }
-    if (std::exchange(m_solutionReplaced, false)) emit solutionChanged();
+    publishSolution();
     if (!fault.isNull())
         showMessage(this, {tr("Erro:") + QLatin1String("\n\n") + fault, MessageIcon::None});
     focusFailedField();
@@ -314,13 +314,17 @@ void ProblemForm::explain(WorkedSolution::Builder build) {
     exactData(); // the readings of the press's verdicts, shared
     m_boardPress.solution = std::make_shared<const WorkedSolution>(std::move(build), m_press.data);
     replaceSolution();
+    publishSolution();
 }
 
 void ProblemForm::replaceSolution() {
-    if (m_interpreter) // once, when the press ends, however often the press redraws
-        m_solutionReplaced = true;
-    else
-        emit solutionChanged();
+    m_solutionReplaced = true;
+    // In a press, once: when it explains its answer, shows a message or ends.
+    if (!m_interpreter) publishSolution();
+}
+
+void ProblemForm::publishSolution() {
+    if (std::exchange(m_solutionReplaced, false)) emit solutionChanged();
 }
 
 const TypedData& ProblemForm::exactData() {
@@ -347,6 +351,7 @@ clsEquation& ProblemForm::interpreter() {
 }
 
 void ProblemForm::inform(const QString& text, bool withIcon) {
+    publishSolution(); // the window shows what the board shows while the pupil reads
     showMessage(this, {text, withIcon ? MessageIcon::Information : MessageIcon::None});
 }
 

@@ -206,9 +206,10 @@ private:
     void stepSpin(int index, int delta);
     QLineEdit* unreadableBound() const;
     void focusFailedField();
-    /// The board's worked solution is another: said at once, or at the end
-    /// of the press running now.
+    /// The board's worked solution is another: said at once, or in the
+    /// press running now when it explains, shows a message or ends.
     void replaceSolution();
+    void publishSolution();
     void focusFirstField();
     void arrangeTabOrder();
     void addClassroomActions();

@@ -39,6 +39,7 @@ public:
                     if (d.number("Abcissa1").isZero()) throw NumberedError(11, "", "");
                     return exact::solutions::solvePoint(d.point(1));
                 });
+                if (p.x == 7) inform("Sete.", true);
             });
         addFrame("Frame2", "Uma recta").field("Text1", "", "Recta").dadosResolver(2, [this] {
             line = LerEquacaoRecta(fieldNamed("Text1"));
@@ -115,6 +116,21 @@ private slots:
         form->click("Resolver1");
         QCOMPARE(form->findChild<QLabel*>("Resultado1")->text(), QString("5,55111512312578E-17"));
         QVERIFY(!form->solution());
+    }
+
+    /// A message after the answer is read beside its worked solution, which
+    /// the press does not announce again when it ends.
+    void solutionAnnouncedBeforeAMessage() {
+        QSignalSpy changed(form.get(), &ProblemForm::solutionChanged);
+        form->click("Resolver1");
+        qsizetype announcedWhenSaid = -1;
+        const MessageHandler recorder = setMessageHandler(
+            [&](QWidget*, const Message&) { announcedWhenSaid = changed.count(); });
+        form->type("Abcissa1=7");
+        form->click("Resolver1");
+        setMessageHandler(recorder);
+        QCOMPARE(announcedWhenSaid, 2);
+        QCOMPARE(changed.count(), 2);
     }
 
     /// Whether an equation is a line is decided on the numbers typed when
