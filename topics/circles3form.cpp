@@ -186,10 +186,10 @@ void Circles3Form::twoCircles() {
     dot(points[1], "B");
     guides(points[0]);
     guides(points[1]);
+    explain(solution); // beside the drawing while the message is read
     if (side == 0) inform(tr("As circunferências são tangentes."));
     setResult(QStringLiteral("Resultado1"), TextRules::point(points[0].x, points[0].y, sep()));
     setResult(QStringLiteral("Resultado2"), TextRules::point(points[1].x, points[1].y, sep()));
-    explain(solution);
 }
 
 std::optional<bool> Circles3Form::sameCentre() {
