@@ -124,11 +124,12 @@ std::vector<double> placeLines(Stack& stack, std::vector<ChainParts> lines, doub
             stack.add(std::move(line.first), indent, gap);
             continue;
         }
-        relations.push_back(column);
-        Box row;
         const double lhs = line.first.width;
-        row.place(std::move(line.first), {column - lhs, 0.0});
-        double x = column;
+        const double at = std::max(column, indent + lhs); // a first member left out of the column
+        relations.push_back(at);
+        Box row;
+        row.place(std::move(line.first), {at - lhs, 0.0});
+        double x = at;
         bool firstRow = true;
         for (auto& [relation, member] : line.rest) {
             if (x + relation.width + member.width > width) { // the row holds something already
@@ -136,7 +137,7 @@ std::vector<double> placeLines(Stack& stack, std::vector<ChainParts> lines, doub
                 firstRow = false;
                 row = Box();
                 // Aligned if it fits there; else as far right as it fits.
-                x = std::max(std::min(column, width - relation.width - member.width),
+                x = std::max(std::min(at, width - relation.width - member.width),
                              indent + OverflowIndent * em);
             }
             const double advance = relation.width + member.width;
@@ -193,11 +194,16 @@ SolutionLayout::SolutionLayout(const exact::Solution& solution, double width,
 
         std::vector<ChainParts> lines;
         double lhs = 0.0;
+        const double indent = column + MathIndent * em;
         for (const exact::Math& line : step.lines) {
             lines.push_back(chainParts(line, ts));
-            if (!lines.back().rest.empty()) lhs = std::max(lhs, lines.back().first.width);
+            // The relations line up where each first member still fits beside them.
+            const ChainParts& parts = lines.back();
+            if (!parts.rest.empty() && indent + parts.first.width + parts.rest.front().first.width +
+                                               parts.rest.front().second.width <=
+                                           width)
+                lhs = std::max(lhs, parts.first.width);
         }
-        const double indent = column + MathIndent * em;
         Block block;
         block.relations = placeLines(stack, std::move(lines), indent, indent + lhs, width, em);
         block.box = std::move(stack.box());

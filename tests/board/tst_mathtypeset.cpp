@@ -2,6 +2,7 @@
 // mathematics, at any size and on any device, and a worked solution's relation
 // signs one under the other.
 
+#include "circles3solutions.h"
 #include "evaluation.h"
 #include "mathtypeset.h"
 #include "pointsolutions.h"
@@ -294,6 +295,34 @@ private slots:
         }
         QCOMPARE(wrapped, wraps);
         QVERIFY(layout.width() <= width); // wrapping keeps everything inside the width
+    }
+
+    /// A line whose first member is too wide for the column of the others
+    /// starts at the indent and goes on in the next row; the others stay
+    /// whole, each on one row, their relations lined up.
+    void aWideFirstMemberLeavesTheColumn() {
+        const Solution s = solutions::solveTwoCircles(readCircle("x^2+y^2-16x-20y+115=0").conic,
+                                                      readCircle("x^2+y^2+8x-10y+5=0").conic);
+        Typeset::Style style;
+        // Room for c₁ − c₂ up to its relation, not for the relation and "0".
+        const double column = SolutionLayout(s, 10000, style).alignedRelations(0).at(2);
+        const SolutionLayout layout(s, column + 4, style);
+        const auto& aligned = layout.alignedRelations(0);
+        QCOMPARE(aligned.size(), std::size_t(3)); // c₁, c₂, then c₁ − c₂
+        QCOMPARE(aligned[0], aligned[1]);
+        QVERIFY(aligned[2] > aligned[0]);
+        std::map<double, QString> leftmost; // baseline -> the first glyphs of its row
+        std::map<double, double> at;
+        for (const Box::Glyphs& g : layout.stepBox(0).glyphs())
+            if (g.font.family() != style.textFamily &&
+                (!at.count(g.at.y()) || g.at.x() < at[g.at.y()])) {
+                at[g.at.y()] = g.at.x();
+                leftmost[g.at.y()] = g.text;
+            }
+        const auto startsWithRelation = [](const auto& row) {
+            return row.second == "=" || row.second == "⇔";
+        };
+        QCOMPARE(std::count_if(leftmost.begin(), leftmost.end(), startsWithRelation), 1);
     }
 
     void anyPixelRatio_data() {
