@@ -32,6 +32,35 @@ void scan(std::string_view tpl, OnText text, OnSlot slot) {
     }
 }
 
+bool isAsciiLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool isAsciiAlphanumeric(char c) {
+    return isAsciiLetter(c) || (c >= '0' && c <= '9');
+}
+
+/// The words of a template, where a name written with its subscript, as
+/// "y_P" or "a_t", becomes the symbol the mathematics writes: y with P below.
+void addWords(std::vector<Math>& parts, std::string_view t) {
+    std::size_t from = 0;
+    for (std::size_t i = 1; i + 1 < t.size(); ++i) {
+        const bool name = t[i] == '_' && isAsciiLetter(t[i - 1]) &&
+                          (i < 2 || !isAsciiAlphanumeric(t[i - 2])) &&
+                          isAsciiAlphanumeric(t[i + 1]);
+        if (!name) continue;
+        std::size_t end = i + 1;
+        while (end < t.size() && isAsciiAlphanumeric(t[end]))
+            ++end;
+        if (i - 1 > from) parts.push_back(words(std::string(t.substr(from, i - 1 - from))));
+        parts.push_back(
+            symbol(std::string(1, t[i - 1]), std::string(t.substr(i + 1, end - i - 1))));
+        from = end;
+        i = end;
+    }
+    if (from < t.size()) parts.push_back(words(std::string(t.substr(from))));
+}
+
 const Math& valueOf(const std::vector<Slot>& values, std::string_view name, std::string_view key) {
     for (const Slot& s : values)
         if (s.name == name) return s.value;
@@ -89,7 +118,7 @@ Math SentenceTable::fill(std::string_view key, const std::vector<Slot>& values) 
     if (it == m_templates.end()) throw std::invalid_argument("no sentence for " + std::string(key));
     std::vector<Math> parts;
     scan(
-        it->second, [&](std::string_view t) { parts.push_back(words(std::string(t))); },
+        it->second, [&](std::string_view t) { addWords(parts, t); },
         [&](std::string_view s) { parts.push_back(valueOf(values, s, key)); });
     return row(std::move(parts));
 }

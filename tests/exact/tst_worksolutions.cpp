@@ -499,6 +499,15 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, SentenceTable::parse("a = 1\na = 2"));
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, english.fill("midpoint.result", {}));
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, sentence(s.steps.front(), english));
+        // A name with its subscript in the words is typeset as the formulas write it.
+        const Math named =
+            SentenceTable::parse("k = m(x − x_P), |a_t|; not ab_c, x_ or _P").fill("k", {});
+        std::vector<std::string> symbols;
+        for (const Math& part : named.children())
+            if (part.kind() == Math::Kind::Symbol)
+                symbols.push_back(part.text() + part.subscript());
+        QCOMPARE(symbols, (std::vector<std::string>{"xP", "at"}));
+        QCOMPARE(q(linearText(named, ".")), "m(x − x_P), |a_t|; not ab_c, x_ or _P");
     }
 
     /// The forms' examples and other worked cases, as a pupil reads them.
