@@ -133,8 +133,15 @@ private slots:
         }
     }
 
-    /// Where the frame has a worked solution, a slip opens it at a step of its kind.
+    /// Every frame has a worked solution, and a slip opens it at a step of its kind.
     void slipsOpenTheirStep() {
+        for (const FrameDef& def : frameTable()) {
+            for (Level l : AllLevels)
+                if (def.levels[std::size_t(l)])
+                    QVERIFY2(workedSolution(generate(def.id, l, 1)), def.caption);
+            for (const Slip& slip : def.slips)
+                QVERIFY2(!slip.steps.empty(), (caption(def.id) + ": " + slip.id).c_str());
+        }
         int opened = 0;
         for (const FrameDef& def : frameTable())
             for (Level l : AllLevels)
