@@ -1,7 +1,11 @@
+// The worked solutions of every frame on the exact engine alone: the forms' examples and
+// other worked cases with their exact values, degenerate data said in words, verdicts on
+// exact values and the labels' order. Random data go through the real forms instead
+// (tests/topics/tst_workedsolutions.cpp).
+
 #include "circles2solutions.h"
 #include "circles3solutions.h"
 #include "circlesolutions.h"
-#include "clsequation.h"
 #include "exactcase.h"
 #include "linesolutions.h"
 #include "numbered_error.h"
@@ -13,7 +17,6 @@
 
 #include <QRegularExpression>
 #include <QSet>
-#include <cmath>
 
 using namespace exact;
 using namespace exactcase;
@@ -30,50 +33,6 @@ QSet<QString> asSet(const auto& names) {
         set.insert(q(std::string(n)));
     return set;
 }
-
-/// A coordinate as typed, with its exact value and the interpreter's double.
-struct Datum {
-    std::string text;
-    Number exact;
-    double value;
-};
-
-Datum datum(const std::string& text) {
-    clsEquation e;
-    e.setEquation(text);
-    e.setVar("x", 0);
-    return {text, readField(text), e.Solution()};
-}
-
-/// Random coordinates of every kind a pupil types.
-class Data {
-public:
-    explicit Data(unsigned seed)
-        : m_values(seed) {}
-    Datum next() {
-        const int a = m_values.integer(-9, 9);
-        const int b = m_values.integer(1, 7);
-        const std::string n = std::to_string(m_values.integer(2, 7));
-        switch (m_values.integer(0, 6)) {
-        case 0:
-        case 1:
-            return datum(std::to_string(a));
-        case 2:
-            return datum(std::to_string(a) + "/" + std::to_string(b));
-        case 3:
-            return datum(std::to_string(a) + "sqr(" + n + ")");
-        case 4:
-            return datum(std::to_string(a) + "/" + std::to_string(b) + "+sqr(" + n + ")");
-        case 5:
-            return datum(std::to_string(a) + "." + std::to_string(b) + "5");
-        default:
-            return datum("pi/" + std::to_string(b));
-        }
-    }
-
-private:
-    Values m_values;
-};
 
 /// The frames, as the solutions title them.
 using Frame = exact::TitleKind;
@@ -244,215 +203,6 @@ const FrameShape kFrames[] = {
     {Frame::TouchingCircle, 4, 1, "Resultado3"},
     {Frame::TwoCircles, 0, 0, "Resultado1", 2},
     {Frame::TangentsFromPoint, 2, 0, "Resultado4", 1},
-};
-
-/// A random circle's equation as its reader samples it: the general
-/// equation of a circle times a whole or fractional factor.
-Conic randomCircle(Values& v) {
-    const Circle c{{v.next(), v.next()}, v.positive()};
-    const GeneralCircle g = generalForm(c);
-    const Number k =
-        v.integer(0, 2) ? Number(1) : Number::fraction(v.integer(1, 4), v.integer(1, 3));
-    return {k, k, 0, k * g.d, k * g.e, k * g.f};
-}
-
-/// A second circle beside the first: touching it from outside or inside,
-/// concentric, the same circle at another scale, through its centre, or any.
-Conic secondCircle(Values& v, const Conic& first) {
-    const Circle c = circleOf({first.D / first.A, first.E / first.A, first.F / first.A});
-    const Number r = v.positive();
-    const auto at = [&](const Number& distance, const Number& radius) {
-        const GeneralCircle g = generalForm({{c.centre.x + distance * Number::fraction(3, 5),
-                                              c.centre.y + distance * Number::fraction(4, 5)},
-                                             radius});
-        return Conic{1, 1, 0, g.d, g.e, g.f};
-    };
-    switch (v.integer(0, 6)) {
-    case 0:
-        return at(c.radius + r, r);
-    case 1:
-        return at(c.radius, c.radius + r);
-    case 2:
-        return at(0, r);
-    case 3:
-        return {first.A * 2, first.B * 2, 0, first.D * 2, first.E * 2, first.F * 2};
-    case 4:
-        return at(c.radius, r);
-    default:
-        return randomCircle(v);
-    }
-}
-
-/// A point on the circle (x_C + 3r/5 , y_C + 4r/5), now and then; any point
-/// otherwise. `outside`: that point moved k times as far from the centre, or
-/// a point on a vertical tangent (x_C + r , y).
-Point pointFor(Values& v, const Conic& q, const Point& any, bool outside) {
-    if (v.integer(0, 2) == 0) return any;
-    const Circle c = circleOf({q.D / q.A, q.E / q.A, q.F / q.A});
-    if (outside && v.integer(0, 2) == 0) return {c.centre.x + c.radius, any.y};
-    const Number k = outside ? Number::fraction(v.integer(4, 12), 3) : Number(1);
-    return {c.centre.x + k * c.radius * Number::fraction(3, 5),
-            c.centre.y + k * c.radius * Number::fraction(4, 5)};
-}
-
-/// A line through a point near the circle's centre, now and then tangent to it.
-Line lineFor(Values& v, const Conic& q, const Line& any) {
-    const Circle c = circleOf({q.D / q.A, q.E / q.A, q.F / q.A});
-    if (v.integer(0, 3) == 0) return {0, 1, -(c.centre.y + c.radius)}; // tangent: y = y_C + r
-    if (v.integer(0, 2) == 0 || any.isDegenerate()) return any;
-    return {any.a, any.b, -(any.a * c.centre.x + any.b * c.centre.y) + v.next()};
-}
-
-bool close(double a, double b) {
-    return std::fabs(a - b) <= 1e-9 * (1 + std::fabs(a) + std::fabs(b));
-}
-
-/// The Points form's answer, in doubles, agrees with the solution's exact one.
-bool agreesWithTheForm(Frame frame, const Solution& s, double x1, double y1, double x2, double y2) {
-    const AnswerPart& part = s.answer.parts().front();
-    switch (frame) {
-    case Frame::Point: {
-        const auto& p = std::get<Point>(part.value);
-        return close(p.x.toDouble(), x1) && close(p.y.toDouble(), y1);
-    }
-    case Frame::Midpoint: {
-        const auto& m = std::get<Point>(part.value);
-        return close(m.x.toDouble(), (x1 + x2) / 2) && close(m.y.toDouble(), (y1 + y2) / 2);
-    }
-    case Frame::Distance:
-        return close(std::get<Number>(part.value).toDouble(),
-                     std::sqrt((x2 - x1) * (x2 - x1) + (y2 - y1) * (y2 - y1)));
-    default: {
-        const auto& l = std::get<Line>(part.value);
-        const double a = 2 * (x2 - x1), b = 2 * (y2 - y1),
-                     c = x1 * x1 + y1 * y1 - x2 * x2 - y2 * y2;
-        const double la = l.a.toDouble(), lb = l.b.toDouble(), lc = l.c.toDouble();
-        const double scale = std::fabs(a) + std::fabs(b) + std::fabs(c);
-        return close(a * lb / scale, b * la / scale) && close(a * lc / scale, c * la / scale) &&
-               close(b * lc / scale, c * lb / scale);
-    }
-    }
-}
-
-double dot(double ux, double uy, double vx, double vy) {
-    return ux * vx + uy * vy;
-}
-
-/// The common points of two circles lie on both; the tangents from P pass
-/// through P at the distance r from the centre.
-bool touchesItsCircles(const FrameData& d, const Solution& s) {
-    const std::vector<Circle> circles = circlesOf(d);
-    for (const AnswerPart& part : s.answer.parts()) {
-        for (const Circle& c : circles) {
-            const double x = c.centre.x.toDouble(), y = c.centre.y.toDouble();
-            const double r = c.radius.toDouble();
-            if (const auto* p = std::get_if<Point>(&part.value)) {
-                if (!close(std::hypot(p->x.toDouble() - x, p->y.toDouble() - y), r)) return false;
-            } else if (const auto* l = std::get_if<Line>(&part.value)) {
-                const double a = l->a.toDouble(), b = l->b.toDouble(), k = l->c.toDouble();
-                const double px = a * d.point(0).x.toDouble(), py = b * d.point(0).y.toDouble();
-                if (std::fabs(px + py + k) >
-                        1e-9 * (1 + std::fabs(px) + std::fabs(py) + std::fabs(k)) ||
-                    !close(std::fabs(a * x + b * y + k) / std::hypot(a, b), r))
-                    return false;
-            }
-        }
-    }
-    return true;
-}
-
-/// Whether the answer of a triangle's or a circle's frame is what its
-/// definition says, in doubles: the circumcentre as far from each vertex,
-/// the incentre as far from each side, the altitudes through the
-/// orthocentre, the centroid the mean, the area half the determinant, the
-/// circle through the three points, the distances those of the figure.
-bool holdsItsDefinition(Frame frame, const FrameData& d, const Solution& s) {
-    if (frame == Frame::TwoCircles || frame == Frame::TangentsFromPoint)
-        return touchesItsCircles(d, s);
-    if (d.numbers.size() < 2) return true;
-    const AnswerValue& v = s.answer.parts().front().value;
-    const auto P = [&](std::size_t i) {
-        return std::pair{d.point(i).x.toDouble(), d.point(i).y.toDouble()};
-    };
-    const auto dist = [](std::pair<double, double> p, double x, double y) {
-        return std::hypot(p.first - x, p.second - y);
-    };
-    const Point* point = std::get_if<Point>(&v);
-    const Circle* circle = std::get_if<Circle>(&v);
-    const double x = point ? point->x.toDouble() : circle ? circle->centre.x.toDouble() : 0;
-    const double y = point ? point->y.toDouble() : circle ? circle->centre.y.toDouble() : 0;
-    switch (frame) {
-    case Frame::Circumcentre:
-    case Frame::Circumcircle:
-    case Frame::CircleThroughPoints:
-        return close(dist(P(0), x, y), dist(P(1), x, y)) &&
-               close(dist(P(0), x, y), dist(P(2), x, y)) &&
-               (!circle || close(dist(P(0), x, y), circle->radius.toDouble()));
-    case Frame::Incentre:
-    case Frame::Incircle: {
-        if (determinant(d.triangle()).isZero()) return true; // no sides to be equidistant from
-        std::vector<double> sides;
-        for (const auto& [i, j] : {std::pair{0, 1}, {1, 2}, {2, 0}}) {
-            const auto [xa, ya] = P(i);
-            const auto [xb, yb] = P(j);
-            sides.push_back(std::fabs((yb - ya) * (x - xa) - (xb - xa) * (y - ya)) /
-                            std::hypot(xb - xa, yb - ya));
-        }
-        return close(sides[0], sides[1]) && close(sides[0], sides[2]) &&
-               (!circle || close(sides[0], circle->radius.toDouble()));
-    }
-    case Frame::Orthocentre: {
-        const auto [xa, ya] = P(0);
-        const auto [xb, yb] = P(1);
-        const auto [xc, yc] = P(2);
-        const double scale =
-            1 + dot(xc - xb, yc - yb, xc - xb, yc - yb) + dot(x - xa, y - ya, x - xa, y - ya);
-        return std::fabs(dot(x - xa, y - ya, xc - xb, yc - yb)) <= 1e-9 * scale &&
-               std::fabs(dot(x - xb, y - yb, xc - xa, yc - ya)) <= 1e-9 * scale * 10;
-    }
-    case Frame::Centroid:
-        return close(3 * x, P(0).first + P(1).first + P(2).first) &&
-               close(3 * y, P(0).second + P(1).second + P(2).second);
-    case Frame::TriangleArea: {
-        const auto [xa, ya] = P(0);
-        const auto [xb, yb] = P(1);
-        const auto [xc, yc] = P(2);
-        return close(2 * std::get<Number>(v).toDouble(),
-                     (xb - xa) * (yc - ya) - (xc - xa) * (yb - ya));
-    }
-    case Frame::PointCircleDistance: {
-        const Circle c = circlesOf(d).front();
-        return close(std::get<Number>(v).toDouble(),
-                     dist(P(0), c.centre.x.toDouble(), c.centre.y.toDouble()) -
-                         c.radius.toDouble());
-    }
-    default:
-        return true;
-    }
-}
-
-/// Random lines a·x + b·y + c = 0 of the kinds pupils type, and now and
-/// then one that is no line, or parallel to or the same as another.
-class Lines {
-public:
-    explicit Lines(unsigned seed)
-        : m_values(seed) {}
-    Line next() {
-        const auto pick = [&] { return m_values.integer(0, 3) == 0 ? Number(0) : m_values.next(); };
-        Line l{pick(), pick(), pick()};
-        if (m_values.integer(0, 40) == 0) l.a = l.b = Number(0);
-        return l;
-    }
-    /// Parallel to `l` (or the same line), written at another scale.
-    Line besides(const Line& l) {
-        const Number k = Number::fraction(m_values.integer(1, 9), m_values.integer(1, 5)) *
-                         (m_values.integer(0, 1) ? 1 : -1);
-        return {l.a * k, l.b * k, m_values.integer(0, 2) == 0 ? l.c * k : m_values.next()};
-    }
-    Values& values() { return m_values; }
-
-private:
-    Values m_values;
 };
 
 /// A value written as "inf" or "nan": what a solution must never show.
@@ -1210,71 +960,6 @@ private slots:
         QCOMPARE(s.answer.parts().size(), std::size_t(2));
         QCOMPARE(shown(0), first);
         QCOMPARE(shown(1), second);
-    }
-
-    /// Thousands of random data per frame: every line equals the one before
-    /// it numerically, the answer is tagged with the frame's label, and the
-    /// Points answers are the form's own.
-    void randomData() {
-        Data data(31);
-        Lines lines(47);
-        for (const FrameShape& shape : kFrames) {
-            for (int i = 0; i < 1200; ++i) {
-                std::vector<Datum> typed;
-                FrameData d;
-                for (int k = 0; k < shape.numbers; ++k) {
-                    typed.push_back(data.next());
-                    d.numbers.push_back(typed.back().exact);
-                }
-                for (int k = 0; k < shape.lines; ++k)
-                    d.lines.push_back(k == 1 && lines.values().integer(0, 3) == 0
-                                          ? lines.besides(d.lines.front())
-                                          : lines.next());
-                if (shape.circles) {
-                    d.circles.push_back(randomCircle(lines.values()));
-                    if (shape.circles == 2)
-                        d.circles.push_back(secondCircle(lines.values(), d.circles[0]));
-                    if (shape.numbers == 2) {
-                        const Point p = pointFor(lines.values(), d.circles[0], d.point(0),
-                                                 shape.frame == Frame::TangentsFromPoint);
-                        d.numbers = {p.x, p.y};
-                    }
-                    if (shape.lines) d.lines[0] = lineFor(lines.values(), d.circles[0], d.lines[0]);
-                }
-                const bool exactData = std::all_of(d.numbers.begin(), d.numbers.end(),
-                                                   [](const Number& n) { return n.isExact(); });
-                // In a straight line (with values that are not exact, only nearly).
-                if (shape.numbers == 6 && exactData && lines.values().integer(0, 9) == 0)
-                    for (const std::size_t i : {4, 5})
-                        d.numbers[i] = d.numbers[i - 4] + Number::fraction(1, 3) *
-                                                              (d.numbers[i - 2] - d.numbers[i - 4]);
-                Solution s;
-                try {
-                    s = solve(shape.frame, d);
-                } catch (const NumberedError& e) { // only doubles of values that are not exact
-                    bool approximate = false;
-                    for (const Number& n : d.numbers)
-                        approximate = approximate || n.isApproximate();
-                    QVERIFY2(
-                        approximate,
-                        qPrintable(QString("frame %1: %2").arg(int(shape.frame)).arg(e.what())));
-                    continue;
-                }
-                const QString text = solutionText(s);
-                const QString failed = solutioncheck::failedLine(s, d.lines, circlesOf(d));
-                QVERIFY2(failed.isEmpty(), qPrintable(failed + "\n" + text));
-                QVERIFY2(!showsNoNumber(text), qPrintable(text));
-                QVERIFY2(!s.answer.empty() && s.answer.parts().front().label == shape.label,
-                         qPrintable(text));
-                QVERIFY2(s.stopped || holdsItsDefinition(shape.frame, d, s), qPrintable(text));
-                if (shape.frame <= Frame::Bisector && !s.stopped)
-                    QVERIFY2(agreesWithTheForm(shape.frame, s, typed[0].value, typed[1].value,
-                                               shape.numbers > 2 ? typed[2].value : 0,
-                                               shape.numbers > 2 ? typed[3].value : 0) ||
-                                 shape.frame == Frame::LineThroughPoints,
-                             qPrintable(text));
-            }
-        }
     }
 };
 
