@@ -204,47 +204,6 @@ private slots:
         }
     }
 
-    /// F11 on a form; D, R and Enter press the frame's buttons; Escape goes
-    /// back, and the form keeps its drawing.
-    void fullScreenFromTheKeyboard() {
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        press("Dados3"); // the midpoint frame: the one the keys then act on
-        QLineEdit* field = form->findChild<QLineEdit*>("Abcissa2");
-        field->setFocus();
-        QTest::keyClick(field, Qt::Key_F11);
-        FullScreenBoard* view = form->fullScreenBoard();
-        QVERIFY(view && view->isVisible());
-        QCOMPARE(view->geometry(), form->screen()->geometry());
-        QCOMPARE(view->frame()->objectName(), "Frame6");
-        QVERIFY(QTest::qWaitForWindowActive(view));
-        const auto redDots = [&] {
-            int n = 0;
-            for (const Primitive& p : primitives(*form->board(), Primitive::Kind::Dot))
-                n += p.color == QBColor(12);
-            return n;
-        };
-        QCOMPARE(redDots(), 0);
-        QTest::keyClick(view, Qt::Key_R);
-        QVERIFY(hasDot(*form->board(), {-3, 1}, QBColor(12)));
-        QCOMPARE(view->resultLines(),
-                 QStringList({"Ponto médio de um segmento", "Ponto médio:", "(-3 , 1)"}));
-        QVERIFY(QAccessible::queryAccessibleInterface(view)
-                    ->text(QAccessible::Description)
-                    .contains("(-3 , 1)"));
-        QTest::keyClick(view, Qt::Key_D);
-        QCOMPARE(redDots(), 0);
-        QTest::keyClick(view, Qt::Key_Enter);
-        QCOMPARE(redDots(), 1);
-        QVERIFY(view->keysHint().contains("D  Dados") && view->keysHint().contains("Enter"));
-        QVERIFY(!view->keysHint().contains("passo"));
-        QTest::keyClick(view, Qt::Key_Escape);
-        QTRY_VERIFY(!form->fullScreenBoard());
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QCOMPARE(redDots(), 1); // coming back from it is not leaving the form
-        QCOMPARE(form->findChild<QLabel*>("Resultado1")->text(), "(-3 , 1)");
-    }
-
     /// The answer of the frame is painted beside the board in large bold
     /// letters, in the solution's colour, whole on the screen.
     void theResultIsShownLarge() {
@@ -272,8 +231,8 @@ private slots:
     }
 
     /// The lesson without the mouse: projector mode, the board alone on the
-    /// screen, the data, the solution, back to the form and its worked
-    /// solution, all from the keyboard.
+    /// whole screen (F11), the data (D), the solution (Return), back to
+    /// the form (Escape) and its worked solution (Ctrl+R), all from the keyboard.
     void aLessonFromTheKeyboard() {
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
@@ -303,6 +262,11 @@ private slots:
         QVERIFY(view->resultLines().size() >= 3);
         const QString shown = view->resultLines().last();
         QVERIFY(!shown.isEmpty());
+        QVERIFY(QAccessible::queryAccessibleInterface(view)
+                    ->text(QAccessible::Description)
+                    .contains(shown));
+        QCOMPARE(view->geometry(), form->screen()->geometry());
+        QVERIFY(view->keysHint().contains("D  Dados") && view->keysHint().contains("Enter"));
         QTest::keyClick(view, Qt::Key_Escape);
         QTRY_VERIFY(!form->fullScreenBoard());
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
