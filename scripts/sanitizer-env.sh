@@ -3,7 +3,10 @@
 ROOT="${ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
 
 configure_sanitized() {
-    CC=clang CXX=clang++ cmake -S "$ROOT" -B "$1" -G Ninja -DORTOPLANO_FUZZ=ON \
+    local launcher=""
+    command -v ccache >/dev/null 2>&1 && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+    # shellcheck disable=SC2086
+    CC=clang CXX=clang++ cmake -S "$ROOT" -B "$1" -G Ninja -DORTOPLANO_FUZZ=ON $launcher \
         -DORTOPLANO_BUILD_BENCH=OFF -DORTOPLANO_DESKTOP_TESTS=OFF \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 }
