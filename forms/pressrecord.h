@@ -1,53 +1,18 @@
 #pragma once
 
-#include "evaluation.h"
+#include "boardexport.h"
+#include "typeddata.h"
 
 #include <QHash>
 #include <QPointer>
 #include <QSet>
 #include <QString>
-#include <QStringList>
 #include <functional>
-#include <map>
 #include <memory>
-#include <optional>
 
 namespace exact {
 struct Solution;
 }
-
-/// The texts a frame's fields held at a press, read exactly: what a worked
-/// solution starts from and what the frame's verdicts are decided on. Each
-/// field is read once, on first use, and the press and its worked solution
-/// share the readings. A text that leaves the exact set reads as an
-/// approximate value; a fault of the exact reading propagates.
-class TypedData {
-public:
-    explicit TypedData(QHash<QString, QString> typed)
-        : m_typed(std::move(typed)) {}
-
-    /// The field's value as the input reader takes it.
-    const exact::Number& number(const QString& field) const;
-    /// The point of the fields Abcissa<n> and Ordenada<n>.
-    exact::Point point(int n) const;
-    const exact::LineReading& line(const QString& field) const;
-    const exact::CircleReading& circle(const QString& field) const;
-
-    /// Whether every text holds only small whole numbers, x, y, "+", "-",
-    /// "=" and blanks (digit runs of at most 4, at most 40 characters):
-    /// then the program's doubles of sums and products of them, its readings
-    /// of the equations included, are the exact values, and a verdict on
-    /// them needs no exact reading.
-    bool wholeNumbersOnly() const;
-
-private:
-    std::string text(const QString& field) const;
-    QHash<QString, QString> m_typed;
-    mutable std::optional<bool> m_wholeNumbersOnly;
-    mutable std::map<QString, exact::Number> m_numbers;
-    mutable std::map<QString, exact::LineReading> m_lines;
-    mutable std::map<QString, exact::CircleReading> m_circles;
-};
 
 class QGroupBox;
 class QWidget;
@@ -82,19 +47,10 @@ struct PressRecord {
     QSet<QString> checked;                          ///< the option buttons marked at the press
     std::shared_ptr<const WorkedSolution> solution; ///< of a "Resolver" press that gave one
     std::shared_ptr<const TypedData> data;          ///< the fields read exactly, once asked for
-};
 
-/// The text of a board's drawing for a printed sheet: the form's title, the
-/// caption of the frame that drew it and that frame's rows as text.
-struct BoardSheet {
-    QString title;
-    QString caption;
-    QStringList lines;
-    /// The worked solution of the press that drew the board, if it gave one.
-    std::shared_ptr<const WorkedSolution> solution{};
-
-    /// That solution, built now if it was not yet; null when there is none.
-    const exact::Solution* workedSolution() const { return solution ? solution->get() : nullptr; }
+    /// The fields as typed for this press, each read exactly on first use;
+    /// the press's worked solution reads the same readings.
+    const TypedData& exactData();
 };
 
 /// Marks a label or field as holding a result rather than data.
