@@ -176,7 +176,7 @@ QString frameList() {
         const auto frames = practice::framesOf(practice::TopicId(int(row.topic)));
         if (frames.empty()) continue;
         out += QStringLiteral("  %1 (%2)\n")
-                   .arg(worksheet::topicName(row.topic), QString::fromUtf8(row.indexHeading));
+                   .arg(QString::fromUtf8(topicName(row.topic)), QString::fromUtf8(row.indexHeading));
         for (const practice::FrameId& frame : frames)
             out += QStringLiteral("    %1  %2\n")
                        .arg(worksheet::frameName(frame), -18)

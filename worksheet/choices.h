@@ -46,11 +46,8 @@ QString levelText(practice::Level level);
 /// A level from its name, with or without accents, any case.
 std::optional<practice::Level> levelNamed(const QString& name);
 
-/// The name of a topic on the command line: its index heading in lower
-/// case, without accents or blanks ("recta2", "circunferencia1").
-QString topicName(Topic topic);
-/// A frame's name: its topic's, its number from 1 and, for a frame with
-/// options, the option's letter ("recta2-3", "triangulo-1b").
+/// A frame's name on the command line, as the frame table gives it
+/// ("recta2-3", "triangulo-1b").
 QString frameName(practice::FrameId frame);
 /// The frame's caption, with its option.
 QString frameCaption(practice::FrameId frame);
