@@ -108,9 +108,7 @@ FrameBuilder& FrameBuilder::text(const QString& text) {
 }
 
 const exact::FrameField& FrameBuilder::nextField(bool point) {
-    Q_ASSERT_X(m_fields < m_definition->fields.size(), m_definition->name,
-               "more fields than the frame declares");
-    const exact::FrameField& f = m_definition->fields[m_fields++];
+    const exact::FrameField& f = m_definition->fields.at(m_fields++); // no more than declared
     Q_ASSERT_X((f.role == exact::Role::Point) == point, m_definition->name,
                "a field laid out where the frame declares another kind");
     return f;
@@ -154,9 +152,7 @@ FrameBuilder& FrameBuilder::point(const char* x, const char* y, const QString& s
 }
 
 FrameBuilder& FrameBuilder::option(const QString& caption, const QString& spoken, bool checked) {
-    Q_ASSERT_X(m_options < m_definition->options.size(), m_definition->name,
-               "more options than the frame declares");
-    const QString name = QString::fromUtf8(m_definition->options[m_options++].button);
+    const QString name = QString::fromUtf8(m_definition->options.at(m_options++).button);
     auto* option = named(new QRadioButton(caption, m_box), name, spoken);
     option->setChecked(checked);
     add(option);

@@ -5,9 +5,11 @@ ROOT="${ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
 configure_sanitized() {
     local launcher=""
     command -v ccache >/dev/null 2>&1 && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+    # The long runs of the random suites twice their short ones, not ten times:
+    # the sanitizers make every round several times slower.
     # shellcheck disable=SC2086
     CC=clang CXX=clang++ cmake -S "$ROOT" -B "$1" -G Ninja -DORTOPLANO_FUZZ=ON $launcher \
-        -DORTOPLANO_BUILD_BENCH=OFF -DORTOPLANO_DESKTOP_TESTS=OFF \
+        -DORTOPLANO_BUILD_BENCH=OFF -DORTOPLANO_DESKTOP_TESTS=OFF -DORTOPLANO_LONG_ROUNDS=2 \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 }
 
