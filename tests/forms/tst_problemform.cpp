@@ -164,29 +164,6 @@ private slots:
         QVERIFY(messages.texts().filter(QRegularExpression("^Erro:")).isEmpty());
     }
 
-    /// Texts of small whole numbers give exact doubles: their verdicts read nothing.
-    void wholeNumbersOnly_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("whole");
-        QTest::newRow("an equation") << "2x + 3y - 4 = 0" << true;
-        QTest::newRow("a coordinate") << "-8" << true;
-        QTest::newRow("four digits") << "9999x=1" << true;
-        QTest::newRow("five digits") << "99999x=1" << false;
-        QTest::newRow("a decimal") << "0.5" << false;
-        QTest::newRow("a fraction") << "1/2" << false;
-        QTest::newRow("a product") << "2*3" << false;
-        QTest::newRow("a root") << "sqr(4)" << false;
-        QTest::newRow("pi") << "pi" << false;
-        QTest::newRow("too long") << QString("1+").repeated(20) + "1" << false;
-    }
-    void wholeNumbersOnly() {
-        QFETCH(QString, text);
-        QFETCH(bool, whole);
-        const exact::FrameData typed(OneLine, 0,
-                                     {{"Abcissa1", "2"}, {"Text1", text.toStdString()}});
-        QCOMPARE(typed.wholeNumbersOnly(), whole);
-    }
-
     /// With a real modal report, closed by a timer: once it is closed and the form active
     /// again (the window system gives it back), the keyboard is in the field that failed,
     /// its text selected for retyping.
