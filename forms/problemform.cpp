@@ -14,6 +14,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <cstdlib>
 
 namespace {
@@ -123,6 +124,26 @@ void ProblemForm::explain() {
     exactData(); // the readings of the press's verdicts, shared
     m_boardPress.explain([p = *problem](const exact::FrameData& d) { return p.explain(d); },
                          m_press.record().data);
+}
+
+// --- a problem given from outside ------------------------------------------
+
+QGroupBox* ProblemForm::frameOf(const exact::Frame& frame) const {
+    for (QGroupBox* box : m_window.panel->findChildren<QGroupBox*>())
+        if (definitionOf(box) == &frame) return box;
+    return nullptr;
+}
+
+void ProblemForm::enter(const exact::FrameId& problem,
+                        const std::vector<std::pair<std::string, std::string>>& texts) {
+    for (const auto& [name, text] : texts)
+        if (auto* field = findChild<QLineEdit*>(QString::fromStdString(name)))
+            field->setText(QString::fromStdString(text));
+    const std::string_view option = problem.optionButton();
+    if (!option.empty())
+        if (auto* button = findChild<QRadioButton*>(
+                QString::fromUtf8(option.data(), qsizetype(option.size()))))
+            button->setChecked(true);
 }
 
 // --- the axes and the lines -----------------------------------------------

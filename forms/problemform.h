@@ -16,6 +16,9 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 class BoardMenu;
 class QAction;
@@ -67,6 +70,14 @@ public:
     /// shows, built now if it was not yet; null when the board shows data,
     /// bare axes, or a press that gives no worked solution.
     const exact::Solution* solution() const { return m_boardPress.solution(); }
+
+    // --- a problem given from outside (an exercise, a worksheet's figure) ---
+    /// The frame of the frame table on this form; null when it is not on it.
+    QGroupBox* frameOf(const exact::Frame& frame) const;
+    /// Types texts into the fields of those names (the frame's, the
+    /// viewport's) and marks the problem's option, as a pupil would.
+    void enter(const exact::FrameId& problem,
+               const std::vector<std::pair<std::string, std::string>>& texts);
 
     // --- services of the press, for the equation readers ------------------
     /// The interpreter of the current press.
