@@ -1,5 +1,6 @@
 #include "pressrecord.h"
 
+#include "budget.h"
 #include "solution.h"
 
 #include <QGroupBox>
@@ -127,6 +128,7 @@ WorkedSolution::~WorkedSolution() = default;
 const exact::Solution* WorkedSolution::get() const {
     if (!m_tried) {
         m_tried = true;
+        const exact::WorkBudget budget(exact::WorkBudget::Solution, exact::WorkBudget::Kind::Fresh);
         try {
             m_built = std::make_unique<exact::Solution>(m_build(*m_data));
         } catch (const std::exception&) {

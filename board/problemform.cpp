@@ -3,6 +3,7 @@
 #include "accessiblewindow.h"
 #include "activation.h"
 #include "boardmenu.h"
+#include "budget.h"
 #include "clsequation.h"
 #include "equationsampler.h"
 #include "fullscreenboard.h"
@@ -274,6 +275,7 @@ void ProblemForm::press(const std::function<void()>& routine, bool solve, QGroup
     m_failedField = nullptr;
     clsEquation pressInterpreter;
     m_interpreter = &pressInterpreter;
+    const exact::WorkBudget budget(exact::WorkBudget::Press); // its exact readings and verdicts
     m_modoResolver = solve;
     const auto endOfPress = qScopeGuard([this] {
         m_modoResolver = false;

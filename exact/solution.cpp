@@ -37,6 +37,7 @@ const std::vector<KindInfo<StepKind>> kSteps = {
     {S::RadicalRationalise, "radical.rationalise", {}},
     {S::RadicalDenest, "radical.denest", {"r"}},
     {S::RadicalApproximate, "radical.approximate", {}},
+    {S::RadicalLarge, "radical.large", {}},
     {S::DistanceResult, "distance.result", {"d"}},
     {S::DistanceOfCoincident, "distance.coincident", {}},
     {S::BisectorDefinition, "bisector.definition", {"P"}},

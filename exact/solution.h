@@ -36,6 +36,7 @@ enum class StepKind : std::uint16_t {
     RadicalRationalise,
     RadicalDenest,
     RadicalApproximate,
+    RadicalLarge,
     DistanceResult,
     DistanceOfCoincident,
     // the perpendicular bisector
