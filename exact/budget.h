@@ -40,8 +40,8 @@ public:
     /// The budgets of the program's tasks: each keeps its task within a few
     /// tens of milliseconds, far above what ordinary data need (a press
     /// uses some thousands of units).
-    static constexpr std::uint64_t Press = 12'000'000;    ///< a form's readings and verdicts
-    static constexpr std::uint64_t Solution = 20'000'000; ///< one worked solution
+    static constexpr std::uint64_t Press = 10'000'000;    ///< a form's readings and verdicts
+    static constexpr std::uint64_t Solution = 15'000'000; ///< one worked solution
     static constexpr std::uint64_t Answer = 20'000'000;   ///< an answer read and checked
     static constexpr std::uint64_t Exercise = 30'000'000; ///< an exercise made and proven
 
