@@ -232,6 +232,7 @@ void PracticeWindow::verify() {
         showVerdict(qs(v.text), QColor(200, 0, 0));
         break;
     case practice::Grade::Unreadable:
+    case practice::Grade::Incomplete: // no try: the pupil completes the answer
         showVerdict(qs(v.text), palette().color(QPalette::WindowText));
         return;
     }
