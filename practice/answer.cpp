@@ -697,9 +697,22 @@ TypedValue partValue(const std::string& part, const Expected& expected) {
     return numberValue(part, syntax);
 }
 
+/// Whether a text holds a word outside its parentheses: not x or y, nor the
+/// name of a function.
+bool hasWord(const std::string& t) {
+    const std::string words = plain(lower(t.substr(0, t.find('('))));
+    for (const auto& [w, after] : wordsOf(words))
+        if (w != "x" && w != "y" && w != "sqr" && w != "sqrt" && w != "abs" && w != "raiz" &&
+            w != "pi")
+            return true;
+    return false;
+}
+
 TypedAnswer readValues(const std::string& t, const Expected& expected) {
     TypedAnswer answer;
-    if (isPhrase(t)) {
+    const bool wordsAsked = expected.kind == AnswerKind::Words && hasWord(t) &&
+                            !isPointText(trimmed(programSyntax(t)));
+    if (isPhrase(t) || wordsAsked) {
         answer.values.push_back(phraseValue(t));
         return answer;
     }
