@@ -217,10 +217,10 @@ Line withoutResidue(const Line& l) {
         std::max({std::fabs(l.a.toDouble()), std::fabs(l.b.toDouble()), std::fabs(l.c.toDouble())});
     const auto clean = [scale](const Number& v) {
         if (v.isExact()) return v;
+        // The reader writes the constant term as a literal of 15 digits, whose
+        // rounding (at most 5·10⁻¹⁵ of it) leaves a residue in the others.
         const double d = v.toDouble(), whole = std::nearbyint(d);
-        // Never zero: a coefficient the reader's doubles give is the form's too.
-        if (whole == 0) return v;
-        return std::fabs(d - whole) <= 1e-12 * scale ? Number::approximate(whole) : v;
+        return std::fabs(d - whole) <= 1e-14 * scale ? Number::approximate(whole) : v;
     };
     return {clean(l.a), clean(l.b), clean(l.c)};
 }

@@ -263,11 +263,11 @@ TypedValue pointValue(const std::string& part, const std::string& syntax) {
     return v;
 }
 
-/// "(a , b)", "A(a , b)", "P1(a ; b)": a short name, then one group that
-/// ends the text and holds a separator.
+/// "(a , b)", "A(a , b)", "P1(a ; b)": a name of two characters at most,
+/// then one group that ends the text and holds a separator.
 bool isPointText(const std::string& syntax) {
     const std::size_t open = syntax.find('(');
-    if (open == std::string::npos || open > 3 || syntax.back() != ')') return false;
+    if (open == std::string::npos || open > 2 || syntax.back() != ')') return false;
     for (std::size_t i = 0; i < open; ++i)
         if (!std::isalnum(static_cast<unsigned char>(syntax[i]))) return false;
     if (depthAt(syntax, syntax.size() - 1) != 1) return false;
