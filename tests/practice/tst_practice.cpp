@@ -164,6 +164,34 @@ private slots:
         QVERIFY(opened > 500);
     }
 
+    /// "é rectângulo?": the key is the test's own computation, a right angle at a vertex
+    /// when the sides there are perpendicular (A(2 , 2), B(3 , −2), C(2 , −2) is right at C,
+    /// so never "não"); the vertices of a centroid never in a straight line.
+    void keysOfTriangles() {
+        const auto dot = [](const exact::Point& v, const exact::Point& p, const exact::Point& q) {
+            return (p.x - v.x) * (q.x - v.x) + (p.y - v.y) * (q.y - v.y);
+        };
+        const auto cross = [](const exact::Point& a, const exact::Point& b, const exact::Point& c) {
+            return (b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y);
+        };
+        int no = 0;
+        for (Level level : {Level::Basico, Level::Intermedio})
+            for (std::uint64_t seed = 1; seed <= 400; ++seed) {
+                const Exercise ex = generate({TopicId::Triangulo, 2}, level, seed);
+                const auto& p = ex.data.points;
+                const bool right = dot(p[0], p[1], p[2]).isZero() ||
+                                   dot(p[1], p[0], p[2]).isZero() || dot(p[2], p[0], p[1]).isZero();
+                QVERIFY(!cross(p[0], p[1], p[2]).isZero());
+                QCOMPARE(std::get<Words>(ex.expected.values.at(0)),
+                         right ? Words::Yes : Words::No);
+                no += !right;
+                const Exercise centroid = generate({TopicId::Triangulo, 0, 3}, level, seed);
+                const auto& v = centroid.data.points;
+                QVERIFY2(!cross(v[0], v[1], v[2]).isZero(), centroid.statement.c_str());
+            }
+        QVERIFY(no > 200);
+    }
+
     /// Words or a point are both answers to where two lines stand: the kind asked tells nothing.
     void relativePosition() {
         int concurrent = 0;
