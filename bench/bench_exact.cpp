@@ -302,7 +302,11 @@ std::vector<Case> hostileCases() {
                              const exact::WorkBudget budget(exact::WorkBudget::Press);
                              g_sink = g_sink + exact::readField(text).terms().size();
                          }});
-        const std::string line = "y=(" + text + ")*x+(" + text + ")";
+        // The readers of equations refuse "^3": 10^300 as 10^150/10^150.
+        std::string factor = text;
+        if (const std::size_t at = factor.find("10^300"); at != std::string::npos)
+            factor.replace(at, 6, "10^150/10^150");
+        const std::string line = "y=(" + factor + ")*x+(" + factor + ")";
         cases.push_back({"line   " + name, [line] {
                              const exact::WorkBudget budget(exact::WorkBudget::Press);
                              g_sink = g_sink + exact::readLine(line).line.a.terms().size();

@@ -320,8 +320,9 @@ std::vector<Hostile> hostileTexts() {
 
 /// The text for a field: the number, or an equation made of it where the
 /// field holds an equation (a circle where it holds a circle).
-QString hostileField(const QString& current, const QString& number) {
+QString hostileField(const QString& current, QString number) {
     if (!current.contains(QLatin1Char('='))) return number;
+    number.replace(QLatin1String("10^300"), QLatin1String("10^150/10^150")); // no "^3" in an equation
     if (current.contains(QLatin1String("^2")))
         return "x^2+y^2-(" + number + ")*x=(" + number + ")^2";
     return "y=(" + number + ")*x+(" + number + ")";

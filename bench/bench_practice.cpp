@@ -57,7 +57,18 @@ std::vector<std::pair<const char*, std::string>> hostileAnswers() {
     while (longEquation.size() + 40 < practice::MaxAnswerLength)
         longEquation += "(" + roots(8) + ")*(x+1)^2-(" + roots(8) + ")*(x+1)^2+";
     longEquation += "x";
+    const auto repeated = [](const std::string& head, const std::string& piece,
+                             const std::string& tail) {
+        std::string text = head;
+        while (text.size() + piece.size() + tail.size() < practice::MaxAnswerLength)
+            text += piece;
+        return text + tail;
+    };
+    const std::string five = "(1+sqr(2))*(1+sqr(3))*(1+sqr(5))*(1+sqr(7))*(1+sqr(11))";
     return {{"16 radicals / 10^300", "abs((" + roots(16) + ")/10^300)"},
+            {"2000 characters of (x+y+1)^12", repeated("y=", "(x+y+1)^12-", "0")},
+            {"2000 characters of inverses", repeated("", "1/(" + roots(6) + ")+", "0")},
+            {"2000 characters of powers", repeated("", "(" + five + ")^40+", "0")},
             {"24 radicals / 10^300", "abs((" + roots(24) + ")/10^300)"},
             {"32 radicals / 10^300", "abs((" + roots(32) + ")/10^300)"},
             {"squares of 32 radicals, 2000 characters", manySums},

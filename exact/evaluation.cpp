@@ -1,5 +1,6 @@
 #include "evaluation.h"
 
+#include "budget.h"
 #include "faults.h"
 #include "numbered_error.h"
 #include "program.h"
@@ -190,7 +191,9 @@ struct Polynomials {
         case OpCode::Subtract:
             return *a - *b;
         case OpCode::Multiply:
-            if (a->degree() + b->degree() > Expression::kMaxDegree) return std::nullopt;
+            if (a->degree() + b->degree() > Expression::kMaxDegree ||
+                !WorkBudget::spend(400 * a->terms().size() * b->terms().size()))
+                return std::nullopt;
             return *a * *b;
         default: {
             const std::optional<Number> divisor = constantOf(b);

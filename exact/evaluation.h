@@ -73,7 +73,8 @@ public:
     /// when the text is not a polynomial in x and y of a degree up to
     /// kMaxDegree: another name, a division by an expression in x or y, the
     /// root or absolute value of one, a function other than sqr( and abs(,
-    /// a power past that degree. Faults as evaluate() raises them.
+    /// a power past that degree, or products past the work budget. Faults
+    /// as evaluate() raises them.
     std::optional<Polynomial> expand();
     static constexpr int kMaxDegree = 12;
 

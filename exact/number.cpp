@@ -50,8 +50,13 @@ public:
         n.m_sign = static_cast<signed char>(*s);
         return n;
     }
+    /// A rational result (or one scaled by a rational), counted as work.
     static Number make(Number n) {
-        if (!withinLimits(n.m_terms) || WorkBudget::spent()) return approximateOf(n.m_terms);
+        std::uint64_t words = 0;
+        for (const Term& t : n.m_terms)
+            words += mpz_size(t.coefficient.get_num_mpz_t()) + mpz_size(t.coefficient.get_den_mpz_t());
+        if (!withinLimits(n.m_terms) || !WorkBudget::spend(80 + 8 * words))
+            return approximateOf(n.m_terms);
         return n;
     }
     /// Every coefficient times a rational.

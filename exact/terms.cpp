@@ -38,7 +38,7 @@ std::uint64_t wordsOf(const List& t) {
 /// common factors taken out.
 template <typename List>
 bool chargeProducts(const List& a, const List& b) {
-    return WorkBudget::spend(300 * a.size() * b.size() + 4 * wordsOf(a) * wordsOf(b));
+    return WorkBudget::spend(500 * a.size() * b.size() + 12 * wordsOf(a) * wordsOf(b));
 }
 
 /// Sums and square roots of `n` terms at `precision` bits.
@@ -137,7 +137,7 @@ void normaliseList(List& t) {
 
 template <typename List>
 List addLists(const List& a, const List& b) {
-    WorkBudget::spend(150 * (a.size() + b.size()) + 4 * (wordsOf(a) + wordsOf(b)));
+    WorkBudget::spend(300 * (a.size() + b.size()) + 8 * (wordsOf(a) + wordsOf(b)));
     List sum;
     sum.reserve(a.size() + b.size());
     std::merge(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(sum),

@@ -343,7 +343,7 @@ TypedValue equationValue(const std::string& part, const std::string& syntax, boo
     const std::optional<exact::Polynomial> p = reading(part, eq, [&] {
         return exact::Expression(lhs + "-(" + rhs + ")").expand();
     });
-    if (!p) unread(part, Say::NotPolynomial);
+    if (!p) unread(part, exact::WorkBudget::spent() ? Say::TooMuchWork : Say::NotPolynomial);
     TypedValue v;
     switch (p->degree()) {
     case -1:

@@ -58,6 +58,7 @@ constexpr std::array<std::pair<Say, std::string_view>, std::size_t(Say::ReducedC
     {Say::Contradiction, "a resposta diz «sim» e «não» ao mesmo tempo."},
     {Say::NegatedExistence, "diga se existe ou não existe."},
     {Say::AngleParts, "uma amplitude escreve-se em graus, minutos e segundos."},
+    {Say::TooMuchWork, "as contas que pede são demasiado longas."},
     {Say::AskNumber, "Escreva um número, por exemplo 2√5, −3/4 ou 2sqr(5)."},
     {Say::AskPoint, "Escreva um ponto, por exemplo (1 , −2) ou A(1/2 ; 3)."},
     {Say::AskTwoPoints, "Escreva dois pontos separados por «e», por exemplo (1 , 2) e (3 , −1)."},

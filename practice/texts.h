@@ -56,6 +56,7 @@ enum class Say : std::uint8_t {
     Contradiction,       ///< "sim, não são colineares"
     NegatedExistence,    ///< "existe" without "não"
     AngleParts,          ///< an amplitude not written as degrees, minutes, seconds
+    TooMuchWork,         ///< the work budget spent before the answer was read
     // --- what is asked, with an example
     AskNumber,
     AskPoint,
