@@ -186,7 +186,7 @@ std::string notSimplified(const std::string& typed, const Number& n) {
     for (char c : t)
         plainDecimal = plainDecimal && (isDigit(c) || c == '.' || c == '-');
     if (plainDecimal) return {};
-    if (t.find("/sqr(") != std::string::npos) return "racionalize o denominador";
+    if (t.find("/sqr(") != std::string::npos) return texts::say(Say::RationaliseDenominator);
     for (std::size_t at = t.find("sqr("); at != std::string::npos; at = t.find("sqr(", at + 1)) {
         const std::size_t close = t.find(')', at);
         const std::string inside =
@@ -197,10 +197,9 @@ std::string notSimplified(const std::string& typed, const Number& n) {
         const Number root = exact::sqrt(radicand);
         const bool simple = root.terms().size() == 1 && root.terms()[0].coefficient == 1 &&
                             Number(root.terms()[0].radicand) == radicand;
-        if (!simple) return "simplifique o radical";
+        if (!simple) return texts::say(Say::SimplifyRadical);
     }
-    return n.isRational() ? "reduza a fracção aos termos mínimos"
-                          : "escreva o valor na forma mais simples";
+    return texts::say(n.isRational() ? Say::LowestTerms : Say::SimplestForm);
 }
 
 TypedValue numberValue(const std::string& part, const std::string& syntax) {

@@ -36,7 +36,7 @@ struct TypedValue {
     /// Words said with "não" about the position of two lines ("não são
     /// paralelas"): a statement, never the answer itself.
     bool negated = false;
-    /// Why the value is not in its simplest form ("simplifique o radical"), or empty.
+    /// Why the value is not in its simplest form ("simplifique o radical."), or empty.
     std::string notSimplified;
 };
 

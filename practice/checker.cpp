@@ -86,7 +86,7 @@ std::string formProblem(const std::vector<TypedValue>& typed, const Expected& e)
             t.text.substr(t.text.find('=') + 1) != "0") // y = 0 is one too
             return texts::say(Say::GeneralLineAsked);
         if (!line && !circle && !t.notSimplified.empty() && form == AskedForm::Simplified)
-            return t.notSimplified + ".";
+            return t.notSimplified;
     }
     return {};
 }

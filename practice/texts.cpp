@@ -74,6 +74,10 @@ constexpr std::array<std::pair<Say, std::string_view>, std::size_t(Say::ReducedC
     {Say::AskPosition,
      "Responda «paralelas», «coincidentes» ou «concorrentes em» e o ponto, por exemplo "
      "concorrentes em (1 , 2)."},
+    {Say::SimplifyRadical, "simplifique o radical."},
+    {Say::RationaliseDenominator, "racionalize o denominador."},
+    {Say::LowestTerms, "reduza a fracção aos termos mínimos."},
+    {Say::SimplestForm, "escreva o valor na forma mais simples."},
     {Say::ReducedLineAsked, "pede-se a equação reduzida, y = mx + b."},
     {Say::GeneralLineAsked, "pede-se uma equação geral, ax + by + c = 0."},
     {Say::ReducedCircleAsked, "pede-se a equação reduzida, (x − a)² + (y − b)² = r²."},

@@ -70,6 +70,10 @@ enum class Say : std::uint8_t {
     AskYesNo,
     AskPosition,
     // --- what is not in the form asked
+    SimplifyRadical,
+    RationaliseDenominator,
+    LowestTerms,
+    SimplestForm,
     ReducedLineAsked,
     GeneralLineAsked,
     ReducedCircleAsked,
