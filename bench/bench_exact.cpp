@@ -278,8 +278,9 @@ std::vector<Case> circles3Cases() {
 
 /// A sum of n radicals of alternating signs, at the scale of 10^-300.
 std::string tinyRoots(int n) {
-    static const int primes[] = {2,  3,  5,  7,  11, 13, 17, 19,  23,  29,  31,  37,  41,  43,  47,  53,
-                                 59, 61, 67, 71, 73, 79, 83, 89, 97, 101, 103, 107, 109, 113, 127, 131};
+    static const int primes[] = {2,  3,  5,  7,   11,  13,  17,  19,  23,  29, 31,
+                                 37, 41, 43, 47,  53,  59,  61,  67,  71,  73, 79,
+                                 83, 89, 97, 101, 103, 107, 109, 113, 127, 131};
     std::string sum = "abs((";
     for (int i = 0; i < n; ++i)
         sum += (i % 2 ? "-" : i ? "+" : "") + std::string("sqr(") + std::to_string(primes[i]) + ")";
@@ -317,13 +318,14 @@ std::vector<Case> hostileCases() {
                              const exact::WorkBudget budget(exact::WorkBudget::Solution);
                              g_sink = g_sink + exact::solutions::solveDistance(p, q).steps.size();
                          }});
-        cases.push_back({"verdict collinear, " + name, [p, q] {
-                             const exact::WorkBudget budget(exact::WorkBudget::Press);
-                             g_sink = g_sink + exact::verdict::collinear(p, q, {p.y, q.x}).has_value();
-                         }});
+        cases.push_back(
+            {"verdict collinear, " + name, [p, q] {
+                 const exact::WorkBudget budget(exact::WorkBudget::Press);
+                 g_sink = g_sink + exact::verdict::collinear(p, q, {p.y, q.x}).has_value();
+             }});
     }
     const exact::Point a{0, 0}, b = point("sqr(2)", "sqr(999999999989)"),
-                       c = point("3*sqr(2)", "3*sqr(999999999989)");
+                                c = point("3*sqr(2)", "3*sqr(999999999989)");
     cases.push_back({"verdict collinear past the limits",
                      [=] { g_sink = g_sink + *exact::verdict::collinear(a, b, c); }});
     return cases;

@@ -60,7 +60,7 @@ constexpr std::array<HelpPage, 4> Viewers = {HelpPage::Indice, HelpPage::Instruc
 
 // The goals the figures are held to.
 constexpr double GoalPressMs = 2.0;
-constexpr double GoalSolvedPressMs = 3.0; ///< with the window "Resolução" open
+constexpr double GoalSolvedPressMs = 3.0;   ///< with the window "Resolução" open
 constexpr double GoalHostilePressMs = 50.0; ///< the slowest texts a field accepts
 constexpr double GoalMainWindowMs = 100.0;
 constexpr double GoalStartMb = 50.0;
@@ -72,7 +72,7 @@ struct Options {
     int axes = 200;   ///< timed DesenharEixos calls
     bool quick = false;
     bool hostile = false; ///< the presses on the slowest texts, nothing else
-    QString form; ///< only the presses of this form ("Form7"), for profiling
+    QString form;         ///< only the presses of this form ("Form7"), for profiling
 };
 
 /// Thrown when a scenario cannot be measured at all.
@@ -292,11 +292,14 @@ std::vector<PressFigure> measureSolvedPresses(Shell& shell, Topic topic, int pre
 
 /// A sum of n radicals of alternating signs: √2 − √3 + √5 − …
 QString alternatingRoots(int n) {
-    static const int primes[] = {2,  3,  5,  7,  11, 13, 17, 19,  23,  29,  31,  37,  41,  43,  47,  53,
-                                 59, 61, 67, 71, 73, 79, 83, 89, 97, 101, 103, 107, 109, 113, 127, 131};
+    static const int primes[] = {2,  3,  5,  7,   11,  13,  17,  19,  23,  29, 31,
+                                 37, 41, 43, 47,  53,  59,  61,  67,  71,  73, 79,
+                                 83, 89, 97, 101, 103, 107, 109, 113, 127, 131};
     QString sum;
     for (int i = 0; i < n; ++i)
-        sum += (i % 2 ? QLatin1String("-") : i ? QLatin1String("+") : QLatin1String("")) +
+        sum += (i % 2 ? QLatin1String("-")
+                : i   ? QLatin1String("+")
+                      : QLatin1String("")) +
                QStringLiteral("sqr(%1)").arg(primes[i]);
     return sum;
 }
@@ -308,8 +311,7 @@ struct Hostile {
 };
 
 std::vector<Hostile> hostileTexts() {
-    const QString five =
-        QStringLiteral("(1+sqr(2))*(1+sqr(3))*(1+sqr(5))*(1+sqr(7))*(1+sqr(11))");
+    const QString five = QStringLiteral("(1+sqr(2))*(1+sqr(3))*(1+sqr(5))*(1+sqr(7))*(1+sqr(11))");
     return {{"16 radicals / 10^300", "abs((" + alternatingRoots(16) + ")/10^300)"},
             {"24 radicals / 10^300", "abs((" + alternatingRoots(24) + ")/10^300)"},
             {"32 radicals / 10^300", "abs((" + alternatingRoots(32) + ")/10^300)"},
@@ -322,7 +324,8 @@ std::vector<Hostile> hostileTexts() {
 /// field holds an equation (a circle where it holds a circle).
 QString hostileField(const QString& current, QString number) {
     if (!current.contains(QLatin1Char('='))) return number;
-    number.replace(QLatin1String("10^300"), QLatin1String("10^150/10^150")); // no "^3" in an equation
+    number.replace(QLatin1String("10^300"),
+                   QLatin1String("10^150/10^150")); // no "^3" in an equation
     if (current.contains(QLatin1String("^2")))
         return "x^2+y^2-(" + number + ")*x=(" + number + ")^2";
     return "y=(" + number + ")*x+(" + number + ")";
@@ -389,8 +392,8 @@ int runHostile(const Options& o) {
     std::printf("Presses with the slowest texts in every field, the window \"Resolução\" open: "
                 "the slowest of %d presses per text, over %zu texts\n",
                 o.presses, hostileTexts().size());
-    std::printf("  %-6s %-7s %-10s %-8s %8s %8s  %s\n", "form", "frame", "button", "option", "worst",
-                "cpu", "text");
+    std::printf("  %-6s %-7s %-10s %-8s %8s %8s  %s\n", "form", "frame", "button", "option",
+                "worst", "cpu", "text");
     double highest = 0.0;
     int count = 0;
     for (Topic topic : Topics)
@@ -401,8 +404,9 @@ int runHostile(const Options& o) {
             highest = std::max(highest, f.cpu);
             ++count;
         }
-    std::printf("  slowest processor time of %d buttons and options: %.2f ms   goal <= %.0f ms: %s\n",
-                count, highest, GoalHostilePressMs, verdict(highest, GoalHostilePressMs));
+    std::printf(
+        "  slowest processor time of %d buttons and options: %.2f ms   goal <= %.0f ms: %s\n",
+        count, highest, GoalHostilePressMs, verdict(highest, GoalHostilePressMs));
     return 0;
 }
 

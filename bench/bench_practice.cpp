@@ -42,12 +42,16 @@ double microsecondsPerExercise(practice::FrameId frame, practice::Level level) {
 
 /// Answers past what pupils type, up to the field's 2000 characters.
 std::vector<std::pair<const char*, std::string>> hostileAnswers() {
-    static const int primes[] = {2,  3,  5,  7,  11, 13, 17, 19,  23,  29,  31,  37,  41,  43,  47,  53,
-                                 59, 61, 67, 71, 73, 79, 83, 89, 97, 101, 103, 107, 109, 113, 127, 131};
+    static const int primes[] = {2,  3,  5,  7,   11,  13,  17,  19,  23,  29, 31,
+                                 37, 41, 43, 47,  53,  59,  61,  67,  71,  73, 79,
+                                 83, 89, 97, 101, 103, 107, 109, 113, 127, 131};
     const auto roots = [](int n) {
         std::string sum;
         for (int i = 0; i < n; ++i)
-            sum += (i % 2 ? "-" : i ? "+" : "") + std::string("sqr(") + std::to_string(primes[i]) + ")";
+            sum += (i % 2 ? "-"
+                    : i   ? "+"
+                          : "") +
+                   std::string("sqr(") + std::to_string(primes[i]) + ")";
         return sum;
     };
     std::string manySums;

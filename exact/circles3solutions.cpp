@@ -268,8 +268,7 @@ Solution solveTangentsFromPoint(const Point& p, const Conic& circle) {
     // P is outside the circle: two tangents, Δ > 0, when that was decided exactly.
     const std::optional<int> sign =
         verdict::circleSide(p, c).value_or(0) > 0 ? std::optional<int>(1) : std::nullopt;
-    const std::vector<Number> m =
-        solveQuadratic(s, "m", wholeQuadratic(s, q, slopeName()), sign);
+    const std::vector<Number> m = solveQuadratic(s, "m", wholeQuadratic(s, q, slopeName()), sign);
     // No root, or one: only approximate data so close to the circle that
     // their roundings cannot tell.
     if (m.empty()) return stopsNotExterior(s, p, c);

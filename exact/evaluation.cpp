@@ -292,7 +292,8 @@ double Expression::approximate(const Variables& variables) {
 Number Expression::evaluate(const Variables& variables) {
     const double approximateValue = approximate(variables);
     try {
-        const Exact v = Run<Exacts>(d->program->listing(), d->constants, exactNames(variables)).run();
+        const Exact v =
+            Run<Exacts>(d->program->listing(), d->constants, exactNames(variables)).run();
         return v ? *v : Number::approximate(approximateValue);
     } catch (const NumberedError& fault) {
         throw interp::translate(interp::EvalFault{fault.number(), {}});
@@ -308,9 +309,9 @@ std::optional<Polynomial> Expression::expand() {
     const interp::Listing listing = d->program->listing();
     try {
         const std::vector<MaybePolynomial> constants = polynomialConstants(listing, d->constants);
-        return Run<Polynomials>(listing, constants,
-                                {{"x", Polynomial::variable({1, 0})},
-                                 {"y", Polynomial::variable({0, 1})}})
+        return Run<Polynomials>(
+                   listing, constants,
+                   {{"x", Polynomial::variable({1, 0})}, {"y", Polynomial::variable({0, 1})}})
             .run();
     } catch (const NumberedError& fault) {
         throw interp::translate(interp::EvalFault{fault.number(), {}});

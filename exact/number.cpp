@@ -54,7 +54,8 @@ public:
     static Number make(Number n) {
         std::uint64_t words = 0;
         for (const Term& t : n.m_terms)
-            words += mpz_size(t.coefficient.get_num_mpz_t()) + mpz_size(t.coefficient.get_den_mpz_t());
+            words +=
+                mpz_size(t.coefficient.get_num_mpz_t()) + mpz_size(t.coefficient.get_den_mpz_t());
         if (!withinLimits(n.m_terms) || !WorkBudget::spend(80 + 8 * words))
             return approximateOf(n.m_terms);
         return n;

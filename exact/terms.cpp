@@ -387,10 +387,9 @@ std::optional<TermList> multiply(const TermList& a, const TermList& b, std::uint
 }
 
 std::optional<WideList> multiply(const WideList& a, const WideList& b) {
-    return multiplyLists(a, b, [](const mpz_class& x, const mpz_class& y, mpz_class& radicand,
-                                  mpz_class& factor) {
-        return multiplyRoots(x, y, radicand, factor);
-    });
+    return multiplyLists(a, b,
+                         [](const mpz_class& x, const mpz_class& y, mpz_class& radicand,
+                            mpz_class& factor) { return multiplyRoots(x, y, radicand, factor); });
 }
 
 std::optional<TermList> inverse(TermList denominator, std::uint64_t maxRadicand) {
@@ -410,8 +409,7 @@ std::optional<TermList> inverse(TermList denominator, std::uint64_t maxRadicand)
 
 std::optional<WideList> inverse(WideList denominator) {
     return inverseList(
-        std::move(denominator),
-        [](const WideList& a, const WideList& b) { return multiply(a, b); },
+        std::move(denominator), [](const WideList& a, const WideList& b) { return multiply(a, b); },
         [](const WideList&) { return true; });
 }
 

@@ -187,8 +187,7 @@ struct Sides {
 /// Whether √n is written as the root of n already (√185).
 bool alreadySimple(const Number& n, const Number& root) {
     return root.isExact() && n.isInteger() && root.terms().size() == 1 &&
-           root.terms().front().coefficient == 1 &&
-           Number(root.terms().front().radicand) == n;
+           root.terms().front().coefficient == 1 && Number(root.terms().front().radicand) == n;
 }
 
 Math sideLine(Solution& s, const char* name, const Vertex& p, const Vertex& q, Number& length) {

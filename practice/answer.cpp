@@ -27,8 +27,9 @@ struct Unread {
     bool whole = false;
 };
 
-[[noreturn]] void unread(const std::string& part, Say why,
-                         std::initializer_list<std::pair<std::string_view, std::string>> slots = {}) {
+[[noreturn]] void
+unread(const std::string& part, Say why,
+       std::initializer_list<std::pair<std::string_view, std::string>> slots = {}) {
     throw Unread{part, texts::say(why, slots)};
 }
 
@@ -72,10 +73,22 @@ std::string lower(std::string s) {
 
 /// A lower-case text without its accents: "não" is "nao", "rectângulo" "rectangulo".
 std::string plain(const std::string& s) {
-    static const std::array<std::pair<std::string_view, char>, 16> accents{
-        {{"á", 'a'}, {"à", 'a'}, {"â", 'a'}, {"ã", 'a'}, {"ç", 'c'}, {"é", 'e'}, {"ê", 'e'},
-         {"í", 'i'}, {"ó", 'o'}, {"ô", 'o'}, {"õ", 'o'}, {"ú", 'u'}, {"ü", 'u'}, {"è", 'e'},
-         {"ì", 'i'}, {"ò", 'o'}}};
+    static const std::array<std::pair<std::string_view, char>, 16> accents{{{"á", 'a'},
+                                                                            {"à", 'a'},
+                                                                            {"â", 'a'},
+                                                                            {"ã", 'a'},
+                                                                            {"ç", 'c'},
+                                                                            {"é", 'e'},
+                                                                            {"ê", 'e'},
+                                                                            {"í", 'i'},
+                                                                            {"ó", 'o'},
+                                                                            {"ô", 'o'},
+                                                                            {"õ", 'o'},
+                                                                            {"ú", 'u'},
+                                                                            {"ü", 'u'},
+                                                                            {"è", 'e'},
+                                                                            {"ì", 'i'},
+                                                                            {"ò", 'o'}}};
     std::string out = s;
     for (const auto& [accented, letter] : accents)
         replaceAll(out, accented, std::string(1, letter));
@@ -227,8 +240,8 @@ std::size_t coordinateSplit(const std::string& inner) {
         if (inner[i] == ';') semicolons.push_back(i);
         if (inner[i] != ',') continue;
         commas.push_back(i);
-        const bool decimal = i > 0 && i + 1 < inner.size() && isDigit(inner[i - 1]) &&
-                             isDigit(inner[i + 1]);
+        const bool decimal =
+            i > 0 && i + 1 < inner.size() && isDigit(inner[i - 1]) && isDigit(inner[i + 1]);
         if (!decimal) separators.push_back(i);
     }
     if (semicolons.size() == 1) return semicolons[0];
@@ -339,9 +352,8 @@ TypedValue equationValue(const std::string& part, const std::string& syntax, boo
     if (eq.find('=', at + 1) != std::string::npos) unread(part, Say::TwoEquals);
     const std::string lhs = eq.substr(0, at), rhs = eq.substr(at + 1);
     if (lhs.empty() || rhs.empty()) unread(part, Say::EmptyPart);
-    const std::optional<exact::Polynomial> p = reading(part, eq, [&] {
-        return exact::Expression(lhs + "-(" + rhs + ")").expand();
-    });
+    const std::optional<exact::Polynomial> p =
+        reading(part, eq, [&] { return exact::Expression(lhs + "-(" + rhs + ")").expand(); });
     if (!p) unread(part, exact::WorkBudget::spent() ? Say::TooMuchWork : Say::NotPolynomial);
     TypedValue v;
     switch (p->degree()) {
@@ -390,10 +402,20 @@ int unitAt(const std::string& t, std::size_t& i) {
 /// The marks and words of an amplitude as "º", "'" and "''".
 std::string angleMarks(const std::string& syntax) {
     std::string t = lower(syntax);
-    for (const auto& [from, to] : std::initializer_list<std::pair<std::string_view, const char*>>{
-             {"\u00b0", "\u00ba"}, {"\u2033", "''"}, {"\u2032", "'"}, {"\"", "''"},
-             {"segundos", "''"}, {"segundo", "''"}, {"minutos", "'"}, {"minuto", "'"},
-             {"graus", "\u00ba"}, {"grau", "\u00ba"}, {",", "."}, {" ", ""}, {"\u2212", "-"}})
+    for (const auto& [from, to] :
+         std::initializer_list<std::pair<std::string_view, const char*>>{{"\u00b0", "\u00ba"},
+                                                                         {"\u2033", "''"},
+                                                                         {"\u2032", "'"},
+                                                                         {"\"", "''"},
+                                                                         {"segundos", "''"},
+                                                                         {"segundo", "''"},
+                                                                         {"minutos", "'"},
+                                                                         {"minuto", "'"},
+                                                                         {"graus", "\u00ba"},
+                                                                         {"grau", "\u00ba"},
+                                                                         {",", "."},
+                                                                         {" ", ""},
+                                                                         {"\u2212", "-"}})
         replaceAll(t, from, to);
     return t;
 }
@@ -446,33 +468,47 @@ enum class Predicate : std::uint8_t { Collinear, Right, Parallel, Coincident, Co
 /// The words of phrases, without accents.
 const std::set<std::string>& fillers() {
     static const std::set<std::string> words{
-        "os",        "as",        "o",        "a",       "e",        "pontos",  "ponto",
-        "rectas",    "retas",     "recta",    "reta",    "sao",      "estao",   "esta",
-        "estamos",   "ficam",     "triangulo", "um",     "uma",      "de",      "do",
-        "da",        "dos",       "das",      "tres",    "eles",     "elas",    "logo",
-        "portanto",  "por",       "isso",     "mesma",   "na",       "numa",    "no",
-        "em",        "r",         "s",        "t",       "abc",      "b",       "c",
-        "declive",   "coeficiente", "angular", "vertical", "distintas", "estritamente",
-        "disjuntas", "ponto",     "sobre",    "formam",  "forma",    "sim",     "ao",
-        "pois",      "que",       "ja",       "sempre",  "dois",     "duas",    "lados",
-        "vertice",   "angulo",    "recto",    "reto",    "interseccao", "intersecao"};
+        "os",          "as",          "o",       "a",        "e",         "pontos",
+        "ponto",       "rectas",      "retas",   "recta",    "reta",      "sao",
+        "estao",       "esta",        "estamos", "ficam",    "triangulo", "um",
+        "uma",         "de",          "do",      "da",       "dos",       "das",
+        "tres",        "eles",        "elas",    "logo",     "portanto",  "por",
+        "isso",        "mesma",       "na",      "numa",     "no",        "em",
+        "r",           "s",           "t",       "abc",      "b",         "c",
+        "declive",     "coeficiente", "angular", "vertical", "distintas", "estritamente",
+        "disjuntas",   "ponto",       "sobre",   "formam",   "forma",     "sim",
+        "ao",          "pois",        "que",     "ja",       "sempre",    "dois",
+        "duas",        "lados",       "vertice", "angulo",   "recto",     "reto",
+        "interseccao", "intersecao"};
     return words;
 }
 
 std::optional<Predicate> predicateOf(const std::string& w) {
     static const std::array<std::pair<std::string_view, Predicate>, 24> words{{
-        {"colineares", Predicate::Collinear},  {"colinear", Predicate::Collinear},
-        {"alinhados", Predicate::Collinear},   {"alinhadas", Predicate::Collinear},
-        {"linha", Predicate::Collinear},       {"rectangulo", Predicate::Right},
-        {"retangulo", Predicate::Right},       {"paralelas", Predicate::Parallel},
-        {"paralela", Predicate::Parallel},     {"paralelos", Predicate::Parallel},
-        {"coincidentes", Predicate::Coincident}, {"coincidente", Predicate::Coincident},
-        {"concorrentes", Predicate::Concurrent}, {"concorrente", Predicate::Concurrent},
-        {"secantes", Predicate::Concurrent},   {"perpendiculares", Predicate::Concurrent},
-        {"intersectam", Predicate::Concurrent}, {"intersetam", Predicate::Concurrent},
-        {"cortam", Predicate::Concurrent},     {"cruzam", Predicate::Concurrent},
-        {"existe", Predicate::Exists},         {"tem", Predicate::Exists},
-        {"ha", Predicate::Exists},             {"definido", Predicate::Exists},
+        {"colineares", Predicate::Collinear},
+        {"colinear", Predicate::Collinear},
+        {"alinhados", Predicate::Collinear},
+        {"alinhadas", Predicate::Collinear},
+        {"linha", Predicate::Collinear},
+        {"rectangulo", Predicate::Right},
+        {"retangulo", Predicate::Right},
+        {"paralelas", Predicate::Parallel},
+        {"paralela", Predicate::Parallel},
+        {"paralelos", Predicate::Parallel},
+        {"coincidentes", Predicate::Coincident},
+        {"coincidente", Predicate::Coincident},
+        {"concorrentes", Predicate::Concurrent},
+        {"concorrente", Predicate::Concurrent},
+        {"secantes", Predicate::Concurrent},
+        {"perpendiculares", Predicate::Concurrent},
+        {"intersectam", Predicate::Concurrent},
+        {"intersetam", Predicate::Concurrent},
+        {"cortam", Predicate::Concurrent},
+        {"cruzam", Predicate::Concurrent},
+        {"existe", Predicate::Exists},
+        {"tem", Predicate::Exists},
+        {"ha", Predicate::Exists},
+        {"definido", Predicate::Exists},
     }};
     for (const auto& [word, p] : words)
         if (w == word) return p;
@@ -555,7 +591,8 @@ TypedValue phraseValue(const std::string& part) {
     const std::string t = plain(lower(trimmed(part)));
     const std::size_t open = t.find('(');
     const std::string words = open == std::string::npos ? t : t.substr(0, open);
-    if (std::any_of(words.begin(), words.end(), isDigit)) unread(part, Say::UnknownWord, {{"word", words}});
+    if (std::any_of(words.begin(), words.end(), isDigit))
+        unread(part, Say::UnknownWord, {{"word", words}});
     const Phrase p = phraseOf(part, words);
     const bool negated = p.negations % 2 == 1;
     if (p.predicates.size() > 1) unread(part, Say::Contradiction);
@@ -596,8 +633,8 @@ std::vector<std::string> partsOf(const std::string& text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         depth += c == '(' ? 1 : c == ')' ? -1 : 0;
-        const bool decimalComma =
-            c == ',' && i > 0 && i + 1 < text.size() && isDigit(text[i - 1]) && isDigit(text[i + 1]);
+        const bool decimalComma = c == ',' && i > 0 && i + 1 < text.size() &&
+                                  isDigit(text[i - 1]) && isDigit(text[i + 1]);
         const bool andWord = (c == ' ' || c == '\t') && i + 2 < text.size() &&
                              (text[i + 1] == 'e' || text[i + 1] == 'E') &&
                              (text[i + 2] == ' ' || text[i + 2] == '\t');
@@ -617,9 +654,10 @@ std::vector<std::string> partsOf(const std::string& text) {
 /// "d(A, B) = 5", "m_AB = 2", "α = 45º"; npos when there is none.
 std::size_t nameEnd(const std::string& s) {
     std::size_t i = 0;
-    while (i < s.size() && (std::isalpha(static_cast<unsigned char>(s[i])) || s[i] == '_' ||
-                            (i > 0 && (isDigit(s[i]) || s[i] == '\'')) ||
-                            (static_cast<unsigned char>(s[i]) >= 0x80 && s.compare(i, 2, "\u00ba") != 0)))
+    while (i < s.size() &&
+           (std::isalpha(static_cast<unsigned char>(s[i])) || s[i] == '_' ||
+            (i > 0 && (isDigit(s[i]) || s[i] == '\'')) ||
+            (static_cast<unsigned char>(s[i]) >= 0x80 && s.compare(i, 2, "\u00ba") != 0)))
         ++i;
     if (i == 0) return std::string::npos;
     if (i < s.size() && s[i] == '(') { // d(A, B)
@@ -709,8 +747,8 @@ bool hasWord(const std::string& t) {
 
 TypedAnswer readValues(const std::string& t, const Expected& expected) {
     TypedAnswer answer;
-    const bool wordsAsked = expected.kind == AnswerKind::Words && hasWord(t) &&
-                            !isPointText(trimmed(programSyntax(t)));
+    const bool wordsAsked =
+        expected.kind == AnswerKind::Words && hasWord(t) && !isPointText(trimmed(programSyntax(t)));
     if (isPhrase(t) || wordsAsked) {
         answer.values.push_back(phraseValue(t));
         return answer;
@@ -788,8 +826,8 @@ TypedAnswer readAnswer(std::string_view text, const Expected& expected) {
                                                             {"why", u.why},
                                                             {"expected", askedFor(expected)}});
     } catch (const NumberedError& e) {
-        answer.problem = texts::say(Say::UnreadWhole,
-                                    {{"why", texts::say(faultWhy(e))}, {"expected", askedFor(expected)}});
+        answer.problem = texts::say(
+            Say::UnreadWhole, {{"why", texts::say(faultWhy(e))}, {"expected", askedFor(expected)}});
     } catch (const std::exception&) {
         answer.problem = texts::say(Say::UnreadWhole, {{"why", texts::say(Say::NotComputable)},
                                                        {"expected", askedFor(expected)}});

@@ -108,9 +108,9 @@ Verdict diagnosis(const Exercise& ex, const std::vector<TypedValue>& typed) {
             continue;
         const int step = stepOf(ex, slip);
         const std::string text =
-            step ? texts::say(Say::WrongSlipAtStep, {{"what", slip.what},
-                                                     {"step", std::to_string(step)},
-                                                     {"rule", slip.rule}})
+            step ? texts::say(
+                       Say::WrongSlipAtStep,
+                       {{"what", slip.what}, {"step", std::to_string(step)}, {"rule", slip.rule}})
                  : texts::say(Say::WrongSlip, {{"what", slip.what}, {"rule", slip.rule}});
         return {Grade::Errado, text, slip.id, step};
     }
@@ -136,10 +136,10 @@ std::optional<Verdict> missing(const std::vector<TypedValue>& typed, const Expec
         return std::holds_alternative<exact::Point>(v);
     });
     const std::size_t left = e.values.size() - typed.size();
-    const std::string text = points && left == 1 ? texts::say(Say::MissingPoint)
-                             : left == 1          ? texts::say(Say::MissingValue)
-                                                  : texts::say(Say::MissingValues,
-                                                               {{"count", std::to_string(e.values.size())}});
+    const std::string text =
+        points && left == 1 ? texts::say(Say::MissingPoint)
+        : left == 1         ? texts::say(Say::MissingValue)
+                    : texts::say(Say::MissingValues, {{"count", std::to_string(e.values.size())}});
     return Verdict{Grade::Incomplete, text, {}, 0};
 }
 
@@ -163,8 +163,10 @@ Verdict judge(const Exercise& ex, const std::vector<TypedValue>& typed) {
     if (matchAll(typed, e.values)) {
         const std::string problem = formProblem(typed, e);
         if (problem.empty()) return {Grade::Certo, texts::say(Say::Right), {}, 0};
-        return {Grade::CertoMasSimplifique, texts::say(Say::RightToSimplify, {{"what", problem}}),
-                {}, 0};
+        return {Grade::CertoMasSimplifique,
+                texts::say(Say::RightToSimplify, {{"what", problem}}),
+                {},
+                0};
     }
     if (approximates(typed, e)) return {Grade::Errado, texts::say(Say::WrongApproximate), {}, 0};
     if (auto v = missing(typed, e)) return *v;

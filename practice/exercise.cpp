@@ -1,5 +1,6 @@
 #include "exercise.h"
 
+#include "budget.h"
 #include "circles2solutions.h"
 #include "circles3solutions.h"
 #include "circlesolutions.h"
@@ -10,8 +11,6 @@
 #include "pointsolutions.h"
 #include "texts.h"
 #include "trianglesolutions.h"
-
-#include "budget.h"
 #include "verdicts.h"
 
 #include <algorithm>
@@ -477,9 +476,9 @@ bool degenerate(const Exercise& ex, const Written& w) {
             if (exact::verdict::equal(p[i], p[j]).value_or(true)) return true;
     for (const exact::Line& l : w.data.lines)
         if (exact::verdict::noLine(l).value_or(true)) return true;
-    const bool triangle = ex.frame.topic == TopicId::Triangulo ||
-                          (ex.frame.topic == TopicId::Circunferencia2 &&
-                           (ex.frame.frame == 0 || ex.frame.frame == 3));
+    const bool triangle =
+        ex.frame.topic == TopicId::Triangulo || (ex.frame.topic == TopicId::Circunferencia2 &&
+                                                 (ex.frame.frame == 0 || ex.frame.frame == 3));
     return triangle && exact::verdict::collinear(p.at(0), p.at(1), p.at(2)).value_or(true);
 }
 
@@ -504,8 +503,9 @@ bool proven(const Exercise& ex) {
         const bool words = std::any_of(found.begin(), found.end(), [](const Value& v) {
             return std::holds_alternative<Words>(v);
         });
-        const bool asksWords = std::any_of(ex.expected.values.begin(), ex.expected.values.end(),
-                                           [](const Value& v) { return std::holds_alternative<Words>(v); });
+        const bool asksWords =
+            std::any_of(ex.expected.values.begin(), ex.expected.values.end(),
+                        [](const Value& v) { return std::holds_alternative<Words>(v); });
         return !ex.expected.values.empty() && words == asksWords &&
                std::all_of(ex.expected.values.begin(), ex.expected.values.end(), isFound);
     } catch (const std::exception&) {

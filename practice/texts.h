@@ -16,23 +16,23 @@ namespace practice::texts {
 /// What the reader and the checker say: one sentence each, with slots in
 /// braces ("{part}") that say() fills.
 enum class Say : std::uint8_t {
-    Right,               ///< "Certo."
-    RightToSimplify,     ///< "Certo, mas simplifique: {what}"
-    WrongSlipAtStep,     ///< "Errado. {what} Reveja o passo {step}: {rule}"
-    WrongSlip,           ///< "Errado. {what} Recorde: {rule}"
-    WrongSeeSolution,    ///< "Errado. Veja a resolução com «Ver resolução»."
-    WrongApproximate,    ///< a decimal for an exact value
-    MissingPoint,        ///< one point of two, right
-    MissingValue,        ///< one value of two, right
-    MissingValues,       ///< {count} values asked, fewer given, all right
-    MorePrecision,       ///< an amplitude with less precision than asked
-    DegreesAsked,        ///< decimal degrees where degrees, minutes and seconds are asked
-    PointAsWell,         ///< "concorrentes" without the point
+    Right,            ///< "Certo."
+    RightToSimplify,  ///< "Certo, mas simplifique: {what}"
+    WrongSlipAtStep,  ///< "Errado. {what} Reveja o passo {step}: {rule}"
+    WrongSlip,        ///< "Errado. {what} Recorde: {rule}"
+    WrongSeeSolution, ///< "Errado. Veja a resolução com «Ver resolução»."
+    WrongApproximate, ///< a decimal for an exact value
+    MissingPoint,     ///< one point of two, right
+    MissingValue,     ///< one value of two, right
+    MissingValues,    ///< {count} values asked, fewer given, all right
+    MorePrecision,    ///< an amplitude with less precision than asked
+    DegreesAsked,     ///< decimal degrees where degrees, minutes and seconds are asked
+    PointAsWell,      ///< "concorrentes" without the point
     Empty,
     TooLong,
-    Unread,              ///< "Não consegui ler «{part}»: {why} {expected}"
-    UnreadWhole,         ///< the whole answer: "Não consegui ler a resposta: {why} {expected}"
-    KindAsked,           ///< a value of another kind: "{expected}"
+    Unread,      ///< "Não consegui ler «{part}»: {why} {expected}"
+    UnreadWhole, ///< the whole answer: "Não consegui ler a resposta: {why} {expected}"
+    KindAsked,   ///< a value of another kind: "{expected}"
     // --- why a part is not read
     DivisionByZero,
     NegativeRoot,
@@ -40,23 +40,23 @@ enum class Say : std::uint8_t {
     NotComputable,
     Parentheses,
     EmptyPart,
-    Unknowns,            ///< x or y in a number
-    NoEquals,            ///< an expression in x and y without "="
+    Unknowns, ///< x or y in a number
+    NoEquals, ///< an expression in x and y without "="
     TwoEquals,
-    NoUnknowns,          ///< an equation without x and y
+    NoUnknowns, ///< an equation without x and y
     NotPolynomial,
     NotALine,
     NotACircle,
     APointCircle,
-    HighDegree,          ///< an equation of degree {degree}
-    PointCoordinates,    ///< a point with {count} coordinates
-    DecimalCommas,       ///< the separator of "(0,5,1)" cannot be told
-    HalfPoint,           ///< "x = 3" without "y = "
-    UnknownWord,         ///< a word not understood: «{word}»
-    Contradiction,       ///< "sim, não são colineares"
-    NegatedExistence,    ///< "existe" without "não"
-    AngleParts,          ///< an amplitude not written as degrees, minutes, seconds
-    TooMuchWork,         ///< the work budget spent before the answer was read
+    HighDegree,       ///< an equation of degree {degree}
+    PointCoordinates, ///< a point with {count} coordinates
+    DecimalCommas,    ///< the separator of "(0,5,1)" cannot be told
+    HalfPoint,        ///< "x = 3" without "y = "
+    UnknownWord,      ///< a word not understood: «{word}»
+    Contradiction,    ///< "sim, não são colineares"
+    NegatedExistence, ///< "existe" without "não"
+    AngleParts,       ///< an amplitude not written as degrees, minutes, seconds
+    TooMuchWork,      ///< the work budget spent before the answer was read
     // --- what is asked, with an example
     AskNumber,
     AskPoint,

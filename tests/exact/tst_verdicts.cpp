@@ -144,15 +144,17 @@ private slots:
     /// Sums of many radicals, however small their scale, have their sign at once; the
     /// test finds it with 2000-bit decimals.
     void signsOfManyRadicals() {
-        static const unsigned long primes[] = {2,  3,  5,  7,  11, 13, 17, 19, 23,  29,  31,
-                                               37, 41, 43, 47, 53, 59, 61, 67, 71,  73,  79,
+        static const unsigned long primes[] = {2,  3,  5,  7,   11,  13,  17,  19,  23,  29, 31,
+                                               37, 41, 43, 47,  53,  59,  61,  67,  71,  73, 79,
                                                83, 89, 97, 101, 103, 107, 109, 113, 127, 131};
         for (const int count : {16, 24, 32}) {
             std::string text = "(";
             std::vector<std::pair<mpq_class, unsigned long>> terms;
             for (int i = 0; i < count; ++i) {
-                text += (i % 2 ? "-" : i ? "+" : "") + std::string("sqr(") +
-                        std::to_string(primes[i]) + ")";
+                text += (i % 2 ? "-"
+                         : i   ? "+"
+                               : "") +
+                        std::string("sqr(") + std::to_string(primes[i]) + ")";
                 terms.emplace_back(mpq_class(i % 2 ? -1 : 1), primes[i]);
             }
             const Number n = read((text + ")/10^300").c_str());

@@ -920,8 +920,7 @@ private slots:
         // From the centre (√2 , −√p) of r² = p + 2, a·x_C + b·y_C = √(2p) − √(2p): the line
         // √p x + √2 y = p + 2 touches the circle, at one point.
         const Conic circle = readCircle("x^2+y^2-2*sqr(2)*x+2*sqr(999999999989)*y=0").conic;
-        const Solution touching =
-            solutions::solveLineAndCircle({rp, r2, -(p + 2)}, circle);
+        const Solution touching = solutions::solveLineAndCircle({rp, r2, -(p + 2)}, circle);
         QVERIFY(!touching.stopped);
         const auto points = touching.answer.parts();
         QCOMPARE(points.size(), std::size_t(2));

@@ -121,11 +121,10 @@ std::vector<std::string> rightForms(const Exercise& ex, const Value& v) {
                 "P(" + written(p->x) + " ; " + written(p->y) + ")",
                 "x = " + written(p->x) + ", y = " + written(p->y)};
     if (const auto* l = std::get_if<exact::Line>(&v)) {
-        std::vector<std::string> forms{
-            linear(l->a, l->b, l->c) + "=0",
-            linear(-2 * l->a, -2 * l->b, -2 * l->c) + "=0",
-            "r: " + inParens(3 * l->a) + "*x+" + inParens(3 * l->c) + "=" + inParens(-3 * l->b) +
-                "*y"};
+        std::vector<std::string> forms{linear(l->a, l->b, l->c) + "=0",
+                                       linear(-2 * l->a, -2 * l->b, -2 * l->c) + "=0",
+                                       "r: " + inParens(3 * l->a) + "*x+" + inParens(3 * l->c) +
+                                           "=" + inParens(-3 * l->b) + "*y"};
         if (!l->b.isZero())
             forms.push_back("y=" + inParens(-l->a / l->b) + "*x+" + inParens(-l->c / l->b));
         else
@@ -139,11 +138,10 @@ std::vector<std::string> rightForms(const Exercise& ex, const Value& v) {
         const std::string reduced =
             "(x-" + inParens(p) + ")^2+(y-" + inParens(q) + ")^2=" + inParens(r2);
         const Number f = p * p + q * q - r2;
-        return {reduced, "c: " + reduced,
-                "x^2+y^2+" + inParens(-2 * p) + "*x+" + inParens(-2 * q) + "*y+" + inParens(f) +
-                    "=0",
-                "2x^2+2*y^2=" + inParens(4 * p) + "*x+" + inParens(4 * q) + "*y-" +
-                    inParens(2 * f)};
+        return {
+            reduced, "c: " + reduced,
+            "x^2+y^2+" + inParens(-2 * p) + "*x+" + inParens(-2 * q) + "*y+" + inParens(f) + "=0",
+            "2x^2+2*y^2=" + inParens(4 * p) + "*x+" + inParens(4 * q) + "*y-" + inParens(2 * f)};
     }
     if (const auto* d = std::get_if<Degrees>(&v)) {
         if (d->value.isExact())
@@ -275,8 +273,8 @@ private slots:
         QTest::newRow("paralelas") << "paralelas" << int(Words::Parallel) << false;
         QTest::newRow("não são paralelas") << "não são paralelas" << int(Words::Parallel) << true;
         QTest::newRow("distintas") << "paralelas e distintas" << int(Words::Parallel) << false;
-        QTest::newRow("não coincidentes") << "Não são coincidentes." << int(Words::Coincident)
-                                          << true;
+        QTest::newRow("não coincidentes")
+            << "Não são coincidentes." << int(Words::Coincident) << true;
         QTest::newRow("em linha recta")
             << "Os pontos não estão em linha recta" << int(Words::No) << false;
         QTest::newRow("sim, são colineares") << "sim, são colineares" << int(Words::Yes) << false;
@@ -334,9 +332,12 @@ private slots:
     void messagesNameThePart_data() {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("part");
-        QTest::newRow("second point") << "(1 , 2) e (3 , 1/0)" << "«(3 , 1/0)»";
-        QTest::newRow("unclosed") << "(1 , 2) ; (3 , (4)" << "«(3 , (4)»";
-        QTest::newRow("a letter") << "(1 , 2) e (3 , k)" << "«(3 , k)»";
+        QTest::newRow("second point") << "(1 , 2) e (3 , 1/0)"
+                                      << "«(3 , 1/0)»";
+        QTest::newRow("unclosed") << "(1 , 2) ; (3 , (4)"
+                                  << "«(3 , (4)»";
+        QTest::newRow("a letter") << "(1 , 2) e (3 , k)"
+                                  << "«(3 , k)»";
     }
     void messagesNameThePart() {
         QFETCH(QString, answer);

@@ -186,8 +186,7 @@ private slots:
                 const bool right = dot(p[0], p[1], p[2]).isZero() ||
                                    dot(p[1], p[0], p[2]).isZero() || dot(p[2], p[0], p[1]).isZero();
                 QVERIFY(!cross(p[0], p[1], p[2]).isZero());
-                QCOMPARE(std::get<Words>(ex.expected.values.at(0)),
-                         right ? Words::Yes : Words::No);
+                QCOMPARE(std::get<Words>(ex.expected.values.at(0)), right ? Words::Yes : Words::No);
                 no += !right;
                 const Exercise centroid = generate({TopicId::Triangulo, 0, 3}, level, seed);
                 const auto& v = centroid.data.points;
