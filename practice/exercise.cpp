@@ -9,6 +9,7 @@
 #include "linesolutions.h"
 #include "numbertext.h"
 #include "pointsolutions.h"
+#include "splitmix64.h"
 #include "texts.h"
 #include "trianglesolutions.h"
 #include "verdicts.h"
@@ -20,10 +21,7 @@
 namespace practice {
 
 std::uint64_t Rng::next() {
-    std::uint64_t z = (m_state += 0x9e3779b97f4a7c15ULL);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
+    return splitmix64::next(m_state);
 }
 
 int Rng::in(int lo, int hi) {

@@ -1,6 +1,7 @@
 #include "composer.h"
 
 #include "datafigures.h"
+#include "splitmix64.h"
 
 #include <QSet>
 #include <optional>
@@ -10,13 +11,6 @@ namespace worksheet {
 namespace {
 
 constexpr int Attempts = 12; ///< tries for an exercise unlike the ones before
-
-quint64 mix(quint64 x) {
-    x += 0x9e3779b97f4a7c15ULL;
-    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
-    return x ^ (x >> 31);
-}
 
 /// A new exercise of the frame whose statement is none of `taken`; the last
 /// one tried when every try repeats one (a frame with few data to choose).
@@ -47,6 +41,7 @@ SheetExercise sheetExercise(practice::Exercise exercise, DataFigures* figures) {
 } // namespace
 
 quint64 exerciseSeed(quint64 sheetSeed, int version, int place, int attempt) {
+    using splitmix64::mix;
     return mix(mix(mix(sheetSeed) ^ quint64(version)) ^ (quint64(place) << 8 | quint64(attempt)));
 }
 
