@@ -40,7 +40,10 @@ public:
     /// The budgets of the program's tasks: each keeps its task within a few
     /// tens of milliseconds, far above what ordinary data need (a press
     /// uses some thousands of units).
-    static constexpr std::uint64_t Press = 10'000'000;    ///< a form's readings and verdicts
+    static constexpr std::uint64_t Press = 8'000'000; ///< a form's readings
+    /// Each verdict, fresh wherever it is asked: the same data get the same
+    /// verdict in a press and in its worked solution.
+    static constexpr std::uint64_t Verdict = 3'000'000;
     static constexpr std::uint64_t Solution = 15'000'000; ///< one worked solution
     static constexpr std::uint64_t Answer = 20'000'000;   ///< an answer read and checked
     static constexpr std::uint64_t Exercise = 30'000'000; ///< an exercise made and proven

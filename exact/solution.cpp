@@ -228,6 +228,7 @@ const std::vector<KindInfo<StepKind>> kSteps = {
     {S::TangentsVertical, "tangents.vertical", {"equation"}},
     {S::TangentsFirst, "tangents.first", {"equation"}},
     {S::TangentsSecond, "tangents.second", {"equation"}},
+    {S::DecidedOnDecimals, "decided-on-decimals", {}},
 };
 
 const std::vector<KindInfo<TitleKind>> kTitles = {

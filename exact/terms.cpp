@@ -298,6 +298,7 @@ std::optional<int> signBySquares(const WideList& t) {
 /// The exact sign of a + b√g from the signs of a and b and of a² − g·b²,
 /// in the field without √g; nothing when the budget is spent.
 std::optional<int> exactSign(const WideList& t) {
+    if (!WorkBudget::spend(200 * t.size())) return std::nullopt; // the splits count too
     const mpz_class g = generator(t);
     WideList a;
     WideList b;

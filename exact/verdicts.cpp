@@ -1,9 +1,11 @@
 #include "verdicts.h"
 
+#include "budget.h"
 #include "field.h"
 
 #include <algorithm>
 #include <initializer_list>
+#include <utility>
 
 namespace exact::verdict {
 
@@ -32,12 +34,17 @@ bool exact(const Circle& c) {
     return exact(c.centre) && c.radiusSquared().isExact();
 }
 
-/// The decision, or nothing when the budget ran out before it.
+thread_local bool onDecimals = false;
+
+/// The decision, within a budget of its own, or nothing when that ran out
+/// before it.
 template <typename Decide>
 auto decided(Decide&& decide) -> std::optional<decltype(decide())> {
+    const WorkBudget budget(WorkBudget::Verdict, WorkBudget::Kind::Fresh);
     try {
         return decide();
     } catch (const field::Undecided&) {
+        onDecimals = true;
         return std::nullopt;
     }
 }
@@ -94,6 +101,10 @@ std::optional<int> lineCircleSign(const Line& l, const Conic& q) {
 }
 
 } // namespace
+
+bool takeDecidedOnDecimals() {
+    return std::exchange(onDecimals, false);
+}
 
 std::optional<bool> isZero(const Number& n) {
     if (!n.isExact()) return std::nullopt;

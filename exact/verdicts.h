@@ -11,9 +11,10 @@
 ///
 /// A verdict computes on its data without the limits a Number keeps for
 /// writing (exact::field): the product of two radicands of 10^12, of two
-/// values of 32 radicals, is kept whole. Only the thread's work budget
-/// bounds it; a verdict the budget cannot reach is nothing, as for
-/// approximate data, and the frame's doubles decide it.
+/// values of 32 radicals, is kept whole. Only a work budget of its own
+/// (WorkBudget::Verdict, the same wherever the verdict is asked) bounds it;
+/// a verdict the budget cannot reach is nothing, as for approximate data,
+/// and the frame's doubles decide it.
 namespace exact::verdict {
 
 /// Whether a value is zero.
@@ -75,5 +76,10 @@ std::optional<bool> insideCircle(const Point& p, const Circle& c);
 /// touch, 1 when they cross (the sign of (d² − (r₁ + r₂)²)·((r₁ − r₂)² − d²),
 /// d the distance between the centres).
 std::optional<int> circlesContact(const Circle& a, const Circle& b);
+
+/// Whether a verdict on exact data was left to the caller's doubles since the
+/// last call, the work budget spent before it was reached; clears it. A
+/// worked solution says so (StepKind::DecidedOnDecimals).
+bool takeDecidedOnDecimals();
 
 } // namespace exact::verdict

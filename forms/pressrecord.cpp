@@ -2,6 +2,7 @@
 
 #include "budget.h"
 #include "solution.h"
+#include "verdicts.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -96,7 +97,10 @@ const exact::Solution* WorkedSolution::get() const {
         m_tried = true;
         const exact::WorkBudget budget(exact::WorkBudget::Solution, exact::WorkBudget::Kind::Fresh);
         try {
+            exact::verdict::takeDecidedOnDecimals();
             m_built = std::make_unique<exact::Solution>(m_build(*m_data));
+            if (exact::verdict::takeDecidedOnDecimals())
+                m_built->add(exact::StepKind::DecidedOnDecimals);
         } catch (const std::exception&) {
             m_built.reset(); // the form's own answer stands; there is no worked solution
         }

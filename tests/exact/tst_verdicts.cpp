@@ -164,19 +164,33 @@ private slots:
         }
     }
 
-    /// A budget spent makes the values still to compute approximate, never false.
+    /// A budget spent makes the values still to compute approximate, never false; a
+    /// verdict has a budget of its own, the same in a press and in its solution, and past
+    /// it leaves the decision to the doubles, which the solution then says.
     void budgetSpent() {
-        const exact::WorkBudget budget(2000);
-        Number sum = 0;
-        for (int n = 2; n < 40; ++n)
-            sum += Number(n % 3 - 1) * root(n) * root(n + 1);
-        QVERIFY(sum.isApproximate());
-        double expected = 0;
-        for (int n = 2; n < 40; ++n)
-            expected += (n % 3 - 1) * std::sqrt(double(n)) * std::sqrt(double(n + 1));
-        QVERIFY(std::fabs(sum.toDouble() - expected) < 1e-9 * std::fabs(expected) + 1e-9);
-        QCOMPARE(exact::verdict::collinear({0, 0}, {root(2), root(P)}, {3 * root(2), 3 * root(P)}),
-                 std::nullopt);
+        const Point b{root(2), root(P)}, c{3 * root(2), 3 * root(P)};
+        {
+            const exact::WorkBudget budget(2000);
+            Number sum = 0;
+            for (int n = 2; n < 40; ++n)
+                sum += Number(n % 3 - 1) * root(n) * root(n + 1);
+            QVERIFY(sum.isApproximate());
+            double expected = 0;
+            for (int n = 2; n < 40; ++n)
+                expected += (n % 3 - 1) * std::sqrt(double(n)) * std::sqrt(double(n + 1));
+            QVERIFY(std::fabs(sum.toDouble() - expected) < 1e-9 * std::fabs(expected) + 1e-9);
+            // Spent outside, the verdict still has its own.
+            QVERIFY(exact::WorkBudget::spent());
+            QCOMPARE(exact::verdict::collinear({0, 0}, b, c), std::optional<bool>(true));
+        }
+        // Values of 32 radicals with coefficients of hundreds of digits: past the verdict's budget.
+        const Number n = read("((1+sqr(2))*(1+sqr(3))*(1+sqr(5))*(1+sqr(7))*(1+sqr(11)))^100");
+        QVERIFY(n.isExact());
+        const Point p{0, 0}, q{n, n + 1}, r{n + 1, n};
+        exact::verdict::takeDecidedOnDecimals();
+        QCOMPARE(exact::verdict::collinear(p, q, r), std::nullopt);
+        QVERIFY(exact::verdict::takeDecidedOnDecimals());
+        QVERIFY(!exact::verdict::takeDecidedOnDecimals());
     }
 
     /// Integers of 64 bits go to GMP and back whatever the width of unsigned long.
