@@ -515,18 +515,27 @@ std::optional<Predicate> predicateOf(const std::string& w) {
     return std::nullopt;
 }
 
-/// The words of a text (runs of letters, lower case and without accents)
-/// with the character after each.
+/// The length of the letter at `i`: an ASCII letter, or an accented letter
+/// of Portuguese (two bytes of UTF-8); 0 for any other character.
+std::size_t letterAt(const std::string& t, std::size_t i) {
+    const auto c = static_cast<unsigned char>(t[i]);
+    if (std::isalpha(c)) return 1;
+    if (c != 0xC3 || i + 1 >= t.size()) return 0;
+    const auto d = static_cast<unsigned char>(t[i + 1]);
+    return d >= 0x80 && d <= 0xBF && d != 0x97 && d != 0xB7 ? 2 : 0; // not × nor ÷
+}
+
+/// The words of a text (runs of letters) with the character after each.
 std::vector<std::pair<std::string, char>> wordsOf(const std::string& t) {
     std::vector<std::pair<std::string, char>> words;
     for (std::size_t i = 0; i < t.size();) {
-        if (!std::isalpha(static_cast<unsigned char>(t[i]))) {
+        if (letterAt(t, i) == 0) {
             ++i;
             continue;
         }
         const std::size_t start = i;
-        while (i < t.size() && std::isalpha(static_cast<unsigned char>(t[i])))
-            ++i;
+        while (i < t.size() && letterAt(t, i) > 0)
+            i += letterAt(t, i);
         words.emplace_back(t.substr(start, i - start), i < t.size() ? t[i] : '\0');
     }
     return words;
@@ -536,10 +545,12 @@ std::vector<std::pair<std::string, char>> wordsOf(const std::string& t) {
 bool isPhrase(const std::string& typed) {
     const std::string t = plain(lower(trimmed(typed)));
     if (t == "s" || t == "n" || t == "s." || t == "n.") return true;
-    for (const auto& [w, after] : wordsOf(t))
+    for (const auto& [word, after] : wordsOf(lower(trimmed(typed)))) {
+        const std::string w = plain(word);
         if (w == "sim" || w == "nao" || predicateOf(w) ||
             (w.size() > 2 && fillers().count(w) && w != "abc"))
             return true;
+    }
     return false;
 }
 
@@ -553,7 +564,8 @@ Phrase phraseOf(const std::string& part, const std::string& text) {
     Phrase p;
     const auto words = wordsOf(text);
     for (std::size_t i = 0; i < words.size(); ++i) {
-        const auto& [w, after] = words[i];
+        const std::string w = plain(words[i].first);
+        const char after = words[i].second;
         const bool alone = words.size() == 1;
         if (i == 0 && (w == "sim" || (w == "s" && alone))) {
             p.yesNo = true;
@@ -568,7 +580,7 @@ Phrase phraseOf(const std::string& part, const std::string& text) {
         } else if (const auto pred = predicateOf(w)) {
             p.predicates.insert(*pred);
         } else if (!fillers().count(w)) {
-            unread(part, Say::UnknownWord, {{"word", w}});
+            unread(part, Say::UnknownWord, {{"word", words[i].first}});
         }
     }
     if (p.predicates.count(Predicate::Parallel) && p.predicates.count(Predicate::Coincident))
@@ -588,11 +600,13 @@ TypedValue wordsValue(Words w, const std::string& text, bool negated = false) {
 /// "concorrentes em (1 , 2)", "não existe": negation first, every word
 /// known, or nothing is read.
 TypedValue phraseValue(const std::string& part) {
-    const std::string t = plain(lower(trimmed(part)));
+    const std::string t = lower(trimmed(part));
     const std::size_t open = t.find('(');
     const std::string words = open == std::string::npos ? t : t.substr(0, open);
-    if (std::any_of(words.begin(), words.end(), isDigit))
-        unread(part, Say::UnknownWord, {{"word", words}});
+    if (const auto digit = std::find_if(words.begin(), words.end(), isDigit); digit != words.end()) {
+        const auto end = std::find_if(digit, words.end(), [](char c) { return c == ' '; });
+        unread(part, Say::UnknownWord, {{"word", std::string(digit, end)}});
+    }
     const Phrase p = phraseOf(part, words);
     const bool negated = p.negations % 2 == 1;
     if (p.predicates.size() > 1) unread(part, Say::Contradiction);
@@ -737,11 +751,12 @@ TypedValue partValue(const std::string& part, const Expected& expected) {
 /// Whether a text holds a word outside its parentheses: not x or y, nor the
 /// name of a function.
 bool hasWord(const std::string& t) {
-    const std::string words = plain(lower(t.substr(0, t.find('('))));
-    for (const auto& [w, after] : wordsOf(words))
+    for (const auto& [word, after] : wordsOf(lower(t.substr(0, t.find('('))))) {
+        const std::string w = plain(word);
         if (w != "x" && w != "y" && w != "sqr" && w != "sqrt" && w != "abs" && w != "raiz" &&
             w != "pi")
             return true;
+    }
     return false;
 }
 
