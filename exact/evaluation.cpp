@@ -57,7 +57,11 @@ Exact callOf(std::uint8_t function, const Exact& a) {
     return r.isExact() ? Exact(r) : std::nullopt;
 }
 
-Exact arithmetic(OpCode code, const Exact& a, const Exact& b) {
+/// + − × ÷ of two values of an arithmetic, nothing when either is nothing;
+/// the product and the quotient as the arithmetic takes them.
+template <typename T, typename Product, typename Quotient>
+std::optional<T> binaryOf(OpCode code, const std::optional<T>& a, const std::optional<T>& b,
+                          Product product, Quotient quotient) {
     if (!a || !b) return std::nullopt;
     switch (code) {
     case OpCode::Add:
@@ -65,10 +69,16 @@ Exact arithmetic(OpCode code, const Exact& a, const Exact& b) {
     case OpCode::Subtract:
         return *a - *b;
     case OpCode::Multiply:
-        return *a * *b;
+        return product(*a, *b);
     default:
-        return *a / *b;
+        return quotient(*a, *b);
     }
+}
+
+Exact arithmetic(OpCode code, const Exact& a, const Exact& b) {
+    return binaryOf(
+        code, a, b, [](const Number& x, const Number& y) -> Exact { return x * y; },
+        [](const Number& x, const Number& y) -> Exact { return x / y; });
 }
 
 /// Keeps only exact results: a value that passed the size limits is not one.
@@ -184,24 +194,20 @@ struct Polynomials {
     using Value = MaybePolynomial;
     static Value negate(const Value& a) { return a ? Value(-*a) : std::nullopt; }
     static Value binary(OpCode code, const Value& a, const Value& b) {
-        if (!a || !b) return std::nullopt;
-        switch (code) {
-        case OpCode::Add:
-            return *a + *b;
-        case OpCode::Subtract:
-            return *a - *b;
-        case OpCode::Multiply:
-            if (a->degree() + b->degree() > Expression::kMaxDegree ||
-                !WorkBudget::spend(400 * a->terms().size() * b->terms().size()))
-                return std::nullopt;
-            return *a * *b;
-        default: {
-            const std::optional<Number> divisor = constantOf(b);
-            if (!divisor) return std::nullopt; // a division by x or y
-            if (divisor->isZero()) Fault::raise(Fault::DivisionByZero);
-            return *a * Polynomial(Number(1) / *divisor);
-        }
-        }
+        return binaryOf(code, a, b, product, quotient);
+    }
+    static Value product(const Polynomial& a, const Polynomial& b) {
+        if (a.degree() + b.degree() > Expression::kMaxDegree ||
+            !WorkBudget::spend(400 * a.terms().size() * b.terms().size()))
+            return std::nullopt;
+        return a * b;
+    }
+    /// A division by a constant only: not by x or y.
+    static Value quotient(const Polynomial& a, const Polynomial& b) {
+        if (!b.isConstant()) return std::nullopt;
+        const Number divisor = b.coefficient(0, 0);
+        if (divisor.isZero()) Fault::raise(Fault::DivisionByZero);
+        return a * Polynomial(Number(1) / divisor);
     }
     static Value square(const Value& a) { return binary(OpCode::Multiply, a, a); }
     static Value intQuotient(const Value& a, const Value& b) {
