@@ -41,6 +41,21 @@ std::string written(const Number& n) {
     return out;
 }
 
+/// The same with true minus signs and roots as "2√13", as a pupil writes it.
+std::string handwritten(const Number& n) {
+    if (n.isZero()) return "0";
+    std::string out;
+    for (const exact::Term& t : n.terms()) {
+        const bool negative = sgn(t.coefficient) < 0;
+        out += negative ? "\u2212" : out.empty() ? "" : " + ";
+        const mpz_class k = abs(t.coefficient.get_num());
+        if (t.radicand == 1 || k != 1) out += k.get_str();
+        if (t.radicand != 1) out += "\u221a" + std::to_string(t.radicand);
+        if (t.coefficient.get_den() != 1) out += "/" + t.coefficient.get_den().get_str();
+    }
+    return out;
+}
+
 std::string inParens(const Number& n) {
     return "(" + written(n) + ")";
 }
@@ -115,7 +130,8 @@ std::string dms(double degrees, int places, bool inWords = false) {
 /// Forms of one right value.
 std::vector<std::string> rightForms(const Exercise& ex, const Value& v) {
     if (const auto* n = std::get_if<Number>(&v))
-        return {written(*n), "d = " + written(*n), "(2*" + inParens(*n) + ")/2"};
+        return {written(*n), "d = " + handwritten(*n), "(2*" + inParens(*n) + ")/2",
+                handwritten(*n)};
     if (const auto* p = std::get_if<exact::Point>(&v))
         return {"(" + written(p->x) + " ; " + written(p->y) + ")",
                 "P(" + written(p->x) + " ; " + written(p->y) + ")",
