@@ -37,6 +37,7 @@ const std::vector<KindInfo<StepKind>> kSteps = {
     {S::RadicalRationalise, "radical.rationalise", {}},
     {S::RadicalDenest, "radical.denest", {"r"}},
     {S::RadicalApproximate, "radical.approximate", {}},
+    {S::RadicalLarge, "radical.large", {}},
     {S::DistanceResult, "distance.result", {"d"}},
     {S::DistanceOfCoincident, "distance.coincident", {}},
     {S::BisectorDefinition, "bisector.definition", {"P"}},
@@ -227,6 +228,7 @@ const std::vector<KindInfo<StepKind>> kSteps = {
     {S::TangentsVertical, "tangents.vertical", {"equation"}},
     {S::TangentsFirst, "tangents.first", {"equation"}},
     {S::TangentsSecond, "tangents.second", {"equation"}},
+    {S::DecidedOnDecimals, "decided-on-decimals", {}},
 };
 
 const std::vector<KindInfo<TitleKind>> kTitles = {

@@ -128,9 +128,7 @@ void Circles1Form::circleTangentToLine() {
     // whose own forms for a = 0 and b = 0 round the radius apart.
     const Real r = abs(line.a * p.x + line.b * p.y + line.c) / norm(line);
     const auto centreOnLine = [](const exact::FrameData& d) {
-        const exact::Line& l = d.line(0);
-        const exact::Point c = d.point(0);
-        return exact::verdict::isZero(l.a * c.x + l.b * c.y + l.c);
+        return exact::verdict::onLine(d.line(0), d.point(0));
     };
     if (exactly(centreOnLine).value_or(r == 0))
         inform(tr("A recta contém o centro da circunferência; esta reduz-se a um ponto."), false);

@@ -177,7 +177,7 @@ void Lines2Form::pointDistance() {
     const Real s = squaredDistance(p, foot);
     const Real d = sqrt(s);
     const auto exactDistance = [](const exact::FrameData& t) {
-        return exact::verdict::isWhole(exact::distance(t.point(0), t.line(0)));
+        return exact::verdict::wholeDistance(t.point(0), t.line(0));
     };
     // The foot of the perpendicular is a quotient: whole numbers typed do not
     // make its doubles exact.

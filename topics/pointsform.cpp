@@ -100,7 +100,7 @@ void PointsForm::distance() {
     const Real s = squaredDistance(a, b);
     const Real d = sqrt(s);
     const bool whole = exactly([](const exact::FrameData& t) {
-                           return exact::verdict::isWhole(exact::distance(t.point(0), t.point(1)));
+                           return exact::verdict::wholeDistance(t.point(0), t.point(1));
                        }).value_or(floor(d) == d);
     setResult(QStringLiteral("Resultado2"),
               whole ? TextRules::number(std::nearbyint(d.value()), sep())

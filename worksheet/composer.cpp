@@ -14,6 +14,8 @@ constexpr int Attempts = 12; ///< tries for an exercise unlike the ones before
 
 /// A new exercise of the frame whose statement is none of `taken`; the last
 /// one tried when every try repeats one (a frame with few data to choose).
+/// Throws practice::NoExercise, as generate() does, when no exercise of the
+/// frame can be proven (the tests show it never happens).
 practice::Exercise freshExercise(const FrameCount& f, const Choices& choices, int version,
                                  int place, const QSet<QString>& taken) {
     practice::Exercise exercise;
