@@ -227,6 +227,12 @@ const std::vector<KindInfo<StepKind>> kSteps = {
     {S::TangentsVertical, "tangents.vertical", {"equation"}},
     {S::TangentsFirst, "tangents.first", {"equation"}},
     {S::TangentsSecond, "tangents.second", {"equation"}},
+    {S::CircleReadReduced, "circle.read-reduced", {"C", "k"}},
+    {S::AskedReducedEquation, "asked.reduced", {"equation"}},
+    {S::AskedReducedEquations, "asked.reduced-two", {"first", "second"}},
+    {S::AskedSlope, "asked.slope", {"m"}},
+    {S::AskedProjectionOnXAxis, "asked.projection-x", {"P", "Q"}},
+    {S::AskedProjectionOnYAxis, "asked.projection-y", {"P", "Q"}},
 };
 
 const std::vector<KindInfo<TitleKind>> kTitles = {

@@ -258,6 +258,13 @@ enum class StepKind : std::uint16_t {
     TangentsVertical,
     TangentsFirst,
     TangentsSecond,
+    // --- what an exercise asks, where its frame's solution ends otherwise
+    CircleReadReduced,
+    AskedReducedEquation,
+    AskedReducedEquations,
+    AskedSlope,
+    AskedProjectionOnXAxis,
+    AskedProjectionOnYAxis,
 };
 
 /// The title of a frame's solution: its caption and its data.
