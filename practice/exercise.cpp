@@ -1,5 +1,6 @@
 #include "exercise.h"
 
+#include "askedendings.h"
 #include "circles2solutions.h"
 #include "circles3solutions.h"
 #include "circlesolutions.h"
@@ -180,11 +181,23 @@ namespace {
 namespace solve = exact::solutions;
 using MaybeSolution = std::optional<exact::Solution>;
 
+/// The text the exercise types in a field.
+const std::string& fieldText(const Exercise& ex, const std::string& field) {
+    for (const auto& [name, text] : ex.fields)
+        if (name == field) return text;
+    throw std::out_of_range(field);
+}
+
 /// The general equation of a circle as the exercise typed it in `field`.
 exact::Conic typedConic(const Exercise& ex, const std::string& field) {
-    for (const auto& [name, text] : ex.fields)
-        if (name == field) return exact::readCircle(text).conic;
-    throw std::out_of_range(field);
+    return exact::readCircle(fieldText(ex, field)).conic;
+}
+
+/// How the exercise wrote the circle of `field`: reduced, (x − a)² + (y − b)² = r²
+/// (x^2+y^2=9 too), or in general form, … = 0.
+solve::CircleForm typedForm(const Exercise& ex, const std::string& field) {
+    const std::string& text = fieldText(ex, field);
+    return text.ends_with("=0") ? solve::CircleForm::General : solve::CircleForm::Reduced;
 }
 
 MaybeSolution linesThree(const Exercise& ex) {
@@ -225,7 +238,7 @@ MaybeSolution circlesOne(const Exercise& ex) {
     switch (ex.frame.frame) {
     case 0:
         return ex.frame.option == 0
-                   ? solve::solveCircleByEquation(typedConic(ex, "Text1"))
+                   ? solve::solveCircleByEquation(typedConic(ex, "Text1"), typedForm(ex, "Text1"))
                    : solve::solveCircleByCentre(d.circles.at(0).centre, d.circles.at(0).radius);
     case 1:
         return solve::solveTangentCircle(d.points.at(0), d.lines.at(0));
@@ -270,8 +283,12 @@ MaybeSolution circlesTwo(const Exercise& ex) {
     case 0:
         return ex.frame.option == 0 ? solve::solveIncircle(triangleOf(d))
                                     : solve::solveCircumcircle(triangleOf(d));
-    case 1:
-        return solve::solvePointCircleDistance(d.points.at(0), d.circles.at(0));
+    case 1: {
+        const exact::Conic given = typedConic(ex, "Text9");
+        const bool general = typedForm(ex, "Text9") == solve::CircleForm::General;
+        return solve::solvePointCircleDistance(d.points.at(0), d.circles.at(0),
+                                               general ? &given : nullptr);
+    }
     case 2:
         return solve::solveTangentCircle(d.points.at(0), d.lines.at(0));
     case 3:
@@ -293,9 +310,15 @@ MaybeSolution circlesThree(const Exercise& ex) {
     return std::nullopt;
 }
 
-} // namespace
+/// A line as the statement writes it: one parallel to an axis as x = k or y = k.
+exact::Line asWritten(const exact::Line& l) {
+    if (l.a.isZero() == l.b.isZero()) return l;
+    const exact::Number& k = l.a.isZero() ? l.b : l.a;
+    return {l.a / k, l.b / k, l.c / k};
+}
 
-std::optional<exact::Solution> workedSolution(const Exercise& ex) {
+/// The worked solution of the exercise's frame, on its data as written.
+std::optional<exact::Solution> frameSolution(const Exercise& ex) {
     namespace s = exact::solutions;
     const Data& d = ex.data;
     try {
@@ -352,6 +375,26 @@ std::optional<exact::Solution> workedSolution(const Exercise& ex) {
     } catch (...) {
     }
     return std::nullopt;
+}
+
+} // namespace
+
+std::optional<exact::Solution> workedSolution(const Exercise& given) {
+    Exercise ex = given;
+    for (exact::Line& l : ex.data.lines)
+        l = asWritten(l);
+    std::optional<exact::Solution> found = frameSolution(ex);
+    if (!found) return found;
+    // It ends on what the statement asks for.
+    if (ex.frame == FrameId{TopicId::Pontos, 0})
+        solve::endOnProjection(*found, ex.data.points.at(0),
+                               ex.data.numbers.at(0) == exact::Number(1));
+    else if (ex.expected.kind == AnswerKind::Line && ex.expected.form == AskedForm::ReducedEquation)
+        solve::endOnAsked(*found, solve::Asked::ReducedEquations);
+    else if (ex.frame.topic == TopicId::Recta3 && ex.frame.frame == 1 &&
+             ex.expected.kind == AnswerKind::Number)
+        solve::endOnAsked(*found, solve::Asked::Slope);
+    return found;
 }
 
 std::string valueText(const Value& value, AskedForm form) {
