@@ -21,26 +21,35 @@ std::vector<Line> answerLines(const Solution& s) {
     return lines;
 }
 
-/// Whether a line of the step ends on the equation: its first member, then
-/// whatever, then its second member (y = y_P = 3 says y = 3).
+/// Whether a step says the equation: in a line that begins with its first
+/// member and ends with its second (y = y_P = 3 says y = 3), or in its sentence.
 bool says(const Step& step, const Math& equation) {
     const Math& lhs = equation.children().front();
     const Math& rhs = equation.children().back();
-    return std::any_of(step.lines.begin(), step.lines.end(), [&](const Math& line) {
+    const bool inLines = std::any_of(step.lines.begin(), step.lines.end(), [&](const Math& line) {
         return line.kind() == Math::Kind::Chain && sameTree(line.children().front(), lhs) &&
                sameTree(line.children().back(), rhs);
     });
+    return inLines || std::any_of(step.values.begin(), step.values.end(),
+                                  [&](const Slot& v) { return sameTree(v.value, equation); });
+}
+
+/// Whether the second half of the solution says the equation.
+bool said(const Solution& s, const Math& equation) {
+    const std::size_t from = s.steps.size() / 2;
+    return std::any_of(s.steps.begin() + std::ptrdiff_t(from), s.steps.end(),
+                       [&](const Step& step) { return says(step, equation); });
 }
 
 void endOnReduced(Solution& s) {
-    const std::vector<Line> lines = answerLines(s);
-    if (lines.empty() || lines.size() > 2) return;
+    std::vector<Line> lines;
     std::vector<Math> reduced;
-    for (const Line& l : lines)
-        reduced.push_back(*reducedEquation(l));
-    if (std::all_of(reduced.begin(), reduced.end(),
-                    [&](const Math& r) { return says(s.steps.back(), r); }))
-        return;
+    for (const Line& l : answerLines(s))
+        if (const Math r = *reducedEquation(l); !said(s, r)) {
+            lines.push_back(l);
+            reduced.push_back(r);
+        }
+    if (lines.empty() || lines.size() > 2) return;
     Step& step = lines.size() == 1
                      ? s.add(StepKind::AskedReducedEquation, {slot("equation", reduced[0])})
                      : s.add(StepKind::AskedReducedEquations,
@@ -51,12 +60,45 @@ void endOnReduced(Solution& s) {
     }
 }
 
+/// Each line the solution wrote in another form (x = k), in its general form.
+void endOnGeneral(Solution& s) {
+    for (const Line& l : answerLines(s)) {
+        const Math general = generalEquation(normalised(l));
+        if (said(s, general)) continue;
+        const Math reduced = *reducedEquation(l);
+        s.add(StepKind::AskedGeneralEquation, {slot("line", reduced), slot("equation", general)})
+            .line(Equivalences(reduced).then(general))
+            .figure(Figure::line(l));
+    }
+}
+
+void endOnCircle(Solution& s) {
+    for (const AnswerPart& part : s.answer.parts())
+        if (const auto* c = std::get_if<Circle>(&part.value)) {
+            const Math reduced = circleEquation(*c);
+            if (!said(s, reduced))
+                s.add(StepKind::AskedReducedCircle, {slot("equation", reduced)})
+                    .figure(Figure::circle(*c));
+            return;
+        }
+}
+
 } // namespace
 
 void endOnAsked(Solution& s, Asked asked) {
     if (s.stopped || s.steps.empty()) return;
-    if (asked == Asked::ReducedEquations) endOnReduced(s);
-    if (asked != Asked::Slope) return;
+    switch (asked) {
+    case Asked::AsFound:
+        return;
+    case Asked::ReducedEquations:
+        return endOnReduced(s);
+    case Asked::GeneralEquations:
+        return endOnGeneral(s);
+    case Asked::ReducedCircle:
+        return endOnCircle(s);
+    case Asked::Slope:
+        break;
+    }
     for (const AnswerPart& part : s.answer.parts())
         if (const auto* m = std::get_if<Number>(&part.value)) {
             s.add(StepKind::AskedSlope, {slot("m", withDecimal(*m))});

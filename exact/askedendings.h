@@ -12,13 +12,15 @@ namespace exact::solutions {
 enum class Asked : std::uint8_t {
     AsFound,          ///< what the frame's solution finds, as it writes it
     ReducedEquations, ///< the reduced equations of the lines it finds
+    GeneralEquations, ///< the general equations of the lines it finds
+    ReducedCircle,    ///< the reduced equation of the circle it finds
     Slope,            ///< the slope it finds
 };
 
-/// Ends the solution on what was asked, in a step of its own: the reduced
-/// equations of its lines (from their general equations), or its slope.
-/// Adds nothing when the last step already says it, or when the solution
-/// stopped on a verdict.
+/// Ends the solution on what was asked, in a step of its own: the
+/// equations of its lines in the form asked (each from the other form),
+/// the reduced equation of its circle, or its slope. Adds nothing for what
+/// its last steps already say, or when the solution stopped on a verdict.
 void endOnAsked(Solution& s, Asked asked);
 
 /// Ends the drawing of the point P on its orthogonal projection on the

@@ -230,6 +230,8 @@ const std::vector<KindInfo<StepKind>> kSteps = {
     {S::CircleReadReduced, "circle.read-reduced", {"C", "k"}},
     {S::AskedReducedEquation, "asked.reduced", {"equation"}},
     {S::AskedReducedEquations, "asked.reduced-two", {"first", "second"}},
+    {S::AskedGeneralEquation, "asked.general", {"line", "equation"}},
+    {S::AskedReducedCircle, "asked.reduced-circle", {"equation"}},
     {S::AskedSlope, "asked.slope", {"m"}},
     {S::AskedProjectionOnXAxis, "asked.projection-x", {"P", "Q"}},
     {S::AskedProjectionOnYAxis, "asked.projection-y", {"P", "Q"}},

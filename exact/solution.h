@@ -262,6 +262,8 @@ enum class StepKind : std::uint16_t {
     CircleReadReduced,
     AskedReducedEquation,
     AskedReducedEquations,
+    AskedGeneralEquation,
+    AskedReducedCircle,
     AskedSlope,
     AskedProjectionOnXAxis,
     AskedProjectionOnYAxis,
