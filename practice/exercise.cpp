@@ -377,6 +377,18 @@ std::optional<exact::Solution> frameSolution(const Exercise& ex) {
     return std::nullopt;
 }
 
+/// What the statement asks for where the frame's solution may end otherwise.
+solve::Asked asked(const Exercise& ex) {
+    if (ex.expected.kind == AnswerKind::Circle) return solve::Asked::ReducedCircle;
+    if (ex.expected.kind == AnswerKind::Line)
+        return ex.expected.form == AskedForm::ReducedEquation   ? solve::Asked::ReducedEquations
+               : ex.expected.form == AskedForm::GeneralEquation ? solve::Asked::GeneralEquations
+                                                                : solve::Asked::AsFound;
+    const bool slope = ex.frame.topic == TopicId::Recta3 && ex.frame.frame == 1;
+    return slope && ex.expected.kind == AnswerKind::Number ? solve::Asked::Slope
+                                                           : solve::Asked::AsFound;
+}
+
 } // namespace
 
 std::optional<exact::Solution> workedSolution(const Exercise& given) {
@@ -389,11 +401,8 @@ std::optional<exact::Solution> workedSolution(const Exercise& given) {
     if (ex.frame == FrameId{TopicId::Pontos, 0})
         solve::endOnProjection(*found, ex.data.points.at(0),
                                ex.data.numbers.at(0) == exact::Number(1));
-    else if (ex.expected.kind == AnswerKind::Line && ex.expected.form == AskedForm::ReducedEquation)
-        solve::endOnAsked(*found, solve::Asked::ReducedEquations);
-    else if (ex.frame.topic == TopicId::Recta3 && ex.frame.frame == 1 &&
-             ex.expected.kind == AnswerKind::Number)
-        solve::endOnAsked(*found, solve::Asked::Slope);
+    else
+        solve::endOnAsked(*found, asked(ex));
     return found;
 }
 

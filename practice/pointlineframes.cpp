@@ -186,7 +186,7 @@ void makeTypedLine(Rng& rng, Exercise& ex) {
     const Line r = exact::normalised({m, N(-1), k});
     ex.data.lines = {r};
     field(ex, "Text1", texts::lineField(r));
-    ex.statement = "Escreva a equação reduzida da recta r: " + texts::line(r) + ".";
+    ex.statement = "Escreva a equação reduzida da recta de equação " + texts::line(r) + ".";
     expect(ex, AnswerKind::Line, {r}, AskedForm::ReducedEquation);
 }
 
