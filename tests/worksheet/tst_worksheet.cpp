@@ -6,6 +6,7 @@
 #include "composer.h"
 #include "datafigures.h"
 #include "drawing.h"
+#include "exercise.h"
 #include "mathtypeset.h"
 #include "sentences.h"
 #include "sheetdocument.h"
@@ -215,6 +216,51 @@ private slots:
                                     statement));
             }
         QVERIFY(drawn > 20);
+    }
+
+    void solutionsSpeakOfTheStatement_data() {
+        QTest::addColumn<practice::Level>("level");
+        for (practice::Level level : practice::AllLevels)
+            QTest::newRow(qPrintable(worksheet::levelText(level))) << level;
+    }
+    /// The worked solution of an exercise speaks of its statement's data:
+    /// the same points with the same names, each equation in the form the
+    /// statement gives it; and its last steps say what is asked, as the key
+    /// writes it.
+    void solutionsSpeakOfTheStatement() {
+        QFETCH(practice::Level, level);
+        const auto plain = [](QString t) { return t.remove(QRegularExpression("\\s")); };
+        int read = 0;
+        for (int seed = 1; seed <= rounds(4); ++seed)
+            for (const practice::FrameId& frame : practice::framesAt(level)) {
+                const practice::Exercise e = practice::generate(frame, level, quint64(seed));
+                const std::optional<exact::Solution> solution = practice::workedSolution(e);
+                QVERIFY(solution);
+                const QString statement = QString::fromStdString(e.statement);
+                const QString whole =
+                    plain(QString::fromStdString(exact::plainText(*solution, ",")));
+                for (const QString& data : SheetText::dataOf(statement, false))
+                    QVERIFY2(whole.contains(plain(data)), qPrintable(data + " | " + statement));
+                if (e.expected.kind == practice::AnswerKind::Words) continue;
+                // The last steps (two, or the second half of a long solution) say each value;
+                // an equation may be said through a chain (x = x_P = 3).
+                const std::size_t n = solution->steps.size();
+                QString ending;
+                for (std::size_t i = std::min(n - std::min<std::size_t>(n, 2), n / 2); i < n; ++i)
+                    ending +=
+                        plain(QString::fromStdString(exact::stepText(solution->steps[i], ",")));
+                for (const QString& value :
+                     SheetText::dataOf(QString::fromStdString(e.answerText), true)) {
+                    const qsizetype equals = value.indexOf(" = ");
+                    const bool said =
+                        ending.contains(plain(value)) ||
+                        (equals > 0 && ending.contains(plain(value.left(equals)) + "=") &&
+                         ending.contains("=" + plain(value.mid(equals + 3))));
+                    QVERIFY2(said, qPrintable(value + " | " + statement + " | " + ending));
+                }
+                ++read;
+            }
+        QVERIFY(read > 20);
     }
 
     /// The same choices, with or without figures, give the same exercises.

@@ -60,33 +60,6 @@ EveryFrame everyFrame(practice::Level level, quint64 seed) {
     return e;
 }
 
-/// The points and equations a text writes, as the text writes them: a
-/// capital letter and what its parentheses hold ("A(−5/2 , 4)"), a name and
-/// its equation ("r: 2x − y + 3 = 0"), a circle's equation, or the values of
-/// an answer, one by one.
-QStringList dataOf(const QString& text, bool answer) {
-    if (answer) return text.split(QStringLiteral(" ; "));
-    static const QRegularExpression equation(
-        QStringLiteral("\\b[a-z]: .+?(?= e | com | no |\\. |\\.$| \\(paralelas|$)"));
-    static const QRegularExpression circle(
-        QStringLiteral("(?:circunferências?|e) (?:de equação )?((?:x²|\\(x)[^.;]*?= [^ .,;]+)"));
-    QStringList out;
-    for (const auto& m : equation.globalMatch(text))
-        out << m.captured(0);
-    for (const auto& m : circle.globalMatch(text))
-        out << m.captured(1);
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (!text[i].isUpper() || text[i + 1] != u'(') continue;
-        qsizetype end = i + 1;
-        for (int depth = 0; end < text.size(); ++end) {
-            depth += text[end] == u'(' ? 1 : text[end] == u')' ? -1 : 0;
-            if (depth == 0) break;
-        }
-        out << text.mid(i, end - i + 1);
-    }
-    return out;
-}
-
 /// The text between two headings of a sheet.
 QString section(const QString& text, const QString& from, const QString& to) {
     const qsizetype start = text.indexOf(from);
@@ -217,7 +190,7 @@ private slots:
             for (const worksheet::SheetExercise& exercise : version.exercises)
                 for (const auto& [written, answer] :
                      {std::pair{exercise.statement, false}, {exercise.answer, true}})
-                    for (const QString& data : dataOf(written, answer)) {
+                    for (const QString& data : SheetText::dataOf(written, answer)) {
                         const QString whole = SheetText::plain(data);
                         QVERIFY2(std::any_of(lines.begin(), lines.end(),
                                              [&](const QString& l) { return l.contains(whole); }),
