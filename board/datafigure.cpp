@@ -106,10 +106,12 @@ FigureView fitView(const DataFigure& data) {
     QRectF box = boxOf(points);
     points.push_back({0, 0});
     const QRectF withOrigin = boxOf(points);
-    // The axes are shown where the data still fill a third of the view; a
-    // point alone is shown with them when it is not far from the origin.
+    // The axes are shown where the points still fill a third of the view; a
+    // point alone, or with lines (which cross the whole view), is shown with
+    // them when it is not far from the origin.
     const double actual = std::max(box.width(), box.height());
-    const double reach = actual > 0 ? Filled * std::max(actual, MinExtent / 2) : LonePointReach;
+    double reach = Filled * std::max(actual, MinExtent / 2);
+    if (actual == 0 || !data.lines.empty()) reach = std::max(reach, LonePointReach);
     if (extentOf(withOrigin) <= reach) box = withOrigin;
     const double side = extentOf(box) / (1 - 2 * Margin);
     FigureView view;
@@ -150,6 +152,12 @@ private:
     void xNumbers(double atY);
     void yNumbers(double atX);
     void lineName(const DataFigure::Line& l, QPointF centre);
+    QRectF nameBox(QPointF middle, QSizeF size) const;
+    double covered(const QRectF& box, QPointF centre) const;
+    /// A number of the graduation, with a true minus sign as on paper.
+    QString numberText(double value) const {
+        return TextRules::number(value, m_separator).replace(u'-', QChar(0x2212));
+    }
 
     FigureView m_view;
     double m_perPixel;
@@ -210,7 +218,7 @@ void FigureDrawer::grid() {
 void FigureDrawer::xNumbers(double atY) {
     for (double x : marks(m_view.left(), m_view.right())) {
         if (x == 0 && atY == 0) continue;
-        const QString t = TextRules::number(x, m_separator);
+        const QString t = numberText(x);
         const QSizeF size = textSize(t, numberFont());
         text(t, {x - size.width() / 2, atY - px(3)}, numberFont(), Qt::black,
              Primitive::Role::XAxisNumber);
@@ -221,7 +229,7 @@ void FigureDrawer::xNumbers(double atY) {
 void FigureDrawer::yNumbers(double atX) {
     for (double y : marks(m_view.bottom(), m_view.top())) {
         if (y == 0 && atX == 0) continue;
-        const QString t = TextRules::number(y, m_separator);
+        const QString t = numberText(y);
         const QSizeF size = textSize(t, numberFont());
         const double left = atX == 0 ? -px(4) - size.width() : atX + px(3);
         text(t, {left, y + size.height() / 2}, numberFont(), Qt::black,
@@ -261,24 +269,56 @@ std::optional<std::pair<QPointF, QPointF>> visiblePart(const DataFigure::Line& l
     return Painting::clip(f - along, f + along, area);
 }
 
-void FigureDrawer::lineName(const DataFigure::Line& l, QPointF centre) {
-    const double inset = m_view.world.width() * 0.06;
-    const auto part = visiblePart(l, m_view.world.adjusted(inset, inset, -inset, -inset));
-    if (!part || l.name.isEmpty()) return;
-    // Near the end farther from the data, beside the line on the side away from them.
-    const QPointF end = lengthOf(part->first - centre) > lengthOf(part->second - centre)
-                            ? part->first
-                            : part->second;
-    QPointF normal = QPointF(l.a, l.b) / std::hypot(l.a, l.b);
-    if (QPointF::dotProduct(normal, end - centre) < 0) normal = -normal;
-    const QSizeF size = textSize(l.name, nameFont());
-    const QPointF middle = end + normal * (px(5) + std::max(size.width(), size.height()) / 2);
-    // The name's box stays inside the view.
+/// The box of a name centred at `middle`, kept inside the view; y upwards,
+/// so its top is its larger y.
+QRectF FigureDrawer::nameBox(QPointF middle, QSizeF size) const {
     const double left = std::clamp(middle.x() - size.width() / 2, m_view.left() + px(2),
                                    m_view.right() - px(2) - size.width());
     const double top = std::clamp(middle.y() + size.height() / 2,
                                   m_view.bottom() + px(2) + size.height(), m_view.top() - px(2));
-    text(l.name, {left, top}, nameFont(), Azul);
+    return {QPointF(left, top - size.height()), size};
+}
+
+/// What a name's box covers: the texts and dots drawn so far, the axes, and
+/// the data's middle (a name is read best away from the data).
+double FigureDrawer::covered(const QRectF& box, QPointF centre) const {
+    double cost = 0;
+    for (const Primitive& p : m_list) {
+        if (p.kind == Primitive::Kind::Text) {
+            const QSizeF size = textSize(p.text, p.font);
+            cost += box.intersects(QRectF(p.p1 - QPointF(0, size.height()), size)) ? 10 : 0;
+        }
+        if (p.kind == Primitive::Kind::Dot &&
+            box.adjusted(-px(4), -px(4), px(4), px(4)).contains(p.p1))
+            cost += 10;
+    }
+    cost += box.top() < 0 && box.bottom() > 0 ? 3 : 0; // across the x axis
+    cost += box.left() < 0 && box.right() > 0 ? 3 : 0; // across the y axis
+    return cost - lengthOf(box.center() - centre) / m_view.world.width();
+}
+
+void FigureDrawer::lineName(const DataFigure::Line& l, QPointF centre) {
+    const double inset = m_view.world.width() * 0.06;
+    const auto part = visiblePart(l, m_view.world.adjusted(inset, inset, -inset, -inset));
+    if (!part || l.name.isEmpty()) return;
+    // Beside the line near one of its ends, or a little further in: where it
+    // covers least of what is drawn.
+    const QSizeF size = textSize(l.name, nameFont());
+    const QPointF normal = QPointF(l.a, l.b) / std::hypot(l.a, l.b);
+    const double away = px(5) + std::max(size.width(), size.height()) / 2;
+    QRectF best;
+    double least = INFINITY;
+    for (double t : {0.0, 1.0, 0.2, 0.8})
+        for (double side : {1.0, -1.0}) {
+            const QPointF on = part->first + t * (part->second - part->first);
+            const QRectF box = nameBox(on + side * away * normal, size);
+            const double cost = covered(box, centre);
+            if (cost < least) {
+                least = cost;
+                best = box;
+            }
+        }
+    text(l.name, {best.left(), best.bottom()}, nameFont(), Azul);
 }
 
 void FigureDrawer::data(const DataFigure& d) {

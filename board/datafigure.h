@@ -50,8 +50,8 @@ struct FigureView {
 /// line the places that matter (where it meets the other lines, the feet of
 /// the perpendiculars from the points and the centres on it; alone, where
 /// it passes nearest the origin), with a margin around them, the origin
-/// taken in when the data still fill a third of the view (a lone point,
-/// when it is near). The graduation's step
+/// taken in when the points still fill a third of the view (a lone point
+/// or lines, when it is near). The graduation's step
 /// is 1, 2, 5, 10… units, about ten numbers on an axis.
 FigureView fitView(const DataFigure& data);
 

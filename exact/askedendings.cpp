@@ -34,9 +34,10 @@ bool says(const Step& step, const Math& equation) {
                                   [&](const Slot& v) { return sameTree(v.value, equation); });
 }
 
-/// Whether the second half of the solution says the equation.
-bool said(const Solution& s, const Math& equation) {
-    const std::size_t from = s.steps.size() / 2;
+/// Whether the solution ends saying the equation: in its last step, or
+/// (where it finds two) in its second half.
+bool said(const Solution& s, const Math& equation, std::size_t found = 1) {
+    const std::size_t from = found > 1 ? s.steps.size() / 2 : s.steps.size() - 1;
     return std::any_of(s.steps.begin() + std::ptrdiff_t(from), s.steps.end(),
                        [&](const Step& step) { return says(step, equation); });
 }
@@ -44,8 +45,9 @@ bool said(const Solution& s, const Math& equation) {
 void endOnReduced(Solution& s) {
     std::vector<Line> lines;
     std::vector<Math> reduced;
-    for (const Line& l : answerLines(s))
-        if (const Math r = *reducedEquation(l); !said(s, r)) {
+    const std::vector<Line> found = answerLines(s);
+    for (const Line& l : found)
+        if (const Math r = *reducedEquation(l); !said(s, r, found.size())) {
             lines.push_back(l);
             reduced.push_back(r);
         }
@@ -62,9 +64,10 @@ void endOnReduced(Solution& s) {
 
 /// Each line the solution wrote in another form (x = k), in its general form.
 void endOnGeneral(Solution& s) {
-    for (const Line& l : answerLines(s)) {
+    const std::vector<Line> found = answerLines(s);
+    for (const Line& l : found) {
         const Math general = generalEquation(normalised(l));
-        if (said(s, general)) continue;
+        if (said(s, general, found.size())) continue;
         const Math reduced = *reducedEquation(l);
         s.add(StepKind::AskedGeneralEquation, {slot("line", reduced), slot("equation", general)})
             .line(Equivalences(reduced).then(general))

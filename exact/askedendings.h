@@ -20,7 +20,8 @@ enum class Asked : std::uint8_t {
 /// Ends the solution on what was asked, in a step of its own: the
 /// equations of its lines in the form asked (each from the other form),
 /// the reduced equation of its circle, or its slope. Adds nothing for what
-/// its last steps already say, or when the solution stopped on a verdict.
+/// its last step already says (its second half, for two lines), or when
+/// the solution stopped on a verdict.
 void endOnAsked(Solution& s, Asked asked);
 
 /// Ends the drawing of the point P on its orthogonal projection on the

@@ -78,7 +78,8 @@ void Flow::pupils(const SheetVersion& version) {
         .keepWithNext = true;
     int number = 0;
     for (const SheetExercise& exercise : version.exercises) {
-        FlowItem& statement = text({run(QStringLiteral("%1. ").arg(++number), TextStyle::Number),
+        ++number;
+        FlowItem& statement = text({run(QStringLiteral("%1. ").arg(number), TextStyle::Number),
                                     run(keepDataWhole(exercise.statement))},
                                    number == 1 ? 8 : 2);
         if (!exercise.figure.empty()) {
@@ -124,10 +125,12 @@ void Flow::teacher(const SheetVersion& version) {
          1)
         .keepWithNext = true;
     int number = 0;
-    for (const SheetExercise& exercise : version.exercises)
-        text({run(QStringLiteral("%1. ").arg(++number), TextStyle::Number),
+    for (const SheetExercise& exercise : version.exercises) {
+        ++number;
+        text({run(QStringLiteral("%1. ").arg(number), TextStyle::Number),
               run(keepDataWhole(exercise.answer))},
              number == 1 ? 4 : 1.5);
+    }
     text({run(tr("Resoluções") + suffix, TextStyle::Heading)}, 8).keepWithNext = true;
     number = 0;
     for (const SheetExercise& exercise : version.exercises) {

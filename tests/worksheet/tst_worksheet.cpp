@@ -242,15 +242,16 @@ private slots:
                 for (const QString& data : SheetText::dataOf(statement, false))
                     QVERIFY2(whole.contains(plain(data)), qPrintable(data + " | " + statement));
                 if (e.expected.kind == practice::AnswerKind::Words) continue;
-                // The last steps (two, or the second half of a long solution) say each value;
-                // an equation may be said through a chain (x = x_P = 3).
+                // The last step says the value asked for; two values, the second half
+                // of the solution. An equation may be said through a chain (x = x_P = 3).
+                const QStringList values =
+                    SheetText::dataOf(QString::fromStdString(e.answerText), true);
                 const std::size_t n = solution->steps.size();
                 QString ending;
-                for (std::size_t i = std::min(n - std::min<std::size_t>(n, 2), n / 2); i < n; ++i)
+                for (std::size_t i = values.size() > 1 ? n / 2 : n - 1; i < n; ++i)
                     ending +=
                         plain(QString::fromStdString(exact::stepText(solution->steps[i], ",")));
-                for (const QString& value :
-                     SheetText::dataOf(QString::fromStdString(e.answerText), true)) {
+                for (const QString& value : values) {
                     const qsizetype equals = value.indexOf(" = ");
                     const bool said =
                         ending.contains(plain(value)) ||
