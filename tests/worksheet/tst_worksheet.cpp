@@ -264,6 +264,40 @@ private slots:
         QVERIFY(read > 20);
     }
 
+    void statementsReadWell_data() {
+        QTest::addColumn<practice::Level>("level");
+        for (practice::Level level : practice::AllLevels)
+            QTest::newRow(qPrintable(worksheet::levelText(level))) << level;
+    }
+    /// A line parallel to an axis is given in its normal form, x = k or y = k;
+    /// no two words come twice in a statement.
+    void statementsReadWell() {
+        QFETCH(practice::Level, level);
+        static const QRegularExpression named(QStringLiteral("^[a-z]: (.*)$"));
+        for (int seed = 1; seed <= rounds(6); ++seed)
+            for (const practice::FrameId& frame : practice::framesAt(level)) {
+                const QString statement = QString::fromStdString(
+                    practice::generate(frame, level, quint64(seed)).statement);
+                for (const QString& data : SheetText::dataOf(statement, false)) {
+                    const QString equation = named.match(data).captured(1);
+                    if (equation.contains(u'x') == equation.contains(u'y')) continue;
+                    QVERIFY2(equation.startsWith("x = ") || equation.startsWith("y = "),
+                             qPrintable(statement));
+                }
+                QStringList words; // the words, without their punctuation, data left out
+                for (QString w : statement.split(u' ')) {
+                    w.remove(QRegularExpression("[^\\p{L}]"));
+                    if (w.size() >= 2 && !statement.contains(w + u'(')) words << w.toLower();
+                }
+                QSet<QString> seen;
+                for (qsizetype i = 0; i + 1 < words.size(); ++i) {
+                    const QString two = words.mid(i, 2).join(u' ');
+                    QVERIFY2(!seen.contains(two), qPrintable(two + " | " + statement));
+                    seen.insert(two);
+                }
+            }
+    }
+
     /// The same choices, with or without figures, give the same exercises.
     void figuresChangeNoExercise() {
         const worksheet::Sheet with = worksheet::compose(everyFrame(practice::Level::Basico, 31));
