@@ -5,6 +5,7 @@
 #include "linesolutions.h"
 #include "solutionkit.h"
 #include "twolines.h"
+#include "verdicts.h"
 
 #include <cmath>
 #include <optional>
@@ -140,7 +141,7 @@ Math bisectorEquation(const Line& r, const Number& kr, const Line& s, const Numb
 
 void bisectorSteps(Solution& sol, const GivenLines& g, const std::string& label) {
     const Line &r = g.r, &s = g.s;
-    if (r.a * s.b == s.a * r.b) {
+    if (verdict::parallel(r, s).value_or(r.a * s.b == s.a * r.b)) {
         sol.add(StepKind::BisectorsOfParallels)
             .line(Chain(minus(valueProduct(r.a, s.b), valueProduct(s.a, r.b))).equals(value(0)));
         sol.answer.add(label, Verdict::ParallelLines);

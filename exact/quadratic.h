@@ -7,6 +7,7 @@
 #include "solution.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,8 +43,10 @@ Quadratic wholeQuadratic(Solution& solution, const Quadratic& q, const Math& t);
 /// resolvent formula, √Δ simplified and each root written exact and
 /// approximate. The roots are named t₁ and t₂ (t alone for a double root)
 /// and bound in the environment. Returns the roots, as roots() orders them.
+/// `sign` is the sign of Δ when the caller decided it on its data (Δ past
+/// the limits of a Number is approximate; its sign is not).
 std::vector<Number> solveQuadratic(Solution& solution, const std::string& unknown,
-                                   const Quadratic& q);
+                                   const Quadratic& q, std::optional<int> sign = std::nullopt);
 
 /// Where a line meets the circle x² + y² + d·x + e·y + f = 0, by
 /// substitution: the system, the line's equation solved for y (for x when

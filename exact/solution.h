@@ -36,6 +36,7 @@ enum class StepKind : std::uint16_t {
     RadicalRationalise,
     RadicalDenest,
     RadicalApproximate,
+    RadicalLarge,
     DistanceResult,
     DistanceOfCoincident,
     // the perpendicular bisector
@@ -258,6 +259,8 @@ enum class StepKind : std::uint16_t {
     TangentsVertical,
     TangentsFirst,
     TangentsSecond,
+    // any frame
+    DecidedOnDecimals, ///< a decision on exact data left to doubles, the work budget spent
     // --- what an exercise asks, where its frame's solution ends otherwise
     CircleReadReduced,
     AskedReducedEquation,

@@ -1,5 +1,6 @@
 #include "presspipeline.h"
 
+#include "budget.h"
 #include "clsequation.h"
 #include "messages.h"
 #include "numbered_error.h"
@@ -17,6 +18,7 @@ void PressPipeline::run(const std::function<void()>& routine, bool solve, QGroup
     m_failedField = nullptr;
     clsEquation pressInterpreter;
     m_interpreter = &pressInterpreter;
+    const exact::WorkBudget budget(exact::WorkBudget::Press); // its exact readings and verdicts
     m_solving = solve;
     const auto endOfPress = qScopeGuard([this] {
         m_solving = false;

@@ -1,6 +1,8 @@
 #include "pressrecord.h"
 
+#include "budget.h"
 #include "solution.h"
+#include "verdicts.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -93,8 +95,12 @@ WorkedSolution::~WorkedSolution() = default;
 const exact::Solution* WorkedSolution::get() const {
     if (!m_tried) {
         m_tried = true;
+        const exact::WorkBudget budget(exact::WorkBudget::Solution, exact::WorkBudget::Kind::Fresh);
         try {
+            exact::verdict::takeDecidedOnDecimals();
             m_built = std::make_unique<exact::Solution>(m_build(*m_data));
+            if (exact::verdict::takeDecidedOnDecimals())
+                m_built->add(exact::StepKind::DecidedOnDecimals);
         } catch (const std::exception&) {
             m_built.reset(); // the form's own answer stands; there is no worked solution
         }

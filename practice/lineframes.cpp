@@ -198,8 +198,15 @@ void makeAngle(Rng& rng, Exercise& ex) {
         m = turned(n, a);
         amplitude = N(a);
     } else if (ex.level == Level::Intermedio) {
+        // Neither parallel nor perpendicular, nor at 30º, 45º or 60º: an
+        // amplitude in degrees, minutes and seconds.
+        const auto notable = [&n](const Point& k) {
+            const Number dot = n.x * k.x + n.y * k.y;
+            const Number c2 = dot * dot / ((n.x * n.x + n.y * n.y) * (k.x * k.x + k.y * k.y));
+            return c2 == 0 || c2 == Q(1, 4) || c2 == Q(1, 2) || c2 == Q(3, 4) || c2 == 1;
+        };
         m = smallNormal(rng);
-        while ((n.x * m.y - n.y * m.x).isZero() || (n.x * m.x + n.y * m.y).isZero())
+        while (notable(m))
             m = smallNormal(rng);
     }
     const Line r = lineWithNormal(n.x, n.y, somePoint(rng, Level::Basico, 3));

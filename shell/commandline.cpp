@@ -225,7 +225,15 @@ int writeSheet(Request request, int argc, char* argv[]) {
         print(stderr, QStringLiteral("ortoplano: %1\n").arg(note));
     request.choices.seed =
         request.seed.value_or(QRandomGenerator::global()->bounded(quint64(1), quint64(1000000)));
-    const worksheet::Sheet sheet = worksheet::compose(request.choices);
+    std::optional<worksheet::Sheet> composed;
+    try {
+        composed = worksheet::compose(request.choices);
+    } catch (const practice::NoExercise& none) { // the tests show it never happens
+        print(stderr, QObject::tr("ortoplano: não foi possível criar um exercício de «%1».\n")
+                          .arg(QString::fromUtf8(none.what())));
+        return 1;
+    }
+    const worksheet::Sheet& sheet = *composed;
     const worksheet::SaveFault fault = worksheet::save(sheet, request.output);
     if (fault != worksheet::SaveFault::None) {
         print(

@@ -288,7 +288,15 @@ std::optional<worksheet::Sheet> WorksheetDialog::sheet() {
         return std::nullopt;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    worksheet::Sheet made = worksheet::compose(chosen);
+    std::optional<worksheet::Sheet> made;
+    try {
+        made = worksheet::compose(chosen);
+    } catch (const practice::NoExercise& none) { // the tests show it never happens
+        QApplication::restoreOverrideCursor();
+        showMessage(this, {tr("Não foi possível criar um exercício de «%1».")
+                               .arg(QString::fromUtf8(none.what()))});
+        return std::nullopt;
+    }
     QApplication::restoreOverrideCursor();
     return made;
 }

@@ -77,6 +77,8 @@ std::pair<practice::Exercise, bool> matchingExercise(const practice::Exercise& a
 /// The exercises of every version at a place: version A's a new one unlike
 /// the statements before it, the others each matching it. A's next try is
 /// taken when the other versions cannot match it (data of a rare kind).
+/// Throws practice::NoExercise, as generate() does, when no exercise of the
+/// frame can be proven (the tests show it never happens).
 std::vector<practice::Exercise> exercisesAt(const FrameCount& f, const Choices& choices, int place,
                                             const std::vector<QSet<QString>>& taken) {
     std::vector<practice::Exercise> best;
