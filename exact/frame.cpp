@@ -202,12 +202,19 @@ const CircleReading& FrameData::circle(std::size_t i) const {
     return remembered(m_circles, name, &readCircle, trimmed(name));
 }
 
+bool FrameData::generalCircle(std::size_t i) const {
+    std::string text = trimmed(nthField(*m_frame, m_option, Role::Circle, i).name);
+    std::erase(text, ' ');
+    return text.ends_with("=0");
+}
+
 const Number& FrameData::number(std::size_t i) const {
     return numberNamed(nthField(*m_frame, m_option, Role::Number, i).name);
 }
 
 Number FrameData::angle(std::size_t i) const {
-    return exactAngle(leadingNumber(typed(nthField(*m_frame, m_option, Role::Angle, i).name)).value());
+    return exactAngle(
+        leadingNumber(typed(nthField(*m_frame, m_option, Role::Angle, i).name)).value());
 }
 
 bool FrameData::wholeNumbersOnly() const {

@@ -1,6 +1,6 @@
 #pragma once
 
-// The problem frames of the forms, each declared once (frametable.cpp): its
+// The problem frames of the forms, each declared once (framerows.h): its
 // name on the command line, its caption, its fields by role, its options and
 // the routine that explains it exactly. The forms lay out and solve in
 // doubles what is declared here (topics/), practice makes its exercises
@@ -136,6 +136,9 @@ public:
     const LineReading& lineReading(std::size_t i) const;
     const CircleReading& circle(std::size_t i) const;
     const Conic& conic(std::size_t i) const { return circle(i).conic; }
+    /// Whether the i-th circle is written in general form, its equation
+    /// ending in "= 0" (blanks aside), rather than reduced.
+    bool generalCircle(std::size_t i) const;
     /// The field's value as the input reader takes it.
     const Number& number(std::size_t i) const;
     /// The leading number of the field in degrees, exact as its decimal

@@ -37,7 +37,7 @@ struct TopicRow {
     ProblemForm* (*create)();
     const char* menuName; ///< the menu entry's objectName
     const char* menuCaption;
-    const char* indexHeading; ///< above the captions of its frames (exact/frametable.cpp)
+    const char* indexHeading; ///< above the captions of its frames (exact/framerows.h)
     TopicButtonText button;
     /// The names of this form's buttons to the topics, in table order, "-"
     /// for itself. A topic past the end of the list gets "Ir" + its form.

@@ -18,14 +18,6 @@ QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-/// The problem of the frame table that a practice frame is.
-exact::FrameId problemOf(practice::FrameId frame) {
-    std::vector<const exact::Frame*> ofTopic;
-    for (const exact::Frame& f : exact::frames())
-        if (f.topic == topicOf(frame)) ofTopic.push_back(&f);
-    return exact::FrameId(*ofTopic.at(std::size_t(frame.frame)), frame.option);
-}
-
 } // namespace
 
 QString levelText(practice::Level level) {
@@ -40,7 +32,7 @@ std::optional<practice::Level> levelNamed(const QString& name) {
 }
 
 QString frameName(practice::FrameId frame) {
-    return fromUtf8(problemOf(frame).name());
+    return fromUtf8(frame.name());
 }
 
 QString frameCaption(practice::FrameId frame) {
@@ -66,8 +58,9 @@ std::optional<std::vector<FrameCount>> framesNamed(const QString& text, int coun
     std::vector<FrameCount> frames;
     for (const practice::FrameId& frame : practice::allFrames()) {
         const QString name = frameName(frame);
-        const QString withoutOption = fromUtf8(problemOf(frame).frame().name);
-        if (name == wanted || withoutOption == wanted || fromUtf8(topicName(topicOf(frame))) == wanted)
+        const QString withoutOption = fromUtf8(frame.frame().name);
+        if (name == wanted || withoutOption == wanted ||
+            fromUtf8(topicName(topicOf(frame))) == wanted)
             frames.push_back({frame, count});
     }
     if (frames.empty()) return std::nullopt;

@@ -30,15 +30,9 @@ struct Choices {
 inline constexpr int MaxPerFrame = 20;
 inline constexpr int MaxExercises = 100;
 
-/// The program's topic of a practice frame: the practice library lists the
-/// topics in the program's order.
+/// The topic of a frame.
 inline Topic topicOf(practice::FrameId frame) {
-    using P = practice::TopicId;
-    static_assert(practice::TopicIdCount == TopicCount);
-    static_assert(int(P::Recta1) == int(Topic::Recta1) && int(P::Recta4) == int(Topic::Recta4) &&
-                  int(P::Circunferencia1) == int(Topic::Circunferencia1) &&
-                  int(P::Triangulo) == int(Topic::Triangulo));
-    return Topic(int(frame.topic));
+    return frame.topic();
 }
 
 /// "básico", "intermédio", "avançado".

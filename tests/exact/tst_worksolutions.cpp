@@ -4,11 +4,14 @@
 // (tests/topics/tst_workedsolutions.cpp).
 
 #include "exactcase.h"
+#include "circlesolutions.h"
 #include "frame.h"
+#include "linesolutions.h"
 #include "numbered_error.h"
 #include "pointsolutions.h"
 #include "sentences.h"
 #include "solutioncheck.h"
+#include "trianglesolutions.h"
 #include "verdicts.h"
 
 #include <QRegularExpression>
