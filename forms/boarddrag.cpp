@@ -116,6 +116,7 @@ std::pair<GridStep, GridStep> BoardDrag::pixels() const {
 
 void BoardDrag::moveTo(const Handle& handle, long long countX, GridStep stepX, long long countY,
                        GridStep stepY) {
+    if (!m_host.shown().frame) return; // bare axes: nothing to press again
     const QString x = GridSnap::text(countX, stepX);
     const QString y = GridSnap::text(countY, stepY);
     if (Controls::field(m_form, handle.xField)->text() == x &&

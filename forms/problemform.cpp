@@ -232,7 +232,8 @@ bool ProblemForm::event(QEvent* e) {
         arrangeTabOrder(this, m_window.panel, m_board, m_window.buttonRow);
         m_history->watchFields();
     }
-    if (e->type() == QEvent::WindowActivate && ActivationTracker::previous() != this) {
+    if (e->type() == QEvent::WindowActivate && ActivationTracker::previous() != this &&
+        !m_drag->dragging()) { // a press on the board that activates the form drags
         // Coming back from another window of the program shows the bare axes.
         // The viewport may not be readable: there is no error report outside
         // a press, and the board keeps what was drawn up to that point.

@@ -214,6 +214,9 @@ private slots:
             << "circunferencia2-2" << circle << 0 << "2 0.1;1 0;0 0;3 0" << false;
         QTest::newRow("P onto and into a circle, tangents")
             << "circunferencia3-2" << circle << 0 << "2 0.1;0.5 0.5;4 1" << true;
+        QTest::newRow("P into the circle of the form's own equation, tangents")
+            << "circunferencia3-2" << "Abcissa4=-1;Ordenada4=0;Text9=x^2+y^2-2x-1=0" << 0
+            << "-0.5 0.1;0 0.1;0.5 0.1;3.5 1.1" << false;
         QTest::newRow("A onto B, bisector")
             << "pontos-4"
             << "Abcissa6=0;Ordenada6=0;Abcissa7=2;Ordenada7=1" << 0 << "2 1;1 1" << false;
