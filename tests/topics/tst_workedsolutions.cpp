@@ -212,7 +212,8 @@ struct FrameUnderTest {
 };
 
 FrameUnderTest underTest(const exact::FrameId& problem) {
-    FrameUnderTest f{problem, {}};
+    FrameUnderTest f;
+    f.problem = problem;
     const auto rank = [](const exact::FrameField& field) {
         using R = exact::Role;
         return field.role == R::Point    ? 0
