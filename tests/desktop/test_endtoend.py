@@ -116,6 +116,14 @@ class EndToEnd(unittest.TestCase):
         return result.get_role_name(), result.get_name()
 
     @staticmethod
+    def result_names(form, frame):
+        try:
+            return [n.get_name() for n in children(find(form, "panel", frame))
+                    if n.get_description() == "Resultado"]
+        except GLib.Error:  # a result replaced as we ask
+            return None
+
+    @staticmethod
     def window_id(title):
         xdotool = ["xdotool", "search", "--onlyvisible", "--name", title]
         return subprocess.run(xdotool, capture_output=True, text=True, timeout=10).stdout.split()[0]
@@ -233,6 +241,51 @@ class EndToEnd(unittest.TestCase):
             subprocess.run([options.grab, form_id, beside, options.circle_screenshot], check=True,
                            timeout=30)
 
+    def test_6c_point_dragged_across_a_circle(self):
+        find(self.menu, "menu item", "Circunferência 3").do_action(0)
+        form = window("CIRCUNFERÊNCIA - 3 — ORTOPLANO PLANA")
+        frame = "Rectas que passam por P e são tg a uma circunferência"
+        form_id = self.window_id("^ORTOPLANO PLANA$")
+        xdotool = lambda *words: subprocess.run(["xdotool", *words], check=True, timeout=10)
+        xdotool("windowfocus", "--sync", form_id)
+        time.sleep(0.5)  # the form active before the press: coming back would clear its board
+        # P(−1, 0) outside the circle of centre (1, 0) and radius √2: two tangents
+        self.solve(frame, {"Abcissa de P": "-1", "Ordenada de P": "0"}, form=form)
+        panel = find(form, "panel", frame)
+        fields = lambda: [find(panel, "text", n).get_text(0, -1)
+                          for n in ("Abcissa de P", "Ordenada de P")]
+        board = next(d for d in descendants(form) if d.get_name() == "Quadro de desenho")
+        box = board.get_extents(Atspi.CoordType.SCREEN)
+        # The usual viewport, −10 to 10 with a margin of 0.8: world (x, y) to the screen
+        at = lambda x, y: [str(round(box.x + (x + 10.8) / 21.6 * box.width)),
+                           str(round(box.y + (10.8 - y) / 21.6 * box.height))]
+        shots = options.drag_screenshots
+        grab = lambda n: subprocess.run([options.grab, form_id, f"{shots}-{n}.png"],
+                                        check=True, timeout=30) if shots else None
+        xdotool("mousemove", *at(-1, 0))
+        time.sleep(0.3)
+        grab(1)
+        xdotool("mousedown", "1")
+        for x in (-0.5, 0, 0.5):  # into the circle
+            xdotool("mousemove", *at(x, 0.1))
+            time.sleep(0.2)
+        wait_for(lambda: fields() == ["0.5", "0"], "P inside the circle")
+        # an empty result is named by its caption; a tangent is an equation
+        no_tangent = lambda names: names is not None and not any("=" in n for n in names)
+        wait_for(lambda: no_tangent(self.result_names(form, frame)), "no tangents left over")
+        time.sleep(0.3)
+        grab(2)
+        for x in (1.5, 2.5, 3.5):  # out on the other side
+            xdotool("mousemove", *at(x, 1.1))
+            time.sleep(0.2)
+        xdotool("mouseup", "1")
+        wait_for(lambda: fields() == ["3.5", "1"], "P outside again")
+        alerts = [w for w in windows() if w.get_role_name() in ("alert", "dialog")]
+        self.assertEqual(alerts, [])
+        xdotool("mousemove", *at(-9, -9))
+        time.sleep(0.3)
+        grab(3)
+
 
 if __name__ == "__main__":
     parser = argparse.ArgumentParser()
@@ -243,6 +296,9 @@ if __name__ == "__main__":
                         help="also save the solved form beside its worked solution here")
     parser.add_argument("--circle-screenshot",
                         help="also save a solved circle frame beside its worked solution here")
+    parser.add_argument("--drag-screenshots",
+                        help="also save P dragged across a circle, before, during and after the "
+                             "drag, as this path followed by -1.png, -2.png and -3.png")
     parser.add_argument("--projector-screenshot",
                         help="also save the full-screen board in projector mode here")
     options, rest = parser.parse_known_args()

@@ -136,6 +136,7 @@ class TestDragging : public QObject {
             else
                 QTest::mouseEvent(QTest::MouseMove, &board(), Qt::NoButton, modifiers,
                                   pixelOf(board(), target));
+            form->repaint(); // painted as it moves, the note too
             followsFreshPress(problem, kind);
         }
         const QPoint to = pixelOf(board(), path.last());
