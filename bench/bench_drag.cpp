@@ -15,8 +15,8 @@
 // not run; --quick (a few moves) is registered as a test of that.
 
 #include "benchtools.h"
-#include "cputime.h"
 #include "boarddrag.h"
+#include "cputime.h"
 #include "frame.h"
 #include "problemform.h"
 #include "shell.h"
@@ -47,7 +47,8 @@ struct Figure {
 
 double percentile(std::vector<double> values, double p) {
     std::sort(values.begin(), values.end());
-    const std::size_t i = std::min(values.size() - 1, std::size_t(std::ceil(p * values.size())) - 1);
+    const std::size_t i =
+        std::min(values.size() - 1, std::size_t(std::ceil(p * values.size())) - 1);
     return values[i];
 }
 

@@ -6,6 +6,7 @@
 #include "boarddrag.h"
 #include "datahistory.h"
 #include "frame.h"
+#include "fullscreenboard.h"
 #include "sentences.h"
 #include "testsupport.h"
 #include "topictable.h"
@@ -216,7 +217,8 @@ private slots:
         QTest::newRow("P onto and into a circle, tangents")
             << "circunferencia3-2" << circle << 0 << "2 0.1;0.5 0.5;4 1" << true;
         QTest::newRow("P into the circle of the form's own equation, tangents")
-            << "circunferencia3-2" << "Abcissa4=-1;Ordenada4=0;Text9=x^2+y^2-2x-1=0" << 0
+            << "circunferencia3-2"
+            << "Abcissa4=-1;Ordenada4=0;Text9=x^2+y^2-2x-1=0" << 0
             << "-0.5 0.1;0 0.1;0.5 0.1;3.5 1.1" << false;
         QTest::newRow("A onto B, bisector")
             << "pontos-4"
@@ -269,6 +271,28 @@ private slots:
         QVERIFY(std::abs(landed.x() - 3.63) <= 2 * pixel);
         QVERIFY(std::abs(landed.y() + 2.17) <= 2 * pixel);
         QVERIFY(landed != QPointF(3.5, -2)); // not on the grid's half
+    }
+
+    /// On the full-screen board a point is dragged as on the form's board,
+    /// through the square the board is painted on.
+    void fullScreenDrag() {
+        const exact::FrameId id = *exact::FrameId::named("pontos-2");
+        openAndPress(id, "Abcissa2=1;Ordenada2=1", PressKind::Resolver);
+        form->showFullScreenBoard();
+        QWidget* view = form->fullScreenBoard();
+        QVERIFY(view && QTest::qWaitForWindowExposed(view));
+        const QRectF area = FullScreenBoard::boardArea(view->size());
+        const auto onView = [&](QPointF world) {
+            return (area.topLeft() + board().toPixel(world) * (area.width() / Board::Side))
+                .toPoint();
+        };
+        QTest::mousePress(view, Qt::LeftButton, {}, onView({1, 1}));
+        QVERIFY(form->drag().dragging());
+        QTest::mouseMove(view, onView({-4.1, 2.9}));
+        QTest::mouseRelease(view, Qt::LeftButton, {}, onView({-4.1, 2.9}));
+        QCOMPARE(field("Abcissa2")->text(), QStringLiteral("-4"));
+        QCOMPARE(field("Ordenada2")->text(), QStringLiteral("3"));
+        followsFreshPress(id, PressKind::Resolver);
     }
 
     /// The cursor shows what can be grabbed: an open hand over a data point
