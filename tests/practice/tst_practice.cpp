@@ -5,6 +5,8 @@
 #include "evaluation.h"
 #include "exercise.h"
 #include "frames.h"
+#include "numbertext.h"
+#include "objects.h"
 #include "practicerows.h"
 #include "readings.h"
 
@@ -113,6 +115,42 @@ private slots:
             fields << QString::fromStdString(name + "=" + text);
         if (!ex.option.empty()) fields << QString::fromStdString(ex.option);
         QCOMPARE(fields.join(' '), typed);
+    }
+
+    /// A slip is named from an answer the test works out itself from the
+    /// exercise's data, as a pupil who made that mistake would write it.
+    void slipNamedFromTheMistake() {
+        int named = 0;
+        for (std::uint64_t seed = 1; seed <= 12; ++seed) {
+            const Exercise mid = generate(practice::problem("pontos-2"), Level::Intermedio, seed);
+            const exact::Point& a = mid.data.points.at(0);
+            const exact::Point& b = mid.data.points.at(1);
+            const exact::Point m{(a.x + b.x) / 2, (a.y + b.y) / 2};
+            const auto slipOf = [&](const exact::Point& typed) {
+                return check(mid, exact::text(typed, ",")).slip; // "(−3/2 , 1)"
+            };
+            const exact::Point sums{a.x + b.x, a.y + b.y};
+            const exact::Point halfDifference{(b.x - a.x) / 2, (b.y - a.y) / 2};
+            if (!(sums == m)) {
+                QCOMPARE(slipOf(sums), std::string("no-halving"));
+                ++named;
+            }
+            if (!(halfDifference == m) && !(halfDifference == sums)) {
+                QCOMPARE(slipOf(halfDifference), std::string("half-difference"));
+                ++named;
+            }
+
+            const Exercise far = generate(practice::problem("pontos-3"), Level::Basico, seed);
+            const exact::Point& p = far.data.points.at(0);
+            const exact::Point& q = far.data.points.at(1);
+            const exact::Number squared =
+                (q.x - p.x) * (q.x - p.x) + (q.y - p.y) * (q.y - p.y); // d² without its root
+            if (!(squared == exact::sqrt(squared))) {
+                QCOMPARE(check(far, exact::text(squared, ",")).slip, std::string("no-root"));
+                ++named;
+            }
+        }
+        QVERIFY(named >= 20);
     }
 
     void generated_data() { frameRows(); }
