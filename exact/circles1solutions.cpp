@@ -48,19 +48,24 @@ Math centredEquation(const Point& c, const Math& k) {
 
 } // namespace
 
-Circle centreAndRadius(Solution& s, const GeneralCircle& g) {
+Circle centreAndRadius(Solution& s, const GeneralCircle& g, CircleForm written) {
     const Point c{-g.d / 2, -g.e / 2};
     const Number k = squaredRadius(g, c);
     if (k.sign() <= 0) throw std::invalid_argument("no circle: r² ≤ 0");
-    std::vector<SignedTerm> right;
-    addConstant(right, -g.f);
-    addConstant(right, square(c.x));
-    addConstant(right, square(c.y));
-    s.add(StepKind::CompleteSquares)
-        .line(Equivalences(generalCircleEquation(g))
-                  .then(equation(plus(completedGroup(x(), c.x), completedGroup(y(), c.y)),
-                                 right.size() == 1 ? right.front().term : sumOrZero(right)))
-                  .then(centredEquation(c, value(k))));
+    if (written == CircleForm::Reduced) {
+        s.add(StepKind::CircleReadReduced, {pointSlot("C", c), slot("k", value(k))})
+            .line(centredEquation(c, value(k)));
+    } else {
+        std::vector<SignedTerm> right;
+        addConstant(right, -g.f);
+        addConstant(right, square(c.x));
+        addConstant(right, square(c.y));
+        s.add(StepKind::CompleteSquares)
+            .line(Equivalences(generalCircleEquation(g))
+                      .then(equation(plus(completedGroup(x(), c.x), completedGroup(y(), c.y)),
+                                     right.size() == 1 ? right.front().term : sumOrZero(right)))
+                      .then(centredEquation(c, value(k))));
+    }
     const Number r = simplifyRoot(s, k);
     bindPoint(s.environment, "C", c);
     s.environment.bind(symbol("r"), r.toDouble());
@@ -150,9 +155,18 @@ bool comesFirst(const Line& l, const Point& p, const Point& q) {
 
 } // namespace
 
-Solution solveCircleByEquation(const Conic& q) {
-    Solution s = titled(TitleKind::CircleByEquation, {slot("c", typedCircleEquation(q))});
-    const Circle c = centreAndRadius(s, normalisedCircle(s, q));
+/// The typed equation as it was written: in general form, or reduced.
+Math writtenCircleEquation(const Conic& q, CircleForm written) {
+    if (written == CircleForm::General || !hasCircleShape(q)) return typedCircleEquation(q);
+    const GeneralCircle g{q.D / q.A, q.E / q.A, q.F / q.A};
+    const Point c{-g.d / 2, -g.e / 2};
+    return centredEquation(c, value(squaredRadius(g, c)));
+}
+
+Solution solveCircleByEquation(const Conic& q, CircleForm written) {
+    Solution s =
+        titled(TitleKind::CircleByEquation, {slot("c", writtenCircleEquation(q, written))});
+    const Circle c = centreAndRadius(s, normalisedCircle(s, q), written);
     s.steps.back().figure(Figure::circle(c));
     s.answer.add({}, c);
     return s;

@@ -4,6 +4,7 @@
 
 #include "circles2solutions.h"
 
+#include "circlesolutions.h"
 #include "linesolutions.h"
 #include "solutionkit.h"
 #include "trianglesolutions.h"
@@ -69,17 +70,23 @@ int pointAndCircle(Solution& s, const Point& p, const Circle& c) {
     return side;
 }
 
-Solution solvePointCircleDistance(const Point& p, const Circle& c) {
-    Solution s =
-        titled(TitleKind::PointCircleDistance, {pointSlot("P", p), slot("c", circleEquation(c))});
+Solution solvePointCircleDistance(const Point& p, const Circle& c, const Conic* general) {
+    Solution s = titled(TitleKind::PointCircleDistance,
+                        {pointSlot("P", p),
+                         slot("c", general ? typedCircleEquation(*general) : circleEquation(c))});
     bindPoint(s.environment, "P", p);
     bindPoint(s.environment, "C", c.centre);
     const Math r = symbol("r"), dPC = distanceName("P", "C"), d = symbol("d");
     s.environment.bind(r, c.radius.toDouble());
-    s.add(StepKind::CircleCentreRadius,
-          {pointSlot("C", c.centre), slot("r", withDecimal(c.radius))})
-        .figure(Figure::circle(c))
-        .figure(Figure::point(c.centre, "C"));
+    if (general) { // its squares completed: the centre and the radius, with C as a figure
+        centreAndRadius(s, normalisedCircle(s, *general));
+        s.steps.back().figure(Figure::circle(c));
+    } else {
+        s.add(StepKind::CircleCentreRadius,
+              {pointSlot("C", c.centre), slot("r", withDecimal(c.radius))})
+            .figure(Figure::circle(c))
+            .figure(Figure::point(c.centre, "C"));
+    }
     s.add(StepKind::PointCircleMethod).line(Chain(d).equals(absolute(minus(dPC, r))));
     const Number centreDistance = exact::distance(p, c.centre);
     s.environment.bind(d, abs(centreDistance - c.radius).toDouble());

@@ -14,7 +14,11 @@ namespace exact::solutions {
 // --- "CIRCUNFERÊNCIA - 1"
 
 /// "Circunferência de equação...": centre and radius by completing the squares.
-Solution solveCircleByEquation(const Conic& c);
+/// How a circle's equation was given: x² + y² + dx + ey + f = 0, or
+/// (x − a)² + (y − b)² = r², which its solution then starts from.
+enum class CircleForm : std::uint8_t { General, Reduced };
+
+Solution solveCircleByEquation(const Conic& c, CircleForm written = CircleForm::General);
 /// "Circunferência de equação...": the equation from the centre and the radius.
 Solution solveCircleByCentre(const Point& centre, const Number& radius);
 /// "Circunferência com centro num ponto e tg a uma recta": the radius is d(P, t).
@@ -31,6 +35,8 @@ Math typedCircleEquation(const Conic& q);
 /// x² + y² + d x + e y + f = 0, with the step that divides by A when A ≠ 1.
 GeneralCircle normalisedCircle(Solution& s, const Conic& q);
 /// The squares completed: the centre and the radius, bound as C and r.
-Circle centreAndRadius(Solution& s, const GeneralCircle& g);
+/// Read from the reduced equation instead when that is how it was written.
+Circle centreAndRadius(Solution& s, const GeneralCircle& g,
+                       CircleForm written = CircleForm::General);
 
 } // namespace exact::solutions

@@ -229,6 +229,14 @@ const std::vector<KindInfo<StepKind>> kSteps = {
     {S::TangentsFirst, "tangents.first", {"equation"}},
     {S::TangentsSecond, "tangents.second", {"equation"}},
     {S::DecidedOnDecimals, "decided-on-decimals", {}},
+    {S::CircleReadReduced, "circle.read-reduced", {"C", "k"}},
+    {S::AskedReducedEquation, "asked.reduced", {"equation"}},
+    {S::AskedReducedEquations, "asked.reduced-two", {"first", "second"}},
+    {S::AskedGeneralEquation, "asked.general", {"line", "equation"}},
+    {S::AskedReducedCircle, "asked.reduced-circle", {"equation"}},
+    {S::AskedSlope, "asked.slope", {"m"}},
+    {S::AskedProjectionOnXAxis, "asked.projection-x", {"P", "Q"}},
+    {S::AskedProjectionOnYAxis, "asked.projection-y", {"P", "Q"}},
 };
 
 const std::vector<KindInfo<TitleKind>> kTitles = {

@@ -261,6 +261,15 @@ enum class StepKind : std::uint16_t {
     TangentsSecond,
     // any frame
     DecidedOnDecimals, ///< a decision on exact data left to doubles, the work budget spent
+    // --- what an exercise asks, where its frame's solution ends otherwise
+    CircleReadReduced,
+    AskedReducedEquation,
+    AskedReducedEquations,
+    AskedGeneralEquation,
+    AskedReducedCircle,
+    AskedSlope,
+    AskedProjectionOnXAxis,
+    AskedProjectionOnYAxis,
 };
 
 /// The title of a frame's solution: its caption and its data.

@@ -226,6 +226,9 @@ Line withoutResidue(const Line& l) {
 }
 
 Math givenEquation(const Line& l) {
+    // A line parallel to an axis given as x = k or y = k is written so.
+    if (l.b.isZero() && l.a == 1) return equation(x(), value(-l.c));
+    if (l.a.isZero() && l.b == 1) return equation(y(), value(-l.c));
     if (!l.isDegenerate()) return generalEquation(l);
     return equation(sum({{Sign::Plus, product({value(0), x()})},
                          {Sign::Plus, product({value(0), y()})},

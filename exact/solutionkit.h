@@ -53,7 +53,8 @@ void bindLine(Environment& env, const std::string& name, const Line& l);
 Line withoutResidue(const Line& l);
 
 /// A given line's general equation as read, its zero coefficients written
-/// when it is no line (0x + 0y − 3 = 0).
+/// when it is no line (0x + 0y − 3 = 0); a line x − k = 0 or y − k = 0 in
+/// its normal form, x = k or y = k.
 Math givenEquation(const Line& l);
 /// A slot holding a given line's equation, as givenEquation writes it.
 Slot lineSlot(const std::string& name, const Line& l);

@@ -226,7 +226,7 @@ std::vector<std::string> rewritten(const Value& v, AskedForm form) {
     }
     if (const auto* l = std::get_if<exact::Line>(&v)) {
         const exact::Line n = exact::normalised(*l);
-        const std::string general = texts::lineField(n);
+        const std::string general = texts::lineField(n, false); // x − 3 = 0 too, not x = 3
         const std::string twice = texts::lineField({n.a * -2, n.b * -2, n.c * -2}, false);
         if (form == AskedForm::ReducedEquation) {
             const std::string reduced = valueText(v, form);

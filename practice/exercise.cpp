@@ -1,5 +1,6 @@
 #include "exercise.h"
 
+#include "askedendings.h"
 #include "budget.h"
 #include "circles2solutions.h"
 #include "circles3solutions.h"
@@ -204,6 +205,7 @@ using MaybeSolution = std::optional<exact::Solution>;
 struct Written {
     Data data;
     std::vector<exact::Conic> conics;
+    std::vector<solve::CircleForm> forms; ///< how each circle is written: reduced, or … = 0
 };
 
 bool isCircleField(const std::string& text) {
@@ -225,6 +227,8 @@ Written written(const Exercise& ex) {
             const exact::CircleReading r = exact::readCircle(text);
             if (r.refusal != exact::Refusal::None) throw std::domain_error("not a circle");
             w.conics.push_back(r.conic);
+            w.forms.push_back(text.ends_with("=0") ? solve::CircleForm::General
+                                                   : solve::CircleForm::Reduced);
             w.data.circles.push_back(r.circle);
         } else {
             const exact::LineReading r = exact::readLine(text);
@@ -280,7 +284,7 @@ MaybeSolution circlesOne(const Exercise& ex, const Written& w) {
     const Data& d = w.data;
     switch (ex.frame.frame) {
     case 0:
-        return ex.frame.option == 0 ? solve::solveCircleByEquation(w.conics.at(0))
+        return ex.frame.option == 0 ? solve::solveCircleByEquation(w.conics.at(0), w.forms.at(0))
                                     : solve::solveCircleByCentre(d.points.at(0), d.numbers.at(0));
     case 1:
         return solve::solveTangentCircle(d.points.at(0), d.lines.at(0));
@@ -325,8 +329,10 @@ MaybeSolution circlesTwo(const Exercise& ex, const Written& w) {
     case 0:
         return ex.frame.option == 0 ? solve::solveIncircle(triangleOf(d))
                                     : solve::solveCircumcircle(triangleOf(d));
-    case 1:
-        return solve::solvePointCircleDistance(d.points.at(0), d.circles.at(0));
+    case 1: // started from the circle's general equation when it is given so
+        return solve::solvePointCircleDistance(
+            d.points.at(0), d.circles.at(0),
+            w.forms.at(0) == solve::CircleForm::General ? &w.conics.at(0) : nullptr);
     case 2:
         return solve::solveTangentCircle(d.points.at(0), d.lines.at(0));
     case 3:
@@ -511,12 +517,34 @@ bool proven(const Exercise& ex) {
     }
 }
 
+/// What the statement asks for where the frame's solution may end otherwise.
+solve::Asked asked(const Exercise& ex) {
+    if (ex.expected.kind == AnswerKind::Circle) return solve::Asked::ReducedCircle;
+    if (ex.expected.kind == AnswerKind::Line)
+        return ex.expected.form == AskedForm::ReducedEquation   ? solve::Asked::ReducedEquations
+               : ex.expected.form == AskedForm::GeneralEquation ? solve::Asked::GeneralEquations
+                                                                : solve::Asked::AsFound;
+    const bool slope = ex.frame.topic == TopicId::Recta3 && ex.frame.frame == 1;
+    return slope && ex.expected.kind == AnswerKind::Number ? solve::Asked::Slope
+                                                           : solve::Asked::AsFound;
+}
+
+/// The solution ends on what the statement asks for.
+void endOnAsked(const Exercise& ex, const Written& w, exact::Solution& s) {
+    if (ex.frame == FrameId{TopicId::Pontos, 0})
+        solve::endOnProjection(s, w.data.points.at(0), ex.data.numbers.at(0) == exact::Number(1));
+    else
+        solve::endOnAsked(s, asked(ex));
+}
+
 } // namespace
 
 std::optional<exact::Solution> workedSolution(const Exercise& ex) {
     try {
         exact::verdict::takeDecidedOnDecimals();
-        MaybeSolution s = solved(ex, written(ex));
+        const Written w = written(ex);
+        MaybeSolution s = solved(ex, w);
+        if (s) endOnAsked(ex, w, *s);
         if (s && exact::verdict::takeDecidedOnDecimals())
             s->add(exact::StepKind::DecidedOnDecimals);
         return s;

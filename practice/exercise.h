@@ -170,7 +170,8 @@ bool hasLevel(FrameId frame, Level level);
 std::string caption(FrameId frame);
 
 /// The worked solution of an exercise, from its data as its fields read
-/// them (as the form reads them); nothing when they do not read.
+/// them (as the form reads them), ending on what its statement asks
+/// (askedendings.h); nothing when they do not read.
 std::optional<exact::Solution> workedSolution(const Exercise& exercise);
 
 /// The text of a value as the program writes it ("(−3 , 1)", "3x − 4y + 5 = 0").

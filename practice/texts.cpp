@@ -188,7 +188,22 @@ std::string field(const exact::Number& n) {
     return out;
 }
 
+namespace {
+
+/// Whether a line is parallel to an axis, so that its normal form is x = k or y = k.
+bool alongAnAxis(const exact::Line& l) {
+    return l.a.isZero() != l.b.isZero();
+}
+
+/// The k of x = k or y = k.
+exact::Number axisValue(const exact::Line& l) {
+    return l.b.isZero() ? -l.c / l.a : -l.c / l.b;
+}
+
+} // namespace
+
 std::string lineField(const exact::Line& l, bool normalise) {
+    if (normalise && alongAnAxis(l)) return (l.b.isZero() ? "x=" : "y=") + field(axisValue(l));
     const exact::Line n = normalise ? exact::normalised(l) : l;
     std::string out;
     appendTerm(out, n.a, "x", true);
@@ -210,6 +225,7 @@ std::string point(const std::string& name, const exact::Point& p) {
 }
 
 std::string line(const exact::Line& l, bool normalise) {
+    if (normalise && alongAnAxis(l)) return (l.b.isZero() ? "x = " : "y = ") + number(axisValue(l));
     if (!normalise) return exact::linearText(exact::generalEquation(l), ",");
     return exact::generalEquationText(l, ",");
 }

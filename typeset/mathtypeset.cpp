@@ -113,35 +113,6 @@ QString Box::text() const {
 
 // --- the typesetter ----------------------------------------------------------
 
-namespace {
-
-enum class Face { Upright, Italic, Text, TextBold };
-
-// Proportions of the body size.
-constexpr double ScriptScale = 0.7;         ///< exponents and subscripts
-constexpr double NestedFractionScale = 0.8; ///< a fraction inside a fraction
-constexpr double SmallestScale = 0.5;
-constexpr double BinarySpace = 0.22;   ///< around + − × ±
-constexpr double RelationSpace = 0.28; ///< around = ≈ ≠ < > ≤ ≥
-constexpr double WideSpace = 0.9;      ///< around ⇔
-constexpr double ThinSpace = 0.12;
-constexpr double RuleThickness = 0.06;
-
-/// The level of a piece: its size as a multiple of the body size, and how
-/// many fractions hold it.
-struct Level {
-    double scale = 1.0;
-    int fractions = 0;
-};
-
-Level script(Level lv) {
-    return {std::max(SmallestScale, lv.scale * ScriptScale), lv.fractions};
-}
-
-QString fromUtf8(const std::string& s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
 QString signGlyph(Sign s) {
     switch (s) {
     case Sign::Plus:
@@ -172,6 +143,35 @@ QString relationGlyph(Rel r) {
     default:
         return QStringLiteral("\u21D4");
     }
+}
+
+namespace {
+
+enum class Face { Upright, Italic, Text, TextBold };
+
+// Proportions of the body size.
+constexpr double ScriptScale = 0.7;         ///< exponents and subscripts
+constexpr double NestedFractionScale = 0.8; ///< a fraction inside a fraction
+constexpr double SmallestScale = 0.5;
+constexpr double BinarySpace = 0.22;   ///< around + − × ±
+constexpr double RelationSpace = 0.28; ///< around = ≈ ≠ < > ≤ ≥
+constexpr double WideSpace = 0.9;      ///< around ⇔
+constexpr double ThinSpace = 0.12;
+constexpr double RuleThickness = 0.06;
+
+/// The level of a piece: its size as a multiple of the body size, and how
+/// many fractions hold it.
+struct Level {
+    double scale = 1.0;
+    int fractions = 0;
+};
+
+Level script(Level lv) {
+    return {std::max(SmallestScale, lv.scale * ScriptScale), lv.fractions};
+}
+
+QString fromUtf8(const std::string& s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
 bool isNatural(const exact::Number& n) {
