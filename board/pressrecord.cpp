@@ -102,6 +102,14 @@ const exact::LineReading& TypedData::line(const QString& field) const {
     return it->second;
 }
 
+exact::GivenLine TypedData::givenLine(const QString& field) const {
+    return {line(field).line, text(field)};
+}
+
+exact::GivenCircle TypedData::givenCircle(const QString& field) const {
+    return {circle(field).conic, text(field)};
+}
+
 const exact::CircleReading& TypedData::circle(const QString& field) const {
     auto it = m_circles.find(field);
     if (it == m_circles.end()) it = m_circles.emplace(field, exact::readCircle(text(field))).first;

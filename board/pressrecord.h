@@ -1,6 +1,6 @@
 #pragma once
 
-#include "evaluation.h"
+#include "given.h"
 
 #include <QHash>
 #include <QPointer>
@@ -32,6 +32,10 @@ public:
     exact::Point point(int n) const;
     const exact::LineReading& line(const QString& field) const;
     const exact::CircleReading& circle(const QString& field) const;
+    /// The line and the circle of a field with the text typed, as the
+    /// worked solutions write what the pupil typed.
+    exact::GivenLine givenLine(const QString& field) const;
+    exact::GivenCircle givenCircle(const QString& field) const;
 
     /// Whether every text holds only small whole numbers, x, y, "+", "-",
     /// "=" and blanks (digit runs of at most 4, at most 40 characters):

@@ -4,6 +4,7 @@
 
 #include "circles2solutions.h"
 
+#include "circlesolutions.h"
 #include "linesolutions.h"
 #include "solutionkit.h"
 #include "trianglesolutions.h"
@@ -43,7 +44,7 @@ int pointAndCircle(Solution& s, const Point& p, const Circle& c) {
             Chain(dPC)
                 .equals(root(plus(squared(minus(x("P"), x("C"))), squared(minus(y("P"), y("C"))))))
                 .equals(root(plus(squared(minus(value(p.x), value(c.centre.x))),
-                                  squared(minus(value(p.y), value(c.centre.y))))))
+                                squared(minus(value(p.y), value(c.centre.y))))))
                 .equals(root(value(squares)))
                 .endsWith(centreDistance))
         .figure(Figure::segment(p, c.centre));
@@ -67,25 +68,20 @@ int pointAndCircle(Solution& s, const Point& p, const Circle& c) {
     return side;
 }
 
-Solution solvePointCircleDistance(const Point& p, const Circle& c) {
-    Solution s =
-        titled(TitleKind::PointCircleDistance, {pointSlot("P", p), slot("c", circleEquation(c))});
+Solution solvePointCircleDistance(const Point& p, const GivenCircle& given) {
+    Solution s = titled(TitleKind::PointCircleDistance,
+                        {pointSlot("P", p), slot("c", typedCircleEquation(given))});
     bindPoint(s.environment, "P", p);
-    bindPoint(s.environment, "C", c.centre);
+    const Circle c = centreAndRadius(s, given).circle;
+    s.steps.back().figure(Figure::circle(c));
     const Math r = symbol("r"), dPC = distanceName("P", "C"), d = symbol("d");
-    s.environment.bind(r, c.radius.toDouble());
-    s.add(StepKind::CircleCentreRadius,
-          {pointSlot("C", c.centre), slot("r", withDecimal(c.radius))})
-        .figure(Figure::circle(c))
-        .figure(Figure::point(c.centre, "C"));
     s.add(StepKind::PointCircleMethod).line(Chain(d).equals(absolute(minus(dPC, r))));
     const Number centreDistance = exact::distance(p, c.centre);
     s.environment.bind(d, abs(centreDistance - c.radius).toDouble());
     const int side = pointAndCircle(s, p, c);
     const std::string label = "Resultado2";
     if (side < 0) {
-        s.answer.add(label, Verdict::PointInsideCircle);
-        s.stopped = true;
+        stopOn(s, label, Verdict::PointInsideCircle);
         return s;
     }
     const Number toCircle = centreDistance - c.radius;
@@ -107,20 +103,18 @@ Solution solveCircleThroughPoints(const Point& a, const Point& b, const Point& c
     bindPoint(s.environment, "C", c);
     const Number det = determinant(t);
     if (det.isZero()) {
-        s.environment.bind(function("det", {symbol("AB\u20D7"), symbol("AC\u20D7")}), 0);
-        s.add(StepKind::ThreePointsCollinear)
+        stopsWith(s, StepKind::ThreePointsCollinear, {}, "Resultado4",
+                  Verdict::NoCircleThroughPoints)
             .figure(Figure::point(a, "A"))
             .figure(Figure::point(b, "B"))
             .figure(Figure::point(c, "C"));
-        s.answer.add("Resultado4", Verdict::NoCircleThroughPoints);
-        s.stopped = true;
         return s;
     }
-    const std::optional<Point> o = circumcentreSteps(s, t, StepKind::ThreePointsMethod, {"m", "n"});
+    const std::optional<Point> o =
+        circumcentreSteps(s, t, StepKind::ThreePointsMethod, {"m", "n"}, false);
     if (!o) {
-        s.add(StepKind::ThreePointsCollinear);
-        s.answer.add("Resultado4", Verdict::NoCircleThroughPoints);
-        s.stopped = true;
+        stopsWith(s, StepKind::ThreePointsCollinear, {}, "Resultado4",
+                  Verdict::NoCircleThroughPoints);
         return s;
     }
     bindPoint(s.environment, "O", *o);
@@ -134,7 +128,7 @@ Solution solveCircleThroughPoints(const Point& a, const Point& b, const Point& c
         .line(Chain(symbol("r"))
                   .equals(distanceName("O", "A"))
                   .equals(root(plus(squared(minus(value(a.x), value(o->x))),
-                                    squared(minus(value(a.y), value(o->y))))))
+                                  squared(minus(value(a.y), value(o->y))))))
                   .equals(root(value(r2)))
                   .endsWith(r))
         .figure(Figure::segment(*o, a));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "given.h"
 #include "solution.h"
 
 /// The worked solutions of "CIRCUNFERÊNCIA - 2" besides the circles of a
@@ -11,7 +12,7 @@ namespace exact::solutions {
 
 /// "Distância de um ponto P a uma circunferência": |d(P, C) − r|, with the
 /// point's position; a point inside the circle stops the solution.
-Solution solvePointCircleDistance(const Point& p, const Circle& c);
+Solution solvePointCircleDistance(const Point& p, const GivenCircle& c);
 /// "Circunferência definida por três pontos": the centre where the
 /// perpendicular bisectors of [AB] and [AC] meet, the radius, the general
 /// equation; points in a straight line stop the solution.

@@ -34,6 +34,7 @@ enum class StepKind : std::uint16_t {
     RadicalExact,
     RadicalSimplify,
     RadicalRationalise,
+    RadicalQuotient,
     RadicalDenest,
     RadicalApproximate,
     DistanceResult,
@@ -54,6 +55,11 @@ enum class StepKind : std::uint16_t {
     NotALine,
     SimplifyLineDivide,
     SimplifyLineMultiply,
+    LineChangeSign,
+    LineToGeneral,
+    LineToGeneralDivide,
+    LineToGeneralMultiply,
+    SimplifySolvedLine,
     GeneralFromReduced,
     GeneralFromReducedDivide,
     GeneralFromReducedMultiply,
@@ -120,11 +126,18 @@ enum class StepKind : std::uint16_t {
     // a line and a circle
     CircleLineSystem,
     SubstituteInCircle,
+    BackSubstituteRoot,
     LineMissesCircle,
     LineTangentToCircle,
     LineSecantToCircle,
     // a circle by its equation, or by its centre and radius
     CompleteSquares,
+    CircleReducedForm,
+    CircleAtOrigin,
+    CircleToGeneral,
+    CircleToGeneralDivide,
+    CircleMoveTerms,
+    CircleMoveTermsDivide,
     CircleCentreRadius,
     CircleFormula,
     CircleSubstitute,
@@ -189,12 +202,14 @@ enum class StepKind : std::uint16_t {
     // the circumcentre
     CircumcentreMethod,
     SideBisector,
+    SegmentBisector,
     CircumcentreResult,
     // the incentre
     IncentreMethod,
     SideLengths,
     IncentreFormula,
     IncentreCompute,
+    IncentreComputeLong,
     IncentreResult,
     IncentreOfOnePoint,
     // the orthocentre
@@ -217,6 +232,7 @@ enum class StepKind : std::uint16_t {
     // the inscribed and circumscribed circles
     InradiusFormula,
     InscribedResult,
+    InscribedResultLong,
     CircumradiusCompute,
     CircumscribedResult,
     // the distance from a point to a circle

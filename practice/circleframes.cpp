@@ -124,7 +124,7 @@ std::vector<Slip> centreAndRadiusSlips() {
     return {{"centre-signs",
              "Trocou os sinais das coordenadas do centro.",
              "em (x − a)² + (y − b)² = r² o centro é (a , b): (x + 2)² corresponde a a = −2.",
-             {StepKind::CompleteSquares, StepKind::CircleSubstitute},
+             {StepKind::CompleteSquares, StepKind::CircleReducedForm, StepKind::CircleSubstitute},
              [](const Exercise& ex) {
                  const Circle& c = ci(ex, 0);
                  return std::vector<Value>{Point{-c.centre.x, -c.centre.y}, c.radius};
@@ -170,7 +170,7 @@ void makeTangentCircle(Rng& rng, Exercise& ex, const char* lineField, int pointF
     field(ex, lineField, texts::lineField(r));
     pointFields(ex, pointField, c);
     ex.statement = "Escreva a equação reduzida da circunferência de centro " +
-                   texts::point("C", c) + " tangente à recta r: " + texts::line(r) + ".";
+                   texts::point("P", c) + " tangente à recta t: " + texts::line(r) + ".";
     const Circle answer{c, exact::distance(c, r)};
     ex.data.circles = {answer};
     expect(ex, AnswerKind::Circle, {answer}, AskedForm::AnyEquation);
@@ -403,7 +403,7 @@ void makeThroughPTangentAtQ(Rng& rng, Exercise& ex) {
     pointFields(ex, 2, q);
     field(ex, "Text12", texts::lineField(t));
     ex.statement = "Escreva a equação da circunferência que passa em " + texts::point("P", p) +
-                   " e é tangente à recta r: " + texts::line(t) + " no ponto " +
+                   " e é tangente à recta t: " + texts::line(t) + " no ponto " +
                    texts::point("Q", q) + ".";
     expect(ex, AnswerKind::Circle, {Circle{c, exact::sqrt(N(r2))}}, AskedForm::AnyEquation);
 }

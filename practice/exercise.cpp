@@ -182,11 +182,26 @@ namespace {
 namespace solve = exact::solutions;
 using MaybeSolution = std::optional<exact::Solution>;
 
-/// The general equation of a circle as the exercise typed it in `field`.
-exact::Conic typedConic(const Exercise& ex, const std::string& field) {
+/// A circle as the exercise typed it in `field`: its text and reading.
+exact::GivenCircle typedConic(const Exercise& ex, const std::string& field) {
     for (const auto& [name, text] : ex.fields)
-        if (name == field) return exact::readCircle(text).conic;
+        if (name == field) return {exact::readCircle(text).conic, text};
     throw std::out_of_range(field);
+}
+
+/// The exercise's line `i` with the text typed for it: the i-th field of
+/// an equation of a line, which reads as that line.
+exact::GivenLine typedLine(const Exercise& ex, std::size_t i) {
+    const exact::Line& line = ex.data.lines.at(i);
+    std::size_t n = 0;
+    for (const auto& [name, text] : ex.fields) {
+        if (text.find('=') == std::string::npos || text.find('^') != std::string::npos) continue;
+        if (n++ != i) continue;
+        const exact::LineReading read = exact::readLine(text);
+        if (read.refusal == exact::Refusal::None && exact::sameLine(read.line, line))
+            return {read.line, text}; // as the form reads what was typed
+    }
+    return line;
 }
 
 MaybeSolution linesThree(const Exercise& ex) {
@@ -196,16 +211,16 @@ MaybeSolution linesThree(const Exercise& ex) {
         return solve::solveCollinearity(d.points.at(0), d.points.at(1), d.points.at(2));
     case 1:
         return ex.frame.option == 0 ? solve::solveSlopeThroughPoints(d.points.at(0), d.points.at(1))
-                                    : solve::solveSlopeOfLine(d.lines.at(0));
+                                    : solve::solveSlopeOfLine(typedLine(ex, 0));
     case 2:
-        return solve::solveRelativePosition(d.lines.at(0), d.lines.at(1));
+        return solve::solveRelativePosition(typedLine(ex, 0), typedLine(ex, 1));
     }
     return std::nullopt;
 }
 
 MaybeSolution linesFour(const Exercise& ex) {
     const Data& d = ex.data;
-    if (ex.frame.frame == 1) return solve::solveBisectors(d.lines.at(0), d.lines.at(1));
+    if (ex.frame.frame == 1) return solve::solveBisectors(typedLine(ex, 0), typedLine(ex, 1));
     const exact::Point& p = d.points.at(0);
     switch (ex.frame.option) {
     case 0:
@@ -217,7 +232,7 @@ MaybeSolution linesFour(const Exercise& ex) {
     case 3:
         return solve::solveLineWithSlope(p, d.numbers.at(0));
     case 4:
-        return solve::solveLinesAtAngle(p, d.numbers.at(0), d.lines.at(0));
+        return solve::solveLinesAtAngle(p, d.numbers.at(0), typedLine(ex, 0));
     }
     return std::nullopt;
 }
@@ -230,11 +245,11 @@ MaybeSolution circlesOne(const Exercise& ex) {
                    ? solve::solveCircleByEquation(typedConic(ex, "Text1"))
                    : solve::solveCircleByCentre(d.circles.at(0).centre, d.circles.at(0).radius);
     case 1:
-        return solve::solveTangentCircle(d.points.at(0), d.lines.at(0));
+        return solve::solveTangentCircle(d.points.at(0), typedLine(ex, 0));
     case 2:
         return solve::solveTangentAtPoint(d.points.at(0), typedConic(ex, "Text4"));
     case 3:
-        return solve::solveLineAndCircle(d.lines.at(0), typedConic(ex, "Text7"));
+        return solve::solveLineAndCircle(typedLine(ex, 0), typedConic(ex, "Text7"));
     }
     return std::nullopt;
 }
@@ -273,9 +288,9 @@ MaybeSolution circlesTwo(const Exercise& ex) {
         return ex.frame.option == 0 ? solve::solveIncircle(triangleOf(d))
                                     : solve::solveCircumcircle(triangleOf(d));
     case 1:
-        return solve::solvePointCircleDistance(d.points.at(0), d.circles.at(0));
+        return solve::solvePointCircleDistance(d.points.at(0), typedConic(ex, "Text9"));
     case 2:
-        return solve::solveTangentCircle(d.points.at(0), d.lines.at(0));
+        return solve::solveTangentCircle(d.points.at(0), typedLine(ex, 0));
     case 3:
         return solve::solveCircleThroughPoints(d.points.at(0), d.points.at(1), d.points.at(2));
     }
@@ -290,7 +305,7 @@ MaybeSolution circlesThree(const Exercise& ex) {
     case 1:
         return solve::solveTangentsFromPoint(d.points.at(0), typedConic(ex, "Text9"));
     case 2:
-        return solve::solveTouchingCircle(d.points.at(0), d.points.at(1), d.lines.at(0));
+        return solve::solveTouchingCircle(d.points.at(0), d.points.at(1), typedLine(ex, 0));
     }
     return std::nullopt;
 }
@@ -317,25 +332,25 @@ std::optional<exact::Solution> workedSolution(const Exercise& ex) {
         case TopicId::Recta1:
             switch (ex.frame.frame) {
             case 0:
-                return s::solveTypedLine(d.lines.at(0));
+                return s::solveTypedLine(typedLine(ex, 0));
             case 1:
                 return s::solveLineThroughPoints(d.points.at(0), d.points.at(1));
             case 2:
-                return s::solveParallelThrough(d.points.at(0), d.lines.at(0));
+                return s::solveParallelThrough(d.points.at(0), typedLine(ex, 0));
             case 3:
-                return s::solvePerpendicularThrough(d.points.at(0), d.lines.at(0));
+                return s::solvePerpendicularThrough(d.points.at(0), typedLine(ex, 0));
             }
             break;
         case TopicId::Recta2:
             switch (ex.frame.frame) {
             case 0:
-                return s::solveIntersection(d.lines.at(0), d.lines.at(1));
+                return s::solveIntersection(typedLine(ex, 0), typedLine(ex, 1));
             case 1:
-                return s::solveParallelDistance(d.lines.at(0), d.lines.at(1));
+                return s::solveParallelDistance(typedLine(ex, 0), typedLine(ex, 1));
             case 2:
-                return s::solvePointLineDistance(d.points.at(0), d.lines.at(0));
+                return s::solvePointLineDistance(d.points.at(0), typedLine(ex, 0));
             case 3:
-                return s::solveAngle(d.lines.at(0), d.lines.at(1));
+                return s::solveAngle(typedLine(ex, 0), typedLine(ex, 1));
             }
             break;
         case TopicId::Recta3:

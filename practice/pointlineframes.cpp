@@ -21,7 +21,7 @@ void makePoint(Rng& rng, Exercise& ex) {
     ex.data.numbers = {N(rng.coin() ? 1 : 0)}; // 1: the axis of abscissas
     pointFields(ex, 1, a);
     const bool onX = ex.data.numbers[0] == N(1);
-    ex.statement = "Represente o ponto " + texts::point("A", a) +
+    ex.statement = "Represente o ponto " + texts::point("P", a) +
                    " e indique as coordenadas da sua projecção ortogonal sobre o eixo das " +
                    (onX ? "abcissas." : "ordenadas.");
     expect(ex, AnswerKind::Point, {onX ? Point{a.x, N(0)} : Point{N(0), a.y}});

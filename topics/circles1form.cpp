@@ -106,7 +106,7 @@ void Circles1Form::circleByEquationOrCentre() {
     if (isChecked(QStringLiteral("Option1"))) {
         drawSolvedCircle(LerEquacaoCircunferencia(*this, fieldNamed(QStringLiteral("Text1"))));
         explain([](const TypedData& d) {
-            return exact::solutions::solveCircleByEquation(d.circle(QStringLiteral("Text1")).conic);
+            return exact::solutions::solveCircleByEquation(d.givenCircle(QStringLiteral("Text1")));
         });
     }
     if (isChecked(QStringLiteral("Option2"))) {
@@ -157,7 +157,7 @@ void Circles1Form::circleTangentToLine() {
     setResult(QStringLiteral("Resultado3"), circleEquationText(p, r));
     explain([](const TypedData& d) {
         return exact::solutions::solveTangentCircle(d.point(1),
-                                                    d.line(QStringLiteral("Text3")).line);
+                                                    d.givenLine(QStringLiteral("Text3")));
     });
 }
 
@@ -178,7 +178,7 @@ void Circles1Form::tangentAtPoint() {
     guides(c.centre());
     const auto solution = [](const TypedData& d) {
         return exact::solutions::solveTangentAtPoint(d.point(2),
-                                                     d.circle(QStringLiteral("Text4")).conic);
+                                                     d.givenCircle(QStringLiteral("Text4")));
     };
     // The radius and the distance are square roots: whole numbers typed do
     // not make their doubles exact.
@@ -219,8 +219,8 @@ void Circles1Form::lineMeetsCircle() {
     const Real n = square(line.a) + square(line.b);
     const Real delta = square(c.r) * n - square(line.a * c.xc + line.b * c.yc + line.c);
     const auto solution = [](const TypedData& d) {
-        return exact::solutions::solveLineAndCircle(d.line(QStringLiteral("Text5")).line,
-                                                    d.circle(QStringLiteral("Text7")).conic);
+        return exact::solutions::solveLineAndCircle(d.givenLine(QStringLiteral("Text5")),
+                                                    d.givenCircle(QStringLiteral("Text7")));
     };
     // r² is the square of a square root: exact only when read exactly.
     const auto position =

@@ -206,7 +206,8 @@ void Circles2Form::distanceToCircle() {
     const auto solution = [](const TypedData& d) {
         const exact::CircleReading c = d.circle(QStringLiteral("Text9"));
         if (c.refusal != exact::Refusal::None) throw std::domain_error("not a circle exactly");
-        return exact::solutions::solvePointCircleDistance(d.point(4), c.circle);
+        return exact::solutions::solvePointCircleDistance(d.point(4),
+                                                          d.givenCircle(QStringLiteral("Text9")));
     };
     const bool inside = exactly(
                             [](const TypedData& d) -> std::optional<bool> {
@@ -257,7 +258,7 @@ void Circles2Form::tangentToLine() {
     if (!ModoResolver()) return;
     const auto solution = [](const TypedData& d) {
         return exact::solutions::solveTangentCircle(d.point(6),
-                                                    d.line(QStringLiteral("Text5")).line);
+                                                    d.givenLine(QStringLiteral("Text5")));
     };
     if (noLine.value_or(false)) { // no line: the radius divides by zero
         explain(solution);

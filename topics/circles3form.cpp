@@ -165,8 +165,8 @@ void Circles3Form::twoCircles() {
     // root of a rounding below 0 for circles that do meet).
     const int side = exactContact().value_or(doubles < 0 ? -1 : doubles == 0 ? 0 : 1);
     const auto solution = [](const TypedData& d) {
-        return exact::solutions::solveTwoCircles(d.circle(QStringLiteral("Text6")).conic,
-                                                 d.circle(QStringLiteral("Text7")).conic);
+        return exact::solutions::solveTwoCircles(d.givenCircle(QStringLiteral("Text6")),
+                                                 d.givenCircle(QStringLiteral("Text7")));
     };
     if (side < 0) {
         drawCircles(c1, c2);
@@ -237,7 +237,7 @@ void Circles3Form::tangents() {
     const Real d = distance(c.centre(), p);
     const auto tangentsSolution = [](const TypedData& t) {
         return exact::solutions::solveTangentsFromPoint(t.point(4),
-                                                        t.circle(QStringLiteral("Text9")).conic);
+                                                        t.givenCircle(QStringLiteral("Text9")));
     };
     const bool exterior = exactly(
                               [](const TypedData& t) -> std::optional<bool> {
@@ -301,7 +301,7 @@ void Circles3Form::circleTangentAtQ() {
     dot(q, "Q");
     const auto solution = [](const TypedData& d) {
         return exact::solutions::solveTouchingCircle(d.point(1), d.point(2),
-                                                     d.line(QStringLiteral("Text12")).line);
+                                                     d.givenLine(QStringLiteral("Text12")));
     };
     const auto onTheLine = [this](int point) {
         return exactly([point](const TypedData& d) {

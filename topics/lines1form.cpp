@@ -90,7 +90,7 @@ void Lines1Form::typedLine() {
     pen(Vermelho, 2, DashStyle::Solid);
     DesenharRecta(line, noLine(QStringLiteral("Text1")));
     explain([](const TypedData& d) {
-        return exact::solutions::solveTypedLine(d.line(QStringLiteral("Text1")).line);
+        return exact::solutions::solveTypedLine(d.givenLine(QStringLiteral("Text1")));
     });
 }
 
@@ -136,7 +136,7 @@ void Lines1Form::parallel() {
     answer({given.a, given.b, -(given.a * p.x + given.b * p.y)}, QStringLiteral("Resultado2"),
            none);
     explain([text](const TypedData& d) {
-        return exact::solutions::solveParallelThrough(d.point(3), d.line(text).line);
+        return exact::solutions::solveParallelThrough(d.point(3), d.givenLine(text));
     });
 }
 
@@ -154,6 +154,6 @@ void Lines1Form::perpendicular() {
     labelIfUngraduated(q); // only once the answer is drawn
     setResult(QStringLiteral("Resultado3"), TextRules::TextoEquacaoRecta(normal, sep()));
     explain([text](const TypedData& d) {
-        return exact::solutions::solvePerpendicularThrough(d.point(4), d.line(text).line);
+        return exact::solutions::solvePerpendicularThrough(d.point(4), d.givenLine(text));
     });
 }

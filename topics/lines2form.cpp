@@ -90,7 +90,7 @@ void Lines2Form::refuse(const QString& message, const Explained& solution) {
 
 void Lines2Form::explainLines(const Explained& solution) {
     explain([solution, fields = m_fields](const TypedData& d) {
-        return solution(d.line(fields[0]).line, d.line(fields[1]).line);
+        return solution(d.givenLine(fields[0]), d.givenLine(fields[1]));
     });
 }
 

@@ -17,7 +17,7 @@ private:
     void angle();
 
     /// The worked solution of a two-line frame from its two lines.
-    using Explained = exact::Solution (*)(const exact::Line&, const exact::Line&);
+    using Explained = exact::Solution (*)(const exact::GivenLine&, const exact::GivenLine&);
 
     /// Empties the result label, reads both equations and draws both lines
     /// in blue on fresh axes (whether each is a line decided on its exact

@@ -131,7 +131,7 @@ void Lines3Form::slopeAndInclination() {
     explain([throughPoints](const TypedData& d) {
         return throughPoints
                    ? exact::solutions::solveSlopeThroughPoints(d.point(4), d.point(5))
-                   : exact::solutions::solveSlopeOfLine(d.line(QStringLiteral("Text9")).line);
+                   : exact::solutions::solveSlopeOfLine(d.givenLine(QStringLiteral("Text9")));
     });
 }
 

@@ -203,7 +203,7 @@ void Lines4Form::givenAngleWithLine(Pt p) {
     drawAndWrite(second, QStringLiteral("Resultado2"), noGivenLine);
     explain([beta = beta.value()](const TypedData& d) {
         return exact::solutions::solveLinesAtAngle(d.point(1), exactAngle(beta),
-                                                   d.line(QStringLiteral("Text5")).line);
+                                                   d.givenLine(QStringLiteral("Text5")));
     });
 }
 
@@ -227,8 +227,8 @@ void Lines4Form::bisectors() {
     DesenharRecta(l1, given(QStringLiteral("Text9")));
     DesenharRecta(l2, given(QStringLiteral("Text10")));
     const auto solution = [](const TypedData& d) {
-        return exact::solutions::solveBisectors(d.line(QStringLiteral("Text9")).line,
-                                                d.line(QStringLiteral("Text10")).line);
+        return exact::solutions::solveBisectors(d.givenLine(QStringLiteral("Text9")),
+                                                d.givenLine(QStringLiteral("Text10")));
     };
     if (exactly([](const TypedData& d) {
             return exact::verdict::parallel(d.line(QStringLiteral("Text9")).line,

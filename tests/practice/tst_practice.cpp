@@ -7,6 +7,8 @@
 #include "frames.h"
 #include "practicerows.h"
 #include "readings.h"
+#include "sentences.h"
+#include "textbookcheck.h"
 
 #include <QTest>
 #include <cmath>
@@ -162,6 +164,35 @@ private slots:
                     }
                 }
         QVERIFY(opened > 500);
+    }
+
+    /// The worked solution of every exercise reads as a textbook writes it, and
+    /// writes each line and circle of the statement as the statement does
+    /// ("r: 3x + 4y + 2 = 0" in both).
+    void solutionsAsTheStatementsWriteThem() {
+        const int seeds = qEnvironmentVariableIsSet("ORTOPLANO_LONG_ROUNDS") ? 200 : 20;
+        int compared = 0;
+        for (const FrameDef& def : frameTable())
+            for (Level l : AllLevels)
+                for (int seed = 1; def.levels[std::size_t(l)] && seed <= seeds; ++seed) {
+                    const Exercise ex = generate(def.id, l, std::uint64_t(seed));
+                    const std::optional<exact::Solution> s = workedSolution(ex);
+                    QVERIFY2(s, ex.statement.c_str());
+                    const QString advice = textbookcheck::fault(*s);
+                    QVERIFY2(advice.isEmpty(), qPrintable(advice + "\n" + ex.statement.c_str()));
+                    const QString statement = QString::fromStdString(ex.statement);
+                    for (const exact::Slot& v : s->titleValues) {
+                        if (v.value.kind() != exact::Math::Kind::Chain) continue; // a point
+                        const QString equation =
+                            QString::fromStdString(exact::linearText(v.value, ","));
+                        const bool line = v.name.size() == 1 && v.name != "c";
+                        const QString said =
+                            line ? QString::fromStdString(v.name) + ": " + equation : equation;
+                        QVERIFY2(statement.contains(said), qPrintable(said + "\n" + statement));
+                        ++compared;
+                    }
+                }
+        QVERIFY(compared > 100);
     }
 
     /// Words or a point are both answers to where two lines stand: the kind asked tells nothing.
