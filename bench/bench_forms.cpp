@@ -1,7 +1,7 @@
 // bench_forms: how quickly Ortoplano's windows come up and answer a press,
 // and how much memory they hold.
 //
-//   bench_forms [--runs N] [--presses N] [--quick] [--form NAME]
+//   bench_forms [--runs N] [--presses N] [--quick] [--form NAME] [--hostile]
 //
 // Cold figures (the main window, the first showing of each form, memory)
 // come from fresh child processes of this program, one per run and figure.
@@ -11,10 +11,14 @@
 // (the presses show their best, worst and processor time too, to tell a slow press from a busy
 // machine). Nothing here passes or fails on a time: a non-zero exit only means a scenario could not
 // run (a window that never painted, a form without a solve button). --form Form7 measures the
-// presses of that form alone, as a short run to profile.
+// presses of that form alone, as a short run to profile. --hostile measures
+// instead every press with the window "Resolução" open and each field holding
+// one of the slowest texts known (sums of 16 to 32 radicals, coefficients of
+// hundreds of digits): each must answer within 50 ms.
 
 #include "benchtools.h"
 #include "messages.h"
+#include "pressrecord.h"
 #include "problemform.h"
 #include "shell.h"
 #include "solutionview.h"
@@ -25,6 +29,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMap>
 #include <QProcess>
@@ -55,7 +60,8 @@ constexpr std::array<HelpPage, 4> Viewers = {HelpPage::Indice, HelpPage::Instruc
 
 // The goals the figures are held to.
 constexpr double GoalPressMs = 2.0;
-constexpr double GoalSolvedPressMs = 3.0; ///< with the window "Resolução" open
+constexpr double GoalSolvedPressMs = 3.0;   ///< with the window "Resolução" open
+constexpr double GoalHostilePressMs = 50.0; ///< the slowest texts a field accepts
 constexpr double GoalMainWindowMs = 100.0;
 constexpr double GoalStartMb = 50.0;
 constexpr double GoalPeakMb = 80.0;
@@ -65,7 +71,8 @@ struct Options {
     int presses = 30; ///< timed presses per button, after the first
     int axes = 200;   ///< timed DesenharEixos calls
     bool quick = false;
-    QString form; ///< only the presses of this form ("Form7"), for profiling
+    bool hostile = false; ///< the presses on the slowest texts, nothing else
+    QString form;         ///< only the presses of this form ("Form7"), for profiling
 };
 
 /// Thrown when a scenario cannot be measured at all.
@@ -279,6 +286,128 @@ std::vector<PressFigure> measureSolvedPresses(Shell& shell, Topic topic, int pre
     }
     closeForm(shell, topic);
     return figures;
+}
+
+// --- presses on the slowest texts a field accepts ----------------------------
+
+/// A sum of n radicals of alternating signs: √2 − √3 + √5 − …
+QString alternatingRoots(int n) {
+    static const int primes[] = {2,  3,  5,  7,   11,  13,  17,  19,  23,  29, 31,
+                                 37, 41, 43, 47,  53,  59,  61,  67,  71,  73, 79,
+                                 83, 89, 97, 101, 103, 107, 109, 113, 127, 131};
+    QString sum;
+    for (int i = 0; i < n; ++i)
+        sum += (i % 2 ? QLatin1String("-")
+                : i   ? QLatin1String("+")
+                      : QLatin1String("")) +
+               QStringLiteral("sqr(%1)").arg(primes[i]);
+    return sum;
+}
+
+/// The texts: a number, and what an equation field gets from it.
+struct Hostile {
+    const char* name;
+    QString number;
+};
+
+std::vector<Hostile> hostileTexts() {
+    const QString five = QStringLiteral("(1+sqr(2))*(1+sqr(3))*(1+sqr(5))*(1+sqr(7))*(1+sqr(11))");
+    return {{"16 radicals / 10^300", "abs((" + alternatingRoots(16) + ")/10^300)"},
+            {"24 radicals / 10^300", "abs((" + alternatingRoots(24) + ")/10^300)"},
+            {"32 radicals / 10^300", "abs((" + alternatingRoots(32) + ")/10^300)"},
+            {"32 radicals, 300 digits", "(" + five + ")^60"},
+            {"32 radicals, inverse", "1/(" + five + ")^20"},
+            {"radicand 10^12 - 11", QStringLiteral("3*sqr(999999999989)+sqr(2)")}};
+}
+
+/// The text for a field: the number, or an equation made of it where the
+/// field holds an equation (a circle where it holds a circle).
+QString hostileField(const QString& current, QString number) {
+    if (!current.contains(QLatin1Char('='))) return number;
+    number.replace(QLatin1String("10^300"),
+                   QLatin1String("10^150/10^150")); // no "^3" in an equation
+    if (current.contains(QLatin1String("^2")))
+        return "x^2+y^2-(" + number + ")*x=(" + number + ")^2";
+    return "y=(" + number + ")*x+(" + number + ")";
+}
+
+struct HostileFigure {
+    QString form, frame, button, variant;
+    double worst = 0, cpu = 0;
+    const char* text = "";
+};
+
+/// Every solve button of a form pressed with each hostile text in every
+/// field of its frame, the window "Resolução" open: the slowest of the presses.
+std::vector<HostileFigure> measureHostilePresses(Shell& shell, Topic topic, int presses) {
+    showForm(shell, topic);
+    ProblemForm& form = *formOf(shell, topic);
+    shell.showSolution(&form);
+    QWidget* view = shell.solutionWindow()->view();
+    std::vector<HostileFigure> figures;
+    for (const Frame& frame : framesOf(form))
+        for (QPushButton* button : frame.solvers)
+            for (QRadioButton* option : variants(frame)) {
+                QRadioButton* preset = nullptr;
+                for (QRadioButton* o : frame.options)
+                    if (o->isChecked()) preset = o;
+                if (option) option->setChecked(true);
+                const QList<QLineEdit*> all = button->parentWidget()->findChildren<QLineEdit*>();
+                const std::vector<QLineEdit*> fields(all.begin(), all.end());
+                std::vector<QString> typed;
+                for (QLineEdit* f : fields)
+                    typed.push_back(f->text());
+                HostileFigure worst{form.objectName(), button->parentWidget()->objectName(),
+                                    button->objectName(),
+                                    option ? option->objectName() : QString()};
+                for (const Hostile& h : hostileTexts()) {
+                    for (std::size_t i = 0; i < fields.size(); ++i)
+                        if (!isResult(fields[i]))
+                            fields[i]->setText(hostileField(typed[i], h.number));
+                    for (int k = 0; k < presses; ++k) {
+                        const PressTime t = timedPress(button, form.board(), view);
+                        if (t.wall > worst.worst) {
+                            worst.worst = t.wall;
+                            worst.cpu = t.cpu;
+                            worst.text = h.name;
+                        }
+                    }
+                }
+                for (std::size_t i = 0; i < fields.size(); ++i)
+                    fields[i]->setText(typed[i]);
+                if (preset) preset->setChecked(true);
+                figures.push_back(worst);
+            }
+    shell.solutionWindow()->hide();
+    closeForm(shell, topic);
+    return figures;
+}
+
+const char* verdict(double value, double goal);
+
+int runHostile(const Options& o) {
+    recordMessages();
+    Shell shell;
+    showMainWindow(shell);
+    std::printf("Presses with the slowest texts in every field, the window \"Resolução\" open: "
+                "the slowest of %d presses per text, over %zu texts\n",
+                o.presses, hostileTexts().size());
+    std::printf("  %-6s %-7s %-10s %-8s %8s %8s  %s\n", "form", "frame", "button", "option",
+                "worst", "cpu", "text");
+    double highest = 0.0;
+    int count = 0;
+    for (Topic topic : Topics)
+        for (const HostileFigure& f : measureHostilePresses(shell, topic, o.presses)) {
+            std::printf("  %-6s %-7s %-10s %-8s %8.2f %8.2f  %s\n", qPrintable(f.form),
+                        qPrintable(f.frame), qPrintable(f.button), qPrintable(f.variant), f.worst,
+                        f.cpu, f.text);
+            highest = std::max(highest, f.cpu);
+            ++count;
+        }
+    std::printf(
+        "  slowest processor time of %d buttons and options: %.2f ms   goal <= %.0f ms: %s\n",
+        count, highest, GoalHostilePressMs, verdict(highest, GoalHostilePressMs));
+    return 0;
 }
 
 // --- the child processes: one cold figure set each ---------------------------
@@ -528,6 +657,7 @@ Options parse(const QStringList& args) {
         return at >= 0 && at + 1 < args.size() ? args.at(at + 1).toInt() : fallback;
     };
     o.quick = args.contains(QLatin1String("--quick"));
+    o.hostile = args.contains(QLatin1String("--hostile"));
     if (o.quick) {
         o.runs = 1;
         o.presses = 2;
@@ -575,6 +705,7 @@ int runOneForm(const Options& o) {
 int runParent(int argc, char** argv) {
     QApplication app(argc, argv);
     const Options o = parse(QCoreApplication::arguments());
+    if (o.hostile) return runHostile(o);
     if (!o.form.isEmpty()) return runOneForm(o);
     std::printf("Ortoplano benchmark: medians of %d fresh processes per cold figure, platform %s\n",
                 o.runs, qPrintable(QGuiApplication::platformName()));

@@ -59,8 +59,7 @@ QString slug(const QString& text) {
 }
 
 QFont sheetFont(double points, bool bold) {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")});
+    QFont font = namedFont(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;

@@ -1,16 +1,33 @@
 #pragma once
 
-#include "pressrecord.h"
-
 #include <QByteArray>
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
+#include <functional>
 #include <optional>
 
 class Board;
 class QPainter;
 class QPrinter;
+namespace exact {
+struct Solution;
+}
+
+/// The text of a board's drawing for a printed sheet: the form's title, the
+/// caption of the frame that drew it and that frame's rows as text.
+struct BoardSheet {
+    QString title;
+    QString caption;
+    QStringList lines;
+    /// The worked solution of the press that drew the board, built when first
+    /// asked for; null when it gives none. Empty when there is none.
+    std::function<const exact::Solution*()> solution{};
+
+    /// That solution, built now if it was not yet; null when there is none.
+    const exact::Solution* workedSolution() const { return solution ? solution() : nullptr; }
+};
 
 /// Pictures of a board, drawn from its display list: a raster image at a
 /// multiple of the screen's size, an SVG drawing, and a printed sheet.

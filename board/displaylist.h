@@ -30,6 +30,11 @@ struct BoardFont {
 /// "DejaVu Serif" for a serif family ("MS Serif"), else "DejaVu Sans".
 QString fallbackFamily(const QString& family);
 
+/// A font of the named family ("MS Sans Serif", "Comic Sans MS"), with its
+/// free fallback family standing in where it is not installed; the size is
+/// the caller's to set.
+QFont namedFont(const QString& family);
+
 /// The Qt font a text of this font is drawn and measured with: the named
 /// family, its fallback, and the size in points at 96 dots per inch.
 QFont qtFont(const BoardFont& f);

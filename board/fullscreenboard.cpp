@@ -1,36 +1,17 @@
 #include "fullscreenboard.h"
 
-#include "activation.h"
-#include "framebuilder.h"
-#include "pressrecord.h"
-#include "problemform.h"
+#include "board.h"
 
-#include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
 FullScreenBoard::SolutionSteps& solutionSteps() {
     static FullScreenBoard::SolutionSteps steps;
     return steps;
-}
-
-/// A result's text, from a label or a field.
-QString textOf(const QWidget* result) {
-    if (auto* label = qobject_cast<const QLabel*>(result)) return label->text();
-    if (auto* field = qobject_cast<const QLineEdit*>(result)) return field->text();
-    return {};
-}
-
-/// The caption that names a result ("Ponto médio:"), if it has one.
-QString captionOf(const QGroupBox* frame, const QWidget* result) {
-    for (const QLabel* label : frame->findChildren<QLabel*>())
-        if (label->buddy() == result) return label->text();
-    return {};
 }
 
 /// The largest font up to `pixels` high in which every text fits `width`.
@@ -47,19 +28,18 @@ QFont fitted(QFont font, double pixels, const QStringList& texts, double width) 
 
 } // namespace
 
-FullScreenBoard::FullScreenBoard(ProblemForm* form)
-    : QWidget(form, Qt::Window)
-    , m_form(form) {
+FullScreenBoard::FullScreenBoard(FullScreenSource* form)
+    : QWidget(form->ownerWindow(), Qt::Window)
+    , m_source(form)
+    , m_form(form->ownerWindow()) {
     setObjectName(QStringLiteral("QuadroEcraInteiro"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setWindowTitle(tr("Quadro em ecrã inteiro — ORTOPLANO PLANA"));
     setAccessibleName(tr("Quadro em ecrã inteiro"));
-    // Going to it and back is not leaving the form: the form keeps its drawing.
-    ActivationTracker::markAsCompanion(this);
     connect(form->board(), &Board::pictureChanged, this, qOverload<>(&QWidget::update));
-    connect(form, &ProblemForm::pressEnded, this, [this] {
+    form->whenPressEnds(this, [this] {
         update();
         describe(); // the result it shows is the press's
     });
@@ -75,24 +55,21 @@ bool FullScreenBoard::solutionOpen() {
 }
 
 QGroupBox* FullScreenBoard::frame() const {
-    return m_form ? m_form->lastFrame() : nullptr;
+    return m_form ? m_source->lastFrame() : nullptr;
 }
 
 QStringList FullScreenBoard::resultLines() const {
-    const QGroupBox* f = frame();
-    if (!f) return {};
-    QStringList lines{f->title()};
-    for (const QWidget* w : f->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!isResult(w) || textOf(w).isEmpty()) continue;
-        lines << captionOf(f, w) << textOf(w);
-    }
-    return lines;
+    return m_form ? m_source->resultLines() : QStringList();
+}
+
+QPushButton* FullScreenBoard::button(PressKind kind) const {
+    return m_form ? m_source->lastFrameButton(kind) : nullptr;
 }
 
 QString FullScreenBoard::keysHint() const {
     QStringList keys;
-    if (frameButton(frame(), PressKind::Dados)) keys << tr("D  Dados");
-    if (frameButton(frame(), PressKind::Resolver)) keys << tr("R ou Enter  Resolver");
+    if (button(PressKind::Dados)) keys << tr("D  Dados");
+    if (button(PressKind::Resolver)) keys << tr("R ou Enter  Resolver");
     if (solutionOpen()) keys << tr("Espaço ou →  passo seguinte") << tr("←  passo anterior");
     keys << tr("Esc  voltar ao formulário");
     return keys.join(QStringLiteral("     "));
@@ -123,8 +100,8 @@ void FullScreenBoard::paintView(QPainter& painter, QSizeF size) const {
     painter.save();
     painter.translate(area.topLeft());
     painter.scale(area.width() / Board::Side, area.height() / Board::Side);
-    m_form->board()->paintHighlight(painter, QSizeF(Board::Side, Board::Side));
-    m_form->board()->paintPicture(painter, QSizeF(Board::Side, Board::Side));
+    m_source->board()->paintHighlight(painter, QSizeF(Board::Side, Board::Side));
+    m_source->board()->paintPicture(painter, QSizeF(Board::Side, Board::Side));
     painter.restore();
     // 2. The result of the frame, large.
     paintResult(painter, size);
@@ -150,7 +127,7 @@ void FullScreenBoard::paintResult(QPainter& painter, QSizeF size) const {
              : QRectF(area.right(), 0, beside, size.height() * 0.6);
     const double margin = room.height() * 0.05 + 12;
     const double width = room.width() - 2 * margin;
-    const DisplayStyle& style = m_form->board()->displayStyle();
+    const DisplayStyle& style = m_source->board()->displayStyle();
     QStringList answers, captions{lines.front()};
     for (qsizetype i = 1; i + 1 < lines.size(); i += 2) {
         captions << lines[i];
@@ -181,8 +158,7 @@ void FullScreenBoard::paintResult(QPainter& painter, QSizeF size) const {
 }
 
 void FullScreenBoard::press(PressKind kind) {
-    if (QPushButton* button = frameButton(frame(), kind); button && button->isEnabled())
-        button->click();
+    if (QPushButton* b = button(kind); b && b->isEnabled()) b->click();
 }
 
 void FullScreenBoard::keyPressEvent(QKeyEvent* event) {

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "framebuilder.h"
+#include "fullscreensource.h"
 
 #include <QPointer>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
 
-class ProblemForm;
 class QGroupBox;
+class QPushButton;
 
 /// The board of a problem form alone on a whole screen, for the classroom:
 /// the same viewport, drawn from the display list at the screen's own
@@ -16,11 +16,12 @@ class QGroupBox;
 /// right corner. From the keyboard, D draws that frame's data and R (or
 /// Enter) solves it, as its "Dados" and "Resolver" buttons do; the keys of
 /// the worked solution step it when its window is open; Escape (or F11)
-/// returns to the form. A window of the form, closed with it.
+/// returns to the form. A window of the form, closed with it; it knows the
+/// form only as a FullScreenSource.
 class FullScreenBoard : public QWidget {
     Q_OBJECT
 public:
-    explicit FullScreenBoard(ProblemForm* form);
+    explicit FullScreenBoard(FullScreenSource* form);
 
     /// The square the board's picture fills on a view of `size` logical
     /// pixels: nearly as large as the view allows, centred.
@@ -53,10 +54,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    /// The frame's button of that kind, or null.
+    QPushButton* button(PressKind kind) const;
     void press(PressKind kind);
     void describe();
     static bool solutionOpen();
     void paintResult(QPainter& painter, QSizeF size) const;
 
-    QPointer<ProblemForm> m_form;
+    FullScreenSource* m_source;
+    QPointer<QWidget> m_form; ///< the source's window, while it lives
 };

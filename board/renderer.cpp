@@ -322,9 +322,8 @@ bool isSerif(const QString& family) {
 } // namespace
 
 QFont qtFont(const BoardFont& f) {
-    QFont font;
+    QFont font = namedFont(f.family);
     const bool serif = isSerif(f.family);
-    font.setFamilies({f.family, fallbackFamily(f.family)});
     font.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
     // Board sizes are points at 96 dots per inch, whatever the screen says.
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(f.pointSize * 96.0 / 72.0))));
@@ -334,6 +333,12 @@ QFont qtFont(const BoardFont& f) {
 
 QString fallbackFamily(const QString& family) {
     return isSerif(family) ? QStringLiteral("DejaVu Serif") : QStringLiteral("DejaVu Sans");
+}
+
+QFont namedFont(const QString& family) {
+    QFont font;
+    font.setFamilies({family, fallbackFamily(family)});
+    return font;
 }
 
 void renderDisplayList(QPainter& painter, const DisplayList& list, QSizeF size, std::size_t first) {

@@ -5,6 +5,7 @@
 #include "circlesolutions.h"
 #include "quadratic.h"
 #include "solutionkit.h"
+#include "verdicts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -175,12 +176,12 @@ Math shifted(const Math& v, const Number& k) {
 /// d(C, P)² against r²: whether P is on the circle, with its step.
 bool onCircle(Solution& s, const Point& p, const Circle& c, const Number& rSquared) {
     const Number d2 = squaredDistance(c.centre, p);
+    const std::optional<int> side = verdict::circleSide(p, {c.centre, c.radius, rSquared});
     // Approximate values are equal when their doubles agree to their last
     // digits: what they stand for is not known more closely.
-    const bool on = d2.isExact() && rSquared.isExact()
-                        ? d2 == rSquared
-                        : std::fabs(d2.toDouble() - rSquared.toDouble()) <=
-                              1e-12 * std::fabs(rSquared.toDouble());
+    const bool on = side ? *side == 0
+                         : std::fabs(d2.toDouble() - rSquared.toDouble()) <=
+                               1e-12 * std::fabs(rSquared.toDouble());
     Chain chain(squared(distanceName("C", "P")));
     chain
         .equals(plus(squared(minus(value(p.x), value(c.centre.x))),

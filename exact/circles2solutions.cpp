@@ -8,6 +8,7 @@
 #include "linesolutions.h"
 #include "solutionkit.h"
 #include "trianglesolutions.h"
+#include "verdicts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -52,9 +53,10 @@ int pointAndCircle(Solution& s, const Point& p, const Circle& c) {
     // Approximate values as close as their roundings are taken as equal.
     const bool approximate = squares.isApproximate() || r2.isApproximate();
     const double a = squares.toDouble(), b = r2.toDouble();
-    const int side = approximate && std::fabs(a - b) <= 1e-9 * std::max(std::fabs(a), std::fabs(b))
-                         ? 0
-                         : compare(squares, r2);
+    const int side = verdict::circleSide(p, c).value_or(
+        approximate && std::fabs(a - b) <= 1e-9 * std::max(std::fabs(a), std::fabs(b))
+            ? 0
+            : compare(squares, r2));
     const StepKind where = side > 0   ? StepKind::PointExterior
                            : side < 0 ? StepKind::PointInterior
                                       : StepKind::PointOnTheCircle;
@@ -102,7 +104,8 @@ Solution solveCircleThroughPoints(const Point& a, const Point& b, const Point& c
     bindPoint(s.environment, "B", b);
     bindPoint(s.environment, "C", c);
     const Number det = determinant(t);
-    if (det.isZero()) {
+    if (verdict::collinear(a, b, c).value_or(det.isZero())) {
+        s.environment.bind(function("det", {symbol("AB\u20D7"), symbol("AC\u20D7")}), 0);
         stopsWith(s, StepKind::ThreePointsCollinear, {}, "Resultado4",
                   Verdict::NoCircleThroughPoints)
             .figure(Figure::point(a, "A"))

@@ -7,6 +7,7 @@
 #include "quadratic.h"
 #include "solutionkit.h"
 #include "trianglesolutions.h"
+#include "verdicts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -80,23 +81,27 @@ void slopeFamily(Solution& s, const Point& p) {
                   .then(equation(sum(std::move(terms)), value(0))));
 }
 
-/// Whether u² = r²: exactly, or for approximate values within their rounding.
-bool sameSquares(const Number& u, const Number& r) {
-    const Number u2 = square(u), r2 = square(r);
-    if (u2.isExact() && r2.isExact()) return u2 == r2;
-    return std::fabs((u2 - r2).toDouble()) <= 1e-9 * std::max(u2.toDouble(), r2.toDouble());
+/// u² − r², u = x_C − x_P: 0 when the vertical through P touches the circle,
+/// decided on the data, or for approximate values within their rounding (an
+/// approximate 0 then).
+Number squaresDifference(const Point& p, const Circle& c, const Number& u) {
+    const Number u2 = square(u), r2 = c.radiusSquared();
+    if (const std::optional<int> contact = verdict::lineAndCircle({1, 0, -p.x}, c))
+        return *contact == 0 ? Number(0) : u2 - r2;
+    if (std::fabs((u2 - r2).toDouble()) <= 1e-9 * std::max(u2.toDouble(), r2.toDouble()))
+        return Number::approximate(0);
+    return u2 - r2;
 }
 
 /// d(C, t) = r for the line of slope m, squared and developed: the equation
 /// (u² − r²)m² − 2uv·m + v² − r² = 0, with u = x_C − x_P, v = y_C − y_P.
-Quadratic slopeEquation(Solution& s, const Circle& c, const Number& u, const Number& v) {
+Quadratic slopeEquation(Solution& s, const Point& p, const Circle& c, const Number& u,
+                        const Number& v) {
     const Math& m = slopeName();
     const Number r2 = c.radiusSquared();
     const Math side = linearCombination({{u, m}}, -v);
     const Math squares = plus(squared(m), value(1));
-    // u² − r², 0 when u² = r² up to the rounding of approximate values.
-    const Quadratic q{sameSquares(u, c.radius) ? Number(0) : square(u) - r2, -2 * u * v,
-                      square(v) - r2};
+    const Quadratic q{squaresDifference(p, c, u), -2 * u * v, square(v) - r2};
     s.add(StepKind::TangentsDistance)
         .line(Equivalences(equation(fraction(absolute(side), root(squares)), value(c.radius)))
                   .then(equation(squared(parens(side)), times(r2, parens(squares))))
@@ -172,7 +177,7 @@ Solution solveTouchingCircle(const Point& p, const Point& q, const GivenLine& ty
     if (!given) return s;
     const Line& t = given->line;
     const Number atQ = t.a * q.x + t.b * q.y + t.c;
-    if (!atQ.isZero()) {
+    if (!verdict::onLine(t, q).value_or(atQ.isZero())) {
         stopsWith(s, StepKind::PointQNotOnLine, {}, label, Verdict::PointNotOnLine)
             .line(substituted(t, q, atQ))
             .figure(Figure::line(t, "t"));
@@ -180,7 +185,7 @@ Solution solveTouchingCircle(const Point& p, const Point& q, const GivenLine& ty
     }
     s.add(StepKind::PointQOnLine).line(substituted(t, q, atQ)).figure(Figure::point(q, "Q"));
     const Number atP = t.a * p.x + t.b * p.y + t.c;
-    if (atP.isZero()) {
+    if (verdict::onLine(t, p).value_or(atP.isZero())) {
         stopsWith(s, StepKind::PointPOnTangent, {}, label, Verdict::PointOnTangent)
             .line(substituted(t, p, atP))
             .figure(Figure::line(t, "t"));
@@ -249,13 +254,16 @@ Solution solveTangentsFromPoint(const Point& p, const GivenCircle& circle) {
     if (pointAndCircle(s, p, c) <= 0) return stopsNotExterior(s, p, c);
     const Number u = c.centre.x - p.x, v = c.centre.y - p.y;
     slopeFamily(s, p);
-    const Quadratic q = slopeEquation(s, c, u, v);
+    const Quadratic q = slopeEquation(s, p, c, u, v);
     if (q.a.isZero()) {
         const Line sloped = tangentOfSlope(s, StepKind::TangentsFirst, p, onlySlope(s, q, u));
         tangentsAnswer(s, sloped, verticalTangent(s, p, c), (u * v).sign() > 0);
         return s;
     }
-    const std::vector<Number> m = solveQuadratic(s, "m", wholeQuadratic(s, q, slopeName()));
+    // P is outside the circle: two tangents, Δ > 0, when that was decided exactly.
+    const std::optional<int> sign =
+        verdict::circleSide(p, c).value_or(0) > 0 ? std::optional<int>(1) : std::nullopt;
+    const std::vector<Number> m = solveQuadratic(s, "m", wholeQuadratic(s, q, slopeName()), sign);
     // No root, or one: only approximate data so close to the circle that
     // their roundings cannot tell.
     if (m.empty()) return stopsNotExterior(s, p, c);

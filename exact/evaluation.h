@@ -2,7 +2,9 @@
 
 #include "objects.h"
 
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +17,32 @@ struct Variable {
     Number value;
 };
 using Variables = std::vector<Variable>;
+
+/// A polynomial in x and y: each monomial x^i·y^j with its coefficient, an
+/// exact value when the text's numbers are exact. No coefficient is zero.
+class Polynomial {
+public:
+    using Monomial = std::pair<int, int>; ///< the powers of x and of y
+    Polynomial() = default;
+    explicit Polynomial(const Number& constant);
+    static Polynomial variable(Monomial power);
+
+    const std::map<Monomial, Number>& terms() const { return m_terms; }
+    /// The coefficient of x^i·y^j, 0 when there is none.
+    Number coefficient(int i, int j) const;
+    /// The largest i + j; −1 for the zero polynomial.
+    int degree() const;
+    bool isConstant() const { return degree() <= 0; }
+
+    Polynomial operator-() const;
+    friend Polynomial operator+(const Polynomial& a, const Polynomial& b);
+    friend Polynomial operator-(const Polynomial& a, const Polynomial& b);
+    friend Polynomial operator*(const Polynomial& a, const Polynomial& b);
+
+private:
+    void add(Monomial m, const Number& c);
+    std::map<Monomial, Number> m_terms;
+};
 
 /// A typed text evaluated exactly by the interpreter's own compiled program:
 /// the same tokens, priorities, slot walk and steps as clsEquation, run over
@@ -39,6 +67,16 @@ public:
     Number evaluate(const Variables& variables = {});
     /// The interpreter's double for the same text and variables.
     double approximate(const Variables& variables = {});
+    /// The text, in the names x and y, expanded into a polynomial: exactly
+    /// the same terms whatever way it was written, so that two texts are
+    /// the same polynomial only when they are equal everywhere. Nothing
+    /// when the text is not a polynomial in x and y of a degree up to
+    /// kMaxDegree: another name, a division by an expression in x or y, the
+    /// root or absolute value of one, a function other than sqr( and abs(,
+    /// a power past that degree, or products past the work budget. Faults
+    /// as evaluate() raises them.
+    std::optional<Polynomial> expand();
+    static constexpr int kMaxDegree = 12;
 
 private:
     struct Impl;

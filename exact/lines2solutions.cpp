@@ -5,6 +5,7 @@
 #include "linesolutions.h"
 #include "solutionkit.h"
 #include "twolines.h"
+#include "verdicts.h"
 
 #include <cmath>
 #include <optional>
@@ -192,7 +193,7 @@ void parallelDistanceSteps(Solution& sol, const GivenLines& g, const std::string
     Chain check(minus(product({coefficient('a', "r"), coefficient('b', "s")}),
                       product({coefficient('a', "s"), coefficient('b', "r")})));
     check.equals(minus(valueProduct(r.a, s.b), valueProduct(s.a, r.b))).equals(value(cross));
-    if (!cross.isZero()) {
+    if (!verdict::parallel(r, s).value_or(cross.isZero())) {
         check.then(Rel::NotEqual, value(0));
         stopsWith(sol, StepKind::LinesNotParallel, {}, label, Verdict::NotParallel).line(check);
         return;
@@ -231,7 +232,7 @@ void angleSteps(Solution& sol, const GivenLines& g, const std::string& label) {
         .figure(Figure::line(r, "r"))
         .figure(Figure::line(s, "s"));
     const Number cross = u.x * v.y - u.y * v.x;
-    if (cross.isZero()) {
+    if (verdict::parallel(r, s).value_or(cross.isZero())) {
         stopsWith(sol, StepKind::AngleOfParallels, {}, label, Verdict::ParallelLines)
             .line(Chain(minus(product({component("u", 1), component("v", 2)}),
                               product({component("u", 2), component("v", 1)})))
@@ -240,6 +241,7 @@ void angleSteps(Solution& sol, const GivenLines& g, const std::string& label) {
         return;
     }
     const Number dot = u.x * v.x + u.y * v.y;
+    const bool perpendicular = verdict::perpendicular(r, s).value_or(dot.isZero());
     const Number nu = square(u.x) + square(u.y), nv = square(v.x) + square(v.y);
     const Number productOfNorms = sqrt(nu * nv);
     const Number cosine = abs(dot) / productOfNorms;
@@ -251,14 +253,15 @@ void angleSteps(Solution& sol, const GivenLines& g, const std::string& label) {
             fraction(absolute(plus(valueProduct(u.x, v.x), valueProduct(u.y, v.y))),
                      product({root(plus(squared(value(u.x)), squared(value(u.y)))),
                               root(plus(squared(value(v.x)), squared(value(v.y))))}))));
-    sol.add(dot.isZero() ? StepKind::AnglePerpendicular : StepKind::AngleCompute)
-        .line(Chain(cosTheta)
-                  .equals(fraction(absolute(value(dot)), product({root(value(nu)), root(value(nv))})))
-                  .equals(fraction(value(abs(dot)), value(productOfNorms)))
-                  .endsWith(cosine));
-    const std::optional<long> notable = notableAngle(cosine);
+    sol.add(perpendicular ? StepKind::AnglePerpendicular : StepKind::AngleCompute)
+        .line(
+            Chain(cosTheta)
+                .equals(fraction(absolute(value(dot)), product({root(value(nu)), root(value(nv))})))
+                .equals(fraction(value(abs(dot)), value(productOfNorms)))
+                .endsWith(cosine));
+    const std::optional<long> notable = perpendicular ? 90L : notableAngle(cosine);
     const double amplitude =
-        dot.isZero()
+        perpendicular
             ? 90.0
             : std::atan(std::fabs(cross.toDouble() / dot.toDouble())) * 45 / std::atan(1.0);
     const Math theta = symbol("θ");
@@ -318,7 +321,7 @@ std::optional<Point> solveSystem(Solution& sol, const Line& r, const Math& er, c
     const Isolated i = isolate(sol, e);
     // a_r·b_s = a_s·b_r, as the form compares them: exactly when the data
     // are exact, in doubles otherwise.
-    const bool parallel = r.a * s.b == s.a * r.b;
+    const bool parallel = verdict::parallel(r, s).value_or(r.a * s.b == s.a * r.b);
     const std::optional<Number> w = substitute(sol, f, i, e.replacement(), parallel);
     if (!w) return std::nullopt;
     const Number v = i.m * *w + i.k;

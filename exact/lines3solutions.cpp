@@ -4,6 +4,7 @@
 #include "linesolutions.h"
 #include "solutionkit.h"
 #include "twolines.h"
+#include "verdicts.h"
 
 #include <cmath>
 #include <optional>
@@ -34,13 +35,13 @@ bool collinearVectors(Solution& s, const Point& a, const Point& b, const Point& 
         .line(Chain(vectorName("AB")).equals(pointTree(u)))
         .line(Chain(vectorName("AC")).equals(pointTree(v)))
         .line(Chain(minus(valueProduct(u.x, v.y), valueProduct(u.y, v.x))).equals(value(cross)));
-    return cross.isZero();
+    return verdict::collinear(a, b, c).value_or(cross.isZero());
 }
 
 /// m_AB and m_AC: whether they are equal.
 bool equalSlopes(Solution& s, const Point& a, const Point& b, const Point& c) {
     const Number mb = (b.y - a.y) / (b.x - a.x), mc = (c.y - a.y) / (c.x - a.x);
-    const bool equal = mb == mc;
+    const bool equal = verdict::collinear(a, b, c).value_or(mb == mc);
     Step& step = s.add(StepKind::CollinearSlopes);
     step.line(slopeChain(s, "AB", "A", a, "B", b, mb)).line(slopeChain(s, "AC", "A", a, "C", c, mc));
     if (equal) step.line(equation(slopeName("AB"), slopeName("AC")));
@@ -133,12 +134,12 @@ void positionSteps(Solution& sol, const GivenLines& g, const std::string& label)
         .line(check('a', r.a, s.a, 'b', r.b, s.b))
         .figure(Figure::line(r, "r"))
         .figure(Figure::line(s, "s"));
-    if (!cross.isZero()) {
+    if (!verdict::parallel(r, s).value_or(cross.isZero())) {
         sol.add(StepKind::PositionConcurrent);
         intersectionSteps(sol, g, label);
         return;
     }
-    const bool same = sameLine(r, s);
+    const bool same = verdict::sameLine(r, s).value_or(sameLine(r, s));
     sol.add(same ? StepKind::PositionCoincident : StepKind::PositionParallel)
         .line(check('a', r.a, s.a, 'c', r.c, s.c))
         .line(check('b', r.b, s.b, 'c', r.c, s.c));

@@ -5,6 +5,7 @@
 #include "linesolutions.h"
 #include "solutionkit.h"
 #include "twolines.h"
+#include "verdicts.h"
 
 #include <cmath>
 #include <optional>
@@ -147,7 +148,7 @@ Math bisectorEquation(const Line& r, const Number& kr, const Line& s, const Numb
 
 void bisectorSteps(Solution& sol, const GivenLines& g, const std::string& label) {
     const Line &r = g.r, &s = g.s;
-    if (r.a * s.b == s.a * r.b) {
+    if (verdict::parallel(r, s).value_or(r.a * s.b == s.a * r.b)) {
         stopsWith(sol, StepKind::BisectorsOfParallels, {}, label, Verdict::ParallelLines)
             .line(Chain(minus(valueProduct(r.a, s.b), valueProduct(s.a, r.b))).equals(value(0)));
         return;

@@ -317,9 +317,8 @@ Math numberTree(const Number& n) {
     for (const Term& t : n.terms()) {
         const mpz_class k = abs(t.coefficient.get_num()) * (d / t.coefficient.get_den());
         const Math r = t.radicand == 1 ? value(Number(k))
-                       : k == 1
-                           ? root(value(Number(long(t.radicand))))
-                           : product({value(Number(k)), root(value(Number(long(t.radicand))))});
+                       : k == 1        ? root(value(Number(t.radicand)))
+                                : product({value(Number(k)), root(value(Number(t.radicand)))});
         numerator.push_back({sgn(t.coefficient) < 0 ? Sign::Minus : Sign::Plus, r});
     }
     // √2 − 1 rather than −1 + √2: a positive term leads when there is one.

@@ -1,5 +1,6 @@
 #include "number.h"
 
+#include "budget.h"
 #include "numbered_error.h"
 #include "real.h"
 #include "terms.h"
@@ -33,17 +34,30 @@ mpq_class ratio(const mpz_class& numerator, const mpz_class& denominator) {
 
 } // namespace
 
-/// Builds Numbers from term lists, applying the limits.
+/// Builds Numbers from term lists, applying the limits and the work budget,
+/// and deciding their signs.
 class Terms {
 public:
-    static Number make(TermList t) {
-        if (!withinLimits(t)) return Number::approximate(terms::toDouble(t));
+    /// The exact value of `t` with its sign (`knownSign` when the caller
+    /// knows it); an approximate one past the limits, once the budget is
+    /// spent, or when the budget cannot settle the sign.
+    static Number make(TermList t, std::optional<int> knownSign = std::nullopt) {
+        if (!withinLimits(t) || WorkBudget::spent()) return approximateOf(t);
+        const std::optional<int> s = knownSign ? knownSign : terms::sign(t);
+        if (!s) return approximateOf(t);
         Number n;
         n.m_terms = std::move(t);
+        n.m_sign = static_cast<signed char>(*s);
         return n;
     }
+    /// A rational result (or one scaled by a rational), counted as work.
     static Number make(Number n) {
-        if (!withinLimits(n.m_terms)) return Number::approximate(terms::toDouble(n.m_terms));
+        std::uint64_t words = 0;
+        for (const Term& t : n.m_terms)
+            words +=
+                mpz_size(t.coefficient.get_num_mpz_t()) + mpz_size(t.coefficient.get_den_mpz_t());
+        if (!withinLimits(n.m_terms) || !WorkBudget::spend(80 + 8 * words))
+            return approximateOf(n.m_terms);
         return n;
     }
     /// Every coefficient times a rational.
@@ -51,6 +65,7 @@ public:
         if (sgn(q) == 0) return {};
         for (Term& t : n.m_terms)
             t.coefficient *= q;
+        n.m_sign = static_cast<signed char>(n.m_sign * sgn(q));
         return n;
     }
     static Number rationalRoot(const mpq_class& q) {
@@ -58,15 +73,21 @@ public:
         std::uint64_t f = 1;
         if (!terms::splitSquare(q.get_num() * q.get_den(), s, f))
             return Number::approximate(std::sqrt(terms::toDouble(q)));
-        return make({{ratio(s, q.get_den()), f}});
+        return make({{ratio(s, q.get_den()), f}}, 1);
     }
     static std::optional<Number> denested(const Number& x);
+
+private:
+    static Number approximateOf(const TermList& t) {
+        return Number::approximate(terms::toDouble(t));
+    }
 };
 
 Number::Number(int value)
     : Number(static_cast<long>(value)) {}
 
-Number::Number(long value) {
+Number::Number(long value)
+    : m_sign(static_cast<signed char>((value > 0) - (value < 0))) {
     if (value != 0) m_terms.push_back({mpq_class(value), 1});
 }
 
@@ -77,15 +98,36 @@ Number::Number(long long value) {
         *this = Number(mpz_class(std::to_string(value)));
 }
 
+Number::Number(unsigned long value)
+    : Number(bigInteger(value)) {}
+
+Number::Number(unsigned long long value)
+    : Number(bigInteger(value)) {}
+
 Number::Number(const mpz_class& value)
     : Number(mpq_class(value)) {}
 
-Number::Number(const mpq_class& value) {
-    if (sgn(value) != 0) m_terms.push_back({value, 1});
+Number::Number(const mpq_class& value)
+    : m_sign(static_cast<signed char>(sgn(value))) {
+    if (m_sign != 0) m_terms.push_back({value, 1});
 }
 
-Number::Number(mpq_class&& value) {
-    if (sgn(value) != 0) m_terms.push_back({std::move(value), 1});
+Number::Number(mpq_class&& value)
+    : m_sign(static_cast<signed char>(sgn(value))) {
+    if (m_sign != 0) m_terms.push_back({std::move(value), 1});
+}
+
+mpz_class bigInteger(std::uint64_t value) {
+    mpz_class z;
+    mpz_import(z.get_mpz_t(), 1, -1, sizeof value, 0, 0, &value);
+    return z;
+}
+
+bool fitsIn64Bits(const mpz_class& value, std::uint64_t& out) {
+    if (sgn(value) < 0 || mpz_sizeinbase(value.get_mpz_t(), 2) > 64) return false;
+    out = 0;
+    mpz_export(&out, nullptr, -1, sizeof out, 0, 0, value.get_mpz_t());
+    return true;
 }
 
 Number Number::fraction(const mpz_class& numerator, const mpz_class& denominator) {
@@ -113,6 +155,7 @@ Number Number::approximate(double value) {
     Number n;
     n.m_approximate = true;
     n.m_double = Real(value).value(); // raises 6 for inf and NaN
+    n.m_sign = static_cast<signed char>((n.m_double > 0) - (n.m_double < 0));
     return n;
 }
 
@@ -122,11 +165,6 @@ bool Number::isRational() const {
 
 bool Number::isInteger() const {
     return isRational() && (m_terms.empty() || m_terms[0].coefficient.get_den() == 1);
-}
-
-int Number::sign() const {
-    if (m_approximate) return (m_double > 0) - (m_double < 0);
-    return terms::sign(m_terms);
 }
 
 mpq_class Number::rationalPart() const {
@@ -147,6 +185,7 @@ Number Number::operator-() const {
     if (m_approximate) return approximate(-m_double);
     Number n = *this;
     n.m_terms = terms::negate(std::move(n.m_terms));
+    n.m_sign = static_cast<signed char>(-n.m_sign);
     return n;
 }
 
@@ -155,7 +194,10 @@ Number operator+(const Number& a, const Number& b) {
         return Number::approximate((Real(a.toDouble()) + Real(b.toDouble())).value());
     if (a.isRational() && b.isRational())
         return Terms::make(Number(mpq_class(a.rational() + b.rational())));
-    return Terms::make(terms::add(a.m_terms, b.m_terms));
+    // Two values of one sign have that sign; otherwise it is decided.
+    std::optional<int> sign;
+    if (a.m_sign * b.m_sign >= 0) sign = a.m_sign != 0 ? a.m_sign : b.m_sign;
+    return Terms::make(terms::add(a.m_terms, b.m_terms), sign);
 }
 
 Number operator-(const Number& a, const Number& b) {
@@ -171,7 +213,7 @@ Number operator*(const Number& a, const Number& b) {
     }
     if (!a.m_approximate && !b.m_approximate) {
         if (auto product = terms::multiply(a.m_terms, b.m_terms, limits::kMaxRadicand))
-            return Terms::make(std::move(*product));
+            return Terms::make(std::move(*product), a.m_sign * b.m_sign);
     }
     return Number::approximate((Real(a.toDouble()) * Real(b.toDouble())).value());
 }
@@ -181,7 +223,7 @@ Number operator/(const Number& a, const Number& b) {
     if (!a.m_approximate && b.isRational()) return a * Number(mpq_class(1 / b.rational()));
     if (!a.m_approximate && !b.m_approximate) {
         if (auto reciprocal = terms::inverse(b.m_terms, limits::kMaxRadicand))
-            return a * Terms::make(std::move(*reciprocal));
+            return a * Terms::make(std::move(*reciprocal), b.m_sign);
     }
     return Number::approximate((Real(a.toDouble()) / Real(b.toDouble())).value());
 }

@@ -8,12 +8,22 @@
 namespace exact {
 
 /// One term q·√n of an exact value: a rational coefficient and a square-free
-/// radicand (1 for the rational part).
-struct Term {
+/// radicand (1 for the rational part). A Number's radicands are 64-bit
+/// integers; the decisions on exact values (exact::verdict) work with
+/// radicands of any size.
+template <typename Radicand>
+struct BasicTerm {
     mpq_class coefficient;
-    std::uint64_t radicand = 1;
-    friend bool operator==(const Term&, const Term&) = default;
+    Radicand radicand = 1;
+    friend bool operator==(const BasicTerm&, const BasicTerm&) = default;
 };
+using Term = BasicTerm<std::uint64_t>;
+
+/// A 64-bit integer as GMP's integer, on any platform (GMP's own
+/// conversions take an unsigned long, which has 32 bits on some).
+mpz_class bigInteger(std::uint64_t value);
+/// The value of a non-negative integer that fits in 64 bits; false otherwise.
+bool fitsIn64Bits(const mpz_class& value, std::uint64_t& out);
 
 /// A number of plane analytic geometry as a pupil writes it: a rational
 /// combination of square roots of square-free integers, q0 + q1·√n1 + …, held
@@ -39,6 +49,8 @@ public:
     Number(int value); // NOLINT(google-explicit-constructor): integers are exact values.
     Number(long value);
     Number(long long value);
+    Number(unsigned long value);
+    Number(unsigned long long value);
     Number(const mpz_class& value);
     Number(const mpq_class& value);
     Number(mpq_class&& value);
@@ -60,8 +72,10 @@ public:
     bool isRational() const;
     /// An exact integer.
     bool isInteger() const;
-    /// -1, 0 or 1, decided exactly for exact values.
-    int sign() const;
+    /// -1, 0 or 1, decided exactly for exact values. Every exact value has
+    /// its sign decided when it is made: a sum of radicals whose sign the
+    /// work budget cannot settle is made approximate instead.
+    int sign() const { return m_sign; }
 
     /// The terms of an exact value, the rational part first, then the
     /// radicals by increasing radicand; no zero coefficient. Empty for zero
@@ -104,6 +118,7 @@ private:
 
     std::vector<Term> m_terms;
     bool m_approximate = false;
+    signed char m_sign = 0;
     double m_double = 0.0; ///< the value of an approximate number
 };
 

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 namespace exact {
 
@@ -58,6 +60,16 @@ std::string writeDecimal(const mpq_class& q, std::string_view separator) {
     return (sgn(q) < 0 ? std::string(kMinus) : std::string()) + text;
 }
 
+/// A value that rounds to 0 at two places but is not 0, with three
+/// significant digits: "3,14E-13", "0,00314", "−2,5E-301".
+std::string smallText(double value, std::string_view separator) {
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%.2e", value);
+    std::string text = decimal::number(std::strtod(digits, nullptr), separator);
+    if (!text.empty() && text[0] == '-') text.replace(0, 1, kMinus);
+    return text;
+}
+
 } // namespace
 
 std::string text(const Number& n, std::string_view separator) {
@@ -87,6 +99,7 @@ Number roundedDecimal(const Number& n, int decimals) {
 
 std::string decimalText(const Number& n, std::string_view separator) {
     const Number r = isFiniteDecimal(n) ? n : roundedDecimal(n, 2);
+    if (r.isZero() && !n.isZero()) return smallText(n.toDouble(), separator);
     return writeDecimal(r.rational(), separator);
 }
 

@@ -21,7 +21,8 @@ Number roundedDecimal(const Number& n, int decimals);
 
 /// A value with a finite decimal expansion written out in full, trailing
 /// zeros dropped and a true minus sign ("15,23", "−1,5", "3"); any other
-/// value is first rounded to 2 places.
+/// value is first rounded to 2 places, and one that would round to 0 is
+/// written with three significant digits ("3,14E-13"): never a false 0.
 std::string decimalText(const Number& n, std::string_view separator);
 
 } // namespace exact

@@ -44,7 +44,8 @@ GeneralCircle generalForm(const Circle& c) {
 
 Circle circleOf(const GeneralCircle& g) {
     const Point centre{-g.d / 2, -g.e / 2};
-    return {centre, sqrt(square(centre.x) + square(centre.y) - g.f)};
+    const Number r2 = square(centre.x) + square(centre.y) - g.f;
+    return {centre, sqrt(r2), r2};
 }
 
 Point midpoint(const Point& p, const Point& q) {

@@ -28,7 +28,10 @@ struct Line {
 struct Circle {
     Point centre;
     Number radius;
-    Number radiusSquared() const { return square(radius); }
+    /// r², when it is known exactly though r is not (√(1 + √2) is not kept
+    /// exact, 1 + √2 is): what the decisions on the circle compare.
+    std::optional<Number> knownSquare{};
+    Number radiusSquared() const { return knownSquare ? *knownSquare : square(radius); }
 };
 
 /// A circle's equation in general form: x² + y² + d·x + e·y + f = 0.

@@ -1,6 +1,7 @@
 #include "quadratic.h"
 
 #include "solutionkit.h"
+#include "verdicts.h"
 
 #include <algorithm>
 #include <array>
@@ -193,10 +194,10 @@ std::vector<Point> backSubstituted(Solution& s, const Oriented& o, const Isolate
 Number discriminantOf(const Quadratic& q) {
     const Number d = q.discriminant();
     if (d.isExact()) return d;
-    // An approximate Δ that is zero but for the rounding of b² and 4ac is 0:
-    // the coefficients stand for nothing closer.
+    // An approximate Δ that is zero but for the rounding of b² and 4ac is 0,
+    // still approximate: the coefficients stand for nothing closer.
     const double size = std::fabs(square(q.b).toDouble()) + std::fabs((4 * q.a * q.c).toDouble());
-    return std::fabs(d.toDouble()) <= 1e-9 * std::max(1.0, size) ? Number(0) : d;
+    return std::fabs(d.toDouble()) <= 1e-9 * std::max(1.0, size) ? Number::approximate(0) : d;
 }
 
 std::vector<Number> roots(const Quadratic& q) {
@@ -222,14 +223,18 @@ Quadratic wholeQuadratic(Solution& s, const Quadratic& q, const Math& t) {
     return scaled;
 }
 
-std::vector<Number> solveQuadratic(Solution& s, const std::string& unknown, const Quadratic& q) {
+std::vector<Number> solveQuadratic(Solution& s, const std::string& unknown, const Quadratic& q,
+                                   std::optional<int> sign) {
     const Number d = discriminantOf(q);
     discriminantStep(s, q, d);
-    if (d.sign() < 0) {
+    if (!sign) sign = d.sign();
+    if (*sign < 0) {
         s.add(StepKind::QuadraticNoRoots);
         return {};
     }
-    if (d.isZero()) return doubleRoot(s, unknown, q);
+    if (*sign == 0) return doubleRoot(s, unknown, q);
+    // An approximate Δ rounded below the positive value it stands for.
+    if (d.sign() <= 0) return twoRoots(s, unknown, q, Number::approximate(0));
     return twoRoots(s, unknown, q, d);
 }
 
@@ -264,7 +269,9 @@ std::vector<Point> meetLineAndCircle(Solution& s, const Line& l, const Math& lin
             return chain.then(quadraticEquation(sub.quadratic, o.w())).operator Math();
         }());
     const Quadratic whole = wholeQuadratic(s, sub.quadratic, o.w());
-    const std::vector<Number> ws = solveQuadratic(s, o.vIsY ? "x" : "y", whole);
+    // Δ has the sign of r²(a² + b²) − (a·x_C + b·y_C + c)², decided on the data.
+    const std::optional<int> sign = verdict::lineAndCircle(l, Conic{1, 1, 0, c.d, c.e, c.f});
+    const std::vector<Number> ws = solveQuadratic(s, o.vIsY ? "x" : "y", whole, sign);
     return backSubstituted(s, o, i, ws);
 }
 

@@ -43,8 +43,10 @@ Quadratic wholeQuadratic(Solution& solution, const Quadratic& q, const Math& t);
 /// resolvent formula, √Δ simplified and each root written exact and
 /// approximate. The roots are named t₁ and t₂ (t alone for a double root)
 /// and bound in the environment. Returns the roots, as roots() orders them.
+/// `sign` is the sign of Δ when the caller decided it on its data (Δ past
+/// the limits of a Number is approximate; its sign is not).
 std::vector<Number> solveQuadratic(Solution& solution, const std::string& unknown,
-                                   const Quadratic& q);
+                                   const Quadratic& q, std::optional<int> sign = std::nullopt);
 
 /// A circle as a solution substitutes into it: its general equation
 /// x² + y² + d·x + e·y + f = 0, or, when `centre` is set, the reduced one

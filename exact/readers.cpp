@@ -109,7 +109,7 @@ CircleReading readCircle(std::string_view equation) {
     const Number k = d * d + e * e - 4 * f;
     if (k.sign() < 0) return {Refusal::NotACircle, {}, q};
     if (k.isZero()) return {Refusal::APoint, {}, q};
-    return {Refusal::None, {{-d / 2, -e / 2}, sqrt(k) / 2}, q};
+    return {Refusal::None, {{-d / 2, -e / 2}, sqrt(k) / 2, k / 4}, q};
 }
 
 } // namespace exact

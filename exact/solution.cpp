@@ -38,6 +38,7 @@ const std::vector<KindInfo<StepKind>> kSteps = {
     {S::RadicalQuotient, "radical.quotient", {}},
     {S::RadicalDenest, "radical.denest", {"r"}},
     {S::RadicalApproximate, "radical.approximate", {}},
+    {S::RadicalLarge, "radical.large", {}},
     {S::DistanceResult, "distance.result", {"d"}},
     {S::DistanceOfCoincident, "distance.coincident", {}},
     {S::BisectorDefinition, "bisector.definition", {"P"}},
@@ -243,6 +244,14 @@ const std::vector<KindInfo<StepKind>> kSteps = {
     {S::TangentsVertical, "tangents.vertical", {"equation"}},
     {S::TangentsFirst, "tangents.first", {"equation"}},
     {S::TangentsSecond, "tangents.second", {"equation"}},
+    {S::DecidedOnDecimals, "decided-on-decimals", {}},
+    {S::AskedReducedEquation, "asked.reduced", {"equation"}},
+    {S::AskedReducedEquations, "asked.reduced-two", {"first", "second"}},
+    {S::AskedGeneralEquation, "asked.general", {"line", "equation"}},
+    {S::AskedReducedCircle, "asked.reduced-circle", {"equation"}},
+    {S::AskedSlope, "asked.slope", {"m"}},
+    {S::AskedProjectionOnXAxis, "asked.projection-x", {"P", "Q"}},
+    {S::AskedProjectionOnYAxis, "asked.projection-y", {"P", "Q"}},
 };
 
 const std::vector<KindInfo<TitleKind>> kTitles = {

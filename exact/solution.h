@@ -37,6 +37,7 @@ enum class StepKind : std::uint16_t {
     RadicalQuotient,
     RadicalDenest,
     RadicalApproximate,
+    RadicalLarge,
     DistanceResult,
     DistanceOfCoincident,
     // the perpendicular bisector
@@ -274,6 +275,16 @@ enum class StepKind : std::uint16_t {
     TangentsVertical,
     TangentsFirst,
     TangentsSecond,
+    // any frame
+    DecidedOnDecimals, ///< a decision on exact data left to doubles, the work budget spent
+    // --- what an exercise asks, where its frame's solution ends otherwise
+    AskedReducedEquation,
+    AskedReducedEquations,
+    AskedGeneralEquation,
+    AskedReducedCircle,
+    AskedSlope,
+    AskedProjectionOnXAxis,
+    AskedProjectionOnYAxis,
 };
 
 /// The title of a frame's solution: its caption and its data.

@@ -17,7 +17,7 @@ Math coefficientTimes(const Number& k, const Math& v) {
 void takeOutSquare(Solution& solution, const Number& radicand, const Number& root) {
     const Term& t = root.terms().front();
     if (t.coefficient == 1) return; // already square-free
-    const Math factored = product({squared(value(t.coefficient)), value(long(t.radicand))});
+    const Math factored = product({squared(value(t.coefficient)), value(Number(t.radicand))});
     solution.add(StepKind::RadicalSimplify, {slot("n", value(radicand))})
         .line(
             Chain(exact::root(value(radicand))).equals(exact::root(factored)).equals(value(root)));
@@ -147,7 +147,7 @@ Number simplifyRoot(Solution& solution, const Number& radicand) {
     } else if (root.isExact()) {
         perfectSquare(solution, StepKind::RadicalDenest, {slot("r", value(root))}, radicand, root);
     } else {
-        solution.add(StepKind::RadicalApproximate)
+        solution.add(radicand.isRational() ? StepKind::RadicalLarge : StepKind::RadicalApproximate)
             .line(Chain(exact::root(value(radicand))).then(Rel::Approx, decimalValue(root)));
     }
     return root;
@@ -236,9 +236,10 @@ Line withoutResidue(const Line& l) {
         std::max({std::fabs(l.a.toDouble()), std::fabs(l.b.toDouble()), std::fabs(l.c.toDouble())});
     const auto clean = [scale](const Number& v) {
         if (v.isExact()) return v;
+        // The reader writes the constant term as a literal of 15 digits, whose
+        // rounding (at most 5·10⁻¹⁵ of it) leaves a residue in the others.
         const double d = v.toDouble(), whole = std::nearbyint(d);
-        if (std::fabs(d) <= 1e-12 * scale) return Number(0);
-        return std::fabs(d - whole) <= 1e-12 * scale ? Number::approximate(whole) : v;
+        return std::fabs(d - whole) <= 1e-14 * scale ? Number::approximate(whole) : v;
     };
     return {clean(l.a), clean(l.b), clean(l.c)};
 }
@@ -246,6 +247,9 @@ Line withoutResidue(const Line& l) {
 Math givenEquation(const GivenLine& g) {
     if (std::optional<Math> typed = typedEquation(g)) return *typed;
     const Line l = withoutResidue(g.line);
+    // A line parallel to an axis given as x = k or y = k is written so.
+    if (l.b.isZero() && l.a == 1) return equation(x(), value(-l.c));
+    if (l.a.isZero() && l.b == 1) return equation(y(), value(-l.c));
     if (!l.isDegenerate()) return generalEquation(l);
     return equation(sum({{Sign::Plus, product({value(0), x()})},
                          {Sign::Plus, product({value(0), y()})},

@@ -51,14 +51,17 @@ Math coefficient(char which, const std::string& line = {});
 /// Binds a line's coefficients (a_r, b_r, c_r) for the numeric reading.
 void bindLine(Environment& env, const std::string& name, const Line& l);
 /// A given line as the pupil typed it when its coefficients are not exact:
-/// a coefficient that is only the rounding residue of the others (at most
-/// 1e-12 of the largest) is 0, and one that close to a whole number is that
-/// number. "x=pi/7" has no y, though its reader's doubles say −1,7E−16·y.
+/// a coefficient that is only the residue of the reader's rounding (within
+/// 1e-14 of the largest from a whole number) is that whole number, still
+/// approximate. "x=pi/7" has no y, though its reader's doubles say
+/// −1,7E−16·y; but x + π·y/10¹³ = 1 has its y, as the form's slope says:
+/// approximate data never become an exact zero.
 Line withoutResidue(const Line& l);
 
 /// A given line's equation as the title writes it: as the pupil typed it
 /// when the text was typed, else its general equation as read (its zero
-/// coefficients written when it is no line: 0x + 0y − 3 = 0).
+/// coefficients written when it is no line: 0x + 0y − 3 = 0; a line
+/// x − k = 0 or y − k = 0 as x = k or y = k).
 Math givenEquation(const GivenLine& l);
 /// A slot holding a given line's equation, as givenEquation writes it.
 Slot lineSlot(const std::string& name, const GivenLine& l);

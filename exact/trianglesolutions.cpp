@@ -6,6 +6,7 @@
 
 #include "linesolutions.h"
 #include "solutionkit.h"
+#include "verdicts.h"
 
 namespace exact::solutions {
 
@@ -62,7 +63,7 @@ Number determinantOrStop(Solution& s, const Triangle& t, StepKind collinear,
                          const std::string& label) {
     const Number det = determinant(t);
     s.environment.bind(detName(), det.toDouble());
-    if (!det.isZero()) return det;
+    if (!verdict::collinear(t.a, t.b, t.c).value_or(det.isZero())) return det;
     stopsWith(s, collinear, {}, label,
               collinear == StepKind::ThreePointsCollinear ? Verdict::NoCircleThroughPoints
                                                           : Verdict::NotATriangle)
@@ -182,8 +183,7 @@ struct Sides {
 /// Whether √n is written as the root of n already (√185).
 bool alreadySimple(const Number& n, const Number& root) {
     return root.isExact() && n.isInteger() && root.terms().size() == 1 &&
-           root.terms().front().coefficient == 1 &&
-           Number(long(root.terms().front().radicand)) == n;
+           root.terms().front().coefficient == 1 && Number(root.terms().front().radicand) == n;
 }
 
 Math sideLine(Solution& s, const char* name, const Vertex& p, const Vertex& q, Number& length) {
@@ -401,7 +401,7 @@ Solution solveRightTriangle(const Triangle& t) {
     const Side& p = sides[longest == 0 ? 1 : 0];
     const Side& q = sides[longest == 2 ? 1 : 2];
     const Number others = p.square + q.square;
-    const bool right = h.square == others;
+    const bool right = verdict::rightTriangle(t.a, t.b, t.c).value_or(h.square == others);
     Chain relation(plus(squared(symbol(p.name)), squared(symbol(q.name))));
     relation.equals(plus(value(p.square), value(q.square))).equals(value(others));
     if (!right) relation.then(Rel::NotEqual, value(h.square));

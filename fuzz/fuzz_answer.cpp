@@ -1,7 +1,8 @@
 // Any text as a pupil's answer to an exercise of any frame: the first two
 // bytes choose the frame and the level, the next ones the seed, the rest is
 // the answer. The checker must answer in words, never crash, never write
-// "inf" or "nan".
+// "inf" or "nan"; each answer is read and checked within its work budget,
+// so within libFuzzer's time limit (scripts/fuzz.sh).
 #include "answer.h"
 #include "checker.h"
 #include "exercise.h"
@@ -44,10 +45,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const practice::Verdict v = practice::check(ex, answer);
     if (v.text.empty()) __builtin_trap(); // every answer gets words
     mustBeFinite(v.text, answer);
-    for (auto kind :
-         {practice::AnswerKind::Number, practice::AnswerKind::Angle, practice::AnswerKind::Line}) {
-        const practice::TypedAnswer read = practice::readAnswer(answer, kind);
-        if (read.values.empty() == read.problem.empty()) __builtin_trap(); // values or a reason
+    const practice::TypedAnswer read = practice::readAnswer(answer, ex.expected);
+    if (read.values.empty() == read.problem.empty()) __builtin_trap(); // values or a reason
+    // Read as a right answer, never graded wrong; read as something else, never right.
+    if (v.grade == practice::Grade::Certo && read.values.size() != ex.expected.values.size())
+        __builtin_trap();
+    for (auto kind : {practice::AnswerKind::Number, practice::AnswerKind::Words}) {
+        const practice::TypedAnswer other = practice::readAnswer(answer, kind);
+        if (other.values.empty() == other.problem.empty()) __builtin_trap();
     }
     return 0;
 }

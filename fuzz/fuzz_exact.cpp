@@ -5,6 +5,8 @@
 // the solutions of Lines 3, Lines 4 and Circles 1; into six coordinates (and
 // a line and a circle among them), the solutions of Triangle and Circles 2;
 // into two coordinates, two circles and a line, the solutions of Circles 3.
+// Each input has the work budget of two presses with their solutions.
+#include "budget.h"
 #include "circles2solutions.h"
 #include "circles3solutions.h"
 #include "circlesolutions.h"
@@ -228,6 +230,9 @@ void solveCircles3(std::string_view text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
+    // The budget of about two presses and their solutions: whatever the text,
+    // each input ends within libFuzzer's time limit (scripts/fuzz.sh).
+    const exact::WorkBudget budget(2 * (exact::WorkBudget::Press + exact::WorkBudget::Solution));
     evaluate(text);
     readEquations(text);
     try {

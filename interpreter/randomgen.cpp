@@ -1,5 +1,7 @@
 #include "randomgen.h"
 
+#include "splitmix64.h"
+
 #include <bit>
 #include <chrono>
 #include <cstdint>
@@ -8,14 +10,6 @@ namespace interp::randomgen {
 
 namespace {
 
-/// SplitMix64 finaliser: spreads any seed over the whole state.
-std::uint64_t mix(std::uint64_t z) {
-    z += 0x9E3779B97F4A7C15ull;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
 std::uint64_t clockTicks() {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
     return static_cast<std::uint64_t>(
@@ -23,7 +17,7 @@ std::uint64_t clockTicks() {
 }
 
 struct Generator {
-    std::uint64_t state = mix(clockTicks());
+    std::uint64_t state = splitmix64::mix(clockTicks());
     float last = 0.0f;
     bool drawn = false;
 
@@ -38,7 +32,7 @@ struct Generator {
         return last;
     }
     /// A zero state would stay zero: keep it odd.
-    void seed(std::uint64_t value) { state = mix(value) | 1u; }
+    void seed(std::uint64_t value) { state = splitmix64::mix(value) | 1u; }
 };
 
 Generator& generator() {

@@ -1,27 +1,39 @@
 #include "answer.h"
 
+#include "budget.h"
 #include "evaluation.h"
 #include "numbered_error.h"
 #include "numbertext.h"
-#include "readings.h"
 #include "texts.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
-#include <functional>
+#include <set>
 
 namespace practice {
 
 namespace {
 
 using exact::Number;
+using texts::Say;
 
-std::string lower(std::string s) {
-    for (char& c : s)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return s;
+/// What could not be read: the part as the pupil typed it, and why; or,
+/// `whole`, the message itself.
+struct Unread {
+    std::string part;
+    std::string why;
+    bool whole = false;
+};
+
+[[noreturn]] void
+unread(const std::string& part, Say why,
+       std::initializer_list<std::pair<std::string_view, std::string>> slots = {}) {
+    throw Unread{part, texts::say(why, slots)};
 }
+
+// --- characters
 
 std::string trimmed(std::string_view s) {
     const auto b = s.find_first_not_of(" \t\r\n");
@@ -35,6 +47,78 @@ void replaceAll(std::string& s, std::string_view from, std::string_view to) {
         s.replace(at, from.size(), to);
 }
 
+std::string without(std::string s, char c) {
+    s.erase(std::remove(s.begin(), s.end(), c), s.end());
+    return s;
+}
+
+bool isDigit(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
+
+/// Lower case, the accented capitals of Portuguese (UTF-8) included.
+std::string lower(std::string s) {
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c < 0x80) {
+            s[i] = char(std::tolower(c));
+        } else if (c == 0xC3 && i + 1 < s.size()) {
+            const auto d = static_cast<unsigned char>(s[i + 1]);
+            if (d >= 0x80 && d <= 0x9E && d != 0x97) s[i + 1] = char(d + 0x20);
+            ++i;
+        }
+    }
+    return s;
+}
+
+/// A lower-case text without its accents: "não" is "nao", "rectângulo" "rectangulo".
+std::string plain(const std::string& s) {
+    static const std::array<std::pair<std::string_view, char>, 16> accents{{{"á", 'a'},
+                                                                            {"à", 'a'},
+                                                                            {"â", 'a'},
+                                                                            {"ã", 'a'},
+                                                                            {"ç", 'c'},
+                                                                            {"é", 'e'},
+                                                                            {"ê", 'e'},
+                                                                            {"í", 'i'},
+                                                                            {"ó", 'o'},
+                                                                            {"ô", 'o'},
+                                                                            {"õ", 'o'},
+                                                                            {"ú", 'u'},
+                                                                            {"ü", 'u'},
+                                                                            {"è", 'e'},
+                                                                            {"ì", 'i'},
+                                                                            {"ò", 'o'}}};
+    std::string out = s;
+    for (const auto& [accented, letter] : accents)
+        replaceAll(out, accented, std::string(1, letter));
+    return out;
+}
+
+int depthAt(const std::string& s, std::size_t at) {
+    int depth = 0;
+    for (std::size_t i = 0; i < at; ++i)
+        depth += s[i] == '(' ? 1 : s[i] == ')' ? -1 : 0;
+    return depth;
+}
+
+bool balanced(const std::string& s) {
+    int depth = 0;
+    for (char c : s) {
+        depth += c == '(' ? 1 : c == ')' ? -1 : 0;
+        if (depth < 0) return false;
+    }
+    return depth == 0;
+}
+
+/// Whether the text names x or y, function names apart.
+bool hasUnknown(const std::string& s) {
+    std::string t = lower(s);
+    for (const char* name : {"sqrt", "sqr", "abs", "raiz", "max"})
+        replaceAll(t, name, "");
+    return t.find('x') != std::string::npos || t.find('y') != std::string::npos;
+}
+
 /// "√58" → "sqr(58)", "√(…)" → "sqr(…)".
 void roots(std::string& s) {
     const std::string root = "\u221a";
@@ -45,8 +129,7 @@ void roots(std::string& s) {
             continue;
         }
         std::size_t digits = end;
-        while (digits < s.size() &&
-               (std::isdigit(static_cast<unsigned char>(s[digits])) || s[digits] == '.'))
+        while (digits < s.size() && (isDigit(s[digits]) || s[digits] == '.' || s[digits] == ','))
             ++digits;
         s.replace(at, digits - at, "sqr(" + s.substr(end, digits - end) + ")");
     }
@@ -69,29 +152,39 @@ std::string explicitProducts(const std::string& s) {
     return out;
 }
 
-std::string without(std::string s, char c) {
-    s.erase(std::remove(s.begin(), s.end(), c), s.end());
-    return s;
+/// A part as the message shows it: at most 40 characters.
+std::string shown(const std::string& part) {
+    if (part.size() <= 40) return part;
+    std::size_t cut = 37;
+    while (cut > 0 && (static_cast<unsigned char>(part[cut]) & 0xC0) == 0x80)
+        --cut; // not inside a character
+    return part.substr(0, cut) + "...";
 }
 
-int depthAt(const std::string& s, std::size_t at) {
-    int depth = 0;
-    for (std::size_t i = 0; i < at; ++i)
-        depth += s[i] == '(' ? 1 : s[i] == ')' ? -1 : 0;
-    return depth;
-}
-
-std::string faultText(const NumberedError& e) {
+Say faultWhy(const NumberedError& e) {
     switch (e.number()) {
     case 11:
-        return "há uma divisão por zero.";
+        return Say::DivisionByZero;
     case 5:
-        return "há a raiz quadrada de um número negativo.";
+        return Say::NegativeRoot;
     case 6:
-        return "há um número demasiado grande.";
+        return Say::TooLarge;
     }
-    return "a expressão tem nomes ou sinais que não se conseguem calcular.";
+    return Say::NotComputable;
 }
+
+/// Runs a reading; a fault of the arithmetic is the part's.
+template <typename Read>
+auto reading(const std::string& part, const std::string& text, Read&& read) {
+    if (!balanced(text)) unread(part, Say::Parentheses);
+    try {
+        return read();
+    } catch (const NumberedError& e) {
+        unread(part, faultWhy(e));
+    }
+}
+
+// --- numbers
 
 /// Why a number typed is not in its simplest form, or empty.
 std::string notSimplified(const std::string& typed, const Number& n) {
@@ -104,10 +197,9 @@ std::string notSimplified(const std::string& typed, const Number& n) {
     }
     bool plainDecimal = !t.empty();
     for (char c : t)
-        plainDecimal =
-            plainDecimal && (std::isdigit(static_cast<unsigned char>(c)) || c == '.' || c == '-');
+        plainDecimal = plainDecimal && (isDigit(c) || c == '.' || c == '-');
     if (plainDecimal) return {};
-    if (t.find("/sqr(") != std::string::npos) return "racionalize o denominador";
+    if (t.find("/sqr(") != std::string::npos) return texts::say(Say::RationaliseDenominator);
     for (std::size_t at = t.find("sqr("); at != std::string::npos; at = t.find("sqr(", at + 1)) {
         const std::size_t close = t.find(')', at);
         const std::string inside =
@@ -117,56 +209,65 @@ std::string notSimplified(const std::string& typed, const Number& n) {
             continue;
         const Number root = exact::sqrt(radicand);
         const bool simple = root.terms().size() == 1 && root.terms()[0].coefficient == 1 &&
-                            Number(mpz_class(root.terms()[0].radicand)) == radicand;
-        if (!simple) return "simplifique o radical";
+                            Number(root.terms()[0].radicand) == radicand;
+        if (!simple) return texts::say(Say::SimplifyRadical);
     }
-    return n.isRational() ? "reduza a fracção aos termos mínimos"
-                          : "escreva o valor na forma mais simples";
+    return texts::say(n.isRational() ? Say::LowestTerms : Say::SimplestForm);
 }
 
-TypedValue numberValue(const std::string& text) {
+TypedValue numberValue(const std::string& part, const std::string& syntax) {
+    std::string text = lower(without(syntax, ' '));
+    replaceAll(text, ",", ".");
+    if (text.empty()) unread(part, Say::EmptyPart);
+    if (hasUnknown(text)) unread(part, Say::Unknowns);
     TypedValue v;
-    v.text = without(text, ' ');
-    const Number n = exact::readField(v.text);
+    v.text = text;
+    const Number n = reading(part, text, [&] { return exact::readField(text); });
     v.value = n;
-    v.notSimplified = notSimplified(v.text, n);
+    v.notSimplified = notSimplified(text, n);
     return v;
 }
 
-bool hasUnknown(const std::string& s) {
-    std::string t = s;
-    replaceAll(t, "sqr", "");
-    replaceAll(t, "abs", "");
-    return t.find('x') != std::string::npos || t.find('y') != std::string::npos;
+// --- points
+
+/// Where the coordinates of "(a , b)" part: ";", a comma that is not a
+/// decimal comma (between two digits), or the one comma of "(1,2)", or the
+/// middle one of "(0,5,1,5)"; npos when it cannot be told.
+std::size_t coordinateSplit(const std::string& inner) {
+    std::vector<std::size_t> semicolons, separators, commas;
+    for (std::size_t i = 0; i < inner.size(); ++i) {
+        if (depthAt(inner, i) != 0) continue;
+        if (inner[i] == ';') semicolons.push_back(i);
+        if (inner[i] != ',') continue;
+        commas.push_back(i);
+        const bool decimal =
+            i > 0 && i + 1 < inner.size() && isDigit(inner[i - 1]) && isDigit(inner[i + 1]);
+        if (!decimal) separators.push_back(i);
+    }
+    if (semicolons.size() == 1) return semicolons[0];
+    if (!semicolons.empty()) return std::string::npos;
+    if (separators.size() == 1) return separators[0];
+    if (separators.empty() && commas.size() == 1) return commas[0];
+    if (separators.empty() && commas.size() == 3) return commas[1];
+    return std::string::npos;
 }
 
-/// The point "(a , b)", "A(a , b)" or "M = (a ; b)".
-TypedValue pointValue(std::string text) {
-    const std::size_t open = text.find('(');
-    std::string inner = text.substr(open + 1, text.rfind(')') - open - 1);
-    std::size_t split = std::string::npos;
-    if (const std::size_t spaced = inner.find(" , ");
-        spaced != std::string::npos && inner.find(" , ", spaced + 1) == std::string::npos)
-        split = spaced + 1;
-    else if (std::count(inner.begin(), inner.end(), ';') == 1)
-        split = inner.find(';');
-    else {
-        std::vector<std::size_t> commas;
+/// The point "(a , b)", "A(a ; b)": its coordinates read as numbers.
+TypedValue pointValue(const std::string& part, const std::string& syntax) {
+    const std::size_t open = syntax.find('(');
+    const std::string inner = syntax.substr(open + 1, syntax.rfind(')') - open - 1);
+    const std::size_t split = coordinateSplit(inner);
+    if (split == std::string::npos) {
+        std::size_t count = 1;
         for (std::size_t i = 0; i < inner.size(); ++i)
-            if ((inner[i] == ',' || inner[i] == ';') && depthAt(inner, i) == 0) commas.push_back(i);
-        if (commas.size() == 1)
-            split = commas[0];
-        else if (commas.size() == 3)
-            split = commas[1];
+            count += (inner[i] == ';' || inner[i] == ',') && depthAt(inner, i) == 0;
+        if (count == 3) unread(part, Say::DecimalCommas);
+        unread(part, Say::PointCoordinates, {{"count", std::to_string(count)}});
     }
-    if (split == std::string::npos) throw std::invalid_argument("Escreva o ponto como (a , b).");
-    std::string x = inner.substr(0, split), y = inner.substr(split + 1);
-    replaceAll(x, ",", ".");
-    replaceAll(y, ",", ".");
-    if (hasUnknown(x) || hasUnknown(y))
-        throw std::invalid_argument("As coordenadas do ponto têm de ser números.");
-    const TypedValue a = numberValue(trimmed(x));
-    const TypedValue b = numberValue(trimmed(y));
+    const std::string x = trimmed(inner.substr(0, split)), y = trimmed(inner.substr(split + 1));
+    if (hasUnknown(x) || hasUnknown(y)) unread(part, Say::Unknowns);
+    const TypedValue a = numberValue(part, x);
+    const TypedValue b = numberValue(part, y);
     TypedValue v;
     v.value = exact::Point{std::get<Number>(a.value), std::get<Number>(b.value)};
     v.text = "(" + a.text + "," + b.text + ")";
@@ -174,174 +275,504 @@ TypedValue pointValue(std::string text) {
     return v;
 }
 
-/// Whether the equation holds the same at two more points: a line read from
-/// three samples is a line only if lhs − rhs is of the first degree.
-void checkSamples(const std::string& eq, const std::function<Number(int, int)>& expected) {
-    const std::size_t at = eq.find('=');
-    exact::Expression e(eq.substr(0, at) + "-(" + eq.substr(at + 1) + ")");
-    for (auto [x, y] : {std::pair{2, 3}, std::pair{-3, 5}, std::pair{7, -2}}) {
-        const Number value = e.evaluate({{"x", x}, {"y", y}});
-        const Number want = expected(x, y);
-        if (value.isExact() && want.isExact() ? !(value == want)
-                                              : std::abs(value.toDouble() - want.toDouble()) >
-                                                    1e-9 * (1 + std::abs(want.toDouble())))
-            throw std::invalid_argument("");
-    }
+/// "(a , b)", "A(a , b)", "P1(a ; b)": a name of two characters at most,
+/// then one group that ends the text and holds a separator.
+bool isPointText(const std::string& syntax) {
+    const std::size_t open = syntax.find('(');
+    if (open == std::string::npos || open > 2 || syntax.back() != ')') return false;
+    for (std::size_t i = 0; i < open; ++i)
+        if (!std::isalnum(static_cast<unsigned char>(syntax[i]))) return false;
+    if (depthAt(syntax, syntax.size() - 1) != 1) return false;
+    for (std::size_t i = open + 1; i + 1 < syntax.size(); ++i)
+        if (depthAt(syntax, i) == 1 && (syntax[i] == ',' || syntax[i] == ';')) return true;
+    return false;
 }
 
-EquationShape shapeOf(const std::string& eq) {
-    const std::size_t at = eq.find('=');
-    const std::string lhs = eq.substr(0, at), rhs = eq.substr(at + 1);
+// --- equations
+
+EquationShape lineShape(const std::string& lhs, const std::string& rhs) {
     if (lhs == "y" && rhs.find('y') == std::string::npos) return EquationShape::Reduced;
     if (lhs == "x" && !hasUnknown(rhs)) return EquationShape::Reduced;
     if (rhs == "0") return EquationShape::General;
     return EquationShape::Other;
 }
 
-TypedValue lineValue(const std::string& eq) {
-    const exact::LineReading r = exact::readLine(eq);
-    if (r.refusal != exact::Refusal::None || r.line.isDegenerate())
-        throw std::invalid_argument("A equação não representa uma recta.");
-    const exact::Line l = r.line;
-    try {
-        checkSamples(eq, [&](int x, int y) { return l.a * x + l.b * y + l.c; });
-    } catch (const std::invalid_argument&) {
-        throw std::invalid_argument("A equação não representa uma recta.");
+/// "x^2", "(x-2)^2", "(y+1/2)^2": the square of x or y shifted by a constant.
+bool isShiftedSquare(const std::string& term, char unknown) {
+    if (term == std::string(1, unknown) + "^2") return true;
+    if (term.size() < 5 || term.front() != '(' || term.compare(term.size() - 3, 3, ")^2") != 0)
+        return false;
+    const std::string inner = term.substr(1, term.size() - 4);
+    if (depthAt(term, term.size() - 3) != 1 || inner.empty() || inner[0] != unknown) return false;
+    const std::string rest = inner.substr(1);
+    return rest.empty() || ((rest[0] == '+' || rest[0] == '-') && !hasUnknown(rest));
+}
+
+/// (x − a)² + (y − b)² = r², either member first, either square first.
+bool isReducedCircle(const std::string& lhs, const std::string& rhs) {
+    const bool left = !hasUnknown(rhs);
+    const std::string& side = left ? lhs : rhs;
+    if (!left && hasUnknown(lhs)) return false;
+    for (std::size_t i = 1; i < side.size(); ++i) {
+        if (side[i] != '+' || depthAt(side, i) != 0) continue;
+        const std::string a = side.substr(0, i), b = side.substr(i + 1);
+        if ((isShiftedSquare(a, 'x') && isShiftedSquare(b, 'y')) ||
+            (isShiftedSquare(a, 'y') && isShiftedSquare(b, 'x')))
+            return true;
     }
+    return false;
+}
+
+TypedValue lineValue(const exact::Polynomial& p) {
     TypedValue v;
-    v.value = l;
-    v.text = eq;
-    v.shape = shapeOf(eq);
+    v.value = exact::Line{p.coefficient(1, 0), p.coefficient(0, 1), p.coefficient(0, 0)};
     return v;
 }
 
-TypedValue circleValue(const std::string& eq) {
-    const exact::CircleReading r = exact::readCircle(eq);
-    if (r.refusal == exact::Refusal::APoint)
-        throw std::invalid_argument("A equação representa um ponto.");
-    if (r.refusal != exact::Refusal::None)
-        throw std::invalid_argument("A equação não representa uma circunferência.");
+TypedValue circleValue(const std::string& part, const exact::Polynomial& p, bool lineAsked) {
+    const Number a = p.coefficient(2, 0);
+    if (!(p.coefficient(0, 2) == a) || !p.coefficient(1, 1).isZero())
+        unread(part, lineAsked ? Say::NotALine : Say::NotACircle);
+    const Number d = p.coefficient(1, 0) / a, e = p.coefficient(0, 1) / a,
+                 f = p.coefficient(0, 0) / a;
+    const Number k = d * d + e * e - 4 * f;
+    if (k.sign() < 0) unread(part, Say::NotACircle);
+    if (k.isZero()) unread(part, Say::APointCircle);
     TypedValue v;
-    v.value = r.circle;
+    v.value = exact::Circle{{-d / 2, -e / 2}, exact::sqrt(k) / 2, k / 4};
+    return v;
+}
+
+/// An equation expanded into a polynomial in x and y: of the first degree a
+/// line, of the second a circle when it has a circle's shape.
+TypedValue equationValue(const std::string& part, const std::string& syntax, bool lineAsked) {
+    std::string eq = lower(without(syntax, ' '));
+    replaceAll(eq, ",", ".");
+    const std::size_t at = eq.find('=');
+    if (eq.find('=', at + 1) != std::string::npos) unread(part, Say::TwoEquals);
+    const std::string lhs = eq.substr(0, at), rhs = eq.substr(at + 1);
+    if (lhs.empty() || rhs.empty()) unread(part, Say::EmptyPart);
+    const std::optional<exact::Polynomial> p =
+        reading(part, eq, [&] { return exact::Expression(lhs + "-(" + rhs + ")").expand(); });
+    if (!p) unread(part, exact::WorkBudget::spent() ? Say::TooMuchWork : Say::NotPolynomial);
+    TypedValue v;
+    switch (p->degree()) {
+    case -1:
+    case 0:
+        unread(part, Say::NoUnknowns);
+    case 1:
+        v = lineValue(*p);
+        v.shape = lineShape(lhs, rhs);
+        break;
+    case 2:
+        v = circleValue(part, *p, lineAsked);
+        v.shape = isReducedCircle(lhs, rhs) ? EquationShape::Reduced
+                  : rhs == "0"              ? EquationShape::General
+                                            : EquationShape::Other;
+        break;
+    default:
+        unread(part, Say::HighDegree, {{"degree", std::to_string(p->degree())}});
+    }
     v.text = eq;
     return v;
 }
 
-bool isCircleText(const std::string& eq) {
-    return eq.find("^2") != std::string::npos || eq.find("x*x") != std::string::npos ||
-           eq.find("y*y") != std::string::npos;
+// --- amplitudes
+
+/// The units of an amplitude's parts, in degrees, with their marks.
+const std::array<std::pair<std::string_view, Number>, 3>& angleUnits() {
+    static const std::array<std::pair<std::string_view, Number>, 3> units{
+        {{"\u00ba", 1}, {"'", Number::fraction(1, 60)}, {"''", Number::fraction(1, 3600)}}};
+    return units;
 }
 
-/// 40º 14' 10.89'' (or 40.24, or 45º).
-TypedValue angleValue(std::string text) {
-    replaceAll(text, "\u00b0", "\u00ba");
-    replaceAll(text, ",", ".");
-    replaceAll(text, "''", "\"");
-    double total = 0, tolerance = 0.5;
-    const char* marks[] = {"\u00ba", "'", "\""};
-    const double units[] = {1, 1.0 / 60, 1.0 / 3600};
-    std::string rest = text;
-    bool any = false;
-    for (int i = 0; i < 3; ++i) {
-        const std::size_t at = rest.find(marks[i]);
-        if (at == std::string::npos) continue;
-        std::string part = trimmed(rest.substr(0, at));
-        const bool negative = !part.empty() && part[0] == '-';
-        if (negative) part = trimmed(part.substr(1));
+/// The unit of the mark at `i` (0 degrees, 1 minutes, 2 seconds), moving
+/// past it; −1 when there is none.
+int unitAt(const std::string& t, std::size_t& i) {
+    for (int u = 2; u >= 0; --u) {
+        const std::string_view mark = angleUnits()[std::size_t(u)].first;
+        if (t.compare(i, mark.size(), mark) == 0) {
+            i += mark.size();
+            return u;
+        }
+    }
+    return -1;
+}
+
+/// The marks and words of an amplitude as "º", "'" and "''".
+std::string angleMarks(const std::string& syntax) {
+    std::string t = lower(syntax);
+    for (const auto& [from, to] :
+         std::initializer_list<std::pair<std::string_view, const char*>>{{"\u00b0", "\u00ba"},
+                                                                         {"\u2033", "''"},
+                                                                         {"\u2032", "'"},
+                                                                         {"\"", "''"},
+                                                                         {"segundos", "''"},
+                                                                         {"segundo", "''"},
+                                                                         {"minutos", "'"},
+                                                                         {"minuto", "'"},
+                                                                         {"graus", "\u00ba"},
+                                                                         {"grau", "\u00ba"},
+                                                                         {",", "."},
+                                                                         {" ", ""},
+                                                                         {"\u2212", "-"}})
+        replaceAll(t, from, to);
+    return t;
+}
+
+/// "18º 26' 5,82''", "45 graus", "40,24º", "45": degrees, minutes and
+/// seconds in that order, each a decimal; the value exact, the tolerance
+/// half a unit of the last place written.
+TypedValue angleValue(const std::string& part, const std::string& syntax) {
+    const std::string t = angleMarks(syntax);
+    const bool negative = !t.empty() && t[0] == '-';
+    Number total;
+    double tolerance = 0.5;
+    int last = -1;
+    for (std::size_t i = negative ? 1 : 0; i < t.size();) {
+        const std::size_t start = i;
+        while (i < t.size() && (isDigit(t[i]) || t[i] == '.'))
+            ++i;
         Number n;
-        if (!Number::fromDecimal(part, n))
-            throw std::invalid_argument("Escreva a amplitude em graus: 45º, ou 40º 14' 10,89''.");
-        total += (negative ? -1 : 1) * n.toDouble() * units[i];
-        const std::size_t point = part.find('.');
-        const int places = point == std::string::npos ? 0 : int(part.size() - point - 1);
-        tolerance = 0.5 * std::pow(10.0, -places) * units[i];
-        rest = rest.substr(at + std::string(marks[i]).size());
-        any = true;
+        if (!Number::fromDecimal(t.substr(start, i - start), n)) unread(part, Say::AngleParts);
+        const std::size_t point = t.find('.', start);
+        const int places = point < i ? int(i - point - 1) : 0;
+        int unit = unitAt(t, i);
+        if (unit < 0 && last < 0 && i == t.size()) unit = 0; // a plain number of degrees
+        if (unit <= last) unread(part, Say::AngleParts);
+        const Number& size = angleUnits()[std::size_t(unit)].second;
+        total += n * size;
+        tolerance = 0.5 * std::pow(10.0, -places) * size.toDouble();
+        last = unit;
     }
-    if (!trimmed(rest).empty() || !any)
-        throw std::invalid_argument("Escreva a amplitude em graus: 45º, ou 40º 14' 10,89''.");
+    if (last < 0) unread(part, Say::AngleParts);
     TypedValue v;
-    Number exactValue;
-    std::string degreesPart = trimmed(text.substr(0, text.find("\u00ba")));
-    const bool negative = !degreesPart.empty() && degreesPart[0] == '-';
-    if (negative) degreesPart = trimmed(degreesPart.substr(1));
-    if (Number::fromDecimal(degreesPart, exactValue) && text.find('\'') == std::string::npos &&
-        text.find('"') == std::string::npos)
-        v.value = Degrees{negative ? -exactValue : exactValue};
-    else
-        v.value = Degrees{Number::approximate(total)};
-    v.text = text;
+    v.value = Degrees{negative ? -total : total};
+    v.text = t;
     v.tolerance = tolerance;
+    v.unit = AngleUnit(last);
     return v;
 }
 
-std::optional<Words> wordsIn(const std::string& t) {
-    if (t.find("existe") != std::string::npos) return Words::DoesNotExist;
-    if (t.find("paralel") != std::string::npos) return Words::Parallel;
-    if (t.find("coinciden") != std::string::npos) return Words::Coincident;
-    if (t.rfind("não", 0) == 0 || t.rfind("nao", 0) == 0 || t == "n") return Words::No;
-    if (t.rfind("sim", 0) == 0 || t == "s" || t.find("estão em linha") == 0 ||
-        t.rfind("é rect", 0) == 0)
-        return Words::Yes;
+bool isAngleText(const std::string& syntax) {
+    const std::string t = plain(lower(syntax));
+    for (const char* mark : {"\u00ba", "\u00b0", "'", "\"", "\u2032", "\u2033", "grau"})
+        if (t.find(mark) != std::string::npos) return true;
+    return false;
+}
+
+// --- words
+
+enum class Predicate : std::uint8_t { Collinear, Right, Parallel, Coincident, Concurrent, Exists };
+
+/// The words of phrases, without accents.
+const std::set<std::string>& fillers() {
+    static const std::set<std::string> words{
+        "os",          "as",          "o",       "a",        "e",         "pontos",
+        "ponto",       "rectas",      "retas",   "recta",    "reta",      "sao",
+        "estao",       "esta",        "estamos", "ficam",    "triangulo", "um",
+        "uma",         "de",          "do",      "da",       "dos",       "das",
+        "tres",        "eles",        "elas",    "logo",     "portanto",  "por",
+        "isso",        "mesma",       "na",      "numa",     "no",        "em",
+        "r",           "s",           "t",       "abc",      "b",         "c",
+        "declive",     "coeficiente", "angular", "vertical", "distintas", "estritamente",
+        "disjuntas",   "ponto",       "sobre",   "formam",   "forma",     "sim",
+        "ao",          "pois",        "que",     "ja",       "sempre",    "dois",
+        "duas",        "lados",       "vertice", "angulo",   "recto",     "reto",
+        "interseccao", "intersecao"};
+    return words;
+}
+
+std::optional<Predicate> predicateOf(const std::string& w) {
+    static const std::array<std::pair<std::string_view, Predicate>, 24> words{{
+        {"colineares", Predicate::Collinear},
+        {"colinear", Predicate::Collinear},
+        {"alinhados", Predicate::Collinear},
+        {"alinhadas", Predicate::Collinear},
+        {"linha", Predicate::Collinear},
+        {"rectangulo", Predicate::Right},
+        {"retangulo", Predicate::Right},
+        {"paralelas", Predicate::Parallel},
+        {"paralela", Predicate::Parallel},
+        {"paralelos", Predicate::Parallel},
+        {"coincidentes", Predicate::Coincident},
+        {"coincidente", Predicate::Coincident},
+        {"concorrentes", Predicate::Concurrent},
+        {"concorrente", Predicate::Concurrent},
+        {"secantes", Predicate::Concurrent},
+        {"perpendiculares", Predicate::Concurrent},
+        {"intersectam", Predicate::Concurrent},
+        {"intersetam", Predicate::Concurrent},
+        {"cortam", Predicate::Concurrent},
+        {"cruzam", Predicate::Concurrent},
+        {"existe", Predicate::Exists},
+        {"tem", Predicate::Exists},
+        {"ha", Predicate::Exists},
+        {"definido", Predicate::Exists},
+    }};
+    for (const auto& [word, p] : words)
+        if (w == word) return p;
     return std::nullopt;
 }
 
-TypedValue oneValue(const std::string& typed, AnswerKind kind) {
-    std::string t = programSyntax(typed);
-    const std::string words = lower(trimmed(typed));
-    if (const auto w = wordsIn(words)) {
-        TypedValue v;
-        v.value = *w;
-        v.text = words;
-        return v;
-    }
-    if (words.find("concorr") != std::string::npos) {
-        if (t.find('(') == std::string::npos)
-            throw std::invalid_argument("Indique também o ponto: concorrentes em (a , b).");
-        t = t.substr(t.find('('));
-    }
-    if (t.find('=') != std::string::npos && t.find('(') != std::string::npos &&
-        t.find('=') < t.find('(') && t.find('x') == std::string::npos &&
-        t.find('y') == std::string::npos)
-        t = trimmed(t.substr(t.find('=') + 1)); // "M = (1 , 2)"
-    if (t.find('=') != std::string::npos) {
-        std::string eq = lower(without(t, ' '));
-        replaceAll(eq, ",", ".");
-        if (std::count(eq.begin(), eq.end(), '=') != 1)
-            throw std::invalid_argument("Uma equação tem um só sinal =.");
-        return isCircleText(eq) ? circleValue(eq) : lineValue(eq);
-    }
-    const std::size_t open = t.find('(');
-    const bool pointLike = open != std::string::npos && open <= 2 && t.back() == ')' &&
-                           (t.find(',') != std::string::npos || t.find(';') != std::string::npos);
-    if (pointLike) return pointValue(t);
-    if (typed.find("\u00ba") != std::string::npos || typed.find("\u00b0") != std::string::npos ||
-        (kind == AnswerKind::Angle && typed.find('\'') != std::string::npos))
-        return angleValue(t);
-    std::string n = lower(t);
-    replaceAll(n, ",", ".");
-    if (hasUnknown(n)) throw std::invalid_argument("Falta o sinal = na equação.");
-    return numberValue(n);
+/// The length of the letter at `i`: an ASCII letter, or an accented letter
+/// of Portuguese (two bytes of UTF-8); 0 for any other character.
+std::size_t letterAt(const std::string& t, std::size_t i) {
+    const auto c = static_cast<unsigned char>(t[i]);
+    if (std::isalpha(c)) return 1;
+    if (c != 0xC3 || i + 1 >= t.size()) return 0;
+    const auto d = static_cast<unsigned char>(t[i + 1]);
+    return d >= 0x80 && d <= 0xBF && d != 0x97 && d != 0xB7 ? 2 : 0; // not × nor ÷
 }
 
-/// The answer cut at ";" and " e " outside parentheses.
-std::vector<std::string> parts(const std::string& text) {
+/// The words of a text (runs of letters) with the character after each.
+std::vector<std::pair<std::string, char>> wordsOf(const std::string& t) {
+    std::vector<std::pair<std::string, char>> words;
+    for (std::size_t i = 0; i < t.size();) {
+        if (letterAt(t, i) == 0) {
+            ++i;
+            continue;
+        }
+        const std::size_t start = i;
+        while (i < t.size() && letterAt(t, i) > 0)
+            i += letterAt(t, i);
+        words.emplace_back(t.substr(start, i - start), i < t.size() ? t[i] : '\0');
+    }
+    return words;
+}
+
+/// Whether a text is a phrase: it holds a word a pupil answers with.
+bool isPhrase(const std::string& typed) {
+    const std::string t = plain(lower(trimmed(typed)));
+    if (t == "s" || t == "n" || t == "s." || t == "n.") return true;
+    for (const auto& [word, after] : wordsOf(lower(trimmed(typed)))) {
+        const std::string w = plain(word);
+        if (w == "sim" || w == "nao" || predicateOf(w) ||
+            (w.size() > 2 && fillers().count(w) && w != "abc"))
+            return true;
+    }
+    return false;
+}
+
+struct Phrase {
+    std::optional<bool> yesNo; ///< "sim," or "não," before the rest
+    int negations = 0;
+    std::set<Predicate> predicates;
+};
+
+Phrase phraseOf(const std::string& part, const std::string& text) {
+    Phrase p;
+    const auto words = wordsOf(text);
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string w = plain(words[i].first);
+        const char after = words[i].second;
+        const bool alone = words.size() == 1;
+        if (i == 0 && (w == "sim" || (w == "s" && alone))) {
+            p.yesNo = true;
+        } else if (i == 0 && (w == "n" && alone)) {
+            p.yesNo = false;
+        } else if (w == "nao") {
+            const bool answer = i == 0 && (alone || (after != ' ' && after != '\0'));
+            if (answer)
+                p.yesNo = false;
+            else
+                ++p.negations;
+        } else if (const auto pred = predicateOf(w)) {
+            p.predicates.insert(*pred);
+        } else if (!fillers().count(w)) {
+            unread(part, Say::UnknownWord, {{"word", words[i].first}});
+        }
+    }
+    if (p.predicates.count(Predicate::Parallel) && p.predicates.count(Predicate::Coincident))
+        p.predicates.erase(Predicate::Parallel); // "paralelas coincidentes"
+    return p;
+}
+
+TypedValue wordsValue(Words w, const std::string& text, bool negated = false) {
+    TypedValue v;
+    v.value = w;
+    v.text = text;
+    v.negated = negated;
+    return v;
+}
+
+/// "sim", "Os pontos não estão em linha recta", "paralelas e distintas",
+/// "concorrentes em (1 , 2)", "não existe": negation first, every word
+/// known, or nothing is read.
+TypedValue phraseValue(const std::string& part) {
+    const std::string t = lower(trimmed(part));
+    const std::size_t open = t.find('(');
+    const std::string words = open == std::string::npos ? t : t.substr(0, open);
+    if (const auto digit = std::find_if(words.begin(), words.end(), isDigit); digit != words.end()) {
+        const auto end = std::find_if(digit, words.end(), [](char c) { return c == ' '; });
+        unread(part, Say::UnknownWord, {{"word", std::string(digit, end)}});
+    }
+    const Phrase p = phraseOf(part, words);
+    const bool negated = p.negations % 2 == 1;
+    if (p.predicates.size() > 1) unread(part, Say::Contradiction);
+    if (p.predicates.empty()) {
+        if (p.yesNo && p.negations > 0 && *p.yesNo) unread(part, Say::Contradiction);
+        if (p.yesNo) return wordsValue(*p.yesNo ? Words::Yes : Words::No, t);
+        if (negated) return wordsValue(Words::No, t);
+        unread(part, Say::UnknownWord, {{"word", t}});
+    }
+    switch (*p.predicates.begin()) {
+    case Predicate::Collinear:
+    case Predicate::Right:
+        if (p.yesNo && *p.yesNo == negated) unread(part, Say::Contradiction);
+        return wordsValue(negated ? Words::No : Words::Yes, t);
+    case Predicate::Parallel:
+        return wordsValue(Words::Parallel, t, negated);
+    case Predicate::Coincident:
+        return wordsValue(Words::Coincident, t, negated);
+    case Predicate::Concurrent:
+        if (negated) unread(part, Say::Contradiction);
+        if (open == std::string::npos) throw Unread{part, texts::say(Say::PointAsWell), true};
+        return pointValue(part, programSyntax(trimmed(part.substr(part.find('(')))));
+    case Predicate::Exists:
+        if (!negated && !(p.yesNo && !*p.yesNo)) unread(part, Say::NegatedExistence);
+        return wordsValue(Words::DoesNotExist, t);
+    }
+    unread(part, Say::UnknownWord, {{"word", t}});
+}
+
+// --- parts and names
+
+/// The answer cut at ";", a new line, " e " and a comma that is not a
+/// decimal comma, outside parentheses.
+std::vector<std::string> partsOf(const std::string& text) {
     std::vector<std::string> out;
     std::string current;
     int depth = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         depth += c == '(' ? 1 : c == ')' ? -1 : 0;
-        if (depth == 0 && (c == ';' || text.compare(i, 3, " e ") == 0)) {
+        const bool decimalComma = c == ',' && i > 0 && i + 1 < text.size() &&
+                                  isDigit(text[i - 1]) && isDigit(text[i + 1]);
+        const bool andWord = (c == ' ' || c == '\t') && i + 2 < text.size() &&
+                             (text[i + 1] == 'e' || text[i + 1] == 'E') &&
+                             (text[i + 2] == ' ' || text[i + 2] == '\t');
+        if (depth == 0 && (c == ';' || c == '\n' || (c == ',' && !decimalComma) || andWord)) {
             out.push_back(trimmed(current));
             current.clear();
-            if (c == ' ') i += 2;
+            if (andWord) i += 2;
             continue;
         }
         current += c;
     }
     out.push_back(trimmed(current));
     return out;
+}
+
+/// The name a value is given before "=" or ":": "d = 5", "r: y = 2x",
+/// "d(A, B) = 5", "m_AB = 2", "α = 45º"; npos when there is none.
+std::size_t nameEnd(const std::string& s) {
+    std::size_t i = 0;
+    while (i < s.size() &&
+           (std::isalpha(static_cast<unsigned char>(s[i])) || s[i] == '_' ||
+            (i > 0 && (isDigit(s[i]) || s[i] == '\'')) ||
+            (static_cast<unsigned char>(s[i]) >= 0x80 && s.compare(i, 2, "\u00ba") != 0)))
+        ++i;
+    if (i == 0) return std::string::npos;
+    if (i < s.size() && s[i] == '(') { // d(A, B)
+        const std::size_t close = s.find(')', i);
+        if (close == std::string::npos) return std::string::npos;
+        for (std::size_t k = i + 1; k < close; ++k)
+            if (!std::isalpha(static_cast<unsigned char>(s[k])) && s[k] != ',' && s[k] != ' ' &&
+                s[k] != ';')
+                return std::string::npos;
+        i = close + 1;
+    }
+    while (i < s.size() && s[i] == ' ')
+        ++i;
+    return i < s.size() && (s[i] == '=' || s[i] == ':') ? i : std::string::npos;
+}
+
+/// The value without the name given to it: a name before ":" always; before
+/// "=" when what follows is still an equation, or, where no equation is
+/// asked, when what follows has no x or y.
+std::string withoutName(const std::string& part, bool equationAsked) {
+    const std::size_t end = nameEnd(part);
+    if (end == std::string::npos) return part;
+    const std::string rest = trimmed(part.substr(end + 1));
+    if (part[end] == ':') return rest;
+    if (rest.find('=') != std::string::npos) return rest;
+    return equationAsked || hasUnknown(programSyntax(rest)) ? part : rest;
+}
+
+/// "x = −3" and "y = −6" as the point (−3 ; −6).
+std::vector<std::string> pointsFromCoordinates(std::vector<std::string> parts) {
+    const auto coordinate = [](const std::string& p, char name) -> std::optional<std::string> {
+        const std::string t = trimmed(p);
+        if (t.size() < 3 || std::tolower(static_cast<unsigned char>(t[0])) != name) return {};
+        const std::string rest = trimmed(t.substr(1));
+        if (rest.empty() || rest[0] != '=') return {};
+        const std::string value = trimmed(rest.substr(1));
+        if (value.empty() || hasUnknown(programSyntax(value))) return {};
+        return value;
+    };
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const auto x = coordinate(parts[i], 'x');
+        const auto y = i + 1 < parts.size() ? coordinate(parts[i + 1], 'y') : std::nullopt;
+        if (x && y) {
+            out.push_back("(" + *x + " ; " + *y + ")");
+            ++i;
+        } else if (x || coordinate(parts[i], 'y')) {
+            unread(parts[i], Say::HalfPoint);
+        } else {
+            out.push_back(parts[i]);
+        }
+    }
+    return out;
+}
+
+template <typename T>
+std::size_t countOf(const Expected& e) {
+    return std::size_t(std::count_if(e.values.begin(), e.values.end(),
+                                     [](const Value& v) { return std::holds_alternative<T>(v); }));
+}
+
+TypedValue partValue(const std::string& part, const Expected& expected) {
+    if (part.empty()) unread(part, Say::EmptyPart);
+    const bool equationAsked =
+        expected.kind == AnswerKind::Line || expected.kind == AnswerKind::Circle;
+    const std::string named = withoutName(part, equationAsked);
+    const std::string syntax = trimmed(programSyntax(named));
+    if (syntax.empty()) unread(part, Say::EmptyPart);
+    if (syntax.find('=') != std::string::npos)
+        return equationValue(part, syntax, expected.kind == AnswerKind::Line);
+    if (isPointText(syntax)) return pointValue(part, syntax);
+    if (isAngleText(named) || expected.kind == AnswerKind::Angle) return angleValue(part, named);
+    if (hasUnknown(syntax)) unread(part, equationAsked ? Say::NoEquals : Say::Unknowns);
+    return numberValue(part, syntax);
+}
+
+/// Whether a text holds a word outside its parentheses: not x or y, nor the
+/// name of a function.
+bool hasWord(const std::string& t) {
+    for (const auto& [word, after] : wordsOf(lower(t.substr(0, t.find('('))))) {
+        const std::string w = plain(word);
+        if (w != "x" && w != "y" && w != "sqr" && w != "sqrt" && w != "abs" && w != "raiz" &&
+            w != "pi")
+            return true;
+    }
+    return false;
+}
+
+TypedAnswer readValues(const std::string& t, const Expected& expected) {
+    TypedAnswer answer;
+    const bool wordsAsked =
+        expected.kind == AnswerKind::Words && hasWord(t) && !isPointText(trimmed(programSyntax(t)));
+    if (isPhrase(t) || wordsAsked) {
+        answer.values.push_back(phraseValue(t));
+        return answer;
+    }
+    std::vector<std::string> parts = partsOf(t);
+    if (countOf<exact::Point>(expected) > 0) parts = pointsFromCoordinates(parts);
+    for (const std::string& part : parts)
+        answer.values.push_back(partValue(part, expected));
+    return answer;
 }
 
 } // namespace
@@ -354,39 +785,76 @@ std::string programSyntax(std::string_view text) {
     replaceAll(s, "\u00b7", "*");
     replaceAll(s, "\u00f7", "/");
     replaceAll(s, "\u00b2", "^2");
+    replaceAll(s, "\u2248", "=");
     replaceAll(s, "sqrt(", "sqr(");
     replaceAll(s, "raiz(", "sqr(");
     roots(s);
     return explicitProducts(s);
 }
 
-TypedAnswer readAnswer(std::string_view text, AnswerKind kind) {
+std::string askedFor(const Expected& e) {
+    switch (e.kind) {
+    case AnswerKind::Number:
+        return texts::say(Say::AskNumber);
+    case AnswerKind::Point:
+        if (countOf<Number>(e) > 0) return texts::say(Say::AskPointAndNumber);
+        return texts::say(countOf<exact::Point>(e) > 1 ? Say::AskTwoPoints : Say::AskPoint);
+    case AnswerKind::Line:
+        return texts::say(countOf<exact::Line>(e) > 1 ? Say::AskTwoLines : Say::AskLine);
+    case AnswerKind::Circle:
+        return texts::say(Say::AskCircle);
+    case AnswerKind::Angle: {
+        const bool exactAngle = std::all_of(e.values.begin(), e.values.end(), [](const Value& v) {
+            const auto* d = std::get_if<Degrees>(&v);
+            return !d || d->value.isExact();
+        });
+        return texts::say(exactAngle ? Say::AskAngle : Say::AskAngleSeconds);
+    }
+    case AnswerKind::Words: {
+        const bool yesNo = std::any_of(e.values.begin(), e.values.end(), [](const Value& v) {
+            const auto* w = std::get_if<Words>(&v);
+            return w && (*w == Words::Yes || *w == Words::No);
+        });
+        return texts::say(yesNo ? Say::AskYesNo : Say::AskPosition);
+    }
+    }
+    return {};
+}
+
+TypedAnswer readAnswer(std::string_view text, const Expected& expected) {
     TypedAnswer answer;
     if (text.size() > MaxAnswerLength) {
-        answer.problem = "A resposta é demasiado longa.";
+        answer.problem = texts::say(Say::TooLong);
         return answer;
     }
     const std::string t = trimmed(text);
     if (t.empty()) {
-        answer.problem = "Escreva a resposta antes de verificar.";
+        answer.problem = texts::say(Say::Empty);
         return answer;
     }
+    const exact::WorkBudget budget(exact::WorkBudget::Answer);
     try {
-        for (const std::string& part : parts(t)) {
-            if (part.empty()) throw std::invalid_argument("Falta um valor entre os sinais ;.");
-            answer.values.push_back(oneValue(part, kind));
-        }
+        return readValues(t, expected);
+    } catch (const Unread& u) {
+        answer.problem = u.whole ? u.why
+                                 : texts::say(Say::Unread, {{"part", shown(u.part)},
+                                                            {"why", u.why},
+                                                            {"expected", askedFor(expected)}});
     } catch (const NumberedError& e) {
-        answer.values.clear();
-        answer.problem = "Não consegui ler a resposta: " + faultText(e);
-    } catch (const std::invalid_argument& e) {
-        answer.values.clear();
-        answer.problem = *e.what() ? e.what() : "Não consegui ler a resposta.";
+        answer.problem = texts::say(
+            Say::UnreadWhole, {{"why", texts::say(faultWhy(e))}, {"expected", askedFor(expected)}});
     } catch (const std::exception&) {
-        answer.values.clear();
-        answer.problem = "Não consegui ler a resposta.";
+        answer.problem = texts::say(Say::UnreadWhole, {{"why", texts::say(Say::NotComputable)},
+                                                       {"expected", askedFor(expected)}});
     }
+    answer.values.clear();
     return answer;
+}
+
+TypedAnswer readAnswer(std::string_view text, AnswerKind kind) {
+    Expected e;
+    e.kind = kind;
+    return readAnswer(text, e);
 }
 
 } // namespace practice

@@ -1,9 +1,11 @@
 #include "checker.h"
 
 #include "answer.h"
+#include "budget.h"
 #include "frames.h"
 #include "texts.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace practice {
@@ -12,65 +14,42 @@ namespace {
 
 using exact::Number;
 
-/// Whether a typed value equals a value: exactly, an amplitude within the
-/// places the pupil wrote.
+using texts::Say;
+
+/// A second of arc and a little: an amplitude given to the second is
+/// precise enough when degrees, minutes and seconds are asked.
+constexpr double kSecond = 0.5 / 3600 + 1e-12;
+
+/// Whether a typed amplitude is the wanted one as far as it was written.
+bool withinItsPlaces(const TypedValue& typed, const Degrees& g, const Degrees& w) {
+    return std::abs(g.value.toDouble() - w.value.toDouble()) <= typed.tolerance + 1e-9;
+}
+
+/// Whether a typed value equals a value: exactly; an amplitude that is not
+/// notable within the places the pupil wrote, those places reaching the
+/// second at least. A statement with "não" equals nothing.
 bool equals(const TypedValue& typed, const Value& want) {
+    if (typed.negated) return false;
     const auto* g = std::get_if<Degrees>(&typed.value);
     const auto* w = std::get_if<Degrees>(&want);
     if (g && w) {
-        if (g->value.isExact() && w->value.isExact()) return g->value == w->value;
-        return std::abs(g->value.toDouble() - w->value.toDouble()) <= typed.tolerance + 1e-9;
+        if (w->value.isExact()) return g->value.isExact() && g->value == w->value;
+        return withinItsPlaces(typed, *g, *w) && typed.tolerance <= kSecond;
     }
     return sameValue(typed.value, want);
 }
 
-/// Matches every typed value with a different wanted one; fills `matched`
-/// with the index of the wanted value of each typed one.
-bool matchAll(const std::vector<TypedValue>& typed, const std::vector<Value>& want,
-              std::vector<std::size_t>* matched = nullptr) {
+/// Matches every typed value with a different wanted one.
+bool matchAll(const std::vector<TypedValue>& typed, const std::vector<Value>& want) {
     if (typed.size() != want.size()) return false;
     std::vector<bool> used(want.size(), false);
     for (const TypedValue& t : typed) {
         bool found = false;
         for (std::size_t i = 0; i < want.size() && !found; ++i)
-            if (!used[i] && equals(t, want[i])) {
-                used[i] = found = true;
-                if (matched) matched->push_back(i);
-            }
+            if (!used[i] && equals(t, want[i])) used[i] = found = true;
         if (!found) return false;
     }
     return true;
-}
-
-/// An amplitude asked for and a plain number given: the number of degrees.
-void numbersAsDegrees(std::vector<TypedValue>& values, const Expected& expected) {
-    if (expected.kind != AnswerKind::Angle) return;
-    for (TypedValue& v : values)
-        if (const auto* n = std::get_if<Number>(&v.value)) {
-            v.value = Degrees{*n};
-            const std::size_t point = v.text.find('.');
-            v.tolerance = point == std::string::npos
-                              ? 0
-                              : 0.5 * std::pow(10.0, -int(v.text.size() - point - 1));
-        }
-}
-
-std::string askedWords(const Expected& e) {
-    switch (e.kind) {
-    case AnswerKind::Point:
-        return "Pede-se um ponto, (a , b).";
-    case AnswerKind::Line:
-        return "Pede-se a equação de uma recta.";
-    case AnswerKind::Circle:
-        return "Pede-se a equação de uma circunferência.";
-    case AnswerKind::Angle:
-        return "Pede-se uma amplitude em graus.";
-    case AnswerKind::Words:
-        return "Responda por palavras (sim, não, paralelas…).";
-    case AnswerKind::Number:
-        return "Pede-se um número.";
-    }
-    return {};
 }
 
 /// Whether the answer holds values of the kinds the exercise asks for.
@@ -88,16 +67,26 @@ bool rightKinds(const std::vector<TypedValue>& typed, const Expected& e) {
 }
 
 /// What is not in the form asked, in words; empty when all is.
-std::string formProblem(const std::vector<TypedValue>& typed, AskedForm form) {
+std::string formProblem(const std::vector<TypedValue>& typed, const Expected& e) {
+    const AskedForm form = e.form;
     for (const TypedValue& t : typed) {
-        if (std::holds_alternative<exact::Line>(t.value)) {
-            if (form == AskedForm::ReducedEquation && t.shape != EquationShape::Reduced)
-                return "pede-se a equação reduzida, y = mx + b.";
-            if (form == AskedForm::GeneralEquation && t.text.substr(t.text.find('=') + 1) != "0")
-                return "pede-se uma equação geral, ax + by + c = 0.";
-        } else if (!t.notSimplified.empty() && form == AskedForm::Simplified) {
-            return t.notSimplified + ".";
-        }
+        const auto* d = std::get_if<Degrees>(&t.value);
+        if (d && t.unit != AngleUnit::Seconds &&
+            std::any_of(e.values.begin(), e.values.end(), [](const Value& v) {
+                const auto* w = std::get_if<Degrees>(&v);
+                return w && !w->value.isExact();
+            }))
+            return texts::say(Say::DegreesAsked);
+        const bool line = std::holds_alternative<exact::Line>(t.value);
+        const bool circle = std::holds_alternative<exact::Circle>(t.value);
+        if ((line || circle) && form == AskedForm::ReducedEquation &&
+            t.shape != EquationShape::Reduced)
+            return texts::say(line ? Say::ReducedLineAsked : Say::ReducedCircleAsked);
+        if (line && form == AskedForm::GeneralEquation &&
+            t.text.substr(t.text.find('=') + 1) != "0") // y = 0 is one too
+            return texts::say(Say::GeneralLineAsked);
+        if (!line && !circle && !t.notSimplified.empty() && form == AskedForm::Simplified)
+            return t.notSimplified;
     }
     return {};
 }
@@ -117,12 +106,15 @@ Verdict diagnosis(const Exercise& ex, const std::vector<TypedValue>& typed) {
         const std::vector<Value> slipped = slip.apply(ex);
         if (slipped.empty() || sameValues(slipped, ex.expected.values) || !matchAll(typed, slipped))
             continue;
-        Verdict v{Grade::Errado, "Errado. " + std::string(slip.what), slip.id, stepOf(ex, slip)};
-        v.text += v.step ? " Reveja o passo " + std::to_string(v.step) + ": " : " Recorde: ";
-        v.text += slip.rule;
-        return v;
+        const int step = stepOf(ex, slip);
+        const std::string text =
+            step ? texts::say(
+                       Say::WrongSlipAtStep,
+                       {{"what", slip.what}, {"step", std::to_string(step)}, {"rule", slip.rule}})
+                 : texts::say(Say::WrongSlip, {{"what", slip.what}, {"rule", slip.rule}});
+        return {Grade::Errado, text, slip.id, step};
     }
-    return {Grade::Errado, "Errado. Veja a resolução com «Ver resolução».", {}, 0};
+    return {Grade::Errado, texts::say(Say::WrongSeeSolution), {}, 0};
 }
 
 /// A decimal close to an exact value that is not a decimal: an approximation.
@@ -133,48 +125,69 @@ bool approximates(const std::vector<TypedValue>& typed, const Expected& e) {
     return n && w && !w->isRational() && std::abs(n->toDouble() - w->toDouble()) < 0.01;
 }
 
-Verdict judge(const Exercise& ex, std::vector<TypedValue> typed) {
+/// Fewer values than asked, every one of them right: what is missing.
+std::optional<Verdict> missing(const std::vector<TypedValue>& typed, const Expected& e) {
+    if (typed.empty() || typed.size() >= e.values.size()) return std::nullopt;
+    for (const TypedValue& t : typed)
+        if (std::none_of(e.values.begin(), e.values.end(),
+                         [&t](const Value& v) { return equals(t, v); }))
+            return std::nullopt;
+    const bool points = std::all_of(e.values.begin(), e.values.end(), [](const Value& v) {
+        return std::holds_alternative<exact::Point>(v);
+    });
+    const std::size_t left = e.values.size() - typed.size();
+    const std::string text =
+        points && left == 1 ? texts::say(Say::MissingPoint)
+        : left == 1         ? texts::say(Say::MissingValue)
+                    : texts::say(Say::MissingValues, {{"count", std::to_string(e.values.size())}});
+    return Verdict{Grade::Incomplete, text, {}, 0};
+}
+
+/// An amplitude right as far as it goes but short of the second asked; or
+/// "não são paralelas" where the lines meet at a point: incomplete.
+std::optional<Verdict> short_(const std::vector<TypedValue>& typed, const Expected& e) {
+    if (typed.size() != 1 || e.values.size() != 1) return std::nullopt;
+    const TypedValue& t = typed[0];
+    const auto* g = std::get_if<Degrees>(&t.value);
+    const auto* w = std::get_if<Degrees>(&e.values[0]);
+    if (g && w && !w->value.isExact() && withinItsPlaces(t, *g, *w))
+        return Verdict{Grade::Incomplete, texts::say(Say::MorePrecision), {}, 0};
+    if (t.negated && std::holds_alternative<exact::Point>(e.values[0]))
+        return Verdict{Grade::Incomplete, texts::say(Say::PointAsWell), {}, 0};
+    return std::nullopt;
+}
+
+Verdict judge(const Exercise& ex, const std::vector<TypedValue>& typed) {
     const Expected& e = ex.expected;
-    numbersAsDegrees(typed, e);
-    if (!rightKinds(typed, e)) return {Grade::Unreadable, askedWords(e), {}, 0};
+    if (!rightKinds(typed, e)) return {Grade::Unreadable, askedFor(e), {}, 0};
     if (matchAll(typed, e.values)) {
-        const std::string problem = formProblem(typed, e.form);
-        if (problem.empty()) return {Grade::Certo, "Certo.", {}, 0};
-        return {Grade::CertoMasSimplifique, "Certo, mas simplifique: " + problem, {}, 0};
-    }
-    if (approximates(typed, e))
-        return {
-            Grade::Errado, "Errado. Esse é um valor aproximado: escreva o valor exacto.", {}, 0};
-    if (typed.size() < e.values.size()) {
-        std::vector<Value> some(e.values);
-        bool each = true;
-        for (const TypedValue& t : typed) {
-            bool found = false;
-            for (const Value& v : e.values)
-                found = found || equals(t, v);
-            each = each && found;
-        }
-        if (each)
-            return {
-                Grade::Errado,
-                "Errado. Falta" +
-                    std::string(e.values.size() - typed.size() > 1 ? "m valores" : " um valor") +
-                    ": a resposta tem " + std::to_string(e.values.size()) + ", separados por ;.",
+        const std::string problem = formProblem(typed, e);
+        if (problem.empty()) return {Grade::Certo, texts::say(Say::Right), {}, 0};
+        return {Grade::CertoMasSimplifique,
+                texts::say(Say::RightToSimplify, {{"what", problem}}),
                 {},
                 0};
     }
+    if (approximates(typed, e)) return {Grade::Errado, texts::say(Say::WrongApproximate), {}, 0};
+    if (auto v = missing(typed, e)) return *v;
+    if (auto v = short_(typed, e)) return *v;
     return diagnosis(ex, typed);
 }
 
 } // namespace
 
 Verdict check(const Exercise& ex, std::string_view answer) {
+    const exact::WorkBudget budget(exact::WorkBudget::Answer);
     try {
-        TypedAnswer typed = readAnswer(answer, ex.expected.kind);
+        const TypedAnswer typed = readAnswer(answer, ex.expected);
         if (!typed.problem.empty()) return {Grade::Unreadable, typed.problem, {}, 0};
-        return judge(ex, std::move(typed.values));
+        return judge(ex, typed.values);
     } catch (...) {
-        return {Grade::Unreadable, "Não consegui ler a resposta.", {}, 0};
+        return {Grade::Unreadable,
+                texts::say(Say::UnreadWhole, {{"why", texts::say(Say::NotComputable)},
+                                              {"expected", askedFor(ex.expected)}}),
+                {},
+                0};
     }
 }
 
@@ -213,7 +226,7 @@ std::vector<std::string> rewritten(const Value& v, AskedForm form) {
     }
     if (const auto* l = std::get_if<exact::Line>(&v)) {
         const exact::Line n = exact::normalised(*l);
-        const std::string general = texts::lineField(n);
+        const std::string general = texts::lineField(n, false); // x − 3 = 0 too, not x = 3
         const std::string twice = texts::lineField({n.a * -2, n.b * -2, n.c * -2}, false);
         if (form == AskedForm::ReducedEquation) {
             const std::string reduced = valueText(v, form);
@@ -221,8 +234,11 @@ std::vector<std::string> rewritten(const Value& v, AskedForm form) {
         }
         return {general, twice};
     }
-    if (const auto* c = std::get_if<exact::Circle>(&v))
-        return {texts::circleField(*c, true), texts::circleField(*c, false)};
+    if (const auto* c = std::get_if<exact::Circle>(&v)) {
+        const std::string reduced = texts::circleField(*c, false);
+        if (form == AskedForm::ReducedEquation) return {reduced, "c: " + reduced};
+        return {texts::circleField(*c, true), reduced};
+    }
     if (const auto* d = std::get_if<Degrees>(&v)) {
         if (d->value.isExact()) return {texts::field(d->value), texts::field(d->value) + "°"};
         return {texts::degrees(d->value), texts::degrees(d->value)};

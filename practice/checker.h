@@ -17,13 +17,16 @@ enum class Grade : std::uint8_t {
     CertoMasSimplifique,
     Errado,
     Unreadable, ///< the answer could not be read: a message, no verdict
+    Incomplete, ///< right as far as it goes: a point of two, an amplitude to the degree
 };
 
 struct Verdict {
     Grade grade = Grade::Unreadable;
     /// What the window shows: "Certo.", "Certo, mas simplifique: …",
     /// "Errado. Usou −m … Reveja o passo 2: o declive da perpendicular é −1/m.",
-    /// or the message about an answer that cannot be read.
+    /// what is missing ("Falta um ponto: …"), or the message about an
+    /// answer that cannot be read. An answer that cannot be read or is
+    /// incomplete is no try: the pupil completes it.
     std::string text;
     /// The slip recognised ("minus-m"), or empty.
     std::string slip;

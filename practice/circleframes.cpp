@@ -156,7 +156,7 @@ void makeCircleEquation(Rng& rng, Exercise& ex) {
     field(ex, "Raio", texts::field(c.radius));
     ex.statement = "Escreva a equação reduzida da circunferência de centro " +
                    texts::point("C", c.centre) + " e raio " + texts::number(c.radius) + ".";
-    expect(ex, AnswerKind::Circle, {c}, AskedForm::AnyEquation);
+    expect(ex, AnswerKind::Circle, {c}, AskedForm::ReducedEquation);
 }
 
 // --- circle of a given centre tangent to a line ----------------------------
@@ -173,7 +173,7 @@ void makeTangentCircle(Rng& rng, Exercise& ex, const char* lineField, int pointF
                    texts::point("P", c) + " tangente à recta t: " + texts::line(r) + ".";
     const Circle answer{c, exact::distance(c, r)};
     ex.data.circles = {answer};
-    expect(ex, AnswerKind::Circle, {answer}, AskedForm::AnyEquation);
+    expect(ex, AnswerKind::Circle, {answer}, AskedForm::ReducedEquation);
 }
 
 std::vector<Slip> tangentCircleSlips() {
@@ -257,10 +257,9 @@ void makeLineCircle(Rng& rng, Exercise& ex) {
     ex.data.circles = {{c, exact::sqrt(N(r2))}};
     ex.data.lines = {r};
     field(ex, "Text5", texts::lineField(r));
-    field(ex, "Text7", texts::circleField(ci(ex, 0), ex.level != Level::Intermedio));
+    field(ex, "Text7", texts::circleField(ci(ex, 0), true));
     ex.statement = "Determine os pontos de intersecção da recta r: " + texts::line(r) +
-                   " com a circunferência " +
-                   texts::circle(ci(ex, 0), ex.level != Level::Intermedio) + ".";
+                   " com a circunferência " + texts::circle(ci(ex, 0), true) + ".";
     expect(ex, AnswerKind::Point, {p, q});
 }
 

@@ -1,5 +1,7 @@
 #include "exercise.h"
 
+#include "askedendings.h"
+#include "budget.h"
 #include "circles2solutions.h"
 #include "circles3solutions.h"
 #include "circlesolutions.h"
@@ -8,8 +10,10 @@
 #include "linesolutions.h"
 #include "numbertext.h"
 #include "pointsolutions.h"
+#include "splitmix64.h"
 #include "texts.h"
 #include "trianglesolutions.h"
+#include "verdicts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,10 +22,7 @@
 namespace practice {
 
 std::uint64_t Rng::next() {
-    std::uint64_t z = (m_state += 0x9e3779b97f4a7c15ULL);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
+    return splitmix64::next(m_state);
 }
 
 int Rng::in(int lo, int hi) {
@@ -119,13 +120,15 @@ Level supported(const FrameDef& def, Level level) {
     return Level::Basico;
 }
 
-} // namespace
+bool proven(const Exercise& ex);
 
-Exercise generate(FrameId frame, Level level, std::uint64_t seed) {
-    const FrameDef& def = frameDef(frame);
-    Exercise ex;
+/// The exercise of a seed: the first of its draws that stands in view, that
+/// a slip can get wrong, and whose key the exact engine proves; nothing
+/// when none of them does.
+std::optional<Exercise> drawn(const FrameDef& def, Level level, std::uint64_t seed) {
     for (std::uint64_t attempt = 0; attempt < 200; ++attempt) {
-        ex = Exercise{};
+        const exact::WorkBudget budget(exact::WorkBudget::Exercise);
+        Exercise ex;
         ex.frame = def.id;
         ex.level = supported(def, level);
         ex.seed = seed;
@@ -138,10 +141,24 @@ Exercise generate(FrameId frame, Level level, std::uint64_t seed) {
         } catch (...) {
             continue; // a division by zero or the like: another draw
         }
-        if (acceptable(def, ex)) break;
+        if (!acceptable(def, ex) || !proven(ex)) continue;
+        ex.answerText = joinedText(ex.expected);
+        return ex;
     }
-    ex.answerText = joinedText(ex.expected);
-    return ex;
+    return std::nullopt;
+}
+
+} // namespace
+
+Exercise generate(FrameId frame, Level level, std::uint64_t seed) {
+    const FrameDef& def = frameDef(frame);
+    if (std::optional<Exercise> ex = drawn(def, level, seed)) return std::move(*ex);
+    for (std::uint64_t fallback = 1; fallback <= kFallbackSeeds; ++fallback)
+        if (std::optional<Exercise> ex = drawn(def, level, fallback)) {
+            ex->seed = seed;
+            return std::move(*ex);
+        }
+    throw NoExercise(def.caption);
 }
 
 const std::vector<FrameId>& allFrames() {
@@ -182,45 +199,72 @@ namespace {
 namespace solve = exact::solutions;
 using MaybeSolution = std::optional<exact::Solution>;
 
-/// A circle as the exercise typed it in `field`: its text and reading.
-exact::GivenCircle typedConic(const Exercise& ex, const std::string& field) {
-    for (const auto& [name, text] : ex.fields)
-        if (name == field) return {exact::readCircle(text).conic, text};
-    throw std::out_of_range(field);
+/// The exercise's data as its fields read them, exactly as the form reads
+/// them: the points of Abcissa<n> and Ordenada<n>, the lines and the
+/// circles typed, and the other numbers, each in the order of the fields.
+struct Written {
+    Data data;
+    /// The lines and the circles with the text typed, as a worked solution
+    /// writes them.
+    std::vector<exact::GivenLine> lines;
+    std::vector<exact::GivenCircle> circles;
+};
+
+bool isCircleField(const std::string& text) {
+    return text.find("^2") != std::string::npos;
 }
 
-/// The exercise's line `i` with the text typed for it: the i-th field of
-/// an equation of a line, which reads as that line.
-exact::GivenLine typedLine(const Exercise& ex, std::size_t i) {
-    const exact::Line& line = ex.data.lines.at(i);
-    std::size_t n = 0;
+Written written(const Exercise& ex) {
+    Written w;
+    std::vector<std::string> pointNumbers; // the n of Abcissa<n>, in order
     for (const auto& [name, text] : ex.fields) {
-        if (text.find('=') == std::string::npos || text.find('^') != std::string::npos) continue;
-        if (n++ != i) continue;
-        const exact::LineReading read = exact::readLine(text);
-        if (read.refusal == exact::Refusal::None && exact::sameLine(read.line, line))
-            return {read.line, text}; // as the form reads what was typed
+        if (name.rfind("Abcissa", 0) == 0) {
+            pointNumbers.push_back(name.substr(7));
+        } else if (name.rfind("Ordenada", 0) == 0 || name.rfind("Xm", 0) == 0 ||
+                   name.rfind("Ym", 0) == 0) {
+            continue;
+        } else if (text.find('=') == std::string::npos) {
+            w.data.numbers.push_back(exact::readField(text));
+        } else if (isCircleField(text)) {
+            const exact::CircleReading r = exact::readCircle(text);
+            if (r.refusal != exact::Refusal::None) throw std::domain_error("not a circle");
+            w.circles.push_back({r.conic, text});
+            w.data.circles.push_back(r.circle);
+        } else {
+            const exact::LineReading r = exact::readLine(text);
+            if (r.refusal != exact::Refusal::None) throw std::domain_error("not a line");
+            w.data.lines.push_back(r.line);
+            w.lines.push_back({r.line, text});
+        }
     }
-    return line;
+    const auto fieldText = [&ex](const std::string& name) {
+        for (const auto& [n, text] : ex.fields)
+            if (n == name) return text;
+        throw std::out_of_range(name);
+    };
+    for (const std::string& n : pointNumbers)
+        w.data.points.push_back({exact::readField(fieldText("Abcissa" + n)),
+                                 exact::readField(fieldText("Ordenada" + n))});
+    return w;
 }
 
-MaybeSolution linesThree(const Exercise& ex) {
-    const Data& d = ex.data;
+MaybeSolution linesThree(const Exercise& ex, const Written& w) {
+    const Data& d = w.data;
     switch (ex.frame.frame) {
     case 0:
         return solve::solveCollinearity(d.points.at(0), d.points.at(1), d.points.at(2));
     case 1:
         return ex.frame.option == 0 ? solve::solveSlopeThroughPoints(d.points.at(0), d.points.at(1))
-                                    : solve::solveSlopeOfLine(typedLine(ex, 0));
+                                    : solve::solveSlopeOfLine(w.lines.at(0));
     case 2:
-        return solve::solveRelativePosition(typedLine(ex, 0), typedLine(ex, 1));
+        return solve::solveRelativePosition(w.lines.at(0), w.lines.at(1));
     }
     return std::nullopt;
 }
 
-MaybeSolution linesFour(const Exercise& ex) {
-    const Data& d = ex.data;
-    if (ex.frame.frame == 1) return solve::solveBisectors(typedLine(ex, 0), typedLine(ex, 1));
+MaybeSolution linesFour(const Exercise& ex, const Written& w) {
+    const Data& d = w.data;
+    if (ex.frame.frame == 1) return solve::solveBisectors(w.lines.at(0), w.lines.at(1));
     const exact::Point& p = d.points.at(0);
     switch (ex.frame.option) {
     case 0:
@@ -232,24 +276,23 @@ MaybeSolution linesFour(const Exercise& ex) {
     case 3:
         return solve::solveLineWithSlope(p, d.numbers.at(0));
     case 4:
-        return solve::solveLinesAtAngle(p, d.numbers.at(0), typedLine(ex, 0));
+        return solve::solveLinesAtAngle(p, d.numbers.at(0), w.lines.at(0));
     }
     return std::nullopt;
 }
 
-MaybeSolution circlesOne(const Exercise& ex) {
-    const Data& d = ex.data;
+MaybeSolution circlesOne(const Exercise& ex, const Written& w) {
+    const Data& d = w.data;
     switch (ex.frame.frame) {
     case 0:
-        return ex.frame.option == 0
-                   ? solve::solveCircleByEquation(typedConic(ex, "Text1"))
-                   : solve::solveCircleByCentre(d.circles.at(0).centre, d.circles.at(0).radius);
+        return ex.frame.option == 0 ? solve::solveCircleByEquation(w.circles.at(0))
+                                    : solve::solveCircleByCentre(d.points.at(0), d.numbers.at(0));
     case 1:
-        return solve::solveTangentCircle(d.points.at(0), typedLine(ex, 0));
+        return solve::solveTangentCircle(d.points.at(0), w.lines.at(0));
     case 2:
-        return solve::solveTangentAtPoint(d.points.at(0), typedConic(ex, "Text4"));
+        return solve::solveTangentAtPoint(d.points.at(0), w.circles.at(0));
     case 3:
-        return solve::solveLineAndCircle(typedLine(ex, 0), typedConic(ex, "Text7"));
+        return solve::solveLineAndCircle(w.lines.at(0), w.circles.at(0));
     }
     return std::nullopt;
 }
@@ -258,8 +301,8 @@ exact::solutions::Triangle triangleOf(const Data& d) {
     return {d.points.at(0), d.points.at(1), d.points.at(2)};
 }
 
-MaybeSolution triangle(const Exercise& ex) {
-    const exact::solutions::Triangle t = triangleOf(ex.data);
+MaybeSolution triangle(const Exercise& ex, const Written& w) {
+    const exact::solutions::Triangle t = triangleOf(w.data);
     switch (ex.frame.frame) {
     case 0:
         switch (ex.frame.option) {
@@ -281,91 +324,229 @@ MaybeSolution triangle(const Exercise& ex) {
     return std::nullopt;
 }
 
-MaybeSolution circlesTwo(const Exercise& ex) {
-    const Data& d = ex.data;
+MaybeSolution circlesTwo(const Exercise& ex, const Written& w) {
+    const Data& d = w.data;
     switch (ex.frame.frame) {
     case 0:
         return ex.frame.option == 0 ? solve::solveIncircle(triangleOf(d))
                                     : solve::solveCircumcircle(triangleOf(d));
     case 1:
-        return solve::solvePointCircleDistance(d.points.at(0), typedConic(ex, "Text9"));
+        return solve::solvePointCircleDistance(d.points.at(0), w.circles.at(0));
     case 2:
-        return solve::solveTangentCircle(d.points.at(0), typedLine(ex, 0));
+        return solve::solveTangentCircle(d.points.at(0), w.lines.at(0));
     case 3:
         return solve::solveCircleThroughPoints(d.points.at(0), d.points.at(1), d.points.at(2));
     }
     return std::nullopt;
 }
 
-MaybeSolution circlesThree(const Exercise& ex) {
-    const Data& d = ex.data;
+MaybeSolution circlesThree(const Exercise& ex, const Written& w) {
+    const Data& d = w.data;
     switch (ex.frame.frame) {
     case 0:
-        return solve::solveTwoCircles(typedConic(ex, "Text6"), typedConic(ex, "Text7"));
+        return solve::solveTwoCircles(w.circles.at(0), w.circles.at(1));
     case 1:
-        return solve::solveTangentsFromPoint(d.points.at(0), typedConic(ex, "Text9"));
+        return solve::solveTangentsFromPoint(d.points.at(0), w.circles.at(0));
     case 2:
-        return solve::solveTouchingCircle(d.points.at(0), d.points.at(1), typedLine(ex, 0));
+        return solve::solveTouchingCircle(d.points.at(0), d.points.at(1), w.lines.at(0));
     }
     return std::nullopt;
+}
+
+MaybeSolution pointsAndFirstLines(const Exercise& ex, const Written& w) {
+    namespace s = exact::solutions;
+    const Data& d = w.data;
+    const bool points = ex.frame.topic == TopicId::Pontos;
+    switch (ex.frame.frame) {
+    case 0:
+        return points ? s::solvePoint(d.points.at(0)) : s::solveTypedLine(w.lines.at(0));
+    case 1:
+        return points ? s::solveMidpoint(d.points.at(0), d.points.at(1))
+                      : s::solveLineThroughPoints(d.points.at(0), d.points.at(1));
+    case 2:
+        return points ? s::solveDistance(d.points.at(0), d.points.at(1))
+                      : s::solveParallelThrough(d.points.at(0), w.lines.at(0));
+    case 3:
+        return points ? s::solveBisector(d.points.at(0), d.points.at(1))
+                      : s::solvePerpendicularThrough(d.points.at(0), w.lines.at(0));
+    }
+    return std::nullopt;
+}
+
+MaybeSolution secondLines(const Exercise& ex, const Written& w) {
+    namespace s = exact::solutions;
+    const Data& d = w.data;
+    switch (ex.frame.frame) {
+    case 0:
+        return s::solveIntersection(w.lines.at(0), w.lines.at(1));
+    case 1:
+        return s::solveParallelDistance(w.lines.at(0), w.lines.at(1));
+    case 2:
+        return s::solvePointLineDistance(d.points.at(0), w.lines.at(0));
+    case 3:
+        return s::solveAngle(w.lines.at(0), w.lines.at(1));
+    }
+    return std::nullopt;
+}
+
+MaybeSolution solved(const Exercise& ex, const Written& w) {
+    switch (ex.frame.topic) {
+    case TopicId::Pontos:
+    case TopicId::Recta1:
+        return pointsAndFirstLines(ex, w);
+    case TopicId::Recta2:
+        return secondLines(ex, w);
+    case TopicId::Recta3:
+        return linesThree(ex, w);
+    case TopicId::Recta4:
+        return linesFour(ex, w);
+    case TopicId::Circunferencia1:
+        return circlesOne(ex, w);
+    case TopicId::Circunferencia2:
+        return circlesTwo(ex, w);
+    case TopicId::Circunferencia3:
+        return circlesThree(ex, w);
+    case TopicId::Triangulo:
+        return triangle(ex, w);
+    }
+    return std::nullopt;
+}
+
+// --- the key proven
+
+/// The verdict a solution gives, in the words an exercise asks for.
+std::optional<Words> wordsOf(exact::Verdict v) {
+    switch (v) {
+    case exact::Verdict::Collinear:
+    case exact::Verdict::RightTriangle:
+        return Words::Yes;
+    case exact::Verdict::NotCollinear:
+    case exact::Verdict::NotRightTriangle:
+        return Words::No;
+    case exact::Verdict::ParallelLines:
+        return Words::Parallel;
+    case exact::Verdict::CoincidentLines:
+        return Words::Coincident;
+    case exact::Verdict::NoSlope:
+        return Words::DoesNotExist;
+    default:
+        return std::nullopt;
+    }
+}
+
+/// The values a worked solution finds, as an exercise can ask for them: a
+/// circle also as its centre and radius, an angle as its degrees, a
+/// verdict in words; the area of a triangle without its sign.
+std::vector<Value> foundValues(const Exercise& ex, const exact::Solution& s) {
+    std::vector<Value> values;
+    const bool area = ex.frame.topic == TopicId::Triangulo && ex.frame.frame == 1;
+    for (const exact::AnswerPart& part : s.answer.parts())
+        std::visit(
+            [&](const auto& v) {
+                using T = std::decay_t<decltype(v)>;
+                if constexpr (std::is_same_v<T, exact::Circle>) {
+                    values.emplace_back(v);
+                    values.emplace_back(v.centre);
+                    values.emplace_back(v.radius);
+                } else if constexpr (std::is_same_v<T, exact::Angle>) {
+                    values.emplace_back(Degrees{v.degrees});
+                } else if constexpr (std::is_same_v<T, exact::Verdict>) {
+                    if (const auto w = wordsOf(v)) values.emplace_back(*w);
+                } else if constexpr (std::is_same_v<T, exact::Number>) {
+                    values.emplace_back(area ? exact::abs(v) : v);
+                } else {
+                    values.emplace_back(v);
+                }
+            },
+            part.value);
+    return values;
+}
+
+/// The orthogonal projection the point frame asks for, of the point as written.
+std::vector<Value> projection(const Exercise& ex, const Written& w) {
+    const exact::Point& a = w.data.points.at(0);
+    const bool onX = ex.data.numbers.at(0) == exact::Number(1);
+    return {onX ? exact::Point{a.x, 0} : exact::Point{0, a.y}};
+}
+
+/// Whether the data as written are degenerate for the frame: two equal
+/// points, the vertices of a triangle (or three points of a circle) in a
+/// straight line.
+bool degenerate(const Exercise& ex, const Written& w) {
+    const auto& p = w.data.points;
+    for (std::size_t i = 0; i < p.size(); ++i)
+        for (std::size_t j = i + 1; j < p.size(); ++j)
+            if (exact::verdict::equal(p[i], p[j]).value_or(true)) return true;
+    for (const exact::Line& l : w.data.lines)
+        if (exact::verdict::noLine(l).value_or(true)) return true;
+    const bool triangle =
+        ex.frame.topic == TopicId::Triangulo || (ex.frame.topic == TopicId::Circunferencia2 &&
+                                                 (ex.frame.frame == 0 || ex.frame.frame == 3));
+    return triangle && exact::verdict::collinear(p.at(0), p.at(1), p.at(2)).value_or(true);
+}
+
+/// Whether the exact engine, solving the data as written, finds the key:
+/// every value asked among those it finds, and its verdict the key's words.
+bool proven(const Exercise& ex) {
+    try {
+        const Written w = written(ex);
+        if (degenerate(ex, w)) return false;
+        std::vector<Value> found;
+        if (ex.frame.topic == TopicId::Pontos && ex.frame.frame == 0) {
+            found = projection(ex, w);
+        } else {
+            const MaybeSolution s = solved(ex, w);
+            if (!s || s->stopped) return false;
+            found = foundValues(ex, *s);
+        }
+        const auto isFound = [&found](const Value& asked) {
+            return std::any_of(found.begin(), found.end(),
+                               [&asked](const Value& v) { return sameValue(v, asked); });
+        };
+        const bool words = std::any_of(found.begin(), found.end(), [](const Value& v) {
+            return std::holds_alternative<Words>(v);
+        });
+        const bool asksWords =
+            std::any_of(ex.expected.values.begin(), ex.expected.values.end(),
+                        [](const Value& v) { return std::holds_alternative<Words>(v); });
+        return !ex.expected.values.empty() && words == asksWords &&
+               std::all_of(ex.expected.values.begin(), ex.expected.values.end(), isFound);
+    } catch (const std::exception&) {
+        return false; // a field that does not read, a fault of the arithmetic
+    }
+}
+
+/// What the statement asks for where the frame's solution may end otherwise.
+solve::Asked asked(const Exercise& ex) {
+    if (ex.expected.kind == AnswerKind::Circle) return solve::Asked::ReducedCircle;
+    if (ex.expected.kind == AnswerKind::Line)
+        return ex.expected.form == AskedForm::ReducedEquation   ? solve::Asked::ReducedEquations
+               : ex.expected.form == AskedForm::GeneralEquation ? solve::Asked::GeneralEquations
+                                                                : solve::Asked::AsFound;
+    const bool slope = ex.frame.topic == TopicId::Recta3 && ex.frame.frame == 1;
+    return slope && ex.expected.kind == AnswerKind::Number ? solve::Asked::Slope
+                                                           : solve::Asked::AsFound;
+}
+
+/// The solution ends on what the statement asks for.
+void endOnAsked(const Exercise& ex, const Written& w, exact::Solution& s) {
+    if (ex.frame == FrameId{TopicId::Pontos, 0})
+        solve::endOnProjection(s, w.data.points.at(0), ex.data.numbers.at(0) == exact::Number(1));
+    else
+        solve::endOnAsked(s, asked(ex));
 }
 
 } // namespace
 
 std::optional<exact::Solution> workedSolution(const Exercise& ex) {
-    namespace s = exact::solutions;
-    const Data& d = ex.data;
     try {
-        switch (ex.frame.topic) {
-        case TopicId::Pontos:
-            switch (ex.frame.frame) {
-            case 0:
-                return s::solvePoint(d.points.at(0));
-            case 1:
-                return s::solveMidpoint(d.points.at(0), d.points.at(1));
-            case 2:
-                return s::solveDistance(d.points.at(0), d.points.at(1));
-            case 3:
-                return s::solveBisector(d.points.at(0), d.points.at(1));
-            }
-            break;
-        case TopicId::Recta1:
-            switch (ex.frame.frame) {
-            case 0:
-                return s::solveTypedLine(typedLine(ex, 0));
-            case 1:
-                return s::solveLineThroughPoints(d.points.at(0), d.points.at(1));
-            case 2:
-                return s::solveParallelThrough(d.points.at(0), typedLine(ex, 0));
-            case 3:
-                return s::solvePerpendicularThrough(d.points.at(0), typedLine(ex, 0));
-            }
-            break;
-        case TopicId::Recta2:
-            switch (ex.frame.frame) {
-            case 0:
-                return s::solveIntersection(typedLine(ex, 0), typedLine(ex, 1));
-            case 1:
-                return s::solveParallelDistance(typedLine(ex, 0), typedLine(ex, 1));
-            case 2:
-                return s::solvePointLineDistance(d.points.at(0), typedLine(ex, 0));
-            case 3:
-                return s::solveAngle(typedLine(ex, 0), typedLine(ex, 1));
-            }
-            break;
-        case TopicId::Recta3:
-            return linesThree(ex);
-        case TopicId::Recta4:
-            return linesFour(ex);
-        case TopicId::Circunferencia1:
-            return circlesOne(ex);
-        case TopicId::Circunferencia2:
-            return circlesTwo(ex);
-        case TopicId::Circunferencia3:
-            return circlesThree(ex);
-        case TopicId::Triangulo:
-            return triangle(ex);
-        }
+        exact::verdict::takeDecidedOnDecimals();
+        const Written w = written(ex);
+        MaybeSolution s = solved(ex, w);
+        if (s) endOnAsked(ex, w, *s);
+        if (s && exact::verdict::takeDecidedOnDecimals())
+            s->add(exact::StepKind::DecidedOnDecimals);
+        return s;
     } catch (...) {
     }
     return std::nullopt;

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -133,9 +134,27 @@ struct Exercise {
     Data data;
 };
 
+/// No exercise of a frame could be made and proven.
+struct NoExercise : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+/// How many seeds stand in for one whose draws are all refused.
+inline constexpr std::uint64_t kFallbackSeeds = 8;
+
 /// A new exercise of a frame at a level: the same frame, level and seed
 /// always give the same exercise. A level the frame does not have falls
 /// back to the nearest one it has.
+///
+/// Every exercise handed out is proven: its data are read back from its
+/// fields as the form reads them, solved by the exact engine, and the
+/// exercise is kept only when the data are not degenerate for the frame
+/// (two equal points, the vertices of a triangle in a straight line, a
+/// circle that is not one) and the engine's answer is its key. A seed
+/// draws up to 200 times; when every draw is refused, the first proven
+/// exercise of the seeds 1 to kFallbackSeeds stands in for it, under the
+/// seed asked. Throws NoExercise when none of those is proven either (the
+/// tests show that each frame at each of its levels has one).
 Exercise generate(FrameId frame, Level level, std::uint64_t seed);
 
 /// Every frame and option that can be practised, in the order of the topics.
@@ -150,8 +169,9 @@ bool hasLevel(FrameId frame, Level level);
 /// "Pontos notáveis de um triângulo: incentro".
 std::string caption(FrameId frame);
 
-/// The worked solution of an exercise's data, for the frames whose worked
-/// solution the exact engine writes; nothing for the others.
+/// The worked solution of an exercise, from its data as its fields read
+/// them (as the form reads them), ending on what its statement asks
+/// (askedendings.h); nothing when they do not read.
 std::optional<exact::Solution> workedSolution(const Exercise& exercise);
 
 /// The text of a value as the program writes it ("(−3 , 1)", "3x − 4y + 5 = 0").

@@ -62,6 +62,10 @@ void makeParallelDistance(Rng& rng, Exercise& ex) {
     Point n = latticeVector(rng, 25);
     if (ex.level == Level::Avancado) n = smallNormal(rng);
     const int k = ex.level == Level::Basico ? 1 : rng.pick(std::array{2, -2, 3});
+    // s is written times k, as it is: never a line parallel to an axis ("15x − 15 = 0").
+    while (k != 1 && (n.x.isZero() || n.y.isZero()))
+        n = latticeVector(rng, 25);
+    if (n.x.sign() < 0 || (n.x.isZero() && n.y.sign() < 0)) n = {-n.x, -n.y}; // r as written
     const Number norm = exact::sqrt(n.x * n.x + n.y * n.y);
     const Number c1 = N(rng.in(-20, 20));
     const Number c2 =
@@ -69,11 +73,12 @@ void makeParallelDistance(Rng& rng, Exercise& ex) {
     const Line r{n.x, n.y, c1};
     const Line s{n.x * k, n.y * k, c2 * k};
     ex.data.lines = {r, s};
+    const bool axis = n.x.isZero() || n.y.isZero(); // then k is 1: written x = k or y = k
     field(ex, "Text3", texts::lineField(r));
-    field(ex, "Text4", texts::lineField(s, false));
+    field(ex, "Text4", texts::lineField(s, axis));
     ex.data.numbers = {N(k)};
     ex.statement = "Calcule a distância entre as rectas paralelas r: " + texts::line(r) +
-                   " e s: " + texts::line(s, false) + ". Apresente o valor exacto.";
+                   " e s: " + texts::line(s, axis) + ". Apresente o valor exacto.";
     expect(ex, AnswerKind::Number, {exact::abs(c1 - c2) / norm});
 }
 
@@ -179,16 +184,29 @@ Number acuteAngle(const Line& r, const Line& s) {
 }
 
 void makeAngle(Rng& rng, Exercise& ex) {
-    const Point n = smallNormal(rng);
+    Point n = smallNormal(rng);
+    // At the basic level no line parallel to an axis: its angle could only be 45º.
+    while (ex.level == Level::Basico && (n.x == n.y || n.x == -n.y))
+        n = smallNormal(rng);
     Point m = turned(n, 45);
     Number amplitude = N(45);
-    if (ex.level == Level::Avancado) {
+    if (ex.level == Level::Basico && rng.coin()) { // or perpendicular: two answers to tell apart
+        m = {-n.y, n.x};
+        amplitude = N(90);
+    } else if (ex.level == Level::Avancado) {
         const int a = rng.coin() ? 30 : 60;
         m = turned(n, a);
         amplitude = N(a);
     } else if (ex.level == Level::Intermedio) {
+        // Neither parallel nor perpendicular, nor at 30º, 45º or 60º: an
+        // amplitude in degrees, minutes and seconds.
+        const auto notable = [&n](const Point& k) {
+            const Number dot = n.x * k.x + n.y * k.y;
+            const Number c2 = dot * dot / ((n.x * n.x + n.y * n.y) * (k.x * k.x + k.y * k.y));
+            return c2 == 0 || c2 == Q(1, 4) || c2 == Q(1, 2) || c2 == Q(3, 4) || c2 == 1;
+        };
         m = smallNormal(rng);
-        while ((n.x * m.y - n.y * m.x).isZero() || (n.x * m.x + n.y * m.y).isZero())
+        while (notable(m))
             m = smallNormal(rng);
     }
     const Line r = lineWithNormal(n.x, n.y, somePoint(rng, Level::Basico, 3));
@@ -197,9 +215,9 @@ void makeAngle(Rng& rng, Exercise& ex) {
     ex.data.lines = {r, s};
     field(ex, "Text6", texts::lineField(r));
     field(ex, "Text7", texts::lineField(s));
-    ex.statement = "Determine a amplitude, em graus, do ângulo das rectas r: " + texts::line(r) +
-                   " e s: " + texts::line(s) +
-                   (ex.level == Level::Intermedio ? " (em graus, minutos e segundos)." : ".");
+    ex.statement = std::string("Determine a amplitude, ") +
+                   (ex.level == Level::Intermedio ? "em graus, minutos e segundos," : "em graus,") +
+                   " do ângulo das rectas r: " + texts::line(r) + " e s: " + texts::line(s) + ".";
     expect(ex, AnswerKind::Angle, {Degrees{amplitude}});
 }
 
@@ -257,8 +275,8 @@ void makeCollinear(Rng& rng, Exercise& ex) {
 
 /// A slope for the level, and at the advanced level a notable inclination.
 std::pair<Number, int> someSlope(Rng& rng, Level level) {
-    if (level == Level::Avancado) {
-        const int a = rng.pick(std::array{30, 60, 120, 150, 45, 135});
+    if (level == Level::Avancado) { // a slope with a root: 45º is one of the basic level's
+        const int a = rng.pick(std::array{30, 60, 120, 150});
         return {tangentOf(a), a};
     }
     if (level == Level::Intermedio)

@@ -156,8 +156,9 @@ std::vector<Slip> angleWithLineSlips() {
 
 void makeBisectors(Rng& rng, Exercise& ex) {
     const Point u = latticeVector(rng, 25);
+    // s is written as it is: never a line parallel to an axis ("10x − 20 = 0").
     Point v = latticeVector(rng, ex.level == Level::Avancado ? 5 : 25);
-    while ((u.x * v.y - u.y * v.x).isZero())
+    while ((u.x * v.y - u.y * v.x).isZero() || v.x.isZero() || v.y.isZero())
         v = latticeVector(rng, ex.level == Level::Avancado ? 5 : 25);
     if (ex.level != Level::Avancado) v = {v.x * 2, v.y * 2}; // norms 5 and 10
     const Point i = somePoint(rng, Level::Basico, 3);

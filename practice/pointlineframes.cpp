@@ -90,6 +90,7 @@ std::vector<Slip> midpointSlips() {
 
 void makeDistance(Rng& rng, Exercise& ex) {
     static const std::array<std::array<int, 2>, 4> triples{{{3, 4}, {6, 8}, {5, 12}, {8, 6}}};
+    static const std::array<std::array<int, 2>, 2> oddTriples{{{3, 4}, {5, 12}}};
     const Point a = somePoint(rng, Level::Basico, 5);
     Point d;
     if (ex.level == Level::Avancado) {
@@ -97,7 +98,8 @@ void makeDistance(Rng& rng, Exercise& ex) {
             d = {N(rng.nonZero(-7, 7)), N(rng.nonZero(-7, 7))};
         while (exact::sqrt(exact::square(d.x) + exact::square(d.y)).isRational());
     } else {
-        const auto t = rng.pick(triples);
+        // Halved at the intermediate level, a triple with an odd side: a fraction in the data.
+        const auto t = ex.level == Level::Intermedio ? rng.pick(oddTriples) : rng.pick(triples);
         d = {N(rng.coin() ? t[0] : -t[0]), N(rng.coin() ? t[1] : -t[1])};
         if (rng.coin()) std::swap(d.x, d.y);
         if (ex.level == Level::Intermedio) d = {d.x / 2, d.y / 2};
@@ -184,7 +186,7 @@ void makeTypedLine(Rng& rng, Exercise& ex) {
     const Line r = exact::normalised({m, N(-1), k});
     ex.data.lines = {r};
     field(ex, "Text1", texts::lineField(r));
-    ex.statement = "Escreva a equação reduzida da recta r: " + texts::line(r) + ".";
+    ex.statement = "Escreva a equação reduzida da recta de equação " + texts::line(r) + ".";
     expect(ex, AnswerKind::Line, {r}, AskedForm::ReducedEquation);
 }
 

@@ -4,11 +4,96 @@
 #include "numbertext.h"
 #include "readings.h"
 
+#include <array>
 #include <cmath>
 
 namespace practice::texts {
 
 namespace {
+
+/// Every sentence of the reader and the checker, in the order of Say.
+constexpr std::array<std::pair<Say, std::string_view>, std::size_t(Say::ReducedCircleAsked) + 1>
+    Sentences{{
+        {Say::Right, "Certo."},
+        {Say::RightToSimplify, "Certo, mas simplifique: {what}"},
+        {Say::WrongSlipAtStep, "Errado. {what} Reveja o passo {step}: {rule}"},
+        {Say::WrongSlip, "Errado. {what} Recorde: {rule}"},
+        {Say::WrongSeeSolution, "Errado. Veja a resolução com «Ver resolução»."},
+        {Say::WrongApproximate, "Errado. Esse é um valor aproximado: escreva o valor exacto."},
+        {Say::MissingPoint, "Falta um ponto: a resposta tem dois, separados por «e», por exemplo "
+                            "(1 , 2) e (3 , −1)."},
+        {Say::MissingValue, "Falta um valor: a resposta tem dois, separados por «;»."},
+        {Say::MissingValues, "Faltam valores: a resposta tem {count}, separados por «;»."},
+        {Say::MorePrecision,
+         "Pede-se a amplitude em graus, minutos e segundos, com os segundos pelo "
+         "menos às unidades, por exemplo 26º 33' 54''."},
+        {Say::DegreesAsked,
+         "escreva a amplitude em graus, minutos e segundos, por exemplo 26º 33' 54''."},
+        {Say::PointAsWell, "Indique também o ponto: concorrentes em (a , b)."},
+        {Say::Empty, "Escreva a resposta antes de verificar."},
+        {Say::TooLong, "A resposta é demasiado longa."},
+        {Say::Unread, "Não consegui ler «{part}»: {why} {expected}"},
+        {Say::UnreadWhole, "Não consegui ler a resposta: {why} {expected}"},
+        {Say::KindAsked, "{expected}"},
+        {Say::DivisionByZero, "há uma divisão por zero."},
+        {Say::NegativeRoot, "há a raiz quadrada de um número negativo."},
+        {Say::TooLarge, "há um número demasiado grande."},
+        {Say::NotComputable, "tem nomes ou sinais que não se conseguem calcular."},
+        {Say::Parentheses, "os parênteses não fecham."},
+        {Say::EmptyPart, "falta um valor entre os separadores."},
+        {Say::Unknowns, "um número não tem x nem y (numa equação, falta o sinal =)."},
+        {Say::NoEquals, "falta o sinal = da equação."},
+        {Say::TwoEquals, "uma equação tem um só sinal =."},
+        {Say::NoUnknowns, "a equação não tem x nem y."},
+        {Say::NotPolynomial,
+         "a equação tem divisões por x ou y, raízes de x ou y, ou outros nomes."},
+        {Say::NotALine, "a equação não representa uma recta."},
+        {Say::NotACircle, "a equação não representa uma circunferência."},
+        {Say::APointCircle, "a equação representa um ponto."},
+        {Say::HighDegree,
+         "a equação é do grau {degree}: não representa uma recta nem uma circunferência."},
+        {Say::PointCoordinates, "um ponto tem duas coordenadas, e aqui há {count}."},
+        {Say::DecimalCommas, "não se sabe onde acaba a abcissa: separe as coordenadas com «;», por "
+                             "exemplo (0,5 ; 1)."},
+        {Say::HalfPoint, "falta a outra coordenada."},
+        {Say::UnknownWord, "não conheço a palavra «{word}»."},
+        {Say::Contradiction, "a resposta diz «sim» e «não» ao mesmo tempo."},
+        {Say::NegatedExistence, "diga se existe ou não existe."},
+        {Say::AngleParts, "uma amplitude escreve-se em graus, minutos e segundos."},
+        {Say::TooMuchWork, "as contas que pede são demasiado longas."},
+        {Say::AskNumber, "Escreva um número, por exemplo 2√5, −3/4 ou 2sqr(5)."},
+        {Say::AskPoint, "Escreva um ponto, por exemplo (1 , −2) ou A(1/2 ; 3)."},
+        {Say::AskTwoPoints,
+         "Escreva dois pontos separados por «e», por exemplo (1 , 2) e (3 , −1)."},
+        {Say::AskPointAndNumber, "Escreva o centro e o raio, por exemplo (1 , −2) ; 3."},
+        {Say::AskLine,
+         "Escreva uma equação de uma recta, por exemplo y = 2x − 1 ou 2x − y + 3 = 0."},
+        {Say::AskTwoLines,
+         "Escreva duas equações separadas por «e», por exemplo y = 2x − 1 e x = 3."},
+        {Say::AskCircle, "Escreva uma equação de uma circunferência, por exemplo "
+                         "(x − 1)² + (y + 2)² = 5."},
+        {Say::AskAngle, "Escreva uma amplitude em graus, por exemplo 45º."},
+        {Say::AskAngleSeconds,
+         "Escreva uma amplitude em graus, minutos e segundos, por exemplo 26º 33' 54''."},
+        {Say::AskYesNo, "Responda «sim» ou «não»."},
+        {Say::AskPosition,
+         "Responda «paralelas», «coincidentes» ou «concorrentes em» e o ponto, por exemplo "
+         "concorrentes em (1 , 2)."},
+        {Say::SimplifyRadical, "simplifique o radical."},
+        {Say::RationaliseDenominator, "racionalize o denominador."},
+        {Say::LowestTerms, "reduza a fracção aos termos mínimos."},
+        {Say::SimplestForm, "escreva o valor na forma mais simples."},
+        {Say::ReducedLineAsked, "pede-se a equação reduzida, y = mx + b."},
+        {Say::GeneralLineAsked, "pede-se uma equação geral, ax + by + c = 0."},
+        {Say::ReducedCircleAsked, "pede-se a equação reduzida, (x − a)² + (y − b)² = r²."},
+    }};
+
+constexpr bool inTheOrderOfSay() {
+    for (std::size_t i = 0; i < Sentences.size(); ++i)
+        if (Sentences[i].first != Say(i)) return false;
+    return true;
+}
+static_assert(inTheOrderOfSay(), "one sentence for each Say, in its order");
 
 /// "+ 3x" pieces of a sum with a true or a plain minus.
 void appendTerm(std::string& out, const exact::Number& k, const std::string& unknown, bool typed) {
@@ -108,6 +193,20 @@ std::string typedTree(const exact::Math& m) {
 
 } // namespace
 
+std::string say(Say id, std::initializer_list<std::pair<std::string_view, std::string>> slots) {
+    std::string text(Sentences.at(std::size_t(id)).second);
+    for (const auto& [name, value] : slots) {
+        const std::string mark = "{" + std::string(name) + "}";
+        if (const std::size_t at = text.find(mark); at != std::string::npos)
+            text.replace(at, mark.size(), value);
+    }
+    // A slot left empty leaves no double blank behind.
+    for (std::size_t at = text.find("  "); at != std::string::npos; at = text.find("  "))
+        text.erase(at, 1);
+    if (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
 std::string field(const exact::Number& n) {
     if (n.isZero()) return "0";
     // As the statement writes it (2√3 − 1 is "2sqr(3)-1"), so that the
@@ -115,7 +214,22 @@ std::string field(const exact::Number& n) {
     return typedTree(exact::numberTree(n));
 }
 
+namespace {
+
+/// Whether a line is parallel to an axis, so that its normal form is x = k or y = k.
+bool alongAnAxis(const exact::Line& l) {
+    return l.a.isZero() != l.b.isZero();
+}
+
+/// The k of x = k or y = k.
+exact::Number axisValue(const exact::Line& l) {
+    return l.b.isZero() ? -l.c / l.a : -l.c / l.b;
+}
+
+} // namespace
+
 std::string lineField(const exact::Line& l, bool normalise) {
+    if (normalise && alongAnAxis(l)) return (l.b.isZero() ? "x=" : "y=") + field(axisValue(l));
     const exact::Line n = normalise ? exact::normalised(l) : l;
     std::string out;
     appendTerm(out, n.a, "x", true);
@@ -137,6 +251,7 @@ std::string point(const std::string& name, const exact::Point& p) {
 }
 
 std::string line(const exact::Line& l, bool normalise) {
+    if (normalise && alongAnAxis(l)) return (l.b.isZero() ? "x = " : "y = ") + number(axisValue(l));
     if (!normalise) return exact::linearText(exact::generalEquation(l), ",");
     return exact::generalEquationText(l, ",");
 }

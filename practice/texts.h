@@ -1,18 +1,92 @@
 #pragma once
 
 // How an exercise writes its values: as the pupil types them into the
-// form's fields (the program's syntax) and as its statement shows them.
+// form's fields (the program's syntax) and as its statement shows them;
+// and what the reader and the checker say to the pupil.
 
 #include "exercise.h"
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace practice::texts {
+
+/// What the reader and the checker say: one sentence each, with slots in
+/// braces ("{part}") that say() fills.
+enum class Say : std::uint8_t {
+    Right,            ///< "Certo."
+    RightToSimplify,  ///< "Certo, mas simplifique: {what}"
+    WrongSlipAtStep,  ///< "Errado. {what} Reveja o passo {step}: {rule}"
+    WrongSlip,        ///< "Errado. {what} Recorde: {rule}"
+    WrongSeeSolution, ///< "Errado. Veja a resolução com «Ver resolução»."
+    WrongApproximate, ///< a decimal for an exact value
+    MissingPoint,     ///< one point of two, right
+    MissingValue,     ///< one value of two, right
+    MissingValues,    ///< {count} values asked, fewer given, all right
+    MorePrecision,    ///< an amplitude with less precision than asked
+    DegreesAsked,     ///< decimal degrees where degrees, minutes and seconds are asked
+    PointAsWell,      ///< "concorrentes" without the point
+    Empty,
+    TooLong,
+    Unread,      ///< "Não consegui ler «{part}»: {why} {expected}"
+    UnreadWhole, ///< the whole answer: "Não consegui ler a resposta: {why} {expected}"
+    KindAsked,   ///< a value of another kind: "{expected}"
+    // --- why a part is not read
+    DivisionByZero,
+    NegativeRoot,
+    TooLarge,
+    NotComputable,
+    Parentheses,
+    EmptyPart,
+    Unknowns, ///< x or y in a number
+    NoEquals, ///< an expression in x and y without "="
+    TwoEquals,
+    NoUnknowns, ///< an equation without x and y
+    NotPolynomial,
+    NotALine,
+    NotACircle,
+    APointCircle,
+    HighDegree,       ///< an equation of degree {degree}
+    PointCoordinates, ///< a point with {count} coordinates
+    DecimalCommas,    ///< the separator of "(0,5,1)" cannot be told
+    HalfPoint,        ///< "x = 3" without "y = "
+    UnknownWord,      ///< a word not understood: «{word}»
+    Contradiction,    ///< "sim, não são colineares"
+    NegatedExistence, ///< "existe" without "não"
+    AngleParts,       ///< an amplitude not written as degrees, minutes, seconds
+    TooMuchWork,      ///< the work budget spent before the answer was read
+    // --- what is asked, with an example
+    AskNumber,
+    AskPoint,
+    AskTwoPoints,
+    AskPointAndNumber,
+    AskLine,
+    AskTwoLines,
+    AskCircle,
+    AskAngle,
+    AskAngleSeconds,
+    AskYesNo,
+    AskPosition,
+    // --- what is not in the form asked
+    SimplifyRadical,
+    RationaliseDenominator,
+    LowestTerms,
+    SimplestForm,
+    ReducedLineAsked,
+    GeneralLineAsked,
+    ReducedCircleAsked,
+};
+
+/// The sentence with its slots filled: say(Say::Unread, {{"part", "2x+"}, …}).
+std::string say(Say id, std::initializer_list<std::pair<std::string_view, std::string>> slots = {});
 
 /// A value in the program's syntax: "-3", "-3/4", "2sqr(3)", "1/2+sqr(2)".
 std::string field(const exact::Number& n);
 /// A line with the program's syntax, general form: "2x-3y+4=0"; normalised
-/// or with its coefficients as they are ("4x-6y+8=0").
+/// or with its coefficients as they are ("4x-6y+8=0"). Normalised, a line
+/// parallel to an axis is written x = k or y = k: "x=8/5".
 std::string lineField(const exact::Line& l, bool normalise = true);
 /// A circle expanded, "x^2+y^2-4x-6y-3=0", or reduced, "(x-2)^2+(y-3)^2=16".
 std::string circleField(const exact::Circle& c, bool expanded);
@@ -21,7 +95,8 @@ std::string circleField(const exact::Circle& c, bool expanded);
 std::string number(const exact::Number& n);
 /// "A(1 , −2)".
 std::string point(const std::string& name, const exact::Point& p);
-/// "2x − 3y + 4 = 0", normalised or as it is.
+/// "2x − 3y + 4 = 0", normalised or as it is; normalised, a line parallel
+/// to an axis in its normal form "x = 8/5".
 std::string line(const exact::Line& l, bool normalise = true);
 /// The circle as typed, with true minus signs and exponents: "x² + y² − 4x − 6y − 3 = 0".
 std::string circle(const exact::Circle& c, bool expanded);

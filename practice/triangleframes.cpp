@@ -1,6 +1,7 @@
 // The exercises of the triangle page.
 
 #include "makekit.h"
+#include "verdicts.h"
 
 namespace practice {
 
@@ -57,7 +58,10 @@ void makeCentroid(Rng& rng, Exercise& ex) {
         const Point s = sum(ex);
         c.x = c.x - N(int(mpz_class(s.x.rational().get_num() % 3).get_si()));
         c.y = c.y - N(int(mpz_class(s.y.rational().get_num() % 3).get_si()));
+        // Off the line AB, by steps of 3 that keep the sums whole thirds: a
+        // step across, then one up, which leaves AB unless AB was vertical.
         if (twiceSignedArea(ex).isZero()) c.x = c.x + 3;
+        if (twiceSignedArea(ex).isZero()) c.y = c.y + 3;
     }
     ask(ex, "baricentro", centroid(ex));
 }
@@ -122,10 +126,19 @@ void makeRightTriangle(Rng& rng, Exercise& ex) {
     Point a = v, b{v.x + u.x, v.y + u.y}, c{v.x - u.y * k, v.y + u.x * k};
     if (ex.level == Level::Intermedio) b = {v.x + u.x / 2, v.y + u.y / 2};
     const bool yes = rng.coin();
-    if (!yes) c.x = c.x + (rng.coin() ? 1 : -1);
+    const int step = yes ? 0 : rng.coin() ? 1 : -1;
     ex.data.points = {b, a, c};
+    // Moved by one unit, the right angle at A goes, but one may come at
+    // another vertex (A(2 , 2), B(3 , −2), C(2 , −2)): the move is checked
+    // again, and the other moves tried.
+    for (const auto& [dx, dy] : {std::pair{step, 0}, {-step, 0}, {0, 1}, {0, -1}}) {
+        if (yes) break;
+        ex.data.points[2] = {c.x + dx, c.y + dy};
+        if (!twiceSignedArea(ex).isZero() &&
+            !exact::verdict::rightTriangle(b, a, ex.data.points[2]).value_or(true))
+            break;
+    }
     if (rng.coin()) std::swap(ex.data.points[0], ex.data.points[2]);
-    if (twiceSignedArea(ex).isZero()) ex.data.points[2].y = ex.data.points[2].y + 1;
     triangleFields(ex, 9);
     ex.statement =
         "O triângulo de vértices " + triangleNames(ex) + " é rectângulo? Responda sim ou não.";

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (clang, ASan + UBSan + libFuzzer) into build-sanitize/
-# and runs each for the given number of seconds (default 60).
+# and runs each for the given number of seconds (default 60). Every input must
+# end within a second (-timeout=1), under the sanitizers: the seeds of the
+# slowest inputs known (fuzz/corpus/*/seed-slow-*) are run first.
 #   scripts/fuzz.sh            # about a minute each, as the test run does
 #   scripts/fuzz.sh 3600       # an hour each
 set -euo pipefail

@@ -1,12 +1,12 @@
 #include "commandline.h"
 
 #include "composer.h"
-#include "messages.h"
 #include "sheetfile.h"
 #include "translations.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -33,10 +33,12 @@ private:
     QString seed(const QString& value);
     QString output(const QString& value);
     QString finish();
+    QString levelMissing();
 
     QStringList m_args;
     qsizetype m_next = 0;
     Request m_request{Request::Kind::Sheet};
+    std::vector<practice::FrameId> m_named; ///< frames named one by one, not by their topic
 };
 
 QString SheetOptions::problem(const QString& value) {
@@ -51,12 +53,12 @@ QString SheetOptions::problem(const QString& value) {
                 .arg(worksheet::MaxPerFrame);
     }
     const auto frames = worksheet::framesNamed(value.left(colon), count);
-    if (!frames)
-        return QObject::tr("Problema desconhecido: «%1». Os problemas vêm em "
-                           "«ortoplano --help».")
-            .arg(value);
-    for (const worksheet::FrameCount& f : *frames)
+    if (!frames) return QObject::tr("Problema desconhecido: «%1».").arg(value);
+    const bool oneByOne = frames->size() == 1; // not a whole topic, nor every option of a frame
+    for (const worksheet::FrameCount& f : *frames) {
         m_request.choices.frames.push_back(f);
+        if (oneByOne) m_named.push_back(f.frame);
+    }
     return {};
 }
 
@@ -118,9 +120,36 @@ QString SheetOptions::option(const QString& name, const std::optional<QString>& 
     return it->second(m_args[m_next++]);
 }
 
+/// Frames without exercises at the level: refused when named one by one,
+/// left out (and said) when they came with their topic.
+QString SheetOptions::levelMissing() {
+    worksheet::Choices& choices = m_request.choices;
+    const QString level = worksheet::levelText(choices.level);
+    QStringList named, left;
+    for (const practice::FrameId& frame : worksheet::framesWithoutLevel(choices)) {
+        const QString name = worksheet::frameName(frame);
+        QStringList& list =
+            std::find(m_named.begin(), m_named.end(), frame) != m_named.end() ? named : left;
+        if (!list.contains(name)) list << name;
+    }
+    if (!named.isEmpty())
+        return QObject::tr("Sem exercícios de nível %1: %2.").arg(level, named.join(u", "));
+    std::erase_if(choices.frames, [&](const worksheet::FrameCount& f) {
+        return !practice::hasLevel(f.frame, choices.level);
+    });
+    if (choices.frames.empty())
+        return QObject::tr("Nenhum dos problemas escolhidos tem exercícios de nível %1.")
+            .arg(level);
+    if (!left.isEmpty())
+        m_request.notes << QObject::tr("Sem exercícios de nível %1, ficam de fora: %2.")
+                               .arg(level, left.join(u", "));
+    return {};
+}
+
 QString SheetOptions::finish() {
     if (m_request.choices.frames.empty())
         return QObject::tr("Indique pelo menos um problema com --problema.");
+    if (QString error = levelMissing(); !error.isEmpty()) return error;
     int total = 0;
     for (const worksheet::FrameCount& f : m_request.choices.frames)
         total += f.count;
@@ -187,14 +216,24 @@ QString frameList() {
 
 /// Writes the sheet of a request; the exit code.
 int writeSheet(Request request, int argc, char* argv[]) {
-    // No window is shown: the offscreen platform draws without a display.
+    // No window is shown: the offscreen platform draws without a display, and
+    // no widget is made (the figures are drawn from the exercises' data).
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     installQtTranslations();
-    setMessageHandler([](QWidget*, const Message& m) { print(stderr, m.text + u'\n'); });
+    for (const QString& note : request.notes)
+        print(stderr, QStringLiteral("ortoplano: %1\n").arg(note));
     request.choices.seed =
         request.seed.value_or(QRandomGenerator::global()->bounded(quint64(1), quint64(1000000)));
-    const worksheet::Sheet sheet = worksheet::compose(request.choices);
+    std::optional<worksheet::Sheet> composed;
+    try {
+        composed = worksheet::compose(request.choices);
+    } catch (const practice::NoExercise& none) { // the tests show it never happens
+        print(stderr, QObject::tr("ortoplano: não foi possível criar um exercício de «%1».\n")
+                          .arg(QString::fromUtf8(none.what())));
+        return 1;
+    }
+    const worksheet::Sheet& sheet = *composed;
     const worksheet::SaveFault fault = worksheet::save(sheet, request.output);
     if (fault != worksheet::SaveFault::None) {
         print(
@@ -235,8 +274,8 @@ QString helpText() {
                "\n"
                "Opções de «ficha»:\n"
                "  -p, --problema P[:N]   N exercícios (1 a %1; 1 sem :N) do problema P, ou de\n"
-               "                         cada problema do tema P; repete-se para juntar "
-               "outros\n"
+               "                         cada problema do tema P, com ou sem acentos; repete-se\n"
+               "                         para juntar outros\n"
                "  -n, --nivel NÍVEL      básico (o habitual), intermédio ou avançado\n"
                "  -v, --versoes 1|2      uma versão, ou duas (A e B) com dados diferentes\n"
                "  -s, --semente N        a semente (inteiro positivo): as mesmas opções e a\n"
@@ -263,7 +302,8 @@ std::optional<int> run(int argc, char* argv[]) {
     const auto parsed = parse(arguments);
     if (const QString* error = std::get_if<QString>(&parsed)) {
         print(stderr, QStringLiteral("ortoplano: %1\n%2\n")
-                          .arg(*error, QObject::tr("Veja «ortoplano --help».")));
+                          .arg(*error, QObject::tr("Os problemas e as opções vêm em "
+                                                   "«ortoplano --help».")));
         return 2;
     }
     const Request& request = std::get<Request>(parsed);

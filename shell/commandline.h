@@ -18,6 +18,7 @@ struct Request {
     worksheet::Choices choices{};
     std::optional<quint64> seed{}; ///< as given; a fresh one is drawn when none is
     QString output{};              ///< the file, .pdf or .odt
+    QStringList notes{};           ///< what the command says before it writes the sheet
 };
 
 /// Reads the arguments that follow the program's name: the request, or

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "displaylist.h"
 #include "displaystyle.h"
 #include "figures.h"
 #include "topictable.h"
@@ -21,8 +22,7 @@ const QColor Text(0x30, 0x38, 0x46);
 
 /// The title face, by name, with a free family standing in where it is missing.
 QFont titleFont(int pixels, bool bold) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Comic Sans MS"), QStringLiteral("DejaVu Sans")});
+    QFont font = namedFont(QStringLiteral("Comic Sans MS"));
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;

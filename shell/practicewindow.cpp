@@ -167,7 +167,12 @@ void PracticeWindow::newExercise(std::optional<std::uint64_t> seed) {
     const std::uint64_t s = seed    ? *seed
                             : typed ? written
                                     : QRandomGenerator::global()->bounded(1, 100000);
-    m_exercise = practice::generate(chosenFrame(s), chosenLevel(), s);
+    try {
+        m_exercise = practice::generate(chosenFrame(s), chosenLevel(), s);
+    } catch (const practice::NoExercise&) { // the tests show it never happens
+        m_verdict->setText(tr("Não foi possível criar um exercício deste problema."));
+        return;
+    }
     ++m_exercises;
     m_answered = false;
     m_number->setText(tr("Exercício %1 · semente %2 · %3")
@@ -232,6 +237,7 @@ void PracticeWindow::verify() {
         showVerdict(qs(v.text), QColor(200, 0, 0));
         break;
     case practice::Grade::Unreadable:
+    case practice::Grade::Incomplete: // no try: the pupil completes the answer
         showVerdict(qs(v.text), palette().color(QPalette::WindowText));
         return;
     }

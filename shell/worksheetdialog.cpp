@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -26,6 +27,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTreeWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -57,11 +59,42 @@ WorksheetDialog::WorksheetDialog(QWidget* parent)
     columns->addWidget(buildOptions(), 2);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
+    layout->addLayout(buildSavedRow());
     layout->addWidget(buildButtons());
     m_folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (m_folder.isEmpty() || !QDir(m_folder).exists()) m_folder = QDir::homePath();
     resize(1000, 600);
+    updateLevel();
     updateTotal();
+}
+
+QLayout* WorksheetDialog::buildSavedRow() {
+    m_saved = new QLabel;
+    m_saved->setObjectName(QStringLiteral("Guardada"));
+    m_saved->setWordWrap(true);
+    m_saved->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_open = new QPushButton(tr("&Abrir a ficha"));
+    m_open->setObjectName(QStringLiteral("Abrir"));
+    m_open->setAutoDefault(false);
+    m_open->setToolTip(tr("Abre o ficheiro no programa do ambiente de trabalho para PDF ou "
+                          "OpenDocument."));
+    m_open->hide();
+    connect(m_open, &QPushButton::clicked, this, [this] {
+        if (!QDesktopServices::openUrl(QUrl::fromLocalFile(m_savedPath)))
+            showMessage(this, {tr("Não foi possível abrir «%1»: o ambiente de trabalho não tem "
+                                  "um programa para este tipo de ficheiro.")
+                                   .arg(QDir::toNativeSeparators(m_savedPath))});
+    });
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_saved, 1);
+    row->addWidget(m_open);
+    return row;
+}
+
+void WorksheetDialog::showSaved(const QString& path) {
+    m_savedPath = path;
+    m_saved->setText(tr("Ficha guardada em «%1».").arg(QDir::toNativeSeparators(path)));
+    m_open->show();
 }
 
 void WorksheetDialog::showDialog() {
@@ -118,6 +151,14 @@ QWidget* WorksheetDialog::buildOptions() {
     for (practice::Level level : practice::AllLevels)
         m_level->addItem(worksheet::levelText(level), int(level));
     form->addRow(tr("&Nível:"), m_level);
+    m_levelNote = new QLabel;
+    m_levelNote->setObjectName(QStringLiteral("NotaNivel"));
+    m_levelNote->setWordWrap(true);
+    form->addRow(m_levelNote);
+    connect(m_level, &QComboBox::currentIndexChanged, this, [this] {
+        updateLevel();
+        updateTotal();
+    });
     m_versions = new QComboBox;
     m_versions->setObjectName(QStringLiteral("Versoes"));
     m_versions->addItems({tr("Uma versão"), tr("Duas versões (A e B)")});
@@ -192,7 +233,7 @@ worksheet::Choices WorksheetDialog::choices() const {
         QTreeWidgetItem* topic = m_tree->topLevelItem(t);
         for (int f = 0; f < topic->childCount(); ++f) {
             QTreeWidgetItem* frame = topic->child(f);
-            if (frame->checkState(0) != Qt::Checked) continue;
+            if (frame->checkState(0) != Qt::Checked || frame->isDisabled()) continue;
             choices.frames.push_back({frameOf(frame), countOf(m_tree, frame)->value()});
         }
     }
@@ -213,6 +254,33 @@ void WorksheetDialog::updateTotal() {
                                 : tr("%1 exercícios por versão").arg(total));
 }
 
+void WorksheetDialog::updateLevel() {
+    const auto level = practice::Level(m_level->currentData().toInt());
+    const QString name = worksheet::levelText(level);
+    QStringList without;
+    int greyed = 0;
+    for (int t = 0; t < m_tree->topLevelItemCount(); ++t) {
+        QTreeWidgetItem* topic = m_tree->topLevelItem(t);
+        for (int f = 0; f < topic->childCount(); ++f) {
+            QTreeWidgetItem* frame = topic->child(f);
+            const bool has = practice::hasLevel(frameOf(frame), level);
+            frame->setDisabled(!has);
+            frame->setToolTip(0, has ? worksheet::frameName(frameOf(frame))
+                                     : tr("Sem exercícios de nível %1.").arg(name));
+            greyed += has ? 0 : 1;
+            if (!has && frame->checkState(0) == Qt::Checked) without << frame->text(0);
+        }
+    }
+    if (!without.isEmpty())
+        m_levelNote->setText(
+            tr("Sem exercícios de nível %1, ficam de fora: %2.").arg(name, without.join(u"; ")));
+    else if (greyed > 0)
+        m_levelNote->setText(
+            tr("Os problemas a cinzento não têm exercícios de nível %1.").arg(name));
+    else
+        m_levelNote->clear();
+}
+
 std::optional<worksheet::Sheet> WorksheetDialog::sheet() {
     const worksheet::Choices chosen = choices();
     if (chosen.frames.empty()) {
@@ -220,7 +288,15 @@ std::optional<worksheet::Sheet> WorksheetDialog::sheet() {
         return std::nullopt;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    worksheet::Sheet made = worksheet::compose(chosen);
+    std::optional<worksheet::Sheet> made;
+    try {
+        made = worksheet::compose(chosen);
+    } catch (const practice::NoExercise& none) { // the tests show it never happens
+        QApplication::restoreOverrideCursor();
+        showMessage(this, {tr("Não foi possível criar um exercício de «%1».")
+                               .arg(QString::fromUtf8(none.what()))});
+        return std::nullopt;
+    }
     QApplication::restoreOverrideCursor();
     return made;
 }
@@ -234,10 +310,15 @@ bool WorksheetDialog::saveTo(const QString& path) {
         return false;
     }
     m_folder = QFileInfo(path).absolutePath();
+    showSaved(path);
     return true;
 }
 
 void WorksheetDialog::saveAs(worksheet::FileFormat format) {
+    if (choices().frames.empty()) { // said before the teacher picks a file
+        showMessage(this, {tr("Escolha pelo menos um problema.")});
+        return;
+    }
     const bool pdf = format == worksheet::FileFormat::Pdf;
     const QString suffix = pdf ? QStringLiteral(".pdf") : QStringLiteral(".odt");
     const QString filter = pdf ? tr("Documento PDF (*.pdf)") : tr("Texto OpenDocument (*.odt)");
@@ -251,7 +332,7 @@ void WorksheetDialog::saveAs(worksheet::FileFormat format) {
 
 void WorksheetDialog::paint(QPrinter* printer, const worksheet::Sheet& made) {
     worksheet::SheetDocument::setUpPage(*printer);
-    const worksheet::SheetDocument document(made, worksheet::Pictures::Vector);
+    const worksheet::SheetDocument document(made);
     if (!document.paint(*printer)) showMessage(this, {tr("Não foi possível imprimir a ficha.")});
 }
 

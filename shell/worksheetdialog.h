@@ -8,8 +8,10 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPrinter;
+class QPushButton;
 class QSpinBox;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -39,7 +41,8 @@ public:
     QTreeWidgetItem* frameItem(practice::FrameId frame) const;
 
     /// Writes the sheet of the choices to `path`; a failure is said in a
-    /// message. True when written.
+    /// message, a success under the buttons, with a button that opens the
+    /// file in the desktop's program for it. True when written.
     bool saveTo(const QString& path);
 
 private:
@@ -47,7 +50,11 @@ private:
     void addFrameItem(QTreeWidgetItem* topic, int index);
     QWidget* buildOptions();
     QWidget* buildButtons();
+    QLayout* buildSavedRow();
     void updateTotal();
+    /// Greys out the frames without exercises at the level chosen, and says so.
+    void updateLevel();
+    void showSaved(const QString& path);
     /// The sheet of the choices now; nothing (and a message) when no problem is chosen.
     std::optional<worksheet::Sheet> sheet();
     void preview();
@@ -62,5 +69,9 @@ private:
     QLineEdit* m_seed;
     QCheckBox* m_figures;
     QLabel* m_total;
+    QLabel* m_levelNote;
+    QLabel* m_saved;
+    QPushButton* m_open;
+    QString m_savedPath;
     QString m_folder;
 };

@@ -146,9 +146,7 @@ void Circles1Form::circleTangentToLine() {
     // whose own forms for a = 0 and b = 0 round the radius apart.
     const Real r = abs(line.a * p.x + line.b * p.y + line.c) / norm(line);
     const auto centreOnLine = [](const TypedData& d) {
-        const exact::Line& l = d.line(QStringLiteral("Text3")).line;
-        const exact::Point c = d.point(1);
-        return exact::verdict::isZero(l.a * c.x + l.b * c.y + l.c);
+        return exact::verdict::onLine(d.line(QStringLiteral("Text3")).line, d.point(1));
     };
     if (exactly(centreOnLine).value_or(r == 0))
         inform(tr("A recta contém o centro da circunferência; esta reduz-se a um ponto."), false);

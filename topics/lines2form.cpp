@@ -193,7 +193,7 @@ void Lines2Form::pointDistance() {
     const Real s = squaredDistance(p, foot);
     const Real d = sqrt(s);
     const auto exactDistance = [&](const TypedData& t) {
-        return exact::verdict::isWhole(exact::distance(t.point(1), t.line(text).line));
+        return exact::verdict::wholeDistance(t.point(1), t.line(text).line);
     };
     // The foot of the perpendicular is a quotient: whole numbers typed do not
     // make its doubles exact.

@@ -102,7 +102,7 @@ void PointsForm::distance() {
     const Real s = squaredDistance(a, b);
     const Real d = sqrt(s);
     const bool whole = exactly([](const TypedData& t) {
-                           return exact::verdict::isWhole(exact::distance(t.point(4), t.point(5)));
+                           return exact::verdict::wholeDistance(t.point(4), t.point(5));
                        }).value_or(floor(d) == d);
     setResult(QStringLiteral("Resultado2"),
               whole ? TextRules::number(std::nearbyint(d.value()), sep())

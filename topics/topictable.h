@@ -41,7 +41,7 @@ struct TopicButtonText {
     const char* captionOnPontos; ///< on the Points form, where it differs; else nullptr
     const char* tip;
     const char* tipOnRecta1; ///< on the Lines 1 form, where it differs; else nullptr
-    const char* icon;        ///< board/icons/<icon>.svg
+    const char* icon;        ///< forms/icons/<icon>.svg
 };
 
 /// One row of the topic table.

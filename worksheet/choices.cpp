@@ -49,8 +49,22 @@ QString frameCaption(practice::FrameId frame) {
     return QString::fromStdString(practice::caption(frame));
 }
 
+QString plainName(const QString& text) {
+    QString out;
+    for (QChar c : text.normalized(QString::NormalizationForm_KD))
+        if (c.unicode() < 128 && (c.isLetterOrNumber() || c == u'-')) out += c.toLower();
+    return out;
+}
+
+std::vector<practice::FrameId> framesWithoutLevel(const Choices& choices) {
+    std::vector<practice::FrameId> out;
+    for (const FrameCount& f : choices.frames)
+        if (!practice::hasLevel(f.frame, choices.level)) out.push_back(f.frame);
+    return out;
+}
+
 std::optional<std::vector<FrameCount>> framesNamed(const QString& text, int count) {
-    const QString wanted = text.trimmed().toLower();
+    const QString wanted = plainName(text);
     std::vector<FrameCount> frames;
     for (const practice::FrameId& frame : practice::allFrames()) {
         const QString name = frameName(frame);

@@ -57,7 +57,15 @@ QString frameCaption(practice::FrameId frame);
 
 /// The frames that `text` names, every one `count` times: one frame
 /// ("triangulo-1b"), every option of a frame ("triangulo-1") or every frame
-/// of a topic ("triangulo"); nothing when it names none.
+/// of a topic ("triangulo"), with or without accents ("triângulo",
+/// "circunferência1") and in any case; nothing when it names none.
 std::optional<std::vector<FrameCount>> framesNamed(const QString& text, int count);
+
+/// A name as typed, made plain to compare with the program's names: lower
+/// case, accents and blanks left out ("Circunferência 1" → "circunferencia1").
+QString plainName(const QString& text);
+
+/// The chosen frames that have no exercise at the chosen level.
+std::vector<practice::FrameId> framesWithoutLevel(const Choices& choices);
 
 } // namespace worksheet

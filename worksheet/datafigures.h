@@ -1,34 +1,18 @@
 #pragma once
 
-#include "displaylist.h"
+#include "datafigure.h"
 #include "exercise.h"
-#include "topictable.h"
-
-#include <map>
-#include <memory>
-
-class ProblemForm;
 
 namespace worksheet {
 
-/// Draws exercises' data as the program draws them: one hidden form per
-/// topic, the exercise's fields typed, its option marked, "Dados" pressed,
-/// and the board's display list kept: a figure of the data that paints as
-/// vectors at any size.
-class DataFigures {
-public:
-    DataFigures();
-    ~DataFigures();
-    DataFigures(const DataFigures&) = delete;
-    DataFigures& operator=(const DataFigures&) = delete;
+/// The data of an exercise that its figure shows, named as its statement
+/// names them: the points, lines and circles given, never what is asked.
+/// Empty for a frame whose form draws no data ("Dados").
+DataFigure figureData(const practice::Exercise& exercise);
 
-    /// The data of the exercise drawn; empty when its frame has no "Dados"
-    /// button or the press refused the data.
-    DisplayList draw(const practice::Exercise& exercise);
-
-private:
-    ProblemForm& form(Topic topic);
-    std::map<Topic, std::unique_ptr<ProblemForm>> m_forms;
-};
+/// The figure of an exercise's data on a square of `side` logical pixels:
+/// the board's display list, fitted to the data, its numbers written with
+/// a decimal comma. Empty when the exercise has no figure.
+DisplayList dataFigure(const practice::Exercise& exercise, double side);
 
 } // namespace worksheet

@@ -1,6 +1,8 @@
 #include "sheetfile.h"
 
+#include "odtfile.h"
 #include "sheetdocument.h"
+#include "sheetflow.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -8,7 +10,6 @@
 #include <QObject>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QTextDocumentWriter>
 #include <cerrno>
 
 namespace worksheet {
@@ -20,24 +21,41 @@ std::optional<FileFormat> formatOf(const QString& path) {
     return std::nullopt;
 }
 
+namespace {
+
+/// The file's description in XMP: the title, and the level and the seed,
+/// which the pupils' pages do not show.
+QByteArray xmpOf(const Sheet& sheet) {
+    const QString xmp = QStringLiteral(
+        "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>"
+        "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF "
+        "xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>"
+        "<rdf:Description rdf:about='' xmlns:dc='http://purl.org/dc/elements/1.1/' "
+        "xmlns:xmp='http://ns.adobe.com/xap/1.0/' xmlns:pdf='http://ns.adobe.com/pdf/1.3/'>"
+        "<dc:title><rdf:Alt><rdf:li xml:lang='x-default'>%1</rdf:li></rdf:Alt></dc:title>"
+        "<dc:description><rdf:Alt><rdf:li xml:lang='x-default'>%2</rdf:li></rdf:Alt>"
+        "</dc:description><pdf:Keywords>%2</pdf:Keywords>"
+        "<xmp:CreatorTool>Ortoplano</xmp:CreatorTool></rdf:Description></rdf:RDF></x:xmpmeta>"
+        "<?xpacket end='w'?>");
+    return xmp.arg(sheet.title.toHtmlEscaped(), levelAndSeed(sheet).toHtmlEscaped()).toUtf8();
+}
+
+} // namespace
+
 bool writePdf(const Sheet& sheet, QIODevice& device) {
-    const SheetDocument document(sheet, Pictures::Vector);
+    const SheetDocument document(sheet);
     QPdfWriter writer(&device);
     writer.setResolution(1200);
     writer.setTitle(sheet.title);
     writer.setCreator(QStringLiteral("Ortoplano"));
+    writer.setDocumentXmpMetadata(xmpOf(sheet));
     SheetDocument::setUpPage(writer);
     return document.paint(writer);
 }
 
 bool writeOdt(const Sheet& sheet, QIODevice& device) {
-    // The package is made in memory: its writer closes the device it writes
-    // to, which a file saved whole must not be until it is committed.
-    const SheetDocument document(sheet, Pictures::Images);
-    QBuffer package;
-    QTextDocumentWriter writer(&package, "odf");
-    if (!writer.write(&document.document())) return false;
-    return device.write(package.data()) == package.data().size();
+    const QByteArray package = odtPackage(sheet);
+    return device.write(package) == package.size();
 }
 
 SaveFault faultOf(int error) {

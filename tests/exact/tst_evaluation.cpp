@@ -326,6 +326,57 @@ private slots:
         QCOMPARE(outcome, expected);
     }
 
+    /// A text expanded into a polynomial in x and y, whatever its arrangement: its degree
+    /// and its coefficients, or nothing where it is no polynomial.
+    void polynomials_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("degree"); // −2: no polynomial; −3: the interpreter's fault
+        QTest::addColumn<QString>("x");  // the coefficient of x
+        QTest::addColumn<QString>("c");  // the constant term
+        QTest::newRow("a line arranged") << "3y-(6x-9)" << 1 << "−6"
+                                         << "9";
+        QTest::newRow("a power in a line") << "y-((2^2/8)*x+2)" << 1 << "−1/2"
+                                           << "−2";
+        QTest::newRow("roots") << "sqr(8)*x-sqr(2)" << 1 << "2√2"
+                               << "−√2";
+        QTest::newRow("a circle") << "(x-1)^2+(y+2)^2-5" << 2 << "−2"
+                                  << "0";
+        QTest::newRow("a line times a polynomial")
+            << "(x+2y-3)*x*(x-1)*(x-2)*(x+3)*(x-7)" << 6 << "126"
+            << "0";
+        QTest::newRow("cancelled") << "(x+1)^2-(x-1)^2-4x+y" << 1 << "0"
+                                   << "0";
+        QTest::newRow("divided by a number") << "(2x+4)/(1/2)" << 1 << "4"
+                                             << "8";
+        QTest::newRow("divided by x") << "x/x" << -2 << ""
+                                      << "";
+        QTest::newRow("root of x") << "sqr(x)" << -2 << ""
+                                   << "";
+        QTest::newRow("another name") << "x+z" << -3 << ""
+                                      << "";
+        QTest::newRow("past the 12th degree") << "x^13" << -2 << ""
+                                              << "";
+    }
+    void polynomials() {
+        QFETCH(QString, text);
+        QFETCH(int, degree);
+        QFETCH(QString, x);
+        QFETCH(QString, c);
+        if (degree == -3) {
+            QVERIFY_THROWS_EXCEPTION(NumberedError, exact::Expression(text.toStdString()).expand());
+            return;
+        }
+        const std::optional<exact::Polynomial> p = exact::Expression(text.toStdString()).expand();
+        if (degree == -2) {
+            QVERIFY(!p);
+            return;
+        }
+        QVERIFY(p);
+        QCOMPARE(p->degree(), degree);
+        QCOMPARE(exactcase::text(p->coefficient(1, 0)), x);
+        QCOMPARE(exactcase::text(p->coefficient(0, 0)), c);
+    }
+
     void approximateCircle() {
         const CircleReading r = readCircle("x^2+y^2=pi");
         QCOMPARE(r.refusal, Refusal::None);

@@ -1003,6 +1003,53 @@ private slots:
         QCOMPARE(*found, expected);
     }
 
+    /// The verdicts a solution reasons to are decided on the data when the products of
+    /// the data pass the limits a value keeps for writing: its text shows "≈" values,
+    /// never a verdict taken on them. The truth of each case is its construction.
+    void verdictsPastTheLimits() {
+        const Number p = read("999999999989"), rp = read("sqr(999999999989)"), r2 = read("sqr(2)");
+        const Point o{0, 0};
+        // (0 , 0), (√2 , √p), (3√2 , 3√p): C = 3B.
+        const Solution line = solutions::solveCollinearity(o, {r2, rp}, {3 * r2, 3 * rp});
+        QCOMPARE(*line.answer.get<Verdict>("Resultado1"), Verdict::Collinear);
+        QVERIFY(QString::fromStdString(plainText(line, ",")).contains("≈"));
+        // s = 3r with radicals whose products pass 10¹²: one line; t = (b , −a) perpendicular.
+        const Line r{rp, r2, 1}, s3{3 * rp, 3 * r2, 3}, t{r2, -rp, 5};
+        QCOMPARE(*solutions::solveRelativePosition(r, s3).answer.get<Verdict>("Resultado4"),
+                 Verdict::CoincidentLines);
+        const Solution angle = solutions::solveAngle(r, t);
+        const Angle* right = angle.answer.get<Angle>("Resultado4");
+        QVERIFY(right && right->degrees == 90);
+        // A right angle at A between (√p , √3) and (−√3 , √p).
+        const Point a{r2, 1}, b{r2 + rp, 1 + read("sqr(3)")}, c{r2 - read("sqr(3)"), 1 + rp};
+        QCOMPARE(*solutions::solveRightTriangle({a, b, c}).answer.get<Verdict>("Resultado5"),
+                 Verdict::RightTriangle);
+        // From the centre (√2 , −√p) of r² = p + 2, a·x_C + b·y_C = √(2p) − √(2p): the line
+        // √p x + √2 y = p + 2 touches the circle, at one point.
+        const Conic circle = readCircle("x^2+y^2-2*sqr(2)*x+2*sqr(999999999989)*y=0").conic;
+        const Solution touching = solutions::solveLineAndCircle(Line{rp, r2, -(p + 2)}, circle);
+        QVERIFY(!touching.stopped);
+        const auto points = touching.answer.parts();
+        QCOMPARE(points.size(), std::size_t(2));
+        QVERIFY(std::get<Point>(points[0].value) == std::get<Point>(points[1].value));
+    }
+
+    /// Approximate data never become an exact zero: x + π·y/10¹³ = 1 has a slope of about
+    /// −3,18E+12, as the form says, and is not vertical; a near square is not whole.
+    void approximateIsNeverZero() {
+        const Solution slope = solutions::solveSlopeOfLine(readLine("x+pi*y/10^13=1").line);
+        const QString text = QString::fromStdString(plainText(slope, ","));
+        QVERIFY2(!text.contains("x − 1 = 0") && text.contains("3,14E-13y"), qPrintable(text));
+        const Number* m = slope.answer.get<Number>("Resultado2");
+        QVERIFY(m && m->isApproximate() && std::fabs(m->toDouble() + 3.18e12) < 1e10);
+        const Solution d = solutions::solveDistance({0, 0}, {100000000, 1});
+        const Number* distance = d.answer.get<Number>("Resultado2");
+        QVERIFY(distance && distance->isApproximate());
+        const QString said = QString::fromStdString(plainText(d, ","));
+        QVERIFY2(said.contains("√10000000000000001 ≈ 100000000") && !said.contains("radicais"),
+                 qPrintable(said));
+    }
+
     /// An answer holds what the labels show, each value tagged with its label,
     /// lines in their normal form.
     void answersAreTaggedAndNormal() {

@@ -12,14 +12,18 @@
 
 #include <QTest>
 #include <cmath>
+#include <cstdlib>
 #include <set>
 
 using namespace practice;
 
 namespace {
 
-/// Seeds per frame and level: every one a fresh exercise.
-constexpr int Seeds = 120;
+/// Seeds per frame and level: every one a fresh exercise. ORTOPLANO_LONG_ROUNDS=n runs n
+/// times as many.
+const int Seeds = 60 * std::max(1, std::getenv("ORTOPLANO_LONG_ROUNDS")
+                                       ? std::atoi(std::getenv("ORTOPLANO_LONG_ROUNDS"))
+                                       : 1);
 
 bool within(const exact::Number& n, double limit) {
     return std::abs(n.toDouble()) <= limit;
@@ -119,7 +123,7 @@ private slots:
                 slipsSeen.insert(id);
             }
         }
-        QVERIFY(statements.size() > Seeds / 10); // fresh exercises, not the same few
+        QVERIFY(int(statements.size()) > Seeds / 10); // fresh exercises, not the same few
         QVERIFY(!slipsSeen.empty());
     }
 
@@ -168,7 +172,7 @@ private slots:
 
     /// The worked solution of every exercise reads as a textbook writes it, and
     /// writes each line and circle of the statement as the statement does
-    /// ("r: 3x + 4y + 2 = 0" in both).
+    /// ("r: 3x + 4y + 2 = 0", or "x + y + 1 = 0", in both).
     void solutionsAsTheStatementsWriteThem() {
         const int seeds = qEnvironmentVariableIsSet("ORTOPLANO_LONG_ROUNDS") ? 200 : 20;
         int compared = 0;
@@ -185,14 +189,42 @@ private slots:
                         if (v.value.kind() != exact::Math::Kind::Chain) continue; // a point
                         const QString equation =
                             QString::fromStdString(exact::linearText(v.value, ","));
-                        const bool line = v.name.size() == 1 && v.name != "c";
+                        // Named ("r: …") or not ("a recta de equação …"), the same text.
+                        const QString named = QString::fromStdString(v.name) + ": ";
                         const QString said =
-                            line ? QString::fromStdString(v.name) + ": " + equation : equation;
+                            statement.contains(named) ? named + equation : equation;
                         QVERIFY2(statement.contains(said), qPrintable(said + "\n" + statement));
                         ++compared;
                     }
                 }
         QVERIFY(compared > 100);
+    }
+
+    /// "é rectângulo?": the key is the test's own computation, a right angle at a vertex
+    /// when the sides there are perpendicular (A(2 , 2), B(3 , −2), C(2 , −2) is right at C,
+    /// so never "não"); the vertices of a centroid never in a straight line.
+    void keysOfTriangles() {
+        const auto dot = [](const exact::Point& v, const exact::Point& p, const exact::Point& q) {
+            return (p.x - v.x) * (q.x - v.x) + (p.y - v.y) * (q.y - v.y);
+        };
+        const auto cross = [](const exact::Point& a, const exact::Point& b, const exact::Point& c) {
+            return (b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y);
+        };
+        int no = 0;
+        for (Level level : {Level::Basico, Level::Intermedio})
+            for (std::uint64_t seed = 1; seed <= 400; ++seed) {
+                const Exercise ex = generate({TopicId::Triangulo, 2}, level, seed);
+                const auto& p = ex.data.points;
+                const bool right = dot(p[0], p[1], p[2]).isZero() ||
+                                   dot(p[1], p[0], p[2]).isZero() || dot(p[2], p[0], p[1]).isZero();
+                QVERIFY(!cross(p[0], p[1], p[2]).isZero());
+                QCOMPARE(std::get<Words>(ex.expected.values.at(0)), right ? Words::Yes : Words::No);
+                no += !right;
+                const Exercise centroid = generate({TopicId::Triangulo, 0, 3}, level, seed);
+                const auto& v = centroid.data.points;
+                QVERIFY2(!cross(v[0], v[1], v[2]).isZero(), centroid.statement.c_str());
+            }
+        QVERIFY(no > 200);
     }
 
     /// Words or a point are both answers to where two lines stand: the kind asked tells nothing.
@@ -298,12 +330,22 @@ private slots:
                             ": o declive da perpendicular é −1/m.") != std::string::npos);
     }
 
+    /// A circle is equal expanded or not; where the reduced equation is asked, expanded is
+    /// right but to simplify.
     void circleExpandedOrNot() {
         Exercise ex = generate({TopicId::Circunferencia1, 0, 1}, Level::Basico, 1);
+        QCOMPARE(ex.expected.form, AskedForm::ReducedEquation);
         ex.expected.values = {exact::Circle{{1, -2}, exact::sqrt(exact::Number(5))}};
-        for (const char* right : {"(x - 1)^2 + (y + 2)^2 = 5", "(x−1)²+(y+2)²=5", "x^2+y^2-2x+4y=0",
-                                  "2x^2+2y^2-4x+8y=0"})
+        for (const char* right : {"(x - 1)^2 + (y + 2)^2 = 5", "(x−1)²+(y+2)²=5",
+                                  "5 = (y+2)^2 + (x-1)^2", "c: (x - 1)² + (y + 2)² = 5"})
             QVERIFY2(check(ex, right).grade == Grade::Certo, right);
+        for (const char* expanded : {"x^2+y^2-2x+4y=0", "2x^2+2y^2-4x+8y=0", "(x-1)^2+y^2+4y=1"}) {
+            const Verdict v = check(ex, expanded);
+            QVERIFY2(v.grade == Grade::CertoMasSimplifique, expanded);
+            QVERIFY(v.text.find("(x − a)² + (y − b)² = r²") != std::string::npos);
+        }
+        ex.expected.form = AskedForm::AnyEquation;
+        QCOMPARE(check(ex, "x^2+y^2-2x+4y=0").grade, Grade::Certo);
         QCOMPARE(check(ex, "(x + 1)^2 + (y - 2)^2 = 5").slip, std::string("centre-signs"));
         QCOMPARE(check(ex, "2x + y = 0").grade, Grade::Unreadable);
     }
@@ -313,8 +355,16 @@ private slots:
         ex.data.lines = {{2, -5, -3}, {1, 3, 0}};
         ex.expected.values = {Degrees{exact::Number::approximate(40.236357)}};
         QCOMPARE(check(ex, "40º 14' 10,89''").grade, Grade::Certo);
-        QCOMPARE(check(ex, "40,24º").grade, Grade::Certo);
-        QCOMPARE(check(ex, "40º 14'").grade, Grade::Certo);
+        QCOMPARE(check(ex, "40º 14' 11''").grade, Grade::Certo); // to the second, rounded
+        QCOMPARE(check(ex, "40 graus 14 minutos 10,9 segundos").grade, Grade::Certo);
+        QCOMPARE(check(ex, "40º 14' 10''").grade, Grade::Errado); // not rounded
+        // Less precise than asked is never right: the precision asked is said.
+        for (const char* shorter : {"40,24º", "40º 14'", "40º", "40", "40."}) {
+            const Verdict v = check(ex, shorter);
+            QVERIFY2(v.grade == Grade::Incomplete, shorter);
+            QVERIFY(v.text.find("graus, minutos e segundos") != std::string::npos);
+        }
+        QCOMPARE(check(ex, "40,2363570º").grade, Grade::CertoMasSimplifique);
         QCOMPARE(check(ex, "40º 15'").grade, Grade::Errado);
         QCOMPARE(check(ex, "139º 45' 49,11''").slip, std::string("obtuse"));
     }
@@ -350,14 +400,26 @@ private slots:
         QTest::newRow("words no") << "não estão" << number << "não";
         QTest::newRow("does not exist") << "Não existe" << number << "não existe";
         QTest::newRow("concurrent") << "concorrentes em (1 , 0)" << point << "(1 , 0)";
-        QTest::newRow("not a line") << "x*y = 1" << line << "A equação não representa uma recta.";
+        const QString askLine = ". Escreva uma equação de uma recta, por exemplo y = 2x − 1 ou "
+                                "2x − y + 3 = 0.";
+        QTest::newRow("not a line")
+            << "x*y = 1" << line
+            << "Não consegui ler «x*y = 1»: a equação não representa uma recta" + askLine;
         QTest::newRow("a point for a circle")
-            << "x^2+y^2=0" << line << "A equação representa um ponto.";
+            << "x^2+y^2=0" << line
+            << "Não consegui ler «x^2+y^2=0»: a equação representa um ponto" + askLine;
         QTest::newRow("no circle")
-            << "x^2+y^2=-4" << line << "A equação não representa uma circunferência.";
-        QTest::newRow("half a point")
-            << "(1 , 2 , 3 , 4 , 5)" << point << "Escreva o ponto como (a , b).";
-        QTest::newRow("unknown in a number") << "2x" << number << "Falta o sinal = na equação.";
+            << "x^2+y^2=-4" << line
+            << "Não consegui ler «x^2+y^2=-4»: a equação não representa uma circunferência" +
+                   askLine;
+        QTest::newRow("five coordinates")
+            << "(1 , 2 , 3 , 4 , 5)" << point
+            << "Não consegui ler «(1 , 2 , 3 , 4 , 5)»: um ponto tem duas coordenadas, e aqui há "
+               "5. Escreva um ponto, por exemplo (1 , −2) ou A(1/2 ; 3).";
+        QTest::newRow("unknown in a number")
+            << "2x" << number
+            << "Não consegui ler «2x»: um número não tem x nem y (numa equação, falta o sinal =). "
+               "Escreva um número, por exemplo 2√5, −3/4 ou 2sqr(5).";
     }
     void reader() {
         QFETCH(QString, typed);
@@ -399,9 +461,11 @@ private slots:
     void readerKeepsWhatWasTyped() {
         const Exercise ex = generate({TopicId::Recta2, 0}, Level::Basico, 3);
         QCOMPARE(check(ex, "1/0").text,
-                 std::string("Não consegui ler a resposta: há uma divisão por zero."));
+                 std::string("Não consegui ler «1/0»: há uma divisão por zero. Escreva um ponto, "
+                             "por exemplo (1 , −2) ou A(1/2 ; 3)."));
         QCOMPARE(check(ex, "").text, std::string("Escreva a resposta antes de verificar."));
-        QCOMPARE(check(ex, "x^2+y^2=1").text, std::string("Pede-se um ponto, (a , b)."));
+        QCOMPARE(check(ex, "x^2+y^2=1").text,
+                 std::string("Escreva um ponto, por exemplo (1 , −2) ou A(1/2 ; 3)."));
     }
 };
 

@@ -150,7 +150,8 @@ private slots:
             saveSideBySide({form(), window, solution},
                            qEnvironmentVariable("ORTOPLANO_PRACTICE_SCREENSHOT"));
         answer("2x + 3y");
-        QCOMPARE(verdict(), "Falta o sinal = na equação.");
+        QCOMPARE(verdict(), "Não consegui ler «2x + 3y»: falta o sinal = da equação. Escreva uma "
+                            "equação de uma recta, por exemplo y = 2x − 1 ou 2x − y + 3 = 0.");
         QVERIFY(child<QLabel>("Contagem")
                     ->text()
                     .contains("Recta 1: 1 tentado(s), 1 certo(s) à primeira"));

@@ -207,7 +207,11 @@ inline QString fault(const exact::Solution& s) {
     for (const exact::AnswerPart& part : s.answer.parts()) {
         if (const auto* a = std::get_if<exact::Angle>(&part.value);
             a && a->degrees.isApproximate()) {
-            const QString last = sentenceOf(s.steps.back());
+            // The last sentence that says an angle (an exercise may end on the slope).
+            QString last;
+            for (const exact::Step& step : s.steps)
+                if (const QString said = sentenceOf(step); said.contains(QStringLiteral("°")))
+                    last = said;
             if (!last.contains(QStringLiteral("≈"))) return "an approximate angle said as exact: " + last;
         }
         if (const auto* c = std::get_if<exact::Circle>(&part.value)) {

@@ -42,6 +42,13 @@ void TestLines3Form::rows() {
     QTest::newRow("position, one line written twice with decimals")
         << row({"Text5", "0.1x+0.2y=0.3", "Text6", "0.3x+0.6y=0.9"}, {"Resolver6"},
                {"Resultado4", "As rectas são coincidentes."});
+    // The products of the coordinates pass the radicands a value keeps for writing.
+    QTest::newRow("collinear, past the limits")
+        << row(points({"0", "0", "sqr(2)", "sqr(999999999989)", "3*sqr(2)", "3*sqr(999999999989)"}),
+               {"Resolver1"}, {"Resultado1", Collinear});
+    QTest::newRow("collinear, past the limits, off by one") << row(
+        points({"0", "0", "sqr(2)", "sqr(999999999989)", "3*sqr(2)", "3*sqr(999999999989)+1"}),
+        {"Resolver1"}, {"Resultado1", notCollinear});
     QTest::newRow("collinear, vertical")
         << row(points({"1", "0", "1", "5", "1", "-7"}), {"Resolver1"}, {"Resultado1", Collinear});
     QTest::newRow("collinear, horizontal but one") << row(

@@ -38,6 +38,12 @@ void TestPointsForm::rows() {
         << row({}, {"Dados6"}, {"Resultado2", ""}, {}, {"!line V2 -8 -2 6 4"});
     QTest::newRow("distance, whole")
         << row(pointFields(4, {"0", "0", "3", "4"}), {"Resolver6"}, {"Resultado2", "5"});
+    // √(10¹⁶ + 1) is not whole, though its double is: the perfect-square test on the integer.
+    QTest::newRow("distance, a near square") << row(pointFields(4, {"0", "0", "100000000", "1"}),
+                                                    {"Resolver6"}, {"Resultado2", "Sqr(1E+16)"});
+    QTest::newRow("distance, a large square")
+        << row(pointFields(4, {"0", "0", "600000000", "800000000"}), {"Resolver6"},
+               {"Resultado2", "1000000000"});
     QTest::newRow("distance, decimal square")
         << row(pointFields(4, {"0", "0", "0.5", "0"}), {"Resolver6"}, {"Resultado2", "Sqr(0,25)"});
     QTest::newRow("distance, one point")

@@ -79,4 +79,31 @@ inline FirstEntry firstEntry(const QByteArray& zip) {
     return entry;
 }
 
+/// The points and equations a text writes, as the text writes them: a
+/// capital letter and what its parentheses hold ("A(−5/2 , 4)"), a name and
+/// its equation ("r: 2x − y + 3 = 0"), a circle's equation; or the values
+/// of an answer, one by one.
+inline QStringList dataOf(const QString& text, bool answer) {
+    if (answer) return text.split(QStringLiteral(" ; "));
+    static const QRegularExpression equation(
+        QStringLiteral("\\b[a-z]: .+?(?= e | com | no |\\. |\\.$| \\(paralelas|$)"));
+    static const QRegularExpression circle(
+        QStringLiteral("(?:circunferências?|e) (?:de equação )?((?:x²|\\(x)[^.;]*?= [^ .,;]+)"));
+    QStringList out;
+    for (const auto& m : equation.globalMatch(text))
+        out << m.captured(0);
+    for (const auto& m : circle.globalMatch(text))
+        out << m.captured(1);
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (!text[i].isUpper() || text[i + 1] != u'(') continue;
+        qsizetype end = i + 1;
+        for (int depth = 0; end < text.size(); ++end) {
+            depth += text[end] == u'(' ? 1 : text[end] == u')' ? -1 : 0;
+            if (depth == 0) break;
+        }
+        out << text.mid(i, end - i + 1);
+    }
+    return out;
+}
+
 } // namespace SheetText

@@ -6,6 +6,7 @@
 #include "sheettext.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,10 +22,12 @@ struct Run {
     QString out, err;
 };
 
-Run ortoplano(const QStringList& arguments) {
+Run ortoplano(const QStringList& arguments, const QStringList& settings = {}) {
     static const QTemporaryDir runtime; // where Qt wants its runtime folder
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_RUNTIME_DIR", runtime.path());
+    for (const QString& setting : settings)
+        environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(ORTOPLANO_EXE), arguments);
@@ -50,7 +53,7 @@ EveryFrame everyFrame(practice::Level level, quint64 seed) {
                 << "-n" << worksheet::levelText(level) << "-v"
                 << "2"
                 << "-s" << QString::number(seed);
-    for (const practice::FrameId& frame : practice::allFrames()) {
+    for (const practice::FrameId& frame : practice::framesAt(level)) {
         e.choices.frames.push_back({frame, 1});
         e.arguments << "-p" << worksheet::frameName(frame);
     }
@@ -174,6 +177,66 @@ private slots:
             QVERIFY2(sheet.versions[0].exercises[i].statement !=
                          sheet.versions[1].exercises[i].statement,
                      qPrintable(sheet.versions[0].exercises[i].statement));
+        // The pupils' pages say neither the level nor the seed.
+        const QString pupils = text.left(text.indexOf("Soluções"));
+        QVERIFY(!pupils.contains("semente") && !pupils.contains("nível"));
+        QVERIFY(text.contains("nível " + worksheet::levelText(level) + " · semente " +
+                              QString::number(e.choices.seed)));
+        // No line of the laid-out text ends inside a point or an equation.
+        QStringList lines;
+        for (const QString& line :
+             QString::fromUtf8(SheetText::output("pdftotext", {"-layout", file, "-"})).split(u'\n'))
+            lines << SheetText::plain(line);
+        for (const worksheet::SheetVersion& version : sheet.versions)
+            for (const worksheet::SheetExercise& exercise : version.exercises)
+                for (const auto& [written, answer] :
+                     {std::pair{exercise.statement, false}, {exercise.answer, true}})
+                    for (const QString& data : SheetText::dataOf(written, answer)) {
+                        const QString whole = SheetText::plain(data);
+                        QVERIFY2(std::any_of(lines.begin(), lines.end(),
+                                             [&](const QString& l) { return l.contains(whole); }),
+                                 qPrintable(whole + " in " + written));
+                    }
+    }
+
+    /// Under the C locale too, a sheet writes the decimal comma everywhere:
+    /// its worked solutions, its key and its figures.
+    void decimalCommaWhateverTheLocale() {
+        const QString file = path("c.pdf");
+        const Run run = ortoplano(
+            {"ficha", "-p", "pontos-3:3", "-p", "recta2-4:3", "-n", "intermédio", "-s", "12", file},
+            {"LANG=C", "LC_ALL=C", "LANGUAGE="});
+        QCOMPARE(run.code, 0);
+        const QString text = SheetText::pdf(file);
+        QVERIFY2(!text.contains(QRegularExpression("\\d\\.\\d")), qPrintable(text));
+        QVERIFY(text.mid(text.indexOf("Resoluções")).contains(QRegularExpression("\\d,\\d")));
+    }
+
+    /// Frames and topics named with or without their accents, in any case.
+    void namesWithAccents() {
+        const QString plain = path("sem.pdf"), accented = path("com.pdf");
+        QCOMPARE(
+            ortoplano({"ficha", "-p", "circunferencia1", "-p", "triangulo-1a", "-s", "3", plain})
+                .code,
+            0);
+        QCOMPARE(
+            ortoplano({"ficha", "-p", "Circunferência1", "-p", "triângulo-1a", "-s", "3", accented})
+                .code,
+            0);
+        QCOMPARE(SheetText::pdf(accented), SheetText::pdf(plain));
+    }
+
+    /// A topic whose frames lack the level asked leaves them out and says
+    /// which; a frame named alone is refused.
+    void framesWithoutTheLevel() {
+        const Run run =
+            ortoplano({"ficha", "-p", "recta3", "-n", "avançado", "-s", "4", path("recta3.pdf")});
+        QCOMPARE(run.code, 0);
+        for (const practice::FrameId& frame : practice::framesOf(practice::TopicId::Recta3)) {
+            const bool has = practice::hasLevel(frame, practice::Level::Avancado);
+            QCOMPARE(run.err.contains(worksheet::frameName(frame)), !has);
+        }
+        QVERIFY(run.err.contains("Sem exercícios de nível avançado"));
     }
 
     /// The same choices and seed give the same text; another seed another.
@@ -225,6 +288,9 @@ private slots:
             << QStringList{"ficha", out} << "Indique pelo menos um problema";
         QTest::newRow("unknown problem")
             << QStringList{"ficha", "-p", "pontos-9", out} << "Problema desconhecido: «pontos-9»";
+        QTest::newRow("no such level")
+            << QStringList{"ficha", "-p", "recta3-1", "-n", "avançado", out}
+            << "Sem exercícios de nível avançado: recta3-1.";
         QTest::newRow("count 0") << QStringList{"ficha", "-p", "pontos-2:0", out}
                                  << "deve ser um inteiro de 1 a 20";
         QTest::newRow("count 21") << QStringList{"ficha", "-p", "pontos-2:21", out}
@@ -256,7 +322,7 @@ private slots:
         const Run run = ortoplano(arguments);
         QCOMPARE(run.code, 2);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
-        QVERIFY(run.err.contains("ortoplano --help"));
+        QCOMPARE(run.err.count("ortoplano --help"), 1); // said once where the names are
         QVERIFY(run.out.isEmpty());
         QVERIFY(!QFile::exists(path("nada.pdf")));
     }
@@ -275,6 +341,34 @@ private slots:
                          QRegularExpression::escape(worksheet::frameCaption(frame)) + "\\n")),
                      qPrintable(worksheet::frameName(frame)));
         QCOMPARE(ortoplano({"ficha", "-h"}).out, run.out);
+    }
+
+    /// LibreOffice, where it is installed, converts the editable sheet
+    /// headless without an error, and reads every statement and answer in it.
+    void libreOfficeOpensTheSheet() {
+        const QString office = QStandardPaths::findExecutable("soffice");
+        if (office.isEmpty())
+            QSKIP("LibreOffice (soffice) is not installed: the package is not converted.");
+        EveryFrame e = everyFrame(practice::Level::Intermedio, 11);
+        const QString file = path("libreoffice.odt");
+        QCOMPARE(ortoplano(e.arguments + QStringList{file}).code, 0);
+        const QTemporaryDir profile;
+        QProcess convert;
+        convert.start(office, {"-env:UserInstallation=file://" + profile.path(), "--headless",
+                               "--convert-to", "pdf", "--outdir", dir.path(), file});
+        QVERIFY(convert.waitForFinished(180000));
+        QCOMPARE(convert.exitCode(), 0);
+        const QByteArray said = convert.readAllStandardError();
+        QVERIFY2(!said.contains("Error") && !said.contains("rror:"), said.constData());
+        const QString text = SheetText::pdf(path("libreoffice.pdf"));
+        const worksheet::Sheet sheet = worksheet::compose(e.choices);
+        for (const worksheet::SheetVersion& version : sheet.versions)
+            for (const worksheet::SheetExercise& exercise : version.exercises) {
+                QVERIFY2(text.contains(SheetText::plain(exercise.statement)),
+                         qPrintable(exercise.statement));
+                QVERIFY2(text.contains(SheetText::plain(exercise.answer)),
+                         qPrintable(exercise.answer));
+            }
     }
 
     /// A folder the user may not write in: said in Portuguese, exit 1.

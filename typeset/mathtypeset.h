@@ -115,6 +115,11 @@ private:
     std::vector<Shape> m_shapes;
 };
 
+/// The glyph of a sign before a term ("+", "−", "±") and of a relation
+/// ("=", "≈", "⇔"…), as every reading of a tree writes them.
+QString signGlyph(exact::Sign sign);
+QString relationGlyph(exact::Rel relation);
+
 /// Lays out trees of mathematics in a style. Fonts and their measures are
 /// made once per typesetter.
 class Typesetter {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "fullscreensource.h"
+
+#include <QPoint>
 #include <QString>
 #include <functional>
 
@@ -9,9 +12,6 @@ class QLabel;
 class QPushButton;
 class QVBoxLayout;
 class QWidget;
-
-/// What a button of a frame does: draw the data ("Dados") or solve ("Resolver").
-enum class PressKind { Dados, Resolver };
 
 /// The frame's button of that kind, or null when it has none.
 QPushButton* frameButton(const QGroupBox* frame, PressKind kind);
@@ -31,6 +31,11 @@ public:
     /// Fills `box`, whose buttons run their routines through `press`;
     /// `pointToolTips` gives the Abcissa and Ordenada fields their tooltips.
     FrameBuilder(QGroupBox* box, PressRunner press, bool pointToolTips);
+
+    /// A new problem frame below the frames of a form's panel (or at
+    /// `twips`: top, height; a height only when given), to be filled.
+    static FrameBuilder addFrame(QWidget* panel, const QString& name, const QString& caption,
+                                 QPoint twips, PressRunner press, bool pointToolTips);
 
     FrameBuilder& text(const QString& text);
     /// "(" Abcissa<n> "," Ordenada<n> ")" with their initial texts, the fields

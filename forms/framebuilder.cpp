@@ -1,6 +1,7 @@
 #include "framebuilder.h"
 
 #include "pressrecord.h"
+#include "twips.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -34,6 +35,17 @@ FrameBuilder::FrameBuilder(QGroupBox* box, PressRunner press, bool pointToolTips
     m_buttons->setSpacing(4);
     outer->addLayout(m_rows, 1);
     outer->addLayout(m_buttons);
+}
+
+FrameBuilder FrameBuilder::addFrame(QWidget* panel, const QString& name, const QString& caption,
+                                    QPoint twips, PressRunner press, bool pointToolTips) {
+    auto* column = static_cast<QVBoxLayout*>(panel->layout());
+    auto* box = new QGroupBox(caption, panel);
+    box->setObjectName(name);
+    if (twips.y() > 0) box->setFixedHeight(px(twips.y()));
+    column->addStretch(1);
+    column->addWidget(box);
+    return FrameBuilder(box, std::move(press), pointToolTips);
 }
 
 QHBoxLayout* FrameBuilder::currentRow() {

@@ -1,14 +1,14 @@
 #include "pressrecord.h"
 
+#include "budget.h"
 #include "solution.h"
+#include "verdicts.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QRegularExpression>
-#include <algorithm>
 
 namespace {
 
@@ -71,59 +71,19 @@ PressRecord recordOf(QGroupBox* frame) {
     return record;
 }
 
+const TypedData& PressRecord::exactData() {
+    if (!data) data = std::make_shared<const TypedData>(typed);
+    return *data;
+}
+
 BoardSheet sheetOf(const QString& title, const PressRecord& press) {
-    BoardSheet sheet{title, {}, {}, press.solution};
+    BoardSheet sheet{title, {}, {}, {}};
+    if (press.solution) sheet.solution = [solution = press.solution] { return solution->get(); };
     if (const QGroupBox* frame = press.frame) {
         sheet.caption = frame->title();
         collectRows(frame->layout(), press, sheet.lines);
     }
     return sheet;
-}
-
-std::string TypedData::text(const QString& field) const {
-    Q_ASSERT_X(m_typed.contains(field), "TypedData", "not a field of the pressed frame");
-    return m_typed.value(field).trimmed().toStdString();
-}
-
-const exact::Number& TypedData::number(const QString& field) const {
-    auto it = m_numbers.find(field);
-    if (it == m_numbers.end()) it = m_numbers.emplace(field, exact::readField(text(field))).first;
-    return it->second;
-}
-
-exact::Point TypedData::point(int n) const {
-    return {number(QStringLiteral("Abcissa%1").arg(n)),
-            number(QStringLiteral("Ordenada%1").arg(n))};
-}
-
-const exact::LineReading& TypedData::line(const QString& field) const {
-    auto it = m_lines.find(field);
-    if (it == m_lines.end()) it = m_lines.emplace(field, exact::readLine(text(field))).first;
-    return it->second;
-}
-
-exact::GivenLine TypedData::givenLine(const QString& field) const {
-    return {line(field).line, text(field)};
-}
-
-exact::GivenCircle TypedData::givenCircle(const QString& field) const {
-    return {circle(field).conic, text(field)};
-}
-
-const exact::CircleReading& TypedData::circle(const QString& field) const {
-    auto it = m_circles.find(field);
-    if (it == m_circles.end()) it = m_circles.emplace(field, exact::readCircle(text(field))).first;
-    return it->second;
-}
-
-bool TypedData::wholeNumbersOnly() const {
-    if (!m_wholeNumbersOnly) {
-        static const QRegularExpression whole(QStringLiteral("^(?:[ xXyY+=-]|\\d{1,4}(?!\\d))*$"));
-        m_wholeNumbersOnly = std::all_of(m_typed.cbegin(), m_typed.cend(), [](const QString& t) {
-            return t.size() <= 40 && whole.match(t).hasMatch();
-        });
-    }
-    return *m_wholeNumbersOnly;
 }
 
 WorkedSolution::WorkedSolution(Builder build, std::shared_ptr<const TypedData> data)
@@ -135,8 +95,12 @@ WorkedSolution::~WorkedSolution() = default;
 const exact::Solution* WorkedSolution::get() const {
     if (!m_tried) {
         m_tried = true;
+        const exact::WorkBudget budget(exact::WorkBudget::Solution, exact::WorkBudget::Kind::Fresh);
         try {
+            exact::verdict::takeDecidedOnDecimals();
             m_built = std::make_unique<exact::Solution>(m_build(*m_data));
+            if (exact::verdict::takeDecidedOnDecimals())
+                m_built->add(exact::StepKind::DecidedOnDecimals);
         } catch (const std::exception&) {
             m_built.reset(); // the form's own answer stands; there is no worked solution
         }

@@ -33,7 +33,8 @@ public:
     /// Where the first relation sign of each line of a step starts, from
     /// the left edge (lines that are not chains are left out).
     const std::vector<double>& alignedRelations(int step) const;
-    /// What a step draws, its origin at the step's top-left corner.
+    /// What the title and a step draw, their origin at their top-left corner.
+    const Typeset::Box& titleBox() const { return m_title.box; }
     const Typeset::Box& stepBox(int step) const { return m_steps.at(std::size_t(step)).box; }
 
     /// The room between two steps.

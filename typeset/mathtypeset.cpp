@@ -150,6 +150,16 @@ QString Box::text() const {
 
 // --- the typesetter ----------------------------------------------------------
 
+QString signGlyph(Sign s) {
+    const std::string_view t = exact::writing::signText(s);
+    return QString::fromUtf8(t.data(), qsizetype(t.size()));
+}
+
+QString relationGlyph(Rel r) {
+    const std::string_view t = exact::writing::relationText(r);
+    return QString::fromUtf8(t.data(), qsizetype(t.size()));
+}
+
 namespace {
 
 enum class Face { Upright, Italic, Text, TextBold };
@@ -177,16 +187,6 @@ Level script(Level lv) {
 
 QString fromUtf8(const std::string& s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
-QString signGlyph(Sign s) {
-    const std::string_view t = exact::writing::signText(s);
-    return QString::fromUtf8(t.data(), qsizetype(t.size()));
-}
-
-QString relationGlyph(Rel r) {
-    const std::string_view t = exact::writing::relationText(r);
-    return QString::fromUtf8(t.data(), qsizetype(t.size()));
 }
 
 /// Names of one letter are italic, as mathematics writes them; longer ones upright.

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "boardexport.h"
+#include "typeddata.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QSet>
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace exact {
+struct Solution;
+}
+
+class QGroupBox;
+class QWidget;
+
+/// The worked solution of a "Resolver" press, built the first time it is
+/// asked for: a press with no window showing it costs only the capture of
+/// its exact data.
+class WorkedSolution {
+public:
+    using Builder = std::function<exact::Solution(const TypedData&)>;
+    WorkedSolution(Builder build, std::shared_ptr<const TypedData> data);
+    ~WorkedSolution();
+    WorkedSolution(const WorkedSolution&) = delete;
+    WorkedSolution& operator=(const WorkedSolution&) = delete;
+
+    /// The solution, built now if it was not yet; null when building it
+    /// failed (a fault of the exact arithmetic).
+    const exact::Solution* get() const;
+
+private:
+    Builder m_build;
+    std::shared_ptr<const TypedData> m_data;
+    mutable std::unique_ptr<exact::Solution> m_built;
+    mutable bool m_tried = false;
+};
+
+/// The problem frame of a press and what its fields held when it was
+/// pressed: the data of the drawing that press leaves on the board.
+struct PressRecord {
+    QPointer<QGroupBox> frame;
+    QHash<QString, QString> typed;                  ///< input field name -> its text at the press
+    QSet<QString> checked;                          ///< the option buttons marked at the press
+    std::shared_ptr<const WorkedSolution> solution; ///< of a "Resolver" press that gave one
+    std::shared_ptr<const TypedData> data;          ///< the fields read exactly, once asked for
+
+    /// The fields as typed for this press, each read exactly on first use;
+    /// the press's worked solution reads the same readings.
+    const TypedData& exactData();
+};
+
+/// Marks a label or field as holding a result rather than data.
+void markAsResult(QWidget* control);
+bool isResult(const QWidget* control);
+
+/// What a frame's input fields and option buttons hold now; an empty record
+/// for no frame.
+PressRecord recordOf(QGroupBox* frame);
+
+/// The sheet of the drawing a press left: the frame's rows in reading order,
+/// its fields as typed for that press and its results as they read now.
+BoardSheet sheetOf(const QString& title, const PressRecord& press);

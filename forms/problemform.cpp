@@ -1,0 +1,155 @@
+#include "problemform.h"
+
+#include "accessiblewindow.h"
+#include "activation.h"
+#include "boardmenu.h"
+#include "controls.h"
+#include "displaystyle.h"
+#include "formtools.h"
+#include "numbered_error.h"
+#include "resultfit.h"
+#include "taborder.h"
+#include "textrules.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+
+namespace {
+/// The program's hooks that every form needs in place before it is built.
+const FormTraits& registered(const FormTraits& traits) {
+    ActivationTracker::install();
+    announceAsWindow("ProblemForm");
+    return traits;
+}
+} // namespace
+
+ProblemForm::ProblemForm(const FormTraits& traits, QWidget* parent)
+    : QWidget(parent)
+    , m_traits(registered(traits))
+    , m_board(new Board(this))
+    , m_window(buildFormWindow(
+          this, m_board, m_traits,
+          [this](QWidget* panel) { m_viewport = new ViewportPanel(panel, m_traits.layout); }))
+    , m_drawing(*m_board, m_viewport->viewport())
+    , m_boardPress([this] { emit solutionChanged(); })
+    , m_press(this, {.settle = [this] { m_boardPress.publish(); },
+                     .ended = [this] { emit pressEnded(); }})
+    , m_readers(this, m_window.scratch, m_press)
+    , m_fullScreen(m_window.panel) {
+    m_boardMenu = new BoardMenu(
+        m_board, [this] { return sheet(); }, this);
+    m_fullScreenAction = addFormTools(*m_boardMenu, this,
+                                      {.showSolution = [this] { navigation().showSolution(this); },
+                                       .showPractice =
+                                           [this] {
+                                               if (navigation().showPractice)
+                                                   navigation().showPractice(this);
+                                           },
+                                       .showFullScreen = [this] { showFullScreenBoard(); }});
+    connect(&ClassroomDisplay::instance(), &ClassroomDisplay::changed, this,
+            [this] { ResultFit::fitPanel(m_window.panel, font()); });
+}
+
+ProblemForm::~ProblemForm() = default;
+
+FrameBuilder ProblemForm::addFrame(const QString& name, const QString& caption, QPoint twips) {
+    return FrameBuilder::addFrame(
+        m_window.panel, name, caption, twips,
+        [this](const std::function<void()>& routine, bool solving, QGroupBox* frame) {
+            press(routine, solving, frame);
+        },
+        m_traits.layout.pointToolTips);
+}
+
+// --- controls -------------------------------------------------------------
+
+QLineEdit* ProblemForm::fieldNamed(const QString& name) const {
+    return Controls::field(this, name);
+}
+
+bool ProblemForm::isChecked(const QString& optionName) const {
+    return Controls::isChecked(this, optionName);
+}
+
+void ProblemForm::setResult(const QString& name, const QString& text) {
+    QWidget* result = Controls::setResult(this, name, text);
+    if (ClassroomDisplay::instance().projector())
+        ResultFit::fitFrame(static_cast<QGroupBox*>(result->parentWidget()), font());
+}
+
+QString ProblemForm::sep() const {
+    return TextRules::localSeparator();
+}
+
+// --- the press ------------------------------------------------------------
+
+void ProblemForm::press(const std::function<void()>& routine, bool solve, QGroupBox* frame) {
+    m_fullScreen.pressed(frame);
+    m_press.run(routine, solve, frame);
+}
+
+void ProblemForm::explain(WorkedSolution::Builder build) {
+    exactData(); // the readings of the press's verdicts, shared
+    m_boardPress.explain(std::move(build), m_press.record().data);
+}
+
+// --- the axes and the lines -----------------------------------------------
+
+void ProblemForm::DesenharEixos() {
+    // From here on the board shows this press's frame, or nothing of any
+    // frame when the axes are redrawn on activation.
+    m_boardPress.redrawn(m_press.record(), m_press.running());
+    bool graduated = true;
+    try {
+        graduated = m_viewport->draw(*m_board);
+    } catch (const NumberedError&) {
+        // none when the limits read but make no window
+        m_press.blame(m_viewport->unreadableBound());
+        throw;
+    }
+    if (!graduated && m_traits.layout.warnWhenUngraduated)
+        inform(tr("Não se graduam os eixos nem se desenha a grelha porque os valores e linhas "
+                  "ficavam sobrepostos."));
+}
+
+void ProblemForm::DesenharRecta(const Line& line, std::optional<bool> noLine) {
+    if (!m_drawing.line(line, noLine)) inform(tr("A equação que indicou não é a de uma recta."));
+}
+
+// --- the full-screen board ------------------------------------------------
+
+QStringList ProblemForm::resultLines() const {
+    return FullScreenLink::resultLines(lastFrame());
+}
+
+QPushButton* ProblemForm::lastFrameButton(PressKind kind) const {
+    return frameButton(lastFrame(), kind);
+}
+
+QMetaObject::Connection ProblemForm::whenPressEnds(QObject* context, std::function<void()> then) {
+    return connect(this, &ProblemForm::pressEnded, context, std::move(then));
+}
+
+// --- activation -----------------------------------------------------------
+
+bool ProblemForm::event(QEvent* e) {
+    if (e->type() == QEvent::Show) {
+        // The form opens with the focus on the viewport's first field.
+        if (!focusWidget()) m_viewport->firstField()->setFocus();
+        if (ClassroomDisplay::instance().projector())
+            ResultFit::fitPanel(m_window.panel, font()); // once laid out
+    }
+    if (e->type() == QEvent::Polish)
+        arrangeTabOrder(this, m_window.panel, m_board, m_window.buttonRow);
+    if (e->type() == QEvent::WindowActivate && ActivationTracker::previous() != this) {
+        // Coming back from another window of the program shows the bare axes.
+        // The viewport may not be readable: there is no error report outside
+        // a press, and the board keeps what was drawn up to that point.
+        try {
+            DesenharEixos();
+        } catch (const NumberedError&) {
+        }
+    }
+    return QWidget::event(e);
+}

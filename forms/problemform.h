@@ -1,0 +1,168 @@
+#pragma once
+
+#include "board.h"
+#include "boardpress.h"
+#include "drawing.h"
+#include "fieldreaders.h"
+#include "formwindow.h"
+#include "framebuilder.h"
+#include "fullscreenlink.h"
+#include "fullscreensource.h"
+#include "presspipeline.h"
+#include "viewportpanel.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <optional>
+
+class BoardMenu;
+class QAction;
+class QGroupBox;
+class QLineEdit;
+
+/// The common part of the nine problem forms: title, board, viewport frame,
+/// navigation and exit buttons, and the press that runs a frame's routine in
+/// data or solve mode. Subclasses add their frames and routines. The window
+/// puts together the parts that do each job (formwindow.h, viewportpanel.h,
+/// presspipeline.h, fieldreaders.h, boardpress.h, drawing.h, fullscreenlink.h,
+/// formtools.h) and gives the frame routines their vocabulary.
+class ProblemForm : public QWidget, public FullScreenSource {
+    Q_OBJECT
+public:
+    explicit ProblemForm(const FormTraits& traits, QWidget* parent = nullptr);
+    ~ProblemForm() override;
+
+    Topic topic() const { return m_traits.topic; }
+    Board* board() const override { return m_board; }
+    bool ModoResolver() const { return m_press.solving(); }
+    const Viewport& viewport() const { return m_viewport->viewport(); }
+
+    /// Clears the board and draws axes, arrowheads, graduation and grid for
+    /// the viewport typed in the "Eixos" frame.
+    void DesenharEixos();
+
+    /// Runs a frame routine as one press (PressPipeline::run). `frame` is the
+    /// problem frame whose button was pressed.
+    void press(const std::function<void()>& routine, bool solve, QGroupBox* frame = nullptr);
+
+    /// The title, the caption of the frame whose press drew the board and
+    /// its rows as text (fields as typed for that press, results as they read
+    /// now); no frame while the board shows the bare axes.
+    BoardSheet sheet() const { return m_boardPress.sheet(m_traits.title); }
+    BoardMenu* boardMenu() const { return m_boardMenu; }
+
+    // --- the classroom display ---------------------------------------------
+    /// The problem frame pressed last, or the first one before any press.
+    QGroupBox* lastFrame() const override { return m_fullScreen.lastFrame(); }
+    /// Shows the board alone on the whole screen (F11), or brings it back up.
+    void showFullScreenBoard() { m_fullScreen.show(*this); }
+    /// The full-screen board while it is open.
+    FullScreenBoard* fullScreenBoard() const { return m_fullScreen.board(); }
+    /// "Quadro em ecrã inteiro" (F11).
+    QAction* fullScreenAction() const { return m_fullScreenAction; }
+
+    /// The worked solution of the "Resolver" press whose drawing the board
+    /// shows, built now if it was not yet; null when the board shows data,
+    /// bare axes, or a press that gives no worked solution.
+    const exact::Solution* solution() const { return m_boardPress.solution(); }
+
+    // --- services of the press, for the equation readers ------------------
+    /// The interpreter of the current press.
+    clsEquation& interpreter() { return m_press.interpreter(); }
+    /// The hidden field that holds the rewritten equation text.
+    QLineEdit* scratch() const { return m_readers.scratch(); }
+    /// Deletes every blank of an equation field and writes the text back.
+    QString prepareEquation(QLineEdit* field) { return m_readers.prepareEquation(field); }
+    /// Shows an information message and ends the press.
+    [[noreturn]] void stop(const QString& text) { m_press.stop(text); }
+    /// Runs `read`, one reading of `field`, whose fault or refusal is the
+    /// field's (PressPipeline::readingField).
+    template <typename Read>
+    auto readingField(QLineEdit* field, Read&& read) -> decltype(read()) {
+        return m_press.readingField(field, std::forward<Read>(read));
+    }
+
+    /// The frame's fields as typed for this press, each read exactly on
+    /// first use; the press's worked solution reads the same readings.
+    const TypedData& exactData() { return m_press.record().exactData(); }
+    /// A verdict decided on the exact data, or nothing (decideExactly).
+    std::optional<bool> exactly(const std::function<std::optional<bool>(const TypedData&)>& verdict,
+                                bool wholeDoublesExact = true) {
+        return decideExactly(exactData(), verdict, wholeDoublesExact);
+    }
+
+    // --- what the full-screen board asks of the form -----------------------
+    QWidget* ownerWindow() override { return this; }
+    QStringList resultLines() const override;
+    QPushButton* lastFrameButton(PressKind kind) const override;
+    QMetaObject::Connection whenPressEnds(QObject* context, std::function<void()> then) override;
+
+signals:
+    /// The board shows another press: solution() may have changed.
+    void solutionChanged();
+    /// A press has ended: the board and the results show its outcome.
+    void pressEnded();
+
+protected:
+    /// Hands the worked solution of this "Resolver" press to whoever shows
+    /// it. Called by a frame routine after DesenharEixos, once its answer is
+    /// written. The builder reads the frame's fields as typed for the press
+    /// (exactly) and whatever it captures; it runs only when the solution is
+    /// asked for, so a press that nobody explains costs almost nothing.
+    void explain(WorkedSolution::Builder build);
+
+    /// The tooltip of the "Resolver" buttons that do not say "Resolve o problema.".
+    static inline const QString Executar = QStringLiteral("Executar");
+
+    /// A problem frame below the previous one (or at `twips`: top, height).
+    FrameBuilder addFrame(const QString& name, const QString& caption, QPoint twips = {});
+
+    QLineEdit* fieldNamed(const QString& name) const;
+    bool isChecked(const QString& optionName) const;
+
+    // --- reading the data (FieldReaders) ------------------------------------
+    Real LerCampo(QLineEdit* field) { return m_readers.LerCampo(field); }
+    Real LerCampo(const QString& name) { return LerCampo(fieldNamed(name)); }
+    Pt LerPonto(int n) { return m_readers.LerPonto(n); }
+    void checkLineText(QLineEdit* field) { m_readers.checkLineText(field); }
+    Line sampleLine(QLineEdit* field) { return m_readers.sampleLine(field); }
+    Line LerEquacaoRecta(QLineEdit* field) { return m_readers.LerEquacaoRecta(field); }
+    std::array<Line, 2> LerEquacoesRecta(QLineEdit* first, QLineEdit* second) {
+        return m_readers.LerEquacoesRecta(first, second);
+    }
+
+    // --- drawing (Drawing) ---------------------------------------------------
+    void pen(const QColor& colour, int width, DashStyle style = DashStyle::Solid) {
+        m_drawing.pen(colour, width, style);
+    }
+    void dot(Pt p, const QString& name = {}) { m_drawing.dot(p, name); }
+    void guides(Pt p) { m_drawing.guides(p); }
+    void axisLabels(Pt p) { m_drawing.axisLabels(p); }
+    void labelIfUngraduated(Pt p) { m_drawing.labelIfUngraduated(p); }
+    void segment(Pt from, Pt to) { m_drawing.segment(from, to); }
+    void circle(const Circle& c) { m_drawing.circle(c); }
+    /// Draws the line across the viewport; reports a = b = 0 instead, or an
+    /// equation that `noLine` (an exact verdict) says is no line.
+    void DesenharRecta(const Line& line, std::optional<bool> noLine = std::nullopt);
+    bool graduated() const { return viewport().graduated(); }
+
+    // --- answers ----------------------------------------------------------
+    QString sep() const;
+    void setResult(const QString& name, const QString& text);
+    void inform(const QString& text, bool withIcon = true) { m_press.inform(text, withIcon); }
+    bool event(QEvent* event) override;
+
+private:
+    FormTraits m_traits;
+    Board* m_board;
+    ViewportPanel* m_viewport = nullptr;
+    FormWindow m_window;
+    Drawing m_drawing;
+    BoardPress m_boardPress;
+    PressPipeline m_press;
+    FieldReaders m_readers;
+    FullScreenLink m_fullScreen;
+    BoardMenu* m_boardMenu = nullptr;
+    QAction* m_fullScreenAction = nullptr;
+};

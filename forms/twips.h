@@ -1,0 +1,6 @@
+#pragma once
+
+/// Layouts are given in twips; 15 twips make one pixel.
+constexpr int px(int twips) {
+    return twips / 15;
+}
