@@ -63,7 +63,8 @@ bool hasSquareOfSum(const Math& m) {
 /// The base of a square in x alone (x, x − 3, x + 1/2): a term of the
 /// reduced equation.
 bool squareIn(const Math& term, const char* v) {
-    if (term.kind() != Math::Kind::Power || linearText(term.children()[1], ".") != "2") return false;
+    if (term.kind() != Math::Kind::Power || linearText(term.children()[1], ".") != "2")
+        return false;
     const Math& base = term.children()[0];
     const Math inner = base.kind() == Math::Kind::Parens ? base.children()[0] : base;
     return mentionsOnly(inner, v);
@@ -309,12 +310,11 @@ Solution solveLineAndCircle(const GivenLine& typed, const GivenCircle& q) {
             : CircleToMeet{normalisedCircle(s, q), std::nullopt, 0, std::nullopt};
     // The form orders the points along the line as typed.
     const Line& typedLine = given->read;
-    meetingOutcome(s, meetLineAndCircle(s, l, given->equation, "r", circle),
-                   {StepKind::LineMissesCircle, StepKind::LineTangentToCircle,
-                    StepKind::LineSecantToCircle, Verdict::LineMissesCircle, "Resultado5",
-                    "Resultado6", [&typedLine](const Point& p, const Point& q) {
-                        return comesFirst(typedLine, p, q);
-                    }});
+    meetingOutcome(
+        s, meetLineAndCircle(s, l, given->equation, "r", circle),
+        {StepKind::LineMissesCircle, StepKind::LineTangentToCircle, StepKind::LineSecantToCircle,
+         Verdict::LineMissesCircle, "Resultado5", "Resultado6",
+         [&typedLine](const Point& p, const Point& q) { return comesFirst(typedLine, p, q); }});
     return s;
 }
 

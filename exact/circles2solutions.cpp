@@ -45,7 +45,7 @@ int pointAndCircle(Solution& s, const Point& p, const Circle& c) {
             Chain(dPC)
                 .equals(root(plus(squared(minus(x("P"), x("C"))), squared(minus(y("P"), y("C"))))))
                 .equals(root(plus(squared(minus(value(p.x), value(c.centre.x))),
-                                squared(minus(value(p.y), value(c.centre.y))))))
+                                  squared(minus(value(p.y), value(c.centre.y))))))
                 .equals(root(value(squares)))
                 .endsWith(centreDistance))
         .figure(Figure::segment(p, c.centre));
@@ -131,7 +131,7 @@ Solution solveCircleThroughPoints(const Point& a, const Point& b, const Point& c
         .line(Chain(symbol("r"))
                   .equals(distanceName("O", "A"))
                   .equals(root(plus(squared(minus(value(a.x), value(o->x))),
-                                  squared(minus(value(a.y), value(o->y))))))
+                                    squared(minus(value(a.y), value(o->y))))))
                   .equals(root(value(r2)))
                   .endsWith(r))
         .figure(Figure::segment(*o, a));

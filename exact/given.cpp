@@ -13,8 +13,7 @@ namespace {
 
 /// lhs − rhs of an equation at (x, y), in doubles.
 std::optional<double> sideDifference(const Math& e, double x, double y) {
-    if (e.kind() != Math::Kind::Chain || e.children().size() != 2 ||
-        e.relationAt(1) != Rel::Equal)
+    if (e.kind() != Math::Kind::Chain || e.children().size() != 2 || e.relationAt(1) != Rel::Equal)
         return std::nullopt;
     Environment env;
     env.bind(symbol("x"), x);

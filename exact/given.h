@@ -16,7 +16,9 @@ namespace exact {
 struct GivenLine {
     Line line;
     std::string typed;
-    GivenLine(Line l, std::string text = {}) // NOLINT(google-explicit-constructor): a line is given as it is
+    GivenLine(
+        Line l,
+        std::string text = {}) // NOLINT(google-explicit-constructor): a line is given as it is
         : line(std::move(l))
         , typed(std::move(text)) {}
 };

@@ -74,8 +74,8 @@ std::optional<Number> substitute(Solution& sol, const Oriented& f, const Isolate
     std::vector<SignedTerm> put, expanded;
     // (x + 1) in parentheses, a single term as it is: 2x + 1 − 5, 2x + (−3) − 5.
     const bool isSum = replaced.kind() == Math::Kind::Sum;
-    const Math inner = !isSum                              ? replaced
-                       : replaced.children().size() > 1    ? parens(replaced)
+    const Math inner = !isSum                             ? replaced
+                       : replaced.children().size() > 1   ? parens(replaced)
                        : replaced.signAt(0) == Sign::Plus ? replaced.children().front()
                                                           : replaced;
     const auto putReplaced = [&] {
@@ -338,8 +338,8 @@ Solution solveIntersection(const GivenLine& typed1, const GivenLine& typed2) {
 }
 
 Solution solveParallelDistance(const GivenLine& typed1, const GivenLine& typed2) {
-    return twoLineFrame(TitleKind::ParallelDistance, "Resultado2", typed1, typed2,
-                        LineUse::General, parallelDistanceSteps);
+    return twoLineFrame(TitleKind::ParallelDistance, "Resultado2", typed1, typed2, LineUse::General,
+                        parallelDistanceSteps);
 }
 
 Solution solvePointLineDistance(const Point& p, const GivenLine& typed) {

@@ -43,7 +43,8 @@ bool equalSlopes(Solution& s, const Point& a, const Point& b, const Point& c) {
     const Number mb = (b.y - a.y) / (b.x - a.x), mc = (c.y - a.y) / (c.x - a.x);
     const bool equal = verdict::collinear(a, b, c).value_or(mb == mc);
     Step& step = s.add(StepKind::CollinearSlopes);
-    step.line(slopeChain(s, "AB", "A", a, "B", b, mb)).line(slopeChain(s, "AC", "A", a, "C", c, mc));
+    step.line(slopeChain(s, "AB", "A", a, "B", b, mb))
+        .line(slopeChain(s, "AC", "A", a, "C", c, mc));
     if (equal) step.line(equation(slopeName("AB"), slopeName("AC")));
     return equal;
 }
@@ -214,8 +215,8 @@ Solution solveSlopeOfLine(const GivenLine& typed) {
 }
 
 Solution solveRelativePosition(const GivenLine& typed1, const GivenLine& typed2) {
-    return twoLineFrame(TitleKind::RelativePosition, "Resultado4", typed1, typed2,
-                        LineUse::General, positionSteps);
+    return twoLineFrame(TitleKind::RelativePosition, "Resultado4", typed1, typed2, LineUse::General,
+                        positionSteps);
 }
 
 } // namespace exact::solutions

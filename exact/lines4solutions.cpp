@@ -24,9 +24,8 @@ std::optional<Number> notableTangent(const Number& degrees) {
     mpz_class turn = degrees.rational().get_num() % 180; // tg has period 180º
     if (turn < 0) turn += 180;
     static const Number root3 = sqrt(Number(3)), third = root3 / 3;
-    static const std::pair<long, Number> table[] = {{0, 0},       {30, third},   {45, 1},
-                                                    {60, root3},  {120, -root3}, {135, -1},
-                                                    {150, -third}};
+    static const std::pair<long, Number> table[] = {
+        {0, 0}, {30, third}, {45, 1}, {60, root3}, {120, -root3}, {135, -1}, {150, -third}};
     for (const auto& [angle, tangent] : table)
         if (turn == angle) return tangent;
     return std::nullopt;
@@ -174,7 +173,8 @@ void bisectorSteps(Solution& sol, const GivenLines& g, const std::string& label)
     }
     // The form takes the lines with the signs typed: when one of them was
     // turned round to its normal form, its first bisector is our second.
-    const bool swapped = (normalisingFactor(g.readR).sign() > 0) != (normalisingFactor(g.readS).sign() > 0);
+    const bool swapped =
+        (normalisingFactor(g.readR).sign() > 0) != (normalisingFactor(g.readS).sign() > 0);
     sol.answer.add(label, normalised(swapped ? second : first));
     sol.answer.add("Resultado6", normalised(swapped ? first : second));
 }

@@ -1,8 +1,8 @@
 #include "notation.h"
 
 #include <algorithm>
-#include <cctype>
 #include <array>
+#include <cctype>
 #include <string>
 #include <vector>
 

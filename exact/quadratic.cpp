@@ -97,7 +97,7 @@ struct Substitution {
 Substitution substituted(const Oriented& o, const Isolated& i, const GeneralCircle& c) {
     const Math w = o.w();
     const Math replaced = o.replacement();
-    const Math inner = !i.m.isZero()               ? parens(replaced)
+    const Math inner = !i.m.isZero()              ? parens(replaced)
                        : startsWithSign(replaced) ? parens(replaced)
                                                   : replaced;
     const Number &dw = o.vIsY ? c.d : c.e, &dv = o.vIsY ? c.e : c.d;
@@ -137,7 +137,7 @@ Substitution substitutedCentred(const Oriented& o, const Isolated& i, const Poin
                                 const Number& big) {
     const Math w = o.w();
     const Number &cw = o.vIsY ? centre.x : centre.y, &cv = o.vIsY ? centre.y : centre.x;
-    const Number d = i.k - cv; // v − c_v = m·w + d
+    const Number d = i.k - cv;      // v − c_v = m·w + d
     std::vector<SignedTerm> inside; // v − c_v with v as the line gives it
     const Math replaced = o.replacement();
     if (replaced.kind() == Math::Kind::Sum)
@@ -260,8 +260,7 @@ std::vector<Point> meetLineAndCircle(Solution& s, const Line& l, const Math& lin
     const Substitution sub =
         to.centre ? substitutedCentred(o, i, *to.centre, to.squaredRadius) : substituted(o, i, c);
     s.add(StepKind::SubstituteInCircle,
-          {slot("v", o.v()), slot("expression", o.replacement()),
-           slot("w", o.w())})
+          {slot("v", o.v()), slot("expression", o.replacement()), slot("w", o.w())})
         .line([&] {
             Equivalences chain(sub.equations.front());
             for (std::size_t n = 1; n < sub.equations.size(); ++n)

@@ -4,8 +4,8 @@
 #include "writing.h"
 
 #include <algorithm>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 
 namespace exact {
 
@@ -20,7 +20,8 @@ const char* const kSuperscripts[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶
 const char* const kSubscripts[] = {"₀", "₁", "₂", "₃", "₄", "₅", "₆", "₇", "₈", "₉"};
 
 bool isDigits(std::string_view s) {
-    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !s.empty() &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 /// Reads as one piece in linear text, without parentheses.
@@ -57,7 +58,8 @@ bool isPlainNumerator(const Math& m) {
 
 /// An exponent written with superscripts: a whole number, or its negative.
 std::optional<std::string> superscript(const Math& e) {
-    const bool negative = e.kind() == Kind::Sum && e.children().size() == 1 && e.signAt(0) == Sign::Minus;
+    const bool negative =
+        e.kind() == Kind::Sum && e.children().size() == 1 && e.signAt(0) == Sign::Minus;
     const Math& digits = negative ? e.children()[0] : e;
     if (digits.kind() != Kind::Numeral || !isDigits(digits.text())) return std::nullopt;
     std::string out = negative ? "⁻" : "";

@@ -59,7 +59,8 @@ void addWords(std::vector<Math>& parts, std::string_view t) {
         if (open > 0) parts.push_back(text(t.substr(0, open)));
         const std::string_view formula = t.substr(open + 1, close - open - 1);
         const std::optional<Math> m = parseLinear(formula);
-        if (!m) throw std::invalid_argument("a formula that does not read: " + std::string(formula));
+        if (!m)
+            throw std::invalid_argument("a formula that does not read: " + std::string(formula));
         parts.push_back(*m);
         t.remove_prefix(close + 1);
     }
@@ -99,7 +100,9 @@ SentenceTable SentenceTable::parse(std::string_view text) {
                 for (Math& w : words)
                     parts.push_back({std::move(w), {}});
             },
-            [&](std::string_view slot) { parts.push_back({Math(), std::string(slot)}); });
+            [&](std::string_view slot) {
+                parts.push_back({Math(), std::string(slot)});
+            });
         if (!table.m_templates.emplace(key, std::move(parts)).second)
             throw std::invalid_argument("a sentence key given twice: " + std::string(key));
     }

@@ -188,8 +188,9 @@ void reducedLineEquation(Solution& solution, const Line& n) {
         return;
     }
     solution.add(StepKind::ReducedEquation)
-        .line(chain.then(equation(coefficientTimes(n.b, y()), linearCombination({{-n.a, x()}}, -n.c)))
-                  .then(reduced));
+        .line(
+            chain.then(equation(coefficientTimes(n.b, y()), linearCombination({{-n.a, x()}}, -n.c)))
+                .then(reduced));
 }
 
 Line generalFromReduced(Solution& solution, const Line& l, const Math& reduced, Math& general) {
@@ -400,19 +401,18 @@ Math slopeChain(Solution& s, const std::string& subscript, const std::string& p,
         .endsWith(m);
 }
 
-Line pointSlopeLine(Solution& solution, StepKind kind, const Point& p,
-                    const Number& m, Math& general) {
+Line pointSlopeLine(Solution& solution, StepKind kind, const Point& p, const Number& m,
+                    Math& general) {
     const Line found{-m, 1, m * p.x - p.y};
     const Math reduced = *reducedEquation(found);
     const auto shifted = [](const Math& v, const Number& k) {
         return k.isZero() ? v : minus(v, value(k));
     };
     solution.environment.bind(symbol("m"), m.toDouble());
-    solution.add(kind)
-        .line(Equivalences(equation(shifted(y(), p.y), times(m, shifted(x(), p.x))))
-                  .then(equation(linearCombination({{1, y()}}, -p.y),
-                                 linearCombination({{m, x()}}, -m * p.x)))
-                  .then(reduced));
+    solution.add(kind).line(Equivalences(equation(shifted(y(), p.y), times(m, shifted(x(), p.x))))
+                                .then(equation(linearCombination({{1, y()}}, -p.y),
+                                               linearCombination({{m, x()}}, -m * p.x)))
+                                .then(reduced));
     return generalFromReduced(solution, found, reduced, general);
 }
 
@@ -438,7 +438,8 @@ Line familyThrough(Solution& s, StepKind family, const Line& shape, const Point&
     const auto withK = [&](const Math& rest) {
         return equation(sum({{Sign::Plus, rest}, {Sign::Plus, k}}), value(0));
     };
-    s.add(family, {slot("equation", withK(linearCombination({{shape.a, x()}, {shape.b, y()}}, 0)))});
+    s.add(family,
+          {slot("equation", withK(linearCombination({{shape.a, x()}, {shape.b, y()}}, 0)))});
     const Number known = valueAt(shape, p);
     s.add(StepKind::FamilyThroughPoint, {slot("P", pointTree(p, name))})
         .line(Chain(withK(linearCombination({{shape.a, value(p.x)}, {shape.b, value(p.y)}}, 0)))

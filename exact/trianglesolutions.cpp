@@ -244,8 +244,8 @@ std::optional<Point> incentreSteps(Solution& s, const Triangle& t, Sides& l,
     const Number ny = l.a * t.a.y + l.b * t.b.y + l.c * t.c.y;
     const Point i{nx / perimeter, ny / perimeter};
     Chain values(symbol("I"));
-    values.equals(point(weightedValues(l, t.a.x, t.b.x, t.c.x),
-                        weightedValues(l, t.a.y, t.b.y, t.c.y)));
+    values.equals(
+        point(weightedValues(l, t.a.x, t.b.x, t.c.x), weightedValues(l, t.a.y, t.b.y, t.c.y)));
     if (readable(i.x) && readable(i.y)) {
         s.add(StepKind::IncentreCompute)
             .line(values

@@ -80,7 +80,8 @@ private:
     Math number(const Math& m) const {
         const Number& n = m.number();
         if (m.isDecimal() || n.isApproximate()) return numeral(decimalText(n, m_separator));
-        if (isNatural(n)) return numeral(n.isZero() ? std::string("0") : n.rational().get_num().get_str());
+        if (isNatural(n))
+            return numeral(n.isZero() ? std::string("0") : n.rational().get_num().get_str());
         return (*this)(numberTree(n));
     }
 

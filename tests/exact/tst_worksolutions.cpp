@@ -268,7 +268,8 @@ private slots:
             if (part.kind() != Math::Kind::Words) kinds.push_back(part.kind());
         QCOMPARE(kinds, (std::vector<Math::Kind>{Math::Kind::Symbol, Math::Kind::Chain,
                                                  Math::Kind::Vector, Math::Kind::Chain}));
-        QCOMPARE(q(linearText(named, ".")), "a recta r: y = 2, o vector AB⃗ e y − y_P = m(x − x_P).");
+        QCOMPARE(q(linearText(named, ".")),
+                 "a recta r: y = 2, o vector AB⃗ e y − y_P = m(x − x_P).");
         // "~" does not break: the words keep a space that no row breaks at.
         QVERIFY(q(named.children()[2].text()).contains(QChar(0x00A0)));
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, SentenceTable::parse("k = a $r"));
@@ -300,13 +301,20 @@ private slots:
     void typedEquationsKeptAsTyped_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("written");
-        QTest::newRow("reduced") << "y=3x-2" << "y = 3x − 2";
-        QTest::newRow("decimals as typed") << "0.1x+0.2y=0.3" << "0,1x + 0,2y = 0,3";
-        QTest::newRow("parentheses kept where needed") << "2*(x-1)+y=0" << "2(x − 1) + y = 0";
-        QTest::newRow("a negative coefficient") << "(-7/4)*y=x" << "(−7/4)y = x";
-        QTest::newRow("roots and π") << "y=sqr(2)*x+pi" << "y = √2 x + π";
-        QTest::newRow("a fraction of x") << "y=x/2+1" << "y = x/2 + 1";
-        QTest::newRow("a circle") << "x^2+y^2=25" << "x² + y² = 25";
+        QTest::newRow("reduced") << "y=3x-2"
+                                 << "y = 3x − 2";
+        QTest::newRow("decimals as typed") << "0.1x+0.2y=0.3"
+                                           << "0,1x + 0,2y = 0,3";
+        QTest::newRow("parentheses kept where needed") << "2*(x-1)+y=0"
+                                                       << "2(x − 1) + y = 0";
+        QTest::newRow("a negative coefficient") << "(-7/4)*y=x"
+                                                << "(−7/4)y = x";
+        QTest::newRow("roots and π") << "y=sqr(2)*x+pi"
+                                     << "y = √2 x + π";
+        QTest::newRow("a fraction of x") << "y=x/2+1"
+                                         << "y = x/2 + 1";
+        QTest::newRow("a circle") << "x^2+y^2=25"
+                                  << "x² + y² = 25";
         QTest::newRow("a circle's reduced equation") << "(x-1)^2+(y+2)^2=5"
                                                      << "(x − 1)² + (y + 2)² = 5";
     }
@@ -314,9 +322,9 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, written);
         const std::string text = typed.toStdString();
-        const std::optional<Math> tree = typed.contains("^")
-                                             ? typedEquation(GivenCircle{readCircle(text).conic, text})
-                                             : typedEquation(GivenLine{readLine(text).line, text});
+        const std::optional<Math> tree =
+            typed.contains("^") ? typedEquation(GivenCircle{readCircle(text).conic, text})
+                                : typedEquation(GivenLine{readLine(text).line, text});
         QVERIFY(tree);
         QCOMPARE(q(linearText(*tree, ",")), written);
         // A text that is not the line read is not written as if it were.
@@ -381,7 +389,8 @@ private slots:
             "das abcissas tem ordenada 0: substituímos y por 0 na equação reduzida e obtemos "
             "B(−2 , 0). 0 = (2/3)x_B + 4/3 ⇔ x_B = −2\n5. A recta é a que passa pelos pontos A(0 "
             ", 4/3) e B(−2 , 0).\n");
-        row("typed line through the origin, written the other way round", Frame::TypedLine, {"y=2x"},
+        row("typed line through the origin, written the other way round", Frame::TypedLine,
+            {"y=2x"},
             "Recta de equação y = 2x\n3. A recta é a que passa pelos pontos A(0 , 0) e B(1 , "
             "2).\n2. Para desenhar a recta basta conhecer dois dos seus pontos. A ordenada na "
             "origem é 0, por isso a recta passa na origem, A(0 , 0); para x = 1 obtemos o ponto "
@@ -416,7 +425,8 @@ private slots:
             "paralelas a r têm os mesmos coeficientes de x e de y que r: as suas equações são da "
             "forma 2x + 3y + k = 0.\n2. O ponto P(2 , 3) pertence à recta procurada: substituímos "
             "as suas coordenadas na equação e calculamos k. 2 × 2 + 3 × 3 + k = 0 ⇔ 13 + k = 0 ⇔ "
-            "k = −13\n4. A recta paralela a r que passa por P tem equação geral 2x + 3y − 13 = 0.\n");
+            "k = −13\n4. A recta paralela a r que passa por P tem equação geral 2x + 3y − 13 = "
+            "0.\n");
         row("parallel to a line with decimals", Frame::ParallelThrough, {"1", "-1", "0.2x+0.4y=1"},
             "1. Passamos todos os termos da equação de r para o primeiro membro e multiplicamos "
             "ambos os membros por 5: obtemos a sua equação geral. 0,2x + 0,4y = 1 ⇔ x + 2y − 5 = "
@@ -426,7 +436,8 @@ private slots:
             "2. O ponto Q(2 , 3) pertence à recta procurada: substituímos as suas coordenadas na "
             "equação e calculamos k. 3 × 2 − 2 × 3 + k = 0 ⇔ 0 + k = 0 ⇔ k = 0\n3. Resolvemos a "
             "equação em ordem a y e obtemos a equação reduzida. 3x − 2y = 0 ⇔ −2y = −3x ⇔ y = "
-            "(3/2)x\n4. A recta perpendicular a r que passa por Q tem equação geral 3x − 2y = 0.\n");
+            "(3/2)x\n4. A recta perpendicular a r que passa por Q tem equação geral 3x − 2y = "
+            "0.\n");
         row("perpendicular to no line", Frame::PerpendicularThrough, {"2", "3", "0x+0y=3"},
             "1. Na equação de r, 0x + 0y = 3, os coeficientes de x e de y são ambos nulos: não é "
             "a equação de uma recta.\n");
@@ -442,7 +453,8 @@ private slots:
             "−0,63\n"
             "5. As rectas r e s são concorrentes e intersectam-se no ponto I(−20/19 , −12/19) ≈ "
             "I(−1,05 , −0,63).");
-        row("intersection of a vertical and a horizontal line", Frame::Intersection, {"x=-2.5", "y=1/8"},
+        row("intersection of a vertical and a horizontal line", Frame::Intersection,
+            {"x=-2.5", "y=1/8"},
             "2. As rectas r e s são concorrentes e intersectam-se no ponto I(−5/2 , 1/8) ≈ "
             "I(−2,5 , 0,12).\n");
         row("intersection of parallels", Frame::Intersection, {"2x+3y+4=0", "2x+3y-4=0"},
@@ -451,7 +463,8 @@ private slots:
             "4. A equação é impossível, por isso o sistema não tem solução: as rectas r e s não "
             "têm "
             "pontos comuns, são paralelas.");
-        row("intersection of one line written twice with decimals", Frame::Intersection, {"0.1x+0.2y=0.3", "0.3x+0.6y=0.9"},
+        row("intersection of one line written twice with decimals", Frame::Intersection,
+            {"0.1x+0.2y=0.3", "0.3x+0.6y=0.9"},
             "1. Passamos todos os termos da equação de r para o primeiro membro e multiplicamos "
             "ambos os membros por 10: obtemos a sua equação geral. 0,1x + 0,2y = 0,3 ⇔ x + 2y − "
             "3 = 0\n2. Passamos todos os termos da equação de s para o primeiro membro e "
@@ -471,7 +484,8 @@ private slots:
             "d(r, "
             "s) = |−8|/√13 = 8/√13 = 8√13/13 ≈ 2,22\n"
             "7. A distância entre as rectas r e s é 8√13/13 ≈ 2,22.");
-        row("parallel distance of lines that are not parallel", Frame::ParallelDistance, {"2x+3y+4=0", "-2x+3y+4=0"},
+        row("parallel distance of lines that are not parallel", Frame::ParallelDistance,
+            {"2x+3y+4=0", "-2x+3y+4=0"},
             "2. Os coeficientes de x e de y das equações não são proporcionais: as rectas r e s "
             "não são paralelas, intersectam-se. a_r b_s − a_s b_r = 2 × (−3) − 2 × 3 = −12 ≠ 0\n");
         row("distance from a point to a line", Frame::PointLineDistance, {"-2", "5", "3x-4y=24"},
@@ -618,7 +632,8 @@ private slots:
             "(46 − 12√23)/26 = (23 − 6√23)/13 ≈ −0,44; x₂ = (46 + √3312)/(2 × 13) = (46 + "
             "12√23)/26 = (23 + 6√23)/13 ≈ 3,98\n11. O sistema tem duas soluções: a recta é "
             "secante à circunferência e intersecta-a nos pontos A((23 − 6√23)/13 , (41 − "
-            "9√23)/13) ≈ A(−0,44 , −0,17) e B((23 + 6√23)/13 , (41 + 9√23)/13) ≈ B(3,98 , 6,47).\n");
+            "9√23)/13) ≈ A(−0,44 , −0,17) e B((23 + 6√23)/13 , (41 + 9√23)/13) ≈ B(3,98 , "
+            "6,47).\n");
         row("a tangent line", Frame::LineAndCircle, {"y=7", "x^2+y^2-4x-6y-3=0"},
             "4. O discriminante é nulo, Δ = 0: a equação tem uma só solução (raiz dupla), "
             "−b/(2a). x = 4/(2 × 1) = 2\n5. O sistema tem uma só solução: a recta é tangente à "
@@ -666,7 +681,8 @@ private slots:
             "u₂ v₁, é nulo: os vectores são colineares, e os pontos A, B e C estão em linha "
             "recta e não definem um triângulo. det(AB⃗, AC⃗) = (x_B − x_A)(y_C − y_A) − (x_C − "
             "x_A)(y_B − y_A) = (−10) × 0 − 0 × 6 = 0\n");
-        row("collinear with decimals", Frame::Circumcentre, {"0.1", "0.1", "0.2", "0.2", "0.3", "0.3"},
+        row("collinear with decimals", Frame::Circumcentre,
+            {"0.1", "0.1", "0.2", "0.2", "0.3", "0.3"},
             "1. O determinante dos vectores AB⃗ = (u₁ , u₂) e AC⃗ = (v₁ , v₂), o número u₁ v₂ − "
             "u₂ v₁, é nulo: os vectores são colineares, e os pontos A, B e C estão em linha "
             "recta e não definem um triângulo. det(AB⃗, AC⃗) = (x_B − x_A)(y_C − y_A) − (x_C − "
@@ -827,9 +843,9 @@ private slots:
         const QString text = solutionText(s);
         for (const QString& line : lines.split('\n', Qt::SkipEmptyParts))
             QVERIFY2(text.contains(line + '\n'), qPrintable(text));
-        QVERIFY2(
-            solutioncheck::failedLine(s, dataOf(data).readLines(), circlesOf(dataOf(data))).isEmpty(),
-            qPrintable(text));
+        QVERIFY2(solutioncheck::failedLine(s, dataOf(data).readLines(), circlesOf(dataOf(data)))
+                     .isEmpty(),
+                 qPrintable(text));
         const QString advice = textbookcheck::fault(s);
         QVERIFY2(advice.isEmpty(), qPrintable(advice));
     }
@@ -844,14 +860,16 @@ private slots:
     void anglesEveryFifteenDegrees() {
         QFETCH(int, degrees);
         const bool notable = degrees % 30 == 0 || degrees % 45 == 0;
-        const Solution s = solutions::solveLinesAtAngle({1, 2}, degrees, dataOf({"2x-y+1=0"}).lines[0]);
+        const Solution s =
+            solutions::solveLinesAtAngle({1, 2}, degrees, dataOf({"2x-y+1=0"}).lines[0]);
         const Line* first = s.answer.get<Line>("Resultado1");
         QVERIFY(first);
         QCOMPARE(first->a.isExact() && first->b.isExact(), notable);
         const QString text = solutionText(s);
         if (std::abs(degrees) != 90) { // tg(β), exact or not
-            const QString exactTangent = QStringLiteral("tg(β) = tg(%1°) = ")
-                                             .arg(QString::number(degrees).replace('-', QChar(0x2212)));
+            const QString exactTangent =
+                QStringLiteral("tg(β) = tg(%1°) = ")
+                    .arg(QString::number(degrees).replace('-', QChar(0x2212)));
             QCOMPARE(text.contains(exactTangent), notable);
         }
         QVERIFY2(textbookcheck::fault(s).isEmpty(), qPrintable(textbookcheck::fault(s)));
@@ -871,8 +889,10 @@ private slots:
     void rootsInOrder() {
         const Solution s = solve(Frame::LineAndCircle, dataOf({"y=x+1", "x^2+y^2=10"}));
         const QString text = solutionText(s);
-        const qsizetype first = text.indexOf("x₁ = (−2 − √76)/(2 × 2) = (−2 − 2√19)/4 = (−1 − √19)/2"),
-                        second = text.indexOf("x₂ = (−2 + √76)/(2 × 2) = (−2 + 2√19)/4 = (√19 − 1)/2");
+        const qsizetype first =
+                            text.indexOf("x₁ = (−2 − √76)/(2 × 2) = (−2 − 2√19)/4 = (−1 − √19)/2"),
+                        second =
+                            text.indexOf("x₂ = (−2 + √76)/(2 × 2) = (−2 + 2√19)/4 = (√19 − 1)/2");
         QVERIFY2(first > 0 && second > first, qPrintable(text));
         QVERIFY(text.contains("Substituímos x por x₁ na expressão de y. y₁ = x₁ + 1"));
     }
@@ -958,9 +978,9 @@ private slots:
         QVERIFY2(s.stopped, qPrintable(text));
         QCOMPARE(s.answer.parts().size(), std::size_t(1));
         QCOMPARE(int(std::get<Verdict>(s.answer.parts().front().value)), verdict);
-        QVERIFY2(
-            solutioncheck::failedLine(s, dataOf(data).readLines(), circlesOf(dataOf(data))).isEmpty(),
-            qPrintable(text));
+        QVERIFY2(solutioncheck::failedLine(s, dataOf(data).readLines(), circlesOf(dataOf(data)))
+                     .isEmpty(),
+                 qPrintable(text));
         QVERIFY(!showsNoNumber(text));
     }
 
@@ -996,8 +1016,10 @@ private slots:
         if (kind == "point") found = verdict::pointCircle(d.circles.at(0).conic);
         if (kind == "imaginary") found = verdict::imaginaryCircle(d.circles.at(0).conic);
         if (kind == "on") found = verdict::onCircle(d.point(0), d.circles.at(0).conic);
-        if (kind == "touches") found = verdict::lineTouchesCircle(d.lines.at(0).line, d.circles.at(0).conic);
-        if (kind == "misses") found = verdict::lineMissesCircle(d.lines.at(0).line, d.circles.at(0).conic);
+        if (kind == "touches")
+            found = verdict::lineTouchesCircle(d.lines.at(0).line, d.circles.at(0).conic);
+        if (kind == "misses")
+            found = verdict::lineMissesCircle(d.lines.at(0).line, d.circles.at(0).conic);
         if (kind == "collinear") found = verdict::collinear(d.point(0), d.point(1), d.point(2));
         QVERIFY(found.has_value());
         QCOMPARE(*found, expected);

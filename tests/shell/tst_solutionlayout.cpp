@@ -3,6 +3,8 @@
 // the frame, no line may be wider than the column (the window would need a
 // horizontal scroll bar) and no vector's arrow narrower than its name.
 // Twenty random rounds per frame; two hundred with ORTOPLANO_LONG_ROUNDS set.
+// With ORTOPLANO_SOLUTION_SHOTS naming a folder, the window of each frame's
+// default data is saved there as a picture.
 
 #include "formcase.h"
 #include "framesundertest.h"
@@ -150,6 +152,11 @@ private slots:
             }
             const QString data = round < 0 ? QStringLiteral("the default data")
                                            : texts.join(QStringLiteral("; "));
+            // ORTOPLANO_SOLUTION_SHOTS=<folder>: the window of the default data
+            // kept as a picture per frame, to read as a teacher would.
+            if (const QString shots = qEnvironmentVariable("ORTOPLANO_SOLUTION_SHOTS");
+                round < 0 && !shots.isEmpty())
+                window.grab().save(shots + QStringLiteral("/%1.png").arg(f.name));
             const double column = scroll->viewport()->width() - 2 * view.margin();
             const QString fault = layoutFault(view, column);
             QVERIFY2(fault.isEmpty(), qPrintable(data + QStringLiteral(": ") + fault));

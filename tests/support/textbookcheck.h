@@ -2,9 +2,10 @@
 
 // What a teacher checks when reading a worked solution, beside its numbers
 // (solutioncheck.h): every line and circle it finds in its normal form, no
-// step that writes the same thing twice, the radius of every circle stated,
-// the degree sign, an approximate angle said with "≈", the two roots of a
-// quadratic with −√Δ first, no denominator rationalised that has no root.
+// step that writes the same thing twice, no equation derived twice, the
+// radius of every circle stated, the degree sign, an approximate angle said
+// with "≈", the two roots of a quadratic with −√Δ first, no denominator
+// rationalised that has no root.
 
 #include "sentences.h"
 #include "solution.h"
@@ -62,8 +63,8 @@ inline std::optional<Coefficients> coefficientsOf(const Math& lhs) {
     const auto model = [&](double x, double y) {
         return c.A * x * x + c.B * y * y + c.D * x + c.E * y + c.F;
     };
-    const double scale = 1 + std::fabs(c.A) + std::fabs(c.B) + std::fabs(c.D) + std::fabs(c.E) +
-                         std::fabs(c.F);
+    const double scale =
+        1 + std::fabs(c.A) + std::fabs(c.B) + std::fabs(c.D) + std::fabs(c.E) + std::fabs(c.F);
     if (std::fabs(model(1, 1) - *fxy) > 1e-9 * scale * 10 ||
         std::fabs(model(2, -3) - *far) > 1e-9 * scale * 100)
         return std::nullopt; // an xy term, or of a higher degree
@@ -87,7 +88,7 @@ inline QString normalFormFault(const Math& e) {
     const double size = std::fabs(c->D) + std::fabs(c->E) + std::fabs(c->F) + 1;
     const bool squareX = std::fabs(c->A) > 1e-9 * size, squareY = std::fabs(c->B) > 1e-9 * size;
     if (squareX != squareY) return {}; // a quadratic in one unknown
-    if (squareX) { // a circle: x² and y² with the coefficient 1
+    if (squareX) {                     // a circle: x² and y² with the coefficient 1
         if (std::fabs(c->A - 1) > 1e-9 || std::fabs(c->B - 1) > 1e-9)
             return "a circle's general equation not divided by the coefficient of x²: " + text(e);
         return {};
@@ -102,8 +103,9 @@ inline QString normalFormFault(const Math& e) {
         return false;
     };
     if (isWhole(c->D) && isWhole(c->E) && isWhole(c->F)) {
-        const long g = std::gcd(std::gcd(std::lround(std::fabs(c->D)), std::lround(std::fabs(c->E))),
-                                std::lround(std::fabs(c->F)));
+        const long g =
+            std::gcd(std::gcd(std::lround(std::fabs(c->D)), std::lround(std::fabs(c->E))),
+                     std::lround(std::fabs(c->F)));
         if (g > 1) return "a line's coefficients with a common factor: " + text(e);
     } else if (rational(c->D) && rational(c->E) && rational(c->F)) {
         return "a line's equation with fractions left: " + text(e);
@@ -165,9 +167,20 @@ inline QString fault(const exact::Solution& s) {
     const QString all = QString::fromStdString(exact::plainText(s, ","));
     static const QRegularExpression ordinal(QStringLiteral("\\dº")); // not "2.º grau"
     if (all.contains(ordinal)) return "the ordinal sign where the degree sign belongs: " + all;
+    std::vector<QString> derived; // the chains of ⇔, by their first and last equations
     for (std::size_t i = 0; i < s.steps.size(); ++i) {
         const exact::Step& step = s.steps[i];
         const QString said = sentenceOf(step);
+        for (const Math& line : step.lines) {
+            if (line.kind() != Kind::Chain || line.children().size() < 2 ||
+                line.relationAt(line.children().size() - 1) != exact::Rel::Equivalent)
+                continue;
+            const QString ends =
+                text(line.children().front()) + " ⇔ … ⇔ " + text(line.children().back());
+            if (std::find(derived.begin(), derived.end(), ends) != derived.end())
+                return "the same equation derived twice: " + ends;
+            derived.push_back(ends);
+        }
         for (const Math& line : step.lines) {
             if (const QString why = repeatFault(line); !why.isEmpty()) return why;
             if (line.kind() == Kind::Chain && line.children().size() == 2 &&
@@ -212,7 +225,8 @@ inline QString fault(const exact::Solution& s) {
             for (const exact::Step& step : s.steps)
                 if (const QString said = sentenceOf(step); said.contains(QStringLiteral("°")))
                     last = said;
-            if (!last.contains(QStringLiteral("≈"))) return "an approximate angle said as exact: " + last;
+            if (!last.contains(QStringLiteral("≈")))
+                return "an approximate angle said as exact: " + last;
         }
         if (const auto* c = std::get_if<exact::Circle>(&part.value)) {
             bool stated = false;
@@ -220,7 +234,8 @@ inline QString fault(const exact::Solution& s) {
                 stated = stated || v.name == "r"; // given
             for (const exact::Step& step : s.steps)
                 for (const Math& line : step.lines)
-                    if (line.kind() == Kind::Chain && text(line.children()[0]) == QStringLiteral("r")) {
+                    if (line.kind() == Kind::Chain &&
+                        text(line.children()[0]) == QStringLiteral("r")) {
                         exact::Environment none;
                         for (const Math& m : line.children())
                             if (const auto v = exact::numericValue(m, none);
