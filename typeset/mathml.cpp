@@ -201,7 +201,8 @@ QString StarWriter::numeral(const Math& m) const {
     const QString text = fromUtf8(m.text());
     const bool negative = text.startsWith(u'\u2212');
     const QString digits = negative ? text.mid(1) : text;
-    const bool whole = std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); });
+    const bool whole =
+        std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); });
     return (negative ? QStringLiteral("-") : QString()) + (whole ? digits : quoted(digits));
 }
 

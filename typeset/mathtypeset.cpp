@@ -114,7 +114,8 @@ std::pair<Box, Box> Box::split(double at) const {
     for (const Glyphs& g : m_glyphs) {
         const bool left = g.at.x() < at;
         (left ? halves.first : halves.second)
-            .m_glyphs.push_back({g.at - QPointF(left ? 0.0 : at, 0.0), g.text, g.font, g.colour, g.run});
+            .m_glyphs.push_back(
+                {g.at - QPointF(left ? 0.0 : at, 0.0), g.text, g.font, g.colour, g.run});
     }
     for (const Rule& r : m_rules) {
         const bool left = r.rect.left() < at;

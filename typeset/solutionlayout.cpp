@@ -241,8 +241,8 @@ std::vector<Box> fitted(const Typesetter& ts, double width, Make make) {
 /// The unbreakable pieces of a sentence: its words, and its mathematics with
 /// whatever touches it ("{M}." stays one piece). A formula alone wider than
 /// `width` is set as a line of mathematics, broken where it must.
-std::vector<Box> pieces(const exact::Math& sentence, const Typesetter& ts, double scale,
-                        bool bold, double width) {
+std::vector<Box> pieces(const exact::Math& sentence, const Typesetter& ts, double scale, bool bold,
+                        double width) {
     std::vector<Box> out;
     Box current;
     bool open = false;
@@ -368,25 +368,43 @@ std::vector<Box> lineRows(const exact::Math& line, const Typesetter& ts, double 
     return brokenRows(std::move(pieces), m, width, earliest);
 }
 
+/// Whether a line is a chain of equations joined by ⇔.
+bool isEquivalence(const exact::Math& line) {
+    return line.kind() == Kind::Chain && line.children().size() > 1 &&
+           line.relationAt(1) == exact::Rel::Equivalent;
+}
+
+/// Whether a step's chains are some of ⇔ and some of other relations.
+bool mixedChains(const std::vector<exact::Math>& lines) {
+    bool equivalences = false, others = false;
+    for (const exact::Math& line : lines) {
+        if (line.kind() != Kind::Chain || line.children().size() < 2) continue;
+        (isEquivalence(line) ? equivalences : others) = true;
+    }
+    return equivalences && others;
+}
+
 /// The lines of mathematics of a step (lineRows), stacked. Returns where
 /// each chain's first relation went.
 std::vector<double> placeLines(Stack& stack, const std::vector<exact::Math>& lines,
                                const Typesetter& ts, double indent, double column, double width,
                                double em) {
     std::vector<double> relations;
+    const bool mixed = mixedChains(lines);
     for (std::size_t l = 0; l < lines.size(); ++l) {
         std::optional<double> relation;
         std::vector<Box> rows = fitted(ts, width, [&](const Typesetter& t) {
             relation.reset();
             // Set smaller, the line keeps to itself.
             const bool whole = &t == &ts;
-            return lineRows(lines[l], t, indent, whole ? column : indent, width, relation);
+            const bool aligned = whole && !(mixed && isEquivalence(lines[l]));
+            return lineRows(lines[l], t, indent, aligned ? column : indent, width, relation);
         });
         if (relation) relations.push_back(*relation);
         bool firstRow = true;
         for (Box& row : rows) {
-            stack.add(std::move(row), 0.0, firstRow ? (l == 0 ? SentenceGap : LineGap) * em
-                                                    : Leading * em);
+            stack.add(std::move(row), 0.0,
+                      firstRow ? (l == 0 ? SentenceGap : LineGap) * em : Leading * em);
             firstRow = false;
         }
     }
@@ -442,9 +460,13 @@ SolutionLayout::SolutionLayout(const exact::Solution& solution, double width,
 
         const double indent = column + MathIndent * em;
         double lhs = 0.0;
+        // Chains of ⇔ line up with chains of = only when all of the step's
+        // chains are of ⇔ (M = …, PQ⃗ = … and then an equation solved).
+        const bool mixed = mixedChains(step.lines);
         for (const exact::Math& line : step.lines) {
             // The relations line up where each first member still fits beside them.
             if (line.kind() != Kind::Chain || line.children().size() < 2) continue;
+            if (mixed && isEquivalence(line)) continue;
             const double first = ts.layout(line.children()[0]).width;
             const double next =
                 ts.relation(line.relationAt(1)).width + ts.layout(line.children()[1]).width;

@@ -4,8 +4,8 @@
 
 #include "circles3solutions.h"
 #include "evaluation.h"
-#include "mathtypeset.h"
 #include "linesolutions.h"
+#include "mathtypeset.h"
 #include "paintlog.h"
 #include "pointsolutions.h"
 #include "solutionlayout.h"
@@ -275,7 +275,9 @@ private slots:
         const SolutionLayout layout(s, width, style);
         bool wrapped = false;
         for (int i = 0; i < layout.stepCount(); ++i) {
-            const auto isRelation = [](const QString& t) { return t == "=" || t == "≈" || t == "⇔"; };
+            const auto isRelation = [](const QString& t) {
+                return t == "=" || t == "≈" || t == "⇔";
+            };
             std::map<double, std::pair<double, QString>> leftmost; // baseline -> x, glyphs
             std::set<double> sentence; // the baselines of rows with words
             for (const Box::Glyphs& g : layout.stepBox(i).glyphs()) {
@@ -294,6 +296,33 @@ private slots:
         }
         QCOMPARE(wrapped, wraps);
         QVERIFY(layout.width() <= width); // wrapping keeps everything inside the width
+    }
+
+    /// In a step of a point found (M = …) and then an equation solved
+    /// (… ⇔ …), the = follows M: a chain of ⇔ lines up only with chains of ⇔.
+    void equalsNotPushedByEquivalences() {
+        std::vector<SignedTerm> terms;
+        for (int k = 1; k <= 6; ++k)
+            terms.push_back({Sign::Plus, product({n(k), symbol("x", "A")})});
+        Solution s;
+        s.titleKind = TitleKind::Point;
+        s.titleValues = {{"P", point(n(1), n(2), "P")}};
+        s.add(StepKind::CollectTerms)
+            .line(Chain(symbol("M")).equals(point(n(1), n(2))))
+            .line(Equivalences(equation(sum(terms), n(0))).then(equation(symbol("x"), n(0))));
+        Typeset::Style style;
+        const SolutionLayout layout(s, 900, style);
+        const Box::Glyphs *m = nullptr, *equals = nullptr, *iff = nullptr;
+        for (const Box::Glyphs& g : layout.stepBox(0).glyphs()) {
+            if (g.text == "M") m = &g;
+            if (g.text == "=" && !equals) equals = &g;
+            if (g.text == "⇔") iff = &g;
+        }
+        QVERIFY(m && equals && iff);
+        QCOMPARE(equals->at.y(), m->at.y());
+        QVERIFY2(equals->at.x() - m->at.x() < 2 * style.size,
+                 qPrintable(QString::number(equals->at.x() - m->at.x())));
+        QVERIFY(iff->at.x() > equals->at.x() + 4 * style.size);
     }
 
     /// A sum too long for the width breaks after a sign, and its rows go on
@@ -387,11 +416,9 @@ private slots:
 
     /// Line names are italic in sentences and titles; capital Greek upright.
     void namesInSentences() {
-        const Solution s =
-            solutions::solveParallelThrough({Number(1), Number(2)}, exact::GivenLine{
-                                                                       Line{Number(1), Number(1),
-                                                                            Number(-1)},
-                                                                       "x+y=1"});
+        const Solution s = solutions::solveParallelThrough(
+            {Number(1), Number(2)},
+            exact::GivenLine{Line{Number(1), Number(1), Number(-1)}, "x+y=1"});
         Typeset::Style style;
         const SolutionLayout layout(s, 600, style);
         bool italicR = false;
