@@ -150,8 +150,8 @@ private slots:
                 QVERIFY2(round >= 0, "the default data have a worked solution");
                 continue;
             }
-            const QString data = round < 0 ? QStringLiteral("the default data")
-                                           : texts.join(QStringLiteral("; "));
+            const QString data =
+                round < 0 ? QStringLiteral("the default data") : texts.join(QStringLiteral("; "));
             // ORTOPLANO_SOLUTION_SHOTS=<folder>: the window of the default data
             // kept as a picture per frame, to read as a teacher would.
             if (const QString shots = qEnvironmentVariable("ORTOPLANO_SOLUTION_SHOTS");
