@@ -309,7 +309,8 @@ private slots:
         s.titleValues = {{"P", point(n(1), n(2), "P")}};
         s.add(StepKind::CollectTerms)
             .line(Chain(symbol("M")).equals(point(n(1), n(2))))
-            .line(Equivalences(equation(sum(terms), n(0))).then(equation(symbol("x"), n(0))));
+            .line(Chain(equation(sum(terms), n(0)))
+                      .then(Rel::Equivalent, equation(symbol("x"), n(0))));
         Typeset::Style style;
         const SolutionLayout layout(s, 900, style);
         const Box::Glyphs *m = nullptr, *equals = nullptr, *iff = nullptr;
