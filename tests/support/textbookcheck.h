@@ -2,10 +2,10 @@
 
 // What a teacher checks when reading a worked solution, beside its numbers
 // (solutioncheck.h): every line and circle it finds in its normal form, no
-// step that writes the same thing twice, no equation derived twice, the
-// radius of every circle stated, the degree sign, an approximate angle said
-// with "≈", the two roots of a quadratic with −√Δ first, no denominator
-// rationalised that has no root.
+// step that writes the same thing twice, no answer that derives again what a
+// step derived, the radius of every circle stated, the degree sign, an
+// approximate angle said with "≈", the two roots of a quadratic with −√Δ
+// first, no denominator rationalised that has no root.
 
 #include "sentences.h"
 #include "solution.h"
@@ -177,7 +177,10 @@ inline QString fault(const exact::Solution& s) {
                 continue;
             const QString ends =
                 text(line.children().front()) + " ⇔ … ⇔ " + text(line.children().back());
-            if (std::find(derived.begin(), derived.end(), ends) != derived.end())
+            // The last step, the answer, never derives again what a step did
+            // (the same data typed twice may well be worked twice).
+            if (i + 1 == s.steps.size() &&
+                std::find(derived.begin(), derived.end(), ends) != derived.end())
                 return "the same equation derived twice: " + ends;
             derived.push_back(ends);
         }
