@@ -2,12 +2,13 @@
 // default width: for the form's default data and for random data typed into
 // the frame, no line may be wider than the column (the window would need a
 // horizontal scroll bar) and no vector's arrow narrower than its name.
-// Twenty random rounds per frame; two hundred with ORTOPLANO_LONG_ROUNDS set.
+// Twenty random rounds per frame; n times as many with ORTOPLANO_LONG_ROUNDS=n.
 // With ORTOPLANO_SOLUTION_SHOTS naming a folder, the window of each frame's
 // default data is saved there as a picture.
 
 #include "formcase.h"
 #include "framesundertest.h"
+#include "rounds.h"
 #include "solutionview.h"
 #include "solutionwindow.h"
 #include "textbookcheck.h"
@@ -23,7 +24,7 @@ using namespace FramesUnderTest;
 
 namespace {
 
-const int kRounds = qEnvironmentVariableIsSet("ORTOPLANO_LONG_ROUNDS") ? 200 : 20;
+const int kRounds = rounds(20);
 
 double advance(const Typeset::Box::Glyphs& g) {
     return QFontMetricsF(g.font).horizontalAdvance(g.text);
@@ -116,16 +117,19 @@ private slots:
 
     void everyFrame_data() {
         QTest::addColumn<int>("frame");
-        for (std::size_t i = 0; i < std::size(kFrames); ++i)
-            QTest::newRow(kFrames[i].name) << int(i);
+        for (std::size_t i = 0; i < exact::allFrames().size(); ++i)
+            QTest::newRow(exact::allFrames()[i].name().data()) << int(i);
     }
 
     /// The form's default data, then random data, each solved and laid out
     /// in the window at its default width.
     void everyFrame() {
         QFETCH(int, frame);
-        const FrameUnderTest& f = kFrames[frame];
-        OpenForm open(f.topic);
+        const FrameUnderTest f = underTest(exact::allFrames().at(std::size_t(frame)));
+        OpenForm open(f.topic());
+        const QGroupBox* box = boxOf(*open.form, f.problem);
+        QVERIFY(box);
+        const QString button = frameButton(box, PressKind::Resolver)->objectName();
         SolutionWindow window;
         window.follow(open.form.get());
         window.show();
@@ -143,8 +147,8 @@ private slots:
                     open.form->findChild<QLineEdit*>(f.fields[i])->setText(texts[i]);
             }
             open.form->DesenharEixos(); // no solution from an earlier press
-            if (f.option) open.press(f.option);
-            open.press(f.button);
+            if (!f.option.isEmpty()) open.press(f.option);
+            open.press(button);
             QCoreApplication::processEvents();
             if (!view.solution()) {
                 QVERIFY2(round >= 0, "the default data have a worked solution");
@@ -156,7 +160,7 @@ private slots:
             // kept as a picture per frame, to read as a teacher would.
             if (const QString shots = qEnvironmentVariable("ORTOPLANO_SOLUTION_SHOTS");
                 round < 0 && !shots.isEmpty())
-                window.grab().save(shots + QStringLiteral("/%1.png").arg(f.name));
+                window.grab().save(shots + QStringLiteral("/%1.png").arg(f.name().data()));
             const double column = scroll->viewport()->width() - 2 * view.margin();
             const QString fault = layoutFault(view, column);
             QVERIFY2(fault.isEmpty(), qPrintable(data + QStringLiteral(": ") + fault));

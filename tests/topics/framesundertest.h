@@ -1,13 +1,19 @@
 #pragma once
 
-// Every frame of the forms with the fields it reads, the button that solves
-// it and the label it writes, and random texts of the kinds pupils type:
-// what the suites that drive every frame with random data share.
+// Every frame of the forms with the fields it reads, in the order random
+// texts of the kinds pupils type are made for them, and those texts: what
+// the suites that drive every frame with random data share.
 
+#include "frame.h"
+#include "framebuilder.h"
+#include "pressrecord.h"
+#include "problemform.h"
 #include "topictable.h"
 
+#include <QGroupBox>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <random>
 
 namespace FramesUnderTest {
@@ -185,232 +191,63 @@ private:
     std::mt19937 m_random;
 };
 
-/// One frame: its form, its fields (point coordinates, then equations), the
-/// button that solves it and the label it writes (empty: none).
+/// One problem of the frame table as the suites drive it: its fields in the
+/// order its random texts are made (the points' coordinates, the lines, the
+/// circles, then a radius, a slope or an angle), how many of each, and the
+/// option to mark.
 struct FrameUnderTest {
-    const char* name;
-    Topic topic;
+    exact::FrameId problem;
     QStringList fields;
-    const char* button;
-    const char* label;
-    int points;                      ///< how many points its fields hold
-    int lines;                       ///< how many equations
-    int circles = 0;                 ///< how many circle equations, after the lines
-    const char* option = nullptr;    ///< the option button chosen first
-    bool throughSecondPoint = false; ///< the line mostly through the second point
-    bool pointOutside = false;       ///< the point mostly outside the circle
+    int points = 0, lines = 0, circles = 0;
+    QString option;
+
+    std::string_view name() const { return problem.name(); }
+    Topic topic() const { return problem.topic(); }
+    /// The line mostly through the second point (the circle touching a line at Q).
+    bool throughSecondPoint() const { return name() == "circunferencia3-3"; }
+    /// The point mostly outside the circle (the tangents from a point).
+    bool pointOutside() const { return name() == "circunferencia3-2"; }
 };
 
-/// The vertices A, B, C of a frame, from Abcissa<first>, Ordenada<first> on.
-inline QStringList vertices(int first) {
-    QStringList fields;
-    for (int i = first; i < first + 3; ++i)
-        fields << QStringLiteral("Abcissa%1").arg(i) << QStringLiteral("Ordenada%1").arg(i);
-    return fields;
+inline FrameUnderTest underTest(const exact::FrameId& problem) {
+    FrameUnderTest f;
+    f.problem = problem;
+    const auto rank = [](const exact::FrameField& field) {
+        using R = exact::Role;
+        return field.role == R::Point    ? 0
+               : field.role == R::Line   ? 1
+               : field.role == R::Circle ? 2
+                                         : 3;
+    };
+    std::vector<exact::FrameField> fields = problem.fields();
+    std::stable_sort(fields.begin(), fields.end(),
+                     [&](const auto& a, const auto& b) { return rank(a) < rank(b); });
+    for (const exact::FrameField& field : fields) {
+        if (field.role == exact::Role::Point)
+            f.fields << QString("Abcissa") + field.name << QString("Ordenada") + field.name;
+        else
+            f.fields << field.name;
+        f.points += field.role == exact::Role::Point;
+        f.lines += field.role == exact::Role::Line;
+        f.circles += field.role == exact::Role::Circle;
+    }
+    f.option = QString::fromUtf8(problem.optionButton().data(), problem.optionButton().size());
+    return f;
 }
 
-const FrameUnderTest kFrames[] = {
-    {"point", Topic::Pontos, {"Abcissa1", "Ordenada1"}, "Resolver1", "", 1, 0},
-    {"midpoint",
-     Topic::Pontos,
-     {"Abcissa2", "Ordenada2", "Abcissa3", "Ordenada3"},
-     "Resolver3",
-     "Resultado1",
-     2,
-     0},
-    {"distance",
-     Topic::Pontos,
-     {"Abcissa4", "Ordenada4", "Abcissa5", "Ordenada5"},
-     "Resolver6",
-     "Resultado2",
-     2,
-     0},
-    {"bisector",
-     Topic::Pontos,
-     {"Abcissa6", "Ordenada6", "Abcissa7", "Ordenada7"},
-     "Resolver7",
-     "Resultado3",
-     2,
-     0},
-    {"typed line", Topic::Recta1, {"Text1"}, "Command3", "", 0, 1},
-    {"line through two points",
-     Topic::Recta1,
-     {"Abcissa1", "Ordenada1", "Abcissa2", "Ordenada2"},
-     "Resolver1",
-     "Resultado1",
-     2,
-     0},
-    {"parallel",
-     Topic::Recta1,
-     {"Abcissa3", "Ordenada3", "Text5"},
-     "Resolver4",
-     "Resultado2",
-     1,
-     1},
-    {"perpendicular",
-     Topic::Recta1,
-     {"Abcissa4", "Ordenada4", "Text7"},
-     "Resolver5",
-     "Resultado3",
-     1,
-     1},
-    {"intersection", Topic::Recta2, {"Text1", "Text2"}, "Resolver3", "Resultado1", 0, 2},
-    {"parallel distance", Topic::Recta2, {"Text3", "Text4"}, "Resolver1", "Resultado2", 0, 2},
-    {"point to line",
-     Topic::Recta2,
-     {"Abcissa1", "Ordenada1", "Text5"},
-     "Resolver4",
-     "Resultado3",
-     1,
-     1},
-    {"angle", Topic::Recta2, {"Text6", "Text7"}, "Resolver5", "Resultado4", 0, 2},
-    {"collinearity",
-     Topic::Recta3,
-     {"Abcissa1", "Ordenada1", "Abcissa2", "Ordenada2", "Abcissa3", "Ordenada3"},
-     "Resolver1",
-     "Resultado1",
-     3,
-     0},
-    {"slope through two points",
-     Topic::Recta3,
-     {"Abcissa4", "Ordenada4", "Abcissa5", "Ordenada5"},
-     "Resolver3",
-     "Resultado2",
-     2,
-     0,
-     0,
-     "Option1"},
-    {"slope of a line", Topic::Recta3, {"Text9"}, "Resolver3", "Resultado2", 0, 1, 0, "Option2"},
-    {"relative position", Topic::Recta3, {"Text5", "Text6"}, "Resolver6", "Resultado4", 0, 2},
-    {"parallel to the x axis",
-     Topic::Recta4,
-     {"Abcissa1", "Ordenada1"},
-     "Resolver3",
-     "Resultado1",
-     1,
-     0,
-     0,
-     "Option1"},
-    {"parallel to the y axis",
-     Topic::Recta4,
-     {"Abcissa1", "Ordenada1"},
-     "Resolver3",
-     "Resultado1",
-     1,
-     0,
-     0,
-     "Option2"},
-    {"given inclination",
-     Topic::Recta4,
-     {"Abcissa1", "Ordenada1", "Text2"},
-     "Resolver3",
-     "Resultado1",
-     1,
-     0,
-     0,
-     "Option3"},
-    {"given slope",
-     Topic::Recta4,
-     {"Abcissa1", "Ordenada1", "Text6"},
-     "Resolver3",
-     "Resultado1",
-     1,
-     0,
-     0,
-     "Option4"},
-    {"at an angle with a line",
-     Topic::Recta4,
-     {"Abcissa1", "Ordenada1", "Text5", "Text4"},
-     "Resolver3",
-     "Resultado1",
-     1,
-     1,
-     0,
-     "Option6"},
-    {"bisectors", Topic::Recta4, {"Text9", "Text10"}, "Resolver7", "Resultado5", 0, 2},
-    {"circle by its equation", Topic::Circunferencia1, {"Text1"}, "Resolver3", "", 0, 0, 1},
-    {"circle by its centre",
-     Topic::Circunferencia1,
-     {"Abcissa3", "Ordenada3", "Raio"},
-     "Resolver3",
-     "",
-     1,
-     0,
-     0,
-     "Option2"},
-    {"circle tangent to a line",
-     Topic::Circunferencia1,
-     {"Abcissa1", "Ordenada1", "Text3"},
-     "Resolver1",
-     "Resultado3",
-     1,
-     1},
-    {"tangent at a point",
-     Topic::Circunferencia1,
-     {"Abcissa2", "Ordenada2", "Text4"},
-     "Resolver4",
-     "Resultado4",
-     1,
-     0,
-     1},
-    {"line and circle",
-     Topic::Circunferencia1,
-     {"Text5", "Text7"},
-     "Resolver5",
-     "Resultado5",
-     0,
-     1,
-     1},
-    {"circumcentre", Topic::Triangulo, vertices(1), "Resolver4", "Resultado1", 3, 0, 0, "Option1"},
-    {"incentre", Topic::Triangulo, vertices(1), "Resolver4", "Resultado1", 3, 0, 0, "Option2"},
-    {"orthocentre", Topic::Triangulo, vertices(1), "Resolver4", "Resultado1", 3, 0, 0, "Option3"},
-    {"centroid", Topic::Triangulo, vertices(1), "Resolver4", "Resultado1", 3, 0, 0, "Option4"},
-    {"area", Topic::Triangulo, vertices(6), "Resolver5", "Resultado4", 3, 0},
-    {"right triangle", Topic::Triangulo, vertices(9), "Resolver7", "Resultado5", 3, 0},
-    {"incircle", Topic::Circunferencia2, vertices(1), "Resolver1", "Resultado1", 3, 0, 0,
-     "Option1"},
-    {"circumcircle", Topic::Circunferencia2, vertices(1), "Resolver1", "Resultado1", 3, 0, 0,
-     "Option2"},
-    {"point to circle",
-     Topic::Circunferencia2,
-     {"Abcissa4", "Ordenada4", "Text9"},
-     "Resolver3",
-     "Resultado2",
-     1,
-     0,
-     1},
-    {"circle with a centre tangent to a line",
-     Topic::Circunferencia2,
-     {"Abcissa6", "Ordenada6", "Text5"},
-     "Resolver6",
-     "Resultado3",
-     1,
-     1},
-    {"circle through three points", Topic::Circunferencia2, vertices(9), "Resolver7", "Resultado4",
-     3, 0},
-    {"circle through P touching a line at Q",
-     Topic::Circunferencia3,
-     {"Abcissa1", "Ordenada1", "Abcissa2", "Ordenada2", "Text12"},
-     "Resolver11",
-     "Resultado3",
-     2,
-     1,
-     0,
-     nullptr,
-     true},
-    {"two circles", Topic::Circunferencia3, {"Text6", "Text7"}, "Resolver1", "Resultado1", 0, 0, 2},
-    {"tangents from a point",
-     Topic::Circunferencia3,
-     {"Abcissa4", "Ordenada4", "Text9"},
-     "Resolver3",
-     "Resultado4",
-     1,
-     0,
-     1,
-     nullptr,
-     false,
-     true},
-};
+/// The frame of a problem on its form.
+inline QGroupBox* boxOf(const ProblemForm& form, const exact::FrameId& problem) {
+    for (QGroupBox* box : form.findChildren<QGroupBox*>())
+        if (definitionOf(box) == &problem.frame()) return box;
+    return nullptr;
+}
+
+/// The first result of a frame, which its answer's first part is written into.
+inline QString firstResult(const QGroupBox* box) {
+    for (const QWidget* w : box->findChildren<QWidget*>())
+        if (isResult(w)) return w->objectName();
+    return {};
+}
 
 /// Random texts for a frame's fields, in their order.
 inline QStringList randomTexts(const FrameUnderTest& f, Typing& typing) {
@@ -418,13 +255,13 @@ inline QStringList randomTexts(const FrameUnderTest& f, Typing& typing) {
                         : f.points == 2 ? typing.twoPoints()
                                         : QStringList();
     if (f.points == 1 && f.circles == 1)
-        texts << (f.pointOutside ? typing.pointOutsideCircle() : typing.pointOnCircle());
+        texts << (f.pointOutside() ? typing.pointOutsideCircle() : typing.pointOnCircle());
     if (f.points == 1 && f.circles == 0) texts << typing.number() << typing.number();
     if (f.lines > 0) texts << typing.line();
     if (f.lines > 1) texts << typing.secondLine(texts.last());
     if (f.circles == 1 && f.points == 0) texts << typing.circle();
     if (f.circles == 2) texts << typing.twoCircles();
-    if (f.throughSecondPoint && typing.integer(0, 5) != 0)
+    if (f.throughSecondPoint() && typing.integer(0, 5) != 0)
         texts.last() = QStringLiteral("(%1)*(x-(%2))+(%3)*(y-(%4))=0")
                            .arg(typing.number(true), texts[2], typing.number(true), texts[3]);
     while (texts.size() < f.fields.size()) // a radius, a slope, an angle

@@ -7,6 +7,7 @@
 
 #include "formcase.h"
 #include "framesundertest.h"
+#include "rounds.h"
 #include "solution.h"
 #include "textbookcheck.h"
 
@@ -16,8 +17,8 @@
 using namespace FormCases;
 using namespace FramesUnderTest;
 
-/// Random data per frame; the long rounds (ORTOPLANO_LONG_ROUNDS set) ten times as many.
-const int kRounds = qEnvironmentVariableIsSet("ORTOPLANO_LONG_ROUNDS") ? 20000 : 2000;
+/// Random data per frame: 200, or 2000 in the long run.
+const int kRounds = rounds(200);
 
 namespace {
 
@@ -29,14 +30,15 @@ QString verdictShown(const FrameUnderTest& f, exact::Verdict v) {
     case V::NotALine:
         return NotALine;
     case V::CoincidentPoints:
-        return f.topic != Topic::Recta1 ? NotALine
-                                        : QStringLiteral("Não há recta nessas condições. Altere as "
-                                                         "coordenadas dos pontos.");
+        return f.topic() != Topic::Recta1
+                   ? NotALine
+                   : QStringLiteral("Não há recta nessas condições. Altere as "
+                                    "coordenadas dos pontos.");
     case V::NotParallel:
         return QStringLiteral("As rectas não são paralelas.");
     case V::NotATriangle:
-        if (f.topic == Topic::Triangulo && QString(f.button) == "Resolver4") return DivisionByZero;
-        return f.topic == Topic::Triangulo && QString(f.button) == "Resolver5"
+        if (f.problem.frame().name == std::string_view("triangulo-1")) return DivisionByZero;
+        return f.name() == "triangulo-2"
                    ? QStringLiteral("Os três pontos são colineares, não definem um triângulo.")
                    : NoTriangle;
     case V::PointInsideCircle:
@@ -53,10 +55,7 @@ QString verdictShown(const FrameUnderTest& f, exact::Verdict v) {
     case V::PointNotExterior:
         return QStringLiteral("O ponto não é exterior à circunferência.");
     case V::ParallelLines:
-        return (f.topic == Topic::Recta2 && QString(f.button) == "Resolver5") ||
-                       f.topic == Topic::Recta4
-                   ? NoVerb
-                   : Parallel;
+        return f.name() == "recta2-4" || f.topic() == Topic::Recta4 ? NoVerb : Parallel;
     case V::BadInclination:
         return QStringLiteral(
             "A inclinação de uma recta não pode ser negativa nem maior que 180 graus");
@@ -67,7 +66,7 @@ QString verdictShown(const FrameUnderTest& f, exact::Verdict v) {
     case V::ZeroRadius:
         return QStringLiteral("O raio não pode ser zero.");
     case V::CentreOnLine: // the second circle page writes the circle of radius 0: "… = 0"
-        if (f.topic == Topic::Circunferencia2) return {};
+        if (f.topic() == Topic::Circunferencia2) return {};
         return QStringLiteral(
             "A recta contém o centro da circunferência; esta reduz-se a um ponto.");
     default:
@@ -173,26 +172,30 @@ private slots:
 
     void randomData_data() {
         QTest::addColumn<int>("frame");
-        for (std::size_t i = 0; i < std::size(kFrames); ++i)
-            QTest::newRow(kFrames[i].name) << int(i);
+        for (std::size_t i = 0; i < exact::allFrames().size(); ++i)
+            QTest::newRow(exact::allFrames()[i].name().data()) << int(i);
     }
 
     /// Random data typed into the real form, "Resolver" pressed.
     void randomData() {
         QFETCH(int, frame);
-        const FrameUnderTest& f = kFrames[frame];
-        OpenForm open(f.topic);
+        const FrameUnderTest f = underTest(exact::allFrames().at(std::size_t(frame)));
+        OpenForm open(f.topic());
+        const QGroupBox* box = boxOf(*open.form, f.problem);
+        QVERIFY(box);
+        const QString button = frameButton(box, PressKind::Resolver)->objectName();
+        const QString resultLabel = firstResult(box);
         Typing typing(101 + unsigned(frame));
         int solved = 0, stopped = 0, faults = 0, refusals = 0;
         for (int round = 0; round < kRounds; ++round) {
             const QStringList texts = randomTexts(f, typing);
             for (qsizetype i = 0; i < texts.size(); ++i)
                 open.form->findChild<QLineEdit*>(f.fields[i])->setText(texts[i]);
-            if (f.option) open.press(f.option);
+            if (!f.option.isEmpty()) open.press(f.option);
             open.form->DesenharEixos(); // the bare axes: no solution from an earlier press
             open.messages.clear();
-            if (f.option) open.press(f.option);
-            open.press(f.button);
+            if (!f.option.isEmpty()) open.press(f.option);
+            open.press(button);
             const QString data = texts.join(QStringLiteral("; "));
             const exact::Solution* s = open.form->solution();
             QStringList said;
@@ -222,17 +225,18 @@ private slots:
             }
             static const QRegularExpression noNumber("\\b(inf|nan)\\b");
             QVERIFY2(!plain.contains(noNumber), qPrintable(where));
-            QVERIFY2(!s->answer.empty() && s->answer.parts().front().label == f.label,
+            QVERIFY2(!s->answer.empty() &&
+                         QString::fromStdString(s->answer.parts().front().label) == resultLabel,
                      qPrintable(where));
             const exact::AnswerPart& part = s->answer.parts().front();
-            const QString label = resultText(*open.form, f.label);
+            const QString label = resultText(*open.form, resultLabel);
             const auto* verdict = std::get_if<exact::Verdict>(&part.value);
             if (s->stopped) ++stopped;
             const bool exactData = !data.contains(QLatin1String("pi"));
             if (verdict && !s->stopped) { // a verdict that is the answer: the label's words
                 QVERIFY2(!solutioncheck::verdictText(*verdict).isEmpty(), qPrintable(where));
                 if (exactData)
-                    QVERIFY2(agreesWithLabels(*s, *open.form, f.topic), qPrintable(where));
+                    QVERIFY2(agreesWithLabels(*s, *open.form, f.topic()), qPrintable(where));
             } else if (verdict && exactData) {
                 const QString shown = verdictShown(f, *verdict);
                 QVERIFY2(said.contains(shown) || label == shown ||
@@ -240,7 +244,7 @@ private slots:
                          qPrintable(where + said.join('|')));
             } else if (verdict) { // the form's verdict on doubles: not the pupil's numbers
                 QVERIFY2(s->stopped, qPrintable(where));
-            } else if (*f.label) {
+            } else if (!resultLabel.isEmpty()) {
                 // The doubles of a text that is not exact carry residues (x = π/6
                 // read with −1,7E−16·y) on which the form still decides: where it
                 // wrote no value, its verdict is not the one the solution reasons to.
@@ -249,7 +253,7 @@ private slots:
                     ++solved; // a solution, whose numbers are the rounding's
                     continue;
                 }
-                QVERIFY2(agreesWithLabels(*s, *open.form, f.topic), qPrintable(where));
+                QVERIFY2(agreesWithLabels(*s, *open.form, f.topic()), qPrintable(where));
             } else if (exactData) {
                 const QString why = drawingDisagrees(*s, *open.form);
                 QVERIFY2(why.isEmpty(), qPrintable(where + why));
@@ -258,7 +262,7 @@ private slots:
         }
         qInfo("%s: %d solutions (%d stopped on a verdict), %d arithmetic faults, %d refused "
               "before drawing",
-              f.name, solved, stopped, faults, refusals);
+              f.name().data(), solved, stopped, faults, refusals);
         QVERIFY(solved + refusals > kRounds * 9 / 10);
         QVERIFY(solved > kRounds / 5);
     }
