@@ -115,17 +115,13 @@ private slots:
         useDecimalComma(true);
     }
 
-    void everyFrame_data() {
-        QTest::addColumn<int>("frame");
-        for (std::size_t i = 0; i < exact::allFrames().size(); ++i)
-            QTest::newRow(exact::allFrames()[i].name().data()) << int(i);
-    }
+    void everyFrame_data() { everyProblem(); }
 
     /// The form's default data, then random data, each solved and laid out
     /// in the window at its default width.
     void everyFrame() {
         QFETCH(int, frame);
-        const FrameUnderTest f = underTest(exact::allFrames().at(std::size_t(frame)));
+        const FrameUnderTest f = underTest(frame);
         OpenForm open(f.topic());
         const QGroupBox* box = boxOf(*open.form, f.problem);
         QVERIFY(box);

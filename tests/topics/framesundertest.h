@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QString>
 #include <QStringList>
+#include <QTest>
 #include <algorithm>
 #include <random>
 
@@ -233,6 +234,19 @@ inline FrameUnderTest underTest(const exact::FrameId& problem) {
     }
     f.option = QString::fromUtf8(problem.optionButton().data(), problem.optionButton().size());
     return f;
+}
+
+/// The data rows of a suite that drives every problem: the column "frame",
+/// the problem's place in the frame table, one row per problem by its name.
+inline void everyProblem() {
+    QTest::addColumn<int>("frame");
+    for (std::size_t i = 0; i < exact::allFrames().size(); ++i)
+        QTest::newRow(exact::allFrames()[i].name().data()) << int(i);
+}
+
+/// The problem of a row of everyProblem().
+inline FrameUnderTest underTest(int place) {
+    return underTest(exact::allFrames().at(std::size_t(place)));
 }
 
 /// The frame of a problem on its form.

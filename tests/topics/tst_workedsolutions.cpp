@@ -170,16 +170,12 @@ class tst_WorkedSolutions : public QObject {
 private slots:
     void initTestCase() { useDecimalComma(true); }
 
-    void randomData_data() {
-        QTest::addColumn<int>("frame");
-        for (std::size_t i = 0; i < exact::allFrames().size(); ++i)
-            QTest::newRow(exact::allFrames()[i].name().data()) << int(i);
-    }
+    void randomData_data() { everyProblem(); }
 
     /// Random data typed into the real form, "Resolver" pressed.
     void randomData() {
         QFETCH(int, frame);
-        const FrameUnderTest f = underTest(exact::allFrames().at(std::size_t(frame)));
+        const FrameUnderTest f = underTest(frame);
         OpenForm open(f.topic());
         const QGroupBox* box = boxOf(*open.form, f.problem);
         QVERIFY(box);
