@@ -42,6 +42,20 @@ bool said(const Solution& s, const Math& equation, std::size_t found = 1) {
                        [&](const Step& step) { return says(step, equation); });
 }
 
+/// Whether a step before the last one derives the equation: a line that
+/// is the equation, or a chain of equivalences that ends on it.
+bool derived(const Solution& s, const Math& equation) {
+    const auto endsOn = [&](const Math& line) {
+        if (sameWriting(line, equation)) return true;
+        return line.kind() == Math::Kind::Chain && line.children().size() > 1 &&
+               line.relationAt(line.children().size() - 1) == Rel::Equivalent &&
+               sameWriting(line.children().back(), equation);
+    };
+    return std::any_of(s.steps.begin(), s.steps.end() - 1, [&](const Step& step) {
+        return std::any_of(step.lines.begin(), step.lines.end(), endsOn);
+    });
+}
+
 void endOnReduced(Solution& s) {
     std::vector<Line> lines;
     std::vector<Math> reduced;
@@ -56,8 +70,10 @@ void endOnReduced(Solution& s) {
                      ? s.add(StepKind::AskedReducedEquation, {slot("equation", reduced[0])})
                      : s.add(StepKind::AskedReducedEquations,
                              {slot("first", reduced[0]), slot("second", reduced[1])});
+    // Derived from the general equation, unless an earlier step already did.
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        step.line(Equivalences(generalEquation(normalised(lines[i]))).then(reduced[i]));
+        if (!derived(s, reduced[i]))
+            step.line(Equivalences(generalEquation(normalised(lines[i]))).then(reduced[i]));
         step.figure(Figure::line(lines[i]));
     }
 }

@@ -95,26 +95,21 @@ constexpr bool inTheOrderOfSay() {
 }
 static_assert(inTheOrderOfSay(), "one sentence for each Say, in its order");
 
-std::string integer(const mpz_class& z) {
-    return z.get_str();
-}
-
-/// One term q·√n in the program's syntax, without its sign.
-std::string termField(const exact::Term& t) {
-    const mpz_class num = abs(t.coefficient.get_num());
-    const mpz_class& den = t.coefficient.get_den();
-    std::string s;
-    if (t.radicand == 1)
-        s = integer(num);
-    else
-        s = (num == 1 ? std::string() : integer(num)) + "sqr(" + std::to_string(t.radicand) + ")";
-    if (den != 1) s.append("/").append(integer(den));
-    return s;
-}
-
 /// "+ 3x" pieces of a sum with a true or a plain minus.
 void appendTerm(std::string& out, const exact::Number& k, const std::string& unknown, bool typed) {
     if (k.isZero()) return;
+    if (unknown.empty() && k.terms().size() > 1) { // a constant of several terms, term by term
+        std::string body = typed ? field(k) : number(k); // "sqr(3)-6", "√3 − 6"
+        const std::string minus = typed ? "-" : "\u2212";
+        const bool negative = body.rfind(minus, 0) == 0;
+        if (negative) body.erase(0, minus.size());
+        if (out.empty())
+            out += negative ? minus : "";
+        else
+            out += negative ? (typed ? "-" : " \u2212 ") : (typed ? "+" : " + ");
+        out += body;
+        return;
+    }
     const bool negative = k.sign() < 0;
     const exact::Number size = negative ? -k : k;
     std::string body = typed ? field(size) : number(size);
@@ -158,6 +153,44 @@ std::string circleText(const exact::Circle& c, bool expanded, bool typed) {
     return out + eq + "0";
 }
 
+/// The program's syntax for the tree of a value's normal form: a number,
+/// sqr(n), k*sqr(n), a sum, a fraction.
+std::string typedTree(const exact::Math& m) {
+    using Kind = exact::Math::Kind;
+    switch (m.kind()) {
+    case Kind::Number:
+        return m.number().rational().get_num().get_str();
+    case Kind::Root:
+        return "sqr(" + typedTree(m.children()[0]) + ")";
+    case Kind::Product: {
+        std::string out;
+        for (const exact::Math& f : m.children())
+            out += typedTree(f);
+        return out;
+    }
+    case Kind::Fraction: {
+        const exact::Math& top = m.children()[0];
+        const bool sum = top.kind() == Kind::Sum && top.children().size() > 1;
+        const std::string t = typedTree(top);
+        return (sum ? "(" + t + ")" : t) + "/" + typedTree(m.children()[1]);
+    }
+    case Kind::Sum: {
+        std::string out;
+        for (std::size_t i = 0; i < m.children().size(); ++i) {
+            const exact::Sign sign = m.signAt(i);
+            if (sign == exact::Sign::Minus)
+                out += "-";
+            else if (i > 0)
+                out += "+";
+            out += typedTree(m.children()[i]);
+        }
+        return out;
+    }
+    default:
+        return {};
+    }
+}
+
 } // namespace
 
 std::string say(Say id, std::initializer_list<std::pair<std::string_view, std::string>> slots) {
@@ -176,16 +209,9 @@ std::string say(Say id, std::initializer_list<std::pair<std::string_view, std::s
 
 std::string field(const exact::Number& n) {
     if (n.isZero()) return "0";
-    std::string out;
-    for (const exact::Term& t : n.terms()) {
-        const bool negative = t.coefficient < 0;
-        if (negative)
-            out += "-";
-        else if (!out.empty())
-            out += "+";
-        out += termField(t);
-    }
-    return out;
+    // As the statement writes it (2√3 − 1 is "2sqr(3)-1"), so that the
+    // equation typed reads as the one the pupil was given.
+    return typedTree(exact::numberTree(n));
 }
 
 namespace {

@@ -9,6 +9,8 @@
 #include "objects.h"
 #include "practicerows.h"
 #include "readings.h"
+#include "sentences.h"
+#include "textbookcheck.h"
 
 #include <QTest>
 #include <cmath>
@@ -229,6 +231,36 @@ private slots:
                     }
                 }
         QVERIFY(opened > 500);
+    }
+
+    /// The worked solution of every exercise reads as a textbook writes it, and
+    /// writes each line and circle of the statement as the statement does
+    /// ("r: 3x + 4y + 2 = 0", or "x + y + 1 = 0", in both).
+    void solutionsAsTheStatementsWriteThem() {
+        const int seeds = qEnvironmentVariableIsSet("ORTOPLANO_LONG_ROUNDS") ? 200 : 20;
+        int compared = 0;
+        for (const FrameDef& def : frameTable())
+            for (Level l : AllLevels)
+                for (int seed = 1; def.levels[std::size_t(l)] && seed <= seeds; ++seed) {
+                    const Exercise ex = generate(def.id, l, std::uint64_t(seed));
+                    const std::optional<exact::Solution> s = workedSolution(ex);
+                    QVERIFY2(s, ex.statement.c_str());
+                    const QString advice = textbookcheck::fault(*s);
+                    QVERIFY2(advice.isEmpty(), qPrintable(advice + "\n" + ex.statement.c_str()));
+                    const QString statement = QString::fromStdString(ex.statement);
+                    for (const exact::Slot& v : s->titleValues) {
+                        if (v.value.kind() != exact::Math::Kind::Chain) continue; // a point
+                        const QString equation =
+                            QString::fromStdString(exact::linearText(v.value, ","));
+                        // Named ("r: …") or not ("a recta de equação …"), the same text.
+                        const QString named = QString::fromStdString(v.name) + ": ";
+                        const QString said =
+                            statement.contains(named) ? named + equation : equation;
+                        QVERIFY2(statement.contains(said), qPrintable(said + "\n" + statement));
+                        ++compared;
+                    }
+                }
+        QVERIFY(compared > 100);
     }
 
     /// "é rectângulo?": the key is the test's own computation, a right angle at a vertex
