@@ -535,6 +535,12 @@ void endOnAsked(const Exercise& ex, const Written& w, exact::Solution& s) {
         solve::endOnProjection(s, w.data.points.at(0), ex.data.numbers.at(0) == exact::Number(1));
     else
         solve::endOnAsked(s, asked(ex));
+    // A line through a point parallel or perpendicular to another: the pupil
+    // who answers y = mx + b finds it through the slopes, and so does the solution.
+    const bool parallel = ex.frame == FrameId{TopicId::Recta1, 2};
+    if (parallel || ex.frame == FrameId{TopicId::Recta1, 3})
+        solve::slopesBeforeTheEnd(s, w.data.lines.at(0), w.data.points.at(0), parallel ? "P" : "Q",
+                                  !parallel);
 }
 
 } // namespace
