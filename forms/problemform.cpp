@@ -140,8 +140,10 @@ bool ProblemForm::event(QEvent* e) {
         if (ClassroomDisplay::instance().projector())
             ResultFit::fitPanel(m_window.panel, font()); // once laid out
     }
-    if (e->type() == QEvent::Polish)
+    if (e->type() == QEvent::Polish) {
         arrangeTabOrder(this, m_window.panel, m_board, m_window.buttonRow);
+        letToolKeysThrough(this);
+    }
     if (e->type() == QEvent::WindowActivate && ActivationTracker::previous() != this) {
         // Coming back from another window of the program shows the bare axes.
         // The viewport may not be readable: there is no error report outside
