@@ -170,6 +170,7 @@ QLayout* PracticeWindow::buildAnswerRow() {
     m_answer->setObjectName(QStringLiteral("Resposta"));
     m_answer->setAccessibleName(tr("Resposta"));
     m_answer->setMaxLength(int(practice::MaxAnswerLength) + 1); // past it, a message says so
+    m_answer->setMinimumWidth(200);
     label->setBuddy(m_answer);
     m_verify = new QPushButton(tr("Verificar"), this);
     m_verify->setObjectName(QStringLiteral("Verificar"));
@@ -357,7 +358,8 @@ void PracticeWindow::arrange(ProblemForm* form) {
                        {board.right() + gap, f.top()},
                        {f.left(), f.bottom() + gap},
                        {screen->availableGeometry().right() - size.width(), f.top()}}};
-    putAt(this, place.place(size, minimumSizeHint() + (size - geometry().size())));
+    const QSize smallest = QSize(500, 400).boundedTo(geometry().size());
+    putAt(this, place.place(size, smallest + (size - geometry().size())));
 }
 
 /// "Resolução" beside this window and the form, off the board and the verdict; once.

@@ -169,8 +169,11 @@ private slots:
         QVERIFY(verdict().endsWith("o declive da perpendicular é −1/m."));
         QVERIFY(!shell->solutionWindow() || !shell->solutionWindow()->isVisible());
         QVERIFY(resultsOfTheFrame().join(QString()).isEmpty());
-        if (qEnvironmentVariableIsSet("ORTOPLANO_PRACTICE_SCREENSHOT")) // docs/praticar.png
+        if (qEnvironmentVariableIsSet("ORTOPLANO_PRACTICE_SCREENSHOT")) { // docs/praticar.png
+            window->resize(560, form()->height()); // as beside the form on a wide screen
+            QTest::qWait(300);
             saveSideBySide({form(), window}, qEnvironmentVariable("ORTOPLANO_PRACTICE_SCREENSHOT"));
+        }
         const int step = practice::check(ex, slipped.toStdString()).step;
         QTest::mouseClick(child<QPushButton>("VerResolucao"), Qt::LeftButton);
         SolutionWindow* solution = shell->solutionWindow();
