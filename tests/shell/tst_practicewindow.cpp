@@ -61,6 +61,13 @@ class TestPracticeWindow : public QObject {
         child<QLineEdit>("Semente")->setText(seed);
         QTest::mouseClick(child<QPushButton>("NovoExercicio"), Qt::LeftButton);
     }
+    /// One row per topic.
+    static void everyTopic() {
+        QTest::addColumn<int>("topic");
+        for (int t = 0; t < TopicCount; ++t)
+            QTest::newRow(TopicTable[t].indexHeading) << t;
+    }
+
     /// The texts of the results of the exercise's frame on its form.
     QStringList resultsOfTheFrame() const {
         QStringList texts;
@@ -300,11 +307,7 @@ private slots:
         QCOMPARE(shell->practiceWindow(), window);
     }
 
-    void dataDrawnAtTheFirstExercise_data() {
-        QTest::addColumn<int>("topic");
-        for (int t = 0; t < TopicCount; ++t)
-            QTest::newRow(TopicTable[t].indexHeading) << t;
-    }
+    void dataDrawnAtTheFirstExercise_data() { everyTopic(); }
     /// With no form open, the first exercise of every topic is drawn on its board, once the
     /// form has come up, and the keyboard is in "Resposta". The frame is the topic's first
     /// whose exercises have "Dados" (the others draw nothing before "Resolver").
@@ -368,11 +371,7 @@ private slots:
     }
 
     /// The solution is there at the first press of "Ver resolução", the form just opened.
-    void solutionAtTheFirstPress_data() {
-        QTest::addColumn<int>("topic");
-        for (int t = 0; t < TopicCount; ++t)
-            QTest::newRow(TopicTable[t].indexHeading) << t;
-    }
+    void solutionAtTheFirstPress_data() { everyTopic(); }
     void solutionAtTheFirstPress() {
         QFETCH(int, topic);
         exercise(Topic(topic), 0, 0, "2");
