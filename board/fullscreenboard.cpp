@@ -95,6 +95,7 @@ void FullScreenBoard::paintView(QPainter& painter, QSizeF size) const {
     painter.scale(area.width() / Board::Side, area.height() / Board::Side);
     m_source->board()->paintHighlight(painter, QSizeF(Board::Side, Board::Side));
     m_source->board()->paintPicture(painter, QSizeF(Board::Side, Board::Side));
+    m_source->board()->paintOverlay(painter, QSizeF(Board::Side, Board::Side));
     painter.restore();
     // 2. The answer of the frame, large; the step of its solution along the bottom.
     const Layout laid = layout(size);

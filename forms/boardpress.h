@@ -17,7 +17,7 @@ public:
     /// axes are redrawn outside a press).
     void redrawn(const PressRecord& now, bool inPress);
     /// The worked solution of the press running now, which drew the board.
-    void explain(WorkedSolution::Builder build, std::shared_ptr<const TypedData> data);
+    void explain(WorkedSolution::Builder build, std::shared_ptr<const exact::FrameData> data);
     /// Says that the solution changed, if it did since it was last said.
     void publish();
 
@@ -27,6 +27,8 @@ public:
     /// The title, the caption of the frame whose press drew the board and
     /// its rows as text; no frame while the board shows the bare axes.
     BoardSheet sheet(const QString& title) const { return sheetOf(title, m_record); }
+    /// The press whose drawing the board shows; no frame for bare axes.
+    const PressRecord& record() const { return m_record; }
 
 private:
     PressRecord m_record;

@@ -2,8 +2,10 @@
 
 #include "accessiblewindow.h"
 #include "activation.h"
+#include "boarddrag.h"
 #include "boardmenu.h"
 #include "controls.h"
+#include "datahistory.h"
 #include "displaystyle.h"
 #include "formtools.h"
 #include "numbered_error.h"
@@ -14,6 +16,9 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cstdlib>
 
 namespace {
 /// The program's hooks that every form needs in place before it is built.
@@ -49,13 +54,29 @@ ProblemForm::ProblemForm(const FormTraits& traits, QWidget* parent)
                                        .showFullScreen = [this] { showFullScreenBoard(); }});
     connect(&ClassroomDisplay::instance(), &ClassroomDisplay::changed, this,
             [this] { ResultFit::fitPanel(m_window.panel, font()); });
+    m_history = new DataHistory(this, [this](QGroupBox* frame) {
+        // The board follows the data undone when it shows their frame.
+        if (frame && frame == m_boardPress.record().frame) m_drag->quietly([this] { repress(); });
+    });
+    m_drag =
+        new BoardDrag(this, m_board, *m_history,
+                      {.shown = [this]() -> const PressRecord& { return m_boardPress.record(); },
+                       .repress = [this] { repress(); }});
 }
 
-ProblemForm::~ProblemForm() = default;
+ProblemForm::~ProblemForm() {
+    delete m_drag; // it asks the parts below what the board shows
+}
 
-FrameBuilder ProblemForm::addFrame(const QString& name, const QString& caption, QPoint twips) {
+FrameBuilder ProblemForm::addFrame(const QString& name, const char* frame, QPoint twips) {
+    const exact::Frame* definition = exact::frameNamed(frame);
+    Q_ASSERT_X(definition, "ProblemForm::addFrame", frame);
+    return addFrame(name, *definition, twips);
+}
+
+FrameBuilder ProblemForm::addFrame(const QString& name, const exact::Frame& frame, QPoint twips) {
     return FrameBuilder::addFrame(
-        m_window.panel, name, caption, twips,
+        m_window.panel, name, frame, twips,
         [this](const std::function<void()>& routine, bool solving, QGroupBox* frame) {
             press(routine, solving, frame);
         },
@@ -68,8 +89,29 @@ QLineEdit* ProblemForm::fieldNamed(const QString& name) const {
     return Controls::field(this, name);
 }
 
-bool ProblemForm::isChecked(const QString& optionName) const {
-    return Controls::isChecked(this, optionName);
+QLineEdit* ProblemForm::givenField(exact::Role role, std::size_t i) const {
+    const PressRecord& r = m_press.record();
+    Q_ASSERT_X(r.definition, "ProblemForm::givenField", "outside a press of a frame");
+    return fieldNamed(QString::fromUtf8(exact::nthField(*r.definition, r.option, role, i).name));
+}
+
+Pt ProblemForm::givenPoint(std::size_t i) {
+    const PressRecord& r = m_press.record();
+    Q_ASSERT_X(r.definition, "ProblemForm::givenPoint", "outside a press of a frame");
+    return LerPonto(
+        std::atoi(exact::nthField(*r.definition, r.option, exact::Role::Point, i).name));
+}
+
+Real ProblemForm::givenNumber(std::size_t i) {
+    return LerCampo(givenField(exact::Role::Number, i));
+}
+
+Line ProblemForm::givenLine(std::size_t i) {
+    return LerEquacaoRecta(givenField(exact::Role::Line, i));
+}
+
+std::array<Line, 2> ProblemForm::givenLines() {
+    return LerEquacoesRecta(givenField(exact::Role::Line, 0), givenField(exact::Role::Line, 1));
 }
 
 void ProblemForm::setResult(const QString& name, const QString& text) {
@@ -85,13 +127,48 @@ QString ProblemForm::sep() const {
 // --- the press ------------------------------------------------------------
 
 void ProblemForm::press(const std::function<void()>& routine, bool solve, QGroupBox* frame) {
+    m_board->setNote({}); // what a press said while dragging belongs to that press
     m_fullScreen.pressed(frame);
     m_press.run(routine, solve, frame);
 }
 
-void ProblemForm::explain(WorkedSolution::Builder build) {
+void ProblemForm::repress() {
+    const PressRecord& shown = m_boardPress.record();
+    QGroupBox* const frame = shown.frame;
+    if (!frame) return;
+    for (QWidget* control : frame->findChildren<QWidget*>())
+        if (isResult(control)) Controls::setResult(this, control->objectName(), {});
+    const bool solve = shown.solving || !frameButton(frame, PressKind::Dados);
+    if (QPushButton* button = frameButton(frame, solve ? PressKind::Resolver : PressKind::Dados))
+        button->click();
+}
+
+void ProblemForm::explain() {
+    const std::optional<exact::FrameId> problem = m_press.record().problem();
+    if (!problem) return;
     exactData(); // the readings of the press's verdicts, shared
-    m_boardPress.explain(std::move(build), m_press.record().data);
+    m_boardPress.explain([p = *problem](const exact::FrameData& d) { return p.explain(d); },
+                         m_press.record().data);
+}
+
+// --- a problem given from outside ------------------------------------------
+
+QGroupBox* ProblemForm::frameOf(const exact::Frame& frame) const {
+    for (QGroupBox* box : m_window.panel->findChildren<QGroupBox*>())
+        if (definitionOf(box) == &frame) return box;
+    return nullptr;
+}
+
+void ProblemForm::enter(const exact::FrameId& problem,
+                        const std::vector<std::pair<std::string, std::string>>& texts) {
+    for (const auto& [name, text] : texts)
+        if (auto* field = findChild<QLineEdit*>(QString::fromStdString(name)))
+            field->setText(QString::fromStdString(text));
+    const std::string_view option = problem.optionButton();
+    if (!option.empty())
+        if (auto* button = findChild<QRadioButton*>(
+                QString::fromUtf8(option.data(), qsizetype(option.size()))))
+            button->setChecked(true);
 }
 
 // --- the axes and the lines -----------------------------------------------
@@ -119,6 +196,17 @@ void ProblemForm::DesenharRecta(const Line& line, std::optional<bool> noLine) {
 
 // --- the full-screen board ------------------------------------------------
 
+void ProblemForm::showFullScreenBoard() {
+    m_fullScreen.show(*this);
+    FullScreenBoard* view = m_fullScreen.board();
+    if (!view) return;
+    // Its points are dragged as the board's, through the square it paints the board on.
+    m_drag->attach(view, [view](QPointF p) {
+        const QRectF area = FullScreenBoard::boardArea(view->size());
+        return (p - area.topLeft()) * (Board::Side / area.width());
+    });
+}
+
 QStringList ProblemForm::resultLines() const {
     return FullScreenLink::resultLines(lastFrame());
 }
@@ -143,8 +231,10 @@ bool ProblemForm::event(QEvent* e) {
     if (e->type() == QEvent::Polish) {
         arrangeTabOrder(this, m_window.panel, m_board, m_window.buttonRow);
         letToolKeysThrough(this);
+        m_history->watchFields();
     }
-    if (e->type() == QEvent::WindowActivate && ActivationTracker::previous() != this) {
+    if (e->type() == QEvent::WindowActivate && ActivationTracker::previous() != this &&
+        !m_drag->dragging()) { // a press on the board that activates the form drags
         // Coming back from another window of the program shows the bare axes.
         // The viewport may not be readable: there is no error report outside
         // a press, and the board keeps what was drawn up to that point.

@@ -202,10 +202,11 @@ void print(std::FILE* stream, const QString& text) {
 QString frameList() {
     QString out;
     for (const TopicRow& row : TopicTable) {
-        const auto frames = practice::framesOf(practice::TopicId(int(row.topic)));
+        const auto frames = practice::framesOf(row.topic);
         if (frames.empty()) continue;
-        out += QStringLiteral("  %1 (%2)\n")
-                   .arg(worksheet::topicName(row.topic), QString::fromUtf8(row.indexHeading));
+        out +=
+            QStringLiteral("  %1 (%2)\n")
+                .arg(QString::fromUtf8(topicName(row.topic)), QString::fromUtf8(row.indexHeading));
         for (const practice::FrameId& frame : frames)
             out += QStringLiteral("    %1  %2\n")
                        .arg(worksheet::frameName(frame), -18)

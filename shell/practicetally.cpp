@@ -10,8 +10,12 @@ namespace {
 
 const QString Group = QStringLiteral("Praticar/Contagem");
 
+// By the topic's name, so that the tallies kept survive a topic added.
 QString key(int topic, int level, const char* what) {
-    return QStringLiteral("%1-%2/%3").arg(topic).arg(level).arg(QLatin1String(what));
+    return QStringLiteral("%1-%2/%3")
+        .arg(QLatin1String(topicName(Topic(topic))))
+        .arg(level)
+        .arg(QLatin1String(what));
 }
 
 } // namespace
@@ -20,7 +24,7 @@ PracticeTally PracticeTally::load() {
     PracticeTally tally;
     QSettings settings;
     settings.beginGroup(Group);
-    for (int t = 0; t < practice::TopicIdCount; ++t)
+    for (int t = 0; t < TopicCount; ++t)
         for (int l = 0; l < 3; ++l) {
             Count& c = tally.m_counts[std::size_t(t)][std::size_t(l)];
             c.tried = std::max(0, settings.value(key(t, l, "tentados"), 0).toInt());
@@ -33,7 +37,7 @@ void PracticeTally::save() const {
     QSettings settings;
     settings.beginGroup(Group);
     settings.remove(QString());
-    for (int t = 0; t < practice::TopicIdCount; ++t)
+    for (int t = 0; t < TopicCount; ++t)
         for (int l = 0; l < 3; ++l)
             if (const Count& c = m_counts[std::size_t(t)][std::size_t(l)]; c.tried) {
                 settings.setValue(key(t, l, "tentados"), c.tried);
@@ -41,7 +45,7 @@ void PracticeTally::save() const {
             }
 }
 
-void PracticeTally::add(practice::TopicId topic, practice::Level level, bool right) {
+void PracticeTally::add(Topic topic, practice::Level level, bool right) {
     Count& c = m_counts[std::size_t(topic)][std::size_t(level)];
     ++c.tried;
     if (right) ++c.firstTry;
@@ -53,15 +57,15 @@ void PracticeTally::reset() {
     save();
 }
 
-PracticeTally::Count PracticeTally::count(practice::TopicId topic, practice::Level level) const {
+PracticeTally::Count PracticeTally::count(Topic topic, practice::Level level) const {
     return m_counts[std::size_t(topic)][std::size_t(level)];
 }
 
 QString PracticeTally::text() const {
     QStringList lines;
-    for (int t = 0; t < practice::TopicIdCount; ++t)
+    for (int t = 0; t < TopicCount; ++t)
         for (practice::Level l : practice::AllLevels)
-            if (const Count& c = count(practice::TopicId(t), l); c.tried)
+            if (const Count& c = count(Topic(t), l); c.tried)
                 lines << QCoreApplication::translate(
                              "PracticeWindow", "%1 · %2: %3 tentado(s), %4 certo(s) à primeira")
                              .arg(QString::fromUtf8(TopicTable[t].indexHeading),

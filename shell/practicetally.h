@@ -21,14 +21,14 @@ public:
     static PracticeTally load();
     /// One more exercise of a topic and level, right at the first try or not;
     /// saved at once.
-    void add(practice::TopicId topic, practice::Level level, bool right);
+    void add(Topic topic, practice::Level level, bool right);
     /// Everything back to zero, in the settings too.
     void reset();
-    Count count(practice::TopicId topic, practice::Level level) const;
+    Count count(Topic topic, practice::Level level) const;
     /// One line per topic and level tried: "Recta 1 · básico: 3 tentados, 2 certos à primeira".
     QString text() const;
 
 private:
     void save() const;
-    std::array<std::array<Count, 3>, practice::TopicIdCount> m_counts{};
+    std::array<std::array<Count, 3>, TopicCount> m_counts{};
 };

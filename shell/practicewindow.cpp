@@ -219,9 +219,8 @@ void PracticeWindow::buildChoosers() {
 void PracticeWindow::fillFrames() {
     m_frame->clear();
     m_frame->addItem(tr("qualquer um deste tema"));
-    for (const FrameId& f : practice::framesOf(practice::TopicId(m_topic->currentIndex())))
-        m_frame->addItem(qs(practice::caption(f)),
-                         QVariant::fromValue(QList<int>{f.frame, f.option}));
+    for (const FrameId& f : practice::framesOf(Topic(m_topic->currentIndex())))
+        m_frame->addItem(qs(practice::caption(f)), qs(std::string(f.name())));
 }
 
 void PracticeWindow::chooseTopic(Topic topic) {
@@ -233,11 +232,9 @@ Level PracticeWindow::chosenLevel() const {
 }
 
 FrameId PracticeWindow::chosenFrame(std::uint64_t seed) const {
-    const auto topic = practice::TopicId(m_topic->currentIndex());
-    if (m_frame->currentIndex() > 0) {
-        const QList<int> f = m_frame->currentData().value<QList<int>>();
-        return {topic, f.value(0), f.value(1)};
-    }
+    const auto topic = Topic(m_topic->currentIndex());
+    if (m_frame->currentIndex() > 0)
+        return practice::problem(m_frame->currentData().toString().toStdString());
     std::vector<FrameId> frames;
     for (const FrameId& f : practice::framesOf(topic))
         if (practice::hasLevel(f, chosenLevel())) frames.push_back(f);
@@ -416,7 +413,7 @@ void PracticeWindow::showVerdict(const QString& text, const QColor& colour) {
 
 void PracticeWindow::count(bool right) {
     if (std::exchange(m_answered, true)) return;
-    m_tallies.add(m_exercise->frame.topic, m_exercise->level, right);
+    m_tallies.add(m_exercise->frame.topic(), m_exercise->level, right);
     m_tally->setText(m_tallies.text());
 }
 

@@ -13,7 +13,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-enum class Topic : int;
 
 /// The window "Praticar": a fresh exercise of a chosen topic, frame and
 /// level, typed into its form with the data drawn; the pupil's answer

@@ -20,21 +20,6 @@
 #include <array>
 #include <cstddef>
 
-/// The topics, one problem form each, in the order of the table below.
-enum class Topic : int {
-    Pontos,
-    Recta1,
-    Recta2,
-    Recta3,
-    Recta4,
-    Circunferencia1,
-    Circunferencia2,
-    Circunferencia3,
-    Triangulo,
-    Last = Triangulo, ///< the last topic: move it along when adding one
-};
-inline constexpr int TopicCount = int(Topic::Last) + 1;
-
 /// The button that leads to a topic from the other forms.
 struct TopicButtonText {
     const char* caption;
@@ -52,9 +37,7 @@ struct TopicRow {
     ProblemForm* (*create)();
     const char* menuName; ///< the menu entry's objectName
     const char* menuCaption;
-    const char* indexHeading;
-    /// The captions of its problem frames, top to bottom, as the index lists them.
-    std::array<const char*, 6> problems;
+    const char* indexHeading; ///< above the captions of its frames (exact/framerows.h)
     TopicButtonText button;
     /// The names of this form's buttons to the topics, in table order, "-"
     /// for itself. A topic past the end of the list gets "Ir" + its form.
@@ -73,69 +56,48 @@ inline constexpr HelpTips ShowHelpTips{"Mostrar as Instruções", "Mostrar a Sin
 inline constexpr HelpTips SeeAndShowHelpTips{"Ver as Instruções", "Mostrar a Sintaxe",
                                              "Fechar esta página"};
 
-// Each row: topic, window, title, factory; menu name and caption; index heading and
-// problems; the button to the topic (caption, caption on the Points form, tooltip,
+// Each row: topic, window, title, factory; menu name and caption; index heading;
+// the button to the topic (caption, caption on the Points form, tooltip,
 // tooltip on the Lines 1 form, icon); this form's button names; its help tooltips
 // when they are not the usual ones.
 // clang-format off
 inline constexpr TopicRow TopicTable[] = {
     {Topic::Pontos, "Form1", "PONTOS", createForm<PointsForm>,
      "Pontos", "Pontos", "Pontos",
-     {"Representação de um ponto", "Ponto médio de um segmento", "Distância entre dois pontos",
-      "Mediatriz de um segmento"},
      {"Ponto", nullptr, "Ir para Pontos", "Ir para pontos", "ponto"},
      "- Command2 Command8 Command5 Command11 Command4 Command9 Command10 Command12"},
     {Topic::Recta1, "Form2", "RECTA - 1", createForm<Lines1Form>,
      "Reta1", "Reta 1", "Recta 1",
-     {"Recta de equação...", "Recta que passa por dois pontos",
-      "Recta que passa por um ponto e é paralela a outra",
-      "Recta que passa por um ponto e é perpendicular a outra"},
      {"Recta 1", "Rectas 1", "Ir para Recta-1", nullptr, "recta1"},
      "Command2 - Command6 Command8 Command11 Command7 Command9 Command10 Command12"},
     {Topic::Recta2, "Form3", "RECTA - 2", createForm<Lines2Form>,
      "Reta2", "Reta 2", "Recta 2",
-     {"Intersecção de duas rectas", "Distância entre rectas paralelas",
-      "Distância de um ponto a uma recta", "Ângulo de duas rectas"},
      {"Recta 2", "Rectas 2", "Ir para Recta-2", "Ir para Recta 2", "recta2"},
      "Command2 Command6 - Command9 Command7 Command8 Command10 Command11 Command12"},
     {Topic::Recta3, "Form5", "RECTA - 3", createForm<Lines3Form>,
      "Reta3", "Reta 3", "Recta 3",
-     {"Ver se três pontos são colineares", "Coeficiente angular e inclinação de uma recta",
-      "Posição relativa de duas rectas"},
      {"Recta 3", "Rectas 3", "Ir para Recta-3", "Ir para Recta 3", "recta3"},
      "Command5 Command2 Command8 - Command11 Command4 Command9 Command10 Command12"},
     {Topic::Recta4, "Form8", "RECTA - 4", createForm<Lines4Form>,
      "Reta4", "Reta 4", "Recta 4",
-     {"Recta que passa num ponto e ...", "Bissectrizes de duas rectas concorrentes"},
      {"Recta 4", "Rectas 4", "Ir para Recta-4", "Ir para Recta 4", "recta4"},
      "Command2 Command6 Command1 Command9 - Command8 Command10 Command11 Command5"},
     {Topic::Circunferencia1, "Form4", "CIRCUNFERÊNCIA - 1", createForm<Circles1Form>,
      "Circunferência1", "Circunferência 1", "Circunferência 1",
-     {"Circunferência de equação...", "Circunferência com centro num ponto e tg a uma recta",
-      "Tangente a uma circunferência num dos seus pontos",
-      "Intersecção de uma recta com uma circunferência"},
      {"Círculo 1", nullptr, "Ir para Circunferência-1", "Ir para Circunferência 1", "circulo1"},
      "Command2 Command7 Command6 Command9 Command8 - Command10 Command11 Command12"},
     {Topic::Circunferencia2, "Form6", "CIRCUNFERÊNCIA - 2", createForm<Circles2Form>,
      "Circunfrência2", "Circunferência 2", "Circunferência 2",
-     {"Circunferência e triângulo", "Distância de um ponto P a uma circunferência",
-      "Circunferência de centro C e tangente a uma recta",
-      "Circunferência definida por três pontos"},
      {"Círculo 2", nullptr, "Ir para Circunferência-2", "Ir para Circunferência 2", "circulo2"},
      "Command5 Command2 Command8 Command9 Command11 Command4 - Command10 Command12",
      ShowHelpTips},
     {Topic::Circunferencia3, "Form7", "CIRCUNFERÊNCIA - 3", createForm<Circles3Form>,
      "Circunferência3", "Circunferência 3", "Circunferência 3",
-     {"Intersecção de duas circunferências",
-      "Rectas que passam por P e são tg a uma circunferência",
-      "Circunferência que passa em P e é tg à recta no ponto Q"},
      {"Círculo 3", nullptr, "Ir para Circunferência-3", "Ir para Circunferência 3", "circulo3"},
      "Command5 Command2 Command8 Command9 Command6 Command4 Command10 - Command7",
      SeeAndShowHelpTips},
     {Topic::Triangulo, "Form9", "TRIÂNGULO", createForm<TriangleForm>,
      "Triângulo", "Triângulo", "Triângulo",
-     {"Pontos notáveis de um triângulo", "Área de um triângulo",
-      "Ver se são vértices de um triângulo rectângulo"},
      {"Triângulo", nullptr, "Ir para Triângulo", nullptr, "triangulo"},
      "Command2 Command6 Command1 Command9 Command3 Command8 Command10 Command11 -"},
 };

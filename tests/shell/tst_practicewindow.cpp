@@ -49,8 +49,7 @@ class TestPracticeWindow : public QObject {
     }
     QString verdict() const { return child<QLabel>("Veredicto")->text(); }
     ProblemForm* form() const {
-        return qobject_cast<ProblemForm*>(
-            shell->topicForm(Topic(int(window->exercise()->frame.topic))));
+        return qobject_cast<ProblemForm*>(shell->topicForm(window->exercise()->frame.topic()));
     }
     /// Chooses a topic, a frame (0: any of the topic) and a level, and asks for the exercise of a
     /// seed.
@@ -270,11 +269,11 @@ private slots:
     }
 
     void anyFrameOfTheTopic() {
-        std::set<int> frames;
+        std::set<const exact::Frame*> frames;
         for (int seed = 1; seed <= 12; ++seed) {
             exercise(Topic::Triangulo, 0, 0, QString::number(seed));
-            QCOMPARE(window->exercise()->frame.topic, practice::TopicId::Triangulo);
-            frames.insert(window->exercise()->frame.frame);
+            QCOMPARE(window->exercise()->frame.topic(), Topic::Triangulo);
+            frames.insert(&window->exercise()->frame.frame());
         }
         QCOMPARE(frames.size(), 3u);
     }
@@ -313,7 +312,7 @@ private slots:
     /// whose exercises have "Dados" (the others draw nothing before "Resolver").
     void dataDrawnAtTheFirstExercise() {
         QFETCH(int, topic);
-        const std::vector<practice::FrameId> frames = practice::framesOf(practice::TopicId(topic));
+        const std::vector<practice::FrameId> frames = practice::framesOf(Topic(topic));
         int row = 0;
         while (practice::generate(frames.at(std::size_t(row)), practice::Level::Basico, 1)
                    .dadosButton.empty())
@@ -347,7 +346,7 @@ private slots:
         QTest::keyClicks(QApplication::focusWidget(), "11");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(window->exercise());
-        QCOMPARE(window->exercise()->frame, (practice::FrameId{practice::TopicId::Recta1, 3}));
+        QCOMPARE(window->exercise()->frame, practice::problem("recta1-4"));
         QTRY_COMPARE(QApplication::focusWidget(), child<QLineEdit>("Resposta"));
         QTest::keyClicks(QApplication::focusWidget(),
                          QString::fromStdString(window->exercise()->answerText));
@@ -385,7 +384,7 @@ private slots:
 
     /// A level the frame does not have is said, with the level of the exercise given.
     void missingLevelSaid() {
-        const practice::FrameId collinear{practice::TopicId::Recta3, 0};
+        const practice::FrameId collinear = practice::problem("recta3-1");
         QVERIFY(!practice::hasLevel(collinear, practice::Level::Avancado));
         exercise(Topic::Recta3, 1, 2, "4");
         QCOMPARE(window->exercise()->frame, collinear);
