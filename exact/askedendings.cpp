@@ -125,6 +125,36 @@ void endOnAsked(Solution& s, Asked asked) {
         }
 }
 
+void slopesBeforeTheEnd(Solution& s, const Line& given, const Point& p, const std::string& name,
+                        bool perpendicular) {
+    if (s.stopped || s.steps.empty() || given.b.isZero()) return;
+    const Number mr = -given.a / given.b;
+    if (perpendicular && mr.isZero()) return;
+    const Number m = perpendicular ? Number(-1) / mr : mr;
+    const Math slopeOfR = symbol("m", "r");
+    s.environment.bind(slopeOfR, mr.toDouble());
+    s.environment.bind(symbol("m"), m.toDouble());
+    const Line found = normalised({-m, 1, m * p.x - p.y});
+    const auto shifted = [](const Math& v, const Number& k) {
+        return k.isZero() ? v : minus(v, value(k));
+    };
+    Step& step =
+        perpendicular
+            ? s.add(StepKind::SlopesOfPerpendicular,
+                    {slot("mr", value(mr)), slot("m", value(m)), slot("Q", pointTree(p, name))})
+            : s.add(StepKind::SlopesOfParallel,
+                    {slot("mr", value(mr)), slot("P", pointTree(p, name))});
+    if (perpendicular)
+        step.line(
+            Chain(symbol("m")).equals(negative(fraction(value(1), slopeOfR))).equals(value(m)));
+    step.line(equation(minus(y(), y(name)), product({symbol("m"), minus(x(), x(name))})))
+        .line(Equivalences(equation(shifted(y(), p.y), times(m, shifted(x(), p.x))))
+                  .then(*reducedEquation(found)))
+        .figure(Figure::point(p, name))
+        .figure(Figure::line(found));
+    std::rotate(s.steps.end() - 2, s.steps.end() - 1, s.steps.end()); // before the last
+}
+
 void endOnProjection(Solution& s, const Point& p, bool onXAxis) {
     const Point q = onXAxis ? Point{p.x, Number(0)} : Point{Number(0), p.y};
     s.add(onXAxis ? StepKind::AskedProjectionOnXAxis : StepKind::AskedProjectionOnYAxis,

@@ -252,6 +252,8 @@ const std::vector<KindInfo<StepKind>> kSteps = {
     {S::AskedSlope, "asked.slope", {"m"}},
     {S::AskedProjectionOnXAxis, "asked.projection-x", {"P", "Q"}},
     {S::AskedProjectionOnYAxis, "asked.projection-y", {"P", "Q"}},
+    {S::SlopesOfParallel, "asked.slopes-parallel", {"mr", "P"}},
+    {S::SlopesOfPerpendicular, "asked.slopes-perpendicular", {"mr", "m", "Q"}},
 };
 
 const std::vector<KindInfo<TitleKind>> kTitles = {

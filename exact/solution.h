@@ -285,6 +285,8 @@ enum class StepKind : std::uint16_t {
     AskedSlope,
     AskedProjectionOnXAxis,
     AskedProjectionOnYAxis,
+    SlopesOfParallel,
+    SlopesOfPerpendicular,
 };
 
 /// The title of a frame's solution: its caption and its data.

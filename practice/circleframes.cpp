@@ -75,8 +75,9 @@ Slip radiusForSquare() {
     return {"radius-for-square",
             "Escreveu o raio no segundo membro em vez do seu quadrado.",
             "a equação reduzida é (x − a)² + (y − b)² = r²: o segundo membro é o quadrado do raio.",
+            "raio",
             {StepKind::CircleSubstitute, StepKind::InscribedResult, StepKind::CircumscribedResult,
-             StepKind::ThreePointsResult, StepKind::TouchingCircleResult},
+             StepKind::ThreePointsRadius, StepKind::TouchingCircleRadius},
             [](const Exercise& ex) {
                 const Circle& c = std::get<Circle>(ex.expected.values.at(0));
                 if (!c.radius.isRational()) return std::vector<Value>{}; // r would be a fourth root
@@ -88,6 +89,7 @@ Slip centreSigns() {
     return {"centre-signs",
             "Trocou os sinais das coordenadas do centro.",
             "em (x − a)² + (y − b)² = r² o centro é (a , b): (x + 2)² corresponde a a = −2.",
+            "centro",
             {StepKind::CompleteSquares, StepKind::CircleSubstitute},
             [](const Exercise& ex) {
                 const Circle& c = std::get<Circle>(ex.expected.values.at(0));
@@ -97,8 +99,12 @@ Slip centreSigns() {
 
 /// The centroid for the centre, found at the step that says what the
 /// centre is.
-Slip centroidCentre(const char* what, std::vector<StepKind> method) {
-    return {"centroid", "Usou o baricentro do triângulo.", what, std::move(method),
+Slip centroidCentre(const char* what, const char* centre, std::vector<StepKind> method) {
+    return {"centroid",
+            "Usou o baricentro do triângulo.",
+            what,
+            centre,
+            std::move(method),
             [](const Exercise& ex) {
                 const Point g = centroid(ex);
                 if (ex.expected.kind == AnswerKind::Point) return one(g);
@@ -121,31 +127,35 @@ void makeCentreAndRadius(Rng& rng, Exercise& ex) {
 }
 
 std::vector<Slip> centreAndRadiusSlips() {
-    return {{"centre-signs",
-             "Trocou os sinais das coordenadas do centro.",
-             "em (x − a)² + (y − b)² = r² o centro é (a , b): (x + 2)² corresponde a a = −2.",
-             {StepKind::CompleteSquares, StepKind::CircleReducedForm, StepKind::CircleSubstitute},
-             [](const Exercise& ex) {
-                 const Circle& c = ci(ex, 0);
-                 return std::vector<Value>{Point{-c.centre.x, -c.centre.y}, c.radius};
-             }},
-            {"square-for-radius",
-             "Deu o quadrado do raio como raio.",
-             "o segundo membro da equação reduzida é r²: o raio é a sua raiz quadrada.",
-             {StepKind::CircleCentreRadius},
-             [](const Exercise& ex) {
-                 const Circle& c = ci(ex, 0);
-                 return std::vector<Value>{c.centre, c.radiusSquared()};
-             }},
-            {"not-halved",
-             "Não dividiu por −2 os coeficientes de x e de y.",
-             "de x² + y² + Dx + Ey + F = 0 vem o centro (−D/2 , −E/2).",
-             {StepKind::CompleteSquares},
-             [](const Exercise& ex) {
-                 if (ex.data.numbers.at(0).isZero()) return std::vector<Value>{};
-                 const Circle& c = ci(ex, 0);
-                 return std::vector<Value>{Point{-2 * c.centre.x, -2 * c.centre.y}, c.radius};
-             }}};
+    return {
+        {"centre-signs",
+         "Trocou os sinais das coordenadas do centro.",
+         "em (x − a)² + (y − b)² = r² o centro é (a , b): (x + 2)² corresponde a a = −2.",
+         "centro",
+         {StepKind::CompleteSquares, StepKind::CircleReducedForm, StepKind::CircleSubstitute},
+         [](const Exercise& ex) {
+             const Circle& c = ci(ex, 0);
+             return std::vector<Value>{Point{-c.centre.x, -c.centre.y}, c.radius};
+         }},
+        {"square-for-radius",
+         "Deu o quadrado do raio como raio.",
+         "o segundo membro da equação reduzida é r²: o raio é a sua raiz quadrada.",
+         "raio",
+         {StepKind::CircleCentreRadius},
+         [](const Exercise& ex) {
+             const Circle& c = ci(ex, 0);
+             return std::vector<Value>{c.centre, c.radiusSquared()};
+         }},
+        {"not-halved",
+         "Não dividiu por −2 os coeficientes de x e de y.",
+         "de x² + y² + Dx + Ey + F = 0 vem o centro (−D/2 , −E/2).",
+         "metade",
+         {StepKind::CompleteSquares},
+         [](const Exercise& ex) {
+             if (ex.data.numbers.at(0).isZero()) return std::vector<Value>{};
+             const Circle& c = ci(ex, 0);
+             return std::vector<Value>{Point{-2 * c.centre.x, -2 * c.centre.y}, c.radius};
+         }}};
 }
 
 void makeCircleEquation(Rng& rng, Exercise& ex) {
@@ -182,6 +192,7 @@ std::vector<Slip> tangentCircleSlips() {
             {"no-norm",
              "Tomou |ax₀ + by₀ + c| como raio, sem dividir pela norma.",
              "o raio é a distância do centro à recta: |ax₀ + by₀ + c| / √(a² + b²).",
+             "distância",
              {StepKind::TangentCircleRadius},
              [](const Exercise& ex) {
                  const Line& r = ln(ex, 0);
@@ -213,11 +224,13 @@ std::vector<Slip> tangentAtPointSlips() {
         {"radius-line",
          "Escreveu a recta que passa pelo centro e por P.",
          "a tangente em P é perpendicular ao raio [CP].",
+         "raio",
          {StepKind::TangentNormal},
          [](const Exercise& ex) { return one(exact::lineThrough(ci(ex, 0).centre, pt(ex, 0))); }},
         {"through-centre",
          "Traçou a perpendicular ao raio pelo centro.",
          "a tangente passa no ponto de tangência P.",
+         "x_P",
          {StepKind::TangentEquation},
          [](const Exercise& ex) {
              const Point& c = ci(ex, 0).centre;
@@ -232,7 +245,8 @@ Slip swappedPoints() {
     return {"swapped",
             "Trocou a abcissa com a ordenada dos pontos.",
             "cada ponto escreve-se (x , y): primeiro a abcissa.",
-            {StepKind::QuadraticRoots},
+            "pontos",
+            {StepKind::LineSecantToCircle, StepKind::CirclesSecant, StepKind::QuadraticRoots},
             [](const Exercise& ex) {
                 std::vector<Value> out;
                 for (const Value& v : ex.expected.values) {
@@ -339,11 +353,13 @@ std::vector<Slip> pointCircleSlips() {
     return {{"centre-distance",
              "Calculou a distância de P ao centro.",
              "a distância de P à circunferência é a distância ao centro menos o raio.",
+             "raio",
              {StepKind::PointCircleMethod},
              [](const Exercise& ex) { return one(exact::distance(ci(ex, 0).centre, pt(ex, 0))); }},
             {"farthest",
              "Somou o raio em vez de o subtrair.",
              "o ponto da circunferência mais próximo de P está entre P e o centro: d(P, C) − r.",
+             "diferença",
              {StepKind::PointCircleMethod},
              [](const Exercise& ex) {
                  return one(exact::distance(ci(ex, 0).centre, pt(ex, 0)) + ci(ex, 0).radius);
@@ -376,6 +392,7 @@ std::vector<Slip> tangentsFromPointSlips() {
     return {{"radii",
              "Escreveu as rectas que passam pelo centro e pelos pontos de tangência.",
              "as tangentes passam em P e são perpendiculares aos raios nos pontos de tangência.",
+             "raio",
              {StepKind::TangentsMethod},
              [](const Exercise& ex) {
                  const Point& c = ci(ex, 0).centre;
@@ -413,6 +430,7 @@ std::vector<Slip> throughPTangentAtQSlips() {
              "Tomou Q como centro.",
              "Q é o ponto de tangência; o centro está na perpendicular à recta em Q, à mesma "
              "distância de P e de Q.",
+             "ponto de tangência",
              {StepKind::TouchingCircleMethod},
              [](const Exercise& ex) {
                  return one(Circle{pt(ex, 1), exact::distance(pt(ex, 0), pt(ex, 1))});
@@ -473,13 +491,13 @@ std::vector<FrameDef> circleFrames() {
          makeInscribed,
          {radiusForSquare(), centroidCentre("o centro da circunferência inscrita é o incentro, o "
                                             "encontro das bissectrizes dos ângulos.",
-                                            {StepKind::IncentreMethod})}},
+                                            "incentro", {StepKind::IncentreMethod})}},
         {problem("circunferencia2-1b"),
          "Dados1",
          "Resolver1",
          {true, false, true},
          makeCircumscribed,
-         {radiusForSquare(), centroidCentre(rule, centreMethods)}},
+         {radiusForSquare(), centroidCentre(rule, "mediatriz", centreMethods)}},
         {problem("circunferencia2-2"),
          "Dados3",
          "Resolver3",
@@ -497,7 +515,7 @@ std::vector<FrameDef> circleFrames() {
          "Resolver7",
          {true, false, true},
          makeThroughThree,
-         {radiusForSquare(), centroidCentre(rule, centreMethods)}},
+         {radiusForSquare(), centroidCentre(rule, "mediatriz", centreMethods)}},
         {problem("circunferencia3-1"),
          "Dados1",
          "Resolver1",

@@ -41,6 +41,7 @@ std::vector<Slip> intersectionSlips() {
     return {{"swapped",
              "Trocou a abcissa com a ordenada do ponto.",
              "o ponto de intersecção escreve-se (x , y): primeiro a abcissa.",
+             "ponto",
              {StepKind::IntersectionResult},
              [](const Exercise& ex) {
                  const Point p = exact::intersection(ln(ex, 0), ln(ex, 1));
@@ -49,6 +50,7 @@ std::vector<Slip> intersectionSlips() {
             {"constant-sign",
              "Passou o termo independente para o outro membro sem lhe trocar o sinal.",
              "de ax + by + c = 0 vem ax + by = −c.",
+             "sistema",
              {StepKind::IntersectionSystem},
              [](const Exercise& ex) {
                  const Point p = exact::intersection(ln(ex, 0), ln(ex, 1));
@@ -91,6 +93,7 @@ std::vector<Slip> parallelDistanceSlips() {
     return {{"no-norm",
              "Não dividiu pela norma do vector normal.",
              "d = |c₁ − c₂| / √(a² + b²), com as duas equações escritas com os mesmos a e b.",
+             "√(a",
              {StepKind::DistanceToLineFormula},
              [=](const Exercise& ex) {
                  const auto [n2, c1, c2, k] = parts(ex);
@@ -99,6 +102,7 @@ std::vector<Slip> parallelDistanceSlips() {
             {"no-root",
              "Dividiu por a² + b² em vez de √(a² + b²).",
              "no denominador está a norma do vector normal, √(a² + b²).",
+             "√(a",
              {StepKind::DistanceToLineFormula},
              [=](const Exercise& ex) {
                  const auto [n2, c1, c2, k] = parts(ex);
@@ -107,6 +111,7 @@ std::vector<Slip> parallelDistanceSlips() {
             {"not-equalised",
              "Subtraiu os termos independentes sem igualar primeiro os coeficientes de x e de y.",
              "escreva as duas equações com os mesmos a e b antes de subtrair c₁ e c₂.",
+             "coeficientes",
              {StepKind::LinesParallel},
              [=](const Exercise& ex) {
                  const auto [n2, c1, c2, k] = parts(ex);
@@ -142,6 +147,7 @@ std::vector<Slip> pointLineDistanceSlips() {
     return {{"no-absolute-value",
              "Esqueceu o valor absoluto.",
              "uma distância nunca é negativa: d = |ax₀ + by₀ + c| / √(a² + b²).",
+             "|a",
              {StepKind::DistanceToLineFormula},
              [=](const Exercise& ex) {
                  const Number v = value(ex, true);
@@ -151,11 +157,13 @@ std::vector<Slip> pointLineDistanceSlips() {
             {"no-root",
              "Esqueceu a raiz quadrada no denominador.",
              "o denominador é √(a² + b²), a norma do vector normal.",
+             "√(a",
              {StepKind::DistanceToLineFormula},
              [=](const Exercise& ex) { return one(exact::abs(value(ex, true)) / norm2(ex)); }},
             {"no-constant",
              "Esqueceu o termo independente c.",
              "substitua x e y pelas coordenadas de P em ax + by + c, sem esquecer c.",
+             "coeficientes",
              {StepKind::SubstitutePointAndLine},
              [=](const Exercise& ex) {
                  return one(exact::abs(value(ex, false)) / exact::sqrt(norm2(ex)));
@@ -229,11 +237,13 @@ std::vector<Slip> angleSlips() {
              "Deu o ângulo obtuso.",
              "o ângulo de duas rectas é agudo ou recto: cos θ = |u · v| / (‖u‖ ‖v‖), com valor "
              "absoluto.",
+             "agudo",
              {StepKind::AngleFormula},
              [=](const Exercise& ex) { return one(Degrees{N(180) - from(ex)}); }},
             {"complement",
              "Deu o complemento do ângulo.",
              "use os dois vectores directores (ou os dois normais), não um de cada.",
+             "vector director",
              {StepKind::DirectionVectors},
              [=](const Exercise& ex) { return one(Degrees{N(90) - from(ex)}); }}};
 }
@@ -244,6 +254,7 @@ std::vector<Slip> oppositeVerdict(const char* rule) {
     return {{"opposite",
              "A conclusão está trocada.",
              rule,
+             "declive",
              {StepKind::CollinearSlopes, StepKind::CollinearVectors},
              [](const Exercise& ex) {
                  const Words w = std::get<Words>(ex.expected.values.at(0));
@@ -339,11 +350,13 @@ std::vector<Slip> inclinationSlips() {
         {"negative-inclination",
          "Deu um ângulo negativo.",
          "a inclinação está entre 0º e 180º: quando o declive é negativo, soma-se 180º a arctg m.",
+         "inclinação",
          {StepKind::InclinationTangent, StepKind::InclinationObtuse},
          [](const Exercise& ex) { return angleSlip(ex, false); }},
         {"complement",
          "Deu o ângulo com o eixo das ordenadas.",
          "a inclinação é o ângulo com o semieixo positivo das abcissas: tg α = m.",
+         "inclinação",
          {StepKind::InclinationTangent, StepKind::InclinationInverse},
          [](const Exercise& ex) { return angleSlip(ex, true); }}};
 }
@@ -354,11 +367,13 @@ std::vector<Slip> slopeFromPointsSlips() {
         {"swapped-differences",
          "Trocou Δx com Δy.",
          "o declive é m = (y_B − y_A)/(x_B − x_A).",
+         "declive",
          {StepKind::SlopeOfSegment},
          [](const Exercise& ex) { return slopeOrAngle(ex, N(1) / ex.data.numbers.at(0)); }});
     slips.push_back({"slope-sign",
                      "Trocou o sinal do declive.",
                      "subtraia as coordenadas pela mesma ordem em cima e em baixo.",
+                     "declive",
                      {StepKind::SlopeOfSegment, StepKind::SlopeOfReduced},
                      [](const Exercise& ex) { return slopeOrAngle(ex, -ex.data.numbers.at(0)); }});
     return slips;
@@ -369,12 +384,14 @@ std::vector<Slip> slopeFromEquationSlips() {
     slips.push_back({"slope-sign",
                      "Trocou o sinal do declive.",
                      "de ax + by + c = 0 vem y = −(a/b)x − c/b: o declive é −a/b.",
+                     "declive",
                      {StepKind::SlopeOfSegment, StepKind::SlopeOfReduced},
                      [](const Exercise& ex) { return slopeOrAngle(ex, -ex.data.numbers.at(0)); }});
     slips.push_back(
         {"b-over-a",
          "Calculou −b/a em vez de −a/b.",
          "o declive é o coeficiente de x depois de isolar y: −a/b.",
+         "declive",
          {StepKind::SlopeOfReduced},
          [](const Exercise& ex) { return slopeOrAngle(ex, N(-1) / ex.data.numbers.at(0)); }});
     return slips;
@@ -409,6 +426,7 @@ std::vector<Slip> relativePositionSlips() {
          "Confundiu rectas paralelas com rectas coincidentes.",
          "com os coeficientes de x e de y proporcionais, as rectas são coincidentes se também os "
          "termos independentes o forem, e paralelas se não forem.",
+         "coeficientes",
          {StepKind::PositionCompare},
          [](const Exercise& ex) {
              const Words* w = std::get_if<Words>(&ex.expected.values.at(0));
@@ -418,6 +436,7 @@ std::vector<Slip> relativePositionSlips() {
         {"swapped",
          "Trocou a abcissa com a ordenada do ponto de intersecção.",
          "o ponto escreve-se (x , y): primeiro a abcissa.",
+         "ponto",
          {StepKind::PositionConcurrent},
          [](const Exercise& ex) {
              const Point* p = std::get_if<Point>(&ex.expected.values.at(0));

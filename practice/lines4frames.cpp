@@ -41,6 +41,7 @@ std::vector<Slip> axisSlips() {
              "Escreveu a paralela ao outro eixo.",
              "a paralela ao eixo das abcissas é horizontal, y = y_P; a paralela ao eixo das "
              "ordenadas é vertical, x = x_P.",
+             "eixo",
              {StepKind::ParallelToXAxis, StepKind::ParallelToYAxis},
              [](const Exercise& ex) {
                  const Line& l = std::get<Line>(ex.expected.values.at(0));
@@ -65,6 +66,7 @@ std::vector<Slip> inclinationSlips() {
     return {{"supplement",
              "Trocou o sinal do declive.",
              "o declive é a tangente da inclinação: m = tg α.",
+             "tangente",
              {StepKind::SlopeFromInclination},
              [](const Exercise& ex) {
                  const int a = int(ex.data.numbers.at(0).rational().get_num().get_si());
@@ -73,6 +75,7 @@ std::vector<Slip> inclinationSlips() {
             {"cotangent",
              "Usou a tangente do complemento da inclinação.",
              "a inclinação é o ângulo com o eixo das abcissas, e m = tg α.",
+             "tangente",
              {StepKind::SlopeFromInclination},
              [](const Exercise& ex) {
                  const int a = int(ex.data.numbers.at(0).rational().get_num().get_si());
@@ -95,6 +98,7 @@ std::vector<Slip> slopeSlips() {
     return {{"ordinate-as-intercept",
              "Tomou a ordenada de P como ordenada na origem.",
              "a recta é y − y_P = m(x − x_P).",
+             "y_P",
              {StepKind::SlopeThroughPoint},
              [](const Exercise& ex) {
                  return one(Line{ex.data.numbers.at(0), N(-1), pt(ex, 0).y});
@@ -102,6 +106,7 @@ std::vector<Slip> slopeSlips() {
             {"abscissa-sign",
              "Trocou o sinal da abcissa de P.",
              "a recta é y − y_P = m(x − x_P): subtrai-se a abcissa de P.",
+             "x_P",
              {StepKind::SlopeThroughPoint},
              [](const Exercise& ex) {
                  const Point& p = pt(ex, 0);
@@ -144,6 +149,7 @@ std::vector<Slip> angleWithLineSlips() {
              "Mediu o ângulo a partir do eixo das abcissas, não da recta r.",
              "o ângulo é o das rectas pedidas com r: rode o vector director de r, ou use a "
              "fórmula do ângulo de duas rectas.",
+             "ângulo",
              {StepKind::AngleLineTangent},
              [](const Exercise& ex) {
                  const int a = int(ex.data.numbers.at(0).rational().get_num().get_si());
@@ -184,6 +190,7 @@ std::vector<Slip> bisectorsSlips() {
              "Somou e subtraiu as equações sem as dividir pelas normas.",
              "os pontos das bissectrizes estão à mesma distância das duas rectas: "
              "|a₁x + b₁y + c₁|/√(a₁² + b₁²) = |a₂x + b₂y + c₂|/√(a₂² + b₂²).",
+             "distância",
              {StepKind::BisectorsDefinition},
              [](const Exercise& ex) {
                  const Line& r = ln(ex, 0);

@@ -32,6 +32,7 @@ std::vector<Slip> pointSlips() {
              "Projectou o ponto sobre o outro eixo.",
              "a projecção sobre o eixo das abcissas conserva a abcissa e tem ordenada 0; sobre o "
              "eixo das ordenadas, o contrário.",
+             "eixo",
              {StepKind::PointProjections, StepKind::PointOnXAxis, StepKind::PointOnYAxis},
              [](const Exercise& ex) {
                  const Point& a = pt(ex, 0);
@@ -40,6 +41,7 @@ std::vector<Slip> pointSlips() {
             {"swapped",
              "Trocou a abcissa com a ordenada.",
              "a abcissa é a primeira coordenada e a ordenada a segunda.",
+             "abcissa",
              {StepKind::PointCoordinates},
              [](const Exercise& ex) {
                  const Point& a = pt(ex, 0);
@@ -73,6 +75,7 @@ std::vector<Slip> midpointSlips() {
         {"no-halving",
          "Somou as coordenadas dos extremos sem dividir por 2.",
          "cada coordenada do ponto médio é a média das coordenadas dos extremos.",
+         "média",
          {StepKind::MidpointFormula},
          [](const Exercise& ex) {
              return one(Point{pt(ex, 0).x + pt(ex, 1).x, pt(ex, 0).y + pt(ex, 1).y});
@@ -80,6 +83,7 @@ std::vector<Slip> midpointSlips() {
         {"half-difference",
          "Dividiu por 2 a diferença das coordenadas, em vez da soma.",
          "o ponto médio é ((x_A + x_B)/2 , (y_A + y_B)/2): somam-se as coordenadas.",
+         "x_A + x_B",
          {StepKind::MidpointFormula},
          [](const Exercise& ex) {
              return one(Point{(pt(ex, 1).x - pt(ex, 0).x) / 2, (pt(ex, 1).y - pt(ex, 0).y) / 2});
@@ -117,11 +121,13 @@ std::vector<Slip> distanceSlips() {
     return {{"no-root",
              "Esqueceu a raiz quadrada.",
              "a distância é a raiz quadrada da soma dos quadrados das diferenças das coordenadas.",
+             "√",
              {StepKind::DistanceFormula},
              [](const Exercise& ex) { return one(exact::squaredDistance(pt(ex, 0), pt(ex, 1))); }},
             {"sum-for-difference",
              "Somou as coordenadas em vez de as subtrair.",
              "em d(A, B) = √((x_B − x_A)² + (y_B − y_A)²) entram as diferenças das coordenadas.",
+             "x_B − x_A",
              {StepKind::DistanceFormula},
              [](const Exercise& ex) {
                  const Point o{N(0), N(0)};
@@ -131,6 +137,7 @@ std::vector<Slip> distanceSlips() {
             {"no-squares",
              "Somou as diferenças sem as elevar ao quadrado.",
              "a distância não é |Δx| + |Δy|: é √(Δx² + Δy²).",
+             "²",
              {StepKind::DistanceFormula},
              [](const Exercise& ex) {
                  return one(exact::abs(pt(ex, 1).x - pt(ex, 0).x) +
@@ -159,11 +166,13 @@ std::vector<Slip> bisectorSlips() {
     return {{"line-ab",
              "Escreveu a equação da recta AB.",
              "a mediatriz é perpendicular ao segmento [AB] no seu ponto médio.",
+             "mesma distância",
              {StepKind::BisectorDefinition},
              [](const Exercise& ex) { return one(exact::lineThrough(pt(ex, 0), pt(ex, 1))); }},
             {"through-a",
              "Traçou a perpendicular a [AB] que passa em A.",
              "a mediatriz passa no ponto médio de [AB], não num dos extremos.",
+             "mesma distância",
              {StepKind::BisectorDefinition},
              [](const Exercise& ex) {
                  const Point& a = pt(ex, 0);
@@ -194,6 +203,7 @@ std::vector<Slip> typedLineSlips() {
     return {{"slope-sign",
              "Trocou o sinal do declive.",
              "de ax + by + c = 0 vem y = −(a/b)x − c/b: o declive é −a/b.",
+             "declive",
              {StepKind::SlopeAndIntercept},
              [](const Exercise& ex) {
                  const Line& r = ln(ex, 0);
@@ -202,6 +212,7 @@ std::vector<Slip> typedLineSlips() {
             {"constant-not-divided",
              "Não dividiu o termo independente por b.",
              "ao isolar y, divide-se todo o membro por b: a ordenada na origem é −c/b.",
+             "ordenada na origem",
              {StepKind::SlopeAndIntercept},
              [](const Exercise& ex) {
                  const Line& r = ln(ex, 0);
@@ -244,11 +255,13 @@ std::vector<Slip> lineThroughPointsSlips() {
     return {{"swapped-differences",
              "Trocou Δx com Δy no declive.",
              "o declive é m = (y_B − y_A)/(x_B − x_A): a diferença das ordenadas em cima.",
+             "declive",
              {StepKind::SlopeOfSegment},
              [=](const Exercise& ex) { return withSlope(ex, true, false); }},
             {"slope-sign",
              "Trocou o sinal do declive.",
              "em m = (y_B − y_A)/(x_B − x_A) subtraem-se as coordenadas pela mesma ordem.",
+             "declive",
              {StepKind::SlopeOfSegment},
              [=](const Exercise& ex) { return withSlope(ex, false, true); }}};
 }
@@ -295,18 +308,21 @@ std::vector<Slip> parallelSlips() {
     return {{"perpendicular",
              "Usou o declive da perpendicular.",
              "rectas paralelas têm o mesmo declive.",
+             "paralelas",
              {StepKind::ParallelFamily},
              [](const Exercise& ex) { return throughWithSlope(ex, N(-1) / slope(ln(ex, 0))); }},
             {"given-line",
              "Escreveu a própria recta r.",
              "a paralela tem de passar em P: substitua as coordenadas de P para achar a ordenada "
              "na origem.",
+             "ponto P",
              {StepKind::FamilyThroughPoint},
              [](const Exercise& ex) { return one(ln(ex, 0)); }},
             {"ordinate-as-intercept",
              "Tomou a ordenada de P como ordenada na origem.",
              "a ordenada na origem b obtém-se de y_P = m·x_P + b.",
-             {StepKind::FamilyThroughPoint},
+             "ordenada na origem",
+             {StepKind::SlopesOfParallel, StepKind::FamilyThroughPoint},
              [](const Exercise& ex) {
                  return one(Line{slope(ln(ex, 0)), N(-1), pt(ex, 0).y});
              }}};
@@ -316,16 +332,19 @@ std::vector<Slip> perpendicularSlips() {
     return {{"minus-m",
              "Usou −m para o declive da perpendicular.",
              "o declive da perpendicular é −1/m.",
-             {StepKind::PerpendicularFamily},
+             "declive",
+             {StepKind::SlopesOfPerpendicular, StepKind::PerpendicularFamily},
              [](const Exercise& ex) { return throughWithSlope(ex, -slope(ln(ex, 0))); }},
             {"inverse-m",
              "Usou 1/m para o declive da perpendicular.",
              "o declive da perpendicular é −1/m: o inverso, com o sinal trocado.",
-             {StepKind::PerpendicularFamily},
+             "declive",
+             {StepKind::SlopesOfPerpendicular, StepKind::PerpendicularFamily},
              [](const Exercise& ex) { return throughWithSlope(ex, N(1) / slope(ln(ex, 0))); }},
             {"parallel",
              "Escreveu a paralela em vez da perpendicular.",
              "o declive da perpendicular é −1/m.",
+             "perpendicular",
              {StepKind::PerpendicularFamily},
              [](const Exercise& ex) { return throughWithSlope(ex, slope(ln(ex, 0))); }}};
 }

@@ -15,7 +15,7 @@ namespace {
 constexpr std::array<std::pair<Say, std::string_view>, std::size_t(Say::ReducedCircleAsked) + 1>
     Sentences{{
         {Say::Right, "Certo."},
-        {Say::RightToSimplify, "Certo, mas simplifique: {what}"},
+        {Say::RightToSimplify, "Certo, mas {what}"},
         {Say::WrongSlipAtStep, "Errado. {what} Reveja o passo {step}: {rule}"},
         {Say::WrongSlip, "Errado. {what} Recorde: {rule}"},
         {Say::WrongSeeSolution, "Errado. Veja a resolução com «Ver resolução»."},
@@ -72,6 +72,8 @@ constexpr std::array<std::pair<Say, std::string_view>, std::size_t(Say::ReducedC
          "Escreva duas equações separadas por «e», por exemplo y = 2x − 1 e x = 3."},
         {Say::AskCircle, "Escreva uma equação de uma circunferência, por exemplo "
                          "(x − 1)² + (y + 2)² = 5."},
+        {Say::AskReducedLine, "Escreva a equação reduzida da recta, por exemplo y = 2x − 1."},
+        {Say::AskGeneralLine, "Escreva uma equação geral da recta, por exemplo 2x − y + 3 = 0."},
         {Say::AskAngle, "Escreva uma amplitude em graus, por exemplo 45º."},
         {Say::AskAngleSeconds,
          "Escreva uma amplitude em graus, minutos e segundos, por exemplo 26º 33' 54''."},
@@ -79,6 +81,19 @@ constexpr std::array<std::pair<Say, std::string_view>, std::size_t(Say::ReducedC
         {Say::AskPosition,
          "Responda «paralelas», «coincidentes» ou «concorrentes em» e o ponto, por exemplo "
          "concorrentes em (1 , 2)."},
+        {Say::ExampleNumber, "um número: 2√5, −3/4"},
+        {Say::ExamplePoint, "um ponto (a , b): (1 , −2)"},
+        {Say::ExampleTwoPoints, "dois pontos separados por «e»: (1 , 2) e (3 , −1)"},
+        {Say::ExamplePointAndNumber, "o centro e o raio: (1 , −2) ; 3"},
+        {Say::ExampleLine, "uma equação: y = 2x − 1"},
+        {Say::ExampleReducedLine, "a equação reduzida: y = 2x − 1"},
+        {Say::ExampleGeneralLine, "uma equação geral: 2x − y + 3 = 0"},
+        {Say::ExampleTwoLines, "duas equações separadas por «e»: y = 2x − 1 e x = 3"},
+        {Say::ExampleCircle, "uma equação: (x − 1)² + (y + 2)² = 5"},
+        {Say::ExampleAngle, "uma amplitude em graus: 45º"},
+        {Say::ExampleAngleSeconds, "uma amplitude em graus, minutos e segundos: 26º 33' 54''"},
+        {Say::ExampleYesNo, "sim ou não"},
+        {Say::ExamplePosition, "paralelas, coincidentes, ou concorrentes em (1 , 2)"},
         {Say::SimplifyRadical, "simplifique o radical."},
         {Say::RationaliseDenominator, "racionalize o denominador."},
         {Say::LowestTerms, "reduza a fracção aos termos mínimos."},

@@ -3,6 +3,8 @@
 #include "makekit.h"
 #include "verdicts.h"
 
+#include <stdexcept>
+
 namespace practice {
 
 using namespace kit;
@@ -47,7 +49,12 @@ void makeIncentre(Rng& rng, Exercise& ex) {
 void makeOrthocentre(Rng& rng, Exercise& ex) {
     const Point o = circumscribedTriangle(rng, ex);
     const Point s = sum(ex);
-    ask(ex, "ortocentro", {s.x - 2 * o.x, s.y - 2 * o.y});
+    const Point h{s.x - 2 * o.x, s.y - 2 * o.y};
+    // A right triangle's orthocentre is the vertex of its right angle, given
+    // in the statement: nothing to find. Another draw.
+    for (const Point& vertex : ex.data.points)
+        if (vertex == h) throw std::domain_error("a right triangle");
+    ask(ex, "ortocentro", h);
     ex.data.numbers = {o.x, o.y};
 }
 
@@ -68,10 +75,11 @@ void makeCentroid(Rng& rng, Exercise& ex) {
 
 /// The centroid given for another notable point, found at the step that
 /// says what that point is.
-Slip centroidFor(const char* rule, StepKind method) {
-    return {"centroid", "Calculou o baricentro.", rule, {method}, [](const Exercise& ex) {
-                return one(centroid(ex));
-            }};
+Slip centroidFor(const char* rule, const char* centre, StepKind method) {
+    return {"centroid", "Calculou o baricentro.",
+            rule,       centre,
+            {method},   [](const Exercise& ex) {
+                return one(centroid(ex)); }};
 }
 
 std::vector<Slip> centroidSlips() {
@@ -79,11 +87,13 @@ std::vector<Slip> centroidSlips() {
         {"no-division",
          "Somou as coordenadas dos vértices sem dividir por 3.",
          "o baricentro é a média dos três vértices: ((x_A + x_B + x_C)/3 , (y_A + y_B + y_C)/3).",
+         "/3",
          {StepKind::CentroidFormula},
          [](const Exercise& ex) { return one(sum(ex)); }},
         {"halved",
          "Dividiu por 2 em vez de 3.",
          "o baricentro é a média dos três vértices: divide-se por 3.",
+         "/3",
          {StepKind::CentroidFormula},
          [](const Exercise& ex) {
              const Point s = sum(ex);
@@ -104,12 +114,14 @@ std::vector<Slip> areaSlips() {
     return {{"no-half",
              "Esqueceu a metade.",
              "a área é metade do valor absoluto do determinante.",
+             "metade",
              {StepKind::AreaFormula},
              [](const Exercise& ex) { return one(exact::abs(twiceSignedArea(ex))); }},
             {"negative",
              "Deu uma área negativa.",
              "o determinante tem sinal (a ordem dos vértices): a área é o seu valor absoluto, a "
              "dividir por 2.",
+             "valor absoluto",
              {StepKind::AreaFormula},
              [](const Exercise& ex) {
                  const Number s = twiceSignedArea(ex) / 2;
@@ -150,6 +162,7 @@ std::vector<Slip> rightTriangleSlips() {
              "A conclusão está trocada.",
              "o triângulo é rectângulo quando o quadrado de um lado é a soma dos quadrados dos "
              "outros dois (teorema de Pitágoras).",
+             "quadrado",
              {StepKind::PythagorasHolds, StepKind::PythagorasFails},
              [](const Exercise& ex) {
                  const Words w = std::get<Words>(ex.expected.values.at(0));
@@ -166,24 +179,26 @@ std::vector<FrameDef> triangleFrames() {
          "Resolver4",
          {true, false, true},
          makeCircumcentre,
-         {centroidFor("o circuncentro é o encontro das mediatrizes dos lados.",
+         {centroidFor("o circuncentro é o encontro das mediatrizes dos lados.", "circuncentro",
                       StepKind::CircumcentreMethod)}},
         {problem("triangulo-1b"),
          "Dados4",
          "Resolver4",
          {true, true, false},
          makeIncentre,
-         {centroidFor("o incentro é o encontro das bissectrizes dos ângulos.",
+         {centroidFor("o incentro é o encontro das bissectrizes dos ângulos.", "incentro",
                       StepKind::IncentreMethod)}},
         {problem("triangulo-1c"),
          "Dados4",
          "Resolver4",
          {true, false, true},
          makeOrthocentre,
-         {centroidFor("o ortocentro é o encontro das alturas.", StepKind::OrthocentreMethod),
+         {centroidFor("o ortocentro é o encontro das alturas.", "ortocentro",
+                      StepKind::OrthocentreMethod),
           {"circumcentre",
            "Calculou o circuncentro.",
            "o ortocentro é o encontro das alturas, não das mediatrizes.",
+           "alturas",
            {StepKind::OrthocentreMethod},
            [](const Exercise& ex) {
                return one(Point{ex.data.numbers.at(0), ex.data.numbers.at(1)});
