@@ -132,7 +132,7 @@ std::vector<Slip> centreAndRadiusSlips() {
          "Trocou os sinais das coordenadas do centro.",
          "em (x − a)² + (y − b)² = r² o centro é (a , b): (x + 2)² corresponde a a = −2.",
          "centro",
-         {StepKind::CompleteSquares, StepKind::CircleReducedForm, StepKind::CircleSubstitute},
+         {StepKind::CircleCentreRadius, StepKind::CircleSubstitute},
          [](const Exercise& ex) {
              const Circle& c = ci(ex, 0);
              return std::vector<Value>{Point{-c.centre.x, -c.centre.y}, c.radius};
