@@ -19,9 +19,13 @@ using namespace kit;
 
 namespace {
 
-/// a·x_P + b·y_P + c with the values of a point, and its value.
+/// a·x_P + b·y_P + c with the values of a point, and its value. A sum that is already
+/// its value ("x = 0" at x = 1/6) is not written twice: "1/6 ≠ 0".
 Math substituted(const Line& l, const Point& p, const Number& v) {
-    return Chain(linearCombination({{l.a, value(p.x)}, {l.b, value(p.y)}}, l.c)).equals(value(v));
+    const Math sum = linearCombination({{l.a, value(p.x)}, {l.b, value(p.y)}}, l.c);
+    if (v.isExact() && !v.isZero() && linearText(sum, ",") == linearText(value(v), ","))
+        return Chain(value(v)).then(Rel::NotEqual, value(0));
+    return Chain(sum).equals(value(v));
 }
 
 // --- two circles
