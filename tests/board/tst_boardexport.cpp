@@ -3,6 +3,7 @@
 
 #include "boardmenu.h"
 #include "pointsform.h"
+#include "sheettext.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -14,7 +15,6 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -66,12 +66,6 @@ std::vector<int> longLines(const QImage& page) {
     return starts;
 }
 
-QByteArray output(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished();
-    return process.readAllStandardOutput();
-}
 } // namespace
 
 class TestBoardExport : public QObject {
@@ -193,7 +187,8 @@ private slots:
         QTest::mouseClick(form->findChild<QPushButton*>("Resolver3"), Qt::LeftButton);
         menu().printAction()->trigger();
         QVERIFY(printDialogs == 1 && messages.messages.empty());
-        const QImage page = QImage::fromData(output("pdftoppm", {"-r", "150", "-png", pdf}));
+        const QImage page =
+            QImage::fromData(SheetText::output("pdftoppm", {"-r", "150", "-png", pdf}));
         if (page.isNull()) QSKIP("pdftoppm (poppler-utils) is missing");
         for (const QImage& turned : {page, page.transformed(QTransform().rotate(90))}) {
             const std::vector<int> lines = longLines(turned);
@@ -205,7 +200,7 @@ private slots:
                          qPrintable(QString("%1 px for %2 units").arg(at).arg(units)));
             }
         }
-        const QString text = QString::fromUtf8(output("pdftotext", {pdf, "-"}));
+        const QString text = QString::fromUtf8(SheetText::output("pdftotext", {pdf, "-"}));
         QVERIFY(text.contains("Ponto médio: (-3 , 1)") && text.contains(scale));
     }
 
@@ -231,7 +226,7 @@ private slots:
         QTest::mouseClick(form->findChild<QPushButton*>(pressed), Qt::LeftButton);
         menu().printAction()->trigger();
         QCOMPARE(solutionOffered, offered);
-        const QString text = QString::fromUtf8(output("pdftotext", {pdf, "-"}));
+        const QString text = QString::fromUtf8(SheetText::output("pdftotext", {pdf, "-"}));
         if (text.isEmpty()) QSKIP("pdftotext (poppler-utils) is missing");
         const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
         QVERIFY(pages.front().contains("Ponto médio: (-3 , 1)") &&
