@@ -81,6 +81,19 @@ Solution titled(TitleKind kind, std::vector<Slot> values) {
     return s;
 }
 
+Solution titledWithPoints(TitleKind kind, const std::vector<NamedPoint>& points,
+                          std::vector<Slot> more) {
+    std::vector<Slot> values;
+    for (const NamedPoint& p : points)
+        values.push_back(pointSlot(p.name, p.point));
+    values.insert(values.end(), std::make_move_iterator(more.begin()),
+                  std::make_move_iterator(more.end()));
+    Solution s = titled(kind, std::move(values));
+    for (const NamedPoint& p : points)
+        bindPoint(s.environment, p.name, p.point);
+    return s;
+}
+
 Slot slot(std::string name, Math value) {
     return {std::move(name), std::move(value)};
 }
