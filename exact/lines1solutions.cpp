@@ -108,10 +108,7 @@ Solution solveLineThroughPoints(const Point& a, const Point& b) {
         lineResult(s, StepKind::LineThroughPointsResult, vertical, general, label);
         return s;
     }
-    const Number m = (b.y - a.y) / (b.x - a.x);
-    s.add(StepKind::SlopeOfSegment)
-        .line(slopeChain(s, {}, "A", a, "B", b, m))
-        .figure(Figure::segment(a, b));
+    const Number m = slopeOfSegment(s, a, b);
     Math general;
     const Line line = pointSlopeLine(s, StepKind::PointSlopeEquation, a, m, general);
     lineResult(s, StepKind::LineThroughPointsResult, line, general, label);

@@ -181,10 +181,7 @@ Solution solveSlopeThroughPoints(const Point& a, const Point& b) {
         verticalSlope(s);
         return s;
     }
-    const Number m = (b.y - a.y) / (b.x - a.x);
-    s.add(StepKind::SlopeOfSegment)
-        .line(slopeChain(s, {}, "A", a, "B", b, m))
-        .figure(Figure::segment(a, b));
+    const Number m = slopeOfSegment(s, a, b);
     slopeAnswer(s, m);
     return s;
 }

@@ -414,6 +414,14 @@ Math slopeChain(Solution& s, const std::string& subscript, const std::string& p,
         .endsWith(m);
 }
 
+Number slopeOfSegment(Solution& s, const Point& a, const Point& b) {
+    const Number m = (b.y - a.y) / (b.x - a.x);
+    s.add(StepKind::SlopeOfSegment)
+        .line(slopeChain(s, {}, "A", a, "B", b, m))
+        .figure(Figure::segment(a, b));
+    return m;
+}
+
 Line pointSlopeLine(Solution& solution, StepKind kind, const Point& p, const Number& m,
                     Math& general) {
     const Line found{-m, 1, m * p.x - p.y};

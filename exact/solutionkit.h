@@ -148,6 +148,9 @@ Step& stopsWith(Solution& solution, StepKind kind, std::vector<Slot> values,
 /// the line through two named points (m, or m_AB with `subscript`), bound.
 Math slopeChain(Solution& solution, const std::string& subscript, const std::string& p,
                 const Point& a, const std::string& q, const Point& b, const Number& m);
+/// The step of the slope m of the line AB (A and B not on a vertical), with
+/// the segment [AB] as its figure; returns m.
+Number slopeOfSegment(Solution& solution, const Point& a, const Point& b);
 
 /// The steps that take √radicand to its simplest exact form (a perfect
 /// square, a square factor taken out, a denominator rationalised, a sum that
