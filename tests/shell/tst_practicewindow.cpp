@@ -233,16 +233,6 @@ private slots:
         QVERIFY(shell->viewer(HelpPage::Sintaxe) && shell->viewer(HelpPage::Sintaxe)->isVisible());
     }
 
-    void tallyPerTopic() {
-        exercise(Topic::Pontos, 3, 0, "3");
-        answer("0");
-        exercise(Topic::Pontos, 3, 0, "4");
-        answer(QString::fromStdString(window->exercise()->answerText));
-        QVERIFY(child<QLabel>("Contagem")
-                    ->text()
-                    .contains("Pontos · básico: 2 tentado(s), 1 certo(s) à primeira"));
-    }
-
     /// The tally is there at the next use of the program, until it is reset.
     void tallyKeptBetweenUses() {
         exercise(Topic::Recta2, 1, 1, "3");
