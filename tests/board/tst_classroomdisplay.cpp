@@ -144,11 +144,23 @@ private slots:
     }
     /// Pens, dots, the discs that round the ends of wide lines and the fonts
     /// grow by the factor; lines and circles keep their place and size in
-    /// the world, ticks grow around their point of the axis.
+    /// the world, ticks grow around their point of the axis, arrowheads
+    /// around their tips.
     void everyWidthAndFontGrowsByTheFactor() {
         QFETCH(double, factor);
         const auto usual = paint(board, {});
         const auto grown = paint(board, {factor, false, false});
+        QCOMPARE(usual->ofKind(Kind::Rect).size(), std::size_t(18)); // nine pixels an arrowhead
+        const auto arms = grown->ofKind(Kind::Polyline);
+        QCOMPARE(arms.size(), std::size_t(2));
+        // ">" then "^": the chevrons' pixel centres 4 and 8 apart, grown.
+        QVERIFY(near(arms[0].bounds.width(), 4 * factor) &&
+                near(arms[0].bounds.height(), 8 * factor));
+        QVERIFY(near(arms[1].bounds.width(), 8 * factor) &&
+                near(arms[1].bounds.height(), 4 * factor));
+        // The tip stays on the end of its axis.
+        QVERIFY(near(arms[0].bounds.right(), board.setaH()->pos().x() + 4.5));
+        QVERIFY(near(arms[1].bounds.top(), board.setaV()->pos().y() + 0.5));
         const auto before = shapes(*usual), after = shapes(*grown);
         QCOMPARE(after.size(), before.size());
         for (std::size_t i = 0; i < before.size(); ++i) {
@@ -205,22 +217,6 @@ private slots:
         const QLineF tick = grown->ofKind(Kind::Line).front().line;
         QCOMPARE(tick.p1(), anchor + 3 * (QPointF(300.5, 296.5) - anchor));
         QCOMPARE(tick.p2(), anchor + 3 * (QPointF(300.5, 304.5) - anchor));
-    }
-
-    void arrowheadsGrowAroundTheirTips() {
-        const auto usual = paint(board, {});
-        QCOMPARE(usual->ofKind(Kind::Rect).size(), std::size_t(18)); // nine pixels each
-        for (double f : ClassroomDisplay::Factors) {
-            const auto grown = paint(board, {f, false, false});
-            const auto arms = grown->ofKind(Kind::Polyline);
-            QCOMPARE(arms.size(), std::size_t(2));
-            // ">" then "^": the chevrons' pixel centres 4 and 8 apart, grown.
-            QVERIFY(near(arms[0].bounds.width(), 4 * f) && near(arms[0].bounds.height(), 8 * f));
-            QVERIFY(near(arms[1].bounds.width(), 8 * f) && near(arms[1].bounds.height(), 4 * f));
-            // The tip stays on the end of its axis.
-            QVERIFY(near(arms[0].bounds.right(), board.setaH()->pos().x() + 4.5));
-            QVERIFY(near(arms[1].bounds.top(), board.setaV()->pos().y() + 0.5));
-        }
     }
 
     void graduationNumbersNeverMeet_data() {
