@@ -11,6 +11,17 @@ namespace practice::texts {
 
 namespace {
 
+/// Whether a value is a rational whose decimal expansion ends: its
+/// denominator has no prime factors but 2 and 5.
+bool finiteDecimal(const exact::Number& n) {
+    if (!n.isRational()) return false;
+    mpz_class d = n.rational().get_den();
+    for (const unsigned long p : {2UL, 5UL})
+        while (mpz_divisible_ui_p(d.get_mpz_t(), p))
+            mpz_divexact_ui(d.get_mpz_t(), d.get_mpz_t(), p);
+    return d == 1;
+}
+
 /// Every sentence of the reader and the checker, in the order of Say.
 constexpr std::array<std::pair<Say, std::string_view>, std::size_t(Say::ReducedCircleAsked) + 1>
     Sentences{{
@@ -111,10 +122,11 @@ constexpr bool inTheOrderOfSay() {
 static_assert(inTheOrderOfSay(), "one sentence for each Say, in its order");
 
 /// "+ 3x" pieces of a sum with a true or a plain minus.
-void appendTerm(std::string& out, const exact::Number& k, const std::string& unknown, bool typed) {
+void appendTerm(std::string& out, const exact::Number& k, const std::string& unknown, bool typed,
+                std::string_view decimals = {}) {
     if (k.isZero()) return;
     if (unknown.empty() && k.terms().size() > 1) { // a constant of several terms, term by term
-        std::string body = typed ? field(k) : number(k); // "sqr(3)-6", "√3 − 6"
+        std::string body = typed ? field(k, decimals) : number(k); // "sqr(3)-6", "√3 − 6"
         const std::string minus = typed ? "-" : "\u2212";
         const bool negative = body.rfind(minus, 0) == 0;
         if (negative) body.erase(0, minus.size());
@@ -127,7 +139,7 @@ void appendTerm(std::string& out, const exact::Number& k, const std::string& unk
     }
     const bool negative = k.sign() < 0;
     const exact::Number size = negative ? -k : k;
-    std::string body = typed ? field(size) : number(size);
+    std::string body = typed ? field(size, decimals) : number(size);
     if (!unknown.empty() && size == exact::Number(1))
         body.clear();
     else if (size.terms().size() > 1)
@@ -143,28 +155,30 @@ void appendTerm(std::string& out, const exact::Number& k, const std::string& unk
 }
 
 /// (x−a)^2 or (x+a)^2, x^2 when a is zero.
-std::string shifted(const std::string& v, const exact::Number& a, bool typed) {
+std::string shifted(const std::string& v, const exact::Number& a, bool typed,
+                    std::string_view decimals) {
     if (a.isZero()) return typed ? v + "^2" : v + "\u00b2";
     std::string inner = v;
-    appendTerm(inner, -a, "", typed);
+    appendTerm(inner, -a, "", typed, decimals);
     return "(" + inner + (typed ? ")^2" : ")\u00b2");
 }
 
-std::string circleText(const exact::Circle& c, bool expanded, bool typed) {
+std::string circleText(const exact::Circle& c, bool expanded, bool typed,
+                       std::string_view decimals = {}) {
     const exact::Number& a = c.centre.x;
     const exact::Number& b = c.centre.y;
     const std::string sq = typed ? "^2" : "\u00b2";
     const char* eq = typed ? "=" : " = ";
     if (!expanded) {
         const std::string between = typed ? "+" : " + ";
-        return shifted("x", a, typed) + between + shifted("y", b, typed) + eq +
-               (typed ? field(c.radiusSquared()) : number(c.radiusSquared()));
+        return shifted("x", a, typed, decimals) + between + shifted("y", b, typed, decimals) + eq +
+               (typed ? field(c.radiusSquared(), decimals) : number(c.radiusSquared()));
     }
     std::string out = "x" + sq;
     out += typed ? "+y" + sq : " + y" + sq;
-    appendTerm(out, -2 * a, "x", typed);
-    appendTerm(out, -2 * b, "y", typed);
-    appendTerm(out, a * a + b * b - c.radiusSquared(), "", typed);
+    appendTerm(out, -2 * a, "x", typed, decimals);
+    appendTerm(out, -2 * b, "y", typed, decimals);
+    appendTerm(out, a * a + b * b - c.radiusSquared(), "", typed, decimals);
     return out + eq + "0";
 }
 
@@ -222,8 +236,12 @@ std::string say(Say id, std::initializer_list<std::pair<std::string_view, std::s
     return text;
 }
 
-std::string field(const exact::Number& n) {
+std::string field(const exact::Number& n, std::string_view decimals) {
     if (n.isZero()) return "0";
+    if (!decimals.empty() && finiteDecimal(n)) {
+        const std::string digits = exact::decimalText(n.sign() < 0 ? -n : n, decimals);
+        return n.sign() < 0 ? "-" + digits : digits;
+    }
     // As the statement writes it (2√3 − 1 is "2sqr(3)-1"), so that the
     // equation typed reads as the one the pupil was given.
     return typedTree(exact::numberTree(n));
@@ -243,18 +261,34 @@ exact::Number axisValue(const exact::Line& l) {
 
 } // namespace
 
-std::string lineField(const exact::Line& l, bool normalise) {
-    if (normalise && alongAnAxis(l)) return (l.b.isZero() ? "x=" : "y=") + field(axisValue(l));
+std::string lineField(const exact::Line& l, bool normalise, std::string_view decimals) {
+    if (normalise && alongAnAxis(l))
+        return (l.b.isZero() ? "x=" : "y=") + field(axisValue(l), decimals);
     const exact::Line n = normalise ? exact::normalised(l) : l;
     std::string out;
-    appendTerm(out, n.a, "x", true);
-    appendTerm(out, n.b, "y", true);
-    appendTerm(out, n.c, "", true);
+    appendTerm(out, n.a, "x", true, decimals);
+    appendTerm(out, n.b, "y", true, decimals);
+    appendTerm(out, n.c, "", true, decimals);
     return out + "=0";
 }
 
-std::string circleField(const exact::Circle& c, bool expanded) {
-    return circleText(c, expanded, true);
+std::string constantLineField(const exact::Line& l, std::string_view decimals) {
+    std::string out;
+    appendTerm(out, l.a, "x", true, decimals);
+    appendTerm(out, l.b, "y", true, decimals);
+    return out + "=" + field(-l.c, decimals);
+}
+
+std::string reducedLineField(const exact::Line& l, std::string_view decimals) {
+    if (l.b.isZero()) return "x=" + field(axisValue(l), decimals);
+    std::string out;
+    appendTerm(out, -l.a / l.b, "x", true, decimals);
+    appendTerm(out, -l.c / l.b, "", true, decimals);
+    return "y=" + (out.empty() ? std::string("0") : out);
+}
+
+std::string circleField(const exact::Circle& c, bool expanded, std::string_view decimals) {
+    return circleText(c, expanded, true, decimals);
 }
 
 std::string number(const exact::Number& n) {
