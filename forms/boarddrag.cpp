@@ -107,9 +107,11 @@ void BoardDrag::addEquationHandles(const exact::FrameData& data, const exact::Fr
     const double reach = GripReach * std::fabs(m_board->window().width()) / Board::Side;
     std::optional<EquationShape> shape;
     try {
+        const auto kept = m_pivots.find(name);
         shape =
-            line ? EquationShape::ofLine(data.lineReading(index), m_host.shown().typed.value(name),
-                                         m_board->window(), reach)
+            line ? EquationShape::ofLine(
+                       data.lineReading(index), m_host.shown().typed.value(name), m_board->window(),
+                       reach, kept == m_pivots.end() ? std::nullopt : std::optional(*kept))
                  : EquationShape::ofCircle(data.circle(index), data.generalCircle(index));
     } catch (const NumberedError&) {
         return; // an equation that does not read is not on the board either
@@ -132,7 +134,10 @@ void BoardDrag::showGrips() {
     std::vector<QPointF> pivots;
     for (const Handle& h : handles()) {
         if (h.kind == Handle::Kind::Turn || h.kind == Handle::Kind::Radius) grips.push_back(h.at);
-        if (h.kind == Handle::Kind::Line) pivots.push_back(h.at);
+        if (h.kind == Handle::Kind::Line) {
+            pivots.push_back(h.at);
+            m_pivots.insert(h.field, h.shape->pivot);
+        }
     }
     m_board->setGrips(std::move(grips), std::move(pivots));
 }

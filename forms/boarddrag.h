@@ -153,4 +153,6 @@ private:
     std::optional<Grab> m_grab;
     std::optional<MessageDiversion> m_quiet;
     int m_selected = -1;
+    /// The pivot of each line, by field, as the grips last showed it.
+    QHash<QString, exact::Point> m_pivots;
 };

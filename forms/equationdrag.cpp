@@ -28,8 +28,9 @@ exact::Point foot(const exact::Line& l, const exact::Point& p) {
 /// The pivot of a line: where it crosses an axis, the crossing nearer the
 /// window's centre, when the window shows it; else its point nearest that
 /// centre (taken on the grid's whole numbers, so that it is exact).
-exact::Point pivotOf(const exact::Line& l, QRectF window) {
+exact::Point pivotOf(const exact::Line& l, QRectF window, const std::optional<exact::Point>& kept) {
     const QRectF shown = window.normalized();
+    if (kept && exact::contains(l, *kept) && shown.contains(onBoard(*kept))) return *kept;
     const QPointF centre = shown.center();
     std::optional<exact::Point> best;
     double nearest = INFINITY;
@@ -86,13 +87,14 @@ QString circleText(const exact::Point& centre, const exact::Number& squared, boo
 
 std::optional<EquationShape> EquationShape::ofLine(const exact::LineReading& reading,
                                                    const QString& typed, QRectF window,
-                                                   double reach) {
+                                                   double reach,
+                                                   const std::optional<exact::Point>& kept) {
     if (reading.refusal != exact::Refusal::None || !exactLine(reading.line)) return std::nullopt;
     EquationShape s;
     s.kind = Kind::Line;
     s.line = reading.line;
     s.writing = lineWriting(typed, s.line);
-    s.pivot = pivotOf(s.line, window);
+    s.pivot = pivotOf(s.line, window, kept);
     s.mark = onBoard(s.pivot);
     const double a = s.line.a.toDouble();
     const double b = s.line.b.toDouble();

@@ -32,13 +32,16 @@ struct EquationShape {
     QPointF mark;         ///< on the board: a line's pivot, a circle's centre
     QPointF grip;         ///< on the board: where a line is turned, a circle resized
 
-    /// The shape of a line read exactly from `typed`: its pivot the nearer
-    /// to the centre of `window` of the points where it crosses the axes,
-    /// when the window shows it, else its point nearest that centre; its
-    /// grip `reach` world units from the pivot along it, within the window.
-    /// Nothing for a line not read exactly.
+    /// The shape of a line read exactly from `typed`: its pivot `kept`, the
+    /// pivot it had, while the line goes through it and the window shows it
+    /// (a line turned keeps it); else the nearer to the centre of `window`
+    /// of the points where it crosses the axes, when the window shows it,
+    /// else its point nearest that centre. Its grip is `reach` world units
+    /// from the pivot along it, within the window. Nothing for a line not
+    /// read exactly.
     static std::optional<EquationShape> ofLine(const exact::LineReading& reading,
-                                               const QString& typed, QRectF window, double reach);
+                                               const QString& typed, QRectF window, double reach,
+                                               const std::optional<exact::Point>& kept);
     /// The shape of a circle read exactly, its grip on its right.
     static std::optional<EquationShape> ofCircle(const exact::CircleReading& reading, bool general);
 

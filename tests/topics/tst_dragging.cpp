@@ -612,8 +612,8 @@ private slots:
     }
 
     /// A line's pivot is where it crosses an axis nearer the board's centre,
-    /// marked with a ring; its grip, a square, is on it; a circle's grip is
-    /// on it, on its right.
+    /// marked with a ring, and stays while the line turns about it; its grip,
+    /// a square, is on it; a circle's grip is on it, on its right.
     void gripsMarked() {
         const exact::FrameId lines = *exact::FrameId::named("recta2-3");
         openAndPress(lines, "Abcissa1=-8;Ordenada1=8;Text5=y=0,5x+1", PressKind::Resolver);
@@ -622,6 +622,10 @@ private slots:
         const QPointF grip = board().grips().front();
         QVERIFY(near(grip.y(), 0.5 * grip.x() + 1, 1e-12));
         QVERIFY(grip.x() > 0);
+        // Turned to y = −1,5x + 1, it keeps its pivot, though (2/3 , 0) is nearer the centre.
+        drag(lines, PressKind::Resolver, grip, {{2.1, -1.9}}, false);
+        QCOMPARE(field("Text5")->text(), QStringLiteral("y=-1,5x+1"));
+        QCOMPARE(board().pivots(), std::vector<QPointF>{QPointF(0, 1)});
         const exact::FrameId circles = *exact::FrameId::named("circunferencia2-2");
         openAndPress(circles, "Abcissa4=-8;Ordenada4=8;Text9=(x-1)^2+(y+2)^2=6,25",
                      PressKind::Resolver);
