@@ -63,7 +63,7 @@ void BoardDrag::attach(QWidget* view, std::function<QPointF(QPointF)> toBoard) {
     view->installEventFilter(this);
 }
 
-// --- the points -------------------------------------------------------------
+// --- the handles ------------------------------------------------------------
 
 QStringList BoardDrag::Handle::fields() const {
     return kind == Kind::Point ? QStringList{xField, yField} : QStringList{field};
@@ -265,8 +265,7 @@ bool BoardDrag::grab(QPointF pixel, double reach) {
     const int index = handleAt(pixel, reach);
     if (index < 0) return false;
     const Handle handle = handles()[std::size_t(index)];
-    const QPointF start = m_board->fromPixel(pixel);
-    m_grab = Grab{handle, handle.at - start, start, fieldTexts(handle)};
+    m_grab = Grab{handle, handle.at - m_board->fromPixel(pixel), fieldTexts(handle)};
     m_quiet.emplace(m_form, [this](const Message& m) { say(m); });
     return true;
 }
@@ -368,8 +367,8 @@ void BoardDrag::announce(const Handle& handle) {
     QString text;
     switch (handle.kind) {
     case Handle::Kind::Point:
-        text = handle.name.isEmpty() ? tr("Ponto em %1") : tr("Ponto %1 em %2").arg(handle.name);
-        text = text.arg(at);
+        text = handle.name.isEmpty() ? tr("Ponto em %1").arg(at)
+                                     : tr("Ponto %1 em %2").arg(handle.name, at);
         break;
     case Handle::Kind::Line:
         text = tr("Recta %1").arg(equation);

@@ -109,8 +109,7 @@ protected:
 private:
     struct Grab {
         Handle handle;
-        QPointF offset; ///< from the pointer to the point, in world units
-        QPointF start;  ///< where the pointer took it, in world units
+        QPointF offset; ///< from the pointer to the handle, in world units
         DataHistory::Texts before;
     };
 

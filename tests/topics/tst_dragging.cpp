@@ -674,6 +674,28 @@ private slots:
         }
     }
 
+    /// A circle's centre and its grip are selected with Tab as the points
+    /// are; the arrows move the centre by a division and the grip by a tenth
+    /// of one with Shift, through the grid point it lands on.
+    void keyboardMovesCircle() {
+        const exact::FrameId id = *exact::FrameId::named("circunferencia2-2");
+        openAndPress(id, "Abcissa4=-8;Ordenada4=8;Text9=(x-1)^2+(y+2)^2=4", PressKind::Resolver);
+        board().setFocus(Qt::TabFocusReason);
+        QTest::keyClick(&board(), Qt::Key_Tab);
+        QVERIFY2(board().accessibleDescription().contains("(1 , -2)"),
+                 qPrintable(board().accessibleDescription()));
+        QTest::keyClick(&board(), Qt::Key_Right);
+        QCOMPARE(field("Text9")->text(), QStringLiteral("(x-1,5)^2+(y+2)^2=4"));
+        QTest::keyClick(&board(), Qt::Key_Tab);
+        QCOMPARE(board().marker(), std::optional<QPointF>(QPointF(3.5, -2)));
+        // Through (3,5 , −1,95): r² = 2² + 0,05².
+        QTest::keyClick(&board(), Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(field("Text9")->text(), QStringLiteral("(x-1,5)^2+(y+2)^2=4,0025"));
+        followsFreshPress(id, PressKind::Resolver);
+        QTest::keyClick(&board(), Qt::Key_Tab);
+        QCOMPARE(form->drag().selected(), 2); // P, after the circle
+    }
+
     /// A drag after "Dados" presses "Dados" again; with Shift the point moves
     /// freely, to the hundredth a pixel of the usual board comes to.
     void dataPressAndFreeDrag() {
