@@ -95,6 +95,7 @@ std::optional<EquationShape> EquationShape::ofLine(const exact::LineReading& rea
     s.line = reading.line;
     s.writing = lineWriting(typed, s.line);
     s.pivot = pivotOf(s.line, window, kept);
+    if (!s.pivot.x.isExact() || !s.pivot.y.isExact()) return std::nullopt; // the work spent
     s.mark = onBoard(s.pivot);
     const double a = s.line.a.toDouble();
     const double b = s.line.b.toDouble();
