@@ -715,6 +715,23 @@ private slots:
         QVERIFY(landed != QPointF(3.5, -2)); // not on the grid's half
     }
 
+    /// With Shift a circle's centre moves freely, to the hundredth a pixel
+    /// comes to, and its radius stays.
+    void freeEquationDrag() {
+        const exact::FrameId id = *exact::FrameId::named("circunferencia2-2");
+        openAndPress(id, "Abcissa4=-8;Ordenada4=8;Text9=(x-1)^2+(y+2)^2=4", PressKind::Dados);
+        drag(id, PressKind::Dados, {1, -2}, {{2.43, -1.37}}, false, Qt::ShiftModifier);
+        const exact::Circle c = circleIn("Text9");
+        QCOMPARE(c.radiusSquared(), exact::Number(4));
+        const exact::Number hundredths = c.centre.x * 100;
+        QVERIFY2(hundredths.isInteger() && (c.centre.y * 100).isInteger(),
+                 qPrintable(field("Text9")->text()));
+        const double pixel = board().window().width() / Board::Side;
+        QVERIFY(std::abs(c.centre.x.toDouble() - 2.43) <= 2 * pixel);
+        QVERIFY(std::abs(c.centre.y.toDouble() + 1.37) <= 2 * pixel);
+        QVERIFY(c.centre != halves({2.43, -1.37})); // not on the grid's half
+    }
+
     /// On the full-screen board a point is dragged as on the form's board,
     /// through the square the board is painted on.
     void fullScreenDrag() {
