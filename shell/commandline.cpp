@@ -1,8 +1,8 @@
 #include "commandline.h"
 
 #include "composer.h"
+#include "languages.h"
 #include "sheetfile.h"
-#include "translations.h"
 
 #include <QGuiApplication>
 #include <QRandomGenerator>
@@ -205,7 +205,7 @@ QString frameList() {
         const auto frames = practice::framesOf(practice::TopicId(int(row.topic)));
         if (frames.empty()) continue;
         out += QStringLiteral("  %1 (%2)\n")
-                   .arg(worksheet::topicName(row.topic), QString::fromUtf8(row.indexHeading));
+                   .arg(worksheet::topicName(row.topic), topicText(row.indexHeading));
         for (const practice::FrameId& frame : frames)
             out += QStringLiteral("    %1  %2\n")
                        .arg(worksheet::frameName(frame), -18)
@@ -215,12 +215,7 @@ QString frameList() {
 }
 
 /// Writes the sheet of a request; the exit code.
-int writeSheet(Request request, int argc, char* argv[]) {
-    // No window is shown: the offscreen platform draws without a display, and
-    // no widget is made (the figures are drawn from the exercises' data).
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    installQtTranslations();
+int writeSheet(Request request) {
     for (const QString& note : request.notes)
         print(stderr, QStringLiteral("ortoplano: %1\n").arg(note));
     request.choices.seed =
@@ -299,6 +294,15 @@ std::optional<int> run(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    const auto read = parse(arguments);
+    if (const Request* windows = std::get_if<Request>(&read);
+        windows && windows->kind == Request::Kind::Windows)
+        return std::nullopt;
+    // No window is shown: the offscreen platform draws without a display, and
+    // no widget is made (the figures are drawn from the exercises' data).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    languages::apply(languages::forLocale(QLocale::system())); // the environment's language
     const auto parsed = parse(arguments);
     if (const QString* error = std::get_if<QString>(&parsed)) {
         print(stderr, QStringLiteral("ortoplano: %1\n%2\n")
@@ -314,7 +318,7 @@ std::optional<int> run(int argc, char* argv[]) {
         print(stdout, helpText());
         return 0;
     case Request::Kind::Sheet:
-        return writeSheet(request, argc, argv);
+        return writeSheet(request);
     }
     return std::nullopt;
 }

@@ -12,8 +12,8 @@ std::vector<IndexTopic> makeTopics() {
     for (const TopicRow& row : TopicTable) {
         QStringList problems;
         for (const char* problem : row.problems)
-            if (problem) problems << QString::fromUtf8(problem);
-        topics.push_back({row.topic, QString::fromUtf8(row.indexHeading), problems});
+            if (problem) problems << topicText(problem);
+        topics.push_back({row.topic, topicText(row.indexHeading), problems});
     }
     return topics;
 }

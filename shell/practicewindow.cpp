@@ -123,7 +123,7 @@ PracticeWindow::~PracticeWindow() = default;
 void PracticeWindow::buildChoosers() {
     m_topic = chooser(tr("Tema"), this);
     for (const TopicRow& row : TopicTable)
-        m_topic->addItem(QString::fromUtf8(row.indexHeading));
+        m_topic->addItem(topicText(row.indexHeading));
     m_frame = chooser(tr("Problema"), this);
     m_level = chooser(tr("Nível"), this);
     for (Level l : practice::AllLevels)
@@ -266,7 +266,7 @@ void PracticeWindow::updateTally() {
     for (int i = 0; i < practice::TopicIdCount; ++i)
         if (const Tally& t = m_counts[std::size_t(i)]; t.tried)
             lines << tr("%1: %2 tentado(s), %3 certo(s) à primeira")
-                         .arg(QString::fromUtf8(TopicTable[i].indexHeading))
+                         .arg(topicText(TopicTable[i].indexHeading))
                          .arg(t.tried)
                          .arg(t.firstTry);
     m_tally->setText(lines.join(QLatin1Char('\n')));

@@ -3,6 +3,7 @@
 #include "accessiblewindow.h"
 #include "activation.h"
 #include "board.h"
+#include "languages.h"
 #include "problemform.h"
 #include "solutionview.h"
 #include "textrules.h"
@@ -310,8 +311,8 @@ void SolutionWindow::copySolution() {
     const exact::Solution* solution = m_view->solution();
     if (!solution) return;
     auto* data = new QMimeData;
-    data->setText(
-        QString::fromStdString(exact::plainText(*solution, m_style.separator.toStdString())));
+    data->setText(QString::fromStdString(
+        exact::plainText(*solution, m_style.separator.toStdString(), languages::sentences())));
     Typeset::Style style = m_style;
     style.size = BaseSize;
     data->setImageData(solutionImage(*solution, style, PictureWidth, PicturePixelRatio));

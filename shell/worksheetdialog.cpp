@@ -113,7 +113,7 @@ void WorksheetDialog::buildTree() {
     m_tree->header()->setStretchLastSection(false);
     const std::vector<practice::FrameId>& frames = practice::allFrames();
     for (const TopicRow& row : TopicTable) {
-        auto* topic = new QTreeWidgetItem(m_tree, {QString::fromUtf8(row.indexHeading)});
+        auto* topic = new QTreeWidgetItem(m_tree, {topicText(row.indexHeading)});
         topic->setFlags(topic->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
         topic->setCheckState(0, Qt::Unchecked);
         topic->setHidden(true); // until it has a frame to practise

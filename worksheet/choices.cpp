@@ -30,8 +30,12 @@ QString levelText(practice::Level level) {
 }
 
 std::optional<practice::Level> levelNamed(const QString& name) {
+    // Brazil says "intermediário" where Portugal says "intermédio".
+    const QString wanted = plain(name) == QLatin1String("intermediario")
+                               ? plain(levelText(practice::Level::Intermedio))
+                               : plain(name);
     for (practice::Level level : practice::AllLevels)
-        if (plain(levelText(level)) == plain(name)) return level;
+        if (plain(levelText(level)) == wanted) return level;
     return std::nullopt;
 }
 
@@ -64,7 +68,9 @@ std::vector<practice::FrameId> framesWithoutLevel(const Choices& choices) {
 }
 
 std::optional<std::vector<FrameCount>> framesNamed(const QString& text, int count) {
-    const QString wanted = plainName(text);
+    // "reta", as the 1990 spelling and Brazil write it, names the same topics as "recta".
+    QString wanted = plainName(text);
+    if (wanted.startsWith(QLatin1String("reta"))) wanted.replace(0, 4, QStringLiteral("recta"));
     std::vector<FrameCount> frames;
     for (const practice::FrameId& frame : practice::allFrames()) {
         const QString name = frameName(frame);
