@@ -208,8 +208,10 @@ void MainWindow::retranslate() {
 }
 
 void MainWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) retranslate();
     QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    retranslate();
+    emit languageChanged();
 }
 
 QLabel* MainWindow::label(const QString& name, const QString& text, int pixels, const QColor& color,

@@ -98,6 +98,15 @@ struct Shell::Private {
             if (auto* open = qobject_cast<ProblemForm*>(form.data())) return open;
         return nullptr;
     }
+
+    /// The windows made once and kept hidden are made again, in the new
+    /// language, when next opened; open windows keep theirs until then.
+    void forgetHiddenWindows() {
+        for (std::unique_ptr<Viewer>& viewer : viewers)
+            if (viewer && !viewer->isVisible()) viewer.reset();
+        if (practice && !practice->isVisible()) practice.reset();
+        if (solution && !solution->isVisible() && !practice) solution.reset();
+    }
 };
 
 Shell::Shell()
@@ -116,6 +125,8 @@ Shell::Shell(ShellHooks hooks)
         {[this] { return d->solution && d->solution->isVisible(); },
          [this](int key) { return stepSolution(d->solution.get(), key); }});
     d->main = std::make_unique<MainWindow>();
+    QObject::connect(d->main.get(), &MainWindow::languageChanged, d->main.get(),
+                     [this] { d->forgetHiddenWindows(); });
 }
 
 Shell::~Shell() {

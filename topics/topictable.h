@@ -69,9 +69,11 @@ ProblemForm* createForm() {
 }
 
 /// Tooltips of "Instruções", "Sintaxe" and "Fechar" on two of the circle forms.
-inline constexpr HelpTips ShowHelpTips{QT_TRANSLATE_NOOP("HelpTips", "Mostrar as Instruções"), QT_TRANSLATE_NOOP("HelpTips", "Mostrar a Sintaxe"),
+inline constexpr HelpTips ShowHelpTips{QT_TRANSLATE_NOOP("HelpTips", "Mostrar as Instruções"),
+                                       QT_TRANSLATE_NOOP("HelpTips", "Mostrar a Sintaxe"),
                                        QT_TRANSLATE_NOOP("HelpTips", "Fechar esta página")};
-inline constexpr HelpTips SeeAndShowHelpTips{QT_TRANSLATE_NOOP("HelpTips", "Ver as Instruções"), QT_TRANSLATE_NOOP("HelpTips", "Mostrar a Sintaxe"),
+inline constexpr HelpTips SeeAndShowHelpTips{QT_TRANSLATE_NOOP("HelpTips", "Ver as Instruções"),
+                                             QT_TRANSLATE_NOOP("HelpTips", "Mostrar a Sintaxe"),
                                              QT_TRANSLATE_NOOP("HelpTips", "Fechar esta página")};
 
 // Each row: topic, window, title, factory; menu name and caption; index heading and

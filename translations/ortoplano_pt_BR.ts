@@ -348,6 +348,53 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
     </message>
 </context>
 <context>
+    <name>Fault</name>
+    <message>
+        <source>Argumento ou chamada de procedimento inválidos.</source>
+        <translation>Argumento ou chamada de procedimento inválidos.</translation>
+    </message>
+    <message>
+        <source>Capacidade excedida.</source>
+        <translation>Capacidade excedida.</translation>
+    </message>
+    <message>
+        <source>Memória insuficiente.</source>
+        <translation>Memória insuficiente.</translation>
+    </message>
+    <message>
+        <source>Divisão por zero.</source>
+        <translation>Divisão por zero.</translation>
+    </message>
+    <message>
+        <source>Tipos incompatíveis.</source>
+        <translation>Tipos incompatíveis.</translation>
+    </message>
+    <message>
+        <source>Número de parênteses incorrecto.</source>
+        <translation>Número de parênteses incorreto.</translation>
+    </message>
+    <message>
+        <source>Função não definida: </source>
+        <translation>Função não definida: </translation>
+    </message>
+    <message>
+        <source>Variável não definida: </source>
+        <translation>Variável não definida: </translation>
+    </message>
+    <message>
+        <source>Expressão inválida</source>
+        <translation>Expressão inválida</translation>
+    </message>
+    <message>
+        <source>Argumento inválido na expressão: </source>
+        <translation>Argumento inválido na expressão: </translation>
+    </message>
+    <message>
+        <source>Erro interno do interpretador.</source>
+        <translation>Erro interno do interpretador.</translation>
+    </message>
+</context>
+<context>
     <name>FieldReaders</name>
     <message>
         <source>A equação não representa uma recta.</source>
@@ -383,6 +430,701 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
     <message>
         <source>Esc  voltar ao formulário</source>
         <translation>Esc  voltar ao formulário</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>a em radianos</source>
+        <translation>a em radianos</translation>
+    </message>
+    <message>
+        <source>valor absoluto</source>
+        <translation>valor absoluto</translation>
+    </message>
+    <message>
+        <source>arco-co-seno, em radianos</source>
+        <translation>arco-cosseno, em radianos</translation>
+    </message>
+    <message>
+        <source>−1 ≤ a ≤ 1 (para a = ±1, o limite: arccos(1) = 0 e arccos(−1) = π)</source>
+        <translation>−1 ≤ a ≤ 1 (para a = ±1, o limite: arccos(1) = 0 e arccos(−1) = π)</translation>
+    </message>
+    <message>
+        <source>arco-co-secante, em radianos</source>
+        <translation>arco-cossecante, em radianos</translation>
+    </message>
+    <message>
+        <source>Atenção: esta fórmula não dá o valor principal habitual. O arco cuja co-secante é 2 é π/6, que se obtém com `arcsen(1/2)`.</source>
+        <translation>Atenção: esta fórmula não dá o valor principal habitual. O arco cuja cossecante é 2 é π/6, que se obtém com `arcsen(1/2)`.</translation>
+    </message>
+    <message>
+        <source>argumento da co-secante hiperbólica</source>
+        <translation>argumento da cossecante hiperbólica</translation>
+    </message>
+    <message>
+        <source>argumento do co-seno hiperbólico</source>
+        <translation>argumento do cosseno hiperbólico</translation>
+    </message>
+    <message>
+        <source>arco-co-tangente, em radianos</source>
+        <translation>arco-cotangente, em radianos</translation>
+    </message>
+    <message>
+        <source>argumento da co-tangente hiperbólica</source>
+        <translation>argumento da cotangente hiperbólica</translation>
+    </message>
+    <message>
+        <source>arco-secante, em radianos</source>
+        <translation>arco-secante, em radianos</translation>
+    </message>
+    <message>
+        <source>Atenção: esta fórmula não dá o valor principal habitual. O arco cuja secante é 2 é π/3, que se obtém com `arccos(1/2)`.</source>
+        <translation>Atenção: esta fórmula não dá o valor principal habitual. O arco cuja secante é 2 é π/3, que se obtém com `arccos(1/2)`.</translation>
+    </message>
+    <message>
+        <source>argumento da secante hiperbólica</source>
+        <translation>argumento da secante hiperbólica</translation>
+    </message>
+    <message>
+        <source>arco-seno, em radianos</source>
+        <translation>arco-seno, em radianos</translation>
+    </message>
+    <message>
+        <source>−1 ≤ a ≤ 1 (para a = ±1, o limite: arcsen(1) = π/2)</source>
+        <translation>−1 ≤ a ≤ 1 (para a = ±1, o limite: arcsen(1) = π/2)</translation>
+    </message>
+    <message>
+        <source>argumento do seno hiperbólico</source>
+        <translation>argumento do seno hiperbólico</translation>
+    </message>
+    <message>
+        <source>o mesmo que arcsen( ), com o nome inglês</source>
+        <translation>o mesmo que arcsen( ), com o nome inglês</translation>
+    </message>
+    <message>
+        <source>o mesmo que arcsenh( ), com o nome inglês</source>
+        <translation>o mesmo que arcsenh( ), com o nome inglês</translation>
+    </message>
+    <message>
+        <source>arco-tangente, em radianos</source>
+        <translation>arco-tangente, em radianos</translation>
+    </message>
+    <message>
+        <source>argumento da tangente hiperbólica</source>
+        <translation>argumento da tangente hiperbólica</translation>
+    </message>
+    <message>
+        <source>co-secante hiperbólica</source>
+        <translation>cossecante hiperbólica</translation>
+    </message>
+    <message>
+        <source>co-seno hiperbólico</source>
+        <translation>cosseno hiperbólico</translation>
+    </message>
+    <message>
+        <source>o mesmo que cotg( ), com o nome inglês</source>
+        <translation>o mesmo que cotg( ), com o nome inglês</translation>
+    </message>
+    <message>
+        <source>co-tangente hiperbólica</source>
+        <translation>cotangente hiperbólica</translation>
+    </message>
+    <message>
+        <source>Usa o valor exacto de e; a constante e tem só dez algarismos.</source>
+        <translation>Usa o valor exato de e; a constante e tem só dez algarismos.</translation>
+    </message>
+    <message>
+        <source>parte inteira, por truncatura</source>
+        <translation>parte inteira, por truncamento</translation>
+    </message>
+    <message>
+        <source>converte radianos em graus</source>
+        <translation>converte radianos em graus</translation>
+    </message>
+    <message>
+        <source>O factor de conversão tem doze algarismos, daí a diferença na última casa do segundo exemplo.</source>
+        <translation>O fator de conversão tem doze algarismos, daí a diferença na última casa do segundo exemplo.</translation>
+    </message>
+    <message>
+        <source>maior inteiro que não excede a</source>
+        <translation>maior inteiro que não excede a</translation>
+    </message>
+    <message>
+        <source>logaritmo natural (de base e)</source>
+        <translation>logaritmo natural (de base e)</translation>
+    </message>
+    <message>
+        <source>logaritmo natural, o mesmo que ln( )</source>
+        <translation>logaritmo natural, o mesmo que ln( )</translation>
+    </message>
+    <message>
+        <source>logaritmo decimal</source>
+        <translation>logaritmo decimal</translation>
+    </message>
+    <message>
+        <source>log10(a) = ln(a) / ln(10)</source>
+        <translation>log10(a) = ln(a) / ln(10)</translation>
+    </message>
+    <message>
+        <source>logaritmo de base 2</source>
+        <translation>logaritmo de base 2</translation>
+    </message>
+    <message>
+        <source>log2(a) = ln(a) / ln(2)</source>
+        <translation>log2(a) = ln(a) / ln(2)</translation>
+    </message>
+    <message>
+        <source>logaritmo de a na base b</source>
+        <translation>logaritmo de a na base b</translation>
+    </message>
+    <message>
+        <source>parte fraccionária</source>
+        <translation>parte fracionária</translation>
+    </message>
+    <message>
+        <source>o maior de dois valores</source>
+        <translation>o maior de dois valores</translation>
+    </message>
+    <message>
+        <source>Só contam o primeiro e o último valor entre os parênteses.</source>
+        <translation>Só contam o primeiro e o último valor entre os parênteses.</translation>
+    </message>
+    <message>
+        <source>o 5 não conta</source>
+        <translation>o 5 não conta</translation>
+    </message>
+    <message>
+        <source>o menor de dois valores</source>
+        <translation>o menor de dois valores</translation>
+    </message>
+    <message>
+        <source>resto da divisão inteira</source>
+        <translation>resto da divisão inteira</translation>
+    </message>
+    <message>
+        <source>O resto tem o sinal de a; um meio arredonda-se para o número par mais próximo (7,5 passa a 8).</source>
+        <translation>O resto tem o sinal de a; um meio arredonda-se para o número par mais próximo (7,5 passa a 8).</translation>
+    </message>
+    <message>
+        <source>converte graus em radianos</source>
+        <translation>converte graus em radianos</translation>
+    </message>
+    <message>
+        <source>inteiro ao acaso</source>
+        <translation>inteiro ao acaso</translation>
+    </message>
+    <message>
+        <source>um dos inteiros 0, 1, 2, 3, 4 ou 5</source>
+        <translation>um dos inteiros 0, 1, 2, 3, 4 ou 5</translation>
+    </message>
+    <message>
+        <source>um inteiro de 1 a 6, como um dado</source>
+        <translation>um inteiro de 1 a 6, como um dado</translation>
+    </message>
+    <message>
+        <source>real ao acaso entre a e b</source>
+        <translation>real ao acaso entre a e b</translation>
+    </message>
+    <message>
+        <source>um número de [2 ; 4[</source>
+        <translation>um número de [2 ; 4[</translation>
+    </message>
+    <message>
+        <source>número ao acaso</source>
+        <translation>número ao acaso</translation>
+    </message>
+    <message>
+        <source>Sem parênteses, rnd é uma constante que vale um novo número ao acaso de cada vez.</source>
+        <translation>Sem parênteses, rnd é uma constante que vale um novo número ao acaso de cada vez.</translation>
+    </message>
+    <message>
+        <source>um número de [0 ; 1[</source>
+        <translation>um número de [0 ; 1[</translation>
+    </message>
+    <message>
+        <source>secante hiperbólica</source>
+        <translation>secante hiperbólica</translation>
+    </message>
+    <message>
+        <source>seno hiperbólico</source>
+        <translation>seno hiperbólico</translation>
+    </message>
+    <message>
+        <source>o mesmo que sen( ), com o nome inglês</source>
+        <translation>o mesmo que sen( ), com o nome inglês</translation>
+    </message>
+    <message>
+        <source>o mesmo que senh( ), com o nome inglês</source>
+        <translation>o mesmo que senh( ), com o nome inglês</translation>
+    </message>
+    <message>
+        <source>raiz quadrada</source>
+        <translation>raiz quadrada</translation>
+    </message>
+    <message>
+        <source>O nome inglês tan não é reconhecido: escreva tg.</source>
+        <translation>O nome inglês tan não é reconhecido: escreva tg.</translation>
+    </message>
+    <message>
+        <source>Função não definida: tan()</source>
+        <translation>Função não definida: tan()</translation>
+    </message>
+    <message>
+        <source>tangente hiperbólica</source>
+        <translation>tangente hiperbólica</translation>
+    </message>
+    <message>
+        <source>Funções definidas</source>
+        <translation>Funções definidas</translation>
+    </message>
+    <message>
+        <source>Em qualquer campo numérico pode usar-se uma das funções destas páginas. O argumento escreve-se entre parênteses, logo a seguir ao nome: `sen(1)`, e não `sen 1`. As funções de dois argumentos separam-nos por uma vírgula: `logn(8,2)`.</source>
+        <translation>Em qualquer campo numérico pode usar-se uma das funções destas páginas. O argumento escreve-se entre parênteses, logo a seguir ao nome: `sen(1)`, e não `sen 1`. As funções de dois argumentos separam-nos por uma vírgula: `logn(8,2)`.</translation>
+    </message>
+    <message>
+        <source>Os ângulos estão sempre em **radianos**. Para usar graus, converta com `rad( )`: o seno de 90° escreve-se `sen(rad(90))`.</source>
+        <translation>Os ângulos estão sempre em **radianos**. Para usar graus, converta com `rad( )`: o seno de 90° escreve-se `sen(rad(90))`.</translation>
+    </message>
+    <message>
+        <source>Constantes</source>
+        <translation>Constantes</translation>
+    </message>
+    <message>
+        <source>Sem parênteses, `rnd` vale um número ao acaso de [0 ; 1[.</source>
+        <translation>Sem parênteses, `rnd` vale um número ao acaso de [0 ; 1[.</translation>
+    </message>
+    <message>
+        <source>Como ler as páginas seguintes</source>
+        <translation>Como ler as páginas seguintes</translation>
+    </message>
+    <message>
+        <source>Cada função tem o seu nome, a fórmula que a define e exemplos de expressões aceites, com os respectivos valores. Nas expressões o separador decimal é o ponto, que serve também dentro das funções; os valores aparecem com vírgula, como nos resultados do programa.</source>
+        <translation>Cada função tem seu nome, a fórmula que a define e exemplos de expressões aceitos, com os respectivos valores. Nas expressões o separador decimal é o ponto, que serve também dentro das funções; os valores aparecem com vírgula, como nos resultados do programa.</translation>
+    </message>
+    <message>
+        <source>Um argumento fora do domínio ou uma divisão por zero não dá valor: o programa mostra uma mensagem de erro.</source>
+        <translation>Um argumento fora do domínio ou uma divisão por zero não dá valor: o programa mostra uma mensagem de erro.</translation>
+    </message>
+    <message>
+        <source>Lista das funções</source>
+        <translation>Lista das funções</translation>
+    </message>
+    <message>
+        <source>Todas as funções que se podem escrever nos campos, por ordem alfabética, com o número da página em que cada uma é descrita. As funções com nome inglês (`arcsin`, `arcsinh`, `cotan`, `sin`, `sinh`) são iguais às portuguesas correspondentes.</source>
+        <translation>Todas as funções que se podem escrever nos campos, por ordem alfabética, com o número da página em que cada uma é descrita. As funções com nome inglês (`arcsin`, `arcsinh`, `cotan`, `sin`, `sinh`) são iguais às portuguesas correspondentes.</translation>
+    </message>
+    <message>
+        <source>Domínio: %1.</source>
+        <translation>Domínio: %1.</translation>
+    </message>
+    <message>
+        <source>Índice</source>
+        <translation>Índice</translation>
+    </message>
+    <message>
+        <source>Problemas contidos nas páginas deste programa</source>
+        <translation>Problemas contidos nas páginas deste programa</translation>
+    </message>
+    <message>
+        <source>Ortoplano — geometria analítica plana</source>
+        <translation>Ortoplano — geometria analítica plana</translation>
+    </message>
+    <message>
+        <source>Para que serve</source>
+        <translation>Para que serve</translation>
+    </message>
+    <message>
+        <source>O Ortoplano apoia o ensino da geometria analítica plana no ensino secundário. Cada página tem uma janela de desenho com um referencial cartesiano e vários problemas clássicos: o ponto médio de um segmento, a recta que passa por dois pontos, a tangente a uma circunferência num dos seus pontos, os pontos notáveis de um triângulo e muitos outros.</source>
+        <translation>O Ortoplano apoia o ensino da geometria analítica plana no ensino médio. Cada página tem uma janela de desenho com um plano cartesiano e vários problemas clássicos: o ponto médio de um segmento, a reta que passa por dois pontos, a tangente a uma circunferência em um de seus pontos, os pontos notáveis de um triângulo e muitos outros.</translation>
+    </message>
+    <message>
+        <source>Cada problema traz um exemplo já preenchido. O professor pode mostrar primeiro os dados e só depois a solução; o aluno pode mudar os dados e confirmar os resultados a que chegou no caderno.</source>
+        <translation>Cada problema traz um exemplo já preenchido. O professor pode mostrar primeiro os dados e só depois a solução; o aluno pode mudar os dados e confirmar os resultados a que chegou no caderno.</translation>
+    </message>
+    <message>
+        <source>Como começar</source>
+        <translation>Como começar</translation>
+    </message>
+    <message>
+        <source>Escolha um tema no menu da janela principal: Pontos, Reta 1 a Reta 4, Circunferência 1 a 3 ou Triângulo. Os botões de cada página levam às outras páginas, a estas instruções, ao índice dos problemas, à sintaxe e à lista das funções.</source>
+        <translation>Escolha um tema no menu da janela principal: Pontos, Reta 1 a Reta 4, Circunferência 1 a 3 ou Triângulo. Os botões de cada página levam às outras páginas, a estas instruções, ao índice dos problemas, à sintaxe e à lista das funções.</translation>
+    </message>
+    <message>
+        <source>Versão 2.2</source>
+        <translation>Versão 2.2</translation>
+    </message>
+    <message>
+        <source>Alterações das últimas versões:</source>
+        <translation>Alterações das últimas versões:</translation>
+    </message>
+    <message>
+        <source>**2.2** — páginas de ajuda sobre a sintaxe e as funções definidas, e um índice de todos os problemas.</source>
+        <translation>**2.2** — páginas de ajuda sobre a sintaxe e as funções definidas, e um índice de todos os problemas.</translation>
+    </message>
+    <message>
+        <source>**2.1** — setas junto dos limites dos eixos, que mudam os limites aos pares e mantêm o referencial monométrico.</source>
+        <translation>**2.1** — setas junto dos limites dos eixos, que mudam os limites aos pares e mantêm a mesma escala nos dois eixos.</translation>
+    </message>
+    <message>
+        <source>**2.0** — as equações das rectas e das circunferências podem ser escritas em qualquer disposição.</source>
+        <translation>**2.0** — as equações das retas e das circunferências podem ser escritas em qualquer disposição.</translation>
+    </message>
+    <message>
+        <source>Como escrever os dados</source>
+        <translation>Como escrever os dados</translation>
+    </message>
+    <message>
+        <source>Valores numéricos</source>
+        <translation>Valores numéricos</translation>
+    </message>
+    <message>
+        <source>Cada campo aceita um número ou uma expressão, como `2/3`, `sqr(2)` ou `2pi/3`. O separador decimal é a vírgula ou o ponto: `2,5` ou `2.5`. As regras completas estão na página Sintaxe.</source>
+        <translation>Cada campo aceita um número ou uma expressão, como `2/3`, `sqr(2)` ou `2pi/3`. O separador decimal é a vírgula ou o ponto: `2,5` ou `2.5`. As regras completas estão na página Sintaxe.</translation>
+    </message>
+    <message>
+        <source>Equações de rectas e de circunferências</source>
+        <translation>Equações de retas e de circunferências</translation>
+    </message>
+    <message>
+        <source>As equações podem escrever-se em qualquer disposição: com ou sem parênteses, com os termos semelhantes reduzidos ou não, com o segundo membro igual a zero ou a qualquer outra expressão. Estas equações descrevem a mesma recta:</source>
+        <translation>As equações podem ser escritas em qualquer disposição: com ou sem parênteses, com os termos semelhantes reduzidos ou não, com o segundo membro igual a zero ou a qualquer outra expressão. Estas equações descrevem a mesma reta:</translation>
+    </message>
+    <message>
+        <source>E estas, a mesma circunferência:</source>
+        <translation>E estas, a mesma circunferência:</translation>
+    </message>
+    <message>
+        <source>Os dois botões</source>
+        <translation>Os dois botões</translation>
+    </message>
+    <message>
+        <source>**Dados** desenha a azul os dados do problema.</source>
+        <translation>**Dados** desenha em azul os dados do problema.</translation>
+    </message>
+    <message>
+        <source>**Resolver** desenha os dados e depois, a vermelho, a solução, e escreve o resultado no quadro do problema.</source>
+        <translation>**Resolver** desenha os dados e depois, em vermelho, a solução, e escreve o resultado no quadro do problema.</translation>
+    </message>
+    <message>
+        <source>Porque não aparecem fracções</source>
+        <translation>Por que não aparecem frações</translation>
+    </message>
+    <message>
+        <source>O computador calcula com números decimais aproximados: 1/3 fica guardado como 0,333333333333333. Perante um resultado como 0,67 não há maneira segura de saber se vem de 2/3 ou de 67/100. Por isso o programa mostra o valor decimal e deixa ao aluno a passagem à fracção, quando ela existe.</source>
+        <translation>O computador calcula com números decimais aproximados: 1/3 fica armazenado como 0,333333333333333. Diante de um resultado como 0,67 não há maneira segura de saber se vem de 2/3 ou de 67/100. Por isso o programa mostra o valor decimal e deixa ao aluno a passagem à fração, quando ela existe.</translation>
+    </message>
+    <message>
+        <source>Resultados e eixos</source>
+        <translation>Resultados e eixos</translation>
+    </message>
+    <message>
+        <source>Arredondamento</source>
+        <translation>Arredondamento</translation>
+    </message>
+    <message>
+        <source>Os resultados que não são inteiros aparecem arredondados a duas casas decimais: 2/3 aparece como 0,67. Os resultados não são simplificados, e por isso podem surgir equações como</source>
+        <translation>Os resultados que não são inteiros aparecem arredondados a duas casas decimais: 2/3 aparece como 0,67. Os resultados não são simplificados, e por isso podem surgir equações como</translation>
+    </message>
+    <message>
+        <source>que o aluno simplificará para x+y+1=0. Assim vê-se de onde vem cada coeficiente.</source>
+        <translation>que o aluno simplificará para x+y+1=0. Assim se vê de onde vem cada coeficiente.</translation>
+    </message>
+    <message>
+        <source>Os eixos</source>
+        <translation>Os eixos</translation>
+    </message>
+    <message>
+        <source>Ao abrir uma página, os dois eixos estão graduados de −10 a 10. Os limites mudam-se nos campos Xmínimo, Xmáximo, Ymínimo e Ymáximo do quadro Eixos; a nova janela aparece no próximo Dados ou Resolver.</source>
+        <translation>Ao abrir uma página, os dois eixos estão graduados de −10 a 10. Os limites são alterados nos campos Xmínimo, Xmáximo, Ymínimo e Ymáximo do quadro Eixos; a nova janela aparece no próximo Dados ou Resolver.</translation>
+    </message>
+    <message>
+        <source>Quando deixa de haver graduação</source>
+        <translation>Quando deixa de haver graduação</translation>
+    </message>
+    <message>
+        <source>Se a diferença entre Xmáximo e Xmínimo passar de 50, os eixos deixam de ser graduados e não se desenha a grelha, porque os números e as linhas ficariam sobrepostos:</source>
+        <translation>Se a diferença entre Xmáximo e Xmínimo passar de 50, os eixos deixam de ser graduados e não se desenha a grade, porque os números e as linhas ficariam sobrepostos:</translation>
+    </message>
+    <message>
+        <source>| Xmáximo − Xmínimo | &gt; 50   ⇒   sem graduação nem grelha</source>
+        <translation>| Xmáximo − Xmínimo | &gt; 50   ⇒   sem graduação nem grade</translation>
+    </message>
+    <message>
+        <source>Só a largura conta: de −10 a 10 em x e de −100 a 100 em y, os dois eixos continuam graduados. Sem graduação, algumas páginas escrevem as coordenadas dos pontos junto dos eixos.</source>
+        <translation>Só a largura conta: de −10 a 10 em x e de −100 a 100 em y, os dois eixos continuam graduados. Sem graduação, algumas páginas escrevem as coordenadas dos pontos junto dos eixos.</translation>
+    </message>
+    <message>
+        <source>Grelha e referencial monométrico</source>
+        <translation>Grade e eixos com a mesma escala</translation>
+    </message>
+    <message>
+        <source>A grelha</source>
+        <translation>A grade</translation>
+    </message>
+    <message>
+        <source>A caixa «Desenhar grelha» do quadro Eixos acrescenta uma grelha cinzenta de unidade em unidade.</source>
+        <translation>A caixa “Desenhar grade” do quadro Eixos acrescenta uma grade cinza de unidade em unidade.</translation>
+    </message>
+    <message>
+        <source>Porque o referencial deve ser monométrico</source>
+        <translation>Por que os dois eixos devem ter a mesma escala</translation>
+    </message>
+    <message>
+        <source>A janela de desenho é quadrada. Com a mesma amplitude nos dois eixos o referencial é monométrico e as figuras não se deformam; com amplitudes diferentes fica dimétrico e os ângulos rectos deixam de parecer rectos.</source>
+        <translation>A janela de desenho é quadrada. Com a mesma amplitude nos dois eixos, as escalas são iguais e as figuras não se deformam; com amplitudes diferentes, as escalas ficam diferentes e os ângulos retos deixam de parecer retos.</translation>
+    </message>
+    <message>
+        <source>As setas junto dos limites</source>
+        <translation>As setas junto dos limites</translation>
+    </message>
+    <message>
+        <source>As pequenas setas mudam os limites aos pares, uma unidade de cada vez: as de Xmínimo e Ymínimo deslocam o canto inferior esquerdo da janela, as de Xmáximo e Ymáximo o canto superior direito. Um referencial quadrado continua quadrado; escrever os limites nos campos pode torná-lo dimétrico.</source>
+        <translation>As pequenas setas mudam os limites aos pares, uma unidade de cada vez: as de Xmínimo e Ymínimo deslocam o canto inferior esquerdo da janela, as de Xmáximo e Ymáximo o canto superior direito. Uma janela quadrada continua quadrada; escrever os limites nos campos pode deixar os eixos com escalas diferentes.</translation>
+    </message>
+    <message>
+        <source>Exemplo: página Circunferência 3</source>
+        <translation>Exemplo: página Circunferência 3</translation>
+    </message>
+    <message>
+        <source>Com os eixos de −10 a 10, as tangentes são perpendiculares e tocam a circunferência.</source>
+        <translation>Com os eixos de −10 a 10, as tangentes são perpendiculares e tocam a circunferência.</translation>
+    </message>
+    <message>
+        <source>Quatro cliques na seta para baixo de Xmínimo levam Xmínimo e Ymínimo a −14: a figura fica mais pequena, mas fiel.</source>
+        <translation>Quatro cliques na seta para baixo de Xmínimo levam Xmínimo e Ymínimo a −14: a figura fica menor, mas fiel.</translation>
+    </message>
+    <message>
+        <source>Escrevendo só Ymínimo = −4, a unidade vertical cresce: a circunferência continua redonda no ecrã, mas as tangentes esticam-se e já não parecem tocá-la nem ser perpendiculares.</source>
+        <translation>Escrevendo só Ymínimo = −4, a unidade vertical cresce: a circunferência continua redonda na tela, mas as tangentes esticam-se e já não parecem tocá-la nem ser perpendiculares.</translation>
+    </message>
+    <message>
+        <source>Cópia e autoria</source>
+        <translation>Cópia e autoria</translation>
+    </message>
+    <message>
+        <source>Distribuição</source>
+        <translation>Distribuição</translation>
+    </message>
+    <message>
+        <source>O Ortoplano é software livre, distribuído gratuitamente e sem fins comerciais, para uso no ensino. Escolas, professores e alunos podem copiá-lo, distribuí-lo e modificá-lo nos termos da Licença Pública Geral GNU (GPL), versão 3 ou posterior.</source>
+        <translation>O Ortoplano é software livre, distribuído gratuitamente e sem fins comerciais, para uso no ensino. Escolas, professores e alunos podem copiá-lo, distribuí-lo e modificá-lo nos termos da Licença Pública Geral GNU (GPL), versão 3 ou posterior.</translation>
+    </message>
+    <message>
+        <source>Quem o distribuir deve acompanhá-lo do código-fonte e desta mesma licença, para que também quem o recebe o possa copiar livremente.</source>
+        <translation>Quem o distribuir deve acompanhá-lo do código-fonte e desta mesma licença, para que também quem o recebe o possa copiar livremente.</translation>
+    </message>
+    <message>
+        <source>O programa é fornecido tal como está, sem qualquer garantia. As sugestões e as correcções de professores e alunos são bem-vindas.</source>
+        <translation>O programa é fornecido tal como está, sem qualquer garantia. As sugestões e as correções de professores e alunos são bem-vindas.</translation>
+    </message>
+    <message>
+        <source>Autoria</source>
+        <translation>Autoria</translation>
+    </message>
+    <message>
+        <source>Ortoplano · Versão 2.2</source>
+        <translation>Ortoplano · Versão 2.2</translation>
+    </message>
+    <message>
+        <source>Os autores do Ortoplano</source>
+        <translation>Os autores do Ortoplano</translation>
+    </message>
+    <message>
+        <source>Distribuição livre para fins educativos</source>
+        <translation>Distribuição livre para fins educativos</translation>
+    </message>
+    <message>
+        <source>Instruções</source>
+        <translation>Instruções</translation>
+    </message>
+    <message>
+        <source>Número de parênteses incorrecto.</source>
+        <translation>Número de parênteses incorreto.</translation>
+    </message>
+    <message>
+        <source>Expressão inválida</source>
+        <translation>Expressão inválida</translation>
+    </message>
+    <message>
+        <source>Regras gerais</source>
+        <translation>Regras gerais</translation>
+    </message>
+    <message>
+        <source>Os argumentos das funções escrevem-se sempre entre parênteses: `sen(1)`, `sqr(2)`, `log(10)`. Uma função de dois argumentos separa-os por uma vírgula: `logn(8,2)`.</source>
+        <translation>Os argumentos das funções escrevem-se sempre entre parênteses: `sen(1)`, `sqr(2)`, `log(10)`. Uma função de dois argumentos separa-os por uma vírgula: `logn(8,2)`.</translation>
+    </message>
+    <message>
+        <source>Os nomes das funções são portugueses: `sen`, `cos`, `tg`, `cotg`, `arcsen`, `arctg`… São aceites também alguns nomes ingleses: `sin`, `arcsin`, `sinh`, `arcsinh` e `cotan`. A tangente escreve-se sempre `tg`: o nome `tan` não é reconhecido.</source>
+        <translation>Os nomes das funções são portugueses: `sen`, `cos`, `tg`, `cotg`, `arcsen`, `arctg`… São aceitos também alguns nomes ingleses: `sin`, `arcsin`, `sinh`, `arcsinh` e `cotan`. A tangente escreve-se sempre `tg`: o nome `tan` não é reconhecido.</translation>
+    </message>
+    <message>
+        <source>Os parênteses têm de estar equilibrados, tantos a abrir como a fechar, e são todos do mesmo tipo, o que envolve os argumentos das funções: `(` e `)`. Parênteses rectos e chavetas não agrupam nada: o programa passa por cima deles.</source>
+        <translation>Os parênteses têm de estar equilibrados, tantos a abrir como a fechar, e são todos do mesmo tipo, o que envolve os argumentos das funções: `(` e `)`. Colchetes e chaves não agrupam nada: o programa passa por cima deles.</translation>
+    </message>
+    <message>
+        <source>Os parênteses desnecessários são ignorados.</source>
+        <translation>Os parênteses desnecessários são ignorados.</translation>
+    </message>
+    <message>
+        <source>Exemplos</source>
+        <translation>Exemplos</translation>
+    </message>
+    <message>
+        <source>parênteses a mais não fazem mal</source>
+        <translation>parênteses a mais não fazem mal</translation>
+    </message>
+    <message>
+        <source>escreva tg(1)</source>
+        <translation>escreva tg(1)</translation>
+    </message>
+    <message>
+        <source>Argumento inválido na expressão: sen()</source>
+        <translation>Argumento inválido na expressão: sen()</translation>
+    </message>
+    <message>
+        <source>os parênteses rectos não contam: 2+3*2</source>
+        <translation>os colchetes não contam: 2+3*2</translation>
+    </message>
+    <message>
+        <source>Composição, espaços e constantes</source>
+        <translation>Composição, espaços e constantes</translation>
+    </message>
+    <message>
+        <source>**Composição.** O argumento de uma função pode ser qualquer expressão, outra função incluída.</source>
+        <translation>**Composição.** O argumento de uma função pode ser qualquer expressão, outra função incluída.</translation>
+    </message>
+    <message>
+        <source>**Espaços.** Os espaços são ignorados. **Maiúsculas e minúsculas** são equivalentes.</source>
+        <translation>**Espaços.** Os espaços são ignorados. **Maiúsculas e minúsculas** são equivalentes.</translation>
+    </message>
+    <message>
+        <source>**Multiplicação.** O sinal `*` pode omitir-se entre um número e o que se lhe segue: `2pi`, `3(1+1)`, `2sen(1)`. Não se pode omitir entre duas funções ou duas variáveis: `sen(x)cos(x)` está errado, o certo é `sen(x)*cos(x)`.</source>
+        <translation>**Multiplicação.** O sinal `*` pode omitir-se entre um número e o que se lhe segue: `2pi`, `3(1+1)`, `2sen(1)`. Não se pode omitir entre duas funções ou duas variáveis: `sen(x)cos(x)` está errado, o certo é `sen(x)*cos(x)`.</translation>
+    </message>
+    <message>
+        <source>só conta sen(1)</source>
+        <translation>só conta sen(1)</translation>
+    </message>
+    <message>
+        <source>**Numerais decimais.** Pode usar a vírgula ou o ponto como separador decimal: `2,5` ou `2.5`; dentro de uma função a vírgula separa os argumentos: `logn(8,2)`.</source>
+        <translation>**Numerais decimais.** Pode usar a vírgula ou o ponto como separador decimal: `2,5` ou `2.5`; dentro de uma função a vírgula separa os argumentos: `logn(8,2)`.</translation>
+    </message>
+    <message>
+        <source>**Constantes.** Há duas constantes com nome:</source>
+        <translation>**Constantes.** Há duas constantes com nome:</translation>
+    </message>
+    <message>
+        <source>Valores numéricos nos campos</source>
+        <translation>Valores numéricos nos campos</translation>
+    </message>
+    <message>
+        <source>Em cada campo numérico pode escrever-se um número ou qualquer expressão cujo valor seja um número real. O programa calcula-a e usa o valor obtido, sem o arredondar.</source>
+        <translation>Em cada campo numérico pode escrever-se um número ou qualquer expressão cujo valor seja um número real. O programa calcula-a e usa o valor obtido, sem o arredondar.</translation>
+    </message>
+    <message>
+        <source>Nos números decimais pode usar-se a **vírgula** ou o **ponto**. Entre os parênteses de uma função a vírgula separa os argumentos: aí escreva o ponto, ou ponha o número entre parênteses. Uma vírgula que não esteja entre dois algarismos nem numa função é um erro.</source>
+        <translation>Nos números decimais pode usar-se a **vírgula** ou o **ponto**. Entre os parênteses de uma função a vírgula separa os argumentos: aí escreva o ponto, ou ponha o número entre parênteses. Uma vírgula que não esteja entre dois algarismos nem em uma função é um erro.</translation>
+    </message>
+    <message>
+        <source>Valores válidos</source>
+        <translation>Valores válidos</translation>
+    </message>
+    <message>
+        <source>a potência calcula-se antes do sinal</source>
+        <translation>a potência calcula-se antes do sinal</translation>
+    </message>
+    <message>
+        <source>da esquerda para a direita: (2^3)^2</source>
+        <translation>da esquerda para a direita: (2^3)^2</translation>
+    </message>
+    <message>
+        <source>Valores errados</source>
+        <translation>Valores errados</translation>
+    </message>
+    <message>
+        <source>na função a vírgula separa: é a raiz de 2</source>
+        <translation>na função a vírgula separa: é a raiz de 2</translation>
+    </message>
+    <message>
+        <source>um número tem um só separador</source>
+        <translation>um número tem um só separador</translation>
+    </message>
+    <message>
+        <source>escreva 2^(-1)</source>
+        <translation>escreva 2^(-1)</translation>
+    </message>
+    <message>
+        <source>Variável não definida: y</source>
+        <translation>Variável não definida: y</translation>
+    </message>
+    <message>
+        <source>Operações</source>
+        <translation>Operações</translation>
+    </message>
+    <message>
+        <source>Os espaços não têm qualquer significado. As operações escrevem-se com estes símbolos:</source>
+        <translation>Os espaços não têm qualquer significado. As operações escrevem-se com estes símbolos:</translation>
+    </message>
+    <message>
+        <source>adição</source>
+        <translation>adição</translation>
+    </message>
+    <message>
+        <source>subtracção</source>
+        <translation>subtração</translation>
+    </message>
+    <message>
+        <source>multiplicação</source>
+        <translation>multiplicação</translation>
+    </message>
+    <message>
+        <source>divisão</source>
+        <translation>divisão</translation>
+    </message>
+    <message>
+        <source>divisão inteira</source>
+        <translation>divisão inteira</translation>
+    </message>
+    <message>
+        <source>potência</source>
+        <translation>potência</translation>
+    </message>
+    <message>
+        <source>Os operandos de `\` e de `%` são arredondados às unidades antes da divisão; um meio arredonda-se para o número par.</source>
+        <translation>Os operandos de `\` e de `%` são arredondados às unidades antes da divisão; um meio arredonda-se para o número par.</translation>
+    </message>
+    <message>
+        <source>7,5 passa a 8</source>
+        <translation>7,5 passa a 8</translation>
+    </message>
+    <message>
+        <source>Prioridades</source>
+        <translation>Prioridades</translation>
+    </message>
+    <message>
+        <source>Calculam-se primeiro as funções e o que está entre parênteses, depois as potências, o sinal menos, a multiplicação e as divisões, o resto (`%`) e por fim a adição e a subtracção. Operações da mesma prioridade fazem-se da esquerda para a direita.</source>
+        <translation>Calculam-se primeiro as funções e o que está entre parênteses, depois as potências, o sinal menos, a multiplicação e as divisões, o resto (`%`) e por fim a adição e a subtração. Operações da mesma prioridade fazem-se da esquerda para a direita.</translation>
+    </message>
+    <message>
+        <source>Outras raízes</source>
+        <translation>Outras raízes</translation>
+    </message>
+    <message>
+        <source>A raiz quadrada é `sqr( )`; as outras escrevem-se como potências.</source>
+        <translation>A raiz quadrada é `sqr( )`; as outras escrevem-se como potências.</translation>
+    </message>
+    <message>
+        <source>raiz cúbica de 8</source>
+        <translation>raiz cúbica de 8</translation>
+    </message>
+    <message>
+        <source>Sintaxe</source>
+        <translation>Sintaxe</translation>
+    </message>
+    <message>
+        <source>No problema «Rectas que passam por P e são tg a uma circunferência», com P&#xa0;=&#xa0;(−1&#xa0;,&#xa0;0) e a circunferência x^2+y^2−2x−1=0, o programa dá as tangentes y&#xa0;=&#xa0;x+1 e y&#xa0;=&#xa0;−x−1:</source>
+        <translation>No problema “Retas que passam por P e são tangentes a uma circunferência”, com P&#xa0;=&#xa0;(−1&#xa0;,&#xa0;0) e a circunferência x^2+y^2−2x−1=0, o programa dá as tangentes y&#xa0;=&#xa0;x+1 e y&#xa0;=&#xa0;−x−1:</translation>
     </message>
 </context>
 <context>
