@@ -13,7 +13,7 @@ namespace {
 
 // Marks a text for Qt's translation tools (scripts/update-translations.sh);
 // the windows show it in the program's language, in the context "Fault".
-#define TRANSLATABLE(context, text) text
+#define TRANSLATABLE_NOOP(context, text) text
 
 struct Description {
     int number;
@@ -22,18 +22,18 @@ struct Description {
 };
 
 constexpr Description Descriptions[] = {
-    {InvalidArgument, TRANSLATABLE("Fault", "Argumento ou chamada de procedimento inválidos."),
+    {InvalidArgument, TRANSLATABLE_NOOP("Fault", "Argumento ou chamada de procedimento inválidos."),
      false},
-    {Overflow, TRANSLATABLE("Fault", "Capacidade excedida."), false},
-    {OutOfMemory, TRANSLATABLE("Fault", "Memória insuficiente."), false},
-    {DivisionByZero, TRANSLATABLE("Fault", "Divisão por zero."), false},
-    {TypeMismatch, TRANSLATABLE("Fault", "Tipos incompatíveis."), false},
-    {Parentheses, TRANSLATABLE("Fault", "Número de parênteses incorrecto."), false},
-    {UndefinedFunction, TRANSLATABLE("Fault", "Função não definida: "), true},
-    {UndefinedVariable, TRANSLATABLE("Fault", "Variável não definida: "), true},
-    {InvalidExpression, TRANSLATABLE("Fault", "Expressão inválida"), false},
-    {MissingArgument, TRANSLATABLE("Fault", "Argumento inválido na expressão: "), true},
-    {Internal, TRANSLATABLE("Fault", "Erro interno do interpretador."), false},
+    {Overflow, TRANSLATABLE_NOOP("Fault", "Capacidade excedida."), false},
+    {OutOfMemory, TRANSLATABLE_NOOP("Fault", "Memória insuficiente."), false},
+    {DivisionByZero, TRANSLATABLE_NOOP("Fault", "Divisão por zero."), false},
+    {TypeMismatch, TRANSLATABLE_NOOP("Fault", "Tipos incompatíveis."), false},
+    {Parentheses, TRANSLATABLE_NOOP("Fault", "Número de parênteses incorrecto."), false},
+    {UndefinedFunction, TRANSLATABLE_NOOP("Fault", "Função não definida: "), true},
+    {UndefinedVariable, TRANSLATABLE_NOOP("Fault", "Variável não definida: "), true},
+    {InvalidExpression, TRANSLATABLE_NOOP("Fault", "Expressão inválida"), false},
+    {MissingArgument, TRANSLATABLE_NOOP("Fault", "Argumento inválido na expressão: "), true},
+    {Internal, TRANSLATABLE_NOOP("Fault", "Erro interno do interpretador."), false},
 };
 
 } // namespace

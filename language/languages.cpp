@@ -1,5 +1,7 @@
 #include "languages.h"
 
+#include "translation.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -65,6 +67,9 @@ void apply(Language language) {
         QCoreApplication::removeTranslator(translator.get());
     installed().clear();
     g_current = language;
+    practice::setTranslator([](const char* context, const char* text) {
+        return QCoreApplication::translate(context, text).toStdString();
+    });
     installQt(language);
     if (language != Language::Pre1990)
         install(QStringLiteral("ortoplano_") + QString::fromLatin1(exact::code(language).data()),

@@ -1,5 +1,7 @@
 #include "checker.h"
 
+#include "translation.h"
+
 #include "answer.h"
 #include "budget.h"
 #include "frames.h"
@@ -110,8 +112,11 @@ Verdict diagnosis(const Exercise& ex, const std::vector<TypedValue>& typed) {
         const std::string text =
             step ? texts::say(
                        Say::WrongSlipAtStep,
-                       {{"what", slip.what}, {"step", std::to_string(step)}, {"rule", slip.rule}})
-                 : texts::say(Say::WrongSlip, {{"what", slip.what}, {"rule", slip.rule}});
+                       {{"what", translated("Practice", slip.what)},
+                        {"step", std::to_string(step)},
+                        {"rule", translated("Practice", slip.rule)}})
+                 : texts::say(Say::WrongSlip, {{"what", translated("Practice", slip.what)},
+                                              {"rule", translated("Practice", slip.rule)}});
         return {Grade::Errado, text, slip.id, step};
     }
     return {Grade::Errado, texts::say(Say::WrongSeeSolution), {}, 0};

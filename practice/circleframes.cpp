@@ -1,6 +1,7 @@
 // The exercises of the three pages of circles and of the triangle page.
 
 #include "makekit.h"
+#include "translation.h"
 
 namespace practice {
 
@@ -73,8 +74,8 @@ Circle rightTriangle(Rng& rng, Exercise& ex) {
 
 Slip radiusForSquare() {
     return {"radius-for-square",
-            "Escreveu o raio no segundo membro em vez do seu quadrado.",
-            "a equação reduzida é (x − a)² + (y − b)² = r²: o segundo membro é o quadrado do raio.",
+            TRANSLATABLE_NOOP("Practice", "Escreveu o raio no segundo membro em vez do seu quadrado."),
+            TRANSLATABLE_NOOP("Practice", "a equação reduzida é (x − a)² + (y − b)² = r²: o segundo membro é o quadrado do raio."),
             {StepKind::CircleSubstitute, StepKind::InscribedResult, StepKind::CircumscribedResult,
              StepKind::ThreePointsResult, StepKind::TouchingCircleResult},
             [](const Exercise& ex) {
@@ -86,8 +87,8 @@ Slip radiusForSquare() {
 
 Slip centreSigns() {
     return {"centre-signs",
-            "Trocou os sinais das coordenadas do centro.",
-            "em (x − a)² + (y − b)² = r² o centro é (a , b): (x + 2)² corresponde a a = −2.",
+            TRANSLATABLE_NOOP("Practice", "Trocou os sinais das coordenadas do centro."),
+            TRANSLATABLE_NOOP("Practice", "em (x − a)² + (y − b)² = r² o centro é (a , b): (x + 2)² corresponde a a = −2."),
             {StepKind::CompleteSquares, StepKind::CircleSubstitute},
             [](const Exercise& ex) {
                 const Circle& c = std::get<Circle>(ex.expected.values.at(0));
@@ -98,7 +99,7 @@ Slip centreSigns() {
 /// The centroid for the centre, found at the step that says what the
 /// centre is.
 Slip centroidCentre(const char* what, std::vector<StepKind> method) {
-    return {"centroid", "Usou o baricentro do triângulo.", what, std::move(method),
+    return {"centroid", TRANSLATABLE_NOOP("Practice", "Usou o baricentro do triângulo."), what, std::move(method),
             [](const Exercise& ex) {
                 const Point g = centroid(ex);
                 if (ex.expected.kind == AnswerKind::Point) return one(g);
@@ -115,31 +116,31 @@ void makeCentreAndRadius(Rng& rng, Exercise& ex) {
     ex.data.circles = {c};
     ex.data.numbers = {N(expanded ? 1 : 0)};
     field(ex, "Text1", texts::circleField(c, expanded));
-    ex.statement = "Indique o centro e o raio da circunferência de equação " +
+    ex.statement = TRANSLATABLE("Practice", "Indique o centro e o raio da circunferência de equação ") +
                    texts::circle(c, expanded) + ".";
     expect(ex, AnswerKind::Point, {c.centre, c.radius});
 }
 
 std::vector<Slip> centreAndRadiusSlips() {
     return {{"centre-signs",
-             "Trocou os sinais das coordenadas do centro.",
-             "em (x − a)² + (y − b)² = r² o centro é (a , b): (x + 2)² corresponde a a = −2.",
+             TRANSLATABLE_NOOP("Practice", "Trocou os sinais das coordenadas do centro."),
+             TRANSLATABLE_NOOP("Practice", "em (x − a)² + (y − b)² = r² o centro é (a , b): (x + 2)² corresponde a a = −2."),
              {StepKind::CompleteSquares, StepKind::CircleReadReduced, StepKind::CircleSubstitute},
              [](const Exercise& ex) {
                  const Circle& c = ci(ex, 0);
                  return std::vector<Value>{Point{-c.centre.x, -c.centre.y}, c.radius};
              }},
             {"square-for-radius",
-             "Deu o quadrado do raio como raio.",
-             "o segundo membro da equação reduzida é r²: o raio é a sua raiz quadrada.",
+             TRANSLATABLE_NOOP("Practice", "Deu o quadrado do raio como raio."),
+             TRANSLATABLE_NOOP("Practice", "o segundo membro da equação reduzida é r²: o raio é a sua raiz quadrada."),
              {StepKind::CircleCentreRadius},
              [](const Exercise& ex) {
                  const Circle& c = ci(ex, 0);
                  return std::vector<Value>{c.centre, c.radiusSquared()};
              }},
             {"not-halved",
-             "Não dividiu por −2 os coeficientes de x e de y.",
-             "de x² + y² + Dx + Ey + F = 0 vem o centro (−D/2 , −E/2).",
+             TRANSLATABLE_NOOP("Practice", "Não dividiu por −2 os coeficientes de x e de y."),
+             TRANSLATABLE_NOOP("Practice", "de x² + y² + Dx + Ey + F = 0 vem o centro (−D/2 , −E/2)."),
              {StepKind::CompleteSquares},
              [](const Exercise& ex) {
                  if (ex.data.numbers.at(0).isZero()) return std::vector<Value>{};
@@ -154,8 +155,8 @@ void makeCircleEquation(Rng& rng, Exercise& ex) {
     field(ex, "Abcissa3", texts::field(c.centre.x));
     field(ex, "Ordenada3", texts::field(c.centre.y));
     field(ex, "Raio", texts::field(c.radius));
-    ex.statement = "Escreva a equação reduzida da circunferência de centro " +
-                   texts::point("C", c.centre) + " e raio " + texts::number(c.radius) + ".";
+    ex.statement = TRANSLATABLE("Practice", "Escreva a equação reduzida da circunferência de centro ") +
+                   texts::point("C", c.centre) + TRANSLATABLE("Practice", " e raio ") + texts::number(c.radius) + ".";
     expect(ex, AnswerKind::Circle, {c}, AskedForm::ReducedEquation);
 }
 
@@ -169,8 +170,8 @@ void makeTangentCircle(Rng& rng, Exercise& ex, const char* lineField, int pointF
     ex.data.lines = {r};
     field(ex, lineField, texts::lineField(r));
     pointFields(ex, pointField, c);
-    ex.statement = "Escreva a equação reduzida da circunferência de centro " +
-                   texts::point("P", c) + " tangente à recta t: " + texts::line(r) + ".";
+    ex.statement = TRANSLATABLE("Practice", "Escreva a equação reduzida da circunferência de centro ") +
+                   texts::point("P", c) + TRANSLATABLE("Practice", " tangente à recta t: ") + texts::line(r) + ".";
     const Circle answer{c, exact::distance(c, r)};
     ex.data.circles = {answer};
     expect(ex, AnswerKind::Circle, {answer}, AskedForm::ReducedEquation);
@@ -180,8 +181,8 @@ std::vector<Slip> tangentCircleSlips() {
     return {radiusForSquare(),
             centreSigns(),
             {"no-norm",
-             "Tomou |ax₀ + by₀ + c| como raio, sem dividir pela norma.",
-             "o raio é a distância do centro à recta: |ax₀ + by₀ + c| / √(a² + b²).",
+             TRANSLATABLE_NOOP("Practice", "Tomou |ax₀ + by₀ + c| como raio, sem dividir pela norma."),
+             TRANSLATABLE_NOOP("Practice", "o raio é a distância do centro à recta: |ax₀ + by₀ + c| / √(a² + b²)."),
              {StepKind::TangentCircleRadius},
              [](const Exercise& ex) {
                  const Line& r = ln(ex, 0);
@@ -203,21 +204,21 @@ void makeTangentAtPoint(Rng& rng, Exercise& ex) {
     field(ex, "Text4", texts::circleField(ci(ex, 0), true));
     const AskedForm form =
         ex.level == Level::Basico ? AskedForm::GeneralEquation : AskedForm::ReducedEquation;
-    ex.statement = "Determine " + equationWords(form) + " da recta tangente à circunferência " +
-                   texts::circle(ci(ex, 0), true) + " no ponto " + texts::point("P", p) + ".";
+    ex.statement = "Determine " + equationWords(form) + TRANSLATABLE("Practice", " da recta tangente à circunferência ") +
+                   texts::circle(ci(ex, 0), true) + TRANSLATABLE("Practice", " no ponto ") + texts::point("P", p) + ".";
     expect(ex, AnswerKind::Line, {lineWithNormal(v.x, v.y, p)}, form);
 }
 
 std::vector<Slip> tangentAtPointSlips() {
     return {
         {"radius-line",
-         "Escreveu a recta que passa pelo centro e por P.",
-         "a tangente em P é perpendicular ao raio [CP].",
+         TRANSLATABLE_NOOP("Practice", "Escreveu a recta que passa pelo centro e por P."),
+         TRANSLATABLE_NOOP("Practice", "a tangente em P é perpendicular ao raio [CP]."),
          {StepKind::TangentNormal},
          [](const Exercise& ex) { return one(exact::lineThrough(ci(ex, 0).centre, pt(ex, 0))); }},
         {"through-centre",
-         "Traçou a perpendicular ao raio pelo centro.",
-         "a tangente passa no ponto de tangência P.",
+         TRANSLATABLE_NOOP("Practice", "Traçou a perpendicular ao raio pelo centro."),
+         TRANSLATABLE_NOOP("Practice", "a tangente passa no ponto de tangência P."),
          {StepKind::TangentEquation},
          [](const Exercise& ex) {
              const Point& c = ci(ex, 0).centre;
@@ -230,8 +231,8 @@ std::vector<Slip> tangentAtPointSlips() {
 
 Slip swappedPoints() {
     return {"swapped",
-            "Trocou a abcissa com a ordenada dos pontos.",
-            "cada ponto escreve-se (x , y): primeiro a abcissa.",
+            TRANSLATABLE_NOOP("Practice", "Trocou a abcissa com a ordenada dos pontos."),
+            TRANSLATABLE_NOOP("Practice", "cada ponto escreve-se (x , y): primeiro a abcissa."),
             {StepKind::QuadraticRoots},
             [](const Exercise& ex) {
                 std::vector<Value> out;
@@ -258,8 +259,8 @@ void makeLineCircle(Rng& rng, Exercise& ex) {
     ex.data.lines = {r};
     field(ex, "Text5", texts::lineField(r));
     field(ex, "Text7", texts::circleField(ci(ex, 0), true));
-    ex.statement = "Determine os pontos de intersecção da recta r: " + texts::line(r) +
-                   " com a circunferência " + texts::circle(ci(ex, 0), true) + ".";
+    ex.statement = TRANSLATABLE("Practice", "Determine os pontos de intersecção da recta r: ") + texts::line(r) +
+                   TRANSLATABLE("Practice", " com a circunferência ") + texts::circle(ci(ex, 0), true) + ".";
     expect(ex, AnswerKind::Point, {p, q});
 }
 
@@ -280,7 +281,7 @@ void makeTwoCircles(Rng& rng, Exercise& ex) {
     ex.data.points = {p, q};
     field(ex, "Text6", texts::circleField(ci(ex, 0), true));
     field(ex, "Text7", texts::circleField(ci(ex, 1), true));
-    ex.statement = "Determine os pontos de intersecção das circunferências " +
+    ex.statement = TRANSLATABLE("Practice", "Determine os pontos de intersecção das circunferências ") +
                    texts::circle(ci(ex, 0), true) + " e " + texts::circle(ci(ex, 1), true) + ".";
     expect(ex, AnswerKind::Point, {p, q});
 }
@@ -290,7 +291,7 @@ void makeTwoCircles(Rng& rng, Exercise& ex) {
 void makeInscribed(Rng& rng, Exercise& ex) {
     const Circle c = rightTriangle(rng, ex);
     triangleFields(ex, 1);
-    ex.statement = "Escreva a equação da circunferência inscrita no triângulo de vértices " +
+    ex.statement = TRANSLATABLE("Practice", "Escreva a equação da circunferência inscrita no triângulo de vértices ") +
                    triangleNames(ex) + ".";
     expect(ex, AnswerKind::Circle, {c}, AskedForm::AnyEquation);
 }
@@ -305,11 +306,11 @@ void circleThroughThree(Rng& rng, Exercise& ex, int first, const char* words) {
 
 void makeCircumscribed(Rng& rng, Exercise& ex) {
     circleThroughThree(
-        rng, ex, 1, "Escreva a equação da circunferência circunscrita ao triângulo de vértices ");
+        rng, ex, 1, TRANSLATABLE_NOOP("Practice", "Escreva a equação da circunferência circunscrita ao triângulo de vértices "));
 }
 
 void makeThroughThree(Rng& rng, Exercise& ex) {
-    circleThroughThree(rng, ex, 9, "Escreva a equação da circunferência que passa nos pontos ");
+    circleThroughThree(rng, ex, 9, TRANSLATABLE_NOOP("Practice", "Escreva a equação da circunferência que passa nos pontos "));
 }
 
 // --- "Distância de um ponto P a uma circunferência" -------------------------
@@ -330,20 +331,20 @@ void makePointCircleDistance(Rng& rng, Exercise& ex) {
     const bool expanded = ex.level != Level::Basico;
     field(ex, "Text9", texts::circleField(ci(ex, 0), expanded));
     pointFields(ex, 4, p);
-    ex.statement = "Calcule a distância do ponto " + texts::point("P", p) + " à circunferência " +
+    ex.statement = TRANSLATABLE("Practice", "Calcule a distância do ponto ") + texts::point("P", p) + TRANSLATABLE("Practice", " à circunferência ") +
                    texts::circle(ci(ex, 0), expanded) + ".";
     expect(ex, AnswerKind::Number, {exact::distance(c, p) - r});
 }
 
 std::vector<Slip> pointCircleSlips() {
     return {{"centre-distance",
-             "Calculou a distância de P ao centro.",
-             "a distância de P à circunferência é a distância ao centro menos o raio.",
+             TRANSLATABLE_NOOP("Practice", "Calculou a distância de P ao centro."),
+             TRANSLATABLE_NOOP("Practice", "a distância de P à circunferência é a distância ao centro menos o raio."),
              {StepKind::PointCircleMethod},
              [](const Exercise& ex) { return one(exact::distance(ci(ex, 0).centre, pt(ex, 0))); }},
             {"farthest",
-             "Somou o raio em vez de o subtrair.",
-             "o ponto da circunferência mais próximo de P está entre P e o centro: d(P, C) − r.",
+             TRANSLATABLE_NOOP("Practice", "Somou o raio em vez de o subtrair."),
+             TRANSLATABLE_NOOP("Practice", "o ponto da circunferência mais próximo de P está entre P e o centro: d(P, C) − r."),
              {StepKind::PointCircleMethod},
              [](const Exercise& ex) {
                  return one(exact::distance(ci(ex, 0).centre, pt(ex, 0)) + ci(ex, 0).radius);
@@ -367,15 +368,15 @@ void makeTangentsFromPoint(Rng& rng, Exercise& ex) {
     ex.data.points = {p, plus(c, v), plus(c, w)};
     pointFields(ex, 4, p);
     field(ex, "Text9", texts::circleField(ci(ex, 0), true));
-    ex.statement = "Determine equações gerais das rectas que passam em " + texts::point("P", p) +
-                   " e são tangentes à circunferência " + texts::circle(ci(ex, 0), true) + ".";
+    ex.statement = TRANSLATABLE("Practice", "Determine equações gerais das rectas que passam em ") + texts::point("P", p) +
+                   TRANSLATABLE("Practice", " e são tangentes à circunferência ") + texts::circle(ci(ex, 0), true) + ".";
     expect(ex, AnswerKind::Line, {t1, t2}, AskedForm::GeneralEquation);
 }
 
 std::vector<Slip> tangentsFromPointSlips() {
     return {{"radii",
-             "Escreveu as rectas que passam pelo centro e pelos pontos de tangência.",
-             "as tangentes passam em P e são perpendiculares aos raios nos pontos de tangência.",
+             TRANSLATABLE_NOOP("Practice", "Escreveu as rectas que passam pelo centro e pelos pontos de tangência."),
+             TRANSLATABLE_NOOP("Practice", "as tangentes passam em P e são perpendiculares aos raios nos pontos de tangência."),
              {StepKind::TangentsMethod},
              [](const Exercise& ex) {
                  const Point& c = ci(ex, 0).centre;
@@ -401,8 +402,8 @@ void makeThroughPTangentAtQ(Rng& rng, Exercise& ex) {
     pointFields(ex, 1, p);
     pointFields(ex, 2, q);
     field(ex, "Text12", texts::lineField(t));
-    ex.statement = "Escreva a equação da circunferência que passa em " + texts::point("P", p) +
-                   " e é tangente à recta t: " + texts::line(t) + " no ponto " +
+    ex.statement = TRANSLATABLE("Practice", "Escreva a equação da circunferência que passa em ") + texts::point("P", p) +
+                   TRANSLATABLE("Practice", " e é tangente à recta t: ") + texts::line(t) + TRANSLATABLE("Practice", " no ponto ") +
                    texts::point("Q", q) + ".";
     expect(ex, AnswerKind::Circle, {Circle{c, exact::sqrt(N(r2))}}, AskedForm::AnyEquation);
 }
@@ -410,9 +411,9 @@ void makeThroughPTangentAtQ(Rng& rng, Exercise& ex) {
 std::vector<Slip> throughPTangentAtQSlips() {
     return {radiusForSquare(),
             {"centre-q",
-             "Tomou Q como centro.",
-             "Q é o ponto de tangência; o centro está na perpendicular à recta em Q, à mesma "
-             "distância de P e de Q.",
+             TRANSLATABLE_NOOP("Practice", "Tomou Q como centro."),
+             TRANSLATABLE_NOOP("Practice", "Q é o ponto de tangência; o centro está na perpendicular à recta em Q, à mesma "
+             "distância de P e de Q."),
              {StepKind::TouchingCircleMethod},
              [](const Exercise& ex) {
                  return one(Circle{pt(ex, 1), exact::distance(pt(ex, 0), pt(ex, 1))});
@@ -432,13 +433,13 @@ Circle rightTriangleIncircle(Rng& rng, Exercise& ex) {
 std::vector<FrameDef> circleFrames() {
     using T = TopicId;
     const std::vector<Slip> twoPoints{swappedPoints()};
-    const char* rule = "o centro da circunferência circunscrita é o circuncentro, o encontro das "
-                       "mediatrizes dos lados.";
+    const char* rule = TRANSLATABLE("Practice", "o centro da circunferência circunscrita é o circuncentro, o encontro das "
+                       "mediatrizes dos lados.");
     const std::vector<StepKind> centreMethods{StepKind::CircumcentreMethod,
                                               StepKind::ThreePointsMethod};
     return {
         {{T::Circunferencia1, 0, 0},
-         "Circunferência de equação...: centro e raio",
+         TRANSLATABLE_NOOP("Practice", "Circunferência de equação...: centro e raio"),
          "",
          "Resolver3",
          "Option1",
@@ -446,7 +447,7 @@ std::vector<FrameDef> circleFrames() {
          makeCentreAndRadius,
          centreAndRadiusSlips()},
         {{T::Circunferencia1, 0, 1},
-         "Circunferência de equação...: equação",
+         TRANSLATABLE_NOOP("Practice", "Circunferência de equação...: equação"),
          "",
          "Resolver3",
          "Option2",
@@ -454,7 +455,7 @@ std::vector<FrameDef> circleFrames() {
          makeCircleEquation,
          {radiusForSquare(), centreSigns()}},
         {{T::Circunferencia1, 1},
-         "Circunferência com centro num ponto e tg a uma recta",
+         TRANSLATABLE_NOOP("Practice", "Circunferência com centro num ponto e tg a uma recta"),
          "Dados1",
          "Resolver1",
          "",
@@ -462,7 +463,7 @@ std::vector<FrameDef> circleFrames() {
          [](Rng& rng, Exercise& ex) { makeTangentCircle(rng, ex, "Text3", 1); },
          tangentCircleSlips()},
         {{T::Circunferencia1, 2},
-         "Tangente a uma circunferência num dos seus pontos",
+         TRANSLATABLE_NOOP("Practice", "Tangente a uma circunferência num dos seus pontos"),
          "Dados4",
          "Resolver4",
          "",
@@ -470,7 +471,7 @@ std::vector<FrameDef> circleFrames() {
          makeTangentAtPoint,
          tangentAtPointSlips()},
         {{T::Circunferencia1, 3},
-         "Intersecção de uma recta com uma circunferência",
+         TRANSLATABLE_NOOP("Practice", "Intersecção de uma recta com uma circunferência"),
          "Dados5",
          "Resolver5",
          "",
@@ -478,17 +479,17 @@ std::vector<FrameDef> circleFrames() {
          makeLineCircle,
          twoPoints},
         {{T::Circunferencia2, 0, 0},
-         "Circunferência e triângulo: inscrita",
+         TRANSLATABLE_NOOP("Practice", "Circunferência e triângulo: inscrita"),
          "Dados1",
          "Resolver1",
          "Option1",
          {true, true, false},
          makeInscribed,
-         {radiusForSquare(), centroidCentre("o centro da circunferência inscrita é o incentro, o "
-                                            "encontro das bissectrizes dos ângulos.",
+         {radiusForSquare(), centroidCentre(TRANSLATABLE("Practice", "o centro da circunferência inscrita é o incentro, o "
+                                            "encontro das bissectrizes dos ângulos."),
                                             {StepKind::IncentreMethod})}},
         {{T::Circunferencia2, 0, 1},
-         "Circunferência e triângulo: circunscrita",
+         TRANSLATABLE_NOOP("Practice", "Circunferência e triângulo: circunscrita"),
          "Dados1",
          "Resolver1",
          "Option2",
@@ -496,7 +497,7 @@ std::vector<FrameDef> circleFrames() {
          makeCircumscribed,
          {radiusForSquare(), centroidCentre(rule, centreMethods)}},
         {{T::Circunferencia2, 1},
-         "Distância de um ponto P a uma circunferência",
+         TRANSLATABLE_NOOP("Practice", "Distância de um ponto P a uma circunferência"),
          "Dados3",
          "Resolver3",
          "",
@@ -504,7 +505,7 @@ std::vector<FrameDef> circleFrames() {
          makePointCircleDistance,
          pointCircleSlips()},
         {{T::Circunferencia2, 2},
-         "Circunferência de centro C e tangente a uma recta",
+         TRANSLATABLE_NOOP("Practice", "Circunferência de centro C e tangente a uma recta"),
          "Dados6",
          "Resolver6",
          "",
@@ -512,7 +513,7 @@ std::vector<FrameDef> circleFrames() {
          [](Rng& rng, Exercise& ex) { makeTangentCircle(rng, ex, "Text5", 6); },
          tangentCircleSlips()},
         {{T::Circunferencia2, 3},
-         "Circunferência definida por três pontos",
+         TRANSLATABLE_NOOP("Practice", "Circunferência definida por três pontos"),
          "Dados7",
          "Resolver7",
          "",
@@ -520,7 +521,7 @@ std::vector<FrameDef> circleFrames() {
          makeThroughThree,
          {radiusForSquare(), centroidCentre(rule, centreMethods)}},
         {{T::Circunferencia3, 0},
-         "Intersecção de duas circunferências",
+         TRANSLATABLE_NOOP("Practice", "Intersecção de duas circunferências"),
          "Dados1",
          "Resolver1",
          "",
@@ -528,7 +529,7 @@ std::vector<FrameDef> circleFrames() {
          makeTwoCircles,
          twoPoints},
         {{T::Circunferencia3, 1},
-         "Rectas que passam por P e são tg a uma circunferência",
+         TRANSLATABLE_NOOP("Practice", "Rectas que passam por P e são tg a uma circunferência"),
          "Dados3",
          "Resolver3",
          "",
@@ -536,7 +537,7 @@ std::vector<FrameDef> circleFrames() {
          makeTangentsFromPoint,
          tangentsFromPointSlips()},
         {{T::Circunferencia3, 2},
-         "Circunferência que passa em P e é tg à recta no ponto Q",
+         TRANSLATABLE_NOOP("Practice", "Circunferência que passa em P e é tg à recta no ponto Q"),
          "Dados11",
          "Resolver11",
          "",

@@ -12,6 +12,7 @@
 #include "pointsolutions.h"
 #include "splitmix64.h"
 #include "texts.h"
+#include "translation.h"
 #include "trianglesolutions.h"
 #include "verdicts.h"
 
@@ -37,11 +38,11 @@ int Rng::nonZero(int lo, int hi) {
 std::string_view levelName(Level level) {
     switch (level) {
     case Level::Basico:
-        return "básico";
+        return TRANSLATABLE_NOOP("Practice", "básico");
     case Level::Intermedio:
-        return "intermédio";
+        return TRANSLATABLE_NOOP("Practice", "intermédio");
     case Level::Avancado:
-        return "avançado";
+        return TRANSLATABLE_NOOP("Practice", "avançado");
     }
     return {};
 }
@@ -191,7 +192,7 @@ bool hasLevel(FrameId frame, Level level) {
 }
 
 std::string caption(FrameId frame) {
-    return frameDef(frame).caption;
+    return translated("Practice", frameDef(frame).caption);
 }
 
 namespace {

@@ -1,6 +1,7 @@
 // The exercises of the second, third and fourth pages of lines.
 
 #include "makekit.h"
+#include "translation.h"
 
 #include <cmath>
 
@@ -32,23 +33,23 @@ void makeIntersection(Rng& rng, Exercise& ex) {
     field(ex, "Text1", texts::lineField(r));
     field(ex, "Text2", texts::lineField(s));
     ex.statement =
-        "Determine as coordenadas do ponto de intersecção das rectas r: " + texts::line(r) +
+        TRANSLATABLE("Practice", "Determine as coordenadas do ponto de intersecção das rectas r: ") + texts::line(r) +
         " e s: " + texts::line(s) + ".";
     expect(ex, AnswerKind::Point, {i});
 }
 
 std::vector<Slip> intersectionSlips() {
     return {{"swapped",
-             "Trocou a abcissa com a ordenada do ponto.",
-             "o ponto de intersecção escreve-se (x , y): primeiro a abcissa.",
+             TRANSLATABLE_NOOP("Practice", "Trocou a abcissa com a ordenada do ponto."),
+             TRANSLATABLE_NOOP("Practice", "o ponto de intersecção escreve-se (x , y): primeiro a abcissa."),
              {StepKind::IntersectionResult},
              [](const Exercise& ex) {
                  const Point p = exact::intersection(ln(ex, 0), ln(ex, 1));
                  return one(Point{p.y, p.x});
              }},
             {"constant-sign",
-             "Passou o termo independente para o outro membro sem lhe trocar o sinal.",
-             "de ax + by + c = 0 vem ax + by = −c.",
+             TRANSLATABLE_NOOP("Practice", "Passou o termo independente para o outro membro sem lhe trocar o sinal."),
+             TRANSLATABLE_NOOP("Practice", "de ax + by + c = 0 vem ax + by = −c."),
              {StepKind::IntersectionSystem},
              [](const Exercise& ex) {
                  const Point p = exact::intersection(ln(ex, 0), ln(ex, 1));
@@ -77,8 +78,8 @@ void makeParallelDistance(Rng& rng, Exercise& ex) {
     field(ex, "Text3", texts::lineField(r));
     field(ex, "Text4", texts::lineField(s, axis));
     ex.data.numbers = {N(k)};
-    ex.statement = "Calcule a distância entre as rectas paralelas r: " + texts::line(r) +
-                   " e s: " + texts::line(s, axis) + ". Apresente o valor exacto.";
+    ex.statement = TRANSLATABLE("Practice", "Calcule a distância entre as rectas paralelas r: ") + texts::line(r) +
+                   " e s: " + texts::line(s, axis) + TRANSLATABLE("Practice", ". Apresente o valor exacto.");
     expect(ex, AnswerKind::Number, {exact::abs(c1 - c2) / norm});
 }
 
@@ -89,24 +90,24 @@ std::vector<Slip> parallelDistanceSlips() {
         return std::tuple{r.a * r.a + r.b * r.b, r.c, ln(ex, 1).c / k, k};
     };
     return {{"no-norm",
-             "Não dividiu pela norma do vector normal.",
-             "d = |c₁ − c₂| / √(a² + b²), com as duas equações escritas com os mesmos a e b.",
+             TRANSLATABLE_NOOP("Practice", "Não dividiu pela norma do vector normal."),
+             TRANSLATABLE_NOOP("Practice", "d = |c₁ − c₂| / √(a² + b²), com as duas equações escritas com os mesmos a e b."),
              {StepKind::DistanceToLineFormula},
              [=](const Exercise& ex) {
                  const auto [n2, c1, c2, k] = parts(ex);
                  return one(exact::abs(c1 - c2));
              }},
             {"no-root",
-             "Dividiu por a² + b² em vez de √(a² + b²).",
-             "no denominador está a norma do vector normal, √(a² + b²).",
+             TRANSLATABLE_NOOP("Practice", "Dividiu por a² + b² em vez de √(a² + b²)."),
+             TRANSLATABLE_NOOP("Practice", "no denominador está a norma do vector normal, √(a² + b²)."),
              {StepKind::DistanceToLineFormula},
              [=](const Exercise& ex) {
                  const auto [n2, c1, c2, k] = parts(ex);
                  return one(exact::abs(c1 - c2) / n2);
              }},
             {"not-equalised",
-             "Subtraiu os termos independentes sem igualar primeiro os coeficientes de x e de y.",
-             "escreva as duas equações com os mesmos a e b antes de subtrair c₁ e c₂.",
+             TRANSLATABLE_NOOP("Practice", "Subtraiu os termos independentes sem igualar primeiro os coeficientes de x e de y."),
+             TRANSLATABLE_NOOP("Practice", "escreva as duas equações com os mesmos a e b antes de subtrair c₁ e c₂."),
              {StepKind::LinesParallel},
              [=](const Exercise& ex) {
                  const auto [n2, c1, c2, k] = parts(ex);
@@ -125,8 +126,8 @@ void makePointLineDistance(Rng& rng, Exercise& ex) {
     ex.data.lines = {r};
     field(ex, "Text5", texts::lineField(r));
     pointFields(ex, 1, p);
-    ex.statement = "Calcule a distância do ponto " + texts::point("P", p) +
-                   " à recta r: " + texts::line(r) + ". Apresente o valor exacto, simplificado.";
+    ex.statement = TRANSLATABLE("Practice", "Calcule a distância do ponto ") + texts::point("P", p) +
+                   TRANSLATABLE("Practice", " à recta r: ") + texts::line(r) + TRANSLATABLE("Practice", ". Apresente o valor exacto, simplificado.");
     expect(ex, AnswerKind::Number, {exact::distance(p, r)});
 }
 
@@ -140,8 +141,8 @@ std::vector<Slip> pointLineDistanceSlips() {
         return ln(ex, 0).a * ln(ex, 0).a + ln(ex, 0).b * ln(ex, 0).b;
     };
     return {{"no-absolute-value",
-             "Esqueceu o valor absoluto.",
-             "uma distância nunca é negativa: d = |ax₀ + by₀ + c| / √(a² + b²).",
+             TRANSLATABLE_NOOP("Practice", "Esqueceu o valor absoluto."),
+             TRANSLATABLE_NOOP("Practice", "uma distância nunca é negativa: d = |ax₀ + by₀ + c| / √(a² + b²)."),
              {StepKind::DistanceToLineFormula},
              [=](const Exercise& ex) {
                  const Number v = value(ex, true);
@@ -149,13 +150,13 @@ std::vector<Slip> pointLineDistanceSlips() {
                  return one(v / exact::sqrt(norm2(ex)));
              }},
             {"no-root",
-             "Esqueceu a raiz quadrada no denominador.",
-             "o denominador é √(a² + b²), a norma do vector normal.",
+             TRANSLATABLE_NOOP("Practice", "Esqueceu a raiz quadrada no denominador."),
+             TRANSLATABLE_NOOP("Practice", "o denominador é √(a² + b²), a norma do vector normal."),
              {StepKind::DistanceToLineFormula},
              [=](const Exercise& ex) { return one(exact::abs(value(ex, true)) / norm2(ex)); }},
             {"no-constant",
-             "Esqueceu o termo independente c.",
-             "substitua x e y pelas coordenadas de P em ax + by + c, sem esquecer c.",
+             TRANSLATABLE_NOOP("Practice", "Esqueceu o termo independente c."),
+             TRANSLATABLE_NOOP("Practice", "substitua x e y pelas coordenadas de P em ax + by + c, sem esquecer c."),
              {StepKind::SubstitutePointAndLine},
              [=](const Exercise& ex) {
                  return one(exact::abs(value(ex, false)) / exact::sqrt(norm2(ex)));
@@ -215,9 +216,9 @@ void makeAngle(Rng& rng, Exercise& ex) {
     ex.data.lines = {r, s};
     field(ex, "Text6", texts::lineField(r));
     field(ex, "Text7", texts::lineField(s));
-    ex.statement = std::string("Determine a amplitude, ") +
-                   (ex.level == Level::Intermedio ? "em graus, minutos e segundos," : "em graus,") +
-                   " do ângulo das rectas r: " + texts::line(r) + " e s: " + texts::line(s) + ".";
+    ex.statement = std::string(TRANSLATABLE("Practice", "Determine a amplitude, ")) +
+                   (ex.level == Level::Intermedio ? TRANSLATABLE("Practice", "em graus, minutos e segundos,") : TRANSLATABLE("Practice", "em graus,")) +
+                   TRANSLATABLE("Practice", " do ângulo das rectas r: ") + texts::line(r) + " e s: " + texts::line(s) + ".";
     expect(ex, AnswerKind::Angle, {Degrees{amplitude}});
 }
 
@@ -226,14 +227,14 @@ std::vector<Slip> angleSlips() {
         return std::get<Degrees>(ex.expected.values.at(0)).value;
     };
     return {{"obtuse",
-             "Deu o ângulo obtuso.",
-             "o ângulo de duas rectas é agudo ou recto: cos θ = |u · v| / (‖u‖ ‖v‖), com valor "
-             "absoluto.",
+             TRANSLATABLE_NOOP("Practice", "Deu o ângulo obtuso."),
+             TRANSLATABLE_NOOP("Practice", "o ângulo de duas rectas é agudo ou recto: cos θ = |u · v| / (‖u‖ ‖v‖), com valor "
+             "absoluto."),
              {StepKind::AngleFormula},
              [=](const Exercise& ex) { return one(Degrees{N(180) - from(ex)}); }},
             {"complement",
-             "Deu o complemento do ângulo.",
-             "use os dois vectores directores (ou os dois normais), não um de cada.",
+             TRANSLATABLE_NOOP("Practice", "Deu o complemento do ângulo."),
+             TRANSLATABLE_NOOP("Practice", "use os dois vectores directores (ou os dois normais), não um de cada."),
              {StepKind::DirectionVectors},
              [=](const Exercise& ex) { return one(Degrees{N(90) - from(ex)}); }}};
 }
@@ -242,7 +243,7 @@ std::vector<Slip> angleSlips() {
 
 std::vector<Slip> oppositeVerdict(const char* rule) {
     return {{"opposite",
-             "A conclusão está trocada.",
+             TRANSLATABLE_NOOP("Practice", "A conclusão está trocada."),
              rule,
              {StepKind::CollinearSlopes, StepKind::CollinearVectors},
              [](const Exercise& ex) {
@@ -266,8 +267,8 @@ void makeCollinear(Rng& rng, Exercise& ex) {
     ex.data.points = {a, b, c};
     for (int i = 0; i < 3; ++i)
         pointFields(ex, i + 1, ex.data.points[std::size_t(i)]);
-    ex.statement = "Os pontos " + texts::point("A", a) + ", " + texts::point("B", b) + " e " +
-                   texts::point("C", c) + " estão em linha recta? Responda sim ou não.";
+    ex.statement = TRANSLATABLE("Practice", "Os pontos ") + texts::point("A", a) + ", " + texts::point("B", b) + " e " +
+                   texts::point("C", c) + TRANSLATABLE("Practice", " estão em linha recta? Responda sim ou não.");
     expect(ex, AnswerKind::Words, {yes ? Words::Yes : Words::No});
 }
 
@@ -287,10 +288,10 @@ std::pair<Number, int> someSlope(Rng& rng, Level level) {
 void askSlopeOrInclination(Exercise& ex, const Number& m, int inclination,
                            const std::string& what) {
     if (inclination) {
-        ex.statement = "Determine a inclinação, em graus, da recta " + what + ".";
+        ex.statement = TRANSLATABLE("Practice", "Determine a inclinação, em graus, da recta ") + what + ".";
         expect(ex, AnswerKind::Angle, {Degrees{N(inclination)}});
     } else {
-        ex.statement = "Determine o declive da recta " + what + ".";
+        ex.statement = TRANSLATABLE("Practice", "Determine o declive da recta ") + what + ".";
         expect(ex, AnswerKind::Number, {m});
     }
 }
@@ -308,7 +309,7 @@ void makeSlopeFromPoints(Rng& rng, Exercise& ex) {
     pointFields(ex, 4, a);
     pointFields(ex, 5, b);
     askSlopeOrInclination(ex, m, inclination,
-                          "que passa nos pontos " + texts::point("A", a) + " e " +
+                          TRANSLATABLE("Practice", "que passa nos pontos ") + texts::point("A", a) + " e " +
                               texts::point("B", b));
 }
 
@@ -337,13 +338,13 @@ std::vector<Value> angleSlip(const Exercise& ex, bool complement) {
 std::vector<Slip> inclinationSlips() {
     return {
         {"negative-inclination",
-         "Deu um ângulo negativo.",
-         "a inclinação está entre 0º e 180º: quando o declive é negativo, soma-se 180º a arctg m.",
+         TRANSLATABLE_NOOP("Practice", "Deu um ângulo negativo."),
+         TRANSLATABLE_NOOP("Practice", "a inclinação está entre 0º e 180º: quando o declive é negativo, soma-se 180º a arctg m."),
          {StepKind::InclinationTangent, StepKind::InclinationObtuse},
          [](const Exercise& ex) { return angleSlip(ex, false); }},
         {"complement",
-         "Deu o ângulo com o eixo das ordenadas.",
-         "a inclinação é o ângulo com o semieixo positivo das abcissas: tg α = m.",
+         TRANSLATABLE_NOOP("Practice", "Deu o ângulo com o eixo das ordenadas."),
+         TRANSLATABLE_NOOP("Practice", "a inclinação é o ângulo com o semieixo positivo das abcissas: tg α = m."),
          {StepKind::InclinationTangent, StepKind::InclinationInverse},
          [](const Exercise& ex) { return angleSlip(ex, true); }}};
 }
@@ -352,13 +353,13 @@ std::vector<Slip> slopeFromPointsSlips() {
     std::vector<Slip> slips = inclinationSlips();
     slips.push_back(
         {"swapped-differences",
-         "Trocou Δx com Δy.",
-         "o declive é m = (y_B − y_A)/(x_B − x_A).",
+         TRANSLATABLE_NOOP("Practice", "Trocou Δx com Δy."),
+         TRANSLATABLE_NOOP("Practice", "o declive é m = (y_B − y_A)/(x_B − x_A)."),
          {StepKind::SlopeOfSegment},
          [](const Exercise& ex) { return slopeOrAngle(ex, N(1) / ex.data.numbers.at(0)); }});
     slips.push_back({"slope-sign",
-                     "Trocou o sinal do declive.",
-                     "subtraia as coordenadas pela mesma ordem em cima e em baixo.",
+                     TRANSLATABLE_NOOP("Practice", "Trocou o sinal do declive."),
+                     TRANSLATABLE_NOOP("Practice", "subtraia as coordenadas pela mesma ordem em cima e em baixo."),
                      {StepKind::SlopeOfSegment, StepKind::SlopeOfReduced},
                      [](const Exercise& ex) { return slopeOrAngle(ex, -ex.data.numbers.at(0)); }});
     return slips;
@@ -367,14 +368,14 @@ std::vector<Slip> slopeFromPointsSlips() {
 std::vector<Slip> slopeFromEquationSlips() {
     std::vector<Slip> slips = inclinationSlips();
     slips.push_back({"slope-sign",
-                     "Trocou o sinal do declive.",
-                     "de ax + by + c = 0 vem y = −(a/b)x − c/b: o declive é −a/b.",
+                     TRANSLATABLE_NOOP("Practice", "Trocou o sinal do declive."),
+                     TRANSLATABLE_NOOP("Practice", "de ax + by + c = 0 vem y = −(a/b)x − c/b: o declive é −a/b."),
                      {StepKind::SlopeOfSegment, StepKind::SlopeOfReduced},
                      [](const Exercise& ex) { return slopeOrAngle(ex, -ex.data.numbers.at(0)); }});
     slips.push_back(
         {"b-over-a",
-         "Calculou −b/a em vez de −a/b.",
-         "o declive é o coeficiente de x depois de isolar y: −a/b.",
+         TRANSLATABLE_NOOP("Practice", "Calculou −b/a em vez de −a/b."),
+         TRANSLATABLE_NOOP("Practice", "o declive é o coeficiente de x depois de isolar y: −a/b."),
          {StepKind::SlopeOfReduced},
          [](const Exercise& ex) { return slopeOrAngle(ex, N(-1) / ex.data.numbers.at(0)); }});
     return slips;
@@ -393,10 +394,10 @@ void makeRelativePosition(Rng& rng, Exercise& ex) {
     ex.data.lines = {r, s};
     field(ex, "Text5", texts::lineField(r));
     field(ex, "Text6", texts::lineField(s, false));
-    ex.statement = "Indique a posição relativa das rectas r: " + texts::line(r) +
+    ex.statement = TRANSLATABLE("Practice", "Indique a posição relativa das rectas r: ") + texts::line(r) +
                    " e s: " + texts::line(s, false) +
-                   " (paralelas, coincidentes ou concorrentes; se forem concorrentes, o ponto de "
-                   "intersecção).";
+                   TRANSLATABLE("Practice", " (paralelas, coincidentes ou concorrentes; se forem concorrentes, o ponto de "
+                   "intersecção).");
     if (kind == 0)
         expect(ex, AnswerKind::Words, {p}); // words or the point: nothing given away
     else
@@ -406,9 +407,9 @@ void makeRelativePosition(Rng& rng, Exercise& ex) {
 std::vector<Slip> relativePositionSlips() {
     return {
         {"parallel-or-coincident",
-         "Confundiu rectas paralelas com rectas coincidentes.",
-         "com os coeficientes de x e de y proporcionais, as rectas são coincidentes se também os "
-         "termos independentes o forem, e paralelas se não forem.",
+         TRANSLATABLE_NOOP("Practice", "Confundiu rectas paralelas com rectas coincidentes."),
+         TRANSLATABLE_NOOP("Practice", "com os coeficientes de x e de y proporcionais, as rectas são coincidentes se também os "
+         "termos independentes o forem, e paralelas se não forem."),
          {StepKind::PositionCompare},
          [](const Exercise& ex) {
              const Words* w = std::get_if<Words>(&ex.expected.values.at(0));
@@ -416,8 +417,8 @@ std::vector<Slip> relativePositionSlips() {
              return one(*w == Words::Parallel ? Words::Coincident : Words::Parallel);
          }},
         {"swapped",
-         "Trocou a abcissa com a ordenada do ponto de intersecção.",
-         "o ponto escreve-se (x , y): primeiro a abcissa.",
+         TRANSLATABLE_NOOP("Practice", "Trocou a abcissa com a ordenada do ponto de intersecção."),
+         TRANSLATABLE_NOOP("Practice", "o ponto escreve-se (x , y): primeiro a abcissa."),
          {StepKind::PositionConcurrent},
          [](const Exercise& ex) {
              const Point* p = std::get_if<Point>(&ex.expected.values.at(0));
@@ -432,7 +433,7 @@ std::vector<FrameDef> lineFrames() {
     using T = TopicId;
     std::vector<FrameDef> frames = {
         {{T::Recta2, 0},
-         "Intersecção de duas rectas",
+         TRANSLATABLE_NOOP("Practice", "Intersecção de duas rectas"),
          "Dados3",
          "Resolver3",
          "",
@@ -440,7 +441,7 @@ std::vector<FrameDef> lineFrames() {
          makeIntersection,
          intersectionSlips()},
         {{T::Recta2, 1},
-         "Distância entre rectas paralelas",
+         TRANSLATABLE_NOOP("Practice", "Distância entre rectas paralelas"),
          "Dados1",
          "Resolver1",
          "",
@@ -448,7 +449,7 @@ std::vector<FrameDef> lineFrames() {
          makeParallelDistance,
          parallelDistanceSlips()},
         {{T::Recta2, 2},
-         "Distância de um ponto a uma recta",
+         TRANSLATABLE_NOOP("Practice", "Distância de um ponto a uma recta"),
          "Dados4",
          "Resolver4",
          "",
@@ -456,7 +457,7 @@ std::vector<FrameDef> lineFrames() {
          makePointLineDistance,
          pointLineDistanceSlips()},
         {{T::Recta2, 3},
-         "Ângulo de duas rectas",
+         TRANSLATABLE_NOOP("Practice", "Ângulo de duas rectas"),
          "Dados5",
          "Resolver5",
          "",
@@ -464,17 +465,17 @@ std::vector<FrameDef> lineFrames() {
          makeAngle,
          angleSlips()},
         {{T::Recta3, 0},
-         "Ver se três pontos são colineares",
+         TRANSLATABLE_NOOP("Practice", "Ver se três pontos são colineares"),
          "Dados1",
          "Resolver1",
          "",
          {true, true, false},
          makeCollinear,
          oppositeVerdict(
-             "os pontos A, B e C estão em linha recta quando os declives de [AB] e [AC] "
-             "são iguais.")},
+             TRANSLATABLE("Practice", "os pontos A, B e C estão em linha recta quando os declives de [AB] e [AC] "
+             "são iguais."))},
         {{T::Recta3, 1, 0},
-         "Coeficiente angular e inclinação de uma recta: dois pontos",
+         TRANSLATABLE_NOOP("Practice", "Coeficiente angular e inclinação de uma recta: dois pontos"),
          "Dados3",
          "Resolver3",
          "Option1",
@@ -482,7 +483,7 @@ std::vector<FrameDef> lineFrames() {
          makeSlopeFromPoints,
          slopeFromPointsSlips()},
         {{T::Recta3, 1, 1},
-         "Coeficiente angular e inclinação de uma recta: equação",
+         TRANSLATABLE_NOOP("Practice", "Coeficiente angular e inclinação de uma recta: equação"),
          "Dados3",
          "Resolver3",
          "Option2",
@@ -490,7 +491,7 @@ std::vector<FrameDef> lineFrames() {
          makeSlopeFromEquation,
          slopeFromEquationSlips()},
         {{T::Recta3, 2},
-         "Posição relativa de duas rectas",
+         TRANSLATABLE_NOOP("Practice", "Posição relativa de duas rectas"),
          "",
          "Resolver6",
          "",

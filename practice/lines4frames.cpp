@@ -1,6 +1,7 @@
 // The exercises of the fourth page of lines.
 
 #include "makekit.h"
+#include "translation.h"
 
 namespace practice {
 
@@ -19,28 +20,28 @@ Point givenPoint(Rng& rng, Exercise& ex) {
 }
 
 std::string through(const Point& p) {
-    return "Determine a equação reduzida da recta que passa em " + texts::point("P", p);
+    return TRANSLATABLE("Practice", "Determine a equação reduzida da recta que passa em ") + texts::point("P", p);
 }
 
 // --- parallel to an axis ---------------------------------------------------
 
 void makeParallelToX(Rng& rng, Exercise& ex) {
     const Point p = givenPoint(rng, ex);
-    ex.statement = through(p) + " e é paralela ao eixo das abcissas.";
+    ex.statement = through(p) + TRANSLATABLE("Practice", " e é paralela ao eixo das abcissas.");
     expect(ex, AnswerKind::Line, {Line{N(0), N(1), -p.y}}, AskedForm::ReducedEquation);
 }
 
 void makeParallelToY(Rng& rng, Exercise& ex) {
     const Point p = givenPoint(rng, ex);
-    ex.statement = through(p) + " e é paralela ao eixo das ordenadas.";
+    ex.statement = through(p) + TRANSLATABLE("Practice", " e é paralela ao eixo das ordenadas.");
     expect(ex, AnswerKind::Line, {Line{N(1), N(0), -p.x}}, AskedForm::ReducedEquation);
 }
 
 std::vector<Slip> axisSlips() {
     return {{"other-axis",
-             "Escreveu a paralela ao outro eixo.",
-             "a paralela ao eixo das abcissas é horizontal, y = y_P; a paralela ao eixo das "
-             "ordenadas é vertical, x = x_P.",
+             TRANSLATABLE_NOOP("Practice", "Escreveu a paralela ao outro eixo."),
+             TRANSLATABLE_NOOP("Practice", "a paralela ao eixo das abcissas é horizontal, y = y_P; a paralela ao eixo das "
+             "ordenadas é vertical, x = x_P."),
              {StepKind::ParallelToXAxis, StepKind::ParallelToYAxis},
              [](const Exercise& ex) {
                  const Line& l = std::get<Line>(ex.expected.values.at(0));
@@ -57,22 +58,22 @@ void makeInclination(Rng& rng, Exercise& ex) {
                                               : rng.pick(std::array{45, 135});
     ex.data.numbers = {N(a)};
     field(ex, "Text2", std::to_string(a));
-    ex.statement = through(p) + " e tem inclinação " + std::to_string(a) + "º.";
+    ex.statement = through(p) + TRANSLATABLE("Practice", " e tem inclinação ") + std::to_string(a) + "º.";
     expect(ex, AnswerKind::Line, {lineWithSlope(tangentOf(a), p)}, AskedForm::ReducedEquation);
 }
 
 std::vector<Slip> inclinationSlips() {
     return {{"supplement",
-             "Trocou o sinal do declive.",
-             "o declive é a tangente da inclinação: m = tg α.",
+             TRANSLATABLE_NOOP("Practice", "Trocou o sinal do declive."),
+             TRANSLATABLE_NOOP("Practice", "o declive é a tangente da inclinação: m = tg α."),
              {StepKind::SlopeFromInclination},
              [](const Exercise& ex) {
                  const int a = int(ex.data.numbers.at(0).rational().get_num().get_si());
                  return one(lineWithSlope(tangentOf(180 - a), pt(ex, 0)));
              }},
             {"cotangent",
-             "Usou a tangente do complemento da inclinação.",
-             "a inclinação é o ângulo com o eixo das abcissas, e m = tg α.",
+             TRANSLATABLE_NOOP("Practice", "Usou a tangente do complemento da inclinação."),
+             TRANSLATABLE_NOOP("Practice", "a inclinação é o ângulo com o eixo das abcissas, e m = tg α."),
              {StepKind::SlopeFromInclination},
              [](const Exercise& ex) {
                  const int a = int(ex.data.numbers.at(0).rational().get_num().get_si());
@@ -87,21 +88,21 @@ void makeSlope(Rng& rng, Exercise& ex) {
     if (ex.level == Level::Avancado) m = R(rng.nonZero(-2, 2), rng.pick(std::array{2, 3}));
     ex.data.numbers = {m};
     field(ex, "Text6", texts::field(m));
-    ex.statement = through(p) + " e tem declive " + texts::number(m) + ".";
+    ex.statement = through(p) + TRANSLATABLE("Practice", " e tem declive ") + texts::number(m) + ".";
     expect(ex, AnswerKind::Line, {lineWithSlope(m, p)}, AskedForm::ReducedEquation);
 }
 
 std::vector<Slip> slopeSlips() {
     return {{"ordinate-as-intercept",
-             "Tomou a ordenada de P como ordenada na origem.",
-             "a recta é y − y_P = m(x − x_P).",
+             TRANSLATABLE_NOOP("Practice", "Tomou a ordenada de P como ordenada na origem."),
+             TRANSLATABLE_NOOP("Practice", "a recta é y − y_P = m(x − x_P)."),
              {StepKind::SlopeThroughPoint},
              [](const Exercise& ex) {
                  return one(Line{ex.data.numbers.at(0), N(-1), pt(ex, 0).y});
              }},
             {"abscissa-sign",
-             "Trocou o sinal da abcissa de P.",
-             "a recta é y − y_P = m(x − x_P): subtrai-se a abcissa de P.",
+             TRANSLATABLE_NOOP("Practice", "Trocou o sinal da abcissa de P."),
+             TRANSLATABLE_NOOP("Practice", "a recta é y − y_P = m(x − x_P): subtrai-se a abcissa de P."),
              {StepKind::SlopeThroughPoint},
              [](const Exercise& ex) {
                  const Point& p = pt(ex, 0);
@@ -132,18 +133,18 @@ void makeAngleWithLine(Rng& rng, Exercise& ex) {
     field(ex, "Text5", texts::lineField(r));
     const Point n1 = turn(n, a, 1);
     const Point n2 = turn(n, a, -1);
-    ex.statement = "Determine as equações reduzidas das rectas que passam em " +
-                   texts::point("P", p) + " e fazem um ângulo de " + std::to_string(a) +
-                   "º com a recta r: " + texts::line(r) + ".";
+    ex.statement = TRANSLATABLE("Practice", "Determine as equações reduzidas das rectas que passam em ") +
+                   texts::point("P", p) + TRANSLATABLE("Practice", " e fazem um ângulo de ") + std::to_string(a) +
+                   TRANSLATABLE("Practice", "º com a recta r: ") + texts::line(r) + ".";
     expect(ex, AnswerKind::Line, {lineWithNormal(n1.x, n1.y, p), lineWithNormal(n2.x, n2.y, p)},
            AskedForm::ReducedEquation);
 }
 
 std::vector<Slip> angleWithLineSlips() {
     return {{"angle-with-x-axis",
-             "Mediu o ângulo a partir do eixo das abcissas, não da recta r.",
-             "o ângulo é o das rectas pedidas com r: rode o vector director de r, ou use a "
-             "fórmula do ângulo de duas rectas.",
+             TRANSLATABLE_NOOP("Practice", "Mediu o ângulo a partir do eixo das abcissas, não da recta r."),
+             TRANSLATABLE_NOOP("Practice", "o ângulo é o das rectas pedidas com r: rode o vector director de r, ou use a "
+             "fórmula do ângulo de duas rectas."),
              {StepKind::AngleLineTangent},
              [](const Exercise& ex) {
                  const int a = int(ex.data.numbers.at(0).rational().get_num().get_si());
@@ -171,7 +172,7 @@ void makeBisectors(Rng& rng, Exercise& ex) {
     const Number k1 = exact::sqrt(r.a * r.a + r.b * r.b);
     const Number k2 = exact::sqrt(s.a * s.a + s.b * s.b);
     ex.statement =
-        "Determine equações gerais das bissectrizes dos ângulos das rectas r: " + texts::line(r) +
+        TRANSLATABLE("Practice", "Determine equações gerais das bissectrizes dos ângulos das rectas r: ") + texts::line(r) +
         " e s: " + texts::line(s, false) + ".";
     expect(ex, AnswerKind::Line,
            {Line{k2 * r.a - k1 * s.a, k2 * r.b - k1 * s.b, k2 * r.c - k1 * s.c},
@@ -181,9 +182,9 @@ void makeBisectors(Rng& rng, Exercise& ex) {
 
 std::vector<Slip> bisectorsSlips() {
     return {{"not-normalised",
-             "Somou e subtraiu as equações sem as dividir pelas normas.",
-             "os pontos das bissectrizes estão à mesma distância das duas rectas: "
-             "|a₁x + b₁y + c₁|/√(a₁² + b₁²) = |a₂x + b₂y + c₂|/√(a₂² + b₂²).",
+             TRANSLATABLE_NOOP("Practice", "Somou e subtraiu as equações sem as dividir pelas normas."),
+             TRANSLATABLE_NOOP("Practice", "os pontos das bissectrizes estão à mesma distância das duas rectas: "
+             "|a₁x + b₁y + c₁|/√(a₁² + b₁²) = |a₂x + b₂y + c₂|/√(a₂² + b₂²)."),
              {StepKind::BisectorsDefinition},
              [](const Exercise& ex) {
                  const Line& r = ln(ex, 0);
@@ -199,7 +200,7 @@ std::vector<FrameDef> lines4Frames() {
     using T = TopicId;
     return {
         {{T::Recta4, 0, 0},
-         "Recta que passa num ponto e é paralela ao eixo das abcissas",
+         TRANSLATABLE_NOOP("Practice", "Recta que passa num ponto e é paralela ao eixo das abcissas"),
          "Dados3",
          "Resolver3",
          "Option1",
@@ -207,7 +208,7 @@ std::vector<FrameDef> lines4Frames() {
          makeParallelToX,
          axisSlips()},
         {{T::Recta4, 0, 1},
-         "Recta que passa num ponto e é paralela ao eixo das ordenadas",
+         TRANSLATABLE_NOOP("Practice", "Recta que passa num ponto e é paralela ao eixo das ordenadas"),
          "Dados3",
          "Resolver3",
          "Option2",
@@ -215,7 +216,7 @@ std::vector<FrameDef> lines4Frames() {
          makeParallelToY,
          axisSlips()},
         {{T::Recta4, 0, 2},
-         "Recta que passa num ponto e tem uma inclinação dada",
+         TRANSLATABLE_NOOP("Practice", "Recta que passa num ponto e tem uma inclinação dada"),
          "Dados3",
          "Resolver3",
          "Option3",
@@ -223,7 +224,7 @@ std::vector<FrameDef> lines4Frames() {
          makeInclination,
          inclinationSlips()},
         {{T::Recta4, 0, 3},
-         "Recta que passa num ponto e tem um declive dado",
+         TRANSLATABLE_NOOP("Practice", "Recta que passa num ponto e tem um declive dado"),
          "Dados3",
          "Resolver3",
          "Option4",
@@ -231,7 +232,7 @@ std::vector<FrameDef> lines4Frames() {
          makeSlope,
          slopeSlips()},
         {{T::Recta4, 0, 4},
-         "Recta que passa num ponto e faz um ângulo dado com outra",
+         TRANSLATABLE_NOOP("Practice", "Recta que passa num ponto e faz um ângulo dado com outra"),
          "Dados3",
          "Resolver3",
          "Option6",
@@ -239,7 +240,7 @@ std::vector<FrameDef> lines4Frames() {
          makeAngleWithLine,
          angleWithLineSlips()},
         {{T::Recta4, 1},
-         "Bissectrizes de duas rectas concorrentes",
+         TRANSLATABLE_NOOP("Practice", "Bissectrizes de duas rectas concorrentes"),
          "Dados7",
          "Resolver7",
          "",

@@ -1,4 +1,5 @@
 #include "makekit.h"
+#include "translation.h"
 
 namespace practice::kit {
 
@@ -28,7 +29,7 @@ void expect(Exercise& ex, AnswerKind kind, std::vector<Value> values, AskedForm 
 }
 
 std::string equationWords(AskedForm form) {
-    return form == AskedForm::ReducedEquation ? "a equação reduzida" : "uma equação geral";
+    return form == AskedForm::ReducedEquation ? TRANSLATABLE("Practice", "a equação reduzida") : TRANSLATABLE("Practice", "uma equação geral");
 }
 
 Line lineWithNormal(const Number& a, const Number& b, const Point& through) {

@@ -1,6 +1,7 @@
 // The exercises of the points page and of the two first pages of lines.
 
 #include "makekit.h"
+#include "translation.h"
 
 #include <cstdlib>
 
@@ -21,25 +22,25 @@ void makePoint(Rng& rng, Exercise& ex) {
     ex.data.numbers = {N(rng.coin() ? 1 : 0)}; // 1: the axis of abscissas
     pointFields(ex, 1, a);
     const bool onX = ex.data.numbers[0] == N(1);
-    ex.statement = "Represente o ponto " + texts::point("P", a) +
-                   " e indique as coordenadas da sua projecção ortogonal sobre o eixo das " +
-                   (onX ? "abcissas." : "ordenadas.");
+    ex.statement = TRANSLATABLE("Practice", "Represente o ponto ") + texts::point("P", a) +
+                   TRANSLATABLE("Practice", " e indique as coordenadas da sua projecção ortogonal sobre o eixo das ") +
+                   (onX ? TRANSLATABLE("Practice", "abcissas.") : TRANSLATABLE("Practice", "ordenadas."));
     expect(ex, AnswerKind::Point, {onX ? Point{a.x, N(0)} : Point{N(0), a.y}});
 }
 
 std::vector<Slip> pointSlips() {
     return {{"other-axis",
-             "Projectou o ponto sobre o outro eixo.",
-             "a projecção sobre o eixo das abcissas conserva a abcissa e tem ordenada 0; sobre o "
-             "eixo das ordenadas, o contrário.",
+             TRANSLATABLE_NOOP("Practice", "Projectou o ponto sobre o outro eixo."),
+             TRANSLATABLE_NOOP("Practice", "a projecção sobre o eixo das abcissas conserva a abcissa e tem ordenada 0; sobre o "
+             "eixo das ordenadas, o contrário."),
              {StepKind::PointProjections, StepKind::PointOnXAxis, StepKind::PointOnYAxis},
              [](const Exercise& ex) {
                  const Point& a = pt(ex, 0);
                  return one(ex.data.numbers[0] == N(1) ? Point{N(0), a.y} : Point{a.x, N(0)});
              }},
             {"swapped",
-             "Trocou a abcissa com a ordenada.",
-             "a abcissa é a primeira coordenada e a ordenada a segunda.",
+             TRANSLATABLE_NOOP("Practice", "Trocou a abcissa com a ordenada."),
+             TRANSLATABLE_NOOP("Practice", "a abcissa é a primeira coordenada e a ordenada a segunda."),
              {StepKind::PointCoordinates},
              [](const Exercise& ex) {
                  const Point& a = pt(ex, 0);
@@ -63,7 +64,7 @@ void makeMidpoint(Rng& rng, Exercise& ex) {
     ex.data.points = {a, b};
     pointFields(ex, 2, a);
     pointFields(ex, 3, b);
-    ex.statement = "Determine as coordenadas do ponto médio M do segmento [AB], sendo " +
+    ex.statement = TRANSLATABLE("Practice", "Determine as coordenadas do ponto médio M do segmento [AB], sendo ") +
                    texts::point("A", a) + " e " + texts::point("B", b) + ".";
     expect(ex, AnswerKind::Point, {exact::midpoint(a, b)});
 }
@@ -71,15 +72,15 @@ void makeMidpoint(Rng& rng, Exercise& ex) {
 std::vector<Slip> midpointSlips() {
     return {
         {"no-halving",
-         "Somou as coordenadas dos extremos sem dividir por 2.",
-         "cada coordenada do ponto médio é a média das coordenadas dos extremos.",
+         TRANSLATABLE_NOOP("Practice", "Somou as coordenadas dos extremos sem dividir por 2."),
+         TRANSLATABLE_NOOP("Practice", "cada coordenada do ponto médio é a média das coordenadas dos extremos."),
          {StepKind::MidpointFormula},
          [](const Exercise& ex) {
              return one(Point{pt(ex, 0).x + pt(ex, 1).x, pt(ex, 0).y + pt(ex, 1).y});
          }},
         {"half-difference",
-         "Dividiu por 2 a diferença das coordenadas, em vez da soma.",
-         "o ponto médio é ((x_A + x_B)/2 , (y_A + y_B)/2): somam-se as coordenadas.",
+         TRANSLATABLE_NOOP("Practice", "Dividiu por 2 a diferença das coordenadas, em vez da soma."),
+         TRANSLATABLE_NOOP("Practice", "o ponto médio é ((x_A + x_B)/2 , (y_A + y_B)/2): somam-se as coordenadas."),
          {StepKind::MidpointFormula},
          [](const Exercise& ex) {
              return one(Point{(pt(ex, 1).x - pt(ex, 0).x) / 2, (pt(ex, 1).y - pt(ex, 0).y) / 2});
@@ -108,20 +109,20 @@ void makeDistance(Rng& rng, Exercise& ex) {
     ex.data.points = {a, b};
     pointFields(ex, 4, a);
     pointFields(ex, 5, b);
-    ex.statement = "Calcule a distância entre os pontos " + texts::point("A", a) + " e " +
-                   texts::point("B", b) + ". Apresente o valor exacto, simplificado.";
+    ex.statement = TRANSLATABLE("Practice", "Calcule a distância entre os pontos ") + texts::point("A", a) + " e " +
+                   texts::point("B", b) + TRANSLATABLE("Practice", ". Apresente o valor exacto, simplificado.");
     expect(ex, AnswerKind::Number, {exact::distance(a, b)});
 }
 
 std::vector<Slip> distanceSlips() {
     return {{"no-root",
-             "Esqueceu a raiz quadrada.",
-             "a distância é a raiz quadrada da soma dos quadrados das diferenças das coordenadas.",
+             TRANSLATABLE_NOOP("Practice", "Esqueceu a raiz quadrada."),
+             TRANSLATABLE_NOOP("Practice", "a distância é a raiz quadrada da soma dos quadrados das diferenças das coordenadas."),
              {StepKind::DistanceFormula},
              [](const Exercise& ex) { return one(exact::squaredDistance(pt(ex, 0), pt(ex, 1))); }},
             {"sum-for-difference",
-             "Somou as coordenadas em vez de as subtrair.",
-             "em d(A, B) = √((x_B − x_A)² + (y_B − y_A)²) entram as diferenças das coordenadas.",
+             TRANSLATABLE_NOOP("Practice", "Somou as coordenadas em vez de as subtrair."),
+             TRANSLATABLE_NOOP("Practice", "em d(A, B) = √((x_B − x_A)² + (y_B − y_A)²) entram as diferenças das coordenadas."),
              {StepKind::DistanceFormula},
              [](const Exercise& ex) {
                  const Point o{N(0), N(0)};
@@ -129,8 +130,8 @@ std::vector<Slip> distanceSlips() {
                  return one(exact::distance(o, s));
              }},
             {"no-squares",
-             "Somou as diferenças sem as elevar ao quadrado.",
-             "a distância não é |Δx| + |Δy|: é √(Δx² + Δy²).",
+             TRANSLATABLE_NOOP("Practice", "Somou as diferenças sem as elevar ao quadrado."),
+             TRANSLATABLE_NOOP("Practice", "a distância não é |Δx| + |Δy|: é √(Δx² + Δy²)."),
              {StepKind::DistanceFormula},
              [](const Exercise& ex) {
                  return one(exact::abs(pt(ex, 1).x - pt(ex, 0).x) +
@@ -150,20 +151,20 @@ void makeBisector(Rng& rng, Exercise& ex) {
     pointFields(ex, 7, b);
     const AskedForm form = ex.level == Level::Avancado || rng.coin() ? AskedForm::GeneralEquation
                                                                      : AskedForm::ReducedEquation;
-    ex.statement = "Determine " + equationWords(form) + " da mediatriz do segmento [AB], sendo " +
+    ex.statement = "Determine " + equationWords(form) + TRANSLATABLE("Practice", " da mediatriz do segmento [AB], sendo ") +
                    texts::point("A", a) + " e " + texts::point("B", b) + ".";
     expect(ex, AnswerKind::Line, {exact::perpendicularBisector(a, b)}, form);
 }
 
 std::vector<Slip> bisectorSlips() {
     return {{"line-ab",
-             "Escreveu a equação da recta AB.",
-             "a mediatriz é perpendicular ao segmento [AB] no seu ponto médio.",
+             TRANSLATABLE_NOOP("Practice", "Escreveu a equação da recta AB."),
+             TRANSLATABLE_NOOP("Practice", "a mediatriz é perpendicular ao segmento [AB] no seu ponto médio."),
              {StepKind::BisectorDefinition},
              [](const Exercise& ex) { return one(exact::lineThrough(pt(ex, 0), pt(ex, 1))); }},
             {"through-a",
-             "Traçou a perpendicular a [AB] que passa em A.",
-             "a mediatriz passa no ponto médio de [AB], não num dos extremos.",
+             TRANSLATABLE_NOOP("Practice", "Traçou a perpendicular a [AB] que passa em A."),
+             TRANSLATABLE_NOOP("Practice", "a mediatriz passa no ponto médio de [AB], não num dos extremos."),
              {StepKind::BisectorDefinition},
              [](const Exercise& ex) {
                  const Point& a = pt(ex, 0);
@@ -186,22 +187,22 @@ void makeTypedLine(Rng& rng, Exercise& ex) {
     const Line r = exact::normalised({m, N(-1), k});
     ex.data.lines = {r};
     field(ex, "Text1", texts::lineField(r));
-    ex.statement = "Escreva a equação reduzida da recta de equação " + texts::line(r) + ".";
+    ex.statement = TRANSLATABLE("Practice", "Escreva a equação reduzida da recta de equação ") + texts::line(r) + ".";
     expect(ex, AnswerKind::Line, {r}, AskedForm::ReducedEquation);
 }
 
 std::vector<Slip> typedLineSlips() {
     return {{"slope-sign",
-             "Trocou o sinal do declive.",
-             "de ax + by + c = 0 vem y = −(a/b)x − c/b: o declive é −a/b.",
+             TRANSLATABLE_NOOP("Practice", "Trocou o sinal do declive."),
+             TRANSLATABLE_NOOP("Practice", "de ax + by + c = 0 vem y = −(a/b)x − c/b: o declive é −a/b."),
              {StepKind::SlopeAndIntercept},
              [](const Exercise& ex) {
                  const Line& r = ln(ex, 0);
                  return one(Line{-r.a, r.b, r.c});
              }},
             {"constant-not-divided",
-             "Não dividiu o termo independente por b.",
-             "ao isolar y, divide-se todo o membro por b: a ordenada na origem é −c/b.",
+             TRANSLATABLE_NOOP("Practice", "Não dividiu o termo independente por b."),
+             TRANSLATABLE_NOOP("Practice", "ao isolar y, divide-se todo o membro por b: a ordenada na origem é −c/b."),
              {StepKind::SlopeAndIntercept},
              [](const Exercise& ex) {
                  const Line& r = ln(ex, 0);
@@ -228,7 +229,7 @@ void makeLineThroughPoints(Rng& rng, Exercise& ex) {
     pointFields(ex, 2, b);
     const AskedForm form = ex.level == Level::Intermedio && rng.coin() ? AskedForm::GeneralEquation
                                                                        : AskedForm::ReducedEquation;
-    ex.statement = "Determine " + equationWords(form) + " da recta que passa nos pontos " +
+    ex.statement = "Determine " + equationWords(form) + TRANSLATABLE("Practice", " da recta que passa nos pontos ") +
                    texts::point("A", a) + " e " + texts::point("B", b) + ".";
     expect(ex, AnswerKind::Line, {exact::lineThrough(a, b)}, form);
 }
@@ -242,13 +243,13 @@ std::vector<Slip> lineThroughPointsSlips() {
         return one(lineWithSlope(negative ? -m : m, a));
     };
     return {{"swapped-differences",
-             "Trocou Δx com Δy no declive.",
-             "o declive é m = (y_B − y_A)/(x_B − x_A): a diferença das ordenadas em cima.",
+             TRANSLATABLE_NOOP("Practice", "Trocou Δx com Δy no declive."),
+             TRANSLATABLE_NOOP("Practice", "o declive é m = (y_B − y_A)/(x_B − x_A): a diferença das ordenadas em cima."),
              {StepKind::SlopeOfSegment},
              [=](const Exercise& ex) { return withSlope(ex, true, false); }},
             {"slope-sign",
-             "Trocou o sinal do declive.",
-             "em m = (y_B − y_A)/(x_B − x_A) subtraem-se as coordenadas pela mesma ordem.",
+             TRANSLATABLE_NOOP("Practice", "Trocou o sinal do declive."),
+             TRANSLATABLE_NOOP("Practice", "em m = (y_B − y_A)/(x_B − x_A) subtraem-se as coordenadas pela mesma ordem."),
              {StepKind::SlopeOfSegment},
              [=](const Exercise& ex) { return withSlope(ex, false, true); }}};
 }
@@ -273,8 +274,8 @@ void makeParallel(Rng& rng, Exercise& ex) {
     givenLineAndPoint(rng, ex, 3, "Text5");
     const Point& p = pt(ex, 0);
     const Line& r = ln(ex, 0);
-    ex.statement = "Determine a equação reduzida da recta que passa em " + texts::point("P", p) +
-                   " e é paralela a r: " + texts::line(r) + ".";
+    ex.statement = TRANSLATABLE("Practice", "Determine a equação reduzida da recta que passa em ") + texts::point("P", p) +
+                   TRANSLATABLE("Practice", " e é paralela a r: ") + texts::line(r) + ".";
     expect(ex, AnswerKind::Line, {lineWithNormal(r.a, r.b, p)}, AskedForm::ReducedEquation);
 }
 
@@ -282,8 +283,8 @@ void makePerpendicular(Rng& rng, Exercise& ex) {
     givenLineAndPoint(rng, ex, 4, "Text7");
     const Point& p = pt(ex, 0);
     const Line& r = ln(ex, 0);
-    ex.statement = "Determine a equação reduzida da recta que passa em " + texts::point("Q", p) +
-                   " e é perpendicular a r: " + texts::line(r) + ".";
+    ex.statement = TRANSLATABLE("Practice", "Determine a equação reduzida da recta que passa em ") + texts::point("Q", p) +
+                   TRANSLATABLE("Practice", " e é perpendicular a r: ") + texts::line(r) + ".";
     expect(ex, AnswerKind::Line, {lineWithNormal(r.b, -r.a, p)}, AskedForm::ReducedEquation);
 }
 
@@ -293,19 +294,19 @@ std::vector<Value> throughWithSlope(const Exercise& ex, const Number& m) {
 
 std::vector<Slip> parallelSlips() {
     return {{"perpendicular",
-             "Usou o declive da perpendicular.",
-             "rectas paralelas têm o mesmo declive.",
+             TRANSLATABLE_NOOP("Practice", "Usou o declive da perpendicular."),
+             TRANSLATABLE_NOOP("Practice", "rectas paralelas têm o mesmo declive."),
              {StepKind::ParallelFamily},
              [](const Exercise& ex) { return throughWithSlope(ex, N(-1) / slope(ln(ex, 0))); }},
             {"given-line",
-             "Escreveu a própria recta r.",
-             "a paralela tem de passar em P: substitua as coordenadas de P para achar a ordenada "
-             "na origem.",
+             TRANSLATABLE_NOOP("Practice", "Escreveu a própria recta r."),
+             TRANSLATABLE_NOOP("Practice", "a paralela tem de passar em P: substitua as coordenadas de P para achar a ordenada "
+             "na origem."),
              {StepKind::FamilyThroughPoint},
              [](const Exercise& ex) { return one(ln(ex, 0)); }},
             {"ordinate-as-intercept",
-             "Tomou a ordenada de P como ordenada na origem.",
-             "a ordenada na origem b obtém-se de y_P = m·x_P + b.",
+             TRANSLATABLE_NOOP("Practice", "Tomou a ordenada de P como ordenada na origem."),
+             TRANSLATABLE_NOOP("Practice", "a ordenada na origem b obtém-se de y_P = m·x_P + b."),
              {StepKind::FamilyThroughPoint},
              [](const Exercise& ex) {
                  return one(Line{slope(ln(ex, 0)), N(-1), pt(ex, 0).y});
@@ -314,18 +315,18 @@ std::vector<Slip> parallelSlips() {
 
 std::vector<Slip> perpendicularSlips() {
     return {{"minus-m",
-             "Usou −m para o declive da perpendicular.",
-             "o declive da perpendicular é −1/m.",
+             TRANSLATABLE_NOOP("Practice", "Usou −m para o declive da perpendicular."),
+             TRANSLATABLE_NOOP("Practice", "o declive da perpendicular é −1/m."),
              {StepKind::PerpendicularFamily},
              [](const Exercise& ex) { return throughWithSlope(ex, -slope(ln(ex, 0))); }},
             {"inverse-m",
-             "Usou 1/m para o declive da perpendicular.",
-             "o declive da perpendicular é −1/m: o inverso, com o sinal trocado.",
+             TRANSLATABLE_NOOP("Practice", "Usou 1/m para o declive da perpendicular."),
+             TRANSLATABLE_NOOP("Practice", "o declive da perpendicular é −1/m: o inverso, com o sinal trocado."),
              {StepKind::PerpendicularFamily},
              [](const Exercise& ex) { return throughWithSlope(ex, N(1) / slope(ln(ex, 0))); }},
             {"parallel",
-             "Escreveu a paralela em vez da perpendicular.",
-             "o declive da perpendicular é −1/m.",
+             TRANSLATABLE_NOOP("Practice", "Escreveu a paralela em vez da perpendicular."),
+             TRANSLATABLE_NOOP("Practice", "o declive da perpendicular é −1/m."),
              {StepKind::PerpendicularFamily},
              [](const Exercise& ex) { return throughWithSlope(ex, slope(ln(ex, 0))); }}};
 }
@@ -336,7 +337,7 @@ std::vector<FrameDef> pointAndFirstLineFrames() {
     using T = TopicId;
     return {
         {{T::Pontos, 0},
-         "Representação de um ponto",
+         TRANSLATABLE_NOOP("Practice", "Representação de um ponto"),
          "",
          "Resolver1",
          "",
@@ -344,7 +345,7 @@ std::vector<FrameDef> pointAndFirstLineFrames() {
          makePoint,
          pointSlips()},
         {{T::Pontos, 1},
-         "Ponto médio de um segmento",
+         TRANSLATABLE_NOOP("Practice", "Ponto médio de um segmento"),
          "Dados3",
          "Resolver3",
          "",
@@ -352,7 +353,7 @@ std::vector<FrameDef> pointAndFirstLineFrames() {
          makeMidpoint,
          midpointSlips()},
         {{T::Pontos, 2},
-         "Distância entre dois pontos",
+         TRANSLATABLE_NOOP("Practice", "Distância entre dois pontos"),
          "Dados6",
          "Resolver6",
          "",
@@ -360,7 +361,7 @@ std::vector<FrameDef> pointAndFirstLineFrames() {
          makeDistance,
          distanceSlips()},
         {{T::Pontos, 3},
-         "Mediatriz de um segmento",
+         TRANSLATABLE_NOOP("Practice", "Mediatriz de um segmento"),
          "Dados7",
          "Resolver7",
          "",
@@ -368,7 +369,7 @@ std::vector<FrameDef> pointAndFirstLineFrames() {
          makeBisector,
          bisectorSlips()},
         {{T::Recta1, 0},
-         "Recta de equação...",
+         TRANSLATABLE_NOOP("Practice", "Recta de equação..."),
          "",
          "Command3",
          "",
@@ -376,7 +377,7 @@ std::vector<FrameDef> pointAndFirstLineFrames() {
          makeTypedLine,
          typedLineSlips()},
         {{T::Recta1, 1},
-         "Recta que passa por dois pontos",
+         TRANSLATABLE_NOOP("Practice", "Recta que passa por dois pontos"),
          "Dados1",
          "Resolver1",
          "",
@@ -384,7 +385,7 @@ std::vector<FrameDef> pointAndFirstLineFrames() {
          makeLineThroughPoints,
          lineThroughPointsSlips()},
         {{T::Recta1, 2},
-         "Recta que passa por um ponto e é paralela a outra",
+         TRANSLATABLE_NOOP("Practice", "Recta que passa por um ponto e é paralela a outra"),
          "Dados4",
          "Resolver4",
          "",
@@ -392,7 +393,7 @@ std::vector<FrameDef> pointAndFirstLineFrames() {
          makeParallel,
          parallelSlips()},
         {{T::Recta1, 3},
-         "Recta que passa por um ponto e é perpendicular a outra",
+         TRANSLATABLE_NOOP("Practice", "Recta que passa por um ponto e é perpendicular a outra"),
          "Dados5",
          "Resolver5",
          "",

@@ -3,6 +3,7 @@
 #include "decimal.h"
 #include "numbertext.h"
 #include "readings.h"
+#include "translation.h"
 
 #include <array>
 #include <cmath>
@@ -14,78 +15,78 @@ namespace {
 /// Every sentence of the reader and the checker, in the order of Say.
 constexpr std::array<std::pair<Say, std::string_view>, std::size_t(Say::ReducedCircleAsked) + 1>
     Sentences{{
-        {Say::Right, "Certo."},
-        {Say::RightToSimplify, "Certo, mas simplifique: {what}"},
-        {Say::WrongSlipAtStep, "Errado. {what} Reveja o passo {step}: {rule}"},
-        {Say::WrongSlip, "Errado. {what} Recorde: {rule}"},
-        {Say::WrongSeeSolution, "Errado. Veja a resolução com «Ver resolução»."},
-        {Say::WrongApproximate, "Errado. Esse é um valor aproximado: escreva o valor exacto."},
-        {Say::MissingPoint, "Falta um ponto: a resposta tem dois, separados por «e», por exemplo "
-                            "(1 , 2) e (3 , −1)."},
-        {Say::MissingValue, "Falta um valor: a resposta tem dois, separados por «;»."},
-        {Say::MissingValues, "Faltam valores: a resposta tem {count}, separados por «;»."},
+        {Say::Right, TRANSLATABLE_NOOP("Practice", "Certo.")},
+        {Say::RightToSimplify, TRANSLATABLE_NOOP("Practice", "Certo, mas simplifique: {what}")},
+        {Say::WrongSlipAtStep, TRANSLATABLE_NOOP("Practice", "Errado. {what} Reveja o passo {step}: {rule}")},
+        {Say::WrongSlip, TRANSLATABLE_NOOP("Practice", "Errado. {what} Recorde: {rule}")},
+        {Say::WrongSeeSolution, TRANSLATABLE_NOOP("Practice", "Errado. Veja a resolução com «Ver resolução».")},
+        {Say::WrongApproximate, TRANSLATABLE_NOOP("Practice", "Errado. Esse é um valor aproximado: escreva o valor exacto.")},
+        {Say::MissingPoint, TRANSLATABLE_NOOP("Practice", "Falta um ponto: a resposta tem dois, separados por «e», por exemplo "
+                            "(1 , 2) e (3 , −1).")},
+        {Say::MissingValue, TRANSLATABLE_NOOP("Practice", "Falta um valor: a resposta tem dois, separados por «;».")},
+        {Say::MissingValues, TRANSLATABLE_NOOP("Practice", "Faltam valores: a resposta tem {count}, separados por «;».")},
         {Say::MorePrecision,
-         "Pede-se a amplitude em graus, minutos e segundos, com os segundos pelo "
-         "menos às unidades, por exemplo 26º 33' 54''."},
+         TRANSLATABLE_NOOP("Practice", "Pede-se a amplitude em graus, minutos e segundos, com os segundos pelo "
+         "menos às unidades, por exemplo 26º 33' 54''.")},
         {Say::DegreesAsked,
-         "escreva a amplitude em graus, minutos e segundos, por exemplo 26º 33' 54''."},
-        {Say::PointAsWell, "Indique também o ponto: concorrentes em (a , b)."},
-        {Say::Empty, "Escreva a resposta antes de verificar."},
-        {Say::TooLong, "A resposta é demasiado longa."},
-        {Say::Unread, "Não consegui ler «{part}»: {why} {expected}"},
-        {Say::UnreadWhole, "Não consegui ler a resposta: {why} {expected}"},
-        {Say::KindAsked, "{expected}"},
-        {Say::DivisionByZero, "há uma divisão por zero."},
-        {Say::NegativeRoot, "há a raiz quadrada de um número negativo."},
-        {Say::TooLarge, "há um número demasiado grande."},
-        {Say::NotComputable, "tem nomes ou sinais que não se conseguem calcular."},
-        {Say::Parentheses, "os parênteses não fecham."},
-        {Say::EmptyPart, "falta um valor entre os separadores."},
-        {Say::Unknowns, "um número não tem x nem y (numa equação, falta o sinal =)."},
-        {Say::NoEquals, "falta o sinal = da equação."},
-        {Say::TwoEquals, "uma equação tem um só sinal =."},
-        {Say::NoUnknowns, "a equação não tem x nem y."},
+         TRANSLATABLE_NOOP("Practice", "escreva a amplitude em graus, minutos e segundos, por exemplo 26º 33' 54''.")},
+        {Say::PointAsWell, TRANSLATABLE_NOOP("Practice", "Indique também o ponto: concorrentes em (a , b).")},
+        {Say::Empty, TRANSLATABLE_NOOP("Practice", "Escreva a resposta antes de verificar.")},
+        {Say::TooLong, TRANSLATABLE_NOOP("Practice", "A resposta é demasiado longa.")},
+        {Say::Unread, TRANSLATABLE_NOOP("Practice", "Não consegui ler «{part}»: {why} {expected}")},
+        {Say::UnreadWhole, TRANSLATABLE_NOOP("Practice", "Não consegui ler a resposta: {why} {expected}")},
+        {Say::KindAsked, TRANSLATABLE_NOOP("Practice", "{expected}")},
+        {Say::DivisionByZero, TRANSLATABLE_NOOP("Practice", "há uma divisão por zero.")},
+        {Say::NegativeRoot, TRANSLATABLE_NOOP("Practice", "há a raiz quadrada de um número negativo.")},
+        {Say::TooLarge, TRANSLATABLE_NOOP("Practice", "há um número demasiado grande.")},
+        {Say::NotComputable, TRANSLATABLE_NOOP("Practice", "tem nomes ou sinais que não se conseguem calcular.")},
+        {Say::Parentheses, TRANSLATABLE_NOOP("Practice", "os parênteses não fecham.")},
+        {Say::EmptyPart, TRANSLATABLE_NOOP("Practice", "falta um valor entre os separadores.")},
+        {Say::Unknowns, TRANSLATABLE_NOOP("Practice", "um número não tem x nem y (numa equação, falta o sinal =).")},
+        {Say::NoEquals, TRANSLATABLE_NOOP("Practice", "falta o sinal = da equação.")},
+        {Say::TwoEquals, TRANSLATABLE_NOOP("Practice", "uma equação tem um só sinal =.")},
+        {Say::NoUnknowns, TRANSLATABLE_NOOP("Practice", "a equação não tem x nem y.")},
         {Say::NotPolynomial,
-         "a equação tem divisões por x ou y, raízes de x ou y, ou outros nomes."},
-        {Say::NotALine, "a equação não representa uma recta."},
-        {Say::NotACircle, "a equação não representa uma circunferência."},
-        {Say::APointCircle, "a equação representa um ponto."},
+         TRANSLATABLE_NOOP("Practice", "a equação tem divisões por x ou y, raízes de x ou y, ou outros nomes.")},
+        {Say::NotALine, TRANSLATABLE_NOOP("Practice", "a equação não representa uma recta.")},
+        {Say::NotACircle, TRANSLATABLE_NOOP("Practice", "a equação não representa uma circunferência.")},
+        {Say::APointCircle, TRANSLATABLE_NOOP("Practice", "a equação representa um ponto.")},
         {Say::HighDegree,
-         "a equação é do grau {degree}: não representa uma recta nem uma circunferência."},
-        {Say::PointCoordinates, "um ponto tem duas coordenadas, e aqui há {count}."},
-        {Say::DecimalCommas, "não se sabe onde acaba a abcissa: separe as coordenadas com «;», por "
-                             "exemplo (0,5 ; 1)."},
-        {Say::HalfPoint, "falta a outra coordenada."},
-        {Say::UnknownWord, "não conheço a palavra «{word}»."},
-        {Say::Contradiction, "a resposta diz «sim» e «não» ao mesmo tempo."},
-        {Say::NegatedExistence, "diga se existe ou não existe."},
-        {Say::AngleParts, "uma amplitude escreve-se em graus, minutos e segundos."},
-        {Say::TooMuchWork, "as contas que pede são demasiado longas."},
-        {Say::AskNumber, "Escreva um número, por exemplo 2√5, −3/4 ou 2sqr(5)."},
-        {Say::AskPoint, "Escreva um ponto, por exemplo (1 , −2) ou A(1/2 ; 3)."},
+         TRANSLATABLE_NOOP("Practice", "a equação é do grau {degree}: não representa uma recta nem uma circunferência.")},
+        {Say::PointCoordinates, TRANSLATABLE_NOOP("Practice", "um ponto tem duas coordenadas, e aqui há {count}.")},
+        {Say::DecimalCommas, TRANSLATABLE_NOOP("Practice", "não se sabe onde acaba a abcissa: separe as coordenadas com «;», por "
+                             "exemplo (0,5 ; 1).")},
+        {Say::HalfPoint, TRANSLATABLE_NOOP("Practice", "falta a outra coordenada.")},
+        {Say::UnknownWord, TRANSLATABLE_NOOP("Practice", "não conheço a palavra «{word}».")},
+        {Say::Contradiction, TRANSLATABLE_NOOP("Practice", "a resposta diz «sim» e «não» ao mesmo tempo.")},
+        {Say::NegatedExistence, TRANSLATABLE_NOOP("Practice", "diga se existe ou não existe.")},
+        {Say::AngleParts, TRANSLATABLE_NOOP("Practice", "uma amplitude escreve-se em graus, minutos e segundos.")},
+        {Say::TooMuchWork, TRANSLATABLE_NOOP("Practice", "as contas que pede são demasiado longas.")},
+        {Say::AskNumber, TRANSLATABLE_NOOP("Practice", "Escreva um número, por exemplo 2√5, −3/4 ou 2sqr(5).")},
+        {Say::AskPoint, TRANSLATABLE_NOOP("Practice", "Escreva um ponto, por exemplo (1 , −2) ou A(1/2 ; 3).")},
         {Say::AskTwoPoints,
-         "Escreva dois pontos separados por «e», por exemplo (1 , 2) e (3 , −1)."},
-        {Say::AskPointAndNumber, "Escreva o centro e o raio, por exemplo (1 , −2) ; 3."},
+         TRANSLATABLE_NOOP("Practice", "Escreva dois pontos separados por «e», por exemplo (1 , 2) e (3 , −1).")},
+        {Say::AskPointAndNumber, TRANSLATABLE_NOOP("Practice", "Escreva o centro e o raio, por exemplo (1 , −2) ; 3.")},
         {Say::AskLine,
-         "Escreva uma equação de uma recta, por exemplo y = 2x − 1 ou 2x − y + 3 = 0."},
+         TRANSLATABLE_NOOP("Practice", "Escreva uma equação de uma recta, por exemplo y = 2x − 1 ou 2x − y + 3 = 0.")},
         {Say::AskTwoLines,
-         "Escreva duas equações separadas por «e», por exemplo y = 2x − 1 e x = 3."},
-        {Say::AskCircle, "Escreva uma equação de uma circunferência, por exemplo "
-                         "(x − 1)² + (y + 2)² = 5."},
-        {Say::AskAngle, "Escreva uma amplitude em graus, por exemplo 45º."},
+         TRANSLATABLE_NOOP("Practice", "Escreva duas equações separadas por «e», por exemplo y = 2x − 1 e x = 3.")},
+        {Say::AskCircle, TRANSLATABLE_NOOP("Practice", "Escreva uma equação de uma circunferência, por exemplo "
+                         "(x − 1)² + (y + 2)² = 5.")},
+        {Say::AskAngle, TRANSLATABLE_NOOP("Practice", "Escreva uma amplitude em graus, por exemplo 45º.")},
         {Say::AskAngleSeconds,
-         "Escreva uma amplitude em graus, minutos e segundos, por exemplo 26º 33' 54''."},
-        {Say::AskYesNo, "Responda «sim» ou «não»."},
+         TRANSLATABLE_NOOP("Practice", "Escreva uma amplitude em graus, minutos e segundos, por exemplo 26º 33' 54''.")},
+        {Say::AskYesNo, TRANSLATABLE_NOOP("Practice", "Responda «sim» ou «não».")},
         {Say::AskPosition,
-         "Responda «paralelas», «coincidentes» ou «concorrentes em» e o ponto, por exemplo "
-         "concorrentes em (1 , 2)."},
-        {Say::SimplifyRadical, "simplifique o radical."},
-        {Say::RationaliseDenominator, "racionalize o denominador."},
-        {Say::LowestTerms, "reduza a fracção aos termos mínimos."},
-        {Say::SimplestForm, "escreva o valor na forma mais simples."},
-        {Say::ReducedLineAsked, "pede-se a equação reduzida, y = mx + b."},
-        {Say::GeneralLineAsked, "pede-se uma equação geral, ax + by + c = 0."},
-        {Say::ReducedCircleAsked, "pede-se a equação reduzida, (x − a)² + (y − b)² = r²."},
+         TRANSLATABLE_NOOP("Practice", "Responda «paralelas», «coincidentes» ou «concorrentes em» e o ponto, por exemplo "
+         "concorrentes em (1 , 2).")},
+        {Say::SimplifyRadical, TRANSLATABLE_NOOP("Practice", "simplifique o radical.")},
+        {Say::RationaliseDenominator, TRANSLATABLE_NOOP("Practice", "racionalize o denominador.")},
+        {Say::LowestTerms, TRANSLATABLE_NOOP("Practice", "reduza a fracção aos termos mínimos.")},
+        {Say::SimplestForm, TRANSLATABLE_NOOP("Practice", "escreva o valor na forma mais simples.")},
+        {Say::ReducedLineAsked, TRANSLATABLE_NOOP("Practice", "pede-se a equação reduzida, y = mx + b.")},
+        {Say::GeneralLineAsked, TRANSLATABLE_NOOP("Practice", "pede-se uma equação geral, ax + by + c = 0.")},
+        {Say::ReducedCircleAsked, TRANSLATABLE_NOOP("Practice", "pede-se a equação reduzida, (x − a)² + (y − b)² = r².")},
     }};
 
 constexpr bool inTheOrderOfSay() {
@@ -161,7 +162,7 @@ std::string circleText(const exact::Circle& c, bool expanded, bool typed) {
 } // namespace
 
 std::string say(Say id, std::initializer_list<std::pair<std::string_view, std::string>> slots) {
-    std::string text(Sentences.at(std::size_t(id)).second);
+    std::string text = translated("Practice", Sentences.at(std::size_t(id)).second.data());
     for (const auto& [name, value] : slots) {
         const std::string mark = "{" + std::string(name) + "}";
         if (const std::size_t at = text.find(mark); at != std::string::npos)

@@ -1,6 +1,7 @@
 // The exercises of the triangle page.
 
 #include "makekit.h"
+#include "translation.h"
 #include "verdicts.h"
 
 namespace practice {
@@ -31,8 +32,8 @@ void someTriangle(Rng& rng, Exercise& ex) {
 
 void ask(Exercise& ex, const char* what, const Point& answer) {
     triangleFields(ex, 1);
-    ex.statement = std::string("Determine as coordenadas do ") + what +
-                   " do triângulo de vértices " + triangleNames(ex) + ".";
+    ex.statement = std::string(TRANSLATABLE("Practice", "Determine as coordenadas do ")) + what +
+                   TRANSLATABLE("Practice", " do triângulo de vértices ") + triangleNames(ex) + ".";
     expect(ex, AnswerKind::Point, {answer});
 }
 
@@ -69,7 +70,7 @@ void makeCentroid(Rng& rng, Exercise& ex) {
 /// The centroid given for another notable point, found at the step that
 /// says what that point is.
 Slip centroidFor(const char* rule, StepKind method) {
-    return {"centroid", "Calculou o baricentro.", rule, {method}, [](const Exercise& ex) {
+    return {"centroid", TRANSLATABLE_NOOP("Practice", "Calculou o baricentro."), rule, {method}, [](const Exercise& ex) {
                 return one(centroid(ex));
             }};
 }
@@ -77,13 +78,13 @@ Slip centroidFor(const char* rule, StepKind method) {
 std::vector<Slip> centroidSlips() {
     return {
         {"no-division",
-         "Somou as coordenadas dos vértices sem dividir por 3.",
-         "o baricentro é a média dos três vértices: ((x_A + x_B + x_C)/3 , (y_A + y_B + y_C)/3).",
+         TRANSLATABLE_NOOP("Practice", "Somou as coordenadas dos vértices sem dividir por 3."),
+         TRANSLATABLE_NOOP("Practice", "o baricentro é a média dos três vértices: ((x_A + x_B + x_C)/3 , (y_A + y_B + y_C)/3)."),
          {StepKind::CentroidFormula},
          [](const Exercise& ex) { return one(sum(ex)); }},
         {"halved",
-         "Dividiu por 2 em vez de 3.",
-         "o baricentro é a média dos três vértices: divide-se por 3.",
+         TRANSLATABLE_NOOP("Practice", "Dividiu por 2 em vez de 3."),
+         TRANSLATABLE_NOOP("Practice", "o baricentro é a média dos três vértices: divide-se por 3."),
          {StepKind::CentroidFormula},
          [](const Exercise& ex) {
              const Point s = sum(ex);
@@ -96,20 +97,20 @@ std::vector<Slip> centroidSlips() {
 void makeArea(Rng& rng, Exercise& ex) {
     someTriangle(rng, ex);
     triangleFields(ex, 6);
-    ex.statement = "Calcule a área do triângulo de vértices " + triangleNames(ex) + ".";
+    ex.statement = TRANSLATABLE("Practice", "Calcule a área do triângulo de vértices ") + triangleNames(ex) + ".";
     expect(ex, AnswerKind::Number, {exact::abs(twiceSignedArea(ex)) / 2});
 }
 
 std::vector<Slip> areaSlips() {
     return {{"no-half",
-             "Esqueceu a metade.",
-             "a área é metade do valor absoluto do determinante.",
+             TRANSLATABLE_NOOP("Practice", "Esqueceu a metade."),
+             TRANSLATABLE_NOOP("Practice", "a área é metade do valor absoluto do determinante."),
              {StepKind::AreaFormula},
              [](const Exercise& ex) { return one(exact::abs(twiceSignedArea(ex))); }},
             {"negative",
-             "Deu uma área negativa.",
-             "o determinante tem sinal (a ordem dos vértices): a área é o seu valor absoluto, a "
-             "dividir por 2.",
+             TRANSLATABLE_NOOP("Practice", "Deu uma área negativa."),
+             TRANSLATABLE_NOOP("Practice", "o determinante tem sinal (a ordem dos vértices): a área é o seu valor absoluto, a "
+             "dividir por 2."),
              {StepKind::AreaFormula},
              [](const Exercise& ex) {
                  const Number s = twiceSignedArea(ex) / 2;
@@ -141,15 +142,15 @@ void makeRightTriangle(Rng& rng, Exercise& ex) {
     if (rng.coin()) std::swap(ex.data.points[0], ex.data.points[2]);
     triangleFields(ex, 9);
     ex.statement =
-        "O triângulo de vértices " + triangleNames(ex) + " é rectângulo? Responda sim ou não.";
+        TRANSLATABLE("Practice", "O triângulo de vértices ") + triangleNames(ex) + TRANSLATABLE("Practice", " é rectângulo? Responda sim ou não.");
     expect(ex, AnswerKind::Words, {yes ? Words::Yes : Words::No});
 }
 
 std::vector<Slip> rightTriangleSlips() {
     return {{"opposite",
-             "A conclusão está trocada.",
-             "o triângulo é rectângulo quando o quadrado de um lado é a soma dos quadrados dos "
-             "outros dois (teorema de Pitágoras).",
+             TRANSLATABLE_NOOP("Practice", "A conclusão está trocada."),
+             TRANSLATABLE_NOOP("Practice", "o triângulo é rectângulo quando o quadrado de um lado é a soma dos quadrados dos "
+             "outros dois (teorema de Pitágoras)."),
              {StepKind::PythagorasHolds, StepKind::PythagorasFails},
              [](const Exercise& ex) {
                  const Words w = std::get<Words>(ex.expected.values.at(0));
@@ -163,40 +164,40 @@ std::vector<FrameDef> triangleFrames() {
     using T = TopicId;
     return {
         {{T::Triangulo, 0, 0},
-         "Pontos notáveis de um triângulo: circuncentro",
+         TRANSLATABLE_NOOP("Practice", "Pontos notáveis de um triângulo: circuncentro"),
          "Dados4",
          "Resolver4",
          "Option1",
          {true, false, true},
          makeCircumcentre,
-         {centroidFor("o circuncentro é o encontro das mediatrizes dos lados.",
+         {centroidFor(TRANSLATABLE("Practice", "o circuncentro é o encontro das mediatrizes dos lados."),
                       StepKind::CircumcentreMethod)}},
         {{T::Triangulo, 0, 1},
-         "Pontos notáveis de um triângulo: incentro",
+         TRANSLATABLE_NOOP("Practice", "Pontos notáveis de um triângulo: incentro"),
          "Dados4",
          "Resolver4",
          "Option2",
          {true, true, false},
          makeIncentre,
-         {centroidFor("o incentro é o encontro das bissectrizes dos ângulos.",
+         {centroidFor(TRANSLATABLE("Practice", "o incentro é o encontro das bissectrizes dos ângulos."),
                       StepKind::IncentreMethod)}},
         {{T::Triangulo, 0, 2},
-         "Pontos notáveis de um triângulo: ortocentro",
+         TRANSLATABLE_NOOP("Practice", "Pontos notáveis de um triângulo: ortocentro"),
          "Dados4",
          "Resolver4",
          "Option3",
          {true, false, true},
          makeOrthocentre,
-         {centroidFor("o ortocentro é o encontro das alturas.", StepKind::OrthocentreMethod),
+         {centroidFor(TRANSLATABLE("Practice", "o ortocentro é o encontro das alturas."), StepKind::OrthocentreMethod),
           {"circumcentre",
-           "Calculou o circuncentro.",
-           "o ortocentro é o encontro das alturas, não das mediatrizes.",
+           TRANSLATABLE_NOOP("Practice", "Calculou o circuncentro."),
+           TRANSLATABLE_NOOP("Practice", "o ortocentro é o encontro das alturas, não das mediatrizes."),
            {StepKind::OrthocentreMethod},
            [](const Exercise& ex) {
                return one(Point{ex.data.numbers.at(0), ex.data.numbers.at(1)});
            }}}},
         {{T::Triangulo, 0, 3},
-         "Pontos notáveis de um triângulo: baricentro",
+         TRANSLATABLE_NOOP("Practice", "Pontos notáveis de um triângulo: baricentro"),
          "Dados4",
          "Resolver4",
          "Option4",
@@ -204,7 +205,7 @@ std::vector<FrameDef> triangleFrames() {
          makeCentroid,
          centroidSlips()},
         {{T::Triangulo, 1},
-         "Área de um triângulo",
+         TRANSLATABLE_NOOP("Practice", "Área de um triângulo"),
          "Dados5",
          "Resolver5",
          "",
@@ -212,7 +213,7 @@ std::vector<FrameDef> triangleFrames() {
          makeArea,
          areaSlips()},
         {{T::Triangulo, 2},
-         "Ver se são vértices de um triângulo rectângulo",
+         TRANSLATABLE_NOOP("Practice", "Ver se são vértices de um triângulo rectângulo"),
          "Dados7",
          "Resolver7",
          "",

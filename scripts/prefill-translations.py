@@ -70,7 +70,15 @@ BRAZIL = {
 }
 # Phrases Brazil says otherwise; applied before the words, as regular expressions.
 BRAZIL_PHRASES = [
-    (r"\bordenada na origem\b", "coeficiente linear"),
+    (r"\b([Aa]) ordenada na origem\b", lambda m: ("O" if m.group(1) == "A" else "o") +
+     " coeficiente linear"), (r"\bda ordenada na origem\b", "do coeficiente linear"),
+    (r"\bordenada na origem\b", "coeficiente linear"), (r"\bpassam em\b", "passam por"),
+    (r"\bpassar em\b", "passar por"), (r"\bpela mesma ordem\b", "na mesma ordem"),
+    (r"\b(ângulo|ângulos) de duas retas\b", r"\1 entre duas retas"),
+    (r"\b(ângulo|ângulos) das retas\b", r"\1 entre as retas"),
+    (r"\b(ângulo|ângulos) das rectas\b", r"\1 entre as rectas"),
+    (r"\b(ângulo|ângulos) de duas rectas\b", r"\1 entre duas rectas"),
+    (r"\b(\w+) escreve-se\b", r"\1 se escreve"), (r"\bobtém-se\b", "é obtido"),
     (r"\bem ecrã inteiro\b", "em tela cheia"), (r"\bEcrã inteiro\b", "Tela cheia"),
     (r"\becrã inteiro\b", "tela cheia"), (r"\bno ecrã\b", "na tela"), (r"\bo ecrã\b", "a tela"),
     (r"\bdo ecrã\b", "da tela"), (r"\bao ecrã\b", "à tela"),

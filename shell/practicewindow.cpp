@@ -127,7 +127,7 @@ void PracticeWindow::buildChoosers() {
     m_frame = chooser(tr("Problema"), this);
     m_level = chooser(tr("Nível"), this);
     for (Level l : practice::AllLevels)
-        m_level->addItem(qs(std::string(practice::levelName(l))));
+        m_level->addItem(worksheet::levelText(l));
     connect(m_topic, &QComboBox::currentIndexChanged, this, &PracticeWindow::fillFrames);
     fillFrames();
 }
@@ -178,7 +178,7 @@ void PracticeWindow::newExercise(std::optional<std::uint64_t> seed) {
     m_number->setText(tr("Exercício %1 · semente %2 · %3")
                           .arg(m_exercises)
                           .arg(s)
-                          .arg(qs(std::string(practice::levelName(m_exercise->level)))));
+                          .arg(worksheet::levelText(m_exercise->level)));
     m_statement->setText(qs(m_exercise->statement));
     m_answer->clear();
     m_verdict->clear();

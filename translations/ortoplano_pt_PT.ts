@@ -1689,6 +1689,1161 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
     </message>
 </context>
 <context>
+    <name>Practice</name>
+    <message>
+        <source>Escreveu o raio no segundo membro em vez do seu quadrado.</source>
+        <translation>Escreveu o raio no segundo membro em vez do seu quadrado.</translation>
+    </message>
+    <message>
+        <source>a equação reduzida é (x − a)² + (y − b)² = r²: o segundo membro é o quadrado do raio.</source>
+        <translation>a equação reduzida é (x − a)² + (y − b)² = r²: o segundo membro é o quadrado do raio.</translation>
+    </message>
+    <message>
+        <source>Trocou os sinais das coordenadas do centro.</source>
+        <translation>Trocou os sinais das coordenadas do centro.</translation>
+    </message>
+    <message>
+        <source>em (x − a)² + (y − b)² = r² o centro é (a , b): (x + 2)² corresponde a a = −2.</source>
+        <translation>em (x − a)² + (y − b)² = r² o centro é (a , b): (x + 2)² corresponde a a = −2.</translation>
+    </message>
+    <message>
+        <source>Usou o baricentro do triângulo.</source>
+        <translation>Usou o baricentro do triângulo.</translation>
+    </message>
+    <message>
+        <source>Indique o centro e o raio da circunferência de equação </source>
+        <translation>Indique o centro e o raio da circunferência de equação </translation>
+    </message>
+    <message>
+        <source>Deu o quadrado do raio como raio.</source>
+        <translation>Deu o quadrado do raio como raio.</translation>
+    </message>
+    <message>
+        <source>o segundo membro da equação reduzida é r²: o raio é a sua raiz quadrada.</source>
+        <translation>o segundo membro da equação reduzida é r²: o raio é a sua raiz quadrada.</translation>
+    </message>
+    <message>
+        <source>Não dividiu por −2 os coeficientes de x e de y.</source>
+        <translation>Não dividiu por −2 os coeficientes de x e de y.</translation>
+    </message>
+    <message>
+        <source>de x² + y² + Dx + Ey + F = 0 vem o centro (−D/2 , −E/2).</source>
+        <translation>de x² + y² + Dx + Ey + F = 0 vem o centro (−D/2 , −E/2).</translation>
+    </message>
+    <message>
+        <source>Escreva a equação reduzida da circunferência de centro </source>
+        <translation>Escreva a equação reduzida da circunferência de centro </translation>
+    </message>
+    <message>
+        <source> e raio </source>
+        <translation> e raio </translation>
+    </message>
+    <message>
+        <source> tangente à recta t: </source>
+        <translation> tangente à reta t: </translation>
+    </message>
+    <message>
+        <source>Tomou |ax₀ + by₀ + c| como raio, sem dividir pela norma.</source>
+        <translation>Tomou |ax₀ + by₀ + c| como raio, sem dividir pela norma.</translation>
+    </message>
+    <message>
+        <source>o raio é a distância do centro à recta: |ax₀ + by₀ + c| / √(a² + b²).</source>
+        <translation>o raio é a distância do centro à reta: |ax₀ + by₀ + c| / √(a² + b²).</translation>
+    </message>
+    <message>
+        <source> da recta tangente à circunferência </source>
+        <translation> da reta tangente à circunferência </translation>
+    </message>
+    <message>
+        <source> no ponto </source>
+        <translation> no ponto </translation>
+    </message>
+    <message>
+        <source>Escreveu a recta que passa pelo centro e por P.</source>
+        <translation>Escreveu a reta que passa pelo centro e por P.</translation>
+    </message>
+    <message>
+        <source>a tangente em P é perpendicular ao raio [CP].</source>
+        <translation>a tangente em P é perpendicular ao raio [CP].</translation>
+    </message>
+    <message>
+        <source>Traçou a perpendicular ao raio pelo centro.</source>
+        <translation>Traçou a perpendicular ao raio pelo centro.</translation>
+    </message>
+    <message>
+        <source>a tangente passa no ponto de tangência P.</source>
+        <translation>a tangente passa no ponto de tangência P.</translation>
+    </message>
+    <message>
+        <source>Trocou a abcissa com a ordenada dos pontos.</source>
+        <translation>Trocou a abcissa com a ordenada dos pontos.</translation>
+    </message>
+    <message>
+        <source>cada ponto escreve-se (x , y): primeiro a abcissa.</source>
+        <translation>cada ponto escreve-se (x , y): primeiro a abcissa.</translation>
+    </message>
+    <message>
+        <source>Determine os pontos de intersecção da recta r: </source>
+        <translation>Determine os pontos de interseção da reta r: </translation>
+    </message>
+    <message>
+        <source> com a circunferência </source>
+        <translation> com a circunferência </translation>
+    </message>
+    <message>
+        <source>Determine os pontos de intersecção das circunferências </source>
+        <translation>Determine os pontos de interseção das circunferências </translation>
+    </message>
+    <message>
+        <source>Escreva a equação da circunferência inscrita no triângulo de vértices </source>
+        <translation>Escreva a equação da circunferência inscrita no triângulo de vértices </translation>
+    </message>
+    <message>
+        <source>Escreva a equação da circunferência circunscrita ao triângulo de vértices </source>
+        <translation>Escreva a equação da circunferência circunscrita ao triângulo de vértices </translation>
+    </message>
+    <message>
+        <source>Escreva a equação da circunferência que passa nos pontos </source>
+        <translation>Escreva a equação da circunferência que passa nos pontos </translation>
+    </message>
+    <message>
+        <source>Calcule a distância do ponto </source>
+        <translation>Calcule a distância do ponto </translation>
+    </message>
+    <message>
+        <source> à circunferência </source>
+        <translation> à circunferência </translation>
+    </message>
+    <message>
+        <source>Calculou a distância de P ao centro.</source>
+        <translation>Calculou a distância de P ao centro.</translation>
+    </message>
+    <message>
+        <source>a distância de P à circunferência é a distância ao centro menos o raio.</source>
+        <translation>a distância de P à circunferência é a distância ao centro menos o raio.</translation>
+    </message>
+    <message>
+        <source>Somou o raio em vez de o subtrair.</source>
+        <translation>Somou o raio em vez de o subtrair.</translation>
+    </message>
+    <message>
+        <source>o ponto da circunferência mais próximo de P está entre P e o centro: d(P, C) − r.</source>
+        <translation>o ponto da circunferência mais próximo de P está entre P e o centro: d(P, C) − r.</translation>
+    </message>
+    <message>
+        <source>Determine equações gerais das rectas que passam em </source>
+        <translation>Determine equações gerais das retas que passam em </translation>
+    </message>
+    <message>
+        <source> e são tangentes à circunferência </source>
+        <translation> e são tangentes à circunferência </translation>
+    </message>
+    <message>
+        <source>Escreveu as rectas que passam pelo centro e pelos pontos de tangência.</source>
+        <translation>Escreveu as retas que passam pelo centro e pelos pontos de tangência.</translation>
+    </message>
+    <message>
+        <source>as tangentes passam em P e são perpendiculares aos raios nos pontos de tangência.</source>
+        <translation>as tangentes passam em P e são perpendiculares aos raios nos pontos de tangência.</translation>
+    </message>
+    <message>
+        <source>Escreva a equação da circunferência que passa em </source>
+        <translation>Escreva a equação da circunferência que passa em </translation>
+    </message>
+    <message>
+        <source> e é tangente à recta t: </source>
+        <translation> e é tangente à reta t: </translation>
+    </message>
+    <message>
+        <source>Tomou Q como centro.</source>
+        <translation>Tomou Q como centro.</translation>
+    </message>
+    <message>
+        <source>Q é o ponto de tangência; o centro está na perpendicular à recta em Q, à mesma distância de P e de Q.</source>
+        <translation>Q é o ponto de tangência; o centro está na perpendicular à reta em Q, à mesma distância de P e de Q.</translation>
+    </message>
+    <message>
+        <source>o centro da circunferência circunscrita é o circuncentro, o encontro das mediatrizes dos lados.</source>
+        <translation>o centro da circunferência circunscrita é o circuncentro, o encontro das mediatrizes dos lados.</translation>
+    </message>
+    <message>
+        <source>Circunferência de equação...: centro e raio</source>
+        <translation>Circunferência de equação...: centro e raio</translation>
+    </message>
+    <message>
+        <source>Circunferência de equação...: equação</source>
+        <translation>Circunferência de equação...: equação</translation>
+    </message>
+    <message>
+        <source>Circunferência com centro num ponto e tg a uma recta</source>
+        <translation>Circunferência com centro num ponto e tg a uma reta</translation>
+    </message>
+    <message>
+        <source>Tangente a uma circunferência num dos seus pontos</source>
+        <translation>Tangente a uma circunferência num dos seus pontos</translation>
+    </message>
+    <message>
+        <source>Intersecção de uma recta com uma circunferência</source>
+        <translation>Interseção de uma reta com uma circunferência</translation>
+    </message>
+    <message>
+        <source>Circunferência e triângulo: inscrita</source>
+        <translation>Circunferência e triângulo: inscrita</translation>
+    </message>
+    <message>
+        <source>o centro da circunferência inscrita é o incentro, o encontro das bissectrizes dos ângulos.</source>
+        <translation>o centro da circunferência inscrita é o incentro, o encontro das bissetrizes dos ângulos.</translation>
+    </message>
+    <message>
+        <source>Circunferência e triângulo: circunscrita</source>
+        <translation>Circunferência e triângulo: circunscrita</translation>
+    </message>
+    <message>
+        <source>Distância de um ponto P a uma circunferência</source>
+        <translation>Distância de um ponto P a uma circunferência</translation>
+    </message>
+    <message>
+        <source>Circunferência de centro C e tangente a uma recta</source>
+        <translation>Circunferência de centro C e tangente a uma reta</translation>
+    </message>
+    <message>
+        <source>Circunferência definida por três pontos</source>
+        <translation>Circunferência definida por três pontos</translation>
+    </message>
+    <message>
+        <source>Intersecção de duas circunferências</source>
+        <translation>Interseção de duas circunferências</translation>
+    </message>
+    <message>
+        <source>Rectas que passam por P e são tg a uma circunferência</source>
+        <translation>Retas que passam por P e são tg a uma circunferência</translation>
+    </message>
+    <message>
+        <source>Circunferência que passa em P e é tg à recta no ponto Q</source>
+        <translation>Circunferência que passa em P e é tg à reta no ponto Q</translation>
+    </message>
+    <message>
+        <source>básico</source>
+        <translation>básico</translation>
+    </message>
+    <message>
+        <source>intermédio</source>
+        <translation>intermédio</translation>
+    </message>
+    <message>
+        <source>avançado</source>
+        <translation>avançado</translation>
+    </message>
+    <message>
+        <source>Determine as coordenadas do ponto de intersecção das rectas r: </source>
+        <translation>Determine as coordenadas do ponto de interseção das retas r: </translation>
+    </message>
+    <message>
+        <source>Trocou a abcissa com a ordenada do ponto.</source>
+        <translation>Trocou a abcissa com a ordenada do ponto.</translation>
+    </message>
+    <message>
+        <source>o ponto de intersecção escreve-se (x , y): primeiro a abcissa.</source>
+        <translation>o ponto de interseção escreve-se (x , y): primeiro a abcissa.</translation>
+    </message>
+    <message>
+        <source>Passou o termo independente para o outro membro sem lhe trocar o sinal.</source>
+        <translation>Passou o termo independente para o outro membro sem lhe trocar o sinal.</translation>
+    </message>
+    <message>
+        <source>de ax + by + c = 0 vem ax + by = −c.</source>
+        <translation>de ax + by + c = 0 vem ax + by = −c.</translation>
+    </message>
+    <message>
+        <source>Calcule a distância entre as rectas paralelas r: </source>
+        <translation>Calcule a distância entre as retas paralelas r: </translation>
+    </message>
+    <message>
+        <source>. Apresente o valor exacto.</source>
+        <translation>. Apresente o valor exato.</translation>
+    </message>
+    <message>
+        <source>Não dividiu pela norma do vector normal.</source>
+        <translation>Não dividiu pela norma do vetor normal.</translation>
+    </message>
+    <message>
+        <source>d = |c₁ − c₂| / √(a² + b²), com as duas equações escritas com os mesmos a e b.</source>
+        <translation>d = |c₁ − c₂| / √(a² + b²), com as duas equações escritas com os mesmos a e b.</translation>
+    </message>
+    <message>
+        <source>Dividiu por a² + b² em vez de √(a² + b²).</source>
+        <translation>Dividiu por a² + b² em vez de √(a² + b²).</translation>
+    </message>
+    <message>
+        <source>no denominador está a norma do vector normal, √(a² + b²).</source>
+        <translation>no denominador está a norma do vetor normal, √(a² + b²).</translation>
+    </message>
+    <message>
+        <source>Subtraiu os termos independentes sem igualar primeiro os coeficientes de x e de y.</source>
+        <translation>Subtraiu os termos independentes sem igualar primeiro os coeficientes de x e de y.</translation>
+    </message>
+    <message>
+        <source>escreva as duas equações com os mesmos a e b antes de subtrair c₁ e c₂.</source>
+        <translation>escreva as duas equações com os mesmos a e b antes de subtrair c₁ e c₂.</translation>
+    </message>
+    <message>
+        <source> à recta r: </source>
+        <translation> à reta r: </translation>
+    </message>
+    <message>
+        <source>. Apresente o valor exacto, simplificado.</source>
+        <translation>. Apresente o valor exato, simplificado.</translation>
+    </message>
+    <message>
+        <source>Esqueceu o valor absoluto.</source>
+        <translation>Esqueceu o valor absoluto.</translation>
+    </message>
+    <message>
+        <source>uma distância nunca é negativa: d = |ax₀ + by₀ + c| / √(a² + b²).</source>
+        <translation>uma distância nunca é negativa: d = |ax₀ + by₀ + c| / √(a² + b²).</translation>
+    </message>
+    <message>
+        <source>Esqueceu a raiz quadrada no denominador.</source>
+        <translation>Esqueceu a raiz quadrada no denominador.</translation>
+    </message>
+    <message>
+        <source>o denominador é √(a² + b²), a norma do vector normal.</source>
+        <translation>o denominador é √(a² + b²), a norma do vetor normal.</translation>
+    </message>
+    <message>
+        <source>Esqueceu o termo independente c.</source>
+        <translation>Esqueceu o termo independente c.</translation>
+    </message>
+    <message>
+        <source>substitua x e y pelas coordenadas de P em ax + by + c, sem esquecer c.</source>
+        <translation>substitua x e y pelas coordenadas de P em ax + by + c, sem esquecer c.</translation>
+    </message>
+    <message>
+        <source>Determine a amplitude, </source>
+        <translation>Determine a amplitude, </translation>
+    </message>
+    <message>
+        <source>em graus, minutos e segundos,</source>
+        <translation>em graus, minutos e segundos,</translation>
+    </message>
+    <message>
+        <source>em graus,</source>
+        <translation>em graus,</translation>
+    </message>
+    <message>
+        <source> do ângulo das rectas r: </source>
+        <translation> do ângulo das retas r: </translation>
+    </message>
+    <message>
+        <source>Deu o ângulo obtuso.</source>
+        <translation>Deu o ângulo obtuso.</translation>
+    </message>
+    <message>
+        <source>o ângulo de duas rectas é agudo ou recto: cos θ = |u · v| / (‖u‖ ‖v‖), com valor absoluto.</source>
+        <translation>o ângulo de duas retas é agudo ou reto: cos θ = |u · v| / (‖u‖ ‖v‖), com valor absoluto.</translation>
+    </message>
+    <message>
+        <source>Deu o complemento do ângulo.</source>
+        <translation>Deu o complemento do ângulo.</translation>
+    </message>
+    <message>
+        <source>use os dois vectores directores (ou os dois normais), não um de cada.</source>
+        <translation>use os dois vetores diretores (ou os dois normais), não um de cada.</translation>
+    </message>
+    <message>
+        <source>A conclusão está trocada.</source>
+        <translation>A conclusão está trocada.</translation>
+    </message>
+    <message>
+        <source>Os pontos </source>
+        <translation>Os pontos </translation>
+    </message>
+    <message>
+        <source> estão em linha recta? Responda sim ou não.</source>
+        <translation> estão em linha reta? Responda sim ou não.</translation>
+    </message>
+    <message>
+        <source>Determine a inclinação, em graus, da recta </source>
+        <translation>Determine a inclinação, em graus, da reta </translation>
+    </message>
+    <message>
+        <source>Determine o declive da recta </source>
+        <translation>Determine o declive da reta </translation>
+    </message>
+    <message>
+        <source>que passa nos pontos </source>
+        <translation>que passa nos pontos </translation>
+    </message>
+    <message>
+        <source>Deu um ângulo negativo.</source>
+        <translation>Deu um ângulo negativo.</translation>
+    </message>
+    <message>
+        <source>a inclinação está entre 0º e 180º: quando o declive é negativo, soma-se 180º a arctg m.</source>
+        <translation>a inclinação está entre 0º e 180º: quando o declive é negativo, soma-se 180º a arctg m.</translation>
+    </message>
+    <message>
+        <source>Deu o ângulo com o eixo das ordenadas.</source>
+        <translation>Deu o ângulo com o eixo das ordenadas.</translation>
+    </message>
+    <message>
+        <source>a inclinação é o ângulo com o semieixo positivo das abcissas: tg α = m.</source>
+        <translation>a inclinação é o ângulo com o semieixo positivo das abcissas: tg α = m.</translation>
+    </message>
+    <message>
+        <source>Trocou Δx com Δy.</source>
+        <translation>Trocou Δx com Δy.</translation>
+    </message>
+    <message>
+        <source>o declive é m = (y_B − y_A)/(x_B − x_A).</source>
+        <translation>o declive é m = (y_B − y_A)/(x_B − x_A).</translation>
+    </message>
+    <message>
+        <source>Trocou o sinal do declive.</source>
+        <translation>Trocou o sinal do declive.</translation>
+    </message>
+    <message>
+        <source>subtraia as coordenadas pela mesma ordem em cima e em baixo.</source>
+        <translation>subtraia as coordenadas pela mesma ordem em cima e em baixo.</translation>
+    </message>
+    <message>
+        <source>de ax + by + c = 0 vem y = −(a/b)x − c/b: o declive é −a/b.</source>
+        <translation>de ax + by + c = 0 vem y = −(a/b)x − c/b: o declive é −a/b.</translation>
+    </message>
+    <message>
+        <source>Calculou −b/a em vez de −a/b.</source>
+        <translation>Calculou −b/a em vez de −a/b.</translation>
+    </message>
+    <message>
+        <source>o declive é o coeficiente de x depois de isolar y: −a/b.</source>
+        <translation>o declive é o coeficiente de x depois de isolar y: −a/b.</translation>
+    </message>
+    <message>
+        <source>Indique a posição relativa das rectas r: </source>
+        <translation>Indique a posição relativa das retas r: </translation>
+    </message>
+    <message>
+        <source> (paralelas, coincidentes ou concorrentes; se forem concorrentes, o ponto de intersecção).</source>
+        <translation> (paralelas, coincidentes ou concorrentes; se forem concorrentes, o ponto de interseção).</translation>
+    </message>
+    <message>
+        <source>Confundiu rectas paralelas com rectas coincidentes.</source>
+        <translation>Confundiu retas paralelas com retas coincidentes.</translation>
+    </message>
+    <message>
+        <source>com os coeficientes de x e de y proporcionais, as rectas são coincidentes se também os termos independentes o forem, e paralelas se não forem.</source>
+        <translation>com os coeficientes de x e de y proporcionais, as retas são coincidentes se também os termos independentes o forem, e paralelas se não forem.</translation>
+    </message>
+    <message>
+        <source>Trocou a abcissa com a ordenada do ponto de intersecção.</source>
+        <translation>Trocou a abcissa com a ordenada do ponto de interseção.</translation>
+    </message>
+    <message>
+        <source>o ponto escreve-se (x , y): primeiro a abcissa.</source>
+        <translation>o ponto escreve-se (x , y): primeiro a abcissa.</translation>
+    </message>
+    <message>
+        <source>Intersecção de duas rectas</source>
+        <translation>Interseção de duas retas</translation>
+    </message>
+    <message>
+        <source>Distância entre rectas paralelas</source>
+        <translation>Distância entre retas paralelas</translation>
+    </message>
+    <message>
+        <source>Distância de um ponto a uma recta</source>
+        <translation>Distância de um ponto a uma reta</translation>
+    </message>
+    <message>
+        <source>Ângulo de duas rectas</source>
+        <translation>Ângulo de duas retas</translation>
+    </message>
+    <message>
+        <source>Ver se três pontos são colineares</source>
+        <translation>Ver se três pontos são colineares</translation>
+    </message>
+    <message>
+        <source>os pontos A, B e C estão em linha recta quando os declives de [AB] e [AC] são iguais.</source>
+        <translation>os pontos A, B e C estão em linha reta quando os declives de [AB] e [AC] são iguais.</translation>
+    </message>
+    <message>
+        <source>Coeficiente angular e inclinação de uma recta: dois pontos</source>
+        <translation>Coeficiente angular e inclinação de uma reta: dois pontos</translation>
+    </message>
+    <message>
+        <source>Coeficiente angular e inclinação de uma recta: equação</source>
+        <translation>Coeficiente angular e inclinação de uma reta: equação</translation>
+    </message>
+    <message>
+        <source>Posição relativa de duas rectas</source>
+        <translation>Posição relativa de duas retas</translation>
+    </message>
+    <message>
+        <source>Determine a equação reduzida da recta que passa em </source>
+        <translation>Determine a equação reduzida da reta que passa em </translation>
+    </message>
+    <message>
+        <source> e é paralela ao eixo das abcissas.</source>
+        <translation> e é paralela ao eixo das abcissas.</translation>
+    </message>
+    <message>
+        <source> e é paralela ao eixo das ordenadas.</source>
+        <translation> e é paralela ao eixo das ordenadas.</translation>
+    </message>
+    <message>
+        <source>Escreveu a paralela ao outro eixo.</source>
+        <translation>Escreveu a paralela ao outro eixo.</translation>
+    </message>
+    <message>
+        <source>a paralela ao eixo das abcissas é horizontal, y = y_P; a paralela ao eixo das ordenadas é vertical, x = x_P.</source>
+        <translation>a paralela ao eixo das abcissas é horizontal, y = y_P; a paralela ao eixo das ordenadas é vertical, x = x_P.</translation>
+    </message>
+    <message>
+        <source> e tem inclinação </source>
+        <translation> e tem inclinação </translation>
+    </message>
+    <message>
+        <source>o declive é a tangente da inclinação: m = tg α.</source>
+        <translation>o declive é a tangente da inclinação: m = tg α.</translation>
+    </message>
+    <message>
+        <source>Usou a tangente do complemento da inclinação.</source>
+        <translation>Usou a tangente do complemento da inclinação.</translation>
+    </message>
+    <message>
+        <source>a inclinação é o ângulo com o eixo das abcissas, e m = tg α.</source>
+        <translation>a inclinação é o ângulo com o eixo das abcissas, e m = tg α.</translation>
+    </message>
+    <message>
+        <source> e tem declive </source>
+        <translation> e tem declive </translation>
+    </message>
+    <message>
+        <source>Tomou a ordenada de P como ordenada na origem.</source>
+        <translation>Tomou a ordenada de P como ordenada na origem.</translation>
+    </message>
+    <message>
+        <source>a recta é y − y_P = m(x − x_P).</source>
+        <translation>a reta é y − y_P = m(x − x_P).</translation>
+    </message>
+    <message>
+        <source>Trocou o sinal da abcissa de P.</source>
+        <translation>Trocou o sinal da abcissa de P.</translation>
+    </message>
+    <message>
+        <source>a recta é y − y_P = m(x − x_P): subtrai-se a abcissa de P.</source>
+        <translation>a reta é y − y_P = m(x − x_P): subtrai-se a abcissa de P.</translation>
+    </message>
+    <message>
+        <source>Determine as equações reduzidas das rectas que passam em </source>
+        <translation>Determine as equações reduzidas das retas que passam em </translation>
+    </message>
+    <message>
+        <source> e fazem um ângulo de </source>
+        <translation> e fazem um ângulo de </translation>
+    </message>
+    <message>
+        <source>º com a recta r: </source>
+        <translation>º com a reta r: </translation>
+    </message>
+    <message>
+        <source>Mediu o ângulo a partir do eixo das abcissas, não da recta r.</source>
+        <translation>Mediu o ângulo a partir do eixo das abcissas, não da reta r.</translation>
+    </message>
+    <message>
+        <source>o ângulo é o das rectas pedidas com r: rode o vector director de r, ou use a fórmula do ângulo de duas rectas.</source>
+        <translation>o ângulo é o das retas pedidas com r: rode o vetor diretor de r, ou use a fórmula do ângulo de duas retas.</translation>
+    </message>
+    <message>
+        <source>Determine equações gerais das bissectrizes dos ângulos das rectas r: </source>
+        <translation>Determine equações gerais das bissetrizes dos ângulos das retas r: </translation>
+    </message>
+    <message>
+        <source>Somou e subtraiu as equações sem as dividir pelas normas.</source>
+        <translation>Somou e subtraiu as equações sem as dividir pelas normas.</translation>
+    </message>
+    <message>
+        <source>os pontos das bissectrizes estão à mesma distância das duas rectas: |a₁x + b₁y + c₁|/√(a₁² + b₁²) = |a₂x + b₂y + c₂|/√(a₂² + b₂²).</source>
+        <translation>os pontos das bissetrizes estão à mesma distância das duas retas: |a₁x + b₁y + c₁|/√(a₁² + b₁²) = |a₂x + b₂y + c₂|/√(a₂² + b₂²).</translation>
+    </message>
+    <message>
+        <source>Recta que passa num ponto e é paralela ao eixo das abcissas</source>
+        <translation>Reta que passa num ponto e é paralela ao eixo das abcissas</translation>
+    </message>
+    <message>
+        <source>Recta que passa num ponto e é paralela ao eixo das ordenadas</source>
+        <translation>Reta que passa num ponto e é paralela ao eixo das ordenadas</translation>
+    </message>
+    <message>
+        <source>Recta que passa num ponto e tem uma inclinação dada</source>
+        <translation>Reta que passa num ponto e tem uma inclinação dada</translation>
+    </message>
+    <message>
+        <source>Recta que passa num ponto e tem um declive dado</source>
+        <translation>Reta que passa num ponto e tem um declive dado</translation>
+    </message>
+    <message>
+        <source>Recta que passa num ponto e faz um ângulo dado com outra</source>
+        <translation>Reta que passa num ponto e faz um ângulo dado com outra</translation>
+    </message>
+    <message>
+        <source>Bissectrizes de duas rectas concorrentes</source>
+        <translation>Bissetrizes de duas retas concorrentes</translation>
+    </message>
+    <message>
+        <source>a equação reduzida</source>
+        <translation>a equação reduzida</translation>
+    </message>
+    <message>
+        <source>uma equação geral</source>
+        <translation>uma equação geral</translation>
+    </message>
+    <message>
+        <source>Represente o ponto </source>
+        <translation>Represente o ponto </translation>
+    </message>
+    <message>
+        <source> e indique as coordenadas da sua projecção ortogonal sobre o eixo das </source>
+        <translation> e indique as coordenadas da sua projeção ortogonal sobre o eixo das </translation>
+    </message>
+    <message>
+        <source>abcissas.</source>
+        <translation>abcissas.</translation>
+    </message>
+    <message>
+        <source>ordenadas.</source>
+        <translation>ordenadas.</translation>
+    </message>
+    <message>
+        <source>Projectou o ponto sobre o outro eixo.</source>
+        <translation>Projetou o ponto sobre o outro eixo.</translation>
+    </message>
+    <message>
+        <source>a projecção sobre o eixo das abcissas conserva a abcissa e tem ordenada 0; sobre o eixo das ordenadas, o contrário.</source>
+        <translation>a projeção sobre o eixo das abcissas conserva a abcissa e tem ordenada 0; sobre o eixo das ordenadas, o contrário.</translation>
+    </message>
+    <message>
+        <source>Trocou a abcissa com a ordenada.</source>
+        <translation>Trocou a abcissa com a ordenada.</translation>
+    </message>
+    <message>
+        <source>a abcissa é a primeira coordenada e a ordenada a segunda.</source>
+        <translation>a abcissa é a primeira coordenada e a ordenada a segunda.</translation>
+    </message>
+    <message>
+        <source>Determine as coordenadas do ponto médio M do segmento [AB], sendo </source>
+        <translation>Determine as coordenadas do ponto médio M do segmento [AB], sendo </translation>
+    </message>
+    <message>
+        <source>Somou as coordenadas dos extremos sem dividir por 2.</source>
+        <translation>Somou as coordenadas dos extremos sem dividir por 2.</translation>
+    </message>
+    <message>
+        <source>cada coordenada do ponto médio é a média das coordenadas dos extremos.</source>
+        <translation>cada coordenada do ponto médio é a média das coordenadas dos extremos.</translation>
+    </message>
+    <message>
+        <source>Dividiu por 2 a diferença das coordenadas, em vez da soma.</source>
+        <translation>Dividiu por 2 a diferença das coordenadas, em vez da soma.</translation>
+    </message>
+    <message>
+        <source>o ponto médio é ((x_A + x_B)/2 , (y_A + y_B)/2): somam-se as coordenadas.</source>
+        <translation>o ponto médio é ((x_A + x_B)/2 , (y_A + y_B)/2): somam-se as coordenadas.</translation>
+    </message>
+    <message>
+        <source>Calcule a distância entre os pontos </source>
+        <translation>Calcule a distância entre os pontos </translation>
+    </message>
+    <message>
+        <source>Esqueceu a raiz quadrada.</source>
+        <translation>Esqueceu a raiz quadrada.</translation>
+    </message>
+    <message>
+        <source>a distância é a raiz quadrada da soma dos quadrados das diferenças das coordenadas.</source>
+        <translation>a distância é a raiz quadrada da soma dos quadrados das diferenças das coordenadas.</translation>
+    </message>
+    <message>
+        <source>Somou as coordenadas em vez de as subtrair.</source>
+        <translation>Somou as coordenadas em vez de as subtrair.</translation>
+    </message>
+    <message>
+        <source>em d(A, B) = √((x_B − x_A)² + (y_B − y_A)²) entram as diferenças das coordenadas.</source>
+        <translation>em d(A, B) = √((x_B − x_A)² + (y_B − y_A)²) entram as diferenças das coordenadas.</translation>
+    </message>
+    <message>
+        <source>Somou as diferenças sem as elevar ao quadrado.</source>
+        <translation>Somou as diferenças sem as elevar ao quadrado.</translation>
+    </message>
+    <message>
+        <source>a distância não é |Δx| + |Δy|: é √(Δx² + Δy²).</source>
+        <translation>a distância não é |Δx| + |Δy|: é √(Δx² + Δy²).</translation>
+    </message>
+    <message>
+        <source> da mediatriz do segmento [AB], sendo </source>
+        <translation> da mediatriz do segmento [AB], sendo </translation>
+    </message>
+    <message>
+        <source>Escreveu a equação da recta AB.</source>
+        <translation>Escreveu a equação da reta AB.</translation>
+    </message>
+    <message>
+        <source>a mediatriz é perpendicular ao segmento [AB] no seu ponto médio.</source>
+        <translation>a mediatriz é perpendicular ao segmento [AB] no seu ponto médio.</translation>
+    </message>
+    <message>
+        <source>Traçou a perpendicular a [AB] que passa em A.</source>
+        <translation>Traçou a perpendicular a [AB] que passa em A.</translation>
+    </message>
+    <message>
+        <source>a mediatriz passa no ponto médio de [AB], não num dos extremos.</source>
+        <translation>a mediatriz passa no ponto médio de [AB], não num dos extremos.</translation>
+    </message>
+    <message>
+        <source>Escreva a equação reduzida da recta de equação </source>
+        <translation>Escreva a equação reduzida da reta de equação </translation>
+    </message>
+    <message>
+        <source>Não dividiu o termo independente por b.</source>
+        <translation>Não dividiu o termo independente por b.</translation>
+    </message>
+    <message>
+        <source>ao isolar y, divide-se todo o membro por b: a ordenada na origem é −c/b.</source>
+        <translation>ao isolar y, divide-se todo o membro por b: a ordenada na origem é −c/b.</translation>
+    </message>
+    <message>
+        <source> da recta que passa nos pontos </source>
+        <translation> da reta que passa nos pontos </translation>
+    </message>
+    <message>
+        <source>Trocou Δx com Δy no declive.</source>
+        <translation>Trocou Δx com Δy no declive.</translation>
+    </message>
+    <message>
+        <source>o declive é m = (y_B − y_A)/(x_B − x_A): a diferença das ordenadas em cima.</source>
+        <translation>o declive é m = (y_B − y_A)/(x_B − x_A): a diferença das ordenadas em cima.</translation>
+    </message>
+    <message>
+        <source>em m = (y_B − y_A)/(x_B − x_A) subtraem-se as coordenadas pela mesma ordem.</source>
+        <translation>em m = (y_B − y_A)/(x_B − x_A) subtraem-se as coordenadas pela mesma ordem.</translation>
+    </message>
+    <message>
+        <source> e é paralela a r: </source>
+        <translation> e é paralela a r: </translation>
+    </message>
+    <message>
+        <source> e é perpendicular a r: </source>
+        <translation> e é perpendicular a r: </translation>
+    </message>
+    <message>
+        <source>Usou o declive da perpendicular.</source>
+        <translation>Usou o declive da perpendicular.</translation>
+    </message>
+    <message>
+        <source>rectas paralelas têm o mesmo declive.</source>
+        <translation>retas paralelas têm o mesmo declive.</translation>
+    </message>
+    <message>
+        <source>Escreveu a própria recta r.</source>
+        <translation>Escreveu a própria reta r.</translation>
+    </message>
+    <message>
+        <source>a paralela tem de passar em P: substitua as coordenadas de P para achar a ordenada na origem.</source>
+        <translation>a paralela tem de passar em P: substitua as coordenadas de P para achar a ordenada na origem.</translation>
+    </message>
+    <message>
+        <source>a ordenada na origem b obtém-se de y_P = m·x_P + b.</source>
+        <translation>a ordenada na origem b obtém-se de y_P = m·x_P + b.</translation>
+    </message>
+    <message>
+        <source>Usou −m para o declive da perpendicular.</source>
+        <translation>Usou −m para o declive da perpendicular.</translation>
+    </message>
+    <message>
+        <source>o declive da perpendicular é −1/m.</source>
+        <translation>o declive da perpendicular é −1/m.</translation>
+    </message>
+    <message>
+        <source>Usou 1/m para o declive da perpendicular.</source>
+        <translation>Usou 1/m para o declive da perpendicular.</translation>
+    </message>
+    <message>
+        <source>o declive da perpendicular é −1/m: o inverso, com o sinal trocado.</source>
+        <translation>o declive da perpendicular é −1/m: o inverso, com o sinal trocado.</translation>
+    </message>
+    <message>
+        <source>Escreveu a paralela em vez da perpendicular.</source>
+        <translation>Escreveu a paralela em vez da perpendicular.</translation>
+    </message>
+    <message>
+        <source>Representação de um ponto</source>
+        <translation>Representação de um ponto</translation>
+    </message>
+    <message>
+        <source>Ponto médio de um segmento</source>
+        <translation>Ponto médio de um segmento</translation>
+    </message>
+    <message>
+        <source>Distância entre dois pontos</source>
+        <translation>Distância entre dois pontos</translation>
+    </message>
+    <message>
+        <source>Mediatriz de um segmento</source>
+        <translation>Mediatriz de um segmento</translation>
+    </message>
+    <message>
+        <source>Recta de equação...</source>
+        <translation>Reta de equação...</translation>
+    </message>
+    <message>
+        <source>Recta que passa por dois pontos</source>
+        <translation>Reta que passa por dois pontos</translation>
+    </message>
+    <message>
+        <source>Recta que passa por um ponto e é paralela a outra</source>
+        <translation>Reta que passa por um ponto e é paralela a outra</translation>
+    </message>
+    <message>
+        <source>Recta que passa por um ponto e é perpendicular a outra</source>
+        <translation>Reta que passa por um ponto e é perpendicular a outra</translation>
+    </message>
+    <message>
+        <source>Certo.</source>
+        <translation>Certo.</translation>
+    </message>
+    <message>
+        <source>Certo, mas simplifique: {what}</source>
+        <translation>Certo, mas simplifique: {what}</translation>
+    </message>
+    <message>
+        <source>Errado. {what} Reveja o passo {step}: {rule}</source>
+        <translation>Errado. {what} Reveja o passo {step}: {rule}</translation>
+    </message>
+    <message>
+        <source>Errado. {what} Recorde: {rule}</source>
+        <translation>Errado. {what} Recorde: {rule}</translation>
+    </message>
+    <message>
+        <source>Errado. Veja a resolução com «Ver resolução».</source>
+        <translation>Errado. Veja a resolução com «Ver resolução».</translation>
+    </message>
+    <message>
+        <source>Errado. Esse é um valor aproximado: escreva o valor exacto.</source>
+        <translation>Errado. Esse é um valor aproximado: escreva o valor exato.</translation>
+    </message>
+    <message>
+        <source>Falta um ponto: a resposta tem dois, separados por «e», por exemplo (1 , 2) e (3 , −1).</source>
+        <translation>Falta um ponto: a resposta tem dois, separados por «e», por exemplo (1 , 2) e (3 , −1).</translation>
+    </message>
+    <message>
+        <source>Falta um valor: a resposta tem dois, separados por «;».</source>
+        <translation>Falta um valor: a resposta tem dois, separados por «;».</translation>
+    </message>
+    <message>
+        <source>Faltam valores: a resposta tem {count}, separados por «;».</source>
+        <translation>Faltam valores: a resposta tem {count}, separados por «;».</translation>
+    </message>
+    <message>
+        <source>Pede-se a amplitude em graus, minutos e segundos, com os segundos pelo menos às unidades, por exemplo 26º 33&apos; 54&apos;&apos;.</source>
+        <translation>Pede-se a amplitude em graus, minutos e segundos, com os segundos pelo menos às unidades, por exemplo 26º 33&apos; 54&apos;&apos;.</translation>
+    </message>
+    <message>
+        <source>escreva a amplitude em graus, minutos e segundos, por exemplo 26º 33&apos; 54&apos;&apos;.</source>
+        <translation>escreva a amplitude em graus, minutos e segundos, por exemplo 26º 33&apos; 54&apos;&apos;.</translation>
+    </message>
+    <message>
+        <source>Indique também o ponto: concorrentes em (a , b).</source>
+        <translation>Indique também o ponto: concorrentes em (a , b).</translation>
+    </message>
+    <message>
+        <source>Escreva a resposta antes de verificar.</source>
+        <translation>Escreva a resposta antes de verificar.</translation>
+    </message>
+    <message>
+        <source>A resposta é demasiado longa.</source>
+        <translation>A resposta é demasiado longa.</translation>
+    </message>
+    <message>
+        <source>Não consegui ler «{part}»: {why} {expected}</source>
+        <translation>Não consegui ler «{part}»: {why} {expected}</translation>
+    </message>
+    <message>
+        <source>Não consegui ler a resposta: {why} {expected}</source>
+        <translation>Não consegui ler a resposta: {why} {expected}</translation>
+    </message>
+    <message>
+        <source>{expected}</source>
+        <translation>{expected}</translation>
+    </message>
+    <message>
+        <source>há uma divisão por zero.</source>
+        <translation>há uma divisão por zero.</translation>
+    </message>
+    <message>
+        <source>há a raiz quadrada de um número negativo.</source>
+        <translation>há a raiz quadrada de um número negativo.</translation>
+    </message>
+    <message>
+        <source>há um número demasiado grande.</source>
+        <translation>há um número demasiado grande.</translation>
+    </message>
+    <message>
+        <source>tem nomes ou sinais que não se conseguem calcular.</source>
+        <translation>tem nomes ou sinais que não se conseguem calcular.</translation>
+    </message>
+    <message>
+        <source>os parênteses não fecham.</source>
+        <translation>os parênteses não fecham.</translation>
+    </message>
+    <message>
+        <source>falta um valor entre os separadores.</source>
+        <translation>falta um valor entre os separadores.</translation>
+    </message>
+    <message>
+        <source>um número não tem x nem y (numa equação, falta o sinal =).</source>
+        <translation>um número não tem x nem y (numa equação, falta o sinal =).</translation>
+    </message>
+    <message>
+        <source>falta o sinal = da equação.</source>
+        <translation>falta o sinal = da equação.</translation>
+    </message>
+    <message>
+        <source>uma equação tem um só sinal =.</source>
+        <translation>uma equação tem um só sinal =.</translation>
+    </message>
+    <message>
+        <source>a equação não tem x nem y.</source>
+        <translation>a equação não tem x nem y.</translation>
+    </message>
+    <message>
+        <source>a equação tem divisões por x ou y, raízes de x ou y, ou outros nomes.</source>
+        <translation>a equação tem divisões por x ou y, raízes de x ou y, ou outros nomes.</translation>
+    </message>
+    <message>
+        <source>a equação não representa uma recta.</source>
+        <translation>a equação não representa uma reta.</translation>
+    </message>
+    <message>
+        <source>a equação não representa uma circunferência.</source>
+        <translation>a equação não representa uma circunferência.</translation>
+    </message>
+    <message>
+        <source>a equação representa um ponto.</source>
+        <translation>a equação representa um ponto.</translation>
+    </message>
+    <message>
+        <source>a equação é do grau {degree}: não representa uma recta nem uma circunferência.</source>
+        <translation>a equação é do grau {degree}: não representa uma reta nem uma circunferência.</translation>
+    </message>
+    <message>
+        <source>um ponto tem duas coordenadas, e aqui há {count}.</source>
+        <translation>um ponto tem duas coordenadas, e aqui há {count}.</translation>
+    </message>
+    <message>
+        <source>não se sabe onde acaba a abcissa: separe as coordenadas com «;», por exemplo (0,5 ; 1).</source>
+        <translation>não se sabe onde acaba a abcissa: separe as coordenadas com «;», por exemplo (0,5 ; 1).</translation>
+    </message>
+    <message>
+        <source>falta a outra coordenada.</source>
+        <translation>falta a outra coordenada.</translation>
+    </message>
+    <message>
+        <source>não conheço a palavra «{word}».</source>
+        <translation>não conheço a palavra «{word}».</translation>
+    </message>
+    <message>
+        <source>a resposta diz «sim» e «não» ao mesmo tempo.</source>
+        <translation>a resposta diz «sim» e «não» ao mesmo tempo.</translation>
+    </message>
+    <message>
+        <source>diga se existe ou não existe.</source>
+        <translation>diga se existe ou não existe.</translation>
+    </message>
+    <message>
+        <source>uma amplitude escreve-se em graus, minutos e segundos.</source>
+        <translation>uma amplitude escreve-se em graus, minutos e segundos.</translation>
+    </message>
+    <message>
+        <source>as contas que pede são demasiado longas.</source>
+        <translation>as contas que pede são demasiado longas.</translation>
+    </message>
+    <message>
+        <source>Escreva um número, por exemplo 2√5, −3/4 ou 2sqr(5).</source>
+        <translation>Escreva um número, por exemplo 2√5, −3/4 ou 2sqr(5).</translation>
+    </message>
+    <message>
+        <source>Escreva um ponto, por exemplo (1 , −2) ou A(1/2 ; 3).</source>
+        <translation>Escreva um ponto, por exemplo (1 , −2) ou A(1/2 ; 3).</translation>
+    </message>
+    <message>
+        <source>Escreva dois pontos separados por «e», por exemplo (1 , 2) e (3 , −1).</source>
+        <translation>Escreva dois pontos separados por «e», por exemplo (1 , 2) e (3 , −1).</translation>
+    </message>
+    <message>
+        <source>Escreva o centro e o raio, por exemplo (1 , −2) ; 3.</source>
+        <translation>Escreva o centro e o raio, por exemplo (1 , −2) ; 3.</translation>
+    </message>
+    <message>
+        <source>Escreva uma equação de uma recta, por exemplo y = 2x − 1 ou 2x − y + 3 = 0.</source>
+        <translation>Escreva uma equação de uma reta, por exemplo y = 2x − 1 ou 2x − y + 3 = 0.</translation>
+    </message>
+    <message>
+        <source>Escreva duas equações separadas por «e», por exemplo y = 2x − 1 e x = 3.</source>
+        <translation>Escreva duas equações separadas por «e», por exemplo y = 2x − 1 e x = 3.</translation>
+    </message>
+    <message>
+        <source>Escreva uma equação de uma circunferência, por exemplo (x − 1)² + (y + 2)² = 5.</source>
+        <translation>Escreva uma equação de uma circunferência, por exemplo (x − 1)² + (y + 2)² = 5.</translation>
+    </message>
+    <message>
+        <source>Escreva uma amplitude em graus, por exemplo 45º.</source>
+        <translation>Escreva uma amplitude em graus, por exemplo 45º.</translation>
+    </message>
+    <message>
+        <source>Escreva uma amplitude em graus, minutos e segundos, por exemplo 26º 33&apos; 54&apos;&apos;.</source>
+        <translation>Escreva uma amplitude em graus, minutos e segundos, por exemplo 26º 33&apos; 54&apos;&apos;.</translation>
+    </message>
+    <message>
+        <source>Responda «sim» ou «não».</source>
+        <translation>Responda «sim» ou «não».</translation>
+    </message>
+    <message>
+        <source>Responda «paralelas», «coincidentes» ou «concorrentes em» e o ponto, por exemplo concorrentes em (1 , 2).</source>
+        <translation>Responda «paralelas», «coincidentes» ou «concorrentes em» e o ponto, por exemplo concorrentes em (1 , 2).</translation>
+    </message>
+    <message>
+        <source>simplifique o radical.</source>
+        <translation>simplifique o radical.</translation>
+    </message>
+    <message>
+        <source>racionalize o denominador.</source>
+        <translation>racionalize o denominador.</translation>
+    </message>
+    <message>
+        <source>reduza a fracção aos termos mínimos.</source>
+        <translation>reduza a fração aos termos mínimos.</translation>
+    </message>
+    <message>
+        <source>escreva o valor na forma mais simples.</source>
+        <translation>escreva o valor na forma mais simples.</translation>
+    </message>
+    <message>
+        <source>pede-se a equação reduzida, y = mx + b.</source>
+        <translation>pede-se a equação reduzida, y = mx + b.</translation>
+    </message>
+    <message>
+        <source>pede-se uma equação geral, ax + by + c = 0.</source>
+        <translation>pede-se uma equação geral, ax + by + c = 0.</translation>
+    </message>
+    <message>
+        <source>pede-se a equação reduzida, (x − a)² + (y − b)² = r².</source>
+        <translation>pede-se a equação reduzida, (x − a)² + (y − b)² = r².</translation>
+    </message>
+    <message>
+        <source>Determine as coordenadas do </source>
+        <translation>Determine as coordenadas do </translation>
+    </message>
+    <message>
+        <source> do triângulo de vértices </source>
+        <translation> do triângulo de vértices </translation>
+    </message>
+    <message>
+        <source>Calculou o baricentro.</source>
+        <translation>Calculou o baricentro.</translation>
+    </message>
+    <message>
+        <source>Somou as coordenadas dos vértices sem dividir por 3.</source>
+        <translation>Somou as coordenadas dos vértices sem dividir por 3.</translation>
+    </message>
+    <message>
+        <source>o baricentro é a média dos três vértices: ((x_A + x_B + x_C)/3 , (y_A + y_B + y_C)/3).</source>
+        <translation>o baricentro é a média dos três vértices: ((x_A + x_B + x_C)/3 , (y_A + y_B + y_C)/3).</translation>
+    </message>
+    <message>
+        <source>Dividiu por 2 em vez de 3.</source>
+        <translation>Dividiu por 2 em vez de 3.</translation>
+    </message>
+    <message>
+        <source>o baricentro é a média dos três vértices: divide-se por 3.</source>
+        <translation>o baricentro é a média dos três vértices: divide-se por 3.</translation>
+    </message>
+    <message>
+        <source>Calcule a área do triângulo de vértices </source>
+        <translation>Calcule a área do triângulo de vértices </translation>
+    </message>
+    <message>
+        <source>Esqueceu a metade.</source>
+        <translation>Esqueceu a metade.</translation>
+    </message>
+    <message>
+        <source>a área é metade do valor absoluto do determinante.</source>
+        <translation>a área é metade do valor absoluto do determinante.</translation>
+    </message>
+    <message>
+        <source>Deu uma área negativa.</source>
+        <translation>Deu uma área negativa.</translation>
+    </message>
+    <message>
+        <source>o determinante tem sinal (a ordem dos vértices): a área é o seu valor absoluto, a dividir por 2.</source>
+        <translation>o determinante tem sinal (a ordem dos vértices): a área é o seu valor absoluto, a dividir por 2.</translation>
+    </message>
+    <message>
+        <source>O triângulo de vértices </source>
+        <translation>O triângulo de vértices </translation>
+    </message>
+    <message>
+        <source> é rectângulo? Responda sim ou não.</source>
+        <translation> é retângulo? Responda sim ou não.</translation>
+    </message>
+    <message>
+        <source>o triângulo é rectângulo quando o quadrado de um lado é a soma dos quadrados dos outros dois (teorema de Pitágoras).</source>
+        <translation>o triângulo é retângulo quando o quadrado de um lado é a soma dos quadrados dos outros dois (teorema de Pitágoras).</translation>
+    </message>
+    <message>
+        <source>Pontos notáveis de um triângulo: circuncentro</source>
+        <translation>Pontos notáveis de um triângulo: circuncentro</translation>
+    </message>
+    <message>
+        <source>o circuncentro é o encontro das mediatrizes dos lados.</source>
+        <translation>o circuncentro é o encontro das mediatrizes dos lados.</translation>
+    </message>
+    <message>
+        <source>Pontos notáveis de um triângulo: incentro</source>
+        <translation>Pontos notáveis de um triângulo: incentro</translation>
+    </message>
+    <message>
+        <source>o incentro é o encontro das bissectrizes dos ângulos.</source>
+        <translation>o incentro é o encontro das bissetrizes dos ângulos.</translation>
+    </message>
+    <message>
+        <source>Pontos notáveis de um triângulo: ortocentro</source>
+        <translation>Pontos notáveis de um triângulo: ortocentro</translation>
+    </message>
+    <message>
+        <source>o ortocentro é o encontro das alturas.</source>
+        <translation>o ortocentro é o encontro das alturas.</translation>
+    </message>
+    <message>
+        <source>Calculou o circuncentro.</source>
+        <translation>Calculou o circuncentro.</translation>
+    </message>
+    <message>
+        <source>o ortocentro é o encontro das alturas, não das mediatrizes.</source>
+        <translation>o ortocentro é o encontro das alturas, não das mediatrizes.</translation>
+    </message>
+    <message>
+        <source>Pontos notáveis de um triângulo: baricentro</source>
+        <translation>Pontos notáveis de um triângulo: baricentro</translation>
+    </message>
+    <message>
+        <source>Área de um triângulo</source>
+        <translation>Área de um triângulo</translation>
+    </message>
+    <message>
+        <source>Ver se são vértices de um triângulo rectângulo</source>
+        <translation>Ver se são vértices de um triângulo retângulo</translation>
+    </message>
+</context>
+<context>
     <name>PracticeWindow</name>
     <message>
         <source>Praticar</source>

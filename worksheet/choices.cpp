@@ -1,5 +1,6 @@
 #include "choices.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace worksheet {
@@ -24,18 +25,23 @@ int optionCount(practice::FrameId frame) {
 
 } // namespace
 
-QString levelText(practice::Level level) {
+/// A level's name as the program writes it in the sources: "intermédio".
+QString levelKey(practice::Level level) {
     const std::string_view name = practice::levelName(level);
     return QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
+
+QString levelText(practice::Level level) {
+    return QCoreApplication::translate("Practice", levelKey(level).toUtf8().constData());
 }
 
 std::optional<practice::Level> levelNamed(const QString& name) {
     // Brazil says "intermediário" where Portugal says "intermédio".
     const QString wanted = plain(name) == QLatin1String("intermediario")
-                               ? plain(levelText(practice::Level::Intermedio))
+                               ? plain(levelKey(practice::Level::Intermedio))
                                : plain(name);
     for (practice::Level level : practice::AllLevels)
-        if (plain(levelText(level)) == wanted) return level;
+        if (plain(levelKey(level)) == wanted) return level;
     return std::nullopt;
 }
 
