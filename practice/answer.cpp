@@ -603,7 +603,8 @@ TypedValue phraseValue(const std::string& part) {
     const std::string t = lower(trimmed(part));
     const std::size_t open = t.find('(');
     const std::string words = open == std::string::npos ? t : t.substr(0, open);
-    if (const auto digit = std::find_if(words.begin(), words.end(), isDigit); digit != words.end()) {
+    if (const auto digit = std::find_if(words.begin(), words.end(), isDigit);
+        digit != words.end()) {
         const auto end = std::find_if(digit, words.end(), [](char c) { return c == ' '; });
         unread(part, Say::UnknownWord, {{"word", std::string(digit, end)}});
     }

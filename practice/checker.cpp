@@ -1,11 +1,10 @@
 #include "checker.h"
 
-#include "translation.h"
-
 #include "answer.h"
 #include "budget.h"
 #include "frames.h"
 #include "texts.h"
+#include "translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -110,13 +109,11 @@ Verdict diagnosis(const Exercise& ex, const std::vector<TypedValue>& typed) {
             continue;
         const int step = stepOf(ex, slip);
         const std::string text =
-            step ? texts::say(
-                       Say::WrongSlipAtStep,
-                       {{"what", translated("Practice", slip.what)},
-                        {"step", std::to_string(step)},
-                        {"rule", translated("Practice", slip.rule)}})
+            step ? texts::say(Say::WrongSlipAtStep, {{"what", translated("Practice", slip.what)},
+                                                     {"step", std::to_string(step)},
+                                                     {"rule", translated("Practice", slip.rule)}})
                  : texts::say(Say::WrongSlip, {{"what", translated("Practice", slip.what)},
-                                              {"rule", translated("Practice", slip.rule)}});
+                                               {"rule", translated("Practice", slip.rule)}});
         return {Grade::Errado, text, slip.id, step};
     }
     return {Grade::Errado, texts::say(Say::WrongSeeSolution), {}, 0};

@@ -73,22 +73,26 @@ Circle rightTriangle(Rng& rng, Exercise& ex) {
 // --- slips shared by the circles -------------------------------------------
 
 Slip radiusForSquare() {
-    return {"radius-for-square",
-            TRANSLATABLE_NOOP("Practice", "Escreveu o raio no segundo membro em vez do seu quadrado."),
-            TRANSLATABLE_NOOP("Practice", "a equação reduzida é (x − a)² + (y − b)² = r²: o segundo membro é o quadrado do raio."),
-            {StepKind::CircleSubstitute, StepKind::InscribedResult, StepKind::CircumscribedResult,
-             StepKind::ThreePointsResult, StepKind::TouchingCircleResult},
-            [](const Exercise& ex) {
-                const Circle& c = std::get<Circle>(ex.expected.values.at(0));
-                if (!c.radius.isRational()) return std::vector<Value>{}; // r would be a fourth root
-                return one(Circle{c.centre, exact::sqrt(c.radius)});
-            }};
+    return {
+        "radius-for-square",
+        TRANSLATABLE_NOOP("Practice", "Escreveu o raio no segundo membro em vez do seu quadrado."),
+        TRANSLATABLE_NOOP("Practice", "a equação reduzida é (x − a)² + (y − b)² = r²: o segundo "
+                                      "membro é o quadrado do raio."),
+        {StepKind::CircleSubstitute, StepKind::InscribedResult, StepKind::CircumscribedResult,
+         StepKind::ThreePointsResult, StepKind::TouchingCircleResult},
+        [](const Exercise& ex) {
+            const Circle& c = std::get<Circle>(ex.expected.values.at(0));
+            if (!c.radius.isRational()) return std::vector<Value>{}; // r would be a fourth root
+            return one(Circle{c.centre, exact::sqrt(c.radius)});
+        }};
 }
 
 Slip centreSigns() {
     return {"centre-signs",
             TRANSLATABLE_NOOP("Practice", "Trocou os sinais das coordenadas do centro."),
-            TRANSLATABLE_NOOP("Practice", "em (x − a)² + (y − b)² = r² o centro é (a , b): (x + 2)² corresponde a a = −2."),
+            TRANSLATABLE_NOOP(
+                "Practice",
+                "em (x − a)² + (y − b)² = r² o centro é (a , b): (x + 2)² corresponde a a = −2."),
             {StepKind::CompleteSquares, StepKind::CircleSubstitute},
             [](const Exercise& ex) {
                 const Circle& c = std::get<Circle>(ex.expected.values.at(0));
@@ -99,8 +103,8 @@ Slip centreSigns() {
 /// The centroid for the centre, found at the step that says what the
 /// centre is.
 Slip centroidCentre(const char* what, std::vector<StepKind> method) {
-    return {"centroid", TRANSLATABLE_NOOP("Practice", "Usou o baricentro do triângulo."), what, std::move(method),
-            [](const Exercise& ex) {
+    return {"centroid", TRANSLATABLE_NOOP("Practice", "Usou o baricentro do triângulo."), what,
+            std::move(method), [](const Exercise& ex) {
                 const Point g = centroid(ex);
                 if (ex.expected.kind == AnswerKind::Point) return one(g);
                 const Circle& c = std::get<Circle>(ex.expected.values.at(0));
@@ -116,37 +120,43 @@ void makeCentreAndRadius(Rng& rng, Exercise& ex) {
     ex.data.circles = {c};
     ex.data.numbers = {N(expanded ? 1 : 0)};
     field(ex, "Text1", texts::circleField(c, expanded));
-    ex.statement = TRANSLATABLE("Practice", "Indique o centro e o raio da circunferência de equação ") +
-                   texts::circle(c, expanded) + ".";
+    ex.statement =
+        TRANSLATABLE("Practice", "Indique o centro e o raio da circunferência de equação ") +
+        texts::circle(c, expanded) + ".";
     expect(ex, AnswerKind::Point, {c.centre, c.radius});
 }
 
 std::vector<Slip> centreAndRadiusSlips() {
-    return {{"centre-signs",
-             TRANSLATABLE_NOOP("Practice", "Trocou os sinais das coordenadas do centro."),
-             TRANSLATABLE_NOOP("Practice", "em (x − a)² + (y − b)² = r² o centro é (a , b): (x + 2)² corresponde a a = −2."),
-             {StepKind::CompleteSquares, StepKind::CircleReadReduced, StepKind::CircleSubstitute},
-             [](const Exercise& ex) {
-                 const Circle& c = ci(ex, 0);
-                 return std::vector<Value>{Point{-c.centre.x, -c.centre.y}, c.radius};
-             }},
-            {"square-for-radius",
-             TRANSLATABLE_NOOP("Practice", "Deu o quadrado do raio como raio."),
-             TRANSLATABLE_NOOP("Practice", "o segundo membro da equação reduzida é r²: o raio é a sua raiz quadrada."),
-             {StepKind::CircleCentreRadius},
-             [](const Exercise& ex) {
-                 const Circle& c = ci(ex, 0);
-                 return std::vector<Value>{c.centre, c.radiusSquared()};
-             }},
-            {"not-halved",
-             TRANSLATABLE_NOOP("Practice", "Não dividiu por −2 os coeficientes de x e de y."),
-             TRANSLATABLE_NOOP("Practice", "de x² + y² + Dx + Ey + F = 0 vem o centro (−D/2 , −E/2)."),
-             {StepKind::CompleteSquares},
-             [](const Exercise& ex) {
-                 if (ex.data.numbers.at(0).isZero()) return std::vector<Value>{};
-                 const Circle& c = ci(ex, 0);
-                 return std::vector<Value>{Point{-2 * c.centre.x, -2 * c.centre.y}, c.radius};
-             }}};
+    return {
+        {"centre-signs",
+         TRANSLATABLE_NOOP("Practice", "Trocou os sinais das coordenadas do centro."),
+         TRANSLATABLE_NOOP(
+             "Practice",
+             "em (x − a)² + (y − b)² = r² o centro é (a , b): (x + 2)² corresponde a a = −2."),
+         {StepKind::CompleteSquares, StepKind::CircleReadReduced, StepKind::CircleSubstitute},
+         [](const Exercise& ex) {
+             const Circle& c = ci(ex, 0);
+             return std::vector<Value>{Point{-c.centre.x, -c.centre.y}, c.radius};
+         }},
+        {"square-for-radius",
+         TRANSLATABLE_NOOP("Practice", "Deu o quadrado do raio como raio."),
+         TRANSLATABLE_NOOP(
+             "Practice",
+             "o segundo membro da equação reduzida é r²: o raio é a sua raiz quadrada."),
+         {StepKind::CircleCentreRadius},
+         [](const Exercise& ex) {
+             const Circle& c = ci(ex, 0);
+             return std::vector<Value>{c.centre, c.radiusSquared()};
+         }},
+        {"not-halved",
+         TRANSLATABLE_NOOP("Practice", "Não dividiu por −2 os coeficientes de x e de y."),
+         TRANSLATABLE_NOOP("Practice", "de x² + y² + Dx + Ey + F = 0 vem o centro (−D/2 , −E/2)."),
+         {StepKind::CompleteSquares},
+         [](const Exercise& ex) {
+             if (ex.data.numbers.at(0).isZero()) return std::vector<Value>{};
+             const Circle& c = ci(ex, 0);
+             return std::vector<Value>{Point{-2 * c.centre.x, -2 * c.centre.y}, c.radius};
+         }}};
 }
 
 void makeCircleEquation(Rng& rng, Exercise& ex) {
@@ -155,8 +165,10 @@ void makeCircleEquation(Rng& rng, Exercise& ex) {
     field(ex, "Abcissa3", texts::field(c.centre.x));
     field(ex, "Ordenada3", texts::field(c.centre.y));
     field(ex, "Raio", texts::field(c.radius));
-    ex.statement = TRANSLATABLE("Practice", "Escreva a equação reduzida da circunferência de centro ") +
-                   texts::point("C", c.centre) + TRANSLATABLE("Practice", " e raio ") + texts::number(c.radius) + ".";
+    ex.statement =
+        TRANSLATABLE("Practice", "Escreva a equação reduzida da circunferência de centro ") +
+        texts::point("C", c.centre) + TRANSLATABLE("Practice", " e raio ") +
+        texts::number(c.radius) + ".";
     expect(ex, AnswerKind::Circle, {c}, AskedForm::ReducedEquation);
 }
 
@@ -170,25 +182,29 @@ void makeTangentCircle(Rng& rng, Exercise& ex, const char* lineField, int pointF
     ex.data.lines = {r};
     field(ex, lineField, texts::lineField(r));
     pointFields(ex, pointField, c);
-    ex.statement = TRANSLATABLE("Practice", "Escreva a equação reduzida da circunferência de centro ") +
-                   texts::point("P", c) + TRANSLATABLE("Practice", " tangente à recta t: ") + texts::line(r) + ".";
+    ex.statement =
+        TRANSLATABLE("Practice", "Escreva a equação reduzida da circunferência de centro ") +
+        texts::point("P", c) + TRANSLATABLE("Practice", " tangente à recta t: ") + texts::line(r) +
+        ".";
     const Circle answer{c, exact::distance(c, r)};
     ex.data.circles = {answer};
     expect(ex, AnswerKind::Circle, {answer}, AskedForm::ReducedEquation);
 }
 
 std::vector<Slip> tangentCircleSlips() {
-    return {radiusForSquare(),
-            centreSigns(),
-            {"no-norm",
-             TRANSLATABLE_NOOP("Practice", "Tomou |ax₀ + by₀ + c| como raio, sem dividir pela norma."),
-             TRANSLATABLE_NOOP("Practice", "o raio é a distância do centro à recta: |ax₀ + by₀ + c| / √(a² + b²)."),
-             {StepKind::TangentCircleRadius},
-             [](const Exercise& ex) {
-                 const Line& r = ln(ex, 0);
-                 const Point& c = pt(ex, 0);
-                 return one(Circle{c, exact::abs(r.a * c.x + r.b * c.y + r.c)});
-             }}};
+    return {
+        radiusForSquare(),
+        centreSigns(),
+        {"no-norm",
+         TRANSLATABLE_NOOP("Practice", "Tomou |ax₀ + by₀ + c| como raio, sem dividir pela norma."),
+         TRANSLATABLE_NOOP("Practice",
+                           "o raio é a distância do centro à recta: |ax₀ + by₀ + c| / √(a² + b²)."),
+         {StepKind::TangentCircleRadius},
+         [](const Exercise& ex) {
+             const Line& r = ln(ex, 0);
+             const Point& c = pt(ex, 0);
+             return one(Circle{c, exact::abs(r.a * c.x + r.b * c.y + r.c)});
+         }}};
 }
 
 // --- "Tangente a uma circunferência num dos seus pontos" -------------------
@@ -204,8 +220,10 @@ void makeTangentAtPoint(Rng& rng, Exercise& ex) {
     field(ex, "Text4", texts::circleField(ci(ex, 0), true));
     const AskedForm form =
         ex.level == Level::Basico ? AskedForm::GeneralEquation : AskedForm::ReducedEquation;
-    ex.statement = "Determine " + equationWords(form) + TRANSLATABLE("Practice", " da recta tangente à circunferência ") +
-                   texts::circle(ci(ex, 0), true) + TRANSLATABLE("Practice", " no ponto ") + texts::point("P", p) + ".";
+    ex.statement = "Determine " + equationWords(form) +
+                   TRANSLATABLE("Practice", " da recta tangente à circunferência ") +
+                   texts::circle(ci(ex, 0), true) + TRANSLATABLE("Practice", " no ponto ") +
+                   texts::point("P", p) + ".";
     expect(ex, AnswerKind::Line, {lineWithNormal(v.x, v.y, p)}, form);
 }
 
@@ -259,8 +277,9 @@ void makeLineCircle(Rng& rng, Exercise& ex) {
     ex.data.lines = {r};
     field(ex, "Text5", texts::lineField(r));
     field(ex, "Text7", texts::circleField(ci(ex, 0), true));
-    ex.statement = TRANSLATABLE("Practice", "Determine os pontos de intersecção da recta r: ") + texts::line(r) +
-                   TRANSLATABLE("Practice", " com a circunferência ") + texts::circle(ci(ex, 0), true) + ".";
+    ex.statement = TRANSLATABLE("Practice", "Determine os pontos de intersecção da recta r: ") +
+                   texts::line(r) + TRANSLATABLE("Practice", " com a circunferência ") +
+                   texts::circle(ci(ex, 0), true) + ".";
     expect(ex, AnswerKind::Point, {p, q});
 }
 
@@ -281,8 +300,9 @@ void makeTwoCircles(Rng& rng, Exercise& ex) {
     ex.data.points = {p, q};
     field(ex, "Text6", texts::circleField(ci(ex, 0), true));
     field(ex, "Text7", texts::circleField(ci(ex, 1), true));
-    ex.statement = TRANSLATABLE("Practice", "Determine os pontos de intersecção das circunferências ") +
-                   texts::circle(ci(ex, 0), true) + " e " + texts::circle(ci(ex, 1), true) + ".";
+    ex.statement =
+        TRANSLATABLE("Practice", "Determine os pontos de intersecção das circunferências ") +
+        texts::circle(ci(ex, 0), true) + " e " + texts::circle(ci(ex, 1), true) + ".";
     expect(ex, AnswerKind::Point, {p, q});
 }
 
@@ -291,8 +311,10 @@ void makeTwoCircles(Rng& rng, Exercise& ex) {
 void makeInscribed(Rng& rng, Exercise& ex) {
     const Circle c = rightTriangle(rng, ex);
     triangleFields(ex, 1);
-    ex.statement = TRANSLATABLE("Practice", "Escreva a equação da circunferência inscrita no triângulo de vértices ") +
-                   triangleNames(ex) + ".";
+    ex.statement =
+        TRANSLATABLE("Practice",
+                     "Escreva a equação da circunferência inscrita no triângulo de vértices ") +
+        triangleNames(ex) + ".";
     expect(ex, AnswerKind::Circle, {c}, AskedForm::AnyEquation);
 }
 
@@ -306,11 +328,16 @@ void circleThroughThree(Rng& rng, Exercise& ex, int first, const char* words) {
 
 void makeCircumscribed(Rng& rng, Exercise& ex) {
     circleThroughThree(
-        rng, ex, 1, TRANSLATABLE_NOOP("Practice", "Escreva a equação da circunferência circunscrita ao triângulo de vértices "));
+        rng, ex, 1,
+        TRANSLATABLE_NOOP(
+            "Practice",
+            "Escreva a equação da circunferência circunscrita ao triângulo de vértices "));
 }
 
 void makeThroughThree(Rng& rng, Exercise& ex) {
-    circleThroughThree(rng, ex, 9, TRANSLATABLE_NOOP("Practice", "Escreva a equação da circunferência que passa nos pontos "));
+    circleThroughThree(
+        rng, ex, 9,
+        TRANSLATABLE_NOOP("Practice", "Escreva a equação da circunferência que passa nos pontos "));
 }
 
 // --- "Distância de um ponto P a uma circunferência" -------------------------
@@ -331,24 +358,29 @@ void makePointCircleDistance(Rng& rng, Exercise& ex) {
     const bool expanded = ex.level != Level::Basico;
     field(ex, "Text9", texts::circleField(ci(ex, 0), expanded));
     pointFields(ex, 4, p);
-    ex.statement = TRANSLATABLE("Practice", "Calcule a distância do ponto ") + texts::point("P", p) + TRANSLATABLE("Practice", " à circunferência ") +
+    ex.statement = TRANSLATABLE("Practice", "Calcule a distância do ponto ") +
+                   texts::point("P", p) + TRANSLATABLE("Practice", " à circunferência ") +
                    texts::circle(ci(ex, 0), expanded) + ".";
     expect(ex, AnswerKind::Number, {exact::distance(c, p) - r});
 }
 
 std::vector<Slip> pointCircleSlips() {
-    return {{"centre-distance",
-             TRANSLATABLE_NOOP("Practice", "Calculou a distância de P ao centro."),
-             TRANSLATABLE_NOOP("Practice", "a distância de P à circunferência é a distância ao centro menos o raio."),
-             {StepKind::PointCircleMethod},
-             [](const Exercise& ex) { return one(exact::distance(ci(ex, 0).centre, pt(ex, 0))); }},
-            {"farthest",
-             TRANSLATABLE_NOOP("Practice", "Somou o raio em vez de o subtrair."),
-             TRANSLATABLE_NOOP("Practice", "o ponto da circunferência mais próximo de P está entre P e o centro: d(P, C) − r."),
-             {StepKind::PointCircleMethod},
-             [](const Exercise& ex) {
-                 return one(exact::distance(ci(ex, 0).centre, pt(ex, 0)) + ci(ex, 0).radius);
-             }}};
+    return {
+        {"centre-distance",
+         TRANSLATABLE_NOOP("Practice", "Calculou a distância de P ao centro."),
+         TRANSLATABLE_NOOP(
+             "Practice", "a distância de P à circunferência é a distância ao centro menos o raio."),
+         {StepKind::PointCircleMethod},
+         [](const Exercise& ex) { return one(exact::distance(ci(ex, 0).centre, pt(ex, 0))); }},
+        {"farthest",
+         TRANSLATABLE_NOOP("Practice", "Somou o raio em vez de o subtrair."),
+         TRANSLATABLE_NOOP(
+             "Practice",
+             "o ponto da circunferência mais próximo de P está entre P e o centro: d(P, C) − r."),
+         {StepKind::PointCircleMethod},
+         [](const Exercise& ex) {
+             return one(exact::distance(ci(ex, 0).centre, pt(ex, 0)) + ci(ex, 0).radius);
+         }}};
 }
 
 // --- "Rectas que passam por P e são tg a uma circunferência" ----------------
@@ -368,21 +400,27 @@ void makeTangentsFromPoint(Rng& rng, Exercise& ex) {
     ex.data.points = {p, plus(c, v), plus(c, w)};
     pointFields(ex, 4, p);
     field(ex, "Text9", texts::circleField(ci(ex, 0), true));
-    ex.statement = TRANSLATABLE("Practice", "Determine equações gerais das rectas que passam em ") + texts::point("P", p) +
-                   TRANSLATABLE("Practice", " e são tangentes à circunferência ") + texts::circle(ci(ex, 0), true) + ".";
+    ex.statement = TRANSLATABLE("Practice", "Determine equações gerais das rectas que passam em ") +
+                   texts::point("P", p) +
+                   TRANSLATABLE("Practice", " e são tangentes à circunferência ") +
+                   texts::circle(ci(ex, 0), true) + ".";
     expect(ex, AnswerKind::Line, {t1, t2}, AskedForm::GeneralEquation);
 }
 
 std::vector<Slip> tangentsFromPointSlips() {
-    return {{"radii",
-             TRANSLATABLE_NOOP("Practice", "Escreveu as rectas que passam pelo centro e pelos pontos de tangência."),
-             TRANSLATABLE_NOOP("Practice", "as tangentes passam em P e são perpendiculares aos raios nos pontos de tangência."),
-             {StepKind::TangentsMethod},
-             [](const Exercise& ex) {
-                 const Point& c = ci(ex, 0).centre;
-                 return std::vector<Value>{exact::lineThrough(c, pt(ex, 1)),
-                                           exact::lineThrough(c, pt(ex, 2))};
-             }}};
+    return {
+        {"radii",
+         TRANSLATABLE_NOOP(
+             "Practice", "Escreveu as rectas que passam pelo centro e pelos pontos de tangência."),
+         TRANSLATABLE_NOOP(
+             "Practice",
+             "as tangentes passam em P e são perpendiculares aos raios nos pontos de tangência."),
+         {StepKind::TangentsMethod},
+         [](const Exercise& ex) {
+             const Point& c = ci(ex, 0).centre;
+             return std::vector<Value>{exact::lineThrough(c, pt(ex, 1)),
+                                       exact::lineThrough(c, pt(ex, 2))};
+         }}};
 }
 
 // --- "Circunferência que passa em P e é tg à recta no ponto Q" --------------
@@ -402,9 +440,10 @@ void makeThroughPTangentAtQ(Rng& rng, Exercise& ex) {
     pointFields(ex, 1, p);
     pointFields(ex, 2, q);
     field(ex, "Text12", texts::lineField(t));
-    ex.statement = TRANSLATABLE("Practice", "Escreva a equação da circunferência que passa em ") + texts::point("P", p) +
-                   TRANSLATABLE("Practice", " e é tangente à recta t: ") + texts::line(t) + TRANSLATABLE("Practice", " no ponto ") +
-                   texts::point("Q", q) + ".";
+    ex.statement = TRANSLATABLE("Practice", "Escreva a equação da circunferência que passa em ") +
+                   texts::point("P", p) + TRANSLATABLE("Practice", " e é tangente à recta t: ") +
+                   texts::line(t) + TRANSLATABLE("Practice", " no ponto ") + texts::point("Q", q) +
+                   ".";
     expect(ex, AnswerKind::Circle, {Circle{c, exact::sqrt(N(r2))}}, AskedForm::AnyEquation);
 }
 
@@ -412,8 +451,10 @@ std::vector<Slip> throughPTangentAtQSlips() {
     return {radiusForSquare(),
             {"centre-q",
              TRANSLATABLE_NOOP("Practice", "Tomou Q como centro."),
-             TRANSLATABLE_NOOP("Practice", "Q é o ponto de tangência; o centro está na perpendicular à recta em Q, à mesma "
-             "distância de P e de Q."),
+             TRANSLATABLE_NOOP(
+                 "Practice",
+                 "Q é o ponto de tangência; o centro está na perpendicular à recta em Q, à mesma "
+                 "distância de P e de Q."),
              {StepKind::TouchingCircleMethod},
              [](const Exercise& ex) {
                  return one(Circle{pt(ex, 1), exact::distance(pt(ex, 0), pt(ex, 1))});
@@ -433,8 +474,9 @@ Circle rightTriangleIncircle(Rng& rng, Exercise& ex) {
 std::vector<FrameDef> circleFrames() {
     using T = TopicId;
     const std::vector<Slip> twoPoints{swappedPoints()};
-    const char* rule = TRANSLATABLE("Practice", "o centro da circunferência circunscrita é o circuncentro, o encontro das "
-                       "mediatrizes dos lados.");
+    const char* rule = TRANSLATABLE(
+        "Practice", "o centro da circunferência circunscrita é o circuncentro, o encontro das "
+                    "mediatrizes dos lados.");
     const std::vector<StepKind> centreMethods{StepKind::CircumcentreMethod,
                                               StepKind::ThreePointsMethod};
     return {
@@ -485,9 +527,11 @@ std::vector<FrameDef> circleFrames() {
          "Option1",
          {true, true, false},
          makeInscribed,
-         {radiusForSquare(), centroidCentre(TRANSLATABLE("Practice", "o centro da circunferência inscrita é o incentro, o "
-                                            "encontro das bissectrizes dos ângulos."),
-                                            {StepKind::IncentreMethod})}},
+         {radiusForSquare(),
+          centroidCentre(TRANSLATABLE("Practice",
+                                      "o centro da circunferência inscrita é o incentro, o "
+                                      "encontro das bissectrizes dos ângulos."),
+                         {StepKind::IncentreMethod})}},
         {{T::Circunferencia2, 0, 1},
          TRANSLATABLE_NOOP("Practice", "Circunferência e triângulo: circunscrita"),
          "Dados1",

@@ -32,29 +32,32 @@ void makeIntersection(Rng& rng, Exercise& ex) {
     ex.data.lines = {r, s};
     field(ex, "Text1", texts::lineField(r));
     field(ex, "Text2", texts::lineField(s));
-    ex.statement =
-        TRANSLATABLE("Practice", "Determine as coordenadas do ponto de intersecção das rectas r: ") + texts::line(r) +
-        " e s: " + texts::line(s) + ".";
+    ex.statement = TRANSLATABLE("Practice",
+                                "Determine as coordenadas do ponto de intersecção das rectas r: ") +
+                   texts::line(r) + " e s: " + texts::line(s) + ".";
     expect(ex, AnswerKind::Point, {i});
 }
 
 std::vector<Slip> intersectionSlips() {
-    return {{"swapped",
-             TRANSLATABLE_NOOP("Practice", "Trocou a abcissa com a ordenada do ponto."),
-             TRANSLATABLE_NOOP("Practice", "o ponto de intersecção escreve-se (x , y): primeiro a abcissa."),
-             {StepKind::IntersectionResult},
-             [](const Exercise& ex) {
-                 const Point p = exact::intersection(ln(ex, 0), ln(ex, 1));
-                 return one(Point{p.y, p.x});
-             }},
-            {"constant-sign",
-             TRANSLATABLE_NOOP("Practice", "Passou o termo independente para o outro membro sem lhe trocar o sinal."),
-             TRANSLATABLE_NOOP("Practice", "de ax + by + c = 0 vem ax + by = −c."),
-             {StepKind::IntersectionSystem},
-             [](const Exercise& ex) {
-                 const Point p = exact::intersection(ln(ex, 0), ln(ex, 1));
-                 return one(Point{-p.x, -p.y});
-             }}};
+    return {
+        {"swapped",
+         TRANSLATABLE_NOOP("Practice", "Trocou a abcissa com a ordenada do ponto."),
+         TRANSLATABLE_NOOP("Practice",
+                           "o ponto de intersecção escreve-se (x , y): primeiro a abcissa."),
+         {StepKind::IntersectionResult},
+         [](const Exercise& ex) {
+             const Point p = exact::intersection(ln(ex, 0), ln(ex, 1));
+             return one(Point{p.y, p.x});
+         }},
+        {"constant-sign",
+         TRANSLATABLE_NOOP(
+             "Practice", "Passou o termo independente para o outro membro sem lhe trocar o sinal."),
+         TRANSLATABLE_NOOP("Practice", "de ax + by + c = 0 vem ax + by = −c."),
+         {StepKind::IntersectionSystem},
+         [](const Exercise& ex) {
+             const Point p = exact::intersection(ln(ex, 0), ln(ex, 1));
+             return one(Point{-p.x, -p.y});
+         }}};
 }
 
 // --- "Distância entre rectas paralelas" ------------------------------------
@@ -78,8 +81,9 @@ void makeParallelDistance(Rng& rng, Exercise& ex) {
     field(ex, "Text3", texts::lineField(r));
     field(ex, "Text4", texts::lineField(s, axis));
     ex.data.numbers = {N(k)};
-    ex.statement = TRANSLATABLE("Practice", "Calcule a distância entre as rectas paralelas r: ") + texts::line(r) +
-                   " e s: " + texts::line(s, axis) + TRANSLATABLE("Practice", ". Apresente o valor exacto.");
+    ex.statement = TRANSLATABLE("Practice", "Calcule a distância entre as rectas paralelas r: ") +
+                   texts::line(r) + " e s: " + texts::line(s, axis) +
+                   TRANSLATABLE("Practice", ". Apresente o valor exacto.");
     expect(ex, AnswerKind::Number, {exact::abs(c1 - c2) / norm});
 }
 
@@ -89,31 +93,37 @@ std::vector<Slip> parallelDistanceSlips() {
         const Number k = ex.data.numbers.at(0);
         return std::tuple{r.a * r.a + r.b * r.b, r.c, ln(ex, 1).c / k, k};
     };
-    return {{"no-norm",
-             TRANSLATABLE_NOOP("Practice", "Não dividiu pela norma do vector normal."),
-             TRANSLATABLE_NOOP("Practice", "d = |c₁ − c₂| / √(a² + b²), com as duas equações escritas com os mesmos a e b."),
-             {StepKind::DistanceToLineFormula},
-             [=](const Exercise& ex) {
-                 const auto [n2, c1, c2, k] = parts(ex);
-                 return one(exact::abs(c1 - c2));
-             }},
-            {"no-root",
-             TRANSLATABLE_NOOP("Practice", "Dividiu por a² + b² em vez de √(a² + b²)."),
-             TRANSLATABLE_NOOP("Practice", "no denominador está a norma do vector normal, √(a² + b²)."),
-             {StepKind::DistanceToLineFormula},
-             [=](const Exercise& ex) {
-                 const auto [n2, c1, c2, k] = parts(ex);
-                 return one(exact::abs(c1 - c2) / n2);
-             }},
-            {"not-equalised",
-             TRANSLATABLE_NOOP("Practice", "Subtraiu os termos independentes sem igualar primeiro os coeficientes de x e de y."),
-             TRANSLATABLE_NOOP("Practice", "escreva as duas equações com os mesmos a e b antes de subtrair c₁ e c₂."),
-             {StepKind::LinesParallel},
-             [=](const Exercise& ex) {
-                 const auto [n2, c1, c2, k] = parts(ex);
-                 if (k == N(1)) return std::vector<Value>{};
-                 return one(exact::abs(c1 - c2 * k) / exact::sqrt(n2));
-             }}};
+    return {
+        {"no-norm",
+         TRANSLATABLE_NOOP("Practice", "Não dividiu pela norma do vector normal."),
+         TRANSLATABLE_NOOP(
+             "Practice",
+             "d = |c₁ − c₂| / √(a² + b²), com as duas equações escritas com os mesmos a e b."),
+         {StepKind::DistanceToLineFormula},
+         [=](const Exercise& ex) {
+             const auto [n2, c1, c2, k] = parts(ex);
+             return one(exact::abs(c1 - c2));
+         }},
+        {"no-root",
+         TRANSLATABLE_NOOP("Practice", "Dividiu por a² + b² em vez de √(a² + b²)."),
+         TRANSLATABLE_NOOP("Practice", "no denominador está a norma do vector normal, √(a² + b²)."),
+         {StepKind::DistanceToLineFormula},
+         [=](const Exercise& ex) {
+             const auto [n2, c1, c2, k] = parts(ex);
+             return one(exact::abs(c1 - c2) / n2);
+         }},
+        {"not-equalised",
+         TRANSLATABLE_NOOP(
+             "Practice",
+             "Subtraiu os termos independentes sem igualar primeiro os coeficientes de x e de y."),
+         TRANSLATABLE_NOOP(
+             "Practice", "escreva as duas equações com os mesmos a e b antes de subtrair c₁ e c₂."),
+         {StepKind::LinesParallel},
+         [=](const Exercise& ex) {
+             const auto [n2, c1, c2, k] = parts(ex);
+             if (k == N(1)) return std::vector<Value>{};
+             return one(exact::abs(c1 - c2 * k) / exact::sqrt(n2));
+         }}};
 }
 
 // --- "Distância de um ponto a uma recta" -----------------------------------
@@ -126,8 +136,10 @@ void makePointLineDistance(Rng& rng, Exercise& ex) {
     ex.data.lines = {r};
     field(ex, "Text5", texts::lineField(r));
     pointFields(ex, 1, p);
-    ex.statement = TRANSLATABLE("Practice", "Calcule a distância do ponto ") + texts::point("P", p) +
-                   TRANSLATABLE("Practice", " à recta r: ") + texts::line(r) + TRANSLATABLE("Practice", ". Apresente o valor exacto, simplificado.");
+    ex.statement = TRANSLATABLE("Practice", "Calcule a distância do ponto ") +
+                   texts::point("P", p) + TRANSLATABLE("Practice", " à recta r: ") +
+                   texts::line(r) +
+                   TRANSLATABLE("Practice", ". Apresente o valor exacto, simplificado.");
     expect(ex, AnswerKind::Number, {exact::distance(p, r)});
 }
 
@@ -140,27 +152,30 @@ std::vector<Slip> pointLineDistanceSlips() {
     auto norm2 = [](const Exercise& ex) {
         return ln(ex, 0).a * ln(ex, 0).a + ln(ex, 0).b * ln(ex, 0).b;
     };
-    return {{"no-absolute-value",
-             TRANSLATABLE_NOOP("Practice", "Esqueceu o valor absoluto."),
-             TRANSLATABLE_NOOP("Practice", "uma distância nunca é negativa: d = |ax₀ + by₀ + c| / √(a² + b²)."),
-             {StepKind::DistanceToLineFormula},
-             [=](const Exercise& ex) {
-                 const Number v = value(ex, true);
-                 if (v.sign() >= 0) return std::vector<Value>{};
-                 return one(v / exact::sqrt(norm2(ex)));
-             }},
-            {"no-root",
-             TRANSLATABLE_NOOP("Practice", "Esqueceu a raiz quadrada no denominador."),
-             TRANSLATABLE_NOOP("Practice", "o denominador é √(a² + b²), a norma do vector normal."),
-             {StepKind::DistanceToLineFormula},
-             [=](const Exercise& ex) { return one(exact::abs(value(ex, true)) / norm2(ex)); }},
-            {"no-constant",
-             TRANSLATABLE_NOOP("Practice", "Esqueceu o termo independente c."),
-             TRANSLATABLE_NOOP("Practice", "substitua x e y pelas coordenadas de P em ax + by + c, sem esquecer c."),
-             {StepKind::SubstitutePointAndLine},
-             [=](const Exercise& ex) {
-                 return one(exact::abs(value(ex, false)) / exact::sqrt(norm2(ex)));
-             }}};
+    return {
+        {"no-absolute-value",
+         TRANSLATABLE_NOOP("Practice", "Esqueceu o valor absoluto."),
+         TRANSLATABLE_NOOP("Practice",
+                           "uma distância nunca é negativa: d = |ax₀ + by₀ + c| / √(a² + b²)."),
+         {StepKind::DistanceToLineFormula},
+         [=](const Exercise& ex) {
+             const Number v = value(ex, true);
+             if (v.sign() >= 0) return std::vector<Value>{};
+             return one(v / exact::sqrt(norm2(ex)));
+         }},
+        {"no-root",
+         TRANSLATABLE_NOOP("Practice", "Esqueceu a raiz quadrada no denominador."),
+         TRANSLATABLE_NOOP("Practice", "o denominador é √(a² + b²), a norma do vector normal."),
+         {StepKind::DistanceToLineFormula},
+         [=](const Exercise& ex) { return one(exact::abs(value(ex, true)) / norm2(ex)); }},
+        {"no-constant",
+         TRANSLATABLE_NOOP("Practice", "Esqueceu o termo independente c."),
+         TRANSLATABLE_NOOP(
+             "Practice", "substitua x e y pelas coordenadas de P em ax + by + c, sem esquecer c."),
+         {StepKind::SubstitutePointAndLine},
+         [=](const Exercise& ex) {
+             return one(exact::abs(value(ex, false)) / exact::sqrt(norm2(ex)));
+         }}};
 }
 
 // --- "Ângulo de duas rectas" -----------------------------------------------
@@ -216,9 +231,12 @@ void makeAngle(Rng& rng, Exercise& ex) {
     ex.data.lines = {r, s};
     field(ex, "Text6", texts::lineField(r));
     field(ex, "Text7", texts::lineField(s));
-    ex.statement = std::string(TRANSLATABLE("Practice", "Determine a amplitude, ")) +
-                   (ex.level == Level::Intermedio ? TRANSLATABLE("Practice", "em graus, minutos e segundos,") : TRANSLATABLE("Practice", "em graus,")) +
-                   TRANSLATABLE("Practice", " do ângulo das rectas r: ") + texts::line(r) + " e s: " + texts::line(s) + ".";
+    ex.statement =
+        std::string(TRANSLATABLE("Practice", "Determine a amplitude, ")) +
+        (ex.level == Level::Intermedio ? TRANSLATABLE("Practice", "em graus, minutos e segundos,")
+                                       : TRANSLATABLE("Practice", "em graus,")) +
+        TRANSLATABLE("Practice", " do ângulo das rectas r: ") + texts::line(r) +
+        " e s: " + texts::line(s) + ".";
     expect(ex, AnswerKind::Angle, {Degrees{amplitude}});
 }
 
@@ -226,17 +244,21 @@ std::vector<Slip> angleSlips() {
     auto from = [](const Exercise& ex) {
         return std::get<Degrees>(ex.expected.values.at(0)).value;
     };
-    return {{"obtuse",
-             TRANSLATABLE_NOOP("Practice", "Deu o ângulo obtuso."),
-             TRANSLATABLE_NOOP("Practice", "o ângulo de duas rectas é agudo ou recto: cos θ = |u · v| / (‖u‖ ‖v‖), com valor "
+    return {
+        {"obtuse",
+         TRANSLATABLE_NOOP("Practice", "Deu o ângulo obtuso."),
+         TRANSLATABLE_NOOP(
+             "Practice",
+             "o ângulo de duas rectas é agudo ou recto: cos θ = |u · v| / (‖u‖ ‖v‖), com valor "
              "absoluto."),
-             {StepKind::AngleFormula},
-             [=](const Exercise& ex) { return one(Degrees{N(180) - from(ex)}); }},
-            {"complement",
-             TRANSLATABLE_NOOP("Practice", "Deu o complemento do ângulo."),
-             TRANSLATABLE_NOOP("Practice", "use os dois vectores directores (ou os dois normais), não um de cada."),
-             {StepKind::DirectionVectors},
-             [=](const Exercise& ex) { return one(Degrees{N(90) - from(ex)}); }}};
+         {StepKind::AngleFormula},
+         [=](const Exercise& ex) { return one(Degrees{N(180) - from(ex)}); }},
+        {"complement",
+         TRANSLATABLE_NOOP("Practice", "Deu o complemento do ângulo."),
+         TRANSLATABLE_NOOP("Practice",
+                           "use os dois vectores directores (ou os dois normais), não um de cada."),
+         {StepKind::DirectionVectors},
+         [=](const Exercise& ex) { return one(Degrees{N(90) - from(ex)}); }}};
 }
 
 // --- "Ver se três pontos são colineares" -----------------------------------
@@ -267,8 +289,9 @@ void makeCollinear(Rng& rng, Exercise& ex) {
     ex.data.points = {a, b, c};
     for (int i = 0; i < 3; ++i)
         pointFields(ex, i + 1, ex.data.points[std::size_t(i)]);
-    ex.statement = TRANSLATABLE("Practice", "Os pontos ") + texts::point("A", a) + ", " + texts::point("B", b) + " e " +
-                   texts::point("C", c) + TRANSLATABLE("Practice", " estão em linha recta? Responda sim ou não.");
+    ex.statement = TRANSLATABLE("Practice", "Os pontos ") + texts::point("A", a) + ", " +
+                   texts::point("B", b) + " e " + texts::point("C", c) +
+                   TRANSLATABLE("Practice", " estão em linha recta? Responda sim ou não.");
     expect(ex, AnswerKind::Words, {yes ? Words::Yes : Words::No});
 }
 
@@ -288,7 +311,8 @@ std::pair<Number, int> someSlope(Rng& rng, Level level) {
 void askSlopeOrInclination(Exercise& ex, const Number& m, int inclination,
                            const std::string& what) {
     if (inclination) {
-        ex.statement = TRANSLATABLE("Practice", "Determine a inclinação, em graus, da recta ") + what + ".";
+        ex.statement =
+            TRANSLATABLE("Practice", "Determine a inclinação, em graus, da recta ") + what + ".";
         expect(ex, AnswerKind::Angle, {Degrees{N(inclination)}});
     } else {
         ex.statement = TRANSLATABLE("Practice", "Determine o declive da recta ") + what + ".";
@@ -309,8 +333,8 @@ void makeSlopeFromPoints(Rng& rng, Exercise& ex) {
     pointFields(ex, 4, a);
     pointFields(ex, 5, b);
     askSlopeOrInclination(ex, m, inclination,
-                          TRANSLATABLE("Practice", "que passa nos pontos ") + texts::point("A", a) + " e " +
-                              texts::point("B", b));
+                          TRANSLATABLE("Practice", "que passa nos pontos ") + texts::point("A", a) +
+                              " e " + texts::point("B", b));
 }
 
 void makeSlopeFromEquation(Rng& rng, Exercise& ex) {
@@ -339,12 +363,14 @@ std::vector<Slip> inclinationSlips() {
     return {
         {"negative-inclination",
          TRANSLATABLE_NOOP("Practice", "Deu um ângulo negativo."),
-         TRANSLATABLE_NOOP("Practice", "a inclinação está entre 0º e 180º: quando o declive é negativo, soma-se 180º a arctg m."),
+         TRANSLATABLE_NOOP("Practice", "a inclinação está entre 0º e 180º: quando o declive é "
+                                       "negativo, soma-se 180º a arctg m."),
          {StepKind::InclinationTangent, StepKind::InclinationObtuse},
          [](const Exercise& ex) { return angleSlip(ex, false); }},
         {"complement",
          TRANSLATABLE_NOOP("Practice", "Deu o ângulo com o eixo das ordenadas."),
-         TRANSLATABLE_NOOP("Practice", "a inclinação é o ângulo com o semieixo positivo das abcissas: tg α = m."),
+         TRANSLATABLE_NOOP(
+             "Practice", "a inclinação é o ângulo com o semieixo positivo das abcissas: tg α = m."),
          {StepKind::InclinationTangent, StepKind::InclinationInverse},
          [](const Exercise& ex) { return angleSlip(ex, true); }}};
 }
@@ -357,11 +383,13 @@ std::vector<Slip> slopeFromPointsSlips() {
          TRANSLATABLE_NOOP("Practice", "o declive é m = (y_B − y_A)/(x_B − x_A)."),
          {StepKind::SlopeOfSegment},
          [](const Exercise& ex) { return slopeOrAngle(ex, N(1) / ex.data.numbers.at(0)); }});
-    slips.push_back({"slope-sign",
-                     TRANSLATABLE_NOOP("Practice", "Trocou o sinal do declive."),
-                     TRANSLATABLE_NOOP("Practice", "subtraia as coordenadas pela mesma ordem em cima e em baixo."),
-                     {StepKind::SlopeOfSegment, StepKind::SlopeOfReduced},
-                     [](const Exercise& ex) { return slopeOrAngle(ex, -ex.data.numbers.at(0)); }});
+    slips.push_back(
+        {"slope-sign",
+         TRANSLATABLE_NOOP("Practice", "Trocou o sinal do declive."),
+         TRANSLATABLE_NOOP("Practice",
+                           "subtraia as coordenadas pela mesma ordem em cima e em baixo."),
+         {StepKind::SlopeOfSegment, StepKind::SlopeOfReduced},
+         [](const Exercise& ex) { return slopeOrAngle(ex, -ex.data.numbers.at(0)); }});
     return slips;
 }
 
@@ -369,7 +397,8 @@ std::vector<Slip> slopeFromEquationSlips() {
     std::vector<Slip> slips = inclinationSlips();
     slips.push_back({"slope-sign",
                      TRANSLATABLE_NOOP("Practice", "Trocou o sinal do declive."),
-                     TRANSLATABLE_NOOP("Practice", "de ax + by + c = 0 vem y = −(a/b)x − c/b: o declive é −a/b."),
+                     TRANSLATABLE_NOOP(
+                         "Practice", "de ax + by + c = 0 vem y = −(a/b)x − c/b: o declive é −a/b."),
                      {StepKind::SlopeOfSegment, StepKind::SlopeOfReduced},
                      [](const Exercise& ex) { return slopeOrAngle(ex, -ex.data.numbers.at(0)); }});
     slips.push_back(
@@ -394,10 +423,12 @@ void makeRelativePosition(Rng& rng, Exercise& ex) {
     ex.data.lines = {r, s};
     field(ex, "Text5", texts::lineField(r));
     field(ex, "Text6", texts::lineField(s, false));
-    ex.statement = TRANSLATABLE("Practice", "Indique a posição relativa das rectas r: ") + texts::line(r) +
-                   " e s: " + texts::line(s, false) +
-                   TRANSLATABLE("Practice", " (paralelas, coincidentes ou concorrentes; se forem concorrentes, o ponto de "
-                   "intersecção).");
+    ex.statement =
+        TRANSLATABLE("Practice", "Indique a posição relativa das rectas r: ") + texts::line(r) +
+        " e s: " + texts::line(s, false) +
+        TRANSLATABLE("Practice",
+                     " (paralelas, coincidentes ou concorrentes; se forem concorrentes, o ponto de "
+                     "intersecção).");
     if (kind == 0)
         expect(ex, AnswerKind::Words, {p}); // words or the point: nothing given away
     else
@@ -408,8 +439,9 @@ std::vector<Slip> relativePositionSlips() {
     return {
         {"parallel-or-coincident",
          TRANSLATABLE_NOOP("Practice", "Confundiu rectas paralelas com rectas coincidentes."),
-         TRANSLATABLE_NOOP("Practice", "com os coeficientes de x e de y proporcionais, as rectas são coincidentes se também os "
-         "termos independentes o forem, e paralelas se não forem."),
+         TRANSLATABLE_NOOP("Practice", "com os coeficientes de x e de y proporcionais, as rectas "
+                                       "são coincidentes se também os "
+                                       "termos independentes o forem, e paralelas se não forem."),
          {StepKind::PositionCompare},
          [](const Exercise& ex) {
              const Words* w = std::get_if<Words>(&ex.expected.values.at(0));
@@ -471,11 +503,13 @@ std::vector<FrameDef> lineFrames() {
          "",
          {true, true, false},
          makeCollinear,
-         oppositeVerdict(
-             TRANSLATABLE("Practice", "os pontos A, B e C estão em linha recta quando os declives de [AB] e [AC] "
+         oppositeVerdict(TRANSLATABLE(
+             "Practice",
+             "os pontos A, B e C estão em linha recta quando os declives de [AB] e [AC] "
              "são iguais."))},
         {{T::Recta3, 1, 0},
-         TRANSLATABLE_NOOP("Practice", "Coeficiente angular e inclinação de uma recta: dois pontos"),
+         TRANSLATABLE_NOOP("Practice",
+                           "Coeficiente angular e inclinação de uma recta: dois pontos"),
          "Dados3",
          "Resolver3",
          "Option1",

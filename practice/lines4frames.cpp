@@ -20,7 +20,8 @@ Point givenPoint(Rng& rng, Exercise& ex) {
 }
 
 std::string through(const Point& p) {
-    return TRANSLATABLE("Practice", "Determine a equação reduzida da recta que passa em ") + texts::point("P", p);
+    return TRANSLATABLE("Practice", "Determine a equação reduzida da recta que passa em ") +
+           texts::point("P", p);
 }
 
 // --- parallel to an axis ---------------------------------------------------
@@ -40,8 +41,10 @@ void makeParallelToY(Rng& rng, Exercise& ex) {
 std::vector<Slip> axisSlips() {
     return {{"other-axis",
              TRANSLATABLE_NOOP("Practice", "Escreveu a paralela ao outro eixo."),
-             TRANSLATABLE_NOOP("Practice", "a paralela ao eixo das abcissas é horizontal, y = y_P; a paralela ao eixo das "
-             "ordenadas é vertical, x = x_P."),
+             TRANSLATABLE_NOOP(
+                 "Practice",
+                 "a paralela ao eixo das abcissas é horizontal, y = y_P; a paralela ao eixo das "
+                 "ordenadas é vertical, x = x_P."),
              {StepKind::ParallelToXAxis, StepKind::ParallelToYAxis},
              [](const Exercise& ex) {
                  const Line& l = std::get<Line>(ex.expected.values.at(0));
@@ -58,7 +61,8 @@ void makeInclination(Rng& rng, Exercise& ex) {
                                               : rng.pick(std::array{45, 135});
     ex.data.numbers = {N(a)};
     field(ex, "Text2", std::to_string(a));
-    ex.statement = through(p) + TRANSLATABLE("Practice", " e tem inclinação ") + std::to_string(a) + "º.";
+    ex.statement =
+        through(p) + TRANSLATABLE("Practice", " e tem inclinação ") + std::to_string(a) + "º.";
     expect(ex, AnswerKind::Line, {lineWithSlope(tangentOf(a), p)}, AskedForm::ReducedEquation);
 }
 
@@ -73,7 +77,8 @@ std::vector<Slip> inclinationSlips() {
              }},
             {"cotangent",
              TRANSLATABLE_NOOP("Practice", "Usou a tangente do complemento da inclinação."),
-             TRANSLATABLE_NOOP("Practice", "a inclinação é o ângulo com o eixo das abcissas, e m = tg α."),
+             TRANSLATABLE_NOOP("Practice",
+                               "a inclinação é o ângulo com o eixo das abcissas, e m = tg α."),
              {StepKind::SlopeFromInclination},
              [](const Exercise& ex) {
                  const int a = int(ex.data.numbers.at(0).rational().get_num().get_si());
@@ -88,7 +93,8 @@ void makeSlope(Rng& rng, Exercise& ex) {
     if (ex.level == Level::Avancado) m = R(rng.nonZero(-2, 2), rng.pick(std::array{2, 3}));
     ex.data.numbers = {m};
     field(ex, "Text6", texts::field(m));
-    ex.statement = through(p) + TRANSLATABLE("Practice", " e tem declive ") + texts::number(m) + ".";
+    ex.statement =
+        through(p) + TRANSLATABLE("Practice", " e tem declive ") + texts::number(m) + ".";
     expect(ex, AnswerKind::Line, {lineWithSlope(m, p)}, AskedForm::ReducedEquation);
 }
 
@@ -102,7 +108,8 @@ std::vector<Slip> slopeSlips() {
              }},
             {"abscissa-sign",
              TRANSLATABLE_NOOP("Practice", "Trocou o sinal da abcissa de P."),
-             TRANSLATABLE_NOOP("Practice", "a recta é y − y_P = m(x − x_P): subtrai-se a abcissa de P."),
+             TRANSLATABLE_NOOP("Practice",
+                               "a recta é y − y_P = m(x − x_P): subtrai-se a abcissa de P."),
              {StepKind::SlopeThroughPoint},
              [](const Exercise& ex) {
                  const Point& p = pt(ex, 0);
@@ -133,18 +140,22 @@ void makeAngleWithLine(Rng& rng, Exercise& ex) {
     field(ex, "Text5", texts::lineField(r));
     const Point n1 = turn(n, a, 1);
     const Point n2 = turn(n, a, -1);
-    ex.statement = TRANSLATABLE("Practice", "Determine as equações reduzidas das rectas que passam em ") +
-                   texts::point("P", p) + TRANSLATABLE("Practice", " e fazem um ângulo de ") + std::to_string(a) +
-                   TRANSLATABLE("Practice", "º com a recta r: ") + texts::line(r) + ".";
+    ex.statement =
+        TRANSLATABLE("Practice", "Determine as equações reduzidas das rectas que passam em ") +
+        texts::point("P", p) + TRANSLATABLE("Practice", " e fazem um ângulo de ") +
+        std::to_string(a) + TRANSLATABLE("Practice", "º com a recta r: ") + texts::line(r) + ".";
     expect(ex, AnswerKind::Line, {lineWithNormal(n1.x, n1.y, p), lineWithNormal(n2.x, n2.y, p)},
            AskedForm::ReducedEquation);
 }
 
 std::vector<Slip> angleWithLineSlips() {
     return {{"angle-with-x-axis",
-             TRANSLATABLE_NOOP("Practice", "Mediu o ângulo a partir do eixo das abcissas, não da recta r."),
-             TRANSLATABLE_NOOP("Practice", "o ângulo é o das rectas pedidas com r: rode o vector director de r, ou use a "
-             "fórmula do ângulo de duas rectas."),
+             TRANSLATABLE_NOOP("Practice",
+                               "Mediu o ângulo a partir do eixo das abcissas, não da recta r."),
+             TRANSLATABLE_NOOP(
+                 "Practice",
+                 "o ângulo é o das rectas pedidas com r: rode o vector director de r, ou use a "
+                 "fórmula do ângulo de duas rectas."),
              {StepKind::AngleLineTangent},
              [](const Exercise& ex) {
                  const int a = int(ex.data.numbers.at(0).rational().get_num().get_si());
@@ -172,8 +183,9 @@ void makeBisectors(Rng& rng, Exercise& ex) {
     const Number k1 = exact::sqrt(r.a * r.a + r.b * r.b);
     const Number k2 = exact::sqrt(s.a * s.a + s.b * s.b);
     ex.statement =
-        TRANSLATABLE("Practice", "Determine equações gerais das bissectrizes dos ângulos das rectas r: ") + texts::line(r) +
-        " e s: " + texts::line(s, false) + ".";
+        TRANSLATABLE("Practice",
+                     "Determine equações gerais das bissectrizes dos ângulos das rectas r: ") +
+        texts::line(r) + " e s: " + texts::line(s, false) + ".";
     expect(ex, AnswerKind::Line,
            {Line{k2 * r.a - k1 * s.a, k2 * r.b - k1 * s.b, k2 * r.c - k1 * s.c},
             Line{k2 * r.a + k1 * s.a, k2 * r.b + k1 * s.b, k2 * r.c + k1 * s.c}},
@@ -181,17 +193,19 @@ void makeBisectors(Rng& rng, Exercise& ex) {
 }
 
 std::vector<Slip> bisectorsSlips() {
-    return {{"not-normalised",
-             TRANSLATABLE_NOOP("Practice", "Somou e subtraiu as equações sem as dividir pelas normas."),
-             TRANSLATABLE_NOOP("Practice", "os pontos das bissectrizes estão à mesma distância das duas rectas: "
-             "|a₁x + b₁y + c₁|/√(a₁² + b₁²) = |a₂x + b₂y + c₂|/√(a₂² + b₂²)."),
-             {StepKind::BisectorsDefinition},
-             [](const Exercise& ex) {
-                 const Line& r = ln(ex, 0);
-                 const Line& s = ln(ex, 1);
-                 return std::vector<Value>{Line{r.a - s.a, r.b - s.b, r.c - s.c},
-                                           Line{r.a + s.a, r.b + s.b, r.c + s.c}};
-             }}};
+    return {
+        {"not-normalised",
+         TRANSLATABLE_NOOP("Practice", "Somou e subtraiu as equações sem as dividir pelas normas."),
+         TRANSLATABLE_NOOP("Practice",
+                           "os pontos das bissectrizes estão à mesma distância das duas rectas: "
+                           "|a₁x + b₁y + c₁|/√(a₁² + b₁²) = |a₂x + b₂y + c₂|/√(a₂² + b₂²)."),
+         {StepKind::BisectorsDefinition},
+         [](const Exercise& ex) {
+             const Line& r = ln(ex, 0);
+             const Line& s = ln(ex, 1);
+             return std::vector<Value>{Line{r.a - s.a, r.b - s.b, r.c - s.c},
+                                       Line{r.a + s.a, r.b + s.b, r.c + s.c}};
+         }}};
 }
 
 } // namespace
@@ -200,7 +214,8 @@ std::vector<FrameDef> lines4Frames() {
     using T = TopicId;
     return {
         {{T::Recta4, 0, 0},
-         TRANSLATABLE_NOOP("Practice", "Recta que passa num ponto e é paralela ao eixo das abcissas"),
+         TRANSLATABLE_NOOP("Practice",
+                           "Recta que passa num ponto e é paralela ao eixo das abcissas"),
          "Dados3",
          "Resolver3",
          "Option1",
@@ -208,7 +223,8 @@ std::vector<FrameDef> lines4Frames() {
          makeParallelToX,
          axisSlips()},
         {{T::Recta4, 0, 1},
-         TRANSLATABLE_NOOP("Practice", "Recta que passa num ponto e é paralela ao eixo das ordenadas"),
+         TRANSLATABLE_NOOP("Practice",
+                           "Recta que passa num ponto e é paralela ao eixo das ordenadas"),
          "Dados3",
          "Resolver3",
          "Option2",

@@ -1,4 +1,5 @@
 #include "makekit.h"
+
 #include "translation.h"
 
 namespace practice::kit {
@@ -29,7 +30,8 @@ void expect(Exercise& ex, AnswerKind kind, std::vector<Value> values, AskedForm 
 }
 
 std::string equationWords(AskedForm form) {
-    return form == AskedForm::ReducedEquation ? TRANSLATABLE("Practice", "a equação reduzida") : TRANSLATABLE("Practice", "uma equação geral");
+    return form == AskedForm::ReducedEquation ? TRANSLATABLE("Practice", "a equação reduzida")
+                                              : TRANSLATABLE("Practice", "uma equação geral");
 }
 
 Line lineWithNormal(const Number& a, const Number& b, const Point& through) {

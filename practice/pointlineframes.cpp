@@ -22,30 +22,35 @@ void makePoint(Rng& rng, Exercise& ex) {
     ex.data.numbers = {N(rng.coin() ? 1 : 0)}; // 1: the axis of abscissas
     pointFields(ex, 1, a);
     const bool onX = ex.data.numbers[0] == N(1);
-    ex.statement = TRANSLATABLE("Practice", "Represente o ponto ") + texts::point("P", a) +
-                   TRANSLATABLE("Practice", " e indique as coordenadas da sua projecção ortogonal sobre o eixo das ") +
-                   (onX ? TRANSLATABLE("Practice", "abcissas.") : TRANSLATABLE("Practice", "ordenadas."));
+    ex.statement =
+        TRANSLATABLE("Practice", "Represente o ponto ") + texts::point("P", a) +
+        TRANSLATABLE("Practice",
+                     " e indique as coordenadas da sua projecção ortogonal sobre o eixo das ") +
+        (onX ? TRANSLATABLE("Practice", "abcissas.") : TRANSLATABLE("Practice", "ordenadas."));
     expect(ex, AnswerKind::Point, {onX ? Point{a.x, N(0)} : Point{N(0), a.y}});
 }
 
 std::vector<Slip> pointSlips() {
-    return {{"other-axis",
-             TRANSLATABLE_NOOP("Practice", "Projectou o ponto sobre o outro eixo."),
-             TRANSLATABLE_NOOP("Practice", "a projecção sobre o eixo das abcissas conserva a abcissa e tem ordenada 0; sobre o "
+    return {
+        {"other-axis",
+         TRANSLATABLE_NOOP("Practice", "Projectou o ponto sobre o outro eixo."),
+         TRANSLATABLE_NOOP(
+             "Practice",
+             "a projecção sobre o eixo das abcissas conserva a abcissa e tem ordenada 0; sobre o "
              "eixo das ordenadas, o contrário."),
-             {StepKind::PointProjections, StepKind::PointOnXAxis, StepKind::PointOnYAxis},
-             [](const Exercise& ex) {
-                 const Point& a = pt(ex, 0);
-                 return one(ex.data.numbers[0] == N(1) ? Point{N(0), a.y} : Point{a.x, N(0)});
-             }},
-            {"swapped",
-             TRANSLATABLE_NOOP("Practice", "Trocou a abcissa com a ordenada."),
-             TRANSLATABLE_NOOP("Practice", "a abcissa é a primeira coordenada e a ordenada a segunda."),
-             {StepKind::PointCoordinates},
-             [](const Exercise& ex) {
-                 const Point& a = pt(ex, 0);
-                 return one(ex.data.numbers[0] == N(1) ? Point{N(0), a.x} : Point{a.y, N(0)});
-             }}};
+         {StepKind::PointProjections, StepKind::PointOnXAxis, StepKind::PointOnYAxis},
+         [](const Exercise& ex) {
+             const Point& a = pt(ex, 0);
+             return one(ex.data.numbers[0] == N(1) ? Point{N(0), a.y} : Point{a.x, N(0)});
+         }},
+        {"swapped",
+         TRANSLATABLE_NOOP("Practice", "Trocou a abcissa com a ordenada."),
+         TRANSLATABLE_NOOP("Practice", "a abcissa é a primeira coordenada e a ordenada a segunda."),
+         {StepKind::PointCoordinates},
+         [](const Exercise& ex) {
+             const Point& a = pt(ex, 0);
+             return one(ex.data.numbers[0] == N(1) ? Point{N(0), a.x} : Point{a.y, N(0)});
+         }}};
 }
 
 // --- "Ponto médio de um segmento" ------------------------------------------
@@ -64,8 +69,10 @@ void makeMidpoint(Rng& rng, Exercise& ex) {
     ex.data.points = {a, b};
     pointFields(ex, 2, a);
     pointFields(ex, 3, b);
-    ex.statement = TRANSLATABLE("Practice", "Determine as coordenadas do ponto médio M do segmento [AB], sendo ") +
-                   texts::point("A", a) + " e " + texts::point("B", b) + ".";
+    ex.statement =
+        TRANSLATABLE("Practice",
+                     "Determine as coordenadas do ponto médio M do segmento [AB], sendo ") +
+        texts::point("A", a) + " e " + texts::point("B", b) + ".";
     expect(ex, AnswerKind::Point, {exact::midpoint(a, b)});
 }
 
@@ -73,14 +80,18 @@ std::vector<Slip> midpointSlips() {
     return {
         {"no-halving",
          TRANSLATABLE_NOOP("Practice", "Somou as coordenadas dos extremos sem dividir por 2."),
-         TRANSLATABLE_NOOP("Practice", "cada coordenada do ponto médio é a média das coordenadas dos extremos."),
+         TRANSLATABLE_NOOP(
+             "Practice", "cada coordenada do ponto médio é a média das coordenadas dos extremos."),
          {StepKind::MidpointFormula},
          [](const Exercise& ex) {
              return one(Point{pt(ex, 0).x + pt(ex, 1).x, pt(ex, 0).y + pt(ex, 1).y});
          }},
         {"half-difference",
-         TRANSLATABLE_NOOP("Practice", "Dividiu por 2 a diferença das coordenadas, em vez da soma."),
-         TRANSLATABLE_NOOP("Practice", "o ponto médio é ((x_A + x_B)/2 , (y_A + y_B)/2): somam-se as coordenadas."),
+         TRANSLATABLE_NOOP("Practice",
+                           "Dividiu por 2 a diferença das coordenadas, em vez da soma."),
+         TRANSLATABLE_NOOP(
+             "Practice",
+             "o ponto médio é ((x_A + x_B)/2 , (y_A + y_B)/2): somam-se as coordenadas."),
          {StepKind::MidpointFormula},
          [](const Exercise& ex) {
              return one(Point{(pt(ex, 1).x - pt(ex, 0).x) / 2, (pt(ex, 1).y - pt(ex, 0).y) / 2});
@@ -109,34 +120,40 @@ void makeDistance(Rng& rng, Exercise& ex) {
     ex.data.points = {a, b};
     pointFields(ex, 4, a);
     pointFields(ex, 5, b);
-    ex.statement = TRANSLATABLE("Practice", "Calcule a distância entre os pontos ") + texts::point("A", a) + " e " +
-                   texts::point("B", b) + TRANSLATABLE("Practice", ". Apresente o valor exacto, simplificado.");
+    ex.statement = TRANSLATABLE("Practice", "Calcule a distância entre os pontos ") +
+                   texts::point("A", a) + " e " + texts::point("B", b) +
+                   TRANSLATABLE("Practice", ". Apresente o valor exacto, simplificado.");
     expect(ex, AnswerKind::Number, {exact::distance(a, b)});
 }
 
 std::vector<Slip> distanceSlips() {
-    return {{"no-root",
-             TRANSLATABLE_NOOP("Practice", "Esqueceu a raiz quadrada."),
-             TRANSLATABLE_NOOP("Practice", "a distância é a raiz quadrada da soma dos quadrados das diferenças das coordenadas."),
-             {StepKind::DistanceFormula},
-             [](const Exercise& ex) { return one(exact::squaredDistance(pt(ex, 0), pt(ex, 1))); }},
-            {"sum-for-difference",
-             TRANSLATABLE_NOOP("Practice", "Somou as coordenadas em vez de as subtrair."),
-             TRANSLATABLE_NOOP("Practice", "em d(A, B) = √((x_B − x_A)² + (y_B − y_A)²) entram as diferenças das coordenadas."),
-             {StepKind::DistanceFormula},
-             [](const Exercise& ex) {
-                 const Point o{N(0), N(0)};
-                 const Point s{pt(ex, 0).x + pt(ex, 1).x, pt(ex, 0).y + pt(ex, 1).y};
-                 return one(exact::distance(o, s));
-             }},
-            {"no-squares",
-             TRANSLATABLE_NOOP("Practice", "Somou as diferenças sem as elevar ao quadrado."),
-             TRANSLATABLE_NOOP("Practice", "a distância não é |Δx| + |Δy|: é √(Δx² + Δy²)."),
-             {StepKind::DistanceFormula},
-             [](const Exercise& ex) {
-                 return one(exact::abs(pt(ex, 1).x - pt(ex, 0).x) +
-                            exact::abs(pt(ex, 1).y - pt(ex, 0).y));
-             }}};
+    return {
+        {"no-root",
+         TRANSLATABLE_NOOP("Practice", "Esqueceu a raiz quadrada."),
+         TRANSLATABLE_NOOP(
+             "Practice",
+             "a distância é a raiz quadrada da soma dos quadrados das diferenças das coordenadas."),
+         {StepKind::DistanceFormula},
+         [](const Exercise& ex) { return one(exact::squaredDistance(pt(ex, 0), pt(ex, 1))); }},
+        {"sum-for-difference",
+         TRANSLATABLE_NOOP("Practice", "Somou as coordenadas em vez de as subtrair."),
+         TRANSLATABLE_NOOP(
+             "Practice",
+             "em d(A, B) = √((x_B − x_A)² + (y_B − y_A)²) entram as diferenças das coordenadas."),
+         {StepKind::DistanceFormula},
+         [](const Exercise& ex) {
+             const Point o{N(0), N(0)};
+             const Point s{pt(ex, 0).x + pt(ex, 1).x, pt(ex, 0).y + pt(ex, 1).y};
+             return one(exact::distance(o, s));
+         }},
+        {"no-squares",
+         TRANSLATABLE_NOOP("Practice", "Somou as diferenças sem as elevar ao quadrado."),
+         TRANSLATABLE_NOOP("Practice", "a distância não é |Δx| + |Δy|: é √(Δx² + Δy²)."),
+         {StepKind::DistanceFormula},
+         [](const Exercise& ex) {
+             return one(exact::abs(pt(ex, 1).x - pt(ex, 0).x) +
+                        exact::abs(pt(ex, 1).y - pt(ex, 0).y));
+         }}};
 }
 
 // --- "Mediatriz de um segmento" --------------------------------------------
@@ -151,7 +168,8 @@ void makeBisector(Rng& rng, Exercise& ex) {
     pointFields(ex, 7, b);
     const AskedForm form = ex.level == Level::Avancado || rng.coin() ? AskedForm::GeneralEquation
                                                                      : AskedForm::ReducedEquation;
-    ex.statement = "Determine " + equationWords(form) + TRANSLATABLE("Practice", " da mediatriz do segmento [AB], sendo ") +
+    ex.statement = "Determine " + equationWords(form) +
+                   TRANSLATABLE("Practice", " da mediatriz do segmento [AB], sendo ") +
                    texts::point("A", a) + " e " + texts::point("B", b) + ".";
     expect(ex, AnswerKind::Line, {exact::perpendicularBisector(a, b)}, form);
 }
@@ -159,12 +177,14 @@ void makeBisector(Rng& rng, Exercise& ex) {
 std::vector<Slip> bisectorSlips() {
     return {{"line-ab",
              TRANSLATABLE_NOOP("Practice", "Escreveu a equação da recta AB."),
-             TRANSLATABLE_NOOP("Practice", "a mediatriz é perpendicular ao segmento [AB] no seu ponto médio."),
+             TRANSLATABLE_NOOP("Practice",
+                               "a mediatriz é perpendicular ao segmento [AB] no seu ponto médio."),
              {StepKind::BisectorDefinition},
              [](const Exercise& ex) { return one(exact::lineThrough(pt(ex, 0), pt(ex, 1))); }},
             {"through-a",
              TRANSLATABLE_NOOP("Practice", "Traçou a perpendicular a [AB] que passa em A."),
-             TRANSLATABLE_NOOP("Practice", "a mediatriz passa no ponto médio de [AB], não num dos extremos."),
+             TRANSLATABLE_NOOP("Practice",
+                               "a mediatriz passa no ponto médio de [AB], não num dos extremos."),
              {StepKind::BisectorDefinition},
              [](const Exercise& ex) {
                  const Point& a = pt(ex, 0);
@@ -187,14 +207,16 @@ void makeTypedLine(Rng& rng, Exercise& ex) {
     const Line r = exact::normalised({m, N(-1), k});
     ex.data.lines = {r};
     field(ex, "Text1", texts::lineField(r));
-    ex.statement = TRANSLATABLE("Practice", "Escreva a equação reduzida da recta de equação ") + texts::line(r) + ".";
+    ex.statement = TRANSLATABLE("Practice", "Escreva a equação reduzida da recta de equação ") +
+                   texts::line(r) + ".";
     expect(ex, AnswerKind::Line, {r}, AskedForm::ReducedEquation);
 }
 
 std::vector<Slip> typedLineSlips() {
     return {{"slope-sign",
              TRANSLATABLE_NOOP("Practice", "Trocou o sinal do declive."),
-             TRANSLATABLE_NOOP("Practice", "de ax + by + c = 0 vem y = −(a/b)x − c/b: o declive é −a/b."),
+             TRANSLATABLE_NOOP("Practice",
+                               "de ax + by + c = 0 vem y = −(a/b)x − c/b: o declive é −a/b."),
              {StepKind::SlopeAndIntercept},
              [](const Exercise& ex) {
                  const Line& r = ln(ex, 0);
@@ -202,7 +224,9 @@ std::vector<Slip> typedLineSlips() {
              }},
             {"constant-not-divided",
              TRANSLATABLE_NOOP("Practice", "Não dividiu o termo independente por b."),
-             TRANSLATABLE_NOOP("Practice", "ao isolar y, divide-se todo o membro por b: a ordenada na origem é −c/b."),
+             TRANSLATABLE_NOOP(
+                 "Practice",
+                 "ao isolar y, divide-se todo o membro por b: a ordenada na origem é −c/b."),
              {StepKind::SlopeAndIntercept},
              [](const Exercise& ex) {
                  const Line& r = ln(ex, 0);
@@ -229,7 +253,8 @@ void makeLineThroughPoints(Rng& rng, Exercise& ex) {
     pointFields(ex, 2, b);
     const AskedForm form = ex.level == Level::Intermedio && rng.coin() ? AskedForm::GeneralEquation
                                                                        : AskedForm::ReducedEquation;
-    ex.statement = "Determine " + equationWords(form) + TRANSLATABLE("Practice", " da recta que passa nos pontos ") +
+    ex.statement = "Determine " + equationWords(form) +
+                   TRANSLATABLE("Practice", " da recta que passa nos pontos ") +
                    texts::point("A", a) + " e " + texts::point("B", b) + ".";
     expect(ex, AnswerKind::Line, {exact::lineThrough(a, b)}, form);
 }
@@ -244,12 +269,16 @@ std::vector<Slip> lineThroughPointsSlips() {
     };
     return {{"swapped-differences",
              TRANSLATABLE_NOOP("Practice", "Trocou Δx com Δy no declive."),
-             TRANSLATABLE_NOOP("Practice", "o declive é m = (y_B − y_A)/(x_B − x_A): a diferença das ordenadas em cima."),
+             TRANSLATABLE_NOOP(
+                 "Practice",
+                 "o declive é m = (y_B − y_A)/(x_B − x_A): a diferença das ordenadas em cima."),
              {StepKind::SlopeOfSegment},
              [=](const Exercise& ex) { return withSlope(ex, true, false); }},
             {"slope-sign",
              TRANSLATABLE_NOOP("Practice", "Trocou o sinal do declive."),
-             TRANSLATABLE_NOOP("Practice", "em m = (y_B − y_A)/(x_B − x_A) subtraem-se as coordenadas pela mesma ordem."),
+             TRANSLATABLE_NOOP(
+                 "Practice",
+                 "em m = (y_B − y_A)/(x_B − x_A) subtraem-se as coordenadas pela mesma ordem."),
              {StepKind::SlopeOfSegment},
              [=](const Exercise& ex) { return withSlope(ex, false, true); }}};
 }
@@ -274,8 +303,9 @@ void makeParallel(Rng& rng, Exercise& ex) {
     givenLineAndPoint(rng, ex, 3, "Text5");
     const Point& p = pt(ex, 0);
     const Line& r = ln(ex, 0);
-    ex.statement = TRANSLATABLE("Practice", "Determine a equação reduzida da recta que passa em ") + texts::point("P", p) +
-                   TRANSLATABLE("Practice", " e é paralela a r: ") + texts::line(r) + ".";
+    ex.statement = TRANSLATABLE("Practice", "Determine a equação reduzida da recta que passa em ") +
+                   texts::point("P", p) + TRANSLATABLE("Practice", " e é paralela a r: ") +
+                   texts::line(r) + ".";
     expect(ex, AnswerKind::Line, {lineWithNormal(r.a, r.b, p)}, AskedForm::ReducedEquation);
 }
 
@@ -283,8 +313,9 @@ void makePerpendicular(Rng& rng, Exercise& ex) {
     givenLineAndPoint(rng, ex, 4, "Text7");
     const Point& p = pt(ex, 0);
     const Line& r = ln(ex, 0);
-    ex.statement = TRANSLATABLE("Practice", "Determine a equação reduzida da recta que passa em ") + texts::point("Q", p) +
-                   TRANSLATABLE("Practice", " e é perpendicular a r: ") + texts::line(r) + ".";
+    ex.statement = TRANSLATABLE("Practice", "Determine a equação reduzida da recta que passa em ") +
+                   texts::point("Q", p) + TRANSLATABLE("Practice", " e é perpendicular a r: ") +
+                   texts::line(r) + ".";
     expect(ex, AnswerKind::Line, {lineWithNormal(r.b, -r.a, p)}, AskedForm::ReducedEquation);
 }
 
@@ -293,24 +324,27 @@ std::vector<Value> throughWithSlope(const Exercise& ex, const Number& m) {
 }
 
 std::vector<Slip> parallelSlips() {
-    return {{"perpendicular",
-             TRANSLATABLE_NOOP("Practice", "Usou o declive da perpendicular."),
-             TRANSLATABLE_NOOP("Practice", "rectas paralelas têm o mesmo declive."),
-             {StepKind::ParallelFamily},
-             [](const Exercise& ex) { return throughWithSlope(ex, N(-1) / slope(ln(ex, 0))); }},
-            {"given-line",
-             TRANSLATABLE_NOOP("Practice", "Escreveu a própria recta r."),
-             TRANSLATABLE_NOOP("Practice", "a paralela tem de passar em P: substitua as coordenadas de P para achar a ordenada "
+    return {
+        {"perpendicular",
+         TRANSLATABLE_NOOP("Practice", "Usou o declive da perpendicular."),
+         TRANSLATABLE_NOOP("Practice", "rectas paralelas têm o mesmo declive."),
+         {StepKind::ParallelFamily},
+         [](const Exercise& ex) { return throughWithSlope(ex, N(-1) / slope(ln(ex, 0))); }},
+        {"given-line",
+         TRANSLATABLE_NOOP("Practice", "Escreveu a própria recta r."),
+         TRANSLATABLE_NOOP(
+             "Practice",
+             "a paralela tem de passar em P: substitua as coordenadas de P para achar a ordenada "
              "na origem."),
-             {StepKind::FamilyThroughPoint},
-             [](const Exercise& ex) { return one(ln(ex, 0)); }},
-            {"ordinate-as-intercept",
-             TRANSLATABLE_NOOP("Practice", "Tomou a ordenada de P como ordenada na origem."),
-             TRANSLATABLE_NOOP("Practice", "a ordenada na origem b obtém-se de y_P = m·x_P + b."),
-             {StepKind::FamilyThroughPoint},
-             [](const Exercise& ex) {
-                 return one(Line{slope(ln(ex, 0)), N(-1), pt(ex, 0).y});
-             }}};
+         {StepKind::FamilyThroughPoint},
+         [](const Exercise& ex) { return one(ln(ex, 0)); }},
+        {"ordinate-as-intercept",
+         TRANSLATABLE_NOOP("Practice", "Tomou a ordenada de P como ordenada na origem."),
+         TRANSLATABLE_NOOP("Practice", "a ordenada na origem b obtém-se de y_P = m·x_P + b."),
+         {StepKind::FamilyThroughPoint},
+         [](const Exercise& ex) {
+             return one(Line{slope(ln(ex, 0)), N(-1), pt(ex, 0).y});
+         }}};
 }
 
 std::vector<Slip> perpendicularSlips() {
@@ -321,7 +355,8 @@ std::vector<Slip> perpendicularSlips() {
              [](const Exercise& ex) { return throughWithSlope(ex, -slope(ln(ex, 0))); }},
             {"inverse-m",
              TRANSLATABLE_NOOP("Practice", "Usou 1/m para o declive da perpendicular."),
-             TRANSLATABLE_NOOP("Practice", "o declive da perpendicular é −1/m: o inverso, com o sinal trocado."),
+             TRANSLATABLE_NOOP(
+                 "Practice", "o declive da perpendicular é −1/m: o inverso, com o sinal trocado."),
              {StepKind::PerpendicularFamily},
              [](const Exercise& ex) { return throughWithSlope(ex, N(1) / slope(ln(ex, 0))); }},
             {"parallel",

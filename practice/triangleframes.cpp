@@ -70,26 +70,29 @@ void makeCentroid(Rng& rng, Exercise& ex) {
 /// The centroid given for another notable point, found at the step that
 /// says what that point is.
 Slip centroidFor(const char* rule, StepKind method) {
-    return {"centroid", TRANSLATABLE_NOOP("Practice", "Calculou o baricentro."), rule, {method}, [](const Exercise& ex) {
-                return one(centroid(ex));
-            }};
+    return {"centroid",
+            TRANSLATABLE_NOOP("Practice", "Calculou o baricentro."),
+            rule,
+            {method},
+            [](const Exercise& ex) { return one(centroid(ex)); }};
 }
 
 std::vector<Slip> centroidSlips() {
-    return {
-        {"no-division",
-         TRANSLATABLE_NOOP("Practice", "Somou as coordenadas dos vértices sem dividir por 3."),
-         TRANSLATABLE_NOOP("Practice", "o baricentro é a média dos três vértices: ((x_A + x_B + x_C)/3 , (y_A + y_B + y_C)/3)."),
-         {StepKind::CentroidFormula},
-         [](const Exercise& ex) { return one(sum(ex)); }},
-        {"halved",
-         TRANSLATABLE_NOOP("Practice", "Dividiu por 2 em vez de 3."),
-         TRANSLATABLE_NOOP("Practice", "o baricentro é a média dos três vértices: divide-se por 3."),
-         {StepKind::CentroidFormula},
-         [](const Exercise& ex) {
-             const Point s = sum(ex);
-             return one(Point{s.x / 2, s.y / 2});
-         }}};
+    return {{"no-division",
+             TRANSLATABLE_NOOP("Practice", "Somou as coordenadas dos vértices sem dividir por 3."),
+             TRANSLATABLE_NOOP("Practice", "o baricentro é a média dos três vértices: ((x_A + x_B "
+                                           "+ x_C)/3 , (y_A + y_B + y_C)/3)."),
+             {StepKind::CentroidFormula},
+             [](const Exercise& ex) { return one(sum(ex)); }},
+            {"halved",
+             TRANSLATABLE_NOOP("Practice", "Dividiu por 2 em vez de 3."),
+             TRANSLATABLE_NOOP("Practice",
+                               "o baricentro é a média dos três vértices: divide-se por 3."),
+             {StepKind::CentroidFormula},
+             [](const Exercise& ex) {
+                 const Point s = sum(ex);
+                 return one(Point{s.x / 2, s.y / 2});
+             }}};
 }
 
 // --- "Área de um triângulo" -------------------------------------------------
@@ -97,25 +100,29 @@ std::vector<Slip> centroidSlips() {
 void makeArea(Rng& rng, Exercise& ex) {
     someTriangle(rng, ex);
     triangleFields(ex, 6);
-    ex.statement = TRANSLATABLE("Practice", "Calcule a área do triângulo de vértices ") + triangleNames(ex) + ".";
+    ex.statement = TRANSLATABLE("Practice", "Calcule a área do triângulo de vértices ") +
+                   triangleNames(ex) + ".";
     expect(ex, AnswerKind::Number, {exact::abs(twiceSignedArea(ex)) / 2});
 }
 
 std::vector<Slip> areaSlips() {
-    return {{"no-half",
-             TRANSLATABLE_NOOP("Practice", "Esqueceu a metade."),
-             TRANSLATABLE_NOOP("Practice", "a área é metade do valor absoluto do determinante."),
-             {StepKind::AreaFormula},
-             [](const Exercise& ex) { return one(exact::abs(twiceSignedArea(ex))); }},
-            {"negative",
-             TRANSLATABLE_NOOP("Practice", "Deu uma área negativa."),
-             TRANSLATABLE_NOOP("Practice", "o determinante tem sinal (a ordem dos vértices): a área é o seu valor absoluto, a "
+    return {
+        {"no-half",
+         TRANSLATABLE_NOOP("Practice", "Esqueceu a metade."),
+         TRANSLATABLE_NOOP("Practice", "a área é metade do valor absoluto do determinante."),
+         {StepKind::AreaFormula},
+         [](const Exercise& ex) { return one(exact::abs(twiceSignedArea(ex))); }},
+        {"negative",
+         TRANSLATABLE_NOOP("Practice", "Deu uma área negativa."),
+         TRANSLATABLE_NOOP(
+             "Practice",
+             "o determinante tem sinal (a ordem dos vértices): a área é o seu valor absoluto, a "
              "dividir por 2."),
-             {StepKind::AreaFormula},
-             [](const Exercise& ex) {
-                 const Number s = twiceSignedArea(ex) / 2;
-                 return one(s.sign() < 0 ? s : -s);
-             }}};
+         {StepKind::AreaFormula},
+         [](const Exercise& ex) {
+             const Number s = twiceSignedArea(ex) / 2;
+             return one(s.sign() < 0 ? s : -s);
+         }}};
 }
 
 // --- "Ver se são vértices de um triângulo rectângulo" -----------------------
@@ -141,16 +148,18 @@ void makeRightTriangle(Rng& rng, Exercise& ex) {
     }
     if (rng.coin()) std::swap(ex.data.points[0], ex.data.points[2]);
     triangleFields(ex, 9);
-    ex.statement =
-        TRANSLATABLE("Practice", "O triângulo de vértices ") + triangleNames(ex) + TRANSLATABLE("Practice", " é rectângulo? Responda sim ou não.");
+    ex.statement = TRANSLATABLE("Practice", "O triângulo de vértices ") + triangleNames(ex) +
+                   TRANSLATABLE("Practice", " é rectângulo? Responda sim ou não.");
     expect(ex, AnswerKind::Words, {yes ? Words::Yes : Words::No});
 }
 
 std::vector<Slip> rightTriangleSlips() {
     return {{"opposite",
              TRANSLATABLE_NOOP("Practice", "A conclusão está trocada."),
-             TRANSLATABLE_NOOP("Practice", "o triângulo é rectângulo quando o quadrado de um lado é a soma dos quadrados dos "
-             "outros dois (teorema de Pitágoras)."),
+             TRANSLATABLE_NOOP(
+                 "Practice",
+                 "o triângulo é rectângulo quando o quadrado de um lado é a soma dos quadrados dos "
+                 "outros dois (teorema de Pitágoras)."),
              {StepKind::PythagorasHolds, StepKind::PythagorasFails},
              [](const Exercise& ex) {
                  const Words w = std::get<Words>(ex.expected.values.at(0));
@@ -170,8 +179,9 @@ std::vector<FrameDef> triangleFrames() {
          "Option1",
          {true, false, true},
          makeCircumcentre,
-         {centroidFor(TRANSLATABLE("Practice", "o circuncentro é o encontro das mediatrizes dos lados."),
-                      StepKind::CircumcentreMethod)}},
+         {centroidFor(
+             TRANSLATABLE("Practice", "o circuncentro é o encontro das mediatrizes dos lados."),
+             StepKind::CircumcentreMethod)}},
         {{T::Triangulo, 0, 1},
          TRANSLATABLE_NOOP("Practice", "Pontos notáveis de um triângulo: incentro"),
          "Dados4",
@@ -179,8 +189,9 @@ std::vector<FrameDef> triangleFrames() {
          "Option2",
          {true, true, false},
          makeIncentre,
-         {centroidFor(TRANSLATABLE("Practice", "o incentro é o encontro das bissectrizes dos ângulos."),
-                      StepKind::IncentreMethod)}},
+         {centroidFor(
+             TRANSLATABLE("Practice", "o incentro é o encontro das bissectrizes dos ângulos."),
+             StepKind::IncentreMethod)}},
         {{T::Triangulo, 0, 2},
          TRANSLATABLE_NOOP("Practice", "Pontos notáveis de um triângulo: ortocentro"),
          "Dados4",
@@ -188,10 +199,12 @@ std::vector<FrameDef> triangleFrames() {
          "Option3",
          {true, false, true},
          makeOrthocentre,
-         {centroidFor(TRANSLATABLE("Practice", "o ortocentro é o encontro das alturas."), StepKind::OrthocentreMethod),
+         {centroidFor(TRANSLATABLE("Practice", "o ortocentro é o encontro das alturas."),
+                      StepKind::OrthocentreMethod),
           {"circumcentre",
            TRANSLATABLE_NOOP("Practice", "Calculou o circuncentro."),
-           TRANSLATABLE_NOOP("Practice", "o ortocentro é o encontro das alturas, não das mediatrizes."),
+           TRANSLATABLE_NOOP("Practice",
+                             "o ortocentro é o encontro das alturas, não das mediatrizes."),
            {StepKind::OrthocentreMethod},
            [](const Exercise& ex) {
                return one(Point{ex.data.numbers.at(0), ex.data.numbers.at(1)});

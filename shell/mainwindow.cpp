@@ -211,7 +211,6 @@ void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::LanguageChange) return;
     retranslate();
-    emit languageChanged();
 }
 
 QLabel* MainWindow::label(const QString& name, const QString& text, int pixels, const QColor& color,

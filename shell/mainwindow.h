@@ -49,10 +49,6 @@ public:
     /// is already ending).
     void allowClose() { m_closing = true; }
 
-signals:
-    /// The window has taken the program's new language.
-    void languageChanged();
-
 protected:
     /// Closing the main window ends the program, as "Abandonar o programa" does.
     void closeEvent(QCloseEvent* event) override;

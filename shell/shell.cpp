@@ -3,6 +3,7 @@
 #include "activation.h"
 #include "displaystyle.h"
 #include "fullscreenboard.h"
+#include "languages.h"
 #include "mainwindow.h"
 #include "practicewindow.h"
 #include "problemform.h"
@@ -98,16 +99,29 @@ struct Shell::Private {
             if (auto* open = qobject_cast<ProblemForm*>(form.data())) return open;
         return nullptr;
     }
-
-    /// The windows made once and kept hidden are made again, in the new
-    /// language, when next opened; open windows keep theirs until then.
-    void forgetHiddenWindows() {
-        for (std::unique_ptr<Viewer>& viewer : viewers)
-            if (viewer && !viewer->isVisible()) viewer.reset();
-        if (practice && !practice->isVisible()) practice.reset();
-        if (solution && !solution->isVisible() && !practice) solution.reset();
-    }
 };
+
+namespace {
+
+const char* const LanguageProperty = "ortoplanoLanguage";
+
+/// Notes the language a window made once and kept is made in.
+template <typename Window>
+Window* madeNow(Window* window) {
+    window->setProperty(LanguageProperty, int(languages::current()));
+    return window;
+}
+
+/// A window made once and kept hidden is made again when it is opened in
+/// another language than its own; an open window keeps its texts until then.
+template <typename Window>
+void forgetIfOtherLanguage(std::unique_ptr<Window>& window) {
+    if (window && !window->isVisible() &&
+        window->property(LanguageProperty).toInt() != int(languages::current()))
+        window.reset();
+}
+
+} // namespace
 
 Shell::Shell()
     : Shell(ShellHooks{}) {}
@@ -125,8 +139,6 @@ Shell::Shell(ShellHooks hooks)
         {[this] { return d->solution && d->solution->isVisible(); },
          [this](int key) { return stepSolution(d->solution.get(), key); }});
     d->main = std::make_unique<MainWindow>();
-    QObject::connect(d->main.get(), &MainWindow::languageChanged, d->main.get(),
-                     [this] { d->forgetHiddenWindows(); });
 }
 
 Shell::~Shell() {
@@ -148,13 +160,15 @@ void Shell::showTopic(Topic topic) {
 
 void Shell::showHelp(HelpPage page) {
     std::unique_ptr<Viewer>& viewer = d->viewers[index(page)];
-    if (!viewer) viewer.reset(createViewer(page));
+    forgetIfOtherLanguage(viewer);
+    if (!viewer) viewer.reset(madeNow(createViewer(page)));
     bringUp(viewer.get());
 }
 
 void Shell::showSolution(ProblemForm* form) {
+    forgetIfOtherLanguage(d->solution);
     if (!d->solution) {
-        d->solution = std::make_unique<SolutionWindow>();
+        d->solution.reset(madeNow(new SolutionWindow));
         followClassroomDisplay(*d->solution);
     }
     d->solution->follow(form ? form : d->lastForm());
@@ -162,6 +176,7 @@ void Shell::showSolution(ProblemForm* form) {
 }
 
 void Shell::showPractice(ProblemForm* form) {
+    forgetIfOtherLanguage(d->practice);
     if (!d->practice) {
         PracticeWindow::Hooks hooks;
         hooks.openForm = [this](Topic topic) {
@@ -175,7 +190,7 @@ void Shell::showPractice(ProblemForm* form) {
             for (int i = 1; i < step; ++i)
                 d->solution->next();
         };
-        d->practice = std::make_unique<PracticeWindow>(std::move(hooks));
+        d->practice.reset(madeNow(new PracticeWindow(std::move(hooks))));
     }
     if (form) d->practice->chooseTopic(form->topic());
     bringUp(d->practice.get());

@@ -434,6 +434,36 @@ private slots:
         QVERIFY(out.contains("recta1-1"));
     }
 
+    /// The launcher and the AppStream description speak Brazilian Portuguese
+    /// where the desktop does: each text has its [pt_BR] twin, in Brazil's words.
+    void desktopFilesInBrazil() {
+        QFile launcher(Root + "/desktop/pt.escola.Ortoplano.desktop");
+        QVERIFY(launcher.open(QIODevice::ReadOnly));
+        const QString entry = QString::fromUtf8(launcher.readAll());
+        for (const QString key : {"GenericName", "Comment", "Keywords"}) {
+            const auto m = QRegularExpression("^" + key + "\\[pt_BR\\]=(.+)$",
+                                              QRegularExpression::MultilineOption)
+                               .match(entry);
+            QVERIFY2(m.hasMatch(), qPrintable(key));
+            QVERIFY2(foreignWordIn(m.captured(1), Language::Brazil).isEmpty(), qPrintable(key));
+        }
+        QFile metainfo(Root + "/desktop/pt.escola.Ortoplano.metainfo.xml.in");
+        QVERIFY(metainfo.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&metainfo);
+        QMap<QString, int> own, brazilian;
+        while (!xml.atEnd()) {
+            if (!xml.readNextStartElement()) continue;
+            const QString name = xml.name().toString();
+            if (!QStringList{"summary", "p", "li", "caption"}.contains(name)) continue;
+            const bool brazil = xml.attributes().value("xml:lang") == QLatin1String("pt_BR");
+            const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            ++(brazil ? brazilian : own)[name];
+            if (brazil) QVERIFY2(foreignWordIn(text, Language::Brazil).isEmpty(), qPrintable(text));
+        }
+        QVERIFY(!own.isEmpty());
+        QCOMPARE(brazilian, own);
+    }
+
     /// `--problema` names a frame in either spelling, with or without accents.
     void frameNamesInEitherSpelling_data() {
         QTest::addColumn<QString>("name");
