@@ -85,6 +85,14 @@ void choose(Language language) {
     apply(language);
 }
 
+void markLanguage(QObject* window) {
+    window->setProperty("ortoplanoLanguage", int(g_current));
+}
+
+bool madeInAnother(const QObject* window) {
+    return window->property("ortoplanoLanguage").toInt() != int(g_current);
+}
+
 QString menuName(Language language) {
     switch (language) {
     case Language::Ao1990:

@@ -4,6 +4,7 @@
 #include "sentences.h"
 
 #include <QLocale>
+#include <QObject>
 #include <QSettings>
 #include <QString>
 
@@ -28,6 +29,12 @@ void apply(Language language);
 void applyChosen();
 /// Applies `language` and remembers it.
 void choose(Language language);
+
+/// Notes on a window made once and kept (hidden when closed) the language it
+/// is made in.
+void markLanguage(QObject* window);
+/// Whether a window marked so was made in another language than the current.
+bool madeInAnother(const QObject* window);
 
 /// The entry of the menu "Língua" that names the language, as written in it.
 QString menuName(Language language);

@@ -321,7 +321,7 @@ void makeInscribed(Rng& rng, Exercise& ex) {
 void circleThroughThree(Rng& rng, Exercise& ex, int first, const char* words) {
     const Point o = circumscribed(rng, ex);
     triangleFields(ex, first);
-    ex.statement = std::string(words) + triangleNames(ex) + ".";
+    ex.statement = translated("Practice", words) + triangleNames(ex) + ".";
     expect(ex, AnswerKind::Circle, {Circle{o, exact::distance(o, pt(ex, 0))}},
            AskedForm::AnyEquation);
 }
@@ -474,7 +474,7 @@ Circle rightTriangleIncircle(Rng& rng, Exercise& ex) {
 std::vector<FrameDef> circleFrames() {
     using T = TopicId;
     const std::vector<Slip> twoPoints{swappedPoints()};
-    const char* rule = TRANSLATABLE(
+    const char* rule = TRANSLATABLE_NOOP(
         "Practice", "o centro da circunferência circunscrita é o circuncentro, o encontro das "
                     "mediatrizes dos lados.");
     const std::vector<StepKind> centreMethods{StepKind::CircumcentreMethod,
@@ -528,7 +528,7 @@ std::vector<FrameDef> circleFrames() {
          {true, true, false},
          makeInscribed,
          {radiusForSquare(),
-          centroidCentre(TRANSLATABLE("Practice",
+          centroidCentre(TRANSLATABLE_NOOP("Practice",
                                       "o centro da circunferência inscrita é o incentro, o "
                                       "encontro das bissectrizes dos ângulos."),
                          {StepKind::IncentreMethod})}},

@@ -503,7 +503,7 @@ std::vector<FrameDef> lineFrames() {
          "",
          {true, true, false},
          makeCollinear,
-         oppositeVerdict(TRANSLATABLE(
+         oppositeVerdict(TRANSLATABLE_NOOP(
              "Practice",
              "os pontos A, B e C estão em linha recta quando os declives de [AB] e [AC] "
              "são iguais."))},

@@ -199,7 +199,7 @@ std::vector<FrameDef> triangleFrames() {
          "Option3",
          {true, false, true},
          makeOrthocentre,
-         {centroidFor(TRANSLATABLE("Practice", "o ortocentro é o encontro das alturas."),
+         {centroidFor(TRANSLATABLE_NOOP("Practice", "o ortocentro é o encontro das alturas."),
                       StepKind::OrthocentreMethod),
           {"circumcentre",
            TRANSLATABLE_NOOP("Practice", "Calculou o circuncentro."),

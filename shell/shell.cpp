@@ -103,12 +103,10 @@ struct Shell::Private {
 
 namespace {
 
-const char* const LanguageProperty = "ortoplanoLanguage";
-
-/// Notes the language a window made once and kept is made in.
+/// A window made once and kept.
 template <typename Window>
 Window* madeNow(Window* window) {
-    window->setProperty(LanguageProperty, int(languages::current()));
+    languages::markLanguage(window);
     return window;
 }
 
@@ -116,9 +114,7 @@ Window* madeNow(Window* window) {
 /// another language than its own; an open window keeps its texts until then.
 template <typename Window>
 void forgetIfOtherLanguage(std::unique_ptr<Window>& window) {
-    if (window && !window->isVisible() &&
-        window->property(LanguageProperty).toInt() != int(languages::current()))
-        window.reset();
+    if (window && !window->isVisible() && languages::madeInAnother(window.get())) window.reset();
 }
 
 } // namespace

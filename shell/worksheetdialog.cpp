@@ -1,6 +1,7 @@
 #include "worksheetdialog.h"
 
 #include "composer.h"
+#include "languages.h"
 #include "messages.h"
 #include "sheetdocument.h"
 
@@ -99,7 +100,11 @@ void WorksheetDialog::showSaved(const QString& path) {
 
 void WorksheetDialog::showDialog() {
     static QPointer<WorksheetDialog> dialog;
-    if (!dialog) dialog = new WorksheetDialog;
+    if (dialog && !dialog->isVisible() && languages::madeInAnother(dialog)) delete dialog;
+    if (!dialog) {
+        dialog = new WorksheetDialog;
+        languages::markLanguage(dialog);
+    }
     dialog->show();
     dialog->raise();
     dialog->activateWindow();

@@ -6,6 +6,7 @@
 #include "languages.h"
 #include "mainwindow.h"
 #include "shell.h"
+#include "worksheetdialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -112,8 +113,9 @@ QStringList foreignWords(Language l) {
     case Language::Pre1990:
         break;
     }
-    return brazilian + QStringList{"reta",    "retas",     "projeção",   "exata", "vetor",
-                                   "diretor", "bissetriz", "interseção", "fator"};
+    // The sources' own texts: some are written in the later spelling ("Reta 1" in
+    // the main menu), none in Brazil's words.
+    return brazilian;
 }
 
 /// The first foreign word a text holds, or an empty string.
@@ -128,14 +130,16 @@ QString foreignWordIn(const QString& text, Language l) {
     return {};
 }
 
-/// The words hunspell is asked about: pieces with digits, options ("--saida")
-/// and symbols (one or two letters, "ax", "tg", or three capitals, "PNG") left out.
+/// The words hunspell is asked about: slots ("{what}"), what is typed
+/// (between backquotes), pieces with digits, options ("--saida") and symbols
+/// (one or two letters, "ax", "tg", or three capitals, "PNG") left out.
 QStringList wordsOf(const QStringList& texts) {
     static const QRegularExpression word(QStringLiteral("[\\p{L}]+(?:-[\\p{L}]+)*"));
+    static const QRegularExpression slotOrTyped(QStringLiteral("\\{[^}]*\\}|`[^`]*`"));
     QStringList words;
-    for (const QString& text : texts)
-        for (const QString& piece :
-             text.split(QRegularExpression(QStringLiteral("[\\s/(),;:]+")))) {
+    for (QString text : texts)
+        for (const QString& piece : text.remove(slotOrTyped).split(
+                 QRegularExpression(QStringLiteral("[\\s/(),;:]+")))) {
             if (piece.contains(QRegularExpression(QStringLiteral("\\d|^-|^&?\\*|_")))) continue;
             QString plain = piece;
             plain.remove(QLatin1Char('&'));
@@ -204,11 +208,14 @@ QMap<QString, QString> windowTexts(Language l) {
         shell.showHelp(page);
     shell.showSolution(nullptr);
     shell.showPractice(nullptr);
+    WorksheetDialog::showDialog();
     QMap<QString, QString> texts;
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible() && !window->objectName().isEmpty())
             collectTexts(window, window->objectName(), texts);
     shell.quit();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide(); // the dialog, made once, is made again in the next language
     return texts;
 }
 
