@@ -529,8 +529,8 @@ std::vector<FrameDef> circleFrames() {
          makeInscribed,
          {radiusForSquare(),
           centroidCentre(TRANSLATABLE_NOOP("Practice",
-                                      "o centro da circunferência inscrita é o incentro, o "
-                                      "encontro das bissectrizes dos ângulos."),
+                                           "o centro da circunferência inscrita é o incentro, o "
+                                           "encontro das bissectrizes dos ângulos."),
                          {StepKind::IncentreMethod})}},
         {{T::Circunferencia2, 0, 1},
          TRANSLATABLE_NOOP("Practice", "Circunferência e triângulo: circunscrita"),

@@ -198,6 +198,16 @@ void print(std::FILE* stream, const QString& text) {
     std::fflush(stream);
 }
 
+/// A name of `--problema` in the language's spelling: "reta1-2" where the
+/// language writes "reta" (both are read).
+QString spelt(QString name) {
+    const QString line = QStringLiteral("recta");
+    if (name.startsWith(line))
+        name.replace(0, line.size(),
+                     QObject::tr("recta", "the topics of lines, in a name of --problema"));
+    return name;
+}
+
 /// The frames that can be chosen, by topic, as `--problema` names them.
 QString frameList() {
     QString out;
@@ -205,10 +215,10 @@ QString frameList() {
         const auto frames = practice::framesOf(practice::TopicId(int(row.topic)));
         if (frames.empty()) continue;
         out += QStringLiteral("  %1 (%2)\n")
-                   .arg(worksheet::topicName(row.topic), topicText(row.indexHeading));
+                   .arg(spelt(worksheet::topicName(row.topic)), topicText(row.indexHeading));
         for (const practice::FrameId& frame : frames)
             out += QStringLiteral("    %1  %2\n")
-                       .arg(worksheet::frameName(frame), -18)
+                       .arg(spelt(worksheet::frameName(frame)), -18)
                        .arg(worksheet::frameCaption(frame));
     }
     return out;

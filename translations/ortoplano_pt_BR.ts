@@ -3236,6 +3236,11 @@ Problemas:
         <source>Não foi possível guardar a ficha em «%1».</source>
         <translation>Não foi possível salvar a lista em “%1”.</translation>
     </message>
+    <message>
+        <source>recta</source>
+        <comment>the topics of lines, in a name of --problema</comment>
+        <translation>reta</translation>
+    </message>
 </context>
 <context>
     <name>SolutionView</name>

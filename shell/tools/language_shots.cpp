@@ -49,8 +49,8 @@ QImage languageShot() {
     shell.showSolution(qobject_cast<ProblemForm*>(form));
     shell.solutionWindow()->all();
     shell.solutionWindow()->resize(620, form->height());
-    const QImage picture = sideBySide(
-        {grabbed(shell.mainWindow()), grabbed(form), grabbed(shell.solutionWindow())});
+    const QImage picture =
+        sideBySide({grabbed(shell.mainWindow()), grabbed(form), grabbed(shell.solutionWindow())});
     shell.quit();
     return picture;
 }
@@ -66,8 +66,8 @@ int main(int argc, char* argv[]) {
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     for (const languages::Language language : exact::AllLanguages) {
         languages::apply(language);
-        const QString name = QStringLiteral("lingua-%1.png")
-                                 .arg(QString::fromLatin1(exact::code(language).data()));
+        const QString name =
+            QStringLiteral("lingua-%1.png").arg(QString::fromLatin1(exact::code(language).data()));
         if (!languageShot().save(folder.filePath(name))) return 1;
     }
     return 0;

@@ -138,8 +138,8 @@ QStringList wordsOf(const QStringList& texts) {
     static const QRegularExpression slotOrTyped(QStringLiteral("\\{[^}]*\\}|`[^`]*`"));
     QStringList words;
     for (QString text : texts)
-        for (const QString& piece : text.remove(slotOrTyped).split(
-                 QRegularExpression(QStringLiteral("[\\s/(),;:]+")))) {
+        for (const QString& piece :
+             text.remove(slotOrTyped).split(QRegularExpression(QStringLiteral("[\\s/(),;:]+")))) {
             if (piece.contains(QRegularExpression(QStringLiteral("\\d|^-|^&?\\*|_")))) continue;
             QString plain = piece;
             plain.remove(QLatin1Char('&'));
@@ -426,6 +426,7 @@ private slots:
         QFETCH(QString, lang);
         QFETCH(QString, usage);
         QFETCH(QString, file);
+        QFETCH(QString, frame);
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove("LC_ALL");
@@ -438,7 +439,7 @@ private slots:
         const QString out = QString::fromUtf8(program.readAllStandardOutput());
         QVERIFY2(out.startsWith(usage), qPrintable(out.left(200)));
         QVERIFY(out.contains(file));
-        QVERIFY(out.contains("recta1-1"));
+        QVERIFY(out.contains("\n    " + frame + " "));
     }
 
     /// The launcher and the AppStream description speak Brazilian Portuguese
