@@ -58,10 +58,10 @@ TriangleForm::TriangleForm(QWidget* parent)
     FrameBuilder notable =
         addFrame(QStringLiteral("Frame7"), tr("Pontos notáveis de um triângulo"), {2080, 3045});
     vertexFields(notable, 1, {{{"2", "-2"}, {"-8", "4"}, {"5", "8"}}}).fullWidth();
-    const char* const options[] = {"Circuncentro (ponto de encontro das mediatrizes)",
-                                   "Incentro (ponto de encontro das bissectrizes)",
-                                   "Ortocentro (ponto de encontro das alturas)",
-                                   "Baricentro (ponto de encontro das medianas)"};
+    const char* const options[] = {QT_TR_NOOP("Circuncentro (ponto de encontro das mediatrizes)"),
+                                   QT_TR_NOOP("Incentro (ponto de encontro das bissectrizes)"),
+                                   QT_TR_NOOP("Ortocentro (ponto de encontro das alturas)"),
+                                   QT_TR_NOOP("Baricentro (ponto de encontro das medianas)")};
     for (int i = 0; i < 4; ++i) {
         const QString caption = tr(options[i]); // spoken in full, explanation included
         notable.option(QStringLiteral("Option%1").arg(i + 1), caption, caption, i == 0).newRow();

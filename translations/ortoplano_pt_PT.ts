@@ -331,6 +331,22 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
         <source>O ponto Q não pertence à recta.</source>
         <translation>O ponto Q não pertence à reta.</translation>
     </message>
+    <message>
+        <source>A primeira equação não representa uma circunferência.</source>
+        <translation>A primeira equação não representa uma circunferência.</translation>
+    </message>
+    <message>
+        <source>A primeira equação representa um ponto.</source>
+        <translation>A primeira equação representa um ponto.</translation>
+    </message>
+    <message>
+        <source>A segunda equação não representa uma circunferência.</source>
+        <translation>A segunda equação não representa uma circunferência.</translation>
+    </message>
+    <message>
+        <source>A segunda equação representa um ponto.</source>
+        <translation>A segunda equação representa um ponto.</translation>
+    </message>
 </context>
 <context>
     <name>ClassroomDisplay</name>
@@ -3685,6 +3701,22 @@ Prima «Resolver» num problema e a resolução aparece aqui, passo a passo.</tr
     <message>
         <source>O triângulo não é rectângulo.</source>
         <translation>O triângulo não é retângulo.</translation>
+    </message>
+    <message>
+        <source>Circuncentro (ponto de encontro das mediatrizes)</source>
+        <translation>Circuncentro (ponto de encontro das mediatrizes)</translation>
+    </message>
+    <message>
+        <source>Incentro (ponto de encontro das bissectrizes)</source>
+        <translation>Incentro (ponto de encontro das bissetrizes)</translation>
+    </message>
+    <message>
+        <source>Ortocentro (ponto de encontro das alturas)</source>
+        <translation>Ortocentro (ponto de encontro das alturas)</translation>
+    </message>
+    <message>
+        <source>Baricentro (ponto de encontro das medianas)</source>
+        <translation>Baricentro (ponto de encontro das medianas)</translation>
     </message>
 </context>
 <context>
