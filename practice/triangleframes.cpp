@@ -180,7 +180,7 @@ std::vector<FrameDef> triangleFrames() {
          {true, false, true},
          makeCircumcentre,
          {centroidFor(
-             TRANSLATABLE("Practice", "o circuncentro é o encontro das mediatrizes dos lados."),
+             TRANSLATABLE_NOOP("Practice", "o circuncentro é o encontro das mediatrizes dos lados."),
              StepKind::CircumcentreMethod)}},
         {{T::Triangulo, 0, 1},
          TRANSLATABLE_NOOP("Practice", "Pontos notáveis de um triângulo: incentro"),
@@ -190,7 +190,7 @@ std::vector<FrameDef> triangleFrames() {
          {true, true, false},
          makeIncentre,
          {centroidFor(
-             TRANSLATABLE("Practice", "o incentro é o encontro das bissectrizes dos ângulos."),
+             TRANSLATABLE_NOOP("Practice", "o incentro é o encontro das bissectrizes dos ângulos."),
              StepKind::IncentreMethod)}},
         {{T::Triangulo, 0, 2},
          TRANSLATABLE_NOOP("Practice", "Pontos notáveis de um triângulo: ortocentro"),

@@ -2,6 +2,7 @@
 // spells it, none of one language in another; the choice, the system's
 // language, Qt's own dialogs and the command line.
 
+#include "checker.h"
 #include "choices.h"
 #include "languages.h"
 #include "mainwindow.h"
@@ -321,6 +322,42 @@ private slots:
                                                 QStringLiteral(": ") + texts.value(it.key())));
         }
         QVERIFY(shown > 400);
+    }
+
+    /// Praticar's statements, the checker's messages for each slip and for an
+    /// unreadable answer, and the captions, made in each language.
+    void practiceSpeaksTheLanguage_data() {
+        addLanguageRows({Language::Pre1990, Language::Ao1990, Language::Brazil});
+    }
+    void practiceSpeaksTheLanguage() {
+        QFETCH(Language, language);
+        languages::apply(language);
+        QStringList texts;
+        for (const practice::FrameId& frame : practice::allFrames()) {
+            const auto level = std::find_if(
+                std::begin(practice::AllLevels), std::end(practice::AllLevels),
+                [&](practice::Level l) { return practice::hasLevel(frame, l); });
+            const practice::Exercise ex = practice::generate(frame, *level, 7);
+            texts << QString::fromStdString(ex.statement)
+                  << QString::fromStdString(practice::caption(frame))
+                  << QString::fromStdString(practice::check(ex, "").text)
+                  << QString::fromStdString(practice::check(ex, "2x+").text);
+            for (const std::string& slip : practice::slipIds(frame))
+                if (const std::string answer = practice::slipAnswer(ex, slip); !answer.empty())
+                    texts << QString::fromStdString(practice::check(ex, answer).text);
+        }
+        QVERIFY(texts.size() > 150);
+        for (const QString& text : texts) {
+            QVERIFY(!text.trimmed().isEmpty());
+            const QString word = foreignWordIn(text, language);
+            QVERIFY2(word.isEmpty(), qPrintable(word + QStringLiteral(" in: ") + text));
+        }
+        if (language != Language::Pre1990) {
+            const QStringList wrong = misspelt(wordsOf(texts), codeOf(language) == "pt_BR"
+                                                                  ? QStringLiteral("pt_BR")
+                                                                  : QStringLiteral("pt_PT"));
+            QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char(' '))));
+        }
     }
 
     /// The main window follows a change at once; the choice is remembered.
