@@ -19,8 +19,7 @@ PageView::PageView(const Help::Book& book, int index, QWidget* parent)
     , m_index(index) {
     const int count = int(book.pages.size());
     const Help::Page& page = book.pages.at(std::size_t(index));
-    setAccessibleName(
-        QStringLiteral("Página %1 de %2: %3").arg(index + 1).arg(count).arg(page.title));
+    setAccessibleName(Viewer::tr("Página %1 de %2: %3").arg(index + 1).arg(count).arg(page.title));
     setAccessibleDescription(Help::plainText(page));
 }
 
@@ -53,10 +52,10 @@ Viewer::Viewer(HelpPage which, const QString& name, const QString& caption, QSiz
     , m_pageOrigin(pageTwips / Twips)
     , m_buttonRow(new QWidget(this))
     , m_setaE(arrowButton(QStringLiteral("SetaE"), QStringLiteral("seta-esquerda"),
-                          QStringLiteral("Página anterior")))
+                          tr("Página anterior")))
     , m_setaD(arrowButton(QStringLiteral("SetaD"), QStringLiteral("seta-direita"),
-                          QStringLiteral("Página seguinte")))
-    , m_command1(new QPushButton(QStringLiteral("Fechar"), m_buttonRow)) {
+                          tr("Página seguinte")))
+    , m_command1(new QPushButton(tr("Fechar"), m_buttonRow)) {
     announceAsWindow("Viewer");
     setObjectName(name);
     setWindowTitle(caption);
@@ -64,7 +63,7 @@ Viewer::Viewer(HelpPage which, const QString& name, const QString& caption, QSiz
     resize(outerTwips / Twips - FrameAllowance);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setIcon(QIcon(QStringLiteral(":/icons/fechar.svg")));
-    m_command1->setToolTip(QStringLiteral("Fechar esta janela"));
+    m_command1->setToolTip(tr("Fechar esta janela"));
     auto* row = new QHBoxLayout(m_buttonRow);
     row->setContentsMargins(8, 4, 8, 6);
     row->addWidget(m_setaE);
@@ -184,10 +183,10 @@ void PagedViewer::addPageLabels() {
     m_label2->setMinimumWidth(m_label2->fontMetrics().horizontalAdvance(QStringLiteral("88")));
     m_label2->setAlignment(Qt::AlignCenter);
     row->insertSpacing(2, 12);
-    row->insertWidget(3, rowLabel(QStringLiteral("Label1"), QStringLiteral("Página"), buttonRow()));
+    row->insertWidget(3, rowLabel(QStringLiteral("Label1"), Viewer::tr("Página"), buttonRow()));
     row->insertWidget(4, m_label2);
-    row->insertWidget(5, rowLabel(QStringLiteral("Label3"),
-                                  QStringLiteral("de  %1").arg(pageCount()), buttonRow()));
+    row->insertWidget(
+        5, rowLabel(QStringLiteral("Label3"), Viewer::tr("de  %1").arg(pageCount()), buttonRow()));
 }
 
 void PagedViewer::showFirstPage() {
@@ -235,7 +234,7 @@ constexpr QSize IndexTwips{7350, 11310};
 IndexViewer::IndexViewer()
     : Viewer(HelpPage::Indice, QStringLiteral("Form12"), QStringLiteral("ORTOPLANO"), IndexTwips,
              QPoint(120, 120)) {
-    setAccessibleName(QStringLiteral("Índice — ORTOPLANO"));
+    setAccessibleName(Viewer::tr("Índice — ORTOPLANO"));
     createPages();
     showFirstPage();
 }

@@ -418,6 +418,25 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
     </message>
 </context>
 <context>
+    <name>Figure</name>
+    <message>
+        <source>Figura: uma circunferência, um raio e a tangente no seu extremo</source>
+        <translation>Figura: uma circunferência, um raio e a tangente no seu extremo</translation>
+    </message>
+    <message>
+        <source>Figura: um triângulo e a circunferência nele inscrita</source>
+        <translation>Figura: um triângulo e a circunferência nele inscrita</translation>
+    </message>
+    <message>
+        <source>Figura: duas rectas, o ângulo que formam e o ponto onde se cortam</source>
+        <translation>Figura: duas retas, o ângulo que formam e o ponto onde se cortam</translation>
+    </message>
+    <message>
+        <source>Figura: um segmento num referencial e o seu ponto médio</source>
+        <translation>Figura: um segmento no plano cartesiano e seu ponto médio</translation>
+    </message>
+</context>
+<context>
     <name>FullScreenBoard</name>
     <message>
         <source>Quadro em ecrã inteiro — ORTOPLANO PLANA</source>
@@ -1141,6 +1160,10 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
     <message>
         <source>No problema «Rectas que passam por P e são tg a uma circunferência», com P&#xa0;=&#xa0;(−1&#xa0;,&#xa0;0) e a circunferência x^2+y^2−2x−1=0, o programa dá as tangentes y&#xa0;=&#xa0;x+1 e y&#xa0;=&#xa0;−x−1:</source>
         <translation>No problema “Retas que passam por P e são tangentes a uma circunferência”, com P&#xa0;=&#xa0;(−1&#xa0;,&#xa0;0) e a circunferência x^2+y^2−2x−1=0, o programa dá as tangentes y&#xa0;=&#xa0;x+1 e y&#xa0;=&#xa0;−x−1:</translation>
+    </message>
+    <message>
+        <source>erro: %1</source>
+        <translation>erro: %1</translation>
     </message>
 </context>
 <context>
@@ -3717,6 +3740,41 @@ Clique em “Resolver” em um problema e a resolução aparece aqui, passo a pa
     <message>
         <source>Baricentro (ponto de encontro das medianas)</source>
         <translation>Baricentro (ponto de encontro das medianas)</translation>
+    </message>
+</context>
+<context>
+    <name>Viewer</name>
+    <message>
+        <source>Página %1 de %2: %3</source>
+        <translation>Página %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>Página anterior</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>Página seguinte</source>
+        <translation>Próxima página</translation>
+    </message>
+    <message>
+        <source>Fechar</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Fechar esta janela</source>
+        <translation>Fechar esta janela</translation>
+    </message>
+    <message>
+        <source>Página</source>
+        <translation>Página</translation>
+    </message>
+    <message>
+        <source>de  %1</source>
+        <translation>de  %1</translation>
+    </message>
+    <message>
+        <source>Índice — ORTOPLANO</source>
+        <translation>Índice — ORTOPLANO</translation>
     </message>
 </context>
 <context>
