@@ -96,6 +96,7 @@ BRAZIL_PHRASES = [
     (r"\bsão tg a\b", "são tangentes a"), (r"\btg (a|à)\b", r"tangente \1"), (r"\bnuma\b", "em uma"),
     (r"\bnum\b", "em um"), (r"\bdos seus\b", "de seus"), (r"\bdas suas\b", "de suas"),
     (r"\b([Aa]) sua\b", "sua"), (r"\b([Oo]) seu\b", "seu"), (r"\bgrelha\b", "grade"),
+    (r"\bno seu\b", "em seu"), (r"\bna sua\b", "em sua"), (r"\bnos seus\b", "em seus"),
     (r"\bmais pequena\b", "menor"), (r"\bmais pequeno\b", "menor"),
     (r"\bambiente de trabalho\b", "sistema"), (r"\baceite\b", "aceito"),
     (r"\bVer se\b", "Verificar se"), (r"\bÂngulo de duas\b", "Ângulo entre duas"),

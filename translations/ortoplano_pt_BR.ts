@@ -421,7 +421,7 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
     <name>Figure</name>
     <message>
         <source>Figura: uma circunferência, um raio e a tangente no seu extremo</source>
-        <translation>Figura: uma circunferência, um raio e a tangente no seu extremo</translation>
+        <translation>Figura: uma circunferência, um raio e a tangente em sua extremidade</translation>
     </message>
     <message>
         <source>Figura: um triângulo e a circunferência nele inscrita</source>
@@ -2427,7 +2427,7 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
     </message>
     <message>
         <source>a mediatriz é perpendicular ao segmento [AB] no seu ponto médio.</source>
-        <translation>a mediatriz é perpendicular ao segmento [AB] no seu ponto médio.</translation>
+        <translation>a mediatriz é perpendicular ao segmento [AB] em seu ponto médio.</translation>
     </message>
     <message>
         <source>Traçou a perpendicular a [AB] que passa em A.</source>
