@@ -1165,6 +1165,38 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
         <source>erro: %1</source>
         <translation>erro: %1</translation>
     </message>
+    <message>
+        <source>co-seno</source>
+        <translation>cosseno</translation>
+    </message>
+    <message>
+        <source>co-secante</source>
+        <translation>cossecante</translation>
+    </message>
+    <message>
+        <source>co-tangente</source>
+        <translation>cotangente</translation>
+    </message>
+    <message>
+        <source>exponencial</source>
+        <translation>exponencial</translation>
+    </message>
+    <message>
+        <source>secante</source>
+        <translation>secante</translation>
+    </message>
+    <message>
+        <source>seno</source>
+        <translation>seno</translation>
+    </message>
+    <message>
+        <source>sinal</source>
+        <translation>sinal</translation>
+    </message>
+    <message>
+        <source>tangente</source>
+        <translation>tangente</translation>
+    </message>
 </context>
 <context>
     <name>HelpTips</name>

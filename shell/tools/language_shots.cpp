@@ -6,6 +6,7 @@
 #include "languages.h"
 #include "shell.h"
 #include "solutionwindow.h"
+#include "topictable.h"
 
 #include <QAbstractButton>
 #include <QApplication>

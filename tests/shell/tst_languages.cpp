@@ -11,7 +11,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -66,10 +68,10 @@ QStringList sentenceTexts(Language l) {
     const exact::SentenceTable& table = exact::SentenceTable::of(l);
     QStringList texts;
     for (const std::string& key : table.keys()) {
-        std::vector<exact::Slot> slots;
+        std::vector<exact::Slot> values;
         for (const std::string& name : table.slotsOf(key))
-            slots.push_back({name, exact::words(" ")});
-        texts << QString::fromStdString(exact::linearText(table.fill(key, slots), ","));
+            values.push_back({name, exact::words(" ")});
+        texts << QString::fromStdString(exact::linearText(table.fill(key, values), ","));
     }
     return texts;
 }
@@ -334,9 +336,9 @@ private slots:
         languages::apply(language);
         QStringList texts;
         for (const practice::FrameId& frame : practice::allFrames()) {
-            const auto level = std::find_if(
-                std::begin(practice::AllLevels), std::end(practice::AllLevels),
-                [&](practice::Level l) { return practice::hasLevel(frame, l); });
+            const auto level =
+                std::find_if(std::begin(practice::AllLevels), std::end(practice::AllLevels),
+                             [&](practice::Level l) { return practice::hasLevel(frame, l); });
             const practice::Exercise ex = practice::generate(frame, *level, 7);
             texts << QString::fromStdString(ex.statement)
                   << QString::fromStdString(practice::caption(frame))
@@ -353,9 +355,9 @@ private slots:
             QVERIFY2(word.isEmpty(), qPrintable(word + QStringLiteral(" in: ") + text));
         }
         if (language != Language::Pre1990) {
-            const QStringList wrong = misspelt(wordsOf(texts), codeOf(language) == "pt_BR"
-                                                                  ? QStringLiteral("pt_BR")
-                                                                  : QStringLiteral("pt_PT"));
+            const QStringList wrong =
+                misspelt(wordsOf(texts), codeOf(language) == "pt_BR" ? QStringLiteral("pt_BR")
+                                                                     : QStringLiteral("pt_PT"));
             QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char(' '))));
         }
     }
@@ -369,6 +371,7 @@ private slots:
         QAction* brazil = window.findChild<QAction*>("Lingua_pt_BR");
         QVERIFY(brazil && brazil->text() == "Português do Brasil");
         brazil->trigger();
+        QCoreApplication::sendPostedEvents(); // Qt posts LanguageChange to the windows
         QCOMPARE(languages::current(), Language::Brazil);
         QCOMPARE(languages::chosen(languages::settings(), QLocale(QLocale::English)),
                  Language::Brazil);
@@ -377,10 +380,12 @@ private slots:
         QCOMPARE(window.findChild<QMenu*>("Lingua")->title(), "Idioma");
         QVERIFY(window.findChild<QAction*>("Lingua_pt_BR")->isChecked());
         window.findChild<QAction*>("Lingua_pt_PT")->trigger();
+        QCoreApplication::sendPostedEvents();
         QCOMPARE(bar->actions().value(2)->text(), "Reta 1");
         QCOMPARE(window.findChild<QAction*>("ModoProjeccao")->text(), "Modo de projeção");
         QVERIFY(!window.findChild<QAction*>("Lingua_pt_BR")->isChecked());
         window.findChild<QAction*>("Lingua_pt")->trigger();
+        QCoreApplication::sendPostedEvents();
         QCOMPARE(window.findChild<QAction*>("ModoProjeccao")->text(), "Modo de projecção");
         QCOMPARE(
             languages::chosen(languages::settings(), QLocale(QLocale::Portuguese, QLocale::Brazil)),
@@ -441,6 +446,18 @@ private slots:
                                     "Back", "Parent Directory"})
             QVERIFY2(QCoreApplication::translate("QFileDialog", english) != english, english);
         QVERIFY(QCoreApplication::translate("QPrintDialog", "Print") == "Imprimir");
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        QLabel* lookIn = dialog.findChild<QLabel*>("lookInLabel");
+        QVERIFY(lookIn && !lookIn->text().isEmpty() && lookIn->text() != "Look in:");
+        QDialogButtonBox* buttons = dialog.findChild<QDialogButtonBox*>("buttonBox");
+        QVERIFY(buttons);
+        QStringList captions;
+        for (QAbstractButton* b : buttons->buttons())
+            captions << b->text().remove('&');
+        QVERIFY2(captions.contains(save) && captions.contains("Cancelar"),
+                 qPrintable(captions.join(", ")));
         QVERIFY(QCoreApplication::translate("QColorDialog", "&Basic colors") != "&Basic colors");
     }
 
@@ -449,15 +466,19 @@ private slots:
         QTest::addColumn<QString>("lang");
         QTest::addColumn<QString>("usage");
         QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("frame");
         QTest::newRow("pt_BR") << "pt_BR.UTF-8"
                                << "Uso:"
-                               << "ARQUIVO";
+                               << "ARQUIVO"
+                               << "reta1-1";
         QTest::newRow("pt_PT") << "pt_PT.UTF-8"
                                << "Utilização:"
-                               << "FICHEIRO";
+                               << "FICHEIRO"
+                               << "recta1-1";
         QTest::newRow("C") << "C.UTF-8"
                            << "Utilização:"
-                           << "FICHEIRO";
+                           << "FICHEIRO"
+                           << "recta1-1";
     }
     void commandLineLanguage() {
         QFETCH(QString, lang);
