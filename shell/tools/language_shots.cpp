@@ -11,14 +11,23 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPainter>
 #include <cstdio>
 
 namespace {
 
+/// Lets the windows handle what is pending (presses, layouts, paints) for a while.
+void settle() {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 400)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+}
+
 QImage grabbed(QWidget* window) {
-    QApplication::processEvents();
+    settle();
     return window->grab().toImage();
 }
 
@@ -46,8 +55,11 @@ QImage languageShot() {
     shell.show();
     shell.showTopic(Topic::Recta1);
     QWidget* form = shell.topicForm(Topic::Recta1);
+    settle();
     form->findChild<QAbstractButton*>(QStringLiteral("Resolver1"))->click();
+    settle();
     shell.showSolution(qobject_cast<ProblemForm*>(form));
+    settle();
     shell.solutionWindow()->all();
     shell.solutionWindow()->resize(620, form->height());
     const QImage picture =
