@@ -3,6 +3,7 @@
 // the tangent at a point of a circle, and where a line meets a circle.
 
 #include "circlesolutions.h"
+#include "framerows.h"
 #include "quadratic.h"
 #include "solutionkit.h"
 #include "verdicts.h"
@@ -251,5 +252,36 @@ Solution solveLineAndCircle(const Line& typed, const Conic& q) {
                     [&l](const Point& p, const Point& q) { return comesFirst(l, p, q); }});
     return s;
 }
+
+// --- the frames of the topic, each with the worked solution of its problem
+
+// clang-format off
+std::vector<Frame> circles1Frames() {
+    using namespace rows;
+    return {
+        {"circunferencia1-1", Topic::Circunferencia1,
+         TRANSLATABLE_NOOP("Frames", "Circunferência de equação..."),
+         {circle("Text1", only(0)), point("3", only(1)), number("Raio", only(1))},
+         {{"circunferencia1-1a", "Option1",
+           TRANSLATABLE_NOOP("Frames", "Circunferência de equação...: centro e raio"),
+           [](const FrameData& d) { return solveCircleByEquation(d.conic(0), written(d, 0)); }},
+          {"circunferencia1-1b", "Option2",
+           TRANSLATABLE_NOOP("Frames", "Circunferência de equação...: equação"),
+           [](const FrameData& d) { return solveCircleByCentre(d.point(0), d.number(0)); }}}},
+        {"circunferencia1-2", Topic::Circunferencia1,
+         TRANSLATABLE_NOOP("Frames", "Circunferência com centro num ponto e tg a uma recta"),
+         {line("Text3"), point("1")}, {},
+         [](const FrameData& d) { return solveTangentCircle(d.point(0), d.line(0)); }},
+        {"circunferencia1-3", Topic::Circunferencia1,
+         TRANSLATABLE_NOOP("Frames", "Tangente a uma circunferência num dos seus pontos"),
+         {point("2"), circle("Text4")}, {},
+         [](const FrameData& d) { return solveTangentAtPoint(d.point(0), d.conic(0)); }},
+        {"circunferencia1-4", Topic::Circunferencia1,
+         TRANSLATABLE_NOOP("Frames", "Intersecção de uma recta com uma circunferência"),
+         {line("Text5"), circle("Text7")}, {},
+         [](const FrameData& d) { return solveLineAndCircle(d.line(0), d.conic(0)); }},
+    };
+}
+// clang-format on
 
 } // namespace exact::solutions

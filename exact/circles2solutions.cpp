@@ -5,6 +5,7 @@
 #include "circles2solutions.h"
 
 #include "circlesolutions.h"
+#include "framerows.h"
 #include "linesolutions.h"
 #include "solutionkit.h"
 #include "trianglesolutions.h"
@@ -160,5 +161,42 @@ Solution solveCircleThroughPoints(const Point& a, const Point& b, const Point& c
     s.answer.add("Resultado6", circle);
     return s;
 }
+
+// --- the frames of the topic, each with the worked solution of its problem
+
+// clang-format off
+std::vector<Frame> circles2Frames() {
+    using namespace rows;
+    return {
+        {"circunferencia2-1", Topic::Circunferencia2,
+         TRANSLATABLE_NOOP("Frames", "Circunferência e triângulo"),
+         {point("1"), point("2"), point("3")},
+         {{"circunferencia2-1a", "Option1",
+           TRANSLATABLE_NOOP("Frames", "Circunferência e triângulo: inscrita"),
+           [](const FrameData& d) { return solveIncircle(triangle(d)); }},
+          {"circunferencia2-1b", "Option2",
+           TRANSLATABLE_NOOP("Frames", "Circunferência e triângulo: circunscrita"),
+           [](const FrameData& d) { return solveCircumcircle(triangle(d)); }}}},
+        {"circunferencia2-2", Topic::Circunferencia2,
+         TRANSLATABLE_NOOP("Frames", "Distância de um ponto P a uma circunferência"),
+         {circle("Text9"), point("4")}, {},
+         [](const FrameData& d) {
+             // started from the circle's general equation when it is given so
+             return solvePointCircleDistance(d.point(0), circleOf(d, 0),
+                                                d.generalCircle(0) ? &d.conic(0) : nullptr);
+         }},
+        {"circunferencia2-3", Topic::Circunferencia2,
+         TRANSLATABLE_NOOP("Frames", "Circunferência de centro C e tangente a uma recta"),
+         {line("Text5"), point("6")}, {},
+         [](const FrameData& d) { return solveTangentCircle(d.point(0), d.line(0)); }},
+        {"circunferencia2-4", Topic::Circunferencia2,
+         TRANSLATABLE_NOOP("Frames", "Circunferência definida por três pontos"),
+         {point("9"), point("10"), point("11")}, {},
+         [](const FrameData& d) {
+             return solveCircleThroughPoints(d.point(0), d.point(1), d.point(2));
+         }},
+    };
+}
+// clang-format on
 
 } // namespace exact::solutions

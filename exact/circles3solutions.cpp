@@ -4,6 +4,7 @@
 
 #include "circles2solutions.h"
 #include "circlesolutions.h"
+#include "framerows.h"
 #include "quadratic.h"
 #include "solutionkit.h"
 #include "trianglesolutions.h"
@@ -277,5 +278,29 @@ Solution solveTangentsFromPoint(const Point& p, const Conic& circle) {
     tangentsAnswer(s, t1, t2, (m.front() > m.back()) != (q.a.sign() > 0));
     return s;
 }
+
+// --- the frames of the topic, each with the worked solution of its problem
+
+// clang-format off
+std::vector<Frame> circles3Frames() {
+    using namespace rows;
+    return {
+        {"circunferencia3-1", Topic::Circunferencia3,
+         TRANSLATABLE_NOOP("Frames", "Intersecção de duas circunferências"),
+         {circle("Text6"), circle("Text7")}, {},
+         [](const FrameData& d) { return solveTwoCircles(d.conic(0), d.conic(1)); }},
+        {"circunferencia3-2", Topic::Circunferencia3,
+         TRANSLATABLE_NOOP("Frames", "Rectas que passam por P e são tg a uma circunferência"),
+         {point("4"), circle("Text9")}, {},
+         [](const FrameData& d) { return solveTangentsFromPoint(d.point(0), d.conic(0)); }},
+        {"circunferencia3-3", Topic::Circunferencia3,
+         TRANSLATABLE_NOOP("Frames", "Circunferência que passa em P e é tg à recta no ponto Q"),
+         {point("1"), point("2"), line("Text12")}, {},
+         [](const FrameData& d) {
+             return solveTouchingCircle(d.point(0), d.point(1), d.line(0));
+         }},
+    };
+}
+// clang-format on
 
 } // namespace exact::solutions

@@ -1,6 +1,7 @@
 // The worked solutions of "RECTA - 1": a typed line, the line through two
 // points, and the lines through a point parallel and perpendicular to a line.
 
+#include "framerows.h"
 #include "linesolutions.h"
 #include "solutionkit.h"
 
@@ -137,5 +138,29 @@ Solution solvePerpendicularThrough(const Point& q, const Line& r) {
     return throughPoint(TitleKind::PerpendicularThrough, StepKind::PerpendicularFamily,
                         StepKind::PerpendicularResult, q, "Q", r, true, "Resultado3");
 }
+
+// --- the frames of the topic, each with the worked solution of its problem
+
+// clang-format off
+std::vector<Frame> lines1Frames() {
+    using namespace rows;
+    return {
+        {"recta1-1", Topic::Recta1, TRANSLATABLE_NOOP("Frames", "Recta de equação..."),
+         {line("Text1")}, {},
+         [](const FrameData& d) { return solveTypedLine(d.line(0)); }},
+        {"recta1-2", Topic::Recta1, TRANSLATABLE_NOOP("Frames", "Recta que passa por dois pontos"),
+         {point("1"), point("2")}, {},
+         [](const FrameData& d) { return solveLineThroughPoints(d.point(0), d.point(1)); }},
+        {"recta1-3", Topic::Recta1,
+         TRANSLATABLE_NOOP("Frames", "Recta que passa por um ponto e é paralela a outra"),
+         {point("3"), line("Text5")}, {},
+         [](const FrameData& d) { return solveParallelThrough(d.point(0), d.line(0)); }},
+        {"recta1-4", Topic::Recta1,
+         TRANSLATABLE_NOOP("Frames", "Recta que passa por um ponto e é perpendicular a outra"),
+         {point("4"), line("Text7")}, {},
+         [](const FrameData& d) { return solvePerpendicularThrough(d.point(0), d.line(0)); }},
+    };
+}
+// clang-format on
 
 } // namespace exact::solutions

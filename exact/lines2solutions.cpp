@@ -2,6 +2,7 @@
 // distance between parallel lines, the distance from a point to a line and
 // the angle of two lines.
 
+#include "framerows.h"
 #include "linesolutions.h"
 #include "solutionkit.h"
 #include "twolines.h"
@@ -335,5 +336,28 @@ Solution solvePointLineDistance(const Point& p, const Line& typed) {
 Solution solveAngle(const Line& typed1, const Line& typed2) {
     return twoLineFrame(TitleKind::Angle, "Resultado4", typed1, typed2, angleSteps);
 }
+
+// --- the frames of the topic, each with the worked solution of its problem
+
+// clang-format off
+std::vector<Frame> lines2Frames() {
+    using namespace rows;
+    return {
+        {"recta2-1", Topic::Recta2, TRANSLATABLE_NOOP("Frames", "Intersecção de duas rectas"),
+         {line("Text1"), line("Text2")}, {},
+         [](const FrameData& d) { return solveIntersection(d.line(0), d.line(1)); }},
+        {"recta2-2", Topic::Recta2, TRANSLATABLE_NOOP("Frames", "Distância entre rectas paralelas"),
+         {line("Text3"), line("Text4")}, {},
+         [](const FrameData& d) { return solveParallelDistance(d.line(0), d.line(1)); }},
+        {"recta2-3", Topic::Recta2,
+         TRANSLATABLE_NOOP("Frames", "Distância de um ponto a uma recta"),
+         {line("Text5"), point("1")}, {},
+         [](const FrameData& d) { return solvePointLineDistance(d.point(0), d.line(0)); }},
+        {"recta2-4", Topic::Recta2, TRANSLATABLE_NOOP("Frames", "Ângulo de duas rectas"),
+         {line("Text6"), line("Text7")}, {},
+         [](const FrameData& d) { return solveAngle(d.line(0), d.line(1)); }},
+    };
+}
+// clang-format on
 
 } // namespace exact::solutions

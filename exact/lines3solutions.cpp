@@ -1,6 +1,7 @@
 // The worked solutions of "RECTA - 3": three collinear points, the slope and
 // inclination of a line, and the relative position of two lines.
 
+#include "framerows.h"
 #include "linesolutions.h"
 #include "solutionkit.h"
 #include "twolines.h"
@@ -233,5 +234,33 @@ Solution solveSlopeOfLine(const Line& typed) {
 Solution solveRelativePosition(const Line& typed1, const Line& typed2) {
     return twoLineFrame(TitleKind::RelativePosition, "Resultado4", typed1, typed2, positionSteps);
 }
+
+// --- the frames of the topic, each with the worked solution of its problem
+
+// clang-format off
+std::vector<Frame> lines3Frames() {
+    using namespace rows;
+    return {
+        {"recta3-1", Topic::Recta3,
+         TRANSLATABLE_NOOP("Frames", "Ver se três pontos são colineares"),
+         {point("1"), point("2"), point("3")}, {},
+         [](const FrameData& d) {
+             return solveCollinearity(d.point(0), d.point(1), d.point(2));
+         }},
+        {"recta3-2", Topic::Recta3,
+         TRANSLATABLE_NOOP("Frames", "Coeficiente angular e inclinação de uma recta"),
+         {point("4", only(0)), point("5", only(0)), line("Text9", only(1))},
+         {{"recta3-2a", "Option1",
+           TRANSLATABLE_NOOP("Frames", "Coeficiente angular e inclinação de uma recta: dois pontos"),
+           [](const FrameData& d) { return solveSlopeThroughPoints(d.point(0), d.point(1)); }},
+          {"recta3-2b", "Option2",
+           TRANSLATABLE_NOOP("Frames", "Coeficiente angular e inclinação de uma recta: equação"),
+           [](const FrameData& d) { return solveSlopeOfLine(d.line(0)); }}}},
+        {"recta3-3", Topic::Recta3, TRANSLATABLE_NOOP("Frames", "Posição relativa de duas rectas"),
+         {line("Text5"), line("Text6")}, {},
+         [](const FrameData& d) { return solveRelativePosition(d.line(0), d.line(1)); }},
+    };
+}
+// clang-format on
 
 } // namespace exact::solutions

@@ -2,6 +2,7 @@
 // an axis, with a given inclination or slope, or at a given angle with a
 // line; the bisectors of two lines.
 
+#include "framerows.h"
 #include "linesolutions.h"
 #include "solutionkit.h"
 #include "twolines.h"
@@ -234,5 +235,39 @@ Solution solveLinesAtAngle(const Point& p, const Number& beta, const Line& typed
 Solution solveBisectors(const Line& typed1, const Line& typed2) {
     return twoLineFrame(TitleKind::Bisectors, "Resultado5", typed1, typed2, bisectorSteps);
 }
+
+// --- the frames of the topic, each with the worked solution of its problem
+
+// clang-format off
+std::vector<Frame> lines4Frames() {
+    using namespace rows;
+    return {
+        {"recta4-1", Topic::Recta4, TRANSLATABLE_NOOP("Frames", "Recta que passa num ponto e ..."),
+         {point("1"), number("Text2", only(2)), number("Text6", only(3)),
+          angle("Text4", only(4)), line("Text5", only(4))},
+         {{"recta4-1a", "Option1",
+           TRANSLATABLE_NOOP("Frames", "Recta que passa num ponto e é paralela ao eixo das abcissas"),
+           [](const FrameData& d) { return solveParallelToXAxis(d.point(0)); }},
+          {"recta4-1b", "Option2",
+           TRANSLATABLE_NOOP("Frames", "Recta que passa num ponto e é paralela ao eixo das ordenadas"),
+           [](const FrameData& d) { return solveParallelToYAxis(d.point(0)); }},
+          {"recta4-1c", "Option3",
+           TRANSLATABLE_NOOP("Frames", "Recta que passa num ponto e tem uma inclinação dada"),
+           [](const FrameData& d) { return solveLineWithInclination(d.point(0), d.number(0)); }},
+          {"recta4-1d", "Option4",
+           TRANSLATABLE_NOOP("Frames", "Recta que passa num ponto e tem um declive dado"),
+           [](const FrameData& d) { return solveLineWithSlope(d.point(0), d.number(0)); }},
+          {"recta4-1e", "Option6",
+           TRANSLATABLE_NOOP("Frames", "Recta que passa num ponto e faz um ângulo dado com outra"),
+           [](const FrameData& d) {
+               return solveLinesAtAngle(d.point(0), d.angle(0), d.line(0));
+           }}}},
+        {"recta4-2", Topic::Recta4,
+         TRANSLATABLE_NOOP("Frames", "Bissectrizes de duas rectas concorrentes"),
+         {line("Text9"), line("Text10")}, {},
+         [](const FrameData& d) { return solveBisectors(d.line(0), d.line(1)); }},
+    };
+}
+// clang-format on
 
 } // namespace exact::solutions

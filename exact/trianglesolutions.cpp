@@ -4,6 +4,7 @@
 
 #include "trianglesolutions.h"
 
+#include "framerows.h"
 #include "linesolutions.h"
 #include "solutionkit.h"
 #include "verdicts.h"
@@ -463,5 +464,37 @@ Solution solveCircumcircle(const Triangle& t) {
     circleResult(s, StepKind::CircumscribedResult, {*o, sqrt(r2)}, label);
     return s;
 }
+
+// --- the frames of the topic, each with the worked solution of its problem
+
+// clang-format off
+std::vector<Frame> triangleFrames() {
+    using namespace rows;
+    return {
+        {"triangulo-1", Topic::Triangulo,
+         TRANSLATABLE_NOOP("Frames", "Pontos notáveis de um triângulo"),
+         {point("1"), point("2"), point("3")},
+         {{"triangulo-1a", "Option1",
+           TRANSLATABLE_NOOP("Frames", "Pontos notáveis de um triângulo: circuncentro"),
+           [](const FrameData& d) { return solveCircumcentre(triangle(d)); }},
+          {"triangulo-1b", "Option2",
+           TRANSLATABLE_NOOP("Frames", "Pontos notáveis de um triângulo: incentro"),
+           [](const FrameData& d) { return solveIncentre(triangle(d)); }},
+          {"triangulo-1c", "Option3",
+           TRANSLATABLE_NOOP("Frames", "Pontos notáveis de um triângulo: ortocentro"),
+           [](const FrameData& d) { return solveOrthocentre(triangle(d)); }},
+          {"triangulo-1d", "Option4",
+           TRANSLATABLE_NOOP("Frames", "Pontos notáveis de um triângulo: baricentro"),
+           [](const FrameData& d) { return solveCentroid(triangle(d)); }}}},
+        {"triangulo-2", Topic::Triangulo, TRANSLATABLE_NOOP("Frames", "Área de um triângulo"),
+         {point("6"), point("7"), point("8")}, {},
+         [](const FrameData& d) { return solveTriangleArea(triangle(d)); }},
+        {"triangulo-3", Topic::Triangulo,
+         TRANSLATABLE_NOOP("Frames", "Ver se são vértices de um triângulo rectângulo"),
+         {point("9"), point("10"), point("11")}, {},
+         [](const FrameData& d) { return solveRightTriangle(triangle(d)); }},
+    };
+}
+// clang-format on
 
 } // namespace exact::solutions

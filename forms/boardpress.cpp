@@ -13,7 +13,8 @@ void BoardPress::redrawn(const PressRecord& now, bool inPress) {
     if (!inPress) publish();
 }
 
-void BoardPress::explain(WorkedSolution::Builder build, std::shared_ptr<const TypedData> data) {
+void BoardPress::explain(WorkedSolution::Builder build,
+                         std::shared_ptr<const exact::FrameData> data) {
     m_record.solution = std::make_shared<const WorkedSolution>(std::move(build), std::move(data));
     m_replaced = true;
     publish();

@@ -17,7 +17,7 @@ public:
     /// axes are redrawn outside a press).
     void redrawn(const PressRecord& now, bool inPress);
     /// The worked solution of the press running now, which drew the board.
-    void explain(WorkedSolution::Builder build, std::shared_ptr<const TypedData> data);
+    void explain(WorkedSolution::Builder build, std::shared_ptr<const exact::FrameData> data);
     /// Says that the solution changed, if it did since it was last said.
     void publish();
 

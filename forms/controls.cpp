@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 
 namespace Controls {
 
@@ -10,12 +9,6 @@ QLineEdit* field(const QWidget* form, const QString& name) {
     auto* field = form->findChild<QLineEdit*>(name);
     Q_ASSERT_X(field, "ProblemForm::fieldNamed", qPrintable(name));
     return field;
-}
-
-bool isChecked(const QWidget* form, const QString& optionName) {
-    auto* option = form->findChild<QRadioButton*>(optionName);
-    Q_ASSERT_X(option, "ProblemForm::isChecked", qPrintable(optionName));
-    return option->isChecked();
 }
 
 QWidget* setResult(const QWidget* form, const QString& name, const QString& text) {

@@ -11,8 +11,6 @@ namespace Controls {
 
 /// The text field of that name; there must be one.
 QLineEdit* field(const QWidget* form, const QString& name);
-/// Whether the option button of that name is marked; there must be one.
-bool isChecked(const QWidget* form, const QString& optionName);
 /// Writes a result, a label or a text field of that name, and gives it.
 QWidget* setResult(const QWidget* form, const QString& name, const QString& text);
 

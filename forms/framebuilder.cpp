@@ -3,6 +3,7 @@
 #include "pressrecord.h"
 #include "twips.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,8 +22,14 @@ Control* named(Control* control, const QString& name, const QString& spoken) {
 }
 } // namespace
 
-FrameBuilder::FrameBuilder(QGroupBox* box, PressRunner press, bool pointToolTips)
+QString frameCaption(const exact::Frame& frame) {
+    return QCoreApplication::translate("Frames", frame.caption);
+}
+
+FrameBuilder::FrameBuilder(QGroupBox* box, const exact::Frame& definition, PressRunner press,
+                           bool pointToolTips)
     : m_box(box)
+    , m_definition(&definition)
     , m_press(std::move(press))
     , m_pointToolTips(pointToolTips) {
     auto* frame = new QVBoxLayout(box); // rows beside the buttons, then any full-width rows
@@ -37,15 +44,17 @@ FrameBuilder::FrameBuilder(QGroupBox* box, PressRunner press, bool pointToolTips
     outer->addLayout(m_buttons);
 }
 
-FrameBuilder FrameBuilder::addFrame(QWidget* panel, const QString& name, const QString& caption,
-                                    QPoint twips, PressRunner press, bool pointToolTips) {
+FrameBuilder FrameBuilder::addFrame(QWidget* panel, const QString& name,
+                                    const exact::Frame& definition, QPoint twips, PressRunner press,
+                                    bool pointToolTips) {
     auto* column = static_cast<QVBoxLayout*>(panel->layout());
-    auto* box = new QGroupBox(caption, panel);
+    auto* box = new QGroupBox(frameCaption(definition), panel);
     box->setObjectName(name);
+    declareFrame(box, definition);
     if (twips.y() > 0) box->setFixedHeight(px(twips.y()));
     column->addStretch(1);
     column->addWidget(box);
-    return FrameBuilder(box, std::move(press), pointToolTips);
+    return FrameBuilder(box, definition, std::move(press), pointToolTips);
 }
 
 QHBoxLayout* FrameBuilder::currentRow() {
@@ -98,8 +107,22 @@ FrameBuilder& FrameBuilder::text(const QString& text) {
     return *this;
 }
 
-FrameBuilder& FrameBuilder::field(const QString& name, const QString& initial,
-                                  const QString& spoken, bool wide) {
+const exact::FrameField& FrameBuilder::nextField(bool point) {
+    const exact::FrameField& f = m_definition->fields.at(m_fields++); // no more than declared
+    Q_ASSERT_X((f.role == exact::Role::Point) == point, m_definition->name,
+               "a field laid out where the frame declares another kind");
+    return f;
+}
+
+FrameBuilder& FrameBuilder::field(const QString& initial, const QString& spoken) {
+    const exact::FrameField& f = nextField(false);
+    const bool number = f.role == exact::Role::Number || f.role == exact::Role::Angle;
+    addField(QString::fromUtf8(f.name), initial, spoken, !number);
+    return *this;
+}
+
+void FrameBuilder::addField(const QString& name, const QString& initial, const QString& spoken,
+                            bool wide) {
     auto* field = named(new QLineEdit(initial, m_box), name, spoken);
     field->setFixedWidth(wide ? 170 : 44);
     if (m_pointToolTips) {
@@ -109,23 +132,27 @@ FrameBuilder& FrameBuilder::field(const QString& name, const QString& initial,
             field->setToolTip(QObject::tr("Escreva aqui o valor da ordenada do ponto"));
     }
     add(field);
-    return *this;
 }
 
-FrameBuilder& FrameBuilder::point(int n, const char* x, const char* y, const QString& pointName) {
+FrameBuilder& FrameBuilder::point(const char* x, const char* y, const QString& pointName) {
+    return point(x, y, QObject::tr("Abcissa de %1").arg(pointName),
+                 QObject::tr("Ordenada de %1").arg(pointName));
+}
+
+FrameBuilder& FrameBuilder::point(const char* x, const char* y, const QString& spokenX,
+                                  const QString& spokenY) {
+    const QString n = QString::fromUtf8(nextField(true).name);
     text(QStringLiteral("("));
-    field(QStringLiteral("Abcissa%1").arg(n), QString::fromLatin1(x),
-          QObject::tr("Abcissa de %1").arg(pointName), false);
+    addField(QStringLiteral("Abcissa") + n, QString::fromLatin1(x), spokenX, false);
     text(QStringLiteral(","));
-    field(QStringLiteral("Ordenada%1").arg(n), QString::fromLatin1(y),
-          QObject::tr("Ordenada de %1").arg(pointName), false);
+    addField(QStringLiteral("Ordenada") + n, QString::fromLatin1(y), spokenY, false);
     text(QStringLiteral(")"));
     m_caption = nullptr; // a closing parenthesis names nothing
     return *this;
 }
 
-FrameBuilder& FrameBuilder::option(const QString& name, const QString& caption,
-                                   const QString& spoken, bool checked) {
+FrameBuilder& FrameBuilder::option(const QString& caption, const QString& spoken, bool checked) {
+    const QString name = QString::fromUtf8(m_definition->options.at(m_options++).button);
     auto* option = named(new QRadioButton(caption, m_box), name, spoken);
     option->setChecked(checked);
     add(option);

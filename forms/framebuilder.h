@@ -1,5 +1,6 @@
 #pragma once
 
+#include "frame.h"
 #include "fullscreensource.h"
 
 #include <QPoint>
@@ -13,6 +14,9 @@ class QPushButton;
 class QVBoxLayout;
 class QWidget;
 
+/// A frame's caption as the forms and the index show it.
+QString frameCaption(const exact::Frame& frame);
+
 /// The frame's button of that kind, or null when it has none.
 QPushButton* frameButton(const QGroupBox* frame, PressKind kind);
 
@@ -22,30 +26,40 @@ using PressRunner =
     std::function<void(const std::function<void()>& routine, bool solving, QGroupBox* frame)>;
 
 /// Builds the contents of one problem frame, row by row, from left to right:
-/// the rows at the left, the frame's buttons in a column at the right.
+/// the rows at the left, the frame's buttons in a column at the right. The
+/// frame's fields and options are those its definition declares, laid out
+/// in the order it declares them: each `point` and `field` is the next field
+/// of the definition, each `option` its next option.
 class FrameBuilder {
 public:
     /// The tooltip of a "Resolver" button unless the frame gives another.
     static inline const QString ResolveTip = QString::fromUtf8("Resolve o problema.");
 
-    /// Fills `box`, whose buttons run their routines through `press`;
-    /// `pointToolTips` gives the Abcissa and Ordenada fields their tooltips.
-    FrameBuilder(QGroupBox* box, PressRunner press, bool pointToolTips);
+    /// Fills `box`, the frame of `definition`, whose buttons run their
+    /// routines through `press`; `pointToolTips` gives the Abcissa and
+    /// Ordenada fields their tooltips.
+    FrameBuilder(QGroupBox* box, const exact::Frame& definition, PressRunner press,
+                 bool pointToolTips);
 
     /// A new problem frame below the frames of a form's panel (or at
-    /// `twips`: top, height; a height only when given), to be filled.
-    static FrameBuilder addFrame(QWidget* panel, const QString& name, const QString& caption,
-                                 QPoint twips, PressRunner press, bool pointToolTips);
+    /// `twips`: top, height; a height only when given), to be filled: the
+    /// frame of `definition`, under its caption.
+    static FrameBuilder addFrame(QWidget* panel, const QString& name,
+                                 const exact::Frame& definition, QPoint twips, PressRunner press,
+                                 bool pointToolTips);
 
     FrameBuilder& text(const QString& text);
-    /// "(" Abcissa<n> "," Ordenada<n> ")" with their initial texts, the fields
-    /// named for a screen reader after the point they hold ("Abcissa de A").
-    FrameBuilder& point(int n, const char* x, const char* y, const QString& pointName);
-    /// A text field; `wide` for equations, narrow for numbers.
-    FrameBuilder& field(const QString& name, const QString& initial, const QString& spoken,
-                        bool wide = true);
-    FrameBuilder& option(const QString& name, const QString& caption, const QString& spoken,
-                         bool checked = false);
+    /// The next field, a point: "(" Abcissa<n> "," Ordenada<n> ")" with
+    /// their initial texts, the fields named for a screen reader after the
+    /// point they hold ("Abcissa de A").
+    FrameBuilder& point(const char* x, const char* y, const QString& pointName);
+    /// The same, with the two fields' spoken names given.
+    FrameBuilder& point(const char* x, const char* y, const QString& spokenX,
+                        const QString& spokenY);
+    /// The next field, an equation (wide) or a number (narrow).
+    FrameBuilder& field(const QString& initial, const QString& spoken);
+    /// The next option button.
+    FrameBuilder& option(const QString& caption, const QString& spoken, bool checked = false);
     FrameBuilder& result(const QString& name);
     /// A result written into an editable text field rather than a label.
     FrameBuilder& resultField(const QString& name);
@@ -64,6 +78,10 @@ public:
                                const QString& tip = ResolveTip);
 
 private:
+    /// A text field of that name; `wide` for equations, narrow for numbers.
+    void addField(const QString& name, const QString& initial, const QString& spoken, bool wide);
+    /// The definition's next field, which must be a point or must not.
+    const exact::FrameField& nextField(bool point);
     QHBoxLayout* currentRow();
     void add(QWidget* widget, int stretch = 0);
     /// A button of the column at the right that runs the routine as one press.
@@ -73,6 +91,9 @@ private:
     void addResult(QWidget* result, const QString& name);
 
     QGroupBox* m_box;
+    const exact::Frame* m_definition;
+    std::size_t m_fields = 0;  ///< the definition's fields laid out so far
+    std::size_t m_options = 0; ///< and its options
     PressRunner m_press;
     bool m_pointToolTips;
     QVBoxLayout* m_rows;

@@ -1,13 +1,10 @@
 #pragma once
 
+#include "topic.h"
+
 #include <functional>
 
 class ProblemForm;
-
-/// A topic of the program: one problem form and one entry of the menu. The
-/// topics are listed in the topic table (topics/topictable.h); the framework
-/// only carries them from a button to the application that shows them.
-enum class Topic : int;
 
 /// The four reference viewers.
 enum class HelpPage { Instrucoes, Indice, Sintaxe, Funcoes };

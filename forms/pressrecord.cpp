@@ -13,6 +13,19 @@
 namespace {
 
 constexpr char ResultProperty[] = "ortoplanoResult";
+constexpr char DefinitionProperty[] = "ortoplanoFrame";
+
+/// The frame of no press: no fields, nothing to explain.
+const exact::Frame NoFrame{"", Topic::Pontos, "", {}, {}, nullptr};
+
+/// Which of the definition's options is marked: its place; 0 for a frame
+/// without options, −1 when none is.
+int markedOption(const exact::Frame& definition, const QSet<QString>& checked) {
+    if (definition.options.empty()) return 0;
+    for (std::size_t k = 0; k < definition.options.size(); ++k)
+        if (checked.contains(QString::fromUtf8(definition.options[k].button))) return int(k);
+    return -1;
+}
 
 /// One control of a frame as text on a sheet; buttons have none.
 QString controlText(const QWidget* w, const PressRecord& record) {
@@ -60,20 +73,44 @@ bool isResult(const QWidget* control) {
     return control->property(ResultProperty).toBool();
 }
 
+void declareFrame(QGroupBox* frame, const exact::Frame& definition) {
+    frame->setProperty(DefinitionProperty,
+                       QVariant::fromValue(static_cast<const void*>(&definition)));
+}
+
+const exact::Frame* definitionOf(const QGroupBox* frame) {
+    return frame ? static_cast<const exact::Frame*>(
+                       frame->property(DefinitionProperty).value<const void*>())
+                 : nullptr;
+}
+
 PressRecord recordOf(QGroupBox* frame) {
     PressRecord record;
     record.frame = frame;
     if (!frame) return record;
+    record.definition = definitionOf(frame);
     for (const QLineEdit* field : frame->findChildren<QLineEdit*>())
         if (!isResult(field)) record.typed.insert(field->objectName(), field->text());
     for (const QRadioButton* option : frame->findChildren<QRadioButton*>())
         if (option->isChecked()) record.checked.insert(option->objectName());
+    if (record.definition) record.option = markedOption(*record.definition, record.checked);
     return record;
 }
 
-const TypedData& PressRecord::exactData() {
-    if (!data) data = std::make_shared<const TypedData>(typed);
+const exact::FrameData& PressRecord::exactData() {
+    if (!data) {
+        exact::FrameData::Texts texts;
+        for (auto it = typed.cbegin(); it != typed.cend(); ++it)
+            texts.emplace(it.key().toStdString(), it.value().toStdString());
+        data = std::make_shared<const exact::FrameData>(definition ? *definition : NoFrame, option,
+                                                        std::move(texts));
+    }
     return *data;
+}
+
+std::optional<exact::FrameId> PressRecord::problem() const {
+    if (!definition || option < 0) return std::nullopt;
+    return exact::FrameId(*definition, option);
 }
 
 BoardSheet sheetOf(const QString& title, const PressRecord& press) {
@@ -86,7 +123,7 @@ BoardSheet sheetOf(const QString& title, const PressRecord& press) {
     return sheet;
 }
 
-WorkedSolution::WorkedSolution(Builder build, std::shared_ptr<const TypedData> data)
+WorkedSolution::WorkedSolution(Builder build, std::shared_ptr<const exact::FrameData> data)
     : m_build(std::move(build))
     , m_data(std::move(data)) {}
 

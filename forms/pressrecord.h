@@ -1,7 +1,7 @@
 #pragma once
 
 #include "boardexport.h"
-#include "typeddata.h"
+#include "frame.h"
 
 #include <QHash>
 #include <QPointer>
@@ -9,6 +9,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace exact {
 struct Solution;
@@ -22,8 +23,8 @@ class QWidget;
 /// its exact data.
 class WorkedSolution {
 public:
-    using Builder = std::function<exact::Solution(const TypedData&)>;
-    WorkedSolution(Builder build, std::shared_ptr<const TypedData> data);
+    using Builder = std::function<exact::Solution(const exact::FrameData&)>;
+    WorkedSolution(Builder build, std::shared_ptr<const exact::FrameData> data);
     ~WorkedSolution();
     WorkedSolution(const WorkedSolution&) = delete;
     WorkedSolution& operator=(const WorkedSolution&) = delete;
@@ -34,7 +35,7 @@ public:
 
 private:
     Builder m_build;
-    std::shared_ptr<const TypedData> m_data;
+    std::shared_ptr<const exact::FrameData> m_data;
     mutable std::unique_ptr<exact::Solution> m_built;
     mutable bool m_tried = false;
 };
@@ -43,15 +44,25 @@ private:
 /// pressed: the data of the drawing that press leaves on the board.
 struct PressRecord {
     QPointer<QGroupBox> frame;
-    QHash<QString, QString> typed;                  ///< input field name -> its text at the press
-    QSet<QString> checked;                          ///< the option buttons marked at the press
+    const exact::Frame* definition = nullptr; ///< the frame as the frame table declares it
+    int option = -1;                          ///< its option marked (0 for a frame without options)
+    QHash<QString, QString> typed;            ///< input field name -> its text at the press
+    QSet<QString> checked;                    ///< the option buttons marked at the press
     std::shared_ptr<const WorkedSolution> solution; ///< of a "Resolver" press that gave one
-    std::shared_ptr<const TypedData> data;          ///< the fields read exactly, once asked for
+    std::shared_ptr<const exact::FrameData> data;   ///< the fields read exactly, once asked for
 
     /// The fields as typed for this press, each read exactly on first use;
     /// the press's worked solution reads the same readings.
-    const TypedData& exactData();
+    const exact::FrameData& exactData();
+    /// The problem of the press: its frame with the option marked; nothing
+    /// for a press of no frame, or with no option marked.
+    std::optional<exact::FrameId> problem() const;
 };
+
+/// Gives a frame its definition, which its presses record.
+void declareFrame(QGroupBox* frame, const exact::Frame& definition);
+/// The definition of a problem frame; null for a box that is none.
+const exact::Frame* definitionOf(const QGroupBox* frame);
 
 /// Marks a label or field as holding a result rather than data.
 void markAsResult(QWidget* control);

@@ -14,6 +14,8 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <cstdlib>
 
 namespace {
 /// The program's hooks that every form needs in place before it is built.
@@ -53,9 +55,15 @@ ProblemForm::ProblemForm(const FormTraits& traits, QWidget* parent)
 
 ProblemForm::~ProblemForm() = default;
 
-FrameBuilder ProblemForm::addFrame(const QString& name, const QString& caption, QPoint twips) {
+FrameBuilder ProblemForm::addFrame(const QString& name, const char* frame, QPoint twips) {
+    const exact::Frame* definition = exact::frameNamed(frame);
+    Q_ASSERT_X(definition, "ProblemForm::addFrame", frame);
+    return addFrame(name, *definition, twips);
+}
+
+FrameBuilder ProblemForm::addFrame(const QString& name, const exact::Frame& frame, QPoint twips) {
     return FrameBuilder::addFrame(
-        m_window.panel, name, caption, twips,
+        m_window.panel, name, frame, twips,
         [this](const std::function<void()>& routine, bool solving, QGroupBox* frame) {
             press(routine, solving, frame);
         },
@@ -68,8 +76,29 @@ QLineEdit* ProblemForm::fieldNamed(const QString& name) const {
     return Controls::field(this, name);
 }
 
-bool ProblemForm::isChecked(const QString& optionName) const {
-    return Controls::isChecked(this, optionName);
+QLineEdit* ProblemForm::givenField(exact::Role role, std::size_t i) const {
+    const PressRecord& r = m_press.record();
+    Q_ASSERT_X(r.definition, "ProblemForm::givenField", "outside a press of a frame");
+    return fieldNamed(QString::fromUtf8(exact::nthField(*r.definition, r.option, role, i).name));
+}
+
+Pt ProblemForm::givenPoint(std::size_t i) {
+    const PressRecord& r = m_press.record();
+    Q_ASSERT_X(r.definition, "ProblemForm::givenPoint", "outside a press of a frame");
+    return LerPonto(
+        std::atoi(exact::nthField(*r.definition, r.option, exact::Role::Point, i).name));
+}
+
+Real ProblemForm::givenNumber(std::size_t i) {
+    return LerCampo(givenField(exact::Role::Number, i));
+}
+
+Line ProblemForm::givenLine(std::size_t i) {
+    return LerEquacaoRecta(givenField(exact::Role::Line, i));
+}
+
+std::array<Line, 2> ProblemForm::givenLines() {
+    return LerEquacoesRecta(givenField(exact::Role::Line, 0), givenField(exact::Role::Line, 1));
 }
 
 void ProblemForm::setResult(const QString& name, const QString& text) {
@@ -89,9 +118,32 @@ void ProblemForm::press(const std::function<void()>& routine, bool solve, QGroup
     m_press.run(routine, solve, frame);
 }
 
-void ProblemForm::explain(WorkedSolution::Builder build) {
+void ProblemForm::explain() {
+    const std::optional<exact::FrameId> problem = m_press.record().problem();
+    if (!problem) return;
     exactData(); // the readings of the press's verdicts, shared
-    m_boardPress.explain(std::move(build), m_press.record().data);
+    m_boardPress.explain([p = *problem](const exact::FrameData& d) { return p.explain(d); },
+                         m_press.record().data);
+}
+
+// --- a problem given from outside ------------------------------------------
+
+QGroupBox* ProblemForm::frameOf(const exact::Frame& frame) const {
+    for (QGroupBox* box : m_window.panel->findChildren<QGroupBox*>())
+        if (definitionOf(box) == &frame) return box;
+    return nullptr;
+}
+
+void ProblemForm::enter(const exact::FrameId& problem,
+                        const std::vector<std::pair<std::string, std::string>>& texts) {
+    for (const auto& [name, text] : texts)
+        if (auto* field = findChild<QLineEdit*>(QString::fromStdString(name)))
+            field->setText(QString::fromStdString(text));
+    const std::string_view option = problem.optionButton();
+    if (!option.empty())
+        if (auto* button = findChild<QRadioButton*>(
+                QString::fromUtf8(option.data(), qsizetype(option.size()))))
+            button->setChecked(true);
 }
 
 // --- the axes and the lines -----------------------------------------------

@@ -3,6 +3,7 @@
 #include "board.h"
 #include "boardpress.h"
 #include "drawing.h"
+#include "exactverdict.h"
 #include "fieldreaders.h"
 #include "formwindow.h"
 #include "framebuilder.h"
@@ -15,6 +16,9 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 class BoardMenu;
 class QAction;
@@ -67,9 +71,19 @@ public:
     /// bare axes, or a press that gives no worked solution.
     const exact::Solution* solution() const { return m_boardPress.solution(); }
 
+    // --- a problem given from outside (an exercise, a worksheet's figure) ---
+    /// The frame of the frame table on this form; null when it is not on it.
+    QGroupBox* frameOf(const exact::Frame& frame) const;
+    /// Types texts into the fields of those names (the frame's, the
+    /// viewport's) and marks the problem's option, as a pupil would.
+    void enter(const exact::FrameId& problem,
+               const std::vector<std::pair<std::string, std::string>>& texts);
+
     // --- services of the press, for the equation readers ------------------
     /// The interpreter of the current press.
     clsEquation& interpreter() { return m_press.interpreter(); }
+    /// The text field of the i-th field of that role, for a reading of its own.
+    QLineEdit* givenField(exact::Role role, std::size_t i) const;
     /// The hidden field that holds the rewritten equation text.
     QLineEdit* scratch() const { return m_readers.scratch(); }
     /// Deletes every blank of an equation field and writes the text back.
@@ -85,10 +99,11 @@ public:
 
     /// The frame's fields as typed for this press, each read exactly on
     /// first use; the press's worked solution reads the same readings.
-    const TypedData& exactData() { return m_press.record().exactData(); }
+    const exact::FrameData& exactData() { return m_press.record().exactData(); }
     /// A verdict decided on the exact data, or nothing (decideExactly).
-    std::optional<bool> exactly(const std::function<std::optional<bool>(const TypedData&)>& verdict,
-                                bool wholeDoublesExact = true) {
+    std::optional<bool>
+    exactly(const std::function<std::optional<bool>(const exact::FrameData&)>& verdict,
+            bool wholeDoublesExact = true) {
         return decideExactly(exactData(), verdict, wholeDoublesExact);
     }
 
@@ -106,20 +121,34 @@ signals:
 
 protected:
     /// Hands the worked solution of this "Resolver" press to whoever shows
-    /// it. Called by a frame routine after DesenharEixos, once its answer is
-    /// written. The builder reads the frame's fields as typed for the press
-    /// (exactly) and whatever it captures; it runs only when the solution is
+    /// it: the explanation the frame table gives the problem pressed, from
+    /// the frame's fields as typed for the press (exactly). Called by a frame
+    /// routine after DesenharEixos, once its answer is written (or before a
+    /// message that ends the press). The solution is built only when it is
     /// asked for, so a press that nobody explains costs almost nothing.
-    void explain(WorkedSolution::Builder build);
+    void explain();
 
     /// The tooltip of the "Resolver" buttons that do not say "Resolve o problema.".
     static inline const QString Executar = QStringLiteral("Executar");
 
-    /// A problem frame below the previous one (or at `twips`: top, height).
-    FrameBuilder addFrame(const QString& name, const QString& caption, QPoint twips = {});
+    /// A problem frame below the previous one (or at `twips`: top, height):
+    /// the frame of the frame table named `frame` ("pontos-2"), with its caption.
+    FrameBuilder addFrame(const QString& name, const char* frame, QPoint twips = {});
+    FrameBuilder addFrame(const QString& name, const exact::Frame& frame, QPoint twips = {});
 
     QLineEdit* fieldNamed(const QString& name) const;
-    bool isChecked(const QString& optionName) const;
+
+    // --- the pressed frame's fields, by the roles the frame table gives them -
+    /// The i-th point of the problem pressed, read (LerPonto).
+    Pt givenPoint(std::size_t i);
+    /// The i-th number, read (LerCampo).
+    Real givenNumber(std::size_t i);
+    /// The i-th line, read (LerEquacaoRecta).
+    Line givenLine(std::size_t i);
+    /// The first two lines, read together (LerEquacoesRecta).
+    std::array<Line, 2> givenLines();
+    /// The option of the pressed frame that is marked, counted from 0; −1 when none is.
+    int markedOption() const { return m_press.record().option; }
 
     // --- reading the data (FieldReaders) ------------------------------------
     Real LerCampo(QLineEdit* field) { return m_readers.LerCampo(field); }

@@ -6,21 +6,30 @@
 #include "problemform.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 
 namespace {
+/// A frame of one circle equation, which nothing explains.
+const exact::Frame OneCircle{
+    "circulo", Topic::Circunferencia1, "Circunferência", {{exact::Role::Circle, "Text1"}}, {},
+    nullptr};
+
 class ReaderForm : public ProblemForm {
 public:
     ReaderForm()
-        : ProblemForm(FormTraits{}) {}
+        : ProblemForm(FormTraits{}) {
+        addFrame("Frame1", OneCircle).field("", "Circunferência");
+    }
 };
 
 int messages = 0;
 ReaderForm* form = nullptr;
 QLineEdit* field = nullptr;
+QGroupBox* frame = nullptr;
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -31,7 +40,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     new QApplication(argc, argv);
     setMessageHandler([](QWidget*, const Message&) { ++messages; });
     form = new ReaderForm;
-    field = new QLineEdit;
+    field = form->findChild<QLineEdit*>("Text1");
+    frame = form->findChild<QGroupBox*>("Frame1");
     return 0;
 }
 
@@ -41,12 +51,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool read = false;
     form->press(
         [&] {
-            const Circle c = LerEquacaoCircunferencia(*form, field);
+            const Circle c = LerEquacaoCircunferencia(*form, 0);
             if (!(c.r.value() > 0) || !std::isfinite(c.xc.value()) || !std::isfinite(c.yc.value()))
                 __builtin_trap();
             read = true;
         },
-        true);
+        true, frame);
     if (read == (messages == 1) || messages > 1 || form->ModoResolver()) __builtin_trap();
     return 0;
 }

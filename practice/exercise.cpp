@@ -2,18 +2,12 @@
 
 #include "askedendings.h"
 #include "budget.h"
-#include "circles2solutions.h"
-#include "circles3solutions.h"
-#include "circlesolutions.h"
 #include "evaluation.h"
 #include "frames.h"
-#include "linesolutions.h"
 #include "numbertext.h"
-#include "pointsolutions.h"
 #include "splitmix64.h"
 #include "texts.h"
 #include "translation.h"
-#include "trianglesolutions.h"
 #include "verdicts.h"
 
 #include <algorithm>
@@ -56,6 +50,11 @@ const std::vector<FrameDef>& frameTable() {
         return all;
     }();
     return table;
+}
+
+FrameId problem(std::string_view name) {
+    if (const std::optional<FrameId> id = FrameId::named(name)) return *id;
+    throw std::out_of_range(std::string(name));
 }
 
 const FrameDef& frameDef(FrameId id) {
@@ -133,7 +132,7 @@ std::optional<Exercise> drawn(const FrameDef& def, Level level, std::uint64_t se
         ex.frame = def.id;
         ex.level = supported(def, level);
         ex.seed = seed;
-        ex.option = def.option;
+        ex.option = def.id.optionButton();
         ex.dadosButton = def.dados;
         ex.resolverButton = def.resolver;
         Rng rng(seed * 1000003ULL + attempt * 0x632be59bd9b4e019ULL);
@@ -159,7 +158,7 @@ Exercise generate(FrameId frame, Level level, std::uint64_t seed) {
             ex->seed = seed;
             return std::move(*ex);
         }
-    throw NoExercise(def.caption);
+    throw NoExercise(caption(frame));
 }
 
 const std::vector<FrameId>& allFrames() {
@@ -172,10 +171,10 @@ const std::vector<FrameId>& allFrames() {
     return frames;
 }
 
-std::vector<FrameId> framesOf(TopicId topic) {
+std::vector<FrameId> framesOf(Topic topic) {
     std::vector<FrameId> ids;
     for (const FrameId& id : allFrames())
-        if (id.topic == topic) ids.push_back(id);
+        if (id.topic() == topic) ids.push_back(id);
     return ids;
 }
 
@@ -192,7 +191,7 @@ bool hasLevel(FrameId frame, Level level) {
 }
 
 std::string caption(FrameId frame) {
-    return translated("Practice", frameDef(frame).caption);
+    return translated("Frames", std::string(frame.caption()).c_str());
 }
 
 namespace {
@@ -200,21 +199,15 @@ namespace {
 namespace solve = exact::solutions;
 using MaybeSolution = std::optional<exact::Solution>;
 
-/// The exercise's data as its fields read them, exactly as the form reads
-/// them: the points of Abcissa<n> and Ordenada<n>, the lines and the
-/// circles typed, and the other numbers, each in the order of the fields.
-struct Written {
-    Data data;
-    std::vector<exact::Conic> conics;
-    std::vector<solve::CircleForm> forms; ///< how each circle is written: reduced, or … = 0
-};
-
 bool isCircleField(const std::string& text) {
     return text.find("^2") != std::string::npos;
 }
 
-Written written(const Exercise& ex) {
-    Written w;
+/// The exercise's data as its fields read them, exactly as the form reads
+/// them: the points of Abcissa<n> and Ordenada<n>, the lines and the
+/// circles typed, and the other numbers, each in the order of the fields.
+Data written(const Exercise& ex) {
+    Data w;
     std::vector<std::string> pointNumbers; // the n of Abcissa<n>, in order
     for (const auto& [name, text] : ex.fields) {
         if (name.rfind("Abcissa", 0) == 0) {
@@ -223,18 +216,15 @@ Written written(const Exercise& ex) {
                    name.rfind("Ym", 0) == 0) {
             continue;
         } else if (text.find('=') == std::string::npos) {
-            w.data.numbers.push_back(exact::readField(text));
+            w.numbers.push_back(exact::readField(text));
         } else if (isCircleField(text)) {
             const exact::CircleReading r = exact::readCircle(text);
             if (r.refusal != exact::Refusal::None) throw std::domain_error("not a circle");
-            w.conics.push_back(r.conic);
-            w.forms.push_back(text.ends_with("=0") ? solve::CircleForm::General
-                                                   : solve::CircleForm::Reduced);
-            w.data.circles.push_back(r.circle);
+            w.circles.push_back(r.circle);
         } else {
             const exact::LineReading r = exact::readLine(text);
             if (r.refusal != exact::Refusal::None) throw std::domain_error("not a line");
-            w.data.lines.push_back(r.line);
+            w.lines.push_back(r.line);
         }
     }
     const auto fieldText = [&ex](const std::string& name) {
@@ -243,175 +233,21 @@ Written written(const Exercise& ex) {
         throw std::out_of_range(name);
     };
     for (const std::string& n : pointNumbers)
-        w.data.points.push_back({exact::readField(fieldText("Abcissa" + n)),
-                                 exact::readField(fieldText("Ordenada" + n))});
+        w.points.push_back({exact::readField(fieldText("Abcissa" + n)),
+                            exact::readField(fieldText("Ordenada" + n))});
     return w;
 }
 
-MaybeSolution linesThree(const Exercise& ex, const Written& w) {
-    const Data& d = w.data;
-    switch (ex.frame.frame) {
-    case 0:
-        return solve::solveCollinearity(d.points.at(0), d.points.at(1), d.points.at(2));
-    case 1:
-        return ex.frame.option == 0 ? solve::solveSlopeThroughPoints(d.points.at(0), d.points.at(1))
-                                    : solve::solveSlopeOfLine(d.lines.at(0));
-    case 2:
-        return solve::solveRelativePosition(d.lines.at(0), d.lines.at(1));
-    }
-    return std::nullopt;
+/// Whether the exercise is of that frame ("triangulo-2"), whatever its option.
+bool of(const Exercise& ex, std::string_view frame) {
+    return ex.frame.frame().name == frame;
 }
 
-MaybeSolution linesFour(const Exercise& ex, const Written& w) {
-    const Data& d = w.data;
-    if (ex.frame.frame == 1) return solve::solveBisectors(d.lines.at(0), d.lines.at(1));
-    const exact::Point& p = d.points.at(0);
-    switch (ex.frame.option) {
-    case 0:
-        return solve::solveParallelToXAxis(p);
-    case 1:
-        return solve::solveParallelToYAxis(p);
-    case 2:
-        return solve::solveLineWithInclination(p, d.numbers.at(0));
-    case 3:
-        return solve::solveLineWithSlope(p, d.numbers.at(0));
-    case 4:
-        return solve::solveLinesAtAngle(p, d.numbers.at(0), d.lines.at(0));
-    }
-    return std::nullopt;
-}
-
-MaybeSolution circlesOne(const Exercise& ex, const Written& w) {
-    const Data& d = w.data;
-    switch (ex.frame.frame) {
-    case 0:
-        return ex.frame.option == 0 ? solve::solveCircleByEquation(w.conics.at(0), w.forms.at(0))
-                                    : solve::solveCircleByCentre(d.points.at(0), d.numbers.at(0));
-    case 1:
-        return solve::solveTangentCircle(d.points.at(0), d.lines.at(0));
-    case 2:
-        return solve::solveTangentAtPoint(d.points.at(0), w.conics.at(0));
-    case 3:
-        return solve::solveLineAndCircle(d.lines.at(0), w.conics.at(0));
-    }
-    return std::nullopt;
-}
-
-exact::solutions::Triangle triangleOf(const Data& d) {
-    return {d.points.at(0), d.points.at(1), d.points.at(2)};
-}
-
-MaybeSolution triangle(const Exercise& ex, const Written& w) {
-    const exact::solutions::Triangle t = triangleOf(w.data);
-    switch (ex.frame.frame) {
-    case 0:
-        switch (ex.frame.option) {
-        case 0:
-            return solve::solveCircumcentre(t);
-        case 1:
-            return solve::solveIncentre(t);
-        case 2:
-            return solve::solveOrthocentre(t);
-        case 3:
-            return solve::solveCentroid(t);
-        }
-        break;
-    case 1:
-        return solve::solveTriangleArea(t);
-    case 2:
-        return solve::solveRightTriangle(t);
-    }
-    return std::nullopt;
-}
-
-MaybeSolution circlesTwo(const Exercise& ex, const Written& w) {
-    const Data& d = w.data;
-    switch (ex.frame.frame) {
-    case 0:
-        return ex.frame.option == 0 ? solve::solveIncircle(triangleOf(d))
-                                    : solve::solveCircumcircle(triangleOf(d));
-    case 1: // started from the circle's general equation when it is given so
-        return solve::solvePointCircleDistance(
-            d.points.at(0), d.circles.at(0),
-            w.forms.at(0) == solve::CircleForm::General ? &w.conics.at(0) : nullptr);
-    case 2:
-        return solve::solveTangentCircle(d.points.at(0), d.lines.at(0));
-    case 3:
-        return solve::solveCircleThroughPoints(d.points.at(0), d.points.at(1), d.points.at(2));
-    }
-    return std::nullopt;
-}
-
-MaybeSolution circlesThree(const Exercise& ex, const Written& w) {
-    const Data& d = w.data;
-    switch (ex.frame.frame) {
-    case 0:
-        return solve::solveTwoCircles(w.conics.at(0), w.conics.at(1));
-    case 1:
-        return solve::solveTangentsFromPoint(d.points.at(0), w.conics.at(0));
-    case 2:
-        return solve::solveTouchingCircle(d.points.at(0), d.points.at(1), d.lines.at(0));
-    }
-    return std::nullopt;
-}
-
-MaybeSolution pointsAndFirstLines(const Exercise& ex, const Written& w) {
-    namespace s = exact::solutions;
-    const Data& d = w.data;
-    const bool points = ex.frame.topic == TopicId::Pontos;
-    switch (ex.frame.frame) {
-    case 0:
-        return points ? s::solvePoint(d.points.at(0)) : s::solveTypedLine(d.lines.at(0));
-    case 1:
-        return points ? s::solveMidpoint(d.points.at(0), d.points.at(1))
-                      : s::solveLineThroughPoints(d.points.at(0), d.points.at(1));
-    case 2:
-        return points ? s::solveDistance(d.points.at(0), d.points.at(1))
-                      : s::solveParallelThrough(d.points.at(0), d.lines.at(0));
-    case 3:
-        return points ? s::solveBisector(d.points.at(0), d.points.at(1))
-                      : s::solvePerpendicularThrough(d.points.at(0), d.lines.at(0));
-    }
-    return std::nullopt;
-}
-
-MaybeSolution secondLines(const Exercise& ex, const Written& w) {
-    namespace s = exact::solutions;
-    const Data& d = w.data;
-    switch (ex.frame.frame) {
-    case 0:
-        return s::solveIntersection(d.lines.at(0), d.lines.at(1));
-    case 1:
-        return s::solveParallelDistance(d.lines.at(0), d.lines.at(1));
-    case 2:
-        return s::solvePointLineDistance(d.points.at(0), d.lines.at(0));
-    case 3:
-        return s::solveAngle(d.lines.at(0), d.lines.at(1));
-    }
-    return std::nullopt;
-}
-
-MaybeSolution solved(const Exercise& ex, const Written& w) {
-    switch (ex.frame.topic) {
-    case TopicId::Pontos:
-    case TopicId::Recta1:
-        return pointsAndFirstLines(ex, w);
-    case TopicId::Recta2:
-        return secondLines(ex, w);
-    case TopicId::Recta3:
-        return linesThree(ex, w);
-    case TopicId::Recta4:
-        return linesFour(ex, w);
-    case TopicId::Circunferencia1:
-        return circlesOne(ex, w);
-    case TopicId::Circunferencia2:
-        return circlesTwo(ex, w);
-    case TopicId::Circunferencia3:
-        return circlesThree(ex, w);
-    case TopicId::Triangulo:
-        return triangle(ex, w);
-    }
-    return std::nullopt;
+/// The worked solution of the exercise's problem, as the frame table
+/// explains it from the texts of its fields.
+MaybeSolution solved(const Exercise& ex) {
+    return ex.frame.explain(
+        exact::FrameData(ex.frame, exact::FrameData::Texts(ex.fields.begin(), ex.fields.end())));
 }
 
 // --- the key proven
@@ -441,7 +277,7 @@ std::optional<Words> wordsOf(exact::Verdict v) {
 /// verdict in words; the area of a triangle without its sign.
 std::vector<Value> foundValues(const Exercise& ex, const exact::Solution& s) {
     std::vector<Value> values;
-    const bool area = ex.frame.topic == TopicId::Triangulo && ex.frame.frame == 1;
+    const bool area = of(ex, "triangulo-2");
     for (const exact::AnswerPart& part : s.answer.parts())
         std::visit(
             [&](const auto& v) {
@@ -465,8 +301,8 @@ std::vector<Value> foundValues(const Exercise& ex, const exact::Solution& s) {
 }
 
 /// The orthogonal projection the point frame asks for, of the point as written.
-std::vector<Value> projection(const Exercise& ex, const Written& w) {
-    const exact::Point& a = w.data.points.at(0);
+std::vector<Value> projection(const Exercise& ex, const Data& w) {
+    const exact::Point& a = w.points.at(0);
     const bool onX = ex.data.numbers.at(0) == exact::Number(1);
     return {onX ? exact::Point{a.x, 0} : exact::Point{0, a.y}};
 }
@@ -474,16 +310,15 @@ std::vector<Value> projection(const Exercise& ex, const Written& w) {
 /// Whether the data as written are degenerate for the frame: two equal
 /// points, the vertices of a triangle (or three points of a circle) in a
 /// straight line.
-bool degenerate(const Exercise& ex, const Written& w) {
-    const auto& p = w.data.points;
+bool degenerate(const Exercise& ex, const Data& w) {
+    const auto& p = w.points;
     for (std::size_t i = 0; i < p.size(); ++i)
         for (std::size_t j = i + 1; j < p.size(); ++j)
             if (exact::verdict::equal(p[i], p[j]).value_or(true)) return true;
-    for (const exact::Line& l : w.data.lines)
+    for (const exact::Line& l : w.lines)
         if (exact::verdict::noLine(l).value_or(true)) return true;
-    const bool triangle =
-        ex.frame.topic == TopicId::Triangulo || (ex.frame.topic == TopicId::Circunferencia2 &&
-                                                 (ex.frame.frame == 0 || ex.frame.frame == 3));
+    const bool triangle = ex.frame.topic() == Topic::Triangulo || of(ex, "circunferencia2-1") ||
+                          of(ex, "circunferencia2-4");
     return triangle && exact::verdict::collinear(p.at(0), p.at(1), p.at(2)).value_or(true);
 }
 
@@ -491,13 +326,13 @@ bool degenerate(const Exercise& ex, const Written& w) {
 /// every value asked among those it finds, and its verdict the key's words.
 bool proven(const Exercise& ex) {
     try {
-        const Written w = written(ex);
+        const Data w = written(ex);
         if (degenerate(ex, w)) return false;
         std::vector<Value> found;
-        if (ex.frame.topic == TopicId::Pontos && ex.frame.frame == 0) {
+        if (of(ex, "pontos-1")) {
             found = projection(ex, w);
         } else {
-            const MaybeSolution s = solved(ex, w);
+            const MaybeSolution s = solved(ex);
             if (!s || s->stopped) return false;
             found = foundValues(ex, *s);
         }
@@ -525,15 +360,15 @@ solve::Asked asked(const Exercise& ex) {
         return ex.expected.form == AskedForm::ReducedEquation   ? solve::Asked::ReducedEquations
                : ex.expected.form == AskedForm::GeneralEquation ? solve::Asked::GeneralEquations
                                                                 : solve::Asked::AsFound;
-    const bool slope = ex.frame.topic == TopicId::Recta3 && ex.frame.frame == 1;
+    const bool slope = of(ex, "recta3-2");
     return slope && ex.expected.kind == AnswerKind::Number ? solve::Asked::Slope
                                                            : solve::Asked::AsFound;
 }
 
 /// The solution ends on what the statement asks for.
-void endOnAsked(const Exercise& ex, const Written& w, exact::Solution& s) {
-    if (ex.frame == FrameId{TopicId::Pontos, 0})
-        solve::endOnProjection(s, w.data.points.at(0), ex.data.numbers.at(0) == exact::Number(1));
+void endOnAsked(const Exercise& ex, const Data& w, exact::Solution& s) {
+    if (of(ex, "pontos-1"))
+        solve::endOnProjection(s, w.points.at(0), ex.data.numbers.at(0) == exact::Number(1));
     else
         solve::endOnAsked(s, asked(ex));
 }
@@ -543,8 +378,8 @@ void endOnAsked(const Exercise& ex, const Written& w, exact::Solution& s) {
 std::optional<exact::Solution> workedSolution(const Exercise& ex) {
     try {
         exact::verdict::takeDecidedOnDecimals();
-        const Written w = written(ex);
-        MaybeSolution s = solved(ex, w);
+        const Data w = written(ex);
+        MaybeSolution s = solved(ex);
         if (s) endOnAsked(ex, w, *s);
         if (s && exact::verdict::takeDecidedOnDecimals())
             s->add(exact::StepKind::DecidedOnDecimals);

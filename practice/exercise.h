@@ -3,6 +3,7 @@
 // Exercises to practise: the model shared by the practice window, the
 // checker and the worksheets. Plain C++ on the exact values, no Qt.
 
+#include "frame.h"
 #include "number.h"
 #include "objects.h"
 #include "solution.h"
@@ -25,32 +26,11 @@ inline constexpr Level AllLevels[] = {Level::Basico, Level::Intermedio, Level::A
 /// "básico", "intermédio", "avançado".
 std::string_view levelName(Level level);
 
-/// The topics, numbered as the program's topic table numbers its forms
-/// (Pontos is 0, Triângulo is 8): `Topic(int(id.topic))` in the shell.
-enum class TopicId : std::uint8_t {
-    Pontos,
-    Recta1,
-    Recta2,
-    Recta3,
-    Recta4,
-    Circunferencia1,
-    Circunferencia2,
-    Circunferencia3,
-    Triangulo,
-};
-inline constexpr int TopicIdCount = 9;
-
-/// One problem frame of a topic, and for a frame with option buttons the
-/// option chosen. `frame` counts the frames top to bottom from 0, as the
-/// topic table lists their captions; `option` counts the options from 0
-/// (0 also for a frame without options).
-struct FrameId {
-    TopicId topic = TopicId::Pontos;
-    int frame = 0;
-    int option = 0;
-    friend bool operator==(const FrameId&, const FrameId&) = default;
-    friend auto operator<=>(const FrameId&, const FrameId&) = default;
-};
+/// One problem to practise: a frame of the frame table (exact/framerows.h),
+/// with its option for a frame with option buttons.
+using FrameId = exact::FrameId;
+/// The problem of that name ("triangulo-1b"); throws std::out_of_range for none.
+FrameId problem(std::string_view name);
 
 /// What the pupil answers.
 enum class AnswerKind : std::uint8_t {
@@ -160,7 +140,7 @@ Exercise generate(FrameId frame, Level level, std::uint64_t seed);
 /// Every frame and option that can be practised, in the order of the topics.
 const std::vector<FrameId>& allFrames();
 /// The frames of a topic.
-std::vector<FrameId> framesOf(TopicId topic);
+std::vector<FrameId> framesOf(Topic topic);
 /// The frames that have exercises at a level.
 std::vector<FrameId> framesAt(Level level);
 /// Whether a frame has exercises at a level.

@@ -46,13 +46,12 @@ struct Slip {
     std::function<std::vector<Value>(const Exercise&)> apply;
 };
 
-/// Everything about one practisable frame.
+/// Everything about practising one problem of the frame table: its caption
+/// and option button come from there.
 struct FrameDef {
     FrameId id;
-    const char* caption;
     const char* dados;    ///< objectName of its "Dados" button, "" when none
     const char* resolver; ///< objectName of its "Resolver" button
-    const char* option;   ///< objectName of the option button, "" when none
     std::array<bool, 3> levels;
     /// Makes the exercise's data, fields, statement and expected answer.
     void (*make)(Rng&, Exercise&);

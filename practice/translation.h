@@ -7,6 +7,8 @@
 // library a translator, and each text is asked of it when an exercise is
 // made or checked. Without a translator, texts stay as written.
 
+#include "translatable.h"
+
 #include <functional>
 #include <string>
 
@@ -23,5 +25,3 @@ std::string translated(const char* context, const char* text);
 
 /// A text of the exercises, in the program's language.
 #define TRANSLATABLE(context, text) ::practice::translated(context, text)
-/// A text kept in a table as written, given in the language where it is used.
-#define TRANSLATABLE_NOOP(context, text) text

@@ -3,7 +3,7 @@
 # and runs each for the given number of seconds (default 60). Every input must
 # end within a second (-timeout=1), under the sanitizers: the seeds of the
 # slowest inputs known (fuzz/corpus/*/seed-slow-*) are run first.
-#   scripts/fuzz.sh            # about a minute each, as the test run does
+#   scripts/fuzz.sh            # about a minute each (the test run gives each 20 seconds)
 #   scripts/fuzz.sh 3600       # an hour each
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"

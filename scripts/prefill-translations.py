@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Prefills translations from the sources' spelling (Portuguese before 1990).
 
-    scripts/prefill-translations.py ts FILE.ts pt_PT|pt_BR
-        fills every unfinished message of a Qt Linguist file;
+    scripts/prefill-translations.py ts FILE.ts pt_PT|pt_BR [EARLIER.ts ...]
+        fills every unfinished message of a Qt Linguist file: with the
+        translation the same text has elsewhere in it or in an earlier
+        version of it (a text moved to another context), else respelt;
     scripts/prefill-translations.py table SOURCE.txt pt_PT|pt_BR > OUT.txt
         writes a sentence table with its templates respelt.
 
@@ -139,13 +141,27 @@ def translate(text, target):
                    re.sub(r"[A-Za-zÀ-ÿ]+(?:-[A-Za-zÀ-ÿ]+)*", word, p) for p in pieces)
 
 
-def fill_ts(path, target):
+def known_translations(paths):
+    """Each source text's finished translation in these files, when it has only one."""
+    known = {}
+    for path in paths:
+        for message in ET.parse(path).getroot().iter("message"):
+            translation = message.find("translation")
+            if translation is None or translation.get("type") or not translation.text:
+                continue
+            known.setdefault(message.findtext("source"), set()).add(translation.text)
+    return {source: texts.pop() for source, texts in known.items() if len(texts) == 1}
+
+
+def fill_ts(path, target, earlier=()):
+    known = known_translations([path, *earlier])
     tree = ET.parse(path)
     for message in tree.getroot().iter("message"):
         translation = message.find("translation")
         if translation is None or translation.get("type") != "unfinished":
             continue
-        translation.text = translate(message.findtext("source"), target)
+        source = message.findtext("source")
+        translation.text = known.get(source) or translate(source, target)
         del translation.attrib["type"]
     tree.write(path, encoding="utf-8", xml_declaration=True)
 
@@ -160,4 +176,7 @@ def fill_table(path, target):
 
 if __name__ == "__main__":
     kind, path, target = sys.argv[1:4]
-    (fill_ts if kind == "ts" else fill_table)(path, target)
+    if kind == "ts":
+        fill_ts(path, target, sys.argv[4:])
+    else:
+        fill_table(path, target)

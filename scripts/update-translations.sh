@@ -12,6 +12,6 @@ cd "$ROOT"
 for lang in pt_PT pt_BR; do
     "$LUPDATE" -silent -locations none -no-obsolete -source-language pt -target-language "$lang" \
         -tr-function-alias QT_TRANSLATE_NOOP+=TRANSLATABLE,QT_TRANSLATE_NOOP+=TRANSLATABLE_NOOP \
-        interpreter practice board forms topics shell worksheet typeset textrules language main.cpp \
+        exact interpreter practice board forms topics shell worksheet typeset textrules language main.cpp \
         -ts "translations/ortoplano_$lang.ts"
 done

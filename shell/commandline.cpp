@@ -212,10 +212,11 @@ QString spelt(QString name) {
 QString frameList() {
     QString out;
     for (const TopicRow& row : TopicTable) {
-        const auto frames = practice::framesOf(practice::TopicId(int(row.topic)));
+        const auto frames = practice::framesOf(row.topic);
         if (frames.empty()) continue;
-        out += QStringLiteral("  %1 (%2)\n")
-                   .arg(spelt(worksheet::topicName(row.topic)), topicText(row.indexHeading));
+        out +=
+            QStringLiteral("  %1 (%2)\n")
+                .arg(spelt(QString::fromUtf8(topicName(row.topic))), topicText(row.indexHeading));
         for (const practice::FrameId& frame : frames)
             out += QStringLiteral("    %1  %2\n")
                        .arg(spelt(worksheet::frameName(frame)), -18)

@@ -1,18 +1,19 @@
 // The index pages: every problem of the nine topics, by topic.
 
+#include "framebuilder.h"
 #include "helpcontent.h"
 #include "topictable.h"
 
 namespace Help {
 namespace {
 
-/// Every topic of the topic table with the problems of its form.
+/// Every topic of the topic table with the captions of its form's frames.
 std::vector<IndexTopic> makeTopics() {
     std::vector<IndexTopic> topics;
     for (const TopicRow& row : TopicTable) {
         QStringList problems;
-        for (const char* problem : row.problems)
-            if (problem) problems << topicText(problem);
+        for (const exact::Frame& frame : exact::frames())
+            if (frame.topic == row.topic) problems << frameCaption(frame);
         topics.push_back({row.topic, topicText(row.indexHeading), problems});
     }
     return topics;

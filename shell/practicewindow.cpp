@@ -135,9 +135,8 @@ void PracticeWindow::buildChoosers() {
 void PracticeWindow::fillFrames() {
     m_frame->clear();
     m_frame->addItem(tr("qualquer um deste tema"));
-    for (const FrameId& f : practice::framesOf(practice::TopicId(m_topic->currentIndex())))
-        m_frame->addItem(qs(practice::caption(f)),
-                         QVariant::fromValue(QList<int>{f.frame, f.option}));
+    for (const FrameId& f : practice::framesOf(Topic(m_topic->currentIndex())))
+        m_frame->addItem(qs(practice::caption(f)), qs(std::string(f.name())));
 }
 
 void PracticeWindow::chooseTopic(Topic topic) {
@@ -149,11 +148,9 @@ Level PracticeWindow::chosenLevel() const {
 }
 
 FrameId PracticeWindow::chosenFrame(std::uint64_t seed) const {
-    const auto topic = practice::TopicId(m_topic->currentIndex());
-    if (m_frame->currentIndex() > 0) {
-        const QList<int> f = m_frame->currentData().value<QList<int>>();
-        return {topic, f.value(0), f.value(1)};
-    }
+    const auto topic = Topic(m_topic->currentIndex());
+    if (m_frame->currentIndex() > 0)
+        return practice::problem(m_frame->currentData().toString().toStdString());
     std::vector<FrameId> frames;
     for (const FrameId& f : practice::framesOf(topic))
         if (practice::hasLevel(f, chosenLevel())) frames.push_back(f);
@@ -255,7 +252,7 @@ void PracticeWindow::showVerdict(const QString& text, const QColor& colour) {
 void PracticeWindow::count(bool right) {
     if (m_answered) return;
     m_answered = true;
-    Tally& t = m_counts[std::size_t(m_exercise->frame.topic)];
+    Tally& t = m_counts[std::size_t(m_exercise->frame.topic())];
     ++t.tried;
     if (right) ++t.firstTry;
     updateTally();
@@ -263,7 +260,7 @@ void PracticeWindow::count(bool right) {
 
 void PracticeWindow::updateTally() {
     QStringList lines;
-    for (int i = 0; i < practice::TopicIdCount; ++i)
+    for (int i = 0; i < TopicCount; ++i)
         if (const Tally& t = m_counts[std::size_t(i)]; t.tried)
             lines << tr("%1: %2 tentado(s), %3 certo(s) à primeira")
                          .arg(topicText(TopicTable[i].indexHeading))

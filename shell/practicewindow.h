@@ -12,7 +12,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-enum class Topic : int;
 
 /// The window "Praticar": a fresh exercise of a chosen topic, frame and
 /// level, typed into its form with the data drawn; the pupil's answer
@@ -74,5 +73,5 @@ private:
         int tried = 0;
         int firstTry = 0;
     };
-    std::array<Tally, practice::TopicIdCount> m_counts{};
+    std::array<Tally, TopicCount> m_counts{};
 };

@@ -6,10 +6,11 @@
 
 #include <QLineEdit>
 
-CircleEquationReader::CircleEquationReader(ProblemForm& form, QLineEdit* field,
+CircleEquationReader::CircleEquationReader(ProblemForm& form, std::size_t circle,
                                            CircleRefusals refusals)
     : m_form(form)
-    , m_field(field)
+    , m_circle(circle)
+    , m_field(form.givenField(exact::Role::Circle, circle))
     , m_refusals(std::move(refusals)) {}
 
 void CircleEquationReader::strip() {
@@ -55,12 +56,12 @@ void CircleEquationReader::sampleConic() {
 
 std::optional<bool>
 CircleEquationReader::exactVerdict(std::optional<bool> (*verdict)(const exact::Conic&)) {
-    const QString name = m_field->objectName();
-    return m_form.exactly([&](const TypedData& d) { return verdict(d.circle(name).conic); }, false);
+    return m_form.exactly([&](const exact::FrameData& d) { return verdict(d.conic(m_circle)); },
+                          false);
 }
 
 void CircleEquationReader::takeExactCoefficients() {
-    const exact::Conic& q = m_form.exactData().circle(m_field->objectName()).conic;
+    const exact::Conic& q = m_form.exactData().conic(m_circle);
     m_d = (q.D / q.A).toDouble();
     m_e = (q.E / q.A).toDouble();
     m_f = (q.F / q.A).toDouble();
@@ -82,8 +83,8 @@ Circle CircleEquationReader::centreAndRadius() {
     return {-m_d / 2, -m_e / 2, sqrt(k) / 2};
 }
 
-Circle LerEquacaoCircunferencia(ProblemForm& form, QLineEdit* field, CircleRefusals refusals) {
-    CircleEquationReader reader(form, field, std::move(refusals));
+Circle LerEquacaoCircunferencia(ProblemForm& form, std::size_t circle, CircleRefusals refusals) {
+    CircleEquationReader reader(form, circle, std::move(refusals));
     reader.strip();
     reader.checkCharacters();
     reader.sample();

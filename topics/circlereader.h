@@ -3,6 +3,7 @@
 #include "geometry.h"
 
 #include <QString>
+#include <cstddef>
 #include <optional>
 
 namespace exact {
@@ -27,7 +28,8 @@ struct CircleRefusals {
 /// frame; a fault or a refusal of any of them is the field's (ProblemForm::readingField).
 class CircleEquationReader {
 public:
-    CircleEquationReader(ProblemForm& form, QLineEdit* field, CircleRefusals refusals = {});
+    /// The reader of the pressed frame's i-th circle.
+    CircleEquationReader(ProblemForm& form, std::size_t circle, CircleRefusals refusals = {});
 
     /// Deletes the blanks of the field and writes the text back.
     void strip();
@@ -48,11 +50,13 @@ private:
     void takeExactCoefficients();
 
     ProblemForm& m_form;
+    std::size_t m_circle;
     QLineEdit* m_field;
     CircleRefusals m_refusals;
     QString m_text;
     Real m_d, m_e, m_f; ///< x² + y² + d x + e y + f = 0
 };
 
-/// Every stage of the circle reader, one after the other.
-Circle LerEquacaoCircunferencia(ProblemForm& form, QLineEdit* field, CircleRefusals refusals = {});
+/// Every stage of the circle reader of the pressed frame's i-th circle, one after the other.
+Circle LerEquacaoCircunferencia(ProblemForm& form, std::size_t circle,
+                                CircleRefusals refusals = {});

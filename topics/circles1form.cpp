@@ -1,7 +1,6 @@
 #include "circles1form.h"
 
 #include "circlereader.h"
-#include "circlesolutions.h"
 #include "numbered_error.h"
 #include "textrules.h"
 #include "topictable.h"
@@ -15,57 +14,47 @@ Circles1Form::Circles1Form(QWidget* parent)
 }
 
 void Circles1Form::buildFrames() {
-    addFrame(QStringLiteral("Frame6"), tr("Circunferência de equação..."), {0, 1500})
-        .option(QStringLiteral("Option1"), {}, tr("Circunferência dada pela equação"), true)
-        .field(QStringLiteral("Text1"), QStringLiteral("x^2+y^2-4x-6y-3=0"),
-               tr("Equação da circunferência"))
+    addFrame(QStringLiteral("Frame6"), "circunferencia1-1", {0, 1500})
+        .option({}, tr("Circunferência dada pela equação"), true)
+        .field(QStringLiteral("x^2+y^2-4x-6y-3=0"), tr("Equação da circunferência"))
         .newRow()
-        .option(QStringLiteral("Option2"), {}, tr("Circunferência dada pelo centro e pelo raio"))
+        .option({}, tr("Circunferência dada pelo centro e pelo raio"))
         .text(tr("Centro:"))
-        .text(QStringLiteral("("))
-        .field(QStringLiteral("Abcissa3"), QStringLiteral("2"), tr("Abcissa do centro"), false)
-        .text(QStringLiteral(","))
-        .field(QStringLiteral("Ordenada3"), QStringLiteral("-3"), tr("Ordenada do centro"), false)
-        .text(QStringLiteral(")"))
+        .point("2", "-3", tr("Abcissa do centro"), tr("Ordenada do centro"))
         .newRow()
         .text(tr("Raio:"))
-        .field(QStringLiteral("Raio"), QStringLiteral("4"), tr("Raio"), false)
+        .field(QStringLiteral("4"), tr("Raio"))
         .resolverOnly(QStringLiteral("Resolver3"), [this] { circleByEquationOrCentre(); });
-    addFrame(QStringLiteral("Frame4"), tr("Circunferência com centro num ponto e tg a uma recta"),
-             {0, 1875})
+    addFrame(QStringLiteral("Frame4"), "circunferencia1-2", {0, 1875})
         .text(tr("Recta:"))
-        .field(QStringLiteral("Text3"), QStringLiteral("2x-3y+4=0"), tr("Equação da recta"))
+        .field(QStringLiteral("2x-3y+4=0"), tr("Equação da recta"))
         .newRow()
         .text(tr("P ="))
-        .point(1, "2", "-3", tr("P"))
+        .point("2", "-3", tr("P"))
         .newRow()
         .text(tr("Equação da circunferência:"))
         .newRow()
         .result(QStringLiteral("Resultado3"))
         .dadosResolver(1, [this] { circleTangentToLine(); });
-    addFrame(QStringLiteral("Frame1"), tr("Tangente a uma circunferência num dos seus pontos"),
-             {0, 1800})
+    addFrame(QStringLiteral("Frame1"), "circunferencia1-3", {0, 1800})
         .text(tr("P ="))
-        .point(2, "3", "-5", tr("P"))
+        .point("3", "-5", tr("P"))
         .newRow()
         .text(tr("Circunferência:"))
         .newRow()
-        .field(QStringLiteral("Text4"), QStringLiteral("x^2+y^2-2x-2y-38=0"),
-               tr("Equação da circunferência"))
+        .field(QStringLiteral("x^2+y^2-2x-2y-38=0"), tr("Equação da circunferência"))
         .newRow()
         .text(tr("Equação da tangente:"))
         .result(QStringLiteral("Resultado4"))
         .dadosResolver(4, [this] { tangentAtPoint(); });
-    addFrame(QStringLiteral("Frame8"), tr("Intersecção de uma recta com uma circunferência"),
-             {0, 2100})
+    addFrame(QStringLiteral("Frame8"), "circunferencia1-4", {0, 2100})
         .text(tr("Equação da recta:"))
         .newRow()
-        .field(QStringLiteral("Text5"), QStringLiteral("3x-2y+1=0"), tr("Equação da recta"))
+        .field(QStringLiteral("3x-2y+1=0"), tr("Equação da recta"))
         .newRow()
         .text(tr("Circunferência:"))
         .newRow()
-        .field(QStringLiteral("Text7"), QStringLiteral("x^2+y^2-4x-6y-3=0"),
-               tr("Equação da circunferência"))
+        .field(QStringLiteral("x^2+y^2-4x-6y-3=0"), tr("Equação da circunferência"))
         .newRow()
         .text(tr("Intersecção:"))
         .result(QStringLiteral("Resultado5"))
@@ -94,50 +83,43 @@ std::pair<Pt, Pt> Circles1Form::crossings(const Line& l, const Circle& c, Real s
     return {{(xPart + b * s) / n, (yPart - a * s) / n}, {(xPart - b * s) / n, (yPart + a * s) / n}};
 }
 
-std::optional<bool> Circles1Form::noLineIn(const QString& field) {
-    return exactly(
-        [field](const TypedData& d) { return exact::verdict::noLine(d.line(field).line); });
+std::optional<bool> Circles1Form::noLine() {
+    return exactly([](const exact::FrameData& d) { return exact::verdict::noLine(d.line(0)); });
 }
 
 // --- the frames --------------------------------------------------------------
 
 void Circles1Form::circleByEquationOrCentre() {
     DesenharEixos();
-    if (isChecked(QStringLiteral("Option1"))) {
-        drawSolvedCircle(LerEquacaoCircunferencia(*this, fieldNamed(QStringLiteral("Text1"))));
-        explain([](const TypedData& d) {
-            return exact::solutions::solveCircleByEquation(d.circle(QStringLiteral("Text1")).conic);
-        });
+    if (markedOption() == 0) {
+        drawSolvedCircle(LerEquacaoCircunferencia(*this, 0));
+        explain();
     }
-    if (isChecked(QStringLiteral("Option2"))) {
-        const Pt centre = LerPonto(3);
-        const Real r = LerCampo(QStringLiteral("Raio"));
-        const auto byCentre = [](const TypedData& d) {
-            return exact::solutions::solveCircleByCentre(d.point(3),
-                                                         d.number(QStringLiteral("Raio")));
-        };
-        if (exactly([](const TypedData& d) {
-                return exact::verdict::isZero(d.number(QStringLiteral("Raio")));
+    if (markedOption() == 1) {
+        const Pt centre = givenPoint(0);
+        const Real r = givenNumber(0);
+        if (exactly([](const exact::FrameData& d) {
+                return exact::verdict::isZero(d.number(0));
             }).value_or(r == 0)) {
-            explain(byCentre);
+            explain();
             stop(tr("O raio não pode ser zero."));
         }
         // A negative radius is drawn as its size: the circle of radius |r|.
         drawSolvedCircle({centre.x, centre.y, abs(r)});
-        explain(byCentre);
+        explain();
     }
 }
 
 void Circles1Form::circleTangentToLine() {
     setResult(QStringLiteral("Resultado3"), {});
-    const Line line = LerEquacaoRecta(fieldNamed(QStringLiteral("Text3")));
-    const Pt p = LerPonto(1);
+    const Line line = givenLine(0);
+    const Pt p = givenPoint(0);
     DesenharEixos();
     pen(Azul, 2);
     dot(p, "P");
     guides(p);
     board()->setDrawWidth(2); // still dotted, but a 2-pixel line is drawn solid
-    const std::optional<bool> noLine = noLineIn(QStringLiteral("Text3"));
+    const std::optional<bool> noLine = this->noLine();
     DesenharRecta(line, noLine);
     if (!ModoResolver()) return;
     // a² + b² is exactly zero: the division below is a division by zero.
@@ -145,28 +127,25 @@ void Circles1Form::circleTangentToLine() {
     // |a·x + b·y + c| / √(a² + b²) for every line, not distance(p, line),
     // whose own forms for a = 0 and b = 0 round the radius apart.
     const Real r = abs(line.a * p.x + line.b * p.y + line.c) / norm(line);
-    const auto centreOnLine = [](const TypedData& d) {
-        return exact::verdict::onLine(d.line(QStringLiteral("Text3")).line, d.point(1));
+    const auto centreOnLine = [](const exact::FrameData& d) {
+        return exact::verdict::onLine(d.line(0), d.point(0));
     };
     if (exactly(centreOnLine).value_or(r == 0))
         inform(tr("A recta contém o centro da circunferência; esta reduz-se a um ponto."), false);
     board()->setForeColor(Vermelho);
     circle({p.x, p.y, r});
     setResult(QStringLiteral("Resultado3"), circleEquationText(p, r));
-    explain([](const TypedData& d) {
-        return exact::solutions::solveTangentCircle(d.point(1),
-                                                    d.line(QStringLiteral("Text3")).line);
-    });
+    explain();
 }
 
 void Circles1Form::tangentAtPoint() {
     setResult(QStringLiteral("Resultado4"), {});
     DesenharEixos();
-    CircleEquationReader reader(*this, fieldNamed(QStringLiteral("Text4")));
+    CircleEquationReader reader(*this, 0);
     reader.strip();
     reader.checkCharacters();
     reader.sample();
-    const Pt p = LerPonto(2);
+    const Pt p = givenPoint(0);
     const Circle c = reader.radiusTest();
     DesenharEixos();
     pen(Azul, 2);
@@ -174,21 +153,16 @@ void Circles1Form::tangentAtPoint() {
     dot(p, "P");
     dot(c.centre(), "C");
     guides(c.centre());
-    const auto solution = [](const TypedData& d) {
-        return exact::solutions::solveTangentAtPoint(d.point(2),
-                                                     d.circle(QStringLiteral("Text4")).conic);
-    };
     // The radius and the distance are square roots: whole numbers typed do
     // not make their doubles exact.
     const bool on = exactly(
-                        [](const TypedData& d) {
-                            return exact::verdict::onCircle(
-                                d.point(2), d.circle(QStringLiteral("Text4")).conic);
+                        [](const exact::FrameData& d) {
+                            return exact::verdict::onCircle(d.point(0), d.conic(0));
                         },
                         false)
                         .value_or(c.r == distance(p, c.centre()));
     if (!on) {
-        if (ModoResolver()) explain(solution);
+        if (ModoResolver()) explain();
         stop(tr("O ponto não pertence à circunferência."));
     }
     if (!ModoResolver()) return;
@@ -196,14 +170,14 @@ void Circles1Form::tangentAtPoint() {
     pen(Vermelho, 2, DashStyle::Solid);
     DesenharRecta(tangent);
     setResult(QStringLiteral("Resultado4"), TextRules::TextoEquacaoRecta(tangent, sep()));
-    explain(solution);
+    explain();
 }
 
 void Circles1Form::lineMeetsCircle() {
     setResult(QStringLiteral("Resultado5"), {});
     setResult(QStringLiteral("Resultado6"), {});
-    CircleEquationReader circleReader(*this, fieldNamed(QStringLiteral("Text7")));
-    QLineEdit* const lineField = fieldNamed(QStringLiteral("Text5"));
+    CircleEquationReader circleReader(*this, 0);
+    QLineEdit* const lineField = givenField(exact::Role::Line, 0);
     prepareEquation(lineField);
     circleReader.strip();
     checkLineText(lineField);
@@ -216,24 +190,16 @@ void Circles1Form::lineMeetsCircle() {
     circle(c);
     const Real n = square(line.a) + square(line.b);
     const Real delta = square(c.r) * n - square(line.a * c.xc + line.b * c.yc + line.c);
-    const auto solution = [](const TypedData& d) {
-        return exact::solutions::solveLineAndCircle(d.line(QStringLiteral("Text5")).line,
-                                                    d.circle(QStringLiteral("Text7")).conic);
-    };
     // r² is the square of a square root: exact only when read exactly.
-    const auto position =
-        [this](std::optional<bool> (*verdict)(const exact::Line&, const exact::Conic&)) {
-            return exactly(
-                [verdict](const TypedData& d) {
-                    return verdict(d.line(QStringLiteral("Text5")).line,
-                                   d.circle(QStringLiteral("Text7")).conic);
-                },
-                false);
-        };
-    const std::optional<bool> noLine = noLineIn(QStringLiteral("Text5"));
+    const auto position = [this](std::optional<bool> (*verdict)(const exact::Line&,
+                                                                const exact::Conic&)) {
+        return exactly(
+            [verdict](const exact::FrameData& d) { return verdict(d.line(0), d.conic(0)); }, false);
+    };
+    const std::optional<bool> noLine = this->noLine();
     if (position(exact::verdict::lineMissesCircle).value_or(delta < 0)) {
         DesenharRecta(line, noLine);
-        if (ModoResolver()) explain(solution);
+        if (ModoResolver()) explain();
         stop(tr("A recta não intersecta a circunferência."));
     }
     const bool touches = position(exact::verdict::lineTouchesCircle).value_or(delta == 0);
@@ -247,5 +213,5 @@ void Circles1Form::lineMeetsCircle() {
     guides(p2);
     setResult(QStringLiteral("Resultado5"), TextRules::point(p1.x, p1.y, sep()));
     setResult(QStringLiteral("Resultado6"), TextRules::point(p2.x, p2.y, sep()));
-    explain(solution);
+    explain();
 }

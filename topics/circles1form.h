@@ -21,9 +21,9 @@ private:
     void tangentAtPoint();
     void lineMeetsCircle();
 
-    /// Whether a line field is no line on its exact reading; nothing when
-    /// the text is not exact.
-    std::optional<bool> noLineIn(const QString& field);
+    /// Whether the frame's line is no line on its exact reading; nothing
+    /// when the text is not exact.
+    std::optional<bool> noLine();
     /// A circle in red with its centre marked and projected onto the axes.
     void drawSolvedCircle(const Circle& c);
     /// "(x-xc)^2 + (y-yc)^2 = r²", with "--" written as "+".

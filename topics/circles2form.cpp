@@ -1,15 +1,10 @@
 #include "circles2form.h"
 
 #include "circlereader.h"
-#include "circles2solutions.h"
-#include "circlesolutions.h"
 #include "numbered_error.h"
 #include "textrules.h"
 #include "topictable.h"
-#include "trianglesolutions.h"
 #include "verdicts.h"
-
-#include <stdexcept>
 
 namespace {
 /// m·lenN − n·lenM: the bisector of the angle of two sides of a triangle
@@ -49,65 +44,56 @@ QString circleEquation(const QString& x, const QString& y, Real r2, const QStrin
     return TextRules::circleEquation(QStringLiteral("(x- "), x, y, r2, sep);
 }
 
-/// Three points read exactly, from the fields numbered `first` on.
-exact::solutions::Triangle pointsOf(const TypedData& d, int first) {
-    return {d.point(first), d.point(first + 1), d.point(first + 2)};
-}
-
-/// Whether the three points numbered from `first` on are in a straight line.
-std::optional<bool> collinearPoints(const TypedData& d, int first) {
-    const exact::solutions::Triangle t = pointsOf(d, first);
-    return exact::verdict::collinear(t.a, t.b, t.c);
+/// Whether the frame's three points are in a straight line.
+std::optional<bool> collinearPoints(const exact::FrameData& d) {
+    return exact::verdict::collinear(d.point(0), d.point(1), d.point(2));
 }
 } // namespace
 
 Circles2Form::Circles2Form(QWidget* parent)
     : ProblemForm(formTraits(Topic::Circunferencia2), parent) {
-    addFrame(QStringLiteral("Frame4"), tr("Circunferência e triângulo"), {0, 2280})
-        .option(QStringLiteral("Option1"), tr("Inscrita"), tr("Circunferência inscrita"), true)
-        .option(QStringLiteral("Option2"), tr("Circunscrita"), tr("Circunferência circunscrita"))
+    addFrame(QStringLiteral("Frame4"), "circunferencia2-1", {0, 2280})
+        .option(tr("Inscrita"), tr("Circunferência inscrita"), true)
+        .option(tr("Circunscrita"), tr("Circunferência circunscrita"))
         .newRow()
         .text(tr("Vértices do triângulo:"))
         .newRow()
-        .point(1, "-5", "-3", tr("P1"))
-        .point(2, "4", "6", tr("P2"))
+        .point("-5", "-3", tr("P1"))
+        .point("4", "6", tr("P2"))
         .newRow()
-        .point(3, "8", "-1", tr("P3"))
+        .point("8", "-1", tr("P3"))
         .newRow()
         .text(tr("Circunferência:"))
         .newRow()
         .result(QStringLiteral("Resultado1"))
         .dadosResolver(1, [this] { triangleCircle(); });
-    addFrame(QStringLiteral("Frame6"), tr("Distância de um ponto P a uma circunferência"),
-             {0, 1500})
+    addFrame(QStringLiteral("Frame6"), "circunferencia2-2", {0, 1500})
         .text(tr("Circunferência:"))
-        .field(QStringLiteral("Text9"), QStringLiteral("(x+1)^2+(y-2)^2=25"),
-               tr("Equação da circunferência"))
+        .field(QStringLiteral("(x+1)^2+(y-2)^2=25"), tr("Equação da circunferência"))
         .newRow()
         .text(tr("P ="))
-        .point(4, "6", "9", tr("P"))
+        .point("6", "9", tr("P"))
         .newRow()
         .text(tr("Distância:"))
         .result(QStringLiteral("Resultado2"))
         .dadosResolver(3, [this] { distanceToCircle(); });
-    addFrame(QStringLiteral("Frame7"), tr("Circunferência de centro C e tangente a uma recta"),
-             {0, 1500})
+    addFrame(QStringLiteral("Frame7"), "circunferencia2-3", {0, 1500})
         .text(tr("Recta:"))
-        .field(QStringLiteral("Text5"), QStringLiteral("x-y+4=0"), tr("Equação da recta"))
+        .field(QStringLiteral("x-y+4=0"), tr("Equação da recta"))
         .newRow()
         .text(tr("Centro:"))
-        .point(6, "2", "-2", tr("C"))
+        .point("2", "-2", tr("C"))
         .newRow()
         .text(tr("Circunferência:"))
         .result(QStringLiteral("Resultado3"))
         .dadosResolver(6, [this] { tangentToLine(); });
-    addFrame(QStringLiteral("Frame1"), tr("Circunferência definida por três pontos"), {0, 2220})
+    addFrame(QStringLiteral("Frame1"), "circunferencia2-4", {0, 2220})
         .text(tr("Coordenadas dos pontos:"))
         .newRow()
-        .point(9, "5", "1", tr("P1"))
-        .point(10, "4", "6", tr("P2"))
+        .point("5", "1", tr("P1"))
+        .point("4", "6", tr("P2"))
         .newRow()
-        .point(11, "2", "-2", tr("P3"))
+        .point("2", "-2", tr("P3"))
         .newRow()
         .text(tr("Centro:"))
         .result(QStringLiteral("Resultado4"))
@@ -123,12 +109,10 @@ Circles2Form::Circles2Form(QWidget* parent)
 // --- circle and triangle ---------------------------------------------------
 
 void Circles2Form::triangleCircle() {
-    const Pt p1 = LerPonto(1);
-    const Pt p2 = LerPonto(2);
-    const Pt p3 = LerPonto(3);
-    if (exactly([](const TypedData& d) {
-            return collinearPoints(d, 1);
-        }).value_or(collinear(p1, p2, p3)))
+    const Pt p1 = givenPoint(0);
+    const Pt p2 = givenPoint(1);
+    const Pt p3 = givenPoint(2);
+    if (exactly(collinearPoints).value_or(collinear(p1, p2, p3)))
         stop(tr("Os pontos são colineares, não definem um triângulo."));
     DesenharEixos();
     pen(Azul, 2, DashStyle::Solid);
@@ -136,18 +120,13 @@ void Circles2Form::triangleCircle() {
     segment(p1, p3);
     segment(p2, p3);
     if (!ModoResolver()) return;
-    const bool inscribedCircle = isChecked(QStringLiteral("Option1"));
-    if (inscribedCircle)
+    if (markedOption() == 0)
         inscribed(p1, p2, p3);
-    else if (isChecked(QStringLiteral("Option2")))
+    else if (markedOption() == 1)
         circumscribed(p1, p2, p3);
     else
         return;
-    explain([inscribedCircle](const TypedData& d) {
-        const exact::solutions::Triangle t = pointsOf(d, 1);
-        return inscribedCircle ? exact::solutions::solveIncircle(t)
-                               : exact::solutions::solveCircumcircle(t);
-    });
+    explain();
 }
 
 void Circles2Form::inscribed(Pt p1, Pt p2, Pt p3) {
@@ -190,11 +169,11 @@ void Circles2Form::circumscribed(Pt p1, Pt p2, Pt p3) {
 void Circles2Form::distanceToCircle() {
     setResult(QStringLiteral("Resultado2"), QString());
     DesenharEixos();
-    CircleEquationReader reader(*this, fieldNamed(QStringLiteral("Text9")));
+    CircleEquationReader reader(*this, 0);
     reader.strip();
     reader.checkCharacters();
     reader.sample();
-    const Pt p = LerPonto(4);
+    const Pt p = givenPoint(0);
     const Circle c = reader.radiusTest();
     pen(Azul, 2, DashStyle::Solid);
     circle(c);
@@ -203,21 +182,16 @@ void Circles2Form::distanceToCircle() {
     guides(c.centre());
     guides(p);
     if (!ModoResolver()) return;
-    const auto solution = [](const TypedData& d) {
-        const exact::CircleReading c = d.circle(QStringLiteral("Text9"));
-        if (c.refusal != exact::Refusal::None) throw std::domain_error("not a circle exactly");
-        return exact::solutions::solvePointCircleDistance(d.point(4), c.circle);
-    };
     const bool inside = exactly(
-                            [](const TypedData& d) -> std::optional<bool> {
-                                const exact::CircleReading c = d.circle(QStringLiteral("Text9"));
+                            [](const exact::FrameData& d) -> std::optional<bool> {
+                                const exact::CircleReading& c = d.circle(0);
                                 if (c.refusal != exact::Refusal::None) return std::nullopt;
-                                return exact::verdict::insideCircle(d.point(4), c.circle);
+                                return exact::verdict::insideCircle(d.point(0), c.circle);
                             },
                             false) // the reader divides and takes roots: doubles are not exact
                             .value_or(distance(p, c.centre()) < c.r);
     if (inside) {
-        explain(solution);
+        explain();
         stop(tr("O ponto é interior à circunferência."));
     }
     // The line through the centre and P meets the circle at two points.
@@ -237,30 +211,25 @@ void Circles2Form::distanceToCircle() {
     segment(q, c.centre());
     dot(q, "Q");
     setResult(QStringLiteral("Resultado2"), TextRules::rounded(d1 < d2 ? d1 : d2, sep()));
-    explain(solution);
+    explain();
 }
 
 // --- circle with a given centre tangent to a line --------------------------
 
 void Circles2Form::tangentToLine() {
     setResult(QStringLiteral("Resultado3"), QString());
-    const Line l = LerEquacaoRecta(fieldNamed(QStringLiteral("Text5")));
-    const Pt centre = LerPonto(6);
+    const Line l = givenLine(0);
+    const Pt centre = givenPoint(0);
     DesenharEixos();
     pen(Azul, 2, DashStyle::Solid);
-    const std::optional<bool> noLine = exactly([](const TypedData& d) {
-        return exact::verdict::noLine(d.line(QStringLiteral("Text5")).line);
-    });
+    const std::optional<bool> noLine =
+        exactly([](const exact::FrameData& d) { return exact::verdict::noLine(d.line(0)); });
     DesenharRecta(l, noLine);
     dot(centre, "C");
     guides(centre);
     if (!ModoResolver()) return;
-    const auto solution = [](const TypedData& d) {
-        return exact::solutions::solveTangentCircle(d.point(6),
-                                                    d.line(QStringLiteral("Text5")).line);
-    };
     if (noLine.value_or(false)) { // no line: the radius divides by zero
-        explain(solution);
+        explain();
         Fault::raise(Fault::DivisionByZero);
     }
     const Real r = distance(centre, l);
@@ -270,15 +239,15 @@ void Circles2Form::tangentToLine() {
     setResult(QStringLiteral("Resultado3"),
               circleEquation(TextRules::number(centre.x, sep()), TextRules::number(centre.y, sep()),
                              r * r, sep()));
-    explain(solution);
+    explain();
 }
 
 // --- circle through three points -------------------------------------------
 
 void Circles2Form::throughThreePoints() {
-    const Pt p1 = LerPonto(9);
-    const Pt p2 = LerPonto(10);
-    const Pt p3 = LerPonto(11);
+    const Pt p1 = givenPoint(0);
+    const Pt p2 = givenPoint(1);
+    const Pt p3 = givenPoint(2);
     DesenharEixos();
     pen(Azul, 7, DashStyle::Solid);
     dot(p1, "P₁");
@@ -289,12 +258,8 @@ void Circles2Form::throughThreePoints() {
     if (!ModoResolver()) return;
     const ThreePointCircle k(p1, p2, p3);
     const Real delta = k.delta(), nx = k.nx(), ny = k.ny(), nf = k.nf();
-    const auto solution = [](const TypedData& d) {
-        const exact::solutions::Triangle t = pointsOf(d, 9);
-        return exact::solutions::solveCircleThroughPoints(t.a, t.b, t.c);
-    };
-    if (exactly([](const TypedData& d) { return collinearPoints(d, 9); }).value_or(delta == 0)) {
-        explain(solution);
+    if (exactly(collinearPoints).value_or(delta == 0)) {
+        explain();
         stop(tr("Os pontos não definem uma circunferência"));
     }
     const Real D = -nx / delta, E = -ny / delta, F = -nf / delta;
@@ -310,5 +275,5 @@ void Circles2Form::throughThreePoints() {
                        rounded(E) + QLatin1String("y + ") + rounded(F) + QLatin1String(" = 0");
     setResult(QStringLiteral("Resultado6"),
               equation.replace(QLatin1String("+ -"), QLatin1String("- ")));
-    explain(solution);
+    explain();
 }

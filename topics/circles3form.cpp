@@ -1,7 +1,6 @@
 #include "circles3form.h"
 
 #include "circlereader.h"
-#include "circles3solutions.h"
 #include "numbered_error.h"
 #include "textrules.h"
 #include "topictable.h"
@@ -96,44 +95,39 @@ Pt centreTouchingAt(const Line& l, Pt p, Pt q, bool horizontal) {
 Circles3Form::Circles3Form(QWidget* parent)
     : ProblemForm(formTraits(Topic::Circunferencia3, {.boardLeft = 120, .pointToolTips = false}),
                   parent) {
-    addFrame(QStringLiteral("Frame4"), tr("Intersecção de duas circunferências"), {0, 2040})
+    addFrame(QStringLiteral("Frame4"), "circunferencia3-1", {0, 2040})
         .text(tr("Circunferência:"))
-        .field(QStringLiteral("Text6"), QStringLiteral("x^2+y^2-16x-20y+115=0"),
-               tr("Equação da primeira circunferência"))
+        .field(QStringLiteral("x^2+y^2-16x-20y+115=0"), tr("Equação da primeira circunferência"))
         .newRow()
-        .field(QStringLiteral("Text7"), QStringLiteral("x^2+y^2+8x-10y+5=0"),
-               tr("Equação da segunda circunferência"))
+        .field(QStringLiteral("x^2+y^2+8x-10y+5=0"), tr("Equação da segunda circunferência"))
         .newRow()
         .text(tr("Intersecção:"))
         .result(QStringLiteral("Resultado1"))
         .newRow()
         .result(QStringLiteral("Resultado2"))
         .dadosResolver(1, [this] { twoCircles(); });
-    addFrame(QStringLiteral("Frame6"), tr("Rectas que passam por P e são tg a uma circunferência"),
-             {0, 2040})
+    addFrame(QStringLiteral("Frame6"), "circunferencia3-2", {0, 2040})
         .text(tr("P ="))
-        .point(4, "-1", "0", tr("P"))
+        .point("-1", "0", tr("P"))
         .newRow()
         .text(tr("Circunferência:"))
-        .field(QStringLiteral("Text9"), QStringLiteral("x^2+y^2-2x-1=0"),
-               tr("Equação da circunferência"))
+        .field(QStringLiteral("x^2+y^2-2x-1=0"), tr("Equação da circunferência"))
         .newRow()
         .text(tr("Rectas:"))
         .result(QStringLiteral("Resultado4"))
         .newRow()
         .result(QStringLiteral("Resultado5"))
         .dadosResolver(3, [this] { tangents(); });
-    addFrame(QStringLiteral("Frame3"),
-             tr("Circunferência que passa em P e é tg à recta no ponto Q"), {0, 2040})
+    addFrame(QStringLiteral("Frame3"), "circunferencia3-3", {0, 2040})
         .text(tr("P ="))
-        .point(1, "-3", "7", tr("P"))
+        .point("-3", "7", tr("P"))
         .newRow()
         .text(tr("Ponto"))
         .text(tr("Q ="))
-        .point(2, "2", "6", tr("Q"))
+        .point("2", "6", tr("Q"))
         .text(tr("da recta:"))
         .newRow()
-        .field(QStringLiteral("Text12"), QStringLiteral("3x+2y-18=0"), tr("Equação da recta"))
+        .field(QStringLiteral("3x+2y-18=0"), tr("Equação da recta"))
         .newRow()
         .text(tr("Circunferência:"))
         .result(QStringLiteral("Resultado3"))
@@ -156,25 +150,19 @@ void Circles3Form::twoCircles() {
     setResult(QStringLiteral("Resultado1"), QString());
     setResult(QStringLiteral("Resultado2"), QString());
     DesenharEixos();
-    const Circle c1 =
-        LerEquacaoCircunferencia(*this, fieldNamed(QStringLiteral("Text6")), firstCircleRefusals());
-    const Circle c2 = LerEquacaoCircunferencia(*this, fieldNamed(QStringLiteral("Text7")),
-                                               secondCircleRefusals());
+    const Circle c1 = LerEquacaoCircunferencia(*this, 0, firstCircleRefusals());
+    const Circle c2 = LerEquacaoCircunferencia(*this, 1, secondCircleRefusals());
     const Real doubles = contact(c1, c2);
     // How they stand as typed; then q as the points' formula needs it (no
     // root of a rounding below 0 for circles that do meet).
     const int side = exactContact().value_or(doubles < 0 ? -1 : doubles == 0 ? 0 : 1);
-    const auto solution = [](const TypedData& d) {
-        return exact::solutions::solveTwoCircles(d.circle(QStringLiteral("Text6")).conic,
-                                                 d.circle(QStringLiteral("Text7")).conic);
-    };
     if (side < 0) {
         drawCircles(c1, c2);
-        if (ModoResolver()) explain(solution);
+        if (ModoResolver()) explain();
         stop(tr("As circunferências não se intersectam."));
     }
     if (sameCentre().value_or(c1.xc == c2.xc && c1.yc == c2.yc)) { // one circle: n = 0 below
-        if (ModoResolver()) explain(solution);
+        if (ModoResolver()) explain();
         Fault::raise(Fault::DivisionByZero);
     }
     const Real q = side == 0 ? Real(0) : doubles < 0 ? Real(0) : doubles;
@@ -186,7 +174,7 @@ void Circles3Form::twoCircles() {
     dot(points[1], "B");
     guides(points[0]);
     guides(points[1]);
-    explain(solution); // beside the drawing while the message is read
+    explain(); // beside the drawing while the message is read
     if (side == 0) inform(tr("As circunferências são tangentes."));
     setResult(QStringLiteral("Resultado1"), TextRules::point(points[0].x, points[0].y, sep()));
     setResult(QStringLiteral("Resultado2"), TextRules::point(points[1].x, points[1].y, sep()));
@@ -194,9 +182,9 @@ void Circles3Form::twoCircles() {
 
 std::optional<bool> Circles3Form::sameCentre() {
     return exactly(
-        [](const TypedData& d) -> std::optional<bool> {
-            const exact::CircleReading a = d.circle(QStringLiteral("Text6"));
-            const exact::CircleReading b = d.circle(QStringLiteral("Text7"));
+        [](const exact::FrameData& d) -> std::optional<bool> {
+            const exact::CircleReading& a = d.circle(0);
+            const exact::CircleReading& b = d.circle(1);
             if (a.refusal != exact::Refusal::None || b.refusal != exact::Refusal::None)
                 return std::nullopt;
             return exact::verdict::equal(a.circle.centre, b.circle.centre);
@@ -207,9 +195,9 @@ std::optional<bool> Circles3Form::sameCentre() {
 std::optional<int> Circles3Form::exactContact() {
     const auto contactIs = [this](int wanted) {
         return exactly(
-            [wanted](const TypedData& d) -> std::optional<bool> {
-                const exact::CircleReading a = d.circle(QStringLiteral("Text6"));
-                const exact::CircleReading b = d.circle(QStringLiteral("Text7"));
+            [wanted](const exact::FrameData& d) -> std::optional<bool> {
+                const exact::CircleReading& a = d.circle(0);
+                const exact::CircleReading& b = d.circle(1);
                 if (a.refusal != exact::Refusal::None || b.refusal != exact::Refusal::None)
                     return std::nullopt;
                 const std::optional<int> side = exact::verdict::circlesContact(a.circle, b.circle);
@@ -232,19 +220,15 @@ void Circles3Form::tangents() {
     setResult(QStringLiteral("Resultado4"), QString());
     setResult(QStringLiteral("Resultado5"), QString());
     DesenharEixos();
-    const Circle c = LerEquacaoCircunferencia(*this, fieldNamed(QStringLiteral("Text9")));
-    const Pt p = LerPonto(4);
+    const Circle c = LerEquacaoCircunferencia(*this, 0);
+    const Pt p = givenPoint(0);
     const Real d = distance(c.centre(), p);
-    const auto tangentsSolution = [](const TypedData& t) {
-        return exact::solutions::solveTangentsFromPoint(t.point(4),
-                                                        t.circle(QStringLiteral("Text9")).conic);
-    };
     const bool exterior = exactly(
-                              [](const TypedData& t) -> std::optional<bool> {
-                                  const exact::CircleReading r = t.circle(QStringLiteral("Text9"));
+                              [](const exact::FrameData& t) -> std::optional<bool> {
+                                  const exact::CircleReading& r = t.circle(0);
                                   if (r.refusal != exact::Refusal::None) return std::nullopt;
                                   const exact::Number d2 =
-                                      exact::squaredDistance(t.point(4), r.circle.centre);
+                                      exact::squaredDistance(t.point(0), r.circle.centre);
                                   if (d2.isApproximate() || r.circle.radius.isApproximate())
                                       return std::nullopt;
                                   return d2 > r.circle.radiusSquared();
@@ -258,7 +242,7 @@ void Circles3Form::tangents() {
         dot(p, "P");
         guides(c.centre());
         guides(p);
-        if (ModoResolver()) explain(tangentsSolution);
+        if (ModoResolver()) explain();
         stop(tr("O ponto não é exterior à circunferência."));
     }
     board()->setForeColor(Azul);
@@ -275,7 +259,7 @@ void Circles3Form::tangents() {
     setResult(QStringLiteral("Resultado4"), firstTangentText(lines[0], sep()));
     DesenharRecta(lines[1]);
     setResult(QStringLiteral("Resultado5"), TextRules::TextoEquacaoRecta(lines[1], sep()));
-    explain(tangentsSolution);
+    explain();
 }
 
 // --- circle through P touching a line at Q ---------------------------------
@@ -283,38 +267,33 @@ void Circles3Form::tangents() {
 void Circles3Form::circleTangentAtQ() {
     setResult(QStringLiteral("Resultado3"), QString());
     DesenharEixos();
-    const Line l = LerEquacaoRecta(fieldNamed(QStringLiteral("Text12")));
-    const Pt p = LerPonto(1);
-    const Pt q = LerPonto(2);
+    const Line l = givenLine(0);
+    const Pt p = givenPoint(0);
+    const Pt q = givenPoint(1);
     board()->setForeColor(Azul);
     guides(p);
     guides(q);
     pen(Azul, 2, DashStyle::Solid);
-    const QString text = QStringLiteral("Text12");
     const auto lineVerdict = [&](std::optional<bool> (*verdict)(const exact::Number&)) {
-        return exactly([&](const TypedData& d) { return verdict(d.line(text).line.a); });
+        return exactly([&](const exact::FrameData& d) { return verdict(d.line(0).a); });
     };
     const std::optional<bool> noLine =
-        exactly([&](const TypedData& d) { return exact::verdict::noLine(d.line(text).line); });
+        exactly([](const exact::FrameData& d) { return exact::verdict::noLine(d.line(0)); });
     DesenharRecta(l, noLine);
     dot(p, "P");
     dot(q, "Q");
-    const auto solution = [](const TypedData& d) {
-        return exact::solutions::solveTouchingCircle(d.point(1), d.point(2),
-                                                     d.line(QStringLiteral("Text12")).line);
-    };
-    const auto onTheLine = [this](int point) {
-        return exactly([point](const TypedData& d) {
-            return exact::verdict::onLine(d.line(QStringLiteral("Text12")).line, d.point(point));
+    const auto onTheLine = [this](std::size_t point) {
+        return exactly([point](const exact::FrameData& d) {
+            return exact::verdict::onLine(d.line(0), d.point(point));
         });
     };
-    if (!onTheLine(2).value_or(l.a * q.x + l.b * q.y + l.c == 0)) {
-        if (ModoResolver()) explain(solution);
+    if (!onTheLine(1).value_or(l.a * q.x + l.b * q.y + l.c == 0)) {
+        if (ModoResolver()) explain();
         stop(tr("O ponto Q não pertence à recta."));
     }
     if (!ModoResolver()) return;
-    if (onTheLine(1).value_or(false) || noLine.value_or(false)) { // no circle: a division by zero
-        explain(solution);
+    if (onTheLine(0).value_or(false) || noLine.value_or(false)) { // no circle: a division by zero
+        explain();
         Fault::raise(Fault::DivisionByZero);
     }
     // a = 0 as typed: the reader's doubles may leave a residue of c's literal.
@@ -326,5 +305,5 @@ void Circles3Form::circleTangentAtQ() {
     setResult(QStringLiteral("Resultado3"),
               TextRules::circleEquation(QStringLiteral("(x-"), TextRules::rounded(centre.x, sep()),
                                         TextRules::rounded(centre.y, sep()), r * r, sep()));
-    explain(solution);
+    explain();
 }

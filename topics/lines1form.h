@@ -17,13 +17,12 @@ private:
 
     /// Reads a frame's given line and its point: the result label emptied,
     /// the equation, then the point's coordinates.
-    std::pair<Line, Pt> lineAndPoint(const QString& result, const QString& equation, int point);
-    /// Whether the equation of a field is no line, decided on its exact
+    std::pair<Line, Pt> lineAndPoint(const QString& result);
+    /// Whether the frame's line is no line, decided on its exact
     /// coefficients; nothing when they are not exact.
-    std::optional<bool> noLine(const QString& equation);
+    std::optional<bool> noLine();
     /// The point in blue with its guide lines, then the given line.
     void drawPointAndLine(Pt p, const QString& name, const Line& given, std::optional<bool> noLine);
     /// The answer in red, written into the frame's result label.
     void answer(Line line, const QString& result, std::optional<bool> noLine);
-    static exact::Solution twoPointsSolution(const TypedData& d);
 };

@@ -1,6 +1,5 @@
 #include "lines2form.h"
 
-#include "linesolutions.h"
 #include "numbered_error.h"
 #include "textrules.h"
 #include "topictable.h"
@@ -14,41 +13,39 @@ const QString Degree = QStringLiteral("º");
 
 Lines2Form::Lines2Form(QWidget* parent)
     : ProblemForm(formTraits(Topic::Recta2), parent) {
-    addFrame(QStringLiteral("Frame6"), tr("Intersecção de duas rectas"))
+    addFrame(QStringLiteral("Frame6"), "recta2-1")
         .text(tr("Rectas:"))
-        .field(QStringLiteral("Text1"), QStringLiteral("2x+3y+4=0"),
-               tr("Equação da primeira recta"))
+        .field(QStringLiteral("2x+3y+4=0"), tr("Equação da primeira recta"))
         .newRow()
-        .field(QStringLiteral("Text2"), QStringLiteral("5x-2y+4=0"), tr("Equação da segunda recta"))
+        .field(QStringLiteral("5x-2y+4=0"), tr("Equação da segunda recta"))
         .newRow()
         .text(tr("Intersecção:"))
         .result(QStringLiteral("Resultado1"))
         .dadosResolver(3, [this] { intersection(); });
-    addFrame(QStringLiteral("Frame4"), tr("Distância entre rectas paralelas"))
+    addFrame(QStringLiteral("Frame4"), "recta2-2")
         .text(tr("Rectas:"))
-        .field(QStringLiteral("Text3"), QStringLiteral("2x+3y+4=0"),
-               tr("Equação da primeira recta"))
+        .field(QStringLiteral("2x+3y+4=0"), tr("Equação da primeira recta"))
         .newRow()
-        .field(QStringLiteral("Text4"), QStringLiteral("2x+3y-4=0"), tr("Equação da segunda recta"))
+        .field(QStringLiteral("2x+3y-4=0"), tr("Equação da segunda recta"))
         .newRow()
         .text(tr("Distância:"))
         .result(QStringLiteral("Resultado2"))
         .dadosResolver(1, [this] { parallelDistance(); });
-    addFrame(QStringLiteral("Frame1"), tr("Distância de um ponto a uma recta"))
+    addFrame(QStringLiteral("Frame1"), "recta2-3")
         .text(tr("Recta:"))
-        .field(QStringLiteral("Text5"), QStringLiteral("3x-4y=24"), tr("Equação da recta"))
+        .field(QStringLiteral("3x-4y=24"), tr("Equação da recta"))
         .newRow()
         .text(tr("P ="))
-        .point(1, "-2", "5", tr("P"))
+        .point("-2", "5", tr("P"))
         .newRow()
         .text(tr("Distância:"))
         .result(QStringLiteral("Resultado3"))
         .dadosResolver(4, [this] { pointDistance(); });
-    addFrame(QStringLiteral("Frame8"), tr("Ângulo de duas rectas"))
+    addFrame(QStringLiteral("Frame8"), "recta2-4")
         .text(tr("Rectas:"))
-        .field(QStringLiteral("Text6"), QStringLiteral("2x-5y=3"), tr("Equação da primeira recta"))
+        .field(QStringLiteral("2x-5y=3"), tr("Equação da primeira recta"))
         .newRow()
-        .field(QStringLiteral("Text7"), QStringLiteral("x+3y=0"), tr("Equação da segunda recta"))
+        .field(QStringLiteral("x+3y=0"), tr("Equação da segunda recta"))
         .newRow()
         .text(tr("Ângulo:"))
         .result(QStringLiteral("Resultado4"))
@@ -57,41 +54,31 @@ Lines2Form::Lines2Form(QWidget* parent)
 
 // --- shared steps ---------------------------------------------------------
 
-std::array<Line, 2> Lines2Form::twoLines(const QString& result, const QString& first,
-                                         const QString& second) {
+std::array<Line, 2> Lines2Form::twoLines(const QString& result) {
     setResult(result, QString());
-    m_fields = {first, second};
-    const auto lines = LerEquacoesRecta(fieldNamed(first), fieldNamed(second));
+    const auto lines = givenLines();
     DesenharEixos();
     pen(Azul, 2, DashStyle::Solid);
-    DesenharRecta(lines[0], lineVerdict(first, exact::verdict::noLine));
-    DesenharRecta(lines[1], lineVerdict(second, exact::verdict::noLine));
+    DesenharRecta(lines[0], lineVerdict(0, exact::verdict::noLine));
+    DesenharRecta(lines[1], lineVerdict(1, exact::verdict::noLine));
     return lines;
 }
 
-std::optional<bool> Lines2Form::lineVerdict(const QString& field,
+std::optional<bool> Lines2Form::lineVerdict(std::size_t i,
                                             std::optional<bool> (*verdict)(const exact::Line&)) {
-    return exactly([&](const TypedData& d) { return verdict(d.line(field).line); });
+    return exactly([&](const exact::FrameData& d) { return verdict(d.line(i)); });
 }
 
 std::optional<bool> Lines2Form::pairVerdict(std::optional<bool> (*verdict)(const exact::Line&,
                                                                            const exact::Line&)) {
-    return exactly([&](const TypedData& d) {
-        return verdict(d.line(m_fields[0]).line, d.line(m_fields[1]).line);
-    });
+    return exactly([&](const exact::FrameData& d) { return verdict(d.line(0), d.line(1)); });
 }
 
-void Lines2Form::refuse(const QString& message, const Explained& solution) {
+void Lines2Form::refuse(const QString& message) {
     inform(message);
     DesenharEixos();
-    explainLines(solution);
+    explain();
     throw PressEnded{};
-}
-
-void Lines2Form::explainLines(const Explained& solution) {
-    explain([solution, fields = m_fields](const TypedData& d) {
-        return solution(d.line(fields[0]).line, d.line(fields[1]).line);
-    });
 }
 
 void Lines2Form::redDot(Pt p, const QString& name) {
@@ -102,8 +89,7 @@ void Lines2Form::redDot(Pt p, const QString& name) {
 // --- the frames -----------------------------------------------------------
 
 void Lines2Form::intersection() {
-    const auto [l1, l2] =
-        twoLines(QStringLiteral("Resultado1"), QStringLiteral("Text1"), QStringLiteral("Text2"));
+    const auto [l1, l2] = twoLines(QStringLiteral("Resultado1"));
     if (!ModoResolver()) return;
     // Cramer's rule with both determinants negated, not intersection(): the
     // same point, but a zero coordinate takes the other sign of zero, and the
@@ -123,24 +109,23 @@ void Lines2Form::intersection() {
         verdict = tr("As rectas são paralelas.");
     }
     setResult(QStringLiteral("Resultado1"), verdict);
-    explainLines(exact::solutions::solveIntersection);
+    explain();
 }
 
 Pt Lines2Form::exactMeeting() {
-    const TypedData& d = exactData();
-    const exact::Point p = exact::intersection(d.line(m_fields[0]).line, d.line(m_fields[1]).line);
+    const exact::FrameData& d = exactData();
+    const exact::Point p = exact::intersection(d.line(0), d.line(1));
     return {p.x.toDouble(), p.y.toDouble()};
 }
 
 void Lines2Form::parallelDistance() {
-    const auto [l1, l2] =
-        twoLines(QStringLiteral("Resultado2"), QStringLiteral("Text3"), QStringLiteral("Text4"));
+    const auto [l1, l2] = twoLines(QStringLiteral("Resultado2"));
     if (!ModoResolver()) return;
     if (!pairVerdict(exact::verdict::parallel).value_or(parallel(l1, l2)))
-        refuse(tr("As rectas não são paralelas."), exact::solutions::solveParallelDistance);
+        refuse(tr("As rectas não são paralelas."));
     const auto zero = [&](const Real& doubled, exact::Number exact::Line::*coefficient) {
-        return exactly([&](const TypedData& d) {
-                   return exact::verdict::isZero(d.line(m_fields[0]).line.*coefficient);
+        return exactly([&](const exact::FrameData& d) {
+                   return exact::verdict::isZero(d.line(0).*coefficient);
                })
             .value_or(doubled == 0);
     };
@@ -167,20 +152,19 @@ void Lines2Form::parallelDistance() {
         distance = abs(l2.a * p1.x + l2.b * p1.y + l2.c) / sqrt(n);
     }
     setResult(QStringLiteral("Resultado2"), TextRules::rounded(distance, sep()));
-    explainLines(exact::solutions::solveParallelDistance);
+    explain();
 }
 
 void Lines2Form::pointDistance() {
-    const QString text = QStringLiteral("Text5");
     setResult(QStringLiteral("Resultado3"), QString());
-    const Line l = LerEquacaoRecta(fieldNamed(text));
-    const Pt p = LerPonto(1);
+    const Line l = givenLine(0);
+    const Pt p = givenPoint(0);
     DesenharEixos();
     board()->setForeColor(Azul);
     dot(p, "P");
     guides(p);
     pen(Azul, 2, DashStyle::Solid);
-    const std::optional<bool> noLine = lineVerdict(text, exact::verdict::noLine);
+    const std::optional<bool> noLine = lineVerdict(0, exact::verdict::noLine);
     DesenharRecta(l, noLine);
     if (!ModoResolver()) return;
     // a² + b² is exactly zero: the division below is a division by zero.
@@ -192,8 +176,8 @@ void Lines2Form::pointDistance() {
     segment(p, foot);
     const Real s = squaredDistance(p, foot);
     const Real d = sqrt(s);
-    const auto exactDistance = [&](const TypedData& t) {
-        return exact::verdict::wholeDistance(t.point(1), t.line(text).line);
+    const auto exactDistance = [](const exact::FrameData& t) {
+        return exact::verdict::wholeDistance(t.point(0), t.line(0));
     };
     // The foot of the perpendicular is a quotient: whole numbers typed do not
     // make its doubles exact.
@@ -201,21 +185,18 @@ void Lines2Form::pointDistance() {
     setResult(QStringLiteral("Resultado3"),
               whole ? TextRules::number(std::nearbyint(d.value()), sep())
                     : QLatin1String("sqr(") + TextRules::number(s, sep()) + QLatin1Char(')'));
-    explain([text](const TypedData& t) {
-        return exact::solutions::solvePointLineDistance(t.point(1), t.line(text).line);
-    });
+    explain();
 }
 
 void Lines2Form::angle() {
-    const auto [l1, l2] =
-        twoLines(QStringLiteral("Resultado4"), QStringLiteral("Text6"), QStringLiteral("Text7"));
+    const auto [l1, l2] = twoLines(QStringLiteral("Resultado4"));
     if (!ModoResolver()) return;
     if (pairVerdict(exact::verdict::parallel).value_or(parallel(l1, l2)))
-        refuse(tr("As rectas paralelas."), exact::solutions::solveAngle);
+        refuse(tr("As rectas paralelas."));
     const Real dot = l1.b * l2.b + l1.a * l2.a;
     if (pairVerdict(exact::verdict::perpendicular).value_or(l1.a * l2.a + l1.b * l2.b == 0)) {
         setResult(QStringLiteral("Resultado4"), TextRules::number(90, sep()) + Degree);
-        explainLines(exact::solutions::solveAngle);
+        explain();
         return;
     }
     const Real t = dot != 0 ? abs((l1.a * l2.b - l2.a * l1.b) / dot) : exactTangent();
@@ -223,12 +204,12 @@ void Lines2Form::angle() {
     const TextRules::DegreesMinutesSeconds a = TextRules::splitDegrees(degrees);
     setResult(QStringLiteral("Resultado4"),
               TextRules::angle(a.degrees, a.minutes, a.seconds, sep()));
-    explainLines(exact::solutions::solveAngle);
+    explain();
 }
 
 Real Lines2Form::exactTangent() {
-    const TypedData& d = exactData();
-    const exact::Line& m = d.line(m_fields[0]).line;
-    const exact::Line& n = d.line(m_fields[1]).line;
+    const exact::FrameData& d = exactData();
+    const exact::Line& m = d.line(0);
+    const exact::Line& n = d.line(1);
     return abs((m.a * n.b - n.a * m.b) / (m.b * n.b + m.a * n.a)).toDouble();
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "linesolutions.h"
 #include "problemform.h"
 
 /// "RECTA - 2": the intersection of two lines, the distance between parallel
@@ -16,17 +15,13 @@ private:
     void pointDistance();
     void angle();
 
-    /// The worked solution of a two-line frame from its two lines.
-    using Explained = exact::Solution (*)(const exact::Line&, const exact::Line&);
-
     /// Empties the result label, reads both equations and draws both lines
     /// in blue on fresh axes (whether each is a line decided on its exact
     /// coefficients when they are exact).
-    std::array<Line, 2> twoLines(const QString& result, const QString& first,
-                                 const QString& second);
-    /// A verdict on one line, or on the two lines of the frame, decided on
+    std::array<Line, 2> twoLines(const QString& result);
+    /// A verdict on the frame's i-th line, or on its two lines, decided on
     /// their exact coefficients; nothing when they are not exact.
-    std::optional<bool> lineVerdict(const QString& field,
+    std::optional<bool> lineVerdict(std::size_t i,
                                     std::optional<bool> (*verdict)(const exact::Line&));
     std::optional<bool> pairVerdict(std::optional<bool> (*verdict)(const exact::Line&,
                                                                    const exact::Line&));
@@ -36,10 +31,7 @@ private:
     Real exactTangent();
     /// The message, then bare axes: the lines just drawn disappear; the
     /// worked solution says why.
-    [[noreturn]] void refuse(const QString& message, const Explained& solution);
-    void explainLines(const Explained& solution);
+    [[noreturn]] void refuse(const QString& message);
     /// A point of the answer as a red dot.
     void redDot(Pt p, const QString& name);
-
-    std::array<QString, 2> m_fields; ///< the equation fields of the press
 };

@@ -1,6 +1,5 @@
 #include "lines3form.h"
 
-#include "linesolutions.h"
 #include "textrules.h"
 #include "topictable.h"
 #include "verdicts.h"
@@ -31,11 +30,11 @@ Lines3Form::Lines3Form(QWidget* parent)
 }
 
 void Lines3Form::buildCollinearityFrame() {
-    addFrame(QStringLiteral("Frame4"), tr("Ver se três pontos são colineares"), {0, 1800})
-        .point(1, "2", "3", tr("P1"))
-        .point(2, "4", "6", tr("P2"))
+    addFrame(QStringLiteral("Frame4"), "recta3-1", {0, 1800})
+        .point("2", "3", tr("P1"))
+        .point("4", "6", tr("P2"))
         .newRow()
-        .point(3, "-2", "-3", tr("P3"))
+        .point("-2", "-3", tr("P3"))
         .newRow()
         .text(tr("Conclusão:"))
         .newRow()
@@ -44,18 +43,17 @@ void Lines3Form::buildCollinearityFrame() {
 }
 
 void Lines3Form::buildSlopeFrame() {
-    addFrame(QStringLiteral("Frame6"), tr("Coeficiente angular e inclinação de uma recta"),
-             {0, 2400})
-        .option(QStringLiteral("Option1"), QString(), tr("Passa nos pontos"), true)
+    addFrame(QStringLiteral("Frame6"), "recta3-2", {0, 2400})
+        .option(QString(), tr("Passa nos pontos"), true)
         .text(tr("Passa nos pontos:"))
         .newRow()
-        .point(4, "2", "-2", tr("A"))
+        .point("2", "-2", tr("A"))
         .text(tr("e"))
-        .point(5, "-8", "4", tr("B"))
+        .point("-8", "4", tr("B"))
         .newRow()
-        .option(QStringLiteral("Option2"), QString(), tr("Tem equação"))
+        .option(QString(), tr("Tem equação"))
         .text(tr("Tem equação:"))
-        .field(QStringLiteral("Text9"), QStringLiteral("2x-3y+7=0"), tr("Equação da recta"))
+        .field(QStringLiteral("2x-3y+7=0"), tr("Equação da recta"))
         .newRow()
         .text(tr("Declive:"))
         .result(QStringLiteral("Resultado2"))
@@ -66,11 +64,11 @@ void Lines3Form::buildSlopeFrame() {
 }
 
 void Lines3Form::buildPositionFrame() {
-    addFrame(QStringLiteral("Frame1"), tr("Posição relativa de duas rectas"), {0, 1800})
+    addFrame(QStringLiteral("Frame1"), "recta3-3", {0, 1800})
         .text(tr("Rectas"))
-        .field(QStringLiteral("Text5"), QStringLiteral("x-y+4=0"), tr("Equação da primeira recta"))
+        .field(QStringLiteral("x-y+4=0"), tr("Equação da primeira recta"))
         .newRow()
-        .field(QStringLiteral("Text6"), QStringLiteral("2x-2y-1=0"), tr("Equação da segunda recta"))
+        .field(QStringLiteral("2x-2y-1=0"), tr("Equação da segunda recta"))
         .newRow()
         .text(tr("Posição:"))
         .newRow()
@@ -82,9 +80,9 @@ void Lines3Form::buildPositionFrame() {
 
 void Lines3Form::collinearity() {
     setResult(QStringLiteral("Resultado1"), QString());
-    const Pt p1 = LerPonto(1);
-    const Pt p2 = LerPonto(2);
-    const Pt p3 = LerPonto(3);
+    const Pt p1 = givenPoint(0);
+    const Pt p2 = givenPoint(1);
+    const Pt p3 = givenPoint(2);
     DesenharEixos();
     board()->setForeColor(Azul);
     dot(p1, "P₁");
@@ -92,26 +90,22 @@ void Lines3Form::collinearity() {
     dot(p3, "P₃");
     if (!ModoResolver()) return;
     pen(Vermelho, 1, DashStyle::Dotted);
-    DesenharRecta(lineThrough(p1, p2), samePoints(1, 2));
-    const bool aligned = exactly([](const TypedData& d) {
-                             return exact::verdict::collinear(d.point(1), d.point(2), d.point(3));
+    DesenharRecta(lineThrough(p1, p2), samePoints());
+    const bool aligned = exactly([](const exact::FrameData& d) {
+                             return exact::verdict::collinear(d.point(0), d.point(1), d.point(2));
                          }).value_or(collinear(p1, p2, p3));
     setResult(QStringLiteral("Resultado1"), aligned ? tr("Os pontos estão em linha recta.")
                                                     : tr("Os pontos não estão em linha recta."));
-    explain([](const TypedData& d) {
-        return exact::solutions::solveCollinearity(d.point(1), d.point(2), d.point(3));
-    });
+    explain();
 }
 
-std::optional<bool> Lines3Form::samePoints(int first, int second) {
-    return exactly([first, second](const TypedData& d) {
-        return exact::verdict::equal(d.point(first), d.point(second));
-    });
-}
-
-std::optional<bool> Lines3Form::noLine(const QString& field) {
+std::optional<bool> Lines3Form::samePoints() {
     return exactly(
-        [field](const TypedData& d) { return exact::verdict::noLine(d.line(field).line); });
+        [](const exact::FrameData& d) { return exact::verdict::equal(d.point(0), d.point(1)); });
+}
+
+std::optional<bool> Lines3Form::noLine(std::size_t i) {
+    return exactly([i](const exact::FrameData& d) { return exact::verdict::noLine(d.line(i)); });
 }
 
 // --- slope and inclination ----------------------------------------------
@@ -120,44 +114,39 @@ void Lines3Form::slopeAndInclination() {
     DesenharEixos();
     setResult(QStringLiteral("Resultado2"), QString());
     setResult(QStringLiteral("Resultado3"), QString());
-    const bool throughPoints = isChecked(QStringLiteral("Option1"));
+    const bool throughPoints = markedOption() == 0;
     const Line line = throughPoints ? lineThroughTwoPoints() : typedLine();
     if (!ModoResolver()) return;
-    const auto exactLine = [throughPoints](const TypedData& d) {
-        return throughPoints ? exact::lineThrough(d.point(4), d.point(5))
-                             : d.line(QStringLiteral("Text9")).line;
+    const auto exactLine = [throughPoints](const exact::FrameData& d) {
+        return throughPoints ? exact::lineThrough(d.point(0), d.point(1)) : d.line(0);
     };
     writeSlopeAndInclination(line, exactLine);
-    explain([throughPoints](const TypedData& d) {
-        return throughPoints
-                   ? exact::solutions::solveSlopeThroughPoints(d.point(4), d.point(5))
-                   : exact::solutions::solveSlopeOfLine(d.line(QStringLiteral("Text9")).line);
-    });
+    explain();
 }
 
 Line Lines3Form::lineThroughTwoPoints() {
-    const Pt p1 = LerPonto(4);
-    const Pt p2 = LerPonto(5);
+    const Pt p1 = givenPoint(0);
+    const Pt p2 = givenPoint(1);
     const Line line = lineThrough(p1, p2);
     board()->setForeColor(Azul);
     dot(p1, "A");
     dot(p2, "B");
     if (ModoResolver()) {
         pen(Vermelho, 2, DashStyle::Solid);
-        DesenharRecta(line, samePoints(4, 5));
+        DesenharRecta(line, samePoints());
     }
     return line;
 }
 
 Line Lines3Form::typedLine() {
-    const Line line = LerEquacaoRecta(fieldNamed(QStringLiteral("Text9")));
+    const Line line = givenLine(0);
     pen(Azul, 2, DashStyle::Solid);
-    DesenharRecta(line, noLine(QStringLiteral("Text9")));
+    DesenharRecta(line, noLine(0));
     return line;
 }
 
 void Lines3Form::writeSlopeAndInclination(const Line& line, const ExactLine& exactLine) {
-    const bool vertical = exactly([&](const TypedData& d) {
+    const bool vertical = exactly([&](const exact::FrameData& d) {
                               return exact::verdict::isZero(exactLine(d).b);
                           }).value_or(line.b == 0);
     if (vertical) {
@@ -175,42 +164,36 @@ void Lines3Form::writeSlopeAndInclination(const Line& line, const ExactLine& exa
 
 // --- relative position of two lines -------------------------------------
 
-Line Lines3Form::drawnLine(const QString& field) {
-    const Line line = LerEquacaoRecta(fieldNamed(field));
+Line Lines3Form::drawnLine(std::size_t i) {
+    const Line line = givenLine(i);
     pen(Azul, 2, DashStyle::Solid);
-    DesenharRecta(line, noLine(field));
+    DesenharRecta(line, noLine(i));
     return line;
 }
 
 void Lines3Form::relativePosition() {
     setResult(QStringLiteral("Resultado4"), QString());
     DesenharEixos();
-    const Line l1 = drawnLine(QStringLiteral("Text5"));
-    const Line l2 = drawnLine(QStringLiteral("Text6"));
+    const Line l1 = drawnLine(0);
+    const Line l2 = drawnLine(1);
     const Real d = l1.a * l2.b - l2.a * l1.b;
     const Real dy = l1.a * l2.c - l2.a * l1.c;
     const Real dx = l1.b * l2.c - l2.b * l1.c;
     const auto pair =
         [this](std::optional<bool> (*verdict)(const exact::Line&, const exact::Line&)) {
-            return exactly([verdict](const TypedData& t) {
-                return verdict(t.line(QStringLiteral("Text5")).line,
-                               t.line(QStringLiteral("Text6")).line);
-            });
+            return exactly(
+                [verdict](const exact::FrameData& t) { return verdict(t.line(0), t.line(1)); });
         };
     writePosition(l1, l2, !pair(exact::verdict::parallel).value_or(d == 0),
                   pair(exact::verdict::sameLine).value_or(dx == 0 && dy == 0));
-    explain([](const TypedData& t) {
-        return exact::solutions::solveRelativePosition(t.line(QStringLiteral("Text5")).line,
-                                                       t.line(QStringLiteral("Text6")).line);
-    });
+    explain();
 }
 
 void Lines3Form::writePosition(const Line& l1, const Line& l2, bool concurrent, bool same) {
     const Real d = l1.a * l2.b - l2.a * l1.b;
     if (concurrent && d == 0) { // concurrent on the numbers typed, parallel in doubles
-        const TypedData& t = exactData();
-        const exact::Point p = exact::intersection(t.line(QStringLiteral("Text5")).line,
-                                                   t.line(QStringLiteral("Text6")).line);
+        const exact::FrameData& t = exactData();
+        const exact::Point p = exact::intersection(t.line(0), t.line(1));
         writeMeetingPoint({p.x.toDouble(), p.y.toDouble()});
     } else if (concurrent) {
         // The determinants negated, as in the intersection frame of "RECTA - 2",

@@ -29,14 +29,14 @@ private:
     /// The slope frame's typed line, drawn in blue.
     Line typedLine();
     /// The exact twin of the slope frame's line, from the press's data.
-    using ExactLine = std::function<exact::Line(const TypedData&)>;
+    using ExactLine = std::function<exact::Line(const exact::FrameData&)>;
     void writeSlopeAndInclination(const Line& line, const ExactLine& exactLine);
-    /// Whether the points n and m are one, and a line field is no line,
-    /// decided on the exact data (nothing when they are not exact).
-    std::optional<bool> samePoints(int first, int second);
-    std::optional<bool> noLine(const QString& field);
+    /// Whether the frame's two first points are one, and its i-th line is
+    /// no line, decided on the exact data (nothing when they are not exact).
+    std::optional<bool> samePoints();
+    std::optional<bool> noLine(std::size_t i);
     void writePosition(const Line& l1, const Line& l2, bool concurrent, bool same);
     void writeMeetingPoint(Pt p);
-    /// Reads one equation field of the position frame and draws it in blue.
-    Line drawnLine(const QString& field);
+    /// Reads the i-th equation of the position frame and draws it in blue.
+    Line drawnLine(std::size_t i);
 };

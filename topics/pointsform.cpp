@@ -1,6 +1,5 @@
 #include "pointsform.h"
 
-#include "pointsolutions.h"
 #include "textrules.h"
 #include "topictable.h"
 #include "verdicts.h"
@@ -9,38 +8,38 @@
 
 PointsForm::PointsForm(QWidget* parent)
     : ProblemForm(formTraits(Topic::Pontos, {.spinToolTips = true}), parent) {
-    addFrame(QStringLiteral("Frame4"), tr("Representação de um ponto"), {2257, 1095})
+    addFrame(QStringLiteral("Frame4"), "pontos-1", {2257, 1095})
         .text(tr("Coordenadas do ponto:"))
         .newRow()
-        .point(1, "2", "3", tr("P"))
+        .point("2", "3", tr("P"))
         .resolverOnly(QStringLiteral("Resolver1"), [this] { plotPoint(); });
-    addFrame(QStringLiteral("Frame6"), tr("Ponto médio de um segmento"), {3704, 1755})
+    addFrame(QStringLiteral("Frame6"), "pontos-2", {3704, 1755})
         .text(tr("Coordenadas dos extremos:"))
         .newRow()
-        .point(2, "2", "-2", tr("A"))
+        .point("2", "-2", tr("A"))
         .text(tr("e"))
-        .point(3, "-8", "4", tr("B"))
+        .point("-8", "4", tr("B"))
         .newRow()
         .text(tr("Ponto médio:"))
         .result(QStringLiteral("Resultado1"))
         .dadosResolver(3, [this] { midpoint(); });
-    addFrame(QStringLiteral("Frame7"), tr("Distância entre dois pontos"), {5811, 1635})
+    addFrame(QStringLiteral("Frame7"), "pontos-3", {5811, 1635})
         .text(tr("Coordenadas dos pontos:"))
         .newRow()
-        .point(4, "-8", "-2", tr("A"))
+        .point("-8", "-2", tr("A"))
         .text(tr("e"))
-        .point(5, "6", "4", tr("B"))
+        .point("6", "4", tr("B"))
         .newRow()
         .text(tr("Distância entre os pontos:"))
         .result(QStringLiteral("Resultado2"))
         .dadosResolver(
             6, [this] { distance(); }, Executar);
-    addFrame(QStringLiteral("Frame1"), tr("Mediatriz de um segmento"), {7800, 1665})
+    addFrame(QStringLiteral("Frame1"), "pontos-4", {7800, 1665})
         .text(tr("Coordenadas dos extremos:"))
         .newRow()
-        .point(6, "-2", "-4", tr("A"))
+        .point("-2", "-4", tr("A"))
         .text(tr("e"))
-        .point(7, "5", "4", tr("B"))
+        .point("5", "4", tr("B"))
         .newRow()
         .text(tr("Mediatriz:"))
         .result(QStringLiteral("Resultado3"))
@@ -54,17 +53,17 @@ void PointsForm::mark(Pt p, const QString& name) {
 }
 
 void PointsForm::plotPoint() {
-    const Pt p = LerPonto(1);
+    const Pt p = givenPoint(0);
     DesenharEixos();
     board()->setForeColor(Vermelho);
     mark(p, "P");
     labelIfUngraduated(p);
-    explain([](const TypedData& d) { return exact::solutions::solvePoint(d.point(1)); });
+    explain();
 }
 
 void PointsForm::midpoint() {
-    const Pt a = LerPonto(2);
-    const Pt b = LerPonto(3);
+    const Pt a = givenPoint(0);
+    const Pt b = givenPoint(1);
     DesenharEixos();
     pen(Azul, 2);
     segment(a, b);
@@ -80,13 +79,12 @@ void PointsForm::midpoint() {
     const Pt m = ::midpoint(a, b);
     mark(m, "M");
     setResult(QStringLiteral("Resultado1"), TextRules::point(m.x, m.y, sep()));
-    explain(
-        [](const TypedData& d) { return exact::solutions::solveMidpoint(d.point(2), d.point(3)); });
+    explain();
 }
 
 void PointsForm::distance() {
-    const Pt a = LerPonto(4);
-    const Pt b = LerPonto(5);
+    const Pt a = givenPoint(0);
+    const Pt b = givenPoint(1);
     DesenharEixos();
     board()->setForeColor(Azul);
     dot(a, "A");
@@ -101,19 +99,18 @@ void PointsForm::distance() {
     segment(a, b);
     const Real s = squaredDistance(a, b);
     const Real d = sqrt(s);
-    const bool whole = exactly([](const TypedData& t) {
-                           return exact::verdict::wholeDistance(t.point(4), t.point(5));
+    const bool whole = exactly([](const exact::FrameData& t) {
+                           return exact::verdict::wholeDistance(t.point(0), t.point(1));
                        }).value_or(floor(d) == d);
     setResult(QStringLiteral("Resultado2"),
               whole ? TextRules::number(std::nearbyint(d.value()), sep())
                     : QLatin1String("Sqr(") + TextRules::number(s, sep()) + QLatin1Char(')'));
-    explain(
-        [](const TypedData& d) { return exact::solutions::solveDistance(d.point(4), d.point(5)); });
+    explain();
 }
 
 void PointsForm::bisector() {
-    const Pt a = LerPonto(6);
-    const Pt b = LerPonto(7);
+    const Pt a = givenPoint(0);
+    const Pt b = givenPoint(1);
     DesenharEixos();
     board()->setForeColor(Azul);
     dot(a, "A");
@@ -128,10 +125,9 @@ void PointsForm::bisector() {
     Line equidistant{2 * (b.x - a.x), 2 * (b.y - a.y),
                      square(a.x) + square(a.y) - square(b.x) - square(b.y)};
     pen(Vermelho, 2, DashStyle::Solid);
-    DesenharRecta(equidistant, exactly([](const TypedData& t) {
-                      return exact::verdict::equal(t.point(6), t.point(7));
+    DesenharRecta(equidistant, exactly([](const exact::FrameData& t) {
+                      return exact::verdict::equal(t.point(0), t.point(1));
                   }));
     setResult(QStringLiteral("Resultado3"), TextRules::TextoEquacaoRecta(equidistant, sep()));
-    explain(
-        [](const TypedData& d) { return exact::solutions::solveBisector(d.point(6), d.point(7)); });
+    explain();
 }

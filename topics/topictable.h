@@ -21,21 +21,6 @@
 #include <array>
 #include <cstddef>
 
-/// The topics, one problem form each, in the order of the table below.
-enum class Topic : int {
-    Pontos,
-    Recta1,
-    Recta2,
-    Recta3,
-    Recta4,
-    Circunferencia1,
-    Circunferencia2,
-    Circunferencia3,
-    Triangulo,
-    Last = Triangulo, ///< the last topic: move it along when adding one
-};
-inline constexpr int TopicCount = int(Topic::Last) + 1;
-
 /// The button that leads to a topic from the other forms.
 struct TopicButtonText {
     const char* caption;
@@ -53,9 +38,7 @@ struct TopicRow {
     ProblemForm* (*create)();
     const char* menuName; ///< the menu entry's objectName
     const char* menuCaption;
-    const char* indexHeading;
-    /// The captions of its problem frames, top to bottom, as the index lists them.
-    std::array<const char*, 6> problems;
+    const char* indexHeading; ///< above the captions of its frames (exact/framerows.h)
     TopicButtonText button;
     /// The names of this form's buttons to the topics, in table order, "-"
     /// for itself. A topic past the end of the list gets "Ir" + its form.
@@ -76,69 +59,48 @@ inline constexpr HelpTips SeeAndShowHelpTips{QT_TRANSLATE_NOOP("HelpTips", "Ver 
                                              QT_TRANSLATE_NOOP("HelpTips", "Mostrar a Sintaxe"),
                                              QT_TRANSLATE_NOOP("HelpTips", "Fechar esta página")};
 
-// Each row: topic, window, title, factory; menu name and caption; index heading and
-// problems; the button to the topic (caption, caption on the Points form, tooltip,
+// Each row: topic, window, title, factory; menu name and caption; index heading;
+// the button to the topic (caption, caption on the Points form, tooltip,
 // tooltip on the Lines 1 form, icon); this form's button names; its help tooltips
 // when they are not the usual ones.
 // clang-format off
 inline constexpr TopicRow TopicTable[] = {
     {Topic::Pontos, "Form1", QT_TRANSLATE_NOOP("TopicTable", "PONTOS"), createForm<PointsForm>,
      "Pontos", QT_TRANSLATE_NOOP("TopicTable", "Pontos"), QT_TRANSLATE_NOOP("TopicTable", "Pontos"),
-     {QT_TRANSLATE_NOOP("TopicTable", "Representação de um ponto"), QT_TRANSLATE_NOOP("TopicTable", "Ponto médio de um segmento"), QT_TRANSLATE_NOOP("TopicTable", "Distância entre dois pontos"),
-      QT_TRANSLATE_NOOP("TopicTable", "Mediatriz de um segmento")},
      {QT_TRANSLATE_NOOP("TopicTable", "Ponto"), nullptr, QT_TRANSLATE_NOOP("TopicTable", "Ir para Pontos"), QT_TRANSLATE_NOOP("TopicTable", "Ir para pontos"), "ponto"},
      "- Command2 Command8 Command5 Command11 Command4 Command9 Command10 Command12"},
     {Topic::Recta1, "Form2", QT_TRANSLATE_NOOP("TopicTable", "RECTA - 1"), createForm<Lines1Form>,
      "Reta1", QT_TRANSLATE_NOOP("TopicTable", "Reta 1"), QT_TRANSLATE_NOOP("TopicTable", "Recta 1"),
-     {QT_TRANSLATE_NOOP("TopicTable", "Recta de equação..."), QT_TRANSLATE_NOOP("TopicTable", "Recta que passa por dois pontos"),
-      QT_TRANSLATE_NOOP("TopicTable", "Recta que passa por um ponto e é paralela a outra"),
-      QT_TRANSLATE_NOOP("TopicTable", "Recta que passa por um ponto e é perpendicular a outra")},
      {QT_TRANSLATE_NOOP("TopicTable", "Recta 1"), QT_TRANSLATE_NOOP("TopicTable", "Rectas 1"), QT_TRANSLATE_NOOP("TopicTable", "Ir para Recta-1"), nullptr, "recta1"},
      "Command2 - Command6 Command8 Command11 Command7 Command9 Command10 Command12"},
     {Topic::Recta2, "Form3", QT_TRANSLATE_NOOP("TopicTable", "RECTA - 2"), createForm<Lines2Form>,
      "Reta2", QT_TRANSLATE_NOOP("TopicTable", "Reta 2"), QT_TRANSLATE_NOOP("TopicTable", "Recta 2"),
-     {QT_TRANSLATE_NOOP("TopicTable", "Intersecção de duas rectas"), QT_TRANSLATE_NOOP("TopicTable", "Distância entre rectas paralelas"),
-      QT_TRANSLATE_NOOP("TopicTable", "Distância de um ponto a uma recta"), QT_TRANSLATE_NOOP("TopicTable", "Ângulo de duas rectas")},
      {QT_TRANSLATE_NOOP("TopicTable", "Recta 2"), QT_TRANSLATE_NOOP("TopicTable", "Rectas 2"), QT_TRANSLATE_NOOP("TopicTable", "Ir para Recta-2"), QT_TRANSLATE_NOOP("TopicTable", "Ir para Recta 2"), "recta2"},
      "Command2 Command6 - Command9 Command7 Command8 Command10 Command11 Command12"},
     {Topic::Recta3, "Form5", QT_TRANSLATE_NOOP("TopicTable", "RECTA - 3"), createForm<Lines3Form>,
      "Reta3", QT_TRANSLATE_NOOP("TopicTable", "Reta 3"), QT_TRANSLATE_NOOP("TopicTable", "Recta 3"),
-     {QT_TRANSLATE_NOOP("TopicTable", "Ver se três pontos são colineares"), QT_TRANSLATE_NOOP("TopicTable", "Coeficiente angular e inclinação de uma recta"),
-      QT_TRANSLATE_NOOP("TopicTable", "Posição relativa de duas rectas")},
      {QT_TRANSLATE_NOOP("TopicTable", "Recta 3"), QT_TRANSLATE_NOOP("TopicTable", "Rectas 3"), QT_TRANSLATE_NOOP("TopicTable", "Ir para Recta-3"), QT_TRANSLATE_NOOP("TopicTable", "Ir para Recta 3"), "recta3"},
      "Command5 Command2 Command8 - Command11 Command4 Command9 Command10 Command12"},
     {Topic::Recta4, "Form8", QT_TRANSLATE_NOOP("TopicTable", "RECTA - 4"), createForm<Lines4Form>,
      "Reta4", QT_TRANSLATE_NOOP("TopicTable", "Reta 4"), QT_TRANSLATE_NOOP("TopicTable", "Recta 4"),
-     {QT_TRANSLATE_NOOP("TopicTable", "Recta que passa num ponto e ..."), QT_TRANSLATE_NOOP("TopicTable", "Bissectrizes de duas rectas concorrentes")},
      {QT_TRANSLATE_NOOP("TopicTable", "Recta 4"), QT_TRANSLATE_NOOP("TopicTable", "Rectas 4"), QT_TRANSLATE_NOOP("TopicTable", "Ir para Recta-4"), QT_TRANSLATE_NOOP("TopicTable", "Ir para Recta 4"), "recta4"},
      "Command2 Command6 Command1 Command9 - Command8 Command10 Command11 Command5"},
     {Topic::Circunferencia1, "Form4", QT_TRANSLATE_NOOP("TopicTable", "CIRCUNFERÊNCIA - 1"), createForm<Circles1Form>,
      "Circunferência1", QT_TRANSLATE_NOOP("TopicTable", "Circunferência 1"), QT_TRANSLATE_NOOP("TopicTable", "Circunferência 1"),
-     {QT_TRANSLATE_NOOP("TopicTable", "Circunferência de equação..."), QT_TRANSLATE_NOOP("TopicTable", "Circunferência com centro num ponto e tg a uma recta"),
-      QT_TRANSLATE_NOOP("TopicTable", "Tangente a uma circunferência num dos seus pontos"),
-      QT_TRANSLATE_NOOP("TopicTable", "Intersecção de uma recta com uma circunferência")},
      {QT_TRANSLATE_NOOP("TopicTable", "Círculo 1"), nullptr, QT_TRANSLATE_NOOP("TopicTable", "Ir para Circunferência-1"), QT_TRANSLATE_NOOP("TopicTable", "Ir para Circunferência 1"), "circulo1"},
      "Command2 Command7 Command6 Command9 Command8 - Command10 Command11 Command12"},
     {Topic::Circunferencia2, "Form6", QT_TRANSLATE_NOOP("TopicTable", "CIRCUNFERÊNCIA - 2"), createForm<Circles2Form>,
      "Circunfrência2", QT_TRANSLATE_NOOP("TopicTable", "Circunferência 2"), QT_TRANSLATE_NOOP("TopicTable", "Circunferência 2"),
-     {QT_TRANSLATE_NOOP("TopicTable", "Circunferência e triângulo"), QT_TRANSLATE_NOOP("TopicTable", "Distância de um ponto P a uma circunferência"),
-      QT_TRANSLATE_NOOP("TopicTable", "Circunferência de centro C e tangente a uma recta"),
-      QT_TRANSLATE_NOOP("TopicTable", "Circunferência definida por três pontos")},
      {QT_TRANSLATE_NOOP("TopicTable", "Círculo 2"), nullptr, QT_TRANSLATE_NOOP("TopicTable", "Ir para Circunferência-2"), QT_TRANSLATE_NOOP("TopicTable", "Ir para Circunferência 2"), "circulo2"},
      "Command5 Command2 Command8 Command9 Command11 Command4 - Command10 Command12",
      ShowHelpTips},
     {Topic::Circunferencia3, "Form7", QT_TRANSLATE_NOOP("TopicTable", "CIRCUNFERÊNCIA - 3"), createForm<Circles3Form>,
      "Circunferência3", QT_TRANSLATE_NOOP("TopicTable", "Circunferência 3"), QT_TRANSLATE_NOOP("TopicTable", "Circunferência 3"),
-     {QT_TRANSLATE_NOOP("TopicTable", "Intersecção de duas circunferências"),
-      QT_TRANSLATE_NOOP("TopicTable", "Rectas que passam por P e são tg a uma circunferência"),
-      QT_TRANSLATE_NOOP("TopicTable", "Circunferência que passa em P e é tg à recta no ponto Q")},
      {QT_TRANSLATE_NOOP("TopicTable", "Círculo 3"), nullptr, QT_TRANSLATE_NOOP("TopicTable", "Ir para Circunferência-3"), QT_TRANSLATE_NOOP("TopicTable", "Ir para Circunferência 3"), "circulo3"},
      "Command5 Command2 Command8 Command9 Command6 Command4 Command10 - Command7",
      SeeAndShowHelpTips},
     {Topic::Triangulo, "Form9", QT_TRANSLATE_NOOP("TopicTable", "TRIÂNGULO"), createForm<TriangleForm>,
      "Triângulo", QT_TRANSLATE_NOOP("TopicTable", "Triângulo"), QT_TRANSLATE_NOOP("TopicTable", "Triângulo"),
-     {QT_TRANSLATE_NOOP("TopicTable", "Pontos notáveis de um triângulo"), QT_TRANSLATE_NOOP("TopicTable", "Área de um triângulo"),
-      QT_TRANSLATE_NOOP("TopicTable", "Ver se são vértices de um triângulo rectângulo")},
      {QT_TRANSLATE_NOOP("TopicTable", "Triângulo"), nullptr, QT_TRANSLATE_NOOP("TopicTable", "Ir para Triângulo"), nullptr, "triangulo"},
      "Command2 Command6 Command1 Command9 Command3 Command8 Command10 Command11 -"},
 };

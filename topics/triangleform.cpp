@@ -3,7 +3,6 @@
 #include "numbered_error.h"
 #include "textrules.h"
 #include "topictable.h"
-#include "trianglesolutions.h"
 #include "verdicts.h"
 
 #include <array>
@@ -15,14 +14,14 @@ struct Initial {
     const char* y;
 };
 
-/// "Coordenadas dos vértices:" and the fields of A, B and C, numbered from `first`.
-FrameBuilder& vertexFields(FrameBuilder& frame, int first, const std::array<Initial, 3>& initial) {
+/// "Coordenadas dos vértices:" and the fields of A, B and C.
+FrameBuilder& vertexFields(FrameBuilder& frame, const std::array<Initial, 3>& initial) {
     frame.text(QObject::tr("Coordenadas dos vértices:")).newRow();
     const std::array<QString, 3> names{QStringLiteral("A"), QStringLiteral("B"),
                                        QStringLiteral("C")};
     for (int i = 0; i < 3; ++i) {
         if (i == 2) frame.newRow();
-        frame.point(first + i, initial[i].x, initial[i].y, names[i]);
+        frame.point(initial[i].x, initial[i].y, names[i]);
     }
     return frame.newRow();
 }
@@ -43,11 +42,6 @@ Pt footOfAltitude(Pt v, Pt p, Pt q) {
     return intersection(side, altitude);
 }
 
-/// The vertices of a frame read exactly, from the fields numbered `first` on.
-exact::solutions::Triangle triangleOf(const TypedData& d, int first) {
-    return {d.point(first), d.point(first + 1), d.point(first + 2)};
-}
-
 const QString Resultado1 = QStringLiteral("Resultado1");
 const QString Resultado4 = QStringLiteral("Resultado4");
 const QString Resultado5 = QStringLiteral("Resultado5");
@@ -55,32 +49,28 @@ const QString Resultado5 = QStringLiteral("Resultado5");
 
 TriangleForm::TriangleForm(QWidget* parent)
     : ProblemForm(formTraits(Topic::Triangulo, {.eixos = QRect(60, 180, 5505, 1605)}), parent) {
-    FrameBuilder notable =
-        addFrame(QStringLiteral("Frame7"), tr("Pontos notáveis de um triângulo"), {2080, 3045});
-    vertexFields(notable, 1, {{{"2", "-2"}, {"-8", "4"}, {"5", "8"}}}).fullWidth();
+    FrameBuilder notable = addFrame(QStringLiteral("Frame7"), "triangulo-1", {2080, 3045});
+    vertexFields(notable, {{{"2", "-2"}, {"-8", "4"}, {"5", "8"}}}).fullWidth();
     const char* const options[] = {QT_TR_NOOP("Circuncentro (ponto de encontro das mediatrizes)"),
                                    QT_TR_NOOP("Incentro (ponto de encontro das bissectrizes)"),
                                    QT_TR_NOOP("Ortocentro (ponto de encontro das alturas)"),
                                    QT_TR_NOOP("Baricentro (ponto de encontro das medianas)")};
     for (int i = 0; i < 4; ++i) {
         const QString caption = tr(options[i]); // spoken in full, explanation included
-        notable.option(QStringLiteral("Option%1").arg(i + 1), caption, caption, i == 0).newRow();
+        notable.option(caption, caption, i == 0).newRow();
     }
     notable.text(tr("Coordenadas:")).result(Resultado1).dadosResolver(4, [this] {
         notablePoints();
     });
 
-    FrameBuilder areaFrame =
-        addFrame(QStringLiteral("Frame3"), tr("Área de um triângulo"), {5420, 1785});
-    vertexFields(areaFrame, 6, {{{"2", "-2"}, {"-8", "4"}, {"2", "-2"}}})
+    FrameBuilder areaFrame = addFrame(QStringLiteral("Frame3"), "triangulo-2", {5420, 1785});
+    vertexFields(areaFrame, {{{"2", "-2"}, {"-8", "4"}, {"2", "-2"}}})
         .text(tr("Área:"))
         .result(Resultado4)
         .dadosResolver(5, [this] { area(); });
 
-    FrameBuilder right =
-        addFrame(QStringLiteral("Frame4"), tr("Ver se são vértices de um triângulo rectângulo"),
-                 {7500, 1935});
-    vertexFields(right, 9, {{{"2", "-2"}, {"-8", "4"}, {"5", "-2"}}})
+    FrameBuilder right = addFrame(QStringLiteral("Frame4"), "triangulo-3", {7500, 1935});
+    vertexFields(right, {{{"2", "-2"}, {"-8", "4"}, {"5", "-2"}}})
         .text(tr("Conclusão:"))
         .result(Resultado5)
         .dadosResolver(7, [this] { rightTriangle(); });
@@ -88,12 +78,12 @@ TriangleForm::TriangleForm(QWidget* parent)
 
 // --- shared steps ---------------------------------------------------------
 
-TriangleForm::Vertices TriangleForm::start(const QString& result, int first) {
+TriangleForm::Vertices TriangleForm::start(const QString& result) {
     DesenharEixos();
     setResult(result, QString());
-    const Pt a = LerPonto(first);
-    const Pt b = LerPonto(first + 1);
-    const Pt c = LerPonto(first + 2);
+    const Pt a = givenPoint(0);
+    const Pt b = givenPoint(1);
+    const Pt c = givenPoint(2);
     return {a, b, c};
 }
 
@@ -114,7 +104,7 @@ void TriangleForm::sides(const Vertices& t) {
 // --- notable points -------------------------------------------------------
 
 void TriangleForm::notablePoints() {
-    const Vertices t = start(Resultado1, 1);
+    const Vertices t = start(Resultado1);
     board()->setForeColor(Azul);
     dots(t);
     sides(t);
@@ -122,48 +112,44 @@ void TriangleForm::notablePoints() {
     board()->setForeColor(Vermelho);
     const Notable n = notable();
     if (noTriangleFor(n, t)) { // D = 0, or no sides: the worked solution says why
-        explainVertices(1, n.solve);
+        explain();
         Fault::raise(Fault::DivisionByZero);
     }
     const Pt p = (this->*n.construct)(t);
     guides(p);
     setResult(Resultado1, TextRules::point(p.x, p.y, sep()));
-    explainVertices(1, n.solve);
+    explain();
 }
 
 TriangleForm::Notable TriangleForm::notable() const {
-    using namespace exact::solutions;
-    if (isChecked(QStringLiteral("Option1")))
-        return {&TriangleForm::circumcentre, solveCircumcentre, true};
-    if (isChecked(QStringLiteral("Option2")))
-        return {&TriangleForm::incentre, solveIncentre, false};
-    if (isChecked(QStringLiteral("Option3")))
-        return {&TriangleForm::orthocentre, solveOrthocentre, true};
-    return {&TriangleForm::centroid, solveCentroid, false};
+    switch (markedOption()) {
+    case 0:
+        return {&TriangleForm::circumcentre, true};
+    case 1:
+        return {&TriangleForm::incentre, false};
+    case 2:
+        return {&TriangleForm::orthocentre, true};
+    }
+    return {&TriangleForm::centroid, false};
 }
 
 bool TriangleForm::noTriangleFor(const Notable& n, const Vertices& t) {
-    if (n.needsTriangle) return collinearVertices(1, t);
+    if (n.needsTriangle) return collinearVertices(t);
     if (n.construct != &TriangleForm::incentre) return false;
-    const auto onePoint = [](const TypedData& d) -> std::optional<bool> {
-        const exact::solutions::Triangle e = triangleOf(d, 1);
-        const auto ab = exact::verdict::equal(e.a, e.b), bc = exact::verdict::equal(e.b, e.c);
+    const auto onePoint = [](const exact::FrameData& d) -> std::optional<bool> {
+        const exact::Point a = d.point(0), b = d.point(1), c = d.point(2);
+        const auto ab = exact::verdict::equal(a, b), bc = exact::verdict::equal(b, c);
         if (!ab || !bc) return std::nullopt;
         return *ab && *bc;
     };
     return exactly(onePoint).value_or(t.a == t.b && t.b == t.c);
 }
 
-bool TriangleForm::collinearVertices(int first, const Vertices& t) {
-    return exactly([first](const TypedData& d) {
-               const exact::solutions::Triangle e = triangleOf(d, first);
-               return exact::verdict::collinear(e.a, e.b, e.c);
+bool TriangleForm::collinearVertices(const Vertices& t) {
+    return exactly([](const exact::FrameData& d) {
+               return exact::verdict::collinear(d.point(0), d.point(1), d.point(2));
            })
         .value_or(collinear(t.a, t.b, t.c));
-}
-
-void TriangleForm::explainVertices(int first, Solve solve) {
-    explain([first, solve](const TypedData& d) { return solve(triangleOf(d, first)); });
 }
 
 Pt TriangleForm::circumcentre(const Vertices& t) {
@@ -240,30 +226,30 @@ void TriangleForm::altitudes(const Vertices& t) {
 // --- area -----------------------------------------------------------------
 
 void TriangleForm::area() {
-    const Vertices t = start(Resultado4, 6);
+    const Vertices t = start(Resultado4);
     board()->setForeColor(Azul);
     dots(t);
     guides(t.a);
     guides(t.b);
     guides(t.c);
     if (!ModoResolver()) return;
-    if (collinearVertices(6, t)) {
-        explainVertices(6, exact::solutions::solveTriangleArea);
+    if (collinearVertices(t)) {
+        explain();
         stop(tr("Os três pontos são colineares, não definem um triângulo."));
     }
     sides(t);
     // Half the determinant: positive when A, B, C run counter-clockwise.
     const Real signedArea = determinant(t.a, t.b, t.c) * 0.5;
     setResult(Resultado4, TextRules::number(signedArea, sep()));
-    explainVertices(6, exact::solutions::solveTriangleArea);
+    explain();
 }
 
 // --- right triangle -------------------------------------------------------
 
 void TriangleForm::rightTriangle() {
-    const Vertices t = start(Resultado5, 9);
-    if (collinearVertices(9, t)) {
-        if (ModoResolver()) explainVertices(9, exact::solutions::solveRightTriangle);
+    const Vertices t = start(Resultado5);
+    if (collinearVertices(t)) {
+        if (ModoResolver()) explain();
         stop(tr("Os pontos são colineares, não definem um triângulo."));
     }
     board()->setForeColor(Azul);
@@ -274,11 +260,10 @@ void TriangleForm::rightTriangle() {
     const Real dAB = squaredDistance(t.a, t.b);
     const Real dBC = squaredDistance(t.b, t.c);
     const Real dAC = squaredDistance(t.a, t.c);
-    const bool right = exactly([](const TypedData& d) {
-                           const exact::solutions::Triangle e = triangleOf(d, 9);
-                           return exact::verdict::rightTriangle(e.a, e.b, e.c);
+    const bool right = exactly([](const exact::FrameData& d) {
+                           return exact::verdict::rightTriangle(d.point(0), d.point(1), d.point(2));
                        }).value_or(dAC + dBC == dAB || dAC + dAB == dBC || dBC + dAB == dAC);
     setResult(Resultado5,
               right ? tr("O triângulo é rectângulo.") : tr("O triângulo não é rectângulo."));
-    explainVertices(9, exact::solutions::solveRightTriangle);
+    explain();
 }

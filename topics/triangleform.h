@@ -2,13 +2,6 @@
 
 #include "problemform.h"
 
-namespace exact {
-struct Solution;
-namespace solutions {
-struct Triangle;
-}
-} // namespace exact
-
 /// "TRIÂNGULO": the notable points of a triangle (circumcentre, incentre,
 /// orthocentre, centroid), the area of a triangle, and whether three points
 /// are the vertices of a right triangle.
@@ -28,29 +21,24 @@ private:
     void rightTriangle();
 
     /// The start of every routine: the axes, an empty result label, and the
-    /// vertices read from the fields numbered `first`, `first + 1`, `first + 2`.
-    Vertices start(const QString& result, int first);
+    /// frame's three vertices read.
+    Vertices start(const QString& result);
     void dots(const Vertices& t);
     void sides(const Vertices& t);
 
-    using Solve = exact::Solution (*)(const exact::solutions::Triangle&);
     /// What the marked option asks for: the construction that computes and
-    /// draws the point, its worked solution, and whether it needs a triangle
-    /// (D ≠ 0) rather than only some vertex apart.
+    /// draws the point, and whether it needs a triangle (D ≠ 0) rather than
+    /// only some vertex apart.
     struct Notable {
         Pt (TriangleForm::*construct)(const Vertices&);
-        Solve solve;
         bool needsTriangle;
     };
     Notable notable() const;
     /// Whether the point has no triangle to be computed from: collinear
     /// vertices, or three equal vertices for the incentre.
     bool noTriangleFor(const Notable& n, const Vertices& t);
-    /// Collinearity of the vertices numbered from `first`, on the exact data
-    /// when they are exact.
-    bool collinearVertices(int first, const Vertices& t);
-    /// Hands the worked solution of the vertices numbered from `first` on.
-    void explainVertices(int first, Solve solve);
+    /// Collinearity of the frame's vertices, on the exact data when they are exact.
+    bool collinearVertices(const Vertices& t);
     Pt circumcentre(const Vertices& t);
     Pt incentre(const Vertices& t);
     Pt orthocentre(const Vertices& t);

@@ -42,10 +42,6 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
 <context>
     <name>Circles1Form</name>
     <message>
-        <source>Circunferência de equação...</source>
-        <translation>Circunferência de equação...</translation>
-    </message>
-    <message>
         <source>Circunferência dada pela equação</source>
         <translation>Circunferência dada pela equação</translation>
     </message>
@@ -78,10 +74,6 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
         <translation>Raio</translation>
     </message>
     <message>
-        <source>Circunferência com centro num ponto e tg a uma recta</source>
-        <translation>Circunferência com centro em um ponto e tangente a uma reta</translation>
-    </message>
-    <message>
         <source>Recta:</source>
         <translation>Reta:</translation>
     </message>
@@ -102,20 +94,12 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
         <translation>Equação da circunferência:</translation>
     </message>
     <message>
-        <source>Tangente a uma circunferência num dos seus pontos</source>
-        <translation>Tangente a uma circunferência em um de seus pontos</translation>
-    </message>
-    <message>
         <source>Circunferência:</source>
         <translation>Circunferência:</translation>
     </message>
     <message>
         <source>Equação da tangente:</source>
         <translation>Equação da tangente:</translation>
-    </message>
-    <message>
-        <source>Intersecção de uma recta com uma circunferência</source>
-        <translation>Interseção de uma reta com uma circunferência</translation>
     </message>
     <message>
         <source>Equação da recta:</source>
@@ -144,10 +128,6 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
 </context>
 <context>
     <name>Circles2Form</name>
-    <message>
-        <source>Circunferência e triângulo</source>
-        <translation>Circunferência e triângulo</translation>
-    </message>
     <message>
         <source>Inscrita</source>
         <translation>Inscrita</translation>
@@ -185,10 +165,6 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
         <translation>Circunferência:</translation>
     </message>
     <message>
-        <source>Distância de um ponto P a uma circunferência</source>
-        <translation>Distância de um ponto P a uma circunferência</translation>
-    </message>
-    <message>
         <source>Equação da circunferência</source>
         <translation>Equação da circunferência</translation>
     </message>
@@ -205,10 +181,6 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
         <translation>Distância:</translation>
     </message>
     <message>
-        <source>Circunferência de centro C e tangente a uma recta</source>
-        <translation>Circunferência de centro C e tangente a uma reta</translation>
-    </message>
-    <message>
         <source>Recta:</source>
         <translation>Reta:</translation>
     </message>
@@ -223,10 +195,6 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
     <message>
         <source>C</source>
         <translation>C</translation>
-    </message>
-    <message>
-        <source>Circunferência definida por três pontos</source>
-        <translation>Circunferência definida por três pontos</translation>
     </message>
     <message>
         <source>Coordenadas dos pontos:</source>
@@ -252,10 +220,6 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
 <context>
     <name>Circles3Form</name>
     <message>
-        <source>Intersecção de duas circunferências</source>
-        <translation>Interseção de duas circunferências</translation>
-    </message>
-    <message>
         <source>Circunferência:</source>
         <translation>Circunferência:</translation>
     </message>
@@ -272,10 +236,6 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
         <translation>Interseção:</translation>
     </message>
     <message>
-        <source>Rectas que passam por P e são tg a uma circunferência</source>
-        <translation>Retas que passam por P e são tangentes a uma circunferência</translation>
-    </message>
-    <message>
         <source>P =</source>
         <translation>P =</translation>
     </message>
@@ -290,10 +250,6 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
     <message>
         <source>Rectas:</source>
         <translation>Retas:</translation>
-    </message>
-    <message>
-        <source>Circunferência que passa em P e é tg à recta no ponto Q</source>
-        <translation>Circunferência que passa por P e é tangente à reta no ponto Q</translation>
     </message>
     <message>
         <source>Ponto</source>
@@ -434,6 +390,193 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
     <message>
         <source>Figura: um segmento num referencial e o seu ponto médio</source>
         <translation>Figura: um segmento no plano cartesiano e seu ponto médio</translation>
+    </message>
+</context>
+<context>
+    <name>Frames</name>
+    <message>
+        <source>Circunferência de equação...</source>
+        <translation>Circunferência de equação...</translation>
+    </message>
+    <message>
+        <source>Circunferência de equação...: centro e raio</source>
+        <translation>Circunferência de equação...: centro e raio</translation>
+    </message>
+    <message>
+        <source>Circunferência de equação...: equação</source>
+        <translation>Circunferência de equação...: equação</translation>
+    </message>
+    <message>
+        <source>Circunferência com centro num ponto e tg a uma recta</source>
+        <translation>Circunferência com centro em um ponto e tangente a uma reta</translation>
+    </message>
+    <message>
+        <source>Tangente a uma circunferência num dos seus pontos</source>
+        <translation>Tangente a uma circunferência em um de seus pontos</translation>
+    </message>
+    <message>
+        <source>Intersecção de uma recta com uma circunferência</source>
+        <translation>Interseção de uma reta com uma circunferência</translation>
+    </message>
+    <message>
+        <source>Circunferência e triângulo</source>
+        <translation>Circunferência e triângulo</translation>
+    </message>
+    <message>
+        <source>Circunferência e triângulo: inscrita</source>
+        <translation>Circunferência e triângulo: inscrita</translation>
+    </message>
+    <message>
+        <source>Circunferência e triângulo: circunscrita</source>
+        <translation>Circunferência e triângulo: circunscrita</translation>
+    </message>
+    <message>
+        <source>Distância de um ponto P a uma circunferência</source>
+        <translation>Distância de um ponto P a uma circunferência</translation>
+    </message>
+    <message>
+        <source>Circunferência de centro C e tangente a uma recta</source>
+        <translation>Circunferência de centro C e tangente a uma reta</translation>
+    </message>
+    <message>
+        <source>Circunferência definida por três pontos</source>
+        <translation>Circunferência definida por três pontos</translation>
+    </message>
+    <message>
+        <source>Intersecção de duas circunferências</source>
+        <translation>Interseção de duas circunferências</translation>
+    </message>
+    <message>
+        <source>Rectas que passam por P e são tg a uma circunferência</source>
+        <translation>Retas que passam por P e são tangentes a uma circunferência</translation>
+    </message>
+    <message>
+        <source>Circunferência que passa em P e é tg à recta no ponto Q</source>
+        <translation>Circunferência que passa por P e é tangente à reta no ponto Q</translation>
+    </message>
+    <message>
+        <source>Recta de equação...</source>
+        <translation>Reta de equação...</translation>
+    </message>
+    <message>
+        <source>Recta que passa por dois pontos</source>
+        <translation>Reta que passa por dois pontos</translation>
+    </message>
+    <message>
+        <source>Recta que passa por um ponto e é paralela a outra</source>
+        <translation>Reta que passa por um ponto e é paralela a outra</translation>
+    </message>
+    <message>
+        <source>Recta que passa por um ponto e é perpendicular a outra</source>
+        <translation>Reta que passa por um ponto e é perpendicular a outra</translation>
+    </message>
+    <message>
+        <source>Intersecção de duas rectas</source>
+        <translation>Interseção de duas retas</translation>
+    </message>
+    <message>
+        <source>Distância entre rectas paralelas</source>
+        <translation>Distância entre retas paralelas</translation>
+    </message>
+    <message>
+        <source>Distância de um ponto a uma recta</source>
+        <translation>Distância de um ponto a uma reta</translation>
+    </message>
+    <message>
+        <source>Ângulo de duas rectas</source>
+        <translation>Ângulo entre duas retas</translation>
+    </message>
+    <message>
+        <source>Ver se três pontos são colineares</source>
+        <translation>Verificar se três pontos são colineares</translation>
+    </message>
+    <message>
+        <source>Coeficiente angular e inclinação de uma recta</source>
+        <translation>Coeficiente angular e inclinação de uma reta</translation>
+    </message>
+    <message>
+        <source>Coeficiente angular e inclinação de uma recta: dois pontos</source>
+        <translation>Coeficiente angular e inclinação de uma reta: dois pontos</translation>
+    </message>
+    <message>
+        <source>Coeficiente angular e inclinação de uma recta: equação</source>
+        <translation>Coeficiente angular e inclinação de uma reta: equação</translation>
+    </message>
+    <message>
+        <source>Posição relativa de duas rectas</source>
+        <translation>Posição relativa de duas retas</translation>
+    </message>
+    <message>
+        <source>Recta que passa num ponto e ...</source>
+        <translation>Reta que passa por um ponto e ...</translation>
+    </message>
+    <message>
+        <source>Recta que passa num ponto e é paralela ao eixo das abcissas</source>
+        <translation>Reta que passa por um ponto e é paralela ao eixo das abscissas</translation>
+    </message>
+    <message>
+        <source>Recta que passa num ponto e é paralela ao eixo das ordenadas</source>
+        <translation>Reta que passa por um ponto e é paralela ao eixo das ordenadas</translation>
+    </message>
+    <message>
+        <source>Recta que passa num ponto e tem uma inclinação dada</source>
+        <translation>Reta que passa por um ponto e tem uma inclinação dada</translation>
+    </message>
+    <message>
+        <source>Recta que passa num ponto e tem um declive dado</source>
+        <translation>Reta que passa por um ponto e tem um coeficiente angular dado</translation>
+    </message>
+    <message>
+        <source>Recta que passa num ponto e faz um ângulo dado com outra</source>
+        <translation>Reta que passa por um ponto e faz um ângulo dado com outra</translation>
+    </message>
+    <message>
+        <source>Bissectrizes de duas rectas concorrentes</source>
+        <translation>Bissetrizes de duas retas concorrentes</translation>
+    </message>
+    <message>
+        <source>Representação de um ponto</source>
+        <translation>Representação de um ponto</translation>
+    </message>
+    <message>
+        <source>Ponto médio de um segmento</source>
+        <translation>Ponto médio de um segmento</translation>
+    </message>
+    <message>
+        <source>Distância entre dois pontos</source>
+        <translation>Distância entre dois pontos</translation>
+    </message>
+    <message>
+        <source>Mediatriz de um segmento</source>
+        <translation>Mediatriz de um segmento</translation>
+    </message>
+    <message>
+        <source>Pontos notáveis de um triângulo</source>
+        <translation>Pontos notáveis de um triângulo</translation>
+    </message>
+    <message>
+        <source>Pontos notáveis de um triângulo: circuncentro</source>
+        <translation>Pontos notáveis de um triângulo: circuncentro</translation>
+    </message>
+    <message>
+        <source>Pontos notáveis de um triângulo: incentro</source>
+        <translation>Pontos notáveis de um triângulo: incentro</translation>
+    </message>
+    <message>
+        <source>Pontos notáveis de um triângulo: ortocentro</source>
+        <translation>Pontos notáveis de um triângulo: ortocentro</translation>
+    </message>
+    <message>
+        <source>Pontos notáveis de um triângulo: baricentro</source>
+        <translation>Pontos notáveis de um triângulo: baricentro</translation>
+    </message>
+    <message>
+        <source>Área de um triângulo</source>
+        <translation>Área de um triângulo</translation>
+    </message>
+    <message>
+        <source>Ver se são vértices de um triângulo rectângulo</source>
+        <translation>Verificar se são vértices de um triângulo retângulo</translation>
     </message>
 </context>
 <context>
@@ -1268,20 +1411,12 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
 <context>
     <name>Lines1Form</name>
     <message>
-        <source>Recta de equação...</source>
-        <translation>Reta de equação...</translation>
-    </message>
-    <message>
         <source>Recta:</source>
         <translation>Reta:</translation>
     </message>
     <message>
         <source>Equação da recta</source>
         <translation>Equação da reta</translation>
-    </message>
-    <message>
-        <source>Recta que passa por dois pontos</source>
-        <translation>Reta que passa por dois pontos</translation>
     </message>
     <message>
         <source>A =</source>
@@ -1308,10 +1443,6 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
         <translation>Equação da reta:</translation>
     </message>
     <message>
-        <source>Recta que passa por um ponto e é paralela a outra</source>
-        <translation>Reta que passa por um ponto e é paralela a outra</translation>
-    </message>
-    <message>
         <source>P =</source>
         <translation>P =</translation>
     </message>
@@ -1322,10 +1453,6 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
     <message>
         <source>Equação da recta dada</source>
         <translation>Equação da reta dada</translation>
-    </message>
-    <message>
-        <source>Recta que passa por um ponto e é perpendicular a outra</source>
-        <translation>Reta que passa por um ponto e é perpendicular a outra</translation>
     </message>
     <message>
         <source>Q =</source>
@@ -1343,10 +1470,6 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
 <context>
     <name>Lines2Form</name>
     <message>
-        <source>Intersecção de duas rectas</source>
-        <translation>Interseção de duas retas</translation>
-    </message>
-    <message>
         <source>Rectas:</source>
         <translation>Retas:</translation>
     </message>
@@ -1363,16 +1486,8 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
         <translation>Interseção:</translation>
     </message>
     <message>
-        <source>Distância entre rectas paralelas</source>
-        <translation>Distância entre retas paralelas</translation>
-    </message>
-    <message>
         <source>Distância:</source>
         <translation>Distância:</translation>
-    </message>
-    <message>
-        <source>Distância de um ponto a uma recta</source>
-        <translation>Distância de um ponto a uma reta</translation>
     </message>
     <message>
         <source>Recta:</source>
@@ -1389,10 +1504,6 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
     <message>
         <source>P</source>
         <translation>P</translation>
-    </message>
-    <message>
-        <source>Ângulo de duas rectas</source>
-        <translation>Ângulo entre duas retas</translation>
     </message>
     <message>
         <source>Ângulo:</source>
@@ -1418,10 +1529,6 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
 <context>
     <name>Lines3Form</name>
     <message>
-        <source>Ver se três pontos são colineares</source>
-        <translation>Verificar se três pontos são colineares</translation>
-    </message>
-    <message>
         <source>P1</source>
         <translation>P1</translation>
     </message>
@@ -1436,10 +1543,6 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
     <message>
         <source>Conclusão:</source>
         <translation>Conclusão:</translation>
-    </message>
-    <message>
-        <source>Coeficiente angular e inclinação de uma recta</source>
-        <translation>Coeficiente angular e inclinação de uma reta</translation>
     </message>
     <message>
         <source>Passa nos pontos</source>
@@ -1482,10 +1585,6 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
         <translation>Inclinação:</translation>
     </message>
     <message>
-        <source>Posição relativa de duas rectas</source>
-        <translation>Posição relativa de duas retas</translation>
-    </message>
-    <message>
         <source>Rectas</source>
         <translation>Retas</translation>
     </message>
@@ -1524,10 +1623,6 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
 </context>
 <context>
     <name>Lines4Form</name>
-    <message>
-        <source>Recta que passa num ponto e ...</source>
-        <translation>Reta que passa por um ponto e ...</translation>
-    </message>
     <message>
         <source>Ponto:</source>
         <translation>Ponto:</translation>
@@ -1607,10 +1702,6 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
     <message>
         <source>Recta(s)</source>
         <translation>Reta(s)</translation>
-    </message>
-    <message>
-        <source>Bissectrizes de duas rectas concorrentes</source>
-        <translation>Bissetrizes de duas retas concorrentes</translation>
     </message>
     <message>
         <source>Rectas:</source>
@@ -1703,20 +1794,12 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
 <context>
     <name>PointsForm</name>
     <message>
-        <source>Representação de um ponto</source>
-        <translation>Representação de um ponto</translation>
-    </message>
-    <message>
         <source>Coordenadas do ponto:</source>
         <translation>Coordenadas do ponto:</translation>
     </message>
     <message>
         <source>P</source>
         <translation>P</translation>
-    </message>
-    <message>
-        <source>Ponto médio de um segmento</source>
-        <translation>Ponto médio de um segmento</translation>
     </message>
     <message>
         <source>Coordenadas dos extremos:</source>
@@ -1739,20 +1822,12 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
         <translation>Ponto médio:</translation>
     </message>
     <message>
-        <source>Distância entre dois pontos</source>
-        <translation>Distância entre dois pontos</translation>
-    </message>
-    <message>
         <source>Coordenadas dos pontos:</source>
         <translation>Coordenadas dos pontos:</translation>
     </message>
     <message>
         <source>Distância entre os pontos:</source>
         <translation>Distância entre os pontos:</translation>
-    </message>
-    <message>
-        <source>Mediatriz de um segmento</source>
-        <translation>Mediatriz de um segmento</translation>
     </message>
     <message>
         <source>Mediatriz:</source>
@@ -1938,60 +2013,8 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
         <translation>o centro da circunferência circunscrita é o circuncentro, o encontro das mediatrizes dos lados.</translation>
     </message>
     <message>
-        <source>Circunferência de equação...: centro e raio</source>
-        <translation>Circunferência de equação...: centro e raio</translation>
-    </message>
-    <message>
-        <source>Circunferência de equação...: equação</source>
-        <translation>Circunferência de equação...: equação</translation>
-    </message>
-    <message>
-        <source>Circunferência com centro num ponto e tg a uma recta</source>
-        <translation>Circunferência com centro em um ponto e tangente a uma reta</translation>
-    </message>
-    <message>
-        <source>Tangente a uma circunferência num dos seus pontos</source>
-        <translation>Tangente a uma circunferência em um de seus pontos</translation>
-    </message>
-    <message>
-        <source>Intersecção de uma recta com uma circunferência</source>
-        <translation>Interseção de uma reta com uma circunferência</translation>
-    </message>
-    <message>
-        <source>Circunferência e triângulo: inscrita</source>
-        <translation>Circunferência e triângulo: inscrita</translation>
-    </message>
-    <message>
         <source>o centro da circunferência inscrita é o incentro, o encontro das bissectrizes dos ângulos.</source>
         <translation>o centro da circunferência inscrita é o incentro, o encontro das bissetrizes dos ângulos.</translation>
-    </message>
-    <message>
-        <source>Circunferência e triângulo: circunscrita</source>
-        <translation>Circunferência e triângulo: circunscrita</translation>
-    </message>
-    <message>
-        <source>Distância de um ponto P a uma circunferência</source>
-        <translation>Distância de um ponto P a uma circunferência</translation>
-    </message>
-    <message>
-        <source>Circunferência de centro C e tangente a uma recta</source>
-        <translation>Circunferência de centro C e tangente a uma reta</translation>
-    </message>
-    <message>
-        <source>Circunferência definida por três pontos</source>
-        <translation>Circunferência definida por três pontos</translation>
-    </message>
-    <message>
-        <source>Intersecção de duas circunferências</source>
-        <translation>Interseção de duas circunferências</translation>
-    </message>
-    <message>
-        <source>Rectas que passam por P e são tg a uma circunferência</source>
-        <translation>Retas que passam por P e são tangentes a uma circunferência</translation>
-    </message>
-    <message>
-        <source>Circunferência que passa em P e é tg à recta no ponto Q</source>
-        <translation>Circunferência que passa por P e é tangente à reta no ponto Q</translation>
     </message>
     <message>
         <source>básico</source>
@@ -2214,40 +2237,8 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
         <translation>o ponto se escreve (x , y): primeiro a abscissa.</translation>
     </message>
     <message>
-        <source>Intersecção de duas rectas</source>
-        <translation>Interseção de duas retas</translation>
-    </message>
-    <message>
-        <source>Distância entre rectas paralelas</source>
-        <translation>Distância entre retas paralelas</translation>
-    </message>
-    <message>
-        <source>Distância de um ponto a uma recta</source>
-        <translation>Distância de um ponto a uma reta</translation>
-    </message>
-    <message>
-        <source>Ângulo de duas rectas</source>
-        <translation>Ângulo entre duas retas</translation>
-    </message>
-    <message>
-        <source>Ver se três pontos são colineares</source>
-        <translation>Verificar se três pontos são colineares</translation>
-    </message>
-    <message>
         <source>os pontos A, B e C estão em linha recta quando os declives de [AB] e [AC] são iguais.</source>
         <translation>os pontos A, B e C estão em linha reta quando os coeficientes angulares de [AB] e [AC] são iguais.</translation>
-    </message>
-    <message>
-        <source>Coeficiente angular e inclinação de uma recta: dois pontos</source>
-        <translation>Coeficiente angular e inclinação de uma reta: dois pontos</translation>
-    </message>
-    <message>
-        <source>Coeficiente angular e inclinação de uma recta: equação</source>
-        <translation>Coeficiente angular e inclinação de uma reta: equação</translation>
-    </message>
-    <message>
-        <source>Posição relativa de duas rectas</source>
-        <translation>Posição relativa de duas retas</translation>
     </message>
     <message>
         <source>Determine a equação reduzida da recta que passa em </source>
@@ -2336,30 +2327,6 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
     <message>
         <source>os pontos das bissectrizes estão à mesma distância das duas rectas: |a₁x + b₁y + c₁|/√(a₁² + b₁²) = |a₂x + b₂y + c₂|/√(a₂² + b₂²).</source>
         <translation>os pontos das bissetrizes estão à mesma distância das duas retas: |a₁x + b₁y + c₁|/√(a₁² + b₁²) = |a₂x + b₂y + c₂|/√(a₂² + b₂²).</translation>
-    </message>
-    <message>
-        <source>Recta que passa num ponto e é paralela ao eixo das abcissas</source>
-        <translation>Reta que passa por um ponto e é paralela ao eixo das abscissas</translation>
-    </message>
-    <message>
-        <source>Recta que passa num ponto e é paralela ao eixo das ordenadas</source>
-        <translation>Reta que passa por um ponto e é paralela ao eixo das ordenadas</translation>
-    </message>
-    <message>
-        <source>Recta que passa num ponto e tem uma inclinação dada</source>
-        <translation>Reta que passa por um ponto e tem uma inclinação dada</translation>
-    </message>
-    <message>
-        <source>Recta que passa num ponto e tem um declive dado</source>
-        <translation>Reta que passa por um ponto e tem um coeficiente angular dado</translation>
-    </message>
-    <message>
-        <source>Recta que passa num ponto e faz um ângulo dado com outra</source>
-        <translation>Reta que passa por um ponto e faz um ângulo dado com outra</translation>
-    </message>
-    <message>
-        <source>Bissectrizes de duas rectas concorrentes</source>
-        <translation>Bissetrizes de duas retas concorrentes</translation>
     </message>
     <message>
         <source>a equação reduzida</source>
@@ -2544,38 +2511,6 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
     <message>
         <source>Escreveu a paralela em vez da perpendicular.</source>
         <translation>Escreveu a paralela em vez da perpendicular.</translation>
-    </message>
-    <message>
-        <source>Representação de um ponto</source>
-        <translation>Representação de um ponto</translation>
-    </message>
-    <message>
-        <source>Ponto médio de um segmento</source>
-        <translation>Ponto médio de um segmento</translation>
-    </message>
-    <message>
-        <source>Distância entre dois pontos</source>
-        <translation>Distância entre dois pontos</translation>
-    </message>
-    <message>
-        <source>Mediatriz de um segmento</source>
-        <translation>Mediatriz de um segmento</translation>
-    </message>
-    <message>
-        <source>Recta de equação...</source>
-        <translation>Reta de equação...</translation>
-    </message>
-    <message>
-        <source>Recta que passa por dois pontos</source>
-        <translation>Reta que passa por dois pontos</translation>
-    </message>
-    <message>
-        <source>Recta que passa por um ponto e é paralela a outra</source>
-        <translation>Reta que passa por um ponto e é paralela a outra</translation>
-    </message>
-    <message>
-        <source>Recta que passa por um ponto e é perpendicular a outra</source>
-        <translation>Reta que passa por um ponto e é perpendicular a outra</translation>
     </message>
     <message>
         <source>Certo.</source>
@@ -2870,24 +2805,12 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
         <translation>o triângulo é retângulo quando o quadrado de um lado é a soma dos quadrados dos outros dois (teorema de Pitágoras).</translation>
     </message>
     <message>
-        <source>Pontos notáveis de um triângulo: circuncentro</source>
-        <translation>Pontos notáveis de um triângulo: circuncentro</translation>
-    </message>
-    <message>
         <source>o circuncentro é o encontro das mediatrizes dos lados.</source>
         <translation>o circuncentro é o encontro das mediatrizes dos lados.</translation>
     </message>
     <message>
-        <source>Pontos notáveis de um triângulo: incentro</source>
-        <translation>Pontos notáveis de um triângulo: incentro</translation>
-    </message>
-    <message>
         <source>o incentro é o encontro das bissectrizes dos ângulos.</source>
         <translation>o incentro é o encontro das bissetrizes dos ângulos.</translation>
-    </message>
-    <message>
-        <source>Pontos notáveis de um triângulo: ortocentro</source>
-        <translation>Pontos notáveis de um triângulo: ortocentro</translation>
     </message>
     <message>
         <source>o ortocentro é o encontro das alturas.</source>
@@ -2900,18 +2823,6 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
     <message>
         <source>o ortocentro é o encontro das alturas, não das mediatrizes.</source>
         <translation>o ortocentro é o encontro das alturas, não das mediatrizes.</translation>
-    </message>
-    <message>
-        <source>Pontos notáveis de um triângulo: baricentro</source>
-        <translation>Pontos notáveis de um triângulo: baricentro</translation>
-    </message>
-    <message>
-        <source>Área de um triângulo</source>
-        <translation>Área de um triângulo</translation>
-    </message>
-    <message>
-        <source>Ver se são vértices de um triângulo rectângulo</source>
-        <translation>Verificar se são vértices de um triângulo retângulo</translation>
     </message>
 </context>
 <context>
@@ -3399,22 +3310,6 @@ Clique em “Resolver” em um problema e a resolução aparece aqui, passo a pa
         <translation>Pontos</translation>
     </message>
     <message>
-        <source>Representação de um ponto</source>
-        <translation>Representação de um ponto</translation>
-    </message>
-    <message>
-        <source>Ponto médio de um segmento</source>
-        <translation>Ponto médio de um segmento</translation>
-    </message>
-    <message>
-        <source>Distância entre dois pontos</source>
-        <translation>Distância entre dois pontos</translation>
-    </message>
-    <message>
-        <source>Mediatriz de um segmento</source>
-        <translation>Mediatriz de um segmento</translation>
-    </message>
-    <message>
         <source>Ponto</source>
         <translation>Ponto</translation>
     </message>
@@ -3439,22 +3334,6 @@ Clique em “Resolver” em um problema e a resolução aparece aqui, passo a pa
         <translation>Reta 1</translation>
     </message>
     <message>
-        <source>Recta de equação...</source>
-        <translation>Reta de equação...</translation>
-    </message>
-    <message>
-        <source>Recta que passa por dois pontos</source>
-        <translation>Reta que passa por dois pontos</translation>
-    </message>
-    <message>
-        <source>Recta que passa por um ponto e é paralela a outra</source>
-        <translation>Reta que passa por um ponto e é paralela a outra</translation>
-    </message>
-    <message>
-        <source>Recta que passa por um ponto e é perpendicular a outra</source>
-        <translation>Reta que passa por um ponto e é perpendicular a outra</translation>
-    </message>
-    <message>
         <source>Rectas 1</source>
         <translation>Retas 1</translation>
     </message>
@@ -3473,22 +3352,6 @@ Clique em “Resolver” em um problema e a resolução aparece aqui, passo a pa
     <message>
         <source>Recta 2</source>
         <translation>Reta 2</translation>
-    </message>
-    <message>
-        <source>Intersecção de duas rectas</source>
-        <translation>Interseção de duas retas</translation>
-    </message>
-    <message>
-        <source>Distância entre rectas paralelas</source>
-        <translation>Distância entre retas paralelas</translation>
-    </message>
-    <message>
-        <source>Distância de um ponto a uma recta</source>
-        <translation>Distância de um ponto a uma reta</translation>
-    </message>
-    <message>
-        <source>Ângulo de duas rectas</source>
-        <translation>Ângulo entre duas retas</translation>
     </message>
     <message>
         <source>Rectas 2</source>
@@ -3515,18 +3378,6 @@ Clique em “Resolver” em um problema e a resolução aparece aqui, passo a pa
         <translation>Reta 3</translation>
     </message>
     <message>
-        <source>Ver se três pontos são colineares</source>
-        <translation>Verificar se três pontos são colineares</translation>
-    </message>
-    <message>
-        <source>Coeficiente angular e inclinação de uma recta</source>
-        <translation>Coeficiente angular e inclinação de uma reta</translation>
-    </message>
-    <message>
-        <source>Posição relativa de duas rectas</source>
-        <translation>Posição relativa de duas retas</translation>
-    </message>
-    <message>
         <source>Rectas 3</source>
         <translation>Retas 3</translation>
     </message>
@@ -3551,14 +3402,6 @@ Clique em “Resolver” em um problema e a resolução aparece aqui, passo a pa
         <translation>Reta 4</translation>
     </message>
     <message>
-        <source>Recta que passa num ponto e ...</source>
-        <translation>Reta que passa por um ponto e ...</translation>
-    </message>
-    <message>
-        <source>Bissectrizes de duas rectas concorrentes</source>
-        <translation>Bissetrizes de duas retas concorrentes</translation>
-    </message>
-    <message>
         <source>Rectas 4</source>
         <translation>Retas 4</translation>
     </message>
@@ -3577,22 +3420,6 @@ Clique em “Resolver” em um problema e a resolução aparece aqui, passo a pa
     <message>
         <source>Circunferência 1</source>
         <translation>Circunferência 1</translation>
-    </message>
-    <message>
-        <source>Circunferência de equação...</source>
-        <translation>Circunferência de equação...</translation>
-    </message>
-    <message>
-        <source>Circunferência com centro num ponto e tg a uma recta</source>
-        <translation>Circunferência com centro em um ponto e tangente a uma reta</translation>
-    </message>
-    <message>
-        <source>Tangente a uma circunferência num dos seus pontos</source>
-        <translation>Tangente a uma circunferência em um de seus pontos</translation>
-    </message>
-    <message>
-        <source>Intersecção de uma recta com uma circunferência</source>
-        <translation>Interseção de uma reta com uma circunferência</translation>
     </message>
     <message>
         <source>Círculo 1</source>
@@ -3615,22 +3442,6 @@ Clique em “Resolver” em um problema e a resolução aparece aqui, passo a pa
         <translation>Circunferência 2</translation>
     </message>
     <message>
-        <source>Circunferência e triângulo</source>
-        <translation>Circunferência e triângulo</translation>
-    </message>
-    <message>
-        <source>Distância de um ponto P a uma circunferência</source>
-        <translation>Distância de um ponto P a uma circunferência</translation>
-    </message>
-    <message>
-        <source>Circunferência de centro C e tangente a uma recta</source>
-        <translation>Circunferência de centro C e tangente a uma reta</translation>
-    </message>
-    <message>
-        <source>Circunferência definida por três pontos</source>
-        <translation>Circunferência definida por três pontos</translation>
-    </message>
-    <message>
         <source>Círculo 2</source>
         <translation>Círculo 2</translation>
     </message>
@@ -3651,18 +3462,6 @@ Clique em “Resolver” em um problema e a resolução aparece aqui, passo a pa
         <translation>Circunferência 3</translation>
     </message>
     <message>
-        <source>Intersecção de duas circunferências</source>
-        <translation>Interseção de duas circunferências</translation>
-    </message>
-    <message>
-        <source>Rectas que passam por P e são tg a uma circunferência</source>
-        <translation>Retas que passam por P e são tangentes a uma circunferência</translation>
-    </message>
-    <message>
-        <source>Circunferência que passa em P e é tg à recta no ponto Q</source>
-        <translation>Circunferência que passa por P e é tangente à reta no ponto Q</translation>
-    </message>
-    <message>
         <source>Círculo 3</source>
         <translation>Círculo 3</translation>
     </message>
@@ -3681,18 +3480,6 @@ Clique em “Resolver” em um problema e a resolução aparece aqui, passo a pa
     <message>
         <source>Triângulo</source>
         <translation>Triângulo</translation>
-    </message>
-    <message>
-        <source>Pontos notáveis de um triângulo</source>
-        <translation>Pontos notáveis de um triângulo</translation>
-    </message>
-    <message>
-        <source>Área de um triângulo</source>
-        <translation>Área de um triângulo</translation>
-    </message>
-    <message>
-        <source>Ver se são vértices de um triângulo rectângulo</source>
-        <translation>Verificar se são vértices de um triângulo retângulo</translation>
     </message>
     <message>
         <source>Ir para Triângulo</source>
@@ -3718,24 +3505,12 @@ Clique em “Resolver” em um problema e a resolução aparece aqui, passo a pa
 <context>
     <name>TriangleForm</name>
     <message>
-        <source>Pontos notáveis de um triângulo</source>
-        <translation>Pontos notáveis de um triângulo</translation>
-    </message>
-    <message>
         <source>Coordenadas:</source>
         <translation>Coordenadas:</translation>
     </message>
     <message>
-        <source>Área de um triângulo</source>
-        <translation>Área de um triângulo</translation>
-    </message>
-    <message>
         <source>Área:</source>
         <translation>Área:</translation>
-    </message>
-    <message>
-        <source>Ver se são vértices de um triângulo rectângulo</source>
-        <translation>Verificar se são vértices de um triângulo retângulo</translation>
     </message>
     <message>
         <source>Conclusão:</source>

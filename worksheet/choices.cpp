@@ -15,12 +15,8 @@ QString plain(const QString& text) {
     return out;
 }
 
-/// How many options of a frame can be practised.
-int optionCount(practice::FrameId frame) {
-    const auto& all = practice::allFrames();
-    return int(std::count_if(all.begin(), all.end(), [&](const practice::FrameId& f) {
-        return f.topic == frame.topic && f.frame == frame.frame;
-    }));
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 } // namespace
@@ -45,14 +41,8 @@ std::optional<practice::Level> levelNamed(const QString& name) {
     return std::nullopt;
 }
 
-QString topicName(Topic topic) {
-    return plain(QString::fromUtf8(topicRow(topic).indexHeading));
-}
-
 QString frameName(practice::FrameId frame) {
-    QString name = topicName(topicOf(frame)) + QLatin1Char('-') + QString::number(frame.frame + 1);
-    if (optionCount(frame) > 1) name += QChar(u'a' + frame.option);
-    return name;
+    return fromUtf8(frame.name());
 }
 
 QString frameCaption(practice::FrameId frame) {
@@ -80,9 +70,9 @@ std::optional<std::vector<FrameCount>> framesNamed(const QString& text, int coun
     std::vector<FrameCount> frames;
     for (const practice::FrameId& frame : practice::allFrames()) {
         const QString name = frameName(frame);
-        const QString withoutOption =
-            topicName(topicOf(frame)) + QLatin1Char('-') + QString::number(frame.frame + 1);
-        if (name == wanted || withoutOption == wanted || topicName(topicOf(frame)) == wanted)
+        const QString withoutOption = fromUtf8(frame.frame().name);
+        if (name == wanted || withoutOption == wanted ||
+            fromUtf8(topicName(topicOf(frame))) == wanted)
             frames.push_back({frame, count});
     }
     if (frames.empty()) return std::nullopt;

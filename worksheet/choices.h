@@ -31,15 +31,9 @@ struct Choices {
 inline constexpr int MaxPerFrame = 20;
 inline constexpr int MaxExercises = 100;
 
-/// The program's topic of a practice frame: the practice library lists the
-/// topics in the program's order.
+/// The topic of a frame.
 inline Topic topicOf(practice::FrameId frame) {
-    using P = practice::TopicId;
-    static_assert(practice::TopicIdCount == TopicCount);
-    static_assert(int(P::Recta1) == int(Topic::Recta1) && int(P::Recta4) == int(Topic::Recta4) &&
-                  int(P::Circunferencia1) == int(Topic::Circunferencia1) &&
-                  int(P::Triangulo) == int(Topic::Triangulo));
-    return Topic(int(frame.topic));
+    return frame.topic();
 }
 
 /// "básico", "intermédio", "avançado".
@@ -47,11 +41,8 @@ QString levelText(practice::Level level);
 /// A level from its name, with or without accents, any case.
 std::optional<practice::Level> levelNamed(const QString& name);
 
-/// The name of a topic on the command line: its index heading in lower
-/// case, without accents or blanks ("recta2", "circunferencia1").
-QString topicName(Topic topic);
-/// A frame's name: its topic's, its number from 1 and, for a frame with
-/// options, the option's letter ("recta2-3", "triangulo-1b").
+/// A frame's name on the command line, as the frame table gives it
+/// ("recta2-3", "triangulo-1b").
 QString frameName(practice::FrameId frame);
 /// The frame's caption, with its option.
 QString frameCaption(practice::FrameId frame);

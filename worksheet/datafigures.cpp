@@ -12,52 +12,50 @@ enum class Join { None, Segment, Triangle };
 /// What the figure of a frame shows: its first points and lines, named as
 /// the statement names them, and its first circles.
 struct Shown {
-    practice::FrameId frame;
+    const char* frame;  ///< the problem's name: "recta4-1e"
     const char* points; ///< one letter a point: "AB"
     const char* lines;  ///< one letter a line: "rs"
     int circles;
     Join join;
 };
 
-using T = practice::TopicId;
-
 constexpr Shown Figures[] = {
-    {{T::Pontos, 1}, "AB", "", 0, Join::Segment},
-    {{T::Pontos, 2}, "AB", "", 0, Join::Segment},
-    {{T::Pontos, 3}, "AB", "", 0, Join::Segment},
-    {{T::Recta1, 1}, "AB", "", 0, Join::None},
-    {{T::Recta1, 2}, "P", "r", 0, Join::None},
-    {{T::Recta1, 3}, "Q", "r", 0, Join::None},
-    {{T::Recta2, 0}, "", "rs", 0, Join::None},
-    {{T::Recta2, 1}, "", "rs", 0, Join::None},
-    {{T::Recta2, 2}, "P", "r", 0, Join::None},
-    {{T::Recta2, 3}, "", "rs", 0, Join::None},
-    {{T::Recta3, 0}, "ABC", "", 0, Join::None},
-    {{T::Recta3, 1, 0}, "AB", "", 0, Join::None},
-    {{T::Recta3, 1, 1}, "", "r", 0, Join::None},
-    {{T::Recta4, 0, 0}, "P", "", 0, Join::None},
-    {{T::Recta4, 0, 1}, "P", "", 0, Join::None},
-    {{T::Recta4, 0, 2}, "P", "", 0, Join::None},
-    {{T::Recta4, 0, 3}, "P", "", 0, Join::None},
-    {{T::Recta4, 0, 4}, "P", "r", 0, Join::None},
-    {{T::Recta4, 1}, "", "rs", 0, Join::None},
-    {{T::Circunferencia1, 1}, "P", "t", 0, Join::None},
-    {{T::Circunferencia1, 2}, "P", "", 1, Join::None},
-    {{T::Circunferencia1, 3}, "", "r", 1, Join::None},
-    {{T::Circunferencia2, 0, 0}, "ABC", "", 0, Join::Triangle},
-    {{T::Circunferencia2, 0, 1}, "ABC", "", 0, Join::Triangle},
-    {{T::Circunferencia2, 1}, "P", "", 1, Join::None},
-    {{T::Circunferencia2, 2}, "P", "t", 0, Join::None},
-    {{T::Circunferencia2, 3}, "ABC", "", 0, Join::None},
-    {{T::Circunferencia3, 0}, "", "", 2, Join::None},
-    {{T::Circunferencia3, 1}, "P", "", 1, Join::None},
-    {{T::Circunferencia3, 2}, "PQ", "t", 0, Join::None},
-    {{T::Triangulo, 0, 0}, "ABC", "", 0, Join::Triangle},
-    {{T::Triangulo, 0, 1}, "ABC", "", 0, Join::Triangle},
-    {{T::Triangulo, 0, 2}, "ABC", "", 0, Join::Triangle},
-    {{T::Triangulo, 0, 3}, "ABC", "", 0, Join::Triangle},
-    {{T::Triangulo, 1}, "ABC", "", 0, Join::Triangle},
-    {{T::Triangulo, 2}, "ABC", "", 0, Join::Triangle},
+    {"pontos-2", "AB", "", 0, Join::Segment},
+    {"pontos-3", "AB", "", 0, Join::Segment},
+    {"pontos-4", "AB", "", 0, Join::Segment},
+    {"recta1-2", "AB", "", 0, Join::None},
+    {"recta1-3", "P", "r", 0, Join::None},
+    {"recta1-4", "Q", "r", 0, Join::None},
+    {"recta2-1", "", "rs", 0, Join::None},
+    {"recta2-2", "", "rs", 0, Join::None},
+    {"recta2-3", "P", "r", 0, Join::None},
+    {"recta2-4", "", "rs", 0, Join::None},
+    {"recta3-1", "ABC", "", 0, Join::None},
+    {"recta3-2a", "AB", "", 0, Join::None},
+    {"recta3-2b", "", "r", 0, Join::None},
+    {"recta4-1a", "P", "", 0, Join::None},
+    {"recta4-1b", "P", "", 0, Join::None},
+    {"recta4-1c", "P", "", 0, Join::None},
+    {"recta4-1d", "P", "", 0, Join::None},
+    {"recta4-1e", "P", "r", 0, Join::None},
+    {"recta4-2", "", "rs", 0, Join::None},
+    {"circunferencia1-2", "P", "t", 0, Join::None},
+    {"circunferencia1-3", "P", "", 1, Join::None},
+    {"circunferencia1-4", "", "r", 1, Join::None},
+    {"circunferencia2-1a", "ABC", "", 0, Join::Triangle},
+    {"circunferencia2-1b", "ABC", "", 0, Join::Triangle},
+    {"circunferencia2-2", "P", "", 1, Join::None},
+    {"circunferencia2-3", "P", "t", 0, Join::None},
+    {"circunferencia2-4", "ABC", "", 0, Join::None},
+    {"circunferencia3-1", "", "", 2, Join::None},
+    {"circunferencia3-2", "P", "", 1, Join::None},
+    {"circunferencia3-3", "PQ", "t", 0, Join::None},
+    {"triangulo-1a", "ABC", "", 0, Join::Triangle},
+    {"triangulo-1b", "ABC", "", 0, Join::Triangle},
+    {"triangulo-1c", "ABC", "", 0, Join::Triangle},
+    {"triangulo-1d", "ABC", "", 0, Join::Triangle},
+    {"triangulo-2", "ABC", "", 0, Join::Triangle},
+    {"triangulo-3", "ABC", "", 0, Join::Triangle},
 };
 
 QPointF at(const exact::Point& p) {
@@ -67,8 +65,9 @@ QPointF at(const exact::Point& p) {
 } // namespace
 
 DataFigure figureData(const practice::Exercise& exercise) {
-    const auto shown = std::find_if(std::begin(Figures), std::end(Figures),
-                                    [&](const Shown& s) { return s.frame == exercise.frame; });
+    const auto shown = std::find_if(std::begin(Figures), std::end(Figures), [&](const Shown& s) {
+        return exercise.frame.name() == s.frame;
+    });
     DataFigure figure;
     if (shown == std::end(Figures)) return figure;
     const practice::Data& data = exercise.data;

@@ -3,10 +3,9 @@
 // exact values and the labels' order. Random data go through the real forms instead
 // (tests/topics/tst_workedsolutions.cpp).
 
-#include "circles2solutions.h"
-#include "circles3solutions.h"
-#include "circlesolutions.h"
 #include "exactcase.h"
+#include "circlesolutions.h"
+#include "frame.h"
 #include "linesolutions.h"
 #include "numbered_error.h"
 #include "pointsolutions.h"
@@ -34,176 +33,68 @@ QSet<QString> asSet(const auto& names) {
     return set;
 }
 
-/// The frames, as the solutions title them.
-using Frame = exact::TitleKind;
+/// A problem of the frame table, by its name.
+using Problem = QString;
 
-/// What a frame reads: its numbers (coordinates), then its lines and circles.
-struct FrameData {
-    std::vector<Number> numbers;
-    std::vector<Line> lines;
-    std::vector<Conic> circles;
-    Point point(std::size_t i) const { return {numbers.at(2 * i), numbers.at(2 * i + 1)}; }
-    solutions::Triangle triangle() const { return {point(0), point(1), point(2)}; }
+/// A problem's texts: its numbers (coordinates, then a radius, a slope or an
+/// angle), then its lines and circles, in the order of its fields of each kind.
+struct Texts {
+    QStringList numbers, lines, circles;
 };
 
-/// The frame's data from its texts: an equation with a square is a circle,
+/// The texts of a frame's data: an equation with a square is a circle,
 /// another equation a line, any other text a number.
-FrameData dataOf(const QStringList& texts) {
-    FrameData d;
-    for (const QString& t : texts)
-        if (t.contains("^2"))
-            d.circles.push_back(readCircle(t.toStdString()).conic);
-        else if (t.contains('='))
-            d.lines.push_back(readLine(t.toStdString()).line);
-        else
-            d.numbers.push_back(readField(t.toStdString()));
-    return d;
+Texts textsOf(const QStringList& data) {
+    Texts t;
+    for (const QString& d : data)
+        (d.contains("^2") ? t.circles : d.contains('=') ? t.lines : t.numbers) << d;
+    return t;
 }
 
-/// The circles of a frame's data, for the loci of its equations.
-std::vector<Circle> circlesOf(const FrameData& d) {
+/// The problem's fields typed with the texts, each kind in its order.
+FrameData dataOf(Problem frame, const QStringList& data) {
+    const FrameId problem = *FrameId::named(frame.toStdString());
+    const Texts t = textsOf(data);
+    FrameData::Texts typed;
+    qsizetype number = 0, line = 0, circle = 0;
+    for (const FrameField& f : problem.fields()) {
+        const std::string name = f.name;
+        if (f.role == Role::Point) {
+            typed["Abcissa" + name] = t.numbers.value(number++).toStdString();
+            typed["Ordenada" + name] = t.numbers.value(number++).toStdString();
+        } else {
+            const QStringList& kind = f.role == Role::Line     ? t.lines
+                                      : f.role == Role::Circle ? t.circles
+                                                               : t.numbers;
+            qsizetype& next = f.role == Role::Line     ? line
+                              : f.role == Role::Circle ? circle
+                                                       : number;
+            typed[name] = kind.value(next++).toStdString();
+        }
+    }
+    return FrameData(problem, std::move(typed));
+}
+
+/// The worked solution of the problem with these data.
+Solution solve(Problem frame, const QStringList& data) {
+    return FrameId::named(frame.toStdString())->explain(dataOf(frame, data));
+}
+
+/// The lines and the circles of the data, for the loci of their equations.
+std::vector<Line> linesOf(const QStringList& data) {
+    std::vector<Line> lines;
+    for (const QString& l : textsOf(data).lines)
+        lines.push_back(readLine(l.toStdString()).line);
+    return lines;
+}
+
+std::vector<Circle> circlesOf(const QStringList& data) {
     std::vector<Circle> circles;
-    for (const Conic& q : d.circles)
-        if (hasCircleShape(q)) circles.push_back(circleOf({q.D / q.A, q.E / q.A, q.F / q.A}));
+    for (const QString& c : textsOf(data).circles)
+        if (const Conic q = readCircle(c.toStdString()).conic; hasCircleShape(q))
+            circles.push_back(circleOf({q.D / q.A, q.E / q.A, q.F / q.A}));
     return circles;
 }
-
-Solution solve(Frame frame, const FrameData& d) {
-    using namespace solutions;
-    switch (frame) {
-    case Frame::Point:
-        return solvePoint(d.point(0));
-    case Frame::Midpoint:
-        return solveMidpoint(d.point(0), d.point(1));
-    case Frame::Distance:
-        return solveDistance(d.point(0), d.point(1));
-    case Frame::Bisector:
-        return solveBisector(d.point(0), d.point(1));
-    case Frame::TypedLine:
-        return solveTypedLine(d.lines.at(0));
-    case Frame::LineThroughPoints:
-        return solveLineThroughPoints(d.point(0), d.point(1));
-    case Frame::ParallelThrough:
-        return solveParallelThrough(d.point(0), d.lines.at(0));
-    case Frame::PerpendicularThrough:
-        return solvePerpendicularThrough(d.point(0), d.lines.at(0));
-    case Frame::Intersection:
-        return solveIntersection(d.lines.at(0), d.lines.at(1));
-    case Frame::ParallelDistance:
-        return solveParallelDistance(d.lines.at(0), d.lines.at(1));
-    case Frame::PointLineDistance:
-        return solvePointLineDistance(d.point(0), d.lines.at(0));
-    case Frame::Angle:
-        return solveAngle(d.lines.at(0), d.lines.at(1));
-    case Frame::Collinearity:
-        return solveCollinearity(d.point(0), d.point(1), d.point(2));
-    case Frame::SlopeThroughPoints:
-        return solveSlopeThroughPoints(d.point(0), d.point(1));
-    case Frame::SlopeOfLine:
-        return solveSlopeOfLine(d.lines.at(0));
-    case Frame::RelativePosition:
-        return solveRelativePosition(d.lines.at(0), d.lines.at(1));
-    case Frame::LineParallelToXAxis:
-        return solveParallelToXAxis(d.point(0));
-    case Frame::LineParallelToYAxis:
-        return solveParallelToYAxis(d.point(0));
-    case Frame::LineWithInclination:
-        return solveLineWithInclination(d.point(0), d.numbers.at(2));
-    case Frame::LineWithSlope:
-        return solveLineWithSlope(d.point(0), d.numbers.at(2));
-    case Frame::LinesAtAngle:
-        return solveLinesAtAngle(d.point(0), d.numbers.at(2), d.lines.at(0));
-    case Frame::Bisectors:
-        return solveBisectors(d.lines.at(0), d.lines.at(1));
-    case Frame::CircleByEquation:
-        return solveCircleByEquation(d.circles.at(0));
-    case Frame::CircleByCentre:
-        return solveCircleByCentre(d.point(0), d.numbers.at(2));
-    case Frame::TangentCircle:
-        return solveTangentCircle(d.point(0), d.lines.at(0));
-    case Frame::TangentAtPoint:
-        return solveTangentAtPoint(d.point(0), d.circles.at(0));
-    case Frame::LineAndCircle:
-        return solveLineAndCircle(d.lines.at(0), d.circles.at(0));
-    case Frame::Circumcentre:
-        return solveCircumcentre(d.triangle());
-    case Frame::Incentre:
-        return solveIncentre(d.triangle());
-    case Frame::Orthocentre:
-        return solveOrthocentre(d.triangle());
-    case Frame::Centroid:
-        return solveCentroid(d.triangle());
-    case Frame::TriangleArea:
-        return solveTriangleArea(d.triangle());
-    case Frame::RightTriangle:
-        return solveRightTriangle(d.triangle());
-    case Frame::Incircle:
-        return solveIncircle(d.triangle());
-    case Frame::Circumcircle:
-        return solveCircumcircle(d.triangle());
-    case Frame::PointCircleDistance:
-        return solvePointCircleDistance(d.point(0), circlesOf(d).at(0));
-    case Frame::CircleThroughPoints:
-        return solveCircleThroughPoints(d.point(0), d.point(1), d.point(2));
-    case Frame::TwoCircles:
-        return solveTwoCircles(d.circles.at(0), d.circles.at(1));
-    case Frame::TangentsFromPoint:
-        return solveTangentsFromPoint(d.point(0), d.circles.at(0));
-    default:
-        return solveTouchingCircle(d.point(0), d.point(1), d.lines.at(0));
-    }
-}
-
-/// The frames, how many numbers and lines each reads, and the result label
-/// its answer belongs to.
-struct FrameShape {
-    Frame frame;
-    int numbers, lines;
-    const char* label;
-    int circles = 0;
-};
-const FrameShape kFrames[] = {
-    {Frame::Point, 2, 0, ""},
-    {Frame::Midpoint, 4, 0, "Resultado1"},
-    {Frame::Distance, 4, 0, "Resultado2"},
-    {Frame::Bisector, 4, 0, "Resultado3"},
-    {Frame::TypedLine, 0, 1, ""},
-    {Frame::LineThroughPoints, 4, 0, "Resultado1"},
-    {Frame::ParallelThrough, 2, 1, "Resultado2"},
-    {Frame::PerpendicularThrough, 2, 1, "Resultado3"},
-    {Frame::Intersection, 0, 2, "Resultado1"},
-    {Frame::ParallelDistance, 0, 2, "Resultado2"},
-    {Frame::PointLineDistance, 2, 1, "Resultado3"},
-    {Frame::Angle, 0, 2, "Resultado4"},
-    {Frame::Collinearity, 6, 0, "Resultado1"},
-    {Frame::SlopeThroughPoints, 4, 0, "Resultado2"},
-    {Frame::SlopeOfLine, 0, 1, "Resultado2"},
-    {Frame::RelativePosition, 0, 2, "Resultado4"},
-    {Frame::LineParallelToXAxis, 2, 0, "Resultado1"},
-    {Frame::LineParallelToYAxis, 2, 0, "Resultado1"},
-    {Frame::LineWithInclination, 3, 0, "Resultado1"},
-    {Frame::LineWithSlope, 3, 0, "Resultado1"},
-    {Frame::LinesAtAngle, 3, 1, "Resultado1"},
-    {Frame::Bisectors, 0, 2, "Resultado5"},
-    {Frame::CircleByEquation, 0, 0, "", 1},
-    {Frame::CircleByCentre, 3, 0, ""},
-    {Frame::TangentCircle, 2, 1, "Resultado3"},
-    {Frame::TangentAtPoint, 2, 0, "Resultado4", 1},
-    {Frame::LineAndCircle, 0, 1, "Resultado5", 1},
-    {Frame::Circumcentre, 6, 0, "Resultado1"},
-    {Frame::Incentre, 6, 0, "Resultado1"},
-    {Frame::Orthocentre, 6, 0, "Resultado1"},
-    {Frame::Centroid, 6, 0, "Resultado1"},
-    {Frame::TriangleArea, 6, 0, "Resultado4"},
-    {Frame::RightTriangle, 6, 0, "Resultado5"},
-    {Frame::Incircle, 6, 0, "Resultado1"},
-    {Frame::Circumcircle, 6, 0, "Resultado1"},
-    {Frame::PointCircleDistance, 2, 0, "Resultado2", 1},
-    {Frame::CircleThroughPoints, 6, 0, "Resultado4"},
-    {Frame::TouchingCircle, 4, 1, "Resultado3"},
-    {Frame::TwoCircles, 0, 0, "Resultado1", 2},
-    {Frame::TangentsFromPoint, 2, 0, "Resultado4", 1},
-};
 
 /// A value written as "inf" or "nan": what a solution must never show.
 bool showsNoNumber(const QString& text) {
@@ -262,31 +153,31 @@ private slots:
 
     /// The forms' examples and other worked cases, as a pupil reads them.
     void workedCases_data() {
-        QTest::addColumn<int>("frame");
+        QTest::addColumn<QString>("frame");
         QTest::addColumn<QStringList>("data");
         QTest::addColumn<QString>("lines"); // lines of the solution's plain text that must appear
-        const auto row = [](const char* name, Frame f, QStringList data, const char* lines) {
-            QTest::newRow(name) << int(f) << data << QString::fromUtf8(lines);
+        const auto row = [](const char* name, Problem f, QStringList data, const char* lines) {
+            QTest::newRow(name) << f << data << QString::fromUtf8(lines);
         };
-        row("point", Frame::Point, {"2", "3"},
+        row("point", "pontos-1", {"2", "3"},
             "Representação do ponto P(2 , 3)\n"
             "1. O ponto P(2 , 3) tem abcissa 2 e ordenada 3. P = (x_P , y_P) = (2 , 3)\n"
             "3. As perpendiculares aos eixos tiradas por esses pontos cruzam-se no ponto P(2 , "
             "3).");
-        row("point on an axis", Frame::Point, {"-sqr(2)", "0"},
+        row("point on an axis", "pontos-1", {"-sqr(2)", "0"},
             "1. O ponto P(−√2 , 0) tem abcissa −√2 ≈ −1,41 e ordenada 0. P = (x_P , y_P) = (−√2 , "
             "0) ≈ (−1,41 , 0)\n"
             "2. A ordenada é nula: o ponto P está sobre o eixo das abcissas.");
-        row("midpoint", Frame::Midpoint, {"2", "-2", "-8", "4"},
+        row("midpoint", "pontos-2", {"2", "-2", "-8", "4"},
             "Ponto médio de [AB], A(2 , −2), B(−8 , 4)\n"
             "2. Substituímos as coordenadas de A(2 , −2) e de B(−8 , 4). M = ((2 + (−8))/2 , (−2 + "
             "4)/2)\n"
             "3. Calculamos as somas e dividimos por 2. M = (−6/2 , 2/2) = (−3 , 1)\n"
             "4. O ponto médio de [AB] é M(−3 , 1).");
-        row("midpoint half even", Frame::Midpoint, {"0", "0", "1", "0.25"},
+        row("midpoint half even", "pontos-2", {"0", "0", "1", "0.25"},
             "3. Calculamos as somas e dividimos por 2. M = (1/2 , (1/4)/2) = (1/2 , 1/8) ≈ (0,5 , "
             "0,12)");
-        row("distance", Frame::Distance, {"-8", "-2", "6", "4"},
+        row("distance", "pontos-3", {"-8", "-2", "6", "4"},
             "2. Substituímos as coordenadas de A(−8 , −2) e de B(6 , 4). d(A, B) = √((6 − (−8))² + "
             "(4 − (−2))²)\n"
             "3. Calculamos as diferenças das coordenadas, os seus quadrados e a soma. d(A, B) = "
@@ -294,25 +185,25 @@ private slots:
             "4. Simplificamos o radical, escrevendo 232 como o produto de um quadrado perfeito por "
             "um número sem factores quadrados. √232 = √(2² × 58) = 2√58\n"
             "5. A distância entre os pontos A e B é 2√58 ≈ 15,23. d(A, B) = 2√58 ≈ 15,23");
-        row("distance whole", Frame::Distance, {"0", "0", "3", "4"},
+        row("distance whole", "pontos-3", {"0", "0", "3", "4"},
             "4. Como 25 = 5², a raiz quadrada é exacta. √25 = √(5²) = 5\n"
             "5. A distância entre os pontos A e B é 5. d(A, B) = 5");
-        row("distance of a fraction", Frame::Distance, {"0", "0", "1/2", "1"},
+        row("distance of a fraction", "pontos-3", {"0", "0", "1/2", "1"},
             "4. Simplificamos o radical e racionalizamos o denominador. √(5/4) = √5/√4 = √5/2\n");
-        row("bisector", Frame::Bisector, {"-2", "-4", "5", "4"},
+        row("bisector", "pontos-4", {"-2", "-4", "5", "4"},
             "5. Desenvolvemos os quadrados dos binómios. x² + 4x + 4 + y² + 8y + 16 = x² − 10x + "
             "25 + y² − 8y + 16\n"
             "7. Resolvemos a equação em ordem a y e obtemos a equação reduzida. 16y = −14x + 21; y "
             "= −(7/8)x + 21/16\n"
             "8. A mediatriz de [AB] é a recta de equação 14x + 16y − 21 = 0.");
-        row("vertical bisector", Frame::Bisector, {"2", "0", "0", "0"},
+        row("vertical bisector", "pontos-4", {"2", "0", "0", "0"},
             "7. Dividimos ambos os membros por −4. x − 1 = 0\n"
             "8. O coeficiente de y é nulo: a recta é vertical, de equação x = 1. x = 1");
-        row("coincident points", Frame::Bisector, {"1", "1", "1", "1"},
+        row("coincident points", "pontos-4", {"1", "1", "1", "1"},
             "1. Os pontos A(1 , 1) e B(1 , 1) coincidem.\n"
             "2. Sem segmento [AB], todos os pontos do plano estão à mesma distância de A e de B: a "
             "mediatriz não está definida.");
-        row("typed line", Frame::TypedLine, {"2x-3y+4=0"},
+        row("typed line", "recta1-1", {"2x-3y+4=0"},
             "Recta de equação 2x − 3y + 4 = 0\n"
             "1. Resolvemos a equação em ordem a y e obtemos a equação reduzida. −3y = −2x − 4; y = "
             "(2/3)x + 4/3\n"
@@ -321,29 +212,28 @@ private slots:
             "por "
             "0 na equação reduzida e obtemos B(−2 , 0). 0 = (2/3)x_B + 4/3 ⇔ x_B = −2\n"
             "5. A recta é a que passa pelos pontos A(0 , 4/3) e B(−2 , 0).");
-        row("typed line through the origin, written the other way round", Frame::TypedLine,
-            {"y=2x"},
+        row("typed line through the origin, written the other way round", "recta1-1", {"y=2x"},
             "Recta de equação −2x + y = 0\n"
             "1. Multiplicamos ambos os membros por −1. 2x − y = 0\n"
             "4. Para desenhar a recta basta conhecer dois dos seus pontos. A ordenada na origem é "
             "0, por isso a recta passa na origem, A(0 , 0); para x = 1 obtemos o ponto B(1 , 2). "
             "y_B = 2 × 1 = 2");
-        row("typed vertical line", Frame::TypedLine, {"x=3"},
+        row("typed vertical line", "recta1-1", {"x=3"},
             "2. Para desenhar a recta basta conhecer dois dos seus pontos: todos têm abcissa 3, "
             "por "
             "exemplo A(3 , 0) e B(3 , 1).");
-        row("typed horizontal line with a decimal", Frame::TypedLine, {"0.5y=1"},
+        row("typed horizontal line with a decimal", "recta1-1", {"0.5y=1"},
             "Recta de equação (1/2)y − 1 = 0\n"
             "1. Multiplicamos ambos os membros por 2. y − 2 = 0\n"
             "3. Para desenhar a recta basta conhecer dois dos seus pontos: todos têm ordenada 2, "
             "por "
             "exemplo A(0 , 2) e B(1 , 2).");
-        row("typed no line", Frame::TypedLine, {"0x+0y=3"},
+        row("typed no line", "recta1-1", {"0x+0y=3"},
             "Recta de equação 0x + 0y − 3 = 0\n"
             "1. Na equação de r, 0x + 0y − 3 = 0, os coeficientes de x e de y são ambos nulos: não "
             "é "
             "a equação de uma recta.");
-        row("line through two points", Frame::LineThroughPoints, {"5", "-3", "-2", "3"},
+        row("line through two points", "recta1-2", {"5", "-3", "-2", "3"},
             "1. Calculamos o declive da recta AB. m = (y_B − y_A)/(x_B − x_A) = (3 − (−3))/(−2 − "
             "5) "
             "= 6/(−7) = −6/7 ≈ −0,86\n"
@@ -355,35 +245,35 @@ private slots:
             "9 "
             "= 0\n"
             "4. A recta AB tem equação geral 6x + 7y − 9 = 0.");
-        row("line through two points on a vertical", Frame::LineThroughPoints, {"1", "2", "1", "5"},
+        row("line through two points on a vertical", "recta1-2", {"1", "2", "1", "5"},
             "1. Os pontos A e B têm a mesma abcissa, 1: a recta AB é vertical. x = 1 ⇔ x − 1 = 0");
-        row("one point twice", Frame::LineThroughPoints, {"0.1+0.2", "1", "0.3", "1"},
+        row("one point twice", "recta1-2", {"0.1+0.2", "1", "0.3", "1"},
             "1. Os pontos A(3/10 , 1) e B(3/10 , 1) coincidem.\n"
             "2. Por um ponto passam infinitas rectas: dois pontos coincidentes não definem uma "
             "recta.");
-        row("parallel", Frame::ParallelThrough, {"2", "3", "2x+3y-1=0"},
+        row("parallel", "recta1-3", {"2", "3", "2x+3y-1=0"},
             "Recta que passa por P(2 , 3) e é paralela à recta r: 2x + 3y − 1 = 0\n"
             "1. As rectas paralelas a r têm os mesmos coeficientes de x e de y que r: as suas "
             "equações são da forma 2x + 3y + k = 0. 2x + 3y + k = 0\n"
             "2. O ponto P(2 , 3) pertence à recta procurada: substituímos as suas coordenadas na "
             "equação e calculamos k. 2 × 2 + 3 × 3 + k = 0 ⇔ 13 + k = 0 ⇔ k = −13\n"
             "4. A recta paralela a r que passa por P tem equação geral 2x + 3y − 13 = 0.");
-        row("parallel to a line with decimals", Frame::ParallelThrough, {"1", "-1", "0.2x+0.4y=1"},
+        row("parallel to a line with decimals", "recta1-3", {"1", "-1", "0.2x+0.4y=1"},
             "1. Simplificamos a equação de r, multiplicando ambos os membros por 5 para que os "
             "coeficientes fiquem inteiros. x + 2y − 5 = 0\n"
             "3. O ponto P(1 , −1) pertence à recta procurada: substituímos as suas coordenadas na "
             "equação e calculamos k. 1 + 2 × (−1) + k = 0 ⇔ −1 + k = 0 ⇔ k = 1\n");
-        row("perpendicular", Frame::PerpendicularThrough, {"2", "3", "2x+3y-1=0"},
+        row("perpendicular", "recta1-4", {"2", "3", "2x+3y-1=0"},
             "2. O ponto Q(2 , 3) pertence à recta procurada: substituímos as suas coordenadas na "
             "equação e calculamos k. 3 × 2 − 2 × 3 + k = 0 ⇔ 0 + k = 0 ⇔ k = 0\n"
             "3. Resolvemos a equação em ordem a y e obtemos a equação reduzida. −2y = −3x; y = "
             "(3/2)x\n"
             "4. A recta perpendicular a r que passa por Q tem equação geral 3x − 2y = 0.");
-        row("perpendicular to no line", Frame::PerpendicularThrough, {"2", "3", "0x+0y=3"},
+        row("perpendicular to no line", "recta1-4", {"2", "3", "0x+0y=3"},
             "1. Na equação de r, 0x + 0y − 3 = 0, os coeficientes de x e de y são ambos nulos: não "
             "é "
             "a equação de uma recta.");
-        row("intersection", Frame::Intersection, {"2x+3y+4=0", "5x-2y+4=0"},
+        row("intersection", "recta2-1", {"2x+3y+4=0", "5x-2y+4=0"},
             "Intersecção das rectas r: 2x + 3y + 4 = 0 e s: 5x − 2y + 4 = 0\n"
             "2. Resolvemos a equação de r em ordem a y. 2x + 3y + 4 = 0 ⇔ 3y = −2x − 4 ⇔ y = "
             "−(2/3)x − 4/3\n"
@@ -395,20 +285,19 @@ private slots:
             "−0,63\n"
             "5. As rectas r e s são concorrentes e intersectam-se no ponto I(−20/19 , −12/19) ≈ "
             "I(−1,05 , −0,63).");
-        row("intersection of a vertical and a horizontal line", Frame::Intersection,
-            {"x=-2.5", "y=1/8"},
+        row("intersection of a vertical and a horizontal line", "recta2-1", {"x=-2.5", "y=1/8"},
             "1. Simplificamos a equação de r, multiplicando ambos os membros por 2 para que os "
             "coeficientes fiquem inteiros. 2x + 5 = 0\n"
             "4. Resolvemos a equação de r em ordem a x. 2x + 5 = 0 ⇔ 2x = −5 ⇔ x = −5/2\n"
             "5. A equação de s não tem x: resolvemo-la em ordem a y. 8y − 1 = 0 ⇔ 8y = 1 ⇔ y = "
             "1/8\n");
-        row("intersection of parallels", Frame::Intersection, {"2x+3y+4=0", "2x+3y-4=0"},
+        row("intersection of parallels", "recta2-1", {"2x+3y+4=0", "2x+3y-4=0"},
             "3. Substituímos y por −(2/3)x − 4/3 na equação de s e resolvemos em ordem a x. 2x + "
             "3(−(2/3)x − 4/3) − 4 = 0 ⇔ 2x − 2x − 4 − 4 = 0 ⇔ 0x = 8\n"
             "4. A equação é impossível, por isso o sistema não tem solução: as rectas r e s não "
             "têm "
             "pontos comuns, são paralelas.");
-        row("intersection of one line written twice with decimals", Frame::Intersection,
+        row("intersection of one line written twice with decimals", "recta2-1",
             {"0.1x+0.2y=0.3", "0.3x+0.6y=0.9"},
             "1. Simplificamos a equação de r, multiplicando ambos os membros por 10 para que os "
             "coeficientes fiquem inteiros. x + 2y − 3 = 0\n"
@@ -419,7 +308,7 @@ private slots:
             "2y − 3 = 0 ⇔ −2y + 3 + 2y − 3 = 0 ⇔ 0y = 0\n"
             "6. A equação é possível e indeterminada: todos os pontos de r são pontos de s. As "
             "rectas r e s são coincidentes.");
-        row("parallel distance", Frame::ParallelDistance, {"2x+3y+4=0", "2x+3y-4=0"},
+        row("parallel distance", "recta2-2", {"2x+3y+4=0", "2x+3y-4=0"},
             "1. As rectas são paralelas: os coeficientes de x e de y das suas equações são "
             "proporcionais. a_r b_s − a_s b_r = 2 × 3 − 2 × 3 = 0\n"
             "3. Escolhemos um ponto P de r, fazendo x = 0: P(0 , −4/3). 3y_P + 4 = 0 ⇔ y_P = −4/3\n"
@@ -429,12 +318,12 @@ private slots:
             "d(r, "
             "s) = |−8|/√13 = 8/√13 = 8√13/13 ≈ 2,22\n"
             "7. A distância entre as rectas r e s é 8√13/13 ≈ 2,22.");
-        row("parallel distance of lines that are not parallel", Frame::ParallelDistance,
+        row("parallel distance of lines that are not parallel", "recta2-2",
             {"2x+3y+4=0", "-2x+3y+4=0"},
             "1. Os coeficientes de x e de y das equações não são proporcionais: as rectas r e s "
             "não "
             "são paralelas, intersectam-se. a_r b_s − a_s b_r = 2 × 3 − (−2) × 3 = 12 ≠ 0");
-        row("distance from a point to a line", Frame::PointLineDistance, {"-2", "5", "3x-4y=24"},
+        row("distance from a point to a line", "recta2-3", {"-2", "5", "3x-4y=24"},
             "Distância do ponto P(−2 , 5) à recta r: 3x − 4y − 24 = 0\n"
             "1. Aplicamos a fórmula da distância de um ponto a uma recta. d(P, r) = |ax_P + by_P + "
             "c|/√(a² + b²)\n"
@@ -445,9 +334,9 @@ private slots:
             "|−50|/√25 "
             "= 50/5 = 10\n"
             "4. A distância do ponto P à recta r é 10.");
-        row("a point on the line", Frame::PointLineDistance, {"1", "0", "x+y=1"},
+        row("a point on the line", "recta2-3", {"1", "0", "x+y=1"},
             "4. O ponto P pertence à recta r: a distância é 0.");
-        row("angle", Frame::Angle, {"2x-5y=3", "x+3y=0"},
+        row("angle", "recta2-4", {"2x-5y=3", "x+3y=0"},
             "1. Um vector director da recta de equação ax + by + c = 0 é o vector (−b , a). u⃗ = "
             "(−b_r "
             ", a_r) = (5 , 2); v⃗ = (−b_s , a_s) = (−3 , 1)\n"
@@ -458,19 +347,19 @@ private slots:
             "5. Calculamos a amplitude com a função inversa do co-seno e escrevemo-la em graus, "
             "minutos e segundos. θ = cos⁻¹(13√290/290) ≈ 40,24º ≈ 40º  14'  10,89''\n"
             "6. A amplitude do ângulo das rectas r e s é 40º  14'  10,89''.");
-        row("a notable angle", Frame::Angle, {"y=0", "y=-sqr(3)*x"},
+        row("a notable angle", "recta2-4", {"y=0", "y=-sqr(3)*x"},
             "4. Calculamos e simplificamos. cos(θ) = |1|/(√1 √4) = 1/2 = 1/2 = 0,5\n"
             "5. 1/2 é o co-seno de um ângulo notável. θ = 60º");
-        row("perpendicular lines", Frame::Angle, {"y=x", "y=-x"},
+        row("perpendicular lines", "recta2-4", {"y=x", "y=-x"},
             "4. O produto escalar dos vectores directores é 0: as rectas r e s são "
             "perpendiculares. "
             "cos(θ) = |0|/(√2 √2) = 0/2 = 0\n"
             "6. A amplitude do ângulo das rectas r e s é 90º.");
-        row("angle of parallels", Frame::Angle, {"x+y=0", "2x+2y=5"},
+        row("angle of parallels", "recta2-4", {"x+y=0", "2x+2y=5"},
             "2. Os vectores directores são colineares: as rectas r e s são paralelas e não formam "
             "um ângulo. u_1 v_2 − u_2 v_1 = (−1) × 2 − 1 × (−2) = 0");
         // Lines 3
-        row("collinear", Frame::Collinearity, {"2", "3", "4", "6", "-2", "-3"},
+        row("collinear", "recta3-1", {"2", "3", "4", "6", "-2", "-3"},
             "Ver se os pontos A(2 , 3), B(4 , 6) e C(−2 , −3) são colineares\n"
             "1. Calculamos os declives das rectas AB e AC. m_AB = (y_B − y_A)/(x_B − x_A) = (6 − "
             "3)/(4 − 2) = 3/2 = 1,5; m_AC = (y_C − y_A)/(x_C − x_A) = (−3 − 3)/(−2 − 2) = 3/2 = "
@@ -478,99 +367,98 @@ private slots:
             "m_AB = m_AC\n"
             "2. As rectas AB e AC são paralelas e têm o ponto A em comum, por isso coincidem: os "
             "pontos A, B e C estão em linha recta.\n");
-        row("not collinear", Frame::Collinearity, {"2", "3", "4", "6", "-2", "-2"},
+        row("not collinear", "recta3-1", {"2", "3", "4", "6", "-2", "-2"},
             "2. As rectas AB e AC não são paralelas: os pontos A, B e C não estão em linha "
             "recta.\n");
-        row("collinear on a vertical", Frame::Collinearity, {"1", "0", "1", "5", "1", "-7"},
+        row("collinear on a vertical", "recta3-1", {"1", "0", "1", "5", "1", "-7"},
             "AB⃗ = (0 , 5); AC⃗ = (0 , −7); 0 × (−7) − 5 × 0 = 0\n");
-        row("one point twice", Frame::Collinearity, {"1", "2", "0.5+0.5", "2", "3", "4"},
+        row("one point twice", "recta3-1", {"1", "2", "0.5+0.5", "2", "3", "4"},
             "1. Os pontos A e B coincidem e por dois pontos passa sempre uma recta: os três pontos "
             "estão em linha recta.\n");
-        row("slope and inclination", Frame::SlopeThroughPoints, {"2", "-2", "-8", "4"},
+        row("slope and inclination", "recta3-2a", {"2", "-2", "-8", "4"},
             "1. Calculamos o declive da recta AB. m = (y_B − y_A)/(x_B − x_A) = (4 − (−2))/(−8 − "
             "2) "
             "= −3/5 = −0,6\n"
             "3. O declive é negativo, por isso α é obtuso: α = 180º + tg⁻¹(m), que escrevemos em "
             "graus, minutos e segundos. α = 180º + tg⁻¹(−3/5) ≈ 149,04º ≈ 149º  2'  10,48''\n");
-        row("inclination of a notable slope", Frame::SlopeOfLine, {"y=-sqr(3)*x"},
+        row("inclination of a notable slope", "recta3-2b", {"y=-sqr(3)*x"},
             "4. −√3 é a tangente de um ângulo notável. α = 120º\n");
-        row("slope of a typed line", Frame::SlopeOfLine, {"2x-3y+7=0"},
+        row("slope of a typed line", "recta3-2b", {"2x-3y+7=0"},
             "2. O declive é o coeficiente de x na equação reduzida: m = 2/3.\n"
             "4. O declive é positivo, por isso α é agudo: calculamos α com a função inversa da "
             "tangente e escrevemo-lo em graus, minutos e segundos. α = tg⁻¹(2/3) ≈ 33,69º ≈ 33º  "
             "41'  24,24''\n");
-        row("no slope", Frame::SlopeOfLine, {"x=3"},
+        row("no slope", "recta3-2b", {"x=3"},
             "2. Uma recta vertical não tem declive; a sua inclinação é 90º.\n");
-        row("parallel lines", Frame::RelativePosition, {"x-y+4=0", "2x-2y-1=0"},
+        row("parallel lines", "recta3-3", {"x-y+4=0", "2x-2y-1=0"},
             "1. Comparamos os coeficientes de x e de y das equações de r e de s. a_r b_s − a_s b_r "
             "= 1 × (−2) − 2 × (−1) = 0\n"
             "2. Os coeficientes de x e de y são proporcionais, mas os termos independentes não: as "
             "rectas são paralelas. a_r c_s − a_s c_r = 1 × (−1) − 2 × 4 = −9; b_r c_s − b_s c_r = "
             "(−1) × (−1) − (−2) × 4 = 9\n");
-        row("concurrent lines", Frame::RelativePosition, {"x+y-1=0", "x-y-1=0"},
+        row("concurrent lines", "recta3-3", {"x+y-1=0", "x-y-1=0"},
             "7. As rectas r e s são concorrentes e intersectam-se no ponto I(1 , 0).\n");
-        row("coincident lines", Frame::RelativePosition, {"0.1x+0.2y=0.3", "0.3x+0.6y=0.9"},
+        row("coincident lines", "recta3-3", {"0.1x+0.2y=0.3", "0.3x+0.6y=0.9"},
             "Todos os coeficientes das duas equações são proporcionais: as equações são da mesma "
             "recta, as rectas são coincidentes. a_r c_s − a_s c_r = 1 × (−3) − 1 × (−3) = 0; b_r "
             "c_s − b_s c_r = 2 × (−3) − 2 × (−3) = 0\n");
         // Lines 4
-        row("parallel to the x axis", Frame::LineParallelToXAxis, {"-1", "3"},
+        row("parallel to the x axis", "recta4-1a", {"-1", "3"},
             "1. As rectas paralelas ao eixo das abcissas são horizontais, de equação y = k; a que "
             "passa por P(−1 , 3) tem k igual à ordenada de P. y = y_P = 3\n");
-        row("an inclination of 30º", Frame::LineWithInclination, {"-1", "3", "30"},
+        row("an inclination of 30º", "recta4-1c", {"-1", "3", "30"},
             "1. O declive da recta é a tangente da sua inclinação. m = tg(30º) = √3/3 ≈ 0,58\n"
             "4. A recta procurada tem equação geral √3 x − 3y + 9 + √3 = 0.\n");
-        row("an inclination of 90º", Frame::LineWithInclination, {"-1", "3", "90"},
-            "x = x_P = −1\n");
-        row("an inclination of 181º", Frame::LineWithInclination, {"-1", "3", "181"},
+        row("an inclination of 90º", "recta4-1c", {"-1", "3", "90"}, "x = x_P = −1\n");
+        row("an inclination of 181º", "recta4-1c", {"-1", "3", "181"},
             "1. A inclinação de uma recta está entre 0º e 180º: 181º não é a inclinação de uma "
             "recta.\n");
-        row("a given slope", Frame::LineWithSlope, {"-1", "3", "1"},
+        row("a given slope", "recta4-1d", {"-1", "3", "1"},
             "3. A recta procurada tem equação geral x − y + 4 = 0.\n");
-        row("at 30º with a line", Frame::LinesAtAngle, {"-1", "3", "30", "2x-y+3=0"},
+        row("at 30º with a line", "recta4-1e", {"-1", "3", "30", "2x-y+3=0"},
             "1. Calculamos a tangente do ângulo β. tg(β) = tg(30º) = √3/3 ≈ 0,58\n"
             "9. As rectas procuradas têm equações gerais (6 − √3)x − (3 + 2√3)y + 15 + 5√3 = 0 e "
             "(6 + √3)x + (2√3 − 3)y + 15 − 5√3 = 0.\n");
-        row("at 90º with a line", Frame::LinesAtAngle, {"-1", "3", "90", "2x-y+3=0"},
+        row("at 90º with a line", "recta4-1e", {"-1", "3", "90", "2x-y+3=0"},
             "7. As rectas procuradas têm equações gerais x + 2y − 5 = 0 e x + 2y − 5 = 0.\n");
-        row("bisectors", Frame::Bisectors, {"2x+3y-1=0", "x-2y+4=0"},
+        row("bisectors", "recta4-2", {"2x+3y-1=0", "x-2y+4=0"},
             "distância de um ponto a uma recta e desembaraçamos de denominadores. |2x + 3y − "
             "1|/√13 "
             "= |x − 2y + 4|/√5 ⇔ √5 |2x + 3y − 1| = √13 |x − 2y + 4|\n");
-        row("bisectors of the axes", Frame::Bisectors, {"x=0", "y=0"},
+        row("bisectors of the axes", "recta4-2", {"x=0", "y=0"},
             "3. Da primeira equação obtemos uma bissectriz, de equação geral x − y = 0.\n"
             "4. Da segunda obtemos a outra bissectriz, de equação geral x + y = 0.\n");
         // Circles 1
-        row("circle by its equation", Frame::CircleByEquation, {"x^2+y^2-4x-6y-3=0"},
+        row("circle by its equation", "circunferencia1-1a", {"x^2+y^2-4x-6y-3=0"},
             "Centro e raio da circunferência de equação x² + y² − 4x − 6y − 3 = 0\n"
             "1. Agrupamos os termos em x e os termos em y e completamos os quadrados, somando a "
             "ambos os membros o quadrado de metade de cada coeficiente de x e de y. x² + y² − 4x − "
             "6y − 3 = 0 ⇔ (x² − 4x + 4) + (y² − 6y + 9) = 3 + 4 + 9 ⇔ (x − 2)² + (y − 3)² = 16\n"
             "3. A circunferência tem centro C(2 , 3) e raio 4. C = (2 , 3); r = 4\n");
-        row("circle of radius √3/3", Frame::CircleByEquation, {"x^2+y^2=1/3"},
+        row("circle of radius √3/3", "circunferencia1-1a", {"x^2+y^2=1/3"},
             "2. Simplificamos o radical e racionalizamos o denominador. √(1/3) = √1/√3 = √3/3\n"
             "3. A circunferência tem centro C(0 , 0) e raio √3/3 ≈ 0,58. C = (0 , 0); r = √3/3 ≈ "
             "0,58\n");
-        row("circle with A = 2", Frame::CircleByEquation, {"2x^2+2y^2-8=0"},
+        row("circle with A = 2", "circunferencia1-1a", {"2x^2+2y^2-8=0"},
             "1. Dividimos ambos os membros por 2. x² + y² − 4 = 0\n"
             "2. Agrupamos os termos em x e os termos em y e completamos os quadrados, somando a "
             "ambos os membros o quadrado de metade de cada coeficiente de x e de y. x² + y² − 4 = "
             "0 "
             "⇔ x² + y² = 4\n");
-        row("circle by its centre and radius", Frame::CircleByCentre, {"2", "-3", "4"},
+        row("circle by its centre and radius", "circunferencia1-1b", {"2", "-3", "4"},
             "2. Substituímos as coordenadas do centro C(2 , −3) e o raio 4. (x − 2)² + (y + 3)² = "
             "4² ⇔ (x − 2)² + (y + 3)² = 16\n"
             "3. A circunferência tem equação (x − 2)² + (y + 3)² = 16. (x − 2)² + (y + 3)² = 16 ⇔ "
             "x² + y² − 4x + 6y − 3 = 0\n");
-        row("a negative radius", Frame::CircleByCentre, {"2", "-3", "-sqr(2)"},
+        row("a negative radius", "circunferencia1-1b", {"2", "-3", "-sqr(2)"},
             "1. O raio é uma distância e não pode ser negativo: tomamos o seu valor absoluto, √2. "
             "|−√2| = √2\n");
-        row("circle tangent to a line", Frame::TangentCircle, {"2", "-3", "2x-3y+4=0"},
+        row("circle tangent to a line", "circunferencia1-2", {"2", "-3", "2x-3y+4=0"},
             "4. Calculamos o valor absoluto e a raiz quadrada, e racionalizamos o denominador. r = "
             "|17|/√13 = 17/√13 = 17√13/13 ≈ 4,71\n"
             "8. A circunferência tem equação (x − 2)² + (y + 3)² = 289/13. (x − 2)² + (y + 3)² = "
             "289/13 ⇔ x² + y² − 4x + 6y − 120/13 = 0\n");
-        row("tangent at a point", Frame::TangentAtPoint, {"3", "-5", "x^2+y^2-2x-2y-38=0"},
+        row("tangent at a point", "circunferencia1-3", {"3", "-5", "x^2+y^2-2x-2y-38=0"},
             "4. A distância do ponto P(3 , −5) ao centro é igual ao raio: o ponto pertence à "
             "circunferência. d(C, P)² = (3 − 1)² + (−5 − 1)² = 40 = r²\n"
             "5. A recta tangente em P é perpendicular ao raio [CP]: o vector CP⃗ é perpendicular à "
@@ -579,7 +467,7 @@ private slots:
             "x_P "
             ", y − y_P) igual a 0; desenvolvemos. 2(x − 3) − 6(y + 5) = 0 ⇔ 2x − 6y − 36 = 0\n"
             "9. A recta tangente à circunferência no ponto P tem equação geral x − 3y − 18 = 0.\n");
-        row("a line and a circle", Frame::LineAndCircle, {"3x-2y+1=0", "x^2+y^2-4x-6y-3=0"},
+        row("a line and a circle", "circunferencia1-4", {"3x-2y+1=0", "x^2+y^2-4x-6y-3=0"},
             "3. Substituímos y por (3/2)x + 1/2 na equação da circunferência, desenvolvemos o "
             "quadrado e reduzimos os termos semelhantes: obtemos uma equação do 2.º grau em x. x² "
             "+ ((3/2)x + 1/2)² − 4x − 6((3/2)x + 1/2) − 3 = 0 ⇔ x² + (9/4)x² + (3/2)x + 1/4 − 4x − "
@@ -599,20 +487,20 @@ private slots:
             "nos "
             "pontos A((23 − 6√23)/13 , (41 − 9√23)/13) ≈ A(−0,44 , −0,17) e B((23 + 6√23)/13 , (41 "
             "+ 9√23)/13) ≈ B(3,98 , 6,47).\n");
-        row("a tangent line", Frame::LineAndCircle, {"y=7", "x^2+y^2-4x-6y-3=0"},
+        row("a tangent line", "circunferencia1-4", {"y=7", "x^2+y^2-4x-6y-3=0"},
             "5. O discriminante é nulo: a equação tem uma só solução (raiz dupla), x = −b/(2a). x "
             "= "
             "4/(2 × 1) = 2\n"
             "7. O sistema tem uma só solução: a recta é tangente à circunferência no ponto de "
             "tangência T(2 , 7).\n");
-        row("a vertical secant", Frame::LineAndCircle, {"x=1", "2x^2+2y^2-8=0"},
+        row("a vertical secant", "circunferencia1-4", {"x=1", "2x^2+2y^2-8=0"},
             "8. Calculamos as duas soluções e simplificamos. y_1 = √12/(2 × 1) = 2√3/2 = √3 ≈ "
             "1,73; "
             "y_2 = −√12/(2 × 1) = −2√3/2 = −√3 ≈ −1,73\n"
             "11. O sistema tem duas soluções: a recta é secante à circunferência e intersecta-a "
             "nos "
             "pontos A(1 , −√3) ≈ A(1 , −1,73) e B(1 , √3) ≈ B(1 , 1,73).");
-        row("circumcentre", Frame::Circumcentre, {"2", "-2", "-8", "4", "5", "8"},
+        row("circumcentre", "triangulo-1a", {"2", "-2", "-8", "4", "5", "8"},
             "2. A mediatriz r de [AB] passa pelo ponto médio M do lado e é perpendicular ao vector "
             "AB⃗. M = ((x_A + x_B)/2 , (y_A + y_B)/2) = ((2 + (−8))/2 , (−2 + 4)/2) = (−3 , 1); AB⃗ "
             "= "
@@ -620,7 +508,7 @@ private slots:
             "0 "
             "⇔ −10x + 6y − 36 = 0 ⇔ 5x − 3y + 18 = 0\n"
             "8. O circuncentro do triângulo é o ponto O(−117/118 , 513/118) ≈ O(−0,99 , 4,35).");
-        row("incentre of a right triangle", Frame::Incentre, {"0", "0", "4", "0", "0", "3"},
+        row("incentre of a right triangle", "triangulo-1b", {"0", "0", "4", "0", "0", "3"},
             "2. Calculamos os comprimentos dos lados com a fórmula da distância entre dois pontos. "
             "a "
             "= d(B, C) = √((0 − 4)² + (3 − 0)²) = √25 = 5; b = d(A, C) = √((0 − 0)² + (3 − 0)²) = "
@@ -629,44 +517,42 @@ private slots:
             "calculamos. "
             "I = ((5 × 0 + 3 × 4 + 4 × 0)/(5 + 3 + 4) , (5 × 0 + 3 × 0 + 4 × 3)/(5 + 3 + 4)) = "
             "(12/12 , 12/12) = (1 , 1)\n");
-        row("incentre with radicals", Frame::Incentre, {"2", "-2", "-8", "4", "5", "8"},
+        row("incentre with radicals", "triangulo-1b", {"2", "-2", "-8", "4", "5", "8"},
             "5. O incentro do triângulo é o ponto I((10√6290 − 117 − 4√3706 − 3√20165)/118 , (513 "
             "+ "
             "13√3706 − 3√6290 − 5√20165)/118) ≈ I(0,06 , 3,02).");
-        row("orthocentre", Frame::Orthocentre, {"2", "-2", "-8", "4", "5", "8"},
+        row("orthocentre", "triangulo-1c", {"2", "-2", "-8", "4", "5", "8"},
             "2. A altura r passa pelo vértice A e é perpendicular ao lado [BC]: o vector BC⃗ é "
             "perpendicular a r. BC⃗ = (x_C − x_B , y_C − y_B) = (5 − (−8) , 8 − 4) = (13 , 4); 13(x "
             "− 2) + 4(y − (−2)) = 0 ⇔ 13x + 4y − 18 = 0\n"
             "8. O ortocentro do triângulo é o ponto H(58/59 , 77/59) ≈ H(0,98 , 1,31).");
-        row("centroid", Frame::Centroid, {"2", "-2", "-8", "4", "5", "8"},
+        row("centroid", "triangulo-1d", {"2", "-2", "-8", "4", "5", "8"},
             "2. Substituímos as coordenadas dos vértices e calculamos. G = ((2 + (−8) + 5)/3 , (−2 "
             "+ 4 + 8)/3) = (−1/3 , 10/3) ≈ (−0,33 , 3,33)\n");
-        row("area, clockwise", Frame::TriangleArea, {"0", "0", "0", "3", "4", "0"},
+        row("area, clockwise", "triangulo-2", {"0", "0", "0", "3", "4", "0"},
             "4. A área do triângulo é 6. Área = |−12|/2 = 12/2 = 6\n"
             "5. O determinante é negativo: os vértices A, B e C sucedem-se no sentido dos "
             "ponteiros "
             "do relógio. Metade do determinante, a área com sinal, é −6. det(AB⃗, AC⃗)/2 = −12/2 = "
             "−6\n");
-        row("area of the form's example", Frame::TriangleArea, {"2", "-2", "-8", "4", "2", "-2"},
+        row("area of the form's example", "triangulo-2", {"2", "-2", "-8", "4", "2", "-2"},
             "3. O determinante é nulo: os pontos A, B e C estão em linha recta e não definem um "
             "triângulo. det(AB⃗, AC⃗) = (x_B − x_A)(y_C − y_A) − (x_C − x_A)(y_B − y_A) = (−10) × 0 "
             "− "
             "0 × 6 = 0\n");
-        row("collinear with decimals", Frame::Circumcentre,
-            {"0.1", "0.1", "0.2", "0.2", "0.3", "0.3"},
+        row("collinear with decimals", "triangulo-1a", {"0.1", "0.1", "0.2", "0.2", "0.3", "0.3"},
             "1. O determinante é nulo: os pontos A, B e C estão em linha recta e não definem um "
             "triângulo. det(AB⃗, AC⃗) = (x_B − x_A)(y_C − y_A) − (x_C − x_A)(y_B − y_A) = (1/10) × "
             "(1/5) − (1/5) × (1/10) = 0\n");
-        row("right triangle with decimals", Frame::RightTriangle,
-            {"0", "0", "0.4", "0", "0", "0.3"},
+        row("right triangle with decimals", "triangulo-3", {"0", "0", "0.4", "0", "0", "0.3"},
             "2. O quadrado do maior lado, [BC], é igual à soma dos quadrados dos outros dois: pelo "
             "recíproco do teorema de Pitágoras, o triângulo é rectângulo. AB² + AC² = 4/25 + 9/100 "
             "= 1/4 = BC²\n");
-        row("not a right triangle", Frame::RightTriangle, {"2", "-2", "-8", "4", "5", "-2"},
+        row("not a right triangle", "triangulo-3", {"2", "-2", "-8", "4", "5", "-2"},
             "2. O quadrado do maior lado, [BC], não é igual à soma dos quadrados dos outros dois: "
             "pelo teorema de Pitágoras, o triângulo não é rectângulo. AB² + AC² = 136 + 9 = 145 ≠ "
             "205 = BC²\n");
-        row("inscribed circle", Frame::Incircle, {"0", "0", "4", "0", "0", "3"},
+        row("inscribed circle", "circunferencia2-1a", {"0", "0", "4", "0", "0", "3"},
             "6. O raio r da circunferência inscrita é a distância do incentro a cada lado. Como a "
             "área do triângulo é metade do produto do perímetro por r, r = 2 × Área/(a + b + c) = "
             "|det(AB⃗, AC⃗)|/(a + b + c). det(AB⃗, AC⃗) = (x_B − x_A)(y_C − y_A) − (x_C − x_A)(y_B − "
@@ -674,7 +560,7 @@ private slots:
             "7. A circunferência inscrita no triângulo tem centro I e raio r; a sua equação é: (x "
             "− "
             "1)² + (y − 1)² = 1\n");
-        row("circumscribed circle", Frame::Circumcircle, {"-5", "-3", "4", "6", "8", "-1"},
+        row("circumscribed circle", "circunferencia2-1b", {"-5", "-3", "4", "6", "8", "-1"},
             "9. O raio r da circunferência circunscrita é a distância do circuncentro a qualquer "
             "dos "
             "vértices, por exemplo a A. r² = d(O, A)² = (x_A − x_O)² + (y_A − y_O)² = (−5 − "
@@ -683,14 +569,13 @@ private slots:
             "10. A circunferência circunscrita ao triângulo tem centro O e raio r; a sua equação "
             "é: "
             "(x − 27/22)² + (y + 5/22)² = 11245/242; r² = 11245/242 ≈ 46,47\n");
-        row("point to circle", Frame::PointCircleDistance, {"6", "9", "(x+1)^2+(y-2)^2=25"},
+        row("point to circle", "circunferencia2-2", {"6", "9", "(x+1)^2+(y-2)^2=25"},
             "4. Como d(P, C) > r, o ponto P é exterior à circunferência. d(P, C)² = 98 > 25 = r²\n"
             "5. A distância do ponto P à circunferência é 7√2 − 5 ≈ 4,9. d = d(P, C) − r = 7√2 − 5 "
             "≈ 4,9\n");
-        row("point inside a circle", Frame::PointCircleDistance, {"1", "2", "(x+1)^2+(y-2)^2=25"},
+        row("point inside a circle", "circunferencia2-2", {"1", "2", "(x+1)^2+(y-2)^2=25"},
             "4. Como d(P, C) < r, o ponto P é interior à circunferência. d(P, C)² = 4 < 25 = r²\n");
-        row("circle through three points", Frame::CircleThroughPoints,
-            {"5", "1", "4", "6", "2", "-2"},
+        row("circle through three points", "circunferencia2-4", {"5", "1", "4", "6", "2", "-2"},
             "9. O raio r é a distância do centro a qualquer dos pontos, por exemplo a A. r = d(O, "
             "A) "
             "= √((5 − 1/3)² + (1 − 8/3)²) = √(221/9) = √221/3 ≈ 4,96\n"
@@ -698,22 +583,21 @@ private slots:
             "obtemos a equação geral da circunferência. (x − 1/3)² + (y − 8/3)² = 221/9 ⇔ x² + y² "
             "− "
             "(2/3)x − (16/3)y − 52/3 = 0\n");
-        row("no circle through three points", Frame::CircleThroughPoints,
-            {"0", "0", "1", "1", "2", "2"},
+        row("no circle through three points", "circunferencia2-4", {"0", "0", "1", "1", "2", "2"},
             "1. Os pontos A, B e C estão em linha recta: as mediatrizes de [AB] e de [AC] são "
             "paralelas e nenhuma circunferência passa pelos três pontos.\n");
-        row("circle through P touching a line at Q", Frame::TouchingCircle,
+        row("circle through P touching a line at Q", "circunferencia3-3",
             {"-3", "7", "2", "6", "3x+2y-18=0"},
             "3. A recta m passa por Q e é perpendicular a t: o vector (−2 , 3), director de t, é "
             "perpendicular a m. −2(x − 2) + 3(y − 6) = 0 ⇔ −2x + 3y − 14 = 0 ⇔ 2x − 3y + 14 = 0\n"
             "11. A circunferência que passa em P e é tangente à recta t no ponto Q tem equação: (x "
             "+ "
             "1)² + (y − 4)² = 13\n");
-        row("Q off the line", Frame::TouchingCircle, {"-3", "7", "2", "5", "3x+2y-18=0"},
+        row("Q off the line", "circunferencia3-3", {"-3", "7", "2", "5", "3x+2y-18=0"},
             "1. As coordenadas de Q não verificam a equação de t: o ponto Q não pertence à recta, "
             "e "
             "não há circunferência tangente a t nesse ponto. 3 × 2 + 2 × 5 − 18 = −2\n");
-        row("two circles crossing", Frame::TwoCircles, {"x^2+y^2=25", "x^2+y^2-12x+11=0"},
+        row("two circles crossing", "circunferencia3-1", {"x^2+y^2=25", "x^2+y^2-12x+11=0"},
             "1. Os pontos comuns às duas circunferências são as soluções do sistema formado pelas "
             "suas equações. Subtraímos membro a membro a segunda equação da primeira: os termos em "
             "x² e em y² anulam-se. x² + y² − 25 = 0; x² + y² − 12x + 11 = 0; (x² + y² − 25) − (x² "
@@ -724,18 +608,18 @@ private slots:
             "13. A recta r intersecta a primeira circunferência em dois pontos, que também "
             "pertencem à segunda: as circunferências intersectam-se nos pontos A(3 , 4) e B(3 , "
             "−4).\n");
-        row("tangent circles", Frame::TwoCircles, {"x^2+y^2-16x-20y+115=0", "x^2+y^2+8x-10y+5=0"},
+        row("tangent circles", "circunferencia3-1", {"x^2+y^2-16x-20y+115=0", "x^2+y^2+8x-10y+5=0"},
             "3. Obtemos a equação do eixo radical r das duas circunferências, 12x + 5y − 55 = 0: "
             "os pontos comuns às circunferências são os pontos comuns à recta r e à primeira "
             "circunferência.\n"
             "11. A recta r é tangente à primeira circunferência num só ponto, que também pertence "
             "à segunda: as circunferências são tangentes no ponto T(20/13 , 95/13) ≈ T(1,54 , "
             "7,31).\n");
-        row("concentric circles", Frame::TwoCircles, {"x^2+y^2=1", "x^2+y^2=4"},
+        row("concentric circles", "circunferencia3-1", {"x^2+y^2=1", "x^2+y^2=4"},
             "2. Os termos em x e em y também se anulam e fica uma igualdade impossível: as "
             "circunferências têm o mesmo centro e raios diferentes (são concêntricas), por isso "
             "não se intersectam.\n");
-        row("tangents from a point", Frame::TangentsFromPoint, {"7", "1", "x^2+y^2=25"},
+        row("tangents from a point", "circunferencia3-2", {"7", "1", "x^2+y^2=25"},
             "7. Escrevemos a distância de C à recta com a fórmula da distância de um ponto a uma "
             "recta e igualamo-la ao raio; como os dois membros são positivos, elevamo-los ao "
             "quadrado, desenvolvemos e passamos todos os termos para o primeiro membro: obtemos "
@@ -745,115 +629,110 @@ private slots:
             "25)/24 = 4/3 ≈ 1,33; m_2 = (7 − √625)/(2 × 12) = (7 − 25)/24 = −3/4 = −0,75\n"
             "15. Uma das tangentes é a recta de equação geral 4x − 3y − 25 = 0.\n"
             "18. A outra tangente é a recta de equação geral 3x + 4y − 25 = 0.\n");
-        row("a vertical tangent", Frame::TangentsFromPoint, {"5", "10", "x^2+y^2=25"},
+        row("a vertical tangent", "circunferencia3-2", {"5", "10", "x^2+y^2=25"},
             "8. O coeficiente de m² é nulo, porque (x_C − x_P)² = r²: a equação é do 1.º grau e "
             "dá um só declive. (x_C − x_P)² = 25 = r²; −100m + 75 = 0 ⇔ m = 3/4\n"
             "12. A outra tangente é a recta vertical x = 5, que passa por P: não tem declive, por "
             "isso não é dada pela equação em m. A sua distância ao centro é |x_C − x_P| = r. |x_C "
             "− x_P| = |0 − 5| = 5 = r\n");
-        row("a point inside the circle", Frame::TangentsFromPoint, {"1", "0", "x^2+y^2-2x-1=0"},
+        row("a point inside the circle", "circunferencia3-2", {"1", "0", "x^2+y^2-2x-1=0"},
             "4. Como d(P, C) < r, o ponto P é interior à circunferência. d(P, C)² = 0 < 2 = r²\n"
             "5. O ponto P não é exterior à circunferência: de um ponto interior não se pode traçar "
             "nenhuma tangente, e por um ponto da circunferência passa uma só, a tangente nesse "
             "ponto. Não há duas rectas tangentes à circunferência que passem por P.\n");
     }
     void workedCases() {
-        QFETCH(int, frame);
+        QFETCH(QString, frame);
         QFETCH(QStringList, data);
         QFETCH(QString, lines);
-        const Solution s = solve(Frame(frame), dataOf(data));
+        const Solution s = solve(frame, data);
         const QString text = solutionText(s);
         for (const QString& line : lines.split('\n', Qt::SkipEmptyParts))
             QVERIFY2(text.contains(line + '\n'), qPrintable(text));
-        QVERIFY2(
-            solutioncheck::failedLine(s, dataOf(data).lines, circlesOf(dataOf(data))).isEmpty(),
-            qPrintable(text));
+        QVERIFY2(solutioncheck::failedLine(s, linesOf(data), circlesOf(data)).isEmpty(),
+                 qPrintable(text));
     }
 
     /// Equal points: the solution says so in words and stops.
     void coincidentPoints() {
         const Point a{read("1/3"), read("sqr(2)")};
-        const FrameData twice{{a.x, a.y, a.x, a.y}, {}, {}};
-        for (const Frame f :
-             {Frame::Midpoint, Frame::Distance, Frame::Bisector, Frame::LineThroughPoints}) {
+        const QStringList twice{"1/3", "sqr(2)", "1/3", "sqr(2)"};
+        for (const Problem f : {"pontos-2", "pontos-3", "pontos-4", "recta1-2"}) {
             const Solution s = solve(f, twice);
             QVERIFY(s.stopped);
             QCOMPARE(s.steps.front().kind, StepKind::CoincidentPoints);
             QVERIFY(!showsNoNumber(solutionText(s)));
             QVERIFY(solutioncheck::failedLine(s).isEmpty());
         }
-        QVERIFY(*solve(Frame::Midpoint, twice).answer.get<Point>("Resultado1") == a);
-        QVERIFY(solve(Frame::Distance, twice).answer.get<Number>("Resultado2")->isZero());
-        QCOMPARE(*solve(Frame::Bisector, twice).answer.get<Verdict>("Resultado3"),
+        QVERIFY(*solve("pontos-2", twice).answer.get<Point>("Resultado1") == a);
+        QVERIFY(solve("pontos-3", twice).answer.get<Number>("Resultado2")->isZero());
+        QCOMPARE(*solve("pontos-4", twice).answer.get<Verdict>("Resultado3"),
                  Verdict::CoincidentPoints);
-        QCOMPARE(*solve(Frame::LineThroughPoints, twice).answer.get<Verdict>("Resultado1"),
+        QCOMPARE(*solve("recta1-2", twice).answer.get<Verdict>("Resultado1"),
                  Verdict::CoincidentPoints);
     }
 
     /// Degenerate lines and pairs of lines: the verdict, in words, and a stop.
     void degenerateLines_data() {
-        QTest::addColumn<int>("frame");
+        QTest::addColumn<QString>("frame");
         QTest::addColumn<QStringList>("data");
         QTest::addColumn<int>("verdict");
-        const auto row = [](const char* name, Frame f, QStringList data, Verdict v) {
-            QTest::newRow(name) << int(f) << data << int(v);
+        const auto row = [](const char* name, Problem f, QStringList data, Verdict v) {
+            QTest::newRow(name) << f << data << int(v);
         };
-        for (const FrameShape& shape : kFrames) {
-            if (shape.lines == 0) continue;
-            QStringList data;
-            for (int i = 0; i < shape.numbers; ++i)
-                data << "1";
-            data << "0x+0y=3";
-            if (shape.lines == 2) data << "y=x";
-            if (shape.circles == 1) data << "x^2+y^2=4";
-            row(qPrintable(QString("no line, frame %1").arg(int(shape.frame))), shape.frame, data,
-                Verdict::NotALine);
+        for (const FrameId& problem : allFrames()) { // every problem that reads a line
+            QStringList data, lines{"0x+0y=3", "y=x"};
+            for (const FrameField& f : problem.fields())
+                data << (f.role == Role::Point    ? QStringList{"1", "1"}
+                         : f.role == Role::Line   ? QStringList{lines.takeFirst()}
+                         : f.role == Role::Circle ? QStringList{"x^2+y^2=4"}
+                                                  : QStringList{"1"});
+            if (lines.size() < 2)
+                row(qPrintable("no line, " + q(std::string(problem.name()))),
+                    q(std::string(problem.name())), data, Verdict::NotALine);
         }
-        row("second of two is no line", Frame::Angle, {"y=x", "0.1x-0.1x=1"}, Verdict::NotALine);
-        row("parallels asked for their meeting point", Frame::Intersection,
+        row("second of two is no line", "recta2-4", {"y=x", "0.1x-0.1x=1"}, Verdict::NotALine);
+        row("parallels asked for their meeting point", "recta2-1",
             {"0.1x+0.2y=0.4", "0.3x+0.6y=0.7"}, Verdict::ParallelLines);
-        row("one line asked for its meeting point with itself", Frame::Intersection,
-            {"y=2x+1", "4x-2y+2=0"}, Verdict::CoincidentLines);
-        row("vertical parallels asked for their meeting point", Frame::Intersection,
-            {"x=1", "2x=3"}, Verdict::ParallelLines);
-        row("distance of lines that meet", Frame::ParallelDistance, {"y=x", "y=2x"},
-            Verdict::NotParallel);
-        row("angle of parallels", Frame::Angle, {"0.1x+0.2y=0.3", "0.3x+0.6y=0.7"},
+        row("one line asked for its meeting point with itself", "recta2-1", {"y=2x+1", "4x-2y+2=0"},
+            Verdict::CoincidentLines);
+        row("vertical parallels asked for their meeting point", "recta2-1", {"x=1", "2x=3"},
             Verdict::ParallelLines);
-        row("bisectors of parallels", Frame::Bisectors, {"0.1x+0.2y=0.3", "0.3x+0.6y=0.7"},
+        row("distance of lines that meet", "recta2-2", {"y=x", "y=2x"}, Verdict::NotParallel);
+        row("angle of parallels", "recta2-4", {"0.1x+0.2y=0.3", "0.3x+0.6y=0.7"},
             Verdict::ParallelLines);
-        row("an inclination below 0º", Frame::LineWithInclination, {"1", "1", "-1/10"},
-            Verdict::BadInclination);
-        row("slope of one point twice", Frame::SlopeThroughPoints, {"0.1+0.2", "1", "0.3", "1"},
+        row("bisectors of parallels", "recta4-2", {"0.1x+0.2y=0.3", "0.3x+0.6y=0.7"},
+            Verdict::ParallelLines);
+        row("an inclination below 0º", "recta4-1c", {"1", "1", "-1/10"}, Verdict::BadInclination);
+        row("slope of one point twice", "recta3-2a", {"0.1+0.2", "1", "0.3", "1"},
             Verdict::CoincidentPoints);
-        row("zero radius", Frame::CircleByCentre, {"1", "1", "0.1+0.2-0.3"}, Verdict::ZeroRadius);
-        row("centre on the line", Frame::TangentCircle, {"0.1", "0.2", "x+y=0.3"},
+        row("zero radius", "circunferencia1-1b", {"1", "1", "0.1+0.2-0.3"}, Verdict::ZeroRadius);
+        row("centre on the line", "circunferencia1-2", {"0.1", "0.2", "x+y=0.3"},
             Verdict::CentreOnLine);
-        row("point off the circle", Frame::TangentAtPoint, {"3", "-4", "x^2+y^2-2x-2y-38=0"},
+        row("point off the circle", "circunferencia1-3", {"3", "-4", "x^2+y^2-2x-2y-38=0"},
             Verdict::PointNotOnCircle);
-        row("line missing the circle", Frame::LineAndCircle, {"y=10", "x^2+y^2-4x-6y-3=0"},
+        row("line missing the circle", "circunferencia1-4", {"y=10", "x^2+y^2-4x-6y-3=0"},
             Verdict::LineMissesCircle);
-        row("concentric circles", Frame::TwoCircles, {"x^2+y^2=1", "x^2+y^2=4"},
+        row("concentric circles", "circunferencia3-1", {"x^2+y^2=1", "x^2+y^2=4"},
             Verdict::CirclesApart);
-        row("one circle typed twice", Frame::TwoCircles, {"x^2+y^2=4", "2x^2+2y^2-8=0"},
+        row("one circle typed twice", "circunferencia3-1", {"x^2+y^2=4", "2x^2+2y^2-8=0"},
             Verdict::CoincidentCircles);
-        row("circles apart", Frame::TwoCircles, {"x^2+y^2=1", "(x-5)^2+y^2=1"},
+        row("circles apart", "circunferencia3-1", {"x^2+y^2=1", "(x-5)^2+y^2=1"},
             Verdict::CirclesApart);
-        row("a point on the circle has one tangent", Frame::TangentsFromPoint,
-            {"1", "0", "x^2+y^2=1"}, Verdict::PointNotExterior);
+        row("a point on the circle has one tangent", "circunferencia3-2", {"1", "0", "x^2+y^2=1"},
+            Verdict::PointNotExterior);
     }
     void degenerateLines() {
-        QFETCH(int, frame);
+        QFETCH(QString, frame);
         QFETCH(QStringList, data);
         QFETCH(int, verdict);
-        const Solution s = solve(Frame(frame), dataOf(data));
+        const Solution s = solve(frame, data);
         const QString text = solutionText(s);
         QVERIFY2(s.stopped, qPrintable(text));
         QCOMPARE(s.answer.parts().size(), std::size_t(1));
         QCOMPARE(int(std::get<Verdict>(s.answer.parts().front().value)), verdict);
-        QVERIFY2(
-            solutioncheck::failedLine(s, dataOf(data).lines, circlesOf(dataOf(data))).isEmpty(),
-            qPrintable(text));
+        QVERIFY2(solutioncheck::failedLine(s, linesOf(data), circlesOf(data)).isEmpty(),
+                 qPrintable(text));
         QVERIFY(!showsNoNumber(text));
     }
 
@@ -883,15 +762,22 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(QStringList, data);
         QFETCH(bool, expected);
-        const FrameData d = dataOf(data);
+        const Texts t = textsOf(data);
+        const auto point = [&t](qsizetype i) {
+            return Point{readField(t.numbers.value(2 * i).toStdString()),
+                         readField(t.numbers.value(2 * i + 1).toStdString())};
+        };
+        const Conic c =
+            t.circles.isEmpty() ? Conic{} : readCircle(t.circles[0].toStdString()).conic;
+        const Line l = t.lines.isEmpty() ? Line{} : readLine(t.lines[0].toStdString()).line;
         std::optional<bool> found;
-        if (kind == "shape") found = verdict::circleShape(d.circles.at(0));
-        if (kind == "point") found = verdict::pointCircle(d.circles.at(0));
-        if (kind == "imaginary") found = verdict::imaginaryCircle(d.circles.at(0));
-        if (kind == "on") found = verdict::onCircle(d.point(0), d.circles.at(0));
-        if (kind == "touches") found = verdict::lineTouchesCircle(d.lines.at(0), d.circles.at(0));
-        if (kind == "misses") found = verdict::lineMissesCircle(d.lines.at(0), d.circles.at(0));
-        if (kind == "collinear") found = verdict::collinear(d.point(0), d.point(1), d.point(2));
+        if (kind == "shape") found = verdict::circleShape(c);
+        if (kind == "point") found = verdict::pointCircle(c);
+        if (kind == "imaginary") found = verdict::imaginaryCircle(c);
+        if (kind == "on") found = verdict::onCircle(point(0), c);
+        if (kind == "touches") found = verdict::lineTouchesCircle(l, c);
+        if (kind == "misses") found = verdict::lineMissesCircle(l, c);
+        if (kind == "collinear") found = verdict::collinear(point(0), point(1), point(2));
         QVERIFY(found.has_value());
         QCOMPARE(*found, expected);
     }
@@ -946,7 +832,7 @@ private slots:
     /// An answer holds what the labels show, each value tagged with its label,
     /// lines in their normal form.
     void answersAreTaggedAndNormal() {
-        const Solution parallel = solve(Frame::ParallelThrough, dataOf({"1", "-1", "0.2x+0.4y=1"}));
+        const Solution parallel = solve("recta1-3", {"1", "-1", "0.2x+0.4y=1"});
         QCOMPARE(parallel.answer.parts().size(), std::size_t(1));
         QVERIFY(!parallel.answer.get<Line>("Resultado1"));
         const Line* l = parallel.answer.get<Line>("Resultado2");
@@ -956,11 +842,11 @@ private slots:
         Answer a;
         a.add("Resultado1", Line{Number(-4), Number(6), Number::fraction(1, 2)});
         QVERIFY(a.get<Line>("Resultado1")->a == 8 && a.get<Line>("Resultado1")->c == -1);
-        const Solution angle = solve(Frame::Angle, dataOf({"2x-5y=3", "x+3y=0"}));
+        const Solution angle = solve("recta2-4", {"2x-5y=3", "x+3y=0"});
         const Angle* theta = angle.answer.get<Angle>("Resultado4");
         QVERIFY(theta && theta->degrees.isApproximate() && theta->value.isExact());
         QCOMPARE(exactcase::text(theta->value), QString("13√290/290"));
-        const Solution notable = solve(Frame::Angle, dataOf({"x=0", "y=x"}));
+        const Solution notable = solve("recta2-4", {"x=0", "y=x"});
         const Angle* right = notable.answer.get<Angle>("Resultado4");
         QVERIFY(right && right->degrees == 45 && right->degrees.isExact());
     }
@@ -970,35 +856,36 @@ private slots:
     /// tangent of slope (uv + r·t)/(u² − r²) first, a vertical one first when
     /// u·v > 0 (u, v from P to the centre).
     void labelsInTheFormsOrder_data() {
-        QTest::addColumn<int>("frame");
+        QTest::addColumn<QString>("frame");
         QTest::addColumn<QStringList>("data");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
-        const auto row = [](const char* name, Frame f, QStringList data, const char* first,
+        const auto row = [](const char* name, Problem f, QStringList data, const char* first,
                             const char* second) {
-            QTest::newRow(name) << int(f) << data << QString::fromUtf8(first)
+            QTest::newRow(name) << f << data << QString::fromUtf8(first)
                                 << QString::fromUtf8(second);
         };
-        row("points", Frame::TwoCircles, {"x^2+y^2=25", "x^2+y^2-12x+11=0"}, "(3 , 4)", "(3 , −4)");
-        row("the circles the other way", Frame::TwoCircles, {"x^2+y^2-12x+11=0", "x^2+y^2=25"},
+        row("points", "circunferencia3-1", {"x^2+y^2=25", "x^2+y^2-12x+11=0"}, "(3 , 4)",
+            "(3 , −4)");
+        row("the circles the other way", "circunferencia3-1", {"x^2+y^2-12x+11=0", "x^2+y^2=25"},
             "(3 , −4)", "(3 , 4)");
-        row("the form's example", Frame::TangentsFromPoint, {"-1", "0", "x^2+y^2-2x-1=0"},
+        row("the form's example", "circunferencia3-2", {"-1", "0", "x^2+y^2-2x-1=0"},
             "x − y + 1 = 0", "x + y + 1 = 0");
-        row("u² > r²: the larger slope", Frame::TangentsFromPoint, {"7", "1", "x^2+y^2=25"},
+        row("u² > r²: the larger slope", "circunferencia3-2", {"7", "1", "x^2+y^2=25"},
             "4x − 3y − 25 = 0", "3x + 4y − 25 = 0");
-        row("u² < r²: the smaller slope", Frame::TangentsFromPoint, {"1", "7", "x^2+y^2=25"},
+        row("u² < r²: the smaller slope", "circunferencia3-2", {"1", "7", "x^2+y^2=25"},
             "4x + 3y − 25 = 0", "3x − 4y + 25 = 0");
-        row("vertical first", Frame::TangentsFromPoint, {"5", "10", "x^2+y^2=25"}, "x − 5 = 0",
+        row("vertical first", "circunferencia3-2", {"5", "10", "x^2+y^2=25"}, "x − 5 = 0",
             "3x − 4y + 25 = 0");
-        row("vertical second", Frame::TangentsFromPoint, {"5", "-10", "x^2+y^2=25"},
-            "3x + 4y + 25 = 0", "x − 5 = 0");
+        row("vertical second", "circunferencia3-2", {"5", "-10", "x^2+y^2=25"}, "3x + 4y + 25 = 0",
+            "x − 5 = 0");
     }
     void labelsInTheFormsOrder() {
-        QFETCH(int, frame);
+        QFETCH(QString, frame);
         QFETCH(QStringList, data);
         QFETCH(QString, first);
         QFETCH(QString, second);
-        const Solution s = solve(Frame(frame), dataOf(data));
+        const Solution s = solve(frame, data);
         const auto shown = [&s](std::size_t i) {
             const AnswerValue& v = s.answer.parts().at(i).value;
             if (const auto* p = std::get_if<Point>(&v)) return q(text(*p, ","));

@@ -20,33 +20,43 @@
 
 namespace {
 
+/// The test form's frames: a point, whose worked solution faults at abscissa 0, and a line.
+const exact::Frame Inverse{"teste-1",
+                           Topic::Pontos,
+                           "Inverso da abcissa",
+                           {{exact::Role::Point, "1"}},
+                           {},
+                           [](const exact::FrameData& d) {
+                               if (d.point(0).x.isZero()) throw NumberedError(11, "", "");
+                               return exact::solutions::solvePoint(d.point(0));
+                           }};
+const exact::Frame OneLine{"teste-2", Topic::Pontos, "Uma recta", {{exact::Role::Line, "Text1"}},
+                           {},        nullptr};
+
 /// One frame reads a point and writes 1/x, one reads a line and draws it in red.
 class TestForm : public ProblemForm {
 public:
     TestForm()
         : ProblemForm(FormTraits{.objectName = "FormTeste", .title = "TESTE"}) {
-        addFrame("Frame1", "Inverso da abcissa")
-            .point(1, "2", "3", "P")
+        addFrame("Frame1", Inverse)
+            .point("2", "3", "P")
             .result("Resultado1")
             .dadosResolver(1, [this] {
-                const Pt p = LerPonto(1);
+                const Pt p = givenPoint(0);
                 DesenharEixos();
                 pen(Azul, 2);
                 dot(p);
                 if (!ModoResolver()) return;
                 setResult("Resultado1", TextRules::number(1 / p.x, sep()));
-                explain([](const TypedData& d) {
-                    if (d.number("Abcissa1").isZero()) throw NumberedError(11, "", "");
-                    return exact::solutions::solvePoint(d.point(1));
-                });
+                explain();
                 if (p.x == 7) inform("Sete.", true);
             });
-        addFrame("Frame2", "Uma recta").field("Text1", "", "Recta").dadosResolver(2, [this] {
-            line = LerEquacaoRecta(fieldNamed("Text1"));
+        addFrame("Frame2", OneLine).field("", "Recta").dadosResolver(2, [this] {
+            line = givenLine(0);
             DesenharEixos();
             pen(Vermelho, 2);
-            DesenharRecta(line, exactly([](const TypedData& d) {
-                              return exact::verdict::noLine(d.line("Text1").line);
+            DesenharRecta(line, exactly([](const exact::FrameData& d) {
+                              return exact::verdict::noLine(d.line(0));
                           }));
         });
     }
@@ -152,27 +162,6 @@ private slots:
         QCOMPARE(messages.texts().contains("A equação que indicou não é a de uma recta."),
                  reported);
         QVERIFY(messages.texts().filter(QRegularExpression("^Erro:")).isEmpty());
-    }
-
-    /// Texts of small whole numbers give exact doubles: their verdicts read nothing.
-    void wholeNumbersOnly_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("whole");
-        QTest::newRow("an equation") << "2x + 3y - 4 = 0" << true;
-        QTest::newRow("a coordinate") << "-8" << true;
-        QTest::newRow("four digits") << "9999x=1" << true;
-        QTest::newRow("five digits") << "99999x=1" << false;
-        QTest::newRow("a decimal") << "0.5" << false;
-        QTest::newRow("a fraction") << "1/2" << false;
-        QTest::newRow("a product") << "2*3" << false;
-        QTest::newRow("a root") << "sqr(4)" << false;
-        QTest::newRow("pi") << "pi" << false;
-        QTest::newRow("too long") << QString("1+").repeated(20) + "1" << false;
-    }
-    void wholeNumbersOnly() {
-        QFETCH(QString, text);
-        QFETCH(bool, whole);
-        QCOMPARE(TypedData({{"Abcissa1", "2"}, {"Text1", text}}).wholeNumbersOnly(), whole);
     }
 
     /// With a real modal report, closed by a timer: once it is closed and the form active

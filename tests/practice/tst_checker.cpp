@@ -66,7 +66,7 @@ std::string linear(const Number& a, const Number& b, const Number& c) {
 
 /// A triangle's key in words, as the statement asks it.
 bool aboutTriangle(const Exercise& ex) {
-    return ex.frame.topic == TopicId::Triangulo;
+    return ex.frame.topic() == Topic::Triangulo;
 }
 
 std::vector<std::string> rightWords(const Exercise& ex, Words w) {
@@ -319,7 +319,7 @@ private slots:
     /// "não são paralelas" is not "paralelas"; "não sei" is not "não".
     void negatedVerdicts() {
         for (std::uint64_t seed = 1; seed <= 40; ++seed) {
-            const Exercise ex = generate({TopicId::Recta3, 2}, Level::Basico, seed);
+            const Exercise ex = generate(problem("recta3-3"), Level::Basico, seed);
             const Value& key = ex.expected.values.at(0);
             if (const auto* w = std::get_if<Words>(&key)) {
                 const char* negated =
@@ -329,13 +329,13 @@ private slots:
                 QCOMPARE(check(ex, "não são paralelas").grade, Grade::Incomplete);
             }
         }
-        const Exercise yesNo = generate({TopicId::Recta3, 0}, Level::Basico, 1);
+        const Exercise yesNo = generate(problem("recta3-1"), Level::Basico, 1);
         QCOMPARE(check(yesNo, "não sei").grade, Grade::Unreadable);
     }
 
     /// One of two points is missing, not wrong: no try counted.
     void onePointOfTwo() {
-        const Exercise ex = generate({TopicId::Circunferencia1, 3}, Level::Basico, 1);
+        const Exercise ex = generate(problem("circunferencia1-4"), Level::Basico, 1);
         QCOMPARE(ex.expected.values.size(), std::size_t(2));
         const auto& p = std::get<exact::Point>(ex.expected.values[1]);
         const Verdict v = check(ex, "(" + written(p.x) + " , " + written(p.y) + ")");
@@ -358,7 +358,7 @@ private slots:
     void messagesNameThePart() {
         QFETCH(QString, answer);
         QFETCH(QString, part);
-        const Exercise ex = generate({TopicId::Circunferencia1, 3}, Level::Basico, 1);
+        const Exercise ex = generate(problem("circunferencia1-4"), Level::Basico, 1);
         const Verdict v = check(ex, answer.toStdString());
         QCOMPARE(v.grade, Grade::Unreadable);
         const QString text = QString::fromStdString(v.text);

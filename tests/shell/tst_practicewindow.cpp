@@ -39,8 +39,7 @@ class TestPracticeWindow : public QObject {
     }
     QString verdict() const { return child<QLabel>("Veredicto")->text(); }
     ProblemForm* form() const {
-        return qobject_cast<ProblemForm*>(
-            shell->topicForm(Topic(int(window->exercise()->frame.topic))));
+        return qobject_cast<ProblemForm*>(shell->topicForm(window->exercise()->frame.topic()));
     }
     /// Chooses a topic, a frame (0: any of the topic) and a level, and asks for the exercise of a
     /// seed.
@@ -168,11 +167,11 @@ private slots:
     }
 
     void anyFrameOfTheTopic() {
-        std::set<int> frames;
+        std::set<const exact::Frame*> frames;
         for (int seed = 1; seed <= 12; ++seed) {
             exercise(Topic::Triangulo, 0, 0, QString::number(seed));
-            QCOMPARE(window->exercise()->frame.topic, practice::TopicId::Triangulo);
-            frames.insert(window->exercise()->frame.frame);
+            QCOMPARE(window->exercise()->frame.topic(), Topic::Triangulo);
+            frames.insert(&window->exercise()->frame.frame());
         }
         QCOMPARE(frames.size(), 3u);
     }

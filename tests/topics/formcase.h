@@ -84,20 +84,12 @@ inline double numberOf(const QString& word) {
 }
 
 /// The colour a pen's first letter names: A blue, V red, P black; none for any other.
-inline std::optional<QColor> colourOf(const QString& pen) {
-    const qsizetype i = pen.isEmpty() ? -1 : QStringLiteral("AVP").indexOf(pen.front());
-    return i < 0 ? std::nullopt : std::optional<QColor>(std::array{Azul, Vermelho, QBColor(0)}[i]);
-}
+std::optional<QColor> colourOf(const QString& pen);
 
 /// Whether a primitive is drawn in the pen a drawing line names: the colour
 /// letter, then the width (else `width`; 0: any), then "." for a dotted
 /// 1-pixel pen: "V2", "A1.", "V".
-inline bool inPen(const Primitive& p, const QString& pen, int width) {
-    if (p.color != colourOf(pen)) return false;
-    if (pen.size() > 1 && pen[1].isDigit()) width = pen[1].digitValue();
-    const DashStyle style = pen.endsWith(QLatin1Char('.')) ? DashStyle::Dotted : DashStyle::Solid;
-    return !width || (p.width == width && p.effectiveStyle() == style);
-}
+bool inPen(const Primitive& p, const QString& pen, int width);
 
 inline const QStringList Kinds{"window", "line", "dot", "circle", "text"};
 
@@ -106,83 +98,25 @@ inline const QStringList Kinds{"window", "line", "dot", "circle", "text"};
 ///   "line V2 x1 y1 x2 y2"    a segment, either direction (2 pixels when no width is given)
 ///   "circle V2 x y r"        a circle outline (any pen when none is given)
 ///   "text A  2 "             a printed text (everything after the pen)
-inline bool matches(const Primitive& p, const QStringList& w, const QString& line) {
-    using K = Primitive::Kind;
-    const auto at = [&](QPointF q, int i) {
-        return nearPoint(q, {numberOf(w.value(i)), numberOf(w.value(i + 1))});
-    };
-    if (p.kind != K(Kinds.indexOf(w[0]))) return false;
-    if (!inPen(p, w[1], p.kind == K::Dot ? 7 : p.kind == K::Line ? 2 : 0)) return false;
-    if (p.kind == K::Line) return (at(p.p1, 2) && at(p.p2, 4)) || (at(p.p1, 4) && at(p.p2, 2));
-    if (p.kind == K::Text) return p.text == line.section(QLatin1Char(' '), 2);
-    return at(p.p1, 2) && (p.kind == K::Dot || near(p.radius, numberOf(w.value(4)), 1e-6));
-}
+bool matches(const Primitive& p, const QStringList& w, const QString& line);
 
 /// "red x y": the board, painted, shows red within a pixel of (x, y).
-inline bool paintedRed(const Board& board, const QStringList& w) {
-    QImage image(Board::Side, Board::Side, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    board.render(painter, QSizeF(Board::Side, Board::Side));
-    const QPoint at = board.toPixel({numberOf(w.value(1)), numberOf(w.value(2))}).toPoint();
-    for (int i = 0; i < 9; ++i) {
-        const QColor c = image.pixelColor(at + QPoint(i % 3 - 1, i / 3 - 1));
-        if (c.red() > 200 && c.green() < 80 && c.blue() < 80) return true;
-    }
-    return false;
-}
+bool paintedRed(const Board& board, const QStringList& w);
 
 /// Checks the drawing lines against the board as the presses left it. Marks in front of a line,
 /// in this order: "@" checks the board as it stood when the first message was shown; ">" wants it
 /// drawn after the thing the line before it matched; "!" wants it not drawn at all. "count V 0",
 /// "count A dot 3", "count V2 line 1": how many things (of one kind, or "any") are in a pen.
-inline void checkDrawing(const Board& board, const DisplayList& atMessage,
-                         const QStringList& drawing, bool comma) {
-    static const QRegularExpression marks(QStringLiteral("^(@?)(>?)(!?)(.*)"));
-    qsizetype previous = -1;
-    for (const QString& entry : drawing) {
-        const QRegularExpressionMatch marked = marks.match(entry);
-        const DisplayList& list = marked.capturedLength(1) ? atMessage : board.displayList();
-        const bool after = marked.capturedLength(2), absent = marked.capturedLength(3);
-        const QString line = comma ? marked.captured(4) : withDecimalPoint(marked.captured(4));
-        const QStringList w = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        QVERIFY2(w[0] == QLatin1String("red") || colourOf(w.value(1)),
-                 qPrintable(entry + QStringLiteral(": no such colour")));
-        if (w[0] == QLatin1String("count")) {
-            const qsizetype kind = w.size() > 3 ? Kinds.indexOf(w[2]) : -1;
-            const auto n = std::count_if(list.begin(), list.end(), [&](const Primitive& p) {
-                return p.kind != Primitive::Kind::Window &&
-                       (kind < 0 || qsizetype(p.kind) == kind) && inPen(p, w[1], 0);
-            });
-            QVERIFY2(n == w.last().toInt(), qPrintable(entry + QStringLiteral(": %1").arg(n)));
-        } else if (w[0] == QLatin1String("red")) {
-            QVERIFY2(paintedRed(board, w) != absent, qPrintable(entry));
-        } else {
-            QVERIFY2(Kinds.indexOf(w[0]) > 0, qPrintable(entry));
-            const auto at = std::find_if(list.begin() + (after ? previous + 1 : 0), list.end(),
-                                         [&](const Primitive& p) { return matches(p, w, line); });
-            QVERIFY2((at != list.end()) != absent, qPrintable(entry));
-            if (at != list.end()) previous = at - list.begin();
-        }
-    }
-}
+void checkDrawing(const Board& board, const DisplayList& atMessage, const QStringList& drawing,
+                  bool comma);
 
 /// A message as the cases write it: marked when its icon is not the usual
 /// one (none for the generic error report, information for the others) or
 /// its title is not the program's.
-inline QString described(const Message& m) {
-    const bool none = m.icon == MessageIcon::None;
-    QString text = m.title == QLatin1String("Ortoplano") ? m.text : '[' + m.title + "] " + m.text;
-    if (m.text.startsWith(QLatin1String("Erro:")) != none)
-        text.prepend(none ? "[no icon] " : "[icon] ");
-    return text;
-}
+QString described(const Message& m);
 
 /// The text of a result label or field.
-inline QString resultText(const QWidget& form, const QString& name) {
-    const auto* result = form.findChild<QWidget*>(name);
-    return result ? result->property("text").toString() : QStringLiteral("<no %1>").arg(name);
-}
+QString resultText(const QWidget& form, const QString& name);
 
 /// A fresh, real form whose messages are recorded, with the drawing as it
 /// stood at the first of them.
@@ -220,84 +154,25 @@ struct OpenForm {
 
 /// The lines typed in a form's equation fields, read exactly: the loci on
 /// which the equations of a solution about them may hold.
-inline std::vector<exact::Line> typedLines(const ProblemForm& form) {
-    std::vector<exact::Line> lines;
-    for (const QLineEdit* field : form.findChildren<QLineEdit*>())
-        if (field->objectName().startsWith(QLatin1String("Text")) && field->text().contains('='))
-            try {
-                const exact::LineReading l = exact::readLine(field->text().toStdString());
-                if (l.refusal == exact::Refusal::None) lines.push_back(l.line);
-            } catch (const NumberedError&) {
-            }
-    return lines;
-}
+std::vector<exact::Line> typedLines(const ProblemForm& form);
 
 /// The circles typed in a form's equation fields, read exactly: the loci on
 /// which the equations of a solution about them may hold.
-inline std::vector<exact::Circle> typedCircles(const ProblemForm& form) {
-    std::vector<exact::Circle> circles;
-    for (const QLineEdit* field : form.findChildren<QLineEdit*>())
-        if (field->objectName().startsWith(QLatin1String("Text")) && field->text().contains('='))
-            try {
-                const exact::CircleReading c = exact::readCircle(field->text().toStdString());
-                if (c.refusal == exact::Refusal::None) circles.push_back(c.circle);
-            } catch (const NumberedError&) {
-            }
-    return circles;
-}
+std::vector<exact::Circle> typedCircles(const ProblemForm& form);
 
 /// Whether a label shows its value rounded to 2 decimals: a point, the
 /// distance between parallel lines, the distance from a point to a circle
 /// and the radius of the circle through three points (a circle's label is
 /// read through its rounding as it is written).
-inline bool roundsItsLabel(Topic topic, const exact::AnswerPart& part) {
-    return std::holds_alternative<exact::Point>(part.value) ||
-           ((topic == Topic::Recta2 || topic == Topic::Recta3) && part.label == "Resultado2") ||
-           (topic == Topic::Circunferencia2 &&
-            (part.label == "Resultado2" || part.label == "Resultado5"));
-}
+bool roundsItsLabel(Topic topic, const exact::AnswerPart& part);
 
 /// The worked solution of the drawing a form shows, if any, holds line by
 /// line, and its answer is what the form's labels show.
-inline void checkWorkedSolution(Topic topic, const ProblemForm& form) {
-    const exact::Solution* s = form.solution();
-    if (!s) return;
-    const QString failed = solutioncheck::failedLine(*s, typedLines(form), typedCircles(form));
-    QVERIFY2(failed.isEmpty(), qPrintable(failed));
-    if (s->stopped) return; // the frame's verdict: the cases check its message
-    for (const exact::AnswerPart& part : s->answer.parts()) {
-        // A label a later press emptied (a refused equation) no longer shows the answer.
-        const QString label = resultText(form, QString::fromStdString(part.label));
-        if (part.label.empty() || label.isEmpty()) continue;
-        const QString why = solutioncheck::disagreement(part, label, roundsItsLabel(topic, part));
-        QVERIFY2(why.isEmpty(),
-                 qPrintable(why + "\n" + QString::fromStdString(exact::plainText(*s, ","))));
-    }
-}
+void checkWorkedSolution(Topic topic, const ProblemForm& form);
 
 /// Runs one case on a fresh form, which fits a 1366 × 768 screen with room
 /// for its title bar, in the Portuguese setting, then with a decimal point.
-inline void run(const FormCase& c) {
-    for (const bool comma : {true, false}) {
-        useDecimalComma(comma);
-        const OpenForm open(c.topic);
-        QVERIFY(open.form && open.form->width() <= 1366 && open.form->height() + 30 <= 768);
-        for (qsizetype i = 0; i + 1 < c.typed.size(); i += 2)
-            open.press(c.typed[i] + QLatin1Char('=') + c.typed[i + 1]);
-        for (const QString& step : c.pressed)
-            open.press(step);
-        for (qsizetype i = 0; i + 1 < c.results.size(); i += 2)
-            QCOMPARE(resultText(*open.form, c.results[i]),
-                     comma ? c.results[i + 1] : withDecimalPoint(c.results[i + 1]));
-        QStringList said;
-        for (const Message& m : open.messages)
-            said << described(m);
-        QCOMPARE(said, c.messages);
-        checkDrawing(*open.form->board(), open.atFirstMessage, c.drawing, comma);
-        checkWorkedSolution(c.topic, *open.form);
-        if (QTest::currentTestFailed()) return;
-    }
-}
+void run(const FormCase& c);
 
 /// One press to try: a frame's button and one field it may read (the viewport's or the
 /// frame's own), with the frame's fields and results.

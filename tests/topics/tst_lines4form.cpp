@@ -153,7 +153,7 @@ void TestLines4Form::angleFieldReadsItsLeadingNumber() {
     QFETCH(QString, text);
     QFETCH(double, value);
     try {
-        const double read = leadingNumber(text).value();
+        const double read = leadingNumber(text.toStdString()).value();
         QCOMPARE(read, value);
         QVERIFY(!std::signbit(read) || value < 0);
     } catch (const NumberedError& e) {

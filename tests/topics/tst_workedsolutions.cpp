@@ -6,6 +6,8 @@
 // in words or a message.
 
 #include "formcase.h"
+#include "framebuilder.h"
+#include "rounds.h"
 #include "solution.h"
 
 #include <QRegularExpression>
@@ -13,7 +15,8 @@
 
 using namespace FormCases;
 
-constexpr int kRounds = 2000; ///< random data per frame
+/// Random data per frame: 200, or 2000 in the long run.
+const int kRounds = rounds(200);
 
 namespace {
 
@@ -190,232 +193,63 @@ private:
     std::mt19937 m_random;
 };
 
-/// One frame: its form, its fields (point coordinates, then equations), the
-/// button that solves it and the label it writes (empty: none).
+/// One problem of the frame table as this suite drives it: its fields in the
+/// order its random texts are made (the points' coordinates, the lines, the
+/// circles, then a radius, a slope or an angle), how many of each, and the
+/// option to mark.
 struct FrameUnderTest {
-    const char* name;
-    Topic topic;
+    exact::FrameId problem;
     QStringList fields;
-    const char* button;
-    const char* label;
-    int points;                      ///< how many points its fields hold
-    int lines;                       ///< how many equations
-    int circles = 0;                 ///< how many circle equations, after the lines
-    const char* option = nullptr;    ///< the option button chosen first
-    bool throughSecondPoint = false; ///< the line mostly through the second point
-    bool pointOutside = false;       ///< the point mostly outside the circle
+    int points = 0, lines = 0, circles = 0;
+    QString option;
+
+    std::string_view name() const { return problem.name(); }
+    Topic topic() const { return problem.topic(); }
+    /// The line mostly through the second point (the circle touching a line at Q).
+    bool throughSecondPoint() const { return name() == "circunferencia3-3"; }
+    /// The point mostly outside the circle (the tangents from a point).
+    bool pointOutside() const { return name() == "circunferencia3-2"; }
 };
 
-/// The vertices A, B, C of a frame, from Abcissa<first>, Ordenada<first> on.
-QStringList vertices(int first) {
-    QStringList fields;
-    for (int i = first; i < first + 3; ++i)
-        fields << QStringLiteral("Abcissa%1").arg(i) << QStringLiteral("Ordenada%1").arg(i);
-    return fields;
+FrameUnderTest underTest(const exact::FrameId& problem) {
+    FrameUnderTest f;
+    f.problem = problem;
+    const auto rank = [](const exact::FrameField& field) {
+        using R = exact::Role;
+        return field.role == R::Point    ? 0
+               : field.role == R::Line   ? 1
+               : field.role == R::Circle ? 2
+                                         : 3;
+    };
+    std::vector<exact::FrameField> fields = problem.fields();
+    std::stable_sort(fields.begin(), fields.end(),
+                     [&](const auto& a, const auto& b) { return rank(a) < rank(b); });
+    for (const exact::FrameField& field : fields) {
+        if (field.role == exact::Role::Point)
+            f.fields << QString("Abcissa") + field.name << QString("Ordenada") + field.name;
+        else
+            f.fields << field.name;
+        f.points += field.role == exact::Role::Point;
+        f.lines += field.role == exact::Role::Line;
+        f.circles += field.role == exact::Role::Circle;
+    }
+    f.option = QString::fromUtf8(problem.optionButton().data(), problem.optionButton().size());
+    return f;
 }
 
-const FrameUnderTest kFrames[] = {
-    {"point", Topic::Pontos, {"Abcissa1", "Ordenada1"}, "Resolver1", "", 1, 0},
-    {"midpoint",
-     Topic::Pontos,
-     {"Abcissa2", "Ordenada2", "Abcissa3", "Ordenada3"},
-     "Resolver3",
-     "Resultado1",
-     2,
-     0},
-    {"distance",
-     Topic::Pontos,
-     {"Abcissa4", "Ordenada4", "Abcissa5", "Ordenada5"},
-     "Resolver6",
-     "Resultado2",
-     2,
-     0},
-    {"bisector",
-     Topic::Pontos,
-     {"Abcissa6", "Ordenada6", "Abcissa7", "Ordenada7"},
-     "Resolver7",
-     "Resultado3",
-     2,
-     0},
-    {"typed line", Topic::Recta1, {"Text1"}, "Command3", "", 0, 1},
-    {"line through two points",
-     Topic::Recta1,
-     {"Abcissa1", "Ordenada1", "Abcissa2", "Ordenada2"},
-     "Resolver1",
-     "Resultado1",
-     2,
-     0},
-    {"parallel",
-     Topic::Recta1,
-     {"Abcissa3", "Ordenada3", "Text5"},
-     "Resolver4",
-     "Resultado2",
-     1,
-     1},
-    {"perpendicular",
-     Topic::Recta1,
-     {"Abcissa4", "Ordenada4", "Text7"},
-     "Resolver5",
-     "Resultado3",
-     1,
-     1},
-    {"intersection", Topic::Recta2, {"Text1", "Text2"}, "Resolver3", "Resultado1", 0, 2},
-    {"parallel distance", Topic::Recta2, {"Text3", "Text4"}, "Resolver1", "Resultado2", 0, 2},
-    {"point to line",
-     Topic::Recta2,
-     {"Abcissa1", "Ordenada1", "Text5"},
-     "Resolver4",
-     "Resultado3",
-     1,
-     1},
-    {"angle", Topic::Recta2, {"Text6", "Text7"}, "Resolver5", "Resultado4", 0, 2},
-    {"collinearity",
-     Topic::Recta3,
-     {"Abcissa1", "Ordenada1", "Abcissa2", "Ordenada2", "Abcissa3", "Ordenada3"},
-     "Resolver1",
-     "Resultado1",
-     3,
-     0},
-    {"slope through two points",
-     Topic::Recta3,
-     {"Abcissa4", "Ordenada4", "Abcissa5", "Ordenada5"},
-     "Resolver3",
-     "Resultado2",
-     2,
-     0,
-     0,
-     "Option1"},
-    {"slope of a line", Topic::Recta3, {"Text9"}, "Resolver3", "Resultado2", 0, 1, 0, "Option2"},
-    {"relative position", Topic::Recta3, {"Text5", "Text6"}, "Resolver6", "Resultado4", 0, 2},
-    {"parallel to the x axis",
-     Topic::Recta4,
-     {"Abcissa1", "Ordenada1"},
-     "Resolver3",
-     "Resultado1",
-     1,
-     0,
-     0,
-     "Option1"},
-    {"parallel to the y axis",
-     Topic::Recta4,
-     {"Abcissa1", "Ordenada1"},
-     "Resolver3",
-     "Resultado1",
-     1,
-     0,
-     0,
-     "Option2"},
-    {"given inclination",
-     Topic::Recta4,
-     {"Abcissa1", "Ordenada1", "Text2"},
-     "Resolver3",
-     "Resultado1",
-     1,
-     0,
-     0,
-     "Option3"},
-    {"given slope",
-     Topic::Recta4,
-     {"Abcissa1", "Ordenada1", "Text6"},
-     "Resolver3",
-     "Resultado1",
-     1,
-     0,
-     0,
-     "Option4"},
-    {"at an angle with a line",
-     Topic::Recta4,
-     {"Abcissa1", "Ordenada1", "Text5", "Text4"},
-     "Resolver3",
-     "Resultado1",
-     1,
-     1,
-     0,
-     "Option6"},
-    {"bisectors", Topic::Recta4, {"Text9", "Text10"}, "Resolver7", "Resultado5", 0, 2},
-    {"circle by its equation", Topic::Circunferencia1, {"Text1"}, "Resolver3", "", 0, 0, 1},
-    {"circle by its centre",
-     Topic::Circunferencia1,
-     {"Abcissa3", "Ordenada3", "Raio"},
-     "Resolver3",
-     "",
-     1,
-     0,
-     0,
-     "Option2"},
-    {"circle tangent to a line",
-     Topic::Circunferencia1,
-     {"Abcissa1", "Ordenada1", "Text3"},
-     "Resolver1",
-     "Resultado3",
-     1,
-     1},
-    {"tangent at a point",
-     Topic::Circunferencia1,
-     {"Abcissa2", "Ordenada2", "Text4"},
-     "Resolver4",
-     "Resultado4",
-     1,
-     0,
-     1},
-    {"line and circle",
-     Topic::Circunferencia1,
-     {"Text5", "Text7"},
-     "Resolver5",
-     "Resultado5",
-     0,
-     1,
-     1},
-    {"circumcentre", Topic::Triangulo, vertices(1), "Resolver4", "Resultado1", 3, 0, 0, "Option1"},
-    {"incentre", Topic::Triangulo, vertices(1), "Resolver4", "Resultado1", 3, 0, 0, "Option2"},
-    {"orthocentre", Topic::Triangulo, vertices(1), "Resolver4", "Resultado1", 3, 0, 0, "Option3"},
-    {"centroid", Topic::Triangulo, vertices(1), "Resolver4", "Resultado1", 3, 0, 0, "Option4"},
-    {"area", Topic::Triangulo, vertices(6), "Resolver5", "Resultado4", 3, 0},
-    {"right triangle", Topic::Triangulo, vertices(9), "Resolver7", "Resultado5", 3, 0},
-    {"incircle", Topic::Circunferencia2, vertices(1), "Resolver1", "Resultado1", 3, 0, 0,
-     "Option1"},
-    {"circumcircle", Topic::Circunferencia2, vertices(1), "Resolver1", "Resultado1", 3, 0, 0,
-     "Option2"},
-    {"point to circle",
-     Topic::Circunferencia2,
-     {"Abcissa4", "Ordenada4", "Text9"},
-     "Resolver3",
-     "Resultado2",
-     1,
-     0,
-     1},
-    {"circle with a centre tangent to a line",
-     Topic::Circunferencia2,
-     {"Abcissa6", "Ordenada6", "Text5"},
-     "Resolver6",
-     "Resultado3",
-     1,
-     1},
-    {"circle through three points", Topic::Circunferencia2, vertices(9), "Resolver7", "Resultado4",
-     3, 0},
-    {"circle through P touching a line at Q",
-     Topic::Circunferencia3,
-     {"Abcissa1", "Ordenada1", "Abcissa2", "Ordenada2", "Text12"},
-     "Resolver11",
-     "Resultado3",
-     2,
-     1,
-     0,
-     nullptr,
-     true},
-    {"two circles", Topic::Circunferencia3, {"Text6", "Text7"}, "Resolver1", "Resultado1", 0, 0, 2},
-    {"tangents from a point",
-     Topic::Circunferencia3,
-     {"Abcissa4", "Ordenada4", "Text9"},
-     "Resolver3",
-     "Resultado4",
-     1,
-     0,
-     1,
-     nullptr,
-     false,
-     true},
-};
+/// The frame of a problem on its form.
+QGroupBox* boxOf(const ProblemForm& form, const exact::FrameId& problem) {
+    for (QGroupBox* box : form.findChildren<QGroupBox*>())
+        if (definitionOf(box) == &problem.frame()) return box;
+    return nullptr;
+}
+
+/// The first result of a frame, which its answer's first part is written into.
+QString firstResult(const QGroupBox* box) {
+    for (const QWidget* w : box->findChildren<QWidget*>())
+        if (isResult(w)) return w->objectName();
+    return {};
+}
 
 /// What the form says when the solution stops on a verdict: its message, or
 /// the verdict written in the label.
@@ -425,14 +259,15 @@ QString verdictShown(const FrameUnderTest& f, exact::Verdict v) {
     case V::NotALine:
         return NotALine;
     case V::CoincidentPoints:
-        return f.topic != Topic::Recta1 ? NotALine
-                                        : QStringLiteral("Não há recta nessas condições. Altere as "
-                                                         "coordenadas dos pontos.");
+        return f.topic() != Topic::Recta1
+                   ? NotALine
+                   : QStringLiteral("Não há recta nessas condições. Altere as "
+                                    "coordenadas dos pontos.");
     case V::NotParallel:
         return QStringLiteral("As rectas não são paralelas.");
     case V::NotATriangle:
-        if (f.topic == Topic::Triangulo && QString(f.button) == "Resolver4") return DivisionByZero;
-        return f.topic == Topic::Triangulo && QString(f.button) == "Resolver5"
+        if (f.problem.frame().name == std::string_view("triangulo-1")) return DivisionByZero;
+        return f.name() == "triangulo-2"
                    ? QStringLiteral("Os três pontos são colineares, não definem um triângulo.")
                    : NoTriangle;
     case V::PointInsideCircle:
@@ -449,10 +284,7 @@ QString verdictShown(const FrameUnderTest& f, exact::Verdict v) {
     case V::PointNotExterior:
         return QStringLiteral("O ponto não é exterior à circunferência.");
     case V::ParallelLines:
-        return (f.topic == Topic::Recta2 && QString(f.button) == "Resolver5") ||
-                       f.topic == Topic::Recta4
-                   ? NoVerb
-                   : Parallel;
+        return f.name() == "recta2-4" || f.topic() == Topic::Recta4 ? NoVerb : Parallel;
     case V::BadInclination:
         return QStringLiteral(
             "A inclinação de uma recta não pode ser negativa nem maior que 180 graus");
@@ -463,7 +295,7 @@ QString verdictShown(const FrameUnderTest& f, exact::Verdict v) {
     case V::ZeroRadius:
         return QStringLiteral("O raio não pode ser zero.");
     case V::CentreOnLine: // the second circle page writes the circle of radius 0: "… = 0"
-        if (f.topic == Topic::Circunferencia2) return {};
+        if (f.topic() == Topic::Circunferencia2) return {};
         return QStringLiteral(
             "A recta contém o centro da circunferência; esta reduz-se a um ponto.");
     default:
@@ -569,15 +401,19 @@ private slots:
 
     void randomData_data() {
         QTest::addColumn<int>("frame");
-        for (std::size_t i = 0; i < std::size(kFrames); ++i)
-            QTest::newRow(kFrames[i].name) << int(i);
+        for (std::size_t i = 0; i < exact::allFrames().size(); ++i)
+            QTest::newRow(exact::allFrames()[i].name().data()) << int(i);
     }
 
     /// Random data typed into the real form, "Resolver" pressed.
     void randomData() {
         QFETCH(int, frame);
-        const FrameUnderTest& f = kFrames[frame];
-        OpenForm open(f.topic);
+        const FrameUnderTest f = underTest(exact::allFrames().at(std::size_t(frame)));
+        OpenForm open(f.topic());
+        const QGroupBox* box = boxOf(*open.form, f.problem);
+        QVERIFY(box);
+        const QString button = frameButton(box, PressKind::Resolver)->objectName();
+        const QString resultLabel = firstResult(box);
         Typing typing(101 + unsigned(frame));
         int solved = 0, stopped = 0, faults = 0, refusals = 0;
         for (int round = 0; round < kRounds; ++round) {
@@ -585,13 +421,13 @@ private slots:
                                 : f.points == 2 ? typing.twoPoints()
                                                 : QStringList();
             if (f.points == 1 && f.circles == 1)
-                texts << (f.pointOutside ? typing.pointOutsideCircle() : typing.pointOnCircle());
+                texts << (f.pointOutside() ? typing.pointOutsideCircle() : typing.pointOnCircle());
             if (f.points == 1 && f.circles == 0) texts << typing.number() << typing.number();
             if (f.lines > 0) texts << typing.line();
             if (f.lines > 1) texts << typing.secondLine(texts.last());
             if (f.circles == 1 && f.points == 0) texts << typing.circle();
             if (f.circles == 2) texts << typing.twoCircles();
-            if (f.throughSecondPoint && typing.integer(0, 5) != 0)
+            if (f.throughSecondPoint() && typing.integer(0, 5) != 0)
                 texts.last() =
                     QStringLiteral("(%1)*(x-(%2))+(%3)*(y-(%4))=0")
                         .arg(typing.number(true), texts[2], typing.number(true), texts[3]);
@@ -600,11 +436,11 @@ private slots:
                                                                     : typing.number());
             for (qsizetype i = 0; i < texts.size(); ++i)
                 open.form->findChild<QLineEdit*>(f.fields[i])->setText(texts[i]);
-            if (f.option) open.press(f.option);
+            if (!f.option.isEmpty()) open.press(f.option);
             open.form->DesenharEixos(); // the bare axes: no solution from an earlier press
             open.messages.clear();
-            if (f.option) open.press(f.option);
-            open.press(f.button);
+            if (!f.option.isEmpty()) open.press(f.option);
+            open.press(button);
             const QString data = texts.join(QStringLiteral("; "));
             const exact::Solution* s = open.form->solution();
             QStringList said;
@@ -629,17 +465,18 @@ private slots:
             QVERIFY2(failed.isEmpty() || nearlyFlat, qPrintable(where + failed));
             static const QRegularExpression noNumber("\\b(inf|nan)\\b");
             QVERIFY2(!plain.contains(noNumber), qPrintable(where));
-            QVERIFY2(!s->answer.empty() && s->answer.parts().front().label == f.label,
+            QVERIFY2(!s->answer.empty() &&
+                         QString::fromStdString(s->answer.parts().front().label) == resultLabel,
                      qPrintable(where));
             const exact::AnswerPart& part = s->answer.parts().front();
-            const QString label = resultText(*open.form, f.label);
+            const QString label = resultText(*open.form, resultLabel);
             const auto* verdict = std::get_if<exact::Verdict>(&part.value);
             if (s->stopped) ++stopped;
             const bool exactData = !data.contains(QLatin1String("pi"));
             if (verdict && !s->stopped) { // a verdict that is the answer: the label's words
                 QVERIFY2(!solutioncheck::verdictText(*verdict).isEmpty(), qPrintable(where));
                 if (exactData)
-                    QVERIFY2(agreesWithLabels(*s, *open.form, f.topic), qPrintable(where));
+                    QVERIFY2(agreesWithLabels(*s, *open.form, f.topic()), qPrintable(where));
             } else if (verdict && exactData) {
                 const QString shown = verdictShown(f, *verdict);
                 QVERIFY2(said.contains(shown) || label == shown ||
@@ -647,7 +484,7 @@ private slots:
                          qPrintable(where + said.join('|')));
             } else if (verdict) { // the form's verdict on doubles: not the pupil's numbers
                 QVERIFY2(s->stopped, qPrintable(where));
-            } else if (*f.label) {
+            } else if (!resultLabel.isEmpty()) {
                 // The doubles of a text that is not exact carry residues (x = π/6
                 // read with −1,7E−16·y) on which the form still decides: where it
                 // wrote no value, its verdict is not the one the solution reasons to.
@@ -656,7 +493,7 @@ private slots:
                     ++solved; // a solution, whose numbers are the rounding's
                     continue;
                 }
-                QVERIFY2(agreesWithLabels(*s, *open.form, f.topic), qPrintable(where));
+                QVERIFY2(agreesWithLabels(*s, *open.form, f.topic()), qPrintable(where));
             } else if (exactData) {
                 const QString why = drawingDisagrees(*s, *open.form);
                 QVERIFY2(why.isEmpty(), qPrintable(where + why));
@@ -665,7 +502,7 @@ private slots:
         }
         qInfo("%s: %d solutions (%d stopped on a verdict), %d arithmetic faults, %d refused "
               "before drawing",
-              f.name, solved, stopped, faults, refusals);
+              f.name().data(), solved, stopped, faults, refusals);
         QVERIFY(solved + refusals > kRounds * 9 / 10);
         QVERIFY(solved > kRounds / 5);
     }

@@ -8,12 +8,12 @@
 
 namespace {
 
-bool isBlank(QChar c) {
-    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
 }
 
-bool isDigit(QChar c) {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
 }
 
 /// The characters of the text that make up its leading number, blanks left
@@ -27,28 +27,28 @@ struct NumberText {
 
 class Scanner {
 public:
-    explicit Scanner(QStringView text)
+    explicit Scanner(std::string_view text)
         : m_text(text) {}
 
     NumberText scan() {
         NumberText n;
-        if (peek() == QLatin1Char('-')) n.text += '-';
-        if (peek() == QLatin1Char('-') || peek() == QLatin1Char('+')) advance();
+        if (peek() == '-') n.text += '-';
+        if (peek() == '-' || peek() == '+') advance();
         bool significant = false;
         long long integerDigits = 0, leadingFractionZeros = 0;
         for (; isDigit(peek()); advance()) {
-            n.text += char(peek().unicode());
+            n.text += peek();
             n.hasDigits = true;
-            significant = significant || peek() != QLatin1Char('0');
+            significant = significant || peek() != '0';
             integerDigits += significant;
         }
-        if (peek() == QLatin1Char('.') || atDecimalComma(n.hasDigits)) {
+        if (peek() == '.' || atDecimalComma(n.hasDigits)) {
             n.text += '.';
             for (advance(); isDigit(peek()); advance()) {
-                n.text += char(peek().unicode());
+                n.text += peek();
                 n.hasDigits = true;
-                if (!significant && peek() == QLatin1Char('0')) ++leadingFractionZeros;
-                significant = significant || peek() != QLatin1Char('0');
+                if (!significant && peek() == '0') ++leadingFractionZeros;
+                significant = significant || peek() != '0';
             }
         }
         if (n.hasDigits) scanExponent(n);
@@ -58,17 +58,17 @@ public:
 
 private:
     /// The next character that is not a blank, or a null character at the end.
-    QChar peek() {
+    char peek() {
         while (m_at < m_text.size() && isBlank(m_text[m_at]))
             ++m_at;
-        return m_at < m_text.size() ? m_text[m_at] : QChar();
+        return m_at < m_text.size() ? m_text[m_at] : '\0';
     }
     void advance() { ++m_at; }
 
     /// A comma between two digits is a decimal comma: "2,5" is 2.5.
     bool atDecimalComma(bool afterDigit) {
-        if (!afterDigit || peek() != QLatin1Char(',')) return false;
-        const qsizetype comma = m_at;
+        if (!afterDigit || peek() != ',') return false;
+        const std::size_t comma = m_at;
         advance();
         const bool digitFollows = isDigit(peek());
         m_at = comma;
@@ -78,28 +78,28 @@ private:
     /// "e", an optional sign and at least one digit; otherwise the number
     /// ends before the "e" (nothing is read after the number).
     void scanExponent(NumberText& n) {
-        if (peek() != QLatin1Char('e') && peek() != QLatin1Char('E')) return;
+        if (peek() != 'e' && peek() != 'E') return;
         advance();
-        const bool negative = peek() == QLatin1Char('-');
-        if (peek() == QLatin1Char('-') || peek() == QLatin1Char('+')) advance();
+        const bool negative = peek() == '-';
+        if (peek() == '-' || peek() == '+') advance();
         if (!isDigit(peek())) return; // the number ends before its "e"
         std::string digits;
         long long exponent = 0;
         for (; isDigit(peek()); advance()) {
-            digits += char(peek().unicode());
-            exponent = std::min(exponent * 10 + (peek().unicode() - '0'), 1'000'000'000LL);
+            digits += peek();
+            exponent = std::min(exponent * 10 + (peek() - '0'), 1'000'000'000LL);
         }
         n.text += (negative ? "e-" : "e") + digits;
         n.exponent = negative ? -exponent : exponent;
     }
 
-    QStringView m_text;
-    qsizetype m_at = 0;
+    std::string_view m_text;
+    std::size_t m_at = 0;
 };
 
 } // namespace
 
-Real leadingNumber(QStringView text) {
+Real leadingNumber(std::string_view text) {
     const NumberText n = Scanner(text).scan();
     if (!n.hasDigits) return 0.0;
     double value = 0.0;
