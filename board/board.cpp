@@ -5,6 +5,7 @@
 #include "textrules.h"
 
 #include <QContextMenuEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -65,6 +66,7 @@ Board::PixelPlacement::~PixelPlacement() {
 
 void Board::Cls() {
     m_list.clear();
+    m_marker.reset();
     m_highlight.clear();
     m_currentX = 0.0;
     m_currentY = 0.0;
@@ -228,6 +230,53 @@ QPointF Board::toPixel(QPointF world) const {
             (world.y() - m_window.top()) / (m_window.bottom() - m_window.top()) * Side};
 }
 
+QPointF Board::fromPixel(QPointF pixel) const {
+    return {m_window.left() + pixel.x() / Side * (m_window.right() - m_window.left()),
+            m_window.top() + pixel.y() / Side * (m_window.bottom() - m_window.top())};
+}
+
+void Board::setMarker(std::optional<QPointF> world) {
+    if (world == m_marker) return;
+    m_marker = world;
+    update();
+    emit pictureChanged();
+}
+
+void Board::setNote(const QString& text) {
+    if (text == m_note) return;
+    m_note = text;
+    update();
+    emit pictureChanged();
+}
+
+void Board::paintOverlay(QPainter& painter, QSizeF area) const {
+    const double s = m_displayStyle.scale;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (m_marker) {
+        const QPointF px = toPixel(*m_marker);
+        const QPointF at(px.x() * area.width() / Side, px.y() * area.height() / Side);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2 * s));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(at, 9 * s, 9 * s);
+    }
+    if (!m_note.isEmpty()) {
+        QFont f = namedFont(QStringLiteral("MS Sans Serif"));
+        f.setPointSizeF(9 * s);
+        painter.setFont(f);
+        const QRectF text =
+            painter.boundingRect(QRectF(6 * s, 0, area.width() - 12 * s, area.height()),
+                                 Qt::AlignLeft | Qt::TextWordWrap, m_note);
+        const double height = text.height() + 6 * s;
+        const QRectF box(0, area.height() - height, area.width(), height);
+        painter.fillRect(box, QColor(255, 255, 225, 235));
+        painter.setPen(Qt::black);
+        painter.drawText(box.adjusted(6 * s, 3 * s, -6 * s, -3 * s),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, m_note);
+    }
+    painter.restore();
+}
+
 void Board::moveArrow(ArrowMark* arrow, double left, double top) {
     const QPointF px = toPixel({left, top});
     // An arrowhead far off the board is simply parked out of sight.
@@ -283,6 +332,7 @@ void Board::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::white);
     paintHighlight(painter, QSizeF(Side, Side));
     paintPicture(painter, QSizeF(Side, Side));
+    paintOverlay(painter, QSizeF(Side, Side));
     painter.setPen(QColor(128, 128, 128));
     painter.drawRect(QRectF(0.5, 0.5, Side - 1, Side - 1));
     if (hasFocus()) paintFocusFrame(painter);

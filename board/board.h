@@ -107,6 +107,21 @@ public:
     const DisplayList& displayList() const { return m_list; }
     QRectF window() const { return m_window; }
     QPointF toPixel(QPointF world) const;
+    /// The world point at a pixel of the board: the inverse of toPixel.
+    QPointF fromPixel(QPointF pixel) const;
+
+    // --- what is shown on the screen only, over the picture ---------------
+    /// A ring around a world point: the point the keyboard has selected
+    /// (none: no ring).
+    void setMarker(std::optional<QPointF> world);
+    std::optional<QPointF> marker() const { return m_marker; }
+    /// A line of text along the foot of the board: what a press said while
+    /// its data were dragged (empty: none).
+    void setNote(const QString& text);
+    const QString& note() const { return m_note; }
+    /// Paints the marker and the note on an area of `area` logical pixels
+    /// that the board's square is stretched onto.
+    void paintOverlay(QPainter& painter, QSizeF area) const;
     /// Renders the current picture, arrowheads included, at any size: the
     /// picture as it is on the screen, magnified or reduced as a whole.
     void render(QPainter& painter, QSizeF size) const;
@@ -146,6 +161,8 @@ private:
     DisplayList m_list;
     DisplayList m_highlight;
     DisplayStyle m_displayStyle;
+    std::optional<QPointF> m_marker;
+    QString m_note;
     std::optional<QPointF> m_anchor;
     Primitive::Role m_role = Primitive::Role::Plain;
     QRectF m_window{0, 0, Side, Side};

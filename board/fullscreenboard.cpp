@@ -102,6 +102,7 @@ void FullScreenBoard::paintView(QPainter& painter, QSizeF size) const {
     painter.scale(area.width() / Board::Side, area.height() / Board::Side);
     m_source->board()->paintHighlight(painter, QSizeF(Board::Side, Board::Side));
     m_source->board()->paintPicture(painter, QSizeF(Board::Side, Board::Side));
+    m_source->board()->paintOverlay(painter, QSizeF(Board::Side, Board::Side));
     painter.restore();
     // 2. The result of the frame, large.
     paintResult(painter, size);

@@ -27,6 +27,8 @@ public:
     /// The title, the caption of the frame whose press drew the board and
     /// its rows as text; no frame while the board shows the bare axes.
     BoardSheet sheet(const QString& title) const { return sheetOf(title, m_record); }
+    /// The press whose drawing the board shows; no frame for bare axes.
+    const PressRecord& record() const { return m_record; }
 
 private:
     PressRecord m_record;

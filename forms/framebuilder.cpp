@@ -1,5 +1,6 @@
 #include "framebuilder.h"
 
+#include "boarddrag.h"
 #include "pressrecord.h"
 #include "twips.h"
 
@@ -135,8 +136,11 @@ void FrameBuilder::addField(const QString& name, const QString& initial, const Q
 }
 
 FrameBuilder& FrameBuilder::point(const char* x, const char* y, const QString& pointName) {
-    return point(x, y, QObject::tr("Abcissa de %1").arg(pointName),
-                 QObject::tr("Ordenada de %1").arg(pointName));
+    const QString n = QString::fromUtf8(m_definition->fields.at(m_fields).name);
+    point(x, y, QObject::tr("Abcissa de %1").arg(pointName),
+          QObject::tr("Ordenada de %1").arg(pointName));
+    nameDraggedPoint(m_box->findChild<QLineEdit*>(QStringLiteral("Abcissa") + n), pointName);
+    return *this;
 }
 
 FrameBuilder& FrameBuilder::point(const char* x, const char* y, const QString& spokenX,

@@ -20,6 +20,21 @@ MessageHandler setMessageHandler(MessageHandler handler) {
     return std::exchange(currentHandler(), std::move(handler));
 }
 
+MessageDiversion::MessageDiversion(const QWidget* owner, std::function<void(const Message&)> to)
+    : m_previous(currentHandler()) {
+    currentHandler() = [owner, to = std::move(to), next = m_previous](QWidget* parent,
+                                                                      const Message& message) {
+        if (parent == owner)
+            to(message);
+        else
+            next(parent, message);
+    };
+}
+
+MessageDiversion::~MessageDiversion() {
+    currentHandler() = std::move(m_previous);
+}
+
 void showModalMessageBox(QWidget* parent, const Message& message) {
     QMessageBox box(message.icon == MessageIcon::Information ? QMessageBox::Information
                                                              : QMessageBox::NoIcon,

@@ -29,5 +29,19 @@ QString faultText(int number, const std::string& description);
 /// Replaces the routing target (tests install a recorder); returns the old one.
 MessageHandler setMessageHandler(MessageHandler handler);
 
+/// While one lives, the messages whose parent is `owner` go to `to` rather
+/// than where they went: a form being dragged says them in place, without
+/// a modal box. Diversions end in the reverse order of their making.
+class MessageDiversion {
+public:
+    MessageDiversion(const QWidget* owner, std::function<void(const Message&)> to);
+    ~MessageDiversion();
+    MessageDiversion(const MessageDiversion&) = delete;
+    MessageDiversion& operator=(const MessageDiversion&) = delete;
+
+private:
+    MessageHandler m_previous;
+};
+
 /// The real target: a modal QMessageBox with an OK button.
 void showModalMessageBox(QWidget* parent, const Message& message);

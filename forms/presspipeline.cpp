@@ -15,6 +15,7 @@ PressPipeline::PressPipeline(QWidget* owner, Hooks hooks)
 
 void PressPipeline::run(const std::function<void()>& routine, bool solve, QGroupBox* frame) {
     m_record = recordOf(frame);
+    m_record.solving = solve;
     m_failedField = nullptr;
     clsEquation pressInterpreter;
     m_interpreter = &pressInterpreter;

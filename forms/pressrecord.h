@@ -46,6 +46,7 @@ struct PressRecord {
     QPointer<QGroupBox> frame;
     const exact::Frame* definition = nullptr; ///< the frame as the frame table declares it
     int option = -1;                          ///< its option marked (0 for a frame without options)
+    bool solving = false;                     ///< pressed in solve mode ("Resolver")
     QHash<QString, QString> typed;            ///< input field name -> its text at the press
     QSet<QString> checked;                    ///< the option buttons marked at the press
     std::shared_ptr<const WorkedSolution> solution; ///< of a "Resolver" press that gave one

@@ -2,8 +2,10 @@
 
 #include "accessiblewindow.h"
 #include "activation.h"
+#include "boarddrag.h"
 #include "boardmenu.h"
 #include "controls.h"
+#include "datahistory.h"
 #include "displaystyle.h"
 #include "formtools.h"
 #include "numbered_error.h"
@@ -14,6 +16,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <cstdlib>
 
@@ -51,9 +54,19 @@ ProblemForm::ProblemForm(const FormTraits& traits, QWidget* parent)
                                        .showFullScreen = [this] { showFullScreenBoard(); }});
     connect(&ClassroomDisplay::instance(), &ClassroomDisplay::changed, this,
             [this] { ResultFit::fitPanel(m_window.panel, font()); });
+    m_history = new DataHistory(this, [this](QGroupBox* frame) {
+        // The board follows the data undone when it shows their frame.
+        if (frame && frame == m_boardPress.record().frame) m_drag->quietly([this] { repress(); });
+    });
+    m_drag =
+        new BoardDrag(this, m_board, *m_history,
+                      {.shown = [this]() -> const PressRecord& { return m_boardPress.record(); },
+                       .repress = [this] { repress(); }});
 }
 
-ProblemForm::~ProblemForm() = default;
+ProblemForm::~ProblemForm() {
+    delete m_drag; // it asks the parts below what the board shows
+}
 
 FrameBuilder ProblemForm::addFrame(const QString& name, const char* frame, QPoint twips) {
     const exact::Frame* definition = exact::frameNamed(frame);
@@ -114,8 +127,20 @@ QString ProblemForm::sep() const {
 // --- the press ------------------------------------------------------------
 
 void ProblemForm::press(const std::function<void()>& routine, bool solve, QGroupBox* frame) {
+    m_board->setNote({}); // what a press said while dragging belongs to that press
     m_fullScreen.pressed(frame);
     m_press.run(routine, solve, frame);
+}
+
+void ProblemForm::repress() {
+    const PressRecord& shown = m_boardPress.record();
+    QGroupBox* const frame = shown.frame;
+    if (!frame) return;
+    for (QWidget* control : frame->findChildren<QWidget*>())
+        if (isResult(control)) Controls::setResult(this, control->objectName(), {});
+    const bool solve = shown.solving || !frameButton(frame, PressKind::Dados);
+    if (QPushButton* button = frameButton(frame, solve ? PressKind::Resolver : PressKind::Dados))
+        button->click();
 }
 
 void ProblemForm::explain() {
@@ -171,6 +196,17 @@ void ProblemForm::DesenharRecta(const Line& line, std::optional<bool> noLine) {
 
 // --- the full-screen board ------------------------------------------------
 
+void ProblemForm::showFullScreenBoard() {
+    m_fullScreen.show(*this);
+    FullScreenBoard* view = m_fullScreen.board();
+    if (!view) return;
+    // Its points are dragged as the board's, through the square it paints the board on.
+    m_drag->attach(view, [view](QPointF p) {
+        const QRectF area = FullScreenBoard::boardArea(view->size());
+        return (p - area.topLeft()) * (Board::Side / area.width());
+    });
+}
+
 QStringList ProblemForm::resultLines() const {
     return FullScreenLink::resultLines(lastFrame());
 }
@@ -192,9 +228,12 @@ bool ProblemForm::event(QEvent* e) {
         if (ClassroomDisplay::instance().projector())
             ResultFit::fitPanel(m_window.panel, font()); // once laid out
     }
-    if (e->type() == QEvent::Polish)
+    if (e->type() == QEvent::Polish) {
         arrangeTabOrder(this, m_window.panel, m_board, m_window.buttonRow);
-    if (e->type() == QEvent::WindowActivate && ActivationTracker::previous() != this) {
+        m_history->watchFields();
+    }
+    if (e->type() == QEvent::WindowActivate && ActivationTracker::previous() != this &&
+        !m_drag->dragging()) { // a press on the board that activates the form drags
         // Coming back from another window of the program shows the bare axes.
         // The viewport may not be readable: there is no error report outside
         // a press, and the board keeps what was drawn up to that point.

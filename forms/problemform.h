@@ -20,7 +20,9 @@
 #include <utility>
 #include <vector>
 
+class BoardDrag;
 class BoardMenu;
+class DataHistory;
 class QAction;
 class QGroupBox;
 class QLineEdit;
@@ -56,11 +58,22 @@ public:
     BoardSheet sheet() const { return m_boardPress.sheet(m_traits.title); }
     BoardMenu* boardMenu() const { return m_boardMenu; }
 
+    // --- exploring by dragging ----------------------------------------------
+    /// The data points on the board, grabbed and dragged (boarddrag.h).
+    BoardDrag& drag() const { return *m_drag; }
+    /// The history of the form's data, undone with Ctrl+Z (datahistory.h).
+    DataHistory& history() const { return *m_history; }
+    /// Runs again the press whose drawing the board shows, with what its
+    /// frame's fields hold now: its "Resolver" when it solved, else its
+    /// "Dados". Its results are emptied first, so none is left of the
+    /// press before. Nothing when the board shows bare axes.
+    void repress();
+
     // --- the classroom display ---------------------------------------------
     /// The problem frame pressed last, or the first one before any press.
     QGroupBox* lastFrame() const override { return m_fullScreen.lastFrame(); }
     /// Shows the board alone on the whole screen (F11), or brings it back up.
-    void showFullScreenBoard() { m_fullScreen.show(*this); }
+    void showFullScreenBoard();
     /// The full-screen board while it is open.
     FullScreenBoard* fullScreenBoard() const { return m_fullScreen.board(); }
     /// "Quadro em ecrã inteiro" (F11).
@@ -194,4 +207,6 @@ private:
     FullScreenLink m_fullScreen;
     BoardMenu* m_boardMenu = nullptr;
     QAction* m_fullScreenAction = nullptr;
+    DataHistory* m_history = nullptr;
+    BoardDrag* m_drag = nullptr;
 };

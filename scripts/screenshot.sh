@@ -6,7 +6,9 @@
 # then docs/projeccao.png, the midpoint again on the full-screen board in
 # projector mode, driven from the keyboard; and
 # docs/resolucao-circunferencia.png: the circle with a centre tangent to a line
-# of the second circle page, beside its worked solution.
+# of the second circle page, beside its worked solution; and docs/arrastar-1.png,
+# -2.png and -3.png: P dragged with the mouse across a circle, its tangents
+# gone while it is inside, before, during and after the drag.
 #   scripts/screenshot.sh            # after ./test (or ./run) has built build/
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -18,4 +20,5 @@ ORTOPLANO_X_SCREEN=1760x1024x24 "$ROOT/scripts/under-x.sh" /usr/bin/python3 \
     --screenshot "$ROOT/docs/pontos-resolvido.png" \
     --solution-screenshot "$ROOT/docs/resolucao.png" \
     --projector-screenshot "$ROOT/docs/projeccao.png" \
-    --circle-screenshot "$ROOT/docs/resolucao-circunferencia.png"
+    --circle-screenshot "$ROOT/docs/resolucao-circunferencia.png" \
+    --drag-screenshots "$ROOT/docs/arrastar"

@@ -107,13 +107,21 @@ class EndToEnd(unittest.TestCase):
         panel = find(form or self.form, "panel", frame)
         for name, text in (typed or {}).items():
             find(panel, "text", name).set_text_contents(text)
-        [result] = [n for n in children(panel) if n.get_description() == "Resultado"]
+        result = next(n for n in children(panel) if n.get_description() == "Resultado")
         before = result.get_name()
         find(panel, "push button", "Resolver").do_action(0)
         alerts = lambda: [w for w in windows() if w.get_role_name() in ("alert", "dialog")]
         wait_for(lambda: result.get_name() != before or alerts(), f"the answer of {frame}")
         self.assertEqual(alerts(), [])
         return result.get_role_name(), result.get_name()
+
+    @staticmethod
+    def result_names(form, frame):
+        try:
+            return [n.get_name() for n in children(find(form, "panel", frame))
+                    if n.get_description() == "Resultado"]
+        except GLib.Error:  # a result replaced as we ask
+            return None
 
     @staticmethod
     def window_id(title):
@@ -190,6 +198,23 @@ class EndToEnd(unittest.TestCase):
         projector.do_action(0)
         wait_for(lambda: not checked(), "projector mode off")
 
+    def test_6b_point_moved_from_the_keyboard(self):
+        frame = "Ponto médio de um segmento"
+        typed = dict(zip(TWO_POINTS, ["0", "0", "2", "2"]))
+        self.assertEqual(self.solve(frame, typed), ("label", "(1 , 1)"))
+        panel = find(self.form, "panel", frame)
+        [result] = [n for n in children(panel) if n.get_description() == "Resultado"]
+        board = next(d for d in descendants(self.form) if d.get_name() == "Quadro de desenho")
+        subprocess.run(["xdotool", "windowfocus", "--sync", self.window_id("^ORTOPLANO PLANA$")],
+                       check=True, timeout=10)
+        board.grab_focus()
+        wait_for(lambda: board.get_state_set().contains(Atspi.StateType.FOCUSED), "the board")
+        subprocess.run(["xdotool", "key", "Tab", "Right", "Up"], check=True, timeout=10)
+        # A moves a division (half a unit) right and up: the midpoint of (0,5 , 0,5) and (2 , 2)
+        wait_for(lambda: result.get_name() == "(1,25 , 1,25)", "the midpoint after the keys")
+        self.assertEqual(find(panel, "text", "Abcissa de A").get_text(0, -1), "0.5")
+        self.assertIn("A em (0,5 , 0,5)", board.get_description())
+
     def test_7_circle_solution_follows_another_form(self):
         find(self.form, "push button", "Fechar").do_action(0)
         wait_for(lambda: all(w.get_name() != self.form.get_name() for w in windows()),
@@ -216,6 +241,51 @@ class EndToEnd(unittest.TestCase):
             subprocess.run([options.grab, form_id, beside, options.circle_screenshot], check=True,
                            timeout=30)
 
+    def test_6c_point_dragged_across_a_circle(self):
+        find(self.menu, "menu item", "Circunferência 3").do_action(0)
+        form = window("CIRCUNFERÊNCIA - 3 — ORTOPLANO PLANA")
+        frame = "Rectas que passam por P e são tg a uma circunferência"
+        form_id = self.window_id("^ORTOPLANO PLANA$")
+        xdotool = lambda *words: subprocess.run(["xdotool", *words], check=True, timeout=10)
+        xdotool("windowfocus", "--sync", form_id)
+        time.sleep(0.5)  # the form active before the press: coming back would clear its board
+        # P(−1, 0) outside the circle of centre (1, 0) and radius √2: two tangents
+        self.solve(frame, {"Abcissa de P": "-1", "Ordenada de P": "0"}, form=form)
+        panel = find(form, "panel", frame)
+        fields = lambda: [find(panel, "text", n).get_text(0, -1)
+                          for n in ("Abcissa de P", "Ordenada de P")]
+        board = next(d for d in descendants(form) if d.get_name() == "Quadro de desenho")
+        box = board.get_extents(Atspi.CoordType.SCREEN)
+        # The usual viewport, −10 to 10 with a margin of 0.8: world (x, y) to the screen
+        at = lambda x, y: [str(round(box.x + (x + 10.8) / 21.6 * box.width)),
+                           str(round(box.y + (10.8 - y) / 21.6 * box.height))]
+        shots = options.drag_screenshots
+        grab = lambda n: subprocess.run([options.grab, form_id, f"{shots}-{n}.png"],
+                                        check=True, timeout=30) if shots else None
+        xdotool("mousemove", *at(-1, 0))
+        time.sleep(0.3)
+        grab(1)
+        xdotool("mousedown", "1")
+        for x in (-0.5, 0, 0.5):  # into the circle
+            xdotool("mousemove", *at(x, 0.1))
+            time.sleep(0.2)
+        wait_for(lambda: fields() == ["0.5", "0"], "P inside the circle")
+        # an empty result is named by its caption; a tangent is an equation
+        no_tangent = lambda names: names is not None and not any("=" in n for n in names)
+        wait_for(lambda: no_tangent(self.result_names(form, frame)), "no tangents left over")
+        time.sleep(0.3)
+        grab(2)
+        for x in (1.5, 2.5, 3.5):  # out on the other side
+            xdotool("mousemove", *at(x, 1.1))
+            time.sleep(0.2)
+        xdotool("mouseup", "1")
+        wait_for(lambda: fields() == ["3.5", "1"], "P outside again")
+        alerts = [w for w in windows() if w.get_role_name() in ("alert", "dialog")]
+        self.assertEqual(alerts, [])
+        xdotool("mousemove", *at(-9, -9))
+        time.sleep(0.3)
+        grab(3)
+
 
 if __name__ == "__main__":
     parser = argparse.ArgumentParser()
@@ -226,6 +296,9 @@ if __name__ == "__main__":
                         help="also save the solved form beside its worked solution here")
     parser.add_argument("--circle-screenshot",
                         help="also save a solved circle frame beside its worked solution here")
+    parser.add_argument("--drag-screenshots",
+                        help="also save P dragged across a circle, before, during and after the "
+                             "drag, as this path followed by -1.png, -2.png and -3.png")
     parser.add_argument("--projector-screenshot",
                         help="also save the full-screen board in projector mode here")
     options, rest = parser.parse_known_args()

@@ -60,6 +60,36 @@ inline bool nearPoint(QPointF a, QPointF b, double tolerance = 1e-6) {
     return near(a.x(), b.x(), tolerance) && near(a.y(), b.y(), tolerance);
 }
 
+/// Whether two primitives draw the same thing, to the last bit. A change of
+/// window draws nothing, and only a text is drawn in a font: the drawing
+/// state in force when they were recorded is no part of them.
+inline bool samePrimitive(const Primitive& a, const Primitive& b) {
+    if (a.kind == Primitive::Kind::Window || b.kind == Primitive::Kind::Window)
+        return a.kind == b.kind && a.p1 == b.p1 && a.p2 == b.p2;
+    return a.kind == b.kind && a.p1 == b.p1 && a.p2 == b.p2 && a.radius == b.radius &&
+           a.color == b.color && a.width == b.width && a.style == b.style && a.text == b.text &&
+           (a.kind != Primitive::Kind::Text || a.font == b.font) && a.anchor == b.anchor &&
+           a.role == b.role;
+}
+
+/// A board's display list without the changes of window that nothing was
+/// drawn in (the window a press finds, which it sets again at once).
+inline DisplayList drawnList(const Board& board) {
+    DisplayList drawn;
+    for (const Primitive& p : board.displayList()) {
+        if (!drawn.empty() && drawn.back().kind == Primitive::Kind::Window &&
+            p.kind == Primitive::Kind::Window)
+            drawn.pop_back();
+        drawn.push_back(p);
+    }
+    return drawn;
+}
+
+/// Whether two boards show the same picture, primitive by primitive.
+inline bool samePicture(const Board& a, const Board& b) {
+    return std::ranges::equal(drawnList(a), drawnList(b), samePrimitive);
+}
+
 /// The primitives of one kind on a board, in drawing order.
 inline std::vector<Primitive> primitives(const Board& board, Primitive::Kind kind) {
     std::vector<Primitive> found;

@@ -49,12 +49,6 @@ void pressEverything(QWidget* form, const std::function<void(QPushButton*)>& aft
     }
 }
 
-bool same(const Primitive& a, const Primitive& b) {
-    return a.kind == b.kind && a.p1 == b.p1 && a.p2 == b.p2 && a.radius == b.radius &&
-           a.color == b.color && a.width == b.width && a.style == b.style && a.text == b.text &&
-           a.font == b.font && a.anchor == b.anchor && a.role == b.role;
-}
-
 std::unique_ptr<PaintLog> boardPicture(ProblemForm& form) {
     auto log = std::make_unique<PaintLog>(QSize(Board::Side, Board::Side));
     QPainter painter(log.get());
@@ -151,7 +145,7 @@ private slots:
             const DisplayList& now = form->board()->displayList();
             QCOMPARE(now.size(), usual.at(press).size());
             for (std::size_t i = 0; i < now.size(); ++i)
-                QVERIFY2(same(now[i], usual[press][i]), qPrintable(b->objectName()));
+                QVERIFY2(samePrimitive(now[i], usual[press][i]), qPrintable(b->objectName()));
             ++press;
         });
         QCOMPARE(press, usual.size());
