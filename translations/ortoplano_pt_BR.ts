@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>BoardDrag</name>
+    <message>
+        <source>Ponto em %1</source>
+        <translation>Ponto em %1</translation>
+    </message>
+    <message>
+        <source>Ponto %1 em %2</source>
+        <translation>Ponto %1 em %2</translation>
+    </message>
+</context>
+<context>
     <name>BoardMenu</name>
     <message>
         <source>Copiar imagem</source>
@@ -317,6 +328,17 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
     <message>
         <source>Ampliação na projecção</source>
         <translation>Ampliação na projeção</translation>
+    </message>
+</context>
+<context>
+    <name>DataHistory</name>
+    <message>
+        <source>Anular</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Refazer</source>
+        <translation>Refazer</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>BoardDrag</name>
+    <message>
+        <source>Ponto em %1</source>
+        <translation>Ponto em %1</translation>
+    </message>
+    <message>
+        <source>Ponto %1 em %2</source>
+        <translation>Ponto %1 em %2</translation>
+    </message>
+</context>
+<context>
     <name>BoardMenu</name>
     <message>
         <source>Copiar imagem</source>
@@ -317,6 +328,17 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
     <message>
         <source>Ampliação na projecção</source>
         <translation>Ampliação na projeção</translation>
+    </message>
+</context>
+<context>
+    <name>DataHistory</name>
+    <message>
+        <source>Anular</source>
+        <translation>Anular</translation>
+    </message>
+    <message>
+        <source>Refazer</source>
+        <translation>Refazer</translation>
     </message>
 </context>
 <context>
