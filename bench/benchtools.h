@@ -32,10 +32,14 @@ inline double maximum(const std::vector<double>& values) {
     return values.empty() ? 0.0 : *std::max_element(values.begin(), values.end());
 }
 
-/// Resident memory of this process, in MB: now (VmRSS) and at its peak (VmHWM).
+/// Resident memory of this process, in MB: now (VmRSS) and at its peak
+/// (VmHWM), and the part of it that is the process's own (RssAnon): pages of
+/// libraries and fonts the system drops and reads back under pressure are
+/// not.
 struct Memory {
     double rss = 0.0;
     double peak = 0.0;
+    double anon = 0.0;
 };
 
 inline Memory memory() {
@@ -48,6 +52,7 @@ inline Memory memory() {
         const double mb = parts[1].toDouble() / 1024.0;
         if (parts[0] == "VmRSS:") m.rss = mb;
         if (parts[0] == "VmHWM:") m.peak = mb;
+        if (parts[0] == "RssAnon:") m.anon = mb;
     }
     return m;
 }

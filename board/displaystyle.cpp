@@ -141,6 +141,10 @@ QAction* checkItem(QObject* parent, const QString& name, const QString& text,
 
 } // namespace
 
+int ClassroomDisplay::listenerCount() const {
+    return receivers(SIGNAL(changed()));
+}
+
 QAction* ClassroomDisplay::projectorAction(QObject* parent) {
     return checkItem(parent, QStringLiteral("ModoProjeccao"), tr("Modo de projecção"),
                      QKeySequence(Qt::Key_F8), &ClassroomDisplay::projector,

@@ -70,6 +70,10 @@ public:
     /// "1,5×" with the regional decimal separator.
     static QString factorText(double factor);
 
+    /// How many connections follow the setting (windows, check items, menu
+    /// items): each goes with the object that made it.
+    int listenerCount() const;
+
 signals:
     void changed();
 

@@ -1,6 +1,7 @@
 #include "formwindow.h"
 
 #include "board.h"
+#include "buttonicons.h"
 #include "displaylist.h"
 #include "navigation.h"
 
@@ -22,7 +23,7 @@ QToolButton* addRowButton(QHBoxLayout* row, const QString& name, const QString& 
     button->setObjectName(name);
     button->setText(caption);
     button->setToolTip(tip);
-    button->setIcon(QIcon(icon));
+    button->setIcon(buttonIcon(icon));
     button->setIconSize(QSize(24, 24));
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     QFont font = namedFont(QStringLiteral("MS Serif"));

@@ -1,10 +1,10 @@
 #include "viewers.h"
 
 #include "accessiblewindow.h"
+#include "buttonicons.h"
 #include "pagerenderer.h"
 
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -62,8 +62,13 @@ Viewer::Viewer(HelpPage which, const QString& name, const QString& caption, QSiz
     setAttribute(Qt::WA_DeleteOnClose, false);
     resize(outerTwips / Twips - FrameAllowance);
     m_command1->setObjectName(QStringLiteral("Command1"));
+<<<<<<< HEAD
     m_command1->setIcon(QIcon(QStringLiteral(":/icons/fechar.svg")));
     m_command1->setToolTip(tr("Fechar esta janela"));
+=======
+    m_command1->setIcon(buttonIcon(QStringLiteral(":/icons/fechar.svg")));
+    m_command1->setToolTip(QStringLiteral("Fechar esta janela"));
+>>>>>>> main
     auto* row = new QHBoxLayout(m_buttonRow);
     row->setContentsMargins(8, 4, 8, 6);
     row->addWidget(m_setaE);
@@ -79,7 +84,7 @@ Viewer::Viewer(HelpPage which, const QString& name, const QString& caption, QSiz
 QToolButton* Viewer::arrowButton(const QString& name, const QString& icon, const QString& label) {
     auto* button = new QToolButton(m_buttonRow);
     button->setObjectName(name);
-    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+    button->setIcon(buttonIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
     button->setIconSize(QSize(24, 24));
     button->setAutoRaise(false);
     button->setAccessibleName(label);
