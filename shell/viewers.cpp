@@ -62,13 +62,8 @@ Viewer::Viewer(HelpPage which, const QString& name, const QString& caption, QSiz
     setAttribute(Qt::WA_DeleteOnClose, false);
     resize(outerTwips / Twips - FrameAllowance);
     m_command1->setObjectName(QStringLiteral("Command1"));
-<<<<<<< HEAD
-    m_command1->setIcon(QIcon(QStringLiteral(":/icons/fechar.svg")));
-    m_command1->setToolTip(tr("Fechar esta janela"));
-=======
     m_command1->setIcon(buttonIcon(QStringLiteral(":/icons/fechar.svg")));
-    m_command1->setToolTip(QStringLiteral("Fechar esta janela"));
->>>>>>> main
+    m_command1->setToolTip(tr("Fechar esta janela"));
     auto* row = new QHBoxLayout(m_buttonRow);
     row->setContentsMargins(8, 4, 8, 6);
     row->addWidget(m_setaE);
