@@ -218,7 +218,8 @@ std::vector<Case> triangleSolutionCases() {
     const Triangle right{point("0", "0"), point("4", "0"), point("0", "3")};
     const Triangle circles{point("-5", "-3"), point("4", "6"), point("8", "-1")};
     const Triangle through{point("5", "1"), point("4", "6"), point("2", "-2")};
-    const exact::Circle given = exact::readCircle("(x+1)^2+(y-2)^2=25").circle;
+    const exact::GivenCircle given{exact::readCircle("(x+1)^2+(y-2)^2=25").conic,
+                                   "(x+1)^2+(y-2)^2=25"};
     const exact::Line tangent = line("x-y+4=0");
     const auto add = [](std::vector<Case>& cases, std::string name, auto solve) {
         cases.push_back({"solution " + name, [solve] { g_sink = g_sink + solve().steps.size(); }});

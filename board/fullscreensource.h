@@ -4,6 +4,10 @@
 #include <QStringList>
 #include <functional>
 
+namespace exact {
+struct Solution;
+}
+
 class Board;
 class QGroupBox;
 class QObject;
@@ -28,6 +32,8 @@ public:
     virtual QStringList resultLines() const = 0;
     /// That frame's button of that kind, or null when it has none.
     virtual QPushButton* lastFrameButton(PressKind kind) const = 0;
+    /// The worked solution of the last press, when it was a "Resolver" that explains.
+    virtual const exact::Solution* solution() const = 0;
     /// Calls `then` in `context` each time a press of the form ends.
     virtual QMetaObject::Connection whenPressEnds(QObject* context, std::function<void()> then) = 0;
 

@@ -42,6 +42,20 @@ bool said(const Solution& s, const Math& equation, std::size_t found = 1) {
                        [&](const Step& step) { return says(step, equation); });
 }
 
+/// Whether a step before the last one derives the equation: a line that
+/// is the equation, or a chain of equivalences that ends on it.
+bool derived(const Solution& s, const Math& equation) {
+    const auto endsOn = [&](const Math& line) {
+        if (sameWriting(line, equation)) return true;
+        return line.kind() == Math::Kind::Chain && line.children().size() > 1 &&
+               line.relationAt(line.children().size() - 1) == Rel::Equivalent &&
+               sameWriting(line.children().back(), equation);
+    };
+    return std::any_of(s.steps.begin(), s.steps.end() - 1, [&](const Step& step) {
+        return std::any_of(step.lines.begin(), step.lines.end(), endsOn);
+    });
+}
+
 void endOnReduced(Solution& s) {
     std::vector<Line> lines;
     std::vector<Math> reduced;
@@ -56,8 +70,10 @@ void endOnReduced(Solution& s) {
                      ? s.add(StepKind::AskedReducedEquation, {slot("equation", reduced[0])})
                      : s.add(StepKind::AskedReducedEquations,
                              {slot("first", reduced[0]), slot("second", reduced[1])});
+    // Derived from the general equation, unless an earlier step already did.
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        step.line(Equivalences(generalEquation(normalised(lines[i]))).then(reduced[i]));
+        if (!derived(s, reduced[i]))
+            step.line(Equivalences(generalEquation(normalised(lines[i]))).then(reduced[i]));
         step.figure(Figure::line(lines[i]));
     }
 }
@@ -107,6 +123,36 @@ void endOnAsked(Solution& s, Asked asked) {
             s.add(StepKind::AskedSlope, {slot("m", withDecimal(*m))});
             return;
         }
+}
+
+void slopesBeforeTheEnd(Solution& s, const Line& given, const Point& p, const std::string& name,
+                        bool perpendicular) {
+    if (s.stopped || s.steps.empty() || given.b.isZero()) return;
+    const Number mr = -given.a / given.b;
+    if (perpendicular && mr.isZero()) return;
+    const Number m = perpendicular ? Number(-1) / mr : mr;
+    const Math slopeOfR = symbol("m", "r");
+    s.environment.bind(slopeOfR, mr.toDouble());
+    s.environment.bind(symbol("m"), m.toDouble());
+    const Line found = normalised({-m, 1, m * p.x - p.y});
+    const auto shifted = [](const Math& v, const Number& k) {
+        return k.isZero() ? v : minus(v, value(k));
+    };
+    Step& step =
+        perpendicular
+            ? s.add(StepKind::SlopesOfPerpendicular,
+                    {slot("mr", value(mr)), slot("m", value(m)), slot("Q", pointTree(p, name))})
+            : s.add(StepKind::SlopesOfParallel,
+                    {slot("mr", value(mr)), slot("P", pointTree(p, name))});
+    if (perpendicular)
+        step.line(
+            Chain(symbol("m")).equals(negative(fraction(value(1), slopeOfR))).equals(value(m)));
+    step.line(equation(minus(y(), y(name)), product({symbol("m"), minus(x(), x(name))})))
+        .line(Equivalences(equation(shifted(y(), p.y), times(m, shifted(x(), p.x))))
+                  .then(*reducedEquation(found)))
+        .figure(Figure::point(p, name))
+        .figure(Figure::line(found));
+    std::rotate(s.steps.end() - 2, s.steps.end() - 1, s.steps.end()); // before the last
 }
 
 void endOnProjection(Solution& s, const Point& p, bool onXAxis) {

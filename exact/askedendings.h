@@ -24,6 +24,13 @@ enum class Asked : std::uint8_t {
 /// the solution stopped on a verdict.
 void endOnAsked(Solution& s, Asked asked);
 
+/// The line through `p` (named `name`) parallel or perpendicular to `given`
+/// found again through the slopes, in a step before the last: the slope of
+/// `given`, the slope asked for, the line through `p` with it. Nothing where
+/// a slope is missing (`given` vertical, or horizontal for a perpendicular).
+void slopesBeforeTheEnd(Solution& s, const Line& given, const Point& p, const std::string& name,
+                        bool perpendicular);
+
 /// Ends the drawing of the point P on its orthogonal projection on the
 /// axis of abscissas (`onXAxis`) or of ordinates.
 void endOnProjection(Solution& s, const Point& p, bool onXAxis);

@@ -8,6 +8,7 @@
 #include "solutionkit.h"
 #include "verdicts.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -16,18 +17,6 @@ namespace exact::solutions {
 using namespace kit;
 
 // --- the circle's equation: steps that the other circle pages share
-
-Math typedCircleEquation(const Conic& q) {
-    return generalCircleEquation({q.D, q.E, q.F}, q.A);
-}
-
-GeneralCircle normalisedCircle(Solution& s, const Conic& q) {
-    if (!hasCircleShape(q)) throw std::invalid_argument("not the equation of a circle");
-    const GeneralCircle g{q.D / q.A, q.E / q.A, q.F / q.A};
-    if (q.A != 1)
-        s.add(StepKind::DivideEquation, {slot("k", value(q.A))}).line(generalCircleEquation(g));
-    return g;
-}
 
 namespace {
 
@@ -42,39 +31,122 @@ Math completedGroup(const Math& v, const Number& centre) {
     return terms.size() == 1 ? terms.front().term : parens(sum(std::move(terms)));
 }
 
+/// (x − a)² + (y − b)².
+Math centredSide(const Point& c) {
+    return plus(shiftedSquare(x(), c.x), shiftedSquare(y(), c.y));
+}
+
 /// (x − a)² + (y − b)² = k.
 Math centredEquation(const Point& c, const Math& k) {
-    return equation(plus(shiftedSquare(x(), c.x), shiftedSquare(y(), c.y)), k);
+    return equation(centredSide(c), k);
+}
+
+/// The general equation of the circle a reader read.
+GeneralCircle generalOf(const Conic& q) {
+    if (!hasCircleShape(q)) throw std::invalid_argument("not the equation of a circle");
+    return {q.D / q.A, q.E / q.A, q.F / q.A};
+}
+
+/// Whether a tree names no unknown but `v` (nothing: no unknown at all).
+bool mentionsOnly(const Math& m, const char* v) {
+    if (m.kind() == Math::Kind::Symbol)
+        return v != nullptr && m.text() == v && m.subscript().empty();
+    return std::all_of(m.children().begin(), m.children().end(),
+                       [v](const Math& c) { return mentionsOnly(c, v); });
+}
+
+/// Whether a tree holds a square to develop: (x − 1)².
+bool hasSquareOfSum(const Math& m) {
+    if (m.kind() == Math::Kind::Power && m.children()[0].kind() == Math::Kind::Parens) return true;
+    return std::any_of(m.children().begin(), m.children().end(), hasSquareOfSum);
+}
+
+/// The base of a square in x alone (x, x − 3, x + 1/2): a term of the
+/// reduced equation.
+bool squareIn(const Math& term, const char* v) {
+    if (term.kind() != Math::Kind::Power || linearText(term.children()[1], ".") != "2")
+        return false;
+    const Math& base = term.children()[0];
+    const Math inner = base.kind() == Math::Kind::Parens ? base.children()[0] : base;
+    return mentionsOnly(inner, v);
+}
+
+/// Whether the equation typed is the reduced one, (x − a)² + (y − b)² = k
+/// (its terms written however the pupil wrote them: (y − (−9,71))²).
+bool typedReduced(const std::optional<Math>& typed) {
+    if (!typed || typed->kind() != Math::Kind::Chain || typed->children().size() != 2) return false;
+    const Math& lhs = typed->children()[0];
+    if (lhs.kind() != Math::Kind::Sum || lhs.children().size() != 2 ||
+        lhs.signAt(0) != Sign::Plus || lhs.signAt(1) != Sign::Plus)
+        return false;
+    return squareIn(lhs.children()[0], "x") && squareIn(lhs.children()[1], "y") &&
+           mentionsOnly(typed->children()[1], nullptr);
 }
 
 } // namespace
 
-Circle centreAndRadius(Solution& s, const GeneralCircle& g, CircleForm written) {
-    const Point c{-g.d / 2, -g.e / 2};
-    const Number k = squaredRadius(g, c);
-    if (k.sign() <= 0) throw std::invalid_argument("no circle: r² ≤ 0");
-    if (written == CircleForm::Reduced) {
-        s.add(StepKind::CircleReadReduced, {pointSlot("C", c), slot("k", value(k))})
-            .line(centredEquation(c, value(k)));
-    } else {
-        std::vector<SignedTerm> right;
-        addConstant(right, -g.f);
-        addConstant(right, square(c.x));
-        addConstant(right, square(c.y));
-        s.add(StepKind::CompleteSquares)
-            .line(Equivalences(generalCircleEquation(g))
-                      .then(equation(plus(completedGroup(x(), c.x), completedGroup(y(), c.y)),
-                                     right.size() == 1 ? right.front().term : sumOrZero(right)))
-                      .then(centredEquation(c, value(k))));
+Math typedCircleEquation(const GivenCircle& c) {
+    if (std::optional<Math> typed = typedEquation(c)) return *typed;
+    const Conic& q = c.conic;
+    return generalCircleEquation({q.D, q.E, q.F}, q.A);
+}
+
+GeneralCircle normalisedCircle(Solution& s, const GivenCircle& c) {
+    const GeneralCircle g = generalOf(c.conic);
+    const Math typed = typedCircleEquation(c), general = generalCircleEquation(g);
+    if (sameWriting(typed, general)) return g;
+    const Conic& q = c.conic;
+    const Math read = generalCircleEquation({q.D, q.E, q.F}, q.A);
+    const Math chain = Equivalences(typed).then(read).then(general);
+    if (sameWriting(typed, read)) {
+        s.add(StepKind::DivideEquation, {slot("k", value(q.A))}).line(chain);
+        return g;
     }
-    const Number r = simplifyRoot(s, k);
+    const bool develops = hasSquareOfSum(typed);
+    if (q.A == 1)
+        s.add(develops ? StepKind::CircleToGeneral : StepKind::CircleMoveTerms).line(chain);
+    else
+        s.add(develops ? StepKind::CircleToGeneralDivide : StepKind::CircleMoveTermsDivide,
+              {slot("k", value(q.A))})
+            .line(chain);
+    return g;
+}
+
+CircleData centreAndRadius(Solution& s, const GivenCircle& given) {
+    const GeneralCircle g0 = generalOf(given.conic);
+    const Point c{-g0.d / 2, -g0.e / 2};
+    const Number k = squaredRadius(g0, c);
+    if (k.sign() <= 0) throw std::invalid_argument("no circle: r² ≤ 0");
+    const Math rSquared = squared(symbol("r"));
+    if (typedReduced(typedEquation(given))) {
+        s.add(StepKind::CircleReducedForm).line(Chain(rSquared).equals(value(k)));
+    } else {
+        const GeneralCircle g = normalisedCircle(s, given);
+        if (g.d.isZero() && g.e.isZero()) {
+            s.add(StepKind::CircleAtOrigin)
+                .line(Equivalences(generalCircleEquation(g))
+                          .then(equation(plus(squared(x()), squared(y())), value(k))));
+        } else {
+            std::vector<SignedTerm> right;
+            addConstant(right, -g.f);
+            addConstant(right, square(c.x));
+            addConstant(right, square(c.y));
+            s.add(StepKind::CompleteSquares)
+                .line(Equivalences(generalCircleEquation(g))
+                          .then(equation(plus(completedGroup(x(), c.x), completedGroup(y(), c.y)),
+                                         right.size() == 1 ? right.front().term : sumOrZero(right)))
+                          .then(centredEquation(c, value(k))));
+        }
+    }
+    // A whole root is said where r is (r = √25 = 5); another is simplified first.
+    const Number r = sqrt(k).isRational() ? sqrt(k) : simplifyRoot(s, k);
     bindPoint(s.environment, "C", c);
     s.environment.bind(symbol("r"), r.toDouble());
     s.add(StepKind::CircleCentreRadius, {pointSlot("C", c), slot("r", withDecimal(r))})
         .line(Chain(symbol("C")).equals(pointTree(c)))
-        .line(Chain(symbol("r")).endsWith(r))
+        .line(radiusLine(k))
         .figure(Figure::point(c, "C"));
-    return {c, r, k};
+    return {g0, {c, r}, k};
 }
 
 namespace {
@@ -84,9 +156,7 @@ namespace {
 void equationOfCircle(Solution& s, const std::string& centreName, const Circle& c) {
     bindPoint(s.environment, "C", c.centre);
     s.environment.bind(symbol("r"), c.radius.toDouble());
-    s.add(StepKind::CircleFormula)
-        .line(equation(plus(squared(minus(x(), x("C"))), squared(minus(y(), y("C")))),
-                       squared(symbol("r"))));
+    s.add(StepKind::CircleFormula); // the sentence writes the formula
     const Math found = centredEquation(c.centre, value(c.radiusSquared()));
     s.add(StepKind::CircleSubstitute,
           {slot("C", pointTree(c.centre, centreName)), slot("r", withDecimal(c.radius))})
@@ -130,7 +200,7 @@ bool onCircle(Solution& s, const Point& p, const Circle& c, const Number& rSquar
 /// The tangent at P: CP⃗ is its normal vector.
 Line tangentThrough(Solution& s, const Point& p, const Point& centre, Math& written) {
     const Point u{p.x - centre.x, p.y - centre.y};
-    const Math cp = symbol("CP\u20D7");
+    const Math cp = vector("CP");
     s.environment.bind(cp, u.x.toDouble(), u.y.toDouble());
     s.add(StepKind::TangentNormal)
         .line(Chain(cp)
@@ -156,18 +226,9 @@ bool comesFirst(const Line& l, const Point& p, const Point& q) {
 
 } // namespace
 
-/// The typed equation as it was written: in general form, or reduced.
-Math writtenCircleEquation(const Conic& q, CircleForm written) {
-    if (written == CircleForm::General || !hasCircleShape(q)) return typedCircleEquation(q);
-    const GeneralCircle g{q.D / q.A, q.E / q.A, q.F / q.A};
-    const Point c{-g.d / 2, -g.e / 2};
-    return centredEquation(c, value(squaredRadius(g, c)));
-}
-
-Solution solveCircleByEquation(const Conic& q, CircleForm written) {
-    Solution s =
-        titled(TitleKind::CircleByEquation, {slot("c", writtenCircleEquation(q, written))});
-    const Circle c = centreAndRadius(s, normalisedCircle(s, q), written);
+Solution solveCircleByEquation(const GivenCircle& q) {
+    Solution s = titled(TitleKind::CircleByEquation, {slot("c", typedCircleEquation(q))});
+    const Circle c = centreAndRadius(s, q).circle;
     s.steps.back().figure(Figure::circle(c));
     s.answer.add({}, c);
     return s;
@@ -177,9 +238,8 @@ Solution solveCircleByCentre(const Point& centre, const Number& radius) {
     Solution s =
         titled(TitleKind::CircleByCentre, {pointSlot("C", centre), slot("r", value(radius))});
     if (radius.isZero()) {
-        s.add(StepKind::ZeroRadius).figure(Figure::point(centre, "C"));
-        s.answer.add({}, Verdict::ZeroRadius);
-        s.stopped = true;
+        stopsWith(s, StepKind::ZeroRadius, {}, {}, Verdict::ZeroRadius)
+            .figure(Figure::point(centre, "C"));
         return s;
     }
     const Number r = abs(radius);
@@ -192,22 +252,20 @@ Solution solveCircleByCentre(const Point& centre, const Number& radius) {
     return s;
 }
 
-Solution solveTangentCircle(const Point& p, const Line& typed) {
-    const Line given = withoutResidue(typed);
-    Solution s = titled(TitleKind::TangentCircle, {pointSlot("P", p), lineSlot("t", given)});
+Solution solveTangentCircle(const Point& p, const GivenLine& typed) {
+    Solution s = titled(TitleKind::TangentCircle, {pointSlot("P", p), lineSlot("t", typed)});
     bindPoint(s.environment, "P", p);
     const std::string label = "Resultado3";
-    if (stopsOnNoLine(s, "t", given, label)) return s;
-    Math equation = s.titleValues.back().value;
-    const Line t = simplifyGivenLine(s, "t", given, equation);
+    const std::optional<WorkingLine> given = openGivenLine(s, "t", typed, label, LineUse::General);
+    if (!given) return s;
+    const Line& t = given->line;
     bindLine(s.environment, "t", t);
     s.add(StepKind::TangentCircleRadius).figure(Figure::point(p, "P")).figure(Figure::line(t, "t"));
     const Number r =
         distanceToLine(s, "P", p, "t", "t", t, {symbol("r"), distanceName("P", "t")},
                        {StepKind::TangentCircleRadiusResult, StepKind::CentreOnLine, {}});
     if (r.isZero()) {
-        s.answer.add(label, Verdict::CentreOnLine);
-        s.stopped = true;
+        stopOn(s, label, Verdict::CentreOnLine);
         return s;
     }
     const Circle c{p, r};
@@ -216,16 +274,15 @@ Solution solveTangentCircle(const Point& p, const Line& typed) {
     return s;
 }
 
-Solution solveTangentAtPoint(const Point& p, const Conic& q) {
+Solution solveTangentAtPoint(const Point& p, const GivenCircle& q) {
     Solution s =
         titled(TitleKind::TangentAtPoint, {pointSlot("P", p), slot("c", typedCircleEquation(q))});
     bindPoint(s.environment, "P", p);
     const std::string label = "Resultado4";
-    const GeneralCircle g = normalisedCircle(s, q);
-    const Circle c = centreAndRadius(s, g);
-    if (!onCircle(s, p, c, squaredRadius(g, c.centre))) {
-        s.answer.add(label, Verdict::PointNotOnCircle);
-        s.stopped = true;
+    const CircleData circle = centreAndRadius(s, q);
+    const Circle& c = circle.circle;
+    if (!onCircle(s, p, c, circle.radiusSquared)) {
+        stopOn(s, label, Verdict::PointNotOnCircle);
         return s;
     }
     Math written;
@@ -237,19 +294,28 @@ Solution solveTangentAtPoint(const Point& p, const Conic& q) {
     return s;
 }
 
-Solution solveLineAndCircle(const Line& typed, const Conic& q) {
-    const Line given = withoutResidue(typed);
+Solution solveLineAndCircle(const GivenLine& typed, const GivenCircle& q) {
     Solution s =
-        titled(TitleKind::LineAndCircle, {lineSlot("r", given), slot("c", typedCircleEquation(q))});
-    if (stopsOnNoLine(s, "r", given, "Resultado5")) return s;
-    Math equation = s.titleValues.front().value;
-    const Line l = simplifyGivenLine(s, "r", given, equation);
-    const GeneralCircle g = normalisedCircle(s, q);
-    meetingOutcome(s, meetLineAndCircle(s, l, equation, "r", g),
-                   {StepKind::LineMissesCircle, StepKind::LineTangentToCircle,
-                    StepKind::LineSecantToCircle, Verdict::LineMissesCircle, "Resultado5",
-                    "Resultado6",
-                    [&l](const Point& p, const Point& q) { return comesFirst(l, p, q); }});
+        titled(TitleKind::LineAndCircle, {lineSlot("r", typed), slot("c", typedCircleEquation(q))});
+    const std::optional<WorkingLine> given =
+        openGivenLine(s, "r", typed, "Resultado5", LineUse::Solved);
+    if (!given) return s;
+    const Line& l = given->line;
+    // Into the equation as typed when it is the reduced one, else into the general one.
+    const GeneralCircle g0 = generalOf(q.conic);
+    const Point centre{-g0.d / 2, -g0.e / 2};
+    const std::optional<Math> typedCircle = typedEquation(q);
+    const CircleToMeet circle =
+        typedReduced(typedCircle)
+            ? CircleToMeet{g0, centre, squaredRadius(g0, centre), typedCircle}
+            : CircleToMeet{normalisedCircle(s, q), std::nullopt, 0, std::nullopt};
+    // The form orders the points along the line as typed.
+    const Line& typedLine = given->read;
+    meetingOutcome(
+        s, meetLineAndCircle(s, l, given->equation, "r", circle),
+        {StepKind::LineMissesCircle, StepKind::LineTangentToCircle, StepKind::LineSecantToCircle,
+         Verdict::LineMissesCircle, "Resultado5", "Resultado6",
+         [&typedLine](const Point& p, const Point& q) { return comesFirst(typedLine, p, q); }});
     return s;
 }
 
@@ -264,22 +330,22 @@ std::vector<Frame> circles1Frames() {
          {circle("Text1", only(0)), point("3", only(1)), number("Raio", only(1))},
          {{"circunferencia1-1a", "Option1",
            TRANSLATABLE_NOOP("Frames", "Circunferência de equação...: centro e raio"),
-           [](const FrameData& d) { return solveCircleByEquation(d.conic(0), written(d, 0)); }},
+           [](const FrameData& d) { return solveCircleByEquation(d.givenCircle(0)); }},
           {"circunferencia1-1b", "Option2",
            TRANSLATABLE_NOOP("Frames", "Circunferência de equação...: equação"),
            [](const FrameData& d) { return solveCircleByCentre(d.point(0), d.number(0)); }}}},
         {"circunferencia1-2", Topic::Circunferencia1,
          TRANSLATABLE_NOOP("Frames", "Circunferência com centro num ponto e tg a uma recta"),
          {line("Text3"), point("1")}, {},
-         [](const FrameData& d) { return solveTangentCircle(d.point(0), d.line(0)); }},
+         [](const FrameData& d) { return solveTangentCircle(d.point(0), d.givenLine(0)); }},
         {"circunferencia1-3", Topic::Circunferencia1,
          TRANSLATABLE_NOOP("Frames", "Tangente a uma circunferência num dos seus pontos"),
          {point("2"), circle("Text4")}, {},
-         [](const FrameData& d) { return solveTangentAtPoint(d.point(0), d.conic(0)); }},
+         [](const FrameData& d) { return solveTangentAtPoint(d.point(0), d.givenCircle(0)); }},
         {"circunferencia1-4", Topic::Circunferencia1,
          TRANSLATABLE_NOOP("Frames", "Intersecção de uma recta com uma circunferência"),
          {line("Text5"), circle("Text7")}, {},
-         [](const FrameData& d) { return solveLineAndCircle(d.line(0), d.conic(0)); }},
+         [](const FrameData& d) { return solveLineAndCircle(d.givenLine(0), d.givenCircle(0)); }},
     };
 }
 // clang-format on

@@ -71,31 +71,20 @@ int pointAndCircle(Solution& s, const Point& p, const Circle& c) {
     return side;
 }
 
-Solution solvePointCircleDistance(const Point& p, const Circle& c, const Conic* general) {
+Solution solvePointCircleDistance(const Point& p, const GivenCircle& given) {
     Solution s = titled(TitleKind::PointCircleDistance,
-                        {pointSlot("P", p),
-                         slot("c", general ? typedCircleEquation(*general) : circleEquation(c))});
+                        {pointSlot("P", p), slot("c", typedCircleEquation(given))});
     bindPoint(s.environment, "P", p);
-    bindPoint(s.environment, "C", c.centre);
+    const Circle c = centreAndRadius(s, given).circle;
+    s.steps.back().figure(Figure::circle(c));
     const Math r = symbol("r"), dPC = distanceName("P", "C"), d = symbol("d");
-    s.environment.bind(r, c.radius.toDouble());
-    if (general) { // its squares completed: the centre and the radius, with C as a figure
-        centreAndRadius(s, normalisedCircle(s, *general));
-        s.steps.back().figure(Figure::circle(c));
-    } else {
-        s.add(StepKind::CircleCentreRadius,
-              {pointSlot("C", c.centre), slot("r", withDecimal(c.radius))})
-            .figure(Figure::circle(c))
-            .figure(Figure::point(c.centre, "C"));
-    }
     s.add(StepKind::PointCircleMethod).line(Chain(d).equals(absolute(minus(dPC, r))));
     const Number centreDistance = exact::distance(p, c.centre);
     s.environment.bind(d, abs(centreDistance - c.radius).toDouble());
     const int side = pointAndCircle(s, p, c);
     const std::string label = "Resultado2";
     if (side < 0) {
-        s.answer.add(label, Verdict::PointInsideCircle);
-        s.stopped = true;
+        stopOn(s, label, Verdict::PointInsideCircle);
         return s;
     }
     const Number toCircle = centreDistance - c.radius;
@@ -118,19 +107,18 @@ Solution solveCircleThroughPoints(const Point& a, const Point& b, const Point& c
     const Number det = determinant(t);
     if (verdict::collinear(a, b, c).value_or(det.isZero())) {
         s.environment.bind(function("det", {symbol("AB\u20D7"), symbol("AC\u20D7")}), 0);
-        s.add(StepKind::ThreePointsCollinear)
+        stopsWith(s, StepKind::ThreePointsCollinear, {}, "Resultado4",
+                  Verdict::NoCircleThroughPoints)
             .figure(Figure::point(a, "A"))
             .figure(Figure::point(b, "B"))
             .figure(Figure::point(c, "C"));
-        s.answer.add("Resultado4", Verdict::NoCircleThroughPoints);
-        s.stopped = true;
         return s;
     }
-    const std::optional<Point> o = circumcentreSteps(s, t, StepKind::ThreePointsMethod, {"m", "n"});
+    const std::optional<Point> o =
+        circumcentreSteps(s, t, StepKind::ThreePointsMethod, {"m", "n"}, false);
     if (!o) {
-        s.add(StepKind::ThreePointsCollinear);
-        s.answer.add("Resultado4", Verdict::NoCircleThroughPoints);
-        s.stopped = true;
+        stopsWith(s, StepKind::ThreePointsCollinear, {}, "Resultado4",
+                  Verdict::NoCircleThroughPoints);
         return s;
     }
     bindPoint(s.environment, "O", *o);
@@ -180,15 +168,11 @@ std::vector<Frame> circles2Frames() {
         {"circunferencia2-2", Topic::Circunferencia2,
          TRANSLATABLE_NOOP("Frames", "Distância de um ponto P a uma circunferência"),
          {circle("Text9"), point("4")}, {},
-         [](const FrameData& d) {
-             // started from the circle's general equation when it is given so
-             return solvePointCircleDistance(d.point(0), circleOf(d, 0),
-                                                d.generalCircle(0) ? &d.conic(0) : nullptr);
-         }},
+         [](const FrameData& d) { return solvePointCircleDistance(d.point(0), d.givenCircle(0)); }},
         {"circunferencia2-3", Topic::Circunferencia2,
          TRANSLATABLE_NOOP("Frames", "Circunferência de centro C e tangente a uma recta"),
          {line("Text5"), point("6")}, {},
-         [](const FrameData& d) { return solveTangentCircle(d.point(0), d.line(0)); }},
+         [](const FrameData& d) { return solveTangentCircle(d.point(0), d.givenLine(0)); }},
         {"circunferencia2-4", Topic::Circunferencia2,
          TRANSLATABLE_NOOP("Frames", "Circunferência definida por três pontos"),
          {point("9"), point("10"), point("11")}, {},

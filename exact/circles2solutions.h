@@ -1,6 +1,6 @@
 #pragma once
 
-#include "evaluation.h"
+#include "given.h"
 #include "solution.h"
 
 /// The worked solutions of "CIRCUNFERÊNCIA - 2" besides the circles of a
@@ -12,9 +12,7 @@ namespace exact::solutions {
 
 /// "Distância de um ponto P a uma circunferência": |d(P, C) − r|, with the
 /// point's position; a point inside the circle stops the solution.
-/// `general`, when the circle was given by its general equation: the
-/// solution then starts from it, completing the squares.
-Solution solvePointCircleDistance(const Point& p, const Circle& c, const Conic* general = nullptr);
+Solution solvePointCircleDistance(const Point& p, const GivenCircle& c);
 /// "Circunferência definida por três pontos": the centre where the
 /// perpendicular bisectors of [AB] and [AC] meet, the radius, the general
 /// equation; points in a straight line stop the solution.

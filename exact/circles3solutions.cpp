@@ -19,9 +19,13 @@ using namespace kit;
 
 namespace {
 
-/// a·x_P + b·y_P + c with the values of a point, and its value.
+/// a·x_P + b·y_P + c with the values of a point, and its value. A sum that is already
+/// its value ("x = 0" at x = 1/6) is not written twice: "1/6 ≠ 0".
 Math substituted(const Line& l, const Point& p, const Number& v) {
-    return Chain(linearCombination({{l.a, value(p.x)}, {l.b, value(p.y)}}, l.c)).equals(value(v));
+    const Math sum = linearCombination({{l.a, value(p.x)}, {l.b, value(p.y)}}, l.c);
+    if (v.isExact() && !v.isZero() && linearText(sum, ",") == linearText(value(v), ","))
+        return Chain(value(v)).then(Rel::NotEqual, value(0));
+    return Chain(sum).equals(value(v));
 }
 
 // --- two circles
@@ -44,8 +48,7 @@ Line subtracted(Solution& s, const GeneralCircle& g1, const GeneralCircle& g2) {
     const Line radical{g1.d - g2.d, g1.e - g2.e, g1.f - g2.f};
     const bool noLine = radical.a.isZero() && radical.b.isZero();
     s.add(StepKind::CirclesSubtract)
-        .line(generalCircleEquation(g1))
-        .line(generalCircleEquation(g2))
+        .line(system({generalCircleEquation(g1), generalCircleEquation(g2)}))
         .line(
             Equivalences(equation(minus(parens(circleSide(g1)), parens(circleSide(g2))), value(0)))
                 .then(noLine ? equation(value(radical.c), value(0)) : generalEquation(radical)))
@@ -79,7 +82,6 @@ void slopeFamily(Solution& s, const Point& p) {
     addConstant(terms, p.y);
     addTerm(terms, -p.x, m);
     s.add(StepKind::TangentsMethod)
-        .line(equation(minus(y(), y("P")), product({m, minus(x(), x("P"))})))
         .line(Equivalences(equation(shiftedBy(y(), p.y), product({m, shiftedBy(x(), p.x)})))
                   .then(equation(sum(std::move(terms)), value(0))));
 }
@@ -143,7 +145,7 @@ Line verticalTangent(Solution& s, const Point& p, const Circle& c) {
 /// The tangent of slope m through P, its equation written in a step of `kind`.
 Line tangentOfSlope(Solution& s, StepKind kind, const Point& p, const Number& m) {
     Math general;
-    const Line l = pointSlopeLine(s, StepKind::SlopeThroughPoint, "P", p, m, general);
+    const Line l = pointSlopeLine(s, StepKind::SlopeThroughPoint, p, m, general);
     s.add(kind, {slot("equation", general)})
         .figure(Figure::line(l, "t"))
         .figure(Figure::point(p, "P"));
@@ -152,9 +154,9 @@ Line tangentOfSlope(Solution& s, StepKind kind, const Point& p, const Number& m)
 
 /// A point inside the circle or on it: no two tangents; the solution stops.
 Solution& stopsNotExterior(Solution& s, const Point& p, const Circle& c) {
-    s.add(StepKind::TangentsNotExterior).figure(Figure::point(p, "P")).figure(Figure::circle(c));
-    s.answer.add("Resultado4", Verdict::PointNotExterior);
-    s.stopped = true;
+    stopsWith(s, StepKind::TangentsNotExterior, {}, "Resultado4", Verdict::PointNotExterior)
+        .figure(Figure::point(p, "P"))
+        .figure(Figure::circle(c));
     return s;
 }
 
@@ -170,29 +172,28 @@ void tangentsAnswer(Solution& s, Line first, Line second, bool swap) {
 
 } // namespace
 
-Solution solveTouchingCircle(const Point& p, const Point& q, const Line& typed) {
-    const Line given = withoutResidue(typed);
+Solution solveTouchingCircle(const Point& p, const Point& q, const GivenLine& typed) {
     Solution s = titled(TitleKind::TouchingCircle,
-                        {pointSlot("P", p), pointSlot("Q", q), lineSlot("t", given)});
+                        {pointSlot("P", p), pointSlot("Q", q), lineSlot("t", typed)});
     bindPoint(s.environment, "P", p);
     bindPoint(s.environment, "Q", q);
     const std::string label = "Resultado3";
-    if (stopsOnNoLine(s, "t", given, label)) return s;
-    Math equation = s.titleValues.back().value;
-    const Line t = simplifyGivenLine(s, "t", given, equation);
+    const std::optional<WorkingLine> given = openGivenLine(s, "t", typed, label, LineUse::General);
+    if (!given) return s;
+    const Line& t = given->line;
     const Number atQ = t.a * q.x + t.b * q.y + t.c;
     if (!verdict::onLine(t, q).value_or(atQ.isZero())) {
-        s.add(StepKind::PointQNotOnLine).line(substituted(t, q, atQ)).figure(Figure::line(t, "t"));
-        s.answer.add(label, Verdict::PointNotOnLine);
-        s.stopped = true;
+        stopsWith(s, StepKind::PointQNotOnLine, {}, label, Verdict::PointNotOnLine)
+            .line(substituted(t, q, atQ))
+            .figure(Figure::line(t, "t"));
         return s;
     }
     s.add(StepKind::PointQOnLine).line(substituted(t, q, atQ)).figure(Figure::point(q, "Q"));
     const Number atP = t.a * p.x + t.b * p.y + t.c;
     if (verdict::onLine(t, p).value_or(atP.isZero())) {
-        s.add(StepKind::PointPOnTangent).line(substituted(t, p, atP)).figure(Figure::line(t, "t"));
-        s.answer.add(label, Verdict::PointOnTangent);
-        s.stopped = true;
+        stopsWith(s, StepKind::PointPOnTangent, {}, label, Verdict::PointOnTangent)
+            .line(substituted(t, p, atP))
+            .figure(Figure::line(t, "t"));
         return s;
     }
     const LineNames names{"m", "n"};
@@ -204,12 +205,10 @@ Solution solveTouchingCircle(const Point& p, const Point& q, const Line& typed) 
                          {slot("r", symbol(names.first)), slot("vector", pointTree(direction))});
     const Line r = normalThrough(normal, q, direction, er);
     normal.figure(Figure::line(r, names.first)).figure(Figure::line(t, "t"));
-    const Line b = sideBisector(s, names.second, {"P", p}, {"Q", q}, "M", es);
+    const Line b = sideBisector(s, names.second, {"P", p}, {"Q", q}, "M", false, es);
     const std::optional<Point> o = meetingOf(s, r, er, b, es, names);
     if (!o) { // parallel only in the doubles of approximate data
-        s.add(StepKind::PointPOnTangent);
-        s.answer.add(label, Verdict::PointOnTangent);
-        s.stopped = true;
+        stopsWith(s, StepKind::PointPOnTangent, {}, label, Verdict::PointOnTangent);
         return s;
     }
     bindPoint(s.environment, "O", *o);
@@ -224,39 +223,39 @@ Solution solveTouchingCircle(const Point& p, const Point& q, const Line& typed) 
                                squared(minus(value(q.y), value(o->y)))))
                   .equals(plus(squared(value(dx)), squared(value(dy))))
                   .endsWith(r2))
+        .line(radiusLine(r2))
         .figure(Figure::segment(*o, q));
     circleResult(s, StepKind::TouchingCircleResult, {*o, sqrt(r2)}, label);
     return s;
 }
 
-Solution solveTwoCircles(const Conic& first, const Conic& second) {
+Solution solveTwoCircles(const GivenCircle& first, const GivenCircle& second) {
     Solution s = titled(TitleKind::TwoCircles, {slot("c1", typedCircleEquation(first)),
                                                 slot("c2", typedCircleEquation(second))});
     const GeneralCircle g1 = normalisedCircle(s, first), g2 = normalisedCircle(s, second);
     const Line radical = subtracted(s, g1, g2);
     if (radical.a.isZero() && radical.b.isZero()) {
         const bool same = radical.c.isZero();
-        s.add(same ? StepKind::CirclesCoincide : StepKind::CirclesConcentric);
-        s.answer.add("Resultado1", same ? Verdict::CoincidentCircles : Verdict::CirclesApart);
-        s.stopped = true;
+        stopsWith(s, same ? StepKind::CirclesCoincide : StepKind::CirclesConcentric, {},
+                  "Resultado1", same ? Verdict::CoincidentCircles : Verdict::CirclesApart);
         return s;
     }
     Math written = generalEquation(radical);
     const Line r = normaliseLineEquation(s, radical, &written);
     s.add(StepKind::CirclesRadicalLine, {slot("equation", written)}).figure(Figure::line(r, "r"));
     meetingOutcome(
-        s, meetLineAndCircle(s, r, written, "r", g1),
+        s, meetLineAndCircle(s, r, written, "r", {g1, std::nullopt, 0, std::nullopt}),
         {StepKind::CirclesApart, StepKind::CirclesTangent, StepKind::CirclesSecant,
          Verdict::CirclesApart, "Resultado1", "Resultado2",
          [&g1, &g2](const Point& p, const Point& q) { return comesFirst(g1, g2, p, q); }});
     return s;
 }
 
-Solution solveTangentsFromPoint(const Point& p, const Conic& circle) {
+Solution solveTangentsFromPoint(const Point& p, const GivenCircle& circle) {
     Solution s = titled(TitleKind::TangentsFromPoint,
                         {pointSlot("P", p), slot("c", typedCircleEquation(circle))});
     bindPoint(s.environment, "P", p);
-    const Circle c = centreAndRadius(s, normalisedCircle(s, circle));
+    const Circle c = centreAndRadius(s, circle).circle;
     if (pointAndCircle(s, p, c) <= 0) return stopsNotExterior(s, p, c);
     const Number u = c.centre.x - p.x, v = c.centre.y - p.y;
     slopeFamily(s, p);
@@ -288,16 +287,16 @@ std::vector<Frame> circles3Frames() {
         {"circunferencia3-1", Topic::Circunferencia3,
          TRANSLATABLE_NOOP("Frames", "Intersecção de duas circunferências"),
          {circle("Text6"), circle("Text7")}, {},
-         [](const FrameData& d) { return solveTwoCircles(d.conic(0), d.conic(1)); }},
+         [](const FrameData& d) { return solveTwoCircles(d.givenCircle(0), d.givenCircle(1)); }},
         {"circunferencia3-2", Topic::Circunferencia3,
          TRANSLATABLE_NOOP("Frames", "Rectas que passam por P e são tg a uma circunferência"),
          {point("4"), circle("Text9")}, {},
-         [](const FrameData& d) { return solveTangentsFromPoint(d.point(0), d.conic(0)); }},
+         [](const FrameData& d) { return solveTangentsFromPoint(d.point(0), d.givenCircle(0)); }},
         {"circunferencia3-3", Topic::Circunferencia3,
          TRANSLATABLE_NOOP("Frames", "Circunferência que passa em P e é tg à recta no ponto Q"),
          {point("1"), point("2"), line("Text12")}, {},
          [](const FrameData& d) {
-             return solveTouchingCircle(d.point(0), d.point(1), d.line(0));
+             return solveTouchingCircle(d.point(0), d.point(1), d.givenLine(0));
          }},
     };
 }

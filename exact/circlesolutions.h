@@ -1,6 +1,6 @@
 #pragma once
 
-#include "evaluation.h"
+#include "given.h"
 #include "solution.h"
 
 /// The worked solutions of the circle pages, from the frames' exact data: a
@@ -14,29 +14,37 @@ namespace exact::solutions {
 // --- "CIRCUNFERÊNCIA - 1"
 
 /// "Circunferência de equação...": centre and radius by completing the squares.
-/// How a circle's equation was given: x² + y² + dx + ey + f = 0, or
-/// (x − a)² + (y − b)² = r², which its solution then starts from.
-enum class CircleForm : std::uint8_t { General, Reduced };
-
-Solution solveCircleByEquation(const Conic& c, CircleForm written = CircleForm::General);
+Solution solveCircleByEquation(const GivenCircle& c);
 /// "Circunferência de equação...": the equation from the centre and the radius.
 Solution solveCircleByCentre(const Point& centre, const Number& radius);
 /// "Circunferência com centro num ponto e tg a uma recta": the radius is d(P, t).
-Solution solveTangentCircle(const Point& p, const Line& t);
+Solution solveTangentCircle(const Point& p, const GivenLine& t);
 /// "Tangente a uma circunferência num dos seus pontos": perpendicular to the radius.
-Solution solveTangentAtPoint(const Point& p, const Conic& c);
+Solution solveTangentAtPoint(const Point& p, const GivenCircle& c);
 /// "Intersecção de uma recta com uma circunferência": substitution and the quadratic.
-Solution solveLineAndCircle(const Line& r, const Conic& c);
+Solution solveLineAndCircle(const GivenLine& r, const GivenCircle& c);
 
 // --- steps that the other circle pages share
 
-/// A x² + A y² + D x + E y + F = 0: the typed equation as its reader read it.
-Math typedCircleEquation(const Conic& q);
-/// x² + y² + d x + e y + f = 0, with the step that divides by A when A ≠ 1.
-GeneralCircle normalisedCircle(Solution& s, const Conic& q);
-/// The squares completed: the centre and the radius, bound as C and r.
-/// Read from the reduced equation instead when that is how it was written.
-Circle centreAndRadius(Solution& s, const GeneralCircle& g,
-                       CircleForm written = CircleForm::General);
+/// The equation of a given circle as the title writes it: as typed, or as
+/// its reader read it (A x² + A y² + D x + E y + F = 0).
+Math typedCircleEquation(const GivenCircle& c);
+/// x² + y² + d x + e y + f = 0, with the step that brings the equation
+/// typed to it when it is not so written.
+GeneralCircle normalisedCircle(Solution& s, const GivenCircle& c);
+
+/// A circle read from its equation: its general equation, its centre and
+/// radius, and the square of its radius as computed (exact when the radius
+/// is not).
+struct CircleData {
+    GeneralCircle general;
+    Circle circle;
+    Number radiusSquared;
+};
+/// The centre and the radius: read from the reduced equation
+/// (x − a)² + (y − b)² = r² when it was typed so, else from the general
+/// equation by completing the squares (none to complete when d = e = 0).
+/// C and r are bound.
+CircleData centreAndRadius(Solution& s, const GivenCircle& c);
 
 } // namespace exact::solutions

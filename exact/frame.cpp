@@ -202,6 +202,14 @@ const CircleReading& FrameData::circle(std::size_t i) const {
     return remembered(m_circles, name, &readCircle, trimmed(name));
 }
 
+GivenLine FrameData::givenLine(std::size_t i) const {
+    return {line(i), trimmed(nthField(*m_frame, m_option, Role::Line, i).name)};
+}
+
+GivenCircle FrameData::givenCircle(std::size_t i) const {
+    return {conic(i), trimmed(nthField(*m_frame, m_option, Role::Circle, i).name)};
+}
+
 bool FrameData::generalCircle(std::size_t i) const {
     std::string text = trimmed(nthField(*m_frame, m_option, Role::Circle, i).name);
     std::erase(text, ' ');

@@ -8,6 +8,7 @@
 // list it by these names and captions. Plain C++, no Qt.
 
 #include "evaluation.h"
+#include "given.h"
 #include "solution.h"
 #include "topic.h"
 
@@ -136,6 +137,10 @@ public:
     const LineReading& lineReading(std::size_t i) const;
     const CircleReading& circle(std::size_t i) const;
     const Conic& conic(std::size_t i) const { return circle(i).conic; }
+    /// The i-th line and circle with the text typed, as a worked solution
+    /// writes what the pupil typed.
+    GivenLine givenLine(std::size_t i) const;
+    GivenCircle givenCircle(std::size_t i) const;
     /// Whether the i-th circle is written in general form, its equation
     /// ending in "= 0" (blanks aside), rather than reduced.
     bool generalCircle(std::size_t i) const;

@@ -62,11 +62,6 @@ inline Circle circleOf(const FrameData& d, std::size_t i) {
     return c.circle;
 }
 
-/// How the i-th circle is written.
-inline CircleForm written(const FrameData& d, std::size_t i) {
-    return d.generalCircle(i) ? CircleForm::General : CircleForm::Reduced;
-}
-
 } // namespace rows
 
 } // namespace exact::solutions

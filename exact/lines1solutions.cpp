@@ -57,19 +57,18 @@ std::pair<Point, Point> twoPointsOf(Solution& s, const Line& n) {
 // --- the lines through a point
 
 Solution throughPoint(TitleKind title, StepKind family, StepKind result, const Point& p,
-                      const std::string& pointName, const Line& typed, bool perpendicular,
+                      const std::string& pointName, const GivenLine& typed, bool perpendicular,
                       const std::string& label) {
-    const Line r = withoutResidue(typed);
-    Solution s = titled(title, {pointSlot(pointName, p), lineSlot("r", r)});
+    Solution s = titled(title, {pointSlot(pointName, p), lineSlot("r", typed)});
     bindPoint(s.environment, pointName, p);
-    if (stopsOnNoLine(s, "r", r, label)) return s;
-    Math equation = s.titleValues.back().value;
-    const Line given = simplifyGivenLine(s, "r", r, equation);
+    const std::optional<WorkingLine> r = openGivenLine(s, "r", typed, label, LineUse::General);
+    if (!r) return s;
+    const Line& given = r->line;
     const Line shape = perpendicular ? Line{given.b, -given.a, 0} : Line{given.a, given.b, 0};
     const Line found = familyThrough(s, family, shape, p, pointName);
     s.steps.back().figure(Figure::point(p, pointName)).figure(Figure::line(given, "r"));
-    equation = generalEquation(found);
-    const Line line = tidyLineEquation(s, found, &equation);
+    Math equation = generalEquation(found);
+    const Line line = tidyLineEquation(s, found, &equation, false);
     lineResult(s, result, line, equation, label);
     s.steps.back().figure(Figure::line(given, "r"));
     return s;
@@ -77,11 +76,12 @@ Solution throughPoint(TitleKind title, StepKind family, StepKind result, const P
 
 } // namespace
 
-Solution solveTypedLine(const Line& typed) {
-    const Line r = withoutResidue(typed);
-    Solution s = titled(TitleKind::TypedLine, {lineSlot("r", r)});
-    if (stopsOnNoLine(s, "r", r, {})) return s;
-    const Line n = tidyLineEquation(s, r);
+Solution solveTypedLine(const GivenLine& typed) {
+    Solution s = titled(TitleKind::TypedLine, {lineSlot("r", typed)});
+    const std::optional<WorkingLine> r = openGivenLine(s, "r", typed, {}, LineUse::Reduced);
+    if (!r) return s;
+    if (!r->solved) reducedLineEquation(s, r->line);
+    const Line& n = r->line;
     const auto [a, b] = twoPointsOf(s, n);
     s.add(StepKind::TypedLineResult, {pointSlot("A", a), pointSlot("B", b)})
         .figure(Figure::point(a, "A"))
@@ -99,9 +99,7 @@ Solution solveLineThroughPoints(const Point& a, const Point& b) {
     if (a == b) {
         s.add(StepKind::CoincidentPoints, {pointSlot("A", a), pointSlot("B", b)})
             .figure(Figure::point(a, "A"));
-        s.add(StepKind::NoLineThroughOnePoint);
-        s.answer.add(label, Verdict::CoincidentPoints);
-        s.stopped = true;
+        stopsWith(s, StepKind::NoLineThroughOnePoint, {}, label, Verdict::CoincidentPoints);
         return s;
     }
     if (a.x == b.x) {
@@ -114,27 +112,22 @@ Solution solveLineThroughPoints(const Point& a, const Point& b) {
         return s;
     }
     const Number m = (b.y - a.y) / (b.x - a.x);
-    s.environment.bind(symbol("m"), m.toDouble());
     s.add(StepKind::SlopeOfSegment)
-        .line(Chain(symbol("m"))
-                  .equals(fraction(minus(y("B"), y("A")), minus(x("B"), x("A"))))
-                  .equals(fraction(minus(value(b.y), value(a.y)), minus(value(b.x), value(a.x))))
-                  .equals(fraction(value(b.y - a.y), value(b.x - a.x)))
-                  .endsWith(m))
+        .line(slopeChain(s, {}, "A", a, "B", b, m))
         .figure(Figure::segment(a, b));
     Math general;
-    const Line line = pointSlopeLine(s, StepKind::PointSlopeEquation, "A", a, m, general);
+    const Line line = pointSlopeLine(s, StepKind::PointSlopeEquation, a, m, general);
     lineResult(s, StepKind::LineThroughPointsResult, line, general, label);
     s.steps.back().figure(Figure::point(a, "A")).figure(Figure::point(b, "B"));
     return s;
 }
 
-Solution solveParallelThrough(const Point& p, const Line& r) {
+Solution solveParallelThrough(const Point& p, const GivenLine& r) {
     return throughPoint(TitleKind::ParallelThrough, StepKind::ParallelFamily,
                         StepKind::ParallelResult, p, "P", r, false, "Resultado2");
 }
 
-Solution solvePerpendicularThrough(const Point& q, const Line& r) {
+Solution solvePerpendicularThrough(const Point& q, const GivenLine& r) {
     return throughPoint(TitleKind::PerpendicularThrough, StepKind::PerpendicularFamily,
                         StepKind::PerpendicularResult, q, "Q", r, true, "Resultado3");
 }
@@ -147,18 +140,18 @@ std::vector<Frame> lines1Frames() {
     return {
         {"recta1-1", Topic::Recta1, TRANSLATABLE_NOOP("Frames", "Recta de equação..."),
          {line("Text1")}, {},
-         [](const FrameData& d) { return solveTypedLine(d.line(0)); }},
+         [](const FrameData& d) { return solveTypedLine(d.givenLine(0)); }},
         {"recta1-2", Topic::Recta1, TRANSLATABLE_NOOP("Frames", "Recta que passa por dois pontos"),
          {point("1"), point("2")}, {},
          [](const FrameData& d) { return solveLineThroughPoints(d.point(0), d.point(1)); }},
         {"recta1-3", Topic::Recta1,
          TRANSLATABLE_NOOP("Frames", "Recta que passa por um ponto e é paralela a outra"),
          {point("3"), line("Text5")}, {},
-         [](const FrameData& d) { return solveParallelThrough(d.point(0), d.line(0)); }},
+         [](const FrameData& d) { return solveParallelThrough(d.point(0), d.givenLine(0)); }},
         {"recta1-4", Topic::Recta1,
          TRANSLATABLE_NOOP("Frames", "Recta que passa por um ponto e é perpendicular a outra"),
          {point("4"), line("Text7")}, {},
-         [](const FrameData& d) { return solvePerpendicularThrough(d.point(0), d.line(0)); }},
+         [](const FrameData& d) { return solvePerpendicularThrough(d.point(0), d.givenLine(0)); }},
     };
 }
 // clang-format on

@@ -17,23 +17,23 @@ using namespace kit;
 
 namespace {
 
-bool stopsOnNoLines(Solution& sol, const Line& r, const Line& s, const std::string& label) {
-    return stopsOnNoLine(sol, "r", r, label) || stopsOnNoLine(sol, "s", s, label);
-}
-
 /// The beginning of a two-line frame's solution: the title, a stop when
-/// either equation is no line, otherwise both lines with whole coprime
-/// coefficients (each with its step when it changes) in `r` and `s`.
-/// Returns false when the solution stopped.
-bool twoGivenLines(Solution& sol, TitleKind kind, const Line& typed1, const Line& typed2,
-                   const std::string& label, GivenLines& lines) {
-    const Line given1 = withoutResidue(typed1), given2 = withoutResidue(typed2);
-    sol = titled(kind, {lineSlot("r", given1), lineSlot("s", given2)});
-    if (stopsOnNoLines(sol, given1, given2, label)) return false;
-    lines.er = sol.titleValues[0].value;
-    lines.es = sol.titleValues[1].value;
-    lines.r = simplifyGivenLine(sol, "r", given1, lines.er);
-    lines.s = simplifyGivenLine(sol, "s", given2, lines.es);
+/// either equation is no line, otherwise both lines as `use` asks for them
+/// (each with its step when it is not so written). Returns false when the
+/// solution stopped.
+bool twoGivenLines(Solution& sol, TitleKind kind, const GivenLine& typed1, const GivenLine& typed2,
+                   const std::string& label, LineUse use, GivenLines& lines) {
+    sol = titled(kind, {lineSlot("r", typed1), lineSlot("s", typed2)});
+    const std::optional<WorkingLine> r = openGivenLine(sol, "r", typed1, label, use);
+    if (!r) return false;
+    const std::optional<WorkingLine> s = openGivenLine(sol, "s", typed2, label, use);
+    if (!s) return false;
+    lines.r = r->line;
+    lines.s = s->line;
+    lines.readR = r->read;
+    lines.readS = s->read;
+    lines.er = r->equation;
+    lines.es = s->equation;
     bindLine(sol.environment, "r", lines.r);
     bindLine(sol.environment, "s", lines.s);
     return true;
@@ -54,6 +54,7 @@ std::pair<Oriented, Oriented> isolationOf(const GivenLines& g) {
             }
         return std::nullopt;
     };
+    if (auto c = pick([](const Oriented& o) { return isSolvedFor(o); })) return *c;
     if (auto c = pick([](const Oriented& o) { return o.p().isZero(); })) return *c;
     if (auto c = pick([](const Oriented& o) { return abs(o.q()) == 1; })) return *c;
     return *pick([](const Oriented&) { return true; });
@@ -63,18 +64,25 @@ std::pair<Oriented, Oriented> isolationOf(const GivenLines& g) {
 /// nothing when the lines are parallel (`parallel`, decided as the form
 /// decides it) and the equation left is impossible or holds for every w.
 std::optional<Number> substitute(Solution& sol, const Oriented& f, const Isolated& i,
-                                 bool parallel) {
+                                 const Math& replaced, bool parallel) {
     const Math w = f.w(), v = f.v();
-    const Math replaced = linearCombination({{i.m, w}}, i.k);
+    if (f.q().isZero() && !parallel && !f.p().isZero() &&
+        isSolvedFor({f.name, f.line, f.equation, !f.vIsY}))
+        return -f.c() / f.p(); // w = value as given: nothing to solve
     const Number &P = f.p(), &Q = f.q(), &C = f.c();
     const Number wCoefficient = P + Q * i.m, constant = Q * i.k + C;
     // In the order of the equation: the x term, then the y term, then c.
     std::vector<SignedTerm> put, expanded;
+    // (x + 1) in parentheses, a single term as it is: 2x + 1 − 5, 2x + (−3) − 5.
+    const bool isSum = replaced.kind() == Math::Kind::Sum;
+    const Math inner = !isSum                             ? replaced
+                       : replaced.children().size() > 1   ? parens(replaced)
+                       : replaced.signAt(0) == Sign::Plus ? replaced.children().front()
+                                                          : replaced;
     const auto putReplaced = [&] {
         if (!Q.isZero())
-            put.push_back(
-                {Q.sign() < 0 ? Sign::Minus : Sign::Plus,
-                 abs(Q) == 1 ? parens(replaced) : product({value(abs(Q)), parens(replaced)})});
+            put.push_back({Q.sign() < 0 ? Sign::Minus : Sign::Plus,
+                           abs(Q) == 1 ? inner : product({value(abs(Q)), inner})});
         addTerm(expanded, Q * i.m, w);
         addConstant(expanded, Q * i.k);
     };
@@ -85,7 +93,21 @@ std::optional<Number> substitute(Solution& sol, const Oriented& f, const Isolate
     addConstant(put, C);
     addConstant(expanded, C);
     Equivalences chain(equation(sumOrZero(put), value(0)));
-    chain.then(equation(sumOrZero(expanded), value(0)));
+    const bool bothSolved = isSolvedFor(f);
+    if (bothSolved) {
+        // Solved for v too: its two expressions of v are equal (x + 1 = 2x − 3
+        // ⇔ x − 2x = −3 − 1), the terms in w to the first member.
+        const Number mf = -P / Q, kf = -C / Q;
+        std::vector<SignedTerm> ws, ks;
+        addTerm(ws, i.m, w);
+        addTerm(ws, -mf, w);
+        addConstant(ks, kf);
+        addConstant(ks, -i.k);
+        chain = Equivalences(equation(replaced, f.replacement()));
+        chain.then(equation(sumOrZero(std::move(ws)), sumOrZero(std::move(ks))));
+    } else {
+        chain.then(equation(sumOrZero(expanded), value(0)));
+    }
     if (Q.isZero())
         sol.add(StepKind::SolveOtherEquation,
                 {slot("line", symbol(f.name)), slot("v", v), slot("w", w)});
@@ -93,14 +115,19 @@ std::optional<Number> substitute(Solution& sol, const Oriented& f, const Isolate
         sol.add(StepKind::SubstituteUnknown, {slot("v", v), slot("expression", replaced),
                                               slot("line", symbol(f.name)), slot("w", w)});
     if (parallel) {
-        chain.then(equation(product({value(0), w}), value(-constant)));
+        chain.then(equation(product({value(0), w}), value(bothSolved ? -C / Q - i.k : -constant)));
         sol.steps.back().line(chain);
         return std::nullopt;
     }
     const Number solution = -constant / wCoefficient;
-    chain.then(equation(linearCombination({{wCoefficient, w}}, constant), value(0)))
-        .then(equation(times(wCoefficient, w), value(-constant)))
-        .then(equation(w, value(solution)));
+    if (bothSolved) { // (m − m′)w = k′ − k
+        const Number a = i.m + P / Q, b = -C / Q - i.k;
+        chain.then(equation(times(a, w), value(b)));
+    } else {
+        chain.then(equation(linearCombination({{wCoefficient, w}}, constant), value(0)))
+            .then(equation(times(wCoefficient, w), value(-constant)));
+    }
+    chain.then(equation(w, value(solution)));
     sol.steps.back().line(chain);
     return solution;
 }
@@ -119,7 +146,7 @@ void meetingPoint(Solution& sol, const Point& meeting, const std::string& label)
 // --- the angle
 
 Math vectorName(const char* name) {
-    return symbol(std::string(name) + "\u20D7");
+    return vector(name);
 }
 
 /// (u₁ , u₂): the components of a named vector as names.
@@ -169,9 +196,7 @@ void parallelDistanceSteps(Solution& sol, const GivenLines& g, const std::string
     check.equals(minus(valueProduct(r.a, s.b), valueProduct(s.a, r.b))).equals(value(cross));
     if (!verdict::parallel(r, s).value_or(cross.isZero())) {
         check.then(Rel::NotEqual, value(0));
-        sol.add(StepKind::LinesNotParallel).line(check);
-        sol.answer.add(label, Verdict::NotParallel);
-        sol.stopped = true;
+        stopsWith(sol, StepKind::LinesNotParallel, {}, label, Verdict::NotParallel).line(check);
         return;
     }
     sol.add(StepKind::LinesParallel).line(check);
@@ -182,7 +207,8 @@ void parallelDistanceSteps(Solution& sol, const GivenLines& g, const std::string
     const Point p = vertical ? Point{-r.c / r.a, 0} : Point{0, -r.c / r.b};
     bindPoint(sol.environment, "P", p);
     const Math unknown = vertical ? x("P") : y("P");
-    sol.add(StepKind::PointOfLine, {pointSlot("P", p), slot("v", vertical ? y() : x())})
+    sol.add(StepKind::PointOfLine,
+            {pointSlot("P", p), slot("v", equation(vertical ? y() : x(), value(0)))})
         .line(Equivalences(
                   equation(linearCombination({{vertical ? r.a : r.b, unknown}}, r.c), value(0)))
                   .then(equation(unknown, value(vertical ? p.x : p.y))))
@@ -208,13 +234,11 @@ void angleSteps(Solution& sol, const GivenLines& g, const std::string& label) {
         .figure(Figure::line(s, "s"));
     const Number cross = u.x * v.y - u.y * v.x;
     if (verdict::parallel(r, s).value_or(cross.isZero())) {
-        sol.add(StepKind::AngleOfParallels)
+        stopsWith(sol, StepKind::AngleOfParallels, {}, label, Verdict::ParallelLines)
             .line(Chain(minus(product({component("u", 1), component("v", 2)}),
                               product({component("u", 2), component("v", 1)})))
                       .equals(minus(valueProduct(u.x, v.y), valueProduct(u.y, v.x)))
                       .equals(value(0)));
-        sol.answer.add(label, Verdict::ParallelLines);
-        sol.stopped = true;
         return;
     }
     const Number dot = u.x * v.x + u.y * v.y;
@@ -248,14 +272,15 @@ void angleSteps(Solution& sol, const GivenLines& g, const std::string& label) {
         said = degrees(value(Number(*notable)));
         sol.add(StepKind::AngleNotable, {slot("c", value(cosine))}).line(Chain(theta).equals(said));
     } else {
-        said = degreesMinutesSeconds(amplitude);
+        const Math dms = degreesMinutesSeconds(amplitude);
+        said = Chain(theta).then(Rel::Approx, dms);
         const Math inverse = function("cos\u207B\u00B9", {value(cosine)});
         sol.environment.bind(inverse, amplitude);
         sol.add(StepKind::AngleInverse)
             .line(Chain(theta)
                       .equals(inverse)
                       .then(Rel::Approx, degrees(decimalValue(Number::approximate(amplitude))))
-                      .then(Rel::Approx, said));
+                      .then(Rel::Approx, dms));
     }
     sol.add(StepKind::AngleResult, {slot("theta", said)})
         .figure(Figure::line(r, "r"))
@@ -266,27 +291,25 @@ void angleSteps(Solution& sol, const GivenLines& g, const std::string& label) {
 
 } // namespace
 
-Solution twoLineFrame(TitleKind kind, const std::string& label, const Line& typed1,
-                      const Line& typed2, TwoLineSteps steps) {
+Solution twoLineFrame(TitleKind kind, const std::string& label, const GivenLine& typed1,
+                      const GivenLine& typed2, LineUse use, TwoLineSteps steps) {
     Solution sol;
     GivenLines g;
-    if (twoGivenLines(sol, kind, typed1, typed2, label, g)) steps(sol, g, label);
+    if (twoGivenLines(sol, kind, typed1, typed2, label, use, g)) steps(sol, g, label);
     return sol;
 }
 
 void intersectionSteps(Solution& sol, const GivenLines& g, const std::string& label) {
     const Line &r = g.r, &s = g.s;
     sol.add(StepKind::IntersectionSystem)
-        .line(g.er)
-        .line(g.es)
+        .line(system({g.er, g.es}))
         .figure(Figure::line(r, "r"))
         .figure(Figure::line(s, "s"));
     const std::optional<Point> meeting = solveSystem(sol, r, g.er, s, g.es);
     if (!meeting) {
         const bool same = sameLine(r, s);
-        sol.add(same ? StepKind::IntersectionCoincident : StepKind::IntersectionParallel);
-        sol.answer.add(label, same ? Verdict::CoincidentLines : Verdict::ParallelLines);
-        sol.stopped = true;
+        stopsWith(sol, same ? StepKind::IntersectionCoincident : StepKind::IntersectionParallel, {},
+                  label, same ? Verdict::CoincidentLines : Verdict::ParallelLines);
         return;
     }
     meetingPoint(sol, *meeting, label);
@@ -294,13 +317,13 @@ void intersectionSteps(Solution& sol, const GivenLines& g, const std::string& la
 
 std::optional<Point> solveSystem(Solution& sol, const Line& r, const Math& er, const Line& s,
                                  const Math& es, const char* rName, const char* sName) {
-    const GivenLines g{r, s, er, es, rName, sName};
+    const GivenLines g{r, s, r, s, er, es, rName, sName};
     const auto [e, f] = isolationOf(g);
     const Isolated i = isolate(sol, e);
     // a_r·b_s = a_s·b_r, as the form compares them: exactly when the data
     // are exact, in doubles otherwise.
     const bool parallel = verdict::parallel(r, s).value_or(r.a * s.b == s.a * r.b);
-    const std::optional<Number> w = substitute(sol, f, i, parallel);
+    const std::optional<Number> w = substitute(sol, f, i, e.replacement(), parallel);
     if (!w) return std::nullopt;
     const Number v = i.m * *w + i.k;
     if (!i.m.isZero())
@@ -310,31 +333,31 @@ std::optional<Point> solveSystem(Solution& sol, const Line& r, const Math& er, c
     return e.vIsY ? Point{*w, v} : Point{v, *w};
 }
 
-Solution solveIntersection(const Line& typed1, const Line& typed2) {
-    return twoLineFrame(TitleKind::Intersection, "Resultado1", typed1, typed2, intersectionSteps);
+Solution solveIntersection(const GivenLine& typed1, const GivenLine& typed2) {
+    return twoLineFrame(TitleKind::Intersection, "Resultado1", typed1, typed2, LineUse::Solved,
+                        intersectionSteps);
 }
 
-Solution solveParallelDistance(const Line& typed1, const Line& typed2) {
-    return twoLineFrame(TitleKind::ParallelDistance, "Resultado2", typed1, typed2,
+Solution solveParallelDistance(const GivenLine& typed1, const GivenLine& typed2) {
+    return twoLineFrame(TitleKind::ParallelDistance, "Resultado2", typed1, typed2, LineUse::General,
                         parallelDistanceSteps);
 }
 
-Solution solvePointLineDistance(const Point& p, const Line& typed) {
-    const Line given = withoutResidue(typed);
-    Solution sol = titled(TitleKind::PointLineDistance, {pointSlot("P", p), lineSlot("r", given)});
+Solution solvePointLineDistance(const Point& p, const GivenLine& typed) {
+    Solution sol = titled(TitleKind::PointLineDistance, {pointSlot("P", p), lineSlot("r", typed)});
     bindPoint(sol.environment, "P", p);
     const std::string label = "Resultado3";
-    if (stopsOnNoLine(sol, "r", given, label)) return sol;
-    Math equation = sol.titleValues.back().value;
-    const Line r = simplifyGivenLine(sol, "r", given, equation);
-    bindLine(sol.environment, {}, r);
-    distanceToLine(sol, "P", p, "r", {}, r, {distanceName("P", "r")},
+    const std::optional<WorkingLine> r = openGivenLine(sol, "r", typed, label, LineUse::General);
+    if (!r) return sol;
+    bindLine(sol.environment, {}, r->line);
+    distanceToLine(sol, "P", p, "r", {}, r->line, {distanceName("P", "r")},
                    {StepKind::PointLineDistanceResult, StepKind::PointOnLine, label});
     return sol;
 }
 
-Solution solveAngle(const Line& typed1, const Line& typed2) {
-    return twoLineFrame(TitleKind::Angle, "Resultado4", typed1, typed2, angleSteps);
+Solution solveAngle(const GivenLine& typed1, const GivenLine& typed2) {
+    return twoLineFrame(TitleKind::Angle, "Resultado4", typed1, typed2, LineUse::General,
+                        angleSteps);
 }
 
 // --- the frames of the topic, each with the worked solution of its problem
@@ -345,17 +368,17 @@ std::vector<Frame> lines2Frames() {
     return {
         {"recta2-1", Topic::Recta2, TRANSLATABLE_NOOP("Frames", "Intersecção de duas rectas"),
          {line("Text1"), line("Text2")}, {},
-         [](const FrameData& d) { return solveIntersection(d.line(0), d.line(1)); }},
+         [](const FrameData& d) { return solveIntersection(d.givenLine(0), d.givenLine(1)); }},
         {"recta2-2", Topic::Recta2, TRANSLATABLE_NOOP("Frames", "Distância entre rectas paralelas"),
          {line("Text3"), line("Text4")}, {},
-         [](const FrameData& d) { return solveParallelDistance(d.line(0), d.line(1)); }},
+         [](const FrameData& d) { return solveParallelDistance(d.givenLine(0), d.givenLine(1)); }},
         {"recta2-3", Topic::Recta2,
          TRANSLATABLE_NOOP("Frames", "Distância de um ponto a uma recta"),
          {line("Text5"), point("1")}, {},
-         [](const FrameData& d) { return solvePointLineDistance(d.point(0), d.line(0)); }},
+         [](const FrameData& d) { return solvePointLineDistance(d.point(0), d.givenLine(0)); }},
         {"recta2-4", Topic::Recta2, TRANSLATABLE_NOOP("Frames", "Ângulo de duas rectas"),
          {line("Text6"), line("Text7")}, {},
-         [](const FrameData& d) { return solveAngle(d.line(0), d.line(1)); }},
+         [](const FrameData& d) { return solveAngle(d.givenLine(0), d.givenLine(1)); }},
     };
 }
 // clang-format on

@@ -22,17 +22,8 @@ Math slopeName(const std::string& through) {
     return symbol("m", through);
 }
 
-/// m_AB = (y_B − y_A)/(x_B − x_A), with the values, computed.
-Math slopeLine(const std::string& p, const Point& a, const std::string& q, const Point& b,
-               const Number& m) {
-    return Chain(slopeName(p + q))
-        .equals(fraction(minus(y(q), y(p)), minus(x(q), x(p))))
-        .equals(fraction(minus(value(b.y), value(a.y)), minus(value(b.x), value(a.x))))
-        .endsWith(m);
-}
-
 Math vectorName(const std::string& name) {
-    return symbol(name + "\u20D7");
+    return vector(name);
 }
 
 /// The coordinates of AB⃗ and AC⃗ and u₁v₂ − u₂v₁: whether they are collinear.
@@ -51,12 +42,10 @@ bool collinearVectors(Solution& s, const Point& a, const Point& b, const Point& 
 /// m_AB and m_AC: whether they are equal.
 bool equalSlopes(Solution& s, const Point& a, const Point& b, const Point& c) {
     const Number mb = (b.y - a.y) / (b.x - a.x), mc = (c.y - a.y) / (c.x - a.x);
-    s.environment.bind(slopeName("AB"), mb.toDouble());
-    s.environment.bind(slopeName("AC"), mc.toDouble());
     const bool equal = verdict::collinear(a, b, c).value_or(mb == mc);
-    Step& step = s.add(StepKind::CollinearSlopes)
-                     .line(slopeLine("A", a, "B", b, mb))
-                     .line(slopeLine("A", a, "C", c, mc));
+    Step& step = s.add(StepKind::CollinearSlopes);
+    step.line(slopeChain(s, "AB", "A", a, "B", b, mb))
+        .line(slopeChain(s, "AC", "A", a, "C", c, mc));
     if (equal) step.line(equation(slopeName("AB"), slopeName("AC")));
     return equal;
 }
@@ -100,7 +89,7 @@ void inclinationSteps(Solution& s, const Number& m, const std::string& label) {
         said = degrees(value(Number(*notable)));
         s.add(StepKind::InclinationNotable, {slot("m", value(m))}).line(Chain(alpha).equals(said));
     } else {
-        said = degreesMinutesSeconds(amplitude);
+        said = Chain(alpha).then(Rel::Approx, degreesMinutesSeconds(amplitude));
         const Math inverse = function("tg\u207B\u00B9", {value(m)});
         s.environment.bind(inverse, acute);
         Chain chain(alpha);
@@ -109,7 +98,7 @@ void inclinationSteps(Solution& s, const Number& m, const std::string& label) {
         else
             chain.equals(inverse);
         chain.then(Rel::Approx, degrees(decimalValue(Number::approximate(amplitude))))
-            .then(Rel::Approx, said);
+            .then(Rel::Approx, degreesMinutesSeconds(amplitude));
         s.add(m.sign() < 0 ? StepKind::InclinationObtuse : StepKind::InclinationInverse)
             .line(chain);
     }
@@ -190,9 +179,7 @@ Solution solveSlopeThroughPoints(const Point& a, const Point& b) {
     if (a == b) {
         s.add(StepKind::CoincidentPoints, {pointSlot("A", a), pointSlot("B", b)})
             .figure(Figure::point(a, "A"));
-        s.add(StepKind::NoLineThroughOnePoint);
-        s.answer.add("Resultado2", Verdict::CoincidentPoints);
-        s.stopped = true;
+        stopsWith(s, StepKind::NoLineThroughOnePoint, {}, "Resultado2", Verdict::CoincidentPoints);
         return s;
     }
     if (a.x == b.x) {
@@ -201,38 +188,36 @@ Solution solveSlopeThroughPoints(const Point& a, const Point& b) {
         return s;
     }
     const Number m = (b.y - a.y) / (b.x - a.x);
-    s.environment.bind(symbol("m"), m.toDouble());
     s.add(StepKind::SlopeOfSegment)
-        .line(Chain(symbol("m"))
-                  .equals(fraction(minus(y("B"), y("A")), minus(x("B"), x("A"))))
-                  .equals(fraction(minus(value(b.y), value(a.y)), minus(value(b.x), value(a.x))))
-                  .endsWith(m))
+        .line(slopeChain(s, {}, "A", a, "B", b, m))
         .figure(Figure::segment(a, b));
     slopeAnswer(s, m);
     return s;
 }
 
-Solution solveSlopeOfLine(const Line& typed) {
-    const Line given = withoutResidue(typed);
-    Solution s = titled(TitleKind::SlopeOfLine, {lineSlot("r", given)});
-    if (stopsOnNoLine(s, "r", given, "Resultado2")) return s;
-    Math equation = s.titleValues.front().value;
-    const Line r = simplifyGivenLine(s, "r", given, equation);
-    reducedLineEquation(s, r);
-    s.steps.back().figure(Figure::line(r, "r"));
+Solution solveSlopeOfLine(const GivenLine& typed) {
+    Solution s = titled(TitleKind::SlopeOfLine, {lineSlot("r", typed)});
+    const std::optional<WorkingLine> given =
+        openGivenLine(s, "r", typed, "Resultado2", LineUse::Reduced);
+    if (!given) return s;
+    const Line& r = given->line;
+    if (!given->solved) reducedLineEquation(s, r);
+    if (!s.steps.empty()) s.steps.back().figure(Figure::line(r, "r"));
     if (r.b.isZero()) {
         verticalSlope(s);
         return s;
     }
     const Number m = -r.a / r.b;
     s.environment.bind(symbol("m"), m.toDouble());
-    s.add(StepKind::SlopeOfReduced, {slot("m", value(m))});
+    s.add(StepKind::SlopeOfReduced, {slot("m", equation(symbol("m"), value(m)))})
+        .figure(Figure::line(r, "r"));
     slopeAnswer(s, m);
     return s;
 }
 
-Solution solveRelativePosition(const Line& typed1, const Line& typed2) {
-    return twoLineFrame(TitleKind::RelativePosition, "Resultado4", typed1, typed2, positionSteps);
+Solution solveRelativePosition(const GivenLine& typed1, const GivenLine& typed2) {
+    return twoLineFrame(TitleKind::RelativePosition, "Resultado4", typed1, typed2, LineUse::General,
+                        positionSteps);
 }
 
 // --- the frames of the topic, each with the worked solution of its problem
@@ -255,10 +240,10 @@ std::vector<Frame> lines3Frames() {
            [](const FrameData& d) { return solveSlopeThroughPoints(d.point(0), d.point(1)); }},
           {"recta3-2b", "Option2",
            TRANSLATABLE_NOOP("Frames", "Coeficiente angular e inclinação de uma recta: equação"),
-           [](const FrameData& d) { return solveSlopeOfLine(d.line(0)); }}}},
+           [](const FrameData& d) { return solveSlopeOfLine(d.givenLine(0)); }}}},
         {"recta3-3", Topic::Recta3, TRANSLATABLE_NOOP("Frames", "Posição relativa de duas rectas"),
          {line("Text5"), line("Text6")}, {},
-         [](const FrameData& d) { return solveRelativePosition(d.line(0), d.line(1)); }},
+         [](const FrameData& d) { return solveRelativePosition(d.givenLine(0), d.givenLine(1)); }},
     };
 }
 // clang-format on

@@ -17,16 +17,18 @@ using namespace kit;
 
 namespace {
 
-/// tg of a notable angle (0º, 30º, 45º, 60º, 120º, 135º, 150º, 180º),
-/// exact; nothing for another angle or for 90º.
+/// tg of a notable angle, of any sign (0º, ±30º, ±45º, ±60º, 120º, 135º,
+/// 150º, 180º…), exact; nothing for another angle or for 90º and its
+/// co-terminal angles, which have no tangent.
 std::optional<Number> notableTangent(const Number& degrees) {
     if (!degrees.isInteger()) return std::nullopt;
+    mpz_class turn = degrees.rational().get_num() % 180; // tg has period 180º
+    if (turn < 0) turn += 180;
     static const Number root3 = sqrt(Number(3)), third = root3 / 3;
-    static const std::pair<long, Number> table[] = {{0, 0},        {30, third},   {45, 1},
-                                                    {60, root3},   {120, -root3}, {135, -1},
-                                                    {150, -third}, {180, 0}};
+    static const std::pair<long, Number> table[] = {
+        {0, 0}, {30, third}, {45, 1}, {60, root3}, {120, -root3}, {135, -1}, {150, -third}};
     for (const auto& [angle, tangent] : table)
-        if (degrees == angle) return tangent;
+        if (turn == angle) return tangent;
     return std::nullopt;
 }
 
@@ -62,7 +64,7 @@ Solution axisParallel(const Point& p, bool horizontal) {
 /// The line of slope m through P, its general equation, the answer.
 void throughPointWithSlope(Solution& s, const Point& p, const Number& m) {
     Math general;
-    const Line l = pointSlopeLine(s, StepKind::SlopeThroughPoint, "P", p, m, general);
+    const Line l = pointSlopeLine(s, StepKind::SlopeThroughPoint, p, m, general);
     s.add(StepKind::LineFoundResult, {slot("equation", general)})
         .figure(Figure::line(l, "r"))
         .figure(Figure::point(p, "P"));
@@ -73,7 +75,7 @@ void throughPointWithSlope(Solution& s, const Point& p, const Number& m) {
 
 /// The two normal vectors of the lines at β with a line of normal (a , b).
 std::pair<Line, Line> normalsAt(Solution& s, const Line& r, const Number& beta) {
-    if (beta == 90) {
+    if (beta.isInteger() && mpz_class(beta.rational().get_num() - 90) % 180 == 0) { // ±90º
         s.add(StepKind::AngleLinePerpendicular);
         return {{r.b, -r.a, 0}, {-r.b, r.a, 0}};
     }
@@ -102,7 +104,7 @@ Line lineOfNormal(Solution& s, StepKind kind, const Line& normal, const Point& p
     const Line found =
         familyThrough(s, kind, normal, p, "P", kind == StepKind::AngleLineFirst ? "1" : "2");
     written = generalEquation(found);
-    return normaliseLineEquation(s, found, &written);
+    return normaliseLineEquation(s, found, &written, false);
 }
 
 // --- the bisectors
@@ -113,27 +115,31 @@ Math distanceTo(const Line& l, const Number& norm) {
     return norm == 1 ? numerator : fraction(numerator, value(norm));
 }
 
-/// |a_r x + b_r y + c_r|/k_r = |a_s x + b_s y + c_s|/k_s ⇔ k_s|…| = k_r|…|
-/// (⇔ (…)² = (…)² when both roots are 1, so that the line is an equivalence,
-/// which holds on both bisectors).
+/// |a_r x + b_r y + c_r|/k_r = |a_s x + b_s y + c_s|/k_s ⇔ k_s|…| = k_r|…|;
+/// with equal roots ⇔ |…| = |…| ⇔ (…)² = (…)² (an equivalence, which holds
+/// on both bisectors).
 Math equalDistances(const Line& r, const Number& kr, const Line& s, const Number& ks) {
+    if (kr == ks) // the same denominator: the numerators are equal
+        return Equivalences(equation(distanceTo(r, kr), distanceTo(s, ks)))
+            .then(equation(absolute(linearCombination({{r.a, x()}, {r.b, y()}}, r.c)),
+                           absolute(linearCombination({{s.a, x()}, {s.b, y()}}, s.c))))
+            .then(equation(squared(linearCombination({{r.a, x()}, {r.b, y()}}, r.c)),
+                           squared(linearCombination({{s.a, x()}, {s.b, y()}}, s.c))));
     const auto side = [](const Number& k, const Line& l) {
         return times(k, absolute(linearCombination({{l.a, x()}, {l.b, y()}}, l.c)));
     };
     Equivalences chain(equation(distanceTo(r, kr), distanceTo(s, ks)));
     chain.then(equation(side(ks, r), side(kr, s)));
-    if (kr == 1 && ks == 1)
-        chain.then(equation(squared(linearCombination({{r.a, x()}, {r.b, y()}}, r.c)),
-                            squared(linearCombination({{s.a, x()}, {s.b, y()}}, s.c))));
     return chain;
 }
 
 /// k_s(a_r x + b_r y + c_r) = ± k_r(a_s x + b_s y + c_s), collected into a line.
 Math bisectorEquation(const Line& r, const Number& kr, const Line& s, const Number& ks,
                       bool plusSign, const Line& found) {
-    const auto side = [](const Number& k, const Line& l) {
+    const bool same = kr == ks; // no factor on either side
+    const auto side = [same](const Number& k, const Line& l) {
         const Math m = linearCombination({{l.a, x()}, {l.b, y()}}, l.c);
-        return k == 1 ? m : times(k, parens(m));
+        return same || k == 1 ? m : times(k, parens(m));
     };
     const Math left = side(ks, r), right = side(kr, s);
     return Equivalences(equation(left, plusSign ? right : negative(right)))
@@ -143,10 +149,8 @@ Math bisectorEquation(const Line& r, const Number& kr, const Line& s, const Numb
 void bisectorSteps(Solution& sol, const GivenLines& g, const std::string& label) {
     const Line &r = g.r, &s = g.s;
     if (verdict::parallel(r, s).value_or(r.a * s.b == s.a * r.b)) {
-        sol.add(StepKind::BisectorsOfParallels)
+        stopsWith(sol, StepKind::BisectorsOfParallels, {}, label, Verdict::ParallelLines)
             .line(Chain(minus(valueProduct(r.a, s.b), valueProduct(s.a, r.b))).equals(value(0)));
-        sol.answer.add(label, Verdict::ParallelLines);
-        sol.stopped = true;
         return;
     }
     const Number kr = sqrt(square(r.a) + square(r.b)), ks = sqrt(square(s.a) + square(s.b));
@@ -154,8 +158,10 @@ void bisectorSteps(Solution& sol, const GivenLines& g, const std::string& label)
         .line(equalDistances(r, kr, s, ks))
         .figure(Figure::line(r, "r"))
         .figure(Figure::line(s, "s"));
-    const Line first{ks * r.a - kr * s.a, ks * r.b - kr * s.b, ks * r.c - kr * s.c};
-    const Line second{ks * r.a + kr * s.a, ks * r.b + kr * s.b, ks * r.c + kr * s.c};
+    // With equal norms the factors are left out: each side once.
+    const Number fr = kr == ks ? Number(1) : kr, fs = kr == ks ? Number(1) : ks;
+    const Line first{fs * r.a - fr * s.a, fs * r.b - fr * s.b, fs * r.c - fr * s.c};
+    const Line second{fs * r.a + fr * s.a, fs * r.b + fr * s.b, fs * r.c + fr * s.c};
     sol.add(StepKind::BisectorsTwoEquations)
         .line(bisectorEquation(r, kr, s, ks, true, first))
         .line(bisectorEquation(r, kr, s, ks, false, second));
@@ -165,8 +171,13 @@ void bisectorSteps(Solution& sol, const GivenLines& g, const std::string& label)
         sol.add(isFirst ? StepKind::BisectorsFirst : StepKind::BisectorsSecond,
                 {slot("equation", written)})
             .figure(Figure::line(n, "b"));
-        sol.answer.add(isFirst ? label : "Resultado6", n);
     }
+    // The form takes the lines with the signs typed: when one of them was
+    // turned round to its normal form, its first bisector is our second.
+    const bool swapped =
+        (normalisingFactor(g.readR).sign() > 0) != (normalisingFactor(g.readS).sign() > 0);
+    sol.answer.add(label, normalised(swapped ? second : first));
+    sol.answer.add("Resultado6", normalised(swapped ? first : second));
 }
 
 } // namespace
@@ -183,9 +194,8 @@ Solution solveLineWithInclination(const Point& p, const Number& alpha) {
     Solution s =
         aboutPoint(TitleKind::LineWithInclination, p, {slot("alpha", degrees(value(alpha)))});
     if (alpha.sign() < 0 || alpha > 180) {
-        s.add(StepKind::InclinationOutOfRange, {slot("alpha", degrees(value(alpha)))});
-        s.answer.add("Resultado1", Verdict::BadInclination);
-        s.stopped = true;
+        stopsWith(s, StepKind::InclinationOutOfRange, {slot("alpha", degrees(value(alpha)))},
+                  "Resultado1", Verdict::BadInclination);
         return s;
     }
     if (alpha == 90) {
@@ -211,13 +221,13 @@ Solution solveLineWithSlope(const Point& p, const Number& m) {
     return s;
 }
 
-Solution solveLinesAtAngle(const Point& p, const Number& beta, const Line& typed) {
-    const Line given = withoutResidue(typed);
+Solution solveLinesAtAngle(const Point& p, const Number& beta, const GivenLine& typed) {
     Solution s = aboutPoint(TitleKind::LinesAtAngle, p,
-                            {slot("beta", degrees(value(beta))), lineSlot("r", given)});
-    if (stopsOnNoLine(s, "r", given, "Resultado1")) return s;
-    Math equation = s.titleValues.back().value;
-    const Line r = simplifyGivenLine(s, "r", given, equation);
+                            {slot("beta", degrees(value(beta))), lineSlot("r", typed)});
+    const std::optional<WorkingLine> given =
+        openGivenLine(s, "r", typed, "Resultado1", LineUse::General);
+    if (!given) return s;
+    const Line& r = given->line;
     bindLine(s.environment, {}, r);
     const auto [first, second] = normalsAt(s, r, beta);
     Math e1, e2;
@@ -232,8 +242,9 @@ Solution solveLinesAtAngle(const Point& p, const Number& beta, const Line& typed
     return s;
 }
 
-Solution solveBisectors(const Line& typed1, const Line& typed2) {
-    return twoLineFrame(TitleKind::Bisectors, "Resultado5", typed1, typed2, bisectorSteps);
+Solution solveBisectors(const GivenLine& typed1, const GivenLine& typed2) {
+    return twoLineFrame(TitleKind::Bisectors, "Resultado5", typed1, typed2, LineUse::General,
+                        bisectorSteps);
 }
 
 // --- the frames of the topic, each with the worked solution of its problem
@@ -260,12 +271,12 @@ std::vector<Frame> lines4Frames() {
           {"recta4-1e", "Option6",
            TRANSLATABLE_NOOP("Frames", "Recta que passa num ponto e faz um ângulo dado com outra"),
            [](const FrameData& d) {
-               return solveLinesAtAngle(d.point(0), d.angle(0), d.line(0));
+               return solveLinesAtAngle(d.point(0), d.angle(0), d.givenLine(0));
            }}}},
         {"recta4-2", Topic::Recta4,
          TRANSLATABLE_NOOP("Frames", "Bissectrizes de duas rectas concorrentes"),
          {line("Text9"), line("Text10")}, {},
-         [](const FrameData& d) { return solveBisectors(d.line(0), d.line(1)); }},
+         [](const FrameData& d) { return solveBisectors(d.givenLine(0), d.givenLine(1)); }},
     };
 }
 // clang-format on

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "given.h"
 #include "solution.h"
 
 #include <optional>
@@ -15,24 +16,24 @@ namespace exact::solutions {
 // --- "RECTA - 1"
 
 /// "Recta de equação...": its general and reduced equations and two points.
-Solution solveTypedLine(const Line& r);
+Solution solveTypedLine(const GivenLine& r);
 /// "Recta que passa por dois pontos": the slope, then y − y_A = m(x − x_A).
 Solution solveLineThroughPoints(const Point& a, const Point& b);
 /// "Recta que passa por um ponto e é paralela a outra".
-Solution solveParallelThrough(const Point& p, const Line& r);
+Solution solveParallelThrough(const Point& p, const GivenLine& r);
 /// "Recta que passa por um ponto e é perpendicular a outra".
-Solution solvePerpendicularThrough(const Point& q, const Line& r);
+Solution solvePerpendicularThrough(const Point& q, const GivenLine& r);
 
 // --- "RECTA - 2"
 
 /// "Intersecção de duas rectas": the system solved by substitution.
-Solution solveIntersection(const Line& r, const Line& s);
+Solution solveIntersection(const GivenLine& r, const GivenLine& s);
 /// "Distância entre rectas paralelas": a point of r and its distance to s.
-Solution solveParallelDistance(const Line& r, const Line& s);
+Solution solveParallelDistance(const GivenLine& r, const GivenLine& s);
 /// "Distância de um ponto a uma recta".
-Solution solvePointLineDistance(const Point& p, const Line& r);
+Solution solvePointLineDistance(const Point& p, const GivenLine& r);
 /// "Ângulo de duas rectas": the cosine of the angle of their direction vectors.
-Solution solveAngle(const Line& r, const Line& s);
+Solution solveAngle(const GivenLine& r, const GivenLine& s);
 
 // --- "RECTA - 3"
 
@@ -42,9 +43,9 @@ Solution solveCollinearity(const Point& a, const Point& b, const Point& c);
 /// "Coeficiente angular e inclinação de uma recta", by two of its points.
 Solution solveSlopeThroughPoints(const Point& a, const Point& b);
 /// "Coeficiente angular e inclinação de uma recta", by its equation.
-Solution solveSlopeOfLine(const Line& r);
+Solution solveSlopeOfLine(const GivenLine& r);
 /// "Posição relativa de duas rectas": the coefficients compared, the meeting point.
-Solution solveRelativePosition(const Line& r, const Line& s);
+Solution solveRelativePosition(const GivenLine& r, const GivenLine& s);
 
 // --- "RECTA - 4"
 
@@ -55,9 +56,9 @@ Solution solveParallelToYAxis(const Point& p);
 Solution solveLineWithInclination(const Point& p, const Number& alpha);
 Solution solveLineWithSlope(const Point& p, const Number& m);
 /// The two lines through P at β degrees with r.
-Solution solveLinesAtAngle(const Point& p, const Number& beta, const Line& r);
+Solution solveLinesAtAngle(const Point& p, const Number& beta, const GivenLine& r);
 /// "Bissectrizes de duas rectas concorrentes": d(P, r) = d(P, s).
-Solution solveBisectors(const Line& r, const Line& s);
+Solution solveBisectors(const GivenLine& r, const GivenLine& s);
 
 // --- steps that other frames' solutions share
 

@@ -1,6 +1,7 @@
 #include "mathtree.h"
 
 #include "numbertext.h"
+#include "readings.h"
 
 #include <algorithm>
 #include <numeric>
@@ -93,12 +94,15 @@ bool isSumShaped(const Math& m) {
 bool isAtomicBase(const Math& m) {
     switch (m.kind()) {
     case Kind::Symbol:
+    case Kind::Vector:
     case Kind::Parens:
     case Kind::Function:
     case Kind::Abs:
         return true;
     case Kind::Number:
         return !m.isDecimal() && isNaturalInteger(m.number());
+    case Kind::Numeral:
+        return m.text().empty() || m.text().front() != '-';
     default:
         return false;
     }
@@ -107,6 +111,7 @@ bool isAtomicBase(const Math& m) {
 bool startsWithDigit(const Math& m) {
     switch (m.kind()) {
     case Kind::Number:
+    case Kind::Numeral:
         return !startsWithSign(m);
     case Kind::Power:
     case Kind::Product:
@@ -118,7 +123,9 @@ bool startsWithDigit(const Math& m) {
 
 /// (−2): a number in parentheses, as a later factor: 3 × (−2), not 3(−2).
 bool isParenthesisedNumber(const Math& m) {
-    return m.kind() == Kind::Parens && m.children().front().kind() == Kind::Number;
+    if (m.kind() != Kind::Parens) return false;
+    const Kind inside = m.children().front().kind();
+    return inside == Kind::Number || inside == Kind::Numeral;
 }
 
 Math wrapIf(bool needed, const Math& m) {
@@ -173,8 +180,8 @@ Sign Math::signAt(std::size_t i) const {
 Rel Math::relationAt(std::size_t i) const {
     return static_cast<Rel>(m_node->marks.at(i));
 }
-bool Math::timesBefore(std::size_t i) const {
-    return m_node->marks.at(i) != 0;
+Joint Math::jointBefore(std::size_t i) const {
+    return static_cast<Joint>(m_node->marks.at(i));
 }
 
 Math value(Number n) {
@@ -183,6 +190,18 @@ Math value(Number n) {
 
 Math decimalValue(const Number& n) {
     return numberNode(roundedDecimal(n, 2), true);
+}
+
+Math numeral(std::string digits) {
+    return make(node(Kind::Numeral, {}, std::move(digits)));
+}
+
+Math vector(std::string name) {
+    return make(node(Kind::Vector, {}, std::move(name)));
+}
+
+Math system(std::vector<Math> equations) {
+    return make(node(Kind::System, std::move(equations)));
 }
 
 Math symbol(std::string name, std::string subscript) {
@@ -227,7 +246,7 @@ Math product(std::vector<Math> factors) {
         const bool times =
             i > 0 && (startsWithDigit(f) || f.kind() == Kind::Fraction || isParenthesisedNumber(f));
         n.children.push_back(f);
-        n.marks.push_back(times ? 1 : 0);
+        n.marks.push_back(static_cast<char>(times ? Joint::Times : Joint::Touch));
     }
     return make(std::move(n));
 }
@@ -274,12 +293,19 @@ Math linearCombination(const std::vector<std::pair<Number, Math>>& terms, const 
         signedTerms.push_back({negative ? Sign::Minus : Sign::Plus,
                                coefficientTimes(negative ? -coefficient : coefficient, monomial)});
     }
-    if (!constant.isZero() || signedTerms.empty()) {
-        const bool negative = constant.sign() < 0;
-        signedTerms.push_back(
-            {negative ? Sign::Minus : Sign::Plus, value(negative ? -constant : constant)});
-    }
+    if (!constant.isZero() || signedTerms.empty()) addConstantTerms(signedTerms, constant);
     return sum(std::move(signedTerms));
+}
+
+void addConstantTerms(std::vector<SignedTerm>& terms, const Number& c) {
+    const Math tree = numberTree(c);
+    if (tree.kind() == Kind::Sum && tree.children().size() > 1) { // 3 − √2: its terms
+        for (std::size_t i = 0; i < tree.children().size(); ++i)
+            terms.push_back({tree.signAt(i), tree.children()[i]});
+        return;
+    }
+    const bool negative = c.sign() < 0;
+    terms.push_back({negative ? Sign::Minus : Sign::Plus, value(negative ? -c : c)});
 }
 
 Math numberTree(const Number& n) {
@@ -306,10 +332,25 @@ Math numberTree(const Number& n) {
     return negativeSingle ? negative(whole) : whole;
 }
 
+namespace {
+
+/// Whether two trees are written the same (3/2 as a value and as the
+/// fraction of 3 and 2; −1/2 and (−1)/2).
+bool writtenAlike(const Math& a, const Math& b) {
+    return sameTree(a, b) || linearText(a, ".") == linearText(b, ".");
+}
+
+} // namespace
+
 Chain::Chain(Math first)
     : m_members{std::move(first)} {}
 
 Chain& Chain::then(Rel relation, Math member) {
+    // A member written as the one before it says nothing (= 3/2 = 3/2,
+    // E ⇔ E): left out, but for the first equality, which may say 0 = 0.
+    if (((!m_relations.empty() && relation == Rel::Equal) || relation == Rel::Equivalent) &&
+        writtenAlike(m_members.back(), member))
+        return *this;
     m_relations.push_back(relation);
     m_members.push_back(std::move(member));
     return *this;
@@ -371,8 +412,12 @@ bool needsDecimal(const Number& n) {
 
 bool startsWithSign(const Math& m) {
     switch (m.kind()) {
-    case Kind::Number:
-        return m.number().sign() < 0;
+    case Kind::Number: // as its normal form is written: √2 − 3 starts with √2
+        if (m.isDecimal() || !m.number().isExact() || m.number().isInteger())
+            return m.number().sign() < 0;
+        return m.number().sign() < 0 && startsWithSign(numberTree(m.number()));
+    case Kind::Numeral:
+        return !m.text().empty() && m.text().front() == '-';
     case Kind::Sum:
         return !m.children().empty() && m.signAt(0) != Sign::Plus;
     case Kind::Product:

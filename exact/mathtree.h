@@ -13,6 +13,13 @@ namespace exact {
 /// The sign before a term of a sum.
 enum class Sign : std::uint8_t { Plus, Minus, PlusMinus };
 
+/// How a factor of a product joins the one before it.
+enum class Joint : std::uint8_t {
+    Touch, ///< side by side: 2x, 3√2
+    Times, ///< with a times sign: 2 × 3, 3 × (−2)
+    Apart  ///< side by side with a thin space: √2 x, a_r b_s (decided by the writing, writing.h)
+};
+
 /// The relation between two members of a chain.
 enum class Rel : std::uint8_t {
     Equal,
@@ -37,9 +44,11 @@ class Math {
 public:
     enum class Kind : std::uint8_t {
         Number,   ///< number(): in normal form, or as a decimal when isDecimal()
+        Numeral,  ///< text(): a decimal written by its digits, as typed ("0.25", "-1.5")
         Symbol,   ///< text() with an optional subscript(): x_A, m, r
+        Vector,   ///< text() under one arrow: AB⃗, u⃗
         Sum,      ///< children() as terms, each after signAt(i); a first Plus is not written
-        Product,  ///< factors side by side, or with a times sign where timesBefore(i)
+        Product,  ///< factors joined as jointBefore(i) says
         Fraction, ///< children()[0] over children()[1], stacked
         Power,    ///< children()[0] raised to children()[1]
         Root,     ///< the square root of children()[0]
@@ -48,6 +57,7 @@ public:
         Function, ///< text() and its arguments in parentheses: d(A, B)
         Point,    ///< text() (a name, or nothing) and (x , y)
         Chain,    ///< members with relationAt(i) before member i (i ≥ 1)
+        System,   ///< equations one under the other, held by a left brace
         Words,    ///< text() in words
         Row       ///< children side by side: a sentence of words and mathematics
     };
@@ -63,7 +73,8 @@ public:
     const std::vector<Math>& children() const;
     Sign signAt(std::size_t i) const;
     Rel relationAt(std::size_t i) const;
-    bool timesBefore(std::size_t i) const;
+    Joint jointBefore(std::size_t i) const;
+    bool timesBefore(std::size_t i) const { return jointBefore(i) == Joint::Times; }
 
     struct Node;
     explicit Math(std::shared_ptr<const Node> node);
@@ -80,7 +91,7 @@ struct Math::Node {
     std::string text;
     std::string subscript;
     std::vector<Math> children;
-    std::string marks; ///< Sign, Rel or the times flag, one byte per child (short: no allocation)
+    std::string marks; ///< Sign, Rel or Joint, one byte per child (short: no allocation)
 };
 
 // --- building trees
@@ -90,8 +101,16 @@ struct Math::Node {
 Math value(Number n);
 /// A value written as a decimal rounded to 2 places ("15,23").
 Math decimalValue(const Number& n);
+/// A decimal written by its digits, '.' as its point and '-' as its sign
+/// ("0.25"): a value as the pupil typed it. The readings write the
+/// regional separator and a true minus sign.
+Math numeral(std::string digits);
 /// x_A: a name and an optional subscript.
 Math symbol(std::string name, std::string subscript = {});
+/// A vector by its name, one arrow over the whole name: AB⃗, u⃗.
+Math vector(std::string name);
+/// Equations one under the other, held by a left brace: a system.
+Math system(std::vector<Math> equations);
 Math words(std::string text);
 Math row(std::vector<Math> parts);
 
@@ -120,12 +139,18 @@ Math point(const Math& x, const Math& y, std::string name = {});
 /// −1 not written and zero terms left out ("3x − 4y + 5"); "0" when all are zero.
 Math linearCombination(const std::vector<std::pair<Number, Math>>& terms, const Number& constant);
 
+/// A constant as terms of a sum: its sign and magnitude (+ 3/4, − 2√3), or
+/// the terms of its normal form when that is a sum (3 − √2 is + 3 − √2).
+void addConstantTerms(std::vector<SignedTerm>& terms, const Number& c);
+
 /// The tree of a value's normal form, from natural integers, roots, sums and
 /// fractions: what a typesetter draws for an exact value that is not a
 /// natural integer.
 Math numberTree(const Number& n);
 
-/// The members of a chain: a = b = c ≈ d.
+/// The members of a chain: a = b = c ≈ d. A member written as the one
+/// before it is left out (= 3/2 = 3/2 is = 3/2), but for an equality
+/// between the first two (0 = 0).
 class Chain {
 public:
     explicit Chain(Math first);

@@ -79,8 +79,9 @@ Line perpendicularBisector(const Point& p, const Point& q) {
 }
 
 Number normalisingFactor(const Line& l) {
-    if (l.a.isApproximate() || l.b.isApproximate() || l.c.isApproximate() || l.isDegenerate())
-        return 1;
+    if (l.isDegenerate()) return 1;
+    if (l.a.isApproximate() || l.b.isApproximate() || l.c.isApproximate()) // the sign only
+        return (l.a.isZero() ? l.b : l.a).sign() < 0 ? -1 : 1;
     mpz_class lcm;
     mpz_class gcd;
     contentOf(l, lcm, gcd);

@@ -62,7 +62,8 @@ Line perpendicularBisector(const Point& p, const Point& q);
 /// with the first non-zero one positive when they are rational; otherwise the
 /// first non-zero one positive and the rational factors cleared.
 Line normalised(const Line& l);
-/// The number normalised() multiplies by (1 for an approximate or degenerate line).
+/// The number normalised() multiplies by: 1 for a degenerate line, ±1 (the
+/// sign only) for an approximate one.
 Number normalisingFactor(const Line& l);
 /// Whether l and m are the same line (proportional coefficients), decided exactly.
 bool sameLine(const Line& l, const Line& m);

@@ -109,7 +109,7 @@ Line bisectorOf(const Around& a, const Around& b) {
             a.squares.x + a.squares.y - b.squares.x - b.squares.y};
 }
 
-void bisectorEquations(Solution& s, const Around& a, const Around& b) {
+void bisectorEquations(Solution& s, const Around& a, const Around& b, const Math& found) {
     s.add(StepKind::BisectorDistances)
         .line(equation(distancesFrom(x("A"), y("A")), distancesFrom(x("B"), y("B"))));
     s.add(StepKind::SubstituteCoordinates, {pointSlot("A", a.p), pointSlot("B", b.p)})
@@ -117,9 +117,8 @@ void bisectorEquations(Solution& s, const Around& a, const Around& b) {
                        distancesFrom(value(b.p.x), value(b.p.y))));
     s.add(StepKind::SquareBothSides).line(equation(squaresAbout(a.p), squaresAbout(b.p)));
     s.add(StepKind::ExpandSquares).line(equation(developedAbout(a), developedAbout(b)));
-    Step& collect = s.add(StepKind::CollectTerms);
-    if (!b.p.x.isZero() || !b.p.y.isZero()) // otherwise that equation is already the next one
-        collect.line(equation(remainderAbout(a), remainderAbout(b)));
+    s.add(StepKind::CollectTerms)
+        .line(Equivalences(equation(remainderAbout(a), remainderAbout(b))).then(found));
 }
 
 } // namespace
@@ -204,9 +203,8 @@ Solution solveBisector(const Point& a, const Point& b) {
         .figure(Figure::segment(a, b));
     const Around aroundA(a), aroundB(b);
     const Line found = bisectorOf(aroundA, aroundB);
-    bisectorEquations(s, aroundA, aroundB);
     Math equation = generalEquation(found);
-    s.steps.back().line(equation);
+    bisectorEquations(s, aroundA, aroundB, equation);
     const Line line = tidyLineEquation(s, found, &equation);
     s.add(StepKind::BisectorResult, {slot("equation", equation)})
         .figure(Figure::line(line, "mediatriz"))

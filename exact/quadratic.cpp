@@ -58,7 +58,7 @@ std::vector<Number> doubleRoot(Solution& s, const std::string& unknown, const Qu
     const Number t = -q.b / (2 * q.a);
     const Math name = symbol(unknown);
     s.environment.bind(name, t.toDouble());
-    s.add(StepKind::QuadraticDoubleRoot, {slot("t", name)})
+    s.add(StepKind::QuadraticDoubleRoot)
         .line(Chain(name)
                   .equals(fraction(value(-q.b), product({value(2), factor(q.a)})))
                   .endsWith(t));
@@ -71,16 +71,16 @@ std::vector<Number> twoRoots(Solution& s, const std::string& unknown, const Quad
     const std::vector<SignedTerm> numerator{{Sign::Minus, symbol("b")},
                                             {Sign::PlusMinus, root(delta())}};
     s.add(
-         StepKind::QuadraticTwoRoots,
-         {slot("formula", equation(t, fraction(sum(numerator), product({value(2), symbol("a")}))))})
-        .line(Chain(delta()).then(Rel::Greater, value(0)));
+        StepKind::QuadraticTwoRoots,
+        {slot("formula", equation(t, fraction(sum(numerator), product({value(2), symbol("a")}))))});
     const Number sqrtD = simplifyRoot(s, d);
-    const std::vector<Number> found{(-q.b + sqrtD) / (2 * q.a), (-q.b - sqrtD) / (2 * q.a)};
+    // The root with −√Δ first, then the one with +√Δ, as the formula reads.
+    const std::vector<Number> found{(-q.b - sqrtD) / (2 * q.a), (-q.b + sqrtD) / (2 * q.a)};
     Step& step = s.add(StepKind::QuadraticRoots);
     for (std::size_t i = 0; i < 2; ++i) {
         const Math name = symbol(unknown, std::to_string(i + 1));
         s.environment.bind(name, found[i].toDouble());
-        step.line(rootLine(name, q, d, sqrtD, i == 0 ? Sign::Plus : Sign::Minus, found[i]));
+        step.line(rootLine(name, q, d, sqrtD, i == 0 ? Sign::Minus : Sign::Plus, found[i]));
     }
     return found;
 }
@@ -90,14 +90,16 @@ std::vector<Number> twoRoots(Solution& s, const std::string& unknown, const Quad
 /// The circle's equation with v = m·w + k put in, its squares developed,
 /// and its terms collected: the quadratic in w.
 struct Substitution {
-    Math put, developed;
+    std::vector<Math> equations; ///< from the one put in to the developed one
     Quadratic quadratic;
 };
 
 Substitution substituted(const Oriented& o, const Isolated& i, const GeneralCircle& c) {
     const Math w = o.w();
-    const Math replaced = linearCombination({{i.m, w}}, i.k);
-    const Math inner = i.m.isZero() ? factor(i.k) : parens(replaced);
+    const Math replaced = o.replacement();
+    const Math inner = !i.m.isZero()              ? parens(replaced)
+                       : startsWithSign(replaced) ? parens(replaced)
+                                                  : replaced;
     const Number &dw = o.vIsY ? c.d : c.e, &dv = o.vIsY ? c.e : c.d;
     // The x part of each group first, then the y part.
     std::vector<SignedTerm> put, developed, squareW, squareV, linearW, linearV;
@@ -123,26 +125,66 @@ Substitution substituted(const Oriented& o, const Isolated& i, const GeneralCirc
     inOrder(developed, linearW, linearV);
     addConstant(developed, c.f);
     const Quadratic q{1 + square(i.m), 2 * i.m * i.k + dw + dv * i.m, square(i.k) + dv * i.k + c.f};
-    return {equation(sum(std::move(put)), value(0)),
-            equation(sumOrZero(std::move(developed)), value(0)), q};
+    return {{equation(sum(std::move(put)), value(0)),
+             equation(sumOrZero(std::move(developed)), value(0))},
+            q};
 }
 
-/// The other coordinate of each root: v = m·w + k.
+/// The reduced equation (w − c_w)² + (v − c_v)² = K with v = m·w + k put in:
+/// the constants inside the square gathered, the squares developed and the
+/// terms collected into the quadratic in w.
+Substitution substitutedCentred(const Oriented& o, const Isolated& i, const Point& centre,
+                                const Number& big) {
+    const Math w = o.w();
+    const Number &cw = o.vIsY ? centre.x : centre.y, &cv = o.vIsY ? centre.y : centre.x;
+    const Number d = i.k - cv;      // v − c_v = m·w + d
+    std::vector<SignedTerm> inside; // v − c_v with v as the line gives it
+    const Math replaced = o.replacement();
+    if (replaced.kind() == Math::Kind::Sum)
+        for (std::size_t n = 0; n < replaced.children().size(); ++n)
+            inside.push_back({replaced.signAt(n), replaced.children()[n]});
+    else
+        inside.push_back({Sign::Plus, replaced});
+    addConstant(inside, -cv);
+    const Math putV = squared(sumOrZero(inside));
+    const Math gatheredV = squared(linearCombination({{i.m, w}}, d));
+    const Math squareW = shiftedSquare(w, cw);
+    const auto inOrder = [&o](const Math& ofW, const Math& ofV) {
+        return o.vIsY ? plus(ofW, ofV) : plus(ofV, ofW);
+    };
+    std::vector<SignedTerm> developedW = developedSquare(w, cw), developedV;
+    addTerm(developedV, square(i.m), squared(w));
+    addTerm(developedV, 2 * i.m * d, w);
+    addConstant(developedV, square(d));
+    std::vector<SignedTerm> developed = o.vIsY ? developedW : developedV;
+    const std::vector<SignedTerm>& rest = o.vIsY ? developedV : developedW;
+    developed.insert(developed.end(), rest.begin(), rest.end());
+    const Quadratic q{1 + square(i.m), -2 * cw + 2 * i.m * d, square(cw) + square(d) - big};
+    return {{equation(inOrder(squareW, putV), value(big)),
+             equation(inOrder(squareW, gatheredV), value(big)),
+             equation(sumOrZero(std::move(developed)), value(big))},
+            q};
+}
+
+/// The other coordinate of each root: v = m·w + k, with w the root.
 std::vector<Point> backSubstituted(Solution& s, const Oriented& o, const Isolated& i,
                                    const std::vector<Number>& ws) {
     std::vector<Point> points;
-    const std::string v = o.vIsY ? "y" : "x";
+    const std::string v = o.vIsY ? "y" : "x", w = o.vIsY ? "x" : "y";
     for (std::size_t n = 0; n < ws.size(); ++n) {
         const std::string index = ws.size() > 1 ? std::to_string(n + 1) : std::string();
-        const Math name = symbol(v, index);
+        // Two roots are named x₁ and x₂; one root is put in as its value.
+        const Math name = symbol(v, index), root = index.empty() ? value(ws[n]) : symbol(w, index);
         const Number value0 = i.m * ws[n] + i.k;
         s.environment.bind(name, value0.toDouble());
-        Chain chain(name);
-        if (!i.m.isZero()) chain.equals(linearCombination({{i.m, value(ws[n])}}, i.k));
-        s.add(StepKind::BackSubstitute, {slot("w", symbol(o.vIsY ? "x" : "y", index)),
-                                         slot("value", value(ws[n])), slot("v", o.v())})
-            .line(chain.endsWith(value0));
         points.push_back(o.vIsY ? Point{ws[n], value0} : Point{value0, ws[n]});
+        if (i.m.isZero()) continue; // v = k for every point: the line said it
+        Chain chain(name);
+        if (!index.empty()) chain.equals(linearCombination({{i.m, root}}, i.k));
+        if (!ws[n].isZero()) chain.equals(linearCombination({{i.m, value(ws[n])}}, i.k));
+        s.add(StepKind::BackSubstituteRoot,
+              {slot("w", o.w()), slot("root", root), slot("v", o.v())})
+            .line(chain.endsWith(value0));
     }
     return points;
 }
@@ -187,7 +229,7 @@ std::vector<Number> solveQuadratic(Solution& s, const std::string& unknown, cons
     discriminantStep(s, q, d);
     if (!sign) sign = d.sign();
     if (*sign < 0) {
-        s.add(StepKind::QuadraticNoRoots).line(Chain(delta()).then(Rel::Less, value(0)));
+        s.add(StepKind::QuadraticNoRoots);
         return {};
     }
     if (*sign == 0) return doubleRoot(s, unknown, q);
@@ -197,25 +239,34 @@ std::vector<Number> solveQuadratic(Solution& s, const std::string& unknown, cons
 }
 
 std::vector<Point> meetLineAndCircle(Solution& s, const Line& l, const Math& lineEquation,
-                                     const char* lineName, const GeneralCircle& c) {
+                                     const char* lineName, const CircleToMeet& to) {
+    const GeneralCircle& c = to.general;
     // The figure needs only the circle's doubles: no exact root taken.
     const Point centre{-c.d / 2, -c.e / 2};
     const double r2 = (square(centre.x) + square(centre.y) - c.f).toDouble();
     const Circle circle{centre, Number::approximate(std::sqrt(std::max(r2, 0.0)))};
+    const Math written =
+        to.written ? *to.written
+        : to.centre
+            ? equation(plus(shiftedSquare(x(), to.centre->x), shiftedSquare(y(), to.centre->y)),
+                       value(to.squaredRadius))
+            : generalCircleEquation(c);
     s.add(StepKind::CircleLineSystem)
-        .line(lineEquation)
-        .line(generalCircleEquation(c))
+        .line(system({lineEquation, written}))
         .figure(Figure::line(l, lineName))
         .figure(Figure::circle(circle));
     const Oriented o{lineName, &l, &lineEquation, !l.b.isZero()};
     const Isolated i = isolate(s, o);
-    const Substitution sub = substituted(o, i, c);
+    const Substitution sub =
+        to.centre ? substitutedCentred(o, i, *to.centre, to.squaredRadius) : substituted(o, i, c);
     s.add(StepKind::SubstituteInCircle,
-          {slot("v", o.v()), slot("expression", linearCombination({{i.m, o.w()}}, i.k)),
-           slot("w", o.w())})
-        .line(Equivalences(sub.put)
-                  .then(sub.developed)
-                  .then(quadraticEquation(sub.quadratic, o.w())));
+          {slot("v", o.v()), slot("expression", o.replacement()), slot("w", o.w())})
+        .line([&] {
+            Equivalences chain(sub.equations.front());
+            for (std::size_t n = 1; n < sub.equations.size(); ++n)
+                chain.then(sub.equations[n]);
+            return chain.then(quadraticEquation(sub.quadratic, o.w())).operator Math();
+        }());
     const Quadratic whole = wholeQuadratic(s, sub.quadratic, o.w());
     // Δ has the sign of r²(a² + b²) − (a·x_C + b·y_C + c)², decided on the data.
     const std::optional<int> sign = verdict::lineAndCircle(l, Conic{1, 1, 0, c.d, c.e, c.f});
@@ -225,9 +276,7 @@ std::vector<Point> meetLineAndCircle(Solution& s, const Line& l, const Math& lin
 
 void meetingOutcome(Solution& s, std::vector<Point> points, const MeetingEnd& end) {
     if (points.empty()) {
-        s.add(end.none);
-        s.answer.add(end.first, end.apart);
-        s.stopped = true;
+        stopsWith(s, end.none, {}, end.first, end.apart);
         return;
     }
     if (points.size() == 1) {

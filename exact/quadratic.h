@@ -48,15 +48,25 @@ Quadratic wholeQuadratic(Solution& solution, const Quadratic& q, const Math& t);
 std::vector<Number> solveQuadratic(Solution& solution, const std::string& unknown,
                                    const Quadratic& q, std::optional<int> sign = std::nullopt);
 
-/// Where a line meets the circle x² + y² + d·x + e·y + f = 0, by
-/// substitution: the system, the line's equation solved for y (for x when
-/// it has no y), put into the circle's, developed and collected into a
-/// quadratic, solved, and the other coordinate of each root found. The
-/// steps, and the meeting points in the order of the roots: two, one (the
-/// line is tangent) or none. `lineEquation` is the line's equation as the
-/// solution writes it, `lineName` its name (r).
+/// A circle as a solution substitutes into it: its general equation
+/// x² + y² + d·x + e·y + f = 0, or, when `centre` is set, the reduced one
+/// (x − a)² + (y − b)² = `squaredRadius` as the pupil typed it.
+struct CircleToMeet {
+    GeneralCircle general;
+    std::optional<Point> centre;
+    Number squaredRadius;
+    std::optional<Math> written; ///< the reduced equation as typed; its normal form when none
+};
+
+/// Where a line meets a circle, by substitution: the system, the line's
+/// equation solved for y (for x when it has no y), put into the circle's
+/// equation as written, developed and collected into a quadratic, solved,
+/// and the other coordinate of each root found. The steps, and the meeting
+/// points in the order of the roots: two, one (the line is tangent) or
+/// none. `lineEquation` is the line's equation as the solution writes it,
+/// `lineName` its name (r).
 std::vector<Point> meetLineAndCircle(Solution& solution, const Line& l, const Math& lineEquation,
-                                     const char* lineName, const GeneralCircle& c);
+                                     const char* lineName, const CircleToMeet& c);
 
 /// The frame's words and labels for the end of a meeting with a circle.
 struct MeetingEnd {

@@ -1,8 +1,10 @@
 #include "readings.h"
 
 #include "numbertext.h"
+#include "writing.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace exact {
@@ -11,58 +13,22 @@ using Kind = Math::Kind;
 
 namespace {
 
-// --- linear text
+// --- linear text: the written tree (writing.h) with the parentheses,
+// superscripts and subscripts of a line of text
 
 const char* const kSuperscripts[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+const char* const kSubscripts[] = {"₀", "₁", "₂", "₃", "₄", "₅", "₆", "₇", "₈", "₉"};
 
-const char* relationText(Rel r) {
-    switch (r) {
-    case Rel::Equal:
-        return " = ";
-    case Rel::Approx:
-        return " ≈ ";
-    case Rel::NotEqual:
-        return " ≠ ";
-    case Rel::Less:
-        return " < ";
-    case Rel::Greater:
-        return " > ";
-    case Rel::LessEqual:
-        return " ≤ ";
-    case Rel::GreaterEqual:
-        return " ≥ ";
-    default:
-        return " ⇔ ";
-    }
-}
-
-const char* signText(Sign s, bool first) {
-    switch (s) {
-    case Sign::Plus:
-        return first ? "" : " + ";
-    case Sign::Minus:
-        return first ? "−" : " − ";
-    default:
-        return first ? "±" : " ± ";
-    }
-}
-
-bool isNatural(const Number& n) {
-    return n.isInteger() && n.sign() >= 0;
-}
-
-/// An exact value that is not a natural integer, as the tree of its normal form.
-Math expanded(const Math& m) {
-    if (m.kind() != Kind::Number || m.isDecimal() || m.number().isApproximate() ||
-        isNatural(m.number()))
-        return m;
-    return numberTree(m.number());
+bool isDigits(std::string_view s) {
+    return !s.empty() &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 /// Reads as one piece in linear text, without parentheses.
 bool isAtom(const Math& m) {
     switch (m.kind()) {
     case Kind::Symbol:
+    case Kind::Vector:
     case Kind::Parens:
     case Kind::Function:
     case Kind::Abs:
@@ -70,8 +36,8 @@ bool isAtom(const Math& m) {
     case Kind::Point:
     case Kind::Power:
         return true;
-    case Kind::Number:
-        return m.number().sign() >= 0;
+    case Kind::Numeral:
+        return !startsWithSign(m);
     default:
         return false;
     }
@@ -80,26 +46,26 @@ bool isAtom(const Math& m) {
 bool isJuxtaposed(const Math& m) {
     if (m.kind() != Kind::Product) return false;
     for (std::size_t i = 0; i < m.children().size(); ++i)
-        if (m.timesBefore(i) || !isAtom(expanded(m.children()[i]))) return false;
+        if (m.timesBefore(i) || !isAtom(m.children()[i])) return false;
     return true;
 }
 
 /// A numerator that needs no parentheses: an atom, 3√2, or −6.
 bool isPlainNumerator(const Math& m) {
-    if (m.kind() == Kind::Sum && m.children().size() == 1)
-        return isPlainNumerator(expanded(m.children()[0]));
+    if (m.kind() == Kind::Sum && m.children().size() == 1) return isPlainNumerator(m.children()[0]);
     return isAtom(m) || isJuxtaposed(m);
 }
 
-bool endsWithRoot(const Math& m) {
-    if (m.kind() == Kind::Root) return true;
-    return m.kind() == Kind::Product && endsWithRoot(expanded(m.children().back()));
-}
-
-/// x_A: a name whose subscript the next factor must not run into (a_r b_s).
-bool endsWithSubscript(const Math& m) {
-    if (m.kind() == Kind::Symbol) return !m.subscript().empty();
-    return m.kind() == Kind::Product && endsWithSubscript(m.children().back());
+/// An exponent written with superscripts: a whole number, or its negative.
+std::optional<std::string> superscript(const Math& e) {
+    const bool negative =
+        e.kind() == Kind::Sum && e.children().size() == 1 && e.signAt(0) == Sign::Minus;
+    const Math& digits = negative ? e.children()[0] : e;
+    if (digits.kind() != Kind::Numeral || !isDigits(digits.text())) return std::nullopt;
+    std::string out = negative ? "⁻" : "";
+    for (const char d : digits.text())
+        out += kSuperscripts[d - '0'];
+    return out;
 }
 
 class LinearWriter {
@@ -108,17 +74,25 @@ public:
         : m_separator(separator) {}
 
     std::string text(const Math& m) {
-        write(m);
+        write(writing::written(m, m_separator));
         return std::move(m_out);
     }
 
 private:
     void write(const Math& m) {
         switch (m.kind()) {
-        case Kind::Number:
-            return number(m);
+        case Kind::Number: // not in a written tree
+        case Kind::Numeral:
+            m_out += m.text();
+            return;
+        case Kind::Words:
+            words(m.text());
+            return;
         case Kind::Symbol:
             return symbol(m);
+        case Kind::Vector:
+            m_out += m.text() + "\u20D7";
+            return;
         case Kind::Sum:
             return sum(m);
         case Kind::Product:
@@ -139,9 +113,8 @@ private:
             return pointText(m);
         case Kind::Chain:
             return chain(m);
-        case Kind::Words:
-            m_out += m.text();
-            return;
+        case Kind::System:
+            return system(m);
         case Kind::Row:
             for (const Math& part : m.children())
                 write(part);
@@ -149,25 +122,37 @@ private:
         }
     }
 
-    void number(const Math& m) {
-        const Number& n = m.number();
-        if (m.isDecimal() || n.isApproximate()) {
-            m_out += decimalText(n, m_separator);
-        } else if (isNatural(n)) {
-            m_out += n.isZero() ? std::string("0") : n.rational().get_num().get_str();
-        } else {
-            write(numberTree(n));
+    /// Words, a space that does not break written as any other.
+    void words(std::string_view text) {
+        constexpr std::string_view glue = "\u00A0";
+        for (std::size_t at = 0; at < text.size();) {
+            const std::size_t next = text.find(glue, at);
+            m_out += text.substr(at, next - at);
+            if (next == std::string_view::npos) break;
+            m_out += ' ';
+            at = next + glue.size();
         }
     }
 
     void symbol(const Math& m) {
         m_out += m.text();
-        if (!m.subscript().empty()) m_out += "_" + m.subscript();
+        const std::string& sub = m.subscript();
+        if (sub.empty()) return;
+        if (!isDigits(sub)) {
+            m_out += "_" + sub;
+            return;
+        }
+        for (const char d : sub)
+            m_out += kSubscripts[d - '0'];
     }
 
     void sum(const Math& m) {
         for (std::size_t i = 0; i < m.children().size(); ++i) {
-            m_out += signText(m.signAt(i), i == 0);
+            const Sign s = m.signAt(i);
+            if (i > 0)
+                m_out += " " + std::string(writing::signText(s)) + " ";
+            else if (s != Sign::Plus)
+                m_out += writing::signText(s);
             write(m.children()[i]);
         }
     }
@@ -175,11 +160,11 @@ private:
     void product(const Math& m) {
         const auto& factors = m.children();
         for (std::size_t i = 0; i < factors.size(); ++i) {
-            const Math f = expanded(factors[i]);
-            if (m.timesBefore(i))
+            const Math& f = factors[i];
+            if (i > 0 && m.jointBefore(i) == Joint::Times)
                 m_out += " × ";
-            else if (i > 0 &&
-                     (endsWithRoot(expanded(factors[i - 1])) || endsWithSubscript(factors[i - 1])))
+            else if (i > 0 && m.jointBefore(i) == Joint::Apart &&
+                     factors[i - 1].kind() != Kind::Fraction)
                 m_out += " ";
             if (f.kind() == Kind::Fraction && factors.size() > 1)
                 enclosed("(", f, ")");
@@ -189,8 +174,8 @@ private:
     }
 
     void fraction(const Math& m) {
-        const Math top = expanded(m.children()[0]);
-        const Math bottom = expanded(m.children()[1]);
+        const Math& top = m.children()[0];
+        const Math& bottom = m.children()[1];
         grouped(top, !isPlainNumerator(top));
         m_out += "/";
         grouped(bottom, !isAtom(bottom));
@@ -199,21 +184,18 @@ private:
     void power(const Math& m) {
         write(m.children()[0]);
         const Math& e = m.children()[1];
-        if (e.kind() == Kind::Number && !e.isDecimal() && e.number().isInteger()) {
-            const mpz_class k = e.number().rational().get_num();
-            if (k < 0) m_out += "⁻";
-            for (const char digit : mpz_class(abs(k)).get_str())
-                m_out += kSuperscripts[digit - '0'];
+        if (const auto digits = superscript(e)) {
+            m_out += *digits;
             return;
         }
         m_out += "^";
-        grouped(expanded(e), !isAtom(expanded(e)) || e.kind() == Kind::Power);
+        grouped(e, !isAtom(e) || e.kind() == Kind::Power);
     }
 
     void root(const Math& m) {
-        const Math r = expanded(m.children()[0]);
-        const bool plain = r.kind() == Kind::Symbol ||
-                           (r.kind() == Kind::Number && !r.isDecimal() && isNatural(r.number()));
+        const Math& r = m.children()[0];
+        const bool plain =
+            r.kind() == Kind::Symbol || (r.kind() == Kind::Numeral && isDigits(r.text()));
         m_out += "√";
         grouped(r, !plain);
     }
@@ -237,9 +219,19 @@ private:
 
     void chain(const Math& m) {
         for (std::size_t i = 0; i < m.children().size(); ++i) {
-            if (i > 0) m_out += relationText(m.relationAt(i));
+            if (i > 0) m_out += " " + std::string(writing::relationText(m.relationAt(i))) + " ";
             write(m.children()[i]);
         }
+    }
+
+    /// { e₁ ; e₂ }: the equations of a system, in the order they stand.
+    void system(const Math& m) {
+        m_out += "{ ";
+        for (std::size_t i = 0; i < m.children().size(); ++i) {
+            if (i > 0) m_out += " ; ";
+            write(m.children()[i]);
+        }
+        m_out += " }";
     }
 
     void enclosed(const char* open, const Math& inner, const char* close) {
@@ -258,6 +250,10 @@ private:
     std::string_view m_separator;
     std::string m_out;
 };
+
+} // namespace
+
+namespace {
 
 // --- numeric value
 
@@ -355,6 +351,14 @@ Value functionValue(const Math& m, const Environment& env) {
     return scalar(std::hypot(q->x - p->x, q->y - p->y), std::hypot(p->scale, q->scale));
 }
 
+/// The value of a numeral's digits ("0.25", "-1.5").
+Value numeralValue(const std::string& digits) {
+    double v = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), v);
+    if (error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
+    return scalar(v);
+}
+
 bool close(double a, double b, double absolute, double scale) {
     return std::fabs(a - b) <= absolute + 1e-9 * std::max(1.0, scale);
 }
@@ -424,7 +428,13 @@ std::optional<NumericValue> numericValue(const Math& m, const Environment& env) 
     switch (m.kind()) {
     case Kind::Number:
         return scalar(m.number().toDouble());
+    case Kind::Numeral:
+        return numeralValue(m.text());
     case Kind::Symbol:
+        if (m.text() == "π" && m.subscript().empty() && !env.find(m)) // typed as pi
+            return NumericValue{false, 3.14159265358979323846, 0, 3.14159265358979323846};
+        return env.find(m);
+    case Kind::Vector:
         return env.find(m);
     case Kind::Sum:
         return sumValue(m, env);
@@ -449,6 +459,9 @@ std::optional<NumericValue> numericValue(const Math& m, const Environment& env) 
 }
 
 bool holds(const Math& chain, const Environment& env) {
+    if (chain.kind() == Kind::System)
+        return std::all_of(chain.children().begin(), chain.children().end(),
+                           [&](const Math& e) { return holds(e, env); });
     if (chain.kind() != Kind::Chain) return false;
     const auto& members = chain.children();
     for (std::size_t i = 1; i < members.size(); ++i) {

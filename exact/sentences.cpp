@@ -1,5 +1,8 @@
 #include "sentences.h"
 
+#include "notation.h"
+
+#include <optional>
 #include <stdexcept>
 
 namespace exact {
@@ -35,33 +38,35 @@ void scan(std::string_view tpl, OnText text, OnSlot slot) {
     }
 }
 
-bool isAsciiLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-bool isAsciiAlphanumeric(char c) {
-    return isAsciiLetter(c) || (c >= '0' && c <= '9');
-}
-
-/// The words of a template, where a name written with its subscript, as
-/// "y_P" or "a_t", becomes the symbol the mathematics writes: y with P below.
+/// The words of a template, with the mathematics written between two "$"
+/// as its tree ("o vector $AB⃗$", "a recta $r$", "$ax + by + c = 0$") and
+/// "~" as a space that does not break.
+/// Raises std::invalid_argument for a formula that is not one.
 void addWords(std::vector<Math>& parts, std::string_view t) {
-    std::size_t from = 0;
-    for (std::size_t i = 1; i + 1 < t.size(); ++i) {
-        const bool name = t[i] == '_' && isAsciiLetter(t[i - 1]) &&
-                          (i < 2 || !isAsciiAlphanumeric(t[i - 2])) &&
-                          isAsciiAlphanumeric(t[i + 1]);
-        if (!name) continue;
-        std::size_t end = i + 1;
-        while (end < t.size() && isAsciiAlphanumeric(t[end]))
-            ++end;
-        if (i - 1 > from) parts.push_back(words(std::string(t.substr(from, i - 1 - from))));
-        parts.push_back(
-            symbol(std::string(1, t[i - 1]), std::string(t.substr(i + 1, end - i - 1))));
-        from = end;
-        i = end;
+    // "~": a space no row breaks at.
+    const auto text = [](std::string_view w) {
+        std::string out;
+        for (const char c : w)
+            out += c == '~' ? std::string("\u00A0") : std::string(1, c);
+        return words(std::move(out));
+    };
+    while (!t.empty()) {
+        const std::size_t open = t.find('$');
+        if (open == std::string_view::npos) {
+            parts.push_back(text(t));
+            return;
+        }
+        const std::size_t close = t.find('$', open + 1);
+        if (close == std::string_view::npos)
+            throw std::invalid_argument("a formula without its closing \"$\": " + std::string(t));
+        if (open > 0) parts.push_back(text(t.substr(0, open)));
+        const std::string_view formula = t.substr(open + 1, close - open - 1);
+        const std::optional<Math> m = parseLinear(formula);
+        if (!m)
+            throw std::invalid_argument("a formula that does not read: " + std::string(formula));
+        parts.push_back(*m);
+        t.remove_prefix(close + 1);
     }
-    if (from < t.size()) parts.push_back(words(std::string(t.substr(from))));
 }
 
 const Math& valueOf(const std::vector<Slot>& values, std::string_view name, std::string_view key) {
@@ -99,7 +104,19 @@ SentenceTable SentenceTable::parse(std::string_view text) {
         if (equals == std::string_view::npos)
             throw std::invalid_argument("a sentence line without \"=\": " + std::string(line));
         const std::string_view key = trimmed(line.substr(0, equals));
-        if (!table.m_templates.emplace(key, trimmed(line.substr(equals + 1))).second)
+        std::vector<Part> parts;
+        scan(
+            trimmed(line.substr(equals + 1)),
+            [&](std::string_view t) {
+                std::vector<Math> words;
+                addWords(words, t);
+                for (Math& w : words)
+                    parts.push_back({std::move(w), {}});
+            },
+            [&](std::string_view slot) {
+                parts.push_back({Math(), std::string(slot)});
+            });
+        if (!table.m_templates.emplace(key, std::move(parts)).second)
             throw std::invalid_argument("a sentence key given twice: " + std::string(key));
     }
     return table;
@@ -120,9 +137,8 @@ std::vector<std::string> SentenceTable::slotsOf(std::string_view key) const {
     std::vector<std::string> slots;
     const auto it = m_templates.find(key);
     if (it != m_templates.end())
-        scan(
-            it->second, [](std::string_view) {},
-            [&](std::string_view s) { slots.emplace_back(s); });
+        for (const Part& p : it->second)
+            if (!p.slot.empty()) slots.push_back(p.slot);
     return slots;
 }
 
@@ -130,9 +146,9 @@ Math SentenceTable::fill(std::string_view key, const std::vector<Slot>& values) 
     const auto it = m_templates.find(key);
     if (it == m_templates.end()) throw std::invalid_argument("no sentence for " + std::string(key));
     std::vector<Math> parts;
-    scan(
-        it->second, [&](std::string_view t) { addWords(parts, t); },
-        [&](std::string_view s) { parts.push_back(valueOf(values, s, key)); });
+    parts.reserve(it->second.size());
+    for (const Part& p : it->second)
+        parts.push_back(p.slot.empty() ? p.math : valueOf(values, p.slot, key));
     return row(std::move(parts));
 }
 

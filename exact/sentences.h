@@ -13,6 +13,9 @@ namespace exact {
 /// The sentence templates of the worked solutions, one per kind, read from a
 /// text of "key = template" lines ("#" starts a comment). A template's
 /// slots are names in braces: "Substituímos as coordenadas de {A} e de {B}."
+/// Mathematics written in the sentence itself stands between two "$", in
+/// the linear notation of the readings ("a recta $r$", "$Δ = b² − 4ac$"),
+/// and is typeset as mathematics, never broken across two rows.
 /// Another spelling or language is another such text.
 class SentenceTable {
 public:
@@ -20,8 +23,8 @@ public:
     static const SentenceTable& of(Language language);
     /// The table of the sources' own spelling (before the 1990 agreement).
     static const SentenceTable& portuguese() { return of(Language::Pre1990); }
-    /// Raises std::invalid_argument for a line that is not "key = template"
-    /// or a key given twice.
+    /// Raises std::invalid_argument for a line that is not "key = template",
+    /// a key given twice or a formula that does not read.
     static SentenceTable parse(std::string_view text);
 
     bool contains(std::string_view key) const;
@@ -34,7 +37,13 @@ public:
     Math fill(std::string_view key, const std::vector<Slot>& values) const;
 
 private:
-    std::map<std::string, std::string, std::less<>> m_templates;
+    /// A template read once: its words and formulas, and its slots (a part
+    /// with a slot name).
+    struct Part {
+        Math math;
+        std::string slot;
+    };
+    std::map<std::string, std::vector<Part>, std::less<>> m_templates;
 };
 
 /// The sentence of a step, and the title of a solution.

@@ -34,6 +34,7 @@ enum class StepKind : std::uint16_t {
     RadicalExact,
     RadicalSimplify,
     RadicalRationalise,
+    RadicalQuotient,
     RadicalDenest,
     RadicalApproximate,
     RadicalLarge,
@@ -55,6 +56,11 @@ enum class StepKind : std::uint16_t {
     NotALine,
     SimplifyLineDivide,
     SimplifyLineMultiply,
+    LineChangeSign,
+    LineToGeneral,
+    LineToGeneralDivide,
+    LineToGeneralMultiply,
+    SimplifySolvedLine,
     GeneralFromReduced,
     GeneralFromReducedDivide,
     GeneralFromReducedMultiply,
@@ -121,11 +127,18 @@ enum class StepKind : std::uint16_t {
     // a line and a circle
     CircleLineSystem,
     SubstituteInCircle,
+    BackSubstituteRoot,
     LineMissesCircle,
     LineTangentToCircle,
     LineSecantToCircle,
     // a circle by its equation, or by its centre and radius
     CompleteSquares,
+    CircleReducedForm,
+    CircleAtOrigin,
+    CircleToGeneral,
+    CircleToGeneralDivide,
+    CircleMoveTerms,
+    CircleMoveTermsDivide,
     CircleCentreRadius,
     CircleFormula,
     CircleSubstitute,
@@ -190,12 +203,14 @@ enum class StepKind : std::uint16_t {
     // the circumcentre
     CircumcentreMethod,
     SideBisector,
+    SegmentBisector,
     CircumcentreResult,
     // the incentre
     IncentreMethod,
     SideLengths,
     IncentreFormula,
     IncentreCompute,
+    IncentreComputeLong,
     IncentreResult,
     IncentreOfOnePoint,
     // the orthocentre
@@ -218,6 +233,7 @@ enum class StepKind : std::uint16_t {
     // the inscribed and circumscribed circles
     InradiusFormula,
     InscribedResult,
+    InscribedResultLong,
     CircumradiusCompute,
     CircumscribedResult,
     // the distance from a point to a circle
@@ -262,7 +278,6 @@ enum class StepKind : std::uint16_t {
     // any frame
     DecidedOnDecimals, ///< a decision on exact data left to doubles, the work budget spent
     // --- what an exercise asks, where its frame's solution ends otherwise
-    CircleReadReduced,
     AskedReducedEquation,
     AskedReducedEquations,
     AskedGeneralEquation,
@@ -270,6 +285,8 @@ enum class StepKind : std::uint16_t {
     AskedSlope,
     AskedProjectionOnXAxis,
     AskedProjectionOnYAxis,
+    SlopesOfParallel,
+    SlopesOfPerpendicular,
 };
 
 /// The title of a frame's solution: its caption and its data.

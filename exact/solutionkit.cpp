@@ -23,13 +23,20 @@ void takeOutSquare(Solution& solution, const Number& radicand, const Number& roo
             Chain(exact::root(value(radicand))).equals(exact::root(factored)).equals(value(root)));
 }
 
-/// √(p/q) = √p/√q = the rationalised root.
-void rationalise(Solution& solution, const Number& radicand, const Number& root) {
+/// √(p/q) = √p/√q, then each root simplified: the quotient as it is when
+/// the denominator's root is whole (√89/2), rationalised when it is not
+/// (√(9/8) = 3/(2√2) = 3√2/4).
+void rootOfQuotient(Solution& solution, const Number& radicand, const Number& root) {
     const mpq_class& q = radicand.rational();
-    const Math split =
-        fraction(exact::root(value(Number(q.get_num()))), exact::root(value(Number(q.get_den()))));
-    solution.add(StepKind::RadicalRationalise)
-        .line(Chain(exact::root(value(radicand))).equals(split).equals(value(root)));
+    const Number top(q.get_num()), bottom(q.get_den());
+    const Number rootOfBottom = sqrt(bottom);
+    Chain chain(exact::root(value(radicand)));
+    chain.equals(fraction(exact::root(value(top)), exact::root(value(bottom))))
+        .equals(fraction(value(sqrt(top)), value(rootOfBottom)))
+        .equals(value(root));
+    solution
+        .add(rootOfBottom.isRational() ? StepKind::RadicalQuotient : StepKind::RadicalRationalise)
+        .line(chain);
 }
 
 /// √(k²) = k, for a radicand that is the square of k.
@@ -88,9 +95,15 @@ Math withDecimal(const Number& v) {
     return Chain(value(v)).decimalOf(v);
 }
 
+bool readable(const Number& v) {
+    return !v.isExact() || v.terms().size() <= 2;
+}
+
 Math pointWithDecimals(const Point& p, const std::string& name) {
     if (p.x.isApproximate() || p.y.isApproximate())
         return point(decimalValue(p.x), decimalValue(p.y), name);
+    if (!readable(p.x) || !readable(p.y))
+        return Chain(symbol(name)).then(Rel::Approx, point(decimalValue(p.x), decimalValue(p.y)));
     if (p.x.isInteger() && p.y.isInteger()) return pointTree(p, name);
     return Chain(pointTree(p, name)).decimalsOfPoint(p.x, p.y, name);
 }
@@ -125,12 +138,12 @@ Number simplifyRoot(Solution& solution, const Number& radicand) {
     const Number root = sqrt(radicand);
     if (radicand.isRational() && root.isRational()) {
         perfectSquare(solution, StepKind::RadicalExact,
-                      {slot("n", value(radicand)), slot("k", squared(value(root)))}, radicand,
+                      {slot("square", equation(value(radicand), squared(value(root))))}, radicand,
                       root);
     } else if (radicand.isInteger() && root.isExact()) {
         takeOutSquare(solution, radicand, root);
     } else if (radicand.isRational() && root.isExact()) {
-        rationalise(solution, radicand, root);
+        rootOfQuotient(solution, radicand, root);
     } else if (root.isExact()) {
         perfectSquare(solution, StepKind::RadicalDenest, {slot("r", value(root))}, radicand, root);
     } else {
@@ -140,37 +153,44 @@ Number simplifyRoot(Solution& solution, const Number& radicand) {
     return root;
 }
 
+Math radiusLine(const Number& squareOfRadius) {
+    return Chain(symbol("r")).equals(root(value(squareOfRadius))).endsWith(sqrt(squareOfRadius));
+}
+
 Step& scalingStep(Solution& solution, const Number& k) {
     return dividesBy(k) ? solution.add(StepKind::DivideEquation, {slot("k", value(1 / k))})
                         : solution.add(StepKind::MultiplyEquation, {slot("k", value(k))});
 }
 
-Line tidyLineEquation(Solution& solution, const Line& found, Math* equation) {
-    const Line n = normaliseLineEquation(solution, found, equation);
+Line tidyLineEquation(Solution& solution, const Line& found, Math* equation, bool shown) {
+    const Line n = normaliseLineEquation(solution, found, equation, shown);
     reducedLineEquation(solution, n);
     return n;
 }
 
-Line normaliseLineEquation(Solution& solution, const Line& found, Math* equation) {
+Line normaliseLineEquation(Solution& solution, const Line& found, Math* equation, bool shown) {
     const Number k = normalisingFactor(found);
     if (k == 1) return found;
     const Line n = scaled(found, k);
     const Math written = generalEquation(n);
-    scalingStep(solution, k).line(written);
+    scalingStep(solution, k)
+        .line(shown ? written : Equivalences(generalEquation(found)).then(written).operator Math());
     if (equation) *equation = written;
     return n;
 }
 
 void reducedLineEquation(Solution& solution, const Line& n) {
     const Math reduced = *reducedEquation(n);
+    Equivalences chain(generalEquation(n));
     if (n.b.isZero()) {
-        solution.add(StepKind::VerticalLine, {slot("equation", reduced)}).line(reduced);
+        solution.add(StepKind::VerticalLine, {slot("equation", reduced)})
+            .line(chain.then(equation(coefficientTimes(n.a, x()), value(-n.c))).then(reduced));
         return;
     }
-    Step& step = solution.add(StepKind::ReducedEquation);
-    if (n.b != 1)
-        step.line(equation(coefficientTimes(n.b, y()), linearCombination({{-n.a, x()}}, -n.c)));
-    step.line(reduced);
+    solution.add(StepKind::ReducedEquation)
+        .line(
+            chain.then(equation(coefficientTimes(n.b, y()), linearCombination({{-n.a, x()}}, -n.c)))
+                .then(reduced));
 }
 
 Line generalFromReduced(Solution& solution, const Line& l, const Math& reduced, Math& general) {
@@ -196,7 +216,7 @@ Equivalences::Equivalences(Math first)
     , m_last(first) {}
 
 Equivalences& Equivalences::then(Math next) {
-    if (!sameTree(next, m_last)) m_chain.then(Rel::Equivalent, next);
+    if (!sameWriting(next, m_last)) m_chain.then(Rel::Equivalent, next);
     m_last = std::move(next);
     return *this;
 }
@@ -225,7 +245,9 @@ Line withoutResidue(const Line& l) {
     return {clean(l.a), clean(l.b), clean(l.c)};
 }
 
-Math givenEquation(const Line& l) {
+Math givenEquation(const GivenLine& g) {
+    if (std::optional<Math> typed = typedEquation(g)) return *typed;
+    const Line l = withoutResidue(g.line);
     // A line parallel to an axis given as x = k or y = k is written so.
     if (l.b.isZero() && l.a == 1) return equation(x(), value(-l.c));
     if (l.a.isZero() && l.b == 1) return equation(y(), value(-l.c));
@@ -236,8 +258,12 @@ Math givenEquation(const Line& l) {
                     value(0));
 }
 
-Slot lineSlot(const std::string& name, const Line& l) {
+Slot lineSlot(const std::string& name, const GivenLine& l) {
     return slot(name, givenEquation(l));
+}
+
+bool sameWriting(const Math& a, const Math& b) {
+    return sameTree(a, b) || linearText(a, ".") == linearText(b, ".");
 }
 
 Math valueProduct(const Number& a, const Number& b) {
@@ -252,7 +278,7 @@ Math times(const Number& k, const Math& m) {
 }
 
 Math degrees(const Math& amount) {
-    return product({amount, symbol("º")});
+    return product({amount, symbol("°")});
 }
 
 Math degreesMinutesSeconds(double amplitude) {
@@ -265,67 +291,156 @@ Math degreesMinutesSeconds(double amplitude) {
     if (negative) digits.erase(0, 1);
     Number::fromDecimal(digits, seconds);
     const auto amount = [](double v) { return value(Number(static_cast<long>(v))); };
-    return row({product({amount(d), symbol("º")}), words("  "),
-                product({amount(whole), symbol("'")}), words("  "),
-                product({decimalValue(negative ? -seconds : seconds), symbol("''")})});
+    return row({product({amount(d), symbol("°")}), words(" "),
+                product({amount(whole), symbol("′")}), words(" "),
+                product({decimalValue(negative ? -seconds : seconds), symbol("″")})});
 }
 
 void bindAngleUnits(Environment& env) {
-    env.bind(symbol("º"), 1);
-    env.bind(symbol("'"), 1.0 / 60);
-    env.bind(symbol("''"), 1.0 / 3600);
+    env.bind(symbol("°"), 1);
+    env.bind(symbol("′"), 1.0 / 60);
+    env.bind(symbol("″"), 1.0 / 3600);
 }
 
-bool stopsOnNoLine(Solution& solution, const std::string& name, const Line& l,
-                   const std::string& label) {
-    if (!l.isDegenerate()) return false;
-    solution.add(StepKind::NotALine,
-                 {slot("name", symbol(name)), slot("equation", givenEquation(l))});
-    solution.answer.add(label, Verdict::NotALine);
+void stopOn(Solution& solution, const std::string& label, Verdict verdict) {
+    solution.answer.add(label, verdict);
     solution.stopped = true;
-    return true;
 }
 
-Line simplifyGivenLine(Solution& solution, const std::string& name, const Line& l, Math& equation) {
-    const Number k = abs(normalisingFactor(l));
-    if (k == 1) return l;
-    const Line n = scaled(l, k);
-    equation = generalEquation(n);
-    solution
-        .add(dividesBy(k) ? StepKind::SimplifyLineDivide : StepKind::SimplifyLineMultiply,
-             {slot("name", symbol(name)), slot("k", value(dividesBy(k) ? 1 / k : k))})
-        .line(equation);
-    return n;
+Step& stopsWith(Solution& solution, StepKind kind, std::vector<Slot> values,
+                const std::string& label, Verdict verdict) {
+    Step& step = solution.add(kind, std::move(values));
+    stopOn(solution, label, verdict);
+    return step;
 }
 
-Line pointSlopeLine(Solution& solution, StepKind kind, const std::string& name, const Point& p,
-                    const Number& m, Math& general) {
+namespace {
+
+/// Whether an equation is solved for y (y = …, no y on the right) or for x
+/// (x = …, neither x nor y on the right).
+bool mentions(const Math& m, const std::string& name) {
+    if (m.kind() == Math::Kind::Symbol) return m.text() == name && m.subscript().empty();
+    return std::any_of(m.children().begin(), m.children().end(),
+                       [&](const Math& c) { return mentions(c, name); });
+}
+
+bool hasNumeral(const Math& m) {
+    return m.kind() == Math::Kind::Numeral ||
+           std::any_of(m.children().begin(), m.children().end(), hasNumeral);
+}
+
+bool isSolved(const Math& e) {
+    if (e.kind() != Math::Kind::Chain || e.children().size() != 2) return false;
+    const Math& lhs = e.children()[0];
+    const Math& rhs = e.children()[1];
+    if (lhs.kind() != Math::Kind::Symbol || !lhs.subscript().empty()) return false;
+    if (lhs.text() == "y") return !mentions(rhs, "y");
+    return lhs.text() == "x" && !mentions(rhs, "x") && !mentions(rhs, "y");
+}
+
+/// The step that writes a given line's equation in its general form.
+void toGeneral(Solution& solution, const std::string& name, const Math& typed, const Line& read,
+               const Line& n, const Number& k) {
+    const Math moved = generalEquation(read), general = generalEquation(n);
+    const bool asRead = sameWriting(typed, moved);
+    const bool divides = dividesBy(k);
+    StepKind kind;
+    std::vector<Slot> values{slot("name", symbol(name))};
+    if (asRead && k == -1) {
+        kind = StepKind::LineChangeSign;
+    } else if (asRead) {
+        kind = divides ? StepKind::SimplifyLineDivide : StepKind::SimplifyLineMultiply;
+        values.push_back(slot("k", value(divides ? 1 / k : k)));
+    } else if (k == 1) {
+        kind = StepKind::LineToGeneral;
+    } else {
+        kind = divides ? StepKind::LineToGeneralDivide : StepKind::LineToGeneralMultiply;
+        values.push_back(slot("k", value(divides ? 1 / k : k)));
+    }
+    // Decimals typed go straight to whole coefficients, not by fractions.
+    Equivalences chain(typed);
+    if (!hasNumeral(typed)) chain.then(moved);
+    solution.add(kind, std::move(values)).line(chain.then(general));
+}
+
+} // namespace
+
+std::optional<WorkingLine> openGivenLine(Solution& s, const std::string& name,
+                                         const GivenLine& given, const std::string& label,
+                                         LineUse use) {
+    const Line read = withoutResidue(given.line);
+    const Math typed = givenEquation(given);
+    if (read.isDegenerate()) {
+        stopsWith(s, StepKind::NotALine, {slot("name", symbol(name)), slot("equation", typed)},
+                  label, Verdict::NotALine);
+        return std::nullopt;
+    }
+    const Number k = normalisingFactor(read);
+    const Line n{read.a * k, read.b * k, read.c * k};
+    if (use == LineUse::Solved && isSolved(typed)) return WorkingLine{read, n, typed, true};
+    if (use == LineUse::Reduced && isSolved(typed)) {
+        const Math reduced = *reducedEquation(n);
+        if (!sameWriting(typed, reduced))
+            s.add(StepKind::SimplifySolvedLine, {slot("name", symbol(name))})
+                .line(Equivalences(typed).then(reduced));
+        return WorkingLine{read, n, reduced, true};
+    }
+    const Math general = generalEquation(n);
+    if (!sameWriting(typed, general)) toGeneral(s, name, typed, read, n, k);
+    return WorkingLine{read, n, general, false};
+}
+
+Math slopeChain(Solution& s, const std::string& subscript, const std::string& p, const Point& a,
+                const std::string& q, const Point& b, const Number& m) {
+    const Math name = symbol("m", subscript);
+    s.environment.bind(name, m.toDouble());
+    return Chain(name)
+        .equals(fraction(minus(y(q), y(p)), minus(x(q), x(p))))
+        .equals(fraction(minus(value(b.y), value(a.y)), minus(value(b.x), value(a.x))))
+        .equals(fraction(value(b.y - a.y), value(b.x - a.x)))
+        .endsWith(m);
+}
+
+Line pointSlopeLine(Solution& solution, StepKind kind, const Point& p, const Number& m,
+                    Math& general) {
     const Line found{-m, 1, m * p.x - p.y};
     const Math reduced = *reducedEquation(found);
     const auto shifted = [](const Math& v, const Number& k) {
         return k.isZero() ? v : minus(v, value(k));
     };
     solution.environment.bind(symbol("m"), m.toDouble());
-    solution.add(kind)
-        .line(equation(minus(y(), y(name)), product({symbol("m"), minus(x(), x(name))})))
-        .line(Equivalences(equation(shifted(y(), p.y), times(m, shifted(x(), p.x))))
-                  .then(equation(linearCombination({{1, y()}}, -p.y),
-                                 linearCombination({{m, x()}}, -m * p.x)))
-                  .then(reduced));
+    solution.add(kind).line(Equivalences(equation(shifted(y(), p.y), times(m, shifted(x(), p.x))))
+                                .then(equation(linearCombination({{1, y()}}, -p.y),
+                                               linearCombination({{m, x()}}, -m * p.x)))
+                                .then(reduced));
     return generalFromReduced(solution, found, reduced, general);
 }
+
+namespace {
+
+/// a·x + b·y, where a coefficient 0 leaves out its term (as the equation
+/// written leaves it out) even when the coordinate is not exact: the line
+/// x = −1/2 through (−1/2 , π) is exact.
+Number valueAt(const Line& shape, const Point& p) {
+    const auto term = [](const Number& c, const Number& v) {
+        return c.isZero() ? Number(0) : c * v;
+    };
+    return term(shape.a, p.x) + term(shape.b, p.y);
+}
+
+} // namespace
 
 Line familyThrough(Solution& s, StepKind family, const Line& shape, const Point& p,
                    const std::string& name, const std::string& subscript) {
     const Math k = symbol("k", subscript);
-    const Number value0 = -(shape.a * p.x + shape.b * p.y);
+    const Number value0 = -valueAt(shape, p);
     s.environment.bind(k, value0.toDouble());
     const auto withK = [&](const Math& rest) {
         return equation(sum({{Sign::Plus, rest}, {Sign::Plus, k}}), value(0));
     };
-    s.add(family, {slot("equation", withK(linearCombination({{shape.a, x()}, {shape.b, y()}}, 0)))})
-        .line(withK(linearCombination({{shape.a, x()}, {shape.b, y()}}, 0)));
-    const Number known = shape.a * p.x + shape.b * p.y;
+    s.add(family,
+          {slot("equation", withK(linearCombination({{shape.a, x()}, {shape.b, y()}}, 0)))});
+    const Number known = valueAt(shape, p);
     s.add(StepKind::FamilyThroughPoint, {slot("P", pointTree(p, name))})
         .line(Chain(withK(linearCombination({{shape.a, value(p.x)}, {shape.b, value(p.y)}}, 0)))
                   .then(Rel::Equivalent, withK(value(known)))
@@ -340,7 +455,7 @@ void addTerm(std::vector<SignedTerm>& terms, const Number& c, const Math& v) {
 }
 
 void addConstant(std::vector<SignedTerm>& terms, const Number& c) {
-    if (!c.isZero()) terms.push_back({c.sign() < 0 ? Sign::Minus : Sign::Plus, value(abs(c))});
+    if (!c.isZero()) addConstantTerms(terms, c);
 }
 
 Math sumOrZero(std::vector<SignedTerm> terms) {
@@ -350,11 +465,25 @@ Math sumOrZero(std::vector<SignedTerm> terms) {
 Isolated isolate(Solution& sol, const Oriented& e) {
     const Isolated i{-e.p() / e.q(), -e.c() / e.q()};
     const Math w = e.w(), v = e.v();
+    if (isSolvedFor(e)) return i; // as given: y = mx + k
     sol.add(StepKind::IsolateUnknown, {slot("line", symbol(e.name)), slot("v", v)})
         .line(Equivalences(*e.equation)
                   .then(equation(times(e.q(), v), linearCombination({{-e.p(), w}}, -e.c())))
                   .then(equation(v, linearCombination({{i.m, w}}, i.k))));
     return i;
+}
+
+bool isSolvedFor(const Oriented& e) {
+    if (!isSolved(*e.equation) || e.q().isZero()) return false;
+    const Math& lhs = e.equation->children()[0];
+    return lhs.text() == (e.vIsY ? "y" : "x");
+}
+
+Math Oriented::replacement() const {
+    if (isSolvedFor(*this)) return equation->children()[1];
+    const Math m = linearCombination({{-p() / q(), w()}}, -c() / q());
+    // One term with no sign is that term: 3, not the sum of 3 alone.
+    return m.children().size() == 1 && m.signAt(0) == Sign::Plus ? m.children()[0] : m;
 }
 
 Math distanceName(const std::string& point, const std::string& line) {

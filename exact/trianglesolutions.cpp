@@ -18,7 +18,7 @@ namespace {
 using Vertex = NamedPoint;
 
 Math vectorName(const std::string& from, const std::string& to) {
-    return symbol(from + to + "\u20D7");
+    return vector(from + to);
 }
 
 Math detName() {
@@ -65,13 +65,12 @@ Number determinantOrStop(Solution& s, const Triangle& t, StepKind collinear,
     const Number det = determinant(t);
     s.environment.bind(detName(), det.toDouble());
     if (!verdict::collinear(t.a, t.b, t.c).value_or(det.isZero())) return det;
-    s.add(collinear)
+    stopsWith(s, collinear, {}, label,
+              collinear == StepKind::ThreePointsCollinear ? Verdict::NoCircleThroughPoints
+                                                          : Verdict::NotATriangle)
         .line(determinantLine(t, det))
         .figure(Figure::segment(t.a, t.b))
         .figure(Figure::segment(t.b, t.c));
-    s.answer.add(label, collinear == StepKind::ThreePointsCollinear ? Verdict::NoCircleThroughPoints
-                                                                    : Verdict::NotATriangle);
-    s.stopped = true;
     return det;
 }
 
@@ -95,12 +94,12 @@ Line normalThrough(Step& step, const Point& p, const Point& u, Math& written) {
 }
 
 Line sideBisector(Solution& s, const char* name, const Vertex& p, const Vertex& q, const char* mid,
-                  Math& written) {
+                  bool ofTriangle, Math& written) {
     const Point m = midpoint(p.p, q.p);
     bindPoint(s.environment, mid, m);
     const auto half = [](const Math& sum) { return fraction(sum, value(2)); };
     const std::string side = std::string("[") + p.name + q.name + "]";
-    Step& step = s.add(StepKind::SideBisector,
+    Step& step = s.add(ofTriangle ? StepKind::SideBisector : StepKind::SegmentBisector,
                        {slot("name", symbol(name)), slot("side", words(side)),
                         slot("M", symbol(mid)), slot("vector", vectorName(p.name, q.name))});
     step.line(Chain(symbol(mid))
@@ -137,8 +136,7 @@ std::optional<Point> meetingOf(Solution& s, const Line& r, const Math& er, const
                                const Math& el, const LineNames& names) {
     const std::size_t system = s.steps.size();
     s.add(StepKind::LinesSystem, {slot("r", symbol(names.first)), slot("s", symbol(names.second))})
-        .line(er)
-        .line(el)
+        .line(exact::system({er, el}))
         .figure(Figure::line(r, names.first))
         .figure(Figure::line(l, names.second));
     const std::optional<Point> p = solveSystem(s, r, er, l, el, names.first, names.second);
@@ -163,9 +161,7 @@ void pointResult(Solution& s, StepKind kind, const char* name, const Point& p,
 
 /// The stop of a centre that two lines did not give.
 void noMeeting(Solution& s, const std::string& label) {
-    s.add(StepKind::CentreLinesParallel);
-    s.answer.add(label, Verdict::NotATriangle);
-    s.stopped = true;
+    stopsWith(s, StepKind::CentreLinesParallel, {}, label, Verdict::NotATriangle);
 }
 
 /// The meeting point of two lines as the answer, or the stop when they do
@@ -239,9 +235,8 @@ std::optional<Point> incentreSteps(Solution& s, const Triangle& t, Sides& l,
     l = sideLengths(s, t);
     const Number perimeter = l.a + l.b + l.c;
     if (perimeter.isZero()) {
-        s.add(StepKind::IncentreOfOnePoint).figure(Figure::point(t.a, "A"));
-        s.answer.add(label, Verdict::NotATriangle);
-        s.stopped = true;
+        stopsWith(s, StepKind::IncentreOfOnePoint, {}, label, Verdict::NotATriangle)
+            .figure(Figure::point(t.a, "A"));
         return std::nullopt;
     }
     s.add(StepKind::IncentreFormula)
@@ -249,13 +244,22 @@ std::optional<Point> incentreSteps(Solution& s, const Triangle& t, Sides& l,
     const Number nx = l.a * t.a.x + l.b * t.b.x + l.c * t.c.x;
     const Number ny = l.a * t.a.y + l.b * t.b.y + l.c * t.c.y;
     const Point i{nx / perimeter, ny / perimeter};
-    s.add(StepKind::IncentreCompute)
-        .line(Chain(symbol("I"))
-                  .equals(point(weightedValues(l, t.a.x, t.b.x, t.c.x),
-                                weightedValues(l, t.a.y, t.b.y, t.c.y)))
-                  .equals(point(fraction(value(nx), value(perimeter)),
-                                fraction(value(ny), value(perimeter))))
-                  .endsWithPoint(i.x, i.y));
+    Chain values(symbol("I"));
+    values.equals(
+        point(weightedValues(l, t.a.x, t.b.x, t.c.x), weightedValues(l, t.a.y, t.b.y, t.c.y)));
+    if (readable(i.x) && readable(i.y)) {
+        s.add(StepKind::IncentreCompute)
+            .line(values
+                      .equals(point(fraction(value(nx), value(perimeter)),
+                                    fraction(value(ny), value(perimeter))))
+                      .endsWithPoint(i.x, i.y));
+        return i;
+    }
+    // Long exact values: the decimals first, then the exact coordinates.
+    s.add(StepKind::IncentreComputeLong)
+        .line(values.then(Rel::Approx, point(decimalValue(i.x), decimalValue(i.y))))
+        .line(equation(x("I"), value(i.x)))
+        .line(equation(y("I"), value(i.y)));
     return i;
 }
 
@@ -265,10 +269,7 @@ std::optional<Point> incentreSteps(Solution& s, const Triangle& t, Sides& l,
 
 void circleResult(Solution& s, StepKind kind, const Circle& c, const std::string& label) {
     s.environment.bind(symbol("r"), c.radius.toDouble());
-    const Number r2 = c.radiusSquared();
-    Step& step = s.add(kind).line(circleEquation(c));
-    if (needsDecimal(r2)) step.line(Chain(squared(symbol("r"))).equals(value(r2)).decimalOf(r2));
-    step.figure(Figure::circle(c)).figure(Figure::point(c.centre));
+    s.add(kind).line(circleEquation(c)).figure(Figure::circle(c)).figure(Figure::point(c.centre));
     s.answer.add(label, c);
 }
 
@@ -277,12 +278,12 @@ Number determinant(const Triangle& t) {
 }
 
 std::optional<Point> circumcentreSteps(Solution& s, const Triangle& t, StepKind method,
-                                       const LineNames& names) {
+                                       const LineNames& names, bool ofTriangle) {
     const Vertex A{"A", t.a}, B{"B", t.b}, C{"C", t.c};
     s.add(method, {slot("r", symbol(names.first)), slot("s", symbol(names.second))});
     Math er, es;
-    const Line r = sideBisector(s, names.first, A, B, "M", er);
-    const Line l = sideBisector(s, names.second, A, C, "N", es);
+    const Line r = sideBisector(s, names.first, A, B, "M", ofTriangle, er);
+    const Line l = sideBisector(s, names.second, A, C, "N", ofTriangle, es);
     return meetingOf(s, r, er, l, es, names);
 }
 
@@ -291,7 +292,7 @@ Solution solveCircumcentre(const Triangle& t) {
     const std::string label = "Resultado1";
     determinantOrStop(s, t, StepKind::CollinearVertices, label);
     if (s.stopped) return s;
-    const std::optional<Point> o = circumcentreSteps(s, t, StepKind::CircumcentreMethod);
+    const std::optional<Point> o = circumcentreSteps(s, t, StepKind::CircumcentreMethod, {}, true);
     pointOrNoMeeting(s, o, StepKind::CircumcentreResult, "O", label);
     return s;
 }
@@ -428,13 +429,25 @@ Solution solveIncircle(const Triangle& t) {
     const Number r = abs(det) / perimeter;
     const Math abc =
         sum({{Sign::Plus, symbol("a")}, {Sign::Plus, symbol("b")}, {Sign::Plus, symbol("c")}});
-    s.add(StepKind::InradiusFormula)
-        .line(determinantLine(t, det))
-        .line(Chain(symbol("r"))
-                  .equals(fraction(absolute(detName()), abc))
-                  .equals(fraction(absolute(value(det)), value(perimeter)))
-                  .endsWith(r));
-    circleResult(s, StepKind::InscribedResult, {*i, r}, label);
+    Chain radius(symbol("r"));
+    radius.equals(fraction(absolute(detName()), abc))
+        .equals(fraction(absolute(value(det)), value(perimeter)));
+    Step& step = s.add(StepKind::InradiusFormula).line(determinantLine(t, det));
+    if (readable(r) && readable(i->x) && readable(i->y)) {
+        step.line(radius.endsWith(r));
+        circleResult(s, StepKind::InscribedResult, {*i, r}, label);
+        return s;
+    }
+    // Long exact values: the decimals lead, the exact values follow.
+    step.line(radius.then(Rel::Approx, decimalValue(r))).line(equation(symbol("r"), value(r)));
+    s.environment.bind(symbol("r"), r.toDouble());
+    s.add(StepKind::InscribedResultLong,
+          {slot("I", pointWithDecimals(*i, "I")),
+           slot("r", Chain(symbol("r")).then(Rel::Approx, decimalValue(r)))})
+        .line(circleEquation({*i, r}))
+        .figure(Figure::circle({*i, r}))
+        .figure(Figure::point(*i));
+    s.answer.add(label, Circle{*i, r});
     return s;
 }
 
@@ -444,7 +457,7 @@ Solution solveCircumcircle(const Triangle& t) {
     determinantOrStop(s, t, StepKind::CollinearVertices, label);
     if (s.stopped) return s;
     const std::optional<Point> o =
-        circumcentreSteps(s, t, StepKind::CircumcentreMethod, {"m", "n"});
+        circumcentreSteps(s, t, StepKind::CircumcentreMethod, {"m", "n"}, true);
     if (!o) {
         noMeeting(s, label);
         return s;
@@ -460,6 +473,7 @@ Solution solveCircumcircle(const Triangle& t) {
                                squared(minus(value(t.a.y), value(o->y)))))
                   .equals(plus(squared(value(u.x)), squared(value(u.y))))
                   .endsWith(r2))
+        .line(radiusLine(r2))
         .figure(Figure::segment(*o, t.a));
     circleResult(s, StepKind::CircumscribedResult, {*o, sqrt(r2)}, label);
     return s;

@@ -61,12 +61,13 @@ struct LineNames {
 /// normalised equation.
 Line normalThrough(Step& step, const Point& p, const Point& u, Math& written);
 /// The perpendicular bisector `name` of [PQ], through the midpoint `mid`,
-/// perpendicular to PQ⃗: its step, and the line (its equation in `written`).
+/// perpendicular to PQ⃗: its step (which calls [PQ] a side when it is a
+/// triangle's), and the line (its equation in `written`).
 Line sideBisector(Solution& s, const char* name, const NamedPoint& p, const NamedPoint& q,
-                  const char* mid, Math& written);
+                  const char* mid, bool ofTriangle, Math& written);
 /// (x − a)² + (y − b)² = r² as the last step of a circle frame (`kind`, a
-/// sentence without slots), with r² and its decimal when it needs one; the
-/// circle is the answer of `label`.
+/// sentence without slots), the radius stated before it; the circle is the
+/// answer of `label`.
 void circleResult(Solution& s, StepKind kind, const Circle& c, const std::string& label);
 /// Where the lines r and s meet: their system solved (solveSystem), x and y
 /// bound to the point. Nothing when they are parallel.
@@ -78,9 +79,10 @@ Number determinant(const Triangle& t);
 /// The circumcentre O of three points not in a straight line, from the
 /// perpendicular bisectors r of [AB] and s of [AC]: the steps after the
 /// first (`method`, which says why, with the slots {r} and {s} for the
-/// lines' `names`), and O; nothing when the bisectors are
+/// lines' `names`; `ofTriangle` when the points are a triangle's vertices),
+/// and O; nothing when the bisectors are
 /// parallel, which only the doubles of approximate data can make them.
 std::optional<Point> circumcentreSteps(Solution& s, const Triangle& t, StepKind method,
-                                       const LineNames& names = {});
+                                       const LineNames& names, bool ofTriangle);
 
 } // namespace exact::solutions

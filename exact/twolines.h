@@ -2,7 +2,7 @@
 
 // What the solutions of the frames about two typed lines share.
 
-#include "solution.h"
+#include "solutionkit.h"
 
 #include <string>
 
@@ -12,6 +12,8 @@ namespace exact::solutions {
 /// as the solution writes them.
 struct GivenLines {
     Line r, s;
+    Line readR, readS; ///< as read, their signs as typed
+
     Math er, es;
     const char* rName = "r"; ///< as the sentences call them
     const char* sName = "s";
@@ -21,10 +23,10 @@ struct GivenLines {
 using TwoLineSteps = void (*)(Solution&, const GivenLines&, const std::string&);
 
 /// A two-line frame's solution: the title, a stop when either equation is
-/// no line, otherwise both lines simplified (each with its step when it
-/// changes), then the frame's own steps.
-Solution twoLineFrame(TitleKind kind, const std::string& label, const Line& typed1,
-                      const Line& typed2, TwoLineSteps steps);
+/// no line, otherwise both lines as `use` asks for them (each with its step
+/// when it is not so written), then the frame's own steps.
+Solution twoLineFrame(TitleKind kind, const std::string& label, const GivenLine& typed1,
+                      const GivenLine& typed2, kit::LineUse use, TwoLineSteps steps);
 
 /// The meeting point of two lines by substitution, the answer of `label`;
 /// or, when the lines are parallel or the same, the verdict, which stops the

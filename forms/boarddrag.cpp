@@ -257,11 +257,10 @@ void BoardDrag::moveSelected(int dx, int dy, bool tenth) {
     const std::vector<Handle> all = handles();
     if (m_selected >= int(all.size())) return select(-1);
     const Handle& handle = all[std::size_t(m_selected)];
-    auto [stepX, stepY] = divisions();
-    if (tenth) {
-        stepX = stepX.tenth();
-        stepY = stepY.tenth();
-    }
+    auto steps = divisions();
+    if (tenth) steps = {steps.first.tenth(), steps.second.tenth()};
+    const auto stepX = steps.first;
+    const auto stepY = steps.second;
     const DataHistory::Texts before{
         {handle.xField, Controls::field(m_form, handle.xField)->text()},
         {handle.yField, Controls::field(m_form, handle.yField)->text()}};

@@ -5,8 +5,55 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
+
+namespace {
+
+/// The tools whose keys a text field may not keep.
+const QStringList ToolNames = {QStringLiteral("ResolucaoPassoAPasso"), QStringLiteral("Praticar"),
+                               QStringLiteral("QuadroEcraInteiro")};
+
+/// On the fields of a form: a tool's key is the tool's, not the field's.
+class ToolKeys : public QObject {
+public:
+    explicit ToolKeys(QWidget* form)
+        : QObject(form)
+        , m_form(form) {
+        setObjectName(Name);
+    }
+    static inline const QString Name = QStringLiteral("ToolKeys");
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool override = event->type() == QEvent::ShortcutOverride;
+        if (!override && event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        QAction* tool = toolOf(*static_cast<QKeyEvent*>(event));
+        if (!tool) return QObject::eventFilter(watched, event);
+        if (override)
+            event->ignore(); // the shortcut goes to the tool
+        else
+            tool->trigger(); // the field kept the key all the same
+        return true;
+    }
+
+private:
+    QAction* toolOf(const QKeyEvent& key) const {
+        const QKeySequence pressed(key.keyCombination());
+        for (QAction* action : m_form->actions())
+            if (action->isEnabled() && ToolNames.contains(action->objectName()) &&
+                action->shortcut() == pressed)
+                return action;
+        return nullptr;
+    }
+
+    QWidget* m_form;
+};
+
+} // namespace
 
 QAction* addFormTools(BoardMenu& menu, QWidget* form, const FormTools& tools) {
     menu.addTool(QStringLiteral("ResolucaoPassoAPasso"),
@@ -23,4 +70,13 @@ QAction* addFormTools(BoardMenu& menu, QWidget* form, const FormTools& tools) {
     menu.addTool(display.factorMenu(menu.menu())->menuAction());
     menu.addTool(display.namesAction(form));
     return fullScreen;
+}
+
+void letToolKeysThrough(QWidget* form) {
+    QObject* keys = form->findChild<QObject*>(ToolKeys::Name, Qt::FindDirectChildrenOnly);
+    if (!keys) keys = new ToolKeys(form);
+    for (QLineEdit* field : form->findChildren<QLineEdit*>()) {
+        field->removeEventFilter(keys);
+        field->installEventFilter(keys);
+    }
 }

@@ -18,3 +18,8 @@ struct FormTools {
 /// "Quadro em ecrã inteiro" (F11), then the classroom display's "Modo de
 /// projecção", its factors and "Nomes dos pontos". Gives the full-screen action.
 QAction* addFormTools(BoardMenu& menu, QWidget* form, const FormTools& tools);
+
+/// Lets the tools' keys reach the form from its text fields too: a field
+/// keeps Ctrl+E for itself on some desktops (the end of the line), and
+/// "Praticar" must open from anywhere on the form. Once its fields exist.
+void letToolKeysThrough(QWidget* form);

@@ -230,6 +230,7 @@ bool ProblemForm::event(QEvent* e) {
     }
     if (e->type() == QEvent::Polish) {
         arrangeTabOrder(this, m_window.panel, m_board, m_window.buttonRow);
+        letToolKeysThrough(this);
         m_history->watchFields();
     }
     if (e->type() == QEvent::WindowActivate && ActivationTracker::previous() != this &&

@@ -82,7 +82,7 @@ public:
     /// The worked solution of the "Resolver" press whose drawing the board
     /// shows, built now if it was not yet; null when the board shows data,
     /// bare axes, or a press that gives no worked solution.
-    const exact::Solution* solution() const { return m_boardPress.solution(); }
+    const exact::Solution* solution() const override { return m_boardPress.solution(); }
 
     // --- a problem given from outside (an exercise, a worksheet's figure) ---
     /// The frame of the frame table on this form; null when it is not on it.

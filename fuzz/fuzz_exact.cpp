@@ -99,28 +99,29 @@ exact::Number numberOf(std::string_view text) {
     }
 }
 
-/// An equation read exactly, y = x when it is refused or faults.
-exact::Line lineOf(std::string_view text) {
+/// An equation read exactly with the text typed (which the solution writes
+/// as typed), y = x when it is refused or faults.
+exact::GivenLine lineOf(std::string_view text) {
     try {
         const exact::LineReading l = exact::readLine(text);
-        if (l.refusal == exact::Refusal::None) return l.line;
+        if (l.refusal == exact::Refusal::None) return {l.line, std::string(text)};
     } catch (const NumberedError& error) {
         mustDescribe(error);
     }
-    return {exact::Number(-1), exact::Number(1), exact::Number(0)};
+    return {{exact::Number(-1), exact::Number(1), exact::Number(0)}, "y=x"};
 }
 
 void solveLines(std::string_view text) {
     const std::vector<std::string_view> fields = fieldsOf(text, 4);
     const exact::Point p{numberOf(fields.size() > 0 ? fields[0] : "1"),
                          numberOf(fields.size() > 1 ? fields[1] : "2")};
-    const exact::Line r = lineOf(fields.size() > 2 ? fields[2] : "y=2x+1");
-    const exact::Line s = lineOf(fields.size() > 3 ? fields[3] : "x=3");
+    const exact::GivenLine r = lineOf(fields.size() > 2 ? fields[2] : "y=2x+1");
+    const exact::GivenLine s = lineOf(fields.size() > 3 ? fields[3] : "x=3");
     using namespace exact::solutions;
     for (const auto& solve : std::initializer_list<std::function<exact::Solution()>>{
              [&] { return solveTypedLine(r); },
              [&] {
-                 return solveLineThroughPoints(p, {s.a, s.b});
+                 return solveLineThroughPoints(p, {s.line.a, s.line.b});
              },
              [&] { return solveParallelThrough(p, r); },
              [&] { return solvePerpendicularThrough(p, r); },
@@ -134,15 +135,16 @@ void solveLines(std::string_view text) {
     }
 }
 
-/// A circle read exactly, x² + y² = 4 when it is refused or faults.
-exact::Conic circleOf(std::string_view text) {
+/// A circle read exactly with the text typed, x² + y² = 4 when it is
+/// refused or faults.
+exact::GivenCircle circleOf(std::string_view text) {
     try {
         const exact::CircleReading c = exact::readCircle(text);
-        if (c.refusal == exact::Refusal::None) return c.conic;
+        if (c.refusal == exact::Refusal::None) return {c.conic, std::string(text)};
     } catch (const NumberedError& error) {
         mustDescribe(error);
     }
-    return exact::readCircle("x^2+y^2=4").conic;
+    return {exact::readCircle("x^2+y^2=4").conic, "x^2+y^2=4"};
 }
 
 /// Solutions that may fault only as the forms do, on a value past a double.
@@ -160,8 +162,8 @@ void solveLinesAndCircles(std::string_view text) {
     const std::vector<std::string_view> fields = fieldsOf(text, 4);
     const exact::Point p{numberOf(fields.size() > 0 ? fields[0] : "1"),
                          numberOf(fields.size() > 1 ? fields[1] : "2")};
-    const exact::Line r = lineOf(fields.size() > 2 ? fields[2] : "y=2x+1");
-    const exact::Conic c = circleOf(fields.size() > 3 ? fields[3] : "x^2+y^2=4");
+    const exact::GivenLine r = lineOf(fields.size() > 2 ? fields[2] : "y=2x+1");
+    const exact::GivenCircle c = circleOf(fields.size() > 3 ? fields[3] : "x^2+y^2=4");
     using namespace exact::solutions;
     mustSolve({[&] { return solveCircleByEquation(c); },
                [&] { return solveCircleByCentre(p, p.x); },
@@ -184,24 +186,14 @@ void solvePoints(std::string_view text) {
 }
 
 /// A circle read exactly, x² + y² = 4 when it is refused or faults.
-exact::Circle centredCircleOf(std::string_view text) {
-    try {
-        const exact::CircleReading c = exact::readCircle(text);
-        if (c.refusal == exact::Refusal::None) return c.circle;
-    } catch (const NumberedError& error) {
-        mustDescribe(error);
-    }
-    return {{exact::Number(0), exact::Number(0)}, exact::Number(2)};
-}
-
 void solveTriangles(std::string_view text) {
     const std::vector<std::string_view> fields = fieldsOf(text, 6);
     std::vector<exact::Number> n;
     for (std::size_t i = 0; i < 6; ++i)
         n.push_back(numberOf(i < fields.size() ? fields[i] : "1"));
     const exact::solutions::Triangle t{{n[0], n[1]}, {n[2], n[3]}, {n[4], n[5]}};
-    const exact::Line l = lineOf(fields.size() > 4 ? fields[4] : "y=x");
-    const exact::Circle c = centredCircleOf(fields.size() > 5 ? fields[5] : "x^2+y^2=4");
+    const exact::GivenLine l = lineOf(fields.size() > 4 ? fields[4] : "y=x");
+    const exact::GivenCircle c = circleOf(fields.size() > 5 ? fields[5] : "x^2+y^2=4");
     using namespace exact::solutions;
     for (const auto& solve : std::initializer_list<std::function<exact::Solution()>>{
              [&] { return solveCircumcentre(t); }, [&] { return solveIncentre(t); },
@@ -223,9 +215,9 @@ void solveCircles3(std::string_view text) {
     const std::vector<std::string_view> fields = fieldsOf(text, 5);
     const exact::Point p{numberOf(fields.size() > 0 ? fields[0] : "7"),
                          numberOf(fields.size() > 1 ? fields[1] : "1")};
-    const exact::Conic first = circleOf(fields.size() > 2 ? fields[2] : "x^2+y^2=4");
-    const exact::Conic second = circleOf(fields.size() > 3 ? fields[3] : "x^2+y^2-4x=0");
-    const exact::Line t = lineOf(fields.size() > 4 ? fields[4] : "y=x");
+    const exact::GivenCircle first = circleOf(fields.size() > 2 ? fields[2] : "x^2+y^2=4");
+    const exact::GivenCircle second = circleOf(fields.size() > 3 ? fields[3] : "x^2+y^2-4x=0");
+    const exact::GivenLine t = lineOf(fields.size() > 4 ? fields[4] : "y=x");
     using namespace exact::solutions;
     mustSolve({[&] { return solveTwoCircles(first, second); },
                [&] { return solveTangentsFromPoint(p, first); },

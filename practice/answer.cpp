@@ -793,33 +793,85 @@ std::string programSyntax(std::string_view text) {
     return explicitProducts(s);
 }
 
-std::string askedFor(const Expected& e) {
+namespace {
+
+/// The shapes of answer an exercise may ask for, each with its sentence and its example.
+enum class Shape : std::uint8_t {
+    Number,
+    Point,
+    TwoPoints,
+    PointAndNumber,
+    Line,
+    ReducedLine,
+    GeneralLine,
+    TwoLines,
+    Circle,
+    Angle,
+    AngleSeconds,
+    YesNo,
+    Position,
+};
+
+constexpr std::array<std::pair<Say, Say>, 13> ShapeTexts{{
+    {Say::AskNumber, Say::ExampleNumber},
+    {Say::AskPoint, Say::ExamplePoint},
+    {Say::AskTwoPoints, Say::ExampleTwoPoints},
+    {Say::AskPointAndNumber, Say::ExamplePointAndNumber},
+    {Say::AskLine, Say::ExampleLine},
+    {Say::AskReducedLine, Say::ExampleReducedLine},
+    {Say::AskGeneralLine, Say::ExampleGeneralLine},
+    {Say::AskTwoLines, Say::ExampleTwoLines},
+    {Say::AskCircle, Say::ExampleCircle},
+    {Say::AskAngle, Say::ExampleAngle},
+    {Say::AskAngleSeconds, Say::ExampleAngleSeconds},
+    {Say::AskYesNo, Say::ExampleYesNo},
+    {Say::AskPosition, Say::ExamplePosition},
+}};
+
+Shape lineShape(const Expected& e) {
+    if (countOf<exact::Line>(e) > 1) return Shape::TwoLines;
+    return e.form == AskedForm::ReducedEquation   ? Shape::ReducedLine
+           : e.form == AskedForm::GeneralEquation ? Shape::GeneralLine
+                                                  : Shape::Line;
+}
+
+Shape shapeOf(const Expected& e) {
     switch (e.kind) {
     case AnswerKind::Number:
-        return texts::say(Say::AskNumber);
+        return Shape::Number;
     case AnswerKind::Point:
-        if (countOf<Number>(e) > 0) return texts::say(Say::AskPointAndNumber);
-        return texts::say(countOf<exact::Point>(e) > 1 ? Say::AskTwoPoints : Say::AskPoint);
+        if (countOf<Number>(e) > 0) return Shape::PointAndNumber;
+        return countOf<exact::Point>(e) > 1 ? Shape::TwoPoints : Shape::Point;
     case AnswerKind::Line:
-        return texts::say(countOf<exact::Line>(e) > 1 ? Say::AskTwoLines : Say::AskLine);
+        return lineShape(e);
     case AnswerKind::Circle:
-        return texts::say(Say::AskCircle);
+        return Shape::Circle;
     case AnswerKind::Angle: {
         const bool exactAngle = std::all_of(e.values.begin(), e.values.end(), [](const Value& v) {
             const auto* d = std::get_if<Degrees>(&v);
             return !d || d->value.isExact();
         });
-        return texts::say(exactAngle ? Say::AskAngle : Say::AskAngleSeconds);
+        return exactAngle ? Shape::Angle : Shape::AngleSeconds;
     }
     case AnswerKind::Words: {
         const bool yesNo = std::any_of(e.values.begin(), e.values.end(), [](const Value& v) {
             const auto* w = std::get_if<Words>(&v);
             return w && (*w == Words::Yes || *w == Words::No);
         });
-        return texts::say(yesNo ? Say::AskYesNo : Say::AskPosition);
+        return yesNo ? Shape::YesNo : Shape::Position;
     }
     }
-    return {};
+    return Shape::Number;
+}
+
+} // namespace
+
+std::string askedFor(const Expected& e) {
+    return texts::say(ShapeTexts.at(std::size_t(shapeOf(e))).first);
+}
+
+std::string answerExample(const Expected& e) {
+    return texts::say(ShapeTexts.at(std::size_t(shapeOf(e))).second);
 }
 
 TypedAnswer readAnswer(std::string_view text, const Expected& expected) {

@@ -62,6 +62,9 @@ TypedAnswer readAnswer(std::string_view text, AnswerKind kind);
 /// What an exercise asks for, with an example ("Escreva um ponto, por
 /// exemplo (1 , −2) ou A(1/2 ; 3).").
 std::string askedFor(const Expected& expected);
+/// What an exercise asks for, short, with an example, for the answer field
+/// before anything is typed ("um ponto (a , b): (1 , −2)").
+std::string answerExample(const Expected& expected);
 
 /// The program's syntax for what a pupil may type: true minus signs, "√",
 /// "²", "×", "·" and decimal commas turned into "-", "sqr", "^2", "*", ".".

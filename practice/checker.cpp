@@ -96,8 +96,8 @@ int stepOf(const Exercise& ex, const Slip& slip) {
     if (slip.steps.empty()) return 0;
     const std::optional<exact::Solution> solution = workedSolution(ex);
     if (!solution) return 0;
-    for (std::size_t i = 0; i < solution->steps.size(); ++i)
-        for (exact::StepKind kind : slip.steps)
+    for (exact::StepKind kind : slip.steps) // the first kind the solution has
+        for (std::size_t i = 0; i < solution->steps.size(); ++i)
             if (solution->steps[i].kind == kind) return int(i) + 1;
     return 0;
 }

@@ -78,8 +78,9 @@ Slip radiusForSquare() {
         TRANSLATABLE_NOOP("Practice", "Escreveu o raio no segundo membro em vez do seu quadrado."),
         TRANSLATABLE_NOOP("Practice", "a equação reduzida é (x − a)² + (y − b)² = r²: o segundo "
                                       "membro é o quadrado do raio."),
+        "raio",
         {StepKind::CircleSubstitute, StepKind::InscribedResult, StepKind::CircumscribedResult,
-         StepKind::ThreePointsResult, StepKind::TouchingCircleResult},
+         StepKind::ThreePointsRadius, StepKind::TouchingCircleRadius},
         [](const Exercise& ex) {
             const Circle& c = std::get<Circle>(ex.expected.values.at(0));
             if (!c.radius.isRational()) return std::vector<Value>{}; // r would be a fourth root
@@ -93,6 +94,7 @@ Slip centreSigns() {
             TRANSLATABLE_NOOP(
                 "Practice",
                 "em (x − a)² + (y − b)² = r² o centro é (a , b): (x + 2)² corresponde a a = −2."),
+            "centro",
             {StepKind::CompleteSquares, StepKind::CircleSubstitute},
             [](const Exercise& ex) {
                 const Circle& c = std::get<Circle>(ex.expected.values.at(0));
@@ -102,9 +104,13 @@ Slip centreSigns() {
 
 /// The centroid for the centre, found at the step that says what the
 /// centre is.
-Slip centroidCentre(const char* what, std::vector<StepKind> method) {
-    return {"centroid", TRANSLATABLE_NOOP("Practice", "Usou o baricentro do triângulo."), what,
-            std::move(method), [](const Exercise& ex) {
+Slip centroidCentre(const char* what, const char* centre, std::vector<StepKind> method) {
+    return {"centroid",
+            TRANSLATABLE_NOOP("Practice", "Usou o baricentro do triângulo."),
+            what,
+            centre,
+            std::move(method),
+            [](const Exercise& ex) {
                 const Point g = centroid(ex);
                 if (ex.expected.kind == AnswerKind::Point) return one(g);
                 const Circle& c = std::get<Circle>(ex.expected.values.at(0));
@@ -133,7 +139,8 @@ std::vector<Slip> centreAndRadiusSlips() {
          TRANSLATABLE_NOOP(
              "Practice",
              "em (x − a)² + (y − b)² = r² o centro é (a , b): (x + 2)² corresponde a a = −2."),
-         {StepKind::CompleteSquares, StepKind::CircleReadReduced, StepKind::CircleSubstitute},
+         "centro",
+         {StepKind::CircleCentreRadius, StepKind::CircleSubstitute},
          [](const Exercise& ex) {
              const Circle& c = ci(ex, 0);
              return std::vector<Value>{Point{-c.centre.x, -c.centre.y}, c.radius};
@@ -143,6 +150,7 @@ std::vector<Slip> centreAndRadiusSlips() {
          TRANSLATABLE_NOOP(
              "Practice",
              "o segundo membro da equação reduzida é r²: o raio é a sua raiz quadrada."),
+         "raio",
          {StepKind::CircleCentreRadius},
          [](const Exercise& ex) {
              const Circle& c = ci(ex, 0);
@@ -151,6 +159,7 @@ std::vector<Slip> centreAndRadiusSlips() {
         {"not-halved",
          TRANSLATABLE_NOOP("Practice", "Não dividiu por −2 os coeficientes de x e de y."),
          TRANSLATABLE_NOOP("Practice", "de x² + y² + Dx + Ey + F = 0 vem o centro (−D/2 , −E/2)."),
+         "metade",
          {StepKind::CompleteSquares},
          [](const Exercise& ex) {
              if (ex.data.numbers.at(0).isZero()) return std::vector<Value>{};
@@ -199,6 +208,7 @@ std::vector<Slip> tangentCircleSlips() {
          TRANSLATABLE_NOOP("Practice", "Tomou |ax₀ + by₀ + c| como raio, sem dividir pela norma."),
          TRANSLATABLE_NOOP("Practice",
                            "o raio é a distância do centro à recta: |ax₀ + by₀ + c| / √(a² + b²)."),
+         "distância",
          {StepKind::TangentCircleRadius},
          [](const Exercise& ex) {
              const Line& r = ln(ex, 0);
@@ -232,11 +242,13 @@ std::vector<Slip> tangentAtPointSlips() {
         {"radius-line",
          TRANSLATABLE_NOOP("Practice", "Escreveu a recta que passa pelo centro e por P."),
          TRANSLATABLE_NOOP("Practice", "a tangente em P é perpendicular ao raio [CP]."),
+         "raio",
          {StepKind::TangentNormal},
          [](const Exercise& ex) { return one(exact::lineThrough(ci(ex, 0).centre, pt(ex, 0))); }},
         {"through-centre",
          TRANSLATABLE_NOOP("Practice", "Traçou a perpendicular ao raio pelo centro."),
          TRANSLATABLE_NOOP("Practice", "a tangente passa no ponto de tangência P."),
+         "x_P",
          {StepKind::TangentEquation},
          [](const Exercise& ex) {
              const Point& c = ci(ex, 0).centre;
@@ -251,7 +263,8 @@ Slip swappedPoints() {
     return {"swapped",
             TRANSLATABLE_NOOP("Practice", "Trocou a abcissa com a ordenada dos pontos."),
             TRANSLATABLE_NOOP("Practice", "cada ponto escreve-se (x , y): primeiro a abcissa."),
-            {StepKind::QuadraticRoots},
+            "pontos",
+            {StepKind::LineSecantToCircle, StepKind::CirclesSecant, StepKind::QuadraticRoots},
             [](const Exercise& ex) {
                 std::vector<Value> out;
                 for (const Value& v : ex.expected.values) {
@@ -370,6 +383,7 @@ std::vector<Slip> pointCircleSlips() {
          TRANSLATABLE_NOOP("Practice", "Calculou a distância de P ao centro."),
          TRANSLATABLE_NOOP(
              "Practice", "a distância de P à circunferência é a distância ao centro menos o raio."),
+         "raio",
          {StepKind::PointCircleMethod},
          [](const Exercise& ex) { return one(exact::distance(ci(ex, 0).centre, pt(ex, 0))); }},
         {"farthest",
@@ -377,6 +391,7 @@ std::vector<Slip> pointCircleSlips() {
          TRANSLATABLE_NOOP(
              "Practice",
              "o ponto da circunferência mais próximo de P está entre P e o centro: d(P, C) − r."),
+         "diferença",
          {StepKind::PointCircleMethod},
          [](const Exercise& ex) {
              return one(exact::distance(ci(ex, 0).centre, pt(ex, 0)) + ci(ex, 0).radius);
@@ -415,6 +430,7 @@ std::vector<Slip> tangentsFromPointSlips() {
          TRANSLATABLE_NOOP(
              "Practice",
              "as tangentes passam em P e são perpendiculares aos raios nos pontos de tangência."),
+         "raio",
          {StepKind::TangentsMethod},
          [](const Exercise& ex) {
              const Point& c = ci(ex, 0).centre;
@@ -455,6 +471,7 @@ std::vector<Slip> throughPTangentAtQSlips() {
                  "Practice",
                  "Q é o ponto de tangência; o centro está na perpendicular à recta em Q, à mesma "
                  "distância de P e de Q."),
+             "ponto de tangência",
              {StepKind::TouchingCircleMethod},
              [](const Exercise& ex) {
                  return one(Circle{pt(ex, 1), exact::distance(pt(ex, 0), pt(ex, 1))});
@@ -518,13 +535,13 @@ std::vector<FrameDef> circleFrames() {
           centroidCentre(TRANSLATABLE_NOOP("Practice",
                                            "o centro da circunferência inscrita é o incentro, o "
                                            "encontro das bissectrizes dos ângulos."),
-                         {StepKind::IncentreMethod})}},
+                         "incentro", {StepKind::IncentreMethod})}},
         {problem("circunferencia2-1b"),
          "Dados1",
          "Resolver1",
          {true, false, true},
          makeCircumscribed,
-         {radiusForSquare(), centroidCentre(rule, centreMethods)}},
+         {radiusForSquare(), centroidCentre(rule, "mediatriz", centreMethods)}},
         {problem("circunferencia2-2"),
          "Dados3",
          "Resolver3",
@@ -542,7 +559,7 @@ std::vector<FrameDef> circleFrames() {
          "Resolver7",
          {true, false, true},
          makeThroughThree,
-         {radiusForSquare(), centroidCentre(rule, centreMethods)}},
+         {radiusForSquare(), centroidCentre(rule, "mediatriz", centreMethods)}},
         {problem("circunferencia3-1"),
          "Dados1",
          "Resolver1",

@@ -371,6 +371,12 @@ void endOnAsked(const Exercise& ex, const Data& w, exact::Solution& s) {
         solve::endOnProjection(s, w.points.at(0), ex.data.numbers.at(0) == exact::Number(1));
     else
         solve::endOnAsked(s, asked(ex));
+    // A line through a point parallel or perpendicular to another: the pupil
+    // who answers y = mx + b finds it through the slopes, and so does the solution.
+    const bool parallel = of(ex, "recta1-3");
+    if (parallel || of(ex, "recta1-4"))
+        solve::slopesBeforeTheEnd(s, w.lines.at(0), w.points.at(0), parallel ? "P" : "Q",
+                                  !parallel);
 }
 
 } // namespace

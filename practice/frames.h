@@ -39,8 +39,12 @@ struct Slip {
     const char* id;   ///< a short name, for tests and tools: "no-halving"
     const char* what; ///< "Somou as coordenadas sem dividir por 2."
     const char* rule; ///< "as coordenadas do ponto médio são as médias das dos extremos."
-    /// The kinds of step of the worked solution where the slip happens, the
-    /// first one found in the solution is shown.
+    /// What the slip gets wrong, as the worked solution's sentences and
+    /// mathematics name it ("declive", "raio", "x_P"): the step the slip
+    /// opens names it.
+    const char* quantity;
+    /// The kinds of step of the worked solution where the slip happens: the
+    /// first of them that the solution has is shown.
     std::vector<exact::StepKind> steps;
     /// The answer the slip gives; empty when it does not apply to these data.
     std::function<std::vector<Value>(const Exercise&)> apply;

@@ -44,6 +44,7 @@ std::vector<Slip> intersectionSlips() {
          TRANSLATABLE_NOOP("Practice", "Trocou a abcissa com a ordenada do ponto."),
          TRANSLATABLE_NOOP("Practice",
                            "o ponto de intersecção escreve-se (x , y): primeiro a abcissa."),
+         "ponto",
          {StepKind::IntersectionResult},
          [](const Exercise& ex) {
              const Point p = exact::intersection(ln(ex, 0), ln(ex, 1));
@@ -53,6 +54,7 @@ std::vector<Slip> intersectionSlips() {
          TRANSLATABLE_NOOP(
              "Practice", "Passou o termo independente para o outro membro sem lhe trocar o sinal."),
          TRANSLATABLE_NOOP("Practice", "de ax + by + c = 0 vem ax + by = −c."),
+         "sistema",
          {StepKind::IntersectionSystem},
          [](const Exercise& ex) {
              const Point p = exact::intersection(ln(ex, 0), ln(ex, 1));
@@ -99,6 +101,7 @@ std::vector<Slip> parallelDistanceSlips() {
          TRANSLATABLE_NOOP(
              "Practice",
              "d = |c₁ − c₂| / √(a² + b²), com as duas equações escritas com os mesmos a e b."),
+         "√(a",
          {StepKind::DistanceToLineFormula},
          [=](const Exercise& ex) {
              const auto [n2, c1, c2, k] = parts(ex);
@@ -107,6 +110,7 @@ std::vector<Slip> parallelDistanceSlips() {
         {"no-root",
          TRANSLATABLE_NOOP("Practice", "Dividiu por a² + b² em vez de √(a² + b²)."),
          TRANSLATABLE_NOOP("Practice", "no denominador está a norma do vector normal, √(a² + b²)."),
+         "√(a",
          {StepKind::DistanceToLineFormula},
          [=](const Exercise& ex) {
              const auto [n2, c1, c2, k] = parts(ex);
@@ -118,6 +122,7 @@ std::vector<Slip> parallelDistanceSlips() {
              "Subtraiu os termos independentes sem igualar primeiro os coeficientes de x e de y."),
          TRANSLATABLE_NOOP(
              "Practice", "escreva as duas equações com os mesmos a e b antes de subtrair c₁ e c₂."),
+         "coeficientes",
          {StepKind::LinesParallel},
          [=](const Exercise& ex) {
              const auto [n2, c1, c2, k] = parts(ex);
@@ -157,6 +162,7 @@ std::vector<Slip> pointLineDistanceSlips() {
          TRANSLATABLE_NOOP("Practice", "Esqueceu o valor absoluto."),
          TRANSLATABLE_NOOP("Practice",
                            "uma distância nunca é negativa: d = |ax₀ + by₀ + c| / √(a² + b²)."),
+         "|a",
          {StepKind::DistanceToLineFormula},
          [=](const Exercise& ex) {
              const Number v = value(ex, true);
@@ -166,12 +172,14 @@ std::vector<Slip> pointLineDistanceSlips() {
         {"no-root",
          TRANSLATABLE_NOOP("Practice", "Esqueceu a raiz quadrada no denominador."),
          TRANSLATABLE_NOOP("Practice", "o denominador é √(a² + b²), a norma do vector normal."),
+         "√(a",
          {StepKind::DistanceToLineFormula},
          [=](const Exercise& ex) { return one(exact::abs(value(ex, true)) / norm2(ex)); }},
         {"no-constant",
          TRANSLATABLE_NOOP("Practice", "Esqueceu o termo independente c."),
          TRANSLATABLE_NOOP(
              "Practice", "substitua x e y pelas coordenadas de P em ax + by + c, sem esquecer c."),
+         "coeficientes",
          {StepKind::SubstitutePointAndLine},
          [=](const Exercise& ex) {
              return one(exact::abs(value(ex, false)) / exact::sqrt(norm2(ex)));
@@ -251,12 +259,14 @@ std::vector<Slip> angleSlips() {
              "Practice",
              "o ângulo de duas rectas é agudo ou recto: cos θ = |u · v| / (‖u‖ ‖v‖), com valor "
              "absoluto."),
+         "agudo",
          {StepKind::AngleFormula},
          [=](const Exercise& ex) { return one(Degrees{N(180) - from(ex)}); }},
         {"complement",
          TRANSLATABLE_NOOP("Practice", "Deu o complemento do ângulo."),
          TRANSLATABLE_NOOP("Practice",
                            "use os dois vectores directores (ou os dois normais), não um de cada."),
+         "vector director",
          {StepKind::DirectionVectors},
          [=](const Exercise& ex) { return one(Degrees{N(90) - from(ex)}); }}};
 }
@@ -267,6 +277,7 @@ std::vector<Slip> oppositeVerdict(const char* rule) {
     return {{"opposite",
              TRANSLATABLE_NOOP("Practice", "A conclusão está trocada."),
              rule,
+             "declive",
              {StepKind::CollinearSlopes, StepKind::CollinearVectors},
              [](const Exercise& ex) {
                  const Words w = std::get<Words>(ex.expected.values.at(0));
@@ -365,12 +376,14 @@ std::vector<Slip> inclinationSlips() {
          TRANSLATABLE_NOOP("Practice", "Deu um ângulo negativo."),
          TRANSLATABLE_NOOP("Practice", "a inclinação está entre 0º e 180º: quando o declive é "
                                        "negativo, soma-se 180º a arctg m."),
+         "inclinação",
          {StepKind::InclinationTangent, StepKind::InclinationObtuse},
          [](const Exercise& ex) { return angleSlip(ex, false); }},
         {"complement",
          TRANSLATABLE_NOOP("Practice", "Deu o ângulo com o eixo das ordenadas."),
          TRANSLATABLE_NOOP(
              "Practice", "a inclinação é o ângulo com o semieixo positivo das abcissas: tg α = m."),
+         "inclinação",
          {StepKind::InclinationTangent, StepKind::InclinationInverse},
          [](const Exercise& ex) { return angleSlip(ex, true); }}};
 }
@@ -381,6 +394,7 @@ std::vector<Slip> slopeFromPointsSlips() {
         {"swapped-differences",
          TRANSLATABLE_NOOP("Practice", "Trocou Δx com Δy."),
          TRANSLATABLE_NOOP("Practice", "o declive é m = (y_B − y_A)/(x_B − x_A)."),
+         "declive",
          {StepKind::SlopeOfSegment},
          [](const Exercise& ex) { return slopeOrAngle(ex, N(1) / ex.data.numbers.at(0)); }});
     slips.push_back(
@@ -388,6 +402,7 @@ std::vector<Slip> slopeFromPointsSlips() {
          TRANSLATABLE_NOOP("Practice", "Trocou o sinal do declive."),
          TRANSLATABLE_NOOP("Practice",
                            "subtraia as coordenadas pela mesma ordem em cima e em baixo."),
+         "declive",
          {StepKind::SlopeOfSegment, StepKind::SlopeOfReduced},
          [](const Exercise& ex) { return slopeOrAngle(ex, -ex.data.numbers.at(0)); }});
     return slips;
@@ -399,12 +414,14 @@ std::vector<Slip> slopeFromEquationSlips() {
                      TRANSLATABLE_NOOP("Practice", "Trocou o sinal do declive."),
                      TRANSLATABLE_NOOP(
                          "Practice", "de ax + by + c = 0 vem y = −(a/b)x − c/b: o declive é −a/b."),
+                     "declive",
                      {StepKind::SlopeOfSegment, StepKind::SlopeOfReduced},
                      [](const Exercise& ex) { return slopeOrAngle(ex, -ex.data.numbers.at(0)); }});
     slips.push_back(
         {"b-over-a",
          TRANSLATABLE_NOOP("Practice", "Calculou −b/a em vez de −a/b."),
          TRANSLATABLE_NOOP("Practice", "o declive é o coeficiente de x depois de isolar y: −a/b."),
+         "declive",
          {StepKind::SlopeOfReduced},
          [](const Exercise& ex) { return slopeOrAngle(ex, N(-1) / ex.data.numbers.at(0)); }});
     return slips;
@@ -442,6 +459,7 @@ std::vector<Slip> relativePositionSlips() {
          TRANSLATABLE_NOOP("Practice", "com os coeficientes de x e de y proporcionais, as rectas "
                                        "são coincidentes se também os "
                                        "termos independentes o forem, e paralelas se não forem."),
+         "coeficientes",
          {StepKind::PositionCompare},
          [](const Exercise& ex) {
              const Words* w = std::get_if<Words>(&ex.expected.values.at(0));
@@ -451,6 +469,7 @@ std::vector<Slip> relativePositionSlips() {
         {"swapped",
          TRANSLATABLE_NOOP("Practice", "Trocou a abcissa com a ordenada do ponto de intersecção."),
          TRANSLATABLE_NOOP("Practice", "o ponto escreve-se (x , y): primeiro a abcissa."),
+         "ponto",
          {StepKind::PositionConcurrent},
          [](const Exercise& ex) {
              const Point* p = std::get_if<Point>(&ex.expected.values.at(0));

@@ -45,6 +45,7 @@ std::vector<Slip> axisSlips() {
                  "Practice",
                  "a paralela ao eixo das abcissas é horizontal, y = y_P; a paralela ao eixo das "
                  "ordenadas é vertical, x = x_P."),
+             "eixo",
              {StepKind::ParallelToXAxis, StepKind::ParallelToYAxis},
              [](const Exercise& ex) {
                  const Line& l = std::get<Line>(ex.expected.values.at(0));
@@ -70,6 +71,7 @@ std::vector<Slip> inclinationSlips() {
     return {{"supplement",
              TRANSLATABLE_NOOP("Practice", "Trocou o sinal do declive."),
              TRANSLATABLE_NOOP("Practice", "o declive é a tangente da inclinação: m = tg α."),
+             "tangente",
              {StepKind::SlopeFromInclination},
              [](const Exercise& ex) {
                  const int a = int(ex.data.numbers.at(0).rational().get_num().get_si());
@@ -79,6 +81,7 @@ std::vector<Slip> inclinationSlips() {
              TRANSLATABLE_NOOP("Practice", "Usou a tangente do complemento da inclinação."),
              TRANSLATABLE_NOOP("Practice",
                                "a inclinação é o ângulo com o eixo das abcissas, e m = tg α."),
+             "tangente",
              {StepKind::SlopeFromInclination},
              [](const Exercise& ex) {
                  const int a = int(ex.data.numbers.at(0).rational().get_num().get_si());
@@ -102,6 +105,7 @@ std::vector<Slip> slopeSlips() {
     return {{"ordinate-as-intercept",
              TRANSLATABLE_NOOP("Practice", "Tomou a ordenada de P como ordenada na origem."),
              TRANSLATABLE_NOOP("Practice", "a recta é y − y_P = m(x − x_P)."),
+             "y_P",
              {StepKind::SlopeThroughPoint},
              [](const Exercise& ex) {
                  return one(Line{ex.data.numbers.at(0), N(-1), pt(ex, 0).y});
@@ -110,6 +114,7 @@ std::vector<Slip> slopeSlips() {
              TRANSLATABLE_NOOP("Practice", "Trocou o sinal da abcissa de P."),
              TRANSLATABLE_NOOP("Practice",
                                "a recta é y − y_P = m(x − x_P): subtrai-se a abcissa de P."),
+             "x_P",
              {StepKind::SlopeThroughPoint},
              [](const Exercise& ex) {
                  const Point& p = pt(ex, 0);
@@ -156,6 +161,7 @@ std::vector<Slip> angleWithLineSlips() {
                  "Practice",
                  "o ângulo é o das rectas pedidas com r: rode o vector director de r, ou use a "
                  "fórmula do ângulo de duas rectas."),
+             "ângulo",
              {StepKind::AngleLineTangent},
              [](const Exercise& ex) {
                  const int a = int(ex.data.numbers.at(0).rational().get_num().get_si());
@@ -199,6 +205,7 @@ std::vector<Slip> bisectorsSlips() {
          TRANSLATABLE_NOOP("Practice",
                            "os pontos das bissectrizes estão à mesma distância das duas rectas: "
                            "|a₁x + b₁y + c₁|/√(a₁² + b₁²) = |a₂x + b₂y + c₂|/√(a₂² + b₂²)."),
+         "distância",
          {StepKind::BisectorsDefinition},
          [](const Exercise& ex) {
              const Line& r = ln(ex, 0);

@@ -38,6 +38,7 @@ std::vector<Slip> pointSlips() {
              "Practice",
              "a projecção sobre o eixo das abcissas conserva a abcissa e tem ordenada 0; sobre o "
              "eixo das ordenadas, o contrário."),
+         "eixo",
          {StepKind::PointProjections, StepKind::PointOnXAxis, StepKind::PointOnYAxis},
          [](const Exercise& ex) {
              const Point& a = pt(ex, 0);
@@ -46,6 +47,7 @@ std::vector<Slip> pointSlips() {
         {"swapped",
          TRANSLATABLE_NOOP("Practice", "Trocou a abcissa com a ordenada."),
          TRANSLATABLE_NOOP("Practice", "a abcissa é a primeira coordenada e a ordenada a segunda."),
+         "abcissa",
          {StepKind::PointCoordinates},
          [](const Exercise& ex) {
              const Point& a = pt(ex, 0);
@@ -82,6 +84,7 @@ std::vector<Slip> midpointSlips() {
          TRANSLATABLE_NOOP("Practice", "Somou as coordenadas dos extremos sem dividir por 2."),
          TRANSLATABLE_NOOP(
              "Practice", "cada coordenada do ponto médio é a média das coordenadas dos extremos."),
+         "média",
          {StepKind::MidpointFormula},
          [](const Exercise& ex) {
              return one(Point{pt(ex, 0).x + pt(ex, 1).x, pt(ex, 0).y + pt(ex, 1).y});
@@ -92,6 +95,7 @@ std::vector<Slip> midpointSlips() {
          TRANSLATABLE_NOOP(
              "Practice",
              "o ponto médio é ((x_A + x_B)/2 , (y_A + y_B)/2): somam-se as coordenadas."),
+         "x_A + x_B",
          {StepKind::MidpointFormula},
          [](const Exercise& ex) {
              return one(Point{(pt(ex, 1).x - pt(ex, 0).x) / 2, (pt(ex, 1).y - pt(ex, 0).y) / 2});
@@ -133,6 +137,7 @@ std::vector<Slip> distanceSlips() {
          TRANSLATABLE_NOOP(
              "Practice",
              "a distância é a raiz quadrada da soma dos quadrados das diferenças das coordenadas."),
+         "√",
          {StepKind::DistanceFormula},
          [](const Exercise& ex) { return one(exact::squaredDistance(pt(ex, 0), pt(ex, 1))); }},
         {"sum-for-difference",
@@ -140,6 +145,7 @@ std::vector<Slip> distanceSlips() {
          TRANSLATABLE_NOOP(
              "Practice",
              "em d(A, B) = √((x_B − x_A)² + (y_B − y_A)²) entram as diferenças das coordenadas."),
+         "x_B − x_A",
          {StepKind::DistanceFormula},
          [](const Exercise& ex) {
              const Point o{N(0), N(0)};
@@ -149,6 +155,7 @@ std::vector<Slip> distanceSlips() {
         {"no-squares",
          TRANSLATABLE_NOOP("Practice", "Somou as diferenças sem as elevar ao quadrado."),
          TRANSLATABLE_NOOP("Practice", "a distância não é |Δx| + |Δy|: é √(Δx² + Δy²)."),
+         "²",
          {StepKind::DistanceFormula},
          [](const Exercise& ex) {
              return one(exact::abs(pt(ex, 1).x - pt(ex, 0).x) +
@@ -179,12 +186,14 @@ std::vector<Slip> bisectorSlips() {
              TRANSLATABLE_NOOP("Practice", "Escreveu a equação da recta AB."),
              TRANSLATABLE_NOOP("Practice",
                                "a mediatriz é perpendicular ao segmento [AB] no seu ponto médio."),
+             "mesma distância",
              {StepKind::BisectorDefinition},
              [](const Exercise& ex) { return one(exact::lineThrough(pt(ex, 0), pt(ex, 1))); }},
             {"through-a",
              TRANSLATABLE_NOOP("Practice", "Traçou a perpendicular a [AB] que passa em A."),
              TRANSLATABLE_NOOP("Practice",
                                "a mediatriz passa no ponto médio de [AB], não num dos extremos."),
+             "mesma distância",
              {StepKind::BisectorDefinition},
              [](const Exercise& ex) {
                  const Point& a = pt(ex, 0);
@@ -217,6 +226,7 @@ std::vector<Slip> typedLineSlips() {
              TRANSLATABLE_NOOP("Practice", "Trocou o sinal do declive."),
              TRANSLATABLE_NOOP("Practice",
                                "de ax + by + c = 0 vem y = −(a/b)x − c/b: o declive é −a/b."),
+             "declive",
              {StepKind::SlopeAndIntercept},
              [](const Exercise& ex) {
                  const Line& r = ln(ex, 0);
@@ -227,6 +237,7 @@ std::vector<Slip> typedLineSlips() {
              TRANSLATABLE_NOOP(
                  "Practice",
                  "ao isolar y, divide-se todo o membro por b: a ordenada na origem é −c/b."),
+             "ordenada na origem",
              {StepKind::SlopeAndIntercept},
              [](const Exercise& ex) {
                  const Line& r = ln(ex, 0);
@@ -272,6 +283,7 @@ std::vector<Slip> lineThroughPointsSlips() {
              TRANSLATABLE_NOOP(
                  "Practice",
                  "o declive é m = (y_B − y_A)/(x_B − x_A): a diferença das ordenadas em cima."),
+             "declive",
              {StepKind::SlopeOfSegment},
              [=](const Exercise& ex) { return withSlope(ex, true, false); }},
             {"slope-sign",
@@ -279,6 +291,7 @@ std::vector<Slip> lineThroughPointsSlips() {
              TRANSLATABLE_NOOP(
                  "Practice",
                  "em m = (y_B − y_A)/(x_B − x_A) subtraem-se as coordenadas pela mesma ordem."),
+             "declive",
              {StepKind::SlopeOfSegment},
              [=](const Exercise& ex) { return withSlope(ex, false, true); }}};
 }
@@ -328,6 +341,7 @@ std::vector<Slip> parallelSlips() {
         {"perpendicular",
          TRANSLATABLE_NOOP("Practice", "Usou o declive da perpendicular."),
          TRANSLATABLE_NOOP("Practice", "rectas paralelas têm o mesmo declive."),
+         "paralelas",
          {StepKind::ParallelFamily},
          [](const Exercise& ex) { return throughWithSlope(ex, N(-1) / slope(ln(ex, 0))); }},
         {"given-line",
@@ -336,12 +350,14 @@ std::vector<Slip> parallelSlips() {
              "Practice",
              "a paralela tem de passar em P: substitua as coordenadas de P para achar a ordenada "
              "na origem."),
+         "ponto P",
          {StepKind::FamilyThroughPoint},
          [](const Exercise& ex) { return one(ln(ex, 0)); }},
         {"ordinate-as-intercept",
          TRANSLATABLE_NOOP("Practice", "Tomou a ordenada de P como ordenada na origem."),
          TRANSLATABLE_NOOP("Practice", "a ordenada na origem b obtém-se de y_P = m·x_P + b."),
-         {StepKind::FamilyThroughPoint},
+         "ordenada na origem",
+         {StepKind::SlopesOfParallel, StepKind::FamilyThroughPoint},
          [](const Exercise& ex) {
              return one(Line{slope(ln(ex, 0)), N(-1), pt(ex, 0).y});
          }}};
@@ -351,17 +367,20 @@ std::vector<Slip> perpendicularSlips() {
     return {{"minus-m",
              TRANSLATABLE_NOOP("Practice", "Usou −m para o declive da perpendicular."),
              TRANSLATABLE_NOOP("Practice", "o declive da perpendicular é −1/m."),
-             {StepKind::PerpendicularFamily},
+             "declive",
+             {StepKind::SlopesOfPerpendicular, StepKind::PerpendicularFamily},
              [](const Exercise& ex) { return throughWithSlope(ex, -slope(ln(ex, 0))); }},
             {"inverse-m",
              TRANSLATABLE_NOOP("Practice", "Usou 1/m para o declive da perpendicular."),
              TRANSLATABLE_NOOP(
                  "Practice", "o declive da perpendicular é −1/m: o inverso, com o sinal trocado."),
-             {StepKind::PerpendicularFamily},
+             "declive",
+             {StepKind::SlopesOfPerpendicular, StepKind::PerpendicularFamily},
              [](const Exercise& ex) { return throughWithSlope(ex, N(1) / slope(ln(ex, 0))); }},
             {"parallel",
              TRANSLATABLE_NOOP("Practice", "Escreveu a paralela em vez da perpendicular."),
              TRANSLATABLE_NOOP("Practice", "o declive da perpendicular é −1/m."),
+             "perpendicular",
              {StepKind::PerpendicularFamily},
              [](const Exercise& ex) { return throughWithSlope(ex, slope(ln(ex, 0))); }}};
 }

@@ -16,7 +16,7 @@ namespace {
 constexpr std::array<std::pair<Say, std::string_view>, std::size_t(Say::ReducedCircleAsked) + 1>
     Sentences{{
         {Say::Right, TRANSLATABLE_NOOP("Practice", "Certo.")},
-        {Say::RightToSimplify, TRANSLATABLE_NOOP("Practice", "Certo, mas simplifique: {what}")},
+        {Say::RightToSimplify, TRANSLATABLE_NOOP("Practice", "Certo, mas {what}")},
         {Say::WrongSlipAtStep,
          TRANSLATABLE_NOOP("Practice", "Errado. {what} Reveja o passo {step}: {rule}")},
         {Say::WrongSlip, TRANSLATABLE_NOOP("Practice", "Errado. {what} Recorde: {rule}")},
@@ -110,6 +110,12 @@ constexpr std::array<std::pair<Say, std::string_view>, std::size_t(Say::ReducedC
         {Say::AskCircle,
          TRANSLATABLE_NOOP("Practice", "Escreva uma equação de uma circunferência, por exemplo "
                                        "(x − 1)² + (y + 2)² = 5.")},
+        {Say::AskReducedLine,
+         TRANSLATABLE_NOOP("Practice",
+                           "Escreva a equação reduzida da recta, por exemplo y = 2x − 1.")},
+        {Say::AskGeneralLine,
+         TRANSLATABLE_NOOP("Practice",
+                           "Escreva uma equação geral da recta, por exemplo 2x − y + 3 = 0.")},
         {Say::AskAngle,
          TRANSLATABLE_NOOP("Practice", "Escreva uma amplitude em graus, por exemplo 45º.")},
         {Say::AskAngleSeconds,
@@ -122,6 +128,25 @@ constexpr std::array<std::pair<Say, std::string_view>, std::size_t(Say::ReducedC
              "Practice",
              "Responda «paralelas», «coincidentes» ou «concorrentes em» e o ponto, por exemplo "
              "concorrentes em (1 , 2).")},
+        {Say::ExampleNumber, TRANSLATABLE_NOOP("Practice", "um número: 2√5, −3/4")},
+        {Say::ExamplePoint, TRANSLATABLE_NOOP("Practice", "um ponto (a , b): (1 , −2)")},
+        {Say::ExampleTwoPoints,
+         TRANSLATABLE_NOOP("Practice", "dois pontos separados por «e»: (1 , 2) e (3 , −1)")},
+        {Say::ExamplePointAndNumber,
+         TRANSLATABLE_NOOP("Practice", "o centro e o raio: (1 , −2) ; 3")},
+        {Say::ExampleLine, TRANSLATABLE_NOOP("Practice", "uma equação: y = 2x − 1")},
+        {Say::ExampleReducedLine, TRANSLATABLE_NOOP("Practice", "a equação reduzida: y = 2x − 1")},
+        {Say::ExampleGeneralLine,
+         TRANSLATABLE_NOOP("Practice", "uma equação geral: 2x − y + 3 = 0")},
+        {Say::ExampleTwoLines,
+         TRANSLATABLE_NOOP("Practice", "duas equações separadas por «e»: y = 2x − 1 e x = 3")},
+        {Say::ExampleCircle, TRANSLATABLE_NOOP("Practice", "uma equação: (x − 1)² + (y + 2)² = 5")},
+        {Say::ExampleAngle, TRANSLATABLE_NOOP("Practice", "uma amplitude em graus: 45º")},
+        {Say::ExampleAngleSeconds,
+         TRANSLATABLE_NOOP("Practice", "uma amplitude em graus, minutos e segundos: 26º 33' 54''")},
+        {Say::ExampleYesNo, TRANSLATABLE_NOOP("Practice", "sim ou não")},
+        {Say::ExamplePosition,
+         TRANSLATABLE_NOOP("Practice", "paralelas, coincidentes, ou concorrentes em (1 , 2)")},
         {Say::SimplifyRadical, TRANSLATABLE_NOOP("Practice", "simplifique o radical.")},
         {Say::RationaliseDenominator, TRANSLATABLE_NOOP("Practice", "racionalize o denominador.")},
         {Say::LowestTerms, TRANSLATABLE_NOOP("Practice", "reduza a fracção aos termos mínimos.")},
@@ -142,26 +167,21 @@ constexpr bool inTheOrderOfSay() {
 }
 static_assert(inTheOrderOfSay(), "one sentence for each Say, in its order");
 
-std::string integer(const mpz_class& z) {
-    return z.get_str();
-}
-
-/// One term q·√n in the program's syntax, without its sign.
-std::string termField(const exact::Term& t) {
-    const mpz_class num = abs(t.coefficient.get_num());
-    const mpz_class& den = t.coefficient.get_den();
-    std::string s;
-    if (t.radicand == 1)
-        s = integer(num);
-    else
-        s = (num == 1 ? std::string() : integer(num)) + "sqr(" + std::to_string(t.radicand) + ")";
-    if (den != 1) s.append("/").append(integer(den));
-    return s;
-}
-
 /// "+ 3x" pieces of a sum with a true or a plain minus.
 void appendTerm(std::string& out, const exact::Number& k, const std::string& unknown, bool typed) {
     if (k.isZero()) return;
+    if (unknown.empty() && k.terms().size() > 1) { // a constant of several terms, term by term
+        std::string body = typed ? field(k) : number(k); // "sqr(3)-6", "√3 − 6"
+        const std::string minus = typed ? "-" : "\u2212";
+        const bool negative = body.rfind(minus, 0) == 0;
+        if (negative) body.erase(0, minus.size());
+        if (out.empty())
+            out += negative ? minus : "";
+        else
+            out += negative ? (typed ? "-" : " \u2212 ") : (typed ? "+" : " + ");
+        out += body;
+        return;
+    }
     const bool negative = k.sign() < 0;
     const exact::Number size = negative ? -k : k;
     std::string body = typed ? field(size) : number(size);
@@ -205,6 +225,44 @@ std::string circleText(const exact::Circle& c, bool expanded, bool typed) {
     return out + eq + "0";
 }
 
+/// The program's syntax for the tree of a value's normal form: a number,
+/// sqr(n), k*sqr(n), a sum, a fraction.
+std::string typedTree(const exact::Math& m) {
+    using Kind = exact::Math::Kind;
+    switch (m.kind()) {
+    case Kind::Number:
+        return m.number().rational().get_num().get_str();
+    case Kind::Root:
+        return "sqr(" + typedTree(m.children()[0]) + ")";
+    case Kind::Product: {
+        std::string out;
+        for (const exact::Math& f : m.children())
+            out += typedTree(f);
+        return out;
+    }
+    case Kind::Fraction: {
+        const exact::Math& top = m.children()[0];
+        const bool sum = top.kind() == Kind::Sum && top.children().size() > 1;
+        const std::string t = typedTree(top);
+        return (sum ? "(" + t + ")" : t) + "/" + typedTree(m.children()[1]);
+    }
+    case Kind::Sum: {
+        std::string out;
+        for (std::size_t i = 0; i < m.children().size(); ++i) {
+            const exact::Sign sign = m.signAt(i);
+            if (sign == exact::Sign::Minus)
+                out += "-";
+            else if (i > 0)
+                out += "+";
+            out += typedTree(m.children()[i]);
+        }
+        return out;
+    }
+    default:
+        return {};
+    }
+}
+
 } // namespace
 
 std::string say(Say id, std::initializer_list<std::pair<std::string_view, std::string>> slots) {
@@ -223,16 +281,9 @@ std::string say(Say id, std::initializer_list<std::pair<std::string_view, std::s
 
 std::string field(const exact::Number& n) {
     if (n.isZero()) return "0";
-    std::string out;
-    for (const exact::Term& t : n.terms()) {
-        const bool negative = t.coefficient < 0;
-        if (negative)
-            out += "-";
-        else if (!out.empty())
-            out += "+";
-        out += termField(t);
-    }
-    return out;
+    // As the statement writes it (2√3 − 1 is "2sqr(3)-1"), so that the
+    // equation typed reads as the one the pupil was given.
+    return typedTree(exact::numberTree(n));
 }
 
 namespace {

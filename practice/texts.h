@@ -17,7 +17,7 @@ namespace practice::texts {
 /// braces ("{part}") that say() fills.
 enum class Say : std::uint8_t {
     Right,            ///< "Certo."
-    RightToSimplify,  ///< "Certo, mas simplifique: {what}"
+    RightToSimplify,  ///< "Certo, mas {what}": what to change, "simplifique o radical."
     WrongSlipAtStep,  ///< "Errado. {what} Reveja o passo {step}: {rule}"
     WrongSlip,        ///< "Errado. {what} Recorde: {rule}"
     WrongSeeSolution, ///< "Errado. Veja a resolução com «Ver resolução»."
@@ -65,10 +65,26 @@ enum class Say : std::uint8_t {
     AskLine,
     AskTwoLines,
     AskCircle,
+    AskReducedLine,
+    AskGeneralLine,
     AskAngle,
     AskAngleSeconds,
     AskYesNo,
     AskPosition,
+    // --- an example of an answer, in the answer field before it is typed
+    ExampleNumber,
+    ExamplePoint,
+    ExampleTwoPoints,
+    ExamplePointAndNumber,
+    ExampleLine,
+    ExampleReducedLine,
+    ExampleGeneralLine,
+    ExampleTwoLines,
+    ExampleCircle,
+    ExampleAngle,
+    ExampleAngleSeconds,
+    ExampleYesNo,
+    ExamplePosition,
     // --- what is not in the form asked
     SimplifyRadical,
     RationaliseDenominator,

@@ -4,6 +4,8 @@
 #include "translation.h"
 #include "verdicts.h"
 
+#include <stdexcept>
+
 namespace practice {
 
 using namespace kit;
@@ -48,7 +50,12 @@ void makeIncentre(Rng& rng, Exercise& ex) {
 void makeOrthocentre(Rng& rng, Exercise& ex) {
     const Point o = circumscribedTriangle(rng, ex);
     const Point s = sum(ex);
-    ask(ex, "ortocentro", {s.x - 2 * o.x, s.y - 2 * o.y});
+    const Point h{s.x - 2 * o.x, s.y - 2 * o.y};
+    // A right triangle's orthocentre is the vertex of its right angle, given
+    // in the statement: nothing to find. Another draw.
+    for (const Point& vertex : ex.data.points)
+        if (vertex == h) throw std::domain_error("a right triangle");
+    ask(ex, "ortocentro", h);
     ex.data.numbers = {o.x, o.y};
 }
 
@@ -69,12 +76,10 @@ void makeCentroid(Rng& rng, Exercise& ex) {
 
 /// The centroid given for another notable point, found at the step that
 /// says what that point is.
-Slip centroidFor(const char* rule, StepKind method) {
-    return {"centroid",
-            TRANSLATABLE_NOOP("Practice", "Calculou o baricentro."),
-            rule,
-            {method},
-            [](const Exercise& ex) { return one(centroid(ex)); }};
+Slip centroidFor(const char* rule, const char* centre, StepKind method) {
+    return {"centroid", TRANSLATABLE_NOOP("Practice", "Calculou o baricentro."), rule, centre,
+            {method},   [](const Exercise& ex) {
+                return one(centroid(ex)); }};
 }
 
 std::vector<Slip> centroidSlips() {
@@ -82,12 +87,14 @@ std::vector<Slip> centroidSlips() {
              TRANSLATABLE_NOOP("Practice", "Somou as coordenadas dos vértices sem dividir por 3."),
              TRANSLATABLE_NOOP("Practice", "o baricentro é a média dos três vértices: ((x_A + x_B "
                                            "+ x_C)/3 , (y_A + y_B + y_C)/3)."),
+             "/3",
              {StepKind::CentroidFormula},
              [](const Exercise& ex) { return one(sum(ex)); }},
             {"halved",
              TRANSLATABLE_NOOP("Practice", "Dividiu por 2 em vez de 3."),
              TRANSLATABLE_NOOP("Practice",
                                "o baricentro é a média dos três vértices: divide-se por 3."),
+             "/3",
              {StepKind::CentroidFormula},
              [](const Exercise& ex) {
                  const Point s = sum(ex);
@@ -110,6 +117,7 @@ std::vector<Slip> areaSlips() {
         {"no-half",
          TRANSLATABLE_NOOP("Practice", "Esqueceu a metade."),
          TRANSLATABLE_NOOP("Practice", "a área é metade do valor absoluto do determinante."),
+         "metade",
          {StepKind::AreaFormula},
          [](const Exercise& ex) { return one(exact::abs(twiceSignedArea(ex))); }},
         {"negative",
@@ -118,6 +126,7 @@ std::vector<Slip> areaSlips() {
              "Practice",
              "o determinante tem sinal (a ordem dos vértices): a área é o seu valor absoluto, a "
              "dividir por 2."),
+         "valor absoluto",
          {StepKind::AreaFormula},
          [](const Exercise& ex) {
              const Number s = twiceSignedArea(ex) / 2;
@@ -160,6 +169,7 @@ std::vector<Slip> rightTriangleSlips() {
                  "Practice",
                  "o triângulo é rectângulo quando o quadrado de um lado é a soma dos quadrados dos "
                  "outros dois (teorema de Pitágoras)."),
+             "quadrado",
              {StepKind::PythagorasHolds, StepKind::PythagorasFails},
              [](const Exercise& ex) {
                  const Words w = std::get<Words>(ex.expected.values.at(0));
@@ -178,7 +188,7 @@ std::vector<FrameDef> triangleFrames() {
          makeCircumcentre,
          {centroidFor(TRANSLATABLE_NOOP("Practice",
                                         "o circuncentro é o encontro das mediatrizes dos lados."),
-                      StepKind::CircumcentreMethod)}},
+                      "circuncentro", StepKind::CircumcentreMethod)}},
         {problem("triangulo-1b"),
          "Dados4",
          "Resolver4",
@@ -186,18 +196,19 @@ std::vector<FrameDef> triangleFrames() {
          makeIncentre,
          {centroidFor(
              TRANSLATABLE_NOOP("Practice", "o incentro é o encontro das bissectrizes dos ângulos."),
-             StepKind::IncentreMethod)}},
+             "incentro", StepKind::IncentreMethod)}},
         {problem("triangulo-1c"),
          "Dados4",
          "Resolver4",
          {true, false, true},
          makeOrthocentre,
          {centroidFor(TRANSLATABLE_NOOP("Practice", "o ortocentro é o encontro das alturas."),
-                      StepKind::OrthocentreMethod),
+                      "ortocentro", StepKind::OrthocentreMethod),
           {"circumcentre",
            TRANSLATABLE_NOOP("Practice", "Calculou o circuncentro."),
            TRANSLATABLE_NOOP("Practice",
                              "o ortocentro é o encontro das alturas, não das mediatrizes."),
+           "alturas",
            {StepKind::OrthocentreMethod},
            [](const Exercise& ex) {
                return one(Point{ex.data.numbers.at(0), ex.data.numbers.at(1)});

@@ -12,6 +12,7 @@ configure_sanitized() {
     # frame): about an eighth less compile time than full -g, and smaller links.
     # shellcheck disable=SC2086
     CC=clang CXX=clang++ cmake -S "$ROOT" -B "$1" -G Ninja -DORTOPLANO_FUZZ=ON $launcher \
+        -DORTOPLANO_UNITY_BUILD=ON \
         -DORTOPLANO_BUILD_BENCH=OFF -DORTOPLANO_DESKTOP_TESTS=OFF -DORTOPLANO_LONG_ROUNDS=2 \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -gline-tables-only -DNDEBUG" >/dev/null

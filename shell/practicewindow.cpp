@@ -1,13 +1,18 @@
 #include "practicewindow.h"
 
+#include "activation.h"
 #include "answer.h"
+#include "board.h"
 #include "checker.h"
 #include "choices.h"
+#include "labelledcombo.h"
 #include "problemform.h"
 #include "topictable.h"
+#include "windowplacement.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,8 +20,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <utility>
 
 using practice::FrameId;
 using practice::Level;
@@ -27,20 +34,54 @@ QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
 QComboBox* chooser(const QString& name, QWidget* parent) {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
+    announceByName(box); // before anything asks for its interface
     box->setAccessibleName(name);
     return box;
+}
+
+/// A checker's sentence as rich text: the coordinates of a named point,
+/// written x_A in the rules, with their index below ("x" and a small "A").
+QString typeset(const QString& text) {
+    static const QRegularExpression coordinate(QStringLiteral("\\b([xy])_([A-Z])\\b"));
+    return text.toHtmlEscaped().replace(coordinate, QStringLiteral("<i>\\1</i><sub>\\2</sub>"));
+}
+
+/// A window's frame on the screen.
+QRect frameOf(const QWidget* window) {
+    return window->frameGeometry();
+}
+
+/// The drawing board of a form on the screen.
+QRect boardOf(const ProblemForm* form) {
+    const QWidget* board = form->board();
+    return {board->mapToGlobal(QPoint(0, 0)), board->size()};
+}
+
+/// Moves and sizes a window to a frame.
+void putAt(QWidget* window, const QRect& frame) {
+    const QSize margins = window->frameGeometry().size() - window->size();
+    window->resize(frame.size() - margins);
+    window->move(frame.topLeft());
 }
 
 } // namespace
 
 PracticeWindow::PracticeWindow(Hooks hooks, QWidget* parent)
     : QWidget(parent, Qt::Window)
-    , m_hooks(std::move(hooks)) {
+    , m_hooks(std::move(hooks))
+    , m_tallies(PracticeTally::load()) {
     setObjectName(QStringLiteral("Praticar"));
     setWindowTitle(tr("Praticar"));
+    // Going to "Praticar" and back to the form is not leaving the form: its
+    // board keeps the exercise.
+    ActivationTracker::markAsCompanion(this);
     auto* layout = new QVBoxLayout(this);
     buildChoosers();
     auto* grid = new QGridLayout;
@@ -57,15 +98,16 @@ PracticeWindow::PracticeWindow(Hooks hooks, QWidget* parent)
     m_seed->setAccessibleName(tr("Semente"));
     m_seed->setPlaceholderText(tr("ao acaso"));
     m_seed->setMaxLength(9);
-    m_seed->setInputMask(QString());
     auto* seedLabel = new QLabel(tr("Semente:"), this);
     seedLabel->setBuddy(m_seed);
     auto* fresh = new QPushButton(tr("Novo exercício"), this);
     fresh->setObjectName(QStringLiteral("NovoExercicio"));
     connect(fresh, &QPushButton::clicked, this, [this] { newExercise(); });
+    connect(m_seed, &QLineEdit::returnPressed, this, [this] { newExercise(); });
     grid->addWidget(seedLabel, 3, 0);
     grid->addWidget(m_seed, 3, 1);
     grid->addWidget(fresh, 3, 2);
+    grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
 
     m_number = new QLabel(this);
@@ -81,44 +123,86 @@ PracticeWindow::PracticeWindow(Hooks hooks, QWidget* parent)
     m_statement->setMinimumHeight(70);
     layout->addWidget(m_number);
     layout->addWidget(m_statement);
-
-    auto* answerRow = new QHBoxLayout;
-    auto* answerLabel = new QLabel(tr("Resposta:"), this);
-    m_answer = new QLineEdit(this);
-    m_answer->setObjectName(QStringLiteral("Resposta"));
-    m_answer->setAccessibleName(tr("Resposta"));
-    m_answer->setMaxLength(int(practice::MaxAnswerLength) + 1); // past it, a message says so
-    answerLabel->setBuddy(m_answer);
-    m_verify = new QPushButton(tr("Verificar"), this);
-    m_verify->setObjectName(QStringLiteral("Verificar"));
-    m_solution = new QPushButton(tr("Ver resolução"), this);
-    m_solution->setObjectName(QStringLiteral("VerResolucao"));
-    connect(m_verify, &QPushButton::clicked, this, &PracticeWindow::verify);
-    connect(m_answer, &QLineEdit::returnPressed, this, &PracticeWindow::verify);
-    connect(m_solution, &QPushButton::clicked, this, [this] { showSolution(); });
-    answerRow->addWidget(answerLabel);
-    answerRow->addWidget(m_answer, 1);
-    answerRow->addWidget(m_verify);
-    answerRow->addWidget(m_solution);
-    layout->addLayout(answerRow);
+    layout->addLayout(buildAnswerRow());
 
     m_verdict = new QLabel(this);
     m_verdict->setObjectName(QStringLiteral("Veredicto"));
     m_verdict->setWordWrap(true);
+    m_verdict->setTextFormat(Qt::RichText);
     m_verdict->setMinimumHeight(60);
     m_verdict->setFont(big);
     layout->addWidget(m_verdict);
-    m_tally = new QLabel(this);
+    m_tally = new QLabel(m_tallies.text(), this);
     m_tally->setObjectName(QStringLiteral("Contagem"));
     m_tally->setWordWrap(true);
-    layout->addWidget(m_tally);
+    auto* reset = new QPushButton(tr("Recomeçar a contagem"), this);
+    reset->setObjectName(QStringLiteral("RecomecarContagem"));
+    connect(reset, &QPushButton::clicked, this, [this] {
+        m_tallies.reset();
+        m_tally->setText(m_tallies.text());
+    });
+    auto* tallyRow = new QHBoxLayout;
+    tallyRow->addWidget(m_tally, 1);
+    tallyRow->addWidget(reset, 0, Qt::AlignTop);
+    layout->addLayout(tallyRow);
     layout->addStretch();
     m_verify->setEnabled(false);
     m_solution->setEnabled(false);
-    resize(620, 420);
+    const QList<QWidget*> order = {
+        m_topic,  m_frame,    m_level,
+        m_seed,   fresh,      m_answer,
+        m_verify, m_solution, findChild<QPushButton*>(QStringLiteral("Sintaxe")),
+        reset};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    resize(560, 440);
 }
 
 PracticeWindow::~PracticeWindow() = default;
+
+/// "Resposta", "Verificar" (Return), "Ver resolução" (Ctrl+R), and under
+/// them what the exercise asks for, with the page on how it is written.
+QLayout* PracticeWindow::buildAnswerRow() {
+    auto* column = new QVBoxLayout;
+    auto* row = new QHBoxLayout;
+    auto* label = new QLabel(tr("Resposta:"), this);
+    m_answer = new QLineEdit(this);
+    m_answer->setObjectName(QStringLiteral("Resposta"));
+    m_answer->setAccessibleName(tr("Resposta"));
+    m_answer->setMaxLength(int(practice::MaxAnswerLength) + 1); // past it, a message says so
+    m_answer->setMinimumWidth(200);
+    label->setBuddy(m_answer);
+    m_verify = new QPushButton(tr("Verificar"), this);
+    m_verify->setObjectName(QStringLiteral("Verificar"));
+    m_verify->setToolTip(tr("Verifica a resposta (Enter)"));
+    m_solution = new QPushButton(tr("Ver resolução"), this);
+    m_solution->setObjectName(QStringLiteral("VerResolucao"));
+    m_solution->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    m_solution->setToolTip(tr("Resolve o problema e mostra a resolução passo a passo (Ctrl+R)"));
+    connect(m_verify, &QPushButton::clicked, this, &PracticeWindow::verify);
+    connect(m_answer, &QLineEdit::returnPressed, this, &PracticeWindow::verify);
+    connect(m_solution, &QPushButton::clicked, this, [this] { showSolution(); });
+    row->addWidget(label);
+    row->addWidget(m_answer, 1);
+    row->addWidget(m_verify);
+    row->addWidget(m_solution);
+    column->addLayout(row);
+
+    auto* hintRow = new QHBoxLayout;
+    m_hint = new QLabel(this);
+    m_hint->setObjectName(QStringLiteral("FormaDaResposta"));
+    m_hint->setWordWrap(true);
+    auto* syntax = new QPushButton(tr("Como se escreve"), this);
+    syntax->setObjectName(QStringLiteral("Sintaxe"));
+    syntax->setToolTip(tr("Abre a página da sintaxe: números, pontos, equações e amplitudes"));
+    connect(syntax, &QPushButton::clicked, this, [this] {
+        if (m_hooks.showSyntax) m_hooks.showSyntax();
+    });
+    hintRow->addWidget(m_hint, 1);
+    hintRow->addWidget(syntax, 0, Qt::AlignTop);
+    column->addLayout(hintRow);
+    return column;
+}
 
 void PracticeWindow::buildChoosers() {
     m_topic = chooser(tr("Tema"), this);
@@ -171,28 +255,41 @@ void PracticeWindow::newExercise(std::optional<std::uint64_t> seed) {
         return;
     }
     ++m_exercises;
-    m_answered = false;
-    m_number->setText(tr("Exercício %1 · semente %2 · %3")
-                          .arg(m_exercises)
-                          .arg(s)
-                          .arg(worksheet::levelText(m_exercise->level)));
+    m_answered = m_solved = false;
+    m_reviewStep = 0;
+    const QString level = worksheet::levelText(m_exercise->level);
+    m_number->setText(tr("Exercício %1 · semente %2 · %3").arg(m_exercises).arg(s).arg(level));
     m_statement->setText(qs(m_exercise->statement));
     m_answer->clear();
+    showHint();
     m_verdict->clear();
+    if (m_exercise->level != chosenLevel())
+        showVerdict(tr("Este problema não tem exercícios do nível %1: este é do nível %2.")
+                        .arg(worksheet::levelText(chosenLevel()), level),
+                    palette().color(QPalette::WindowText));
     m_verify->setEnabled(true);
     m_solution->setEnabled(true);
     if (m_hooks.openForm)
         if (ProblemForm* form = m_hooks.openForm(worksheet::topicOf(m_exercise->frame))) {
+            if (form != m_form) form->installEventFilter(this);
+            m_form = form;
             typeIntoForm(form);
-            if (m_exercises == 1) placeBeside(form);
+            arrange(form);
         }
     raise();
     activateWindow();
     m_answer->setFocus();
 }
 
+/// What the answer is: an example in the field, the whole sentence under it.
+void PracticeWindow::showHint() {
+    m_answer->setPlaceholderText(qs(practice::answerExample(m_exercise->expected)));
+    m_hint->setText(qs(practice::askedFor(m_exercise->expected)));
+}
+
 /// The exercise's data in the form's fields, its option marked, its result
-/// labels emptied, and "Dados" pressed so that the data are drawn.
+/// labels emptied, and "Dados" pressed so that the data are drawn ("Resolver"
+/// once the answer may be shown).
 void PracticeWindow::typeIntoForm(ProblemForm* form) {
     for (const auto& [name, text] : m_exercise->fields)
         if (auto* field = form->findChild<QLineEdit*>(qs(name))) field->setText(qs(text));
@@ -204,20 +301,80 @@ void PracticeWindow::typeIntoForm(ProblemForm* form) {
         for (QWidget* w : resolver->parentWidget()->findChildren<QWidget*>())
             if (w->objectName().startsWith(QLatin1String("Resultado")))
                 w->setProperty("text", QString());
-    if (!m_exercise->dadosButton.empty())
-        if (auto* dados = form->findChild<QAbstractButton*>(qs(m_exercise->dadosButton)))
-            dados->click();
+    pressOn(form, shownButton());
 }
 
-/// To the right of the form, inside the screen.
-void PracticeWindow::placeBeside(const QWidget* form) {
-    const QRect f = form->frameGeometry();
-    QPoint at(f.right() + 8, f.top());
-    if (const QScreen* screen = form->screen()) {
-        const QRect room = screen->availableGeometry();
-        at.setX(std::max(room.left(), std::min(at.x(), room.right() - frameGeometry().width())));
+/// "Resolver" once the answer may be shown, "Dados" before (a frame without
+/// "Dados" shows nothing until then).
+const std::string& PracticeWindow::shownButton() const {
+    return m_solved ? m_exercise->resolverButton : m_exercise->dadosButton;
+}
+
+bool PracticeWindow::holdsExercise(const ProblemForm* form) const {
+    if (!m_exercise || form != m_form) return false;
+    for (const auto& [name, text] : m_exercise->fields) {
+        const auto* field = form->findChild<QLineEdit*>(qs(name));
+        if (!field || field->text() != qs(text)) return false;
     }
-    move(at);
+    return true;
+}
+
+void PracticeWindow::pressOn(ProblemForm* form, const std::string& button) {
+    if (button.empty()) return;
+    if (auto* b = form->findChild<QAbstractButton*>(qs(button))) b->click();
+}
+
+/// Coming to the exercise's form from another window clears its board to
+/// the axes: the exercise is drawn again, once the form has done so.
+bool PracticeWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && watched == m_form &&
+        ActivationTracker::previous() != m_form && holdsExercise(m_form)) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, form = m_form] {
+                if (form && holdsExercise(form)) pressOn(form, shownButton());
+            },
+            Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+/// The form and this window side by side, or this window over the form's
+/// fields but never over its board; once.
+void PracticeWindow::arrange(ProblemForm* form) {
+    if (std::exchange(m_arranged, true)) return;
+    const QScreen* screen = form->screen();
+    if (!screen) return;
+    const QRect f = frameOf(form);
+    const QRect board = boardOf(form);
+    const int gap = WindowPlace::Gap;
+    const QSize size = frameOf(this).size();
+    WindowPlace place{screen->availableGeometry(),
+                      {board},
+                      {{f.right() + gap, f.top()},
+                       {board.right() + gap, f.top()},
+                       {f.left(), f.bottom() + gap},
+                       {screen->availableGeometry().right() - size.width(), f.top()}}};
+    const QSize smallest = QSize(500, 400).boundedTo(geometry().size());
+    putAt(this, place.place(size, smallest + (size - geometry().size())));
+}
+
+/// "Resolução" beside this window and the form, off the board and the verdict; once.
+void PracticeWindow::placeSolution(QWidget* solution, const ProblemForm* form) {
+    if (!solution || std::exchange(m_solutionPlaced, true)) return;
+    const QScreen* screen = form->screen();
+    if (!screen) return;
+    const QRect me = frameOf(this);
+    const QRect f = frameOf(form);
+    const QRect board = boardOf(form);
+    const int gap = WindowPlace::Gap;
+    WindowPlace place{screen->availableGeometry(),
+                      {board, me},
+                      {{me.right() + gap, me.top()},
+                       {me.left(), me.bottom() + gap},
+                       {f.right() + gap, f.top()},
+                       {board.right() + gap, me.bottom() + gap}}};
+    putAt(solution, place.place(frameOf(solution).size(), QSize(360, 280)));
 }
 
 void PracticeWindow::verify() {
@@ -238,44 +395,39 @@ void PracticeWindow::verify() {
         showVerdict(qs(v.text), palette().color(QPalette::WindowText));
         return;
     }
-    count(v.grade != practice::Grade::Errado);
-    if (v.step > 0) showSolution(v.step);
+    const bool right = v.grade != practice::Grade::Errado;
+    count(right);
+    m_reviewStep = v.step;
+    if (right && !m_solved && m_form && holdsExercise(m_form)) { // the answer drawn
+        m_solved = true;
+        pressOn(m_form, m_exercise->resolverButton);
+    }
 }
 
 void PracticeWindow::showVerdict(const QString& text, const QColor& colour) {
     QPalette p = m_verdict->palette();
     p.setColor(QPalette::WindowText, colour);
     m_verdict->setPalette(p);
-    m_verdict->setText(text);
+    m_verdict->setText(typeset(text));
 }
 
 void PracticeWindow::count(bool right) {
-    if (m_answered) return;
-    m_answered = true;
-    Tally& t = m_counts[std::size_t(m_exercise->frame.topic())];
-    ++t.tried;
-    if (right) ++t.firstTry;
-    updateTally();
-}
-
-void PracticeWindow::updateTally() {
-    QStringList lines;
-    for (int i = 0; i < TopicCount; ++i)
-        if (const Tally& t = m_counts[std::size_t(i)]; t.tried)
-            lines << tr("%1: %2 tentado(s), %3 certo(s) à primeira")
-                         .arg(topicText(TopicTable[i].indexHeading))
-                         .arg(t.tried)
-                         .arg(t.firstTry);
-    m_tally->setText(lines.join(QLatin1Char('\n')));
+    if (std::exchange(m_answered, true)) return;
+    m_tallies.add(m_exercise->frame.topic(), m_exercise->level, right);
+    m_tally->setText(m_tallies.text());
 }
 
 void PracticeWindow::showSolution(int step) {
     if (!m_exercise || !m_hooks.openForm) return;
     count(false); // the solution seen before a right answer
+    m_solved = true;
     ProblemForm* form = m_hooks.openForm(worksheet::topicOf(m_exercise->frame));
     if (!form) return;
+    if (form != m_form) form->installEventFilter(this);
+    m_form = form;
     typeIntoForm(form);
-    if (auto* resolver = form->findChild<QAbstractButton*>(qs(m_exercise->resolverButton)))
-        resolver->click();
-    if (m_hooks.explain) m_hooks.explain(form, step);
+    std::optional<exact::Solution> solution = practice::workedSolution(*m_exercise);
+    if (m_hooks.explain && solution) // the exercise's: it ends on what the exercise asks
+        placeSolution(m_hooks.explain(form, std::move(*solution), step > 0 ? step : m_reviewStep),
+                      form);
 }

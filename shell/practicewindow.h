@@ -1,9 +1,10 @@
 #pragma once
 
 #include "exercise.h"
+#include "practicetally.h"
 
+#include <QPointer>
 #include <QWidget>
-#include <array>
 #include <functional>
 #include <optional>
 
@@ -15,17 +16,21 @@ class QPushButton;
 
 /// The window "Praticar": a fresh exercise of a chosen topic, frame and
 /// level, typed into its form with the data drawn; the pupil's answer
-/// checked, with the slip named and the worked solution opened at its step;
-/// a tally of the session per topic (kept nowhere else).
+/// checked, the slip named with the step of the worked solution it belongs
+/// to; the form solved only when the answer is right or the solution is
+/// asked for; a tally per topic and level kept between uses.
 class PracticeWindow : public QWidget {
     Q_OBJECT
 public:
     struct Hooks {
-        /// Shows the form of a topic and gives it.
+        /// Shows the form of a topic, without taking the keyboard from this
+        /// window, and gives it.
         std::function<ProblemForm*(Topic)> openForm;
-        /// Shows the worked solution of the form's last "Resolver", up to a
-        /// step (1 is the first; 0: all of it).
-        std::function<void(ProblemForm*, int)> explain;
+        /// Shows a worked solution in place of the form's last "Resolver"'s,
+        /// up to a step (1 is the first; 0: all of it), and gives its window.
+        std::function<QWidget*(ProblemForm*, exact::Solution, int)> explain;
+        /// Shows the help page on how answers and data are written.
+        std::function<void()> showSyntax;
     };
 
     explicit PracticeWindow(Hooks hooks, QWidget* parent = nullptr);
@@ -38,19 +43,28 @@ public:
     void newExercise(std::optional<std::uint64_t> seed = std::nullopt);
     /// Checks the answer typed in "Resposta".
     void verify();
-    /// Solves the form as "Resolver" does and shows the worked solution.
+    /// Solves the form as "Resolver" does and shows the worked solution, at
+    /// `step`, or at the step of the last slip named, or whole.
     void showSolution(int step = 0);
 
     const practice::Exercise* exercise() const { return m_exercise ? &*m_exercise : nullptr; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildChoosers();
+    QLayout* buildAnswerRow();
     void fillFrames();
     void typeIntoForm(ProblemForm* form);
-    void placeBeside(const QWidget* form);
+    bool holdsExercise(const ProblemForm* form) const;
+    void pressOn(ProblemForm* form, const std::string& button);
+    const std::string& shownButton() const;
+    void arrange(ProblemForm* form);
+    void placeSolution(QWidget* solution, const ProblemForm* form);
+    void showHint();
     void showVerdict(const QString& text, const QColor& colour);
     void count(bool right);
-    void updateTally();
     practice::FrameId chosenFrame(std::uint64_t seed) const;
     practice::Level chosenLevel() const;
 
@@ -62,16 +76,18 @@ private:
     QLabel* m_number = nullptr;
     QLabel* m_statement = nullptr;
     QLineEdit* m_answer = nullptr;
+    QLabel* m_hint = nullptr;
     QPushButton* m_verify = nullptr;
     QPushButton* m_solution = nullptr;
     QLabel* m_verdict = nullptr;
     QLabel* m_tally = nullptr;
     std::optional<practice::Exercise> m_exercise;
+    QPointer<ProblemForm> m_form; ///< the form the exercise is typed into
     int m_exercises = 0;
     bool m_answered = false; ///< the exercise has had a readable answer
-    struct Tally {
-        int tried = 0;
-        int firstTry = 0;
-    };
-    std::array<Tally, TopicCount> m_counts{};
+    bool m_solved = false;   ///< the form shows the answer: right, or the solution asked for
+    int m_reviewStep = 0;    ///< the step of the last slip named
+    bool m_arranged = false;
+    bool m_solutionPlaced = false;
+    PracticeTally m_tallies;
 };

@@ -62,19 +62,6 @@ void followClassroomDisplay(SolutionWindow& window) {
     window.addAction(display.namesAction(&window));
 }
 
-/// A key given to the window "Resolução" from the full-screen board: the
-/// window's own action for that key, if it has one.
-bool stepSolution(SolutionWindow* window, int key) {
-    if (!window || !window->isVisible()) return false;
-    for (QAction* action : window->actions()) {
-        if (action->shortcuts().contains(QKeySequence(key))) {
-            action->trigger();
-            return true;
-        }
-    }
-    return false;
-}
-
 ShellHooks withDefaults(ShellHooks hooks) {
     if (!hooks.createTopicForm) hooks.createTopicForm = createTopicForm;
     if (!hooks.endRun) hooks.endRun = [] { QCoreApplication::exit(0); };
@@ -131,9 +118,10 @@ Shell::Shell(ShellHooks hooks)
                    [this](ProblemForm* form) { showSolution(form); },
                    [this](ProblemForm* form) { showPractice(form); }});
     ClassroomDisplay::instance().rememberBetweenRuns();
-    FullScreenBoard::setSolutionSteps(
-        {[this] { return d->solution && d->solution->isVisible(); },
-         [this](int key) { return stepSolution(d->solution.get(), key); }});
+    FullScreenBoard::setSolutionSteps({[this] { return d->solution && d->solution->isVisible(); },
+                                       [this](int step) {
+                                           if (d->solution) d->solution->showStep(step);
+                                       }});
     d->main = std::make_unique<MainWindow>();
 }
 
@@ -148,10 +136,14 @@ void Shell::show() {
     d->main->show();
 }
 
-void Shell::showTopic(Topic topic) {
+QWidget* Shell::openedForm(Topic topic) {
     QPointer<QWidget>& form = d->forms[index(topic)];
     if (!form) form = d->hooks.createTopicForm(topic);
-    if (form) bringUp(form);
+    return form;
+}
+
+void Shell::showTopic(Topic topic) {
+    if (QWidget* form = openedForm(topic)) bringUp(form);
 }
 
 void Shell::showHelp(HelpPage page) {
@@ -176,16 +168,22 @@ void Shell::showPractice(ProblemForm* form) {
     if (!d->practice) {
         PracticeWindow::Hooks hooks;
         hooks.openForm = [this](Topic topic) {
-            showTopic(topic);
-            return qobject_cast<ProblemForm*>(topicForm(topic));
+            // Shown, not activated: the keyboard stays in "Praticar".
+            QWidget* form = openedForm(topic);
+            if (form) {
+                form->show();
+                form->raise();
+            }
+            return qobject_cast<ProblemForm*>(form);
         };
-        hooks.explain = [this](ProblemForm* solved, int step) {
+        hooks.explain = [this](ProblemForm* solved, exact::Solution solution,
+                               int step) -> QWidget* {
             showSolution(solved);
-            if (step <= 0) return;
-            d->solution->first();
-            for (int i = 1; i < step; ++i)
-                d->solution->next();
+            d->solution->showInstead(solved, std::move(solution));
+            if (step > 0) d->solution->showStep(step);
+            return d->solution.get();
         };
+        hooks.showSyntax = [this] { showHelp(HelpPage::Sintaxe); };
         d->practice.reset(madeNow(new PracticeWindow(std::move(hooks))));
     }
     if (form) d->practice->chooseTopic(form->topic());

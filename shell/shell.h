@@ -55,6 +55,9 @@ public:
     PracticeWindow* practiceWindow() const;
 
 private:
+    /// The topic's form, created if needed.
+    QWidget* openedForm(Topic topic);
+
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -5,9 +5,11 @@
 #include "board.h"
 #include "languages.h"
 #include "problemform.h"
+#include "sentences.h"
 #include "solutionview.h"
 #include "textrules.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -37,8 +39,9 @@ QPushButton* stepButton(QWidget* parent, const QString& name, const QString& tex
     button->setObjectName(name);
     button->setToolTip(tip);
     // The keys act on the steps wherever the focus is; Space must not press
-    // whichever button was clicked last.
-    button->setFocusPolicy(Qt::NoFocus);
+    // whichever button was clicked last: Tab reaches the buttons, a click
+    // does not leave the focus on them.
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
@@ -66,6 +69,8 @@ SolutionWindow::SolutionWindow(QWidget* parent)
     white.setColor(QPalette::Base, Qt::white);
     m_scroll->setPalette(white);
     m_scroll->viewport()->installEventFilter(this);
+    connect(m_scroll->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &SolutionWindow::updateCounter);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
@@ -87,8 +92,12 @@ SolutionWindow::~SolutionWindow() {
 QWidget* SolutionWindow::buildButtons() {
     auto* bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("Botoes"));
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(8, 6, 8, 8);
+    auto* rows = new QVBoxLayout(bar);
+    rows->setContentsMargins(8, 6, 8, 8);
+    rows->setSpacing(4);
+    rows->addLayout(new QHBoxLayout); // the counter, on a projector
+    auto* row = new QHBoxLayout;
+    rows->addLayout(row);
     m_previous = stepButton(bar, QStringLiteral("Anterior"), tr("Anterior"),
                             tr("Esconde o último passo mostrado (←, Page Up)"));
     m_next = stepButton(bar, QStringLiteral("Seguinte"), tr("Seguinte"),
@@ -112,7 +121,7 @@ QWidget* SolutionWindow::buildButtons() {
         button->setText(text);
         button->setToolTip(tip);
         button->setAccessibleName(tip);
-        button->setFocusPolicy(Qt::NoFocus);
+        button->setFocusPolicy(Qt::TabFocus);
         connect(button, &QToolButton::clicked, this, slot);
         row->addWidget(button);
     };
@@ -154,21 +163,38 @@ QString SolutionWindow::emptyMessage() {
 
 // --- following a form ---------------------------------------------------------
 
+void SolutionWindow::showInstead(ProblemForm* form, exact::Solution solution) {
+    follow(form);
+    m_instead = std::move(solution);
+    refresh();
+}
+
 void SolutionWindow::follow(ProblemForm* form) {
     if (form == m_form.data()) return;
+    m_instead.reset();
     if (m_form) m_form->board()->setHighlight({});
     disconnect(m_pressConnection);
     disconnect(m_goneConnection);
     m_form = form;
     if (form) {
-        m_pressConnection =
-            connect(form, &ProblemForm::solutionChanged, this, &SolutionWindow::refresh);
+        m_pressConnection = connect(form, &ProblemForm::solutionChanged, this, [this] {
+            if (m_instead && !replaces(m_form->solution())) return;
+            m_instead.reset();
+            refresh();
+        });
         m_goneConnection = connect(form, &QObject::destroyed, this, [this] {
             m_form = nullptr;
             refresh();
         });
     }
     refresh();
+}
+
+/// Whether the form's solution takes the place of the one shown instead: a
+/// solution of other data. The same data pressed again, or the board
+/// cleared to its axes, leave it.
+bool SolutionWindow::replaces(const exact::Solution* solution) const {
+    return solution && !exact::sameTree(exact::title(*solution), exact::title(*m_instead));
 }
 
 ProblemForm* SolutionWindow::followed() const {
@@ -191,7 +217,9 @@ void SolutionWindow::refresh() {
         return;
     }
     m_stale = false;
-    const exact::Solution* solution = m_form ? m_form->solution() : nullptr;
+    const exact::Solution* solution = m_instead ? &*m_instead
+                                      : m_form  ? m_form->solution()
+                                                : nullptr;
     if (solution) {
         const int steps = int(solution->steps.size());
         m_view->setSolution(*solution, m_showAll ? steps : std::min(1, steps));
@@ -235,6 +263,18 @@ void SolutionWindow::all() {
     reveal(m_view->stepCount());
 }
 
+void SolutionWindow::showStep(int step) {
+    reveal(step);
+}
+
+int SolutionWindow::stepInView() const {
+    const QRect seen(QPoint(0, m_scroll->verticalScrollBar()->value()),
+                     m_scroll->viewport()->size());
+    for (int step = shown(); step > 1; --step)
+        if (m_view->stepRect(step - 1).intersects(seen)) return step;
+    return std::min(1, shown());
+}
+
 void SolutionWindow::scrollToShownStep() {
     if (shown() == 0) return;
     const QRect step = m_view->stepRect(shown() - 1);
@@ -256,7 +296,12 @@ void SolutionWindow::updateControls() {
     m_previous->setEnabled(shown() > 1);
     m_next->setEnabled(shown() < steps);
     m_all->setEnabled(shown() < steps);
-    m_counter->setText(steps == 0 ? QString() : tr("Passo %1 de %2").arg(shown()).arg(steps));
+    updateCounter();
+}
+
+void SolutionWindow::updateCounter() {
+    const int steps = m_view->stepCount();
+    m_counter->setText(steps == 0 ? QString() : tr("Passo %1 de %2").arg(stepInView()).arg(steps));
 }
 
 // --- the size and colours of the text ------------------------------------
@@ -291,6 +336,32 @@ void SolutionWindow::zoomOut() {
 void SolutionWindow::setDisplayScale(double factor) {
     m_displayScale = std::max(0.25, factor);
     applyStyle();
+    scaleControls();
+}
+
+/// On a projector the step counter grows with the text, on a row of its
+/// own above the buttons, which grow less (they must fit the window's width).
+void SolutionWindow::scaleControls() {
+    const double scale = std::max(1.0, m_displayScale);
+    QFont usual = QApplication::font();
+    QFont buttons = usual;
+    buttons.setPointSizeF(usual.pointSizeF() * std::min(scale, 1.75));
+    for (QWidget* w : m_counter->parentWidget()->findChildren<QAbstractButton*>())
+        w->setFont(buttons);
+    QFont counter = usual;
+    counter.setPointSizeF(usual.pointSizeF() * scale);
+    counter.setBold(scale > 1);
+    m_counter->setFont(counter);
+    auto* rows = static_cast<QVBoxLayout*>(m_counter->parentWidget()->layout());
+    auto* buttonRow = static_cast<QHBoxLayout*>(rows->itemAt(rows->count() - 1)->layout());
+    auto* counterRow = static_cast<QHBoxLayout*>(rows->itemAt(0)->layout());
+    if (scale > 1 && buttonRow->indexOf(m_counter) >= 0) {
+        buttonRow->removeWidget(m_counter);
+        counterRow->addWidget(m_counter);
+    } else if (scale <= 1 && counterRow->indexOf(m_counter) >= 0) {
+        counterRow->removeWidget(m_counter);
+        buttonRow->insertWidget(buttonRow->count() - 2, m_counter, 1);
+    }
 }
 
 void SolutionWindow::setColours(const QColor& ink, const QColor& accent, const QColor& faint) {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "mathtypeset.h"
+#include "solution.h"
 
 #include <QPointer>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 class ProblemForm;
@@ -26,6 +28,10 @@ public:
 
     /// Shows the worked solutions of this form from now on (nullptr: none).
     void follow(ProblemForm* form);
+    /// Follows `form` and shows `solution` in place of its last press's (an
+    /// exercise's solution, which ends on what the exercise asks), until the
+    /// form solves other data.
+    void showInstead(ProblemForm* form, exact::Solution solution);
     ProblemForm* followed() const;
     SolutionView* view() const { return m_view; }
 
@@ -35,6 +41,10 @@ public:
     void previous();
     void first();
     void all();
+    /// Shows the steps up to `step` (1 is the first).
+    void showStep(int step);
+    /// The step "Passo N de M" names: the last one shown that is in view.
+    int stepInView() const;
 
     // --- the size of the text --------------------------------------------
     double zoom() const { return m_zoom; }
@@ -71,6 +81,9 @@ private:
     void applyStyle();
     void updateHighlight();
     void updateControls();
+    void updateCounter();
+    void scaleControls();
+    bool replaces(const exact::Solution* solution) const;
     void scrollToShownStep();
     void saveSettings() const;
     void restoreSettings();
@@ -89,4 +102,6 @@ private:
     double m_displayScale = 1.0;
     bool m_showAll = true; ///< a new solution comes whole, or only its first step
     bool m_stale = true;   ///< presses came while the window was hidden
+    std::optional<exact::Solution>
+        m_instead; ///< shown in place of the form's, until its next press
 };

@@ -1,7 +1,7 @@
 #include "mathml.h"
 
 #include "mathtypeset.h"
-#include "numbertext.h"
+#include "writing.h"
 
 #include <QStringList>
 #include <algorithm>
@@ -25,17 +25,17 @@ QString operatorOf(const QString& glyph) {
     return element("mo", glyph);
 }
 
-/// Writes a tree, node by node, as the typesetter sets it.
+/// Writes a tree as it is written (writing.h), node by node, as the
+/// typesetter sets it.
 class Writer {
 public:
-    explicit Writer(QString separator)
-        : m_separator(std::move(separator)) {}
-
     QString node(const Math& m) const;
 
 private:
-    QString number(const Math& m) const;
+    QString numeral(const Math& m) const;
     QString symbol(const Math& m) const;
+    QString vector(const Math& m) const;
+    QString system(const Math& m) const;
     QString sum(const Math& m) const;
     QString product(const Math& m) const;
     QString fenced(const QString& open, const QString& inner, const QString& close) const {
@@ -50,21 +50,13 @@ private:
             out += node(c);
         return out;
     }
-
-    QString m_separator;
 };
 
-QString Writer::number(const Math& m) const {
-    const exact::Number& n = m.number();
-    if (m.isDecimal() || n.isApproximate()) {
-        QString text = fromUtf8(exact::decimalText(n, m_separator.toStdString()));
-        if (!text.startsWith(u'-')) return element("mn", text);
-        return QStringLiteral("<mrow>") + operatorOf(QStringLiteral("\u2212")) +
-               element("mn", text.mid(1)) + QStringLiteral("</mrow>");
-    }
-    if (n.isInteger() && n.sign() >= 0)
-        return element("mn", fromUtf8(n.rational().get_num().get_str()));
-    return node(exact::numberTree(n));
+QString Writer::numeral(const Math& m) const {
+    const QString text = fromUtf8(m.text());
+    if (!text.startsWith(u'\u2212')) return element("mn", text);
+    return QStringLiteral("<mrow>") + operatorOf(QStringLiteral("\u2212")) +
+           element("mn", text.mid(1)) + QStringLiteral("</mrow>");
 }
 
 QString Writer::symbol(const Math& m) const {
@@ -72,6 +64,23 @@ QString Writer::symbol(const Math& m) const {
     if (m.subscript().empty()) return name;
     return QStringLiteral("<msub>") + name + element("mi", fromUtf8(m.subscript())) +
            QStringLiteral("</msub>");
+}
+
+QString Writer::vector(const Math& m) const {
+    QString name;
+    for (const QChar c : fromUtf8(m.text()))
+        name += element("mi", QString(c));
+    return QStringLiteral("<mover accent=\"true\"><mrow>") + name +
+           QStringLiteral("</mrow><mo stretchy=\"true\">\u2192</mo></mover>");
+}
+
+QString Writer::system(const Math& m) const {
+    QString rows;
+    for (const Math& e : m.children())
+        rows += QStringLiteral("<mtr><mtd>") + node(e) + QStringLiteral("</mtd></mtr>");
+    return QStringLiteral("<mrow>") + operatorOf(QStringLiteral("{")) +
+           QStringLiteral("<mtable columnalign=\"left\">") + rows +
+           QStringLiteral("</mtable></mrow>");
 }
 
 QString Writer::sum(const Math& m) const {
@@ -87,7 +96,10 @@ QString Writer::sum(const Math& m) const {
 QString Writer::product(const Math& m) const {
     QString out = QStringLiteral("<mrow>");
     for (std::size_t i = 0; i < m.children().size(); ++i) {
-        if (i > 0 && m.timesBefore(i)) out += operatorOf(QStringLiteral("\u00D7"));
+        if (i > 0 && m.jointBefore(i) == exact::Joint::Times)
+            out += operatorOf(QStringLiteral("\u00D7"));
+        if (i > 0 && m.jointBefore(i) == exact::Joint::Apart)
+            out += QStringLiteral("<mspace width=\"0.17em\"/>");
         out += node(m.children()[i]);
     }
     return out + QStringLiteral("</mrow>");
@@ -111,10 +123,16 @@ QString Writer::chain(const Math& m) const {
 
 QString Writer::node(const Math& m) const {
     switch (m.kind()) {
-    case Kind::Number:
-        return number(m);
+    case Kind::Number: // written as numerals or trees (writing.h)
+        break;
+    case Kind::Numeral:
+        return numeral(m);
     case Kind::Symbol:
         return symbol(m);
+    case Kind::Vector:
+        return vector(m);
+    case Kind::System:
+        return system(m);
     case Kind::Sum:
         return sum(m);
     case Kind::Product:
@@ -149,16 +167,13 @@ QString Writer::node(const Math& m) const {
     return QStringLiteral("<mrow>") + children(m) + QStringLiteral("</mrow>");
 }
 
-/// Writes a tree in StarMath, node by node.
+/// Writes a tree as it is written (writing.h) in StarMath, node by node.
 class StarWriter {
 public:
-    explicit StarWriter(QString separator)
-        : m_separator(std::move(separator)) {}
-
     QString node(const Math& m) const;
 
 private:
-    QString number(const Math& m) const;
+    QString numeral(const Math& m) const;
     QString name(const std::string& text) const;
     QString group(const Math& m) const { return u'{' + node(m) + u'}'; }
     QString list(const std::vector<Math>& items) const {
@@ -167,8 +182,6 @@ private:
             parts << node(item);
         return parts.join(QStringLiteral(" , "));
     }
-
-    QString m_separator;
 };
 
 /// A text in quotes: words, and names that are not one letter.
@@ -184,22 +197,18 @@ QString StarWriter::name(const std::string& text) const {
     return quoted(t);
 }
 
-QString StarWriter::number(const Math& m) const {
-    const exact::Number& n = m.number();
-    if (m.isDecimal() || n.isApproximate()) {
-        const QString text = fromUtf8(exact::decimalText(n, m_separator.toStdString()));
-        return text.startsWith(u'-') ? QStringLiteral("-") + quoted(text.mid(1)) : quoted(text);
-    }
-    if (n.isInteger() && n.sign() >= 0) return fromUtf8(n.rational().get_num().get_str());
-    return node(exact::numberTree(n));
+QString StarWriter::numeral(const Math& m) const {
+    const QString text = fromUtf8(m.text());
+    const bool negative = text.startsWith(u'\u2212');
+    const QString digits = negative ? text.mid(1) : text;
+    const bool whole =
+        std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); });
+    return (negative ? QStringLiteral("-") : QString()) + (whole ? digits : quoted(digits));
 }
 
 /// Whether mathematics is taller than a line of text: a fraction or a root in it.
 bool tall(const Math& m) {
     if (m.kind() == Kind::Fraction || m.kind() == Kind::Root) return true;
-    if (m.kind() == Kind::Number && !m.isDecimal() && !m.number().isApproximate() &&
-        !m.number().isInteger())
-        return tall(exact::numberTree(m.number()));
     return std::any_of(m.children().begin(), m.children().end(), tall);
 }
 
@@ -224,8 +233,18 @@ QString signText(exact::Sign s) {
 QString StarWriter::node(const Math& m) const {
     QString out;
     switch (m.kind()) {
-    case Kind::Number:
-        return number(m);
+    case Kind::Number: // written as numerals or trees (writing.h)
+        break;
+    case Kind::Numeral:
+        return numeral(m);
+    case Kind::Vector:
+        for (const QChar c : fromUtf8(m.text()))
+            out += u' ' + name(QString(c).toStdString());
+        return QStringLiteral("overrightarrow{") + out.trimmed() + u'}';
+    case Kind::System:
+        for (const Math& e : m.children())
+            out += (out.isEmpty() ? QString() : QStringLiteral(" # ")) + node(e);
+        return QStringLiteral("left lbrace stack{") + out + QStringLiteral("} right none");
     case Kind::Symbol:
         out = name(m.text());
         if (!m.subscript().empty()) out += QStringLiteral("_{") + name(m.subscript()) + u'}';
@@ -239,7 +258,10 @@ QString StarWriter::node(const Math& m) const {
         return u'{' + out.trimmed() + u'}';
     case Kind::Product:
         for (std::size_t i = 0; i < m.children().size(); ++i) {
-            if (i > 0) out += m.timesBefore(i) ? QStringLiteral(" times ") : QStringLiteral(" ");
+            if (i > 0)
+                out += m.jointBefore(i) == exact::Joint::Times   ? QStringLiteral(" times ")
+                       : m.jointBefore(i) == exact::Joint::Apart ? QStringLiteral(" ` ")
+                                                                 : QStringLiteral(" ");
             out += group(m.children()[i]);
         }
         return u'{' + out + u'}';
@@ -277,7 +299,7 @@ QString StarWriter::node(const Math& m) const {
 } // namespace
 
 QString starMath(const exact::Math& math, const QString& separator) {
-    return StarWriter(separator).node(math);
+    return StarWriter().node(exact::writing::written(math, separator.toStdString()));
 }
 
 QString starMathRelation(exact::Rel relation) {
@@ -303,7 +325,7 @@ QString starMathRelation(exact::Rel relation) {
 }
 
 QString markup(const exact::Math& math, const QString& separator) {
-    return Writer(separator).node(math);
+    return Writer().node(exact::writing::written(math, separator.toStdString()));
 }
 
 QString relation(exact::Rel relation) {

@@ -1,11 +1,12 @@
 #include "mathtypeset.h"
 
-#include "numbertext.h"
+#include "writing.h"
 
 #include <QGlyphRun>
 #include <QHash>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPathStroker>
 #include <QRawFont>
 #include <algorithm>
 #include <array>
@@ -24,6 +25,8 @@ using Kind = Math::Kind;
 // --- Box --------------------------------------------------------------------
 
 void Box::place(const Box& other, QPointF at) {
+    for (const Break& b : other.breaks)
+        breaks.push_back({b.at + at.x(), b.level});
     for (const Glyphs& g : other.m_glyphs)
         m_glyphs.push_back({g.at + at, g.text, g.font, g.colour, g.run});
     for (const Rule& r : other.m_rules)
@@ -36,6 +39,8 @@ void Box::place(const Box& other, QPointF at) {
 }
 
 void Box::place(Box&& other, QPointF at) {
+    for (const Break& b : other.breaks)
+        breaks.push_back({b.at + at.x(), b.level});
     if (m_glyphs.empty() && m_rules.empty() && m_shapes.empty() && at.isNull()) {
         // The first piece of a box: its pieces become this box's as they are.
         m_glyphs = std::move(other.m_glyphs);
@@ -104,6 +109,39 @@ void Box::paint(QPainter& painter, QPointF origin) const {
     painter.restore();
 }
 
+std::pair<Box, Box> Box::split(double at) const {
+    std::pair<Box, Box> halves;
+    for (const Glyphs& g : m_glyphs) {
+        const bool left = g.at.x() < at;
+        (left ? halves.first : halves.second)
+            .m_glyphs.push_back(
+                {g.at - QPointF(left ? 0.0 : at, 0.0), g.text, g.font, g.colour, g.run});
+    }
+    for (const Rule& r : m_rules) {
+        const bool left = r.rect.left() < at;
+        (left ? halves.first : halves.second)
+            .m_rules.push_back({r.rect.translated(left ? 0.0 : -at, 0.0), r.colour});
+    }
+    for (const Shape& s : m_shapes) {
+        const bool left = s.path.boundingRect().left() < at;
+        (left ? halves.first : halves.second)
+            .m_shapes.push_back({s.path.translated(left ? 0.0 : -at, 0.0), s.colour, s.pen});
+    }
+    for (const Break& b : breaks)
+        if (b.at < at) {
+            halves.first.breaks.push_back(b);
+        } else if (b.at > at) {
+            halves.second.breaks.push_back({b.at - at, b.level});
+        }
+    for (Box* b : {&halves.first, &halves.second}) {
+        b->ascent = ascent;
+        b->descent = descent;
+    }
+    halves.first.width = at;
+    halves.second.width = width - at;
+    return halves;
+}
+
 QString Box::text() const {
     QString all;
     for (const Glyphs& g : m_glyphs)
@@ -114,35 +152,13 @@ QString Box::text() const {
 // --- the typesetter ----------------------------------------------------------
 
 QString signGlyph(Sign s) {
-    switch (s) {
-    case Sign::Plus:
-        return QStringLiteral("+");
-    case Sign::Minus:
-        return QStringLiteral("\u2212");
-    default:
-        return QStringLiteral("\u00B1");
-    }
+    const std::string_view t = exact::writing::signText(s);
+    return QString::fromUtf8(t.data(), qsizetype(t.size()));
 }
 
 QString relationGlyph(Rel r) {
-    switch (r) {
-    case Rel::Equal:
-        return QStringLiteral("=");
-    case Rel::Approx:
-        return QStringLiteral("\u2248");
-    case Rel::NotEqual:
-        return QStringLiteral("\u2260");
-    case Rel::Less:
-        return QStringLiteral("<");
-    case Rel::Greater:
-        return QStringLiteral(">");
-    case Rel::LessEqual:
-        return QStringLiteral("\u2264");
-    case Rel::GreaterEqual:
-        return QStringLiteral("\u2265");
-    default:
-        return QStringLiteral("\u21D4");
-    }
+    const std::string_view t = exact::writing::relationText(r);
+    return QString::fromUtf8(t.data(), qsizetype(t.size()));
 }
 
 namespace {
@@ -174,27 +190,19 @@ QString fromUtf8(const std::string& s) {
     return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
-bool isNatural(const exact::Number& n) {
-    return n.isInteger() && n.sign() >= 0;
-}
-
-/// An exact value that is not a natural integer, as the tree of its normal form.
-Math shown(const Math& m) {
-    if (m.kind() != Kind::Number || m.isDecimal() || m.number().isApproximate() ||
-        isNatural(m.number()))
-        return m;
-    return exact::numberTree(m.number());
-}
-
-bool endsWithRoot(const Math& m) {
-    const Math s = shown(m);
-    if (s.kind() == Kind::Root) return true;
-    return s.kind() == Kind::Product && !s.children().empty() && endsWithRoot(s.children().back());
-}
-
 /// Names of one letter are italic, as mathematics writes them; longer ones upright.
+/// Capital Greek letters stay upright (Δ), as printed mathematics writes them.
 Face faceOfName(const QString& name) {
-    return name.size() == 1 && name.front().isLetter() ? Face::Italic : Face::Upright;
+    if (name.size() != 1 || !name.front().isLetter()) return Face::Upright;
+    const char16_t c = name.front().unicode();
+    return c >= 0x391 && c <= 0x3A9 ? Face::Upright : Face::Italic;
+}
+
+/// The letters of a vector's name are italic, all of them (AB⃗, u⃗).
+Face faceOfVector(const QString& name) {
+    return std::all_of(name.begin(), name.end(), [](QChar c) { return c.isLetter(); })
+               ? Face::Italic
+               : Face::Upright;
 }
 
 } // namespace
@@ -397,10 +405,15 @@ struct Typesetter::Private {
 
     Box node(const Math& m, Level lv) const {
         switch (m.kind()) {
-        case Kind::Number:
-            return number(m, lv);
+        case Kind::Number: // not in a written tree
+        case Kind::Numeral:
+            return run(fromUtf8(m.text()), Face::Upright, lv);
         case Kind::Symbol:
             return symbol(fromUtf8(m.text()), fromUtf8(m.subscript()), lv);
+        case Kind::Vector:
+            return vector(fromUtf8(m.text()), lv);
+        case Kind::System:
+            return system(m, lv);
         case Kind::Sum:
             return sum(m, lv);
         case Kind::Product:
@@ -432,22 +445,83 @@ struct Typesetter::Private {
         return b;
     }
 
-    Box number(const Math& m, Level lv) const {
-        const exact::Number& n = m.number();
-        if (m.isDecimal() || n.isApproximate()) {
-            QString text = fromUtf8(exact::decimalText(n, style.separator.toStdString()));
-            return run(text.replace(QLatin1Char('-'), QChar(0x2212)), Face::Upright, lv);
-        }
-        if (isNatural(n)) return run(fromUtf8(n.rational().get_num().get_str()), Face::Upright, lv);
-        return node(exact::numberTree(n), lv);
-    }
-
     Box symbol(const QString& name, const QString& subscript, Level lv) const {
         Box b = run(name, faceOfName(name), lv);
         if (subscript.isEmpty()) return b;
         const QPointF at(b.width + 0.02 * em(lv), 0.22 * em(lv));
         b.place(run(subscript, faceOfName(subscript), script(lv)), at);
         return b;
+    }
+
+    /// The name under one arrow as wide as the name: a shaft and a head
+    /// drawn over the letters (the italic ones leaning right).
+    Box vector(const QString& name, Level lv) const {
+        Box b = run(name, faceOfVector(name), lv);
+        const double e = em(lv), t = 0.75 * thickness(lv);
+        const double y = -(b.ascent + 0.16 * e), head = 0.16 * e;
+        const double left = 0.06 * e, right = b.width + 0.04 * e;
+        b.addRule({QRectF(left, y - t / 2, right - left - 0.5 * head, t), style.ink});
+        QPainterPath tip;
+        tip.moveTo(right, y);
+        tip.lineTo(right - head, y - 0.55 * head);
+        tip.lineTo(right - 0.8 * head, y);
+        tip.lineTo(right - head, y + 0.55 * head);
+        tip.closeSubpath();
+        b.addShape({tip, style.ink, 0.0});
+        b.width = std::max(b.width, right);
+        b.ascent = -(y - 0.6 * head) + 0.02 * e;
+        return b;
+    }
+
+    /// Equations one under the other, held by a left brace.
+    Box system(const Math& m, Level lv) const {
+        std::vector<Box> rows;
+        for (const Math& equation : m.children())
+            rows.push_back(node(equation, lv));
+        return braced(std::move(rows), std::vector<bool>(rows.size(), true), lv);
+    }
+
+    /// Rows held by a left brace; a row that does not `start` an equation
+    /// goes on the one before, closer to it.
+    Box braced(std::vector<Box> rows, const std::vector<bool>& starts, Level lv) const {
+        const double e = em(lv);
+        double height = 0.0;
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            height += rows[i].height() + (i == 0 ? 0.0 : starts[i] ? 0.35 * e : 0.15 * e);
+        const double axis = metricsOf(Face::Upright, lv).axis;
+        const double top = -axis - height / 2, w = 0.45 * e;
+        Box b;
+        b.addShape({brace(top, top + height, w, e), style.ink, 0.0});
+        double y = top;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (i > 0) y += starts[i] ? 0.35 * e : 0.15 * e;
+            y += rows[i].ascent;
+            const double descent = rows[i].descent;
+            b.place(std::move(rows[i]), {w + 0.15 * e, y});
+            y += descent;
+        }
+        b.ascent = std::max(b.ascent, -top);
+        b.descent = std::max(b.descent, top + height);
+        b.breaks.clear(); // no row ends inside
+        return b;
+    }
+
+    /// "{" from `top` to `bottom`, `w` wide, its point at mid height.
+    static QPainterPath brace(double top, double bottom, double w, double e) {
+        const double mid = (top + bottom) / 2, x = 0.5 * w, stroke = 0.07 * e;
+        QPainterPath outer;
+        outer.moveTo(w, top);
+        outer.cubicTo(x - 0.1 * w, top, x + 0.05 * w, top + 0.1 * e, x, top + 0.3 * e);
+        outer.lineTo(x, mid - 0.25 * e);
+        outer.cubicTo(x, mid - 0.05 * e, 0.25 * w, mid, 0.0, mid);
+        outer.cubicTo(0.25 * w, mid, x, mid + 0.05 * e, x, mid + 0.25 * e);
+        outer.lineTo(x, bottom - 0.3 * e);
+        outer.cubicTo(x + 0.05 * w, bottom - 0.1 * e, x - 0.1 * w, bottom, w, bottom);
+        QPainterPathStroker stroker;
+        stroker.setWidth(stroke);
+        stroker.setCapStyle(Qt::FlatCap);
+        stroker.setJoinStyle(Qt::RoundJoin);
+        return stroker.createStroke(outer).simplified();
     }
 
     Box sum(const Math& m, Level lv) const {
@@ -461,6 +535,7 @@ struct Typesetter::Private {
                 b.append(std::move(term), s != Sign::Plus ? 0.03 * em(lv) : 0.0);
             } else {
                 b.append(run(signGlyph(s), Face::Upright, lv), space);
+                b.breaks.push_back({b.width + space, Box::InParentheses});
                 b.append(std::move(term), space);
             }
         }
@@ -472,28 +547,63 @@ struct Typesetter::Private {
         Box b;
         for (std::size_t i = 0; i < factors.size(); ++i) {
             Box f = node(factors[i], lv);
-            if (i > 0 && m.timesBefore(i)) {
+            const exact::Joint joint = i > 0 ? m.jointBefore(i) : exact::Joint::Touch;
+            if (joint == exact::Joint::Times) {
                 const double space = BinarySpace * em(lv);
                 b.append(run(QStringLiteral("\u00D7"), Face::Upright, lv), space);
+                b.breaks.push_back({b.width + space, Box::AfterTimes});
                 b.append(std::move(f), space);
                 continue;
             }
-            const bool apart = i > 0 && (endsWithRoot(factors[i - 1]) ||
-                                         shown(factors[i - 1]).kind() == Kind::Fraction);
-            b.append(std::move(f), apart ? ThinSpace * em(lv) : 0.0);
+            b.append(std::move(f), joint == exact::Joint::Apart ? ThinSpace * em(lv) : 0.0);
         }
         return b;
     }
 
     double thickness(Level lv) const { return std::max(RuleThickness * em(lv), 1.0); }
 
+    /// A box wider than the style's measure cut at its breaks into rows
+    /// that are not, one under the other (the rows after the first an em
+    /// in), its baseline the last row's; as it is when it cannot be cut.
+    Box stacked(Box box, Level lv) const {
+        const double limit = style.measure;
+        if (limit <= 0.0 || box.width <= limit || box.breaks.empty()) return box;
+        const double e = em(lv);
+        std::vector<Box> rows;
+        while (true) {
+            const double room = limit - (rows.empty() ? 0.0 : e);
+            if (box.width <= room) break;
+            double cut = -1.0; // the latest break with room before it, else the first
+            for (const Box::Break& b : box.breaks)
+                if (b.at > 0.0 && b.at < box.width && b.at <= room) cut = std::max(cut, b.at);
+            if (cut < 0.0)
+                for (const Box::Break& b : box.breaks)
+                    if (b.at > 0.0 && b.at < box.width && (cut < 0.0 || b.at < cut)) cut = b.at;
+            if (cut < 0.0) break;
+            auto [left, right] = box.split(cut);
+            rows.push_back(std::move(left));
+            box = std::move(right);
+        }
+        if (rows.empty()) return box;
+        rows.push_back(std::move(box));
+        Box out;
+        double y = 0.0;
+        for (std::size_t i = rows.size(); i-- > 0;) {
+            if (i + 1 < rows.size()) y -= rows[i + 1].ascent + rows[i].descent + 0.2 * e;
+            rows[i].breaks.clear();
+            out.place(std::move(rows[i]), {i == 0 ? 0.0 : e, y});
+        }
+        out.breaks.clear();
+        return out;
+    }
+
     Box fraction(const Math& m, Level lv) const {
         const Level inner =
             lv.fractions == 0
                 ? Level{lv.scale, 1}
                 : Level{std::max(SmallestScale, lv.scale * NestedFractionScale), lv.fractions + 1};
-        Box top = node(m.children()[0], inner);
-        Box bottom = node(m.children()[1], inner);
+        Box top = stacked(node(m.children()[0], inner), inner);
+        Box bottom = stacked(node(m.children()[1], inner), inner);
         const double e = em(lv), t = thickness(lv), gap = 0.13 * e, pad = 0.1 * e;
         const double axis = metricsOf(Face::Upright, lv).axis;
         const double w = std::max(top.width, bottom.width) + 2 * pad;
@@ -504,12 +614,14 @@ struct Typesetter::Private {
         b.place(std::move(bottom), bottomAt);
         b.addRule({QRectF(0.4 * pad, -axis - t / 2, w - 0.8 * pad, t), style.ink});
         b.width = w;
+        b.breaks.clear(); // no row ends inside
         return b;
     }
 
     Box power(const Math& m, Level lv) const {
         Box b = node(m.children()[0], lv);
         Box exponent = node(m.children()[1], script(lv));
+        exponent.breaks.clear();
         const double e = em(lv);
         const QPointF at(b.width + 0.04 * e, -std::max(0.42 * e, b.ascent - 0.5 * exponent.ascent));
         b.place(std::move(exponent), at);
@@ -518,7 +630,7 @@ struct Typesetter::Private {
 
     /// The radical sign grows with its radicand; its bar runs over the whole radicand.
     Box root(const Math& m, Level lv) const {
-        const Box radicand = node(m.children()[0], lv);
+        const Box radicand = stacked(node(m.children()[0], lv), lv);
         const double e = em(lv), t = thickness(lv);
         const double barY = -(radicand.ascent + 0.14 * e + t / 2); // the bar's centre line
         const double bottom = std::max(radicand.descent, 0.08 * e) + 0.04 * e;
@@ -543,6 +655,7 @@ struct Typesetter::Private {
         b.width = end + 0.04 * e;
         b.ascent = std::max(b.ascent, -barY + t / 2 + 0.04 * e);
         b.descent = std::max(b.descent, bottom + t);
+        b.breaks.clear(); // no row ends inside
         return b;
     }
 
@@ -563,6 +676,7 @@ struct Typesetter::Private {
         b.width += pad + t + pad / 2;
         b.ascent = std::max(b.ascent, axis + h);
         b.descent = std::max(b.descent, h - axis);
+        b.breaks.clear(); // no row ends inside
         return b;
     }
 
@@ -585,11 +699,12 @@ struct Typesetter::Private {
     /// Parentheses around `content`: the font's own while the content is no
     /// taller than a line (a descender or a subscript included), drawn to its
     /// height when it is (a fraction, an exponent inside).
-    Box fenced(const Box& content, Level lv) const {
+    Box fenced(const Box& content, Level lv, double* contentAt = nullptr) const {
         const Box open = run(QStringLiteral("("), Face::Upright, lv);
         const double e = em(lv), slack = 0.12 * e;
         if (content.ascent <= open.ascent + slack && content.descent <= open.descent + slack) {
             Box b = open;
+            if (contentAt) *contentAt = b.width + 0.02 * e;
             b.append(content, 0.02 * e);
             b.append(run(QStringLiteral(")"), Face::Upright, lv), 0.02 * e);
             return b;
@@ -600,6 +715,7 @@ struct Typesetter::Private {
         const QPainterPath left = parenthesis(axis, h, w, e);
         Box b;
         b.addShape({left, style.ink, 0.0});
+        if (contentAt) *contentAt = w + 0.03 * e;
         b.place(content, {w + 0.03 * e, 0.0});
         const double at = b.width + 0.03 * e;
         b.addShape({QTransform(-1, 0, 0, 1, at + w, 0).map(left), style.ink, 0.0});
@@ -628,15 +744,20 @@ struct Typesetter::Private {
             arguments.push_back(node(a, lv));
         Box b = run(fromUtf8(m.text()), faceOfName(fromUtf8(m.text())), lv);
         b.append(fenced(list(arguments, 0.0, lv), lv), 0.02 * em(lv));
+        b.breaks.clear(); // no row ends inside
         return b;
     }
 
-    Box point(const Math& m, Level lv) const {
+    Box point(const Math& m, Level lv, double* secondAt = nullptr) const {
         Box b;
         if (!m.text().empty()) b = symbol(fromUtf8(m.text()), {}, lv);
-        const Box coordinates =
-            list({node(m.children()[0], lv), node(m.children()[1], lv)}, 0.18 * em(lv), lv);
-        b.append(fenced(coordinates, lv), m.text().empty() ? 0.0 : 0.02 * em(lv));
+        const Box second = node(m.children()[1], lv);
+        const Box coordinates = list({node(m.children()[0], lv), second}, 0.18 * em(lv), lv);
+        double inside = 0.0;
+        const double at = b.width + (m.text().empty() ? 0.0 : 0.02 * em(lv));
+        b.append(fenced(coordinates, lv, &inside), m.text().empty() ? 0.0 : 0.02 * em(lv));
+        if (secondAt) *secondAt = at + inside + coordinates.width - second.width;
+        b.breaks.clear(); // no row ends inside
         return b;
     }
 
@@ -674,11 +795,32 @@ const Style& Typesetter::style() const {
 }
 
 Box Typesetter::layout(const Math& math) const {
-    return d->node(math, {});
+    return d->node(exact::writing::written(math, d->style.separator.toStdString()), {});
+}
+
+Box Typesetter::braced(const std::vector<Box>& rows, const std::vector<bool>& starts) const {
+    return d->braced(rows, starts, {});
 }
 
 Box Typesetter::relation(Rel relation) const {
     return d->relation(relation, {});
+}
+
+std::pair<Box, Box> Typesetter::pointHalves(const Math& point) const {
+    const Math written = exact::writing::written(point, d->style.separator.toStdString());
+    double at = 0.0;
+    const Box whole = d->point(written, {}, &at);
+    return whole.split(at);
+}
+
+Box Typesetter::sign(Sign sign, bool leading) const {
+    const Level lv{};
+    Box b;
+    const double space = BinarySpace * d->em(lv);
+    if (!leading) b.skip(space);
+    b.append(d->run(signGlyph(sign), Face::Upright, lv));
+    b.skip(leading ? 0.03 * d->em(lv) : space);
+    return b;
 }
 
 Box Typesetter::prose(const QString& text, double scale, bool bold) const {

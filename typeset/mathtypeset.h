@@ -9,6 +9,7 @@
 #include <QRectF>
 #include <QString>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class QPainter;
@@ -31,6 +32,9 @@ struct Style {
     QColor faint{0x6b, 0x72, 0x80};          ///< notes beside the text
     QString mathFamily = QStringLiteral("DejaVu Serif");
     QString textFamily = QStringLiteral("DejaVu Sans");
+    /// The widest a numerator, a denominator or a radicand may be before it
+    /// goes on in rows, broken after the signs of its terms (0: no limit).
+    double measure = 0.0;
 };
 
 /// A laid-out piece, relative to its origin: the left end of its baseline,
@@ -66,6 +70,18 @@ public:
     /// at the top of the box only): what lines up from one line to the next.
     std::vector<double> relations;
 
+    /// Where a row of a long line may end inside the box, from the origin:
+    /// after the "×" of a product (`level` AfterTimes) or after the sign of
+    /// a term in parentheses (InParentheses), never inside a fraction, a
+    /// root, an absolute value, an exponent or a point.
+    struct Break {
+        double at;
+        int level;
+    };
+    static constexpr int AfterTimes = 3;
+    static constexpr int InParentheses = 4;
+    std::vector<Break> breaks;
+
     const std::vector<Glyphs>& glyphs() const { return m_glyphs; }
     const std::vector<Rule>& rules() const { return m_rules; }
     const std::vector<Shape>& shapes() const { return m_shapes; }
@@ -84,6 +100,9 @@ public:
     void skip(double gap) { width += gap; }
     /// The same drawing in another colour.
     void recolour(const QColor& colour);
+    /// The drawing cut at `at`: what starts left of it, and what starts at
+    /// or after it, moved to its own origin (both with this box's height).
+    std::pair<Box, Box> split(double at) const;
 
     /// Draws the box with its origin at `origin`.
     void paint(QPainter& painter, QPointF origin) const;
@@ -114,8 +133,18 @@ public:
 
     /// A tree at the body size.
     Box layout(const exact::Math& math) const;
+    /// Rows one under the other, held by a left brace (a system whose
+    /// equations are broken into rows); `starts` says which rows start an
+    /// equation (the others go on the one before, closer to it).
+    Box braced(const std::vector<Box>& rows, const std::vector<bool>& starts) const;
     /// A relation sign between two members of a chain, with its spaces.
     Box relation(exact::Rel relation) const;
+    /// A point laid out as two halves, "P(x ," and "y)", for a row that must
+    /// break after its comma.
+    std::pair<Box, Box> pointHalves(const exact::Math& point) const;
+    /// The sign before a term of a sum: with its spaces on both sides, or
+    /// (`leading`) as the first term's, close to its term.
+    Box sign(exact::Sign sign, bool leading) const;
     /// Running text in the text face, `scale` times the body size.
     Box prose(const QString& text, double scale = 1.0, bool bold = false) const;
     /// A blank of the text face at the body size.

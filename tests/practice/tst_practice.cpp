@@ -9,6 +9,8 @@
 #include "objects.h"
 #include "practicerows.h"
 #include "readings.h"
+#include "sentences.h"
+#include "textbookcheck.h"
 
 #include <QTest>
 #include <cmath>
@@ -231,6 +233,70 @@ private slots:
         QVERIFY(opened > 500);
     }
 
+    /// The worked solution of every exercise reads as a textbook writes it, and
+    /// writes each line and circle of the statement as the statement does
+    /// ("r: 3x + 4y + 2 = 0", or "x + y + 1 = 0", in both).
+    void solutionsAsTheStatementsWriteThem() {
+        const int seeds = qEnvironmentVariableIsSet("ORTOPLANO_LONG_ROUNDS") ? 200 : 20;
+        int compared = 0;
+        for (const FrameDef& def : frameTable())
+            for (Level l : AllLevels)
+                for (int seed = 1; def.levels[std::size_t(l)] && seed <= seeds; ++seed) {
+                    const Exercise ex = generate(def.id, l, std::uint64_t(seed));
+                    const std::optional<exact::Solution> s = workedSolution(ex);
+                    QVERIFY2(s, ex.statement.c_str());
+                    const QString advice = textbookcheck::fault(*s);
+                    QVERIFY2(advice.isEmpty(), qPrintable(advice + "\n" + ex.statement.c_str()));
+                    const QString statement = QString::fromStdString(ex.statement);
+                    for (const exact::Slot& v : s->titleValues) {
+                        if (v.value.kind() != exact::Math::Kind::Chain) continue; // a point
+                        const QString equation =
+                            QString::fromStdString(exact::linearText(v.value, ","));
+                        // Named ("r: …") or not ("a recta de equação …"), the same text.
+                        const QString named = QString::fromStdString(v.name) + ": ";
+                        const QString said =
+                            statement.contains(named) ? named + equation : equation;
+                        QVERIFY2(statement.contains(said), qPrintable(said + "\n" + statement));
+                        ++compared;
+                    }
+                }
+        QVERIFY(compared > 100);
+    }
+
+    /// The step a slip opens speaks of what the slip gets wrong: its sentence or its lines
+    /// name the slip's quantity ("declive" for −m in place of −1/m). Every slip of every frame,
+    /// at every level, on the seeds where it gives a wrong answer of its own.
+    void slipStepNamesItsQuantity() {
+        std::set<std::string> checked;
+        QStringList wrong;
+        for (const FrameDef& def : frameTable())
+            for (Level l : AllLevels)
+                for (int seed = 1; def.levels[std::size_t(l)] && seed <= 12; ++seed) {
+                    const Exercise ex = generate(def.id, l, std::uint64_t(seed));
+                    const std::optional<exact::Solution> solution = workedSolution(ex);
+                    QVERIFY(solution);
+                    for (const Slip& slip : def.slips) {
+                        const std::string slipped = slipAnswer(ex, slip.id);
+                        if (slipped.empty()) continue;
+                        const Verdict v = check(ex, slipped);
+                        if (v.slip != slip.id) continue; // another slip with the same answer
+                        QVERIFY(v.step > 0 && v.step <= int(solution->steps.size()));
+                        const std::string said =
+                            exact::stepText(solution->steps[std::size_t(v.step - 1)], ",");
+                        if (said.find(slip.quantity) == std::string::npos)
+                            wrong << QString::fromStdString(caption(def.id) + " · " + slip.id +
+                                                            " · " + slip.quantity + " ⟶ " + said);
+                        checked.insert(caption(def.id) + slip.id);
+                    }
+                }
+        wrong.removeDuplicates();
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("\n")));
+        std::size_t slips = 0;
+        for (const FrameDef& def : frameTable())
+            slips += def.slips.size();
+        QCOMPARE(checked.size(), slips);
+    }
+
     /// "é rectângulo?": the key is the test's own computation, a right angle at a vertex
     /// when the sides there are perpendicular (A(2 , 2), B(3 , −2), C(2 , −2) is right at C,
     /// so never "não"); the vertices of a centroid never in a straight line.
@@ -356,9 +422,36 @@ private slots:
         const Verdict v = check(ex, slipAnswer(ex, "minus-m"));
         QCOMPARE(v.slip, std::string("minus-m"));
         QVERIFY(v.step > 0 && v.step <= int(s->steps.size()));
-        QCOMPARE(s->steps[std::size_t(v.step - 1)].kind, exact::StepKind::PerpendicularFamily);
+        // r has a slope and is not horizontal: the solution also goes through the slopes.
+        const exact::Line& r = ex.data.lines.at(0);
+        QVERIFY(!r.a.isZero() && !r.b.isZero());
+        QCOMPARE(s->steps[std::size_t(v.step - 1)].kind, exact::StepKind::SlopesOfPerpendicular);
         QVERIFY(v.text.find("Reveja o passo " + std::to_string(v.step) +
                             ": o declive da perpendicular é −1/m.") != std::string::npos);
+        // That step comes before the last, which says what is asked.
+        QVERIFY(v.step < int(s->steps.size()));
+    }
+
+    /// An orthocentre worth finding: never a right triangle's, which is the vertex of its
+    /// right angle, given in the statement. The right angle found by the test from the sides.
+    void orthocentreIsNoVertex() {
+        for (Level l : AllLevels) {
+            const FrameId frame = problem("triangulo-1c");
+            if (!hasLevel(frame, l)) continue;
+            for (int seed = 1; seed <= 60; ++seed) {
+                const Exercise ex = generate(frame, l, std::uint64_t(seed));
+                QVERIFY(caption(ex.frame).find("ortocentro") != std::string::npos);
+                const auto& p = ex.data.points;
+                for (std::size_t i = 0; i < 3; ++i) {
+                    const exact::Point& v = p[i];
+                    const exact::Point& a = p[(i + 1) % 3];
+                    const exact::Point& b = p[(i + 2) % 3];
+                    const exact::Number dot = (a.x - v.x) * (b.x - v.x) + (a.y - v.y) * (b.y - v.y);
+                    QVERIFY2(!dot.isZero(), ex.statement.c_str());
+                    QVERIFY(!sameValue(ex.expected.values.at(0), v));
+                }
+            }
+        }
     }
 
     /// A circle is equal expanded or not; where the reduced equation is asked, expanded is
@@ -447,6 +540,19 @@ private slots:
             << "(1 , 2 , 3 , 4 , 5)" << point
             << "Não consegui ler «(1 , 2 , 3 , 4 , 5)»: um ponto tem duas coordenadas, e aqui há "
                "5. Escreva um ponto, por exemplo (1 , −2) ou A(1/2 ; 3).";
+        // What cannot be read is pointed at: an unclosed parenthesis is said so.
+        const QString parentheses = "os parênteses não fecham.";
+        QTest::newRow("unclosed in a line")
+            << "y = 2(x + 1" << line
+            << "Não consegui ler «y = 2(x + 1»: os parênteses não fecham" + askLine;
+        QTest::newRow("unclosed in a number")
+            << "2sqr(5" << number
+            << "Não consegui ler «2sqr(5»: " + parentheses +
+                   " Escreva um número, por exemplo 2√5, −3/4 ou 2sqr(5).";
+        QTest::newRow("unclosed in a point")
+            << "(1 , 2" << point
+            << "Não consegui ler «(1 , 2»: " + parentheses +
+                   " Escreva um ponto, por exemplo (1 , −2) ou A(1/2 ; 3).";
         QTest::newRow("unknown in a number")
             << "2x" << number
             << "Não consegui ler «2x»: um número não tem x nem y (numa equação, falta o sinal =). "

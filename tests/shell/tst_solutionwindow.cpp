@@ -14,12 +14,16 @@
 #include "topictable.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <memory>
@@ -220,6 +224,45 @@ private slots:
         QCOMPARE(enabled("Seguinte"), expected < steps);
         QVERIFY(view().height() >= view().stepRect(expected - 1).bottom());
         if (expected < steps) QVERIFY(view().height() < view().stepRect(expected).bottom());
+    }
+
+    /// With every step shown and the page at its top, "Passo N de M" names a step in view:
+    /// step N can be seen, the one after it cannot.
+    void counterNamesTheStepInView() {
+        window->resize(520, 360);
+        QVERIFY(activate(window.get()));
+        press("Resolver6");
+        QTest::keyClick(&view(), Qt::Key_End);
+        const int steps = view().stepCount();
+        auto* scroll = window->findChild<QScrollArea*>("Pagina");
+        scroll->verticalScrollBar()->setValue(0);
+        const QRegularExpressionMatch m =
+            QRegularExpression("^Passo (\\d+) de (\\d+)$").match(label("Contador"));
+        QVERIFY2(m.hasMatch(), qPrintable(label("Contador")));
+        QCOMPARE(m.captured(2).toInt(), steps);
+        const int n = m.captured(1).toInt();
+        const QRect seen(QPoint(0, 0), scroll->viewport()->size());
+        QVERIFY(n >= 1 && n < steps);
+        QVERIFY(view().stepRect(n - 1).intersects(seen));
+        QVERIFY(!view().stepRect(n).intersects(seen));
+        scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+        QCOMPARE(label("Contador"), QString("Passo %1 de %1").arg(steps));
+    }
+
+    /// In projector mode the counter is larger, on a row of its own, whole.
+    void counterOnAProjector() {
+        press("Resolver6");
+        auto* counter = window->findChild<QLabel*>("Contador");
+        auto* next = window->findChild<QPushButton*>("Seguinte");
+        QCOMPARE(counter->y(), next->y()); // beside the buttons
+        window->setDisplayScale(3);
+        QTest::qWait(20);
+        QVERIFY(counter->font().pointSizeF() >= 2.9 * QApplication::font().pointSizeF());
+        QVERIFY(counter->geometry().bottom() < next->geometry().top()); // above them
+        QVERIFY(counter->width() >= counter->sizeHint().width());
+        window->setDisplayScale(1);
+        QTest::qWait(20);
+        QCOMPARE(counter->y(), next->y());
     }
 
     /// The buttons do what the keys do; after "Tudo" a new press comes whole,

@@ -92,6 +92,7 @@ inline std::vector<Locus> lociOf(const exact::Solution& s, const std::vector<exa
 }
 
 inline bool isEquivalence(const exact::Math& m) {
+    if (m.kind() != exact::Math::Kind::Chain) return false;
     for (std::size_t i = 1; i < m.children().size(); ++i)
         if (m.relationAt(i) == exact::Rel::Equivalent) return true;
     return false;
@@ -124,15 +125,22 @@ inline QString failedLine(const exact::Solution& s, const std::vector<exact::Lin
     const std::vector<Locus> loci = lociOf(s, given, circles);
     std::mt19937 random(1);
     std::uniform_real_distribution<double> anywhere(-7, 7);
+    std::vector<exact::Math> lines; // a system's equations one by one
     for (const exact::Step& step : s.steps)
         for (const exact::Math& line : step.lines) {
-            bool ok = exact::holds(line, s.environment);
-            for (std::size_t i = 0; !ok && i < loci.size(); ++i)
-                ok = holdsOn(line, s.environment, loci[i]);
-            for (int i = 0; ok && isEquivalence(line) && i < 4; ++i) // E1 ⇔ E2 everywhere
-                ok = holdsAt(line, s.environment, anywhere(random), anywhere(random));
-            if (!ok) return QString::fromStdString(exact::linearText(line, "."));
+            if (line.kind() == exact::Math::Kind::System)
+                lines.insert(lines.end(), line.children().begin(), line.children().end());
+            else
+                lines.push_back(line);
         }
+    for (const exact::Math& line : lines) {
+        bool ok = exact::holds(line, s.environment);
+        for (std::size_t i = 0; !ok && i < loci.size(); ++i)
+            ok = holdsOn(line, s.environment, loci[i]);
+        for (int i = 0; ok && isEquivalence(line) && i < 4; ++i) // E1 ⇔ E2 everywhere
+            ok = holdsAt(line, s.environment, anywhere(random), anywhere(random));
+        if (!ok) return QString::fromStdString(exact::linearText(line, "."));
+    }
     return {};
 }
 

@@ -5,6 +5,7 @@
 #include "alltopics.h"
 #include "boardmenu.h"
 #include "fullscreenboard.h"
+#include "mathtypeset.h"
 #include "paintlog.h"
 #include "pointnames.h"
 #include "testsupport.h"
@@ -12,6 +13,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -198,30 +200,39 @@ private slots:
         }
     }
 
-    /// The answer of the frame is painted beside the board in large bold
-    /// letters, in the solution's colour, whole on the screen.
+    /// The answer of the frame is painted large in the top right corner, as its worked
+    /// solution writes it (typeset, with a true minus sign), in the solution's colour, whole
+    /// on the screen; the label's text is not repeated where it says the same.
     void theResultIsShownLarge() {
         display.setProjector(true);
         press("Resolver3");
         FullScreenBoard view(form.get());
         const QSizeF screen(1920, 1080);
-        PaintLog full(screen.toSize());
+        const FullScreenBoard::Layout laid = view.layout(screen);
+        const QLabel* result = form->findChild<QLabel*>("Resultado1");
+        QCOMPARE(laid.answers.size(), std::size_t(1));
+        const Typeset::Box& answer = laid.answers[0].value;
+        QString written = answer.text().remove(' ');
+        QCOMPARE(written.replace(QChar(0x2212), '-'), result->text().remove(' '));
+        QVERIFY(laid.answers[0].formText.isEmpty());
+        QVERIFY(!answer.glyphs().empty());
+        for (const auto& g : answer.glyphs()) {
+            QCOMPARE(g.colour, form->board()->displayStyle().paint(Vermelho));
+            QVERIFY2(g.font.pixelSize() >= 4 * form->font().pixelSize(),
+                     qPrintable(QString::number(g.font.pixelSize())));
+        }
+        QVERIFY(QRectF(QPointF(0, 0), screen).contains(laid.answerPanel));
+        QCOMPARE(laid.answerPanel.right(), screen.width());
+        QCOMPARE(laid.answerPanel.top(), 0.0);
+        PaintLog full(screen.toSize()); // and it is painted
         {
             QPainter painter(&full);
             view.paintView(painter, screen);
         }
-        const QLabel* result = form->findChild<QLabel*>("Resultado1");
-        const auto answer =
-            std::find_if(full.strokes.begin(), full.strokes.end(),
-                         [&](const PaintLog::Stroke& s) { return s.text == result->text(); });
-        QVERIFY(answer != full.strokes.end());
-        QVERIFY2(answer->font.pixelSize() >= 4 * form->font().pixelSize(),
-                 qPrintable(QString::number(answer->font.pixelSize())));
-        QVERIFY(answer->font.bold());
-        QCOMPARE(answer->colour, form->board()->displayStyle().paint(Vermelho));
-        const QRectF box = PaintLog::inkBox(*answer);
-        QVERIFY(QRectF(QPointF(0, 0), screen).contains(box));
-        QVERIFY(!FullScreenBoard::boardArea(screen).intersects(box));
+        QVERIFY(std::any_of(full.strokes.begin(), full.strokes.end(), [&](const auto& s) {
+            return s.colour == form->board()->displayStyle().paint(Vermelho) &&
+                   laid.answerPanel.contains(s.bounds.center());
+        }));
     }
 
     /// The lesson without the mouse: projector mode, the board alone on the
@@ -273,29 +284,113 @@ private slots:
         QVERIFY(found); // the large result is the frame's own
     }
 
-    /// With the worked solution's window open, its keys step it from the
-    /// full-screen board, and the hint says so; closed, they do nothing.
-    void solutionKeysFromTheFullScreenBoard() {
-        bool open = true;
-        QList<int> given;
-        FullScreenBoard::setSolutionSteps({[&] { return open; },
-                                           [&](int key) {
-                                               given << key;
-                                               return key != Qt::Key_X;
-                                           }});
+    /// The keys of the worked solution step the strip along the bottom of the full-screen
+    /// board, and the window "Resolução" with it while it is open; the strip names the step
+    /// after every key, and without the window the board shows that step's figures wider.
+    void solutionStepsOnTheFullScreenBoard() {
+        bool open = false;
+        QList<int> shown;
+        FullScreenBoard::setSolutionSteps({[&] { return open; }, [&](int step) { shown << step; }});
+        form.reset(createTopicForm(Topic::Recta1));
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        // The line through two points: its solution has steps enough to go back and forth.
+        form->findChild<QWidget*>("Frame4")->findChild<QLineEdit*>("Abcissa1")->setFocus();
         form->showFullScreenBoard();
         FullScreenBoard* view = form->fullScreenBoard();
-        QVERIFY(view->keysHint().contains("passo seguinte"));
-        for (int key : {Qt::Key_Space, Qt::Key_Right, Qt::Key_Left, Qt::Key_PageDown,
-                        Qt::Key_PageUp, Qt::Key_Home, Qt::Key_End})
-            QTest::keyClick(view, Qt::Key(key));
-        QTest::keyClick(view, Qt::Key_R); // still the frame's
-        QCOMPARE(given, QList<int>({Qt::Key_Space, Qt::Key_Right, Qt::Key_Left, Qt::Key_PageDown,
-                                    Qt::Key_PageUp, Qt::Key_Home, Qt::Key_End}));
-        open = false;
-        QTest::keyClick(view, Qt::Key_Space);
-        QCOMPARE(given.size(), 7);
+        QCOMPARE(view->step(), 0); // no solution yet: no strip
+        QVERIFY(view->layout(QSizeF(1920, 1080)).strip.isEmpty());
         QVERIFY(!view->keysHint().contains("passo"));
+        QTest::keyClick(view, Qt::Key_R);
+        QVERIFY(form->solution());
+        const int steps = int(form->solution()->steps.size());
+        QVERIFY(steps >= 3);
+        QCOMPARE(view->step(), 1);
+        QVERIFY(view->keysHint().contains("passo seguinte"));
+        int expected = 1;
+        const QList<int> keys = {Qt::Key_Space,    Qt::Key_Right, Qt::Key_Left,
+                                 Qt::Key_PageDown, Qt::Key_End,   Qt::Key_Space,
+                                 Qt::Key_PageUp,   Qt::Key_Home,  Qt::Key_Left};
+        for (int key : keys) {
+            open = key != Qt::Key_Right; // the window open, or not
+            const int before = shown.size();
+            QTest::keyClick(view, Qt::Key(key));
+            if (key == Qt::Key_Home)
+                expected = 1;
+            else if (key == Qt::Key_End)
+                expected = steps;
+            else if (key == Qt::Key_Left || key == Qt::Key_PageUp)
+                expected = std::max(1, expected - 1);
+            else
+                expected = std::min(steps, expected + 1);
+            QCOMPARE(view->step(), expected);
+            if (open)
+                QCOMPARE(shown.mid(before), QList<int>({expected}));
+            else
+                QCOMPARE(shown.size(), before);
+        }
+        QTest::keyClick(view, Qt::Key_R); // still the frame's: a new solution, from its first step
+        QCOMPARE(view->step(), 1);
+        view->close();
+    }
+
+    void answerAndStripSizes_data() {
+        QTest::addColumn<double>("factor");
+        QTest::newRow("1×") << 1.0;
+        QTest::newRow("2×") << 2.0;
+        QTest::newRow("3×") << 3.0;
+    }
+    /// On a 1920×1080 screen the answer's text is at least 1/25 of the height, times the
+    /// projector factor as far as the width allows; it is the answer as the worked solution
+    /// writes it; the step strip grows with the factor and keeps to the bottom two fifths.
+    void answerAndStripSizes() {
+        QFETCH(double, factor);
+        display.setFactor(factor);
+        display.setProjector(factor > 1);
+        form.reset(createTopicForm(Topic::Recta1));
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QWidget* frame = form->findChild<QWidget*>("Frame4"); // the line through two points
+        frame->findChild<QLineEdit*>("Abcissa1")->setText("8");
+        frame->findChild<QLineEdit*>("Ordenada1")->setText("1");
+        frame->findChild<QLineEdit*>("Abcissa2")->setText("4");
+        frame->findChild<QLineEdit*>("Ordenada2")->setText("-2");
+        frame->findChild<QLineEdit*>("Abcissa1")->setFocus();
+        form->showFullScreenBoard();
+        FullScreenBoard* view = form->fullScreenBoard();
+        QTest::keyClick(view, Qt::Key_R);
+        const QSizeF screen(1920, 1080);
+        const FullScreenBoard::Layout laid = view->layout(screen);
+        QCOMPARE(laid.answers.size(), std::size_t(1));
+        // 3x − 4y − 20 = 0 through (8 , 1) and (4 , −2): the test's own equation.
+        QCOMPARE(laid.answers[0].value.text().remove(' ').replace(QChar(0x2212), '-'),
+                 QString("3x-4y-20=0"));
+        double largest = 0;
+        for (const auto& g : laid.answers[0].value.glyphs())
+            largest = std::max(largest, g.font.pixelSize() > 0 ? double(g.font.pixelSize())
+                                                               : g.font.pointSizeF());
+        QVERIFY2(largest >= laid.answerSize * 0.99, qPrintable(QString::number(largest)));
+        QVERIFY(laid.answerSize >= 1080.0 / 25);
+        // Times the factor, unless the width stopped it.
+        QVERIFY(laid.answerSize >= 1080.0 / 25 * factor * 0.999 ||
+                laid.answers[0].value.width > screen.width() * 0.8);
+        QVERIFY(QRectF(QPointF(0, 0), screen).contains(laid.answerPanel));
+        QVERIFY(laid.answers[0].value.width <= laid.answerPanel.width());
+        QVERIFY(!laid.strip.isEmpty());
+        QVERIFY(laid.strip.height() <= 1080 * 0.4 + 0.5);
+        QCOMPARE(laid.strip.bottom(), 1080.0);
+        QVERIFY(laid.stepSize >= 1080.0 / 45 - 1e-9);
+        if (factor > 1) QVERIFY(laid.stepSize > 1080.0 / 45);
+        QVERIFY(!laid.answerPanel.intersects(laid.strip));
+        const QString picture = qEnvironmentVariable("ORTOPLANO_FULLSCREEN_SCREENSHOT");
+        if (factor == 2 && !picture.isEmpty()) { // docs/quadro-passos.png
+            QTest::keyClick(view, Qt::Key_Space);
+            QImage image(1920, 1080, QImage::Format_RGB32);
+            QPainter painter(&image);
+            view->paintView(painter, screen);
+            painter.end();
+            QVERIFY(image.save(picture));
+        }
         view->close();
     }
 

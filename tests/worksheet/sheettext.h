@@ -28,6 +28,13 @@ inline QString plain(const QString& text) {
     return text.normalized(QString::NormalizationForm_KC).replace(blanks, QStringLiteral(" "));
 }
 
+/// Without any blank: a PDF's text may lose the blank where a line broke
+/// ("=⏎0" reads "=0").
+inline QString unspaced(const QString& text) {
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    return plain(text).remove(blanks);
+}
+
 /// The text of a PDF file, page after page.
 inline QString pdf(const QString& path) {
     return plain(

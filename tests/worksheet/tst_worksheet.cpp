@@ -134,9 +134,10 @@ QStringList attributes(const QByteArray& xml, const QString& element, const QStr
 }
 
 /// What the typesetter draws as characters: parentheses and bars may be
-/// drawn as lines, radical signs always are.
+/// drawn as lines, radical signs always are, and so are a vector's arrow
+/// and a system's brace.
 QString glyphsOnly(QString text) {
-    text.remove(QRegularExpression(QStringLiteral("[\\s()|\\x{221A}]")));
+    text.remove(QRegularExpression(QStringLiteral("[\\s()|{\\x{221A}\\x{2192}]")));
     return text;
 }
 
@@ -229,7 +230,14 @@ private slots:
     /// writes it.
     void solutionsSpeakOfTheStatement() {
         QFETCH(practice::Level, level);
-        const auto plain = [](QString t) { return t.remove(QRegularExpression("\\s")); };
+        // The key writes an angle as the pupil types it (18º 26' 5,82''), the
+        // solution with the signs of mathematics (18° 26′ 5,82″).
+        const auto plain = [](QString t) {
+            t.remove(QRegularExpression("\\s"));
+            return t.replace(QStringLiteral("''"), QStringLiteral("″"))
+                .replace(u'\'', QStringLiteral("′"))
+                .replace(QStringLiteral("º"), QStringLiteral("°"));
+        };
         int read = 0;
         for (int seed = 1; seed <= rounds(4); ++seed)
             for (const practice::FrameId& frame : practice::framesAt(level)) {

@@ -1,0 +1,177 @@
+// Every frame's worked solution laid out in the window "Resolução" at its
+// default width: for the form's default data and for random data typed into
+// the frame, no line may be wider than the column (the window would need a
+// horizontal scroll bar) and no vector's arrow narrower than its name.
+// Twenty random rounds per frame; n times as many with ORTOPLANO_LONG_ROUNDS=n.
+// With ORTOPLANO_SOLUTION_SHOTS naming a folder, the window of each frame's
+// default data is saved there as a picture.
+
+#include "formcase.h"
+#include "framesundertest.h"
+#include "rounds.h"
+#include "solutionview.h"
+#include "solutionwindow.h"
+#include "textbookcheck.h"
+
+#include <QFontMetricsF>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStandardPaths>
+
+using namespace FormCases;
+using namespace FramesUnderTest;
+
+namespace {
+
+const int kRounds = rounds(20);
+
+double advance(const Typeset::Box::Glyphs& g) {
+    return QFontMetricsF(g.font).horizontalAdvance(g.text);
+}
+
+/// The arrows over the vectors' names in a box: each a shaft (a rule) and a
+/// head (a small closed shape) ending on the same height.
+std::vector<QRectF> arrows(const Typeset::Box& box) {
+    std::vector<QRectF> found;
+    for (const Typeset::Box::Shape& s : box.shapes()) {
+        const QRectF head = s.path.boundingRect();
+        if (s.path.elementCount() != 5 || head.height() > head.width() * 1.5) continue;
+        for (const Typeset::Box::Rule& r : box.rules())
+            if (std::abs(r.rect.center().y() - head.center().y()) < 0.5 &&
+                r.rect.right() >= head.left() - 0.5 && r.rect.right() <= head.right() + 0.5)
+                found.push_back(r.rect | head);
+    }
+    return found;
+}
+
+/// What is wrong with the layout of the solution the window shows: a piece
+/// of a step beyond the column, an arrow narrower than its name, an arrow
+/// missing. Empty when nothing is.
+QString layoutFault(const SolutionView& view, double column) {
+    const SolutionLayout& layout = view.layout();
+    for (int step = 0; step < layout.stepCount(); ++step) {
+        const Typeset::Box& box = layout.stepBox(step);
+        const QString text = view.stepText(step);
+        const auto beyond = [&](double right, const QString& what) {
+            return right > column + 0.5 ? QStringLiteral("step %1 reaches %2 at \"%3\" (column "
+                                                         "%4): %5")
+                                              .arg(step + 1)
+                                              .arg(right)
+                                              .arg(what)
+                                              .arg(column)
+                                              .arg(text)
+                                        : QString();
+        };
+        for (const Typeset::Box::Glyphs& g : box.glyphs())
+            if (QString why = beyond(g.at.x() + advance(g), g.text); !why.isEmpty()) return why;
+        for (const Typeset::Box::Rule& r : box.rules())
+            if (QString why = beyond(r.rect.right(), QStringLiteral("a rule")); !why.isEmpty())
+                return why;
+        for (const Typeset::Box::Shape& s : box.shapes())
+            if (QString why = beyond(s.path.boundingRect().right(), QStringLiteral("a shape"));
+                !why.isEmpty())
+                return why;
+        // One arrow over each vector's name (its linear text: the name, then U+20D7).
+        const std::vector<QRectF> drawn = arrows(box);
+        if (qsizetype(drawn.size()) != text.count(QChar(0x20D7)))
+            return QStringLiteral("step %1: %2 arrows for %3 vectors: %4")
+                .arg(step + 1)
+                .arg(drawn.size())
+                .arg(text.count(QChar(0x20D7)))
+                .arg(text);
+        for (const QRectF& arrow : drawn) {
+            const Typeset::Box::Glyphs* name = nullptr; // the letters right under the arrow
+            for (const Typeset::Box::Glyphs& g : box.glyphs())
+                if (std::abs(g.at.x() - arrow.left()) < 0.3 * g.font.pixelSize() &&
+                    g.at.y() > arrow.bottom() && g.at.y() - arrow.bottom() < g.font.pixelSize() &&
+                    (!name || g.at.y() < name->at.y()))
+                    name = &g;
+            if (!name) return QStringLiteral("step %1: an arrow over nothing").arg(step + 1);
+            if (arrow.width() < 0.95 * advance(*name))
+                return QStringLiteral("step %1: the arrow over %2 is %3 wide, the name %4")
+                    .arg(step + 1)
+                    .arg(name->text)
+                    .arg(arrow.width())
+                    .arg(advance(*name));
+        }
+    }
+    if (layout.width() > column + 0.5)
+        return QStringLiteral("the title is %1 wide for a column of %2: %3")
+            .arg(layout.width())
+            .arg(column)
+            .arg(view.titleText());
+    return {};
+}
+
+} // namespace
+
+class tst_SolutionLayout : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().remove(QString()); // the window's default place, size and zoom
+        useDecimalComma(true);
+    }
+
+    void everyFrame_data() { everyProblem(); }
+
+    /// The form's default data, then random data, each solved and laid out
+    /// in the window at its default width.
+    void everyFrame() {
+        QFETCH(int, frame);
+        const FrameUnderTest f = underTest(frame);
+        OpenForm open(f.topic());
+        const QGroupBox* box = boxOf(*open.form, f.problem);
+        QVERIFY(box);
+        const QString button = frameButton(box, PressKind::Resolver)->objectName();
+        SolutionWindow window;
+        window.follow(open.form.get());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* scroll = window.findChild<QScrollArea*>();
+        QVERIFY(scroll);
+        const SolutionView& view = *window.view();
+        Typing typing(301 + unsigned(frame));
+        int laid = 0;
+        for (int round = -1; round < kRounds; ++round) { // -1: the default data
+            QStringList texts;
+            if (round >= 0) {
+                texts = randomTexts(f, typing);
+                for (qsizetype i = 0; i < texts.size(); ++i)
+                    open.form->findChild<QLineEdit*>(f.fields[i])->setText(texts[i]);
+            }
+            open.form->DesenharEixos(); // no solution from an earlier press
+            if (!f.option.isEmpty()) open.press(f.option);
+            open.press(button);
+            QCoreApplication::processEvents();
+            if (!view.solution()) {
+                QVERIFY2(round >= 0, "the default data have a worked solution");
+                continue;
+            }
+            const QString data =
+                round < 0 ? QStringLiteral("the default data") : texts.join(QStringLiteral("; "));
+            // ORTOPLANO_SOLUTION_SHOTS=<folder>: the window of the default data
+            // kept as a picture per frame, to read as a teacher would.
+            if (const QString shots = qEnvironmentVariable("ORTOPLANO_SOLUTION_SHOTS");
+                round < 0 && !shots.isEmpty())
+                window.grab().save(shots + QStringLiteral("/%1.png").arg(f.name().data()));
+            const double column = scroll->viewport()->width() - 2 * view.margin();
+            const QString fault = layoutFault(view, column);
+            QVERIFY2(fault.isEmpty(), qPrintable(data + QStringLiteral(": ") + fault));
+            QVERIFY2(scroll->horizontalScrollBar()->maximum() == 0, qPrintable(data));
+            // As a textbook writes it, where the data are exact (with π the
+            // coefficients are decimals that no normal form applies to).
+            if (!data.contains(QLatin1String("pi"))) {
+                const QString said = textbookcheck::fault(*view.solution());
+                QVERIFY2(said.isEmpty(), qPrintable(data + QStringLiteral(": ") + said));
+            }
+            ++laid;
+        }
+        QVERIFY(laid > 0);
+    }
+};
+
+QTEST_MAIN(tst_SolutionLayout)
+#include "tst_solutionlayout.moc"
