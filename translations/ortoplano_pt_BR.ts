@@ -631,6 +631,14 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
         <source>Esc  voltar ao formulário</source>
         <translation>Esc  voltar ao formulário</translation>
     </message>
+    <message>
+        <source>no formulário: %1</source>
+        <translation>no formulário: %1</translation>
+    </message>
+    <message>
+        <source>Passo %1 de %2</source>
+        <translation>Passo %1 de %2</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>
@@ -2539,10 +2547,6 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
         <translation>Certo.</translation>
     </message>
     <message>
-        <source>Certo, mas simplifique: {what}</source>
-        <translation>Certo, mas simplifique: {what}</translation>
-    </message>
-    <message>
         <source>Errado. {what} Reveja o passo {step}: {rule}</source>
         <translation>Errado. {what} Reveja o passo {step}: {rule}</translation>
     </message>
@@ -2846,6 +2850,70 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
         <source>o ortocentro é o encontro das alturas, não das mediatrizes.</source>
         <translation>o ortocentro é o encontro das alturas, não das mediatrizes.</translation>
     </message>
+    <message>
+        <source>Certo, mas {what}</source>
+        <translation>Certo, mas {what}</translation>
+    </message>
+    <message>
+        <source>Escreva a equação reduzida da recta, por exemplo y = 2x − 1.</source>
+        <translation>Escreva a equação reduzida da reta, por exemplo y = 2x − 1.</translation>
+    </message>
+    <message>
+        <source>Escreva uma equação geral da recta, por exemplo 2x − y + 3 = 0.</source>
+        <translation>Escreva uma equação geral da reta, por exemplo 2x − y + 3 = 0.</translation>
+    </message>
+    <message>
+        <source>um número: 2√5, −3/4</source>
+        <translation>um número: 2√5, −3/4</translation>
+    </message>
+    <message>
+        <source>um ponto (a , b): (1 , −2)</source>
+        <translation>um ponto (a , b): (1 , −2)</translation>
+    </message>
+    <message>
+        <source>dois pontos separados por «e»: (1 , 2) e (3 , −1)</source>
+        <translation>dois pontos separados por “e”: (1 , 2) e (3 , −1)</translation>
+    </message>
+    <message>
+        <source>o centro e o raio: (1 , −2) ; 3</source>
+        <translation>o centro e o raio: (1 , −2) ; 3</translation>
+    </message>
+    <message>
+        <source>uma equação: y = 2x − 1</source>
+        <translation>uma equação: y = 2x − 1</translation>
+    </message>
+    <message>
+        <source>a equação reduzida: y = 2x − 1</source>
+        <translation>a equação reduzida: y = 2x − 1</translation>
+    </message>
+    <message>
+        <source>uma equação geral: 2x − y + 3 = 0</source>
+        <translation>uma equação geral: 2x − y + 3 = 0</translation>
+    </message>
+    <message>
+        <source>duas equações separadas por «e»: y = 2x − 1 e x = 3</source>
+        <translation>duas equações separadas por “e”: y = 2x − 1 e x = 3</translation>
+    </message>
+    <message>
+        <source>uma equação: (x − 1)² + (y + 2)² = 5</source>
+        <translation>uma equação: (x − 1)² + (y + 2)² = 5</translation>
+    </message>
+    <message>
+        <source>uma amplitude em graus: 45º</source>
+        <translation>uma medida em graus: 45º</translation>
+    </message>
+    <message>
+        <source>uma amplitude em graus, minutos e segundos: 26º 33&apos; 54&apos;&apos;</source>
+        <translation>uma medida em graus, minutos e segundos: 26º 33&apos; 54&apos;&apos;</translation>
+    </message>
+    <message>
+        <source>sim ou não</source>
+        <translation>sim ou não</translation>
+    </message>
+    <message>
+        <source>paralelas, coincidentes, ou concorrentes em (1 , 2)</source>
+        <translation>paralelas, coincidentes, ou concorrentes em (1 , 2)</translation>
+    </message>
 </context>
 <context>
     <name>PracticeWindow</name>
@@ -2914,8 +2982,32 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
         <translation>Exercício %1 · semente %2 · %3</translation>
     </message>
     <message>
-        <source>%1: %2 tentado(s), %3 certo(s) à primeira</source>
-        <translation>%1: %2 tentado(s), %3 certo(s) de primeira</translation>
+        <source>%1 · %2: %3 tentado(s), %4 certo(s) à primeira</source>
+        <translation>%1 · %2: %3 tentado(s), %4 certo(s) de primeira</translation>
+    </message>
+    <message>
+        <source>Recomeçar a contagem</source>
+        <translation>Reiniciar a contagem</translation>
+    </message>
+    <message>
+        <source>Verifica a resposta (Enter)</source>
+        <translation>Verifica a resposta (Enter)</translation>
+    </message>
+    <message>
+        <source>Resolve o problema e mostra a resolução passo a passo (Ctrl+R)</source>
+        <translation>Resolve o problema e mostra a resolução passo a passo (Ctrl+R)</translation>
+    </message>
+    <message>
+        <source>Como se escreve</source>
+        <translation>Como se escreve</translation>
+    </message>
+    <message>
+        <source>Abre a página da sintaxe: números, pontos, equações e amplitudes</source>
+        <translation>Abre a página da sintaxe: números, pontos, equações e medidas de ângulos</translation>
+    </message>
+    <message>
+        <source>Este problema não tem exercícios do nível %1: este é do nível %2.</source>
+        <translation>Este problema não tem exercícios do nível %1: este é do nível %2.</translation>
     </message>
 </context>
 <context>

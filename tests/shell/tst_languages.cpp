@@ -22,6 +22,7 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QXmlStreamReader>
+#include <map>
 
 using languages::Language;
 Q_DECLARE_METATYPE(Language)
@@ -61,6 +62,24 @@ std::vector<Message> messagesOf(const QString& path) {
 
 QString tsFile(Language l) {
     return Root + QStringLiteral("/translations/ortoplano_%1.ts").arg(codeOf(l));
+}
+
+/// The mathematics written in each template of a language's table, the
+/// pieces between two "$", read from the file as it is written.
+std::map<QString, QStringList> formulasOf(Language l) {
+    QFile file(Root + QStringLiteral("/exact/sentences-%1.txt").arg(codeOf(l)));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) qFatal("cannot read the table");
+    std::map<QString, QStringList> formulas;
+    static const QRegularExpression piece(QStringLiteral("\\$([^$]*)\\$"));
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (line.startsWith(QLatin1Char('#')) || equals < 0) continue;
+        QStringList& pieces = formulas[line.left(equals).trimmed()];
+        for (const QRegularExpressionMatch& m : piece.globalMatch(line.mid(equals + 1)))
+            pieces << m.captured(1);
+        pieces.sort();
+    }
+    return formulas;
 }
 
 /// The templates of a language's sentence table, their slots left out.
@@ -258,8 +277,8 @@ private slots:
         }
     }
 
-    /// Each sentence table has the keys and the slots of the sources' own,
-    /// and every template filled is a sentence.
+    /// Each sentence table has the keys, the slots and the mathematics of the
+    /// sources' own, and every template filled is a sentence.
     void sentenceTablesAlike_data() { addLanguageRows({Language::Ao1990, Language::Brazil}); }
     void sentenceTablesAlike() {
         QFETCH(Language, language);
@@ -274,6 +293,11 @@ private slots:
         }
         for (const QString& text : sentenceTexts(language))
             QVERIFY(text.trimmed().size() > 8);
+        const std::map<QString, QStringList> ownFormulas = formulasOf(Language::Pre1990);
+        const std::map<QString, QStringList> formulas = formulasOf(language);
+        QCOMPARE(formulas.size(), own.keys().size());
+        for (const auto& [key, pieces] : ownFormulas)
+            QVERIFY2(formulas.at(key) == pieces, qPrintable(key + ": " + pieces.join(" · ")));
     }
 
     /// The 1990 spelling passes Portugal's dictionary, Brazilian Portuguese
