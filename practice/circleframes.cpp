@@ -126,9 +126,10 @@ void makeCentreAndRadius(Rng& rng, Exercise& ex) {
     ex.data.circles = {c};
     ex.data.numbers = {N(expanded ? 1 : 0)};
     field(ex, "Text1", texts::circleField(c, expanded));
-    ex.statement =
-        TRANSLATABLE("Practice", "Indique o centro e o raio da circunferência de equação ") +
-        texts::circle(c, expanded) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice",
+                          "Indique o centro e o raio da circunferência de equação {c}."),
+        {{"c", texts::circle(c, expanded)}});
     expect(ex, AnswerKind::Point, {c.centre, c.radius});
 }
 
@@ -174,10 +175,10 @@ void makeCircleEquation(Rng& rng, Exercise& ex) {
     field(ex, "Abcissa3", texts::field(c.centre.x));
     field(ex, "Ordenada3", texts::field(c.centre.y));
     field(ex, "Raio", texts::field(c.radius));
-    ex.statement =
-        TRANSLATABLE("Practice", "Escreva a equação reduzida da circunferência de centro ") +
-        texts::point("C", c.centre) + TRANSLATABLE("Practice", " e raio ") +
-        texts::number(c.radius) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice",
+                          "Escreva a equação reduzida da circunferência de centro {C} e raio {r}."),
+        {{"C", texts::point("C", c.centre)}, {"r", texts::number(c.radius)}});
     expect(ex, AnswerKind::Circle, {c}, AskedForm::ReducedEquation);
 }
 
@@ -191,10 +192,11 @@ void makeTangentCircle(Rng& rng, Exercise& ex, const char* lineField, int pointF
     ex.data.lines = {r};
     field(ex, lineField, texts::lineField(r));
     pointFields(ex, pointField, c);
-    ex.statement =
-        TRANSLATABLE("Practice", "Escreva a equação reduzida da circunferência de centro ") +
-        texts::point("P", c) + TRANSLATABLE("Practice", " tangente à recta t: ") + texts::line(r) +
-        ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice",
+                          "Escreva a equação reduzida da circunferência de centro {P} tangente à "
+                          "recta t: {t}."),
+        {{"P", texts::point("P", c)}, {"t", texts::line(r)}});
     const Circle answer{c, exact::distance(c, r)};
     ex.data.circles = {answer};
     expect(ex, AnswerKind::Circle, {answer}, AskedForm::ReducedEquation);
@@ -230,10 +232,13 @@ void makeTangentAtPoint(Rng& rng, Exercise& ex) {
     field(ex, "Text4", texts::circleField(ci(ex, 0), true));
     const AskedForm form =
         ex.level == Level::Basico ? AskedForm::GeneralEquation : AskedForm::ReducedEquation;
-    ex.statement = "Determine " + equationWords(form) +
-                   TRANSLATABLE("Practice", " da recta tangente à circunferência ") +
-                   texts::circle(ci(ex, 0), true) + TRANSLATABLE("Practice", " no ponto ") +
-                   texts::point("P", p) + ".";
+    ex.statement = texts::sentence(
+        byForm(form,
+               TRANSLATABLE_NOOP("Practice", "Determine a equação reduzida da recta tangente à "
+                                             "circunferência {c} no ponto {P}."),
+               TRANSLATABLE_NOOP("Practice", "Determine uma equação geral da recta tangente à "
+                                             "circunferência {c} no ponto {P}.")),
+        {{"c", texts::circle(ci(ex, 0), true)}, {"P", texts::point("P", p)}});
     expect(ex, AnswerKind::Line, {lineWithNormal(v.x, v.y, p)}, form);
 }
 
@@ -290,9 +295,11 @@ void makeLineCircle(Rng& rng, Exercise& ex) {
     ex.data.lines = {r};
     field(ex, "Text5", texts::lineField(r));
     field(ex, "Text7", texts::circleField(ci(ex, 0), true));
-    ex.statement = TRANSLATABLE("Practice", "Determine os pontos de intersecção da recta r: ") +
-                   texts::line(r) + TRANSLATABLE("Practice", " com a circunferência ") +
-                   texts::circle(ci(ex, 0), true) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice",
+                          "Determine os pontos de intersecção da recta r: {r} com a circunferência "
+                          "{c}."),
+        {{"r", texts::line(r)}, {"c", texts::circle(ci(ex, 0), true)}});
     expect(ex, AnswerKind::Point, {p, q});
 }
 
@@ -313,9 +320,10 @@ void makeTwoCircles(Rng& rng, Exercise& ex) {
     ex.data.points = {p, q};
     field(ex, "Text6", texts::circleField(ci(ex, 0), true));
     field(ex, "Text7", texts::circleField(ci(ex, 1), true));
-    ex.statement =
-        TRANSLATABLE("Practice", "Determine os pontos de intersecção das circunferências ") +
-        texts::circle(ci(ex, 0), true) + " e " + texts::circle(ci(ex, 1), true) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Determine os pontos de intersecção das circunferências {c1} "
+                                      "e {c2}."),
+        {{"c1", texts::circle(ci(ex, 0), true)}, {"c2", texts::circle(ci(ex, 1), true)}});
     expect(ex, AnswerKind::Point, {p, q});
 }
 
@@ -324,33 +332,34 @@ void makeTwoCircles(Rng& rng, Exercise& ex) {
 void makeInscribed(Rng& rng, Exercise& ex) {
     const Circle c = rightTriangle(rng, ex);
     triangleFields(ex, 1);
-    ex.statement =
-        TRANSLATABLE("Practice",
-                     "Escreva a equação da circunferência inscrita no triângulo de vértices ") +
-        triangleNames(ex) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Escreva a equação da circunferência inscrita no triângulo "
+                                      "de vértices {A}, {B} e {C}."),
+        vertexSlots(ex));
     expect(ex, AnswerKind::Circle, {c}, AskedForm::AnyEquation);
 }
 
-void circleThroughThree(Rng& rng, Exercise& ex, int first, const char* words) {
+void circleThroughThree(Rng& rng, Exercise& ex, int first, const char* statement) {
     const Point o = circumscribed(rng, ex);
     triangleFields(ex, first);
-    ex.statement = translated("Practice", words) + triangleNames(ex) + ".";
+    ex.statement = texts::sentence(statement, vertexSlots(ex));
     expect(ex, AnswerKind::Circle, {Circle{o, exact::distance(o, pt(ex, 0))}},
            AskedForm::AnyEquation);
 }
 
 void makeCircumscribed(Rng& rng, Exercise& ex) {
-    circleThroughThree(
-        rng, ex, 1,
-        TRANSLATABLE_NOOP(
-            "Practice",
-            "Escreva a equação da circunferência circunscrita ao triângulo de vértices "));
+    circleThroughThree(rng, ex, 1,
+                       TRANSLATABLE_NOOP("Practice",
+                                         "Escreva a equação da circunferência circunscrita ao "
+                                         "triângulo de vértices {A}, {B} e {C}."));
 }
 
 void makeThroughThree(Rng& rng, Exercise& ex) {
     circleThroughThree(
         rng, ex, 9,
-        TRANSLATABLE_NOOP("Practice", "Escreva a equação da circunferência que passa nos pontos "));
+        TRANSLATABLE_NOOP(
+            "Practice",
+            "Escreva a equação da circunferência que passa nos pontos {A}, {B} e {C}."));
 }
 
 // --- "Distância de um ponto P a uma circunferência" -------------------------
@@ -371,9 +380,9 @@ void makePointCircleDistance(Rng& rng, Exercise& ex) {
     const bool expanded = ex.level != Level::Basico;
     field(ex, "Text9", texts::circleField(ci(ex, 0), expanded));
     pointFields(ex, 4, p);
-    ex.statement = TRANSLATABLE("Practice", "Calcule a distância do ponto ") +
-                   texts::point("P", p) + TRANSLATABLE("Practice", " à circunferência ") +
-                   texts::circle(ci(ex, 0), expanded) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Calcule a distância do ponto {P} à circunferência {c}."),
+        {{"P", texts::point("P", p)}, {"c", texts::circle(ci(ex, 0), expanded)}});
     expect(ex, AnswerKind::Number, {exact::distance(c, p) - r});
 }
 
@@ -415,10 +424,10 @@ void makeTangentsFromPoint(Rng& rng, Exercise& ex) {
     ex.data.points = {p, plus(c, v), plus(c, w)};
     pointFields(ex, 4, p);
     field(ex, "Text9", texts::circleField(ci(ex, 0), true));
-    ex.statement = TRANSLATABLE("Practice", "Determine equações gerais das rectas que passam em ") +
-                   texts::point("P", p) +
-                   TRANSLATABLE("Practice", " e são tangentes à circunferência ") +
-                   texts::circle(ci(ex, 0), true) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Determine equações gerais das rectas que passam em {P} e "
+                                      "são tangentes à circunferência {c}."),
+        {{"P", texts::point("P", p)}, {"c", texts::circle(ci(ex, 0), true)}});
     expect(ex, AnswerKind::Line, {t1, t2}, AskedForm::GeneralEquation);
 }
 
@@ -456,10 +465,10 @@ void makeThroughPTangentAtQ(Rng& rng, Exercise& ex) {
     pointFields(ex, 1, p);
     pointFields(ex, 2, q);
     field(ex, "Text12", texts::lineField(t));
-    ex.statement = TRANSLATABLE("Practice", "Escreva a equação da circunferência que passa em ") +
-                   texts::point("P", p) + TRANSLATABLE("Practice", " e é tangente à recta t: ") +
-                   texts::line(t) + TRANSLATABLE("Practice", " no ponto ") + texts::point("Q", q) +
-                   ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Escreva a equação da circunferência que passa em {P} e é "
+                                      "tangente à recta t: {t} no ponto {Q}."),
+        {{"P", texts::point("P", p)}, {"t", texts::line(t)}, {"Q", texts::point("Q", q)}});
     expect(ex, AnswerKind::Circle, {Circle{c, exact::sqrt(N(r2))}}, AskedForm::AnyEquation);
 }
 

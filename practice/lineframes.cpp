@@ -32,9 +32,10 @@ void makeIntersection(Rng& rng, Exercise& ex) {
     ex.data.lines = {r, s};
     field(ex, "Text1", texts::lineField(r));
     field(ex, "Text2", texts::lineField(s));
-    ex.statement = TRANSLATABLE("Practice",
-                                "Determine as coordenadas do ponto de intersecção das rectas r: ") +
-                   texts::line(r) + " e s: " + texts::line(s) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Determine as coordenadas do ponto de intersecção das rectas "
+                                      "r: {r} e s: {s}."),
+        {{"r", texts::line(r)}, {"s", texts::line(s)}});
     expect(ex, AnswerKind::Point, {i});
 }
 
@@ -83,9 +84,10 @@ void makeParallelDistance(Rng& rng, Exercise& ex) {
     field(ex, "Text3", texts::lineField(r));
     field(ex, "Text4", texts::lineField(s, axis));
     ex.data.numbers = {N(k)};
-    ex.statement = TRANSLATABLE("Practice", "Calcule a distância entre as rectas paralelas r: ") +
-                   texts::line(r) + " e s: " + texts::line(s, axis) +
-                   TRANSLATABLE("Practice", ". Apresente o valor exacto.");
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Calcule a distância entre as rectas paralelas r: {r} e s: "
+                                      "{s}. Apresente o valor exacto."),
+        {{"r", texts::line(r)}, {"s", texts::line(s, axis)}});
     expect(ex, AnswerKind::Number, {exact::abs(c1 - c2) / norm});
 }
 
@@ -141,10 +143,10 @@ void makePointLineDistance(Rng& rng, Exercise& ex) {
     ex.data.lines = {r};
     field(ex, "Text5", texts::lineField(r));
     pointFields(ex, 1, p);
-    ex.statement = TRANSLATABLE("Practice", "Calcule a distância do ponto ") +
-                   texts::point("P", p) + TRANSLATABLE("Practice", " à recta r: ") +
-                   texts::line(r) +
-                   TRANSLATABLE("Practice", ". Apresente o valor exacto, simplificado.");
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Calcule a distância do ponto {P} à recta r: {r}. Apresente "
+                                      "o valor exacto, simplificado."),
+        {{"P", texts::point("P", p)}, {"r", texts::line(r)}});
     expect(ex, AnswerKind::Number, {exact::distance(p, r)});
 }
 
@@ -239,12 +241,14 @@ void makeAngle(Rng& rng, Exercise& ex) {
     ex.data.lines = {r, s};
     field(ex, "Text6", texts::lineField(r));
     field(ex, "Text7", texts::lineField(s));
-    ex.statement =
-        std::string(TRANSLATABLE("Practice", "Determine a amplitude, ")) +
-        (ex.level == Level::Intermedio ? TRANSLATABLE("Practice", "em graus, minutos e segundos,")
-                                       : TRANSLATABLE("Practice", "em graus,")) +
-        TRANSLATABLE("Practice", " do ângulo das rectas r: ") + texts::line(r) +
-        " e s: " + texts::line(s) + ".";
+    ex.statement = texts::sentence(
+        ex.level == Level::Intermedio
+            ? TRANSLATABLE_NOOP("Practice", "Determine a amplitude, em graus, minutos e segundos, "
+                                            "do ângulo das rectas r: {r} e s: {s}.")
+            : TRANSLATABLE_NOOP("Practice",
+                                "Determine a amplitude, em graus, do ângulo das rectas r: {r} e s: "
+                                "{s}."),
+        {{"r", texts::line(r)}, {"s", texts::line(s)}});
     expect(ex, AnswerKind::Angle, {Degrees{amplitude}});
 }
 
@@ -300,9 +304,10 @@ void makeCollinear(Rng& rng, Exercise& ex) {
     ex.data.points = {a, b, c};
     for (int i = 0; i < 3; ++i)
         pointFields(ex, i + 1, ex.data.points[std::size_t(i)]);
-    ex.statement = TRANSLATABLE("Practice", "Os pontos ") + texts::point("A", a) + ", " +
-                   texts::point("B", b) + " e " + texts::point("C", c) +
-                   TRANSLATABLE("Practice", " estão em linha recta? Responda sim ou não.");
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice",
+                          "Os pontos {A}, {B} e {C} estão em linha recta? Responda sim ou não."),
+        vertexSlots(ex));
     expect(ex, AnswerKind::Words, {yes ? Words::Yes : Words::No});
 }
 
@@ -319,14 +324,16 @@ std::pair<Number, int> someSlope(Rng& rng, Level level) {
     return {N(rng.nonZero(-3, 3)), 0};
 }
 
+/// Asks the inclination when there is one, with the first statement, or
+/// else the slope, with the second.
 void askSlopeOrInclination(Exercise& ex, const Number& m, int inclination,
-                           const std::string& what) {
+                           std::pair<const char*, const char*> statements,
+                           const texts::Slots& slots) {
     if (inclination) {
-        ex.statement =
-            TRANSLATABLE("Practice", "Determine a inclinação, em graus, da recta ") + what + ".";
+        ex.statement = texts::sentence(statements.first, slots);
         expect(ex, AnswerKind::Angle, {Degrees{N(inclination)}});
     } else {
-        ex.statement = TRANSLATABLE("Practice", "Determine o declive da recta ") + what + ".";
+        ex.statement = texts::sentence(statements.second, slots);
         expect(ex, AnswerKind::Number, {m});
     }
 }
@@ -343,9 +350,14 @@ void makeSlopeFromPoints(Rng& rng, Exercise& ex) {
     ex.data.numbers = {m};
     pointFields(ex, 4, a);
     pointFields(ex, 5, b);
-    askSlopeOrInclination(ex, m, inclination,
-                          TRANSLATABLE("Practice", "que passa nos pontos ") + texts::point("A", a) +
-                              " e " + texts::point("B", b));
+    askSlopeOrInclination(
+        ex, m, inclination,
+        {TRANSLATABLE_NOOP("Practice",
+                           "Determine a inclinação, em graus, da recta que passa nos pontos {A} e "
+                           "{B}."),
+         TRANSLATABLE_NOOP("Practice",
+                           "Determine o declive da recta que passa nos pontos {A} e {B}.")},
+        {{"A", texts::point("A", a)}, {"B", texts::point("B", b)}});
 }
 
 void makeSlopeFromEquation(Rng& rng, Exercise& ex) {
@@ -354,7 +366,11 @@ void makeSlopeFromEquation(Rng& rng, Exercise& ex) {
     ex.data.lines = {r};
     ex.data.numbers = {m};
     field(ex, "Text9", texts::lineField(r));
-    askSlopeOrInclination(ex, m, inclination, "r: " + texts::line(r));
+    askSlopeOrInclination(
+        ex, m, inclination,
+        {TRANSLATABLE_NOOP("Practice", "Determine a inclinação, em graus, da recta r: {r}."),
+         TRANSLATABLE_NOOP("Practice", "Determine o declive da recta r: {r}.")},
+        {{"r", texts::line(r)}});
 }
 
 std::vector<Value> slopeOrAngle(const Exercise& ex, const Number& m) {
@@ -440,12 +456,12 @@ void makeRelativePosition(Rng& rng, Exercise& ex) {
     ex.data.lines = {r, s};
     field(ex, "Text5", texts::lineField(r));
     field(ex, "Text6", texts::lineField(s, false));
-    ex.statement =
-        TRANSLATABLE("Practice", "Indique a posição relativa das rectas r: ") + texts::line(r) +
-        " e s: " + texts::line(s, false) +
-        TRANSLATABLE("Practice",
-                     " (paralelas, coincidentes ou concorrentes; se forem concorrentes, o ponto de "
-                     "intersecção).");
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice",
+                          "Indique a posição relativa das rectas r: {r} e s: {s} (paralelas, "
+                          "coincidentes ou concorrentes; se forem concorrentes, o ponto de "
+                          "intersecção)."),
+        {{"r", texts::line(r)}, {"s", texts::line(s, false)}});
     if (kind == 0)
         expect(ex, AnswerKind::Words, {p}); // words or the point: nothing given away
     else

@@ -19,22 +19,28 @@ Point givenPoint(Rng& rng, Exercise& ex) {
     return p;
 }
 
-std::string through(const Point& p) {
-    return TRANSLATABLE("Practice", "Determine a equação reduzida da recta que passa em ") +
-           texts::point("P", p);
+/// The statement of a line through P, a whole sentence with the slot {P}
+/// and the other slots given.
+std::string through(const Point& p, const char* statement, texts::Slots slots = {}) {
+    slots.emplace_back("P", texts::point("P", p));
+    return texts::sentence(statement, slots);
 }
 
 // --- parallel to an axis ---------------------------------------------------
 
 void makeParallelToX(Rng& rng, Exercise& ex) {
     const Point p = givenPoint(rng, ex);
-    ex.statement = through(p) + TRANSLATABLE("Practice", " e é paralela ao eixo das abcissas.");
+    ex.statement =
+        through(p, TRANSLATABLE_NOOP("Practice", "Determine a equação reduzida da recta que passa "
+                                                 "em {P} e é paralela ao eixo das abcissas."));
     expect(ex, AnswerKind::Line, {Line{N(0), N(1), -p.y}}, AskedForm::ReducedEquation);
 }
 
 void makeParallelToY(Rng& rng, Exercise& ex) {
     const Point p = givenPoint(rng, ex);
-    ex.statement = through(p) + TRANSLATABLE("Practice", " e é paralela ao eixo das ordenadas.");
+    ex.statement =
+        through(p, TRANSLATABLE_NOOP("Practice", "Determine a equação reduzida da recta que passa "
+                                                 "em {P} e é paralela ao eixo das ordenadas."));
     expect(ex, AnswerKind::Line, {Line{N(1), N(0), -p.x}}, AskedForm::ReducedEquation);
 }
 
@@ -63,7 +69,10 @@ void makeInclination(Rng& rng, Exercise& ex) {
     ex.data.numbers = {N(a)};
     field(ex, "Text2", std::to_string(a));
     ex.statement =
-        through(p) + TRANSLATABLE("Practice", " e tem inclinação ") + std::to_string(a) + "º.";
+        through(p,
+                TRANSLATABLE_NOOP("Practice", "Determine a equação reduzida da recta que "
+                                              "passa em {P} e tem inclinação {alpha}º."),
+                {{"alpha", std::to_string(a)}});
     expect(ex, AnswerKind::Line, {lineWithSlope(tangentOf(a), p)}, AskedForm::ReducedEquation);
 }
 
@@ -97,7 +106,10 @@ void makeSlope(Rng& rng, Exercise& ex) {
     ex.data.numbers = {m};
     field(ex, "Text6", texts::field(m));
     ex.statement =
-        through(p) + TRANSLATABLE("Practice", " e tem declive ") + texts::number(m) + ".";
+        through(p,
+                TRANSLATABLE_NOOP("Practice", "Determine a equação reduzida da recta que "
+                                              "passa em {P} e tem declive {m}."),
+                {{"m", texts::number(m)}});
     expect(ex, AnswerKind::Line, {lineWithSlope(m, p)}, AskedForm::ReducedEquation);
 }
 
@@ -146,9 +158,11 @@ void makeAngleWithLine(Rng& rng, Exercise& ex) {
     const Point n1 = turn(n, a, 1);
     const Point n2 = turn(n, a, -1);
     ex.statement =
-        TRANSLATABLE("Practice", "Determine as equações reduzidas das rectas que passam em ") +
-        texts::point("P", p) + TRANSLATABLE("Practice", " e fazem um ângulo de ") +
-        std::to_string(a) + TRANSLATABLE("Practice", "º com a recta r: ") + texts::line(r) + ".";
+        through(p,
+                TRANSLATABLE_NOOP("Practice", "Determine as equações reduzidas das rectas que "
+                                              "passam em {P} e fazem um ângulo de {alpha}º com a "
+                                              "recta r: {r}."),
+                {{"alpha", std::to_string(a)}, {"r", texts::line(r)}});
     expect(ex, AnswerKind::Line, {lineWithNormal(n1.x, n1.y, p), lineWithNormal(n2.x, n2.y, p)},
            AskedForm::ReducedEquation);
 }
@@ -188,10 +202,10 @@ void makeBisectors(Rng& rng, Exercise& ex) {
     field(ex, "Text10", texts::lineField(s, false));
     const Number k1 = exact::sqrt(r.a * r.a + r.b * r.b);
     const Number k2 = exact::sqrt(s.a * s.a + s.b * s.b);
-    ex.statement =
-        TRANSLATABLE("Practice",
-                     "Determine equações gerais das bissectrizes dos ângulos das rectas r: ") +
-        texts::line(r) + " e s: " + texts::line(s, false) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Determine equações gerais das bissectrizes dos ângulos das "
+                                      "rectas r: {r} e s: {s}."),
+        {{"r", texts::line(r)}, {"s", texts::line(s, false)}});
     expect(ex, AnswerKind::Line,
            {Line{k2 * r.a - k1 * s.a, k2 * r.b - k1 * s.b, k2 * r.c - k1 * s.c},
             Line{k2 * r.a + k1 * s.a, k2 * r.b + k1 * s.b, k2 * r.c + k1 * s.c}},

@@ -22,11 +22,14 @@ void makePoint(Rng& rng, Exercise& ex) {
     ex.data.numbers = {N(rng.coin() ? 1 : 0)}; // 1: the axis of abscissas
     pointFields(ex, 1, a);
     const bool onX = ex.data.numbers[0] == N(1);
-    ex.statement =
-        TRANSLATABLE("Practice", "Represente o ponto ") + texts::point("P", a) +
-        TRANSLATABLE("Practice",
-                     " e indique as coordenadas da sua projecção ortogonal sobre o eixo das ") +
-        (onX ? TRANSLATABLE("Practice", "abcissas.") : TRANSLATABLE("Practice", "ordenadas."));
+    ex.statement = texts::sentence(
+        onX ? TRANSLATABLE_NOOP("Practice",
+                                "Represente o ponto {P} e indique as coordenadas da sua "
+                                "projecção ortogonal sobre o eixo das abcissas.")
+            : TRANSLATABLE_NOOP("Practice",
+                                "Represente o ponto {P} e indique as coordenadas da sua "
+                                "projecção ortogonal sobre o eixo das ordenadas."),
+        {{"P", texts::point("P", a)}});
     expect(ex, AnswerKind::Point, {onX ? Point{a.x, N(0)} : Point{N(0), a.y}});
 }
 
@@ -71,10 +74,10 @@ void makeMidpoint(Rng& rng, Exercise& ex) {
     ex.data.points = {a, b};
     pointFields(ex, 2, a);
     pointFields(ex, 3, b);
-    ex.statement =
-        TRANSLATABLE("Practice",
-                     "Determine as coordenadas do ponto médio M do segmento [AB], sendo ") +
-        texts::point("A", a) + " e " + texts::point("B", b) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Determine as coordenadas do ponto médio M do segmento [AB], "
+                                      "sendo {A} e {B}."),
+        {{"A", texts::point("A", a)}, {"B", texts::point("B", b)}});
     expect(ex, AnswerKind::Point, {exact::midpoint(a, b)});
 }
 
@@ -124,9 +127,10 @@ void makeDistance(Rng& rng, Exercise& ex) {
     ex.data.points = {a, b};
     pointFields(ex, 4, a);
     pointFields(ex, 5, b);
-    ex.statement = TRANSLATABLE("Practice", "Calcule a distância entre os pontos ") +
-                   texts::point("A", a) + " e " + texts::point("B", b) +
-                   TRANSLATABLE("Practice", ". Apresente o valor exacto, simplificado.");
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Calcule a distância entre os pontos {A} e {B}. Apresente o "
+                                      "valor exacto, simplificado."),
+        {{"A", texts::point("A", a)}, {"B", texts::point("B", b)}});
     expect(ex, AnswerKind::Number, {exact::distance(a, b)});
 }
 
@@ -175,9 +179,13 @@ void makeBisector(Rng& rng, Exercise& ex) {
     pointFields(ex, 7, b);
     const AskedForm form = ex.level == Level::Avancado || rng.coin() ? AskedForm::GeneralEquation
                                                                      : AskedForm::ReducedEquation;
-    ex.statement = "Determine " + equationWords(form) +
-                   TRANSLATABLE("Practice", " da mediatriz do segmento [AB], sendo ") +
-                   texts::point("A", a) + " e " + texts::point("B", b) + ".";
+    ex.statement = texts::sentence(
+        byForm(form,
+               TRANSLATABLE_NOOP("Practice", "Determine a equação reduzida da mediatriz do "
+                                             "segmento [AB], sendo {A} e {B}."),
+               TRANSLATABLE_NOOP("Practice", "Determine uma equação geral da mediatriz do "
+                                             "segmento [AB], sendo {A} e {B}.")),
+        {{"A", texts::point("A", a)}, {"B", texts::point("B", b)}});
     expect(ex, AnswerKind::Line, {exact::perpendicularBisector(a, b)}, form);
 }
 
@@ -216,8 +224,9 @@ void makeTypedLine(Rng& rng, Exercise& ex) {
     const Line r = exact::normalised({m, N(-1), k});
     ex.data.lines = {r};
     field(ex, "Text1", texts::lineField(r));
-    ex.statement = TRANSLATABLE("Practice", "Escreva a equação reduzida da recta de equação ") +
-                   texts::line(r) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Escreva a equação reduzida da recta de equação {r}."),
+        {{"r", texts::line(r)}});
     expect(ex, AnswerKind::Line, {r}, AskedForm::ReducedEquation);
 }
 
@@ -264,9 +273,15 @@ void makeLineThroughPoints(Rng& rng, Exercise& ex) {
     pointFields(ex, 2, b);
     const AskedForm form = ex.level == Level::Intermedio && rng.coin() ? AskedForm::GeneralEquation
                                                                        : AskedForm::ReducedEquation;
-    ex.statement = "Determine " + equationWords(form) +
-                   TRANSLATABLE("Practice", " da recta que passa nos pontos ") +
-                   texts::point("A", a) + " e " + texts::point("B", b) + ".";
+    ex.statement = texts::sentence(
+        byForm(form,
+               TRANSLATABLE_NOOP("Practice",
+                                 "Determine a equação reduzida da recta que passa nos pontos {A} e "
+                                 "{B}."),
+               TRANSLATABLE_NOOP("Practice",
+                                 "Determine uma equação geral da recta que passa nos pontos {A} e "
+                                 "{B}.")),
+        {{"A", texts::point("A", a)}, {"B", texts::point("B", b)}});
     expect(ex, AnswerKind::Line, {exact::lineThrough(a, b)}, form);
 }
 
@@ -316,9 +331,10 @@ void makeParallel(Rng& rng, Exercise& ex) {
     givenLineAndPoint(rng, ex, 3, "Text5");
     const Point& p = pt(ex, 0);
     const Line& r = ln(ex, 0);
-    ex.statement = TRANSLATABLE("Practice", "Determine a equação reduzida da recta que passa em ") +
-                   texts::point("P", p) + TRANSLATABLE("Practice", " e é paralela a r: ") +
-                   texts::line(r) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Determine a equação reduzida da recta que passa em {P} e é "
+                                      "paralela a r: {r}."),
+        {{"P", texts::point("P", p)}, {"r", texts::line(r)}});
     expect(ex, AnswerKind::Line, {lineWithNormal(r.a, r.b, p)}, AskedForm::ReducedEquation);
 }
 
@@ -326,9 +342,10 @@ void makePerpendicular(Rng& rng, Exercise& ex) {
     givenLineAndPoint(rng, ex, 4, "Text7");
     const Point& p = pt(ex, 0);
     const Line& r = ln(ex, 0);
-    ex.statement = TRANSLATABLE("Practice", "Determine a equação reduzida da recta que passa em ") +
-                   texts::point("Q", p) + TRANSLATABLE("Practice", " e é perpendicular a r: ") +
-                   texts::line(r) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Determine a equação reduzida da recta que passa em {Q} e é "
+                                      "perpendicular a r: {r}."),
+        {{"Q", texts::point("Q", p)}, {"r", texts::line(r)}});
     expect(ex, AnswerKind::Line, {lineWithNormal(r.b, -r.a, p)}, AskedForm::ReducedEquation);
 }
 

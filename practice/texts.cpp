@@ -265,8 +265,12 @@ std::string typedTree(const exact::Math& m) {
 
 } // namespace
 
-std::string say(Say id, std::initializer_list<std::pair<std::string_view, std::string>> slots) {
-    std::string text = translated("Practice", Sentences.at(std::size_t(id)).second.data());
+std::string say(Say id, const Slots& slots) {
+    return sentence(Sentences.at(std::size_t(id)).second.data(), slots);
+}
+
+std::string sentence(const char* source, const Slots& slots) {
+    std::string text = translated("Practice", source);
     for (const auto& [name, value] : slots) {
         const std::string mark = "{" + std::string(name) + "}";
         if (const std::size_t at = text.find(mark); at != std::string::npos)

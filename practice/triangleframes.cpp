@@ -32,19 +32,24 @@ void someTriangle(Rng& rng, Exercise& ex) {
     } while (twiceSignedArea(ex).isZero());
 }
 
-void ask(Exercise& ex, const char* what, const Point& answer) {
+void ask(Exercise& ex, const char* statement, const Point& answer) {
     triangleFields(ex, 1);
-    ex.statement = std::string(TRANSLATABLE("Practice", "Determine as coordenadas do ")) + what +
-                   TRANSLATABLE("Practice", " do triângulo de vértices ") + triangleNames(ex) + ".";
+    ex.statement = texts::sentence(statement, vertexSlots(ex));
     expect(ex, AnswerKind::Point, {answer});
 }
 
 void makeCircumcentre(Rng& rng, Exercise& ex) {
-    ask(ex, "circuncentro", circumscribedTriangle(rng, ex));
+    ask(ex,
+        TRANSLATABLE_NOOP("Practice", "Determine as coordenadas do circuncentro do triângulo de "
+                                      "vértices {A}, {B} e {C}."),
+        circumscribedTriangle(rng, ex));
 }
 
 void makeIncentre(Rng& rng, Exercise& ex) {
-    ask(ex, "incentro", rightTriangleIncircle(rng, ex).centre);
+    ask(ex,
+        TRANSLATABLE_NOOP("Practice", "Determine as coordenadas do incentro do triângulo de "
+                                      "vértices {A}, {B} e {C}."),
+        rightTriangleIncircle(rng, ex).centre);
 }
 
 void makeOrthocentre(Rng& rng, Exercise& ex) {
@@ -55,7 +60,10 @@ void makeOrthocentre(Rng& rng, Exercise& ex) {
     // in the statement: nothing to find. Another draw.
     for (const Point& vertex : ex.data.points)
         if (vertex == h) throw std::domain_error("a right triangle");
-    ask(ex, "ortocentro", h);
+    ask(ex,
+        TRANSLATABLE_NOOP("Practice", "Determine as coordenadas do ortocentro do triângulo de "
+                                      "vértices {A}, {B} e {C}."),
+        h);
     ex.data.numbers = {o.x, o.y};
 }
 
@@ -71,7 +79,10 @@ void makeCentroid(Rng& rng, Exercise& ex) {
         if (twiceSignedArea(ex).isZero()) c.x = c.x + 3;
         if (twiceSignedArea(ex).isZero()) c.y = c.y + 3;
     }
-    ask(ex, "baricentro", centroid(ex));
+    ask(ex,
+        TRANSLATABLE_NOOP("Practice", "Determine as coordenadas do baricentro do triângulo de "
+                                      "vértices {A}, {B} e {C}."),
+        centroid(ex));
 }
 
 /// The centroid given for another notable point, found at the step that
@@ -107,8 +118,9 @@ std::vector<Slip> centroidSlips() {
 void makeArea(Rng& rng, Exercise& ex) {
     someTriangle(rng, ex);
     triangleFields(ex, 6);
-    ex.statement = TRANSLATABLE("Practice", "Calcule a área do triângulo de vértices ") +
-                   triangleNames(ex) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Calcule a área do triângulo de vértices {A}, {B} e {C}."),
+        vertexSlots(ex));
     expect(ex, AnswerKind::Number, {exact::abs(twiceSignedArea(ex)) / 2});
 }
 
@@ -157,8 +169,11 @@ void makeRightTriangle(Rng& rng, Exercise& ex) {
     }
     if (rng.coin()) std::swap(ex.data.points[0], ex.data.points[2]);
     triangleFields(ex, 9);
-    ex.statement = TRANSLATABLE("Practice", "O triângulo de vértices ") + triangleNames(ex) +
-                   TRANSLATABLE("Practice", " é rectângulo? Responda sim ou não.");
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice",
+                          "O triângulo de vértices {A}, {B} e {C} é rectângulo? Responda sim ou "
+                          "não."),
+        vertexSlots(ex));
     expect(ex, AnswerKind::Words, {yes ? Words::Yes : Words::No});
 }
 

@@ -1887,10 +1887,6 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
         <translation>Usou o baricentro do triângulo.</translation>
     </message>
     <message>
-        <source>Indique o centro e o raio da circunferência de equação </source>
-        <translation>Indique o centro e o raio da circunferência de equação </translation>
-    </message>
-    <message>
         <source>Deu o quadrado do raio como raio.</source>
         <translation>Deu o quadrado do raio como raio.</translation>
     </message>
@@ -1907,32 +1903,12 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
         <translation>de x² + y² + Dx + Ey + F = 0 vem o centro (−D/2 , −E/2).</translation>
     </message>
     <message>
-        <source>Escreva a equação reduzida da circunferência de centro </source>
-        <translation>Escreva a equação reduzida da circunferência de centro </translation>
-    </message>
-    <message>
-        <source> e raio </source>
-        <translation> e raio </translation>
-    </message>
-    <message>
-        <source> tangente à recta t: </source>
-        <translation> tangente à reta t: </translation>
-    </message>
-    <message>
         <source>Tomou |ax₀ + by₀ + c| como raio, sem dividir pela norma.</source>
         <translation>Tomou |ax₀ + by₀ + c| como raio, sem dividir pela norma.</translation>
     </message>
     <message>
         <source>o raio é a distância do centro à recta: |ax₀ + by₀ + c| / √(a² + b²).</source>
         <translation>o raio é a distância do centro à reta: |ax₀ + by₀ + c| / √(a² + b²).</translation>
-    </message>
-    <message>
-        <source> da recta tangente à circunferência </source>
-        <translation> da reta tangente à circunferência </translation>
-    </message>
-    <message>
-        <source> no ponto </source>
-        <translation> no ponto </translation>
     </message>
     <message>
         <source>Escreveu a recta que passa pelo centro e por P.</source>
@@ -1959,38 +1935,6 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
         <translation>cada ponto escreve-se (x , y): primeiro a abcissa.</translation>
     </message>
     <message>
-        <source>Determine os pontos de intersecção da recta r: </source>
-        <translation>Determine os pontos de interseção da reta r: </translation>
-    </message>
-    <message>
-        <source> com a circunferência </source>
-        <translation> com a circunferência </translation>
-    </message>
-    <message>
-        <source>Determine os pontos de intersecção das circunferências </source>
-        <translation>Determine os pontos de interseção das circunferências </translation>
-    </message>
-    <message>
-        <source>Escreva a equação da circunferência inscrita no triângulo de vértices </source>
-        <translation>Escreva a equação da circunferência inscrita no triângulo de vértices </translation>
-    </message>
-    <message>
-        <source>Escreva a equação da circunferência circunscrita ao triângulo de vértices </source>
-        <translation>Escreva a equação da circunferência circunscrita ao triângulo de vértices </translation>
-    </message>
-    <message>
-        <source>Escreva a equação da circunferência que passa nos pontos </source>
-        <translation>Escreva a equação da circunferência que passa nos pontos </translation>
-    </message>
-    <message>
-        <source>Calcule a distância do ponto </source>
-        <translation>Calcule a distância do ponto </translation>
-    </message>
-    <message>
-        <source> à circunferência </source>
-        <translation> à circunferência </translation>
-    </message>
-    <message>
         <source>Calculou a distância de P ao centro.</source>
         <translation>Calculou a distância de P ao centro.</translation>
     </message>
@@ -2007,28 +1951,12 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
         <translation>o ponto da circunferência mais próximo de P está entre P e o centro: d(P, C) − r.</translation>
     </message>
     <message>
-        <source>Determine equações gerais das rectas que passam em </source>
-        <translation>Determine equações gerais das retas que passam em </translation>
-    </message>
-    <message>
-        <source> e são tangentes à circunferência </source>
-        <translation> e são tangentes à circunferência </translation>
-    </message>
-    <message>
         <source>Escreveu as rectas que passam pelo centro e pelos pontos de tangência.</source>
         <translation>Escreveu as retas que passam pelo centro e pelos pontos de tangência.</translation>
     </message>
     <message>
         <source>as tangentes passam em P e são perpendiculares aos raios nos pontos de tangência.</source>
         <translation>as tangentes passam em P e são perpendiculares aos raios nos pontos de tangência.</translation>
-    </message>
-    <message>
-        <source>Escreva a equação da circunferência que passa em </source>
-        <translation>Escreva a equação da circunferência que passa em </translation>
-    </message>
-    <message>
-        <source> e é tangente à recta t: </source>
-        <translation> e é tangente à reta t: </translation>
     </message>
     <message>
         <source>Tomou Q como centro.</source>
@@ -2059,10 +1987,6 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
         <translation>avançado</translation>
     </message>
     <message>
-        <source>Determine as coordenadas do ponto de intersecção das rectas r: </source>
-        <translation>Determine as coordenadas do ponto de interseção das retas r: </translation>
-    </message>
-    <message>
         <source>Trocou a abcissa com a ordenada do ponto.</source>
         <translation>Trocou a abcissa com a ordenada do ponto.</translation>
     </message>
@@ -2077,14 +2001,6 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
     <message>
         <source>de ax + by + c = 0 vem ax + by = −c.</source>
         <translation>de ax + by + c = 0 vem ax + by = −c.</translation>
-    </message>
-    <message>
-        <source>Calcule a distância entre as rectas paralelas r: </source>
-        <translation>Calcule a distância entre as retas paralelas r: </translation>
-    </message>
-    <message>
-        <source>. Apresente o valor exacto.</source>
-        <translation>. Apresente o valor exato.</translation>
     </message>
     <message>
         <source>Não dividiu pela norma do vector normal.</source>
@@ -2111,14 +2027,6 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
         <translation>escreva as duas equações com os mesmos a e b antes de subtrair c₁ e c₂.</translation>
     </message>
     <message>
-        <source> à recta r: </source>
-        <translation> à reta r: </translation>
-    </message>
-    <message>
-        <source>. Apresente o valor exacto, simplificado.</source>
-        <translation>. Apresente o valor exato, simplificado.</translation>
-    </message>
-    <message>
         <source>Esqueceu o valor absoluto.</source>
         <translation>Esqueceu o valor absoluto.</translation>
     </message>
@@ -2143,22 +2051,6 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
         <translation>substitua x e y pelas coordenadas de P em ax + by + c, sem esquecer c.</translation>
     </message>
     <message>
-        <source>Determine a amplitude, </source>
-        <translation>Determine a amplitude, </translation>
-    </message>
-    <message>
-        <source>em graus, minutos e segundos,</source>
-        <translation>em graus, minutos e segundos,</translation>
-    </message>
-    <message>
-        <source>em graus,</source>
-        <translation>em graus,</translation>
-    </message>
-    <message>
-        <source> do ângulo das rectas r: </source>
-        <translation> do ângulo das retas r: </translation>
-    </message>
-    <message>
         <source>Deu o ângulo obtuso.</source>
         <translation>Deu o ângulo obtuso.</translation>
     </message>
@@ -2177,26 +2069,6 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
     <message>
         <source>A conclusão está trocada.</source>
         <translation>A conclusão está trocada.</translation>
-    </message>
-    <message>
-        <source>Os pontos </source>
-        <translation>Os pontos </translation>
-    </message>
-    <message>
-        <source> estão em linha recta? Responda sim ou não.</source>
-        <translation> estão em linha reta? Responda sim ou não.</translation>
-    </message>
-    <message>
-        <source>Determine a inclinação, em graus, da recta </source>
-        <translation>Determine a inclinação, em graus, da reta </translation>
-    </message>
-    <message>
-        <source>Determine o declive da recta </source>
-        <translation>Determine o declive da reta </translation>
-    </message>
-    <message>
-        <source>que passa nos pontos </source>
-        <translation>que passa nos pontos </translation>
     </message>
     <message>
         <source>Deu um ângulo negativo.</source>
@@ -2243,14 +2115,6 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
         <translation>o declive é o coeficiente de x depois de isolar y: −a/b.</translation>
     </message>
     <message>
-        <source>Indique a posição relativa das rectas r: </source>
-        <translation>Indique a posição relativa das retas r: </translation>
-    </message>
-    <message>
-        <source> (paralelas, coincidentes ou concorrentes; se forem concorrentes, o ponto de intersecção).</source>
-        <translation> (paralelas, coincidentes ou concorrentes; se forem concorrentes, o ponto de interseção).</translation>
-    </message>
-    <message>
         <source>Confundiu rectas paralelas com rectas coincidentes.</source>
         <translation>Confundiu retas paralelas com retas coincidentes.</translation>
     </message>
@@ -2271,28 +2135,12 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
         <translation>os pontos A, B e C estão em linha reta quando os declives de [AB] e [AC] são iguais.</translation>
     </message>
     <message>
-        <source>Determine a equação reduzida da recta que passa em </source>
-        <translation>Determine a equação reduzida da reta que passa em </translation>
-    </message>
-    <message>
-        <source> e é paralela ao eixo das abcissas.</source>
-        <translation> e é paralela ao eixo das abcissas.</translation>
-    </message>
-    <message>
-        <source> e é paralela ao eixo das ordenadas.</source>
-        <translation> e é paralela ao eixo das ordenadas.</translation>
-    </message>
-    <message>
         <source>Escreveu a paralela ao outro eixo.</source>
         <translation>Escreveu a paralela ao outro eixo.</translation>
     </message>
     <message>
         <source>a paralela ao eixo das abcissas é horizontal, y = y_P; a paralela ao eixo das ordenadas é vertical, x = x_P.</source>
         <translation>a paralela ao eixo das abcissas é horizontal, y = y_P; a paralela ao eixo das ordenadas é vertical, x = x_P.</translation>
-    </message>
-    <message>
-        <source> e tem inclinação </source>
-        <translation> e tem inclinação </translation>
     </message>
     <message>
         <source>o declive é a tangente da inclinação: m = tg α.</source>
@@ -2305,10 +2153,6 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
     <message>
         <source>a inclinação é o ângulo com o eixo das abcissas, e m = tg α.</source>
         <translation>a inclinação é o ângulo com o eixo das abcissas, e m = tg α.</translation>
-    </message>
-    <message>
-        <source> e tem declive </source>
-        <translation> e tem declive </translation>
     </message>
     <message>
         <source>Tomou a ordenada de P como ordenada na origem.</source>
@@ -2327,18 +2171,6 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
         <translation>a reta é y − y_P = m(x − x_P): subtrai-se a abcissa de P.</translation>
     </message>
     <message>
-        <source>Determine as equações reduzidas das rectas que passam em </source>
-        <translation>Determine as equações reduzidas das retas que passam em </translation>
-    </message>
-    <message>
-        <source> e fazem um ângulo de </source>
-        <translation> e fazem um ângulo de </translation>
-    </message>
-    <message>
-        <source>º com a recta r: </source>
-        <translation>º com a reta r: </translation>
-    </message>
-    <message>
         <source>Mediu o ângulo a partir do eixo das abcissas, não da recta r.</source>
         <translation>Mediu o ângulo a partir do eixo das abcissas, não da reta r.</translation>
     </message>
@@ -2347,40 +2179,12 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
         <translation>o ângulo é o das retas pedidas com r: rode o vetor diretor de r, ou use a fórmula do ângulo de duas retas.</translation>
     </message>
     <message>
-        <source>Determine equações gerais das bissectrizes dos ângulos das rectas r: </source>
-        <translation>Determine equações gerais das bissetrizes dos ângulos das retas r: </translation>
-    </message>
-    <message>
         <source>Somou e subtraiu as equações sem as dividir pelas normas.</source>
         <translation>Somou e subtraiu as equações sem as dividir pelas normas.</translation>
     </message>
     <message>
         <source>os pontos das bissectrizes estão à mesma distância das duas rectas: |a₁x + b₁y + c₁|/√(a₁² + b₁²) = |a₂x + b₂y + c₂|/√(a₂² + b₂²).</source>
         <translation>os pontos das bissetrizes estão à mesma distância das duas retas: |a₁x + b₁y + c₁|/√(a₁² + b₁²) = |a₂x + b₂y + c₂|/√(a₂² + b₂²).</translation>
-    </message>
-    <message>
-        <source>a equação reduzida</source>
-        <translation>a equação reduzida</translation>
-    </message>
-    <message>
-        <source>uma equação geral</source>
-        <translation>uma equação geral</translation>
-    </message>
-    <message>
-        <source>Represente o ponto </source>
-        <translation>Represente o ponto </translation>
-    </message>
-    <message>
-        <source> e indique as coordenadas da sua projecção ortogonal sobre o eixo das </source>
-        <translation> e indique as coordenadas da sua projeção ortogonal sobre o eixo das </translation>
-    </message>
-    <message>
-        <source>abcissas.</source>
-        <translation>abcissas.</translation>
-    </message>
-    <message>
-        <source>ordenadas.</source>
-        <translation>ordenadas.</translation>
     </message>
     <message>
         <source>Projectou o ponto sobre o outro eixo.</source>
@@ -2399,10 +2203,6 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
         <translation>a abcissa é a primeira coordenada e a ordenada a segunda.</translation>
     </message>
     <message>
-        <source>Determine as coordenadas do ponto médio M do segmento [AB], sendo </source>
-        <translation>Determine as coordenadas do ponto médio M do segmento [AB], sendo </translation>
-    </message>
-    <message>
         <source>Somou as coordenadas dos extremos sem dividir por 2.</source>
         <translation>Somou as coordenadas dos extremos sem dividir por 2.</translation>
     </message>
@@ -2417,10 +2217,6 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
     <message>
         <source>o ponto médio é ((x_A + x_B)/2 , (y_A + y_B)/2): somam-se as coordenadas.</source>
         <translation>o ponto médio é ((x_A + x_B)/2 , (y_A + y_B)/2): somam-se as coordenadas.</translation>
-    </message>
-    <message>
-        <source>Calcule a distância entre os pontos </source>
-        <translation>Calcule a distância entre os pontos </translation>
     </message>
     <message>
         <source>Esqueceu a raiz quadrada.</source>
@@ -2447,10 +2243,6 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
         <translation>a distância não é |Δx| + |Δy|: é √(Δx² + Δy²).</translation>
     </message>
     <message>
-        <source> da mediatriz do segmento [AB], sendo </source>
-        <translation> da mediatriz do segmento [AB], sendo </translation>
-    </message>
-    <message>
         <source>Escreveu a equação da recta AB.</source>
         <translation>Escreveu a equação da reta AB.</translation>
     </message>
@@ -2467,20 +2259,12 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
         <translation>a mediatriz passa no ponto médio de [AB], não num dos extremos.</translation>
     </message>
     <message>
-        <source>Escreva a equação reduzida da recta de equação </source>
-        <translation>Escreva a equação reduzida da reta de equação </translation>
-    </message>
-    <message>
         <source>Não dividiu o termo independente por b.</source>
         <translation>Não dividiu o termo independente por b.</translation>
     </message>
     <message>
         <source>ao isolar y, divide-se todo o membro por b: a ordenada na origem é −c/b.</source>
         <translation>ao isolar y, divide-se todo o membro por b: a ordenada na origem é −c/b.</translation>
-    </message>
-    <message>
-        <source> da recta que passa nos pontos </source>
-        <translation> da reta que passa nos pontos </translation>
     </message>
     <message>
         <source>Trocou Δx com Δy no declive.</source>
@@ -2493,14 +2277,6 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
     <message>
         <source>em m = (y_B − y_A)/(x_B − x_A) subtraem-se as coordenadas pela mesma ordem.</source>
         <translation>em m = (y_B − y_A)/(x_B − x_A) subtraem-se as coordenadas pela mesma ordem.</translation>
-    </message>
-    <message>
-        <source> e é paralela a r: </source>
-        <translation> e é paralela a r: </translation>
-    </message>
-    <message>
-        <source> e é perpendicular a r: </source>
-        <translation> e é perpendicular a r: </translation>
     </message>
     <message>
         <source>Usou o declive da perpendicular.</source>
@@ -2771,14 +2547,6 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
         <translation>pede-se a equação reduzida, (x − a)² + (y − b)² = r².</translation>
     </message>
     <message>
-        <source>Determine as coordenadas do </source>
-        <translation>Determine as coordenadas do </translation>
-    </message>
-    <message>
-        <source> do triângulo de vértices </source>
-        <translation> do triângulo de vértices </translation>
-    </message>
-    <message>
         <source>Calculou o baricentro.</source>
         <translation>Calculou o baricentro.</translation>
     </message>
@@ -2799,10 +2567,6 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
         <translation>o baricentro é a média dos três vértices: divide-se por 3.</translation>
     </message>
     <message>
-        <source>Calcule a área do triângulo de vértices </source>
-        <translation>Calcule a área do triângulo de vértices </translation>
-    </message>
-    <message>
         <source>Esqueceu a metade.</source>
         <translation>Esqueceu a metade.</translation>
     </message>
@@ -2817,14 +2581,6 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
     <message>
         <source>o determinante tem sinal (a ordem dos vértices): a área é o seu valor absoluto, a dividir por 2.</source>
         <translation>o determinante tem sinal (a ordem dos vértices): a área é o seu valor absoluto, a dividir por 2.</translation>
-    </message>
-    <message>
-        <source>O triângulo de vértices </source>
-        <translation>O triângulo de vértices </translation>
-    </message>
-    <message>
-        <source> é rectângulo? Responda sim ou não.</source>
-        <translation> é retângulo? Responda sim ou não.</translation>
     </message>
     <message>
         <source>o triângulo é rectângulo quando o quadrado de um lado é a soma dos quadrados dos outros dois (teorema de Pitágoras).</source>
@@ -2913,6 +2669,194 @@ Verifique se a pasta existe e se tem permissão para escrever nela.</translation
     <message>
         <source>paralelas, coincidentes, ou concorrentes em (1 , 2)</source>
         <translation>paralelas, coincidentes, ou concorrentes em (1 , 2)</translation>
+    </message>
+    <message>
+        <source>Indique o centro e o raio da circunferência de equação {c}.</source>
+        <translation>Indique o centro e o raio da circunferência de equação {c}.</translation>
+    </message>
+    <message>
+        <source>Escreva a equação reduzida da circunferência de centro {C} e raio {r}.</source>
+        <translation>Escreva a equação reduzida da circunferência de centro {C} e raio {r}.</translation>
+    </message>
+    <message>
+        <source>Escreva a equação reduzida da circunferência de centro {P} tangente à recta t: {t}.</source>
+        <translation>Escreva a equação reduzida da circunferência de centro {P} tangente à reta t: {t}.</translation>
+    </message>
+    <message>
+        <source>Determine a equação reduzida da recta tangente à circunferência {c} no ponto {P}.</source>
+        <translation>Determine a equação reduzida da reta tangente à circunferência {c} no ponto {P}.</translation>
+    </message>
+    <message>
+        <source>Determine uma equação geral da recta tangente à circunferência {c} no ponto {P}.</source>
+        <translation>Determine uma equação geral da reta tangente à circunferência {c} no ponto {P}.</translation>
+    </message>
+    <message>
+        <source>Determine os pontos de intersecção da recta r: {r} com a circunferência {c}.</source>
+        <translation>Determine os pontos de interseção da reta r: {r} com a circunferência {c}.</translation>
+    </message>
+    <message>
+        <source>Determine os pontos de intersecção das circunferências {c1} e {c2}.</source>
+        <translation>Determine os pontos de interseção das circunferências {c1} e {c2}.</translation>
+    </message>
+    <message>
+        <source>Escreva a equação da circunferência inscrita no triângulo de vértices {A}, {B} e {C}.</source>
+        <translation>Escreva a equação da circunferência inscrita no triângulo de vértices {A}, {B} e {C}.</translation>
+    </message>
+    <message>
+        <source>Escreva a equação da circunferência circunscrita ao triângulo de vértices {A}, {B} e {C}.</source>
+        <translation>Escreva a equação da circunferência circunscrita ao triângulo de vértices {A}, {B} e {C}.</translation>
+    </message>
+    <message>
+        <source>Escreva a equação da circunferência que passa nos pontos {A}, {B} e {C}.</source>
+        <translation>Escreva a equação da circunferência que passa nos pontos {A}, {B} e {C}.</translation>
+    </message>
+    <message>
+        <source>Calcule a distância do ponto {P} à circunferência {c}.</source>
+        <translation>Calcule a distância do ponto {P} à circunferência {c}.</translation>
+    </message>
+    <message>
+        <source>Determine equações gerais das rectas que passam em {P} e são tangentes à circunferência {c}.</source>
+        <translation>Determine equações gerais das retas que passam em {P} e são tangentes à circunferência {c}.</translation>
+    </message>
+    <message>
+        <source>Escreva a equação da circunferência que passa em {P} e é tangente à recta t: {t} no ponto {Q}.</source>
+        <translation>Escreva a equação da circunferência que passa em {P} e é tangente à reta t: {t} no ponto {Q}.</translation>
+    </message>
+    <message>
+        <source>Determine as coordenadas do ponto de intersecção das rectas r: {r} e s: {s}.</source>
+        <translation>Determine as coordenadas do ponto de interseção das retas r: {r} e s: {s}.</translation>
+    </message>
+    <message>
+        <source>Calcule a distância entre as rectas paralelas r: {r} e s: {s}. Apresente o valor exacto.</source>
+        <translation>Calcule a distância entre as retas paralelas r: {r} e s: {s}. Apresente o valor exato.</translation>
+    </message>
+    <message>
+        <source>Calcule a distância do ponto {P} à recta r: {r}. Apresente o valor exacto, simplificado.</source>
+        <translation>Calcule a distância do ponto {P} à reta r: {r}. Apresente o valor exato, simplificado.</translation>
+    </message>
+    <message>
+        <source>Determine a amplitude, em graus, minutos e segundos, do ângulo das rectas r: {r} e s: {s}.</source>
+        <translation>Determine a amplitude, em graus, minutos e segundos, do ângulo das retas r: {r} e s: {s}.</translation>
+    </message>
+    <message>
+        <source>Determine a amplitude, em graus, do ângulo das rectas r: {r} e s: {s}.</source>
+        <translation>Determine a amplitude, em graus, do ângulo das retas r: {r} e s: {s}.</translation>
+    </message>
+    <message>
+        <source>Os pontos {A}, {B} e {C} estão em linha recta? Responda sim ou não.</source>
+        <translation>Os pontos {A}, {B} e {C} estão em linha reta? Responda sim ou não.</translation>
+    </message>
+    <message>
+        <source>Determine a inclinação, em graus, da recta que passa nos pontos {A} e {B}.</source>
+        <translation>Determine a inclinação, em graus, da reta que passa nos pontos {A} e {B}.</translation>
+    </message>
+    <message>
+        <source>Determine o declive da recta que passa nos pontos {A} e {B}.</source>
+        <translation>Determine o declive da reta que passa nos pontos {A} e {B}.</translation>
+    </message>
+    <message>
+        <source>Determine a inclinação, em graus, da recta r: {r}.</source>
+        <translation>Determine a inclinação, em graus, da reta r: {r}.</translation>
+    </message>
+    <message>
+        <source>Determine o declive da recta r: {r}.</source>
+        <translation>Determine o declive da reta r: {r}.</translation>
+    </message>
+    <message>
+        <source>Indique a posição relativa das rectas r: {r} e s: {s} (paralelas, coincidentes ou concorrentes; se forem concorrentes, o ponto de intersecção).</source>
+        <translation>Indique a posição relativa das retas r: {r} e s: {s} (paralelas, coincidentes ou concorrentes; se forem concorrentes, o ponto de interseção).</translation>
+    </message>
+    <message>
+        <source>Determine a equação reduzida da recta que passa em {P} e é paralela ao eixo das abcissas.</source>
+        <translation>Determine a equação reduzida da reta que passa em {P} e é paralela ao eixo das abcissas.</translation>
+    </message>
+    <message>
+        <source>Determine a equação reduzida da recta que passa em {P} e é paralela ao eixo das ordenadas.</source>
+        <translation>Determine a equação reduzida da reta que passa em {P} e é paralela ao eixo das ordenadas.</translation>
+    </message>
+    <message>
+        <source>Determine a equação reduzida da recta que passa em {P} e tem inclinação {alpha}º.</source>
+        <translation>Determine a equação reduzida da reta que passa em {P} e tem inclinação {alpha}º.</translation>
+    </message>
+    <message>
+        <source>Determine a equação reduzida da recta que passa em {P} e tem declive {m}.</source>
+        <translation>Determine a equação reduzida da reta que passa em {P} e tem declive {m}.</translation>
+    </message>
+    <message>
+        <source>Determine as equações reduzidas das rectas que passam em {P} e fazem um ângulo de {alpha}º com a recta r: {r}.</source>
+        <translation>Determine as equações reduzidas das retas que passam em {P} e fazem um ângulo de {alpha}º com a reta r: {r}.</translation>
+    </message>
+    <message>
+        <source>Determine equações gerais das bissectrizes dos ângulos das rectas r: {r} e s: {s}.</source>
+        <translation>Determine equações gerais das bissetrizes dos ângulos das retas r: {r} e s: {s}.</translation>
+    </message>
+    <message>
+        <source>Represente o ponto {P} e indique as coordenadas da sua projecção ortogonal sobre o eixo das abcissas.</source>
+        <translation>Represente o ponto {P} e indique as coordenadas da sua projeção ortogonal sobre o eixo das abcissas.</translation>
+    </message>
+    <message>
+        <source>Represente o ponto {P} e indique as coordenadas da sua projecção ortogonal sobre o eixo das ordenadas.</source>
+        <translation>Represente o ponto {P} e indique as coordenadas da sua projeção ortogonal sobre o eixo das ordenadas.</translation>
+    </message>
+    <message>
+        <source>Determine as coordenadas do ponto médio M do segmento [AB], sendo {A} e {B}.</source>
+        <translation>Determine as coordenadas do ponto médio M do segmento [AB], sendo {A} e {B}.</translation>
+    </message>
+    <message>
+        <source>Calcule a distância entre os pontos {A} e {B}. Apresente o valor exacto, simplificado.</source>
+        <translation>Calcule a distância entre os pontos {A} e {B}. Apresente o valor exato, simplificado.</translation>
+    </message>
+    <message>
+        <source>Determine a equação reduzida da mediatriz do segmento [AB], sendo {A} e {B}.</source>
+        <translation>Determine a equação reduzida da mediatriz do segmento [AB], sendo {A} e {B}.</translation>
+    </message>
+    <message>
+        <source>Determine uma equação geral da mediatriz do segmento [AB], sendo {A} e {B}.</source>
+        <translation>Determine uma equação geral da mediatriz do segmento [AB], sendo {A} e {B}.</translation>
+    </message>
+    <message>
+        <source>Escreva a equação reduzida da recta de equação {r}.</source>
+        <translation>Escreva a equação reduzida da reta de equação {r}.</translation>
+    </message>
+    <message>
+        <source>Determine a equação reduzida da recta que passa nos pontos {A} e {B}.</source>
+        <translation>Determine a equação reduzida da reta que passa nos pontos {A} e {B}.</translation>
+    </message>
+    <message>
+        <source>Determine uma equação geral da recta que passa nos pontos {A} e {B}.</source>
+        <translation>Determine uma equação geral da reta que passa nos pontos {A} e {B}.</translation>
+    </message>
+    <message>
+        <source>Determine a equação reduzida da recta que passa em {P} e é paralela a r: {r}.</source>
+        <translation>Determine a equação reduzida da reta que passa em {P} e é paralela a r: {r}.</translation>
+    </message>
+    <message>
+        <source>Determine a equação reduzida da recta que passa em {Q} e é perpendicular a r: {r}.</source>
+        <translation>Determine a equação reduzida da reta que passa em {Q} e é perpendicular a r: {r}.</translation>
+    </message>
+    <message>
+        <source>Determine as coordenadas do circuncentro do triângulo de vértices {A}, {B} e {C}.</source>
+        <translation>Determine as coordenadas do circuncentro do triângulo de vértices {A}, {B} e {C}.</translation>
+    </message>
+    <message>
+        <source>Determine as coordenadas do incentro do triângulo de vértices {A}, {B} e {C}.</source>
+        <translation>Determine as coordenadas do incentro do triângulo de vértices {A}, {B} e {C}.</translation>
+    </message>
+    <message>
+        <source>Determine as coordenadas do ortocentro do triângulo de vértices {A}, {B} e {C}.</source>
+        <translation>Determine as coordenadas do ortocentro do triângulo de vértices {A}, {B} e {C}.</translation>
+    </message>
+    <message>
+        <source>Determine as coordenadas do baricentro do triângulo de vértices {A}, {B} e {C}.</source>
+        <translation>Determine as coordenadas do baricentro do triângulo de vértices {A}, {B} e {C}.</translation>
+    </message>
+    <message>
+        <source>Calcule a área do triângulo de vértices {A}, {B} e {C}.</source>
+        <translation>Calcule a área do triângulo de vértices {A}, {B} e {C}.</translation>
+    </message>
+    <message>
+        <source>O triângulo de vértices {A}, {B} e {C} é rectângulo? Responda sim ou não.</source>
+        <translation>O triângulo de vértices {A}, {B} e {C} é retângulo? Responda sim ou não.</translation>
     </message>
 </context>
 <context>

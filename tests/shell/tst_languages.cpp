@@ -255,13 +255,14 @@ private slots:
     void cleanup() { languages::apply(Language::Pre1990); }
 
     /// Every text of the sources has its translation, finished, with the same
-    /// placeholders: a new text left untranslated is caught here.
+    /// placeholders and slots: a new text left untranslated is caught here.
     void everyTextTranslated_data() { addLanguageRows({Language::Ao1990, Language::Brazil}); }
     void everyTextTranslated() {
         QFETCH(Language, language);
         const std::vector<Message> messages = messagesOf(tsFile(language));
         QVERIFY(messages.size() > 300);
-        static const QRegularExpression placeholder(QStringLiteral("%\\d"));
+        // Qt's %1 and the slots of the exercises' sentences, {P}.
+        static const QRegularExpression placeholder(QStringLiteral("%\\d|\\{\\w+\\}"));
         for (const Message& m : messages) {
             const QString where = m.context + QStringLiteral(": ") + m.source;
             QVERIFY2(m.type.isEmpty(), qPrintable(m.type + QStringLiteral(" — ") + where));
@@ -350,8 +351,9 @@ private slots:
         QVERIFY(shown > 400);
     }
 
-    /// Praticar's statements, the checker's messages for each slip and for an
-    /// unreadable answer, and the captions, made in each language.
+    /// Praticar's statements, whole sentences with every slot filled, the
+    /// checker's messages for each slip and for an unreadable answer, and the
+    /// captions, made in each language.
     void practiceSpeaksTheLanguage_data() {
         addLanguageRows({Language::Pre1990, Language::Ao1990, Language::Brazil});
     }
@@ -371,10 +373,15 @@ private slots:
             for (const std::string& slip : practice::slipIds(frame))
                 if (const std::string answer = practice::slipAnswer(ex, slip); !answer.empty())
                     texts << QString::fromStdString(practice::check(ex, answer).text);
+            // Each level's statements, in their variants (the axis, the form asked).
+            for (practice::Level l : practice::AllLevels)
+                for (std::uint64_t seed = 1; practice::hasLevel(frame, l) && seed <= 6; ++seed)
+                    texts << QString::fromStdString(practice::generate(frame, l, seed).statement);
         }
         QVERIFY(texts.size() > 150);
         for (const QString& text : texts) {
             QVERIFY(!text.trimmed().isEmpty());
+            QVERIFY2(!text.contains(QLatin1Char('{')), qPrintable(text)); // every slot filled
             const QString word = foreignWordIn(text, language);
             QVERIFY2(word.isEmpty(), qPrintable(word + QStringLiteral(" in: ") + text));
         }
