@@ -1647,8 +1647,8 @@ Verifique se a pasta existe e se você tem permissão para gravar nela.</transla
         <translation>As retas são paralelas.</translation>
     </message>
     <message>
-        <source>As rectas são concorrentes em ( </source>
-        <translation>As retas são concorrentes em ( </translation>
+        <source>As rectas são concorrentes em ( %1 , %2 )</source>
+        <translation>As retas são concorrentes em ( %1 , %2 )</translation>
     </message>
 </context>
 <context>
