@@ -34,10 +34,6 @@ QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
 QComboBox* chooser(const QString& name, QWidget* parent) {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);

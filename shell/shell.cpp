@@ -97,8 +97,9 @@ Window* madeNow(Window* window) {
     return window;
 }
 
-/// A window made once and kept hidden is made again when it is opened in
-/// another language than its own; an open window keeps its texts until then.
+/// "Praticar", made once and kept hidden, is made again when it is opened in
+/// another language than its own; open, it keeps its texts until then. The
+/// help pages and "Resolução" follow a change at once.
 template <typename Window>
 void forgetIfOtherLanguage(std::unique_ptr<Window>& window) {
     if (window && !window->isVisible() && languages::madeInAnother(window.get())) window.reset();
@@ -148,15 +149,13 @@ void Shell::showTopic(Topic topic) {
 
 void Shell::showHelp(HelpPage page) {
     std::unique_ptr<Viewer>& viewer = d->viewers[index(page)];
-    forgetIfOtherLanguage(viewer);
-    if (!viewer) viewer.reset(madeNow(createViewer(page)));
+    if (!viewer) viewer.reset(createViewer(page));
     bringUp(viewer.get());
 }
 
 void Shell::showSolution(ProblemForm* form) {
-    forgetIfOtherLanguage(d->solution);
     if (!d->solution) {
-        d->solution.reset(madeNow(new SolutionWindow));
+        d->solution.reset(new SolutionWindow);
         followClassroomDisplay(*d->solution);
     }
     d->solution->follow(form ? form : d->lastForm());

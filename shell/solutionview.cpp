@@ -219,6 +219,11 @@ QSize SolutionView::sizeHint() const {
     return size();
 }
 
+void SolutionView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && m_solution) relayout();
+}
+
 void SolutionView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::white);

@@ -7,6 +7,9 @@
 #include "languages.h"
 #include "mainwindow.h"
 #include "shell.h"
+#include "solutionview.h"
+#include "solutionwindow.h"
+#include "viewers.h"
 #include "worksheetdialog.h"
 
 #include <QAbstractButton>
@@ -241,6 +244,41 @@ QMap<QString, QString> windowTexts(Language l) {
     return texts;
 }
 
+/// The windows that follow a change of language at once: the help pages and
+/// "Resolução", opened in a shell; "Resolução" shows `solution`.
+void openFollowers(Shell& shell, const exact::Solution& solution) {
+    for (HelpPage page :
+         {HelpPage::Instrucoes, HelpPage::Indice, HelpPage::Sintaxe, HelpPage::Funcoes})
+        shell.showHelp(page);
+    shell.showSolution(nullptr);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* solutionWindow = qobject_cast<SolutionWindow*>(window))
+            solutionWindow->showInstead(nullptr, solution);
+}
+
+/// The texts of the open help pages and "Resolução".
+QMap<QString, QString> followersTexts() {
+    QMap<QString, QString> texts;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() &&
+            (qobject_cast<Viewer*>(window) || qobject_cast<SolutionWindow*>(window)))
+            collectTexts(window, window->objectName(), texts);
+    return texts;
+}
+
+/// A worked solution whose sentences differ between two languages, as the
+/// sentence tables write it.
+exact::Solution solutionDiffering(Language a, Language b) {
+    for (const practice::FrameId& frame : practice::allFrames())
+        if (practice::hasLevel(frame, practice::Level::Basico))
+            if (const auto solution =
+                    practice::workedSolution(practice::generate(frame, practice::Level::Basico, 3));
+                solution && exact::plainText(*solution, ",", exact::SentenceTable::of(a)) !=
+                                exact::plainText(*solution, ",", exact::SentenceTable::of(b)))
+                return *solution;
+    qFatal("no solution differs");
+}
+
 void addLanguageRows(std::initializer_list<Language> languages) {
     QTest::addColumn<Language>("language");
     for (Language l : languages)
@@ -391,6 +429,47 @@ private slots:
                                                                      : QStringLiteral("pt_PT"));
             QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char(' '))));
         }
+    }
+
+    /// The help pages and "Resolução", open at a change of language, speak the
+    /// new one at once, as if opened in it: their buttons, their pages, and
+    /// the solution drawn again in the new language's sentences.
+    void helpAndSolutionFollowAtOnce() {
+        const exact::Solution solution = solutionDiffering(Language::Pre1990, Language::Ao1990);
+        languages::apply(Language::Pre1990);
+        QMap<QString, QString> before, live;
+        QImage drawnBefore, drawnLive, drawnAnew;
+        {
+            Shell shell{ShellHooks{{}, [] {}}};
+            openFollowers(shell, solution);
+            before = followersTexts();
+            SolutionWindow* window = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* s = qobject_cast<SolutionWindow*>(w)) window = s;
+            QVERIFY(window && window->view()->stepCount() > 0);
+            drawnBefore = window->view()->grab().toImage();
+            languages::apply(Language::Ao1990);
+            QCoreApplication::sendPostedEvents();
+            live = followersTexts();
+            drawnLive = window->view()->grab().toImage();
+            SolutionView anew; // the same solution, laid out afresh in the 1990 spelling
+            anew.setTypesetStyle(window->view()->typesetStyle());
+            anew.fitWidth(window->view()->width());
+            anew.setSolution(solution, window->view()->shown());
+            drawnAnew = anew.grab().toImage();
+            shell.quit();
+        }
+        QVERIFY(drawnLive != drawnBefore);
+        QCOMPARE(drawnLive, drawnAnew);
+        Shell shell{ShellHooks{{}, [] {}}};
+        openFollowers(shell, solution);
+        const QMap<QString, QString> opened = followersTexts();
+        shell.quit();
+        QVERIFY(before.size() > 100);
+        QCOMPARE(live.keys(), opened.keys());
+        for (auto it = opened.begin(); it != opened.end(); ++it)
+            QVERIFY2(live.value(it.key()) == it.value(), qPrintable(it.key()));
+        QVERIFY(live != before);
     }
 
     /// The main window follows a change at once; the choice is remembered.
