@@ -88,25 +88,6 @@ struct Shell::Private {
     }
 };
 
-namespace {
-
-/// A window made once and kept.
-template <typename Window>
-Window* madeNow(Window* window) {
-    languages::markLanguage(window);
-    return window;
-}
-
-/// "Praticar", made once and kept hidden, is made again when it is opened in
-/// another language than its own; open, it keeps its texts until then. The
-/// help pages and "Resolução" follow a change at once.
-template <typename Window>
-void forgetIfOtherLanguage(std::unique_ptr<Window>& window) {
-    if (window && !window->isVisible() && languages::madeInAnother(window.get())) window.reset();
-}
-
-} // namespace
-
 Shell::Shell()
     : Shell(ShellHooks{}) {}
 
@@ -163,7 +144,6 @@ void Shell::showSolution(ProblemForm* form) {
 }
 
 void Shell::showPractice(ProblemForm* form) {
-    forgetIfOtherLanguage(d->practice);
     if (!d->practice) {
         PracticeWindow::Hooks hooks;
         hooks.openForm = [this](Topic topic) {
@@ -183,7 +163,7 @@ void Shell::showPractice(ProblemForm* form) {
             return d->solution.get();
         };
         hooks.showSyntax = [this] { showHelp(HelpPage::Sintaxe); };
-        d->practice.reset(madeNow(new PracticeWindow(std::move(hooks))));
+        d->practice = std::make_unique<PracticeWindow>(std::move(hooks));
     }
     if (form) d->practice->chooseTopic(form->topic());
     bringUp(d->practice.get());

@@ -6,6 +6,7 @@
 #include "choices.h"
 #include "languages.h"
 #include "mainwindow.h"
+#include "practicewindow.h"
 #include "shell.h"
 #include "solutionview.h"
 #include "solutionwindow.h"
@@ -14,14 +15,17 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -470,6 +474,47 @@ private slots:
         for (auto it = opened.begin(); it != opened.end(); ++it)
             QVERIFY2(live.value(it.key()) == it.value(), qPrintable(it.key()));
         QVERIFY(live != before);
+    }
+
+    /// "Praticar", open with an exercise and its answer checked, follows a
+    /// change of language at once: it shows what the window made in the new
+    /// language shows for the same exercise and answer.
+    void practiceFollowsAtOnce() {
+        const auto practise = [](PracticeWindow& window) {
+            window.show();
+            window.chooseTopic(Topic::Recta2);
+            window.findChild<QPushButton*>("RecomecarContagem")->click();
+            window.newExercise(5);
+            window.findChild<QLineEdit*>("Resposta")->setText("(1 , 2)");
+            window.verify();
+        };
+        const auto textsOf = [](PracticeWindow& window) {
+            QMap<QString, QString> texts;
+            collectTexts(&window, window.objectName(), texts);
+            for (auto* box : window.findChildren<QComboBox*>())
+                for (int i = 0; i < box->count(); ++i)
+                    texts.insert(box->objectName() + QString::number(i), box->itemText(i));
+            for (auto* field : window.findChildren<QLineEdit*>())
+                texts.insert(field->objectName() + "|placeholder", field->placeholderText());
+            return texts;
+        };
+        languages::apply(Language::Pre1990);
+        PracticeWindow live({});
+        practise(live);
+        const QMap<QString, QString> before = textsOf(live);
+        languages::apply(Language::Brazil);
+        QCoreApplication::sendPostedEvents();
+        const QMap<QString, QString> after = textsOf(live);
+        PracticeWindow anew({});
+        practise(anew);
+        const QMap<QString, QString> made = textsOf(anew);
+        QCOMPARE(after.keys(), made.keys());
+        for (auto it = made.begin(); it != made.end(); ++it)
+            QVERIFY2(after.value(it.key()) == it.value(),
+                     qPrintable(it.key() + ": " + after.value(it.key()) + " / " + it.value()));
+        QVERIFY(after != before);
+        QCOMPARE(live.findChild<QPushButton*>("VerResolucao")->shortcut(),
+                 QKeySequence(Qt::CTRL | Qt::Key_R));
     }
 
     /// The main window follows a change at once; the choice is remembered.
