@@ -114,7 +114,9 @@ void DataHistory::commit(QLineEdit* field) {
 }
 
 bool DataHistory::eventFilter(QObject* watched, QEvent* event) {
-    auto* field = static_cast<QLineEdit*>(watched);
+    // A field being destroyed is no longer a QLineEdit: it has nothing to commit.
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (!field) return false;
     switch (event->type()) {
     case QEvent::FocusIn:
         m_committed.insert(field, field->text()); // what the program wrote meanwhile

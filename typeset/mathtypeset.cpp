@@ -478,7 +478,8 @@ struct Typesetter::Private {
         std::vector<Box> rows;
         for (const Math& equation : m.children())
             rows.push_back(node(equation, lv));
-        return braced(std::move(rows), std::vector<bool>(rows.size(), true), lv);
+        std::vector<bool> starts(rows.size(), true); // before the rows are moved away
+        return braced(std::move(rows), starts, lv);
     }
 
     /// Rows held by a left brace; a row that does not `start` an equation

@@ -10,6 +10,7 @@
 #include "checker.h"
 #include "exercise.h"
 #include "practicerows.h"
+#include "rounds.h"
 
 #include <QTest>
 #include <cmath>
@@ -19,11 +20,6 @@ using namespace practice;
 using exact::Number;
 
 namespace {
-
-int rounds() {
-    const char* long_ = std::getenv("ORTOPLANO_LONG_ROUNDS");
-    return 3 * (long_ ? std::max(1, std::atoi(long_)) : 1);
-}
 
 // --- writing values as a pupil would, in the program's syntax
 
@@ -241,7 +237,7 @@ private slots:
         QFETCH(FrameId, frame);
         QFETCH(Level, level);
         int rights = 0, wrongs = 0;
-        for (int seed = 1; seed <= rounds(); ++seed) {
+        for (int seed = 1; seed <= rounds(3); ++seed) {
             const Exercise ex = generate(frame, level, std::uint64_t(seed) * 7919);
             const auto& values = ex.expected.values;
             std::vector<std::vector<std::string>> forms;

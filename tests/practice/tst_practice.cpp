@@ -9,6 +9,7 @@
 #include "objects.h"
 #include "practicerows.h"
 #include "readings.h"
+#include "rounds.h"
 #include "sentences.h"
 #include "textbookcheck.h"
 
@@ -21,11 +22,8 @@ using namespace practice;
 
 namespace {
 
-/// Seeds per frame and level: every one a fresh exercise. ORTOPLANO_LONG_ROUNDS=n runs n
-/// times as many.
-const int Seeds = 60 * std::max(1, std::getenv("ORTOPLANO_LONG_ROUNDS")
-                                       ? std::atoi(std::getenv("ORTOPLANO_LONG_ROUNDS"))
-                                       : 1);
+/// Seeds per frame and level: every one a fresh exercise.
+const int Seeds = rounds(60);
 
 bool within(const exact::Number& n, double limit) {
     return std::abs(n.toDouble()) <= limit;

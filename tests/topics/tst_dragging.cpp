@@ -81,7 +81,8 @@ class TestDragging : public QObject {
     Q_OBJECT
     MessageRecorder messages;
     std::unique_ptr<ProblemForm> form;
-    QPointingDevice* finger = QTest::createTouchDevice();
+    // Registered with the window system until the test deletes it.
+    const std::unique_ptr<QPointingDevice> finger{QTest::createTouchDevice()};
 
     Board& board() const { return *form->board(); }
     QLineEdit* field(const QString& name) const { return form->findChild<QLineEdit*>(name); }
@@ -127,13 +128,13 @@ class TestDragging : public QObject {
               bool byTouch, Qt::KeyboardModifiers modifiers = {}) {
         const QPoint from = pixelOf(board(), form->drag().handles().at(std::size_t(index)).at);
         if (byTouch)
-            QTest::touchEvent(&board(), finger).press(0, from);
+            QTest::touchEvent(&board(), finger.get()).press(0, from);
         else
             QTest::mousePress(&board(), Qt::LeftButton, modifiers, from);
         QVERIFY(form->drag().dragging());
         for (QPointF target : path) {
             if (byTouch)
-                QTest::touchEvent(&board(), finger).move(0, pixelOf(board(), target));
+                QTest::touchEvent(&board(), finger.get()).move(0, pixelOf(board(), target));
             else
                 QTest::mouseEvent(QTest::MouseMove, &board(), Qt::NoButton, modifiers,
                                   pixelOf(board(), target));
@@ -142,7 +143,7 @@ class TestDragging : public QObject {
         }
         const QPoint to = pixelOf(board(), path.last());
         if (byTouch)
-            QTest::touchEvent(&board(), finger).release(0, to);
+            QTest::touchEvent(&board(), finger.get()).release(0, to);
         else
             QTest::mouseRelease(&board(), Qt::LeftButton, modifiers, to);
         QVERIFY(!form->drag().dragging());

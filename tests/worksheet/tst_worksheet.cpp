@@ -8,6 +8,7 @@
 #include "drawing.h"
 #include "exercise.h"
 #include "mathtypeset.h"
+#include "rounds.h"
 #include "sentences.h"
 #include "sheetdocument.h"
 #include "sheetfile.h"
@@ -31,12 +32,6 @@ Q_DECLARE_METATYPE(worksheet::SaveFault)
 Q_DECLARE_METATYPE(practice::Level)
 
 namespace {
-
-/// How many sheets a round draws: a few by default, more with ORTOPLANO_LONG_ROUNDS=n.
-int rounds(int usual) {
-    const char* asked = std::getenv("ORTOPLANO_LONG_ROUNDS");
-    return usual * std::max(1, asked ? std::atoi(asked) : 1);
-}
 
 worksheet::Choices everyFrame(practice::Level level, quint64 seed, int versions = 1,
                               bool figures = true) {
