@@ -129,11 +129,8 @@ public:
         : m_view(view)
         , m_perPixel(view.world.width() / side)
         , m_separator(std::move(separator)) {
-        Primitive window;
-        window.kind = Primitive::Kind::Window;
-        window.p1 = {view.left(), view.top()};
+        Primitive& window = add(Primitive::Kind::Window, {view.left(), view.top()}, {});
         window.p2 = {view.right(), view.bottom()};
-        m_list.push_back(window);
     }
 
     void grid();
@@ -143,6 +140,8 @@ public:
 
 private:
     double px(double pixels) const { return pixels * m_perPixel; }
+    /// A primitive of the kind at p1 in the colour, added to the list.
+    Primitive& add(Primitive::Kind kind, QPointF p1, const QColor& colour);
     void line(QPointF a, QPointF b, const QColor& colour, int width);
     void text(const QString& text, QPointF topLeft, const BoardFont& font, const QColor& colour,
               Primitive::Role role = Primitive::Role::Plain);
@@ -173,26 +172,26 @@ BoardFont nameFont() {
     return {QStringLiteral("DejaVu Sans"), 10.0, true};
 }
 
-void FigureDrawer::line(QPointF a, QPointF b, const QColor& colour, int width) {
-    Primitive p;
-    p.kind = Primitive::Kind::Line;
-    p.p1 = a;
-    p.p2 = b;
+Primitive& FigureDrawer::add(Primitive::Kind kind, QPointF p1, const QColor& colour) {
+    Primitive& p = m_list.emplace_back();
+    p.kind = kind;
+    p.p1 = p1;
     p.color = colour;
+    return p;
+}
+
+void FigureDrawer::line(QPointF a, QPointF b, const QColor& colour, int width) {
+    Primitive& p = add(Primitive::Kind::Line, a, colour);
+    p.p2 = b;
     p.width = width;
-    m_list.push_back(p);
 }
 
 void FigureDrawer::text(const QString& text, QPointF topLeft, const BoardFont& font,
                         const QColor& colour, Primitive::Role role) {
-    Primitive p;
-    p.kind = Primitive::Kind::Text;
-    p.p1 = topLeft;
+    Primitive& p = add(Primitive::Kind::Text, topLeft, colour);
     p.text = text;
     p.font = font;
-    p.color = colour;
     p.role = role;
-    m_list.push_back(p);
 }
 
 QSizeF FigureDrawer::textSize(const QString& text, const BoardFont& font) const {
@@ -323,13 +322,9 @@ void FigureDrawer::lineName(const DataFigure::Line& l, QPointF centre) {
 
 void FigureDrawer::data(const DataFigure& d) {
     for (const DataFigure::Circle& c : d.circles) {
-        Primitive p;
-        p.kind = Primitive::Kind::Circle;
-        p.p1 = c.centre;
+        Primitive& p = add(Primitive::Kind::Circle, c.centre, Azul);
         p.radius = c.radius;
-        p.color = Azul;
         p.width = DataWidth;
-        m_list.push_back(p);
     }
     std::vector<QPointF> key = keyPoints(d);
     const QPointF centre = key.empty() ? m_view.world.center() : boxOf(key).center();
@@ -343,13 +338,9 @@ void FigureDrawer::data(const DataFigure& d) {
         line(d.points.at(std::size_t(s.from)).at, d.points.at(std::size_t(s.to)).at, Azul,
              DataWidth);
     for (const DataFigure::Point& point : d.points) {
-        Primitive p;
-        p.kind = Primitive::Kind::Dot;
-        p.p1 = point.at;
-        p.color = Azul;
+        Primitive& p = add(Primitive::Kind::Dot, point.at, Azul);
         p.width = DotWidth;
         p.text = point.name;
-        m_list.push_back(p);
     }
 }
 

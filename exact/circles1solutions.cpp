@@ -253,8 +253,7 @@ Solution solveCircleByCentre(const Point& centre, const Number& radius) {
 }
 
 Solution solveTangentCircle(const Point& p, const GivenLine& typed) {
-    Solution s = titled(TitleKind::TangentCircle, {pointSlot("P", p), lineSlot("t", typed)});
-    bindPoint(s.environment, "P", p);
+    Solution s = titledWithPoints(TitleKind::TangentCircle, {{"P", p}}, {lineSlot("t", typed)});
     const std::string label = "Resultado3";
     const std::optional<WorkingLine> given = openGivenLine(s, "t", typed, label, LineUse::General);
     if (!given) return s;
@@ -275,9 +274,8 @@ Solution solveTangentCircle(const Point& p, const GivenLine& typed) {
 }
 
 Solution solveTangentAtPoint(const Point& p, const GivenCircle& q) {
-    Solution s =
-        titled(TitleKind::TangentAtPoint, {pointSlot("P", p), slot("c", typedCircleEquation(q))});
-    bindPoint(s.environment, "P", p);
+    Solution s = titledWithPoints(TitleKind::TangentAtPoint, {{"P", p}},
+                                  {slot("c", typedCircleEquation(q))});
     const std::string label = "Resultado4";
     const CircleData circle = centreAndRadius(s, q);
     const Circle& c = circle.circle;

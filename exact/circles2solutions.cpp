@@ -72,9 +72,8 @@ int pointAndCircle(Solution& s, const Point& p, const Circle& c) {
 }
 
 Solution solvePointCircleDistance(const Point& p, const GivenCircle& given) {
-    Solution s = titled(TitleKind::PointCircleDistance,
-                        {pointSlot("P", p), slot("c", typedCircleEquation(given))});
-    bindPoint(s.environment, "P", p);
+    Solution s = titledWithPoints(TitleKind::PointCircleDistance, {{"P", p}},
+                                  {slot("c", typedCircleEquation(given))});
     const Circle c = centreAndRadius(s, given).circle;
     s.steps.back().figure(Figure::circle(c));
     const Math r = symbol("r"), dPC = distanceName("P", "C"), d = symbol("d");
@@ -99,11 +98,7 @@ Solution solvePointCircleDistance(const Point& p, const GivenCircle& given) {
 
 Solution solveCircleThroughPoints(const Point& a, const Point& b, const Point& c) {
     const Triangle t{a, b, c};
-    Solution s = titled(TitleKind::CircleThroughPoints,
-                        {pointSlot("A", a), pointSlot("B", b), pointSlot("C", c)});
-    bindPoint(s.environment, "A", a);
-    bindPoint(s.environment, "B", b);
-    bindPoint(s.environment, "C", c);
+    Solution s = titledWithPoints(TitleKind::CircleThroughPoints, {{"A", a}, {"B", b}, {"C", c}});
     const Number det = determinant(t);
     if (verdict::collinear(a, b, c).value_or(det.isZero())) {
         s.environment.bind(function("det", {symbol("AB\u20D7"), symbol("AC\u20D7")}), 0);

@@ -173,10 +173,8 @@ void tangentsAnswer(Solution& s, Line first, Line second, bool swap) {
 } // namespace
 
 Solution solveTouchingCircle(const Point& p, const Point& q, const GivenLine& typed) {
-    Solution s = titled(TitleKind::TouchingCircle,
-                        {pointSlot("P", p), pointSlot("Q", q), lineSlot("t", typed)});
-    bindPoint(s.environment, "P", p);
-    bindPoint(s.environment, "Q", q);
+    Solution s =
+        titledWithPoints(TitleKind::TouchingCircle, {{"P", p}, {"Q", q}}, {lineSlot("t", typed)});
     const std::string label = "Resultado3";
     const std::optional<WorkingLine> given = openGivenLine(s, "t", typed, label, LineUse::General);
     if (!given) return s;
@@ -252,9 +250,8 @@ Solution solveTwoCircles(const GivenCircle& first, const GivenCircle& second) {
 }
 
 Solution solveTangentsFromPoint(const Point& p, const GivenCircle& circle) {
-    Solution s = titled(TitleKind::TangentsFromPoint,
-                        {pointSlot("P", p), slot("c", typedCircleEquation(circle))});
-    bindPoint(s.environment, "P", p);
+    Solution s = titledWithPoints(TitleKind::TangentsFromPoint, {{"P", p}},
+                                  {slot("c", typedCircleEquation(circle))});
     const Circle c = centreAndRadius(s, circle).circle;
     if (pointAndCircle(s, p, c) <= 0) return stopsNotExterior(s, p, c);
     const Number u = c.centre.x - p.x, v = c.centre.y - p.y;

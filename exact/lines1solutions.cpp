@@ -59,8 +59,7 @@ std::pair<Point, Point> twoPointsOf(Solution& s, const Line& n) {
 Solution throughPoint(TitleKind title, StepKind family, StepKind result, const Point& p,
                       const std::string& pointName, const GivenLine& typed, bool perpendicular,
                       const std::string& label) {
-    Solution s = titled(title, {pointSlot(pointName, p), lineSlot("r", typed)});
-    bindPoint(s.environment, pointName, p);
+    Solution s = titledWithPoints(title, {{pointName, p}}, {lineSlot("r", typed)});
     const std::optional<WorkingLine> r = openGivenLine(s, "r", typed, label, LineUse::General);
     if (!r) return s;
     const Line& given = r->line;
@@ -92,9 +91,7 @@ Solution solveTypedLine(const GivenLine& typed) {
 }
 
 Solution solveLineThroughPoints(const Point& a, const Point& b) {
-    Solution s = titled(TitleKind::LineThroughPoints, {pointSlot("A", a), pointSlot("B", b)});
-    bindPoint(s.environment, "A", a);
-    bindPoint(s.environment, "B", b);
+    Solution s = titledWithPoints(TitleKind::LineThroughPoints, {{"A", a}, {"B", b}});
     const std::string label = "Resultado1";
     if (a == b) {
         s.add(StepKind::CoincidentPoints, {pointSlot("A", a), pointSlot("B", b)})
@@ -111,10 +108,7 @@ Solution solveLineThroughPoints(const Point& a, const Point& b) {
         lineResult(s, StepKind::LineThroughPointsResult, vertical, general, label);
         return s;
     }
-    const Number m = (b.y - a.y) / (b.x - a.x);
-    s.add(StepKind::SlopeOfSegment)
-        .line(slopeChain(s, {}, "A", a, "B", b, m))
-        .figure(Figure::segment(a, b));
+    const Number m = slopeOfSegment(s, a, b);
     Math general;
     const Line line = pointSlopeLine(s, StepKind::PointSlopeEquation, a, m, general);
     lineResult(s, StepKind::LineThroughPointsResult, line, general, label);

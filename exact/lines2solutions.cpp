@@ -344,8 +344,8 @@ Solution solveParallelDistance(const GivenLine& typed1, const GivenLine& typed2)
 }
 
 Solution solvePointLineDistance(const Point& p, const GivenLine& typed) {
-    Solution sol = titled(TitleKind::PointLineDistance, {pointSlot("P", p), lineSlot("r", typed)});
-    bindPoint(sol.environment, "P", p);
+    Solution sol =
+        titledWithPoints(TitleKind::PointLineDistance, {{"P", p}}, {lineSlot("r", typed)});
     const std::string label = "Resultado3";
     const std::optional<WorkingLine> r = openGivenLine(sol, "r", typed, label, LineUse::General);
     if (!r) return sol;

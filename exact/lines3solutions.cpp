@@ -151,11 +151,7 @@ void positionSteps(Solution& sol, const GivenLines& g, const std::string& label)
 } // namespace
 
 Solution solveCollinearity(const Point& a, const Point& b, const Point& c) {
-    Solution s =
-        titled(TitleKind::Collinearity, {pointSlot("A", a), pointSlot("B", b), pointSlot("C", c)});
-    bindPoint(s.environment, "A", a);
-    bindPoint(s.environment, "B", b);
-    bindPoint(s.environment, "C", c);
+    Solution s = titledWithPoints(TitleKind::Collinearity, {{"A", a}, {"B", b}, {"C", c}});
     const std::string label = "Resultado1";
     if (const auto twice = coincident(a, b, c)) {
         s.add(StepKind::CollinearCoincident,
@@ -173,9 +169,7 @@ Solution solveCollinearity(const Point& a, const Point& b, const Point& c) {
 }
 
 Solution solveSlopeThroughPoints(const Point& a, const Point& b) {
-    Solution s = titled(TitleKind::SlopeThroughPoints, {pointSlot("A", a), pointSlot("B", b)});
-    bindPoint(s.environment, "A", a);
-    bindPoint(s.environment, "B", b);
+    Solution s = titledWithPoints(TitleKind::SlopeThroughPoints, {{"A", a}, {"B", b}});
     if (a == b) {
         s.add(StepKind::CoincidentPoints, {pointSlot("A", a), pointSlot("B", b)})
             .figure(Figure::point(a, "A"));
@@ -187,10 +181,7 @@ Solution solveSlopeThroughPoints(const Point& a, const Point& b) {
         verticalSlope(s);
         return s;
     }
-    const Number m = (b.y - a.y) / (b.x - a.x);
-    s.add(StepKind::SlopeOfSegment)
-        .line(slopeChain(s, {}, "A", a, "B", b, m))
-        .figure(Figure::segment(a, b));
+    const Number m = slopeOfSegment(s, a, b);
     slopeAnswer(s, m);
     return s;
 }

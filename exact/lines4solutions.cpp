@@ -38,19 +38,10 @@ Number tangentOf(const Number& degrees) {
     return Number::approximate(std::tan(degrees.toDouble() * std::atan(1.0) / 45));
 }
 
-/// A solution about the point P: its title, with P bound.
-Solution aboutPoint(TitleKind kind, const Point& p, std::vector<Slot> more = {}) {
-    std::vector<Slot> values{pointSlot("P", p)};
-    values.insert(values.end(), more.begin(), more.end());
-    Solution s = titled(kind, std::move(values));
-    bindPoint(s.environment, "P", p);
-    return s;
-}
-
 /// The answer: y = k or x = k.
 Solution axisParallel(const Point& p, bool horizontal) {
-    Solution s =
-        aboutPoint(horizontal ? TitleKind::LineParallelToXAxis : TitleKind::LineParallelToYAxis, p);
+    Solution s = titledWithPoints(
+        horizontal ? TitleKind::LineParallelToXAxis : TitleKind::LineParallelToYAxis, {{"P", p}});
     const Line l = horizontal ? Line{0, 1, -p.y} : Line{1, 0, -p.x};
     s.add(horizontal ? StepKind::ParallelToXAxis : StepKind::ParallelToYAxis, {pointSlot("P", p)})
         .line(horizontal ? Chain(y()).equals(y("P")).equals(value(p.y)).math()
@@ -191,8 +182,8 @@ Solution solveParallelToYAxis(const Point& p) {
 }
 
 Solution solveLineWithInclination(const Point& p, const Number& alpha) {
-    Solution s =
-        aboutPoint(TitleKind::LineWithInclination, p, {slot("alpha", degrees(value(alpha)))});
+    Solution s = titledWithPoints(TitleKind::LineWithInclination, {{"P", p}},
+                                  {slot("alpha", degrees(value(alpha)))});
     if (alpha.sign() < 0 || alpha > 180) {
         stopsWith(s, StepKind::InclinationOutOfRange, {slot("alpha", degrees(value(alpha)))},
                   "Resultado1", Verdict::BadInclination);
@@ -216,14 +207,14 @@ Solution solveLineWithInclination(const Point& p, const Number& alpha) {
 }
 
 Solution solveLineWithSlope(const Point& p, const Number& m) {
-    Solution s = aboutPoint(TitleKind::LineWithSlope, p, {slot("m", value(m))});
+    Solution s = titledWithPoints(TitleKind::LineWithSlope, {{"P", p}}, {slot("m", value(m))});
     throughPointWithSlope(s, p, m);
     return s;
 }
 
 Solution solveLinesAtAngle(const Point& p, const Number& beta, const GivenLine& typed) {
-    Solution s = aboutPoint(TitleKind::LinesAtAngle, p,
-                            {slot("beta", degrees(value(beta))), lineSlot("r", typed)});
+    Solution s = titledWithPoints(TitleKind::LinesAtAngle, {{"P", p}},
+                                  {slot("beta", degrees(value(beta))), lineSlot("r", typed)});
     const std::optional<WorkingLine> given =
         openGivenLine(s, "r", typed, "Resultado1", LineUse::General);
     if (!given) return s;

@@ -10,10 +10,7 @@ using namespace kit;
 namespace {
 
 Solution withTwoPoints(TitleKind title, const Point& a, const Point& b) {
-    Solution s = titled(title, {pointSlot("A", a), pointSlot("B", b)});
-    bindPoint(s.environment, "A", a);
-    bindPoint(s.environment, "B", b);
-    return s;
+    return titledWithPoints(title, {{"A", a}, {"B", b}});
 }
 
 /// Equal points: the solution says so and stops.
@@ -124,8 +121,7 @@ void bisectorEquations(Solution& s, const Around& a, const Around& b, const Math
 } // namespace
 
 Solution solvePoint(const Point& p) {
-    Solution s = titled(TitleKind::Point, {pointSlot("P", p)});
-    bindPoint(s.environment, "P", p);
+    Solution s = titledWithPoints(TitleKind::Point, {{"P", p}});
     s.add(StepKind::PointCoordinates,
           {pointSlot("P", p), slot("x", withDecimal(p.x)), slot("y", withDecimal(p.y))})
         .line(Chain(symbol("P")).equals(point(x("P"), y("P"))).endsWithPoint(p.x, p.y));

@@ -81,6 +81,19 @@ Solution titled(TitleKind kind, std::vector<Slot> values) {
     return s;
 }
 
+Solution titledWithPoints(TitleKind kind, const std::vector<NamedPoint>& points,
+                          std::vector<Slot> more) {
+    std::vector<Slot> values;
+    for (const NamedPoint& p : points)
+        values.push_back(pointSlot(p.name, p.point));
+    values.insert(values.end(), std::make_move_iterator(more.begin()),
+                  std::make_move_iterator(more.end()));
+    Solution s = titled(kind, std::move(values));
+    for (const NamedPoint& p : points)
+        bindPoint(s.environment, p.name, p.point);
+    return s;
+}
+
 Slot slot(std::string name, Math value) {
     return {std::move(name), std::move(value)};
 }
@@ -399,6 +412,14 @@ Math slopeChain(Solution& s, const std::string& subscript, const std::string& p,
         .equals(fraction(minus(value(b.y), value(a.y)), minus(value(b.x), value(a.x))))
         .equals(fraction(value(b.y - a.y), value(b.x - a.x)))
         .endsWith(m);
+}
+
+Number slopeOfSegment(Solution& s, const Point& a, const Point& b) {
+    const Number m = (b.y - a.y) / (b.x - a.x);
+    s.add(StepKind::SlopeOfSegment)
+        .line(slopeChain(s, {}, "A", a, "B", b, m))
+        .figure(Figure::segment(a, b));
+    return m;
 }
 
 Line pointSlopeLine(Solution& solution, StepKind kind, const Point& p, const Number& m,

@@ -38,6 +38,16 @@ Math pointWithDecimals(const Point& p, const std::string& name);
 /// Binds a named point and its coordinates (A, x_A, y_A) for the numeric reading.
 void bindPoint(Environment& env, const std::string& name, const Point& p);
 
+/// A named point of a frame's data.
+struct NamedPoint {
+    std::string name;
+    Point point;
+};
+/// A solution with its title: the frame's kind, its points, each also bound,
+/// then the rest of its data.
+Solution titledWithPoints(TitleKind kind, const std::vector<NamedPoint>& points,
+                          std::vector<Slot> more = {});
+
 /// (v − k)², (v + |k|)², or v² when k is zero.
 Math shiftedSquare(const Math& v, const Number& k);
 /// The terms of (v − k)² developed: v² − 2k·v + k².
@@ -138,6 +148,9 @@ Step& stopsWith(Solution& solution, StepKind kind, std::vector<Slot> values,
 /// the line through two named points (m, or m_AB with `subscript`), bound.
 Math slopeChain(Solution& solution, const std::string& subscript, const std::string& p,
                 const Point& a, const std::string& q, const Point& b, const Number& m);
+/// The step of the slope m of the line AB (A and B not on a vertical), with
+/// the segment [AB] as its figure; returns m.
+Number slopeOfSegment(Solution& solution, const Point& a, const Point& b);
 
 /// The steps that take √radicand to its simplest exact form (a perfect
 /// square, a square factor taken out, a denominator rationalised, a sum that

@@ -30,11 +30,7 @@ Point difference(const Point& from, const Point& to) {
 }
 
 Solution withVertices(TitleKind kind, const Triangle& t) {
-    Solution s = titled(kind, {pointSlot("A", t.a), pointSlot("B", t.b), pointSlot("C", t.c)});
-    bindPoint(s.environment, "A", t.a);
-    bindPoint(s.environment, "B", t.b);
-    bindPoint(s.environment, "C", t.c);
-    return s;
+    return titledWithPoints(kind, {{"A", t.a}, {"B", t.b}, {"C", t.c}});
 }
 
 /// PQ⃗ = (x_Q − x_P , y_Q − y_P) = (u₁ , u₂), bound for the numeric reading.

@@ -246,26 +246,22 @@ public:
     }
 
     /// The face at a size in pixels, for drawing.
-    const QRawFont& at(int pixels) {
-        auto found = m_sizes.find(pixels);
-        if (found == m_sizes.end()) {
-            QRawFont raw = m_reference;
-            raw.setPixelSize(pixels);
-            found = m_sizes.emplace(pixels, raw).first;
-        }
-        return found->second;
-    }
-    const QFont& font(int pixels) {
-        auto found = m_fonts.find(pixels);
-        if (found == m_fonts.end()) {
-            QFont f = m_font;
+    const QRawFont& at(int pixels) { return sized(m_sizes, m_reference, pixels); }
+    const QFont& font(int pixels) { return sized(m_fonts, m_font, pixels); }
+
+private:
+    /// The face at a size, made once from the face at another.
+    template <typename Font>
+    static const Font& sized(std::map<int, Font>& made, const Font& face, int pixels) {
+        auto found = made.find(pixels);
+        if (found == made.end()) {
+            Font f = face;
             f.setPixelSize(pixels);
-            found = m_fonts.emplace(pixels, f).first;
+            found = made.emplace(pixels, f).first;
         }
         return found->second;
     }
 
-private:
     QFont m_font;
     QRawFont m_reference;
     std::unordered_map<quint32, Glyph> m_glyphs;

@@ -45,7 +45,13 @@ void ZipWriter::add(const QString& name, const QByteArray& data, const QByteArra
     const Entry e{name.toUtf8(),          crc32(data), quint32(data.size()),
                   quint32(packed.size()), method,      quint32(m_out.size())};
     put32(m_out, 0x04034b50);
-    put16(m_out, Version);
+    putShared(e);
+    m_out.append(e.name).append(packed);
+    m_entries.push_back(e);
+}
+
+void ZipWriter::putShared(const Entry& e) {
+    put16(m_out, Version); // needed
     put16(m_out, Utf8Names);
     put16(m_out, e.method);
     put16(m_out, 0); // time
@@ -55,8 +61,6 @@ void ZipWriter::add(const QString& name, const QByteArray& data, const QByteArra
     put32(m_out, e.size);
     put16(m_out, quint16(e.name.size()));
     put16(m_out, 0); // no extra field
-    m_out.append(e.name).append(packed);
-    m_entries.push_back(e);
 }
 
 void ZipWriter::addStored(const QString& name, const QByteArray& data) {
@@ -75,16 +79,7 @@ QByteArray ZipWriter::finish() {
     for (const Entry& e : m_entries) {
         put32(m_out, 0x02014b50);
         put16(m_out, Version); // made by
-        put16(m_out, Version); // needed
-        put16(m_out, Utf8Names);
-        put16(m_out, e.method);
-        put16(m_out, 0);
-        put16(m_out, DosDate);
-        put32(m_out, e.crc);
-        put32(m_out, e.packedSize);
-        put32(m_out, e.size);
-        put16(m_out, quint16(e.name.size()));
-        put16(m_out, 0); // extra
+        putShared(e);
         put16(m_out, 0); // comment
         put16(m_out, 0); // disk
         put16(m_out, 0); // internal attributes

@@ -26,6 +26,9 @@ private:
         quint32 offset;
     };
     void add(const QString& name, const QByteArray& data, const QByteArray& packed, quint16 method);
+    /// What an entry's local header and its record in the central directory both say,
+    /// from the version needed to the length of the extra field (none).
+    void putShared(const Entry& e);
 
     QByteArray m_out;
     std::vector<Entry> m_entries;

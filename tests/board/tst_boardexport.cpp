@@ -3,6 +3,7 @@
 
 #include "boardmenu.h"
 #include "pointsform.h"
+#include "sheettext.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -14,7 +15,6 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -66,12 +66,6 @@ std::vector<int> longLines(const QImage& page) {
     return starts;
 }
 
-QByteArray output(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished();
-    return process.readAllStandardOutput();
-}
 } // namespace
 
 class TestBoardExport : public QObject {
@@ -193,8 +187,9 @@ private slots:
         QTest::mouseClick(form->findChild<QPushButton*>("Resolver3"), Qt::LeftButton);
         menu().printAction()->trigger();
         QVERIFY(printDialogs == 1 && messages.messages.empty());
-        const QImage page = QImage::fromData(output("pdftoppm", {"-r", "150", "-png", pdf}));
-        if (page.isNull()) QSKIP("pdftoppm (poppler-utils) is missing");
+        const QImage page =
+            QImage::fromData(SheetText::output("pdftoppm", {"-r", "150", "-png", pdf}));
+        QVERIFY2(!page.isNull(), "no page read back (pdftoppm of poppler-utils)");
         for (const QImage& turned : {page, page.transformed(QTransform().rotate(90))}) {
             const std::vector<int> lines = longLines(turned);
             QCOMPARE(lines.size(), std::size_t(2 * half + 3));
@@ -205,7 +200,7 @@ private slots:
                          qPrintable(QString("%1 px for %2 units").arg(at).arg(units)));
             }
         }
-        const QString text = QString::fromUtf8(output("pdftotext", {pdf, "-"}));
+        const QString text = QString::fromUtf8(SheetText::output("pdftotext", {pdf, "-"}));
         QVERIFY(text.contains("Ponto médio: (-3 , 1)") && text.contains(scale));
     }
 
@@ -231,8 +226,8 @@ private slots:
         QTest::mouseClick(form->findChild<QPushButton*>(pressed), Qt::LeftButton);
         menu().printAction()->trigger();
         QCOMPARE(solutionOffered, offered);
-        const QString text = QString::fromUtf8(output("pdftotext", {pdf, "-"}));
-        if (text.isEmpty()) QSKIP("pdftotext (poppler-utils) is missing");
+        const QString text = QString::fromUtf8(SheetText::output("pdftotext", {pdf, "-"}));
+        QVERIFY2(!text.isEmpty(), "no text read back (pdftotext of poppler-utils)");
         const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
         QVERIFY(pages.front().contains("Ponto médio: (-3 , 1)") &&
                 pages.front().contains("Escala:"));

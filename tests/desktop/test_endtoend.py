@@ -128,6 +128,16 @@ class EndToEnd(unittest.TestCase):
         xdotool = ["xdotool", "search", "--onlyvisible", "--name", title]
         return subprocess.run(xdotool, capture_output=True, text=True, timeout=10).stdout.split()[0]
 
+    def grab_beside_its_solution(self, path):
+        """The form and the window "Resolução" moved beside it, in one picture."""
+        form, beside = (self.window_id(name) for name in ("^ORTOPLANO PLANA$", "^Resolu.*o$"))
+        width = subprocess.run(["xdotool", "getwindowgeometry", "--shell", form],
+                               capture_output=True, text=True, timeout=10).stdout
+        x = int(dict(line.split("=") for line in width.split())["WIDTH"]) + 16
+        subprocess.run(["xdotool", "windowmove", "--sync", beside, str(x), "0"], timeout=10)
+        time.sleep(0.5)
+        subprocess.run([options.grab, form, beside, path], check=True, timeout=30)
+
     def test_3_midpoint_is_announced_and_pictured(self):
         self.assertEqual(self.solve("Ponto médio de um segmento"), ("label", "(-3 , 1)"))
         path = options.screenshot or os.path.join(options.output_dir, "pontos-resolvido.png")
@@ -156,15 +166,8 @@ class EndToEnd(unittest.TestCase):
         self.assertTrue(names[-1].endswith("d(A, B) = 2√58 ≈ 15,23"), names[-1])
         shown = lambda step: step.get_state_set().contains(Atspi.StateType.VISIBLE)
         self.assertTrue(all(shown(step) for step in steps))
-        if options.solution_screenshot:  # the form and the solution, side by side
-            form, beside = (self.window_id(name) for name in ("^ORTOPLANO PLANA$", "^Resolu.*o$"))
-            width = subprocess.run(["xdotool", "getwindowgeometry", "--shell", form],
-                                   capture_output=True, text=True, timeout=10).stdout
-            x = int(dict(line.split("=") for line in width.split())["WIDTH"]) + 16
-            subprocess.run(["xdotool", "windowmove", "--sync", beside, str(x), "0"], timeout=10)
-            time.sleep(0.5)
-            subprocess.run([options.grab, form, beside, options.solution_screenshot], check=True,
-                           timeout=30)
+        if options.solution_screenshot:
+            self.grab_beside_its_solution(options.solution_screenshot)
         find(solution, "push button", "Anterior").do_action(0)
         wait_for(lambda: not shown(steps[-1]), "the last step hidden")
         self.assertIn("ainda não mostrado", steps[-1].get_description())
@@ -231,15 +234,8 @@ class EndToEnd(unittest.TestCase):
         names = [step.get_name() for step in children(steps_list)]
         self.assertTrue(any("= 4√2" in name for name in names), names)  # the radius, exact
         self.assertIn("(x − 2)² + (y + 2)² = 32", names[-1])
-        if options.circle_screenshot:  # the circle frame and its solution, side by side
-            form_id, beside = (self.window_id(n) for n in ("^ORTOPLANO PLANA$", "^Resolu.*o$"))
-            width = subprocess.run(["xdotool", "getwindowgeometry", "--shell", form_id],
-                                   capture_output=True, text=True, timeout=10).stdout
-            x = int(dict(line.split("=") for line in width.split())["WIDTH"]) + 16
-            subprocess.run(["xdotool", "windowmove", "--sync", beside, str(x), "0"], timeout=10)
-            time.sleep(0.5)
-            subprocess.run([options.grab, form_id, beside, options.circle_screenshot], check=True,
-                           timeout=30)
+        if options.circle_screenshot:
+            self.grab_beside_its_solution(options.circle_screenshot)
 
     def test_6c_point_dragged_across_a_circle(self):
         find(self.menu, "menu item", "Circunferência 3").do_action(0)

@@ -17,22 +17,7 @@ struct Interpreted {
     QString fault;
 };
 
-Interpreted interpret(const std::string& text, const Variables& variables = {{"x", 0}}) {
-    clsEquation equation;
-    for (const Variable& v : variables)
-        equation.setVar(v.name, v.value.toDouble());
-    equation.setEquation(text);
-    try {
-        return {false, equation.Solution(), {}};
-    } catch (const NumberedError& e) {
-        return {true, 0,
-                QString("%1 %2: %3")
-                    .arg(QString::fromStdString(e.source()))
-                    .arg(e.number())
-                    .arg(QString::fromStdString(e.description()))};
-    }
-}
-
+/// "source number: description" of the error f throws; empty when it throws none.
 QString faultOf(const std::function<void()>& f) {
     try {
         f();
@@ -43,6 +28,17 @@ QString faultOf(const std::function<void()>& f) {
             .arg(QString::fromStdString(e.description()));
     }
     return {};
+}
+
+Interpreted interpret(const std::string& text, const Variables& variables = {{"x", 0}}) {
+    clsEquation equation;
+    for (const Variable& v : variables)
+        equation.setVar(v.name, v.value.toDouble());
+    equation.setEquation(text);
+    Interpreted i;
+    i.fault = faultOf([&] { i.value = equation.Solution(); });
+    i.failed = !i.fault.isEmpty();
+    return i;
 }
 
 /// A random expression built as a tree, printed with every operation in

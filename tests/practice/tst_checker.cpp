@@ -14,7 +14,6 @@
 
 #include <QTest>
 #include <cmath>
-#include <cstdlib>
 
 using namespace practice;
 using exact::Number;

@@ -5,6 +5,7 @@
 // choice of the exercise to the solution; the tally kept between uses; its
 // names for screen readers; the shortcut on a form and the entry of "Ferramentas".
 
+#include "alltopics.h"
 #include "answer.h"
 #include "checker.h"
 #include "exercise.h"
@@ -59,12 +60,6 @@ class TestPracticeWindow : public QObject {
         child<QComboBox>("Nível")->setCurrentIndex(level);
         child<QLineEdit>("Semente")->setText(seed);
         QTest::mouseClick(child<QPushButton>("NovoExercicio"), Qt::LeftButton);
-    }
-    /// One row per topic.
-    static void everyTopic() {
-        QTest::addColumn<int>("topic");
-        for (int t = 0; t < TopicCount; ++t)
-            QTest::newRow(TopicTable[t].indexHeading) << t;
     }
 
     /// The texts of the results of the exercise's frame on its form.
@@ -306,7 +301,7 @@ private slots:
         QCOMPARE(shell->practiceWindow(), window);
     }
 
-    void dataDrawnAtTheFirstExercise_data() { everyTopic(); }
+    void dataDrawnAtTheFirstExercise_data() { addEveryTopic(); }
     /// With no form open, the first exercise of every topic is drawn on its board, once the
     /// form has come up, and the keyboard is in "Resposta". The frame is the topic's first
     /// whose exercises have "Dados" (the others draw nothing before "Resolver").
@@ -370,7 +365,7 @@ private slots:
     }
 
     /// The solution is there at the first press of "Ver resolução", the form just opened.
-    void solutionAtTheFirstPress_data() { everyTopic(); }
+    void solutionAtTheFirstPress_data() { addEveryTopic(); }
     void solutionAtTheFirstPress() {
         QFETCH(int, topic);
         exercise(Topic(topic), 0, 0, "2");

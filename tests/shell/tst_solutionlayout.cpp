@@ -121,13 +121,11 @@ private slots:
     /// in the window at its default width.
     void everyFrame() {
         QFETCH(int, frame);
-        const FrameUnderTest f = underTest(frame);
-        OpenForm open(f.topic());
-        const QGroupBox* box = boxOf(*open.form, f.problem);
-        QVERIFY(box);
-        const QString button = frameButton(box, PressKind::Resolver)->objectName();
+        FrameOnForm on(frame);
+        QVERIFY(on.box);
+        const FrameUnderTest& f = on.f;
         SolutionWindow window;
-        window.follow(open.form.get());
+        window.follow(on.open.form.get());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto* scroll = window.findChild<QScrollArea*>();
@@ -136,15 +134,8 @@ private slots:
         Typing typing(301 + unsigned(frame));
         int laid = 0;
         for (int round = -1; round < kRounds; ++round) { // -1: the default data
-            QStringList texts;
-            if (round >= 0) {
-                texts = randomTexts(f, typing);
-                for (qsizetype i = 0; i < texts.size(); ++i)
-                    open.form->findChild<QLineEdit*>(f.fields[i])->setText(texts[i]);
-            }
-            open.form->DesenharEixos(); // no solution from an earlier press
-            if (!f.option.isEmpty()) open.press(f.option);
-            open.press(button);
+            const QStringList texts = round < 0 ? QStringList() : randomTexts(f, typing);
+            on.solve(texts);
             QCoreApplication::processEvents();
             if (!view.solution()) {
                 QVERIFY2(round >= 0, "the default data have a worked solution");

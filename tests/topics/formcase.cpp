@@ -86,28 +86,31 @@ QString resultText(const QWidget& form, const QString& name) {
     return result ? result->property("text").toString() : QStringLiteral("<no %1>").arg(name);
 }
 
-std::vector<exact::Line> typedLines(const ProblemForm& form) {
-    std::vector<exact::Line> lines;
+namespace {
+
+/// What a reader makes of the texts typed in a form's equation fields, for those it reads.
+template <typename Reading, typename Locus>
+std::vector<Locus> typedLoci(const ProblemForm& form, Reading (*read)(std::string_view),
+                             Locus Reading::*locus) {
+    std::vector<Locus> loci;
     for (const QLineEdit* field : form.findChildren<QLineEdit*>())
         if (field->objectName().startsWith(QLatin1String("Text")) && field->text().contains('='))
             try {
-                const exact::LineReading l = exact::readLine(field->text().toStdString());
-                if (l.refusal == exact::Refusal::None) lines.push_back(l.line);
+                const Reading reading = read(field->text().toStdString());
+                if (reading.refusal == exact::Refusal::None) loci.push_back(reading.*locus);
             } catch (const NumberedError&) {
             }
-    return lines;
+    return loci;
+}
+
+} // namespace
+
+std::vector<exact::Line> typedLines(const ProblemForm& form) {
+    return typedLoci(form, &exact::readLine, &exact::LineReading::line);
 }
 
 std::vector<exact::Circle> typedCircles(const ProblemForm& form) {
-    std::vector<exact::Circle> circles;
-    for (const QLineEdit* field : form.findChildren<QLineEdit*>())
-        if (field->objectName().startsWith(QLatin1String("Text")) && field->text().contains('='))
-            try {
-                const exact::CircleReading c = exact::readCircle(field->text().toStdString());
-                if (c.refusal == exact::Refusal::None) circles.push_back(c.circle);
-            } catch (const NumberedError&) {
-            }
-    return circles;
+    return typedLoci(form, &exact::readCircle, &exact::CircleReading::circle);
 }
 
 bool roundsItsLabel(Topic topic, const exact::AnswerPart& part) {

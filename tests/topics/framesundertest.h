@@ -4,6 +4,7 @@
 // texts of the kinds pupils type are made for them, and those texts: what
 // the suites that drive every frame with random data share.
 
+#include "formcase.h"
 #include "frame.h"
 #include "framebuilder.h"
 #include "pressrecord.h"
@@ -282,5 +283,32 @@ inline QStringList randomTexts(const FrameUnderTest& f, Typing& typing) {
         texts << (f.fields[texts.size()].startsWith("Text") ? typing.angle() : typing.number());
     return texts;
 }
+
+/// A problem's frame on a fresh, real form, with its button "Resolver".
+struct FrameOnForm {
+    explicit FrameOnForm(int place)
+        : f(underTest(place))
+        , open(f.topic())
+        , box(boxOf(*open.form, f.problem))
+        , button(box ? frameButton(box, PressKind::Resolver)->objectName() : QString()) {}
+
+    /// Types the texts into the frame's fields (none: the form's own) and marks its option,
+    /// clears the board (no solution from an earlier press) and the messages, and presses
+    /// "Resolver".
+    void solve(const QStringList& texts) {
+        for (qsizetype i = 0; i < texts.size(); ++i)
+            open.form->findChild<QLineEdit*>(f.fields[i])->setText(texts[i]);
+        if (!f.option.isEmpty()) open.press(f.option);
+        open.form->DesenharEixos();
+        open.messages.clear();
+        if (!f.option.isEmpty()) open.press(f.option);
+        open.press(button);
+    }
+
+    const FrameUnderTest f;
+    FormCases::OpenForm open;
+    const QGroupBox* box;
+    const QString button;
+};
 
 } // namespace FramesUnderTest

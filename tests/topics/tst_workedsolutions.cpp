@@ -175,23 +175,16 @@ private slots:
     /// Random data typed into the real form, "Resolver" pressed.
     void randomData() {
         QFETCH(int, frame);
-        const FrameUnderTest f = underTest(frame);
-        OpenForm open(f.topic());
-        const QGroupBox* box = boxOf(*open.form, f.problem);
-        QVERIFY(box);
-        const QString button = frameButton(box, PressKind::Resolver)->objectName();
-        const QString resultLabel = firstResult(box);
+        FrameOnForm on(frame);
+        QVERIFY(on.box);
+        const FrameUnderTest& f = on.f;
+        OpenForm& open = on.open;
+        const QString resultLabel = firstResult(on.box);
         Typing typing(101 + unsigned(frame));
         int solved = 0, stopped = 0, faults = 0, refusals = 0;
         for (int round = 0; round < kRounds; ++round) {
             const QStringList texts = randomTexts(f, typing);
-            for (qsizetype i = 0; i < texts.size(); ++i)
-                open.form->findChild<QLineEdit*>(f.fields[i])->setText(texts[i]);
-            if (!f.option.isEmpty()) open.press(f.option);
-            open.form->DesenharEixos(); // the bare axes: no solution from an earlier press
-            open.messages.clear();
-            if (!f.option.isEmpty()) open.press(f.option);
-            open.press(button);
+            on.solve(texts);
             const QString data = texts.join(QStringLiteral("; "));
             const exact::Solution* s = open.form->solution();
             QStringList said;

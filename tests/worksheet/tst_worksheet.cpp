@@ -25,13 +25,19 @@
 #include <QTest>
 #include <QXmlStreamReader>
 #include <cmath>
-#include <cstdlib>
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(worksheet::SaveFault)
 Q_DECLARE_METATYPE(practice::Level)
 
 namespace {
+
+/// The column "level", one row per level.
+void levelRows() {
+    QTest::addColumn<practice::Level>("level");
+    for (practice::Level level : practice::AllLevels)
+        QTest::newRow(qPrintable(worksheet::levelText(level))) << level;
+}
 
 worksheet::Choices everyFrame(practice::Level level, quint64 seed, int versions = 1,
                               bool figures = true) {
@@ -143,11 +149,7 @@ class WorksheetTest : public QObject {
     QTemporaryDir dir;
 
 private slots:
-    void figuresShowTheData_data() {
-        QTest::addColumn<practice::Level>("level");
-        for (practice::Level level : practice::AllLevels)
-            QTest::newRow(qPrintable(worksheet::levelText(level))) << level;
-    }
+    void figuresShowTheData_data() { levelRows(); }
     /// Each frame with "Dados" has the figure of its statement's data: every
     /// point named in the statement a dot with its name at its coordinates,
     /// every line named a line with its name, in the data colour and never the
@@ -214,11 +216,7 @@ private slots:
         QVERIFY(drawn > 20);
     }
 
-    void solutionsSpeakOfTheStatement_data() {
-        QTest::addColumn<practice::Level>("level");
-        for (practice::Level level : practice::AllLevels)
-            QTest::newRow(qPrintable(worksheet::levelText(level))) << level;
-    }
+    void solutionsSpeakOfTheStatement_data() { levelRows(); }
     /// The worked solution of an exercise speaks of its statement's data:
     /// the same points with the same names, each equation in the form the
     /// statement gives it; and its last steps say what is asked, as the key
@@ -267,11 +265,7 @@ private slots:
         QVERIFY(read > 20);
     }
 
-    void statementsReadWell_data() {
-        QTest::addColumn<practice::Level>("level");
-        for (practice::Level level : practice::AllLevels)
-            QTest::newRow(qPrintable(worksheet::levelText(level))) << level;
-    }
+    void statementsReadWell_data() { levelRows(); }
     /// A line parallel to an axis is given in its normal form, x = k or y = k;
     /// no two words come twice in a statement.
     void statementsReadWell() {
@@ -353,11 +347,7 @@ private slots:
             QCOMPARE(text.count(SheetText::plain(blank)), 2);
     }
 
-    void statementsStayWithTheirFigures_data() {
-        QTest::addColumn<practice::Level>("level");
-        for (practice::Level level : practice::AllLevels)
-            QTest::newRow(qPrintable(worksheet::levelText(level))) << level;
-    }
+    void statementsStayWithTheirFigures_data() { levelRows(); }
     /// Every statement whole on one page, its figure right after it there;
     /// a worked solution's title on the page of its first step.
     void statementsStayWithTheirFigures() {
@@ -397,11 +387,7 @@ private slots:
         }
     }
 
-    void versionsEquallyHard_data() {
-        QTest::addColumn<practice::Level>("level");
-        for (practice::Level level : practice::AllLevels)
-            QTest::newRow(qPrintable(worksheet::levelText(level))) << level;
-    }
+    void versionsEquallyHard_data() { levelRows(); }
     /// Versions A and B: frame by frame the same kinds of data (a vertical
     /// line stays vertical, an oblique one oblique, fractions and roots
     /// alike), and another answer.
