@@ -1,6 +1,5 @@
 #include "readings.h"
 
-#include "numbertext.h"
 #include "writing.h"
 
 #include <algorithm>

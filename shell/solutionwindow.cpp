@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
@@ -28,6 +29,8 @@
 namespace {
 
 const QString SettingsGroup = QStringLiteral("Resolucao");
+/// The window's width when it first opens.
+constexpr int UsualWidth = 680;
 
 /// The picture that goes to the clipboard: this wide, at twice the pixels.
 constexpr double PictureWidth = 760.0;
@@ -353,6 +356,19 @@ void SolutionWindow::setDisplayScale(double factor) {
     m_displayScale = std::max(0.25, factor);
     applyStyle();
     scaleControls();
+    widenForScale();
+}
+
+/// Text grown for a projector needs room: the window takes at least half the
+/// screen's width (no more than the usual width times the factor), and stays
+/// on the screen. A window already wider keeps its width.
+void SolutionWindow::widenForScale() {
+    if (m_displayScale <= 1 || !screen()) return;
+    const QRect room = screen()->availableGeometry();
+    const int wanted = std::min(room.width() / 2, int(UsualWidth * m_displayScale));
+    if (width() >= wanted) return;
+    resize(wanted, height());
+    if (geometry().right() > room.right()) move(std::max(room.left(), room.right() - wanted), y());
 }
 
 /// On a projector the step counter grows with the text, on a row of its
@@ -410,6 +426,7 @@ void SolutionWindow::copySolution() {
 
 void SolutionWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    widenForScale();
     m_style.separator = TextRules::localSeparator();
     if (m_stale || m_view->typesetStyle().separator != m_style.separator) {
         applyStyle();
@@ -436,7 +453,7 @@ void SolutionWindow::restoreSettings() {
     QSettings settings;
     settings.beginGroup(SettingsGroup);
     if (!restoreGeometry(settings.value(QStringLiteral("geometria")).toByteArray()))
-        resize(680, 760);
+        resize(UsualWidth, 760);
     m_zoom = std::clamp(settings.value(QStringLiteral("zoom"), 1.0).toDouble(), zoomSteps().front(),
                         zoomSteps().back());
     m_showAll = settings.value(QStringLiteral("tudo"), true).toBool();

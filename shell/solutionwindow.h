@@ -86,6 +86,7 @@ private:
     void updateControls();
     void updateCounter();
     void scaleControls();
+    void widenForScale();
     bool replaces(const exact::Solution* solution) const;
     void scrollToShownStep();
     void saveSettings() const;

@@ -249,14 +249,19 @@ private slots:
         QCOMPARE(label("Contador"), QString("Passo %1 de %1").arg(steps));
     }
 
-    /// In projector mode the counter is larger, on a row of its own, whole.
+    /// In projector mode the counter is larger, on a row of its own, whole; a
+    /// narrow window widens to half the screen for the larger text.
     void counterOnAProjector() {
         press("Resolver6");
         auto* counter = window->findChild<QLabel*>("Contador");
         auto* next = window->findChild<QPushButton*>("Seguinte");
         QCOMPARE(counter->y(), next->y()); // beside the buttons
+        window->resize(200, 500);
         window->setDisplayScale(3);
         QTest::qWait(20);
+        const QRect screen = window->screen()->availableGeometry();
+        QVERIFY(window->width() >= screen.width() / 2);
+        QVERIFY(window->frameGeometry().right() <= screen.right() + 1);
         QVERIFY(counter->font().pointSizeF() >= 2.9 * QApplication::font().pointSizeF());
         QVERIFY(counter->geometry().bottom() < next->geometry().top()); // above them
         QVERIFY(counter->width() >= counter->sizeHint().width());
