@@ -6,10 +6,10 @@
 
 #include "exercise.h"
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace practice::texts {
 
@@ -95,8 +95,18 @@ enum class Say : std::uint8_t {
     ReducedCircleAsked,
 };
 
+/// The texts of a sentence's slots, by name: {{"part", "2x+"}, {"why", …}}.
+using Slots = std::vector<std::pair<std::string_view, std::string>>;
+
 /// The sentence with its slots filled: say(Say::Unread, {{"part", "2x+"}, …}).
-std::string say(Say id, std::initializer_list<std::pair<std::string_view, std::string>> slots = {});
+std::string say(Say id, const Slots& slots = {});
+
+/// A whole sentence of the exercises, given as the sources write it and
+/// marked with TRANSLATABLE_NOOP("Practice", …), in the program's language
+/// with its slots filled: sentence("Calcule a distância entre os pontos {A}
+/// e {B}.", {{"A", "A(1 , 2)"}, {"B", "B(3 , 4)"}}). A translation places
+/// the slots where its language puts them.
+std::string sentence(const char* text, const Slots& slots = {});
 
 /// A value in the program's syntax: "-3", "-3/4", "2sqr(3)", "1/2+sqr(2)".
 /// With `decimals`, a decimal separator, a value whose decimal expansion
