@@ -18,6 +18,22 @@
         <source>Ponto %1 em %2</source>
         <translation>Ponto %1 em %2</translation>
     </message>
+    <message>
+        <source>Recta %1</source>
+        <translation>Reta %1</translation>
+    </message>
+    <message>
+        <source>Recta %1, rodada em torno de %2</source>
+        <translation>Reta %1, girada em torno de %2</translation>
+    </message>
+    <message>
+        <source>Circunferência %1, centro em %2</source>
+        <translation>Circunferência %1, centro em %2</translation>
+    </message>
+    <message>
+        <source>Circunferência %1, raio</source>
+        <translation>Circunferência %1, raio</translation>
+    </message>
 </context>
 <context>
     <name>BoardMenu</name>
