@@ -1,6 +1,8 @@
 // bench_drag: how quickly the answer follows a dragged point. On every
 // problem whose data hold a point, with the window "Resolução" open, a
-// synthetic drag of its first point: a press, then N moves of the pointer
+// synthetic drag of its first point; on every problem whose data hold a line
+// or a circle given by an equation, a drag of the grip of the first (the
+// line turned, the circle resized): a press, then N moves of the pointer
 // each one grid division or more from the last (so that every move rewrites
 // the fields and runs the press again), then the release. Each move is timed
 // from the pointer event sent to the board until the board and the worked
@@ -66,7 +68,11 @@ QPointF path(QPointF start, double division, int n) {
     return start + division * QPointF(6 * std::sin(t), 4 * std::sin(2 * t));
 }
 
-Figure dragFirstPoint(Shell& shell, const exact::FrameId& problem, int moves) {
+using Kind = BoardDrag::Handle::Kind;
+
+/// Drags the first handle of one of the `kinds`.
+Figure dragFirst(Shell& shell, const exact::FrameId& problem, int moves,
+                 const std::vector<Kind>& kinds) {
     shell.showTopic(problem.topic());
     auto* form = qobject_cast<ProblemForm*>(shell.topicForm(problem.topic()));
     form->enter(problem, {});
@@ -78,10 +84,17 @@ Figure dragFirstPoint(Shell& shell, const exact::FrameId& problem, int moves) {
     frameButton(form->frameOf(problem.frame()), PressKind::Resolver)->click();
     QCoreApplication::processEvents();
     Board* board = form->board();
-    const QPointF start = board->toPixel(form->drag().handles().at(0).at);
+    const std::vector<BoardDrag::Handle> handles = form->drag().handles();
+    const auto first = std::ranges::find_if(handles, [&](const BoardDrag::Handle& h) {
+        return std::ranges::find(kinds, h.kind) != kinds.end();
+    });
+    if (first == handles.end()) return {std::string(problem.name())}; // it presses nothing
+    const QPointF start = board->toPixel(first->at);
     const double division = Board::Side / std::fabs(board->window().width()) * 0.5 * 1.2;
 
-    Figure figure{std::string(problem.name())};
+    Figure figure{std::string(problem.name()) + (first->kind == Kind::Point  ? ""
+                                                 : first->kind == Kind::Turn ? " (recta)"
+                                                                             : " (circ.)")};
     std::vector<double> times, cpu;
     send(board, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
     int pressesBefore = 0;
@@ -129,25 +142,35 @@ int main(int argc, char** argv) {
 
     Shell shell;
     shell.show();
-    std::printf("A drag of the first point of each problem, %d moves, the window \"Resolução\" "
-                "open: each move to the board and the solution repainted (ms)\n",
+    std::printf("A drag of the first point of each problem, and of the grip of its first line "
+                "or circle, %d moves, the window \"Resolução\" open: each move to the board and "
+                "the solution repainted (ms)\n",
                 moves);
-    std::printf("  %-20s %8s %8s %8s %10s %8s %8s\n", "problem", "median", "p99", "worst",
+    std::printf("  %-26s %8s %8s %8s %10s %8s %8s\n", "problem", "median", "p99", "worst",
                 "cpu median", "cpu p99", "presses");
     Figure slowest;
-    for (const exact::FrameId& problem : exact::allFrames()) {
+    const auto holds = [](const exact::FrameId& problem, std::initializer_list<exact::Role> roles) {
         const auto fields = problem.fields();
-        if (std::none_of(fields.begin(), fields.end(),
-                         [](const exact::FrameField& f) { return f.role == exact::Role::Point; }))
-            continue;
-        const Figure f = dragFirstPoint(shell, problem, moves);
-        if (f.presses == 0) {
-            std::fprintf(stderr, "bench_drag: the drag of %s pressed nothing\n", f.problem.c_str());
-            return 1;
+        return std::ranges::any_of(fields, [&](const exact::FrameField& f) {
+            return std::ranges::find(roles, f.role) != roles.end();
+        });
+    };
+    for (const exact::FrameId& problem : exact::allFrames()) {
+        std::vector<std::vector<Kind>> drags;
+        if (holds(problem, {exact::Role::Point})) drags.push_back({Kind::Point});
+        if (holds(problem, {exact::Role::Line, exact::Role::Circle}))
+            drags.push_back({Kind::Turn, Kind::Radius});
+        for (const auto& kinds : drags) {
+            const Figure f = dragFirst(shell, problem, moves, kinds);
+            if (f.presses == 0) {
+                std::fprintf(stderr, "bench_drag: the drag of %s pressed nothing\n",
+                             f.problem.c_str());
+                return 1;
+            }
+            std::printf("  %-26s %8.2f %8.2f %8.2f %10.2f %8.2f %8d\n", f.problem.c_str(), f.median,
+                        f.p99, f.worst, f.cpuMedian, f.cpuP99, f.presses);
+            if (f.p99 > slowest.p99) slowest = f;
         }
-        std::printf("  %-20s %8.2f %8.2f %8.2f %10.2f %8.2f %8d\n", f.problem.c_str(), f.median,
-                    f.p99, f.worst, f.cpuMedian, f.cpuP99, f.presses);
-        if (f.p99 > slowest.p99) slowest = f;
     }
     std::printf("Slowest problem: %s, median %.2f ms (goal %.0f), 99th percentile %.2f ms "
                 "(goal %.0f); processor time %.2f and %.2f ms\n",

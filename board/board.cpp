@@ -67,6 +67,8 @@ Board::PixelPlacement::~PixelPlacement() {
 void Board::Cls() {
     m_list.clear();
     m_marker.reset();
+    m_grips.clear();
+    m_pivots.clear();
     m_highlight.clear();
     m_currentX = 0.0;
     m_currentY = 0.0;
@@ -242,6 +244,29 @@ void Board::setMarker(std::optional<QPointF> world) {
     emit pictureChanged();
 }
 
+void Board::setGrips(std::vector<QPointF> grips, std::vector<QPointF> pivots) {
+    if (grips == m_grips && pivots == m_pivots) return;
+    m_grips = std::move(grips);
+    m_pivots = std::move(pivots);
+    update();
+    emit pictureChanged();
+}
+
+void Board::paintGrips(QPainter& painter, QSizeF area) const {
+    const double s = m_displayStyle.scale;
+    const auto onArea = [&](QPointF world) {
+        const QPointF px = toPixel(world);
+        return QPointF(px.x() * area.width() / Side, px.y() * area.height() / Side);
+    };
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1.5 * s));
+    painter.setBrush(Qt::white);
+    for (const QPointF& grip : m_grips)
+        painter.drawRect(QRectF(onArea(grip) - QPointF(4 * s, 4 * s), QSizeF(8 * s, 8 * s)));
+    painter.setBrush(Qt::NoBrush);
+    for (const QPointF& pivot : m_pivots)
+        painter.drawEllipse(onArea(pivot), 4 * s, 4 * s);
+}
+
 void Board::setNote(const QString& text) {
     if (text == m_note) return;
     m_note = text;
@@ -253,6 +278,7 @@ void Board::paintOverlay(QPainter& painter, QSizeF area) const {
     const double s = m_displayStyle.scale;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
+    paintGrips(painter, area);
     if (m_marker) {
         const QPointF px = toPixel(*m_marker);
         const QPointF at(px.x() * area.width() / Side, px.y() * area.height() / Side);

@@ -115,6 +115,12 @@ public:
     /// (none: no ring).
     void setMarker(std::optional<QPointF> world);
     std::optional<QPointF> marker() const { return m_marker; }
+    /// Where the lines and circles given by equations are taken to be turned
+    /// and resized: small squares at the `grips`, and small rings at the
+    /// `pivots` lines turn about (world points). Cleared with the picture.
+    void setGrips(std::vector<QPointF> grips, std::vector<QPointF> pivots);
+    const std::vector<QPointF>& grips() const { return m_grips; }
+    const std::vector<QPointF>& pivots() const { return m_pivots; }
     /// A line of text along the foot of the board: what a press said while
     /// its data were dragged (empty: none).
     void setNote(const QString& text);
@@ -162,6 +168,8 @@ private:
     DisplayList m_highlight;
     DisplayStyle m_displayStyle;
     std::optional<QPointF> m_marker;
+    std::vector<QPointF> m_grips;
+    std::vector<QPointF> m_pivots;
     QString m_note;
     std::optional<QPointF> m_anchor;
     Primitive::Role m_role = Primitive::Role::Plain;
@@ -177,6 +185,7 @@ private:
     ArrowMark* m_setaV;
 
     void paintFocusFrame(QPainter& painter) const;
+    void paintGrips(QPainter& painter, QSizeF area) const;
 };
 
 /// A small black chevron (">" or "^") laid over the board at an axis end.

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QEvent>
 #include <QMenu>
 #include <QSettings>
 #include <cmath>
@@ -122,12 +123,33 @@ QString ClassroomDisplay::factorText(double factor) {
 
 namespace {
 
-/// A check item kept in step with one Boolean of the setting.
-QAction* checkItem(QObject* parent, const QString& name, const QString& text,
-                   const QKeySequence& keys, bool (ClassroomDisplay::*get)() const,
-                   void (ClassroomDisplay::*set)(bool)) {
+/// Gives an item its text again in the new language when the widget that
+/// holds it is told of a change of language.
+class ItemText : public QObject {
+public:
+    ItemText(QAction* item, const char* source)
+        : QObject(item)
+        , m_item(item)
+        , m_source(source) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange)
+            m_item->setText(ClassroomDisplay::tr(m_source));
+        return false;
+    }
+
+private:
+    QAction* m_item;
+    const char* m_source;
+};
+
+/// A check item kept in step with one Boolean of the setting; `text` is
+/// given untranslated (QT_TR_NOOP).
+QAction* checkItem(QObject* parent, const QString& name, const char* text, const QKeySequence& keys,
+                   bool (ClassroomDisplay::*get)() const, void (ClassroomDisplay::*set)(bool)) {
     ClassroomDisplay& display = ClassroomDisplay::instance();
-    auto* action = new QAction(text, parent);
+    auto* action = new QAction(ClassroomDisplay::tr(text), parent);
+    if (auto* holder = qobject_cast<QWidget*>(parent))
+        holder->installEventFilter(new ItemText(action, text));
     action->setObjectName(name);
     action->setShortcut(keys);
     action->setCheckable(true);
@@ -146,13 +168,13 @@ int ClassroomDisplay::listenerCount() const {
 }
 
 QAction* ClassroomDisplay::projectorAction(QObject* parent) {
-    return checkItem(parent, QStringLiteral("ModoProjeccao"), tr("Modo de projecção"),
+    return checkItem(parent, QStringLiteral("ModoProjeccao"), QT_TR_NOOP("Modo de projecção"),
                      QKeySequence(Qt::Key_F8), &ClassroomDisplay::projector,
                      &ClassroomDisplay::setProjector);
 }
 
 QAction* ClassroomDisplay::namesAction(QObject* parent) {
-    return checkItem(parent, QStringLiteral("NomesPontos"), tr("Nomes dos pontos"),
+    return checkItem(parent, QStringLiteral("NomesPontos"), QT_TR_NOOP("Nomes dos pontos"),
                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), &ClassroomDisplay::pointNames,
                      &ClassroomDisplay::setPointNames);
 }

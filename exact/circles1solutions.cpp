@@ -323,20 +323,26 @@ Solution solveLineAndCircle(const GivenLine& typed, const GivenCircle& q) {
 std::vector<Frame> circles1Frames() {
     using namespace rows;
     return {
-        {"circunferencia1-1", Topic::Circunferencia1, "Circunferência de equação...",
+        {"circunferencia1-1", Topic::Circunferencia1,
+         TRANSLATABLE_NOOP("Frames", "Circunferência de equação..."),
          {circle("Text1", only(0)), point("3", only(1)), number("Raio", only(1))},
-         {{"circunferencia1-1a", "Option1", "Circunferência de equação...: centro e raio",
+         {{"circunferencia1-1a", "Option1",
+           TRANSLATABLE_NOOP("Frames", "Circunferência de equação...: centro e raio"),
            [](const FrameData& d) { return solveCircleByEquation(d.givenCircle(0)); }},
-          {"circunferencia1-1b", "Option2", "Circunferência de equação...: equação",
+          {"circunferencia1-1b", "Option2",
+           TRANSLATABLE_NOOP("Frames", "Circunferência de equação...: equação"),
            [](const FrameData& d) { return solveCircleByCentre(d.point(0), d.number(0)); }}}},
         {"circunferencia1-2", Topic::Circunferencia1,
-         "Circunferência com centro num ponto e tg a uma recta", {line("Text3"), point("1")}, {},
+         TRANSLATABLE_NOOP("Frames", "Circunferência com centro num ponto e tg a uma recta"),
+         {line("Text3"), point("1")}, {},
          [](const FrameData& d) { return solveTangentCircle(d.point(0), d.givenLine(0)); }},
         {"circunferencia1-3", Topic::Circunferencia1,
-         "Tangente a uma circunferência num dos seus pontos", {point("2"), circle("Text4")}, {},
+         TRANSLATABLE_NOOP("Frames", "Tangente a uma circunferência num dos seus pontos"),
+         {point("2"), circle("Text4")}, {},
          [](const FrameData& d) { return solveTangentAtPoint(d.point(0), d.givenCircle(0)); }},
         {"circunferencia1-4", Topic::Circunferencia1,
-         "Intersecção de uma recta com uma circunferência", {line("Text5"), circle("Text7")}, {},
+         TRANSLATABLE_NOOP("Frames", "Intersecção de uma recta com uma circunferência"),
+         {line("Text5"), circle("Text7")}, {},
          [](const FrameData& d) { return solveLineAndCircle(d.givenLine(0), d.givenCircle(0)); }},
     };
 }

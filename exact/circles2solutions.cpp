@@ -151,19 +151,25 @@ Solution solveCircleThroughPoints(const Point& a, const Point& b, const Point& c
 std::vector<Frame> circles2Frames() {
     using namespace rows;
     return {
-        {"circunferencia2-1", Topic::Circunferencia2, "Circunferência e triângulo",
+        {"circunferencia2-1", Topic::Circunferencia2,
+         TRANSLATABLE_NOOP("Frames", "Circunferência e triângulo"),
          {point("1"), point("2"), point("3")},
-         {{"circunferencia2-1a", "Option1", "Circunferência e triângulo: inscrita",
+         {{"circunferencia2-1a", "Option1",
+           TRANSLATABLE_NOOP("Frames", "Circunferência e triângulo: inscrita"),
            [](const FrameData& d) { return solveIncircle(triangle(d)); }},
-          {"circunferencia2-1b", "Option2", "Circunferência e triângulo: circunscrita",
+          {"circunferencia2-1b", "Option2",
+           TRANSLATABLE_NOOP("Frames", "Circunferência e triângulo: circunscrita"),
            [](const FrameData& d) { return solveCircumcircle(triangle(d)); }}}},
-        {"circunferencia2-2", Topic::Circunferencia2, "Distância de um ponto P a uma circunferência",
+        {"circunferencia2-2", Topic::Circunferencia2,
+         TRANSLATABLE_NOOP("Frames", "Distância de um ponto P a uma circunferência"),
          {circle("Text9"), point("4")}, {},
          [](const FrameData& d) { return solvePointCircleDistance(d.point(0), d.givenCircle(0)); }},
         {"circunferencia2-3", Topic::Circunferencia2,
-         "Circunferência de centro C e tangente a uma recta", {line("Text5"), point("6")}, {},
+         TRANSLATABLE_NOOP("Frames", "Circunferência de centro C e tangente a uma recta"),
+         {line("Text5"), point("6")}, {},
          [](const FrameData& d) { return solveTangentCircle(d.point(0), d.givenLine(0)); }},
-        {"circunferencia2-4", Topic::Circunferencia2, "Circunferência definida por três pontos",
+        {"circunferencia2-4", Topic::Circunferencia2,
+         TRANSLATABLE_NOOP("Frames", "Circunferência definida por três pontos"),
          {point("9"), point("10"), point("11")}, {},
          [](const FrameData& d) {
              return solveCircleThroughPoints(d.point(0), d.point(1), d.point(2));

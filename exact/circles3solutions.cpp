@@ -281,14 +281,16 @@ Solution solveTangentsFromPoint(const Point& p, const GivenCircle& circle) {
 std::vector<Frame> circles3Frames() {
     using namespace rows;
     return {
-        {"circunferencia3-1", Topic::Circunferencia3, "Intersecção de duas circunferências",
+        {"circunferencia3-1", Topic::Circunferencia3,
+         TRANSLATABLE_NOOP("Frames", "Intersecção de duas circunferências"),
          {circle("Text6"), circle("Text7")}, {},
          [](const FrameData& d) { return solveTwoCircles(d.givenCircle(0), d.givenCircle(1)); }},
         {"circunferencia3-2", Topic::Circunferencia3,
-         "Rectas que passam por P e são tg a uma circunferência", {point("4"), circle("Text9")}, {},
+         TRANSLATABLE_NOOP("Frames", "Rectas que passam por P e são tg a uma circunferência"),
+         {point("4"), circle("Text9")}, {},
          [](const FrameData& d) { return solveTangentsFromPoint(d.point(0), d.givenCircle(0)); }},
         {"circunferencia3-3", Topic::Circunferencia3,
-         "Circunferência que passa em P e é tg à recta no ponto Q",
+         TRANSLATABLE_NOOP("Frames", "Circunferência que passa em P e é tg à recta no ponto Q"),
          {point("1"), point("2"), line("Text12")}, {},
          [](const FrameData& d) {
              return solveTouchingCircle(d.point(0), d.point(1), d.givenLine(0));

@@ -7,6 +7,7 @@
 
 #include "circlesolutions.h"
 #include "frame.h"
+#include "translatable.h"
 #include "trianglesolutions.h"
 
 #include <stdexcept>

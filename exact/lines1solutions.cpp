@@ -132,14 +132,18 @@ Solution solvePerpendicularThrough(const Point& q, const GivenLine& r) {
 std::vector<Frame> lines1Frames() {
     using namespace rows;
     return {
-        {"recta1-1", Topic::Recta1, "Recta de equação...", {line("Text1")}, {},
+        {"recta1-1", Topic::Recta1, TRANSLATABLE_NOOP("Frames", "Recta de equação..."),
+         {line("Text1")}, {},
          [](const FrameData& d) { return solveTypedLine(d.givenLine(0)); }},
-        {"recta1-2", Topic::Recta1, "Recta que passa por dois pontos", {point("1"), point("2")}, {},
+        {"recta1-2", Topic::Recta1, TRANSLATABLE_NOOP("Frames", "Recta que passa por dois pontos"),
+         {point("1"), point("2")}, {},
          [](const FrameData& d) { return solveLineThroughPoints(d.point(0), d.point(1)); }},
-        {"recta1-3", Topic::Recta1, "Recta que passa por um ponto e é paralela a outra",
+        {"recta1-3", Topic::Recta1,
+         TRANSLATABLE_NOOP("Frames", "Recta que passa por um ponto e é paralela a outra"),
          {point("3"), line("Text5")}, {},
          [](const FrameData& d) { return solveParallelThrough(d.point(0), d.givenLine(0)); }},
-        {"recta1-4", Topic::Recta1, "Recta que passa por um ponto e é perpendicular a outra",
+        {"recta1-4", Topic::Recta1,
+         TRANSLATABLE_NOOP("Frames", "Recta que passa por um ponto e é perpendicular a outra"),
          {point("4"), line("Text7")}, {},
          [](const FrameData& d) { return solvePerpendicularThrough(d.point(0), d.givenLine(0)); }},
     };

@@ -366,15 +366,18 @@ Solution solveAngle(const GivenLine& typed1, const GivenLine& typed2) {
 std::vector<Frame> lines2Frames() {
     using namespace rows;
     return {
-        {"recta2-1", Topic::Recta2, "Intersecção de duas rectas", {line("Text1"), line("Text2")}, {},
+        {"recta2-1", Topic::Recta2, TRANSLATABLE_NOOP("Frames", "Intersecção de duas rectas"),
+         {line("Text1"), line("Text2")}, {},
          [](const FrameData& d) { return solveIntersection(d.givenLine(0), d.givenLine(1)); }},
-        {"recta2-2", Topic::Recta2, "Distância entre rectas paralelas",
+        {"recta2-2", Topic::Recta2, TRANSLATABLE_NOOP("Frames", "Distância entre rectas paralelas"),
          {line("Text3"), line("Text4")}, {},
          [](const FrameData& d) { return solveParallelDistance(d.givenLine(0), d.givenLine(1)); }},
-        {"recta2-3", Topic::Recta2, "Distância de um ponto a uma recta",
+        {"recta2-3", Topic::Recta2,
+         TRANSLATABLE_NOOP("Frames", "Distância de um ponto a uma recta"),
          {line("Text5"), point("1")}, {},
          [](const FrameData& d) { return solvePointLineDistance(d.point(0), d.givenLine(0)); }},
-        {"recta2-4", Topic::Recta2, "Ângulo de duas rectas", {line("Text6"), line("Text7")}, {},
+        {"recta2-4", Topic::Recta2, TRANSLATABLE_NOOP("Frames", "Ângulo de duas rectas"),
+         {line("Text6"), line("Text7")}, {},
          [](const FrameData& d) { return solveAngle(d.givenLine(0), d.givenLine(1)); }},
     };
 }

@@ -217,18 +217,22 @@ Solution solveRelativePosition(const GivenLine& typed1, const GivenLine& typed2)
 std::vector<Frame> lines3Frames() {
     using namespace rows;
     return {
-        {"recta3-1", Topic::Recta3, "Ver se três pontos são colineares",
+        {"recta3-1", Topic::Recta3,
+         TRANSLATABLE_NOOP("Frames", "Ver se três pontos são colineares"),
          {point("1"), point("2"), point("3")}, {},
          [](const FrameData& d) {
              return solveCollinearity(d.point(0), d.point(1), d.point(2));
          }},
-        {"recta3-2", Topic::Recta3, "Coeficiente angular e inclinação de uma recta",
+        {"recta3-2", Topic::Recta3,
+         TRANSLATABLE_NOOP("Frames", "Coeficiente angular e inclinação de uma recta"),
          {point("4", only(0)), point("5", only(0)), line("Text9", only(1))},
-         {{"recta3-2a", "Option1", "Coeficiente angular e inclinação de uma recta: dois pontos",
+         {{"recta3-2a", "Option1",
+           TRANSLATABLE_NOOP("Frames", "Coeficiente angular e inclinação de uma recta: dois pontos"),
            [](const FrameData& d) { return solveSlopeThroughPoints(d.point(0), d.point(1)); }},
-          {"recta3-2b", "Option2", "Coeficiente angular e inclinação de uma recta: equação",
+          {"recta3-2b", "Option2",
+           TRANSLATABLE_NOOP("Frames", "Coeficiente angular e inclinação de uma recta: equação"),
            [](const FrameData& d) { return solveSlopeOfLine(d.givenLine(0)); }}}},
-        {"recta3-3", Topic::Recta3, "Posição relativa de duas rectas",
+        {"recta3-3", Topic::Recta3, TRANSLATABLE_NOOP("Frames", "Posição relativa de duas rectas"),
          {line("Text5"), line("Text6")}, {},
          [](const FrameData& d) { return solveRelativePosition(d.givenLine(0), d.givenLine(1)); }},
     };

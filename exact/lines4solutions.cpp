@@ -244,22 +244,28 @@ Solution solveBisectors(const GivenLine& typed1, const GivenLine& typed2) {
 std::vector<Frame> lines4Frames() {
     using namespace rows;
     return {
-        {"recta4-1", Topic::Recta4, "Recta que passa num ponto e ...",
+        {"recta4-1", Topic::Recta4, TRANSLATABLE_NOOP("Frames", "Recta que passa num ponto e ..."),
          {point("1"), number("Text2", only(2)), number("Text6", only(3)),
           angle("Text4", only(4)), line("Text5", only(4))},
-         {{"recta4-1a", "Option1", "Recta que passa num ponto e é paralela ao eixo das abcissas",
+         {{"recta4-1a", "Option1",
+           TRANSLATABLE_NOOP("Frames", "Recta que passa num ponto e é paralela ao eixo das abcissas"),
            [](const FrameData& d) { return solveParallelToXAxis(d.point(0)); }},
-          {"recta4-1b", "Option2", "Recta que passa num ponto e é paralela ao eixo das ordenadas",
+          {"recta4-1b", "Option2",
+           TRANSLATABLE_NOOP("Frames", "Recta que passa num ponto e é paralela ao eixo das ordenadas"),
            [](const FrameData& d) { return solveParallelToYAxis(d.point(0)); }},
-          {"recta4-1c", "Option3", "Recta que passa num ponto e tem uma inclinação dada",
+          {"recta4-1c", "Option3",
+           TRANSLATABLE_NOOP("Frames", "Recta que passa num ponto e tem uma inclinação dada"),
            [](const FrameData& d) { return solveLineWithInclination(d.point(0), d.number(0)); }},
-          {"recta4-1d", "Option4", "Recta que passa num ponto e tem um declive dado",
+          {"recta4-1d", "Option4",
+           TRANSLATABLE_NOOP("Frames", "Recta que passa num ponto e tem um declive dado"),
            [](const FrameData& d) { return solveLineWithSlope(d.point(0), d.number(0)); }},
-          {"recta4-1e", "Option6", "Recta que passa num ponto e faz um ângulo dado com outra",
+          {"recta4-1e", "Option6",
+           TRANSLATABLE_NOOP("Frames", "Recta que passa num ponto e faz um ângulo dado com outra"),
            [](const FrameData& d) {
                return solveLinesAtAngle(d.point(0), d.angle(0), d.givenLine(0));
            }}}},
-        {"recta4-2", Topic::Recta4, "Bissectrizes de duas rectas concorrentes",
+        {"recta4-2", Topic::Recta4,
+         TRANSLATABLE_NOOP("Frames", "Bissectrizes de duas rectas concorrentes"),
          {line("Text9"), line("Text10")}, {},
          [](const FrameData& d) { return solveBisectors(d.givenLine(0), d.givenLine(1)); }},
     };

@@ -215,13 +215,17 @@ Solution solveBisector(const Point& a, const Point& b) {
 std::vector<Frame> pointFrames() {
     using namespace rows;
     return {
-        {"pontos-1", Topic::Pontos, "Representação de um ponto", {point("1")}, {},
+        {"pontos-1", Topic::Pontos, TRANSLATABLE_NOOP("Frames", "Representação de um ponto"),
+         {point("1")}, {},
          [](const FrameData& d) { return solvePoint(d.point(0)); }},
-        {"pontos-2", Topic::Pontos, "Ponto médio de um segmento", {point("2"), point("3")}, {},
+        {"pontos-2", Topic::Pontos, TRANSLATABLE_NOOP("Frames", "Ponto médio de um segmento"),
+         {point("2"), point("3")}, {},
          [](const FrameData& d) { return solveMidpoint(d.point(0), d.point(1)); }},
-        {"pontos-3", Topic::Pontos, "Distância entre dois pontos", {point("4"), point("5")}, {},
+        {"pontos-3", Topic::Pontos, TRANSLATABLE_NOOP("Frames", "Distância entre dois pontos"),
+         {point("4"), point("5")}, {},
          [](const FrameData& d) { return solveDistance(d.point(0), d.point(1)); }},
-        {"pontos-4", Topic::Pontos, "Mediatriz de um segmento", {point("6"), point("7")}, {},
+        {"pontos-4", Topic::Pontos, TRANSLATABLE_NOOP("Frames", "Mediatriz de um segmento"),
+         {point("6"), point("7")}, {},
          [](const FrameData& d) { return solveBisector(d.point(0), d.point(1)); }},
     };
 }

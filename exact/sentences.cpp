@@ -7,7 +7,10 @@
 
 namespace exact {
 
-extern const std::string_view kPortugueseSentences; // sentences-pt.txt, built in
+// sentences-pt.txt, sentences-pt_PT.txt and sentences-pt_BR.txt, built in.
+extern const std::string_view kPortugueseSentences;
+extern const std::string_view kAo1990Sentences;
+extern const std::string_view kBrazilianSentences;
 
 namespace {
 
@@ -75,9 +78,19 @@ const Math& valueOf(const std::vector<Slot>& values, std::string_view name, std:
 
 } // namespace
 
-const SentenceTable& SentenceTable::portuguese() {
-    static const SentenceTable table = parse(kPortugueseSentences);
-    return table;
+const SentenceTable& SentenceTable::of(Language language) {
+    static const SentenceTable pre1990 = parse(kPortugueseSentences);
+    static const SentenceTable ao1990 = parse(kAo1990Sentences);
+    static const SentenceTable brazil = parse(kBrazilianSentences);
+    switch (language) {
+    case Language::Ao1990:
+        return ao1990;
+    case Language::Brazil:
+        return brazil;
+    case Language::Pre1990:
+        break;
+    }
+    return pre1990;
 }
 
 SentenceTable SentenceTable::parse(std::string_view text) {

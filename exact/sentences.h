@@ -1,5 +1,6 @@
 #pragma once
 
+#include "language.h"
 #include "solution.h"
 
 #include <map>
@@ -18,8 +19,10 @@ namespace exact {
 /// Another spelling or language is another such text.
 class SentenceTable {
 public:
-    /// The European Portuguese table, built into the program.
-    static const SentenceTable& portuguese();
+    /// The table of a language, built into the program.
+    static const SentenceTable& of(Language language);
+    /// The table of the sources' own spelling (before the 1990 agreement).
+    static const SentenceTable& portuguese() { return of(Language::Pre1990); }
     /// Raises std::invalid_argument for a line that is not "key = template",
     /// a key given twice or a formula that does not read.
     static SentenceTable parse(std::string_view text);

@@ -16,6 +16,7 @@
 #include <QRegularExpression>
 #include <QTouchEvent>
 #include <cmath>
+#include <map>
 
 namespace {
 constexpr char PointNameProperty[] = "ortoplanoPoint";
@@ -62,7 +63,11 @@ void BoardDrag::attach(QWidget* view, std::function<QPointF(QPointF)> toBoard) {
     view->installEventFilter(this);
 }
 
-// --- the points -------------------------------------------------------------
+// --- the handles ------------------------------------------------------------
+
+QStringList BoardDrag::Handle::fields() const {
+    return kind == Kind::Point ? QStringList{xField, yField} : QStringList{field};
+}
 
 std::vector<BoardDrag::Handle> BoardDrag::handles() const {
     const PressRecord& shown = m_host.shown();
@@ -70,12 +75,18 @@ std::vector<BoardDrag::Handle> BoardDrag::handles() const {
     if (!shown.definition || !shown.frame) return found;
     const exact::WorkBudget budget(exact::WorkBudget::Press);
     const exact::FrameData data(*shown.definition, shown.option, textsOf(shown));
-    std::size_t i = 0;
+    std::map<exact::Role, std::size_t> counted;
     for (const exact::FrameField& field : shown.definition->fields) {
-        if (field.role != exact::Role::Point || !field.readBy(shown.option)) continue;
-        const std::size_t index = i++;
+        if (!field.readBy(shown.option)) continue;
+        const std::size_t index = counted[field.role]++;
+        if (field.role != exact::Role::Point) {
+            addEquationHandles(data, field, index, found);
+            continue;
+        }
         const QString n = QString::fromUtf8(field.name);
-        Handle h{{}, QStringLiteral("Abcissa") + n, QStringLiteral("Ordenada") + n, {}};
+        Handle h;
+        h.xField = QStringLiteral("Abcissa") + n;
+        h.yField = QStringLiteral("Ordenada") + n;
         try {
             const exact::Point p = data.point(index);
             h.at = {p.x.toDouble(), p.y.toDouble()};
@@ -88,17 +99,79 @@ std::vector<BoardDrag::Handle> BoardDrag::handles() const {
     return found;
 }
 
+void BoardDrag::addEquationHandles(const exact::FrameData& data, const exact::FrameField& field,
+                                   std::size_t index, std::vector<Handle>& found) const {
+    const bool line = field.role == exact::Role::Line;
+    if (!line && field.role != exact::Role::Circle) return;
+    const QString name = QString::fromUtf8(field.name);
+    const double reach = GripReach * std::fabs(m_board->window().width()) / Board::Side;
+    std::optional<EquationShape> shape;
+    try {
+        const auto kept = m_pivots.find(name);
+        shape =
+            line ? EquationShape::ofLine(
+                       data.lineReading(index), m_host.shown().typed.value(name), m_board->window(),
+                       reach, kept == m_pivots.end() ? std::nullopt : std::optional(*kept))
+                 : EquationShape::ofCircle(data.circle(index), data.generalCircle(index));
+    } catch (const NumberedError&) {
+        return; // an equation that does not read is not on the board either
+    }
+    if (!shape) return;
+    using Kind = Handle::Kind;
+    Handle h;
+    h.field = name;
+    h.shape = shape;
+    h.kind = line ? Kind::Line : Kind::Centre;
+    h.at = shape->mark;
+    found.push_back(h);
+    h.kind = line ? Kind::Turn : Kind::Radius;
+    h.at = shape->grip;
+    found.push_back(std::move(h));
+}
+
+void BoardDrag::showGrips() {
+    std::vector<QPointF> grips;
+    std::vector<QPointF> pivots;
+    for (const Handle& h : handles()) {
+        if (h.kind == Handle::Kind::Turn || h.kind == Handle::Kind::Radius) grips.push_back(h.at);
+        if (h.kind == Handle::Kind::Line) {
+            pivots.push_back(h.at);
+            m_pivots.insert(h.field, h.shape->pivot);
+        }
+    }
+    m_board->setGrips(std::move(grips), std::move(pivots));
+}
+
+namespace {
+/// The distance in pixels from `pixel` to the line through `p` and `q`.
+double distanceToLine(QPointF pixel, QPointF p, QPointF q) {
+    const QPointF d = q - p;
+    const double length = std::hypot(d.x(), d.y());
+    if (length == 0) return INFINITY;
+    return std::fabs(d.x() * (pixel.y() - p.y()) - d.y() * (pixel.x() - p.x())) / length;
+}
+} // namespace
+
 int BoardDrag::handleAt(QPointF pixel, double reach) const {
     const std::vector<Handle> all = handles();
     int nearest = -1;
     double best = reach * m_board->displayStyle().scale;
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        const QPointF d = m_board->toPixel(all[i].at) - pixel;
-        if (const double distance = std::hypot(d.x(), d.y()); distance <= best) {
+    const auto consider = [&](std::size_t i, double distance) {
+        if (distance <= best) {
             best = distance;
             nearest = int(i);
         }
+    };
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (all[i].kind == Handle::Kind::Line) continue;
+        const QPointF d = m_board->toPixel(all[i].at) - pixel;
+        consider(i, std::hypot(d.x(), d.y()));
     }
+    if (nearest >= 0) return nearest; // a point or a grip before the line under it
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (all[i].kind == Handle::Kind::Line)
+            consider(i, distanceToLine(pixel, m_board->toPixel(all[i].at),
+                                       m_board->toPixel(all[i].shape->grip)));
     return nearest;
 }
 
@@ -114,9 +187,31 @@ std::pair<GridStep, GridStep> BoardDrag::pixels() const {
             GridSnap::pixel(Board::Side / std::fabs(w.height()))};
 }
 
+namespace {
+/// count × step, exactly.
+exact::Number gridNumber(long long count, GridStep step) {
+    exact::Number n;
+    exact::Number::fromDecimal(GridSnap::text(std::llabs(count), step).toStdString(), n);
+    return count < 0 ? -n : n;
+}
+} // namespace
+
 void BoardDrag::moveTo(const Handle& handle, long long countX, GridStep stepX, long long countY,
                        GridStep stepY) {
     if (!m_host.shown().frame) return; // bare axes: nothing to press again
+    if (handle.kind != Handle::Kind::Point) {
+        const exact::Point p{gridNumber(countX, stepX), gridNumber(countY, stepY)};
+        const QString sep = TextRules::localSeparator();
+        const EquationShape& shape = *handle.shape;
+        switch (handle.kind) {
+        case Handle::Kind::Turn:
+            return writeEquation(handle, shape.turned(p, sep));
+        case Handle::Kind::Centre:
+            return writeEquation(handle, shape.centredAt(p, sep));
+        default:
+            return writeEquation(handle, shape.resizedThrough(p, sep));
+        }
+    }
     const QString x = GridSnap::text(countX, stepX);
     const QString y = GridSnap::text(countY, stepY);
     if (Controls::field(m_form, handle.xField)->text() == x &&
@@ -124,6 +219,24 @@ void BoardDrag::moveTo(const Handle& handle, long long countX, GridStep stepX, l
         return;
     m_history.write({{handle.xField, x}, {handle.yField, y}});
     m_host.repress();
+}
+
+void BoardDrag::shiftLine(const Handle& handle, const exact::Number& tx, const exact::Number& ty) {
+    if (!m_host.shown().frame) return;
+    writeEquation(handle, handle.shape->moved(tx, ty, TextRules::localSeparator()));
+}
+
+void BoardDrag::writeEquation(const Handle& handle, const std::optional<QString>& text) {
+    if (!text || Controls::field(m_form, handle.field)->text() == *text) return;
+    m_history.write({{handle.field, *text}});
+    m_host.repress();
+}
+
+DataHistory::Texts BoardDrag::fieldTexts(const Handle& handle) const {
+    DataHistory::Texts texts;
+    for (const QString& name : handle.fields())
+        texts.insert(name, Controls::field(m_form, name)->text());
+    return texts;
 }
 
 // --- messages -----------------------------------------------------------------
@@ -152,10 +265,7 @@ bool BoardDrag::grab(QPointF pixel, double reach) {
     const int index = handleAt(pixel, reach);
     if (index < 0) return false;
     const Handle handle = handles()[std::size_t(index)];
-    const DataHistory::Texts before{
-        {handle.xField, Controls::field(m_form, handle.xField)->text()},
-        {handle.yField, Controls::field(m_form, handle.yField)->text()}};
-    m_grab = Grab{handle, handle.at - m_board->fromPixel(pixel), before};
+    m_grab = Grab{handle, handle.at - m_board->fromPixel(pixel), fieldTexts(handle)};
     m_quiet.emplace(m_form, [this](const Message& m) { say(m); });
     return true;
 }
@@ -163,17 +273,22 @@ bool BoardDrag::grab(QPointF pixel, double reach) {
 void BoardDrag::follow(QPointF pixel, bool freely) {
     const QPointF world = m_board->fromPixel(pixel) + m_grab->offset;
     const auto [stepX, stepY] = freely ? pixels() : divisions();
-    moveTo(m_grab->handle, GridSnap::count(world.x(), stepX), stepX,
-           GridSnap::count(world.y(), stepY), stepY);
+    const Handle& handle = m_grab->handle;
+    if (handle.kind == Handle::Kind::Line) {
+        // Up and down, or sideways, by whole divisions.
+        const double offset = handle.shape->offsetFor(world - handle.at);
+        if (handle.shape->movesUpAndDown())
+            return shiftLine(handle, 0, gridNumber(GridSnap::count(offset, stepY), stepY));
+        return shiftLine(handle, gridNumber(GridSnap::count(offset, stepX), stepX), 0);
+    }
+    moveTo(handle, GridSnap::count(world.x(), stepX), stepX, GridSnap::count(world.y(), stepY),
+           stepY);
 }
 
 void BoardDrag::release() {
     const Grab grab = *std::exchange(m_grab, std::nullopt);
     m_quiet.reset();
-    const DataHistory::Texts after{
-        {grab.handle.xField, Controls::field(m_form, grab.handle.xField)->text()},
-        {grab.handle.yField, Controls::field(m_form, grab.handle.yField)->text()}};
-    m_history.record(m_host.shown().frame, grab.before, after);
+    m_history.record(m_host.shown().frame, grab.before, fieldTexts(grab.handle));
 }
 
 void BoardDrag::hover(QWidget* view, QPointF pixel) {
@@ -245,9 +360,31 @@ void BoardDrag::select(int index) {
 }
 
 void BoardDrag::announce(const Handle& handle) {
-    const QString at = TextRules::point(handle.at.x(), handle.at.y(), TextRules::localSeparator());
-    const QString text = handle.name.isEmpty() ? tr("Ponto em %1").arg(at)
-                                               : tr("Ponto %1 em %2").arg(handle.name, at);
+    const QString sep = TextRules::localSeparator();
+    const QString at = TextRules::point(handle.at.x(), handle.at.y(), sep);
+    const QString equation =
+        handle.field.isEmpty() ? QString() : Controls::field(m_form, handle.field)->text();
+    QString text;
+    switch (handle.kind) {
+    case Handle::Kind::Point:
+        text = handle.name.isEmpty() ? tr("Ponto em %1").arg(at)
+                                     : tr("Ponto %1 em %2").arg(handle.name, at);
+        break;
+    case Handle::Kind::Line:
+        text = tr("Recta %1").arg(equation);
+        break;
+    case Handle::Kind::Turn:
+        text = tr("Recta %1, rodada em torno de %2")
+                   .arg(equation,
+                        TextRules::point(handle.shape->mark.x(), handle.shape->mark.y(), sep));
+        break;
+    case Handle::Kind::Centre:
+        text = tr("Circunferência %1, centro em %2").arg(equation, at);
+        break;
+    case Handle::Kind::Radius:
+        text = tr("Circunferência %1, raio").arg(equation);
+        break;
+    }
     m_board->setAccessibleDescription(text);
     QAccessibleEvent changed(m_board, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&changed);
@@ -261,16 +398,15 @@ void BoardDrag::moveSelected(int dx, int dy, bool tenth) {
     if (tenth) steps = {steps.first.tenth(), steps.second.tenth()};
     const auto stepX = steps.first;
     const auto stepY = steps.second;
-    const DataHistory::Texts before{
-        {handle.xField, Controls::field(m_form, handle.xField)->text()},
-        {handle.yField, Controls::field(m_form, handle.yField)->text()}};
+    const DataHistory::Texts before = fieldTexts(handle);
     quietly([&] {
-        moveTo(handle, GridSnap::count(handle.at.x(), stepX) + dx, stepX,
-               GridSnap::count(handle.at.y(), stepY) + dy, stepY);
+        if (handle.kind == Handle::Kind::Line)
+            shiftLine(handle, gridNumber(dx, stepX), gridNumber(dy, stepY));
+        else
+            moveTo(handle, GridSnap::count(handle.at.x(), stepX) + dx, stepX,
+                   GridSnap::count(handle.at.y(), stepY) + dy, stepY);
     });
-    m_history.record(m_host.shown().frame, before,
-                     {{handle.xField, Controls::field(m_form, handle.xField)->text()},
-                      {handle.yField, Controls::field(m_form, handle.yField)->text()}});
+    m_history.record(m_host.shown().frame, before, fieldTexts(handle));
     select(m_selected);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datahistory.h"
+#include "equationdrag.h"
 #include "gridsnap.h"
 #include "messages.h"
 
@@ -19,6 +20,10 @@ class QGroupBox;
 class QKeyEvent;
 class QLineEdit;
 struct PressRecord;
+namespace exact {
+class FrameData;
+struct FrameField;
+} // namespace exact
 
 /// Gives the point of that abscissa field the name it is dragged and
 /// announced by ("A").
@@ -29,11 +34,15 @@ void nameDraggedPoint(QLineEdit* xField, const QString& name);
 /// the mouse, a pen or a finger and dragged. The point snaps to the grid's
 /// divisions (Shift: freely, to a pixel), its fields are rewritten with the
 /// value it landed on and the frame's press runs again, so the board, the
-/// results and the worked solution follow the hand. From the keyboard, Tab
-/// goes from point to point on the board and the arrows move the one
-/// selected by a division (Shift: a tenth), which is said with its new
-/// coordinates. While a point moves, the press's messages are said at the
-/// foot of the board instead of in a box.
+/// results and the worked solution follow the hand. The lines and circles
+/// given by equations are dragged too (equationdrag.h): a line anywhere
+/// along it, parallel to itself, or by its square grip, turned about the
+/// ring marked on it; a circle by its centre, or resized by the square grip
+/// on it; their equations are rewritten in the form they were typed in.
+/// From the keyboard, Tab goes from handle to handle on the board and the
+/// arrows move the one selected by a division (Shift: a tenth), which is
+/// said with its new place. While a handle moves, the press's messages are
+/// said at the foot of the board instead of in a box.
 class BoardDrag : public QObject {
     Q_OBJECT
 public:
@@ -45,12 +54,26 @@ public:
         std::function<void()> repress;
     };
 
-    /// A data point on the board: its name, its fields and where it is.
+    /// What is taken on the board: a data point, or a line or circle given
+    /// by an equation, each in its ways.
     struct Handle {
-        QString name;
-        QString xField;
+        enum class Kind {
+            Point,  ///< a data point, moved
+            Line,   ///< a line, taken anywhere along it and moved parallel to itself
+            Turn,   ///< a line's grip, turning it about its pivot
+            Centre, ///< a circle's centre, moving it
+            Radius, ///< a circle's grip, resizing it
+        };
+        Kind kind = Kind::Point;
+        QString name;   ///< a point's
+        QString xField; ///< a point's
         QString yField;
-        QPointF at;
+        QPointF at;    ///< the point, the pivot of a line, a grip, a centre
+        QString field; ///< the equation of a line or circle
+        std::optional<EquationShape> shape;
+
+        /// The fields a move of it writes.
+        QStringList fields() const;
     };
 
     BoardDrag(QWidget* form, Board* board, DataHistory& history, Host host);
@@ -59,8 +82,11 @@ public:
     /// board): `toBoard` maps its pixels to the board's.
     void attach(QWidget* view, std::function<QPointF(QPointF)> toBoard);
 
-    /// The data points of the press the board shows, in the frame's order.
+    /// The handles of the press the board shows, in the frame's order:
+    /// each point; each line, then its grip; each circle's centre, then its grip.
     std::vector<Handle> handles() const;
+    /// Shows the grips of the lines and circles of the press the board shows.
+    void showGrips();
     /// Whether a point is being dragged now.
     bool dragging() const { return m_grab.has_value(); }
     /// The point the keyboard selected, counted from 0; −1 for none.
@@ -74,6 +100,8 @@ public:
     /// pixels: a finger is less precise than a mouse.
     static constexpr double MouseReach = 10.0;
     static constexpr double TouchReach = 24.0;
+    /// How far a line's grip is from its pivot, in board pixels.
+    static constexpr double GripReach = 80.0;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -81,7 +109,7 @@ protected:
 private:
     struct Grab {
         Handle handle;
-        QPointF offset; ///< from the pointer to the point, in world units
+        QPointF offset; ///< from the pointer to the handle, in world units
         DataHistory::Texts before;
     };
 
@@ -95,9 +123,17 @@ private:
     /// The handle within `reach` board pixels of `pixel`, the nearest, and
     /// of several in one place the last, drawn on top; −1 for none.
     int handleAt(QPointF pixel, double reach) const;
-    /// Writes the point's fields with the divisions counted and presses again.
+    /// Moves the handle onto the grid's point of the divisions counted,
+    /// writes its fields and presses again.
     void moveTo(const Handle& handle, long long countX, GridStep stepX, long long countY,
                 GridStep stepY);
+    /// Moves a line by (tx, ty), writes its equation and presses again.
+    void shiftLine(const Handle& handle, const exact::Number& tx, const exact::Number& ty);
+    /// Writes a line's or circle's equation and presses again.
+    void writeEquation(const Handle& handle, const std::optional<QString>& text);
+    DataHistory::Texts fieldTexts(const Handle& handle) const;
+    void addEquationHandles(const exact::FrameData& data, const exact::FrameField& field,
+                            std::size_t index, std::vector<Handle>& found) const;
     /// The division of the grid along each axis.
     std::pair<GridStep, GridStep> divisions() const;
     std::pair<GridStep, GridStep> pixels() const;
@@ -116,4 +152,6 @@ private:
     std::optional<Grab> m_grab;
     std::optional<MessageDiversion> m_quiet;
     int m_selected = -1;
+    /// The pivot of each line, by field, as the grips last showed it.
+    QHash<QString, exact::Point> m_pivots;
 };

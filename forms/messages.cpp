@@ -1,5 +1,8 @@
 #include "messages.h"
 
+#include "numbered_error.h"
+
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace {
@@ -38,4 +41,12 @@ void showModalMessageBox(QWidget* parent, const Message& message) {
                     message.title, message.text, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("Mensagem"));
     box.exec();
+}
+
+QString faultText(int number, const std::string& description) {
+    const std::string_view text = Fault::text(number);
+    if (text.empty() || description.compare(0, text.size(), text) != 0)
+        return QString::fromStdString(description);
+    return QCoreApplication::translate("Fault", std::string(text).c_str()) +
+           QString::fromStdString(description.substr(text.size()));
 }

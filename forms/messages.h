@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <string>
 
 class QWidget;
 
@@ -20,6 +21,10 @@ using MessageHandler = std::function<void(QWidget* parent, const Message&)>;
 
 /// Every message box of the program goes through here.
 void showMessage(QWidget* parent, const Message& message);
+
+/// A numbered fault's description in the program's language: the table's text
+/// translated, the name or expression it quotes as it is.
+QString faultText(int number, const std::string& description);
 
 /// Replaces the routing target (tests install a recorder); returns the old one.
 MessageHandler setMessageHandler(MessageHandler handler);

@@ -2,6 +2,7 @@
 
 #include "navigation.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <vector>
 
@@ -21,7 +22,9 @@ struct HelpTips {
     const char* syntax;
     const char* close;
 };
-inline constexpr HelpTips UsualHelpTips{"Ver as instruções", "Ver a Sintaxe", "Fechar esta janela"};
+inline constexpr HelpTips UsualHelpTips{QT_TRANSLATE_NOOP("HelpTips", "Ver as instruções"),
+                                        QT_TRANSLATE_NOOP("HelpTips", "Ver a Sintaxe"),
+                                        QT_TRANSLATE_NOOP("HelpTips", "Fechar esta janela")};
 
 /// One of the buttons that every problem form carries besides the topics.
 struct CommonButton {

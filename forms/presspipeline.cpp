@@ -30,9 +30,9 @@ void PressPipeline::run(const std::function<void()>& routine, bool solve, QGroup
         routine();
     } catch (const PressEnded&) {
     } catch (const NumberedError& error) {
-        fault = QString::fromStdString(error.description());
+        fault = faultText(error.number(), error.description());
     } catch (const std::bad_alloc&) {
-        fault = QString::fromStdString(Fault::description(Fault::OutOfMemory));
+        fault = faultText(Fault::OutOfMemory, Fault::description(Fault::OutOfMemory));
     }
     m_hooks.settle();
     if (!fault.isNull())

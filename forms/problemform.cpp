@@ -62,6 +62,7 @@ ProblemForm::ProblemForm(const FormTraits& traits, QWidget* parent)
         new BoardDrag(this, m_board, *m_history,
                       {.shown = [this]() -> const PressRecord& { return m_boardPress.record(); },
                        .repress = [this] { repress(); }});
+    connect(this, &ProblemForm::pressEnded, m_drag, &BoardDrag::showGrips);
 }
 
 ProblemForm::~ProblemForm() {

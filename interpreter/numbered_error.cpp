@@ -11,6 +11,10 @@ namespace Fault {
 
 namespace {
 
+// Marks a text for Qt's translation tools (scripts/update-translations.sh);
+// the windows show it in the program's language, in the context "Fault".
+#define TRANSLATABLE_NOOP(context, text) text
+
 struct Description {
     int number;
     std::string_view text;
@@ -18,20 +22,27 @@ struct Description {
 };
 
 constexpr Description Descriptions[] = {
-    {InvalidArgument, "Argumento ou chamada de procedimento inválidos.", false},
-    {Overflow, "Capacidade excedida.", false},
-    {OutOfMemory, "Memória insuficiente.", false},
-    {DivisionByZero, "Divisão por zero.", false},
-    {TypeMismatch, "Tipos incompatíveis.", false},
-    {Parentheses, "Número de parênteses incorrecto.", false},
-    {UndefinedFunction, "Função não definida: ", true},
-    {UndefinedVariable, "Variável não definida: ", true},
-    {InvalidExpression, "Expressão inválida", false},
-    {MissingArgument, "Argumento inválido na expressão: ", true},
-    {Internal, "Erro interno do interpretador.", false},
+    {InvalidArgument, TRANSLATABLE_NOOP("Fault", "Argumento ou chamada de procedimento inválidos."),
+     false},
+    {Overflow, TRANSLATABLE_NOOP("Fault", "Capacidade excedida."), false},
+    {OutOfMemory, TRANSLATABLE_NOOP("Fault", "Memória insuficiente."), false},
+    {DivisionByZero, TRANSLATABLE_NOOP("Fault", "Divisão por zero."), false},
+    {TypeMismatch, TRANSLATABLE_NOOP("Fault", "Tipos incompatíveis."), false},
+    {Parentheses, TRANSLATABLE_NOOP("Fault", "Número de parênteses incorrecto."), false},
+    {UndefinedFunction, TRANSLATABLE_NOOP("Fault", "Função não definida: "), true},
+    {UndefinedVariable, TRANSLATABLE_NOOP("Fault", "Variável não definida: "), true},
+    {InvalidExpression, TRANSLATABLE_NOOP("Fault", "Expressão inválida"), false},
+    {MissingArgument, TRANSLATABLE_NOOP("Fault", "Argumento inválido na expressão: "), true},
+    {Internal, TRANSLATABLE_NOOP("Fault", "Erro interno do interpretador."), false},
 };
 
 } // namespace
+
+std::string_view text(int number) {
+    for (const Description& d : Descriptions)
+        if (d.number == number) return d.text;
+    return {};
+}
 
 std::string description(int number, std::string_view detail) {
     for (const Description& d : Descriptions) {

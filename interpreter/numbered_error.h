@@ -40,6 +40,9 @@ inline constexpr int Internal = 1105; ///< reserved for the interpreter; never r
 /// program raises; `detail` (a function head or a variable name) follows the
 /// descriptions of 1101, 1102 and 1104. Empty for a number not in the table.
 std::string description(int number, std::string_view detail = {});
+/// The table's text of a fault, before the name it quotes; empty for a number
+/// not in the table.
+std::string_view text(int number);
 
 /// Throws NumberedError(number, source, description(number)).
 [[noreturn]] void raise(int number, const std::string& source = "Ortoplano");

@@ -27,9 +27,7 @@ struct Unread {
     bool whole = false;
 };
 
-[[noreturn]] void
-unread(const std::string& part, Say why,
-       std::initializer_list<std::pair<std::string_view, std::string>> slots = {}) {
+[[noreturn]] void unread(const std::string& part, Say why, const texts::Slots& slots = {}) {
     throw Unread{part, texts::say(why, slots)};
 }
 

@@ -4,6 +4,7 @@
 #include "budget.h"
 #include "frames.h"
 #include "texts.h"
+#include "translation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -108,10 +109,11 @@ Verdict diagnosis(const Exercise& ex, const std::vector<TypedValue>& typed) {
             continue;
         const int step = stepOf(ex, slip);
         const std::string text =
-            step ? texts::say(
-                       Say::WrongSlipAtStep,
-                       {{"what", slip.what}, {"step", std::to_string(step)}, {"rule", slip.rule}})
-                 : texts::say(Say::WrongSlip, {{"what", slip.what}, {"rule", slip.rule}});
+            step ? texts::say(Say::WrongSlipAtStep, {{"what", translated("Practice", slip.what)},
+                                                     {"step", std::to_string(step)},
+                                                     {"rule", translated("Practice", slip.rule)}})
+                 : texts::say(Say::WrongSlip, {{"what", translated("Practice", slip.what)},
+                                               {"rule", translated("Practice", slip.rule)}});
         return {Grade::Errado, text, slip.id, step};
     }
     return {Grade::Errado, texts::say(Say::WrongSeeSolution), {}, 0};

@@ -1,6 +1,7 @@
 // The exercises of the three pages of circles and of the triangle page.
 
 #include "makekit.h"
+#include "translation.h"
 
 namespace practice {
 
@@ -72,23 +73,27 @@ Circle rightTriangle(Rng& rng, Exercise& ex) {
 // --- slips shared by the circles -------------------------------------------
 
 Slip radiusForSquare() {
-    return {"radius-for-square",
-            "Escreveu o raio no segundo membro em vez do seu quadrado.",
-            "a equação reduzida é (x − a)² + (y − b)² = r²: o segundo membro é o quadrado do raio.",
-            "raio",
-            {StepKind::CircleSubstitute, StepKind::InscribedResult, StepKind::CircumscribedResult,
-             StepKind::ThreePointsRadius, StepKind::TouchingCircleRadius},
-            [](const Exercise& ex) {
-                const Circle& c = std::get<Circle>(ex.expected.values.at(0));
-                if (!c.radius.isRational()) return std::vector<Value>{}; // r would be a fourth root
-                return one(Circle{c.centre, exact::sqrt(c.radius)});
-            }};
+    return {
+        "radius-for-square",
+        TRANSLATABLE_NOOP("Practice", "Escreveu o raio no segundo membro em vez do seu quadrado."),
+        TRANSLATABLE_NOOP("Practice", "a equação reduzida é (x − a)² + (y − b)² = r²: o segundo "
+                                      "membro é o quadrado do raio."),
+        "raio",
+        {StepKind::CircleSubstitute, StepKind::InscribedResult, StepKind::CircumscribedResult,
+         StepKind::ThreePointsRadius, StepKind::TouchingCircleRadius},
+        [](const Exercise& ex) {
+            const Circle& c = std::get<Circle>(ex.expected.values.at(0));
+            if (!c.radius.isRational()) return std::vector<Value>{}; // r would be a fourth root
+            return one(Circle{c.centre, exact::sqrt(c.radius)});
+        }};
 }
 
 Slip centreSigns() {
     return {"centre-signs",
-            "Trocou os sinais das coordenadas do centro.",
-            "em (x − a)² + (y − b)² = r² o centro é (a , b): (x + 2)² corresponde a a = −2.",
+            TRANSLATABLE_NOOP("Practice", "Trocou os sinais das coordenadas do centro."),
+            TRANSLATABLE_NOOP(
+                "Practice",
+                "em (x − a)² + (y − b)² = r² o centro é (a , b): (x + 2)² corresponde a a = −2."),
             "centro",
             {StepKind::CompleteSquares, StepKind::CircleSubstitute},
             [](const Exercise& ex) {
@@ -101,7 +106,7 @@ Slip centreSigns() {
 /// centre is.
 Slip centroidCentre(const char* what, const char* centre, std::vector<StepKind> method) {
     return {"centroid",
-            "Usou o baricentro do triângulo.",
+            TRANSLATABLE_NOOP("Practice", "Usou o baricentro do triângulo."),
             what,
             centre,
             std::move(method),
@@ -121,16 +126,20 @@ void makeCentreAndRadius(Rng& rng, Exercise& ex) {
     ex.data.circles = {c};
     ex.data.numbers = {N(expanded ? 1 : 0)};
     field(ex, "Text1", texts::circleField(c, expanded));
-    ex.statement = "Indique o centro e o raio da circunferência de equação " +
-                   texts::circle(c, expanded) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice",
+                          "Indique o centro e o raio da circunferência de equação {c}."),
+        {{"c", texts::circle(c, expanded)}});
     expect(ex, AnswerKind::Point, {c.centre, c.radius});
 }
 
 std::vector<Slip> centreAndRadiusSlips() {
     return {
         {"centre-signs",
-         "Trocou os sinais das coordenadas do centro.",
-         "em (x − a)² + (y − b)² = r² o centro é (a , b): (x + 2)² corresponde a a = −2.",
+         TRANSLATABLE_NOOP("Practice", "Trocou os sinais das coordenadas do centro."),
+         TRANSLATABLE_NOOP(
+             "Practice",
+             "em (x − a)² + (y − b)² = r² o centro é (a , b): (x + 2)² corresponde a a = −2."),
          "centro",
          {StepKind::CircleCentreRadius, StepKind::CircleSubstitute},
          [](const Exercise& ex) {
@@ -138,8 +147,10 @@ std::vector<Slip> centreAndRadiusSlips() {
              return std::vector<Value>{Point{-c.centre.x, -c.centre.y}, c.radius};
          }},
         {"square-for-radius",
-         "Deu o quadrado do raio como raio.",
-         "o segundo membro da equação reduzida é r²: o raio é a sua raiz quadrada.",
+         TRANSLATABLE_NOOP("Practice", "Deu o quadrado do raio como raio."),
+         TRANSLATABLE_NOOP(
+             "Practice",
+             "o segundo membro da equação reduzida é r²: o raio é a sua raiz quadrada."),
          "raio",
          {StepKind::CircleCentreRadius},
          [](const Exercise& ex) {
@@ -147,8 +158,8 @@ std::vector<Slip> centreAndRadiusSlips() {
              return std::vector<Value>{c.centre, c.radiusSquared()};
          }},
         {"not-halved",
-         "Não dividiu por −2 os coeficientes de x e de y.",
-         "de x² + y² + Dx + Ey + F = 0 vem o centro (−D/2 , −E/2).",
+         TRANSLATABLE_NOOP("Practice", "Não dividiu por −2 os coeficientes de x e de y."),
+         TRANSLATABLE_NOOP("Practice", "de x² + y² + Dx + Ey + F = 0 vem o centro (−D/2 , −E/2)."),
          "metade",
          {StepKind::CompleteSquares},
          [](const Exercise& ex) {
@@ -164,8 +175,10 @@ void makeCircleEquation(Rng& rng, Exercise& ex) {
     field(ex, "Abcissa3", texts::field(c.centre.x));
     field(ex, "Ordenada3", texts::field(c.centre.y));
     field(ex, "Raio", texts::field(c.radius));
-    ex.statement = "Escreva a equação reduzida da circunferência de centro " +
-                   texts::point("C", c.centre) + " e raio " + texts::number(c.radius) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice",
+                          "Escreva a equação reduzida da circunferência de centro {C} e raio {r}."),
+        {{"C", texts::point("C", c.centre)}, {"r", texts::number(c.radius)}});
     expect(ex, AnswerKind::Circle, {c}, AskedForm::ReducedEquation);
 }
 
@@ -179,26 +192,31 @@ void makeTangentCircle(Rng& rng, Exercise& ex, const char* lineField, int pointF
     ex.data.lines = {r};
     field(ex, lineField, texts::lineField(r));
     pointFields(ex, pointField, c);
-    ex.statement = "Escreva a equação reduzida da circunferência de centro " +
-                   texts::point("P", c) + " tangente à recta t: " + texts::line(r) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice",
+                          "Escreva a equação reduzida da circunferência de centro {P} tangente à "
+                          "recta t: {t}."),
+        {{"P", texts::point("P", c)}, {"t", texts::line(r)}});
     const Circle answer{c, exact::distance(c, r)};
     ex.data.circles = {answer};
     expect(ex, AnswerKind::Circle, {answer}, AskedForm::ReducedEquation);
 }
 
 std::vector<Slip> tangentCircleSlips() {
-    return {radiusForSquare(),
-            centreSigns(),
-            {"no-norm",
-             "Tomou |ax₀ + by₀ + c| como raio, sem dividir pela norma.",
-             "o raio é a distância do centro à recta: |ax₀ + by₀ + c| / √(a² + b²).",
-             "distância",
-             {StepKind::TangentCircleRadius},
-             [](const Exercise& ex) {
-                 const Line& r = ln(ex, 0);
-                 const Point& c = pt(ex, 0);
-                 return one(Circle{c, exact::abs(r.a * c.x + r.b * c.y + r.c)});
-             }}};
+    return {
+        radiusForSquare(),
+        centreSigns(),
+        {"no-norm",
+         TRANSLATABLE_NOOP("Practice", "Tomou |ax₀ + by₀ + c| como raio, sem dividir pela norma."),
+         TRANSLATABLE_NOOP("Practice",
+                           "o raio é a distância do centro à recta: |ax₀ + by₀ + c| / √(a² + b²)."),
+         "distância",
+         {StepKind::TangentCircleRadius},
+         [](const Exercise& ex) {
+             const Line& r = ln(ex, 0);
+             const Point& c = pt(ex, 0);
+             return one(Circle{c, exact::abs(r.a * c.x + r.b * c.y + r.c)});
+         }}};
 }
 
 // --- "Tangente a uma circunferência num dos seus pontos" -------------------
@@ -214,22 +232,27 @@ void makeTangentAtPoint(Rng& rng, Exercise& ex) {
     field(ex, "Text4", texts::circleField(ci(ex, 0), true));
     const AskedForm form =
         ex.level == Level::Basico ? AskedForm::GeneralEquation : AskedForm::ReducedEquation;
-    ex.statement = "Determine " + equationWords(form) + " da recta tangente à circunferência " +
-                   texts::circle(ci(ex, 0), true) + " no ponto " + texts::point("P", p) + ".";
+    ex.statement = texts::sentence(
+        byForm(form,
+               TRANSLATABLE_NOOP("Practice", "Determine a equação reduzida da recta tangente à "
+                                             "circunferência {c} no ponto {P}."),
+               TRANSLATABLE_NOOP("Practice", "Determine uma equação geral da recta tangente à "
+                                             "circunferência {c} no ponto {P}.")),
+        {{"c", texts::circle(ci(ex, 0), true)}, {"P", texts::point("P", p)}});
     expect(ex, AnswerKind::Line, {lineWithNormal(v.x, v.y, p)}, form);
 }
 
 std::vector<Slip> tangentAtPointSlips() {
     return {
         {"radius-line",
-         "Escreveu a recta que passa pelo centro e por P.",
-         "a tangente em P é perpendicular ao raio [CP].",
+         TRANSLATABLE_NOOP("Practice", "Escreveu a recta que passa pelo centro e por P."),
+         TRANSLATABLE_NOOP("Practice", "a tangente em P é perpendicular ao raio [CP]."),
          "raio",
          {StepKind::TangentNormal},
          [](const Exercise& ex) { return one(exact::lineThrough(ci(ex, 0).centre, pt(ex, 0))); }},
         {"through-centre",
-         "Traçou a perpendicular ao raio pelo centro.",
-         "a tangente passa no ponto de tangência P.",
+         TRANSLATABLE_NOOP("Practice", "Traçou a perpendicular ao raio pelo centro."),
+         TRANSLATABLE_NOOP("Practice", "a tangente passa no ponto de tangência P."),
          "x_P",
          {StepKind::TangentEquation},
          [](const Exercise& ex) {
@@ -243,8 +266,8 @@ std::vector<Slip> tangentAtPointSlips() {
 
 Slip swappedPoints() {
     return {"swapped",
-            "Trocou a abcissa com a ordenada dos pontos.",
-            "cada ponto escreve-se (x , y): primeiro a abcissa.",
+            TRANSLATABLE_NOOP("Practice", "Trocou a abcissa com a ordenada dos pontos."),
+            TRANSLATABLE_NOOP("Practice", "cada ponto escreve-se (x , y): primeiro a abcissa."),
             "pontos",
             {StepKind::LineSecantToCircle, StepKind::CirclesSecant, StepKind::QuadraticRoots},
             [](const Exercise& ex) {
@@ -272,8 +295,11 @@ void makeLineCircle(Rng& rng, Exercise& ex) {
     ex.data.lines = {r};
     field(ex, "Text5", texts::lineField(r));
     field(ex, "Text7", texts::circleField(ci(ex, 0), true));
-    ex.statement = "Determine os pontos de intersecção da recta r: " + texts::line(r) +
-                   " com a circunferência " + texts::circle(ci(ex, 0), true) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice",
+                          "Determine os pontos de intersecção da recta r: {r} com a circunferência "
+                          "{c}."),
+        {{"r", texts::line(r)}, {"c", texts::circle(ci(ex, 0), true)}});
     expect(ex, AnswerKind::Point, {p, q});
 }
 
@@ -294,8 +320,10 @@ void makeTwoCircles(Rng& rng, Exercise& ex) {
     ex.data.points = {p, q};
     field(ex, "Text6", texts::circleField(ci(ex, 0), true));
     field(ex, "Text7", texts::circleField(ci(ex, 1), true));
-    ex.statement = "Determine os pontos de intersecção das circunferências " +
-                   texts::circle(ci(ex, 0), true) + " e " + texts::circle(ci(ex, 1), true) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Determine os pontos de intersecção das circunferências {c1} "
+                                      "e {c2}."),
+        {{"c1", texts::circle(ci(ex, 0), true)}, {"c2", texts::circle(ci(ex, 1), true)}});
     expect(ex, AnswerKind::Point, {p, q});
 }
 
@@ -304,26 +332,34 @@ void makeTwoCircles(Rng& rng, Exercise& ex) {
 void makeInscribed(Rng& rng, Exercise& ex) {
     const Circle c = rightTriangle(rng, ex);
     triangleFields(ex, 1);
-    ex.statement = "Escreva a equação da circunferência inscrita no triângulo de vértices " +
-                   triangleNames(ex) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Escreva a equação da circunferência inscrita no triângulo "
+                                      "de vértices {A}, {B} e {C}."),
+        vertexSlots(ex));
     expect(ex, AnswerKind::Circle, {c}, AskedForm::AnyEquation);
 }
 
-void circleThroughThree(Rng& rng, Exercise& ex, int first, const char* words) {
+void circleThroughThree(Rng& rng, Exercise& ex, int first, const char* statement) {
     const Point o = circumscribed(rng, ex);
     triangleFields(ex, first);
-    ex.statement = std::string(words) + triangleNames(ex) + ".";
+    ex.statement = texts::sentence(statement, vertexSlots(ex));
     expect(ex, AnswerKind::Circle, {Circle{o, exact::distance(o, pt(ex, 0))}},
            AskedForm::AnyEquation);
 }
 
 void makeCircumscribed(Rng& rng, Exercise& ex) {
-    circleThroughThree(
-        rng, ex, 1, "Escreva a equação da circunferência circunscrita ao triângulo de vértices ");
+    circleThroughThree(rng, ex, 1,
+                       TRANSLATABLE_NOOP("Practice",
+                                         "Escreva a equação da circunferência circunscrita ao "
+                                         "triângulo de vértices {A}, {B} e {C}."));
 }
 
 void makeThroughThree(Rng& rng, Exercise& ex) {
-    circleThroughThree(rng, ex, 9, "Escreva a equação da circunferência que passa nos pontos ");
+    circleThroughThree(
+        rng, ex, 9,
+        TRANSLATABLE_NOOP(
+            "Practice",
+            "Escreva a equação da circunferência que passa nos pontos {A}, {B} e {C}."));
 }
 
 // --- "Distância de um ponto P a uma circunferência" -------------------------
@@ -344,26 +380,31 @@ void makePointCircleDistance(Rng& rng, Exercise& ex) {
     const bool expanded = ex.level != Level::Basico;
     field(ex, "Text9", texts::circleField(ci(ex, 0), expanded));
     pointFields(ex, 4, p);
-    ex.statement = "Calcule a distância do ponto " + texts::point("P", p) + " à circunferência " +
-                   texts::circle(ci(ex, 0), expanded) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Calcule a distância do ponto {P} à circunferência {c}."),
+        {{"P", texts::point("P", p)}, {"c", texts::circle(ci(ex, 0), expanded)}});
     expect(ex, AnswerKind::Number, {exact::distance(c, p) - r});
 }
 
 std::vector<Slip> pointCircleSlips() {
-    return {{"centre-distance",
-             "Calculou a distância de P ao centro.",
-             "a distância de P à circunferência é a distância ao centro menos o raio.",
-             "raio",
-             {StepKind::PointCircleMethod},
-             [](const Exercise& ex) { return one(exact::distance(ci(ex, 0).centre, pt(ex, 0))); }},
-            {"farthest",
-             "Somou o raio em vez de o subtrair.",
-             "o ponto da circunferência mais próximo de P está entre P e o centro: d(P, C) − r.",
-             "diferença",
-             {StepKind::PointCircleMethod},
-             [](const Exercise& ex) {
-                 return one(exact::distance(ci(ex, 0).centre, pt(ex, 0)) + ci(ex, 0).radius);
-             }}};
+    return {
+        {"centre-distance",
+         TRANSLATABLE_NOOP("Practice", "Calculou a distância de P ao centro."),
+         TRANSLATABLE_NOOP(
+             "Practice", "a distância de P à circunferência é a distância ao centro menos o raio."),
+         "raio",
+         {StepKind::PointCircleMethod},
+         [](const Exercise& ex) { return one(exact::distance(ci(ex, 0).centre, pt(ex, 0))); }},
+        {"farthest",
+         TRANSLATABLE_NOOP("Practice", "Somou o raio em vez de o subtrair."),
+         TRANSLATABLE_NOOP(
+             "Practice",
+             "o ponto da circunferência mais próximo de P está entre P e o centro: d(P, C) − r."),
+         "diferença",
+         {StepKind::PointCircleMethod},
+         [](const Exercise& ex) {
+             return one(exact::distance(ci(ex, 0).centre, pt(ex, 0)) + ci(ex, 0).radius);
+         }}};
 }
 
 // --- "Rectas que passam por P e são tg a uma circunferência" ----------------
@@ -383,22 +424,28 @@ void makeTangentsFromPoint(Rng& rng, Exercise& ex) {
     ex.data.points = {p, plus(c, v), plus(c, w)};
     pointFields(ex, 4, p);
     field(ex, "Text9", texts::circleField(ci(ex, 0), true));
-    ex.statement = "Determine equações gerais das rectas que passam em " + texts::point("P", p) +
-                   " e são tangentes à circunferência " + texts::circle(ci(ex, 0), true) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Determine equações gerais das rectas que passam em {P} e "
+                                      "são tangentes à circunferência {c}."),
+        {{"P", texts::point("P", p)}, {"c", texts::circle(ci(ex, 0), true)}});
     expect(ex, AnswerKind::Line, {t1, t2}, AskedForm::GeneralEquation);
 }
 
 std::vector<Slip> tangentsFromPointSlips() {
-    return {{"radii",
-             "Escreveu as rectas que passam pelo centro e pelos pontos de tangência.",
-             "as tangentes passam em P e são perpendiculares aos raios nos pontos de tangência.",
-             "raio",
-             {StepKind::TangentsMethod},
-             [](const Exercise& ex) {
-                 const Point& c = ci(ex, 0).centre;
-                 return std::vector<Value>{exact::lineThrough(c, pt(ex, 1)),
-                                           exact::lineThrough(c, pt(ex, 2))};
-             }}};
+    return {
+        {"radii",
+         TRANSLATABLE_NOOP(
+             "Practice", "Escreveu as rectas que passam pelo centro e pelos pontos de tangência."),
+         TRANSLATABLE_NOOP(
+             "Practice",
+             "as tangentes passam em P e são perpendiculares aos raios nos pontos de tangência."),
+         "raio",
+         {StepKind::TangentsMethod},
+         [](const Exercise& ex) {
+             const Point& c = ci(ex, 0).centre;
+             return std::vector<Value>{exact::lineThrough(c, pt(ex, 1)),
+                                       exact::lineThrough(c, pt(ex, 2))};
+         }}};
 }
 
 // --- "Circunferência que passa em P e é tg à recta no ponto Q" --------------
@@ -418,18 +465,21 @@ void makeThroughPTangentAtQ(Rng& rng, Exercise& ex) {
     pointFields(ex, 1, p);
     pointFields(ex, 2, q);
     field(ex, "Text12", texts::lineField(t));
-    ex.statement = "Escreva a equação da circunferência que passa em " + texts::point("P", p) +
-                   " e é tangente à recta t: " + texts::line(t) + " no ponto " +
-                   texts::point("Q", q) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Escreva a equação da circunferência que passa em {P} e é "
+                                      "tangente à recta t: {t} no ponto {Q}."),
+        {{"P", texts::point("P", p)}, {"t", texts::line(t)}, {"Q", texts::point("Q", q)}});
     expect(ex, AnswerKind::Circle, {Circle{c, exact::sqrt(N(r2))}}, AskedForm::AnyEquation);
 }
 
 std::vector<Slip> throughPTangentAtQSlips() {
     return {radiusForSquare(),
             {"centre-q",
-             "Tomou Q como centro.",
-             "Q é o ponto de tangência; o centro está na perpendicular à recta em Q, à mesma "
-             "distância de P e de Q.",
+             TRANSLATABLE_NOOP("Practice", "Tomou Q como centro."),
+             TRANSLATABLE_NOOP(
+                 "Practice",
+                 "Q é o ponto de tangência; o centro está na perpendicular à recta em Q, à mesma "
+                 "distância de P e de Q."),
              "ponto de tangência",
              {StepKind::TouchingCircleMethod},
              [](const Exercise& ex) {
@@ -449,8 +499,9 @@ Circle rightTriangleIncircle(Rng& rng, Exercise& ex) {
 
 std::vector<FrameDef> circleFrames() {
     const std::vector<Slip> twoPoints{swappedPoints()};
-    const char* rule = "o centro da circunferência circunscrita é o circuncentro, o encontro das "
-                       "mediatrizes dos lados.";
+    const char* rule = TRANSLATABLE_NOOP(
+        "Practice", "o centro da circunferência circunscrita é o circuncentro, o encontro das "
+                    "mediatrizes dos lados.");
     const std::vector<StepKind> centreMethods{StepKind::CircumcentreMethod,
                                               StepKind::ThreePointsMethod};
     return {
@@ -489,9 +540,11 @@ std::vector<FrameDef> circleFrames() {
          "Resolver1",
          {true, true, false},
          makeInscribed,
-         {radiusForSquare(), centroidCentre("o centro da circunferência inscrita é o incentro, o "
-                                            "encontro das bissectrizes dos ângulos.",
-                                            "incentro", {StepKind::IncentreMethod})}},
+         {radiusForSquare(),
+          centroidCentre(TRANSLATABLE_NOOP("Practice",
+                                           "o centro da circunferência inscrita é o incentro, o "
+                                           "encontro das bissectrizes dos ângulos."),
+                         "incentro", {StepKind::IncentreMethod})}},
         {problem("circunferencia2-1b"),
          "Dados1",
          "Resolver1",

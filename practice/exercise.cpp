@@ -7,6 +7,7 @@
 #include "numbertext.h"
 #include "splitmix64.h"
 #include "texts.h"
+#include "translation.h"
 #include "verdicts.h"
 
 #include <algorithm>
@@ -31,11 +32,11 @@ int Rng::nonZero(int lo, int hi) {
 std::string_view levelName(Level level) {
     switch (level) {
     case Level::Basico:
-        return "básico";
+        return TRANSLATABLE_NOOP("Practice", "básico");
     case Level::Intermedio:
-        return "intermédio";
+        return TRANSLATABLE_NOOP("Practice", "intermédio");
     case Level::Avancado:
-        return "avançado";
+        return TRANSLATABLE_NOOP("Practice", "avançado");
     }
     return {};
 }
@@ -190,7 +191,7 @@ bool hasLevel(FrameId frame, Level level) {
 }
 
 std::string caption(FrameId frame) {
-    return std::string(frame.caption());
+    return translated("Frames", std::string(frame.caption()).c_str());
 }
 
 namespace {

@@ -1,6 +1,7 @@
 // The exercises of the second, third and fourth pages of lines.
 
 #include "makekit.h"
+#include "translation.h"
 
 #include <cmath>
 
@@ -31,31 +32,35 @@ void makeIntersection(Rng& rng, Exercise& ex) {
     ex.data.lines = {r, s};
     field(ex, "Text1", texts::lineField(r));
     field(ex, "Text2", texts::lineField(s));
-    ex.statement =
-        "Determine as coordenadas do ponto de intersecção das rectas r: " + texts::line(r) +
-        " e s: " + texts::line(s) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Determine as coordenadas do ponto de intersecção das rectas "
+                                      "r: {r} e s: {s}."),
+        {{"r", texts::line(r)}, {"s", texts::line(s)}});
     expect(ex, AnswerKind::Point, {i});
 }
 
 std::vector<Slip> intersectionSlips() {
-    return {{"swapped",
-             "Trocou a abcissa com a ordenada do ponto.",
-             "o ponto de intersecção escreve-se (x , y): primeiro a abcissa.",
-             "ponto",
-             {StepKind::IntersectionResult},
-             [](const Exercise& ex) {
-                 const Point p = exact::intersection(ln(ex, 0), ln(ex, 1));
-                 return one(Point{p.y, p.x});
-             }},
-            {"constant-sign",
-             "Passou o termo independente para o outro membro sem lhe trocar o sinal.",
-             "de ax + by + c = 0 vem ax + by = −c.",
-             "sistema",
-             {StepKind::IntersectionSystem},
-             [](const Exercise& ex) {
-                 const Point p = exact::intersection(ln(ex, 0), ln(ex, 1));
-                 return one(Point{-p.x, -p.y});
-             }}};
+    return {
+        {"swapped",
+         TRANSLATABLE_NOOP("Practice", "Trocou a abcissa com a ordenada do ponto."),
+         TRANSLATABLE_NOOP("Practice",
+                           "o ponto de intersecção escreve-se (x , y): primeiro a abcissa."),
+         "ponto",
+         {StepKind::IntersectionResult},
+         [](const Exercise& ex) {
+             const Point p = exact::intersection(ln(ex, 0), ln(ex, 1));
+             return one(Point{p.y, p.x});
+         }},
+        {"constant-sign",
+         TRANSLATABLE_NOOP(
+             "Practice", "Passou o termo independente para o outro membro sem lhe trocar o sinal."),
+         TRANSLATABLE_NOOP("Practice", "de ax + by + c = 0 vem ax + by = −c."),
+         "sistema",
+         {StepKind::IntersectionSystem},
+         [](const Exercise& ex) {
+             const Point p = exact::intersection(ln(ex, 0), ln(ex, 1));
+             return one(Point{-p.x, -p.y});
+         }}};
 }
 
 // --- "Distância entre rectas paralelas" ------------------------------------
@@ -79,8 +84,10 @@ void makeParallelDistance(Rng& rng, Exercise& ex) {
     field(ex, "Text3", texts::lineField(r));
     field(ex, "Text4", texts::lineField(s, axis));
     ex.data.numbers = {N(k)};
-    ex.statement = "Calcule a distância entre as rectas paralelas r: " + texts::line(r) +
-                   " e s: " + texts::line(s, axis) + ". Apresente o valor exacto.";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Calcule a distância entre as rectas paralelas r: {r} e s: "
+                                      "{s}. Apresente o valor exacto."),
+        {{"r", texts::line(r)}, {"s", texts::line(s, axis)}});
     expect(ex, AnswerKind::Number, {exact::abs(c1 - c2) / norm});
 }
 
@@ -90,34 +97,40 @@ std::vector<Slip> parallelDistanceSlips() {
         const Number k = ex.data.numbers.at(0);
         return std::tuple{r.a * r.a + r.b * r.b, r.c, ln(ex, 1).c / k, k};
     };
-    return {{"no-norm",
-             "Não dividiu pela norma do vector normal.",
-             "d = |c₁ − c₂| / √(a² + b²), com as duas equações escritas com os mesmos a e b.",
-             "√(a",
-             {StepKind::DistanceToLineFormula},
-             [=](const Exercise& ex) {
-                 const auto [n2, c1, c2, k] = parts(ex);
-                 return one(exact::abs(c1 - c2));
-             }},
-            {"no-root",
-             "Dividiu por a² + b² em vez de √(a² + b²).",
-             "no denominador está a norma do vector normal, √(a² + b²).",
-             "√(a",
-             {StepKind::DistanceToLineFormula},
-             [=](const Exercise& ex) {
-                 const auto [n2, c1, c2, k] = parts(ex);
-                 return one(exact::abs(c1 - c2) / n2);
-             }},
-            {"not-equalised",
-             "Subtraiu os termos independentes sem igualar primeiro os coeficientes de x e de y.",
-             "escreva as duas equações com os mesmos a e b antes de subtrair c₁ e c₂.",
-             "coeficientes",
-             {StepKind::LinesParallel},
-             [=](const Exercise& ex) {
-                 const auto [n2, c1, c2, k] = parts(ex);
-                 if (k == N(1)) return std::vector<Value>{};
-                 return one(exact::abs(c1 - c2 * k) / exact::sqrt(n2));
-             }}};
+    return {
+        {"no-norm",
+         TRANSLATABLE_NOOP("Practice", "Não dividiu pela norma do vector normal."),
+         TRANSLATABLE_NOOP(
+             "Practice",
+             "d = |c₁ − c₂| / √(a² + b²), com as duas equações escritas com os mesmos a e b."),
+         "√(a",
+         {StepKind::DistanceToLineFormula},
+         [=](const Exercise& ex) {
+             const auto [n2, c1, c2, k] = parts(ex);
+             return one(exact::abs(c1 - c2));
+         }},
+        {"no-root",
+         TRANSLATABLE_NOOP("Practice", "Dividiu por a² + b² em vez de √(a² + b²)."),
+         TRANSLATABLE_NOOP("Practice", "no denominador está a norma do vector normal, √(a² + b²)."),
+         "√(a",
+         {StepKind::DistanceToLineFormula},
+         [=](const Exercise& ex) {
+             const auto [n2, c1, c2, k] = parts(ex);
+             return one(exact::abs(c1 - c2) / n2);
+         }},
+        {"not-equalised",
+         TRANSLATABLE_NOOP(
+             "Practice",
+             "Subtraiu os termos independentes sem igualar primeiro os coeficientes de x e de y."),
+         TRANSLATABLE_NOOP(
+             "Practice", "escreva as duas equações com os mesmos a e b antes de subtrair c₁ e c₂."),
+         "coeficientes",
+         {StepKind::LinesParallel},
+         [=](const Exercise& ex) {
+             const auto [n2, c1, c2, k] = parts(ex);
+             if (k == N(1)) return std::vector<Value>{};
+             return one(exact::abs(c1 - c2 * k) / exact::sqrt(n2));
+         }}};
 }
 
 // --- "Distância de um ponto a uma recta" -----------------------------------
@@ -130,8 +143,10 @@ void makePointLineDistance(Rng& rng, Exercise& ex) {
     ex.data.lines = {r};
     field(ex, "Text5", texts::lineField(r));
     pointFields(ex, 1, p);
-    ex.statement = "Calcule a distância do ponto " + texts::point("P", p) +
-                   " à recta r: " + texts::line(r) + ". Apresente o valor exacto, simplificado.";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Calcule a distância do ponto {P} à recta r: {r}. Apresente "
+                                      "o valor exacto, simplificado."),
+        {{"P", texts::point("P", p)}, {"r", texts::line(r)}});
     expect(ex, AnswerKind::Number, {exact::distance(p, r)});
 }
 
@@ -144,30 +159,33 @@ std::vector<Slip> pointLineDistanceSlips() {
     auto norm2 = [](const Exercise& ex) {
         return ln(ex, 0).a * ln(ex, 0).a + ln(ex, 0).b * ln(ex, 0).b;
     };
-    return {{"no-absolute-value",
-             "Esqueceu o valor absoluto.",
-             "uma distância nunca é negativa: d = |ax₀ + by₀ + c| / √(a² + b²).",
-             "|a",
-             {StepKind::DistanceToLineFormula},
-             [=](const Exercise& ex) {
-                 const Number v = value(ex, true);
-                 if (v.sign() >= 0) return std::vector<Value>{};
-                 return one(v / exact::sqrt(norm2(ex)));
-             }},
-            {"no-root",
-             "Esqueceu a raiz quadrada no denominador.",
-             "o denominador é √(a² + b²), a norma do vector normal.",
-             "√(a",
-             {StepKind::DistanceToLineFormula},
-             [=](const Exercise& ex) { return one(exact::abs(value(ex, true)) / norm2(ex)); }},
-            {"no-constant",
-             "Esqueceu o termo independente c.",
-             "substitua x e y pelas coordenadas de P em ax + by + c, sem esquecer c.",
-             "coeficientes",
-             {StepKind::SubstitutePointAndLine},
-             [=](const Exercise& ex) {
-                 return one(exact::abs(value(ex, false)) / exact::sqrt(norm2(ex)));
-             }}};
+    return {
+        {"no-absolute-value",
+         TRANSLATABLE_NOOP("Practice", "Esqueceu o valor absoluto."),
+         TRANSLATABLE_NOOP("Practice",
+                           "uma distância nunca é negativa: d = |ax₀ + by₀ + c| / √(a² + b²)."),
+         "|a",
+         {StepKind::DistanceToLineFormula},
+         [=](const Exercise& ex) {
+             const Number v = value(ex, true);
+             if (v.sign() >= 0) return std::vector<Value>{};
+             return one(v / exact::sqrt(norm2(ex)));
+         }},
+        {"no-root",
+         TRANSLATABLE_NOOP("Practice", "Esqueceu a raiz quadrada no denominador."),
+         TRANSLATABLE_NOOP("Practice", "o denominador é √(a² + b²), a norma do vector normal."),
+         "√(a",
+         {StepKind::DistanceToLineFormula},
+         [=](const Exercise& ex) { return one(exact::abs(value(ex, true)) / norm2(ex)); }},
+        {"no-constant",
+         TRANSLATABLE_NOOP("Practice", "Esqueceu o termo independente c."),
+         TRANSLATABLE_NOOP(
+             "Practice", "substitua x e y pelas coordenadas de P em ax + by + c, sem esquecer c."),
+         "coeficientes",
+         {StepKind::SubstitutePointAndLine},
+         [=](const Exercise& ex) {
+             return one(exact::abs(value(ex, false)) / exact::sqrt(norm2(ex)));
+         }}};
 }
 
 // --- "Ângulo de duas rectas" -----------------------------------------------
@@ -223,9 +241,14 @@ void makeAngle(Rng& rng, Exercise& ex) {
     ex.data.lines = {r, s};
     field(ex, "Text6", texts::lineField(r));
     field(ex, "Text7", texts::lineField(s));
-    ex.statement = std::string("Determine a amplitude, ") +
-                   (ex.level == Level::Intermedio ? "em graus, minutos e segundos," : "em graus,") +
-                   " do ângulo das rectas r: " + texts::line(r) + " e s: " + texts::line(s) + ".";
+    ex.statement = texts::sentence(
+        ex.level == Level::Intermedio
+            ? TRANSLATABLE_NOOP("Practice", "Determine a amplitude, em graus, minutos e segundos, "
+                                            "do ângulo das rectas r: {r} e s: {s}.")
+            : TRANSLATABLE_NOOP("Practice",
+                                "Determine a amplitude, em graus, do ângulo das rectas r: {r} e s: "
+                                "{s}."),
+        {{"r", texts::line(r)}, {"s", texts::line(s)}});
     expect(ex, AnswerKind::Angle, {Degrees{amplitude}});
 }
 
@@ -233,26 +256,30 @@ std::vector<Slip> angleSlips() {
     auto from = [](const Exercise& ex) {
         return std::get<Degrees>(ex.expected.values.at(0)).value;
     };
-    return {{"obtuse",
-             "Deu o ângulo obtuso.",
+    return {
+        {"obtuse",
+         TRANSLATABLE_NOOP("Practice", "Deu o ângulo obtuso."),
+         TRANSLATABLE_NOOP(
+             "Practice",
              "o ângulo de duas rectas é agudo ou recto: cos θ = |u · v| / (‖u‖ ‖v‖), com valor "
-             "absoluto.",
-             "agudo",
-             {StepKind::AngleFormula},
-             [=](const Exercise& ex) { return one(Degrees{N(180) - from(ex)}); }},
-            {"complement",
-             "Deu o complemento do ângulo.",
-             "use os dois vectores directores (ou os dois normais), não um de cada.",
-             "vector director",
-             {StepKind::DirectionVectors},
-             [=](const Exercise& ex) { return one(Degrees{N(90) - from(ex)}); }}};
+             "absoluto."),
+         "agudo",
+         {StepKind::AngleFormula},
+         [=](const Exercise& ex) { return one(Degrees{N(180) - from(ex)}); }},
+        {"complement",
+         TRANSLATABLE_NOOP("Practice", "Deu o complemento do ângulo."),
+         TRANSLATABLE_NOOP("Practice",
+                           "use os dois vectores directores (ou os dois normais), não um de cada."),
+         "vector director",
+         {StepKind::DirectionVectors},
+         [=](const Exercise& ex) { return one(Degrees{N(90) - from(ex)}); }}};
 }
 
 // --- "Ver se três pontos são colineares" -----------------------------------
 
 std::vector<Slip> oppositeVerdict(const char* rule) {
     return {{"opposite",
-             "A conclusão está trocada.",
+             TRANSLATABLE_NOOP("Practice", "A conclusão está trocada."),
              rule,
              "declive",
              {StepKind::CollinearSlopes, StepKind::CollinearVectors},
@@ -277,8 +304,10 @@ void makeCollinear(Rng& rng, Exercise& ex) {
     ex.data.points = {a, b, c};
     for (int i = 0; i < 3; ++i)
         pointFields(ex, i + 1, ex.data.points[std::size_t(i)]);
-    ex.statement = "Os pontos " + texts::point("A", a) + ", " + texts::point("B", b) + " e " +
-                   texts::point("C", c) + " estão em linha recta? Responda sim ou não.";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice",
+                          "Os pontos {A}, {B} e {C} estão em linha recta? Responda sim ou não."),
+        vertexSlots(ex));
     expect(ex, AnswerKind::Words, {yes ? Words::Yes : Words::No});
 }
 
@@ -295,13 +324,16 @@ std::pair<Number, int> someSlope(Rng& rng, Level level) {
     return {N(rng.nonZero(-3, 3)), 0};
 }
 
+/// Asks the inclination when there is one, with the first statement, or
+/// else the slope, with the second.
 void askSlopeOrInclination(Exercise& ex, const Number& m, int inclination,
-                           const std::string& what) {
+                           std::pair<const char*, const char*> statements,
+                           const texts::Slots& slots) {
     if (inclination) {
-        ex.statement = "Determine a inclinação, em graus, da recta " + what + ".";
+        ex.statement = texts::sentence(statements.first, slots);
         expect(ex, AnswerKind::Angle, {Degrees{N(inclination)}});
     } else {
-        ex.statement = "Determine o declive da recta " + what + ".";
+        ex.statement = texts::sentence(statements.second, slots);
         expect(ex, AnswerKind::Number, {m});
     }
 }
@@ -318,9 +350,14 @@ void makeSlopeFromPoints(Rng& rng, Exercise& ex) {
     ex.data.numbers = {m};
     pointFields(ex, 4, a);
     pointFields(ex, 5, b);
-    askSlopeOrInclination(ex, m, inclination,
-                          "que passa nos pontos " + texts::point("A", a) + " e " +
-                              texts::point("B", b));
+    askSlopeOrInclination(
+        ex, m, inclination,
+        {TRANSLATABLE_NOOP("Practice",
+                           "Determine a inclinação, em graus, da recta que passa nos pontos {A} e "
+                           "{B}."),
+         TRANSLATABLE_NOOP("Practice",
+                           "Determine o declive da recta que passa nos pontos {A} e {B}.")},
+        {{"A", texts::point("A", a)}, {"B", texts::point("B", b)}});
 }
 
 void makeSlopeFromEquation(Rng& rng, Exercise& ex) {
@@ -329,7 +366,11 @@ void makeSlopeFromEquation(Rng& rng, Exercise& ex) {
     ex.data.lines = {r};
     ex.data.numbers = {m};
     field(ex, "Text9", texts::lineField(r));
-    askSlopeOrInclination(ex, m, inclination, "r: " + texts::line(r));
+    askSlopeOrInclination(
+        ex, m, inclination,
+        {TRANSLATABLE_NOOP("Practice", "Determine a inclinação, em graus, da recta r: {r}."),
+         TRANSLATABLE_NOOP("Practice", "Determine o declive da recta r: {r}.")},
+        {{"r", texts::line(r)}});
 }
 
 std::vector<Value> slopeOrAngle(const Exercise& ex, const Number& m) {
@@ -348,14 +389,16 @@ std::vector<Value> angleSlip(const Exercise& ex, bool complement) {
 std::vector<Slip> inclinationSlips() {
     return {
         {"negative-inclination",
-         "Deu um ângulo negativo.",
-         "a inclinação está entre 0º e 180º: quando o declive é negativo, soma-se 180º a arctg m.",
+         TRANSLATABLE_NOOP("Practice", "Deu um ângulo negativo."),
+         TRANSLATABLE_NOOP("Practice", "a inclinação está entre 0º e 180º: quando o declive é "
+                                       "negativo, soma-se 180º a arctg m."),
          "inclinação",
          {StepKind::InclinationTangent, StepKind::InclinationObtuse},
          [](const Exercise& ex) { return angleSlip(ex, false); }},
         {"complement",
-         "Deu o ângulo com o eixo das ordenadas.",
-         "a inclinação é o ângulo com o semieixo positivo das abcissas: tg α = m.",
+         TRANSLATABLE_NOOP("Practice", "Deu o ângulo com o eixo das ordenadas."),
+         TRANSLATABLE_NOOP(
+             "Practice", "a inclinação é o ângulo com o semieixo positivo das abcissas: tg α = m."),
          "inclinação",
          {StepKind::InclinationTangent, StepKind::InclinationInverse},
          [](const Exercise& ex) { return angleSlip(ex, true); }}};
@@ -365,32 +408,35 @@ std::vector<Slip> slopeFromPointsSlips() {
     std::vector<Slip> slips = inclinationSlips();
     slips.push_back(
         {"swapped-differences",
-         "Trocou Δx com Δy.",
-         "o declive é m = (y_B − y_A)/(x_B − x_A).",
+         TRANSLATABLE_NOOP("Practice", "Trocou Δx com Δy."),
+         TRANSLATABLE_NOOP("Practice", "o declive é m = (y_B − y_A)/(x_B − x_A)."),
          "declive",
          {StepKind::SlopeOfSegment},
          [](const Exercise& ex) { return slopeOrAngle(ex, N(1) / ex.data.numbers.at(0)); }});
-    slips.push_back({"slope-sign",
-                     "Trocou o sinal do declive.",
-                     "subtraia as coordenadas pela mesma ordem em cima e em baixo.",
-                     "declive",
-                     {StepKind::SlopeOfSegment, StepKind::SlopeOfReduced},
-                     [](const Exercise& ex) { return slopeOrAngle(ex, -ex.data.numbers.at(0)); }});
+    slips.push_back(
+        {"slope-sign",
+         TRANSLATABLE_NOOP("Practice", "Trocou o sinal do declive."),
+         TRANSLATABLE_NOOP("Practice",
+                           "subtraia as coordenadas pela mesma ordem em cima e em baixo."),
+         "declive",
+         {StepKind::SlopeOfSegment, StepKind::SlopeOfReduced},
+         [](const Exercise& ex) { return slopeOrAngle(ex, -ex.data.numbers.at(0)); }});
     return slips;
 }
 
 std::vector<Slip> slopeFromEquationSlips() {
     std::vector<Slip> slips = inclinationSlips();
     slips.push_back({"slope-sign",
-                     "Trocou o sinal do declive.",
-                     "de ax + by + c = 0 vem y = −(a/b)x − c/b: o declive é −a/b.",
+                     TRANSLATABLE_NOOP("Practice", "Trocou o sinal do declive."),
+                     TRANSLATABLE_NOOP(
+                         "Practice", "de ax + by + c = 0 vem y = −(a/b)x − c/b: o declive é −a/b."),
                      "declive",
                      {StepKind::SlopeOfSegment, StepKind::SlopeOfReduced},
                      [](const Exercise& ex) { return slopeOrAngle(ex, -ex.data.numbers.at(0)); }});
     slips.push_back(
         {"b-over-a",
-         "Calculou −b/a em vez de −a/b.",
-         "o declive é o coeficiente de x depois de isolar y: −a/b.",
+         TRANSLATABLE_NOOP("Practice", "Calculou −b/a em vez de −a/b."),
+         TRANSLATABLE_NOOP("Practice", "o declive é o coeficiente de x depois de isolar y: −a/b."),
          "declive",
          {StepKind::SlopeOfReduced},
          [](const Exercise& ex) { return slopeOrAngle(ex, N(-1) / ex.data.numbers.at(0)); }});
@@ -410,10 +456,12 @@ void makeRelativePosition(Rng& rng, Exercise& ex) {
     ex.data.lines = {r, s};
     field(ex, "Text5", texts::lineField(r));
     field(ex, "Text6", texts::lineField(s, false));
-    ex.statement = "Indique a posição relativa das rectas r: " + texts::line(r) +
-                   " e s: " + texts::line(s, false) +
-                   " (paralelas, coincidentes ou concorrentes; se forem concorrentes, o ponto de "
-                   "intersecção).";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice",
+                          "Indique a posição relativa das rectas r: {r} e s: {s} (paralelas, "
+                          "coincidentes ou concorrentes; se forem concorrentes, o ponto de "
+                          "intersecção)."),
+        {{"r", texts::line(r)}, {"s", texts::line(s, false)}});
     if (kind == 0)
         expect(ex, AnswerKind::Words, {p}); // words or the point: nothing given away
     else
@@ -423,9 +471,10 @@ void makeRelativePosition(Rng& rng, Exercise& ex) {
 std::vector<Slip> relativePositionSlips() {
     return {
         {"parallel-or-coincident",
-         "Confundiu rectas paralelas com rectas coincidentes.",
-         "com os coeficientes de x e de y proporcionais, as rectas são coincidentes se também os "
-         "termos independentes o forem, e paralelas se não forem.",
+         TRANSLATABLE_NOOP("Practice", "Confundiu rectas paralelas com rectas coincidentes."),
+         TRANSLATABLE_NOOP("Practice", "com os coeficientes de x e de y proporcionais, as rectas "
+                                       "são coincidentes se também os "
+                                       "termos independentes o forem, e paralelas se não forem."),
          "coeficientes",
          {StepKind::PositionCompare},
          [](const Exercise& ex) {
@@ -434,8 +483,8 @@ std::vector<Slip> relativePositionSlips() {
              return one(*w == Words::Parallel ? Words::Coincident : Words::Parallel);
          }},
         {"swapped",
-         "Trocou a abcissa com a ordenada do ponto de intersecção.",
-         "o ponto escreve-se (x , y): primeiro a abcissa.",
+         TRANSLATABLE_NOOP("Practice", "Trocou a abcissa com a ordenada do ponto de intersecção."),
+         TRANSLATABLE_NOOP("Practice", "o ponto escreve-se (x , y): primeiro a abcissa."),
          "ponto",
          {StepKind::PositionConcurrent},
          [](const Exercise& ex) {
@@ -473,9 +522,10 @@ std::vector<FrameDef> lineFrames() {
          "Resolver1",
          {true, true, false},
          makeCollinear,
-         oppositeVerdict(
+         oppositeVerdict(TRANSLATABLE_NOOP(
+             "Practice",
              "os pontos A, B e C estão em linha recta quando os declives de [AB] e [AC] "
-             "são iguais.")},
+             "são iguais."))},
         {problem("recta3-2a"),
          "Dados3",
          "Resolver3",

@@ -1,6 +1,7 @@
 // The exercises of the fourth page of lines.
 
 #include "makekit.h"
+#include "translation.h"
 
 namespace practice {
 
@@ -18,29 +19,38 @@ Point givenPoint(Rng& rng, Exercise& ex) {
     return p;
 }
 
-std::string through(const Point& p) {
-    return "Determine a equação reduzida da recta que passa em " + texts::point("P", p);
+/// The statement of a line through P, a whole sentence with the slot {P}
+/// and the other slots given.
+std::string through(const Point& p, const char* statement, texts::Slots slots = {}) {
+    slots.emplace_back("P", texts::point("P", p));
+    return texts::sentence(statement, slots);
 }
 
 // --- parallel to an axis ---------------------------------------------------
 
 void makeParallelToX(Rng& rng, Exercise& ex) {
     const Point p = givenPoint(rng, ex);
-    ex.statement = through(p) + " e é paralela ao eixo das abcissas.";
+    ex.statement =
+        through(p, TRANSLATABLE_NOOP("Practice", "Determine a equação reduzida da recta que passa "
+                                                 "em {P} e é paralela ao eixo das abcissas."));
     expect(ex, AnswerKind::Line, {Line{N(0), N(1), -p.y}}, AskedForm::ReducedEquation);
 }
 
 void makeParallelToY(Rng& rng, Exercise& ex) {
     const Point p = givenPoint(rng, ex);
-    ex.statement = through(p) + " e é paralela ao eixo das ordenadas.";
+    ex.statement =
+        through(p, TRANSLATABLE_NOOP("Practice", "Determine a equação reduzida da recta que passa "
+                                                 "em {P} e é paralela ao eixo das ordenadas."));
     expect(ex, AnswerKind::Line, {Line{N(1), N(0), -p.x}}, AskedForm::ReducedEquation);
 }
 
 std::vector<Slip> axisSlips() {
     return {{"other-axis",
-             "Escreveu a paralela ao outro eixo.",
-             "a paralela ao eixo das abcissas é horizontal, y = y_P; a paralela ao eixo das "
-             "ordenadas é vertical, x = x_P.",
+             TRANSLATABLE_NOOP("Practice", "Escreveu a paralela ao outro eixo."),
+             TRANSLATABLE_NOOP(
+                 "Practice",
+                 "a paralela ao eixo das abcissas é horizontal, y = y_P; a paralela ao eixo das "
+                 "ordenadas é vertical, x = x_P."),
              "eixo",
              {StepKind::ParallelToXAxis, StepKind::ParallelToYAxis},
              [](const Exercise& ex) {
@@ -58,14 +68,18 @@ void makeInclination(Rng& rng, Exercise& ex) {
                                               : rng.pick(std::array{45, 135});
     ex.data.numbers = {N(a)};
     field(ex, "Text2", std::to_string(a));
-    ex.statement = through(p) + " e tem inclinação " + std::to_string(a) + "º.";
+    ex.statement =
+        through(p,
+                TRANSLATABLE_NOOP("Practice", "Determine a equação reduzida da recta que "
+                                              "passa em {P} e tem inclinação {alpha}º."),
+                {{"alpha", std::to_string(a)}});
     expect(ex, AnswerKind::Line, {lineWithSlope(tangentOf(a), p)}, AskedForm::ReducedEquation);
 }
 
 std::vector<Slip> inclinationSlips() {
     return {{"supplement",
-             "Trocou o sinal do declive.",
-             "o declive é a tangente da inclinação: m = tg α.",
+             TRANSLATABLE_NOOP("Practice", "Trocou o sinal do declive."),
+             TRANSLATABLE_NOOP("Practice", "o declive é a tangente da inclinação: m = tg α."),
              "tangente",
              {StepKind::SlopeFromInclination},
              [](const Exercise& ex) {
@@ -73,8 +87,9 @@ std::vector<Slip> inclinationSlips() {
                  return one(lineWithSlope(tangentOf(180 - a), pt(ex, 0)));
              }},
             {"cotangent",
-             "Usou a tangente do complemento da inclinação.",
-             "a inclinação é o ângulo com o eixo das abcissas, e m = tg α.",
+             TRANSLATABLE_NOOP("Practice", "Usou a tangente do complemento da inclinação."),
+             TRANSLATABLE_NOOP("Practice",
+                               "a inclinação é o ângulo com o eixo das abcissas, e m = tg α."),
              "tangente",
              {StepKind::SlopeFromInclination},
              [](const Exercise& ex) {
@@ -90,22 +105,27 @@ void makeSlope(Rng& rng, Exercise& ex) {
     if (ex.level == Level::Avancado) m = R(rng.nonZero(-2, 2), rng.pick(std::array{2, 3}));
     ex.data.numbers = {m};
     field(ex, "Text6", texts::field(m));
-    ex.statement = through(p) + " e tem declive " + texts::number(m) + ".";
+    ex.statement =
+        through(p,
+                TRANSLATABLE_NOOP("Practice", "Determine a equação reduzida da recta que "
+                                              "passa em {P} e tem declive {m}."),
+                {{"m", texts::number(m)}});
     expect(ex, AnswerKind::Line, {lineWithSlope(m, p)}, AskedForm::ReducedEquation);
 }
 
 std::vector<Slip> slopeSlips() {
     return {{"ordinate-as-intercept",
-             "Tomou a ordenada de P como ordenada na origem.",
-             "a recta é y − y_P = m(x − x_P).",
+             TRANSLATABLE_NOOP("Practice", "Tomou a ordenada de P como ordenada na origem."),
+             TRANSLATABLE_NOOP("Practice", "a recta é y − y_P = m(x − x_P)."),
              "y_P",
              {StepKind::SlopeThroughPoint},
              [](const Exercise& ex) {
                  return one(Line{ex.data.numbers.at(0), N(-1), pt(ex, 0).y});
              }},
             {"abscissa-sign",
-             "Trocou o sinal da abcissa de P.",
-             "a recta é y − y_P = m(x − x_P): subtrai-se a abcissa de P.",
+             TRANSLATABLE_NOOP("Practice", "Trocou o sinal da abcissa de P."),
+             TRANSLATABLE_NOOP("Practice",
+                               "a recta é y − y_P = m(x − x_P): subtrai-se a abcissa de P."),
              "x_P",
              {StepKind::SlopeThroughPoint},
              [](const Exercise& ex) {
@@ -137,18 +157,24 @@ void makeAngleWithLine(Rng& rng, Exercise& ex) {
     field(ex, "Text5", texts::lineField(r));
     const Point n1 = turn(n, a, 1);
     const Point n2 = turn(n, a, -1);
-    ex.statement = "Determine as equações reduzidas das rectas que passam em " +
-                   texts::point("P", p) + " e fazem um ângulo de " + std::to_string(a) +
-                   "º com a recta r: " + texts::line(r) + ".";
+    ex.statement =
+        through(p,
+                TRANSLATABLE_NOOP("Practice", "Determine as equações reduzidas das rectas que "
+                                              "passam em {P} e fazem um ângulo de {alpha}º com a "
+                                              "recta r: {r}."),
+                {{"alpha", std::to_string(a)}, {"r", texts::line(r)}});
     expect(ex, AnswerKind::Line, {lineWithNormal(n1.x, n1.y, p), lineWithNormal(n2.x, n2.y, p)},
            AskedForm::ReducedEquation);
 }
 
 std::vector<Slip> angleWithLineSlips() {
     return {{"angle-with-x-axis",
-             "Mediu o ângulo a partir do eixo das abcissas, não da recta r.",
-             "o ângulo é o das rectas pedidas com r: rode o vector director de r, ou use a "
-             "fórmula do ângulo de duas rectas.",
+             TRANSLATABLE_NOOP("Practice",
+                               "Mediu o ângulo a partir do eixo das abcissas, não da recta r."),
+             TRANSLATABLE_NOOP(
+                 "Practice",
+                 "o ângulo é o das rectas pedidas com r: rode o vector director de r, ou use a "
+                 "fórmula do ângulo de duas rectas."),
              "ângulo",
              {StepKind::AngleLineTangent},
              [](const Exercise& ex) {
@@ -176,9 +202,10 @@ void makeBisectors(Rng& rng, Exercise& ex) {
     field(ex, "Text10", texts::lineField(s, false));
     const Number k1 = exact::sqrt(r.a * r.a + r.b * r.b);
     const Number k2 = exact::sqrt(s.a * s.a + s.b * s.b);
-    ex.statement =
-        "Determine equações gerais das bissectrizes dos ângulos das rectas r: " + texts::line(r) +
-        " e s: " + texts::line(s, false) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Determine equações gerais das bissectrizes dos ângulos das "
+                                      "rectas r: {r} e s: {s}."),
+        {{"r", texts::line(r)}, {"s", texts::line(s, false)}});
     expect(ex, AnswerKind::Line,
            {Line{k2 * r.a - k1 * s.a, k2 * r.b - k1 * s.b, k2 * r.c - k1 * s.c},
             Line{k2 * r.a + k1 * s.a, k2 * r.b + k1 * s.b, k2 * r.c + k1 * s.c}},
@@ -186,18 +213,20 @@ void makeBisectors(Rng& rng, Exercise& ex) {
 }
 
 std::vector<Slip> bisectorsSlips() {
-    return {{"not-normalised",
-             "Somou e subtraiu as equações sem as dividir pelas normas.",
-             "os pontos das bissectrizes estão à mesma distância das duas rectas: "
-             "|a₁x + b₁y + c₁|/√(a₁² + b₁²) = |a₂x + b₂y + c₂|/√(a₂² + b₂²).",
-             "distância",
-             {StepKind::BisectorsDefinition},
-             [](const Exercise& ex) {
-                 const Line& r = ln(ex, 0);
-                 const Line& s = ln(ex, 1);
-                 return std::vector<Value>{Line{r.a - s.a, r.b - s.b, r.c - s.c},
-                                           Line{r.a + s.a, r.b + s.b, r.c + s.c}};
-             }}};
+    return {
+        {"not-normalised",
+         TRANSLATABLE_NOOP("Practice", "Somou e subtraiu as equações sem as dividir pelas normas."),
+         TRANSLATABLE_NOOP("Practice",
+                           "os pontos das bissectrizes estão à mesma distância das duas rectas: "
+                           "|a₁x + b₁y + c₁|/√(a₁² + b₁²) = |a₂x + b₂y + c₂|/√(a₂² + b₂²)."),
+         "distância",
+         {StepKind::BisectorsDefinition},
+         [](const Exercise& ex) {
+             const Line& r = ln(ex, 0);
+             const Line& s = ln(ex, 1);
+             return std::vector<Value>{Line{r.a - s.a, r.b - s.b, r.c - s.c},
+                                       Line{r.a + s.a, r.b + s.b, r.c + s.c}};
+         }}};
 }
 
 } // namespace

@@ -27,8 +27,8 @@ void expect(Exercise& ex, AnswerKind kind, std::vector<Value> values, AskedForm 
     ex.expected = {kind, form, std::move(values)};
 }
 
-std::string equationWords(AskedForm form) {
-    return form == AskedForm::ReducedEquation ? "a equação reduzida" : "uma equação geral";
+const char* byForm(AskedForm form, const char* reduced, const char* general) {
+    return form == AskedForm::ReducedEquation ? reduced : general;
 }
 
 Line lineWithNormal(const Number& a, const Number& b, const Point& through) {
@@ -55,9 +55,10 @@ void triangleFields(Exercise& ex, int first) {
         pointFields(ex, first + i, ex.data.points[std::size_t(i)]);
 }
 
-std::string triangleNames(const Exercise& ex) {
-    return texts::point("A", pt(ex, 0)) + ", " + texts::point("B", pt(ex, 1)) + " e " +
-           texts::point("C", pt(ex, 2));
+texts::Slots vertexSlots(const Exercise& ex) {
+    return {{"A", texts::point("A", pt(ex, 0))},
+            {"B", texts::point("B", pt(ex, 1))},
+            {"C", texts::point("C", pt(ex, 2))}};
 }
 
 Line perpendicularThrough(const Line& l, const Point& p) {

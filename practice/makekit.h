@@ -47,8 +47,8 @@ Line lineAtNiceDistance(Rng& rng, Level level, const Point& p);
 Point centroid(const Exercise& ex);
 /// The fields of the three vertices, Abcissa<first>… on.
 void triangleFields(Exercise& ex, int first);
-/// "A(…), B(…) e C(…)".
-std::string triangleNames(const Exercise& ex);
+/// The slots {A}, {B} and {C} of a sentence: the three vertices, "A(…)".
+texts::Slots vertexSlots(const Exercise& ex);
 
 /// A coordinate of the data: whole at the basic level, a half or a negative
 /// number in between, whole again at the advanced level (whose roots come
@@ -65,8 +65,8 @@ void field(Exercise& ex, const std::string& name, std::string text);
 void expect(Exercise& ex, AnswerKind kind, std::vector<Value> values,
             AskedForm form = AskedForm::Simplified);
 
-/// "equação reduzida" or "equação geral".
-std::string equationWords(AskedForm form);
+/// The first text for a reduced equation, the second for a general one.
+const char* byForm(AskedForm form, const char* reduced, const char* general);
 /// A line with whole coprime coefficients through a point with normal (a, b).
 Line lineWithNormal(const Number& a, const Number& b, const Point& through);
 /// The line through p with slope m.

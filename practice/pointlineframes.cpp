@@ -1,6 +1,7 @@
 // The exercises of the points page and of the two first pages of lines.
 
 #include "makekit.h"
+#include "translation.h"
 
 #include <cstdlib>
 
@@ -21,32 +22,40 @@ void makePoint(Rng& rng, Exercise& ex) {
     ex.data.numbers = {N(rng.coin() ? 1 : 0)}; // 1: the axis of abscissas
     pointFields(ex, 1, a);
     const bool onX = ex.data.numbers[0] == N(1);
-    ex.statement = "Represente o ponto " + texts::point("P", a) +
-                   " e indique as coordenadas da sua projecção ortogonal sobre o eixo das " +
-                   (onX ? "abcissas." : "ordenadas.");
+    ex.statement = texts::sentence(
+        onX ? TRANSLATABLE_NOOP("Practice",
+                                "Represente o ponto {P} e indique as coordenadas da sua "
+                                "projecção ortogonal sobre o eixo das abcissas.")
+            : TRANSLATABLE_NOOP("Practice",
+                                "Represente o ponto {P} e indique as coordenadas da sua "
+                                "projecção ortogonal sobre o eixo das ordenadas."),
+        {{"P", texts::point("P", a)}});
     expect(ex, AnswerKind::Point, {onX ? Point{a.x, N(0)} : Point{N(0), a.y}});
 }
 
 std::vector<Slip> pointSlips() {
-    return {{"other-axis",
-             "Projectou o ponto sobre o outro eixo.",
+    return {
+        {"other-axis",
+         TRANSLATABLE_NOOP("Practice", "Projectou o ponto sobre o outro eixo."),
+         TRANSLATABLE_NOOP(
+             "Practice",
              "a projecção sobre o eixo das abcissas conserva a abcissa e tem ordenada 0; sobre o "
-             "eixo das ordenadas, o contrário.",
-             "eixo",
-             {StepKind::PointProjections, StepKind::PointOnXAxis, StepKind::PointOnYAxis},
-             [](const Exercise& ex) {
-                 const Point& a = pt(ex, 0);
-                 return one(ex.data.numbers[0] == N(1) ? Point{N(0), a.y} : Point{a.x, N(0)});
-             }},
-            {"swapped",
-             "Trocou a abcissa com a ordenada.",
-             "a abcissa é a primeira coordenada e a ordenada a segunda.",
-             "abcissa",
-             {StepKind::PointCoordinates},
-             [](const Exercise& ex) {
-                 const Point& a = pt(ex, 0);
-                 return one(ex.data.numbers[0] == N(1) ? Point{N(0), a.x} : Point{a.y, N(0)});
-             }}};
+             "eixo das ordenadas, o contrário."),
+         "eixo",
+         {StepKind::PointProjections, StepKind::PointOnXAxis, StepKind::PointOnYAxis},
+         [](const Exercise& ex) {
+             const Point& a = pt(ex, 0);
+             return one(ex.data.numbers[0] == N(1) ? Point{N(0), a.y} : Point{a.x, N(0)});
+         }},
+        {"swapped",
+         TRANSLATABLE_NOOP("Practice", "Trocou a abcissa com a ordenada."),
+         TRANSLATABLE_NOOP("Practice", "a abcissa é a primeira coordenada e a ordenada a segunda."),
+         "abcissa",
+         {StepKind::PointCoordinates},
+         [](const Exercise& ex) {
+             const Point& a = pt(ex, 0);
+             return one(ex.data.numbers[0] == N(1) ? Point{N(0), a.x} : Point{a.y, N(0)});
+         }}};
 }
 
 // --- "Ponto médio de um segmento" ------------------------------------------
@@ -65,24 +74,30 @@ void makeMidpoint(Rng& rng, Exercise& ex) {
     ex.data.points = {a, b};
     pointFields(ex, 2, a);
     pointFields(ex, 3, b);
-    ex.statement = "Determine as coordenadas do ponto médio M do segmento [AB], sendo " +
-                   texts::point("A", a) + " e " + texts::point("B", b) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Determine as coordenadas do ponto médio M do segmento [AB], "
+                                      "sendo {A} e {B}."),
+        {{"A", texts::point("A", a)}, {"B", texts::point("B", b)}});
     expect(ex, AnswerKind::Point, {exact::midpoint(a, b)});
 }
 
 std::vector<Slip> midpointSlips() {
     return {
         {"no-halving",
-         "Somou as coordenadas dos extremos sem dividir por 2.",
-         "cada coordenada do ponto médio é a média das coordenadas dos extremos.",
+         TRANSLATABLE_NOOP("Practice", "Somou as coordenadas dos extremos sem dividir por 2."),
+         TRANSLATABLE_NOOP(
+             "Practice", "cada coordenada do ponto médio é a média das coordenadas dos extremos."),
          "média",
          {StepKind::MidpointFormula},
          [](const Exercise& ex) {
              return one(Point{pt(ex, 0).x + pt(ex, 1).x, pt(ex, 0).y + pt(ex, 1).y});
          }},
         {"half-difference",
-         "Dividiu por 2 a diferença das coordenadas, em vez da soma.",
-         "o ponto médio é ((x_A + x_B)/2 , (y_A + y_B)/2): somam-se as coordenadas.",
+         TRANSLATABLE_NOOP("Practice",
+                           "Dividiu por 2 a diferença das coordenadas, em vez da soma."),
+         TRANSLATABLE_NOOP(
+             "Practice",
+             "o ponto médio é ((x_A + x_B)/2 , (y_A + y_B)/2): somam-se as coordenadas."),
          "x_A + x_B",
          {StepKind::MidpointFormula},
          [](const Exercise& ex) {
@@ -112,37 +127,44 @@ void makeDistance(Rng& rng, Exercise& ex) {
     ex.data.points = {a, b};
     pointFields(ex, 4, a);
     pointFields(ex, 5, b);
-    ex.statement = "Calcule a distância entre os pontos " + texts::point("A", a) + " e " +
-                   texts::point("B", b) + ". Apresente o valor exacto, simplificado.";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Calcule a distância entre os pontos {A} e {B}. Apresente o "
+                                      "valor exacto, simplificado."),
+        {{"A", texts::point("A", a)}, {"B", texts::point("B", b)}});
     expect(ex, AnswerKind::Number, {exact::distance(a, b)});
 }
 
 std::vector<Slip> distanceSlips() {
-    return {{"no-root",
-             "Esqueceu a raiz quadrada.",
-             "a distância é a raiz quadrada da soma dos quadrados das diferenças das coordenadas.",
-             "√",
-             {StepKind::DistanceFormula},
-             [](const Exercise& ex) { return one(exact::squaredDistance(pt(ex, 0), pt(ex, 1))); }},
-            {"sum-for-difference",
-             "Somou as coordenadas em vez de as subtrair.",
-             "em d(A, B) = √((x_B − x_A)² + (y_B − y_A)²) entram as diferenças das coordenadas.",
-             "x_B − x_A",
-             {StepKind::DistanceFormula},
-             [](const Exercise& ex) {
-                 const Point o{N(0), N(0)};
-                 const Point s{pt(ex, 0).x + pt(ex, 1).x, pt(ex, 0).y + pt(ex, 1).y};
-                 return one(exact::distance(o, s));
-             }},
-            {"no-squares",
-             "Somou as diferenças sem as elevar ao quadrado.",
-             "a distância não é |Δx| + |Δy|: é √(Δx² + Δy²).",
-             "²",
-             {StepKind::DistanceFormula},
-             [](const Exercise& ex) {
-                 return one(exact::abs(pt(ex, 1).x - pt(ex, 0).x) +
-                            exact::abs(pt(ex, 1).y - pt(ex, 0).y));
-             }}};
+    return {
+        {"no-root",
+         TRANSLATABLE_NOOP("Practice", "Esqueceu a raiz quadrada."),
+         TRANSLATABLE_NOOP(
+             "Practice",
+             "a distância é a raiz quadrada da soma dos quadrados das diferenças das coordenadas."),
+         "√",
+         {StepKind::DistanceFormula},
+         [](const Exercise& ex) { return one(exact::squaredDistance(pt(ex, 0), pt(ex, 1))); }},
+        {"sum-for-difference",
+         TRANSLATABLE_NOOP("Practice", "Somou as coordenadas em vez de as subtrair."),
+         TRANSLATABLE_NOOP(
+             "Practice",
+             "em d(A, B) = √((x_B − x_A)² + (y_B − y_A)²) entram as diferenças das coordenadas."),
+         "x_B − x_A",
+         {StepKind::DistanceFormula},
+         [](const Exercise& ex) {
+             const Point o{N(0), N(0)};
+             const Point s{pt(ex, 0).x + pt(ex, 1).x, pt(ex, 0).y + pt(ex, 1).y};
+             return one(exact::distance(o, s));
+         }},
+        {"no-squares",
+         TRANSLATABLE_NOOP("Practice", "Somou as diferenças sem as elevar ao quadrado."),
+         TRANSLATABLE_NOOP("Practice", "a distância não é |Δx| + |Δy|: é √(Δx² + Δy²)."),
+         "²",
+         {StepKind::DistanceFormula},
+         [](const Exercise& ex) {
+             return one(exact::abs(pt(ex, 1).x - pt(ex, 0).x) +
+                        exact::abs(pt(ex, 1).y - pt(ex, 0).y));
+         }}};
 }
 
 // --- "Mediatriz de um segmento" --------------------------------------------
@@ -157,21 +179,28 @@ void makeBisector(Rng& rng, Exercise& ex) {
     pointFields(ex, 7, b);
     const AskedForm form = ex.level == Level::Avancado || rng.coin() ? AskedForm::GeneralEquation
                                                                      : AskedForm::ReducedEquation;
-    ex.statement = "Determine " + equationWords(form) + " da mediatriz do segmento [AB], sendo " +
-                   texts::point("A", a) + " e " + texts::point("B", b) + ".";
+    ex.statement = texts::sentence(
+        byForm(form,
+               TRANSLATABLE_NOOP("Practice", "Determine a equação reduzida da mediatriz do "
+                                             "segmento [AB], sendo {A} e {B}."),
+               TRANSLATABLE_NOOP("Practice", "Determine uma equação geral da mediatriz do "
+                                             "segmento [AB], sendo {A} e {B}.")),
+        {{"A", texts::point("A", a)}, {"B", texts::point("B", b)}});
     expect(ex, AnswerKind::Line, {exact::perpendicularBisector(a, b)}, form);
 }
 
 std::vector<Slip> bisectorSlips() {
     return {{"line-ab",
-             "Escreveu a equação da recta AB.",
-             "a mediatriz é perpendicular ao segmento [AB] no seu ponto médio.",
+             TRANSLATABLE_NOOP("Practice", "Escreveu a equação da recta AB."),
+             TRANSLATABLE_NOOP("Practice",
+                               "a mediatriz é perpendicular ao segmento [AB] no seu ponto médio."),
              "mesma distância",
              {StepKind::BisectorDefinition},
              [](const Exercise& ex) { return one(exact::lineThrough(pt(ex, 0), pt(ex, 1))); }},
             {"through-a",
-             "Traçou a perpendicular a [AB] que passa em A.",
-             "a mediatriz passa no ponto médio de [AB], não num dos extremos.",
+             TRANSLATABLE_NOOP("Practice", "Traçou a perpendicular a [AB] que passa em A."),
+             TRANSLATABLE_NOOP("Practice",
+                               "a mediatriz passa no ponto médio de [AB], não num dos extremos."),
              "mesma distância",
              {StepKind::BisectorDefinition},
              [](const Exercise& ex) {
@@ -195,14 +224,17 @@ void makeTypedLine(Rng& rng, Exercise& ex) {
     const Line r = exact::normalised({m, N(-1), k});
     ex.data.lines = {r};
     field(ex, "Text1", texts::lineField(r));
-    ex.statement = "Escreva a equação reduzida da recta de equação " + texts::line(r) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Escreva a equação reduzida da recta de equação {r}."),
+        {{"r", texts::line(r)}});
     expect(ex, AnswerKind::Line, {r}, AskedForm::ReducedEquation);
 }
 
 std::vector<Slip> typedLineSlips() {
     return {{"slope-sign",
-             "Trocou o sinal do declive.",
-             "de ax + by + c = 0 vem y = −(a/b)x − c/b: o declive é −a/b.",
+             TRANSLATABLE_NOOP("Practice", "Trocou o sinal do declive."),
+             TRANSLATABLE_NOOP("Practice",
+                               "de ax + by + c = 0 vem y = −(a/b)x − c/b: o declive é −a/b."),
              "declive",
              {StepKind::SlopeAndIntercept},
              [](const Exercise& ex) {
@@ -210,8 +242,10 @@ std::vector<Slip> typedLineSlips() {
                  return one(Line{-r.a, r.b, r.c});
              }},
             {"constant-not-divided",
-             "Não dividiu o termo independente por b.",
-             "ao isolar y, divide-se todo o membro por b: a ordenada na origem é −c/b.",
+             TRANSLATABLE_NOOP("Practice", "Não dividiu o termo independente por b."),
+             TRANSLATABLE_NOOP(
+                 "Practice",
+                 "ao isolar y, divide-se todo o membro por b: a ordenada na origem é −c/b."),
              "ordenada na origem",
              {StepKind::SlopeAndIntercept},
              [](const Exercise& ex) {
@@ -239,8 +273,15 @@ void makeLineThroughPoints(Rng& rng, Exercise& ex) {
     pointFields(ex, 2, b);
     const AskedForm form = ex.level == Level::Intermedio && rng.coin() ? AskedForm::GeneralEquation
                                                                        : AskedForm::ReducedEquation;
-    ex.statement = "Determine " + equationWords(form) + " da recta que passa nos pontos " +
-                   texts::point("A", a) + " e " + texts::point("B", b) + ".";
+    ex.statement = texts::sentence(
+        byForm(form,
+               TRANSLATABLE_NOOP("Practice",
+                                 "Determine a equação reduzida da recta que passa nos pontos {A} e "
+                                 "{B}."),
+               TRANSLATABLE_NOOP("Practice",
+                                 "Determine uma equação geral da recta que passa nos pontos {A} e "
+                                 "{B}.")),
+        {{"A", texts::point("A", a)}, {"B", texts::point("B", b)}});
     expect(ex, AnswerKind::Line, {exact::lineThrough(a, b)}, form);
 }
 
@@ -253,14 +294,18 @@ std::vector<Slip> lineThroughPointsSlips() {
         return one(lineWithSlope(negative ? -m : m, a));
     };
     return {{"swapped-differences",
-             "Trocou Δx com Δy no declive.",
-             "o declive é m = (y_B − y_A)/(x_B − x_A): a diferença das ordenadas em cima.",
+             TRANSLATABLE_NOOP("Practice", "Trocou Δx com Δy no declive."),
+             TRANSLATABLE_NOOP(
+                 "Practice",
+                 "o declive é m = (y_B − y_A)/(x_B − x_A): a diferença das ordenadas em cima."),
              "declive",
              {StepKind::SlopeOfSegment},
              [=](const Exercise& ex) { return withSlope(ex, true, false); }},
             {"slope-sign",
-             "Trocou o sinal do declive.",
-             "em m = (y_B − y_A)/(x_B − x_A) subtraem-se as coordenadas pela mesma ordem.",
+             TRANSLATABLE_NOOP("Practice", "Trocou o sinal do declive."),
+             TRANSLATABLE_NOOP(
+                 "Practice",
+                 "em m = (y_B − y_A)/(x_B − x_A) subtraem-se as coordenadas pela mesma ordem."),
              "declive",
              {StepKind::SlopeOfSegment},
              [=](const Exercise& ex) { return withSlope(ex, false, true); }}};
@@ -286,8 +331,10 @@ void makeParallel(Rng& rng, Exercise& ex) {
     givenLineAndPoint(rng, ex, 3, "Text5");
     const Point& p = pt(ex, 0);
     const Line& r = ln(ex, 0);
-    ex.statement = "Determine a equação reduzida da recta que passa em " + texts::point("P", p) +
-                   " e é paralela a r: " + texts::line(r) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Determine a equação reduzida da recta que passa em {P} e é "
+                                      "paralela a r: {r}."),
+        {{"P", texts::point("P", p)}, {"r", texts::line(r)}});
     expect(ex, AnswerKind::Line, {lineWithNormal(r.a, r.b, p)}, AskedForm::ReducedEquation);
 }
 
@@ -295,8 +342,10 @@ void makePerpendicular(Rng& rng, Exercise& ex) {
     givenLineAndPoint(rng, ex, 4, "Text7");
     const Point& p = pt(ex, 0);
     const Line& r = ln(ex, 0);
-    ex.statement = "Determine a equação reduzida da recta que passa em " + texts::point("Q", p) +
-                   " e é perpendicular a r: " + texts::line(r) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Determine a equação reduzida da recta que passa em {Q} e é "
+                                      "perpendicular a r: {r}."),
+        {{"Q", texts::point("Q", p)}, {"r", texts::line(r)}});
     expect(ex, AnswerKind::Line, {lineWithNormal(r.b, -r.a, p)}, AskedForm::ReducedEquation);
 }
 
@@ -305,45 +354,49 @@ std::vector<Value> throughWithSlope(const Exercise& ex, const Number& m) {
 }
 
 std::vector<Slip> parallelSlips() {
-    return {{"perpendicular",
-             "Usou o declive da perpendicular.",
-             "rectas paralelas têm o mesmo declive.",
-             "paralelas",
-             {StepKind::ParallelFamily},
-             [](const Exercise& ex) { return throughWithSlope(ex, N(-1) / slope(ln(ex, 0))); }},
-            {"given-line",
-             "Escreveu a própria recta r.",
+    return {
+        {"perpendicular",
+         TRANSLATABLE_NOOP("Practice", "Usou o declive da perpendicular."),
+         TRANSLATABLE_NOOP("Practice", "rectas paralelas têm o mesmo declive."),
+         "paralelas",
+         {StepKind::ParallelFamily},
+         [](const Exercise& ex) { return throughWithSlope(ex, N(-1) / slope(ln(ex, 0))); }},
+        {"given-line",
+         TRANSLATABLE_NOOP("Practice", "Escreveu a própria recta r."),
+         TRANSLATABLE_NOOP(
+             "Practice",
              "a paralela tem de passar em P: substitua as coordenadas de P para achar a ordenada "
-             "na origem.",
-             "ponto P",
-             {StepKind::FamilyThroughPoint},
-             [](const Exercise& ex) { return one(ln(ex, 0)); }},
-            {"ordinate-as-intercept",
-             "Tomou a ordenada de P como ordenada na origem.",
-             "a ordenada na origem b obtém-se de y_P = m·x_P + b.",
-             "ordenada na origem",
-             {StepKind::SlopesOfParallel, StepKind::FamilyThroughPoint},
-             [](const Exercise& ex) {
-                 return one(Line{slope(ln(ex, 0)), N(-1), pt(ex, 0).y});
-             }}};
+             "na origem."),
+         "ponto P",
+         {StepKind::FamilyThroughPoint},
+         [](const Exercise& ex) { return one(ln(ex, 0)); }},
+        {"ordinate-as-intercept",
+         TRANSLATABLE_NOOP("Practice", "Tomou a ordenada de P como ordenada na origem."),
+         TRANSLATABLE_NOOP("Practice", "a ordenada na origem b obtém-se de y_P = m·x_P + b."),
+         "ordenada na origem",
+         {StepKind::SlopesOfParallel, StepKind::FamilyThroughPoint},
+         [](const Exercise& ex) {
+             return one(Line{slope(ln(ex, 0)), N(-1), pt(ex, 0).y});
+         }}};
 }
 
 std::vector<Slip> perpendicularSlips() {
     return {{"minus-m",
-             "Usou −m para o declive da perpendicular.",
-             "o declive da perpendicular é −1/m.",
+             TRANSLATABLE_NOOP("Practice", "Usou −m para o declive da perpendicular."),
+             TRANSLATABLE_NOOP("Practice", "o declive da perpendicular é −1/m."),
              "declive",
              {StepKind::SlopesOfPerpendicular, StepKind::PerpendicularFamily},
              [](const Exercise& ex) { return throughWithSlope(ex, -slope(ln(ex, 0))); }},
             {"inverse-m",
-             "Usou 1/m para o declive da perpendicular.",
-             "o declive da perpendicular é −1/m: o inverso, com o sinal trocado.",
+             TRANSLATABLE_NOOP("Practice", "Usou 1/m para o declive da perpendicular."),
+             TRANSLATABLE_NOOP(
+                 "Practice", "o declive da perpendicular é −1/m: o inverso, com o sinal trocado."),
              "declive",
              {StepKind::SlopesOfPerpendicular, StepKind::PerpendicularFamily},
              [](const Exercise& ex) { return throughWithSlope(ex, N(1) / slope(ln(ex, 0))); }},
             {"parallel",
-             "Escreveu a paralela em vez da perpendicular.",
-             "o declive da perpendicular é −1/m.",
+             TRANSLATABLE_NOOP("Practice", "Escreveu a paralela em vez da perpendicular."),
+             TRANSLATABLE_NOOP("Practice", "o declive da perpendicular é −1/m."),
              "perpendicular",
              {StepKind::PerpendicularFamily},
              [](const Exercise& ex) { return throughWithSlope(ex, slope(ln(ex, 0))); }}};

@@ -6,10 +6,10 @@
 
 #include "exercise.h"
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace practice::texts {
 
@@ -95,17 +95,36 @@ enum class Say : std::uint8_t {
     ReducedCircleAsked,
 };
 
+/// The texts of a sentence's slots, by name: {{"part", "2x+"}, {"why", …}}.
+using Slots = std::vector<std::pair<std::string_view, std::string>>;
+
 /// The sentence with its slots filled: say(Say::Unread, {{"part", "2x+"}, …}).
-std::string say(Say id, std::initializer_list<std::pair<std::string_view, std::string>> slots = {});
+std::string say(Say id, const Slots& slots = {});
+
+/// A whole sentence of the exercises, given as the sources write it and
+/// marked with TRANSLATABLE_NOOP("Practice", …), in the program's language
+/// with its slots filled: sentence("Calcule a distância entre os pontos {A}
+/// e {B}.", {{"A", "A(1 , 2)"}, {"B", "B(3 , 4)"}}). A translation places
+/// the slots where its language puts them.
+std::string sentence(const char* text, const Slots& slots = {});
 
 /// A value in the program's syntax: "-3", "-3/4", "2sqr(3)", "1/2+sqr(2)".
-std::string field(const exact::Number& n);
+/// With `decimals`, a decimal separator, a value whose decimal expansion
+/// ends is written as a decimal with it: "-2,5", "0,05".
+std::string field(const exact::Number& n, std::string_view decimals = {});
 /// A line with the program's syntax, general form: "2x-3y+4=0"; normalised
 /// or with its coefficients as they are ("4x-6y+8=0"). Normalised, a line
-/// parallel to an axis is written x = k or y = k: "x=8/5".
-std::string lineField(const exact::Line& l, bool normalise = true);
+/// parallel to an axis is written x = k or y = k: "x=8/5". `decimals` as field() says.
+std::string lineField(const exact::Line& l, bool normalise = true, std::string_view decimals = {});
+/// A line with the program's syntax, its coefficients as they are and its
+/// constant on the right: "3x-4y=24". `decimals` as field() says.
+std::string constantLineField(const exact::Line& l, std::string_view decimals = {});
+/// A line with the program's syntax, reduced: "y=2x-1", "y=3"; a line
+/// parallel to the y-axis "x=8/5". `decimals` as field() says.
+std::string reducedLineField(const exact::Line& l, std::string_view decimals = {});
 /// A circle expanded, "x^2+y^2-4x-6y-3=0", or reduced, "(x-2)^2+(y-3)^2=16".
-std::string circleField(const exact::Circle& c, bool expanded);
+/// `decimals` as field() says.
+std::string circleField(const exact::Circle& c, bool expanded, std::string_view decimals = {});
 
 /// A value as the statement writes it: "−3/4", "2√3".
 std::string number(const exact::Number& n);

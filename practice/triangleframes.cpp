@@ -1,6 +1,7 @@
 // The exercises of the triangle page.
 
 #include "makekit.h"
+#include "translation.h"
 #include "verdicts.h"
 
 #include <stdexcept>
@@ -31,19 +32,24 @@ void someTriangle(Rng& rng, Exercise& ex) {
     } while (twiceSignedArea(ex).isZero());
 }
 
-void ask(Exercise& ex, const char* what, const Point& answer) {
+void ask(Exercise& ex, const char* statement, const Point& answer) {
     triangleFields(ex, 1);
-    ex.statement = std::string("Determine as coordenadas do ") + what +
-                   " do triângulo de vértices " + triangleNames(ex) + ".";
+    ex.statement = texts::sentence(statement, vertexSlots(ex));
     expect(ex, AnswerKind::Point, {answer});
 }
 
 void makeCircumcentre(Rng& rng, Exercise& ex) {
-    ask(ex, "circuncentro", circumscribedTriangle(rng, ex));
+    ask(ex,
+        TRANSLATABLE_NOOP("Practice", "Determine as coordenadas do circuncentro do triângulo de "
+                                      "vértices {A}, {B} e {C}."),
+        circumscribedTriangle(rng, ex));
 }
 
 void makeIncentre(Rng& rng, Exercise& ex) {
-    ask(ex, "incentro", rightTriangleIncircle(rng, ex).centre);
+    ask(ex,
+        TRANSLATABLE_NOOP("Practice", "Determine as coordenadas do incentro do triângulo de "
+                                      "vértices {A}, {B} e {C}."),
+        rightTriangleIncircle(rng, ex).centre);
 }
 
 void makeOrthocentre(Rng& rng, Exercise& ex) {
@@ -54,7 +60,10 @@ void makeOrthocentre(Rng& rng, Exercise& ex) {
     // in the statement: nothing to find. Another draw.
     for (const Point& vertex : ex.data.points)
         if (vertex == h) throw std::domain_error("a right triangle");
-    ask(ex, "ortocentro", h);
+    ask(ex,
+        TRANSLATABLE_NOOP("Practice", "Determine as coordenadas do ortocentro do triângulo de "
+                                      "vértices {A}, {B} e {C}."),
+        h);
     ex.data.numbers = {o.x, o.y};
 }
 
@@ -70,35 +79,38 @@ void makeCentroid(Rng& rng, Exercise& ex) {
         if (twiceSignedArea(ex).isZero()) c.x = c.x + 3;
         if (twiceSignedArea(ex).isZero()) c.y = c.y + 3;
     }
-    ask(ex, "baricentro", centroid(ex));
+    ask(ex,
+        TRANSLATABLE_NOOP("Practice", "Determine as coordenadas do baricentro do triângulo de "
+                                      "vértices {A}, {B} e {C}."),
+        centroid(ex));
 }
 
 /// The centroid given for another notable point, found at the step that
 /// says what that point is.
 Slip centroidFor(const char* rule, const char* centre, StepKind method) {
-    return {"centroid", "Calculou o baricentro.",
-            rule,       centre,
+    return {"centroid", TRANSLATABLE_NOOP("Practice", "Calculou o baricentro."), rule, centre,
             {method},   [](const Exercise& ex) {
                 return one(centroid(ex)); }};
 }
 
 std::vector<Slip> centroidSlips() {
-    return {
-        {"no-division",
-         "Somou as coordenadas dos vértices sem dividir por 3.",
-         "o baricentro é a média dos três vértices: ((x_A + x_B + x_C)/3 , (y_A + y_B + y_C)/3).",
-         "/3",
-         {StepKind::CentroidFormula},
-         [](const Exercise& ex) { return one(sum(ex)); }},
-        {"halved",
-         "Dividiu por 2 em vez de 3.",
-         "o baricentro é a média dos três vértices: divide-se por 3.",
-         "/3",
-         {StepKind::CentroidFormula},
-         [](const Exercise& ex) {
-             const Point s = sum(ex);
-             return one(Point{s.x / 2, s.y / 2});
-         }}};
+    return {{"no-division",
+             TRANSLATABLE_NOOP("Practice", "Somou as coordenadas dos vértices sem dividir por 3."),
+             TRANSLATABLE_NOOP("Practice", "o baricentro é a média dos três vértices: ((x_A + x_B "
+                                           "+ x_C)/3 , (y_A + y_B + y_C)/3)."),
+             "/3",
+             {StepKind::CentroidFormula},
+             [](const Exercise& ex) { return one(sum(ex)); }},
+            {"halved",
+             TRANSLATABLE_NOOP("Practice", "Dividiu por 2 em vez de 3."),
+             TRANSLATABLE_NOOP("Practice",
+                               "o baricentro é a média dos três vértices: divide-se por 3."),
+             "/3",
+             {StepKind::CentroidFormula},
+             [](const Exercise& ex) {
+                 const Point s = sum(ex);
+                 return one(Point{s.x / 2, s.y / 2});
+             }}};
 }
 
 // --- "Área de um triângulo" -------------------------------------------------
@@ -106,27 +118,32 @@ std::vector<Slip> centroidSlips() {
 void makeArea(Rng& rng, Exercise& ex) {
     someTriangle(rng, ex);
     triangleFields(ex, 6);
-    ex.statement = "Calcule a área do triângulo de vértices " + triangleNames(ex) + ".";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice", "Calcule a área do triângulo de vértices {A}, {B} e {C}."),
+        vertexSlots(ex));
     expect(ex, AnswerKind::Number, {exact::abs(twiceSignedArea(ex)) / 2});
 }
 
 std::vector<Slip> areaSlips() {
-    return {{"no-half",
-             "Esqueceu a metade.",
-             "a área é metade do valor absoluto do determinante.",
-             "metade",
-             {StepKind::AreaFormula},
-             [](const Exercise& ex) { return one(exact::abs(twiceSignedArea(ex))); }},
-            {"negative",
-             "Deu uma área negativa.",
+    return {
+        {"no-half",
+         TRANSLATABLE_NOOP("Practice", "Esqueceu a metade."),
+         TRANSLATABLE_NOOP("Practice", "a área é metade do valor absoluto do determinante."),
+         "metade",
+         {StepKind::AreaFormula},
+         [](const Exercise& ex) { return one(exact::abs(twiceSignedArea(ex))); }},
+        {"negative",
+         TRANSLATABLE_NOOP("Practice", "Deu uma área negativa."),
+         TRANSLATABLE_NOOP(
+             "Practice",
              "o determinante tem sinal (a ordem dos vértices): a área é o seu valor absoluto, a "
-             "dividir por 2.",
-             "valor absoluto",
-             {StepKind::AreaFormula},
-             [](const Exercise& ex) {
-                 const Number s = twiceSignedArea(ex) / 2;
-                 return one(s.sign() < 0 ? s : -s);
-             }}};
+             "dividir por 2."),
+         "valor absoluto",
+         {StepKind::AreaFormula},
+         [](const Exercise& ex) {
+             const Number s = twiceSignedArea(ex) / 2;
+             return one(s.sign() < 0 ? s : -s);
+         }}};
 }
 
 // --- "Ver se são vértices de um triângulo rectângulo" -----------------------
@@ -152,16 +169,21 @@ void makeRightTriangle(Rng& rng, Exercise& ex) {
     }
     if (rng.coin()) std::swap(ex.data.points[0], ex.data.points[2]);
     triangleFields(ex, 9);
-    ex.statement =
-        "O triângulo de vértices " + triangleNames(ex) + " é rectângulo? Responda sim ou não.";
+    ex.statement = texts::sentence(
+        TRANSLATABLE_NOOP("Practice",
+                          "O triângulo de vértices {A}, {B} e {C} é rectângulo? Responda sim ou "
+                          "não."),
+        vertexSlots(ex));
     expect(ex, AnswerKind::Words, {yes ? Words::Yes : Words::No});
 }
 
 std::vector<Slip> rightTriangleSlips() {
     return {{"opposite",
-             "A conclusão está trocada.",
-             "o triângulo é rectângulo quando o quadrado de um lado é a soma dos quadrados dos "
-             "outros dois (teorema de Pitágoras).",
+             TRANSLATABLE_NOOP("Practice", "A conclusão está trocada."),
+             TRANSLATABLE_NOOP(
+                 "Practice",
+                 "o triângulo é rectângulo quando o quadrado de um lado é a soma dos quadrados dos "
+                 "outros dois (teorema de Pitágoras)."),
              "quadrado",
              {StepKind::PythagorasHolds, StepKind::PythagorasFails},
              [](const Exercise& ex) {
@@ -179,25 +201,28 @@ std::vector<FrameDef> triangleFrames() {
          "Resolver4",
          {true, false, true},
          makeCircumcentre,
-         {centroidFor("o circuncentro é o encontro das mediatrizes dos lados.", "circuncentro",
-                      StepKind::CircumcentreMethod)}},
+         {centroidFor(TRANSLATABLE_NOOP("Practice",
+                                        "o circuncentro é o encontro das mediatrizes dos lados."),
+                      "circuncentro", StepKind::CircumcentreMethod)}},
         {problem("triangulo-1b"),
          "Dados4",
          "Resolver4",
          {true, true, false},
          makeIncentre,
-         {centroidFor("o incentro é o encontro das bissectrizes dos ângulos.", "incentro",
-                      StepKind::IncentreMethod)}},
+         {centroidFor(
+             TRANSLATABLE_NOOP("Practice", "o incentro é o encontro das bissectrizes dos ângulos."),
+             "incentro", StepKind::IncentreMethod)}},
         {problem("triangulo-1c"),
          "Dados4",
          "Resolver4",
          {true, false, true},
          makeOrthocentre,
-         {centroidFor("o ortocentro é o encontro das alturas.", "ortocentro",
-                      StepKind::OrthocentreMethod),
+         {centroidFor(TRANSLATABLE_NOOP("Practice", "o ortocentro é o encontro das alturas."),
+                      "ortocentro", StepKind::OrthocentreMethod),
           {"circumcentre",
-           "Calculou o circuncentro.",
-           "o ortocentro é o encontro das alturas, não das mediatrizes.",
+           TRANSLATABLE_NOOP("Practice", "Calculou o circuncentro."),
+           TRANSLATABLE_NOOP("Practice",
+                             "o ortocentro é o encontro das alturas, não das mediatrizes."),
            "alturas",
            {StepKind::OrthocentreMethod},
            [](const Exercise& ex) {

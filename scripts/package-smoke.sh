@@ -23,7 +23,7 @@ check_fields() {
     depends=$(dpkg-deb -f "$deb" Depends)
     echo "Depends: $depends"
     for pkg in libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 fonts-dejavu-core fonts-dejavu-extra libgmp10 \
-               libgmpxx4ldbl; do
+               libgmpxx4ldbl qt6-translations-l10n; do
         grep -qE "(^|, )$pkg( |,|$)" <<<"$depends" || fail "Depends lacks $pkg"
     done
     [ "$(dpkg-deb -f "$deb" Section)" = education ] || fail "Section is not education"

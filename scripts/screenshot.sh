@@ -8,7 +8,9 @@
 # docs/resolucao-circunferencia.png: the circle with a centre tangent to a line
 # of the second circle page, beside its worked solution; and docs/arrastar-1.png,
 # -2.png and -3.png: P dragged with the mouse across a circle, its tangents
-# gone while it is inside, before, during and after the drag.
+# gone while it is inside, before, during and after the drag; and
+# docs/arrastar-circunferencia-1.png, -2.png, docs/arrastar-recta-1.png and -2.png:
+# a circle resized by its grip and a line turned by its grip, before and during.
 #   scripts/screenshot.sh            # after ./test (or ./run) has built build/
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -21,4 +23,5 @@ ORTOPLANO_X_SCREEN=1760x1024x24 "$ROOT/scripts/under-x.sh" /usr/bin/python3 \
     --solution-screenshot "$ROOT/docs/resolucao.png" \
     --projector-screenshot "$ROOT/docs/projeccao.png" \
     --circle-screenshot "$ROOT/docs/resolucao-circunferencia.png" \
-    --drag-screenshots "$ROOT/docs/arrastar"
+    --drag-screenshots "$ROOT/docs/arrastar" \
+    --equation-drag-screenshots "$ROOT/docs/arrastar"

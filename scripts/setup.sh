@@ -9,9 +9,11 @@ BUILD_DIR="${ORTOPLANO_BUILD_DIR:-$ROOT/build}"
 # Packages needed to build and run the program (qt6-base-dev brings Qt Print
 # Support with its CUPS plugin; qt6-svg-dev the SVG writer; libgmp-dev the exact
 # rationals of the worked solutions, with gmpxx; fonts-dejavu-extra the italic
-# faces of the typeset mathematics).
+# faces of the typeset mathematics; qt6-l10n-tools the lrelease that compiles the
+# translations, qt6-translations-l10n Qt's own dialogs in Portuguese).
 RUN_PACKAGES=(cmake g++ ninja-build pkg-config qt6-base-dev qt6-base-dev-tools qt6-svg-dev
-              libgl-dev fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n libgmp-dev)
+              libgl-dev fonts-dejavu-core fonts-dejavu-extra qt6-l10n-tools qt6-translations-l10n
+              libgmp-dev)
 
 missing_packages() {
     local pkg

@@ -1,8 +1,8 @@
 #include "commandline.h"
 
 #include "composer.h"
+#include "languages.h"
 #include "sheetfile.h"
-#include "translations.h"
 
 #include <QGuiApplication>
 #include <QRandomGenerator>
@@ -198,6 +198,16 @@ void print(std::FILE* stream, const QString& text) {
     std::fflush(stream);
 }
 
+/// A name of `--problema` in the language's spelling: "reta1-2" where the
+/// language writes "reta" (both are read).
+QString spelt(QString name) {
+    const QString line = QStringLiteral("recta");
+    if (name.startsWith(line))
+        name.replace(0, line.size(),
+                     QObject::tr("recta", "the topics of lines, in a name of --problema"));
+    return name;
+}
+
 /// The frames that can be chosen, by topic, as `--problema` names them.
 QString frameList() {
     QString out;
@@ -206,22 +216,17 @@ QString frameList() {
         if (frames.empty()) continue;
         out +=
             QStringLiteral("  %1 (%2)\n")
-                .arg(QString::fromUtf8(topicName(row.topic)), QString::fromUtf8(row.indexHeading));
+                .arg(spelt(QString::fromUtf8(topicName(row.topic))), topicText(row.indexHeading));
         for (const practice::FrameId& frame : frames)
             out += QStringLiteral("    %1  %2\n")
-                       .arg(worksheet::frameName(frame), -18)
+                       .arg(spelt(worksheet::frameName(frame)), -18)
                        .arg(worksheet::frameCaption(frame));
     }
     return out;
 }
 
 /// Writes the sheet of a request; the exit code.
-int writeSheet(Request request, int argc, char* argv[]) {
-    // No window is shown: the offscreen platform draws without a display, and
-    // no widget is made (the figures are drawn from the exercises' data).
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    installQtTranslations();
+int writeSheet(Request request) {
     for (const QString& note : request.notes)
         print(stderr, QStringLiteral("ortoplano: %1\n").arg(note));
     request.choices.seed =
@@ -300,6 +305,15 @@ std::optional<int> run(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    const auto read = parse(arguments);
+    if (const Request* windows = std::get_if<Request>(&read);
+        windows && windows->kind == Request::Kind::Windows)
+        return std::nullopt;
+    // No window is shown: the offscreen platform draws without a display, and
+    // no widget is made (the figures are drawn from the exercises' data).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    languages::apply(languages::forLocale(QLocale::system())); // the environment's language
     const auto parsed = parse(arguments);
     if (const QString* error = std::get_if<QString>(&parsed)) {
         print(stderr, QStringLiteral("ortoplano: %1\n%2\n")
@@ -315,7 +329,7 @@ std::optional<int> run(int argc, char* argv[]) {
         print(stdout, helpText());
         return 0;
     case Request::Kind::Sheet:
-        return writeSheet(request, argc, argv);
+        return writeSheet(request);
     }
     return std::nullopt;
 }

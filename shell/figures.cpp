@@ -1,5 +1,6 @@
 #include "figures.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -126,13 +127,17 @@ void pointsOnAxes(QPainter& painter) {
 QString spokenName(Figure::Kind kind) {
     switch (kind) {
     case Figure::Kind::CircleAndTangent:
-        return QStringLiteral("Figura: uma circunferência, um raio e a tangente no seu extremo");
+        return QCoreApplication::translate(
+            "Figure", "Figura: uma circunferência, um raio e a tangente no seu extremo");
     case Figure::Kind::TriangleAndIncircle:
-        return QStringLiteral("Figura: um triângulo e a circunferência nele inscrita");
+        return QCoreApplication::translate("Figure",
+                                           "Figura: um triângulo e a circunferência nele inscrita");
     case Figure::Kind::MeetingLines:
-        return QStringLiteral("Figura: duas rectas, o ângulo que formam e o ponto onde se cortam");
+        return QCoreApplication::translate(
+            "Figure", "Figura: duas rectas, o ângulo que formam e o ponto onde se cortam");
     case Figure::Kind::PointsOnAxes:
-        return QStringLiteral("Figura: um segmento num referencial e o seu ponto médio");
+        return QCoreApplication::translate(
+            "Figure", "Figura: um segmento num referencial e o seu ponto médio");
     }
     return {};
 }

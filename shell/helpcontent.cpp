@@ -1,6 +1,11 @@
 #include "helpcontent.h"
 
+#include "languages.h"
+#include "messages.h"
 #include "numbered_error.h"
+
+#include <QCoreApplication>
+#include <map>
 
 namespace Help {
 
@@ -10,25 +15,57 @@ Book makeIndiceBook();
 Book makeSintaxeBook();
 Book makeFuncoesBook();
 
-const Book& book(HelpPage viewer) {
+namespace {
+
+/// A book as its file makes it, in the sources' spelling.
+Book makeBook(HelpPage viewer) {
     switch (viewer) {
-    case HelpPage::Instrucoes: {
-        static const Book instrucoes = makeInstrucoesBook();
-        return instrucoes;
-    }
-    case HelpPage::Indice: {
-        static const Book indice = makeIndiceBook();
-        return indice;
-    }
-    case HelpPage::Sintaxe: {
-        static const Book sintaxe = makeSintaxeBook();
-        return sintaxe;
-    }
+    case HelpPage::Instrucoes:
+        return makeInstrucoesBook();
+    case HelpPage::Indice:
+        return makeIndiceBook();
+    case HelpPage::Sintaxe:
+        return makeSintaxeBook();
     case HelpPage::Funcoes:
         break;
     }
-    static const Book funcoes = makeFuncoesBook();
-    return funcoes;
+    return makeFuncoesBook();
+}
+
+/// Every text of a book in the program's language; names, expressions and
+/// values, which have no translation, stay as they are.
+void translate(Book& book) {
+    book.title = translated(book.title);
+    for (Page& page : book.pages) {
+        page.title = translated(page.title);
+        for (Block& block : page.blocks) {
+            block.text = translated(block.text);
+            for (QString& item : block.items)
+                item = translated(item);
+            for (Example& example : block.examples) {
+                example.shown = translated(example.shown);
+                example.note = translated(example.note);
+            }
+        }
+    }
+}
+
+} // namespace
+
+QString translated(const QString& text) {
+    return QCoreApplication::translate("Help", text.toUtf8().constData());
+}
+
+const Book& book(HelpPage viewer) {
+    static std::map<std::pair<HelpPage, languages::Language>, Book> books;
+    const auto key = std::pair(viewer, languages::current());
+    auto it = books.find(key);
+    if (it == books.end()) {
+        Book made = makeBook(viewer);
+        translate(made);
+        it = books.emplace(key, std::move(made)).first;
+    }
+    return it->second;
 }
 
 namespace {
@@ -96,7 +133,7 @@ Example error(const QString& expression, int number, const QString& message, con
 }
 
 Example fault(const QString& expression, int number, const QString& note) {
-    return error(expression, number, QString::fromStdString(Fault::description(number)), note);
+    return error(expression, number, faultText(number, Fault::description(number)), note);
 }
 
 Example draw(const QString& expression, double low, double high, bool whole, const QString& shown) {

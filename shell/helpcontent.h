@@ -77,10 +77,13 @@ struct IndexTopic {
     QString heading;      ///< "Pontos", "Recta 1", …
     QStringList problems; ///< the captions of the topic's problem frames, top to bottom
 };
-const std::vector<IndexTopic>& indexTopics();
+/// The index in the program's language.
+std::vector<IndexTopic> indexTopics();
 
-/// The pages of a viewer.
+/// The pages of a viewer, in the program's language.
 const Book& book(HelpPage viewer);
+/// A text of the pages in the program's language.
+QString translated(const QString& text);
 
 /// The whole text of a page, for assistive technology and searches.
 QString plainText(const Page& page);

@@ -14,7 +14,7 @@ std::vector<IndexTopic> makeTopics() {
         QStringList problems;
         for (const exact::Frame& frame : exact::frames())
             if (frame.topic == row.topic) problems << frameCaption(frame);
-        topics.push_back({row.topic, QString::fromUtf8(row.indexHeading), problems});
+        topics.push_back({row.topic, topicText(row.indexHeading), problems});
     }
     return topics;
 }
@@ -22,9 +22,10 @@ std::vector<IndexTopic> makeTopics() {
 /// The topics of one index page, each as a heading and a list.
 std::vector<Block> topicBlocks(std::size_t first, std::size_t last) {
     std::vector<Block> blocks;
+    const std::vector<IndexTopic> topics = indexTopics();
     for (std::size_t i = first; i < last; ++i) {
-        blocks.push_back(heading(indexTopics()[i].heading));
-        blocks.push_back(bullets(indexTopics()[i].problems));
+        blocks.push_back(heading(topics[i].heading));
+        blocks.push_back(bullets(topics[i].problems));
     }
     return blocks;
 }
@@ -33,17 +34,19 @@ constexpr std::size_t TopicsOnFirstPage = 5; // Pontos and the four line pages
 
 } // namespace
 
-const std::vector<IndexTopic>& indexTopics() {
-    static const std::vector<IndexTopic> topics = makeTopics();
-    return topics;
+std::vector<IndexTopic> indexTopics() {
+    return makeTopics();
 }
 
 Book makeIndiceBook() {
-    Page first{"Índice", {paragraph("Problemas contidos nas páginas deste programa")}};
+    Page first{
+        QT_TRANSLATE_NOOP("Help", "Índice"),
+        {paragraph(QT_TRANSLATE_NOOP("Help", "Problemas contidos nas páginas deste programa"))}};
     for (Block& block : topicBlocks(0, TopicsOnFirstPage))
         first.blocks.push_back(std::move(block));
-    Page second{"Índice", topicBlocks(TopicsOnFirstPage, indexTopics().size())};
-    return {"Índice", {std::move(first), std::move(second)}};
+    Page second{QT_TRANSLATE_NOOP("Help", "Índice"),
+                topicBlocks(TopicsOnFirstPage, indexTopics().size())};
+    return {QT_TRANSLATE_NOOP("Help", "Índice"), {std::move(first), std::move(second)}};
 }
 
 } // namespace Help

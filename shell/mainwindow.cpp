@@ -3,9 +3,11 @@
 #include "displaylist.h"
 #include "displaystyle.h"
 #include "figures.h"
+#include "languages.h"
 #include "topictable.h"
 #include "worksheetdialog.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -52,10 +54,13 @@ const std::vector<MenuEntry>& menuEntries() {
         std::vector<MenuEntry> list;
         for (const TopicRow& row : TopicTable)
             list.push_back({row.menuName, row.menuCaption, row.topic});
-        list.insert(list.end(), {{"Índice", "Índice", HelpPage::Indice},
-                                 {"Instruções", "Instruções", HelpPage::Instrucoes},
-                                 {"Sintaxe", "Sintaxe", HelpPage::Sintaxe},
-                                 {"FunçõesDefinidas", "Funções definidas", HelpPage::Funcoes}});
+        list.insert(
+            list.end(),
+            {{"Índice", QT_TRANSLATE_NOOP("TopicTable", "Índice"), HelpPage::Indice},
+             {"Instruções", QT_TRANSLATE_NOOP("TopicTable", "Instruções"), HelpPage::Instrucoes},
+             {"Sintaxe", QT_TRANSLATE_NOOP("TopicTable", "Sintaxe"), HelpPage::Sintaxe},
+             {"FunçõesDefinidas", QT_TRANSLATE_NOOP("TopicTable", "Funções definidas"),
+              HelpPage::Funcoes}});
         return list;
     }();
     return entries;
@@ -76,22 +81,28 @@ QAction* namesItem(QWidget* menu) {
 
 const std::vector<ToolEntry>& toolEntries() {
     static const std::vector<ToolEntry> entries = {
-        {"ResolucaoPassoAPasso", "Resolução passo a passo", QKeySequence(Qt::CTRL | Qt::Key_R),
-         [] { navigation().showSolution(nullptr); }, nullptr},
-        {"Praticar", "Praticar", QKeySequence(Qt::CTRL | Qt::Key_E),
+        {"ResolucaoPassoAPasso", QT_TRANSLATE_NOOP("MainWindow", "Resolução passo a passo"),
+         QKeySequence(Qt::CTRL | Qt::Key_R), [] { navigation().showSolution(nullptr); }, nullptr},
+        {QT_TRANSLATE_NOOP("MainWindow", "Praticar"), QT_TRANSLATE_NOOP("MainWindow", "Praticar"),
+         QKeySequence(Qt::CTRL | Qt::Key_E),
          [] {
              if (navigation().showPractice) navigation().showPractice(nullptr);
          },
          nullptr},
         {"FichaDeExercicios",
-         "Ficha de exercícios",
+         QT_TRANSLATE_NOOP("MainWindow", "Ficha de exercícios"),
          {},
          [] { WorksheetDialog::showDialog(); },
          nullptr},
-        {"ModoProjeccao", "Modo de projecção", QKeySequence(Qt::Key_F8), nullptr, projectorItem},
-        {"AmpliacaoProjeccao", "Ampliação na projecção", {}, nullptr, factorItem},
-        {"NomesPontos", "Nomes dos pontos", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), nullptr,
-         namesItem},
+        {"ModoProjeccao", QT_TRANSLATE_NOOP("MainWindow", "Modo de projecção"),
+         QKeySequence(Qt::Key_F8), nullptr, projectorItem},
+        {"AmpliacaoProjeccao",
+         QT_TRANSLATE_NOOP("MainWindow", "Ampliação na projecção"),
+         {},
+         nullptr,
+         factorItem},
+        {"NomesPontos", QT_TRANSLATE_NOOP("MainWindow", "Nomes dos pontos"),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), nullptr, namesItem},
     };
     return entries;
 }
@@ -116,20 +127,21 @@ MainWindow::MainWindow() {
     grid->addWidget(buildCredit(), 1, 1, Qt::AlignCenter);
     grid->setColumnStretch(1, 1);
     setCentralWidget(paper);
+    retranslate();
     resize(std::max(menuBar()->sizeHint().width() + 24, 980), 560);
 }
 
 void MainWindow::buildMenu() {
-    menuBar()->setAccessibleName(QStringLiteral("Menu principal"));
-    QMenu* ficheiro = menuBar()->addMenu(QStringLiteral("Ficheiro"));
+    QMenu* ficheiro = menuBar()->addMenu(QString());
     ficheiro->setObjectName(QStringLiteral("Ficheiro"));
     ficheiro->menuAction()->setObjectName(QStringLiteral("Ficheiro"));
-    QAction* abandonar = ficheiro->addAction(QStringLiteral("Abandonar o programa"));
+    QAction* abandonar = ficheiro->addAction(QString());
     abandonar->setObjectName(QStringLiteral("AbandonarPrograma"));
     connect(abandonar, &QAction::triggered, this, [] { navigation().quit(); });
     for (const MenuEntry& entry : menuEntries()) {
-        QAction* action = menuBar()->addAction(QString::fromUtf8(entry.caption));
+        QAction* action = menuBar()->addAction(QString());
         action->setObjectName(QString::fromUtf8(entry.name));
+        m_captions.push_back({action, entry.caption, "TopicTable"});
         if (const Topic* topic = std::get_if<Topic>(&entry.target)) {
             connect(action, &QAction::triggered, this, [t = *topic] { navigation().showTopic(t); });
         } else {
@@ -138,21 +150,67 @@ void MainWindow::buildMenu() {
         }
     }
     buildToolsMenu();
+    m_ficheiro = ficheiro;
+    m_abandonar = abandonar;
 }
 
 /// The last menu, after the fourteen entries: the program's tools.
 void MainWindow::buildToolsMenu() {
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("Ferramentas"));
+    QMenu* tools = menuBar()->addMenu(QString());
+    m_tools = tools;
     tools->setObjectName(QStringLiteral("Ferramentas"));
     tools->menuAction()->setObjectName(QStringLiteral("Ferramentas"));
     for (const ToolEntry& entry : toolEntries()) {
         QAction* action = entry.item ? entry.item(tools) : new QAction(tools);
-        action->setText(QString::fromUtf8(entry.caption));
+        m_captions.push_back({action, entry.caption, "MainWindow"});
         action->setObjectName(QString::fromUtf8(entry.name));
         action->setShortcut(entry.keys);
         if (entry.open) connect(action, &QAction::triggered, this, entry.open);
         tools->addAction(action);
     }
+    buildLanguageMenu(tools);
+}
+
+/// "Língua": the three languages, each named in its own words; the one
+/// spoken now is checked.
+void MainWindow::buildLanguageMenu(QMenu* tools) {
+    m_languages = tools->addMenu(QString());
+    m_languages->setObjectName(QStringLiteral("Lingua"));
+    m_languages->menuAction()->setObjectName(QStringLiteral("Lingua"));
+    auto* group = new QActionGroup(m_languages);
+    for (const languages::Language language : exact::AllLanguages) {
+        QAction* action = m_languages->addAction(languages::menuName(language));
+        action->setObjectName(QStringLiteral("Lingua_") +
+                              QString::fromLatin1(exact::code(language).data()));
+        action->setCheckable(true);
+        action->setChecked(language == languages::current());
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [language] { languages::choose(language); });
+    }
+}
+
+/// Every text of the window in the program's language.
+void MainWindow::retranslate() {
+    menuBar()->setAccessibleName(tr("Menu principal"));
+    m_ficheiro->setTitle(tr("Ficheiro"));
+    m_abandonar->setText(tr("Abandonar o programa"));
+    m_tools->setTitle(tr("Ferramentas"));
+    m_languages->setTitle(tr("Língua"));
+    for (const Caption& c : m_captions)
+        c.action->setText(QCoreApplication::translate(c.context, c.text));
+    for (QAction* action : m_languages->actions())
+        action->setChecked(action->objectName().endsWith(
+            QString::fromLatin1(exact::code(languages::current()).data())));
+    m_credit[0]->setText(tr("Versão 2.2"));
+    m_credit[1]->setText(tr("Um programa de"));
+    m_credit[2]->setText(tr("Os autores do Ortoplano"));
+    m_credit[3]->setText(tr("Distribuição livre para fins educativos"));
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    retranslate();
 }
 
 QLabel* MainWindow::label(const QString& name, const QString& text, int pixels, const QColor& color,
@@ -183,7 +241,8 @@ QWidget* MainWindow::buildTitle() {
     title->setFixedSize(size + QSize(5, 5));
     auto* column = new QVBoxLayout(block);
     column->addWidget(title, 0, Qt::AlignCenter);
-    column->addWidget(label(QStringLiteral("Label2"), QStringLiteral("Versão 2.2"), 26, Text));
+    m_credit[0] = label(QStringLiteral("Label2"), QString(), 26, Text);
+    column->addWidget(m_credit[0]);
     return block;
 }
 
@@ -191,11 +250,11 @@ QWidget* MainWindow::buildCredit() {
     auto* block = new QWidget;
     auto* column = new QVBoxLayout(block);
     column->setSpacing(6);
-    column->addWidget(label(QStringLiteral("Label3"), QStringLiteral("Um programa de"), 18, Text));
-    column->addWidget(label(QStringLiteral("Label4"), QStringLiteral("Os autores do Ortoplano"), 24,
-                            TitleBlue, true));
-    column->addWidget(label(QStringLiteral("Label5"),
-                            QStringLiteral("Distribuição livre para fins educativos"), 16, Text));
+    m_credit[1] = label(QStringLiteral("Label3"), QString(), 18, Text);
+    m_credit[2] = label(QStringLiteral("Label4"), QString(), 24, TitleBlue, true);
+    m_credit[3] = label(QStringLiteral("Label5"), QString(), 16, Text);
+    for (int i = 1; i < 4; ++i)
+        column->addWidget(m_credit[i]);
     return block;
 }
 

@@ -7,6 +7,7 @@
 #include <variant>
 
 class QLabel;
+class QMenu;
 
 /// What an entry of the main menu opens.
 using MenuTarget = std::variant<Topic, HelpPage>;
@@ -51,14 +52,30 @@ public:
 protected:
     /// Closing the main window ends the program, as "Abandonar o programa" does.
     void closeEvent(QCloseEvent* event) override;
+    /// Follows a change of language at once.
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildMenu();
     void buildToolsMenu();
+    void buildLanguageMenu(QMenu* tools);
+    void retranslate();
     QWidget* buildTitle();
     QWidget* buildCredit();
     QLabel* label(const QString& name, const QString& text, int pixels, const QColor& color,
                   bool bold = false);
 
+    /// An entry whose caption comes from a table: its text, not yet translated.
+    struct Caption {
+        QAction* action;
+        const char* text;
+        const char* context;
+    };
+    std::vector<Caption> m_captions;
+    QMenu* m_ficheiro = nullptr;
+    QAction* m_abandonar = nullptr;
+    QMenu* m_tools = nullptr;
+    QMenu* m_languages = nullptr;
+    QLabel* m_credit[4] = {}; ///< the version and the three lines of credit
     bool m_closing = false;
 };

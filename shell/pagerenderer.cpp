@@ -1,6 +1,7 @@
 #include "pagerenderer.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QRegularExpression>
@@ -90,7 +91,8 @@ QString exampleCells(const Example& example) {
         break;
     case Verdict::Error:
         sign = QStringLiteral("→");
-        shown = QStringLiteral("<span class=\"err\">erro: %1</span>").arg(shown);
+        shown = QStringLiteral("<span class=\"err\">%1</span>")
+                    .arg(QCoreApplication::translate("Help", "erro: %1").arg(shown));
         break;
     case Verdict::Draw:
         sign = QStringLiteral("→");

@@ -1,5 +1,6 @@
 #include "practicetally.h"
 
+#include "choices.h"
 #include "topictable.h"
 
 #include <QCoreApplication>
@@ -68,8 +69,7 @@ QString PracticeTally::text() const {
             if (const Count& c = count(Topic(t), l); c.tried)
                 lines << QCoreApplication::translate(
                              "PracticeWindow", "%1 · %2: %3 tentado(s), %4 certo(s) à primeira")
-                             .arg(QString::fromUtf8(TopicTable[t].indexHeading),
-                                  QString::fromStdString(std::string(practice::levelName(l))))
+                             .arg(topicText(TopicTable[t].indexHeading), worksheet::levelText(l))
                              .arg(c.tried)
                              .arg(c.firstTry);
     return lines.join(QLatin1Char('\n'));

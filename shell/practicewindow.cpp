@@ -34,10 +34,6 @@ QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
 QComboBox* chooser(const QString& name, QWidget* parent) {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
@@ -78,42 +74,37 @@ PracticeWindow::PracticeWindow(Hooks hooks, QWidget* parent)
     , m_hooks(std::move(hooks))
     , m_tallies(PracticeTally::load()) {
     setObjectName(QStringLiteral("Praticar"));
-    setWindowTitle(tr("Praticar"));
     // Going to "Praticar" and back to the form is not leaving the form: its
     // board keeps the exercise.
     ActivationTracker::markAsCompanion(this);
     auto* layout = new QVBoxLayout(this);
     buildChoosers();
     auto* grid = new QGridLayout;
-    const QString names[] = {tr("Tema"), tr("Problema"), tr("Nível")};
     QComboBox* boxes[] = {m_topic, m_frame, m_level};
     for (int i = 0; i < 3; ++i) {
-        auto* label = new QLabel(names[i] + QLatin1Char(':'), this);
-        label->setBuddy(boxes[i]);
-        grid->addWidget(label, i, 0);
+        m_labels[i] = new QLabel(this);
+        m_labels[i]->setBuddy(boxes[i]);
+        grid->addWidget(m_labels[i], i, 0);
         grid->addWidget(boxes[i], i, 1, 1, 2);
     }
     m_seed = new QLineEdit(this);
     m_seed->setObjectName(QStringLiteral("Semente"));
-    m_seed->setAccessibleName(tr("Semente"));
-    m_seed->setPlaceholderText(tr("ao acaso"));
     m_seed->setMaxLength(9);
-    auto* seedLabel = new QLabel(tr("Semente:"), this);
-    seedLabel->setBuddy(m_seed);
-    auto* fresh = new QPushButton(tr("Novo exercício"), this);
-    fresh->setObjectName(QStringLiteral("NovoExercicio"));
-    connect(fresh, &QPushButton::clicked, this, [this] { newExercise(); });
+    m_seedLabel = new QLabel(this);
+    m_seedLabel->setBuddy(m_seed);
+    m_fresh = new QPushButton(this);
+    m_fresh->setObjectName(QStringLiteral("NovoExercicio"));
+    connect(m_fresh, &QPushButton::clicked, this, [this] { newExercise(); });
     connect(m_seed, &QLineEdit::returnPressed, this, [this] { newExercise(); });
-    grid->addWidget(seedLabel, 3, 0);
+    grid->addWidget(m_seedLabel, 3, 0);
     grid->addWidget(m_seed, 3, 1);
-    grid->addWidget(fresh, 3, 2);
+    grid->addWidget(m_fresh, 3, 2);
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
 
     m_number = new QLabel(this);
     m_number->setObjectName(QStringLiteral("Numero"));
-    m_statement = new QLabel(
-        tr("Escolha o tema, o problema e o nível e carregue em «Novo exercício»."), this);
+    m_statement = new QLabel(this);
     m_statement->setObjectName(QStringLiteral("Enunciado"));
     m_statement->setWordWrap(true);
     m_statement->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -132,30 +123,75 @@ PracticeWindow::PracticeWindow(Hooks hooks, QWidget* parent)
     m_verdict->setMinimumHeight(60);
     m_verdict->setFont(big);
     layout->addWidget(m_verdict);
-    m_tally = new QLabel(m_tallies.text(), this);
+    m_tally = new QLabel(this);
     m_tally->setObjectName(QStringLiteral("Contagem"));
     m_tally->setWordWrap(true);
-    auto* reset = new QPushButton(tr("Recomeçar a contagem"), this);
-    reset->setObjectName(QStringLiteral("RecomecarContagem"));
-    connect(reset, &QPushButton::clicked, this, [this] {
+    m_reset = new QPushButton(this);
+    m_reset->setObjectName(QStringLiteral("RecomecarContagem"));
+    connect(m_reset, &QPushButton::clicked, this, [this] {
         m_tallies.reset();
         m_tally->setText(m_tallies.text());
     });
     auto* tallyRow = new QHBoxLayout;
     tallyRow->addWidget(m_tally, 1);
-    tallyRow->addWidget(reset, 0, Qt::AlignTop);
+    tallyRow->addWidget(m_reset, 0, Qt::AlignTop);
     layout->addLayout(tallyRow);
     layout->addStretch();
     m_verify->setEnabled(false);
     m_solution->setEnabled(false);
-    const QList<QWidget*> order = {
-        m_topic,  m_frame,    m_level,
-        m_seed,   fresh,      m_answer,
-        m_verify, m_solution, findChild<QPushButton*>(QStringLiteral("Sintaxe")),
-        reset};
+    const QList<QWidget*> order = {m_topic,  m_frame,  m_level,    m_seed,   m_fresh,
+                                   m_answer, m_verify, m_solution, m_syntax, m_reset};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
+    retranslate();
     resize(560, 440);
+}
+
+/// Every text of the window in the program's language, the exercise on the
+/// way and the verdict on its answer too.
+void PracticeWindow::retranslate() {
+    setWindowTitle(tr("Praticar"));
+    const QString names[] = {tr("Tema"), tr("Problema"), tr("Nível")};
+    QComboBox* boxes[] = {m_topic, m_frame, m_level};
+    for (int i = 0; i < 3; ++i) {
+        m_labels[i]->setText(names[i] + QLatin1Char(':'));
+        boxes[i]->setAccessibleName(names[i]);
+    }
+    for (int i = 0; i < TopicCount; ++i)
+        m_topic->setItemText(i, topicText(TopicTable[i].indexHeading));
+    for (Level l : practice::AllLevels)
+        m_level->setItemText(int(l), worksheet::levelText(l));
+    const int frame = m_frame->currentIndex();
+    fillFrames();
+    m_frame->setCurrentIndex(frame);
+    m_seed->setAccessibleName(tr("Semente"));
+    m_seed->setPlaceholderText(tr("ao acaso"));
+    m_seedLabel->setText(tr("Semente:"));
+    m_fresh->setText(tr("Novo exercício"));
+    m_answerLabel->setText(tr("Resposta:"));
+    m_answer->setAccessibleName(tr("Resposta"));
+    m_verify->setText(tr("Verificar"));
+    m_verify->setToolTip(tr("Verifica a resposta (Enter)"));
+    m_solution->setText(tr("Ver resolução"));
+    m_solution->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R)); // setText takes it away
+    m_solution->setToolTip(tr("Resolve o problema e mostra a resolução passo a passo (Ctrl+R)"));
+    m_syntax->setText(tr("Como se escreve"));
+    m_syntax->setToolTip(tr("Abre a página da sintaxe: números, pontos, equações e amplitudes"));
+    m_reset->setText(tr("Recomeçar a contagem"));
+    m_tally->setText(m_tallies.text());
+    if (!m_exercise) {
+        m_statement->setText(
+            tr("Escolha o tema, o problema e o nível e carregue em «Novo exercício»."));
+        return;
+    }
+    m_exercise = practice::generate(m_exercise->frame, m_askedLevel, m_askedSeed);
+    writeExercise();
+    if (m_checked) showCheck(practice::check(*m_exercise, *m_checked));
+}
+
+void PracticeWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) retranslate();
 }
 
 PracticeWindow::~PracticeWindow() = default;
@@ -165,24 +201,20 @@ PracticeWindow::~PracticeWindow() = default;
 QLayout* PracticeWindow::buildAnswerRow() {
     auto* column = new QVBoxLayout;
     auto* row = new QHBoxLayout;
-    auto* label = new QLabel(tr("Resposta:"), this);
+    m_answerLabel = new QLabel(this);
     m_answer = new QLineEdit(this);
     m_answer->setObjectName(QStringLiteral("Resposta"));
-    m_answer->setAccessibleName(tr("Resposta"));
     m_answer->setMaxLength(int(practice::MaxAnswerLength) + 1); // past it, a message says so
     m_answer->setMinimumWidth(200);
-    label->setBuddy(m_answer);
-    m_verify = new QPushButton(tr("Verificar"), this);
+    m_answerLabel->setBuddy(m_answer);
+    m_verify = new QPushButton(this);
     m_verify->setObjectName(QStringLiteral("Verificar"));
-    m_verify->setToolTip(tr("Verifica a resposta (Enter)"));
-    m_solution = new QPushButton(tr("Ver resolução"), this);
+    m_solution = new QPushButton(this);
     m_solution->setObjectName(QStringLiteral("VerResolucao"));
-    m_solution->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    m_solution->setToolTip(tr("Resolve o problema e mostra a resolução passo a passo (Ctrl+R)"));
     connect(m_verify, &QPushButton::clicked, this, &PracticeWindow::verify);
     connect(m_answer, &QLineEdit::returnPressed, this, &PracticeWindow::verify);
     connect(m_solution, &QPushButton::clicked, this, [this] { showSolution(); });
-    row->addWidget(label);
+    row->addWidget(m_answerLabel);
     row->addWidget(m_answer, 1);
     row->addWidget(m_verify);
     row->addWidget(m_solution);
@@ -192,26 +224,25 @@ QLayout* PracticeWindow::buildAnswerRow() {
     m_hint = new QLabel(this);
     m_hint->setObjectName(QStringLiteral("FormaDaResposta"));
     m_hint->setWordWrap(true);
-    auto* syntax = new QPushButton(tr("Como se escreve"), this);
-    syntax->setObjectName(QStringLiteral("Sintaxe"));
-    syntax->setToolTip(tr("Abre a página da sintaxe: números, pontos, equações e amplitudes"));
-    connect(syntax, &QPushButton::clicked, this, [this] {
+    m_syntax = new QPushButton(this);
+    m_syntax->setObjectName(QStringLiteral("Sintaxe"));
+    connect(m_syntax, &QPushButton::clicked, this, [this] {
         if (m_hooks.showSyntax) m_hooks.showSyntax();
     });
     hintRow->addWidget(m_hint, 1);
-    hintRow->addWidget(syntax, 0, Qt::AlignTop);
+    hintRow->addWidget(m_syntax, 0, Qt::AlignTop);
     column->addLayout(hintRow);
     return column;
 }
 
 void PracticeWindow::buildChoosers() {
     m_topic = chooser(tr("Tema"), this);
-    for (const TopicRow& row : TopicTable)
-        m_topic->addItem(QString::fromUtf8(row.indexHeading));
+    for (int i = 0; i < TopicCount; ++i)
+        m_topic->addItem(QString());
     m_frame = chooser(tr("Problema"), this);
     m_level = chooser(tr("Nível"), this);
-    for (Level l : practice::AllLevels)
-        m_level->addItem(qs(practice::levelName(l)));
+    for ([[maybe_unused]] Level l : practice::AllLevels)
+        m_level->addItem(QString());
     connect(m_topic, &QComboBox::currentIndexChanged, this, &PracticeWindow::fillFrames);
     fillFrames();
 }
@@ -255,18 +286,14 @@ void PracticeWindow::newExercise(std::optional<std::uint64_t> seed) {
         return;
     }
     ++m_exercises;
+    m_askedLevel = chosenLevel();
+    m_askedSeed = s;
+    m_checked.reset();
     m_answered = m_solved = false;
     m_reviewStep = 0;
-    const QString level = qs(practice::levelName(m_exercise->level));
-    m_number->setText(tr("Exercício %1 · semente %2 · %3").arg(m_exercises).arg(s).arg(level));
-    m_statement->setText(qs(m_exercise->statement));
     m_answer->clear();
-    showHint();
     m_verdict->clear();
-    if (m_exercise->level != chosenLevel())
-        showVerdict(tr("Este problema não tem exercícios do nível %1: este é do nível %2.")
-                        .arg(qs(practice::levelName(chosenLevel())), level),
-                    palette().color(QPalette::WindowText));
+    writeExercise();
     m_verify->setEnabled(true);
     m_solution->setEnabled(true);
     if (m_hooks.openForm)
@@ -279,6 +306,18 @@ void PracticeWindow::newExercise(std::optional<std::uint64_t> seed) {
     raise();
     activateWindow();
     m_answer->setFocus();
+}
+
+void PracticeWindow::writeExercise() {
+    const QString level = worksheet::levelText(m_exercise->level);
+    m_number->setText(
+        tr("Exercício %1 · semente %2 · %3").arg(m_exercises).arg(m_askedSeed).arg(level));
+    m_statement->setText(qs(m_exercise->statement));
+    showHint();
+    if (m_exercise->level != m_askedLevel)
+        showVerdict(tr("Este problema não tem exercícios do nível %1: este é do nível %2.")
+                        .arg(worksheet::levelText(m_askedLevel), level),
+                    palette().color(QPalette::WindowText));
 }
 
 /// What the answer is: an example in the field, the whole sentence under it.
@@ -379,22 +418,11 @@ void PracticeWindow::placeSolution(QWidget* solution, const ProblemForm* form) {
 
 void PracticeWindow::verify() {
     if (!m_exercise) return;
-    const practice::Verdict v = practice::check(*m_exercise, m_answer->text().toStdString());
-    switch (v.grade) {
-    case practice::Grade::Certo:
-        showVerdict(qs(v.text), QColor(0, 128, 0));
-        break;
-    case practice::Grade::CertoMasSimplifique:
-        showVerdict(qs(v.text), QColor(160, 100, 0));
-        break;
-    case practice::Grade::Errado:
-        showVerdict(qs(v.text), QColor(200, 0, 0));
-        break;
-    case practice::Grade::Unreadable:
-    case practice::Grade::Incomplete: // no try: the pupil completes the answer
-        showVerdict(qs(v.text), palette().color(QPalette::WindowText));
-        return;
-    }
+    m_checked = m_answer->text().toStdString();
+    const practice::Verdict v = practice::check(*m_exercise, *m_checked);
+    showCheck(v);
+    if (v.grade == practice::Grade::Unreadable || v.grade == practice::Grade::Incomplete)
+        return; // no try: the pupil completes the answer
     const bool right = v.grade != practice::Grade::Errado;
     count(right);
     m_reviewStep = v.step;
@@ -402,6 +430,15 @@ void PracticeWindow::verify() {
         m_solved = true;
         pressOn(m_form, m_exercise->resolverButton);
     }
+}
+
+void PracticeWindow::showCheck(const practice::Verdict& verdict) {
+    const QColor colour =
+        verdict.grade == practice::Grade::Certo                 ? QColor(0, 128, 0)
+        : verdict.grade == practice::Grade::CertoMasSimplifique ? QColor(160, 100, 0)
+        : verdict.grade == practice::Grade::Errado              ? QColor(200, 0, 0)
+                                                   : palette().color(QPalette::WindowText);
+    showVerdict(qs(verdict.text), colour);
 }
 
 void PracticeWindow::showVerdict(const QString& text, const QColor& colour) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checker.h"
 #include "exercise.h"
 #include "practicetally.h"
 
@@ -51,8 +52,17 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    /// A new language: the window's texts, the exercise's statement and the
+    /// verdict on the answer checked are written again in it.
+    void changeEvent(QEvent* event) override;
 
 private:
+    void retranslate();
+    /// The exercise's number, statement and what it asks, and a word when
+    /// its level is not the one chosen.
+    void writeExercise();
+    /// The verdict on an answer, in its colour.
+    void showCheck(const practice::Verdict& verdict);
     void buildChoosers();
     QLayout* buildAnswerRow();
     void fillFrames();
@@ -81,8 +91,19 @@ private:
     QPushButton* m_solution = nullptr;
     QLabel* m_verdict = nullptr;
     QLabel* m_tally = nullptr;
+    QLabel* m_labels[3] = {}; ///< "Tema:", "Problema:", "Nível:"
+    QLabel* m_seedLabel = nullptr;
+    QLabel* m_answerLabel = nullptr;
+    QPushButton* m_fresh = nullptr;
+    QPushButton* m_syntax = nullptr;
+    QPushButton* m_reset = nullptr;
     std::optional<practice::Exercise> m_exercise;
-    QPointer<ProblemForm> m_form; ///< the form the exercise is typed into
+    /// The level and seed the exercise was made with: made again with them
+    /// in another language, it is the same exercise.
+    practice::Level m_askedLevel = practice::Level::Basico;
+    std::uint64_t m_askedSeed = 0;
+    std::optional<std::string> m_checked; ///< the last answer checked
+    QPointer<ProblemForm> m_form;         ///< the form the exercise is typed into
     int m_exercises = 0;
     bool m_answered = false; ///< the exercise has had a readable answer
     bool m_solved = false;   ///< the form shows the answer: right, or the solution asked for

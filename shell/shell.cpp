@@ -3,6 +3,7 @@
 #include "activation.h"
 #include "displaystyle.h"
 #include "fullscreenboard.h"
+#include "languages.h"
 #include "mainwindow.h"
 #include "practicewindow.h"
 #include "problemform.h"
@@ -135,7 +136,7 @@ void Shell::showHelp(HelpPage page) {
 
 void Shell::showSolution(ProblemForm* form) {
     if (!d->solution) {
-        d->solution = std::make_unique<SolutionWindow>();
+        d->solution.reset(new SolutionWindow);
         followClassroomDisplay(*d->solution);
     }
     d->solution->follow(form ? form : d->lastForm());

@@ -1,5 +1,6 @@
 #include "solutionview.h"
 
+#include "languages.h"
 #include "sentences.h"
 
 #include <QAccessibleWidget>
@@ -198,13 +199,14 @@ void SolutionView::fitWidth(int width) {
 
 QString SolutionView::titleText() const {
     if (!m_solution) return m_message;
-    return fromUtf8(exact::linearText(exact::title(*m_solution), m_style.separator.toStdString()));
+    return fromUtf8(exact::linearText(exact::title(*m_solution, languages::sentences()),
+                                      m_style.separator.toStdString()));
 }
 
 QString SolutionView::stepText(int step) const {
     if (step < 0 || step >= stepCount()) return {};
-    return fromUtf8(
-        exact::stepText(m_solution->steps[std::size_t(step)], m_style.separator.toStdString()));
+    return fromUtf8(exact::stepText(m_solution->steps[std::size_t(step)],
+                                    m_style.separator.toStdString(), languages::sentences()));
 }
 
 QRect SolutionView::stepRect(int step) const {
@@ -215,6 +217,11 @@ QRect SolutionView::stepRect(int step) const {
 
 QSize SolutionView::sizeHint() const {
     return size();
+}
+
+void SolutionView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && m_solution) relayout();
 }
 
 void SolutionView::paintEvent(QPaintEvent* event) {

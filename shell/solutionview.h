@@ -52,6 +52,8 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    /// A new language: the sentences are written again in it.
+    void changeEvent(QEvent* event) override;
 
 private:
     void relayout();

@@ -3,6 +3,7 @@
 #include "accessiblewindow.h"
 #include "activation.h"
 #include "board.h"
+#include "languages.h"
 #include "problemform.h"
 #include "sentences.h"
 #include "solutionview.h"
@@ -35,11 +36,9 @@ constexpr int UsualWidth = 680;
 constexpr double PictureWidth = 760.0;
 constexpr double PicturePixelRatio = 2.0;
 
-QPushButton* stepButton(QWidget* parent, const QString& name, const QString& text,
-                        const QString& tip) {
-    auto* button = new QPushButton(text, parent);
+QPushButton* stepButton(QWidget* parent, const QString& name) {
+    auto* button = new QPushButton(parent);
     button->setObjectName(name);
-    button->setToolTip(tip);
     // The keys act on the steps wherever the focus is; Space must not press
     // whichever button was clicked last: Tab reaches the buttons, a click
     // does not leave the focus on them.
@@ -56,9 +55,7 @@ SolutionWindow::SolutionWindow(QWidget* parent)
     announceAsWindow("SolutionWindow");
     ActivationTracker::markAsCompanion(this);
     setObjectName(QStringLiteral("Resolucao"));
-    setWindowTitle(tr("Resolução"));
     m_view->setObjectName(QStringLiteral("Passos"));
-    m_view->setMessage(emptyMessage());
     m_scroll->setObjectName(QStringLiteral("Pagina"));
     m_scroll->setWidget(m_view);
     m_scroll->setWidgetResizable(false);
@@ -84,7 +81,31 @@ SolutionWindow::SolutionWindow(QWidget* parent)
     applyStyle();
     setFocusProxy(m_view);
     qApp->installEventFilter(this); // the activation of another problem form
+    retranslate();
+}
+
+/// The window's texts in the program's language; the solution's sentences
+/// follow with its view.
+void SolutionWindow::retranslate() {
+    setWindowTitle(tr("Resolução"));
+    m_view->setMessage(emptyMessage());
+    m_previous->setText(tr("Anterior"));
+    m_previous->setToolTip(tr("Esconde o último passo mostrado (←, Page Up)"));
+    m_next->setText(tr("Seguinte"));
+    m_next->setToolTip(tr("Mostra o passo seguinte (Espaço, →, Page Down)"));
+    m_all->setText(tr("Tudo"));
+    m_all->setToolTip(tr("Mostra todos os passos (End); Home volta ao primeiro"));
+    for (auto [button, tip] : {std::pair{m_smaller, tr("Letra mais pequena (Ctrl+\u2212)")},
+                               std::pair{m_larger, tr("Letra maior (Ctrl++)")}}) {
+        button->setToolTip(tip);
+        button->setAccessibleName(tip);
+    }
     updateControls();
+}
+
+void SolutionWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) retranslate();
 }
 
 SolutionWindow::~SolutionWindow() {
@@ -100,12 +121,9 @@ QWidget* SolutionWindow::buildButtons() {
     rows->addLayout(new QHBoxLayout); // the counter, on a projector
     auto* row = new QHBoxLayout;
     rows->addLayout(row);
-    m_previous = stepButton(bar, QStringLiteral("Anterior"), tr("Anterior"),
-                            tr("Esconde o último passo mostrado (←, Page Up)"));
-    m_next = stepButton(bar, QStringLiteral("Seguinte"), tr("Seguinte"),
-                        tr("Mostra o passo seguinte (Espaço, →, Page Down)"));
-    m_all = stepButton(bar, QStringLiteral("Tudo"), tr("Tudo"),
-                       tr("Mostra todos os passos (End); Home volta ao primeiro"));
+    m_previous = stepButton(bar, QStringLiteral("Anterior"));
+    m_next = stepButton(bar, QStringLiteral("Seguinte"));
+    m_all = stepButton(bar, QStringLiteral("Tudo"));
     m_counter = new QLabel(bar);
     m_counter->setObjectName(QStringLiteral("Contador"));
     connect(m_previous, &QPushButton::clicked, this, &SolutionWindow::previous);
@@ -116,21 +134,20 @@ QWidget* SolutionWindow::buildButtons() {
     row->addWidget(m_all);
     row->addSpacing(12);
     row->addWidget(m_counter, 1);
-    const auto zoomButton = [&](const QString& name, const QString& text, const QString& tip,
+    const auto zoomButton = [&](const QString& name, const QString& text,
                                 void (SolutionWindow::*slot)()) {
         auto* button = new QToolButton(bar);
         button->setObjectName(name);
         button->setText(text);
-        button->setToolTip(tip);
-        button->setAccessibleName(tip);
         button->setFocusPolicy(Qt::TabFocus);
         connect(button, &QToolButton::clicked, this, slot);
         row->addWidget(button);
+        return button;
     };
-    zoomButton(QStringLiteral("Diminuir"), QStringLiteral("A\u2212"),
-               tr("Letra mais pequena (Ctrl+\u2212)"), &SolutionWindow::zoomOut);
-    zoomButton(QStringLiteral("Aumentar"), QStringLiteral("A+"), tr("Letra maior (Ctrl++)"),
-               &SolutionWindow::zoomIn);
+    m_smaller =
+        zoomButton(QStringLiteral("Diminuir"), QStringLiteral("A\u2212"), &SolutionWindow::zoomOut);
+    m_larger =
+        zoomButton(QStringLiteral("Aumentar"), QStringLiteral("A+"), &SolutionWindow::zoomIn);
     return bar;
 }
 
@@ -397,8 +414,8 @@ void SolutionWindow::copySolution() {
     const exact::Solution* solution = m_view->solution();
     if (!solution) return;
     auto* data = new QMimeData;
-    data->setText(
-        QString::fromStdString(exact::plainText(*solution, m_style.separator.toStdString())));
+    data->setText(QString::fromStdString(
+        exact::plainText(*solution, m_style.separator.toStdString(), languages::sentences())));
     Typeset::Style style = m_style;
     style.size = BaseSize;
     data->setImageData(solutionImage(*solution, style, PictureWidth, PicturePixelRatio));

@@ -12,6 +12,7 @@ class ProblemForm;
 class QLabel;
 class QPushButton;
 class QScrollArea;
+class QToolButton;
 class SolutionView;
 
 /// The window "Resolução": the worked solution of the last "Resolver" of
@@ -72,10 +73,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QWidget* buildButtons();
     void addKeys();
+    void retranslate();
     void refresh();
     void reveal(int shown);
     void applyStyle();
@@ -97,6 +100,8 @@ private:
     QPushButton* m_previous = nullptr;
     QPushButton* m_next = nullptr;
     QPushButton* m_all = nullptr;
+    QToolButton* m_smaller = nullptr;
+    QToolButton* m_larger = nullptr;
     QLabel* m_counter = nullptr;
     Typeset::Style m_style;
     double m_zoom = 1.0;

@@ -4,6 +4,7 @@
 #include "buttonicons.h"
 #include "pagerenderer.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -15,19 +16,25 @@
 
 PageView::PageView(const Help::Book& book, int index, QWidget* parent)
     : QWidget(parent)
-    , m_book(book)
     , m_index(index) {
+    setBook(book);
+}
+
+void PageView::setBook(const Help::Book& book) {
+    m_book = &book;
+    m_renderer.reset();
     const int count = int(book.pages.size());
-    const Help::Page& page = book.pages.at(std::size_t(index));
+    const Help::Page& page = book.pages.at(std::size_t(m_index));
     setAccessibleName(
-        QStringLiteral("Página %1 de %2: %3").arg(index + 1).arg(count).arg(page.title));
+        Viewer::tr("Página %1 de %2: %3").arg(m_index + 1).arg(count).arg(page.title));
     setAccessibleDescription(Help::plainText(page));
+    update();
 }
 
 PageView::~PageView() = default;
 
 void PageView::paintEvent(QPaintEvent*) {
-    if (!m_renderer) m_renderer = std::make_unique<Help::PageRenderer>(m_book, m_index);
+    if (!m_renderer) m_renderer = std::make_unique<Help::PageRenderer>(*m_book, m_index);
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF area = QRectF(rect()).adjusted(1, 1, -3, -3);
@@ -52,11 +59,9 @@ Viewer::Viewer(HelpPage which, const QString& name, const QString& caption, QSiz
     : m_which(which)
     , m_pageOrigin(pageTwips / Twips)
     , m_buttonRow(new QWidget(this))
-    , m_setaE(arrowButton(QStringLiteral("SetaE"), QStringLiteral("seta-esquerda"),
-                          QStringLiteral("Página anterior")))
-    , m_setaD(arrowButton(QStringLiteral("SetaD"), QStringLiteral("seta-direita"),
-                          QStringLiteral("Página seguinte")))
-    , m_command1(new QPushButton(QStringLiteral("Fechar"), m_buttonRow)) {
+    , m_setaE(arrowButton(QStringLiteral("SetaE"), QStringLiteral("seta-esquerda")))
+    , m_setaD(arrowButton(QStringLiteral("SetaD"), QStringLiteral("seta-direita")))
+    , m_command1(new QPushButton(m_buttonRow)) {
     announceAsWindow("Viewer");
     setObjectName(name);
     setWindowTitle(caption);
@@ -64,7 +69,7 @@ Viewer::Viewer(HelpPage which, const QString& name, const QString& caption, QSiz
     resize(outerTwips / Twips - FrameAllowance);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setIcon(buttonIcon(QStringLiteral(":/icons/fechar.svg")));
-    m_command1->setToolTip(QStringLiteral("Fechar esta janela"));
+    setButtonTexts();
     auto* row = new QHBoxLayout(m_buttonRow);
     row->setContentsMargins(8, 4, 8, 6);
     row->addWidget(m_setaE);
@@ -77,15 +82,33 @@ Viewer::Viewer(HelpPage which, const QString& name, const QString& caption, QSiz
     addKeys();
 }
 
-QToolButton* Viewer::arrowButton(const QString& name, const QString& icon, const QString& label) {
+QToolButton* Viewer::arrowButton(const QString& name, const QString& icon) {
     auto* button = new QToolButton(m_buttonRow);
     button->setObjectName(name);
     button->setIcon(buttonIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
     button->setIconSize(QSize(24, 24));
     button->setAutoRaise(false);
-    button->setAccessibleName(label);
-    button->setToolTip(label);
     return button;
+}
+
+void Viewer::setButtonTexts() {
+    for (auto [button, label] :
+         {std::pair{m_setaE, tr("Página anterior")}, std::pair{m_setaD, tr("Página seguinte")}}) {
+        button->setAccessibleName(label);
+        button->setToolTip(label);
+    }
+    m_command1->setText(tr("Fechar"));
+    m_command1->setToolTip(tr("Fechar esta janela"));
+}
+
+void Viewer::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange) return;
+    setButtonTexts();
+    const Help::Book& book = Help::book(m_which);
+    for (PageView* page : m_pages)
+        page->setBook(book);
+    retranslate();
 }
 
 /// Left and right arrows (and the page keys) turn pages; Escape closes.
@@ -180,14 +203,21 @@ QString PagedViewer::pageName(int i) const {
 /// "Página", the page number and "de  N", between the arrows and "Fechar".
 void PagedViewer::addPageLabels() {
     auto* row = static_cast<QHBoxLayout*>(buttonRow()->layout());
+    m_label1 = rowLabel(QStringLiteral("Label1"), QString(), buttonRow());
     m_label2 = rowLabel(QStringLiteral("Label2"), QStringLiteral("1"), buttonRow());
+    m_label3 = rowLabel(QStringLiteral("Label3"), QString(), buttonRow());
     m_label2->setMinimumWidth(m_label2->fontMetrics().horizontalAdvance(QStringLiteral("88")));
     m_label2->setAlignment(Qt::AlignCenter);
     row->insertSpacing(2, 12);
-    row->insertWidget(3, rowLabel(QStringLiteral("Label1"), QStringLiteral("Página"), buttonRow()));
+    row->insertWidget(3, m_label1);
     row->insertWidget(4, m_label2);
-    row->insertWidget(5, rowLabel(QStringLiteral("Label3"),
-                                  QStringLiteral("de  %1").arg(pageCount()), buttonRow()));
+    row->insertWidget(5, m_label3);
+    retranslate();
+}
+
+void PagedViewer::retranslate() {
+    m_label1->setText(Viewer::tr("Página"));
+    m_label3->setText(Viewer::tr("de  %1").arg(pageCount()));
 }
 
 void PagedViewer::showFirstPage() {
@@ -235,9 +265,13 @@ constexpr QSize IndexTwips{7350, 11310};
 IndexViewer::IndexViewer()
     : Viewer(HelpPage::Indice, QStringLiteral("Form12"), QStringLiteral("ORTOPLANO"), IndexTwips,
              QPoint(120, 120)) {
-    setAccessibleName(QStringLiteral("Índice — ORTOPLANO"));
+    retranslate();
     createPages();
     showFirstPage();
+}
+
+void IndexViewer::retranslate() {
+    setAccessibleName(Viewer::tr("Índice — ORTOPLANO"));
 }
 
 QString IndexViewer::pageName(int i) const {

@@ -21,12 +21,14 @@ public:
     PageView(const Help::Book& book, int index, QWidget* parent);
     ~PageView() override;
     int index() const { return m_index; }
+    /// Shows the page of the same index in `book`: the book of another language.
+    void setBook(const Help::Book& book);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const Help::Book& m_book;
+    const Help::Book* m_book = nullptr;
     int m_index;
     std::unique_ptr<Help::PageRenderer> m_renderer;
 };
@@ -59,13 +61,19 @@ protected:
     /// The row under the pages; paged viewers add their page label to it.
     QWidget* buttonRow() const { return m_buttonRow; }
     void resizeEvent(QResizeEvent* event) override;
+    /// A new language: the pages and the buttons speak it at once.
+    void changeEvent(QEvent* event) override;
+    /// The texts a kind of viewer adds, in the program's language.
+    virtual void retranslate() {}
 
 private:
     /// What the arrows `SetaE` and `SetaD` do.
     virtual void previousPage() = 0;
     virtual void nextPage() = 0;
-    QToolButton* arrowButton(const QString& name, const QString& icon, const QString& label);
+    QToolButton* arrowButton(const QString& name, const QString& icon);
     void addKeys();
+    /// The arrows' and "Fechar"'s texts in the program's language.
+    void setButtonTexts();
 
     HelpPage m_which;
     QPoint m_pageOrigin;
@@ -88,6 +96,7 @@ public:
 
 protected:
     QString pageName(int i) const override;
+    void retranslate() override;
 
 private:
     void previousPage() override;
@@ -98,7 +107,9 @@ private:
     void showPage(int from, int to);
 
     int m_page = 1;
+    QLabel* m_label1 = nullptr;
     QLabel* m_label2 = nullptr;
+    QLabel* m_label3 = nullptr;
 };
 
 /// `Form12`, the index: two pages `Image1` and `Image2`, and arrows that are
@@ -110,6 +121,7 @@ public:
 
 protected:
     QString pageName(int i) const override;
+    void retranslate() override;
 
 private:
     void previousPage() override;

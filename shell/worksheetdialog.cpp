@@ -1,6 +1,7 @@
 #include "worksheetdialog.h"
 
 #include "composer.h"
+#include "languages.h"
 #include "messages.h"
 #include "sheetdocument.h"
 
@@ -99,7 +100,11 @@ void WorksheetDialog::showSaved(const QString& path) {
 
 void WorksheetDialog::showDialog() {
     static QPointer<WorksheetDialog> dialog;
-    if (!dialog) dialog = new WorksheetDialog;
+    if (dialog && !dialog->isVisible() && languages::madeInAnother(dialog)) delete dialog;
+    if (!dialog) {
+        dialog = new WorksheetDialog;
+        languages::markLanguage(dialog);
+    }
     dialog->show();
     dialog->raise();
     dialog->activateWindow();
@@ -113,7 +118,7 @@ void WorksheetDialog::buildTree() {
     m_tree->header()->setStretchLastSection(false);
     const std::vector<practice::FrameId>& frames = practice::allFrames();
     for (const TopicRow& row : TopicTable) {
-        auto* topic = new QTreeWidgetItem(m_tree, {QString::fromUtf8(row.indexHeading)});
+        auto* topic = new QTreeWidgetItem(m_tree, {topicText(row.indexHeading)});
         topic->setFlags(topic->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
         topic->setCheckState(0, Qt::Unchecked);
         topic->setHidden(true); // until it has a frame to practise

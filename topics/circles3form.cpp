@@ -10,13 +10,13 @@
 
 namespace {
 CircleRefusals firstCircleRefusals() {
-    return {QString::fromUtf8("A primeira equação não representa uma circunferência."),
-            QString::fromUtf8("A primeira equação representa um ponto.")};
+    return {Circles3Form::tr("A primeira equação não representa uma circunferência."),
+            Circles3Form::tr("A primeira equação representa um ponto.")};
 }
 
 CircleRefusals secondCircleRefusals() {
-    return {QString::fromUtf8("A segunda equação não representa uma circunferência."),
-            QString::fromUtf8("A segunda equação representa um ponto.")};
+    return {Circles3Form::tr("A segunda equação não representa uma circunferência."),
+            Circles3Form::tr("A segunda equação representa um ponto.")};
 }
 
 /// (d² − (r1 + r2)²)·((r1 − r2)² − d²), d the distance between the centres:

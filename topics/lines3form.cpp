@@ -210,8 +210,8 @@ void Lines3Form::writePosition(const Line& l1, const Line& l2, bool concurrent, 
 
 void Lines3Form::writeMeetingPoint(Pt p) {
     setResult(QStringLiteral("Resultado4"),
-              tr("As rectas são concorrentes em ( ") + TextRules::rounded(p.x, sep()) +
-                  QLatin1String(" , ") + TextRules::rounded(p.y, sep()) + QLatin1String(" )"));
+              tr("As rectas são concorrentes em ( %1 , %2 )")
+                  .arg(TextRules::rounded(p.x, sep()), TextRules::rounded(p.y, sep())));
     pen(Vermelho, 7);
     dot(p, "I");
     guides(p);

@@ -8,9 +8,9 @@ QString text(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-/// `special` where the table gives one, else `usual`.
+/// `special` where the table gives one, else `usual`, in the program's language.
 QString either(const char* special, const char* usual) {
-    return text(special ? special : usual);
+    return topicText(special ? special : usual);
 }
 
 /// The buttons of a topic's form that lead to the other topics, in table order.
@@ -23,8 +23,8 @@ std::vector<TopicButton> topicButtonsOn(Topic form) {
         const TopicButtonText& b = target.button;
         buttons.push_back(
             {i < names.size() ? names[i] : QStringLiteral("Ir") + text(target.form), target.topic,
-             form == Topic::Pontos ? either(b.captionOnPontos, b.caption) : text(b.caption),
-             form == Topic::Recta1 ? either(b.tipOnRecta1, b.tip) : text(b.tip),
+             form == Topic::Pontos ? either(b.captionOnPontos, b.caption) : topicText(b.caption),
+             form == Topic::Recta1 ? either(b.tipOnRecta1, b.tip) : topicText(b.tip),
              QStringLiteral(":/icons/%1.svg").arg(text(b.icon))});
     }
     return buttons;
@@ -34,6 +34,6 @@ std::vector<TopicButton> topicButtonsOn(Topic form) {
 
 FormTraits formTraits(Topic topic, FormLayout layout) {
     const TopicRow& row = topicRow(topic);
-    return {topic,        text(row.form),   text(row.title), topicButtonsOn(topic),
+    return {topic,        text(row.form),   topicText(row.title), topicButtonsOn(topic),
             row.helpTips, std::move(layout)};
 }

@@ -17,6 +17,7 @@
 #include "pointsform.h"
 #include "triangleform.h"
 
+#include <QCoreApplication>
 #include <array>
 #include <cstddef>
 
@@ -51,10 +52,12 @@ ProblemForm* createForm() {
 }
 
 /// Tooltips of "Instruções", "Sintaxe" and "Fechar" on two of the circle forms.
-inline constexpr HelpTips ShowHelpTips{"Mostrar as Instruções", "Mostrar a Sintaxe",
-                                       "Fechar esta página"};
-inline constexpr HelpTips SeeAndShowHelpTips{"Ver as Instruções", "Mostrar a Sintaxe",
-                                             "Fechar esta página"};
+inline constexpr HelpTips ShowHelpTips{QT_TRANSLATE_NOOP("HelpTips", "Mostrar as Instruções"),
+                                       QT_TRANSLATE_NOOP("HelpTips", "Mostrar a Sintaxe"),
+                                       QT_TRANSLATE_NOOP("HelpTips", "Fechar esta página")};
+inline constexpr HelpTips SeeAndShowHelpTips{QT_TRANSLATE_NOOP("HelpTips", "Ver as Instruções"),
+                                             QT_TRANSLATE_NOOP("HelpTips", "Mostrar a Sintaxe"),
+                                             QT_TRANSLATE_NOOP("HelpTips", "Fechar esta página")};
 
 // Each row: topic, window, title, factory; menu name and caption; index heading;
 // the button to the topic (caption, caption on the Points form, tooltip,
@@ -62,43 +65,43 @@ inline constexpr HelpTips SeeAndShowHelpTips{"Ver as Instruções", "Mostrar a S
 // when they are not the usual ones.
 // clang-format off
 inline constexpr TopicRow TopicTable[] = {
-    {Topic::Pontos, "Form1", "PONTOS", createForm<PointsForm>,
-     "Pontos", "Pontos", "Pontos",
-     {"Ponto", nullptr, "Ir para Pontos", "Ir para pontos", "ponto"},
+    {Topic::Pontos, "Form1", QT_TRANSLATE_NOOP("TopicTable", "PONTOS"), createForm<PointsForm>,
+     "Pontos", QT_TRANSLATE_NOOP("TopicTable", "Pontos"), QT_TRANSLATE_NOOP("TopicTable", "Pontos"),
+     {QT_TRANSLATE_NOOP("TopicTable", "Ponto"), nullptr, QT_TRANSLATE_NOOP("TopicTable", "Ir para Pontos"), QT_TRANSLATE_NOOP("TopicTable", "Ir para pontos"), "ponto"},
      "- Command2 Command8 Command5 Command11 Command4 Command9 Command10 Command12"},
-    {Topic::Recta1, "Form2", "RECTA - 1", createForm<Lines1Form>,
-     "Reta1", "Reta 1", "Recta 1",
-     {"Recta 1", "Rectas 1", "Ir para Recta-1", nullptr, "recta1"},
+    {Topic::Recta1, "Form2", QT_TRANSLATE_NOOP("TopicTable", "RECTA - 1"), createForm<Lines1Form>,
+     "Reta1", QT_TRANSLATE_NOOP("TopicTable", "Reta 1"), QT_TRANSLATE_NOOP("TopicTable", "Recta 1"),
+     {QT_TRANSLATE_NOOP("TopicTable", "Recta 1"), QT_TRANSLATE_NOOP("TopicTable", "Rectas 1"), QT_TRANSLATE_NOOP("TopicTable", "Ir para Recta-1"), nullptr, "recta1"},
      "Command2 - Command6 Command8 Command11 Command7 Command9 Command10 Command12"},
-    {Topic::Recta2, "Form3", "RECTA - 2", createForm<Lines2Form>,
-     "Reta2", "Reta 2", "Recta 2",
-     {"Recta 2", "Rectas 2", "Ir para Recta-2", "Ir para Recta 2", "recta2"},
+    {Topic::Recta2, "Form3", QT_TRANSLATE_NOOP("TopicTable", "RECTA - 2"), createForm<Lines2Form>,
+     "Reta2", QT_TRANSLATE_NOOP("TopicTable", "Reta 2"), QT_TRANSLATE_NOOP("TopicTable", "Recta 2"),
+     {QT_TRANSLATE_NOOP("TopicTable", "Recta 2"), QT_TRANSLATE_NOOP("TopicTable", "Rectas 2"), QT_TRANSLATE_NOOP("TopicTable", "Ir para Recta-2"), QT_TRANSLATE_NOOP("TopicTable", "Ir para Recta 2"), "recta2"},
      "Command2 Command6 - Command9 Command7 Command8 Command10 Command11 Command12"},
-    {Topic::Recta3, "Form5", "RECTA - 3", createForm<Lines3Form>,
-     "Reta3", "Reta 3", "Recta 3",
-     {"Recta 3", "Rectas 3", "Ir para Recta-3", "Ir para Recta 3", "recta3"},
+    {Topic::Recta3, "Form5", QT_TRANSLATE_NOOP("TopicTable", "RECTA - 3"), createForm<Lines3Form>,
+     "Reta3", QT_TRANSLATE_NOOP("TopicTable", "Reta 3"), QT_TRANSLATE_NOOP("TopicTable", "Recta 3"),
+     {QT_TRANSLATE_NOOP("TopicTable", "Recta 3"), QT_TRANSLATE_NOOP("TopicTable", "Rectas 3"), QT_TRANSLATE_NOOP("TopicTable", "Ir para Recta-3"), QT_TRANSLATE_NOOP("TopicTable", "Ir para Recta 3"), "recta3"},
      "Command5 Command2 Command8 - Command11 Command4 Command9 Command10 Command12"},
-    {Topic::Recta4, "Form8", "RECTA - 4", createForm<Lines4Form>,
-     "Reta4", "Reta 4", "Recta 4",
-     {"Recta 4", "Rectas 4", "Ir para Recta-4", "Ir para Recta 4", "recta4"},
+    {Topic::Recta4, "Form8", QT_TRANSLATE_NOOP("TopicTable", "RECTA - 4"), createForm<Lines4Form>,
+     "Reta4", QT_TRANSLATE_NOOP("TopicTable", "Reta 4"), QT_TRANSLATE_NOOP("TopicTable", "Recta 4"),
+     {QT_TRANSLATE_NOOP("TopicTable", "Recta 4"), QT_TRANSLATE_NOOP("TopicTable", "Rectas 4"), QT_TRANSLATE_NOOP("TopicTable", "Ir para Recta-4"), QT_TRANSLATE_NOOP("TopicTable", "Ir para Recta 4"), "recta4"},
      "Command2 Command6 Command1 Command9 - Command8 Command10 Command11 Command5"},
-    {Topic::Circunferencia1, "Form4", "CIRCUNFERÊNCIA - 1", createForm<Circles1Form>,
-     "Circunferência1", "Circunferência 1", "Circunferência 1",
-     {"Círculo 1", nullptr, "Ir para Circunferência-1", "Ir para Circunferência 1", "circulo1"},
+    {Topic::Circunferencia1, "Form4", QT_TRANSLATE_NOOP("TopicTable", "CIRCUNFERÊNCIA - 1"), createForm<Circles1Form>,
+     "Circunferência1", QT_TRANSLATE_NOOP("TopicTable", "Circunferência 1"), QT_TRANSLATE_NOOP("TopicTable", "Circunferência 1"),
+     {QT_TRANSLATE_NOOP("TopicTable", "Círculo 1"), nullptr, QT_TRANSLATE_NOOP("TopicTable", "Ir para Circunferência-1"), QT_TRANSLATE_NOOP("TopicTable", "Ir para Circunferência 1"), "circulo1"},
      "Command2 Command7 Command6 Command9 Command8 - Command10 Command11 Command12"},
-    {Topic::Circunferencia2, "Form6", "CIRCUNFERÊNCIA - 2", createForm<Circles2Form>,
-     "Circunfrência2", "Circunferência 2", "Circunferência 2",
-     {"Círculo 2", nullptr, "Ir para Circunferência-2", "Ir para Circunferência 2", "circulo2"},
+    {Topic::Circunferencia2, "Form6", QT_TRANSLATE_NOOP("TopicTable", "CIRCUNFERÊNCIA - 2"), createForm<Circles2Form>,
+     "Circunfrência2", QT_TRANSLATE_NOOP("TopicTable", "Circunferência 2"), QT_TRANSLATE_NOOP("TopicTable", "Circunferência 2"),
+     {QT_TRANSLATE_NOOP("TopicTable", "Círculo 2"), nullptr, QT_TRANSLATE_NOOP("TopicTable", "Ir para Circunferência-2"), QT_TRANSLATE_NOOP("TopicTable", "Ir para Circunferência 2"), "circulo2"},
      "Command5 Command2 Command8 Command9 Command11 Command4 - Command10 Command12",
      ShowHelpTips},
-    {Topic::Circunferencia3, "Form7", "CIRCUNFERÊNCIA - 3", createForm<Circles3Form>,
-     "Circunferência3", "Circunferência 3", "Circunferência 3",
-     {"Círculo 3", nullptr, "Ir para Circunferência-3", "Ir para Circunferência 3", "circulo3"},
+    {Topic::Circunferencia3, "Form7", QT_TRANSLATE_NOOP("TopicTable", "CIRCUNFERÊNCIA - 3"), createForm<Circles3Form>,
+     "Circunferência3", QT_TRANSLATE_NOOP("TopicTable", "Circunferência 3"), QT_TRANSLATE_NOOP("TopicTable", "Circunferência 3"),
+     {QT_TRANSLATE_NOOP("TopicTable", "Círculo 3"), nullptr, QT_TRANSLATE_NOOP("TopicTable", "Ir para Circunferência-3"), QT_TRANSLATE_NOOP("TopicTable", "Ir para Circunferência 3"), "circulo3"},
      "Command5 Command2 Command8 Command9 Command6 Command4 Command10 - Command7",
      SeeAndShowHelpTips},
-    {Topic::Triangulo, "Form9", "TRIÂNGULO", createForm<TriangleForm>,
-     "Triângulo", "Triângulo", "Triângulo",
-     {"Triângulo", nullptr, "Ir para Triângulo", nullptr, "triangulo"},
+    {Topic::Triangulo, "Form9", QT_TRANSLATE_NOOP("TopicTable", "TRIÂNGULO"), createForm<TriangleForm>,
+     "Triângulo", QT_TRANSLATE_NOOP("TopicTable", "Triângulo"), QT_TRANSLATE_NOOP("TopicTable", "Triângulo"),
+     {QT_TRANSLATE_NOOP("TopicTable", "Triângulo"), nullptr, QT_TRANSLATE_NOOP("TopicTable", "Ir para Triângulo"), nullptr, "triangulo"},
      "Command2 Command6 Command1 Command9 Command3 Command8 Command10 Command11 -"},
 };
 // clang-format on
@@ -111,6 +114,11 @@ static_assert(
         return true;
     }(),
     "the rows in the order of the topics");
+
+/// A text of the table in the program's language.
+inline QString topicText(const char* text) {
+    return QCoreApplication::translate("TopicTable", text);
+}
 
 /// The row of a topic.
 constexpr const TopicRow& topicRow(Topic topic) {

@@ -51,10 +51,10 @@ TriangleForm::TriangleForm(QWidget* parent)
     : ProblemForm(formTraits(Topic::Triangulo, {.eixos = QRect(60, 180, 5505, 1605)}), parent) {
     FrameBuilder notable = addFrame(QStringLiteral("Frame7"), "triangulo-1", {2080, 3045});
     vertexFields(notable, {{{"2", "-2"}, {"-8", "4"}, {"5", "8"}}}).fullWidth();
-    const char* const options[] = {"Circuncentro (ponto de encontro das mediatrizes)",
-                                   "Incentro (ponto de encontro das bissectrizes)",
-                                   "Ortocentro (ponto de encontro das alturas)",
-                                   "Baricentro (ponto de encontro das medianas)"};
+    const char* const options[] = {QT_TR_NOOP("Circuncentro (ponto de encontro das mediatrizes)"),
+                                   QT_TR_NOOP("Incentro (ponto de encontro das bissectrizes)"),
+                                   QT_TR_NOOP("Ortocentro (ponto de encontro das alturas)"),
+                                   QT_TR_NOOP("Baricentro (ponto de encontro das medianas)")};
     for (int i = 0; i < 4; ++i) {
         const QString caption = tr(options[i]); // spoken in full, explanation included
         notable.option(caption, caption, i == 0).newRow();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "languages.h"
 #include "mathtypeset.h"
 #include "sentences.h"
 
@@ -19,7 +20,7 @@ class QPainter;
 class SolutionLayout {
 public:
     SolutionLayout(const exact::Solution& solution, double width, const Typeset::Style& style,
-                   const exact::SentenceTable& table = exact::SentenceTable::portuguese());
+                   const exact::SentenceTable& table = languages::sentences());
     /// A message in place of a solution, wrapped to the width.
     static SolutionLayout message(const QString& text, double width, const Typeset::Style& style);
 

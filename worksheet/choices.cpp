@@ -1,5 +1,6 @@
 #include "choices.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace worksheet {
@@ -20,14 +21,23 @@ QString fromUtf8(std::string_view text) {
 
 } // namespace
 
-QString levelText(practice::Level level) {
+/// A level's name as the program writes it in the sources: "intermédio".
+QString levelKey(practice::Level level) {
     const std::string_view name = practice::levelName(level);
     return QString::fromUtf8(name.data(), qsizetype(name.size()));
 }
 
+QString levelText(practice::Level level) {
+    return QCoreApplication::translate("Practice", levelKey(level).toUtf8().constData());
+}
+
 std::optional<practice::Level> levelNamed(const QString& name) {
+    // Brazil says "intermediário" where Portugal says "intermédio".
+    const QString wanted = plain(name) == QLatin1String("intermediario")
+                               ? plain(levelKey(practice::Level::Intermedio))
+                               : plain(name);
     for (practice::Level level : practice::AllLevels)
-        if (plain(levelText(level)) == plain(name)) return level;
+        if (plain(levelKey(level)) == wanted) return level;
     return std::nullopt;
 }
 
@@ -54,7 +64,9 @@ std::vector<practice::FrameId> framesWithoutLevel(const Choices& choices) {
 }
 
 std::optional<std::vector<FrameCount>> framesNamed(const QString& text, int count) {
-    const QString wanted = plainName(text);
+    // "reta", as the 1990 spelling and Brazil write it, names the same topics as "recta".
+    QString wanted = plainName(text);
+    if (wanted.startsWith(QLatin1String("reta"))) wanted.replace(0, 4, QStringLiteral("recta"));
     std::vector<FrameCount> frames;
     for (const practice::FrameId& frame : practice::allFrames()) {
         const QString name = frameName(frame);

@@ -3,6 +3,7 @@
 #include "exercise.h"
 #include "topictable.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -22,7 +23,7 @@ struct Choices {
     practice::Level level = practice::Level::Basico;
     int versions = 1; ///< 1, or 2 (A and B)
     quint64 seed = 1;
-    QString title = QStringLiteral("Ficha de exercícios");
+    QString title = QCoreApplication::translate("WorksheetDialog", "Ficha de exercícios");
     bool figures = true;
 };
 

@@ -1,6 +1,7 @@
 #include "odtfile.h"
 
 #include "displaystyle.h"
+#include "languages.h"
 #include "mathml.h"
 #include "readings.h"
 #include "sentences.h"
@@ -299,7 +300,7 @@ std::vector<FormulaRow> Package::rows(const exact::Math& line) const {
 void Package::solutionTitle(const FlowItem& item) {
     const QString style = paragraphStyle(QStringLiteral("TituloResolucao"), item, true, true);
     m_body += QStringLiteral("<text:p text:style-name=\"%1\">%2</text:p>")
-                  .arg(style, sentence(exact::title(*item.solution)));
+                  .arg(style, sentence(exact::title(*item.solution, languages::sentences())));
 }
 
 void Package::solutionStep(const FlowItem& item) {
@@ -308,7 +309,7 @@ void Package::solutionStep(const FlowItem& item) {
     m_body += QStringLiteral("<text:p text:style-name=\"%1\">%2.<text:tab/>%3</text:p>")
                   .arg(style)
                   .arg(item.step + 1)
-                  .arg(sentence(exact::sentence(step)));
+                  .arg(sentence(exact::sentence(step, languages::sentences())));
     for (std::size_t l = 0; l < step.lines.size(); ++l) {
         const std::vector<FormulaRow> parts = rows(step.lines[l]);
         for (std::size_t r = 0; r < parts.size(); ++r) {

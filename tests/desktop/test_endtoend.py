@@ -282,6 +282,56 @@ class EndToEnd(unittest.TestCase):
         time.sleep(0.3)
         grab(3)
 
+    def test_6d_circle_resized_and_line_turned(self):
+        # On from the drag of P: P(3,5 , 1) outside the circle of centre (1, 0) and radius √2
+        form = window("CIRCUNFERÊNCIA - 3 — ORTOPLANO PLANA")
+        frame = "Rectas que passam por P e são tg a uma circunferência"
+        shots = options.equation_drag_screenshots
+        self.drag_equation(form, frame, (1 + 2 ** 0.5, 0), [(2.6, 1), (3.1, 1.9)],
+                           "x^2+y^2-2x-7=0", f"{shots}-circunferencia" if shots else None)
+        # r² = 8 takes P inside: no tangents, and no box
+        self.assertFalse(any("=" in n for n in self.result_names(form, frame)))
+        find(self.menu, "menu item", "Circunferência 1").do_action(0)
+        form = window("CIRCUNFERÊNCIA - 1 — ORTOPLANO PLANA")
+        frame = "Circunferência com centro num ponto e tg a uma recta"
+        subprocess.run(["xdotool", "windowfocus", "--sync", self.window_id("^ORTOPLANO PLANA$")],
+                       check=True, timeout=10)
+        time.sleep(0.5)
+        self.solve(frame, {"Equação da recta": "y=0,5x+1", "Abcissa de P": "2",
+                           "Ordenada de P": "-3"}, form=form)
+        # Its grip 80 pixels along it from (0 , 1), where it crosses the y-axis
+        along = 80 * 21.6 / 631 / 5 ** 0.5
+        self.drag_equation(form, frame, (2 * along, 1 + along), [(2.5, 0), (2.1, -1.9)],
+                           "y=-1,5x+1", f"{shots}-recta" if shots else None)
+
+    def drag_equation(self, form, frame, grip, path, written, shots):
+        """Drags the grip at the world point `grip` along `path` with the mouse until the
+        equation reads `written`, saving the form before and during the drag at `shots`."""
+        form_id = self.window_id("^ORTOPLANO PLANA$")
+        panel = find(form, "panel", frame)
+        equation = lambda: [t.get_text(0, -1) for t in find_all(panel, "text")
+                            if "x" in t.get_text(0, -1)]
+        board = next(d for d in descendants(form) if d.get_name() == "Quadro de desenho")
+        box = board.get_extents(Atspi.CoordType.SCREEN)
+        at = lambda x, y: [str(round(box.x + (x + 10.8) / 21.6 * box.width)),
+                           str(round(box.y + (10.8 - y) / 21.6 * box.height))]
+        xdotool = lambda *words: subprocess.run(["xdotool", *words], check=True, timeout=10)
+        grab = lambda n: subprocess.run([options.grab, form_id, f"{shots}-{n}.png"],
+                                        check=True, timeout=30) if shots else None
+        xdotool("mousemove", *at(*grip))
+        time.sleep(0.3)
+        grab(1)
+        xdotool("mousedown", "1")
+        for point in path:
+            xdotool("mousemove", *at(*point))
+            time.sleep(0.2)
+        wait_for(lambda: equation() == [written], f"the equation {written}")
+        time.sleep(0.3)
+        grab(2)
+        xdotool("mouseup", "1")
+        alerts = [w for w in windows() if w.get_role_name() in ("alert", "dialog")]
+        self.assertEqual(alerts, [])
+
 
 if __name__ == "__main__":
     parser = argparse.ArgumentParser()
@@ -295,6 +345,10 @@ if __name__ == "__main__":
     parser.add_argument("--drag-screenshots",
                         help="also save P dragged across a circle, before, during and after the "
                              "drag, as this path followed by -1.png, -2.png and -3.png")
+    parser.add_argument("--equation-drag-screenshots",
+                        help="also save a circle resized and a line turned, before and during "
+                             "the drag, as this path followed by -circunferencia-1.png, -2.png, "
+                             "-recta-1.png and -2.png")
     parser.add_argument("--projector-screenshot",
                         help="also save the full-screen board in projector mode here")
     options, rest = parser.parse_known_args()

@@ -72,7 +72,8 @@ private slots:
                                    << "FichaDeExercicios:Ficha de exercícios"
                                    << "ModoProjeccao:Modo de projecção F8"
                                    << "AmpliacaoProjeccao:Ampliação na projecção"
-                                   << "NomesPontos:Nomes dos pontos Ctrl+Shift+N");
+                                   << "NomesPontos:Nomes dos pontos Ctrl+Shift+N"
+                                   << "Lingua:Língua");
         QCOMPARE(shell.mainWindow()->windowTitle() + ' ' +
                      shell.mainWindow()->findChild<QLabel*>("Label2")->text(),
                  "ORTOPLANO Versão 2.2");

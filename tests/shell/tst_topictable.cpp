@@ -62,7 +62,7 @@ private slots:
         QVERIFY(form && form->isVisible() && form->topic() == row.topic);
         QCOMPARE(form->objectName(), text(row.form));
         QCOMPARE(form->findChild<QLabel*>("Titulo")->text(), text(row.title));
-        const Help::IndexTopic& index = Help::indexTopics().at(std::size_t(topic));
+        const Help::IndexTopic index = Help::indexTopics().at(std::size_t(topic));
         QVERIFY(index.topic == row.topic);
         QCOMPARE(index.heading, text(row.indexHeading));
         QCOMPARE(index.problems, frameCaptions(form));

@@ -5,6 +5,7 @@
 
 #include "boarddrag.h"
 #include "datahistory.h"
+#include "evaluation.h"
 #include "frame.h"
 #include "fullscreenboard.h"
 #include "sentences.h"
@@ -75,6 +76,59 @@ QPoint pixelOf(const Board& board, QPointF world) {
     return board.toPixel(world).toPoint();
 }
 
+using Kind = BoardDrag::Handle::Kind;
+
+Kind kindNamed(const QString& name) {
+    static const QMap<QString, Kind> kinds{{"line", Kind::Line},
+                                           {"turn", Kind::Turn},
+                                           {"centre", Kind::Centre},
+                                           {"radius", Kind::Radius}};
+    return kinds.value(name);
+}
+
+/// The multiple of a half nearest to `value`, exactly: where the usual
+/// board's grid takes a value.
+exact::Number half(double value) {
+    return exact::Number(std::llround(2 * value)) / 2;
+}
+exact::Point halves(QPointF p) {
+    return {half(p.x()), half(p.y())};
+}
+QPointF doubles(const exact::Point& p) {
+    return {p.x.toDouble(), p.y.toDouble()};
+}
+
+exact::Line lineOf(const QString& text) {
+    return exact::readLine(text.toStdString()).line;
+}
+
+/// The line through two points.
+exact::Line through(const exact::Point& p, const exact::Point& q) {
+    const exact::Number a = q.y - p.y;
+    const exact::Number b = p.x - q.x;
+    return {a, b, -(a * p.x + b * p.y)};
+}
+
+/// Whether an equation is written as the pupil typed one: a line reduced
+/// ("y = …", or "x = k" parallel to the y-axis), with a number on the right
+/// ("3x − 4y = 24") or "… = 0"; a circle "… = 0" or not.
+bool sameWriting(const QString& typed, const QString& written, bool isLine) {
+    const auto plain = [](QString t) { return t.remove(' ').toLower(); };
+    const QString was = plain(typed);
+    const QString now = plain(written);
+    const auto reduced = [](const QString& t) {
+        return t.startsWith("y=") || (t.startsWith("x=") && !t.contains('y'));
+    };
+    const auto numberOnTheRight = [](const QString& t) {
+        const QString right = t.section('=', -1);
+        return !right.contains('x') && !right.contains('y');
+    };
+    if (isLine && reduced(was)) return reduced(now);
+    if (isLine && !was.endsWith("=0") && numberOnTheRight(was))
+        return !reduced(now) && numberOnTheRight(now);
+    return was.endsWith("=0") == now.endsWith("=0");
+}
+
 } // namespace
 
 class TestDragging : public QObject {
@@ -122,11 +176,51 @@ class TestDragging : public QObject {
         messages.clear();
     }
 
-    /// Drags the point `index` along `path` (world points), comparing the form
-    /// with a fresh press at every step.
-    void drag(const exact::FrameId& problem, PressKind kind, int index, const QList<QPointF>& path,
-              bool byTouch, Qt::KeyboardModifiers modifiers = {}) {
-        const QPoint from = pixelOf(board(), form->drag().handles().at(std::size_t(index)).at);
+    /// The handle of the `index`-th data point.
+    BoardDrag::Handle pointHandle(int index) const {
+        std::vector<BoardDrag::Handle> points;
+        std::ranges::copy_if(form->drag().handles(), std::back_inserter(points), [](const auto& h) {
+            return h.kind == BoardDrag::Handle::Kind::Point;
+        });
+        return points.at(std::size_t(index));
+    }
+
+    /// The handle of that kind of the line or circle of the field `name`.
+    std::optional<BoardDrag::Handle> equationHandle(const QString& name, Kind kind) const {
+        for (const BoardDrag::Handle& h : form->drag().handles())
+            if (h.field == name && h.kind == kind) return h;
+        return std::nullopt;
+    }
+
+    /// A point along a line's handle to take it by: off its pivot and grip
+    /// and away from every other handle, within the board.
+    std::optional<QPointF> alongLine(const BoardDrag::Handle& line) const {
+        const QRectF inside = board().window().normalized().adjusted(2, 2, -2, -2);
+        for (const double t : {-0.7, 0.5, -1.4, 1.5, -2.0}) {
+            const QPointF at = line.at + t * (line.shape->grip - line.at);
+            const auto crowded = [&](const BoardDrag::Handle& h) {
+                const QPointF d = board().toPixel(h.at) - board().toPixel(at);
+                return h.kind != Kind::Line && std::hypot(d.x(), d.y()) < 24;
+            };
+            if (inside.contains(at) && std::ranges::none_of(form->drag().handles(), crowded))
+                return at;
+        }
+        return std::nullopt;
+    }
+
+    /// Ctrl+Z brings back the text `before`, Ctrl+Shift+Z the text `after`.
+    void undoneAndRedone(const QString& name, const QString& before, const QString& after) {
+        QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(field(name)->text(), before);
+        QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(field(name)->text(), after);
+    }
+
+    /// Drags what is at the world point `start` along `path` (world points),
+    /// comparing the form with a fresh press at every step.
+    void drag(const exact::FrameId& problem, PressKind kind, QPointF start,
+              const QList<QPointF>& path, bool byTouch, Qt::KeyboardModifiers modifiers = {}) {
+        const QPoint from = pixelOf(board(), start);
         if (byTouch)
             QTest::touchEvent(&board(), finger.get()).press(0, from);
         else
@@ -148,6 +242,76 @@ class TestDragging : public QObject {
             QTest::mouseRelease(&board(), Qt::LeftButton, modifiers, to);
         QVERIFY(!form->drag().dragging());
         QVERIFY2(messages.messages.empty(), "letting go is not an error");
+    }
+
+    /// Moves the line of `name` by 1,1 up (or sideways, for a line steeper
+    /// than 45°), taken along it: two halves, so by 1 exactly.
+    void moveLine(const exact::FrameId& id, const QString& name) {
+        const BoardDrag::Handle h = *equationHandle(name, Kind::Line);
+        const exact::Line l = lineOf(field(name)->text());
+        const std::optional<QPointF> start = alongLine(h);
+        QVERIFY(start);
+        const bool upAndDown = std::fabs(l.b.toDouble()) >= std::fabs(l.a.toDouble());
+        const QPointF by = upAndDown ? QPointF(0, 1.1) : QPointF(1.1, 0);
+        drag(id, PressKind::Resolver, *start, {*start + by}, false);
+        const exact::Line moved{l.a, l.b, upAndDown ? l.c - l.b : l.c - l.a};
+        QVERIFY2(exact::sameLine(lineOf(field(name)->text()), moved),
+                 qPrintable(field(name)->text()));
+    }
+
+    /// Turns the line of `name` by its grip to a grid point about 35° round
+    /// its pivot, which is on the line.
+    void turnLine(const exact::FrameId& id, const QString& name) {
+        const BoardDrag::Handle h = *equationHandle(name, Kind::Turn);
+        const exact::Point pivot = h.shape->pivot;
+        QVERIFY(exact::contains(lineOf(field(name)->text()), pivot));
+        const QRectF inside = board().window().normalized().adjusted(1, 1, -1, -1);
+        std::optional<exact::Point> q;
+        for (const double degrees : {35.0, -35.0}) {
+            const QPointF d = h.at - doubles(pivot);
+            const double t = degrees * M_PI / 180;
+            const QPointF turned(d.x() * std::cos(t) - d.y() * std::sin(t),
+                                 d.x() * std::sin(t) + d.y() * std::cos(t));
+            if (inside.contains(doubles(pivot) + turned)) {
+                q = halves(doubles(pivot) + turned);
+                break;
+            }
+        }
+        QVERIFY(q);
+        drag(id, PressKind::Resolver, h.at, {doubles(*q) + QPointF(0.1, -0.1)}, false);
+        QVERIFY2(exact::sameLine(lineOf(field(name)->text()), through(pivot, *q)),
+                 qPrintable(field(name)->text()));
+    }
+
+    /// The circle the field `name` reads as.
+    exact::Circle circleIn(const QString& name) const {
+        return exact::readCircle(field(name)->text().toStdString()).circle;
+    }
+    void sameCircle(const QString& name, const exact::Point& centre, const exact::Number& square) {
+        const exact::CircleReading read = exact::readCircle(field(name)->text().toStdString());
+        QVERIFY2(read.refusal == exact::Refusal::None, qPrintable(field(name)->text()));
+        QVERIFY2(read.circle.centre == centre, qPrintable(field(name)->text()));
+        QVERIFY2(read.circle.radiusSquared() == square, qPrintable(field(name)->text()));
+    }
+
+    /// Moves the circle of `name` by its centre to the grid point nearest
+    /// (1 , −1) from it.
+    void moveCircle(const exact::FrameId& id, const QString& name) {
+        const exact::Circle c = circleIn(name);
+        const exact::Point q = halves(doubles(c.centre) + QPointF(1, -1));
+        drag(id, PressKind::Resolver, equationHandle(name, Kind::Centre)->at,
+             {doubles(q) + QPointF(0.1, 0.1)}, false);
+        sameCircle(name, q, c.radiusSquared());
+    }
+
+    /// Resizes the circle of `name` by its grip through the grid point
+    /// nearest (0,5 , 1) from the grip.
+    void resizeCircle(const exact::FrameId& id, const QString& name) {
+        const exact::Circle c = circleIn(name);
+        const BoardDrag::Handle h = *equationHandle(name, Kind::Radius);
+        const exact::Point q = halves(h.at + QPointF(0.5, 1));
+        drag(id, PressKind::Resolver, h.at, {doubles(q) + QPointF(0.1, -0.1)}, false);
+        sameCircle(name, c.centre, exact::squaredDistance(c.centre, q));
     }
 
 private slots:
@@ -184,13 +348,14 @@ private slots:
         const DisplayList picture = drawnList(board());
         // Of points in one place, the one drawn last, on top, is taken.
         const std::vector<BoardDrag::Handle> handles = form->drag().handles();
-        const auto onTop = std::find_if(handles.rbegin(), handles.rend(), [&](const auto& h) {
-            return h.at == handles.at(std::size_t(index)).at;
-        });
+        const QPointF at = pointHandle(index).at;
+        const auto onTop = std::find_if(handles.rbegin(), handles.rend(),
+                                        [&](const auto& h) { return h.at == at; });
         const BoardDrag::Handle handle = *onTop;
+        QCOMPARE(handle.kind, BoardDrag::Handle::Kind::Point);
 
         // 3.6 and −2.15 are within a quarter of a unit of 3.5 and −2.
-        drag(id, PressKind::Resolver, index, {{3.6, -2.15}}, false);
+        drag(id, PressKind::Resolver, at, {{3.6, -2.15}}, false);
         QCOMPARE(field(handle.xField)->text(), QStringLiteral("3.5"));
         QCOMPARE(field(handle.yField)->text(), QStringLiteral("-2"));
         const QMap<QString, QString> dragged = frameTexts(*form, id);
@@ -252,7 +417,284 @@ private slots:
         QFETCH(bool, byTouch);
         const exact::FrameId id = *exact::FrameId::named(problem.toStdString());
         openAndPress(id, typed, PressKind::Resolver);
-        drag(id, PressKind::Resolver, index, pointsOf(path), byTouch);
+        drag(id, PressKind::Resolver, pointHandle(index).at, pointsOf(path), byTouch);
+    }
+
+    /// A line dragged along itself, a line turned by its grip, a circle by
+    /// its centre and by its grip: the equation is rewritten in the form it
+    /// was typed in, with the regional decimal comma, the answer is a fresh
+    /// press's, and undo brings back the typed text exactly.
+    void equationWritten_data() {
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("handle");
+        QTest::addColumn<QString>("from"); ///< empty: the handle's own place
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<QString>("written");
+        const QString line = "Abcissa1=-8;Ordenada1=8;Text5=";
+        const QString circle = "Abcissa4=-8;Ordenada4=8;Text9=";
+        const auto row = [](const char* name, const char* problem, const QString& typed,
+                            const char* field, const char* handle, const char* from, const char* to,
+                            const char* written) {
+            QTest::newRow(name) << problem << typed << field << handle << from << to << written;
+        };
+        // Up 1,1 is two halves: the ordinate at the origin goes up by 1.
+        row("reduced line moved up", "recta2-3", line + "y=0,5x+1", "Text5", "line", "-4 -1",
+            "-4 0.1", "y=0,5x+2");
+        row("general line moved up", "recta2-3", line + "x - 2y + 6 = 0", "Text5", "line", "-4 1",
+            "-4 2.1", "x-2y+8=0");
+        // A steep line moves sideways: y = 2(x − 1) − 1.
+        row("steep line moved sideways", "recta2-3", line + "y=2x-1", "Text5", "line", "2 3",
+            "3.1 3", "y=2x-3");
+        row("line with a number on the right moved", "recta2-3", line + "3x - 4y = 24", "Text5",
+            "line", "-4 -9", "-4 -7.9", "3x-4y=20");
+        // About (0 , −6), where it crosses the y-axis, through (2 , −2).
+        row("line with a number on the right turned", "recta2-3", line + "3x - 4y = 24", "Text5",
+            "turn", "", "2.1 -2.1", "2x-y=6");
+        row("line x = k moved", "recta2-3", line + "x=2", "Text5", "line", "2 -5", "3.6 -5",
+            "x=3,5");
+        // y = x turns about the origin, where it crosses both axes.
+        row("reduced line turned", "recta2-3", line + "y=x", "Text5", "turn", "", "1.1 2.9",
+            "y=3x");
+        row("general line turned", "recta2-3", line + "x-y=0", "Text5", "turn", "", "1.1 2.9",
+            "3x-y=0");
+        row("reduced line turned upright", "recta2-3", line + "y=x", "Text5", "turn", "",
+            "-0.1 2.9", "x=0");
+        row("reduced line turned to a third", "recta2-3", line + "y=x", "Text5", "turn", "",
+            "2.9 1.1", "y=1/3x");
+        row("reduced circle moved", "circunferencia2-2", circle + "(x-1)^2+(y+2)^2=4", "Text9",
+            "centre", "", "2.4 -1.4", "(x-2,5)^2+(y+1,5)^2=4");
+        // Centre (−1, 2), r² = 4: x² + y² + 2x − 4y + 1 = 0.
+        row("expanded circle moved", "circunferencia2-2", circle + "x^2+y^2-2x-3=0", "Text9",
+            "centre", "", "-1.1 2.1", "x^2+y^2+2x-4y+1=0");
+        // Through (3,5 , 1): r² = 2,5² + 1² = 7,25, and 1 − 7,25 = −6,25.
+        row("expanded circle resized", "circunferencia2-2", circle + "x^2+y^2-2x-3=0", "Text9",
+            "radius", "", "3.4 1.1", "x^2+y^2-2x-6,25=0");
+        row("reduced circle resized", "circunferencia2-2", circle + "(x-1)^2+(y+2)^2=4", "Text9",
+            "radius", "", "4.1 -2.1", "(x-1)^2+(y+2)^2=9");
+        row("circle resized to its centre", "circunferencia2-2", circle + "(x-1)^2+(y+2)^2=4",
+            "Text9", "radius", "", "1.1 -1.9", "(x-1)^2+(y+2)^2=0");
+    }
+    void equationWritten() {
+        QFETCH(QString, problem);
+        QFETCH(QString, typed);
+        QFETCH(QString, name);
+        QFETCH(QString, handle);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(QString, written);
+        const exact::FrameId id = *exact::FrameId::named(problem.toStdString());
+        openAndPress(id, typed, PressKind::Resolver);
+        const QString before = field(name)->text();
+        const std::optional<BoardDrag::Handle> h = equationHandle(name, kindNamed(handle));
+        QVERIFY(h);
+        drag(id, PressKind::Resolver, from.isEmpty() ? h->at : pointsOf(from).first(), pointsOf(to),
+             false);
+        QCOMPARE(field(name)->text(), written);
+        undoneAndRedone(name, before, written);
+    }
+
+    /// The line or circle of every field of every problem, as the form
+    /// gives it, moved and turned or resized: its field reads back as the
+    /// line or circle the drag's displacement on the grid's halves makes,
+    /// written as it was typed, the answer follows as a fresh press gives
+    /// it, and undo brings back the text exactly.
+    void everyEquationDragged_data() {
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("byGrip");
+        for (const exact::FrameId& problem : exact::allFrames())
+            for (const exact::FrameField& f : problem.fields()) {
+                if (f.role != exact::Role::Line && f.role != exact::Role::Circle) continue;
+                const bool line = f.role == exact::Role::Line;
+                for (const bool byGrip : {false, true})
+                    QTest::addRow("%s %s %s", problem.name().data(), f.name,
+                                  byGrip ? (line ? "turned" : "resized") : "moved")
+                        << QString::fromUtf8(problem.name().data(),
+                                             qsizetype(problem.name().size()))
+                        << QString::fromUtf8(f.name) << byGrip;
+            }
+    }
+    void everyEquationDragged() {
+        QFETCH(QString, problem);
+        QFETCH(QString, name);
+        QFETCH(bool, byGrip);
+        const exact::FrameId id = *exact::FrameId::named(problem.toStdString());
+        openAndPress(id, {}, PressKind::Resolver);
+        const QString before = field(name)->text();
+        const bool isLine = equationHandle(name, Kind::Line).has_value();
+        QVERIFY2(isLine || equationHandle(name, Kind::Centre), qPrintable(before));
+        if (isLine)
+            byGrip ? turnLine(id, name) : moveLine(id, name);
+        else
+            byGrip ? resizeCircle(id, name) : moveCircle(id, name);
+        if (QTest::currentTestFailed()) return;
+        const QString after = field(name)->text();
+        QVERIFY2(sameWriting(before, after, isLine), qPrintable(before + " → " + after));
+        QVERIFY2(!after.contains('.'), qPrintable(after)); // the regional decimal comma
+        undoneAndRedone(name, before, after);
+    }
+
+    /// Across the places where a frame has no answer, or a degenerate one
+    /// (a line through P, a circle shrinking to a point, P onto a circle, two
+    /// circles onto each other) and back, by mouse and by finger: no box,
+    /// no stale answer, and the press's message said at the foot of the board.
+    void degenerateEquations_data() {
+        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("handle");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("byTouch");
+        QTest::newRow("line moved through P, distance") << "recta2-3"
+                                                        << "Abcissa1=2;Ordenada1=4;Text5=y=0,5x+1"
+                                                        << "Text5"
+                                                        << "line"
+                                                        << "-4 -1"
+                                                        << "-4 0.1;-4 1.1;-4 2.1" << false;
+        QTest::newRow("line moved through P, parallel through P")
+            << "recta1-3"
+            << "Abcissa3=1;Ordenada3=4;Text5=y=2x"
+            << "Text5"
+            << "line"
+            << "1 2"
+            << "0.1 2;-0.6 2;1.1 2" << true;
+        QTest::newRow("line turned through the centre, tangent circle")
+            << "circunferencia1-2"
+            << "Abcissa1=2;Ordenada1=0;Text3=y=x"
+            << "Text3"
+            << "turn"
+            << ""
+            << "2.1 0.1;2 -2" << false;
+        QTest::newRow("line turned onto the other, angle") << "recta2-4"
+                                                           << "Text6=y=x;Text7=y=3x"
+                                                           << "Text6"
+                                                           << "turn"
+                                                           << ""
+                                                           << "1.1 2.9;2.9 1.1" << true;
+        QTest::newRow("circle shrunk to a point and grown, distance to P")
+            << "circunferencia2-2"
+            << "Abcissa4=4;Ordenada4=0;Text9=x^2+y^2-2x-3=0"
+            << "Text9"
+            << "radius"
+            << ""
+            << "2.1 0.1;1.1 0.1;0.9 0.1;2.1 0.1" << false;
+        QTest::newRow("circle moved onto and over P, tangents")
+            << "circunferencia3-2"
+            << "Abcissa4=4;Ordenada4=0;Text9=x^2+y^2=4"
+            << "Text9"
+            << "centre"
+            << ""
+            << "2.1 0.1;3.1 0.1;0.1 0.1" << true;
+        QTest::newRow("circle moved onto the other, two circles")
+            << "circunferencia3-1"
+            << "Text6=x^2+y^2=4;Text7=(x-3)^2+y^2=4"
+            << "Text7"
+            << "centre"
+            << ""
+            << "0.1 0.1;-5.1 0.1" << false;
+    }
+    void degenerateEquations() {
+        QFETCH(QString, problem);
+        QFETCH(QString, typed);
+        QFETCH(QString, name);
+        QFETCH(QString, handle);
+        QFETCH(QString, from);
+        QFETCH(QString, path);
+        QFETCH(bool, byTouch);
+        const exact::FrameId id = *exact::FrameId::named(problem.toStdString());
+        openAndPress(id, typed, PressKind::Resolver);
+        const std::optional<BoardDrag::Handle> h = equationHandle(name, kindNamed(handle));
+        QVERIFY(h);
+        drag(id, PressKind::Resolver, from.isEmpty() ? h->at : pointsOf(from).first(),
+             pointsOf(path), byTouch);
+    }
+
+    /// A line's pivot is where it crosses an axis nearer the board's centre,
+    /// marked with a ring, and stays while the line turns about it; its grip,
+    /// a square, is on it; a circle's grip is on it, on its right.
+    void gripsMarked() {
+        const exact::FrameId lines = *exact::FrameId::named("recta2-3");
+        openAndPress(lines, "Abcissa1=-8;Ordenada1=8;Text5=y=0,5x+1", PressKind::Resolver);
+        QCOMPARE(board().pivots(), std::vector<QPointF>{QPointF(0, 1)});
+        QCOMPARE(board().grips().size(), std::size_t(1));
+        const QPointF grip = board().grips().front();
+        QVERIFY(near(grip.y(), 0.5 * grip.x() + 1, 1e-12));
+        QVERIFY(grip.x() > 0);
+        // Turned to y = −1,5x + 1, it keeps its pivot, though (2/3 , 0) is nearer the centre.
+        drag(lines, PressKind::Resolver, grip, {{2.1, -1.9}}, false);
+        QCOMPARE(field("Text5")->text(), QStringLiteral("y=-1,5x+1"));
+        QCOMPARE(board().pivots(), std::vector<QPointF>{QPointF(0, 1)});
+        const exact::FrameId circles = *exact::FrameId::named("circunferencia2-2");
+        openAndPress(circles, "Abcissa4=-8;Ordenada4=8;Text9=(x-1)^2+(y+2)^2=6,25",
+                     PressKind::Resolver);
+        QCOMPARE(board().grips(), std::vector<QPointF>{QPointF(3.5, -2)});
+        QVERIFY(board().pivots().empty());
+        const QPoint onLine = pixelOf(board(), {-6, -2});
+        QTest::mouseMove(&board(), onLine);
+        QCOMPARE(board().cursor().shape(), Qt::ArrowCursor); // no line on this frame
+    }
+
+    /// Tab selects a line as it selects a point; the arrows move it by a
+    /// division, with Shift a tenth, and its grip turns it about its pivot
+    /// through the grid point a division from where the grip was; each move
+    /// is said, and undone one by one.
+    void keyboardMovesEquations() {
+        const exact::FrameId id = *exact::FrameId::named("recta2-3");
+        openAndPress(id, "Abcissa1=-8;Ordenada1=8;Text5=y=0,5x+1", PressKind::Resolver);
+        board().setFocus(Qt::TabFocusReason);
+        QTest::keyClick(&board(), Qt::Key_Tab);
+        QCOMPARE(form->drag().selected(), 0);
+        QVERIFY2(board().accessibleDescription().contains("y=0,5x+1"),
+                 qPrintable(board().accessibleDescription()));
+        QTest::keyClick(&board(), Qt::Key_Up);
+        QCOMPARE(field("Text5")->text(), QStringLiteral("y=0,5x+1,5"));
+        // A tenth of a division to the right: y = 0,5(x − 0,05) + 1,5.
+        QTest::keyClick(&board(), Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(field("Text5")->text(), QStringLiteral("y=0,5x+1,475"));
+        followsFreshPress(id, PressKind::Resolver);
+        QVERIFY2(board().accessibleDescription().contains("y=0,5x+1,475"),
+                 qPrintable(board().accessibleDescription()));
+
+        QTest::keyClick(&board(), Qt::Key_Tab);
+        const BoardDrag::Handle grip = form->drag().handles().at(1);
+        QCOMPARE(grip.kind, Kind::Turn);
+        QCOMPARE(board().marker(), std::optional<QPointF>(grip.at));
+        QTest::keyClick(&board(), Qt::Key_Up);
+        const exact::Point pivot{0, exact::Number(59) / 40};
+        const exact::Point q{half(grip.at.x()), half(grip.at.y()) + exact::Number(1) / 2};
+        QVERIFY(exact::sameLine(lineOf(field("Text5")->text()), through(pivot, q)));
+        QVERIFY(field("Text5")->text().startsWith("y="));
+        followsFreshPress(id, PressKind::Resolver);
+
+        for (const char* back : {"y=0,5x+1,475", "y=0,5x+1,5", "y=0,5x+1"}) {
+            QTest::keyClick(&board(), Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(field("Text5")->text(), QString(back));
+        }
+    }
+
+    /// A circle's centre and its grip are selected with Tab as the points
+    /// are; the arrows move the centre by a division and the grip by a tenth
+    /// of one with Shift, through the grid point it lands on.
+    void keyboardMovesCircle() {
+        const exact::FrameId id = *exact::FrameId::named("circunferencia2-2");
+        openAndPress(id, "Abcissa4=-8;Ordenada4=8;Text9=(x-1)^2+(y+2)^2=4", PressKind::Resolver);
+        board().setFocus(Qt::TabFocusReason);
+        QTest::keyClick(&board(), Qt::Key_Tab);
+        QVERIFY2(board().accessibleDescription().contains("(1 , -2)"),
+                 qPrintable(board().accessibleDescription()));
+        QTest::keyClick(&board(), Qt::Key_Right);
+        QCOMPARE(field("Text9")->text(), QStringLiteral("(x-1,5)^2+(y+2)^2=4"));
+        QTest::keyClick(&board(), Qt::Key_Tab);
+        QCOMPARE(board().marker(), std::optional<QPointF>(QPointF(3.5, -2)));
+        // Through (3,5 , −1,95): r² = 2² + 0,05².
+        QTest::keyClick(&board(), Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(field("Text9")->text(), QStringLiteral("(x-1,5)^2+(y+2)^2=4,0025"));
+        followsFreshPress(id, PressKind::Resolver);
+        QTest::keyClick(&board(), Qt::Key_Tab);
+        QCOMPARE(form->drag().selected(), 2); // P, after the circle
     }
 
     /// A drag after "Dados" presses "Dados" again; with Shift the point moves
@@ -260,7 +702,7 @@ private slots:
     void dataPressAndFreeDrag() {
         const exact::FrameId id = *exact::FrameId::named("pontos-2");
         openAndPress(id, "Abcissa2=1;Ordenada2=1", PressKind::Dados);
-        drag(id, PressKind::Dados, 0, {{3.63, -2.17}}, false, Qt::ShiftModifier);
+        drag(id, PressKind::Dados, pointHandle(0).at, {{3.63, -2.17}}, false, Qt::ShiftModifier);
         QVERIFY(!form->solution());
         for (const QString& name : {QStringLiteral("Abcissa2"), QStringLiteral("Ordenada2")}) {
             const QString text = field(name)->text();
@@ -272,6 +714,23 @@ private slots:
         QVERIFY(std::abs(landed.x() - 3.63) <= 2 * pixel);
         QVERIFY(std::abs(landed.y() + 2.17) <= 2 * pixel);
         QVERIFY(landed != QPointF(3.5, -2)); // not on the grid's half
+    }
+
+    /// With Shift a circle's centre moves freely, to the hundredth a pixel
+    /// comes to, and its radius stays.
+    void freeEquationDrag() {
+        const exact::FrameId id = *exact::FrameId::named("circunferencia2-2");
+        openAndPress(id, "Abcissa4=-8;Ordenada4=8;Text9=(x-1)^2+(y+2)^2=4", PressKind::Dados);
+        drag(id, PressKind::Dados, {1, -2}, {{2.43, -1.37}}, false, Qt::ShiftModifier);
+        const exact::Circle c = circleIn("Text9");
+        QCOMPARE(c.radiusSquared(), exact::Number(4));
+        const exact::Number hundredths = c.centre.x * 100;
+        QVERIFY2(hundredths.isInteger() && (c.centre.y * 100).isInteger(),
+                 qPrintable(field("Text9")->text()));
+        const double pixel = board().window().width() / Board::Side;
+        QVERIFY(std::abs(c.centre.x.toDouble() - 2.43) <= 2 * pixel);
+        QVERIFY(std::abs(c.centre.y.toDouble() + 1.37) <= 2 * pixel);
+        QVERIFY(c.centre != halves({2.43, -1.37})); // not on the grid's half
     }
 
     /// On the full-screen board a point is dragged as on the form's board,
