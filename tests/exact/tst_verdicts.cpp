@@ -15,11 +15,10 @@ using namespace exactcase;
 
 namespace {
 
-/// Two primes a little below 10^12 and one a little below 5·10^11: the
-/// product of any two of their roots has a radicand past 10^12.
+/// Two primes a little below 10^12: the product of their roots has a
+/// radicand past 10^12.
 constexpr long long P = 999999999989LL;
 constexpr long long Q = 999999999959LL;
-constexpr long long S = 499999999979LL;
 
 Number root(long long n) {
     return exact::sqrt(Number(n));
