@@ -257,22 +257,29 @@ private slots:
         QCOMPARE(frameTexts(*form, id), dragged);
     }
 
-    /// Across the places where a frame has no answer, or a degenerate one, and
-    /// back out, by mouse and by finger: a point onto the circle, two points onto
-    /// each other, three in line, a right angle; a line through P or through the
-    /// centre, a line turned onto the other, a circle shrunk to a point, moved
-    /// over P or onto the other circle. No box, no stale answer, and the press's
-    /// message said at the foot of the board while it holds.
-    void degeneratePlaces_data() {
+    /// A point, a line taken along itself or by its grip, a circle by its
+    /// centre or its grip, dragged by mouse or by finger across the places where
+    /// a frame has no answer, or a degenerate one, and back out: a point onto the
+    /// circle, two points onto each other, three in line, a right angle; a line
+    /// through P or through the centre, a line turned onto the other, a circle
+    /// shrunk to a point, moved over P or onto the other circle. No box, no stale
+    /// answer, and the press's message said at the foot of the board while it
+    /// holds. A line moved (up, or sideways when steep) or turned, a circle moved
+    /// or resized, in every writing a pupil types: the equation is rewritten in
+    /// the form it was typed in, with the regional decimal comma, and undo brings
+    /// back the typed text exactly.
+    void dragged_data() {
         QTest::addColumn<QString>("problem");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("handle"); ///< "point N", or a field and its handle's kind
         QTest::addColumn<QString>("from");   ///< empty: the handle's own place
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("byTouch");
+        QTest::addColumn<QString>("written"); ///< the field's text after, if it is checked
         const auto row = [](const char* name, const char* problem, const QString& typed,
-                            const char* handle, const char* from, const char* path, bool touch) {
-            QTest::newRow(name) << problem << typed << handle << from << path << touch;
+                            const char* handle, const char* from, const char* path, bool touch,
+                            const char* written = "") {
+            QTest::newRow(name) << problem << typed << handle << from << path << touch << written;
         };
         row("P onto and into a circle", "circunferencia2-2",
             "Text9=x^2+y^2=4;Abcissa4=4;Ordenada4=0", "point 0", "", "2 0.1;1 0;0 0;3 0", false);
@@ -300,97 +307,64 @@ private slots:
             true);
         row("circle moved onto the other, two circles", "circunferencia3-1",
             "Text6=x^2+y^2=4;Text7=(x-3)^2+y^2=4", "Text7 centre", "", "0.1 0.1;-5.1 0.1", false);
+        const QString line = "Abcissa1=-8;Ordenada1=8;Text5=";
+        const QString circle = "Abcissa4=-8;Ordenada4=8;Text9=";
+        // Up 1,1 is two halves: the ordinate at the origin goes up by 1.
+        row("reduced line moved up", "recta2-3", line + "y=0,5x+1", "Text5 line", "-4 -1", "-4 0.1",
+            false, "y=0,5x+2");
+        row("general line moved up", "recta2-3", line + "x - 2y + 6 = 0", "Text5 line", "-4 1",
+            "-4 2.1", false, "x-2y+8=0");
+        // A steep line moves sideways: y = 2(x − 1) − 1.
+        row("steep line moved sideways", "recta2-3", line + "y=2x-1", "Text5 line", "2 3", "3.1 3",
+            false, "y=2x-3");
+        row("line with a number on the right moved", "recta2-3", line + "3x - 4y = 24",
+            "Text5 line", "-4 -9", "-4 -7.9", false, "3x-4y=20");
+        // About (0 , −6), where it crosses the y-axis, through (2 , −2).
+        row("line with a number on the right turned", "recta2-3", line + "3x - 4y = 24",
+            "Text5 turn", "", "2.1 -2.1", false, "2x-y=6");
+        row("line x = k moved", "recta2-3", line + "x=2", "Text5 line", "2 -5", "3.6 -5", false,
+            "x=3,5");
+        // y = x turns about the origin, where it crosses both axes.
+        row("general line turned", "recta2-3", line + "x-y=0", "Text5 turn", "", "1.1 2.9", false,
+            "3x-y=0");
+        row("reduced line turned upright", "recta2-3", line + "y=x", "Text5 turn", "", "-0.1 2.9",
+            false, "x=0");
+        row("reduced line turned to a third", "recta2-3", line + "y=x", "Text5 turn", "", "2.9 1.1",
+            false, "y=1/3x");
+        row("reduced circle moved", "circunferencia2-2", circle + "(x-1)^2+(y+2)^2=4",
+            "Text9 centre", "", "2.4 -1.4", false, "(x-2,5)^2+(y+1,5)^2=4");
+        // Centre (−1, 2), r² = 4: x² + y² + 2x − 4y + 1 = 0.
+        row("expanded circle moved", "circunferencia2-2", circle + "x^2+y^2-2x-3=0", "Text9 centre",
+            "", "-1.1 2.1", false, "x^2+y^2+2x-4y+1=0");
+        // Through (3,5 , 1): r² = 2,5² + 1² = 7,25, and 1 − 7,25 = −6,25.
+        row("expanded circle resized", "circunferencia2-2", circle + "x^2+y^2-2x-3=0",
+            "Text9 radius", "", "3.4 1.1", false, "x^2+y^2-2x-6,25=0");
+        row("circle resized to its centre", "circunferencia2-2", circle + "(x-1)^2+(y+2)^2=4",
+            "Text9 radius", "", "1.1 -1.9", false, "(x-1)^2+(y+2)^2=0");
     }
-    void degeneratePlaces() {
+    void dragged() {
         QFETCH(QString, problem);
         QFETCH(QString, typed);
         QFETCH(QString, handle);
         QFETCH(QString, from);
         QFETCH(QString, path);
         QFETCH(bool, byTouch);
+        QFETCH(QString, written);
         const exact::FrameId id = *exact::FrameId::named(problem.toStdString());
         openAndPress(id, typed, PressKind::Resolver);
         const QString what = handle.section(' ', 0, 0), which = handle.section(' ', 1);
         const std::optional<BoardDrag::Handle> h =
             what == "point" ? pointHandle(which.toInt()) : equationHandle(what, kindNamed(which));
         QVERIFY(h);
+        const QString before = what == "point" ? QString() : field(what)->text();
         drag(id, PressKind::Resolver, from.isEmpty() ? h->at : pointsOf(from).first(),
              pointsOf(path), byTouch);
-    }
-
-    /// A line dragged along itself (up, or sideways when steep), a line turned
-    /// by its grip, a circle by its centre and by its grip, in every writing a
-    /// pupil types: the equation is rewritten in the form it was typed in, with
-    /// the regional decimal comma, the answer is a fresh press's, and undo brings
-    /// back the typed text exactly.
-    void equationWritten_data() {
-        QTest::addColumn<QString>("problem");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("handle");
-        QTest::addColumn<QString>("from"); ///< empty: the handle's own place
-        QTest::addColumn<QString>("to");
-        QTest::addColumn<QString>("written");
-        const QString line = "Abcissa1=-8;Ordenada1=8;Text5=";
-        const QString circle = "Abcissa4=-8;Ordenada4=8;Text9=";
-        const auto row = [](const char* name, const char* problem, const QString& typed,
-                            const char* field, const char* handle, const char* from, const char* to,
-                            const char* written) {
-            QTest::newRow(name) << problem << typed << field << handle << from << to << written;
-        };
-        // Up 1,1 is two halves: the ordinate at the origin goes up by 1.
-        row("reduced line moved up", "recta2-3", line + "y=0,5x+1", "Text5", "line", "-4 -1",
-            "-4 0.1", "y=0,5x+2");
-        row("general line moved up", "recta2-3", line + "x - 2y + 6 = 0", "Text5", "line", "-4 1",
-            "-4 2.1", "x-2y+8=0");
-        // A steep line moves sideways: y = 2(x − 1) − 1.
-        row("steep line moved sideways", "recta2-3", line + "y=2x-1", "Text5", "line", "2 3",
-            "3.1 3", "y=2x-3");
-        row("line with a number on the right moved", "recta2-3", line + "3x - 4y = 24", "Text5",
-            "line", "-4 -9", "-4 -7.9", "3x-4y=20");
-        // About (0 , −6), where it crosses the y-axis, through (2 , −2).
-        row("line with a number on the right turned", "recta2-3", line + "3x - 4y = 24", "Text5",
-            "turn", "", "2.1 -2.1", "2x-y=6");
-        row("line x = k moved", "recta2-3", line + "x=2", "Text5", "line", "2 -5", "3.6 -5",
-            "x=3,5");
-        // y = x turns about the origin, where it crosses both axes.
-        row("general line turned", "recta2-3", line + "x-y=0", "Text5", "turn", "", "1.1 2.9",
-            "3x-y=0");
-        row("reduced line turned upright", "recta2-3", line + "y=x", "Text5", "turn", "",
-            "-0.1 2.9", "x=0");
-        row("reduced line turned to a third", "recta2-3", line + "y=x", "Text5", "turn", "",
-            "2.9 1.1", "y=1/3x");
-        row("reduced circle moved", "circunferencia2-2", circle + "(x-1)^2+(y+2)^2=4", "Text9",
-            "centre", "", "2.4 -1.4", "(x-2,5)^2+(y+1,5)^2=4");
-        // Centre (−1, 2), r² = 4: x² + y² + 2x − 4y + 1 = 0.
-        row("expanded circle moved", "circunferencia2-2", circle + "x^2+y^2-2x-3=0", "Text9",
-            "centre", "", "-1.1 2.1", "x^2+y^2+2x-4y+1=0");
-        // Through (3,5 , 1): r² = 2,5² + 1² = 7,25, and 1 − 7,25 = −6,25.
-        row("expanded circle resized", "circunferencia2-2", circle + "x^2+y^2-2x-3=0", "Text9",
-            "radius", "", "3.4 1.1", "x^2+y^2-2x-6,25=0");
-        row("circle resized to its centre", "circunferencia2-2", circle + "(x-1)^2+(y+2)^2=4",
-            "Text9", "radius", "", "1.1 -1.9", "(x-1)^2+(y+2)^2=0");
-    }
-    void equationWritten() {
-        QFETCH(QString, problem);
-        QFETCH(QString, typed);
-        QFETCH(QString, name);
-        QFETCH(QString, handle);
-        QFETCH(QString, from);
-        QFETCH(QString, to);
-        QFETCH(QString, written);
-        const exact::FrameId id = *exact::FrameId::named(problem.toStdString());
-        openAndPress(id, typed, PressKind::Resolver);
-        const QString before = field(name)->text();
-        const std::optional<BoardDrag::Handle> h = equationHandle(name, kindNamed(handle));
-        QVERIFY(h);
-        drag(id, PressKind::Resolver, from.isEmpty() ? h->at : pointsOf(from).first(), pointsOf(to),
-             false);
-        QCOMPARE(field(name)->text(), written);
+        if (written.isEmpty()) return;
+        QCOMPARE(field(what)->text(), written);
         QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(field(name)->text(), before);
+        QCOMPARE(field(what)->text(), before);
         QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(field(name)->text(), written);
+        QCOMPARE(field(what)->text(), written);
     }
 
     /// A line's pivot is where it crosses an axis nearer the board's centre,
