@@ -177,29 +177,59 @@ private slots:
                  QStringList({"ficheiro.txt", "pasta"}));
     }
 
-    void printsToScale_data() {
+    void prints_data() {
         QTest::addColumn<int>("half");  // the viewport runs from -half to half, with its grid
         QTest::addColumn<double>("mm"); // for one unit
         QTest::addColumn<QString>("scale");
-        QTest::newRow("1 cm a unit") << 5 << 10.0 << "Escala: 1 unidade = 1 cm";
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<bool>("chosen"); // "Com a resolução" in the print preview
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("1 cm a unit") << 5 << 10.0 << "Escala: 1 unidade = 1 cm"
+                                     << "Resolver3" << false << true;
         QTest::newRow("too wide: fits the 18 cm between the margins")
-            << 10 << 180 / 21.6 << "Escala: ajustada à página, 1 unidade = 8,33 mm";
+            << 10 << 180 / 21.6 << "Escala: ajustada à página, 1 unidade = 8,33 mm"
+            << "Resolver3" << false << true;
+        QTest::newRow("solved, the solution chosen") << 0 << 0.0 << "Escala:"
+                                                     << "Resolver3" << true << true;
+        QTest::newRow("data only") << 0 << 0.0 << "Escala:"
+                                   << "Dados3" << true << false;
     }
     /// On A4, read back at 150 dots per inch: the board's frame, the grid and
     /// the axes where the scale puts them, within 1 mm; the scale written below.
-    void printsToScale() {
+    /// The worked solution goes on the pages after the sheet, when there is one
+    /// and it is chosen; the sheet itself is the same either way.
+    void prints() {
         QFETCH(int, half);
         QFETCH(double, mm);
         QFETCH(QString, scale);
+        QFETCH(QString, pressed);
+        QFETCH(bool, chosen);
+        QFETCH(bool, offered);
         QTemporaryDir dir;
         pdf = dir.filePath("folha.pdf");
-        for (const auto& [bound, value] :
-             {std::pair{"Xmin", -half}, {"Ymin", -half}, {"Xmax", half}, {"Ymax", half}})
-            form->findChild<QLineEdit*>(bound)->setText(QString::number(value));
-        form->findChild<QAbstractButton*>("DesenharGrelha")->setChecked(true);
-        QTest::mouseClick(form->findChild<QPushButton*>("Resolver3"), Qt::LeftButton);
+        printWithSolution = chosen;
+        if (half)
+            for (const auto& [bound, value] :
+                 {std::pair{"Xmin", -half}, {"Ymin", -half}, {"Xmax", half}, {"Ymax", half}})
+                form->findChild<QLineEdit*>(bound)->setText(QString::number(value));
+        form->findChild<QAbstractButton*>("DesenharGrelha")->setChecked(half != 0);
+        QTest::mouseClick(form->findChild<QPushButton*>(pressed), Qt::LeftButton);
         menu().printAction()->trigger();
         QVERIFY(printDialogs == 1 && messages.messages.empty());
+        QCOMPARE(solutionOffered, offered);
+        const QString text = QString::fromUtf8(SheetText::output("pdftotext", {pdf, "-"}));
+        QVERIFY2(!text.isEmpty(), "no text read back (pdftotext of poppler-utils)");
+        const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
+        QVERIFY(pages.front().contains("Ponto médio: (-3 , 1)") && pages.front().contains(scale));
+        const bool added = chosen && offered;
+        QCOMPARE(pages.size() > 1, added);
+        QCOMPARE(text.contains("Aplicamos a fórmula do ponto médio"), added);
+        if (added) {
+            QVERIFY(pages[1].contains("PONTOS — Resolução"));
+            QVERIFY(pages[1].contains("Ponto médio de [AB]"));
+            QVERIFY(pages.back().contains("O ponto médio de [AB] é"));
+        }
+        if (!half) return;
         const QImage page =
             QImage::fromData(SheetText::output("pdftoppm", {"-r", "150", "-png", pdf}));
         QVERIFY2(!page.isNull(), "no page read back (pdftoppm of poppler-utils)");
@@ -213,43 +243,6 @@ private slots:
                          qPrintable(QString("%1 px for %2 units").arg(at).arg(units)));
             }
         }
-        const QString text = QString::fromUtf8(SheetText::output("pdftotext", {pdf, "-"}));
-        QVERIFY(text.contains("Ponto médio: (-3 , 1)") && text.contains(scale));
-    }
-
-    void printsWithTheSolution_data() {
-        QTest::addColumn<QString>("pressed");
-        QTest::addColumn<bool>("chosen"); // "Com a resolução" in the print preview
-        QTest::addColumn<bool>("offered");
-        QTest::addColumn<bool>("added");
-        QTest::newRow("solved, chosen") << "Resolver3" << true << true << true;
-        QTest::newRow("solved, not chosen") << "Resolver3" << false << true << false;
-        QTest::newRow("data only") << "Dados3" << true << false << false;
-    }
-    /// The worked solution goes on the pages after the sheet, when there is
-    /// one and it is chosen; the sheet itself is the same either way.
-    void printsWithTheSolution() {
-        QFETCH(QString, pressed);
-        QFETCH(bool, chosen);
-        QFETCH(bool, offered);
-        QFETCH(bool, added);
-        QTemporaryDir dir;
-        pdf = dir.filePath("folha.pdf");
-        printWithSolution = chosen;
-        QTest::mouseClick(form->findChild<QPushButton*>(pressed), Qt::LeftButton);
-        menu().printAction()->trigger();
-        QCOMPARE(solutionOffered, offered);
-        const QString text = QString::fromUtf8(SheetText::output("pdftotext", {pdf, "-"}));
-        QVERIFY2(!text.isEmpty(), "no text read back (pdftotext of poppler-utils)");
-        const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
-        QVERIFY(pages.front().contains("Ponto médio: (-3 , 1)") &&
-                pages.front().contains("Escala:"));
-        QCOMPARE(pages.size() > 1, added);
-        QCOMPARE(text.contains("Aplicamos a fórmula do ponto médio"), added);
-        if (!added) return;
-        QVERIFY(pages[1].contains("PONTOS — Resolução"));
-        QVERIFY(pages[1].contains("Ponto médio de [AB]"));
-        QVERIFY(pages.back().contains("O ponto médio de [AB] é"));
     }
 
     /// Coming back from another window of the program is an activation of the
