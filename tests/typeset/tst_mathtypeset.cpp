@@ -18,6 +18,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <tuple>
 
 using namespace exact;
 using Typeset::Box;
@@ -126,12 +127,10 @@ private slots:
     void delimitersGrowWithTheirContents_data() {
         QTest::addColumn<QString>("small");
         QTest::addColumn<QString>("tall");
-        QTest::newRow("parentheses") << "(3)"
-                                     << "(1/2)";
-        QTest::newRow("nested parentheses") << "(1/2)"
-                                            << "((1/4)/2)";
-        QTest::newRow("absolute value") << "|−3|"
-                                        << "|(x − 1)/2|";
+        for (const auto& [name, small, tall] : {std::tuple{"parentheses", "(3)", "(1/2)"},
+                                                {"nested parentheses", "(1/2)", "((1/4)/2)"},
+                                                {"absolute value", "|−3|", "|(x − 1)/2|"}})
+            QTest::newRow(name) << QString::fromUtf8(small) << QString::fromUtf8(tall);
     }
     /// Around a taller content, taller; never shorter than what they hold.
     void delimitersGrowWithTheirContents() {
@@ -186,20 +185,18 @@ private slots:
         QTest::addColumn<Math>("math");
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("written");
-        QTest::newRow("negative") << n(-3) << ","
-                                  << "−3";
-        QTest::newRow("difference") << minus(symbol("x"), n(5)) << ","
-                                    << "x−5";
-        QTest::newRow("comma") << decimalValue(Number::fraction(5, 2)) << ","
-                               << "2,5";
-        QTest::newRow("point") << decimalValue(Number::fraction(5, 2)) << "."
-                               << "2.5";
-        QTest::newRow("negative decimal") << decimalValue(-exact::sqrt(Number(2))) << ","
-                                          << "−1,41";
-        QTest::newRow("approximation")
-            << Math(Chain(root(n(232))).then(Rel::Approx, decimalValue(exact::sqrt(Number(232)))))
-            << ","
-            << "232≈15,23";
+        const auto row = [](const char* name, const Math& m, const char* separator,
+                            const char* written) {
+            QTest::newRow(name) << m << QString(separator) << QString::fromUtf8(written);
+        };
+        row("negative", n(-3), ",", "−3");
+        row("difference", minus(symbol("x"), n(5)), ",", "x−5");
+        row("comma", decimalValue(Number::fraction(5, 2)), ",", "2,5");
+        row("point", decimalValue(Number::fraction(5, 2)), ".", "2.5");
+        row("negative decimal", decimalValue(-exact::sqrt(Number(2))), ",", "−1,41");
+        row("approximation",
+            Chain(root(n(232))).then(Rel::Approx, decimalValue(exact::sqrt(Number(232)))), ",",
+            "232≈15,23");
     }
     /// A true minus sign, never a hyphen; the decimal separator of the regional setting.
     void signsAndSeparators() {
