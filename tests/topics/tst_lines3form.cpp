@@ -31,8 +31,6 @@ void TestLines3Form::rows() {
     QTest::newRow("collinear, data empties the verdict")
         << row({"Resultado1", "antigo"}, {"Dados1"}, {"Resultado1", ""}, {},
                {"count A dot 3", "count V any 0"});
-    QTest::newRow("collinear, third point moved") << row(
-        points({"2", "3", "4", "6", "-2", "-2"}), {"Resolver1"}, {"Resultado1", notCollinear});
     // Verdicts on the numbers typed, not on their doubles.
     QTest::newRow("collinear, decimals") << row(points({"0.1", "0.2", "0.2", "0.4", "0.3", "0.6"}),
                                                 {"Resolver1"}, {"Resultado1", Collinear});
