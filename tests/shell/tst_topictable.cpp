@@ -1,9 +1,8 @@
-// The topic table is the one list of topics: the menu, the index, the shell
-// and every form's row of buttons show each of its rows as the row says; and
-// the frame table is the one list of frames: every form lays out its frames
-// with the captions, fields and options the table declares.
+// The topic table is the one list of topics: the index, the forms' titles and
+// every form's row of buttons show each of its rows as the row says, and each
+// form shows the frame table's frames of its topic, in the table's order.
+// Every field and option of every frame is typed by name in tst_practiceforms.
 
-#include "framebuilder.h"
 #include "helpcontent.h"
 #include "shell.h"
 #include "testsupport.h"
@@ -12,8 +11,6 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QToolButton>
 #include <memory>
 
@@ -59,41 +56,6 @@ private slots:
         QVERIFY(index.topic == row.topic);
         QCOMPARE(index.heading, text(row.indexHeading));
         QCOMPARE(index.problems, frameCaptions(form));
-    }
-
-    /// The form's frames are the table's frames of the topic, from the top,
-    /// each with its fields and options named and ordered as declared.
-    void framesAsTheTableDeclares() {
-        QFETCH_GLOBAL(int, topic);
-        std::unique_ptr<ProblemForm> form(createTopicForm(Topic(topic)));
-        form->setAttribute(Qt::WA_DeleteOnClose, false);
-        QStringList declared, built;
-        for (const exact::Frame& f : exact::frames())
-            if (f.topic == Topic(topic)) declared << f.name;
-        for (QGroupBox* box : form->findChildren<QGroupBox*>()) {
-            const exact::Frame* f = definitionOf(box);
-            if (!f) continue;
-            built << f->name;
-            QCOMPARE(box->title(), frameCaption(*f));
-            QStringList fields, options;
-            for (const exact::FrameField& field : f->fields)
-                fields << (field.role == exact::Role::Point
-                               ? QStringList{QString("Abcissa") + field.name,
-                                             QString("Ordenada") + field.name}
-                               : QStringList{field.name});
-            for (const exact::FrameOption& option : f->options)
-                options << option.button;
-            QStringList laidOut, marked;
-            for (QLineEdit* field : box->findChildren<QLineEdit*>())
-                if (!isResult(field)) laidOut << field->objectName();
-            for (QRadioButton* option : box->findChildren<QRadioButton*>())
-                marked << option->objectName();
-            QCOMPARE(laidOut, fields);
-            QCOMPARE(marked, options);
-        }
-        std::sort(built.begin(), built.end());
-        std::sort(declared.begin(), declared.end());
-        QCOMPARE(built, declared);
     }
 
     /// On every other form the button to the topic (where each button leads,
