@@ -170,14 +170,17 @@ QStringList wordsOf(const QStringList& texts) {
     return words;
 }
 
-/// The words the dictionary does not know.
-QStringList misspelt(const QStringList& words, const QString& dictionary) {
+/// The words of the texts that the language's dictionary (Portugal's or Brazil's) does
+/// not know.
+QStringList misspelt(const QStringList& texts, Language l) {
+    const QString dictionary =
+        l == Language::Brazil ? QStringLiteral("pt_BR") : QStringLiteral("pt_PT");
     QProcess hunspell;
     hunspell.start(QStringLiteral("hunspell"),
                    {QStringLiteral("-d"), dictionary, QStringLiteral("-p"),
                     Root + QStringLiteral("/translations/words-pt.txt"), QStringLiteral("-l")});
     if (!hunspell.waitForStarted()) return {QStringLiteral("(hunspell is not installed)")};
-    hunspell.write(words.join(QLatin1Char('\n')).toUtf8() + '\n');
+    hunspell.write(wordsOf(texts).join(QLatin1Char('\n')).toUtf8() + '\n');
     hunspell.closeWriteChannel();
     hunspell.waitForFinished();
     QStringList out = QString::fromUtf8(hunspell.readAllStandardOutput()).split(QLatin1Char('\n'));
@@ -331,32 +334,21 @@ private slots:
             QVERIFY2(formulas.at(key) == pieces, qPrintable(key + ": " + pieces.join(" · ")));
     }
 
-    /// The 1990 spelling passes Portugal's dictionary, Brazilian Portuguese
-    /// Brazil's, with the program's list of mathematical names.
-    void spelling_data() {
-        QTest::addColumn<Language>("language");
-        QTest::addColumn<QString>("dictionary");
-        QTest::newRow("pt_PT") << Language::Ao1990 << "pt_PT";
-        QTest::newRow("pt_BR") << Language::Brazil << "pt_BR";
-    }
-    void spelling() {
+    /// Each language's own texts (its translations and its sentences) hold no word of
+    /// another: no "recta" in the 1990 spelling, no "ficheiro" in Brazil, no "arquivo" in
+    /// Portugal; and they pass the language's dictionary, with the program's list of
+    /// mathematical names.
+    void ownTextsSpeakTheLanguage_data() { addLanguageRows({Language::Ao1990, Language::Brazil}); }
+    void ownTextsSpeakTheLanguage() {
         QFETCH(Language, language);
-        QFETCH(QString, dictionary);
-        const QStringList words = wordsOf(ownTexts(language));
-        QVERIFY(words.size() > 500);
-        const QStringList wrong = misspelt(words, dictionary);
-        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char(' '))));
-    }
-
-    /// The words of one language never show in another: no "recta" in the
-    /// 1990 spelling, no "ficheiro" in Brazil, no "arquivo" in Portugal.
-    void noWordOfAnotherLanguage_data() { addLanguageRows({Language::Ao1990, Language::Brazil}); }
-    void noWordOfAnotherLanguage() {
-        QFETCH(Language, language);
-        for (const QString& text : ownTexts(language)) {
+        const QStringList texts = ownTexts(language);
+        for (const QString& text : texts) {
             const QString word = foreignWordIn(text, language);
             QVERIFY2(word.isEmpty(), qPrintable(word + QStringLiteral(" in: ") + text));
         }
+        QVERIFY(wordsOf(texts).size() > 500);
+        const QStringList wrong = misspelt(texts, language);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char(' '))));
     }
 
     /// Every window in every language: each text the sources' spelling shows
@@ -416,9 +408,7 @@ private slots:
             QVERIFY2(word.isEmpty(), qPrintable(word + QStringLiteral(" in: ") + text));
         }
         if (language != Language::Pre1990) {
-            const QStringList wrong =
-                misspelt(wordsOf(texts), codeOf(language) == "pt_BR" ? QStringLiteral("pt_BR")
-                                                                     : QStringLiteral("pt_PT"));
+            const QStringList wrong = misspelt(texts, language);
             QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char(' '))));
         }
     }
