@@ -194,18 +194,40 @@ private slots:
         QVERIFY(!slipsSeen.empty());
     }
 
-    /// Every slip of every frame, at every level, is met on the seeds where it gives a wrong
-    /// answer of its own, and opens the worked solution at a step of its kind whose sentence
-    /// or lines name the slip's quantity ("declive" for −m in place of −1/m).
-    void slipsOpenTheirStep() {
+    /// The worked solution of every exercise reads as a textbook writes it and writes each
+    /// line and circle of the statement as the statement does ("r: 3x + 4y + 2 = 0", or
+    /// "x + y + 1 = 0", in both). Every slip of every frame, at every level, is met on the
+    /// seeds where it gives a wrong answer of its own, and opens the worked solution at a
+    /// step of its kind whose sentence or lines name the slip's quantity ("declive" for −m
+    /// in place of −1/m).
+    void workedSolutionsAndSlips() {
+        const int seeds = rounds(20); // of the textbook's checks; the slips want 20 at least
         std::set<std::string> checked;
         QStringList wrong;
+        int compared = 0;
         for (const FrameDef& def : frameTable())
             for (Level l : AllLevels)
-                for (int seed = 1; def.levels[std::size_t(l)] && seed <= 20; ++seed) {
+                for (int seed = 1; def.levels[std::size_t(l)] && seed <= std::max(20, seeds);
+                     ++seed) {
                     const Exercise ex = generate(def.id, l, std::uint64_t(seed));
                     const std::optional<exact::Solution> solution = workedSolution(ex);
                     QVERIFY2(solution, ex.statement.c_str());
+                    const QString statement = QString::fromStdString(ex.statement);
+                    if (seed <= seeds) {
+                        const QString advice = textbookcheck::fault(*solution);
+                        QVERIFY2(advice.isEmpty(), qPrintable(advice + "\n" + statement));
+                    }
+                    for (const exact::Slot& v : solution->titleValues) {
+                        if (seed > seeds || v.value.kind() != exact::Math::Kind::Chain) continue;
+                        const QString equation =
+                            QString::fromStdString(exact::linearText(v.value, ","));
+                        // Named ("r: …") or not ("a recta de equação …"), the same text.
+                        const QString named = QString::fromStdString(v.name) + ": ";
+                        const QString said =
+                            statement.contains(named) ? named + equation : equation;
+                        QVERIFY2(statement.contains(said), qPrintable(said + "\n" + statement));
+                        ++compared;
+                    }
                     for (const Slip& slip : def.slips) {
                         const std::string slipped = slipAnswer(ex, slip.id);
                         if (slipped.empty()) continue;
@@ -224,42 +246,13 @@ private slots:
                         checked.insert(caption(def.id) + slip.id);
                     }
                 }
+        QVERIFY(compared > 100);
         wrong.removeDuplicates();
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("\n")));
         std::size_t slips = 0;
         for (const FrameDef& def : frameTable())
             slips += def.slips.size();
         QCOMPARE(checked.size(), slips);
-    }
-
-    /// The worked solution of every exercise reads as a textbook writes it, and
-    /// writes each line and circle of the statement as the statement does
-    /// ("r: 3x + 4y + 2 = 0", or "x + y + 1 = 0", in both).
-    void solutionsAsTheStatementsWriteThem() {
-        const int seeds = rounds(20);
-        int compared = 0;
-        for (const FrameDef& def : frameTable())
-            for (Level l : AllLevels)
-                for (int seed = 1; def.levels[std::size_t(l)] && seed <= seeds; ++seed) {
-                    const Exercise ex = generate(def.id, l, std::uint64_t(seed));
-                    const std::optional<exact::Solution> s = workedSolution(ex);
-                    QVERIFY2(s, ex.statement.c_str());
-                    const QString advice = textbookcheck::fault(*s);
-                    QVERIFY2(advice.isEmpty(), qPrintable(advice + "\n" + ex.statement.c_str()));
-                    const QString statement = QString::fromStdString(ex.statement);
-                    for (const exact::Slot& v : s->titleValues) {
-                        if (v.value.kind() != exact::Math::Kind::Chain) continue; // a point
-                        const QString equation =
-                            QString::fromStdString(exact::linearText(v.value, ","));
-                        // Named ("r: …") or not ("a recta de equação …"), the same text.
-                        const QString named = QString::fromStdString(v.name) + ": ";
-                        const QString said =
-                            statement.contains(named) ? named + equation : equation;
-                        QVERIFY2(statement.contains(said), qPrintable(said + "\n" + statement));
-                        ++compared;
-                    }
-                }
-        QVERIFY(compared > 100);
     }
 
     /// "é rectângulo?": the key is the test's own computation, a right angle at a vertex
