@@ -59,6 +59,13 @@ EveryFrame everyFrame(practice::Level level, quint64 seed) {
     return e;
 }
 
+/// The text between two headings of a sheet.
+QString section(const QString& text, const QString& from, const QString& to) {
+    const qsizetype start = text.indexOf(from);
+    const qsizetype end = to.isEmpty() ? text.size() : text.indexOf(to, start);
+    return start < 0 || end < 0 ? QString() : text.mid(start, end - start);
+}
+
 /// Every statement and every answer of the sheet in a text read back from its file.
 void holdsEveryExercise(const QString& text, const worksheet::Sheet& sheet) {
     for (const worksheet::SheetVersion& version : sheet.versions)
@@ -90,9 +97,9 @@ private slots:
         for (practice::Level level : practice::AllLevels)
             QTest::newRow(qPrintable(worksheet::levelText(level))) << level;
     }
-    /// Every statement and every answer of both versions in the file, with the level
-    /// and the seed. What the exercises, their keys and their versions are is checked
-    /// where the sheet is composed (tst_worksheet, tst_practice).
+    /// Every statement and every answer of both versions in the file, each key under its
+    /// version's heading, with the level and the seed. What the exercises, their keys and their
+    /// versions are is checked where the sheet is composed (tst_worksheet, tst_practice).
     void everyFrameAtEveryLevel() {
         QFETCH(practice::Level, level);
         const EveryFrame e = everyFrame(level, 20261206 + int(level));
@@ -104,6 +111,15 @@ private slots:
         const worksheet::Sheet sheet = worksheet::compose(e.choices);
         QCOMPARE(int(sheet.versions.size()), 2);
         holdsEveryExercise(text, sheet);
+        for (const worksheet::SheetVersion& version : sheet.versions) { // each key its version's
+            const QString heading = worksheet::versionHeading(version);
+            const QString key = SheetText::unspaced(
+                section(text, "Soluções — " + heading, "Resoluções — " + heading));
+            for (std::size_t n = 0; n < version.exercises.size(); ++n)
+                QVERIFY2(key.contains(SheetText::unspaced(
+                             QStringLiteral("%1. %2").arg(n + 1).arg(version.exercises[n].answer))),
+                         qPrintable(heading + ": " + version.exercises[n].answer));
+        }
         QVERIFY(text.contains("nível " + worksheet::levelText(level) + " · semente " +
                               QString::number(e.choices.seed)));
         // No line of the laid-out text ends inside a point or an equation.
