@@ -64,6 +64,44 @@ def window(name):
                     f"the window {name!r}")
 
 
+def xdotool(*words):
+    subprocess.run(["xdotool", *words], check=True, timeout=10)
+
+
+def grab(window_ids, path):
+    subprocess.run([options.grab, *window_ids, path], check=True, timeout=30)
+
+
+def window_id(title):
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
+                           capture_output=True, text=True, timeout=10)
+    return found.stdout.split()[0]
+
+
+def focus_form():
+    xdotool("windowfocus", "--sync", window_id("^ORTOPLANO PLANA$"))
+
+
+def result_of(panel):
+    """The first result of a frame."""
+    return next(n for n in children(panel) if n.get_description() == "Resultado")
+
+
+def board_of(form):
+    return next(d for d in descendants(form) if d.get_name() == "Quadro de desenho")
+
+
+def on_screen(board):
+    """World (x, y) on the usual viewport, −10 to 10 with a margin of 0.8, as screen words."""
+    box = board.get_extents(Atspi.CoordType.SCREEN)
+    return lambda x, y: [str(round(box.x + (x + 10.8) / 21.6 * box.width)),
+                         str(round(box.y + (10.8 - y) / 21.6 * box.height))]
+
+
+def alerts():
+    return [w for w in windows() if w.get_role_name() in ("alert", "dialog")]
+
+
 def on_bus(process):
     assert process.poll() is None, f"the program ended early, status {process.returncode}"
     for application in children(Atspi.get_desktop(0)):
@@ -107,10 +145,9 @@ class EndToEnd(unittest.TestCase):
         panel = find(form or self.form, "panel", frame)
         for name, text in (typed or {}).items():
             find(panel, "text", name).set_text_contents(text)
-        result = next(n for n in children(panel) if n.get_description() == "Resultado")
+        result = result_of(panel)
         before = result.get_name()
         find(panel, "push button", "Resolver").do_action(0)
-        alerts = lambda: [w for w in windows() if w.get_role_name() in ("alert", "dialog")]
         wait_for(lambda: result.get_name() != before or alerts(), f"the answer of {frame}")
         self.assertEqual(alerts(), [])
         return result.get_role_name(), result.get_name()
@@ -123,26 +160,20 @@ class EndToEnd(unittest.TestCase):
         except GLib.Error:  # a result replaced as we ask
             return None
 
-    @staticmethod
-    def window_id(title):
-        xdotool = ["xdotool", "search", "--onlyvisible", "--name", title]
-        return subprocess.run(xdotool, capture_output=True, text=True, timeout=10).stdout.split()[0]
-
     def grab_beside_its_solution(self, path):
         """The form and the window "Resolução" moved beside it, in one picture."""
-        form, beside = (self.window_id(name) for name in ("^ORTOPLANO PLANA$", "^Resolu.*o$"))
+        form, beside = (window_id(name) for name in ("^ORTOPLANO PLANA$", "^Resolu.*o$"))
         width = subprocess.run(["xdotool", "getwindowgeometry", "--shell", form],
                                capture_output=True, text=True, timeout=10).stdout
         x = int(dict(line.split("=") for line in width.split())["WIDTH"]) + 16
-        subprocess.run(["xdotool", "windowmove", "--sync", beside, str(x), "0"], timeout=10)
+        xdotool("windowmove", "--sync", beside, str(x), "0")
         time.sleep(0.5)
-        subprocess.run([options.grab, form, beside, path], check=True, timeout=30)
+        grab([form, beside], path)
 
     def test_3_midpoint_is_announced_and_pictured(self):
         self.assertEqual(self.solve("Ponto médio de um segmento"), ("label", "(-3 , 1)"))
         path = options.screenshot or os.path.join(options.output_dir, "pontos-resolvido.png")
-        subprocess.run([options.grab, self.window_id("^ORTOPLANO PLANA$"), path], check=True,
-                       timeout=30)
+        grab([window_id("^ORTOPLANO PLANA$")], path)
         self.assertGreater(os.path.getsize(path), 10000)
 
     def test_4_distance_written_with_the_decimal_comma(self):
@@ -180,22 +211,20 @@ class EndToEnd(unittest.TestCase):
         checked = lambda: projector.get_state_set().contains(Atspi.StateType.CHECKED)
         wait_for(checked, "projector mode on")
         panel = find(self.form, "panel", "Ponto médio de um segmento")
-        [result] = [n for n in children(panel) if n.get_description() == "Resultado"]
-        form = self.window_id("^ORTOPLANO PLANA$")
-        subprocess.run(["xdotool", "windowfocus", "--sync", form], check=True, timeout=10)
+        result = result_of(panel)
+        focus_form()
         field = find(panel, "text", "Abcissa de A")
         field.set_text_contents("4")  # A(4, −2), B(−8, 4): the midpoint is (−2, 1)
         field.grab_focus()  # the frame whose buttons the keys then press
-        subprocess.run(["xdotool", "key", "F11"], check=True, timeout=10)
+        xdotool("key", "F11")
         board = window("Quadro em ecrã inteiro")
-        subprocess.run(["xdotool", "key", "d", "r"], check=True, timeout=10)
+        xdotool("key", "d", "r")
         wait_for(lambda: result.get_name() == "(-2 , 1)", "the answer after D and R")
         wait_for(lambda: "(-2 , 1)" in board.get_description(), "the answer on the board")
         if options.projector_screenshot:
             time.sleep(0.5)
-            subprocess.run([options.grab, self.window_id("^Quadro em ecr"),
-                            options.projector_screenshot], check=True, timeout=30)
-        subprocess.run(["xdotool", "key", "Escape"], check=True, timeout=10)
+            grab([window_id("^Quadro em ecr")], options.projector_screenshot)
+        xdotool("key", "Escape")
         wait_for(lambda: "Quadro em ecrã inteiro" not in [w.get_name() for w in windows()],
                  "the form back")
         projector.do_action(0)
@@ -206,13 +235,11 @@ class EndToEnd(unittest.TestCase):
         typed = dict(zip(TWO_POINTS, ["0", "0", "2", "2"]))
         self.assertEqual(self.solve(frame, typed), ("label", "(1 , 1)"))
         panel = find(self.form, "panel", frame)
-        [result] = [n for n in children(panel) if n.get_description() == "Resultado"]
-        board = next(d for d in descendants(self.form) if d.get_name() == "Quadro de desenho")
-        subprocess.run(["xdotool", "windowfocus", "--sync", self.window_id("^ORTOPLANO PLANA$")],
-                       check=True, timeout=10)
+        result, board = result_of(panel), board_of(self.form)
+        focus_form()
         board.grab_focus()
         wait_for(lambda: board.get_state_set().contains(Atspi.StateType.FOCUSED), "the board")
-        subprocess.run(["xdotool", "key", "Tab", "Right", "Up"], check=True, timeout=10)
+        xdotool("key", "Tab", "Right", "Up")
         # A moves a division (half a unit) right and up: the midpoint of (0,5 , 0,5) and (2 , 2)
         wait_for(lambda: result.get_name() == "(1,25 , 1,25)", "the midpoint after the keys")
         self.assertEqual(find(panel, "text", "Abcissa de A").get_text(0, -1), "0.5")
@@ -241,46 +268,30 @@ class EndToEnd(unittest.TestCase):
         find(self.menu, "menu item", "Circunferência 3").do_action(0)
         form = window("CIRCUNFERÊNCIA - 3 — ORTOPLANO PLANA")
         frame = "Rectas que passam por P e são tg a uma circunferência"
-        form_id = self.window_id("^ORTOPLANO PLANA$")
-        xdotool = lambda *words: subprocess.run(["xdotool", *words], check=True, timeout=10)
-        xdotool("windowfocus", "--sync", form_id)
+        focus_form()
         time.sleep(0.5)  # the form active before the press: coming back would clear its board
         # P(−1, 0) outside the circle of centre (1, 0) and radius √2: two tangents
         self.solve(frame, {"Abcissa de P": "-1", "Ordenada de P": "0"}, form=form)
         panel = find(form, "panel", frame)
         fields = lambda: [find(panel, "text", n).get_text(0, -1)
                           for n in ("Abcissa de P", "Ordenada de P")]
-        board = next(d for d in descendants(form) if d.get_name() == "Quadro de desenho")
-        box = board.get_extents(Atspi.CoordType.SCREEN)
-        # The usual viewport, −10 to 10 with a margin of 0.8: world (x, y) to the screen
-        at = lambda x, y: [str(round(box.x + (x + 10.8) / 21.6 * box.width)),
-                           str(round(box.y + (10.8 - y) / 21.6 * box.height))]
-        shots = options.drag_screenshots
-        grab = lambda n: subprocess.run([options.grab, form_id, f"{shots}-{n}.png"],
-                                        check=True, timeout=30) if shots else None
-        xdotool("mousemove", *at(-1, 0))
-        time.sleep(0.3)
-        grab(1)
-        xdotool("mousedown", "1")
-        for x in (-0.5, 0, 0.5):  # into the circle
-            xdotool("mousemove", *at(x, 0.1))
-            time.sleep(0.2)
+        at, shot = self.press_and_move(form, (-1, 0), [(x, 0.1) for x in (-0.5, 0, 0.5)],
+                                       options.drag_screenshots)  # into the circle
         wait_for(lambda: fields() == ["0.5", "0"], "P inside the circle")
         # an empty result is named by its caption; a tangent is an equation
         no_tangent = lambda names: names is not None and not any("=" in n for n in names)
         wait_for(lambda: no_tangent(self.result_names(form, frame)), "no tangents left over")
         time.sleep(0.3)
-        grab(2)
+        shot(2)
         for x in (1.5, 2.5, 3.5):  # out on the other side
             xdotool("mousemove", *at(x, 1.1))
             time.sleep(0.2)
         xdotool("mouseup", "1")
         wait_for(lambda: fields() == ["3.5", "1"], "P outside again")
-        alerts = [w for w in windows() if w.get_role_name() in ("alert", "dialog")]
-        self.assertEqual(alerts, [])
+        self.assertEqual(alerts(), [])
         xdotool("mousemove", *at(-9, -9))
         time.sleep(0.3)
-        grab(3)
+        shot(3)
 
     def test_6d_circle_resized_and_line_turned(self):
         # On from the drag of P: P(3,5 , 1) outside the circle of centre (1, 0) and radius √2
@@ -294,8 +305,7 @@ class EndToEnd(unittest.TestCase):
         find(self.menu, "menu item", "Circunferência 1").do_action(0)
         form = window("CIRCUNFERÊNCIA - 1 — ORTOPLANO PLANA")
         frame = "Circunferência com centro num ponto e tg a uma recta"
-        subprocess.run(["xdotool", "windowfocus", "--sync", self.window_id("^ORTOPLANO PLANA$")],
-                       check=True, timeout=10)
+        focus_form()
         time.sleep(0.5)
         self.solve(frame, {"Equação da recta": "y=0,5x+1", "Abcissa de P": "2",
                            "Ordenada de P": "-3"}, form=form)
@@ -304,33 +314,35 @@ class EndToEnd(unittest.TestCase):
         self.drag_equation(form, frame, (2 * along, 1 + along), [(2.5, 0), (2.1, -1.9)],
                            "y=-1,5x+1", f"{shots}-recta" if shots else None)
 
-    def drag_equation(self, form, frame, grip, path, written, shots):
-        """Drags the grip at the world point `grip` along `path` with the mouse until the
-        equation reads `written`, saving the form before and during the drag at `shots`."""
-        form_id = self.window_id("^ORTOPLANO PLANA$")
-        panel = find(form, "panel", frame)
-        equation = lambda: [t.get_text(0, -1) for t in find_all(panel, "text")
-                            if "x" in t.get_text(0, -1)]
-        board = next(d for d in descendants(form) if d.get_name() == "Quadro de desenho")
-        box = board.get_extents(Atspi.CoordType.SCREEN)
-        at = lambda x, y: [str(round(box.x + (x + 10.8) / 21.6 * box.width)),
-                           str(round(box.y + (10.8 - y) / 21.6 * box.height))]
-        xdotool = lambda *words: subprocess.run(["xdotool", *words], check=True, timeout=10)
-        grab = lambda n: subprocess.run([options.grab, form_id, f"{shots}-{n}.png"],
-                                        check=True, timeout=30) if shots else None
-        xdotool("mousemove", *at(*grip))
+    @staticmethod
+    def press_and_move(form, start, path, shots):
+        """Presses the mouse at the world point `start` of the form's board and moves it along
+        `path`, saving the form first at `shots`-1.png; gives the world-to-screen map and the
+        saver of the form's later pictures."""
+        at = on_screen(board_of(form))
+        form_id = window_id("^ORTOPLANO PLANA$")
+        shot = lambda n: grab([form_id], f"{shots}-{n}.png") if shots else None
+        xdotool("mousemove", *at(*start))
         time.sleep(0.3)
-        grab(1)
+        shot(1)
         xdotool("mousedown", "1")
         for point in path:
             xdotool("mousemove", *at(*point))
             time.sleep(0.2)
+        return at, shot
+
+    def drag_equation(self, form, frame, grip, path, written, shots):
+        """Drags the grip at the world point `grip` along `path` with the mouse until the
+        equation reads `written`, saving the form before and during the drag at `shots`."""
+        panel = find(form, "panel", frame)
+        equation = lambda: [t.get_text(0, -1) for t in find_all(panel, "text")
+                            if "x" in t.get_text(0, -1)]
+        _, shot = self.press_and_move(form, grip, path, shots)
         wait_for(lambda: equation() == [written], f"the equation {written}")
         time.sleep(0.3)
-        grab(2)
+        shot(2)
         xdotool("mouseup", "1")
-        alerts = [w for w in windows() if w.get_role_name() in ("alert", "dialog")]
-        self.assertEqual(alerts, [])
+        self.assertEqual(alerts(), [])
 
 
 if __name__ == "__main__":
