@@ -36,13 +36,19 @@ Q_DECLARE_METATYPE(FormCase)
 
 namespace FormCases {
 
-/// Writes the rows of one form's table: row(typed, pressed, results, messages, drawing).
+/// Writes the rows of one form's table: row(name, typed, pressed, results, messages, drawing)
+/// adds one; of(typed, pressed, …) makes a case to add.
 struct CaseOf {
     Topic topic;
-    FormCase operator()(const QStringList& typed, const QStringList& pressed,
-                        const QStringList& results = {}, const QStringList& messages = {},
-                        const QStringList& drawing = {}) const {
+    FormCase of(const QStringList& typed, const QStringList& pressed,
+                const QStringList& results = {}, const QStringList& messages = {},
+                const QStringList& drawing = {}) const {
         return {topic, typed, pressed, results, messages, drawing};
+    }
+    void operator()(const char* name, const QStringList& typed, const QStringList& pressed,
+                    const QStringList& results = {}, const QStringList& messages = {},
+                    const QStringList& drawing = {}) const {
+        QTest::newRow(name) << of(typed, pressed, results, messages, drawing);
     }
 };
 

@@ -17,9 +17,9 @@ void TestCircleReader::rows() {
     // the rewritten text in the hidden field, and the circle drawn or the messages.
     const auto read = [&](const QString& text, const QString& rewritten, const QString& circle,
                           const QStringList& said = {}) {
-        return c1({"Text1", text}, {"Resolver3"},
-                  {"Text1", QString(text).remove(' '), "TextA", rewritten}, said,
-                  {circle.isEmpty() ? "count V 0" : "circle V2 " + circle});
+        return c1.of({"Text1", text}, {"Resolver3"},
+                     {"Text1", QString(text).remove(' '), "TextA", rewritten}, said,
+                     {circle.isEmpty() ? "count V 0" : "circle V2 " + circle});
     };
     const auto refused = [&](const QString& text, const QString& said, const QString& rewritten) {
         return read(text, rewritten, {}, {said});
@@ -41,7 +41,7 @@ void TestCircleReader::rows() {
 
     // Texts the interpreter refuses: the generic error report.
     const auto fault = [&](const QString& text, const QString& message) {
-        return c1({"Text1", text}, {"Resolver3"}, {}, {message}, {"count V 0"});
+        return c1.of({"Text1", text}, {"Resolver3"}, {}, {message}, {"count V 0"});
     };
     QTest::newRow("xy is one name") << fault("x^2+xy+y^2=1", undefined("xy"));
     QTest::newRow("no =") << fault("x^2+y^2", Invalid);
@@ -51,24 +51,24 @@ void TestCircleReader::rows() {
     // The tangent frame reads P between the sampling and the radius test;
     // the reader leaves y set by its last sample, at (1, 2).
     const auto tangent = [&](const QString& circle, const QString& abscissa, const QString& said) {
-        return c1({"Text4", circle, "Abcissa2", abscissa}, {"Resolver4"}, {}, {said},
-                  {"count A 0"});
+        return c1.of({"Text4", circle, "Abcissa2", abscissa}, {"Resolver4"}, {}, {said},
+                     {"count A 0"});
     };
     QTest::newRow("characters before P") << tangent("x^2+y^2<9", "abc", NotACircle);
     QTest::newRow("shape before P") << tangent("x^2+2y^2=1", "abc", NotACircle);
     QTest::newRow("P before the radius test") << tangent("x^2+y^2=0", "abc", undefined("abc"));
     QTest::newRow("then the radius test") << tangent("x^2+y^2=0", "1", APoint);
     QTest::newRow("y stays set for the press")
-        << c1({"Text4", "x^2+y^2=5", "Abcissa2", "x+1", "Ordenada2", "y"}, {"Resolver4"},
-              {"Resultado4", "x+2y-5=0"});
+        << c1.of({"Text4", "x^2+y^2=5", "Abcissa2", "x+1", "Ordenada2", "y"}, {"Resolver4"},
+                 {"Resultado4", "x+2y-5=0"});
 
     // The intersection frame: both fields written back, the line's characters
     // tested, the circle's, the circle sampled and its radius tested, and the
     // line sampled last; all before the board is cleared.
     const auto meeting = [&](const QString& line, const QString& circle, const QString& message) {
-        return c1({"Text5", line, "Text7", circle}, {"Resolver3", "Resolver5"},
-                  {"Text5", QString(line).remove(' '), "Text7", QString(circle).remove(' ')},
-                  {message}, {"circle V2 2 3 4"});
+        return c1.of({"Text5", line, "Text7", circle}, {"Resolver3", "Resolver5"},
+                     {"Text5", QString(line).remove(' '), "Text7", QString(circle).remove(' ')},
+                     {message}, {"circle V2 2 3 4"});
     };
     QTest::newRow("both written back, the line refused")
         << meeting(" x ^2 = y ", " x^2 + y^2 = 4 ", NotALineText);
@@ -85,8 +85,8 @@ void TestCircleReader::rows() {
 
     // The two-circle frame says which equation it refuses.
     const auto two = [&](const QString& first, const QString& second, const QString& message) {
-        return c3({"Text6", first, "Text7", second}, {"Resolver1"}, {"Resultado1", ""}, {message},
-                  {"count A 0", "count V 0"});
+        return c3.of({"Text6", first, "Text7", second}, {"Resolver1"}, {"Resultado1", ""},
+                     {message}, {"count A 0", "count V 0"});
     };
     const QString firstNot = "A primeira equação não representa uma circunferência.";
     const QString secondNot = "A segunda equação não representa uma circunferência.";

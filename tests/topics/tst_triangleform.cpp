@@ -17,8 +17,8 @@ const QString NotRight = QStringLiteral("O triângulo não é rectângulo.");
 /// A notable point: its text and, in drawing order, its construction.
 FormCase notable(const QStringList& coordinates, const char* option, const char* written,
                  const QStringList& drawing = {}) {
-    return row(pointFields(1, coordinates), {option, "Resolver4"}, {"Resultado1", written}, {},
-               drawing);
+    return row.of(pointFields(1, coordinates), {option, "Resolver4"}, {"Resultado1", written}, {},
+                  drawing);
 }
 
 /// The construction of a notable point (x, y) in drawing order: the dotted
@@ -70,54 +70,50 @@ void TestTriangleForm::rows() {
         << notable({"1", "1", "1", "1", "4", "5"}, "Option2", "(1 , 1)");
     QTest::newRow("expressions in the fields")
         << notable({"x", "2-2", "2*2", "0", "0", "sqr(9)"}, "Option1", "(2 , 1,5)");
-    QTest::newRow("notable points, Dados after Resolver: the data only")
-        << row({}, {"Resolver4", "Dados4"}, {"Resultado1", ""}, {},
-               {"dot A 2 -2", "dot A -8 4", "dot A 5 8", "line A2 2 -2 -8 4", "line A2 -8 4 5 8",
-                "line A2 5 8 2 -2", "count A 6", "count V 0"});
+    row("notable points, Dados after Resolver: the data only", {}, {"Resolver4", "Dados4"},
+        {"Resultado1", ""}, {},
+        {"dot A 2 -2", "dot A -8 4", "dot A 5 8", "line A2 2 -2 -8 4", "line A2 -8 4 5 8",
+         "line A2 5 8 2 -2", "count A 6", "count V 0"});
     for (const char* option : {"Option1", "Option3"})
-        QTest::newRow(qPrintable(QStringLiteral("collinear vertices, %1").arg(option)))
-            << row(pointFields(1, collinear), {option, "Resolver4", "Dados4"}, {"Resultado1", ""},
-                   {DivisionByZero}, {"@count A 6", "@count V 0", "count V 0"});
+        row(qPrintable(QStringLiteral("collinear vertices, %1").arg(option)),
+            pointFields(1, collinear), {option, "Resolver4", "Dados4"}, {"Resultado1", ""},
+            {DivisionByZero}, {"@count A 6", "@count V 0", "count V 0"});
     const QStringList decimals{"0.1", "0.1", "0.2", "0.2", "0.3", "0.3"}; // collinear as typed
-    QTest::newRow("collinear with decimals, circumcentre") << row(
-        pointFields(1, decimals), {"Option1", "Resolver4"}, {"Resultado1", ""}, {DivisionByZero});
-    QTest::newRow("collinear with decimals, area")
-        << row(pointFields(6, decimals), {"Resolver5"}, {"Resultado4", ""},
-               {"Os três pontos são colineares, não definem um triângulo."});
-    QTest::newRow("collinear with decimals, right triangle")
-        << row(pointFields(9, decimals), {"Resolver7"}, {"Resultado5", ""}, {NoTriangle});
-    QTest::newRow("one point, incentre") << row(pointFields(1, {"3", "3", "3", "3", "3", "3"}),
-                                                {"Option2", "Resolver4"}, {}, {DivisionByZero});
+    row("collinear with decimals, circumcentre", pointFields(1, decimals), {"Option1", "Resolver4"},
+        {"Resultado1", ""}, {DivisionByZero});
+    row("collinear with decimals, area", pointFields(6, decimals), {"Resolver5"},
+        {"Resultado4", ""}, {"Os três pontos são colineares, não definem um triângulo."});
+    row("collinear with decimals, right triangle", pointFields(9, decimals), {"Resolver7"},
+        {"Resultado5", ""}, {NoTriangle});
+    row("one point, incentre", pointFields(1, {"3", "3", "3", "3", "3", "3"}),
+        {"Option2", "Resolver4"}, {}, {DivisionByZero});
 
     // Area: signed, unrounded; the sides drawn only when solving.
     const auto area = [](const QStringList& coordinates, const char* written) {
-        return row(pointFields(6, coordinates), {"Resolver5"}, {"Resultado4", written}, {},
-                   {"line A2 0 0 0 3", "count A 12", "count V 0"});
+        return row.of(pointFields(6, coordinates), {"Resolver5"}, {"Resultado4", written}, {},
+                      {"line A2 0 0 0 3", "count A 12", "count V 0"});
     };
     QTest::newRow("area, counter-clockwise") << area(right, "6");
     QTest::newRow("area, clockwise") << area({"0", "0", "0", "3", "4", "0"}, "-6");
-    QTest::newRow("area, unrounded") << row(pointFields(6, {"0", "0", "1", "0", "0", "1/3"}),
-                                            {"Resolver5"}, {"Resultado4", "0,166666666666667"});
-    QTest::newRow("area, data") << row(pointFields(6, initial), {"Dados5"}, {"Resultado4", ""}, {},
-                                       {"dot A -8 4", "line A1. 2 0 2 -2", "line A1. 0 -2 2 -2",
-                                        "!line A2 2 -2 -8 4", "count A 9"});
-    QTest::newRow("area, initial data: collinear")
-        << row({}, {"Resolver5"}, {"Resultado4", ""},
-               {QStringLiteral("Os três pontos são colineares, não definem um triângulo.")},
-               {"count A 9", "count V 0"});
+    row("area, unrounded", pointFields(6, {"0", "0", "1", "0", "0", "1/3"}), {"Resolver5"},
+        {"Resultado4", "0,166666666666667"});
+    row("area, data", pointFields(6, initial), {"Dados5"}, {"Resultado4", ""}, {},
+        {"dot A -8 4", "line A1. 2 0 2 -2", "line A1. 0 -2 2 -2", "!line A2 2 -2 -8 4",
+         "count A 9"});
+    row("area, initial data: collinear", {}, {"Resolver5"}, {"Resultado4", ""},
+        {QStringLiteral("Os três pontos são colineares, não definem um triângulo.")},
+        {"count A 9", "count V 0"});
 
     // Right triangle: an exact test.
     const auto verdict = [](const QStringList& coordinates, const QString& written) {
-        return row(pointFields(9, coordinates), {"Resolver7"}, {"Resultado5", written}, {},
-                   {"count A 3", "count V line 3"});
+        return row.of(pointFields(9, coordinates), {"Resolver7"}, {"Resultado5", written}, {},
+                      {"count A 3", "count V line 3"});
     };
-    QTest::newRow("right angle at A")
-        << row(pointFields(9, right), {"Resolver7"}, {"Resultado5", Right}, {},
-               {"line V2 0 0 4 0", "line V2 4 0 0 3", "line V2 0 3 0 0", "dot A 4 0"});
+    row("right angle at A", pointFields(9, right), {"Resolver7"}, {"Resultado5", Right}, {},
+        {"line V2 0 0 4 0", "line V2 4 0 0 3", "line V2 0 3 0 0", "dot A 4 0"});
     QTest::newRow("right angle at B") << verdict({"4", "0", "0", "0", "0", "3"}, Right);
     QTest::newRow("right angle at C") << verdict({"4", "0", "0", "3", "0", "0"}, Right);
-    QTest::newRow("right triangle, initial data")
-        << row({}, {"Resolver7"}, {"Resultado5", NotRight});
+    row("right triangle, initial data", {}, {"Resolver7"}, {"Resultado5", NotRight});
     QTest::newRow("close, but not right") << verdict({"0", "0", "4", "0", "1", "3"}, NotRight);
     // Right as typed, though the squares of the sides' doubles do not add up:
     // the verdict is the typed numbers'.
@@ -125,18 +121,18 @@ void TestTriangleForm::rows() {
         << verdict({"0", "0", "0.1", "0.2", "-0.2", "0.1"}, "O triângulo é rectângulo.");
     QTest::newRow("not right with decimals")
         << verdict({"0", "0", "0.1", "0.2", "-0.2", "0.11"}, NotRight);
-    QTest::newRow("right triangle, data")
-        << row({}, {"Dados7"}, {"Resultado5", ""}, {}, {"count A dot 3", "count V 0"});
-    QTest::newRow("right triangle, collinear in both modes")
-        << row(pointFields(9, collinear), {"Dados7", "Resolver7"}, {"Resultado5", ""},
-               {NoTriangle, NoTriangle}, {"count A 0", "count V 0"});
-    QTest::newRow("right triangle, two vertices alike")
-        << row(pointFields(9, {"1", "1", "5", "2", "1", "1"}), {"Resolver7"}, {}, {NoTriangle});
+    row("right triangle, data", {}, {"Dados7"}, {"Resultado5", ""}, {},
+        {"count A dot 3", "count V 0"});
+    row("right triangle, collinear in both modes", pointFields(9, collinear),
+        {"Dados7", "Resolver7"}, {"Resultado5", ""}, {NoTriangle, NoTriangle},
+        {"count A 0", "count V 0"});
+    row("right triangle, two vertices alike", pointFields(9, {"1", "1", "5", "2", "1", "1"}),
+        {"Resolver7"}, {}, {NoTriangle});
 
     // No coordinates are printed beside ungraduated axes.
     for (const char* button : {"Resolver4", "Dados5"})
-        QTest::newRow(qPrintable(QStringLiteral("ungraduated, %1").arg(button)))
-            << row(Wide, {button}, {}, {}, {"count A text 0", "count V text 0"});
+        row(qPrintable(QStringLiteral("ungraduated, %1").arg(button)), Wide, {button}, {}, {},
+            {"count A text 0", "count V text 0"});
 
     // Each unknown name in turn is the one reported: the fields are read A,
     // B, C, abscissa before ordinate, once the answer and the board are gone.
@@ -152,8 +148,8 @@ void TestTriangleForm::rows() {
             steps << button;
             said << undefined(fields[i + 1]);
         }
-        QTest::newRow(qPrintable(QStringLiteral("unknown names, %1").arg(button))) << row(
-            pointFields(first, right), steps, {result, ""}, said, {"@count A 0", "count A 0"});
+        row(qPrintable(QStringLiteral("unknown names, %1").arg(button)), pointFields(first, right),
+            steps, {result, ""}, said, {"@count A 0", "count A 0"});
     }
 }
 
