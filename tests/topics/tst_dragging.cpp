@@ -115,14 +115,20 @@ class TestDragging : public QObject {
     Q_OBJECT
     MessageRecorder messages;
     std::unique_ptr<ProblemForm> form;
+    exact::FrameId problem; // the form's, pressed with the button of `kind`
+    PressKind kind = PressKind::Resolver;
     // Registered with the window system until the test deletes it.
     const std::unique_ptr<QPointingDevice> finger{QTest::createTouchDevice()};
 
     Board& board() const { return *form->board(); }
     QLineEdit* field(const QString& name) const { return form->findChild<QLineEdit*>(name); }
 
-    /// Opens the form active on the screen, as a pupil has it, and presses.
-    void openAndPress(const exact::FrameId& problem, const QString& typed, PressKind kind) {
+    /// Opens the form of the problem named active on the screen, as a pupil has it, and
+    /// presses.
+    void openAndPress(const QString& name, const QString& typed,
+                      PressKind pressed = PressKind::Resolver) {
+        problem = *exact::FrameId::named(name.toStdString());
+        kind = pressed;
         form = formOf(problem, typed);
         form->show();
         QApplication::setActiveWindow(form.get());
@@ -134,7 +140,7 @@ class TestDragging : public QObject {
     /// The dragged form shows what a press of the same data shows on a fresh
     /// form of its own: the same picture, results and worked solution; what
     /// the fresh press says in boxes is said at the foot of the dragged board.
-    void followsFreshPress(const exact::FrameId& problem, PressKind kind) {
+    void followsFreshPress() {
         QVERIFY2(messages.messages.empty(), qPrintable(messages.texts().join('|')));
         QString typed;
         const QMap<QString, QString> now = frameTexts(*form, problem);
@@ -174,8 +180,8 @@ class TestDragging : public QObject {
 
     /// Drags what is at the world point `start` along `path` (world points),
     /// comparing the form with a fresh press at every step.
-    void drag(const exact::FrameId& problem, PressKind kind, QPointF start,
-              const QList<QPointF>& path, bool byTouch, Qt::KeyboardModifiers modifiers = {}) {
+    void drag(QPointF start, const QList<QPointF>& path, bool byTouch,
+              Qt::KeyboardModifiers modifiers = {}) {
         const QPoint from = pixelOf(board(), start);
         if (byTouch)
             QTest::touchEvent(&board(), finger.get()).press(0, from);
@@ -189,7 +195,7 @@ class TestDragging : public QObject {
                 QTest::mouseEvent(QTest::MouseMove, &board(), Qt::NoButton, modifiers,
                                   pixelOf(board(), target));
             form->repaint(); // painted as it moves, the note too
-            followsFreshPress(problem, kind);
+            followsFreshPress();
         }
         const QPoint to = pixelOf(board(), path.last());
         if (byTouch)
@@ -217,7 +223,7 @@ private slots:
     /// say so, the answer is a fresh press's, and undo brings back the data
     /// and the picture exactly, redo the drag.
     void everyPointDragged_data() {
-        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<int>("index");
         for (const exact::FrameId& problem : exact::allFrames()) {
             int points = 0;
@@ -230,11 +236,10 @@ private slots:
         }
     }
     void everyPointDragged() {
-        QFETCH(QString, problem);
+        QFETCH(QString, name);
         QFETCH(int, index);
-        const exact::FrameId id = *exact::FrameId::named(problem.toStdString());
-        openAndPress(id, {}, PressKind::Resolver);
-        const QMap<QString, QString> before = frameTexts(*form, id);
+        openAndPress(name, {});
+        const QMap<QString, QString> before = frameTexts(*form, problem);
         const DisplayList picture = drawnList(board());
         // Of points in one place, the one drawn last, on top, is taken.
         const std::vector<BoardDrag::Handle> handles = form->drag().handles();
@@ -245,16 +250,16 @@ private slots:
         QCOMPARE(handle.kind, BoardDrag::Handle::Kind::Point);
 
         // 3.6 and −2.15 are within a quarter of a unit of 3.5 and −2.
-        drag(id, PressKind::Resolver, at, {{3.6, -2.15}}, false);
+        drag(at, {{3.6, -2.15}}, false);
         QCOMPARE(field(handle.xField)->text(), QStringLiteral("3.5"));
         QCOMPARE(field(handle.yField)->text(), QStringLiteral("-2"));
-        const QMap<QString, QString> dragged = frameTexts(*form, id);
+        const QMap<QString, QString> dragged = frameTexts(*form, problem);
 
         QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(frameTexts(*form, id), before);
+        QCOMPARE(frameTexts(*form, problem), before);
         QVERIFY(std::ranges::equal(drawnList(board()), picture, samePrimitive));
         QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(frameTexts(*form, id), dragged);
+        QCOMPARE(frameTexts(*form, problem), dragged);
     }
 
     /// A point, a line taken along itself or by its grip, a circle by its
@@ -269,7 +274,7 @@ private slots:
     /// the form it was typed in, with the regional decimal comma, and undo brings
     /// back the typed text exactly.
     void dragged_data() {
-        QTest::addColumn<QString>("problem");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("handle"); ///< "point N", or a field and its handle's kind
         QTest::addColumn<QString>("from");   ///< empty: the handle's own place
@@ -343,22 +348,20 @@ private slots:
             "Text9 radius", "", "1.1 -1.9", false, "(x-1)^2+(y+2)^2=0");
     }
     void dragged() {
-        QFETCH(QString, problem);
+        QFETCH(QString, name);
         QFETCH(QString, typed);
         QFETCH(QString, handle);
         QFETCH(QString, from);
         QFETCH(QString, path);
         QFETCH(bool, byTouch);
         QFETCH(QString, written);
-        const exact::FrameId id = *exact::FrameId::named(problem.toStdString());
-        openAndPress(id, typed, PressKind::Resolver);
+        openAndPress(name, typed);
         const QString what = handle.section(' ', 0, 0), which = handle.section(' ', 1);
         const std::optional<BoardDrag::Handle> h =
             what == "point" ? pointHandle(which.toInt()) : equationHandle(what, kindNamed(which));
         QVERIFY(h);
         const QString before = what == "point" ? QString() : field(what)->text();
-        drag(id, PressKind::Resolver, from.isEmpty() ? h->at : pointsOf(from).first(),
-             pointsOf(path), byTouch);
+        drag(from.isEmpty() ? h->at : pointsOf(from).first(), pointsOf(path), byTouch);
         if (written.isEmpty()) return;
         QCOMPARE(field(what)->text(), written);
         QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
@@ -371,20 +374,17 @@ private slots:
     /// marked with a ring, and stays while the line turns about it; its grip,
     /// a square, is on it; a circle's grip is on it, on its right.
     void gripsMarked() {
-        const exact::FrameId lines = *exact::FrameId::named("recta2-3");
-        openAndPress(lines, "Abcissa1=-8;Ordenada1=8;Text5=y=0,5x+1", PressKind::Resolver);
+        openAndPress("recta2-3", "Abcissa1=-8;Ordenada1=8;Text5=y=0,5x+1");
         QCOMPARE(board().pivots(), std::vector<QPointF>{QPointF(0, 1)});
         QCOMPARE(board().grips().size(), std::size_t(1));
         const QPointF grip = board().grips().front();
         QVERIFY(near(grip.y(), 0.5 * grip.x() + 1, 1e-12));
         QVERIFY(grip.x() > 0);
         // Turned to y = −1,5x + 1, it keeps its pivot, though (2/3 , 0) is nearer the centre.
-        drag(lines, PressKind::Resolver, grip, {{2.1, -1.9}}, false);
+        drag(grip, {{2.1, -1.9}}, false);
         QCOMPARE(field("Text5")->text(), QStringLiteral("y=-1,5x+1"));
         QCOMPARE(board().pivots(), std::vector<QPointF>{QPointF(0, 1)});
-        const exact::FrameId circles = *exact::FrameId::named("circunferencia2-2");
-        openAndPress(circles, "Abcissa4=-8;Ordenada4=8;Text9=(x-1)^2+(y+2)^2=6,25",
-                     PressKind::Resolver);
+        openAndPress("circunferencia2-2", "Abcissa4=-8;Ordenada4=8;Text9=(x-1)^2+(y+2)^2=6,25");
         QCOMPARE(board().grips(), std::vector<QPointF>{QPointF(3.5, -2)});
         QVERIFY(board().pivots().empty());
         const QPoint onLine = pixelOf(board(), {-6, -2});
@@ -397,8 +397,7 @@ private slots:
     /// through the grid point a division from where the grip was; each move
     /// is said, and undone one by one.
     void keyboardMovesEquations() {
-        const exact::FrameId id = *exact::FrameId::named("recta2-3");
-        openAndPress(id, "Abcissa1=-8;Ordenada1=8;Text5=y=0,5x+1", PressKind::Resolver);
+        openAndPress("recta2-3", "Abcissa1=-8;Ordenada1=8;Text5=y=0,5x+1");
         board().setFocus(Qt::TabFocusReason);
         QTest::keyClick(&board(), Qt::Key_Tab);
         QCOMPARE(form->drag().selected(), 0);
@@ -409,7 +408,7 @@ private slots:
         // A tenth of a division to the right: y = 0,5(x − 0,05) + 1,5.
         QTest::keyClick(&board(), Qt::Key_Right, Qt::ShiftModifier);
         QCOMPARE(field("Text5")->text(), QStringLiteral("y=0,5x+1,475"));
-        followsFreshPress(id, PressKind::Resolver);
+        followsFreshPress();
         QVERIFY2(board().accessibleDescription().contains("y=0,5x+1,475"),
                  qPrintable(board().accessibleDescription()));
 
@@ -422,7 +421,7 @@ private slots:
         const exact::Point q{half(grip.at.x()), half(grip.at.y()) + exact::Number(1) / 2};
         QVERIFY(exact::sameLine(lineOf(field("Text5")->text()), through(pivot, q)));
         QVERIFY(field("Text5")->text().startsWith("y="));
-        followsFreshPress(id, PressKind::Resolver);
+        followsFreshPress();
 
         for (const char* back : {"y=0,5x+1,475", "y=0,5x+1,5", "y=0,5x+1"}) {
             QTest::keyClick(&board(), Qt::Key_Z, Qt::ControlModifier);
@@ -434,8 +433,7 @@ private slots:
     /// are; the arrows move the centre by a division and the grip by a tenth
     /// of one with Shift, through the grid point it lands on.
     void keyboardMovesCircle() {
-        const exact::FrameId id = *exact::FrameId::named("circunferencia2-2");
-        openAndPress(id, "Abcissa4=-8;Ordenada4=8;Text9=(x-1)^2+(y+2)^2=4", PressKind::Resolver);
+        openAndPress("circunferencia2-2", "Abcissa4=-8;Ordenada4=8;Text9=(x-1)^2+(y+2)^2=4");
         board().setFocus(Qt::TabFocusReason);
         QTest::keyClick(&board(), Qt::Key_Tab);
         QVERIFY2(board().accessibleDescription().contains("(1 , -2)"),
@@ -447,7 +445,7 @@ private slots:
         // Through (3,5 , −1,95): r² = 2² + 0,05².
         QTest::keyClick(&board(), Qt::Key_Up, Qt::ShiftModifier);
         QCOMPARE(field("Text9")->text(), QStringLiteral("(x-1,5)^2+(y+2)^2=4,0025"));
-        followsFreshPress(id, PressKind::Resolver);
+        followsFreshPress();
         QTest::keyClick(&board(), Qt::Key_Tab);
         QCOMPARE(form->drag().selected(), 2); // P, after the circle
     }
@@ -462,10 +460,8 @@ private slots:
             QVERIFY(std::abs(landed.y() - target.y()) <= 2 * pixel);
             QVERIFY(landed != doubles(halves(target)));
         };
-        const exact::FrameId points = *exact::FrameId::named("pontos-2");
-        openAndPress(points, "Abcissa2=1;Ordenada2=1", PressKind::Dados);
-        drag(points, PressKind::Dados, pointHandle(0).at, {{3.63, -2.17}}, false,
-             Qt::ShiftModifier);
+        openAndPress("pontos-2", "Abcissa2=1;Ordenada2=1", PressKind::Dados);
+        drag(pointHandle(0).at, {{3.63, -2.17}}, false, Qt::ShiftModifier);
         QVERIFY(!form->solution());
         for (const QString& name : {QStringLiteral("Abcissa2"), QStringLiteral("Ordenada2")})
             QVERIFY2(field(name)->text().section('.', 1).size() <= 2,
@@ -473,9 +469,9 @@ private slots:
         landedNear({field("Abcissa2")->text().toDouble(), field("Ordenada2")->text().toDouble()},
                    {3.63, -2.17});
 
-        const exact::FrameId circles = *exact::FrameId::named("circunferencia2-2");
-        openAndPress(circles, "Abcissa4=-8;Ordenada4=8;Text9=(x-1)^2+(y+2)^2=4", PressKind::Dados);
-        drag(circles, PressKind::Dados, {1, -2}, {{2.43, -1.37}}, false, Qt::ShiftModifier);
+        openAndPress("circunferencia2-2", "Abcissa4=-8;Ordenada4=8;Text9=(x-1)^2+(y+2)^2=4",
+                     PressKind::Dados);
+        drag({1, -2}, {{2.43, -1.37}}, false, Qt::ShiftModifier);
         const exact::Circle c = circleIn("Text9");
         QCOMPARE(c.radiusSquared(), exact::Number(4));
         QVERIFY2((c.centre.x * 100).isInteger() && (c.centre.y * 100).isInteger(),
@@ -486,8 +482,7 @@ private slots:
     /// On the full-screen board a point is dragged as on the form's board,
     /// through the square the board is painted on.
     void fullScreenDrag() {
-        const exact::FrameId id = *exact::FrameId::named("pontos-2");
-        openAndPress(id, "Abcissa2=1;Ordenada2=1", PressKind::Resolver);
+        openAndPress("pontos-2", "Abcissa2=1;Ordenada2=1");
         form->showFullScreenBoard();
         QWidget* view = form->fullScreenBoard();
         QVERIFY(view && QTest::qWaitForWindowExposed(view));
@@ -502,14 +497,13 @@ private slots:
         QTest::mouseRelease(view, Qt::LeftButton, {}, onView({-4.1, 2.9}));
         QCOMPARE(field("Abcissa2")->text(), QStringLiteral("-4"));
         QCOMPARE(field("Ordenada2")->text(), QStringLiteral("3"));
-        followsFreshPress(id, PressKind::Resolver);
+        followsFreshPress();
     }
 
     /// The cursor shows what can be grabbed: an open hand over a data point
     /// once the board shows them, a closed one while dragging.
     void cursorShowsWhatCanBeGrabbed() {
-        const exact::FrameId id = *exact::FrameId::named("pontos-3");
-        openAndPress(id, "Abcissa4=1;Ordenada4=1", PressKind::Resolver);
+        openAndPress("pontos-3", "Abcissa4=1;Ordenada4=1");
         const QPoint onA = pixelOf(board(), {1, 1});
         QTest::mouseMove(&board(), onA + QPoint(3, 0));
         QCOMPARE(board().cursor().shape(), Qt::OpenHandCursor);
@@ -525,8 +519,7 @@ private slots:
     /// coordinates; Tab past the last point leaves the board; the moves are
     /// undone one by one.
     void keyboardRoute() {
-        const exact::FrameId id = *exact::FrameId::named("pontos-2");
-        openAndPress(id, "Abcissa2=1;Ordenada2=1;Abcissa3=-3;Ordenada3=2", PressKind::Resolver);
+        openAndPress("pontos-2", "Abcissa2=1;Ordenada2=1;Abcissa3=-3;Ordenada3=2");
         QWidget* before = board().previousInFocusChain();
         while (!(before->focusPolicy() & Qt::TabFocus) || !before->isVisible())
             before = before->previousInFocusChain();
@@ -543,7 +536,7 @@ private slots:
         QTest::keyClick(&board(), Qt::Key_Up, Qt::ShiftModifier);
         QCOMPARE(field("Abcissa3")->text(), QStringLiteral("-2.5"));
         QCOMPARE(field("Ordenada3")->text(), QStringLiteral("2.05"));
-        followsFreshPress(id, PressKind::Resolver);
+        followsFreshPress();
         QCOMPARE(board().marker(), std::optional<QPointF>(QPointF(-2.5, 2.05)));
         QVERIFY2(board().accessibleDescription().contains("B"),
                  qPrintable(board().accessibleDescription()));
@@ -564,9 +557,8 @@ private slots:
     /// Ctrl+Z in a text field undoes the form's data, the typing of each
     /// field one change, in reverse order; the other form's data stay.
     void typingUndonePerForm() {
-        const exact::FrameId id = *exact::FrameId::named("pontos-3");
-        openAndPress(id, "Abcissa4=1;Ordenada4=1", PressKind::Resolver);
-        const std::unique_ptr<ProblemForm> other = formOf(id, "Abcissa4=7");
+        openAndPress("pontos-3", "Abcissa4=1;Ordenada4=1");
+        const std::unique_ptr<ProblemForm> other = formOf(problem, "Abcissa4=7");
         field("Abcissa4")->setFocus();
         field("Abcissa4")->selectAll();
         QTest::keyClicks(field("Abcissa4"), "12");
