@@ -23,6 +23,17 @@
 
 using namespace ExportDialogs;
 
+/// A sheet to print: the viewport from -half to half with its grid (0: the form's own), the mm
+/// of one unit, the scale written, the button pressed, "Com a resolução" chosen in the print
+/// preview and whether it is offered.
+struct Printed {
+    int half;
+    double mm;
+    QString scale, pressed = "Resolver3";
+    bool chosen = false, offered = true;
+};
+Q_DECLARE_METATYPE(Printed)
+
 namespace {
 QImage rendered(QSvgRenderer&& svg) {
     QImage picture(svg.viewBox().size(), QImage::Format_RGB32);
@@ -178,33 +189,20 @@ private slots:
     }
 
     void prints_data() {
-        QTest::addColumn<int>("half");  // the viewport runs from -half to half, with its grid
-        QTest::addColumn<double>("mm"); // for one unit
-        QTest::addColumn<QString>("scale");
-        QTest::addColumn<QString>("pressed");
-        QTest::addColumn<bool>("chosen"); // "Com a resolução" in the print preview
-        QTest::addColumn<bool>("offered");
-        QTest::newRow("1 cm a unit") << 5 << 10.0 << "Escala: 1 unidade = 1 cm"
-                                     << "Resolver3" << false << true;
+        QTest::addColumn<Printed>("p");
+        QTest::newRow("1 cm a unit") << Printed{5, 10.0, "Escala: 1 unidade = 1 cm"};
         QTest::newRow("too wide: fits the 18 cm between the margins")
-            << 10 << 180 / 21.6 << "Escala: ajustada à página, 1 unidade = 8,33 mm"
-            << "Resolver3" << false << true;
-        QTest::newRow("solved, the solution chosen") << 0 << 0.0 << "Escala:"
-                                                     << "Resolver3" << true << true;
-        QTest::newRow("data only") << 0 << 0.0 << "Escala:"
-                                   << "Dados3" << true << false;
+            << Printed{10, 180 / 21.6, "Escala: ajustada à página, 1 unidade = 8,33 mm"};
+        QTest::newRow("solved, the solution chosen") << Printed{0, 0, "Escala:", "Resolver3", true};
+        QTest::newRow("data only") << Printed{0, 0, "Escala:", "Dados3", true, false};
     }
     /// On A4, read back at 150 dots per inch: the board's frame, the grid and
     /// the axes where the scale puts them, within 1 mm; the scale written below.
     /// The worked solution goes on the pages after the sheet, when there is one
     /// and it is chosen; the sheet itself is the same either way.
     void prints() {
-        QFETCH(int, half);
-        QFETCH(double, mm);
-        QFETCH(QString, scale);
-        QFETCH(QString, pressed);
-        QFETCH(bool, chosen);
-        QFETCH(bool, offered);
+        QFETCH(Printed, p);
+        const auto& [half, mm, scale, pressed, chosen, offered] = p;
         QTemporaryDir dir;
         pdf = dir.filePath("folha.pdf");
         printWithSolution = chosen;
