@@ -49,12 +49,11 @@ private slots:
         QCOMPARE(printed(board), names + numbers + numbers);
         // The tip of ">" one pixel beyond the x axis's right end, of "^" on the y axis's top.
         QVERIFY(!board.setaH()->isHidden() && !board.setaV()->isHidden());
-        QVERIFY(
-            (board.setaH()->pos() + QPointF(3, 4) - board.toPixel({10.4, 0})).manhattanLength() <=
-            2);
-        QVERIFY(
-            (board.setaV()->pos() + QPointF(4, 0) - board.toPixel({0, 10.4})).manhattanLength() <=
-            2);
+        const auto at = [&](QPointF tip, QPointF end) {
+            return (tip - board.toPixel(end)).manhattanLength() <= 2;
+        };
+        QVERIFY(at(board.setaH()->pos() + QPointF(3, 4), {10.4, 0}));
+        QVERIFY(at(board.setaV()->pos() + QPointF(4, 0), {0, 10.4}));
         // The axis names keep the font in force: the board's own at first, later 6 points.
         QCOMPARE(primitives(board, Primitive::Kind::Text)[0].font.pointSize, 8.25);
         draw();

@@ -60,10 +60,6 @@ std::vector<PaintLog::Stroke> shapes(const PaintLog& log) {
     return found;
 }
 
-double length(const QLineF& l) {
-    return l.length();
-}
-
 // --- colour, as the eye and a projector see it -----------------------------
 
 double linear(double c) {
@@ -171,8 +167,8 @@ private slots:
                 QVERIFY(near(b.bounds.width(), a.bounds.width() * factor));
             else if (a.kind == Kind::Ellipse) // a circle: its radius is the world's
                 QCOMPARE(b.bounds, a.bounds);
-            else if (length(a.line) < 5) // a tick
-                QVERIFY(near(length(b.line), length(a.line) * factor));
+            else if (a.line.length() < 5) // a tick
+                QVERIFY(near(b.line.length(), a.line.length() * factor));
             else
                 QCOMPARE(b.line, a.line);
         }

@@ -63,13 +63,11 @@ private slots:
             said << QString("message %1 %2")
                         .arg(m.icon == MessageIcon::Information ? "i" : "-", m.text);
         });
-        PressPipeline press(&owner, {.settle = [&] { said << "settle"; },
-                                     .ended =
-                                         [&] {
-                                             if (QApplication::focusWidget() == field)
-                                                 said << "focus " + field->objectName();
-                                             said << "ended";
-                                         }});
+        const auto ended = [&] {
+            if (QApplication::focusWidget() == field) said << "focus " + field->objectName();
+            said << "ended";
+        };
+        PressPipeline press(&owner, {.settle = [&] { said << "settle"; }, .ended = ended});
         press.run(
             [&] {
                 QVERIFY(press.running());

@@ -18,16 +18,12 @@
 
 namespace {
 
-int lightness(QRgb c) {
-    return qGray(c);
-}
-
 /// How much ink a row of `image` holds between two columns, in pixels: a
 /// line two pixels wide holds 2 whether its edges are sharp or shaded.
 double inkAcross(const QImage& image, int row, int from, int to) {
     double ink = 0;
     for (int x = from; x < to; ++x)
-        ink += (255 - lightness(image.pixel(x, row))) / 255.0;
+        ink += (255 - qGray(image.pixel(x, row))) / 255.0;
     return ink;
 }
 
@@ -93,17 +89,15 @@ private slots:
         const QImage image = board.grab().toImage();
         QCOMPARE(image.size(), QSize(Board::Side, Board::Side) * 2);
         const double expected = width * factor * 2;
-        QCOMPARE(qRound(inkAcross(image, 2 * 250, 2 * 200 - 40, 2 * 200 + 40) * 4) / 4.0, expected);
-        QImage column = image.transformed(QTransform().rotate(90));
-        const int row = 2 * 400; // the horizontal line, seen across
-        QCOMPARE(qRound(inkAcross(column, row, column.width() - 2 * 300 - 40,
-                                  column.width() - 2 * 300 + 40) *
-                        4) /
-                     4.0,
-                 expected);
+        const auto inkAround = [](const QImage& picture, int row, int centre) { // to a quarter
+            return qRound(inkAcross(picture, row, centre - 40, centre + 40) * 4) / 4.0;
+        };
+        QCOMPARE(inkAround(image, 2 * 250, 2 * 200), expected);
+        const QImage column = image.transformed(QTransform().rotate(90)); // the horizontal line
+        QCOMPARE(inkAround(column, 2 * 400, column.width() - 2 * 300), expected);
         if (std::fmod(expected, 2) == 0) { // on whole device pixels: no shaded pixel across it
             for (int x = 2 * 200 - 40; x < 2 * 200 + 40; ++x) {
-                const int l = lightness(image.pixel(x, 2 * 250));
+                const int l = qGray(image.pixel(x, 2 * 250));
                 QVERIFY2(l < 8 || l > 247, qPrintable(QString::number(x)));
             }
         }

@@ -295,19 +295,19 @@ private slots:
         const std::vector<Message> messages = messagesOf(tsFile(language));
         QVERIFY(messages.size() > 300);
         // Qt's %1 and the slots of the exercises' sentences, {P}.
-        static const QRegularExpression placeholder(QStringLiteral("%\\d|\\{\\w+\\}"));
+        const auto placeholders = [](const QString& text) {
+            static const QRegularExpression placeholder(QStringLiteral("%\\d|\\{\\w+\\}"));
+            QStringList found;
+            for (const QRegularExpressionMatch& m : placeholder.globalMatch(text))
+                found << m.captured();
+            found.sort();
+            return found;
+        };
         for (const Message& m : messages) {
             const QString where = m.context + QStringLiteral(": ") + m.source;
             QVERIFY2(m.type.isEmpty(), qPrintable(m.type + QStringLiteral(" — ") + where));
             QVERIFY2(!m.translation.trimmed().isEmpty(), qPrintable(where));
-            QStringList inSource, inTranslation;
-            for (auto it = placeholder.globalMatch(m.source); it.hasNext();)
-                inSource << it.next().captured();
-            for (auto it = placeholder.globalMatch(m.translation); it.hasNext();)
-                inTranslation << it.next().captured();
-            inSource.sort();
-            inTranslation.sort();
-            QVERIFY2(inSource == inTranslation, qPrintable(where));
+            QVERIFY2(placeholders(m.source) == placeholders(m.translation), qPrintable(where));
         }
     }
 
@@ -319,12 +319,12 @@ private slots:
         const exact::SentenceTable& own = exact::SentenceTable::portuguese();
         const exact::SentenceTable& table = exact::SentenceTable::of(language);
         QCOMPARE(table.keys(), own.keys());
-        for (const std::string& key : own.keys()) {
-            std::vector<std::string> a = own.slotsOf(key), b = table.slotsOf(key);
-            std::sort(a.begin(), a.end());
-            std::sort(b.begin(), b.end());
-            QVERIFY2(a == b, key.c_str());
-        }
+        const auto sorted = [](std::vector<std::string> v) {
+            std::ranges::sort(v);
+            return v;
+        };
+        for (const std::string& key : own.keys())
+            QVERIFY2(sorted(own.slotsOf(key)) == sorted(table.slotsOf(key)), key.c_str());
         for (const QString& text : sentenceTexts(language))
             QVERIFY(text.trimmed().size() > 8);
         const std::map<QString, QStringList> ownFormulas = formulasOf(Language::Pre1990);
@@ -597,9 +597,8 @@ private slots:
         QFETCH(QString, frame);
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove("LC_ALL");
-        env.remove("LC_MESSAGES");
-        env.remove("LANGUAGE");
+        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"})
+            env.remove(name);
         env.insert("LANG", lang);
         program.setProcessEnvironment(env);
         program.start(QStringLiteral(ORTOPLANO_EXECUTABLE), {QStringLiteral("--help")});

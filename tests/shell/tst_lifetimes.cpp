@@ -37,15 +37,9 @@ struct Registries {
 };
 
 char* toString(const Registries& r) {
-    return qstrdup(
-        QStringLiteral("listeners %1, interfaces %2, icons %3, shown %4, windows %5, owned %6")
-            .arg(r.listeners)
-            .arg(r.interfaces)
-            .arg(r.icons)
-            .arg(r.shown)
-            .arg(r.windows)
-            .arg(r.owned)
-            .toUtf8());
+    return qstrdup(qPrintable(
+        QString::asprintf("listeners %d, interfaces %d, icons %d, shown %d, windows %d, owned %d",
+                          r.listeners, r.interfaces, r.icons, r.shown, r.windows, r.owned)));
 }
 
 /// Every icon a button has shown, by its key: an icon that each window made
@@ -72,12 +66,6 @@ void announce(QWidget* window) {
     QVERIFY(QAccessible::queryAccessibleInterface(window));
     for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
         if (!button->icon().isNull()) iconsShown().insert(button->icon().cacheKey());
-}
-
-void click(QWidget* window, const char* name) {
-    auto* button = window->findChild<QPushButton*>(name);
-    QVERIFY2(button, name);
-    QTest::mouseClick(button, Qt::LeftButton);
 }
 
 /// A topic's form, opened and announced.
@@ -144,7 +132,7 @@ void usePractice(Shell& shell) {
     shell.showPractice(nullptr);
     PracticeWindow* practice = shell.practiceWindow();
     announce(practice);
-    click(practice, "NovoExercicio");
+    QTest::mouseClick(practice->findChild<QPushButton*>("NovoExercicio"), Qt::LeftButton);
     for (const TopicRow& row : TopicTable)
         if (auto* form = qobject_cast<ProblemForm*>(shell.topicForm(row.topic)))
             closeForm(shell, form);

@@ -239,17 +239,16 @@ private slots:
         answer(QString::fromStdString(window->exercise()->answerText));
         const QString line = "Recta 2 · intermédio: 1 tentado(s), 1 certo(s) à primeira";
         QVERIFY(child<QLabel>("Contagem")->text().contains(line));
-        shell.reset(); // the program again
-        shell = std::make_unique<Shell>(ShellHooks{{}, [] {}});
-        shell->showPractice(nullptr);
-        window = shell->practiceWindow();
+        const auto runAgain = [this] {
+            shell = std::make_unique<Shell>(ShellHooks{{}, [] {}});
+            shell->showPractice(nullptr);
+            window = shell->practiceWindow();
+        };
+        runAgain();
         QVERIFY(child<QLabel>("Contagem")->text().contains(line));
         QTest::mouseClick(child<QPushButton>("RecomecarContagem"), Qt::LeftButton);
         QCOMPARE(child<QLabel>("Contagem")->text(), QString());
-        shell.reset();
-        shell = std::make_unique<Shell>(ShellHooks{{}, [] {}});
-        shell->showPractice(nullptr);
-        window = shell->practiceWindow();
+        runAgain();
         QCOMPARE(child<QLabel>("Contagem")->text(), QString());
     }
 
@@ -311,18 +310,17 @@ private slots:
     /// From the keyboard alone: the exercise chosen, answered right, and its solution.
     void keyboardAlone() {
         QVERIFY(QTest::qWaitForWindowActive(window));
-        auto* topic = child<QComboBox>("Tema");
-        topic->setFocus();
-        for (int i = 0; i < int(Topic::Recta1); ++i)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // "Problema"
-        for (int i = 0; i < 4; ++i) // the perpendicular through a point
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // "Nível"
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // "Semente"
+        const auto keys = [](const QList<Qt::Key>& pressed) {
+            for (Qt::Key key : pressed)
+                QTest::keyClick(QApplication::focusWidget(), key);
+        };
+        child<QComboBox>("Tema")->setFocus();
+        keys(QList<Qt::Key>(int(Topic::Recta1), Qt::Key_Down) << Qt::Key_Tab); // "Problema"
+        // The perpendicular through a point, then "Nível" and "Semente".
+        keys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Tab, Qt::Key_Tab});
         QCOMPARE(QApplication::focusWidget(), child<QLineEdit>("Semente"));
         QTest::keyClicks(QApplication::focusWidget(), "11");
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        keys({Qt::Key_Return});
         QVERIFY(window->exercise());
         QCOMPARE(window->exercise()->frame, practice::problem("recta1-4"));
         QTRY_COMPARE(QApplication::focusWidget(), child<QLineEdit>("Resposta"));

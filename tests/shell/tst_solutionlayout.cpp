@@ -53,33 +53,23 @@ QString layoutFault(const SolutionView& view, double column) {
     for (int step = 0; step < layout.stepCount(); ++step) {
         const Typeset::Box& box = layout.stepBox(step);
         const QString text = view.stepText(step);
-        const auto beyond = [&](double right, const QString& what) {
-            return right > column + 0.5 ? QStringLiteral("step %1 reaches %2 at \"%3\" (column "
-                                                         "%4): %5")
-                                              .arg(step + 1)
-                                              .arg(right)
-                                              .arg(what)
-                                              .arg(column)
-                                              .arg(text)
-                                        : QString();
-        };
+        std::vector<std::pair<double, QString>> rights; // of every piece of the step
         for (const Typeset::Box::Glyphs& g : box.glyphs())
-            if (QString why = beyond(g.at.x() + advance(g), g.text); !why.isEmpty()) return why;
+            rights.emplace_back(g.at.x() + advance(g), g.text);
         for (const Typeset::Box::Rule& r : box.rules())
-            if (QString why = beyond(r.rect.right(), QStringLiteral("a rule")); !why.isEmpty())
-                return why;
+            rights.emplace_back(r.rect.right(), QStringLiteral("a rule"));
         for (const Typeset::Box::Shape& s : box.shapes())
-            if (QString why = beyond(s.path.boundingRect().right(), QStringLiteral("a shape"));
-                !why.isEmpty())
-                return why;
+            rights.emplace_back(s.path.boundingRect().right(), QStringLiteral("a shape"));
+        for (const auto& [right, what] : rights)
+            if (right > column + 0.5)
+                return QString::asprintf("step %d reaches %g at \"%s\" (column %g): %s", step + 1,
+                                         right, qUtf8Printable(what), column, qUtf8Printable(text));
         // One arrow over each vector's name (its linear text: the name, then U+20D7).
         const std::vector<QRectF> drawn = arrows(box);
         if (qsizetype(drawn.size()) != text.count(QChar(0x20D7)))
-            return QStringLiteral("step %1: %2 arrows for %3 vectors: %4")
-                .arg(step + 1)
-                .arg(drawn.size())
-                .arg(text.count(QChar(0x20D7)))
-                .arg(text);
+            return QString::asprintf("step %d: %zu arrows for %lld vectors: %s", step + 1,
+                                     drawn.size(), qlonglong(text.count(QChar(0x20D7))),
+                                     qUtf8Printable(text));
         for (const QRectF& arrow : drawn) {
             const Typeset::Box::Glyphs* name = nullptr; // the letters right under the arrow
             for (const Typeset::Box::Glyphs& g : box.glyphs())
@@ -89,18 +79,14 @@ QString layoutFault(const SolutionView& view, double column) {
                     name = &g;
             if (!name) return QStringLiteral("step %1: an arrow over nothing").arg(step + 1);
             if (arrow.width() < 0.95 * advance(*name))
-                return QStringLiteral("step %1: the arrow over %2 is %3 wide, the name %4")
-                    .arg(step + 1)
-                    .arg(name->text)
-                    .arg(arrow.width())
-                    .arg(advance(*name));
+                return QString::asprintf("step %d: the arrow over %s is %g wide, the name %g",
+                                         step + 1, qUtf8Printable(name->text), arrow.width(),
+                                         advance(*name));
         }
     }
     if (layout.width() > column + 0.5)
-        return QStringLiteral("the title is %1 wide for a column of %2: %3")
-            .arg(layout.width())
-            .arg(column)
-            .arg(view.titleText());
+        return QString::asprintf("the title is %g wide for a column of %g: %s", layout.width(),
+                                 column, qUtf8Printable(view.titleText()));
     return {};
 }
 

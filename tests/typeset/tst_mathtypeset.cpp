@@ -332,17 +332,10 @@ private slots:
         // "ax + by + c = 0" of the sentence on one baseline.
         const std::vector<Box::Glyphs>& words = layout.stepBox(1).glyphs();
         const QStringList formula{"a", "x", "+", "b", "y", "+", "c", "=", "0"};
-        bool found = false;
-        for (std::size_t i = 0; i + formula.size() <= words.size() && !found; ++i) {
-            bool same = true;
-            for (qsizetype k = 0; k < formula.size() && same; ++k)
-                same = words[i + std::size_t(k)].text == formula[k];
-            if (!same) continue;
-            found = true;
-            for (qsizetype k = 1; k < formula.size(); ++k)
-                QCOMPARE(words[i + std::size_t(k)].at.y(), words[i].at.y());
-        }
-        QVERIFY(found);
+        const auto found = std::ranges::search(words, formula, {}, &Box::Glyphs::text);
+        QCOMPARE(found.size(), std::size_t(formula.size()));
+        for (const Box::Glyphs& g : found)
+            QCOMPARE(g.at.y(), found.front().at.y());
     }
 
     void vectorArrowSpansItsName_data() {
