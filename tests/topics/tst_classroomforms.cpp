@@ -225,10 +225,8 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::ControlModifier);
         QCOMPARE(nav.solutionsAsked, std::vector<ProblemForm*>({form.get()}));
         QVERIFY(form->solution()); // the midpoint's, worked out step by step
-        bool found = false;
-        for (const QLabel* l : form->lastFrame()->findChildren<QLabel*>())
-            found |= l->text() == shown;
-        QVERIFY(found); // the large result is the frame's own
+        const auto labels = form->lastFrame()->findChildren<QLabel*>(); // the large result is one
+        QVERIFY(std::ranges::any_of(labels, [&](auto* l) { return l->text() == shown; }));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_N,
                         Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(!display.pointNames());
@@ -284,9 +282,8 @@ private slots:
 
     void answerAndStripSizes_data() {
         QTest::addColumn<double>("factor");
-        QTest::newRow("1×") << 1.0;
-        QTest::newRow("2×") << 2.0;
-        QTest::newRow("3×") << 3.0;
+        for (double factor : {1.0, 2.0, 3.0})
+            QTest::addRow("%g×", factor) << factor;
     }
     /// On a 1920×1080 screen the answer is painted in the top right corner, whole, in the
     /// solution's colour, its text at least 1/25 of the height, times the projector factor as
