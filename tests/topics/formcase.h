@@ -36,19 +36,13 @@ Q_DECLARE_METATYPE(FormCase)
 
 namespace FormCases {
 
-/// Writes the rows of one form's table: row(name, typed, pressed, results, messages, drawing)
-/// adds one; of(typed, pressed, …) makes a case to add.
+/// Writes the rows of one form's table: row(name, typed, pressed, results, messages, drawing).
 struct CaseOf {
     Topic topic;
-    FormCase of(const QStringList& typed, const QStringList& pressed,
-                const QStringList& results = {}, const QStringList& messages = {},
-                const QStringList& drawing = {}) const {
-        return {topic, typed, pressed, results, messages, drawing};
-    }
     void operator()(const char* name, const QStringList& typed, const QStringList& pressed,
                     const QStringList& results = {}, const QStringList& messages = {},
                     const QStringList& drawing = {}) const {
-        QTest::newRow(name) << of(typed, pressed, results, messages, drawing);
+        QTest::newRow(name) << FormCase{topic, typed, pressed, results, messages, drawing};
     }
 };
 

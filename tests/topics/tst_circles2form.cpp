@@ -12,10 +12,10 @@ const CaseOf row{Topic::Circunferencia2};
 const QString NoCircle = QStringLiteral("Os pontos não definem uma circunferência");
 
 /// The circle of a triangle: inscribed (Option1) or circumscribed (Option2).
-FormCase triangle(const QStringList& coordinates, const char* option, const char* written,
-                  const QStringList& drawing = {}) {
-    return row.of(pointFields(1, coordinates), {option, "Resolver1"}, {"Resultado1", written}, {},
-                  drawing);
+void triangle(const char* name, const QStringList& coordinates, const char* option,
+              const char* written, const QStringList& drawing = {}) {
+    row(name, pointFields(1, coordinates), {option, "Resolver1"}, {"Resultado1", written}, {},
+        drawing);
 }
 } // namespace
 
@@ -25,19 +25,20 @@ void TestCircles2Form::rows() {
     const QString out = QStringLiteral("27/22 -5/22");
 
     // Circle and triangle: the sides P1P2, P1P3, P2P3, then the construction.
-    QTest::newRow("inscribed, initial") << triangle(
-        {"-5", "-3", "4", "6", "8", "-1"}, "Option1", "(x- 3,36)^2 + (y-1,24)^2 = 8,51",
-        {"line A2 -5 -3 4 6", ">line A2 -5 -3 8 -1", ">line A2 4 6 8 -1", ">dot V " + in,
-         ">line V1. -5 -3 " + in, ">line V1. 4 6 " + in, ">circle V2 " + in + " 2.916643543"});
-    QTest::newRow("circumscribed, initial") << triangle(
-        {"-5", "-3", "4", "6", "8", "-1"}, "Option2", "(x- 1,23)^2 + (y+0,23)^2 = 46,47",
-        {"line V1. " + out + " -1/2 3/2", ">line V1. " + out + " 3/2 -2", ">dot V " + out,
-         ">line V1. 27/22 0 " + out, ">line V1. 0 -5/22 " + out,
-         ">circle V2 " + out + " 6.8166664983"});
-    QTest::newRow("inscribed, negative abscissa keeps both signs")
-        << triangle(left, "Option1", "(x- -1)^2 + (y-1)^2 = 1", {"circle V2 -1 1 1"});
-    QTest::newRow("circumscribed, expressions, half to even") << triangle(
-        {"2*3", "sqr(16)", "x-1", "0", "1/2", "-1"}, "Option2", "(x- 2)^2 + (y-2,88)^2 = 17,27");
+    triangle("inscribed, initial", {"-5", "-3", "4", "6", "8", "-1"}, "Option1",
+             "(x- 3,36)^2 + (y-1,24)^2 = 8,51",
+             {"line A2 -5 -3 4 6", ">line A2 -5 -3 8 -1", ">line A2 4 6 8 -1", ">dot V " + in,
+              ">line V1. -5 -3 " + in, ">line V1. 4 6 " + in, ">circle V2 " + in + " 2.916643543"});
+    triangle("circumscribed, initial", {"-5", "-3", "4", "6", "8", "-1"}, "Option2",
+             "(x- 1,23)^2 + (y+0,23)^2 = 46,47",
+             {"line V1. " + out + " -1/2 3/2", ">line V1. " + out + " 3/2 -2", ">dot V " + out,
+              ">line V1. 27/22 0 " + out, ">line V1. 0 -5/22 " + out,
+              ">circle V2 " + out + " 6.8166664983"});
+    triangle("inscribed, negative abscissa keeps both signs", left, "Option1",
+             "(x- -1)^2 + (y-1)^2 = 1", {"circle V2 -1 1 1"});
+    triangle("circumscribed, expressions, half to even",
+             {"2*3", "sqr(16)", "x-1", "0", "1/2", "-1"}, "Option2",
+             "(x- 2)^2 + (y-2,88)^2 = 17,27");
     row("triangle, Dados after Resolver keeps the label", {}, {"Resolver1", "Dados1"},
         {"Resultado1", "(x- 3,36)^2 + (y-1,24)^2 = 8,51"}, {}, {"line A2 4 6 8 -1", "count V 0"});
     row("collinear in both modes, the board as it was",
@@ -96,15 +97,15 @@ void TestCircles2Form::rows() {
         {"Resultado4", "(0,33 , 2,67)", "Resultado5", "4,96", "Resultado6",
          "x^2 + y^2 - 0,67x - 5,33y - 17,33 = 0"},
         {}, {"circle V2 1/3 8/3 4.9553562491", "dot V 1/3 8/3", "line V1. 1/3 0 1/3 8/3"});
-    const auto three = [](const QStringList& coordinates, const char* centre, const char* radius,
-                          const char* equation) {
-        return row.of(pointFields(9, coordinates), {"Resolver7"},
-                      {"Resultado4", centre, "Resultado5", radius, "Resultado6", equation});
+    const auto three = [](const char* name, const QStringList& coordinates, const char* centre,
+                          const char* radius, const char* equation) {
+        row(name, pointFields(9, coordinates), {"Resolver7"},
+            {"Resultado4", centre, "Resultado5", radius, "Resultado6", equation});
     };
-    QTest::newRow("three points, zero coefficients written")
-        << three({"1", "0", "-1", "0", "0", "1"}, "(0 , 0)", "1", "x^2 + y^2 + 0x + 0y - 1 = 0");
-    QTest::newRow("three points, halves") << three({"0", "0", "1", "0", "0", "1"}, "(0,5 , 0,5)",
-                                                   "0,71", "x^2 + y^2 - 1x - 1y + 0 = 0");
+    three("three points, zero coefficients written", {"1", "0", "-1", "0", "0", "1"}, "(0 , 0)",
+          "1", "x^2 + y^2 + 0x + 0y - 1 = 0");
+    three("three points, halves", {"0", "0", "1", "0", "0", "1"}, "(0,5 , 0,5)", "0,71",
+          "x^2 + y^2 - 1x - 1y + 0 = 0");
     row("three points, collinear", pointFields(9, {"0", "0", "1", "1", "2", "2"}),
         {"Dados7", "Resolver7"}, {}, {NoCircle},
         {"dot A 0 0", "dot A 1 1", "dot A 2 2", "count V 0"});

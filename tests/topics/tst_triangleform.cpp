@@ -15,10 +15,10 @@ const QString Right = QStringLiteral("O triângulo é rectângulo.");
 const QString NotRight = QStringLiteral("O triângulo não é rectângulo.");
 
 /// A notable point: its text and, in drawing order, its construction.
-FormCase notable(const QStringList& coordinates, const char* option, const char* written,
-                 const QStringList& drawing = {}) {
-    return row.of(pointFields(1, coordinates), {option, "Resolver4"}, {"Resultado1", written}, {},
-                  drawing);
+void notable(const char* name, const QStringList& coordinates, const char* option,
+             const char* written, const QStringList& drawing = {}) {
+    row(name, pointFields(1, coordinates), {option, "Resolver4"}, {"Resultado1", written}, {},
+        drawing);
 }
 
 /// The construction of a notable point (x, y) in drawing order: the dotted
@@ -47,29 +47,24 @@ void TestTriangleForm::rows() {
 
     // Notable points, each construction in its order; the circumcentre's dot
     // comes after its construction, the others' before.
-    QTest::newRow("circumcentre, initial")
-        << notable(initial, "Option1", "(-0,99 , 4,35)",
-                   construction("-117/118", "513/118", {}, midpoints, false));
-    QTest::newRow("incentre, initial")
-        << notable(initial, "Option2", "(0,06 , 3,02)",
-                   construction("0.0557367714", "3.0207954165", {}, abc, true));
-    QTest::newRow("orthocentre, initial")
-        << notable(initial, "Option3", "(0,98 , 1,31)",
-                   construction("58/59", "77/59", abc,
-                                {"-102/185 1164/185", "308/109 82/109", "-7/34 -23/34"}, true));
-    QTest::newRow("centroid, initial") << notable(
-        initial, "Option4", "(-0,33 , 3,33)", construction("-1/3", "10/3", {}, midpoints, true));
-    QTest::newRow("circumcentre, right triangle") << notable(right, "Option1", "(2 , 1,5)");
-    QTest::newRow("orthocentre of an obtuse triangle: feet on the extensions") << notable(
-        {"0", "0", "1", "0", "3", "2"}, "Option3", "(3 , -3)",
-        construction("3", "-3", {"0 0", "1 0", "3 2"}, {"1/2 -1/2", "9/13 6/13", "3 0"}, true));
-    QTest::newRow("centroid of collinear points") << notable(collinear, "Option4", "(2 , 1)");
-    QTest::newRow("incentre of collinear points")
-        << notable({"0", "0", "2", "0", "4", "0"}, "Option2", "(2 , 0)");
-    QTest::newRow("incentre at two equal vertices")
-        << notable({"1", "1", "1", "1", "4", "5"}, "Option2", "(1 , 1)");
-    QTest::newRow("expressions in the fields")
-        << notable({"x", "2-2", "2*2", "0", "0", "sqr(9)"}, "Option1", "(2 , 1,5)");
+    notable("circumcentre, initial", initial, "Option1", "(-0,99 , 4,35)",
+            construction("-117/118", "513/118", {}, midpoints, false));
+    notable("incentre, initial", initial, "Option2", "(0,06 , 3,02)",
+            construction("0.0557367714", "3.0207954165", {}, abc, true));
+    notable("orthocentre, initial", initial, "Option3", "(0,98 , 1,31)",
+            construction("58/59", "77/59", abc,
+                         {"-102/185 1164/185", "308/109 82/109", "-7/34 -23/34"}, true));
+    notable("centroid, initial", initial, "Option4", "(-0,33 , 3,33)",
+            construction("-1/3", "10/3", {}, midpoints, true));
+    notable("circumcentre, right triangle", right, "Option1", "(2 , 1,5)");
+    notable("orthocentre of an obtuse triangle: feet on the extensions",
+            {"0", "0", "1", "0", "3", "2"}, "Option3", "(3 , -3)",
+            construction("3", "-3", {"0 0", "1 0", "3 2"}, {"1/2 -1/2", "9/13 6/13", "3 0"}, true));
+    notable("centroid of collinear points", collinear, "Option4", "(2 , 1)");
+    notable("incentre of collinear points", {"0", "0", "2", "0", "4", "0"}, "Option2", "(2 , 0)");
+    notable("incentre at two equal vertices", {"1", "1", "1", "1", "4", "5"}, "Option2", "(1 , 1)");
+    notable("expressions in the fields", {"x", "2-2", "2*2", "0", "0", "sqr(9)"}, "Option1",
+            "(2 , 1,5)");
     row("notable points, Dados after Resolver: the data only", {}, {"Resolver4", "Dados4"},
         {"Resultado1", ""}, {},
         {"dot A 2 -2", "dot A -8 4", "dot A 5 8", "line A2 2 -2 -8 4", "line A2 -8 4 5 8",
@@ -89,12 +84,12 @@ void TestTriangleForm::rows() {
         {"Option2", "Resolver4"}, {}, {DivisionByZero});
 
     // Area: signed, unrounded; the sides drawn only when solving.
-    const auto area = [](const QStringList& coordinates, const char* written) {
-        return row.of(pointFields(6, coordinates), {"Resolver5"}, {"Resultado4", written}, {},
-                      {"line A2 0 0 0 3", "count A 12", "count V 0"});
+    const auto area = [](const char* name, const QStringList& coordinates, const char* written) {
+        row(name, pointFields(6, coordinates), {"Resolver5"}, {"Resultado4", written}, {},
+            {"line A2 0 0 0 3", "count A 12", "count V 0"});
     };
-    QTest::newRow("area, counter-clockwise") << area(right, "6");
-    QTest::newRow("area, clockwise") << area({"0", "0", "0", "3", "4", "0"}, "-6");
+    area("area, counter-clockwise", right, "6");
+    area("area, clockwise", {"0", "0", "0", "3", "4", "0"}, "-6");
     row("area, unrounded", pointFields(6, {"0", "0", "1", "0", "0", "1/3"}), {"Resolver5"},
         {"Resultado4", "0,166666666666667"});
     row("area, data", pointFields(6, initial), {"Dados5"}, {"Resultado4", ""}, {},
@@ -105,22 +100,22 @@ void TestTriangleForm::rows() {
         {"count A 9", "count V 0"});
 
     // Right triangle: an exact test.
-    const auto verdict = [](const QStringList& coordinates, const QString& written) {
-        return row.of(pointFields(9, coordinates), {"Resolver7"}, {"Resultado5", written}, {},
-                      {"count A 3", "count V line 3"});
+    const auto verdict = [](const char* name, const QStringList& coordinates,
+                            const QString& written) {
+        row(name, pointFields(9, coordinates), {"Resolver7"}, {"Resultado5", written}, {},
+            {"count A 3", "count V line 3"});
     };
     row("right angle at A", pointFields(9, right), {"Resolver7"}, {"Resultado5", Right}, {},
         {"line V2 0 0 4 0", "line V2 4 0 0 3", "line V2 0 3 0 0", "dot A 4 0"});
-    QTest::newRow("right angle at B") << verdict({"4", "0", "0", "0", "0", "3"}, Right);
-    QTest::newRow("right angle at C") << verdict({"4", "0", "0", "3", "0", "0"}, Right);
+    verdict("right angle at B", {"4", "0", "0", "0", "0", "3"}, Right);
+    verdict("right angle at C", {"4", "0", "0", "3", "0", "0"}, Right);
     row("right triangle, initial data", {}, {"Resolver7"}, {"Resultado5", NotRight});
-    QTest::newRow("close, but not right") << verdict({"0", "0", "4", "0", "1", "3"}, NotRight);
+    verdict("close, but not right", {"0", "0", "4", "0", "1", "3"}, NotRight);
     // Right as typed, though the squares of the sides' doubles do not add up:
     // the verdict is the typed numbers'.
-    QTest::newRow("right with decimals")
-        << verdict({"0", "0", "0.1", "0.2", "-0.2", "0.1"}, "O triângulo é rectângulo.");
-    QTest::newRow("not right with decimals")
-        << verdict({"0", "0", "0.1", "0.2", "-0.2", "0.11"}, NotRight);
+    verdict("right with decimals", {"0", "0", "0.1", "0.2", "-0.2", "0.1"},
+            "O triângulo é rectângulo.");
+    verdict("not right with decimals", {"0", "0", "0.1", "0.2", "-0.2", "0.11"}, NotRight);
     row("right triangle, data", {}, {"Dados7"}, {"Resultado5", ""}, {},
         {"count A dot 3", "count V 0"});
     row("right triangle, collinear in both modes", pointFields(9, collinear),
