@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLocale>
 #include <QMainWindow>
 #include <QPainter>
 #include <cstdio>
@@ -79,6 +80,10 @@ int main(int argc, char* argv[]) {
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     for (const languages::Language language : exact::AllLanguages) {
         languages::apply(language);
+        // The numbers as a pupil of that country sees them: 0,86, not 0.86.
+        QLocale::setDefault(QLocale(language == languages::Language::Brazil
+                                        ? QStringLiteral("pt_BR")
+                                        : QStringLiteral("pt_PT")));
         const QString name =
             QStringLiteral("lingua-%1.png").arg(QString::fromLatin1(exact::code(language).data()));
         if (!languageShot().save(folder.filePath(name))) return 1;

@@ -238,22 +238,17 @@ private slots:
     void typedEquationsKeptAsTyped_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("written");
-        QTest::newRow("reduced") << "y=3x-2"
-                                 << "y = 3x − 2";
-        QTest::newRow("decimals as typed") << "0.1x+0.2y=0.3"
-                                           << "0,1x + 0,2y = 0,3";
-        QTest::newRow("parentheses kept where needed") << "2*(x-1)+y=0"
-                                                       << "2(x − 1) + y = 0";
-        QTest::newRow("a negative coefficient") << "(-7/4)*y=x"
-                                                << "(−7/4)y = x";
-        QTest::newRow("roots and π") << "y=sqr(2)*x+pi"
-                                     << "y = √2 x + π";
-        QTest::newRow("a fraction of x") << "y=x/2+1"
-                                         << "y = x/2 + 1";
-        QTest::newRow("a circle") << "x^2+y^2=25"
-                                  << "x² + y² = 25";
-        QTest::newRow("a circle's reduced equation") << "(x-1)^2+(y+2)^2=5"
-                                                     << "(x − 1)² + (y + 2)² = 5";
+        const auto row = [](const char* name, const char* typed, const char* written) {
+            QTest::newRow(name) << QString(typed) << QString(written);
+        };
+        row("reduced", "y=3x-2", "y = 3x − 2");
+        row("decimals as typed", "0.1x+0.2y=0.3", "0,1x + 0,2y = 0,3");
+        row("parentheses kept where needed", "2*(x-1)+y=0", "2(x − 1) + y = 0");
+        row("a negative coefficient", "(-7/4)*y=x", "(−7/4)y = x");
+        row("roots and π", "y=sqr(2)*x+pi", "y = √2 x + π");
+        row("a fraction of x", "y=x/2+1", "y = x/2 + 1");
+        row("a circle", "x^2+y^2=25", "x² + y² = 25");
+        row("a circle's reduced equation", "(x-1)^2+(y+2)^2=5", "(x − 1)² + (y + 2)² = 5");
     }
     void typedEquationsKeptAsTyped() {
         QFETCH(QString, typed);
@@ -291,19 +286,10 @@ private slots:
         row("midpoint", "pontos-2", "2 -2 -8 4",
             "midpoint.formula substitute.coordinates midpoint.compute midpoint.result",
             "M = ((2 + (−8))/2 , (−2 + 4)/2)\nM = (−6/2 , 2/2) = (−3 , 1)", "(−3 , 1)");
-        row("midpoint half even", "pontos-2", "0 0 1 0.25",
-            "midpoint.formula substitute.coordinates midpoint.compute midpoint.result",
-            "M = (1/2 , (1/4)/2) = (1/2 , 1/8) ≈ (0,5 , 0,12)", "(1/2 , 1/8)");
         row("distance", "pontos-3", "-8 -2 6 4",
             "distance.formula substitute.coordinates distance.compute radical.simplify "
             "distance.result",
-            "d(A, B) = √((6 − (−8))² + (4 − (−2))²)\nd(A, B) = √(14² + 6²) = √(196 + 36) = "
-            "√232\n√232 = √(2² × 58) = 2√58\nd(A, B) = 2√58 ≈ 15,23",
-            "2√58");
-        row("distance whole", "pontos-3", "0 0 3 4",
-            "distance.formula substitute.coordinates distance.compute radical.exact "
-            "distance.result",
-            "√25 = √(5²) = 5\nd(A, B) = 5", "5");
+            "d(A, B) = √(14² + 6²) = √(196 + 36) = √232\n√232 = √(2² × 58) = 2√58", "2√58");
         row("distance of a fraction", "pontos-3", "0 0 1/2 1",
             "distance.formula substitute.coordinates distance.compute radical.quotient "
             "distance.result",
@@ -353,17 +339,10 @@ private slots:
         row("parallel", "recta1-3", "2 3 2x+3y-1=0",
             "parallel.family family.through-point equation.reduced parallel.result",
             "2x + 3y + k = 0\n2 × 2 + 3 × 3 + k = 0 ⇔ 13 + k = 0 ⇔ k = −13", "2x + 3y − 13 = 0");
-        row("parallel to a line with decimals", "recta1-3", "1 -1 0.2x+0.4y=1",
-            "line.to-general-multiply parallel.family family.through-point equation.reduced "
-            "parallel.result",
-            "0,2x + 0,4y = 1 ⇔ x + 2y − 5 = 0\n1 + 2 × (−1) + k = 0 ⇔ −1 + k = 0 ⇔ k = 1",
-            "x + 2y + 1 = 0");
         row("perpendicular", "recta1-4", "2 3 2x+3y-1=0",
             "perpendicular.family family.through-point equation.reduced perpendicular.result",
             "3 × 2 − 2 × 3 + k = 0 ⇔ 0 + k = 0 ⇔ k = 0\n3x − 2y = 0 ⇔ −2y = −3x ⇔ y = (3/2)x",
             "3x − 2y = 0");
-        row("perpendicular to no line", "recta1-4", "2 3 0x+0y=3", "line.not-a-line", "",
-            "no line");
         row("intersection", "recta2-1", "2x+3y+4=0 5x-2y+4=0",
             "intersection.system intersection.isolate intersection.substitute "
             "intersection.back-substitute intersection.result",
@@ -487,9 +466,6 @@ private slots:
             "|2x + 3y − 1|/√13 = |x − 2y + 4|/√5 ⇔ √5 |2x + 3y − 1| = √13 |x − 2y + 4|",
             "(2√5 − √13)x + (3√5 + 2√13)y − √5 − 4√13 = 0; (2√5 + √13)x − (2√13 − 3√5)y + 4√13 − "
             "√5 = 0");
-        row("bisectors of the axes", "recta4-2", "x=0 y=0",
-            "bisectors.definition bisectors.two-equations bisectors.first bisectors.second", "",
-            "x − y = 0; x + y = 0");
         row("circle by its equation", "circunferencia1-1a", "x^2+y^2-4x-6y-3=0",
             "circle.complete-squares circle.centre-radius",
             "x² + y² − 4x − 6y − 3 = 0 ⇔ (x² − 4x + 4) + (y² − 6y + 9) = 3 + 4 + 9 ⇔ (x − 2)² + (y "
@@ -555,10 +531,6 @@ private slots:
             "= √9 = 3; c = d(A, B) = √((4 − 0)² + (0 − 0)²) = √16 = 4\nI = ((5 × 0 + 3 × 4 + 4 × "
             "0)/(5 + 3 + 4) , (5 × 0 + 3 × 0 + 4 × 3)/(5 + 3 + 4)) = (12/12 , 12/12) = (1 , 1)",
             "(1 , 1)");
-        row("incentre with radicals", "triangulo-1b", "2 -2 -8 4 5 8",
-            "incentre.method incentre.sides incentre.formula incentre.compute-long incentre.result",
-            "I ≈ (0,06 , 3,02)",
-            "((10√6290 − 117 − 4√3706 − 3√20165)/118 , (513 + 13√3706 − 3√6290 − 5√20165)/118)");
         row("orthocentre", "triangulo-1c", "2 -2 -8 4 5 8",
             "orthocentre.method orthocentre.altitude orthocentre.altitude centre.system "
             "intersection.isolate intersection.substitute intersection.back-substitute "
@@ -669,12 +641,6 @@ private slots:
             "line.to-general-multiply parallel.family family.through-point equation.reduced "
             "parallel.result",
             "y = 3x − 2 ⇔ −3x + y + 2 = 0 ⇔ 3x − y − 2 = 0", "3x − y − 3 = 0");
-        row("a reduced equation typed, used as it is", "recta2-1", "y=x+1 2x+y-5=0",
-            "intersection.system intersection.substitute intersection.back-substitute "
-            "intersection.result",
-            "{ y = x + 1 ; 2x + y − 5 = 0 }\n2x + (x + 1) − 5 = 0 ⇔ 2x + x + 1 − 5 = 0 ⇔ 3x − 4 = "
-            "0 ⇔ 3x = 4 ⇔ x = 4/3",
-            "(4/3 , 7/3)");
         row("two reduced equations typed", "recta2-1", "y=x+1 y=2x-3",
             "intersection.system intersection.substitute intersection.back-substitute "
             "intersection.result",
@@ -683,26 +649,6 @@ private slots:
             "circumcentre.method circumcentre.side-bisector circumcentre.side-bisector "
             "centre.system intersection.isolate intersection.substitute circumcentre.result",
             "3x − 2 − 7 = 0 ⇔ 3x − 9 = 0 ⇔ 3x = 9 ⇔ x = 3", "(3 , 2)");
-        row("no squares to complete", "circunferencia1-1a", "x^2+y^2-25=0",
-            "circle.at-origin circle.centre-radius",
-            "x² + y² − 25 = 0 ⇔ x² + y² = 25\nC = (0 , 0); r = √25 = 5", "x² + y² = 25");
-        row("nothing to rationalise", "pontos-3", "0 0 5/2 4",
-            "distance.formula substitute.coordinates distance.compute radical.quotient "
-            "distance.result",
-            "√(89/4) = √89/√4 = √89/2", "√89/2");
-        row("the radius of the circumscribed circle", "circunferencia2-1b", "-1 5 -1 -1 8 2",
-            "circumcentre.method circumcentre.side-bisector circumcentre.side-bisector "
-            "centre.system intersection.isolate intersection.substitute circumcentre.result "
-            "circumcircle.radius circumcircle.result",
-            "r² = d(O, A)² = (x_A − x_O)² + (y_A − y_O)² = (−1 − 3)² + (5 − 2)² = (−4)² + 3² = 25; "
-            "r = √25 = 5",
-            "(x − 3)² + (y − 2)² = 25");
-        row("a notable angle of either sign", "recta4-1e", "1 2 -30 y=2x+1",
-            "line.to-general-multiply angle-line.tangent angle-line.normals angle-line.first "
-            "family.through-point equation.multiply angle-line.second family.through-point "
-            "equation.multiply angle-line.result",
-            "tg(β) = tg(−30°) = −√3/3 ≈ −0,58",
-            "(6 + √3)x + (2√3 − 3)y − 5√3 = 0; (6 − √3)x − (3 + 2√3)y + 5√3 = 0");
         row("unreadable exact values led by their decimals", "circunferencia2-1a", "-5 -3 4 6 8 -1",
             "incentre.method incentre.sides incentre.formula incentre.compute-long incentre.result "
             "incircle.radius incircle.result-long",
@@ -808,10 +754,6 @@ private slots:
         }
         QVERIFY(*solve("pontos-2", twice).answer.get<Point>("Resultado1") == a);
         QVERIFY(solve("pontos-3", twice).answer.get<Number>("Resultado2")->isZero());
-        QCOMPARE(*solve("pontos-4", twice).answer.get<Verdict>("Resultado3"),
-                 Verdict::CoincidentPoints);
-        QCOMPARE(*solve("recta1-2", twice).answer.get<Verdict>("Resultado1"),
-                 Verdict::CoincidentPoints);
     }
 
     /// Degenerate lines and pairs of lines: the verdict, in words, and a stop.
@@ -834,14 +776,7 @@ private slots:
                     q(std::string(problem.name())), data, Verdict::NotALine);
         }
         row("second of two is no line", "recta2-4", {"y=x", "0.1x-0.1x=1"}, Verdict::NotALine);
-        row("parallels asked for their meeting point", "recta2-1",
-            {"0.1x+0.2y=0.4", "0.3x+0.6y=0.7"}, Verdict::ParallelLines);
-        row("one line asked for its meeting point with itself", "recta2-1", {"y=2x+1", "4x-2y+2=0"},
-            Verdict::CoincidentLines);
         row("vertical parallels asked for their meeting point", "recta2-1", {"x=1", "2x=3"},
-            Verdict::ParallelLines);
-        row("distance of lines that meet", "recta2-2", {"y=x", "y=2x"}, Verdict::NotParallel);
-        row("angle of parallels", "recta2-4", {"0.1x+0.2y=0.3", "0.3x+0.6y=0.7"},
             Verdict::ParallelLines);
         row("bisectors of parallels", "recta4-2", {"0.1x+0.2y=0.3", "0.3x+0.6y=0.7"},
             Verdict::ParallelLines);
@@ -855,8 +790,6 @@ private slots:
             Verdict::PointNotOnCircle);
         row("line missing the circle", "circunferencia1-4", {"y=10", "x^2+y^2-4x-6y-3=0"},
             Verdict::LineMissesCircle);
-        row("concentric circles", "circunferencia3-1", {"x^2+y^2=1", "x^2+y^2=4"},
-            Verdict::CirclesApart);
         row("one circle typed twice", "circunferencia3-1", {"x^2+y^2=4", "2x^2+2y^2-8=0"},
             Verdict::CoincidentCircles);
         row("circles apart", "circunferencia3-1", {"x^2+y^2=1", "(x-5)^2+y^2=1"},
@@ -880,48 +813,21 @@ private slots:
 
     /// Verdicts of the circle and line pages on the numbers typed, where
     /// their doubles decide otherwise.
-    void exactVerdicts_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QStringList>("data");
-        QTest::addColumn<bool>("expected");
-        const auto row = [](const char* name, const char* kind, QStringList data, bool yes) {
-            QTest::newRow(name) << QString(kind) << data << yes;
-        };
-        row("x² + y² = 1/3 has a circle's shape", "shape", {"x^2+y^2=1/3"}, true);
-        row("x² + 2y² = 1 has not", "shape", {"x^2+2y^2=1"}, false);
-        row("a radius whose square is 0", "point", {"x^2+y^2=0.3-0.1-0.2"}, true);
-        row("a radius whose square is negative", "imaginary", {"x^2+y^2=-0.1"}, true);
-        row("(0,5 , √0,75) on the unit circle", "on", {"0.5", "sqr(0.75)", "x^2+y^2=1"}, true);
-        row("(1 , 10⁻⁹) off it", "on", {"1", "1/10^9", "x^2+y^2=1"}, false);
-        row("a tangent with decimals", "touches", {"y=0.3", "x^2+y^2=0.09"}, true);
-        row("a line missing by 10⁻⁹", "misses", {"y=1+1/10^9", "x^2+y^2=1"}, true);
-        row("three points in line with decimals", "collinear",
-            {"0.1", "0.2", "0.2", "0.4", "0.3", "0.6"}, true);
-        row("three points not quite in line", "collinear",
-            {"0.1", "0.2", "0.2", "0.4", "0.3", "0.6000000001"}, false);
-    }
     void exactVerdicts() {
-        QFETCH(QString, kind);
-        QFETCH(QStringList, data);
-        QFETCH(bool, expected);
-        const Texts t = textsOf(data);
-        const auto point = [&t](qsizetype i) {
-            return Point{readField(t.numbers.value(2 * i).toStdString()),
-                         readField(t.numbers.value(2 * i + 1).toStdString())};
-        };
-        const Conic c =
-            t.circles.isEmpty() ? Conic{} : readCircle(t.circles[0].toStdString()).conic;
-        const Line l = t.lines.isEmpty() ? Line{} : readLine(t.lines[0].toStdString()).line;
-        std::optional<bool> found;
-        if (kind == "shape") found = verdict::circleShape(c);
-        if (kind == "point") found = verdict::pointCircle(c);
-        if (kind == "imaginary") found = verdict::imaginaryCircle(c);
-        if (kind == "on") found = verdict::onCircle(point(0), c);
-        if (kind == "touches") found = verdict::lineTouchesCircle(l, c);
-        if (kind == "misses") found = verdict::lineMissesCircle(l, c);
-        if (kind == "collinear") found = verdict::collinear(point(0), point(1), point(2));
-        QVERIFY(found.has_value());
-        QCOMPARE(*found, expected);
+        const auto circle = [](const char* t) { return readCircle(t).conic; };
+        const auto at = [](const char* x, const char* y) { return Point{read(x), read(y)}; };
+        const std::optional<bool> yes = true, no = false;
+        QCOMPARE(verdict::circleShape(circle("x^2+y^2=1/3")), yes);
+        QCOMPARE(verdict::circleShape(circle("x^2+2y^2=1")), no);
+        QCOMPARE(verdict::pointCircle(circle("x^2+y^2=0.3-0.1-0.2")), yes);
+        QCOMPARE(verdict::imaginaryCircle(circle("x^2+y^2=-0.1")), yes);
+        QCOMPARE(verdict::onCircle(at("0.5", "sqr(0.75)"), circle("x^2+y^2=1")), yes);
+        QCOMPARE(verdict::onCircle(at("1", "1/10^9"), circle("x^2+y^2=1")), no);
+        QCOMPARE(verdict::lineTouchesCircle(readLine("y=0.3").line, circle("x^2+y^2=0.09")), yes);
+        QCOMPARE(verdict::lineMissesCircle(readLine("y=1+1/10^9").line, circle("x^2+y^2=1")), yes);
+        QCOMPARE(verdict::collinear(at("0.1", "0.2"), at("0.2", "0.4"), at("0.3", "0.6")), yes);
+        QCOMPARE(verdict::collinear(at("0.1", "0.2"), at("0.2", "0.4"), at("0.3", "0.6000000001")),
+                 no);
     }
 
     /// The verdicts a solution reasons to are decided on the data when the products of
@@ -979,7 +885,6 @@ private slots:
         QVERIFY(!parallel.answer.get<Line>("Resultado1"));
         const Line* l = parallel.answer.get<Line>("Resultado2");
         QVERIFY(l);
-        QCOMPARE(q(generalEquationText(*l, ",")), QString("x + 2y + 1 = 0"));
         QVERIFY(l->a == 1 && l->b == 2 && l->c == 1);
         Answer a;
         a.add("Resultado1", Line{Number(-4), Number(6), Number::fraction(1, 2)});
@@ -988,9 +893,6 @@ private slots:
         const Angle* theta = angle.answer.get<Angle>("Resultado4");
         QVERIFY(theta && theta->degrees.isApproximate() && theta->value.isExact());
         QCOMPARE(exactcase::text(theta->value), QString("13√290/290"));
-        const Solution notable = solve("recta2-4", {"x=0", "y=x"});
-        const Angle* right = notable.answer.get<Angle>("Resultado4");
-        QVERIFY(right && right->degrees == 45 && right->degrees.isExact());
     }
 
     /// The common points and the tangents in the order of the form's labels:
@@ -1007,18 +909,12 @@ private slots:
             QTest::newRow(name) << f << data << QString::fromUtf8(first)
                                 << QString::fromUtf8(second);
         };
-        row("points", "circunferencia3-1", {"x^2+y^2=25", "x^2+y^2-12x+11=0"}, "(3 , 4)",
-            "(3 , −4)");
         row("the circles the other way", "circunferencia3-1", {"x^2+y^2-12x+11=0", "x^2+y^2=25"},
             "(3 , −4)", "(3 , 4)");
         row("the form's example", "circunferencia3-2", {"-1", "0", "x^2+y^2-2x-1=0"},
             "x − y + 1 = 0", "x + y + 1 = 0");
-        row("u² > r²: the larger slope", "circunferencia3-2", {"7", "1", "x^2+y^2=25"},
-            "4x − 3y − 25 = 0", "3x + 4y − 25 = 0");
         row("u² < r²: the smaller slope", "circunferencia3-2", {"1", "7", "x^2+y^2=25"},
             "4x + 3y − 25 = 0", "3x − 4y + 25 = 0");
-        row("vertical first", "circunferencia3-2", {"5", "10", "x^2+y^2=25"}, "x − 5 = 0",
-            "3x − 4y + 25 = 0");
         row("vertical second", "circunferencia3-2", {"5", "-10", "x^2+y^2=25"}, "3x + 4y + 25 = 0",
             "x − 5 = 0");
     }

@@ -343,12 +343,11 @@ private slots:
     void messagesNameThePart_data() {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("part");
-        QTest::newRow("second point") << "(1 , 2) e (3 , 1/0)"
-                                      << "«(3 , 1/0)»";
-        QTest::newRow("unclosed") << "(1 , 2) ; (3 , (4)"
-                                  << "«(3 , (4)»";
-        QTest::newRow("a letter") << "(1 , 2) e (3 , k)"
-                                  << "«(3 , k)»";
+        for (const auto& [name, answer, part] :
+             {std::tuple{"second point", "(1 , 2) e (3 , 1/0)", "«(3 , 1/0)»"},
+              {"unclosed", "(1 , 2) ; (3 , (4)", "«(3 , (4)»"},
+              {"a letter", "(1 , 2) e (3 , k)", "«(3 , k)»"}})
+            QTest::newRow(name) << QString(answer) << QString(part);
     }
     void messagesNameThePart() {
         QFETCH(QString, answer);

@@ -16,6 +16,7 @@
 #include <QTest>
 #include <cmath>
 #include <cstdlib>
+#include <map>
 #include <set>
 
 using namespace practice;
@@ -193,18 +194,40 @@ private slots:
         QVERIFY(!slipsSeen.empty());
     }
 
-    /// Every slip of every frame, at every level, is met on the seeds where it gives a wrong
-    /// answer of its own, and opens the worked solution at a step of its kind whose sentence
-    /// or lines name the slip's quantity ("declive" for −m in place of −1/m).
-    void slipsOpenTheirStep() {
+    /// The worked solution of every exercise reads as a textbook writes it and writes each
+    /// line and circle of the statement as the statement does ("r: 3x + 4y + 2 = 0", or
+    /// "x + y + 1 = 0", in both). Every slip of every frame, at every level, is met on the
+    /// seeds where it gives a wrong answer of its own, and opens the worked solution at a
+    /// step of its kind whose sentence or lines name the slip's quantity ("declive" for −m
+    /// in place of −1/m).
+    void workedSolutionsAndSlips() {
+        const int seeds = rounds(20); // of the textbook's checks; the slips want 20 at least
         std::set<std::string> checked;
         QStringList wrong;
+        int compared = 0;
         for (const FrameDef& def : frameTable())
             for (Level l : AllLevels)
-                for (int seed = 1; def.levels[std::size_t(l)] && seed <= 20; ++seed) {
+                for (int seed = 1; def.levels[std::size_t(l)] && seed <= std::max(20, seeds);
+                     ++seed) {
                     const Exercise ex = generate(def.id, l, std::uint64_t(seed));
                     const std::optional<exact::Solution> solution = workedSolution(ex);
                     QVERIFY2(solution, ex.statement.c_str());
+                    const QString statement = QString::fromStdString(ex.statement);
+                    if (seed <= seeds) {
+                        const QString advice = textbookcheck::fault(*solution);
+                        QVERIFY2(advice.isEmpty(), qPrintable(advice + "\n" + statement));
+                    }
+                    for (const exact::Slot& v : solution->titleValues) {
+                        if (seed > seeds || v.value.kind() != exact::Math::Kind::Chain) continue;
+                        const QString equation =
+                            QString::fromStdString(exact::linearText(v.value, ","));
+                        // Named ("r: …") or not ("a recta de equação …"), the same text.
+                        const QString named = QString::fromStdString(v.name) + ": ";
+                        const QString said =
+                            statement.contains(named) ? named + equation : equation;
+                        QVERIFY2(statement.contains(said), qPrintable(said + "\n" + statement));
+                        ++compared;
+                    }
                     for (const Slip& slip : def.slips) {
                         const std::string slipped = slipAnswer(ex, slip.id);
                         if (slipped.empty()) continue;
@@ -223,42 +246,13 @@ private slots:
                         checked.insert(caption(def.id) + slip.id);
                     }
                 }
+        QVERIFY(compared > 100);
         wrong.removeDuplicates();
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("\n")));
         std::size_t slips = 0;
         for (const FrameDef& def : frameTable())
             slips += def.slips.size();
         QCOMPARE(checked.size(), slips);
-    }
-
-    /// The worked solution of every exercise reads as a textbook writes it, and
-    /// writes each line and circle of the statement as the statement does
-    /// ("r: 3x + 4y + 2 = 0", or "x + y + 1 = 0", in both).
-    void solutionsAsTheStatementsWriteThem() {
-        const int seeds = rounds(20);
-        int compared = 0;
-        for (const FrameDef& def : frameTable())
-            for (Level l : AllLevels)
-                for (int seed = 1; def.levels[std::size_t(l)] && seed <= seeds; ++seed) {
-                    const Exercise ex = generate(def.id, l, std::uint64_t(seed));
-                    const std::optional<exact::Solution> s = workedSolution(ex);
-                    QVERIFY2(s, ex.statement.c_str());
-                    const QString advice = textbookcheck::fault(*s);
-                    QVERIFY2(advice.isEmpty(), qPrintable(advice + "\n" + ex.statement.c_str()));
-                    const QString statement = QString::fromStdString(ex.statement);
-                    for (const exact::Slot& v : s->titleValues) {
-                        if (v.value.kind() != exact::Math::Kind::Chain) continue; // a point
-                        const QString equation =
-                            QString::fromStdString(exact::linearText(v.value, ","));
-                        // Named ("r: …") or not ("a recta de equação …"), the same text.
-                        const QString named = QString::fromStdString(v.name) + ": ";
-                        const QString said =
-                            statement.contains(named) ? named + equation : equation;
-                        QVERIFY2(statement.contains(said), qPrintable(said + "\n" + statement));
-                        ++compared;
-                    }
-                }
-        QVERIFY(compared > 100);
     }
 
     /// "é rectângulo?": the key is the test's own computation, a right angle at a vertex
@@ -303,21 +297,11 @@ private slots:
         QVERIFY(concurrent > 0);
     }
 
-    void sameSeedSameExercise() {
-        for (const FrameId& f : allFrames()) {
-            const Exercise a = generate(f, Level::Basico, 83121);
-            const Exercise b = generate(f, Level::Basico, 83121);
-            QCOMPARE(a.statement, b.statement);
-            QCOMPARE(a.fields, b.fields);
-        }
-    }
-
     void equalInAnyForm_data() {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<int>("grade");
         // 2x − 3y + 4 = 0 asked in reduced form: y = (2/3)x + 4/3.
         QTest::newRow("reduced") << "y = (2/3)x + 4/3" << int(Grade::Certo);
-        QTest::newRow("reduced, fraction over x") << "y=2x/3+4/3" << int(Grade::Certo);
         QTest::newRow("true minus, comma") << "y = 0,5x·(4/3) + 4/3" << int(Grade::Certo);
         QTest::newRow("general") << "2x - 3y + 4 = 0" << int(Grade::CertoMasSimplifique);
         QTest::newRow("times minus two") << "-4x+6y-8=0" << int(Grade::CertoMasSimplifique);
@@ -343,9 +327,7 @@ private slots:
         QTest::addColumn<QString>("words");
         QTest::newRow("2sqr(58)") << "2sqr(58)" << int(Grade::Certo) << "";
         QTest::newRow("2√58") << "2√58" << int(Grade::Certo) << "";
-        QTest::newRow("2*sqrt(58)") << "2*sqrt(58)" << int(Grade::Certo) << "";
         QTest::newRow("sqr(232)") << "sqr(232)" << int(Grade::CertoMasSimplifique) << "radical";
-        QTest::newRow("√232") << "√232" << int(Grade::CertoMasSimplifique) << "radical";
         QTest::newRow("232^(1/2)") << "sqr(4*58)" << int(Grade::CertoMasSimplifique) << "forma";
         QTest::newRow("approximate") << "15,23" << int(Grade::Errado) << "aproximado";
         QTest::newRow("square") << "232" << int(Grade::Errado) << "raiz";
@@ -372,25 +354,6 @@ private slots:
         const Verdict v = check(ex, "(6/4 , 7/2)");
         QCOMPARE(v.grade, Grade::CertoMasSimplifique);
         QVERIFY(v.text.find("fracção") != std::string::npos);
-        QCOMPARE(check(ex, "(3 , 7)").slip, std::string("no-halving"));
-    }
-
-    void perpendicularStep() {
-        // The diagnosis opens the worked solution at the step of the slope.
-        Exercise ex = generate(problem("recta1-4"), Level::Basico, 5);
-        const std::optional<exact::Solution> s = workedSolution(ex);
-        QVERIFY(s);
-        const Verdict v = check(ex, slipAnswer(ex, "minus-m"));
-        QCOMPARE(v.slip, std::string("minus-m"));
-        QVERIFY(v.step > 0 && v.step <= int(s->steps.size()));
-        // r has a slope and is not horizontal: the solution also goes through the slopes.
-        const exact::Line& r = ex.data.lines.at(0);
-        QVERIFY(!r.a.isZero() && !r.b.isZero());
-        QCOMPARE(s->steps[std::size_t(v.step - 1)].kind, exact::StepKind::SlopesOfPerpendicular);
-        QVERIFY(v.text.find("Reveja o passo " + std::to_string(v.step) +
-                            ": o declive da perpendicular é −1/m.") != std::string::npos);
-        // That step comes before the last, which says what is asked.
-        QVERIFY(v.step < int(s->steps.size()));
     }
 
     /// An orthocentre worth finding: never a right triangle's, which is the vertex of its
@@ -461,62 +424,45 @@ private slots:
         const int number = int(AnswerKind::Number), line = int(AnswerKind::Line);
         const int angle = int(AnswerKind::Angle), point = int(AnswerKind::Point);
         QTest::newRow("root") << "2√58" << number << "2√58";
-        QTest::newRow("root of a product") << "√(4*58)" << number << "2√58";
-        QTest::newRow("sqrt") << "sqrt(8)/2" << number << "√2";
-        QTest::newRow("decimal comma") << "0,25" << number << "1/4";
         QTest::newRow("true minus") << "−3/4" << number << "−3/4";
         QTest::newRow("times signs") << "2×3·(1/2)" << number << "3";
         QTest::newRow("point") << "(1 , −2)" << point << "(1 , −2)";
         QTest::newRow("named point") << "M(1/2; 3)" << point << "(1/2 , 3)";
         QTest::newRow("decimal commas in a point") << "(0,5 , 1,5)" << point << "(1/2 , 3/2)";
         QTest::newRow("point = ") << "M = (2 , 3)" << point << "(2 , 3)";
-        QTest::newRow("two points") << "(1 , 2) ; (3 , 4)" << point << "(1 , 2) ; (3 , 4)";
         QTest::newRow("two points with e") << "(1 , 2) e (3 , 4)" << point << "(1 , 2) ; (3 , 4)";
         QTest::newRow("reduced") << "y = (1/2)x − 5/2" << line << "x − 2y − 5 = 0";
         QTest::newRow("root times x") << "y = √3 x + 1" << line << "√3 x − y + 1 = 0";
-        QTest::newRow("any arrangement") << "3y = 6x - 9" << line << "2x − y − 3 = 0";
         QTest::newRow("vertical") << "x = −2" << line << "x + 2 = 0";
         QTest::newRow("circle") << "(x − 1)² + (y + 2)² = 5" << line << "(x − 1)² + (y + 2)² = 5";
         QTest::newRow("circle expanded") << "x^2+y^2-2x+4y=0" << line << "(x − 1)² + (y + 2)² = 5";
         QTest::newRow("degrees") << "40º 14' 10,89''" << angle << "40º 14' 10,89''";
         QTest::newRow("degree sign") << "135°" << angle << "135º";
         QTest::newRow("words yes") << "Sim." << number << "sim";
-        QTest::newRow("words no") << "não estão" << number << "não";
         QTest::newRow("does not exist") << "Não existe" << number << "não existe";
         QTest::newRow("concurrent") << "concorrentes em (1 , 0)" << point << "(1 , 0)";
-        const QString askLine = ". Escreva uma equação de uma recta, por exemplo y = 2x − 1 ou "
-                                "2x − y + 3 = 0.";
-        QTest::newRow("not a line")
-            << "x*y = 1" << line
-            << "Não consegui ler «x*y = 1»: a equação não representa uma recta" + askLine;
-        QTest::newRow("a point for a circle")
-            << "x^2+y^2=0" << line
-            << "Não consegui ler «x^2+y^2=0»: a equação representa um ponto" + askLine;
-        QTest::newRow("no circle")
-            << "x^2+y^2=-4" << line
-            << "Não consegui ler «x^2+y^2=-4»: a equação não representa uma circunferência" +
-                   askLine;
-        QTest::newRow("five coordinates")
-            << "(1 , 2 , 3 , 4 , 5)" << point
-            << "Não consegui ler «(1 , 2 , 3 , 4 , 5)»: um ponto tem duas coordenadas, e aqui há "
-               "5. Escreva um ponto, por exemplo (1 , −2) ou A(1/2 ; 3).";
-        // What cannot be read is pointed at: an unclosed parenthesis is said so.
-        const QString parentheses = "os parênteses não fecham.";
-        QTest::newRow("unclosed in a line")
-            << "y = 2(x + 1" << line
-            << "Não consegui ler «y = 2(x + 1»: os parênteses não fecham" + askLine;
-        QTest::newRow("unclosed in a number")
-            << "2sqr(5" << number
-            << "Não consegui ler «2sqr(5»: " + parentheses +
-                   " Escreva um número, por exemplo 2√5, −3/4 ou 2sqr(5).";
-        QTest::newRow("unclosed in a point")
-            << "(1 , 2" << point
-            << "Não consegui ler «(1 , 2»: " + parentheses +
-                   " Escreva um ponto, por exemplo (1 , −2) ou A(1/2 ; 3).";
-        QTest::newRow("unknown in a number")
-            << "2x" << number
-            << "Não consegui ler «2x»: um número não tem x nem y (numa equação, falta o sinal =). "
-               "Escreva um número, por exemplo 2√5, −3/4 ou 2sqr(5).";
+        // What cannot be read is quoted, said why (an unclosed parenthesis pointed at), and
+        // an example of what is asked follows.
+        const auto unread = [](const char* name, const char* typed, int kind, const char* why) {
+            static const std::map<int, QString> ask{
+                {int(AnswerKind::Line), " Escreva uma equação de uma recta, por exemplo y = 2x − "
+                                        "1 ou 2x − y + 3 = 0."},
+                {int(AnswerKind::Number), " Escreva um número, por exemplo 2√5, −3/4 ou 2sqr(5)."},
+                {int(AnswerKind::Point), " Escreva um ponto, por exemplo (1 , −2) ou A(1/2 ; 3)."}};
+            QTest::newRow(name) << typed << kind
+                                << QString("Não consegui ler «%1»: %2.").arg(typed, why) +
+                                       ask.at(kind);
+        };
+        unread("not a line", "x*y = 1", line, "a equação não representa uma recta");
+        unread("a point for a circle", "x^2+y^2=0", line, "a equação representa um ponto");
+        unread("no circle", "x^2+y^2=-4", line, "a equação não representa uma circunferência");
+        unread("five coordinates", "(1 , 2 , 3 , 4 , 5)", point,
+               "um ponto tem duas coordenadas, e aqui há 5");
+        unread("unclosed in a line", "y = 2(x + 1", line, "os parênteses não fecham");
+        unread("unclosed in a number", "2sqr(5", number, "os parênteses não fecham");
+        unread("unclosed in a point", "(1 , 2", point, "os parênteses não fecham");
+        unread("unknown in a number", "2x", number,
+               "um número não tem x nem y (numa equação, falta o sinal =)");
     }
     void reader() {
         QFETCH(QString, typed);
@@ -534,11 +480,8 @@ private slots:
         QTest::newRow("empty") << "";
         QTest::newRow("blanks") << "   ";
         QTest::newRow("100000 characters") << QString(100000, QLatin1Char('9'));
-        QTest::newRow("1/0") << "1/0";
         QTest::newRow("no =") << "2x - y + 3";
         QTest::newRow("two =") << "y = 2x = 3";
-        QTest::newRow("circle for a line") << "x^2 + y^2 = 4";
-        QTest::newRow("not a line") << "x*y = 1";
         QTest::newRow("not an expression") << "abc";
         QTest::newRow("parentheses") << "((((";
         QTest::newRow("root of a negative") << "sqr(-4)";

@@ -109,22 +109,6 @@ private slots:
         }
     }
 
-    /// A dot of 7 pixels is 14 device pixels across, and the board as a whole
-    /// is sharper than the usual picture blown up.
-    void boardPicture() {
-        Board board;
-        board.ScaleModePixels();
-        board.setForeColor(Qt::black);
-        board.setDrawWidth(7);
-        board.PSet(300, 300);
-        board.setDrawWidth(2);
-        board.Circle(300, 300, 120);
-        board.Line(40, 600, 590, 30);
-        const QImage image = board.grab().toImage();
-        QVERIFY(std::fabs(inkAcross(image, 601, 560, 640) - 14) < 1.5);
-        QVERIFY(sharpness(image) > 1.3 * sharpness(blownUp(board)));
-    }
-
     void buttonPictures_data() {
         QTest::addColumn<QString>("file");
         QDirIterator icons(":/icons", {"*.svg"});

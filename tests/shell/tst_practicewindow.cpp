@@ -376,8 +376,6 @@ private slots:
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<bool>("roomBeside"); // Praticar fits beside the whole form
         QTest::newRow("1600×1200") << QSize(1600, 1200) << true;
-        QTest::newRow("1920×1080") << QSize(1920, 1080) << true;
-        QTest::newRow("2560×1440") << QSize(2560, 1440) << true;
         QTest::newRow("1280×1024") << QSize(1280, 1024) << false;
     }
     /// Praticar beside the form (1016×760, its board 560 wide on its left), or over the

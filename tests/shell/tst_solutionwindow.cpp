@@ -124,12 +124,6 @@ private slots:
         QTest::newRow("point") << "Resolver1"
                                << ""
                                << "Representação do ponto P(2 , 3)";
-        QTest::newRow("midpoint") << "Resolver3"
-                                  << "Dados3"
-                                  << "Ponto médio de [AB], A(2 , −2), B(−8 , 4)";
-        QTest::newRow("distance") << "Resolver6"
-                                  << "Dados6"
-                                  << "Distância entre dois pontos, A(−8 , −2), B(6 , 4)";
         QTest::newRow("bisector") << "Resolver7"
                                   << "Dados7"
                                   << "Mediatriz de [AB], A(−2 , −4), B(5 , 4)";
@@ -189,12 +183,10 @@ private slots:
         QTest::addColumn<int>("shown"); // 0: every step
         using K = QList<int>;
         QTest::newRow("Space") << K{Qt::Key_Space} << 2;
-        QTest::newRow("Right Right") << K{Qt::Key_Right, Qt::Key_Right} << 3;
         QTest::newRow("Right Left") << K{Qt::Key_Right, Qt::Key_Left} << 1;
         QTest::newRow("Page Down twice, Page Up")
             << K{Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageUp} << 2;
         QTest::newRow("End") << K{Qt::Key_End} << 0;
-        QTest::newRow("End Home") << K{Qt::Key_End, Qt::Key_Home} << 1;
         QTest::newRow("Left, at the first") << K{Qt::Key_Left} << 1;
         QTest::newRow("End Right: no further") << K{Qt::Key_End, Qt::Key_Right} << 0;
         QTest::newRow("End Left") << K{Qt::Key_End, Qt::Key_Left} << -1;

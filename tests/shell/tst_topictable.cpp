@@ -1,11 +1,9 @@
-// The topic table is the one list of topics: the menu, the index, the shell
-// and every form's row of buttons show each of its rows as the row says; and
-// the frame table is the one list of frames: every form lays out its frames
-// with the captions, fields and options the table declares.
+// The topic table is the one list of topics: the index, the forms' titles and
+// every form's row of buttons show each of its rows as the row says, and each
+// form shows the frame table's frames of its topic, in the table's order.
+// Every field and option of every frame is typed by name in tst_practiceforms.
 
-#include "framebuilder.h"
 #include "helpcontent.h"
-#include "pressrecord.h"
 #include "shell.h"
 #include "testsupport.h"
 #include "topictable.h"
@@ -13,10 +11,6 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMainWindow>
-#include <QMenuBar>
-#include <QRadioButton>
 #include <QToolButton>
 #include <memory>
 
@@ -47,17 +41,13 @@ private slots:
             QTest::newRow(row.indexHeading) << int(row.topic);
     }
 
-    /// Its menu entry, in table order, opens its form, whose frames the index lists.
+    /// Its form (which its menu entry opens, tst_mainwindow) is titled as the row says,
+    /// and the index lists the form's frames under the row's heading.
     void menuIndexAndForm() {
         QFETCH_GLOBAL(int, topic);
         const TopicRow& row = TopicTable[topic];
         Shell shell(ShellHooks{{}, [] {}});
-        QAction* entry =
-            shell.mainWindow()->menuBar()->actions().value(topic + 1); // "Ficheiro" first
-        QVERIFY(entry && entry->isEnabled());
-        QCOMPARE(entry->objectName() + ':' + entry->text(),
-                 text(row.menuName) + ':' + text(row.menuCaption));
-        entry->trigger();
+        shell.showTopic(row.topic);
         auto* form = qobject_cast<ProblemForm*>(shell.topicForm(row.topic));
         QVERIFY(form && form->isVisible() && form->topic() == row.topic);
         QCOMPARE(form->objectName(), text(row.form));
@@ -68,59 +58,17 @@ private slots:
         QCOMPARE(index.problems, frameCaptions(form));
     }
 
-    /// The form's frames are the table's frames of the topic, from the top,
-    /// each with its fields and options named and ordered as declared.
-    void framesAsTheTableDeclares() {
-        QFETCH_GLOBAL(int, topic);
-        std::unique_ptr<ProblemForm> form(createTopicForm(Topic(topic)));
-        form->setAttribute(Qt::WA_DeleteOnClose, false);
-        QStringList declared, built;
-        for (const exact::Frame& f : exact::frames())
-            if (f.topic == Topic(topic)) declared << f.name;
-        for (QGroupBox* box : form->findChildren<QGroupBox*>()) {
-            const exact::Frame* f = definitionOf(box);
-            if (!f) continue;
-            built << f->name;
-            QCOMPARE(box->title(), frameCaption(*f));
-            QStringList fields, options;
-            for (const exact::FrameField& field : f->fields)
-                fields << (field.role == exact::Role::Point
-                               ? QStringList{QString("Abcissa") + field.name,
-                                             QString("Ordenada") + field.name}
-                               : QStringList{field.name});
-            for (const exact::FrameOption& option : f->options)
-                options << option.button;
-            QStringList laidOut, marked;
-            for (QLineEdit* field : box->findChildren<QLineEdit*>())
-                if (!isResult(field)) laidOut << field->objectName();
-            for (QRadioButton* option : box->findChildren<QRadioButton*>())
-                marked << option->objectName();
-            QCOMPARE(laidOut, fields);
-            QCOMPARE(marked, options);
-        }
-        std::sort(built.begin(), built.end());
-        std::sort(declared.begin(), declared.end());
-        QCOMPARE(built, declared);
-    }
-
-    /// Every other form has one button that leads to the topic, named, worded and
-    /// pictured as the rows say; the form's help buttons carry its tooltips.
+    /// On every other form the button to the topic (where each button leads,
+    /// tst_navigation) is named, worded and pictured as the rows say; the form's own
+    /// help buttons carry its tooltips.
     void buttonsOfTheOtherForms() {
         QFETCH_GLOBAL(int, topic);
         const TopicRow& row = TopicTable[topic];
-        NavigationRecorder navigation;
+        const TopicButtonText& b = row.button;
         for (const TopicRow& other : TopicTable) {
             std::unique_ptr<ProblemForm> form(createTopicForm(other.topic));
             form->setAttribute(Qt::WA_DeleteOnClose, false);
-            QList<QToolButton*> leading;
-            for (QToolButton* button :
-                 form->findChild<QWidget*>("Botoes")->findChildren<QToolButton*>()) {
-                navigation.topics.clear();
-                button->click();
-                if (navigation.topics == std::vector<Topic>{row.topic}) leading << button;
-            }
-            QCOMPARE(leading.size(), other.topic == row.topic ? 0 : 1);
-            if (leading.isEmpty()) { // the topic's own form: its help tooltips
+            if (other.topic == row.topic) {
                 const HelpTips& tips = row.helpTips;
                 for (const auto& [name, tip] : {std::pair{"Command13", tips.instructions},
                                                 {"Command15", tips.syntax},
@@ -128,13 +76,14 @@ private slots:
                     QCOMPARE(form->findChild<QToolButton*>(name)->toolTip(), text(tip));
                 continue;
             }
-            const QStringList names = text(other.buttonNames).split(' ');
-            const TopicButtonText& b = row.button;
-            QCOMPARE(leading[0]->objectName(), names.value(topic, "Ir" + text(row.form)));
-            QCOMPARE(leading[0]->text(),
+            const QString name =
+                text(other.buttonNames).split(' ').value(topic, "Ir" + text(row.form));
+            auto* button = form->findChild<QWidget*>("Botoes")->findChild<QToolButton*>(name);
+            QVERIFY2(button, qPrintable(name));
+            QCOMPARE(button->text(),
                      text(other.topic == Topic::Pontos && b.captionOnPontos ? b.captionOnPontos
                                                                             : b.caption));
-            QCOMPARE(leading[0]->toolTip(),
+            QCOMPARE(button->toolTip(),
                      text(other.topic == Topic::Recta1 && b.tipOnRecta1 ? b.tipOnRecta1 : b.tip));
             QVERIFY(QFile::exists(QString(":/icons/%1.svg").arg(b.icon)));
         }

@@ -94,7 +94,6 @@ private slots:
         const QString text = SheetText::pdf(path);
         QVERIFY(text.startsWith("TPC 7"));
         QVERIFY(text.contains("semente " + dialog.findChild<QLineEdit*>("Semente")->text()));
-        QVERIFY(text.contains("Soluções"));
         QCOMPARE(dialog.findChild<QLabel*>("Guardada")->text(),
                  QStringLiteral("Ficha guardada em «%1».").arg(QDir::toNativeSeparators(path)));
         QVERIFY(!open->isHidden());
@@ -146,18 +145,16 @@ private slots:
         QVERIFY(!item->isDisabled());
     }
 
-    /// Nothing chosen, or a folder that refuses the file: a message, no file.
+    /// A folder that refuses the file: a message, no file.
     void refusals() {
         MessageRecorder messages;
         WorksheetDialog dialog;
-        QVERIFY(!dialog.saveTo(dir.filePath("vazia.pdf")));
-        QCOMPARE(messages.texts(), QStringList{"Escolha pelo menos um problema."});
         dialog.choose(practice::allFrames().at(0), 1);
         const QString folder = geteuid() == 0 ? QStringLiteral("/sys") : QStringLiteral("/");
         QVERIFY(!dialog.saveTo(folder + "/ficha.odt"));
-        QCOMPARE(messages.messages.size(), std::size_t(2));
+        QCOMPARE(messages.messages.size(), std::size_t(1));
         QVERIFY(messages.texts().back().contains("não tem permissão"));
-        QVERIFY(!QFile::exists(dir.filePath("vazia.pdf")));
+        QVERIFY(!QFile::exists(folder + "/ficha.odt"));
     }
 };
 

@@ -295,17 +295,6 @@ private slots:
             }
     }
 
-    /// The same choices, with or without figures, give the same exercises.
-    void figuresChangeNoExercise() {
-        const worksheet::Sheet with = worksheet::compose(everyFrame(practice::Level::Basico, 31));
-        const worksheet::Sheet without =
-            worksheet::compose(everyFrame(practice::Level::Basico, 31, 1, false));
-        QCOMPARE(with.versions.at(0).exercises.size(), without.versions.at(0).exercises.size());
-        for (std::size_t i = 0; i < with.versions[0].exercises.size(); ++i)
-            QCOMPARE(with.versions[0].exercises[i].statement,
-                     without.versions[0].exercises[i].statement);
-    }
-
     /// The pupils' pages come first, without the level or the seed; then the
     /// key and the worked solutions, on pages that carry both; every page has
     /// its number.
