@@ -25,7 +25,7 @@ using namespace ExportDialogs;
 
 namespace {
 QImage rendered(QSvgRenderer&& svg) {
-    QImage picture(631, 631, QImage::Format_RGB32);
+    QImage picture(svg.viewBox().size(), QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     svg.render(&painter);
@@ -42,7 +42,6 @@ QString midpointFault(const QImage& picture, int scale) {
     };
     const auto red = [](QRgb c) { return qRed(c) > 200 && qGreen(c) < 80 && qBlue(c) < 80; };
     const auto blue = [](QRgb c) { return qBlue(c) > 200 && qRed(c) < 80 && qGreen(c) < 80; };
-    if (picture.size() != QSize(631, 631) * scale) return "size";
     if (!red(at(-3, 1))) return "M";
     if (!blue(at(2, -2)) || !blue(at(-8, 4)) || !blue(at(-0.5, -0.5))) return "AB";
     return at(5, 5) == qRgb(255, 255, 255) ? QString() : "ground";
@@ -112,18 +111,24 @@ private slots:
         QVERIFY(midpointShown());
     }
 
-    /// Saved as SVG or as a PNG twice the board's size, or copied as both.
+    /// Saved as SVG or as a PNG twice the board's size, or copied as both; saved
+    /// with the solution below the drawing, the drawing as it was above it.
     void pictures_data() {
         QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("withSolution");
         for (const char* how : {"svg file", "png file", "copied image", "copied svg"})
-            QTest::newRow(how) << QString(how);
+            QTest::newRow(how) << QString(how) << false;
+        for (const char* how : {"svg file", "png file"})
+            QTest::addRow("%s with the solution", how) << QString(how) << true;
     }
     void pictures() {
         QFETCH(QString, how);
+        QFETCH(bool, withSolution);
         const int scale = how.contains("svg") ? 1 : 2;
         QTemporaryDir dir;
         const ImageFormat format = how == "svg file" ? ImageFormat::Svg : ImageFormat::Png;
-        saveAs = ImageFile{dir.filePath("a." + how.section(" ", 0, 0)), format, scale};
+        saveAs =
+            ImageFile{dir.filePath("a." + how.section(" ", 0, 0)), format, scale, withSolution};
         QGuiApplication::clipboard()->clear();
         (how.startsWith("copied") ? menu().copyAction() : menu().saveAction())->trigger();
         const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
@@ -132,8 +137,16 @@ private slots:
                                    ? rendered(QSvgRenderer(copied->data("image/svg+xml")))
                                : how == "svg file" ? rendered(QSvgRenderer(saveAs->path))
                                                    : QImage(saveAs->path, "PNG");
-        QCOMPARE(midpointFault(picture, scale), QString());
+        const int side = 631 * scale;
+        QCOMPARE(picture.width(), side);
+        QCOMPARE(picture.height() > side, withSolution);
+        QCOMPARE(midpointFault(picture.copy(0, 0, side, side), scale), QString());
         QVERIFY(messages.messages.empty());
+        QCOMPARE(solutionOffered, !how.startsWith("copied"));
+        if (how != "svg file") return;
+        QFile file(saveAs->path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()).contains("Aplicamos"), withSolution);
     }
 
     /// Cancelled, or refused with a message naming the file: nothing else changes.
@@ -164,29 +177,59 @@ private slots:
                  QStringList({"ficheiro.txt", "pasta"}));
     }
 
-    void printsToScale_data() {
+    void prints_data() {
         QTest::addColumn<int>("half");  // the viewport runs from -half to half, with its grid
         QTest::addColumn<double>("mm"); // for one unit
         QTest::addColumn<QString>("scale");
-        QTest::newRow("1 cm a unit") << 5 << 10.0 << "Escala: 1 unidade = 1 cm";
+        QTest::addColumn<QString>("pressed");
+        QTest::addColumn<bool>("chosen"); // "Com a resolução" in the print preview
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("1 cm a unit") << 5 << 10.0 << "Escala: 1 unidade = 1 cm"
+                                     << "Resolver3" << false << true;
         QTest::newRow("too wide: fits the 18 cm between the margins")
-            << 10 << 180 / 21.6 << "Escala: ajustada à página, 1 unidade = 8,33 mm";
+            << 10 << 180 / 21.6 << "Escala: ajustada à página, 1 unidade = 8,33 mm"
+            << "Resolver3" << false << true;
+        QTest::newRow("solved, the solution chosen") << 0 << 0.0 << "Escala:"
+                                                     << "Resolver3" << true << true;
+        QTest::newRow("data only") << 0 << 0.0 << "Escala:"
+                                   << "Dados3" << true << false;
     }
     /// On A4, read back at 150 dots per inch: the board's frame, the grid and
     /// the axes where the scale puts them, within 1 mm; the scale written below.
-    void printsToScale() {
+    /// The worked solution goes on the pages after the sheet, when there is one
+    /// and it is chosen; the sheet itself is the same either way.
+    void prints() {
         QFETCH(int, half);
         QFETCH(double, mm);
         QFETCH(QString, scale);
+        QFETCH(QString, pressed);
+        QFETCH(bool, chosen);
+        QFETCH(bool, offered);
         QTemporaryDir dir;
         pdf = dir.filePath("folha.pdf");
-        for (const auto& [bound, value] :
-             {std::pair{"Xmin", -half}, {"Ymin", -half}, {"Xmax", half}, {"Ymax", half}})
-            form->findChild<QLineEdit*>(bound)->setText(QString::number(value));
-        form->findChild<QAbstractButton*>("DesenharGrelha")->setChecked(true);
-        QTest::mouseClick(form->findChild<QPushButton*>("Resolver3"), Qt::LeftButton);
+        printWithSolution = chosen;
+        if (half)
+            for (const auto& [bound, value] :
+                 {std::pair{"Xmin", -half}, {"Ymin", -half}, {"Xmax", half}, {"Ymax", half}})
+                form->findChild<QLineEdit*>(bound)->setText(QString::number(value));
+        form->findChild<QAbstractButton*>("DesenharGrelha")->setChecked(half != 0);
+        QTest::mouseClick(form->findChild<QPushButton*>(pressed), Qt::LeftButton);
         menu().printAction()->trigger();
         QVERIFY(printDialogs == 1 && messages.messages.empty());
+        QCOMPARE(solutionOffered, offered);
+        const QString text = QString::fromUtf8(SheetText::output("pdftotext", {pdf, "-"}));
+        QVERIFY2(!text.isEmpty(), "no text read back (pdftotext of poppler-utils)");
+        const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
+        QVERIFY(pages.front().contains("Ponto médio: (-3 , 1)") && pages.front().contains(scale));
+        const bool added = chosen && offered;
+        QCOMPARE(pages.size() > 1, added);
+        QCOMPARE(text.contains("Aplicamos a fórmula do ponto médio"), added);
+        if (added) {
+            QVERIFY(pages[1].contains("PONTOS — Resolução"));
+            QVERIFY(pages[1].contains("Ponto médio de [AB]"));
+            QVERIFY(pages.back().contains("O ponto médio de [AB] é"));
+        }
+        if (!half) return;
         const QImage page =
             QImage::fromData(SheetText::output("pdftoppm", {"-r", "150", "-png", pdf}));
         QVERIFY2(!page.isNull(), "no page read back (pdftoppm of poppler-utils)");
@@ -200,79 +243,6 @@ private slots:
                          qPrintable(QString("%1 px for %2 units").arg(at).arg(units)));
             }
         }
-        const QString text = QString::fromUtf8(SheetText::output("pdftotext", {pdf, "-"}));
-        QVERIFY(text.contains("Ponto médio: (-3 , 1)") && text.contains(scale));
-    }
-
-    void printsWithTheSolution_data() {
-        QTest::addColumn<QString>("pressed");
-        QTest::addColumn<bool>("chosen"); // "Com a resolução" in the print preview
-        QTest::addColumn<bool>("offered");
-        QTest::addColumn<bool>("added");
-        QTest::newRow("solved, chosen") << "Resolver3" << true << true << true;
-        QTest::newRow("solved, not chosen") << "Resolver3" << false << true << false;
-        QTest::newRow("data only") << "Dados3" << true << false << false;
-    }
-    /// The worked solution goes on the pages after the sheet, when there is
-    /// one and it is chosen; the sheet itself is the same either way.
-    void printsWithTheSolution() {
-        QFETCH(QString, pressed);
-        QFETCH(bool, chosen);
-        QFETCH(bool, offered);
-        QFETCH(bool, added);
-        QTemporaryDir dir;
-        pdf = dir.filePath("folha.pdf");
-        printWithSolution = chosen;
-        QTest::mouseClick(form->findChild<QPushButton*>(pressed), Qt::LeftButton);
-        menu().printAction()->trigger();
-        QCOMPARE(solutionOffered, offered);
-        const QString text = QString::fromUtf8(SheetText::output("pdftotext", {pdf, "-"}));
-        QVERIFY2(!text.isEmpty(), "no text read back (pdftotext of poppler-utils)");
-        const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
-        QVERIFY(pages.front().contains("Ponto médio: (-3 , 1)") &&
-                pages.front().contains("Escala:"));
-        QCOMPARE(pages.size() > 1, added);
-        QCOMPARE(text.contains("Aplicamos a fórmula do ponto médio"), added);
-        if (!added) return;
-        QVERIFY(pages[1].contains("PONTOS — Resolução"));
-        QVERIFY(pages[1].contains("Ponto médio de [AB]"));
-        QVERIFY(pages.back().contains("O ponto médio de [AB] é"));
-    }
-
-    void savesWithTheSolution_data() {
-        QTest::addColumn<bool>("svg");
-        QTest::addColumn<bool>("withSolution");
-        QTest::newRow("svg") << true << false;
-        QTest::newRow("svg with the solution") << true << true;
-        QTest::newRow("png with the solution") << false << true;
-    }
-    /// The solution below the drawing, the drawing as it was above it.
-    void savesWithTheSolution() {
-        QFETCH(bool, svg);
-        QFETCH(bool, withSolution);
-        QTemporaryDir dir;
-        saveAs = ImageFile{dir.filePath(svg ? "a.svg" : "a.png"),
-                           svg ? ImageFormat::Svg : ImageFormat::Png, svg ? 1 : 2, withSolution};
-        menu().saveAction()->trigger();
-        QVERIFY(solutionOffered);
-        QImage picture;
-        if (svg) {
-            QSvgRenderer renderer(saveAs->path);
-            picture = QImage(renderer.viewBox().size(), QImage::Format_RGB32);
-            picture.fill(Qt::white);
-            QPainter painter(&picture);
-            renderer.render(&painter);
-        } else {
-            picture = QImage(saveAs->path, "PNG");
-        }
-        const int scale = svg ? 1 : 2;
-        QCOMPARE(picture.width(), 631 * scale);
-        QCOMPARE(picture.height() > 631 * scale, withSolution);
-        QCOMPARE(midpointFault(picture.copy(0, 0, 631 * scale, 631 * scale), scale), QString());
-        if (!svg) return;
-        QFile file(saveAs->path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(QString::fromUtf8(file.readAll()).contains("Aplicamos"), withSolution);
     }
 
     /// Coming back from another window of the program is an activation of the

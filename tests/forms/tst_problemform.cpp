@@ -1,7 +1,6 @@
 // The framework of every problem form: the press with its solve mode and
 // error report, the spin arrows, and lines read and drawn.
 
-#include "clsequation.h"
 #include "numbered_error.h"
 #include "pointsolutions.h"
 #include "problemform.h"
@@ -73,15 +72,6 @@ public:
     Line line;
 };
 
-/// An expression's value at a point.
-double valueAt(const QString& expression, QPointF at) {
-    clsEquation equation;
-    equation.setEquation(expression.toStdString());
-    equation.setVar("x", at.x());
-    equation.setVar("y", at.y());
-    return equation.Solution();
-}
-
 } // namespace
 
 class TestProblemForm : public QObject {
@@ -149,8 +139,6 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("reported");
         QTest::newRow("decimals that cancel") << "(1.1+2.2)*x=3.3*x+1" << true;
-        QTest::newRow("decimals that do not") << "(1.1+2.2)*x=3.2*x+1" << false;
-        QTest::newRow("whole numbers that cancel") << "3x-2x-x+0y=5" << true;
         QTest::newRow("not exact: the doubles decide") << "pi*x-pi*x+y=1" << false;
         QTest::newRow("a fault of the exact reading only") << "x/(0.1+0.2-0.3)=1" << false;
     }
@@ -195,14 +183,11 @@ private slots:
                {"UpDown2", "Ymin=-3", "-9;10;-2;10", "-11;10;-4;10"},
                {"UpDown3", "Ymax=7", "-10;11;-10;8", "-10;9;-10;6"},
                {"UpDown4", "Xmax=4", "-10;5;-10;11", "-10;3;-10;9"},
-               {"UpDown1", "Xmin=2,5;Ymin=-0,5", "3,5;10;0,5;10", "1,5;10;-1,5;10"},
                // Either separator reads in either setting; the sum is written in the setting's.
                {"UpDown1", "Xmin=2.5;Ymin=-0.5", "3,5;10;0,5;10", "1,5;10;-1,5;10"},
                {"UpDown1", "Xmin=2,5;Ymin=-0.5", "3.5;10;0.5;10", "1.5;10;-1.5;10", "."},
-               {"UpDown3", "Xmax=1,5E+16", "-10;1,5E+16;-10;11", "-10;1,5E+16;-10;9"},
                // No plain number: the field is left as it is, the paired one still steps.
-               {"UpDown1", "Xmin=2*3;Ymin=1,5,3", "2*3;10;1,5,3;10", "2*3;10;1,5,3;10"},
-               {"UpDown4", "Ymax=2,;Xmax=1.000,5", "-10;1.000,5;-10;2,", "-10;1.000,5;-10;2,"}});
+               {"UpDown1", "Xmin=2*3", "2*3;10;-9;10", "2*3;10;-11;10"}});
     }
     /// The arrow, and the Up or Down key in the field beside it, do the same
     /// and redraw nothing.
@@ -232,21 +217,14 @@ private slots:
     /// viewport shrunk by one unit, from its top crossing to its bottom one.
     void linesReadAndDrawn_data() {
         table({{"", "2x + 3y + 4 = 0", "2 3 4", "-9 4.66667 9 -7.33333"},
-               {"", "y=2x+1", "-2 1 -1", "4 9 -5 -9"},
-               {"", "3x-4y=24", "3 -4 -24", "9 0.75 -4 -9"},
-               {"", "x*x+y=0", "1 1 0", "-9 9 9 -9"},
                {"", "x+y=0.3", "1 1 -0.3", "-8.7 9 9 -8.7"}, // sampled through x+y-(0.3)-(-0.3)
-               {"", "2(x+y)=x-4", "1 2 4", "-9 2.5 9 -6.5"},
-               {"", "0x+0y=5", "0 0 -5", ""}, // reported when it is drawn
-               {"", "x-y=0", "1 -1 0", "9 9 -9 -9"},
+               {"", "0x+0y=5", "0 0 -5", ""},                // reported when it is drawn
                {"", "2y-4=0", "0 2 -4", "-9 2 9 2"},
                {"", "3x+6=0", "3 0 6", "-2 -9 -2 9"},
                {"", "x-y+100=0", "1 -1 100", "-9 91 -9 91"}, // missing the viewport
                {"Xmin=-50;Xmax=50", "y=0", "0 1 0", "-49 0 49 0"},
-               {"Xmin=-50;Xmax=50", "0.1x-y=0", "0.1 -1 0", "49 4.9 -49 -4.9"},
                // The decimal comma, whatever the setting; the literal spliced in has a point.
                {"", "2,5x-1=0", "2.5 0 -1", "0.4 -9 0.4 9"},
-               {"", "y=0,5x+1,5", "-0.5 1 -1.5", "9 6 -9 -3"},
                {"", "x+y=0,3", "1 1 -0.3", "-8.7 9 9 -8.7"}});
     }
     void linesReadAndDrawn() {
@@ -267,28 +245,6 @@ private slots:
         }
     }
 
-    /// However it is arranged, the rewritten text and the line sampled from it
-    /// give, at any point, what the two sides of the typed equation differ by.
-    void rewrittenEquationReproducesTheTyped_data() {
-        QTest::addColumn<QString>("typed");
-        for (const char* typed : {"y=2x+1", "3x-4y=24", "2(x+y)=x-4", "x/2+y/3=1", "-(x-y)=7",
-                                  "0.5x=y", "4=x+y", "2*y-x*3=x+1", "x=1/3"})
-            QTest::newRow(typed) << QString(typed);
-    }
-    void rewrittenEquationReproducesTheTyped() {
-        QFETCH(QString, typed);
-        form->type("Text1=" + typed);
-        form->click("Dados2");
-        const QString rewritten = form->fieldNamed("TextA")->text();
-        const Line& l = form->line;
-        for (const QPointF at : {QPointF(-3, 2), QPointF(1.5, -4), QPointF(7, 0.25), QPointF()}) {
-            const double difference =
-                valueAt(typed.section('=', 0, 0), at) - valueAt(typed.section('=', 1), at);
-            QVERIFY2(near(valueAt(rewritten, at), difference), qPrintable(rewritten));
-            QVERIFY(near(l.a.value() * at.x() + l.b.value() * at.y() + l.c.value(), difference));
-        }
-    }
-
     /// A fault ends the press with one message; solve mode ends, the result
     /// keeps its text, the board keeps what was drawn before the fault: the
     /// data of the first frame, or nothing when the viewport cannot be read.
@@ -304,11 +260,9 @@ private slots:
                {"Ordenada1=1,5,3", "Expressão inválida", "kept", "Ordenada1"},
                {"Abcissa1=0", "Divisão por zero.", "data", ""}, {"Xmin=10", badArgument, "cleared", ""},
                {"Xmin=2*3", "Tipos incompatíveis.", "cleared", "Xmin"},
-               {"Ymax=abc", "Tipos incompatíveis.", "cleared", "Ymax"},
                {"Xmax=1E+39", "Capacidade excedida.", "cleared", "Xmax"},
                {"Xmin=-3E+38;Xmax=3E+38", "Capacidade excedida.", "cleared", ""},
                {"Text1=x^2+y=0", notALine, "kept", "Text1"}, {"Text1=x>0", notALine, "kept", "Text1"},
-               {"Text1=x^3=y", notALine, "kept", "Text1"}, {"Text1=y = x ^2", notALine, "kept", "Text1"},
                {"Text1=2x+3y", badArgument, "kept", "Text1"},
                {"Text1=x+z=1", "Variável não definida: z", "kept", "Text1"},
                {"Text1=2,,5x=1", "Expressão inválida", "kept", "Text1"},

@@ -25,36 +25,17 @@ void TestCircleReader::rows() {
         return read(text, rewritten, {}, {said});
     };
     QTest::newRow("blanks deleted") << read("x^2 + y^2 = 4", "x^2+y^2-(4)", "0 0 2");
-    QTest::newRow("centre and radius")
-        << read("(x+1)^2+(y-2)^2=25", "(x+1)^2+(y-2)^2-(25)", "-1 2 5");
-    QTest::newRow("A = B = 2") << read("2x^2+2y^2-8=0", "2x^2+2y^2-8-(0)", "0 0 2");
     QTest::newRow("negative A") << read("-x^2-y^2+9=0", "-x^2-y^2+9-(0)", "0 0 3");
     QTest::newRow("terms on both sides") << read(" x^2 = 4 - y^2 ", "x^2-(4-y^2)", "0 0 2");
-    QTest::newRow("decimal data") << read("(x-0.5)^2+(y+0.25)^2=2.25",
-                                          "(x-0.5)^2+(y+0.25)^2-(2.25)", "0.5 -0.25 1.5");
-    QTest::newRow("products, not powers") << read("x*x+y*y=1", "x*x+y*y-(1)", "0 0 1");
     // Shape and radius decided on the numbers typed, not on their doubles.
-    QTest::newRow("a third under the root")
-        << read("x^2+y^2=1/3", "x^2+y^2-(1/3)", "0 0 0.5773502692");
     QTest::newRow("a sum of decimals that is zero: a point")
         << refused("x^2+y^2=0.1+0.2-0.3", APoint, "x^2+y^2-(0.1+0.2-0.3)");
-    QTest::newRow("another that is zero: a point, not an imaginary circle")
-        << refused("x^2+y^2=0.3-0.1-0.2", APoint, "x^2+y^2-(0.3-0.1-0.2)");
 
     // Refused by their shape or radius, after the rewriting; refused by their
     // characters, before it: the hidden field keeps its text.
     QTest::newRow("A differs from B") << refused("x^2+2y^2=4", NotACircle, "x^2+2y^2-(4)");
-    QTest::newRow("a product xy") << refused("x^2+x*y+y^2=1", NotACircle, "x^2+x*y+y^2-(1)");
-    QTest::newRow("A = 0") << refused("y^2=x", NotACircle, "y^2-(x)");
-    QTest::newRow("B = 0") << refused("x^2=y", NotACircle, "x^2-(y)");
-    QTest::newRow("hyperbola") << refused("x^2-y^2=1", NotACircle, "x^2-y^2-(1)");
-    QTest::newRow("imaginary") << refused("x^2+y^2+4=0", NotACircle, "x^2+y^2+4-(0)");
     QTest::newRow("a point") << refused("x^2+y^2=0", APoint, "x^2+y^2-(0)");
-    QTest::newRow("a point elsewhere")
-        << refused("(x-1)^2+(y+2)^2=0", APoint, "(x-1)^2+(y+2)^2-(0)");
     QTest::newRow("fourth power") << refused("x^4+y^2=1", NotACircle, "TextA");
-    QTest::newRow("third power") << refused("x^3 + y^3 = 1", NotACircle, "TextA");
-    QTest::newRow("less than") << refused("x^2+y^2<1", NotACircle, "TextA");
     QTest::newRow("10^30 holds ^3") << refused("x^2+y^2=10^30", NotACircle, "TextA");
     QTest::newRow("refused though it has no =") << refused(">", NotACircle, "TextA");
 
@@ -63,10 +44,7 @@ void TestCircleReader::rows() {
         return c1({"Text1", text}, {"Resolver3"}, {}, {message}, {"count V 0"});
     };
     QTest::newRow("xy is one name") << fault("x^2+xy+y^2=1", undefined("xy"));
-    QTest::newRow("another variable") << fault("x^2+z^2=1", undefined("z"));
     QTest::newRow("no =") << fault("x^2+y^2", Invalid);
-    QTest::newRow("empty") << fault("", Invalid);
-    QTest::newRow("unbalanced") << fault("(x^2+y^2=1", error("Número de parênteses incorrecto."));
     QTest::newRow("overflowing coefficient")
         << fault("10^200*10^108*x^2+y^2=1", error("Capacidade excedida."));
 
@@ -113,13 +91,9 @@ void TestCircleReader::rows() {
     const QString firstNot = "A primeira equação não representa uma circunferência.";
     const QString secondNot = "A segunda equação não representa uma circunferência.";
     QTest::newRow("first, shape") << two("x^2+2y^2=4", "x^2+y^2=4", firstNot);
-    QTest::newRow("first, characters") << two("x^2+y^2<4", "x^2+y^2=4", firstNot);
-    QTest::newRow("first, imaginary") << two("x^2+y^2+4=0", "x^2+y^2=4", firstNot);
     QTest::newRow("first, a point")
         << two("x^2+y^2=0", "x^2+y^2=4", "A primeira equação representa um ponto.");
-    QTest::newRow("second, shape") << two("x^2+y^2=4", "x^2+x*y+y^2=1", secondNot);
     QTest::newRow("second, characters") << two("x^2+y^2=4", "x^4+y^2=1", secondNot);
-    QTest::newRow("second, imaginary") << two("x^2+y^2=4", "(x-1)^2+y^2=-1", secondNot);
     QTest::newRow("second, a point")
         << two("x^2+y^2=4", "(x-3)^2+(y+1)^2=0", "A segunda equação representa um ponto.");
     QTest::newRow("both refused, the first speaks") << two("y^2=x", "x^2+y^2=0", firstNot);

@@ -46,10 +46,6 @@ void TestCircles3Form::rows() {
     QTest::newRow("two circles, two points")
         << twoCircles("x^2+y^2=25", "x^2+y^2-12x+11=0", "(3 , 4)", "(3 , -4)", {},
                       {"dot V 3 4", "dot V 3 -4", "line V1. 0 -4 3 -4", "circle A2 6 0 5"});
-    QTest::newRow("two circles, decimals")
-        << twoCircles("x^2 + y^2 = 4", "(x-1)^2+y^2=4", "(0,5 , 1,94)", "(0,5 , -1,94)");
-    QTest::newRow("two circles, one above the other")
-        << twoCircles("x^2+(y-1)^2=2", "x^2+(y+1)^2=2", "(1 , 0)", "(-1 , 0)");
     QTest::newRow("two circles touching inside")
         << twoCircles("x^2+y^2=9", "(x-1)^2+y^2=4", "(3 , 0)", "(3 , 0)", {Tangent});
     QTest::newRow("concentric: drawn, then told, in both modes")
@@ -79,8 +75,6 @@ void TestCircles3Form::rows() {
     QTest::newRow("tangents, initial")
         << tangents("x^2+y^2-2x-1=0", "-1", "0", "2x-2y+2 = 0", "-2x-2y-2=0",
                     {"line V2 -9 -8 8 9", "line V2 -9 8 8 -9", "count V 2"});
-    QTest::newRow("tangents, decimals")
-        << tangents("x^2+y^2=1", "2", "0", "1,73x-3y-3,46 = 0", "-1,73x-3y+3,46=0");
     QTest::newRow("tangents through the origin")
         << tangents("(x-2)^2+y^2=1", "0", "0", "1,73x-3y = 0", "-1,73x-3y=0");
     QTest::newRow("tangents, minus one written as a sign")
@@ -91,8 +85,6 @@ void TestCircles3Form::rows() {
     QTest::newRow("tangents, the first vertical")
         << tangents("x^2+y^2=1", "-1", "1", "0x-2y+2 = 0", "-2x+0y-2=0",
                     {"line V2 -9 1 9 1", "line V2 -1 -9 -1 9"});
-    QTest::newRow("tangents from a corner of the square round the circle")
-        << tangents("x^2+y^2=1", "1", "1", "2x+0y-2 = 0", "0x-2y+2=0");
     QTest::newRow("tangents, P at the centre, in both modes") << row(
         {"Abcissa4", "1"}, {"Dados3", "Resolver3", "Dados1"}, {"Resultado4", "", "Resultado5", ""},
         {NotExterior, NotExterior}, {"@circle A2 1 0 " + sqrt2, "@dot A 1 0", "count V 0"});
@@ -107,14 +99,8 @@ void TestCircles3Form::rows() {
     QTest::newRow("touching at Q, initial")
         << row({}, {"Resolver11"}, {"Resultado3", "(x+1)^2 + (y-4)^2 = 13"}, {},
                {"circle V2 -1 4 3.6055512755", "count V 1"});
-    QTest::newRow("touching at Q, horizontal line")
-        << touching("y=3", {"1", "7", "1", "3"}, "(x-1)^2 + (y-5)^2 = 4");
     QTest::newRow("touching at Q, vertical line")
         << touching("x=2", {"0", "0", "2", "0"}, "(x-1)^2 + (y-0)^2 = 1");
-    QTest::newRow("touching at Q, diagonal")
-        << touching("x - y = 0", {"0", "2", "1", "1"}, "(x-0,5)^2 + (y-1,5)^2 = 0,5");
-    QTest::newRow("touching at Q, negative coordinates")
-        << touching("y=-1", {"-3", "-5", "-3", "-1"}, "(x+3)^2 + (y+3)^2 = 4");
     QTest::newRow("Q off the line, in both modes")
         << row({"Ordenada2", "5"}, {"Dados11", "Resolver11"}, {"Resultado3", ""}, {QOff, QOff},
                {"dot A 2 5", "line A2 0 9 9 -9/2", "count V 0"});
@@ -122,9 +108,6 @@ void TestCircles3Form::rows() {
         << row({"Text12", "3x^2+2y=18"}, {"Resolver11"}, {}, {NotALineText});
     QTest::newRow("P on the line") << row({"Abcissa1", "0", "Ordenada1", "9"}, {"Resolver11"},
                                           {"Resultado3", ""}, {DivisionByZero}, {"count V 0"});
-    QTest::newRow("P on a horizontal line")
-        << row(QStringList{"Text12", "y=3"} + pointFields(1, {"-4", "3", "1", "3"}), {"Resolver11"},
-               {}, {DivisionByZero});
     QTest::newRow("P equal to Q") << row({"Abcissa1", "2", "Ordenada1", "6"}, {"Resolver11"}, {},
                                          {DivisionByZero});
 }

@@ -1,4 +1,4 @@
-// Every problem form in the classroom display: named points, the same
+// Every problem form in the classroom display: the same
 // drawing whatever the display, results as large as their frame allows, and
 // the board alone on the whole screen, driven from the keyboard.
 
@@ -7,7 +7,6 @@
 #include "fullscreenboard.h"
 #include "mathtypeset.h"
 #include "paintlog.h"
-#include "pointnames.h"
 #include "testsupport.h"
 
 #include <QAccessible>
@@ -68,10 +67,18 @@ class TestClassroomForms : public QObject {
     std::unique_ptr<ProblemForm> form;
     ClassroomDisplay& display = ClassroomDisplay::instance();
 
-    void press(const QString& button) {
-        QPushButton* b = form->findChild<QPushButton*>(button);
-        QVERIFY2(b, qPrintable(button));
-        b->click();
+    /// The full-screen board of the line through two points (its solution has
+    /// steps enough to go back and forth), these texts typed in its frame.
+    FullScreenBoard* lineThroughTwoPointsInFull(const QStringList& typed = {}) {
+        form.reset(createTopicForm(Topic::Recta1));
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get())) return nullptr;
+        QWidget* frame = form->findChild<QWidget*>("Frame4");
+        for (const QString& text : typed)
+            frame->findChild<QLineEdit*>(text.section('=', 0, 0))->setText(text.section('=', 1));
+        frame->findChild<QLineEdit*>("Abcissa1")->setFocus();
+        form->showFullScreenBoard();
+        return form->fullScreenBoard();
     }
 
 private slots:
@@ -88,29 +95,6 @@ private slots:
         display.setPointNames(false);
         FullScreenBoard::setSolutionSteps({});
         form.reset();
-    }
-
-    void namesOfEverySolvedFrameStayApart_data() { addEveryTopic(); }
-    /// At every size, the names of a solved frame's points never cover one
-    /// another and stay on the board (in the Triangle's area frame, A and C
-    /// are the same point).
-    void namesOfEverySolvedFrameStayApart() {
-        QFETCH(int, topic);
-        form.reset(createTopicForm(Topic(topic)));
-        for (QPushButton* resolver : buttonsOf(form.get(), PressKind::Resolver)) {
-            resolver->click();
-            for (double scale : {1.0, 2.0, 3.0}) {
-                const auto names = placePointNames(form->board()->displayList(),
-                                                   QSizeF(Board::Side, Board::Side), scale);
-                for (std::size_t i = 0; i < names.size(); ++i) {
-                    QVERIFY(QRectF(0, 0, Board::Side, Board::Side).contains(names[i].box));
-                    for (std::size_t j = i + 1; j < names.size(); ++j)
-                        QVERIFY2(!names[i].box.intersects(names[j].box),
-                                 qPrintable(resolver->objectName() + ' ' + names[i].text + ' ' +
-                                            names[j].text));
-                }
-            }
-        }
     }
 
     void theDrawingIsTheSameInEveryDisplay_data() { addEveryTopic(); }
@@ -192,10 +176,11 @@ private slots:
         }
     }
 
-    /// The lesson without the mouse: projector mode, the board alone on the
-    /// whole screen (F11), the data (D), the solution (Return), whose answer the
-    /// label that says the same does not repeat, back to the form (Escape) and its
-    /// worked solution (Ctrl+R), all from the keyboard.
+    /// The lesson without the mouse: projector mode with the names (F8), the board
+    /// alone on the whole screen (F11), the data (D), the solution (Return), whose
+    /// answer the label that says the same does not repeat, back to the form
+    /// (Escape) and its worked solution (Ctrl+R), the names off (Ctrl+Shift+N) and
+    /// the usual display again (F8), all from the keyboard.
     void aLessonFromTheKeyboard() {
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
@@ -208,9 +193,12 @@ private slots:
         }
         QTest::keyClick(field, Qt::Key_F8);
         QVERIFY(display.projector() && display.pointNames());
+        QCOMPARE(form->board()->displayStyle(), (DisplayStyle{2, true, true}));
         QTest::keyClick(field, Qt::Key_F11);
         FullScreenBoard* view = form->fullScreenBoard();
         QVERIFY(view && QTest::qWaitForWindowActive(view));
+        QCOMPARE(QAccessible::queryAccessibleInterface(view)->text(QAccessible::Name),
+                 "Quadro em ecrã inteiro");
         QCOMPARE(view->frame()->objectName(), "Frame6"); // where the focus was
         QTest::keyClick(view, Qt::Key_D);
         const auto coloured = [&](const QColor& colour) {
@@ -241,6 +229,12 @@ private slots:
         for (const QLabel* l : form->lastFrame()->findChildren<QLabel*>())
             found |= l->text() == shown;
         QVERIFY(found); // the large result is the frame's own
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_N,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(!display.pointNames());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F8);
+        QVERIFY(!display.projector());
+        QCOMPARE(form->board()->displayStyle(), DisplayStyle{});
     }
 
     /// The keys of the worked solution step the strip along the bottom of the full-screen
@@ -250,13 +244,8 @@ private slots:
         bool open = false;
         QList<int> shown;
         FullScreenBoard::setSolutionSteps({[&] { return open; }, [&](int step) { shown << step; }});
-        form.reset(createTopicForm(Topic::Recta1));
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        // The line through two points: its solution has steps enough to go back and forth.
-        form->findChild<QWidget*>("Frame4")->findChild<QLineEdit*>("Abcissa1")->setFocus();
-        form->showFullScreenBoard();
-        FullScreenBoard* view = form->fullScreenBoard();
+        FullScreenBoard* view = lineThroughTwoPointsInFull();
+        QVERIFY(view);
         QCOMPARE(view->step(), 0); // no solution yet: no strip
         QVERIFY(view->layout(QSizeF(1920, 1080)).strip.isEmpty());
         QVERIFY(!view->keysHint().contains("passo"));
@@ -308,17 +297,9 @@ private slots:
         QFETCH(double, factor);
         display.setFactor(factor);
         display.setProjector(factor > 1);
-        form.reset(createTopicForm(Topic::Recta1));
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        QWidget* frame = form->findChild<QWidget*>("Frame4"); // the line through two points
-        frame->findChild<QLineEdit*>("Abcissa1")->setText("8");
-        frame->findChild<QLineEdit*>("Ordenada1")->setText("1");
-        frame->findChild<QLineEdit*>("Abcissa2")->setText("4");
-        frame->findChild<QLineEdit*>("Ordenada2")->setText("-2");
-        frame->findChild<QLineEdit*>("Abcissa1")->setFocus();
-        form->showFullScreenBoard();
-        FullScreenBoard* view = form->fullScreenBoard();
+        FullScreenBoard* view =
+            lineThroughTwoPointsInFull({"Abcissa1=8", "Ordenada1=1", "Abcissa2=4", "Ordenada2=-2"});
+        QVERIFY(view);
         QTest::keyClick(view, Qt::Key_R);
         const QSizeF screen(1920, 1080);
         const FullScreenBoard::Layout laid = view->layout(screen);
@@ -404,9 +385,8 @@ private slots:
             if (isResult(w)) QCOMPARE(w->font(), form->font());
     }
 
-    /// The board's menu offers the classroom display with its keys, and the
-    /// keys work wherever the form's focus is.
-    void classroomEntriesAndKeys() {
+    /// The board's menu offers the classroom display with its keys.
+    void classroomEntries() {
         QStringList entries;
         for (QAction* a : form->boardMenu()->menu()->actions())
             if (!a->isSeparator())
@@ -417,23 +397,6 @@ private slots:
                      "Praticar Ctrl+E|Quadro em ecrã inteiro F11|Modo de projecção F8|"
                      "Ampliação na projecção|Nomes dos pontos Ctrl+Shift+N"),
                  qPrintable(entries.join('|')));
-        form->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        QLineEdit* field = form->findChild<QLineEdit*>("Xmin");
-        field->setFocus();
-        QTest::keyClick(field, Qt::Key_F8);
-        QVERIFY(display.projector() && display.pointNames());
-        QCOMPARE(form->board()->displayStyle(), (DisplayStyle{2, true, true}));
-        QTest::keyClick(field, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
-        QVERIFY(!display.pointNames());
-        QTest::keyClick(field, Qt::Key_F8);
-        QVERIFY(!display.projector());
-        QCOMPARE(form->board()->displayStyle(), DisplayStyle{});
-        form->showFullScreenBoard();
-        QCOMPARE(
-            QAccessible::queryAccessibleInterface(form->fullScreenBoard())->text(QAccessible::Name),
-            "Quadro em ecrã inteiro");
-        form->fullScreenBoard()->close();
     }
 };
 

@@ -1,7 +1,7 @@
-// Exploring by dragging: a data point of every frame dragged with the mouse,
-// a finger or the keyboard lands on the grid, and the whole answer follows
-// as a fresh press with the same data gives it; across degenerate places it
-// never opens a box; the form's history undoes drags and typing exactly.
+// Exploring by dragging: a data point of every frame, a line or a circle dragged
+// with the mouse, a finger or the keyboard lands on the grid, and the whole
+// answer follows as a fresh press with the same data gives it; across degenerate
+// places it never opens a box; the form's history undoes drags and typing exactly.
 
 #include "boarddrag.h"
 #include "datahistory.h"
@@ -109,26 +109,6 @@ exact::Line through(const exact::Point& p, const exact::Point& q) {
     return {a, b, -(a * p.x + b * p.y)};
 }
 
-/// Whether an equation is written as the pupil typed one: a line reduced
-/// ("y = …", or "x = k" parallel to the y-axis), with a number on the right
-/// ("3x − 4y = 24") or "… = 0"; a circle "… = 0" or not.
-bool sameWriting(const QString& typed, const QString& written, bool isLine) {
-    const auto plain = [](QString t) { return t.remove(' ').toLower(); };
-    const QString was = plain(typed);
-    const QString now = plain(written);
-    const auto reduced = [](const QString& t) {
-        return t.startsWith("y=") || (t.startsWith("x=") && !t.contains('y'));
-    };
-    const auto numberOnTheRight = [](const QString& t) {
-        const QString right = t.section('=', -1);
-        return !right.contains('x') && !right.contains('y');
-    };
-    if (isLine && reduced(was)) return reduced(now);
-    if (isLine && !was.endsWith("=0") && numberOnTheRight(was))
-        return !reduced(now) && numberOnTheRight(now);
-    return was.endsWith("=0") == now.endsWith("=0");
-}
-
 } // namespace
 
 class TestDragging : public QObject {
@@ -192,30 +172,6 @@ class TestDragging : public QObject {
         return std::nullopt;
     }
 
-    /// A point along a line's handle to take it by: off its pivot and grip
-    /// and away from every other handle, within the board.
-    std::optional<QPointF> alongLine(const BoardDrag::Handle& line) const {
-        const QRectF inside = board().window().normalized().adjusted(2, 2, -2, -2);
-        for (const double t : {-0.7, 0.5, -1.4, 1.5, -2.0}) {
-            const QPointF at = line.at + t * (line.shape->grip - line.at);
-            const auto crowded = [&](const BoardDrag::Handle& h) {
-                const QPointF d = board().toPixel(h.at) - board().toPixel(at);
-                return h.kind != Kind::Line && std::hypot(d.x(), d.y()) < 24;
-            };
-            if (inside.contains(at) && std::ranges::none_of(form->drag().handles(), crowded))
-                return at;
-        }
-        return std::nullopt;
-    }
-
-    /// Ctrl+Z brings back the text `before`, Ctrl+Shift+Z the text `after`.
-    void undoneAndRedone(const QString& name, const QString& before, const QString& after) {
-        QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(field(name)->text(), before);
-        QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(field(name)->text(), after);
-    }
-
     /// Drags what is at the world point `start` along `path` (world points),
     /// comparing the form with a fresh press at every step.
     void drag(const exact::FrameId& problem, PressKind kind, QPointF start,
@@ -244,76 +200,10 @@ class TestDragging : public QObject {
         QVERIFY2(messages.messages.empty(), "letting go is not an error");
     }
 
-    /// Moves the line of `name` by 1,1 up (or sideways, for a line steeper
-    /// than 45°), taken along it: two halves, so by 1 exactly.
-    void moveLine(const exact::FrameId& id, const QString& name) {
-        const BoardDrag::Handle h = *equationHandle(name, Kind::Line);
-        const exact::Line l = lineOf(field(name)->text());
-        const std::optional<QPointF> start = alongLine(h);
-        QVERIFY(start);
-        const bool upAndDown = std::fabs(l.b.toDouble()) >= std::fabs(l.a.toDouble());
-        const QPointF by = upAndDown ? QPointF(0, 1.1) : QPointF(1.1, 0);
-        drag(id, PressKind::Resolver, *start, {*start + by}, false);
-        const exact::Line moved{l.a, l.b, upAndDown ? l.c - l.b : l.c - l.a};
-        QVERIFY2(exact::sameLine(lineOf(field(name)->text()), moved),
-                 qPrintable(field(name)->text()));
-    }
-
-    /// Turns the line of `name` by its grip to a grid point about 35° round
-    /// its pivot, which is on the line.
-    void turnLine(const exact::FrameId& id, const QString& name) {
-        const BoardDrag::Handle h = *equationHandle(name, Kind::Turn);
-        const exact::Point pivot = h.shape->pivot;
-        QVERIFY(exact::contains(lineOf(field(name)->text()), pivot));
-        const QRectF inside = board().window().normalized().adjusted(1, 1, -1, -1);
-        std::optional<exact::Point> q;
-        for (const double degrees : {35.0, -35.0}) {
-            const QPointF d = h.at - doubles(pivot);
-            const double t = degrees * M_PI / 180;
-            const QPointF turned(d.x() * std::cos(t) - d.y() * std::sin(t),
-                                 d.x() * std::sin(t) + d.y() * std::cos(t));
-            if (inside.contains(doubles(pivot) + turned)) {
-                q = halves(doubles(pivot) + turned);
-                break;
-            }
-        }
-        QVERIFY(q);
-        drag(id, PressKind::Resolver, h.at, {doubles(*q) + QPointF(0.1, -0.1)}, false);
-        QVERIFY2(exact::sameLine(lineOf(field(name)->text()), through(pivot, *q)),
-                 qPrintable(field(name)->text()));
-    }
-
     /// The circle the field `name` reads as.
     exact::Circle circleIn(const QString& name) const {
         return exact::readCircle(field(name)->text().toStdString()).circle;
     }
-    void sameCircle(const QString& name, const exact::Point& centre, const exact::Number& square) {
-        const exact::CircleReading read = exact::readCircle(field(name)->text().toStdString());
-        QVERIFY2(read.refusal == exact::Refusal::None, qPrintable(field(name)->text()));
-        QVERIFY2(read.circle.centre == centre, qPrintable(field(name)->text()));
-        QVERIFY2(read.circle.radiusSquared() == square, qPrintable(field(name)->text()));
-    }
-
-    /// Moves the circle of `name` by its centre to the grid point nearest
-    /// (1 , −1) from it.
-    void moveCircle(const exact::FrameId& id, const QString& name) {
-        const exact::Circle c = circleIn(name);
-        const exact::Point q = halves(doubles(c.centre) + QPointF(1, -1));
-        drag(id, PressKind::Resolver, equationHandle(name, Kind::Centre)->at,
-             {doubles(q) + QPointF(0.1, 0.1)}, false);
-        sameCircle(name, q, c.radiusSquared());
-    }
-
-    /// Resizes the circle of `name` by its grip through the grid point
-    /// nearest (0,5 , 1) from the grip.
-    void resizeCircle(const exact::FrameId& id, const QString& name) {
-        const exact::Circle c = circleIn(name);
-        const BoardDrag::Handle h = *equationHandle(name, Kind::Radius);
-        const exact::Point q = halves(h.at + QPointF(0.5, 1));
-        drag(id, PressKind::Resolver, h.at, {doubles(q) + QPointF(0.1, -0.1)}, false);
-        sameCircle(name, c.centre, exact::squaredDistance(c.centre, q));
-    }
-
 private slots:
     void init() {
         useDecimalComma(true);
@@ -367,249 +257,114 @@ private slots:
         QCOMPARE(frameTexts(*form, id), dragged);
     }
 
-    /// Across the places where a frame has no answer (a point onto the
-    /// circle, two points onto each other, three in line) and back out, by
-    /// mouse and by finger: no box, no stale answer, and the press's message
-    /// said at the foot of the board while it holds.
-    void degeneratePlaces_data() {
+    /// A point, a line taken along itself or by its grip, a circle by its
+    /// centre or its grip, dragged by mouse or by finger across the places where
+    /// a frame has no answer, or a degenerate one, and back out: a point onto the
+    /// circle, two points onto each other, three in line, a right angle; a line
+    /// through P or through the centre, a line turned onto the other, a circle
+    /// shrunk to a point, moved over P or onto the other circle. No box, no stale
+    /// answer, and the press's message said at the foot of the board while it
+    /// holds. A line moved (up, or sideways when steep) or turned, a circle moved
+    /// or resized, in every writing a pupil types: the equation is rewritten in
+    /// the form it was typed in, with the regional decimal comma, and undo brings
+    /// back the typed text exactly.
+    void dragged_data() {
         QTest::addColumn<QString>("problem");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("handle"); ///< "point N", or a field and its handle's kind
+        QTest::addColumn<QString>("from");   ///< empty: the handle's own place
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("byTouch");
-        const QString circle = "Text9=x^2+y^2=4;Abcissa4=4;Ordenada4=0";
-        QTest::newRow("P onto and into a circle")
-            << "circunferencia2-2" << circle << 0 << "2 0.1;1 0;0 0;3 0" << false;
-        QTest::newRow("P onto and into a circle, tangents")
-            << "circunferencia3-2" << circle << 0 << "2 0.1;0.5 0.5;4 1" << true;
-        QTest::newRow("P into the circle of the form's own equation, tangents")
-            << "circunferencia3-2"
-            << "Abcissa4=-1;Ordenada4=0;Text9=x^2+y^2-2x-1=0" << 0
-            << "-0.5 0.1;0 0.1;0.5 0.1;3.5 1.1" << false;
-        QTest::newRow("A onto B, bisector")
-            << "pontos-4"
-            << "Abcissa6=0;Ordenada6=0;Abcissa7=2;Ordenada7=1" << 0 << "2 1;1 1" << false;
-        QTest::newRow("A onto B, line through them")
-            << "recta1-2"
-            << "Abcissa1=0;Ordenada1=0;Abcissa2=2;Ordenada2=1" << 0 << "1.9 1.1;-1 -1" << true;
-        QTest::newRow("three points in line")
-            << "recta3-1"
-            << "Abcissa1=0;Ordenada1=0;Abcissa2=1;Ordenada2=1;Abcissa3=2;Ordenada3=3" << 2
-            << "2 2;2 2.5;3 3" << false;
-        QTest::newRow("vertices in line, circumcentre")
-            << "triangulo-1a"
-            << "Abcissa1=0;Ordenada1=0;Abcissa2=1;Ordenada2=1;Abcissa3=2;Ordenada3=3" << 2
-            << "2 2;-2 -2;4 0" << true;
-        QTest::newRow("three points in line, circle through them")
-            << "circunferencia2-4"
-            << "Abcissa9=0;Ordenada9=0;Abcissa10=1;Ordenada10=1;Abcissa11=2;Ordenada11=3" << 1
-            << "1 1.5;0 0;-1 2" << false;
-        QTest::newRow("right angle, then not")
-            << "triangulo-3"
-            << "Abcissa9=0;Ordenada9=0;Abcissa10=4;Ordenada10=0;Abcissa11=1;Ordenada11=3" << 2
-            << "0 3;0 0;1 1" << true;
-    }
-    void degeneratePlaces() {
-        QFETCH(QString, problem);
-        QFETCH(QString, typed);
-        QFETCH(int, index);
-        QFETCH(QString, path);
-        QFETCH(bool, byTouch);
-        const exact::FrameId id = *exact::FrameId::named(problem.toStdString());
-        openAndPress(id, typed, PressKind::Resolver);
-        drag(id, PressKind::Resolver, pointHandle(index).at, pointsOf(path), byTouch);
-    }
-
-    /// A line dragged along itself, a line turned by its grip, a circle by
-    /// its centre and by its grip: the equation is rewritten in the form it
-    /// was typed in, with the regional decimal comma, the answer is a fresh
-    /// press's, and undo brings back the typed text exactly.
-    void equationWritten_data() {
-        QTest::addColumn<QString>("problem");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("handle");
-        QTest::addColumn<QString>("from"); ///< empty: the handle's own place
-        QTest::addColumn<QString>("to");
-        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("written"); ///< the field's text after, if it is checked
+        const auto row = [](const char* name, const char* problem, const QString& typed,
+                            const char* handle, const char* from, const char* path, bool touch,
+                            const char* written = "") {
+            QTest::newRow(name) << problem << typed << handle << from << path << touch << written;
+        };
+        row("P onto and into a circle", "circunferencia2-2",
+            "Text9=x^2+y^2=4;Abcissa4=4;Ordenada4=0", "point 0", "", "2 0.1;1 0;0 0;3 0", false);
+        row("A onto B, bisector", "pontos-4", "Abcissa6=0;Ordenada6=0;Abcissa7=2;Ordenada7=1",
+            "point 0", "", "2 1;1 1", false);
+        row("A onto B, line through them", "recta1-2",
+            "Abcissa1=0;Ordenada1=0;Abcissa2=2;Ordenada2=1", "point 0", "", "1.9 1.1;-1 -1", true);
+        row("vertices in line, circumcentre", "triangulo-1a",
+            "Abcissa1=0;Ordenada1=0;Abcissa2=1;Ordenada2=1;Abcissa3=2;Ordenada3=3", "point 2", "",
+            "2 2;-2 -2;4 0", true);
+        row("right angle, then not", "triangulo-3",
+            "Abcissa9=0;Ordenada9=0;Abcissa10=4;Ordenada10=0;Abcissa11=1;Ordenada11=3", "point 2",
+            "", "0 3;0 0;1 1", true);
+        row("line moved through P, distance", "recta2-3", "Abcissa1=2;Ordenada1=4;Text5=y=0,5x+1",
+            "Text5 line", "-4 -1", "-4 0.1;-4 1.1;-4 2.1", false);
+        row("line turned through the centre, tangent circle", "circunferencia1-2",
+            "Abcissa1=2;Ordenada1=0;Text3=y=x", "Text3 turn", "", "2.1 0.1;2 -2", false);
+        row("line turned onto the other, angle", "recta2-4", "Text6=y=x;Text7=y=3x", "Text6 turn",
+            "", "1.1 2.9;2.9 1.1", true);
+        row("circle shrunk to a point and grown, distance to P", "circunferencia2-2",
+            "Abcissa4=4;Ordenada4=0;Text9=x^2+y^2-2x-3=0", "Text9 radius", "",
+            "2.1 0.1;1.1 0.1;0.9 0.1;2.1 0.1", false);
+        row("circle moved onto and over P, tangents", "circunferencia3-2",
+            "Abcissa4=4;Ordenada4=0;Text9=x^2+y^2=4", "Text9 centre", "", "2.1 0.1;3.1 0.1;0.1 0.1",
+            true);
+        row("circle moved onto the other, two circles", "circunferencia3-1",
+            "Text6=x^2+y^2=4;Text7=(x-3)^2+y^2=4", "Text7 centre", "", "0.1 0.1;-5.1 0.1", false);
         const QString line = "Abcissa1=-8;Ordenada1=8;Text5=";
         const QString circle = "Abcissa4=-8;Ordenada4=8;Text9=";
-        const auto row = [](const char* name, const char* problem, const QString& typed,
-                            const char* field, const char* handle, const char* from, const char* to,
-                            const char* written) {
-            QTest::newRow(name) << problem << typed << field << handle << from << to << written;
-        };
         // Up 1,1 is two halves: the ordinate at the origin goes up by 1.
-        row("reduced line moved up", "recta2-3", line + "y=0,5x+1", "Text5", "line", "-4 -1",
-            "-4 0.1", "y=0,5x+2");
-        row("general line moved up", "recta2-3", line + "x - 2y + 6 = 0", "Text5", "line", "-4 1",
-            "-4 2.1", "x-2y+8=0");
+        row("reduced line moved up", "recta2-3", line + "y=0,5x+1", "Text5 line", "-4 -1", "-4 0.1",
+            false, "y=0,5x+2");
+        row("general line moved up", "recta2-3", line + "x - 2y + 6 = 0", "Text5 line", "-4 1",
+            "-4 2.1", false, "x-2y+8=0");
         // A steep line moves sideways: y = 2(x − 1) − 1.
-        row("steep line moved sideways", "recta2-3", line + "y=2x-1", "Text5", "line", "2 3",
-            "3.1 3", "y=2x-3");
-        row("line with a number on the right moved", "recta2-3", line + "3x - 4y = 24", "Text5",
-            "line", "-4 -9", "-4 -7.9", "3x-4y=20");
+        row("steep line moved sideways", "recta2-3", line + "y=2x-1", "Text5 line", "2 3", "3.1 3",
+            false, "y=2x-3");
+        row("line with a number on the right moved", "recta2-3", line + "3x - 4y = 24",
+            "Text5 line", "-4 -9", "-4 -7.9", false, "3x-4y=20");
         // About (0 , −6), where it crosses the y-axis, through (2 , −2).
-        row("line with a number on the right turned", "recta2-3", line + "3x - 4y = 24", "Text5",
-            "turn", "", "2.1 -2.1", "2x-y=6");
-        row("line x = k moved", "recta2-3", line + "x=2", "Text5", "line", "2 -5", "3.6 -5",
+        row("line with a number on the right turned", "recta2-3", line + "3x - 4y = 24",
+            "Text5 turn", "", "2.1 -2.1", false, "2x-y=6");
+        row("line x = k moved", "recta2-3", line + "x=2", "Text5 line", "2 -5", "3.6 -5", false,
             "x=3,5");
         // y = x turns about the origin, where it crosses both axes.
-        row("reduced line turned", "recta2-3", line + "y=x", "Text5", "turn", "", "1.1 2.9",
-            "y=3x");
-        row("general line turned", "recta2-3", line + "x-y=0", "Text5", "turn", "", "1.1 2.9",
+        row("general line turned", "recta2-3", line + "x-y=0", "Text5 turn", "", "1.1 2.9", false,
             "3x-y=0");
-        row("reduced line turned upright", "recta2-3", line + "y=x", "Text5", "turn", "",
-            "-0.1 2.9", "x=0");
-        row("reduced line turned to a third", "recta2-3", line + "y=x", "Text5", "turn", "",
-            "2.9 1.1", "y=1/3x");
-        row("reduced circle moved", "circunferencia2-2", circle + "(x-1)^2+(y+2)^2=4", "Text9",
-            "centre", "", "2.4 -1.4", "(x-2,5)^2+(y+1,5)^2=4");
+        row("reduced line turned upright", "recta2-3", line + "y=x", "Text5 turn", "", "-0.1 2.9",
+            false, "x=0");
+        row("reduced line turned to a third", "recta2-3", line + "y=x", "Text5 turn", "", "2.9 1.1",
+            false, "y=1/3x");
+        row("reduced circle moved", "circunferencia2-2", circle + "(x-1)^2+(y+2)^2=4",
+            "Text9 centre", "", "2.4 -1.4", false, "(x-2,5)^2+(y+1,5)^2=4");
         // Centre (−1, 2), r² = 4: x² + y² + 2x − 4y + 1 = 0.
-        row("expanded circle moved", "circunferencia2-2", circle + "x^2+y^2-2x-3=0", "Text9",
-            "centre", "", "-1.1 2.1", "x^2+y^2+2x-4y+1=0");
+        row("expanded circle moved", "circunferencia2-2", circle + "x^2+y^2-2x-3=0", "Text9 centre",
+            "", "-1.1 2.1", false, "x^2+y^2+2x-4y+1=0");
         // Through (3,5 , 1): r² = 2,5² + 1² = 7,25, and 1 − 7,25 = −6,25.
-        row("expanded circle resized", "circunferencia2-2", circle + "x^2+y^2-2x-3=0", "Text9",
-            "radius", "", "3.4 1.1", "x^2+y^2-2x-6,25=0");
-        row("reduced circle resized", "circunferencia2-2", circle + "(x-1)^2+(y+2)^2=4", "Text9",
-            "radius", "", "4.1 -2.1", "(x-1)^2+(y+2)^2=9");
+        row("expanded circle resized", "circunferencia2-2", circle + "x^2+y^2-2x-3=0",
+            "Text9 radius", "", "3.4 1.1", false, "x^2+y^2-2x-6,25=0");
         row("circle resized to its centre", "circunferencia2-2", circle + "(x-1)^2+(y+2)^2=4",
-            "Text9", "radius", "", "1.1 -1.9", "(x-1)^2+(y+2)^2=0");
+            "Text9 radius", "", "1.1 -1.9", false, "(x-1)^2+(y+2)^2=0");
     }
-    void equationWritten() {
+    void dragged() {
         QFETCH(QString, problem);
         QFETCH(QString, typed);
-        QFETCH(QString, name);
         QFETCH(QString, handle);
         QFETCH(QString, from);
-        QFETCH(QString, to);
+        QFETCH(QString, path);
+        QFETCH(bool, byTouch);
         QFETCH(QString, written);
         const exact::FrameId id = *exact::FrameId::named(problem.toStdString());
         openAndPress(id, typed, PressKind::Resolver);
-        const QString before = field(name)->text();
-        const std::optional<BoardDrag::Handle> h = equationHandle(name, kindNamed(handle));
+        const QString what = handle.section(' ', 0, 0), which = handle.section(' ', 1);
+        const std::optional<BoardDrag::Handle> h =
+            what == "point" ? pointHandle(which.toInt()) : equationHandle(what, kindNamed(which));
         QVERIFY(h);
-        drag(id, PressKind::Resolver, from.isEmpty() ? h->at : pointsOf(from).first(), pointsOf(to),
-             false);
-        QCOMPARE(field(name)->text(), written);
-        undoneAndRedone(name, before, written);
-    }
-
-    /// The line or circle of every field of every problem, as the form
-    /// gives it, moved and turned or resized: its field reads back as the
-    /// line or circle the drag's displacement on the grid's halves makes,
-    /// written as it was typed, the answer follows as a fresh press gives
-    /// it, and undo brings back the text exactly.
-    void everyEquationDragged_data() {
-        QTest::addColumn<QString>("problem");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("byGrip");
-        for (const exact::FrameId& problem : exact::allFrames())
-            for (const exact::FrameField& f : problem.fields()) {
-                if (f.role != exact::Role::Line && f.role != exact::Role::Circle) continue;
-                const bool line = f.role == exact::Role::Line;
-                for (const bool byGrip : {false, true})
-                    QTest::addRow("%s %s %s", problem.name().data(), f.name,
-                                  byGrip ? (line ? "turned" : "resized") : "moved")
-                        << QString::fromUtf8(problem.name().data(),
-                                             qsizetype(problem.name().size()))
-                        << QString::fromUtf8(f.name) << byGrip;
-            }
-    }
-    void everyEquationDragged() {
-        QFETCH(QString, problem);
-        QFETCH(QString, name);
-        QFETCH(bool, byGrip);
-        const exact::FrameId id = *exact::FrameId::named(problem.toStdString());
-        openAndPress(id, {}, PressKind::Resolver);
-        const QString before = field(name)->text();
-        const bool isLine = equationHandle(name, Kind::Line).has_value();
-        QVERIFY2(isLine || equationHandle(name, Kind::Centre), qPrintable(before));
-        if (isLine)
-            byGrip ? turnLine(id, name) : moveLine(id, name);
-        else
-            byGrip ? resizeCircle(id, name) : moveCircle(id, name);
-        if (QTest::currentTestFailed()) return;
-        const QString after = field(name)->text();
-        QVERIFY2(sameWriting(before, after, isLine), qPrintable(before + " → " + after));
-        QVERIFY2(!after.contains('.'), qPrintable(after)); // the regional decimal comma
-        undoneAndRedone(name, before, after);
-    }
-
-    /// Across the places where a frame has no answer, or a degenerate one
-    /// (a line through P, a circle shrinking to a point, P onto a circle, two
-    /// circles onto each other) and back, by mouse and by finger: no box,
-    /// no stale answer, and the press's message said at the foot of the board.
-    void degenerateEquations_data() {
-        QTest::addColumn<QString>("problem");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("handle");
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<bool>("byTouch");
-        QTest::newRow("line moved through P, distance") << "recta2-3"
-                                                        << "Abcissa1=2;Ordenada1=4;Text5=y=0,5x+1"
-                                                        << "Text5"
-                                                        << "line"
-                                                        << "-4 -1"
-                                                        << "-4 0.1;-4 1.1;-4 2.1" << false;
-        QTest::newRow("line moved through P, parallel through P")
-            << "recta1-3"
-            << "Abcissa3=1;Ordenada3=4;Text5=y=2x"
-            << "Text5"
-            << "line"
-            << "1 2"
-            << "0.1 2;-0.6 2;1.1 2" << true;
-        QTest::newRow("line turned through the centre, tangent circle")
-            << "circunferencia1-2"
-            << "Abcissa1=2;Ordenada1=0;Text3=y=x"
-            << "Text3"
-            << "turn"
-            << ""
-            << "2.1 0.1;2 -2" << false;
-        QTest::newRow("line turned onto the other, angle") << "recta2-4"
-                                                           << "Text6=y=x;Text7=y=3x"
-                                                           << "Text6"
-                                                           << "turn"
-                                                           << ""
-                                                           << "1.1 2.9;2.9 1.1" << true;
-        QTest::newRow("circle shrunk to a point and grown, distance to P")
-            << "circunferencia2-2"
-            << "Abcissa4=4;Ordenada4=0;Text9=x^2+y^2-2x-3=0"
-            << "Text9"
-            << "radius"
-            << ""
-            << "2.1 0.1;1.1 0.1;0.9 0.1;2.1 0.1" << false;
-        QTest::newRow("circle moved onto and over P, tangents")
-            << "circunferencia3-2"
-            << "Abcissa4=4;Ordenada4=0;Text9=x^2+y^2=4"
-            << "Text9"
-            << "centre"
-            << ""
-            << "2.1 0.1;3.1 0.1;0.1 0.1" << true;
-        QTest::newRow("circle moved onto the other, two circles")
-            << "circunferencia3-1"
-            << "Text6=x^2+y^2=4;Text7=(x-3)^2+y^2=4"
-            << "Text7"
-            << "centre"
-            << ""
-            << "0.1 0.1;-5.1 0.1" << false;
-    }
-    void degenerateEquations() {
-        QFETCH(QString, problem);
-        QFETCH(QString, typed);
-        QFETCH(QString, name);
-        QFETCH(QString, handle);
-        QFETCH(QString, from);
-        QFETCH(QString, path);
-        QFETCH(bool, byTouch);
-        const exact::FrameId id = *exact::FrameId::named(problem.toStdString());
-        openAndPress(id, typed, PressKind::Resolver);
-        const std::optional<BoardDrag::Handle> h = equationHandle(name, kindNamed(handle));
-        QVERIFY(h);
+        const QString before = what == "point" ? QString() : field(what)->text();
         drag(id, PressKind::Resolver, from.isEmpty() ? h->at : pointsOf(from).first(),
              pointsOf(path), byTouch);
+        if (written.isEmpty()) return;
+        QCOMPARE(field(what)->text(), written);
+        QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(field(what)->text(), before);
+        QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(field(what)->text(), written);
     }
 
     /// A line's pivot is where it crosses an axis nearer the board's centre,
@@ -697,40 +452,35 @@ private slots:
         QCOMPARE(form->drag().selected(), 2); // P, after the circle
     }
 
-    /// A drag after "Dados" presses "Dados" again; with Shift the point moves
-    /// freely, to the hundredth a pixel of the usual board comes to.
-    void dataPressAndFreeDrag() {
-        const exact::FrameId id = *exact::FrameId::named("pontos-2");
-        openAndPress(id, "Abcissa2=1;Ordenada2=1", PressKind::Dados);
-        drag(id, PressKind::Dados, pointHandle(0).at, {{3.63, -2.17}}, false, Qt::ShiftModifier);
+    /// A drag after "Dados" presses "Dados" again; with Shift a point, or a
+    /// circle's centre, moves freely, to the hundredth a pixel of the usual board
+    /// comes to, off the grid's halves; the circle keeps its radius.
+    void shiftMovesFreely() {
+        const auto landedNear = [this](QPointF landed, QPointF target) {
+            const double pixel = board().window().width() / Board::Side;
+            QVERIFY(std::abs(landed.x() - target.x()) <= 2 * pixel);
+            QVERIFY(std::abs(landed.y() - target.y()) <= 2 * pixel);
+            QVERIFY(landed != doubles(halves(target)));
+        };
+        const exact::FrameId points = *exact::FrameId::named("pontos-2");
+        openAndPress(points, "Abcissa2=1;Ordenada2=1", PressKind::Dados);
+        drag(points, PressKind::Dados, pointHandle(0).at, {{3.63, -2.17}}, false,
+             Qt::ShiftModifier);
         QVERIFY(!form->solution());
-        for (const QString& name : {QStringLiteral("Abcissa2"), QStringLiteral("Ordenada2")}) {
-            const QString text = field(name)->text();
-            QVERIFY2(text.section('.', 1).size() <= 2, qPrintable(text)); // hundredths at most
-        }
-        const QPointF landed(field("Abcissa2")->text().toDouble(),
-                             field("Ordenada2")->text().toDouble());
-        const double pixel = board().window().width() / Board::Side;
-        QVERIFY(std::abs(landed.x() - 3.63) <= 2 * pixel);
-        QVERIFY(std::abs(landed.y() + 2.17) <= 2 * pixel);
-        QVERIFY(landed != QPointF(3.5, -2)); // not on the grid's half
-    }
+        for (const QString& name : {QStringLiteral("Abcissa2"), QStringLiteral("Ordenada2")})
+            QVERIFY2(field(name)->text().section('.', 1).size() <= 2,
+                     qPrintable(field(name)->text()));
+        landedNear({field("Abcissa2")->text().toDouble(), field("Ordenada2")->text().toDouble()},
+                   {3.63, -2.17});
 
-    /// With Shift a circle's centre moves freely, to the hundredth a pixel
-    /// comes to, and its radius stays.
-    void freeEquationDrag() {
-        const exact::FrameId id = *exact::FrameId::named("circunferencia2-2");
-        openAndPress(id, "Abcissa4=-8;Ordenada4=8;Text9=(x-1)^2+(y+2)^2=4", PressKind::Dados);
-        drag(id, PressKind::Dados, {1, -2}, {{2.43, -1.37}}, false, Qt::ShiftModifier);
+        const exact::FrameId circles = *exact::FrameId::named("circunferencia2-2");
+        openAndPress(circles, "Abcissa4=-8;Ordenada4=8;Text9=(x-1)^2+(y+2)^2=4", PressKind::Dados);
+        drag(circles, PressKind::Dados, {1, -2}, {{2.43, -1.37}}, false, Qt::ShiftModifier);
         const exact::Circle c = circleIn("Text9");
         QCOMPARE(c.radiusSquared(), exact::Number(4));
-        const exact::Number hundredths = c.centre.x * 100;
-        QVERIFY2(hundredths.isInteger() && (c.centre.y * 100).isInteger(),
+        QVERIFY2((c.centre.x * 100).isInteger() && (c.centre.y * 100).isInteger(),
                  qPrintable(field("Text9")->text()));
-        const double pixel = board().window().width() / Board::Side;
-        QVERIFY(std::abs(c.centre.x.toDouble() - 2.43) <= 2 * pixel);
-        QVERIFY(std::abs(c.centre.y.toDouble() + 1.37) <= 2 * pixel);
-        QVERIFY(c.centre != halves({2.43, -1.37})); // not on the grid's half
+        landedNear(doubles(c.centre), {2.43, -1.37});
     }
 
     /// On the full-screen board a point is dragged as on the form's board,

@@ -1,9 +1,36 @@
 // Whatever a student types into any field of any frame, every press ends: solve mode off, one
 // message at most (besides the reports the routines make and go on from), and no result that
-// reads "inf", "nan" or an empty coordinate.
+// reads "inf", "nan" or an empty coordinate. A field whose text cannot be read gets the focus,
+// its text selected, once the error report is closed.
 
 #include "alltopics.h"
 #include "formcase.h"
+
+namespace {
+
+/// "abc" pressed: when the press ends in the error report, the focus is in the field with its
+/// text selected (the report itself is unchanged); when the press does not read the field, the
+/// focus stays on the button.
+void focusAfterAbc(const FormCases::OpenForm& open, const FormCases::FieldPress& p, int& reported) {
+    static const QRegularExpression generic(
+        "^Erro:\n\n(Variável não definida: abc|Tipos incompatíveis\\.|"
+        "Argumento ou chamada de procedimento inválidos\\.)$");
+    QStringList said;
+    for (const Message& m : open.messages)
+        said << FormCases::described(m);
+    const QString where =
+        p.button->objectName() + ' ' + p.field->objectName() + ": " + said.join('|');
+    if (said.isEmpty() || !said.last().startsWith(QLatin1String("Erro:"))) {
+        QVERIFY2(open.form->focusWidget() == p.button, qPrintable(where)); // not read
+        return;
+    }
+    ++reported;
+    QVERIFY2(said.size() == 1 && generic.match(said.last()).hasMatch(), qPrintable(where));
+    QVERIFY2(open.form->focusWidget() == p.field, qPrintable(where));
+    QCOMPARE(p.field->selectedText(), QStringLiteral("abc"));
+}
+
+} // namespace
 
 class TestHostileInput : public QObject {
     Q_OBJECT
@@ -28,7 +55,7 @@ void TestHostileInput::everyFieldOfEveryFrame() {
     useDecimalComma(true);
     FormCases::OpenForm open{Topic(topic)};
     QVERIFY(open.form);
-    int presses = 0;
+    int presses = 0, reported = 0;
     FormCases::forEveryFieldOfEveryFrame(open, [&](const FormCases::FieldPress& p) {
         for (const QString& text : hostile) {
             p.reset();
@@ -50,9 +77,11 @@ void TestHostileInput::everyFieldOfEveryFrame() {
             QVERIFY2(data || p.results.isEmpty() || !written.join("").isEmpty() ||
                          !open.messages.empty(),
                      qPrintable(where));
+            if (text == QLatin1String("abc")) focusAfterAbc(open, p, reported);
         }
     });
     QVERIFY(presses > 100);
+    QVERIFY(reported > presses / int(hostile.size()) / 2);
 }
 
 QTEST_MAIN(TestHostileInput)

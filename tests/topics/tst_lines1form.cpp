@@ -25,9 +25,6 @@ void TestLines1Form::rows() {
     QTest::newRow("two points on a vertical line")
         << row({"Abcissa1", "1", "Ordenada1", "2", "Abcissa2", "1", "Ordenada2", "5"},
                {"Resolver1"}, {"Resultado1", "3x+0y-3=0"}, {}, {"line V2 1 -9 1 9"});
-    QTest::newRow("two points, decimals")
-        << row({"Abcissa1", "0", "Ordenada1", "0.5", "Abcissa2", "1", "Ordenada2", "0"},
-               {"Resolver1"}, {"Resultado1", "-0,5x-y+0,5=0"});
     QTest::newRow("coincident points: the message, bare axes, the label emptied")
         << row({}, {"Resolver1", "Abcissa2=10/2", "Ordenada2=-3", "Resolver1"}, {"Resultado1", ""},
                {noLine}, {"count A any 0", "count V any 0"});
@@ -42,11 +39,6 @@ void TestLines1Form::rows() {
     QTest::newRow("perpendicular, initial")
         << row({}, {"Resolver5"}, {"Resultado3", "3x-2y=0"}, {},
                {"line V2 6 9 -6 -9", "count V any 1", given, "dot A 2 3"});
-    QTest::newRow("perpendicular, decimals")
-        << row({"Text7", "2x+4y=1", "Abcissa4", "1/3", "Ordenada4", "0"}, {"Resolver5"},
-               {"Resultado3", "4x-2y-1,33=0"});
-    QTest::newRow("perpendicular to a horizontal line")
-        << row({"Text7", "y=5", "Abcissa4", "2"}, {"Resolver5"}, {"Resultado3", "x+0y-2=0"});
     QTest::newRow("data: labels emptied, only the data drawn")
         << row({}, {"Resolver1", "Resolver4", "Resolver5", "Dados1", "Dados4", "Dados5"},
                {"Resultado1", "", "Resultado2", "", "Resultado3", ""}, {},
@@ -76,9 +68,6 @@ void TestLines1Form::rows() {
     QTest::newRow("exact verdict: one point written twice with decimals")
         << row({"Abcissa1", "0.1+0.2", "Ordenada1", "1", "Abcissa2", "0.3", "Ordenada2", "1"},
                {"Resolver1"}, {"Resultado1", ""}, {noLine}, {"count A any 0", "count V any 0"});
-    QTest::newRow("exact verdict: an equation written with decimals that is no line") << row(
-        {"Text1", "(1.1+2.2)*x=3.3*x+1", "Text7", "(1.1+2.2)*x=3.3*x+1"}, {"Command3", "Resolver5"},
-        {"Resultado3", "0x+0y=0"}, QStringList(3, NotALine), {"count V any 0", "count A2 line 0"});
     QTest::newRow("unreadable coordinate: bare axes, drawn before the fields are read")
         << row({"Abcissa2", "abc"}, {"Resolver4", "Resolver1"}, {"Resultado1", ""},
                {undefined("abc")}, {"count A any 0", "count V any 0"});

@@ -31,8 +31,6 @@ void TestLines3Form::rows() {
     QTest::newRow("collinear, data empties the verdict")
         << row({"Resultado1", "antigo"}, {"Dados1"}, {"Resultado1", ""}, {},
                {"count A dot 3", "count V any 0"});
-    QTest::newRow("collinear, third point moved") << row(
-        points({"2", "3", "4", "6", "-2", "-2"}), {"Resolver1"}, {"Resultado1", notCollinear});
     // Verdicts on the numbers typed, not on their doubles.
     QTest::newRow("collinear, decimals") << row(points({"0.1", "0.2", "0.2", "0.4", "0.3", "0.6"}),
                                                 {"Resolver1"}, {"Resultado1", Collinear});
@@ -49,12 +47,6 @@ void TestLines3Form::rows() {
     QTest::newRow("collinear, past the limits, off by one") << row(
         points({"0", "0", "sqr(2)", "sqr(999999999989)", "3*sqr(2)", "3*sqr(999999999989)+1"}),
         {"Resolver1"}, {"Resultado1", notCollinear});
-    QTest::newRow("collinear, vertical")
-        << row(points({"1", "0", "1", "5", "1", "-7"}), {"Resolver1"}, {"Resultado1", Collinear});
-    QTest::newRow("collinear, horizontal but one") << row(
-        points({"0", "2", "3", "2", "-4", "2.5"}), {"Resolver1"}, {"Resultado1", notCollinear});
-    QTest::newRow("collinear, expressions") << row(points({"1/2", "sqr(4)", "x+1", "3", "0", "1"}),
-                                                   {"Resolver1"}, {"Resultado1", Collinear});
     QTest::newRow("collinear, no tolerance")
         << row(points({"0", "0", "3", "1", "6", "2.0000000001"}), {"Resolver1"},
                {"Resultado1", notCollinear});
@@ -79,8 +71,6 @@ void TestLines3Form::rows() {
     QTest::newRow("slope -1: borrowed, not carried")
         << row(slopeOf({"0", "0", "1", "-1"}), {"Resolver3"},
                {"Resultado2", "-1", "Resultado3", "134º  59'  60''"});
-    QTest::newRow("slope 1") << row(slopeOf({"1", "1", "2", "2"}), {"Resolver3"},
-                                    {"Resultado2", "1", "Resultado3", "45º  0'  0''"});
     QTest::newRow("slope from exact decimal points")
         << row(slopeOf({"0.5", "1.5", "2.5", "3.5"}), {"Resolver3"},
                {"Resultado2", "1", "Resultado3", "45º  0'  0''"});
@@ -88,9 +78,6 @@ void TestLines3Form::rows() {
         << row({"Text9", "y=2"}, {"Option2", "Resolver3"}, {"Resultado2", "0", "Resultado3", "0º"});
     QTest::newRow("slope of a vertical line")
         << row({"Text9", "x=3"}, {"Option2", "Resolver3"},
-               {"Resultado2", "Não existe", "Resultado3", "90º"});
-    QTest::newRow("slope through two points one above the other")
-        << row(slopeOf({"1", "2", "1", "5"}), {"Resolver3"},
                {"Resultado2", "Não existe", "Resultado3", "90º"});
     QTest::newRow("slope of no line: reported, then the vertical path")
         << row(slopeOf({"3", "1", "3", "1"}) + QStringList{"Text9", "0x+0y=1"},
@@ -105,15 +92,10 @@ void TestLines3Form::rows() {
                {"count A any 0", "count V any 0"});
     QTest::newRow("position, initial") << row({}, {"Resolver6"}, {"Resultado4", Parallel}, {},
                                               {"count A2 line 2", "count V any 0"});
-    QTest::newRow("position of y=1 and y=2")
-        << row({"Text5", "y=1", "Text6", "y=2"}, {"Resolver6"}, {"Resultado4", Parallel});
     QTest::newRow("position, concurrent: the meeting point")
         << row({"Text5", "x + y - 1 = 0", "Text6", "x-y-1=0"}, {"Resolver6"},
                {"Text5", "x+y-1=0", "Resultado4", "As rectas são concorrentes em ( 1 , 0 )"}, {},
                {"line A2 -8 9 9 -8", "line A2 9 8 -8 -9", "dot V 1 0", "line V1. 0 0 1 0"});
-    QTest::newRow("position, concurrent, rounded")
-        << row({"Text5", "2x+3y+4=0", "Text6", "5x-2y+4=0"}, {"Resolver6"},
-               {"Resultado4", "As rectas são concorrentes em ( -1,05 , -0,63 )"});
     QTest::newRow("position, Coincident") << row({"Text5", "y=2x+1", "Text6", "4x-2y+2=0"},
                                                  {"Resolver6"}, {"Resultado4", Coincident});
     QTest::newRow("position, refused second line: the first stays drawn")

@@ -35,8 +35,6 @@ void TestLines4Form::rows() {
     QTest::newRow("parallel to the x axis")
         << row({}, {"Resolver3"}, {first, "y = 3", second, ""}, {},
                point + QStringList{"line V2 -9 3 9 3", "count V any 1"});
-    QTest::newRow("parallel to the x axis, rounded")
-        << row({"Ordenada1", "1/3"}, {"Resolver3"}, {first, "y = 0,33"});
     QTest::newRow("parallel to the y axis")
         << row({}, {"Option2", "Resolver3"}, {first, "x = -1"}, {}, {"line V2 -1 9 -1 -9"});
     QTest::newRow("parallel to the y axis, rounded")
@@ -46,8 +44,6 @@ void TestLines4Form::rows() {
     QTest::newRow("inclination 30")
         << row({}, inclination, {first, "0,58x-y+3,58 = 0"}, {},
                {"line V2 9 8.773502691896258 -9 -1.6188021535170063", "count V any 1"});
-    QTest::newRow("inclination 30 at (2, 0)")
-        << row({"Abcissa1", "2", "Ordenada1", "0"}, inclination, {first, "0,58x-y-1,15 = 0"});
     QTest::newRow("inclination as an expression, untrimmed")
         << row({"Text2", " 2*15 "}, inclination, {first, "0,58x-y+3,58 = 0"});
     QTest::newRow("inclination 45: a slope of 1 only once rounded")
@@ -69,19 +65,15 @@ void TestLines4Form::rows() {
                {first, ""}, QStringList(3, badInclination), point);
     QTest::newRow("slope 1") << row({}, {"Option4", "Resolver3"}, {first, "x-y+4=0"}, {},
                                     {"line V2 5 9 -9 -5"});
-    QTest::newRow("slope -2/3") << row({"Text6", "-2/3"}, {"Option4", "Resolver3"},
-                                       {first, "-0,67x-y+2,33=0"});
     QTest::newRow("angle 30 with the given line")
         << row({}, angle, {first, "2,46x-3,73y+13,66=0", second, "4,46x+0,27y+3,66=0"}, {},
                {"line A2 3 9 -6 -9", "line V2 8.087411293369668 9 -9 -2.2820323027550904",
                 "line V2 -1.360138566096939 9 -0.2797228678061222 -9", "count V2 line 2"});
-    QTest::newRow("angle written 30 graus") << row(
-        {"Text4", "30 graus"}, angle, {first, "2,46x-3,73y+13,66=0", second, "4,46x+0,27y+3,66=0"});
+    QTest::newRow("angle written with a decimal comma and a unit")
+        << row({"Text4", "30,0 graus"}, angle,
+               {first, "2,46x-3,73y+13,66=0", second, "4,46x+0,27y+3,66=0"});
     QTest::newRow("angle 90: the perpendicular twice")
         << row({"Text4", "90"}, angle, {first, "-x-2y+5=0", second, "x+2y-5=0"});
-    QTest::newRow("angle 45 with a horizontal line")
-        << row({"Text4", "45", "Text5", "y=0", "Abcissa1", "0", "Ordenada1", "0"}, angle,
-               {first, "x+y=0", second, "-x+y=0"});
     QTest::newRow("angle that is no number: 0, twice the parallel through P")
         << row({"Text4", "graus 30"}, angle, {}, {}, {"line V2 2 9 -7 -9", "count V2 line 2"});
     QTest::newRow("angle with a refused or unsplittable line: the point stays") << row(
@@ -110,9 +102,6 @@ void TestLines4Form::rows() {
         << row({}, {"Resolver7", "Text10=4x+6y+5=0", "Dados7", "Resolver7"},
                {"Resultado5", "", "Resultado6", ""}, {NoVerb, NoVerb},
                {"count A2 line 2", "count V any 0"});
-    QTest::newRow("after the message, data only draws the data")
-        << row({"Text10", "4x+6y+5=0"}, {"Resolver7", "Text10=x-2y+4=0", "Dados7"}, {}, {NoVerb},
-               {"count A2 line 2", "count V any 0"});
     QTest::newRow("bisectors of no line: reported, then taken for parallel")
         << row({"Text10", "0x+0y=1"}, {"Dados7"}, {}, {NotALine, NoVerb}, {"count A2 line 1"});
     QTest::newRow("bisectors, refused line: both stripped first, the board kept")
@@ -126,26 +115,19 @@ void TestLines4Form::angleFieldReadsItsLeadingNumber_data() {
     QTest::newRow("with a unit") << "30 graus" << 30.0;
     QTest::newRow("blanks and tabs anywhere") << " \t3 0 . 5 " << 30.5;
     QTest::newRow("signs") << "- .5" << -0.5;
-    QTest::newRow("plus sign") << "+7.5" << 7.5;
     QTest::newRow("exponent") << "2.5E-1x" << 0.25;
     QTest::newRow("exponent without digits") << "3e+" << 3.0;
     QTest::newRow("stops at an operator") << "10^400" << 10.0;
-    QTest::newRow("stops at a second point") << "1.5.6" << 1.5;
     // A comma between two digits is a decimal comma; one separator at most.
     // clang-format off
     for (const auto& [typed, value] : {std::pair{"1,5", 1.5}, {"2 , 5 graus", 2.5}, {"1,5,3", 1.5},
                                        {"1,5.3", 1.5}, {"1.5,3", 1.5}, {"3,x", 3.0}, {",5", 0.0}})
         QTest::newRow(typed) << QString(typed) << value;
     // clang-format on
-    QTest::newRow("degree sign") << QString::fromUtf8("45º") << 45.0;
     QTest::newRow("letters") << "abc" << 0.0;
     QTest::newRow("empty") << "" << 0.0;
-    QTest::newRow("two signs") << "--5" << 0.0;
-    QTest::newRow("lone point") << "." << 0.0;
     QTest::newRow("below the smallest double") << "1e-400" << 0.0;
-    QTest::newRow("long fraction") << "0." + QString(5000, QLatin1Char('0')) + "1" << 0.0;
     QTest::newRow("above the largest double") << "1e400" << qInf();
-    QTest::newRow("huge exponent") << "-2e99999999999999999999" << qInf();
     QTest::newRow("ten thousand nines") << QString(10000, QLatin1Char('9')) << qInf();
 }
 

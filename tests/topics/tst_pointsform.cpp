@@ -20,10 +20,11 @@ void TestPointsForm::rows() {
     QTest::newRow("midpoint, initial")
         << row({}, {"Resolver3"}, {"Resultado1", "(-3 , 1)"}, {},
                {"dot V -3 1", "line V1. -3 0 -3 1", "line V1. 0 1 -3 1"});
+    // A decimal comma typed reads as the point it stands for, in either setting.
+    QTest::newRow("midpoint, decimal commas typed")
+        << row(pointFields(2, {"0,5", "1", "1,5", "0"}), {"Resolver3"}, {"Resultado1", "(1 , 0,5)"});
     QTest::newRow("midpoint, half to even") << row(pointFields(2, {"0", "0", "1", "0.25"}),
                                                    {"Resolver3"}, {"Resultado1", "(0,5 , 0,12)"});
-    QTest::newRow("midpoint, one decimal")
-        << row(pointFields(2, {"-2", "1", "-4", "2"}), {"Resolver3"}, {"Resultado1", "(-3 , 1,5)"});
     QTest::newRow("midpoint, expressions")
         << row(pointFields(2, {"2*3", " sqr(16) ", "x+2", "-2^2"}), {"Resolver3"},
                {"Resultado1", "(4 , 0)"});
@@ -36,22 +37,15 @@ void TestPointsForm::rows() {
                                               {"line V2 -8 -2 6 4", "dot A -8 -2", "dot A 6 4"});
     QTest::newRow("distance, data draws no segment")
         << row({}, {"Dados6"}, {"Resultado2", ""}, {}, {"!line V2 -8 -2 6 4"});
-    QTest::newRow("distance, whole")
-        << row(pointFields(4, {"0", "0", "3", "4"}), {"Resolver6"}, {"Resultado2", "5"});
     // √(10¹⁶ + 1) is not whole, though its double is: the perfect-square test on the integer.
     QTest::newRow("distance, a near square") << row(pointFields(4, {"0", "0", "100000000", "1"}),
                                                     {"Resolver6"}, {"Resultado2", "Sqr(1E+16)"});
-    QTest::newRow("distance, a large square")
-        << row(pointFields(4, {"0", "0", "600000000", "800000000"}), {"Resolver6"},
-               {"Resultado2", "1000000000"});
     QTest::newRow("distance, decimal square")
         << row(pointFields(4, {"0", "0", "0.5", "0"}), {"Resolver6"}, {"Resultado2", "Sqr(0,25)"});
     QTest::newRow("distance, one point")
         << row(pointFields(4, {"7", "7", "7", "7"}), {"Resolver6"}, {"Resultado2", "0"});
     QTest::newRow("bisector, initial") << row({}, {"Resolver7"}, {"Resultado3", "14x+16y-21=0"}, {},
                                               {"line V2 -123/14 9 9 -105/16", "line A2 -2 -4 5 4"});
-    QTest::newRow("bisector of one point") << row(
-        pointFields(6, {"1", "1", "1", "1"}), {"Resolver7"}, {"Resultado3", "0x+0y=0"}, {NotALine});
     // Verdicts on the numbers typed, not on their binary roundings.
     QTest::newRow("exact verdict: a whole distance written with decimals")
         << row(pointFields(4, {"0", "0", "18.6", "24.8"}), {"Resolver6"}, {"Resultado2", "31"});
