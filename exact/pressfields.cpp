@@ -9,7 +9,7 @@ namespace exact {
 PressFields::PressFields(FrameData data)
     : m_exact(std::make_shared<const FrameData>(std::move(data))) {}
 
-Real PressFields::evaluated(const std::string& name, FieldHost& host) {
+Real PressFields::LerCampo(const std::string& name, FieldHost& host) {
     Field& f = field(name);
     if (!f.value)
         host.reading(name, [&] {
@@ -22,15 +22,15 @@ Real PressFields::evaluated(const std::string& name, FieldHost& host) {
     return *f.value;
 }
 
-Pt PressFields::point(std::size_t i, FieldHost& host) {
+Pt PressFields::LerPonto(std::size_t i, FieldHost& host) {
     const std::string n = m_exact->fieldName(Role::Point, i);
-    const Real x = evaluated("Abcissa" + n, host);
-    const Real y = evaluated("Ordenada" + n, host);
+    const Real x = LerCampo("Abcissa" + n, host);
+    const Real y = LerCampo("Ordenada" + n, host);
     return {x, y};
 }
 
 Real PressFields::number(std::size_t i, FieldHost& host) {
-    return evaluated(m_exact->fieldName(Role::Number, i), host);
+    return LerCampo(m_exact->fieldName(Role::Number, i), host);
 }
 
 Real PressFields::angle(std::size_t i, FieldHost& host) {
@@ -72,18 +72,18 @@ void PressFields::checkLine(std::size_t i, FieldHost& host) {
     return *f.line;
 }
 
-::Line PressFields::line(std::size_t i, FieldHost& host) {
+::Line PressFields::LerEquacaoRecta(std::size_t i, FieldHost& host) {
     checkLine(i, host);
     return sampledLine(m_exact->fieldName(Role::Line, i), host);
 }
 
-std::array<::Line, 2> PressFields::lines(FieldHost& host) {
+std::array<::Line, 2> PressFields::LerEquacoesRecta(FieldHost& host) {
     prepared(Role::Line, 0, host);
     prepared(Role::Line, 1, host);
     checkLine(0, host);
     checkLine(1, host);
-    const ::Line first = line(0, host);
-    const ::Line second = line(1, host);
+    const ::Line first = LerEquacaoRecta(0, host);
+    const ::Line second = LerEquacaoRecta(1, host);
     return {first, second};
 }
 

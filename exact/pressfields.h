@@ -58,16 +58,16 @@ public:
 
     // --- the doubles, each read once through `host` -------------------------
     /// The fields Abcissa<n> and Ordenada<n>, each evaluated with x = 0.
-    Pt point(std::size_t i, FieldHost& host);
+    Pt LerPonto(std::size_t i, FieldHost& host);
     Real number(std::size_t i, FieldHost& host);
     /// The leading number of the field, in degrees ("30 graus" is 30).
     Real angle(std::size_t i, FieldHost& host);
     /// A line equation: its blanks deleted (and written back), refused when
     /// it holds ">", "<", "^3" or "^2", then moved to one side and sampled.
-    ::Line line(std::size_t i, FieldHost& host);
+    ::Line LerEquacaoRecta(std::size_t i, FieldHost& host);
     /// The first two lines, read together: both prepared, then both
     /// checked, then both sampled.
-    std::array<::Line, 2> lines(FieldHost& host);
+    std::array<::Line, 2> LerEquacoesRecta(FieldHost& host);
 
     // --- the stages of an equation, for a frame that runs them between those of another field
     /// The equation of the i-th field of `role` without its blanks, written
@@ -92,7 +92,9 @@ private:
         std::optional<::Circle> circle;
     };
     Field& field(const std::string& name) { return m_fields[name]; }
-    Real evaluated(const std::string& name, FieldHost& host);
+    /// The input reader: the field's trimmed text as the interpreter's
+    /// equation, with x = 0, solved.
+    Real LerCampo(const std::string& name, FieldHost& host);
     ::Line sampledLine(const std::string& name, FieldHost& host);
 
     std::shared_ptr<const FrameData> m_exact;

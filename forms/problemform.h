@@ -162,7 +162,7 @@ protected:
     // the routine computes with; a fault or a refusal ends the press with the
     // focus on the field (exact/pressfields.h). Asked again, it gives the same.
     /// The i-th point of the problem pressed (the fields Abcissa<n> and Ordenada<n>).
-    Pt givenPoint(std::size_t i) { return fields().point(i, m_readers); }
+    Pt givenPoint(std::size_t i) { return fields().LerPonto(i, m_readers); }
     /// The i-th number.
     Real givenNumber(std::size_t i) { return fields().number(i, m_readers); }
     /// The i-th angle: the leading number of its field, in degrees.
@@ -170,9 +170,9 @@ protected:
     /// The i-th line: its blanks deleted and written back, refused with "A
     /// equação não representa uma recta." when it holds ">", "<", "^3" or
     /// "^2", then sampled (the rewritten equation left in the scratch field).
-    Line givenLine(std::size_t i) { return fields().line(i, m_readers); }
+    Line givenLine(std::size_t i) { return fields().LerEquacaoRecta(i, m_readers); }
     /// The first two lines, read together: both prepared, then both checked, then both sampled.
-    std::array<Line, 2> givenLines() { return fields().lines(m_readers); }
+    std::array<Line, 2> givenLines() { return fields().LerEquacoesRecta(m_readers); }
     /// The stage of givenLine(i) that refuses a line's text (the text
     /// prepared first), for a frame that runs it between those of another field.
     void checkLineText(std::size_t i) { fields().checkLine(i, m_readers); }

@@ -76,10 +76,10 @@ private slots:
                                            {"Text4", "2x - y + 3 = 0"}});
         Host host;
         for (int round = 0; round < 2; ++round) {
-            QCOMPARE(fields.point(0, host), (Pt{0.5, 8}));
+            QCOMPARE(fields.LerPonto(0, host), (Pt{0.5, 8}));
             QCOMPARE(fields.number(0, host).value(), 3.0);
             QCOMPARE(fields.angle(0, host).value(), 22.5);
-            QCOMPARE(fields.line(0, host), (Line{2, -1, 3}));
+            QCOMPARE(fields.LerEquacaoRecta(0, host), (Line{2, -1, 3}));
             QCOMPARE(host.log, QStringList({"read Abcissa1", "read Ordenada1", "read Text2",
                                             "read Text3", "write Text4 2x-y+3=0", "read Text4",
                                             "read Text4", "scratch 2x-y+3-(0)"}));
@@ -91,7 +91,7 @@ private slots:
     void twoLinesStageByStage() {
         exact::PressFields fields = typed({{"Text4", "x + y = 1"}, {"Text5", "x-y=2"}});
         Host host;
-        const auto [first, second] = fields.lines(host);
+        const auto [first, second] = fields.LerEquacoesRecta(host);
         QCOMPARE(first, (Line{1, 1, -1}));
         QCOMPARE(second, (Line{1, -1, -2}));
         QCOMPARE(host.log,
@@ -100,7 +100,7 @@ private slots:
 
         exact::PressFields refused = typed({{"Text4", "x+y=1"}, {"Text5", "y > x^2"}});
         Host refusing;
-        QVERIFY_THROWS_EXCEPTION(Refused, refused.lines(refusing));
+        QVERIFY_THROWS_EXCEPTION(Refused, refused.LerEquacoesRecta(refusing));
         QCOMPARE(refusing.blamed, std::string("Text5"));
         QCOMPARE(refusing.log, QStringList({"write Text4 x+y=1", "write Text5 y>x^2", "read Text4",
                                             "read Text5", "refused"}));
@@ -120,7 +120,7 @@ private slots:
                 typed({{"Abcissa1", "1/(0.1+0.2-0.3)"}, {"Ordenada1", "1"}});
             const auto exactPoint = [&] { return fields.exact().point(0); };
             if (exactFirst) QVERIFY_THROWS_EXCEPTION(NumberedError, exactPoint());
-            QCOMPARE(fields.point(0, host), (Pt{1 / nearlyZero, 1}));
+            QCOMPARE(fields.LerPonto(0, host), (Pt{1 / nearlyZero, 1}));
             if (!exactFirst) QVERIFY_THROWS_EXCEPTION(NumberedError, exactPoint());
         }
     }
