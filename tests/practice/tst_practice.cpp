@@ -194,17 +194,15 @@ private slots:
         QVERIFY(!slipsSeen.empty());
     }
 
-    /// The worked solution of every exercise reads as a textbook writes it and writes each
-    /// line and circle of the statement as the statement does ("r: 3x + 4y + 2 = 0", or
-    /// "x + y + 1 = 0", in both). Every slip of every frame, at every level, is met on the
-    /// seeds where it gives a wrong answer of its own, and opens the worked solution at a
-    /// step of its kind whose sentence or lines name the slip's quantity ("declive" for −m
-    /// in place of −1/m).
+    /// The worked solution of every exercise reads as a textbook writes it (that it writes
+    /// the statement's data as the statement does is tst_worksheet's). Every slip of every
+    /// frame, at every level, is met on the seeds where it gives a wrong answer of its own,
+    /// and opens the worked solution at a step of its kind whose sentence or lines name the
+    /// slip's quantity ("declive" for −m in place of −1/m).
     void workedSolutionsAndSlips() {
         const int seeds = rounds(20); // of the textbook's checks; the slips want 20 at least
         std::set<std::string> checked;
         QStringList wrong;
-        int compared = 0;
         for (const FrameDef& def : frameTable())
             for (Level l : AllLevels)
                 for (int seed = 1; def.levels[std::size_t(l)] && seed <= std::max(20, seeds);
@@ -212,21 +210,10 @@ private slots:
                     const Exercise ex = generate(def.id, l, std::uint64_t(seed));
                     const std::optional<exact::Solution> solution = workedSolution(ex);
                     QVERIFY2(solution, ex.statement.c_str());
-                    const QString statement = QString::fromStdString(ex.statement);
                     if (seed <= seeds) {
                         const QString advice = textbookcheck::fault(*solution);
-                        QVERIFY2(advice.isEmpty(), qPrintable(advice + "\n" + statement));
-                    }
-                    for (const exact::Slot& v : solution->titleValues) {
-                        if (seed > seeds || v.value.kind() != exact::Math::Kind::Chain) continue;
-                        const QString equation =
-                            QString::fromStdString(exact::linearText(v.value, ","));
-                        // Named ("r: …") or not ("a recta de equação …"), the same text.
-                        const QString named = QString::fromStdString(v.name) + ": ";
-                        const QString said =
-                            statement.contains(named) ? named + equation : equation;
-                        QVERIFY2(statement.contains(said), qPrintable(said + "\n" + statement));
-                        ++compared;
+                        QVERIFY2(advice.isEmpty(),
+                                 qPrintable(advice + "\n" + QString::fromStdString(ex.statement)));
                     }
                     for (const Slip& slip : def.slips) {
                         const std::string slipped = slipAnswer(ex, slip.id);
@@ -246,7 +233,6 @@ private slots:
                         checked.insert(caption(def.id) + slip.id);
                     }
                 }
-        QVERIFY(compared > 100);
         wrong.removeDuplicates();
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("\n")));
         std::size_t slips = 0;
@@ -277,24 +263,6 @@ private slots:
                 QVERIFY2(!cross(v[0], v[1], v[2]).isZero(), centroid.statement.c_str());
             }
         QVERIFY(no > 200);
-    }
-
-    /// Words or a point are both answers to where two lines stand: the kind asked tells nothing.
-    void relativePosition() {
-        int concurrent = 0;
-        for (std::uint64_t seed = 1; seed <= 30; ++seed) {
-            const Exercise ex = generate(problem("recta3-3"), Level::Basico, seed);
-            if (!std::holds_alternative<exact::Point>(ex.expected.values.at(0))) {
-                QCOMPARE(check(ex, "(1 , 2)").grade, Grade::Errado);
-                continue;
-            }
-            ++concurrent;
-            QCOMPARE(check(ex, "paralelas").grade, Grade::Errado);
-            QCOMPARE(check(ex, "As rectas são concorrentes em " + ex.answerText).grade,
-                     Grade::Certo);
-            QCOMPARE(check(ex, "concorrentes").grade, Grade::Unreadable);
-        }
-        QVERIFY(concurrent > 0);
     }
 
     void equalInAnyForm_data() {
