@@ -241,20 +241,32 @@ private slots:
         QCOMPARE(checked.size(), slips);
     }
 
-    /// "é rectângulo?": the key is the test's own computation, a right angle at a vertex
-    /// when the sides there are perpendicular (A(2 , 2), B(3 , −2), C(2 , −2) is right at C,
-    /// so never "não"); the vertices of a centroid never in a straight line.
+    /// The keys of triangles against the test's own right angles, the sides at a vertex
+    /// perpendicular: "é rectângulo?" answered so (A(2 , 2), B(3 , −2), C(2 , −2) is right at C,
+    /// so never "não"); an orthocentre worth finding, never a right triangle's, which is the
+    /// vertex of its right angle, given in the statement; the vertices of a centroid never in
+    /// a straight line.
     void keysOfTriangles() {
         const auto cross = [](const exact::Point& a, const exact::Point& b, const exact::Point& c) {
             return (b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y);
         };
+        const auto rightAt = [](const std::vector<exact::Point>& p, std::size_t i) {
+            return dot(p[i], p[(i + 1) % 3], p[(i + 2) % 3]).isZero();
+        };
         int no = 0;
-        for (Level level : {Level::Basico, Level::Intermedio})
+        for (Level level : AllLevels)
             for (std::uint64_t seed = 1; seed <= 400; ++seed) {
+                if (seed <= 60 && hasLevel(problem("triangulo-1c"), level)) {
+                    const Exercise ex = generate(problem("triangulo-1c"), level, seed);
+                    for (std::size_t i = 0; i < 3; ++i) {
+                        QVERIFY2(!rightAt(ex.data.points, i), ex.statement.c_str());
+                        QVERIFY(!sameValue(ex.expected.values.at(0), ex.data.points[i]));
+                    }
+                }
+                if (!hasLevel(problem("triangulo-3"), level)) continue;
                 const Exercise ex = generate(problem("triangulo-3"), level, seed);
                 const auto& p = ex.data.points;
-                const bool right = dot(p[0], p[1], p[2]).isZero() ||
-                                   dot(p[1], p[0], p[2]).isZero() || dot(p[2], p[0], p[1]).isZero();
+                const bool right = rightAt(p, 0) || rightAt(p, 1) || rightAt(p, 2);
                 QVERIFY(!cross(p[0], p[1], p[2]).isZero());
                 QCOMPARE(std::get<Words>(ex.expected.values.at(0)), right ? Words::Yes : Words::No);
                 no += !right;
@@ -322,27 +334,6 @@ private slots:
         const Verdict v = check(ex, "(6/4 , 7/2)");
         QCOMPARE(v.grade, Grade::CertoMasSimplifique);
         QVERIFY(v.text.find("fracção") != std::string::npos);
-    }
-
-    /// An orthocentre worth finding: never a right triangle's, which is the vertex of its
-    /// right angle, given in the statement. The right angle found by the test from the sides.
-    void orthocentreIsNoVertex() {
-        for (Level l : AllLevels) {
-            const FrameId frame = problem("triangulo-1c");
-            if (!hasLevel(frame, l)) continue;
-            for (int seed = 1; seed <= 60; ++seed) {
-                const Exercise ex = generate(frame, l, std::uint64_t(seed));
-                QVERIFY(caption(ex.frame).find("ortocentro") != std::string::npos);
-                const auto& p = ex.data.points;
-                for (std::size_t i = 0; i < 3; ++i) {
-                    const exact::Point& v = p[i];
-                    const exact::Point& a = p[(i + 1) % 3];
-                    const exact::Point& b = p[(i + 2) % 3];
-                    QVERIFY2(!dot(v, a, b).isZero(), ex.statement.c_str());
-                    QVERIFY(!sameValue(ex.expected.values.at(0), v));
-                }
-            }
-        }
     }
 
     /// A circle is equal expanded or not; where the reduced equation is asked, expanded is
