@@ -175,15 +175,12 @@ private slots:
 
     /// Rationals are converted to the nearest double.
     void rationalsToNearestDouble() {
-        for (const auto& [t, nearest] : {std::pair{"0.1", 0.1},
-                                         {"0.3", 0.3},
-                                         {"2.675", 2.675},
-                                         {"1/3", 1.0 / 3},
-                                         {"2/7", 2.0 / 7},
-                                         {"123456.789", 123456.789},
-                                         {"0.000001", 1e-6},
-                                         {"-10/3", -10.0 / 3}})
-            QCOMPARE(read(t).toDouble(), nearest);
+        // A decimal as strtod reads it; a quotient of whole numbers as IEEE divides them.
+        for (const QString t :
+             {"0.1", "0.3", "2.675", "1/3", "2/7", "123456.789", "0.000001", "-10/3"})
+            QCOMPARE(read(qPrintable(t)).toDouble(),
+                     t.section('/', 0, 0).toDouble() /
+                         (t.contains('/') ? t.section('/', 1).toDouble() : 1));
     }
 };
 

@@ -43,12 +43,12 @@ void levelRows() {
 worksheet::Choices everyFrame(practice::Level level, quint64 seed, int versions = 1,
                               bool figures = true) {
     worksheet::Choices choices;
-    for (const practice::FrameId& frame : practice::allFrames())
-        choices.frames.push_back({frame, 1});
     choices.level = level;
     choices.seed = seed;
     choices.versions = versions;
     choices.figures = figures;
+    for (const practice::FrameId& frame : practice::allFrames())
+        choices.frames.push_back({frame, 1});
     return choices;
 }
 
@@ -303,12 +303,10 @@ private slots:
         const QString path = dir.filePath("ordem.pdf");
         writeFile(path, pdf.data());
         const QString text = SheetText::pdf(path);
-        const QStringList parts{"Versão A",
-                                "Versão B",
-                                "Soluções — Versão A",
-                                "Resoluções — Versão A",
-                                "Soluções — Versão B",
-                                "Resoluções — Versão B"};
+        const QStringList parts =
+            QString("Versão A|Versão B|Soluções — Versão A|Resoluções — Versão A|"
+                    "Soluções — Versão B|Resoluções — Versão B")
+                .split('|');
         qsizetype at = 0;
         for (const QString& part : parts) {
             const qsizetype found = text.indexOf(part, at);
