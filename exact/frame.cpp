@@ -167,6 +167,10 @@ FrameData::FrameData(const Frame& frame, int option, Texts texts)
 FrameData::FrameData(const FrameId& problem, Texts texts)
     : FrameData(problem.frame(), problem.option(), std::move(texts)) {}
 
+const char* FrameData::fieldName(Role role, std::size_t i) const {
+    return nthField(*m_frame, m_option, role, i).name;
+}
+
 const std::string& FrameData::typed(const std::string& name) const {
     const auto it = m_texts.find(name);
     if (it == m_texts.end()) throw std::out_of_range(name);
@@ -184,12 +188,12 @@ const Number& FrameData::numberNamed(const std::string& name) const {
 }
 
 Point FrameData::point(std::size_t i) const {
-    const std::string n = nthField(*m_frame, m_option, Role::Point, i).name;
+    const std::string n = fieldName(Role::Point, i);
     return {numberNamed("Abcissa" + n), numberNamed("Ordenada" + n)};
 }
 
 const LineReading& FrameData::lineReading(std::size_t i) const {
-    const std::string name = nthField(*m_frame, m_option, Role::Line, i).name;
+    const std::string name = fieldName(Role::Line, i);
     return remembered(m_lines, name, &readLine, trimmed(name));
 }
 
@@ -198,31 +202,30 @@ const Line& FrameData::line(std::size_t i) const {
 }
 
 const CircleReading& FrameData::circle(std::size_t i) const {
-    const std::string name = nthField(*m_frame, m_option, Role::Circle, i).name;
+    const std::string name = fieldName(Role::Circle, i);
     return remembered(m_circles, name, &readCircle, trimmed(name));
 }
 
 GivenLine FrameData::givenLine(std::size_t i) const {
-    return {line(i), trimmed(nthField(*m_frame, m_option, Role::Line, i).name)};
+    return {line(i), trimmed(fieldName(Role::Line, i))};
 }
 
 GivenCircle FrameData::givenCircle(std::size_t i) const {
-    return {conic(i), trimmed(nthField(*m_frame, m_option, Role::Circle, i).name)};
+    return {conic(i), trimmed(fieldName(Role::Circle, i))};
 }
 
 bool FrameData::generalCircle(std::size_t i) const {
-    std::string text = trimmed(nthField(*m_frame, m_option, Role::Circle, i).name);
+    std::string text = trimmed(fieldName(Role::Circle, i));
     std::erase(text, ' ');
     return text.ends_with("=0");
 }
 
 const Number& FrameData::number(std::size_t i) const {
-    return numberNamed(nthField(*m_frame, m_option, Role::Number, i).name);
+    return numberNamed(fieldName(Role::Number, i));
 }
 
 Number FrameData::angle(std::size_t i) const {
-    return exactAngle(
-        leadingNumber(typed(nthField(*m_frame, m_option, Role::Angle, i).name)).value());
+    return exactAngle(leadingNumber(typed(fieldName(Role::Angle, i))).value());
 }
 
 bool FrameData::wholeNumbersOnly() const {

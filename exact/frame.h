@@ -120,8 +120,10 @@ std::vector<FrameId> framesOf(Topic topic);
 /// The texts of a frame's fields as typed, read exactly on first use, each
 /// once, by role: the i-th point, line, circle, number or angle of the
 /// problem, in the frame's order. What a worked solution starts from and
-/// what a form's verdicts are decided on. A text that leaves the exact set
-/// reads as an approximate value; a fault of the exact reading propagates.
+/// what a form's verdicts are decided on; a press's fields hold it beside
+/// the doubles the form computes with (PressFields, pressfields.h). A text
+/// that leaves the exact set reads as an approximate value; a fault of the
+/// exact reading propagates.
 class FrameData {
 public:
     using Texts = std::map<std::string, std::string, std::less<>>;
@@ -156,9 +158,15 @@ public:
     /// of the equations included, are the exact values.
     bool wholeNumbersOnly() const;
 
-private:
+    /// The name of the i-th field of that role: a point's number n of its
+    /// fields Abcissa<n> and Ordenada<n> ("2"), any other field's own ("Text5").
+    const char* fieldName(Role role, std::size_t i) const;
+    /// A field's text as typed; throws std::out_of_range for a field it does not have.
     const std::string& typed(const std::string& name) const;
+    /// The same without the blanks at either end, as a text field's trimming leaves it.
     std::string trimmed(const std::string& name) const;
+
+private:
     const Number& numberNamed(const std::string& name) const;
 
     const Frame* m_frame;

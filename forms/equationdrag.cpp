@@ -1,6 +1,6 @@
 #include "equationdrag.h"
 
-#include "texts.h"
+#include "fieldtext.h"
 
 #include <cmath>
 
@@ -68,19 +68,18 @@ QString lineText(const exact::Line& l, EquationShape::Writing writing, const QSt
     const std::string sep = separator.toStdString();
     switch (writing) {
     case EquationShape::Writing::Reduced:
-        return QString::fromStdString(practice::texts::reducedLineField(l, sep));
+        return QString::fromStdString(exact::typed::reducedLine(l, sep));
     case EquationShape::Writing::Constant:
-        return QString::fromStdString(practice::texts::constantLineField(l, sep));
+        return QString::fromStdString(exact::typed::constantLine(l, sep));
     default:
-        return QString::fromStdString(practice::texts::lineField(l, false, sep));
+        return QString::fromStdString(exact::typed::line(l, false, sep));
     }
 }
 
 QString circleText(const exact::Point& centre, const exact::Number& squared, bool general,
                    const QString& separator) {
     const exact::Circle c{centre, 0, squared};
-    return QString::fromStdString(
-        practice::texts::circleField(c, general, separator.toStdString()));
+    return QString::fromStdString(exact::typed::circle(c, general, separator.toStdString()));
 }
 
 } // namespace

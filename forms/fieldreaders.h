@@ -1,19 +1,21 @@
 #pragma once
 
-#include "geometry.h"
+#include "pressfields.h"
 
 #include <QCoreApplication>
 #include <QString>
-#include <array>
 
 class PressPipeline;
 class QLineEdit;
 class QWidget;
 
-/// How a frame routine reads its fields during a press: numbers and points
-/// through the press's interpreter, line equations prepared, checked and
-/// sampled. A fault or a refusal of a reading is the field's (PressPipeline::readingField).
-class FieldReaders {
+/// What the form does around the readings of the pressed frame's fields
+/// (exact::PressFields, which reads each field once from the text recorded
+/// at the press): the press's interpreter, the field whose reading faults or
+/// is refused (PressPipeline::readingField), an equation written back into
+/// its field without its blanks, the hidden field that holds the rewritten
+/// equation, and the message refusing a line.
+class FieldReaders final : public exact::FieldHost {
     Q_DECLARE_TR_FUNCTIONS(FieldReaders)
 
 public:
@@ -22,21 +24,18 @@ public:
     FieldReaders(QWidget* form, QLineEdit* scratch, PressPipeline& press);
 
     QLineEdit* scratch() const { return m_scratch; }
+    /// The fields of the running press, read once.
+    exact::PressFields& fields();
 
-    Real LerCampo(QLineEdit* field);
-    /// The point of the fields Abcissa<n> and Ordenada<n>.
-    Pt LerPonto(int n);
-    /// Deletes every blank of an equation field and writes the text back.
-    QString prepareEquation(QLineEdit* field);
-    /// Refuses a prepared line field holding ">", "<", "^3" or "^2".
-    void checkLineText(QLineEdit* field);
-    /// Rewrites a prepared line field as an expression and samples it.
-    Line sampleLine(QLineEdit* field);
-    Line LerEquacaoRecta(QLineEdit* field);
-    /// Two line fields: both prepared, then both checked, then both sampled.
-    std::array<Line, 2> LerEquacoesRecta(QLineEdit* first, QLineEdit* second);
+    clsEquation& interpreter() override;
+    void reading(const std::string& name, const std::function<void()>& read) override;
+    void writeBack(const std::string& name, const std::string& text) override;
+    void rewritten(const std::string& text) override;
+    [[noreturn]] void refuseLine() override;
 
 private:
+    QLineEdit* field(const std::string& name) const;
+
     QWidget* m_form;
     QLineEdit* m_scratch;
     PressPipeline& m_press;

@@ -97,15 +97,15 @@ PressRecord recordOf(QGroupBox* frame) {
     return record;
 }
 
-const exact::FrameData& PressRecord::exactData() {
-    if (!data) {
+exact::PressFields& PressRecord::fields() {
+    if (!readings) {
         exact::FrameData::Texts texts;
         for (auto it = typed.cbegin(); it != typed.cend(); ++it)
             texts.emplace(it.key().toStdString(), it.value().toStdString());
-        data = std::make_shared<const exact::FrameData>(definition ? *definition : NoFrame, option,
-                                                        std::move(texts));
+        readings = std::make_shared<exact::PressFields>(
+            exact::FrameData(definition ? *definition : NoFrame, option, std::move(texts)));
     }
-    return *data;
+    return *readings;
 }
 
 std::optional<exact::FrameId> PressRecord::problem() const {

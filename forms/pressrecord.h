@@ -1,7 +1,7 @@
 #pragma once
 
 #include "boardexport.h"
-#include "frame.h"
+#include "pressfields.h"
 
 #include <QHash>
 #include <QPointer>
@@ -20,7 +20,7 @@ class QWidget;
 
 /// The worked solution of a "Resolver" press, built the first time it is
 /// asked for: a press with no window showing it costs only the capture of
-/// its exact data.
+/// its fields' texts.
 class WorkedSolution {
 public:
     using Builder = std::function<exact::Solution(const exact::FrameData&)>;
@@ -50,11 +50,14 @@ struct PressRecord {
     QHash<QString, QString> typed;            ///< input field name -> its text at the press
     QSet<QString> checked;                    ///< the option buttons marked at the press
     std::shared_ptr<const WorkedSolution> solution; ///< of a "Resolver" press that gave one
-    std::shared_ptr<const exact::FrameData> data;   ///< the fields read exactly, once asked for
+    std::shared_ptr<exact::PressFields> readings;   ///< its fields read, once asked for
 
-    /// The fields as typed for this press, each read exactly on first use;
-    /// the press's worked solution reads the same readings.
-    const exact::FrameData& exactData();
+    /// The fields as typed for this press, each read once when first asked
+    /// for: in doubles for the frame's routine, exactly for its verdicts and
+    /// its worked solution.
+    exact::PressFields& fields();
+    /// The fields read exactly (fields().exact()).
+    const exact::FrameData& exactData() { return fields().exact(); }
     /// The problem of the press: its frame with the option marked; nothing
     /// for a press of no frame, or with no option marked.
     std::optional<exact::FrameId> problem() const;

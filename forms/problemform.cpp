@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <cstdlib>
 
 namespace {
 /// The program's hooks that every form needs in place before it is built.
@@ -96,25 +95,6 @@ QLineEdit* ProblemForm::givenField(exact::Role role, std::size_t i) const {
     return fieldNamed(QString::fromUtf8(exact::nthField(*r.definition, r.option, role, i).name));
 }
 
-Pt ProblemForm::givenPoint(std::size_t i) {
-    const PressRecord& r = m_press.record();
-    Q_ASSERT_X(r.definition, "ProblemForm::givenPoint", "outside a press of a frame");
-    return LerPonto(
-        std::atoi(exact::nthField(*r.definition, r.option, exact::Role::Point, i).name));
-}
-
-Real ProblemForm::givenNumber(std::size_t i) {
-    return LerCampo(givenField(exact::Role::Number, i));
-}
-
-Line ProblemForm::givenLine(std::size_t i) {
-    return LerEquacaoRecta(givenField(exact::Role::Line, i));
-}
-
-std::array<Line, 2> ProblemForm::givenLines() {
-    return LerEquacoesRecta(givenField(exact::Role::Line, 0), givenField(exact::Role::Line, 1));
-}
-
 void ProblemForm::setResult(const QString& name, const QString& text) {
     QWidget* result = Controls::setResult(this, name, text);
     if (ClassroomDisplay::instance().projector())
@@ -147,9 +127,9 @@ void ProblemForm::repress() {
 void ProblemForm::explain() {
     const std::optional<exact::FrameId> problem = m_press.record().problem();
     if (!problem) return;
-    exactData(); // the readings of the press's verdicts, shared
+    // The exact readings of the press, which its verdicts may have begun, shared.
     m_boardPress.explain([p = *problem](const exact::FrameData& d) { return p.explain(d); },
-                         m_press.record().data);
+                         fields().sharedExact());
 }
 
 // --- a problem given from outside ------------------------------------------

@@ -92,15 +92,21 @@ public:
     void enter(const exact::FrameId& problem,
                const std::vector<std::pair<std::string, std::string>>& texts);
 
-    // --- services of the press, for the equation readers ------------------
+    // --- services of the press, for the circle reader -----------------------
     /// The interpreter of the current press.
     clsEquation& interpreter() { return m_press.interpreter(); }
     /// The text field of the i-th field of that role, for a reading of its own.
     QLineEdit* givenField(exact::Role role, std::size_t i) const;
     /// The hidden field that holds the rewritten equation text.
     QLineEdit* scratch() const { return m_readers.scratch(); }
-    /// Deletes every blank of an equation field and writes the text back.
-    QString prepareEquation(QLineEdit* field) { return m_readers.prepareEquation(field); }
+    /// The pressed frame's fields, each read once from the text recorded at
+    /// the press (exact/pressfields.h), with this form around their readings.
+    exact::PressFields& fields() { return m_readers.fields(); }
+    /// The equation of the i-th field of that role without its blanks,
+    /// written back into the field the first time it is asked for.
+    const std::string& prepareEquation(exact::Role role, std::size_t i) {
+        return fields().prepared(role, i, m_readers);
+    }
     /// Shows an information message and ends the press.
     [[noreturn]] void stop(const QString& text) { m_press.stop(text); }
     /// Runs `read`, one reading of `field`, whose fault or refusal is the
@@ -112,7 +118,7 @@ public:
 
     /// The frame's fields as typed for this press, each read exactly on
     /// first use; the press's worked solution reads the same readings.
-    const exact::FrameData& exactData() { return m_press.record().exactData(); }
+    const exact::FrameData& exactData() { return fields().exact(); }
     /// A verdict decided on the exact data, or nothing (decideExactly).
     std::optional<bool>
     exactly(const std::function<std::optional<bool>(const exact::FrameData&)>& verdict,
@@ -152,27 +158,26 @@ protected:
     QLineEdit* fieldNamed(const QString& name) const;
 
     // --- the pressed frame's fields, by the roles the frame table gives them -
-    /// The i-th point of the problem pressed, read (LerPonto).
-    Pt givenPoint(std::size_t i);
-    /// The i-th number, read (LerCampo).
-    Real givenNumber(std::size_t i);
-    /// The i-th line, read (LerEquacaoRecta).
-    Line givenLine(std::size_t i);
-    /// The first two lines, read together (LerEquacoesRecta).
-    std::array<Line, 2> givenLines();
+    // Each is read once, from the text recorded at the press, into the double
+    // the routine computes with; a fault or a refusal ends the press with the
+    // focus on the field (exact/pressfields.h). Asked again, it gives the same.
+    /// The i-th point of the problem pressed (the fields Abcissa<n> and Ordenada<n>).
+    Pt givenPoint(std::size_t i) { return fields().LerPonto(i, m_readers); }
+    /// The i-th number.
+    Real givenNumber(std::size_t i) { return fields().number(i, m_readers); }
+    /// The i-th angle: the leading number of its field, in degrees.
+    Real givenAngle(std::size_t i) { return fields().angle(i, m_readers); }
+    /// The i-th line: its blanks deleted and written back, refused with "A
+    /// equação não representa uma recta." when it holds ">", "<", "^3" or
+    /// "^2", then sampled (the rewritten equation left in the scratch field).
+    Line givenLine(std::size_t i) { return fields().LerEquacaoRecta(i, m_readers); }
+    /// The first two lines, read together: both prepared, then both checked, then both sampled.
+    std::array<Line, 2> givenLines() { return fields().LerEquacoesRecta(m_readers); }
+    /// The stage of givenLine(i) that refuses a line's text (the text
+    /// prepared first), for a frame that runs it between those of another field.
+    void checkLineText(std::size_t i) { fields().checkLine(i, m_readers); }
     /// The option of the pressed frame that is marked, counted from 0; −1 when none is.
     int markedOption() const { return m_press.record().option; }
-
-    // --- reading the data (FieldReaders) ------------------------------------
-    Real LerCampo(QLineEdit* field) { return m_readers.LerCampo(field); }
-    Real LerCampo(const QString& name) { return LerCampo(fieldNamed(name)); }
-    Pt LerPonto(int n) { return m_readers.LerPonto(n); }
-    void checkLineText(QLineEdit* field) { m_readers.checkLineText(field); }
-    Line sampleLine(QLineEdit* field) { return m_readers.sampleLine(field); }
-    Line LerEquacaoRecta(QLineEdit* field) { return m_readers.LerEquacaoRecta(field); }
-    std::array<Line, 2> LerEquacoesRecta(QLineEdit* first, QLineEdit* second) {
-        return m_readers.LerEquacoesRecta(first, second);
-    }
 
     // --- drawing (Drawing) ---------------------------------------------------
     void pen(const QColor& colour, int width, DashStyle style = DashStyle::Solid) {

@@ -4,25 +4,20 @@
 #include "equationsampler.h"
 #include "numbered_error.h"
 
-#include <QString>
-
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
-    const QString typed = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
-    const QString text = withoutBlanks(typed);
-    if (text.contains(QLatin1Char(' ')))
-        __builtin_trap();
-    if (containsAny(text, {">", "<", "^3", "^2"}))
-        return 0;
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text = withoutBlanks(std::string(reinterpret_cast<const char*>(data), size));
+    if (text.find(' ') != std::string::npos) __builtin_trap();
+    if (containsAny(text, {">", "<", "^3", "^2"})) return 0;
     clsEquation interpreter;
     try {
         const Line line = sampleLineEquation(interpreter, rewriteAsExpression(text));
-        if (!std::isfinite(line.a.value()) || !std::isfinite(line.b.value())
-            || !std::isfinite(line.c.value()))
+        if (!std::isfinite(line.a.value()) || !std::isfinite(line.b.value()) ||
+            !std::isfinite(line.c.value()))
             __builtin_trap();
     } catch (const NumberedError&) {
     }

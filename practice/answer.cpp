@@ -2,6 +2,7 @@
 
 #include "budget.h"
 #include "evaluation.h"
+#include "fieldtext.h"
 #include "numbered_error.h"
 #include "numbertext.h"
 #include "texts.h"
@@ -190,7 +191,8 @@ std::string notSimplified(const std::string& typed, const Number& n) {
     if (t.size() > 2 && t.front() == '(' && t.back() == ')' && depthAt(t, t.size() - 1) == 1)
         t = t.substr(1, t.size() - 2);
     if (n.isExact()) {
-        for (const std::string& form : {texts::field(n), programSyntax(exact::text(n, "."))})
+        for (const std::string& form :
+             {exact::typed::number(n), programSyntax(exact::text(n, "."))})
             if (t == without(without(form, ' '), '*')) return {};
     }
     bool plainDecimal = !t.empty();

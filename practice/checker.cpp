@@ -2,6 +2,7 @@
 
 #include "answer.h"
 #include "budget.h"
+#include "fieldtext.h"
 #include "frames.h"
 #include "texts.h"
 #include "translation.h"
@@ -218,18 +219,18 @@ namespace {
 /// Other right ways to write one value.
 std::vector<std::string> rewritten(const Value& v, AskedForm form) {
     if (const auto* n = std::get_if<Number>(&v)) {
-        const std::string t = texts::field(*n);
+        const std::string t = exact::typed::number(*n);
         return {t, std::string("(").append(t).append(")")};
     }
     if (const auto* p = std::get_if<exact::Point>(&v)) {
-        const std::string x = texts::field(p->x), y = texts::field(p->y);
+        const std::string x = exact::typed::number(p->x), y = exact::typed::number(p->y);
         return {std::string("(").append(x).append(",").append(y).append(")"),
                 std::string("P(").append(x).append(" ; ").append(y).append(")")};
     }
     if (const auto* l = std::get_if<exact::Line>(&v)) {
         const exact::Line n = exact::normalised(*l);
-        const std::string general = texts::lineField(n, false); // x − 3 = 0 too, not x = 3
-        const std::string twice = texts::lineField({n.a * -2, n.b * -2, n.c * -2}, false);
+        const std::string general = exact::typed::line(n, false); // x − 3 = 0 too, not x = 3
+        const std::string twice = exact::typed::line({n.a * -2, n.b * -2, n.c * -2}, false);
         if (form == AskedForm::ReducedEquation) {
             const std::string reduced = valueText(v, form);
             return {reduced, reduced.substr(0, 1) + " = " + reduced.substr(reduced.find('=') + 1)};
@@ -237,12 +238,13 @@ std::vector<std::string> rewritten(const Value& v, AskedForm form) {
         return {general, twice};
     }
     if (const auto* c = std::get_if<exact::Circle>(&v)) {
-        const std::string reduced = texts::circleField(*c, false);
+        const std::string reduced = exact::typed::circle(*c, false);
         if (form == AskedForm::ReducedEquation) return {reduced, "c: " + reduced};
-        return {texts::circleField(*c, true), reduced};
+        return {exact::typed::circle(*c, true), reduced};
     }
     if (const auto* d = std::get_if<Degrees>(&v)) {
-        if (d->value.isExact()) return {texts::field(d->value), texts::field(d->value) + "°"};
+        if (d->value.isExact())
+            return {exact::typed::number(d->value), exact::typed::number(d->value) + "°"};
         return {texts::degrees(d->value), texts::degrees(d->value)};
     }
     const Words w = std::get<Words>(v);

@@ -125,7 +125,7 @@ void makeCentreAndRadius(Rng& rng, Exercise& ex) {
     const bool expanded = ex.level != Level::Basico || rng.coin();
     ex.data.circles = {c};
     ex.data.numbers = {N(expanded ? 1 : 0)};
-    field(ex, "Text1", texts::circleField(c, expanded));
+    field(ex, "Text1", exact::typed::circle(c, expanded));
     ex.statement = texts::sentence(
         TRANSLATABLE_NOOP("Practice",
                           "Indique o centro e o raio da circunferência de equação {c}."),
@@ -172,9 +172,9 @@ std::vector<Slip> centreAndRadiusSlips() {
 void makeCircleEquation(Rng& rng, Exercise& ex) {
     const Circle c = someCircle(rng, ex.level);
     ex.data.circles = {c};
-    field(ex, "Abcissa3", texts::field(c.centre.x));
-    field(ex, "Ordenada3", texts::field(c.centre.y));
-    field(ex, "Raio", texts::field(c.radius));
+    field(ex, "Abcissa3", exact::typed::number(c.centre.x));
+    field(ex, "Ordenada3", exact::typed::number(c.centre.y));
+    field(ex, "Raio", exact::typed::number(c.radius));
     ex.statement = texts::sentence(
         TRANSLATABLE_NOOP("Practice",
                           "Escreva a equação reduzida da circunferência de centro {C} e raio {r}."),
@@ -190,7 +190,7 @@ void makeTangentCircle(Rng& rng, Exercise& ex, const char* lineField, int pointF
     const Line r = lineAtNiceDistance(rng, ex.level, c);
     ex.data.points = {c};
     ex.data.lines = {r};
-    field(ex, lineField, texts::lineField(r));
+    field(ex, lineField, exact::typed::line(r));
     pointFields(ex, pointField, c);
     ex.statement = texts::sentence(
         TRANSLATABLE_NOOP("Practice",
@@ -229,7 +229,7 @@ void makeTangentAtPoint(Rng& rng, Exercise& ex) {
     ex.data.circles = {{c, exact::sqrt(N(r2))}};
     ex.data.points = {p};
     pointFields(ex, 2, p);
-    field(ex, "Text4", texts::circleField(ci(ex, 0), true));
+    field(ex, "Text4", exact::typed::circle(ci(ex, 0), true));
     const AskedForm form =
         ex.level == Level::Basico ? AskedForm::GeneralEquation : AskedForm::ReducedEquation;
     ex.statement = texts::sentence(
@@ -293,8 +293,8 @@ void makeLineCircle(Rng& rng, Exercise& ex) {
     const Line r = exact::normalised(exact::lineThrough(p, q));
     ex.data.circles = {{c, exact::sqrt(N(r2))}};
     ex.data.lines = {r};
-    field(ex, "Text5", texts::lineField(r));
-    field(ex, "Text7", texts::circleField(ci(ex, 0), true));
+    field(ex, "Text5", exact::typed::line(r));
+    field(ex, "Text7", exact::typed::circle(ci(ex, 0), true));
     ex.statement = texts::sentence(
         TRANSLATABLE_NOOP("Practice",
                           "Determine os pontos de intersecção da recta r: {r} com a circunferência "
@@ -318,8 +318,8 @@ void makeTwoCircles(Rng& rng, Exercise& ex) {
     const Point c2{c1.x - Number(mpz_class(dy / g)) * t, c1.y + Number(mpz_class(dx / g)) * t};
     ex.data.circles = {{c1, exact::sqrt(N(r2))}, {c2, exact::distance(c2, p)}};
     ex.data.points = {p, q};
-    field(ex, "Text6", texts::circleField(ci(ex, 0), true));
-    field(ex, "Text7", texts::circleField(ci(ex, 1), true));
+    field(ex, "Text6", exact::typed::circle(ci(ex, 0), true));
+    field(ex, "Text7", exact::typed::circle(ci(ex, 1), true));
     ex.statement = texts::sentence(
         TRANSLATABLE_NOOP("Practice", "Determine os pontos de intersecção das circunferências {c1} "
                                       "e {c2}."),
@@ -378,7 +378,7 @@ void makePointCircleDistance(Rng& rng, Exercise& ex) {
     ex.data.circles = {{c, r}};
     ex.data.points = {p};
     const bool expanded = ex.level != Level::Basico;
-    field(ex, "Text9", texts::circleField(ci(ex, 0), expanded));
+    field(ex, "Text9", exact::typed::circle(ci(ex, 0), expanded));
     pointFields(ex, 4, p);
     ex.statement = texts::sentence(
         TRANSLATABLE_NOOP("Practice", "Calcule a distância do ponto {P} à circunferência {c}."),
@@ -423,7 +423,7 @@ void makeTangentsFromPoint(Rng& rng, Exercise& ex) {
     ex.data.circles = {{c, exact::sqrt(N(r2))}};
     ex.data.points = {p, plus(c, v), plus(c, w)};
     pointFields(ex, 4, p);
-    field(ex, "Text9", texts::circleField(ci(ex, 0), true));
+    field(ex, "Text9", exact::typed::circle(ci(ex, 0), true));
     ex.statement = texts::sentence(
         TRANSLATABLE_NOOP("Practice", "Determine equações gerais das rectas que passam em {P} e "
                                       "são tangentes à circunferência {c}."),
@@ -464,7 +464,7 @@ void makeThroughPTangentAtQ(Rng& rng, Exercise& ex) {
     ex.data.lines = {t};
     pointFields(ex, 1, p);
     pointFields(ex, 2, q);
-    field(ex, "Text12", texts::lineField(t));
+    field(ex, "Text12", exact::typed::line(t));
     ex.statement = texts::sentence(
         TRANSLATABLE_NOOP("Practice", "Escreva a equação da circunferência que passa em {P} e é "
                                       "tangente à recta t: {t} no ponto {Q}."),

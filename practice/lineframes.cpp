@@ -30,8 +30,8 @@ void makeIntersection(Rng& rng, Exercise& ex) {
     const Line r = lineWithNormal(n.x, n.y, i);
     const Line s = lineWithNormal(m.x, m.y, i);
     ex.data.lines = {r, s};
-    field(ex, "Text1", texts::lineField(r));
-    field(ex, "Text2", texts::lineField(s));
+    field(ex, "Text1", exact::typed::line(r));
+    field(ex, "Text2", exact::typed::line(s));
     ex.statement = texts::sentence(
         TRANSLATABLE_NOOP("Practice", "Determine as coordenadas do ponto de intersecção das rectas "
                                       "r: {r} e s: {s}."),
@@ -81,8 +81,8 @@ void makeParallelDistance(Rng& rng, Exercise& ex) {
     const Line s{n.x * k, n.y * k, c2 * k};
     ex.data.lines = {r, s};
     const bool axis = n.x.isZero() || n.y.isZero(); // then k is 1: written x = k or y = k
-    field(ex, "Text3", texts::lineField(r));
-    field(ex, "Text4", texts::lineField(s, axis));
+    field(ex, "Text3", exact::typed::line(r));
+    field(ex, "Text4", exact::typed::line(s, axis));
     ex.data.numbers = {N(k)};
     ex.statement = texts::sentence(
         TRANSLATABLE_NOOP("Practice", "Calcule a distância entre as rectas paralelas r: {r} e s: "
@@ -141,7 +141,7 @@ void makePointLineDistance(Rng& rng, Exercise& ex) {
     const Line r = lineAtNiceDistance(rng, ex.level, p);
     ex.data.points = {p};
     ex.data.lines = {r};
-    field(ex, "Text5", texts::lineField(r));
+    field(ex, "Text5", exact::typed::line(r));
     pointFields(ex, 1, p);
     ex.statement = texts::sentence(
         TRANSLATABLE_NOOP("Practice", "Calcule a distância do ponto {P} à recta r: {r}. Apresente "
@@ -239,8 +239,8 @@ void makeAngle(Rng& rng, Exercise& ex) {
     const Line s = lineWithNormal(m.x, m.y, somePoint(rng, Level::Basico, 3));
     if (ex.level == Level::Intermedio) amplitude = acuteAngle(r, s);
     ex.data.lines = {r, s};
-    field(ex, "Text6", texts::lineField(r));
-    field(ex, "Text7", texts::lineField(s));
+    field(ex, "Text6", exact::typed::line(r));
+    field(ex, "Text7", exact::typed::line(s));
     ex.statement = texts::sentence(
         ex.level == Level::Intermedio
             ? TRANSLATABLE_NOOP("Practice", "Determine a amplitude, em graus, minutos e segundos, "
@@ -365,7 +365,7 @@ void makeSlopeFromEquation(Rng& rng, Exercise& ex) {
     const Line r = lineWithSlope(m, somePoint(rng, Level::Basico, 4));
     ex.data.lines = {r};
     ex.data.numbers = {m};
-    field(ex, "Text9", texts::lineField(r));
+    field(ex, "Text9", exact::typed::line(r));
     askSlopeOrInclination(
         ex, m, inclination,
         {TRANSLATABLE_NOOP("Practice", "Determine a inclinação, em graus, da recta r: {r}."),
@@ -454,8 +454,8 @@ void makeRelativePosition(Rng& rng, Exercise& ex) {
     Line s = lineWithNormal(m.x, m.y, p);
     if (kind > 0) s = {r.a * k, r.b * k, (r.c + (kind == 1 ? rng.nonZero(-6, 6) : 0)) * k};
     ex.data.lines = {r, s};
-    field(ex, "Text5", texts::lineField(r));
-    field(ex, "Text6", texts::lineField(s, false));
+    field(ex, "Text5", exact::typed::line(r));
+    field(ex, "Text6", exact::typed::line(s, false));
     ex.statement = texts::sentence(
         TRANSLATABLE_NOOP("Practice",
                           "Indique a posição relativa das rectas r: {r} e s: {s} (paralelas, "

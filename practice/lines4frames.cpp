@@ -104,7 +104,7 @@ void makeSlope(Rng& rng, Exercise& ex) {
     if (ex.level == Level::Intermedio) m = Q(rng.nonZero(-5, 5), rng.pick(std::array{2, 3}));
     if (ex.level == Level::Avancado) m = R(rng.nonZero(-2, 2), rng.pick(std::array{2, 3}));
     ex.data.numbers = {m};
-    field(ex, "Text6", texts::field(m));
+    field(ex, "Text6", exact::typed::number(m));
     ex.statement =
         through(p,
                 TRANSLATABLE_NOOP("Practice", "Determine a equação reduzida da recta que "
@@ -154,7 +154,7 @@ void makeAngleWithLine(Rng& rng, Exercise& ex) {
     ex.data.lines = {r};
     ex.data.numbers = {N(a)};
     field(ex, "Text4", std::to_string(a));
-    field(ex, "Text5", texts::lineField(r));
+    field(ex, "Text5", exact::typed::line(r));
     const Point n1 = turn(n, a, 1);
     const Point n2 = turn(n, a, -1);
     ex.statement =
@@ -198,8 +198,8 @@ void makeBisectors(Rng& rng, Exercise& ex) {
     const Point j = ex.level == Level::Basico ? i : Point{i.x + 1, i.y};
     const Line s{v.x, v.y, -(v.x * j.x + v.y * j.y)};
     ex.data.lines = {r, s};
-    field(ex, "Text9", texts::lineField(r));
-    field(ex, "Text10", texts::lineField(s, false));
+    field(ex, "Text9", exact::typed::line(r));
+    field(ex, "Text10", exact::typed::line(s, false));
     const Number k1 = exact::sqrt(r.a * r.a + r.b * r.b);
     const Number k2 = exact::sqrt(s.a * s.a + s.b * s.b);
     ex.statement = texts::sentence(

@@ -15,8 +15,8 @@ Point somePoint(Rng& rng, Level level, int range) {
 }
 
 void pointFields(Exercise& ex, int n, const Point& p) {
-    field(ex, "Abcissa" + std::to_string(n), texts::field(p.x));
-    field(ex, "Ordenada" + std::to_string(n), texts::field(p.y));
+    field(ex, "Abcissa" + std::to_string(n), exact::typed::number(p.x));
+    field(ex, "Ordenada" + std::to_string(n), exact::typed::number(p.y));
 }
 
 void field(Exercise& ex, const std::string& name, std::string text) {

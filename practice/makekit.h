@@ -2,6 +2,7 @@
 
 // The small vocabulary the frames' exercise makers share.
 
+#include "fieldtext.h"
 #include "frames.h"
 #include "texts.h"
 

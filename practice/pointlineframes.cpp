@@ -223,7 +223,7 @@ void makeTypedLine(Rng& rng, Exercise& ex) {
     }
     const Line r = exact::normalised({m, N(-1), k});
     ex.data.lines = {r};
-    field(ex, "Text1", texts::lineField(r));
+    field(ex, "Text1", exact::typed::line(r));
     ex.statement = texts::sentence(
         TRANSLATABLE_NOOP("Practice", "Escreva a equação reduzida da recta de equação {r}."),
         {{"r", texts::line(r)}});
@@ -324,7 +324,7 @@ void givenLineAndPoint(Rng& rng, Exercise& ex, int n, const char* text) {
     ex.data.points = {p};
     ex.data.lines = {r};
     pointFields(ex, n, p);
-    field(ex, text, texts::lineField(r));
+    field(ex, text, exact::typed::line(r));
 }
 
 void makeParallel(Rng& rng, Exercise& ex) {

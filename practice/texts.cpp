@@ -1,6 +1,7 @@
 #include "texts.h"
 
 #include "decimal.h"
+#include "fieldtext.h"
 #include "numbertext.h"
 #include "readings.h"
 #include "translation.h"
@@ -11,17 +12,6 @@
 namespace practice::texts {
 
 namespace {
-
-/// Whether a value is a rational whose decimal expansion ends: its
-/// denominator has no prime factors but 2 and 5.
-bool finiteDecimal(const exact::Number& n) {
-    if (!n.isRational()) return false;
-    mpz_class d = n.rational().get_den();
-    for (const unsigned long p : {2UL, 5UL})
-        while (mpz_divisible_ui_p(d.get_mpz_t(), p))
-            mpz_divexact_ui(d.get_mpz_t(), d.get_mpz_t(), p);
-    return d == 1;
-}
 
 /// Every sentence of the reader and the checker, in the order of Say.
 constexpr std::array<std::pair<Say, std::string_view>, std::size_t(Say::ReducedCircleAsked) + 1>
@@ -178,105 +168,6 @@ constexpr bool inTheOrderOfSay() {
 }
 static_assert(inTheOrderOfSay(), "one sentence for each Say, in its order");
 
-/// "+ 3x" pieces of a sum with a true or a plain minus.
-void appendTerm(std::string& out, const exact::Number& k, const std::string& unknown, bool typed,
-                std::string_view decimals = {}) {
-    if (k.isZero()) return;
-    if (unknown.empty() && k.terms().size() > 1) { // a constant of several terms, term by term
-        std::string body = typed ? field(k, decimals) : number(k); // "sqr(3)-6", "√3 − 6"
-        const std::string minus = typed ? "-" : "\u2212";
-        const bool negative = body.rfind(minus, 0) == 0;
-        if (negative) body.erase(0, minus.size());
-        if (out.empty())
-            out += negative ? minus : "";
-        else
-            out += negative ? (typed ? "-" : " \u2212 ") : (typed ? "+" : " + ");
-        out += body;
-        return;
-    }
-    const bool negative = k.sign() < 0;
-    const exact::Number size = negative ? -k : k;
-    std::string body = typed ? field(size, decimals) : number(size);
-    if (!unknown.empty() && size == exact::Number(1))
-        body.clear();
-    else if (size.terms().size() > 1)
-        body = "(" + body + ")";
-    // The language reads a product after ")" only when it is written: "sqr(2)*x".
-    if (typed && !unknown.empty() && !body.empty() && body.back() == ')') body += "*";
-    const char* minus = typed ? "-" : "\u2212";
-    if (out.empty())
-        out += negative ? minus : "";
-    else
-        out += negative ? (typed ? "-" : " \u2212 ") : (typed ? "+" : " + ");
-    out += body + unknown;
-}
-
-/// (x−a)^2 or (x+a)^2, x^2 when a is zero.
-std::string shifted(const std::string& v, const exact::Number& a, bool typed,
-                    std::string_view decimals) {
-    if (a.isZero()) return typed ? v + "^2" : v + "\u00b2";
-    std::string inner = v;
-    appendTerm(inner, -a, "", typed, decimals);
-    return "(" + inner + (typed ? ")^2" : ")\u00b2");
-}
-
-std::string circleText(const exact::Circle& c, bool expanded, bool typed,
-                       std::string_view decimals = {}) {
-    const exact::Number& a = c.centre.x;
-    const exact::Number& b = c.centre.y;
-    const std::string sq = typed ? "^2" : "\u00b2";
-    const char* eq = typed ? "=" : " = ";
-    if (!expanded) {
-        const std::string between = typed ? "+" : " + ";
-        return shifted("x", a, typed, decimals) + between + shifted("y", b, typed, decimals) + eq +
-               (typed ? field(c.radiusSquared(), decimals) : number(c.radiusSquared()));
-    }
-    std::string out = "x" + sq;
-    out += typed ? "+y" + sq : " + y" + sq;
-    appendTerm(out, -2 * a, "x", typed, decimals);
-    appendTerm(out, -2 * b, "y", typed, decimals);
-    appendTerm(out, a * a + b * b - c.radiusSquared(), "", typed, decimals);
-    return out + eq + "0";
-}
-
-/// The program's syntax for the tree of a value's normal form: a number,
-/// sqr(n), k*sqr(n), a sum, a fraction.
-std::string typedTree(const exact::Math& m) {
-    using Kind = exact::Math::Kind;
-    switch (m.kind()) {
-    case Kind::Number:
-        return m.number().rational().get_num().get_str();
-    case Kind::Root:
-        return "sqr(" + typedTree(m.children()[0]) + ")";
-    case Kind::Product: {
-        std::string out;
-        for (const exact::Math& f : m.children())
-            out += typedTree(f);
-        return out;
-    }
-    case Kind::Fraction: {
-        const exact::Math& top = m.children()[0];
-        const bool sum = top.kind() == Kind::Sum && top.children().size() > 1;
-        const std::string t = typedTree(top);
-        return (sum ? "(" + t + ")" : t) + "/" + typedTree(m.children()[1]);
-    }
-    case Kind::Sum: {
-        std::string out;
-        for (std::size_t i = 0; i < m.children().size(); ++i) {
-            const exact::Sign sign = m.signAt(i);
-            if (sign == exact::Sign::Minus)
-                out += "-";
-            else if (i > 0)
-                out += "+";
-            out += typedTree(m.children()[i]);
-        }
-        return out;
-    }
-    default:
-        return {};
-    }
-}
-
 } // namespace
 
 std::string say(Say id, const Slots& slots) {
@@ -297,61 +188,6 @@ std::string sentence(const char* source, const Slots& slots) {
     return text;
 }
 
-std::string field(const exact::Number& n, std::string_view decimals) {
-    if (n.isZero()) return "0";
-    if (!decimals.empty() && finiteDecimal(n)) {
-        const std::string digits = exact::decimalText(n.sign() < 0 ? -n : n, decimals);
-        return n.sign() < 0 ? "-" + digits : digits;
-    }
-    // As the statement writes it (2√3 − 1 is "2sqr(3)-1"), so that the
-    // equation typed reads as the one the pupil was given.
-    return typedTree(exact::numberTree(n));
-}
-
-namespace {
-
-/// Whether a line is parallel to an axis, so that its normal form is x = k or y = k.
-bool alongAnAxis(const exact::Line& l) {
-    return l.a.isZero() != l.b.isZero();
-}
-
-/// The k of x = k or y = k.
-exact::Number axisValue(const exact::Line& l) {
-    return l.b.isZero() ? -l.c / l.a : -l.c / l.b;
-}
-
-} // namespace
-
-std::string lineField(const exact::Line& l, bool normalise, std::string_view decimals) {
-    if (normalise && alongAnAxis(l))
-        return (l.b.isZero() ? "x=" : "y=") + field(axisValue(l), decimals);
-    const exact::Line n = normalise ? exact::normalised(l) : l;
-    std::string out;
-    appendTerm(out, n.a, "x", true, decimals);
-    appendTerm(out, n.b, "y", true, decimals);
-    appendTerm(out, n.c, "", true, decimals);
-    return out + "=0";
-}
-
-std::string constantLineField(const exact::Line& l, std::string_view decimals) {
-    std::string out;
-    appendTerm(out, l.a, "x", true, decimals);
-    appendTerm(out, l.b, "y", true, decimals);
-    return out + "=" + field(-l.c, decimals);
-}
-
-std::string reducedLineField(const exact::Line& l, std::string_view decimals) {
-    if (l.b.isZero()) return "x=" + field(axisValue(l), decimals);
-    std::string out;
-    appendTerm(out, -l.a / l.b, "x", true, decimals);
-    appendTerm(out, -l.c / l.b, "", true, decimals);
-    return "y=" + (out.empty() ? std::string("0") : out);
-}
-
-std::string circleField(const exact::Circle& c, bool expanded, std::string_view decimals) {
-    return circleText(c, expanded, true, decimals);
-}
-
 std::string number(const exact::Number& n) {
     return exact::text(n, ",");
 }
@@ -361,13 +197,14 @@ std::string point(const std::string& name, const exact::Point& p) {
 }
 
 std::string line(const exact::Line& l, bool normalise) {
-    if (normalise && alongAnAxis(l)) return (l.b.isZero() ? "x = " : "y = ") + number(axisValue(l));
+    if (normalise && exact::alongAnAxis(l))
+        return (l.b.isZero() ? "x = " : "y = ") + number(exact::axisValue(l));
     if (!normalise) return exact::linearText(exact::generalEquation(l), ",");
     return exact::generalEquationText(l, ",");
 }
 
 std::string circle(const exact::Circle& c, bool expanded) {
-    return circleText(c, expanded, false);
+    return exact::shownCircle(c, expanded, ",");
 }
 
 std::string degrees(const exact::Number& value) {

@@ -1,8 +1,8 @@
 #pragma once
 
-// How an exercise writes its values: as the pupil types them into the
-// form's fields (the program's syntax) and as its statement shows them;
-// and what the reader and the checker say to the pupil.
+// How an exercise's statement shows its values (the texts the pupil types
+// into the form's fields are exact/fieldtext.h's), and what the reader and
+// the checker say to the pupil.
 
 #include "exercise.h"
 
@@ -107,24 +107,6 @@ std::string say(Say id, const Slots& slots = {});
 /// e {B}.", {{"A", "A(1 , 2)"}, {"B", "B(3 , 4)"}}). A translation places
 /// the slots where its language puts them.
 std::string sentence(const char* text, const Slots& slots = {});
-
-/// A value in the program's syntax: "-3", "-3/4", "2sqr(3)", "1/2+sqr(2)".
-/// With `decimals`, a decimal separator, a value whose decimal expansion
-/// ends is written as a decimal with it: "-2,5", "0,05".
-std::string field(const exact::Number& n, std::string_view decimals = {});
-/// A line with the program's syntax, general form: "2x-3y+4=0"; normalised
-/// or with its coefficients as they are ("4x-6y+8=0"). Normalised, a line
-/// parallel to an axis is written x = k or y = k: "x=8/5". `decimals` as field() says.
-std::string lineField(const exact::Line& l, bool normalise = true, std::string_view decimals = {});
-/// A line with the program's syntax, its coefficients as they are and its
-/// constant on the right: "3x-4y=24". `decimals` as field() says.
-std::string constantLineField(const exact::Line& l, std::string_view decimals = {});
-/// A line with the program's syntax, reduced: "y=2x-1", "y=3"; a line
-/// parallel to the y-axis "x=8/5". `decimals` as field() says.
-std::string reducedLineField(const exact::Line& l, std::string_view decimals = {});
-/// A circle expanded, "x^2+y^2-4x-6y-3=0", or reduced, "(x-2)^2+(y-3)^2=16".
-/// `decimals` as field() says.
-std::string circleField(const exact::Circle& c, bool expanded, std::string_view decimals = {});
 
 /// A value as the statement writes it: "−3/4", "2√3".
 std::string number(const exact::Number& n);

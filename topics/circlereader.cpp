@@ -11,25 +11,27 @@ CircleEquationReader::CircleEquationReader(ProblemForm& form, std::size_t circle
     : m_form(form)
     , m_circle(circle)
     , m_field(form.givenField(exact::Role::Circle, circle))
+    , m_read(form.fields().circle(circle))
     , m_refusals(std::move(refusals)) {}
 
 void CircleEquationReader::strip() {
-    m_text = m_form.prepareEquation(m_field);
+    if (!m_read) m_text = m_form.prepareEquation(exact::Role::Circle, m_circle);
 }
 
 void CircleEquationReader::checkCharacters() {
+    if (m_read) return;
     m_form.readingField(m_field, [this] {
         if (containsAny(m_text, {">", "<", "^4", "^3"})) m_form.stop(m_refusals.notACircle);
     });
 }
 
 void CircleEquationReader::sample() {
-    m_form.readingField(m_field, [this] { sampleConic(); });
+    if (!m_read) m_form.readingField(m_field, [this] { sampleConic(); });
 }
 
 void CircleEquationReader::sampleConic() {
-    const QString rewritten = rewriteAsExpression(m_text);
-    m_form.scratch()->setText(rewritten);
+    const std::string rewritten = rewriteAsExpression(m_text);
+    m_form.scratch()->setText(QString::fromStdString(rewritten));
     EquationSampler sampler(m_form.interpreter(), rewritten);
     const Real F = sampler.constant();
     const Real g01 = sampler.at(0, 1);
@@ -68,7 +70,10 @@ void CircleEquationReader::takeExactCoefficients() {
 }
 
 Circle CircleEquationReader::radiusTest() {
-    return m_form.readingField(m_field, [this] { return centreAndRadius(); });
+    if (m_read) return *m_read;
+    const Circle c = m_form.readingField(m_field, [this] { return centreAndRadius(); });
+    m_form.fields().keepCircle(m_circle, c);
+    return c;
 }
 
 Circle CircleEquationReader::centreAndRadius() {

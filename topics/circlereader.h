@@ -5,6 +5,7 @@
 #include <QString>
 #include <cstddef>
 #include <optional>
+#include <string>
 
 namespace exact {
 struct Conic;
@@ -26,6 +27,9 @@ struct CircleRefusals {
 /// exactly when it is exact ("x^2+y^2=1/3" is a circle, though its doubles
 /// give A ≠ B), on the doubles otherwise. The three stages can be run at different moments of a
 /// frame; a fault or a refusal of any of them is the field's (ProblemForm::readingField).
+/// The text is the one recorded at the press (exact::PressFields), and the
+/// circle read is kept there: a circle read before in the press is not read
+/// again, every stage then doing nothing and radiusTest giving it.
 class CircleEquationReader {
 public:
     /// The reader of the pressed frame's i-th circle.
@@ -52,8 +56,9 @@ private:
     ProblemForm& m_form;
     std::size_t m_circle;
     QLineEdit* m_field;
+    const Circle* m_read; ///< the circle read before in the press; null when it was not
     CircleRefusals m_refusals;
-    QString m_text;
+    std::string m_text;
     Real m_d, m_e, m_f; ///< x² + y² + d x + e y + f = 0
 };
 

@@ -6,8 +6,6 @@
 #include "topictable.h"
 #include "verdicts.h"
 
-#include <QLineEdit>
-
 Circles1Form::Circles1Form(QWidget* parent)
     : ProblemForm(formTraits(Topic::Circunferencia1), parent) {
     buildFrames();
@@ -177,14 +175,13 @@ void Circles1Form::lineMeetsCircle() {
     setResult(QStringLiteral("Resultado5"), {});
     setResult(QStringLiteral("Resultado6"), {});
     CircleEquationReader circleReader(*this, 0);
-    QLineEdit* const lineField = givenField(exact::Role::Line, 0);
-    prepareEquation(lineField);
+    prepareEquation(exact::Role::Line, 0);
     circleReader.strip();
-    checkLineText(lineField);
+    checkLineText(0);
     circleReader.checkCharacters();
     circleReader.sample();
     const Circle c = circleReader.radiusTest();
-    const Line line = sampleLine(lineField);
+    const Line line = givenLine(0); // its last stage: sampled
     DesenharEixos();
     pen(Azul, 2, DashStyle::Solid);
     circle(c);

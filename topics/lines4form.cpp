@@ -1,11 +1,9 @@
 #include "lines4form.h"
 
-#include "leadingnumber.h"
 #include "textrules.h"
 #include "topictable.h"
 #include "verdicts.h"
 
-#include <QLineEdit>
 #include <cmath>
 
 namespace {
@@ -165,9 +163,7 @@ void Lines4Form::givenSlope(Pt p) {
 }
 
 void Lines4Form::givenAngleWithLine(Pt p) {
-    QLineEdit* const angleField = givenField(exact::Role::Angle, 0);
-    const Real beta =
-        readingField(angleField, [&] { return leadingNumber(angleField->text().toStdString()); });
+    const Real beta = givenAngle(0);
     const Real t = tan((90 - beta) * 4 * atan(Real(1)) / 180); // the cotangent of beta
     const Line given = givenLine(0);
     board()->setForeColor(Azul);

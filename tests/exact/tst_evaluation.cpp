@@ -241,8 +241,8 @@ private slots:
         }
         QCOMPARE(text(r.line.a) + ' ' + text(r.line.b) + ' ' + text(r.line.c), coefficients);
         clsEquation interpreter;
-        const ::Line doubles =
-            sampleLineEquation(interpreter, rewriteAsExpression(withoutBlanks(typed)));
+        const ::Line doubles = sampleLineEquation(
+            interpreter, rewriteAsExpression(withoutBlanks(typed.toStdString())));
         const std::pair<const Number*, double> pairs[] = {{&r.line.a, doubles.a.value()},
                                                           {&r.line.b, doubles.b.value()},
                                                           {&r.line.c, doubles.c.value()}};
