@@ -65,11 +65,12 @@ public:
         case 2:
             return {"(" + a.text + ")*(" + b.text + ")", a.value * b.value};
         case 3:
-            return quotient(a, b);
+            if (sgn(b.value) == 0) return a;
+            return {"(" + a.text + ")/(" + b.text + ")", mpq_class(a.value / b.value)};
         case 4:
             return {"-(" + a.text + ")", -a.value};
         default:
-            return power(a);
+            return power(a, m_values.integer(-2, 3));
         }
     }
 
@@ -85,13 +86,7 @@ private:
         return {std::to_string(whole) + "." + digits, v};
     }
 
-    RandomExpression quotient(const RandomExpression& a, const RandomExpression& b) {
-        if (sgn(b.value) == 0) return a;
-        return {"(" + a.text + ")/(" + b.text + ")", mpq_class(a.value / b.value)};
-    }
-
-    RandomExpression power(const RandomExpression& a) {
-        const int k = m_values.integer(-2, 3);
+    static RandomExpression power(const RandomExpression& a, int k) {
         if (sgn(a.value) == 0 && k < 0) return a;
         mpq_class p = 1;
         for (int i = 0; i < std::abs(k); ++i)

@@ -12,6 +12,7 @@ using exact::Line;
 using exact::Number;
 using exact::Point;
 using namespace exactcase;
+namespace verdict = exact::verdict;
 
 namespace {
 
@@ -19,6 +20,8 @@ namespace {
 /// radicand past 10^12.
 constexpr long long P = 999999999989LL;
 constexpr long long Q = 999999999959LL;
+
+const std::optional<bool> yes = true, no = false;
 
 Number root(long long n) {
     return exact::sqrt(Number(n));
@@ -55,18 +58,18 @@ private slots:
         const Point c{3 * root(2), 3 * root(P)};
         checkExact({b.x, b.y, c.x, c.y});
         QVERIFY(((c.y - a.y) * (b.x - a.x)).isApproximate()); // past the limits as a Number
-        QCOMPARE(exact::verdict::collinear(a, b, c), std::optional<bool>(true));
-        QCOMPARE(exact::verdict::collinear(a, b, plus(c, 0, 1)), std::optional<bool>(false));
+        QCOMPARE(verdict::collinear(a, b, c), yes);
+        QCOMPARE(verdict::collinear(a, b, plus(c, 0, 1)), no);
 
         // r: √P x + √Q y + 1 = 0, s = 3r, the same line; s + 1, a parallel one; t, a perpendicular.
         const Line r{root(P), root(Q), 1};
         const Line s{3 * root(P), 3 * root(Q), 3};
         const Line t{root(Q), -root(P), root(2)};
-        QCOMPARE(exact::verdict::sameLine(r, s), std::optional<bool>(true));
-        QCOMPARE(exact::verdict::sameLine(r, {s.a, s.b, 4}), std::optional<bool>(false));
-        QCOMPARE(exact::verdict::parallel(r, {s.a, s.b, 4}), std::optional<bool>(true));
-        QCOMPARE(exact::verdict::perpendicular(r, t), std::optional<bool>(true));
-        QCOMPARE(exact::verdict::perpendicular(r, {t.a, t.b + 1, t.c}), std::optional<bool>(false));
+        QCOMPARE(verdict::sameLine(r, s), yes);
+        QCOMPARE(verdict::sameLine(r, {s.a, s.b, 4}), no);
+        QCOMPARE(verdict::parallel(r, {s.a, s.b, 4}), yes);
+        QCOMPARE(verdict::perpendicular(r, t), yes);
+        QCOMPARE(verdict::perpendicular(r, {t.a, t.b + 1, t.c}), no);
 
         // A point whose differences from the centre are √P + √2 and √P − √2: the squares
         // hold √(2P) twice, which cancel; d² = 2P + 4.
@@ -75,19 +78,16 @@ private slots:
         const auto circleOf = [](const Point& centre, const Number& r2) {
             return exact::Circle{centre, exact::sqrt(r2), r2};
         };
-        QCOMPARE(exact::verdict::circleSide(far, circleOf(o, 2 * Number(P) + 4)),
-                 std::optional<int>(0));
-        QCOMPARE(exact::verdict::insideCircle(far, circleOf(o, 2 * Number(P) + 5)),
-                 std::optional<bool>(true));
-        QCOMPARE(exact::verdict::circleSide(far, circleOf(o, 2 * Number(P) + 3)),
-                 std::optional<int>(1));
+        QCOMPARE(verdict::circleSide(far, circleOf(o, 2 * Number(P) + 4)), std::optional<int>(0));
+        QCOMPARE(verdict::insideCircle(far, circleOf(o, 2 * Number(P) + 5)), yes);
+        QCOMPARE(verdict::circleSide(far, circleOf(o, 2 * Number(P) + 3)), std::optional<int>(1));
         // Two circles of r² = (P + 2)/2 at a distance √(2P + 4): touching.
         const Number half = (Number(P) + 2) / 2;
-        QCOMPARE(exact::verdict::circlesContact(circleOf(o, half), circleOf(far, half)),
+        QCOMPARE(verdict::circlesContact(circleOf(o, half), circleOf(far, half)),
                  std::optional<int>(0));
-        QCOMPARE(exact::verdict::circlesContact(circleOf(o, half), circleOf(far, half + 1)),
+        QCOMPARE(verdict::circlesContact(circleOf(o, half), circleOf(far, half + 1)),
                  std::optional<int>(1));
-        QCOMPARE(exact::verdict::circlesContact(circleOf(o, half - 1), circleOf(far, half - 1)),
+        QCOMPARE(verdict::circlesContact(circleOf(o, half - 1), circleOf(far, half - 1)),
                  std::optional<int>(-1));
         // √P x + √2 y + c = 0 from the centre (√2 , −√P): a·x_C + b·y_C = √(2P) − √(2P) = 0,
         // so the line touches the circle of r² = P + 2 when |c| = P + 2.
@@ -95,16 +95,16 @@ private slots:
         const exact::Conic conic{1, 1, 0, -2 * root(2), 2 * root(P), 0}; // x_C² + y_C² − r² = 0
         for (const auto& [shift, contact] : {std::pair{0, 0}, {1, 1}, {-1, -1}}) {
             const Line tangent{root(P), root(2), -Number(P + 2) + shift};
-            QCOMPARE(exact::verdict::lineAndCircle(tangent, c2), std::optional<int>(contact));
-            QCOMPARE(exact::verdict::lineAndCircle(tangent, conic), std::optional<int>(contact));
+            QCOMPARE(verdict::lineAndCircle(tangent, c2), std::optional<int>(contact));
+            QCOMPARE(verdict::lineAndCircle(tangent, conic), std::optional<int>(contact));
         }
 
         // A right angle at A between (√P , √Q) and (−√Q , √P).
         const Point A{root(2), root(3)};
         const Point B = plus(A, root(P), root(Q));
         const Point C = plus(A, -2 * root(Q), 2 * root(P));
-        QCOMPARE(exact::verdict::rightTriangle(A, B, C), std::optional<bool>(true));
-        QCOMPARE(exact::verdict::rightTriangle(A, B, plus(C, 1, 0)), std::optional<bool>(false));
+        QCOMPARE(verdict::rightTriangle(A, B, C), yes);
+        QCOMPARE(verdict::rightTriangle(A, B, plus(C, 1, 0)), no);
     }
 
     /// Whole roots are decided on the integer: a perfect square or not, however large.
@@ -123,21 +123,18 @@ private slots:
     void wholeRoots() {
         QFETCH(QString, n);
         QFETCH(bool, whole);
-        QCOMPARE(exact::verdict::wholeRoot(read(qPrintable(n))), std::optional<bool>(whole));
+        QCOMPARE(verdict::wholeRoot(read(qPrintable(n))), std::optional<bool>(whole));
     }
 
     /// The distance from A(0 , 0) to B(100000000 , 1) is not 100000000, nor written as if it were.
     void distanceOfANearSquare() {
         const Point a{0, 0}, b{100000000, 1};
-        QCOMPARE(exact::verdict::wholeDistance(a, b), std::optional<bool>(false));
+        QCOMPARE(verdict::wholeDistance(a, b), no);
         QVERIFY(text(exact::distance(a, b)).startsWith(QStringLiteral("≈")));
-        QCOMPARE(exact::verdict::wholeDistance(a, Point{600000000, 800000000}),
-                 std::optional<bool>(true));
+        QCOMPARE(verdict::wholeDistance(a, Point{600000000, 800000000}), yes);
         // From (0 , 0) to √2 x + √2 y − 4 = 0: 4/2.
-        QCOMPARE(exact::verdict::wholeDistance(a, Line{root(2), root(2), -4}),
-                 std::optional<bool>(true));
-        QCOMPARE(exact::verdict::wholeDistance(a, Line{root(2), root(3), -4}),
-                 std::optional<bool>(false));
+        QCOMPARE(verdict::wholeDistance(a, Line{root(2), root(2), -4}), yes);
+        QCOMPARE(verdict::wholeDistance(a, Line{root(2), root(3), -4}), no);
     }
 
     /// Sums of many radicals, however small their scale, have their sign at once; the
@@ -180,16 +177,16 @@ private slots:
             QVERIFY(std::fabs(sum.toDouble() - expected) < 1e-9 * std::fabs(expected) + 1e-9);
             // Spent outside, the verdict still has its own.
             QVERIFY(exact::WorkBudget::spent());
-            QCOMPARE(exact::verdict::collinear({0, 0}, b, c), std::optional<bool>(true));
+            QCOMPARE(verdict::collinear({0, 0}, b, c), yes);
         }
         // Values of 32 radicals with coefficients of hundreds of digits: past the verdict's budget.
         const Number n = read("((1+sqr(2))*(1+sqr(3))*(1+sqr(5))*(1+sqr(7))*(1+sqr(11)))^100");
         QVERIFY(n.isExact());
         const Point p{0, 0}, q{n, n + 1}, r{n + 1, n};
-        exact::verdict::takeDecidedOnDecimals();
-        QCOMPARE(exact::verdict::collinear(p, q, r), std::nullopt);
-        QVERIFY(exact::verdict::takeDecidedOnDecimals());
-        QVERIFY(!exact::verdict::takeDecidedOnDecimals());
+        verdict::takeDecidedOnDecimals();
+        QCOMPARE(verdict::collinear(p, q, r), std::nullopt);
+        QVERIFY(verdict::takeDecidedOnDecimals());
+        QVERIFY(!verdict::takeDecidedOnDecimals());
     }
 
     /// Integers of 64 bits go to GMP and back whatever the width of unsigned long.

@@ -264,8 +264,8 @@ private slots:
     }
 
     /// The forms' examples and other worked cases, as a teacher checks them: the route
-    /// (the kinds of the steps, in order), the mathematics of the steps (each ends the
-    /// lines of a step or is a value its sentence says) and the answer.
+    /// (the kinds of the steps, in order; left out where another row takes it), the mathematics of
+    /// the steps (each ends the lines of a step or is a value its sentence says) and the answer.
     void workedCases_data() {
         QTest::addColumn<QString>("frame");
         QTest::addColumn<QStringList>("data");
@@ -671,6 +671,18 @@ private slots:
             "circle-line.back-substitute circle-line.secant",
             "x² + (x + 1)² = 25 ⇔ x² + x² + 2x + 1 = 25 ⇔ 2x² + 2x − 24 = 0\nx = (−b ± √Δ)/(2a)",
             "(3 , 4); (−4 , −3)");
+        // The common points and the tangents in the order of the form's labels: the points
+        // further along the chord's direction from C₁C₂ rotated, the tangent of slope
+        // (uv + r·t)/(u² − r²) first, a vertical one first when u·v > 0 (u, v from P to the
+        // centre). Their routes are those of the rows above.
+        row("the circles the other way", "circunferencia3-1", "x^2+y^2-12x+11=0 x^2+y^2=25", "", "",
+            "(3 , −4); (3 , 4)");
+        row("the form's example", "circunferencia3-2", "-1 0 x^2+y^2-2x-1=0", "", "",
+            "x − y + 1 = 0; x + y + 1 = 0");
+        row("u² < r²: the smaller slope", "circunferencia3-2", "1 7 x^2+y^2=25", "", "",
+            "4x + 3y − 25 = 0; 3x − 4y + 25 = 0");
+        row("vertical second", "circunferencia3-2", "5 -10 x^2+y^2=25", "", "",
+            "3x + 4y + 25 = 0; x − 5 = 0");
     }
     void workedCases() {
         QFETCH(QString, frame);
@@ -683,7 +695,7 @@ private slots:
         QStringList kinds;
         for (const Step& step : s.steps)
             kinds << q(std::string(key(step.kind)));
-        QCOMPARE(kinds.join(' '), route);
+        if (!route.isEmpty()) QCOMPARE(kinds.join(' '), route);
         for (const QString& m : maths)
             QVERIFY2(says(s, m), qPrintable(m + "\n" + text));
         QCOMPARE(answerText(s), answer);
@@ -893,45 +905,6 @@ private slots:
         const Angle* theta = angle.answer.get<Angle>("Resultado4");
         QVERIFY(theta && theta->degrees.isApproximate() && theta->value.isExact());
         QCOMPARE(exactcase::text(theta->value), QString("13√290/290"));
-    }
-
-    /// The common points and the tangents in the order of the form's labels:
-    /// the points further along the chord's direction from C₁C₂ rotated, the
-    /// tangent of slope (uv + r·t)/(u² − r²) first, a vertical one first when
-    /// u·v > 0 (u, v from P to the centre).
-    void labelsInTheFormsOrder_data() {
-        QTest::addColumn<QString>("frame");
-        QTest::addColumn<QStringList>("data");
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("second");
-        const auto row = [](const char* name, Problem f, QStringList data, const char* first,
-                            const char* second) {
-            QTest::newRow(name) << f << data << QString::fromUtf8(first)
-                                << QString::fromUtf8(second);
-        };
-        row("the circles the other way", "circunferencia3-1", {"x^2+y^2-12x+11=0", "x^2+y^2=25"},
-            "(3 , −4)", "(3 , 4)");
-        row("the form's example", "circunferencia3-2", {"-1", "0", "x^2+y^2-2x-1=0"},
-            "x − y + 1 = 0", "x + y + 1 = 0");
-        row("u² < r²: the smaller slope", "circunferencia3-2", {"1", "7", "x^2+y^2=25"},
-            "4x + 3y − 25 = 0", "3x − 4y + 25 = 0");
-        row("vertical second", "circunferencia3-2", {"5", "-10", "x^2+y^2=25"}, "3x + 4y + 25 = 0",
-            "x − 5 = 0");
-    }
-    void labelsInTheFormsOrder() {
-        QFETCH(QString, frame);
-        QFETCH(QStringList, data);
-        QFETCH(QString, first);
-        QFETCH(QString, second);
-        const Solution s = solve(frame, data);
-        const auto shown = [&s](std::size_t i) {
-            const AnswerValue& v = s.answer.parts().at(i).value;
-            if (const auto* p = std::get_if<Point>(&v)) return q(text(*p, ","));
-            return q(generalEquationText(std::get<Line>(v), ","));
-        };
-        QCOMPARE(s.answer.parts().size(), std::size_t(2));
-        QCOMPARE(shown(0), first);
-        QCOMPARE(shown(1), second);
     }
 };
 

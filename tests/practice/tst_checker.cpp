@@ -59,67 +59,56 @@ std::string linear(const Number& a, const Number& b, const Number& c) {
     return inParens(a) + "*x+" + inParens(b) + "*y+" + inParens(c);
 }
 
-/// A triangle's key in words, as the statement asks it.
-bool aboutTriangle(const Exercise& ex) {
-    return ex.frame.topic() == Topic::Triangulo;
-}
+/// What a pupil writes, right and wrong, for a key in words: "sim" and "não" as the
+/// statement asks them, of a triangle (é rectângulo?) or of three points (em linha recta?).
+struct Said {
+    Words key;
+    bool triangle;
+    std::vector<std::string> right, wrong;
+};
+const Said Phrases[] = {
+    {Words::Yes,
+     true,
+     {"sim", "Sim, é rectângulo.", "O triângulo é retângulo"},
+     {"não", "Não é rectângulo"}},
+    {Words::Yes,
+     false,
+     {"sim", "Sim, são colineares.", "Os pontos estão em linha recta"},
+     {"não", "não estão em linha recta"}},
+    {Words::No, true, {"não", "Não é rectângulo.", "Não, não é."}, {"sim", "é rectângulo"}},
+    {Words::No,
+     false,
+     {"não", "Os pontos não estão em linha recta", "não são colineares"},
+     {"sim", "são colineares"}},
+    {Words::Parallel,
+     false,
+     {"paralelas", "As rectas são paralelas e distintas.", "estritamente paralelas"},
+     {"coincidentes", "não são paralelas"}},
+    {Words::Coincident,
+     false,
+     {"coincidentes", "As rectas r e s são coincidentes.", "paralelas coincidentes"},
+     {"paralelas e distintas", "não são coincidentes"}},
+    {Words::DoesNotExist, false, {"não existe", "O declive não existe."}, {"0"}}};
 
-std::vector<std::string> rightWords(const Exercise& ex, Words w) {
-    switch (w) {
-    case Words::Yes:
-        return aboutTriangle(ex) ? std::vector<std::string>{"sim", "Sim, é rectângulo.",
-                                                            "O triângulo é retângulo"}
-                                 : std::vector<std::string>{"sim", "Sim, são colineares.",
-                                                            "Os pontos estão em linha recta"};
-    case Words::No:
-        return aboutTriangle(ex)
-                   ? std::vector<std::string>{"não", "Não é rectângulo.", "Não, não é."}
-                   : std::vector<std::string>{"não", "Os pontos não estão em linha recta",
-                                              "não são colineares"};
-    case Words::Parallel:
-        return {"paralelas", "As rectas são paralelas e distintas.", "estritamente paralelas"};
-    case Words::Coincident:
-        return {"coincidentes", "As rectas r e s são coincidentes.", "paralelas coincidentes"};
-    case Words::DoesNotExist:
-        return {"não existe", "O declive não existe."};
-    }
-    return {};
-}
-
-std::vector<std::string> wrongWords(const Exercise& ex, Words w) {
-    switch (w) {
-    case Words::Yes:
-        return aboutTriangle(ex) ? std::vector<std::string>{"não", "Não é rectângulo"}
-                                 : std::vector<std::string>{"não", "não estão em linha recta"};
-    case Words::No:
-        return aboutTriangle(ex) ? std::vector<std::string>{"sim", "é rectângulo"}
-                                 : std::vector<std::string>{"sim", "são colineares"};
-    case Words::Parallel:
-        return {"coincidentes", "não são paralelas"};
-    case Words::Coincident:
-        return {"paralelas e distintas", "não são coincidentes"};
-    case Words::DoesNotExist:
-        return {"0"};
-    }
-    return {};
+const Said& phrases(const Exercise& ex, Words w) {
+    const bool triangle =
+        ex.frame.topic() == Topic::Triangulo && (w == Words::Yes || w == Words::No);
+    return *std::find_if(std::begin(Phrases), std::end(Phrases),
+                         [&](const Said& s) { return s.key == w && s.triangle == triangle; });
 }
 
 /// Degrees, minutes and seconds of an amplitude, the seconds to `places`.
 std::string dms(double degrees, int places, bool inWords = false) {
-    const double scale = std::pow(10.0, places);
-    long long units = std::llround(degrees * 3600 * scale);
-    const long long d = units / (3600 * (long long)scale);
-    units -= d * 3600 * (long long)scale;
-    const long long m = units / (60 * (long long)scale);
-    const double s = double(units - m * 60 * (long long)scale) / scale;
-    char seconds[32];
-    std::snprintf(seconds, sizeof seconds, "%.*f", places, s);
-    std::string sec = seconds;
-    for (char& c : sec)
-        if (c == '.') c = ',';
-    if (inWords)
-        return std::to_string(d) + " graus " + std::to_string(m) + " minutos " + sec + " segundos";
-    return std::to_string(d) + "º " + std::to_string(m) + "' " + sec + "''";
+    const long long scale = std::llround(std::pow(10.0, places)), perMinute = 60 * scale;
+    const long long units = std::llround(degrees * 3600 * double(scale));
+    const QString seconds =
+        QString::number(double(units % perMinute) / double(scale), 'f', places).replace('.', ',');
+    return (inWords ? QStringLiteral("%1 graus %2 minutos %3 segundos")
+                    : QStringLiteral("%1º %2' %3''"))
+        .arg(units / (60 * perMinute))
+        .arg(units / perMinute % 60)
+        .arg(seconds)
+        .toStdString();
 }
 
 /// Forms of one right value.
@@ -161,7 +150,7 @@ std::vector<std::string> rightForms(const Exercise& ex, const Value& v) {
         return {dms(d->value.toDouble(), 2), dms(d->value.toDouble(), 0),
                 dms(d->value.toDouble(), 1, true)};
     }
-    return rightWords(ex, std::get<Words>(v));
+    return phrases(ex, std::get<Words>(v)).right;
 }
 
 /// Wrong forms of one value: changed coefficients, a flipped sign, swapped
@@ -197,7 +186,7 @@ std::vector<std::string> wrongForms(const Exercise& ex, const Value& v) {
         if (!(d->value == 90)) out.push_back(dms(180 - d->value.toDouble(), 2));
         if (d->value.isApproximate()) out.push_back(dms(d->value.toDouble() + 2.0 / 3600, 2));
     } else {
-        out = wrongWords(ex, std::get<Words>(v));
+        out = phrases(ex, std::get<Words>(v)).wrong;
     }
     return out;
 }
@@ -216,12 +205,6 @@ std::string joined(const std::vector<std::string>& values, const std::string& se
     for (const std::string& v : values)
         out += (out.empty() ? "" : separator) + v;
     return out;
-}
-
-const char* gradeName(Grade g) {
-    static const char* names[] = {"Certo", "Certo, mas simplifique", "Errado", "não lido",
-                                  "incompleto"};
-    return names[int(g)];
 }
 
 } // namespace
@@ -250,9 +233,7 @@ private slots:
                     const std::string answer = joined(one, separator);
                     const Verdict v = check(ex, answer);
                     QVERIFY2(v.grade == Grade::Certo || v.grade == Grade::CertoMasSimplifique,
-                             (ex.statement + "\n  " + answer + " → " + gradeName(v.grade) + ": " +
-                              v.text)
-                                 .c_str());
+                             (ex.statement + "\n  " + answer + " → " + v.text).c_str());
                     ++rights;
                     if (one.size() == 1) break;
                     std::reverse(one.begin(), one.end());
@@ -311,19 +292,27 @@ private slots:
         QCOMPARE(read.values[0].negated, negated);
     }
 
-    /// "não são paralelas" is not "paralelas"; "não sei" is not "não".
-    void negatedVerdicts() {
+    /// Where two lines stand, words or a point are both answers: the kind asked tells
+    /// nothing. "não são paralelas" is not "paralelas"; "não sei" is not "não".
+    void relativePosition() {
+        int concurrent = 0;
         for (std::uint64_t seed = 1; seed <= 40; ++seed) {
             const Exercise ex = generate(problem("recta3-3"), Level::Basico, seed);
-            const Value& key = ex.expected.values.at(0);
-            if (const auto* w = std::get_if<Words>(&key)) {
+            if (const auto* w = std::get_if<Words>(&ex.expected.values.at(0))) {
                 const char* negated =
                     *w == Words::Parallel ? "não são paralelas" : "não são coincidentes";
                 QCOMPARE(check(ex, negated).grade, Grade::Errado);
-            } else {
-                QCOMPARE(check(ex, "não são paralelas").grade, Grade::Incomplete);
+                QCOMPARE(check(ex, "(1 , 2)").grade, Grade::Errado);
+                continue;
             }
+            ++concurrent;
+            QCOMPARE(check(ex, "não são paralelas").grade, Grade::Incomplete);
+            QCOMPARE(check(ex, "paralelas").grade, Grade::Errado);
+            QCOMPARE(check(ex, "As rectas são concorrentes em " + ex.answerText).grade,
+                     Grade::Certo);
+            QCOMPARE(check(ex, "concorrentes").grade, Grade::Unreadable);
         }
+        QVERIFY(concurrent > 0);
         const Exercise yesNo = generate(problem("recta3-1"), Level::Basico, 1);
         QCOMPARE(check(yesNo, "não sei").grade, Grade::Unreadable);
     }

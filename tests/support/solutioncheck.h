@@ -16,6 +16,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <random>
 #include <utility>
 #include <vector>
@@ -234,25 +235,19 @@ inline bool sameCircleAs(const exact::Circle& answer, const QString& text) {
     return agrees(x, cx, true) && agrees(y, cy, true) && agrees(r2, number(m.captured(5)), true);
 }
 
+/// What a form's label says of a verdict it writes in words; empty for the others.
 inline QString verdictText(exact::Verdict v) {
-    switch (v) {
-    case exact::Verdict::RightTriangle:
-        return QStringLiteral("O triângulo é rectângulo.");
-    case exact::Verdict::NotRightTriangle:
-        return QStringLiteral("O triângulo não é rectângulo.");
-    case exact::Verdict::ParallelLines:
-        return QStringLiteral("As rectas são paralelas.");
-    case exact::Verdict::CoincidentLines:
-        return QStringLiteral("As rectas são coincidentes.");
-    case exact::Verdict::Collinear:
-        return QStringLiteral("Os pontos estão em linha recta.");
-    case exact::Verdict::NotCollinear:
-        return QStringLiteral("Os pontos não estão em linha recta.");
-    case exact::Verdict::NoSlope:
-        return QStringLiteral("Não existe");
-    default:
-        return {};
-    }
+    using exact::Verdict;
+    static const std::map<Verdict, QString> said{
+        {Verdict::RightTriangle, QStringLiteral("O triângulo é rectângulo.")},
+        {Verdict::NotRightTriangle, QStringLiteral("O triângulo não é rectângulo.")},
+        {Verdict::ParallelLines, QStringLiteral("As rectas são paralelas.")},
+        {Verdict::CoincidentLines, QStringLiteral("As rectas são coincidentes.")},
+        {Verdict::Collinear, QStringLiteral("Os pontos estão em linha recta.")},
+        {Verdict::NotCollinear, QStringLiteral("Os pontos não estão em linha recta.")},
+        {Verdict::NoSlope, QStringLiteral("Não existe")}};
+    const auto it = said.find(v);
+    return it == said.end() ? QString() : it->second;
 }
 
 /// Why a part of the answer disagrees with what its label shows (`rounded`:

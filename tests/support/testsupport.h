@@ -128,7 +128,6 @@ inline QStringList segments(const Board& board, const QColor& colour, int width)
     return found;
 }
 
-/// The texts printed on a board, in drawing order.
 inline QStringList printed(const Board& board) {
     QStringList texts;
     for (const Primitive& p : primitives(board, Primitive::Kind::Text))

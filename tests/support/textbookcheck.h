@@ -133,17 +133,8 @@ inline QString repeatFault(const Math& line) {
     return {};
 }
 
-/// The sentence of a step, as text.
 inline QString sentenceOf(const exact::Step& step) {
     return QString::fromStdString(exact::linearText(exact::sentence(step), "."));
-}
-
-/// The equations a step says in its sentence.
-inline std::vector<Math> sentenceEquations(const exact::Step& step) {
-    std::vector<Math> found;
-    for (const exact::Slot& s : step.values)
-        if (s.value.kind() == Kind::Chain) found.push_back(s.value);
-    return found;
 }
 
 /// Whether one of the equations is the same line or circle as `e`, in its
@@ -199,8 +190,8 @@ inline QString fault(const exact::Solution& s) {
                 return why;
             }
         }
-        for (const Math& e : sentenceEquations(step))
-            if (const QString why = normalFormFault(e); !why.isEmpty()) return why;
+        for (const exact::Slot& v : step.values) // the equations its sentence says
+            if (const QString why = normalFormFault(v.value); !why.isEmpty()) return why;
         if (said.contains(QStringLiteral("racionalizamos o denominador"))) {
             bool rootBelow = false;
             for (const Math& line : step.lines)

@@ -35,7 +35,6 @@ inline QString unspaced(const QString& text) {
     return plain(text).remove(blanks);
 }
 
-/// The text of a PDF file, page after page.
 inline QString pdf(const QString& path) {
     return plain(
         QString::fromUtf8(output(QStringLiteral("pdftotext"), {path, QStringLiteral("-")})));

@@ -19,6 +19,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QPolygonF>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -42,12 +43,12 @@ void levelRows() {
 worksheet::Choices everyFrame(practice::Level level, quint64 seed, int versions = 1,
                               bool figures = true) {
     worksheet::Choices choices;
-    for (const practice::FrameId& frame : practice::allFrames())
-        choices.frames.push_back({frame, 1});
     choices.level = level;
     choices.seed = seed;
     choices.versions = versions;
     choices.figures = figures;
+    for (const practice::FrameId& frame : practice::allFrames())
+        choices.frames.push_back({frame, 1});
     return choices;
 }
 
@@ -173,14 +174,14 @@ private slots:
                 const QRectF view = QRectF(list.front().p1, list.front().p2).normalized();
                 QCOMPARE(view.width(), view.height()); // both axes at the same scale
                 QStringList dots, lines;
-                std::vector<QPointF> data; // the points and the circles' extremes
+                QPolygonF data; // the points and the circles' extremes
                 for (const Primitive& p : list) {
                     if (p.role != Primitive::Role::Plain) QVERIFY(p.font.pointSize >= 6);
                     if (p.kind == Primitive::Kind::Text && p.color == Azul) lines << p.text;
                     if (p.kind != Primitive::Kind::Dot && p.kind != Primitive::Kind::Circle)
                         continue;
                     const double r = p.kind == Primitive::Kind::Circle ? p.radius : 0;
-                    data.insert(data.end(), {p.p1 - QPointF(r, r), p.p1 + QPointF(r, r)});
+                    data << p.p1 - QPointF(r, r) << p.p1 + QPointF(r, r);
                     QVERIFY2(view.contains(p.p1 - QPointF(r, r)) &&
                                  view.contains(p.p1 + QPointF(r, r)),
                              qPrintable(statement));
@@ -201,14 +202,8 @@ private slots:
                     QVERIFY2(lines.contains(m.captured(1)), qPrintable(m.captured(1) + statement));
                 // A line crosses the whole view; points and circles fill a third of it.
                 if (!lines.isEmpty()) continue;
-                double left = INFINITY, right = -INFINITY, bottom = INFINITY, top = -INFINITY;
-                for (QPointF q : data) {
-                    left = std::min(left, q.x());
-                    right = std::max(right, q.x());
-                    bottom = std::min(bottom, q.y());
-                    top = std::max(top, q.y());
-                }
-                const double filled = std::max(right - left, top - bottom);
+                const QRectF box = data.boundingRect();
+                const double filled = std::max(box.width(), box.height());
                 QVERIFY2(!(filled > 0) || filled >= view.width() / 3 || view.width() < 6,
                          qPrintable(QStringLiteral("%1 of %2: ").arg(filled).arg(view.width()) +
                                     statement));
@@ -308,12 +303,10 @@ private slots:
         const QString path = dir.filePath("ordem.pdf");
         writeFile(path, pdf.data());
         const QString text = SheetText::pdf(path);
-        const QStringList parts{"Versão A",
-                                "Versão B",
-                                "Soluções — Versão A",
-                                "Resoluções — Versão A",
-                                "Soluções — Versão B",
-                                "Resoluções — Versão B"};
+        const QStringList parts =
+            QString("Versão A|Versão B|Soluções — Versão A|Resoluções — Versão A|"
+                    "Soluções — Versão B|Resoluções — Versão B")
+                .split('|');
         qsizetype at = 0;
         for (const QString& part : parts) {
             const qsizetype found = text.indexOf(part, at);

@@ -44,14 +44,12 @@ struct EveryFrame {
 
 EveryFrame everyFrame(practice::Level level, quint64 seed) {
     EveryFrame e;
+    e.arguments = {"ficha", "-n", worksheet::levelText(level), "-v",
+                   "2",     "-s", QString::number(seed)};
     e.choices.level = level;
     e.choices.versions = 2;
     e.choices.seed = seed;
     e.choices.figures = false; // the file has them: the same exercises with or without
-    e.arguments << "ficha"
-                << "-n" << worksheet::levelText(level) << "-v"
-                << "2"
-                << "-s" << QString::number(seed);
     for (const practice::FrameId& frame : practice::framesAt(level)) {
         e.choices.frames.push_back({frame, 1});
         e.arguments << "-p" << worksheet::frameName(frame);
