@@ -332,10 +332,12 @@ private slots:
         // "ax + by + c = 0" of the sentence on one baseline.
         const std::vector<Box::Glyphs>& words = layout.stepBox(1).glyphs();
         const QStringList formula{"a", "x", "+", "b", "y", "+", "c", "=", "0"};
-        const auto found = std::ranges::search(words, formula, {}, &Box::Glyphs::text);
-        QCOMPARE(found.size(), std::size_t(formula.size()));
-        for (const Box::Glyphs& g : found)
-            QCOMPARE(g.at.y(), found.front().at.y());
+        const auto found =
+            std::search(words.begin(), words.end(), formula.begin(), formula.end(),
+                        [](const Box::Glyphs& g, const QString& t) { return g.text == t; });
+        QVERIFY(found != words.end());
+        for (auto g = found; g != found + formula.size(); ++g)
+            QCOMPARE(g->at.y(), found->at.y());
     }
 
     void vectorArrowSpansItsName_data() {
