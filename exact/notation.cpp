@@ -152,8 +152,10 @@ private:
 
     std::optional<Token> next(Glyph g) {
         if (isDigit(g.code) || (g.code == '.' && isDigit(peek(1).code))) return number();
-        if (isAsciiLetter(g.code) || isOtherLetter(g.code))
-            return m_syntax == Syntax::Typed ? typedName() : linearName();
+        // The program's syntax names with ASCII letters only: a Greek or
+        // accented letter typed is a character it does not know.
+        if (isAsciiLetter(g.code)) return m_syntax == Syntax::Typed ? typedName() : linearName();
+        if (isOtherLetter(g.code) && m_syntax == Syntax::Linear) return linearName();
         if (superscriptDigit(g.code) >= 0 || g.code == 0x207B) return exponent();
         m_at += g.size;
         if (const auto r = relationOf(g.code)) return Token{Tok::Rel, {}, {}, *r};

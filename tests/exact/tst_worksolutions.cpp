@@ -263,6 +263,12 @@ private slots:
         QVERIFY(!typedEquation(GivenLine{Line{Number(1), Number(1), Number(1)}, text}));
     }
 
+    /// A letter outside the program's syntax (Greek, accented) reads as nothing, at once.
+    void lettersOutsideTheSyntax() {
+        for (const char* text : {"2Δx=1", "y=é+1", "x^Δé3x+2y-1=0"})
+            QVERIFY2(!parseTyped(text), text);
+    }
+
     /// The forms' examples and other worked cases, as a teacher checks them: the route
     /// (the kinds of the steps, in order; left out where another row takes it), the mathematics of
     /// the steps (each ends the lines of a step or is a value its sentence says) and the answer.
