@@ -35,16 +35,24 @@ struct Glyph {
     std::size_t size;
 };
 
+/// The character at `at`; a byte that starts no well-formed character (a
+/// continuation byte alone, a sequence cut short, an overlong form) is
+/// U+FFFD, one byte long, so that no byte passes for a digit or a letter.
 Glyph glyphAt(std::string_view s, std::size_t at) {
+    constexpr Glyph Invalid{0xFFFD, 1};
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[at + i]); };
     const unsigned char b = byte(0);
     if (b < 0x80) return {b, 1};
+    if (b < 0xC0 || b >= 0xF8) return Invalid;
     const std::size_t size = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
-    if (at + size > s.size()) return {0xFFFD, s.size() - at};
+    if (at + size > s.size()) return Invalid;
     char32_t c = b & (0xFF >> (size + 1));
-    for (std::size_t i = 1; i < size; ++i)
+    for (std::size_t i = 1; i < size; ++i) {
+        if ((byte(i) & 0xC0) != 0x80) return Invalid;
         c = (c << 6) | (byte(i) & 0x3F);
-    return {c, size};
+    }
+    constexpr std::array<char32_t, 5> Least{0, 0, 0x80, 0x800, 0x10000};
+    return c < Least[size] ? Invalid : Glyph{c, size};
 }
 
 bool isAsciiLetter(char32_t c) {
@@ -137,8 +145,9 @@ public:
                 m_at += g.size;
                 continue;
             }
+            const std::size_t before = m_at;
             std::optional<Token> t = next(g);
-            if (!t) return std::nullopt;
+            if (!t || m_at == before) return std::nullopt; // a token takes at least one byte
             out.push_back(std::move(*t));
         }
         out.push_back({});

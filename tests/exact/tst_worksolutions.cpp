@@ -263,9 +263,14 @@ private slots:
         QVERIFY(!typedEquation(GivenLine{Line{Number(1), Number(1), Number(1)}, text}));
     }
 
-    /// A letter outside the program's syntax (Greek, accented) reads as nothing, at once.
+    /// A letter outside the program's syntax (Greek, accented) or a byte that is no
+    /// character reads as nothing, at once.
     void lettersOutsideTheSyntax() {
         for (const char* text : {"2Δx=1", "y=é+1", "x^Δé3x+2y-1=0"})
+            QVERIFY2(!parseTyped(text), text);
+        // Bytes that are no character: a continuation byte alone (0x81 then
+        // "-" would decode as "m"), an overlong "0", a sequence cut short.
+        for (const char* text : {"2x+3y\x81-1=0", "y=\xC0\xB0x", "x=\xE2\x88"})
             QVERIFY2(!parseTyped(text), text);
     }
 
